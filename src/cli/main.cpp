@@ -1,0 +1,7 @@
+// korain-cli: batch commands over database files.
+#include <iostream>
+
+int main() {
+  std::cerr << "usage: korain-cli list DB | dump DB N\n";
+  return 1;
+}

@@ -1,0 +1,14 @@
+// A message about a file, with the place it concerns.
+#include "io/file_message.h"
+
+namespace korain {
+
+std::string FileMessage::toString() const {
+  std::string result = file;
+  if (line > 0) result += ":" + std::to_string(line);
+  result += ": ";
+  result += text;
+  return result;
+}
+
+}  // namespace korain

@@ -1,0 +1,20 @@
+// A message about a file, with the place it concerns.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korain {
+
+struct FileMessage {
+  std::string file;
+  int line = 0;  // 0 when the message concerns the whole file
+  std::string text;
+
+  // "file:line: text", or "file: text" without a line.
+  std::string toString() const;
+};
+
+using FileMessages = std::vector<FileMessage>;
+
+}  // namespace korain

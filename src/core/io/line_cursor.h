@@ -1,0 +1,37 @@
+// Walks the lines of a database file held in memory.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korain {
+
+// A place in the text that the cursor can be put back on.
+struct LinePosition {
+  std::size_t offset = 0;
+  int lineNumber = 0;  // number of the last line returned (1-based), 0 before the first
+};
+
+// Gives the lines of Windows-1252 bytes one at a time as UTF-8, without their
+// line end (CR LF and LF alike). A line is decoded only when it holds a byte
+// beyond ASCII, so the usual all-ASCII line costs no copy. The view returned
+// stays valid until the next call.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+
+  bool next(std::string_view& line);
+  bool atEnd() const { return position_.offset >= bytes_.size(); }
+
+  LinePosition position() const { return position_; }
+  void seek(LinePosition position) { position_ = position; }
+  int lineNumber() const { return position_.lineNumber; }
+
+ private:
+  std::string_view bytes_;
+  LinePosition position_;
+  std::string decoded_;
+};
+
+}  // namespace korain

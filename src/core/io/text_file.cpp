@@ -1,0 +1,39 @@
+// Whole-file reading of database files.
+#include "io/text_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace korain {
+
+std::optional<std::string> readFileBytes(const std::string& path, std::string& error) {
+  std::error_code code;
+  if (std::filesystem::is_directory(path, code)) {
+    error = "is a folder, not a file";
+    return std::nullopt;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = std::strerror(errno);
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) {
+    error = "read error";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code code;
+  return std::filesystem::is_regular_file(path, code);
+}
+
+}  // namespace korain

@@ -1,0 +1,15 @@
+// Whole-file reading and writing of database files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korain {
+
+// The bytes of a file, or nothing when it cannot be opened or read (error says why).
+std::optional<std::string> readFileBytes(const std::string& path, std::string& error);
+
+bool fileExists(const std::string& path);
+
+}  // namespace korain

@@ -1,0 +1,529 @@
+// Reads the ZEL block of a database file: a loop that dispatches on banners, and
+// one small reader per part of the block.
+#include "io/zel_reader.h"
+
+#include <type_traits>
+
+#include "io/block_framing.h"
+#include "io/database_texts.h"
+#include "io/line_cursor.h"
+#include "io/text_file.h"
+#include "io/zel_format.h"
+#include "text/format_message.h"
+#include "text/line_values.h"
+#include "text/string_table.h"
+#include "text/text_utils.h"
+
+namespace korain {
+namespace {
+
+// The reading of one part ends on a banner (which becomes the current line), at
+// the end of the file, or on an error that ends the reading of the block.
+enum class PartEnd { Banner, EndOfFile, Error };
+
+class ZelReader {
+ public:
+  ZelReader(std::string_view bytes, std::string_view fileName, Integer blockNumber,
+            Arrangement& arrangement, ZelReadResult& result)
+      : cursor_(bytes),
+        fileName_(fileName),
+        blockNumber_(blockNumber),
+        a_(arrangement),
+        result_(result),
+        texts_(DatabaseTexts::get()) {}
+
+  void read() {
+    if (!findBlock(cursor_, blockNumber_, kZelKeyword)) {
+      result_.status = ZelReadStatus::BlockNotFound;
+      result_.version = -1;
+      addMessage(0, formatMessage("Can not find ZEL ¤ in file '¤'", {blockNumber_, fileName_}));
+      return;
+    }
+    const PartEnd end = dispatch();
+    if (end == PartEnd::Error) result_.status = ZelReadStatus::Stopped;
+    if (a_.StateType < 1) a_.StateType = 1;
+    if (a_.StateIndex < 1) a_.StateIndex = 1;
+  }
+
+ private:
+  using PartReader = PartEnd (ZelReader::*)();
+
+  // Runs the reader of each banner met; other lines are passed over.
+  PartEnd dispatch() {
+    std::string_view line;
+    if (!cursor_.next(line)) return PartEnd::EndOfFile;
+    line_ = line;
+    for (;;) {
+      const PartReader part = isBannerLine(line_) ? partOf(trimmed(line_)) : nullptr;
+      if (part == nullptr) {
+        if (!nextDataLine(cursor_, line)) return PartEnd::EndOfFile;
+        line_ = line;
+        continue;
+      }
+      const PartEnd end = (this->*part)();
+      if (end != PartEnd::Banner) return end;
+    }
+  }
+
+  PartReader partOf(std::string_view banner) const {
+    if (banner == texts_.blockBanner) return &ZelReader::readBlockNumber;
+    if (banner == texts_.versionBanner) return &ZelReader::readVersion;
+    if (banner == texts_.generalBanner) return &ZelReader::readGeneralData;
+    if (banner == texts_.panelsBanner) return &ZelReader::readBulkheads;
+    if (banner == texts_.nodesBanner) return &ZelReader::readNodes;
+    if (banner == kPrimaryBanner) return &ZelReader::readPrimaryMembers;
+    if (banner == kSecondaryBanner) return &ZelReader::readStiffeners;
+    if (banner == kBracketBanner) return &ZelReader::readBrackets;
+    if (banner == kSpanScantlingBanner) return &ZelReader::readSpanScantlings;
+    if (banner == kSpanBracketBanner) return &ZelReader::readSpanBrackets;
+    if (banner == kCorrugationBanner) return &ZelReader::readCorrugations;
+    if (banner == kStrakeBanner) return &ZelReader::readStrakes;
+    if (banner == texts_.compartmentPartBanner) return &ZelReader::readCompartmentLineCount;
+    if (banner == texts_.compartmentsBanner) return &ZelReader::readCompartments;
+    return nullptr;
+  }
+
+  // ---- Line access -------------------------------------------------------
+
+  // Moves to the next data line; false (with the banner kept as the current
+  // line) when it is a banner, or at the end of the file.
+  bool nextLine(PartEnd& end) {
+    std::string_view line;
+    if (!nextDataLine(cursor_, line)) {
+      end = PartEnd::EndOfFile;
+      return false;
+    }
+    line_ = line;
+    if (isBannerLine(line)) {
+      end = PartEnd::Banner;
+      return false;
+    }
+    values_.parse(line);
+    return true;
+  }
+
+  // Reads the data lines of a part up to the next banner, one call of readLine
+  // per line; readLine returns false to end the block's reading.
+  template <typename ReadLine>
+  PartEnd eachLine(ReadLine readLine) {
+    PartEnd end = PartEnd::EndOfFile;
+    while (nextLine(end)) {
+      if (!readLine()) return PartEnd::Error;
+    }
+    return end;
+  }
+
+  // ---- Values ------------------------------------------------------------
+
+  // Value i into a field; a missing value leaves the field alone, a value that
+  // is not a number or does not fit the field's type also, with a message.
+  template <typename Field>
+  void take(int i, Field& field) {
+    if (i > values_.count()) return;
+    const std::optional<double> value = values_.value(i);
+    if (!value) {
+      reportValue(i, "is not a number");
+      return;
+    }
+    if constexpr (std::is_same_v<Field, bool>) {
+      field = *value != 0;
+    } else {
+      const std::optional<Field> converted = convert<Field>(*value);
+      if (!converted) {
+        reportValue(i, "is out of range");
+        return;
+      }
+      field = *converted;
+    }
+  }
+
+  template <typename Field>
+  static std::optional<Field> convert(double value) {
+    if constexpr (std::is_same_v<Field, Integer>) return toInteger(value);
+    if constexpr (std::is_same_v<Field, Long>) return toLong(value);
+    if constexpr (std::is_same_v<Field, Single>) return toSingle(value);
+  }
+
+  void takeScantling(int first, Scantling& s) {
+    take(first, s.Typ);
+    take(first + 1, s.H1);
+    take(first + 2, s.E1);
+    take(first + 3, s.H2);
+    take(first + 4, s.E2);
+  }
+
+  // An index that addresses an element of a list (1-based), or nothing.
+  std::optional<int> index(int i) const {
+    const std::optional<double> value = values_.value(i);
+    if (!value) return std::nullopt;
+    const std::optional<Integer> whole = toInteger(*value);
+    if (!whole) return std::nullopt;
+    return *whole;
+  }
+
+  // The bulkhead that value 1 selects; nothing, with the message that ends the
+  // reading, when there is no such bulkhead.
+  Bulkhead* selectedBulkhead() {
+    const std::optional<int> i = index(1);
+    if (i && a_.Bulkheads.inBounds(*i)) return &a_.Bulkheads.at(*i);
+    fail("the bulkhead number " + valueText(1) + " does not name one of the " +
+         std::to_string(a_.Bulkheads.count()) + " bulkheads; the reading of the block stopped");
+    return nullptr;
+  }
+
+  std::string valueText(int i) const {
+    const std::optional<double> value = values_.value(i);
+    return value ? generalNumberText(*value) : "(none)";
+  }
+
+  // ---- Messages ----------------------------------------------------------
+
+  void addMessage(int line, std::string text) {
+    result_.messages.push_back({std::string(fileName_), line, std::move(text)});
+  }
+
+  void reportValue(int i, std::string_view what) {
+    addMessage(cursor_.lineNumber(),
+               "value " + std::to_string(i) + " " + std::string(what) + "; the field keeps its value");
+  }
+
+  void fail(std::string text) { addMessage(cursor_.lineNumber(), std::move(text)); }
+
+  // ---- Framing and general data -----------------------------------------
+
+  // The banner of the block itself, or of the next one, which ends this block.
+  PartEnd readBlockNumber() {
+    PartEnd end = PartEnd::EndOfFile;
+    if (!nextLine(end)) return end;
+    if (values_.value(1) != static_cast<double>(blockNumber_)) return PartEnd::EndOfFile;
+    return skipToBanner();
+  }
+
+  PartEnd skipToBanner() {
+    return eachLine([] { return true; });
+  }
+
+  PartEnd readVersion() {
+    PartEnd end = PartEnd::EndOfFile;
+    if (!nextLine(end)) return end;
+    take(1, result_.version);
+    return skipToBanner();
+  }
+
+  PartEnd readGeneralData() {
+    PartEnd end = PartEnd::EndOfFile;
+    if (!nextLine(end)) return end;
+    a_.Name = std::string(trimmed(line_));
+    if (!nextLine(end)) return end;
+    take(1, a_.X);
+    take(2, a_.StoolVolume);
+    take(3, a_.SymFlag);
+    if (!nextLine(end)) return end;
+    take(1, a_.AftHopperBreadth);
+    take(2, a_.AftHopperZTop);
+    take(3, a_.ForeHopperBreadth);
+    take(4, a_.ForeHopperZTop);
+    if (result_.version >= kZelVersionWithState) {
+      if (!nextLine(end)) return end;
+      take(1, a_.StateType);
+      take(2, a_.StateIndex);
+    }
+    if (!nextLine(end)) return end;
+    a_.ID = std::string(trimmed(line_));
+    return skipToBanner();
+  }
+
+  // ---- Bulkheads and their lists -----------------------------------------
+
+  PartEnd readBulkheads() {
+    a_.CurBulkhead = 0;
+    return eachLine([&] {
+      const std::size_t tab = line_.find('\t');
+      Bulkhead& b = a_.Bulkheads.append();
+      b.Name = std::string(trimmed(line_.substr(0, tab)));
+      values_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1));
+      take(1, b.Typ);
+      take(2, b.iMat);
+      take(3, b.stfHV);
+      take(4, b.stfside);
+      take(5, b.Stool1Enabled);
+      take(6, b.Stool1Z);
+      take(7, b.Stool2Enabled);
+      take(8, b.Stool2Z);
+      take(9, b.UpperStoolSloped);
+      return true;
+    });
+  }
+
+  PartEnd readNodes() {
+    return eachLine([&] {
+      Bulkhead* b = selectedBulkhead();
+      if (!b) return false;
+      b->CurNode = 0;
+      Node& n = b->Nodes.append();
+      n.Abs = static_cast<Integer>(b->Nodes.count());
+      take(2, n.Y);
+      take(3, n.Z);
+      take(5, n.Inter);
+      take(6, n.Ipan);
+      take(7, n.Inod);
+      take(8, n.ShCur);
+      take(9, n.ShYT);
+      take(10, n.ShZT);
+      take(11, n.ShR);
+      take(12, n.PCod);
+      take(13, n.knu);
+      return true;
+    });
+  }
+
+  PartEnd readPrimaryMembers() {
+    return eachLine([&] {
+      Bulkhead* b = selectedBulkhead();
+      if (!b) return false;
+      b->CurPrim = 0;
+      PrimaryMember& m = b->PrimaryMembers.append();
+      take(2, m.HV);
+      take(3, m.Position);
+      return true;
+    });
+  }
+
+  PartEnd readStiffeners() {
+    return eachLine([&] {
+      Bulkhead* b = selectedBulkhead();
+      if (!b) return false;
+      OrdinaryStiffener& s = b->Stiffeners.append();
+      take(2, s.Position);
+      takeScantling(3, s.Scant);
+      take(8, s.iMat);
+      dimensionSpans(s);
+      if (result_.version >= kZelVersionWithSpanReduction) take(12, s.SpanReduction);
+      if (result_.version >= kZelVersionWithConnection) take(13, s.TypeConn);
+      return true;
+    });
+  }
+
+  void dimensionSpans(OrdinaryStiffener& s) {
+    Long spans = 0;
+    take(9, spans);
+    if (spans > kMaxIndexedListLength) {
+      fail("the span count " + std::to_string(spans) + " exceeds " +
+           std::to_string(kMaxIndexedListLength) + "; the stiffener keeps no spans");
+    } else if (spans > 0) {
+      s.Spans.redim(spans);
+    }
+  }
+
+  // The stiffener (values 1 and 2) and, with span set, the span (value 3) that a
+  // line addresses; lines that address nothing are skipped without a message.
+  OrdinaryStiffener* addressedStiffener() {
+    const std::optional<int> i = index(1);
+    const std::optional<int> j = index(2);
+    if (!i || !j || !a_.Bulkheads.inBounds(*i)) return nullptr;
+    Bulkhead& b = a_.Bulkheads.at(*i);
+    return b.Stiffeners.inBounds(*j) ? &b.Stiffeners.at(*j) : nullptr;
+  }
+
+  StiffenerSpan* addressedSpan() {
+    OrdinaryStiffener* s = addressedStiffener();
+    const std::optional<int> k = index(3);
+    if (!s || !k || !s->Spans.inBounds(*k)) return nullptr;
+    return &s->Spans.at(*k);
+  }
+
+  PartEnd readBrackets() {
+    return eachLine([&] {
+      OrdinaryStiffener* s = addressedStiffener();
+      const std::optional<int> k = index(3);
+      if (!s || !k || !FixedList<Bracket, 2>::inBounds(*k)) return true;
+      Bracket& bracket = s->Brackets.at(*k);
+      take(4, bracket.Enabled);
+      take(5, bracket.Fixed);
+      if (bracket.Enabled) {
+        takeScantling(6, bracket.Scant);
+        take(11, bracket.Length);
+      }
+      return true;
+    });
+  }
+
+  PartEnd readSpanScantlings() {
+    return eachLine([&] {
+      StiffenerSpan* span = addressedSpan();
+      if (!span) return true;
+      takeScantling(4, span->Scant);
+      take(9, span->Mat);
+      span->HasScantling = true;
+      return true;
+    });
+  }
+
+  PartEnd readSpanBrackets() {
+    return eachLine([&] {
+      StiffenerSpan* span = addressedSpan();
+      if (!span) return true;
+      take(4, span->LowerBracketLength);
+      take(5, span->UpperBracketLength);
+      return true;
+    });
+  }
+
+  PartEnd readCorrugations() {
+    return eachLine([&] {
+      Bulkhead* b = selectedBulkhead();
+      if (!b) return false;
+      Corrugation& c = b->Corr;
+      take(2, c.Start);
+      take(3, c.S1);
+      take(4, c.A);
+      take(5, c.D);
+      take(6, c.FixedUpper);
+      take(7, c.FixedLower);
+      return true;
+    });
+  }
+
+  PartEnd readStrakes() {
+    return eachLine([&] {
+      Bulkhead* b = selectedBulkhead();
+      if (!b) return false;
+      const std::optional<int> band = grownIndex(2, "band");
+      const std::optional<int> strake = grownIndex(3, "strake");
+      if (!band || !strake) return false;
+      b->StrakeBands.growTo(*band);
+      StrakeBand& strakeBand = b->StrakeBands.at(*band);
+      strakeBand.Strakes.growTo(*strake);
+      Strake& s = strakeBand.Strakes.at(*strake);
+      take(4, strakeBand.Z);
+      take(5, s.Y);
+      take(6, s.Th);
+      take(7, s.iMat);
+      return true;
+    });
+  }
+
+  // An index that grows its list up to it: 1 to the list limit.
+  std::optional<int> grownIndex(int i, std::string_view what) {
+    const std::optional<int> value = index(i);
+    if (value && *value >= 1 && *value <= kMaxIndexedListLength) return value;
+    fail("the " + std::string(what) + " number " + valueText(i) + " is not between 1 and " +
+         std::to_string(kMaxIndexedListLength) + "; the reading of the block stopped");
+    return std::nullopt;
+  }
+
+  // ---- Compartments ------------------------------------------------------
+
+  PartEnd readCompartmentLineCount() {
+    PartEnd end = PartEnd::EndOfFile;
+    if (!nextLine(end)) return end;
+    take(1, compartmentLines_);
+    return skipToBanner();
+  }
+
+  // Records fill the forward then the aftward compartment of bulkhead 1, then of
+  // bulkhead 2, and so on; each is as long as the line count says.
+  PartEnd readCompartments() {
+    PartEnd end = PartEnd::EndOfFile;
+    for (int record = 0;; ++record) {
+      const int bulkhead = record / 2 + 1;
+      if (!nextLine(end)) return end;
+      if (!a_.Bulkheads.inBounds(bulkhead)) return skipToBanner();
+      Compartment& c = a_.Bulkheads.at(bulkhead).Compartments.at(record % 2 + 1);
+      c.Name = std::string(trimmed(line_.substr(0, line_.find('\t'))));
+      for (int line = 2; line <= compartmentLines_; ++line) {
+        if (!nextLine(end)) return end;
+        readCompartmentLine(line, c);
+      }
+    }
+  }
+
+  void readCompartmentLine(int line, Compartment& c) {
+    switch (line) {
+      case 3:
+        take(1, c.A);
+        take(2, c.B);
+        take(3, c.UseComputedYZ);
+        take(4, c.UseRuleRoll);
+        break;
+      case 4:
+        for (int i = 1; i <= FixedList<Single, 20>::count(); ++i) take(i, c.Table1.at(i));
+        break;
+      case 5:
+        take(1, c.N);
+        break;
+      case 6:
+        for (int i = 1; i <= 10; ++i) take(i, c.Table2.at(i));
+        for (int i = 1; i <= 10; ++i) take(10 + i, c.Table3.at(i));
+        break;
+      case 7:
+        readFillingPoints(c);
+        break;
+      case 8:
+        take(1, c.Flag3);
+        take(2, c.Flag4);
+        take(3, c.Flag5);
+        take(4, c.C);
+        take(5, c.D);
+        take(6, c.Flag6);
+        break;
+      default:  // line 2 names the node list of a hull section; a ZEL block has none
+        break;
+    }
+  }
+
+  void readFillingPoints(Compartment& c) {
+    constexpr Long kMaxPoints = (kMaxValuesPerLine - 1) / 3;
+    Long count = 0;
+    take(1, count);
+    if (count > kMaxPoints) {
+      fail("the filling-level count " + std::to_string(count) + " exceeds the " +
+           std::to_string(kMaxPoints) + " that a line can hold; the levels are not read");
+      return;
+    }
+    if (count < 1) return;
+    c.Points.redim(count);
+    for (int p = 1; p <= count; ++p) {
+      FillingPoint& point = c.Points.at(p);
+      take(3 * p - 1, point.H);
+      take(3 * p, point.L);
+      take(3 * p + 1, point.B);
+    }
+  }
+
+  LineCursor cursor_;
+  std::string_view fileName_;
+  Integer blockNumber_;
+  Arrangement& a_;
+  ZelReadResult& result_;
+  const DatabaseTexts& texts_;
+
+  std::string_view line_;  // the current line
+  LineValues values_;
+  Integer compartmentLines_ = 0;
+};
+
+}  // namespace
+
+ZelReadResult readZelBlockFromBytes(std::string_view bytes, std::string_view fileName,
+                                    Integer blockNumber, Arrangement& arrangement) {
+  arrangement.clear();
+  ZelReadResult result;
+  ZelReader(bytes, fileName, blockNumber, arrangement, result).read();
+  return result;
+}
+
+ZelReadResult readZelBlock(const std::string& path, Integer blockNumber, Arrangement& arrangement) {
+  arrangement.clear();
+  std::string error;
+  const std::optional<std::string> bytes = readFileBytes(path, error);
+  if (!bytes) {
+    ZelReadResult result;
+    result.status = ZelReadStatus::FileMissing;
+    result.messages.push_back({path, 0, korainString(text_id::kDatabaseMissing) + " (" + error + ")"});
+    return result;
+  }
+  return readZelBlockFromBytes(*bytes, path, blockNumber, arrangement);
+}
+
+}  // namespace korain

@@ -1,0 +1,16 @@
+// Questions about a whole arrangement that decide which parts of the ZEL block are written.
+#pragma once
+
+#include "model/arrangement.h"
+
+namespace korain {
+
+bool anyNode(const Arrangement& arrangement);
+bool anyPrimaryMember(const Arrangement& arrangement);
+bool anyOrdinaryStiffener(const Arrangement& arrangement);
+bool anySpanWithScantling(const Arrangement& arrangement);
+bool anySpanWithBrackets(const Arrangement& arrangement);
+
+bool spanHasBrackets(const StiffenerSpan& span);
+
+}  // namespace korain

@@ -1,0 +1,34 @@
+// Number texts as the database file and the screens show them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/arrangement.h"
+
+namespace korain {
+
+// The free numeric form of the database file: a leading blank for a value that
+// is not negative or "-" for a negative one, the shortest text of the value (a
+// Single with at most 7 significant digits, no "0" before the point below 1,
+// exponent form "1E-05" / "1.234568E+07" for very small or large magnitudes),
+// and one trailing blank. Examples: " 12 ", "-3 ", " .443 ", "-.5 ".
+void appendFreeNumber(std::string& out, Long value);
+void appendFreeNumber(std::string& out, Single value);
+std::string freeNumber(Long value);
+std::string freeNumber(Single value);
+
+// Formats a value with a display pattern: "0" is a digit that is always shown,
+// "#" a digit shown only when significant, "." the decimal point (always "."),
+// any other character is copied as it stands ("×#0.0", " ###"). The number of
+// "0" and "#" after the point give the least and the most decimals; the value
+// is rounded half away from zero. As in the family's programs, a pattern without
+// any "0" shows nothing for the value 0 ("###" of 0 is "").
+std::string formatNumber(double value, std::string_view pattern);
+void appendFormattedNumber(std::string& out, double value, std::string_view pattern);
+
+// The general text of a number, as messages show their arguments: "3", "0.5",
+// "-12.25", "1E-05" (at most 15 significant digits, no trailing zeros).
+std::string generalNumberText(double value);
+
+}  // namespace korain
