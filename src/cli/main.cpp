@@ -1,7 +1,43 @@
 // korain-cli: batch commands over database files.
+#include <charconv>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
-int main() {
-  std::cerr << "usage: korain-cli list DB | dump DB N\n";
-  return 1;
+#include "commands.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: korain-cli list DB\n"
+    "       korain-cli dump DB N\n"
+    "  list  one line per block of the database DB: position, kind, name\n"
+    "  dump  block N of DB, a bulkhead arrangement, as JSON\n";
+
+std::optional<korain::Integer> blockNumber(std::string_view text) {
+  korain::Integer number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc{} || end != text.data() + text.size() || number < 1) return std::nullopt;
+  return number;
+}
+
+int usage(std::string_view problem) {
+  std::cerr << "korain-cli: " << problem << '\n' << kUsage;
+  return korain::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const korain::CommandStreams streams{std::cout, std::cerr};
+  if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
+  if (args.size() == 3 && args[0] == "dump") {
+    const std::optional<korain::Integer> n = blockNumber(args[2]);
+    if (!n) return usage("the block number must be a whole number from 1 to 32767");
+    return korain::dumpCommand(args[1], *n, streams);
+  }
+  return usage(args.empty() ? "no command given" : "unknown command or wrong arguments");
 }
