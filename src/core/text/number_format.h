@@ -23,7 +23,9 @@ std::string freeNumber(Single value);
 // any other character is copied as it stands ("×#0.0", " ###"). The number of
 // "0" and "#" after the point give the least and the most decimals; the value
 // is rounded half away from zero. As in the family's programs, a pattern without
-// any "0" shows nothing for the value 0 ("###" of 0 is "").
+// any "0" shows nothing for the value 0 ("###" of 0 is ""). The rounding works
+// on the value's first 15 significant digits, so that 2.675 gives "2.68" with
+// "#0.00" as a reader expects; a value that is not finite shows as 0.
 std::string formatNumber(double value, std::string_view pattern);
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern);
 
