@@ -33,6 +33,18 @@ TEST(ZelWriterNames, LineBreaksAndTabsInsideNamesCannotTearTheBlock) {
   EXPECT_EQ(read.Bulkheads.at(1).Nodes, a.Bulkheads.at(1).Nodes);
 }
 
+TEST(ZelWriterNames, NamesThatLookLikeCommentsOrBannersStillReadAsNames) {
+  Arrangement a = sampleArrangement({.bulkheads = 1});
+  a.Name = "*starred";
+  a.Bulkheads.at(1).Name = "------ dashed";
+  a.Bulkheads.at(1).Compartments.at(1).Name = "*hold";
+  const Arrangement read = readBack(zelText(a));
+  EXPECT_EQ(read.Name, "*starred");
+  EXPECT_EQ(read.Bulkheads.at(1).Name, "----- - dashed");
+  EXPECT_EQ(read.Bulkheads.at(1).Compartments.at(1).Name, "*hold");
+  EXPECT_EQ(read.Bulkheads.at(1).Compartments.at(2), a.Bulkheads.at(1).Compartments.at(2));
+}
+
 TEST(ZelWriterEncoding, TextIsWindows1252AndForeignCharactersBecomeQuestionMarks) {
   Arrangement a = sampleArrangement({.bulkheads = 1});
   a.Name = "Cloison n° 3 – Ω";

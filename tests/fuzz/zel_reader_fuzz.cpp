@@ -1,0 +1,35 @@
+// Fuzz target of the database readers: any bytes must read without harm, and
+// what was read must write and read back to the same text.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "io/block_list.h"
+#include "io/zel_reader.h"
+#include "io/zel_writer.h"
+
+namespace {
+
+std::string written(korain::Arrangement arrangement) {
+  if (arrangement.ID.empty()) arrangement.ID = "{fuzz}";
+  std::string out;
+  korain::writeZelBlock(out, arrangement, 1, {.program = {1, 0, 1}, .user = "fuzz", .site = {}, .date = {}, .time = {}, .identification = {}});
+  return out;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  korain::listBlocks(bytes);
+
+  korain::Arrangement first;
+  korain::readZelBlockFromBytes(bytes, "fuzz.ko2", 1, first);
+  const std::string text = written(first);
+  korain::Arrangement second;
+  korain::readZelBlockFromBytes(text, "fuzz.ko2", 1, second);
+  if (written(second) != text) std::abort();
+  return 0;
+}
