@@ -5,9 +5,8 @@ namespace korain {
 
 std::string FileMessage::toString() const {
   std::string result = file;
-  if (line > 0) result += ":" + std::to_string(line);
-  result += ": ";
-  result += text;
+  if (line > 0) result.append(":").append(std::to_string(line));
+  result.append(": ").append(text);
   return result;
 }
 

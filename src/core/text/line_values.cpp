@@ -1,7 +1,9 @@
 // Reads the numbers of a data line in place and converts them to the stored types.
 #include "text/line_values.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -10,9 +12,38 @@ namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == '\t'; }
 
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The usual piece of the file, "-12", " .443" or "3.25": at most fifteen digits
+// and no exponent. Digits and scale are then exact doubles, and one division
+// rounds correctly, giving what the general parser would give, only faster.
+std::optional<double> readPlainDecimal(std::string_view piece) {
+  std::size_t i = piece.front() == '-' ? 1 : 0;
+  std::uint64_t digits = 0;
+  int count = 0;
+  int decimals = -1;
+  for (; i < piece.size(); ++i) {
+    const char c = piece[i];
+    if (c == '.' && decimals < 0) {
+      decimals = 0;
+      continue;
+    }
+    if (c < '0' || c > '9' || ++count > 15) return std::nullopt;
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    if (decimals >= 0) ++decimals;
+  }
+  if (count == 0) return std::nullopt;
+  double value = static_cast<double>(digits);
+  if (decimals > 0) value /= kPowersOfTen[static_cast<std::size_t>(decimals)];
+  return piece.front() == '-' ? -value : value;
+}
+
 // A piece is a number only when all of it is one; "1,5" or "12abc" would
 // otherwise pass as 1 or 12 and quietly shift a field's meaning.
 std::optional<double> readNumber(std::string_view piece) {
+  if (const auto plain = readPlainDecimal(piece)) return plain;
   if (piece.front() == '+') {
     piece.remove_prefix(1);
     // from_chars takes a sign of its own, which "+-5" must not smuggle in.
@@ -25,10 +56,18 @@ std::optional<double> readNumber(std::string_view piece) {
   return value;
 }
 
-// The nearest whole value, halfway going to the even neighbour. The IEEE
-// remainder is exact and rounds its quotient that way whatever the current
-// rounding mode, so the subtraction is exact too.
-double nearestEven(double value) { return value - std::remainder(value, 1.0); }
+// The nearest whole value, halfway going to the even neighbour, whatever the
+// current rounding mode. Beyond 2^52 every double is whole already; below it the
+// truncation and the fraction are exact.
+double nearestEven(double value) {
+  if (!(std::fabs(value) < 4503599627370496.0)) return value;
+  const double truncated = static_cast<double>(static_cast<std::int64_t>(value));
+  const double fraction = std::fabs(value - truncated);
+  const double away = truncated + (value < 0 ? -1.0 : 1.0);
+  if (fraction < 0.5) return truncated;
+  if (fraction > 0.5) return away;
+  return std::fmod(truncated, 2.0) == 0.0 ? truncated : away;
+}
 
 template <typename T>
 std::optional<T> toWhole(double value) {
@@ -56,13 +95,6 @@ void LineValues::parse(std::string_view line) {
     values_[index] = number.value_or(0.0);
     ++count_;
   }
-}
-
-std::optional<double> LineValues::value(int i) const {
-  if (i < 1 || i > count_) return std::nullopt;
-  const auto index = static_cast<std::size_t>(i - 1);
-  if (!valid_[index]) return std::nullopt;
-  return values_[index];
 }
 
 std::optional<Integer> toInteger(double value) { return toWhole<Integer>(value); }

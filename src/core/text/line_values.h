@@ -24,7 +24,12 @@ class LineValues {
   int count() const { return count_; }
 
   // Value i (1-based); empty when the line has fewer pieces or piece i is not a number.
-  std::optional<double> value(int i) const;
+  std::optional<double> value(int i) const {
+    if (i < 1 || i > count_) return std::nullopt;
+    const auto index = static_cast<std::size_t>(i - 1);
+    if (!valid_[index]) return std::nullopt;
+    return values_[index];
+  }
 
  private:
   std::array<double, kMaxValuesPerLine> values_{};

@@ -131,6 +131,70 @@ std::string decimalsText(const DecimalDigits& decimal, int minDecimals, int maxD
   return text;
 }
 
+// Powers of ten that a double holds exactly, for the short decimals of the patterns.
+constexpr std::array<std::uint64_t, 5> kPowersOfTen = {1, 10, 100, 1000, 10000};
+
+// The common case of the file's coordinate and extremity columns: a Single shown
+// with at most four decimals. Its exact value times 10^4 needs at most 38 bits,
+// so the scaled value is exact and rounding it is exact too; and no Single lies
+// so close to a rounding tie that the fifteen-digit route could round otherwise.
+// Gives false when the value is not of that kind.
+bool appendShortDecimal(std::string& out, double value, const NumberPattern& pattern) {
+  const double magnitude = std::fabs(value);
+  if (pattern.maxDecimals >= static_cast<int>(kPowersOfTen.size()) || !(magnitude < 1e9) ||
+      static_cast<double>(static_cast<float>(value)) != value) {
+    return false;
+  }
+  const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(pattern.maxDecimals)];
+  const double scaled = magnitude * static_cast<double>(scale);
+  auto units = static_cast<std::uint64_t>(scaled);
+  if (scaled - static_cast<double>(units) >= 0.5) ++units;
+
+  std::array<char, 24> digits{};
+  const auto integerEnd =
+      std::to_chars(digits.data(), digits.data() + digits.size(), units / scale).ptr;
+  const std::string_view integer =
+      units / scale == 0 ? std::string_view{} : std::string_view(digits.data(), integerEnd);
+  std::array<char, 8> decimals{};
+  std::uint64_t fraction = units % scale;
+  for (int i = pattern.maxDecimals - 1; i >= 0; --i, fraction /= 10) {
+    decimals[static_cast<std::size_t>(i)] = static_cast<char>('0' + fraction % 10);
+  }
+  int shownDecimals = pattern.maxDecimals;
+  while (shownDecimals > pattern.minDecimals && decimals[static_cast<std::size_t>(shownDecimals - 1)] == '0') {
+    --shownDecimals;
+  }
+
+  out.append(pattern.prefix);
+  if (value < 0.0 && units != 0) out.push_back('-');
+  const int padding = pattern.minIntegerDigits - static_cast<int>(integer.size());
+  if (padding > 0) out.append(static_cast<std::size_t>(padding), '0');
+  out.append(integer);
+  if (shownDecimals > 0) {
+    out.push_back('.');
+    out.append(decimals.data(), static_cast<std::size_t>(shownDecimals));
+  }
+  out.append(pattern.suffix);
+  return true;
+}
+
+// The free form of the usual Single: the shortest text that reads back as the
+// same value, when that text has at most seven significant digits and needs no
+// exponent; it is then what seven-digit rounding gives too. Gives false otherwise.
+bool appendShortSingle(std::string& out, float magnitude) {
+  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return false;
+  std::array<char, kShortBuffer> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::fixed);
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::size_t firstSignificant = text.find_first_not_of("0.");
+  const std::size_t digits = text.size() - firstSignificant -
+                             (text.find('.', firstSignificant) == std::string_view::npos ? 0 : 1);
+  if (digits > 7) return false;
+  out.append(text.starts_with("0.") ? text.substr(1) : text);
+  return true;
+}
+
 }  // namespace
 
 void appendFreeNumber(std::string& out, Long value) {
@@ -150,9 +214,11 @@ void appendFreeNumber(std::string& out, Single value) {
     out.append(" 0 ");
     return;
   }
-  std::array<char, kShortBuffer> buffer{};
   out.push_back(value < 0.0f ? '-' : ' ');
-  out.append(generalText(buffer, std::fabs(static_cast<double>(value)), 7, false));
+  if (!appendShortSingle(out, std::fabs(value))) {
+    std::array<char, kShortBuffer> buffer{};
+    out.append(generalText(buffer, std::fabs(static_cast<double>(value)), 7, false));
+  }
   out.push_back(' ');
 }
 
@@ -170,6 +236,7 @@ std::string freeNumber(Single value) {
 
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern) {
   const NumberPattern parsed = parsePattern(pattern);
+  if (appendShortDecimal(out, value, parsed)) return;
   const double shown = std::isfinite(value) ? value : 0.0;
   DecimalDigits decimal = decimalDigits(std::fabs(shown));
   roundToDecimals(decimal, parsed.maxDecimals);

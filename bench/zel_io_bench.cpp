@@ -1,0 +1,93 @@
+// Speed of writing and reading a large ZEL block, against splitting and copying the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+
+#include "io/line_cursor.h"
+#include "io/zel_reader.h"
+#include "io/zel_writer.h"
+#include "sample_arrangement.h"
+
+namespace {
+
+const korain::Arrangement& largeArrangement() {
+  static const korain::Arrangement arrangement = korain::testing::sampleArrangement(
+      {.bulkheads = 200, .nodes = 100, .primaryMembers = 20, .stiffeners = 200, .spans = 3,
+       .bands = 10, .strakesPerBand = 10, .fillingLevels = 5});
+  return arrangement;
+}
+
+korain::ZelWriteContext context() {
+  return {.program = {1, 0, 1}, .user = "bench", .site = "bench", .date = "05/12/2026",
+          .time = "12:00:00", .identification = {}};
+}
+
+const std::string& largeBlock() {
+  static const std::string text = [] {
+    korain::Arrangement copy = largeArrangement();
+    std::string out;
+    korain::writeZelBlock(out, copy, 1, context());
+    return out;
+  }();
+  return text;
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(largeBlock().size()));
+}
+
+void writeZel(benchmark::State& state) {
+  korain::Arrangement copy = largeArrangement();
+  std::string out;
+  out.reserve(largeBlock().size());
+  for (auto _ : state) {
+    out.clear();
+    korain::writeZelBlock(out, copy, 1, context());
+    benchmark::DoNotOptimize(out.data());
+  }
+  setBytes(state);
+}
+
+void copyBytes(benchmark::State& state) {
+  const std::string& text = largeBlock();
+  std::string out;
+  out.reserve(text.size());
+  for (auto _ : state) {
+    out.clear();
+    out.append(text);
+    benchmark::DoNotOptimize(out.data());
+  }
+  setBytes(state);
+}
+
+void readZel(benchmark::State& state) {
+  const std::string& text = largeBlock();
+  korain::Arrangement arrangement;
+  for (auto _ : state) {
+    korain::readZelBlockFromBytes(text, "bench.ko2", 1, arrangement);
+    benchmark::DoNotOptimize(arrangement.Bulkheads.count());
+  }
+  setBytes(state);
+}
+
+void splitLines(benchmark::State& state) {
+  const std::string& text = largeBlock();
+  for (auto _ : state) {
+    korain::LineCursor cursor(text);
+    std::string_view line;
+    std::size_t lines = 0;
+    while (cursor.next(line)) ++lines;
+    benchmark::DoNotOptimize(lines);
+  }
+  setBytes(state);
+}
+
+}  // namespace
+
+BENCHMARK(writeZel)->Unit(benchmark::kMillisecond);
+BENCHMARK(copyBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(readZel)->Unit(benchmark::kMillisecond);
+BENCHMARK(splitLines)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
