@@ -7,8 +7,10 @@
 
 namespace korain {
 
-// Every field that the ZEL block stores and reads back, named as in the model;
-// lists become arrays. Selection and computed fields are left out.
+// Every field that the ZEL block stores and reads back, named as in the model
+// (the members Scant and Corr appear under their record names Scantling and
+// Corrugation: C++ lets no member share the name of its type); lists become
+// arrays. Selection and computed fields are left out.
 nlohmann::ordered_json arrangementJson(const Arrangement& arrangement);
 
 }  // namespace korain

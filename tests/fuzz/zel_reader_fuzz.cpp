@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   korain::listBlocks(bytes);
 
   korain::Arrangement first;
-  korain::readZelBlockFromBytes(bytes, "fuzz.ko2", 1, first);
+  if (!korain::readZelBlockFromBytes(bytes, "fuzz.ko2", 1, first).found()) return 0;
   const std::string text = written(first);
   korain::Arrangement second;
   korain::readZelBlockFromBytes(text, "fuzz.ko2", 1, second);

@@ -103,11 +103,13 @@ class ZelReader {
   }
 
   // Reads the data lines of a part up to the next banner, one call of readLine
-  // per line; readLine returns false to end the block's reading.
+  // per line; readLine returns false to end the block's reading. A blank line,
+  // as a text editor may leave one, carries nothing and is passed over.
   template <typename ReadLine>
   PartEnd eachLine(ReadLine readLine) {
     PartEnd end = PartEnd::EndOfFile;
     while (nextLine(end)) {
+      if (trimmed(line_).empty()) continue;
       if (!readLine()) return PartEnd::Error;
     }
     return end;

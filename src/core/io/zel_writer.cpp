@@ -91,9 +91,9 @@ class ZelWriter {
         .text(", ")
         .text(singleLine(context.site))
         .text(", ")
-        .text(context.date)
+        .text(singleLine(context.date))
         .text(" ")
-        .text(context.time)
+        .text(singleLine(context.time))
         .endLine();
     if (!context.identification.empty()) {
       w_.comment(korainString(text_id::kIdentificationComment) + singleLine(context.identification));

@@ -69,6 +69,20 @@ TEST(ZelReaderLines, CommentsAnywhereAreIgnored) {
   EXPECT_EQ(readBack(commented), sample());
 }
 
+TEST(ZelReaderLines, BlankLinesInsideThePartsAreNothing) {
+  std::string text = zelText(sample());
+  const std::size_t compartments = text.find("------------------ COMPARTMENT RECORD");
+  std::string parts = text.substr(0, compartments);
+  for (std::size_t at = parts.find("\r\n 1 \t"); at != std::string::npos;
+       at = parts.find("\r\n 1 \t", at + 8)) {
+    parts.insert(at, "\r\n \t ");
+  }
+  text = parts + text.substr(compartments);
+  ZelReadResult result;
+  EXPECT_EQ(readBack(text, 1, &result), sample());
+  EXPECT_EQ(result.status, ZelReadStatus::Read);
+}
+
 TEST(ZelReaderLines, AnyNonZeroFlagIsSet) {
   const std::string line = "Bulkhead 1                              \t 1 \t 2 \t 0 \t 1 \t-1 \t 3.5 "
                            "\t-1 \t 14.25 \t 0 \t 0 \t 0 \t 0 \t 0 ";

@@ -1,0 +1,72 @@
+// Listing and finding the numbered blocks of a database file.
+#include <gtest/gtest.h>
+
+#include "io/block_list.h"
+#include "sample_arrangement.h"
+#include "zel_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+constexpr char kBanner[] = "------------------ BLOCK ------------------";
+constexpr char kGeneral[] = "------------------ GENERAL DATA ------------------";
+
+std::string sectionBlock(int number, const std::string& keyword, const std::string& name) {
+  return std::string(kBanner) + "\r\n*\r\n " + std::to_string(number) + " \r\n" + keyword +
+         "\r\n*\r\n" + kGeneral + "\r\n* Name\r\n" + name + "  \r\n* more data\r\n";
+}
+
+std::string torsionBlock(int number) {
+  return std::string(kBanner) + "\r\n* comment\r\n " + std::to_string(number) +
+         " \r\nTORSION\r\n 1 2 3\r\n";
+}
+
+TEST(BlockList, ListsEveryBlockWithItsKindAndTrimmedName) {
+  Arrangement zel = sampleArrangement({.bulkheads = 1});
+  zel.Name = "Aft bulkheads";
+  const std::string file = "preamble\r\n" + sectionBlock(1, "MIDSHIP", "Frame 120") +
+                           torsionBlock(2) + zelText(zel, 3);
+  const std::vector<BlockListEntry> blocks = listBlocks(file);
+  ASSERT_EQ(blocks.size(), 3U);
+  EXPECT_EQ(blocks[0].Position, 1);
+  EXPECT_EQ(blocks[0].Kind, BlockKind::Section);
+  EXPECT_EQ(blocks[0].Name, "Frame 120");
+  EXPECT_EQ(blocks[1].Kind, BlockKind::Torsion);
+  EXPECT_EQ(blocks[1].Name, "");
+  EXPECT_EQ(blocks[2].Kind, BlockKind::Zel);
+  EXPECT_EQ(blocks[2].Name, "Aft bulkheads");
+  EXPECT_EQ(blockKindName(blocks[2].Kind), "zel");
+}
+
+TEST(BlockList, AFileWithoutBannersHasNoBlocks) {
+  EXPECT_TRUE(listBlocks("").empty());
+  EXPECT_TRUE(listBlocks("just\r\nsome text\r\n* and a comment\r\n").empty());
+}
+
+TEST(BlockFraming, KeywordsGiveTheKindOfABlock) {
+  EXPECT_EQ(blockKindOf("ZEL"), BlockKind::Zel);
+  EXPECT_EQ(blockKindOf("TORSION"), BlockKind::Torsion);
+  EXPECT_EQ(blockKindOf("zel"), BlockKind::Section);
+  EXPECT_EQ(blockKindOf(""), BlockKind::Section);
+}
+
+TEST(BlockFraming, BannersAndCommentsAreRecognisedByTheirFirstCharacters) {
+  EXPECT_TRUE(isBannerLine("  ------ anything"));
+  EXPECT_FALSE(isBannerLine("----- five"));
+  EXPECT_TRUE(isCommentLine("*"));
+  EXPECT_FALSE(isCommentLine(" *"));
+}
+
+TEST(BlockFraming, FindingABlockChecksNumberAndKeywordAndReturnsToTheBanner) {
+  const std::string file = sectionBlock(1, "MIDSHIP", "A") + sectionBlock(2, "ZEL", "B");
+  LineCursor cursor(file);
+  EXPECT_EQ(findBlock(cursor, 2, ""), "ZEL");
+  std::string_view line;
+  ASSERT_TRUE(cursor.next(line));
+  EXPECT_EQ(line, kBanner);
+  EXPECT_EQ(findBlock(cursor, 1, "ZEL"), std::nullopt);
+  EXPECT_EQ(findBlock(cursor, 3, ""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace korain::testing
