@@ -12,15 +12,25 @@
 namespace {
 
 const korain::Arrangement& largeArrangement() {
-  static const korain::Arrangement arrangement = korain::testing::sampleArrangement(
-      {.bulkheads = 200, .nodes = 100, .primaryMembers = 20, .stiffeners = 200, .spans = 3,
-       .bands = 10, .strakesPerBand = 10, .fillingLevels = 5});
+  static const korain::Arrangement arrangement =
+      korain::testing::sampleArrangement({.bulkheads = 200,
+                                          .nodes = 100,
+                                          .primaryMembers = 20,
+                                          .stiffeners = 200,
+                                          .spans = 3,
+                                          .bands = 10,
+                                          .strakesPerBand = 10,
+                                          .fillingLevels = 5});
   return arrangement;
 }
 
 korain::ZelWriteContext context() {
-  return {.program = {1, 0, 1}, .user = "bench", .site = "bench", .date = "05/12/2026",
-          .time = "12:00:00", .identification = {}};
+  return {.program = {1, 0, 1},
+          .user = "bench",
+          .site = "bench",
+          .date = "05/12/2026",
+          .time = "12:00:00",
+          .identification = {}};
 }
 
 const std::string& largeBlock() {

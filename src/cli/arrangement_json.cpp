@@ -27,15 +27,18 @@ Json array(const T& list, ToJson toJson) {
 Json singles(const auto& list) { return array(list, single); }
 
 Json scantling(const Scantling& s) {
-  return {{"Typ", s.Typ}, {"H1", single(s.H1)}, {"E1", single(s.E1)},
-          {"H2", single(s.H2)}, {"E2", single(s.E2)}};
+  return {{"Typ", s.Typ},
+          {"H1", single(s.H1)},
+          {"E1", single(s.E1)},
+          {"H2", single(s.H2)},
+          {"E2", single(s.E2)}};
 }
 
 Json node(const Node& n) {
-  return {{"Y", single(n.Y)},       {"Z", single(n.Z)},       {"Abs", n.Abs},
-          {"Inter", n.Inter},       {"Ipan", n.Ipan},         {"Inod", n.Inod},
-          {"ShCur", n.ShCur},       {"ShYT", single(n.ShYT)}, {"ShZT", single(n.ShZT)},
-          {"ShR", single(n.ShR)},   {"PCod", n.PCod},         {"knu", n.knu}};
+  return {{"Y", single(n.Y)},     {"Z", single(n.Z)},       {"Abs", n.Abs},
+          {"Inter", n.Inter},     {"Ipan", n.Ipan},         {"Inod", n.Inod},
+          {"ShCur", n.ShCur},     {"ShYT", single(n.ShYT)}, {"ShZT", single(n.ShZT)},
+          {"ShR", single(n.ShR)}, {"PCod", n.PCod},         {"knu", n.knu}};
 }
 
 Json primaryMember(const PrimaryMember& m) {
@@ -43,7 +46,9 @@ Json primaryMember(const PrimaryMember& m) {
 }
 
 Json bracket(const Bracket& b) {
-  return {{"Fixed", b.Fixed}, {"Enabled", b.Enabled}, {"Length", single(b.Length)},
+  return {{"Fixed", b.Fixed},
+          {"Enabled", b.Enabled},
+          {"Length", single(b.Length)},
           {"Scantling", scantling(b.Scant)}};
 }
 
@@ -56,12 +61,9 @@ Json span(const StiffenerSpan& s) {
 }
 
 Json stiffener(const OrdinaryStiffener& s) {
-  return {{"Position", single(s.Position)},
-          {"iMat", s.iMat},
-          {"Scantling", scantling(s.Scant)},
-          {"Brackets", array(s.Brackets, bracket)},
-          {"Spans", array(s.Spans, span)},
-          {"SpanReduction", single(s.SpanReduction)},
+  return {{"Position", single(s.Position)},  {"iMat", s.iMat},
+          {"Scantling", scantling(s.Scant)}, {"Brackets", array(s.Brackets, bracket)},
+          {"Spans", array(s.Spans, span)},   {"SpanReduction", single(s.SpanReduction)},
           {"TypeConn", s.TypeConn}};
 }
 

@@ -36,9 +36,9 @@ int dumpCommand(const std::string& database, Integer blockNumber, const CommandS
   const ZelReadResult result = readZelBlock(database, blockNumber, arrangement);
   printMessages(result.messages, streams.err);
   if (!result.found()) return kExitFailed;
-  streams.out << arrangementJson(arrangement).dump(2, ' ', false,
-                                                   nlohmann::json::error_handler_t::replace)
-              << '\n';
+  streams.out
+      << arrangementJson(arrangement).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+      << '\n';
   return kExitOk;
 }
 

@@ -15,7 +15,13 @@ namespace {
 std::string written(korain::Arrangement arrangement) {
   if (arrangement.ID.empty()) arrangement.ID = "{fuzz}";
   std::string out;
-  korain::writeZelBlock(out, arrangement, 1, {.program = {1, 0, 1}, .user = "fuzz", .site = {}, .date = {}, .time = {}, .identification = {}});
+  korain::writeZelBlock(out, arrangement, 1,
+                        {.program = {1, 0, 1},
+                         .user = "fuzz",
+                         .site = {},
+                         .date = {},
+                         .time = {},
+                         .identification = {}});
   return out;
 }
 

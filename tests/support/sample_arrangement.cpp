@@ -11,8 +11,11 @@ Single spread(int i, double step, double offset = 0) {
 }
 
 Scantling scantling(int i) {
-  return {.Typ = i % 4 + 1, .H1 = spread(i % 7, 20, 200), .E1 = spread(i % 3, 1, 10),
-          .H2 = spread(i % 5, 10, 60), .E2 = spread(i % 4, 2, 12)};
+  return {.Typ = i % 4 + 1,
+          .H1 = spread(i % 7, 20, 200),
+          .E1 = spread(i % 3, 1, 10),
+          .H2 = spread(i % 5, 10, 60),
+          .E2 = spread(i % 4, 2, 12)};
 }
 
 Node node(int bulkhead, int i, int count) {
@@ -113,7 +116,11 @@ Bulkhead bulkhead(int i, const SampleSize& size) {
       strake.iMat = static_cast<Integer>(s % 3 + 1);
     }
   }
-  b.Corr = {.Start = 0.5F, .S1 = 0.9F, .A = 0.75F, .D = 0.625F, .FixedUpper = i % 2 == 0,
+  b.Corr = {.Start = 0.5F,
+            .S1 = 0.9F,
+            .A = 0.75F,
+            .D = 0.625F,
+            .FixedUpper = i % 2 == 0,
             .FixedLower = true};
   for (int side = 1; side <= 2; ++side) {
     b.Compartments.at(side) = compartment(i, side, size.fillingLevels);

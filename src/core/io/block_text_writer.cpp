@@ -43,9 +43,7 @@ BlockTextWriter& BlockTextWriter::formatted(Single value, std::string_view patte
 
 void BlockTextWriter::endLine() { out_.append("\r\n"); }
 
-void BlockTextWriter::comment(std::string_view utf8) {
-  text(marker_).text(utf8).endLine();
-}
+void BlockTextWriter::comment(std::string_view utf8) { text(marker_).text(utf8).endLine(); }
 
 void BlockTextWriter::titles(std::initializer_list<std::string_view> columns) {
   text(marker_);

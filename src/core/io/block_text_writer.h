@@ -29,7 +29,9 @@ class BlockTextWriter {
 
   // Values each followed by a TAB, as the compartment lines have them.
   BlockTextWriter& numberThenTab(Long value) { return number(value).tab(); }
-  BlockTextWriter& formattedThenTab(Single value) { return formatted(value, coordinateFormat_).tab(); }
+  BlockTextWriter& formattedThenTab(Single value) {
+    return formatted(value, coordinateFormat_).tab();
+  }
   BlockTextWriter& flag(bool value) { return number(Long{value ? -1 : 0}); }
 
   const std::string& coordinateFormat() const { return coordinateFormat_; }

@@ -12,8 +12,8 @@ bool LineCursor::next(std::string_view& line) {
   const char* begin = bytes_.data() + position_.offset;
   const std::size_t left = bytes_.size() - position_.offset;
   const void* newline = std::memchr(begin, '\n', left);
-  std::size_t length = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - begin)
-                               : left;
+  std::size_t length =
+      newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - begin) : left;
   position_.offset += newline ? length + 1 : length;
   ++position_.lineNumber;
   if (length > 0 && begin[length - 1] == '\r') --length;

@@ -4,24 +4,27 @@
 #include <string_view>
 
 #include "model/arrangement.h"
+#include "model/versions.h"
 
 namespace korain {
 
-inline constexpr Single kZelVersion = 0.443F;
 // Versions from which the reader takes the state line, the span reduction and the connection type.
 inline constexpr Single kZelVersionWithState = 0.44F;
 inline constexpr Single kZelVersionWithSpanReduction = 0.441F;
 inline constexpr Single kZelVersionWithConnection = 0.442F;
 
-inline constexpr std::string_view kPrimaryBanner = "------------------ PRIMARY STIFF ------------------";
+inline constexpr std::string_view kPrimaryBanner =
+    "------------------ PRIMARY STIFF ------------------";
 inline constexpr std::string_view kSecondaryBanner =
     "------------------ SECONDARY STIFF ------------------";
-inline constexpr std::string_view kBracketBanner = "------------------ BRACK SCANT ------------------";
+inline constexpr std::string_view kBracketBanner =
+    "------------------ BRACK SCANT ------------------";
 inline constexpr std::string_view kSpanScantlingBanner =
     "------------------ SPAN SCANT ------------------";
 inline constexpr std::string_view kSpanBracketBanner =
     "------------------ SPAN BRACK ------------------";
-inline constexpr std::string_view kCorrugationBanner = "------------------ BH CORR ------------------";
+inline constexpr std::string_view kCorrugationBanner =
+    "------------------ BH CORR ------------------";
 inline constexpr std::string_view kStrakeBanner = "------------------ BH STRAKE ------------------";
 
 inline constexpr std::string_view kNoNodeList = "no node list";

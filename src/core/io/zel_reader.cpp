@@ -185,8 +185,8 @@ class ZelReader {
   }
 
   void reportValue(int i, std::string_view what) {
-    addMessage(cursor_.lineNumber(),
-               "value " + std::to_string(i) + " " + std::string(what) + "; the field keeps its value");
+    addMessage(cursor_.lineNumber(), "value " + std::to_string(i) + " " + std::string(what) +
+                                         "; the field keeps its value");
   }
 
   void fail(std::string text) { addMessage(cursor_.lineNumber(), std::move(text)); }
@@ -522,7 +522,8 @@ ZelReadResult readZelBlock(const std::string& path, Integer blockNumber, Arrange
   if (!bytes) {
     ZelReadResult result;
     result.status = ZelReadStatus::FileMissing;
-    result.messages.push_back({path, 0, korainString(text_id::kDatabaseMissing) + " (" + error + ")"});
+    result.messages.push_back(
+        {path, 0, korainString(text_id::kDatabaseMissing) + " (" + error + ")"});
     return result;
   }
   return readZelBlockFromBytes(*bytes, path, blockNumber, arrangement);

@@ -34,7 +34,8 @@ std::string fixedWidth(std::string_view text, int width) {
   int characters = 0;
   for (std::size_t i = 0; i < text.size() && characters < width; ++characters) {
     std::size_t length = 1;
-    while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+    while (i + length < text.size() &&
+           (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
       ++length;
     }
     result.append(text.substr(i, length));
@@ -96,7 +97,8 @@ class ZelWriter {
         .text(singleLine(context.time))
         .endLine();
     if (!context.identification.empty()) {
-      w_.comment(korainString(text_id::kIdentificationComment) + singleLine(context.identification));
+      w_.comment(korainString(text_id::kIdentificationComment) +
+                 singleLine(context.identification));
     }
   }
 
@@ -139,8 +141,8 @@ class ZelWriter {
     w_.comment();
     w_.line(texts_.nodesBanner);
     w_.comment();
-    w_.titles({" Bh", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT",
-               "Sh.R", "PCod", "knu"});
+    w_.titles({" Bh", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT", "Sh.R",
+               "PCod", "knu"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       for (const Node& n : b.Nodes) {
         w_.number(i).tab();
@@ -175,8 +177,8 @@ class ZelWriter {
     w_.comment();
     w_.line(kSecondaryBanner);
     w_.comment();
-    w_.titles({" Bh", "y/z", "typ", "h1", "e1", "h2", "e2", "iMat", "Nspan", "Span red",
-               "Type Conn"});
+    w_.titles(
+        {" Bh", "y/z", "typ", "h1", "e1", "h2", "e2", "iMat", "Nspan", "Span red", "Type Conn"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       for (const OrdinaryStiffener& s : b.Stiffeners) writeStiffener(i, s);
     });
@@ -203,8 +205,8 @@ class ZelWriter {
   void writeBrackets() {
     w_.comment();
     w_.line(kBracketBanner);
-    w_.titles({" Bh", "iSnd", "iBrk", "enab", "Fixed", "", "typ", "h1", "e1", "h2", "e2",
-               "Length"});
+    w_.titles(
+        {" Bh", "iSnd", "iBrk", "enab", "Fixed", "", "typ", "h1", "e1", "h2", "e2", "Length"});
     forEachStiffener([&](Long i, Long j, const OrdinaryStiffener& s) {
       for (Long k = 1; k <= 2; ++k) {
         const Bracket& bracket = s.Brackets.at(k);

@@ -15,8 +15,8 @@ struct ZelWriteContext {
   ProgramVersion program;
   std::string user;
   std::string site;
-  std::string date;  // already formatted
-  std::string time;  // already formatted
+  std::string date;            // already formatted
+  std::string time;            // already formatted
   std::string identification;  // written only when not empty
 };
 

@@ -105,8 +105,8 @@ struct Strake {
   Single Th = 0;
   Integer iMat = 0;
 
-  Integer StrakeNumber = 0;     // computed
-  List<StrakePoint> Outline;    // computed
+  Integer StrakeNumber = 0;   // computed
+  List<StrakePoint> Outline;  // computed
 
   bool operator==(const Strake&) const = default;
 };

@@ -13,13 +13,12 @@ std::optional<std::string_view> textOf(const std::array<std::string_view, N>& te
 }
 
 constexpr std::array<std::string_view, 8> kObjectKinds = {
-    "Bulkhead Arrangement", "Bulkhead",    "Node",         "Primary supporting members",
+    "Bulkhead Arrangement", "Bulkhead",    "Node",        "Primary supporting members",
     "Ordinary Stiffener",   "Corrugation", "Strake band", "Compartment"};
 constexpr std::array<std::string_view, 3> kBulkheadTypes = {"Single skin", "Double skin",
                                                             "Corrugated"};
 constexpr std::array<std::string_view, 2> kDirections = {"Horizontal", "Vertical"};
-constexpr std::array<std::string_view, 2> kSides = {"Forward compartment",
-                                                    "Aftward compartment"};
+constexpr std::array<std::string_view, 2> kSides = {"Forward compartment", "Aftward compartment"};
 
 }  // namespace
 

@@ -16,12 +16,12 @@ inline constexpr char kMessageLineBreak = '\r';
 // One argument of a message, already turned into its text.
 class MessageArg {
  public:
-  MessageArg(std::string_view text) : text_(text) {}  // NOLINT(google-explicit-constructor)
+  MessageArg(std::string_view text) : text_(text) {}    // NOLINT(google-explicit-constructor)
   MessageArg(const std::string& text) : text_(text) {}  // NOLINT(google-explicit-constructor)
-  MessageArg(const char* text) : text_(text) {}  // NOLINT(google-explicit-constructor)
+  MessageArg(const char* text) : text_(text) {}         // NOLINT(google-explicit-constructor)
   template <typename N>
-    requires std::integral<N> || std::floating_point<N>
-  MessageArg(N number)  // NOLINT(google-explicit-constructor)
+  requires std::integral<N> || std::floating_point<N> MessageArg(
+      N number)  // NOLINT(google-explicit-constructor)
       : text_(generalNumberText(static_cast<double>(number))) {}
 
   const std::string& text() const { return text_; }

@@ -3,8 +3,8 @@
 
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace korain {

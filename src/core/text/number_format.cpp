@@ -161,7 +161,8 @@ bool appendShortDecimal(std::string& out, double value, const NumberPattern& pat
     decimals[static_cast<std::size_t>(i)] = static_cast<char>('0' + fraction % 10);
   }
   int shownDecimals = pattern.maxDecimals;
-  while (shownDecimals > pattern.minDecimals && decimals[static_cast<std::size_t>(shownDecimals - 1)] == '0') {
+  while (shownDecimals > pattern.minDecimals &&
+         decimals[static_cast<std::size_t>(shownDecimals - 1)] == '0') {
     --shownDecimals;
   }
 

@@ -1,7 +1,8 @@
 // Listing and finding the numbered blocks of a database file.
+#include "io/block_list.h"
+
 #include <gtest/gtest.h>
 
-#include "io/block_list.h"
 #include "sample_arrangement.h"
 #include "zel_test_support.h"
 
@@ -24,8 +25,8 @@ std::string torsionBlock(int number) {
 TEST(BlockList, ListsEveryBlockWithItsKindAndTrimmedName) {
   Arrangement zel = sampleArrangement({.bulkheads = 1});
   zel.Name = "Aft bulkheads";
-  const std::string file = "preamble\r\n" + sectionBlock(1, "MIDSHIP", "Frame 120") +
-                           torsionBlock(2) + zelText(zel, 3);
+  const std::string file =
+      "preamble\r\n" + sectionBlock(1, "MIDSHIP", "Frame 120") + torsionBlock(2) + zelText(zel, 3);
   const std::vector<BlockListEntry> blocks = listBlocks(file);
   ASSERT_EQ(blocks.size(), 3U);
   EXPECT_EQ(blocks[0].Position, 1);

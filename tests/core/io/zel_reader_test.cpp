@@ -84,8 +84,9 @@ TEST(ZelReaderLines, BlankLinesInsideThePartsAreNothing) {
 }
 
 TEST(ZelReaderLines, AnyNonZeroFlagIsSet) {
-  const std::string line = "Bulkhead 1                              \t 1 \t 2 \t 0 \t 1 \t-1 \t 3.5 "
-                           "\t-1 \t 14.25 \t 0 \t 0 \t 0 \t 0 \t 0 ";
+  const std::string line =
+      "Bulkhead 1                              \t 1 \t 2 \t 0 \t 1 \t-1 \t 3.5 "
+      "\t-1 \t 14.25 \t 0 \t 0 \t 0 \t 0 \t 0 ";
   const std::string changed = "Bulkhead 1\t 1 \t 2 \t 0 \t 1 \t 7 \t 3.5 \t .5 \t 14.25 \t-3 ";
   const Arrangement read = readBack(withLine(zelText(sample()), line, changed));
   const Bulkhead& b = read.Bulkheads.at(1);
@@ -98,7 +99,8 @@ TEST(ZelReaderLines, AnyNonZeroFlagIsSet) {
 
 TEST(ZelReaderLines, AStrakeIndexBeyondTheListGrowsItWithClearedStrakes) {
   std::string text = zelText(sample());
-  text = withLine(text, " 1 \t 1 \t 2 \t 3.5 \t 4.8 \t 12.5 \t 3 ", " 1 \t 1 \t 4 \t 3.5 \t 9 \t 15 \t 2 ");
+  text = withLine(text, " 1 \t 1 \t 2 \t 3.5 \t 4.8 \t 12.5 \t 3 ",
+                  " 1 \t 1 \t 4 \t 3.5 \t 9 \t 15 \t 2 ");
   const Arrangement read = readBack(text);
   const StrakeBand& band = read.Bulkheads.at(1).StrakeBands.at(1);
   ASSERT_EQ(band.Strakes.count(), 4);
@@ -113,9 +115,10 @@ TEST(ZelReaderLines, BracketAndSpanLinesAddressingNothingAreSkippedSilently) {
                              "------------------ SPAN SCANT ------------------",
                              "------------------ SPAN BRACK ------------------"}) {
     text = withLine(text, banner,
-                    std::string(banner) + "\r\n 9 \t 1 \t 1 \t-1 \t 0 \t 1 \t 2 \t 3 \t 4 \t 5 \t 6 "
-                                          "\r\n 1 \t 99 \t 1 \t 1 \t 1 \r\n 1 \t 1 \t 9 \t 1 \t 1 "
-                                          "\r\n 1 \t 1 \t 0 \t 1 \t 1 \r\nnot numbers at all");
+                    std::string(banner) +
+                        "\r\n 9 \t 1 \t 1 \t-1 \t 0 \t 1 \t 2 \t 3 \t 4 \t 5 \t 6 "
+                        "\r\n 1 \t 99 \t 1 \t 1 \t 1 \r\n 1 \t 1 \t 9 \t 1 \t 1 "
+                        "\r\n 1 \t 1 \t 0 \t 1 \t 1 \r\nnot numbers at all");
   }
   ZelReadResult result;
   EXPECT_EQ(readBack(text, 1, &result), sample());
@@ -163,22 +166,24 @@ TEST_P(ZelReaderBadValue, LeavesTheFieldAndReportsTheLine) {
       << result.messages[0].text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ZelReaderBadValue,
-    ::testing::Values(BadValueCase{"Word", "two", "not a number"},
-                      BadValueCase{"NotANumber", "nan", "not a number"},
-                      BadValueCase{"Infinite", "-inf", "not a number"},
-                      BadValueCase{"DecimalComma", "2,5", "not a number"},
-                      BadValueCase{"BeyondInteger", "40000", "out of range"},
-                      BadValueCase{"BeyondLong", "1e12", "out of range"}),
-    [](const ::testing::TestParamInfo<BadValueCase>& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(Values, ZelReaderBadValue,
+                         ::testing::Values(BadValueCase{"Word", "two", "not a number"},
+                                           BadValueCase{"NotANumber", "nan", "not a number"},
+                                           BadValueCase{"Infinite", "-inf", "not a number"},
+                                           BadValueCase{"DecimalComma", "2,5", "not a number"},
+                                           BadValueCase{"BeyondInteger", "40000", "out of range"},
+                                           BadValueCase{"BeyondLong", "1e12", "out of range"}),
+                         [](const ::testing::TestParamInfo<BadValueCase>& param) {
+                           return param.param.name;
+                         });
 
 TEST(ZelReaderLimits, HugeCountsDoNotClaimMemory) {
   std::string text = zelText(sampleArrangement({.bulkheads = 1, .spans = 2}));
   const std::size_t nspan = text.find("\t 2 \t0.000\t0.000\t");
   ASSERT_NE(nspan, std::string::npos);
   text.replace(nspan, 4, "\t 2000000000 ");
-  text = withLine(text, " 1 \t 1 \t 1 \t 3.5 \t 2.4 \t 12 \t 2 ", " 1 \t 30000 \t 1 \t 3.5 \t 2.4 \t 12 \t 2 ");
+  text = withLine(text, " 1 \t 1 \t 1 \t 3.5 \t 2.4 \t 12 \t 2 ",
+                  " 1 \t 30000 \t 1 \t 3.5 \t 2.4 \t 12 \t 2 ");
   ZelReadResult result;
   const Arrangement read = readBack(text, 1, &result);
   EXPECT_FALSE(read.Bulkheads.at(1).Stiffeners.at(1).Spans.isDimensioned());
@@ -214,7 +219,8 @@ TEST(ZelReaderFiles, ABlockOfAnotherKindIsNotAnArrangement) {
 }
 
 TEST(ZelReaderFiles, EveryTruncationReadsWithoutHarm) {
-  const std::string text = zelText(sampleArrangement({.bulkheads = 1, .nodes = 2, .stiffeners = 1}));
+  const std::string text =
+      zelText(sampleArrangement({.bulkheads = 1, .nodes = 2, .stiffeners = 1}));
   for (std::size_t length = 0; length <= text.size(); length += 7) {
     Arrangement read;
     readZelBlockFromBytes(std::string_view(text).substr(0, length), "cut.ko2", 1, read);
@@ -224,7 +230,8 @@ TEST(ZelReaderFiles, EveryTruncationReadsWithoutHarm) {
 
 TEST(ZelReaderFiles, NulBytesAndAMegabyteLineAreJustText) {
   std::string text = zelText(sample());
-  text = withLine(text, "Sample arrangement", std::string("Sam\0ple", 7) + std::string(1 << 20, 'x'));
+  text =
+      withLine(text, "Sample arrangement", std::string("Sam\0ple", 7) + std::string(1 << 20, 'x'));
   ZelReadResult result;
   const Arrangement read = readBack(text, 1, &result);
   EXPECT_EQ(read.Name.size(), 7U + (1U << 20));

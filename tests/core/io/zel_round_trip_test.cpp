@@ -30,20 +30,29 @@ TEST_P(ZelRoundTrip, WriteReadWriteGivesTheSameBytesAndFields) {
   EXPECT_EQ(zelText(read), first);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ZelRoundTrip,
-    ::testing::Values(RoundTripCase{"Typical", {}},
-                      RoundTripCase{"NoBulkheads", {.bulkheads = 0}},
-                      RoundTripCase{"BareBulkheads",
-                                    {.bulkheads = 3, .nodes = 0, .primaryMembers = 0,
-                                     .stiffeners = 0, .spans = 0, .bands = 0,
-                                     .strakesPerBand = 0, .fillingLevels = 0}},
-                      RoundTripCase{"StiffenersWithoutSpans", {.spans = 0}},
-                      RoundTripCase{"Larger",
-                                    {.bulkheads = 7, .nodes = 40, .primaryMembers = 9,
-                                     .stiffeners = 25, .spans = 4, .bands = 6,
-                                     .strakesPerBand = 5, .fillingLevels = 12}}),
-    caseName);
+INSTANTIATE_TEST_SUITE_P(Sizes, ZelRoundTrip,
+                         ::testing::Values(RoundTripCase{"Typical", {}},
+                                           RoundTripCase{"NoBulkheads", {.bulkheads = 0}},
+                                           RoundTripCase{"BareBulkheads",
+                                                         {.bulkheads = 3,
+                                                          .nodes = 0,
+                                                          .primaryMembers = 0,
+                                                          .stiffeners = 0,
+                                                          .spans = 0,
+                                                          .bands = 0,
+                                                          .strakesPerBand = 0,
+                                                          .fillingLevels = 0}},
+                                           RoundTripCase{"StiffenersWithoutSpans", {.spans = 0}},
+                                           RoundTripCase{"Larger",
+                                                         {.bulkheads = 7,
+                                                          .nodes = 40,
+                                                          .primaryMembers = 9,
+                                                          .stiffeners = 25,
+                                                          .spans = 4,
+                                                          .bands = 6,
+                                                          .strakesPerBand = 5,
+                                                          .fillingLevels = 12}}),
+                         caseName);
 
 TEST(ZelRoundTrip, SeveralBlocksInOneFileAreReadByNumber) {
   Arrangement second = sampleArrangement({.bulkheads = 1});

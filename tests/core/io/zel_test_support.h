@@ -9,8 +9,12 @@
 namespace korain::testing {
 
 inline ZelWriteContext fixedContext() {
-  return {.program = {1, 0, 1}, .user = "tester", .site = "yard", .date = "05/12/2026",
-          .time = "10:30:00", .identification = {}};
+  return {.program = {1, 0, 1},
+          .user = "tester",
+          .site = "yard",
+          .date = "05/12/2026",
+          .time = "10:30:00",
+          .identification = {}};
 }
 
 // The block as the writer makes it, for an arrangement taken by value so that

@@ -57,10 +57,10 @@ TEST(ZelWriterEncoding, TextIsWindows1252AndForeignCharactersBecomeQuestionMarks
 }
 
 TEST(ZelWriterParts, EmptyListsLeaveOutTheirPartsButNotTheAlwaysWrittenOnes) {
-  const std::string text = zelText(sampleArrangement({.bulkheads = 2, .nodes = 0,
-                                                      .primaryMembers = 0, .stiffeners = 0}));
-  for (const char* absent : {"NODES", "PRIMARY STIFF", "SECONDARY STIFF", "BRACK SCANT",
-                             "SPAN SCANT", "SPAN BRACK"}) {
+  const std::string text = zelText(
+      sampleArrangement({.bulkheads = 2, .nodes = 0, .primaryMembers = 0, .stiffeners = 0}));
+  for (const char* absent :
+       {"NODES", "PRIMARY STIFF", "SECONDARY STIFF", "BRACK SCANT", "SPAN SCANT", "SPAN BRACK"}) {
     EXPECT_FALSE(hasLine(text, "------------------ " + std::string(absent) + " ------------------"))
         << absent;
   }
@@ -83,8 +83,8 @@ TEST(ZelWriterParts, SpanPartsAppearOnlyForSpansThatNeedThem) {
 }
 
 TEST(ZelWriterValues, LinesCarryTheFreeFormAndTheFormatsOfTheirColumns) {
-  Arrangement a = sampleArrangement({.bulkheads = 1, .nodes = 1, .primaryMembers = 1,
-                                     .stiffeners = 1, .spans = 0});
+  Arrangement a = sampleArrangement(
+      {.bulkheads = 1, .nodes = 1, .primaryMembers = 1, .stiffeners = 1, .spans = 0});
   a.Bulkheads.at(1).Nodes.at(1).Y = -0.5F;
   a.Bulkheads.at(1).Nodes.at(1).Z = 12.0F;
   a.Bulkheads.at(1).PrimaryMembers.at(1).Extremities.append(1.25F);
@@ -93,7 +93,8 @@ TEST(ZelWriterValues, LinesCarryTheFreeFormAndTheFormatsOfTheirColumns) {
   EXPECT_TRUE(hasLine(text, " .443 "));
   EXPECT_TRUE(hasLine(text, " 1 \t-0.5\t12.0\t 1 \t 1 \t 1 \t 1 \t 0 \t 0 \t 0 \t 0 \t 1 \t 0 "));
   EXPECT_TRUE(hasLine(text, " 1 \t 1 \t 2.75 \t1.250\t30.500"));
-  EXPECT_TRUE(hasLine(text, " 1 \t-11.2 \t 2 \t 220 \t 11 \t 70 \t 14 \t 2 \t 0 \t0.000\t0.000\t 0 \t 1 "));
+  EXPECT_TRUE(
+      hasLine(text, " 1 \t-11.2 \t 2 \t 220 \t 11 \t 70 \t 14 \t 2 \t 0 \t0.000\t0.000\t 0 \t 1 "));
 }
 
 TEST(ZelWriterIdentity, AnArrangementWithoutIdReceivesOneThatIsKept) {

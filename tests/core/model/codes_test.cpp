@@ -1,7 +1,7 @@
 // Display texts of the code tables, and codes outside them.
-#include <gtest/gtest.h>
-
 #include "model/codes.h"
+
+#include <gtest/gtest.h>
 
 namespace korain {
 namespace {

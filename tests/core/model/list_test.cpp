@@ -1,8 +1,9 @@
 // The 1-based lists of the model: counting, growing, inserting, removing, checked access.
+#include "model/list.h"
+
 #include <gtest/gtest.h>
 
 #include "model/arrangement.h"
-#include "model/list.h"
 
 namespace korain {
 namespace {

@@ -1,7 +1,7 @@
 // The numbered texts: the fixed file banners, and missing numbers.
-#include <gtest/gtest.h>
-
 #include "text/string_table.h"
+
+#include <gtest/gtest.h>
 
 namespace korain {
 namespace {

@@ -1,0 +1,19 @@
+// The version numbers that the program, its data and its file blocks agree on.
+#pragma once
+
+#include "model/arrangement.h"
+#include "text/text_utils.h"
+
+namespace korain {
+
+// Version of the family's geometry data that this program works with; start-up
+// goes on only when the data it is given carries this one.
+inline constexpr Single kGeometryDataVersion = 2.002F;
+
+// Version of the ZEL block this program writes.
+inline constexpr Single kZelVersion = 0.443F;
+
+// The program's own version: major, minor, revision.
+inline constexpr ProgramVersion kProgramVersion{1, 0, 1};
+
+}  // namespace korain
