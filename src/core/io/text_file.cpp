@@ -31,9 +31,4 @@ std::optional<std::string> readFileBytes(const std::string& path, std::string& e
   return bytes;
 }
 
-bool fileExists(const std::string& path) {
-  std::error_code code;
-  return std::filesystem::is_regular_file(path, code);
-}
-
 }  // namespace korain

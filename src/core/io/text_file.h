@@ -10,6 +10,4 @@ namespace korain {
 // The bytes of a file, or nothing when it cannot be opened or read (error says why).
 std::optional<std::string> readFileBytes(const std::string& path, std::string& error);
 
-bool fileExists(const std::string& path);
-
 }  // namespace korain
