@@ -7,6 +7,23 @@
 
 namespace korain {
 
+// Names and identifiers stand alone on their line or before the first TAB: a
+// line break or TAB inside one would tear the block apart, so they become blanks.
+// A name that would read as a comment gets a leading blank (readers trim it off
+// again), and one that would read as a banner a blank inside its dashes.
+std::string singleLine(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  }
+  if (result.starts_with('*')) result.insert(0, 1, ' ');
+  const std::size_t first = result.find_first_not_of(' ');
+  if (first != std::string::npos && result.compare(first, 6, "------") == 0) {
+    result.insert(first + 5, 1, ' ');
+  }
+  return result;
+}
+
 BlockTextWriter::BlockTextWriter(std::string& out)
     : out_(out),
       marker_(DatabaseTexts::get().commentMarker),

@@ -8,6 +8,11 @@
 
 namespace korain {
 
+// A name or identifier made safe to stand alone on its line or before the first
+// TAB: TABs and line breaks become blanks, and a name that would read back as a
+// comment or a banner is changed so that it reads back as itself.
+std::string singleLine(std::string_view text);
+
 class BlockTextWriter {
  public:
   explicit BlockTextWriter(std::string& out);

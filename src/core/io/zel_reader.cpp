@@ -2,15 +2,14 @@
 // one small reader per part of the block.
 #include "io/zel_reader.h"
 
-#include <type_traits>
-
 #include "io/block_framing.h"
+#include "io/compartment_record.h"
 #include "io/database_texts.h"
+#include "io/field_reader.h"
 #include "io/line_cursor.h"
 #include "io/text_file.h"
 #include "io/zel_format.h"
 #include "text/format_message.h"
-#include "text/line_values.h"
 #include "text/string_table.h"
 #include "text/text_utils.h"
 
@@ -30,13 +29,16 @@ class ZelReader {
         blockNumber_(blockNumber),
         a_(arrangement),
         result_(result),
-        texts_(DatabaseTexts::get()) {}
+        texts_(DatabaseTexts::get()),
+        fields_(fileName, result.messages) {}
 
   void read() {
     if (!findBlock(cursor_, blockNumber_, kZelKeyword)) {
       result_.status = ZelReadStatus::BlockNotFound;
       result_.version = -1;
-      addMessage(0, formatMessage("Can not find ZEL ¤ in file '¤'", {blockNumber_, fileName_}));
+      result_.messages.push_back(
+          {std::string(fileName_), 0,
+           formatMessage("Can not find ZEL ¤ in file '¤'", {blockNumber_, fileName_})});
       return;
     }
     const PartEnd end = dispatch();
@@ -98,7 +100,7 @@ class ZelReader {
       end = PartEnd::Banner;
       return false;
     }
-    values_.parse(line);
+    fields_.parse(line, cursor_.lineNumber());
     return true;
   }
 
@@ -117,33 +119,9 @@ class ZelReader {
 
   // ---- Values ------------------------------------------------------------
 
-  // Value i into a field; a missing value leaves the field alone, a value that
-  // is not a number or does not fit the field's type also, with a message.
   template <typename Field>
   void take(int i, Field& field) {
-    if (i > values_.count()) return;
-    const std::optional<double> value = values_.value(i);
-    if (!value) {
-      reportValue(i, "is not a number");
-      return;
-    }
-    if constexpr (std::is_same_v<Field, bool>) {
-      field = *value != 0;
-    } else {
-      const std::optional<Field> converted = convert<Field>(*value);
-      if (!converted) {
-        reportValue(i, "is out of range");
-        return;
-      }
-      field = *converted;
-    }
-  }
-
-  template <typename Field>
-  static std::optional<Field> convert(double value) {
-    if constexpr (std::is_same_v<Field, Integer>) return toInteger(value);
-    if constexpr (std::is_same_v<Field, Long>) return toLong(value);
-    if constexpr (std::is_same_v<Field, Single>) return toSingle(value);
+    fields_.take(i, field);
   }
 
   void takeScantling(int first, Scantling& s) {
@@ -154,42 +132,19 @@ class ZelReader {
     take(first + 4, s.E2);
   }
 
-  // An index that addresses an element of a list (1-based), or nothing.
-  std::optional<int> index(int i) const {
-    const std::optional<double> value = values_.value(i);
-    if (!value) return std::nullopt;
-    const std::optional<Integer> whole = toInteger(*value);
-    if (!whole) return std::nullopt;
-    return *whole;
-  }
+  std::optional<int> index(int i) const { return fields_.index(i); }
 
   // The bulkhead that value 1 selects; nothing, with the message that ends the
   // reading, when there is no such bulkhead.
   Bulkhead* selectedBulkhead() {
     const std::optional<int> i = index(1);
     if (i && a_.Bulkheads.inBounds(*i)) return &a_.Bulkheads.at(*i);
-    fail("the bulkhead number " + valueText(1) + " does not name one of the " +
+    fail("the bulkhead number " + fields_.valueText(1) + " does not name one of the " +
          std::to_string(a_.Bulkheads.count()) + " bulkheads; the reading of the block stopped");
     return nullptr;
   }
 
-  std::string valueText(int i) const {
-    const std::optional<double> value = values_.value(i);
-    return value ? generalNumberText(*value) : "(none)";
-  }
-
-  // ---- Messages ----------------------------------------------------------
-
-  void addMessage(int line, std::string text) {
-    result_.messages.push_back({std::string(fileName_), line, std::move(text)});
-  }
-
-  void reportValue(int i, std::string_view what) {
-    addMessage(cursor_.lineNumber(), "value " + std::to_string(i) + " " + std::string(what) +
-                                         "; the field keeps its value");
-  }
-
-  void fail(std::string text) { addMessage(cursor_.lineNumber(), std::move(text)); }
+  void fail(std::string text) { fields_.report(std::move(text)); }
 
   // ---- Framing and general data -----------------------------------------
 
@@ -197,7 +152,7 @@ class ZelReader {
   PartEnd readBlockNumber() {
     PartEnd end = PartEnd::EndOfFile;
     if (!nextLine(end)) return end;
-    if (values_.value(1) != static_cast<double>(blockNumber_)) return PartEnd::EndOfFile;
+    if (fields_.value(1) != static_cast<double>(blockNumber_)) return PartEnd::EndOfFile;
     return skipToBanner();
   }
 
@@ -243,7 +198,8 @@ class ZelReader {
       const std::size_t tab = line_.find('\t');
       Bulkhead& b = a_.Bulkheads.append();
       b.Name = std::string(trimmed(line_.substr(0, tab)));
-      values_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1));
+      fields_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1),
+                    cursor_.lineNumber());
       take(1, b.Typ);
       take(2, b.iMat);
       take(3, b.stfHV);
@@ -409,7 +365,7 @@ class ZelReader {
   std::optional<int> grownIndex(int i, std::string_view what) {
     const std::optional<int> value = index(i);
     if (value && *value >= 1 && *value <= kMaxIndexedListLength) return value;
-    fail("the " + std::string(what) + " number " + valueText(i) + " is not between 1 and " +
+    fail("the " + std::string(what) + " number " + fields_.valueText(i) + " is not between 1 and " +
          std::to_string(kMaxIndexedListLength) + "; the reading of the block stopped");
     return std::nullopt;
   }
@@ -432,64 +388,11 @@ class ZelReader {
       if (!nextLine(end)) return end;
       if (!a_.Bulkheads.inBounds(bulkhead)) return skipToBanner();
       Compartment& c = a_.Bulkheads.at(bulkhead).Compartments.at(record % 2 + 1);
-      c.Name = std::string(trimmed(line_.substr(0, line_.find('\t'))));
+      readCompartmentName(line_, c);
       for (int line = 2; line <= compartmentLines_; ++line) {
         if (!nextLine(end)) return end;
-        readCompartmentLine(line, c);
+        readCompartmentLine(line, fields_, c, true);
       }
-    }
-  }
-
-  void readCompartmentLine(int line, Compartment& c) {
-    switch (line) {
-      case 3:
-        take(1, c.A);
-        take(2, c.B);
-        take(3, c.UseComputedYZ);
-        take(4, c.UseRuleRoll);
-        break;
-      case 4:
-        for (int i = 1; i <= FixedList<Single, 20>::count(); ++i) take(i, c.Table1.at(i));
-        break;
-      case 5:
-        take(1, c.N);
-        break;
-      case 6:
-        for (int i = 1; i <= 10; ++i) take(i, c.Table2.at(i));
-        for (int i = 1; i <= 10; ++i) take(10 + i, c.Table3.at(i));
-        break;
-      case 7:
-        readFillingPoints(c);
-        break;
-      case 8:
-        take(1, c.Flag3);
-        take(2, c.Flag4);
-        take(3, c.Flag5);
-        take(4, c.C);
-        take(5, c.D);
-        take(6, c.Flag6);
-        break;
-      default:  // line 2 names the node list of a hull section; a ZEL block has none
-        break;
-    }
-  }
-
-  void readFillingPoints(Compartment& c) {
-    constexpr Long kMaxPoints = (kMaxValuesPerLine - 1) / 3;
-    Long count = 0;
-    take(1, count);
-    if (count > kMaxPoints) {
-      fail("the filling-level count " + std::to_string(count) + " exceeds the " +
-           std::to_string(kMaxPoints) + " that a line can hold; the levels are not read");
-      return;
-    }
-    if (count < 1) return;
-    c.Points.redim(count);
-    for (int p = 1; p <= count; ++p) {
-      FillingPoint& point = c.Points.at(p);
-      take(3 * p - 1, point.H);
-      take(3 * p, point.L);
-      take(3 * p + 1, point.B);
     }
   }
 
@@ -501,7 +404,7 @@ class ZelReader {
   const DatabaseTexts& texts_;
 
   std::string_view line_;  // the current line
-  LineValues values_;
+  FieldReader fields_;
   Integer compartmentLines_ = 0;
 };
 

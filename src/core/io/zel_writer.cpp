@@ -2,6 +2,7 @@
 #include "io/zel_writer.h"
 
 #include "io/block_text_writer.h"
+#include "io/compartment_record.h"
 #include "io/database_texts.h"
 #include "io/zel_format.h"
 #include "model/arrangement_queries.h"
@@ -9,23 +10,6 @@
 
 namespace korain {
 namespace {
-
-// Names and identifiers stand alone on their line or before the first TAB: a
-// line break or TAB inside one would tear the block apart, so they become blanks.
-// A name that would read as a comment gets a leading blank (readers trim it off
-// again), and one that would read as a banner a blank inside its dashes.
-std::string singleLine(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-  }
-  if (result.starts_with('*')) result.insert(0, 1, ' ');
-  const std::size_t first = result.find_first_not_of(' ');
-  if (first != std::string::npos && result.compare(first, 6, "------") == 0) {
-    result.insert(first + 5, 1, ' ');
-  }
-  return result;
-}
 
 // Pads with blanks or cuts to exactly width characters (not bytes: names are UTF-8
 // in memory and one byte a character on file).
@@ -274,41 +258,10 @@ class ZelWriter {
   }
 
   void writeCompartments() {
-    w_.comment();
-    w_.line(texts_.compartmentPartBanner);
-    w_.comment(korainString(text_id::kCompartmentLineCountTitle));
-    w_.number(Long{kCompartmentLineCount}).endLine();
-    w_.comment();
-    w_.line(texts_.compartmentsBanner);
-    w_.comment(korainString(text_id::kNameColumnTitle));
-    for (Long title = text_id::kCompartmentLine2Title; title <= text_id::kCompartmentLine8Title;
-         ++title) {
-      w_.comment(korainString(title));
-    }
+    writeCompartmentPartHeader(w_);
     for (const Bulkhead& b : a_.Bulkheads) {
-      for (const Compartment& c : b.Compartments) writeCompartment(c);
+      for (const Compartment& c : b.Compartments) writeCompartmentRecord(w_, c, kNoNodeList);
     }
-  }
-
-  void writeCompartment(const Compartment& c) {
-    w_.text(singleLine(c.Name)).tab().endLine();
-    w_.text(kNoNodeList).tab().endLine();
-    w_.numberThenTab(c.A).numberThenTab(c.B);
-    w_.flag(c.UseComputedYZ).tab().flag(c.UseRuleRoll).tab().endLine();
-    for (const Single value : c.Table1) w_.formattedThenTab(value);
-    w_.endLine();
-    w_.numberThenTab(c.N).endLine();
-    for (const Single value : c.Table2) w_.formattedThenTab(value);
-    for (const Single value : c.Table3) w_.formattedThenTab(value);
-    w_.endLine();
-    w_.numberThenTab(Long{c.Points.count()});
-    for (const FillingPoint& p : c.Points) {
-      w_.formattedThenTab(p.H).formattedThenTab(p.L).formattedThenTab(p.B);
-    }
-    w_.endLine();
-    for (const bool f : {c.Flag3, c.Flag4, c.Flag5, c.C, c.D, c.Flag6}) w_.flag(f).tab();
-    w_.text(texts_.commentMarker).endLine();
-    w_.comment();
   }
 
   template <typename Visit>
