@@ -99,5 +99,3 @@ BENCHMARK(writeZel)->Unit(benchmark::kMillisecond);
 BENCHMARK(copyBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(readZel)->Unit(benchmark::kMillisecond);
 BENCHMARK(splitLines)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

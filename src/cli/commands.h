@@ -23,4 +23,11 @@ int listCommand(const std::string& database, const CommandStreams& streams);
 // Block n of the database as JSON.
 int dumpCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams);
 
+// Reads arrangement n and saves it back in place, in the current block version.
+int resaveCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams);
+
+// Appends arrangement n of the database to another database as its new last block.
+int copyCommand(const std::string& database, Integer blockNumber, const std::string& target,
+                const CommandStreams& streams);
+
 }  // namespace korain

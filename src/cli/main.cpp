@@ -13,8 +13,12 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: korain-cli list DB\n"
     "       korain-cli dump DB N\n"
-    "  list  one line per block of the database DB: position, kind, name\n"
-    "  dump  block N of DB, a bulkhead arrangement, as JSON\n";
+    "       korain-cli resave DB N\n"
+    "       korain-cli copy DB N OTHER\n"
+    "  list    one line per block of the database DB: position, kind, name\n"
+    "  dump    block N of DB, a bulkhead arrangement, as JSON\n"
+    "  resave  reads arrangement N of DB and saves it back in the current version\n"
+    "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
 
 std::optional<korain::Integer> blockNumber(std::string_view text) {
   korain::Integer number = 0;
@@ -34,10 +38,14 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const korain::CommandStreams streams{std::cout, std::cerr};
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
-  if (args.size() == 3 && args[0] == "dump") {
+  const bool withBlock = (args.size() == 3 && (args[0] == "dump" || args[0] == "resave")) ||
+                         (args.size() == 4 && args[0] == "copy");
+  if (withBlock) {
     const std::optional<korain::Integer> n = blockNumber(args[2]);
     if (!n) return usage("the block number must be a whole number from 1 to 32767");
-    return korain::dumpCommand(args[1], *n, streams);
+    if (args[0] == "dump") return korain::dumpCommand(args[1], *n, streams);
+    if (args[0] == "resave") return korain::resaveCommand(args[1], *n, streams);
+    return korain::copyCommand(args[1], *n, args[3], streams);
   }
   return usage(args.empty() ? "no command given" : "unknown command or wrong arguments");
 }

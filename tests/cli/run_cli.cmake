@@ -1,6 +1,17 @@
 # Runs korain-cli with ARGS (a ;-list) and checks its exit status against EXIT and,
 # when EXPECTED names a file, its standard output against that file's content.
 # With KORAIN_UPDATE_EXPECTED in the environment, writes the output to EXPECTED instead of comparing.
+# COPY_FROM and COPY_TO prepare a scratch copy of a database first, made
+# read-only when READ_ONLY is set; OUTPUT_TEXT and ERROR_TEXT are regular
+# expressions that standard output and standard error must match.
+if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
+  file(COPY_FILE ${COPY_FROM} ${COPY_TO})
+  if(READ_ONLY)
+    file(CHMOD ${COPY_TO} PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+  else()
+    file(CHMOD ${COPY_TO} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  endif()
+endif()
 execute_process(COMMAND ${CLI} ${ARGS}
   RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT status EQUAL EXIT)
@@ -17,6 +28,9 @@ if(DEFINED EXPECTED AND NOT EXPECTED STREQUAL "")
                           "see actual_output.txt, and run scripts/update-expected after review")
     endif()
   endif()
+endif()
+if(DEFINED OUTPUT_TEXT AND NOT output MATCHES "${OUTPUT_TEXT}")
+  message(FATAL_ERROR "korain-cli ${ARGS}: standard output lacks '${OUTPUT_TEXT}':\n${output}")
 endif()
 if(DEFINED ERROR_TEXT AND NOT errors MATCHES "${ERROR_TEXT}")
   message(FATAL_ERROR "korain-cli ${ARGS}: standard error lacks '${ERROR_TEXT}':\n${errors}")

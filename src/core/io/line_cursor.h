@@ -25,6 +25,12 @@ class LineCursor {
   bool atEnd() const { return position_.offset >= bytes_.size(); }
 
   LinePosition position() const { return position_; }
+
+  // The bytes from a position to the current one, as they stand in the file
+  // (line ends included), for copying lines unchanged.
+  std::string_view bytesSince(LinePosition from) const {
+    return bytes_.substr(from.offset, position_.offset - from.offset);
+  }
   void seek(LinePosition position) { position_ = position; }
   int lineNumber() const { return position_.lineNumber; }
 

@@ -38,6 +38,7 @@ inline constexpr Long kIdentificationComment = 3130;
 inline constexpr Long kSavedBy = 424;
 inline constexpr Long kCoordinateFormat = 801;
 inline constexpr Long kDatabaseMissing = 1083;
+inline constexpr Long kDatabaseReadOnly = 1086;
 }  // namespace text_id
 
 }  // namespace korain

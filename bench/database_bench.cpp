@@ -1,0 +1,109 @@
+// Speed of listing the blocks of a 50 MB database and of saving an arrangement
+// into it, against splitting its lines and copying the file.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "io/block_list.h"
+#include "io/database_save.h"
+#include "io/line_cursor.h"
+#include "io/text_file.h"
+#include "sample_arrangement.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kDatabaseBytes = 50'000'000;
+
+korain::ZelWriteContext context() {
+  return {.program = {1, 0, 1},
+          .user = "bench",
+          .site = "bench",
+          .date = "05/12/2026",
+          .time = "12:00:00",
+          .identification = {}};
+}
+
+// A database of about 50 MB: a preamble, then arrangements of a few bulkheads each.
+const std::string& databaseBytes() {
+  static const std::string bytes = [] {
+    std::string text = "* benchmark database\r\n";
+    korain::Arrangement arrangement = korain::testing::sampleArrangement({.bulkheads = 4,
+                                                                          .nodes = 40,
+                                                                          .primaryMembers = 6,
+                                                                          .stiffeners = 40,
+                                                                          .spans = 3,
+                                                                          .bands = 5,
+                                                                          .strakesPerBand = 5,
+                                                                          .fillingLevels = 3});
+    for (korain::Integer n = 1; text.size() < kDatabaseBytes; ++n) {
+      korain::writeZelBlock(text, arrangement, n, context());
+    }
+    return text;
+  }();
+  return bytes;
+}
+
+const std::string& databasePath() {
+  static const std::string path = [] {
+    const fs::path file = fs::temp_directory_path() / "korain-bench.ko2";
+    std::ofstream(file, std::ios::binary) << databaseBytes();
+    return file.string();
+  }();
+  return path;
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(databaseBytes().size()));
+}
+
+void listBlocks(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(korain::listBlocks(databaseBytes()).size());
+  setBytes(state);
+}
+
+void splitLines(benchmark::State& state) {
+  for (auto _ : state) {
+    korain::LineCursor cursor(databaseBytes());
+    std::string_view line;
+    std::size_t lines = 0;
+    while (cursor.next(line)) ++lines;
+    benchmark::DoNotOptimize(lines);
+  }
+  setBytes(state);
+}
+
+// Replaces a block in the middle of the file, as saving an opened arrangement does.
+void saveArrangement(benchmark::State& state) {
+  korain::Arrangement arrangement = korain::testing::sampleArrangement({});
+  const korain::SaveRequest request{.database = databasePath(),
+                                    .blockNumber = 100,
+                                    .makeBackup = false,
+                                    .source = {},
+                                    .context = context()};
+  for (auto _ : state) {
+    if (korain::saveArrangement(request, arrangement).status != korain::SaveStatus::Saved) {
+      state.SkipWithError("save failed");
+    }
+  }
+  setBytes(state);
+}
+
+void copyFile(benchmark::State& state) {
+  const fs::path copy = databasePath() + ".copy";
+  for (auto _ : state) {
+    fs::copy_file(databasePath(), copy, fs::copy_options::overwrite_existing);
+  }
+  fs::remove(copy);
+  setBytes(state);
+}
+
+}  // namespace
+
+BENCHMARK(listBlocks)->Unit(benchmark::kMillisecond);
+BENCHMARK(splitLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveArrangement)->Unit(benchmark::kMillisecond);
+BENCHMARK(copyFile)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,4 @@
+// Runs every benchmark of the folder.
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

@@ -1,0 +1,12 @@
+// Who and when, for the comment lines of the blocks that korain-cli writes.
+#pragma once
+
+#include "io/zel_writer.h"
+
+namespace korain {
+
+// The program's version, the user's login name, the machine's name and the
+// current local date and time.
+ZelWriteContext currentWriteContext();
+
+}  // namespace korain
