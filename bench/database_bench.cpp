@@ -61,13 +61,15 @@ void setBytes(benchmark::State& state) {
 }
 
 void listBlocks(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(korain::listBlocks(databaseBytes()).size());
+  const std::string& bytes = databaseBytes();
+  for (auto _ : state) benchmark::DoNotOptimize(korain::listBlocks(bytes).size());
   setBytes(state);
 }
 
 void splitLines(benchmark::State& state) {
+  const std::string& bytes = databaseBytes();
   for (auto _ : state) {
-    korain::LineCursor cursor(databaseBytes());
+    korain::LineCursor cursor(bytes);
     std::string_view line;
     std::size_t lines = 0;
     while (cursor.next(line)) ++lines;
@@ -79,6 +81,7 @@ void splitLines(benchmark::State& state) {
 // Replaces a block in the middle of the file, as saving an opened arrangement does.
 void saveArrangement(benchmark::State& state) {
   korain::Arrangement arrangement = korain::testing::sampleArrangement({});
+  databasePath();
   const korain::SaveRequest request{.database = databasePath(),
                                     .blockNumber = 100,
                                     .makeBackup = false,

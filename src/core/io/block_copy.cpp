@@ -21,14 +21,15 @@ int countBlocks(std::string_view bytes) {
 
 void copyPreamble(LineCursor& in, std::string& out) {
   const std::string& banner = DatabaseTexts::get().blockBanner;
+  const LinePosition start = in.position();
   std::string_view line;
-  for (LinePosition before = in.position(); in.next(line); before = in.position()) {
+  for (LinePosition before = start; in.next(line); before = in.position()) {
     if (isLine(line, banner)) {
       in.seek(before);
-      return;
+      break;
     }
-    out.append(in.bytesSince(before));
   }
+  out.append(in.bytesSince(start));
 }
 
 namespace {
@@ -50,12 +51,15 @@ void copyNumberLine(std::string_view raw, std::string_view line, Long offset, st
 void copyBlocks(LineCursor& in, std::string& out, Long first, Long last, Long offset) {
   const DatabaseTexts& texts = DatabaseTexts::get();
   if (!findBlock(in, first, "")) return;
+  // Lines that are copied unchanged go out in runs, one append per block.
+  LinePosition run = in.position();
   std::string_view line;
-  for (LinePosition before = in.position(); in.next(line); before = in.position()) {
-    if (!isLine(line, texts.blockBanner)) {
-      out.append(in.bytesSince(before));
-      continue;
-    }
+  for (LinePosition before = run; in.next(line); before = in.position()) {
+    if (!isLine(line, texts.blockBanner)) continue;
+    const LinePosition bannerEnd = in.position();
+    in.seek(before);
+    out.append(in.bytesSince(run));
+    in.seek(bannerEnd);
     const std::string_view banner = in.bytesSince(before);
     LinePosition numberStart = in.position();
     while (in.next(line) && isCommentLine(line)) numberStart = in.position();
@@ -66,7 +70,9 @@ void copyBlocks(LineCursor& in, std::string& out, Long first, Long last, Long of
     out.append(banner);
     out.append(texts.commentMarker).append("\r\n");
     copyNumberLine(in.bytesSince(numberStart), line, offset, out);
+    run = in.position();
   }
+  out.append(in.bytesSince(run));
 }
 
 }  // namespace korain
