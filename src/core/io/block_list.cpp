@@ -23,7 +23,13 @@ void readEntry(LineCursor& cursor, BlockListEntry& entry) {
       return;
     }
     if (isLine(line, texts.generalBanner)) {
-      if (nextDataLine(cursor, line)) entry.Name = std::string(trimmed(line));
+      const LinePosition afterBanner = cursor.position();
+      if (!nextDataLine(cursor, line)) return;
+      if (isBannerLine(line)) {
+        cursor.seek(afterBanner);  // a block cut short: its name line is the next banner
+        return;
+      }
+      entry.Name = std::string(trimmed(line));
       return;
     }
   }

@@ -39,6 +39,15 @@ TEST(BlockList, ListsEveryBlockWithItsKindAndTrimmedName) {
   EXPECT_EQ(blockKindName(blocks[2].Kind), "zel");
 }
 
+TEST(BlockList, ABlockCutShortBeforeItsNameDoesNotHideTheNextOne) {
+  std::string cut = sectionBlock(1, "MIDSHIP", "A");
+  cut.erase(cut.find("* Name"));
+  const std::vector<BlockListEntry> blocks = listBlocks(cut + sectionBlock(2, "MIDSHIP", "B"));
+  ASSERT_EQ(blocks.size(), 2U);
+  EXPECT_EQ(blocks[0].Name, "");
+  EXPECT_EQ(blocks[1].Name, "B");
+}
+
 TEST(BlockList, AFileWithoutBannersHasNoBlocks) {
   EXPECT_TRUE(listBlocks("").empty());
   EXPECT_TRUE(listBlocks("just\r\nsome text\r\n* and a comment\r\n").empty());

@@ -207,6 +207,19 @@ TEST_F(DatabaseFile, AMissingBlockToReplaceOrBlocksOutOfOrderAreNotSaved) {
   EXPECT_EQ(read(path_), swapped);
 }
 
+TEST_F(DatabaseFile, TwoBlocksWithTheSameNumberAreNotSavedInto) {
+  const std::string twice = kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(2);
+  write(twice);
+  EXPECT_EQ(save(2, false).status, SaveStatus::Failed);
+  EXPECT_EQ(read(path_), twice);
+}
+
+TEST_F(DatabaseFile, ADatabaseWithoutBlocksReceivesItsFirst) {
+  write(kPreamble);
+  ASSERT_EQ(save(1, false).status, SaveStatus::Saved);
+  EXPECT_EQ(read(path_), kPreamble + zelText(arrangement_, 1));
+}
+
 TEST_F(DatabaseFile, AFolderThatDoesNotExistIsAClearFailure) {
   path_ = (folder_ / "missing" / "ship.ko2").string();
   const SaveResult result = save(1, true);
