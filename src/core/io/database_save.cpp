@@ -60,6 +60,8 @@ std::string databaseWithBlock(std::string_view current, Arrangement& arrangement
   out.reserve(current.size() + (1 << 16));
   copyPreamble(in, out);
   copyBlocks(in, out, 1, blockNumber - 1, 0);
+  // A file whose last line has no line end must not glue the new banner onto it.
+  if (!out.empty() && out.back() != '\n') out.append("\r\n");
   writeZelBlock(out, arrangement, blockNumber, context);
   copyBlocks(in, out, blockNumber + 1, -1, 0);
   // Blocks numbered out of order could slip past the two copies; a save that
@@ -67,7 +69,7 @@ std::string databaseWithBlock(std::string_view current, Arrangement& arrangement
   const int expected = blockNumber <= blocks ? blocks : blocks + 1;
   if (countBlocks(out) != expected) {
     error = "the blocks of the file are not numbered 1, 2, 3 ... in order; saving block " +
-            std::to_string(blockNumber) + " would lose some of them";
+            std::to_string(blockNumber) + " would lose or repeat some of them";
     return {};
   }
   return out;

@@ -214,6 +214,14 @@ TEST_F(DatabaseFile, TwoBlocksWithTheSameNumberAreNotSavedInto) {
   EXPECT_EQ(read(path_), twice);
 }
 
+TEST_F(DatabaseFile, ALastLineWithoutItsLineEndKeepsTheNewBlockApart) {
+  std::string unfinished = kPreamble + otherBlock(1);
+  unfinished.erase(unfinished.size() - 2);
+  write(unfinished);
+  ASSERT_EQ(save(2, false).status, SaveStatus::Saved);
+  EXPECT_EQ(read(path_), kPreamble + copiedBlock(1) + zelText(arrangement_, 2));
+}
+
 TEST_F(DatabaseFile, ADatabaseWithoutBlocksReceivesItsFirst) {
   write(kPreamble);
   ASSERT_EQ(save(1, false).status, SaveStatus::Saved);
