@@ -7,16 +7,19 @@
 #include <vector>
 
 #include "commands.h"
+#include "ship_command.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: korain-cli list DB\n"
     "       korain-cli dump DB N\n"
+    "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
     "  list    one line per block of the database DB: position, kind, name\n"
     "  dump    block N of DB, a bulkhead arrangement, as JSON\n"
+    "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
 
@@ -38,6 +41,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const korain::CommandStreams streams{std::cout, std::cerr};
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
+  if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
   const bool withBlock = (args.size() == 3 && (args[0] == "dump" || args[0] == "resave")) ||
                          (args.size() == 4 && args[0] == "copy");
   if (withBlock) {

@@ -1,0 +1,251 @@
+// How the ship data reader treats the example database, old versions, damaged and cut blocks.
+#include "ship/ship_data_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "io/text_file.h"
+#include "ship/ship_queries.h"
+#include "ship/ship_string_table.h"
+#include "ship_block_builder.h"
+#include "text/text_utils.h"
+
+namespace korain::testing {
+namespace {
+
+ShipData readText(const std::string& bytes, ShipDataReadResult* out = nullptr, ShipData ship = {}) {
+  const ShipDataReadResult result = readShipDataFromBytes(bytes, "ship.ko2", ship);
+  if (out) *out = result;
+  return ship;
+}
+
+std::string allTexts(const FileMessages& messages) {
+  std::string text;
+  for (const FileMessage& message : messages) text += message.toString() + "\n";
+  return text;
+}
+
+TEST(ShipDataExample, ReadsTheValuesTheDatabaseHolds) {
+  std::string error;
+  const auto bytes = readFileBytes(KORAIN_EXAMPLES "/bulk_carrier.ko2", error);
+  ASSERT_TRUE(bytes) << error;
+  ShipDataReadResult result;
+  const ShipData ship = readText(*bytes, &result);
+  EXPECT_EQ(result.status, ShipDataReadStatus::Read);
+  EXPECT_TRUE(result.complete);
+  EXPECT_TRUE(result.messages.empty()) << allTexts(result.messages);
+
+  EXPECT_EQ(ship.FormatVersion, "4");
+  EXPECT_EQ(ship.Titles.at(1), "MV KORAIN SPIRIT");
+  EXPECT_EQ(ship.Titles.at(2), "Bulk carrier 58 000 t dwt     ");  // padded to 30
+  EXPECT_EQ(ship.ShipType, 1);
+  EXPECT_EQ(ship.MaterialCount, 3);
+  EXPECT_EQ(ship.L, 177.0F);
+  EXPECT_EQ(ship.B, 32.0F);
+  EXPECT_EQ(ship.D, 18.0F);
+  EXPECT_EQ(ship.T, 12.2F);
+  EXPECT_EQ(ship.BallastDraught, 6.5F);
+  EXPECT_EQ(ship.CB, 0.83F);
+  EXPECT_EQ(ship.V, 14.0F);
+  EXPECT_EQ(ship.GM1, 2.8F);
+  EXPECT_EQ(ship.RollRadius1, 12.2F);
+  EXPECT_EQ(ship.GM2, 7.5F);
+  EXPECT_EQ(ship.RollRadius2, 11.5F);
+  EXPECT_EQ(ship.MaterialTable.at(3).at(2), 206000.0F);
+  EXPECT_EQ(ship.MaterialTable.at(5).at(3), 0.72F);
+  EXPECT_EQ(ship.DefaultMaterial.at(1), 2);
+  EXPECT_EQ(ship.DefaultMaterial.at(3), 1);
+  EXPECT_EQ(ship.Group13Text, "EXAMPLE-SHIP-DATA-NOT-FOR-CLASS-APPROVAL-OR-DESIGN");
+  EXPECT_EQ(ship.Group14Single, 0.85F);
+  ASSERT_EQ(ship.Materials.count(), 3);
+  EXPECT_EQ(ship.Materials.at(1).Name, "Mild steel 235");
+  EXPECT_EQ(ship.Materials.at(3).Name, "HTS 355");
+  EXPECT_EQ(ship.Materials.at(2).Properties.at(2), 440.0F);
+  EXPECT_TRUE(mainDataComplete(ship));
+}
+
+TEST(ShipDataVersions, BeforeVersionTwoTheLoadingConditionsReadAsZero) {
+  for (const char* version : {"1.5", "1", "0", "x"}) {
+    const ShipData ship = readText(ShipBlockBuilder().version(version).file());
+    EXPECT_EQ(ship.GM1, 0.0F) << version;
+    EXPECT_EQ(ship.RollRadius1, 0.0F) << version;
+    EXPECT_EQ(ship.GM2, 0.0F) << version;
+    EXPECT_EQ(ship.RollRadius2, 0.0F) << version;
+    EXPECT_EQ(ship.Group5Items15To30.at(1), 0.0F) << version;
+    EXPECT_EQ(ship.Group5Items15To30.at(2), 0.0F) << version;
+    EXPECT_EQ(ship.V, 14.0F) << version;  // the items before them stay
+  }
+  const ShipData v2 = readText(ShipBlockBuilder().version("2").file());
+  EXPECT_EQ(v2.GM1, 2.5F);
+  EXPECT_EQ(v2.RollRadius2, 7.0F);
+  EXPECT_EQ(v2.Group5Items15To30.at(2), 2.5F);
+}
+
+TEST(ShipDataVersions, BeforeVersionThreeTheNavigationNotationIsRenumbered) {
+  struct Row {
+    const char* version;
+    const char* written;
+    Integer read;
+  };
+  for (const Row& row : {Row{"2.9", "1", 1}, Row{"2", "2", 4}, Row{"2", "3", 5}, Row{"2", "4", 4},
+                         Row{"2", "5", 4}, Row{"2", "6", 5}, Row{"2", "7", 7}, Row{"2", "0", 0},
+                         Row{"3", "2", 2}, Row{"3", "6", 6}, Row{"4", "3", 3}}) {
+    const ShipData ship =
+        readText(ShipBlockBuilder().version(row.version).set(3, 2, row.written).file());
+    EXPECT_EQ(ship.NavigationNotation, row.read) << row.version << " " << row.written;
+  }
+}
+
+TEST(ShipDataVersions, TheLastFourSinglesOnlyFromVersionFour) {
+  ShipDataReadResult result;
+  const ShipData v3 = readText(ShipBlockBuilder().version("3.99").file(), &result);
+  EXPECT_TRUE(result.complete);
+  EXPECT_TRUE(result.messages.empty()) << allTexts(result.messages);
+  EXPECT_EQ(v3.Group15Singles, (FixedList<Single, 4>{}));
+  const ShipData v4 = readText(ShipBlockBuilder().version("4.0").file());
+  EXPECT_EQ(v4.Group15Singles.at(1), 1.0F);
+  EXPECT_EQ(v4.Group15Singles.at(4), 4.0F);
+}
+
+TEST(ShipDataDefaults, Group14TakesItsDefaultWhenItIsNoNumber) {
+  for (const char* written : {"abc", "1E99", "0.85.1"}) {
+    ShipDataReadResult result;
+    const ShipData ship = readText(ShipBlockBuilder().set(14, 1, written).file(), &result);
+    EXPECT_EQ(ship.Group14Single, 0.85F) << written;
+    ASSERT_EQ(result.messages.size(), 1U) << written;
+    EXPECT_NE(result.messages[0].text.find("0.85"), std::string::npos);
+    EXPECT_EQ(ship.Group15Singles.at(1), 1.0F) << written;  // and the reading goes on
+  }
+}
+
+TEST(ShipDataDefaults, UnsetDefaultMaterialsBecomeOneWhenThereAreMaterials) {
+  const ShipData two = readText(
+      ShipBlockBuilder().set(3, 9, "2").set(8, 1, "0").set(8, 2, "2").set(8, 3, "0").file());
+  EXPECT_EQ(two.DefaultMaterial.at(1), 1);
+  EXPECT_EQ(two.DefaultMaterial.at(2), 2);
+  EXPECT_EQ(two.DefaultMaterial.at(3), 1);
+  EXPECT_EQ(two.Materials.count(), 2);
+  const ShipData none = readText(ShipBlockBuilder().set(3, 9, "0").set(8, 1, "0").file());
+  EXPECT_EQ(none.DefaultMaterial.at(1), 0);
+  EXPECT_FALSE(none.Materials.isDimensioned());
+}
+
+TEST(ShipDataDefaults, AnEmptyShipNameTakesTheDefaultOthersArePadded) {
+  const ShipData blank = readText(ShipBlockBuilder().set(2, 1, "   ").file());
+  EXPECT_EQ(blank.Titles.at(1), shipText(101));
+  const std::string longName = "A name much longer than thirty characters";
+  const ShipData cut =
+      readText(ShipBlockBuilder().set(2, 1, "  " + longName).set(2, 2, "\xE9t\xE9").file());
+  EXPECT_EQ(cut.Titles.at(1), longName.substr(0, 28));
+  EXPECT_EQ(cut.Titles.at(2), "\xC3\xA9t\xC3\xA9" + std::string(27, ' '));  // one character a byte
+}
+
+TEST(ShipDataFreeFormat, SeparatorsAndLineBreaksDoNotMatter) {
+  const ShipData blanks = readText(ShipBlockBuilder().file());
+  for (const char* separator : {",", " , ", "\t", "\r\n", "\r\n\r\n", "  \t"}) {
+    EXPECT_EQ(readText(ShipBlockBuilder().separator(separator).file()), blanks)
+        << "separator '" << separator << "'";
+  }
+}
+
+TEST(ShipDataFreeFormat, TextsEndAtACommaOrTheLineEndUnlessQuoted) {
+  const ShipData quoted =
+      readText(ShipBlockBuilder().version("\"4\"").set(13, 1, "\"A, B\"").file());
+  EXPECT_EQ(quoted.FormatVersion, "4");
+  EXPECT_EQ(quoted.Group13Text, "A, B");
+  EXPECT_EQ(quoted.Group15Singles.at(4), 4.0F);
+  const ShipData plain =
+      readText(ShipBlockBuilder().version(" 4.25 \t").set(13, 1, "  NOTE \t, 0.7").file());
+  EXPECT_EQ(plain.FormatVersion, "4.25");
+  EXPECT_EQ(plain.Group13Text, "NOTE");
+  EXPECT_EQ(plain.Group14Single, 0.7F);  // the rest of the line is the next item
+  EXPECT_EQ(plain.Group15Singles.at(1), 0.9F);
+}
+
+TEST(ShipDataDamage, ABadItemKeepsItsFieldAndShiftsNothing) {
+  ShipData before;
+  before.L = 55;
+  before.ShipType = 9;
+  ShipDataReadResult result;
+  const ShipData ship =
+      readText(ShipBlockBuilder().set(5, 1, "1OO").set(3, 1, "40000").file(), &result, before);
+  EXPECT_EQ(ship.L, 55.0F);
+  EXPECT_EQ(ship.ShipType, 9);
+  EXPECT_EQ(ship.B, 20.0F);
+  EXPECT_EQ(ship.Group15Singles.at(4), 4.0F);
+  EXPECT_TRUE(result.complete);
+  ASSERT_EQ(result.messages.size(), 2U);
+  EXPECT_EQ(result.messages[0].line, 11);
+  EXPECT_NE(result.messages[0].text.find("ShipType"), std::string::npos);
+  EXPECT_NE(result.messages[0].text.find("out of range"), std::string::npos);
+  EXPECT_EQ(result.messages[1].line, 13);
+  EXPECT_NE(result.messages[1].text.find("'1OO' is not a number"), std::string::npos);
+}
+
+TEST(ShipDataDamage, WithoutTheBannerTheRecordIsUnchanged) {
+  const ShipData before = readText(ShipBlockBuilder().file());
+  const std::string text = ShipBlockBuilder().file();
+  for (const std::string& banner : {std::string("* ------------------ BSD ------------------"),
+                                    std::string("------------------ BSD -------")}) {
+    std::string damaged = text;
+    damaged.replace(damaged.find("------------------ BSD"), 41, banner);
+    ShipDataReadResult result;
+    EXPECT_EQ(readText(damaged, &result, before), before);
+    EXPECT_EQ(result.status, ShipDataReadStatus::NotValid);
+    ASSERT_EQ(result.messages.size(), 1U);
+    EXPECT_EQ(result.messages[0].text, "ship.ko2 : not a valid Tessaly file");
+  }
+  ShipDataReadResult result;
+  EXPECT_EQ(readText("", &result, before), before);
+  EXPECT_EQ(result.status, ShipDataReadStatus::NotValid);
+}
+
+TEST(ShipDataDamage, AMissingFileLeavesTheRecordAlone) {
+  ShipData ship;
+  ship.L = 12;
+  const ShipDataReadResult result = readShipData("/nonexistent/ship.ko2", ship);
+  EXPECT_EQ(result.status, ShipDataReadStatus::FileMissing);
+  EXPECT_EQ(ship.L, 12.0F);
+  ASSERT_EQ(result.messages.size(), 1U);
+}
+
+TEST(ShipDataDamage, ACutBlockKeepsWhatWasReadAndSaysWhere) {
+  struct Row {
+    std::size_t keepLines;  // of the block, banner included
+    int messageLine;
+    const char* names;
+  };
+  const std::string block = ShipBlockBuilder().block();
+  for (const Row& row : {Row{2, 4, "FormatVersion"}, Row{4, 6, "Titles(2)"},
+                         Row{10, 12, "L (item 1 of group 5)"}, Row{14, 16, "item 1 of group 9"}}) {
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < row.keepLines; ++i) end = block.find("\r\n", end) + 2;
+    ShipData before;
+    before.L = 3;
+    ShipDataReadResult result;
+    const ShipData ship = readText("* a\r\n*\r\n" + block.substr(0, end), &result, before);
+    EXPECT_EQ(result.status, ShipDataReadStatus::Read);
+    EXPECT_FALSE(result.complete);
+    ASSERT_EQ(result.messages.size(), 1U) << row.names;
+    EXPECT_EQ(result.messages[0].line, row.messageLine) << row.names;
+    EXPECT_NE(result.messages[0].text.find(row.names), std::string::npos)
+        << result.messages[0].text;
+    EXPECT_EQ(ship.L, row.keepLines > 10 ? 100.0F : 3.0F) << row.names;
+    // The finishing steps run all the same: the ship has a name.
+    EXPECT_EQ(ship.Titles.at(1), row.keepLines > 3 ? "TEST SHIP" : shipText(101)) << row.names;
+  }
+}
+
+TEST(ShipDataDamage, TheFirstBlockEndsAShortBlock) {
+  std::string text = ShipBlockBuilder().file();
+  text.erase(text.find("TEST NOTE"), std::string("TEST NOTE\r\n0.9\r\n1 2 3 4\r\n").size());
+  ShipDataReadResult result;
+  const ShipData ship = readText(text, &result);
+  EXPECT_FALSE(result.complete);
+  ASSERT_FALSE(result.messages.empty());
+  EXPECT_NE(result.messages.back().text.find("first block"), std::string::npos);
+  EXPECT_EQ(ship.Group14Single, 0.0F);  // the ZEL block's numbers are never taken
+  EXPECT_EQ(ship.Group15Singles.at(1), 0.0F);
+}
+
+}  // namespace
+}  // namespace korain::testing
