@@ -1,0 +1,49 @@
+// The command line: mode switches, the database file and the arrangement block to open.
+#pragma once
+
+#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/arrangement.h"
+
+namespace korain {
+
+struct CommandLine {
+  bool TollanMode = false;  // "/V": the arrangement's state is driven from outside
+  bool JbpMode = false;     // "/JBP"
+  bool DebugMode = false;   // "/d"
+  bool NavalMode = false;   // "/mil": naval ship
+  // What is left after the switches: quoted arguments first, in their order,
+  // then the unquoted words.
+  std::vector<std::string> arguments;
+
+  // Argument 1, or empty.
+  std::string databaseName() const;
+  // Argument 2 as a block number: the decimal number it begins with, rounded to
+  // the nearest whole number (halfway to even): "3abc" is 3, "2.6" is 3, "2.5" is
+  // 2, text is 0. A number below 1 or beyond the Integer range names no block: 0.
+  Integer arrangementNumber() const;
+};
+
+// Reads the command line as one text.
+//
+// The switches "/V", "/JBP", "/d" and "/mil" are looked for in that order, each
+// once and in any case. Only the first occurrence of each counts, and only when
+// it ends the line or a blank follows it; otherwise the switch is absent and its
+// text stays for the arguments. A counted switch is blanked out. Then each
+// quoted text (from a double quote or apostrophe to the next quote of either kind,
+// or to the end of the line) becomes an argument without its quotes, and the rest
+// is split at blanks; runs of blanks separate like one.
+CommandLine parseCommandLine(std::string_view line);
+
+// The process arguments after the program's name joined into one command line,
+// with double quotes around those holding a blank (or empty). An argument that
+// itself holds a quote character cannot come through the quote rule intact.
+std::string joinArguments(const QStringList& arguments);
+
+// The title with " JBP" and then " MIL" appended for those modes.
+std::string applicationTitle(std::string_view baseTitle, const CommandLine& commandLine);
+
+}  // namespace korain

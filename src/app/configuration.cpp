@@ -1,0 +1,228 @@
+// Reading and writing the records kept in "Tessaly.ini".
+#include "app/configuration.h"
+
+#include <filesystem>
+#include <initializer_list>
+
+#include "io/file_services.h"
+#include "model/versions.h"
+#include "text/string_table.h"
+#include "text/text_utils.h"
+
+namespace korain {
+namespace {
+
+using config_id::kBasePath;
+using config_id::kCircleRadius;
+using config_id::kColourSection;
+using config_id::kDataPath;
+using config_id::kDefaultFontName;
+using config_id::kExportPath;
+using config_id::kIdentificationSection;
+using config_id::kLastDatabase;
+using config_id::kMakeBackup;
+using config_id::kMouseTolerance;
+using config_id::kPathSection;
+using config_id::kPrinterSection;
+using config_id::kScreenSection;
+using config_id::kSecondPath;
+using config_id::kUnknownValue;
+using config_id::kZoomFactor;
+
+// The family's installation keeps this file in its base folder; a base folder
+// without it is not one.
+constexpr std::string_view kBaseFolderMark = "Vororu.dat";
+
+bool folderExists(const std::string& path) {
+  std::error_code ignored;
+  return !path.empty() && std::filesystem::is_directory(path, ignored);
+}
+
+std::string withTrailingSeparator(std::string folder) {
+  if (!folder.ends_with('/') && !folder.ends_with('\\')) folder.push_back('/');
+  return folder;
+}
+
+Long deviceSection(OutputDevice device) {
+  return device == OutputDevice::Screen ? kScreenSection : kPrinterSection;
+}
+
+// The display keys and where each lives in the record.
+struct IntegerKey {
+  Long key;
+  int DisplayConfig::*field;
+};
+struct NumberKey {
+  Long key;
+  Single DisplayConfig::*field;
+};
+constexpr IntegerKey kDisplayIntegers[] = {{408, &DisplayConfig::PanelFontSize},
+                                           {409, &DisplayConfig::NodeFontSize},
+                                           {410, &DisplayConfig::StiffenerFontSize},
+                                           {411, &DisplayConfig::AxisFontSize},
+                                           {416, &DisplayConfig::Margin}};
+constexpr NumberKey kDisplayNumbers[] = {{413, &DisplayConfig::OffsetY},
+                                         {414, &DisplayConfig::OffsetZ},
+                                         {415, &DisplayConfig::LineWidth},
+                                         {417, &DisplayConfig::TextAngle},
+                                         {418, &DisplayConfig::ReductionFactor}};
+constexpr Long kFontName = 412;
+
+constexpr Long kBackColour = 426;
+constexpr Long kLineColour = 427;
+// The family's defaults, in its own notation: "&H" alone is 0.
+constexpr std::string_view kBackColourDefault = "&h1";
+constexpr std::string_view kLineColourDefault = "&H";
+
+struct TextKey {
+  Long key;
+  std::string IdentificationConfig::*field;
+};
+constexpr TextKey kIdentificationKeys[] = {
+    {419, &IdentificationConfig::Company},        {420, &IdentificationConfig::Department},
+    {421, &IdentificationConfig::Project},        {422, &IdentificationConfig::DrawnBy},
+    {423, &IdentificationConfig::CheckedBy},      {424, &IdentificationConfig::User},
+    {425, &IdentificationConfig::Site},           {428, &IdentificationConfig::Organisation},
+    {429, &IdentificationConfig::Identification}, {431, &IdentificationConfig::ExportPath},
+    {432, &IdentificationConfig::Licence}};
+
+constexpr std::string_view kDebugSection = "Config";
+constexpr std::string_view kDebugFolderKey = "Kora_Path";
+constexpr std::string_view kDebugFolderDefault = "H:\\Exe\\KoraDev\\";
+
+}  // namespace
+
+PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder) {
+  const IniFile ini(iniPath);
+  PathConfig config;
+  const std::string programBase = withTrailingSeparator(programFolder);
+
+  config.BasePath = ini.text(kPathSection, kBasePath, {});
+  config.BasePath = config.BasePath.empty() ? programBase : withTrailingSeparator(config.BasePath);
+  if (!fileExists(config.BasePath + std::string(kBaseFolderMark))) config.BasePath = programBase;
+
+  config.DataPath = ini.text(kPathSection, kDataPath, programFolder);
+  if (!folderExists(config.DataPath)) config.DataPath = config.BasePath;
+
+  config.SecondPath = ini.text(kPathSection, kSecondPath, config.DataPath);
+  if (!folderExists(config.SecondPath)) config.SecondPath = config.DataPath;
+
+  config.ExportPath = ini.text(kPathSection, kExportPath, {});
+
+  config.LastDatabase = ini.text(kPathSection, kLastDatabase, {});
+  if (!fileExists(config.LastDatabase)) config.LastDatabase.clear();
+
+  config.CircleRadius = ini.number(kPathSection, kCircleRadius, config.CircleRadius);
+  // The family's flags: -1 is true, and any value but 0 reads as true.
+  config.MakeBackup = ini.integer(kPathSection, kMakeBackup, -1) != 0;
+  config.MouseTolerance = ini.number(kPathSection, kMouseTolerance, config.MouseTolerance);
+  config.ZoomFactor = ini.number(kPathSection, kZoomFactor, config.ZoomFactor);
+
+  config.DatabasePath = config.LastDatabase;
+  return config;
+}
+
+ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& config) {
+  IniFile ini(iniPath);
+  ini.setText(kPathSection, kDataPath, config.DataPath);
+  ini.setText(kPathSection, kSecondPath, config.SecondPath);
+  ini.setText(kPathSection, kExportPath, config.ExportPath);
+  ini.setText(kPathSection, kLastDatabase,
+              config.DatabasePath.empty() ? config.LastDatabase : config.DatabasePath);
+  ini.setNumber(kPathSection, kCircleRadius, config.CircleRadius);
+  ini.setInteger(kPathSection, kMakeBackup, config.MakeBackup ? -1 : 0);
+  ini.setNumber(kPathSection, kMouseTolerance, config.MouseTolerance);
+  ini.setNumber(kPathSection, kZoomFactor, config.ZoomFactor);
+  return ini.save();
+}
+
+DisplayConfig defaultDisplayConfig() {
+  DisplayConfig config;
+  config.FontName = korainString(kDefaultFontName);
+  return config;
+}
+
+DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device) {
+  const IniFile ini(iniPath);
+  const Long section = deviceSection(device);
+  DisplayConfig config = defaultDisplayConfig();
+  for (const auto& [key, field] : kDisplayIntegers) {
+    config.*field = ini.integer(section, key, config.*field);
+  }
+  for (const auto& [key, field] : kDisplayNumbers) {
+    config.*field = ini.number(section, key, config.*field);
+  }
+  config.FontName = ini.text(section, kFontName, config.FontName);
+  return config;
+}
+
+ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice device,
+                                     const DisplayConfig& config) {
+  IniFile ini(iniPath);
+  const Long section = deviceSection(device);
+  for (const auto& [key, field] : kDisplayIntegers) ini.setInteger(section, key, config.*field);
+  for (const auto& [key, field] : kDisplayNumbers) ini.setNumber(section, key, config.*field);
+  ini.setText(section, kFontName, config.FontName);
+  return ini.save();
+}
+
+ColourConfig readColours(const std::string& iniPath) {
+  const IniFile ini(iniPath);
+  const auto colour = [&ini](Long key, std::string_view defaultText) {
+    const std::uint32_t defaultValue = parseHexValue(defaultText).value_or(0);
+    return parseHexValue(ini.text(kColourSection, key, defaultText)).value_or(defaultValue);
+  };
+  return {.BackColour = colour(kBackColour, kBackColourDefault),
+          .LineColour = colour(kLineColour, kLineColourDefault)};
+}
+
+ConfigWriteResult writeColours(const std::string& iniPath, const ColourConfig& colours) {
+  IniFile ini(iniPath);
+  ini.setText(kColourSection, kBackColour, hexValueText(colours.BackColour));
+  ini.setText(kColourSection, kLineColour, hexValueText(colours.LineColour));
+  return ini.save();
+}
+
+IdentificationConfig readIdentificationConfig(const std::string& iniPath) {
+  const IniFile ini(iniPath);
+  IdentificationConfig config;
+  for (const auto& [key, field] : kIdentificationKeys) {
+    config.*field = ini.text(kIdentificationSection, key, {});
+  }
+  return config;
+}
+
+ConfigWriteResult writeIdentificationConfig(const std::string& iniPath,
+                                            const IdentificationConfig& config) {
+  IniFile ini(iniPath);
+  for (const auto& [key, field] : kIdentificationKeys) {
+    ini.setText(kIdentificationSection, key, config.*field);
+  }
+  return ini.save();
+}
+
+std::string shownValue(const std::string& value) {
+  return trimmed(value).empty() ? korainString(kUnknownValue) : value;
+}
+
+ZelWriteContext zelWriteContext(const IdentificationConfig& config) {
+  ZelWriteContext context;
+  context.program = kProgramVersion;
+  context.user = shownValue(config.User);
+  context.site = shownValue(config.Site);
+  for (const std::string* part : {&config.Organisation, &config.Identification}) {
+    const std::string_view value = trimmed(*part);
+    if (value.empty()) continue;
+    if (!context.identification.empty()) context.identification += ", ";
+    context.identification += value;
+  }
+  return context;
+}
+
+std::string readDebugFolder(const std::string& iniPath) {
+  return IniFile(iniPath)
+      .find(kDebugSection, kDebugFolderKey)
+      .value_or(std::string(kDebugFolderDefault));
+}
+
+}  // namespace korain

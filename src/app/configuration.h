@@ -1,0 +1,139 @@
+// The records kept in "Tessaly.ini" between runs: folders, preferences, display, identification.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/ini_file.h"
+#include "io/zel_writer.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// Section and key names are numbered texts shared by the family's programs.
+namespace config_id {
+inline constexpr Long kPathSection = 300;
+inline constexpr Long kScreenSection = 301;
+inline constexpr Long kPrinterSection = 302;
+inline constexpr Long kColourSection = 303;
+inline constexpr Long kIdentificationSection = 308;
+
+inline constexpr Long kBasePath = 400;
+inline constexpr Long kDataPath = 401;
+inline constexpr Long kSecondPath = 402;
+inline constexpr Long kLastDatabase = 403;
+inline constexpr Long kCircleRadius = 404;
+inline constexpr Long kMakeBackup = 405;
+inline constexpr Long kMouseTolerance = 406;
+inline constexpr Long kZoomFactor = 430;
+inline constexpr Long kExportPath = 431;
+
+inline constexpr Long kDefaultFontName = 107;  // a text, not a key
+inline constexpr Long kUnknownValue = 125;     // shown for an empty identification value
+}  // namespace config_id
+
+// Folders and general preferences (section 300), with the database being edited.
+struct PathConfig {
+  std::string BasePath;      // the family's data files; ends with a separator
+  std::string DataPath;      // made the current folder at start-up
+  std::string SecondPath;    // a further working folder
+  std::string ExportPath;    // where drawings are exported; empty: the current folder
+  std::string LastDatabase;  // opened when the command line names none; empty: none
+  Single CircleRadius = 1.5F;
+  bool MakeBackup = true;  // ".bak" copy on save, ".old" copy at start-up
+  Single MouseTolerance = 3.0F;
+  Single ZoomFactor = 1.5F;
+
+  // Not kept in the file: the database being edited and its arrangement block.
+  std::string DatabasePath;
+  Integer ArrangementNumber = 0;
+
+  bool operator==(const PathConfig&) const = default;
+};
+
+// Reads section 300 with its defaults, then corrects the values in this order:
+// BasePath (programFolder when missing) gets a trailing separator and becomes
+// programFolder when it does not hold "Vororu.dat"; DataPath (programFolder when
+// missing) becomes BasePath when the folder does not exist; SecondPath (DataPath
+// when missing) becomes DataPath when it does not exist; LastDatabase becomes
+// empty when the file does not exist. DatabasePath starts as LastDatabase.
+PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder);
+
+// Writes the keys that the program may change (not BasePath, which belongs to the
+// family's installation). The last database is the one being edited, or the
+// one read at start-up when none is.
+ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& config);
+
+// The drawing settings of one output device; the screen's are read at start-up,
+// the preferences edit both.
+enum class OutputDevice { Screen, Printer };
+
+struct DisplayConfig {
+  int PanelFontSize = 9;  // bulkhead names
+  int NodeFontSize = 9;
+  int StiffenerFontSize = 9;
+  int AxisFontSize = 9;  // axes and strakes
+  std::string FontName;  // text 107 unless the file names another
+  Single OffsetY = 0;
+  Single OffsetZ = 0;
+  Single LineWidth = 0;
+  int Margin = 40;  // around the section, in percent of its size
+  Single TextAngle = 0;
+  Single ReductionFactor = 0.1F;
+
+  bool operator==(const DisplayConfig&) const = default;
+};
+
+// A record with every default.
+DisplayConfig defaultDisplayConfig();
+
+DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device);
+ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice device,
+                                     const DisplayConfig& config);
+
+// The drawing colours (section 303), as the family stores them: 0x00BBGGRR.
+struct ColourConfig {
+  std::uint32_t BackColour = 0x1;
+  std::uint32_t LineColour = 0x0;
+
+  bool operator==(const ColourConfig&) const = default;
+};
+
+ColourConfig readColours(const std::string& iniPath);
+ConfigWriteResult writeColours(const std::string& iniPath, const ColourConfig& colours);
+
+// Title-block and identification values (section 308). Empty means not given.
+struct IdentificationConfig {
+  std::string Company;
+  std::string Department;
+  std::string Project;
+  std::string DrawnBy;
+  std::string CheckedBy;
+  std::string User;
+  std::string Site;
+  std::string Organisation;
+  std::string Identification;
+  std::string ExportPath;
+  std::string Licence;
+
+  bool operator==(const IdentificationConfig&) const = default;
+};
+
+IdentificationConfig readIdentificationConfig(const std::string& iniPath);
+ConfigWriteResult writeIdentificationConfig(const std::string& iniPath,
+                                            const IdentificationConfig& config);
+
+// A value as the title block and the block comments show it: text 125 when empty.
+std::string shownValue(const std::string& value);
+
+// The program-comment values of a ZEL block written now: this program's version,
+// the user and the site (text 125 when not given), and the identification made of
+// the organisation and the identification value, joined by ", " (empty when
+// neither is given, so no identification line is written). Date and time are the
+// caller's, taken at the moment of saving.
+ZelWriteContext zelWriteContext(const IdentificationConfig& config);
+
+// The folder a debug run works in: key "Kora_Path" of section "Config".
+std::string readDebugFolder(const std::string& iniPath);
+
+}  // namespace korain

@@ -1,0 +1,29 @@
+// The questions the program puts to the user, behind one interface so that tests can answer them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace korain {
+
+// Every message box and file dialog goes through here. The editor shows them
+// with widgets; tests script the answers. Texts are UTF-8 and may hold the
+// message line break (kMessageLineBreak of format_message.h), which the
+// implementation turns into a new line.
+class Prompt {
+ public:
+  virtual ~Prompt() = default;
+
+  // A message the user acknowledges with OK.
+  virtual void showMessage(const std::string& text) = 0;
+
+  // Asks for a file name. The filter is in the family's form, pairs of
+  // description and patterns separated by "|" ("Ship database (*.ko2)|*.ko2");
+  // the default extension (without its dot) is added to a name typed without
+  // one. Nothing when the user cancels.
+  virtual std::optional<std::string> askFileName(const std::string& title,
+                                                 const std::string& filter,
+                                                 const std::string& defaultExtension) = 0;
+};
+
+}  // namespace korain

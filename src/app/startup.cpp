@@ -1,0 +1,139 @@
+// The decisions of start-up: library versions, folders, the database and the arrangement to open.
+#include "app/startup.h"
+
+#include <cmath>
+#include <limits>
+
+#include "io/file_services.h"
+#include "model/versions.h"
+#include "text/format_message.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+constexpr Long kLibraryVersionMessage = 1052;
+constexpr Long kDatabaseMissingMessage = 1019;
+constexpr Long kDatabaseFilter = 103;
+constexpr std::string_view kSelectDatabaseTitle = "Select database";
+constexpr std::string_view kDatabaseExtension = "ko2";
+constexpr std::string_view kStartupCopyExtension = "old";
+constexpr std::string_view kDebugFolderMessage = "Debug : change dir to exe dir : ";
+
+// The stand-ins for the utility and ship-data libraries report the oldest
+// versions the program accepts, which is what the parts of Korain replacing
+// them provide.
+constexpr Single kUtilitiesVersion = 3.73F;
+constexpr Single kShipDataVersion = 5.0F;
+
+const std::array<LibraryRule, 4> kLibraryRules = {{
+    {Library::GeometryData, "GrKora Data", kGeometryDataVersion, true},
+    {Library::BulkheadData, "GrKora Bulkhead Data", kZelVersion, true},
+    {Library::Utilities, "QXUtil32", kUtilitiesVersion, false},
+    {Library::ShipData, "BsdKora", kShipDataVersion, false},
+}};
+
+// The libraries give their versions as Singles; comparing at that precision
+// makes a reported 2.002 equal to the rule's 2.002.
+bool meetsRule(double found, const LibraryRule& rule) {
+  if (!std::isfinite(found) || std::abs(found) > std::numeric_limits<Single>::max()) return false;
+  const auto version = static_cast<Single>(found);
+  return rule.exact ? version == rule.accepted : version >= rule.accepted;
+}
+
+StartupResult folderRemark(const std::string& path, const std::string& error) {
+  return StartupResult::goOn("Cannot make " + path + " the current folder: " + error);
+}
+
+}  // namespace
+
+StartupState startupState(const CommandLine& commandLine, std::string_view baseTitle) {
+  StartupState state;
+  state.DebugMode = commandLine.DebugMode;
+  state.NavalMode = commandLine.NavalMode;
+  state.JbpMode = commandLine.JbpMode;
+  state.TollanMode = commandLine.TollanMode;
+  state.Loading = true;
+  state.applicationTitle = applicationTitle(baseTitle, commandLine);
+  return state;
+}
+
+bool showsSplash(const StartupState& state) { return !state.DebugMode && !state.TollanMode; }
+
+StartupResult enterDebugFolder(const StartupState& state, const std::string& iniPath,
+                               Prompt& prompt) {
+  if (!state.DebugMode) return StartupResult::goOn();
+  const std::string folder = readDebugFolder(iniPath);
+  prompt.showMessage(std::string(kDebugFolderMessage) + folder);
+  std::string error;
+  if (!changeFolder(folder, error)) return folderRemark(folder, error);
+  return StartupResult::goOn();
+}
+
+const std::array<LibraryRule, 4>& libraryRules() { return kLibraryRules; }
+
+LibraryVersion builtInLibraryVersion(Library library) {
+  for (const LibraryRule& rule : kLibraryRules) {
+    if (rule.library == library) return {static_cast<double>(rule.accepted), {}};
+  }
+  return {0, "unknown library"};
+}
+
+StartupResult checkLibraryVersions(const LibraryVersionSource& source) {
+  for (const LibraryRule& rule : kLibraryRules) {
+    LibraryVersion found = source(rule.library);
+    // A library that could not be asked has no version, whatever it said.
+    if (!found.error.empty()) found.version = 0;
+    if (found.error.empty() && meetsRule(found.version, rule)) continue;
+    return StartupResult::stop(formatMessage(
+        korainString(kLibraryVersionMessage),
+        {rule.name, versionText(found.version), versionText(static_cast<double>(rule.accepted)),
+         found.error + kMessageLineBreak}));
+  }
+  return StartupResult::goOn();
+}
+
+StartupResult enterWorkingFolder(const PathConfig& paths) {
+  std::string error;
+  if (!changeFolder(paths.DataPath, error)) return folderRemark(paths.DataPath, error);
+  return StartupResult::goOn();
+}
+
+StartupResult chooseDatabase(const CommandLine& commandLine, PathConfig& paths, Prompt& prompt) {
+  if (const std::string name = commandLine.databaseName(); !name.empty()) {
+    paths.DatabasePath = name;
+    paths.ArrangementNumber = commandLine.arrangementNumber();
+  }
+  if (fileExists(paths.DatabasePath)) return StartupResult::goOn();
+
+  prompt.showMessage(formatMessage(korainString(kDatabaseMissingMessage)));
+  const std::optional<std::string> chosen =
+      prompt.askFileName(std::string(kSelectDatabaseTitle), korainString(kDatabaseFilter),
+                         std::string(kDatabaseExtension));
+  if (!chosen || !fileExists(*chosen)) return StartupResult::stop();
+  paths.DatabasePath = *chosen;
+  return StartupResult::goOn();
+}
+
+StartupResult makeStartupCopy(const PathConfig& paths) {
+  if (!paths.MakeBackup) return StartupResult::goOn();
+  std::string error;
+  if (backupCopy(paths.DatabasePath, kStartupCopyExtension, error)) return StartupResult::goOn();
+  return StartupResult::goOn("Cannot copy the database to " +
+                             withExtension(paths.DatabasePath, kStartupCopyExtension) + ": " +
+                             error);
+}
+
+std::optional<ZelReadResult> readStartupArrangement(PathConfig& paths, Arrangement& arrangement) {
+  if (paths.ArrangementNumber <= 0) {
+    paths.ArrangementNumber = 0;
+    return std::nullopt;
+  }
+  ZelReadResult result = readZelBlock(paths.DatabasePath, paths.ArrangementNumber, arrangement);
+  if (!result.found()) paths.ArrangementNumber = 0;
+  return result;
+}
+
+bool needsNewArrangement(const PathConfig& paths) { return paths.ArrangementNumber == 0; }
+
+}  // namespace korain

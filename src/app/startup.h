@@ -1,0 +1,103 @@
+// The decisions of start-up, each one a plain function that the editor calls between its windows.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "app/command_line.h"
+#include "app/configuration.h"
+#include "app/prompt.h"
+#include "io/zel_reader.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// What start-up knows for the whole run. The mode flags come from the command
+// line and never change afterwards; the session takes this over once the main
+// window stands.
+struct StartupState {
+  bool DebugMode = false;
+  bool NavalMode = false;
+  bool JbpMode = false;
+  bool TollanMode = false;
+  bool Loading = false;  // from the first step until the main window is ready
+  std::string applicationTitle;
+  PathConfig paths;  // with DatabasePath and ArrangementNumber once chosen
+};
+
+// The modes and the title of a run. Loading is set.
+StartupState startupState(const CommandLine& commandLine, std::string_view baseTitle);
+
+// Whether a start-up step lets start-up go on. A stop with an empty message
+// ends the program silently; a message on going on is a remark worth showing.
+struct StartupResult {
+  bool proceed = true;
+  std::string message;
+
+  static StartupResult goOn(std::string remark = {}) { return {true, std::move(remark)}; }
+  static StartupResult stop(std::string reason = {}) { return {false, std::move(reason)}; }
+};
+
+// No splash screen for a run driven from outside or a debug run.
+bool showsSplash(const StartupState& state);
+
+// In debug mode the program works in the folder named in the configuration file:
+// the user is told so, and it is made current. Nothing happens otherwise.
+StartupResult enterDebugFolder(const StartupState& state, const std::string& iniPath,
+                               Prompt& prompt);
+
+// The libraries whose versions start-up checks, in the order it asks them.
+enum class Library { GeometryData, BulkheadData, Utilities, ShipData };
+
+struct LibraryRule {
+  Library library;
+  std::string_view name;  // as the user sees it
+  Single accepted;
+  bool exact;  // the version must be this one; otherwise this one or a later one
+};
+
+const std::array<LibraryRule, 4>& libraryRules();
+
+// A library's answer: its version, or why it could not be asked.
+struct LibraryVersion {
+  double version = 0;
+  std::string error;
+};
+
+using LibraryVersionSource = std::function<LibraryVersion(Library)>;
+
+// The versions this program's own layers report for the parts that stand in
+// for the family's libraries.
+LibraryVersion builtInLibraryVersion(Library library);
+
+// Asks each library in turn; the first one that cannot be asked or does not
+// meet its rule stops start-up with message 1052.
+StartupResult checkLibraryVersions(const LibraryVersionSource& source = builtInLibraryVersion);
+
+// Makes the configured data folder current.
+StartupResult enterWorkingFolder(const PathConfig& paths);
+
+// Settles the database to edit: the command line's file with its block number,
+// otherwise the last database. When that file does not exist the user is told
+// (message 1019) and asked for another; a cancelled question or a name that does
+// not exist either stops start-up without a further message.
+StartupResult chooseDatabase(const CommandLine& commandLine, PathConfig& paths, Prompt& prompt);
+
+// With MakeBackup, the database is copied to the same name with the extension
+// "old". A copy that fails does not stop start-up; its reason is the remark.
+StartupResult makeStartupCopy(const PathConfig& paths);
+
+// Reads the arrangement block named by ArrangementNumber into the arrangement.
+// Nothing is read when the number is 0; when the block is not found, the number
+// becomes 0, so that start-up goes on with a new arrangement. The reader's
+// result carries its messages for the message list.
+std::optional<ZelReadResult> readStartupArrangement(PathConfig& paths, Arrangement& arrangement);
+
+// Start-up ends with a new arrangement instead of a read one.
+bool needsNewArrangement(const PathConfig& paths);
+
+}  // namespace korain

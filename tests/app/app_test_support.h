@@ -1,0 +1,65 @@
+// Scripted answers, scratch files and the current folder for the app layer's tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/prompt.h"
+
+namespace korain::testing {
+
+// Answers file questions from a script (cancel when it runs out) and records what it was shown.
+struct ScriptedPrompt : Prompt {
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+  std::optional<std::string> askFileName(const std::string& title, const std::string& filter,
+                                         const std::string& defaultExtension) override {
+    questions.push_back({title, filter, defaultExtension});
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+  }
+
+  std::deque<std::optional<std::string>> fileAnswers;
+  std::vector<std::string> messages;
+  std::vector<std::vector<std::string>> questions;  // title, filter, default extension
+};
+
+class ScratchFolder {
+ public:
+  std::string path() const { return dir_.path().toStdString(); }
+  std::string file(const std::string& name) const { return path() + "/" + name; }
+  std::string ini() const { return file("Tessaly.ini"); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+inline void writeFile(const std::string& path, const std::string& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string exampleDatabase() { return readFile(KORAIN_EXAMPLES "/bulk_carrier.ko2"); }
+
+// Restores the process's current folder after a test that changes it.
+class CurrentFolderGuard {
+ public:
+  ~CurrentFolderGuard() { std::filesystem::current_path(saved_); }
+
+ private:
+  std::filesystem::path saved_ = std::filesystem::current_path();
+};
+
+}  // namespace korain::testing

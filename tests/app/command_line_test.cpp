@@ -1,0 +1,82 @@
+// The command line: switches, quoted and unquoted arguments, the block number.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace korain {
+namespace {
+
+TEST(CommandLine, SwitchesAndArguments) {
+  const struct {
+    const char* line;
+    const char* switches;  // V, J, D, M for the modes set
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {"   ", "", {}},
+      {"/v /jbp /D /MiL ship.ko2 3", "VJDM", {"ship.ko2", "3"}},
+      {"ship.ko2 /d 4", "D", {"ship.ko2", "4"}},
+      // A switch text followed by other characters is no switch and stays.
+      {"/dx ship.ko2", "", {"/dx", "ship.ko2"}},
+      {"/d/mil", "M", {"/d"}},
+      // Only the first occurrence counts, even when a later one would.
+      {"ship.ko2 /dx /d", "", {"ship.ko2", "/dx", "/d"}},
+      {"/Vessels/a.ko2 /V", "", {"/Vessels/a.ko2", "/V"}},
+      // Whatever comes before it: a path ending in "/d" is the switch.
+      {"data/d 1", "D", {"data", "1"}},
+      // Quoted texts, with either quote, come first; a quote of either kind closes.
+      {"'my ship.ko2' 3", "", {"my ship.ko2", "3"}},
+      {"3 \"my ship.ko2'", "", {"my ship.ko2", "3"}},
+      {"\"a b\" 'c d' 5", "", {"a b", "c d", "5"}},
+      {"\"my ship.ko2 3", "", {"my ship.ko2 3"}},
+      {"\"\" 3", "", {"", "3"}},
+      // Switches are taken before quotes are looked at, even inside them.
+      {"/d \"x /mil y.ko2\"", "DM", {"x      y.ko2"}},
+      {"  my ship.ko2     2  ", "", {"my", "ship.ko2", "2"}},
+  };
+  for (const auto& c : cases) {
+    const CommandLine commandLine = parseCommandLine(c.line);
+    std::string switches;
+    if (commandLine.TollanMode) switches += 'V';
+    if (commandLine.JbpMode) switches += 'J';
+    if (commandLine.DebugMode) switches += 'D';
+    if (commandLine.NavalMode) switches += 'M';
+    EXPECT_EQ(switches, c.switches) << c.line;
+    EXPECT_EQ(commandLine.arguments, c.arguments) << c.line;
+  }
+}
+
+TEST(CommandLine, BlockNumber) {
+  const std::pair<const char*, Integer> cases[] = {
+      {"ship.ko2", 0},           {"ship.ko2 3", 3},     {"my ship.ko2", 0},   // text: no block
+      {"ship.ko2 3abc", 3},      {"ship.ko2 2.6", 3},   {"ship.ko2 2.5", 2},  // halfway to even
+      {"ship.ko2 3.5", 4},       {"ship.ko2 .6", 1},    {"ship.ko2 +7", 7},  {"ship.ko2 -2", 0},
+      {"ship.ko2 32767", 32767}, {"ship.ko2 32768", 0}, {"ship.ko2 1e2", 1}, {"ship.ko2 - 4", 0},
+  };
+  for (const auto& [line, number] : cases) {
+    EXPECT_EQ(parseCommandLine(line).arrangementNumber(), number) << line;
+  }
+  EXPECT_EQ(parseCommandLine("my ship.ko2 3").databaseName(), "my");
+  EXPECT_EQ(parseCommandLine("").databaseName(), "");
+}
+
+TEST(CommandLine, JoinedArgumentsReadBackAsGiven) {
+  const std::string line = joinArguments({"/d", "/home/me/My Ships/bulk carrier.ko2", "3"});
+  EXPECT_EQ(line, "/d \"/home/me/My Ships/bulk carrier.ko2\" 3");
+  const CommandLine commandLine = parseCommandLine(line);
+  EXPECT_TRUE(commandLine.DebugMode);
+  EXPECT_EQ(commandLine.databaseName(), "/home/me/My Ships/bulk carrier.ko2");
+  EXPECT_EQ(commandLine.arrangementNumber(), 3);
+  // An empty argument keeps its place, so the number stays second.
+  EXPECT_EQ(parseCommandLine(joinArguments({"", "3"})).arguments,
+            (std::vector<std::string>{"", "3"}));
+  EXPECT_EQ(parseCommandLine(joinArguments({"Größe.ko2"})).databaseName(), "Größe.ko2");
+}
+
+TEST(CommandLine, TitleNamesTheModes) {
+  EXPECT_EQ(applicationTitle("Korain", parseCommandLine("/d ship.ko2")), "Korain");
+  EXPECT_EQ(applicationTitle("Korain", parseCommandLine("/jbp")), "Korain JBP");
+  EXPECT_EQ(applicationTitle("Korain", parseCommandLine("/MIL /JBP")), "Korain JBP MIL");
+}
+
+}  // namespace
+}  // namespace korain

@@ -1,0 +1,210 @@
+// The records of "Tessaly.ini": defaults, fall-backs of the folders, round trips, damaged files.
+#include "app/configuration.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+#include <sstream>
+
+#include "app_test_support.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+using testing::readFile;
+using testing::ScratchFolder;
+using testing::writeFile;
+
+class ConfigurationTest : public ::testing::Test {
+ protected:
+  // QSettings reads a file again only when its size or time has changed, which
+  // a file rewritten within a millisecond may not show: each text gets its own file.
+  const std::string& writeIni(const std::string& text) {
+    ini_ = config_.file("Tessaly" + std::to_string(++files_) + ".ini");
+    writeFile(ini_, text);
+    return ini_;
+  }
+  PathConfig readPaths() const { return readPathConfig(ini_, program_.path()); }
+  std::string folder(const std::string& name) const {
+    std::filesystem::create_directories(config_.file(name));
+    return config_.file(name);
+  }
+
+  ScratchFolder program_;  // holds no "Vororu.dat"
+  ScratchFolder config_;
+  std::string ini_ = config_.ini();
+  int files_ = 0;
+};
+
+void expectDefaults(const std::string& ini, const std::string& programFolder) {
+  PathConfig paths;
+  paths.BasePath = programFolder + "/";
+  paths.DataPath = paths.SecondPath = programFolder;
+  EXPECT_EQ(readPathConfig(ini, programFolder), paths);
+  DisplayConfig display;
+  display.FontName = korainString(107);
+  EXPECT_EQ(readDisplayConfig(ini, OutputDevice::Screen), display);
+  EXPECT_EQ(readDisplayConfig(ini, OutputDevice::Printer), display);
+  EXPECT_EQ(readColours(ini), (ColourConfig{.BackColour = 1, .LineColour = 0}));
+  EXPECT_EQ(readIdentificationConfig(ini), IdentificationConfig{});
+  EXPECT_EQ(readDebugFolder(ini), "H:\\Exe\\KoraDev\\");
+}
+
+TEST_F(ConfigurationTest, MissingFileOrFolderGivesEveryDefault) {
+  expectDefaults(config_.ini(), program_.path());
+  const std::string nested = config_.file("not/yet/Tessaly.ini");
+  expectDefaults(nested, program_.path());
+  PathConfig paths = readPathConfig(nested, program_.path());
+  paths.ZoomFactor = 2.0F;
+  ASSERT_TRUE(writePathConfig(nested, paths).ok());  // creates the folders
+  EXPECT_EQ(readPathConfig(nested, program_.path()).ZoomFactor, 2.0F);
+}
+
+TEST_F(ConfigurationTest, GarbageGivesDefaultsAndIsReplacedOnWriting) {
+  std::mt19937 random(1234);
+  std::string junk;
+  for (int i = 0; i < 4000; ++i) junk.push_back(static_cast<char>(random() % 256));
+  const std::string broken[] = {
+      junk,
+      junk + "\n[Paths]\nCircleRadius=\\\n" + junk,
+      std::string("\0\0\0[Paths]\0=\0", 12),
+      "[Paths\nDataPath\n=\n[[Screen]]\nMargin==\n\\\n[Colours]\nBackColour=&H\xff\xfe\n",
+      "[Paths]\nCircleRadius=wide\nMakeBackup=yes\nMouseTolerance=@Variant(\\0\\0\\0\\x7f)\n"
+      "[Screen]\nMargin=12.5\nPanelFontSize=\nReductionFactor=1,5\n"
+      "[Colours]\nLineColour=&h123456789\n",
+  };
+  for (const std::string& bytes : broken) expectDefaults(writeIni(bytes), program_.path());
+  PathConfig paths = readPaths();
+  paths.CircleRadius = 2.5F;
+  ASSERT_TRUE(writePathConfig(ini_, paths).ok());
+  EXPECT_EQ(readPaths().CircleRadius, 2.5F);
+}
+
+TEST_F(ConfigurationTest, FoldersFallBackInTableOrder) {
+  const std::string family = folder("family") + "/";
+  writeFile(family + "Vororu.dat", "");
+  const std::string programBase = program_.path() + "/";
+  const std::string data = folder("data");
+  const std::string gone = config_.file("gone");
+  const struct {
+    std::string base, data, second;  // empty: key absent
+    std::string expectedBase, expectedData, expectedSecond;
+  } cases[] = {
+      {family, data, family, family, data, family},
+      {folder("family"), "", "", family, program_.path(), program_.path()},
+      {folder("data"), data, "", programBase, data, data},  // no "Vororu.dat" in it
+      {gone, gone, gone, programBase, programBase, programBase},
+      {family, gone, data, family, family, data},
+      {family, gone, gone, family, family, family},  // SecondPath takes the corrected DataPath
+      {family, gone, "", family, family, family},
+  };
+  for (const auto& c : cases) {
+    std::string text = "[Paths]\n";
+    if (!c.base.empty()) text += "BasePath=" + c.base + "\n";
+    if (!c.data.empty()) text += "DataPath=" + c.data + "\n";
+    if (!c.second.empty()) text += "SecondPath=" + c.second + "\n";
+    writeIni(text);
+    const PathConfig paths = readPaths();
+    EXPECT_EQ(paths.BasePath, c.expectedBase) << text;
+    EXPECT_EQ(paths.DataPath, c.expectedData) << text;
+    EXPECT_EQ(paths.SecondPath, c.expectedSecond) << text;
+  }
+}
+
+TEST_F(ConfigurationTest, LastDatabaseMustStillExist) {
+  const std::string database = config_.file("ship.ko2");
+  writeFile(database, "x");
+  writeIni("[Paths]\nLastDatabase=" + database + "\nMakeBackup=0\n");
+  EXPECT_EQ(readPaths().DatabasePath, database);
+  EXPECT_FALSE(readPaths().MakeBackup);
+  std::filesystem::remove(database);
+  EXPECT_EQ(readPaths().LastDatabase, "");
+  EXPECT_EQ(readPaths().DatabasePath, "");
+}
+
+TEST_F(ConfigurationTest, RecordsRoundTrip) {
+  PathConfig paths = readPaths();
+  paths.DataPath = folder("data");
+  paths.SecondPath = folder("second");
+  paths.ExportPath = folder("export");
+  paths.LastDatabase = paths.DatabasePath = config_.file("ship.ko2");
+  writeFile(paths.DatabasePath, "x");
+  paths.CircleRadius = 0.1F;
+  paths.MakeBackup = false;
+  paths.MouseTolerance = 7.0F;
+  paths.ZoomFactor = 1.25F;
+  const DisplayConfig screen{11, 8, 7, 6, "DejaVu Sans, Condensed", 0.5F, -1.25F, 2, 15, 90, 0.35F};
+  DisplayConfig printer = defaultDisplayConfig();
+  printer.FontName = "Serif";
+  const ColourConfig colours{.BackColour = 0xC0C0C0, .LineColour = 0xFF};
+  const IdentificationConfig identification{"Yard, Ltd", "Hull",     "B-1042", "A",
+                                            "B",         "jdoe",     "Nantes", "Society",
+                                            "ID-7",      "/tmp/out", "L"};
+  ASSERT_TRUE(writePathConfig(ini_, paths).ok());
+  ASSERT_TRUE(writeDisplayConfig(ini_, OutputDevice::Screen, screen).ok());
+  ASSERT_TRUE(writeDisplayConfig(ini_, OutputDevice::Printer, printer).ok());
+  ASSERT_TRUE(writeColours(ini_, colours).ok());
+  ASSERT_TRUE(writeIdentificationConfig(ini_, identification).ok());
+  EXPECT_EQ(readPaths(), paths);
+  EXPECT_EQ(readDisplayConfig(ini_, OutputDevice::Screen), screen);
+  EXPECT_EQ(readDisplayConfig(ini_, OutputDevice::Printer), printer);
+  EXPECT_EQ(readColours(ini_), colours);
+  EXPECT_EQ(readIdentificationConfig(ini_), identification);
+
+  // The family's base folder is not ours to change; the last database is the
+  // one being edited, or the one read when none is.
+  EXPECT_EQ(readFile(ini_).find("BasePath"), std::string::npos);
+  paths.DatabasePath.clear();
+  ASSERT_TRUE(writePathConfig(ini_, paths).ok());
+  EXPECT_EQ(readPaths().LastDatabase, config_.file("ship.ko2"));
+}
+
+// Every program of the family must find our sections and keys under the same
+// plain names; a blank or slash in a name would come out escaped or nested.
+TEST_F(ConfigurationTest, WrittenFileHasPlainSectionAndKeyNames) {
+  ASSERT_TRUE(writePathConfig(ini_, readPaths()).ok());
+  ASSERT_TRUE(writeDisplayConfig(ini_, OutputDevice::Screen, defaultDisplayConfig()).ok());
+  ASSERT_TRUE(writeDisplayConfig(ini_, OutputDevice::Printer, defaultDisplayConfig()).ok());
+  ASSERT_TRUE(writeColours(ini_, {}).ok());
+  ASSERT_TRUE(writeIdentificationConfig(ini_, {}).ok());
+  std::istringstream file(readFile(ini_));
+  const std::regex plainLine(R"(\[[A-Za-z]+\]|[A-Za-z]+=.*|)");
+  int sections = 0;
+  int keys = 0;
+  for (std::string line; std::getline(file, line);) {
+    EXPECT_TRUE(std::regex_match(line, plainLine)) << line;
+    sections += line.starts_with('[') ? 1 : 0;
+    keys += line.find('=') != std::string::npos ? 1 : 0;
+  }
+  EXPECT_EQ(sections, 5);
+  EXPECT_EQ(keys, 8 + 11 + 11 + 2 + 11);  // no two keys of a section share a name
+}
+
+TEST(ProgramComment, FromIdentificationValues) {
+  const std::string unknown = korainString(125);
+  const struct {
+    std::string user, site, organisation, identification;
+    std::string expectedUser, expectedSite, expectedIdentification;
+  } cases[] = {
+      {"jdoe", "Nantes", "Society", "ID-7", "jdoe", "Nantes", "Society, ID-7"},
+      {"", "", "", "", unknown, unknown, ""},
+      {"  ", "yard", "Society", "", unknown, "yard", "Society"},
+      {"", "", " ", " ID-7 ", unknown, unknown, "ID-7"},
+  };
+  for (const auto& c : cases) {
+    IdentificationConfig config;
+    config.User = c.user;
+    config.Site = c.site;
+    config.Organisation = c.organisation;
+    config.Identification = c.identification;
+    const ZelWriteContext context = zelWriteContext(config);
+    EXPECT_EQ(context.user, c.expectedUser);
+    EXPECT_EQ(context.site, c.expectedSite);
+    EXPECT_EQ(context.identification, c.expectedIdentification);
+  }
+}
+
+}  // namespace
+}  // namespace korain

@@ -1,0 +1,200 @@
+// Start-up decisions: library versions, the database, its ".old" copy, the arrangement block.
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "app_test_support.h"
+#include "io/file_services.h"
+#include "text/format_message.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+using testing::CurrentFolderGuard;
+using testing::exampleDatabase;
+using testing::readFile;
+using testing::ScratchFolder;
+using testing::ScriptedPrompt;
+using testing::writeFile;
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// Every library reports its accepted version except the one replaced.
+LibraryVersionSource versionsWith(Library replaced, LibraryVersion answer) {
+  return [=](Library library) {
+    return library == replaced ? answer : builtInLibraryVersion(library);
+  };
+}
+
+TEST(LibraryCheck, EachRule) {
+  EXPECT_TRUE(checkLibraryVersions().proceed);
+  const struct {
+    Library library;
+    double version;
+    bool passes;
+  } cases[] = {
+      {Library::GeometryData, 2.002, true},  {Library::GeometryData, 2.0021, false},
+      {Library::GeometryData, 2.001, false}, {Library::BulkheadData, 0.443, true},
+      {Library::BulkheadData, 0.444, false}, {Library::BulkheadData, 0.0, false},
+      {Library::Utilities, 3.73, true},      {Library::Utilities, 3.729, false},
+      {Library::Utilities, 4.1, true},       {Library::ShipData, 5.0, true},
+      {Library::ShipData, 4.99, false},      {Library::ShipData, 12.5, true},
+      {Library::ShipData, 1e300, false},
+  };
+  for (const auto& c : cases) {
+    const StartupResult result = checkLibraryVersions(versionsWith(c.library, {c.version, {}}));
+    EXPECT_EQ(result.proceed, c.passes) << static_cast<int>(c.library) << " " << c.version;
+  }
+}
+
+TEST(LibraryCheck, FailureStopsWithMessage1052) {
+  StartupResult result = checkLibraryVersions(versionsWith(Library::BulkheadData, {0.442, {}}));
+  ASSERT_FALSE(result.proceed);
+  EXPECT_EQ(result.message,
+            formatMessage(korainString(1052), {"GrKora Bulkhead Data", "0.442", "0.443",
+                                               std::string(1, kMessageLineBreak)}));
+
+  // A library that cannot be asked has no version, whatever it said.
+  result = checkLibraryVersions(versionsWith(Library::Utilities, {3.8, "library not found"}));
+  ASSERT_FALSE(result.proceed);
+  for (const char* part : {"QXUtil32", "Unknown ver.", "3.73", "library not found\r"}) {
+    EXPECT_TRUE(contains(result.message, part)) << result.message;
+  }
+
+  // The first failure ends the asking.
+  std::vector<Library> asked;
+  result = checkLibraryVersions([&](Library library) {
+    asked.push_back(library);
+    return LibraryVersion{1.0, {}};
+  });
+  EXPECT_TRUE(contains(result.message, "GrKora Data")) << result.message;
+  EXPECT_EQ(asked, std::vector<Library>{Library::GeometryData});
+}
+
+TEST(Startup, SplashAndModes) {
+  const std::pair<const char*, bool> cases[] = {
+      {"ship.ko2 2", true}, {"/V ship.ko2", false}, {"/d", false}, {"/jbp /mil", true}};
+  for (const auto& [line, splash] : cases) {
+    const StartupState state = startupState(parseCommandLine(line), "Korain");
+    EXPECT_EQ(showsSplash(state), splash) << line;
+    EXPECT_TRUE(state.Loading);
+  }
+  const StartupState state = startupState(parseCommandLine("/jbp /mil"), "Korain");
+  EXPECT_TRUE(state.JbpMode && state.NavalMode);
+  EXPECT_EQ(state.applicationTitle, "Korain JBP MIL");
+}
+
+class DatabaseChoice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    writeFile(database_, exampleDatabase());
+    paths_.LastDatabase = paths_.DatabasePath = scratch_.file("last.ko2");
+    writeFile(paths_.LastDatabase, exampleDatabase());
+  }
+
+  ScratchFolder scratch_;
+  std::string database_ = scratch_.file("ship.ko2");
+  PathConfig paths_;
+  ScriptedPrompt prompt_;
+};
+
+TEST_F(DatabaseChoice, CommandLineElseLastDatabase) {
+  for (const char* line : {"", "/d", "\"\" 3"}) {
+    PathConfig paths = paths_;
+    EXPECT_TRUE(chooseDatabase(parseCommandLine(line), paths, prompt_).proceed) << line;
+    EXPECT_EQ(paths.DatabasePath, paths_.LastDatabase) << line;
+    EXPECT_EQ(paths.ArrangementNumber, 0) << line;  // a number needs a name before it
+  }
+  EXPECT_TRUE(chooseDatabase(parseCommandLine("'" + database_ + "' 2"), paths_, prompt_).proceed);
+  EXPECT_EQ(paths_.DatabasePath, database_);
+  EXPECT_EQ(paths_.ArrangementNumber, 2);
+  EXPECT_TRUE(prompt_.messages.empty() && prompt_.questions.empty());
+}
+
+TEST_F(DatabaseChoice, MissingDatabaseAsksForAnother) {
+  prompt_.fileAnswers = {database_};
+  const std::string line = scratch_.file("gone.ko2") + " 4";
+  EXPECT_TRUE(chooseDatabase(parseCommandLine(line), paths_, prompt_).proceed);
+  EXPECT_EQ(paths_.DatabasePath, database_);
+  EXPECT_EQ(paths_.ArrangementNumber, 4);
+  EXPECT_EQ(prompt_.messages, std::vector<std::string>{formatMessage(korainString(1019))});
+  EXPECT_EQ(prompt_.questions,
+            (std::vector<std::vector<std::string>>{{"Select database", korainString(103), "ko2"}}));
+}
+
+TEST_F(DatabaseChoice, CancelOrAnotherMissingNameEndsSilently) {
+  const std::optional<std::string> answers[] = {std::nullopt, scratch_.file("gone.ko2"),
+                                                scratch_.path()};
+  for (const auto& answer : answers) {
+    PathConfig firstRun;  // no last database
+    ScriptedPrompt prompt;
+    prompt.fileAnswers = {answer};
+    const StartupResult result = chooseDatabase(parseCommandLine(""), firstRun, prompt);
+    EXPECT_FALSE(result.proceed) << answer.value_or("cancel");
+    EXPECT_EQ(result.message, "");
+    EXPECT_EQ(prompt.questions.size(), 1U);  // asked once only
+  }
+}
+
+TEST_F(DatabaseChoice, OldCopyWhenBackupIsWanted) {
+  paths_.DatabasePath = database_;
+  paths_.MakeBackup = false;
+  EXPECT_TRUE(makeStartupCopy(paths_).proceed);
+  EXPECT_FALSE(fileExists(scratch_.file("ship.old")));
+  writeFile(scratch_.file("ship.old"), "an older copy");
+  paths_.MakeBackup = true;
+  EXPECT_EQ(makeStartupCopy(paths_).message, "");
+  EXPECT_EQ(readFile(scratch_.file("ship.old")), exampleDatabase());
+
+  paths_.DatabasePath = scratch_.file("gone.ko2");
+  const StartupResult failed = makeStartupCopy(paths_);
+  EXPECT_TRUE(failed.proceed);  // a remark, not a reason to stop
+  EXPECT_TRUE(contains(failed.message, "gone.old")) << failed.message;
+}
+
+TEST_F(DatabaseChoice, ArrangementBlock) {
+  Arrangement arrangement;
+  EXPECT_FALSE(readStartupArrangement(paths_, arrangement).has_value());
+  paths_.ArrangementNumber = 1;
+  const std::optional<ZelReadResult> found = readStartupArrangement(paths_, arrangement);
+  ASSERT_TRUE(found.has_value() && found->found());
+  EXPECT_GT(arrangement.Bulkheads.count(), 0);
+  EXPECT_FALSE(needsNewArrangement(paths_));
+
+  paths_.ArrangementNumber = 999;
+  const std::optional<ZelReadResult> missing = readStartupArrangement(paths_, arrangement);
+  ASSERT_TRUE(missing.has_value());
+  EXPECT_FALSE(missing->messages.empty());  // the reader says why, for the message list
+  EXPECT_EQ(paths_.ArrangementNumber, 0);
+  EXPECT_TRUE(needsNewArrangement(paths_));
+}
+
+TEST(StartupFolders, DebugAndWorkingFolders) {
+  CurrentFolderGuard restore;
+  ScratchFolder config;
+  ScratchFolder work;
+  writeFile(config.ini(), "[Config]\nKora_Path=" + work.path() + "\n");
+  ScriptedPrompt prompt;
+  EXPECT_TRUE(enterDebugFolder(startupState({}, "K"), config.ini(), prompt).proceed);
+  EXPECT_TRUE(prompt.messages.empty());
+
+  const StartupState debug = startupState(parseCommandLine("/D"), "K");
+  EXPECT_EQ(enterDebugFolder(debug, config.ini(), prompt).message, "");
+  EXPECT_EQ(prompt.messages,
+            std::vector<std::string>{"Debug : change dir to exe dir : " + work.path()});
+  EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), work.path()));
+  // The family's default folder does not exist here: a remark, and start-up goes on.
+  const StartupResult missing = enterDebugFolder(debug, work.file("none.ini"), prompt);
+  EXPECT_TRUE(missing.proceed && contains(missing.message, "H:\\Exe\\KoraDev\\"));
+
+  PathConfig paths;
+  paths.DataPath = config.path();
+  EXPECT_EQ(enterWorkingFolder(paths).message, "");
+  EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), config.path()));
+}
+
+}  // namespace
+}  // namespace korain
