@@ -11,6 +11,7 @@
 #include "io/line_cursor.h"
 #include "io/text_file.h"
 #include "sample_arrangement.h"
+#include "sample_section.h"
 
 namespace {
 

@@ -1,0 +1,102 @@
+// A bulkhead arrangement read where a section is asked for, and refused where it is not wanted.
+#include "section/section_from_arrangement.h"
+
+#include <gtest/gtest.h>
+
+#include "../io/zel_test_support.h"
+#include "sample_arrangement.h"
+#include "sample_section.h"
+#include "section_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+const Arrangement& arrangement() {
+  static const Arrangement a = sampleArrangement({.bulkheads = 3, .nodes = 5});
+  return a;
+}
+
+TEST(ZelAsSection, BulkheadsBecomePanelsAndTheirForwardCompartmentsCompartments) {
+  const Section s = sectionFromArrangement(arrangement());
+  const Arrangement& a = arrangement();
+  EXPECT_EQ(s.Name, a.Name);
+  EXPECT_EQ(s.X, a.X);
+  EXPECT_EQ(s.SymFlag, a.SymFlag);
+  EXPECT_EQ(s.HopperBreadth, a.ForeHopperBreadth);
+  EXPECT_EQ(s.HopperZTop, a.ForeHopperZTop);
+  EXPECT_NE(a.ForeHopperBreadth, a.AftHopperBreadth) << "the sample must tell the hoppers apart";
+  EXPECT_EQ(s.DefaultMaterial, a.Bulkheads.at(1).iMat);
+  EXPECT_EQ(s.Tolerance, 0.001F);
+  ASSERT_EQ(s.Panels.count(), 3);
+  ASSERT_EQ(s.Compartments.count(), 3);
+  for (int i = 1; i <= 3; ++i) {
+    const Bulkhead& b = a.Bulkheads.at(i);
+    const SectionPanel& p = s.Panels.at(i);
+    EXPECT_EQ(p.Name, b.Name);
+    EXPECT_EQ(p.iMat, b.iMat);
+    EXPECT_EQ(p.Nodes, b.Nodes);
+    EXPECT_FALSE(p.Stiffeners.isDimensioned());
+    EXPECT_FALSE(p.Strakes.isDimensioned());
+    const SectionCompartment& c = s.Compartments.at(i);
+    EXPECT_EQ(static_cast<const Compartment&>(c), b.Compartments.at(1));
+    EXPECT_NE(c.Name, b.Compartments.at(2).Name);
+    // Around the contour and back to its first node.
+    ASSERT_EQ(c.NodeRefs.count(), 6);
+    for (int k = 1; k <= 5; ++k)
+      EXPECT_EQ(c.NodeRefs.at(k), (NodeRef{static_cast<Integer>(i), static_cast<Integer>(k)}));
+    EXPECT_EQ(c.NodeRefs.at(6), (NodeRef{static_cast<Integer>(i), 1}));
+  }
+}
+
+TEST(ZelAsSection, ContoursTooShortToCloseAreNotClosed) {
+  Arrangement a;
+  a.Bulkheads.append().Nodes.append({.Y = 1, .Z = 2});
+  a.Bulkheads.append();
+  const Section s = sectionFromArrangement(a);
+  ASSERT_EQ(s.Compartments.count(), 2);
+  ASSERT_EQ(s.Compartments.at(1).NodeRefs.count(), 1);
+  EXPECT_FALSE(s.Compartments.at(2).NodeRefs.isDimensioned());
+  Section empty;
+  empty.Tolerance = 0.001F;
+  EXPECT_EQ(sectionFromArrangement(Arrangement{}), empty);
+}
+
+TEST(ZelAsSection, ReadFromABlockUnlessRefused) {
+  const std::string text = sectionBlockText(sampleSection({}), 1) + zelText(arrangement(), 2);
+  SectionReadResult result;
+  const Section s = readSectionText(text, 2, &result);
+  EXPECT_EQ(result.status, SectionReadStatus::Read);
+  EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+  EXPECT_FLOAT_EQ(result.version, 0.443F);
+  Arrangement read;
+  readZelBlockFromBytes(text, "test.ko2", 2, read);
+  EXPECT_EQ(s, sectionFromArrangement(read));
+
+  Section refused = sampleSection({});
+  result = readSectionFromBytes(text, "test.ko2", 2, refused, true);
+  EXPECT_EQ(result.status, SectionReadStatus::ZelRefused);
+  EXPECT_FALSE(result.found());
+  EXPECT_LT(result.version, 0.0F);
+  EXPECT_EQ(messageTexts(result), "test.ko2: Can not read BulkHead Arrangement\n");
+  EXPECT_EQ(refused, Section{});
+
+  readSectionText(text, 1, &result, true);
+  EXPECT_EQ(result.status, SectionReadStatus::Read) << "refusing arrangements keeps sections";
+}
+
+TEST(ZelAsSection, AStoppedArrangementGivesWhatWasReadAndWhy) {
+  std::string text = zelText(arrangement());
+  const std::size_t at = text.find("\r\n 2 \t .5 \t .9 \t");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at + 2, 3, " 9 ");
+  SectionReadResult result;
+  const Section s = readSectionText(text, 1, &result);
+  EXPECT_EQ(result.status, SectionReadStatus::Stopped);
+  EXPECT_TRUE(result.found());
+  EXPECT_NE(messageTexts(result).find("bulkhead number 9"), std::string::npos);
+  EXPECT_EQ(s.Panels.count(), 3);
+  EXPECT_EQ(s.Compartments.at(1).Name, "") << "the compartments were never reached";
+}
+
+}  // namespace
+}  // namespace korain::testing
