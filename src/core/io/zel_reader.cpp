@@ -3,6 +3,7 @@
 #include "io/zel_reader.h"
 
 #include "io/block_framing.h"
+#include "io/block_part_reader.h"
 #include "io/compartment_record.h"
 #include "io/database_texts.h"
 #include "io/field_reader.h"
@@ -16,21 +17,15 @@
 namespace korain {
 namespace {
 
-// The reading of one part ends on a banner (which becomes the current line), at
-// the end of the file, or on an error that ends the reading of the block.
-enum class PartEnd { Banner, EndOfFile, Error };
-
-class ZelReader {
+class ZelReader : public BlockPartReader<ZelReader> {
  public:
-  ZelReader(std::string_view bytes, std::string_view fileName, Integer blockNumber,
+  ZelReader(LineCursor& cursor, std::string_view fileName, Integer blockNumber,
             Arrangement& arrangement, ZelReadResult& result)
-      : cursor_(bytes),
+      : BlockPartReader(cursor, fileName, result.messages, blockNumber),
         fileName_(fileName),
-        blockNumber_(blockNumber),
         a_(arrangement),
         result_(result),
-        texts_(DatabaseTexts::get()),
-        fields_(fileName, result.messages) {}
+        texts_(DatabaseTexts::get()) {}
 
   void read() {
     if (!findBlock(cursor_, blockNumber_, kZelKeyword)) {
@@ -48,24 +43,7 @@ class ZelReader {
   }
 
  private:
-  using PartReader = PartEnd (ZelReader::*)();
-
-  // Runs the reader of each banner met; other lines are passed over.
-  PartEnd dispatch() {
-    std::string_view line;
-    if (!cursor_.next(line)) return PartEnd::EndOfFile;
-    line_ = line;
-    for (;;) {
-      const PartReader part = isBannerLine(line_) ? partOf(trimmed(line_)) : nullptr;
-      if (part == nullptr) {
-        if (!nextDataLine(cursor_, line)) return PartEnd::EndOfFile;
-        line_ = line;
-        continue;
-      }
-      const PartEnd end = (this->*part)();
-      if (end != PartEnd::Banner) return end;
-    }
-  }
+  friend class BlockPartReader<ZelReader>;
 
   PartReader partOf(std::string_view banner) const {
     if (banner == texts_.blockBanner) return &ZelReader::readBlockNumber;
@@ -85,44 +63,7 @@ class ZelReader {
     return nullptr;
   }
 
-  // ---- Line access -------------------------------------------------------
-
-  // Moves to the next data line; false (with the banner kept as the current
-  // line) when it is a banner, or at the end of the file.
-  bool nextLine(PartEnd& end) {
-    std::string_view line;
-    if (!nextDataLine(cursor_, line)) {
-      end = PartEnd::EndOfFile;
-      return false;
-    }
-    line_ = line;
-    if (isBannerLine(line)) {
-      end = PartEnd::Banner;
-      return false;
-    }
-    fields_.parse(line, cursor_.lineNumber());
-    return true;
-  }
-
-  // Reads the data lines of a part up to the next banner, one call of readLine
-  // per line; readLine returns false to end the block's reading. A blank line,
-  // as a text editor may leave one, carries nothing and is passed over.
-  template <typename ReadLine>
-  PartEnd eachLine(ReadLine readLine) {
-    PartEnd end = PartEnd::EndOfFile;
-    while (nextLine(end)) {
-      if (trimmed(line_).empty()) continue;
-      if (!readLine()) return PartEnd::Error;
-    }
-    return end;
-  }
-
   // ---- Values ------------------------------------------------------------
-
-  template <typename Field>
-  void take(int i, Field& field) {
-    fields_.take(i, field);
-  }
 
   void takeScantling(int first, Scantling& s) {
     take(first, s.Typ);
@@ -144,28 +85,9 @@ class ZelReader {
     return nullptr;
   }
 
-  void fail(std::string text) { fields_.report(std::move(text)); }
-
   // ---- Framing and general data -----------------------------------------
 
-  // The banner of the block itself, or of the next one, which ends this block.
-  PartEnd readBlockNumber() {
-    PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    if (fields_.value(1) != static_cast<double>(blockNumber_)) return PartEnd::EndOfFile;
-    return skipToBanner();
-  }
-
-  PartEnd skipToBanner() {
-    return eachLine([] { return true; });
-  }
-
-  PartEnd readVersion() {
-    PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    take(1, result_.version);
-    return skipToBanner();
-  }
+  PartEnd readVersion() { return readOneValue(result_.version); }
 
   PartEnd readGeneralData() {
     PartEnd end = PartEnd::EndOfFile;
@@ -372,12 +294,7 @@ class ZelReader {
 
   // ---- Compartments ------------------------------------------------------
 
-  PartEnd readCompartmentLineCount() {
-    PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    take(1, compartmentLines_);
-    return skipToBanner();
-  }
+  PartEnd readCompartmentLineCount() { return readOneValue(compartmentLines_); }
 
   // Records fill the forward then the aftward compartment of bulkhead 1, then of
   // bulkhead 2, and so on; each is as long as the line count says.
@@ -396,15 +313,10 @@ class ZelReader {
     }
   }
 
-  LineCursor cursor_;
   std::string_view fileName_;
-  Integer blockNumber_;
   Arrangement& a_;
   ZelReadResult& result_;
   const DatabaseTexts& texts_;
-
-  std::string_view line_;  // the current line
-  FieldReader fields_;
   Integer compartmentLines_ = 0;
 };
 
@@ -414,7 +326,8 @@ ZelReadResult readZelBlockFromBytes(std::string_view bytes, std::string_view fil
                                     Integer blockNumber, Arrangement& arrangement) {
   arrangement.clear();
   ZelReadResult result;
-  ZelReader(bytes, fileName, blockNumber, arrangement, result).read();
+  LineCursor cursor(bytes);
+  ZelReader(cursor, fileName, blockNumber, arrangement, result).read();
   return result;
 }
 

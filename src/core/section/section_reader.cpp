@@ -3,6 +3,7 @@
 #include "section/section_reader.h"
 
 #include "io/block_framing.h"
+#include "io/block_part_reader.h"
 #include "io/compartment_record.h"
 #include "io/database_texts.h"
 #include "io/field_reader.h"
@@ -20,21 +21,15 @@ namespace {
 
 constexpr Single kNotRead = -1;
 
-// The reading of one part ends on a banner (which becomes the current line), at
-// the end of the file, or on an error that ends the reading of the block.
-enum class PartEnd { Banner, EndOfFile, Error };
-
-class SectionReader {
+class SectionReader : public BlockPartReader<SectionReader> {
  public:
   SectionReader(LineCursor& cursor, std::string_view fileName, Integer blockNumber,
                 Section& section, SectionReadResult& result)
-      : cursor_(cursor),
-        blockNumber_(blockNumber),
+      : BlockPartReader(cursor, fileName, result.messages, blockNumber),
         s_(section),
         result_(result),
         texts_(DatabaseTexts::get()),
-        sectionTexts_(SectionTexts::get()),
-        fields_(fileName, result.messages) {}
+        sectionTexts_(SectionTexts::get()) {}
 
   // The cursor stands on the block's banner.
   void read() {
@@ -42,24 +37,7 @@ class SectionReader {
   }
 
  private:
-  using PartReader = PartEnd (SectionReader::*)();
-
-  // Runs the reader of each banner met; other lines are passed over.
-  PartEnd dispatch() {
-    std::string_view line;
-    if (!cursor_.next(line)) return PartEnd::EndOfFile;
-    line_ = line;
-    for (;;) {
-      const PartReader part = isBannerLine(line_) ? partOf(trimmed(line_)) : nullptr;
-      if (part == nullptr) {
-        if (!nextDataLine(cursor_, line)) return PartEnd::EndOfFile;
-        line_ = line;
-        continue;
-      }
-      const PartEnd end = (this->*part)();
-      if (end != PartEnd::Banner) return end;
-    }
-  }
+  friend class BlockPartReader<SectionReader>;
 
   PartReader partOf(std::string_view banner) const {
     if (banner == texts_.blockBanner) return &SectionReader::readBlockNumber;
@@ -77,50 +55,7 @@ class SectionReader {
     return nullptr;
   }
 
-  // ---- Line access -------------------------------------------------------
-
-  // Moves to the next data line; false (with the banner kept as the current
-  // line) when it is a banner, or at the end of the file.
-  bool nextLine(PartEnd& end) {
-    std::string_view line;
-    if (!nextDataLine(cursor_, line)) {
-      end = PartEnd::EndOfFile;
-      return false;
-    }
-    line_ = line;
-    if (isBannerLine(line)) {
-      end = PartEnd::Banner;
-      return false;
-    }
-    fields_.parse(line, cursor_.lineNumber());
-    return true;
-  }
-
-  // Reads the data lines of a part up to the next banner, one call of readLine
-  // per line; readLine returns false to end the block's reading. A blank line
-  // carries nothing and is passed over.
-  template <typename ReadLine>
-  PartEnd eachLine(ReadLine readLine) {
-    PartEnd end = PartEnd::EndOfFile;
-    while (nextLine(end)) {
-      if (trimmed(line_).empty()) continue;
-      if (!readLine()) return PartEnd::Error;
-    }
-    return end;
-  }
-
-  PartEnd skipToBanner() {
-    return eachLine([] { return true; });
-  }
-
   // ---- Values ------------------------------------------------------------
-
-  template <typename Field>
-  void take(int i, Field& field) {
-    fields_.take(i, field);
-  }
-
-  void fail(std::string text) { fields_.report(std::move(text)); }
 
   // The panel that value 1 selects; nothing, with the message that ends the
   // reading, when there is no such panel.
@@ -166,20 +101,7 @@ class SectionReader {
 
   // ---- Framing and general data -----------------------------------------
 
-  // The banner of the block itself, or of the next one, which ends this block.
-  PartEnd readBlockNumber() {
-    PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    if (fields_.value(1) != static_cast<double>(blockNumber_)) return PartEnd::EndOfFile;
-    return skipToBanner();
-  }
-
-  PartEnd readVersion() {
-    PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    take(1, result_.version);
-    return skipToBanner();
-  }
+  PartEnd readVersion() { return readOneValue(result_.version); }
 
   PartEnd readGeneralData() {
     PartEnd end = PartEnd::EndOfFile;
@@ -288,12 +210,7 @@ class SectionReader {
 
   // ---- Compartments ------------------------------------------------------
 
-  PartEnd readCompartmentLineCount() {
-    PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    take(1, compartmentLines_);
-    return skipToBanner();
-  }
+  PartEnd readCompartmentLineCount() { return readOneValue(compartmentLines_); }
 
   // Each record adds one compartment, as long as the line count says. An empty
   // line where a record would begin is passed over, as editors leave them at the
@@ -330,15 +247,11 @@ class SectionReader {
     }
   }
 
-  LineCursor& cursor_;
-  Integer blockNumber_;
   Section& s_;
   SectionReadResult& result_;
   const DatabaseTexts& texts_;
   const SectionTexts& sectionTexts_;
 
-  std::string_view line_;  // the current line
-  FieldReader fields_;
   Integer compartmentLines_ = 0;
 };
 
