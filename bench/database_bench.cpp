@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string>
 
+#include "bench_support.h"
 #include "io/block_list.h"
 #include "io/database_save.h"
-#include "io/line_cursor.h"
 #include "io/text_file.h"
 #include "sample_arrangement.h"
 #include "sample_section.h"
@@ -18,15 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kDatabaseBytes = 50'000'000;
-
-korain::ZelWriteContext context() {
-  return {.program = {1, 0, 1},
-          .user = "bench",
-          .site = "bench",
-          .date = "05/12/2026",
-          .time = "12:00:00",
-          .identification = {}};
-}
 
 // A database of about 50 MB: a preamble, then arrangements of a few bulkheads each.
 const std::string& databaseBytes() {
@@ -41,7 +32,7 @@ const std::string& databaseBytes() {
                                                                           .strakesPerBand = 5,
                                                                           .fillingLevels = 3});
     for (korain::Integer n = 1; text.size() < kDatabaseBytes; ++n) {
-      korain::writeZelBlock(text, arrangement, n, context());
+      korain::writeZelBlock(text, arrangement, n, korain::bench::fixedContext());
     }
     return text;
   }();
@@ -57,27 +48,13 @@ const std::string& databasePath() {
   return path;
 }
 
-void setBytes(benchmark::State& state) {
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(databaseBytes().size()));
-}
-
 void listBlocks(benchmark::State& state) {
   const std::string& bytes = databaseBytes();
   for (auto _ : state) benchmark::DoNotOptimize(korain::listBlocks(bytes).size());
-  setBytes(state);
+  korain::bench::setBytes(state, databaseBytes());
 }
 
-void splitLines(benchmark::State& state) {
-  const std::string& bytes = databaseBytes();
-  for (auto _ : state) {
-    korain::LineCursor cursor(bytes);
-    std::string_view line;
-    std::size_t lines = 0;
-    while (cursor.next(line)) ++lines;
-    benchmark::DoNotOptimize(lines);
-  }
-  setBytes(state);
-}
+void splitLines(benchmark::State& state) { korain::bench::splitLines(state, databaseBytes()); }
 
 // Replaces a block in the middle of the file, as saving an opened arrangement does.
 void saveArrangement(benchmark::State& state) {
@@ -87,13 +64,13 @@ void saveArrangement(benchmark::State& state) {
                                     .blockNumber = 100,
                                     .makeBackup = false,
                                     .source = {},
-                                    .context = context()};
+                                    .context = korain::bench::fixedContext()};
   for (auto _ : state) {
     if (korain::saveArrangement(request, arrangement).status != korain::SaveStatus::Saved) {
       state.SkipWithError("save failed");
     }
   }
-  setBytes(state);
+  korain::bench::setBytes(state, databaseBytes());
 }
 
 void copyFile(benchmark::State& state) {
@@ -102,7 +79,7 @@ void copyFile(benchmark::State& state) {
     fs::copy_file(databasePath(), copy, fs::copy_options::overwrite_existing);
   }
   fs::remove(copy);
-  setBytes(state);
+  korain::bench::setBytes(state, databaseBytes());
 }
 
 }  // namespace

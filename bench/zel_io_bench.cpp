@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "io/line_cursor.h"
+#include "bench_support.h"
 #include "io/zel_reader.h"
 #include "io/zel_writer.h"
 #include "sample_arrangement.h"
@@ -24,27 +24,14 @@ const korain::Arrangement& largeArrangement() {
   return arrangement;
 }
 
-korain::ZelWriteContext context() {
-  return {.program = {1, 0, 1},
-          .user = "bench",
-          .site = "bench",
-          .date = "05/12/2026",
-          .time = "12:00:00",
-          .identification = {}};
-}
-
 const std::string& largeBlock() {
   static const std::string text = [] {
     korain::Arrangement copy = largeArrangement();
     std::string out;
-    korain::writeZelBlock(out, copy, 1, context());
+    korain::writeZelBlock(out, copy, 1, korain::bench::fixedContext());
     return out;
   }();
   return text;
-}
-
-void setBytes(benchmark::State& state) {
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(largeBlock().size()));
 }
 
 void writeZel(benchmark::State& state) {
@@ -53,10 +40,10 @@ void writeZel(benchmark::State& state) {
   out.reserve(largeBlock().size());
   for (auto _ : state) {
     out.clear();
-    korain::writeZelBlock(out, copy, 1, context());
+    korain::writeZelBlock(out, copy, 1, korain::bench::fixedContext());
     benchmark::DoNotOptimize(out.data());
   }
-  setBytes(state);
+  korain::bench::setBytes(state, largeBlock());
 }
 
 void copyBytes(benchmark::State& state) {
@@ -68,7 +55,7 @@ void copyBytes(benchmark::State& state) {
     out.append(text);
     benchmark::DoNotOptimize(out.data());
   }
-  setBytes(state);
+  korain::bench::setBytes(state, largeBlock());
 }
 
 void readZel(benchmark::State& state) {
@@ -78,20 +65,10 @@ void readZel(benchmark::State& state) {
     korain::readZelBlockFromBytes(text, "bench.ko2", 1, arrangement);
     benchmark::DoNotOptimize(arrangement.Bulkheads.count());
   }
-  setBytes(state);
+  korain::bench::setBytes(state, largeBlock());
 }
 
-void splitLines(benchmark::State& state) {
-  const std::string& text = largeBlock();
-  for (auto _ : state) {
-    korain::LineCursor cursor(text);
-    std::string_view line;
-    std::size_t lines = 0;
-    while (cursor.next(line)) ++lines;
-    benchmark::DoNotOptimize(lines);
-  }
-  setBytes(state);
-}
+void splitLines(benchmark::State& state) { korain::bench::splitLines(state, largeBlock()); }
 
 }  // namespace
 
