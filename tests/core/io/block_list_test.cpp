@@ -37,6 +37,8 @@ TEST(BlockList, ListsEveryBlockWithItsKindAndTrimmedName) {
   EXPECT_EQ(blocks[2].Kind, BlockKind::Zel);
   EXPECT_EQ(blocks[2].Name, "Aft bulkheads");
   EXPECT_EQ(blockKindName(blocks[2].Kind), "zel");
+  EXPECT_TRUE(listBlocks("").empty());
+  EXPECT_TRUE(listBlocks("just\r\nsome text\r\n* and a comment\r\n").empty());
 }
 
 TEST(BlockList, ABlockCutShortBeforeItsNameDoesNotHideTheNextOne) {
@@ -48,19 +50,12 @@ TEST(BlockList, ABlockCutShortBeforeItsNameDoesNotHideTheNextOne) {
   EXPECT_EQ(blocks[1].Name, "B");
 }
 
-TEST(BlockList, AFileWithoutBannersHasNoBlocks) {
-  EXPECT_TRUE(listBlocks("").empty());
-  EXPECT_TRUE(listBlocks("just\r\nsome text\r\n* and a comment\r\n").empty());
-}
-
-TEST(BlockFraming, KeywordsGiveTheKindOfABlock) {
+TEST(BlockFraming, KeywordsBannersAndComments) {
   EXPECT_EQ(blockKindOf("ZEL"), BlockKind::Zel);
   EXPECT_EQ(blockKindOf("TORSION"), BlockKind::Torsion);
   EXPECT_EQ(blockKindOf("zel"), BlockKind::Section);
   EXPECT_EQ(blockKindOf(""), BlockKind::Section);
-}
-
-TEST(BlockFraming, BannersAndCommentsAreRecognisedByTheirFirstCharacters) {
+  // Banners and comments are recognised by their first characters.
   EXPECT_TRUE(isBannerLine("  ------ anything"));
   EXPECT_FALSE(isBannerLine("----- five"));
   EXPECT_TRUE(isCommentLine("*"));

@@ -1,10 +1,13 @@
-// The example database reads without a message and survives a write unchanged.
+// The example database: every block reads without a message, arrangements survive a write, and
+// its sections agree with the tests' section writer and with the arrangement beside them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
+#include "../section/section_test_support.h"
 #include "io/block_list.h"
 #include "io/text_file.h"
+#include "sample_section.h"
+#include "ship/ship_data_reader.h"
+#include "ship/ship_queries.h"
 #include "zel_test_support.h"
 
 namespace korain::testing {
@@ -17,39 +20,55 @@ std::string exampleBytes() {
   return bytes.value_or("");
 }
 
-TEST(ExampleDatabase, EveryArrangementReadsCleanlyAndSurvivesAWrite) {
+TEST(ExampleDatabase, EveryBlockReadsCleanlyAndArrangementsSurviveAWrite) {
   const std::string bytes = exampleBytes();
-  int arrangements = 0;
-  for (const BlockListEntry& block : listBlocks(bytes)) {
-    if (block.Kind != BlockKind::Zel) continue;
-    ++arrangements;
-    ZelReadResult result;
-    const Arrangement read = readBack(bytes, block.Position, &result);
-    EXPECT_EQ(result.status, ZelReadStatus::Read) << block.Name;
-    EXPECT_TRUE(result.messages.empty()) << result.messages.front().toString();
-    EXPECT_EQ(read.Name, block.Name);
-    EXPECT_FALSE(read.Bulkheads.at(1).Compartments.at(1).Name.empty());
-    const std::string written = zelText(read, block.Position);
-    EXPECT_EQ(readBack(written, block.Position), read) << block.Name;
-  }
-  EXPECT_GE(arrangements, 2);
-}
+  ShipData ship;
+  const ShipDataReadResult shipResult = readShipDataFromBytes(bytes, "ship.ko2", ship);
+  EXPECT_EQ(shipResult.status, ShipDataReadStatus::Read);
+  EXPECT_TRUE(shipResult.complete);
+  EXPECT_TRUE(shipResult.messages.empty()) << shipResult.messages.front().toString();
+  EXPECT_TRUE(mainDataComplete(ship));
 
-TEST(ExampleDatabase, HoldsAPlaneAndACorrugatedBulkheadWithArcsInTheirContours) {
-  const std::string bytes = exampleBytes();
-  bool plane = false;
-  bool corrugated = false;
+  int arrangements = 0;
+  int sections = 0;
   for (const BlockListEntry& block : listBlocks(bytes)) {
-    if (block.Kind != BlockKind::Zel) continue;
-    for (const Bulkhead& b : readBack(bytes, block.Position).Bulkheads) {
-      const bool hasArc = std::ranges::any_of(b.Nodes, [](const Node& n) { return n.ShCur >= 3; });
-      EXPECT_TRUE(hasArc) << b.Name;
-      plane = plane || (b.Typ == 0 && b.Stiffeners.count() > 0 && b.PrimaryMembers.count() > 0);
-      corrugated = corrugated || (b.Typ == 2 && b.Corr.S1 > 0);
+    if (block.Kind == BlockKind::Zel) {
+      ++arrangements;
+      ZelReadResult result;
+      const Arrangement read = readBack(bytes, block.Position, &result);
+      EXPECT_EQ(result.status, ZelReadStatus::Read) << block.Name;
+      EXPECT_TRUE(result.messages.empty()) << result.messages.front().toString();
+      EXPECT_EQ(read.Name, block.Name);
+      EXPECT_FALSE(read.Bulkheads.at(1).Compartments.at(1).Name.empty());
+      EXPECT_EQ(readBack(zelText(read, block.Position), block.Position), read) << block.Name;
+    } else {
+      ++sections;
+      EXPECT_EQ(block.Kind, BlockKind::Section);
+      SectionReadResult result;
+      const Section s = readSectionText(bytes, block.Position, &result, true);
+      EXPECT_EQ(result.status, SectionReadStatus::Read) << messageTexts(result);
+      EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+      EXPECT_FLOAT_EQ(result.version, kSectionVersion);
+      EXPECT_EQ(s.Name, block.Name);
     }
   }
-  EXPECT_TRUE(plane);
-  EXPECT_TRUE(corrugated);
+  EXPECT_EQ(arrangements, 2);
+  EXPECT_EQ(sections, 2);
+}
+
+// The section blocks are laid out exactly as the tests' writer lays a section out, so the layout
+// of file-format.md, the writer and the example cannot drift apart; and the midship section's
+// hold is the forward compartment of the bulkhead in block 1.
+TEST(ExampleDatabase, SectionsAgreeWithTheWriterAndTheArrangement) {
+  const std::string bytes = exampleBytes();
+  const std::size_t third =
+      bytes.find("------------------ BLOCK ------------------\r\n*\r\n 3 \r\n");
+  ASSERT_NE(third, std::string::npos);
+  const Section midship = readSectionText(bytes, 3);
+  EXPECT_EQ(bytes.substr(third),
+            sectionBlockText(midship, 3) + sectionBlockText(readSectionText(bytes, 4), 4));
+  EXPECT_EQ(static_cast<const Compartment&>(midship.Compartments.at(1)),
+            static_cast<const Compartment&>(readSectionText(bytes, 1).Compartments.at(1)));
 }
 
 }  // namespace

@@ -11,6 +11,10 @@ bool hasLine(const std::string& text, const std::string& line) {
   return text.find("\r\n" + line + "\r\n") != std::string::npos;
 }
 
+bool hasBanner(const std::string& text, const std::string& name) {
+  return hasLine(text, "------------------ " + name + " ------------------");
+}
+
 TEST(ZelWriterNames, BulkheadNamesTakeExactlyFortyCharactersAndReadBackTrimmed) {
   Arrangement a = sampleArrangement({.bulkheads = 2});
   a.Bulkheads.at(1).Name = std::string(45, 'L');
@@ -23,26 +27,23 @@ TEST(ZelWriterNames, BulkheadNamesTakeExactlyFortyCharactersAndReadBackTrimmed) 
   EXPECT_EQ(read.Bulkheads.at(2).Name, "Aft");
 }
 
-TEST(ZelWriterNames, LineBreaksAndTabsInsideNamesCannotTearTheBlock) {
-  Arrangement a = sampleArrangement({.bulkheads = 1});
+// Line breaks and tabs inside names cannot tear the block; names that look like
+// comments or banners still read as names.
+TEST(ZelWriterNames, NoNameCanTearTheBlock) {
+  Arrangement a = sampleArrangement({.bulkheads = 2});
   a.Name = "Two\r\nlines";
   a.Bulkheads.at(1).Name = "Tab\there";
-  const Arrangement read = readBack(zelText(a));
+  a.Bulkheads.at(2).Name = "------ dashed";
+  a.Bulkheads.at(2).Compartments.at(1).Name = "*hold";
+  Arrangement read = readBack(zelText(a));
   EXPECT_EQ(read.Name, "Two  lines");
   EXPECT_EQ(read.Bulkheads.at(1).Name, "Tab here");
+  EXPECT_EQ(read.Bulkheads.at(2).Name, "----- - dashed");
+  EXPECT_EQ(read.Bulkheads.at(2).Compartments.at(1).Name, "*hold");
   EXPECT_EQ(read.Bulkheads.at(1).Nodes, a.Bulkheads.at(1).Nodes);
-}
-
-TEST(ZelWriterNames, NamesThatLookLikeCommentsOrBannersStillReadAsNames) {
-  Arrangement a = sampleArrangement({.bulkheads = 1});
+  EXPECT_EQ(read.Bulkheads.at(2).Compartments.at(2), a.Bulkheads.at(2).Compartments.at(2));
   a.Name = "*starred";
-  a.Bulkheads.at(1).Name = "------ dashed";
-  a.Bulkheads.at(1).Compartments.at(1).Name = "*hold";
-  const Arrangement read = readBack(zelText(a));
-  EXPECT_EQ(read.Name, "*starred");
-  EXPECT_EQ(read.Bulkheads.at(1).Name, "----- - dashed");
-  EXPECT_EQ(read.Bulkheads.at(1).Compartments.at(1).Name, "*hold");
-  EXPECT_EQ(read.Bulkheads.at(1).Compartments.at(2), a.Bulkheads.at(1).Compartments.at(2));
+  EXPECT_EQ(readBack(zelText(a)).Name, "*starred");
 }
 
 TEST(ZelWriterEncoding, TextIsWindows1252AndForeignCharactersBecomeQuestionMarks) {
@@ -61,12 +62,10 @@ TEST(ZelWriterParts, EmptyListsLeaveOutTheirPartsButNotTheAlwaysWrittenOnes) {
       sampleArrangement({.bulkheads = 2, .nodes = 0, .primaryMembers = 0, .stiffeners = 0}));
   for (const char* absent :
        {"NODES", "PRIMARY STIFF", "SECONDARY STIFF", "BRACK SCANT", "SPAN SCANT", "SPAN BRACK"}) {
-    EXPECT_FALSE(hasLine(text, "------------------ " + std::string(absent) + " ------------------"))
-        << absent;
+    EXPECT_FALSE(hasBanner(text, absent)) << absent;
   }
   for (const char* present : {"BH CORR", "BH STRAKE", "COMPARTMENT RECORD", "COMPARTMENTS"}) {
-    EXPECT_TRUE(hasLine(text, "------------------ " + std::string(present) + " ------------------"))
-        << present;
+    EXPECT_TRUE(hasBanner(text, present)) << present;
   }
 }
 
@@ -74,11 +73,11 @@ TEST(ZelWriterParts, SpanPartsAppearOnlyForSpansThatNeedThem) {
   Arrangement a = sampleArrangement({.bulkheads = 1, .stiffeners = 1, .spans = 1});
   StiffenerSpan& span = a.Bulkheads.at(1).Stiffeners.at(1).Spans.at(1);
   span = StiffenerSpan{};
-  EXPECT_FALSE(hasLine(zelText(a), "------------------ SPAN SCANT ------------------"));
-  EXPECT_FALSE(hasLine(zelText(a), "------------------ SPAN BRACK ------------------"));
+  EXPECT_FALSE(hasBanner(zelText(a), "SPAN SCANT"));
+  EXPECT_FALSE(hasBanner(zelText(a), "SPAN BRACK"));
   span.UpperBracketLength = 0.5F;
   const std::string text = zelText(a);
-  EXPECT_TRUE(hasLine(text, "------------------ SPAN BRACK ------------------"));
+  EXPECT_TRUE(hasBanner(text, "SPAN BRACK"));
   EXPECT_TRUE(hasLine(text, " 1 \t 1 \t 1 \t 0 \t .5 "));
 }
 
@@ -97,21 +96,17 @@ TEST(ZelWriterValues, LinesCarryTheFreeFormAndTheFormatsOfTheirColumns) {
       hasLine(text, " 1 \t-11.2 \t 2 \t 220 \t 11 \t 70 \t 14 \t 2 \t 0 \t0.000\t0.000\t 0 \t 1 "));
 }
 
-TEST(ZelWriterIdentity, AnArrangementWithoutIdReceivesOneThatIsKept) {
+// An arrangement without an ID receives one that is kept; the program comments
+// name who wrote the block.
+TEST(ZelWriterIdentity, TheIdAndTheProgramComments) {
   Arrangement a = sampleArrangement({.bulkheads = 1});
   a.ID.clear();
+  ZelWriteContext context = fixedContext();
   std::string out;
-  writeZelBlock(out, a, 4, fixedContext());
+  writeZelBlock(out, a, 4, context);
   EXPECT_EQ(a.ID.size(), 38U);
   EXPECT_TRUE(hasLine(out, a.ID));
   EXPECT_EQ(readBack(out, 4).ID, a.ID);
-}
-
-TEST(ZelWriterIdentity, TheProgramCommentsNameWhoWroteTheBlock) {
-  ZelWriteContext context = fixedContext();
-  std::string out;
-  Arrangement a;
-  writeZelBlock(out, a, 1, context);
   EXPECT_NE(out.find(" 1.0 R1 32bit\r\n"), std::string::npos);
   EXPECT_NE(out.find(" : tester, yard, 05/12/2026 10:30:00\r\n"), std::string::npos);
   EXPECT_EQ(out.find("Hull 4711"), std::string::npos);

@@ -2,12 +2,10 @@
 // block.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "io/block_framing.h"
-#include "io/database_texts.h"
 #include "sample_section.h"
 #include "section_test_support.h"
 #include "text/string_table.h"
@@ -21,175 +19,60 @@ std::string crlf(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string repeated(const std::string& value, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += value + "\t";
-  return text;
+// Two panels with one element of every kind each, and one compartment with the
+// alternate loading set; its block's lines are damaged one at a time.
+const Section& small() {
+  static const Section section = [] {
+    Section s = sampleSection({.panels = 2,
+                               .nodesPerPanel = 2,
+                               .stiffenersPerPanel = 1,
+                               .strakesPerPanel = 1,
+                               .compartments = 1,
+                               .fillingLevels = 1});
+    s.Compartments.at(1).Flag6 = true;
+    return s;
+  }();
+  return section;
 }
 
-// A small block with one element in every part, written by hand so that each
-// value can be checked and each line damaged on its own.
-const std::vector<std::string>& smallLines() {
-  static const std::vector<std::string> lines = {
-      "------------------ BLOCK ------------------",
-      "*",
-      " 1 ",
-      "MIDSHIP",
-      "*",
-      "------------------ VERSION ------------------",
-      " 2.002 ",
-      "*",
-      "------------------ GENERAL DATA ------------------",
-      "* Name",
-      "Test section",
-      " 88.5 \t 1 \t 6 \t 7.8 \t 2 \t .002 ",
-      "------------------ HULL SECTION ------------------",
-      "Bottom\t 0 ",
-      "Side\t 3 ",
-      "------------------ NODES ------------------",
-      " 1 \t0.0\t0.0\t 1 \t 0 \t 0 \t 0 \t 0 \t 0 \t 0 \t 0 \t 0 \t 0 ",
-      " 1 \t16.0\t0.0\t 7 \t 0 \t 0 \t 0 \t 1 \t 0 \t 0 \t 0 \t 0 \t 0 ",
-      " 2 \t16.0\t0.0\t 1 \t 3 \t 1 \t 2 \t 0 \t 0 \t 0 \t 0 \t 0 \t 0 ",
-      " 2 \t16.0\t18.0\t 2 \t 0 \t 0 \t 0 \t 3 \t 14 \t 18 \t-2 \t 1 \t-1 ",
-      "------------------ STIFFENERS ------------------",
-      " 1 \t 2 \t0.8\t0.0\t 0 \t4.0\t0.0\t 1 ",
-      "------------------ STRAKES ------------------",
-      " 1 \t 7 \t0.0\t0.0\t16.0\t0.0\t 17.5 \t 2 ",
-      "------------------ GIRDERS ------------------",
-      " 2 \t16.0\t2.0\t16.0\t12.0",
-      "------------------ BRACKETS ------------------",
-      " 1 \t14.0\t0.0\t16.0\t0.0",
-      "------------------ CUT-OUTS ------------------",
-      " 2 \t16.0\t5.0\t16.0\t6.0",
-      "------------------ COMPARTMENT RECORD ------------------",
-      " 8 ",
-      "------------------ COMPARTMENTS ------------------",
-      "Wing tank\t",
-      " 3 \t 1 \t 1 \t 1 \t 2 \t 2 \t 2 \t",
-      " 2 \t 1 \t-1 \t 0 \t",
-      repeated("1.5", 20),
-      " 2 \t",
-      repeated("0.5", 10) + repeated("9.5", 10),
-      " 1 \t4.0\t20.0\t8.0\t",
-      "-1 \t 0 \t-1 \t 0 \t-1 \t-1 \t*",
-      "*",
-  };
-  return lines;
-}
-
-std::string smallBlock() { return crlf(smallLines()); }
+std::string smallBlock() { return sectionBlockText(small()); }
 
 // The small block with one whole line replaced; the test fails when it is missing.
 std::string withLine(const std::string& line, const std::string& replacement) {
-  std::vector<std::string> lines = smallLines();
-  bool found = false;
-  for (std::string& l : lines) {
-    if (l == line && !found) {
-      l = replacement;
-      found = true;
-    }
-  }
-  EXPECT_TRUE(found) << "no line '" << line << "'";
-  return crlf(lines);
+  std::string text = smallBlock();
+  const std::size_t at = text.find("\n" + line + "\r\n");
+  EXPECT_NE(at, std::string::npos) << "no line '" << line << "'";
+  if (at != std::string::npos) text.replace(at + 1, line.size(), replacement);
+  return text;
 }
 
-const std::string kNodeLine = " 1 \t16.0\t0.0\t 7 \t 0 \t 0 \t 0 \t 1 \t 0 \t 0 \t 0 \t 0 \t 0 ";
-const std::string kStiffenerLine = " 1 \t 2 \t0.8\t0.0\t 0 \t4.0\t0.0\t 1 ";
-const std::string kRefsLine = " 3 \t 1 \t 1 \t 1 \t 2 \t 2 \t 2 \t";
-
-// The reader dispatches on the banners' texts: each must read as a banner and
-// name one part only.
-TEST(SectionReader, BannersAreBannersAndNameOnePartEach) {
-  const DatabaseTexts& texts = DatabaseTexts::get();
-  const SectionTexts& section = SectionTexts::get();
-  const std::vector<std::string> banners = {
-      texts.blockBanner,           texts.versionBanner,   texts.generalBanner,
-      texts.panelsBanner,          texts.nodesBanner,     texts.compartmentsBanner,
-      texts.compartmentPartBanner, section.panelsBanner,  section.stiffenersBanner,
-      section.strakesBanner,       section.girdersBanner, section.bracketsBanner,
-      std::string(kCutOutBanner)};
-  for (std::size_t i = 0; i < banners.size(); ++i) {
-    EXPECT_TRUE(isBannerLine(banners[i])) << banners[i];
-    for (std::size_t j = 0; j < i; ++j) EXPECT_NE(banners[i], banners[j]);
-  }
+// The number of a line of the small block.
+int lineNumber(const std::string& line) {
+  const std::string text = smallBlock();
+  return 2 + static_cast<int>(std::ranges::count(text.substr(0, text.find("\n" + line)), '\n'));
 }
 
-TEST(SectionReader, ReadsEveryPartOfTheLayout) {
-  SectionReadResult result;
-  const Section s = readSectionText(smallBlock(), 1, &result);
-  EXPECT_EQ(result.status, SectionReadStatus::Read);
-  EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
-  EXPECT_FLOAT_EQ(result.version, 2.002F);
+const std::string kNodeLine = " 1 \t1.75\t1.375\t 2 \t 0 \t 0 \t 0 \t 1 \t 0 \t 0 \t 0 \t 0 \t 0 ";
+const std::string kStiffenerLine = " 1 \t 2 \t2.65\t0.75\t 0 \t3.45\t0.75\t 0 ";
+const std::string kRefsLine = " 3 \t 1 \t 1 \t 1 \t 2 \t 1 \t 1 \t";
 
-  EXPECT_EQ(s.Name, "Test section");
-  EXPECT_EQ(s.X, 88.5F);
-  EXPECT_EQ(s.SymFlag, 1);
-  EXPECT_EQ(s.HopperBreadth, 6.0F);
-  EXPECT_EQ(s.HopperZTop, 7.8F);
-  EXPECT_EQ(s.DefaultMaterial, 2);
-  EXPECT_EQ(s.Tolerance, 0.002F);
-
-  ASSERT_EQ(s.Panels.count(), 2);
-  const SectionPanel& bottom = s.Panels.at(1);
-  const SectionPanel& side = s.Panels.at(2);
-  EXPECT_EQ(bottom.Name, "Bottom");
-  EXPECT_EQ(side.iMat, 3);
-  ASSERT_EQ(bottom.Nodes.count(), 2);
-  EXPECT_EQ(bottom.Nodes.at(2).Abs, 2) << "Abs is the node's position, whatever the file says";
-  EXPECT_EQ(side.Nodes.at(1).Inter, 3);
-  EXPECT_EQ(side.Nodes.at(1).Ipan, 1);
-  EXPECT_EQ(side.Nodes.at(1).Inod, 2);
-  const Node& arc = side.Nodes.at(2);
-  EXPECT_EQ(arc.ShCur, 3);
-  EXPECT_EQ(arc.ShYT, 14.0F);
-  EXPECT_EQ(arc.ShZT, 18.0F);
-  EXPECT_EQ(arc.ShR, -2.0F);
-  EXPECT_EQ(arc.PCod, 1);
-  EXPECT_EQ(arc.knu, -1);
-
-  ASSERT_EQ(bottom.Stiffeners.count(), 1);
-  const List<StiffenerEnd>& ends = bottom.Stiffeners.at(1).Ends;
-  ASSERT_EQ(ends.count(), 2);
-  EXPECT_EQ(ends.at(1).Y, 0.8F);
-  EXPECT_EQ(ends.at(1).Side, 0);
-  EXPECT_EQ(ends.at(2).Y, 4.0F);
-  EXPECT_EQ(ends.at(2).Side, 1);
-  ASSERT_EQ(bottom.Strakes.count(), 1);
-  EXPECT_EQ(bottom.Strakes.at(1), (SectionStrake{7, 0, 0, 16, 0, 17.5F, 2}));
-  ASSERT_EQ(side.Girders.count(), 1);
-  EXPECT_EQ(side.Girders.at(1), (TwoEndedObject{16, 2, 16, 12}));
-  EXPECT_EQ(bottom.Brackets.at(1), (TwoEndedObject{14, 0, 16, 0}));
-  EXPECT_EQ(side.CutOuts.at(1), (TwoEndedObject{16, 5, 16, 6}));
-  EXPECT_FALSE(bottom.Girders.isDimensioned());
-
-  ASSERT_EQ(s.Compartments.count(), 1);
-  const SectionCompartment& c = s.Compartments.at(1);
-  EXPECT_EQ(c.Name, "Wing tank");
-  ASSERT_EQ(c.NodeRefs.count(), 3);
-  EXPECT_EQ(c.NodeRefs.at(1), (NodeRef{1, 1}));
-  EXPECT_EQ(c.NodeRefs.at(2), (NodeRef{1, 2}));
-  EXPECT_EQ(c.NodeRefs.at(3), (NodeRef{2, 2}));
-  EXPECT_FALSE(c.NodeList.isDimensioned()) << "segments come from the geometry, not the file";
-  EXPECT_EQ(c.A, 2);
-  EXPECT_EQ(c.B, 1);
-  EXPECT_TRUE(c.UseComputedYZ);
-  EXPECT_FALSE(c.UseRuleRoll);
-  EXPECT_EQ(c.Table1.at(20), 1.5F);
-  EXPECT_EQ(c.N, 2);
-  EXPECT_EQ(c.Table2.at(10), 0.5F);
-  EXPECT_EQ(c.Table3.at(1), 9.5F);
-  ASSERT_EQ(c.Points.count(), 1);
-  EXPECT_EQ(c.Points.at(1), (FillingPoint{4, 20, 8}));
-  EXPECT_TRUE(c.Flag3);
-  EXPECT_FALSE(c.Flag4);
-  EXPECT_TRUE(c.D);
-  EXPECT_TRUE(c.Flag6);
+// The one message expected, holding `part` and naming its line (any line when 0); none when
+// `part` is empty.
+void expectMessage(const SectionReadResult& result, const std::string& part, int line = 0) {
+  if (part.empty()) {
+    EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+    return;
+  }
+  ASSERT_EQ(result.messages.size(), 1U) << messageTexts(result);
+  const FileMessage& message = result.messages.front();
+  EXPECT_NE(message.text.find(part), std::string::npos) << messageTexts(result);
+  EXPECT_EQ(message.file, "test.ko2");
+  EXPECT_TRUE(line == 0 ? message.line > 0 : message.line == line) << message.line;
 }
 
 TEST(SectionReader, WrittenSectionsReadBackWhole) {
   for (const SectionSize& size :
-       {SectionSize{}, SectionSize{.panels = 1, .nodesPerPanel = 1, .compartments = 1},
-        SectionSize{.panels = 0, .compartments = 0},
+       {SectionSize{}, SectionSize{.panels = 0, .compartments = 0},
         SectionSize{.panels = 12,
         .nodesPerPanel = 30,
         .stiffenersPerPanel = 6,
@@ -210,34 +93,29 @@ TEST(SectionReader, WrittenSectionsReadBackWhole) {
   }
 }
 
-TEST(SectionReader, LinesEndingInLineFeedAloneReadTheSame) {
-  std::string text = smallBlock();
-  std::erase(text, '\r');
-  EXPECT_EQ(readSectionText(text), readSectionText(smallBlock()));
-}
-
-TEST(SectionReader, CommentsAnywhereAreIgnored) {
-  std::string commented;
-  for (const std::string& line : smallLines()) commented += line + "\r\n* a remark\r\n*\r\n";
-  EXPECT_EQ(readSectionText(commented), readSectionText(smallBlock()));
-}
-
-TEST(SectionReader, BlankLinesInListsAndEmptyLinesBetweenRecordsAreNothing) {
-  std::vector<std::string> spaced;
-  bool inRecords = false;
-  for (const std::string& line : smallLines()) {
-    inRecords = inRecords || line.find("COMPARTMENT") != std::string::npos;
-    if (line == "Wing tank\t") spaced.push_back("");
-    spaced.push_back(line);
-    if (!inRecords && (line.starts_with(" 1 \t") || line.starts_with(" 2 \t"))) {
-      spaced.push_back(" \t ");
-    }
+// Line feeds alone, comments after every line, blank lines in the lists and an
+// empty line before a record change nothing; the file's node numbers are not read.
+TEST(SectionReader, LineEndsCommentsBlankLinesAndNodeNumbersChangeNothing) {
+  const std::string text = smallBlock();
+  std::string lineFeeds = text;
+  std::erase(lineFeeds, '\r');
+  EXPECT_EQ(readSectionText(lineFeeds), small());
+  const std::size_t records = text.find("------------------ COMPARTMENT RECORD");
+  std::string changed;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find("\r\n", start) + 2;
+    const std::string line = text.substr(start, end - start);
+    if (start < records && line.starts_with(" 1 \t")) changed += " \t \r\n";
+    if (line.starts_with("Tank 1\t")) changed += "\r\n";
+    changed += line + "* a remark\r\n";
+    start = end;
   }
-  spaced.push_back("");
-  spaced.push_back("");
   SectionReadResult result;
-  EXPECT_EQ(readSectionText(crlf(spaced), 1, &result), readSectionText(smallBlock()));
+  EXPECT_EQ(readSectionText(changed, 1, &result), small());
   EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+  EXPECT_EQ(readSectionText(withLine(
+                kNodeLine, " 1 \t1.75\t1.375\t 7 \t 0 \t 0 \t 0 \t 1 \t 0 \t 0 \t 0 \t 0 \t 0 ")),
+            small());
 }
 
 TEST(SectionReader, ACompartmentWithoutANameKeepsItsPlace) {
@@ -251,17 +129,14 @@ TEST(SectionReader, ACompartmentWithoutANameKeepsItsPlace) {
 
 // Sections from before the alternate loading keep Table3 and Flag6 cleared.
 TEST(SectionReaderVersions, AlternateLoadingValuesFromVersion19998On) {
-  struct Row {
-    std::string version;
-    bool alternateLoading;
-  };
-  for (const Row& row : {Row{" 2.002 ", true}, Row{" 1.9998 ", true}, Row{" 1.9997 ", false},
-                         Row{" .443 ", false}, Row{"* no version", false}}) {
-    const Section s = readSectionText(withLine(" 2.002 ", row.version));
-    ASSERT_EQ(s.Compartments.count(), 1) << row.version;
+  for (const auto& [version, alternateLoading] :
+       {std::pair{" 2.002 ", true}, std::pair{" 1.9998 ", true}, std::pair{" 1.9997 ", false},
+        std::pair{" .443 ", false}, std::pair{"* no version", false}}) {
+    const Section s = readSectionText(withLine(" 2.002 ", version));
+    ASSERT_EQ(s.Compartments.count(), 1) << version;
     const SectionCompartment& c = s.Compartments.at(1);
-    EXPECT_EQ(c.Table3.at(1), row.alternateLoading ? 9.5F : 0.0F) << row.version;
-    EXPECT_EQ(c.Flag6, row.alternateLoading) << row.version;
+    EXPECT_EQ(c.Table3.at(1), alternateLoading ? -0.125F : 0.0F) << version;
+    EXPECT_EQ(c.Flag6, alternateLoading) << version;
     EXPECT_EQ(c.Table2.at(1), 0.5F) << "Table2 is read from every version";
     EXPECT_TRUE(c.D) << "the flags before Flag6 are read from every version";
   }
@@ -288,110 +163,61 @@ TEST(SectionReaderNodeRefs, CountThenPanelAndNodePairs) {
       {" 1E12 \t", {}, "value 1 is out of range"},
   };
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
     SectionReadResult result;
     const Section s = readSectionText(withLine(kRefsLine, row.line), 1, &result);
-    ASSERT_EQ(s.Compartments.count(), 1) << row.line;
+    ASSERT_EQ(s.Compartments.count(), 1);
     const SectionCompartment& c = s.Compartments.at(1);
-    ASSERT_EQ(c.NodeRefs.count(), static_cast<int>(row.refs.size())) << row.line;
-    for (int k = 1; k <= c.NodeRefs.count(); ++k) {
-      EXPECT_EQ(c.NodeRefs.at(k), row.refs[static_cast<std::size_t>(k - 1)]) << row.line;
-    }
-    EXPECT_EQ(c.A, 2) << "the next line is still line 3: " << row.line;
+    EXPECT_EQ(std::vector<NodeRef>(c.NodeRefs.begin(), c.NodeRefs.end()), row.refs);
+    EXPECT_EQ(c.A, 2) << "the next line is still line 3";
     EXPECT_EQ(result.status, SectionReadStatus::Read);
-    if (row.message.empty()) {
-      EXPECT_TRUE(result.messages.empty()) << row.line << "\n" << messageTexts(result);
-    } else {
-      ASSERT_EQ(result.messages.size(), 1U) << row.line << "\n" << messageTexts(result);
-      EXPECT_NE(result.messages.front().text.find(row.message), std::string::npos)
-          << messageTexts(result);
-      EXPECT_EQ(result.messages.front().line, 35) << "the message names the line";
-    }
+    expectMessage(result, row.message, lineNumber(kRefsLine));
   }
 }
 
-// Each row damages one line of the small block.
-struct DamageRow {
-  std::string name;
-  std::string line;
-  std::string replacement;
-  SectionReadStatus status;
-  std::string message;  // part of the one message expected; empty: none
-};
-
-class SectionReaderDamage : public ::testing::TestWithParam<DamageRow> {};
-
-TEST_P(SectionReaderDamage, GivesItsMessageAndKeepsWhatWasRead) {
-  const DamageRow& row = GetParam();
-  SectionReadResult result;
-  const Section s = readSectionText(withLine(row.line, row.replacement), 1, &result);
-  EXPECT_EQ(result.status, row.status) << messageTexts(result);
-  EXPECT_TRUE(result.found());
-  if (row.message.empty()) {
-    EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
-  } else {
-    ASSERT_EQ(result.messages.size(), 1U) << messageTexts(result);
-    EXPECT_NE(result.messages.front().text.find(row.message), std::string::npos)
-        << messageTexts(result);
-    EXPECT_EQ(result.messages.front().file, "test.ko2");
-    EXPECT_GT(result.messages.front().line, 0);
-  }
-  EXPECT_EQ(s.Name, "Test section") << "what came before the damage is kept";
-  if (row.status == SectionReadStatus::Stopped) {
-    EXPECT_FALSE(s.Compartments.isDimensioned()) << "nothing after the error is read";
+// Each row damages one line of the small block: the message names the problem,
+// what came before the damage is kept, and nothing after an error that stops.
+TEST(SectionReaderDamage, GivesItsMessageAndKeepsWhatWasRead) {
+  using enum SectionReadStatus;
+  const std::string strake = " 1 \t 11 \t0.0\t0.5\t2.4\t0.625\t 11.5 \t 2 ";
+  const std::string general = " 88.5 \t 0 \t 6.25 \t 7.75 \t 2 \t .001 ";
+  const struct {
+    std::string line, replacement;
+    SectionReadStatus status;
+    std::string message;  // part of the one message expected; empty: none
+  } rows[] = {
+      {kNodeLine, " 0 \t16.0\t0.0", Stopped, "panel number 0 does not name one of the 2 panels"},
+      {kNodeLine, "x\t16.0\t0.0", Stopped, "panel number (none)"},
+      {kNodeLine, " 1E9 \t16.0", Stopped, "panel number 1000000000 does not name"},
+      {kNodeLine, " 1 \t16,5\t0.0", Read, "value 2 is not a number"},
+      {kNodeLine, " 1 ", Read, ""},
+      {kStiffenerLine, " 9 \t 1 \t0.8\t0.0\t 0 ", Stopped, "panel number 9"},
+      {kStiffenerLine, " 1 \t 133 \t0.8\t0.0\t 0 ", Read, "end count 133 is not between 0 and 132"},
+      {kStiffenerLine, " 1 \t 3 \t0.8\t0.0\t 0 \t4.0\t0.0", Read, "holds 1 of the 3 ends"},
+      {kStiffenerLine, " 1 \ttwo\t0.8\t0.0\t 0 ", Read, "value 2 is not a number"},
+      {strake, " 1 \t 70000 \t0.0", Read, "value 2 is out of range"},
+      {" 2 \t1.2\t1.0\t1.8\t1.25", "-2 \t16.0", Stopped, "panel number -2"},
+      {" 1 \t1.3\t0.5\t1.9\t0.75", " 3.4 \t14.0", Stopped, "panel number 3.4"},
+      {general, " 88.5 \t 1 \t 6 \t 7.8 \t 99999 \t .002 ", Read, "value 5 is out of range"},
+      {"Panel 2\t 2 ", "Panel 2\tAH36", Read, "value 1 is not a number"},
+      {" 1 \t1.5\t12.5\t8.25\t", " 134 \t", Read, "filling-level count 134"},
+      {"------------------ STRAKES ------------------",
+       "------------------ LONGITUDINALS ------------------", Read, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.replacement);
+    SectionReadResult result;
+    const Section s = readSectionText(withLine(row.line, row.replacement), 1, &result);
+    EXPECT_EQ(result.status, row.status) << messageTexts(result);
+    EXPECT_TRUE(result.found());
+    expectMessage(result, row.message);
+    EXPECT_EQ(s.Name, "Sample section");
+    EXPECT_TRUE(row.status != Stopped || !s.Compartments.isDimensioned()) << "read on";
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SectionReaderDamage,
-    ::testing::Values(
-        DamageRow{"NodeOnPanelZero", kNodeLine, " 0 \t16.0\t0.0", SectionReadStatus::Stopped,
-                  "panel number 0 does not name one of the 2 panels"},
-        DamageRow{"NodeOnMissingPanel", kNodeLine, " 3 \t16.0\t0.0", SectionReadStatus::Stopped,
-                  "panel number 3 does not name"},
-        DamageRow{"NodeWithoutPanelNumber", kNodeLine, "x\t16.0\t0.0", SectionReadStatus::Stopped,
-                  "panel number (none)"},
-        DamageRow{"NodeOnHugePanel", kNodeLine, " 1E9 \t16.0", SectionReadStatus::Stopped,
-                  "panel number 1000000000 does not name"},
-        DamageRow{"CommaInCoordinate", kNodeLine, " 1 \t16,5\t0.0", SectionReadStatus::Read,
-                  "value 2 is not a number"},
-        DamageRow{"InterOutOfRange", kNodeLine, " 1 \t16.0\t0.0\t 2 \t 1E12 ",
-                  SectionReadStatus::Read, "value 5 is out of range"},
-        DamageRow{"ShortNodeLine", kNodeLine, " 1 ", SectionReadStatus::Read, ""},
-        DamageRow{"StiffenerOnMissingPanel", kStiffenerLine, " 9 \t 1 \t0.8\t0.0\t 0 ",
-                  SectionReadStatus::Stopped, "panel number 9"},
-        DamageRow{"EndCountBeyondALine", kStiffenerLine, " 1 \t 133 \t0.8\t0.0\t 0 ",
-                  SectionReadStatus::Read, "end count 133 is not between 0 and 132"},
-        DamageRow{"NegativeEndCount", kStiffenerLine, " 1 \t-2 \t0.8\t0.0\t 0 ",
-                  SectionReadStatus::Read, "end count -2"},
-        DamageRow{"EndsMissing", kStiffenerLine, " 1 \t 3 \t0.8\t0.0\t 0 \t4.0\t0.0",
-                  SectionReadStatus::Read, "holds 1 of the 3 ends"},
-        DamageRow{"EndCountNotANumber", kStiffenerLine, " 1 \ttwo\t0.8\t0.0\t 0 ",
-                  SectionReadStatus::Read, "value 2 is not a number"},
-        DamageRow{"StrakeReferenceOutOfRange", " 1 \t 7 \t0.0\t0.0\t16.0\t0.0\t 17.5 \t 2 ",
-                  " 1 \t 70000 \t0.0", SectionReadStatus::Read, "value 2 is out of range"},
-        DamageRow{"GirderOnMissingPanel", " 2 \t16.0\t2.0\t16.0\t12.0", "-2 \t16.0",
-                  SectionReadStatus::Stopped, "panel number -2"},
-        DamageRow{"BracketOnMissingPanel", " 1 \t14.0\t0.0\t16.0\t0.0", " 3.4 \t14.0",
-                  SectionReadStatus::Stopped, "panel number 3.4"},
-        DamageRow{"CutOutCommentedOut", " 2 \t16.0\t5.0\t16.0\t6.0", "*2 \t16.0",
-                  SectionReadStatus::Read, ""},
-        DamageRow{"BadX", " 88.5 \t 1 \t 6 \t 7.8 \t 2 \t .002 ", "88.5m\t 1 \t 6 \t 7.8 \t 2 ",
-                  SectionReadStatus::Read, "value 1 is not a number"},
-        DamageRow{"MaterialOutOfRange", " 88.5 \t 1 \t 6 \t 7.8 \t 2 \t .002 ",
-                  " 88.5 \t 1 \t 6 \t 7.8 \t 99999 \t .002 ", SectionReadStatus::Read,
-                  "value 5 is out of range"},
-        DamageRow{"PanelMaterialNotANumber", "Side\t 3 ", "Side\tAH36", SectionReadStatus::Read,
-                  "value 1 is not a number"},
-        DamageRow{"FillingLevelsBeyondALine", " 1 \t4.0\t20.0\t8.0\t", " 134 \t",
-                  SectionReadStatus::Read, "filling-level count 134"},
-        DamageRow{"UnknownBannerPassedOver", "------------------ STRAKES ------------------",
-                  "------------------ LONGITUDINALS ------------------", SectionReadStatus::Read,
-                  ""}),
-    [](const ::testing::TestParamInfo<DamageRow>& row) { return row.param.name; });
 
 TEST(SectionReaderDamage, EveryCutOfTheBlockReadsWithoutHarm) {
-  const std::string texts[] = {smallBlock(), sectionBlockText(sampleSection({}))};
-  for (const std::string& text : texts) {
+  for (const std::string& text : {smallBlock(), sectionBlockText(sampleSection({}))}) {
     const Section whole = readSectionText(text);
     for (std::size_t cut = 0; cut <= text.size(); ++cut) {
       SectionReadResult result;
@@ -447,23 +273,23 @@ TEST(SectionReaderLimits, LinesHoldAsManyEndsAndReferencesAsTheyCan) {
 
 // ---- Framing and the other kinds of block ---------------------------------
 
-TEST(SectionReaderBlocks, TheNextBlockEndsTheSection) {
-  Section second = sampleSection({.panels = 2, .compartments = 2});
-  second.Name = "Second";
-  const std::string text = smallBlock() + sectionBlockText(second, 2);
-  EXPECT_EQ(readSectionText(text, 1), readSectionText(smallBlock()));
-  SectionReadResult result;
-  EXPECT_EQ(readSectionText(text, 2, &result), second);
-  EXPECT_EQ(result.status, SectionReadStatus::Read);
-}
-
-TEST(SectionReaderBlocks, AMissingBlockIsNotRead) {
+TEST(SectionReaderBlocks, AMissingBlockOrFileClearsTheSectionAndSaysWhy) {
   Section s = sampleSection({});
-  const SectionReadResult result = readSectionFromBytes(smallBlock(), "test.ko2", 9, s, false);
+  SectionReadResult result = readSectionFromBytes(smallBlock(), "test.ko2", 9, s, false);
   EXPECT_EQ(result.status, SectionReadStatus::BlockNotFound);
   EXPECT_FALSE(result.found());
   EXPECT_LT(result.version, 0.0F);
   EXPECT_EQ(messageTexts(result), "test.ko2: Can not find block 9 in file 'test.ko2'\n");
+  EXPECT_EQ(s, Section{});
+
+  const std::string path = "/nonexistent/korain.ko2";
+  s = sampleSection({});
+  result = readSection(path, 1, s, false);
+  EXPECT_EQ(result.status, SectionReadStatus::FileMissing);
+  EXPECT_LT(result.version, 0.0F);
+  ASSERT_EQ(result.messages.size(), 1U);
+  EXPECT_EQ(result.messages.front().file, path);
+  EXPECT_TRUE(result.messages.front().text.starts_with(korainString(1083)));
   EXPECT_EQ(s, Section{});
 }
 
@@ -480,19 +306,6 @@ TEST(SectionReaderBlocks, TorsionDataIsNeverRead) {
     EXPECT_NE(messageTexts(result).find("torsion"), std::string::npos);
     EXPECT_EQ(s, Section{});
   }
-}
-
-TEST(SectionReaderBlocks, AMissingFileGivesTheDatabaseMessage) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "korain-no-such-database.ko2").string();
-  Section s = sampleSection({});
-  const SectionReadResult result = readSection(path, 1, s, false);
-  EXPECT_EQ(result.status, SectionReadStatus::FileMissing);
-  EXPECT_LT(result.version, 0.0F);
-  ASSERT_EQ(result.messages.size(), 1U);
-  EXPECT_EQ(result.messages.front().file, path);
-  EXPECT_TRUE(result.messages.front().text.starts_with(korainString(1083)));
-  EXPECT_EQ(s, Section{});
 }
 
 }  // namespace

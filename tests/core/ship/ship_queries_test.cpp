@@ -1,4 +1,4 @@
-// The ship data queries and the ship-data texts: material names, complete main data, ship types.
+// The ship data queries and the ship-data texts: material names, complete main data, versions.
 #include "ship/ship_queries.h"
 
 #include <gtest/gtest.h>
@@ -15,40 +15,29 @@ ShipData withMaterial(int k, Single kind, Single strength) {
   return ship;
 }
 
-TEST(ShipTexts, EveryNumberTheShipDataUsesIsPresent) {
-  for (Long number : {101, 250, 251, 252, 253, 254, 255, 256}) {
-    EXPECT_TRUE(findShipText(number).has_value()) << number;
-  }
-  EXPECT_EQ(findShipText(9999), std::nullopt);
-  EXPECT_EQ(shipText(9999), "Bsd #9999");
-}
-
-TEST(MaterialName, FollowsKindAndNominalStrength) {
+TEST(MaterialName, FollowsKindAndNominalStrengthInsideTheTable) {
   struct Row {
     int k;
     Single kind;
     Single strength;
     std::string name;
   };
-  for (const Row& row : {
-           Row{1, 2, 235, "Mild steel 235"},
-           Row{2, 3, 315, "HTS 315"},
-           Row{6, 4, 355.4F, "HTS 355 Z"},
-           Row{3, 1, 5, "Steel 005"},
-           Row{4, 0, 390.5F, "Steel 391"},  // rounded half away from zero
-           Row{5, 2.5F, 1000, "Steel 1000"},
-       }) {
+  for (const Row& row :
+       {Row{1, 2, 235, "Mild steel 235"}, Row{2, 3, 315, "HTS 315"}, Row{6, 4, 355.4F, "HTS 355 Z"},
+        Row{3, 1, 5, "Steel 005"}, Row{4, 0, 390.5F, "Steel 391"},  // rounded half away from zero
+        Row{5, 2.5F, 1000, "Steel 1000"}}) {
     EXPECT_EQ(materialName(row.k, withMaterial(row.k, row.kind, row.strength)), row.name);
   }
-}
-
-TEST(MaterialName, IndicesOutsideTheTableHaveTheirOwnTexts) {
+  // Indices outside the table have their own texts.
   const ShipData ship = withMaterial(1, 2, 235);
   EXPECT_EQ(materialName(0, ship), shipText(250));
   EXPECT_EQ(materialName(0, ShipData{}), shipText(250));
   EXPECT_EQ(materialName(-1, ship), shipText(251));
   EXPECT_EQ(materialName(7, ship), shipText(251));
   EXPECT_NE(shipText(250), shipText(251));
+  EXPECT_NE(shipText(250), "Bsd #250");
+  EXPECT_EQ(findShipText(9999), std::nullopt);
+  EXPECT_EQ(shipText(9999), "Bsd #9999");
 }
 
 TEST(ShipMaterials, OneEntryPerMaterialUpToSix) {
@@ -84,29 +73,14 @@ TEST(MainDataComplete, NeedsLengthBreadthDepthAndBlockCoefficient) {
   }
 }
 
-TEST(IsShipTypeGroup, OnlyTheTypesWithStoolsAndHoppers) {
-  ShipData ship;
-  for (int type : {1, 7, 20, 21}) {
-    ship.ShipType = static_cast<Integer>(type);
-    EXPECT_TRUE(isShipTypeGroup(ship)) << type;
-  }
-  for (int type : {0, 2, 6, 8, 19, 22, -1}) {
-    ship.ShipType = static_cast<Integer>(type);
-    EXPECT_FALSE(isShipTypeGroup(ship)) << type;
-  }
-}
-
 TEST(FormatVersionNumber, TheNumberTheTextBeginsWith) {
-  struct Row {
-    const char* text;
-    double number;
-  };
-  for (const Row& row :
-       {Row{"4", 4}, Row{" 1.5", 1.5}, Row{"3.0b", 3}, Row{"+2", 2}, Row{"-1", -1}, Row{"", 0},
-        Row{"v4", 0}, Row{"+-2", 0}, Row{"inf", 0}, Row{"nan", 0}, Row{".5", 0.5}}) {
+  const std::pair<const char*, double> cases[] = {
+      {"4", 4},  {" 1.5", 1.5}, {"3.0b", 3}, {"+2", 2},  {"-1", -1}, {"", 0},
+      {"v4", 0}, {"+-2", 0},    {"inf", 0},  {"nan", 0}, {".5", 0.5}};
+  for (const auto& [text, number] : cases) {
     ShipData ship;
-    ship.FormatVersion = row.text;
-    EXPECT_EQ(formatVersionNumber(ship), row.number) << row.text;
+    ship.FormatVersion = text;
+    EXPECT_EQ(formatVersionNumber(ship), number) << text;
   }
 }
 

@@ -6,13 +6,9 @@
 namespace korain {
 namespace {
 
-TEST(Cp1252, DegreeSignIsOneByte) {
-  EXPECT_EQ(cp1252FromUtf8("Abs°"), "Abs\xB0");
-  EXPECT_EQ(utf8FromCp1252("Abs\xB0"), "Abs°");
-  EXPECT_EQ(utf8FromCp1252("\x80\x8A\x92\x9F\x81"), "€Š’Ÿ\u0081");
-}
-
 TEST(Cp1252, EveryByteSurvivesARoundTrip) {
+  EXPECT_EQ(cp1252FromUtf8("Abs°"), "Abs\xB0");
+  EXPECT_EQ(utf8FromCp1252("\x80\x8A\x92\x9F\x81"), "€Š’Ÿ\u0081");
   std::string all;
   for (int byte = 0; byte < 256; ++byte) all.push_back(static_cast<char>(byte));
   int unmappable = -1;

@@ -10,9 +10,7 @@ TEST(FormatMessage, FillsPlaceholdersInOrder) {
   EXPECT_EQ(formatMessage("Can not find ZEL ¤ in file '¤'", {3, "c:\\data\\ship.dbs"}),
             "Can not find ZEL 3 in file 'c:\\data\\ship.dbs'");
   EXPECT_EQ(formatMessage("¤", {"²§¤"}), "²§¤");  // argument text is not scanned
-}
-
-TEST(FormatMessage, ArgumentsAndPlaceholdersLeftOver) {
+  // Arguments and placeholders left over.
   EXPECT_EQ(formatMessage("Value ¤.", {"a", 2.5, -7}), "Value a. 2.5 -7");
   EXPECT_EQ(formatMessage("¤ and ¤", {"one"}), "one and ¤");
 }

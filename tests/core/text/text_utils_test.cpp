@@ -9,30 +9,25 @@
 namespace korain {
 namespace {
 
-TEST(TextUtils, VersionTextOfANumber) {
+TEST(TextUtils, VersionTextsOfANumberAndOfTheProgram) {
   EXPECT_EQ(versionText(0.0), "Unknown ver.");
   EXPECT_EQ(versionText(2.002), "2.002");
   EXPECT_EQ(versionText(0.443f), "0.443");
   EXPECT_EQ(versionText(5.0), "5.0");
-}
-
-TEST(TextUtils, VersionTextOfTheProgram) {
   const struct {
     int revision;
     bool debug;
     const char* text;
-  } cases[] = {
-      {99, false, "1.2"},         {100, false, "1.2a"},  {900, false, "1.2i"},
-      {1000, false, "1.2l"},      {1399, false, "1.2o"}, {1400, false, "1.2"},
-      {2042, false, "1.242 t"},   {2100, false, "1.2"},  {0, false, "1.2 (r0)"},
-      {150, true, "1.2a (r150)"},
-  };
+  } cases[] = {{99, false, "1.2"},        {100, false, "1.2a"},  {900, false, "1.2i"},
+               {1000, false, "1.2l"},     {1399, false, "1.2o"}, {1400, false, "1.2"},
+               {2042, false, "1.242 t"},  {2100, false, "1.2"},  {0, false, "1.2 (r0)"},
+               {150, true, "1.2a (r150)"}};
   for (const auto& [revision, debug, text] : cases) {
     EXPECT_EQ(versionText(ProgramVersion{1, 2, revision}, debug), text) << revision;
   }
 }
 
-TEST(TextUtils, FileNameAndCaptionTexts) {
+TEST(TextUtils, FileNameCaptionAndDateTexts) {
   EXPECT_EQ(stripExtension("ship.v2.dbs"), "ship.v2");
   EXPECT_EQ(stripExtension("  ship.dbs \r\n"), "ship");
   EXPECT_EQ(stripExtension(" README "), "README");
@@ -41,9 +36,6 @@ TEST(TextUtils, FileNameAndCaptionTexts) {
   EXPECT_EQ(menuText("&&&Edit"), "&Edit");
   EXPECT_EQ(trimmed(" \t a b\r\n"), "a b");
   EXPECT_EQ(trimmed(" \t\r\n"), "");
-}
-
-TEST(TextUtils, DateText) {
   EXPECT_EQ(dateText({2024, 3, 7}, false), "07/03/2024");
   EXPECT_EQ(dateText({2005, 12, 31}, true), "31/12/05");
 }
