@@ -7,6 +7,7 @@
 #include "io/block_text_writer.h"
 #include "io/compartment_record.h"
 #include "io/database_texts.h"
+#include "io/node_line.h"
 #include "text/number_format.h"
 #include "text/string_table.h"
 
@@ -188,15 +189,7 @@ class SectionWriter {
       return;
     }
     forEachPanel([&](Long p, const SectionPanel& panel) {
-      for (const Node& n : panel.Nodes) {
-        w_.number(p).tab();
-        coordinate(n.Y).tab();
-        coordinate(n.Z).tab();
-        w_.number(Long{n.Abs}).tab().number(n.Inter).tab().number(Long{n.Ipan}).tab();
-        w_.number(Long{n.Inod}).tab().number(n.ShCur).tab().number(n.ShYT).tab();
-        w_.number(n.ShZT).tab().number(n.ShR).tab().number(n.PCod).tab().number(Long{n.knu});
-        w_.endLine();
-      }
+      for (const Node& n : panel.Nodes) writeNodeLine(w_, p, n);
     });
   }
 

@@ -80,6 +80,15 @@ class BlockPartReader {
     return eachLine([] { return true; });
   }
 
+  // A line that names its object before the first TAB, then gives its values:
+  // the name, trimmed, with the values after it taken as the line's fields.
+  std::string takeNameAndValues() {
+    const std::size_t tab = line_.find('\t');
+    fields_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1),
+                  cursor_.lineNumber());
+    return std::string(trimmed(line_.substr(0, tab)));
+  }
+
   template <typename Field>
   void take(int i, Field& field) {
     fields_.take(i, field);

@@ -8,6 +8,7 @@
 #include "io/database_texts.h"
 #include "io/field_reader.h"
 #include "io/line_cursor.h"
+#include "io/node_line.h"
 #include "io/text_file.h"
 #include "io/zel_format.h"
 #include "text/format_message.h"
@@ -117,11 +118,8 @@ class ZelReader : public BlockPartReader<ZelReader> {
   PartEnd readBulkheads() {
     a_.CurBulkhead = 0;
     return eachLine([&] {
-      const std::size_t tab = line_.find('\t');
       Bulkhead& b = a_.Bulkheads.append();
-      b.Name = std::string(trimmed(line_.substr(0, tab)));
-      fields_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1),
-                    cursor_.lineNumber());
+      b.Name = takeNameAndValues();
       take(1, b.Typ);
       take(2, b.iMat);
       take(3, b.stfHV);
@@ -142,17 +140,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
       b->CurNode = 0;
       Node& n = b->Nodes.append();
       n.Abs = static_cast<Integer>(b->Nodes.count());
-      take(2, n.Y);
-      take(3, n.Z);
-      take(5, n.Inter);
-      take(6, n.Ipan);
-      take(7, n.Inod);
-      take(8, n.ShCur);
-      take(9, n.ShYT);
-      take(10, n.ShZT);
-      take(11, n.ShR);
-      take(12, n.PCod);
-      take(13, n.knu);
+      readNodeLine(fields_, n);
       return true;
     });
   }

@@ -4,6 +4,7 @@
 #include "io/block_text_writer.h"
 #include "io/compartment_record.h"
 #include "io/database_texts.h"
+#include "io/node_line.h"
 #include "io/zel_format.h"
 #include "model/arrangement_queries.h"
 #include "text/string_table.h"
@@ -128,15 +129,7 @@ class ZelWriter {
     w_.titles({" Bh", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT", "Sh.R",
                "PCod", "knu"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const Node& n : b.Nodes) {
-        w_.number(i).tab();
-        w_.formatted(n.Y, texts_.coordinateFormat).tab();
-        w_.formatted(n.Z, texts_.coordinateFormat).tab();
-        w_.number(Long{n.Abs}).tab().number(n.Inter).tab().number(Long{n.Ipan}).tab();
-        w_.number(Long{n.Inod}).tab().number(n.ShCur).tab().number(n.ShYT).tab();
-        w_.number(n.ShZT).tab().number(n.ShR).tab().number(n.PCod).tab().number(Long{n.knu});
-        w_.endLine();
-      }
+      for (const Node& n : b.Nodes) writeNodeLine(w_, i, n);
     });
   }
 

@@ -8,6 +8,7 @@
 #include "io/database_texts.h"
 #include "io/field_reader.h"
 #include "io/line_cursor.h"
+#include "io/node_line.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
 #include "section/section_format.h"
@@ -123,10 +124,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
     return eachLine([&] {
       SectionPanel* panel = appended(s_.Panels, "panels");
       if (!panel) return false;
-      const std::size_t tab = line_.find('\t');
-      panel->Name = std::string(trimmed(line_.substr(0, tab)));
-      fields_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1),
-                    cursor_.lineNumber());
+      panel->Name = takeNameAndValues();
       take(1, panel->iMat);
       return true;
     });
@@ -139,17 +137,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
       Node* n = appended(panel->Nodes, "nodes on a panel");
       if (!n) return false;
       n->Abs = static_cast<Integer>(panel->Nodes.count());
-      take(2, n->Y);
-      take(3, n->Z);
-      take(5, n->Inter);
-      take(6, n->Ipan);
-      take(7, n->Inod);
-      take(8, n->ShCur);
-      take(9, n->ShYT);
-      take(10, n->ShZT);
-      take(11, n->ShR);
-      take(12, n->PCod);
-      take(13, n->knu);
+      readNodeLine(fields_, *n);
       return true;
     });
   }
