@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "arrangement_json.h"
+#include "computed_arrangement.h"
 #include "io/block_copy.h"
 #include "io/block_list.h"
 #include "io/database_save.h"
@@ -55,11 +56,11 @@ int listCommand(const std::string& database, const CommandStreams& streams) {
 }
 
 int dumpCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams) {
-  Arrangement arrangement;
-  if (!readArrangement(database, blockNumber, arrangement, streams.err)) return kExitFailed;
-  streams.out
-      << arrangementJson(arrangement).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-      << '\n';
+  ComputedArrangement computed;
+  if (!readComputedArrangement(database, blockNumber, computed, streams.err)) return kExitFailed;
+  streams.out << arrangementJson(computed.arrangement, true)
+                     .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+              << '\n';
   return kExitOk;
 }
 

@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "checks/check_modes.h"
 #include "commands.h"
+#include "geometry_commands.h"
 #include "ship_command.h"
 
 namespace {
@@ -14,11 +16,17 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: korain-cli list DB\n"
     "       korain-cli dump DB N\n"
+    "       korain-cli check DB N\n"
+    "       korain-cli legend DB N MODE\n"
     "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
     "  list    one line per block of the database DB: position, kind, name\n"
-    "  dump    block N of DB, a bulkhead arrangement, as JSON\n"
+    "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry\n"
+    "  check   the messages of the geometry of arrangement N, one a line\n"
+    "  legend  the check legend of arrangement N: palette position, colour, text;\n"
+    "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
+    "          9 bracket scantling, 10 bracket length, 11 connection\n"
     "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
@@ -28,6 +36,18 @@ std::optional<korain::Integer> blockNumber(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   if (error != std::errc{} || end != text.data() + text.size() || number < 1) return std::nullopt;
   return number;
+}
+
+std::optional<korain::Long> checkMode(std::string_view text) {
+  korain::Long mode = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), mode);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  namespace m = korain::check_mode;
+  for (const korain::Long known : {m::kScantling, m::kMaterial, m::kThickness, m::kSpanReduction,
+                                   m::kBracketScantling, m::kBracketLength, m::kConnection}) {
+    if (mode == known) return mode;
+  }
+  return std::nullopt;
 }
 
 int usage(std::string_view problem) {
@@ -42,13 +62,20 @@ int main(int argc, char** argv) {
   const korain::CommandStreams streams{std::cout, std::cerr};
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
   if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
-  const bool withBlock = (args.size() == 3 && (args[0] == "dump" || args[0] == "resave")) ||
-                         (args.size() == 4 && args[0] == "copy");
+  const bool withBlock =
+      (args.size() == 3 && (args[0] == "dump" || args[0] == "resave" || args[0] == "check")) ||
+      (args.size() == 4 && (args[0] == "copy" || args[0] == "legend"));
   if (withBlock) {
     const std::optional<korain::Integer> n = blockNumber(args[2]);
     if (!n) return usage("the block number must be a whole number from 1 to 32767");
     if (args[0] == "dump") return korain::dumpCommand(args[1], *n, streams);
     if (args[0] == "resave") return korain::resaveCommand(args[1], *n, streams);
+    if (args[0] == "check") return korain::checkCommand(args[1], *n, streams);
+    if (args[0] == "legend") {
+      const std::optional<korain::Long> mode = checkMode(args[3]);
+      if (!mode) return usage("MODE must be one of 0, 5, 6, 8, 9, 10, 11");
+      return korain::legendCommand(args[1], *n, *mode, streams);
+    }
     return korain::copyCommand(args[1], *n, args[3], streams);
   }
   return usage(args.empty() ? "no command given" : "unknown command or wrong arguments");

@@ -1,11 +1,10 @@
 // The ship command of korain-cli: the ship data block of a database as JSON.
 #include "ship_command.h"
 
-#include <charconv>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "json_numbers.h"
 #include "ship/ship_data_reader.h"
 
 namespace korain {
@@ -13,13 +12,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A Single shown with the digits it was written with (0.83, not 0.829999983).
-Json single(Single value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text - 1, value);
-  *result.ptr = '\0';
-  return std::strtod(text, nullptr);
-}
 
 Json value(Single v) { return single(v); }
 Json value(Integer v) { return v; }

@@ -41,7 +41,9 @@ struct Node {
   Long PCod = 0;
   Integer knu = 0;
 
-  // Computed for arc nodes by the geometry.
+  // Computed for arc nodes by the geometry. ArcValid is false when the data
+  // cannot describe an arc; the segment is then taken as straight.
+  bool ArcValid = false;
   Single ArcCentreY = 0;
   Single ArcCentreZ = 0;
   Single ArcStartAngle = 0;
@@ -64,6 +66,8 @@ struct Bracket {
   Single Length = 0;
   Scantling Scant;
 
+  Long ColourIndex = 0;  // computed by the check legend
+
   bool operator==(const Bracket&) const = default;
 };
 
@@ -74,7 +78,8 @@ struct StiffenerSpan {
   Single LowerBracketLength = 0;
   Single UpperBracketLength = 0;
 
-  Integer SupportInterval = 0;  // computed
+  Integer IntervalNumber = 0;  // computed: the support interval that holds the span
+  Long ColourIndex = 0;        // computed by the check legend
 
   bool operator==(const StiffenerSpan&) const = default;
 };
@@ -107,6 +112,7 @@ struct Strake {
 
   Integer StrakeNumber = 0;   // computed
   List<StrakePoint> Outline;  // computed
+  Long ColourIndex = 0;       // computed by the check legend
 
   bool operator==(const Strake&) const = default;
 };
@@ -118,6 +124,26 @@ struct StrakeBand {
   Integer CurStrake = 0;  // selection
 
   bool operator==(const StrakeBand&) const = default;
+};
+
+// An interval along the stiffener direction between two primary members that
+// cross the stiffeners; member 0 stands for the end of the plane part.
+struct SupportInterval {
+  Single Start = 0;
+  Integer StartMember = 0;
+  Single End = 0;
+  Integer EndMember = 0;
+
+  bool operator==(const SupportInterval&) const = default;
+};
+
+// A knuckle line of a corrugated bulkhead, with the abscissae where it starts,
+// is crossed and ends.
+struct CorrugationLine {
+  Single Position = 0;
+  List<Single> Extremities;
+
+  bool operator==(const CorrugationLine&) const = default;
 };
 
 struct Corrugation {
@@ -215,8 +241,8 @@ struct Bulkhead {
   Single ZMax = 0;
   Single ZLow = 0;
   Single ZHigh = 0;
-  List<Single> Supports;
-  List<StrakePoint> CorrugationLines;
+  List<SupportInterval> Supports;
+  List<CorrugationLine> CorrugationLines;
 
   bool operator==(const Bulkhead&) const = default;
 };

@@ -36,6 +36,9 @@ class List {
     if (n > count()) items_.resize(static_cast<std::size_t>(n));
   }
 
+  // Makes the list n elements long, keeping the first ones; new ones are cleared.
+  void resize(int n) { items_.resize(static_cast<std::size_t>(n < 0 ? 0 : n)); }
+
   // Dimensions the list afresh to n cleared elements (0 leaves it undimensioned).
   void redim(int n) {
     items_.clear();

@@ -1,0 +1,19 @@
+// The korain-cli commands that work on the computed geometry of an arrangement.
+#pragma once
+
+#include <string>
+
+#include "commands.h"
+
+namespace korain {
+
+// The message list of arrangement n after its geometry is computed, one
+// message a line; 0 even when there are messages.
+int checkCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams);
+
+// The legend of a check display mode over arrangement n: palette position,
+// colour and text of each entry, one a line.
+int legendCommand(const std::string& database, Integer blockNumber, Long mode,
+                  const CommandStreams& streams);
+
+}  // namespace korain

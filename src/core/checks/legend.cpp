@@ -1,0 +1,139 @@
+// Building the legend of the check display and colouring the arrangement by it.
+#include "checks/legend.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "checks/check_modes.h"
+#include "checks/check_value.h"
+#include "checks/checked_objects.h"
+#include "ship/ship_queries.h"
+#include "text/number_format.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+using namespace check_mode;
+
+constexpr Long kBuildingLegend = 606;
+constexpr Long kBuildingThicknessLegend = 608;
+constexpr Long kBuildingMaterialLegend = 609;
+constexpr Long kThicknessFormat = text_id::kCoordinateFormat;  // thicknesses read like coordinates
+constexpr Long kMillimetres = 154;
+constexpr Long kMetres = 117;
+
+constexpr Long kNoBracketColour = 0;
+
+Long statusTextNumber(Long mode) {
+  switch (mode) {
+    case kMaterial:
+      return kBuildingMaterialLegend;
+    case kThickness:
+      return kBuildingThicknessLegend;
+    default:
+      return kBuildingLegend;
+  }
+}
+
+Long materialNumber(const CheckValue& value) {
+  return static_cast<Long>(std::lround(std::get<double>(value)));
+}
+
+// The position of a value before it wraps round the palette.
+Long valuePosition(Long mode, const std::vector<CheckValue>& values, const CheckValue& value) {
+  return mode == kMaterial ? materialNumber(value) : positionOf(values, value);
+}
+
+Long palettePosition(Long position, int paletteCount) {
+  if (position < 1 || paletteCount < 1) return 0;
+  return (position - 1) % paletteCount + 1;
+}
+
+Long paletteColour(const List<Long>& palette, Long position) {
+  const Long wrapped = palettePosition(position, palette.count());
+  return wrapped == 0 ? 0 : palette.at(wrapped);
+}
+
+std::vector<CheckValue> legendValues(const std::vector<CheckedObject>& objects, Long mode) {
+  std::vector<CheckValue> values;
+  for (const CheckedObject& object : objects) {
+    if (object.Value) addDistinctValue(values, *object.Value);
+  }
+  if (mode != kMaterial) std::ranges::sort(values);
+  return values;
+}
+
+void colourObjects(const std::vector<CheckedObject>& objects, const std::vector<CheckValue>& values,
+                   Long mode, int paletteCount) {
+  for (const CheckedObject& object : objects) {
+    const Long position =
+        object.Value ? valuePosition(mode, values, *object.Value) : object.FixedPosition;
+    *object.ColourIndex = palettePosition(position, paletteCount);
+  }
+}
+
+// A bracket given zero dimensions of a profile without a prefix has no real
+// scantling; the whole text, prefix included, must match.
+std::string bracketEntryText(const std::string& text) {
+  if (text == "0.0 x 0.0" || text == "0.0 x 0.0 - 0.0 x 0.0") return "no scantling";
+  return text;
+}
+
+std::string entryText(Long mode, const CheckValue& value, const ShipData& ship) {
+  switch (mode) {
+    case kMaterial:
+      return materialName(materialNumber(value), ship);
+    case kThickness:
+      return "  " + formatNumber(std::get<double>(value), korainString(kThicknessFormat)) +
+             korainString(kMillimetres);
+    case kSpanReduction:
+      return std::get<std::string>(value) + korainString(kMetres);
+    case kBracketScantling:
+      return bracketEntryText(std::get<std::string>(value));
+    default:
+      return std::get<std::string>(value);
+  }
+}
+
+// True when the arrangement has brackets and every one of them is fitted.
+bool allBracketsFitted(const Arrangement& arrangement) {
+  bool anyBracket = false;
+  for (const Bulkhead& bulkhead : arrangement.Bulkheads) {
+    for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+      for (const Bracket& bracket : stiffener.Brackets) {
+        if (!bracket.Enabled) return false;
+        anyBracket = true;
+      }
+    }
+  }
+  return anyBracket;
+}
+
+Legend legendEntries(const Arrangement& arrangement, const std::vector<CheckValue>& values,
+                     Long mode, const List<Long>& palette, const ShipData& ship) {
+  Legend legend;
+  if (mode == kBracketScantling && !allBracketsFitted(arrangement)) {
+    legend.push_back({kNoBracketColour, "no bracket"});
+  }
+  for (const CheckValue& value : values) {
+    legend.push_back(
+        {paletteColour(palette, valuePosition(mode, values, value)), entryText(mode, value, ship)});
+  }
+  return legend;
+}
+
+}  // namespace
+
+Legend buildLegend(Arrangement& arrangement, Long mode, const List<Long>& palette,
+                   const ShipData& ship, const StatusLine& status) {
+  status(korainStatusString(statusTextNumber(mode)));
+  const std::vector<CheckedObject> objects = checkedObjects(arrangement, mode, ship);
+  const std::vector<CheckValue> values = legendValues(objects, mode);
+  colourObjects(objects, values, mode, palette.count());
+  Legend legend = legendEntries(arrangement, values, mode, palette, ship);
+  status("");
+  return legend;
+}
+
+}  // namespace korain

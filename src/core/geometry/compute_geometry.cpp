@@ -1,0 +1,77 @@
+#include "geometry/compute_geometry.h"
+
+#include <vector>
+
+#include "geometry/compartment_geometry.h"
+#include "geometry/contour.h"
+#include "geometry/contour_arc.h"
+#include "geometry/contour_polygon.h"
+#include "geometry/corrugation_geometry.h"
+#include "geometry/member_lines.h"
+#include "geometry/primary_members.h"
+#include "geometry/stiffener_geometry.h"
+#include "geometry/strake_geometry.h"
+
+namespace korain {
+namespace {
+
+double diagonalSquared(const Bulkhead& bulkhead) {
+  const double width = static_cast<double>(bulkhead.YMax) - bulkhead.YMin;
+  const double height = static_cast<double>(bulkhead.ZMax) - bulkhead.ZMin;
+  return width * width + height * height;
+}
+
+void chooseCurrentBulkhead(Arrangement& arrangement) {
+  if (arrangement.CurBulkhead != 0) return;
+  double largest = 0;
+  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+    const double size = diagonalSquared(arrangement.Bulkheads.at(i));
+    if (arrangement.CurBulkhead == 0 || size > largest) {
+      arrangement.CurBulkhead = static_cast<Integer>(i);
+      largest = size;
+    }
+  }
+}
+
+void computeCompartments(Bulkhead& bulkhead) {
+  addDefaultCompartments(bulkhead);
+  for (Compartment& compartment : bulkhead.Compartments) {
+    if (compartment.UseComputedYZ) computeCompartmentPosition(bulkhead, compartment);
+  }
+}
+
+}  // namespace
+
+void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
+                             Integer defaultMaterial, MessageList& messages) {
+  if (computeBHeadGeometry(bulkhead) == 0) {
+    messages.add("Can not compute geometry for bulkhead ¤", {number});
+  }
+  computeClosure(bulkhead, symFlag);
+  if (!bulkhead.Closed) messages.add("Bulkhead ¤ is not closed", {number});
+  const Contour contour(bulkhead);
+  if (computeBHeadStoolPosition(bulkhead, contour) == 0) {
+    messages.add("Can not find stool positions for bulkhead ¤", {number});
+  }
+  const std::vector<PlanePoint> polygon = contourPolygon(bulkhead);
+  computeBounds(bulkhead, polygon);
+  computePrimaryMembers(bulkhead, contour, messages);
+  computeSupports(bulkhead);
+  computeStiffeners(bulkhead, contour, messages);
+  computeStrakes(bulkhead, polygon, defaultMaterial, messages);
+  computeCompartments(bulkhead);
+  computeCorrugation(bulkhead, contour, messages);
+}
+
+void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList& messages,
+                     Integer defaultMaterial) {
+  if (state.valid) return;
+  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+    computeBulkheadGeometry(arrangement.Bulkheads.at(i), i, arrangement.SymFlag, defaultMaterial,
+                            messages);
+  }
+  chooseCurrentBulkhead(arrangement);
+  state.valid = true;
+}
+
+}  // namespace korain

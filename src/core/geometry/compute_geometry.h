@@ -1,0 +1,28 @@
+// The geometry of every bulkhead, recomputed after each change of the model,
+// with every inconsistency reported to the message list.
+#pragma once
+
+#include "messages/message_list.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// Whether the computed fields of the arrangement match its data. Every change
+// of the model clears it; computeGeometry does nothing while it is set.
+struct GeometryState {
+  bool valid = false;
+};
+
+// Recomputes every bulkhead in order (contour, closure, stools, bounds,
+// members, supports, stiffeners, strakes, compartments, corrugation), each
+// step running whatever the previous ones reported; then, when no bulkhead is
+// current, makes the one with the largest diagonal current. A strake without
+// material gets `defaultMaterial`, the index a new bulkhead's plating gets.
+void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList& messages,
+                     Integer defaultMaterial);
+
+// The same for one bulkhead; `number` names it in the messages.
+void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
+                             Integer defaultMaterial, MessageList& messages);
+
+}  // namespace korain

@@ -1,0 +1,45 @@
+// The lines of primary members, ordinary stiffeners and corrugation knuckles:
+// where they meet the contour and where the primary members cross them.
+#pragma once
+
+#include "geometry/contour.h"
+#include "geometry/plane.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+struct LineEnds {
+  double first = 0;
+  double second = 0;
+};
+
+// Where the line at `position` in `direction` (0 horizontal: z = position;
+// 1 vertical: y = position) meets the contour, in increasing order. A vertical
+// line is kept between ZLow and ZHigh, and runs to them where the contour
+// gives no cut.
+LineEnds lineEnds(const Contour& contour, const Bulkhead& bulkhead, double position,
+                  Long direction);
+
+// The extremities of the line: its two ends and the position of every primary
+// member of the other direction that it crosses, increasing, equal values once.
+void crossingExtremities(const Bulkhead& bulkhead, double position, Long direction, LineEnds ends,
+                         List<Single>& extremities);
+
+// The end points of a member, from its first to its last extremity.
+struct PlaneSegment {
+  PlanePoint from;
+  PlanePoint to;
+};
+PlaneSegment lineSegment(double position, Long direction, double first, double last);
+PlaneSegment primarySegment(const PrimaryMember& member);
+
+// The end points of span `span` of a stiffener running in direction stfHV;
+// false when the stiffener has no such span between its extremities.
+bool secondarySegment(const OrdinaryStiffener& stiffener, Long stfHV, int span,
+                      PlaneSegment& segment);
+
+// The stool ends: where the stool levels meet the contour. 0 when an enabled
+// stool's level does not cross the contour twice.
+Integer computeBHeadStoolPosition(Bulkhead& bulkhead, const Contour& contour);
+
+}  // namespace korain

@@ -1,0 +1,45 @@
+// Which object of the arrangement lies at a point of the drawing.
+#pragma once
+
+#include "geometry/plane.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// Bits of the object mask: which kinds of object a pick or a tooltip looks for.
+inline constexpr Long kPickNodes = 2;
+inline constexpr Long kPickPrimaryMembers = 8;
+inline constexpr Long kPickStiffenerSpans = 16;
+inline constexpr Long kPickStrakes = 128;
+
+// The panel code of the strake bands panel, where strakes are picked first.
+inline constexpr Integer kStrakeBandsPanel = 6;
+
+enum class PickCode : Integer {
+  Nothing = 0,
+  Contour = 1,
+  Node = 2,
+  Strake = 3,
+  StiffenerSpan = 5,
+  PrimaryMember = 7,
+};
+
+// What was hit: the bulkhead, and by kind the node (node or contour), the band
+// and strake, the stiffener and its span's support interval, or the member.
+struct PickTarget {
+  Integer bulkhead = 0;
+  Integer object = 0;
+  Integer subObject = 0;
+};
+
+// Tries the current bulkhead first, then the others in order; the first
+// bulkhead with a hit gives the result. With no bulkhead the target is left
+// as it was.
+PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tolerance, Long mask,
+                    Integer panelCode, PickTarget& target);
+
+// The point lies on an edge of the closed outline (within the tolerance) or
+// inside it.
+bool pointInOutline(const List<StrakePoint>& outline, PlanePoint point);
+
+}  // namespace korain

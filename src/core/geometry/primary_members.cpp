@@ -1,0 +1,71 @@
+#include "geometry/primary_members.h"
+
+#include <cmath>
+
+#include "geometry/member_lines.h"
+#include "model/codes.h"
+
+namespace korain {
+
+bool clampToBounds(Single& value, Single lower, Single upper) {
+  if (!std::isfinite(value)) {
+    value = lower;
+    return true;
+  }
+  if (value > upper) {
+    value = upper;
+    return true;
+  }
+  if (value < lower) {
+    value = lower;
+    return true;
+  }
+  return false;
+}
+
+void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageList& messages) {
+  for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
+    PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
+    const bool horizontal = member.HV == kHorizontal;
+    if (clampToBounds(member.Position, horizontal ? bulkhead.ZLow : bulkhead.YMin,
+                      horizontal ? bulkhead.ZHigh : bulkhead.YMax)) {
+      messages.add("Primary supporting member ¤ in '¤' was out of bounds", {j, bulkhead.Name});
+    }
+    const LineEnds ends = lineEnds(contour, bulkhead, member.Position, member.HV);
+    member.Extremities.redim(2);
+    member.Extremities.at(1) = static_cast<Single>(ends.first);
+    member.Extremities.at(2) = static_cast<Single>(ends.second);
+  }
+  for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
+    PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
+    crossingExtremities(bulkhead, member.Position, member.HV,
+                        {member.Extremities.first(), member.Extremities.last()}, member.Extremities);
+    if (std::abs(member.Extremities.last() - member.Extremities.first()) < kGeometryTolerance) {
+      messages.add("Primary supporting member ¤ in '¤' has no size", {j, bulkhead.Name});
+    }
+  }
+}
+
+void computeSupports(Bulkhead& bulkhead) {
+  const bool vertical = bulkhead.stfHV == kVertical;
+  bulkhead.Supports.redim(1);
+  bulkhead.Supports.at(1) = {.Start = vertical ? bulkhead.ZLow : bulkhead.YMin,
+                             .StartMember = 0,
+                             .End = vertical ? bulkhead.ZHigh : bulkhead.YMax,
+                             .EndMember = 0};
+  for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
+    const PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
+    if (member.HV == bulkhead.stfHV) continue;
+    const SupportInterval last = bulkhead.Supports.last();
+    bulkhead.Supports.insertBlank(bulkhead.Supports.count());
+    bulkhead.Supports.at(bulkhead.Supports.count() - 1) = {.Start = last.Start,
+                                                           .StartMember = last.StartMember,
+                                                           .End = member.Position,
+                                                           .EndMember = static_cast<Integer>(j)};
+    SupportInterval& remaining = bulkhead.Supports.last();
+    remaining.Start = member.Position;
+    remaining.StartMember = static_cast<Integer>(j);
+  }
+}
+
+}  // namespace korain

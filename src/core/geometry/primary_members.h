@@ -1,0 +1,22 @@
+// Primary supporting members: positions kept inside the plane part, their
+// extremities, and the support intervals they make for the stiffeners.
+#pragma once
+
+#include "geometry/contour.h"
+#include "messages/message_list.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// `value` brought into [lower, upper]: above the upper bound it takes the upper
+// bound, else below the lower bound the lower one; a value that is not a number
+// takes the lower bound. True when it had to move.
+bool clampToBounds(Single& value, Single lower, Single upper);
+
+void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageList& messages);
+
+// One interval over the plane part across the stiffeners, split at every
+// member of the other direction, in list order.
+void computeSupports(Bulkhead& bulkhead);
+
+}  // namespace korain

@@ -1,0 +1,17 @@
+// Ordinary stiffeners: their extremities, spans between the crossing members,
+// and which support interval holds each span.
+#pragma once
+
+#include "geometry/contour.h"
+#include "messages/message_list.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+void computeStiffeners(Bulkhead& bulkhead, const Contour& contour, MessageList& messages);
+
+// Orders the stiffeners by increasing Position (an exchange sort, so that
+// stiffeners at the same position keep a predictable order).
+void sortStiffeners(Bulkhead& bulkhead);
+
+}  // namespace korain

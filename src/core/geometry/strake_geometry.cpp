@@ -1,0 +1,96 @@
+#include "geometry/strake_geometry.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "geometry/primary_members.h"
+
+namespace korain {
+namespace {
+
+double valueOf(PlanePoint point, ClipCoordinate coordinate) {
+  return coordinate == ClipCoordinate::Y ? point.y : point.z;
+}
+
+void addNew(std::vector<PlanePoint>& points, PlanePoint point) {
+  const bool known = std::any_of(points.begin(), points.end(), [&](PlanePoint taken) {
+    return isSamePoint(taken, point, kGeometryTolerance);
+  });
+  if (!known) points.push_back(point);
+}
+
+void clipEdge(PlanePoint from, PlanePoint to, ClipCoordinate coordinate, double low, double high,
+              std::vector<PlanePoint>& clipped) {
+  const double start = valueOf(from, coordinate);
+  const double end = valueOf(to, coordinate);
+  if (isInRange(start, low, high, kGeometryTolerance)) addNew(clipped, from);
+  const CutMode mode = coordinate == ClipCoordinate::Y ? CutMode::GivenY : CutMode::GivenZ;
+  for (const double bound : start <= end ? std::array{low, high} : std::array{high, low}) {
+    if (!isInRange(bound, start, end, kGeometryTolerance)) continue;
+    PlanePoint at = coordinate == ClipCoordinate::Y ? PlanePoint{bound, 0} : PlanePoint{0, bound};
+    if (segmentCut(from, to, mode, at, kGeometryTolerance)) addNew(clipped, at);
+  }
+  if (isInRange(end, low, high, kGeometryTolerance)) addNew(clipped, to);
+}
+
+void reportNoSize(MessageList& messages, const char* templ, int number, double from, double to,
+                  const Bulkhead& bulkhead) {
+  if (std::abs(to - from) < kGeometryTolerance) messages.add(templ, {number, bulkhead.Name});
+}
+
+void computeBandStrakes(Bulkhead& bulkhead, StrakeBand& band, const std::vector<PlanePoint>& cut,
+                        Integer defaultMaterial, int& runningNumber, MessageList& messages) {
+  if (!band.Strakes.isDimensioned()) band.Strakes.append().iMat = 1;
+  std::vector<PlanePoint> outline;
+  for (int t = 1; t <= band.Strakes.count(); ++t) {
+    Strake& strake = band.Strakes.at(t);
+    const int r = ++runningNumber;
+    if (strake.iMat == 0) strake.iMat = defaultMaterial;
+    const bool last = t == band.Strakes.count();
+    if (last) strake.Y = bulkhead.YMax;
+    clampToBounds(strake.Y, bulkhead.YMin, bulkhead.YMax);
+    if (!last && strake.Y > band.Strakes.at(t + 1).Y) strake.Y = band.Strakes.at(t + 1).Y;
+    const Single from = t == 1 ? bulkhead.YMin : band.Strakes.at(t - 1).Y;
+    reportNoSize(messages, "Strake ¤ has no size in Bulkhead '¤'", r, from, strake.Y, bulkhead);
+    outline.clear();
+    clipPolygon(cut, ClipCoordinate::Y, from, strake.Y, outline);
+    strake.Outline.redim(static_cast<int>(outline.size()));
+    for (int p = 1; p <= strake.Outline.count(); ++p) {
+      const PlanePoint point = outline[static_cast<std::size_t>(p - 1)];
+      strake.Outline.at(p) = {static_cast<Single>(point.y), static_cast<Single>(point.z)};
+    }
+    strake.StrakeNumber = static_cast<Integer>(r);
+    if (outline.empty()) messages.add("Strake ¤ out of Bulkhead '¤'", {r, bulkhead.Name});
+  }
+}
+
+}  // namespace
+
+void clipPolygon(const std::vector<PlanePoint>& polygon, ClipCoordinate coordinate, double low,
+                 double high, std::vector<PlanePoint>& clipped) {
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    clipEdge(polygon[i], polygon[(i + 1) % polygon.size()], coordinate, low, high, clipped);
+  }
+}
+
+void computeStrakes(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon,
+                    Integer defaultMaterial, MessageList& messages) {
+  if (!bulkhead.StrakeBands.isDimensioned()) bulkhead.StrakeBands.append();
+  int runningNumber = 0;
+  std::vector<PlanePoint> cut;
+  for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
+    StrakeBand& band = bulkhead.StrakeBands.at(b);
+    const bool last = b == bulkhead.StrakeBands.count();
+    if (last) band.Z = bulkhead.ZMax;
+    clampToBounds(band.Z, bulkhead.ZLow, bulkhead.ZHigh);
+    if (!last && band.Z > bulkhead.StrakeBands.at(b + 1).Z) band.Z = bulkhead.StrakeBands.at(b + 1).Z;
+    const Single from = b == 1 ? bulkhead.ZLow : bulkhead.StrakeBands.at(b - 1).Z;
+    reportNoSize(messages, "Strake band ¤ has no size in Bulkhead '¤'", b, from, band.Z, bulkhead);
+    cut.clear();
+    clipPolygon(polygon, ClipCoordinate::Z, from, band.Z, cut);
+    computeBandStrakes(bulkhead, band, cut, defaultMaterial, runningNumber, messages);
+  }
+}
+
+}  // namespace korain

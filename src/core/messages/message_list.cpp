@@ -1,0 +1,24 @@
+#include "messages/message_list.h"
+
+#include <algorithm>
+
+#include "text/string_table.h"
+
+namespace korain {
+
+void MessageList::add(std::string_view templ, std::initializer_list<MessageArg> args) {
+  std::string text = formatMessage(templ, args);
+  std::replace(text.begin(), text.end(), kMessageLineBreak, ' ');
+  if (messages_.size() == kCapacity) messages_.pop_front();
+  messages_.push_back(std::move(text));
+}
+
+void MessageList::add(Long number, std::initializer_list<MessageArg> args) {
+  if (number == 0) {
+    clear();
+    return;
+  }
+  add(korainString(number), args);
+}
+
+}  // namespace korain

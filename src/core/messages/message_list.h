@@ -1,0 +1,41 @@
+// The list of messages under the main window: every inconsistency the
+// computations find, newest last, the latest 40 kept.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "model/arrangement.h"
+#include "text/format_message.h"
+
+namespace korain {
+
+class MessageList {
+ public:
+  static constexpr std::size_t kCapacity = 40;
+
+  // Adds a message built from a template (placeholders as formatMessage has
+  // them); a line break in it shows as a blank, since the list has one line
+  // per message.
+  void add(std::string_view templ, std::initializer_list<MessageArg> args = {});
+
+  // Adds the numbered text `number` with its arguments; number 0 clears the list.
+  void add(Long number, std::initializer_list<MessageArg> args = {});
+
+  void clear() { messages_.clear(); }
+
+  const std::deque<std::string>& messages() const { return messages_; }
+  bool empty() const { return messages_.empty(); }
+  std::size_t size() const { return messages_.size(); }
+
+  // The list shows the newest message selected; -1 when empty.
+  int selectedIndex() const { return static_cast<int>(messages_.size()) - 1; }
+
+ private:
+  std::deque<std::string> messages_;
+};
+
+}  // namespace korain
