@@ -8,6 +8,7 @@
 
 #include "io/line_cursor.h"
 #include "io/zel_writer.h"
+#include "sample_arrangement.h"
 
 namespace korain::bench {
 
@@ -19,6 +20,17 @@ inline ZelWriteContext fixedContext() {
           .time = "12:00:00",
           .identification = {}};
 }
+
+// The largest arrangement a user could make: 200 bulkheads, each with 100
+// nodes, 20 members, 200 stiffeners of 3 spans and 10 bands of 10 strakes.
+inline constexpr testing::SampleSize kLargeSize{.bulkheads = 200,
+                                                .nodes = 100,
+                                                .primaryMembers = 20,
+                                                .stiffeners = 200,
+                                                .spans = 3,
+                                                .bands = 10,
+                                                .strakesPerBand = 10,
+                                                .fillingLevels = 5};
 
 inline void setBytes(benchmark::State& state, std::string_view bytes) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));

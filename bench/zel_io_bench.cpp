@@ -13,14 +13,7 @@ namespace {
 
 const korain::Arrangement& largeArrangement() {
   static const korain::Arrangement arrangement =
-      korain::testing::sampleArrangement({.bulkheads = 200,
-                                          .nodes = 100,
-                                          .primaryMembers = 20,
-                                          .stiffeners = 200,
-                                          .spans = 3,
-                                          .bands = 10,
-                                          .strakesPerBand = 10,
-                                          .fillingLevels = 5});
+      korain::testing::sampleArrangement(korain::bench::kLargeSize);
   return arrangement;
 }
 

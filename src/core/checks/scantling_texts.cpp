@@ -72,7 +72,7 @@ std::string scantlingLabel(const Scantling& scantling, const ShipData& ship,
                            ScantlingLabelOptions options) {
   const Long type = scantling.Typ;
   if (type == kPlateReference) return plateReferenceLabel(scantling, ship);
-  if (type == kNone || type == kCustom) return " " + profileTypeText(type);
+  if (type == kNone || type == kCustom) return std::string(" ").append(profileTypeText(type));
 
   const std::string_view separator = options.DashSeparator ? "-" : " ";
   std::string label;

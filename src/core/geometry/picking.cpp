@@ -22,6 +22,22 @@ bool rayCrosses(PlanePoint point, PlanePoint from, PlanePoint to) {
          !isSamePoint(at, to, kGeometryTolerance * 1e-3);
 }
 
+// Whether the point lies in the outline's bounding box widened by the
+// tolerance; most outlines of a bulkhead are settled by this alone.
+bool isInBox(const List<StrakePoint>& outline, PlanePoint point) {
+  bool left = false;
+  bool right = false;
+  bool below = false;
+  bool above = false;
+  for (const StrakePoint& p : outline) {
+    left = left || p.Y <= point.y + kGeometryTolerance;
+    right = right || p.Y >= point.y - kGeometryTolerance;
+    below = below || p.Z <= point.z + kGeometryTolerance;
+    above = above || p.Z >= point.z - kGeometryTolerance;
+  }
+  return left && right && below && above;
+}
+
 PickCode pickContour(const Bulkhead& bulkhead, PlanePoint point, double tolerance, Long mask,
                      PickTarget& target) {
   if ((mask & kPickNodes) != 0) {
@@ -134,6 +150,7 @@ PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tol
 
 bool pointInOutline(const List<StrakePoint>& outline, PlanePoint point) {
   const int n = outline.count();
+  if (!isInBox(outline, point)) return false;
   for (int i = 1; i <= n; ++i) {
     const PlanePoint from = pointOf(outline.at(i));
     const PlanePoint to = pointOf(outline.at(i % n + 1));

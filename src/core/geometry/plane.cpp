@@ -11,15 +11,33 @@ double cross(PlanePoint a, PlanePoint b) { return a.y * b.z - a.z * b.y; }
 
 PlanePoint minus(PlanePoint a, PlanePoint b) { return {a.y - b.y, a.z - b.z}; }
 
+bool boxesMeet(PlanePoint a1, PlanePoint a2, PlanePoint b1, PlanePoint b2, double tolerance) {
+  return std::max(a1.y, a2.y) + tolerance >= std::min(b1.y, b2.y) &&
+         std::max(b1.y, b2.y) + tolerance >= std::min(a1.y, a2.y) &&
+         std::max(a1.z, a2.z) + tolerance >= std::min(b1.z, b2.z) &&
+         std::max(b1.z, b2.z) + tolerance >= std::min(a1.z, a2.z);
+}
+
 }  // namespace
 
-double distance(PlanePoint a, PlanePoint b) { return std::hypot(b.y - a.y, b.z - a.z); }
+// Coordinates are metres of a ship, far from where the squares could overflow,
+// so the plain root serves (std::hypot guards against that at several times the cost).
+double distance(PlanePoint a, PlanePoint b) {
+  const double dy = b.y - a.y;
+  const double dz = b.z - a.z;
+  return std::sqrt(dy * dy + dz * dz);
+}
 
 bool isSamePoint(PlanePoint a, PlanePoint b, double tolerance) {
-  return distance(a, b) <= tolerance;
+  const double dy = b.y - a.y;
+  const double dz = b.z - a.z;
+  // The box test settles most pairs without a multiplication.
+  if (!(std::abs(dy) <= tolerance && std::abs(dz) <= tolerance)) return false;
+  return dy * dy + dz * dz <= tolerance * tolerance;
 }
 
 bool isPointInSegment(PlanePoint a, PlanePoint b, PlanePoint point, double tolerance) {
+  if (!boxesMeet(a, b, point, point, tolerance)) return false;
   const double dy = b.y - a.y;
   const double dz = b.z - a.z;
   const double lengthSquared = dy * dy + dz * dz;
@@ -34,6 +52,7 @@ bool isInRange(double x, double a, double b, double tolerance) {
 
 bool segmentIntersection(PlanePoint a1, PlanePoint a2, PlanePoint b1, PlanePoint b2,
                          PlanePoint& at, double tolerance) {
+  if (!boxesMeet(a1, a2, b1, b2, tolerance)) return false;
   const double lengthA = distance(a1, a2);
   const double lengthB = distance(b1, b2);
   const PlanePoint r = minus(a2, a1);

@@ -1,0 +1,105 @@
+// Bulkheads drawn from a few nodes, for the geometry tests.
+#pragma once
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "geometry/compute_geometry.h"
+#include "geometry/contour_arc.h"
+#include "messages/message_list.h"
+#include "model/arrangement.h"
+
+namespace korain::testing {
+
+// The material a strake without one receives in these tests; deliberately not 1,
+// so that it cannot be mistaken for the material of a created strake.
+inline constexpr Integer kTestDefaultMaterial = 7;
+
+inline Node straightNode(double y, double z) {
+  Node node;
+  node.Y = static_cast<Single>(y);
+  node.Z = static_cast<Single>(z);
+  node.ShCur = kCurveStraight;
+  return node;
+}
+
+// A node reached along the arc of radius `radius` from the previous node.
+inline Node arcNode(double y, double z, double radius) {
+  Node node = straightNode(y, z);
+  node.ShCur = kCurveArc;
+  node.ShR = static_cast<Single>(radius);
+  return node;
+}
+
+// A node reached by rounding the corner (cornerY, cornerZ) with `radius`.
+inline Node roundedCornerNode(double y, double z, double cornerY, double cornerZ, double radius) {
+  Node node = straightNode(y, z);
+  node.ShCur = kCurveTangentArc;
+  node.ShYT = static_cast<Single>(cornerY);
+  node.ShZT = static_cast<Single>(cornerZ);
+  node.ShR = static_cast<Single>(radius);
+  return node;
+}
+
+inline Bulkhead bulkheadThrough(std::initializer_list<Node> nodes, std::string name = "BH") {
+  Bulkhead bulkhead;
+  bulkhead.Name = std::move(name);
+  for (const Node& node : nodes) bulkhead.Nodes.append(node);
+  return bulkhead;
+}
+
+// The plate 0..10 by 0..8, closed on its first node, run anticlockwise or clockwise.
+inline Bulkhead rectangle(bool anticlockwise = true, std::string name = "BH") {
+  if (anticlockwise) {
+    return bulkheadThrough({straightNode(0, 0), straightNode(10, 0), straightNode(10, 8),
+                            straightNode(0, 8), straightNode(0, 0)},
+                           std::move(name));
+  }
+  return bulkheadThrough({straightNode(0, 0), straightNode(0, 8), straightNode(10, 8),
+                          straightNode(10, 0), straightNode(0, 0)},
+                         std::move(name));
+}
+
+inline PrimaryMember member(double position, Long hv) {
+  PrimaryMember m;
+  m.Position = static_cast<Single>(position);
+  m.HV = hv;
+  return m;
+}
+
+inline OrdinaryStiffener stiffener(double position) {
+  OrdinaryStiffener s;
+  s.Position = static_cast<Single>(position);
+  return s;
+}
+
+inline std::vector<std::string> messagesOf(const MessageList& list) {
+  return {list.messages().begin(), list.messages().end()};
+}
+
+// Computes bulkhead 1 of a symmetric-flag `symFlag` arrangement and returns its messages.
+inline std::vector<std::string> compute(Bulkhead& bulkhead, Long symFlag = 0) {
+  MessageList messages;
+  computeBulkheadGeometry(bulkhead, 1, symFlag, kTestDefaultMaterial, messages);
+  return messagesOf(messages);
+}
+
+template <typename T>
+std::vector<double> valuesOf(const List<T>& list) {
+  std::vector<double> values;
+  for (const T& v : list) values.push_back(static_cast<double>(v));
+  return values;
+}
+
+// An outline as a sorted set of points, for comparing outlines run either way.
+inline std::vector<std::pair<double, double>> pointSet(const List<StrakePoint>& outline) {
+  std::vector<std::pair<double, double>> points;
+  for (const StrakePoint& p : outline) points.emplace_back(p.Y, p.Z);
+  std::sort(points.begin(), points.end());
+  return points;
+}
+
+}  // namespace korain::testing
