@@ -1,6 +1,7 @@
 #include "geometry/member_lines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "model/codes.h"
@@ -54,7 +55,10 @@ void crossingExtremities(const Bulkhead& bulkhead, double position, Long directi
       values.push_back(member.Position);
     }
   }
-  std::sort(values.begin(), values.end());
+  // Values that are not numbers (from data that are not) go last, so that the
+  // sort always has an order to follow.
+  std::sort(values.begin(), values.end(),
+            [](Single a, Single b) { return a < b || (!std::isnan(a) && std::isnan(b)); });
   values.erase(std::unique(values.begin(), values.end()), values.end());
   extremities.redim(static_cast<int>(values.size()));
   for (int i = 1; i <= extremities.count(); ++i) {

@@ -8,19 +8,14 @@
 namespace korain {
 
 bool clampToBounds(Single& value, Single lower, Single upper) {
-  if (!std::isfinite(value)) {
-    value = lower;
-    return true;
-  }
-  if (value > upper) {
-    value = upper;
-    return true;
-  }
-  if (value < lower) {
-    value = lower;
-    return true;
-  }
-  return false;
+  const Single original = value;
+  if (!std::isfinite(value)) value = lower;
+  // Both tests in turn: with bounds the wrong way round (a lower stool above
+  // the upper one) every value ends on the lower bound, so that computing
+  // again leaves it there.
+  if (value > upper) value = upper;
+  if (value < lower) value = lower;
+  return !(value == original);
 }
 
 void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageList& messages) {

@@ -9,7 +9,7 @@
 namespace korain {
 
 // `value` brought into [lower, upper]: above the upper bound it takes the upper
-// bound, else below the lower bound the lower one; a value that is not a number
+// bound, then below the lower bound the lower one; a value that is not a number
 // takes the lower bound. True when it had to move.
 bool clampToBounds(Single& value, Single lower, Single upper);
 

@@ -34,6 +34,21 @@ void clipEdge(PlanePoint from, PlanePoint to, ClipCoordinate coordinate, double 
   if (isInRange(end, low, high, kGeometryTolerance)) addNew(clipped, to);
 }
 
+// Settles the upper limits of the bands or of the strakes of a band, last to
+// first: the last one reaches `top`, each stays within [lower, upper] and never
+// above the one after it. Settling from the end keeps a neighbour that is out
+// of bounds or out of order from pulling a limit outside the bounds, so that
+// computing again changes nothing.
+template <typename Item, typename LimitOf>
+void settleLimits(List<Item>& items, LimitOf limitOf, Single top, Single lower, Single upper) {
+  for (int i = items.count(); i >= 1; --i) {
+    Single& limit = limitOf(items.at(i));
+    if (i == items.count()) limit = top;
+    clampToBounds(limit, lower, upper);
+    if (i < items.count() && limit > limitOf(items.at(i + 1))) limit = limitOf(items.at(i + 1));
+  }
+}
+
 void reportNoSize(MessageList& messages, const char* templ, int number, double from, double to,
                   const Bulkhead& bulkhead) {
   if (std::abs(to - from) < kGeometryTolerance) messages.add(templ, {number, bulkhead.Name});
@@ -42,15 +57,13 @@ void reportNoSize(MessageList& messages, const char* templ, int number, double f
 void computeBandStrakes(Bulkhead& bulkhead, StrakeBand& band, const std::vector<PlanePoint>& cut,
                         Integer defaultMaterial, int& runningNumber, MessageList& messages) {
   if (!band.Strakes.isDimensioned()) band.Strakes.append().iMat = 1;
+  settleLimits(band.Strakes, [](Strake& strake) -> Single& { return strake.Y; }, bulkhead.YMax,
+               bulkhead.YMin, bulkhead.YMax);
   std::vector<PlanePoint> outline;
   for (int t = 1; t <= band.Strakes.count(); ++t) {
     Strake& strake = band.Strakes.at(t);
     const int r = ++runningNumber;
     if (strake.iMat == 0) strake.iMat = defaultMaterial;
-    const bool last = t == band.Strakes.count();
-    if (last) strake.Y = bulkhead.YMax;
-    clampToBounds(strake.Y, bulkhead.YMin, bulkhead.YMax);
-    if (!last && strake.Y > band.Strakes.at(t + 1).Y) strake.Y = band.Strakes.at(t + 1).Y;
     const Single from = t == 1 ? bulkhead.YMin : band.Strakes.at(t - 1).Y;
     reportNoSize(messages, "Strake ¤ has no size in Bulkhead '¤'", r, from, strake.Y, bulkhead);
     outline.clear();
@@ -78,13 +91,11 @@ void computeStrakes(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon,
                     Integer defaultMaterial, MessageList& messages) {
   if (!bulkhead.StrakeBands.isDimensioned()) bulkhead.StrakeBands.append();
   int runningNumber = 0;
+  settleLimits(bulkhead.StrakeBands, [](StrakeBand& band) -> Single& { return band.Z; },
+               bulkhead.ZMax, bulkhead.ZLow, bulkhead.ZHigh);
   std::vector<PlanePoint> cut;
   for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
     StrakeBand& band = bulkhead.StrakeBands.at(b);
-    const bool last = b == bulkhead.StrakeBands.count();
-    if (last) band.Z = bulkhead.ZMax;
-    clampToBounds(band.Z, bulkhead.ZLow, bulkhead.ZHigh);
-    if (!last && band.Z > bulkhead.StrakeBands.at(b + 1).Z) band.Z = bulkhead.StrakeBands.at(b + 1).Z;
     const Single from = b == 1 ? bulkhead.ZLow : bulkhead.StrakeBands.at(b - 1).Z;
     reportNoSize(messages, "Strake band ¤ has no size in Bulkhead '¤'", b, from, band.Z, bulkhead);
     cut.clear();
