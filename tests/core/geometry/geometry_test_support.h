@@ -1,6 +1,8 @@
 // Bulkheads drawn from a few nodes, for the geometry tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <initializer_list>
 #include <string>
@@ -14,34 +16,29 @@
 
 namespace korain::testing {
 
-// The material a strake without one receives in these tests; deliberately not 1,
-// so that it cannot be mistaken for the material of a created strake.
+// Not 1, so that it cannot be mistaken for the material of a created strake.
 inline constexpr Integer kTestDefaultMaterial = 7;
 
-inline Node straightNode(double y, double z) {
+inline Node straightNode(double y, double z, Long curve = kCurveStraight, double radius = 0,
+                         double cornerY = 0, double cornerZ = 0) {
   Node node;
   node.Y = static_cast<Single>(y);
   node.Z = static_cast<Single>(z);
-  node.ShCur = kCurveStraight;
+  node.ShCur = curve;
+  node.ShR = static_cast<Single>(radius);
+  node.ShYT = static_cast<Single>(cornerY);
+  node.ShZT = static_cast<Single>(cornerZ);
   return node;
 }
 
 // A node reached along the arc of radius `radius` from the previous node.
 inline Node arcNode(double y, double z, double radius) {
-  Node node = straightNode(y, z);
-  node.ShCur = kCurveArc;
-  node.ShR = static_cast<Single>(radius);
-  return node;
+  return straightNode(y, z, kCurveArc, radius);
 }
 
 // A node reached by rounding the corner (cornerY, cornerZ) with `radius`.
 inline Node roundedCornerNode(double y, double z, double cornerY, double cornerZ, double radius) {
-  Node node = straightNode(y, z);
-  node.ShCur = kCurveTangentArc;
-  node.ShYT = static_cast<Single>(cornerY);
-  node.ShZT = static_cast<Single>(cornerZ);
-  node.ShR = static_cast<Single>(radius);
-  return node;
+  return straightNode(y, z, kCurveTangentArc, radius, cornerY, cornerZ);
 }
 
 inline Bulkhead bulkheadThrough(std::initializer_list<Node> nodes, std::string name = "BH") {
@@ -53,13 +50,10 @@ inline Bulkhead bulkheadThrough(std::initializer_list<Node> nodes, std::string n
 
 // The plate 0..10 by 0..8, closed on its first node, run anticlockwise or clockwise.
 inline Bulkhead rectangle(bool anticlockwise = true, std::string name = "BH") {
-  if (anticlockwise) {
-    return bulkheadThrough({straightNode(0, 0), straightNode(10, 0), straightNode(10, 8),
-                            straightNode(0, 8), straightNode(0, 0)},
-                           std::move(name));
-  }
-  return bulkheadThrough({straightNode(0, 0), straightNode(0, 8), straightNode(10, 8),
-                          straightNode(10, 0), straightNode(0, 0)},
+  const Node right = straightNode(10, 0);
+  const Node left = straightNode(0, 8);
+  return bulkheadThrough({straightNode(0, 0), anticlockwise ? right : left, straightNode(10, 8),
+                          anticlockwise ? left : right, straightNode(0, 0)},
                          std::move(name));
 }
 
@@ -80,7 +74,7 @@ inline std::vector<std::string> messagesOf(const MessageList& list) {
   return {list.messages().begin(), list.messages().end()};
 }
 
-// Computes bulkhead 1 of a symmetric-flag `symFlag` arrangement and returns its messages.
+// Computes the bulkhead as bulkhead 1 and returns the messages.
 inline std::vector<std::string> compute(Bulkhead& bulkhead, Long symFlag = 0) {
   MessageList messages;
   computeBulkheadGeometry(bulkhead, 1, symFlag, kTestDefaultMaterial, messages);
@@ -89,9 +83,12 @@ inline std::vector<std::string> compute(Bulkhead& bulkhead, Long symFlag = 0) {
 
 template <typename T>
 std::vector<double> valuesOf(const List<T>& list) {
-  std::vector<double> values;
-  for (const T& v : list) values.push_back(static_cast<double>(v));
-  return values;
+  return {list.begin(), list.end()};
+}
+
+inline void expectNear(const std::vector<double>& actual, const std::vector<double>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-5) << i;
 }
 
 // An outline as a sorted set of points, for comparing outlines run either way.

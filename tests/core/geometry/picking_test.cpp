@@ -1,0 +1,135 @@
+// Which object lies under the cursor: the order in which kinds of object are
+// tried decides what a click on overlapping objects selects.
+#include "geometry/picking.h"
+
+#include <gtest/gtest.h>
+
+#include "geometry/compute_geometry.h"
+#include "geometry_test_support.h"
+#include "model/codes.h"
+
+namespace korain {
+namespace {
+
+using testing::member;
+using testing::stiffener;
+using testing::straightNode;
+
+// The plate 0..10 by 0..8 with the corner below (4..10, 0..3) cut away;
+// horizontal members at z 2 (only over y 0..4) and z 5, one vertical stiffener
+// at y 7 running from z 3, and two bands split at z 4, the upper one in two
+// strakes split at y 6.
+Bulkhead pickingBulkhead(std::string name) {
+  Bulkhead b = testing::bulkheadThrough(
+      {straightNode(0, 0), straightNode(4, 0), straightNode(4, 3), straightNode(10, 3),
+       straightNode(10, 8), straightNode(0, 8), straightNode(0, 0)},
+      std::move(name));
+  b.stfHV = kVertical;
+  b.PrimaryMembers.append(member(2, kHorizontal));
+  b.PrimaryMembers.append(member(5, kHorizontal));
+  b.Stiffeners.append(stiffener(7));
+  b.StrakeBands.append().Z = 4;
+  StrakeBand& upper = b.StrakeBands.append();
+  upper.Z = 8;
+  upper.Strakes.append().Y = 6;
+  upper.Strakes.append().Y = 10;
+  return b;
+}
+
+class Picking : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    arrangement_.Bulkheads.append(pickingBulkhead("First"));
+    arrangement_.Bulkheads.append(pickingBulkhead("Second"));  // on top of the first
+    GeometryState state;
+    MessageList messages;
+    computeGeometry(arrangement_, state, messages, testing::kTestDefaultMaterial);
+    ASSERT_TRUE(messages.empty()) << messages.messages().front();
+    arrangement_.CurBulkhead = 0;
+  }
+
+  Arrangement arrangement_;
+};
+
+TEST_F(Picking, KindsAreTriedInOrder) {
+  constexpr Long kAll = kPickNodes | kPickPrimaryMembers | kPickStiffenerSpans | kPickStrakes;
+  struct Case {
+    const char* what;
+    PlanePoint point;
+    Long mask;
+    Integer panel;
+    PickCode code;
+    Integer object;
+    Integer subObject;
+  };
+  const Case cases[] = {
+      {"node 4, looked for", {10.0005, 3}, kPickNodes, 0, PickCode::Node, 4, 0},
+      {"off the nodes: the contour after node 3", {7, 3}, kPickNodes, 0, PickCode::Contour, 3, 0},
+      {"contour after node 5, nodes not looked for", {5, 8.002}, 0, 0, PickCode::Contour, 5, 0},
+      {"contour wins over everything", {0, 5}, kAll, kStrakeBandsPanel, PickCode::Contour, 6, 0},
+      {"short member", {2, 2}, kPickPrimaryMembers, 0, PickCode::PrimaryMember, 1, 0},
+      {"long member", {8, 5.003}, kPickPrimaryMembers, 0, PickCode::PrimaryMember, 2, 0},
+      {"member before span", {7, 5}, kPickPrimaryMembers | kPickStiffenerSpans, 0,
+       PickCode::PrimaryMember, 2, 0},
+      // The stiffener starts above the short member: its first span lies in
+      // support interval 2 and its second in interval 3.
+      {"first span", {7, 4}, kPickStiffenerSpans, 0, PickCode::StiffenerSpan, 1, 2},
+      {"second span", {7, 6}, kPickStiffenerSpans, 0, PickCode::StiffenerSpan, 1, 3},
+      {"strake of the lower band", {2, 2}, kPickStrakes, 0, PickCode::Strake, 1, 1},
+      {"first strake of the upper band", {3, 6}, kPickStrakes, 0, PickCode::Strake, 2, 1},
+      {"second strake of the upper band", {8, 6}, kPickStrakes, 0, PickCode::Strake, 2, 2},
+      {"inside, strakes not looked for", {8, 6}, kPickStiffenerSpans, 0, PickCode::Contour, 1, 0},
+      {"member on a strake", {8, 5}, kPickPrimaryMembers | kPickStrakes, 0,
+       PickCode::PrimaryMember, 2, 0},
+      {"strake over member in the bands panel", {8, 5}, kPickPrimaryMembers | kPickStrakes,
+       kStrakeBandsPanel, PickCode::Strake, 2, 2},
+      {"in the cut-away corner", {7, 1}, kAll, 0, PickCode::Nothing, 0, 0},
+  };
+  for (const Case& c : cases) {
+    PickTarget target{9, 9, 9};
+    const PickCode code = findObject(arrangement_, c.point, 0.01, c.mask, c.panel, target);
+    EXPECT_EQ(code, c.code) << c.what;
+    const Integer bulkhead = c.code == PickCode::Nothing ? 0 : 1;
+    EXPECT_EQ(target.bulkhead, bulkhead) << c.what;
+    EXPECT_EQ(target.object, c.object) << c.what;
+    EXPECT_EQ(target.subObject, c.subObject) << c.what;
+  }
+}
+
+TEST_F(Picking, CurrentBulkheadFirstAndNoBulkheadLeavesTheTarget) {
+  for (const auto& [current, expected] : {std::pair<Integer, Integer>{0, 1}, {1, 1}, {2, 2}}) {
+    arrangement_.CurBulkhead = current;
+    PickTarget target;
+    EXPECT_EQ(findObject(arrangement_, {7, 3}, 0.01, 0, 0, target), PickCode::Contour);
+    EXPECT_EQ(target.bulkhead, expected) << "current " << current;
+  }
+
+  const Arrangement none;
+  PickTarget untouched{5, 6, 7};
+  EXPECT_EQ(findObject(none, {7, 3}, 0.01, 0xFF, 0, untouched), PickCode::Nothing);
+  EXPECT_EQ(untouched.bulkhead, 5);
+  EXPECT_EQ(untouched.object, 6);
+  EXPECT_EQ(untouched.subObject, 7);
+}
+
+TEST(PickingOutline, InsideOnAnEdgeAndRaysThroughVertices) {
+  List<StrakePoint> square;
+  for (const auto& [y, z] : {std::pair{0.F, 0.F}, {2.F, 0.F}, {2.F, 2.F}, {0.F, 2.F}}) {
+    square.append({y, z});
+  }
+  // The ray runs towards (-100000, -100000), down and to the left at 45 degrees.
+  const std::pair<PlanePoint, bool> cases[] = {
+      {{1, 0.5}, true},      {{1, -0.5}, false},  // inside; outside, missing the square
+      {{3, 1.5}, false},                          // outside, the ray crossing two edges
+      {{2, 1}, true},        {{2.0005, 1}, true}, {{2, 2}, true},  // on an edge or a vertex
+      {{1, 1}, true},   // the ray leaves through the vertex (0, 0)
+      {{3, 3}, false},  // the ray passes through the vertices (2, 2) and (0, 0)
+  };
+  for (const auto& [point, inside] : cases) {
+    EXPECT_EQ(pointInOutline(square, point), inside) << point.y << ", " << point.z;
+  }
+  EXPECT_FALSE(pointInOutline(List<StrakePoint>{}, {0, 0}));
+}
+
+}  // namespace
+}  // namespace korain

@@ -1,0 +1,38 @@
+// The message list under the main window: one line per message, newest last,
+// bounded so that a long computation cannot flood it.
+#include "messages/message_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace korain {
+namespace {
+
+TEST(MessageList, KeepsTheLatestFortyAndSelectsTheNewest) {
+  MessageList list;
+  EXPECT_EQ(list.selectedIndex(), -1);
+  for (int i = 1; i <= 41; ++i) list.add("Message ¤", {i});
+  ASSERT_EQ(list.size(), 40U);
+  EXPECT_EQ(list.messages().front(), "Message 2");  // the first one went
+  EXPECT_EQ(list.messages().back(), "Message 41");
+  EXPECT_EQ(list.selectedIndex(), 39);
+}
+
+TEST(MessageList, NumberZeroClears) {
+  MessageList list;
+  list.add("Bulkhead ¤ is not closed", {1});
+  list.add("Bulkhead ¤ is not closed", {2});
+  list.add(Long{0});
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(list.selectedIndex(), -1);
+}
+
+TEST(MessageList, LineBreakShowsAsABlank) {
+  MessageList list;
+  list.add("Strake ¤²has no size in Bulkhead '¤'", {3, "Hold 3 aft"});
+  EXPECT_EQ(list.messages().back(), "Strake 3 has no size in Bulkhead 'Hold 3 aft'");
+}
+
+}  // namespace
+}  // namespace korain
