@@ -94,6 +94,8 @@ struct OrdinaryStiffener {
   Single SpanReduction = 0;
   Long TypeConn = 0;
 
+  bool Selected = false;  // selection of the stiffeners panel
+
   List<Integer> IntervalSpans;  // computed: span number of each support interval
 
   bool operator==(const OrdinaryStiffener&) const = default;

@@ -1,0 +1,42 @@
+// What the drawing shows and how picking works: the display options record
+// that the display panel, the check menu and the drawing share.
+#pragma once
+
+#include "checks/legend.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// Bits of the display word: which elements the drawing always shows.
+namespace display_bit {
+inline constexpr Long kStools = 1;
+inline constexpr Long kNodes = 2;
+inline constexpr Long kNodeNumbers = 4;
+inline constexpr Long kPrimaryMembers = 8;
+inline constexpr Long kStiffeners = 16;
+inline constexpr Long kAxis = 32;
+inline constexpr Long kStrakes = 128;
+inline constexpr Long kCorrugation = 256;
+}  // namespace display_bit
+
+// The check display is off.
+inline constexpr Long kNoCheck = -1;
+
+// The tool of the drawing window: picking objects, or zooming.
+inline constexpr Integer kPickTool = 5;
+inline constexpr Integer kZoomTool = 12;
+
+struct DisplayOptions {
+  Long DisplayWord = display_bit::kAxis | display_bit::kStools;  // start-up shows axis and stools
+  Integer PanelCode = 0;    // the object panel shown (object kind code)
+  Long CheckMode = kNoCheck;
+  Long ObjectMask = 2 | 8 | 16 | 128;  // nodes, members, stiffener spans, strakes
+  Integer Tool = kPickTool;
+  Long ScalingMode = 200;
+  List<Long> Palette;  // 0xRRGGBB
+  Legend CurrentLegend;
+
+  bool shows(Long bit) const { return (DisplayWord & bit) != 0; }
+};
+
+}  // namespace korain

@@ -1,0 +1,35 @@
+#include "view/print_scale.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace korain {
+
+double standardRatio(double ratio) {
+  if (!(ratio > 0) || !std::isfinite(ratio)) return 1;
+  double power = 1;
+  while (ratio <= 14) {
+    ratio *= 10;
+    power /= 10;
+  }
+  while (ratio >= 100) {
+    ratio /= 10;
+    power *= 10;
+  }
+  for (const double d : {15.0, 20.0, 25.0, 33.333336, 50.0, 100.0}) {
+    if (d >= ratio) return d * power;
+  }
+  return 100 * power;
+}
+
+double choosePrintScale(double paperWidthCm, double paperHeightCm, double sectionWidth,
+                        double sectionHeight, bool wholeSection) {
+  const double usableWidth = (paperWidthCm - 2) / 100;
+  const double usableHeight = (paperHeightCm - 4) / 100;
+  const double width = wholeSection ? sectionWidth : sectionWidth / 2;
+  double ratio = standardRatio(width / usableWidth);
+  if (sectionHeight / ratio > usableHeight) ratio = standardRatio(sectionHeight / usableHeight);
+  return ratio;
+}
+
+}  // namespace korain

@@ -1,0 +1,19 @@
+// The normalised scale of a printed drawing: the standard ratio (metres of
+// section per metre of paper) at which the section fits the sheet.
+#pragma once
+
+namespace korain {
+
+// The standard ratio at or above `ratio`: d·10^k with d one of 15, 20, 25,
+// 33.333336, 50 and 100. A ratio that is not a positive number gives 1.
+double standardRatio(double ratio);
+
+// The paper is `paperWidthCm` by `paperHeightCm`; 2 cm of width and 4 cm of
+// height are kept for the border and the title block. The drawing shows the
+// whole section width when `wholeSection`, else half of it (a section
+// described on one side of the centre line). The ratio fits the width first,
+// then the height when the width's ratio would overflow it.
+double choosePrintScale(double paperWidthCm, double paperHeightCm, double sectionWidth,
+                        double sectionHeight, bool wholeSection);
+
+}  // namespace korain

@@ -1,0 +1,24 @@
+// The hull section drawn behind the bulkheads: the polylines of its panels,
+// or a frame of the ship's half breadth and depth when there is no section.
+#pragma once
+
+#include <vector>
+
+#include "geometry/plane.h"
+#include "model/arrangement.h"
+#include "section/section.h"
+#include "ship/ship_data.h"
+
+namespace korain {
+
+using Polyline = std::vector<PlanePoint>;
+
+// Each panel through its nodes, arcs included (as the bulkhead contours are).
+std::vector<Polyline> sectionOutlines(const Section& section);
+
+// The frame of the ship's main dimensions: base line, side at B/2, deck at D,
+// and the other side when a bulkhead reaches to port (y below 0). Nothing
+// when the breadth or the depth is not given.
+std::vector<Polyline> shipFrame(const Arrangement& arrangement, const ShipData& ship);
+
+}  // namespace korain

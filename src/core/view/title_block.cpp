@@ -1,0 +1,30 @@
+#include "view/title_block.h"
+
+#include "model/codes.h"
+#include "text/format_message.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+bool isBlank(const std::string& text) { return trimmed(text).empty(); }
+
+std::string shipTitle(const ShipData& ship, int line) { return std::string(trimmed(ship.Titles.at(line))); }
+
+}  // namespace
+
+TitleBlock fillTitleBlock(const TitleBlockInput& input, const Arrangement& arrangement,
+                          const ShipData& ship) {
+  TitleBlock block;
+  block.Lines[0] = korainString(114) + versionText(input.Version, false);
+  block.Lines[1] = korainString(115) + input.Date;
+  block.Lines[2] = isBlank(input.TypedLines[0]) ? shipTitle(ship, 1) : input.TypedLines[0];
+  block.Lines[3] = input.TypedLines[1];
+  block.Lines[4] = isBlank(input.TypedLines[2]) ? shipTitle(ship, 2) : input.TypedLines[2];
+  block.Lines[5] = formatMessage(korainString(116), {arrangement.X});
+  block.Lines[6] = std::string(objectKindText(input.ShownObjectKind).value_or(""));
+  block.Lines[7] = input.LoginName + " " + input.ComputerName;
+  return block;
+}
+
+}  // namespace korain

@@ -1,0 +1,83 @@
+#include "view/world_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/contour_arc.h"
+#include "geometry/contour_polygon.h"
+#include "view/section_outline.h"
+
+namespace korain {
+namespace {
+
+constexpr double kEmptyExtent = 10;
+
+struct Bounds {
+  double yMin = INFINITY;
+  double zMin = INFINITY;
+  double yMax = -INFINITY;
+  double zMax = -INFINITY;
+
+  void add(PlanePoint p) {
+    if (!std::isfinite(p.y) || !std::isfinite(p.z)) return;
+    yMin = std::min(yMin, p.y);
+    zMin = std::min(zMin, p.z);
+    yMax = std::max(yMax, p.y);
+    zMax = std::max(zMax, p.z);
+  }
+  bool isEmpty() const { return !(yMax >= yMin && zMax >= zMin); }
+};
+
+void addBulkheads(Bounds& bounds, const Arrangement& arrangement) {
+  for (const Bulkhead& bulkhead : arrangement.Bulkheads) {
+    Bulkhead path;
+    path.Nodes = bulkhead.Nodes;
+    computeBHeadGeometry(path);
+    for (const PlanePoint& p : contourPolygon(path)) bounds.add(p);
+  }
+}
+
+}  // namespace
+
+WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
+                       const ShipData& ship) {
+  Bounds bounds;
+  const std::vector<Polyline> behind =
+      section != nullptr ? sectionOutlines(*section) : shipFrame(arrangement, ship);
+  for (const Polyline& line : behind) {
+    for (const PlanePoint& p : line) bounds.add(p);
+  }
+  addBulkheads(bounds, arrangement);
+  if (bounds.isEmpty()) return {0, 0, kEmptyExtent, kEmptyExtent};
+  // The centre line is always in view: the axis is drawn along it.
+  bounds.add({0, bounds.zMin});
+  const double width = std::max(bounds.yMax - bounds.yMin, kGeometryTolerance);
+  const double height = std::max(bounds.zMax - bounds.zMin, kGeometryTolerance);
+  return {bounds.yMin, bounds.zMin, width, height};
+}
+
+WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect) {
+  const double margin = std::max(extent.width, extent.height) * std::max(0.0, marginPercent) / 100;
+  double width = extent.width + 2 * margin;
+  double height = extent.height + 2 * margin;
+  if (surfaceAspect > 0 && std::isfinite(surfaceAspect)) {
+    if (width / height < surfaceAspect) {
+      width = height * surfaceAspect;
+    } else {
+      height = width / surfaceAspect;
+    }
+  }
+  return {extent.centreY() - width / 2, extent.centreZ() - height / 2, width, height};
+}
+
+WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor) {
+  const double width = window.width / factor;
+  const double height = window.height / factor;
+  return {y - width / 2, z - height / 2, width, height};
+}
+
+bool isZoomed(const WorldWindow& visible, const WorldWindow& full) {
+  return visible.width < full.width || visible.height < full.height;
+}
+
+}  // namespace korain

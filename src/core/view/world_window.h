@@ -1,0 +1,41 @@
+// The part of the world (metres, y to the right, z up) that a drawing shows.
+#pragma once
+
+#include "model/arrangement.h"
+#include "section/section.h"
+#include "ship/ship_data.h"
+
+namespace korain {
+
+struct WorldWindow {
+  double left = 0;
+  double bottom = 0;
+  double width = 0;
+  double height = 0;
+
+  double right() const { return left + width; }
+  double top() const { return bottom + height; }
+  double centreY() const { return left + width / 2; }
+  double centreZ() const { return bottom + height / 2; }
+  bool isEmpty() const { return !(width > 0 && height > 0); }
+};
+
+// The extent of everything the drawing shows: the hull section behind (the
+// section's panels, or the frame of the ship's breadth and depth when there
+// is no section), the bulkheads' contours and the centre line. Never empty:
+// without anything to show it is a 10 m square.
+WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
+                       const ShipData& ship);
+
+// The extent widened by `marginPercent` of its larger side on every side, then
+// widened further along one axis so that it has the aspect ratio
+// width / height of the surface; the centre stays.
+WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect);
+
+// The window centred on (y, z) with its size divided by `factor`.
+WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor);
+
+// Whether a window shows less than the full extent in either direction.
+bool isZoomed(const WorldWindow& visible, const WorldWindow& full);
+
+}  // namespace korain

@@ -1,0 +1,39 @@
+#include "render/arrangement_painter.h"
+
+#include "render/bulkhead_painter.h"
+#include "render/overlay_painter.h"
+#include "render/paint_context.h"
+#include "render/world_transform.h"
+#include "view/section_outline.h"
+
+namespace korain {
+
+void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                      const DrawingScene& scene, double pixelsPerPoint) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setClipRect(device);
+  painter.fillRect(device, Qt::white);
+  PaintContext context{painter, worldToDevice(window, device),
+                       DrawingStyle(scene.labels, pixelsPerPoint), LabelLayout(painter),
+                       scene.options};
+  paintHull(context, scene.section != nullptr ? sectionOutlines(*scene.section)
+                                              : shipFrame(scene.arrangement, scene.ship));
+  const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
+  for (int i = 1; i <= bulkheads.count(); ++i) {
+    paintStrakes(context, bulkheads.at(i), i == scene.arrangement.CurBulkhead);
+  }
+  if (scene.options.shows(display_bit::kAxis)) paintAxes(context, window);
+  // The current bulkhead last, so that it lies on top of the others.
+  for (int i = 1; i <= bulkheads.count(); ++i) {
+    if (i != scene.arrangement.CurBulkhead) paintBulkheadLines(context, bulkheads.at(i), false);
+  }
+  if (bulkheads.inBounds(scene.arrangement.CurBulkhead)) {
+    paintBulkheadLines(context, bulkheads.at(scene.arrangement.CurBulkhead), true);
+  }
+  if (scene.options.CheckMode != kNoCheck) paintLegend(context, device);
+  painter.restore();
+}
+
+}  // namespace korain

@@ -1,0 +1,214 @@
+#include "render/bulkhead_painter.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+#include "checks/check_modes.h"
+#include "geometry/contour_polygon.h"
+#include "geometry/member_lines.h"
+#include "model/codes.h"
+#include "text/number_format.h"
+
+namespace korain {
+namespace {
+
+using namespace display_bit;
+
+bool panelShows(const PaintContext& context, ObjectKind kind) {
+  return context.options.PanelCode == static_cast<Integer>(kind);
+}
+
+bool checking(const PaintContext& context) { return context.options.CheckMode != kNoCheck; }
+
+PlanePoint centroidOf(const List<StrakePoint>& outline) {
+  double y = 0;
+  double z = 0;
+  for (const StrakePoint& p : outline) {
+    y += p.Y;
+    z += p.Z;
+  }
+  const double n = outline.count();
+  return {y / n, z / n};
+}
+
+QColor checkFill(QColor colour) {
+  colour.setAlpha(170);
+  return colour;
+}
+
+void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) {
+  if (!strake.Outline.isDimensioned()) return;
+  QPolygonF polygon;
+  for (const StrakePoint& p : strake.Outline) {
+    if (std::isfinite(p.Y) && std::isfinite(p.Z)) polygon << context.map(p.Y, p.Z);
+  }
+  if (polygon.size() < 3) return;
+  const QColor checkColour = checking(context) ? context.paletteColour(strake.ColourIndex) : QColor();
+  QColor fill = context.style.strakeFill();
+  if (checkColour.isValid()) fill = checkFill(checkColour);
+  if (highlighted) fill = context.style.currentStrakeFill();
+  context.painter.setPen(context.style.strakeEdgePen());
+  context.painter.setBrush(fill);
+  context.painter.drawPolygon(polygon);
+  context.painter.setBrush(Qt::NoBrush);
+  if (!context.options.shows(kStrakes)) return;
+  context.painter.setPen(context.style.labelColour());
+  const QString thickness = QString::fromStdString(formatNumber(strake.Th, "#0.0"));
+  context.labels.placeCentred(thickness, context.style.font(LabelKind::AxisAndStrake),
+                              context.map(centroidOf(strake.Outline)));
+}
+
+void paintStools(PaintContext& context, const Bulkhead& bulkhead) {
+  context.painter.setPen(context.style.stoolPen());
+  const double tick = context.style.tickLength();
+  struct Stool {
+    bool enabled;
+    double z;
+    double from;
+    double to;
+    double side;  // device direction of the hatching: below the lower, above the upper
+  };
+  for (const Stool& stool :
+       {Stool{bulkhead.Stool1Enabled, bulkhead.Stool1Z, bulkhead.Stool1End1, bulkhead.Stool1End2, 1},
+        Stool{bulkhead.Stool2Enabled, bulkhead.Stool2Z, bulkhead.Stool2End1, bulkhead.Stool2End2, -1}}) {
+    if (!stool.enabled) continue;
+    const QPointF a = context.map(stool.from, stool.z);
+    const QPointF b = context.map(stool.to, stool.z);
+    if (!std::isfinite(a.x()) || !std::isfinite(b.x())) continue;
+    context.painter.drawLine(a, b);
+    const double length = b.x() - a.x();
+    const int ticks = static_cast<int>(std::min(400.0, std::abs(length) / (2 * tick)));
+    for (int i = 1; i < ticks; ++i) {
+      const double x = a.x() + length * i / ticks;
+      context.painter.drawLine(QPointF(x, a.y()), QPointF(x - tick, a.y() + stool.side * tick));
+    }
+  }
+}
+
+void paintSegment(PaintContext& context, const PlaneSegment& segment) {
+  context.painter.drawLine(context.map(segment.from), context.map(segment.to));
+}
+
+void paintCorrugation(PaintContext& context, const Bulkhead& bulkhead) {
+  context.painter.setPen(context.style.corrugationPen());
+  for (const CorrugationLine& line : bulkhead.CorrugationLines) {
+    if (!line.Extremities.isDimensioned()) continue;
+    paintSegment(context, lineSegment(line.Position, bulkhead.stfHV, line.Extremities.first(),
+                                      line.Extremities.last()));
+  }
+}
+
+void paintMembers(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+  for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
+    const bool chosen = current && panelShows(context, ObjectKind::PrimaryMember) && j == bulkhead.CurPrim;
+    context.painter.setPen(context.style.memberPen(chosen));
+    paintSegment(context, primarySegment(bulkhead.PrimaryMembers.at(j)));
+  }
+}
+
+// A bracket as a small triangle on the stiffener's end, its leg along the
+// stiffener as long as the bracket.
+void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryStiffener& stiffener,
+                  Long stfHV, bool atStart) {
+  if (!bracket.Enabled || !(bracket.Length > 0) || !stiffener.Extremities.isDimensioned()) return;
+  const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
+  const double inward = atStart ? bracket.Length : -bracket.Length;
+  const bool vertical = stfHV == kVertical;
+  const PlanePoint tip = vertical ? PlanePoint{stiffener.Position, end} : PlanePoint{end, stiffener.Position};
+  const PlanePoint along = vertical ? PlanePoint{stiffener.Position, end + inward}
+                                    : PlanePoint{end + inward, stiffener.Position};
+  const double leg = std::abs(inward) * 0.6;
+  const PlanePoint foot = vertical ? PlanePoint{stiffener.Position + leg, end} : PlanePoint{end, stiffener.Position + leg};
+  const QColor colour = checking(context) ? context.paletteColour(bracket.ColourIndex) : QColor();
+  context.painter.setPen(colour.isValid() ? context.style.colouredSpanPen(colour)
+                                          : context.style.stiffenerPen(false));
+  context.painter.drawPolyline(QPolygonF{context.map(along), context.map(foot), context.map(tip)});
+}
+
+void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+  const bool panel = current && panelShows(context, ObjectKind::OrdinaryStiffener);
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    const bool chosen = panel && stiffener.Selected;
+    for (int s = 1; s <= stiffener.Spans.count(); ++s) {
+      PlaneSegment segment;
+      if (!secondarySegment(stiffener, bulkhead.stfHV, s, segment)) continue;
+      const QColor colour =
+          checking(context) ? context.paletteColour(stiffener.Spans.at(s).ColourIndex) : QColor();
+      context.painter.setPen(colour.isValid() && !chosen ? context.style.colouredSpanPen(colour)
+                                                         : context.style.stiffenerPen(chosen));
+      paintSegment(context, segment);
+    }
+    paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, true);
+    paintBracket(context, stiffener.Brackets.at(2), stiffener, bulkhead.stfHV, false);
+  }
+}
+
+void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+  const bool panel = current && panelShows(context, ObjectKind::Node);
+  const double radius = context.style.nodeRadius();
+  const bool numbers = context.options.shows(kNodeNumbers);
+  const bool marks = context.options.shows(kNodes) || panel;
+  for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
+    const Node& node = bulkhead.Nodes.at(k);
+    const QPointF at = context.map(node.Y, node.Z);
+    if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
+    const bool chosen = panel && k == bulkhead.CurNode;
+    if (marks || chosen) {
+      context.painter.setPen(context.style.nodePen(chosen));
+      context.painter.setBrush(chosen ? context.style.contourPen(true).color() : context.style.nodeFill());
+      context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius, chosen ? radius * 1.6 : radius);
+      context.painter.setBrush(Qt::NoBrush);
+    }
+    if (numbers) {
+      context.painter.setPen(context.style.labelColour());
+      context.labels.place(QString::number(k), context.style.font(LabelKind::Node), at, radius, false);
+    }
+  }
+}
+
+void paintName(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+  if (bulkhead.Name.empty() || !bulkhead.Nodes.isDimensioned()) return;
+  const QPointF top = context.map((bulkhead.YMin + bulkhead.YMax) / 2.0, bulkhead.ZMax);
+  if (!std::isfinite(top.x()) || !std::isfinite(top.y())) return;
+  context.painter.setPen(current ? context.style.contourPen(true).color() : context.style.labelColour());
+  const QFont font = context.style.font(LabelKind::BulkheadName);
+  const QFontMetricsF metrics(font);
+  context.labels.place(QString::fromStdString(bulkhead.Name), font,
+                       QPointF(top.x() - metrics.horizontalAdvance(QString::fromStdString(bulkhead.Name)) / 2,
+                               top.y()),
+                       context.style.nodeRadius(), true);
+}
+
+}  // namespace
+
+void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+  const bool panel = current && panelShows(context, ObjectKind::StrakeBand);
+  const bool coloured = checking(context);
+  if (!context.options.shows(kStrakes) && !panel && !coloured) return;
+  for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
+    const StrakeBand& band = bulkhead.StrakeBands.at(b);
+    for (int t = 1; t <= band.Strakes.count(); ++t) {
+      paintStrake(context, band.Strakes.at(t), panel && b == bulkhead.CurBand && t == band.CurStrake);
+    }
+  }
+}
+
+void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+  if (context.options.shows(kCorrugation) || (current && panelShows(context, ObjectKind::Corrugation))) {
+    paintCorrugation(context, bulkhead);
+  }
+  if (context.options.shows(kStiffeners) || checking(context) ||
+      (current && panelShows(context, ObjectKind::OrdinaryStiffener))) {
+    paintStiffeners(context, bulkhead, current);
+  }
+  if (context.options.shows(kPrimaryMembers) || (current && panelShows(context, ObjectKind::PrimaryMember))) {
+    paintMembers(context, bulkhead, current);
+  }
+  if (context.options.shows(kStools)) paintStools(context, bulkhead);
+  context.painter.setPen(context.style.contourPen(current));
+  drawWorldPolyline(context, contourPolygon(bulkhead), false);
+  paintNodes(context, bulkhead, current);
+  paintName(context, bulkhead, current);
+}
+
+}  // namespace korain

@@ -1,0 +1,16 @@
+// One bulkhead of the drawing: strakes, contour, stools, corrugation, members,
+// stiffeners with spans and brackets, nodes and the labels.
+#pragma once
+
+#include "model/arrangement.h"
+#include "render/paint_context.h"
+
+namespace korain {
+
+// The plating layer (strakes) of a bulkhead, drawn first so that lines lie on it.
+void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, bool current);
+
+// Everything else of the bulkhead, and its labels.
+void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, bool current);
+
+}  // namespace korain

@@ -1,0 +1,75 @@
+#include "render/drawing_style.h"
+
+#include <algorithm>
+
+namespace korain {
+namespace {
+
+// The palette of the drawing itself: dark, distinct in grey print, leaving the
+// bright colours to the check display.
+const QColor kHull(150, 156, 165);
+const QColor kContour(24, 39, 66);
+const QColor kCurrent(0, 94, 184);
+const QColor kStool(95, 75, 50);
+const QColor kMember(120, 28, 28);
+const QColor kStiffener(28, 90, 60);
+const QColor kCorrugation(70, 70, 150);
+const QColor kAxis(110, 110, 110);
+const QColor kLabel(30, 30, 30);
+
+}  // namespace
+
+DrawingStyle::DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint)
+    : labels_(labels), pixelsPerPoint_(pixelsPerPoint > 0 ? pixelsPerPoint : 1) {}
+
+QPen DrawingStyle::pen(const QColor& colour, double points, Qt::PenStyle style) const {
+  QPen result(colour, points * pixelsPerPoint_, style, Qt::RoundCap, Qt::RoundJoin);
+  result.setCosmetic(true);  // weights in device pixels, whatever the world scale
+  return result;
+}
+
+QPen DrawingStyle::hullPen() const { return pen(kHull, 0.9); }
+QPen DrawingStyle::contourPen(bool current) const {
+  return pen(current ? kCurrent : kContour, current ? 2.4 : 1.8);
+}
+QPen DrawingStyle::stoolPen() const { return pen(kStool, 1.2); }
+QPen DrawingStyle::memberPen(bool current) const {
+  return pen(current ? kCurrent : kMember, current ? 2.6 : 2.0);
+}
+QPen DrawingStyle::stiffenerPen(bool current) const {
+  return pen(current ? kCurrent : kStiffener, current ? 1.5 : 0.8);
+}
+QPen DrawingStyle::colouredSpanPen(const QColor& colour) const { return pen(colour, 2.2); }
+QPen DrawingStyle::strakeEdgePen() const { return pen(QColor(120, 130, 145), 0.5, Qt::DotLine); }
+QPen DrawingStyle::corrugationPen() const { return pen(kCorrugation, 0.8, Qt::DashLine); }
+QPen DrawingStyle::axisPen() const { return pen(kAxis, 0.7, Qt::DashDotLine); }
+QPen DrawingStyle::nodePen(bool current) const { return pen(current ? kCurrent : kContour, 0.8); }
+QColor DrawingStyle::nodeFill() const { return Qt::white; }
+QColor DrawingStyle::strakeFill() const { return QColor(235, 240, 247); }
+QColor DrawingStyle::currentStrakeFill() const { return QColor(190, 215, 245); }
+QColor DrawingStyle::labelColour() const { return kLabel; }
+double DrawingStyle::nodeRadius() const { return 2.2 * pixelsPerPoint_; }
+double DrawingStyle::tickLength() const { return 3.5 * pixelsPerPoint_; }
+
+QFont DrawingStyle::font(LabelKind kind) const {
+  int points = labels_.AxisFontSize;
+  switch (kind) {
+    case LabelKind::BulkheadName:
+      points = labels_.PanelFontSize;
+      break;
+    case LabelKind::Node:
+      points = labels_.NodeFontSize;
+      break;
+    case LabelKind::Stiffener:
+      points = labels_.StiffenerFontSize;
+      break;
+    case LabelKind::AxisAndStrake:
+      break;
+  }
+  QFont result(QString::fromStdString(labels_.FontName));
+  result.setPixelSize(std::max(1, static_cast<int>(std::clamp(points, 4, 72) * pixelsPerPoint_)));
+  if (kind == LabelKind::BulkheadName) result.setBold(true);
+  return result;
+}
+
+}  // namespace korain

@@ -1,0 +1,48 @@
+// Line weights, colours and label fonts of the drawing, for one surface.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPen>
+
+#include "app/configuration.h"
+
+namespace korain {
+
+// The four kinds of label, each with its size in the display settings.
+enum class LabelKind { BulkheadName, Node, Stiffener, AxisAndStrake };
+
+class DrawingStyle {
+ public:
+  // `pixelsPerPoint` converts the typographic point (1/72 inch) into device
+  // pixels, so that line weights and labels keep their size on paper.
+  DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint);
+
+  QPen hullPen() const;
+  QPen contourPen(bool current) const;
+  QPen stoolPen() const;
+  QPen memberPen(bool current) const;
+  QPen stiffenerPen(bool current) const;
+  QPen colouredSpanPen(const QColor& colour) const;
+  QPen strakeEdgePen() const;
+  QPen corrugationPen() const;
+  QPen axisPen() const;
+  QPen nodePen(bool current) const;
+  QColor nodeFill() const;
+  QColor strakeFill() const;
+  QColor currentStrakeFill() const;
+  QColor labelColour() const;
+  double nodeRadius() const;
+  double tickLength() const;
+  double pixelsPerPoint() const { return pixelsPerPoint_; }
+
+  QFont font(LabelKind kind) const;
+
+ private:
+  QPen pen(const QColor& colour, double points, Qt::PenStyle style = Qt::SolidLine) const;
+
+  DisplayConfig labels_;
+  double pixelsPerPoint_;
+};
+
+}  // namespace korain

@@ -1,0 +1,34 @@
+// Places labels on a drawing so that they do not sit on top of each other.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+namespace korain {
+
+class LabelLayout {
+ public:
+  explicit LabelLayout(QPainter& painter) : painter_(painter) {}
+
+  // Draws the text near the anchor (device coordinates): right and above, else
+  // right and below, left and above, left and below, the first place that
+  // overlaps no label drawn before. With `always` the first place is used even
+  // when every place overlaps; otherwise the label is left out. True when drawn.
+  bool place(const QString& text, const QFont& font, QPointF anchor, double gap, bool always);
+
+  // Draws the text centred on the point when it overlaps no label; true when drawn.
+  bool placeCentred(const QString& text, const QFont& font, QPointF centre);
+
+ private:
+  bool isFree(const QRectF& box) const;
+  void draw(const QString& text, const QFont& font, const QRectF& box);
+
+  QPainter& painter_;
+  std::vector<QRectF> taken_;
+};
+
+}  // namespace korain

@@ -1,0 +1,34 @@
+// What the parts of the drawing share while one picture is painted.
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPointF>
+#include <QPolygonF>
+#include <QTransform>
+
+#include "geometry/plane.h"
+#include "render/drawing_style.h"
+#include "render/label_layout.h"
+#include "view/display_options.h"
+
+namespace korain {
+
+struct PaintContext {
+  QPainter& painter;
+  QTransform toDevice;
+  DrawingStyle style;
+  LabelLayout labels;
+  const DisplayOptions& options;
+
+  QPointF map(PlanePoint p) const { return toDevice.map(QPointF(p.y, p.z)); }
+  QPointF map(double y, double z) const { return toDevice.map(QPointF(y, z)); }
+
+  // The palette colour of a colour index (1-based, wrapping); invalid for 0.
+  QColor paletteColour(Long index) const;
+};
+
+// Draws a polyline of world points; points that are not numbers break it.
+void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points, bool closed);
+
+}  // namespace korain
