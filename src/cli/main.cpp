@@ -8,6 +8,7 @@
 
 #include "checks/check_modes.h"
 #include "commands.h"
+#include "draw_command.h"
 #include "geometry_commands.h"
 #include "ship_command.h"
 
@@ -18,6 +19,8 @@ constexpr std::string_view kUsage =
     "       korain-cli dump DB N\n"
     "       korain-cli check DB N\n"
     "       korain-cli legend DB N MODE\n"
+    "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
+    "                      [--title-block] [--normalised-scale]\n"
     "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
@@ -27,6 +30,8 @@ constexpr std::string_view kUsage =
     "  legend  the check legend of arrangement N: palette position, colour, text;\n"
     "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
     "          9 bracket scantling, 10 bracket length, 11 connection\n"
+    "  draw    the drawing of arrangement N as .bmp, .png, .svg or .pdf (by the extension);\n"
+    "          LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all\n"
     "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
@@ -62,6 +67,9 @@ int main(int argc, char** argv) {
   const korain::CommandStreams streams{std::cout, std::cerr};
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
   if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
+  if (!args.empty() && args[0] == "draw") {
+    return korain::drawCommand({args.begin() + 1, args.end()}, streams);
+  }
   const bool withBlock =
       (args.size() == 3 && (args[0] == "dump" || args[0] == "resave" || args[0] == "check")) ||
       (args.size() == 4 && (args[0] == "copy" || args[0] == "legend"));

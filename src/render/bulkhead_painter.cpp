@@ -207,8 +207,9 @@ void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, bool cu
   if (context.options.shows(kStools)) paintStools(context, bulkhead);
   context.painter.setPen(context.style.contourPen(current));
   drawWorldPolyline(context, contourPolygon(bulkhead), false);
-  paintNodes(context, bulkhead, current);
+  // The name first: it is the one label that is always shown.
   paintName(context, bulkhead, current);
+  paintNodes(context, bulkhead, current);
 }
 
 }  // namespace korain

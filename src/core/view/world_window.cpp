@@ -57,7 +57,7 @@ WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
 }
 
 WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect) {
-  const double margin = std::max(extent.width, extent.height) * std::max(0.0, marginPercent) / 100;
+  const double margin = std::max(extent.width, extent.height) * std::max(0.0, marginPercent) / 200;
   double width = extent.width + 2 * margin;
   double height = extent.height + 2 * margin;
   if (surfaceAspect > 0 && std::isfinite(surfaceAspect)) {

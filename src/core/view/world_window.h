@@ -27,7 +27,7 @@ struct WorldWindow {
 WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
                        const ShipData& ship);
 
-// The extent widened by `marginPercent` of its larger side on every side, then
+// The extent widened by `marginPercent` of its larger side, half on each side, then
 // widened further along one axis so that it has the aspect ratio
 // width / height of the surface; the centre stays.
 WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect);

@@ -1,0 +1,155 @@
+#include "render/drawing_export.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+
+#include "render/title_block_painter.h"
+
+namespace korain {
+namespace {
+
+constexpr double kScreenDpi = 96;
+constexpr double kPdfDpi = 300;
+constexpr double kMetresPerInch = 0.0254;
+
+double pixelsPerPointAt(double dpi) { return dpi / 72; }
+
+// The window that shows the section at `ratio` metres of section per metre of
+// sheet, centred on the full extent.
+WorldWindow windowAtScale(const WorldWindow& full, const QRectF& area, double dpi, double ratio) {
+  const double metresPerPixel = ratio * kMetresPerInch / dpi;
+  const double width = area.width() * metresPerPixel;
+  const double height = area.height() * metresPerPixel;
+  return {full.centreY() - width / 2, full.centreZ() - height / 2, width, height};
+}
+
+void paintSheet(QPainter& painter, const QRectF& sheet, double dpi, const ExportRequest& request,
+                const DrawingScene& scene) {
+  const double pixelsPerPoint = pixelsPerPointAt(dpi);
+  QRectF area = sheet;
+  if (request.titleBlock) area.setBottom(sheet.bottom() - titleBlockSize(pixelsPerPoint).height());
+  const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
+  const WorldWindow window =
+      request.scaleRatio > 0
+          ? windowAtScale(full, area, dpi, request.scaleRatio)
+          : frameWindow(full, scene.labels.Margin, area.width() / std::max(1.0, area.height()));
+  paintArrangement(painter, area, window, scene, pixelsPerPoint);
+  if (!request.titleBlock) return;
+  painter.fillRect(QRectF(sheet.left(), area.bottom(), sheet.width(), sheet.bottom() - area.bottom()),
+                   Qt::white);
+  const double inset = 4 * pixelsPerPoint;
+  paintTitleBlock(painter, *request.titleBlock, sheet.bottomRight() - QPointF(inset, inset),
+                  QString::fromStdString(scene.labels.FontName), pixelsPerPoint);
+}
+
+bool exportPicture(const ExportRequest& request, const DrawingScene& scene, const char* format,
+                   std::string& error) {
+  QImage image(request.size, QImage::Format_RGB32);
+  image.setDotsPerMeterX(static_cast<int>(kScreenDpi / kMetresPerInch));
+  image.setDotsPerMeterY(static_cast<int>(kScreenDpi / kMetresPerInch));
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    paintSheet(painter, QRectF(QPointF(0, 0), request.size), kScreenDpi, request, scene);
+  }
+  QSaveFile file(QString::fromStdString(request.path));
+  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format) || !file.commit()) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  return true;
+}
+
+bool exportSvg(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
+  QSaveFile file(QString::fromStdString(request.path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setSize(request.size);
+  svg.setViewBox(QRect(QPoint(0, 0), request.size));
+  svg.setResolution(static_cast<int>(kScreenDpi));
+  svg.setTitle(QString::fromStdString(scene.arrangement.Name));
+  {
+    QPainter painter(&svg);
+    paintSheet(painter, QRectF(QPointF(0, 0), request.size), kScreenDpi, request, scene);
+  }
+  if (!file.commit()) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  return true;
+}
+
+bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
+  QSaveFile file(QString::fromStdString(request.path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  {
+    QPdfWriter pdf(&file);
+    pdf.setResolution(static_cast<int>(kPdfDpi));
+    const QSizeF points(request.size.width() * 72 / kScreenDpi, request.size.height() * 72 / kScreenDpi);
+    pdf.setPageSize(QPageSize(points, QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(QString::fromStdString(scene.arrangement.Name));
+    pdf.setCreator(QStringLiteral("Korain"));
+    QPainter painter(&pdf);
+    const QRectF sheet(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
+    paintSheet(painter, sheet, kPdfDpi, request, scene);
+  }
+  if (!file.commit()) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<ExportFormat> exportFormatOf(const std::string& path) {
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos) return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == "bmp") return ExportFormat::Bmp;
+  if (extension == "png") return ExportFormat::Png;
+  if (extension == "svg") return ExportFormat::Svg;
+  if (extension == "pdf") return ExportFormat::Pdf;
+  return std::nullopt;
+}
+
+bool exportDrawing(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
+  if (request.size.width() < 1 || request.size.height() < 1) {
+    error = "the picture has no size";
+    return false;
+  }
+  const std::optional<ExportFormat> format = exportFormatOf(request.path);
+  if (!format) {
+    error = "the file name must end in .bmp, .png, .svg or .pdf";
+    return false;
+  }
+  switch (*format) {
+    case ExportFormat::Bmp:
+      return exportPicture(request, scene, "BMP", error);
+    case ExportFormat::Png:
+      return exportPicture(request, scene, "PNG", error);
+    case ExportFormat::Svg:
+      return exportSvg(request, scene, error);
+    case ExportFormat::Pdf:
+      return exportPdf(request, scene, error);
+  }
+  return false;
+}
+
+}  // namespace korain

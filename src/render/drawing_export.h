@@ -1,0 +1,32 @@
+// The drawing written to a file: BMP and PNG pictures, SVG and PDF.
+#pragma once
+
+#include <QSize>
+#include <optional>
+#include <string>
+
+#include "render/arrangement_painter.h"
+#include "view/title_block.h"
+
+namespace korain {
+
+enum class ExportFormat { Bmp, Png, Svg, Pdf };
+
+// The format named by the file's extension, in any case; none for another.
+std::optional<ExportFormat> exportFormatOf(const std::string& path);
+
+struct ExportRequest {
+  std::string path;
+  QSize size{1600, 1000};  // pixels; a PDF page of the same size at 96 pixels an inch
+  // With a title block the drawing leaves the lower right corner to it.
+  std::optional<TitleBlock> titleBlock;
+  // Draw at this normalised scale (metres of section per metre of sheet)
+  // instead of filling the sheet; 0 fills it.
+  double scaleRatio = 0;
+};
+
+// Writes the drawing; false with the reason in `error` when the file cannot be
+// written. Nothing is left behind on failure.
+bool exportDrawing(const ExportRequest& request, const DrawingScene& scene, std::string& error);
+
+}  // namespace korain
