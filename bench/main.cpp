@@ -1,4 +1,15 @@
-// Runs every benchmark of the folder.
+// Runs every benchmark of the folder. The drawing benchmarks need Qt's fonts,
+// so a GUI application object exists (offscreen: no screen is needed).
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,5 +1,6 @@
 #include "app/identity.h"
 
+#include <QDir>
 #include <QProcessEnvironment>
 #include <QSysInfo>
 
@@ -11,7 +12,9 @@ std::string loginName() {
     const QString value = environment.value(QString::fromLatin1(name));
     if (!value.isEmpty()) return value.toStdString();
   }
-  return {};
+  // A service or container may set none of them; the home folder is still named after the user.
+  const QString home = QDir::home().dirName();
+  return home == QStringLiteral(".") ? std::string{} : home.toStdString();
 }
 
 std::string computerName() { return QSysInfo::machineHostName().toStdString(); }
