@@ -127,12 +127,12 @@ Legend legendEntries(const Arrangement& arrangement, const std::vector<CheckValu
 
 Legend buildLegend(Arrangement& arrangement, Long mode, const List<Long>& palette,
                    const ShipData& ship, const StatusLine& status) {
-  status(korainStatusString(statusTextNumber(mode)));
+  if (status) status(korainStatusString(statusTextNumber(mode)));
   const std::vector<CheckedObject> objects = checkedObjects(arrangement, mode, ship);
   const std::vector<CheckValue> values = legendValues(objects, mode);
   colourObjects(objects, values, mode, palette.count());
   Legend legend = legendEntries(arrangement, values, mode, palette, ship);
-  status("");
+  if (status) status("");
   return legend;
 }
 

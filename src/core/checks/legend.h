@@ -43,7 +43,7 @@ using StatusLine = std::function<void(std::string_view)>;
 // and name always agree. Material 0 (none) is not coloured.
 //
 // The status line shows what is being built while the work runs and is
-// cleared at the end.
+// cleared at the end; an empty StatusLine shows nothing.
 Legend buildLegend(Arrangement& arrangement, Long mode, const List<Long>& palette,
                    const ShipData& ship, const StatusLine& status);
 
