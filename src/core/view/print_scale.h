@@ -4,8 +4,12 @@
 
 namespace korain {
 
-// The standard ratio at or above `ratio`: d·10^k with d one of 15, 20, 25,
-// 33.333336, 50 and 100. A ratio that is not a positive number gives 1.
+// The standard ratio for `ratio`: the ratio is brought above 14 (times 10) and
+// then below 100 (divided by 10), the smallest of 15, 20, 25, 33.333336, 50
+// and 100 not below it is taken, and the power of ten restored. So an exact
+// 100 (or 10, 1000) counts as 10 and gives 150: the next step up, as the
+// family's printed drawings have always had it. A ratio that is not a
+// positive number gives 1.
 double standardRatio(double ratio);
 
 // The paper is `paperWidthCm` by `paperHeightCm`; 2 cm of width and 4 cm of

@@ -1,0 +1,12 @@
+// The drawing needs fonts, and fonts need a GUI application; without a screen
+// (a build machine, test discovery) it runs on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  QGuiApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}
