@@ -1,0 +1,37 @@
+#include "print/print_surface.h"
+
+namespace korain {
+
+void PrintSurface::setFont(const PrintFont& font) {
+  font_ = font;
+  applyFont(font_);
+}
+
+double PrintSurface::lineHeight() const { return textHeight("Ég"); }
+
+void PrintSurface::print(std::string_view text) {
+  drawTextAt(leftMargin_ + x_, y_, text);
+  x_ += textWidth(text);
+}
+
+void PrintSurface::newLine() {
+  x_ = 0;
+  y_ += lineHeight();
+}
+
+void PrintSurface::drawLine(double x1, double y1, double x2, double y2) {
+  drawLineAt(leftMargin_ + x1, y1, leftMargin_ + x2, y2);
+}
+
+void PrintSurface::drawRect(double x, double y, double width, double height) {
+  drawRectAt(leftMargin_ + x, y, width, height);
+}
+
+void PrintSurface::newPage() {
+  startPage();
+  ++page_;
+  x_ = 0;
+  y_ = 0;
+}
+
+}  // namespace korain

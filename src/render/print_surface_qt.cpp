@@ -1,0 +1,143 @@
+#include "render/print_surface_qt.h"
+
+#include <QPageLayout>
+#include <QPen>
+#include <algorithm>
+
+namespace korain {
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+constexpr double kMmPerInch = 25.4;
+constexpr int kPdfDpi = 600;
+constexpr double kPdfEdgeMm = 5;
+// A thin rule, as a printer's one-pixel line would look, but visible on screen.
+constexpr double kLineWidthCm = 0.02;
+
+QString qText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont qFont(const PrintFont& font) {
+  QFont q(QString::fromStdString(font.Name));
+  // Sub- and superscripts of small fonts could go below any size at all.
+  q.setPointSizeF(std::max(1.0, font.Size));
+  q.setBold(font.Bold);
+  q.setItalic(font.Italic);
+  q.setUnderline(font.Underline);
+  return q;
+}
+
+QRectF pdfArea(const QPageSize& page) {
+  const QSizeF sheet = page.size(QPageSize::Millimeter);
+  const double dotsPerMm = kPdfDpi / kMmPerInch;
+  return {0, 0, (sheet.width() - 2 * kPdfEdgeMm) * dotsPerMm,
+          (sheet.height() - 2 * kPdfEdgeMm) * dotsPerMm};
+}
+
+}  // namespace
+
+PainterPrintSurface::PainterPrintSurface(SurfaceKind kind, QRectF area, double dotsPerCm)
+    : kind_(kind), area_(area), dotsPerCm_(dotsPerCm), font_(qFont(font())) {}
+
+void PainterPrintSurface::beginPainting(QPaintDevice& device) {
+  device_ = &device;
+  painter_.begin(&device);
+  painter_.setRenderHint(QPainter::Antialiasing);
+  painter_.setRenderHint(QPainter::TextAntialiasing);
+  painter_.setPen(QPen(Qt::black, std::max(1.0, kLineWidthCm * dotsPerCm_), Qt::SolidLine));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  painter_.setFont(font_);
+}
+
+bool PainterPrintSurface::endPainting() {
+  if (!painter_.isActive()) return false;
+  painter_.end();
+  return true;
+}
+
+double PainterPrintSurface::textWidth(std::string_view text) const {
+  return metrics().horizontalAdvance(qText(text)) / dotsPerCm_;
+}
+
+// Every line of a font is as high as any other.
+double PainterPrintSurface::textHeight(std::string_view) const {
+  return metrics().height() / dotsPerCm_;
+}
+
+double PainterPrintSurface::averageCharWidth() const {
+  return metrics().averageCharWidth() / dotsPerCm_;
+}
+
+void PainterPrintSurface::applyFont(const PrintFont& font) {
+  font_ = qFont(font);
+  if (painter_.isActive()) painter_.setFont(font_);
+}
+
+void PainterPrintSurface::drawTextAt(double x, double y, std::string_view text) {
+  // The painter places text by its baseline, the surface by the line's top.
+  painter_.drawText(toDevice(x, y) + QPointF(0, metrics().ascent()), qText(text));
+}
+
+void PainterPrintSurface::drawLineAt(double x1, double y1, double x2, double y2) {
+  painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void PainterPrintSurface::drawRectAt(double x, double y, double width, double height) {
+  painter_.drawRect(QRectF(toDevice(x, y), QSizeF(width, height) * dotsPerCm_));
+}
+
+QPointF PainterPrintSurface::toDevice(double x, double y) const {
+  return area_.topLeft() + QPointF(x, y) * dotsPerCm_;
+}
+
+PdfPrintSurface::PdfPrintSurface(const std::string& path, const QPageSize& page)
+    : PainterPrintSurface(SurfaceKind::Printer, pdfArea(page), kPdfDpi / kCmPerInch),
+      file_(QString::fromStdString(path)),
+      writer_(&file_) {
+  if (!file_.open(QIODevice::WriteOnly)) {
+    error_ = file_.errorString().toStdString();
+    return;
+  }
+  writer_.setResolution(kPdfDpi);
+  writer_.setPageLayout(QPageLayout(page, QPageLayout::Portrait,
+                                    QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
+                                    QPageLayout::Millimeter));
+  writer_.setCreator(QStringLiteral("Korain"));
+  beginPainting(writer_);
+}
+
+void PdfPrintSurface::endDocument() {
+  if (!endPainting()) return;
+  written_ = file_.commit();
+  if (!written_) error_ = file_.errorString().toStdString();
+}
+
+ImagePrintSurface::ImagePrintSurface(QSizeF pageCm, double dotsPerCm)
+    : PainterPrintSurface(SurfaceKind::Preview, QRectF(QPointF(0, 0), pageCm * dotsPerCm),
+                          dotsPerCm),
+      pixels_((pageCm * dotsPerCm).toSize()),
+      dotsPerMetre_(static_cast<int>(dotsPerCm * 100)) {
+  beginImage();
+}
+
+void ImagePrintSurface::endDocument() {
+  if (endPainting()) pages_.push_back(page_);
+}
+
+void ImagePrintSurface::startPage() {
+  endDocument();
+  beginImage();
+}
+
+void ImagePrintSurface::beginImage() {
+  // The resolution gives the fonts their size in pixels.
+  page_ = QImage(pixels_, QImage::Format_RGB32);
+  page_.setDotsPerMeterX(dotsPerMetre_);
+  page_.setDotsPerMeterY(dotsPerMetre_);
+  page_.fill(Qt::white);
+  beginPainting(page_);
+}
+
+}  // namespace korain

@@ -1,0 +1,111 @@
+// Report pages painted with Qt: a PDF document, and page pictures for the
+// preview. Lengths are the print surface's centimetres; the painter works in
+// device pixels, dotsPerCm of them to the centimetre.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSizeF>
+#include <string>
+#include <vector>
+
+#include "print/print_surface.h"
+
+namespace korain {
+
+class PainterPrintSurface : public PrintSurface {
+ public:
+  SurfaceKind kind() const override { return kind_; }
+  double height() const override { return area_.height() / dotsPerCm_; }
+  double textWidth(std::string_view text) const override;
+  double textHeight(std::string_view text) const override;
+  double averageCharWidth() const override;
+
+ protected:
+  // `area` is the printable area in the pixels of the devices painted on.
+  PainterPrintSurface(SurfaceKind kind, QRectF area, double dotsPerCm);
+
+  // Paints the coming text and lines on `device`: black lines, no fill, text
+  // on a transparent background.
+  void beginPainting(QPaintDevice& device);
+  // Ends the painting of the device; false when nothing was being painted.
+  // The device must not go before its painting has ended.
+  bool endPainting();
+
+  double areaWidth() const override { return area_.width() / dotsPerCm_; }
+  void applyFont(const PrintFont& font) override;
+  void drawTextAt(double x, double y, std::string_view text) override;
+  void drawLineAt(double x1, double y1, double x2, double y2) override;
+  void drawRectAt(double x, double y, double width, double height) override;
+
+ private:
+  QPointF toDevice(double x, double y) const;
+  QFontMetricsF metrics() const { return {font_, device_}; }
+
+  SurfaceKind kind_;
+  QRectF area_;
+  double dotsPerCm_;
+  QFont font_;
+  QPaintDevice* device_ = nullptr;
+  QPainter painter_;
+};
+
+// A printed report written as a PDF file. The printable area keeps 5 mm from
+// every edge of the sheet, as a printer would.
+class PdfPrintSurface final : public PainterPrintSurface {
+ public:
+  explicit PdfPrintSurface(const std::string& path,
+                           const QPageSize& page = QPageSize(QPageSize::A4));
+  // A document that was not ended leaves no file behind.
+  ~PdfPrintSurface() override { endPainting(); }
+
+  bool isVisible() const override { return true; }
+  // Closes the file; see written().
+  void endDocument() override;
+  // Whether the file was written whole; when not, error() tells why.
+  bool written() const { return written_; }
+  const std::string& error() const { return error_; }
+
+ protected:
+  void startPage() override { writer_.newPage(); }
+
+ private:
+  QSaveFile file_;
+  QPdfWriter writer_;
+  bool written_ = false;
+  std::string error_;
+};
+
+// The preview of a report: each page a white picture, the whole of it printable.
+class ImagePrintSurface final : public PainterPrintSurface {
+ public:
+  explicit ImagePrintSurface(QSizeF pageCm = {21.0, 29.7}, double dotsPerCm = 40);
+  ~ImagePrintSurface() override { endPainting(); }
+
+  bool isVisible() const override { return visible_; }
+  // The user closed the preview: the report's sections stop printing.
+  void close() { visible_ = false; }
+  // Hands the last page over to pages().
+  void endDocument() override;
+  // The finished pages, in order.
+  const std::vector<QImage>& pages() const { return pages_; }
+
+ protected:
+  void startPage() override;
+
+ private:
+  void beginImage();
+
+  QSize pixels_;
+  int dotsPerMetre_;
+  QImage page_;
+  std::vector<QImage> pages_;
+  bool visible_ = true;
+};
+
+}  // namespace korain

@@ -1,0 +1,96 @@
+// A print surface with fixed metrics that records what is drawn where: every
+// character is 0.025 cm wide per point of font size (0.25 cm in 10 points),
+// every line 0.05 cm high per point (0.5 cm in 10 points), on a printable
+// area of 20 x 28 cm.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "print/print_surface.h"
+
+namespace korain::testing {
+
+inline constexpr double kNear = 1e-9;
+
+enum class DrawnKind { Text, Line, Rect };
+
+// Positions are from the printable area's left edge, as the surface draws them.
+struct Drawn {
+  DrawnKind Kind = DrawnKind::Text;
+  int Page = 1;
+  double X = 0;
+  double Y = 0;
+  double X2 = 0;  // lines: the second point; rectangles: width and height
+  double Y2 = 0;
+  std::string Text;
+  PrintFont Font;
+};
+
+class FakePrintSurface : public PrintSurface {
+ public:
+  explicit FakePrintSurface(SurfaceKind kind = SurfaceKind::Printer) : kind_(kind) {}
+
+  std::vector<Drawn> drawn;
+  bool visible = true;
+  bool ended = false;
+
+  SurfaceKind kind() const override { return kind_; }
+  bool isVisible() const override { return visible; }
+  double height() const override { return 28; }
+  double textWidth(std::string_view text) const override {
+    return static_cast<double>(characters(text)) * averageCharWidth();
+  }
+  double textHeight(std::string_view) const override { return 0.05 * font().Size; }
+  double averageCharWidth() const override { return 0.025 * font().Size; }
+  void endDocument() override { ended = true; }
+
+  std::vector<Drawn> texts() const { return of(DrawnKind::Text); }
+  std::vector<Drawn> lines() const { return of(DrawnKind::Line); }
+  // The one text drawn with these characters; fails the test otherwise.
+  Drawn text(std::string_view wanted) const {
+    std::vector<Drawn> found;
+    for (const Drawn& d : texts()) {
+      if (d.Text == wanted) found.push_back(d);
+    }
+    EXPECT_EQ(found.size(), 1U) << "text \"" << wanted << "\"";
+    return found.empty() ? Drawn{} : found.front();
+  }
+
+ protected:
+  double areaWidth() const override { return 20; }
+  void applyFont(const PrintFont&) override {}
+  void drawTextAt(double x, double y, std::string_view text) override {
+    drawn.push_back({DrawnKind::Text, pageNumber(), x, y, 0, 0, std::string(text), font()});
+  }
+  void drawLineAt(double x1, double y1, double x2, double y2) override {
+    drawn.push_back({DrawnKind::Line, pageNumber(), x1, y1, x2, y2, {}, font()});
+  }
+  void drawRectAt(double x, double y, double width, double height) override {
+    drawn.push_back({DrawnKind::Rect, pageNumber(), x, y, width, height, {}, font()});
+  }
+  void startPage() override {}
+
+ private:
+  // UTF-8 characters: every byte that does not continue a sequence.
+  static std::size_t characters(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+  }
+
+  std::vector<Drawn> of(DrawnKind kind) const {
+    std::vector<Drawn> found;
+    for (const Drawn& d : drawn) {
+      if (d.Kind == kind) found.push_back(d);
+    }
+    return found;
+  }
+
+  SurfaceKind kind_;
+};
+
+}  // namespace korain::testing

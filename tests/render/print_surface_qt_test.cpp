@@ -1,0 +1,116 @@
+// The report's Qt surfaces: a PDF document and the preview's page pictures.
+#include "render/print_surface_qt.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "print/page_flow.h"
+#include "print/print_headings.h"
+#include "print/print_text.h"
+
+namespace korain::testing {
+namespace {
+
+int darkPixels(const QImage& image, QRect area) {
+  int count = 0;
+  area = area.intersected(image.rect());
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  return count;
+}
+
+// A title, a rule, a label with its value, then a page break and one more line.
+void printTwoPages(PrintSurface& surface, PageSetup& setup) {
+  prepareSurface(surface, setup);
+  printSectionTitle(surface, "Bulkhead Arrangement");
+  horizontalRule(surface);
+  printLabelValue(surface, 1, 50, "Longitudinal location:", 88.5, "###0.000");
+  surface.newLine();
+  ensureSpace(surface, setup, 200);
+  printAt(surface, 1, "Second page");
+  finishDocument(surface, setup);
+}
+
+PageSetup reportSetup() {
+  PageSetup setup;
+  setup.LoginName = "jdoe";
+  setup.HeaderLines = {"File : hull.ko2", "Ship : Ocean Star"};
+  return setup;
+}
+
+TEST(PrintSurfaceQt, MeasuresFollowTheFont) {
+  ImagePrintSurface surface;
+  surface.setFont({.Name = "Arial", .Size = 10});
+  const double line = surface.lineHeight();
+  EXPECT_GT(line, 0.3);  // 10 points are 0.35 cm
+  EXPECT_LT(line, 0.7);
+  EXPECT_GT(surface.textWidth("WWWW"), surface.textWidth("iiii"));
+  EXPECT_GT(surface.averageCharWidth(), 0);
+}
+
+TEST(PrintSurfaceQt, APreviewIsA4PicturesWithTheTextWhereItWasPrinted) {
+  ImagePrintSurface surface;  // 40 pixels a centimetre
+  EXPECT_NEAR(surface.width(), 21, 1e-9);
+  EXPECT_NEAR(surface.height(), 29.7, 1e-9);
+  PageSetup setup = reportSetup();
+  printTwoPages(surface, setup);
+  ASSERT_EQ(surface.pages().size(), 2U);
+  const QImage& first = surface.pages()[0];
+  EXPECT_EQ(first.size(), QSize(840, 1188));
+  // The title (10 points, about 16 pixels high) is centred on the first line;
+  // the rule crosses the whole page under it.
+  EXPECT_GT(darkPixels(first, QRect(300, 0, 240, 14)), 20);
+  EXPECT_EQ(darkPixels(first, QRect(0, 0, 100, 14)), 0);
+  EXPECT_GE(darkPixels(first, QRect(0, 14, 840, 12)), 800);
+  EXPECT_GT(darkPixels(surface.pages()[1], QRect(0, 0, 200, 20)), 10);
+  EXPECT_EQ(darkPixels(surface.pages()[1], QRect(0, 40, 840, 1148)), 0);
+}
+
+TEST(PrintSurfaceQt, ARectangleIsDrawnWhereItWasAsked) {
+  ImagePrintSurface surface;
+  surface.drawRect(1, 2, 3, 1);
+  surface.endDocument();
+  const QImage& page = surface.pages().front();
+  EXPECT_GT(darkPixels(page, QRect(38, 78, 5, 5)), 0);    // corner at (1, 2) cm
+  EXPECT_GT(darkPixels(page, QRect(158, 118, 5, 5)), 0);  // corner at (4, 3) cm
+  EXPECT_EQ(darkPixels(page, QRect(50, 90, 100, 20)), 0);  // not filled
+}
+
+TEST(PrintSurfaceQt, AClosedPreviewHidesTheOutput) {
+  ImagePrintSurface surface;
+  EXPECT_FALSE(isOutputHidden(surface));
+  surface.close();
+  EXPECT_TRUE(isOutputHidden(surface));
+}
+
+TEST(PrintSurfaceQt, APdfReportHasTwoPagesOnA4) {
+  QTemporaryDir directory;
+  ASSERT_TRUE(directory.isValid());
+  const QString path = directory.filePath("report.pdf");
+  {
+    PdfPrintSurface surface(path.toStdString());
+    EXPECT_NEAR(surface.width(), 20, 1e-6);  // A4 less 5 mm each side
+    PageSetup setup = reportSetup();
+    printTwoPages(surface, setup);
+    EXPECT_EQ(surface.pageNumber(), 2);
+    EXPECT_TRUE(surface.written()) << surface.error();
+  }
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
+}
+
+TEST(PrintSurfaceQt, APdfThatCannotBeWrittenSaysWhy) {
+  PdfPrintSurface surface("/nonexistent-folder/report.pdf");
+  surface.endDocument();
+  EXPECT_FALSE(surface.written());
+  EXPECT_FALSE(surface.error().empty());
+}
+
+}  // namespace
+}  // namespace korain::testing
