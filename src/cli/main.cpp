@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "draw_command.h"
 #include "geometry_commands.h"
+#include "resonance_command.h"
 #include "ship_command.h"
 
 namespace {
@@ -21,6 +22,7 @@ constexpr std::string_view kUsage =
     "       korain-cli legend DB N MODE\n"
     "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
     "                      [--title-block] [--normalised-scale]\n"
+    "       korain-cli resonance DB N\n"
     "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
@@ -32,6 +34,8 @@ constexpr std::string_view kUsage =
     "          9 bracket scantling, 10 bracket length, 11 connection\n"
     "  draw    the drawing of arrangement N as .bmp, .png, .svg or .pdf (by the extension);\n"
     "          LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all\n"
+    "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
+    "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"
     "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
@@ -70,15 +74,16 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "draw") {
     return korain::drawCommand({args.begin() + 1, args.end()}, streams);
   }
-  const bool withBlock =
-      (args.size() == 3 && (args[0] == "dump" || args[0] == "resave" || args[0] == "check")) ||
-      (args.size() == 4 && (args[0] == "copy" || args[0] == "legend"));
+  const bool withBlock = (args.size() == 3 && (args[0] == "dump" || args[0] == "resave" ||
+                                               args[0] == "check" || args[0] == "resonance")) ||
+                         (args.size() == 4 && (args[0] == "copy" || args[0] == "legend"));
   if (withBlock) {
     const std::optional<korain::Integer> n = blockNumber(args[2]);
     if (!n) return usage("the block number must be a whole number from 1 to 32767");
     if (args[0] == "dump") return korain::dumpCommand(args[1], *n, streams);
     if (args[0] == "resave") return korain::resaveCommand(args[1], *n, streams);
     if (args[0] == "check") return korain::checkCommand(args[1], *n, streams);
+    if (args[0] == "resonance") return korain::resonanceCommand(args[1], *n, streams);
     if (args[0] == "legend") {
       const std::optional<korain::Long> mode = checkMode(args[3]);
       if (!mode) return usage("MODE must be one of 0, 5, 6, 8, 9, 10, 11");

@@ -1,0 +1,30 @@
+#include "resonance/compartment_codes.h"
+
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+// Numbered texts: the name of code k is text base + k.
+constexpr Long kTypeTextBase = 259;
+constexpr Long kUnknownTypeText = 268;
+constexpr Long kDestinationTextBase = 339;
+constexpr Long kUnknownDestinationText = 125;
+
+}  // namespace
+
+std::string compartmentTypeText(Long type) {
+  if (type < 1 || type > 8) return korainString(kUnknownTypeText);
+  return korainString(kTypeTextBase + type);
+}
+
+std::string mainDestinationText(Long destination) {
+  if (destination < 1 || destination > 7) return korainString(kUnknownDestinationText);
+  return korainString(kDestinationTextBase + destination);
+}
+
+int loadingConditionOf(const Compartment& compartment) {
+  return compartment.B == kWaterBallastDestination ? 2 : 1;
+}
+
+}  // namespace korain
