@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QDate>
-#include <QGuiApplication>
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -15,6 +14,7 @@
 #include "computed_arrangement.h"
 #include "io/text_file.h"
 #include "model/versions.h"
+#include "offscreen_application.h"
 #include "render/drawing_export.h"
 #include "section/nearest_section.h"
 #include "view/print_scale.h"
@@ -129,21 +129,6 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
   if (!problem.empty()) return std::nullopt;
   return options;
 }
-
-// Without a screen to show anything on, the drawing still needs Qt's fonts.
-bool chooseOffscreenPlatform() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  return true;
-}
-
-// Fonts need a GUI application object, made after the platform is chosen.
-struct OffscreenApplication {
-  bool platformChosen = chooseOffscreenPlatform();
-  int argc = 1;
-  char name[11] = "korain-cli";
-  char* argv[2] = {name, nullptr};
-  QGuiApplication application{argc, argv};
-};
 
 TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions& options,
                          double ratio) {

@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "draw_command.h"
 #include "geometry_commands.h"
+#include "report_command.h"
 #include "resonance_command.h"
 #include "ship_command.h"
 
@@ -23,6 +24,7 @@ constexpr std::string_view kUsage =
     "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
     "                      [--title-block] [--normalised-scale]\n"
     "       korain-cli resonance DB N\n"
+    "       korain-cli report DB N -o FILE.pdf [--items 0,1,...]\n"
     "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
@@ -36,6 +38,9 @@ constexpr std::string_view kUsage =
     "          LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all\n"
     "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
     "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"
+    "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
+    "          2 bulkheads, 3 nodes, 4 primary members, 5 ordinary stiffeners, 6 strake bands,\n"
+    "          7 compartments, 8 risk of resonance, 9 corrugation (all by default)\n"
     "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
@@ -73,6 +78,9 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
   if (!args.empty() && args[0] == "draw") {
     return korain::drawCommand({args.begin() + 1, args.end()}, streams);
+  }
+  if (!args.empty() && args[0] == "report") {
+    return korain::reportCommand({args.begin() + 1, args.end()}, streams);
   }
   const bool withBlock = (args.size() == 3 && (args[0] == "dump" || args[0] == "resave" ||
                                                args[0] == "check" || args[0] == "resonance")) ||

@@ -88,6 +88,14 @@ void PainterPrintSurface::drawRectAt(double x, double y, double width, double he
   painter_.drawRect(QRectF(toDevice(x, y), QSizeF(width, height) * dotsPerCm_));
 }
 
+void PainterPrintSurface::drawPictureAt(const ReportPicture& picture, double x, double y,
+                                        double width, double height) {
+  if (!picturePainter_ || !painter_.isActive()) return;
+  painter_.save();
+  picturePainter_(painter_, picture, QRectF(toDevice(x, y), QSizeF(width, height) * dotsPerCm_));
+  painter_.restore();
+}
+
 QPointF PainterPrintSurface::toDevice(double x, double y) const {
   return area_.topLeft() + QPointF(x, y) * dotsPerCm_;
 }

@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSizeF>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,14 @@
 
 namespace korain {
 
+// Draws a report picture into a box of the device, in device pixels.
+using PicturePainter = std::function<void(QPainter&, const ReportPicture&, const QRectF&)>;
+
 class PainterPrintSurface : public PrintSurface {
  public:
+  // Who draws the report's pictures; without one, a picture's box stays empty.
+  void setPicturePainter(PicturePainter painter) { picturePainter_ = std::move(painter); }
+
   SurfaceKind kind() const override { return kind_; }
   double height() const override { return area_.height() / dotsPerCm_; }
   double textWidth(std::string_view text) const override;
@@ -42,6 +49,8 @@ class PainterPrintSurface : public PrintSurface {
   void drawTextAt(double x, double y, std::string_view text) override;
   void drawLineAt(double x1, double y1, double x2, double y2) override;
   void drawRectAt(double x, double y, double width, double height) override;
+  void drawPictureAt(const ReportPicture& picture, double x, double y, double width,
+                     double height) override;
 
  private:
   QPointF toDevice(double x, double y) const;
@@ -53,6 +62,7 @@ class PainterPrintSurface : public PrintSurface {
   QFont font_;
   QPaintDevice* device_ = nullptr;
   QPainter painter_;
+  PicturePainter picturePainter_;
 };
 
 // A printed report written as a PDF file. The printable area keeps 5 mm from

@@ -27,6 +27,11 @@ void PrintSurface::drawRect(double x, double y, double width, double height) {
   drawRectAt(leftMargin_ + x, y, width, height);
 }
 
+void PrintSurface::drawPicture(const ReportPicture& picture, double x, double y, double width,
+                               double height) {
+  drawPictureAt(picture, leftMargin_ + x, y, width, height);
+}
+
 void PrintSurface::newPage() {
   startPage();
   ++page_;

@@ -23,6 +23,16 @@ struct PrintFont {
   bool operator==(const PrintFont&) const = default;
 };
 
+// A picture that the report places on a page: the logo of the front page, or
+// the drawing of one bulkhead. The surface that can draw pictures does.
+struct ReportPicture {
+  enum class Kind { Logo, Bulkhead };
+  Kind kind = Kind::Logo;
+  int bulkhead = 0;  // for a bulkhead drawing, its position in the arrangement
+
+  bool operator==(const ReportPicture&) const = default;
+};
+
 // The surface keeps the current position, the current font and the left
 // margin; its implementations measure and draw. Text is placed by the top of
 // its line, as the position's y says.
@@ -63,6 +73,8 @@ class PrintSurface {
   void newLine();
   void drawLine(double x1, double y1, double x2, double y2);
   void drawRect(double x, double y, double width, double height);
+  // Draws the picture into the box, its aspect ratio kept.
+  void drawPicture(const ReportPicture& picture, double x, double y, double width, double height);
 
   // Ends the page and starts the next one at position (0, 0).
   void newPage();
@@ -79,6 +91,8 @@ class PrintSurface {
   virtual void drawTextAt(double x, double y, std::string_view text) = 0;
   virtual void drawLineAt(double x1, double y1, double x2, double y2) = 0;
   virtual void drawRectAt(double x, double y, double width, double height) = 0;
+  virtual void drawPictureAt(const ReportPicture& picture, double x, double y, double width,
+                             double height) = 0;
   virtual void startPage() = 0;
 
  private:

@@ -16,7 +16,7 @@ namespace korain::testing {
 
 inline constexpr double kNear = 1e-9;
 
-enum class DrawnKind { Text, Line, Rect };
+enum class DrawnKind { Text, Line, Rect, Picture };
 
 // Positions are from the printable area's left edge, as the surface draws them.
 struct Drawn {
@@ -71,6 +71,13 @@ class FakePrintSurface : public PrintSurface {
   }
   void drawRectAt(double x, double y, double width, double height) override {
     drawn.push_back({DrawnKind::Rect, pageNumber(), x, y, width, height, {}, font()});
+  }
+  void drawPictureAt(const ReportPicture& picture, double x, double y, double width,
+                     double height) override {
+    const std::string name = picture.kind == ReportPicture::Kind::Logo
+                                 ? "logo"
+                                 : "bulkhead " + std::to_string(picture.bulkhead);
+    drawn.push_back({DrawnKind::Picture, pageNumber(), x, y, width, height, name, font()});
   }
   void startPage() override {}
 

@@ -1,0 +1,27 @@
+// A Qt GUI application object for the commands that draw: Qt's fonts need
+// one, even with no screen to show anything on.
+#pragma once
+
+#include <QGuiApplication>
+
+namespace korain {
+
+class OffscreenApplication {
+ public:
+  OffscreenApplication() = default;
+
+ private:
+  static bool chooseOffscreenPlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+  }
+
+  // Members are made in this order: the platform is chosen before the application.
+  bool platformChosen_ = chooseOffscreenPlatform();
+  int argc_ = 1;
+  char name_[11] = "korain-cli";
+  char* argv_[2] = {name_, nullptr};
+  QGuiApplication application_{argc_, argv_};
+};
+
+}  // namespace korain

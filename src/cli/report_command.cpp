@@ -1,0 +1,124 @@
+#include "report_command.h"
+
+#include <QDate>
+#include <charconv>
+#include <optional>
+#include <ostream>
+
+#include "app/configuration.h"
+#include "app/identity.h"
+#include "app/ini_file.h"
+#include "computed_arrangement.h"
+#include "model/versions.h"
+#include "offscreen_application.h"
+#include "render/print_surface_qt.h"
+#include "render/report_pictures.h"
+#include "report/data_report.h"
+#include "text/text_utils.h"
+
+namespace korain {
+namespace {
+
+struct ReportOptions {
+  std::string database;
+  Integer block = 0;
+  std::string output;
+  std::array<bool, kReportItems> items{};
+};
+
+bool parseItems(std::string_view list, std::array<bool, kReportItems>& items) {
+  items.fill(false);
+  while (!list.empty()) {
+    const std::size_t comma = list.find(',');
+    const std::string_view text = list.substr(0, comma);
+    int item = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), item);
+    if (error != std::errc{} || end != text.data() + text.size() || item < 0 || item >= kReportItems) {
+      return false;
+    }
+    items[static_cast<std::size_t>(item)] = true;
+    list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
+  }
+  return true;
+}
+
+std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::string& problem) {
+  ReportOptions options;
+  options.items.fill(true);
+  const auto [end, error] =
+      args.size() >= 2 ? std::from_chars(args[1].data(), args[1].data() + args[1].size(), options.block)
+                       : std::from_chars_result{nullptr, std::errc::invalid_argument};
+  if (args.size() < 2 || error != std::errc{} || end != args[1].data() + args[1].size() ||
+      options.block < 1) {
+    problem = "report needs a database and a block number from 1 to 32767";
+    return std::nullopt;
+  }
+  options.database = args[0];
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "-o" && hasValue) {
+      options.output = args[++i];
+    } else if (args[i] == "--items" && hasValue) {
+      if (!parseItems(args[++i], options.items)) problem = "--items takes numbers from 0 to 9, by commas";
+    } else {
+      problem = "report does not know " + args[i];
+    }
+    if (!problem.empty()) return std::nullopt;
+  }
+  if (options.output.size() < 4 || options.output.substr(options.output.size() - 4) != ".pdf") {
+    problem = "report needs -o FILE.pdf";
+    return std::nullopt;
+  }
+  return options;
+}
+
+TitleBlock frontPageTitles(const ComputedArrangement& computed) {
+  const QDate today = QDate::currentDate();
+  TitleBlockInput input;
+  input.Version = kProgramVersion;
+  input.Date = dateText({today.year(), today.month(), today.day()}, false);
+  input.LoginName = loginName();
+  input.ComputerName = computerName();
+  return fillTitleBlock(input, computed.arrangement, computed.ship);
+}
+
+}  // namespace
+
+int reportCommand(const std::vector<std::string>& args, const CommandStreams& streams) {
+  std::string problem;
+  const std::optional<ReportOptions> options = parse(args, problem);
+  if (!options) {
+    streams.err << "korain-cli: " << problem << '\n';
+    return kExitUsage;
+  }
+  ComputedArrangement computed;
+  if (!readComputedArrangement(options->database, options->block, computed, streams.err)) {
+    return kExitFailed;
+  }
+  OffscreenApplication application;
+  const IdentificationConfig identity = readIdentificationConfig(configurationFilePath());
+  PageSetup setup;
+  setup.UserName = identity.User;
+  setup.Organisation = identity.Organisation;
+  setup.LoginName = loginName();
+  ReportRequest request;
+  request.Items = options->items;
+  request.DatabaseName = options->database;
+  request.Titles = frontPageTitles(computed);
+
+  const DisplayOptions display;
+  const DisplayConfig labels = defaultDisplayConfig();
+  const DrawingScene scene{computed.arrangement, nullptr, computed.ship, display, labels};
+  PdfPrintSurface pdf(options->output);
+  pdf.setPicturePainter(reportPicturePainter(scene));
+  printReport(pdf, setup, computed.arrangement, computed.ship, request);
+  pdf.endDocument();
+  if (!pdf.written()) {
+    streams.err << options->output << ": cannot be written: " << pdf.error() << '\n';
+    return kExitFailed;
+  }
+  streams.out << options->output << ": " << pdf.pageNumber() << " pages\n";
+  return kExitOk;
+}
+
+}  // namespace korain

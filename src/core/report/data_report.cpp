@@ -1,0 +1,64 @@
+#include "report/data_report.h"
+
+#include <algorithm>
+
+#include "print/page_flow.h"
+#include "print/print_headings.h"
+#include "report/report_sections.h"
+#include "report/resonance_section.h"
+#include "resonance/evaluate_resonance.h"
+#include "text/text_utils.h"
+
+namespace korain {
+namespace {
+
+constexpr const char* kItemNames[kReportItems] = {"Front page",
+                                                   "Main Bulkhead Arrangement Data",
+                                                   "Bulkhead Description",
+                                                   "Nodes - Geometry",
+                                                   "Primary supporting members",
+                                                   "Ordinary stiffeners",
+                                                   "Strake Bands",
+                                                   "Compartment",
+                                                   "Risk of resonance",
+                                                   "Corrugation"};
+
+enum Item { kFront, kMain, kDescription, kNodes, kMembers, kStiffeners, kStrakes, kCompartments,
+            kResonance, kCorrugation };
+
+}  // namespace
+
+std::string reportItemName(int item) {
+  return item >= 0 && item < kReportItems ? kItemNames[item] : "Cancel";
+}
+
+void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arrangement,
+                 const ShipData& ship, const ReportRequest& request) {
+  const auto& items = request.Items;
+  if (std::none_of(items.begin(), items.end(), [](bool chosen) { return chosen; })) return;
+  setup.HeaderLines = {"File : " + request.DatabaseName,
+                       "Ship : " + std::string(trimmed(ship.Titles.at(1)))};
+  prepareSurface(surface, setup);
+  ReportContext report{surface, setup, arrangement, ship};
+  if (items[kFront]) {
+    printFrontPage(report, request.Titles);
+    ensureSpace(surface, setup, 10000);
+  }
+  if (surface.kind() == SurfaceKind::Printer) {
+    printSectionTitle(surface, "Bulkhead Arrangement Input data");
+  }
+  if (items[kMain]) printMainData(report, request.EnteredSide);
+  if (items[kDescription]) printBulkheadDescription(report);
+  if (items[kNodes]) printNodes(report);
+  if (items[kMembers]) printPrimaryMembers(report, true);
+  if (items[kStiffeners]) printOrdinaryStiffeners(report, !items[kMembers]);
+  if (items[kStrakes]) printStrakeBands(report);
+  if (items[kCompartments]) printCompartments(report);
+  if (items[kResonance]) {
+    printResonanceEvaluation(report, evaluateResonance(arrangement, ship));
+  }
+  if (items[kCorrugation]) printCorrugation(report);
+  finishDocument(surface, setup);
+}
+
+}  // namespace korain

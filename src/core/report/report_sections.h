@@ -1,0 +1,24 @@
+// One operation per item of the data report; each prints nothing on a
+// preview the user has closed.
+#pragma once
+
+#include "report/data_report.h"
+#include "report/report_context.h"
+
+namespace korain {
+
+void printFrontPage(ReportContext& report, const TitleBlock& titles);
+void printMainData(ReportContext& report, Long enteredSide);
+void printBulkheadDescription(ReportContext& report);
+void printNodes(ReportContext& report);
+// With `withDrawings`, each bulkhead's drawing follows its member table.
+void printPrimaryMembers(ReportContext& report, bool withDrawings);
+void printOrdinaryStiffeners(ReportContext& report, bool withDrawings);
+void printStrakeBands(ReportContext& report);
+void printCompartments(ReportContext& report);
+void printCorrugation(ReportContext& report);
+
+// The drawing of one bulkhead across the page, after making room for it.
+void printBulkheadDrawing(ReportContext& report, int bulkhead);
+
+}  // namespace korain
