@@ -44,6 +44,7 @@ TEST(PrintTables, ARowThatFitsPrintsNoHead) {
 TEST(PrintTables, ALongTableRepeatsItsTitleAndHeadOnEveryNewPage) {
   FakePrintSurface surface;
   PageSetup setup;
+  setup.FontSize = 10;  // 100 rows of 2 lines make exactly three pages at this size
   setup.HeaderLines = {"File : hull.ko2"};
   prepareSurface(surface, setup);
   const auto printHead = [&] {
