@@ -1,9 +1,11 @@
 // The report's Qt surfaces: a PDF document and the preview's page pictures.
 #include "render/print_surface_qt.h"
+#include "render/printer_print_surface.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include "print/page_flow.h"
@@ -113,4 +115,24 @@ TEST(PrintSurfaceQt, APdfThatCannotBeWrittenSaysWhy) {
 }
 
 }  // namespace
+// A printer that prints to a PDF file stands in for a real one: the
+// printer's own printable area and resolution give the pages.
+TEST(PrinterPrintSurface, PrintsEveryPageOnThePrinter) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  {
+    PrinterPrintSurface surface(printer);
+    PageSetup setup = reportSetup();
+    printTwoPages(surface, setup);
+    EXPECT_EQ(surface.pageNumber(), 2);
+    EXPECT_GT(surface.width(), 15);
+  }
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(4).startsWith("%PDF"));
+}
+
 }  // namespace korain::testing

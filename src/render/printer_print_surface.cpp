@@ -1,0 +1,23 @@
+#include "render/printer_print_surface.h"
+
+namespace korain {
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+
+// The printable area in the printer's device pixels, from its top left corner.
+QRectF printableArea(QPrinter& printer) {
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  return {0, 0, static_cast<double>(area.width()), static_cast<double>(area.height())};
+}
+
+}  // namespace
+
+PrinterPrintSurface::PrinterPrintSurface(QPrinter& printer)
+    : PainterPrintSurface(SurfaceKind::Printer, printableArea(printer),
+                          printer.resolution() / kCmPerInch),
+      printer_(printer) {
+  beginPainting(printer_);
+}
+
+}  // namespace korain

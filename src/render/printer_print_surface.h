@@ -1,0 +1,27 @@
+// The report printed on a printer: the printer's own printable area and
+// resolution, one sheet per page.
+#pragma once
+
+#include <QPrinter>
+
+#include "render/print_surface_qt.h"
+
+namespace korain {
+
+class PrinterPrintSurface final : public PainterPrintSurface {
+ public:
+  // The printer must be set up (chosen, page size, copies) and outlive the surface.
+  explicit PrinterPrintSurface(QPrinter& printer);
+  ~PrinterPrintSurface() override { endPainting(); }
+
+  bool isVisible() const override { return true; }
+  void endDocument() override { endPainting(); }
+
+ protected:
+  void startPage() override { printer_.newPage(); }
+
+ private:
+  QPrinter& printer_;
+};
+
+}  // namespace korain
