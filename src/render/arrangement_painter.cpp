@@ -1,6 +1,7 @@
 #include "render/arrangement_painter.h"
 
 #include "render/bulkhead_painter.h"
+#include "render/device_colours.h"
 #include "render/overlay_painter.h"
 #include "render/paint_context.h"
 #include "render/world_transform.h"
@@ -16,7 +17,8 @@ void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow
   painter.setClipRect(device);
   painter.fillRect(device, Qt::white);
   PaintContext context{painter, worldToDevice(window, device),
-                       DrawingStyle(scene.labels, pixelsPerPoint), LabelLayout(painter),
+                       DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
+                       LabelLayout(painter),
                        scene.options};
   paintHull(context, scene.section != nullptr ? sectionOutlines(*scene.section)
                                               : shipFrame(scene.arrangement, scene.ship));

@@ -1,6 +1,9 @@
 #include "render/drawing_style.h"
 
+#include <QGuiApplication>
 #include <algorithm>
+
+#include "render/device_colours.h"
 
 namespace korain {
 namespace {
@@ -19,11 +22,17 @@ const QColor kLabel(30, 30, 30);
 
 }  // namespace
 
-DrawingStyle::DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint)
-    : labels_(labels), pixelsPerPoint_(pixelsPerPoint > 0 ? pixelsPerPoint : 1) {}
+DrawingStyle::DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint, long deviceColours)
+    : labels_(labels),
+      pixelsPerPoint_(pixelsPerPoint > 0 ? pixelsPerPoint : 1),
+      deviceColours_(deviceColours) {}
+
+QColor DrawingStyle::shown(const QColor& colour) const {
+  return colourForDevice(colour, deviceColours_, QGuiApplication::palette());
+}
 
 QPen DrawingStyle::pen(const QColor& colour, double points, Qt::PenStyle style) const {
-  QPen result(colour, points * pixelsPerPoint_, style, Qt::RoundCap, Qt::RoundJoin);
+  QPen result(shown(colour), points * pixelsPerPoint_, style, Qt::RoundCap, Qt::RoundJoin);
   result.setCosmetic(true);  // weights in device pixels, whatever the world scale
   return result;
 }
@@ -44,10 +53,10 @@ QPen DrawingStyle::strakeEdgePen() const { return pen(QColor(120, 130, 145), 0.5
 QPen DrawingStyle::corrugationPen() const { return pen(kCorrugation, 0.8, Qt::DashLine); }
 QPen DrawingStyle::axisPen() const { return pen(kAxis, 0.7, Qt::DashDotLine); }
 QPen DrawingStyle::nodePen(bool current) const { return pen(current ? kCurrent : kContour, 0.8); }
-QColor DrawingStyle::nodeFill() const { return Qt::white; }
-QColor DrawingStyle::strakeFill() const { return QColor(235, 240, 247); }
-QColor DrawingStyle::currentStrakeFill() const { return QColor(190, 215, 245); }
-QColor DrawingStyle::labelColour() const { return kLabel; }
+QColor DrawingStyle::nodeFill() const { return shown(Qt::white); }
+QColor DrawingStyle::strakeFill() const { return shown(QColor(235, 240, 247)); }
+QColor DrawingStyle::currentStrakeFill() const { return shown(QColor(190, 215, 245)); }
+QColor DrawingStyle::labelColour() const { return shown(kLabel); }
 double DrawingStyle::nodeRadius() const { return 2.2 * pixelsPerPoint_; }
 double DrawingStyle::tickLength() const { return 3.5 * pixelsPerPoint_; }
 

@@ -16,7 +16,9 @@ class DrawingStyle {
  public:
   // `pixelsPerPoint` converts the typographic point (1/72 inch) into device
   // pixels, so that line weights and labels keep their size on paper.
-  DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint);
+  // On a device of `deviceColours` colours (256 or fewer), colours that equal
+  // the system's button face or window are replaced (device_colours.h).
+  DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint, long deviceColours = 1L << 24);
 
   QPen hullPen() const;
   QPen contourPen(bool current) const;
@@ -40,9 +42,11 @@ class DrawingStyle {
 
  private:
   QPen pen(const QColor& colour, double points, Qt::PenStyle style = Qt::SolidLine) const;
+  QColor shown(const QColor& colour) const;
 
   DisplayConfig labels_;
   double pixelsPerPoint_;
+  long deviceColours_;
 };
 
 }  // namespace korain
