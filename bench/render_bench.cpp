@@ -35,7 +35,8 @@ ExampleScene exampleScene(int copies, int stiffenerFactor, korain::Long checkMod
   if (!korain::readZelBlock(kExample, 1, example).found()) throw std::runtime_error("no example");
   korain::readShipData(kExample, scene.ship);
   std::string error;
-  scene.section = korain::nearestSection(*korain::readFileBytes(kExample, error), kExample, example.X);
+  scene.section =
+      korain::nearestSection(*korain::readFileBytes(kExample, error), kExample, example.X);
   korain::Bulkhead bulkhead = example.Bulkheads.first();
   const korain::List<korain::OrdinaryStiffener> original = bulkhead.Stiffeners;
   bulkhead.Stiffeners.clear();
@@ -55,8 +56,8 @@ ExampleScene exampleScene(int copies, int stiffenerFactor, korain::Long checkMod
   scene.options.Palette = korain::defaultCheckPalette();
   scene.options.CheckMode = checkMode;
   if (checkMode != korain::kNoCheck) {
-    scene.options.CurrentLegend = korain::buildLegend(scene.arrangement, checkMode,
-                                                      scene.options.Palette, scene.ship, {});
+    scene.options.CurrentLegend =
+        korain::buildLegend(scene.arrangement, checkMode, scene.options.Palette, scene.ship, {});
   }
   return scene;
 }

@@ -30,7 +30,8 @@ ReportScene exampleReport(int copies) {
   korain::readShipData(kExample, scene.ship);
   scene.arrangement = example;
   scene.arrangement.Bulkheads.redim(copies);
-  for (korain::Bulkhead& bulkhead : scene.arrangement.Bulkheads) bulkhead = example.Bulkheads.first();
+  for (korain::Bulkhead& bulkhead : scene.arrangement.Bulkheads)
+    bulkhead = example.Bulkheads.first();
   korain::GeometryState state;
   korain::MessageList messages;
   korain::computeGeometry(scene.arrangement, state, messages, 1);
@@ -38,7 +39,8 @@ ReportScene exampleReport(int copies) {
 }
 
 void writeReport(benchmark::State& state, const ReportScene& scene) {
-  const std::string path = QDir::temp().filePath(QStringLiteral("korain-bench-report.pdf")).toStdString();
+  const std::string path =
+      QDir::temp().filePath(QStringLiteral("korain-bench-report.pdf")).toStdString();
   const korain::DisplayOptions display;
   const korain::DisplayConfig labels = korain::defaultDisplayConfig();
   const korain::DrawingScene drawing{scene.arrangement, nullptr, scene.ship, display, labels};

@@ -33,15 +33,14 @@ struct DrawOptions {
   bool normalisedScale = false;
 };
 
-const std::pair<const char*, Long> kShowNames[] = {
-    {"axis", display_bit::kAxis},
-    {"stools", display_bit::kStools},
-    {"nodes", display_bit::kNodes},
-    {"numbers", display_bit::kNodeNumbers},
-    {"members", display_bit::kPrimaryMembers},
-    {"stiffeners", display_bit::kStiffeners},
-    {"strakes", display_bit::kStrakes},
-    {"corrugation", display_bit::kCorrugation}};
+const std::pair<const char*, Long> kShowNames[] = {{"axis", display_bit::kAxis},
+                                                   {"stools", display_bit::kStools},
+                                                   {"nodes", display_bit::kNodes},
+                                                   {"numbers", display_bit::kNodeNumbers},
+                                                   {"members", display_bit::kPrimaryMembers},
+                                                   {"stiffeners", display_bit::kStiffeners},
+                                                   {"strakes", display_bit::kStrakes},
+                                                   {"corrugation", display_bit::kCorrugation}};
 
 template <typename N>
 bool parseNumber(std::string_view text, N& value) {
@@ -108,10 +107,12 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
     } else if (arg == "-o" && hasValue) {
       options.output = args[++i];
     } else if (arg == "--size" && hasValue) {
-      if (!parseSize(args[++i], options.size)) problem = "--size takes WxH, 16 to 20000 pixels each";
+      if (!parseSize(args[++i], options.size))
+        problem = "--size takes WxH, 16 to 20000 pixels each";
     } else if (arg == "--show" && hasValue) {
       if (!parseShow(args[++i], options.displayWord)) {
-        problem = "--show takes axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all";
+        problem =
+            "--show takes axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all";
       }
     } else if (arg == "--check" && hasValue) {
       if (!parseNumber(args[++i], options.checkMode) || !isCheckMode(options.checkMode)) {
@@ -173,7 +174,8 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   const DisplayConfig labels = defaultDisplayConfig();
   const DrawingScene scene{computed.arrangement, section ? &*section : nullptr, computed.ship,
                            display, labels};
-  ExportRequest request{.path = options->output, .size = options->size, .titleBlock = {}, .scaleRatio = 0};
+  ExportRequest request{
+      .path = options->output, .size = options->size, .titleBlock = {}, .scaleRatio = 0};
   if (options->normalisedScale) {
     const WorldWindow full = fullExtent(computed.arrangement, scene.section, computed.ship);
     const double centimetresPerPixel = 2.54 / 96;
@@ -181,7 +183,8 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
                                           options->size.height() * centimetresPerPixel, full.width,
                                           full.height, true);
   }
-  if (options->titleBlock) request.titleBlock = titleBlockFor(computed, *options, request.scaleRatio);
+  if (options->titleBlock)
+    request.titleBlock = titleBlockFor(computed, *options, request.scaleRatio);
   if (!exportDrawing(request, scene, error)) {
     streams.err << options->output << ": cannot be written: " << error << '\n';
     return kExitFailed;

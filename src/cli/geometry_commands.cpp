@@ -40,7 +40,8 @@ int legendCommand(const std::string& database, Integer blockNumber, Long mode,
   const Legend legend =
       buildLegend(computed.arrangement, mode, palette, computed.ship, [](std::string_view) {});
   for (const LegendEntry& entry : legend) {
-    streams.out << palettePositionOf(palette, entry.Colour) << '\t' << colourText(entry.Colour) << '\t' << entry.Text << '\n';
+    streams.out << palettePositionOf(palette, entry.Colour) << '\t' << colourText(entry.Colour)
+                << '\t' << entry.Text << '\n';
   }
   return kExitOk;
 }

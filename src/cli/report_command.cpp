@@ -33,7 +33,8 @@ bool parseItems(std::string_view list, std::array<bool, kReportItems>& items) {
     const std::string_view text = list.substr(0, comma);
     int item = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), item);
-    if (error != std::errc{} || end != text.data() + text.size() || item < 0 || item >= kReportItems) {
+    if (error != std::errc{} || end != text.data() + text.size() || item < 0 ||
+        item >= kReportItems) {
       return false;
     }
     items[static_cast<std::size_t>(item)] = true;
@@ -46,8 +47,9 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
   ReportOptions options;
   options.items.fill(true);
   const auto [end, error] =
-      args.size() >= 2 ? std::from_chars(args[1].data(), args[1].data() + args[1].size(), options.block)
-                       : std::from_chars_result{nullptr, std::errc::invalid_argument};
+      args.size() >= 2
+          ? std::from_chars(args[1].data(), args[1].data() + args[1].size(), options.block)
+          : std::from_chars_result{nullptr, std::errc::invalid_argument};
   if (args.size() < 2 || error != std::errc{} || end != args[1].data() + args[1].size() ||
       options.block < 1) {
     problem = "report needs a database and a block number from 1 to 32767";
@@ -59,7 +61,8 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
     if (args[i] == "-o" && hasValue) {
       options.output = args[++i];
     } else if (args[i] == "--items" && hasValue) {
-      if (!parseItems(args[++i], options.items)) problem = "--items takes numbers from 0 to 9, by commas";
+      if (!parseItems(args[++i], options.items))
+        problem = "--items takes numbers from 0 to 9, by commas";
     } else {
       problem = "report does not know " + args[i];
     }

@@ -12,7 +12,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-
 Json value(Single v) { return single(v); }
 Json value(Integer v) { return v; }
 Json value(const std::string& v) { return v; }

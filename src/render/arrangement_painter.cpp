@@ -16,10 +16,10 @@ void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setClipRect(device);
   painter.fillRect(device, Qt::white);
-  PaintContext context{painter, worldToDevice(window, device),
-                       DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
-                       LabelLayout(painter),
-                       scene.options};
+  PaintContext context{
+      painter, worldToDevice(window, device),
+      DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
+      LabelLayout(painter), scene.options};
   paintHull(context, scene.section != nullptr ? sectionOutlines(*scene.section)
                                               : shipFrame(scene.arrangement, scene.ship));
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;

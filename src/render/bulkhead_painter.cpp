@@ -43,7 +43,8 @@ void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) 
     if (std::isfinite(p.Y) && std::isfinite(p.Z)) polygon << context.map(p.Y, p.Z);
   }
   if (polygon.size() < 3) return;
-  const QColor checkColour = checking(context) ? context.paletteColour(strake.ColourIndex) : QColor();
+  const QColor checkColour =
+      checking(context) ? context.paletteColour(strake.ColourIndex) : QColor();
   QColor fill = context.style.strakeFill();
   if (checkColour.isValid()) fill = checkFill(checkColour);
   if (highlighted) fill = context.style.currentStrakeFill();
@@ -68,9 +69,10 @@ void paintStools(PaintContext& context, const Bulkhead& bulkhead) {
     double to;
     double side;  // device direction of the hatching: below the lower, above the upper
   };
-  for (const Stool& stool :
-       {Stool{bulkhead.Stool1Enabled, bulkhead.Stool1Z, bulkhead.Stool1End1, bulkhead.Stool1End2, 1},
-        Stool{bulkhead.Stool2Enabled, bulkhead.Stool2Z, bulkhead.Stool2End1, bulkhead.Stool2End2, -1}}) {
+  for (const Stool& stool : {Stool{bulkhead.Stool1Enabled, bulkhead.Stool1Z, bulkhead.Stool1End1,
+                                   bulkhead.Stool1End2, 1},
+                             Stool{bulkhead.Stool2Enabled, bulkhead.Stool2Z, bulkhead.Stool2End1,
+                                   bulkhead.Stool2End2, -1}}) {
     if (!stool.enabled) continue;
     const QPointF a = context.map(stool.from, stool.z);
     const QPointF b = context.map(stool.to, stool.z);
@@ -100,7 +102,8 @@ void paintCorrugation(PaintContext& context, const Bulkhead& bulkhead) {
 
 void paintMembers(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
-    const bool chosen = current && panelShows(context, ObjectKind::PrimaryMember) && j == bulkhead.CurPrim;
+    const bool chosen =
+        current && panelShows(context, ObjectKind::PrimaryMember) && j == bulkhead.CurPrim;
     context.painter.setPen(context.style.memberPen(chosen));
     paintSegment(context, primarySegment(bulkhead.PrimaryMembers.at(j)));
   }
@@ -114,11 +117,13 @@ void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryS
   const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
   const double inward = atStart ? bracket.Length : -bracket.Length;
   const bool vertical = stfHV == kVertical;
-  const PlanePoint tip = vertical ? PlanePoint{stiffener.Position, end} : PlanePoint{end, stiffener.Position};
+  const PlanePoint tip =
+      vertical ? PlanePoint{stiffener.Position, end} : PlanePoint{end, stiffener.Position};
   const PlanePoint along = vertical ? PlanePoint{stiffener.Position, end + inward}
                                     : PlanePoint{end + inward, stiffener.Position};
   const double leg = std::abs(inward) * 0.6;
-  const PlanePoint foot = vertical ? PlanePoint{stiffener.Position + leg, end} : PlanePoint{end, stiffener.Position + leg};
+  const PlanePoint foot = vertical ? PlanePoint{stiffener.Position + leg, end}
+                                   : PlanePoint{end, stiffener.Position + leg};
   const QColor colour = checking(context) ? context.paletteColour(bracket.ColourIndex) : QColor();
   context.painter.setPen(colour.isValid() ? context.style.colouredSpanPen(colour)
                                           : context.style.stiffenerPen(false));
@@ -155,13 +160,16 @@ void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
     const bool chosen = panel && k == bulkhead.CurNode;
     if (marks || chosen) {
       context.painter.setPen(context.style.nodePen(chosen));
-      context.painter.setBrush(chosen ? context.style.contourPen(true).color() : context.style.nodeFill());
-      context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius, chosen ? radius * 1.6 : radius);
+      context.painter.setBrush(chosen ? context.style.contourPen(true).color()
+                                      : context.style.nodeFill());
+      context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius,
+                                  chosen ? radius * 1.6 : radius);
       context.painter.setBrush(Qt::NoBrush);
     }
     if (numbers) {
       context.painter.setPen(context.style.labelColour());
-      context.labels.place(QString::number(k), context.style.font(LabelKind::Node), at, radius, false);
+      context.labels.place(QString::number(k), context.style.font(LabelKind::Node), at, radius,
+                           false);
     }
   }
 }
@@ -170,13 +178,15 @@ void paintName(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   if (bulkhead.Name.empty() || !bulkhead.Nodes.isDimensioned()) return;
   const QPointF top = context.map((bulkhead.YMin + bulkhead.YMax) / 2.0, bulkhead.ZMax);
   if (!std::isfinite(top.x()) || !std::isfinite(top.y())) return;
-  context.painter.setPen(current ? context.style.contourPen(true).color() : context.style.labelColour());
+  context.painter.setPen(current ? context.style.contourPen(true).color()
+                                 : context.style.labelColour());
   const QFont font = context.style.font(LabelKind::BulkheadName);
   const QFontMetricsF metrics(font);
-  context.labels.place(QString::fromStdString(bulkhead.Name), font,
-                       QPointF(top.x() - metrics.horizontalAdvance(QString::fromStdString(bulkhead.Name)) / 2,
-                               top.y()),
-                       context.style.nodeRadius(), true);
+  context.labels.place(
+      QString::fromStdString(bulkhead.Name), font,
+      QPointF(top.x() - metrics.horizontalAdvance(QString::fromStdString(bulkhead.Name)) / 2,
+              top.y()),
+      context.style.nodeRadius(), true);
 }
 
 }  // namespace
@@ -188,20 +198,23 @@ void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, bool current)
   for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
     const StrakeBand& band = bulkhead.StrakeBands.at(b);
     for (int t = 1; t <= band.Strakes.count(); ++t) {
-      paintStrake(context, band.Strakes.at(t), panel && b == bulkhead.CurBand && t == band.CurStrake);
+      paintStrake(context, band.Strakes.at(t),
+                  panel && b == bulkhead.CurBand && t == band.CurStrake);
     }
   }
 }
 
 void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, bool current) {
-  if (context.options.shows(kCorrugation) || (current && panelShows(context, ObjectKind::Corrugation))) {
+  if (context.options.shows(kCorrugation) ||
+      (current && panelShows(context, ObjectKind::Corrugation))) {
     paintCorrugation(context, bulkhead);
   }
   if (context.options.shows(kStiffeners) || checking(context) ||
       (current && panelShows(context, ObjectKind::OrdinaryStiffener))) {
     paintStiffeners(context, bulkhead, current);
   }
-  if (context.options.shows(kPrimaryMembers) || (current && panelShows(context, ObjectKind::PrimaryMember))) {
+  if (context.options.shows(kPrimaryMembers) ||
+      (current && panelShows(context, ObjectKind::PrimaryMember))) {
     paintMembers(context, bulkhead, current);
   }
   if (context.options.shows(kStools)) paintStools(context, bulkhead);

@@ -41,8 +41,9 @@ void paintSheet(QPainter& painter, const QRectF& sheet, double dpi, const Export
           : frameWindow(full, scene.labels.Margin, area.width() / std::max(1.0, area.height()));
   paintArrangement(painter, area, window, scene, pixelsPerPoint);
   if (!request.titleBlock) return;
-  painter.fillRect(QRectF(sheet.left(), area.bottom(), sheet.width(), sheet.bottom() - area.bottom()),
-                   Qt::white);
+  painter.fillRect(
+      QRectF(sheet.left(), area.bottom(), sheet.width(), sheet.bottom() - area.bottom()),
+      Qt::white);
   const double inset = 4 * pixelsPerPoint;
   paintTitleBlock(painter, *request.titleBlock, sheet.bottomRight() - QPointF(inset, inset),
                   QString::fromStdString(scene.labels.FontName), pixelsPerPoint);
@@ -98,7 +99,8 @@ bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::str
   {
     QPdfWriter pdf(&file);
     pdf.setResolution(static_cast<int>(kPdfDpi));
-    const QSizeF points(request.size.width() * 72 / kScreenDpi, request.size.height() * 72 / kScreenDpi);
+    const QSizeF points(request.size.width() * 72 / kScreenDpi,
+                        request.size.height() * 72 / kScreenDpi);
     pdf.setPageSize(QPageSize(points, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QString::fromStdString(scene.arrangement.Name));

@@ -66,8 +66,9 @@ void paintLegend(PaintContext& context, const QRectF& device) {
     textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(entry.Text)));
   }
   const double padding = 6 * unit;
-  const auto rows = static_cast<double>(
-      std::min<std::size_t>(legend.size(), static_cast<std::size_t>(std::max(1.0, (device.height() - 2 * padding) / row))));
+  const auto rows = static_cast<double>(std::min<std::size_t>(
+      legend.size(),
+      static_cast<std::size_t>(std::max(1.0, (device.height() - 2 * padding) / row))));
   const QRectF box(device.right() - padding - (swatch + 6 * unit + textWidth + 2 * padding),
                    device.top() + padding, swatch + 6 * unit + textWidth + 2 * padding,
                    rows * row + 2 * padding);
@@ -79,8 +80,9 @@ void paintLegend(PaintContext& context, const QRectF& device) {
     const LegendEntry& entry = legend[i];
     const double top = box.top() + padding + static_cast<double>(i) * row;
     const QRectF swatchBox(box.left() + padding, top + (row - swatch) / 2, swatch, swatch);
-    const QColor colour = entry.Colour == 0 ? QColor(Qt::white)
-                                            : QColor::fromRgb(static_cast<QRgb>(entry.Colour) | 0xFF000000U);
+    const QColor colour = entry.Colour == 0
+                              ? QColor(Qt::white)
+                              : QColor::fromRgb(static_cast<QRgb>(entry.Colour) | 0xFF000000U);
     context.painter.setPen(QPen(QColor(80, 80, 80), 0.6 * unit));
     context.painter.setBrush(colour);
     context.painter.drawRect(swatchBox);

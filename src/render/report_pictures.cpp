@@ -2,8 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
-#include <algorithm>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace korain {
 namespace {
@@ -13,7 +13,9 @@ const QColor kBlue(0, 94, 184);
 
 // The outline of a hold bulkhead in a unit box (0..1 both ways, y down).
 QPainterPath holdOutline(const QRectF& box) {
-  auto at = [&](double x, double y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
+  auto at = [&](double x, double y) {
+    return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
+  };
   QPainterPath path(at(0.0, 0.0));
   path.lineTo(at(0.62, 0.0));
   path.lineTo(at(0.62, 0.1));
@@ -34,11 +36,12 @@ void paintBulkheadAlone(QPainter& painter, const DrawingScene& scene, int bulkhe
   alone.CurBulkhead = 0;
   DisplayOptions options = scene.options;
   options.DisplayWord = display_bit::kAxis | display_bit::kStools | display_bit::kPrimaryMembers |
-                        display_bit::kStiffeners | display_bit::kStrakes | display_bit::kCorrugation;
+                        display_bit::kStiffeners | display_bit::kStrakes |
+                        display_bit::kCorrugation;
   options.CheckMode = kNoCheck;
   const DrawingScene single{alone, nullptr, scene.ship, options, scene.labels};
-  const WorldWindow window =
-      frameWindow(fullExtent(alone, nullptr, scene.ship), 10, box.width() / std::max(1.0, box.height()));
+  const WorldWindow window = frameWindow(fullExtent(alone, nullptr, scene.ship), 10,
+                                         box.width() / std::max(1.0, box.height()));
   const double pixelsPerPoint = painter.device()->logicalDpiX() / 72.0;
   paintArrangement(painter, box, window, single, pixelsPerPoint);
   painter.setPen(QPen(QColor(160, 160, 160), pixelsPerPoint * 0.5));
@@ -60,7 +63,8 @@ void paintLogo(QPainter& painter, const QRectF& box) {
   const QString nameText = QStringLiteral("KORAIN");
   const QString taglineText = QStringLiteral("Transverse bulkhead arrangements");
   const double textWidth = std::max(QFontMetricsF(name).horizontalAdvance(nameText),
-                                    QFontMetricsF(tagline).horizontalAdvance(taglineText)) / 240;
+                                    QFontMetricsF(tagline).horizontalAdvance(taglineText)) /
+                           240;
   const double unitWidth = 0.8 + 0.25 + textWidth;  // mark, gap, text: in mark heights
   const double side = std::min(box.height() * 0.9, box.width() * 0.9 / unitWidth);
   const double left = box.center().x() - unitWidth * side / 2;
@@ -80,7 +84,8 @@ void paintLogo(QPainter& painter, const QRectF& box) {
   }
   painter.setPen(QPen(QColor(120, 28, 28), side * 0.03));
   for (const double y : {0.4, 0.7}) {
-    painter.drawLine(QPointF(mark.left(), mark.top() + y * side), QPointF(mark.right(), mark.top() + y * side));
+    painter.drawLine(QPointF(mark.left(), mark.top() + y * side),
+                     QPointF(mark.right(), mark.top() + y * side));
   }
   painter.setClipping(false);
 
@@ -92,8 +97,9 @@ void paintLogo(QPainter& painter, const QRectF& box) {
   tagline.setPixelSize(std::max(1, static_cast<int>(side * 30 / 240)));
   painter.setFont(tagline);
   painter.setPen(kBlue);
-  painter.drawText(QRectF(text.left(), text.bottom() + side * 0.05, text.width() * 1.1, side * 0.25),
-                   Qt::AlignLeft | Qt::AlignTop, taglineText);
+  painter.drawText(
+      QRectF(text.left(), text.bottom() + side * 0.05, text.width() * 1.1, side * 0.25),
+      Qt::AlignLeft | Qt::AlignTop, taglineText);
   painter.restore();
 }
 

@@ -6,10 +6,10 @@
 namespace korain {
 namespace {
 
-constexpr double kWidthPoints = 250;      // about 88 mm
+constexpr double kWidthPoints = 250;  // about 88 mm
 constexpr double kRowPoints = 13;
 constexpr double kPaddingPoints = 5;
-constexpr int kRows = 9;                  // eight lines and the scale
+constexpr int kRows = 9;  // eight lines and the scale
 
 // Lines 3 to 5 name the ship and the drawing: they are set larger and bold.
 bool isHeading(std::size_t line) { return line >= 2 && line <= 4; }
@@ -17,13 +17,15 @@ bool isHeading(std::size_t line) { return line >= 2 && line <= 4; }
 }  // namespace
 
 QSizeF titleBlockSize(double pixelsPerPoint) {
-  return {kWidthPoints * pixelsPerPoint, (kRows * kRowPoints + 2 * kPaddingPoints) * pixelsPerPoint};
+  return {kWidthPoints * pixelsPerPoint,
+          (kRows * kRowPoints + 2 * kPaddingPoints) * pixelsPerPoint};
 }
 
 void paintTitleBlock(QPainter& painter, const TitleBlock& block, QPointF corner,
                      const QString& fontName, double pixelsPerPoint) {
   const QSizeF size = titleBlockSize(pixelsPerPoint);
-  const QRectF box(corner.x() - size.width(), corner.y() - size.height(), size.width(), size.height());
+  const QRectF box(corner.x() - size.width(), corner.y() - size.height(), size.width(),
+                   size.height());
   painter.save();
   painter.setPen(QPen(Qt::black, 1.2 * pixelsPerPoint));
   painter.setBrush(Qt::white);
@@ -44,8 +46,8 @@ void paintTitleBlock(QPainter& painter, const TitleBlock& block, QPointF corner,
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QRectF textBox(box.left() + padding, top, box.width() - 2 * padding, row);
-    const QString shown = QFontMetricsF(font).elidedText(QString::fromStdString(text), Qt::ElideRight,
-                                                         textBox.width());
+    const QString shown = QFontMetricsF(font).elidedText(QString::fromStdString(text),
+                                                         Qt::ElideRight, textBox.width());
     painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, shown);
   }
   painter.restore();

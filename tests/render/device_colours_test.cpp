@@ -19,10 +19,10 @@ TEST(DeviceColours, FewColoursReplaceOnlyTheSystemColours) {
     QColor shown;
   };
   for (const Case& c : {Case{QColor(212, 208, 200), 256, QColor(192, 192, 192)},
-                        Case{QColor(236, 233, 216), 16, QColor(Qt::white)},
-                        Case{navy, 256, navy},
+                        Case{QColor(236, 233, 216), 16, QColor(Qt::white)}, Case{navy, 256, navy},
                         Case{QColor(212, 208, 200), 257, QColor(212, 208, 200)}}) {
-    EXPECT_EQ(colourForDevice(c.colour, c.colours, system), c.shown) << c.colour.name().toStdString();
+    EXPECT_EQ(colourForDevice(c.colour, c.colours, system), c.shown)
+        << c.colour.name().toStdString();
   }
 }
 

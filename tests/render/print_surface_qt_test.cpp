@@ -1,6 +1,5 @@
 // The report's Qt surfaces: a PDF document and the preview's page pictures.
 #include "render/print_surface_qt.h"
-#include "render/printer_print_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 #include "print/page_flow.h"
 #include "print/print_headings.h"
 #include "print/print_text.h"
+#include "render/printer_print_surface.h"
 
 namespace korain::testing {
 namespace {
@@ -19,7 +19,8 @@ int darkPixels(const QImage& image, QRect area) {
   int count = 0;
   area = area.intersected(image.rect());
   for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    for (int x = area.left(); x <= area.right(); ++x)
+      count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
   }
   return count;
 }
@@ -76,8 +77,8 @@ TEST(PrintSurfaceQt, ARectangleIsDrawnWhereItWasAsked) {
   surface.drawRect(1, 2, 3, 1);
   surface.endDocument();
   const QImage& page = surface.pages().front();
-  EXPECT_GT(darkPixels(page, QRect(38, 78, 5, 5)), 0);    // corner at (1, 2) cm
-  EXPECT_GT(darkPixels(page, QRect(158, 118, 5, 5)), 0);  // corner at (4, 3) cm
+  EXPECT_GT(darkPixels(page, QRect(38, 78, 5, 5)), 0);     // corner at (1, 2) cm
+  EXPECT_GT(darkPixels(page, QRect(158, 118, 5, 5)), 0);   // corner at (4, 3) cm
   EXPECT_EQ(darkPixels(page, QRect(50, 90, 100, 20)), 0);  // not filled
 }
 

@@ -35,7 +35,8 @@ std::vector<Vertex> closedChain(const Bulkhead& bulkhead, bool& closedOnAxis) {
   const Vertex first = chain.front();
   const Vertex last = chain.back();
   const bool closed = isSamePoint({first.y, first.z}, {last.y, last.z}, kGeometryTolerance);
-  const bool onAxis = std::abs(first.y) < kGeometryTolerance || std::abs(last.y) < kGeometryTolerance;
+  const bool onAxis =
+      std::abs(first.y) < kGeometryTolerance || std::abs(last.y) < kGeometryTolerance;
   closedOnAxis = !closed && onAxis;
   if (closedOnAxis) {
     if (chain.front().y == 0) chain.push_back({0, chain.back().z});

@@ -42,8 +42,8 @@ void computeCompartments(Bulkhead& bulkhead) {
 
 }  // namespace
 
-void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
-                             Integer defaultMaterial, MessageList& messages) {
+void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag, Integer defaultMaterial,
+                             MessageList& messages) {
   if (computeBHeadGeometry(bulkhead) == 0) {
     messages.add("Can not compute geometry for bulkhead ¤", {number});
   }

@@ -22,7 +22,7 @@ void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList
                      Integer defaultMaterial);
 
 // The same for one bulkhead; `number` names it in the messages.
-void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
-                             Integer defaultMaterial, MessageList& messages);
+void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag, Integer defaultMaterial,
+                             MessageList& messages);
 
 }  // namespace korain

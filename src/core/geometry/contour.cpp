@@ -146,15 +146,15 @@ bool Contour::locate(PlanePoint point, double tolerance, double& abscissa, int& 
   return false;
 }
 
-bool Contour::onElement(const Element& element, PlanePoint point, double tolerance,
-                        double& along) {
+bool Contour::onElement(const Element& element, PlanePoint point, double tolerance, double& along) {
   if (!element.arc) {
     if (!isPointInSegment(element.from, element.to, point, tolerance)) return false;
-    along = element.length > 0 ? std::clamp(((point.y - element.from.y) * (element.to.y - element.from.y) +
-                                             (point.z - element.from.z) * (element.to.z - element.from.z)) /
-                                                element.length,
-                                            0.0, element.length)
-                               : 0;
+    along = element.length > 0
+                ? std::clamp(((point.y - element.from.y) * (element.to.y - element.from.y) +
+                              (point.z - element.from.z) * (element.to.z - element.from.z)) /
+                                 element.length,
+                             0.0, element.length)
+                : 0;
     return true;
   }
   const double fromCentre = distance(element.centre, point);

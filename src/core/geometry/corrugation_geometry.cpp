@@ -14,7 +14,8 @@ bool layOutLines(const Bulkhead& bulkhead, List<CorrugationLine>& lines) {
   const Corrugation& corrugation = bulkhead.Corr;
   const bool horizontal = bulkhead.stfHV == kHorizontal;
   const double limit = horizontal ? bulkhead.ZHigh : bulkhead.YMax;
-  double position = (horizontal ? bulkhead.ZLow : bulkhead.YMin) + static_cast<double>(corrugation.Start);
+  double position =
+      (horizontal ? bulkhead.ZLow : bulkhead.YMin) + static_cast<double>(corrugation.Start);
   const double steps[2] = {static_cast<double>(corrugation.S1) - corrugation.A, corrugation.A};
   lines.redim(0);
   lines.append().Position = static_cast<Single>(position);

@@ -51,7 +51,8 @@ void crossingExtremities(const Bulkhead& bulkhead, double position, Long directi
     if (member.HV == direction || !member.Extremities.isDimensioned()) continue;
     const PlaneSegment crossing = primarySegment(member);
     PlanePoint at;
-    if (segmentIntersection(line.from, line.to, crossing.from, crossing.to, at, kGeometryTolerance)) {
+    if (segmentIntersection(line.from, line.to, crossing.from, crossing.to, at,
+                            kGeometryTolerance)) {
       values.push_back(member.Position);
     }
   }

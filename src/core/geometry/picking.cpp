@@ -133,7 +133,8 @@ PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tol
                     Integer panelCode, PickTarget& target) {
   if (!arrangement.Bulkheads.isDimensioned()) return PickCode::Nothing;
   target = {};
-  const int current = arrangement.Bulkheads.inBounds(arrangement.CurBulkhead) ? arrangement.CurBulkhead : 0;
+  const int current =
+      arrangement.Bulkheads.inBounds(arrangement.CurBulkhead) ? arrangement.CurBulkhead : 0;
   for (int pass = 0; pass <= arrangement.Bulkheads.count(); ++pass) {
     const int i = pass == 0 ? current : pass;
     if (i == 0 || (pass > 0 && i == current)) continue;

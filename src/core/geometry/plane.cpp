@@ -42,7 +42,8 @@ bool isPointInSegment(PlanePoint a, PlanePoint b, PlanePoint point, double toler
   const double dz = b.z - a.z;
   const double lengthSquared = dy * dy + dz * dz;
   if (!(lengthSquared > 0)) return isSamePoint(a, point, tolerance);
-  const double t = std::clamp(((point.y - a.y) * dy + (point.z - a.z) * dz) / lengthSquared, 0.0, 1.0);
+  const double t =
+      std::clamp(((point.y - a.y) * dy + (point.z - a.z) * dz) / lengthSquared, 0.0, 1.0);
   return isSamePoint({a.y + t * dy, a.z + t * dz}, point, tolerance);
 }
 
@@ -50,8 +51,8 @@ bool isInRange(double x, double a, double b, double tolerance) {
   return std::min(a, b) - tolerance <= x && x <= std::max(a, b) + tolerance;
 }
 
-bool segmentIntersection(PlanePoint a1, PlanePoint a2, PlanePoint b1, PlanePoint b2,
-                         PlanePoint& at, double tolerance) {
+bool segmentIntersection(PlanePoint a1, PlanePoint a2, PlanePoint b1, PlanePoint b2, PlanePoint& at,
+                         double tolerance) {
   if (!boxesMeet(a1, a2, b1, b2, tolerance)) return false;
   const double lengthA = distance(a1, a2);
   const double lengthB = distance(b1, b2);

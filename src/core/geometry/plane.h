@@ -26,8 +26,8 @@ bool isInRange(double x, double a, double b, double tolerance);
 // Whether the segments a1-a2 and b1-b2 meet (each may be stretched by the
 // tolerance at its ends); the meeting point goes to `at`. Overlapping parallel
 // segments meet at the first end point that lies on the other segment.
-bool segmentIntersection(PlanePoint a1, PlanePoint a2, PlanePoint b1, PlanePoint b2,
-                         PlanePoint& at, double tolerance);
+bool segmentIntersection(PlanePoint a1, PlanePoint a2, PlanePoint b1, PlanePoint b2, PlanePoint& at,
+                         double tolerance);
 
 // Which coordinate a cut gives: the line z = given (mode 2) or y = given (mode 1).
 enum class CutMode { GivenY = 1, GivenZ = 2 };

@@ -34,7 +34,8 @@ void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageLi
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
     PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
     crossingExtremities(bulkhead, member.Position, member.HV,
-                        {member.Extremities.first(), member.Extremities.last()}, member.Extremities);
+                        {member.Extremities.first(), member.Extremities.last()},
+                        member.Extremities);
     if (std::abs(member.Extremities.last() - member.Extremities.first()) < kGeometryTolerance) {
       messages.add("Primary supporting member ¤ in '¤' has no size", {j, bulkhead.Name});
     }

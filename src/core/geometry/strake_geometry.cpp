@@ -57,8 +57,9 @@ void reportNoSize(MessageList& messages, const char* templ, int number, double f
 void computeBandStrakes(Bulkhead& bulkhead, StrakeBand& band, const std::vector<PlanePoint>& cut,
                         Integer defaultMaterial, int& runningNumber, MessageList& messages) {
   if (!band.Strakes.isDimensioned()) band.Strakes.append().iMat = 1;
-  settleLimits(band.Strakes, [](Strake& strake) -> Single& { return strake.Y; }, bulkhead.YMax,
-               bulkhead.YMin, bulkhead.YMax);
+  settleLimits(
+      band.Strakes, [](Strake& strake) -> Single& { return strake.Y; }, bulkhead.YMax,
+      bulkhead.YMin, bulkhead.YMax);
   std::vector<PlanePoint> outline;
   for (int t = 1; t <= band.Strakes.count(); ++t) {
     Strake& strake = band.Strakes.at(t);
@@ -91,8 +92,9 @@ void computeStrakes(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon,
                     Integer defaultMaterial, MessageList& messages) {
   if (!bulkhead.StrakeBands.isDimensioned()) bulkhead.StrakeBands.append();
   int runningNumber = 0;
-  settleLimits(bulkhead.StrakeBands, [](StrakeBand& band) -> Single& { return band.Z; },
-               bulkhead.ZMax, bulkhead.ZLow, bulkhead.ZHigh);
+  settleLimits(
+      bulkhead.StrakeBands, [](StrakeBand& band) -> Single& { return band.Z; }, bulkhead.ZMax,
+      bulkhead.ZLow, bulkhead.ZHigh);
   std::vector<PlanePoint> cut;
   for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
     StrakeBand& band = bulkhead.StrakeBands.at(b);

@@ -13,18 +13,28 @@ namespace korain {
 namespace {
 
 constexpr const char* kItemNames[kReportItems] = {"Front page",
-                                                   "Main Bulkhead Arrangement Data",
-                                                   "Bulkhead Description",
-                                                   "Nodes - Geometry",
-                                                   "Primary supporting members",
-                                                   "Ordinary stiffeners",
-                                                   "Strake Bands",
-                                                   "Compartment",
-                                                   "Risk of resonance",
-                                                   "Corrugation"};
+                                                  "Main Bulkhead Arrangement Data",
+                                                  "Bulkhead Description",
+                                                  "Nodes - Geometry",
+                                                  "Primary supporting members",
+                                                  "Ordinary stiffeners",
+                                                  "Strake Bands",
+                                                  "Compartment",
+                                                  "Risk of resonance",
+                                                  "Corrugation"};
 
-enum Item { kFront, kMain, kDescription, kNodes, kMembers, kStiffeners, kStrakes, kCompartments,
-            kResonance, kCorrugation };
+enum Item {
+  kFront,
+  kMain,
+  kDescription,
+  kNodes,
+  kMembers,
+  kStiffeners,
+  kStrakes,
+  kCompartments,
+  kResonance,
+  kCorrugation
+};
 
 }  // namespace
 

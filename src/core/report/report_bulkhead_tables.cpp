@@ -7,8 +7,8 @@
 #include "print/page_flow.h"
 #include "print/print_headings.h"
 #include "print/print_text.h"
-#include "text/number_format.h"
 #include "report/report_sections.h"
+#include "text/number_format.h"
 
 namespace korain {
 namespace {
@@ -20,7 +20,9 @@ const Columns kMemberColumns{7, 13, 20, 30, 42, 54, 64, 85, 87};
 // The drawing takes this many lines of the page.
 constexpr int kDrawingLines = 24;
 
-std::string codeText(std::optional<std::string_view> text) { return std::string(text.value_or("")); }
+std::string codeText(std::optional<std::string_view> text) {
+  return std::string(text.value_or(""));
+}
 
 void printStoolLevel(ReportContext& report, int column, bool enabled, Single z) {
   if (enabled) {
@@ -50,12 +52,21 @@ void printBulkheadDescription(ReportContext& report) {
   if (isOutputHidden(report.surface)) return;
   const std::string title = "Bulkhead Description";
   const Columns& c = kDescriptionColumns;
-  const std::vector<HeadLine> head{
-      {{c[1], "Bulk."}, {c[3] + 6, "Type"}, {c[4] + 4, "Material"},
-       {(c[5] + c[7]) / 2 + 2, "Ordinary"}, {c[7] + 3, "Lower"}, {c[8] + 1, "Upper"}},
-      {{c[5] + 9, "Stiffeners"}, {c[6] + 6, "Stiffeners"}, {c[7] + 3, "stool"}, {c[8] + 1, "stool"}},
-      {{c[5] + 9, "Location"}, {c[6] + 6, "direction"}, {c[7] + 3, "Ztop/BL"}, {c[8] + 1, "Ztop/BL"}},
-      {{c[7] + 3, "(m)"}, {c[8] + 1, "(m)"}}};
+  const std::vector<HeadLine> head{{{c[1], "Bulk."},
+                                    {c[3] + 6, "Type"},
+                                    {c[4] + 4, "Material"},
+                                    {(c[5] + c[7]) / 2 + 2, "Ordinary"},
+                                    {c[7] + 3, "Lower"},
+                                    {c[8] + 1, "Upper"}},
+                                   {{c[5] + 9, "Stiffeners"},
+                                    {c[6] + 6, "Stiffeners"},
+                                    {c[7] + 3, "stool"},
+                                    {c[8] + 1, "stool"}},
+                                   {{c[5] + 9, "Location"},
+                                    {c[6] + 6, "direction"},
+                                    {c[7] + 3, "Ztop/BL"},
+                                    {c[8] + 1, "Ztop/BL"}},
+                                   {{c[7] + 3, "(m)"}, {c[8] + 1, "(m)"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);
   printTableHead(report.surface, head, ruleWidth(report, c));
@@ -82,11 +93,18 @@ void printNodes(ReportContext& report) {
   if (isOutputHidden(report.surface)) return;
   const std::string title = "Nodes - Geometry";
   const Columns& c = kNodeColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Node"}, {c[1], "Curve"}, {c[2], "y"}, {c[3], "z"}, {c[4] + 5, "Tangent point"},
-       {c[5], "Radius"}},
-      {{c[1], "code"}, {c[2], "(m)"}, {c[3], "(m)"}, {c[4], "y (m)"}, {c[4] + 10, "z (m)"},
-       {c[5], "(m)"}}};
+  const std::vector<HeadLine> head{{{c[0], "Node"},
+                                    {c[1], "Curve"},
+                                    {c[2], "y"},
+                                    {c[3], "z"},
+                                    {c[4] + 5, "Tangent point"},
+                                    {c[5], "Radius"}},
+                                   {{c[1], "code"},
+                                    {c[2], "(m)"},
+                                    {c[3], "(m)"},
+                                    {c[4], "y (m)"},
+                                    {c[4] + 10, "z (m)"},
+                                    {c[5], "(m)"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);
   printTableHead(report.surface, head, ruleWidth(report, c));
@@ -108,8 +126,8 @@ void printNodes(ReportContext& report) {
       report.surface.newLine();
       printAt(report.surface, c[1],
               "intersection " + std::to_string(n.Inter) + ", panel " + std::to_string(n.Ipan) +
-                  ", node " + std::to_string(n.Inod) + ", position code " +
-                  std::to_string(n.PCod) + (n.knu != 0 ? ", knuckle" : ", no knuckle"),
+                  ", node " + std::to_string(n.Inod) + ", position code " + std::to_string(n.PCod) +
+                  (n.knu != 0 ? ", knuckle" : ", no knuckle"),
               true);
       report.surface.newLine();
     }
@@ -122,8 +140,12 @@ void printPrimaryMembers(ReportContext& report, bool withDrawings) {
   const std::string title = "Primary supporting members";
   const Columns& c = kMemberColumns;
   const std::vector<HeadLine> head{
-      {{c[0], "Memb."}, {c[1] + 3, "Direction"}, {c[3], "Position"}, {c[4], "From"},
-       {c[5], "To"}, {c[6] + 8, "Extremities and crossings"}},
+      {{c[0], "Memb."},
+       {c[1] + 3, "Direction"},
+       {c[3], "Position"},
+       {c[4], "From"},
+       {c[5], "To"},
+       {c[6] + 8, "Extremities and crossings"}},
       {{c[3], "(m)"}, {c[4], "(m)"}, {c[5], "(m)"}, {c[6] + 8, "(m)"}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   ensureSpace(report.surface, report.setup, 8);

@@ -42,7 +42,10 @@ void printList(ReportContext& report) {
   const Columns& c = kListColumns;
   const std::vector<HeadLine> head{
       {{c[0], "Bulk."}, {(c[1] + c[2]) / 2 + 5, "Forward"}, {(c[3] + c[4]) / 2 + 5, "Aftward"}},
-      {{c[1] + 8, "Destination"}, {c[2] + 6, "Type"}, {c[3] + 8, "Destination"}, {c[4] + 6, "Type"}}};
+      {{c[1] + 8, "Destination"},
+       {c[2] + 6, "Type"},
+       {c[3] + 8, "Destination"},
+       {c[4] + 6, "Type"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);
   printTableHead(report.surface, head, ruleWidth(report, c));
@@ -67,10 +70,17 @@ void printList(ReportContext& report) {
 
 void printDimensions(ReportContext& report, int side) {
   const Columns& c = kDimensionColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Bulk."}, {c[1], "Length"}, {c[2], "Breadth"}, {c[3], "Height"}, {c[4], "X start"},
-       {c[5], "Xg"}, {c[6], "Yg"}, {c[7], "Zg"}, {c[8], "Zmin/BL"}, {c[9], "Ztop/BL"}},
-      {{c[4], "from APP"}, {c[5], "from APP"}}};
+  const std::vector<HeadLine> head{{{c[0], "Bulk."},
+                                    {c[1], "Length"},
+                                    {c[2], "Breadth"},
+                                    {c[3], "Height"},
+                                    {c[4], "X start"},
+                                    {c[5], "Xg"},
+                                    {c[6], "Yg"},
+                                    {c[7], "Zg"},
+                                    {c[8], "Zmin/BL"},
+                                    {c[9], "Ztop/BL"}},
+                                   {{c[4], "from APP"}, {c[5], "from APP"}}};
   printSideTable(report, korainString(3637), c, head, side, [&](const Compartment& compartment) {
     const int fields[] = {1, 3, 10, 19, 5, 6, 7, 8, 9};
     for (std::size_t k = 0; k < std::size(fields); ++k) {
@@ -82,7 +92,8 @@ void printDimensions(ReportContext& report, int side) {
 void printHighestPoints(ReportContext& report, int side) {
   const Columns& c = kHighestColumns;
   std::vector<HeadLine> head{{{c[0], "Bulk."}}};
-  for (int k = 1; k <= 8; ++k) head[0].push_back({c[static_cast<std::size_t>(k)], "Point " + std::to_string(k)});
+  for (int k = 1; k <= 8; ++k)
+    head[0].push_back({c[static_cast<std::size_t>(k)], "Point " + std::to_string(k)});
   printSideTable(report, korainString(3751), c, head, side, [&](const Compartment& compartment) {
     if (compartment.UseRuleRoll) {
       printAt(report.surface, c[1], korainString(3752));
@@ -97,11 +108,22 @@ void printHighestPoints(ReportContext& report, int side) {
 void printLoads(ReportContext& report, int side) {
   const Columns& c = kLoadColumns;
   const std::vector<HeadLine> head{
-      {{c[0], "Bulk."}, {c[1] + 12, "Load type"}, {c[2], "Test"}, {c[3], "Air pipe"},
-       {c[4], "Density"}, {c[5], "Setting"}, {c[6], "Load in"}, {c[7], "Density"},
+      {{c[0], "Bulk."},
+       {c[1] + 12, "Load type"},
+       {c[2], "Test"},
+       {c[3], "Air pipe"},
+       {c[4], "Density"},
+       {c[5], "Setting"},
+       {c[6], "Load in"},
+       {c[7], "Density"},
        {c[8], "Friction"}},
-      {{c[2], "height"}, {c[3], "deck"}, {c[4], "liquid"}, {c[5], "pressure"}, {c[6], "hold"},
-       {c[7], "bulk"}, {c[8], "angle"}},
+      {{c[2], "height"},
+       {c[3], "deck"},
+       {c[4], "liquid"},
+       {c[5], "pressure"},
+       {c[6], "hold"},
+       {c[7], "bulk"},
+       {c[8], "angle"}},
       {{c[2], "m/BL"}, {c[3], "m/BL"}, {c[5], "bar"}, {c[6], "t"}, {c[8], "deg"}}};
   printSideTable(report, korainString(3636), c, head, side, [&](const Compartment& compartment) {
     printAt(report.surface, c[1], korainString(250 + compartment.N));
@@ -115,7 +137,10 @@ void printLoads(ReportContext& report, int side) {
 void printPressureRequest(ReportContext& report, int side) {
   const Columns& c = kPressureColumns;
   const std::vector<HeadLine> head{
-      {{c[0], "Bulk."}, {c[1], "Effective"}, {c[2], "Effective"}, {(c[3] + c[5]) / 2, "Dynamic pressure"},
+      {{c[0], "Bulk."},
+       {c[1], "Effective"},
+       {c[2], "Effective"},
+       {(c[3] + c[5]) / 2, "Dynamic pressure"},
        {c[6] + 20, "Tank geometry"}},
       {{c[1], "length"}, {c[2], "breadth"}, {(c[3] + c[5]) / 2, "due to"}},
       {{c[1], "(m)"}, {c[2], "(m)"}, {c[3], "roll"}, {c[4], "sway"}, {c[5], "pitch"}}};
@@ -141,7 +166,10 @@ void printFreeSurfaces(ReportContext& report, int side) {
   const std::string title = "Free surface dimensions for evaluation of risk of resonance";
   const Columns& c = kFreeSurfaceColumns;
   const std::vector<HeadLine> head{
-      {{c[0], "Bulk."}, {c[2], "Compartment"}, {c[3], "Filling level"}, {c[5], "Free surface"},
+      {{c[0], "Bulk."},
+       {c[2], "Compartment"},
+       {c[3], "Filling level"},
+       {c[5], "Free surface"},
        {c[6], "Free surface"}},
       {{c[2], "Name"}, {c[3], "(m)"}, {c[5], "length (m)"}, {c[6], "breadth (m)"}}};
   ensureSpace(report.surface, report.setup, 8);

@@ -46,7 +46,8 @@ void ensureRow(ReportContext& report, const std::string& title, const Columns& c
 std::string_view yesNo(bool flag);
 
 // A number with its decimal point on the column, and a unit after it.
-void printValue(ReportContext& report, int column, double value, std::string_view format = "###0.000");
+void printValue(ReportContext& report, int column, double value,
+                std::string_view format = "###0.000");
 
 // The material's display name, or the text of material 0.
 std::string materialText(const ReportContext& report, int material);

@@ -21,11 +21,14 @@ std::string bulkheadSuffix(int number) { return " - Bulkhead n° " + std::to_str
 void printLocationTable(ReportContext& report, int number, const Bulkhead& b) {
   const std::string title = "Ordinary Stiffeners - Location and scantling" + bulkheadSuffix(number);
   const Columns& c = kLocationColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Stif."}, {c[1], "Span"}, {c[2], "Position"}, {c[3] + 3, "Material"},
-       {c[5] + 10, "Scantling"}, {(c[8] + c[10]) / 2, "Bracket Length"}},
-      {{c[2], "(m)"}, {c[8], "Lower"}, {c[10], "Upper"}},
-      {{c[8], "(m)"}, {c[10], "(m)"}}};
+  const std::vector<HeadLine> head{{{c[0], "Stif."},
+                                    {c[1], "Span"},
+                                    {c[2], "Position"},
+                                    {c[3] + 3, "Material"},
+                                    {c[5] + 10, "Scantling"},
+                                    {(c[8] + c[10]) / 2, "Bracket Length"}},
+                                   {{c[2], "(m)"}, {c[8], "Lower"}, {c[10], "Upper"}},
+                                   {{c[8], "(m)"}, {c[10], "(m)"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);
   printTableHead(report.surface, head, ruleWidth(report, c));
@@ -36,7 +39,8 @@ void printLocationTable(ReportContext& report, int number, const Bulkhead& b) {
     printValue(report, c[2], s.Position);
     printAt(report.surface, c[3], materialText(report, s.iMat));
     printAt(report.surface, c[5], scantlingLabel(s.Scant, report.ship));
-    printAt(report.surface, c[7] + 6, "span reduction " + formatNumber(s.SpanReduction, "#0.00"), true);
+    printAt(report.surface, c[7] + 6, "span reduction " + formatNumber(s.SpanReduction, "#0.00"),
+            true);
     report.surface.newLine();
     for (int p = 1; p <= s.Spans.count(); ++p) {
       const StiffenerSpan& span = s.Spans.at(p);
@@ -65,10 +69,15 @@ int endInterval(const OrdinaryStiffener& s, bool lower) {
 void printEndsTable(ReportContext& report, int number, const Bulkhead& b) {
   const std::string title = "Lower and Upper Ends - Brackets" + bulkheadSuffix(number);
   const Columns& c = kEndColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Stif."}, {c[1], "End"}, {c[2], "Fixed"}, {c[3], "Bracket"}, {c[4], "Length"},
-       {c[5], "Scantling"}, {c[6] + 2, "Connection"}, {c[8], "Supp."}},
-      {{c[4], "(m)"}}};
+  const std::vector<HeadLine> head{{{c[0], "Stif."},
+                                    {c[1], "End"},
+                                    {c[2], "Fixed"},
+                                    {c[3], "Bracket"},
+                                    {c[4], "Length"},
+                                    {c[5], "Scantling"},
+                                    {c[6] + 2, "Connection"},
+                                    {c[8], "Supp."}},
+                                   {{c[4], "(m)"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);
   printTableHead(report.surface, head, ruleWidth(report, c));

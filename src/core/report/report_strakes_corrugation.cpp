@@ -18,11 +18,15 @@ void printStrakeBands(ReportContext& report) {
   if (isOutputHidden(report.surface)) return;
   const std::string title = "Strake Bands";
   const Columns& c = kStrakeColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Bulk."}, {c[1], "Band"}, {c[2], "Vert."}, {c[3], "Strake"}, {c[4], "Horiz."},
-       {c[5], "Thickness"}, {c[6] + 2, "Material"}},
-      {{c[2], "Distr."}, {c[4], "Distr."}},
-      {{c[2], "z (m)"}, {c[4], "y (m)"}}};
+  const std::vector<HeadLine> head{{{c[0], "Bulk."},
+                                    {c[1], "Band"},
+                                    {c[2], "Vert."},
+                                    {c[3], "Strake"},
+                                    {c[4], "Horiz."},
+                                    {c[5], "Thickness"},
+                                    {c[6] + 2, "Material"}},
+                                   {{c[2], "Distr."}, {c[4], "Distr."}},
+                                   {{c[2], "z (m)"}, {c[4], "y (m)"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);
   printTableHead(report.surface, head, ruleWidth(report, c));
@@ -58,7 +62,11 @@ void printCorrugation(ReportContext& report) {
   const Columns& c = kCorrugationColumns;
   const std::vector<HeadLine> head{
       {{c[0], "Bulk."}, {(c[1] + c[4]) / 2, "Geometry (m)"}, {(c[5] + c[6]) / 2, "Fixed Support"}},
-      {{c[1], "Start"}, {c[2], "Spacing"}, {c[3], "Flange Width"}, {c[4], "Depth"}, {c[5], "Lower"},
+      {{c[1], "Start"},
+       {c[2], "Spacing"},
+       {c[3], "Flange Width"},
+       {c[4], "Depth"},
+       {c[5], "Lower"},
        {c[6], "Upper"}}};
   ensureSpace(report.surface, report.setup, 8);
   printTitleAndRule(report, title, c);

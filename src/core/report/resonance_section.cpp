@@ -31,20 +31,34 @@ struct CompartmentPrint {
   }
 
   void heading() {
-    printUnderlinedHeading(report.surface,
-                           std::string(result.Side == 1 ? "Forward" : "Aftward") + " compartment :",
-                           kColumns[2]);
+    printUnderlinedHeading(
+        report.surface,
+        std::string(result.Side == 1 ? "Forward" : "Aftward") + " compartment :", kColumns[2]);
     report.surface.newLine();
   }
 
   void tableHead() {
     const Columns& c = kColumns;
     printTableHead(report.surface,
-                   {{{c[2], "Filling"}, {kInclinedColumn, "Inclined ship cond."}, {c[8], "Upright ship cond."}},
-                    {{c[2], "level"}, {c[3], "Free surface"}, {c[4], "Ty"}, {c[5], "Risk"},
-                     {c[6], "Risk"}, {c[7], "Free surface"}, {c[8], "Tx"}, {c[9], "Risk"}},
-                    {{c[2], "(m)"}, {c[3], "breadth (m)"}, {c[4], "(s)"}, {c[5], "roll"},
-                     {c[6], "sway"}, {c[7], "length (m)"}, {c[8], "(s)"}, {c[9], "pitch"}}},
+                   {{{c[2], "Filling"},
+                     {kInclinedColumn, "Inclined ship cond."},
+                     {c[8], "Upright ship cond."}},
+                    {{c[2], "level"},
+                     {c[3], "Free surface"},
+                     {c[4], "Ty"},
+                     {c[5], "Risk"},
+                     {c[6], "Risk"},
+                     {c[7], "Free surface"},
+                     {c[8], "Tx"},
+                     {c[9], "Risk"}},
+                    {{c[2], "(m)"},
+                     {c[3], "breadth (m)"},
+                     {c[4], "(s)"},
+                     {c[5], "roll"},
+                     {c[6], "sway"},
+                     {c[7], "length (m)"},
+                     {c[8], "(s)"},
+                     {c[9], "pitch"}}},
                    ruleWidth(report, c));
   }
 
@@ -64,7 +78,8 @@ struct CompartmentPrint {
     surface.newLine();
   }
 
-  void valueLine(std::string_view label, double value, std::string_view format, std::string_view unit) {
+  void valueLine(std::string_view label, double value, std::string_view format,
+                 std::string_view unit) {
     printLabelValue(report.surface, kColumns[1], kColumns[8], label, value, format);
     printAt(report.surface, kColumns[8] + 8, unit);
     report.surface.newLine();

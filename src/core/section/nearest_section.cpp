@@ -16,7 +16,8 @@ std::optional<Section> nearestSection(std::string_view databaseBytes, std::strin
     if (!readSectionFromBytes(databaseBytes, fileName, block.Position, section, true).found()) {
       continue;
     }
-    if (!nearest || std::abs(section.X - x) < std::abs(nearest->X - x)) nearest = std::move(section);
+    if (!nearest || std::abs(section.X - x) < std::abs(nearest->X - x))
+      nearest = std::move(section);
   }
   return nearest;
 }

@@ -28,7 +28,7 @@ inline constexpr Integer kZoomTool = 12;
 
 struct DisplayOptions {
   Long DisplayWord = display_bit::kAxis | display_bit::kStools;  // start-up shows axis and stools
-  Integer PanelCode = 0;    // the object panel shown (object kind code)
+  Integer PanelCode = 0;  // the object panel shown (object kind code)
   Long CheckMode = kNoCheck;
   Long ObjectMask = 2 | 8 | 16 | 128;  // nodes, members, stiffener spans, strakes
   Integer Tool = kPickTool;

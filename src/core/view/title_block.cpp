@@ -9,7 +9,9 @@ namespace {
 
 bool isBlank(const std::string& text) { return trimmed(text).empty(); }
 
-std::string shipTitle(const ShipData& ship, int line) { return std::string(trimmed(ship.Titles.at(line))); }
+std::string shipTitle(const ShipData& ship, int line) {
+  return std::string(trimmed(ship.Titles.at(line)));
+}
 
 }  // namespace
 

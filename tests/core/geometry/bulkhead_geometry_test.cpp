@@ -38,7 +38,7 @@ TEST(BulkheadGeometryMembers, ClampedToThePlanePartAndCrossed) {
   b.PrimaryMembers.append(member(12, kHorizontal));  // above the upper stool
   b.PrimaryMembers.append(member(4, kHorizontal));
   b.PrimaryMembers.append(member(5, kVertical));
-  b.PrimaryMembers.append(member(-3, kVertical));    // left of the plate
+  b.PrimaryMembers.append(member(-3, kVertical));  // left of the plate
   EXPECT_EQ(compute(b), (Messages{"Primary supporting member 1 in 'BH' was out of bounds",
                                   "Primary supporting member 4 in 'BH' was out of bounds"}));
   EXPECT_EQ((Values{b.ZLow, b.ZHigh, b.Stool1End1, b.Stool1End2}), (Values{1, 7, 0, 10}));
@@ -130,14 +130,14 @@ TEST(BulkheadGeometryStrakes, BandsAndStrakesAreKeptInOrderAndNumberedOn) {
   StrakeBand& b1 = b.StrakeBands.at(1);
   StrakeBand& b2 = b.StrakeBands.at(2);
   StrakeBand& b3 = b.StrakeBands.at(3);
-  b1.Z = 6;  // above band 2: lowered to it
+  b1.Z = 6;                   // above band 2: lowered to it
   b1.Strakes.append().Y = 4;  // no material
   Strake& wide = b1.Strakes.append();
   wide.iMat = 3;
   wide.Y = 12;  // the last strake always reaches across the plate
   b2.Z = 4;
   b2.Strakes.append().iMat = 2;
-  b3.Z = 9;  // the last band always reaches the top of the plane part
+  b3.Z = 9;                   // the last band always reaches the top of the plane part
   b3.Strakes.append().Y = 5;  // beyond the next strake: cut back to it
   b3.Strakes.append().Y = 3;
   b3.Strakes.append().Y = 12;
@@ -146,8 +146,8 @@ TEST(BulkheadGeometryStrakes, BandsAndStrakesAreKeptInOrderAndNumberedOn) {
   EXPECT_EQ((Values{b1.Z, b2.Z, b3.Z}), (Values{4, 4, 7}));  // ZMax 8, below the upper stool
   const Strake* all[] = {&b1.Strakes.at(1), &b1.Strakes.at(2), &b2.Strakes.at(1),
                          &b3.Strakes.at(1), &b3.Strakes.at(2), &b3.Strakes.at(3)};
-  const Integer materials[] = {kTestDefaultMaterial, 3, 2, kTestDefaultMaterial,
-                               kTestDefaultMaterial, kTestDefaultMaterial};
+  const Integer materials[] = {
+      kTestDefaultMaterial, 3, 2, kTestDefaultMaterial, kTestDefaultMaterial, kTestDefaultMaterial};
   const double ys[] = {4, 10, 10, 3, 3, 10};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(all[i]->StrakeNumber, i + 1);
@@ -203,8 +203,9 @@ TEST(BulkheadGeometryStrakes, WithoutBandsOnePlateOfMaterialOneIsMade) {
   ASSERT_EQ(b.StrakeBands.count(), 1);
   ASSERT_EQ(b.StrakeBands.at(1).Strakes.count(), 1);
   const Strake& strake = b.StrakeBands.at(1).Strakes.at(1);
-  EXPECT_EQ((Values{b.StrakeBands.at(1).Z, strake.Y, double(strake.iMat), double(strake.StrakeNumber)}),
-            (Values{8, 10, 1, 1}));
+  EXPECT_EQ(
+      (Values{b.StrakeBands.at(1).Z, strake.Y, double(strake.iMat), double(strake.StrakeNumber)}),
+      (Values{8, 10, 1, 1}));
   EXPECT_EQ(pointSet(strake.Outline), (Points{{0, 0}, {0, 8}, {10, 0}, {10, 8}}));
 }
 
@@ -248,14 +249,34 @@ TEST(BulkheadGeometryCorrugation, KnuckleLinesAlternateBetweenTheTwoSteps) {
   const Messages bad{"Bad data for corrugation in BH"};
   Case cases[] = {
       // From ZLow 1 + 0.5, steps 1.5 and 0.5, up to (not onto) the upper stool at 7.
-      {"horizontal, between stools", withMember, kHorizontal, {.Start = 0.5F, .S1 = 2, .A = 0.5F},
-       {1.5, 3, 3.5, 5, 5.5}, {0, 3, 10}, {}},
-      {"vertical", rectangle(), kVertical, {.Start = 1, .S1 = 3, .A = 1}, {1, 3, 4, 6, 7, 9},
-       {0, 8}, {}},
-      {"pitch equal to the flange", rectangle(), kHorizontal,
-       {.Start = 0.5F, .S1 = 0.8F, .A = 0.8F}, {0.5}, {0, 10}, bad},
-      {"pitch below the flange", rectangle(), kHorizontal, {.Start = 0, .S1 = 0.5F, .A = 0.8F},
-       {0}, {0, 10}, bad},
+      {"horizontal, between stools",
+       withMember,
+       kHorizontal,
+       {.Start = 0.5F, .S1 = 2, .A = 0.5F},
+       {1.5, 3, 3.5, 5, 5.5},
+       {0, 3, 10},
+       {}},
+      {"vertical",
+       rectangle(),
+       kVertical,
+       {.Start = 1, .S1 = 3, .A = 1},
+       {1, 3, 4, 6, 7, 9},
+       {0, 8},
+       {}},
+      {"pitch equal to the flange",
+       rectangle(),
+       kHorizontal,
+       {.Start = 0.5F, .S1 = 0.8F, .A = 0.8F},
+       {0.5},
+       {0, 10},
+       bad},
+      {"pitch below the flange",
+       rectangle(),
+       kHorizontal,
+       {.Start = 0, .S1 = 0.5F, .A = 0.8F},
+       {0},
+       {0, 10},
+       bad},
       {"not corrugated", rectangle(), kHorizontal, {.Start = 2}, {}, {}, {}},
   };
   for (Case& c : cases) {
@@ -282,8 +303,9 @@ TEST(BulkheadGeometryCompute, SecondCallWithoutChangeDoesNothing) {
   GeometryState state;
   MessageList messages;
   computeGeometry(arrangement, state, messages, kTestDefaultMaterial);
-  EXPECT_EQ(messagesOf(messages), (Messages{"Primary supporting member 1 in 'Closed' was out of bounds",
-                                            "Bulkhead 2 is not closed"}));
+  EXPECT_EQ(messagesOf(messages),
+            (Messages{"Primary supporting member 1 in 'Closed' was out of bounds",
+                      "Bulkhead 2 is not closed"}));
   EXPECT_TRUE(state.valid);
   const Arrangement first = arrangement;
   computeGeometry(arrangement, state, messages, kTestDefaultMaterial);

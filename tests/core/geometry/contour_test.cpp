@@ -61,7 +61,8 @@ TEST(ContourRectangle, DirectionOfTheNodesDoesNotMatter) {
     expectCuts(contour, 9, CutDirection::Horizontal, 0, 0, 0);
     expectCuts(contour, -1, CutDirection::Vertical, 0, 0, 0);
 
-    EXPECT_EQ(testing::pointSet(band.Strakes.at(1).Outline), (Points{{0, 0}, {0, 8}, {4, 0}, {4, 8}}));
+    EXPECT_EQ(testing::pointSet(band.Strakes.at(1).Outline),
+              (Points{{0, 0}, {0, 8}, {4, 0}, {4, 8}}));
     EXPECT_EQ(testing::pointSet(band.Strakes.at(2).Outline),
               (Points{{4, 0}, {4, 8}, {10, 0}, {10, 8}}));
     for (const Compartment& c : b.Compartments) {

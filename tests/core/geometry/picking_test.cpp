@@ -69,8 +69,13 @@ TEST_F(Picking, KindsAreTriedInOrder) {
       {"contour wins over everything", {0, 5}, kAll, kStrakeBandsPanel, PickCode::Contour, 6, 0},
       {"short member", {2, 2}, kPickPrimaryMembers, 0, PickCode::PrimaryMember, 1, 0},
       {"long member", {8, 5.003}, kPickPrimaryMembers, 0, PickCode::PrimaryMember, 2, 0},
-      {"member before span", {7, 5}, kPickPrimaryMembers | kPickStiffenerSpans, 0,
-       PickCode::PrimaryMember, 2, 0},
+      {"member before span",
+       {7, 5},
+       kPickPrimaryMembers | kPickStiffenerSpans,
+       0,
+       PickCode::PrimaryMember,
+       2,
+       0},
       // The stiffener starts above the short member: its first span lies in
       // support interval 2 and its second in interval 3.
       {"first span", {7, 4}, kPickStiffenerSpans, 0, PickCode::StiffenerSpan, 1, 2},
@@ -79,10 +84,20 @@ TEST_F(Picking, KindsAreTriedInOrder) {
       {"first strake of the upper band", {3, 6}, kPickStrakes, 0, PickCode::Strake, 2, 1},
       {"second strake of the upper band", {8, 6}, kPickStrakes, 0, PickCode::Strake, 2, 2},
       {"inside, strakes not looked for", {8, 6}, kPickStiffenerSpans, 0, PickCode::Contour, 1, 0},
-      {"member on a strake", {8, 5}, kPickPrimaryMembers | kPickStrakes, 0,
-       PickCode::PrimaryMember, 2, 0},
-      {"strake over member in the bands panel", {8, 5}, kPickPrimaryMembers | kPickStrakes,
-       kStrakeBandsPanel, PickCode::Strake, 2, 2},
+      {"member on a strake",
+       {8, 5},
+       kPickPrimaryMembers | kPickStrakes,
+       0,
+       PickCode::PrimaryMember,
+       2,
+       0},
+      {"strake over member in the bands panel",
+       {8, 5},
+       kPickPrimaryMembers | kPickStrakes,
+       kStrakeBandsPanel,
+       PickCode::Strake,
+       2,
+       2},
       {"in the cut-away corner", {7, 1}, kAll, 0, PickCode::Nothing, 0, 0},
   };
   for (const Case& c : cases) {
@@ -119,9 +134,9 @@ TEST(PickingOutline, InsideOnAnEdgeAndRaysThroughVertices) {
   }
   // The ray runs towards (-100000, -100000), down and to the left at 45 degrees.
   const std::pair<PlanePoint, bool> cases[] = {
-      {{1, 0.5}, true},      {{1, -0.5}, false},  // inside; outside, missing the square
-      {{3, 1.5}, false},                          // outside, the ray crossing two edges
-      {{2, 1}, true},        {{2.0005, 1}, true}, {{2, 2}, true},  // on an edge or a vertex
+      {{1, 0.5}, true},  {{1, -0.5}, false},  // inside; outside, missing the square
+      {{3, 1.5}, false},                      // outside, the ray crossing two edges
+      {{2, 1}, true},    {{2.0005, 1}, true}, {{2, 2}, true},  // on an edge or a vertex
       {{1, 1}, true},   // the ray leaves through the vertex (0, 0)
       {{3, 3}, false},  // the ray passes through the vertices (2, 2) and (0, 0)
   };

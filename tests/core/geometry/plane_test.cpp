@@ -17,13 +17,14 @@ TEST(PlanePredicates, SamePointAndPointInSegment) {
     bool expected;
   };
   const Case cases[] = {
-      {{0, 0}, {4, 0}, {2, 0.0005}, true},  {{0, 0}, {4, 0}, {2, 0.002}, false},
-      {{0, 0}, {4, 0}, {4.0005, 0}, true},  {{0, 0}, {4, 0}, {4.01, 0}, false},  // past the end
-      {{0, 0}, {4, 0}, {-0.01, 0}, false},  {{0, 0}, {3, 4}, {1.5, 2}, true},
-      {{1, 1}, {1, 1}, {1, 1.0005}, true},  {{1, 1}, {1, 1}, {1, 1.01}, false},  // no length
+      {{0, 0}, {4, 0}, {2, 0.0005}, true}, {{0, 0}, {4, 0}, {2, 0.002}, false},
+      {{0, 0}, {4, 0}, {4.0005, 0}, true}, {{0, 0}, {4, 0}, {4.01, 0}, false},  // past the end
+      {{0, 0}, {4, 0}, {-0.01, 0}, false}, {{0, 0}, {3, 4}, {1.5, 2}, true},
+      {{1, 1}, {1, 1}, {1, 1.0005}, true}, {{1, 1}, {1, 1}, {1, 1.01}, false},  // no length
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(isPointInSegment(c.a, c.b, c.point, kTol), c.expected) << c.point.y << "," << c.point.z;
+    EXPECT_EQ(isPointInSegment(c.a, c.b, c.point, kTol), c.expected)
+        << c.point.y << "," << c.point.z;
   }
 }
 
@@ -43,7 +44,8 @@ TEST(PlanePredicates, SegmentIntersection) {
   EXPECT_TRUE(at.y >= 1 - kTol && at.y <= 2 + kTol) << at.y;
   EXPECT_FALSE(segmentIntersection({0, 0}, {2, 0}, {0, 1}, {2, 1}, at, kTol));  // parallel
   EXPECT_FALSE(segmentIntersection({0, 0}, {1, 0}, {2, 0}, {3, 0}, at, kTol));  // collinear, apart
-  EXPECT_FALSE(segmentIntersection({0, 0}, {1, 1}, {3, 0}, {2, 1}, at, kTol));  // lines meet outside
+  EXPECT_FALSE(
+      segmentIntersection({0, 0}, {1, 1}, {3, 0}, {2, 1}, at, kTol));  // lines meet outside
 }
 
 TEST(PlanePredicates, SegmentCutGivesTheOtherCoordinate) {

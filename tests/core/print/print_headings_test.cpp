@@ -53,8 +53,8 @@ TEST(PrintTitles, ATitleIsBoldLargerAndCentredOnItsWidth) {
     double x;
     double size;
     double lineHeight;
-  } cases[] = {{20, 2, 9.25, 12, 0.6}, {10, 2, 4.25, 12, 0.6}, {10, 4, 4.125, 14, 0.7},
-               {10, 0, 0, 10, 0.5}};
+  } cases[] = {
+      {20, 2, 9.25, 12, 0.6}, {10, 2, 4.25, 12, 0.6}, {10, 4, 4.125, 14, 0.7}, {10, 0, 0, 10, 0.5}};
   for (const auto& c : cases) {
     FakePrintSurface surface;
     surface.setX(3);

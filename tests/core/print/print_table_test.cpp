@@ -15,8 +15,7 @@
 namespace korain::testing {
 namespace {
 
-const std::vector<HeadLine> kHead = {{{5, "Filling"}, {21, "Free"}},
-                                     {{5, "(m)"}, {21, "surface"}}};
+const std::vector<HeadLine> kHead = {{{5, "Filling"}, {21, "Free"}}, {{5, "(m)"}, {21, "surface"}}};
 
 TEST(PrintTables, TheHeadIsCentredBetweenTwoRules) {
   FakePrintSurface surface;

@@ -68,10 +68,10 @@ TEST(PrintNumbers, ThePointStandsOnTheColumnAndNumbersWithoutOneEndThere) {
     std::string text;
     double x;
   } cases[] = {
-      {12.5, "#0.00", "12.50", 4.5},   {12.5, kDefaultNumberFormat, "12.500", 4.5},
-      {1234.5, "#0.0", "1234.5", 4},   {-0.25, "#0.00", "-0.25", 4.5},
-      {0.5, "#.00", ".50", 5},         {7, "#0", "7", 4.75},
-      {12.5, "#0", "13", 4.5},         {3, "#0 m", "3 m", 4.25},
+      {12.5, "#0.00", "12.50", 4.5}, {12.5, kDefaultNumberFormat, "12.500", 4.5},
+      {1234.5, "#0.0", "1234.5", 4}, {-0.25, "#0.00", "-0.25", 4.5},
+      {0.5, "#.00", ".50", 5},       {7, "#0", "7", 4.75},
+      {12.5, "#0", "13", 4.5},       {3, "#0 m", "3 m", 4.25},
   };
   for (const auto& c : cases) {
     FakePrintSurface surface;
