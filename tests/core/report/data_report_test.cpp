@@ -1,0 +1,317 @@
+// The data report on the fake surface: which items print what, in which order,
+// and the risk-of-resonance section's rows, periods and page breaks.
+#include "report/data_report.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../geometry/geometry_test_support.h"
+#include "../print/fake_print_surface.h"
+#include "geometry/compute_geometry.h"
+#include "io/zel_reader.h"
+#include "resonance/compartment_codes.h"
+#include "resonance/ship_periods.h"
+#include "ship/ship_data_reader.h"
+#include "text/number_format.h"
+
+namespace korain::testing {
+namespace {
+
+const std::string kDocumentTitle = "Bulkhead Arrangement Input data";
+const std::string kRiskTitle = "Evaluation of Risk of resonance - Bulkead n° 1";
+
+// The example bulk carrier's loading data: the two conditions roll differently.
+ShipData bulkCarrier() {
+  ShipData ship;
+  ship.L = 177;
+  ship.B = 32;
+  ship.V = 14;
+  ship.GM1 = 2.8F;
+  ship.RollRadius1 = 12.2F;
+  ship.GM2 = 7.5F;
+  ship.RollRadius2 = 11.5F;
+  return ship;
+}
+
+// One computed rectangular bulkhead; its forward compartment gets `points`.
+Arrangement oneBulkhead(std::initializer_list<FillingPoint> points = {}, Long destination = 2) {
+  Arrangement arrangement;
+  arrangement.Bulkheads.append(rectangle());
+  Compartment& forward = arrangement.Bulkheads.at(1).Compartments.at(1);
+  forward.Name = "Hold 3";
+  forward.B = destination;
+  for (const FillingPoint& point : points) forward.Points.append(point);
+  GeometryState state;
+  MessageList messages;
+  computeGeometry(arrangement, state, messages, 1);
+  return arrangement;
+}
+
+std::array<bool, kReportItems> items(std::initializer_list<int> chosen) {
+  std::array<bool, kReportItems> flags{};
+  for (const int item : chosen) flags.at(static_cast<std::size_t>(item)) = true;
+  return flags;
+}
+
+struct Report {
+  FakePrintSurface surface;
+  PageSetup setup;
+
+  Report(const Arrangement& arrangement, const ShipData& ship,
+         std::array<bool, kReportItems> chosen, SurfaceKind kind = SurfaceKind::Printer,
+         bool visible = true)
+      : surface(kind) {
+    surface.visible = visible;
+    ReportRequest request;
+    request.Items = chosen;
+    request.DatabaseName = "hull.ko2";
+    printReport(surface, setup, arrangement, ship, request);
+  }
+
+  // How often `wanted` is drawn, on `page` or (0) on any page.
+  int count(std::string_view wanted, int page = 0) const {
+    const std::vector<Drawn> texts = surface.texts();
+    return static_cast<int>(std::count_if(texts.begin(), texts.end(), [&](const Drawn& d) {
+      return d.Text == wanted && (page == 0 || d.Page == page);
+    }));
+  }
+  // The texts drawn on the line of `anchor`, left to right.
+  std::vector<Drawn> lineOf(const Drawn& anchor) const {
+    std::vector<Drawn> line;
+    for (const Drawn& d : surface.texts()) {
+      if (d.Page == anchor.Page && std::abs(d.Y - anchor.Y) < 1e-6) line.push_back(d);
+    }
+    std::sort(line.begin(), line.end(), [](const Drawn& a, const Drawn& b) { return a.X < b.X; });
+    return line;
+  }
+};
+
+// The centre of a drawn text in the fake's metrics (UTF-8 aside: these are ASCII).
+double centreOf(const Drawn& d) {
+  return d.X + 0.025 * d.Font.Size * static_cast<double>(d.Text.size()) / 2;
+}
+
+TEST(DataReport, ItemNamesAndCancelOutsideTheList) {
+  const std::vector<std::string> names{"Front page",
+                                       "Main Bulkhead Arrangement Data",
+                                       "Bulkhead Description",
+                                       "Nodes - Geometry",
+                                       "Primary supporting members",
+                                       "Ordinary stiffeners",
+                                       "Strake Bands",
+                                       "Compartment",
+                                       "Risk of resonance",
+                                       "Corrugation"};
+  for (int item = 0; item < kReportItems; ++item) {
+    EXPECT_EQ(reportItemName(item), names[static_cast<std::size_t>(item)]) << item;
+  }
+  EXPECT_EQ(reportItemName(10), "Cancel");
+  EXPECT_EQ(reportItemName(-1), "Cancel");
+}
+
+// The dialog has already said "choose an item": the report must not even start a document.
+TEST(DataReport, NothingSelectedDrawsNothing) {
+  const Report report(oneBulkhead({{4, 20, 10}}), bulkCarrier(), items({}));
+  EXPECT_TRUE(report.surface.drawn.empty());
+  EXPECT_FALSE(report.surface.ended);
+}
+
+// A preview the user has closed while the report was being prepared.
+TEST(DataReport, HiddenPreviewDrawsNothing) {
+  const Report report(oneBulkhead({{4, 20, 10}}), bulkCarrier(),
+                      items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), SurfaceKind::Preview, false);
+  EXPECT_TRUE(report.surface.drawn.empty());
+}
+
+TEST(DataReport, OnlyTheRiskItemPrintsTheDocumentTitleAndTheRiskSection) {
+  const Arrangement arrangement = oneBulkhead({{4, 20, 10}});
+  const Report printed(arrangement, bulkCarrier(), items({8}));
+  const Drawn title = printed.surface.text(kDocumentTitle);
+  EXPECT_LT(title.Y, printed.surface.text(kRiskTitle).Y);
+  EXPECT_EQ(printed.count("Main destination"), 1);
+  for (const char* other :
+       {"Bulkhead Arrangement", "Hold Data", "Bulkhead Description", "Nodes - Geometry",
+        "Primary supporting members", "Strake Bands", "Compartment", "Foreward compartments",
+        "Corrugation", "Free surface dimensions for evaluation of risk of resonance"}) {
+    EXPECT_EQ(printed.count(other), 0) << other;
+  }
+  for (const Drawn& d : printed.surface.texts()) {
+    EXPECT_EQ(d.Text.find("Ordinary Stiffeners"), std::string::npos) << d.Text;
+  }
+  EXPECT_TRUE(std::none_of(printed.surface.drawn.begin(), printed.surface.drawn.end(),
+                           [](const Drawn& d) { return d.Kind == DrawnKind::Picture; }));
+
+  // The document title belongs to the printed document only.
+  const Report preview(arrangement, bulkCarrier(), items({8}), SurfaceKind::Preview);
+  EXPECT_EQ(preview.count(kDocumentTitle), 0);
+  EXPECT_EQ(preview.count(kRiskTitle), 1);
+}
+
+TEST(DataReport, CompartmentsWithoutLevelsSayNothingAndLeaveNoRisk) {
+  const Report report(oneBulkhead(), bulkCarrier(), items({7, 8}));
+  EXPECT_EQ(report.count("nothing"), 2);  // forward and aftward free-surface tables
+  EXPECT_EQ(report.count("Evaluation of Risk of resonance"), 1);
+  EXPECT_EQ(report.count("No compartments for risk computation!"), 1);
+  EXPECT_LT(report.surface.text("Evaluation of Risk of resonance").Y,
+            report.surface.text("No compartments for risk computation!").Y);
+  EXPECT_EQ(report.count("Main destination"), 0);
+  EXPECT_EQ(report.count("Upright ship cond."), 0);
+}
+
+// A level without breadth has no transverse period: nothing to judge roll or sway by.
+TEST(ResonanceReport, NoBreadthPrintsDashesAndNoRollOrSwayRisk) {
+  const Report report(oneBulkhead({{4, 20, 0}, {8, 20, 10}}), bulkCarrier(), items({8}));
+  const auto centreOfHead = [&](std::string_view head) {
+    for (const Drawn& d : report.surface.texts()) {
+      if (d.Text == head && d.Page == 1) return centreOf(d);
+    }
+    ADD_FAILURE() << head;
+    return 0.0;
+  };
+  // The text on the row centred on the column of `head`.
+  const auto cellUnder = [&](const std::vector<Drawn>& row, std::string_view head) {
+    const double centre = centreOfHead(head);
+    for (const Drawn& d : row) {
+      if (std::abs(centreOf(d) - centre) < 1e-6) return d.Text;
+    }
+    return std::string("(none)");
+  };
+  const std::vector<Drawn> flat = report.lineOf(report.surface.text("4.000"));
+  EXPECT_EQ(cellUnder(flat, "Ty"), "--");
+  EXPECT_EQ(cellUnder(flat, "roll"), "NO");
+  EXPECT_EQ(cellUnder(flat, "sway"), "NO");
+  EXPECT_EQ(cellUnder(flat, "breadth (m)"), "0.000");
+  EXPECT_EQ(cellUnder(flat, "length (m)"), "20.000");
+  EXPECT_NE(cellUnder(flat, "Tx"), "--");  // the length still has its period
+
+  const std::vector<Drawn> wide = report.lineOf(report.surface.text("8.000"));
+  EXPECT_EQ(cellUnder(wide, "breadth (m)"), "10.000");
+  EXPECT_NE(cellUnder(wide, "Ty"), "--");
+}
+
+// Water ballast is judged in the ballast condition, whose roll period differs.
+TEST(ResonanceReport, WaterBallastPrintsThePeriodsOfTheBallastCondition) {
+  const ShipPeriods periods = computeShipPeriods(bulkCarrier());
+  const std::string ballastRoll = formatNumber(periods.RollPeriod.at(2), "#0.00");
+  ASSERT_NE(ballastRoll, formatNumber(periods.RollPeriod.at(1), "#0.00"));
+  const auto valueOf = [](const Report& report, std::string_view label) {
+    // The last text of the line that is neither a leader dot nor the unit.
+    const std::vector<Drawn> line = report.lineOf(report.surface.text(label));
+    const auto value = std::find_if(line.rbegin(), line.rend(),
+                                    [](const Drawn& d) { return !d.Text.starts_with(' '); });
+    return value == line.rend() ? std::string() : value->Text;
+  };
+  const Report ballast(oneBulkhead({{4, 20, 10}}, kWaterBallastDestination), bulkCarrier(),
+                       items({8}));
+  EXPECT_EQ(valueOf(ballast, "Roll period (Tr)"), ballastRoll);
+  EXPECT_EQ(valueOf(ballast, "Pitch period (Tp)"),
+            formatNumber(periods.PitchPeriod.at(2), "#0.00"));
+  EXPECT_EQ(valueOf(ballast, "Sway period (Tsw)"), formatNumber(periods.SwayPeriod, "#0.00"));
+  EXPECT_EQ(valueOf(ballast, "Main destination"), "Water ballast");
+
+  const Report cargo(oneBulkhead({{4, 20, 10}}, 2), bulkCarrier(), items({8}));
+  EXPECT_EQ(valueOf(cargo, "Roll period (Tr)"), formatNumber(periods.RollPeriod.at(1), "#0.00"));
+}
+
+// A long table of levels: each page repeats what a reader needs to read the rows,
+// but the compartment's own data stays on the first page.
+TEST(ResonanceReport, ManyLevelsRepeatTitleHeadingAndHeadOnTheNextPage) {
+  Arrangement arrangement = oneBulkhead();
+  List<FillingPoint>& points = arrangement.Bulkheads.at(1).Compartments.at(1).Points;
+  constexpr int kLevels = 80;
+  for (int k = 1; k <= kLevels; ++k) points.append({static_cast<Single>(0.1 * k), 20, 10});
+  const Report report(arrangement, bulkCarrier(), items({8}));
+
+  const int lastPage = report.surface.drawn.back().Page;
+  ASSERT_GE(lastPage, 2);
+  for (int page = 1; page <= lastPage; ++page) {
+    for (const std::string& repeated :
+         {kRiskTitle, std::string("Forward compartment :"), std::string("Upright ship cond.")}) {
+      EXPECT_EQ(report.count(repeated, page), 1) << repeated << " on page " << page;
+    }
+  }
+  for (const char* once : {"Main destination", "Effective length", "Effective breadth",
+                           "Roll period (Tr)", "Pitch period (Tp)", "Sway period (Tsw)"}) {
+    EXPECT_EQ(report.count(once), 1) << once;
+  }
+  // Every level printed once, none lost or repeated at the break.
+  std::set<std::string> levels;
+  for (int k = 1; k <= kLevels; ++k)
+    levels.insert(report.surface.text(formatNumber(0.1 * k, "#0.000")).Text);
+
+  // On the continuation page the repeated parts come before the first row.
+  double firstRowY = 1e9;
+  for (const Drawn& d : report.surface.texts()) {
+    if (d.Page == lastPage && levels.contains(d.Text)) firstRowY = std::min(firstRowY, d.Y);
+  }
+  ASSERT_LT(firstRowY, 1e9);
+  for (const char* repeated : {kRiskTitle.c_str(), "Forward compartment :", "Upright ship cond."}) {
+    for (const Drawn& d : report.surface.texts()) {
+      if (d.Page == lastPage && d.Text == repeated) {
+        EXPECT_LT(d.Y, firstRowY) << repeated;
+      }
+    }
+  }
+}
+
+// The example's sections, printed with everything chosen, in the order of the items.
+TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
+  const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";
+  Arrangement arrangement;
+  ASSERT_TRUE(readZelBlock(path, 1, arrangement).found());
+  ShipData ship;
+  ASSERT_TRUE(readShipData(path, ship).found());
+  GeometryState state;
+  MessageList messages;
+  computeGeometry(arrangement, state, messages, 1);
+  const Report report(arrangement, ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+
+  const std::vector<std::string> titles{
+      kDocumentTitle,
+      "Bulkhead Arrangement",
+      "Hold Data",
+      "Bulkhead Description",
+      "Nodes - Geometry",
+      "Primary supporting members",
+      "Ordinary Stiffeners - Location and scantling - Bulkhead n° 1",
+      "Lower and Upper Ends - Brackets - Bulkhead n° 1",
+      "Strake Bands",
+      "Compartment",
+      "Foreward compartments",
+      "Aftward compartments",
+      kRiskTitle,
+      "Corrugation"};
+  const std::vector<Drawn> texts = report.surface.texts();
+  std::vector<std::ptrdiff_t> firsts;
+  for (const std::string& title : titles) {
+    const auto found =
+        std::find_if(texts.begin(), texts.end(), [&](const Drawn& d) { return d.Text == title; });
+    ASSERT_NE(found, texts.end()) << title;
+    firsts.push_back(found - texts.begin());
+  }
+  EXPECT_TRUE(std::is_sorted(firsts.begin(), firsts.end()));
+
+  // The front page has a page to itself: the document starts on the next one.
+  const std::vector<Drawn> all = report.surface.drawn;
+  const auto logo =
+      std::find_if(all.begin(), all.end(), [](const Drawn& d) { return d.Text == "logo"; });
+  ASSERT_NE(logo, all.end());
+  EXPECT_EQ(logo->Page, 1);
+  EXPECT_EQ(texts[static_cast<std::size_t>(firsts.front())].Page, 2);
+  // Each bulkhead is drawn once, with its members.
+  const auto drawings = std::count_if(all.begin(), all.end(), [](const Drawn& d) {
+    return d.Kind == DrawnKind::Picture && d.Text.starts_with("bulkhead ");
+  });
+  EXPECT_EQ(drawings, arrangement.Bulkheads.count());
+}
+
+}  // namespace
+}  // namespace korain::testing
