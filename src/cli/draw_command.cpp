@@ -1,19 +1,17 @@
 #include "draw_command.h"
 
 #include <QByteArray>
-#include <QDate>
 #include <charconv>
 #include <optional>
 #include <ostream>
 #include <utility>
 
 #include "app/configuration.h"
-#include "app/identity.h"
+#include "app/title_block_now.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
 #include "computed_arrangement.h"
 #include "io/text_file.h"
-#include "model/versions.h"
 #include "offscreen_application.h"
 #include "render/drawing_export.h"
 #include "section/nearest_section.h"
@@ -133,13 +131,7 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
 
 TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions& options,
                          double ratio) {
-  const QDate today = QDate::currentDate();
-  TitleBlockInput input;
-  input.Version = kProgramVersion;
-  input.Date = dateText({today.year(), today.month(), today.day()}, false);
-  input.LoginName = loginName();
-  input.ComputerName = computerName();
-  TitleBlock block = fillTitleBlock(input, computed.arrangement, computed.ship);
+  TitleBlock block = fillTitleBlock(titleBlockInputNow(0), computed.arrangement, computed.ship);
   if (options.normalisedScale) block.Scale = "Scale 1:" + std::to_string(static_cast<long>(ratio));
   return block;
 }

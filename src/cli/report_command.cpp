@@ -1,6 +1,5 @@
 #include "report_command.h"
 
-#include <QDate>
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -8,13 +7,12 @@
 #include "app/configuration.h"
 #include "app/identity.h"
 #include "app/ini_file.h"
+#include "app/title_block_now.h"
 #include "computed_arrangement.h"
-#include "model/versions.h"
 #include "offscreen_application.h"
 #include "render/print_surface_qt.h"
 #include "render/report_pictures.h"
 #include "report/data_report.h"
-#include "text/text_utils.h"
 
 namespace korain {
 namespace {
@@ -75,16 +73,6 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
   return options;
 }
 
-TitleBlock frontPageTitles(const ComputedArrangement& computed) {
-  const QDate today = QDate::currentDate();
-  TitleBlockInput input;
-  input.Version = kProgramVersion;
-  input.Date = dateText({today.year(), today.month(), today.day()}, false);
-  input.LoginName = loginName();
-  input.ComputerName = computerName();
-  return fillTitleBlock(input, computed.arrangement, computed.ship);
-}
-
 }  // namespace
 
 int reportCommand(const std::vector<std::string>& args, const CommandStreams& streams) {
@@ -107,7 +95,7 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   ReportRequest request;
   request.Items = options->items;
   request.DatabaseName = options->database;
-  request.Titles = frontPageTitles(computed);
+  request.Titles = fillTitleBlock(titleBlockInputNow(0), computed.arrangement, computed.ship);
 
   const DisplayOptions display;
   const DisplayConfig labels = defaultDisplayConfig();

@@ -67,9 +67,7 @@ void printBulkheadDescription(ReportContext& report) {
                                     {c[7] + 3, "Ztop/BL"},
                                     {c[8] + 1, "Ztop/BL"}},
                                    {{c[7] + 3, "(m)"}, {c[8] + 1, "(m)"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
@@ -105,9 +103,7 @@ void printNodes(ReportContext& report) {
                                     {c[4], "y (m)"},
                                     {c[4] + 10, "z (m)"},
                                     {c[5], "(m)"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
@@ -148,9 +144,7 @@ void printPrimaryMembers(ReportContext& report, bool withDrawings) {
        {c[6] + 8, "Extremities and crossings"}},
       {{c[3], "(m)"}, {c[4], "(m)"}, {c[5], "(m)"}, {c[6] + 8, "(m)"}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
     ensureRow(report, title, c, head, 3);

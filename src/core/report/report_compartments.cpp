@@ -24,9 +24,7 @@ const Columns kPressureColumns{5, 13, 25, 34, 41, 48, 52, 102};
 template <typename PrintRow>
 void printSideTable(ReportContext& report, const std::string& title, const Columns& c,
                     const std::vector<HeadLine>& head, int side, PrintRow printRow) {
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     ensureRow(report, title, c, head);
@@ -46,9 +44,7 @@ void printList(ReportContext& report) {
        {c[2] + 6, "Type"},
        {c[3] + 8, "Destination"},
        {c[4] + 6, "Type"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
@@ -172,9 +168,7 @@ void printFreeSurfaces(ReportContext& report, int side) {
        {c[5], "Free surface"},
        {c[6], "Free surface"}},
       {{c[2], "Name"}, {c[3], "(m)"}, {c[5], "length (m)"}, {c[6], "breadth (m)"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Compartment& compartment = bulkheads.at(i).Compartments.at(side);

@@ -16,6 +16,13 @@ void printTitleAndRule(ReportContext& report, std::string_view title, const Colu
   horizontalRule(report.surface, ruleWidth(report, columns));
 }
 
+void startTable(ReportContext& report, const std::string& title, const Columns& columns,
+                const std::vector<HeadLine>& head) {
+  ensureSpace(report.surface, report.setup, 8);
+  printTitleAndRule(report, title, columns);
+  printTableHead(report.surface, head, ruleWidth(report, columns));
+}
+
 void ensureRow(ReportContext& report, const std::string& title, const Columns& columns,
                const std::vector<HeadLine>& head, int lines) {
   ensureRowSpace(report.surface, report.setup, lines, [&] {

@@ -38,6 +38,10 @@ double ruleWidth(const ReportContext& report, const Columns& columns);
 // A section title, then a rule across the table's width.
 void printTitleAndRule(ReportContext& report, std::string_view title, const Columns& columns);
 
+// Starts a table on a page with room for its title, head and a few rows.
+void startTable(ReportContext& report, const std::string& title, const Columns& columns,
+                const std::vector<HeadLine>& head);
+
 // Makes room for a row; on a new page the title and the head come again.
 void ensureRow(ReportContext& report, const std::string& title, const Columns& columns,
                const std::vector<HeadLine>& head, int lines = 1);

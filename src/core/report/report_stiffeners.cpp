@@ -29,9 +29,7 @@ void printLocationTable(ReportContext& report, int number, const Bulkhead& b) {
                                     {(c[8] + c[10]) / 2, "Bracket Length"}},
                                    {{c[2], "(m)"}, {c[8], "Lower"}, {c[10], "Upper"}},
                                    {{c[8], "(m)"}, {c[10], "(m)"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   for (int k = 1; k <= b.Stiffeners.count(); ++k) {
     const OrdinaryStiffener& s = b.Stiffeners.at(k);
     ensureRow(report, title, c, head, 2);
@@ -78,9 +76,7 @@ void printEndsTable(ReportContext& report, int number, const Bulkhead& b) {
                                     {c[6] + 2, "Connection"},
                                     {c[8], "Supp."}},
                                    {{c[4], "(m)"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   for (int k = 1; k <= b.Stiffeners.count(); ++k) {
     const OrdinaryStiffener& s = b.Stiffeners.at(k);
     ensureRow(report, title, c, head, 2);

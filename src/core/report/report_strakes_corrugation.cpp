@@ -27,9 +27,7 @@ void printStrakeBands(ReportContext& report) {
                                     {c[6] + 2, "Material"}},
                                    {{c[2], "Distr."}, {c[4], "Distr."}},
                                    {{c[2], "z (m)"}, {c[4], "y (m)"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
@@ -68,9 +66,7 @@ void printCorrugation(ReportContext& report) {
        {c[4], "Depth"},
        {c[5], "Lower"},
        {c[6], "Upper"}}};
-  ensureSpace(report.surface, report.setup, 8);
-  printTitleAndRule(report, title, c);
-  printTableHead(report.surface, head, ruleWidth(report, c));
+  startTable(report, title, c, head);
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Corrugation& corrugation = bulkheads.at(i).Corr;

@@ -1,0 +1,21 @@
+#include "app/title_block_now.h"
+
+#include <QDate>
+
+#include "app/identity.h"
+#include "model/versions.h"
+
+namespace korain {
+
+TitleBlockInput titleBlockInputNow(Integer shownObjectKind) {
+  const QDate today = QDate::currentDate();
+  TitleBlockInput input;
+  input.Version = kProgramVersion;
+  input.Date = dateText({today.year(), today.month(), today.day()}, false);
+  input.ShownObjectKind = shownObjectKind;
+  input.LoginName = loginName();
+  input.ComputerName = computerName();
+  return input;
+}
+
+}  // namespace korain

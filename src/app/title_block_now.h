@@ -1,0 +1,12 @@
+// The title block's program-given lines as they stand now: this program's
+// version, today's date, the user and the machine.
+#pragma once
+
+#include "view/title_block.h"
+
+namespace korain {
+
+// The typed lines stay empty; `shownObjectKind` is the panel code shown.
+TitleBlockInput titleBlockInputNow(Integer shownObjectKind);
+
+}  // namespace korain
