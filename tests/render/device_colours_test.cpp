@@ -8,25 +8,25 @@
 namespace korain::testing {
 namespace {
 
-TEST(DeviceColours, FewColoursReplaceOnlyTheSystemColours) {
+TEST(DeviceColours, FewColoursReplaceOnlyTheSystemColoursAndTheCountFollowsTheDepth) {
   QPalette system;
-  system.setColor(QPalette::Button, QColor(212, 208, 200));
-  system.setColor(QPalette::Window, QColor(236, 233, 216));
+  const QColor button(212, 208, 200);
+  const QColor window(236, 233, 216);
   const QColor navy(24, 39, 66);
-  struct Case {
+  system.setColor(QPalette::Button, button);
+  system.setColor(QPalette::Window, window);
+  const struct {
     QColor colour;
     long colours;
     QColor shown;
-  };
-  for (const Case& c : {Case{QColor(212, 208, 200), 256, QColor(192, 192, 192)},
-                        Case{QColor(236, 233, 216), 16, QColor(Qt::white)}, Case{navy, 256, navy},
-                        Case{QColor(212, 208, 200), 257, QColor(212, 208, 200)}}) {
+  } cases[] = {{button, 256, QColor(192, 192, 192)},
+               {window, 16, QColor(Qt::white)},
+               {navy, 256, navy},
+               {button, 257, button}};
+  for (const auto& c : cases) {
     EXPECT_EQ(colourForDevice(c.colour, c.colours, system), c.shown)
-        << c.colour.name().toStdString();
+        << c.colour.name().toStdString() << " in " << c.colours;
   }
-}
-
-TEST(DeviceColours, CountFollowsTheDepth) {
   EXPECT_EQ(deviceColourCount(QImage(4, 4, QImage::Format_Indexed8)), 256);
   EXPECT_EQ(deviceColourCount(QImage(4, 4, QImage::Format_Mono)), 2);
   EXPECT_GT(deviceColourCount(QImage(4, 4, QImage::Format_RGB32)), 256);

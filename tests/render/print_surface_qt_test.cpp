@@ -1,4 +1,4 @@
-// The report's Qt surfaces: a PDF document and the preview's page pictures.
+// The report's Qt surfaces: the preview's page pictures, a PDF document, and a printer.
 #include "render/print_surface_qt.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,10 @@ int darkPixels(const QImage& image, QRect area) {
 }
 
 // A title, a rule, a label with its value, then a page break and one more line.
-void printTwoPages(PrintSurface& surface, PageSetup& setup) {
+void printTwoPages(PrintSurface& surface) {
+  PageSetup setup;
+  setup.LoginName = "jdoe";
+  setup.HeaderLines = {"File : hull.ko2", "Ship : Ocean Star"};
   prepareSurface(surface, setup);
   printSectionTitle(surface, "Bulkhead Arrangement");
   horizontalRule(surface);
@@ -37,39 +40,33 @@ void printTwoPages(PrintSurface& surface, PageSetup& setup) {
   finishDocument(surface, setup);
 }
 
-PageSetup reportSetup() {
-  PageSetup setup;
-  setup.LoginName = "jdoe";
-  setup.HeaderLines = {"File : hull.ko2", "Ship : Ocean Star"};
-  return setup;
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(PrintSurfaceQt, MeasuresFollowTheFont) {
-  ImagePrintSurface surface;
-  surface.setFont({.Name = "Arial", .Size = 10});
-  const double line = surface.lineHeight();
-  EXPECT_GT(line, 0.3);  // 10 points are 0.35 cm
-  EXPECT_LT(line, 0.7);
-  EXPECT_GT(surface.textWidth("WWWW"), surface.textWidth("iiii"));
-  EXPECT_GT(surface.averageCharWidth(), 0);
-}
-
-TEST(PrintSurfaceQt, APreviewIsA4PicturesWithTheTextWhereItWasPrinted) {
+TEST(PrintSurfaceQt, APreviewIsA4PicturesWithTheTextWhereItWasPrintedUntilClosed) {
   ImagePrintSurface surface;  // 40 pixels a centimetre
   EXPECT_NEAR(surface.width(), 21, 1e-9);
   EXPECT_NEAR(surface.height(), 29.7, 1e-9);
-  PageSetup setup = reportSetup();
-  printTwoPages(surface, setup);
+  surface.setFont({.Name = "Arial", .Size = 10});
+  EXPECT_GT(surface.lineHeight(), 0.3);  // 10 points are 0.35 cm
+  EXPECT_LT(surface.lineHeight(), 0.7);
+  EXPECT_GT(surface.textWidth("WWWW"), surface.textWidth("iiii"));
+  EXPECT_GT(surface.averageCharWidth(), 0);
+  printTwoPages(surface);
   ASSERT_EQ(surface.pages().size(), 2U);
   const QImage& first = surface.pages()[0];
   EXPECT_EQ(first.size(), QSize(840, 1188));
-  // The title (10 points, about 16 pixels high) is centred on the first line;
-  // the rule crosses the whole page under it.
+  // The title (about 16 pixels high) centred on the first line; the rule across the page under it.
   EXPECT_GT(darkPixels(first, QRect(300, 0, 240, 14)), 20);
   EXPECT_EQ(darkPixels(first, QRect(0, 0, 100, 14)), 0);
   EXPECT_GE(darkPixels(first, QRect(0, 14, 840, 12)), 800);
   EXPECT_GT(darkPixels(surface.pages()[1], QRect(0, 0, 200, 20)), 10);
   EXPECT_EQ(darkPixels(surface.pages()[1], QRect(0, 40, 840, 1148)), 0);
+  EXPECT_FALSE(isOutputHidden(surface));
+  surface.close();
+  EXPECT_TRUE(isOutputHidden(surface));
 }
 
 TEST(PrintSurfaceQt, ARectangleIsDrawnWhereItWasAsked) {
@@ -82,42 +79,28 @@ TEST(PrintSurfaceQt, ARectangleIsDrawnWhereItWasAsked) {
   EXPECT_EQ(darkPixels(page, QRect(50, 90, 100, 20)), 0);  // not filled
 }
 
-TEST(PrintSurfaceQt, AClosedPreviewHidesTheOutput) {
-  ImagePrintSurface surface;
-  EXPECT_FALSE(isOutputHidden(surface));
-  surface.close();
-  EXPECT_TRUE(isOutputHidden(surface));
-}
-
-TEST(PrintSurfaceQt, APdfReportHasTwoPagesOnA4) {
+TEST(PrintSurfaceQt, APdfReportHasTwoPagesOnA4OrSaysWhyItWasNotWritten) {
   QTemporaryDir directory;
-  ASSERT_TRUE(directory.isValid());
   const QString path = directory.filePath("report.pdf");
   {
     PdfPrintSurface surface(path.toStdString());
     EXPECT_NEAR(surface.width(), 20, 1e-6);  // A4 less 5 mm each side
-    PageSetup setup = reportSetup();
-    printTwoPages(surface, setup);
+    printTwoPages(surface);
     EXPECT_EQ(surface.pageNumber(), 2);
     EXPECT_TRUE(surface.written()) << surface.error();
   }
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray pdf = file.readAll();
+  const QByteArray pdf = fileBytes(path);
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
-}
-
-TEST(PrintSurfaceQt, APdfThatCannotBeWrittenSaysWhy) {
-  PdfPrintSurface surface("/nonexistent-folder/report.pdf");
-  surface.endDocument();
-  EXPECT_FALSE(surface.written());
-  EXPECT_FALSE(surface.error().empty());
+  PdfPrintSurface nowhere("/nonexistent-folder/report.pdf");
+  nowhere.endDocument();
+  EXPECT_FALSE(nowhere.written());
+  EXPECT_FALSE(nowhere.error().empty());
 }
 
 }  // namespace
-// A printer that prints to a PDF file stands in for a real one: the
-// printer's own printable area and resolution give the pages.
+
+// A printer that prints to a PDF file stands in for a real one.
 TEST(PrinterPrintSurface, PrintsEveryPageOnThePrinter) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("printed.pdf"));
@@ -126,14 +109,11 @@ TEST(PrinterPrintSurface, PrintsEveryPageOnThePrinter) {
   printer.setOutputFileName(path);
   {
     PrinterPrintSurface surface(printer);
-    PageSetup setup = reportSetup();
-    printTwoPages(surface, setup);
+    printTwoPages(surface);
     EXPECT_EQ(surface.pageNumber(), 2);
     EXPECT_GT(surface.width(), 15);
   }
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.read(4).startsWith("%PDF"));
+  EXPECT_TRUE(fileBytes(path).startsWith("%PDF"));
 }
 
 }  // namespace korain::testing

@@ -1,5 +1,5 @@
-// The drawing needs fonts, and fonts need a GUI application; without a screen
-// (a build machine, test discovery) it runs on the offscreen platform.
+// Fonts need a GUI application; without a screen (a build machine, test discovery) it runs on
+// the offscreen platform.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

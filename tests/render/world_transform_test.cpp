@@ -7,15 +7,12 @@ namespace korain::testing {
 namespace {
 
 TEST(WorldToDevice, KeepsTheAspectTurnsZUpAndCentres) {
-  struct Case {
+  const struct {
     WorldWindow window;
     QRectF device;
-    QPointF world;
-    QPointF expected;
-  };
-  const Case cases[] = {
-      // 10 x 8 m on 200 x 100 px: the height limits the scale to 12.5 px a
-      // metre, and the window is centred across the width.
+    QPointF world, expected;
+  } cases[] = {
+      // 10 x 8 m on 200 x 100 px: the height limits, 12.5 px a metre; centred across the width.
       {{0, 0, 10, 8}, {0, 0, 200, 100}, {5, 4}, {100, 50}},
       {{0, 0, 10, 8}, {0, 0, 200, 100}, {0, 0}, {37.5, 100}},
       {{0, 0, 10, 8}, {0, 0, 200, 100}, {10, 8}, {162.5, 0}},
@@ -28,7 +25,7 @@ TEST(WorldToDevice, KeepsTheAspectTurnsZUpAndCentres) {
       {{1, 2, 4, 0}, {0, 0, 100, 60}, {3, 2}, {50, 30}},
       {{1, 2, 0, -6}, {0, 0, 100, 60}, {2, 0}, {51, 29}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const QTransform transform = worldToDevice(c.window, c.device);
     const QPointF mapped = transform.map(c.world);
     EXPECT_NEAR(mapped.x(), c.expected.x(), 1e-9) << c.world.x() << ", " << c.world.y();

@@ -1,11 +1,11 @@
-// A print surface with fixed metrics that records what is drawn where: every
-// character is 0.025 cm wide per point of font size (0.25 cm in 10 points),
-// every line 0.05 cm high per point (0.5 cm in 10 points), on a printable
-// area of 20 x 28 cm.
+// A print surface that records what is drawn where, with fixed metrics: in
+// 10 points a character is 0.25 cm wide and a line 0.5 cm high (both scale with
+// the size), on a printable area of 20 x 28 cm.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,22 +42,36 @@ class FakePrintSurface : public PrintSurface {
   bool isVisible() const override { return visible; }
   double height() const override { return 28; }
   double textWidth(std::string_view text) const override {
-    return static_cast<double>(characters(text)) * averageCharWidth();
+    // UTF-8 characters: every byte that does not continue a sequence.
+    double count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count * averageCharWidth();
   }
   double textHeight(std::string_view) const override { return 0.05 * font().Size; }
   double averageCharWidth() const override { return 0.025 * font().Size; }
   void endDocument() override { ended = true; }
+  void moveTo(double x, double y) {
+    setX(x);
+    setY(y);
+  }
 
   std::vector<Drawn> texts() const { return of(DrawnKind::Text); }
   std::vector<Drawn> lines() const { return of(DrawnKind::Line); }
   // The one text drawn with these characters; fails the test otherwise.
   Drawn text(std::string_view wanted) const {
-    std::vector<Drawn> found;
+    EXPECT_EQ(pagesOf(wanted).size(), 1U) << "text \"" << wanted << "\"";
     for (const Drawn& d : texts()) {
-      if (d.Text == wanted) found.push_back(d);
+      if (d.Text == wanted) return d;
     }
-    EXPECT_EQ(found.size(), 1U) << "text \"" << wanted << "\"";
-    return found.empty() ? Drawn{} : found.front();
+    return {};
+  }
+  // The pages of every text drawn with these characters, in drawing order.
+  std::vector<int> pagesOf(std::string_view wanted) const {
+    std::vector<int> pages;
+    for (const Drawn& d : texts()) {
+      if (d.Text == wanted) pages.push_back(d.Page);
+    }
+    return pages;
   }
 
  protected:
@@ -82,13 +96,6 @@ class FakePrintSurface : public PrintSurface {
   void startPage() override {}
 
  private:
-  // UTF-8 characters: every byte that does not continue a sequence.
-  static std::size_t characters(std::string_view text) {
-    std::size_t count = 0;
-    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return count;
-  }
-
   std::vector<Drawn> of(DrawnKind kind) const {
     std::vector<Drawn> found;
     for (const Drawn& d : drawn) {
@@ -99,5 +106,23 @@ class FakePrintSurface : public PrintSurface {
 
   SurfaceKind kind_;
 };
+
+// Whether (x, y) is (wantedX, wantedY), to within kNear.
+inline ::testing::AssertionResult samePoint(double x, double y, double wantedX, double wantedY) {
+  const bool same = std::abs(x - wantedX) <= kNear && std::abs(y - wantedY) <= kNear;
+  return (same ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+         << "(" << x << ", " << y << ") for (" << wantedX << ", " << wantedY << ")";
+}
+inline ::testing::AssertionResult drawnAt(const Drawn& d, double x, double y) {
+  return samePoint(d.X, d.Y, x, y) << " \"" << d.Text << "\"";
+}
+inline ::testing::AssertionResult isAt(const PrintSurface& surface, double x, double y) {
+  return samePoint(surface.x(), surface.y(), x, y);
+}
+// Whether the line runs level at y from x1 to x2.
+inline ::testing::AssertionResult levelLine(const Drawn& d, double x1, double x2, double y) {
+  const ::testing::AssertionResult start = samePoint(d.X, d.Y, x1, y);
+  return start ? samePoint(d.X2, d.Y2, x2, y) : start;
+}
 
 }  // namespace korain::testing

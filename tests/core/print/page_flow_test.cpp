@@ -1,13 +1,22 @@
-// Preparing the surface, page breaks with header and footer, and the end of the
-// document, on the fake's 20 x 28 cm area (10 points: lines 0.5 cm high).
+// Preparing the surface, page breaks with header and footer, the end of the document, and tables
+// that run onto new pages, on the fake's 20 x 28 cm area (10 points: lines 0.5 cm high).
 #include "print/page_flow.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "fake_print_surface.h"
+#include "print/print_headings.h"
+#include "print/print_table.h"
+#include "print/print_text.h"
 
 namespace korain::testing {
 namespace {
+
+constexpr SurfaceKind kPrinter = SurfaceKind::Printer;
+constexpr SurfaceKind kPreview = SurfaceKind::Preview;
 
 PageSetup reportSetup() {
   PageSetup setup;
@@ -21,85 +30,72 @@ PageSetup reportSetup() {
   return setup;
 }
 
-struct PrintedReport : ::testing::Test {
-  FakePrintSurface surface{SurfaceKind::Printer};
-  PageSetup setup = reportSetup();
-
-  PrintedReport() { prepareSurface(surface, setup); }
-
-  std::vector<Drawn> textsOnPage(int page) const {
-    std::vector<Drawn> found;
-    for (const Drawn& d : surface.texts()) {
-      if (d.Page == page) found.push_back(d);
-    }
-    return found;
-  }
-};
-
-TEST(PrintPages, PreparingAPrinterTakesTheReportFontAndMarginAndRestartsTheCount) {
+// A surface prepared for the report.
+struct Report {
   FakePrintSurface surface;
-  surface.setFont({.Name = "Courier", .Size = 12, .Bold = true});
-  surface.setX(3);
-  surface.setY(4);
   PageSetup setup = reportSetup();
-  setup.PageCounter = 5;
-  prepareSurface(surface, setup);
-  EXPECT_EQ(surface.font(), (PrintFont{.Name = "Arial", .Size = 10}));
-  EXPECT_NEAR(surface.leftMargin(), 2, kNear);
-  EXPECT_EQ(setup.PageCounter, 0);
-  EXPECT_NEAR(surface.x(), 0, kNear);
-  EXPECT_NEAR(surface.y(), 0, kNear);
 
-  setup.FontName.clear();
-  setup.FontSize = 9;
-  surface.setFont({.Name = "Courier"});
-  prepareSurface(surface, setup);
-  EXPECT_EQ(surface.font(), (PrintFont{.Name = "Courier", .Size = 9}));
-}
+  explicit Report(SurfaceKind kind = kPrinter) : surface(kind) { prepareSurface(surface, setup); }
+};
+struct PrintedReport : ::testing::Test, Report {};
 
-TEST(PrintPages, PreparingAPreviewDrawsFromItsCornerInArial8) {
-  FakePrintSurface surface(SurfaceKind::Preview);
-  PageSetup setup = reportSetup();
-  setup.FontName = "Times";
-  setup.PageCounter = 5;
-  prepareSurface(surface, setup);
-  EXPECT_EQ(surface.font(), (PrintFont{.Name = "Arial", .Size = 8}));
-  EXPECT_NEAR(surface.leftMargin(), 0, kNear);
-  EXPECT_EQ(setup.PageCounter, 5);
+TEST(PrintPages, PreparingAPrinterTakesTheReportFontAndMarginAndAPreviewArial8) {
+  const struct {
+    SurfaceKind kind;
+    std::string fontName;
+    PrintFont font;
+    double margin;
+    int counter;
+  } cases[] = {{kPrinter, "Arial", {.Name = "Arial", .Size = 9}, 2, 0},
+               {kPrinter, "", {.Name = "Courier", .Size = 9}, 2, 0},  // keeps the surface's own
+               {kPreview, "Times", {.Name = "Arial", .Size = 8}, 0, 5}};
+  for (const auto& c : cases) {
+    FakePrintSurface surface(c.kind);
+    surface.setFont({.Name = "Courier", .Size = 12, .Bold = true});
+    surface.setLeftMargin(1);
+    surface.setX(3);
+    surface.setY(4);
+    PageSetup setup = reportSetup();
+    setup.FontName = c.fontName;
+    setup.FontSize = 9;
+    setup.PageCounter = 5;
+    prepareSurface(surface, setup);
+    EXPECT_EQ(surface.font(), c.font) << c.fontName;
+    EXPECT_NEAR(surface.leftMargin(), c.margin, kNear);
+    EXPECT_EQ(setup.PageCounter, c.counter);
+    EXPECT_TRUE(isAt(surface, 0, 0));
+  }
 }
 
 TEST(PrintPages, OnlyAClosedPreviewHidesTheOutput) {
-  const struct {
-    SurfaceKind kind;
-    bool visible;
-    bool hidden;
-  } cases[] = {{SurfaceKind::Printer, true, false},
-               {SurfaceKind::Printer, false, false},
-               {SurfaceKind::Preview, true, false},
-               {SurfaceKind::Preview, false, true}};
-  for (const auto& c : cases) {
-    FakePrintSurface surface(c.kind);
-    surface.visible = c.visible;
-    EXPECT_EQ(isOutputHidden(surface), c.hidden);
+  for (const bool visible : {true, false}) {
+    FakePrintSurface printer;
+    FakePrintSurface preview(kPreview);
+    printer.visible = preview.visible = visible;
+    EXPECT_FALSE(isOutputHidden(printer));
+    EXPECT_EQ(isOutputHidden(preview), !visible);
   }
 }
 
-TEST_F(PrintedReport, LinesFitWhenTheyEndAboveTheBottomMargin) {
-  // The text stops at 28 - 1.5 = 26.5 cm.
+TEST(PrintPages, LinesFitWhenTheyEndAboveTheBottomMargin) {
+  // Printed text stops at 28 - 1.5 = 26.5 cm; a preview's 0.3 cm above the bottom, at 27.7 cm,
+  // in Arial 8 (lines 0.4 cm). Only a printed page gets a footer and a header.
   const struct {
+    SurfaceKind kind;
     double y;
     int lines;
     bool breaks;
-  } cases[] = {{20, 12, false}, {20, 13, true}, {26.4, 0, false}, {26.5, 0, true},
-               {0, 52, false},  {0, 53, true},  {0, 200, true}};
+  } cases[] = {{kPrinter, 20, 12, false}, {kPrinter, 20, 13, true},    {kPrinter, 26.4, 0, false},
+               {kPrinter, 26.5, 0, true}, {kPrinter, 0, 52, false},    {kPrinter, 0, 53, true},
+               {kPrinter, 0, 200, true},  {kPreview, 27.25, 1, false}, {kPreview, 27.35, 1, true},
+               {kPreview, 26.6, 1, false}};
   for (const auto& c : cases) {
-    FakePrintSurface fresh;
-    PageSetup copy = setup;
-    prepareSurface(fresh, copy);
-    fresh.setY(c.y);
-    EXPECT_EQ(ensureSpace(fresh, copy, c.lines), c.breaks) << c.y << " + " << c.lines;
-    EXPECT_EQ(fresh.pageNumber(), c.breaks ? 2 : 1);
-    EXPECT_EQ(fresh.drawn.empty(), !c.breaks);
+    Report r(c.kind);
+    r.surface.setY(c.y);
+    EXPECT_EQ(ensureSpace(r.surface, r.setup, c.lines), c.breaks) << c.y << " + " << c.lines;
+    EXPECT_EQ(r.surface.pageNumber(), c.breaks ? 2 : 1);
+    EXPECT_EQ(r.surface.drawn.empty(), !c.breaks || c.kind == kPreview);
+    EXPECT_FALSE(r.surface.ended);
   }
 }
 
@@ -107,94 +103,89 @@ TEST_F(PrintedReport, ABreakPrintsTheFooterThenTheHeaderOfTheNextPage) {
   surface.setY(20);
   ASSERT_TRUE(ensureSpace(surface, setup, 200));
   EXPECT_EQ(setup.PageCounter, 1);
-
-  // The footer stands on the foot margin: login in 6 points, page in 9.
-  const Drawn login = surface.text("jdoe");
-  EXPECT_EQ(login.Page, 1);
-  EXPECT_NEAR(login.X, 2, kNear);
-  EXPECT_NEAR(login.Y + 0.3, 27.5, kNear);
-  EXPECT_NEAR(login.Font.Size, 6, kNear);
-  const Drawn page = surface.text("Page 1");
-  EXPECT_EQ(page.Page, 1);
-  EXPECT_NEAR(page.X + 6 * 0.225, 20, kNear);
-  EXPECT_NEAR(page.Y + 0.45, 27.5, kNear);
-  EXPECT_NEAR(page.Font.Size, 9, kNear);
-
-  const Drawn file = surface.text("File : hull.ko2");
-  const Drawn ship = surface.text("Ship : Ocean Star");
-  EXPECT_EQ(file.Page, 2);
-  EXPECT_NEAR(file.X, 2, kNear);
-  EXPECT_NEAR(file.Y, 0, kNear);
-  EXPECT_NEAR(ship.Y, 0.45, kNear);
-  EXPECT_TRUE(ship.Font.Italic);
-  const Drawn rule = surface.lines().back();
-  EXPECT_EQ(rule.Page, 2);
-  EXPECT_NEAR(rule.Y, 0.9 + 0.5 / 3, kNear);
+  // The footer stands on the foot margin (27.5): login in 6 points, page in 9 at the right edge;
+  // the header from the top in italic 9 points (lines 0.45 cm).
+  const struct {
+    std::string_view text;
+    int page;
+    double x, y, size;
+  } texts[] = {{"jdoe", 1, 2, 27.5 - 0.3, 6},
+               {"Page 1", 1, 20 - 6 * 0.225, 27.5 - 0.45, 9},
+               {"File : hull.ko2", 2, 2, 0, 9},
+               {"Ship : Ocean Star", 2, 2, 0.45, 9}};
+  for (const auto& t : texts) {
+    const Drawn d = surface.text(t.text);
+    EXPECT_EQ(d.Page, t.page) << t.text;
+    EXPECT_TRUE(drawnAt(d, t.x, t.y));
+    EXPECT_NEAR(d.Font.Size, t.size, kNear) << t.text;
+    EXPECT_EQ(d.Font.Italic, t.page == 2) << t.text;
+  }
+  EXPECT_EQ(surface.lines().back().Page, 2);
+  EXPECT_NEAR(surface.lines().back().Y, 0.9 + 0.5 / 3, kNear);
   EXPECT_NEAR(surface.y(), 0.9 + 1.0 / 3, kNear);
   EXPECT_EQ(surface.font(), (PrintFont{.Name = "Arial", .Size = 10}));
 }
 
 TEST_F(PrintedReport, WithoutFooterTheFinishedPageGetsNone) {
   ASSERT_TRUE(ensureSpace(surface, setup, 200, true));
-  EXPECT_TRUE(textsOnPage(1).empty());
   EXPECT_EQ(setup.PageCounter, 0);
-  EXPECT_EQ(textsOnPage(2).size(), 2U);  // the header
-}
-
-TEST_F(PrintedReport, PagesAreNumberedFromTheFirstPageNumber) {
-  setup.FirstPage = 5;
-  for (int i = 0; i < 3; ++i) ensureSpace(surface, setup, 200);
-  EXPECT_EQ(surface.text("Page 5").Page, 1);
-  EXPECT_EQ(surface.text("Page 6").Page, 2);
-  EXPECT_EQ(surface.text("Page 7").Page, 3);
-  EXPECT_EQ(setup.PageCounter, 3);
+  EXPECT_EQ(surface.texts().size(), 2U);  // the header, on page 2
+  EXPECT_EQ(surface.pagesOf("File : hull.ko2"), std::vector<int>{2});
 }
 
 TEST_F(PrintedReport, WithoutHeaderLinesANewPageStartsAtItsTop) {
   setup.HeaderLines.clear();
   ensureSpace(surface, setup, 200);
-  EXPECT_TRUE(textsOnPage(2).empty());
+  EXPECT_EQ(surface.texts().back().Page, 1);  // the footer
   EXPECT_TRUE(surface.lines().empty());
   EXPECT_NEAR(surface.y(), 0, kNear);
 }
 
-TEST_F(PrintedReport, FinishingPrintsTheLastFooterAndEndsTheDocument) {
-  finishDocument(surface, setup);
-  EXPECT_EQ(surface.text("Page 1").Page, 1);
-  EXPECT_TRUE(surface.ended);
-  EXPECT_EQ(surface.pageNumber(), 1);
-}
-
-TEST(PrintPreviewPages, APreviewPageIsHandedOverPlainNearTheBottom) {
-  // The text stops 0.3 cm above the bottom, at 27.7 cm; Arial 8 lines are 0.4 cm high.
-  const struct {
-    double y;
-    bool breaks;
-  } cases[] = {{27.25, false}, {27.35, true}, {26.6, false}};
-  for (const auto& c : cases) {
-    FakePrintSurface surface(SurfaceKind::Preview);
-    PageSetup setup = reportSetup();
-    prepareSurface(surface, setup);
-    surface.setY(c.y);
-    EXPECT_EQ(ensureSpace(surface, setup, 1), c.breaks) << c.y;
-    EXPECT_EQ(surface.pageNumber(), c.breaks ? 2 : 1);
-    EXPECT_TRUE(surface.drawn.empty());
-    EXPECT_FALSE(surface.ended);
+TEST(PrintPages, FinishingEndsTheDocumentWithAFooterOnlyOnAPrinter) {
+  for (const SurfaceKind kind : {kPrinter, kPreview}) {
+    Report r(kind);
+    finishDocument(r.surface, r.setup);
+    EXPECT_TRUE(r.surface.ended);
+    EXPECT_EQ(r.surface.pageNumber(), 1);
+    EXPECT_EQ(r.surface.pagesOf("Page 1").size(), kind == kPrinter ? 1U : 0U);
+    EXPECT_EQ(r.surface.drawn.size(), kind == kPrinter ? 2U : 0U);
   }
+  Report preview(kPreview);  // the marker's lines hand the preview's last page over
+  EXPECT_TRUE(ensureSpace(preview.surface, preview.setup, kLastPageLines));
+  EXPECT_TRUE(preview.surface.ended);
+  EXPECT_EQ(preview.surface.pageNumber(), 1);
 }
 
-TEST(PrintPreviewPages, TheLastPageMarkerEndsThePreview) {
-  FakePrintSurface surface(SurfaceKind::Preview);
-  PageSetup setup = reportSetup();
-  prepareSurface(surface, setup);
-  EXPECT_TRUE(ensureSpace(surface, setup, kLastPageLines));
-  EXPECT_TRUE(surface.ended);
-  EXPECT_EQ(surface.pageNumber(), 1);
-
-  FakePrintSurface finished(SurfaceKind::Preview);
-  finishDocument(finished, setup);
-  EXPECT_TRUE(finished.ended);
-  EXPECT_TRUE(finished.drawn.empty());
+TEST_F(PrintedReport, ALongTableRepeatsItsTitleAndHeadOnEveryNewNumberedPageOnly) {
+  setup.FirstPage = 5;
+  const auto printHead = [&] {
+    printSectionTitle(surface, "Levels");
+    printTableHead(surface, {{{5, "Filling"}}, {{5, "(m)"}}}, tabX(surface, 31));
+  };
+  printHead();
+  int newPages = 0;
+  for (int row = 1; row <= 100; ++row) {
+    newPages += ensureRowSpace(surface, setup, 2, printHead) ? 1 : 0;
+    printNumber(surface, 5, row, "#0.000");
+    surface.newLine();
+  }
+  EXPECT_EQ(newPages, 2);  // 100 rows of 2 lines make three pages in 10 points
+  EXPECT_EQ(surface.pagesOf("Levels"), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(surface.pagesOf("File : hull.ko2"), (std::vector<int>{2, 3}));
+  EXPECT_EQ(surface.pagesOf("Page 5"), std::vector<int>{1});
+  EXPECT_EQ(surface.pagesOf("Page 6"), std::vector<int>{2});
+  EXPECT_EQ(setup.PageCounter, 2);
+  std::map<int, double> headBottom;
+  int rows = 0;
+  for (const Drawn& d : surface.texts()) {
+    if (d.Text == "(m)") headBottom[d.Page] = d.Y;
+    if (d.Text.ends_with(".000")) {
+      ++rows;
+      EXPECT_GT(d.Y, headBottom[d.Page]) << d.Text;
+      EXPECT_LT(d.Y + 0.5, 26.5) << d.Text;
+    }
+  }
+  EXPECT_EQ(rows, 100);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// The evaluation of a whole arrangement, and the compartment codes it and the report use.
+// The evaluation of a whole arrangement, the compartment codes it and the report use, and the
+// risk bands: exclusive bounds, no upper bound for pitch and sway, no risk when shallow.
 #include "resonance/evaluate_resonance.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
 
 #include "resonance/compartment_codes.h"
+#include "resonance/risk_band.h"
 
 namespace korain::testing {
 namespace {
@@ -13,11 +16,14 @@ namespace {
 TEST(EvaluateResonance, OnlyCompartmentsWithLevelsBulkheadBySideInOrder) {
   Arrangement arrangement;
   arrangement.Bulkheads.resize(3);
-  arrangement.Bulkheads.at(1).Compartments.at(2).Points.append({4, 20, 20});
-  arrangement.Bulkheads.at(3).Compartments.at(1).Points.append({4, 20, 20});
-  arrangement.Bulkheads.at(3).Compartments.at(2).B = kWaterBallastDestination;
-  arrangement.Bulkheads.at(3).Compartments.at(2).Points.append({4, 20, 20});
-  arrangement.Bulkheads.at(3).Compartments.at(2).Points.append({8, 20, 20});
+  const auto fill = [&](int bulkhead, int side, int levels) -> Compartment& {
+    Compartment& c = arrangement.Bulkheads.at(bulkhead).Compartments.at(side);
+    for (int i = 1; i <= levels; ++i) c.Points.append({4.0F * static_cast<float>(i), 20, 20});
+    return c;
+  };
+  fill(1, 2, 1);
+  fill(3, 1, 1);
+  fill(3, 2, 2).B = kWaterBallastDestination;
   ShipData ship;
   ship.L = 177;
   ship.B = 32;
@@ -31,31 +37,51 @@ TEST(EvaluateResonance, OnlyCompartmentsWithLevelsBulkheadBySideInOrder) {
   EXPECT_EQ(place(1), std::tuple(1, 2, 1, 1));
   EXPECT_EQ(place(2), std::tuple(3, 1, 1, 1));
   EXPECT_EQ(place(3), std::tuple(3, 2, 2, 2));
-}
-
-TEST(EvaluateResonance, NoLevelsGiveAnEmptyList) {
-  Arrangement arrangement;
-  arrangement.Bulkheads.resize(2);
-  EXPECT_FALSE(evaluateResonance(arrangement, ShipData{}).Compartments.isDimensioned());
+  Arrangement empty;
+  empty.Bulkheads.resize(2);
+  EXPECT_FALSE(evaluateResonance(empty, ShipData{}).Compartments.isDimensioned());
 }
 
 TEST(CompartmentCodes, TextsAndLoadingCondition) {
-  EXPECT_EQ(compartmentTypeText(1), "Double bottom tank");
-  EXPECT_EQ(compartmentTypeText(8), "Cofferdam");
-  EXPECT_EQ(compartmentTypeText(9), "Unknown type");
-  EXPECT_EQ(compartmentTypeText(0), "Unknown type");
-  EXPECT_EQ(mainDestinationText(1), "Water ballast");
-  EXPECT_EQ(mainDestinationText(7), "Other");
-  EXPECT_EQ(mainDestinationText(8), "Unknown");
-  EXPECT_EQ(mainDestinationText(0), "Unknown");
-  for (const Long destination : {0, 2, 4, 7, 8}) {
+  const struct {
+    Long code;
+    std::string type, destination;
+    int condition;
+  } cases[] = {
+      {0, "Unknown type", "Unknown", 1},        {1, "Double bottom tank", "Water ballast", 2},
+      {4, "Topside tank", "Dry bulk cargo", 1}, {7, "Peak tank", "Other", 1},
+      {8, "Cofferdam", "Unknown", 1},           {9, "Unknown type", "Unknown", 1}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(compartmentTypeText(c.code), c.type);
+    EXPECT_EQ(mainDestinationText(c.code), c.destination);
     Compartment compartment;
-    compartment.B = destination;
-    EXPECT_EQ(loadingConditionOf(compartment), 1) << destination;
+    compartment.B = c.code;
+    EXPECT_EQ(loadingConditionOf(compartment), c.condition) << c.code;
   }
-  Compartment ballast;
-  ballast.B = kWaterBallastDestination;
-  EXPECT_EQ(loadingConditionOf(ballast), 2);
+}
+
+TEST(RiskBand, BoundsAreExclusiveAndOnlyRollHasAnUpperOne) {
+  const double above07 = std::nextafter(0.7F, 1.0F);
+  const double below13 = std::nextafter(1.3F, 0.0F);
+  const float deep = 0.5F;
+  const float justDeepEnough = std::nextafter(0.1F, 1.0F);
+  // Pitch and roll take the ratio as a Single; sway judges it as computed, so that
+  // 0.700000001 (0.7 as a Single) is a risk for sway only.
+  const struct {
+    double ratio;
+    float depth;
+    bool pitch, roll, sway;
+  } cases[] = {{2.0, deep, true, false, true},    {1.3, deep, true, false, true},
+               {below13, deep, true, true, true}, {above07, deep, true, true, true},
+               {0.7, deep, false, false, false},  {0.700000001, deep, false, false, true},
+               {1.0, 0.1F, false, false, false},  {1.0, 0.0F, false, false, false},
+               {1.0, -1.0F, false, false, false}, {1.0, justDeepEnough, true, true, true}};
+  for (const auto& c : cases) {
+    const auto single = static_cast<float>(c.ratio);
+    EXPECT_EQ(pitchRisk(single, c.depth), c.pitch) << c.ratio << " at " << c.depth;
+    EXPECT_EQ(rollRisk(single, c.depth), c.roll) << c.ratio << " at " << c.depth;
+    EXPECT_EQ(swayRisk(c.ratio, c.depth), c.sway) << c.ratio << " at " << c.depth;
+  }
 }
 
 }  // namespace
