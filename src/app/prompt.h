@@ -6,6 +6,8 @@
 
 namespace korain {
 
+enum class Answer { Yes, No, Cancel };
+
 // Every message box and file dialog goes through here. The editor shows them
 // with widgets; tests script the answers. Texts are UTF-8 and may hold the
 // message line break (kMessageLineBreak of format_message.h), which the
@@ -16,6 +18,10 @@ class Prompt {
 
   // A message the user acknowledges with OK.
   virtual void showMessage(const std::string& text) = 0;
+
+  // A question with a question icon, answered Yes, No or, when `withCancel`,
+  // Cancel (closing the box cancels, or says No without a Cancel button).
+  virtual Answer ask(const std::string& text, bool withCancel) = 0;
 
   // Asks for a file name. The filter is in the family's form, pairs of
   // description and patterns separated by "|" ("Ship database (*.ko2)|*.ko2");

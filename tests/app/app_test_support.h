@@ -14,9 +14,17 @@
 
 namespace korain::testing {
 
-// Answers file questions from a script (cancel when it runs out) and records what it was shown.
+// Answers questions and file prompts from scripts (cancel, or No, when they run out) and
+// records what it was shown.
 struct ScriptedPrompt : Prompt {
   void showMessage(const std::string& text) override { messages.push_back(text); }
+  Answer ask(const std::string& text, bool withCancel) override {
+    messages.push_back(text);
+    const Answer answer =
+        answers.empty() ? (withCancel ? Answer::Cancel : Answer::No) : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return answer;
+  }
   std::optional<std::string> askFileName(const std::string& title, const std::string& filter,
                                          const std::string& defaultExtension) override {
     questions.push_back({title, filter, defaultExtension});
@@ -27,6 +35,7 @@ struct ScriptedPrompt : Prompt {
   }
 
   std::deque<std::optional<std::string>> fileAnswers;
+  std::deque<Answer> answers;  // to the questions, in turn
   std::vector<std::string> messages;
   std::vector<std::vector<std::string>> questions;  // title, filter, default extension
 };

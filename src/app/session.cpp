@@ -1,0 +1,49 @@
+#include "app/session.h"
+
+#include "text/format_message.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+constexpr Long kSaveChangesQuestion = 909;
+
+}  // namespace
+
+void Session::recordUndo(const std::string& label) {
+  geometry_.valid = false;
+  undoLabel_ = label;
+  undoSnapshot_ = arrangement_;
+}
+
+bool Session::canUndo() const { return !undoLabel_.empty() && undoLabel_ != kNewArrangementLabel; }
+
+bool Session::undo() {
+  if (!canUndo()) return false;
+  arrangement_ = undoSnapshot_;
+  undoLabel_.clear();
+  return true;
+}
+
+void Session::markNew() { undoLabel_ = kNewArrangementLabel; }
+
+std::string Session::undoMenuText() const { return canUndo() ? "Undo " + undoLabel_ : "&Undo"; }
+
+std::string Session::caption(const std::string& applicationTitle) const {
+  std::string text = applicationTitle;
+  if (!arrangement_.Name.empty()) text += " - " + arrangement_.Name;
+  if (hasUnsavedChanges()) text += " *";
+  return text;
+}
+
+SaveDecision Session::confirmSaveChanges(Prompt& prompt, const std::function<void()>& save) {
+  if (!hasUnsavedChanges()) return SaveDecision::Proceed;
+  const Answer answer =
+      prompt.ask(formatMessage(korainString(kSaveChangesQuestion), {arrangement_.Name}), true);
+  if (answer == Answer::Cancel) return SaveDecision::Cancel;
+  if (answer == Answer::Yes) save();
+  markClean();
+  return SaveDecision::Proceed;
+}
+
+}  // namespace korain
