@@ -1,13 +1,13 @@
 #include "draw_command.h"
 
 #include <QByteArray>
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <utility>
 
 #include "app/configuration.h"
 #include "app/title_block_now.h"
+#include "arguments.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
 #include "computed_arrangement.h"
@@ -40,17 +40,9 @@ const std::pair<const char*, Long> kShowNames[] = {{"axis", display_bit::kAxis},
                                                    {"strakes", display_bit::kStrakes},
                                                    {"corrugation", display_bit::kCorrugation}};
 
-template <typename N>
-bool parseNumber(std::string_view text, N& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc{} && end == text.data() + text.size();
-}
-
 bool parseShow(std::string_view list, Long& word) {
   word = 0;
-  while (!list.empty()) {
-    const std::size_t comma = list.find(',');
-    const std::string_view name = list.substr(0, comma);
+  for (const std::string_view name : commaList(list)) {
     bool known = false;
     for (const auto& [text, bit] : kShowNames) {
       if (name == text) {
@@ -62,39 +54,31 @@ bool parseShow(std::string_view list, Long& word) {
     if (name == "all") {
       for (const auto& entry : kShowNames) word |= entry.second;
     }
-    list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
   }
   return true;
 }
 
 bool parseSize(std::string_view text, QSize& size) {
   const std::size_t x = text.find('x');
-  int width = 0;
-  int height = 0;
-  if (x == std::string_view::npos || !parseNumber(text.substr(0, x), width) ||
-      !parseNumber(text.substr(x + 1), height)) {
-    return false;
-  }
-  if (width < 16 || height < 16 || width > 20000 || height > 20000) return false;
-  size = {width, height};
+  if (x == std::string_view::npos) return false;
+  const std::optional<int> width = wholeNumber<int>(text.substr(0, x));
+  const std::optional<int> height = wholeNumber<int>(text.substr(x + 1));
+  if (!width || !height) return false;
+  if (*width < 16 || *height < 16 || *width > 20000 || *height > 20000) return false;
+  size = {*width, *height};
   return true;
-}
-
-bool isCheckMode(Long mode) {
-  for (const Long known : {0, 5, 6, 8, 9, 10, 11}) {
-    if (mode == known) return true;
-  }
-  return false;
 }
 
 // The options, or the reason they are wrong.
 std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::string& problem) {
   DrawOptions options;
-  if (args.size() < 2 || !parseNumber(args[1], options.block) || options.block < 1) {
+  const std::optional<Integer> block = args.size() >= 2 ? blockNumber(args[1]) : std::nullopt;
+  if (!block) {
     problem = "draw needs a database and a block number from 1 to 32767";
     return std::nullopt;
   }
   options.database = args[0];
+  options.block = *block;
   for (std::size_t i = 2; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -113,7 +97,10 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
             "--show takes axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all";
       }
     } else if (arg == "--check" && hasValue) {
-      if (!parseNumber(args[++i], options.checkMode) || !isCheckMode(options.checkMode)) {
+      const std::optional<Long> mode = checkMode(args[++i]);
+      if (mode) {
+        options.checkMode = *mode;
+      } else {
         problem = "--check takes one of 0, 5, 6, 8, 9, 10, 11";
       }
     } else {

@@ -1,12 +1,11 @@
 // korain-cli: batch commands over database files.
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "checks/check_modes.h"
+#include "arguments.h"
 #include "commands.h"
 #include "draw_command.h"
 #include "geometry_commands.h"
@@ -45,25 +44,6 @@ constexpr std::string_view kUsage =
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
 
-std::optional<korain::Integer> blockNumber(std::string_view text) {
-  korain::Integer number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc{} || end != text.data() + text.size() || number < 1) return std::nullopt;
-  return number;
-}
-
-std::optional<korain::Long> checkMode(std::string_view text) {
-  korain::Long mode = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), mode);
-  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  namespace m = korain::check_mode;
-  for (const korain::Long known : {m::kScantling, m::kMaterial, m::kThickness, m::kSpanReduction,
-                                   m::kBracketScantling, m::kBracketLength, m::kConnection}) {
-    if (mode == known) return mode;
-  }
-  return std::nullopt;
-}
-
 int usage(std::string_view problem) {
   std::cerr << "korain-cli: " << problem << '\n' << kUsage;
   return korain::kExitUsage;
@@ -86,14 +66,14 @@ int main(int argc, char** argv) {
                                                args[0] == "check" || args[0] == "resonance")) ||
                          (args.size() == 4 && (args[0] == "copy" || args[0] == "legend"));
   if (withBlock) {
-    const std::optional<korain::Integer> n = blockNumber(args[2]);
+    const std::optional<korain::Integer> n = korain::blockNumber(args[2]);
     if (!n) return usage("the block number must be a whole number from 1 to 32767");
     if (args[0] == "dump") return korain::dumpCommand(args[1], *n, streams);
     if (args[0] == "resave") return korain::resaveCommand(args[1], *n, streams);
     if (args[0] == "check") return korain::checkCommand(args[1], *n, streams);
     if (args[0] == "resonance") return korain::resonanceCommand(args[1], *n, streams);
     if (args[0] == "legend") {
-      const std::optional<korain::Long> mode = checkMode(args[3]);
+      const std::optional<korain::Long> mode = korain::checkMode(args[3]);
       if (!mode) return usage("MODE must be one of 0, 5, 6, 8, 9, 10, 11");
       return korain::legendCommand(args[1], *n, *mode, streams);
     }

@@ -1,6 +1,5 @@
 #include "report_command.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 
@@ -8,6 +7,7 @@
 #include "app/identity.h"
 #include "app/ini_file.h"
 #include "app/title_block_now.h"
+#include "arguments.h"
 #include "computed_arrangement.h"
 #include "offscreen_application.h"
 #include "render/print_surface_qt.h"
@@ -26,17 +26,10 @@ struct ReportOptions {
 
 bool parseItems(std::string_view list, std::array<bool, kReportItems>& items) {
   items.fill(false);
-  while (!list.empty()) {
-    const std::size_t comma = list.find(',');
-    const std::string_view text = list.substr(0, comma);
-    int item = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), item);
-    if (error != std::errc{} || end != text.data() + text.size() || item < 0 ||
-        item >= kReportItems) {
-      return false;
-    }
-    items[static_cast<std::size_t>(item)] = true;
-    list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
+  for (const std::string_view text : commaList(list)) {
+    const std::optional<int> item = wholeNumber<int>(text);
+    if (!item || *item < 0 || *item >= kReportItems) return false;
+    items[static_cast<std::size_t>(*item)] = true;
   }
   return true;
 }
@@ -44,16 +37,13 @@ bool parseItems(std::string_view list, std::array<bool, kReportItems>& items) {
 std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::string& problem) {
   ReportOptions options;
   options.items.fill(true);
-  const auto [end, error] =
-      args.size() >= 2
-          ? std::from_chars(args[1].data(), args[1].data() + args[1].size(), options.block)
-          : std::from_chars_result{nullptr, std::errc::invalid_argument};
-  if (args.size() < 2 || error != std::errc{} || end != args[1].data() + args[1].size() ||
-      options.block < 1) {
+  const std::optional<Integer> block = args.size() >= 2 ? blockNumber(args[1]) : std::nullopt;
+  if (!block) {
     problem = "report needs a database and a block number from 1 to 32767";
     return std::nullopt;
   }
   options.database = args[0];
+  options.block = *block;
   for (std::size_t i = 2; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
     if (args[i] == "-o" && hasValue) {

@@ -2,16 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "geometry/contour_arc.h"
 
 namespace korain {
 namespace {
-
-constexpr double kTwoPi = 2 * std::numbers::pi;
-
-PlanePoint pointOf(const Node& node) { return {node.Y, node.Z}; }
 
 // How far along the sweep an angle lies, in radians from the start in the
 // sweep's direction, from 0 to 2π.

@@ -6,10 +6,6 @@
 namespace korain {
 namespace {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
-
-PlanePoint pointOf(const Node& node) { return {node.Y, node.Z}; }
-
 PlanePoint unit(PlanePoint from, PlanePoint to) {
   const double length = distance(from, to);
   return {(to.y - from.y) / length, (to.z - from.z) / length};

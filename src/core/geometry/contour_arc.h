@@ -14,6 +14,8 @@
 // segment is taken as straight.
 #pragma once
 
+#include <numbers>
+
 #include "geometry/plane.h"
 #include "model/arrangement.h"
 
@@ -24,6 +26,10 @@ inline constexpr Long kCurveArc = 3;
 inline constexpr Long kCurveTangentArc = 4;
 
 bool isArcCode(Long curveCode);
+
+inline constexpr double kTwoPi = 2 * std::numbers::pi;
+
+inline PlanePoint pointOf(const Node& node) { return {node.Y, node.Z}; }
 
 // Fills the arc fields of `node` from the previous node's point. False when the
 // data describe no arc (then ArcValid is false and the other fields are zero).

@@ -17,14 +17,16 @@ bool reachesPort(const Arrangement& arrangement) {
 
 }  // namespace
 
+Polyline nodePath(const List<Node>& nodes) {
+  Bulkhead path;
+  path.Nodes = nodes;
+  computeBHeadGeometry(path);
+  return contourPolygon(path);
+}
+
 std::vector<Polyline> sectionOutlines(const Section& section) {
   std::vector<Polyline> outlines;
-  for (const SectionPanel& panel : section.Panels) {
-    Bulkhead path;
-    path.Nodes = panel.Nodes;
-    computeBHeadGeometry(path);
-    outlines.push_back(contourPolygon(path));
-  }
+  for (const SectionPanel& panel : section.Panels) outlines.push_back(nodePath(panel.Nodes));
   return outlines;
 }
 

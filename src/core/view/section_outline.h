@@ -13,6 +13,10 @@ namespace korain {
 
 using Polyline = std::vector<PlanePoint>;
 
+// The polyline through a chain of contour nodes, arcs included, whether or
+// not their arcs have been computed yet.
+Polyline nodePath(const List<Node>& nodes);
+
 // Each panel through its nodes, arcs included (as the bulkhead contours are).
 std::vector<Polyline> sectionOutlines(const Section& section);
 

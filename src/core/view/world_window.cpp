@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geometry/contour_arc.h"
-#include "geometry/contour_polygon.h"
 #include "view/section_outline.h"
 
 namespace korain {
@@ -30,10 +28,7 @@ struct Bounds {
 
 void addBulkheads(Bounds& bounds, const Arrangement& arrangement) {
   for (const Bulkhead& bulkhead : arrangement.Bulkheads) {
-    Bulkhead path;
-    path.Nodes = bulkhead.Nodes;
-    computeBHeadGeometry(path);
-    for (const PlanePoint& p : contourPolygon(path)) bounds.add(p);
+    for (const PlanePoint& p : nodePath(bulkhead.Nodes)) bounds.add(p);
   }
 }
 
