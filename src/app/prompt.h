@@ -8,6 +8,17 @@ namespace korain {
 
 enum class Answer { Yes, No, Cancel };
 
+// A file prompt. The filter is in the family's form, pairs of description and
+// patterns separated by "|" ("Ship database (*.ko2)|*.ko2"); the default
+// extension (without its dot) is added to a name typed without one.
+struct FileQuestion {
+  std::string title;
+  std::string filter;
+  std::string defaultExtension;
+  std::string initialName;  // a file or a folder to start in; empty: the current folder
+  bool save = false;        // asking for a file to write, which need not exist
+};
+
 // Every message box and file dialog goes through here. The editor shows them
 // with widgets; tests script the answers. Texts are UTF-8 and may hold the
 // message line break (kMessageLineBreak of format_message.h), which the
@@ -23,13 +34,8 @@ class Prompt {
   // Cancel (closing the box cancels, or says No without a Cancel button).
   virtual Answer ask(const std::string& text, bool withCancel) = 0;
 
-  // Asks for a file name. The filter is in the family's form, pairs of
-  // description and patterns separated by "|" ("Ship database (*.ko2)|*.ko2");
-  // the default extension (without its dot) is added to a name typed without
-  // one. Nothing when the user cancels.
-  virtual std::optional<std::string> askFileName(const std::string& title,
-                                                 const std::string& filter,
-                                                 const std::string& defaultExtension) = 0;
+  // Asks for a file name; nothing when the user cancels.
+  virtual std::optional<std::string> askFileName(const FileQuestion& question) = 0;
 };
 
 }  // namespace korain

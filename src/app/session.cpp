@@ -1,5 +1,6 @@
 #include "app/session.h"
 
+#include "ship/ship_queries.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
 
@@ -14,6 +15,10 @@ void Session::recordUndo(const std::string& label) {
   geometry_.valid = false;
   undoLabel_ = label;
   undoSnapshot_ = arrangement_;
+}
+
+void Session::computeGeometry() {
+  korain::computeGeometry(arrangement_, geometry_, messages_, defaultPlatingMaterial(ship_));
 }
 
 bool Session::canUndo() const { return !undoLabel_.empty() && undoLabel_ != kNewArrangementLabel; }
@@ -36,12 +41,12 @@ std::string Session::caption(const std::string& applicationTitle) const {
   return text;
 }
 
-SaveDecision Session::confirmSaveChanges(Prompt& prompt, const std::function<void()>& save) {
+SaveDecision Session::confirmSaveChanges(Prompt& prompt, const std::function<bool()>& save) {
   if (!hasUnsavedChanges()) return SaveDecision::Proceed;
   const Answer answer =
       prompt.ask(formatMessage(korainString(kSaveChangesQuestion), {arrangement_.Name}), true);
   if (answer == Answer::Cancel) return SaveDecision::Cancel;
-  if (answer == Answer::Yes) save();
+  if (answer == Answer::Yes && !save()) return SaveDecision::Cancel;
   markClean();
   return SaveDecision::Proceed;
 }

@@ -108,8 +108,11 @@ StartupResult chooseDatabase(const CommandLine& commandLine, PathConfig& paths, 
 
   prompt.showMessage(formatMessage(korainString(kDatabaseMissingMessage)));
   const std::optional<std::string> chosen =
-      prompt.askFileName(std::string(kSelectDatabaseTitle), korainString(kDatabaseFilter),
-                         std::string(kDatabaseExtension));
+      prompt.askFileName({.title = std::string(kSelectDatabaseTitle),
+                          .filter = korainString(kDatabaseFilter),
+                          .defaultExtension = std::string(kDatabaseExtension),
+                          .initialName = {},
+                          .save = false});
   if (!chosen || !fileExists(*chosen)) return StartupResult::stop();
   paths.DatabasePath = *chosen;
   return StartupResult::goOn();

@@ -4,6 +4,7 @@
 #include "io/text_file.h"
 #include "io/zel_reader.h"
 #include "ship/ship_data_reader.h"
+#include "ship/ship_queries.h"
 
 namespace korain {
 
@@ -15,10 +16,9 @@ bool readComputedArrangement(const std::string& database, Integer blockNumber,
   // The ship data only gives the default plating material here; a database
   // without it still computes, with material 1.
   readShipData(database, computed.ship);
-  const Integer defaultMaterial =
-      computed.ship.DefaultMaterial.at(1) > 0 ? computed.ship.DefaultMaterial.at(1) : Integer{1};
   GeometryState state;
-  computeGeometry(computed.arrangement, state, computed.messages, defaultMaterial);
+  computeGeometry(computed.arrangement, state, computed.messages,
+                  defaultPlatingMaterial(computed.ship));
   return true;
 }
 

@@ -25,9 +25,8 @@ struct ScriptedPrompt : Prompt {
     if (!answers.empty()) answers.pop_front();
     return answer;
   }
-  std::optional<std::string> askFileName(const std::string& title, const std::string& filter,
-                                         const std::string& defaultExtension) override {
-    questions.push_back({title, filter, defaultExtension});
+  std::optional<std::string> askFileName(const FileQuestion& question) override {
+    questions.push_back(question);
     if (fileAnswers.empty()) return std::nullopt;
     std::optional<std::string> answer = fileAnswers.front();
     fileAnswers.pop_front();
@@ -37,7 +36,7 @@ struct ScriptedPrompt : Prompt {
   std::deque<std::optional<std::string>> fileAnswers;
   std::deque<Answer> answers;  // to the questions, in turn
   std::vector<std::string> messages;
-  std::vector<std::vector<std::string>> questions;  // title, filter, default extension
+  std::vector<FileQuestion> questions;
 };
 
 class ScratchFolder {

@@ -50,26 +50,32 @@ TEST(Session, CaptionMarksUnsavedChangesAndNamesTheArrangement) {
 TEST(Session, LeavingAsksOnlyWithUnsavedChanges) {
   struct Case {
     Answer answer;
+    bool saveSucceeds;
     SaveDecision decision;
     int saves;
     bool unsavedAfter;
   };
-  for (const Case& c : {Case{Answer::Yes, SaveDecision::Proceed, 1, false},
-                        Case{Answer::No, SaveDecision::Proceed, 0, false},
-                        Case{Answer::Cancel, SaveDecision::Cancel, 0, true}}) {
+  for (const Case& c : {Case{Answer::Yes, true, SaveDecision::Proceed, 1, false},
+                        Case{Answer::Yes, false, SaveDecision::Cancel, 1, true},
+                        Case{Answer::No, true, SaveDecision::Proceed, 0, false},
+                        Case{Answer::Cancel, true, SaveDecision::Cancel, 0, true}}) {
     Session session = sessionWithSample();
     session.recordUndo("Main data changes");
     ScriptedPrompt prompt;
     prompt.answers = {c.answer};
     int saves = 0;
-    EXPECT_EQ(session.confirmSaveChanges(prompt, [&] { ++saves; }), c.decision);
+    const auto save = [&] {
+      ++saves;
+      return c.saveSucceeds;
+    };
+    EXPECT_EQ(session.confirmSaveChanges(prompt, save), c.decision);
     EXPECT_EQ(saves, c.saves);
     EXPECT_EQ(session.hasUnsavedChanges(), c.unsavedAfter);
     ASSERT_EQ(prompt.messages.size(), 1U);
     EXPECT_NE(prompt.messages[0].find("'Sample arrangement'"), std::string::npos);
     // Clean now (or still cancelled): a clean session never asks.
     if (!c.unsavedAfter) {
-      EXPECT_EQ(session.confirmSaveChanges(prompt, [&] { ++saves; }), SaveDecision::Proceed);
+      EXPECT_EQ(session.confirmSaveChanges(prompt, save), SaveDecision::Proceed);
       EXPECT_EQ(prompt.messages.size(), 1U);
     }
   }

@@ -35,6 +35,11 @@ std::string materialName(int k, const ShipData& ship) {
   return name;
 }
 
+Integer defaultPlatingMaterial(const ShipData& ship) {
+  const Integer first = ship.DefaultMaterial.at(1);
+  return first > 0 ? first : Integer{1};
+}
+
 double formatVersionNumber(const ShipData& ship) {
   std::string_view text = trimmed(ship.FormatVersion);
   // The general parser takes no "+" of its own, and must not be handed "+-4".

@@ -21,6 +21,10 @@ std::string materialName(int k, const ShipData& ship);
 
 // FormatVersion as a number: the number its text begins with, 0 when it begins
 // with none (so a version that cannot be read counts as the oldest).
+// The material of a new bulkhead's plating: the ship's first default material,
+// material 1 when the ship data name none.
+Integer defaultPlatingMaterial(const ShipData& ship);
+
 double formatVersionNumber(const ShipData& ship);
 
 // The material list of the record: materials 1..MaterialCount (at most 6; none

@@ -24,8 +24,8 @@ TEST(CodeTexts, EveryCodeOutsideItsTableReadsUnknown) {
   EXPECT_EQ(profileTypeText(20), "User defined profile");
   EXPECT_EQ(profileTypeText(7), "Unknown");
   EXPECT_EQ(profileTypeText(100), "Unknown");
-  EXPECT_EQ(threeStateText(0), "Section");
-  EXPECT_EQ(threeStateText(2), "Torsion");
+  EXPECT_EQ(threeStateText(0), "Symmetric, one side described");
+  EXPECT_EQ(threeStateText(2), "Partly described");
   EXPECT_EQ(threeStateText(3), "Unknown");
   EXPECT_EQ(threeStateText(-1), "Unknown");
   EXPECT_EQ(nodeSegmentText(3), "Arc from the previous node");

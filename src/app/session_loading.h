@@ -1,0 +1,31 @@
+// Filling the session from its database: the ship data, an arrangement block
+// and the hull section drawn behind it.
+#pragma once
+
+#include <string>
+
+#include "app/session.h"
+#include "io/file_message.h"
+#include "io/zel_reader.h"
+
+namespace korain {
+
+// Makes `path` the session's database, keeps a copy of it and reads its ship
+// data; what could not be read is in the messages (the ship data then stay as
+// the reader left them).
+FileMessages openDatabase(Session& session, const std::string& path);
+
+// Takes a new copy of the session's database (after it was written).
+void copyDatabase(Session& session);
+
+// Reads arrangement block n of the session's database. When the block is
+// found it becomes the session's arrangement and block, clean, with its
+// geometry to compute; otherwise the arrangement is left as it was. The hull
+// section follows the arrangement's X either way.
+ZelReadResult openArrangement(Session& session, Integer blockNumber);
+
+// Looks up the database's section nearest to the arrangement's X again (after
+// the X changed, or a new arrangement).
+void findHullSection(Session& session);
+
+}  // namespace korain

@@ -1,0 +1,72 @@
+// The rules of the editor's view state: which panel a code shows, what the
+// menus and tools offer for the model as it stands. Plain functions, so that
+// the main window only applies what they decide.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/session.h"
+
+namespace korain {
+
+// Panel codes of the panel area.
+namespace panel_code {
+inline constexpr Integer kDisplay = 0;
+inline constexpr Integer kBulkhead = 1;
+inline constexpr Integer kNodes = 2;
+inline constexpr Integer kPrimaryMembers = 3;
+inline constexpr Integer kOrdinaryStiffeners = 4;
+inline constexpr Integer kCorrugation = 5;
+inline constexpr Integer kStrakeBands = 6;
+inline constexpr Integer kCompartments = 7;
+inline constexpr Integer kPlatingChecks = 10;
+inline constexpr Integer kStiffenerChecks = 11;
+inline constexpr Integer kChecks = 12;
+}  // namespace panel_code
+
+inline constexpr int kObjectToolCount = 7;
+
+// The kind of object a panel code edits, as titles and the Add and Delete
+// commands name it; empty for the check panels and unknown codes.
+std::string panelKindText(Integer code);
+
+// Whether the panel of a code edits objects of one bulkhead, and so shows the
+// bulkhead selector above it.
+bool showsBulkheadSelector(Integer code);
+
+// Ordinary stiffeners and corrugation share one object tool: on the stiffener
+// or corrugation panel the code follows the current bulkhead's type. True
+// when the code changed.
+bool adjustStiffenerPanel(Session& session);
+
+// What the current panel offers, as the panel protocol answers it.
+struct PanelOffer {
+  bool exists = false;
+  bool canAdd = false;
+  bool canRemove = false;
+  bool canInsert = false;
+};
+
+// The enabled states and texts of the menus and tools.
+struct MenuState {
+  bool mainDataComplete = false;  // object tools, the arrangement menu and Zoom
+  bool addDeleteEnabled = false;  // the Add/Delete toolbar and the Tools menu
+  bool canAdd = false;
+  bool canRemove = false;
+  bool canInsert = false;
+  std::string addText;         // "Add " + kind
+  std::string deleteText;      // "Delete " + kind
+  std::string insertText;      // "&Insert " + kind
+  int pressedObjectTool = -1;  // the tool the panel code presses; -1 none
+  bool previousNextBulkhead = false;
+  std::array<bool, kObjectToolCount> objectTools{};
+};
+
+MenuState menuState(const Session& session, const PanelOffer& panel);
+
+// The selector's move: next (+1) or previous (-1) of `count` items from
+// `position` (0-based), wrapping around; -1 when the list is empty.
+int wrappedPosition(int position, int count, int step);
+
+}  // namespace korain

@@ -1,0 +1,18 @@
+#include "app/write_context_now.h"
+
+#include <QDateTime>
+
+#include "text/text_utils.h"
+
+namespace korain {
+
+ZelWriteContext zelWriteContextNow(const IdentificationConfig& config) {
+  ZelWriteContext context = zelWriteContext(config);
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate today = now.date();
+  context.date = dateText({today.year(), today.month(), today.day()}, false);
+  context.time = now.time().toString("HH:mm:ss").toStdString();
+  return context;
+}
+
+}  // namespace korain

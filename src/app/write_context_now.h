@@ -1,0 +1,12 @@
+// The comment lines of an arrangement block saved now.
+#pragma once
+
+#include "app/configuration.h"
+#include "io/zel_writer.h"
+
+namespace korain {
+
+// The identification values of the configuration with today's date and the time.
+ZelWriteContext zelWriteContextNow(const IdentificationConfig& config);
+
+}  // namespace korain

@@ -1,0 +1,21 @@
+// The primary members panel's changes to a bulkhead's members, which are kept
+// in order: vertical members first, then horizontal ones, each by position.
+#pragma once
+
+#include "model/arrangement.h"
+
+namespace korain {
+
+// Puts the members in order by two exchange passes (direction, then position
+// within one direction); `current` follows the member it designated.
+void sortMembers(List<PrimaryMember>& members, Integer& current);
+
+// Appends a member and makes it current: the first one lies horizontally at the
+// bottom of the plane part (the computed ZLow); any other 1.0 m beyond the
+// current member, in its direction. The list is sorted again.
+void addMember(Bulkhead& bulkhead);
+
+// Removes the current member. False when the list refused the removal.
+bool removeMember(Bulkhead& bulkhead);
+
+}  // namespace korain
