@@ -1,12 +1,13 @@
-// Runs every benchmark of the folder. The drawing benchmarks need Qt's fonts,
-// so a GUI application object exists (offscreen: no screen is needed).
+// Runs every benchmark of the folder. The drawing benchmarks need Qt's fonts and
+// the editor benchmarks its widgets, so an application object exists (offscreen: no
+// screen is needed).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

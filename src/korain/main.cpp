@@ -1,0 +1,61 @@
+// korain: the bulkhead arrangement editor.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "app/ini_file.h"
+#include "ui/main/editor_startup.h"
+#include "ui/widgets/message_box_prompt.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: korain [/V] [/JBP] [/d] [/mil] [database] [block]\n"
+    "\n"
+    "Edits the transverse bulkhead arrangement of one hull section, kept as a\n"
+    "ZEL block in a ship database file (.ko2).\n"
+    "\n"
+    "  database  the ship database; without it, the last one edited\n"
+    "  block     the number of the arrangement block to open; without it, a new\n"
+    "            arrangement is made\n"
+    "  /V        the arrangement's state is driven from outside; no splash screen\n"
+    "  /JBP      loading conditions of the JBP variant\n"
+    "  /d        debug mode: errors reported, the configured program folder made current\n"
+    "  /mil      naval ship\n"
+    "\n"
+    "A database name holding blanks is put in quotes. Switches may be written in\n"
+    "any case. The configuration is read from Tessaly.ini in the standard\n"
+    "configuration folder (KORAIN_CONFIG_DIR names another).\n";
+
+bool asksForHelp(const QStringList& arguments) {
+  return arguments.contains("--help") || arguments.contains("-h") || arguments.contains("/?");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Korain");
+  const QStringList arguments = QApplication::arguments().mid(1);
+  if (asksForHelp(arguments)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+
+  const korain::CommandLine commandLine =
+      korain::parseCommandLine(korain::joinArguments(arguments));
+  korain::Session session;
+  korain::MessageBoxPrompt prompt(
+      QString::fromStdString(korain::applicationTitle("Korain", commandLine)));
+  const korain::EditorStart start{
+      .commandLine = commandLine,
+      .iniPath = korain::configurationFilePath(),
+      .programFolder = QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString()};
+  std::unique_ptr<korain::FM_Main> window = korain::startEditor(session, prompt, start);
+  if (!window) return 1;
+  prompt.setParent(window.get());
+  if (korain::needsNewArrangement(session.run.paths)) window->createArrangement("&New...");
+  const int result = QApplication::exec();
+  korain::rememberLastDatabase(session, start.iniPath);
+  return result;
+}

@@ -1,0 +1,109 @@
+#include "ui/dialogs/fm_save_as.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "text/format_message.h"
+#include "text/string_table.h"
+#include "text/text_utils.h"
+#include "ui/dialogs/block_list_filler.h"
+
+namespace korain {
+namespace {
+
+constexpr Long kDefaultName = 101;
+constexpr Long kCaption = 102;
+constexpr Long kCopyOfName = 243;
+constexpr Long kChooseBlockMessage = 1017;
+constexpr Long kEnterNameMessage = 1018;
+
+bool isDefaultName(std::string_view name) {
+  return QString::fromStdString(std::string(trimmed(name)))
+             .compare(QString::fromStdString(korainString(kDefaultName)), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+FM_SaveAs::FM_SaveAs(Editor& editor, const QString& initialName, QWidget* parent)
+    : QDialog(parent), editor_(editor) {
+  setObjectName("FM_SaveAs");
+  setWindowTitle(QString::fromStdString(korainString(kCaption)));
+  setModal(true);
+
+  createOption_ = new QRadioButton("Create a new item :", this);
+  createOption_->setObjectName("OP_Choice_0");
+  name_ = new QLineEdit(this);
+  name_->setObjectName("TX_Name");
+  name_->setText(initialName);
+  auto* replaceOption = new QRadioButton("Replace existing item :", this);
+  replaceOption->setObjectName("OP_Choice_1");
+  list_ = new QListWidget(this);
+  list_->setObjectName("LI_Sections");
+  auto* ok = new QPushButton("&Ok", this);
+  ok->setObjectName("BT_Ok");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("&Cancel", this);
+  cancel->setObjectName("BT_Cancel");
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(createOption_, 0, 0);
+  layout->addWidget(name_, 1, 0);
+  layout->addWidget(replaceOption, 2, 0);
+  layout->addWidget(list_, 3, 0);
+  layout->addLayout(buttons, 4, 0);
+
+  fillBlockList(*list_, editor_.session().DatabasePath, std::nullopt, editor_);
+  // A new block is the usual wish: the name field is ready for it.
+  createOption_->setChecked(true);
+  modeChosen();
+
+  connect(createOption_, &QRadioButton::toggled, this, &FM_SaveAs::modeChosen);
+  connect(ok, &QPushButton::clicked, this, &FM_SaveAs::confirm);
+  connect(cancel, &QPushButton::clicked, this, &FM_SaveAs::reject);
+}
+
+void FM_SaveAs::modeChosen() {
+  const bool create = createOption_->isChecked();
+  name_->setEnabled(create);
+  list_->setEnabled(!create);
+  if (create) list_->clearSelection();
+}
+
+QListWidgetItem* FM_SaveAs::selectedRow() const {
+  const QList<QListWidgetItem*> rows = list_->selectedItems();
+  return rows.isEmpty() ? nullptr : rows.front();
+}
+
+void FM_SaveAs::confirm() {
+  if (!createOption_->isChecked()) {
+    const QListWidgetItem* row = selectedRow();
+    if (row == nullptr) {
+      editor_.prompt().showMessage(korainString(kChooseBlockMessage));
+      return;
+    }
+    choice_ = SaveAsChoice{true, blockOfRow(*row), {}};
+    accept();
+    return;
+  }
+  const std::string name(trimmed(name_->text().toStdString()));
+  if (name.empty() || isDefaultName(name)) {
+    name_->setFocus();
+    editor_.prompt().showMessage(korainString(kEnterNameMessage));
+    return;
+  }
+  choice_ = SaveAsChoice{false, 0, name};
+  accept();
+}
+
+std::string saveAsInitialName(const std::string& currentName) {
+  const std::string name(trimmed(currentName));
+  if (isDefaultName(name)) return name;
+  return formatMessage(korainString(kCopyOfName), {name});
+}
+
+}  // namespace korain

@@ -1,0 +1,281 @@
+// The drawing window: framing, zoom, scroll bars, the texts under the cursor,
+// picking and the export of the drawing.
+#include "ui/drawing/fm_graph.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "app/view_state.h"
+#include "geometry/picking.h"
+#include "render/drawing_export.h"
+#include "text/format_message.h"
+#include "text/number_format.h"
+#include "ui/main/toolbar_icons.h"
+
+namespace korain {
+namespace {
+
+// Scroll bar positions are world metres in 1/32 m steps.
+constexpr double kScrollUnitsPerMetre = 32;
+// The mouse tolerance counts in 600ths of the visible width.
+constexpr double kToleranceReferenceWidth = 600;
+// Layout keys closer than this count as the same layout.
+constexpr double kLayoutKeyTolerance = 0.001;
+
+int scrollPosition(double metres) {
+  // Far-off values (a broken arrangement) must not overflow the bar's int positions.
+  return static_cast<int>(std::lround(std::clamp(metres * kScrollUnitsPerMetre, -1e9, 1e9)));
+}
+
+QString objectTextOf(PickCode code, const PickTarget& target) {
+  switch (code) {
+    case PickCode::Contour:
+      return QString::fromStdString(formatMessage("BulkH ¤", {target.bulkhead}));
+    case PickCode::Node:
+      return QString::fromStdString(formatMessage("Node ¤ bh ¤", {target.object, target.bulkhead}));
+    case PickCode::Strake:
+      return QString::fromStdString(
+          formatMessage("Band ¤ strk ¤ bh ¤", {target.object, target.subObject, target.bulkhead}));
+    case PickCode::StiffenerSpan:
+      return QString::fromStdString(
+          formatMessage("Sec ¤ span ¤ bh ¤", {target.object, target.subObject, target.bulkhead}));
+    case PickCode::PrimaryMember:
+      return QString::fromStdString(formatMessage("Prim ¤ bh ¤", {target.object, target.bulkhead}));
+    case PickCode::Nothing:
+      break;
+  }
+  return {};
+}
+
+// The hourglass for as long as a file is written.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+FM_Graph::FM_Graph(Editor& editor, QWidget* parent)
+    : QWidget(parent),
+      editor_(editor),
+      surface_(new SectionSurface(editor.session(), this)),
+      horizontal_(new QScrollBar(Qt::Horizontal, this)),
+      vertical_(new QScrollBar(Qt::Vertical, this)) {
+  setObjectName(QStringLiteral("FM_Graph"));
+  horizontal_->setObjectName(QStringLiteral("HS_Section"));
+  vertical_->setObjectName(QStringLiteral("VS_Section"));
+  // z grows upwards: the top of the bar is the top of the section.
+  vertical_->setInvertedAppearance(true);
+  vertical_->setInvertedControls(true);
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(surface_, 0, 0);
+  layout->addWidget(vertical_, 0, 1);
+  layout->addWidget(horizontal_, 1, 0);
+  horizontal_->setEnabled(false);
+  vertical_->setEnabled(false);
+
+  connect(surface_, &SectionSurface::aboutToPaint, this, &FM_Graph::prepareRepaint);
+  connect(surface_, &SectionSurface::resized, this, &FM_Graph::resetZoom);
+  connect(surface_, &SectionSurface::mouseMovedTo, this, &FM_Graph::mouseMoved);
+  connect(surface_, &SectionSurface::mousePressedAt, this, &FM_Graph::mousePressed);
+  connect(horizontal_, &QScrollBar::valueChanged, this, &FM_Graph::scrolled);
+  connect(vertical_, &QScrollBar::valueChanged, this, &FM_Graph::scrolled);
+  applyTool();
+}
+
+void FM_Graph::refreshDrawing() {
+  if (editor_.refreshing()) return;
+  surface_->update();
+}
+
+void FM_Graph::resetZoom() {
+  frameFullExtent();
+  surface_->update();
+}
+
+void FM_Graph::zoom(Qt::MouseButton button, double y, double z) {
+  const double factor = session().run.paths.ZoomFactor;
+  if (!(factor > 0)) return;
+  showWindow(zoomAt(visibleWindow(), y, z, button == Qt::RightButton ? 1 / factor : factor));
+  setScrollBars();
+  surface_->update();
+}
+
+QPointF FM_Graph::worldAt(const QPoint& surfacePixel) const {
+  return surface_->worldToPixel().inverted().map(QPointF(surfacePixel));
+}
+
+QPoint FM_Graph::pixelAt(double y, double z) const {
+  return surface_->worldToPixel().map(QPointF(y, z)).toPoint();
+}
+
+void FM_Graph::applyTool() {
+  if (editor_.session().display().Tool == kZoomTool) {
+    // Without the magnifier's picture a cross still tells the zoom tool apart.
+    const QCursor magnifier = zoomCursor();
+    surface_->setCursor(magnifier.pixmap().isNull() ? QCursor(Qt::CrossCursor) : magnifier);
+  } else {
+    surface_->unsetCursor();
+  }
+}
+
+bool FM_Graph::exportDrawing() {
+  const std::optional<std::string> path = editor_.prompt().askFileName(
+      {"Export",
+       "Bitmap (*.bmp)|*.bmp|PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document "
+       "(*.pdf)|*.pdf",
+       "bmp", session().run.paths.ExportPath, true});
+  if (!path) return false;
+  if (!exportFormatOf(*path)) {
+    editor_.prompt().showMessage("The drawing cannot be exported to " + *path +
+                                 ": only .bmp, .png, .svg and .pdf files can be written.");
+    return false;
+  }
+  ExportRequest request;
+  request.path = *path;
+  // The picture has the size of the drawing on screen.
+  request.size = surface_->size();
+  std::string error;
+  bool written = false;
+  {
+    const WaitCursor hourglass;
+    written = korain::exportDrawing(request, surface_->scene(), error);
+  }
+  if (!written) {
+    editor_.prompt().showMessage("The drawing could not be written to " + *path + ": " + error);
+  }
+  return written;
+}
+
+WorldWindow FM_Graph::fullExtentNow() const {
+  const DrawingScene scene = surface_->scene();
+  return fullExtent(scene.arrangement, scene.section, scene.ship);
+}
+
+double FM_Graph::layoutKey(const WorldWindow& full) const {
+  return full.width + full.height + surface_->width() + surface_->height();
+}
+
+void FM_Graph::frameFullExtent() {
+  full_ = fullExtentNow();
+  layoutKey_ = layoutKey(full_);
+  const QSize size = surface_->size();
+  showWindow(frameWindow(full_, session().screen.Margin,
+                         static_cast<double>(std::max(1, size.width())) /
+                             static_cast<double>(std::max(1, size.height()))));
+  setScrollBars();
+}
+
+void FM_Graph::showWindow(const WorldWindow& window) {
+  surface_->setShownWindow(window);
+  updatePickTolerance();
+}
+
+void FM_Graph::updatePickTolerance() {
+  session().PickTolerance =
+      session().run.paths.MouseTolerance * visibleWindow().width / kToleranceReferenceWidth;
+}
+
+void FM_Graph::prepareRepaint() {
+  if (std::abs(layoutKey(fullExtentNow()) - layoutKey_) >= kLayoutKeyTolerance) frameFullExtent();
+  // The mouse tolerance may have changed since the window did.
+  updatePickTolerance();
+}
+
+void FM_Graph::setScrollBars() {
+  const WorldWindow shown = visibleWindow();
+  const bool zoomed = isZoomed(shown, full_);
+  const QSignalBlocker blockHorizontal(horizontal_);
+  const QSignalBlocker blockVertical(vertical_);
+  horizontal_->setRange(scrollPosition(shown.left), scrollPosition(shown.right()));
+  horizontal_->setPageStep(std::max(1, scrollPosition(shown.width / 4)));
+  horizontal_->setValue(scrollPosition(shown.centreY()));
+  vertical_->setRange(scrollPosition(shown.bottom), scrollPosition(shown.top()));
+  vertical_->setPageStep(std::max(1, scrollPosition(shown.height / 4)));
+  vertical_->setValue(scrollPosition(shown.centreZ()));
+  horizontal_->setEnabled(zoomed);
+  vertical_->setEnabled(zoomed);
+}
+
+void FM_Graph::scrolled() {
+  if (editor_.refreshing()) return;
+  showWindow(zoomAt(visibleWindow(), horizontal_->value() / kScrollUnitsPerMetre,
+                    vertical_->value() / kScrollUnitsPerMetre, 1));
+  surface_->update();
+}
+
+void FM_Graph::mouseMoved(QPoint pixel) {
+  const QPointF world = worldAt(pixel);
+  emit positionTextChanged(QString::fromStdString(formatNumber(world.x(), "#0.00") + "," +
+                                                  formatNumber(world.y(), "#0.00")));
+  const Session& current = session();
+  PickTarget target;
+  const PickCode code =
+      findObject(current.arrangement(), {world.x(), world.y()}, current.PickTolerance,
+                 current.display().ObjectMask, current.display().PanelCode, target);
+  setObjectText(objectTextOf(code, target));
+}
+
+void FM_Graph::mousePressed(QPoint pixel, Qt::MouseButton button) {
+  const QPointF world = worldAt(pixel);
+  if (session().display().Tool == kZoomTool) {
+    zoom(button, world.x(), world.y());
+  } else {
+    pick(world);
+  }
+}
+
+void FM_Graph::pick(QPointF point) {
+  Arrangement& arrangement = session().arrangement();
+  DisplayOptions& display = session().display();
+  PickTarget target;
+  const PickCode code = findObject(arrangement, {point.x(), point.y()}, session().PickTolerance,
+                                   display.ObjectMask, display.PanelCode, target);
+  switch (code) {
+    case PickCode::Contour:
+    case PickCode::Node: {
+      arrangement.CurBulkhead = target.bulkhead;
+      if (display.PanelCode == panel_code::kDisplay) display.PanelCode = panel_code::kBulkhead;
+      Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
+      if (display.PanelCode == panel_code::kNodes && bulkhead.Nodes.inBounds(target.object)) {
+        bulkhead.CurNode = target.object;
+      }
+      break;
+    }
+    case PickCode::Strake: {
+      arrangement.CurBulkhead = target.bulkhead;
+      display.PanelCode = panel_code::kStrakeBands;
+      Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
+      bulkhead.CurBand = target.object;
+      bulkhead.StrakeBands.at(target.object).CurStrake = target.subObject;
+      break;
+    }
+    case PickCode::StiffenerSpan:
+      arrangement.CurBulkhead = target.bulkhead;
+      display.PanelCode = panel_code::kOrdinaryStiffeners;
+      arrangement.Bulkheads.at(target.bulkhead).CurSpan = target.object;
+      break;
+    case PickCode::PrimaryMember:
+    case PickCode::Nothing:
+      break;
+  }
+  editor_.refreshAll();
+}
+
+void FM_Graph::setObjectText(const QString& text) {
+  if (text == objectText_) return;
+  objectText_ = text;
+  emit objectTextChanged(text);
+}
+
+}  // namespace korain

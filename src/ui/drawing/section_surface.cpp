@@ -1,0 +1,47 @@
+// The drawing surface of the drawing window.
+#include "ui/drawing/section_surface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "render/world_transform.h"
+
+namespace korain {
+
+SectionSurface::SectionSurface(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
+  setObjectName(QStringLiteral("PIC_Section"));
+  // The object and the coordinates under the cursor follow it without a button down.
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(40, 40);
+}
+
+DrawingScene SectionSurface::scene() const {
+  const Section* section = session_.hullSection ? &*session_.hullSection : nullptr;
+  return {session_.arrangement(), section, session_.ship(), session_.display(), session_.screen};
+}
+
+QTransform SectionSurface::worldToPixel() const { return worldToDevice(shown_, QRectF(rect())); }
+
+void SectionSurface::paintEvent(QPaintEvent* /*event*/) {
+  emit aboutToPaint();
+  QPainter painter(this);
+  // Line weights and labels are in points: the screen's resolution turns them into pixels.
+  paintArrangement(painter, QRectF(rect()), shown_, scene(), logicalDpiY() / 72.0);
+}
+
+void SectionSurface::mouseMoveEvent(QMouseEvent* event) {
+  emit mouseMovedTo(event->position().toPoint());
+}
+
+void SectionSurface::mousePressEvent(QMouseEvent* event) {
+  emit mousePressedAt(event->position().toPoint(), event->button());
+}
+
+void SectionSurface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit resized();
+}
+
+}  // namespace korain

@@ -1,0 +1,49 @@
+// The drawing surface of the drawing window: paints the session's arrangement
+// over its hull section in the world window it is given, and passes the mouse on.
+#pragma once
+
+#include <QPoint>
+#include <QTransform>
+#include <QWidget>
+
+#include "app/session.h"
+#include "render/arrangement_painter.h"
+#include "view/world_window.h"
+
+namespace korain {
+
+class SectionSurface : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SectionSurface(Session& session, QWidget* parent = nullptr);
+
+  // The part of the world shown; it fills the surface as far as its aspect allows.
+  const WorldWindow& shownWindow() const { return shown_; }
+  // Takes a new window; the caller asks for the repaint.
+  void setShownWindow(const WorldWindow& window) { shown_ = window; }
+  // What the surface draws: the session's arrangement over its hull section.
+  DrawingScene scene() const;
+  // World metres onto surface pixels for the shown window.
+  QTransform worldToPixel() const;
+
+ signals:
+  // Sent at the start of every repaint, before anything is drawn, so that the
+  // window can be framed anew for the current arrangement and surface size.
+  void aboutToPaint();
+  void mouseMovedTo(QPoint pixel);
+  void mousePressedAt(QPoint pixel, Qt::MouseButton button);
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  Session& session_;
+  WorldWindow shown_;
+};
+
+}  // namespace korain

@@ -1,0 +1,81 @@
+// The about box: what program this is, which version and rules, and on what terms.
+#include "ui/main/about_box.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "model/versions.h"
+#include "text/text_utils.h"
+#include "ui/main/toolbar_icons.h"
+
+namespace korain {
+namespace {
+
+constexpr int kPictureSide = 96;
+
+QLabel* addLabel(QVBoxLayout& column, const QString& name, const QString& text) {
+  auto* label = new QLabel(text);
+  label->setObjectName(name);
+  column.addWidget(label);
+  return label;
+}
+
+}  // namespace
+
+QDialog* makeAboutBox(QWidget* parent, const QString& title) {
+  auto* box = new QDialog(parent);
+  box->setObjectName(QStringLiteral("FM_About"));
+  box->setWindowTitle(QStringLiteral("About"));
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(20);
+  auto* picture = new QLabel;
+  picture->setObjectName(QStringLiteral("IM_Kora"));
+  picture->setPixmap(iconPixmap(QStringLiteral("korain"), kPictureSide));
+  row->addWidget(picture, 0, Qt::AlignTop);
+
+  auto* column = new QVBoxLayout;
+  row->addLayout(column);
+  // A nested layout would take the wide spacing of the row.
+  column->setSpacing(6);
+  QLabel* name = addLabel(*column, QStringLiteral("LB_Title"), title);
+  QFont font = name->font();
+  font.setPointSizeF(font.pointSizeF() * 1.4);
+  font.setBold(true);
+  name->setFont(font);
+  addLabel(
+      *column, QStringLiteral("LB_Version"),
+      QStringLiteral("Version ") + QString::fromStdString(versionText(kProgramVersion, false)));
+  // The rules whose checks the program applies; no version constant of the model
+  // names their edition.
+  addLabel(*column, QStringLiteral("LB_Rules"), QStringLiteral("Rules edition: 2026"));
+  column->addSpacing(12);
+  QLabel* legal = addLabel(*column, QStringLiteral("LB_Legal"),
+                           QStringLiteral("\u00a9 2026 Korain developers. Provided without "
+                                          "warranty; results must be checked by a qualified "
+                                          "engineer."));
+  legal->setWordWrap(true);
+  legal->setMinimumWidth(300);
+  column->addStretch();
+
+  auto* close = new QPushButton(QStringLiteral("Close"));
+  close->setObjectName(QStringLiteral("BT_Close"));
+  close->setDefault(true);
+  QObject::connect(close, &QPushButton::clicked, box, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(box);
+  layout->addLayout(row);
+  layout->addWidget(close, 0, Qt::AlignRight);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  return box;
+}
+
+void showAboutBox(QWidget* parent, const QString& title) {
+  const std::unique_ptr<QDialog> box(makeAboutBox(parent, title));
+  box->exec();
+}
+
+}  // namespace korain

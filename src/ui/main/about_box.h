@@ -1,0 +1,18 @@
+// The about box of the Help menu.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QWidget>
+
+namespace korain {
+
+// The about box, built but not shown: the product picture, the application
+// title, the version text, the rules edition and the legal notice, with a Close
+// button. The caller owns it.
+QDialog* makeAboutBox(QWidget* parent, const QString& title);
+
+// Shows the about box modally over `parent` until it is closed.
+void showAboutBox(QWidget* parent, const QString& title);
+
+}  // namespace korain

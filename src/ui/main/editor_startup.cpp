@@ -1,0 +1,102 @@
+#include "ui/main/editor_startup.h"
+
+#include <QApplication>
+
+#include "app/session_loading.h"
+#include "app/view_state.h"
+#include "ship/ship_data_reader.h"
+#include "ui/main/fm_load.h"
+
+namespace korain {
+namespace {
+
+constexpr char kBaseTitle[] = "Korain";
+
+std::string joined(const FileMessages& messages) {
+  std::string text;
+  for (const FileMessage& message : messages) {
+    if (!text.empty()) text += '\n';
+    text += message.toString();
+  }
+  return text;
+}
+
+// Reads what the session edits; what cannot be read is told and start-up goes
+// on. Remarks worth keeping go to the message list.
+void readDatabase(Session& session, Prompt& prompt, std::vector<std::string>& remarks) {
+  const FileMessages shipMessages = openDatabase(session, session.run.paths.DatabasePath);
+  if (!shipMessages.empty()) prompt.showMessage(joined(shipMessages));
+  Integer& block = session.run.paths.ArrangementNumber;
+  if (block <= 0) {
+    block = 0;
+    findHullSection(session);
+    return;
+  }
+  const ZelReadResult read = openArrangement(session, block);
+  if (!read.found()) {
+    block = 0;
+    prompt.showMessage(joined(read.messages));
+    return;
+  }
+  for (const FileMessage& message : read.messages) remarks.push_back(message.toString());
+}
+
+}  // namespace
+
+std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const EditorStart& start) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  StartupState state = startupState(start.commandLine, kBaseTitle);
+  std::unique_ptr<FM_Load> splash;
+  if (showsSplash(state)) {
+    splash = std::make_unique<FM_Load>(QString::fromStdString(state.applicationTitle));
+    splash->show();
+    QApplication::processEvents();
+  }
+  const auto stop = [&](const StartupResult& result) {
+    QApplication::restoreOverrideCursor();
+    splash.reset();
+    if (!result.message.empty()) prompt.showMessage(result.message);
+    return nullptr;
+  };
+  std::vector<std::string> remarks;
+  const StartupResult debugFolder = enterDebugFolder(state, start.iniPath, prompt);
+  if (!debugFolder.message.empty()) remarks.push_back(debugFolder.message);
+  if (const StartupResult check = checkLibraryVersions(); !check.proceed) return stop(check);
+
+  session.run = state;
+  auto window = std::make_unique<FM_Main>(session, prompt);
+  PathConfig& paths = session.run.paths;
+  paths = readPathConfig(start.iniPath, start.programFolder);
+  if (const StartupResult folder = enterWorkingFolder(paths); !folder.message.empty()) {
+    remarks.push_back(folder.message);
+  }
+  if (const StartupResult chosen = chooseDatabase(start.commandLine, paths, prompt);
+      !chosen.proceed) {
+    return stop(chosen);
+  }
+  if (const StartupResult copy = makeStartupCopy(paths); !copy.message.empty()) {
+    remarks.push_back(copy.message);
+  }
+  session.screen = readDisplayConfig(start.iniPath, OutputDevice::Screen);
+  session.identification = readIdentificationConfig(start.iniPath);
+  session.display().PanelCode = panel_code::kBulkhead;
+  session.run.Loading = false;
+
+  readDatabase(session, prompt, remarks);
+  window->show();
+  QApplication::processEvents();
+  window->initialiseView();
+  for (const std::string& remark : remarks) session.messages().add(remark);
+  window->refreshMessageList();
+  splash.reset();
+  QApplication::restoreOverrideCursor();
+  return window;
+}
+
+void rememberLastDatabase(const Session& session, const std::string& iniPath) {
+  PathConfig paths = session.run.paths;
+  paths.DatabasePath = session.DatabasePath;
+  writePathConfig(iniPath, paths);
+}
+
+}  // namespace korain

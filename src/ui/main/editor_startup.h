@@ -1,0 +1,30 @@
+// Start-up of the editor from the command line to the shown main window.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/prompt.h"
+#include "app/session.h"
+#include "ui/main/fm_main.h"
+
+namespace korain {
+
+struct EditorStart {
+  CommandLine commandLine;
+  std::string iniPath;        // "Tessaly.ini"
+  std::string programFolder;  // where the program lies, the folders' fall-back
+};
+
+// Runs start-up in its order: splash, library check, configuration, the
+// database (asked for when missing), its ".old" copy, the ship data and the
+// block named, then shows the main window with the arrangement. Nothing when
+// start-up ends the program (the user has been told why, when there is a why).
+// A start without a block still needs its new arrangement (needsNewArrangement).
+std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const EditorStart& start);
+
+// Keeps the database being edited as the last one for the next run.
+void rememberLastDatabase(const Session& session, const std::string& iniPath);
+
+}  // namespace korain

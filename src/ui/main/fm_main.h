@@ -1,0 +1,89 @@
+// The editor's main window: menus, toolbars and status bar around the drawing
+// window and the panel area, and the refresh cycle that keeps them all in step
+// with the session.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+
+#include "app/view_state.h"
+#include "ui/editor.h"
+#include "ui/main/main_actions.h"
+
+namespace korain {
+
+class FM_Graph;
+class PanelArea;
+
+class FM_Main : public QMainWindow, public Editor {
+  Q_OBJECT
+
+ public:
+  FM_Main(Session& session, Prompt& prompt, QWidget* parent = nullptr);
+  ~FM_Main() override;
+
+  // The view of a newly read or created arrangement: panel, menus, caption, drawing.
+  void initialiseView();
+
+  void refreshAll() override;
+  void refreshPanel() override;
+  void refreshMenuToolBar() override;
+  void refreshUndoMenu() override;
+  void refreshCaption() override;
+  void refreshDrawing() override;
+  void refreshBulkheadSelector() override;
+  void refreshMessageList() override;
+  void showStatus(const std::string& text) override;
+
+  // The File menu's commands; false when the user cancelled or nothing was done.
+  bool newArrangement();
+  // The new-arrangement dialog, then the main data: New without its question,
+  // and the end of a start-up that names no block.
+  bool createArrangement(const QString& menuCaption);
+  bool openArrangement();
+  bool save();
+  bool saveAs();
+  bool exportDrawing();
+  // Before the arrangement is left: true to go on (saved, or changes dropped).
+  bool confirmSaveChanges();
+
+  void undo();
+  void addObject();
+  void deleteObject();
+  void insertObject();
+  void showMainData();
+  void stepBulkhead(int direction);
+  void setZoomTool(bool on);
+  void resetZoom();
+
+  FM_Graph& drawing() { return *graph_; }
+  const MainActions& actions() const { return actions_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildStatusBar();
+  void connectCommands();
+  void chooseObjectTool(int tool, bool pressed);
+  void afterBulkheadChosen();
+  void applyMenuState(const MenuState& state);
+  // Saves into `path` as block n, asking for another file while the database
+  // is read-only; the session follows the file actually written.
+  bool writeArrangement(std::string path, Integer blockNumber);
+  // A database deleted while the arrangement was edited is written again from
+  // the copy read, when the user agrees; true when the file is there.
+  bool restoreVanishedDatabase();
+
+  MainActions actions_;
+  FM_Graph* graph_ = nullptr;
+  PanelArea* panels_ = nullptr;
+  QLabel* stateText_ = nullptr;       // PAN_State
+  QLabel* objectText_ = nullptr;      // PAN_Object
+  QLabel* positionText_ = nullptr;    // PAN_yz
+  QLabel* helpText_ = nullptr;        // PAN_Help
+  QComboBox* messageList_ = nullptr;  // CB_Error
+};
+
+}  // namespace korain

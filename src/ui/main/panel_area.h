@@ -1,0 +1,43 @@
+// The panel place at the right of the main window: the bulkhead selector above
+// the panel of the current code, each panel made on first use and kept.
+#pragma once
+
+#include <QStackedWidget>
+#include <QWidget>
+#include <map>
+
+#include "ui/editor.h"
+#include "ui/panels/fm_cb_panel.h"
+#include "ui/panels/panel.h"
+
+namespace korain {
+
+class PanelArea : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PanelArea(Editor& editor, QWidget* parent = nullptr);
+
+  // Whether a panel exists for an object panel's code; the display panel
+  // stands in for codes that are not an object panel's.
+  bool hasPanel(Integer code) const;
+  // The panel for a code, made if needed.
+  Panel& panel(Integer code);
+  // The panel of the current panel code (the display panel while zooming).
+  Panel& currentPanel();
+  // Lays out, titles, fills and shows a panel.
+  void showPanel(Panel& panel);
+  // While zooming, the display panel takes the panel place.
+  void setZoomMode(bool on) { zoomMode_ = on; }
+
+  FM_CBPanel& selector() { return *selector_; }
+
+ private:
+  Editor& editor_;
+  FM_CBPanel* selector_;
+  QStackedWidget* stack_;
+  std::map<Integer, Panel*> panels_;
+  bool zoomMode_ = false;
+};
+
+}  // namespace korain

@@ -1,0 +1,63 @@
+#include "ui/panels/fm_cb_panel.h"
+
+#include <QHBoxLayout>
+
+#include "app/view_state.h"
+
+namespace korain {
+
+FM_CBPanel::FM_CBPanel(Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+  setObjectName("FM_CBPanel");
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  label_ = new QLabel("Bulkhead :", this);
+  list_ = new QComboBox(this);
+  list_->setObjectName("CB_Panel");
+  list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  list_->setMinimumContentsLength(12);
+  label_->setBuddy(list_);
+  layout->addWidget(label_);
+  layout->addWidget(list_, 1);
+  connect(list_, &QComboBox::activated, this, &FM_CBPanel::choose);
+}
+
+void FM_CBPanel::refreshControls() {
+  Arrangement& arrangement = editor_.session().arrangement();
+  const int count = arrangement.Bulkheads.count();
+  const RefreshingScope refreshing(editor_.session());
+  if (count == 0) {
+    list_->clear();
+    list_->setEnabled(false);
+    label_->setEnabled(false);
+    return;
+  }
+  list_->setEnabled(true);
+  label_->setEnabled(true);
+  if (arrangement.CurBulkhead == 0) arrangement.CurBulkhead = 1;
+  if (list_->count() != count) list_->clear();
+  for (int i = 1; i <= count; ++i) {
+    const QString text =
+        QString::number(i) + " - " + QString::fromStdString(arrangement.Bulkheads.at(i).Name);
+    if (list_->count() < i) {
+      list_->addItem(text);
+    } else if (list_->itemText(i - 1) != text) {
+      list_->setItemText(i - 1, text);
+    }
+  }
+  list_->setCurrentIndex(arrangement.CurBulkhead - 1);
+}
+
+void FM_CBPanel::step(int direction) {
+  const int position = wrappedPosition(list_->currentIndex(), list_->count(), direction);
+  if (position < 0) return;
+  list_->setCurrentIndex(position);
+  choose(position);
+}
+
+void FM_CBPanel::choose(int position) {
+  if (editor_.refreshing()) return;
+  editor_.session().arrangement().CurBulkhead = static_cast<Integer>(position + 1);
+  emit bulkheadChosen();
+}
+
+}  // namespace korain

@@ -1,0 +1,25 @@
+// The display panel: which elements the drawing always shows.
+#pragma once
+
+#include <QCheckBox>
+#include <array>
+
+#include "ui/panels/panel.h"
+
+namespace korain {
+
+class FM_Display : public Panel {
+  Q_OBJECT
+
+ public:
+  explicit FM_Display(Editor& editor, QWidget* parent = nullptr);
+
+  void refreshControls() override;
+
+ private:
+  void viewClicked(std::size_t box, bool ticked);
+
+  std::array<QCheckBox*, 8> views_{};
+};
+
+}  // namespace korain

@@ -1,0 +1,238 @@
+#include "ui/panels/fm_node.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QToolButton>
+#include <string>
+
+#include "geometry/contour_arc.h"
+#include "model/codes.h"
+#include "text/format_message.h"
+#include "text/string_table.h"
+#include "view/world_window.h"
+
+namespace korain {
+namespace {
+
+const std::string kChangeLabel = "Node data changes";
+
+// The curve tools in their order on the bar, and the code each one sets; the
+// corrugated tool sets none.
+constexpr std::array<const char*, 4> kCurveTools = {"Line", "Tan. arc", "Arc", "Corrugated"};
+constexpr std::array<Long, 3> kCurveCodes = {kCurveStraight, kCurveTangentArc, kCurveArc};
+
+int curveToolOf(Long curveCode) {
+  if (curveCode == kCurveTangentArc) return 1;
+  if (curveCode == kCurveArc) return 2;
+  return 0;
+}
+
+// The description of the segment that leads to a node.
+Long segmentTextNumber(Long curveCode) {
+  switch (curveCode) {
+    case kCurveStraight:
+      return 650;
+    case kCurveArc:
+      return 651;
+    case kCurveTangentArc:
+      return 652;
+    case 5:
+      return 653;
+    default:
+      return 654;
+  }
+}
+
+}  // namespace
+
+FM_Node::FM_Node(Editor& editor, QWidget* parent)
+    : Panel(editor, static_cast<Integer>(ObjectKind::Node), true, parent) {
+  setObjectName("FM_Node");
+  buildControls();
+}
+
+void FM_Node::buildControls() {
+  controls_ = new QWidget(this);
+  auto* grid = new QGridLayout(controls_);
+  grid->setContentsMargins(0, 0, 0, 0);
+  body()->addWidget(controls_);
+
+  number_ = new QLabel(controls_);
+  number_->setObjectName("LB_Plate");
+  const std::array<QStyle::StandardPixmap, 2> arrows = {QStyle::SP_ArrowLeft,
+                                                        QStyle::SP_ArrowRight};
+  const std::array<const char*, 2> tips = {"Previous node", "Next node"};
+  auto* stepRow = new QHBoxLayout;
+  stepRow->addWidget(number_, 1);
+  for (int i = 0; i < 2; ++i) {
+    auto* button = new QToolButton(controls_);
+    button->setObjectName(QString("BT_Inode_%1").arg(i));
+    button->setIcon(style()->standardIcon(arrows[static_cast<std::size_t>(i)]));
+    button->setToolTip(tips[static_cast<std::size_t>(i)]);
+    connect(button, &QToolButton::clicked, this, [this, i] { step(i == 0 ? -1 : 1); });
+    steps_[static_cast<std::size_t>(i)] = button;
+    stepRow->addWidget(button);
+  }
+  grid->addWidget(new QLabel("Node :", controls_), 0, 0);
+  grid->addLayout(stepRow, 0, 1);
+
+  auto addField = [this](int i, const char* caption, QGridLayout* layout, int row) {
+    auto* field = new NumberField(controls_);
+    field->setObjectName(QString("FTX_m_%1").arg(i));
+    auto* label = new QLabel(caption, controls_);
+    label->setBuddy(field);
+    layout->addWidget(label, row, 0);
+    layout->addWidget(field, row, 1);
+    connect(field, &NumberField::committed, this,
+            [this] { changeWith(kChangeLabel, [this] { getControls(); }); });
+    fields_[static_cast<std::size_t>(i)] = field;
+  };
+  addField(0, "&Y :", grid, 1);
+  addField(1, "&Z :", grid, 2);
+
+  auto* bar = new QWidget(controls_);
+  bar->setObjectName("SS_Curve");
+  auto* barRow = new QHBoxLayout(bar);
+  barRow->setContentsMargins(0, 0, 0, 0);
+  barRow->setSpacing(0);
+  curveTools_ = new QButtonGroup(this);
+  for (int t = 0; t < static_cast<int>(kCurveTools.size()); ++t) {
+    auto* tool = new QToolButton(bar);
+    tool->setObjectName(QString("SS_Curve_%1").arg(t));
+    tool->setText(kCurveTools[static_cast<std::size_t>(t)]);
+    tool->setCheckable(true);
+    curveTools_->addButton(tool, t);
+    barRow->addWidget(tool);
+  }
+  connect(curveTools_, &QButtonGroup::idToggled, this,
+          [this](int, bool down) { curveToolToggled(down); });
+  grid->addWidget(new QLabel("Curve type :", controls_), 3, 0);
+  grid->addWidget(bar, 3, 1);
+
+  segment_ = new QLabel("(first node)", controls_);
+  segment_->setObjectName("LB_FirstNode");
+  segment_->setWordWrap(true);
+  grid->addWidget(segment_, 4, 0, 1, 2);
+
+  circle_ = new QGroupBox("Circle data", controls_);
+  circle_->setObjectName("PAN_Circle");
+  auto* circleGrid = new QGridLayout(circle_);
+  addField(2, "y&Tan :", circleGrid, 0);
+  addField(3, "zTa&n :", circleGrid, 1);
+  addField(4, "&R :", circleGrid, 2);
+  grid->addWidget(circle_, 5, 0, 1, 2);
+}
+
+bool FM_Node::canRemove() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  return bulkhead != nullptr && bulkhead->Nodes.count() > 0;
+}
+
+void FM_Node::refreshControls() {
+  const RefreshingScope refreshing(session());
+  Arrangement& a = arrangement();
+  if (a.CurBulkhead < 1 && a.Bulkheads.count() > 0) a.CurBulkhead = 1;
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || bulkhead->Nodes.count() == 0) {
+    showNoNode();
+    return;
+  }
+  const int count = bulkhead->Nodes.count();
+  // An index left outside the list (by a removal, or never set) shows node 1.
+  if (!bulkhead->Nodes.inBounds(bulkhead->CurNode)) bulkhead->CurNode = 1;
+  controls_->setEnabled(true);
+  steps_[0]->setEnabled(bulkhead->CurNode >= 2);
+  steps_[1]->setEnabled(bulkhead->CurNode < count);
+  number_->setText(QString::number(bulkhead->CurNode));
+  showNode(bulkhead->Nodes.at(bulkhead->CurNode));
+}
+
+void FM_Node::showNoNode() {
+  controls_->setEnabled(false);
+  number_->clear();
+  for (NumberField* field : fields_) field->showEmpty();
+  // An exclusive group keeps one tool down; it lets go only while not exclusive.
+  curveTools_->setExclusive(false);
+  for (QAbstractButton* tool : curveTools_->buttons()) tool->setChecked(false);
+  curveTools_->setExclusive(true);
+  segment_->clear();
+  circle_->hide();
+}
+
+void FM_Node::showNode(const Node& node) {
+  fields_[0]->showValue(node.Y);
+  fields_[1]->showValue(node.Z);
+  curveTools_->button(curveToolOf(node.ShCur))->setChecked(true);
+  segment_->setText(QString::fromStdString(korainString(segmentTextNumber(node.ShCur))));
+  refreshCurveControls(node.ShCur);
+  fields_[2]->showValue(node.ShYT);
+  fields_[3]->showValue(node.ShZT);
+  fields_[4]->showValue(node.ShR);
+}
+
+void FM_Node::refreshCurveControls(Long curveCode) { circle_->setVisible(isArcCode(curveCode)); }
+
+void FM_Node::getControls() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
+  Node& node = bulkhead->Nodes.at(bulkhead->CurNode);
+  node.Y = static_cast<Single>(fields_[0]->value());
+  node.Z = static_cast<Single>(fields_[1]->value());
+  for (int t = 0; t < static_cast<int>(kCurveCodes.size()); ++t) {
+    if (curveTools_->button(t)->isChecked()) node.ShCur = kCurveCodes[static_cast<std::size_t>(t)];
+  }
+  node.ShYT = static_cast<Single>(fields_[2]->value());
+  node.ShZT = static_cast<Single>(fields_[3]->value());
+  node.ShR = static_cast<Single>(fields_[4]->value());
+}
+
+void FM_Node::step(int direction) {
+  if (editor().refreshing()) return;
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  bulkhead->CurNode = static_cast<Integer>(bulkhead->CurNode + direction);
+  refreshControls();
+  editor().refreshDrawing();
+}
+
+void FM_Node::curveToolToggled(bool down) {
+  // The tool let go as another goes down changes nothing by itself.
+  if (down) changeWith(kChangeLabel, [this] { getControls(); });
+}
+
+void FM_Node::addItem() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  Session& s = session();
+  takeSectionSize(arrangement(),
+                  fullExtent(arrangement(), s.hullSection ? &*s.hullSection : nullptr, s.ship()));
+  const PickSettings pick{s.PickTolerance, s.display().ObjectMask, code()};
+  const NodePlace place =
+      findNewNodePlace(arrangement(), *bulkhead, bulkhead->Nodes.count(), pick, random_);
+  if (!place.free && s.run.DebugMode) {
+    editor().prompt().showMessage("Could not find a place for a new node !");
+  }
+  addNode(*bulkhead, place);
+}
+
+void FM_Node::insertItem() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
+  const Integer index = bulkhead->CurNode;
+  if (!insertNodeBefore(*bulkhead, index)) {
+    editor().reportMessage(formatMessage("InsertElement failed for node ¤", {index}));
+  }
+}
+
+void FM_Node::removeItem() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
+  const Integer index = bulkhead->CurNode;
+  if (!confirmErase("node " + std::to_string(index))) return;
+  if (!removeNode(*bulkhead)) {
+    editor().reportMessage(formatMessage("RemoveElement failed for node ¤", {index}));
+  }
+}
+
+}  // namespace korain

@@ -1,0 +1,53 @@
+// The node panel: the contour nodes of the current bulkhead, one at a time,
+// with the kind of segment that leads to each and the data of its arc.
+#pragma once
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <array>
+
+#include "edit/node_edits.h"
+#include "ui/panels/panel.h"
+#include "ui/widgets/number_field.h"
+
+namespace korain {
+
+class FM_Node : public Panel {
+  Q_OBJECT
+
+ public:
+  explicit FM_Node(Editor& editor, QWidget* parent = nullptr);
+
+  void refreshControls() override;
+  bool canAdd() const override { return true; }
+  bool canRemove() const override;
+  bool canInsert() const override { return canRemove(); }
+  void addItem() override;
+  void removeItem() override;
+  void insertItem() override;
+
+ private:
+  void buildControls();
+  void showNoNode();
+  void showNode(const Node& node);
+  void refreshCurveControls(Long curveCode);
+  void getControls();
+  void step(int direction);
+  void curveToolToggled(bool down);
+
+  // The commands' availability is asked of a const panel.
+  RandomSource random_ = defaultRandomSource();
+
+  QWidget* controls_ = nullptr;
+  QLabel* number_ = nullptr;
+  std::array<QAbstractButton*, 2> steps_{};
+  // Y, Z, then the circle data yTan, zTan, R.
+  std::array<NumberField*, 5> fields_{};
+  QButtonGroup* curveTools_ = nullptr;
+  QLabel* segment_ = nullptr;
+  QGroupBox* circle_ = nullptr;
+};
+
+}  // namespace korain

@@ -1,0 +1,146 @@
+#include "ui/panels/fm_prim.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QToolButton>
+
+#include "edit/member_edits.h"
+#include "model/codes.h"
+#include "text/format_message.h"
+
+namespace korain {
+
+FM_Prim::FM_Prim(Editor& editor, QWidget* parent)
+    : Panel(editor, static_cast<Integer>(ObjectKind::PrimaryMember), true, parent) {
+  setObjectName("FM_Prim");
+  buildControls();
+}
+
+void FM_Prim::buildControls() {
+  controls_ = new QWidget(this);
+  auto* grid = new QGridLayout(controls_);
+  grid->setContentsMargins(0, 0, 0, 0);
+  body()->addWidget(controls_);
+
+  number_ = new QLabel(controls_);
+  number_->setObjectName("LB_Prim");
+  const std::array<QStyle::StandardPixmap, 2> arrows = {QStyle::SP_ArrowLeft,
+                                                        QStyle::SP_ArrowRight};
+  const std::array<const char*, 2> tips = {"Previous member", "Next member"};
+  auto* stepRow = new QHBoxLayout;
+  stepRow->addWidget(number_, 1);
+  for (int i = 0; i < 2; ++i) {
+    auto* button = new QToolButton(controls_);
+    button->setObjectName(QString("BT_Iprim_%1").arg(i));
+    button->setIcon(style()->standardIcon(arrows[static_cast<std::size_t>(i)]));
+    button->setToolTip(tips[static_cast<std::size_t>(i)]);
+    connect(button, &QToolButton::clicked, this, [this, i] { step(i == 0 ? -1 : 1); });
+    steps_[static_cast<std::size_t>(i)] = button;
+    stepRow->addWidget(button);
+  }
+  grid->addWidget(new QLabel("Primary supporting member :", controls_), 0, 0);
+  grid->addLayout(stepRow, 0, 1);
+
+  position_ = new NumberField(controls_);
+  position_->setObjectName("FTX_m");
+  auto* caption = new QLabel("&Position :", controls_);
+  caption->setBuddy(position_);
+  axis_ = new QLabel("&Z :", controls_);
+  axis_->setObjectName("LB_yz");
+  axis_->setBuddy(position_);
+  auto* positionRow = new QHBoxLayout;
+  positionRow->addWidget(axis_);
+  positionRow->addWidget(position_, 1);
+  grid->addWidget(caption, 1, 0);
+  grid->addLayout(positionRow, 1, 1);
+  connect(position_, &NumberField::committed, this, &FM_Prim::change);
+
+  direction_ = new QComboBox(controls_);
+  direction_->setObjectName("CB_HorVer");
+  for (const Long hv : {kHorizontal, kVertical}) {
+    direction_->addItem(QString::fromUtf8(directionText(hv).value_or("")));
+  }
+  grid->addWidget(direction_, 2, 1);
+  connect(direction_, &QComboBox::activated, this, &FM_Prim::change);
+}
+
+bool FM_Prim::canRemove() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  return bulkhead != nullptr && bulkhead->PrimaryMembers.count() > 0;
+}
+
+void FM_Prim::refreshControls() {
+  const RefreshingScope refreshing(session());
+  Arrangement& a = arrangement();
+  if (a.CurBulkhead < 1 && a.Bulkheads.count() > 0) a.CurBulkhead = 1;
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || bulkhead->PrimaryMembers.count() == 0) {
+    showNoMember();
+    return;
+  }
+  List<PrimaryMember>& members = bulkhead->PrimaryMembers;
+  // An index left outside the list (by a removal, or never set) shows member 1.
+  if (!members.inBounds(bulkhead->CurPrim)) bulkhead->CurPrim = 1;
+  const PrimaryMember& member = members.at(bulkhead->CurPrim);
+  controls_->setEnabled(true);
+  steps_[0]->setEnabled(bulkhead->CurPrim > 1);
+  steps_[1]->setEnabled(bulkhead->CurPrim < members.count());
+  number_->setText(QString::number(bulkhead->CurPrim));
+  position_->showValue(member.Position);
+  axis_->setText(member.HV == kVertical ? "&Y :" : "&Z :");
+  direction_->setCurrentIndex(member.HV);
+  // The position is what one edits most, member after member.
+  if (isVisible() && position_->isEnabled()) position_->setFocus();
+}
+
+void FM_Prim::showNoMember() {
+  controls_->setEnabled(false);
+  number_->clear();
+  position_->showEmpty();
+  direction_->setCurrentIndex(-1);
+}
+
+void FM_Prim::getControls() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return;
+  PrimaryMember& member = bulkhead->PrimaryMembers.at(bulkhead->CurPrim);
+  member.Position = static_cast<Single>(position_->value());
+  member.HV = direction_->currentIndex();
+}
+
+void FM_Prim::change() {
+  changeWith("Primary supporting member data changes", [this] {
+    getControls();
+    // A member that changed direction or passed another moves in the list;
+    // the panel goes on showing it under its new number.
+    Bulkhead* bulkhead = currentBulkhead();
+    if (bulkhead != nullptr) sortMembers(bulkhead->PrimaryMembers, bulkhead->CurPrim);
+  });
+}
+
+void FM_Prim::step(int direction) {
+  if (editor().refreshing()) return;
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  bulkhead->CurPrim = static_cast<Integer>(bulkhead->CurPrim + direction);
+  refreshControls();
+  editor().refreshDrawing();
+}
+
+void FM_Prim::addItem() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead != nullptr) addMember(*bulkhead);
+}
+
+void FM_Prim::removeItem() {
+  Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return;
+  const Integer index = bulkhead->CurPrim;
+  if (!confirmErase("Primary supporting member " + std::to_string(index))) return;
+  if (!removeMember(*bulkhead)) {
+    editor().reportMessage(formatMessage("RemoveElement failed for prim ¤", {index}));
+  }
+}
+
+}  // namespace korain

@@ -1,0 +1,44 @@
+// The primary members panel: the members of the current bulkhead, one at a
+// time, each a horizontal or vertical line at a position.
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <array>
+
+#include "ui/panels/panel.h"
+#include "ui/widgets/number_field.h"
+
+namespace korain {
+
+class FM_Prim : public Panel {
+  Q_OBJECT
+
+ public:
+  explicit FM_Prim(Editor& editor, QWidget* parent = nullptr);
+
+  void refreshControls() override;
+  bool canAdd() const override { return true; }
+  bool canRemove() const override;
+  void addItem() override;
+  void removeItem() override;
+
+ private:
+  void buildControls();
+  void showNoMember();
+  void getControls();
+  void change();
+  void step(int direction);
+
+  // The commands' availability is asked of a const panel.
+
+  QWidget* controls_ = nullptr;
+  QLabel* number_ = nullptr;
+  std::array<QAbstractButton*, 2> steps_{};
+  QLabel* axis_ = nullptr;
+  NumberField* position_ = nullptr;
+  QComboBox* direction_ = nullptr;
+};
+
+}  // namespace korain

@@ -1,0 +1,34 @@
+// The questions and warnings of the editor as message boxes and file dialogs.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "app/prompt.h"
+
+namespace korain {
+
+class MessageBoxPrompt : public Prompt {
+ public:
+  // Boxes carry the application title and sit over `parent` once it is set.
+  explicit MessageBoxPrompt(QString title) : title_(std::move(title)) {}
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+  void showMessage(const std::string& text) override;
+  Answer ask(const std::string& text, bool withCancel) override;
+  std::optional<std::string> askFileName(const FileQuestion& question) override;
+
+ private:
+  QString title_;
+  QPointer<QWidget> parent_;
+};
+
+// The family's file filter ("Ship database (*.ko2)|*.ko2|All files (*.*)|*.*")
+// as a file dialog's ("Ship database (*.ko2);;All files (*.*)").
+QString dialogFilter(const std::string& familyFilter);
+
+// The message's line breaks as new lines.
+QString messageText(const std::string& text);
+
+}  // namespace korain

@@ -1,0 +1,255 @@
+// The database dialogs driven as a user does: choosing the arrangement to open,
+// where Save As writes, and where a new arrangement lies.
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <optional>
+#include <vector>
+
+#include "text/format_message.h"
+#include "text/string_table.h"
+#include "ui/dialogs/fm_new_zel.h"
+#include "ui/dialogs/fm_save_as.h"
+#include "ui/dialogs/fm_sel_sec.h"
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+struct Row {
+  QString text;
+  int block = 0;
+  bool operator==(const Row&) const = default;
+};
+
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.text.toStdString() << " -> " << row.block;
+}
+
+std::vector<Row> rowsOf(QListWidget& list) {
+  std::vector<Row> rows;
+  for (int i = 0; i < list.count(); ++i) {
+    rows.push_back({list.item(i)->text(), list.item(i)->data(Qt::UserRole).toInt()});
+  }
+  return rows;
+}
+
+QPoint rowCentre(QListWidget& list, int row) {
+  return list.visualItemRect(list.item(row)).center();
+}
+
+void clickRow(QListWidget& list, int row) {
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
+
+void click(QWidget& dialog, const char* name) { control<QAbstractButton>(dialog, name)->click(); }
+
+// Whether the picture shows anything but its white ground.
+bool showsDrawing(QWidget& picture) {
+  const QImage image = picture.grab().toImage();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != Qt::white) return true;
+    }
+  }
+  return false;
+}
+
+class DatabaseDialogs : public ::testing::Test {
+ protected:
+  void SetUp() override { editor.openExample(1); }
+
+  std::string message(Long number) { return korainString(number); }
+  const std::vector<std::string>& messages() { return editor.scriptedPrompt().messages; }
+
+  TestEditor editor;
+};
+
+TEST_F(DatabaseDialogs, SelSecListsOnlyTheArrangementsByTheirBlock) {
+  FM_SelSec dialog(editor, "Open");
+  EXPECT_EQ(dialog.windowTitle(), "Open");
+  EXPECT_EQ(control<QLabel>(dialog, "LB_Sections")->text(), "Bulkhead arr. in example.ko2 :");
+  EXPECT_EQ(
+      rowsOf(*control<QListWidget>(dialog, "LI_Sections")),
+      (std::vector<Row>{{"Hold 3 aft bulkhead", 1}, {"Hold 5 fore bulkhead (corrugated)", 2}}));
+  EXPECT_EQ(editor.status, formatMessage(korainStatusString(621), {editor.session().DatabasePath}));
+}
+
+TEST_F(DatabaseDialogs, SelSecGivesTheBlockOfTheChosenRowOnly) {
+  enum class Action { Ok, Cancel, DoubleClick };
+  const struct {
+    const char* what;
+    int row;  // -1: none clicked
+    Action action;
+    bool staysOpen;
+    std::optional<Integer> block;
+  } cases[] = {
+      {"Ok without a row", -1, Action::Ok, true, std::nullopt},
+      {"Ok with a row", 1, Action::Ok, false, 2},
+      {"Cancel with a row", 0, Action::Cancel, false, std::nullopt},
+      {"double click", 1, Action::DoubleClick, false, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FM_SelSec dialog(editor, "Open");
+    dialog.show();
+    QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+    if (c.row >= 0) clickRow(list, c.row);
+    switch (c.action) {
+      case Action::Ok:
+        click(dialog, "BT_Ok");
+        break;
+      case Action::Cancel:
+        click(dialog, "BT_Cancel");
+        break;
+      case Action::DoubleClick:
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, c.row));
+        break;
+    }
+    EXPECT_EQ(dialog.isVisible(), c.staysOpen);
+    EXPECT_EQ(dialog.chosenBlock(), c.block);
+  }
+}
+
+TEST_F(DatabaseDialogs, SelSecPreviewsAClickedRowWhileAskedTo) {
+  FM_SelSec dialog(editor, "Open");
+  dialog.show();
+  QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+  QWidget& picture = *control<QWidget>(dialog, "PIC_Section");
+  QLabel& x = *control<QLabel>(dialog, "LB_X");
+  EXPECT_TRUE(control<QCheckBox>(dialog, "OP_Preview")->isChecked());
+  EXPECT_FALSE(showsDrawing(picture));
+
+  clickRow(list, 1);
+  EXPECT_EQ(x.text().toStdString(), formatMessage(korainString(116), {60}));
+  EXPECT_TRUE(showsDrawing(picture));
+
+  click(dialog, "OP_Preview");
+  clickRow(list, 0);
+  EXPECT_EQ(x.text(), "");
+  EXPECT_FALSE(showsDrawing(picture));
+}
+
+TEST_F(DatabaseDialogs, AnUnreadableDatabaseListsNothingAndSaysSo) {
+  editor.session().DatabasePath += ".missing";
+  FM_SelSec dialog(editor, "Open");
+  EXPECT_EQ(control<QListWidget>(dialog, "LI_Sections")->count(), 0);
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages().front().rfind(message(1083), 0), 0u) << messages().front();
+}
+
+TEST(SaveAsInitialName, OffersACopyOfANamedArrangement) {
+  const struct {
+    std::string current;
+    std::string proposed;
+  } cases[] = {
+      {"New Bulkhead Arrangement", "New Bulkhead Arrangement"},
+      {"  new bulkhead ARRANGEMENT\t", "new bulkhead ARRANGEMENT"},
+      {" Hold 3 aft bulkhead ", formatMessage(korainString(243), {"Hold 3 aft bulkhead"})},
+  };
+  for (const auto& c : cases) EXPECT_EQ(saveAsInitialName(c.current), c.proposed) << c.current;
+}
+
+TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndEnablesOneWayAtATime) {
+  FM_SaveAs dialog(editor, "Copy of Hold 3");
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle().toStdString(), korainString(102));
+  QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+  QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
+  EXPECT_EQ(name.text(), "Copy of Hold 3");
+  EXPECT_EQ(rowsOf(list), (std::vector<Row>{{"Hold 3 aft bulkhead (bulkhead)", 1},
+                                            {"Hold 5 fore bulkhead (corrugated) (bulkhead)", 2},
+                                            {"Midship section Fr 120", 3},
+                                            {"Fore peak section Fr 215", 4}}));
+  EXPECT_TRUE(name.isEnabled());
+  EXPECT_FALSE(list.isEnabled());
+
+  click(dialog, "OP_Choice_1");
+  EXPECT_FALSE(name.isEnabled());
+  EXPECT_TRUE(list.isEnabled());
+  clickRow(list, 2);
+  click(dialog, "OP_Choice_0");
+  EXPECT_TRUE(name.isEnabled());
+  EXPECT_FALSE(list.isEnabled());
+  EXPECT_TRUE(list.selectedItems().isEmpty());
+}
+
+TEST_F(DatabaseDialogs, SaveAsOkNeedsARowToReplaceOrANewName) {
+  const struct {
+    const char* what;
+    bool replace;
+    int row;  // -1: none clicked
+    QString name;
+    std::optional<Long> warning;  // the dialog stays open with it
+    SaveAsChoice choice;
+  } cases[] = {
+      {"replace without a row", true, -1, "", 1017, {}},
+      {"replace a row", true, 2, "", std::nullopt, {true, 3, ""}},
+      {"create without a name", false, -1, "  ", 1018, {}},
+      {"create with the default name", false, -1, " new bulkhead arrangement", 1018, {}},
+      {"create with a name", false, -1, " Hold 7 ", std::nullopt, {false, 0, "Hold 7"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    editor.scriptedPrompt().messages.clear();
+    FM_SaveAs dialog(editor, "Copy of Hold 3");
+    dialog.show();
+    QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
+    if (c.replace) {
+      click(dialog, "OP_Choice_1");
+      if (c.row >= 0) clickRow(*control<QListWidget>(dialog, "LI_Sections"), c.row);
+    } else {
+      name.clear();
+      QTest::keyClicks(&name, c.name);
+      control<QWidget>(dialog, "LI_Sections")->setFocus();
+    }
+    click(dialog, "BT_Ok");
+    EXPECT_EQ(dialog.isVisible(), c.warning.has_value());
+    if (c.warning) {
+      EXPECT_EQ(messages(), std::vector<std::string>{message(*c.warning)});
+      if (!c.replace) {
+        EXPECT_EQ(dialog.focusWidget(), &name);
+      }
+      continue;
+    }
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.choice().replace, c.choice.replace);
+    EXPECT_EQ(dialog.choice().block, c.choice.block);
+    EXPECT_EQ(dialog.choice().name, c.choice.name);
+  }
+}
+
+TEST(NewZelCaption, IsTheMenuCaptionWithoutItsAccessKeys) {
+  EXPECT_EQ(newZelCaption("&New..."), "New... Bulkhead Arrangement");
+  EXPECT_EQ(newZelCaption("Save && &Go"), "Save & Go Bulkhead Arrangement");
+}
+
+TEST_F(DatabaseDialogs, NewZelOkStartsAnEmptyArrangementAtTheTypedX) {
+  const Arrangement before = editor.session().arrangement();
+  ASSERT_GT(before.Bulkheads.count(), 0);
+  for (const bool confirmed : {false, true}) {
+    SCOPED_TRACE(confirmed ? "Ok" : "Cancel");
+    FM_NewZel dialog(editor, "&New...");
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "New... Bulkhead Arrangement");
+    EXPECT_TRUE(control<QAbstractButton>(dialog, "OP_BasedOn_0")->isChecked());
+    NumberField& x = *control<NumberField>(dialog, "FTX_m");
+    const double halfLength = editor.session().ship().L / 2.0;
+    ASSERT_GT(halfLength, 0);
+    EXPECT_EQ(x.text(), numberFieldText(halfLength));
+
+    typeInto(x, "75.25");
+    click(dialog, confirmed ? "BT_Ok" : "BT_Cancel");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), confirmed ? QDialog::Accepted : QDialog::Rejected);
+    Arrangement expected;
+    expected.X = 75.25f;
+    EXPECT_TRUE(editor.session().arrangement() == (confirmed ? expected : before));
+  }
+}
+
+}  // namespace
+}  // namespace korain::testing

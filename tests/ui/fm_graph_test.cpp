@@ -1,0 +1,216 @@
+// The drawing window on the example arrangement: zoom and scroll bars, the
+// texts under the cursor, picking, the zoom tool and the export.
+#include "ui/drawing/fm_graph.h"
+
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "app/view_state.h"
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+// Node 5 of the example's bulkhead 1 lies alone at (16, 12.6), away from members and stiffeners.
+constexpr Integer kBulkhead = 1;
+constexpr Integer kNode = 5;
+
+class FmGraphTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    editor_.openExample(1);
+    graph_ = std::make_unique<FM_Graph>(editor_);
+    QObject::connect(graph_.get(), &FM_Graph::objectTextChanged,
+                     [this](const QString& text) { objectText_ = text; });
+    QObject::connect(graph_.get(), &FM_Graph::positionTextChanged,
+                     [this](const QString& text) { positionText_ = text; });
+    graph_->resize(800, 600);
+    graph_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph_.get()));
+  }
+
+  Session& session() { return editor_.session(); }
+  QWidget& surface() { return *control<QWidget>(*graph_, "PIC_Section"); }
+  QScrollBar& horizontal() { return *control<QScrollBar>(*graph_, "HS_Section"); }
+  QScrollBar& vertical() { return *control<QScrollBar>(*graph_, "VS_Section"); }
+  Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(kBulkhead); }
+  QPoint nodePixel() {
+    const Node& node = bulkhead().Nodes.at(kNode);
+    return graph_->pixelAt(node.Y, node.Z);
+  }
+
+  TestEditor editor_;
+  std::unique_ptr<FM_Graph> graph_;
+  QString objectText_ = QStringLiteral("unset");
+  QString positionText_;
+};
+
+void expectSameWindow(const WorldWindow& actual, const WorldWindow& expected) {
+  const double scale = std::max(expected.width, expected.height);
+  EXPECT_NEAR(actual.left, expected.left, 1e-6 * scale);
+  EXPECT_NEAR(actual.bottom, expected.bottom, 1e-6 * scale);
+  EXPECT_NEAR(actual.width, expected.width, 1e-6 * scale);
+  EXPECT_NEAR(actual.height, expected.height, 1e-6 * scale);
+}
+
+TEST_F(FmGraphTest, ZoomingInThenOutAtOnePointKeepsTheSizeAndCentresThere) {
+  const WorldWindow start = graph_->visibleWindow();
+  ASSERT_FALSE(start.isEmpty());
+  const Node& node = bulkhead().Nodes.at(kNode);
+  // At the window's centre the start window comes back whole; elsewhere it is
+  // centred on the point.
+  const struct {
+    double y;
+    double z;
+  } points[] = {{start.centreY(), start.centreZ()}, {node.Y, node.Z}};
+  for (const auto& point : points) {
+    graph_->resetZoom();
+    graph_->zoom(Qt::LeftButton, point.y, point.z);
+    EXPECT_NEAR(graph_->visibleWindow().width, start.width / 1.5, 1e-6 * start.width);
+    graph_->zoom(Qt::RightButton, point.y, point.z);
+    expectSameWindow(
+        graph_->visibleWindow(),
+        {point.y - start.width / 2, point.z - start.height / 2, start.width, start.height});
+  }
+}
+
+TEST_F(FmGraphTest, ScrollBarsAreOnlyEnabledWhileZoomedAndMoveTheWindow) {
+  EXPECT_FALSE(horizontal().isEnabled());
+  EXPECT_FALSE(vertical().isEnabled());
+
+  // Setting the bars to the zoomed window must not move it to their 1/32 m steps.
+  graph_->zoom(Qt::LeftButton, 8.01, 10.01);
+  const WorldWindow zoomed = graph_->visibleWindow();
+  EXPECT_NEAR(zoomed.centreY(), 8.01, 1e-9);
+  EXPECT_NEAR(zoomed.centreZ(), 10.01, 1e-9);
+  EXPECT_TRUE(horizontal().isEnabled());
+  EXPECT_TRUE(vertical().isEnabled());
+  EXPECT_EQ(horizontal().value(), 8 * 32);
+  EXPECT_EQ(vertical().value(), 10 * 32);
+  EXPECT_EQ(horizontal().minimum(), std::lround(zoomed.left * 32));
+  EXPECT_EQ(vertical().maximum(), std::lround(zoomed.top() * 32));
+  EXPECT_EQ(editor_.refreshAllCount, 0);
+
+  // A user's move of either bar centres the window on the bars' positions.
+  horizontal().setValue(horizontal().value() + 32);
+  vertical().setValue(vertical().value() - 64);
+  expectSameWindow(graph_->visibleWindow(),
+                   {9 - zoomed.width / 2, 8 - zoomed.height / 2, zoomed.width, zoomed.height});
+
+  graph_->resetZoom();
+  EXPECT_FALSE(horizontal().isEnabled());
+  EXPECT_FALSE(vertical().isEnabled());
+}
+
+TEST_F(FmGraphTest, ARepaintKeepsTheZoomUntilTheSectionGrows) {
+  graph_->zoom(Qt::LeftButton, 8.0, 10.0);
+  const WorldWindow zoomed = graph_->visibleWindow();
+  surface().repaint();
+  expectSameWindow(graph_->visibleWindow(), zoomed);
+  EXPECT_NEAR(session().PickTolerance, 3.0 * zoomed.width / 600, 1e-9);
+  EXPECT_TRUE(horizontal().isEnabled());
+
+  bulkhead().Nodes.at(kNode).Y = 60;
+  surface().repaint();
+  const WorldWindow framed = graph_->visibleWindow();
+  EXPECT_GT(framed.right(), 60.0);
+  EXPECT_GT(framed.width, zoomed.width * 1.5);
+  EXPECT_FALSE(horizontal().isEnabled());
+}
+
+TEST_F(FmGraphTest, TheCursorShowsTheObjectAndTheCoordinatesUnderIt) {
+  QTest::mouseMove(&surface(), nodePixel());
+  EXPECT_EQ(objectText_, QStringLiteral("Node 5 bh 1"));
+  const QRegularExpression coordinates(QStringLiteral("^(-?\\d+\\.\\d\\d),(-?\\d+\\.\\d\\d)$"));
+  const QRegularExpressionMatch match = coordinates.match(positionText_);
+  ASSERT_TRUE(match.hasMatch()) << positionText_.toStdString();
+  const double pixel = graph_->visibleWindow().width / surface().width();
+  EXPECT_NEAR(match.captured(1).toDouble(), 16.0, pixel + 0.005);
+  EXPECT_NEAR(match.captured(2).toDouble(), 12.6, pixel + 0.005);
+
+  // The corner of the surface lies in the margin, away from everything.
+  QTest::mouseMove(&surface(), QPoint(3, 3));
+  EXPECT_EQ(objectText_, QString());
+}
+
+TEST_F(FmGraphTest, AClickOnANodeSelectsItOnlyOnTheNodePanel) {
+  const struct {
+    Integer panel;
+    Integer expectedPanel;
+    bool nodeBecomesCurrent;
+  } cases[] = {{panel_code::kNodes, panel_code::kNodes, true},
+               {panel_code::kBulkhead, panel_code::kBulkhead, false},
+               {panel_code::kDisplay, panel_code::kBulkhead, false}};
+  for (const auto& c : cases) {
+    session().arrangement().CurBulkhead = 0;
+    bulkhead().CurNode = 1;
+    session().display().PanelCode = c.panel;
+    const int refreshes = editor_.refreshAllCount;
+    QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
+    EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead) << c.panel;
+    EXPECT_EQ(session().display().PanelCode, c.expectedPanel) << c.panel;
+    EXPECT_EQ(bulkhead().CurNode, c.nodeBecomesCurrent ? kNode : 1) << c.panel;
+    EXPECT_EQ(editor_.refreshAllCount, refreshes + 1) << c.panel;
+  }
+}
+
+TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsInsteadOfPicking) {
+  session().display().Tool = kZoomTool;
+  session().display().PanelCode = panel_code::kNodes;
+  graph_->applyTool();
+  EXPECT_NE(surface().cursor().shape(), Qt::ArrowCursor);
+  bulkhead().CurNode = 1;
+  const WorldWindow start = graph_->visibleWindow();
+
+  QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
+  EXPECT_NEAR(graph_->visibleWindow().width, start.width / 1.5, 1e-6 * start.width);
+  QTest::mouseClick(&surface(), Qt::RightButton, {}, graph_->pixelAt(16.0, 12.6));
+  EXPECT_NEAR(graph_->visibleWindow().width, start.width, 1e-6 * start.width);
+  EXPECT_EQ(bulkhead().CurNode, 1);
+  EXPECT_EQ(editor_.refreshAllCount, 0);
+
+  session().display().Tool = kPickTool;
+  graph_->applyTool();
+  EXPECT_EQ(surface().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(FmGraphTest, ExportWritesTheChosenFormatAndRefusesOthers) {
+  ScratchFolder folder;
+  ScriptedPrompt& prompt = editor_.scriptedPrompt();
+  const struct {
+    const char* name;
+    bool written;
+  } cases[] = {{"drawing.png", true}, {"drawing.svg", true}, {"drawing.txt", false}};
+  for (const auto& c : cases) {
+    const std::string path = folder.file(c.name);
+    prompt.messages.clear();
+    prompt.fileAnswers.push_back(path);
+    EXPECT_EQ(graph_->exportDrawing(), c.written) << c.name;
+    EXPECT_EQ(std::filesystem::exists(path), c.written) << c.name;
+    if (c.written) {
+      EXPECT_GT(std::filesystem::file_size(path), 100U) << c.name;
+      EXPECT_TRUE(prompt.messages.empty()) << c.name;
+    } else {
+      ASSERT_EQ(prompt.messages.size(), 1U) << c.name;
+      EXPECT_NE(prompt.messages.front().find(path), std::string::npos) << c.name;
+    }
+  }
+  ASSERT_FALSE(prompt.questions.empty());
+  EXPECT_EQ(prompt.questions.front().title, "Export");
+  EXPECT_EQ(prompt.questions.front().defaultExtension, "bmp");
+  EXPECT_TRUE(prompt.questions.front().save);
+
+  // Cancelling the file prompt writes nothing and says nothing.
+  prompt.messages.clear();
+  EXPECT_FALSE(graph_->exportDrawing());
+  EXPECT_TRUE(prompt.messages.empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            2);
+}
+
+}  // namespace
+}  // namespace korain::testing

@@ -1,0 +1,103 @@
+// The main data dialog: Ok writes the header as one change, Cancel changes
+// nothing, and the ship type and the run's mode decide what can be reached.
+#include "ui/dialogs/fm_main_data.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+class MainDataDialog : public ::testing::Test {
+ protected:
+  void SetUp() override { editor.openExample(1); }
+
+  Arrangement& arrangement() { return editor.session().arrangement(); }
+
+  // Changes every field of the dialog.
+  static void editEverything(FM_MainData& dialog) {
+    typeInto(*control<CommitField>(dialog, "FTX_Ident"), "Hold 3 fore bulkhead");
+    typeInto(*control<NumberField>(dialog, "FTX_m"), "165");
+    choose(*control<QComboBox>(dialog, "CB_Sym"), 2);
+    const char* holds[] = {"140", "6.5", "8", "5.5", "7.5"};
+    for (int i = 0; i < 5; ++i) {
+      typeInto(*control<NumberField>(dialog, "FTX_Hold_" + QString::number(i)), holds[i]);
+    }
+    choose(*control<QComboBox>(dialog, "CB_State"), 2);
+    typeInto(*control<NumberField>(dialog, "TX_State"), "2.6");
+  }
+
+  TestEditor editor;
+};
+
+TEST_F(MainDataDialog, CancelLeavesTheArrangementAsItWas) {
+  const Arrangement before = arrangement();
+  FM_MainData dialog(editor);
+  editEverything(dialog);
+  control<QPushButton>(dialog, "BT_Cancel")->click();
+
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(arrangement(), before);
+  EXPECT_FALSE(editor.session().hasUnsavedChanges());
+  EXPECT_EQ(editor.refreshAllCount, 0);
+}
+
+TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChangeAndTheHullFollowsX) {
+  FM_MainData dialog(editor);
+  EXPECT_EQ(dialog.windowTitle(), "Main Bulkhead Arrangement Data");
+  EXPECT_EQ(control<CommitField>(dialog, "FTX_Ident")->text(), "Hold 3 aft bulkhead");
+  EXPECT_EQ(control<NumberField>(dialog, "FTX_m")->text(), "88");
+  ASSERT_TRUE(editor.session().hullSection.has_value());
+  EXPECT_EQ(editor.session().hullSection->Name, "Midship section Fr 120");
+  editEverything(dialog);
+  control<QPushButton>(dialog, "BT_Ok")->click();
+
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(editor.session().undoLabel(), "Main data changes");
+  EXPECT_EQ(editor.refreshAllCount, 1);
+  const Arrangement& a = arrangement();
+  EXPECT_EQ(a.Name, "Hold 3 fore bulkhead");
+  EXPECT_FLOAT_EQ(a.X, 165);
+  EXPECT_EQ(a.SymFlag, 2);
+  EXPECT_FLOAT_EQ(a.StoolVolume, 140);
+  EXPECT_FLOAT_EQ(a.ForeHopperBreadth, 6.5);
+  EXPECT_FLOAT_EQ(a.ForeHopperZTop, 8);
+  EXPECT_FLOAT_EQ(a.AftHopperBreadth, 5.5);
+  EXPECT_FLOAT_EQ(a.AftHopperZTop, 7.5);
+  EXPECT_EQ(a.StateType, 3);
+  EXPECT_EQ(a.StateIndex, 3);
+  EXPECT_EQ(a.Bulkheads.count(), 1);
+  ASSERT_TRUE(editor.session().hullSection.has_value());
+  EXPECT_EQ(editor.session().hullSection->Name, "Fore peak section Fr 215");
+}
+
+TEST_F(MainDataDialog, HoldDataOnlyForShipTypesWithStoolsAndHoppers) {
+  for (const int type : {1, 2, 7, 9, 20, 21, 22}) {
+    SCOPED_TRACE(type);
+    editor.session().ship().ShipType = static_cast<Integer>(type);
+    FM_MainData dialog(editor);
+    auto* tabs = dialog.findChild<QTabWidget*>();
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_TRUE(tabs->widget(1)->isAncestorOf(control<NumberField>(dialog, "FTX_Hold_0")));
+    EXPECT_EQ(tabs->isTabVisible(1), type == 1 || type == 7 || type == 20 || type == 21);
+  }
+}
+
+TEST_F(MainDataDialog, StateTypeBelongsToTheTollanRun) {
+  for (const bool tollan : {false, true}) {
+    SCOPED_TRACE(tollan);
+    editor.session().run.TollanMode = tollan;
+    FM_MainData dialog(editor);
+    EXPECT_EQ(control<QComboBox>(dialog, "CB_State")->isEnabled(), !tollan);
+    EXPECT_EQ(control<QLabel>(dialog, "LB_Tollan")->isHidden(), !tollan);
+    EXPECT_EQ(control<QLabel>(dialog, "LB_Tollan")->text(), "(TOLLAN State)");
+  }
+}
+
+}  // namespace
+}  // namespace korain::testing
