@@ -1,5 +1,6 @@
 #include "render/paint_context.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korain {
@@ -14,7 +15,7 @@ QColor PaintContext::paletteColour(Long index) const {
 void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points, bool closed) {
   QPolygonF run;
   auto flush = [&] {
-    if (run.size() >= 2) context.painter.drawPolyline(run);
+    if (run.size() >= 2) drawDevicePolyline(context.painter, run);
     run.clear();
   };
   for (const PlanePoint& p : points) {
@@ -28,6 +29,21 @@ void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& poi
     run << run.first();
   }
   flush();
+}
+
+void drawDevicePolyline(QPainter& painter, const QPolygonF& line) {
+  // A wide pen's outline of a whole polyline is filled as one path, at a cost
+  // that grows with the square of its self-crossings: a contour that zigzags
+  // (as one does while its nodes are typed in) stalled a repaint for seconds.
+  // Solid lines with round ends and joins look the same drawn segment by
+  // segment, at a cost linear in their length.
+  const QPen& pen = painter.pen();
+  if (pen.style() != Qt::SolidLine || pen.capStyle() != Qt::RoundCap) {
+    painter.drawPolyline(line);
+    return;
+  }
+  // One call per segment: the engine strokes the lines of one call as one path.
+  for (qsizetype i = 1; i < line.size(); ++i) painter.drawLine(line[i - 1], line[i]);
 }
 
 }  // namespace korain

@@ -31,4 +31,8 @@ struct PaintContext {
 // Draws a polyline of world points; points that are not numbers break it.
 void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points, bool closed);
 
+// Draws a polyline of device points with the painter's pen, in time linear in
+// its length even when it crosses itself many times.
+void drawDevicePolyline(QPainter& painter, const QPolygonF& line);
+
 }  // namespace korain
