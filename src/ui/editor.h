@@ -57,7 +57,7 @@ class Editor {
     prompt_.showMessage(text);
   }
 
-  // The status line of the main window.
+  // The status line of the main window; an empty text clears it.
   virtual void showStatus(const std::string& text) = 0;
 
  private:

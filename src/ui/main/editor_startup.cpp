@@ -4,7 +4,6 @@
 
 #include "app/session_loading.h"
 #include "app/view_state.h"
-#include "ship/ship_data_reader.h"
 #include "ui/main/fm_load.h"
 
 namespace korain {
@@ -41,12 +40,39 @@ void readDatabase(Session& session, Prompt& prompt, std::vector<std::string>& re
   for (const FileMessage& message : read.messages) remarks.push_back(message.toString());
 }
 
+// Questions asked during start-up: the splash, kept above every window, would
+// hide them, so it goes first.
+class StartupPrompt : public Prompt {
+ public:
+  StartupPrompt(Prompt& prompt, std::unique_ptr<FM_Load>& splash)
+      : prompt_(prompt), splash_(splash) {}
+
+  void showMessage(const std::string& text) override {
+    splash_.reset();
+    prompt_.showMessage(text);
+  }
+  Answer ask(const std::string& text, bool withCancel) override {
+    splash_.reset();
+    return prompt_.ask(text, withCancel);
+  }
+  std::optional<std::string> askFileName(const FileQuestion& question) override {
+    splash_.reset();
+    return prompt_.askFileName(question);
+  }
+
+ private:
+  Prompt& prompt_;
+  std::unique_ptr<FM_Load>& splash_;
+};
+
 }  // namespace
 
-std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const EditorStart& start) {
+std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
+                                     const EditorStart& start) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   StartupState state = startupState(start.commandLine, kBaseTitle);
   std::unique_ptr<FM_Load> splash;
+  StartupPrompt prompt(userPrompt, splash);
   if (showsSplash(state)) {
     splash = std::make_unique<FM_Load>(QString::fromStdString(state.applicationTitle));
     splash->show();
@@ -64,7 +90,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const Edi
   if (const StartupResult check = checkLibraryVersions(); !check.proceed) return stop(check);
 
   session.run = state;
-  auto window = std::make_unique<FM_Main>(session, prompt);
+  auto window = std::make_unique<FM_Main>(session, userPrompt);
   PathConfig& paths = session.run.paths;
   paths = readPathConfig(start.iniPath, start.programFolder);
   if (const StartupResult folder = enterWorkingFolder(paths); !folder.message.empty()) {

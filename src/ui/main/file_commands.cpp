@@ -162,7 +162,7 @@ bool FM_Main::writeArrangement(std::string path, Integer blockNumber) {
     request.database = path;
     // Saving under another name takes the rest of the database from the one opened.
     request.source = path == session().DatabasePath ? std::string() : session().DatabasePath;
-    showStatus(formatMessage(korainString(kSavingStatus), {path}));
+    showStatus(formatMessage(korainStatusString(kSavingStatus), {path}));
     SaveResult result;
     {
       const WaitCursor waiting;

@@ -103,6 +103,11 @@ void FM_Main::connectCommands() {
   connect(a.about, &QAction::triggered, this,
           [this] { showAboutBox(this, QString::fromStdString(session().run.applicationTitle)); });
   connect(&panels_->selector(), &FM_CBPanel::bulkheadChosen, this, &FM_Main::afterBulkheadChosen);
+  // The help pane names the command under the pointer.
+  for (QAction* action : findChildren<QAction*>()) {
+    connect(action, &QAction::hovered, helpText_,
+            [this, action] { helpText_->setText(action->toolTip()); });
+  }
 }
 
 void FM_Main::initialiseView() {
@@ -194,8 +199,11 @@ void FM_Main::refreshMessageList() {
 }
 
 void FM_Main::showStatus(const std::string& text) {
-  const QString shown = text.empty() ? QString() : QString::fromStdString(text) + "...";
-  if (helpText_->text() != shown) helpText_->setText(shown);
+  const QString shown = QString::fromStdString(text);
+  if (stateText_->text() == shown) return;
+  stateText_->setText(shown);
+  // Seen while a long step runs, before the event loop gets its turn again.
+  stateText_->repaint();
 }
 
 void FM_Main::afterBulkheadChosen() {

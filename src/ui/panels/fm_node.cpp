@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QStyle>
 #include <QToolButton>
 #include <string>
 
@@ -10,6 +9,8 @@
 #include "model/codes.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
+#include "ui/main/toolbar_icons.h"
+#include "ui/panels/step_buttons.h"
 #include "view/world_window.h"
 
 namespace korain {
@@ -20,6 +21,8 @@ const std::string kChangeLabel = "Node data changes";
 // The curve tools in their order on the bar, and the code each one sets; the
 // corrugated tool sets none.
 constexpr std::array<const char*, 4> kCurveTools = {"Line", "Tan. arc", "Arc", "Corrugated"};
+constexpr std::array<const char*, 4> kCurveIcons = {"curve_line", "curve_tan_arc", "curve_arc",
+                                                    "curve_corrugated"};
 constexpr std::array<Long, 3> kCurveCodes = {kCurveStraight, kCurveTangentArc, kCurveArc};
 
 int curveToolOf(Long curveCode) {
@@ -60,20 +63,10 @@ void FM_Node::buildControls() {
 
   number_ = new QLabel(controls_);
   number_->setObjectName("LB_Plate");
-  const std::array<QStyle::StandardPixmap, 2> arrows = {QStyle::SP_ArrowLeft,
-                                                        QStyle::SP_ArrowRight};
-  const std::array<const char*, 2> tips = {"Previous node", "Next node"};
   auto* stepRow = new QHBoxLayout;
   stepRow->addWidget(number_, 1);
-  for (int i = 0; i < 2; ++i) {
-    auto* button = new QToolButton(controls_);
-    button->setObjectName(QString("BT_Inode_%1").arg(i));
-    button->setIcon(style()->standardIcon(arrows[static_cast<std::size_t>(i)]));
-    button->setToolTip(tips[static_cast<std::size_t>(i)]);
-    connect(button, &QToolButton::clicked, this, [this, i] { step(i == 0 ? -1 : 1); });
-    steps_[static_cast<std::size_t>(i)] = button;
-    stepRow->addWidget(button);
-  }
+  steps_ = addStepButtons(controls_, *stepRow, "BT_Inode", "node",
+                          [this](int direction) { step(direction); });
   grid->addWidget(new QLabel("Node :", controls_), 0, 0);
   grid->addLayout(stepRow, 0, 1);
 
@@ -101,6 +94,11 @@ void FM_Node::buildControls() {
     auto* tool = new QToolButton(bar);
     tool->setObjectName(QString("SS_Curve_%1").arg(t));
     tool->setText(kCurveTools[static_cast<std::size_t>(t)]);
+    tool->setToolTip(tool->text());
+    tool->setIcon(toolbarIcon(kCurveIcons[static_cast<std::size_t>(t)]));
+    tool->setIconSize({24, 24});
+    tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tool->setAutoRaise(true);
     tool->setCheckable(true);
     curveTools_->addButton(tool, t);
     barRow->addWidget(tool);

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QToolButton>
 #include <array>
 
 #include "edit/node_edits.h"
@@ -42,7 +43,7 @@ class FM_Node : public Panel {
 
   QWidget* controls_ = nullptr;
   QLabel* number_ = nullptr;
-  std::array<QAbstractButton*, 2> steps_{};
+  std::array<QToolButton*, 2> steps_{};
   // Y, Z, then the circle data yTan, zTan, R.
   std::array<NumberField*, 5> fields_{};
   QButtonGroup* curveTools_ = nullptr;

@@ -2,12 +2,12 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QStyle>
 #include <QToolButton>
 
 #include "edit/member_edits.h"
 #include "model/codes.h"
 #include "text/format_message.h"
+#include "ui/panels/step_buttons.h"
 
 namespace korain {
 
@@ -25,20 +25,10 @@ void FM_Prim::buildControls() {
 
   number_ = new QLabel(controls_);
   number_->setObjectName("LB_Prim");
-  const std::array<QStyle::StandardPixmap, 2> arrows = {QStyle::SP_ArrowLeft,
-                                                        QStyle::SP_ArrowRight};
-  const std::array<const char*, 2> tips = {"Previous member", "Next member"};
   auto* stepRow = new QHBoxLayout;
   stepRow->addWidget(number_, 1);
-  for (int i = 0; i < 2; ++i) {
-    auto* button = new QToolButton(controls_);
-    button->setObjectName(QString("BT_Iprim_%1").arg(i));
-    button->setIcon(style()->standardIcon(arrows[static_cast<std::size_t>(i)]));
-    button->setToolTip(tips[static_cast<std::size_t>(i)]);
-    connect(button, &QToolButton::clicked, this, [this, i] { step(i == 0 ? -1 : 1); });
-    steps_[static_cast<std::size_t>(i)] = button;
-    stepRow->addWidget(button);
-  }
+  steps_ = addStepButtons(controls_, *stepRow, "BT_Iprim", "member",
+                          [this](int direction) { step(direction); });
   grid->addWidget(new QLabel("Primary supporting member :", controls_), 0, 0);
   grid->addLayout(stepRow, 0, 1);
 

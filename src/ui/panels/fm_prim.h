@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QToolButton>
 #include <array>
 
 #include "ui/panels/panel.h"
@@ -35,7 +36,7 @@ class FM_Prim : public Panel {
 
   QWidget* controls_ = nullptr;
   QLabel* number_ = nullptr;
-  std::array<QAbstractButton*, 2> steps_{};
+  std::array<QToolButton*, 2> steps_{};
   QLabel* axis_ = nullptr;
   NumberField* position_ = nullptr;
   QComboBox* direction_ = nullptr;
