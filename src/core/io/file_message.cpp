@@ -10,4 +10,13 @@ std::string FileMessage::toString() const {
   return result;
 }
 
+std::string messagesText(const FileMessages& messages, char separator) {
+  std::string text;
+  for (const FileMessage& message : messages) {
+    if (!text.empty()) text += separator;
+    text += message.toString();
+  }
+  return text;
+}
+
 }  // namespace korain

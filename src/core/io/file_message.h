@@ -17,4 +17,7 @@ struct FileMessage {
 
 using FileMessages = std::vector<FileMessage>;
 
+// Every message as its text, one a line (`separator` between them).
+std::string messagesText(const FileMessages& messages, char separator = '\n');
+
 }  // namespace korain

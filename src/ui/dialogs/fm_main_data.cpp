@@ -13,6 +13,7 @@
 #include "app/session_loading.h"
 #include "ship/ship_queries.h"
 #include "text/string_table.h"
+#include "ui/widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
@@ -62,18 +63,10 @@ FM_MainData::FM_MainData(Editor& editor, QWidget* parent) : QDialog(parent), edi
   // Stools and hoppers belong to the ship types that have them.
   tabs_->setTabVisible(1, isShipTypeGroup(editor_.session().ship()));
 
-  auto* ok = new QPushButton("&Ok", this);
-  ok->setObjectName("BT_Ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BT_Cancel");
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
   connect(ok, &QPushButton::clicked, this, &FM_MainData::confirm);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
   layout->addLayout(buttons);

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/widgets/ok_cancel.h"
+
 namespace korain {
 
 FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent)
@@ -21,18 +23,10 @@ FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent
   x_->setObjectName("FTX_m");
   // Without a section to take it from, the arrangement starts amidships.
   x_->showValue(editor_.session().ship().L / 2.0);
-  auto* ok = new QPushButton("&Ok", this);
-  ok->setObjectName("BT_Ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BT_Cancel");
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
 
   auto* location = new QFormLayout;
   location->addRow("Longitudinal location (X from APP) :", x_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(direct);
   layout->addLayout(location);

@@ -8,6 +8,7 @@
 #include "text/string_table.h"
 #include "text/text_utils.h"
 #include "ui/dialogs/block_list_filler.h"
+#include "ui/widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
@@ -40,16 +41,7 @@ FM_SaveAs::FM_SaveAs(Editor& editor, const QString& initialName, QWidget* parent
   replaceOption->setObjectName("OP_Choice_1");
   list_ = new QListWidget(this);
   list_->setObjectName("LI_Sections");
-  auto* ok = new QPushButton("&Ok", this);
-  ok->setObjectName("BT_Ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BT_Cancel");
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(createOption_, 0, 0);
   layout->addWidget(name_, 1, 0);

@@ -10,22 +10,14 @@
 #include "text/format_message.h"
 #include "text/string_table.h"
 #include "ui/dialogs/block_list_filler.h"
+#include "ui/widgets/ok_cancel.h"
+#include "ui/widgets/wait_cursor.h"
 
 namespace korain {
 namespace {
 
 constexpr Long kSectionXText = 116;
 constexpr Long kReadingSectionStatus = 601;
-
-// The hourglass while a block is read; the previous cursor comes back however
-// the reading ends.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -48,16 +40,7 @@ FM_SelSec::FM_SelSec(Editor& editor, const QString& caption, QWidget* parent)
   picture_->setObjectName("PIC_Section");
   xLabel_ = new QLabel(this);
   xLabel_->setObjectName("LB_X");
-  auto* ok = new QPushButton("&Ok", this);
-  ok->setObjectName("BT_Ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BT_Cancel");
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(heading, 0, 0);
   layout->addWidget(list_, 1, 0);

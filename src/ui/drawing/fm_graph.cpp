@@ -16,6 +16,7 @@
 #include "text/format_message.h"
 #include "text/number_format.h"
 #include "ui/main/toolbar_icons.h"
+#include "ui/widgets/wait_cursor.h"
 
 namespace korain {
 namespace {
@@ -51,15 +52,6 @@ QString objectTextOf(PickCode code, const PickTarget& target) {
   }
   return {};
 }
-
-// The hourglass for as long as a file is written.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 

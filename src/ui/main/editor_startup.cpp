@@ -11,20 +11,11 @@ namespace {
 
 constexpr char kBaseTitle[] = "Korain";
 
-std::string joined(const FileMessages& messages) {
-  std::string text;
-  for (const FileMessage& message : messages) {
-    if (!text.empty()) text += '\n';
-    text += message.toString();
-  }
-  return text;
-}
-
 // Reads what the session edits; what cannot be read is told and start-up goes
 // on. Remarks worth keeping go to the message list.
 void readDatabase(Session& session, Prompt& prompt, std::vector<std::string>& remarks) {
   const FileMessages shipMessages = openDatabase(session, session.run.paths.DatabasePath);
-  if (!shipMessages.empty()) prompt.showMessage(joined(shipMessages));
+  if (!shipMessages.empty()) prompt.showMessage(messagesText(shipMessages));
   Integer& block = session.run.paths.ArrangementNumber;
   if (block <= 0) {
     block = 0;
@@ -34,7 +25,7 @@ void readDatabase(Session& session, Prompt& prompt, std::vector<std::string>& re
   const ZelReadResult read = openArrangement(session, block);
   if (!read.found()) {
     block = 0;
-    prompt.showMessage(joined(read.messages));
+    prompt.showMessage(messagesText(read.messages));
     return;
   }
   for (const FileMessage& message : read.messages) remarks.push_back(message.toString());

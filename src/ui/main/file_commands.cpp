@@ -18,6 +18,7 @@
 #include "ui/dialogs/fm_sel_sec.h"
 #include "ui/drawing/fm_graph.h"
 #include "ui/main/fm_main.h"
+#include "ui/widgets/wait_cursor.h"
 
 namespace korain {
 namespace {
@@ -26,24 +27,6 @@ constexpr Long kSavingStatus = 602;
 constexpr Long kDatabaseFilter = 103;
 constexpr Long kDatabaseMissing = 1083;
 constexpr char kNewArrangementName[] = "New Bulkhead Arrangement";
-
-// Restores the normal pointer when a long file step ends, however it ends.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-std::string joinedMessages(const FileMessages& messages) {
-  std::string text;
-  for (const FileMessage& message : messages) {
-    if (!text.empty()) text += kMessageLineBreak;
-    text += message.toString();
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -81,7 +64,7 @@ bool FM_Main::openArrangement() {
     return korain::openArrangement(session(), *dialog.chosenBlock());
   }();
   if (!read.found()) {
-    prompt().showMessage(joinedMessages(read.messages));
+    prompt().showMessage(messagesText(read.messages));
     return false;
   }
   initialiseView();
@@ -178,10 +161,10 @@ bool FM_Main::writeArrangement(std::string path, Integer blockNumber) {
       case SaveStatus::NothingToDo:
         return false;
       case SaveStatus::Failed:
-        prompt().showMessage(joinedMessages(result.messages));
+        prompt().showMessage(messagesText(result.messages));
         return false;
       case SaveStatus::ReadOnly: {
-        prompt().showMessage(joinedMessages(result.messages));
+        prompt().showMessage(messagesText(result.messages));
         const std::optional<std::string> other =
             prompt().askFileName({.title = "Save DB as...",
                                   .filter = korainString(kDatabaseFilter),

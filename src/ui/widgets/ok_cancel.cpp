@@ -1,0 +1,18 @@
+#include "ui/widgets/ok_cancel.h"
+
+namespace korain {
+
+OkCancel makeOkCancel(QDialog& dialog) {
+  auto* ok = new QPushButton("&Ok", &dialog);
+  ok->setObjectName("BT_Ok");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("&Cancel", &dialog);
+  cancel->setObjectName("BT_Cancel");
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return {ok, cancel, row};
+}
+
+}  // namespace korain
