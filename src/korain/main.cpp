@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <string_view>
 
 #include "app/ini_file.h"
 #include "ui/main/editor_startup.h"
@@ -27,20 +28,25 @@ constexpr char kUsage[] =
     "any case. The configuration is read from Tessaly.ini in the standard\n"
     "configuration folder (KORAIN_CONFIG_DIR names another).\n";
 
-bool asksForHelp(const QStringList& arguments) {
-  return arguments.contains("--help") || arguments.contains("-h") || arguments.contains("/?");
+// Asked before any window system is needed, so that it works on a console.
+bool asksForHelp(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h" || argument == "/?") return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName("Korain");
-  const QStringList arguments = QApplication::arguments().mid(1);
-  if (asksForHelp(arguments)) {
+  if (asksForHelp(argc, argv)) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Korain");
+  const QStringList arguments = QApplication::arguments().mid(1);
 
   const korain::CommandLine commandLine =
       korain::parseCommandLine(korain::joinArguments(arguments));

@@ -45,6 +45,15 @@ TEST_F(BulkheadPanel, NewBulkheadIsNamedAfterItsNumberAndBecomesCurrent) {
   EXPECT_TRUE(added.Nodes.count() == 0 && !added.Stool1Enabled && !added.Stool2Enabled);
   EXPECT_EQ(find<CommitField>("FTX_Name")->text(), "New Bulkhead 3");
   EXPECT_EQ(arrangement().Bulkheads.at(1).Name, "Plane bulkhead holds 3/4");
+
+  // Without a contour it has no height: its stools keep no top until it has one.
+  editor.refreshAll();
+  typeInto(*find<CommitField>("FTX_Name"), "Fore bulkhead");
+  const Bulkhead& renamed = arrangement().Bulkheads.at(3);
+  EXPECT_EQ(renamed.Name, "Fore bulkhead");
+  EXPECT_EQ(renamed.Stool1Z, 0);
+  EXPECT_EQ(renamed.Stool2Z, 0);
+  EXPECT_EQ(find<NumberField>("FTX_m_0")->text(), "0");
 }
 
 TEST_F(BulkheadPanel, EnablingAStoolWithoutTopStartsItAtTheBulkheadsLimit) {

@@ -235,6 +235,37 @@ TEST_F(MainWindow, OpenAsksFirstAndCancelLeavesTheArrangement) {
   EXPECT_FALSE(session_.hasUnsavedChanges());
 }
 
+TEST_F(MainWindow, BulkheadStepsWrapAroundAndUndoBringsTheSelectionBack) {
+  EXPECT_FALSE(action("ME_NextPanel").isEnabled());  // a single bulkhead
+  action("SS_AddDel_0").trigger();
+  action("SS_AddDel_0").trigger();
+  ASSERT_EQ(arrangement().CurBulkhead, 3);
+  EXPECT_EQ(action("SS_AddDel_0").toolTip(), "Add Bulkhead");
+  auto* selector = control<QComboBox>(window_, "CB_Panel");
+
+  action("ME_NextPanel").trigger();
+  EXPECT_EQ(arrangement().CurBulkhead, 1);
+  action("ME_PreviousPanel").trigger();
+  EXPECT_EQ(arrangement().CurBulkhead, 3);
+  EXPECT_EQ(session_.undoLabel(), "Add Bulkhead");  // choosing is no change
+
+  choose(*selector, 1);
+  prompt_.answers = {Answer::Yes};
+  action("SS_AddDel_1").trigger();
+  EXPECT_EQ(arrangement().Bulkheads.count(), 2);
+  action("ME_EditUndo").trigger();
+  EXPECT_EQ(arrangement().Bulkheads.count(), 3);
+  EXPECT_EQ(arrangement().CurBulkhead, 2);
+  EXPECT_EQ(selector->currentIndex(), 1);
+  EXPECT_EQ(control<CommitField>(window_, "FTX_Name")->text(), "New Bulkhead 2");
+
+  pressTool(0);  // released: the display panel, no bulkhead steps
+  EXPECT_EQ(session_.display().PanelCode, 0);
+  EXPECT_FALSE(action("ME_NextPanel").isEnabled());
+  EXPECT_EQ(action("SS_AddDel_0").text(), "Add Bulkhead Arrangement");
+  EXPECT_FALSE(action("SS_AddDel_0").isEnabled());
+}
+
 TEST(EditorStartup, CorruptDatabaseAndMissingBlockAreToldAndStartUpGoesOn) {
   const CurrentFolderGuard folder;  // start-up makes the data folder current
   ScratchFolder scratch;

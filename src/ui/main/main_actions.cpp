@@ -34,7 +34,8 @@ QAction* tool(QToolBar* bar, int index, const QString& text, const char* icon,
   QAction* action = bar->addAction(toolbarIcon(icon), text);
   const QString name = bar->objectName() + "_" + QString::number(index);
   action->setObjectName(name);
-  action->setToolTip(tip.isEmpty() ? text : tip);
+  // Without a tip of its own the tool's tip follows its text ("Add Node").
+  if (!tip.isEmpty()) action->setToolTip(tip);
   if (QWidget* button = bar->widgetForAction(action)) button->setObjectName(name);
   return action;
 }

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -191,11 +192,19 @@ void FM_Bh::refreshStoolControls(Bulkhead& bulkhead) {
     const Stool stool = stoolOf(bulkhead, i);
     // A stool given no top starts at the bulkhead's lowest point (lower stool)
     // or highest point (upper stool), and keeps that top from now on.
+    // A bulkhead without a contour has no height yet: nothing to start from.
+    const bool hasHeight = bulkhead.ZMin <= bulkhead.ZMax;
     const Single limit = i == 0 ? bulkhead.ZMin : bulkhead.ZMax;
-    stoolZ_[i]->setRange(bulkhead.ZMin, bulkhead.ZMax);
     stool_[i]->setChecked(stool.enabled);
-    if (std::abs(stool.z) < kNotGiven) stool.z = limit;
-    stoolZ_[i]->showValue(stool.enabled ? stool.z : limit);
+    if (hasHeight) {
+      stoolZ_[i]->setRange(bulkhead.ZMin, bulkhead.ZMax);
+      if (std::abs(stool.z) < kNotGiven) stool.z = limit;
+      stoolZ_[i]->showValue(stool.enabled ? stool.z : limit);
+    } else {
+      stoolZ_[i]->setRange(std::numeric_limits<double>::lowest(),
+                           std::numeric_limits<double>::max());
+      stoolZ_[i]->showValue(stool.z);
+    }
     stoolZ_[i]->setEnabled(stool.enabled);
     stoolZLabel_[i]->setEnabled(stool.enabled);
   }
