@@ -8,21 +8,28 @@ namespace korain {
 
 FileMessages openDatabase(Session& session, const std::string& path) {
   session.DatabasePath = path;
+  session.DatabaseCopy.clear();
   session.ship() = ShipData{};
-  copyDatabase(session);
   // A file that cannot be read is read again by the ship data reader, which says why.
-  if (session.DatabaseCopy.empty()) return readShipData(path, session.ship()).messages;
+  if (!copyDatabase(session)) return readShipData(path, session.ship()).messages;
   return readShipDataFromBytes(session.DatabaseCopy, path, session.ship()).messages;
 }
 
-void copyDatabase(Session& session) {
+bool copyDatabase(Session& session) {
   std::string error;
-  session.DatabaseCopy = readFileBytes(session.DatabasePath, error).value_or(std::string());
+  std::optional<std::string> bytes = readFileBytes(session.DatabasePath, error);
+  if (!bytes) return false;
+  session.DatabaseCopy = std::move(*bytes);
+  return true;
 }
 
 ZelReadResult openArrangement(Session& session, Integer blockNumber) {
+  // One reading of the file serves the block, the hull section and the copy.
   Arrangement read;
-  ZelReadResult result = readZelBlock(session.DatabasePath, blockNumber, read);
+  ZelReadResult result =
+      copyDatabase(session)
+          ? readZelBlockFromBytes(session.DatabaseCopy, session.DatabasePath, blockNumber, read)
+          : readZelBlock(session.DatabasePath, blockNumber, read);
   if (result.found()) {
     session.arrangement() = std::move(read);
     session.BlockNumber = blockNumber;
@@ -34,10 +41,8 @@ ZelReadResult openArrangement(Session& session, Integer blockNumber) {
 }
 
 void findHullSection(Session& session) {
-  std::string error;
-  const std::optional<std::string> bytes = readFileBytes(session.DatabasePath, error);
   session.hullSection =
-      bytes ? nearestSection(*bytes, session.DatabasePath, session.arrangement().X) : std::nullopt;
+      nearestSection(session.DatabaseCopy, session.DatabasePath, session.arrangement().X);
 }
 
 }  // namespace korain

@@ -15,8 +15,9 @@ namespace korain {
 // the reader left them).
 FileMessages openDatabase(Session& session, const std::string& path);
 
-// Takes a new copy of the session's database (after it was written).
-void copyDatabase(Session& session);
+// Takes a new copy of the session's database (after it was read or written);
+// false, with the previous copy kept, when the file cannot be read.
+bool copyDatabase(Session& session);
 
 // Reads arrangement block n of the session's database. When the block is
 // found it becomes the session's arrangement and block, clean, with its
@@ -24,8 +25,8 @@ void copyDatabase(Session& session);
 // section follows the arrangement's X either way.
 ZelReadResult openArrangement(Session& session, Integer blockNumber);
 
-// Looks up the database's section nearest to the arrangement's X again (after
-// the X changed, or a new arrangement).
+// Looks up the section nearest to the arrangement's X again (after the X
+// changed, or a new arrangement), in the copy of the database.
 void findHullSection(Session& session);
 
 }  // namespace korain

@@ -210,11 +210,8 @@ void FM_Graph::mouseMoved(QPoint pixel) {
   const QPointF world = worldAt(pixel);
   emit positionTextChanged(QString::fromStdString(formatNumber(world.x(), "#0.00") + "," +
                                                   formatNumber(world.y(), "#0.00")));
-  const Session& current = session();
   PickTarget target;
-  const PickCode code =
-      findObject(current.arrangement(), {world.x(), world.y()}, current.PickTolerance,
-                 current.display().ObjectMask, current.display().PanelCode, target);
+  const PickCode code = objectAt(world, target);
   setObjectText(objectTextOf(code, target));
 }
 
@@ -231,9 +228,7 @@ void FM_Graph::pick(QPointF point) {
   Arrangement& arrangement = session().arrangement();
   DisplayOptions& display = session().display();
   PickTarget target;
-  const PickCode code = findObject(arrangement, {point.x(), point.y()}, session().PickTolerance,
-                                   display.ObjectMask, display.PanelCode, target);
-  switch (code) {
+  switch (objectAt(point, target)) {
     case PickCode::Contour:
     case PickCode::Node: {
       arrangement.CurBulkhead = target.bulkhead;
@@ -262,6 +257,12 @@ void FM_Graph::pick(QPointF point) {
       break;
   }
   editor_.refreshAll();
+}
+
+PickCode FM_Graph::objectAt(QPointF point, PickTarget& target) {
+  const Session& current = session();
+  return findObject(current.arrangement(), {point.x(), point.y()}, current.PickTolerance,
+                    current.display().ObjectMask, current.display().PanelCode, target);
 }
 
 void FM_Graph::setObjectText(const QString& text) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "geometry/picking.h"
 #include "ui/drawing/section_surface.h"
 #include "ui/editor.h"
 #include "view/world_window.h"
@@ -56,6 +57,8 @@ class FM_Graph : public QWidget {
   void mouseMoved(QPoint pixel);
   void mousePressed(QPoint pixel, Qt::MouseButton button);
   void pick(QPointF point);
+  // The object at a point of the world, with the pick settings in force.
+  PickCode objectAt(QPointF point, PickTarget& target);
   void setObjectText(const QString& text);
 
   Editor& editor_;

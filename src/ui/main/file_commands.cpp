@@ -77,13 +77,9 @@ bool FM_Main::openArrangement() {
 bool FM_Main::save() {
   if (!restoreVanishedDatabase()) return false;
   if (session().BlockNumber == 0) {
-    std::string error;
-    const std::optional<std::string> bytes = readFileBytes(session().DatabasePath, error);
-    if (!bytes) {
-      prompt().showMessage(error);
-      return false;
-    }
-    session().BlockNumber = static_cast<Integer>(countBlocks(*bytes) + 1);
+    const std::optional<Integer> appended = appendedBlockNumber();
+    if (!appended) return false;
+    session().BlockNumber = *appended;
   }
   if (!writeArrangement(session().DatabasePath, session().BlockNumber)) return false;
   session().markClean();
@@ -94,20 +90,15 @@ bool FM_Main::save() {
 bool FM_Main::saveAs() {
   Arrangement& arrangement = session().arrangement();
   FM_SaveAs dialog(*this, QString::fromStdString(saveAsInitialName(arrangement.Name)), this);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (dialog.exec() != QDialog::Accepted || !restoreVanishedDatabase()) return false;
   const SaveAsChoice choice = dialog.choice();
   Integer block = choice.block;
   if (!choice.replace) {
     const std::string name(trimmed(choice.name));
-    if (name.empty() || !restoreVanishedDatabase()) return false;
-    std::string error;
-    const std::optional<std::string> bytes = readFileBytes(session().DatabasePath, error);
-    if (!bytes) {
-      prompt().showMessage(error);
-      return false;
-    }
+    const std::optional<Integer> appended = name.empty() ? std::nullopt : appendedBlockNumber();
+    if (!appended) return false;
     arrangement.Name = name;
-    block = static_cast<Integer>(countBlocks(*bytes) + 1);
+    block = *appended;
   }
   refreshCaption();
   arrangement.ID = generateId();
@@ -135,8 +126,17 @@ bool FM_Main::restoreVanishedDatabase() {
   return false;
 }
 
+std::optional<Integer> FM_Main::appendedBlockNumber() {
+  std::string error;
+  const std::optional<std::string> bytes = readFileBytes(session().DatabasePath, error);
+  if (!bytes) {
+    prompt().showMessage(error);
+    return std::nullopt;
+  }
+  return static_cast<Integer>(countBlocks(*bytes) + 1);
+}
+
 bool FM_Main::writeArrangement(std::string path, Integer blockNumber) {
-  if (path == session().DatabasePath && !restoreVanishedDatabase()) return false;
   SaveRequest request;
   request.blockNumber = blockNumber;
   request.makeBackup = session().run.paths.MakeBackup;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <optional>
 
 #include "app/view_state.h"
 #include "ui/editor.h"
@@ -75,6 +76,8 @@ class FM_Main : public QMainWindow, public Editor {
   // A database deleted while the arrangement was edited is written again from
   // the copy read, when the user agrees; true when the file is there.
   bool restoreVanishedDatabase();
+  // The number of a block appended to the database: one past its last.
+  std::optional<Integer> appendedBlockNumber();
 
   MainActions actions_;
   FM_Graph* graph_ = nullptr;
