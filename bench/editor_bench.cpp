@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "app/session_loading.h"
+#include "session_loading.h"
 #include "bench_support.h"
 #include "sample_arrangement.h"
-#include "ui/main/editor_startup.h"
-#include "ui/main/fm_main.h"
-#include "ui/widgets/number_field.h"
+#include "main/editor_startup.h"
+#include "main/fm_main.h"
+#include "widgets/number_field.h"
 
 namespace {
 

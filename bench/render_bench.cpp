@@ -11,7 +11,7 @@
 #include "geometry/compute_geometry.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
-#include "render/arrangement_painter.h"
+#include "arrangement_painter.h"
 #include "section/nearest_section.h"
 #include "ship/ship_data_reader.h"
 

@@ -8,8 +8,8 @@
 #include "bench_support.h"
 #include "geometry/compute_geometry.h"
 #include "io/zel_reader.h"
-#include "render/print_surface_qt.h"
-#include "render/report_pictures.h"
+#include "print_surface_qt.h"
+#include "report_pictures.h"
 #include "report/data_report.h"
 #include "ship/ship_data_reader.h"
 

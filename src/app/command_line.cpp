@@ -1,5 +1,5 @@
 // Reading the command line into switches and arguments.
-#include "app/command_line.h"
+#include "command_line.h"
 
 #include <algorithm>
 #include <cctype>

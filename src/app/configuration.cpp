@@ -1,5 +1,5 @@
 // Reading and writing the records kept in "Tessaly.ini".
-#include "app/configuration.h"
+#include "configuration.h"
 
 #include <filesystem>
 #include <initializer_list>

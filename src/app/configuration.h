@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ini_file.h"
+#include "ini_file.h"
 #include "io/zel_writer.h"
 #include "model/arrangement.h"
 

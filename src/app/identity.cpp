@@ -1,4 +1,4 @@
-#include "app/identity.h"
+#include "identity.h"
 
 #include <QDir>
 #include <QProcessEnvironment>

@@ -1,5 +1,5 @@
 // Access to the family's configuration file "Tessaly.ini" through QSettings in INI format.
-#include "app/ini_file.h"
+#include "ini_file.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "session.h"
 
 #include "ship/ship_queries.h"
 #include "text/format_message.h"

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/configuration.h"
-#include "app/prompt.h"
-#include "app/startup.h"
+#include "configuration.h"
+#include "prompt.h"
+#include "startup.h"
 #include "geometry/compute_geometry.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"

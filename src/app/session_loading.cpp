@@ -1,4 +1,4 @@
-#include "app/session_loading.h"
+#include "session_loading.h"
 
 #include "io/text_file.h"
 #include "section/nearest_section.h"

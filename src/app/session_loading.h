@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/session.h"
+#include "session.h"
 #include "io/file_message.h"
 #include "io/zel_reader.h"
 

@@ -1,5 +1,5 @@
 // The decisions of start-up: library versions, folders, the database and the arrangement to open.
-#include "app/startup.h"
+#include "startup.h"
 
 #include <cmath>
 #include <limits>

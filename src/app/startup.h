@@ -8,9 +8,9 @@
 #include <string_view>
 #include <utility>
 
-#include "app/command_line.h"
-#include "app/configuration.h"
-#include "app/prompt.h"
+#include "command_line.h"
+#include "configuration.h"
+#include "prompt.h"
 #include "io/zel_reader.h"
 #include "model/arrangement.h"
 

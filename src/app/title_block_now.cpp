@@ -1,8 +1,8 @@
-#include "app/title_block_now.h"
+#include "title_block_now.h"
 
 #include <QDate>
 
-#include "app/identity.h"
+#include "identity.h"
 #include "model/versions.h"
 
 namespace korain {

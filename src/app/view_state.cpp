@@ -1,4 +1,4 @@
-#include "app/view_state.h"
+#include "view_state.h"
 
 #include "model/codes.h"
 #include "ship/ship_queries.h"

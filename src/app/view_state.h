@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/session.h"
+#include "session.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "app/write_context_now.h"
+#include "write_context_now.h"
 
 #include <QDateTime>
 

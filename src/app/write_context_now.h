@@ -1,7 +1,7 @@
 // The comment lines of an arrangement block saved now.
 #pragma once
 
-#include "app/configuration.h"
+#include "configuration.h"
 #include "io/zel_writer.h"
 
 namespace korain {

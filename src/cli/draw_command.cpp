@@ -5,15 +5,15 @@
 #include <ostream>
 #include <utility>
 
-#include "app/configuration.h"
-#include "app/title_block_now.h"
+#include "configuration.h"
+#include "title_block_now.h"
 #include "arguments.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
 #include "computed_arrangement.h"
 #include "io/text_file.h"
 #include "offscreen_application.h"
-#include "render/drawing_export.h"
+#include "drawing_export.h"
 #include "section/nearest_section.h"
 #include "view/print_scale.h"
 

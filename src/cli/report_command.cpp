@@ -3,15 +3,15 @@
 #include <optional>
 #include <ostream>
 
-#include "app/configuration.h"
-#include "app/identity.h"
-#include "app/ini_file.h"
-#include "app/title_block_now.h"
+#include "configuration.h"
+#include "identity.h"
+#include "ini_file.h"
+#include "title_block_now.h"
 #include "arguments.h"
 #include "computed_arrangement.h"
 #include "offscreen_application.h"
-#include "render/print_surface_qt.h"
-#include "render/report_pictures.h"
+#include "print_surface_qt.h"
+#include "report_pictures.h"
 #include "report/data_report.h"
 
 namespace korain {

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/ini_file.h"
-#include "ui/main/editor_startup.h"
-#include "ui/widgets/message_box_prompt.h"
+#include "ini_file.h"
+#include "main/editor_startup.h"
+#include "widgets/message_box_prompt.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "render/arrangement_painter.h"
+#include "arrangement_painter.h"
 
-#include "render/bulkhead_painter.h"
-#include "render/device_colours.h"
-#include "render/overlay_painter.h"
-#include "render/paint_context.h"
-#include "render/world_transform.h"
+#include "bulkhead_painter.h"
+#include "device_colours.h"
+#include "overlay_painter.h"
+#include "paint_context.h"
+#include "world_transform.h"
 #include "view/section_outline.h"
 
 namespace korain {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "app/configuration.h"
+#include "configuration.h"
 #include "model/arrangement.h"
 #include "section/section.h"
 #include "ship/ship_data.h"

@@ -1,4 +1,4 @@
-#include "render/bulkhead_painter.h"
+#include "bulkhead_painter.h"
 
 #include <QPainterPath>
 #include <cmath>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/arrangement.h"
-#include "render/paint_context.h"
+#include "paint_context.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "render/device_colours.h"
+#include "device_colours.h"
 
 namespace korain {
 namespace {

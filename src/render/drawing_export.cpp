@@ -1,4 +1,4 @@
-#include "render/drawing_export.h"
+#include "drawing_export.h"
 
 #include <QFile>
 #include <QImage>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "render/title_block_painter.h"
+#include "title_block_painter.h"
 
 namespace korain {
 namespace {

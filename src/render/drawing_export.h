@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "render/arrangement_painter.h"
+#include "arrangement_painter.h"
 #include "view/title_block.h"
 
 namespace korain {

@@ -1,9 +1,9 @@
-#include "render/drawing_style.h"
+#include "drawing_style.h"
 
 #include <QGuiApplication>
 #include <algorithm>
 
-#include "render/device_colours.h"
+#include "device_colours.h"
 
 namespace korain {
 namespace {

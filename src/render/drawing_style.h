@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QPen>
 
-#include "app/configuration.h"
+#include "configuration.h"
 
 namespace korain {
 

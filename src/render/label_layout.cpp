@@ -1,4 +1,4 @@
-#include "render/label_layout.h"
+#include "label_layout.h"
 
 #include <QFontMetricsF>
 #include <array>

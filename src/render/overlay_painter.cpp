@@ -1,4 +1,4 @@
-#include "render/overlay_painter.h"
+#include "overlay_painter.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "render/paint_context.h"
+#include "paint_context.h"
 #include "view/section_outline.h"
 #include "view/world_window.h"
 

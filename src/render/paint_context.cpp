@@ -1,4 +1,4 @@
-#include "render/paint_context.h"
+#include "paint_context.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,8 +8,8 @@
 #include <QTransform>
 
 #include "geometry/plane.h"
-#include "render/drawing_style.h"
-#include "render/label_layout.h"
+#include "drawing_style.h"
+#include "label_layout.h"
 #include "view/display_options.h"
 
 namespace korain {

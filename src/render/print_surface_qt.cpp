@@ -1,4 +1,4 @@
-#include "render/print_surface_qt.h"
+#include "print_surface_qt.h"
 
 #include <QPageLayout>
 #include <QPen>

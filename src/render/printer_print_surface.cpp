@@ -1,4 +1,4 @@
-#include "render/printer_print_surface.h"
+#include "printer_print_surface.h"
 
 namespace korain {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QPrinter>
 
-#include "render/print_surface_qt.h"
+#include "print_surface_qt.h"
 
 namespace korain {
 

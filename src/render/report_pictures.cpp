@@ -1,4 +1,4 @@
-#include "render/report_pictures.h"
+#include "report_pictures.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -2,8 +2,8 @@
 // drawing of each bulkhead beside its tables.
 #pragma once
 
-#include "render/arrangement_painter.h"
-#include "render/print_surface_qt.h"
+#include "arrangement_painter.h"
+#include "print_surface_qt.h"
 
 namespace korain {
 

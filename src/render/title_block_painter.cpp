@@ -1,4 +1,4 @@
-#include "render/title_block_painter.h"
+#include "title_block_painter.h"
 
 #include <QFontMetricsF>
 #include <QPen>

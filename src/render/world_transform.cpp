@@ -1,4 +1,4 @@
-#include "render/world_transform.h"
+#include "world_transform.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/prompt.h"
-#include "app/session.h"
+#include "prompt.h"
+#include "session.h"
 
 namespace korain {
 

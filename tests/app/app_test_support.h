@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompt.h"
+#include "prompt.h"
 
 namespace korain::testing {
 

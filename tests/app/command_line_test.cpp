@@ -1,5 +1,5 @@
 // The command line: switches, quoted and unquoted arguments, the block number.
-#include "app/command_line.h"
+#include "command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The records of "Tessaly.ini": defaults, fall-backs of the folders, round trips, damaged files.
-#include "app/configuration.h"
+#include "configuration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Values of the configuration file: lenient parsing, odd values, and where the file lives.
-#include "app/ini_file.h"
+#include "ini_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // One level of undo, the unsaved mark and the question before leaving.
-#include "app/session.h"
+#include "session.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Start-up decisions: library versions, the database, its ".old" copy, the arrangement block.
-#include "app/startup.h"
+#include "startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The menu and tool states for the model as it stands, and the panel code rules.
-#include "app/view_state.h"
+#include "view_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The drawing of an arrangement, probed pixel by pixel at known world points: which element lands
 // where, in which colour, and what never shows.
-#include "render/arrangement_painter.h"
+#include "arrangement_painter.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include "checks/legend.h"
 #include "checks/palette.h"
 #include "model/codes.h"
-#include "render/world_transform.h"
+#include "world_transform.h"
 
 namespace korain::testing {
 namespace {

@@ -1,5 +1,5 @@
 // Colours on devices of few colours: only the system's own colours are replaced.
-#include "render/device_colours.h"
+#include "device_colours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The drawing written to files: each format by its extension, in any case, and refusals that
 // leave nothing behind.
-#include "render/drawing_export.h"
+#include "drawing_export.h"
 
 #include <gtest/gtest.h>
 

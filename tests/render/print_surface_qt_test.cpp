@@ -1,5 +1,5 @@
 // The report's Qt surfaces: the preview's page pictures, a PDF document, and a printer.
-#include "render/print_surface_qt.h"
+#include "print_surface_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "print/page_flow.h"
 #include "print/print_headings.h"
 #include "print/print_text.h"
-#include "render/printer_print_surface.h"
+#include "printer_print_surface.h"
 
 namespace korain::testing {
 namespace {

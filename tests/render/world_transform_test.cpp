@@ -1,5 +1,5 @@
 // World metres onto the device: one scale for both axes, z up, centred.
-#include "render/world_transform.h"
+#include "world_transform.h"
 
 #include <gtest/gtest.h>
 

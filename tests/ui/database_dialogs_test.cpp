@@ -10,9 +10,9 @@
 
 #include "text/format_message.h"
 #include "text/string_table.h"
-#include "ui/dialogs/fm_new_zel.h"
-#include "ui/dialogs/fm_save_as.h"
-#include "ui/dialogs/fm_sel_sec.h"
+#include "dialogs/fm_new_zel.h"
+#include "dialogs/fm_save_as.h"
+#include "dialogs/fm_sel_sec.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {

@@ -1,6 +1,6 @@
 // The bulkhead panel driven as a user does: adding and removing bulkheads, the
 // lists and what each change refreshes, the stools and their default tops.
-#include "ui/panels/fm_bh.h"
+#include "panels/fm_bh.h"
 
 #include <QCheckBox>
 #include <QComboBox>

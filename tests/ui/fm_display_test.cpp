@@ -1,5 +1,5 @@
 // The display panel: each box shows and sets its own bit of the display word.
-#include "ui/panels/fm_display.h"
+#include "panels/fm_display.h"
 
 #include <QCheckBox>
 

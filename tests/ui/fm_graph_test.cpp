@@ -1,6 +1,6 @@
 // The drawing window on the example arrangement: zoom and scroll bars, the
 // texts under the cursor, picking, the zoom tool and the export.
-#include "ui/drawing/fm_graph.h"
+#include "drawing/fm_graph.h"
 
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/view_state.h"
+#include "view_state.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {

@@ -1,6 +1,6 @@
 // The main data dialog: Ok writes the header as one change, Cancel changes
 // nothing, and the ship type and the run's mode decide what can be reached.
-#include "ui/dialogs/fm_main_data.h"
+#include "dialogs/fm_main_data.h"
 
 #include <QComboBox>
 #include <QLabel>

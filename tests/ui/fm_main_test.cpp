@@ -1,6 +1,6 @@
 // The editor as a user drives it: the example database opened in the main
 // window, edits through the panels, undo, the file commands and their questions.
-#include "ui/main/fm_main.h"
+#include "main/fm_main.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -11,8 +11,8 @@
 
 #include "io/block_copy.h"
 #include "ship/ship_data_reader.h"
-#include "ui/drawing/fm_graph.h"
-#include "ui/main/editor_startup.h"
+#include "drawing/fm_graph.h"
+#include "main/editor_startup.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {

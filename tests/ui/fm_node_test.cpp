@@ -1,6 +1,6 @@
 // The node panel driven as a user does: stepping through the contour, typing
 // coordinates, choosing the curve type, and the Add, Insert and Delete commands.
-#include "ui/panels/fm_node.h"
+#include "panels/fm_node.h"
 
 #include <QGroupBox>
 #include <QLabel>

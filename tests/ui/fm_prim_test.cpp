@@ -1,6 +1,6 @@
 // The primary members panel driven as a user does: the list stays sorted
 // (vertical members first) and the panel follows the member it shows.
-#include "ui/panels/fm_prim.h"
+#include "panels/fm_prim.h"
 
 #include <QLabel>
 

@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "ui/main/about_box.h"
-#include "ui/main/fm_load.h"
-#include "ui/main/toolbar_icons.h"
+#include "main/about_box.h"
+#include "main/fm_load.h"
+#include "main/toolbar_icons.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {

@@ -11,11 +11,11 @@
 #include <memory>
 #include <string>
 
-#include "app/session_loading.h"
+#include "session_loading.h"
 #include "app_test_support.h"
-#include "ui/editor.h"
-#include "ui/panels/panel.h"
-#include "ui/widgets/number_field.h"
+#include "editor.h"
+#include "panels/panel.h"
+#include "widgets/number_field.h"
 
 namespace korain::testing {
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/block_list_filler.h"
+#include "dialogs/block_list_filler.h"
 
 #include "io/block_list.h"
 #include "io/text_file.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "io/block_framing.h"
-#include "ui/editor.h"
+#include "editor.h"
 
 namespace korain {
 

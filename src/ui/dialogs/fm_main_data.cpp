@@ -1,6 +1,6 @@
 // The main data dialog: filled from the arrangement's header when it opens,
 // written back as one change on Ok.
-#include "ui/dialogs/fm_main_data.h"
+#include "dialogs/fm_main_data.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,10 +10,10 @@
 #include <cmath>
 #include <limits>
 
-#include "app/session_loading.h"
+#include "session_loading.h"
 #include "ship/ship_queries.h"
 #include "text/string_table.h"
-#include "ui/widgets/ok_cancel.h"
+#include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {

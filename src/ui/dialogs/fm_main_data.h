@@ -8,9 +8,9 @@
 #include <QTabWidget>
 #include <array>
 
-#include "ui/editor.h"
-#include "ui/widgets/commit_field.h"
-#include "ui/widgets/number_field.h"
+#include "editor.h"
+#include "widgets/commit_field.h"
+#include "widgets/number_field.h"
 
 namespace korain {
 

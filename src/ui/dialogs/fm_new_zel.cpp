@@ -1,4 +1,4 @@
-#include "ui/dialogs/fm_new_zel.h"
+#include "dialogs/fm_new_zel.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/widgets/ok_cancel.h"
+#include "widgets/ok_cancel.h"
 
 namespace korain {
 

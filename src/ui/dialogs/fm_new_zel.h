@@ -3,8 +3,8 @@
 
 #include <QDialog>
 
-#include "ui/editor.h"
-#include "ui/widgets/number_field.h"
+#include "editor.h"
+#include "widgets/number_field.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/fm_save_as.h"
+#include "dialogs/fm_save_as.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include "text/format_message.h"
 #include "text/string_table.h"
 #include "text/text_utils.h"
-#include "ui/dialogs/block_list_filler.h"
-#include "ui/widgets/ok_cancel.h"
+#include "dialogs/block_list_filler.h"
+#include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {

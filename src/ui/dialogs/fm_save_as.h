@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <string>
 
-#include "ui/editor.h"
+#include "editor.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/fm_sel_sec.h"
+#include "dialogs/fm_sel_sec.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -9,9 +9,9 @@
 #include "section/section_reader.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
-#include "ui/dialogs/block_list_filler.h"
-#include "ui/widgets/ok_cancel.h"
-#include "ui/widgets/wait_cursor.h"
+#include "dialogs/block_list_filler.h"
+#include "widgets/ok_cancel.h"
+#include "widgets/wait_cursor.h"
 
 namespace korain {
 namespace {

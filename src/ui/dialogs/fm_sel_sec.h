@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <optional>
 
-#include "ui/dialogs/section_preview.h"
-#include "ui/editor.h"
+#include "dialogs/section_preview.h"
+#include "editor.h"
 
 namespace korain {
 

@@ -1,9 +1,9 @@
-#include "ui/dialogs/section_preview.h"
+#include "dialogs/section_preview.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "render/arrangement_painter.h"
+#include "arrangement_painter.h"
 #include "view/display_options.h"
 #include "view/world_window.h"
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "app/configuration.h"
+#include "configuration.h"
 #include "section/section.h"
 #include "ship/ship_data.h"
 

@@ -1,6 +1,6 @@
 // The drawing window: framing, zoom, scroll bars, the texts under the cursor,
 // picking and the export of the drawing.
-#include "ui/drawing/fm_graph.h"
+#include "drawing/fm_graph.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -10,13 +10,13 @@
 #include <optional>
 #include <string>
 
-#include "app/view_state.h"
+#include "view_state.h"
 #include "geometry/picking.h"
-#include "render/drawing_export.h"
+#include "drawing_export.h"
 #include "text/format_message.h"
 #include "text/number_format.h"
-#include "ui/main/toolbar_icons.h"
-#include "ui/widgets/wait_cursor.h"
+#include "main/toolbar_icons.h"
+#include "widgets/wait_cursor.h"
 
 namespace korain {
 namespace {

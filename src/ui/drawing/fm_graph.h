@@ -9,8 +9,8 @@
 #include <QWidget>
 
 #include "geometry/picking.h"
-#include "ui/drawing/section_surface.h"
-#include "ui/editor.h"
+#include "drawing/section_surface.h"
+#include "editor.h"
 #include "view/world_window.h"
 
 namespace korain {

@@ -1,10 +1,10 @@
 // The drawing surface of the drawing window.
-#include "ui/drawing/section_surface.h"
+#include "drawing/section_surface.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "render/world_transform.h"
+#include "world_transform.h"
 
 namespace korain {
 

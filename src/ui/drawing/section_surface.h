@@ -6,8 +6,8 @@
 #include <QTransform>
 #include <QWidget>
 
-#include "app/session.h"
-#include "render/arrangement_painter.h"
+#include "session.h"
+#include "arrangement_painter.h"
 #include "view/world_window.h"
 
 namespace korain {

@@ -1,5 +1,5 @@
 // The about box: what program this is, which version and rules, and on what terms.
-#include "ui/main/about_box.h"
+#include "main/about_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 #include "model/versions.h"
 #include "text/text_utils.h"
-#include "ui/main/toolbar_icons.h"
+#include "main/toolbar_icons.h"
 
 namespace korain {
 namespace {

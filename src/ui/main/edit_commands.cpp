@@ -1,9 +1,9 @@
 // The main window's editing and view commands: undo, add, delete and insert on
 // the current panel, the object tools, zoom and the bulkhead steps.
-#include "ui/dialogs/fm_main_data.h"
-#include "ui/drawing/fm_graph.h"
-#include "ui/main/fm_main.h"
-#include "ui/main/panel_area.h"
+#include "dialogs/fm_main_data.h"
+#include "drawing/fm_graph.h"
+#include "main/fm_main.h"
+#include "main/panel_area.h"
 
 namespace korain {
 

@@ -1,10 +1,10 @@
-#include "ui/main/editor_startup.h"
+#include "main/editor_startup.h"
 
 #include <QApplication>
 
-#include "app/session_loading.h"
-#include "app/view_state.h"
-#include "ui/main/fm_load.h"
+#include "session_loading.h"
+#include "view_state.h"
+#include "main/fm_load.h"
 
 namespace korain {
 namespace {

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "app/command_line.h"
-#include "app/prompt.h"
-#include "app/session.h"
-#include "ui/main/fm_main.h"
+#include "command_line.h"
+#include "prompt.h"
+#include "session.h"
+#include "main/fm_main.h"
 
 namespace korain {
 

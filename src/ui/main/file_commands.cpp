@@ -2,8 +2,8 @@
 // question before unsaved changes are left.
 #include <QApplication>
 
-#include "app/session_loading.h"
-#include "app/write_context_now.h"
+#include "session_loading.h"
+#include "write_context_now.h"
 #include "io/block_copy.h"
 #include "io/database_save.h"
 #include "io/durable_file.h"
@@ -12,13 +12,13 @@
 #include "text/format_message.h"
 #include "text/string_table.h"
 #include "text/text_utils.h"
-#include "ui/dialogs/fm_main_data.h"
-#include "ui/dialogs/fm_new_zel.h"
-#include "ui/dialogs/fm_save_as.h"
-#include "ui/dialogs/fm_sel_sec.h"
-#include "ui/drawing/fm_graph.h"
-#include "ui/main/fm_main.h"
-#include "ui/widgets/wait_cursor.h"
+#include "dialogs/fm_main_data.h"
+#include "dialogs/fm_new_zel.h"
+#include "dialogs/fm_save_as.h"
+#include "dialogs/fm_sel_sec.h"
+#include "drawing/fm_graph.h"
+#include "main/fm_main.h"
+#include "widgets/wait_cursor.h"
 
 namespace korain {
 namespace {

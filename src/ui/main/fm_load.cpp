@@ -1,5 +1,5 @@
 // The splash form: product picture, title, version and the warnings of an experimental build.
-#include "ui/main/fm_load.h"
+#include "main/fm_load.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "text/text_utils.h"
-#include "ui/main/toolbar_icons.h"
+#include "main/toolbar_icons.h"
 
 namespace korain {
 namespace {

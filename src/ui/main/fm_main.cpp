@@ -1,13 +1,13 @@
-#include "ui/main/fm_main.h"
+#include "main/fm_main.h"
 
 #include <QCloseEvent>
 #include <QSplitter>
 #include <QStatusBar>
 
 #include "text/format_message.h"
-#include "ui/drawing/fm_graph.h"
-#include "ui/main/about_box.h"
-#include "ui/main/panel_area.h"
+#include "drawing/fm_graph.h"
+#include "main/about_box.h"
+#include "main/panel_area.h"
 
 namespace korain {
 

@@ -8,9 +8,9 @@
 #include <QMainWindow>
 #include <optional>
 
-#include "app/view_state.h"
-#include "ui/editor.h"
-#include "ui/main/main_actions.h"
+#include "view_state.h"
+#include "editor.h"
+#include "main/main_actions.h"
 
 namespace korain {
 

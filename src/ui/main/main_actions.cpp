@@ -1,8 +1,8 @@
-#include "ui/main/main_actions.h"
+#include "main/main_actions.h"
 
 #include <QMenuBar>
 
-#include "ui/main/toolbar_icons.h"
+#include "main/toolbar_icons.h"
 
 namespace korain {
 namespace {

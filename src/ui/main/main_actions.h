@@ -9,7 +9,7 @@
 #include <QToolBar>
 #include <array>
 
-#include "app/view_state.h"
+#include "view_state.h"
 
 namespace korain {
 

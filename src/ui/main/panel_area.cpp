@@ -1,12 +1,12 @@
-#include "ui/main/panel_area.h"
+#include "main/panel_area.h"
 
 #include <QVBoxLayout>
 
-#include "app/view_state.h"
-#include "ui/panels/fm_bh.h"
-#include "ui/panels/fm_display.h"
-#include "ui/panels/fm_node.h"
-#include "ui/panels/fm_prim.h"
+#include "view_state.h"
+#include "panels/fm_bh.h"
+#include "panels/fm_display.h"
+#include "panels/fm_node.h"
+#include "panels/fm_prim.h"
 
 namespace korain {
 namespace {

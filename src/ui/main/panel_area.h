@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <map>
 
-#include "ui/editor.h"
-#include "ui/panels/fm_cb_panel.h"
-#include "ui/panels/panel.h"
+#include "editor.h"
+#include "panels/fm_cb_panel.h"
+#include "panels/panel.h"
 
 namespace korain {
 

@@ -1,5 +1,5 @@
 // The editor's pictures, rendered from SVG by hand so that they need no icon-engine plugin.
-#include "ui/main/toolbar_icons.h"
+#include "main/toolbar_icons.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The bulkhead panel: its controls, how they are filled from the current
 // bulkhead and how each change goes back into it.
-#include "ui/panels/fm_bh.h"
+#include "panels/fm_bh.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/view_state.h"
+#include "view_state.h"
 #include "model/codes.h"
 #include "ship/ship_queries.h"
 

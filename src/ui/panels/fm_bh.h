@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <array>
 
-#include "ui/panels/panel.h"
-#include "ui/widgets/commit_field.h"
-#include "ui/widgets/number_field.h"
+#include "panels/panel.h"
+#include "widgets/commit_field.h"
+#include "widgets/number_field.h"
 
 namespace korain {
 

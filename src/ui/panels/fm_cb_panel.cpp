@@ -1,8 +1,8 @@
-#include "ui/panels/fm_cb_panel.h"
+#include "panels/fm_cb_panel.h"
 
 #include <QHBoxLayout>
 
-#include "app/view_state.h"
+#include "view_state.h"
 
 namespace korain {
 

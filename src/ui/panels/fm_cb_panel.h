@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/editor.h"
+#include "editor.h"
 
 namespace korain {
 

@@ -1,10 +1,10 @@
 // The display panel: one box per element the drawing can always show, each
 // tied to a bit of the display word.
-#include "ui/panels/fm_display.h"
+#include "panels/fm_display.h"
 
 #include <QLabel>
 
-#include "app/view_state.h"
+#include "view_state.h"
 #include "view/display_options.h"
 
 namespace korain {

@@ -4,7 +4,7 @@
 #include <QCheckBox>
 #include <array>
 
-#include "ui/panels/panel.h"
+#include "panels/panel.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/panels/fm_node.h"
+#include "panels/fm_node.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,8 +9,8 @@
 #include "model/codes.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
-#include "ui/main/toolbar_icons.h"
-#include "ui/panels/step_buttons.h"
+#include "main/toolbar_icons.h"
+#include "panels/step_buttons.h"
 #include "view/world_window.h"
 
 namespace korain {

@@ -10,8 +10,8 @@
 #include <array>
 
 #include "edit/node_edits.h"
-#include "ui/panels/panel.h"
-#include "ui/widgets/number_field.h"
+#include "panels/panel.h"
+#include "widgets/number_field.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/panels/fm_prim.h"
+#include "panels/fm_prim.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include "edit/member_edits.h"
 #include "model/codes.h"
 #include "text/format_message.h"
-#include "ui/panels/step_buttons.h"
+#include "panels/step_buttons.h"
 
 namespace korain {
 

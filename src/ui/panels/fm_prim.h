@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <array>
 
-#include "ui/panels/panel.h"
-#include "ui/widgets/number_field.h"
+#include "panels/panel.h"
+#include "widgets/number_field.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/panels/panel.h"
+#include "panels/panel.h"
 
 namespace korain {
 

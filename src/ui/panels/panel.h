@@ -10,7 +10,7 @@
 #include <string>
 
 #include "model/arrangement.h"
-#include "ui/editor.h"
+#include "editor.h"
 
 namespace korain {
 

@@ -1,6 +1,6 @@
-#include "ui/panels/step_buttons.h"
+#include "panels/step_buttons.h"
 
-#include "ui/main/toolbar_icons.h"
+#include "main/toolbar_icons.h"
 
 namespace korain {
 

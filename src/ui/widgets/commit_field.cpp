@@ -1,4 +1,4 @@
-#include "ui/widgets/commit_field.h"
+#include "widgets/commit_field.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/message_box_prompt.h"
+#include "widgets/message_box_prompt.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/prompt.h"
+#include "prompt.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/number_field.h"
+#include "widgets/number_field.h"
 
 #include <QDoubleValidator>
 #include <QLocale>

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "ui/widgets/commit_field.h"
+#include "widgets/commit_field.h"
 
 namespace korain {
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/ok_cancel.h"
+#include "widgets/ok_cancel.h"
 
 namespace korain {
 
