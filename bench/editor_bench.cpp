@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "session_loading.h"
 #include "bench_support.h"
-#include "sample_arrangement.h"
 #include "main/editor_startup.h"
 #include "main/fm_main.h"
+#include "sample_arrangement.h"
+#include "session_loading.h"
 #include "widgets/number_field.h"
 
 namespace {
@@ -21,7 +21,7 @@ constexpr char kExample[] = KORAIN_EXAMPLES "/bulk_carrier.ko2";
 // Benchmarks ask nothing: every question is answered No.
 struct SilentPrompt : korain::Prompt {
   void showMessage(const std::string&) override {}
-  korain::Answer ask(const std::string&, bool) override { return korain::Answer::No; }
+  korain::Answer ask(const std::string&, korain::Choices) override { return korain::Answer::No; }
   std::optional<std::string> askFileName(const korain::FileQuestion&) override {
     return std::nullopt;
   }
@@ -35,7 +35,7 @@ void editNode(benchmark::State& state, const korain::Arrangement* replacement) {
   if (!korain::openArrangement(session, 1).found()) throw std::runtime_error("no example");
   if (replacement) session.arrangement() = *replacement;
   session.arrangement().CurBulkhead = 1;
-  session.display().PanelCode = 2;
+  session.display().CurrentPanel = korain::PanelCode::Nodes;
   SilentPrompt prompt;
   korain::FM_Main window(session, prompt);
   window.resize(1600, 1000);

@@ -65,8 +65,8 @@ void findObjectMiss(benchmark::State& state) {
                                   korain::kPickStiffenerSpans | korain::kPickStrakes;
   for (auto _ : state) {
     korain::PickTarget target;
-    benchmark::DoNotOptimize(
-        korain::findObject(arrangement, {12.05, 4.05}, 0.001, everything, 1, target));
+    benchmark::DoNotOptimize(korain::findObject(arrangement, {12.05, 4.05}, 0.001, everything,
+                                                korain::PanelCode::Bulkhead, target));
   }
 }
 

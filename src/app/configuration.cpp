@@ -16,7 +16,6 @@ using config_id::kBasePath;
 using config_id::kCircleRadius;
 using config_id::kColourSection;
 using config_id::kDataPath;
-using config_id::kDefaultFontName;
 using config_id::kExportPath;
 using config_id::kIdentificationSection;
 using config_id::kLastDatabase;
@@ -26,7 +25,6 @@ using config_id::kPathSection;
 using config_id::kPrinterSection;
 using config_id::kScreenSection;
 using config_id::kSecondPath;
-using config_id::kUnknownValue;
 using config_id::kZoomFactor;
 
 // The family's installation keeps this file in its base folder; a base folder
@@ -138,7 +136,7 @@ ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& 
 
 DisplayConfig defaultDisplayConfig() {
   DisplayConfig config;
-  config.FontName = korainString(kDefaultFontName);
+  config.FontName = korainString(text_id::kDefaultFontName);
   return config;
 }
 
@@ -202,7 +200,7 @@ ConfigWriteResult writeIdentificationConfig(const std::string& iniPath,
 }
 
 std::string shownValue(const std::string& value) {
-  return trimmed(value).empty() ? korainString(kUnknownValue) : value;
+  return trimmed(value).empty() ? korainString(text_id::kUnknown) : value;
 }
 
 ZelWriteContext zelWriteContext(const IdentificationConfig& config) {

@@ -28,8 +28,6 @@ inline constexpr Long kMouseTolerance = 406;
 inline constexpr Long kZoomFactor = 430;
 inline constexpr Long kExportPath = 431;
 
-inline constexpr Long kDefaultFontName = 107;  // a text, not a key
-inline constexpr Long kUnknownValue = 125;     // shown for an empty identification value
 }  // namespace config_id
 
 // Folders and general preferences (section 300), with the database being edited.

@@ -8,6 +8,9 @@ namespace korain {
 
 enum class Answer { Yes, No, Cancel };
 
+// The buttons a question offers.
+enum class Choices { YesNo, YesNoCancel };
+
 // A file prompt. The filter is in the family's form, pairs of description and
 // patterns separated by "|" ("Ship database (*.ko2)|*.ko2"); the default
 // extension (without its dot) is added to a name typed without one.
@@ -30,9 +33,9 @@ class Prompt {
   // A message the user acknowledges with OK.
   virtual void showMessage(const std::string& text) = 0;
 
-  // A question with a question icon, answered Yes, No or, when `withCancel`,
+  // A question with a question icon, answered Yes, No or, with Yes/No/Cancel,
   // Cancel (closing the box cancels, or says No without a Cancel button).
-  virtual Answer ask(const std::string& text, bool withCancel) = 0;
+  virtual Answer ask(const std::string& text, Choices choices) = 0;
 
   // Asks for a file name; nothing when the user cancels.
   virtual std::optional<std::string> askFileName(const FileQuestion& question) = 0;

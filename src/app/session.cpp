@@ -5,11 +5,7 @@
 #include "text/string_table.h"
 
 namespace korain {
-namespace {
-
-constexpr Long kSaveChangesQuestion = 909;
-
-}  // namespace
+namespace {}  // namespace
 
 void Session::recordUndo(const std::string& label) {
   geometry_.valid = false;
@@ -44,7 +40,8 @@ std::string Session::caption(const std::string& applicationTitle) const {
 SaveDecision Session::confirmSaveChanges(Prompt& prompt, const std::function<bool()>& save) {
   if (!hasUnsavedChanges()) return SaveDecision::Proceed;
   const Answer answer =
-      prompt.ask(formatMessage(korainString(kSaveChangesQuestion), {arrangement_.Name}), true);
+      prompt.ask(formatMessage(korainString(text_id::kSaveChangesQuestion), {arrangement_.Name}),
+                 Choices::YesNoCancel);
   if (answer == Answer::Cancel) return SaveDecision::Cancel;
   if (answer == Answer::Yes && !save()) return SaveDecision::Cancel;
   markClean();

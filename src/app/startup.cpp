@@ -12,9 +12,6 @@
 namespace korain {
 namespace {
 
-constexpr Long kLibraryVersionMessage = 1052;
-constexpr Long kDatabaseMissingMessage = 1019;
-constexpr Long kDatabaseFilter = 103;
 constexpr std::string_view kSelectDatabaseTitle = "Select database";
 constexpr std::string_view kDatabaseExtension = "ko2";
 constexpr std::string_view kStartupCopyExtension = "old";
@@ -86,7 +83,7 @@ StartupResult checkLibraryVersions(const LibraryVersionSource& source) {
     if (!found.error.empty()) found.version = 0;
     if (found.error.empty() && meetsRule(found.version, rule)) continue;
     return StartupResult::stop(formatMessage(
-        korainString(kLibraryVersionMessage),
+        korainString(text_id::kLibraryVersionMessage),
         {rule.name, versionText(found.version), versionText(static_cast<double>(rule.accepted)),
          found.error + kMessageLineBreak}));
   }
@@ -106,10 +103,10 @@ StartupResult chooseDatabase(const CommandLine& commandLine, PathConfig& paths, 
   }
   if (fileExists(paths.DatabasePath)) return StartupResult::goOn();
 
-  prompt.showMessage(formatMessage(korainString(kDatabaseMissingMessage)));
+  prompt.showMessage(formatMessage(korainString(text_id::kDatabaseNotFoundMessage)));
   const std::optional<std::string> chosen =
       prompt.askFileName({.title = std::string(kSelectDatabaseTitle),
-                          .filter = korainString(kDatabaseFilter),
+                          .filter = korainString(text_id::kDatabaseFilter),
                           .defaultExtension = std::string(kDatabaseExtension),
                           .initialName = {},
                           .save = false});

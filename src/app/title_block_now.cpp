@@ -11,7 +11,7 @@ TitleBlockInput titleBlockInputNow(Integer shownObjectKind) {
   const QDate today = QDate::currentDate();
   TitleBlockInput input;
   input.Version = kProgramVersion;
-  input.Date = dateText({today.year(), today.month(), today.day()}, false);
+  input.Date = dateText({today.year(), today.month(), today.day()});
   input.ShownObjectKind = shownObjectKind;
   input.LoginName = loginName();
   input.ComputerName = computerName();

@@ -14,11 +14,6 @@ const Bulkhead* currentBulkhead(const Arrangement& arrangement) {
              : nullptr;
 }
 
-bool isCheckPanel(Integer code) {
-  return code == panel_code::kPlatingChecks || code == panel_code::kStiffenerChecks ||
-         code == panel_code::kChecks;
-}
-
 std::array<bool, kObjectToolCount> objectTools(const Arrangement& arrangement) {
   std::array<bool, kObjectToolCount> tools{};
   tools[0] = true;
@@ -33,19 +28,28 @@ std::array<bool, kObjectToolCount> objectTools(const Arrangement& arrangement) {
 
 }  // namespace
 
-std::string panelKindText(Integer code) { return std::string(objectKindText(code).value_or("")); }
+std::string panelKindText(PanelCode code) {
+  return std::string(objectKindText(static_cast<Long>(code)).value_or(""));
+}
 
-bool showsBulkheadSelector(Integer code) {
-  return code >= panel_code::kBulkhead && code <= panel_code::kCompartments;
+PanelCode panelOfObjectTool(int tool) { return static_cast<PanelCode>(tool + 1); }
+
+int objectToolOf(PanelCode code) {
+  const int tool = static_cast<int>(code) - 1;
+  return tool >= 0 && tool < kObjectToolCount ? tool : -1;
+}
+
+bool showsBulkheadSelector(PanelCode code) {
+  return code >= PanelCode::Bulkhead && code <= PanelCode::Compartments;
 }
 
 bool adjustStiffenerPanel(Session& session) {
-  Integer& code = session.display().PanelCode;
-  if (code != panel_code::kOrdinaryStiffeners && code != panel_code::kCorrugation) return false;
+  PanelCode& code = session.display().CurrentPanel;
+  if (code != PanelCode::OrdinaryStiffeners && code != PanelCode::Corrugation) return false;
   const Bulkhead* bulkhead = currentBulkhead(session.arrangement());
   if (bulkhead == nullptr) return false;
-  const Integer wanted =
-      bulkhead->Typ == kCorrugatedType ? panel_code::kCorrugation : panel_code::kOrdinaryStiffeners;
+  const PanelCode wanted =
+      bulkhead->Typ == kCorrugatedType ? PanelCode::Corrugation : PanelCode::OrdinaryStiffeners;
   if (code == wanted) return false;
   code = wanted;
   return true;
@@ -53,7 +57,7 @@ bool adjustStiffenerPanel(Session& session) {
 
 MenuState menuState(const Session& session, const PanelOffer& panel) {
   const Arrangement& arrangement = session.arrangement();
-  const Integer code = session.display().PanelCode;
+  const PanelCode code = session.display().CurrentPanel;
   const std::string kind = panelKindText(code);
   MenuState state;
   state.mainDataComplete = mainDataComplete(session.ship());
@@ -64,11 +68,8 @@ MenuState menuState(const Session& session, const PanelOffer& panel) {
   state.addText = "Add " + kind;
   state.deleteText = "Delete " + kind;
   state.insertText = "&Insert " + kind;
-  if (code != panel_code::kDisplay && !isCheckPanel(code) && code >= 1 &&
-      code <= kObjectToolCount) {
-    state.pressedObjectTool = code - 1;
-  }
-  state.previousNextBulkhead = arrangement.Bulkheads.count() > 1 && code != panel_code::kDisplay;
+  state.pressedObjectTool = objectToolOf(code);
+  state.previousNextBulkhead = arrangement.Bulkheads.count() > 1 && code != PanelCode::Display;
   state.objectTools = objectTools(arrangement);
   return state;
 }

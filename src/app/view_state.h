@@ -10,30 +10,20 @@
 
 namespace korain {
 
-// Panel codes of the panel area.
-namespace panel_code {
-inline constexpr Integer kDisplay = 0;
-inline constexpr Integer kBulkhead = 1;
-inline constexpr Integer kNodes = 2;
-inline constexpr Integer kPrimaryMembers = 3;
-inline constexpr Integer kOrdinaryStiffeners = 4;
-inline constexpr Integer kCorrugation = 5;
-inline constexpr Integer kStrakeBands = 6;
-inline constexpr Integer kCompartments = 7;
-inline constexpr Integer kPlatingChecks = 10;
-inline constexpr Integer kStiffenerChecks = 11;
-inline constexpr Integer kChecks = 12;
-}  // namespace panel_code
-
 inline constexpr int kObjectToolCount = 7;
+
+// Object tool i (0 to 6) shows the object panel of code i + 1.
+PanelCode panelOfObjectTool(int tool);
+// The object tool of an object panel's code; -1 for the other panels.
+int objectToolOf(PanelCode code);
 
 // The kind of object a panel code edits, as titles and the Add and Delete
 // commands name it; empty for the check panels and unknown codes.
-std::string panelKindText(Integer code);
+std::string panelKindText(PanelCode code);
 
 // Whether the panel of a code edits objects of one bulkhead, and so shows the
 // bulkhead selector above it.
-bool showsBulkheadSelector(Integer code);
+bool showsBulkheadSelector(PanelCode code);
 
 // Ordinary stiffeners and corrugation share one object tool: on the stiffener
 // or corrugation panel the code follows the current bulkhead's type. True

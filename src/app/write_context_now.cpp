@@ -10,7 +10,7 @@ ZelWriteContext zelWriteContextNow(const IdentificationConfig& config) {
   ZelWriteContext context = zelWriteContext(config);
   const QDateTime now = QDateTime::currentDateTime();
   const QDate today = now.date();
-  context.date = dateText({today.year(), today.month(), today.day()}, false);
+  context.date = dateText({today.year(), today.month(), today.day()});
   context.time = now.time().toString("HH:mm:ss").toStdString();
   return context;
 }

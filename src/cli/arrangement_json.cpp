@@ -172,8 +172,8 @@ class ArrangementJson {
 
 }  // namespace
 
-Json arrangementJson(const Arrangement& arrangement, bool withComputed) {
-  return ArrangementJson(withComputed).arrangement(arrangement);
+Json arrangementJson(const Arrangement& arrangement, ComputedFields computed) {
+  return ArrangementJson(computed == ComputedFields::Included).arrangement(arrangement);
 }
 
 }  // namespace korain

@@ -10,8 +10,9 @@ namespace korain {
 // Every field that the ZEL block stores and reads back, named as in the model
 // (the members Scant and Corr appear under their record names Scantling and
 // Corrugation: C++ lets no member share the name of its type); lists become
-// arrays. Selection fields are left out; with `withComputed` the computed
-// geometry of each object that has some follows under the key "computed".
-nlohmann::ordered_json arrangementJson(const Arrangement& arrangement, bool withComputed);
+// arrays. Selection fields are left out; the computed geometry of each object
+// that has some may follow under the key "computed".
+enum class ComputedFields { Omitted, Included };
+nlohmann::ordered_json arrangementJson(const Arrangement& arrangement, ComputedFields computed);
 
 }  // namespace korain

@@ -58,7 +58,7 @@ int listCommand(const std::string& database, const CommandStreams& streams) {
 int dumpCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams) {
   ComputedArrangement computed;
   if (!readComputedArrangement(database, blockNumber, computed, streams.err)) return kExitFailed;
-  streams.out << arrangementJson(computed.arrangement, true)
+  streams.out << arrangementJson(computed.arrangement, ComputedFields::Included)
                      .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
               << '\n';
   return kExitOk;

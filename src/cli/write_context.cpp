@@ -34,7 +34,7 @@ ZelWriteContext currentWriteContext() {
   return {.program = kProgramVersion,
           .user = environment("USER"),
           .site = machineName(),
-          .date = dateText({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, false),
+          .date = dateText({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}),
           .time = time,
           .identification = {}};
 }

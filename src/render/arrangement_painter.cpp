@@ -4,8 +4,8 @@
 #include "device_colours.h"
 #include "overlay_painter.h"
 #include "paint_context.h"
-#include "world_transform.h"
 #include "view/section_outline.h"
+#include "world_transform.h"
 
 namespace korain {
 
@@ -24,15 +24,17 @@ void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow
                                               : shipFrame(scene.arrangement, scene.ship));
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
-    paintStrakes(context, bulkheads.at(i), i == scene.arrangement.CurBulkhead);
+    paintStrakes(context, bulkheads.at(i), emphasisOf(i == scene.arrangement.CurBulkhead));
   }
   if (scene.options.shows(display_bit::kAxis)) paintAxes(context, window);
   // The current bulkhead last, so that it lies on top of the others.
   for (int i = 1; i <= bulkheads.count(); ++i) {
-    if (i != scene.arrangement.CurBulkhead) paintBulkheadLines(context, bulkheads.at(i), false);
+    if (i != scene.arrangement.CurBulkhead) {
+      paintBulkheadLines(context, bulkheads.at(i), Emphasis::Normal);
+    }
   }
   if (bulkheads.inBounds(scene.arrangement.CurBulkhead)) {
-    paintBulkheadLines(context, bulkheads.at(scene.arrangement.CurBulkhead), true);
+    paintBulkheadLines(context, bulkheads.at(scene.arrangement.CurBulkhead), Emphasis::Current);
   }
   if (scene.options.CheckMode != kNoCheck) paintLegend(context, device);
   painter.restore();

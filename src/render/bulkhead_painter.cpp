@@ -14,8 +14,8 @@ namespace {
 
 using namespace display_bit;
 
-bool panelShows(const PaintContext& context, ObjectKind kind) {
-  return context.options.PanelCode == static_cast<Integer>(kind);
+bool panelShows(const PaintContext& context, PanelCode panel) {
+  return context.options.CurrentPanel == panel;
 }
 
 bool checking(const PaintContext& context) { return context.options.CheckMode != kNoCheck; }
@@ -103,16 +103,19 @@ void paintCorrugation(PaintContext& context, const Bulkhead& bulkhead) {
 void paintMembers(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
     const bool chosen =
-        current && panelShows(context, ObjectKind::PrimaryMember) && j == bulkhead.CurPrim;
-    context.painter.setPen(context.style.memberPen(chosen));
+        current && panelShows(context, PanelCode::PrimaryMembers) && j == bulkhead.CurPrim;
+    context.painter.setPen(context.style.memberPen(emphasisOf(chosen)));
     paintSegment(context, primarySegment(bulkhead.PrimaryMembers.at(j)));
   }
 }
 
+enum class StiffenerEnd { Start, End };
+
 // A bracket as a small triangle on the stiffener's end, its leg along the
 // stiffener as long as the bracket.
 void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryStiffener& stiffener,
-                  Long stfHV, bool atStart) {
+                  Long stfHV, StiffenerEnd at) {
+  const bool atStart = at == StiffenerEnd::Start;
   if (!bracket.Enabled || !(bracket.Length > 0) || !stiffener.Extremities.isDimensioned()) return;
   const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
   const double inward = atStart ? bracket.Length : -bracket.Length;
@@ -126,12 +129,12 @@ void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryS
                                    : PlanePoint{end, stiffener.Position + leg};
   const QColor colour = checking(context) ? context.paletteColour(bracket.ColourIndex) : QColor();
   context.painter.setPen(colour.isValid() ? context.style.colouredSpanPen(colour)
-                                          : context.style.stiffenerPen(false));
+                                          : context.style.stiffenerPen(Emphasis::Normal));
   context.painter.drawPolyline(QPolygonF{context.map(along), context.map(foot), context.map(tip)});
 }
 
 void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool current) {
-  const bool panel = current && panelShows(context, ObjectKind::OrdinaryStiffener);
+  const bool panel = current && panelShows(context, PanelCode::OrdinaryStiffeners);
   for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
     const bool chosen = panel && stiffener.Selected;
     for (int s = 1; s <= stiffener.Spans.count(); ++s) {
@@ -139,17 +142,18 @@ void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool curre
       if (!secondarySegment(stiffener, bulkhead.stfHV, s, segment)) continue;
       const QColor colour =
           checking(context) ? context.paletteColour(stiffener.Spans.at(s).ColourIndex) : QColor();
-      context.painter.setPen(colour.isValid() && !chosen ? context.style.colouredSpanPen(colour)
-                                                         : context.style.stiffenerPen(chosen));
+      context.painter.setPen(colour.isValid() && !chosen
+                                 ? context.style.colouredSpanPen(colour)
+                                 : context.style.stiffenerPen(emphasisOf(chosen)));
       paintSegment(context, segment);
     }
-    paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, true);
-    paintBracket(context, stiffener.Brackets.at(2), stiffener, bulkhead.stfHV, false);
+    paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, StiffenerEnd::Start);
+    paintBracket(context, stiffener.Brackets.at(2), stiffener, bulkhead.stfHV, StiffenerEnd::End);
   }
 }
 
 void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
-  const bool panel = current && panelShows(context, ObjectKind::Node);
+  const bool panel = current && panelShows(context, PanelCode::Nodes);
   const double radius = context.style.nodeRadius();
   const bool numbers = context.options.shows(kNodeNumbers);
   const bool marks = context.options.shows(kNodes) || panel;
@@ -159,9 +163,8 @@ void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
     if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
     const bool chosen = panel && k == bulkhead.CurNode;
     if (marks || chosen) {
-      context.painter.setPen(context.style.nodePen(chosen));
-      context.painter.setBrush(chosen ? context.style.contourPen(true).color()
-                                      : context.style.nodeFill());
+      context.painter.setPen(context.style.nodePen(emphasisOf(chosen)));
+      context.painter.setBrush(chosen ? context.style.currentColour() : context.style.nodeFill());
       context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius,
                                   chosen ? radius * 1.6 : radius);
       context.painter.setBrush(Qt::NoBrush);
@@ -169,7 +172,7 @@ void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
     if (numbers) {
       context.painter.setPen(context.style.labelColour());
       context.labels.place(QString::number(k), context.style.font(LabelKind::Node), at, radius,
-                           false);
+                           WhenCrowded::LeaveOut);
     }
   }
 }
@@ -178,21 +181,21 @@ void paintName(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   if (bulkhead.Name.empty() || !bulkhead.Nodes.isDimensioned()) return;
   const QPointF top = context.map((bulkhead.YMin + bulkhead.YMax) / 2.0, bulkhead.ZMax);
   if (!std::isfinite(top.x()) || !std::isfinite(top.y())) return;
-  context.painter.setPen(current ? context.style.contourPen(true).color()
-                                 : context.style.labelColour());
+  context.painter.setPen(current ? context.style.currentColour() : context.style.labelColour());
   const QFont font = context.style.font(LabelKind::BulkheadName);
   const QFontMetricsF metrics(font);
   context.labels.place(
       QString::fromStdString(bulkhead.Name), font,
       QPointF(top.x() - metrics.horizontalAdvance(QString::fromStdString(bulkhead.Name)) / 2,
               top.y()),
-      context.style.nodeRadius(), true);
+      context.style.nodeRadius(), WhenCrowded::DrawAnyway);
 }
 
 }  // namespace
 
-void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
-  const bool panel = current && panelShows(context, ObjectKind::StrakeBand);
+void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis) {
+  const bool current = emphasis == Emphasis::Current;
+  const bool panel = current && panelShows(context, PanelCode::StrakeBands);
   const bool coloured = checking(context);
   if (!context.options.shows(kStrakes) && !panel && !coloured) return;
   for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
@@ -204,22 +207,23 @@ void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, bool current)
   }
 }
 
-void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, bool current) {
+void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis) {
+  const bool current = emphasis == Emphasis::Current;
   if (context.options.shows(kCorrugation) ||
-      (current && panelShows(context, ObjectKind::Corrugation))) {
+      (current && panelShows(context, PanelCode::Corrugation))) {
     paintCorrugation(context, bulkhead);
   }
   if (context.options.shows(kStiffeners) || checking(context) ||
-      (current && panelShows(context, ObjectKind::OrdinaryStiffener))) {
+      (current && panelShows(context, PanelCode::OrdinaryStiffeners))) {
     paintStiffeners(context, bulkhead, current);
   }
   if (context.options.shows(kPrimaryMembers) ||
-      (current && panelShows(context, ObjectKind::PrimaryMember))) {
+      (current && panelShows(context, PanelCode::PrimaryMembers))) {
     paintMembers(context, bulkhead, current);
   }
   if (context.options.shows(kStools)) paintStools(context, bulkhead);
-  context.painter.setPen(context.style.contourPen(current));
-  drawWorldPolyline(context, contourPolygon(bulkhead), false);
+  context.painter.setPen(context.style.contourPen(emphasis));
+  drawWorldPolyline(context, contourPolygon(bulkhead));
   // The name first: it is the one label that is always shown.
   paintName(context, bulkhead, current);
   paintNodes(context, bulkhead, current);

@@ -8,9 +8,9 @@
 namespace korain {
 
 // The plating layer (strakes) of a bulkhead, drawn first so that lines lie on it.
-void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, bool current);
+void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis);
 
 // Everything else of the bulkhead, and its labels.
-void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, bool current);
+void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis);
 
 }  // namespace korain

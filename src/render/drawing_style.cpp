@@ -38,21 +38,24 @@ QPen DrawingStyle::pen(const QColor& colour, double points, Qt::PenStyle style) 
 }
 
 QPen DrawingStyle::hullPen() const { return pen(kHull, 0.9); }
-QPen DrawingStyle::contourPen(bool current) const {
-  return pen(current ? kCurrent : kContour, current ? 2.4 : 1.8);
+QPen DrawingStyle::contourPen(Emphasis emphasis) const {
+  return emphasis == Emphasis::Current ? pen(kCurrent, 2.4) : pen(kContour, 1.8);
 }
 QPen DrawingStyle::stoolPen() const { return pen(kStool, 1.2); }
-QPen DrawingStyle::memberPen(bool current) const {
-  return pen(current ? kCurrent : kMember, current ? 2.6 : 2.0);
+QPen DrawingStyle::memberPen(Emphasis emphasis) const {
+  return emphasis == Emphasis::Current ? pen(kCurrent, 2.6) : pen(kMember, 2.0);
 }
-QPen DrawingStyle::stiffenerPen(bool current) const {
-  return pen(current ? kCurrent : kStiffener, current ? 1.5 : 0.8);
+QPen DrawingStyle::stiffenerPen(Emphasis emphasis) const {
+  return emphasis == Emphasis::Current ? pen(kCurrent, 1.5) : pen(kStiffener, 0.8);
 }
 QPen DrawingStyle::colouredSpanPen(const QColor& colour) const { return pen(colour, 2.2); }
 QPen DrawingStyle::strakeEdgePen() const { return pen(QColor(120, 130, 145), 0.5, Qt::DotLine); }
 QPen DrawingStyle::corrugationPen() const { return pen(kCorrugation, 0.8, Qt::DashLine); }
 QPen DrawingStyle::axisPen() const { return pen(kAxis, 0.7, Qt::DashDotLine); }
-QPen DrawingStyle::nodePen(bool current) const { return pen(current ? kCurrent : kContour, 0.8); }
+QPen DrawingStyle::nodePen(Emphasis emphasis) const {
+  return pen(emphasis == Emphasis::Current ? kCurrent : kContour, 0.8);
+}
+QColor DrawingStyle::currentColour() const { return shown(kCurrent); }
 QColor DrawingStyle::nodeFill() const { return shown(Qt::white); }
 QColor DrawingStyle::strakeFill() const { return shown(QColor(235, 240, 247)); }
 QColor DrawingStyle::currentStrakeFill() const { return shown(QColor(190, 215, 245)); }

@@ -9,6 +9,10 @@
 
 namespace korain {
 
+// Whether a line belongs to the current object, which is drawn stronger.
+enum class Emphasis { Normal, Current };
+inline Emphasis emphasisOf(bool current) { return current ? Emphasis::Current : Emphasis::Normal; }
+
 // The four kinds of label, each with its size in the display settings.
 enum class LabelKind { BulkheadName, Node, Stiffener, AxisAndStrake };
 
@@ -21,15 +25,17 @@ class DrawingStyle {
   DrawingStyle(const DisplayConfig& labels, double pixelsPerPoint, long deviceColours = 1L << 24);
 
   QPen hullPen() const;
-  QPen contourPen(bool current) const;
+  QPen contourPen(Emphasis emphasis) const;
   QPen stoolPen() const;
-  QPen memberPen(bool current) const;
-  QPen stiffenerPen(bool current) const;
+  QPen memberPen(Emphasis emphasis) const;
+  QPen stiffenerPen(Emphasis emphasis) const;
   QPen colouredSpanPen(const QColor& colour) const;
   QPen strakeEdgePen() const;
   QPen corrugationPen() const;
   QPen axisPen() const;
-  QPen nodePen(bool current) const;
+  QPen nodePen(Emphasis emphasis) const;
+  // The colour of the current object's lines, marks and name.
+  QColor currentColour() const;
   QColor nodeFill() const;
   QColor strakeFill() const;
   QColor currentStrakeFill() const;

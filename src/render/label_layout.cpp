@@ -6,7 +6,7 @@
 namespace korain {
 
 bool LabelLayout::place(const QString& text, const QFont& font, QPointF anchor, double gap,
-                        bool always) {
+                        WhenCrowded crowded) {
   const QFontMetricsF metrics(font);
   const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
   const std::array<QPointF, 4> corners{
@@ -20,7 +20,7 @@ bool LabelLayout::place(const QString& text, const QFont& font, QPointF anchor, 
     draw(text, font, box);
     return true;
   }
-  if (!always) return false;
+  if (crowded == WhenCrowded::LeaveOut) return false;
   draw(text, font, QRectF(corners[0], size));
   return true;
 }

@@ -10,15 +10,19 @@
 
 namespace korain {
 
+// What becomes of a label that finds no free place.
+enum class WhenCrowded { LeaveOut, DrawAnyway };
+
 class LabelLayout {
  public:
   explicit LabelLayout(QPainter& painter) : painter_(painter) {}
 
   // Draws the text near the anchor (device coordinates): right and above, else
   // right and below, left and above, left and below, the first place that
-  // overlaps no label drawn before. With `always` the first place is used even
-  // when every place overlaps; otherwise the label is left out. True when drawn.
-  bool place(const QString& text, const QFont& font, QPointF anchor, double gap, bool always);
+  // overlaps no label drawn before. When every place overlaps, the label is
+  // left out or drawn at the first place, as `crowded` says. True when drawn.
+  bool place(const QString& text, const QFont& font, QPointF anchor, double gap,
+             WhenCrowded crowded);
 
   // Draws the text centred on the point when it overlaps no label; true when drawn.
   bool placeCentred(const QString& text, const QFont& font, QPointF centre);

@@ -31,7 +31,7 @@ void paintTicks(PaintContext& context, bool alongBase, double from, double to, d
     context.painter.drawLine(at, end);
     if (i % 5 != 0 || i == 0) continue;
     context.painter.setPen(context.style.labelColour());
-    context.labels.place(QString::number(value), font, end, tick / 2, false);
+    context.labels.place(QString::number(value), font, end, tick / 2, WhenCrowded::LeaveOut);
   }
 }
 
@@ -39,7 +39,7 @@ void paintTicks(PaintContext& context, bool alongBase, double from, double to, d
 
 void paintHull(PaintContext& context, const std::vector<Polyline>& outlines) {
   context.painter.setPen(context.style.hullPen());
-  for (const Polyline& line : outlines) drawWorldPolyline(context, line, false);
+  for (const Polyline& line : outlines) drawWorldPolyline(context, line);
 }
 
 void paintAxes(PaintContext& context, const WorldWindow& window) {

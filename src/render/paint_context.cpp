@@ -12,7 +12,7 @@ QColor PaintContext::paletteColour(Long index) const {
   return QColor::fromRgb(static_cast<QRgb>(rgb) | 0xFF000000U);
 }
 
-void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points, bool closed) {
+void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points) {
   QPolygonF run;
   auto flush = [&] {
     if (run.size() >= 2) drawDevicePolyline(context.painter, run);
@@ -24,9 +24,6 @@ void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& poi
       continue;
     }
     run << context.map(p);
-  }
-  if (closed && run.size() >= 3 && run.size() == static_cast<qsizetype>(points.size())) {
-    run << run.first();
   }
   flush();
 }

@@ -7,8 +7,8 @@
 #include <QPolygonF>
 #include <QTransform>
 
-#include "geometry/plane.h"
 #include "drawing_style.h"
+#include "geometry/plane.h"
 #include "label_layout.h"
 #include "view/display_options.h"
 
@@ -29,7 +29,7 @@ struct PaintContext {
 };
 
 // Draws a polyline of world points; points that are not numbers break it.
-void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points, bool closed);
+void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points);
 
 // Draws a polyline of device points with the painter's pen, in time linear in
 // its length even when it crosses itself many times.

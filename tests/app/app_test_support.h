@@ -18,10 +18,11 @@ namespace korain::testing {
 // records what it was shown.
 struct ScriptedPrompt : Prompt {
   void showMessage(const std::string& text) override { messages.push_back(text); }
-  Answer ask(const std::string& text, bool withCancel) override {
+  Answer ask(const std::string& text, Choices choices) override {
     messages.push_back(text);
-    const Answer answer =
-        answers.empty() ? (withCancel ? Answer::Cancel : Answer::No) : answers.front();
+    const Answer answer = answers.empty()
+                              ? (choices == Choices::YesNoCancel ? Answer::Cancel : Answer::No)
+                              : answers.front();
     if (!answers.empty()) answers.pop_front();
     return answer;
   }

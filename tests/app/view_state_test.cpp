@@ -8,7 +8,7 @@
 namespace korain::testing {
 namespace {
 
-Session sessionWith(int bulkheads, Long currentType, int currentNodes, Integer panelCode) {
+Session sessionWith(int bulkheads, Long currentType, int currentNodes, PanelCode panel) {
   Session session;
   session.ship().L = 180;
   session.ship().B = 30;
@@ -21,7 +21,7 @@ Session sessionWith(int bulkheads, Long currentType, int currentNodes, Integer p
     current.Typ = currentType;
     current.Nodes.resize(currentNodes);
   }
-  session.display().PanelCode = panelCode;
+  session.display().CurrentPanel = panel;
   return session;
 }
 
@@ -42,14 +42,15 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
       {"corrugated bulkhead", 2, 2, 4, {true, true, true, false, true, true, true}},
   };
   for (const Case& c : cases) {
-    const MenuState state = menuState(sessionWith(c.bulkheads, c.type, c.nodes, 1), {});
+    const MenuState state =
+        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead), {});
     EXPECT_EQ(state.objectTools, c.tools) << c.what;
   }
 }
 
 TEST(MenuState, IncompleteMainDataDisablesTheObjectTools) {
   for (Single ShipData::*dimension : {&ShipData::L, &ShipData::B, &ShipData::D, &ShipData::CB}) {
-    Session session = sessionWith(2, 0, 4, 1);
+    Session session = sessionWith(2, 0, 4, PanelCode::Bulkhead);
     EXPECT_TRUE(menuState(session, {}).mainDataComplete);
     session.ship().*dimension = 0;
     EXPECT_FALSE(menuState(session, {}).mainDataComplete);
@@ -58,47 +59,54 @@ TEST(MenuState, IncompleteMainDataDisablesTheObjectTools) {
 
 TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
   struct Case {
-    Integer code;
+    PanelCode code;
     int bulkheads;
     const char* add;
     int pressed;
     bool steps;
   };
   const Case cases[] = {
-      {0, 3, "Add Bulkhead Arrangement", -1, false},
-      {1, 3, "Add Bulkhead", 0, true},
-      {1, 1, "Add Bulkhead", 0, false},
-      {2, 3, "Add Node", 1, true},
-      {3, 3, "Add Primary supporting members", 2, true},
-      {10, 3, "Add ", -1, true},
-      {11, 3, "Add ", -1, true},
+      {PanelCode::Display, 3, "Add Bulkhead Arrangement", -1, false},
+      {PanelCode::Bulkhead, 3, "Add Bulkhead", 0, true},
+      {PanelCode::Bulkhead, 1, "Add Bulkhead", 0, false},
+      {PanelCode::Nodes, 3, "Add Node", 1, true},
+      {PanelCode::PrimaryMembers, 3, "Add Primary supporting members", 2, true},
+      {PanelCode::PlatingChecks, 3, "Add ", -1, true},
+      {PanelCode::StiffenerChecks, 3, "Add ", -1, true},
   };
   for (const Case& c : cases) {
     const MenuState state =
         menuState(sessionWith(c.bulkheads, 0, 4, c.code),
                   {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false});
-    EXPECT_EQ(state.addText, c.add) << c.code;
-    EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3)) << c.code;
-    EXPECT_EQ(state.pressedObjectTool, c.pressed) << c.code;
-    EXPECT_EQ(state.previousNextBulkhead, c.steps) << c.code << " " << c.bulkheads;
+    EXPECT_EQ(state.addText, c.add) << static_cast<int>(c.code);
+    EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3))
+        << static_cast<int>(c.code);
+    EXPECT_EQ(state.pressedObjectTool, c.pressed) << static_cast<int>(c.code);
+    EXPECT_EQ(state.previousNextBulkhead, c.steps)
+        << static_cast<int>(c.code) << " " << c.bulkheads;
     EXPECT_TRUE(state.canAdd && !state.canRemove && !state.canInsert);
   }
 }
 
 TEST(PanelCodes, StiffenerAndCorrugationShareATool) {
   struct Case {
-    Integer code;
+    PanelCode code;
     Long type;
-    Integer after;
+    PanelCode after;
     bool changed;
   };
-  for (const Case& c : {Case{4, 2, 5, true}, Case{5, 0, 4, true}, Case{4, 1, 4, false},
-                        Case{5, 2, 5, false}, Case{3, 2, 3, false}}) {
+  constexpr PanelCode kStiffeners = PanelCode::OrdinaryStiffeners;
+  constexpr PanelCode kCorrugation = PanelCode::Corrugation;
+  constexpr PanelCode kMembers = PanelCode::PrimaryMembers;
+  for (const Case& c :
+       {Case{kStiffeners, 2, kCorrugation, true}, Case{kCorrugation, 0, kStiffeners, true},
+        Case{kStiffeners, 1, kStiffeners, false}, Case{kCorrugation, 2, kCorrugation, false},
+        Case{kMembers, 2, kMembers, false}}) {
     Session session = sessionWith(2, c.type, 4, c.code);
-    EXPECT_EQ(adjustStiffenerPanel(session), c.changed) << c.code;
-    EXPECT_EQ(session.display().PanelCode, c.after) << c.code;
+    EXPECT_EQ(adjustStiffenerPanel(session), c.changed) << static_cast<int>(c.code);
+    EXPECT_EQ(session.display().CurrentPanel, c.after) << static_cast<int>(c.code);
   }
-  Session outside = sessionWith(2, 2, 4, 4);
+  Session outside = sessionWith(2, 2, 4, PanelCode::OrdinaryStiffeners);
   outside.arrangement().CurBulkhead = 3;  // beyond the list: nothing to follow
   EXPECT_FALSE(adjustStiffenerPanel(outside));
 }
@@ -108,8 +116,11 @@ TEST(PanelCodes, SelectorWrapsAround) {
   EXPECT_EQ(wrappedPosition(0, 3, -1), 2);
   EXPECT_EQ(wrappedPosition(1, 3, 1), 2);
   EXPECT_EQ(wrappedPosition(0, 0, 1), -1);
-  EXPECT_TRUE(showsBulkheadSelector(1) && showsBulkheadSelector(7));
-  EXPECT_FALSE(showsBulkheadSelector(0) || showsBulkheadSelector(10) || showsBulkheadSelector(8));
+  EXPECT_TRUE(showsBulkheadSelector(PanelCode::Bulkhead) &&
+              showsBulkheadSelector(PanelCode::Compartments));
+  EXPECT_FALSE(showsBulkheadSelector(PanelCode::Display) ||
+               showsBulkheadSelector(PanelCode::PlatingChecks) ||
+               showsBulkheadSelector(static_cast<PanelCode>(8)));
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < 4; ++i) {
     korain::PickTarget target;
     korain::findObject(arrangement, {bytes.value(), bytes.value()}, 0.05, 0xFF,
-                       static_cast<korain::Integer>(bytes.count(7)), target);
+                       static_cast<korain::PanelCode>(bytes.count(7)), target);
   }
   return 0;
 }

@@ -35,10 +35,11 @@ void checkLimits(const korain::Section& s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   for (const korain::Integer block : {korain::Integer{1}, korain::Integer{2}}) {
-    for (const bool refuseZel : {false, true}) {
+    for (const korain::Arrangements arrangements :
+         {korain::Arrangements::ReadAsSections, korain::Arrangements::Refuse}) {
       korain::Section section;
       const korain::SectionReadResult result =
-          korain::readSectionFromBytes(bytes, "fuzz.ko2", block, section, refuseZel);
+          korain::readSectionFromBytes(bytes, "fuzz.ko2", block, section, arrangements);
       if (!result.found()) {
         check(result.version < 0);
         check(section == korain::Section{});

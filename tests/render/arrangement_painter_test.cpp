@@ -161,14 +161,14 @@ TEST(ArrangementPainter, StrakeFillFollowsTheStrakeBitAndTheCheckMode) {
 // A horizontal member at z 6, drawn with its display bit, or when the member panel shows the
 // current bulkhead's chosen member.
 TEST(ArrangementPainter, MembersShowWithTheirBitOrTheirPanel) {
-  constexpr auto kMembersPanel = static_cast<Integer>(ObjectKind::PrimaryMember);
-  constexpr auto kNodesPanel = static_cast<Integer>(ObjectKind::Node);
+  constexpr auto kMembersPanel = PanelCode::PrimaryMembers;
+  constexpr auto kNodesPanel = PanelCode::Nodes;
   const struct {
     Long word;
-    Integer panel;
+    PanelCode panel;
     QColor expected;
-  } cases[] = {{kPrimaryMembers, 0, kMemberColour},
-               {0, 0, kWhite},
+  } cases[] = {{kPrimaryMembers, PanelCode::Display, kMemberColour},
+               {0, PanelCode::Display, kWhite},
                {0, kMembersPanel, kCurrentColour},
                {kPrimaryMembers, kNodesPanel, kMemberColour}};
   for (const auto& c : cases) {
@@ -179,9 +179,10 @@ TEST(ArrangementPainter, MembersShowWithTheirBitOrTheirPanel) {
     canvas.compute();
     canvas.arrangement.CurBulkhead = 1;
     canvas.options.DisplayWord = c.word;
-    canvas.options.PanelCode = c.panel;
+    canvas.options.CurrentPanel = c.panel;
     canvas.paint();
-    SCOPED_TRACE(::testing::Message() << "word " << c.word << ", panel " << c.panel);
+    SCOPED_TRACE(::testing::Message()
+                 << "word " << c.word << ", panel " << static_cast<int>(c.panel));
     EXPECT_TRUE(canvas.shows(2.5, 6, c.expected) && canvas.shows(7.5, 6, c.expected));
   }
 }

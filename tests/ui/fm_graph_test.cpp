@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "view_state.h"
 #include "ui_test_support.h"
+#include "view_state.h"
 
 namespace korain::testing {
 namespace {
@@ -138,28 +138,28 @@ TEST_F(FmGraphTest, TheCursorShowsTheObjectAndTheCoordinatesUnderIt) {
 
 TEST_F(FmGraphTest, AClickOnANodeSelectsItOnlyOnTheNodePanel) {
   const struct {
-    Integer panel;
-    Integer expectedPanel;
+    PanelCode panel;
+    PanelCode expectedPanel;
     bool nodeBecomesCurrent;
-  } cases[] = {{panel_code::kNodes, panel_code::kNodes, true},
-               {panel_code::kBulkhead, panel_code::kBulkhead, false},
-               {panel_code::kDisplay, panel_code::kBulkhead, false}};
+  } cases[] = {{PanelCode::Nodes, PanelCode::Nodes, true},
+               {PanelCode::Bulkhead, PanelCode::Bulkhead, false},
+               {PanelCode::Display, PanelCode::Bulkhead, false}};
   for (const auto& c : cases) {
     session().arrangement().CurBulkhead = 0;
     bulkhead().CurNode = 1;
-    session().display().PanelCode = c.panel;
+    session().display().CurrentPanel = c.panel;
     const int refreshes = editor_.refreshAllCount;
     QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
-    EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead) << c.panel;
-    EXPECT_EQ(session().display().PanelCode, c.expectedPanel) << c.panel;
-    EXPECT_EQ(bulkhead().CurNode, c.nodeBecomesCurrent ? kNode : 1) << c.panel;
-    EXPECT_EQ(editor_.refreshAllCount, refreshes + 1) << c.panel;
+    EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead) << static_cast<int>(c.panel);
+    EXPECT_EQ(session().display().CurrentPanel, c.expectedPanel) << static_cast<int>(c.panel);
+    EXPECT_EQ(bulkhead().CurNode, c.nodeBecomesCurrent ? kNode : 1) << static_cast<int>(c.panel);
+    EXPECT_EQ(editor_.refreshAllCount, refreshes + 1) << static_cast<int>(c.panel);
   }
 }
 
 TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsInsteadOfPicking) {
   session().display().Tool = kZoomTool;
-  session().display().PanelCode = panel_code::kNodes;
+  session().display().CurrentPanel = PanelCode::Nodes;
   graph_->applyTool();
   EXPECT_NE(surface().cursor().shape(), Qt::ArrowCursor);
   bulkhead().CurNode = 1;

@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "io/block_copy.h"
-#include "ship/ship_data_reader.h"
 #include "drawing/fm_graph.h"
+#include "io/block_copy.h"
 #include "main/editor_startup.h"
+#include "ship/ship_data_reader.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -40,7 +40,7 @@ class MainWindow : public ::testing::Test {
     session_.run.applicationTitle = "Korain";
     openDatabase(session_, database_);
     ASSERT_TRUE(openArrangement(session_, 1).found());
-    session_.display().PanelCode = 1;
+    session_.display().CurrentPanel = PanelCode::Bulkhead;
     window_.show();
     window_.initialiseView();
   }
@@ -68,7 +68,7 @@ TEST_F(MainWindow, NodeEditIsRecomputedListedAndUndone) {
   EXPECT_EQ(arrangement().CurBulkhead, 1);
 
   pressTool(1);
-  EXPECT_EQ(session_.display().PanelCode, 2);
+  EXPECT_EQ(session_.display().CurrentPanel, PanelCode::Nodes);
   // Node 3 ends an arc; pulled far out the arc cannot exist and is reported.
   for (int i = 0; i < 2; ++i) control<QAbstractButton>(window_, "BT_Inode_1")->click();
   ASSERT_EQ(bulkhead().CurNode, 3);
@@ -260,7 +260,7 @@ TEST_F(MainWindow, BulkheadStepsWrapAroundAndUndoBringsTheSelectionBack) {
   EXPECT_EQ(control<CommitField>(window_, "FTX_Name")->text(), "New Bulkhead 2");
 
   pressTool(0);  // released: the display panel, no bulkhead steps
-  EXPECT_EQ(session_.display().PanelCode, 0);
+  EXPECT_EQ(session_.display().CurrentPanel, PanelCode::Display);
   EXPECT_FALSE(action("ME_NextPanel").isEnabled());
   EXPECT_EQ(action("SS_AddDel_0").text(), "Add Bulkhead Arrangement");
   EXPECT_FALSE(action("SS_AddDel_0").isEnabled());

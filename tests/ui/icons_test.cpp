@@ -80,8 +80,7 @@ TEST(SplashForm, WarnsExactlyForExperimentalBuilds) {
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(control<QLabel>(form, "LB_Title")->text(), "Korain JBP");
-    EXPECT_EQ(control<QLabel>(form, "LB_Version")->text().toStdString(),
-              versionText(version, false));
+    EXPECT_EQ(control<QLabel>(form, "LB_Version")->text().toStdString(), versionText(version));
     EXPECT_EQ(control<QLabel>(form, "LB_32bits")->text(), "32 bits");
     EXPECT_FALSE(control<QLabel>(form, "IM_Kora")->pixmap().isNull());
     for (const auto& [name, text] :
@@ -102,7 +101,7 @@ TEST(AboutBox, ShowsTitleVersionAndRulesAndCloses) {
   EXPECT_EQ(control<QLabel>(*box, "LB_Title")->text(), "Korain MIL");
   EXPECT_TRUE(control<QLabel>(*box, "LB_Version")
                   ->text()
-                  .endsWith(QString::fromStdString(versionText(kProgramVersion, false))));
+                  .endsWith(QString::fromStdString(versionText(kProgramVersion))));
   EXPECT_EQ(control<QLabel>(*box, "LB_Rules")->text(), "Rules edition: 2026");
   box->show();
   QTest::mouseClick(control<QPushButton>(*box, "BT_Close"), Qt::LeftButton);

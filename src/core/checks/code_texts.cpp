@@ -6,8 +6,6 @@
 namespace korain {
 namespace {
 
-constexpr Long kUnknownText = 125;
-
 Long profileTypeTextNumber(Long type) {
   using namespace profile_type;
   switch (type) {
@@ -28,7 +26,7 @@ Long profileTypeTextNumber(Long type) {
     case kUserDefined:
       return 299;
     default:
-      return kUnknownText;
+      return text_id::kUnknown;
   }
 }
 
@@ -52,7 +50,8 @@ Long nodeSegmentTextNumber(Long curveCode) {
 std::string profileTypeText(Long type) { return korainString(profileTypeTextNumber(type)); }
 
 std::string threeStateText(Long code) {
-  return korainString(code >= 0 && code <= 2 ? 325 + code : kUnknownText);
+  return korainString(code >= 0 && code <= 2 ? text_id::kFirstThreeStateText + code
+                                             : text_id::kUnknown);
 }
 
 std::string nodeSegmentText(Long curveCode) {

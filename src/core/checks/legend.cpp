@@ -16,23 +16,18 @@ namespace {
 
 using namespace check_mode;
 
-constexpr Long kBuildingLegend = 606;
-constexpr Long kBuildingThicknessLegend = 608;
-constexpr Long kBuildingMaterialLegend = 609;
 constexpr Long kThicknessFormat = text_id::kCoordinateFormat;  // thicknesses read like coordinates
-constexpr Long kMillimetres = 154;
-constexpr Long kMetres = 117;
 
 constexpr Long kNoBracketColour = 0;
 
 Long statusTextNumber(Long mode) {
   switch (mode) {
     case kMaterial:
-      return kBuildingMaterialLegend;
+      return text_id::kBuildingMaterialLegendStatus;
     case kThickness:
-      return kBuildingThicknessLegend;
+      return text_id::kBuildingThicknessLegendStatus;
     default:
-      return kBuildingLegend;
+      return text_id::kBuildingLegendStatus;
   }
 }
 
@@ -86,9 +81,9 @@ std::string entryText(Long mode, const CheckValue& value, const ShipData& ship) 
       return materialName(materialNumber(value), ship);
     case kThickness:
       return "  " + formatNumber(std::get<double>(value), korainString(kThicknessFormat)) +
-             korainString(kMillimetres);
+             korainString(text_id::kMillimetresUnit);
     case kSpanReduction:
-      return std::get<std::string>(value) + korainString(kMetres);
+      return std::get<std::string>(value) + korainString(text_id::kMetresUnit);
     case kBracketScantling:
       return bracketEntryText(std::get<std::string>(value));
     default:

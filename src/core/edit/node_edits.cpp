@@ -60,7 +60,7 @@ NodePlace findNewNodePlace(const Arrangement& arrangement, const Bulkhead& bulkh
   place.z = clamped(rounded(after.Z + step, 1), zMin, zMax);
   for (int attempt = 1;; ++attempt) {
     PickTarget target;
-    if (findObject(arrangement, {place.y, place.z}, pick.tolerance, pick.mask, pick.panelCode,
+    if (findObject(arrangement, {place.y, place.z}, pick.tolerance, pick.mask, pick.panel,
                    target) == PickCode::Nothing) {
       return place;
     }

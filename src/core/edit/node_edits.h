@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "model/arrangement.h"
+#include "model/codes.h"
 #include "view/world_window.h"
 
 namespace korain {
@@ -14,7 +15,7 @@ namespace korain {
 struct PickSettings {
   double tolerance = 0;
   Long mask = 0;
-  Integer panelCode = 0;
+  PanelCode panel = PanelCode::Display;
 };
 
 // Uniform numbers in [0, 1); the place search moves its candidate by them.

@@ -115,8 +115,9 @@ PickCode pickStrakes(const Bulkhead& bulkhead, PlanePoint point, Long mask, Pick
 }
 
 PickCode pickInBulkhead(const Bulkhead& bulkhead, PlanePoint point, double tolerance, Long mask,
-                        Integer panelCode, PickTarget& target) {
-  const bool strakePanel = panelCode == kStrakeBandsPanel;
+                        PanelCode panel, PickTarget& target) {
+  // On the strake bands panel strakes are picked first.
+  const bool strakePanel = panel == PanelCode::StrakeBands;
   PickCode code = pickContour(bulkhead, point, tolerance, mask, target);
   if (code == PickCode::Nothing && strakePanel && (mask & kPickStrakes) != 0) {
     code = pickStrakes(bulkhead, point, mask, target);
@@ -130,7 +131,7 @@ PickCode pickInBulkhead(const Bulkhead& bulkhead, PlanePoint point, double toler
 }  // namespace
 
 PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tolerance, Long mask,
-                    Integer panelCode, PickTarget& target) {
+                    PanelCode panel, PickTarget& target) {
   if (!arrangement.Bulkheads.isDimensioned()) return PickCode::Nothing;
   target = {};
   const int current =
@@ -140,7 +141,7 @@ PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tol
     if (i == 0 || (pass > 0 && i == current)) continue;
     PickTarget found;
     const PickCode code =
-        pickInBulkhead(arrangement.Bulkheads.at(i), point, tolerance, mask, panelCode, found);
+        pickInBulkhead(arrangement.Bulkheads.at(i), point, tolerance, mask, panel, found);
     if (code == PickCode::Nothing) continue;
     target = found;
     target.bulkhead = static_cast<Integer>(i);

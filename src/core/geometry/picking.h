@@ -3,6 +3,7 @@
 
 #include "geometry/plane.h"
 #include "model/arrangement.h"
+#include "model/codes.h"
 
 namespace korain {
 
@@ -11,9 +12,6 @@ inline constexpr Long kPickNodes = 2;
 inline constexpr Long kPickPrimaryMembers = 8;
 inline constexpr Long kPickStiffenerSpans = 16;
 inline constexpr Long kPickStrakes = 128;
-
-// The panel code of the strake bands panel, where strakes are picked first.
-inline constexpr Integer kStrakeBandsPanel = 6;
 
 enum class PickCode : Integer {
   Nothing = 0,
@@ -36,7 +34,7 @@ struct PickTarget {
 // bulkhead with a hit gives the result. With no bulkhead the target is left
 // as it was.
 PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tolerance, Long mask,
-                    Integer panelCode, PickTarget& target);
+                    PanelCode panel, PickTarget& target);
 
 // The point lies on an edge of the closed outline (within the tolerance) or
 // inside it.

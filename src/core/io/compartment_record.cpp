@@ -44,7 +44,8 @@ void readCompartmentName(std::string_view line, Compartment& compartment) {
   compartment.Name = std::string(trimmed(line.substr(0, line.find('\t'))));
 }
 
-void readCompartmentLine(int line, FieldReader& fields, Compartment& c, bool withAlternateLoading) {
+void readCompartmentLine(int line, FieldReader& fields, Compartment& c,
+                         AlternateLoading alternate) {
   switch (line) {
     case 3:
       fields.take(1, c.A);
@@ -60,7 +61,7 @@ void readCompartmentLine(int line, FieldReader& fields, Compartment& c, bool wit
       break;
     case 6:
       readTable(fields, 1, c.Table2);
-      if (withAlternateLoading) readTable(fields, 11, c.Table3);
+      if (alternate == AlternateLoading::Present) readTable(fields, 11, c.Table3);
       break;
     case 7:
       readFillingLevels(fields, c);
@@ -71,7 +72,7 @@ void readCompartmentLine(int line, FieldReader& fields, Compartment& c, bool wit
       fields.take(3, c.Flag5);
       fields.take(4, c.C);
       fields.take(5, c.D);
-      if (withAlternateLoading) fields.take(6, c.Flag6);
+      if (alternate == AlternateLoading::Present) fields.take(6, c.Flag6);
       break;
     default:  // lines 1 and 2 depend on the block; lines beyond 8 carry nothing yet
       break;

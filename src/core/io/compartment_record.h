@@ -14,8 +14,9 @@ void readCompartmentName(std::string_view line, Compartment& compartment);
 
 // Lines 3 to 8 of a record, already parsed into fields. Table3 and Flag6, the
 // values of the alternate-loading mode, are taken only when asked for.
+enum class AlternateLoading { Absent, Present };
 void readCompartmentLine(int line, FieldReader& fields, Compartment& compartment,
-                         bool withAlternateLoading);
+                         AlternateLoading alternate);
 
 // The part's banners, its line count and the titles of the record lines.
 void writeCompartmentPartHeader(BlockTextWriter& w);

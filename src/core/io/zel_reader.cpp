@@ -296,7 +296,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
       readCompartmentName(line_, c);
       for (int line = 2; line <= compartmentLines_; ++line) {
         if (!nextLine(end)) return end;
-        readCompartmentLine(line, fields_, c, true);
+        readCompartmentLine(line, fields_, c, AlternateLoading::Present);
       }
     }
   }

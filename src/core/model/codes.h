@@ -8,15 +8,21 @@
 
 namespace korain {
 
-enum class ObjectKind : Integer {
-  Arrangement = 0,
+// The panels of the editor. An object panel's code is the code of the kind of
+// object it edits (its kind text is objectKindText of the code); codes 8 and 9
+// are never used, and 10 to 12 show the rule checks.
+enum class PanelCode : Integer {
+  Display = 0,
   Bulkhead = 1,
-  Node = 2,
-  PrimaryMember = 3,
-  OrdinaryStiffener = 4,
+  Nodes = 2,
+  PrimaryMembers = 3,
+  OrdinaryStiffeners = 4,
   Corrugation = 5,
-  StrakeBand = 6,
-  Compartment = 7,
+  StrakeBands = 6,
+  Compartments = 7,
+  PlatingChecks = 10,
+  StiffenerChecks = 11,
+  Checks = 12,
 };
 
 inline constexpr Long kBulkheadSingleSkin = 0;

@@ -10,9 +10,9 @@ namespace {
 
 constexpr std::string_view kLeaderDot = " .";
 
-void printFrom(PrintSurface& surface, double x, std::string_view text, bool italic) {
+void printFrom(PrintSurface& surface, double x, std::string_view text, Slant slant) {
   PrintFont font = surface.font();
-  font.Italic = font.Italic || italic;
+  font.Italic = font.Italic || slant == Slant::Italic;
   const FontChange change(surface, font);
   surface.setX(x);
   surface.print(text);
@@ -28,33 +28,34 @@ void advanceY(PrintSurface& surface, double k) {
   surface.setY(surface.y() + surface.lineHeight() / k);
 }
 
-void printAt(PrintSurface& surface, int column, std::string_view text, bool italic) {
-  printFrom(surface, tabX(surface, column), text, italic);
+void printAt(PrintSurface& surface, int column, std::string_view text, Slant slant) {
+  printFrom(surface, tabX(surface, column), text, slant);
 }
 
 void printCentred(PrintSurface& surface, int column, std::string_view text) {
-  printFrom(surface, tabX(surface, column) - surface.textWidth(text) / 2, text, false);
+  printFrom(surface, tabX(surface, column) - surface.textWidth(text) / 2, text, Slant::AsFont);
 }
 
 void printRight(PrintSurface& surface, int column, std::string_view text) {
-  printFrom(surface, tabX(surface, column) - surface.textWidth(text), text, false);
+  printFrom(surface, tabX(surface, column) - surface.textWidth(text), text, Slant::AsFont);
 }
 
 void printNumber(PrintSurface& surface, int column, double value, std::string_view format,
-                 bool italic) {
+                 Slant slant) {
   const std::string text = formatNumber(value, format);
   const std::size_t point = text.find('.');
   const std::string_view beforePoint =
       point == std::string::npos ? std::string_view(text) : std::string_view(text).substr(0, point);
   // Measured in the font the number is printed in, italic included.
   PrintFont font = surface.font();
-  font.Italic = font.Italic || italic;
+  font.Italic = font.Italic || slant == Slant::Italic;
   const FontChange change(surface, font);
   surface.setX(tabX(surface, column) - surface.textWidth(beforePoint));
   surface.print(text);
 }
 
-void dotLeader(PrintSurface& surface, int column, std::string_view text, bool rightAligned) {
+void dotLeader(PrintSurface& surface, int column, std::string_view text, LeaderEnd end) {
+  const bool rightAligned = end == LeaderEnd::TextEndsAtColumn;
   const double dot = surface.textWidth(kLeaderDot);
   const double target = tabX(surface, column) - (rightAligned ? surface.textWidth(text) : 0);
   while (surface.x() + dot < target - 2 * dot) surface.print(kLeaderDot);
@@ -68,7 +69,7 @@ void dotLeader(PrintSurface& surface, int column, std::string_view text, bool ri
 void printLabelValue(PrintSurface& surface, int labelColumn, int valueColumn,
                      std::string_view label, double value, std::string_view format) {
   printAt(surface, labelColumn, label);
-  dotLeader(surface, valueColumn, "", false);
+  dotLeader(surface, valueColumn, "", LeaderEnd::TextAtColumn);
   printNumber(surface, valueColumn + 3, value, format);
 }
 

@@ -18,19 +18,23 @@ double tabX(const PrintSurface& surface, int column);
 // y moves down by one line height divided by k (up for a negative k).
 void advanceY(PrintSurface& surface, double k = 2);
 
-void printAt(PrintSurface& surface, int column, std::string_view text, bool italic = false);
+// Italic, or as the current font has it.
+enum class Slant { AsFont, Italic };
+
+void printAt(PrintSurface& surface, int column, std::string_view text, Slant slant = Slant::AsFont);
 void printCentred(PrintSurface& surface, int column, std::string_view text);
 void printRight(PrintSurface& surface, int column, std::string_view text);
 
 // The value formatted with the pattern (see formatNumber): its "." stands on
 // the column; a text without "." ends at the column.
 void printNumber(PrintSurface& surface, int column, double value,
-                 std::string_view format = kDefaultNumberFormat, bool italic = false);
+                 std::string_view format = kDefaultNumberFormat, Slant slant = Slant::AsFont);
 
 // Dots (" .") from the current x towards the text, stopping while more than
 // two dots' room is left before it; then the text at the column, or ending
-// at it when right-aligned. Nothing is dotted when x is already that close.
-void dotLeader(PrintSurface& surface, int column, std::string_view text, bool rightAligned);
+// at it. Nothing is dotted when x is already that close.
+enum class LeaderEnd { TextAtColumn, TextEndsAtColumn };
+void dotLeader(PrintSurface& surface, int column, std::string_view text, LeaderEnd end);
 
 // The label at its column, dots, and the value's "." three columns right of
 // the value column.

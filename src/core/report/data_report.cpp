@@ -60,8 +60,10 @@ void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arr
   if (items[kMain]) printMainData(report, request.EnteredSide);
   if (items[kDescription]) printBulkheadDescription(report);
   if (items[kNodes]) printNodes(report);
-  if (items[kMembers]) printPrimaryMembers(report, true);
-  if (items[kStiffeners]) printOrdinaryStiffeners(report, !items[kMembers]);
+  if (items[kMembers]) printPrimaryMembers(report, BulkheadDrawings::Included);
+  if (items[kStiffeners])  // The drawings come once: with the members when they are printed.
+    printOrdinaryStiffeners(
+        report, items[kMembers] ? BulkheadDrawings::Omitted : BulkheadDrawings::Included);
   if (items[kStrakes]) printStrakeBands(report);
   if (items[kCompartments]) printCompartments(report);
   if (items[kResonance]) {

@@ -33,7 +33,8 @@ void printStoolLevel(ReportContext& report, int column, bool enabled, Single z) 
 }
 
 void printBulkheadBanner(ReportContext& report, int number, const Bulkhead& bulkhead) {
-  printAt(report.surface, 1, "Bulk. " + std::to_string(number) + "  " + bulkhead.Name, true);
+  printAt(report.surface, 1, "Bulk. " + std::to_string(number) + "  " + bulkhead.Name,
+          Slant::Italic);
   report.surface.newLine();
 }
 
@@ -124,14 +125,14 @@ void printNodes(ReportContext& report) {
               "intersection " + std::to_string(n.Inter) + ", panel " + std::to_string(n.Ipan) +
                   ", node " + std::to_string(n.Inod) + ", position code " + std::to_string(n.PCod) +
                   (n.knu != 0 ? ", knuckle" : ", no knuckle"),
-              true);
+              Slant::Italic);
       report.surface.newLine();
     }
   }
   advanceY(report.surface, 1);
 }
 
-void printPrimaryMembers(ReportContext& report, bool withDrawings) {
+void printPrimaryMembers(ReportContext& report, BulkheadDrawings drawings) {
   if (isOutputHidden(report.surface)) return;
   const std::string title = "Primary supporting members";
   const Columns& c = kMemberColumns;
@@ -162,7 +163,7 @@ void printPrimaryMembers(ReportContext& report, bool withDrawings) {
       }
       report.surface.newLine();
     }
-    if (withDrawings) printBulkheadDrawing(report, i);
+    if (drawings == BulkheadDrawings::Included) printBulkheadDrawing(report, i);
   }
   advanceY(report.surface, 1);
 }

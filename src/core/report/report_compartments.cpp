@@ -57,7 +57,7 @@ void printList(ReportContext& report) {
     }
     report.surface.newLine();
     for (int side = 1; side <= 2; ++side) {
-      printAt(report.surface, side == 1 ? c[1] : c[3], b.Compartments.at(side).Name, true);
+      printAt(report.surface, side == 1 ? c[1] : c[3], b.Compartments.at(side).Name, Slant::Italic);
     }
     report.surface.newLine();
   }
@@ -77,12 +77,13 @@ void printDimensions(ReportContext& report, int side) {
                                     {c[8], "Zmin/BL"},
                                     {c[9], "Ztop/BL"}},
                                    {{c[4], "from APP"}, {c[5], "from APP"}}};
-  printSideTable(report, korainString(3637), c, head, side, [&](const Compartment& compartment) {
-    const int fields[] = {1, 3, 10, 19, 5, 6, 7, 8, 9};
-    for (std::size_t k = 0; k < std::size(fields); ++k) {
-      printValue(report, c[k + 1], compartment.Table1.at(fields[k]));
-    }
-  });
+  printSideTable(report, korainString(text_id::kDimensionsHeading), c, head, side,
+                 [&](const Compartment& compartment) {
+                   const int fields[] = {1, 3, 10, 19, 5, 6, 7, 8, 9};
+                   for (std::size_t k = 0; k < std::size(fields); ++k) {
+                     printValue(report, c[k + 1], compartment.Table1.at(fields[k]));
+                   }
+                 });
 }
 
 void printHighestPoints(ReportContext& report, int side) {
@@ -90,15 +91,17 @@ void printHighestPoints(ReportContext& report, int side) {
   std::vector<HeadLine> head{{{c[0], "Bulk."}}};
   for (int k = 1; k <= 8; ++k)
     head[0].push_back({c[static_cast<std::size_t>(k)], "Point " + std::to_string(k)});
-  printSideTable(report, korainString(3751), c, head, side, [&](const Compartment& compartment) {
-    if (compartment.UseRuleRoll) {
-      printAt(report.surface, c[1], korainString(3752));
-      return;
-    }
-    for (int k = 11; k <= 18; ++k) {
-      printValue(report, c[static_cast<std::size_t>(k - 10)], compartment.Table1.at(k));
-    }
-  });
+  printSideTable(report, korainString(text_id::kHighestPointsHeading), c, head, side,
+                 [&](const Compartment& compartment) {
+                   if (compartment.UseRuleRoll) {
+                     printAt(report.surface, c[1], korainString(text_id::kRuleValues));
+                     return;
+                   }
+                   for (int k = 11; k <= 18; ++k) {
+                     printValue(report, c[static_cast<std::size_t>(k - 10)],
+                                compartment.Table1.at(k));
+                   }
+                 });
 }
 
 void printLoads(ReportContext& report, int side) {
@@ -121,13 +124,15 @@ void printLoads(ReportContext& report, int side) {
        {c[7], "bulk"},
        {c[8], "angle"}},
       {{c[2], "m/BL"}, {c[3], "m/BL"}, {c[5], "bar"}, {c[6], "t"}, {c[8], "deg"}}};
-  printSideTable(report, korainString(3636), c, head, side, [&](const Compartment& compartment) {
-    printAt(report.surface, c[1], korainString(250 + compartment.N));
-    if (compartment.N <= 0) return;
-    for (int k = 1; k <= 7; ++k) {
-      printValue(report, c[static_cast<std::size_t>(k + 1)], compartment.Table2.at(k));
-    }
-  });
+  printSideTable(report, korainString(text_id::kLoadsHeading), c, head, side,
+                 [&](const Compartment& compartment) {
+                   printAt(report.surface, c[1], loadTypeText(compartment.N));
+                   if (compartment.N <= 0) return;
+                   for (int k = 1; k <= 7; ++k) {
+                     printValue(report, c[static_cast<std::size_t>(k + 1)],
+                                compartment.Table2.at(k));
+                   }
+                 });
 }
 
 void printPressureRequest(ReportContext& report, int side) {
@@ -211,7 +216,7 @@ void printCompartments(ReportContext& report) {
   printSide(report, 1);
   printSide(report, 2);
   ensureSpace(report.surface, report.setup, 4);
-  printSectionTitle(report.surface, korainString(3638));
+  printSectionTitle(report.surface, korainString(text_id::kEndOfCompartmentData));
   advanceY(report.surface, 1);
 }
 

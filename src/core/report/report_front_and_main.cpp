@@ -46,7 +46,7 @@ void printMainData(ReportContext& report, Long enteredSide) {
   PrintSurface& surface = report.surface;
   if (isOutputHidden(surface)) return;
   const Arrangement& a = report.arrangement;
-  const std::string metres = korainString(117);
+  const std::string metres = korainString(text_id::kMetresUnit);
   ensureSpace(surface, report.setup, 16);
   printTitleAndRule(report, "Bulkhead Arrangement", kMainColumns);
   printAt(surface, kMainColumns[0], "Bulkhead identification:");
@@ -68,7 +68,7 @@ void printMainData(ReportContext& report, Long enteredSide) {
   printLengthLine(report, "    Ztop/BL:", a.AftHopperZTop, metres);
   printAt(surface, kMainColumns[0], "Stool");
   surface.newLine();
-  printLengthLine(report, "    Volume:", a.StoolVolume, korainString(3744));
+  printLengthLine(report, "    Volume:", a.StoolVolume, korainString(text_id::kCubicMetresUnit));
   advanceY(surface, 1);
 }
 

@@ -11,9 +11,10 @@ void printFrontPage(ReportContext& report, const TitleBlock& titles);
 void printMainData(ReportContext& report, Long enteredSide);
 void printBulkheadDescription(ReportContext& report);
 void printNodes(ReportContext& report);
-// With `withDrawings`, each bulkhead's drawing follows its member table.
-void printPrimaryMembers(ReportContext& report, bool withDrawings);
-void printOrdinaryStiffeners(ReportContext& report, bool withDrawings);
+// With the drawings included, each bulkhead's drawing follows its member table.
+enum class BulkheadDrawings { Omitted, Included };
+void printPrimaryMembers(ReportContext& report, BulkheadDrawings drawings);
+void printOrdinaryStiffeners(ReportContext& report, BulkheadDrawings drawings);
 void printStrakeBands(ReportContext& report);
 void printCompartments(ReportContext& report);
 void printCorrugation(ReportContext& report);

@@ -38,7 +38,7 @@ void printLocationTable(ReportContext& report, int number, const Bulkhead& b) {
     printAt(report.surface, c[3], materialText(report, s.iMat));
     printAt(report.surface, c[5], scantlingLabel(s.Scant, report.ship));
     printAt(report.surface, c[7] + 6, "span reduction " + formatNumber(s.SpanReduction, "#0.00"),
-            true);
+            Slant::Italic);
     report.surface.newLine();
     for (int p = 1; p <= s.Spans.count(); ++p) {
       const StiffenerSpan& span = s.Spans.at(p);
@@ -48,7 +48,7 @@ void printLocationTable(ReportContext& report, int number, const Bulkhead& b) {
         printAt(report.surface, c[3], materialText(report, span.Mat));
         printAt(report.surface, c[5], scantlingLabel(span.Scant, report.ship));
       } else {
-        printAt(report.surface, c[5], "default", true);
+        printAt(report.surface, c[5], "default", Slant::Italic);
       }
       printValue(report, c[8], span.LowerBracketLength);
       printValue(report, c[10], span.UpperBracketLength);
@@ -100,13 +100,13 @@ void printEndsTable(ReportContext& report, int number, const Bulkhead& b) {
 
 }  // namespace
 
-void printOrdinaryStiffeners(ReportContext& report, bool withDrawings) {
+void printOrdinaryStiffeners(ReportContext& report, BulkheadDrawings drawings) {
   if (isOutputHidden(report.surface)) return;
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     printLocationTable(report, i, bulkheads.at(i));
     printEndsTable(report, i, bulkheads.at(i));
-    if (withDrawings) printBulkheadDrawing(report, i);
+    if (drawings == BulkheadDrawings::Included) printBulkheadDrawing(report, i);
   }
 }
 

@@ -66,7 +66,8 @@ struct CompartmentPrint {
     PrintSurface& surface = report.surface;
     const std::string destination = mainDestinationText(compartment.B);
     printAt(surface, kColumns[1], "Main destination");
-    dotLeader(surface, kColumns[9] - static_cast<int>(destination.size()), " ", true);
+    dotLeader(surface, kColumns[9] - static_cast<int>(destination.size()), " ",
+              LeaderEnd::TextEndsAtColumn);
     printAt(surface, kColumns[9] - static_cast<int>(destination.size()), destination);
     surface.newLine();
     const int j = result.LoadingCondition;

@@ -9,7 +9,6 @@ namespace {
 constexpr Long kTypeTextBase = 259;
 constexpr Long kUnknownTypeText = 268;
 constexpr Long kDestinationTextBase = 339;
-constexpr Long kUnknownDestinationText = 125;
 
 }  // namespace
 
@@ -19,8 +18,13 @@ std::string compartmentTypeText(Long type) {
 }
 
 std::string mainDestinationText(Long destination) {
-  if (destination < 1 || destination > 7) return korainString(kUnknownDestinationText);
+  if (destination < 1 || destination > 7) return korainString(text_id::kUnknown);
   return korainString(kDestinationTextBase + destination);
+}
+
+std::string loadTypeText(Long loadType) {
+  if (loadType < 0 || loadType > 6) return korainString(text_id::kUnknown);
+  return korainString(text_id::kFirstLoadTypeText + loadType);
 }
 
 int loadingConditionOf(const Compartment& compartment) {

@@ -20,6 +20,9 @@ std::string mainDestinationText(Long destination);
 // The ship's loading condition in which the compartment's liquid is judged:
 // ballast tanks slosh in the ballast condition 2, everything else in the
 // loaded condition 1.
+// The name of a load type (N, 0..6), or the unknown text.
+std::string loadTypeText(Long loadType);
+
 int loadingConditionOf(const Compartment& compartment);
 
 }  // namespace korain

@@ -13,7 +13,9 @@ std::optional<Section> nearestSection(std::string_view databaseBytes, std::strin
   for (const BlockListEntry& block : listBlocks(databaseBytes)) {
     if (block.Kind != BlockKind::Section) continue;
     Section section;
-    if (!readSectionFromBytes(databaseBytes, fileName, block.Position, section, true).found()) {
+    if (!readSectionFromBytes(databaseBytes, fileName, block.Position, section,
+                              Arrangements::Refuse)
+             .found()) {
       continue;
     }
     if (!nearest || std::abs(section.X - x) < std::abs(nearest->X - x))

@@ -204,7 +204,9 @@ class SectionReader : public BlockPartReader<SectionReader> {
   // line where a record would begin is passed over, as editors leave them at the
   // end of a file; a compartment without a name still has its TAB.
   PartEnd readCompartments() {
-    const bool alternateLoading = result_.version >= kSectionVersionWithAlternateLoading;
+    const AlternateLoading alternate = result_.version >= kSectionVersionWithAlternateLoading
+                                           ? AlternateLoading::Present
+                                           : AlternateLoading::Absent;
     PartEnd end = PartEnd::EndOfFile;
     for (;;) {
       if (!nextLine(end)) return end;
@@ -217,7 +219,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
         if (line == 2) {
           readNodeRefs(*c);
         } else {
-          readCompartmentLine(line, fields_, *c, alternateLoading);
+          readCompartmentLine(line, fields_, *c, alternate);
         }
       }
     }
@@ -275,7 +277,8 @@ void readZelAsSection(std::string_view bytes, std::string_view fileName, Integer
 }  // namespace
 
 SectionReadResult readSectionFromBytes(std::string_view bytes, std::string_view fileName,
-                                       Integer blockNumber, Section& section, bool refuseZel) {
+                                       Integer blockNumber, Section& section,
+                                       Arrangements arrangements) {
   section.clear();
   SectionReadResult result;
   LineCursor cursor(bytes);
@@ -292,7 +295,7 @@ SectionReadResult readSectionFromBytes(std::string_view bytes, std::string_view 
                             {blockNumber, fileName}));
       return result;
     case BlockKind::Zel:
-      if (refuseZel) {
+      if (arrangements == Arrangements::Refuse) {
         notRead(result, SectionReadStatus::ZelRefused, fileName,
                 "Can not read BulkHead Arrangement");
       } else {
@@ -307,7 +310,7 @@ SectionReadResult readSectionFromBytes(std::string_view bytes, std::string_view 
 }
 
 SectionReadResult readSection(const std::string& path, Integer blockNumber, Section& section,
-                              bool refuseZel) {
+                              Arrangements arrangements) {
   section.clear();
   std::string error;
   const std::optional<std::string> bytes = readFileBytes(path, error);
@@ -317,7 +320,7 @@ SectionReadResult readSection(const std::string& path, Integer blockNumber, Sect
             korainString(text_id::kDatabaseMissing) + " (" + error + ")");
     return result;
   }
-  return readSectionFromBytes(*bytes, path, blockNumber, section, refuseZel);
+  return readSectionFromBytes(*bytes, path, blockNumber, section, arrangements);
 }
 
 }  // namespace korain

@@ -33,13 +33,15 @@ struct SectionReadResult {
 
 // Clears the section, then reads block n of the database file into it. A hull
 // section block is read as it is; a bulkhead arrangement is read as the
-// section its bulkheads outline (section_from_arrangement.h) unless refuseZel
-// is set; torsion data is never read.
+// section its bulkheads outline (section_from_arrangement.h) unless the
+// arrangements are refused; torsion data is never read.
+enum class Arrangements { ReadAsSections, Refuse };
 SectionReadResult readSection(const std::string& path, Integer blockNumber, Section& section,
-                              bool refuseZel);
+                              Arrangements arrangements);
 
 // The same over the bytes of a file already in memory; fileName names it in messages.
 SectionReadResult readSectionFromBytes(std::string_view bytes, std::string_view fileName,
-                                       Integer blockNumber, Section& section, bool refuseZel);
+                                       Integer blockNumber, Section& section,
+                                       Arrangements arrangements);
 
 }  // namespace korain

@@ -30,16 +30,22 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isUtf8Lead(char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }
 
 // The first `length` characters of a UTF-8 text (a file character is one
-// Windows-1252 byte, which may have become two or three bytes here), padded
-// with blanks to that length when asked.
-std::string fitted(std::string_view text, std::size_t length, bool pad) {
+// Windows-1252 byte, which may have become two or three bytes here).
+std::string fitted(std::string_view text, std::size_t length) {
   std::size_t characters = 0;
   std::size_t end = 0;
   for (; end < text.size(); ++end) {
     if (isUtf8Lead(text[end]) && characters++ == length) break;
   }
-  std::string result(text.substr(0, end));
-  if (pad && characters < length) result.append(length - characters, ' ');
+  return std::string(text.substr(0, end));
+}
+
+// The same, padded with blanks to that length.
+std::string fittedAndPadded(std::string_view text, std::size_t length) {
+  std::string result = fitted(text, length);
+  const auto shown =
+      static_cast<std::size_t>(std::count_if(result.begin(), result.end(), isUtf8Lead));
+  if (shown < length) result.append(length - shown, ' ');
   return result;
 }
 
@@ -212,8 +218,8 @@ class ShipDataReader {
   }
 
   void reportBadItem(std::string_view piece, std::string_view problem, std::string_view outcome) {
-    report(items_->itemLine(), describeNext() + ": '" + fitted(piece, kQuotedPieceLength, false) +
-                                   "' " + std::string(problem) + "; " + std::string(outcome));
+    report(items_->itemLine(), describeNext() + ": '" + fitted(piece, kQuotedPieceLength) + "' " +
+                                   std::string(problem) + "; " + std::string(outcome));
   }
 
   // Reads one number item into a field of the stored type. A piece that is not
@@ -254,7 +260,7 @@ class ShipDataReader {
     nextName_ = name;
     std::string text;
     if (!items_->nextText(text)) return false;
-    field = fitted(text, length, false);
+    field = fitted(text, length);
     ++item_;
     return true;
   }
@@ -276,7 +282,7 @@ class ShipDataReader {
       nextName_ = "Titles(" + std::to_string(i) + ")";
       std::string line;
       if (!items_->nextLine(line)) return false;
-      s_.Titles.at(i) = fitted(line, kTitleLength, true);
+      s_.Titles.at(i) = fittedAndPadded(line, kTitleLength);
       ++item_;
     }
     return true;

@@ -27,6 +27,20 @@ void appendTwoDigits(std::string& out, int value) {
   out.push_back(static_cast<char>('0' + value % 10));
 }
 
+std::string revisionNumber(const ProgramVersion& version) {
+  return " (r" + std::to_string(version.revision) + ")";
+}
+
+// "dd/mm/", the start of both date forms.
+std::string dayAndMonth(const CalendarDate& date) {
+  std::string text;
+  appendTwoDigits(text, date.day);
+  text.push_back('/');
+  appendTwoDigits(text, date.month);
+  text.push_back('/');
+  return text;
+}
+
 void appendHex(std::string& out, std::uint64_t bits, int digits) {
   constexpr std::string_view kHexDigits = "0123456789ABCDEF";
   for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
@@ -41,10 +55,16 @@ std::string versionText(double value) {
   return formatNumber(value, "#0.0###");
 }
 
-std::string versionText(const ProgramVersion& version, bool debugMode) {
+std::string versionText(const ProgramVersion& version) {
   std::string text = std::to_string(version.major) + "." + std::to_string(version.minor) +
                      revisionSuffix(version.revision);
-  if (version.revision < 1 || debugMode) text += " (r" + std::to_string(version.revision) + ")";
+  if (version.revision < 1) text += revisionNumber(version);
+  return text;
+}
+
+std::string debugVersionText(const ProgramVersion& version) {
+  std::string text = versionText(version);
+  if (version.revision >= 1) text += revisionNumber(version);
   return text;
 }
 
@@ -68,13 +88,15 @@ std::string menuText(std::string_view caption) {
   return text;
 }
 
-std::string dateText(const CalendarDate& date, bool shortForm) {
-  std::string text;
-  appendTwoDigits(text, date.day);
-  text.push_back('/');
-  appendTwoDigits(text, date.month);
-  text.push_back('/');
-  if (!shortForm) appendTwoDigits(text, date.year / 100);
+std::string dateText(const CalendarDate& date) {
+  std::string text = dayAndMonth(date);
+  appendTwoDigits(text, date.year / 100);
+  appendTwoDigits(text, date.year % 100);
+  return text;
+}
+
+std::string shortDateText(const CalendarDate& date) {
+  std::string text = dayAndMonth(date);
   appendTwoDigits(text, date.year % 100);
   return text;
 }

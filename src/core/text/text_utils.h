@@ -18,8 +18,10 @@ std::string versionText(double value);
 
 // The program's own version: "1.0", a letter suffix for revisions 100..1399 by
 // hundreds ("a".."o" without "j" and "k"), "r-2000 t" for revisions 2000..2099,
-// and " (r<revision>)" when the revision is below 1 or in debug mode.
-std::string versionText(const ProgramVersion& version, bool debugMode);
+// and " (r<revision>)" when the revision is below 1.
+std::string versionText(const ProgramVersion& version);
+// The same with " (r<revision>)" always, as debug mode shows it.
+std::string debugVersionText(const ProgramVersion& version);
 
 // The trimmed name without the part from its last "." on.
 std::string stripExtension(std::string_view fileName);
@@ -34,8 +36,10 @@ struct CalendarDate {
   int day = 0;
 };
 
-// "dd/mm/yyyy", or the short form "dd/mm/yy" when shortForm is set.
-std::string dateText(const CalendarDate& date, bool shortForm);
+// "dd/mm/yyyy".
+std::string dateText(const CalendarDate& date);
+// "dd/mm/yy".
+std::string shortDateText(const CalendarDate& date);
 
 // A new unique identifier text, "{8-4-4-4-12 hexadecimal digits}".
 std::string generateId();

@@ -4,6 +4,7 @@
 
 #include "checks/legend.h"
 #include "model/arrangement.h"
+#include "model/codes.h"
 
 namespace korain {
 
@@ -28,7 +29,7 @@ inline constexpr Integer kZoomTool = 12;
 
 struct DisplayOptions {
   Long DisplayWord = display_bit::kAxis | display_bit::kStools;  // start-up shows axis and stools
-  Integer PanelCode = 0;  // the object panel shown (object kind code)
+  PanelCode CurrentPanel = PanelCode::Display;
   Long CheckMode = kNoCheck;
   Long ObjectMask = 2 | 8 | 16 | 128;  // nodes, members, stiffener spans, strakes
   Integer Tool = kPickTool;

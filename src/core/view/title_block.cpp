@@ -18,12 +18,12 @@ std::string shipTitle(const ShipData& ship, int line) {
 TitleBlock fillTitleBlock(const TitleBlockInput& input, const Arrangement& arrangement,
                           const ShipData& ship) {
   TitleBlock block;
-  block.Lines[0] = korainString(114) + versionText(input.Version, false);
-  block.Lines[1] = korainString(115) + input.Date;
+  block.Lines[0] = korainString(text_id::kProgramVersionLine) + versionText(input.Version);
+  block.Lines[1] = korainString(text_id::kDateLine) + input.Date;
   block.Lines[2] = isBlank(input.TypedLines[0]) ? shipTitle(ship, 1) : input.TypedLines[0];
   block.Lines[3] = input.TypedLines[1];
   block.Lines[4] = isBlank(input.TypedLines[2]) ? shipTitle(ship, 2) : input.TypedLines[2];
-  block.Lines[5] = formatMessage(korainString(116), {arrangement.X});
+  block.Lines[5] = formatMessage(korainString(text_id::kSectionAtX), {arrangement.X});
   block.Lines[6] = std::string(objectKindText(input.ShownObjectKind).value_or(""));
   block.Lines[7] = input.LoginName + " " + input.ComputerName;
   return block;

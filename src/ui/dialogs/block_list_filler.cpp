@@ -8,8 +8,6 @@
 namespace korain {
 namespace {
 
-constexpr Long kListingStatus = 621;
-
 std::string rowText(const BlockListEntry& entry, bool markKind) {
   if (!markKind) return entry.Name;
   switch (entry.Kind) {
@@ -27,7 +25,7 @@ std::string rowText(const BlockListEntry& entry, bool markKind) {
 
 void fillBlockList(QListWidget& list, const std::string& path, std::optional<BlockKind> onlyKind,
                    Editor& editor) {
-  editor.showStatus(formatMessage(korainStatusString(kListingStatus), {path}));
+  editor.showStatus(formatMessage(korainStatusString(text_id::kListingBlocksStatus), {path}));
   list.clear();
   std::string error;
   const std::optional<std::string> bytes = readFileBytes(path, error);

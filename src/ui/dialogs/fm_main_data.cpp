@@ -22,9 +22,6 @@ constexpr char kMainDataChanges[] = "Main data changes";
 
 // Numbered texts: the symmetry caption, the items of the symmetry list (the
 // three-state code texts) and the state types 1 to 3.
-constexpr Long kSymmetryCaption = 328;
-constexpr Long kFirstSymmetryText = 325;
-constexpr Long kFirstStateText = 158;
 constexpr int kCodeCount = 3;
 
 QComboBox* numberedList(const char* name, Long firstText, QWidget* parent) {
@@ -84,13 +81,14 @@ QWidget* FM_MainData::generalPage() {
   x_ = numberField("FTX_m", page);
   form->addRow("&Longitudinal Location (from APP)", x_);
 
-  sym_ = numberedList("CB_Sym", kFirstSymmetryText, page);
-  auto* symLabel = new QLabel(QString::fromStdString(korainString(kSymmetryCaption)), page);
+  sym_ = numberedList("CB_Sym", text_id::kFirstThreeStateText, page);
+  auto* symLabel =
+      new QLabel(QString::fromStdString(korainString(text_id::kSymmetryCaption)), page);
   symLabel->setObjectName("LB_Sym");
   symLabel->setBuddy(sym_);
   form->addRow(symLabel, sym_);
 
-  state_ = numberedList("CB_State", kFirstStateText, page);
+  state_ = numberedList("CB_State", text_id::kFirstStateText, page);
   form->addRow("State type :", state_);
   stateIndex_ = numberField("TX_State", page);
   // The index is a whole number of at least 1, as the database keeps it.

@@ -4,24 +4,19 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "dialogs/block_list_filler.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
 #include "text/text_utils.h"
-#include "dialogs/block_list_filler.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
 
-constexpr Long kDefaultName = 101;
-constexpr Long kCaption = 102;
-constexpr Long kCopyOfName = 243;
-constexpr Long kChooseBlockMessage = 1017;
-constexpr Long kEnterNameMessage = 1018;
-
 bool isDefaultName(std::string_view name) {
   return QString::fromStdString(std::string(trimmed(name)))
-             .compare(QString::fromStdString(korainString(kDefaultName)), Qt::CaseInsensitive) == 0;
+             .compare(QString::fromStdString(korainString(text_id::kNewArrangementName)),
+                      Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -29,7 +24,7 @@ bool isDefaultName(std::string_view name) {
 FM_SaveAs::FM_SaveAs(Editor& editor, const QString& initialName, QWidget* parent)
     : QDialog(parent), editor_(editor) {
   setObjectName("FM_SaveAs");
-  setWindowTitle(QString::fromStdString(korainString(kCaption)));
+  setWindowTitle(QString::fromStdString(korainString(text_id::kSaveAsCaption)));
   setModal(true);
 
   createOption_ = new QRadioButton("Create a new item :", this);
@@ -75,7 +70,7 @@ void FM_SaveAs::confirm() {
   if (!createOption_->isChecked()) {
     const QListWidgetItem* row = selectedRow();
     if (row == nullptr) {
-      editor_.prompt().showMessage(korainString(kChooseBlockMessage));
+      editor_.prompt().showMessage(korainString(text_id::kChooseBlockMessage));
       return;
     }
     choice_ = SaveAsChoice{true, blockOfRow(*row), {}};
@@ -85,7 +80,7 @@ void FM_SaveAs::confirm() {
   const std::string name(trimmed(name_->text().toStdString()));
   if (name.empty() || isDefaultName(name)) {
     name_->setFocus();
-    editor_.prompt().showMessage(korainString(kEnterNameMessage));
+    editor_.prompt().showMessage(korainString(text_id::kEnterNameMessage));
     return;
   }
   choice_ = SaveAsChoice{false, 0, name};
@@ -95,7 +90,7 @@ void FM_SaveAs::confirm() {
 std::string saveAsInitialName(const std::string& currentName) {
   const std::string name(trimmed(currentName));
   if (isDefaultName(name)) return name;
-  return formatMessage(korainString(kCopyOfName), {name});
+  return formatMessage(korainString(text_id::kCopyOfName), {name});
 }
 
 }  // namespace korain

@@ -6,20 +6,15 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "dialogs/block_list_filler.h"
 #include "section/section_reader.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
-#include "dialogs/block_list_filler.h"
 #include "widgets/ok_cancel.h"
 #include "widgets/wait_cursor.h"
 
 namespace korain {
-namespace {
-
-constexpr Long kSectionXText = 116;
-constexpr Long kReadingSectionStatus = 601;
-
-}  // namespace
+namespace {}  // namespace
 
 FM_SelSec::FM_SelSec(Editor& editor, const QString& caption, QWidget* parent)
     : QDialog(parent), editor_(editor) {
@@ -78,11 +73,11 @@ void FM_SelSec::rowSelected() {
 
 void FM_SelSec::preview(const QListWidgetItem& row) {
   const WaitCursor hourglass;
-  editor_.showStatus(korainStatusString(kReadingSectionStatus));
+  editor_.showStatus(korainStatusString(text_id::kReadingSectionStatus));
   Section section;
   // An arrangement previews as the outline of its bulkheads, so ZEL blocks are welcome here.
-  const SectionReadResult read =
-      readSection(editor_.session().DatabasePath, blockOfRow(row), section, false);
+  const SectionReadResult read = readSection(editor_.session().DatabasePath, blockOfRow(row),
+                                             section, Arrangements::ReadAsSections);
   if (!read.found()) {
     clearPreview();
     editor_.showStatus(read.messages.empty() ? std::string() : read.messages.front().text);
@@ -90,7 +85,8 @@ void FM_SelSec::preview(const QListWidgetItem& row) {
   }
   editor_.showStatus({});
   picture_->showSection(section, editor_.session().ship());
-  xLabel_->setText(QString::fromStdString(formatMessage(korainString(kSectionXText), {section.X})));
+  xLabel_->setText(
+      QString::fromStdString(formatMessage(korainString(text_id::kSectionAtX), {section.X})));
 }
 
 void FM_SelSec::clearPreview() {

@@ -10,12 +10,12 @@
 #include <optional>
 #include <string>
 
-#include "view_state.h"
-#include "geometry/picking.h"
 #include "drawing_export.h"
+#include "geometry/picking.h"
+#include "main/toolbar_icons.h"
 #include "text/format_message.h"
 #include "text/number_format.h"
-#include "main/toolbar_icons.h"
+#include "view_state.h"
 #include "widgets/wait_cursor.h"
 
 namespace korain {
@@ -232,16 +232,16 @@ void FM_Graph::pick(QPointF point) {
     case PickCode::Contour:
     case PickCode::Node: {
       arrangement.CurBulkhead = target.bulkhead;
-      if (display.PanelCode == panel_code::kDisplay) display.PanelCode = panel_code::kBulkhead;
+      if (display.CurrentPanel == PanelCode::Display) display.CurrentPanel = PanelCode::Bulkhead;
       Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
-      if (display.PanelCode == panel_code::kNodes && bulkhead.Nodes.inBounds(target.object)) {
+      if (display.CurrentPanel == PanelCode::Nodes && bulkhead.Nodes.inBounds(target.object)) {
         bulkhead.CurNode = target.object;
       }
       break;
     }
     case PickCode::Strake: {
       arrangement.CurBulkhead = target.bulkhead;
-      display.PanelCode = panel_code::kStrakeBands;
+      display.CurrentPanel = PanelCode::StrakeBands;
       Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
       bulkhead.CurBand = target.object;
       bulkhead.StrakeBands.at(target.object).CurStrake = target.subObject;
@@ -249,7 +249,7 @@ void FM_Graph::pick(QPointF point) {
     }
     case PickCode::StiffenerSpan:
       arrangement.CurBulkhead = target.bulkhead;
-      display.PanelCode = panel_code::kOrdinaryStiffeners;
+      display.CurrentPanel = PanelCode::OrdinaryStiffeners;
       arrangement.Bulkheads.at(target.bulkhead).CurSpan = target.object;
       break;
     case PickCode::PrimaryMember:
@@ -262,7 +262,7 @@ void FM_Graph::pick(QPointF point) {
 PickCode FM_Graph::objectAt(QPointF point, PickTarget& target) {
   const Session& current = session();
   return findObject(current.arrangement(), {point.x(), point.y()}, current.PickTolerance,
-                    current.display().ObjectMask, current.display().PanelCode, target);
+                    current.display().ObjectMask, current.display().CurrentPanel, target);
 }
 
 void FM_Graph::setObjectText(const QString& text) {

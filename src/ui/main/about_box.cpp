@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "main/toolbar_icons.h"
 #include "model/versions.h"
 #include "text/text_utils.h"
-#include "main/toolbar_icons.h"
 
 namespace korain {
 namespace {
@@ -46,9 +46,8 @@ QDialog* makeAboutBox(QWidget* parent, const QString& title) {
   font.setPointSizeF(font.pointSizeF() * 1.4);
   font.setBold(true);
   name->setFont(font);
-  addLabel(
-      *column, QStringLiteral("LB_Version"),
-      QStringLiteral("Version ") + QString::fromStdString(versionText(kProgramVersion, false)));
+  addLabel(*column, QStringLiteral("LB_Version"),
+           QStringLiteral("Version ") + QString::fromStdString(versionText(kProgramVersion)));
   // The rules whose checks the program applies; no version constant of the model
   // names their edition.
   addLabel(*column, QStringLiteral("LB_Rules"), QStringLiteral("Rules edition: 2026"));

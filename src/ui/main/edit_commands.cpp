@@ -13,33 +13,33 @@ void FM_Main::undo() {
 }
 
 void FM_Main::addObject() {
-  Panel& panel = panels_->panel(session().display().PanelCode);
+  Panel& panel = panels_->panel(session().display().CurrentPanel);
   if (!panel.canAdd()) return;
-  recordUndo("Add " + panelKindText(session().display().PanelCode));
+  recordUndo("Add " + panelKindText(session().display().CurrentPanel));
   panel.addItem();
   refreshAll();
 }
 
 void FM_Main::deleteObject() {
-  Panel& panel = panels_->panel(session().display().PanelCode);
+  Panel& panel = panels_->panel(session().display().CurrentPanel);
   if (!panel.canRemove()) return;
   // Taken before the question: a No still leaves an undo entry.
-  recordUndo("Delete " + panelKindText(session().display().PanelCode));
+  recordUndo("Delete " + panelKindText(session().display().CurrentPanel));
   panel.removeItem();
   refreshAll();
 }
 
 void FM_Main::insertObject() {
-  Panel& panel = panels_->panel(session().display().PanelCode);
+  Panel& panel = panels_->panel(session().display().CurrentPanel);
   if (!panel.canInsert()) return;
-  recordUndo("Insert " + panelKindText(session().display().PanelCode));
+  recordUndo("Insert " + panelKindText(session().display().CurrentPanel));
   panel.insertItem();
   refreshAll();
 }
 
 void FM_Main::chooseObjectTool(int tool, bool pressed) {
   if (refreshing()) return;
-  session().display().PanelCode = pressed ? static_cast<Integer>(tool + 1) : panel_code::kDisplay;
+  session().display().CurrentPanel = pressed ? panelOfObjectTool(tool) : PanelCode::Display;
   refreshAll();
 }
 

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
+#include "main/fm_load.h"
 #include "session_loading.h"
 #include "view_state.h"
-#include "main/fm_load.h"
 
 namespace korain {
 namespace {
@@ -42,9 +42,9 @@ class StartupPrompt : public Prompt {
     splash_.reset();
     prompt_.showMessage(text);
   }
-  Answer ask(const std::string& text, bool withCancel) override {
+  Answer ask(const std::string& text, Choices choices) override {
     splash_.reset();
-    return prompt_.ask(text, withCancel);
+    return prompt_.ask(text, choices);
   }
   std::optional<std::string> askFileName(const FileQuestion& question) override {
     splash_.reset();
@@ -96,7 +96,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   }
   session.screen = readDisplayConfig(start.iniPath, OutputDevice::Screen);
   session.identification = readIdentificationConfig(start.iniPath);
-  session.display().PanelCode = panel_code::kBulkhead;
+  session.display().CurrentPanel = PanelCode::Bulkhead;
   session.run.Loading = false;
 
   readDatabase(session, prompt, remarks);

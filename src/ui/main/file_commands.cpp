@@ -2,30 +2,27 @@
 // question before unsaved changes are left.
 #include <QApplication>
 
-#include "session_loading.h"
-#include "write_context_now.h"
-#include "io/block_copy.h"
-#include "io/database_save.h"
-#include "io/durable_file.h"
-#include "io/file_services.h"
-#include "io/text_file.h"
-#include "text/format_message.h"
-#include "text/string_table.h"
-#include "text/text_utils.h"
 #include "dialogs/fm_main_data.h"
 #include "dialogs/fm_new_zel.h"
 #include "dialogs/fm_save_as.h"
 #include "dialogs/fm_sel_sec.h"
 #include "drawing/fm_graph.h"
+#include "io/block_copy.h"
+#include "io/database_save.h"
+#include "io/durable_file.h"
+#include "io/file_services.h"
+#include "io/text_file.h"
 #include "main/fm_main.h"
+#include "session_loading.h"
+#include "text/format_message.h"
+#include "text/string_table.h"
+#include "text/text_utils.h"
 #include "widgets/wait_cursor.h"
+#include "write_context_now.h"
 
 namespace korain {
 namespace {
 
-constexpr Long kSavingStatus = 602;
-constexpr Long kDatabaseFilter = 103;
-constexpr Long kDatabaseMissing = 1083;
 constexpr char kNewArrangementName[] = "New Bulkhead Arrangement";
 
 }  // namespace
@@ -112,14 +109,14 @@ bool FM_Main::restoreVanishedDatabase() {
   const std::string& path = session().DatabasePath;
   if (fileExists(path)) return true;
   if (session().DatabaseCopy.empty()) {
-    prompt().showMessage(korainString(kDatabaseMissing) + kMessageLineBreak + path);
+    prompt().showMessage(korainString(text_id::kDatabaseMissing) + kMessageLineBreak + path);
     return false;
   }
   const std::string question = formatMessage(
       "The database file '¤' no longer exists.²Write it again as it was read, "
       "with this bulkhead arrangement?",
       {path});
-  if (prompt().ask(question, false) != Answer::Yes) return false;
+  if (prompt().ask(question, Choices::YesNo) != Answer::Yes) return false;
   std::string error;
   if (writeFileDurably(path, session().DatabaseCopy, error)) return true;
   prompt().showMessage(formatMessage("Cannot write '¤': ¤", {path, error}));
@@ -145,7 +142,7 @@ bool FM_Main::writeArrangement(std::string path, Integer blockNumber) {
     request.database = path;
     // Saving under another name takes the rest of the database from the one opened.
     request.source = path == session().DatabasePath ? std::string() : session().DatabasePath;
-    showStatus(formatMessage(korainStatusString(kSavingStatus), {path}));
+    showStatus(formatMessage(korainStatusString(text_id::kSavingStatus), {path}));
     SaveResult result;
     {
       const WaitCursor waiting;
@@ -167,7 +164,7 @@ bool FM_Main::writeArrangement(std::string path, Integer blockNumber) {
         prompt().showMessage(messagesText(result.messages));
         const std::optional<std::string> other =
             prompt().askFileName({.title = "Save DB as...",
-                                  .filter = korainString(kDatabaseFilter),
+                                  .filter = korainString(text_id::kDatabaseFilter),
                                   .defaultExtension = "ko2",
                                   .initialName = path,
                                   .save = true});

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "text/text_utils.h"
 #include "main/toolbar_icons.h"
+#include "text/text_utils.h"
 
 namespace korain {
 namespace {
@@ -26,10 +26,10 @@ QLabel* addLabel(QVBoxLayout& column, const QString& name, const QString& text) 
   return label;
 }
 
-void styleFont(QLabel& label, double scale, bool bold) {
+void makeBold(QLabel& label, double scale) {
   QFont font = label.font();
   font.setPointSizeF(font.pointSizeF() * scale);
-  font.setBold(bold);
+  font.setBold(true);
   label.setFont(font);
 }
 
@@ -59,10 +59,9 @@ FM_Load::FM_Load(const QString& title, QWidget* parent, const ProgramVersion& ve
   row->addLayout(column);
   // A nested layout would take the wide spacing of the row.
   column->setSpacing(6);
-  styleFont(*addLabel(*column, QStringLiteral("LB_Title"), title), 1.8, true);
+  makeBold(*addLabel(*column, QStringLiteral("LB_Title"), title), 1.8);
   // The splash never shows in debug mode, so the version text is the user's one.
-  addLabel(*column, QStringLiteral("LB_Version"),
-           QString::fromStdString(versionText(version, false)));
+  addLabel(*column, QStringLiteral("LB_Version"), QString::fromStdString(versionText(version)));
   addLabel(*column, QStringLiteral("LB_32bits"), QStringLiteral("32 bits"));
   if (isExperimental(version)) {
     column->addSpacing(12);
@@ -72,7 +71,7 @@ FM_Load::FM_Load(const QString& title, QWidget* parent, const ProgramVersion& ve
                     QStringLiteral("DO NOT USE FOR OFFICIAL CALCULATIONS")}}) {
       QLabel* warning = addLabel(*column, name, text);
       warning->setStyleSheet(QStringLiteral("color: #b00020;"));
-      styleFont(*warning, 1.0, true);
+      makeBold(*warning, 1.0);
     }
   }
   column->addStretch();

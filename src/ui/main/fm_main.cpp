@@ -4,10 +4,10 @@
 #include <QSplitter>
 #include <QStatusBar>
 
-#include "text/format_message.h"
 #include "drawing/fm_graph.h"
 #include "main/about_box.h"
 #include "main/panel_area.h"
+#include "text/format_message.h"
 
 namespace korain {
 
@@ -117,10 +117,10 @@ void FM_Main::initialiseView() {
 }
 
 void FM_Main::refreshAll() {
-  Integer& code = session().display().PanelCode;
+  PanelCode& code = session().display().CurrentPanel;
   // A stiffener or strake picked in the drawing shows its bulkhead until
   // their panels exist.
-  if (!panels_->hasPanel(code)) code = panel_code::kBulkhead;
+  if (!panels_->hasPanel(code)) code = PanelCode::Bulkhead;
   if (!session().geometry().valid) session().messages().clear();
   adjustStiffenerPanel(session());
   computeGeometry();
@@ -134,7 +134,7 @@ void FM_Main::refreshPanel() { panels_->showPanel(panels_->currentPanel()); }
 
 void FM_Main::refreshMenuToolBar() {
   const RefreshingScope refreshing(session());
-  const Panel& panel = panels_->panel(session().display().PanelCode);
+  const Panel& panel = panels_->panel(session().display().CurrentPanel);
   applyMenuState(menuState(session(), {.exists = true,
                                        .canAdd = panel.canAdd(),
                                        .canRemove = panel.canRemove(),

@@ -2,38 +2,38 @@
 
 #include <QVBoxLayout>
 
-#include "view_state.h"
 #include "panels/fm_bh.h"
 #include "panels/fm_display.h"
 #include "panels/fm_node.h"
 #include "panels/fm_prim.h"
+#include "view_state.h"
 
 namespace korain {
 namespace {
 
 // The panel that edits a code's objects; the display panel for any code
 // without a panel of its own.
-Panel* makePanel(Editor& editor, Integer code) {
+Panel* makePanel(Editor& editor, PanelCode code) {
   switch (code) {
-    case panel_code::kBulkhead:
+    case PanelCode::Bulkhead:
       return new FM_Bh(editor);
-    case panel_code::kNodes:
+    case PanelCode::Nodes:
       return new FM_Node(editor);
-    case panel_code::kPrimaryMembers:
+    case PanelCode::PrimaryMembers:
       return new FM_Prim(editor);
     default:
       return new FM_Display(editor);
   }
 }
 
-Integer panelKey(Integer code) {
+PanelCode panelKey(PanelCode code) {
   switch (code) {
-    case panel_code::kBulkhead:
-    case panel_code::kNodes:
-    case panel_code::kPrimaryMembers:
+    case PanelCode::Bulkhead:
+    case PanelCode::Nodes:
+    case PanelCode::PrimaryMembers:
       return code;
     default:
-      return panel_code::kDisplay;
+      return PanelCode::Display;
   }
 }
 
@@ -50,13 +50,13 @@ PanelArea::PanelArea(Editor& editor, QWidget* parent) : QWidget(parent), editor_
   setMinimumWidth(270);
 }
 
-bool PanelArea::hasPanel(Integer code) const {
+bool PanelArea::hasPanel(PanelCode code) const {
   // The panels of stiffeners, corrugation, strakes and compartments come later.
-  return code < panel_code::kOrdinaryStiffeners || code > panel_code::kCompartments;
+  return code < PanelCode::OrdinaryStiffeners || code > PanelCode::Compartments;
 }
 
-Panel& PanelArea::panel(Integer code) {
-  const Integer key = panelKey(code);
+Panel& PanelArea::panel(PanelCode code) {
+  const PanelCode key = panelKey(code);
   auto found = panels_.find(key);
   if (found == panels_.end()) {
     Panel* made = makePanel(editor_, key);
@@ -67,11 +67,11 @@ Panel& PanelArea::panel(Integer code) {
 }
 
 Panel& PanelArea::currentPanel() {
-  return panel(zoomMode_ ? panel_code::kDisplay : editor_.session().display().PanelCode);
+  return panel(zoomMode_ ? PanelCode::Display : editor_.session().display().CurrentPanel);
 }
 
 void PanelArea::showPanel(Panel& shown) {
-  const Integer code = zoomMode_ ? panel_code::kDisplay : editor_.session().display().PanelCode;
+  const PanelCode code = zoomMode_ ? PanelCode::Display : editor_.session().display().CurrentPanel;
   const bool withSelector = showsBulkheadSelector(code) && shown.showsBulkheadSelector();
   selector_->setVisible(withSelector);
   if (withSelector) selector_->refreshControls();

@@ -20,9 +20,9 @@ class PanelArea : public QWidget {
 
   // Whether a panel exists for an object panel's code; the display panel
   // stands in for codes that are not an object panel's.
-  bool hasPanel(Integer code) const;
+  bool hasPanel(PanelCode code) const;
   // The panel for a code, made if needed.
-  Panel& panel(Integer code);
+  Panel& panel(PanelCode code);
   // The panel of the current panel code (the display panel while zooming).
   Panel& currentPanel();
   // Lays out, titles, fills and shows a panel.
@@ -36,7 +36,7 @@ class PanelArea : public QWidget {
   Editor& editor_;
   FM_CBPanel* selector_;
   QStackedWidget* stack_;
-  std::map<Integer, Panel*> panels_;
+  std::map<PanelCode, Panel*> panels_;
   bool zoomMode_ = false;
 };
 

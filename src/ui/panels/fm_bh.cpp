@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "view_state.h"
 #include "model/codes.h"
 #include "ship/ship_queries.h"
+#include "view_state.h"
 
 namespace korain {
 namespace {
@@ -68,7 +68,7 @@ QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-FM_Bh::FM_Bh(Editor& editor, QWidget* parent) : Panel(editor, panel_code::kBulkhead, true, parent) {
+FM_Bh::FM_Bh(Editor& editor, QWidget* parent) : Panel(editor, PanelCode::Bulkhead, true, parent) {
   setObjectName("FM_Bh");
   buildControls();
 

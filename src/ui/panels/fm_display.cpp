@@ -4,8 +4,8 @@
 
 #include <QLabel>
 
-#include "view_state.h"
 #include "view/display_options.h"
+#include "view_state.h"
 
 namespace korain {
 namespace {
@@ -29,7 +29,7 @@ constexpr std::array<ViewBox, 8> kViews = {{
 }  // namespace
 
 FM_Display::FM_Display(Editor& editor, QWidget* parent)
-    : Panel(editor, panel_code::kDisplay, false, parent) {
+    : Panel(editor, PanelCode::Display, false, parent) {
   setObjectName("FM_Display");
   body()->addWidget(new QLabel("Display always", this));
   for (std::size_t i = 0; i < views_.size(); ++i) {

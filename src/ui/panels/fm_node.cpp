@@ -6,11 +6,11 @@
 #include <string>
 
 #include "geometry/contour_arc.h"
+#include "main/toolbar_icons.h"
 #include "model/codes.h"
+#include "panels/step_buttons.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
-#include "main/toolbar_icons.h"
-#include "panels/step_buttons.h"
 #include "view/world_window.h"
 
 namespace korain {
@@ -49,8 +49,7 @@ Long segmentTextNumber(Long curveCode) {
 
 }  // namespace
 
-FM_Node::FM_Node(Editor& editor, QWidget* parent)
-    : Panel(editor, static_cast<Integer>(ObjectKind::Node), true, parent) {
+FM_Node::FM_Node(Editor& editor, QWidget* parent) : Panel(editor, PanelCode::Nodes, true, parent) {
   setObjectName("FM_Node");
   buildControls();
 }

@@ -6,13 +6,13 @@
 
 #include "edit/member_edits.h"
 #include "model/codes.h"
-#include "text/format_message.h"
 #include "panels/step_buttons.h"
+#include "text/format_message.h"
 
 namespace korain {
 
 FM_Prim::FM_Prim(Editor& editor, QWidget* parent)
-    : Panel(editor, static_cast<Integer>(ObjectKind::PrimaryMember), true, parent) {
+    : Panel(editor, PanelCode::PrimaryMembers, true, parent) {
   setObjectName("FM_Prim");
   buildControls();
 }

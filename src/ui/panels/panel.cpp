@@ -2,7 +2,7 @@
 
 namespace korain {
 
-Panel::Panel(Editor& editor, Integer code, bool showsSelector, QWidget* parent)
+Panel::Panel(Editor& editor, PanelCode code, bool showsSelector, QWidget* parent)
     : QWidget(parent), editor_(editor), code_(code), showsSelector_(showsSelector) {
   auto* layout = new QVBoxLayout(this);
   title_ = new QLabel(this);
@@ -38,7 +38,8 @@ void Panel::changeWith(const std::string& label, const std::function<void()>& ch
 }
 
 bool Panel::confirmErase(const std::string& what) {
-  return editor_.prompt().ask("Are you sure to erase " + what + " ?", false) == Answer::Yes;
+  return editor_.prompt().ask("Are you sure to erase " + what + " ?", Choices::YesNo) ==
+         Answer::Yes;
 }
 
 }  // namespace korain

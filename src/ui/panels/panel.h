@@ -9,8 +9,9 @@
 #include <functional>
 #include <string>
 
-#include "model/arrangement.h"
 #include "editor.h"
+#include "model/arrangement.h"
+#include "model/codes.h"
 
 namespace korain {
 
@@ -20,9 +21,9 @@ class Panel : public QWidget {
  public:
   // `code` is the panel code the panel is shown for; object panels show the
   // bulkhead selector above them, the display and check panels do not.
-  Panel(Editor& editor, Integer code, bool showsSelector, QWidget* parent = nullptr);
+  Panel(Editor& editor, PanelCode code, bool showsSelector, QWidget* parent = nullptr);
 
-  Integer code() const { return code_; }
+  PanelCode code() const { return code_; }
   bool showsBulkheadSelector() const { return showsSelector_; }
   // The title label; written only when the text differs.
   void setTitle(const QString& title);
@@ -60,7 +61,7 @@ class Panel : public QWidget {
 
  private:
   Editor& editor_;
-  Integer code_;
+  PanelCode code_;
   bool showsSelector_;
   QLabel* title_;
   QVBoxLayout* body_;

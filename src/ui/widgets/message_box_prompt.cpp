@@ -14,13 +14,13 @@ void MessageBoxPrompt::showMessage(const std::string& text) {
   QMessageBox::warning(parent_, title_, messageText(text));
 }
 
-Answer MessageBoxPrompt::ask(const std::string& text, bool withCancel) {
+Answer MessageBoxPrompt::ask(const std::string& text, Choices choices) {
   QApplication::restoreOverrideCursor();
   QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
-  if (withCancel) buttons |= QMessageBox::Cancel;
+  if (choices == Choices::YesNoCancel) buttons |= QMessageBox::Cancel;
   const auto answer = QMessageBox::question(parent_, title_, messageText(text), buttons);
   if (answer == QMessageBox::Yes) return Answer::Yes;
-  if (answer == QMessageBox::No || !withCancel) return Answer::No;
+  if (answer == QMessageBox::No || choices == Choices::YesNo) return Answer::No;
   return Answer::Cancel;
 }
 

@@ -16,7 +16,7 @@ class MessageBoxPrompt : public Prompt {
   void setParent(QWidget* parent) { parent_ = parent; }
 
   void showMessage(const std::string& text) override;
-  Answer ask(const std::string& text, bool withCancel) override;
+  Answer ask(const std::string& text, Choices choices) override;
   std::optional<std::string> askFileName(const FileQuestion& question) override;
 
  private:

@@ -17,7 +17,7 @@ using testing::arcNode;
 using testing::bulkheadThrough;
 using testing::straightNode;
 
-constexpr PickSettings kNodePanelPick{0.05, kPickNodes | kPickPrimaryMembers, 2};
+constexpr PickSettings kNodePanelPick{0.05, kPickNodes | kPickPrimaryMembers, PanelCode::Nodes};
 
 // Gives the numbers it was handed, in turn, and counts the draws.
 struct ScriptedRandom {
@@ -106,7 +106,7 @@ TEST(FindNewNodePlace, GivesUpAfterAHundredAttemptsOnTheLastCandidate) {
   const Arrangement a = sectionWith(bulkheadThrough({straightNode(3, 3)}));
   ScriptedRandom random;
   random.numbers.assign(200, 0.99);  // every move goes right and up, to the section's corner
-  const NodePlace place = placeAfterLast(a, random, {100, kPickNodes, 2});
+  const NodePlace place = placeAfterLast(a, random, {100, kPickNodes, PanelCode::Nodes});
   EXPECT_FALSE(place.free);
   EXPECT_EQ(random.draws, 2 * 99);
   EXPECT_NEAR(place.y, 12.5, 1e-9);

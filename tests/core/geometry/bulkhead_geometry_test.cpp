@@ -387,7 +387,7 @@ TEST(BulkheadGeometryCompute, DegenerateDataNeitherCrashesNorHangs) {
     b.Corr = {.Start = 0, .S1 = 1, .A = 0.5F};
     compute(b);
     PickTarget target;
-    findObject(arrangement, {3, 4}, 0.01, 0xFF, 0, target);
+    findObject(arrangement, {3, 4}, 0.01, 0xFF, PanelCode::Display, target);
   }
 }
 

@@ -57,48 +57,114 @@ TEST_F(Picking, KindsAreTriedInOrder) {
     const char* what;
     PlanePoint point;
     Long mask;
-    Integer panel;
+    PanelCode panel;
     PickCode code;
     Integer object;
     Integer subObject;
   };
   const Case cases[] = {
-      {"node 4, looked for", {10.0005, 3}, kPickNodes, 0, PickCode::Node, 4, 0},
-      {"off the nodes: the contour after node 3", {7, 3}, kPickNodes, 0, PickCode::Contour, 3, 0},
-      {"contour after node 5, nodes not looked for", {5, 8.002}, 0, 0, PickCode::Contour, 5, 0},
-      {"contour wins over everything", {0, 5}, kAll, kStrakeBandsPanel, PickCode::Contour, 6, 0},
-      {"short member", {2, 2}, kPickPrimaryMembers, 0, PickCode::PrimaryMember, 1, 0},
-      {"long member", {8, 5.003}, kPickPrimaryMembers, 0, PickCode::PrimaryMember, 2, 0},
+      {"node 4, looked for", {10.0005, 3}, kPickNodes, PanelCode::Display, PickCode::Node, 4, 0},
+      {"off the nodes: the contour after node 3",
+       {7, 3},
+       kPickNodes,
+       PanelCode::Display,
+       PickCode::Contour,
+       3,
+       0},
+      {"contour after node 5, nodes not looked for",
+       {5, 8.002},
+       0,
+       PanelCode::Display,
+       PickCode::Contour,
+       5,
+       0},
+      {"contour wins over everything",
+       {0, 5},
+       kAll,
+       PanelCode::StrakeBands,
+       PickCode::Contour,
+       6,
+       0},
+      {"short member",
+       {2, 2},
+       kPickPrimaryMembers,
+       PanelCode::Display,
+       PickCode::PrimaryMember,
+       1,
+       0},
+      {"long member",
+       {8, 5.003},
+       kPickPrimaryMembers,
+       PanelCode::Display,
+       PickCode::PrimaryMember,
+       2,
+       0},
       {"member before span",
        {7, 5},
        kPickPrimaryMembers | kPickStiffenerSpans,
-       0,
+       PanelCode::Display,
        PickCode::PrimaryMember,
        2,
        0},
       // The stiffener starts above the short member: its first span lies in
       // support interval 2 and its second in interval 3.
-      {"first span", {7, 4}, kPickStiffenerSpans, 0, PickCode::StiffenerSpan, 1, 2},
-      {"second span", {7, 6}, kPickStiffenerSpans, 0, PickCode::StiffenerSpan, 1, 3},
-      {"strake of the lower band", {2, 2}, kPickStrakes, 0, PickCode::Strake, 1, 1},
-      {"first strake of the upper band", {3, 6}, kPickStrakes, 0, PickCode::Strake, 2, 1},
-      {"second strake of the upper band", {8, 6}, kPickStrakes, 0, PickCode::Strake, 2, 2},
-      {"inside, strakes not looked for", {8, 6}, kPickStiffenerSpans, 0, PickCode::Contour, 1, 0},
+      {"first span",
+       {7, 4},
+       kPickStiffenerSpans,
+       PanelCode::Display,
+       PickCode::StiffenerSpan,
+       1,
+       2},
+      {"second span",
+       {7, 6},
+       kPickStiffenerSpans,
+       PanelCode::Display,
+       PickCode::StiffenerSpan,
+       1,
+       3},
+      {"strake of the lower band",
+       {2, 2},
+       kPickStrakes,
+       PanelCode::Display,
+       PickCode::Strake,
+       1,
+       1},
+      {"first strake of the upper band",
+       {3, 6},
+       kPickStrakes,
+       PanelCode::Display,
+       PickCode::Strake,
+       2,
+       1},
+      {"second strake of the upper band",
+       {8, 6},
+       kPickStrakes,
+       PanelCode::Display,
+       PickCode::Strake,
+       2,
+       2},
+      {"inside, strakes not looked for",
+       {8, 6},
+       kPickStiffenerSpans,
+       PanelCode::Display,
+       PickCode::Contour,
+       1,
+       0},
       {"member on a strake",
        {8, 5},
        kPickPrimaryMembers | kPickStrakes,
-       0,
+       PanelCode::Display,
        PickCode::PrimaryMember,
        2,
        0},
       {"strake over member in the bands panel",
        {8, 5},
        kPickPrimaryMembers | kPickStrakes,
-       kStrakeBandsPanel,
+       PanelCode::StrakeBands,
        PickCode::Strake,
        2,
        2},
-      {"in the cut-away corner", {7, 1}, kAll, 0, PickCode::Nothing, 0, 0},
+      {"in the cut-away corner", {7, 1}, kAll, PanelCode::Display, PickCode::Nothing, 0, 0},
   };
   for (const Case& c : cases) {
     PickTarget target{9, 9, 9};
@@ -115,13 +181,14 @@ TEST_F(Picking, CurrentBulkheadFirstAndNoBulkheadLeavesTheTarget) {
   for (const auto& [current, expected] : {std::pair<Integer, Integer>{0, 1}, {1, 1}, {2, 2}}) {
     arrangement_.CurBulkhead = current;
     PickTarget target;
-    EXPECT_EQ(findObject(arrangement_, {7, 3}, 0.01, 0, 0, target), PickCode::Contour);
+    EXPECT_EQ(findObject(arrangement_, {7, 3}, 0.01, 0, PanelCode::Display, target),
+              PickCode::Contour);
     EXPECT_EQ(target.bulkhead, expected) << "current " << current;
   }
 
   const Arrangement none;
   PickTarget untouched{5, 6, 7};
-  EXPECT_EQ(findObject(none, {7, 3}, 0.01, 0xFF, 0, untouched), PickCode::Nothing);
+  EXPECT_EQ(findObject(none, {7, 3}, 0.01, 0xFF, PanelCode::Display, untouched), PickCode::Nothing);
   EXPECT_EQ(untouched.bulkhead, 5);
   EXPECT_EQ(untouched.object, 6);
   EXPECT_EQ(untouched.subObject, 7);

@@ -45,7 +45,7 @@ TEST(ExampleDatabase, EveryBlockReadsCleanlyAndArrangementsSurviveAWrite) {
       ++sections;
       EXPECT_EQ(block.Kind, BlockKind::Section);
       SectionReadResult result;
-      const Section s = readSectionText(bytes, block.Position, &result, true);
+      const Section s = readSectionText(bytes, block.Position, &result, Arrangements::Refuse);
       EXPECT_EQ(result.status, SectionReadStatus::Read) << messageTexts(result);
       EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
       EXPECT_FLOAT_EQ(result.version, kSectionVersion);

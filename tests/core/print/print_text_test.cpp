@@ -52,12 +52,12 @@ TEST(PrintTabs, ColumnsAreAverageCharactersFromColumnOneAndAdvanceYAFractionOfAL
 TEST(PrintColumns, TextStartsAtIsCentredOnOrEndsAtTheColumnInItalicOnlyWhenAsked) {
   FakePrintSurface surface;
   surface.setY(2);
-  printAt(surface, 21, "left", true);
+  printAt(surface, 21, "left", Slant::Italic);
   EXPECT_NEAR(surface.x(), 6, kNear);
   printCentred(surface, 21, "mid!");
   printRight(surface, 21, "righ");
   EXPECT_NEAR(surface.x(), 5, kNear);
-  printNumber(surface, 30, 2.75, "#0.00", true);
+  printNumber(surface, 30, 2.75, "#0.00", Slant::Italic);
   EXPECT_TRUE(drawnAt(surface.text("left"), 5, 2));
   EXPECT_TRUE(drawnAt(surface.text("mid!"), 4.5, 2));
   EXPECT_TRUE(drawnAt(surface.text("righ"), 4, 2));
@@ -98,7 +98,8 @@ TEST(PrintLeaders, DotsStopMoreThanTwoDotsBeforeTheText) {
   for (const auto& c : cases) {
     FakePrintSurface surface;
     surface.setX(c.startX);
-    dotLeader(surface, 21, c.text, c.rightAligned);
+    dotLeader(surface, 21, c.text,
+              c.rightAligned ? LeaderEnd::TextEndsAtColumn : LeaderEnd::TextAtColumn);
     const std::vector<Drawn> texts = surface.texts();
     ASSERT_EQ(texts.size(), static_cast<std::size_t>(c.dots) + 1) << c.startX;
     for (std::size_t i = 0; i + 1 < texts.size(); ++i) {

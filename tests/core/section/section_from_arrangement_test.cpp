@@ -71,7 +71,7 @@ TEST(ZelAsSection, ReadFromABlockUnlessRefused) {
   EXPECT_EQ(s, sectionFromArrangement(arrangement()));
 
   Section refused = sampleSection({});
-  result = readSectionFromBytes(text, "test.ko2", 2, refused, true);
+  result = readSectionFromBytes(text, "test.ko2", 2, refused, Arrangements::Refuse);
   EXPECT_EQ(result.status, SectionReadStatus::ZelRefused);
   EXPECT_FALSE(result.found());
   EXPECT_LT(result.version, 0.0F);
@@ -79,7 +79,7 @@ TEST(ZelAsSection, ReadFromABlockUnlessRefused) {
   EXPECT_EQ(refused, Section{});
 
   // Refusing arrangements keeps sections, and the next block ends the section.
-  EXPECT_EQ(readSectionText(text, 1, &result, true), sampleSection({}));
+  EXPECT_EQ(readSectionText(text, 1, &result, Arrangements::Refuse), sampleSection({}));
   EXPECT_EQ(result.status, SectionReadStatus::Read);
 }
 

@@ -275,7 +275,8 @@ TEST(SectionReaderLimits, LinesHoldAsManyEndsAndReferencesAsTheyCan) {
 
 TEST(SectionReaderBlocks, AMissingBlockOrFileClearsTheSectionAndSaysWhy) {
   Section s = sampleSection({});
-  SectionReadResult result = readSectionFromBytes(smallBlock(), "test.ko2", 9, s, false);
+  SectionReadResult result =
+      readSectionFromBytes(smallBlock(), "test.ko2", 9, s, Arrangements::ReadAsSections);
   EXPECT_EQ(result.status, SectionReadStatus::BlockNotFound);
   EXPECT_FALSE(result.found());
   EXPECT_LT(result.version, 0.0F);
@@ -284,7 +285,7 @@ TEST(SectionReaderBlocks, AMissingBlockOrFileClearsTheSectionAndSaysWhy) {
 
   const std::string path = "/nonexistent/korain.ko2";
   s = sampleSection({});
-  result = readSection(path, 1, s, false);
+  result = readSection(path, 1, s, Arrangements::ReadAsSections);
   EXPECT_EQ(result.status, SectionReadStatus::FileMissing);
   EXPECT_LT(result.version, 0.0F);
   ASSERT_EQ(result.messages.size(), 1U);
@@ -298,9 +299,9 @@ TEST(SectionReaderBlocks, TorsionDataIsNeverRead) {
       crlf({"------------------ BLOCK ------------------", "*", " 1 ", "TORSION", " 1 \t 2 ",
             "------------------ GENERAL DATA ------------------", "Not a section"}) +
       sectionBlockText(sampleSection({}), 2);
-  for (const bool refuseZel : {false, true}) {
+  for (const Arrangements arrangements : {Arrangements::ReadAsSections, Arrangements::Refuse}) {
     Section s;
-    const SectionReadResult result = readSectionFromBytes(text, "t.ko2", 1, s, refuseZel);
+    const SectionReadResult result = readSectionFromBytes(text, "t.ko2", 1, s, arrangements);
     EXPECT_EQ(result.status, SectionReadStatus::TorsionBlock);
     EXPECT_LT(result.version, 0.0F);
     EXPECT_NE(messageTexts(result).find("torsion"), std::string::npos);

@@ -9,9 +9,11 @@
 namespace korain::testing {
 
 inline Section readSectionText(std::string_view bytes, Integer blockNumber = 1,
-                               SectionReadResult* result = nullptr, bool refuseZel = false) {
+                               SectionReadResult* result = nullptr,
+                               Arrangements arrangements = Arrangements::ReadAsSections) {
   Section section;
-  SectionReadResult read = readSectionFromBytes(bytes, "test.ko2", blockNumber, section, refuseZel);
+  SectionReadResult read =
+      readSectionFromBytes(bytes, "test.ko2", blockNumber, section, arrangements);
   if (result) *result = read;
   return section;
 }

@@ -23,7 +23,8 @@ TEST(TextUtils, VersionTextsOfANumberAndOfTheProgram) {
                {2042, false, "1.242 t"},  {2100, false, "1.2"},  {0, false, "1.2 (r0)"},
                {150, true, "1.2a (r150)"}};
   for (const auto& [revision, debug, text] : cases) {
-    EXPECT_EQ(versionText(ProgramVersion{1, 2, revision}, debug), text) << revision;
+    const ProgramVersion version{1, 2, revision};
+    EXPECT_EQ(debug ? debugVersionText(version) : versionText(version), text) << revision;
   }
 }
 
@@ -36,8 +37,8 @@ TEST(TextUtils, FileNameCaptionAndDateTexts) {
   EXPECT_EQ(menuText("&&&Edit"), "&Edit");
   EXPECT_EQ(trimmed(" \t a b\r\n"), "a b");
   EXPECT_EQ(trimmed(" \t\r\n"), "");
-  EXPECT_EQ(dateText({2024, 3, 7}, false), "07/03/2024");
-  EXPECT_EQ(dateText({2005, 12, 31}, true), "31/12/05");
+  EXPECT_EQ(dateText({2024, 3, 7}), "07/03/2024");
+  EXPECT_EQ(shortDateText({2005, 12, 31}), "31/12/05");
 }
 
 TEST(TextUtils, GenerateIdGivesNewWellFormedTexts) {
