@@ -4,13 +4,14 @@
 #include <ostream>
 
 #include "arrangement_json.h"
+#include "batch_prompt.h"
 #include "computed_arrangement.h"
-#include "io/block_copy.h"
 #include "io/block_list.h"
-#include "io/database_save.h"
-#include "io/file_services.h"
+#include "io/database_rewrite.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
+#include "save_workflow.h"
+#include "session.h"
 #include "write_context.h"
 
 namespace korain {
@@ -28,15 +29,19 @@ bool readArrangement(const std::string& database, Integer n, Arrangement& arrang
   return result.found();
 }
 
-int saveInto(const std::string& database, Integer n, Arrangement& arrangement, std::ostream& err) {
-  const SaveRequest request{.database = database,
-                            .blockNumber = n,
-                            .makeBackup = true,
-                            .source = {},
-                            .context = currentWriteContext()};
-  const SaveResult result = saveArrangement(request, arrangement);
-  printMessages(result.messages, err);
-  return result.status == SaveStatus::Saved ? kExitOk : kExitFailed;
+// Saves the arrangement as block n of the database (kAppendedBlock: a new last
+// block) through the editor's save workflow, its questions answered No.
+int saveInto(const std::string& database, Integer n, Arrangement arrangement,
+             const CommandStreams& streams) {
+  Session session;
+  session.DatabasePath = database;
+  session.BlockNumber = n;
+  session.arrangement() = std::move(arrangement);
+  session.run.paths.MakeBackup = true;
+  BatchPrompt prompt(streams.err);
+  if (!SaveWorkflow(session, prompt, currentWriteContext()).save()) return kExitFailed;
+  streams.out << database << ": block " << session.BlockNumber << '\n';
+  return kExitOk;
 }
 
 }  // namespace
@@ -67,23 +72,14 @@ int dumpCommand(const std::string& database, Integer blockNumber, const CommandS
 int resaveCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams) {
   Arrangement arrangement;
   if (!readArrangement(database, blockNumber, arrangement, streams.err)) return kExitFailed;
-  return saveInto(database, blockNumber, arrangement, streams.err);
+  return saveInto(database, blockNumber, std::move(arrangement), streams);
 }
 
 int copyCommand(const std::string& database, Integer blockNumber, const std::string& target,
                 const CommandStreams& streams) {
   Arrangement arrangement;
   if (!readArrangement(database, blockNumber, arrangement, streams.err)) return kExitFailed;
-  std::string error;
-  const std::optional<std::string> bytes = readFileBytes(target, error);
-  if (!bytes) {
-    streams.err << target << ": cannot be read: " << error << '\n';
-    return kExitFailed;
-  }
-  const auto appended = static_cast<Integer>(countBlocks(*bytes) + 1);
-  const int status = saveInto(target, appended, arrangement, streams.err);
-  if (status == kExitOk) streams.out << target << ": block " << appended << '\n';
-  return status;
+  return saveInto(target, kAppendedBlock, std::move(arrangement), streams);
 }
 
 }  // namespace korain

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "drawing/fm_graph.h"
-#include "io/block_copy.h"
+#include "io/block_list.h"
 #include "main/editor_startup.h"
 #include "ship/ship_data_reader.h"
 #include "ui_test_support.h"

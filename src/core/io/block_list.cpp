@@ -54,6 +54,17 @@ std::vector<BlockListEntry> listBlocks(std::string_view bytes) {
   return blocks;
 }
 
+int countBlocks(std::string_view bytes) {
+  const std::string& banner = DatabaseTexts::get().blockBanner;
+  LineCursor cursor(bytes);
+  std::string_view line;
+  int count = 0;
+  while (nextDataLine(cursor, line)) {
+    if (isLine(line, banner)) ++count;
+  }
+  return count;
+}
+
 std::string_view blockKindName(BlockKind kind) {
   switch (kind) {
     case BlockKind::Zel:

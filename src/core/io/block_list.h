@@ -20,6 +20,9 @@ struct BlockListEntry {
 // line after its general-data banner.
 std::vector<BlockListEntry> listBlocks(std::string_view bytes);
 
+// The number of block banners of the file (comment lines do not count).
+int countBlocks(std::string_view bytes);
+
 // "zel", "torsion" or "section".
 std::string_view blockKindName(BlockKind kind);
 

@@ -1,9 +1,11 @@
-// File and folder services of the database commands: existence, copies, moves, temporary names.
+// File and folder services of the database commands: existence, copies with
+// another extension, the current folder.
 #include "io/file_services.h"
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+
+#include "io/file_replacement.h"
 
 namespace korain {
 namespace fs = std::filesystem;
@@ -12,11 +14,6 @@ bool fileExists(const std::string& path) {
   std::error_code code;
   if (!fs::is_regular_file(path, code)) return false;
   return std::ifstream(path, std::ios::binary).good();
-}
-
-void deleteFile(const std::string& path) {
-  std::error_code ignored;
-  fs::remove(path, ignored);
 }
 
 std::string withExtension(const std::string& path, std::string_view newExtension) {
@@ -28,29 +25,9 @@ std::string withExtension(const std::string& path, std::string_view newExtension
 }
 
 bool backupCopy(const std::string& path, std::string_view newExtension, std::string& error) {
-  std::error_code code;
-  fs::copy_file(path, withExtension(path, newExtension), fs::copy_options::overwrite_existing,
-                code);
-  if (code) error = code.message();
-  return !code;
-}
-
-bool moveFile(const std::string& source, const std::string& target, std::string& error) {
-  std::error_code code;
-  fs::rename(source, target, code);
-  if (code) error = code.message();
-  return !code;
-}
-
-std::string tempFileName(const std::string& folder) {
-  std::error_code code;
-  const fs::path base = folder.empty() ? fs::temp_directory_path(code) : fs::path(folder);
-  std::random_device seed;
-  std::mt19937_64 random(seed());
-  for (;;) {
-    const fs::path candidate = base / ("Korain" + std::to_string(random() % 1000000000) + ".tmp");
-    if (!fs::exists(candidate, code)) return candidate.string();
-  }
+  FileSystem& files = hostFileSystem();
+  const std::string file = resolveLinks(files, path);
+  return copyFileKeepingIdentity(files, file, withExtension(file, newExtension), error);
 }
 
 bool changeFolder(const std::string& path, std::string& error) {

@@ -8,14 +8,9 @@
 #include <string>
 
 #include "editor.h"
+#include "save_workflow.h"
 
 namespace korain {
-
-struct SaveAsChoice {
-  bool replace = false;  // overwrite `block`; otherwise append a new block named `name`
-  Integer block = 0;
-  std::string name;  // trimmed
-};
 
 class FM_SaveAs : public QDialog {
   Q_OBJECT

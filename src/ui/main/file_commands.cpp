@@ -7,15 +7,8 @@
 #include "dialogs/fm_save_as.h"
 #include "dialogs/fm_sel_sec.h"
 #include "drawing/fm_graph.h"
-#include "io/block_copy.h"
-#include "io/database_save.h"
-#include "io/durable_file.h"
-#include "io/file_services.h"
-#include "io/text_file.h"
 #include "main/fm_main.h"
 #include "session_loading.h"
-#include "text/format_message.h"
-#include "text/string_table.h"
 #include "text/text_utils.h"
 #include "widgets/wait_cursor.h"
 #include "write_context_now.h"
@@ -72,108 +65,41 @@ bool FM_Main::openArrangement() {
 }
 
 bool FM_Main::save() {
-  if (!restoreVanishedDatabase()) return false;
-  if (session().BlockNumber == 0) {
-    const std::optional<Integer> appended = appendedBlockNumber();
-    if (!appended) return false;
-    session().BlockNumber = *appended;
-  }
-  if (!writeArrangement(session().DatabasePath, session().BlockNumber)) return false;
-  session().markClean();
-  refreshAll();
-  return true;
+  return runSave([](SaveWorkflow& workflow) { return workflow.save(); });
 }
 
 bool FM_Main::saveAs() {
-  Arrangement& arrangement = session().arrangement();
-  FM_SaveAs dialog(*this, QString::fromStdString(saveAsInitialName(arrangement.Name)), this);
-  if (dialog.exec() != QDialog::Accepted || !restoreVanishedDatabase()) return false;
-  const SaveAsChoice choice = dialog.choice();
-  Integer block = choice.block;
-  if (!choice.replace) {
-    const std::string name(trimmed(choice.name));
-    const std::optional<Integer> appended = name.empty() ? std::nullopt : appendedBlockNumber();
-    if (!appended) return false;
-    arrangement.Name = name;
-    block = *appended;
-  }
+  FM_SaveAs dialog(*this, QString::fromStdString(saveAsInitialName(session().arrangement().Name)),
+                   this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const bool saved =
+      runSave([&](SaveWorkflow& workflow) { return workflow.saveAs(dialog.choice()); });
+  // A new name shows even when the save did not happen.
   refreshCaption();
-  arrangement.ID = generateId();
-  if (!writeArrangement(session().DatabasePath, block)) return false;
-  session().markClean();
+  return saved;
+}
+
+bool FM_Main::runSave(const std::function<bool(SaveWorkflow&)>& save) {
+  class Progress : public SaveProgress {
+   public:
+    explicit Progress(FM_Main& window) : window_(window) {}
+    void started(const std::string& status) override {
+      window_.showStatus(status);
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    void finished() override {
+      QApplication::restoreOverrideCursor();
+      window_.showStatus({});
+    }
+
+   private:
+    FM_Main& window_;
+  } progress(*this);
+  SaveWorkflow workflow(session(), prompt(), zelWriteContextNow(session().identification),
+                        &progress);
+  if (!save(workflow)) return false;
   refreshAll();
   return true;
-}
-
-bool FM_Main::restoreVanishedDatabase() {
-  const std::string& path = session().DatabasePath;
-  if (fileExists(path)) return true;
-  if (session().DatabaseCopy.empty()) {
-    prompt().showMessage(korainString(text_id::kDatabaseMissing) + kMessageLineBreak + path);
-    return false;
-  }
-  const std::string question = formatMessage(
-      "The database file '¤' no longer exists.²Write it again as it was read, "
-      "with this bulkhead arrangement?",
-      {path});
-  if (prompt().ask(question, Choices::YesNo) != Answer::Yes) return false;
-  std::string error;
-  if (writeFileDurably(path, session().DatabaseCopy, error)) return true;
-  prompt().showMessage(formatMessage("Cannot write '¤': ¤", {path, error}));
-  return false;
-}
-
-std::optional<Integer> FM_Main::appendedBlockNumber() {
-  std::string error;
-  const std::optional<std::string> bytes = readFileBytes(session().DatabasePath, error);
-  if (!bytes) {
-    prompt().showMessage(error);
-    return std::nullopt;
-  }
-  return static_cast<Integer>(countBlocks(*bytes) + 1);
-}
-
-bool FM_Main::writeArrangement(std::string path, Integer blockNumber) {
-  SaveRequest request;
-  request.blockNumber = blockNumber;
-  request.makeBackup = session().run.paths.MakeBackup;
-  request.context = zelWriteContextNow(session().identification);
-  for (;;) {
-    request.database = path;
-    // Saving under another name takes the rest of the database from the one opened.
-    request.source = path == session().DatabasePath ? std::string() : session().DatabasePath;
-    showStatus(formatMessage(korainStatusString(text_id::kSavingStatus), {path}));
-    SaveResult result;
-    {
-      const WaitCursor waiting;
-      result = saveArrangement(request, session().arrangement());
-    }
-    showStatus({});
-    switch (result.status) {
-      case SaveStatus::Saved:
-        session().DatabasePath = path;
-        session().BlockNumber = blockNumber;
-        copyDatabase(session());
-        return true;
-      case SaveStatus::NothingToDo:
-        return false;
-      case SaveStatus::Failed:
-        prompt().showMessage(messagesText(result.messages));
-        return false;
-      case SaveStatus::ReadOnly: {
-        prompt().showMessage(messagesText(result.messages));
-        const std::optional<std::string> other =
-            prompt().askFileName({.title = "Save DB as...",
-                                  .filter = korainString(text_id::kDatabaseFilter),
-                                  .defaultExtension = "ko2",
-                                  .initialName = path,
-                                  .save = true});
-        if (!other || other->empty()) return false;
-        path = *other;
-        break;
-      }
-    }
-  }
 }
 
 bool FM_Main::exportDrawing() { return graph_->exportDrawing(); }

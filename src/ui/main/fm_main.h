@@ -6,11 +6,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 
-#include "view_state.h"
 #include "editor.h"
 #include "main/main_actions.h"
+#include "save_workflow.h"
+#include "view_state.h"
 
 namespace korain {
 
@@ -70,14 +72,9 @@ class FM_Main : public QMainWindow, public Editor {
   void chooseObjectTool(int tool, bool pressed);
   void afterBulkheadChosen();
   void applyMenuState(const MenuState& state);
-  // Saves into `path` as block n, asking for another file while the database
-  // is read-only; the session follows the file actually written.
-  bool writeArrangement(std::string path, Integer blockNumber);
-  // A database deleted while the arrangement was edited is written again from
-  // the copy read, when the user agrees; true when the file is there.
-  bool restoreVanishedDatabase();
-  // The number of a block appended to the database: one past its last.
-  std::optional<Integer> appendedBlockNumber();
+  // Runs a save with its questions, the status text and the wait cursor, and
+  // shows the saved state.
+  bool runSave(const std::function<bool(SaveWorkflow&)>& save);
 
   MainActions actions_;
   FM_Graph* graph_ = nullptr;

@@ -1,14 +1,18 @@
-// Saving into a database: the blocks around the saved one, the .bak copy, and
-// a database left untouched by every kind of failure.
+// Saving into a database: the blocks around the saved one, the .bak copy, what
+// the user set on the file (permissions, group, link), the temporary files,
+// and a database left untouched by every kind of failure.
 #include "io/database_save.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "io/block_copy.h"
+#include "faulty_file_system.h"
 #include "io/block_list.h"
+#include "io/file_replacement.h"
 #include "io/text_file.h"
 #include "sample_arrangement.h"
 #include "zel_test_support.h"
@@ -59,15 +63,21 @@ class DatabaseFile : public ::testing::Test {
     return readFileBytes(path, error).value_or("<unreadable>");
   }
 
-  SaveResult save(Integer n, bool backup, SaveSteps* steps = nullptr) {
+  SaveResult save(Integer n, bool backup, ReplaceRule rule = ReplaceRule::AnyBlock) {
     SaveRequest request{.database = path_,
                         .blockNumber = n,
                         .makeBackup = backup,
                         .source = {},
-                        .context = fixedContext()};
+                        .context = fixedContext(),
+                        .replacing = rule};
     Arrangement copy = arrangement_;
-    if (steps) return saveArrangement(request, copy, *steps);
-    return saveArrangement(request, copy);
+    return saveArrangement(request, copy, files_);
+  }
+
+  struct stat statusOf(const fs::path& path) const {
+    struct stat status {};
+    EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+    return status;
   }
 
   std::vector<std::string> filesInFolder() const {
@@ -82,6 +92,7 @@ class DatabaseFile : public ::testing::Test {
   fs::path folder_;
   std::string path_;
   Arrangement arrangement_ = sampleArrangement({.bulkheads = 1});
+  FaultyFileSystem files_;
 };
 
 TEST_F(DatabaseFile, SavingANewArrangementAppendsItAfterTheOtherBlocks) {
@@ -91,10 +102,14 @@ TEST_F(DatabaseFile, SavingANewArrangementAppendsItAfterTheOtherBlocks) {
     original += otherBlock(n);
     expected += copiedBlock(n);
   }
-  write(original);
-  ASSERT_EQ(save(6, false).status, SaveStatus::Saved);
-  EXPECT_EQ(read(path_), expected + zelText(arrangement_, 6));
-  EXPECT_EQ(filesInFolder(), std::vector<std::string>{"ship.ko2"});
+  for (const Integer n : {Integer{6}, kAppendedBlock}) {
+    write(original);
+    const SaveResult result = save(n, false);
+    ASSERT_EQ(result.status, SaveStatus::Saved);
+    EXPECT_EQ(result.blockNumber, 6);
+    EXPECT_EQ(read(path_), expected + zelText(arrangement_, 6));
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"ship.ko2"});
+  }
 }
 
 TEST_F(DatabaseFile, ReplacingABlockKeepsTheOthersInPlaceAndInOrder) {
@@ -105,79 +120,116 @@ TEST_F(DatabaseFile, ReplacingABlockKeepsTheOthersInPlaceAndInOrder) {
                              copiedBlock(4));
 }
 
-TEST_F(DatabaseFile, TheBackupKeepsThePreviousContent) {
+TEST_F(DatabaseFile, TheBackupKeepsThePreviousContentWithOrWithoutLinks) {
   const std::string original = kPreamble + otherBlock(1);
-  write(original);
-  ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
-  EXPECT_EQ(read((folder_ / "ship.bak").string()), original);
-  EXPECT_EQ(listBlocks(read(path_)).size(), 2U);
-}
-
-TEST_F(DatabaseFile, ARenumberingCopyChangesOnlyTheNumberLines) {
-  const std::string file = kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(3);
-  LineCursor in(file);
-  std::string out;
-  copyPreamble(in, out);
-  EXPECT_EQ(out, kPreamble);
-  copyBlocks(in, out, 2, 2, 10);
-  std::string expected = copiedBlock(2);
-  expected.replace(expected.find(" 2 \r\n"), 5, " 12 \r\n");
-  EXPECT_EQ(out, kPreamble + expected);
-  EXPECT_EQ(countBlocks(file), 3);
-  EXPECT_EQ(countBlocks(kPreamble + otherBlock(1) + "* " + otherBlock(2)), 1)
-      << "a banner in a comment line is no banner";
-}
-
-// Fails the save at one of its file steps.
-class FailingSteps : public SaveSteps {
- public:
-  explicit FailingSteps(int failAt) : failAt_(failAt) {}
-  bool readDatabase(const std::string& path, std::string& bytes, std::string& error) override {
-    return step(1, error) && SaveSteps::readDatabase(path, bytes, error);
+  for (const bool withLinks : {true, false}) {
+    write(original);
+    files_.failing.clear();
+    if (!withLinks) files_.failing.insert(FileCall::HardLink);
+    const ino_t previous = statusOf(path_).st_ino;
+    ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
+    EXPECT_EQ(read((folder_ / "ship.bak").string()), original);
+    // With links the previous file itself is kept, not copied.
+    EXPECT_EQ(statusOf(folder_ / "ship.bak").st_ino == previous, withLinks);
+    EXPECT_EQ(listBlocks(read(path_)).size(), 2U);
+    EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"ship.bak", "ship.ko2"}));
   }
-  bool writeTemporary(const std::string& path, std::string_view bytes,
-                      std::string& error) override {
-    if (failAt_ == 2) {  // a disk that fills up half way
-      std::ofstream(path, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-      error = "No space left on device";
-      return false;
+}
+
+TEST_F(DatabaseFile, TheSavedFileAndItsBackupKeepThePermissionsAndGroup) {
+  const std::string original = kPreamble + otherBlock(1);
+  // A group this user may give the file: any, for the superuser; else the user's own.
+  const gid_t group = ::geteuid() == 0 ? 1 : ::getegid();
+  for (const mode_t mode : {0600U, 0640U, 0664U}) {
+    SCOPED_TRACE(mode);
+    write(original);
+    fs::remove(folder_ / "ship.bak");
+    ASSERT_EQ(::chown(path_.c_str(), static_cast<uid_t>(-1), group), 0);
+    ASSERT_EQ(::chmod(path_.c_str(), mode), 0);
+    for (const bool withLinks : {true, false}) {
+      files_.failing.clear();
+      if (!withLinks) files_.failing.insert(FileCall::HardLink);
+      ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
+      for (const char* name : {"ship.ko2", "ship.bak"}) {
+        const struct stat status = statusOf(folder_ / name);
+        EXPECT_EQ(status.st_mode & 0777, mode) << name;
+        EXPECT_EQ(status.st_gid, group) << name;
+      }
     }
-    return SaveSteps::writeTemporary(path, bytes, error);
   }
-  bool makeBackup(const std::string& path, std::string& error) override {
-    return step(3, error) && SaveSteps::makeBackup(path, error);
-  }
-  bool replaceDatabase(const std::string& temporary, const std::string& database,
-                       std::string& error) override {
-    return step(4, error) && SaveSteps::replaceDatabase(temporary, database, error);
-  }
+}
 
- private:
-  bool step(int number, std::string& error) const {
-    if (number == failAt_) error = "injected failure";
-    return number != failAt_;
-  }
-  int failAt_;
-};
+TEST_F(DatabaseFile, ASaveThroughALinkUpdatesTheLinkedFileAndKeepsTheLink) {
+  const std::string original = kPreamble + otherBlock(1);
+  fs::create_directories(folder_ / "team");
+  const fs::path real = folder_ / "team" / "ship.ko2";
+  std::ofstream(real, std::ios::binary) << original;
+  fs::remove(path_);
+  fs::create_symlink(fs::path("team") / "ship.ko2", path_);
+  ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(read(real.string()), kPreamble + copiedBlock(1) + zelText(arrangement_, 2));
+  EXPECT_EQ(read((folder_ / "team" / "ship.bak").string()), original);
+  EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"ship.ko2", "team"}));
+}
+
+TEST_F(DatabaseFile, TheNewFileIsNamedAfterTheDatabaseAndTheFolderSyncedAfterTheMove) {
+  write(kPreamble);
+  ASSERT_EQ(save(1, false).status, SaveStatus::Saved);
+  const std::string temporary = temporaryName(path_, files_.hostName(), files_.processId());
+  EXPECT_NE(temporary.find("ship.ko2~korain~" + files_.hostName() + "~"), std::string::npos);
+  EXPECT_EQ(files_.calls,
+            (std::vector<std::string>{"createNew " + temporary, "rename " + temporary + " " + path_,
+                                      "syncFolder " + folder_.string()}));
+}
+
+TEST_F(DatabaseFile, TemporariesOfCrashedSavesOnThisHostAreRemovedOthersStay) {
+  write(kPreamble);
+  const std::string host = files_.hostName();
+  const std::vector<std::string> left = {
+      "ship.ko2~korain~" + host + "~111.tmp",    // its process is gone
+      "ship.bak~korain~" + host + "~112.tmp",    // the link of a backup, gone too
+      "ship.ko2~korain~" + host + "~222.tmp",    // still saving
+      "ship.ko2~korain~other-host~111.tmp",      // another machine's
+      "other.ko2~korain~" + host + "~111.tmp"};  // another database's
+  for (const std::string& name : left) std::ofstream(folder_ / name) << "partial";
+  files_.running = [](long process) { return process == 222; };
+  ASSERT_EQ(save(1, true).status, SaveStatus::Saved);
+  std::vector<std::string> expected = {"other.ko2~korain~" + host + "~111.tmp", "ship.bak",
+                                       "ship.ko2", "ship.ko2~korain~" + host + "~222.tmp",
+                                       "ship.ko2~korain~other-host~111.tmp"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(filesInFolder(), expected);
+}
+
+TEST_F(DatabaseFile, RunsLongerThanTheReadBufferAreCopiedWhole) {
+  // Runs of lines cross the reads of the buffer, and a block sits across them.
+  std::string preamble = "* ship database\r\n";
+  while (preamble.size() < 3'000'000) preamble += "* a line of the preamble, 0123456789\r\n";
+  write(preamble + otherBlock(1) + zelText(sampleArrangement({}), 2) + otherBlock(3));
+  ASSERT_EQ(save(2, false).status, SaveStatus::Saved);
+  EXPECT_EQ(read(path_), preamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3));
+}
 
 TEST_F(DatabaseFile, AFailureAtAnyStepLeavesTheDatabaseAsItWas) {
   const std::string original = kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2);
-  for (int step = 1; step <= 4; ++step) {
+  for (const FileCall call : {FileCall::OpenForReading, FileCall::CreateNew, FileCall::Write,
+                              FileCall::Finish, FileCall::Rename}) {
+    SCOPED_TRACE(static_cast<int>(call));
     write(original);
-    FailingSteps steps(step);
-    const SaveResult result = save(2, true, &steps);
-    EXPECT_EQ(result.status, SaveStatus::Failed) << "step " << step;
+    files_.failing = {call};
+    const SaveResult result = save(2, true);
+    EXPECT_EQ(result.status, SaveStatus::Failed);
     ASSERT_EQ(result.messages.size(), 1U);
     const std::string& text = result.messages[0].text;
     EXPECT_TRUE(text.find("injected failure") != std::string::npos ||
                 text.find("No space left") != std::string::npos)
         << text;
-    EXPECT_EQ(read(path_), original) << "step " << step;
+    EXPECT_EQ(read(path_), original);
     const std::vector<std::string> left = filesInFolder();
     EXPECT_EQ(std::count(left.begin(), left.end(), "ship.ko2"), 1);
     EXPECT_TRUE(std::none_of(left.begin(), left.end(),
-                             [](const std::string& name) { return name.ends_with(".tmp"); }))
-        << "step " << step;
+                             [](const std::string& name) { return name.ends_with(".tmp"); }));
     fs::remove(folder_ / "ship.bak");
   }
 }
@@ -203,15 +255,32 @@ TEST_F(DatabaseFile, AMissingBlockToReplaceOrBlocksOutOfOrderAreNotSaved) {
   write(swapped);
   const SaveResult result = save(3, false);
   EXPECT_EQ(result.status, SaveStatus::Failed);
-  EXPECT_NE(result.messages[0].text.find("would lose"), std::string::npos);
+  EXPECT_NE(result.messages[0].text.find("numbered 1, 2, 3"), std::string::npos);
   EXPECT_EQ(read(path_), swapped);
 }
 
-TEST_F(DatabaseFile, TwoBlocksWithTheSameNumberAreNotSavedInto) {
+TEST_F(DatabaseFile, TwoBlocksWithTheSameNumberOrAGapAfterTheLastAreNotSavedInto) {
   const std::string twice = kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(2);
   write(twice);
   EXPECT_EQ(save(2, false).status, SaveStatus::Failed);
   EXPECT_EQ(read(path_), twice);
+  const std::string two = kPreamble + otherBlock(1) + otherBlock(2);
+  write(two);
+  const SaveResult result = save(4, false);
+  EXPECT_EQ(result.status, SaveStatus::Failed);
+  EXPECT_NE(result.messages[0].text.find("would leave a gap"), std::string::npos);
+  EXPECT_EQ(read(path_), two);
+}
+
+TEST_F(DatabaseFile, OnlyAnArrangementIsReplacedWhenTheRequestSaysSo) {
+  const std::string original = kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2);
+  write(original);
+  const SaveResult refused = save(1, false, ReplaceRule::ArrangementOnly);
+  EXPECT_EQ(refused.status, SaveStatus::Failed);
+  EXPECT_NE(refused.messages[0].text.find("block 1 is a hull section"), std::string::npos);
+  EXPECT_EQ(refused.messages[0].line, 4);
+  EXPECT_EQ(read(path_), original);
+  EXPECT_EQ(save(2, false, ReplaceRule::ArrangementOnly).status, SaveStatus::Saved);
 }
 
 TEST_F(DatabaseFile, ALastLineWithoutItsLineEndKeepsTheNewBlockApart) {
@@ -244,7 +313,7 @@ TEST_F(DatabaseFile, SavingUnderAnotherNameTakesTheRestFromTheSource) {
                       .makeBackup = true,
                       .source = path_,
                       .context = fixedContext()};
-  ASSERT_EQ(saveArrangement(request, arrangement_).status, SaveStatus::Saved);
+  ASSERT_EQ(saveArrangement(request, arrangement_, files_).status, SaveStatus::Saved);
   EXPECT_EQ(read(request.database), kPreamble + copiedBlock(1) + zelText(arrangement_, 2));
   EXPECT_EQ(read(path_), original);
   EXPECT_FALSE(fs::exists(folder_ / "copy.bak"));
