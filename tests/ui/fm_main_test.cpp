@@ -176,47 +176,6 @@ TEST_F(MainWindow, SaveOfANewArrangementAppendsThenWritesTheSameBlock) {
   EXPECT_EQ(read.Bulkheads.count(), 1);
 }
 
-TEST_F(MainWindow, ReadOnlyDatabaseIsSavedUnderTheNameTheUserGives) {
-  // Read-only by its permissions, which is what the save looks at (even for root).
-  std::filesystem::permissions(database_, std::filesystem::perms::owner_read);
-  const std::string other = scratch_.file("copy.ko2");
-  pressTool(0);
-  typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed");
-  prompt_.fileAnswers = {other};
-  EXPECT_TRUE(window_.save());
-  ASSERT_EQ(prompt_.questions.size(), 1U);
-  EXPECT_EQ(prompt_.questions[0].title, "Save DB as...");
-  EXPECT_NE(prompt_.messages[0].find("read-only"), std::string::npos);
-  EXPECT_EQ(readFile(database_), readFile(exampleDatabasePath()));
-  EXPECT_EQ(session_.DatabasePath, other);
-  Arrangement read;
-  ASSERT_TRUE(readZelBlock(other, 1, read).found());
-  EXPECT_EQ(read.Bulkheads.at(1).Name, "Renamed");
-}
-
-TEST_F(MainWindow, DatabaseDeletedWhileEditingIsWrittenAgainOnlyWhenAsked) {
-  pressTool(0);
-  typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed");
-  std::filesystem::remove(database_);
-  prompt_.answers = {Answer::No};
-  EXPECT_FALSE(window_.save());
-  ASSERT_EQ(prompt_.messages.size(), 1U);
-  EXPECT_NE(prompt_.messages[0].find("ship.ko2"), std::string::npos);
-  EXPECT_TRUE(session_.hasUnsavedChanges());
-  EXPECT_FALSE(std::filesystem::exists(database_));
-
-  prompt_.answers = {Answer::Yes};
-  EXPECT_TRUE(window_.save());
-  EXPECT_FALSE(session_.hasUnsavedChanges());
-  ShipData ship;
-  EXPECT_TRUE(readShipData(database_, ship).found());
-  Arrangement read;
-  ASSERT_TRUE(readZelBlock(database_, 1, read).found());
-  EXPECT_EQ(read.Bulkheads.at(1).Name, "Renamed");
-  Arrangement other;
-  EXPECT_TRUE(readZelBlock(database_, 2, other).found());
-}
-
 TEST_F(MainWindow, OpenAsksFirstAndCancelLeavesTheArrangement) {
   pressTool(0);
   typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed");

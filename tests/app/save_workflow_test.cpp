@@ -1,0 +1,99 @@
+// The save workflow over a session and scripted answers: another name for a
+// read-only database, a vanished database written again only when asked, and
+// the block a new arrangement takes.
+#include "save_workflow.h"
+
+#include <filesystem>
+
+#include "app_test_support.h"
+#include "io/block_list.h"
+#include "io/zel_reader.h"
+#include "session_loading.h"
+
+namespace korain::testing {
+namespace {
+
+class SaveWorkflowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    writeFile(database_, exampleDatabase());
+    openDatabase(session_, database_);
+    ASSERT_TRUE(openArrangement(session_, 1).found());
+    session_.run.paths.MakeBackup = false;
+    session_.arrangement().Bulkheads.at(1).Name = "Renamed";
+    session_.recordUndo("Name");
+  }
+
+  bool save() { return SaveWorkflow(session_, prompt_, {}).save(); }
+  bool saveAs(SaveAsChoice choice) { return SaveWorkflow(session_, prompt_, {}).saveAs(choice); }
+
+  std::string bulkheadName(const std::string& path, Integer block) const {
+    Arrangement read;
+    EXPECT_TRUE(readZelBlock(path, block, read).found()) << path << " block " << block;
+    return read.Bulkheads.count() > 0 ? read.Bulkheads.at(1).Name : "";
+  }
+
+  ScratchFolder scratch_;
+  std::string database_ = scratch_.file("ship.ko2");
+  Session session_;
+  ScriptedPrompt prompt_;
+};
+
+TEST_F(SaveWorkflowTest, AReadOnlyDatabaseIsSavedUnderTheNameGivenOrNotAtAll) {
+  std::filesystem::permissions(database_, std::filesystem::perms::owner_read);
+  EXPECT_FALSE(save());
+  EXPECT_NE(prompt_.messages.at(0).find("read-only"), std::string::npos);
+  EXPECT_TRUE(session_.hasUnsavedChanges());
+
+  const std::string other = scratch_.file("copy.ko2");
+  prompt_.fileAnswers = {other};
+  EXPECT_TRUE(save());
+  EXPECT_EQ(prompt_.questions.at(1).title, "Save DB as...");
+  EXPECT_EQ(readFile(database_), exampleDatabase());
+  EXPECT_EQ(session_.DatabasePath, other);
+  EXPECT_EQ(bulkheadName(other, 1), "Renamed");
+  EXPECT_FALSE(session_.hasUnsavedChanges());
+}
+
+TEST_F(SaveWorkflowTest, AVanishedDatabaseIsWrittenAgainOnlyWhenAsked) {
+  std::filesystem::remove(database_);
+  prompt_.answers = {Answer::No};
+  EXPECT_FALSE(save());
+  EXPECT_NE(prompt_.messages.at(0).find("ship.ko2"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(database_));
+
+  prompt_.answers = {Answer::Yes};
+  EXPECT_TRUE(save());
+  EXPECT_EQ(bulkheadName(database_, 1), "Renamed");
+  EXPECT_EQ(countBlocks(readFile(database_)), countBlocks(exampleDatabase()));
+
+  // Without a copy there is nothing to write again: a message, nothing asked.
+  std::filesystem::remove(database_);
+  session_.DatabaseCopy.clear();
+  prompt_.messages.clear();
+  EXPECT_FALSE(save());
+  EXPECT_EQ(prompt_.messages.size(), 1U);
+  EXPECT_FALSE(std::filesystem::exists(database_));
+}
+
+TEST_F(SaveWorkflowTest, ANewArrangementGoesAfterTheLastBlockOfAnyKind) {
+  const int blocks = countBlocks(exampleDatabase());
+  session_.BlockNumber = 0;
+  EXPECT_TRUE(save());
+  EXPECT_EQ(session_.BlockNumber, blocks + 1);
+  EXPECT_EQ(bulkheadName(database_, 1), "Plane bulkhead holds 3/4");
+
+  const std::string id = session_.arrangement().ID;
+  EXPECT_TRUE(saveAs({.replace = false, .block = 0, .name = "  Copy  "}));
+  EXPECT_EQ(session_.BlockNumber, blocks + 2);
+  EXPECT_EQ(session_.arrangement().Name, "Copy");
+  EXPECT_NE(session_.arrangement().ID, id);
+
+  EXPECT_TRUE(saveAs({.replace = true, .block = 2, .name = {}}));
+  EXPECT_EQ(session_.BlockNumber, 2);
+  EXPECT_EQ(bulkheadName(database_, 2), "Renamed");
+  EXPECT_EQ(countBlocks(readFile(database_)), blocks + 2);
+}
+
+}  // namespace
+}  // namespace korain::testing
