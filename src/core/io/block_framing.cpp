@@ -35,7 +35,7 @@ std::optional<double> blockNumberOf(std::string_view line) {
 
 std::optional<std::string> findBlock(LineCursor& cursor, Long n, std::string_view keyword) {
   const std::string& banner = DatabaseTexts::get().blockBanner;
-  cursor.seek({});
+  cursor.rewind();
   std::string_view line;
   for (LinePosition before = cursor.position(); cursor.next(line); before = cursor.position()) {
     if (!isLine(line, banner)) continue;

@@ -27,7 +27,7 @@ bool isLine(std::string_view line, std::string_view banner);
 // The next line that is not a comment; false at the end of the text.
 bool nextDataLine(LineCursor& cursor, std::string_view& line);
 
-// Finds block n from the start of the text: a block banner whose next data line
+// Finds block n from the first line of the cursor: a block banner whose next data line
 // holds the number n and, when keyword is not empty, whose following data line
 // is the keyword. On success the cursor is put back on the banner line and the
 // keyword found is returned; otherwise nothing, with the cursor at the end.

@@ -20,6 +20,9 @@ struct LinePosition {
 class LineCursor {
  public:
   explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+  // Bytes cut from a file after its first linesBefore lines, numbered as in the file.
+  LineCursor(std::string_view bytes, int linesBefore)
+      : bytes_(bytes), start_{0, linesBefore}, position_(start_) {}
 
   bool next(std::string_view& line);
   bool atEnd() const { return position_.offset >= bytes_.size(); }
@@ -32,10 +35,13 @@ class LineCursor {
     return bytes_.substr(from.offset, position_.offset - from.offset);
   }
   void seek(LinePosition position) { position_ = position; }
+  // Back to the first line.
+  void rewind() { position_ = start_; }
   int lineNumber() const { return position_.lineNumber; }
 
  private:
   std::string_view bytes_;
+  LinePosition start_;
   LinePosition position_;
   std::string decoded_;
 };

@@ -2,6 +2,7 @@
 // one small reader per part of the block.
 #include "io/zel_reader.h"
 
+#include "io/block_extract.h"
 #include "io/block_framing.h"
 #include "io/block_part_reader.h"
 #include "io/compartment_record.h"
@@ -9,7 +10,6 @@
 #include "io/field_reader.h"
 #include "io/line_cursor.h"
 #include "io/node_line.h"
-#include "io/text_file.h"
 #include "io/zel_format.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
@@ -310,27 +310,41 @@ class ZelReader : public BlockPartReader<ZelReader> {
 
 }  // namespace
 
-ZelReadResult readZelBlockFromBytes(std::string_view bytes, std::string_view fileName,
-                                    Integer blockNumber, Arrangement& arrangement) {
+namespace {
+
+ZelReadResult readZelBlockAt(LineCursor& cursor, std::string_view fileName, Integer blockNumber,
+                             Arrangement& arrangement) {
   arrangement.clear();
   ZelReadResult result;
-  LineCursor cursor(bytes);
   ZelReader(cursor, fileName, blockNumber, arrangement, result).read();
   return result;
+}
+
+}  // namespace
+
+ZelReadResult readZelBlockFromBytes(std::string_view bytes, std::string_view fileName,
+                                    Integer blockNumber, Arrangement& arrangement) {
+  LineCursor cursor(bytes);
+  return readZelBlockAt(cursor, fileName, blockNumber, arrangement);
 }
 
 ZelReadResult readZelBlock(const std::string& path, Integer blockNumber, Arrangement& arrangement) {
   arrangement.clear();
   std::string error;
-  const std::optional<std::string> bytes = readFileBytes(path, error);
-  if (!bytes) {
+  // Only the block is held in memory: a large database is read once, in pieces.
+  const std::unique_ptr<InputFile> file = hostFileSystem().openForReading(path, error);
+  const std::optional<ExtractedBlock> block =
+      file ? extractBlock(*file, blockNumber, kZelKeyword, error) : std::nullopt;
+  if (!error.empty()) {
     ZelReadResult result;
     result.status = ZelReadStatus::FileMissing;
     result.messages.push_back(
         {path, 0, korainString(text_id::kDatabaseMissing) + " (" + error + ")"});
     return result;
   }
-  return readZelBlockFromBytes(*bytes, path, blockNumber, arrangement);
+  LineCursor cursor(block ? std::string_view(block->bytes) : std::string_view(),
+                    block ? block->linesBefore : 0);
+  return readZelBlockAt(cursor, path, blockNumber, arrangement);
 }
 
 }  // namespace korain

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "sample_arrangement.h"
 #include "zel_test_support.h"
@@ -204,6 +205,39 @@ TEST(ZelReaderFiles, NulBytesAndAMegabyteLineAreJustText) {
   const Arrangement read = readBack(text, 1, &result);
   EXPECT_EQ(read.Name.size(), 7U + (1U << 20));
   EXPECT_EQ(read.Bulkheads, sample().Bulkheads);
+}
+
+// Reading from a file takes only the block out of it; what is read, and the
+// line numbers of the messages, are those of reading the whole file.
+TEST(ZelReaderFiles, AFileReadsAsItsBytesWouldBlockByBlock) {
+  const std::string preamble = "* preamble\r\n* more\r\n";
+  const std::string first = zelText(sample(), 1);
+  std::string damaged =
+      withLine(zelText(sampleArrangement({.bulkheads = 1}), 2), "Sample arrangement", "Damaged");
+  damaged = withLine(damaged, " 2 ", " 2 \r\n*\r\n* comment");
+  const std::string wrongKeyword =
+      withLine(zelText(sample(), 3), "ZEL", "------------------ BLOCK ------------------");
+  const std::string twice = zelText(sample(), 4) + zelText(sampleArrangement({}), 4);
+  std::string bad = zelText(sample(), 5);
+  bad.replace(bad.find(" 123.25 "), 8, " x123.25 ");
+  const std::string bytes = preamble + first + damaged + wrongKeyword + twice + bad;
+  const std::string path = (std::filesystem::temp_directory_path() / "korain-extract.ko2").string();
+  std::ofstream(path, std::ios::binary) << bytes;
+  for (Integer n = 1; n <= 6; ++n) {
+    SCOPED_TRACE(n);
+    Arrangement fromFile;
+    Arrangement fromBytes;
+    const ZelReadResult file = readZelBlock(path, n, fromFile);
+    const ZelReadResult whole = readZelBlockFromBytes(bytes, path, n, fromBytes);
+    EXPECT_EQ(file.status, whole.status);
+    EXPECT_EQ(file.version, whole.version);
+    EXPECT_EQ(fromFile, fromBytes);
+    ASSERT_EQ(file.messages.size(), whole.messages.size());
+    for (std::size_t i = 0; i < file.messages.size(); ++i) {
+      EXPECT_EQ(file.messages[i].toString(), whole.messages[i].toString());
+    }
+  }
+  std::filesystem::remove(path);
 }
 
 }  // namespace
