@@ -28,8 +28,8 @@ SaveWorkflow::SaveWorkflow(Session& session, Prompt& prompt, ZelWriteContext con
                            SaveProgress* progress)
     : session_(session), prompt_(prompt), context_(std::move(context)), progress_(progress) {}
 
-bool SaveWorkflow::save() {
-  return restoreVanishedDatabase() && write(session_.DatabasePath, session_.BlockNumber);
+bool SaveWorkflow::save(ReplaceRule replacing) {
+  return restoreVanishedDatabase() && write(session_.DatabasePath, session_.BlockNumber, replacing);
 }
 
 bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
@@ -43,7 +43,7 @@ bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
     block = kAppendedBlock;
   }
   arrangement.ID = generateId();
-  return write(session_.DatabasePath, block);
+  return write(session_.DatabasePath, block, ReplaceRule::AnyBlock);
 }
 
 bool SaveWorkflow::restoreVanishedDatabase() {
@@ -64,9 +64,10 @@ bool SaveWorkflow::restoreVanishedDatabase() {
   return false;
 }
 
-bool SaveWorkflow::write(std::string path, Integer blockNumber) {
+bool SaveWorkflow::write(std::string path, Integer blockNumber, ReplaceRule replacing) {
   SaveRequest request;
   request.blockNumber = blockNumber;
+  request.replacing = replacing;
   request.makeBackup = session_.run.paths.MakeBackup;
   request.context = context_;
   for (;;) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "io/database_rewrite.h"
 #include "io/zel_writer.h"
 #include "prompt.h"
 #include "session.h"
@@ -41,14 +42,15 @@ class SaveWorkflow {
   // session's database; one that vanished may be written again from the copy
   // read at opening. True when the arrangement was saved; the session then
   // holds its database and block and counts it saved.
-  bool save();
+  // The rule says which kind of block a save into an existing block may replace.
+  bool save(ReplaceRule replacing = ReplaceRule::AnyBlock);
   // The same into the block Save As chose; a new block takes the name chosen
   // and the arrangement a new ID.
   bool saveAs(const SaveAsChoice& choice);
 
  private:
   bool restoreVanishedDatabase();
-  bool write(std::string path, Integer blockNumber);
+  bool write(std::string path, Integer blockNumber, ReplaceRule replacing);
 
   Session& session_;
   Prompt& prompt_;

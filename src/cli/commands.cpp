@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "arrangement_json.h"
+#include "arrangement_json_reader.h"
 #include "batch_prompt.h"
 #include "computed_arrangement.h"
 #include "io/block_list.h"
@@ -39,7 +40,11 @@ int saveInto(const std::string& database, Integer n, Arrangement arrangement,
   session.arrangement() = std::move(arrangement);
   session.run.paths.MakeBackup = true;
   BatchPrompt prompt(streams.err);
-  if (!SaveWorkflow(session, prompt, currentWriteContext()).save()) return kExitFailed;
+  // The command line only ever replaces an arrangement: its block numbers come
+  // from the user's typing, and a hull section is not to be lost to a typo.
+  if (!SaveWorkflow(session, prompt, currentWriteContext()).save(ReplaceRule::ArrangementOnly)) {
+    return kExitFailed;
+  }
   streams.out << database << ": block " << session.BlockNumber << '\n';
   return kExitOk;
 }
@@ -60,13 +65,42 @@ int listCommand(const std::string& database, const CommandStreams& streams) {
   return kExitOk;
 }
 
-int dumpCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams) {
+int dumpCommand(const std::string& database, Integer blockNumber, DumpMode mode,
+                const CommandStreams& streams) {
+  const auto print = [&](const Arrangement& arrangement, ComputedFields computed) {
+    streams.out << arrangementJson(arrangement, computed)
+                       .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+                << '\n';
+  };
+  if (mode == DumpMode::AsRead) {
+    Arrangement arrangement;
+    const ZelReadResult read = readZelBlock(database, blockNumber, arrangement);
+    printMessages(read.messages, streams.err);
+    if (!read.found()) return kExitFailed;
+    print(arrangement, ComputedFields::Omitted);
+    return read.status == ZelReadStatus::Read ? kExitOk : kExitFailed;
+  }
   ComputedArrangement computed;
   if (!readComputedArrangement(database, blockNumber, computed, streams.err)) return kExitFailed;
-  streams.out << arrangementJson(computed.arrangement, ComputedFields::Included)
-                     .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-              << '\n';
-  return kExitOk;
+  print(computed.arrangement, ComputedFields::Included);
+  return computed.status == ZelReadStatus::Read ? kExitOk : kExitFailed;
+}
+
+int loadCommand(const std::string& database, Integer blockNumber, const std::string& jsonFile,
+                const CommandStreams& streams) {
+  std::string error;
+  const std::optional<std::string> text = readFileBytes(jsonFile, error);
+  if (!text) {
+    streams.err << jsonFile << ": cannot be read: " << error << '\n';
+    return kExitFailed;
+  }
+  ArrangementJsonResult read = readArrangementJson(*text);
+  for (const JsonProblem& problem : read.problems) {
+    streams.err << jsonFile << ": " << (problem.path.empty() ? "" : problem.path + ": ")
+                << problem.text << '\n';
+  }
+  if (!read.arrangement) return kExitFailed;
+  return saveInto(database, blockNumber, std::move(*read.arrangement), streams);
 }
 
 int resaveCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams) {

@@ -20,8 +20,21 @@ struct CommandStreams {
 // One line per block: position, TAB, kind (zel, torsion, section), TAB, name.
 int listCommand(const std::string& database, const CommandStreams& streams);
 
-// Block n of the database as JSON.
-int dumpCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams);
+enum class DumpMode {
+  Computed,  // with the geometry computed, as the editor holds the arrangement
+  AsRead,    // exactly as read from the file, before any computation
+};
+
+// Block n of the database as JSON; status 1 when reading stopped on an error,
+// after what was read is printed.
+int dumpCommand(const std::string& database, Integer blockNumber, DumpMode mode,
+                const CommandStreams& streams);
+
+// Saves the arrangement of a JSON file as block n of the database: replacing
+// an arrangement, or as a new last block when n is one more than the number
+// of blocks. Nothing else is ever overwritten, and bad JSON changes nothing.
+int loadCommand(const std::string& database, Integer blockNumber, const std::string& jsonFile,
+                const CommandStreams& streams);
 
 // Reads arrangement n and saves it back in place, in the current block version.
 int resaveCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams);

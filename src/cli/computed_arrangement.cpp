@@ -1,3 +1,4 @@
+// An arrangement read from a database with its geometry computed.
 #include "computed_arrangement.h"
 
 #include "geometry/compute_geometry.h"
@@ -13,6 +14,7 @@ bool readComputedArrangement(const std::string& database, Integer blockNumber,
   const ZelReadResult read = readZelBlock(database, blockNumber, computed.arrangement);
   for (const FileMessage& message : read.messages) err << message.toString() << '\n';
   if (!read.found()) return false;
+  computed.status = read.status;
   // The ship data only gives the default plating material here; a database
   // without it still computes, with material 1.
   readShipData(database, computed.ship);

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "io/zel_reader.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"
 #include "ship/ship_data.h"
@@ -15,6 +16,8 @@ struct ComputedArrangement {
   Arrangement arrangement;
   ShipData ship;
   MessageList messages;
+  // Stopped when an error ended the reading: what was read is computed all the same.
+  ZelReadStatus status = ZelReadStatus::Read;
 };
 
 // False, with the reasons printed, when the block cannot be read.

@@ -9,15 +9,18 @@
 #include "commands.h"
 #include "draw_command.h"
 #include "geometry_commands.h"
+#include "model/versions.h"
 #include "report_command.h"
 #include "resonance_command.h"
 #include "ship_command.h"
+#include "text/text_utils.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: korain-cli list DB\n"
-    "       korain-cli dump DB N\n"
+    "       korain-cli dump DB N [--as-read]\n"
+    "       korain-cli load DB N FILE.json\n"
     "       korain-cli check DB N\n"
     "       korain-cli legend DB N MODE\n"
     "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
@@ -27,8 +30,12 @@ constexpr std::string_view kUsage =
     "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
+    "       korain-cli --help | --version\n"
     "  list    one line per block of the database DB: position, kind, name\n"
-    "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry\n"
+    "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry;\n"
+    "          --as-read: exactly as the file holds it, before any computation\n"
+    "  load    saves the arrangement of FILE.json (as dump writes it) as arrangement N of DB,\n"
+    "          or as a new last block when N is one more than the number of blocks\n"
     "  check   the messages of the geometry of arrangement N, one a line\n"
     "  legend  the check legend of arrangement N: palette position, colour, text;\n"
     "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
@@ -42,11 +49,41 @@ constexpr std::string_view kUsage =
     "          7 compartments, 8 risk of resonance, 9 corrugation (all by default)\n"
     "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
-    "  copy    appends arrangement N of DB to the database OTHER as a new block\n";
+    "  copy    appends arrangement N of DB to the database OTHER as a new block\n"
+    "Databases are saved in one step, their previous content kept as DB.bak; a read-only or\n"
+    "missing database is reported and nothing is written. Exit status: 0 done, 1 failed,\n"
+    "2 wrong usage.\n";
 
 int usage(std::string_view problem) {
   std::cerr << "korain-cli: " << problem << '\n' << kUsage;
   return korain::kExitUsage;
+}
+
+// The commands that name a database and a block, with their further arguments.
+int blockCommand(const std::vector<std::string>& args, const korain::CommandStreams& streams) {
+  const std::string& command = args[0];
+  const std::optional<korain::Integer> n = korain::blockNumber(args[2]);
+  if (!n) return usage("the block number must be a whole number from 1 to 32767");
+  const std::string& database = args[1];
+  if (args.size() == 3) {
+    if (command == "dump")
+      return korain::dumpCommand(database, *n, korain::DumpMode::Computed, streams);
+    if (command == "resave") return korain::resaveCommand(database, *n, streams);
+    if (command == "check") return korain::checkCommand(database, *n, streams);
+    if (command == "resonance") return korain::resonanceCommand(database, *n, streams);
+  } else if (args.size() == 4) {
+    if (command == "dump" && args[3] == "--as-read") {
+      return korain::dumpCommand(database, *n, korain::DumpMode::AsRead, streams);
+    }
+    if (command == "load") return korain::loadCommand(database, *n, args[3], streams);
+    if (command == "copy") return korain::copyCommand(database, *n, args[3], streams);
+    if (command == "legend") {
+      const std::optional<korain::Long> mode = korain::checkMode(args[3]);
+      if (!mode) return usage("MODE must be one of 0, 5, 6, 8, 9, 10, 11");
+      return korain::legendCommand(database, *n, *mode, streams);
+    }
+  }
+  return usage("unknown command or wrong arguments");
 }
 
 }  // namespace
@@ -54,6 +91,14 @@ int usage(std::string_view problem) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const korain::CommandStreams streams{std::cout, std::cerr};
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::cout << kUsage;
+    return korain::kExitOk;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "korain-cli " << korain::versionText(korain::kProgramVersion) << '\n';
+    return korain::kExitOk;
+  }
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
   if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
   if (!args.empty() && args[0] == "draw") {
@@ -62,22 +107,6 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "report") {
     return korain::reportCommand({args.begin() + 1, args.end()}, streams);
   }
-  const bool withBlock = (args.size() == 3 && (args[0] == "dump" || args[0] == "resave" ||
-                                               args[0] == "check" || args[0] == "resonance")) ||
-                         (args.size() == 4 && (args[0] == "copy" || args[0] == "legend"));
-  if (withBlock) {
-    const std::optional<korain::Integer> n = korain::blockNumber(args[2]);
-    if (!n) return usage("the block number must be a whole number from 1 to 32767");
-    if (args[0] == "dump") return korain::dumpCommand(args[1], *n, streams);
-    if (args[0] == "resave") return korain::resaveCommand(args[1], *n, streams);
-    if (args[0] == "check") return korain::checkCommand(args[1], *n, streams);
-    if (args[0] == "resonance") return korain::resonanceCommand(args[1], *n, streams);
-    if (args[0] == "legend") {
-      const std::optional<korain::Long> mode = korain::checkMode(args[3]);
-      if (!mode) return usage("MODE must be one of 0, 5, 6, 8, 9, 10, 11");
-      return korain::legendCommand(args[1], *n, *mode, streams);
-    }
-    return korain::copyCommand(args[1], *n, args[3], streams);
-  }
+  if (args.size() == 3 || args.size() == 4) return blockCommand(args, streams);
   return usage(args.empty() ? "no command given" : "unknown command or wrong arguments");
 }

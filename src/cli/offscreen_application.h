@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 
+#include "qt_notes.h"
+
 namespace korain {
 
 class OffscreenApplication {
@@ -13,6 +15,7 @@ class OffscreenApplication {
  private:
   static bool chooseOffscreenPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    silenceRuntimeFolderNote();
     return true;
   }
 

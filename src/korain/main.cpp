@@ -2,16 +2,21 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <initializer_list>
 #include <string_view>
 
 #include "ini_file.h"
 #include "main/editor_startup.h"
+#include "model/versions.h"
+#include "qt_notes.h"
+#include "text/text_utils.h"
 #include "widgets/message_box_prompt.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "Usage: korain [/V] [/JBP] [/d] [/mil] [database] [block]\n"
+    "       korain --help | --version\n"
     "\n"
     "Edits the transverse bulkhead arrangement of one hull section, kept as a\n"
     "ZEL block in a ship database file (.ko2).\n"
@@ -28,11 +33,12 @@ constexpr char kUsage[] =
     "any case. The configuration is read from Tessaly.ini in the standard\n"
     "configuration folder (KORAIN_CONFIG_DIR names another).\n";
 
-// Asked before any window system is needed, so that it works on a console.
-bool asksForHelp(int argc, char** argv) {
+// Asked before any window system is needed, so that they work on a console.
+bool asks(int argc, char** argv, std::initializer_list<std::string_view> options) {
   for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument == "--help" || argument == "-h" || argument == "/?") return true;
+    for (const std::string_view option : options) {
+      if (argv[i] == option) return true;
+    }
   }
   return false;
 }
@@ -40,10 +46,15 @@ bool asksForHelp(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (asksForHelp(argc, argv)) {
+  if (asks(argc, argv, {"--help", "-h", "/?"})) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  if (asks(argc, argv, {"--version"})) {
+    std::printf("korain %s\n", korain::versionText(korain::kProgramVersion).c_str());
+    return 0;
+  }
+  korain::silenceRuntimeFolderNote();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Korain");
   const QStringList arguments = QApplication::arguments().mid(1);

@@ -2,8 +2,10 @@
 # when EXPECTED names a file, its standard output against that file's content.
 # With KORAIN_UPDATE_EXPECTED in the environment, writes the output to EXPECTED instead of comparing.
 # COPY_FROM and COPY_TO prepare a scratch copy of a database first, made
-# read-only when READ_ONLY is set; OUTPUT_TEXT and ERROR_TEXT are regular
-# expressions that standard output and standard error must match.
+# read-only when READ_ONLY is set, and with UNCHANGED the copy must still hold
+# the bytes it was made from after the run; OUTPUT_TEXT and ERROR_TEXT are
+# regular expressions that standard output and standard error must match, and
+# with QUIET standard error must stay empty.
 if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
   file(COPY_FILE ${COPY_FROM} ${COPY_TO})
   if(READ_ONLY)
@@ -34,4 +36,14 @@ if(DEFINED OUTPUT_TEXT AND NOT output MATCHES "${OUTPUT_TEXT}")
 endif()
 if(DEFINED ERROR_TEXT AND NOT errors MATCHES "${ERROR_TEXT}")
   message(FATAL_ERROR "korain-cli ${ARGS}: standard error lacks '${ERROR_TEXT}':\n${errors}")
+endif()
+if(UNCHANGED)
+  file(SHA256 ${COPY_FROM} original)
+  file(SHA256 ${COPY_TO} after)
+  if(NOT original STREQUAL after)
+    message(FATAL_ERROR "korain-cli ${ARGS}: ${COPY_TO} was changed")
+  endif()
+endif()
+if(QUIET AND NOT errors STREQUAL "")
+  message(FATAL_ERROR "korain-cli ${ARGS}: a successful run wrote to standard error:\n${errors}")
 endif()

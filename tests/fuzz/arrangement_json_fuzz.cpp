@@ -1,0 +1,36 @@
+// Fuzz target of the JSON reader of korain-cli load: any bytes must read
+// without harm, and an arrangement it accepts must be one the file keeps: its
+// block, read back and written again, gives the same text.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "arrangement_json_reader.h"
+#include "io/zel_reader.h"
+#include "io/zel_writer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  korain::ArrangementJsonResult read = korain::readArrangementJson(text);
+  if (!read.arrangement) {
+    if (read.problems.empty()) std::abort();
+    return 0;
+  }
+  const korain::ZelWriteContext context{
+      .program = {1, 0, 1}, .user = {}, .site = {}, .date = {}, .time = {}, .identification = {}};
+  std::string first;
+  korain::writeZelBlock(first, *read.arrangement, 1, context);
+  korain::Arrangement back;
+  if (korain::readZelBlockFromBytes(first, "fuzz.ko2", 1, back).status !=
+      korain::ZelReadStatus::Read) {
+    std::abort();
+  }
+  std::string second;
+  korain::writeZelBlock(second, back, 1, context);
+  if (first != second || back.Bulkheads.count() != read.arrangement->Bulkheads.count()) {
+    std::abort();
+  }
+  return 0;
+}
