@@ -1,6 +1,9 @@
 // Reading and writing the records kept in "Tessaly.ini".
 #include "configuration.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <filesystem>
 #include <initializer_list>
 
@@ -90,6 +93,15 @@ constexpr std::string_view kDebugFolderDefault = "H:\\Exe\\KoraDev\\";
 
 }  // namespace
 
+std::string defaultDataFolder(const std::string& programFolder) {
+  const QFileInfo program(QString::fromStdString(programFolder));
+  if (program.isDir() && program.isWritable()) return programFolder;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents
+                                                                              : QDir::homePath();
+  return QDir::toNativeSeparators(folder).toStdString();
+}
+
 PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder) {
   const IniFile ini(iniPath);
   PathConfig config;
@@ -99,8 +111,15 @@ PathConfig readPathConfig(const std::string& iniPath, const std::string& program
   config.BasePath = config.BasePath.empty() ? programBase : withTrailingSeparator(config.BasePath);
   if (!fileExists(config.BasePath + std::string(kBaseFolderMark))) config.BasePath = programBase;
 
-  config.DataPath = ini.text(kPathSection, kDataPath, programFolder);
-  if (!folderExists(config.DataPath)) config.DataPath = config.BasePath;
+  const std::string dataFolder = defaultDataFolder(programFolder);
+  config.DataPath = ini.text(kPathSection, kDataPath, dataFolder);
+  if (!folderExists(config.DataPath)) {
+    // Where the family falls back on the program's folder, one the user may
+    // not write is no place for data.
+    const bool programFolderUnwritable = dataFolder != programFolder;
+    config.DataPath =
+        config.BasePath == programBase && programFolderUnwritable ? dataFolder : config.BasePath;
+  }
 
   config.SecondPath = ini.text(kPathSection, kSecondPath, config.DataPath);
   if (!folderExists(config.SecondPath)) config.SecondPath = config.DataPath;

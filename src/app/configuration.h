@@ -49,12 +49,20 @@ struct PathConfig {
   bool operator==(const PathConfig&) const = default;
 };
 
+// The folder the user's databases, drawings and reports go to when the
+// configuration names none: the program's folder, as in the family, unless the
+// user may not write there (an installed program lies in a system folder);
+// then the user's documents folder, or the home folder without one.
+std::string defaultDataFolder(const std::string& programFolder);
+
 // Reads section 300 with its defaults, then corrects the values in this order:
 // BasePath (programFolder when missing) gets a trailing separator and becomes
-// programFolder when it does not hold "Vororu.dat"; DataPath (programFolder when
-// missing) becomes BasePath when the folder does not exist; SecondPath (DataPath
-// when missing) becomes DataPath when it does not exist; LastDatabase becomes
-// empty when the file does not exist. DatabasePath starts as LastDatabase.
+// programFolder when it does not hold "Vororu.dat", since the family's data
+// file is looked up there; DataPath (defaultDataFolder when missing) becomes
+// BasePath when the folder does not exist, or defaultDataFolder where BasePath
+// is the program's folder; SecondPath (DataPath when missing) becomes DataPath
+// when it does not exist; LastDatabase becomes empty when the file does not
+// exist. DatabasePath starts as LastDatabase.
 PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder);
 
 // Writes the keys that the program may change (not BasePath, which belongs to the

@@ -62,6 +62,21 @@ TEST_F(ConfigurationTest, MissingFileOrFolderGivesEveryDefault) {
   EXPECT_EQ(readPathConfig(nested, program_.path()).ZoomFactor, 2.0F);
 }
 
+TEST_F(ConfigurationTest, AProgramFolderThatCannotBeWrittenLeavesTheDataToTheUsersFolders) {
+  // A folder that does not exist cannot be written, even by the superuser.
+  const std::string installed = program_.file("usr/bin");
+  const std::string data = defaultDataFolder(installed);
+  EXPECT_NE(data, installed);
+  EXPECT_TRUE(std::filesystem::is_directory(data));
+  PathConfig paths = readPathConfig(config_.ini(), installed);
+  EXPECT_EQ(paths.BasePath, installed + "/");
+  EXPECT_EQ(paths.DataPath, data);
+  EXPECT_EQ(paths.SecondPath, data);
+  writeIni("[Paths]\nDataPath=" + program_.file("gone") + "\n");
+  EXPECT_EQ(readPathConfig(ini_, installed).DataPath, data);
+  EXPECT_EQ(defaultDataFolder(program_.path()), program_.path());
+}
+
 TEST_F(ConfigurationTest, GarbageGivesDefaultsAndIsReplacedOnWriting) {
   std::mt19937 random(1234);
   std::string junk;
