@@ -1,10 +1,12 @@
 // Who and when, for the comment lines of the blocks that korain-cli writes.
 #include "write_context.h"
 
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <optional>
 
 #include "model/versions.h"
 #include "text/text_utils.h"
@@ -23,12 +25,28 @@ std::string machineName() {
   return name;
 }
 
+// SOURCE_DATE_EPOCH (seconds since 1970, UTC), as reproducible builds set it,
+// fixes the time written, so that the same command gives the same bytes.
+std::optional<std::time_t> fixedTime() {
+  const std::string text = environment("SOURCE_DATE_EPOCH");
+  long long seconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return static_cast<std::time_t>(seconds);
+}
+
 }  // namespace
 
 ZelWriteContext currentWriteContext() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  const std::optional<std::time_t> fixed = fixedTime();
+  const std::time_t now =
+      fixed.value_or(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
   std::tm local{};
-  localtime_r(&now, &local);
+  if (fixed) {
+    gmtime_r(&now, &local);
+  } else {
+    localtime_r(&now, &local);
+  }
   char time[16];
   std::strftime(time, sizeof time, "%H:%M:%S", &local);
   return {.program = kProgramVersion,

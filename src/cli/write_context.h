@@ -6,7 +6,8 @@
 namespace korain {
 
 // The program's version, the user's login name, the machine's name and the
-// current local date and time.
+// current local date and time (SOURCE_DATE_EPOCH, in seconds since 1970, fixes
+// the time, in UTC).
 ZelWriteContext currentWriteContext();
 
 }  // namespace korain

@@ -1,0 +1,118 @@
+// korain-cli resave killed at random moments of its save: the database is
+// always exactly the old or the new file, and the temporary files the killed
+// saves left are removed by the next save.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "io/text_file.h"
+#include "io/zel_writer.h"
+#include "sample_arrangement.h"
+
+namespace korain::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kDatabaseBytes = 8'000'000;
+constexpr int kKills = 60;
+
+std::string readAll(const fs::path& path) {
+  std::string error;
+  return readFileBytes(path.string(), error).value_or("<unreadable>");
+}
+
+void writeAll(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A database of about 8 MB: arrangements of a few bulkheads each.
+std::string largeDatabase() {
+  std::string text = "* a large database\r\n";
+  Arrangement arrangement = sampleArrangement({.bulkheads = 4, .nodes = 40, .stiffeners = 40});
+  const ZelWriteContext context{.program = {1, 0, 1},
+                                .user = "u",
+                                .site = "s",
+                                .date = "01/01/2026",
+                                .time = "12:00:00",
+                                .identification = {}};
+  for (Integer n = 1; text.size() < kDatabaseBytes; ++n)
+    writeZelBlock(text, arrangement, n, context);
+  return text;
+}
+
+// Starts korain-cli resave of block 50, with the time fixed so that every save writes the same
+// bytes.
+pid_t startResave(const fs::path& database) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const std::string path = database.string();
+    const int quiet = ::open("/dev/null", O_WRONLY);
+    ::dup2(quiet, STDOUT_FILENO);
+    ::execl(KORAIN_CLI, KORAIN_CLI, "resave", path.c_str(), "50", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return child;
+}
+
+int waitFor(pid_t child) {
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+TEST(KillDuringSave, TheDatabaseIsAlwaysTheOldOrTheNewFile) {
+  const fs::path folder = fs::temp_directory_path() / ("korain-kill-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const fs::path database = folder / "ship.ko2";
+  const std::string old = largeDatabase();
+  writeAll(database, old);
+
+  const Clock::time_point start = Clock::now();
+  const int saved = waitFor(startResave(database));
+  ASSERT_TRUE(WIFEXITED(saved) && WEXITSTATUS(saved) == 0);
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+  const std::string fresh = readAll(database);
+  ASSERT_NE(fresh, old);
+
+  std::mt19937 random(20261206);
+  // Some kills come after the save has ended, so that both outcomes occur.
+  std::uniform_int_distribution<long> moment(0, saveTime.count() * 6 / 5);
+  int asOld = 0;
+  int asNew = 0;
+  for (int kill = 0; kill < kKills; ++kill) {
+    writeAll(database, old);
+    const pid_t child = startResave(database);
+    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+    ::kill(child, SIGKILL);
+    waitFor(child);
+    const std::string now = readAll(database);
+    ASSERT_TRUE(now == old || now == fresh) << "kill " << kill << ": a mixed file";
+    (now == old ? asOld : asNew) += 1;
+  }
+  // Kills that all came too early or too late would prove nothing.
+  EXPECT_GT(asOld, 0);
+  EXPECT_GT(asNew, 0);
+
+  // The killed saves are gone: the next save removes what they left.
+  ASSERT_EQ(waitFor(startResave(database)), 0);
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    EXPECT_FALSE(entry.path().filename().string().ends_with(".tmp")) << entry.path();
+  }
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace korain::testing
