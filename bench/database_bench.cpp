@@ -1,12 +1,16 @@
 // Speed of listing the blocks of a 50 MB database and of saving an arrangement
-// into it, against splitting its lines and copying the file.
+// into it, against splitting its lines and copying the file; and korain-cli
+// resave on it as a whole process, against the least such a save must do.
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "bench_support.h"
+#include "copy_and_sync.h"
 #include "io/block_list.h"
 #include "io/database_save.h"
 #include "io/text_file.h"
@@ -82,8 +86,47 @@ void copyFile(benchmark::State& state) {
   korain::bench::setBytes(state, databaseBytes());
 }
 
+// Runs a program to its end; false when it failed.
+bool runProcess(std::vector<std::string> arguments) {
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// korain-cli resave of a block in the middle, with the .bak it keeps: reading
+// the block, writing the file anew, syncing it, the process's start and end.
+void resaveProcess(benchmark::State& state) {
+  const std::string path = databasePath();
+  for (auto _ : state) {
+    if (!runProcess({KORAIN_CLI, "resave", path, "100"})) state.SkipWithError("resave failed");
+  }
+  korain::bench::setBytes(state, databaseBytes());
+}
+
+// The least such a save must do, in a process of the same program size: copy
+// the file to .bak, write its bytes anew and sync them.
+void copyAndSyncProcess(benchmark::State& state) {
+  const std::string path = databasePath();
+  std::vector<char> self(4096);
+  const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+  const std::string program(self.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+  for (auto _ : state) {
+    if (!runProcess({program, korain::bench::kCopyAndSyncOption, path})) {
+      state.SkipWithError("copy failed");
+    }
+  }
+  korain::bench::setBytes(state, databaseBytes());
+}
+
 }  // namespace
 
+BENCHMARK(resaveProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(copyAndSyncProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(listBlocks)->Unit(benchmark::kMillisecond);
 BENCHMARK(splitLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveArrangement)->Unit(benchmark::kMillisecond);

@@ -4,8 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <cstring>
+
+#include "copy_and_sync.h"
 
 int main(int argc, char** argv) {
+  // The baseline of the whole-process save benchmark runs as a process of its own.
+  if (argc == 3 && std::strcmp(argv[1], korain::bench::kCopyAndSyncOption) == 0) {
+    return korain::bench::copyAndSync(argv[2]);
+  }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);

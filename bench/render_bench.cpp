@@ -6,12 +6,12 @@
 #include <optional>
 #include <stdexcept>
 
+#include "arrangement_painter.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
 #include "geometry/compute_geometry.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
-#include "arrangement_painter.h"
 #include "section/nearest_section.h"
 #include "ship/ship_data_reader.h"
 

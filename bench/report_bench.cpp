@@ -9,8 +9,8 @@
 #include "geometry/compute_geometry.h"
 #include "io/zel_reader.h"
 #include "print_surface_qt.h"
-#include "report_pictures.h"
 #include "report/data_report.h"
+#include "report_pictures.h"
 #include "ship/ship_data_reader.h"
 
 namespace {
