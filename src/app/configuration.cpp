@@ -97,8 +97,8 @@ std::string defaultDataFolder(const std::string& programFolder) {
   const QFileInfo program(QString::fromStdString(programFolder));
   if (program.isDir() && program.isWritable()) return programFolder;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents
-                                                                              : QDir::homePath();
+  const QString folder =
+      !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
   return QDir::toNativeSeparators(folder).toStdString();
 }
 
