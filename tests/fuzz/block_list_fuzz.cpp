@@ -21,7 +21,7 @@ class PieceInput : public korain::InputFile {
   explicit PieceInput(std::string_view bytes) : bytes_(bytes) {}
   std::optional<std::size_t> read(char* buffer, std::size_t size, std::string&) override {
     const std::size_t n = std::min({size, bytes_.size(), std::size_t{7}});
-    std::memcpy(buffer, bytes_.data(), n);
+    if (n > 0) std::memcpy(buffer, bytes_.data(), n);
     bytes_.remove_prefix(n);
     return n;
   }
