@@ -1,6 +1,6 @@
-// Speed of one edit in a panel with its whole refresh cycle (undo snapshot,
-// recomputation of every bulkhead, panel refill, menus, repaint), and of
-// start-up to the shown main window.
+// Speed of one edit in a panel with its whole refresh cycle (undo level,
+// recomputation of the bulkheads it reached, panel refill, menus, repaint), of
+// Undo and Redo with theirs, and of start-up to the shown main window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -27,30 +27,66 @@ struct SilentPrompt : korain::Prompt {
   }
 };
 
+// The example's arrangement, or another in its place, in a shown main window
+// on the node panel of bulkhead 1.
+struct EditorOn {
+  explicit EditorOn(const korain::Arrangement* replacement) {
+    session.run.applicationTitle = "Korain";
+    korain::openDatabase(session, kExample);
+    if (!korain::openArrangement(session, 1).found()) throw std::runtime_error("no example");
+    if (replacement) session.startArrangement(*replacement, korain::Origin::Opened);
+    session.moveSelection([](korain::Arrangement& a) { a.CurBulkhead = 1; },
+                          korain::Follow::Nothing);
+    session.display().CurrentPanel = korain::PanelCode::Nodes;
+    window.resize(1600, 1000);
+    window.show();
+    window.initialiseView();
+    QApplication::processEvents();
+  }
+
+  korain::NumberField& field(const char* name) {
+    auto* found = window.findChild<korain::NumberField*>(name);
+    if (found == nullptr) throw std::runtime_error("no node field");
+    return *found;
+  }
+
+  korain::Session session;
+  SilentPrompt prompt;
+  korain::FM_Main window{session, prompt};
+};
+
+// Types a value into a field and leaves it, as the user does.
+void typeInto(korain::NumberField& field, double value) {
+  field.setText(korain::numberFieldText(value));
+  field.setModified(true);
+  emit field.committed();
+}
+
 // The user types a node's y into the node panel and leaves the field.
 void editNode(benchmark::State& state, const korain::Arrangement* replacement) {
-  korain::Session session;
-  session.run.applicationTitle = "Korain";
-  korain::openDatabase(session, kExample);
-  if (!korain::openArrangement(session, 1).found()) throw std::runtime_error("no example");
-  if (replacement) session.arrangement() = *replacement;
-  session.arrangement().CurBulkhead = 1;
-  session.display().CurrentPanel = korain::PanelCode::Nodes;
-  SilentPrompt prompt;
-  korain::FM_Main window(session, prompt);
-  window.resize(1600, 1000);
-  window.show();
-  window.initialiseView();
-  QApplication::processEvents();
-  auto* field = window.findChild<korain::NumberField*>("FTX_m_0");
-  if (field == nullptr) throw std::runtime_error("no node field");
-  double y = field->value();
+  EditorOn editor(replacement);
+  korain::NumberField& field = editor.field("FTX_m_0");
+  double y = field.value();
   for (auto _ : state) {
     y = y > 1 ? y - 0.01 : y + 0.01;
-    field->setText(korain::numberFieldText(y));
-    field->setModified(true);
-    emit field->committed();
+    typeInto(field, y);
     QApplication::processEvents();  // the repaint it asked for
+  }
+}
+
+// Undo and Redo of one edit, each with its whole refresh cycle.
+void undoRedoOn200Bulkheads(benchmark::State& state) {
+  const korain::Arrangement large = korain::testing::sampleArrangement(korain::bench::kLargeSize);
+  EditorOn editor(&large);
+  korain::NumberField& field = editor.field("FTX_m_1");
+  typeInto(field, field.value() + 0.5);
+  QAction& undo = *editor.window.actions().undo;
+  QAction& redo = *editor.window.actions().redo;
+  for (auto _ : state) {
+    undo.trigger();
+    QApplication::processEvents();
+    redo.trigger();
+    QApplication::processEvents();
   }
 }
 
@@ -80,4 +116,5 @@ void startToShownWindow(benchmark::State& state) {
 
 BENCHMARK(editNodeOnExample)->Unit(benchmark::kMillisecond);
 BENCHMARK(editNodeOn200Bulkheads)->Unit(benchmark::kMillisecond);
+BENCHMARK(undoRedoOn200Bulkheads)->Unit(benchmark::kMillisecond);
 BENCHMARK(startToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 
@@ -24,6 +25,7 @@ using config_id::kIdentificationSection;
 using config_id::kLastDatabase;
 using config_id::kMakeBackup;
 using config_id::kMouseTolerance;
+using config_id::kPanelWidth;
 using config_id::kPathSection;
 using config_id::kPrinterSection;
 using config_id::kScreenSection;
@@ -180,6 +182,16 @@ ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice de
   for (const auto& [key, field] : kDisplayIntegers) ini.setInteger(section, key, config.*field);
   for (const auto& [key, field] : kDisplayNumbers) ini.setNumber(section, key, config.*field);
   ini.setText(section, kFontName, config.FontName);
+  return ini.save();
+}
+
+int readPanelWidth(const std::string& iniPath) {
+  return std::max(0, IniFile(iniPath).integer(kScreenSection, kPanelWidth, 0));
+}
+
+ConfigWriteResult writePanelWidth(const std::string& iniPath, int width) {
+  IniFile ini(iniPath);
+  ini.setInteger(kScreenSection, kPanelWidth, width);
   return ini.save();
 }
 

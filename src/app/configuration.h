@@ -27,6 +27,7 @@ inline constexpr Long kMakeBackup = 405;
 inline constexpr Long kMouseTolerance = 406;
 inline constexpr Long kZoomFactor = 430;
 inline constexpr Long kExportPath = 431;
+inline constexpr Long kPanelWidth = 433;
 
 }  // namespace config_id
 
@@ -96,6 +97,11 @@ DisplayConfig defaultDisplayConfig();
 DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device);
 ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice device,
                                      const DisplayConfig& config);
+
+// The width in pixels of the editor's panel column as the user left it (section
+// 301); 0 when never set, and the column takes what its panels need.
+int readPanelWidth(const std::string& iniPath);
+ConfigWriteResult writePanelWidth(const std::string& iniPath, int width);
 
 // The drawing colours (section 303), as the family stores them: 0x00BBGGRR.
 struct ColourConfig {

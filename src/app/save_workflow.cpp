@@ -34,15 +34,18 @@ bool SaveWorkflow::save(ReplaceRule replacing) {
 
 bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
   if (!restoreVanishedDatabase()) return false;
-  Arrangement& arrangement = session_.arrangement();
   Integer block = choice.block;
+  std::string name = session_.arrangement().Name;
   if (!choice.replace) {
-    const std::string name(trimmed(choice.name));
+    name = std::string(trimmed(choice.name));
     if (name.empty()) return false;
-    arrangement.Name = name;
     block = kAppendedBlock;
   }
-  arrangement.ID = generateId();
+  // The copy saved under another name is an arrangement of its own.
+  session_.amend(EditScope::header(), [&name](Arrangement& a) {
+    a.Name = name;
+    a.ID = generateId();
+  });
   return write(session_.DatabasePath, block, ReplaceRule::AnyBlock);
 }
 
@@ -70,13 +73,18 @@ bool SaveWorkflow::write(std::string path, Integer blockNumber, ReplaceRule repl
   request.replacing = replacing;
   request.makeBackup = session_.run.paths.MakeBackup;
   request.context = context_;
+  // A block always carries an identifier; one read without gets it now.
+  session_.amend(EditScope::header(), [](Arrangement& a) {
+    if (a.ID.empty()) a.ID = generateId();
+  });
   for (;;) {
     request.database = path;
     // Saving under another name takes the rest of the database from the one opened.
     request.source = path == session_.DatabasePath ? std::string() : session_.DatabasePath;
     if (progress_)
       progress_->started(formatMessage(korainStatusString(text_id::kSavingStatus), {path}));
-    const SaveResult result = saveArrangement(request, session_.arrangement());
+    Arrangement saved = session_.arrangement();
+    const SaveResult result = saveArrangement(request, saved);
     if (progress_) progress_->finished();
     switch (result.status) {
       case SaveStatus::Saved:

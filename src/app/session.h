@@ -1,37 +1,42 @@
 // Everything the editor works on, owned in one place: the arrangement with its
-// one level of undo, the ship data, where the arrangement lives, the computed
-// geometry's state, the message list and the display options.
+// undo history and computed geometry, the ship data, where the arrangement
+// lives, the message list and the display options. Every change of the
+// arrangement comes through `change`, the one change path.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "change_request.h"
 #include "configuration.h"
-#include "prompt.h"
-#include "startup.h"
-#include "geometry/compute_geometry.h"
+#include "edit/edited_arrangement.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"
+#include "prompt.h"
 #include "section/section.h"
+#include "session_view.h"
 #include "ship/ship_data.h"
+#include "startup.h"
 #include "view/display_options.h"
 
 namespace korain {
-
-// The label that makes a new arrangement count as unsaved.
-inline constexpr char kNewArrangementLabel[] = "basicaly";
 
 enum class SaveDecision { Proceed, Cancel };
 
 class Session {
  public:
-  Arrangement& arrangement() { return arrangement_; }
-  const Arrangement& arrangement() const { return arrangement_; }
+  Session();
+
+  // The arrangement as the windows read it; it changes through `change`,
+  // `moveSelection` and `amend` only.
+  const Arrangement& arrangement() const { return edited_.arrangement(); }
+  // Its computed geometry, undo history and versions of its bulkheads.
+  const EditedArrangement& edited() const { return edited_; }
   ShipData& ship() { return ship_; }
   const ShipData& ship() const { return ship_; }
-  GeometryState& geometry() { return geometry_; }
   MessageList& messages() { return messages_; }
+  const MessageList& messages() const { return messages_; }
   DisplayOptions& display() { return display_; }
   const DisplayOptions& display() const { return display_; }
 
@@ -55,63 +60,101 @@ class Session {
   // it from the mouse tolerance and the visible width at every repaint.
   double PickTolerance = 0.05;
 
-  // True while windows are filled from the model: change handlers then do nothing.
-  bool Refreshing = false;
   // The panel's second selector: the check kind of the check panels, the tab
   // of the ordinary stiffeners panel.
   Long SubView = 0;
 
-  // Before a change: the arrangement is copied aside with the change's name,
-  // and its geometry no longer counts as computed.
-  void recordUndo(const std::string& label);
+  // True while windows are filled from the model: change handlers then do
+  // nothing. Set by `RefreshingScope` only.
+  bool refreshing() const { return refreshing_; }
 
-  // Computes the arrangement's geometry when it no longer matches its data; the
-  // inconsistencies go to the message list.
-  void computeGeometry();
+  // The windows that show the session, refreshed after every change; none
+  // (the default) for work without windows.
+  void setView(SessionView* view) { view_ = view; }
 
-  // Whether there is a copy to go back to: not while clean, nor right after New.
-  bool canUndo() const;
-  // Puts the copy back; false (and nothing done) when there is nothing to undo.
-  // The copy carries the geometry computed for it.
+  // A fresh arrangement, read from the database or new: its geometry is
+  // computed, its history starts empty, and it is clean unless new.
+  void startArrangement(Arrangement arrangement, Origin origin);
+  // Whether an arrangement was read or made: before, there is nothing to save.
+  bool hasArrangement() const { return hasArrangement_; }
+
+  // The one change path: records an undo level under the request's label,
+  // applies its edit, marks what is unsaved, recomputes what the edit can
+  // change when asked, then refreshes the windows as the request says.
+  void change(const ChangeRequest& request);
+  // Moves the selection only (current indices, selected stiffeners): nothing
+  // recorded; the windows refresh as `follow` says (not at all for Nothing).
+  void moveSelection(const Edit& move, Follow follow);
+  // Stores what is no edit of the user's: a default a panel shows as data
+  // (a stool's top taken from the contour), the name and identifier a save
+  // gives. Nothing recorded, and an arrangement without unsaved changes stays
+  // without. No refresh: the caller is in the middle of one.
+  void amend(const EditScope& scope, const Edit& fill);
+  // Refreshes the windows for what is no part of the arrangement (what the
+  // drawing shows, the panel chosen).
+  void refresh(Follow follow);
+  // Adds a message about no object to the message list and shows it.
+  void report(const std::string& text);
+  // Computes every bulkhead again and refreshes everything (F9).
+  void recomputeAll();
+
+  bool canUndo() const { return edited_.canUndo(); }
+  bool canRedo() const { return edited_.canRedo(); }
+  // Takes back the last change, or does again the last one taken back; the
+  // geometry, messages and windows follow the state shown. False when there
+  // was nothing to do.
   bool undo();
-
-  // A new arrangement counts as unsaved. There is no copy to go back to: the
-  // one kept belongs to the arrangement that New replaced, so Undo is not
-  // offered until the first change of the new one.
-  void markNew();
-  // Saved, or replaced by one read from the database: nothing to save or undo.
-  void markClean() { undoLabel_.clear(); }
-
-  const std::string& undoLabel() const { return undoLabel_; }
-  bool hasUnsavedChanges() const { return !undoLabel_.empty(); }
-  // "Undo " and the label while there is something to undo, else "&Undo"
-  // (shown disabled).
+  bool redo();
+  // The label of the change that Undo would take back; empty when none.
+  const std::string& undoLabel() const { return edited_.undoLabel(); }
+  // The Edit menu's items: "Undo " and "Redo " with the change's label while
+  // there is one, else "&Undo" and "&Redo" (shown disabled).
   std::string undoMenuText() const;
+  std::string redoMenuText() const;
+
+  // Whether the arrangement's stored fields differ from those last opened or
+  // saved; a new arrangement counts as unsaved until it is saved.
+  bool hasUnsavedChanges() const { return edited_.hasUnsavedChanges(); }
+  // Saved: what it holds now is what the database holds.
+  void markClean() { edited_.markSaved(); }
   // The title, " - " and the arrangement's name when it has one, " *" when unsaved.
   std::string caption(const std::string& applicationTitle) const;
 
   // Before the arrangement is left: with unsaved changes the user is asked
-  // whether to save (Yes saves through `save`, No drops them, Cancel stays).
-  // A save that did not happen keeps the user where they are, changes intact.
+  // whether to save (Yes saves through `save`, No goes on without, Cancel
+  // stays). The changes stay marked until the arrangement is left, so that a
+  // later step that is cancelled still leaves them asked for. A save that did
+  // not happen keeps the user where they are, changes intact.
   SaveDecision confirmSaveChanges(Prompt& prompt, const std::function<bool()>& save);
 
  private:
-  Arrangement arrangement_;
-  Arrangement undoSnapshot_;
-  std::string undoLabel_;
+  friend class RefreshingScope;
+
+  Integer defaultMaterial() const;
+  // The hull drawn behind is the database's section nearest to the
+  // arrangement's X: looked up again when X moved.
+  void followHullSection(Single formerX);
+  // The message list shows the geometry of the arrangement as it stands.
+  void listGeometryMessages();
+  void refreshView(Follow follow);
+
+  EditedArrangement edited_;
   ShipData ship_;
-  GeometryState geometry_;
   MessageList messages_;
   DisplayOptions display_;
+  SessionView* view_ = nullptr;
+  bool hasArrangement_ = false;
+  bool refreshing_ = false;
 };
 
-// Sets the refreshing flag for its lifetime and restores the previous value.
+// Sets the refreshing flag for its lifetime and restores the previous value:
+// the panel framework fills its windows inside one.
 class RefreshingScope {
  public:
-  explicit RefreshingScope(Session& session) : session_(session), previous_(session.Refreshing) {
-    session_.Refreshing = true;
+  explicit RefreshingScope(Session& session) : session_(session), previous_(session.refreshing_) {
+    session_.refreshing_ = true;
   }
-  ~RefreshingScope() { session_.Refreshing = previous_; }
+  ~RefreshingScope() { session_.refreshing_ = previous_; }
   RefreshingScope(const RefreshingScope&) = delete;
   RefreshingScope& operator=(const RefreshingScope&) = delete;
 

@@ -31,10 +31,8 @@ ZelReadResult openArrangement(Session& session, Integer blockNumber) {
           ? readZelBlockFromBytes(session.DatabaseCopy, session.DatabasePath, blockNumber, read)
           : readZelBlock(session.DatabasePath, blockNumber, read);
   if (result.found()) {
-    session.arrangement() = std::move(read);
+    session.startArrangement(std::move(read), Origin::Opened);
     session.BlockNumber = blockNumber;
-    session.markClean();
-    session.geometry().valid = false;
   }
   findHullSection(session);
   return result;

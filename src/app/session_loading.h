@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "session.h"
 #include "io/file_message.h"
 #include "io/zel_reader.h"
+#include "session.h"
 
 namespace korain {
 
@@ -20,8 +20,8 @@ FileMessages openDatabase(Session& session, const std::string& path);
 bool copyDatabase(Session& session);
 
 // Reads arrangement block n of the session's database. When the block is
-// found it becomes the session's arrangement and block, clean, with its
-// geometry to compute; otherwise the arrangement is left as it was. The hull
+// found it becomes the session's arrangement and block, clean, its geometry
+// computed and its history fresh; otherwise the arrangement is left as it was. The hull
 // section follows the arrangement's X either way.
 ZelReadResult openArrangement(Session& session, Integer blockNumber);
 

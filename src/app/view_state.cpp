@@ -55,22 +55,27 @@ bool adjustStiffenerPanel(Session& session) {
   return true;
 }
 
-MenuState menuState(const Session& session, const PanelOffer& panel) {
+MenuState menuState(const Session& session, const PanelOffer& panel, const ToolPanels& panels) {
   const Arrangement& arrangement = session.arrangement();
   const PanelCode code = session.display().CurrentPanel;
   const std::string kind = panelKindText(code);
   MenuState state;
+  state.arrangementOpen = session.hasArrangement();
   state.mainDataComplete = mainDataComplete(session.ship());
-  state.addDeleteEnabled = panel.exists;
-  state.canAdd = panel.exists && panel.canAdd;
-  state.canRemove = panel.exists && panel.canRemove;
-  state.canInsert = panel.exists && panel.canInsert;
+  // Without an arrangement there is nothing to edit, and nothing to save.
+  state.addDeleteEnabled = panel.exists && state.arrangementOpen;
+  state.canAdd = state.addDeleteEnabled && panel.canAdd;
+  state.canRemove = state.addDeleteEnabled && panel.canRemove;
+  state.canInsert = state.addDeleteEnabled && panel.canInsert;
   state.addText = "Add " + kind;
   state.deleteText = "Delete " + kind;
   state.insertText = "&Insert " + kind;
   state.pressedObjectTool = objectToolOf(code);
   state.previousNextBulkhead = arrangement.Bulkheads.count() > 1 && code != PanelCode::Display;
   state.objectTools = objectTools(arrangement);
+  for (std::size_t i = 0; i < state.objectTools.size(); ++i) {
+    state.objectTools[i] = state.objectTools[i] && panels[i] && state.arrangementOpen;
+  }
   return state;
 }
 

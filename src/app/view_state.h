@@ -38,8 +38,12 @@ struct PanelOffer {
   bool canInsert = false;
 };
 
+// Which object tools have a panel to show (tool i shows panel code i + 1).
+using ToolPanels = std::array<bool, kObjectToolCount>;
+
 // The enabled states and texts of the menus and tools.
 struct MenuState {
+  bool arrangementOpen = false;   // one was read or made: Save, Save As and editing
   bool mainDataComplete = false;  // object tools, the arrangement menu and Zoom
   bool addDeleteEnabled = false;  // the Add/Delete toolbar and the Tools menu
   bool canAdd = false;
@@ -53,7 +57,9 @@ struct MenuState {
   std::array<bool, kObjectToolCount> objectTools{};
 };
 
-MenuState menuState(const Session& session, const PanelOffer& panel);
+// An object tool is enabled when its panel exists and the arrangement offers
+// what the panel edits.
+MenuState menuState(const Session& session, const PanelOffer& panel, const ToolPanels& panels);
 
 // The selector's move: next (+1) or previous (-1) of `count` items from
 // `position` (0-based), wrapping around; -1 when the list is empty.

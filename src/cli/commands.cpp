@@ -37,7 +37,7 @@ int saveInto(const std::string& database, Integer n, Arrangement arrangement,
   Session session;
   session.DatabasePath = database;
   session.BlockNumber = n;
-  session.arrangement() = std::move(arrangement);
+  session.startArrangement(std::move(arrangement), Origin::Carried);
   session.run.paths.MakeBackup = true;
   BatchPrompt prompt(streams.err);
   // The command line only ever replaces an arrangement: its block numbers come

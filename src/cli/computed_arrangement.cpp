@@ -1,7 +1,7 @@
 // An arrangement read from a database with its geometry computed.
 #include "computed_arrangement.h"
 
-#include "geometry/compute_geometry.h"
+#include "geometry/geometry_cache.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
 #include "ship/ship_data_reader.h"
@@ -18,9 +18,10 @@ bool readComputedArrangement(const std::string& database, Integer blockNumber,
   // The ship data only gives the default plating material here; a database
   // without it still computes, with material 1.
   readShipData(database, computed.ship);
-  GeometryState state;
-  computeGeometry(computed.arrangement, state, computed.messages,
-                  defaultPlatingMaterial(computed.ship));
+  GeometryCache geometry;
+  geometry.invalidateAll(computed.arrangement.Bulkheads.count());
+  geometry.compute(computed.arrangement, defaultPlatingMaterial(computed.ship));
+  computed.messages = geometry.allMessages();
   return true;
 }
 

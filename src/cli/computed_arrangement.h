@@ -4,9 +4,10 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "io/zel_reader.h"
-#include "messages/message_list.h"
+#include "messages/message.h"
 #include "model/arrangement.h"
 #include "ship/ship_data.h"
 
@@ -15,7 +16,8 @@ namespace korain {
 struct ComputedArrangement {
   Arrangement arrangement;
   ShipData ship;
-  MessageList messages;
+  // Every message of the computation, bulkhead by bulkhead.
+  std::vector<Message> messages;
   // Stopped when an error ended the reading: what was read is computed all the same.
   ZelReadStatus status = ZelReadStatus::Read;
 };

@@ -28,7 +28,7 @@ std::string colourText(Long colour) {
 int checkCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams) {
   ComputedArrangement computed;
   if (!readComputedArrangement(database, blockNumber, computed, streams.err)) return kExitFailed;
-  for (const std::string& message : computed.messages.messages()) streams.out << message << '\n';
+  for (const Message& message : computed.messages) streams.out << message.text << '\n';
   return kExitOk;
 }
 

@@ -74,5 +74,6 @@ int main(int argc, char** argv) {
   if (korain::needsNewArrangement(session.run.paths)) window->createArrangement("&New...");
   const int result = QApplication::exec();
   korain::rememberLastDatabase(session, start.iniPath);
+  korain::rememberPanelWidth(*window, start.iniPath);
   return result;
 }

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QRectF>
+#include <vector>
 
 #include "configuration.h"
 #include "model/arrangement.h"
@@ -22,11 +23,26 @@ struct DrawingScene {
   const DisplayConfig& labels;
 };
 
+// The boxes of the labels placed so far: later labels keep clear of them.
+using PlacedLabels = std::vector<QRectF>;
+
 // Draws the scene so that `window` fills `device` (aspect kept, centred).
 // `pixelsPerPoint` sizes line weights and labels: 1 on a 72-dpi surface,
 // resolution / 72 on others. The arrangement's computed geometry is used as it
-// stands; the caller computes it first.
+// stands; the caller computes it first. The current bulkhead lies on top of
+// the others.
 void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
                       const DrawingScene& scene, double pixelsPerPoint);
+
+// The drawing in two layers, which together paint what paintArrangement does:
+// the background (white ground, the hull behind, every bulkhead but the
+// current one, only those the window shows), then the foreground (the current
+// bulkhead, the axes and the check legend). A screen keeps the background as a
+// picture while only the current bulkhead changes.
+PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                             const DrawingScene& scene, double pixelsPerPoint);
+void paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                     const DrawingScene& scene, double pixelsPerPoint,
+                     const PlacedLabels& background);
 
 }  // namespace korain

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace korain {
@@ -15,7 +16,9 @@ enum class WhenCrowded { LeaveOut, DrawAnyway };
 
 class LabelLayout {
  public:
-  explicit LabelLayout(QPainter& painter) : painter_(painter) {}
+  // `placed`: the boxes of labels already on the drawing, to keep clear of.
+  explicit LabelLayout(QPainter& painter, std::vector<QRectF> placed = {})
+      : painter_(painter), taken_(std::move(placed)) {}
 
   // Draws the text near the anchor (device coordinates): right and above, else
   // right and below, left and above, left and below, the first place that
@@ -26,6 +29,9 @@ class LabelLayout {
 
   // Draws the text centred on the point when it overlaps no label; true when drawn.
   bool placeCentred(const QString& text, const QFont& font, QPointF centre);
+
+  // The boxes of every label drawn, those given at the start included.
+  const std::vector<QRectF>& placed() const { return taken_; }
 
  private:
   bool isFree(const QRectF& box) const;

@@ -1,5 +1,6 @@
 // What the panels, dialogs and the drawing window ask of the editor around
-// them: the session, the questions to the user and the refresh cycle.
+// them: the session, through which every change goes, the questions to the
+// user and the status line.
 #pragma once
 
 #include <string>
@@ -20,40 +21,11 @@ class Editor {
   const Session& session() const { return session_; }
   Prompt& prompt() { return prompt_; }
   // Windows are being filled from the model: change handlers do nothing.
-  bool refreshing() const { return session_.Refreshing; }
-
-  // Before every change: the arrangement is copied aside under the label, its
-  // geometry counts as stale, the caption and the undo item follow.
-  void recordUndo(const std::string& label) {
-    session_.recordUndo(label);
-    refreshCaption();
-    refreshUndoMenu();
-  }
-
-  // After any change: the message list is emptied when the geometry is stale,
-  // the geometry recomputed, then the panel, menus, caption and drawing refreshed.
-  virtual void refreshAll() = 0;
-  // The current panel refilled from the model (and the selector above it).
-  virtual void refreshPanel() = 0;
-  virtual void refreshMenuToolBar() = 0;
-  virtual void refreshUndoMenu() = 0;
-  virtual void refreshCaption() = 0;
-  // Clears the refreshing flag and repaints the drawing.
-  virtual void refreshDrawing() = 0;
-  virtual void refreshBulkheadSelector() = 0;
-  // The message list under the main window shows the session's messages.
-  virtual void refreshMessageList() = 0;
-
-  // Recomputes the geometry when stale and shows the messages it gave.
-  void computeGeometry() {
-    session_.computeGeometry();
-    refreshMessageList();
-  }
+  bool refreshing() const { return session_.refreshing(); }
 
   // A message for the message list that the user must also acknowledge.
   void reportMessage(const std::string& text) {
-    session_.messages().add(text);
-    refreshMessageList();
+    session_.report(text);
     prompt_.showMessage(text);
   }
 
@@ -63,6 +35,20 @@ class Editor {
  private:
   Session& session_;
   Prompt& prompt_;
+};
+
+// Shows a status text for as long as a piece of work lasts.
+class StatusScope {
+ public:
+  StatusScope(Editor& editor, const std::string& text) : editor_(editor) {
+    editor_.showStatus(text);
+  }
+  ~StatusScope() { editor_.showStatus({}); }
+  StatusScope(const StatusScope&) = delete;
+  StatusScope& operator=(const StatusScope&) = delete;
+
+ private:
+  Editor& editor_;
 };
 
 }  // namespace korain

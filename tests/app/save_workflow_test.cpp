@@ -20,8 +20,10 @@ class SaveWorkflowTest : public ::testing::Test {
     openDatabase(session_, database_);
     ASSERT_TRUE(openArrangement(session_, 1).found());
     session_.run.paths.MakeBackup = false;
-    session_.arrangement().Bulkheads.at(1).Name = "Renamed";
-    session_.recordUndo("Name");
+    session_.change({.label = "Name",
+                     .scope = EditScope::bulkhead(1),
+                     .edit = [](Arrangement& a) { a.Bulkheads.at(1).Name = "Renamed"; },
+                     .follow = Follow::Nothing});
   }
 
   bool save() { return SaveWorkflow(session_, prompt_, {}).save(); }

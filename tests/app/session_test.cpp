@@ -1,46 +1,98 @@
-// One level of undo, the unsaved mark and the question before leaving.
+// The session's one change path: what it records, what it has the windows
+// refresh, the Edit menu's texts, the caption and the question before leaving.
 #include "session.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app_test_support.h"
 #include "sample_arrangement.h"
+#include "session_loading.h"
 
-namespace korain::testing {
+namespace korain {
+
+void PrintTo(const Message& message, std::ostream* out) {
+  *out << message.bulkhead << ":" << static_cast<int>(message.severity) << " " << message.text;
+}
+
+namespace testing {
 namespace {
+
+// Keeps what the session asked the windows to refresh.
+struct RecordingView : SessionView {
+  void refresh(Follow follow) override { asked.push_back(follow); }
+  std::vector<Follow> asked;
+};
 
 Session sessionWithSample() {
   Session session;
-  session.arrangement() = sampleArrangement({});
-  session.arrangement().CurBulkhead = 2;
-  session.geometry().valid = true;
+  session.startArrangement(sampleArrangement({}), Origin::Opened);
   return session;
 }
 
-TEST(Session, OnlyTheLastOfTwoChangesIsUndone) {
-  Session session = sessionWithSample();
-  session.recordUndo("Bulkhead data changes");
-  session.arrangement().Bulkheads.at(1).Name = "First";
-  session.recordUndo("Node data changes");
-  EXPECT_FALSE(session.geometry().valid);
-  session.arrangement().Bulkheads.at(1).Nodes.remove(1);
-  session.arrangement().CurBulkhead = 1;
-  EXPECT_EQ(session.undoMenuText(), "Undo Node data changes");
+void rename(Session& session, const std::string& name, Follow follow) {
+  session.change({.label = "Bulkhead data changes",
+                  .scope = EditScope::bulkhead(1),
+                  .edit = [&name](Arrangement& a) { a.Bulkheads.at(1).Name = name; },
+                  .follow = follow});
+}
 
+std::vector<Message> listed(const Session& session) {
+  return {session.messages().messages().begin(), session.messages().messages().end()};
+}
+
+// The message list shows what computing the arrangement as it stands gives.
+void expectListedAsComputedAgain(Session& session) {
+  const std::vector<Message> shown = listed(session);
+  session.recomputeAll();
+  EXPECT_EQ(listed(session), shown);
+}
+
+TEST(Session, EveryChangeRefreshesWhatItAsksAndTheMessagesFollowTheGeometry) {
+  Session session = sessionWithSample();
+  RecordingView view;
+  session.setView(&view);
+  const std::vector<Message> opened = listed(session);
+  // The name is in the messages: a rename recomputes its bulkhead.
+  rename(session, "Fore", Follow::Recompute | Follow::Selector | Follow::Redraw);
+  session.change({.label = "Node data changes",
+                  .scope = EditScope::bulkhead(2),
+                  .edit = [](Arrangement& a) { a.Bulkheads.at(2).Nodes.clear(); },
+                  .follow = kRefreshAll});
+  ASSERT_EQ(view.asked.size(), 2U);
+  EXPECT_EQ(view.asked[0], Follow::Recompute | Follow::Selector | Follow::Redraw);
+  EXPECT_EQ(view.asked[1], kRefreshAll);
+  const std::vector<Message> changed = listed(session);
+  ASSERT_NE(changed, opened);
+  EXPECT_EQ(changed.back().bulkhead, 2);
+
+  EXPECT_EQ(session.undoMenuText(), "Undo Node data changes");
+  EXPECT_EQ(session.redoMenuText(), "&Redo");
   ASSERT_TRUE(session.undo());
-  EXPECT_EQ(session.arrangement().Bulkheads.at(1).Name, "First");
-  EXPECT_EQ(session.arrangement().Bulkheads.at(1).Nodes.count(), 6);
+  EXPECT_EQ(session.redoMenuText(), "Redo Node data changes");
+  EXPECT_EQ(view.asked.back(), kRefreshAll);
+  expectListedAsComputedAgain(session);
+  ASSERT_TRUE(session.redo());
+  EXPECT_NE(listed(session), opened);
+  expectListedAsComputedAgain(session);
+
+  // A selection moved refreshes only what is asked, and nothing for Nothing.
+  const std::size_t asked = view.asked.size();
+  session.moveSelection([](Arrangement& a) { a.CurBulkhead = 2; }, Follow::Nothing);
+  EXPECT_EQ(view.asked.size(), asked);
   EXPECT_EQ(session.arrangement().CurBulkhead, 2);
-  EXPECT_FALSE(session.canUndo());
-  EXPECT_EQ(session.undoMenuText(), "&Undo");
-  EXPECT_FALSE(session.undo());
+  session.setView(nullptr);
 }
 
 TEST(Session, CaptionMarksUnsavedChangesAndNamesTheArrangement) {
   Session session;
   EXPECT_EQ(session.caption("Korain"), "Korain");
-  session.arrangement().Name = "Hold 3";
-  session.markNew();
+  EXPECT_FALSE(session.hasArrangement());
+  Arrangement fresh;
+  fresh.Name = "Hold 3";
+  session.startArrangement(fresh, Origin::New);
+  EXPECT_TRUE(session.hasArrangement());
   EXPECT_EQ(session.caption("Korain JBP"), "Korain JBP - Hold 3 *");
   EXPECT_FALSE(session.canUndo());  // nothing of the new arrangement to go back to
   session.markClean();
@@ -53,33 +105,53 @@ TEST(Session, LeavingAsksOnlyWithUnsavedChanges) {
     bool saveSucceeds;
     SaveDecision decision;
     int saves;
-    bool unsavedAfter;
   };
-  for (const Case& c : {Case{Answer::Yes, true, SaveDecision::Proceed, 1, false},
-                        Case{Answer::Yes, false, SaveDecision::Cancel, 1, true},
-                        Case{Answer::No, true, SaveDecision::Proceed, 0, false},
-                        Case{Answer::Cancel, true, SaveDecision::Cancel, 0, true}}) {
+  for (const Case& c : {Case{Answer::Yes, true, SaveDecision::Proceed, 1},
+                        Case{Answer::Yes, false, SaveDecision::Cancel, 1},
+                        Case{Answer::No, true, SaveDecision::Proceed, 0},
+                        Case{Answer::Cancel, true, SaveDecision::Cancel, 0}}) {
     Session session = sessionWithSample();
-    session.recordUndo("Main data changes");
+    rename(session, "Fore", Follow::Nothing);
     ScriptedPrompt prompt;
     prompt.answers = {c.answer};
     int saves = 0;
     const auto save = [&] {
       ++saves;
+      if (c.saveSucceeds) session.markClean();
       return c.saveSucceeds;
     };
     EXPECT_EQ(session.confirmSaveChanges(prompt, save), c.decision);
     EXPECT_EQ(saves, c.saves);
-    EXPECT_EQ(session.hasUnsavedChanges(), c.unsavedAfter);
     ASSERT_EQ(prompt.messages.size(), 1U);
     EXPECT_NE(prompt.messages[0].find("'Sample arrangement'"), std::string::npos);
-    // Clean now (or still cancelled): a clean session never asks.
-    if (!c.unsavedAfter) {
-      EXPECT_EQ(session.confirmSaveChanges(prompt, save), SaveDecision::Proceed);
-      EXPECT_EQ(prompt.messages.size(), 1U);
-    }
+    // Only a save clears the mark: after No the work is still there to lose.
+    EXPECT_EQ(session.hasUnsavedChanges(), saves == 0 || !c.saveSucceeds);
   }
+  Session clean = sessionWithSample();
+  ScriptedPrompt prompt;
+  EXPECT_EQ(clean.confirmSaveChanges(prompt, [] { return false; }), SaveDecision::Proceed);
+  EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(Session, TheHullSectionFollowsTheArrangementsPosition) {
+  ScratchFolder scratch;
+  const std::string database = scratch.file("ship.ko2");
+  writeFile(database, exampleDatabase());
+  Session session;
+  openDatabase(session, database);
+  ASSERT_TRUE(openArrangement(session, 1).found());
+  ASSERT_TRUE(session.hullSection.has_value());
+  const std::string aft = session.hullSection->Name;
+  session.change({.label = "Main data changes",
+                  .scope = EditScope::header(),
+                  .edit = [](Arrangement& a) { a.X = 165; },
+                  .follow = kRefreshAll});
+  ASSERT_TRUE(session.hullSection.has_value());
+  EXPECT_NE(session.hullSection->Name, aft);
+  session.undo();
+  EXPECT_EQ(session.hullSection->Name, aft);
 }
 
 }  // namespace
-}  // namespace korain::testing
+}  // namespace testing
+}  // namespace korain

@@ -14,18 +14,20 @@ Session sessionWith(int bulkheads, Long currentType, int currentNodes, PanelCode
   session.ship().B = 30;
   session.ship().D = 18;
   session.ship().CB = 0.8F;
-  session.arrangement() = sampleArrangement({.bulkheads = bulkheads});
-  session.arrangement().CurBulkhead = bulkheads > 0 ? 1 : 0;
+  Arrangement arrangement = sampleArrangement({.bulkheads = bulkheads});
+  arrangement.CurBulkhead = bulkheads > 0 ? 1 : 0;
   if (bulkheads > 0) {
-    Bulkhead& current = session.arrangement().Bulkheads.at(1);
+    Bulkhead& current = arrangement.Bulkheads.at(1);
     current.Typ = currentType;
     current.Nodes.resize(currentNodes);
   }
+  session.startArrangement(arrangement, Origin::Opened);
   session.display().CurrentPanel = panel;
   return session;
 }
 
 using Tools = std::array<bool, kObjectToolCount>;
+constexpr Tools kEveryPanel = {true, true, true, true, true, true, true};
 
 TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
   struct Case {
@@ -43,17 +45,30 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
   };
   for (const Case& c : cases) {
     const MenuState state =
-        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead), {});
+        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead), {}, kEveryPanel);
     EXPECT_EQ(state.objectTools, c.tools) << c.what;
   }
+  // A tool whose panel is not built yet stays disabled.
+  Tools built = kEveryPanel;
+  built[3] = false;
+  EXPECT_FALSE(menuState(sessionWith(2, 1, 4, PanelCode::Bulkhead), {}, built).objectTools[3]);
+}
+
+TEST(MenuState, WithoutAnArrangementNothingCanBeEditedOrSaved) {
+  Session session;
+  session.display().CurrentPanel = PanelCode::Bulkhead;
+  const MenuState state = menuState(session, {.exists = true, .canAdd = true}, kEveryPanel);
+  EXPECT_FALSE(state.arrangementOpen);
+  EXPECT_FALSE(state.canAdd || state.addDeleteEnabled);
+  EXPECT_EQ(state.objectTools, Tools{});
 }
 
 TEST(MenuState, IncompleteMainDataDisablesTheObjectTools) {
   for (Single ShipData::*dimension : {&ShipData::L, &ShipData::B, &ShipData::D, &ShipData::CB}) {
     Session session = sessionWith(2, 0, 4, PanelCode::Bulkhead);
-    EXPECT_TRUE(menuState(session, {}).mainDataComplete);
+    EXPECT_TRUE(menuState(session, {}, kEveryPanel).mainDataComplete);
     session.ship().*dimension = 0;
-    EXPECT_FALSE(menuState(session, {}).mainDataComplete);
+    EXPECT_FALSE(menuState(session, {}, kEveryPanel).mainDataComplete);
   }
 }
 
@@ -75,9 +90,9 @@ TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
       {PanelCode::StiffenerChecks, 3, "Add ", -1, true},
   };
   for (const Case& c : cases) {
-    const MenuState state =
-        menuState(sessionWith(c.bulkheads, 0, 4, c.code),
-                  {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false});
+    const MenuState state = menuState(
+        sessionWith(c.bulkheads, 0, 4, c.code),
+        {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false}, kEveryPanel);
     EXPECT_EQ(state.addText, c.add) << static_cast<int>(c.code);
     EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3))
         << static_cast<int>(c.code);
@@ -107,7 +122,8 @@ TEST(PanelCodes, StiffenerAndCorrugationShareATool) {
     EXPECT_EQ(session.display().CurrentPanel, c.after) << static_cast<int>(c.code);
   }
   Session outside = sessionWith(2, 2, 4, PanelCode::OrdinaryStiffeners);
-  outside.arrangement().CurBulkhead = 3;  // beyond the list: nothing to follow
+  outside.moveSelection([](Arrangement& a) { a.CurBulkhead = 3; },
+                        Follow::Nothing);  // beyond the list: nothing to follow
   EXPECT_FALSE(adjustStiffenerPanel(outside));
 }
 

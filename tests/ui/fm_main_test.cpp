@@ -43,14 +43,27 @@ class MainWindow : public ::testing::Test {
     session_.display().CurrentPanel = PanelCode::Bulkhead;
     window_.show();
     window_.initialiseView();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   }
 
   QAction& action(const char* name) { return *control<QAction>(window_, name); }
-  Arrangement& arrangement() { return session_.arrangement(); }
-  Bulkhead& bulkhead() { return arrangement().Bulkheads.at(arrangement().CurBulkhead); }
+  const Arrangement& arrangement() { return session_.arrangement(); }
+  const Bulkhead& bulkhead() { return arrangement().Bulkheads.at(arrangement().CurBulkhead); }
   QString caption() const { return window_.windowTitle(); }
+  static std::string objectTool(int i) { return "SS_Objects_" + std::to_string(i); }
   // Presses object tool i as a user does.
-  void pressTool(int i) { action(("SS_Objects_" + std::to_string(i)).c_str()).trigger(); }
+  void pressTool(int i) { action(objectTool(i).c_str()).trigger(); }
+  NumberField* nodeField(int i) {
+    return control<NumberField>(*control<QWidget>(window_, "FM_Node"),
+                                "FTX_m_" + QString::number(i));
+  }
+  std::vector<std::string> messageTexts() {
+    std::vector<std::string> texts;
+    auto* list = control<QComboBox>(window_, "CB_Error");
+    for (int i = 0; i < list->count(); ++i) texts.push_back(list->itemText(i).toStdString());
+    return texts;
+  }
 
   ScratchFolder scratch_;
   std::string database_ = scratch_.file("ship.ko2");
@@ -59,56 +72,119 @@ class MainWindow : public ::testing::Test {
   FM_Main window_{session_, prompt_};
 };
 
-TEST_F(MainWindow, NodeEditIsRecomputedListedAndUndone) {
-  action("SS_AddDel_0").trigger();  // a second bulkhead, to choose between
-  ASSERT_EQ(arrangement().Bulkheads.count(), 2);
-  auto* selector = control<QComboBox>(window_, "CB_Panel");
-  EXPECT_EQ(selector->count(), 2);
-  choose(*selector, 0);
-  EXPECT_EQ(arrangement().CurBulkhead, 1);
-
+TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
   pressTool(1);
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::Nodes);
   // Node 3 ends an arc; pulled far out the arc cannot exist and is reported.
   for (int i = 0; i < 2; ++i) control<QAbstractButton>(window_, "BT_Inode_1")->click();
   ASSERT_EQ(bulkhead().CurNode, 3);
   const Node before = bulkhead().Nodes.at(3);
-  typeInto(*control<NumberField>(*control<QWidget>(window_, "FM_Node"), "FTX_m_0"), "40");
-
-  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(3).Y, 40.0F);
+  const std::vector<std::string> messagesBefore = messageTexts();
+  typeInto(*nodeField(0), "40");
+  typeInto(*nodeField(1), "30");
+  const std::vector<std::string> messagesEdited = messageTexts();
+  EXPECT_NE(messagesEdited, messagesBefore);
   EXPECT_EQ(action("ME_EditUndo").text(), "Undo Node data changes");
-  EXPECT_TRUE(action("ME_EditUndo").isEnabled());
   EXPECT_TRUE(caption().endsWith(" *"));
-  auto* messages = control<QComboBox>(window_, "CB_Error");
-  ASSERT_FALSE(session_.messages().empty());
-  ASSERT_EQ(static_cast<std::size_t>(messages->count()), session_.messages().size());
-  EXPECT_EQ(messages->currentText().toStdString(), session_.messages().messages().back());
 
-  action("ME_EditUndo").trigger();
-  EXPECT_EQ(bulkhead().Nodes.at(3).Y, before.Y);
-  EXPECT_EQ(arrangement().CurBulkhead, 1);
+  QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(bulkhead().Nodes.at(3), before);
+  EXPECT_EQ(messageTexts(), messagesBefore);
   EXPECT_FALSE(action("ME_EditUndo").isEnabled());
+  EXPECT_EQ(action("ME_EditRedo").text(), "Redo Node data changes");
+  EXPECT_FALSE(caption().endsWith(" *"));
+
+  QTest::keyClick(&window_, Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(3).Y, 40.0F);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(3).Z, 30.0F);
+  EXPECT_EQ(messageTexts(), messagesEdited);
+  EXPECT_TRUE(caption().endsWith(" *"));
+  EXPECT_FALSE(action("ME_EditRedo").isEnabled());
+}
+
+TEST_F(MainWindow, UndoInAFieldWithATypedValuePutsBackTheFieldOnly) {
+  pressTool(2);
+  NumberField& position = *control<NumberField>(*control<QWidget>(window_, "FM_Prim"), "FTX_m");
+  typeInto(position, "8");
+  action("ME_RefreshSection").trigger();
+  ASSERT_FLOAT_EQ(bulkhead().PrimaryMembers.at(1).Position, 8.0F);
+
+  position.setFocus();
+  position.selectAll();
+  QTest::keyClicks(&position, "9");
+  QTest::keyClick(&position, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(position.text(), "8");
+  EXPECT_TRUE(action("ME_EditUndo").isEnabled());
+  control<QWidget>(window_, "CB_HorVer")->setFocus();  // leaving commits nothing
+  EXPECT_EQ(session_.edited().undoLevels(), 1U);
+
+  // Without a typed value of its own, Undo is the arrangement's.
+  QTest::keyClick(&position, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FLOAT_EQ(bulkhead().PrimaryMembers.at(1).Position, 7.2F);
+  EXPECT_EQ(position.text(), "7.2");
+}
+
+TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAndNothingRecorded) {
+  NumberField& top = *control<NumberField>(window_, "FTX_m_1");
+  ASSERT_TRUE(top.isEnabled());
+  const QString shown = top.text();
+  typeInto(top, "1000");
+  EXPECT_EQ(top.text(), shown);
+  EXPECT_EQ(top.toolTip(), top.rangeText());
+  EXPECT_TRUE(top.rangeText().startsWith("From "));
+  EXPECT_FALSE(session_.canUndo());
   EXPECT_FALSE(caption().endsWith(" *"));
 }
 
-TEST_F(MainWindow, DeletingAMemberAsksAndNoStillLeavesAnUndoEntry) {
+TEST_F(MainWindow, DeleteAnsweredNoLeavesAnEntryButNoMark) {
   pressTool(2);
-  const int members = bulkhead().PrimaryMembers.count();
-  action("SS_AddDel_0").trigger();
-  EXPECT_EQ(bulkhead().PrimaryMembers.count(), members + 1);
-  EXPECT_EQ(action("SS_AddDel_0").text(), "Add Primary supporting members");
-
+  EXPECT_EQ(action("SS_AddDel_1").text(), "Delete Primary supporting members");
   prompt_.answers = {Answer::No};
   action("SS_AddDel_1").trigger();
-  EXPECT_EQ(bulkhead().PrimaryMembers.count(), members + 1);
+  EXPECT_EQ(bulkhead().PrimaryMembers.count(), 2);
   EXPECT_EQ(session_.undoLabel(), "Delete Primary supporting members");
+  EXPECT_FALSE(caption().endsWith(" *"));
   ASSERT_FALSE(prompt_.messages.empty());
-  EXPECT_EQ(prompt_.messages.back().rfind("Are you sure to erase Primary supporting member ", 0),
-            0U);
+  EXPECT_EQ(prompt_.messages.back(), "Are you sure to erase Primary supporting member 1 ?");
+}
 
-  prompt_.answers = {Answer::Yes};
-  action("ME_Delete").trigger();
-  EXPECT_EQ(bulkhead().PrimaryMembers.count(), members);
+TEST_F(MainWindow, ChoosingAMessageGoesToItsObject) {
+  pressTool(2);
+  NumberField& position = *control<NumberField>(*control<QWidget>(window_, "FM_Prim"), "FTX_m");
+  typeInto(position, "99");  // above the bulkhead: moved back and reported
+  pressTool(1);
+  auto* messages = control<QComboBox>(window_, "CB_Error");
+  const int row = messages->findText(
+      "Primary supporting member 2 in 'Plane bulkhead holds 3/4' "
+      "was out of bounds");
+  ASSERT_GE(row, 0);
+  choose(*messages, row);
+  EXPECT_EQ(session_.display().CurrentPanel, PanelCode::PrimaryMembers);
+  EXPECT_EQ(bulkhead().CurPrim, 2);
+  EXPECT_TRUE(action("SS_Objects_2").isChecked());
+}
+
+TEST_F(MainWindow, ToolsOfPanelsNotBuiltYetAreDisabled) {
+  for (const int tool : {0, 1, 2}) EXPECT_TRUE(action(objectTool(tool).c_str()).isEnabled());
+  for (const int tool : {3, 4, 5, 6}) EXPECT_FALSE(action(objectTool(tool).c_str()).isEnabled());
+}
+
+TEST_F(MainWindow, EveryPanelShowsItsControlsWhole) {
+  for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+    window_.resize(size);
+    // The last press lets the bulkhead tool go: the display panel.
+    for (const int tool : {1, 2, 0, 0}) {
+      pressTool(tool);
+      QApplication::processEvents();
+      for (QWidget* shown : control<QWidget>(window_, "PanelArea")->findChildren<QWidget*>()) {
+        if (!shown->isVisible() || qobject_cast<QAbstractButton*>(shown) != nullptr) continue;
+        EXPECT_GE(shown->width(), shown->minimumSizeHint().width())
+            << shown->objectName().toStdString() << " at " << size.width() << " on tool " << tool;
+      }
+    }
+  }
 }
 
 TEST_F(MainWindow, ZoomInAndOutAtTheCentreGivesTheWindowBack) {
@@ -138,10 +214,12 @@ TEST_F(MainWindow, ZoomInAndOutAtTheCentreGivesTheWindowBack) {
   EXPECT_EQ(action("ME_Zoom").text(), "&Zoom");
 }
 
-TEST_F(MainWindow, QuitWithChangesAsksAndCancelKeepsEverything) {
-  pressTool(0);
+TEST_F(MainWindow, QuitAfterTwoEditsAndAnUndoAsksAndCancelKeepsEverything) {
   typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed");
+  typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed twice");
+  action("ME_EditUndo").trigger();
   ASSERT_EQ(bulkhead().Name, "Renamed");
+  EXPECT_EQ(control<QComboBox>(window_, "CB_Panel")->currentText(), "1 - Renamed");
   prompt_.answers = {Answer::Cancel};
   EXPECT_FALSE(window_.close());
   EXPECT_TRUE(window_.isVisible());
@@ -152,6 +230,31 @@ TEST_F(MainWindow, QuitWithChangesAsksAndCancelKeepsEverything) {
   prompt_.answers = {Answer::No};
   EXPECT_TRUE(window_.close());
   EXPECT_EQ(readFile(database_), readFile(exampleDatabasePath()));
+}
+
+TEST_F(MainWindow, TheFirstNodeKeepsItsStartCodeInTheSavedBlock) {
+  pressTool(1);
+  ASSERT_EQ(bulkhead().CurNode, 1);
+  typeInto(*nodeField(1), "2.5");
+  action("SS_File_0").trigger();
+  Arrangement read;
+  ASSERT_TRUE(readZelBlock(database_, 1, read).found());
+  EXPECT_FLOAT_EQ(read.Bulkheads.at(1).Nodes.first().Z, 2.5F);
+  EXPECT_EQ(read.Bulkheads.at(1).Nodes.first().ShCur, 0);
+}
+
+TEST(MainWindowWithoutArrangement, NothingCanBeSavedUntilOneIsMade) {
+  Session session;
+  ScriptedPrompt prompt;
+  openDatabase(session, exampleDatabasePath());
+  FM_Main window(session, prompt);
+  window.show();
+  answerNextDialog("FM_NewZel", "BT_Cancel");
+  EXPECT_FALSE(window.newArrangement());
+  for (const char* name : {"ME_Save", "ME_SaveAs", "SS_File_0", "SS_AddDel_0", "SS_Objects_0"}) {
+    EXPECT_FALSE(control<QAction>(window, name)->isEnabled()) << name;
+  }
+  EXPECT_FALSE(window.save());
 }
 
 TEST_F(MainWindow, SaveOfANewArrangementAppendsThenWritesTheSameBlock) {
@@ -177,7 +280,6 @@ TEST_F(MainWindow, SaveOfANewArrangementAppendsThenWritesTheSameBlock) {
 }
 
 TEST_F(MainWindow, OpenAsksFirstAndCancelLeavesTheArrangement) {
-  pressTool(0);
   typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed");
   prompt_.answers = {Answer::Cancel};
   EXPECT_FALSE(window_.openArrangement());

@@ -10,21 +10,23 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "session_loading.h"
 #include "app_test_support.h"
 #include "editor.h"
 #include "panels/panel.h"
+#include "session_loading.h"
 #include "widgets/number_field.h"
 
 namespace korain::testing {
 
 inline std::string exampleDatabasePath() { return KORAIN_EXAMPLES "/bulk_carrier.ko2"; }
 
-// Runs the refresh cycle on the one panel it holds and counts what was asked.
-class TestEditor : public Editor {
+// The editor around one panel: the session's refreshes fill that panel.
+class TestEditor : public Editor, public SessionView {
  public:
-  TestEditor() : Editor(session_, prompt_) {}
+  TestEditor() : Editor(session_, prompt_) { session_.setView(this); }
+  ~TestEditor() override { session_.setView(nullptr); }
 
   // Opens block n of the example database (a copy of it in a scratch folder).
   void openExample(Integer blockNumber) {
@@ -32,41 +34,23 @@ class TestEditor : public Editor {
     writeFile(copy, readFile(exampleDatabasePath()));
     openDatabase(session_, copy);
     ASSERT_TRUE(openArrangement(session_, blockNumber).found());
-    session_.computeGeometry();
   }
 
   void setPanel(Panel* panel) { panel_ = panel; }
 
-  void refreshAll() override {
-    ++refreshAllCount;
-    if (!session_.geometry().valid) session_.messages().clear();
-    computeGeometry();
-    refreshPanel();
-    refreshMenuToolBar();
-    refreshCaption();
-    refreshDrawing();
+  void refresh(Follow follow) override {
+    if (panel_ == nullptr) return;
+    if (has(follow, Follow::Panel)) {
+      panel_->refresh();
+    } else if (has(follow, Follow::Rows)) {
+      panel_->refreshRows();
+    }
   }
-  void refreshPanel() override {
-    if (panel_) panel_->refreshControls();
-  }
-  void refreshMenuToolBar() override { ++menuRefreshCount; }
-  void refreshUndoMenu() override {}
-  void refreshCaption() override {}
-  void refreshDrawing() override {
-    session_.Refreshing = false;
-    ++drawingRefreshCount;
-  }
-  void refreshBulkheadSelector() override { ++selectorRefreshCount; }
-  void refreshMessageList() override {}
-  void showStatus(const std::string& text) override { status = text; }
+  void showStatus(const std::string& text) override { statuses.push_back(text); }
 
   ScriptedPrompt& scriptedPrompt() { return prompt_; }
 
-  int refreshAllCount = 0;
-  int menuRefreshCount = 0;
-  int drawingRefreshCount = 0;
-  int selectorRefreshCount = 0;
-  std::string status;
+  std::vector<std::string> statuses;
 
  private:
   ScratchFolder scratch_;

@@ -59,4 +59,11 @@ bool removeMember(Bulkhead& bulkhead) {
   return true;
 }
 
+void setMemberData(Bulkhead& bulkhead, Single position, Long hv) {
+  PrimaryMember& member = bulkhead.PrimaryMembers.at(bulkhead.CurPrim);
+  member.Position = position;
+  member.HV = hv;
+  sortMembers(bulkhead.PrimaryMembers, bulkhead.CurPrim);
+}
+
 }  // namespace korain

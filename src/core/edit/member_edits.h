@@ -18,4 +18,8 @@ void addMember(Bulkhead& bulkhead);
 // Removes the current member. False when the list refused the removal.
 bool removeMember(Bulkhead& bulkhead);
 
+// Gives the current member its position and direction and sorts the list
+// again; the current index follows the member.
+void setMemberData(Bulkhead& bulkhead, Single position, Long hv);
+
 }  // namespace korain

@@ -56,4 +56,20 @@ bool insertNodeBefore(Bulkhead& bulkhead, int index);
 // Removes the current node. False when the list refused the removal.
 bool removeNode(Bulkhead& bulkhead);
 
+// The fields of a node that the node panel edits.
+struct NodeData {
+  Single Y = 0;
+  Single Z = 0;
+  Long ShCur = 0;
+  Single ShYT = 0;
+  Single ShZT = 0;
+  Single ShR = 0;
+};
+
+NodeData nodeDataOf(const Node& node);
+
+// Writes the data into node `index`. No segment leads to the first node of a
+// contour: it keeps the start code whatever curve is asked for.
+void setNodeData(Bulkhead& bulkhead, int index, const NodeData& data);
+
 }  // namespace korain

@@ -11,6 +11,7 @@
 #include "geometry/primary_members.h"
 #include "geometry/stiffener_geometry.h"
 #include "geometry/strake_geometry.h"
+#include "messages/bulkhead_report.h"
 
 namespace korain {
 namespace {
@@ -19,6 +20,38 @@ double diagonalSquared(const Bulkhead& bulkhead) {
   const double width = static_cast<double>(bulkhead.YMax) - bulkhead.YMin;
   const double height = static_cast<double>(bulkhead.ZMax) - bulkhead.ZMin;
   return width * width + height * height;
+}
+
+void computeCompartments(Bulkhead& bulkhead) {
+  addDefaultCompartments(bulkhead);
+  for (Compartment& compartment : bulkhead.Compartments) {
+    if (compartment.UseComputedYZ) computeCompartmentPosition(bulkhead, compartment);
+  }
+}
+
+}  // namespace
+
+std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
+                                             Integer defaultMaterial) {
+  BulkheadReport report(number);
+  if (computeBHeadGeometry(bulkhead) == 0) {
+    report.error({}, "Can not compute geometry for bulkhead ¤", {number});
+  }
+  computeClosure(bulkhead, symFlag);
+  if (!bulkhead.Closed) report.error({}, "Bulkhead ¤ is not closed", {number});
+  const Contour contour(bulkhead);
+  if (computeBHeadStoolPosition(bulkhead, contour) == 0) {
+    report.error({}, "Can not find stool positions for bulkhead ¤", {number});
+  }
+  const std::vector<PlanePoint> polygon = contourPolygon(bulkhead);
+  computeBounds(bulkhead, polygon);
+  computePrimaryMembers(bulkhead, contour, report);
+  computeSupports(bulkhead);
+  computeStiffeners(bulkhead, contour, report);
+  computeStrakes(bulkhead, polygon, defaultMaterial, report);
+  computeCompartments(bulkhead);
+  computeCorrugation(bulkhead, contour, report);
+  return report.take();
 }
 
 void chooseCurrentBulkhead(Arrangement& arrangement) {
@@ -33,42 +66,14 @@ void chooseCurrentBulkhead(Arrangement& arrangement) {
   }
 }
 
-void computeCompartments(Bulkhead& bulkhead) {
-  addDefaultCompartments(bulkhead);
-  for (Compartment& compartment : bulkhead.Compartments) {
-    if (compartment.UseComputedYZ) computeCompartmentPosition(bulkhead, compartment);
-  }
-}
-
-}  // namespace
-
-void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag, Integer defaultMaterial,
-                             MessageList& messages) {
-  if (computeBHeadGeometry(bulkhead) == 0) {
-    messages.add("Can not compute geometry for bulkhead ¤", {number});
-  }
-  computeClosure(bulkhead, symFlag);
-  if (!bulkhead.Closed) messages.add("Bulkhead ¤ is not closed", {number});
-  const Contour contour(bulkhead);
-  if (computeBHeadStoolPosition(bulkhead, contour) == 0) {
-    messages.add("Can not find stool positions for bulkhead ¤", {number});
-  }
-  const std::vector<PlanePoint> polygon = contourPolygon(bulkhead);
-  computeBounds(bulkhead, polygon);
-  computePrimaryMembers(bulkhead, contour, messages);
-  computeSupports(bulkhead);
-  computeStiffeners(bulkhead, contour, messages);
-  computeStrakes(bulkhead, polygon, defaultMaterial, messages);
-  computeCompartments(bulkhead);
-  computeCorrugation(bulkhead, contour, messages);
-}
-
 void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList& messages,
                      Integer defaultMaterial) {
   if (state.valid) return;
   for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
-    computeBulkheadGeometry(arrangement.Bulkheads.at(i), i, arrangement.SymFlag, defaultMaterial,
-                            messages);
+    for (Message& message : computeBulkheadGeometry(arrangement.Bulkheads.at(i), i,
+                                                    arrangement.SymFlag, defaultMaterial)) {
+      messages.add(std::move(message));
+    }
   }
   chooseCurrentBulkhead(arrangement);
   state.valid = true;

@@ -2,6 +2,8 @@
 // with every inconsistency reported to the message list.
 #pragma once
 
+#include <vector>
+
 #include "messages/message_list.h"
 #include "model/arrangement.h"
 
@@ -21,8 +23,13 @@ struct GeometryState {
 void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList& messages,
                      Integer defaultMaterial);
 
-// The same for one bulkhead; `number` names it in the messages.
-void computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag, Integer defaultMaterial,
-                             MessageList& messages);
+// The same for one bulkhead, alone: `number` names it in the messages it
+// returns. Nothing of the other bulkheads goes into it.
+std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
+                                             Integer defaultMaterial);
+
+// With no bulkhead current, the one with the largest diagonal becomes current
+// (the first of equals); it needs the bounds of every bulkhead.
+void chooseCurrentBulkhead(Arrangement& arrangement);
 
 }  // namespace korain

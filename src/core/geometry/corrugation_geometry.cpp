@@ -30,19 +30,22 @@ bool layOutLines(const Bulkhead& bulkhead, List<CorrugationLine>& lines) {
 
 }  // namespace
 
-void computeCorrugation(Bulkhead& bulkhead, const Contour& contour, MessageList& messages) {
+void computeCorrugation(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report) {
   const Corrugation& corrugation = bulkhead.Corr;
   bulkhead.CorrugationLines.redim(0);
   if (corrugation.S1 == 0 && corrugation.A == 0) return;
   const bool spacingUsable = corrugation.S1 - corrugation.A >= kGeometryTolerance;
   const bool laidOut = layOutLines(bulkhead, bulkhead.CorrugationLines);
-  if (!spacingUsable || !laidOut) messages.add("Bad data for corrugation in ¤", {bulkhead.Name});
+  if (!spacingUsable || !laidOut) {
+    report.error({PanelCode::Corrugation}, "Bad data for corrugation in ¤", {bulkhead.Name});
+  }
   for (int n = 1; n <= bulkhead.CorrugationLines.count(); ++n) {
     CorrugationLine& line = bulkhead.CorrugationLines.at(n);
     const LineEnds ends = lineEnds(contour, bulkhead, line.Position, bulkhead.stfHV);
     crossingExtremities(bulkhead, line.Position, bulkhead.stfHV, ends, line.Extremities);
     if (std::abs(line.Extremities.last() - line.Extremities.first()) < kGeometryTolerance) {
-      messages.add("Corrugation ¤ in '¤' has no size", {n, bulkhead.Name});
+      report.warn({PanelCode::Corrugation, n}, "Corrugation ¤ in '¤' has no size",
+                  {n, bulkhead.Name});
     }
   }
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "geometry/contour.h"
-#include "messages/message_list.h"
+#include "messages/bulkhead_report.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -14,6 +14,6 @@ inline constexpr int kMaxCorrugationLines = 10000;
 // Lines from Start (measured from ZLow or YMin along the stiffener direction)
 // alternately S1 - a and a apart, up to ZHigh or YMax; each with its
 // extremities and crossings. Nothing when S1 and a are both 0.
-void computeCorrugation(Bulkhead& bulkhead, const Contour& contour, MessageList& messages);
+void computeCorrugation(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report);
 
 }  // namespace korain

@@ -18,13 +18,14 @@ bool clampToBounds(Single& value, Single lower, Single upper) {
   return !(value == original);
 }
 
-void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageList& messages) {
+void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report) {
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
     PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
     const bool horizontal = member.HV == kHorizontal;
     if (clampToBounds(member.Position, horizontal ? bulkhead.ZLow : bulkhead.YMin,
                       horizontal ? bulkhead.ZHigh : bulkhead.YMax)) {
-      messages.add("Primary supporting member ¤ in '¤' was out of bounds", {j, bulkhead.Name});
+      report.correct({PanelCode::PrimaryMembers, j},
+                     "Primary supporting member ¤ in '¤' was out of bounds", {j, bulkhead.Name});
     }
     const LineEnds ends = lineEnds(contour, bulkhead, member.Position, member.HV);
     member.Extremities.redim(2);
@@ -37,7 +38,8 @@ void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageLi
                         {member.Extremities.first(), member.Extremities.last()},
                         member.Extremities);
     if (std::abs(member.Extremities.last() - member.Extremities.first()) < kGeometryTolerance) {
-      messages.add("Primary supporting member ¤ in '¤' has no size", {j, bulkhead.Name});
+      report.warn({PanelCode::PrimaryMembers, j}, "Primary supporting member ¤ in '¤' has no size",
+                  {j, bulkhead.Name});
     }
   }
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "geometry/contour.h"
-#include "messages/message_list.h"
+#include "messages/bulkhead_report.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -13,7 +13,7 @@ namespace korain {
 // takes the lower bound. True when it had to move.
 bool clampToBounds(Single& value, Single lower, Single upper);
 
-void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, MessageList& messages);
+void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report);
 
 // One interval over the plane part across the stiffeners, split at every
 // member of the other direction, in list order.

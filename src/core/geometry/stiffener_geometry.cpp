@@ -37,7 +37,7 @@ void placeSpans(OrdinaryStiffener& stiffener, const List<SupportInterval>& suppo
 
 }  // namespace
 
-void computeStiffeners(Bulkhead& bulkhead, const Contour& contour, MessageList& messages) {
+void computeStiffeners(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report) {
   for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
     OrdinaryStiffener& stiffener = bulkhead.Stiffeners.at(k);
     const LineEnds ends = lineEnds(contour, bulkhead, stiffener.Position, bulkhead.stfHV);
@@ -45,7 +45,8 @@ void computeStiffeners(Bulkhead& bulkhead, const Contour& contour, MessageList& 
     fitSpans(stiffener);
     if (std::abs(stiffener.Extremities.last() - stiffener.Extremities.first()) <
         kGeometryTolerance) {
-      messages.add("Ordinary ¤ in '¤' has no size", {k, bulkhead.Name});
+      report.warn({PanelCode::OrdinaryStiffeners, k}, "Ordinary ¤ in '¤' has no size",
+                  {k, bulkhead.Name});
     }
     placeSpans(stiffener, bulkhead.Supports);
   }

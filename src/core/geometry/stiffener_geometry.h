@@ -3,12 +3,12 @@
 #pragma once
 
 #include "geometry/contour.h"
-#include "messages/message_list.h"
+#include "messages/bulkhead_report.h"
 #include "model/arrangement.h"
 
 namespace korain {
 
-void computeStiffeners(Bulkhead& bulkhead, const Contour& contour, MessageList& messages);
+void computeStiffeners(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report);
 
 // Orders the stiffeners by increasing Position (an exchange sort, so that
 // stiffeners at the same position keep a predictable order).

@@ -49,13 +49,11 @@ void settleLimits(List<Item>& items, LimitOf limitOf, Single top, Single lower, 
   }
 }
 
-void reportNoSize(MessageList& messages, const char* templ, int number, double from, double to,
-                  const Bulkhead& bulkhead) {
-  if (std::abs(to - from) < kGeometryTolerance) messages.add(templ, {number, bulkhead.Name});
-}
+bool hasNoSize(double from, double to) { return std::abs(to - from) < kGeometryTolerance; }
 
-void computeBandStrakes(Bulkhead& bulkhead, StrakeBand& band, const std::vector<PlanePoint>& cut,
-                        Integer defaultMaterial, int& runningNumber, MessageList& messages) {
+void computeBandStrakes(Bulkhead& bulkhead, int b, const std::vector<PlanePoint>& cut,
+                        Integer defaultMaterial, int& runningNumber, BulkheadReport& report) {
+  StrakeBand& band = bulkhead.StrakeBands.at(b);
   if (!band.Strakes.isDimensioned()) band.Strakes.append().iMat = 1;
   settleLimits(
       band.Strakes, [](Strake& strake) -> Single& { return strake.Y; }, bulkhead.YMax,
@@ -66,7 +64,11 @@ void computeBandStrakes(Bulkhead& bulkhead, StrakeBand& band, const std::vector<
     const int r = ++runningNumber;
     if (strake.iMat == 0) strake.iMat = defaultMaterial;
     const Single from = t == 1 ? bulkhead.YMin : band.Strakes.at(t - 1).Y;
-    reportNoSize(messages, "Strake ¤ has no size in Bulkhead '¤'", r, from, strake.Y, bulkhead);
+    // Strakes are numbered through all bands in the texts; the subject says where they lie.
+    const MessageSubject subject{PanelCode::StrakeBands, b, t};
+    if (hasNoSize(from, strake.Y)) {
+      report.warn(subject, "Strake ¤ has no size in Bulkhead '¤'", {r, bulkhead.Name});
+    }
     outline.clear();
     clipPolygon(cut, ClipCoordinate::Y, from, strake.Y, outline);
     strake.Outline.redim(static_cast<int>(outline.size()));
@@ -75,7 +77,7 @@ void computeBandStrakes(Bulkhead& bulkhead, StrakeBand& band, const std::vector<
       strake.Outline.at(p) = {static_cast<Single>(point.y), static_cast<Single>(point.z)};
     }
     strake.StrakeNumber = static_cast<Integer>(r);
-    if (outline.empty()) messages.add("Strake ¤ out of Bulkhead '¤'", {r, bulkhead.Name});
+    if (outline.empty()) report.error(subject, "Strake ¤ out of Bulkhead '¤'", {r, bulkhead.Name});
   }
 }
 
@@ -89,7 +91,7 @@ void clipPolygon(const std::vector<PlanePoint>& polygon, ClipCoordinate coordina
 }
 
 void computeStrakes(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon,
-                    Integer defaultMaterial, MessageList& messages) {
+                    Integer defaultMaterial, BulkheadReport& report) {
   if (!bulkhead.StrakeBands.isDimensioned()) bulkhead.StrakeBands.append();
   int runningNumber = 0;
   settleLimits(
@@ -97,12 +99,15 @@ void computeStrakes(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon,
       bulkhead.ZLow, bulkhead.ZHigh);
   std::vector<PlanePoint> cut;
   for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
-    StrakeBand& band = bulkhead.StrakeBands.at(b);
+    const Single top = bulkhead.StrakeBands.at(b).Z;
     const Single from = b == 1 ? bulkhead.ZLow : bulkhead.StrakeBands.at(b - 1).Z;
-    reportNoSize(messages, "Strake band ¤ has no size in Bulkhead '¤'", b, from, band.Z, bulkhead);
+    if (hasNoSize(from, top)) {
+      report.warn({PanelCode::StrakeBands, b}, "Strake band ¤ has no size in Bulkhead '¤'",
+                  {b, bulkhead.Name});
+    }
     cut.clear();
-    clipPolygon(polygon, ClipCoordinate::Z, from, band.Z, cut);
-    computeBandStrakes(bulkhead, band, cut, defaultMaterial, runningNumber, messages);
+    clipPolygon(polygon, ClipCoordinate::Z, from, top, cut);
+    computeBandStrakes(bulkhead, b, cut, defaultMaterial, runningNumber, report);
   }
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "geometry/plane.h"
-#include "messages/message_list.h"
+#include "messages/bulkhead_report.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -21,6 +21,6 @@ void clipPolygon(const std::vector<PlanePoint>& polygon, ClipCoordinate coordina
 
 // `defaultMaterial` is the material index a strake without one receives.
 void computeStrakes(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon,
-                    Integer defaultMaterial, MessageList& messages);
+                    Integer defaultMaterial, BulkheadReport& report);
 
 }  // namespace korain

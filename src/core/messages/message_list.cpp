@@ -6,11 +6,14 @@
 
 namespace korain {
 
-void MessageList::add(std::string_view templ, std::initializer_list<MessageArg> args) {
-  std::string text = formatMessage(templ, args);
-  std::replace(text.begin(), text.end(), kMessageLineBreak, ' ');
+void MessageList::add(Message message) {
+  std::replace(message.text.begin(), message.text.end(), kMessageLineBreak, ' ');
   if (messages_.size() == kCapacity) messages_.pop_front();
-  messages_.push_back(std::move(text));
+  messages_.push_back(std::move(message));
+}
+
+void MessageList::add(std::string_view templ, std::initializer_list<MessageArg> args) {
+  add(Message{.text = formatMessage(templ, args)});
 }
 
 void MessageList::add(Long number, std::initializer_list<MessageArg> args) {

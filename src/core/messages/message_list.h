@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "messages/message.h"
 #include "model/arrangement.h"
 #include "text/format_message.h"
 
@@ -17,9 +18,12 @@ class MessageList {
  public:
   static constexpr std::size_t kCapacity = 40;
 
-  // Adds a message built from a template (placeholders as formatMessage has
-  // them); a line break in it shows as a blank, since the list has one line
-  // per message.
+  // Adds a message; a line break in its text shows as a blank, since the list
+  // has one line per message.
+  void add(Message message);
+
+  // Adds a message about no object, built from a template (placeholders as
+  // formatMessage has them).
   void add(std::string_view templ, std::initializer_list<MessageArg> args = {});
 
   // Adds the numbered text `number` with its arguments; number 0 clears the list.
@@ -27,7 +31,7 @@ class MessageList {
 
   void clear() { messages_.clear(); }
 
-  const std::deque<std::string>& messages() const { return messages_; }
+  const std::deque<Message>& messages() const { return messages_; }
   bool empty() const { return messages_.empty(); }
   std::size_t size() const { return messages_.size(); }
 
@@ -35,7 +39,7 @@ class MessageList {
   int selectedIndex() const { return static_cast<int>(messages_.size()) - 1; }
 
  private:
-  std::deque<std::string> messages_;
+  std::deque<Message> messages_;
 };
 
 }  // namespace korain

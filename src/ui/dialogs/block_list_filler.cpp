@@ -25,7 +25,8 @@ std::string rowText(const BlockListEntry& entry, bool markKind) {
 
 void fillBlockList(QListWidget& list, const std::string& path, std::optional<BlockKind> onlyKind,
                    Editor& editor) {
-  editor.showStatus(formatMessage(korainStatusString(text_id::kListingBlocksStatus), {path}));
+  const StatusScope listing(
+      editor, formatMessage(korainStatusString(text_id::kListingBlocksStatus), {path}));
   list.clear();
   std::string error;
   const std::optional<std::string> bytes = readFileBytes(path, error);

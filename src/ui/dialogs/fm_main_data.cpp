@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-#include "session_loading.h"
+#include "edit/arrangement_edits.h"
 #include "ship/ship_queries.h"
 #include "text/string_table.h"
 #include "widgets/ok_cancel.h"
@@ -146,21 +146,24 @@ void FM_MainData::fill() {
 }
 
 void FM_MainData::confirm() {
-  editor_.recordUndo(kMainDataChanges);
   Session& session = editor_.session();
-  Arrangement& a = session.arrangement();
-  const Single formerX = a.X;
-  a.Name = ident_->text().toStdString();
-  a.X = static_cast<Single>(x_->value());
-  a.SymFlag = chosenPosition(*sym_, a.SymFlag);
-  std::array<Single*, 5> hold = {&a.StoolVolume, &a.ForeHopperBreadth, &a.ForeHopperZTop,
-                                 &a.AftHopperBreadth, &a.AftHopperZTop};
+  const Arrangement& current = session.arrangement();
+  MainData main = mainDataOf(current);
+  main.Name = ident_->text().toStdString();
+  main.X = static_cast<Single>(x_->value());
+  main.SymFlag = chosenPosition(*sym_, current.SymFlag);
+  std::array<Single*, 5> hold = {&main.StoolVolume, &main.ForeHopperBreadth, &main.ForeHopperZTop,
+                                 &main.AftHopperBreadth, &main.AftHopperZTop};
   for (std::size_t i = 0; i < hold_.size(); ++i) *hold[i] = static_cast<Single>(hold_[i]->value());
-  a.StateType = chosenPosition(*state_, a.StateType - 1) + 1;
-  a.StateIndex = static_cast<Integer>(std::lround(stateIndex_->value()));
-  // The hull drawn behind is the database's section nearest to the new position.
-  if (a.X != formerX) findHullSection(session);
-  editor_.refreshAll();
+  main.StateType = chosenPosition(*state_, current.StateType - 1) + 1;
+  main.StateIndex = static_cast<Integer>(std::lround(stateIndex_->value()));
+  // Only the symmetry reaches the geometry of the bulkheads: it decides which
+  // open contours count as closed.
+  const EditScope scope = main.SymFlag != current.SymFlag ? EditScope::all() : EditScope::header();
+  session.change({.label = kMainDataChanges,
+                  .scope = scope,
+                  .edit = [&main](Arrangement& a) { setMainData(a, main); },
+                  .follow = kRefreshAll});
   accept();
 }
 

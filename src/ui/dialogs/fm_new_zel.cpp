@@ -37,9 +37,8 @@ FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent
 }
 
 void FM_NewZel::confirm() {
-  Arrangement& arrangement = editor_.session().arrangement();
-  arrangement.clear();
-  arrangement.X = static_cast<Single>(x_->value());
+  arrangement_.clear();
+  arrangement_.X = static_cast<Single>(x_->value());
   accept();
 }
 

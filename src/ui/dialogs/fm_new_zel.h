@@ -15,11 +15,15 @@ class FM_NewZel : public QDialog {
   // `menuCaption` is the caption of the menu entry that opens the dialog ("&New...").
   FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent = nullptr);
 
+  // The arrangement chosen with Ok: empty, at the chosen location.
+  const Arrangement& arrangement() const { return arrangement_; }
+
  private:
   void confirm();
 
   Editor& editor_;
   NumberField* x_;
+  Arrangement arrangement_;
 };
 
 // The dialog's caption: the menu caption without its access-key marks, then

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "drawing_export.h"
+#include "edit/selection_edits.h"
 #include "geometry/picking.h"
 #include "main/toolbar_icons.h"
 #include "text/format_message.h"
@@ -225,38 +226,11 @@ void FM_Graph::mousePressed(QPoint pixel, Qt::MouseButton button) {
 }
 
 void FM_Graph::pick(QPointF point) {
-  Arrangement& arrangement = session().arrangement();
-  DisplayOptions& display = session().display();
   PickTarget target;
-  switch (objectAt(point, target)) {
-    case PickCode::Contour:
-    case PickCode::Node: {
-      arrangement.CurBulkhead = target.bulkhead;
-      if (display.CurrentPanel == PanelCode::Display) display.CurrentPanel = PanelCode::Bulkhead;
-      Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
-      if (display.CurrentPanel == PanelCode::Nodes && bulkhead.Nodes.inBounds(target.object)) {
-        bulkhead.CurNode = target.object;
-      }
-      break;
-    }
-    case PickCode::Strake: {
-      arrangement.CurBulkhead = target.bulkhead;
-      display.CurrentPanel = PanelCode::StrakeBands;
-      Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
-      bulkhead.CurBand = target.object;
-      bulkhead.StrakeBands.at(target.object).CurStrake = target.subObject;
-      break;
-    }
-    case PickCode::StiffenerSpan:
-      arrangement.CurBulkhead = target.bulkhead;
-      display.CurrentPanel = PanelCode::OrdinaryStiffeners;
-      arrangement.Bulkheads.at(target.bulkhead).CurSpan = target.object;
-      break;
-    case PickCode::PrimaryMember:
-    case PickCode::Nothing:
-      break;
-  }
-  editor_.refreshAll();
+  const PickCode code = objectAt(point, target);
+  PanelCode& panel = session().display().CurrentPanel;
+  session().moveSelection([&](Arrangement& a) { panel = selectPicked(a, code, target, panel); },
+                          Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 PickCode FM_Graph::objectAt(QPointF point, PickTarget& target) {

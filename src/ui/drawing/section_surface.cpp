@@ -27,8 +27,14 @@ QTransform SectionSurface::worldToPixel() const { return worldToDevice(shown_, Q
 void SectionSurface::paintEvent(QPaintEvent* /*event*/) {
   emit aboutToPaint();
   QPainter painter(this);
+  const EditedArrangement& edited = session_.edited();
+  std::vector<std::uint64_t> versions;
+  versions.reserve(static_cast<std::size_t>(edited.arrangement().Bulkheads.count()));
+  for (int i = 1; i <= edited.arrangement().Bulkheads.count(); ++i) {
+    versions.push_back(edited.versionOf(i));
+  }
   // Line weights and labels are in points: the screen's resolution turns them into pixels.
-  paintArrangement(painter, QRectF(rect()), shown_, scene(), logicalDpiY() / 72.0);
+  drawing_.paint(painter, QRectF(rect()), shown_, scene(), logicalDpiY() / 72.0, versions);
 }
 
 void SectionSurface::mouseMoveEvent(QMouseEvent* event) {

@@ -6,8 +6,9 @@
 #include <QTransform>
 #include <QWidget>
 
-#include "session.h"
 #include "arrangement_painter.h"
+#include "cached_drawing.h"
+#include "session.h"
 #include "view/world_window.h"
 
 namespace korain {
@@ -44,6 +45,7 @@ class SectionSurface : public QWidget {
  private:
   Session& session_;
   WorldWindow shown_;
+  CachedDrawing drawing_;
 };
 
 }  // namespace korain

@@ -1,46 +1,68 @@
-// The main window's editing and view commands: undo, add, delete and insert on
-// the current panel, the object tools, zoom and the bulkhead steps.
+// The main window's editing and view commands: add, delete and insert on the
+// current panel, the object tools, zoom and the bulkhead steps.
 #include "dialogs/fm_main_data.h"
 #include "drawing/fm_graph.h"
 #include "main/fm_main.h"
 #include "main/panel_area.h"
 
 namespace korain {
+namespace {
 
-void FM_Main::undo() {
-  if (!session().undo()) return;
-  refreshAll();
+const char* verbOf(ItemCommand command) {
+  switch (command) {
+    case ItemCommand::Add:
+      return "Add ";
+    case ItemCommand::Remove:
+      return "Delete ";
+    case ItemCommand::Insert:
+      return "Insert ";
+  }
+  return "";
 }
 
-void FM_Main::addObject() {
-  Panel& panel = panels_->panel(session().display().CurrentPanel);
-  if (!panel.canAdd()) return;
-  recordUndo("Add " + panelKindText(session().display().CurrentPanel));
-  panel.addItem();
-  refreshAll();
+bool offers(const Panel& panel, ItemCommand command) {
+  switch (command) {
+    case ItemCommand::Add:
+      return panel.canAdd();
+    case ItemCommand::Remove:
+      return panel.canRemove();
+    case ItemCommand::Insert:
+      return panel.canInsert();
+  }
+  return false;
 }
 
-void FM_Main::deleteObject() {
-  Panel& panel = panels_->panel(session().display().CurrentPanel);
-  if (!panel.canRemove()) return;
-  // Taken before the question: a No still leaves an undo entry.
-  recordUndo("Delete " + panelKindText(session().display().CurrentPanel));
-  panel.removeItem();
-  refreshAll();
-}
+}  // namespace
 
-void FM_Main::insertObject() {
+void FM_Main::runItemCommand(ItemCommand command) {
+  if (!session().hasArrangement()) return;
   Panel& panel = panels_->panel(session().display().CurrentPanel);
-  if (!panel.canInsert()) return;
-  recordUndo("Insert " + panelKindText(session().display().CurrentPanel));
-  panel.insertItem();
-  refreshAll();
+  if (!offers(panel, command)) return;
+  // The undo level is taken before the removal's question: a No still
+  // leaves one, which changes nothing.
+  session().change({.label = verbOf(command) + panelKindText(session().display().CurrentPanel),
+                    .scope = panel.scopeOf(command),
+                    .edit =
+                        [&panel, command](Arrangement& a) {
+                          switch (command) {
+                            case ItemCommand::Add:
+                              panel.addItem(a);
+                              break;
+                            case ItemCommand::Remove:
+                              panel.removeItem(a);
+                              break;
+                            case ItemCommand::Insert:
+                              panel.insertItem(a);
+                              break;
+                          }
+                        },
+                    .follow = kRefreshAll});
 }
 
 void FM_Main::chooseObjectTool(int tool, bool pressed) {
   if (refreshing()) return;
   session().display().CurrentPanel = pressed ? panelOfObjectTool(tool) : PanelCode::Display;
-  refreshAll();
+  refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 void FM_Main::setZoomTool(bool on) {
@@ -49,14 +71,13 @@ void FM_Main::setZoomTool(bool on) {
   session().display().Tool = on ? kZoomTool : kPickTool;
   actions_.zoomItem->setText(on ? "E&xit zoom" : "&Zoom");
   graph_->applyTool();
-  refreshPanel();
-  refreshDrawing();
+  refresh(Follow::Panel | Follow::Redraw);
 }
 
 void FM_Main::resetZoom() {
   if (actions_.zoomTool->isChecked()) setZoomTool(false);
   graph_->resetZoom();
-  refreshDrawing();
+  graph_->refreshDrawing();
 }
 
 void FM_Main::stepBulkhead(int direction) {

@@ -101,10 +101,11 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
 
   readDatabase(session, prompt, remarks);
   window->show();
+  window->setPanelWidth(readPanelWidth(start.iniPath));
   QApplication::processEvents();
   window->initialiseView();
   for (const std::string& remark : remarks) session.messages().add(remark);
-  window->refreshMessageList();
+  session.refresh(Follow::Messages);
   splash.reset();
   QApplication::restoreOverrideCursor();
   return window;
@@ -114,6 +115,10 @@ void rememberLastDatabase(const Session& session, const std::string& iniPath) {
   PathConfig paths = session.run.paths;
   paths.DatabasePath = session.DatabasePath;
   writePathConfig(iniPath, paths);
+}
+
+void rememberPanelWidth(const FM_Main& window, const std::string& iniPath) {
+  writePanelWidth(iniPath, window.panelWidth());
 }
 
 }  // namespace korain

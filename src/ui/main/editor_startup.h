@@ -5,9 +5,9 @@
 #include <string>
 
 #include "command_line.h"
+#include "main/fm_main.h"
 #include "prompt.h"
 #include "session.h"
-#include "main/fm_main.h"
 
 namespace korain {
 
@@ -26,5 +26,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const Edi
 
 // Keeps the database being edited as the last one for the next run.
 void rememberLastDatabase(const Session& session, const std::string& iniPath);
+// Keeps the width the user gave the panel column for the next run.
+void rememberPanelWidth(const FM_Main& window, const std::string& iniPath);
 
 }  // namespace korain

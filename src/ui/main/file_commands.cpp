@@ -32,12 +32,12 @@ bool FM_Main::newArrangement() {
 bool FM_Main::createArrangement(const QString& menuCaption) {
   FM_NewZel dialog(*this, menuCaption, this);
   if (dialog.exec() != QDialog::Accepted) return false;
-  Arrangement& arrangement = session().arrangement();
+  Arrangement arrangement = dialog.arrangement();
   if (arrangement.Name.empty()) arrangement.Name = kNewArrangementName;
   arrangement.ID = generateId();
   arrangement.CurBulkhead = 0;
+  session().startArrangement(std::move(arrangement), Origin::New);
   session().BlockNumber = 0;
-  session().markNew();
   findHullSection(session());
   initialiseView();
   showMainData();
@@ -65,10 +65,12 @@ bool FM_Main::openArrangement() {
 }
 
 bool FM_Main::save() {
+  if (!session().hasArrangement()) return false;
   return runSave([](SaveWorkflow& workflow) { return workflow.save(); });
 }
 
 bool FM_Main::saveAs() {
+  if (!session().hasArrangement()) return false;
   FM_SaveAs dialog(*this, QString::fromStdString(saveAsInitialName(session().arrangement().Name)),
                    this);
   if (dialog.exec() != QDialog::Accepted) return false;
@@ -98,7 +100,7 @@ bool FM_Main::runSave(const std::function<bool(SaveWorkflow&)>& save) {
   SaveWorkflow workflow(session(), prompt(), zelWriteContextNow(session().identification),
                         &progress);
   if (!save(workflow)) return false;
-  refreshAll();
+  refresh(Follow::Menus);
   return true;
 }
 

@@ -1,10 +1,12 @@
 #include "main/fm_main.h"
 
 #include <QCloseEvent>
-#include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
 
 #include "drawing/fm_graph.h"
+#include "edit/selection_edits.h"
 #include "main/about_box.h"
 #include "main/panel_area.h"
 #include "text/format_message.h"
@@ -15,14 +17,17 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
     : QMainWindow(parent), Editor(session, prompt) {
   setObjectName("FM_Main");
   actions_ = buildMainActions(*this);
-  auto* splitter = new QSplitter(this);
-  graph_ = new FM_Graph(*this, splitter);
-  panels_ = new PanelArea(*this, splitter);
-  splitter->addWidget(graph_);
-  splitter->addWidget(panels_);
-  splitter->setStretchFactor(0, 1);
-  splitter->setStretchFactor(1, 0);
-  setCentralWidget(splitter);
+  splitter_ = new QSplitter(this);
+  splitter_->setObjectName("SPL_Main");
+  graph_ = new FM_Graph(*this, splitter_);
+  panels_ = new PanelArea(*this, splitter_);
+  splitter_->addWidget(graph_);
+  splitter_->addWidget(panels_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 0);
+  // The panel column is never narrower than its content.
+  splitter_->setChildrenCollapsible(false);
+  setCentralWidget(splitter_);
   buildStatusBar();
   connectCommands();
   // Printing, the checks and the preferences arrive with their own windows.
@@ -31,10 +36,13 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
     later->setEnabled(false);
   }
   resize(1280, 800);
+  session.setView(this);
+  refreshMenuToolBar();
+  refreshUndoMenu();
   refreshCaption();
 }
 
-FM_Main::~FM_Main() = default;
+FM_Main::~FM_Main() { session().setView(nullptr); }
 
 void FM_Main::buildStatusBar() {
   const auto pane = [this](const char* name, int minimumWidth) {
@@ -51,7 +59,7 @@ void FM_Main::buildStatusBar() {
   messageList_->setObjectName("CB_Error");
   messageList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   messageList_->setMinimumContentsLength(40);
-  messageList_->setToolTip("Messages of the last computation");
+  messageList_->setToolTip("Messages of the last computation; choose one to go to its object");
   statusBar()->addWidget(stateText_);
   statusBar()->addWidget(objectText_);
   statusBar()->addWidget(positionText_);
@@ -59,6 +67,7 @@ void FM_Main::buildStatusBar() {
   statusBar()->addPermanentWidget(helpText_);
   connect(graph_, &FM_Graph::objectTextChanged, objectText_, &QLabel::setText);
   connect(graph_, &FM_Graph::positionTextChanged, positionText_, &QLabel::setText);
+  connect(messageList_, &QComboBox::activated, this, &FM_Main::messageChosen);
 }
 
 void FM_Main::connectCommands() {
@@ -71,7 +80,8 @@ void FM_Main::connectCommands() {
   connect(a.exportDrawing, &QAction::triggered, this, [this] { exportDrawing(); });
   connect(a.quit, &QAction::triggered, this, &QWidget::close);
   connect(a.exitTool, &QAction::triggered, this, &QWidget::close);
-  connect(a.undo, &QAction::triggered, this, &FM_Main::undo);
+  connect(a.undo, &QAction::triggered, this, [this] { session().undo(); });
+  connect(a.redo, &QAction::triggered, this, [this] { session().redo(); });
   connect(a.mainData, &QAction::triggered, this, &FM_Main::showMainData);
   for (int i = 0; i < kObjectToolCount; ++i) {
     QAction* tool = a.objectTools[static_cast<std::size_t>(i)];
@@ -83,11 +93,13 @@ void FM_Main::connectCommands() {
       chooseObjectTool(i, true);
     });
   }
-  connect(a.add, &QAction::triggered, this, &FM_Main::addObject);
-  connect(a.addTool, &QAction::triggered, this, &FM_Main::addObject);
-  connect(a.remove, &QAction::triggered, this, &FM_Main::deleteObject);
-  connect(a.deleteTool, &QAction::triggered, this, &FM_Main::deleteObject);
-  connect(a.insert, &QAction::triggered, this, &FM_Main::insertObject);
+  for (QAction* add : {a.add, a.addTool}) {
+    connect(add, &QAction::triggered, this, [this] { runItemCommand(ItemCommand::Add); });
+  }
+  for (QAction* remove : {a.remove, a.deleteTool}) {
+    connect(remove, &QAction::triggered, this, [this] { runItemCommand(ItemCommand::Remove); });
+  }
+  connect(a.insert, &QAction::triggered, this, [this] { runItemCommand(ItemCommand::Insert); });
   connect(a.zoomTool, &QAction::triggered, this, &FM_Main::setZoomTool);
   connect(a.zoomItem, &QAction::triggered, this, [this] {
     actions_.zoomTool->setChecked(!actions_.zoomTool->isChecked());
@@ -96,57 +108,59 @@ void FM_Main::connectCommands() {
   connect(a.noZoomTool, &QAction::triggered, this, &FM_Main::resetZoom);
   connect(a.previousBulkhead, &QAction::triggered, this, [this] { stepBulkhead(-1); });
   connect(a.nextBulkhead, &QAction::triggered, this, [this] { stepBulkhead(1); });
-  connect(a.refreshDrawing, &QAction::triggered, this, [this] {
-    session().geometry().valid = false;
-    refreshAll();
-  });
+  connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
   connect(a.about, &QAction::triggered, this,
           [this] { showAboutBox(this, QString::fromStdString(session().run.applicationTitle)); });
-  connect(&panels_->selector(), &FM_CBPanel::bulkheadChosen, this, &FM_Main::afterBulkheadChosen);
-  // The help pane names the command under the pointer.
-  for (QAction* action : findChildren<QAction*>()) {
-    connect(action, &QAction::hovered, helpText_,
-            [this, action] { helpText_->setText(action->toolTip()); });
-  }
 }
 
 void FM_Main::initialiseView() {
-  session().geometry().valid = false;
   graph_->resetZoom();
-  refreshAll();
+  refresh(kRefreshAll);
 }
 
-void FM_Main::refreshAll() {
+void FM_Main::refresh(Follow follow) {
+  if (has(follow, Follow::Panel)) {
+    refreshPanel();
+  } else if (has(follow, Follow::Rows)) {
+    panels_->currentPanel().refreshRows();
+  }
+  if (has(follow, Follow::Selector)) panels_->selector().refresh();
+  if (has(follow, Follow::Menus)) refreshMenuToolBar();
+  refreshUndoMenu();
+  refreshCaption();
+  if (has(follow, Follow::Recompute) || has(follow, Follow::Messages)) refreshMessageList();
+  if (has(follow, Follow::Redraw)) graph_->refreshDrawing();
+}
+
+void FM_Main::refreshPanel() {
   PanelCode& code = session().display().CurrentPanel;
   // A stiffener or strake picked in the drawing shows its bulkhead until
   // their panels exist.
   if (!panels_->hasPanel(code)) code = PanelCode::Bulkhead;
-  if (!session().geometry().valid) session().messages().clear();
   adjustStiffenerPanel(session());
-  computeGeometry();
-  refreshPanel();
-  refreshMenuToolBar();
-  refreshCaption();
-  refreshDrawing();
+  panels_->showPanel(panels_->currentPanel());
 }
 
-void FM_Main::refreshPanel() { panels_->showPanel(panels_->currentPanel()); }
-
 void FM_Main::refreshMenuToolBar() {
-  const RefreshingScope refreshing(session());
   const Panel& panel = panels_->panel(session().display().CurrentPanel);
-  applyMenuState(menuState(session(), {.exists = true,
-                                       .canAdd = panel.canAdd(),
-                                       .canRemove = panel.canRemove(),
-                                       .canInsert = panel.canInsert()}));
+  ToolPanels built{};
+  for (std::size_t i = 0; i < built.size(); ++i) {
+    built[i] = panels_->hasPanel(panelOfObjectTool(static_cast<int>(i)));
+  }
+  applyMenuState(menuState(session(),
+                           {.exists = true,
+                            .canAdd = panel.canAdd(),
+                            .canRemove = panel.canRemove(),
+                            .canInsert = panel.canInsert()},
+                           built));
 }
 
 void FM_Main::applyMenuState(const MenuState& state) {
   MainActions& a = actions_;
+  for (QAction* saving : {a.save, a.saveAs, a.saveTool}) saving->setEnabled(state.arrangementOpen);
   a.objectsBar->setEnabled(state.mainDataComplete);
-  a.arrangementMenu->menuAction()->setEnabled(state.mainDataComplete);
+  a.arrangementMenu->menuAction()->setEnabled(state.mainDataComplete && state.arrangementOpen);
   a.zoomItem->setEnabled(state.mainDataComplete);
-  refreshUndoMenu();
 
   a.addDeleteBar->setEnabled(state.addDeleteEnabled);
   a.toolsMenu->menuAction()->setEnabled(state.addDeleteEnabled);
@@ -160,6 +174,9 @@ void FM_Main::applyMenuState(const MenuState& state) {
   a.remove->setEnabled(state.canRemove);
   a.insert->setText(QString::fromStdString(state.insertText));
   a.insert->setEnabled(state.canInsert);
+  for (QAction* named : {a.addTool, a.deleteTool, a.add, a.remove, a.insert}) {
+    named->setStatusTip(named->toolTip());
+  }
 
   if (state.pressedObjectTool >= 0) {
     a.objectTools[static_cast<std::size_t>(state.pressedObjectTool)]->setChecked(true);
@@ -173,29 +190,43 @@ void FM_Main::applyMenuState(const MenuState& state) {
 }
 
 void FM_Main::refreshUndoMenu() {
-  // A clean arrangement leaves the item's last caption as it was, greyed.
-  if (session().canUndo()) actions_.undo->setText(QString::fromStdString(session().undoMenuText()));
-  actions_.undo->setEnabled(session().canUndo());
+  // An item with nothing to do keeps its last caption, greyed.
+  const auto show = [](QAction& item, bool offered, const std::string& text) {
+    if (offered) {
+      item.setText(QString::fromStdString(text));
+      item.setStatusTip(item.toolTip());
+    }
+    item.setEnabled(offered);
+  };
+  show(*actions_.undo, session().canUndo(), session().undoMenuText());
+  show(*actions_.redo, session().canRedo(), session().redoMenuText());
 }
 
 void FM_Main::refreshCaption() {
   setWindowTitle(QString::fromStdString(session().caption(session().run.applicationTitle)));
 }
 
-void FM_Main::refreshDrawing() {
-  session().Refreshing = false;
-  graph_->refreshDrawing();
-}
-
-void FM_Main::refreshBulkheadSelector() { panels_->selector().refreshControls(); }
-
 void FM_Main::refreshMessageList() {
-  const RefreshingScope refreshing(session());
   messageList_->clear();
-  for (const std::string& message : session().messages().messages()) {
-    messageList_->addItem(QString::fromStdString(message));
+  const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+  for (const Message& message : session().messages().messages()) {
+    messageList_->addItem(message.severity == Severity::Error ? error : warning,
+                          QString::fromStdString(message.text));
   }
   messageList_->setCurrentIndex(session().messages().selectedIndex());
+}
+
+void FM_Main::messageChosen(int row) {
+  const auto& messages = session().messages().messages();
+  if (row < 0 || static_cast<std::size_t>(row) >= messages.size()) return;
+  const Message message = messages[static_cast<std::size_t>(row)];
+  std::optional<PanelCode> panel;
+  session().moveSelection([&](Arrangement& a) { panel = selectSubject(a, message); },
+                          Follow::Nothing);
+  if (!panel) return;
+  session().display().CurrentPanel = *panel;
+  session().refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 void FM_Main::showStatus(const std::string& text) {
@@ -206,14 +237,12 @@ void FM_Main::showStatus(const std::string& text) {
   stateText_->repaint();
 }
 
-void FM_Main::afterBulkheadChosen() {
-  if (adjustStiffenerPanel(session())) {
-    refreshPanel();
-  } else {
-    panels_->currentPanel().refreshControls();
-  }
-  refreshMenuToolBar();
-  refreshDrawing();
+int FM_Main::panelWidth() const { return splitter_->sizes().value(1); }
+
+void FM_Main::setPanelWidth(int width) {
+  if (width <= 0) return;
+  const int total = splitter_->width();
+  splitter_->setSizes({std::max(total - width, 0), width});
 }
 
 void FM_Main::closeEvent(QCloseEvent* event) {
@@ -222,6 +251,14 @@ void FM_Main::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+bool FM_Main::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    helpText_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 }  // namespace korain

@@ -1,17 +1,20 @@
 // The editor's main window: menus, toolbars and status bar around the drawing
-// window and the panel area, and the refresh cycle that keeps them all in step
-// with the session.
+// window and the panel area; it shows the session and refreshes, in the order
+// of the refresh cycle, whatever a change asks.
 #pragma once
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QSplitter>
 #include <functional>
 #include <optional>
 
 #include "editor.h"
 #include "main/main_actions.h"
+#include "panels/panel.h"
 #include "save_workflow.h"
+#include "session_view.h"
 #include "view_state.h"
 
 namespace korain {
@@ -19,24 +22,18 @@ namespace korain {
 class FM_Graph;
 class PanelArea;
 
-class FM_Main : public QMainWindow, public Editor {
+class FM_Main : public QMainWindow, public Editor, public SessionView {
   Q_OBJECT
 
  public:
   FM_Main(Session& session, Prompt& prompt, QWidget* parent = nullptr);
   ~FM_Main() override;
 
-  // The view of a newly read or created arrangement: panel, menus, caption, drawing.
+  // The view of a newly read or created arrangement: panel, menus, caption,
+  // message list, drawing framed anew.
   void initialiseView();
 
-  void refreshAll() override;
-  void refreshPanel() override;
-  void refreshMenuToolBar() override;
-  void refreshUndoMenu() override;
-  void refreshCaption() override;
-  void refreshDrawing() override;
-  void refreshBulkheadSelector() override;
-  void refreshMessageList() override;
+  void refresh(Follow follow) override;
   void showStatus(const std::string& text) override;
 
   // The File menu's commands; false when the user cancelled or nothing was done.
@@ -51,32 +48,44 @@ class FM_Main : public QMainWindow, public Editor {
   // Before the arrangement is left: true to go on (saved, or changes dropped).
   bool confirmSaveChanges();
 
-  void undo();
-  void addObject();
-  void deleteObject();
-  void insertObject();
+  // Add, Delete and Insert on the current panel, each one change.
+  void runItemCommand(ItemCommand command);
   void showMainData();
   void stepBulkhead(int direction);
   void setZoomTool(bool on);
   void resetZoom();
+
+  // The width of the panel column; 0 lets it take what its panels need.
+  int panelWidth() const;
+  void setPanelWidth(int width);
 
   FM_Graph& drawing() { return *graph_; }
   const MainActions& actions() const { return actions_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The help pane shows the tip of the command under the pointer, and nothing
+  // once the pointer has left it.
+  bool event(QEvent* event) override;
 
  private:
   void buildStatusBar();
   void connectCommands();
   void chooseObjectTool(int tool, bool pressed);
-  void afterBulkheadChosen();
+  // The object a message of the message list is about becomes current.
+  void messageChosen(int row);
+  void refreshPanel();
+  void refreshMenuToolBar();
+  void refreshUndoMenu();
+  void refreshCaption();
+  void refreshMessageList();
   void applyMenuState(const MenuState& state);
   // Runs a save with its questions, the status text and the wait cursor, and
   // shows the saved state.
   bool runSave(const std::function<bool(SaveWorkflow&)>& save);
 
   MainActions actions_;
+  QSplitter* splitter_ = nullptr;
   FM_Graph* graph_ = nullptr;
   PanelArea* panels_ = nullptr;
   QLabel* stateText_ = nullptr;       // PAN_State

@@ -118,6 +118,10 @@ MainActions buildMainActions(QMainWindow& window) {
   a.editMenu = menu(bar, "ME_Edit", "&Edit");
   a.undo = item(a.editMenu, "ME_EditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
   a.undo->setEnabled(false);
+  a.redo = item(a.editMenu, "ME_EditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+  a.redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  a.redo->setEnabled(false);
 
   a.arrangementMenu = menu(bar, "ME_Zel", "&Bulkhead Arrangement");
   a.mainData = item(a.arrangementMenu, "ME_MainData", "&Main Data");
@@ -151,6 +155,8 @@ MainActions buildMainActions(QMainWindow& window) {
   a.about = item(help, "ME_About", "&About ZEL...");
 
   buildToolbars(window, a);
+  // The help pane shows what the command under the pointer does.
+  for (QAction* action : window.findChildren<QAction*>()) action->setStatusTip(action->toolTip());
   return a;
 }
 

@@ -26,6 +26,7 @@ struct MainActions {
 
   QMenu* editMenu = nullptr;
   QAction* undo = nullptr;  // ME_EditUndo
+  QAction* redo = nullptr;  // ME_EditRedo
 
   QMenu* arrangementMenu = nullptr;                      // ME_Zel
   QAction* mainData = nullptr;                           // ME_MainData

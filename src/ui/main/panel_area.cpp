@@ -47,7 +47,12 @@ PanelArea::PanelArea(Editor& editor, QWidget* parent) : QWidget(parent), editor_
   stack_ = new QStackedWidget(this);
   layout->addWidget(selector_);
   layout->addWidget(stack_, 1);
-  setMinimumWidth(270);
+}
+
+QSize PanelArea::minimumSizeHint() const {
+  // As wide as the widest panel made so far needs: the column never cuts a
+  // caption, a field or a list.
+  return {sizeHint().width(), QWidget::minimumSizeHint().height()};
 }
 
 bool PanelArea::hasPanel(PanelCode code) const {
@@ -74,9 +79,9 @@ void PanelArea::showPanel(Panel& shown) {
   const PanelCode code = zoomMode_ ? PanelCode::Display : editor_.session().display().CurrentPanel;
   const bool withSelector = showsBulkheadSelector(code) && shown.showsBulkheadSelector();
   selector_->setVisible(withSelector);
-  if (withSelector) selector_->refreshControls();
+  if (withSelector) selector_->refresh();
   shown.setTitle(QString::fromStdString(panelKindText(code)));
-  shown.refreshControls();
+  shown.refresh();
   stack_->setCurrentWidget(&shown);
 }
 

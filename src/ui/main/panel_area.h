@@ -32,6 +32,8 @@ class PanelArea : public QWidget {
 
   FM_CBPanel& selector() { return *selector_; }
 
+  QSize minimumSizeHint() const override;
+
  private:
   Editor& editor_;
   FM_CBPanel* selector_;

@@ -4,12 +4,12 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "ship/ship_queries.h"
 #include "view_state.h"
@@ -20,20 +20,6 @@ namespace {
 constexpr char kDataChanges[] = "Bulkhead data changes";
 constexpr char kStoolChanges[] = "Enable stool changes";
 constexpr char kSlopedChanges[] = "Enable upper stool sloped changes";
-
-// A stored Z this close to zero was never given.
-constexpr double kNotGiven = 0.001;
-
-// The enabled flag and top of stool 0 (lower) or 1 (upper).
-struct Stool {
-  bool& enabled;
-  Single& z;
-};
-
-Stool stoolOf(Bulkhead& bulkhead, std::size_t i) {
-  return i == 0 ? Stool{bulkhead.Stool1Enabled, bulkhead.Stool1Z}
-                : Stool{bulkhead.Stool2Enabled, bulkhead.Stool2Z};
-}
 
 using CodeText = std::optional<std::string_view> (*)(Long);
 
@@ -68,22 +54,21 @@ QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-FM_Bh::FM_Bh(Editor& editor, QWidget* parent) : Panel(editor, PanelCode::Bulkhead, true, parent) {
+FM_Bh::FM_Bh(Editor& editor, QWidget* parent)
+    : Panel(editor, PanelCode::Bulkhead, SelectorUse::Shown, parent) {
   setObjectName("FM_Bh");
   buildControls();
 
-  connect(name_, &CommitField::committed, this, [this] {
-    if (changeData(Follow::CaptionOnly)) this->editor().refreshBulkheadSelector();
-  });
-  connect(type_, &QComboBox::activated, this, [this] {
-    // The stiffener and corrugation tools depend on the type.
-    if (changeData(Follow::CaptionOnly)) this->editor().refreshMenuToolBar();
-  });
-  connect(material_, &QComboBox::activated, this, [this] { changeData(Follow::CaptionOnly); });
-  connect(side_, &QComboBox::activated, this, [this] { changeData(Follow::CaptionOnly); });
-  connect(direction_, &QComboBox::activated, this, [this] { changeData(Follow::RefreshAll); });
+  // The name labels the bulkhead in the selector, the drawing and the messages.
+  connect(name_, &CommitField::committed, this,
+          [this] { changeData(Follow::Recompute | Follow::Selector | Follow::Redraw); });
+  // The stiffener and corrugation tools depend on the type.
+  connect(type_, &QComboBox::activated, this, [this] { changeData(Follow::Menus); });
+  connect(material_, &QComboBox::activated, this, [this] { changeData(Follow::Nothing); });
+  connect(side_, &QComboBox::activated, this, [this] { changeData(Follow::Nothing); });
+  connect(direction_, &QComboBox::activated, this, [this] { changeData(kRefreshAll); });
   for (std::size_t i = 0; i < stool_.size(); ++i) {
-    connect(stoolZ_[i], &NumberField::committed, this, [this] { changeData(Follow::RefreshAll); });
+    connect(stoolZ_[i], &NumberField::committed, this, [this] { changeData(kRefreshAll); });
     connect(stool_[i], &QCheckBox::clicked, this, &FM_Bh::stoolClicked);
   }
   connect(upperStoolSloped_, &QCheckBox::clicked, this, &FM_Bh::upperStoolSlopedClicked);
@@ -143,24 +128,22 @@ void FM_Bh::buildControls() {
   body()->addWidget(form_);
 }
 
-void FM_Bh::refreshControls() {
-  const RefreshingScope refreshing(session());
+void FM_Bh::fillControls() {
   fillMaterials();
-  Arrangement& a = arrangement();
-  if (a.Bulkheads.count() == 0) {
+  if (arrangement().Bulkheads.count() == 0) {
     showNoBulkhead();
     return;
   }
   form_->setEnabled(true);
-  if (a.CurBulkhead == 0) a.CurBulkhead = 1;
-  if (!a.Bulkheads.inBounds(a.CurBulkhead)) return;
-  Bulkhead& bulkhead = a.Bulkheads.at(a.CurBulkhead);
-  name_->showText(QString::fromStdString(bulkhead.Name));
-  showCode(*material_, bulkhead.iMat - 1);
-  showCode(*direction_, bulkhead.stfHV);
-  showCode(*side_, bulkhead.stfside);
-  showCode(*type_, bulkhead.Typ);
-  refreshStoolControls(bulkhead);
+  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  name_->showText(QString::fromStdString(bulkhead->Name));
+  showCode(*material_, bulkhead->iMat - 1);
+  showCode(*direction_, bulkhead->stfHV);
+  showCode(*side_, bulkhead->stfside);
+  showCode(*type_, bulkhead->Typ);
+  fillRows();
 }
 
 void FM_Bh::fillMaterials() {
@@ -186,99 +169,82 @@ void FM_Bh::showNoBulkhead() {
   form_->setEnabled(false);
 }
 
-void FM_Bh::refreshStoolControls(Bulkhead& bulkhead) {
-  const RefreshingScope refreshing(session());
+void FM_Bh::fillRows() {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  if (lacksStoolTop(*bulkhead)) {
+    session().amend(EditScope::bulkhead(arrangement().CurBulkhead),
+                    [](Arrangement& a) { storeDefaultStoolTops(currentOf(a)); });
+  }
+  const bool hasHeight = bulkhead->ZMin <= bulkhead->ZMax;
+  const std::array<bool, 2> enabled = {bulkhead->Stool1Enabled, bulkhead->Stool2Enabled};
+  const std::array<Single, 2> tops = {bulkhead->Stool1Z, bulkhead->Stool2Z};
+  const std::array<Single, 2> limits = {bulkhead->ZMin, bulkhead->ZMax};
   for (std::size_t i = 0; i < stool_.size(); ++i) {
-    const Stool stool = stoolOf(bulkhead, i);
-    // A stool given no top starts at the bulkhead's lowest point (lower stool)
-    // or highest point (upper stool), and keeps that top from now on.
-    // A bulkhead without a contour has no height yet: nothing to start from.
-    const bool hasHeight = bulkhead.ZMin <= bulkhead.ZMax;
-    const Single limit = i == 0 ? bulkhead.ZMin : bulkhead.ZMax;
-    stool_[i]->setChecked(stool.enabled);
+    stool_[i]->setChecked(enabled[i]);
     if (hasHeight) {
-      stoolZ_[i]->setRange(bulkhead.ZMin, bulkhead.ZMax);
-      if (std::abs(stool.z) < kNotGiven) stool.z = limit;
-      stoolZ_[i]->showValue(stool.enabled ? stool.z : limit);
+      stoolZ_[i]->setRange(bulkhead->ZMin, bulkhead->ZMax);
+      stoolZ_[i]->showValue(enabled[i] ? tops[i] : limits[i]);
     } else {
       stoolZ_[i]->setRange(std::numeric_limits<double>::lowest(),
                            std::numeric_limits<double>::max());
-      stoolZ_[i]->showValue(stool.z);
+      stoolZ_[i]->showValue(tops[i]);
     }
-    stoolZ_[i]->setEnabled(stool.enabled);
-    stoolZLabel_[i]->setEnabled(stool.enabled);
+    stoolZ_[i]->setEnabled(enabled[i]);
+    stoolZLabel_[i]->setEnabled(enabled[i]);
   }
-  upperStoolSloped_->setChecked(bulkhead.UpperStoolSloped);
-  upperStoolSloped_->setEnabled(bulkhead.Stool2Enabled);
+  upperStoolSloped_->setChecked(bulkhead->UpperStoolSloped);
+  upperStoolSloped_->setEnabled(bulkhead->Stool2Enabled);
 }
 
-void FM_Bh::getControls(Bulkhead& bulkhead) const {
-  bulkhead.Name = name_->text().toStdString();
-  bulkhead.Stool1Z = static_cast<Single>(stoolZ_[0]->value());
-  bulkhead.Stool2Z = static_cast<Single>(stoolZ_[1]->value());
-  bulkhead.iMat = chosenCode(*material_, bulkhead.iMat, 1);
-  bulkhead.stfHV = chosenCode(*direction_, bulkhead.stfHV);
-  bulkhead.stfside = chosenCode(*side_, bulkhead.stfside);
-  bulkhead.Typ = chosenCode(*type_, bulkhead.Typ);
-  getStoolOptions(bulkhead);
+BulkheadData FM_Bh::dataOfControls(const Bulkhead& bulkhead) const {
+  BulkheadData values = bulkheadDataOf(bulkhead);
+  values.Name = name_->text().toStdString();
+  values.Stool1Z = static_cast<Single>(stoolZ_[0]->value());
+  values.Stool2Z = static_cast<Single>(stoolZ_[1]->value());
+  values.iMat = chosenCode(*material_, bulkhead.iMat, 1);
+  values.stfHV = chosenCode(*direction_, bulkhead.stfHV);
+  values.stfside = chosenCode(*side_, bulkhead.stfside);
+  values.Typ = chosenCode(*type_, bulkhead.Typ);
+  values.Stool1Enabled = stool_[0]->isChecked();
+  values.Stool2Enabled = stool_[1]->isChecked();
+  return values;
 }
 
-void FM_Bh::getStoolOptions(Bulkhead& bulkhead) const {
-  bulkhead.Stool1Enabled = stool_[0]->isChecked();
-  bulkhead.Stool2Enabled = stool_[1]->isChecked();
-}
-
-bool FM_Bh::changeData(Follow follow) {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (editor().refreshing() || bulkhead == nullptr) return false;
-  editor().recordUndo(kDataChanges);
-  getControls(*bulkhead);
-  if (follow == Follow::RefreshAll) {
-    editor().refreshAll();
-  } else {
-    editor().refreshCaption();
-  }
-  return true;
+void FM_Bh::changeData(Follow follow) {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  const BulkheadData values = dataOfControls(*bulkhead);
+  changeBulkhead(
+      kDataChanges, [&values](Bulkhead& b) { setBulkheadData(b, values); }, follow);
 }
 
 void FM_Bh::stoolClicked() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (editor().refreshing() || bulkhead == nullptr) return;
-  editor().recordUndo(kStoolChanges);
-  getStoolOptions(*bulkhead);
-  refreshStoolControls(*bulkhead);
-  editor().computeGeometry();
-  editor().refreshDrawing();
+  const bool lower = stool_[0]->isChecked();
+  const bool upper = stool_[1]->isChecked();
+  changeBulkhead(
+      kStoolChanges, [lower, upper](Bulkhead& b) { setStools(b, lower, upper); },
+      Follow::Recompute | Follow::Rows | Follow::Redraw);
 }
 
 void FM_Bh::upperStoolSlopedClicked(bool ticked) {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (editor().refreshing() || bulkhead == nullptr) return;
-  editor().recordUndo(kSlopedChanges);
-  bulkhead->UpperStoolSloped = ticked;
-  refreshStoolControls(*bulkhead);
-  editor().computeGeometry();
-  editor().refreshDrawing();
+  changeBulkhead(
+      kSlopedChanges, [ticked](Bulkhead& b) { setUpperStoolSloped(b, ticked); },
+      Follow::Recompute | Follow::Rows | Follow::Redraw);
 }
 
-void FM_Bh::addItem() {
-  Arrangement& a = arrangement();
-  const int n = a.Bulkheads.count() + 1;
-  a.CurBulkhead = static_cast<Integer>(n);
-  a.Bulkheads.growTo(n);
-  Bulkhead& added = a.Bulkheads.at(n);
-  added.Name = "New Bulkhead " + std::to_string(n);
-  added.iMat = defaultPlatingMaterial(session().ship());
+void FM_Bh::addItem(Arrangement& a) { addBulkhead(a, defaultPlatingMaterial(session().ship())); }
+
+void FM_Bh::removeItem(Arrangement& a) {
+  if (!a.Bulkheads.inBounds(a.CurBulkhead)) return;
+  if (!confirmErase("bulkhead " + std::to_string(a.CurBulkhead))) return;
+  removeBulkhead(a);
 }
 
-void FM_Bh::removeItem() {
-  Arrangement& a = arrangement();
-  const Integer index = a.CurBulkhead;
-  if (!a.Bulkheads.inBounds(index)) return;
-  if (!confirmErase("bulkhead " + std::to_string(index))) return;
-  // The bulkhead's own lists go with it; an index inside the list cannot fail.
-  a.Bulkheads.remove(index);
-  if (a.CurBulkhead > a.Bulkheads.count()) a.CurBulkhead = 0;
+EditScope FM_Bh::scopeOf(ItemCommand command) const {
+  const Arrangement& a = arrangement();
+  return EditScope::resizedAt(command == ItemCommand::Add ? a.Bulkheads.count() + 1
+                                                          : a.CurBulkhead);
 }
 
 }  // namespace korain

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <array>
 
+#include "edit/bulkhead_edits.h"
 #include "panels/panel.h"
 #include "widgets/commit_field.h"
 #include "widgets/number_field.h"
@@ -19,33 +20,30 @@ class FM_Bh : public Panel {
  public:
   explicit FM_Bh(Editor& editor, QWidget* parent = nullptr);
 
-  void refreshControls() override;
   bool canAdd() const override { return true; }
   bool canRemove() const override { return arrangement().Bulkheads.count() > 0; }
-  void addItem() override;
-  void removeItem() override;
+  void addItem(Arrangement& arrangement) override;
+  void removeItem(Arrangement& arrangement) override;
+  // Adding or removing a bulkhead moves the ones after it.
+  EditScope scopeOf(ItemCommand command) const override;
+
+ protected:
+  void fillControls() override;
+  // The stool controls.
+  void fillRows() override;
 
  private:
-  // What follows a change of the bulkhead's data: the whole refresh cycle, or
-  // only the caption for fields that change neither geometry nor drawing.
-  enum class Follow { RefreshAll, CaptionOnly };
-
   void buildControls();
   // Refills the material list when the ship's materials differ from it (another
   // database may have been opened since).
   void fillMaterials();
   void showNoBulkhead();
-  void refreshStoolControls(Bulkhead& bulkhead);
-  void getControls(Bulkhead& bulkhead) const;
-  void getStoolOptions(Bulkhead& bulkhead) const;
-
-  // The common change handler; false when it did nothing (the panel was being
-  // filled, or there is no bulkhead).
-  bool changeData(Follow follow);
+  // The bulkhead's data as the controls give them.
+  BulkheadData dataOfControls(const Bulkhead& bulkhead) const;
+  // The common change handler of the bulkhead's fields.
+  void changeData(Follow follow);
   void stoolClicked();
   void upperStoolSlopedClicked(bool ticked);
-
-  // The arrangement as the protocol's questions read it.
 
   QWidget* form_ = nullptr;
   CommitField* name_ = nullptr;

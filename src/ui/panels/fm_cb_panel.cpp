@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 
+#include "edit/selection_edits.h"
 #include "view_state.h"
 
 namespace korain {
@@ -13,18 +14,23 @@ FM_CBPanel::FM_CBPanel(Editor& editor, QWidget* parent) : QWidget(parent), edito
   label_ = new QLabel("Bulkhead :", this);
   list_ = new QComboBox(this);
   list_->setObjectName("CB_Panel");
-  list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list_->setMinimumContentsLength(12);
+  // The list is as wide as its longest name, so that no name is cut.
+  list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   label_->setBuddy(list_);
   layout->addWidget(label_);
   layout->addWidget(list_, 1);
   connect(list_, &QComboBox::activated, this, &FM_CBPanel::choose);
 }
 
-void FM_CBPanel::refreshControls() {
-  Arrangement& arrangement = editor_.session().arrangement();
-  const int count = arrangement.Bulkheads.count();
+void FM_CBPanel::refresh() {
   const RefreshingScope refreshing(editor_.session());
+  fill();
+}
+
+void FM_CBPanel::fill() {
+  Session& session = editor_.session();
+  const Arrangement& arrangement = session.arrangement();
+  const int count = arrangement.Bulkheads.count();
   if (count == 0) {
     list_->clear();
     list_->setEnabled(false);
@@ -33,7 +39,7 @@ void FM_CBPanel::refreshControls() {
   }
   list_->setEnabled(true);
   label_->setEnabled(true);
-  if (arrangement.CurBulkhead == 0) arrangement.CurBulkhead = 1;
+  session.moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   if (list_->count() != count) list_->clear();
   for (int i = 1; i <= count; ++i) {
     const QString text =
@@ -45,6 +51,7 @@ void FM_CBPanel::refreshControls() {
     }
   }
   list_->setCurrentIndex(arrangement.CurBulkhead - 1);
+  list_->setToolTip(list_->currentText());
 }
 
 void FM_CBPanel::step(int direction) {
@@ -56,8 +63,9 @@ void FM_CBPanel::step(int direction) {
 
 void FM_CBPanel::choose(int position) {
   if (editor_.refreshing()) return;
-  editor_.session().arrangement().CurBulkhead = static_cast<Integer>(position + 1);
-  emit bulkheadChosen();
+  editor_.session().moveSelection(
+      [position](Arrangement& a) { a.CurBulkhead = static_cast<Integer>(position + 1); },
+      Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 }  // namespace korain

@@ -29,7 +29,7 @@ constexpr std::array<ViewBox, 8> kViews = {{
 }  // namespace
 
 FM_Display::FM_Display(Editor& editor, QWidget* parent)
-    : Panel(editor, PanelCode::Display, false, parent) {
+    : Panel(editor, PanelCode::Display, SelectorUse::Hidden, parent) {
   setObjectName("FM_Display");
   body()->addWidget(new QLabel("Display always", this));
   for (std::size_t i = 0; i < views_.size(); ++i) {
@@ -41,8 +41,7 @@ FM_Display::FM_Display(Editor& editor, QWidget* parent)
   }
 }
 
-void FM_Display::refreshControls() {
-  const RefreshingScope refreshing(session());
+void FM_Display::fillControls() {
   const DisplayOptions& display = session().display();
   for (std::size_t i = 0; i < views_.size(); ++i)
     views_[i]->setChecked(display.shows(kViews[i].bit));
@@ -53,7 +52,7 @@ void FM_Display::viewClicked(std::size_t box, bool ticked) {
   // What the drawing shows is no part of the arrangement: nothing to undo.
   Long& word = session().display().DisplayWord;
   word = ticked ? (word | kViews[box].bit) : (word & ~kViews[box].bit);
-  editor().refreshDrawing();
+  session().refresh(Follow::Redraw);
 }
 
 }  // namespace korain

@@ -14,7 +14,8 @@ class FM_Display : public Panel {
  public:
   explicit FM_Display(Editor& editor, QWidget* parent = nullptr);
 
-  void refreshControls() override;
+ protected:
+  void fillControls() override;
 
  private:
   void viewClicked(std::size_t box, bool ticked);

@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <string>
 
+#include "edit/selection_edits.h"
 #include "geometry/contour_arc.h"
 #include "main/toolbar_icons.h"
 #include "model/codes.h"
@@ -49,7 +50,8 @@ Long segmentTextNumber(Long curveCode) {
 
 }  // namespace
 
-FM_Node::FM_Node(Editor& editor, QWidget* parent) : Panel(editor, PanelCode::Nodes, true, parent) {
+FM_Node::FM_Node(Editor& editor, QWidget* parent)
+    : Panel(editor, PanelCode::Nodes, SelectorUse::Shown, parent) {
   setObjectName("FM_Node");
   buildControls();
 }
@@ -64,8 +66,10 @@ void FM_Node::buildControls() {
   number_->setObjectName("LB_Plate");
   auto* stepRow = new QHBoxLayout;
   stepRow->addWidget(number_, 1);
-  steps_ = addStepButtons(controls_, *stepRow, "BT_Inode", "node",
-                          [this](int direction) { step(direction); });
+  steps_ = addStepButtons(controls_, *stepRow, "BT_Inode", "node", [this](int direction) {
+    moveSelection(
+        [direction](Bulkhead& b) { b.CurNode = static_cast<Integer>(b.CurNode + direction); });
+  });
   grid->addWidget(new QLabel("Node :", controls_), 0, 0);
   grid->addLayout(stepRow, 0, 1);
 
@@ -76,8 +80,7 @@ void FM_Node::buildControls() {
     label->setBuddy(field);
     layout->addWidget(label, row, 0);
     layout->addWidget(field, row, 1);
-    connect(field, &NumberField::committed, this,
-            [this] { changeWith(kChangeLabel, [this] { getControls(); }); });
+    connect(field, &NumberField::committed, this, &FM_Node::change);
     fields_[static_cast<std::size_t>(i)] = field;
   };
   addField(0, "&Y :", grid, 1);
@@ -126,18 +129,16 @@ bool FM_Node::canRemove() const {
   return bulkhead != nullptr && bulkhead->Nodes.count() > 0;
 }
 
-void FM_Node::refreshControls() {
-  const RefreshingScope refreshing(session());
-  Arrangement& a = arrangement();
-  if (a.CurBulkhead < 1 && a.Bulkheads.count() > 0) a.CurBulkhead = 1;
-  Bulkhead* bulkhead = currentBulkhead();
+void FM_Node::fillControls() {
+  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
+  const Bulkhead* bulkhead = currentBulkhead();
   if (bulkhead == nullptr || bulkhead->Nodes.count() == 0) {
     showNoNode();
     return;
   }
   const int count = bulkhead->Nodes.count();
-  // An index left outside the list (by a removal, or never set) shows node 1.
-  if (!bulkhead->Nodes.inBounds(bulkhead->CurNode)) bulkhead->CurNode = 1;
+  session().moveSelection([count](Arrangement& a) { keepInList(currentOf(a).CurNode, count); },
+                          Follow::Nothing);
   controls_->setEnabled(true);
   steps_[0]->setEnabled(bulkhead->CurNode >= 2);
   steps_[1]->setEnabled(bulkhead->CurNode < count);
@@ -170,64 +171,60 @@ void FM_Node::showNode(const Node& node) {
 
 void FM_Node::refreshCurveControls(Long curveCode) { circle_->setVisible(isArcCode(curveCode)); }
 
-void FM_Node::getControls() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
-  Node& node = bulkhead->Nodes.at(bulkhead->CurNode);
-  node.Y = static_cast<Single>(fields_[0]->value());
-  node.Z = static_cast<Single>(fields_[1]->value());
+NodeData FM_Node::dataOfControls(const Node& node) const {
+  NodeData values = nodeDataOf(node);
+  values.Y = static_cast<Single>(fields_[0]->value());
+  values.Z = static_cast<Single>(fields_[1]->value());
   for (int t = 0; t < static_cast<int>(kCurveCodes.size()); ++t) {
-    if (curveTools_->button(t)->isChecked()) node.ShCur = kCurveCodes[static_cast<std::size_t>(t)];
+    if (curveTools_->button(t)->isChecked())
+      values.ShCur = kCurveCodes[static_cast<std::size_t>(t)];
   }
-  node.ShYT = static_cast<Single>(fields_[2]->value());
-  node.ShZT = static_cast<Single>(fields_[3]->value());
-  node.ShR = static_cast<Single>(fields_[4]->value());
+  values.ShYT = static_cast<Single>(fields_[2]->value());
+  values.ShZT = static_cast<Single>(fields_[3]->value());
+  values.ShR = static_cast<Single>(fields_[4]->value());
+  return values;
 }
 
-void FM_Node::step(int direction) {
-  if (editor().refreshing()) return;
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) return;
-  bulkhead->CurNode = static_cast<Integer>(bulkhead->CurNode + direction);
-  refreshControls();
-  editor().refreshDrawing();
+void FM_Node::change() {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
+  const int index = bulkhead->CurNode;
+  const NodeData values = dataOfControls(bulkhead->Nodes.at(index));
+  changeBulkhead(kChangeLabel, [index, &values](Bulkhead& b) { setNodeData(b, index, values); });
 }
 
 void FM_Node::curveToolToggled(bool down) {
   // The tool let go as another goes down changes nothing by itself.
-  if (down) changeWith(kChangeLabel, [this] { getControls(); });
+  if (down) change();
 }
 
-void FM_Node::addItem() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) return;
-  Session& s = session();
-  takeSectionSize(arrangement(),
-                  fullExtent(arrangement(), s.hullSection ? &*s.hullSection : nullptr, s.ship()));
+void FM_Node::addItem(Arrangement& a) {
+  Bulkhead& bulkhead = currentOf(a);
+  const Session& s = session();
+  takeSectionSize(a, fullExtent(a, s.hullSection ? &*s.hullSection : nullptr, s.ship()));
   const PickSettings pick{s.PickTolerance, s.display().ObjectMask, code()};
-  const NodePlace place =
-      findNewNodePlace(arrangement(), *bulkhead, bulkhead->Nodes.count(), pick, random_);
+  const NodePlace place = findNewNodePlace(a, bulkhead, bulkhead.Nodes.count(), pick, random_);
   if (!place.free && s.run.DebugMode) {
     editor().prompt().showMessage("Could not find a place for a new node !");
   }
-  addNode(*bulkhead, place);
+  addNode(bulkhead, place);
 }
 
-void FM_Node::insertItem() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
-  const Integer index = bulkhead->CurNode;
-  if (!insertNodeBefore(*bulkhead, index)) {
+void FM_Node::insertItem(Arrangement& a) {
+  Bulkhead& bulkhead = currentOf(a);
+  if (!bulkhead.Nodes.inBounds(bulkhead.CurNode)) return;
+  const Integer index = bulkhead.CurNode;
+  if (!insertNodeBefore(bulkhead, index)) {
     editor().reportMessage(formatMessage("InsertElement failed for node ¤", {index}));
   }
 }
 
-void FM_Node::removeItem() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return;
-  const Integer index = bulkhead->CurNode;
+void FM_Node::removeItem(Arrangement& a) {
+  Bulkhead& bulkhead = currentOf(a);
+  if (!bulkhead.Nodes.inBounds(bulkhead.CurNode)) return;
+  const Integer index = bulkhead.CurNode;
   if (!confirmErase("node " + std::to_string(index))) return;
-  if (!removeNode(*bulkhead)) {
+  if (!removeNode(bulkhead)) {
     editor().reportMessage(formatMessage("RemoveElement failed for node ¤", {index}));
   }
 }

@@ -21,21 +21,24 @@ class FM_Node : public Panel {
  public:
   explicit FM_Node(Editor& editor, QWidget* parent = nullptr);
 
-  void refreshControls() override;
-  bool canAdd() const override { return true; }
+  bool canAdd() const override { return currentBulkhead() != nullptr; }
   bool canRemove() const override;
   bool canInsert() const override { return canRemove(); }
-  void addItem() override;
-  void removeItem() override;
-  void insertItem() override;
+  void addItem(Arrangement& arrangement) override;
+  void removeItem(Arrangement& arrangement) override;
+  void insertItem(Arrangement& arrangement) override;
+
+ protected:
+  void fillControls() override;
 
  private:
   void buildControls();
   void showNoNode();
   void showNode(const Node& node);
   void refreshCurveControls(Long curveCode);
-  void getControls();
-  void step(int direction);
+  // The node's data as the controls give them.
+  NodeData dataOfControls(const Node& node) const;
+  void change();
   void curveToolToggled(bool down);
 
   // The commands' availability is asked of a const panel.

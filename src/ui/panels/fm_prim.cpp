@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "edit/member_edits.h"
+#include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
 #include "text/format_message.h"
@@ -12,7 +13,7 @@
 namespace korain {
 
 FM_Prim::FM_Prim(Editor& editor, QWidget* parent)
-    : Panel(editor, PanelCode::PrimaryMembers, true, parent) {
+    : Panel(editor, PanelCode::PrimaryMembers, SelectorUse::Shown, parent) {
   setObjectName("FM_Prim");
   buildControls();
 }
@@ -26,11 +27,13 @@ void FM_Prim::buildControls() {
   number_ = new QLabel(controls_);
   number_->setObjectName("LB_Prim");
   auto* stepRow = new QHBoxLayout;
+  stepRow->addWidget(new QLabel("Primary supporting member :", controls_));
   stepRow->addWidget(number_, 1);
-  steps_ = addStepButtons(controls_, *stepRow, "BT_Iprim", "member",
-                          [this](int direction) { step(direction); });
-  grid->addWidget(new QLabel("Primary supporting member :", controls_), 0, 0);
-  grid->addLayout(stepRow, 0, 1);
+  steps_ = addStepButtons(controls_, *stepRow, "BT_Iprim", "member", [this](int direction) {
+    moveSelection(
+        [direction](Bulkhead& b) { b.CurPrim = static_cast<Integer>(b.CurPrim + direction); });
+  });
+  grid->addLayout(stepRow, 0, 0, 1, 2);
 
   position_ = new NumberField(controls_);
   position_->setObjectName("FTX_m");
@@ -44,6 +47,7 @@ void FM_Prim::buildControls() {
   positionRow->addWidget(position_, 1);
   grid->addWidget(caption, 1, 0);
   grid->addLayout(positionRow, 1, 1);
+  grid->setColumnStretch(1, 1);
   connect(position_, &NumberField::committed, this, &FM_Prim::change);
 
   direction_ = new QComboBox(controls_);
@@ -51,6 +55,9 @@ void FM_Prim::buildControls() {
   for (const Long hv : {kHorizontal, kVertical}) {
     direction_->addItem(QString::fromUtf8(directionText(hv).value_or("")));
   }
+  auto* directionCaption = new QLabel("&Direction :", controls_);
+  directionCaption->setBuddy(direction_);
+  grid->addWidget(directionCaption, 2, 0);
   grid->addWidget(direction_, 2, 1);
   connect(direction_, &QComboBox::activated, this, &FM_Prim::change);
 }
@@ -60,22 +67,21 @@ bool FM_Prim::canRemove() const {
   return bulkhead != nullptr && bulkhead->PrimaryMembers.count() > 0;
 }
 
-void FM_Prim::refreshControls() {
-  const RefreshingScope refreshing(session());
-  Arrangement& a = arrangement();
-  if (a.CurBulkhead < 1 && a.Bulkheads.count() > 0) a.CurBulkhead = 1;
-  Bulkhead* bulkhead = currentBulkhead();
+void FM_Prim::fillControls() {
+  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
+  const Bulkhead* bulkhead = currentBulkhead();
   if (bulkhead == nullptr || bulkhead->PrimaryMembers.count() == 0) {
     showNoMember();
     return;
   }
-  List<PrimaryMember>& members = bulkhead->PrimaryMembers;
-  // An index left outside the list (by a removal, or never set) shows member 1.
-  if (!members.inBounds(bulkhead->CurPrim)) bulkhead->CurPrim = 1;
+  const List<PrimaryMember>& members = bulkhead->PrimaryMembers;
+  const int count = members.count();
+  session().moveSelection([count](Arrangement& a) { keepInList(currentOf(a).CurPrim, count); },
+                          Follow::Nothing);
   const PrimaryMember& member = members.at(bulkhead->CurPrim);
   controls_->setEnabled(true);
   steps_[0]->setEnabled(bulkhead->CurPrim > 1);
-  steps_[1]->setEnabled(bulkhead->CurPrim < members.count());
+  steps_[1]->setEnabled(bulkhead->CurPrim < count);
   number_->setText(QString::number(bulkhead->CurPrim));
   position_->showValue(member.Position);
   axis_->setText(member.HV == kVertical ? "&Y :" : "&Z :");
@@ -91,44 +97,26 @@ void FM_Prim::showNoMember() {
   direction_->setCurrentIndex(-1);
 }
 
-void FM_Prim::getControls() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return;
-  PrimaryMember& member = bulkhead->PrimaryMembers.at(bulkhead->CurPrim);
-  member.Position = static_cast<Single>(position_->value());
-  member.HV = direction_->currentIndex();
-}
-
 void FM_Prim::change() {
-  changeWith("Primary supporting member data changes", [this] {
-    getControls();
-    // A member that changed direction or passed another moves in the list;
-    // the panel goes on showing it under its new number.
-    Bulkhead* bulkhead = currentBulkhead();
-    if (bulkhead != nullptr) sortMembers(bulkhead->PrimaryMembers, bulkhead->CurPrim);
-  });
-}
-
-void FM_Prim::step(int direction) {
-  if (editor().refreshing()) return;
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) return;
-  bulkhead->CurPrim = static_cast<Integer>(bulkhead->CurPrim + direction);
-  refreshControls();
-  editor().refreshDrawing();
-}
-
-void FM_Prim::addItem() {
-  Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead != nullptr) addMember(*bulkhead);
-}
-
-void FM_Prim::removeItem() {
-  Bulkhead* bulkhead = currentBulkhead();
+  const Bulkhead* bulkhead = currentBulkhead();
   if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return;
-  const Integer index = bulkhead->CurPrim;
+  const auto position = static_cast<Single>(position_->value());
+  const Long hv = direction_->currentIndex() < 0 ? bulkhead->PrimaryMembers.at(bulkhead->CurPrim).HV
+                                                 : direction_->currentIndex();
+  // A member that changed direction or passed another moves in the list; the
+  // panel goes on showing it under its new number.
+  changeBulkhead("Primary supporting member data changes",
+                 [position, hv](Bulkhead& b) { setMemberData(b, position, hv); });
+}
+
+void FM_Prim::addItem(Arrangement& a) { addMember(currentOf(a)); }
+
+void FM_Prim::removeItem(Arrangement& a) {
+  Bulkhead& bulkhead = currentOf(a);
+  if (!bulkhead.PrimaryMembers.inBounds(bulkhead.CurPrim)) return;
+  const Integer index = bulkhead.CurPrim;
   if (!confirmErase("Primary supporting member " + std::to_string(index))) return;
-  if (!removeMember(*bulkhead)) {
+  if (!removeMember(bulkhead)) {
     editor().reportMessage(formatMessage("RemoveElement failed for prim ¤", {index}));
   }
 }

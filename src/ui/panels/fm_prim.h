@@ -19,20 +19,18 @@ class FM_Prim : public Panel {
  public:
   explicit FM_Prim(Editor& editor, QWidget* parent = nullptr);
 
-  void refreshControls() override;
-  bool canAdd() const override { return true; }
+  bool canAdd() const override { return currentBulkhead() != nullptr; }
   bool canRemove() const override;
-  void addItem() override;
-  void removeItem() override;
+  void addItem(Arrangement& arrangement) override;
+  void removeItem(Arrangement& arrangement) override;
+
+ protected:
+  void fillControls() override;
 
  private:
   void buildControls();
   void showNoMember();
-  void getControls();
   void change();
-  void step(int direction);
-
-  // The commands' availability is asked of a const panel.
 
   QWidget* controls_ = nullptr;
   QLabel* number_ = nullptr;

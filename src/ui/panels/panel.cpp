@@ -2,11 +2,12 @@
 
 namespace korain {
 
-Panel::Panel(Editor& editor, PanelCode code, bool showsSelector, QWidget* parent)
-    : QWidget(parent), editor_(editor), code_(code), showsSelector_(showsSelector) {
+Panel::Panel(Editor& editor, PanelCode code, SelectorUse selector, QWidget* parent)
+    : QWidget(parent), editor_(editor), code_(code), selector_(selector) {
   auto* layout = new QVBoxLayout(this);
   title_ = new QLabel(this);
   title_->setObjectName("LB_Title");
+  title_->setWordWrap(true);
   QFont bold = title_->font();
   bold.setBold(true);
   title_->setFont(bold);
@@ -20,9 +21,18 @@ void Panel::setTitle(const QString& title) {
   if (title_->text() != title) title_->setText(title);
 }
 
-Bulkhead* Panel::currentBulkhead() {
-  Arrangement& a = arrangement();
-  return a.Bulkheads.inBounds(a.CurBulkhead) ? &a.Bulkheads.at(a.CurBulkhead) : nullptr;
+void Panel::refresh() {
+  const RefreshingScope refreshing(session());
+  fillControls();
+}
+
+void Panel::refreshRows() {
+  const RefreshingScope refreshing(session());
+  fillRows();
+}
+
+EditScope Panel::scopeOf(ItemCommand /*command*/) const {
+  return EditScope::bulkhead(arrangement().CurBulkhead);
 }
 
 const Bulkhead* Panel::currentBulkhead() const {
@@ -30,11 +40,23 @@ const Bulkhead* Panel::currentBulkhead() const {
   return a.Bulkheads.inBounds(a.CurBulkhead) ? &a.Bulkheads.at(a.CurBulkhead) : nullptr;
 }
 
-void Panel::changeWith(const std::string& label, const std::function<void()>& change) {
-  if (editor_.refreshing()) return;
-  editor_.recordUndo(label);
-  change();
-  editor_.refreshAll();
+Bulkhead& Panel::currentOf(Arrangement& arrangement) {
+  return arrangement.Bulkheads.at(arrangement.CurBulkhead);
+}
+
+void Panel::changeBulkhead(const std::string& label, const std::function<void(Bulkhead&)>& edit,
+                           Follow follow) {
+  if (editor_.refreshing() || currentBulkhead() == nullptr) return;
+  session().change({.label = label,
+                    .scope = EditScope::bulkhead(arrangement().CurBulkhead),
+                    .edit = [&edit](Arrangement& a) { edit(currentOf(a)); },
+                    .follow = follow});
+}
+
+void Panel::moveSelection(const std::function<void(Bulkhead&)>& move) {
+  if (editor_.refreshing() || currentBulkhead() == nullptr) return;
+  session().moveSelection([&move](Arrangement& a) { move(currentOf(a)); },
+                          Follow::Panel | Follow::Redraw);
 }
 
 bool Panel::confirmErase(const std::string& what) {

@@ -1,6 +1,6 @@
 // The protocol every panel of the panel area follows, and what they share: the
-// title label, the editor around them and the guard against change handlers
-// running while the panel is filled.
+// title label, the editor around them, the refreshing flag set while they are
+// filled, and the way their handlers hand changes to the session.
 #pragma once
 
 #include <QLabel>
@@ -9,60 +9,82 @@
 #include <functional>
 #include <string>
 
+#include "change_request.h"
 #include "editor.h"
 #include "model/arrangement.h"
-#include "model/codes.h"
 
 namespace korain {
+
+// Whether a panel edits the objects of one bulkhead, and so shows the
+// bulkhead selector above it.
+enum class SelectorUse : bool { Hidden, Shown };
+
+// The commands of the Tools menu that act on the current panel.
+enum class ItemCommand { Add, Remove, Insert };
 
 class Panel : public QWidget {
   Q_OBJECT
 
  public:
-  // `code` is the panel code the panel is shown for; object panels show the
-  // bulkhead selector above them, the display and check panels do not.
-  Panel(Editor& editor, PanelCode code, bool showsSelector, QWidget* parent = nullptr);
+  // `code` is the panel code the panel is shown for.
+  Panel(Editor& editor, PanelCode code, SelectorUse selector, QWidget* parent = nullptr);
 
   PanelCode code() const { return code_; }
-  bool showsBulkheadSelector() const { return showsSelector_; }
+  bool showsBulkheadSelector() const { return selector_ == SelectorUse::Shown; }
   // The title label; written only when the text differs.
   void setTitle(const QString& title);
 
   // Fills every control from the model (the current bulkhead and the panel's
   // current object); with no bulkhead, every control is disabled and emptied.
-  virtual void refreshControls() = 0;
+  // No change handler runs meanwhile.
+  void refresh();
+  // Fills the panel's rows only (the stool controls of the bulkhead panel,
+  // the list rows of a list panel).
+  void refreshRows();
+
   virtual bool canAdd() const { return false; }
   virtual bool canRemove() const { return false; }
   virtual bool canInsert() const { return false; }
-  // Appends a new object and makes it current.
-  virtual void addItem() {}
-  // Asks, then removes the current object.
-  virtual void removeItem() {}
-  // Inserts a new object before the current one.
-  virtual void insertItem() {}
+  // The protocol's commands as edits: Add appends an object and makes it
+  // current, Remove asks and removes the current one, Insert puts a new one
+  // before the current one. The framework records each as one change.
+  virtual void addItem(Arrangement& /*arrangement*/) {}
+  virtual void removeItem(Arrangement& /*arrangement*/) {}
+  virtual void insertItem(Arrangement& /*arrangement*/) {}
+  // The bulkheads a command can change: the current one, for the panels of
+  // one bulkhead's objects.
+  virtual EditScope scopeOf(ItemCommand command) const;
 
  protected:
+  virtual void fillControls() = 0;
+  virtual void fillRows() { fillControls(); }
+
   Editor& editor() { return editor_; }
   Session& session() { return editor_.session(); }
-  Arrangement& arrangement() { return editor_.session().arrangement(); }
   const Arrangement& arrangement() const { return editor_.session().arrangement(); }
   // The current bulkhead, none when the index lies outside the list.
-  Bulkhead* currentBulkhead();
   const Bulkhead* currentBulkhead() const;
-  // Where the panel puts its controls, under the title.
-  QVBoxLayout* body() { return body_; }
+  // The current bulkhead of the arrangement an edit receives.
+  static Bulkhead& currentOf(Arrangement& arrangement);
 
-  // A change handler's common start: nothing while the panel is filled;
-  // otherwise the undo snapshot under `label`, then `change`, then the whole
-  // refresh cycle.
-  void changeWith(const std::string& label, const std::function<void()>& change);
+  // A change handler's one way to the model: nothing while the panel is filled
+  // or without a current bulkhead; otherwise the session records the change
+  // under `label`, applies `edit` to the current bulkhead and refreshes as
+  // `follow` says.
+  void changeBulkhead(const std::string& label, const std::function<void(Bulkhead&)>& edit,
+                      Follow follow = kRefreshAll);
+  // Moves the selection of the current bulkhead (no change: nothing recorded),
+  // then refreshes the panel and the drawing.
+  void moveSelection(const std::function<void(Bulkhead&)>& move);
   // Asks the panel's removal question ("Are you sure to erase " + what + " ?").
   bool confirmErase(const std::string& what);
+  // Where the panel puts its controls, under the title.
+  QVBoxLayout* body() { return body_; }
 
  private:
   Editor& editor_;
   PanelCode code_;
-  bool showsSelector_;
+  SelectorUse selector_;
   QLabel* title_;
   QVBoxLayout* body_;
 };

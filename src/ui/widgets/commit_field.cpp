@@ -7,11 +7,29 @@ namespace korain {
 CommitField::CommitField(QWidget* parent) : QLineEdit(parent) {}
 
 void CommitField::showText(const QString& text) {
+  shown_ = text;
   if (this->text() != text) setText(text);
   setModified(false);
 }
 
+void CommitField::revert() { showText(shown_); }
+
+bool CommitField::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+      event->setAccepted(key->matches(QKeySequence::Undo) && isModified());
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
 void CommitField::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Undo)) {
+    revert();
+    return;
+  }
   if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
     QLineEdit::keyPressEvent(event);
     return;
@@ -28,7 +46,10 @@ void CommitField::focusOutEvent(QFocusEvent* event) {
 
 void CommitField::commitIfChanged() {
   if (!isModified()) return;
-  settle();
+  if (!settle()) {
+    revert();
+    return;
+  }
   setModified(false);
   emit committed();
 }

@@ -15,6 +15,8 @@ class CommitField : public QLineEdit {
 
   // Shows a text from the model; it does not count as the user's change.
   void showText(const QString& text);
+  // Puts back the text the model gave, dropping what the user typed since.
+  void revert();
 
  signals:
   // The user changed the text and left the field or pressed Enter.
@@ -23,14 +25,21 @@ class CommitField : public QLineEdit {
   void enterPressed();
 
  protected:
+  // Undo belongs to the field only while it holds an edit of its own: then it
+  // puts the model's text back; otherwise the key goes on to the editor's
+  // Undo, and Redo always does.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   // The text the user typed turned into what the field holds (a number field
-  // normalises it); called before `committed`.
-  virtual void settle() {}
+  // normalises it); false refuses it, and the field goes back to the model's
+  // text. Called before `committed`.
+  virtual bool settle() { return true; }
 
  private:
   void commitIfChanged();
+
+  QString shown_;
 };
 
 }  // namespace korain

@@ -2,10 +2,23 @@
 
 #include <QDoubleValidator>
 #include <QLocale>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 namespace korain {
+namespace {
+
+// Lengths closer than this are the same to the model: a limit shown with four
+// decimals and typed back as shown lies within the range.
+constexpr double kSlack = 0.001;
+
+bool isBounded(double limit) {
+  return limit > std::numeric_limits<double>::lowest() &&
+         limit < std::numeric_limits<double>::max();
+}
+
+}  // namespace
 
 NumberField::NumberField(QWidget* parent) : CommitField(parent) {
   // Numbers are written with "." whatever the desktop's language.
@@ -27,12 +40,24 @@ void NumberField::showValue(double value) { showText(numberFieldText(value)); }
 void NumberField::setRange(double minimum, double maximum) {
   minimum_ = std::min(minimum, maximum);
   maximum_ = std::max(minimum, maximum);
+  setToolTip(rangeText());
 }
 
-void NumberField::settle() {
-  const double typed = value();
-  const double allowed = std::clamp(typed, minimum_, maximum_);
-  if (allowed != typed || text().trimmed().isEmpty()) setText(numberFieldText(allowed));
+QString NumberField::rangeText() const {
+  if (!isBounded(minimum_) && !isBounded(maximum_)) return {};
+  return "From " + numberFieldText(minimum_) + " to " + numberFieldText(maximum_);
+}
+
+bool NumberField::settle() {
+  bool ok = false;
+  const double typed = QLocale::c().toDouble(text().trimmed(), &ok);
+  if (ok && std::isfinite(typed) && typed >= minimum_ - kSlack && typed <= maximum_ + kSlack) {
+    return true;
+  }
+  const QString allowed = rangeText();
+  QToolTip::showText(mapToGlobal(rect().bottomLeft()),
+                     allowed.isEmpty() ? QStringLiteral("A number is needed here") : allowed, this);
+  return false;
 }
 
 QString numberFieldText(double value) {

@@ -20,14 +20,16 @@ class NumberField : public CommitField {
   // Empties the field, as a disabled panel shows it.
   void showEmpty() { showText({}); }
 
-  // A typed value outside the range is brought to its nearer end when the user
-  // commits it, so that what the model receives is always allowed.
+  // A typed value outside the range, or no number at all, is refused: the
+  // field goes back to the model's value and tells the allowed range.
   void setRange(double minimum, double maximum);
   double minimum() const { return minimum_; }
   double maximum() const { return maximum_; }
+  // "From a to b", empty for a field that takes any number.
+  QString rangeText() const;
 
  protected:
-  void settle() override;
+  bool settle() override;
 
  private:
   double minimum_ = std::numeric_limits<double>::lowest();

@@ -180,5 +180,14 @@ TEST(NodeEdits, RemovingKeepsTheFirstNodeWithoutASegment) {
   EXPECT_EQ(none.Nodes.count(), 1);
 }
 
+TEST(NodeEdits, TheFirstNodeKeepsItsStartCodeWhateverCurveIsAsked) {
+  Bulkhead b = bulkheadThrough({straightNode(1, 0, 0), straightNode(2, 0)});
+  const NodeData line{.Y = 5, .Z = 6, .ShCur = 1, .ShYT = 0, .ShZT = 0, .ShR = 0};
+  setNodeData(b, 1, line);
+  setNodeData(b, 2, {.Y = 7, .Z = 8, .ShCur = 3, .ShYT = 1, .ShZT = 2, .ShR = 4});
+  EXPECT_EQ(nodesOf(b), (std::vector<std::vector<double>>{{5, 6, 0}, {7, 8, 3}}));
+  EXPECT_EQ(b.Nodes.at(2).ShR, 4);
+}
+
 }  // namespace
 }  // namespace korain

@@ -70,15 +70,20 @@ inline OrdinaryStiffener stiffener(double position) {
   return s;
 }
 
+template <typename Messages>
+std::vector<std::string> messagesOf(const Messages& messages) {
+  std::vector<std::string> texts;
+  for (const Message& message : messages) texts.push_back(message.text);
+  return texts;
+}
+
 inline std::vector<std::string> messagesOf(const MessageList& list) {
-  return {list.messages().begin(), list.messages().end()};
+  return messagesOf(list.messages());
 }
 
 // Computes the bulkhead as bulkhead 1 and returns the messages.
 inline std::vector<std::string> compute(Bulkhead& bulkhead, Long symFlag = 0) {
-  MessageList messages;
-  computeBulkheadGeometry(bulkhead, 1, symFlag, kTestDefaultMaterial, messages);
-  return messagesOf(messages);
+  return messagesOf(computeBulkheadGeometry(bulkhead, 1, symFlag, kTestDefaultMaterial));
 }
 
 template <typename T>

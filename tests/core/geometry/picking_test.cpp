@@ -44,7 +44,7 @@ class Picking : public ::testing::Test {
     GeometryState state;
     MessageList messages;
     computeGeometry(arrangement_, state, messages, testing::kTestDefaultMaterial);
-    ASSERT_TRUE(messages.empty()) << messages.messages().front();
+    ASSERT_TRUE(messages.empty()) << messages.messages().front().text;
     arrangement_.CurBulkhead = 0;
   }
 

@@ -14,8 +14,8 @@ TEST(MessageList, KeepsTheLatestFortyAndSelectsTheNewest) {
   EXPECT_EQ(list.selectedIndex(), -1);
   for (int i = 1; i <= 41; ++i) list.add("Message ¤", {i});
   ASSERT_EQ(list.size(), 40U);
-  EXPECT_EQ(list.messages().front(), "Message 2");  // the first one went
-  EXPECT_EQ(list.messages().back(), "Message 41");
+  EXPECT_EQ(list.messages().front().text, "Message 2");  // the first one went
+  EXPECT_EQ(list.messages().back().text, "Message 41");
   EXPECT_EQ(list.selectedIndex(), 39);
 }
 
@@ -31,7 +31,7 @@ TEST(MessageList, NumberZeroClears) {
 TEST(MessageList, LineBreakShowsAsABlank) {
   MessageList list;
   list.add("Strake ¤²has no size in Bulkhead '¤'", {3, "Hold 3 aft"});
-  EXPECT_EQ(list.messages().back(), "Strake 3 has no size in Bulkhead 'Hold 3 aft'");
+  EXPECT_EQ(list.messages().back().text, "Strake 3 has no size in Bulkhead 'Hold 3 aft'");
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+// A change of the arrangement as the windows hand it to the session: its undo
+// label, the edit, which bulkheads it can reach and what must follow it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "edit/edited_arrangement.h"
+#include "model/edit_scope.h"
+
+namespace korain {
+
+// What follows a change, beyond the caption and the undo and redo items,
+// which follow every change. Combined with `|`.
+enum class Follow : std::uint8_t {
+  Nothing = 0,
+  // The geometry of the bulkheads in scope is computed again, and the
+  // message list shows it.
+  Recompute = 1 << 0,
+  // The drawing is painted again.
+  Redraw = 1 << 1,
+  // The current panel (and the bulkhead selector above it) is filled again.
+  Panel = 1 << 2,
+  // Only the current panel's rows are filled again: the stool controls of the
+  // bulkhead panel, the list rows of a list panel.
+  Rows = 1 << 3,
+  // The enabled states and texts of the menus and tools.
+  Menus = 1 << 4,
+  // The bulkhead selector's texts.
+  Selector = 1 << 5,
+  // The message list shows the session's messages (implied by Recompute).
+  Messages = 1 << 6,
+};
+
+constexpr Follow operator|(Follow a, Follow b) {
+  return static_cast<Follow>(static_cast<std::uint8_t>(a) | static_cast<std::uint8_t>(b));
+}
+
+constexpr bool has(Follow set, Follow flag) {
+  return (static_cast<std::uint8_t>(set) & static_cast<std::uint8_t>(flag)) != 0;
+}
+
+// The whole refresh cycle that follows most changes.
+inline constexpr Follow kRefreshAll =
+    Follow::Recompute | Follow::Panel | Follow::Menus | Follow::Redraw;
+
+struct ChangeRequest {
+  // The name of the change in the Undo and Redo items.
+  std::string label;
+  // The bulkheads the edit can change; the others keep their geometry, drawn
+  // paths and undo copies.
+  EditScope scope;
+  Edit edit;
+  Follow follow = kRefreshAll;
+};
+
+}  // namespace korain

@@ -1,0 +1,70 @@
+#include "edit/bulkhead_edits.h"
+
+#include <cmath>
+
+namespace korain {
+namespace {
+
+// A stored Z this close to zero was never given.
+constexpr double kNotGiven = 0.001;
+
+bool hasHeight(const Bulkhead& bulkhead) { return bulkhead.ZMin <= bulkhead.ZMax; }
+
+bool notGiven(Single z) { return std::abs(z) < kNotGiven; }
+
+}  // namespace
+
+BulkheadData bulkheadDataOf(const Bulkhead& bulkhead) {
+  return {bulkhead.Name,    bulkhead.Typ,
+          bulkhead.iMat,    bulkhead.stfHV,
+          bulkhead.stfside, bulkhead.Stool1Enabled,
+          bulkhead.Stool1Z, bulkhead.Stool2Enabled,
+          bulkhead.Stool2Z, bulkhead.UpperStoolSloped};
+}
+
+void setBulkheadData(Bulkhead& bulkhead, const BulkheadData& data) {
+  bulkhead.Name = data.Name;
+  bulkhead.Typ = data.Typ;
+  bulkhead.iMat = data.iMat;
+  bulkhead.stfHV = data.stfHV;
+  bulkhead.stfside = data.stfside;
+  bulkhead.Stool1Enabled = data.Stool1Enabled;
+  bulkhead.Stool1Z = data.Stool1Z;
+  bulkhead.Stool2Enabled = data.Stool2Enabled;
+  bulkhead.Stool2Z = data.Stool2Z;
+  bulkhead.UpperStoolSloped = data.UpperStoolSloped;
+}
+
+bool lacksStoolTop(const Bulkhead& bulkhead) {
+  return hasHeight(bulkhead) && (notGiven(bulkhead.Stool1Z) || notGiven(bulkhead.Stool2Z));
+}
+
+void storeDefaultStoolTops(Bulkhead& bulkhead) {
+  if (!hasHeight(bulkhead)) return;
+  if (notGiven(bulkhead.Stool1Z)) bulkhead.Stool1Z = bulkhead.ZMin;
+  if (notGiven(bulkhead.Stool2Z)) bulkhead.Stool2Z = bulkhead.ZMax;
+}
+
+void setStools(Bulkhead& bulkhead, bool lowerEnabled, bool upperEnabled) {
+  bulkhead.Stool1Enabled = lowerEnabled;
+  bulkhead.Stool2Enabled = upperEnabled;
+  storeDefaultStoolTops(bulkhead);
+}
+
+void setUpperStoolSloped(Bulkhead& bulkhead, bool sloped) { bulkhead.UpperStoolSloped = sloped; }
+
+void addBulkhead(Arrangement& arrangement, Integer platingMaterial) {
+  Bulkhead& added = arrangement.Bulkheads.append();
+  const int n = arrangement.Bulkheads.count();
+  added.Name = "New Bulkhead " + std::to_string(n);
+  added.iMat = platingMaterial;
+  arrangement.CurBulkhead = static_cast<Integer>(n);
+}
+
+bool removeBulkhead(Arrangement& arrangement) {
+  if (!arrangement.Bulkheads.remove(arrangement.CurBulkhead)) return false;
+  if (arrangement.CurBulkhead > arrangement.Bulkheads.count()) arrangement.CurBulkhead = 0;
+  return true;
+}
+
+}  // namespace korain

@@ -1,0 +1,84 @@
+#include "edit/selection_edits.h"
+
+namespace korain {
+namespace {
+
+void selectStiffenerAlone(Bulkhead& bulkhead, int stiffener) {
+  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
+    bulkhead.Stiffeners.at(k).Selected = k == stiffener;
+  }
+}
+
+}  // namespace
+
+void raiseCurrentBulkhead(Arrangement& arrangement) {
+  if (arrangement.CurBulkhead < 1 && arrangement.Bulkheads.count() > 0) arrangement.CurBulkhead = 1;
+}
+
+void keepInList(Integer& current, int count) {
+  if (count > 0 && (current < 1 || current > count)) current = 1;
+}
+
+std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& message) {
+  if (!arrangement.Bulkheads.inBounds(message.bulkhead)) return std::nullopt;
+  arrangement.CurBulkhead = static_cast<Integer>(message.bulkhead);
+  Bulkhead& bulkhead = arrangement.Bulkheads.at(message.bulkhead);
+  const auto index = static_cast<Integer>(message.index);
+  switch (message.kind) {
+    case PanelCode::Nodes:
+      bulkhead.CurNode = index;
+      break;
+    case PanelCode::PrimaryMembers:
+      bulkhead.CurPrim = index;
+      break;
+    case PanelCode::OrdinaryStiffeners:
+      selectStiffenerAlone(bulkhead, message.index);
+      break;
+    case PanelCode::StrakeBands:
+      bulkhead.CurBand = index;
+      if (message.subIndex > 0 && bulkhead.StrakeBands.inBounds(index)) {
+        bulkhead.StrakeBands.at(index).CurStrake = static_cast<Integer>(message.subIndex);
+      }
+      break;
+    case PanelCode::Display:
+      return PanelCode::Bulkhead;
+    default:
+      break;
+  }
+  return message.kind;
+}
+
+PanelCode selectPicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
+                       PanelCode panel) {
+  if (code == PickCode::Nothing || !arrangement.Bulkheads.inBounds(target.bulkhead)) {
+    return panel;
+  }
+  Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
+  switch (code) {
+    case PickCode::Contour:
+    case PickCode::Node:
+      arrangement.CurBulkhead = target.bulkhead;
+      if (panel == PanelCode::Nodes && bulkhead.Nodes.inBounds(target.object)) {
+        bulkhead.CurNode = target.object;
+      }
+      return panel == PanelCode::Display ? PanelCode::Bulkhead : panel;
+    case PickCode::Strake:
+      arrangement.CurBulkhead = target.bulkhead;
+      bulkhead.CurBand = target.object;
+      if (bulkhead.StrakeBands.inBounds(target.object)) {
+        bulkhead.StrakeBands.at(target.object).CurStrake = target.subObject;
+      }
+      return PanelCode::StrakeBands;
+    case PickCode::StiffenerSpan:
+      arrangement.CurBulkhead = target.bulkhead;
+      selectStiffenerAlone(bulkhead, target.object);
+      bulkhead.CurSpan = target.subObject;
+      return PanelCode::OrdinaryStiffeners;
+    case PickCode::PrimaryMember:
+    case PickCode::Nothing:
+      break;
+  }
+  return panel;
+}
+
+}  // namespace korain

@@ -1,0 +1,33 @@
+// What the panels settle in the selection before they show it.
+#pragma once
+
+#include <optional>
+
+#include "geometry/picking.h"
+#include "messages/message.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// A current bulkhead index below 1 becomes 1 while there are bulkheads.
+void raiseCurrentBulkhead(Arrangement& arrangement);
+
+// A current index outside a list of `count` elements (left there by a removal,
+// or never set) designates element 1.
+void keepInList(Integer& current, int count);
+
+// Makes the object a message is about current: its bulkhead and, within it,
+// the node, member, stiffener (selected alone), band or strake. Gives the code
+// of the panel that edits that kind of object; none when the message is about
+// no bulkhead of the arrangement.
+std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& message);
+
+// Makes the object picked in the drawing current and gives the panel code to
+// show: a bulkhead or node picked makes its bulkhead current (on the node
+// panel the node too; the display panel gives way to the bulkhead panel), a
+// strake its band and strake on the strake bands panel, a stiffener span its
+// stiffener, selected alone, on the stiffeners panel.
+PanelCode selectPicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
+                       PanelCode panel);
+
+}  // namespace korain

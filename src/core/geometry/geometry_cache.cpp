@@ -1,0 +1,81 @@
+#include "geometry/geometry_cache.h"
+
+#include <algorithm>
+
+#include "geometry/compute_geometry.h"
+
+namespace korain {
+
+void GeometryCache::invalidateAll(int count) {
+  entries_.assign(static_cast<std::size_t>(std::max(count, 0)), Entry{});
+}
+
+void GeometryCache::invalidate(const EditScope& scope, int count) {
+  const bool lengthChanged = count != static_cast<int>(entries_.size());
+  resize(count);
+  for (int i = 1; i <= count; ++i) {
+    if (scope.touches(i, lengthChanged)) entry(i) = Entry{};
+  }
+}
+
+void GeometryCache::resize(int count) {
+  entries_.resize(static_cast<std::size_t>(std::max(count, 0)));
+}
+
+bool GeometryCache::upToDate() const {
+  return std::all_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.computed; });
+}
+
+void GeometryCache::compute(Arrangement& arrangement, Integer defaultMaterial) {
+  for (Entry& e : entries_) e.latest = false;
+  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+    Entry& e = entry(i);
+    if (e.computed) continue;
+    e.messages = computeBulkheadGeometry(arrangement.Bulkheads.at(i), i, arrangement.SymFlag,
+                                         defaultMaterial);
+    e.computed = true;
+    e.latest = true;
+  }
+  chooseCurrentBulkhead(arrangement);
+}
+
+void GeometryCache::restore(int i, const std::vector<Message>& messages, bool computed) {
+  entry(i) = {.computed = computed, .latest = false, .messages = messages};
+}
+
+void GeometryCache::showSteady() {
+  for (Entry& e : entries_) e.latest = false;
+}
+
+std::vector<const Message*> GeometryCache::shownOf(const Entry& entry) {
+  std::vector<const Message*> shown;
+  for (const Message& m : entry.messages) {
+    if (entry.latest || isSteady(m)) shown.push_back(&m);
+  }
+  return shown;
+}
+
+std::vector<Message> GeometryCache::allMessages() const {
+  std::vector<Message> all;
+  for (const Entry& e : entries_) {
+    for (const Message* m : shownOf(e)) all.push_back(*m);
+  }
+  return all;
+}
+
+void GeometryCache::listLatest(MessageList& list) const {
+  // Only the newest messages stay in the list: gather them from the end.
+  std::vector<const Message*> latest;
+  for (auto e = entries_.rbegin(); e != entries_.rend() && latest.size() < MessageList::kCapacity;
+       ++e) {
+    const std::vector<const Message*> shown = shownOf(*e);
+    for (auto m = shown.rbegin(); m != shown.rend() && latest.size() < MessageList::kCapacity;
+         ++m) {
+      latest.push_back(*m);
+    }
+  }
+  list.clear();
+  for (auto m = latest.rbegin(); m != latest.rend(); ++m) list.add(**m);
+}
+
+}  // namespace korain

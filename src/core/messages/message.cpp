@@ -1,0 +1,7 @@
+#include "messages/message.h"
+
+namespace korain {
+
+bool isSteady(const Message& message) { return message.severity != Severity::Correction; }
+
+}  // namespace korain

@@ -1,0 +1,139 @@
+// The bulkhead panel's edits and what the panels settle before they show the
+// data: new bulkheads, removals, default stool tops and the current indices.
+#include "edit/bulkhead_edits.h"
+
+#include <gtest/gtest.h>
+
+#include "edit/selection_edits.h"
+#include "model/codes.h"
+
+namespace korain {
+namespace {
+
+Bulkhead withHeight(Single zMin, Single zMax) {
+  Bulkhead b;
+  b.ZMin = zMin;
+  b.ZMax = zMax;
+  return b;
+}
+
+TEST(BulkheadEdits, NewBulkheadIsNamedAfterItsNumberAndBecomesCurrent) {
+  Arrangement a;
+  addBulkhead(a, 3);
+  addBulkhead(a, 2);
+  ASSERT_EQ(a.Bulkheads.count(), 2);
+  EXPECT_EQ(a.Bulkheads.at(2).Name, "New Bulkhead 2");
+  EXPECT_EQ(a.Bulkheads.at(2).iMat, 2);
+  EXPECT_EQ(a.CurBulkhead, 2);
+  EXPECT_EQ(a.Bulkheads.at(2).Nodes.count(), 0);
+}
+
+TEST(BulkheadEdits, RemovingTheLastOneLeavesNoCurrentBulkhead) {
+  Arrangement a;
+  for (int i = 0; i < 3; ++i) addBulkhead(a, 1);
+  a.CurBulkhead = 2;
+  ASSERT_TRUE(removeBulkhead(a));
+  EXPECT_EQ(a.Bulkheads.at(2).Name, "New Bulkhead 3");
+  EXPECT_EQ(a.CurBulkhead, 2);
+  ASSERT_TRUE(removeBulkhead(a));
+  EXPECT_EQ(a.CurBulkhead, 0);
+  EXPECT_FALSE(removeBulkhead(a));
+  EXPECT_EQ(a.Bulkheads.count(), 1);
+}
+
+TEST(BulkheadEdits, AStoolWithoutTopStartsAtTheContoursLimit) {
+  struct Case {
+    const char* what;
+    Bulkhead bulkhead;
+    bool lacks;
+    Single lower;
+    Single upper;
+  };
+  Bulkhead given = withHeight(1.8F, 18);
+  given.Stool1Z = 3.6F;
+  given.Stool2Z = 15;
+  Bulkhead nearlyZero = withHeight(1.8F, 18);
+  nearlyZero.Stool1Z = 0.0009F;
+  nearlyZero.Stool2Z = 15;
+  const Case cases[] = {
+      {"no tops", withHeight(1.8F, 18), true, 1.8F, 18},
+      {"tops given", given, false, 3.6F, 15},
+      {"below the tolerance", nearlyZero, true, 1.8F, 15},
+      // Bounds left inverted by a contour-less computation: no height yet.
+      {"no contour", withHeight(9999, -9999), false, 0, 0},
+  };
+  for (Case c : cases) {
+    EXPECT_EQ(lacksStoolTop(c.bulkhead), c.lacks) << c.what;
+    storeDefaultStoolTops(c.bulkhead);
+    EXPECT_EQ(c.bulkhead.Stool1Z, c.lower) << c.what;
+    EXPECT_EQ(c.bulkhead.Stool2Z, c.upper) << c.what;
+    EXPECT_FALSE(lacksStoolTop(c.bulkhead)) << c.what;
+  }
+  // Enabling a stool gives it its top at once.
+  Bulkhead b = withHeight(2, 20);
+  setStools(b, false, true);
+  EXPECT_TRUE(b.Stool2Enabled && !b.Stool1Enabled);
+  EXPECT_EQ(b.Stool2Z, 20);
+}
+
+TEST(SelectionEdits, IndicesOutsideTheirListShowTheFirstElement) {
+  Arrangement a;
+  raiseCurrentBulkhead(a);
+  EXPECT_EQ(a.CurBulkhead, 0);  // nothing to show
+  a.Bulkheads.append();
+  raiseCurrentBulkhead(a);
+  EXPECT_EQ(a.CurBulkhead, 1);
+  for (const auto& [index, count, shown] :
+       {std::tuple{0, 3, 1}, std::tuple{4, 3, 1}, std::tuple{3, 3, 3}, std::tuple{2, 0, 2}}) {
+    auto current = static_cast<Integer>(index);
+    keepInList(current, count);
+    EXPECT_EQ(current, shown) << index << " of " << count;
+  }
+}
+
+TEST(SelectionEdits, AMessageOrAPickSelectsItsObjectAndPanel) {
+  Arrangement a;
+  for (int i = 0; i < 2; ++i) {
+    Bulkhead& b = a.Bulkheads.append();
+    b.Nodes.resize(4);
+    b.PrimaryMembers.resize(2);
+    b.Stiffeners.resize(3);
+    b.StrakeBands.resize(2);
+    b.StrakeBands.at(2).Strakes.resize(3);
+  }
+  const auto bulkhead = [&a]() -> const Bulkhead& { return a.Bulkheads.at(2); };
+  using P = PanelCode;
+  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::Nodes, .index = 3}), P::Nodes);
+  EXPECT_EQ(a.CurBulkhead, 2);
+  EXPECT_EQ(bulkhead().CurNode, 3);
+  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::PrimaryMembers, .index = 2}),
+            P::PrimaryMembers);
+  EXPECT_EQ(bulkhead().CurPrim, 2);
+  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::OrdinaryStiffeners, .index = 2}),
+            P::OrdinaryStiffeners);
+  EXPECT_TRUE(bulkhead().Stiffeners.at(2).Selected && !bulkhead().Stiffeners.at(1).Selected);
+  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::StrakeBands, .index = 2, .subIndex = 3}),
+            P::StrakeBands);
+  EXPECT_EQ(bulkhead().CurBand, 2);
+  EXPECT_EQ(bulkhead().StrakeBands.at(2).CurStrake, 3);
+  EXPECT_EQ(selectSubject(a, {.bulkhead = 1, .kind = P::Bulkhead}), P::Bulkhead);
+  EXPECT_EQ(a.CurBulkhead, 1);
+  EXPECT_EQ(selectSubject(a, {.bulkhead = 3, .kind = P::Nodes, .index = 1}), std::nullopt);
+  EXPECT_EQ(selectSubject(a, {.text = "about no bulkhead"}), std::nullopt);
+
+  // A node picked on the node panel becomes current; on the display panel the
+  // bulkhead panel takes over; a span selects its stiffener.
+  EXPECT_EQ(selectPicked(a, PickCode::Node, {2, 4, 0}, P::Nodes), P::Nodes);
+  EXPECT_EQ(bulkhead().CurNode, 4);
+  EXPECT_EQ(selectPicked(a, PickCode::Node, {2, 1, 0}, P::Bulkhead), P::Bulkhead);
+  EXPECT_EQ(bulkhead().CurNode, 4);
+  EXPECT_EQ(selectPicked(a, PickCode::Contour, {1, 1, 0}, P::Display), P::Bulkhead);
+  EXPECT_EQ(a.CurBulkhead, 1);
+  EXPECT_EQ(selectPicked(a, PickCode::StiffenerSpan, {2, 3, 2}, P::Bulkhead),
+            P::OrdinaryStiffeners);
+  EXPECT_TRUE(bulkhead().Stiffeners.at(3).Selected && !bulkhead().Stiffeners.at(2).Selected);
+  EXPECT_EQ(selectPicked(a, PickCode::Nothing, {}, P::PrimaryMembers), P::PrimaryMembers);
+}
+
+}  // namespace
+}  // namespace korain

@@ -1,0 +1,278 @@
+// The arrangement as the editor edits it: the geometry recomputed bulkhead by
+// bulkhead must read exactly as a full recomputation, the undo history must
+// give back every state, and the unsaved mark must follow the stored fields.
+#include "edit/edited_arrangement.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "edit/arrangement_edits.h"
+#include "edit/bulkhead_edits.h"
+#include "edit/member_edits.h"
+#include "edit/node_edits.h"
+#include "geometry/compute_geometry.h"
+#include "io/zel_reader.h"
+#include "sample_arrangement.h"
+
+namespace korain {
+
+void PrintTo(const Message& message, std::ostream* out) {
+  *out << message.bulkhead << ":" << static_cast<int>(message.kind) << ":" << message.index << ":"
+       << message.subIndex << " " << message.text;
+}
+
+namespace {
+
+constexpr Integer kMaterial = 1;
+
+// The example's two bulkheads, the faulty arrangement's one (which gives
+// messages of most kinds) and two generated ones.
+Arrangement mixedArrangement() {
+  Arrangement example;
+  Arrangement faulty;
+  EXPECT_TRUE(readZelBlock(KORAIN_EXAMPLES "/bulk_carrier.ko2", 1, example).found());
+  EXPECT_TRUE(readZelBlock(KORAIN_TEST_DATA "/faulty_arrangement.ko2", 1, faulty).found());
+  Arrangement arrangement = testing::sampleArrangement({.bulkheads = 2});
+  arrangement.Bulkheads.insertBlank(1);
+  arrangement.Bulkheads.at(1) = example.Bulkheads.first();
+  arrangement.Bulkheads.append(faulty.Bulkheads.first());
+  arrangement.CurBulkhead = 1;
+  return arrangement;
+}
+
+// What a full computation of the arrangement's stored data gives.
+struct Computed {
+  Arrangement arrangement;
+  std::vector<Message> messages;
+};
+
+Computed computedAfresh(Arrangement arrangement) {
+  Computed full{std::move(arrangement), {}};
+  for (int i = 1; i <= full.arrangement.Bulkheads.count(); ++i) {
+    for (Message& m : computeBulkheadGeometry(full.arrangement.Bulkheads.at(i), i,
+                                              full.arrangement.SymFlag, kMaterial)) {
+      full.messages.push_back(std::move(m));
+    }
+  }
+  chooseCurrentBulkhead(full.arrangement);
+  return full;
+}
+
+// The arrangement and messages must be what a computation of every bulkhead
+// of `data` gives: the data as the edit left it (or as read, or as restored).
+void expectAsComputedAfresh(const EditedArrangement& edited, Arrangement data,
+                            const std::string& step) {
+  const Computed full = computedAfresh(std::move(data));
+  EXPECT_EQ(edited.arrangement(), full.arrangement) << step;
+  const std::vector<Message> messages = edited.geometry().allMessages();
+  ASSERT_EQ(messages.size(), full.messages.size()) << step;
+  for (std::size_t k = 0; k < messages.size(); ++k) {
+    ASSERT_EQ(messages[k], full.messages[k]) << step << " message " << k;
+  }
+}
+
+struct Step {
+  std::string label;
+  std::function<EditScope(const Arrangement&)> scope;
+  Edit edit;
+};
+
+EditScope current(const Arrangement& a) { return EditScope::bulkhead(a.CurBulkhead); }
+Bulkhead& currentOf(Arrangement& a) { return a.Bulkheads.at(a.CurBulkhead); }
+
+// One edit of every kind the panels make, in an order that leaves each with
+// something to work on.
+std::vector<Step> everyKindOfEdit() {
+  return {
+      {"node moved", current,
+       [](Arrangement& a) {
+         NodeData node = nodeDataOf(currentOf(a).Nodes.at(3));
+         node.Y += 40;  // far out: the arc cannot exist
+         setNodeData(currentOf(a), 3, node);
+       }},
+      {"node added", current, [](Arrangement& a) { addNode(currentOf(a), {.y = 3, .z = 2}); }},
+      {"node inserted", current, [](Arrangement& a) { insertNodeBefore(currentOf(a), 1); }},
+      {"node removed", current,
+       [](Arrangement& a) {
+         currentOf(a).CurNode = 2;
+         removeNode(currentOf(a));
+       }},
+      {"member added", current, [](Arrangement& a) { addMember(currentOf(a)); }},
+      {"member moved beyond the top", current,
+       [](Arrangement& a) {
+         setMemberData(currentOf(a), 99, currentOf(a).PrimaryMembers.at(1).HV);
+       }},
+      {"member removed", current, [](Arrangement& a) { removeMember(currentOf(a)); }},
+      {"stools", current, [](Arrangement& a) { setStools(currentOf(a), true, false); }},
+      {"stiffener direction", current,
+       [](Arrangement& a) {
+         BulkheadData data = bulkheadDataOf(currentOf(a));
+         data.stfHV = 1 - data.stfHV;
+         data.Name = "Renamed";
+         setBulkheadData(currentOf(a), data);
+       }},
+      {"bulkhead added",
+       [](const Arrangement& a) { return EditScope::resizedAt(a.Bulkheads.count() + 1); },
+       [](Arrangement& a) { addBulkhead(a, kMaterial); }},
+      {"removal not confirmed",
+       [](const Arrangement& a) { return EditScope::resizedAt(a.CurBulkhead); },
+       [](Arrangement&) {}},
+      {"second bulkhead removed", [](const Arrangement&) { return EditScope::resizedAt(2); },
+       [](Arrangement& a) {
+         a.CurBulkhead = 2;
+         removeBulkhead(a);
+       }},
+      {"symmetry", [](const Arrangement&) { return EditScope::all(); },
+       [](Arrangement& a) {
+         MainData data = mainDataOf(a);
+         data.SymFlag = 1;
+         setMainData(a, data);
+       }},
+  };
+}
+
+TEST(EditedArrangement, ComputesEveryEditAsAFullRecomputationDoes) {
+  EditedArrangement edited;
+  edited.reset(mixedArrangement(), kMaterial, Origin::Opened);
+  expectAsComputedAfresh(edited, mixedArrangement(), "opened");
+  ASSERT_FALSE(edited.geometry().allMessages().empty());
+  const std::vector<Step> steps = everyKindOfEdit();
+  for (const Step& step : steps) {
+    Arrangement edit = edited.arrangement();
+    step.edit(edit);
+    edited.change(step.label, step.scope(edited.arrangement()), step.edit, Recompute::Yes);
+    expectAsComputedAfresh(edited, edit, step.label);
+  }
+  // Undo and Redo bring back the geometry and messages of the state shown.
+  for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+    ASSERT_TRUE(edited.undo());
+    expectAsComputedAfresh(edited, edited.arrangement(), "undo " + step->label);
+  }
+  EXPECT_FALSE(edited.undo());
+  for (const Step& step : steps) {
+    ASSERT_EQ(edited.redoLabel(), step.label);
+    ASSERT_TRUE(edited.redo());
+    expectAsComputedAfresh(edited, edited.arrangement(), "redo " + step.label);
+  }
+  EXPECT_FALSE(edited.redo());
+}
+
+TEST(EditedArrangement, UndoGivesBackEachStateWithItsSelection) {
+  EditedArrangement edited;
+  edited.reset(mixedArrangement(), kMaterial, Origin::Opened);
+  std::vector<Arrangement> states{edited.arrangement()};
+  for (const Step& step : everyKindOfEdit()) {
+    edited.change(step.label, step.scope(edited.arrangement()), step.edit, Recompute::Yes);
+    states.push_back(edited.arrangement());
+    // Moved between changes: the level taken before the next change keeps it.
+    edited.moveSelection([](Arrangement& a) {
+      a.CurBulkhead = 1;
+      a.Bulkheads.first().CurNode = 2;
+    });
+    states.back().CurBulkhead = 1;
+    states.back().Bulkheads.first().CurNode = 2;
+  }
+  for (std::size_t k = states.size() - 1; k > 0; --k) {
+    ASSERT_TRUE(edited.undo());
+    EXPECT_EQ(edited.arrangement(), states[k - 1]) << k;
+  }
+  // A change after Undo drops what Redo would have done.
+  edited.change(
+      "renamed", EditScope::bulkhead(1), [](Arrangement& a) { a.Bulkheads.first().Name = "Fore"; },
+      Recompute::No);
+  EXPECT_FALSE(edited.canRedo());
+  EXPECT_EQ(edited.undoLabel(), "renamed");
+}
+
+TEST(EditedArrangement, KeepsTheLatestHundredLevels) {
+  EditedArrangement edited;
+  edited.reset(testing::sampleArrangement({.bulkheads = 3}), kMaterial, Origin::Opened);
+  for (int k = 1; k <= 105; ++k) {
+    edited.change(
+        "change " + std::to_string(k), EditScope::bulkhead(2),
+        [k](Arrangement& a) { a.Bulkheads.at(2).Nodes.first().Y = static_cast<Single>(k); },
+        Recompute::Yes);
+  }
+  EXPECT_EQ(edited.undoLevels(), EditedArrangement::kUndoLevels);
+  int undone = 0;
+  while (edited.undo()) ++undone;
+  EXPECT_EQ(undone, 100);
+  EXPECT_EQ(edited.arrangement().Bulkheads.at(2).Nodes.first().Y, 5);
+}
+
+TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
+  EditedArrangement edited;
+  edited.reset(mixedArrangement(), kMaterial, Origin::Opened);
+  const auto moveNode = [&edited](Single y) {
+    edited.change(
+        "node", EditScope::bulkhead(1),
+        [y](Arrangement& a) { a.Bulkheads.first().Nodes.at(2).Y = y; }, Recompute::Yes);
+  };
+  const Single original = edited.arrangement().Bulkheads.first().Nodes.at(2).Y;
+  EXPECT_FALSE(edited.hasUnsavedChanges());
+
+  moveNode(original + 1);
+  moveNode(original + 2);
+  EXPECT_TRUE(edited.hasUnsavedChanges());
+  edited.undo();
+  EXPECT_TRUE(edited.hasUnsavedChanges());  // the first change is still there
+  edited.undo();
+  EXPECT_FALSE(edited.hasUnsavedChanges());
+  edited.redo();
+  EXPECT_TRUE(edited.hasUnsavedChanges());
+
+  // Saved in the middle: undoing past the saved state marks it again.
+  edited.markSaved();
+  EXPECT_FALSE(edited.hasUnsavedChanges());
+  edited.undo();
+  EXPECT_TRUE(edited.hasUnsavedChanges());
+  edited.redo();
+  EXPECT_FALSE(edited.hasUnsavedChanges());
+
+  // A value typed back by hand, a change that changes nothing, a selection
+  // moved and a default filled in leave it clean.
+  moveNode(original + 3);
+  moveNode(original + 1);
+  edited.change(
+      "Delete Node", EditScope::bulkhead(1), [](Arrangement&) {}, Recompute::Yes);
+  edited.moveSelection([](Arrangement& a) { a.Bulkheads.first().CurNode = 4; });
+  edited.amend(EditScope::bulkhead(2), [](Arrangement& a) { a.Bulkheads.at(2).Stool1Z = 0.5F; });
+  EXPECT_FALSE(edited.hasUnsavedChanges());
+  EXPECT_EQ(edited.undoLabel(), "Delete Node");
+
+  // A new arrangement counts as unsaved until it is saved.
+  edited.reset(Arrangement{}, kMaterial, Origin::New);
+  EXPECT_TRUE(edited.hasUnsavedChanges());
+  EXPECT_FALSE(edited.canUndo());
+  edited.markSaved();
+  EXPECT_FALSE(edited.hasUnsavedChanges());
+}
+
+TEST(EditedArrangement, ChangesShareTheBulkheadsTheyDidNotReach) {
+  EditedArrangement edited;
+  edited.reset(testing::sampleArrangement({.bulkheads = 4}), kMaterial, Origin::Opened);
+  const auto versions = [&edited] {
+    std::vector<std::uint64_t> v;
+    for (int i = 1; i <= edited.arrangement().Bulkheads.count(); ++i)
+      v.push_back(edited.versionOf(i));
+    return v;
+  };
+  const std::vector<std::uint64_t> before = versions();
+  edited.change(
+      "node", EditScope::bulkhead(3),
+      [](Arrangement& a) { a.Bulkheads.at(3).Nodes.first().Z += 1; }, Recompute::Yes);
+  std::vector<std::uint64_t> after = versions();
+  EXPECT_NE(after[2], before[2]);
+  after[2] = before[2];
+  EXPECT_EQ(after, before);
+  // Everything recomputed and nothing changed: every version stays.
+  edited.undo();
+  edited.recomputeAll();
+  EXPECT_EQ(versions(), before);
+}
+
+}  // namespace
+}  // namespace korain
