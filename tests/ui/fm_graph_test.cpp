@@ -56,27 +56,6 @@ void expectSameWindow(const WorldWindow& actual, const WorldWindow& expected) {
   EXPECT_NEAR(actual.height, expected.height, 1e-6 * scale);
 }
 
-TEST_F(FmGraphTest, ZoomingInThenOutAtOnePointKeepsTheSizeAndCentresThere) {
-  const WorldWindow start = graph_->visibleWindow();
-  ASSERT_FALSE(start.isEmpty());
-  const Node& node = bulkhead().Nodes.at(kNode);
-  // At the window's centre the start window comes back whole; elsewhere it is
-  // centred on the point.
-  const struct {
-    double y;
-    double z;
-  } points[] = {{start.centreY(), start.centreZ()}, {node.Y, node.Z}};
-  for (const auto& point : points) {
-    graph_->resetZoom();
-    graph_->zoom(Qt::LeftButton, point.y, point.z);
-    EXPECT_NEAR(graph_->visibleWindow().width, start.width / 1.5, 1e-6 * start.width);
-    graph_->zoom(Qt::RightButton, point.y, point.z);
-    expectSameWindow(
-        graph_->visibleWindow(),
-        {point.y - start.width / 2, point.z - start.height / 2, start.width, start.height});
-  }
-}
-
 TEST_F(FmGraphTest, ScrollBarsAreOnlyEnabledWhileZoomedAndMoveTheWindow) {
   EXPECT_FALSE(horizontal().isEnabled());
   EXPECT_FALSE(vertical().isEnabled());

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "edit/arrangement_edits.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -58,18 +59,9 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChangeAndTheHullFollowsX) {
 
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(editor.session().undoLabel(), "Main data changes");
-  const Arrangement& a = arrangement();
-  EXPECT_EQ(a.Name, "Hold 3 fore bulkhead");
-  EXPECT_FLOAT_EQ(a.X, 165);
-  EXPECT_EQ(a.SymFlag, 2);
-  EXPECT_FLOAT_EQ(a.StoolVolume, 140);
-  EXPECT_FLOAT_EQ(a.ForeHopperBreadth, 6.5);
-  EXPECT_FLOAT_EQ(a.ForeHopperZTop, 8);
-  EXPECT_FLOAT_EQ(a.AftHopperBreadth, 5.5);
-  EXPECT_FLOAT_EQ(a.AftHopperZTop, 7.5);
-  EXPECT_EQ(a.StateType, 3);
-  EXPECT_EQ(a.StateIndex, 3);
-  EXPECT_EQ(a.Bulkheads.count(), 1);
+  EXPECT_EQ(mainDataOf(arrangement()),
+            (MainData{"Hold 3 fore bulkhead", 165, 2, 140, 6.5F, 8, 5.5F, 7.5F, 3, 3}));
+  EXPECT_EQ(arrangement().Bulkheads.count(), 1);
   ASSERT_TRUE(editor.session().hullSection.has_value());
   EXPECT_EQ(editor.session().hullSection->Name, "Fore peak section Fr 215");
 }
