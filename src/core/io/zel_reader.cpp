@@ -39,6 +39,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
     }
     const PartEnd end = dispatch();
     if (end == PartEnd::Error) result_.status = ZelReadStatus::Stopped;
+    if (end == PartEnd::EndOfFile && cursor_.atEnd()) reportCutShort();
     if (a_.StateType < 1) a_.StateType = 1;
     if (a_.StateIndex < 1) a_.StateIndex = 1;
   }
@@ -282,11 +283,28 @@ class ZelReader : public BlockPartReader<ZelReader> {
 
   // ---- Compartments ------------------------------------------------------
 
+  // Every block ends with a compartment record for each side of each bulkhead,
+  // so a block that the file's end cuts off before its last record was cut
+  // short (a file copied or saved incompletely), however well its lines read.
+  void reportCutShort() {
+    const int wanted = 2 * a_.Bulkheads.count();
+    if (compartmentsReached_ && completeRecords_ >= wanted) return;
+    const std::string where =
+        compartmentsReached_ ? "after " + std::to_string(completeRecords_) + " of its " +
+                                   std::to_string(wanted) + " compartment records"
+                             : "before its compartment records";
+    result_.messages.push_back({std::string(fileName_), cursor_.lineNumber(),
+                                "the file ends inside the block, " + where +
+                                    ": it was cut short, and only what stands before is read"});
+    result_.status = ZelReadStatus::Stopped;
+  }
+
   PartEnd readCompartmentLineCount() { return readOneValue(compartmentLines_); }
 
   // Records fill the forward then the aftward compartment of bulkhead 1, then of
   // bulkhead 2, and so on; each is as long as the line count says.
   PartEnd readCompartments() {
+    compartmentsReached_ = true;
     PartEnd end = PartEnd::EndOfFile;
     for (int record = 0;; ++record) {
       const int bulkhead = record / 2 + 1;
@@ -298,6 +316,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
         if (!nextLine(end)) return end;
         readCompartmentLine(line, fields_, c, AlternateLoading::Present);
       }
+      ++completeRecords_;
     }
   }
 
@@ -306,6 +325,8 @@ class ZelReader : public BlockPartReader<ZelReader> {
   ZelReadResult& result_;
   const DatabaseTexts& texts_;
   Integer compartmentLines_ = 0;
+  bool compartmentsReached_ = false;
+  int completeRecords_ = 0;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // How the ZEL reader treats old versions, damaged lines and awkward files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -145,6 +146,41 @@ TEST(ZelReaderLines, ABadValueLeavesItsFieldAndReportsTheLine) {
     ASSERT_EQ(result.messages.size(), 1U) << value;
     EXPECT_EQ(result.messages[0].line, 28);
     EXPECT_NE(result.messages[0].text.find(problem), std::string::npos) << result.messages[0].text;
+  }
+}
+
+// A file that ends inside a block (copied or saved incompletely) keeps what
+// was read and says where it ends; a whole block at the end of a file, or a
+// block followed by the next one, is read without a word.
+TEST(ZelReaderLines, AFileEndingInsideTheBlockIsReportedWhereItEnds) {
+  const std::string whole = zelText(sample());
+  const std::size_t records = whole.find("------------------ COMPARTMENTS");
+  const std::size_t secondRecord = whole.find("Hold 1 aft");
+  ASSERT_NE(records, std::string::npos);
+  ASSERT_NE(secondRecord, std::string::npos);
+  const struct {
+    std::string text;
+    const char* where;  // in the message; none when the block is whole
+  } cases[] = {{whole, nullptr},
+               {whole + "------------------ BLOCK ------------------\r\n 2 \r\n", nullptr},
+               {whole.substr(0, records), "before its compartment records"},
+               {whole.substr(0, secondRecord + 20), "after 1 of its 4 compartment records"}};
+  for (const auto& c : cases) {
+    ZelReadResult result;
+    const Arrangement read = readBack(c.text, 1, &result);
+    EXPECT_EQ(read.Bulkheads.count(), 2);
+    if (c.where == nullptr) {
+      EXPECT_EQ(result.status, ZelReadStatus::Read);
+      EXPECT_TRUE(result.messages.empty());
+      continue;
+    }
+    EXPECT_EQ(result.status, ZelReadStatus::Stopped) << c.where;
+    ASSERT_EQ(result.messages.size(), 1U) << c.where;
+    const int lastLine = static_cast<int>(std::count(c.text.begin(), c.text.end(), '\n')) +
+                         (c.text.ends_with('\n') ? 0 : 1);
+    EXPECT_EQ(result.messages[0].line, lastLine) << c.where;
+    EXPECT_EQ(result.messages[0].file, "test.ko2");
+    EXPECT_NE(result.messages[0].text.find(c.where), std::string::npos) << result.messages[0].text;
   }
 }
 
