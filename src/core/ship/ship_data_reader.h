@@ -18,6 +18,10 @@ enum class ShipDataReadStatus {
   FileMissing,  // the file does not exist or cannot be read; the record is unchanged
 };
 
+// Whether a record holds a ship data block that was read: a record that was
+// never read holds nothing but zeros, which must not pass for a ship.
+enum class ShipDataPresence { Read, Missing };
+
 struct ShipDataReadResult {
   ShipDataReadStatus status = ShipDataReadStatus::Read;
   // False when the file ended (or the first block began) before the last item.
@@ -27,6 +31,9 @@ struct ShipDataReadResult {
   FileMessages messages;
 
   bool found() const { return status == ShipDataReadStatus::Read; }
+  ShipDataPresence presence() const {
+    return found() ? ShipDataPresence::Read : ShipDataPresence::Missing;
+  }
 };
 
 // Reads the block into the record. Items that cannot be read leave their field

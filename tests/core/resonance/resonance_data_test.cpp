@@ -1,0 +1,84 @@
+// Whether the ship data allow a verdict on the risk of resonance, and what is
+// said in its place when they do not.
+#include "resonance/resonance_data.h"
+
+#include <gtest/gtest.h>
+
+#include "resonance/ship_periods.h"
+
+namespace korain::testing {
+namespace {
+
+// The example bulk carrier: every value the evaluation needs is given.
+ShipData bulkCarrier() {
+  ShipData ship;
+  ship.L = 177;
+  ship.B = 32;
+  ship.V = 14;
+  ship.GM1 = 2.8F;
+  ship.RollRadius1 = 12.2F;
+  ship.GM2 = 7.5F;
+  ship.RollRadius2 = 11.5F;
+  return ship;
+}
+
+TEST(ResonanceData, NamesEachValueTheEvaluationNeedsAndLacks) {
+  const struct {
+    const char* what;
+    void (*change)(ShipData&);
+    std::vector<std::string> lacking;  // the names the notice begins its lines with
+  } cases[] = {
+      {"complete", [](ShipData&) {}, {}},
+      {"letters in place of L leave it 0", [](ShipData& s) { s.L = 0; }, {"L"}},
+      {"a negative speed", [](ShipData& s) { s.V = -3; }, {"V"}},
+      // B only makes the defaults of a GM or roll radius not given.
+      {"no breadth, nothing defaulted", [](ShipData& s) { s.B = 0; }, {}},
+      {"no breadth for a default GM",
+       [](ShipData& s) {
+         s.B = 0;
+         s.GM2 = 0;
+       },
+       {"B"}},
+      {"a negative roll radius", [](ShipData& s) { s.RollRadius1 = -12; }, {"RollRadius1"}},
+      {"a negative GM is no lack: the roll period is undefined",
+       [](ShipData& s) { s.GM1 = -0.3F; },
+       {}},
+      {"an empty block", [](ShipData& s) { s = ShipData{}; }, {"L", "B", "V"}},
+  };
+  for (const auto& c : cases) {
+    ShipData ship = bulkCarrier();
+    c.change(ship);
+    const ResonanceDataCheck check = checkResonanceData(ship, ShipDataPresence::Read);
+    ASSERT_EQ(check.unusable.size(), c.lacking.size()) << c.what;
+    for (std::size_t i = 0; i < c.lacking.size(); ++i) {
+      EXPECT_TRUE(check.unusable[i].starts_with(c.lacking[i] + " (")) << check.unusable[i];
+    }
+    EXPECT_EQ(check.complete(), c.lacking.empty()) << c.what;
+    const std::vector<std::string> notice = check.notice();
+    EXPECT_EQ(notice.size(), c.lacking.empty() ? 0 : c.lacking.size() + 1) << c.what;
+  }
+}
+
+TEST(ResonanceData, AMissingBlockOrAnArrangementCutShortGivesNoVerdict) {
+  const ResonanceDataCheck missing = checkResonanceData(ShipData{}, ShipDataPresence::Missing);
+  EXPECT_FALSE(missing.complete());
+  EXPECT_EQ(missing.notice(), std::vector<std::string>{"Risk of resonance not evaluated: the "
+                                                       "database has no ship data block."});
+  const ResonanceDataCheck cut =
+      checkResonanceData(bulkCarrier(), ShipDataPresence::Read, ArrangementReading::CutShort);
+  EXPECT_FALSE(cut.complete());
+  ASSERT_EQ(cut.notice().size(), 1U);
+  EXPECT_NE(cut.notice()[0].find("not read to its end"), std::string::npos);
+}
+
+TEST(ResonanceData, ANegativeGMLeavesItsConditionWithoutARollPeriodAndSaysWhy) {
+  ShipData ship = bulkCarrier();
+  ship.GM2 = -0.3F;
+  const ShipPeriods periods = computeShipPeriods(ship);
+  EXPECT_EQ(rollPeriodNote(ship, periods, 1), std::nullopt);
+  EXPECT_EQ(rollPeriodNote(ship, periods, 2),
+            "Roll period undefined in loading condition 2: GM -0.300 m is not positive");
+}
+
+}  // namespace
+}  // namespace korain::testing
