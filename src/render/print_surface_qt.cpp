@@ -113,6 +113,7 @@ PdfPrintSurface::PdfPrintSurface(const std::string& path, const QPageSize& page)
                                     QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
                                     QPageLayout::Millimeter));
   writer_.setCreator(QStringLiteral("Korain"));
+  setSheet(page.size(QPageSize::Millimeter).width() / 10, kPdfEdgeMm / 10);
   beginPainting(writer_);
 }
 

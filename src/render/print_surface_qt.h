@@ -45,6 +45,14 @@ class PainterPrintSurface : public PrintSurface {
   bool endPainting();
 
   double areaWidth() const override { return area_.width() / dotsPerCm_; }
+  double sheetWidth() const override { return sheetWidthCm_ > 0 ? sheetWidthCm_ : areaWidth(); }
+  double areaLeft() const override { return areaLeftCm_; }
+  // The sheet the printable area lies on: its width and the area's left edge
+  // from the sheet's, in centimetres.
+  void setSheet(double widthCm, double areaLeftCm) {
+    sheetWidthCm_ = widthCm;
+    areaLeftCm_ = areaLeftCm;
+  }
   void applyFont(const PrintFont& font) override;
   void drawTextAt(double x, double y, std::string_view text) override;
   void drawLineAt(double x1, double y1, double x2, double y2) override;
@@ -59,6 +67,8 @@ class PainterPrintSurface : public PrintSurface {
   SurfaceKind kind_;
   QRectF area_;
   double dotsPerCm_;
+  double sheetWidthCm_ = 0;
+  double areaLeftCm_ = 0;
   QFont font_;
   QPaintDevice* device_ = nullptr;
   QPainter painter_;

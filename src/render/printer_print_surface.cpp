@@ -1,5 +1,7 @@
 #include "printer_print_surface.h"
 
+#include <QPageLayout>
+
 namespace korain {
 namespace {
 
@@ -17,6 +19,9 @@ PrinterPrintSurface::PrinterPrintSurface(QPrinter& printer)
     : PainterPrintSurface(SurfaceKind::Printer, printableArea(printer),
                           printer.resolution() / kCmPerInch),
       printer_(printer) {
+  const QPageLayout layout = printer.pageLayout();
+  setSheet(layout.fullRect(QPageLayout::Millimeter).width() / 10,
+           layout.paintRect(QPageLayout::Millimeter).left() / 10);
   beginPainting(printer_);
 }
 

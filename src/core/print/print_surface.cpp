@@ -1,10 +1,17 @@
 #include "print/print_surface.h"
 
+#include <algorithm>
+
 namespace korain {
 
 void PrintSurface::setFont(const PrintFont& font) {
   font_ = font;
   applyFont(font_);
+}
+
+double PrintSurface::width() const {
+  const double leftOfZero = areaLeft() + leftMargin_;
+  return std::min(sheetWidth() - 2 * leftOfZero, areaWidth() - leftMargin_);
 }
 
 double PrintSurface::lineHeight() const { return textHeight("Ég"); }

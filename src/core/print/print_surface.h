@@ -52,8 +52,10 @@ class PrintSurface {
   // The distance from the printable area's left edge to x = 0.
   double leftMargin() const { return leftMargin_; }
   void setLeftMargin(double margin) { leftMargin_ = margin; }
-  // The printable width right of the left margin.
-  double width() const { return areaWidth() - leftMargin_; }
+  // The width lines may take from x = 0: the sheet less as much on the right
+  // as lies left of x = 0, so that both margins of the sheet are equal, and
+  // never beyond the printable area.
+  double width() const;
   virtual double height() const = 0;
 
   const PrintFont& font() const { return font_; }
@@ -86,6 +88,10 @@ class PrintSurface {
  protected:
   // The whole printable width, from the printable area's left edge.
   virtual double areaWidth() const = 0;
+  // The sheet's width, and how far the printable area begins from its left
+  // edge; a surface that knows no sheet is all printable area.
+  virtual double sheetWidth() const { return areaWidth(); }
+  virtual double areaLeft() const { return 0; }
   virtual void applyFont(const PrintFont& font) = 0;
   // Positions from here on are measured from the printable area's left edge.
   virtual void drawTextAt(double x, double y, std::string_view text) = 0;

@@ -54,11 +54,14 @@ void printNumber(PrintSurface& surface, int column, double value, std::string_vi
   surface.print(text);
 }
 
+void dotLeaderTo(PrintSurface& surface, double target) {
+  const double dot = surface.textWidth(kLeaderDot);
+  while (surface.x() + dot < target - 2 * dot) surface.print(kLeaderDot);
+}
+
 void dotLeader(PrintSurface& surface, int column, std::string_view text, LeaderEnd end) {
   const bool rightAligned = end == LeaderEnd::TextEndsAtColumn;
-  const double dot = surface.textWidth(kLeaderDot);
-  const double target = tabX(surface, column) - (rightAligned ? surface.textWidth(text) : 0);
-  while (surface.x() + dot < target - 2 * dot) surface.print(kLeaderDot);
+  dotLeaderTo(surface, tabX(surface, column) - (rightAligned ? surface.textWidth(text) : 0));
   if (rightAligned) {
     printRight(surface, column, text);
   } else {
@@ -69,7 +72,12 @@ void dotLeader(PrintSurface& surface, int column, std::string_view text, LeaderE
 void printLabelValue(PrintSurface& surface, int labelColumn, int valueColumn,
                      std::string_view label, double value, std::string_view format) {
   printAt(surface, labelColumn, label);
-  dotLeader(surface, valueColumn, "", LeaderEnd::TextAtColumn);
+  const std::string text = formatNumber(value, format);
+  const std::size_t point = text.find('.');
+  const double valueLeft =
+      tabX(surface, valueColumn + 3) -
+      surface.textWidth(std::string_view(text).substr(0, std::min(point, text.size())));
+  dotLeaderTo(surface, std::min(tabX(surface, valueColumn), valueLeft));
   printNumber(surface, valueColumn + 3, value, format);
 }
 

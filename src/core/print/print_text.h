@@ -36,8 +36,11 @@ void printNumber(PrintSurface& surface, int column, double value,
 enum class LeaderEnd { TextAtColumn, TextEndsAtColumn };
 void dotLeader(PrintSurface& surface, int column, std::string_view text, LeaderEnd end);
 
+// The dots alone, from the current x towards `target`.
+void dotLeaderTo(PrintSurface& surface, double target);
+
 // The label at its column, dots, and the value's "." three columns right of
-// the value column.
+// the value column; the dots stop short of the value however wide it is.
 void printLabelValue(PrintSurface& surface, int labelColumn, int valueColumn,
                      std::string_view label, double value, std::string_view format);
 

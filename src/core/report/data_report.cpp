@@ -42,10 +42,17 @@ std::string reportItemName(int item) {
   return item >= 0 && item < kReportItems ? kItemNames[item] : "Cancel";
 }
 
+std::optional<std::string> reportSelectionProblem(const std::array<bool, kReportItems>& items) {
+  if (std::any_of(items.begin(), items.end(), [](bool chosen) { return chosen; })) {
+    return std::nullopt;
+  }
+  return "Please choose an item to print";
+}
+
 void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arrangement,
                  const ShipData& ship, const ReportRequest& request) {
   const auto& items = request.Items;
-  if (std::none_of(items.begin(), items.end(), [](bool chosen) { return chosen; })) return;
+  if (reportSelectionProblem(items)) return;
   setup.HeaderLines = {"File : " + request.DatabaseName,
                        "Ship : " + std::string(trimmed(ship.Titles.at(1)))};
   prepareSurface(surface, setup);
@@ -53,6 +60,10 @@ void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arr
   if (items[kFront]) {
     printFrontPage(report, request.Titles);
     ensureSpace(surface, setup, 10000);
+  } else if (surface.kind() == SurfaceKind::Printer) {
+    // Only the front page goes without the header; here the first page is
+    // an ordinary one.
+    printPageHeader(surface, setup);
   }
   if (surface.kind() == SurfaceKind::Printer) {
     printSectionTitle(surface, "Bulkhead Arrangement Input data");
@@ -67,7 +78,13 @@ void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arr
   if (items[kStrakes]) printStrakeBands(report);
   if (items[kCompartments]) printCompartments(report);
   if (items[kResonance]) {
-    printResonanceEvaluation(report, evaluateResonance(arrangement, ship));
+    const ResonanceDataCheck check =
+        checkResonanceData(ship, request.ShipPresence, request.Reading);
+    if (check.complete()) {
+      printResonanceEvaluation(report, evaluateResonance(arrangement, ship));
+    } else {
+      printResonanceNotice(report, check.notice());
+    }
   }
   if (items[kCorrugation]) printCorrugation(report);
   finishDocument(surface, setup);

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "model/arrangement.h"
 #include "print/page_setup.h"
 #include "print/print_surface.h"
+#include "resonance/resonance_data.h"
 #include "ship/ship_data.h"
 #include "view/title_block.h"
 
@@ -18,15 +20,24 @@ inline constexpr int kReportItems = 10;
 // The name of item n as the print dialog lists it; "Cancel" for any other n.
 std::string reportItemName(int item);
 
+// The message given for a selection without any item, as the print dialog
+// gives it before printing; none when an item is chosen.
+std::optional<std::string> reportSelectionProblem(const std::array<bool, kReportItems>& items);
+
 struct ReportRequest {
   std::array<bool, kReportItems> Items{};  // 0 front page … 9 corrugation
   std::string DatabaseName;                // the file named in every page's header
   TitleBlock Titles;                       // the front page's texts
   Long EnteredSide = 0;                    // the compartment side being entered
+  // Where the data came from: the risk of resonance is judged only on a ship
+  // data block that was read and an arrangement read to its end.
+  ShipDataPresence ShipPresence = ShipDataPresence::Read;
+  ArrangementReading Reading = ArrangementReading::Whole;
 };
 
 // Prints the selected items in their order (the resonance evaluation is
-// computed for item 8). Nothing is printed when no item is selected.
+// computed for item 8, or its notice printed when the data do not allow it).
+// Nothing is printed when no item is selected.
 void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arrangement,
                  const ShipData& ship, const ReportRequest& request);
 

@@ -5,37 +5,36 @@
 #include "checks/code_texts.h"
 #include "model/codes.h"
 #include "print/page_flow.h"
-#include "print/print_headings.h"
 #include "print/print_text.h"
 #include "report/report_sections.h"
+#include "report/report_table.h"
 #include "text/number_format.h"
 
 namespace korain {
 namespace {
 
-const Columns kDescriptionColumns{1, 3, 5, 25, 43, 50, 72, 90, 100, 105};
-const Columns kNodeColumns{7, 13, 18, 28, 38, 55};
-const Columns kMemberColumns{7, 13, 20, 30, 42, 54, 64, 85, 87};
-
-// The drawing takes this many lines of the page.
+// The drawing takes this many lines of the page, and keeps half a line clear
+// above and below it.
 constexpr int kDrawingLines = 24;
+constexpr double kDrawingGap = 2;  // advanceY's divisor: half a line
 
 std::string codeText(std::optional<std::string_view> text) {
   return std::string(text.value_or(""));
 }
 
-void printStoolLevel(ReportContext& report, int column, bool enabled, Single z) {
-  if (enabled) {
-    printValue(report, column, z);
-  } else {
-    printCentred(report.surface, column, "-");
-  }
+// The line that opens a bulkhead's rows, over the whole table: its number and
+// name, and on a new page that they continue, a word that says so.
+enum class BannerPlace { First, Continued };
+TableLine banner(int number, const Bulkhead& bulkhead, int lastColumn,
+                 BannerPlace place = BannerPlace::First) {
+  return {spanCell(0, lastColumn, CellAlign::Left,
+                   "Bulk. " + std::to_string(number) + "  " + bulkhead.Name +
+                       (place == BannerPlace::Continued ? "  (continued)" : ""),
+                   Slant::Italic)};
 }
 
-void printBulkheadBanner(ReportContext& report, int number, const Bulkhead& bulkhead) {
-  printAt(report.surface, 1, "Bulk. " + std::to_string(number) + "  " + bulkhead.Name,
-          Slant::Italic);
-  report.surface.newLine();
+TableCell stoolCell(int column, bool enabled, Single z) {
+  return enabled ? numberCell(column, z) : cell(column, CellAlign::Centre, "-");
 }
 
 std::string extremitiesText(const List<Single>& extremities) {
@@ -47,135 +46,136 @@ std::string extremitiesText(const List<Single>& extremities) {
   return text;
 }
 
+std::string nodeNote(const Node& n) {
+  return "intersection " + std::to_string(n.Inter) + ", panel " + std::to_string(n.Ipan) +
+         ", node " + std::to_string(n.Inod) + ", position code " + std::to_string(n.PCod) +
+         (n.knu != 0 ? ", knuckle" : ", no knuckle");
+}
+
 }  // namespace
 
 void printBulkheadDescription(ReportContext& report) {
   if (isOutputHidden(report.surface)) return;
-  const std::string title = "Bulkhead Description";
-  const Columns& c = kDescriptionColumns;
-  const std::vector<HeadLine> head{{{c[1], "Bulk."},
-                                    {c[3] + 6, "Type"},
-                                    {c[4] + 4, "Material"},
-                                    {(c[5] + c[7]) / 2 + 2, "Ordinary"},
-                                    {c[7] + 3, "Lower"},
-                                    {c[8] + 1, "Upper"}},
-                                   {{c[5] + 9, "Stiffeners"},
-                                    {c[6] + 6, "Stiffeners"},
-                                    {c[7] + 3, "stool"},
-                                    {c[8] + 1, "stool"}},
-                                   {{c[5] + 9, "Location"},
-                                    {c[6] + 6, "direction"},
-                                    {c[7] + 3, "Ztop/BL"},
-                                    {c[8] + 1, "Ztop/BL"}},
-                                   {{c[7] + 3, "(m)"}, {c[8] + 1, "(m)"}}};
-  startTable(report, title, c, head);
+  // Number, name, type, material, stiffener side and direction, the two stool
+  // levels and the sloped mark of the upper stool.
+  ReportTable table{.Title = "Bulkhead Description",
+                    .Tabs = {1, 3, 5, 25, 43, 50, 72, 90, 100, 105},
+                    .Head = {{headCell(1, "Bulk."), headCell(3, "Type"), headCell(4, "Material"),
+                              spanCell(5, 6, CellAlign::Head, "Ordinary"), headCell(7, "Lower"),
+                              headCell(8, "Upper")},
+                             {headCell(5, "Stiffeners"), headCell(6, "Stiffeners"),
+                              headCell(7, "stool"), headCell(8, "stool")},
+                             {headCell(5, "Location"), headCell(6, "direction"),
+                              headCell(7, "Ztop/BL"), headCell(8, "Ztop/BL")},
+                             {headCell(7, "(m)"), headCell(8, "(m)")}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
-    ensureRow(report, title, c, head, 2);
-    printRight(report.surface, c[1] + 1, std::to_string(i));
-    printAt(report.surface, c[2], b.Name);
-    report.surface.newLine();
-    printAt(report.surface, c[3], codeText(bulkheadTypeText(b.Typ)));
-    printAt(report.surface, c[4], materialText(report, b.iMat));
-    printAt(report.surface, c[5], codeText(sideText(b.stfside)));
-    printAt(report.surface, c[6] + 2, codeText(directionText(b.stfHV)));
-    printStoolLevel(report, c[7] + 3, b.Stool1Enabled, b.Stool1Z);
-    printStoolLevel(report, c[8] + 1, b.Stool2Enabled, b.Stool2Z);
-    if (b.Stool2Enabled && b.UpperStoolSloped) printAt(report.surface, c[9] - 1, "sloped");
-    report.surface.newLine();
+    TableLine details{textCell(3, codeText(bulkheadTypeText(b.Typ))),
+                      textCell(4, materialText(report, b.iMat)),
+                      textCell(5, codeText(sideText(b.stfside))),
+                      textCell(6, codeText(directionText(b.stfHV))),
+                      stoolCell(7, b.Stool1Enabled, b.Stool1Z),
+                      stoolCell(8, b.Stool2Enabled, b.Stool2Z)};
+    if (b.Stool2Enabled && b.UpperStoolSloped) details.push_back(textCell(9, "sloped"));
+    table.Records.push_back(
+        {.Lines = {{indexCell(1, i), spanCell(2, 9, CellAlign::Left, b.Name)}, details}});
   }
-  advanceY(report.surface, 1);
+  printReportTable(report, table);
 }
 
 void printNodes(ReportContext& report) {
   if (isOutputHidden(report.surface)) return;
-  const std::string title = "Nodes - Geometry";
-  const Columns& c = kNodeColumns;
-  const std::vector<HeadLine> head{{{c[0], "Node"},
-                                    {c[1], "Curve"},
-                                    {c[2], "y"},
-                                    {c[3], "z"},
-                                    {c[4] + 5, "Tangent point"},
-                                    {c[5], "Radius"}},
-                                   {{c[1], "code"},
-                                    {c[2], "(m)"},
-                                    {c[3], "(m)"},
-                                    {c[4], "y (m)"},
-                                    {c[4] + 10, "z (m)"},
-                                    {c[5], "(m)"}}};
-  startTable(report, title, c, head);
+  // The banner's column, then node, curve code, y, z, the tangent point's y and z, radius.
+  constexpr int kLast = 7;
+  ReportTable table{
+      .Title = "Nodes - Geometry",
+      .Tabs = {1, 7, 13, 18, 28, 38, 47, 55},
+      .Head = {{headCell(1, "Node"), headCell(2, "Curve"), headCell(3, "y"), headCell(4, "z"),
+                spanCell(5, 6, CellAlign::Head, "Tangent point"), headCell(7, "Radius")},
+               {headCell(2, "code"), headCell(3, "(m)"), headCell(4, "(m)"), headCell(5, "y (m)"),
+                headCell(6, "z (m)"), headCell(7, "(m)")}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
-    ensureRow(report, title, c, head, 3);
-    printBulkheadBanner(report, i, b);
     for (int k = 1; k <= b.Nodes.count(); ++k) {
       const Node& n = b.Nodes.at(k);
-      ensureRow(report, title, c, head, 2);
-      printRight(report.surface, c[0] + 2, std::to_string(k));
-      printCentred(report.surface, c[1], std::to_string(n.ShCur));
-      printValue(report, c[2] + 2, n.Y);
-      printValue(report, c[3] + 2, n.Z);
-      printValue(report, c[4], n.ShYT);
-      printValue(report, c[4] + 10, n.ShZT);
-      printValue(report, c[5], n.ShR);
-      report.surface.newLine();
-      printAt(report.surface, c[1],
-              "intersection " + std::to_string(n.Inter) + ", panel " + std::to_string(n.Ipan) +
-                  ", node " + std::to_string(n.Inod) + ", position code " + std::to_string(n.PCod) +
-                  (n.knu != 0 ? ", knuckle" : ", no knuckle"),
-              Slant::Italic);
-      report.surface.newLine();
+      TableRecord record{
+          .Lines = {{indexCell(1, k), cell(2, CellAlign::Centre, std::to_string(n.ShCur)),
+                     numberCell(3, n.Y), numberCell(4, n.Z), numberCell(5, n.ShYT),
+                     numberCell(6, n.ShZT), numberCell(7, n.ShR)},
+                    {spanCell(2, kLast, CellAlign::Left, nodeNote(n), Slant::Italic)}},
+          .ContinuedLines = {banner(i, b, kLast, BannerPlace::Continued)}};
+      if (k == 1) record.Lines.insert(record.Lines.begin(), banner(i, b, kLast));
+      table.Records.push_back(std::move(record));
+    }
+    if (!b.Nodes.isDimensioned()) {
+      table.Records.push_back({.Lines = {banner(i, b, kLast)}});
     }
   }
-  advanceY(report.surface, 1);
+  printReportTable(report, table);
 }
 
 void printPrimaryMembers(ReportContext& report, BulkheadDrawings drawings) {
   if (isOutputHidden(report.surface)) return;
-  const std::string title = "Primary supporting members";
-  const Columns& c = kMemberColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Memb."},
-       {c[1] + 3, "Direction"},
-       {c[3], "Position"},
-       {c[4], "From"},
-       {c[5], "To"},
-       {c[6] + 8, "Extremities and crossings"}},
-      {{c[3], "(m)"}, {c[4], "(m)"}, {c[5], "(m)"}, {c[6] + 8, "(m)"}}};
+  // The banner's column, then member, direction, position, from, to and every
+  // extremity and crossing.
+  constexpr int kLast = 9;
+  const ReportTable head{
+      .Title = "Primary supporting members",
+      .Tabs = {1, 7, 13, 20, 30, 42, 54, 64, 85, 87},
+      .Head = {{headCell(1, "Memb."), headCell(2, "Direction"), headCell(4, "Position"),
+                headCell(5, "From"), headCell(6, "To"), headCell(7, "Extremities and crossings")},
+               {headCell(4, "(m)"), headCell(5, "(m)"), headCell(6, "(m)"), headCell(7, "(m)")}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
-  startTable(report, title, c, head);
+  // With drawings, each bulkhead's table is followed by its drawing; the
+  // table's columns stay the same from one bulkhead to the next.
+  ReportTable all = head;
+  std::vector<ReportTable> perBulkhead;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Bulkhead& b = bulkheads.at(i);
-    ensureRow(report, title, c, head, 3);
-    printBulkheadBanner(report, i, b);
+    ReportTable table = head;
     for (int j = 1; j <= b.PrimaryMembers.count(); ++j) {
       const PrimaryMember& m = b.PrimaryMembers.at(j);
-      ensureRow(report, title, c, head);
-      printRight(report.surface, c[0] + 2, std::to_string(j));
-      printAt(report.surface, c[1], std::string(directionText(m.HV).value_or("")));
-      printValue(report, c[3], m.Position);
+      TableLine line{indexCell(1, j), textCell(2, codeText(directionText(m.HV))),
+                     numberCell(4, m.Position)};
       if (m.Extremities.isDimensioned()) {
-        printValue(report, c[4], m.Extremities.first());
-        printValue(report, c[5], m.Extremities.last());
-        printAt(report.surface, c[6], extremitiesText(m.Extremities));
+        line.push_back(numberCell(5, m.Extremities.first()));
+        line.push_back(numberCell(6, m.Extremities.last()));
+        line.push_back(textCell(7, extremitiesText(m.Extremities)));
       }
-      report.surface.newLine();
+      TableRecord record{.Lines = {line},
+                         .ContinuedLines = {banner(i, b, kLast, BannerPlace::Continued)}};
+      if (j == 1) record.Lines.insert(record.Lines.begin(), banner(i, b, kLast));
+      table.Records.push_back(std::move(record));
     }
-    if (drawings == BulkheadDrawings::Included) printBulkheadDrawing(report, i);
+    if (!b.PrimaryMembers.isDimensioned()) {
+      table.Records.push_back({.Lines = {banner(i, b, kLast)}});
+    }
+    all.Records.insert(all.Records.end(), table.Records.begin(), table.Records.end());
+    perBulkhead.push_back(std::move(table));
   }
-  advanceY(report.surface, 1);
+  if (drawings == BulkheadDrawings::Omitted) {
+    printReportTable(report, all);
+    return;
+  }
+  const std::vector<TableLine> lines = linesOf(all);
+  for (std::size_t k = 0; k < perBulkhead.size(); ++k) {
+    printReportTable(report, perBulkhead[k], lines);
+    printBulkheadDrawing(report, static_cast<int>(k) + 1);
+  }
 }
 
 void printBulkheadDrawing(ReportContext& report, int bulkhead) {
   PrintSurface& surface = report.surface;
+  advanceY(surface, kDrawingGap);
   ensureSpace(surface, report.setup, kDrawingLines);
   const double height = (kDrawingLines - 1) * surface.lineHeight();
   const double width = surface.width() * 0.8;
   surface.drawPicture({ReportPicture::Kind::Bulkhead, bulkhead}, (surface.width() - width) / 2,
                       surface.y(), width, height);
   surface.setY(surface.y() + height);
+  advanceY(surface, kDrawingGap);
   surface.newLine();
 }
 

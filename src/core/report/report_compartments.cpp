@@ -6,195 +6,172 @@
 #include "print/print_headings.h"
 #include "print/print_text.h"
 #include "report/report_sections.h"
+#include "report/report_table.h"
 #include "resonance/compartment_codes.h"
 #include "text/string_table.h"
 
 namespace korain {
 namespace {
 
-const Columns kListColumns{7, 10, 45, 70, 90};
-const Columns kDimensionColumns{5, 10, 21, 31, 43, 53, 63, 75, 85, 95, 98};
-const Columns kLoadColumns{5, 7, 35, 45, 55, 65, 75, 85, 95, 100};
-const Columns kHighestColumns{5, 12, 23, 36, 47, 60, 71, 84, 95, 99};
-const Columns kFreeSurfaceColumns{5, 10, 30, 45, 55, 73, 91, 102};
-const Columns kPressureColumns{5, 13, 25, 34, 41, 48, 52, 102};
-
-// A table of one row per bulkhead for one side, with the bulkhead number at
-// the first column.
-template <typename PrintRow>
-void printSideTable(ReportContext& report, const std::string& title, const Columns& c,
-                    const std::vector<HeadLine>& head, int side, PrintRow printRow) {
-  startTable(report, title, c, head);
+// A table of one row per bulkhead for one side: the bulkhead number ending at
+// the first column, then the cells that `row` gives for the side's compartment.
+template <typename Row>
+ReportTable sideTable(const ReportContext& report, std::string title, std::vector<int> tabs,
+                      std::vector<TableLine> head, int side, Row row) {
+  ReportTable table{.Title = std::move(title), .Tabs = std::move(tabs), .Head = std::move(head)};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
-    ensureRow(report, title, c, head);
-    printRight(report.surface, c[0], std::to_string(i));
-    printRow(bulkheads.at(i).Compartments.at(side));
-    report.surface.newLine();
+    TableRecord record{.Lines = row(bulkheads.at(i).Compartments.at(side))};
+    if (record.Lines.empty()) record.Lines.emplace_back();
+    record.Lines.front().insert(record.Lines.front().begin(), indexCell(0, i));
+    table.Records.push_back(std::move(record));
   }
-  advanceY(report.surface, 1);
+  return table;
 }
 
 void printList(ReportContext& report) {
-  const std::string title = "Compartment";
-  const Columns& c = kListColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Bulk."}, {(c[1] + c[2]) / 2 + 5, "Forward"}, {(c[3] + c[4]) / 2 + 5, "Aftward"}},
-      {{c[1] + 8, "Destination"},
-       {c[2] + 6, "Type"},
-       {c[3] + 8, "Destination"},
-       {c[4] + 6, "Type"}}};
-  startTable(report, title, c, head);
+  // Bulkhead, then destination and type of the forward and of the aftward
+  // compartment, their names below.
+  ReportTable table{.Title = "Compartment",
+                    .Tabs = {7, 10, 45, 70, 90},
+                    .Head = {{headCell(0, "Bulk."), spanCell(1, 2, CellAlign::Head, "Forward"),
+                              spanCell(3, 4, CellAlign::Head, "Aftward")},
+                             {headCell(1, "Destination"), headCell(2, "Type"),
+                              headCell(3, "Destination"), headCell(4, "Type")}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
-    const Bulkhead& b = bulkheads.at(i);
-    ensureRow(report, title, c, head, 2);
-    printRight(report.surface, c[0], std::to_string(i));
-    for (int side = 1; side <= 2; ++side) {
-      const Compartment& compartment = b.Compartments.at(side);
-      printAt(report.surface, side == 1 ? c[1] : c[3], mainDestinationText(compartment.B));
-      printAt(report.surface, side == 1 ? c[2] : c[4], compartmentTypeText(compartment.A));
-    }
-    report.surface.newLine();
-    for (int side = 1; side <= 2; ++side) {
-      printAt(report.surface, side == 1 ? c[1] : c[3], b.Compartments.at(side).Name, Slant::Italic);
-    }
-    report.surface.newLine();
+    const Compartment& forward = bulkheads.at(i).Compartments.at(1);
+    const Compartment& aftward = bulkheads.at(i).Compartments.at(2);
+    table.Records.push_back(
+        {.Lines = {{indexCell(0, i), textCell(1, mainDestinationText(forward.B)),
+                    textCell(2, compartmentTypeText(forward.A)),
+                    textCell(3, mainDestinationText(aftward.B)),
+                    textCell(4, compartmentTypeText(aftward.A))},
+                   {textCell(1, forward.Name, Slant::Italic),
+                    textCell(3, aftward.Name, Slant::Italic)}}});
   }
-  advanceY(report.surface, 1);
+  printReportTable(report, table);
 }
 
 void printDimensions(ReportContext& report, int side) {
-  const Columns& c = kDimensionColumns;
-  const std::vector<HeadLine> head{{{c[0], "Bulk."},
-                                    {c[1], "Length"},
-                                    {c[2], "Breadth"},
-                                    {c[3], "Height"},
-                                    {c[4], "X start"},
-                                    {c[5], "Xg"},
-                                    {c[6], "Yg"},
-                                    {c[7], "Zg"},
-                                    {c[8], "Zmin/BL"},
-                                    {c[9], "Ztop/BL"}},
-                                   {{c[4], "from APP"}, {c[5], "from APP"}}};
-  printSideTable(report, korainString(text_id::kDimensionsHeading), c, head, side,
-                 [&](const Compartment& compartment) {
-                   const int fields[] = {1, 3, 10, 19, 5, 6, 7, 8, 9};
-                   for (std::size_t k = 0; k < std::size(fields); ++k) {
-                     printValue(report, c[k + 1], compartment.Table1.at(fields[k]));
-                   }
-                 });
+  const std::vector<TableLine> head{
+      {headCell(0, "Bulk."), headCell(1, "Length"), headCell(2, "Breadth"), headCell(3, "Height"),
+       headCell(4, "X start"), headCell(5, "Xg"), headCell(6, "Yg"), headCell(7, "Zg"),
+       headCell(8, "Zmin/BL"), headCell(9, "Ztop/BL")},
+      {headCell(4, "from APP"), headCell(5, "from APP")}};
+  printReportTable(
+      report, sideTable(report, korainString(text_id::kDimensionsHeading),
+                        {5, 10, 21, 31, 43, 53, 63, 75, 85, 95, 98}, head, side,
+                        [](const Compartment& compartment) {
+                          const int fields[] = {1, 3, 10, 19, 5, 6, 7, 8, 9};
+                          TableLine line;
+                          for (int k = 0; k < 9; ++k) {
+                            line.push_back(numberCell(k + 1, compartment.Table1.at(fields[k])));
+                          }
+                          return std::vector<TableLine>{line};
+                        }));
 }
 
 void printHighestPoints(ReportContext& report, int side) {
-  const Columns& c = kHighestColumns;
-  std::vector<HeadLine> head{{{c[0], "Bulk."}}};
-  for (int k = 1; k <= 8; ++k)
-    head[0].push_back({c[static_cast<std::size_t>(k)], "Point " + std::to_string(k)});
-  printSideTable(report, korainString(text_id::kHighestPointsHeading), c, head, side,
-                 [&](const Compartment& compartment) {
-                   if (compartment.UseRuleRoll) {
-                     printAt(report.surface, c[1], korainString(text_id::kRuleValues));
-                     return;
-                   }
-                   for (int k = 11; k <= 18; ++k) {
-                     printValue(report, c[static_cast<std::size_t>(k - 10)],
-                                compartment.Table1.at(k));
-                   }
-                 });
+  TableLine head{headCell(0, "Bulk.")};
+  for (int k = 1; k <= 8; ++k) head.push_back(headCell(k, "Point " + std::to_string(k)));
+  printReportTable(report,
+                   sideTable(report, korainString(text_id::kHighestPointsHeading),
+                             {5, 12, 23, 36, 47, 60, 71, 84, 95, 99}, {head}, side,
+                             [](const Compartment& compartment) {
+                               TableLine line;
+                               if (compartment.UseRuleRoll) {
+                                 line.push_back(spanCell(1, 8, CellAlign::Left,
+                                                         korainString(text_id::kRuleValues)));
+                               } else {
+                                 for (int k = 11; k <= 18; ++k) {
+                                   line.push_back(numberCell(k - 10, compartment.Table1.at(k)));
+                                 }
+                               }
+                               return std::vector<TableLine>{line};
+                             }));
 }
 
 void printLoads(ReportContext& report, int side) {
-  const Columns& c = kLoadColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Bulk."},
-       {c[1] + 12, "Load type"},
-       {c[2], "Test"},
-       {c[3], "Air pipe"},
-       {c[4], "Density"},
-       {c[5], "Setting"},
-       {c[6], "Load in"},
-       {c[7], "Density"},
-       {c[8], "Friction"}},
-      {{c[2], "height"},
-       {c[3], "deck"},
-       {c[4], "liquid"},
-       {c[5], "pressure"},
-       {c[6], "hold"},
-       {c[7], "bulk"},
-       {c[8], "angle"}},
-      {{c[2], "m/BL"}, {c[3], "m/BL"}, {c[5], "bar"}, {c[6], "t"}, {c[8], "deg"}}};
-  printSideTable(report, korainString(text_id::kLoadsHeading), c, head, side,
-                 [&](const Compartment& compartment) {
-                   printAt(report.surface, c[1], loadTypeText(compartment.N));
-                   if (compartment.N <= 0) return;
-                   for (int k = 1; k <= 7; ++k) {
-                     printValue(report, c[static_cast<std::size_t>(k + 1)],
-                                compartment.Table2.at(k));
-                   }
-                 });
+  const std::vector<TableLine> head{
+      {headCell(0, "Bulk."), headCell(1, "Load type"), headCell(2, "Test"), headCell(3, "Air pipe"),
+       headCell(4, "Density"), headCell(5, "Setting"), headCell(6, "Load in"),
+       headCell(7, "Density"), headCell(8, "Friction")},
+      {headCell(2, "height"), headCell(3, "deck"), headCell(4, "liquid"), headCell(5, "pressure"),
+       headCell(6, "hold"), headCell(7, "bulk"), headCell(8, "angle")},
+      {headCell(2, "m/BL"), headCell(3, "m/BL"), headCell(5, "bar"), headCell(6, "t"),
+       headCell(8, "deg")}};
+  printReportTable(report,
+                   sideTable(report, korainString(text_id::kLoadsHeading),
+                             {5, 7, 35, 45, 55, 65, 75, 85, 95, 100}, head, side,
+                             [](const Compartment& compartment) {
+                               TableLine line{textCell(1, loadTypeText(compartment.N))};
+                               if (compartment.N > 0) {
+                                 for (int k = 1; k <= 7; ++k) {
+                                   line.push_back(numberCell(k + 1, compartment.Table2.at(k)));
+                                 }
+                               }
+                               return std::vector<TableLine>{line};
+                             }));
 }
 
 void printPressureRequest(ReportContext& report, int side) {
-  const Columns& c = kPressureColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Bulk."},
-       {c[1], "Effective"},
-       {c[2], "Effective"},
-       {(c[3] + c[5]) / 2, "Dynamic pressure"},
-       {c[6] + 20, "Tank geometry"}},
-      {{c[1], "length"}, {c[2], "breadth"}, {(c[3] + c[5]) / 2, "due to"}},
-      {{c[1], "(m)"}, {c[2], "(m)"}, {c[3], "roll"}, {c[4], "sway"}, {c[5], "pitch"}}};
-  printSideTable(
-      report, "Request for calculation of dynamic pressure (no restrictions on the filling level)",
-      c, head, side, [&](const Compartment& compartment) {
-        printValue(report, c[1], compartment.Table1.at(2));
-        printValue(report, c[2], compartment.Table1.at(4));
-        printCentred(report.surface, c[3], yesNo(compartment.Flag4));
-        printCentred(report.surface, c[4], yesNo(compartment.Flag5));
-        printCentred(report.surface, c[5], yesNo(compartment.Flag3));
-        printAt(report.surface, c[6],
-                compartment.D ? "Smooth tanks or bottom girders height is less than 0,1H"
-                              : "Bottom girders height is not less than 0,1H");
-        report.surface.newLine();
-        printAt(report.surface, c[6],
-                compartment.C ? "Smooth tanks or bottom transverses height is less than 0,1H"
-                              : "Bottom transverses height is not less than 0,1H");
-      });
+  const std::vector<TableLine> head{
+      {headCell(0, "Bulk."), headCell(1, "Effective"), headCell(2, "Effective"),
+       spanCell(3, 5, CellAlign::Head, "Dynamic pressure"), headCell(6, "Tank geometry")},
+      {headCell(1, "length"), headCell(2, "breadth"), spanCell(3, 5, CellAlign::Head, "due to")},
+      {headCell(1, "(m)"), headCell(2, "(m)"), headCell(3, "roll"), headCell(4, "sway"),
+       headCell(5, "pitch")}};
+  printReportTable(
+      report,
+      sideTable(
+          report,
+          "Request for calculation of dynamic pressure (no restrictions on the filling level)",
+          {5, 13, 25, 34, 41, 48, 52, 102}, head, side, [](const Compartment& compartment) {
+            return std::vector<TableLine>{
+                {numberCell(1, compartment.Table1.at(2)), numberCell(2, compartment.Table1.at(4)),
+                 cell(3, CellAlign::Centre, std::string(yesNo(compartment.Flag4))),
+                 cell(4, CellAlign::Centre, std::string(yesNo(compartment.Flag5))),
+                 cell(5, CellAlign::Centre, std::string(yesNo(compartment.Flag3))),
+                 textCell(6, compartment.D
+                                 ? "Smooth tanks or bottom girders height is less than 0,1H"
+                                 : "Bottom girders height is not less than 0,1H")},
+                {textCell(6, compartment.C
+                                 ? "Smooth tanks or bottom transverses height is less than 0,1H"
+                                 : "Bottom transverses height is not less than 0,1H")}};
+          }));
 }
 
 void printFreeSurfaces(ReportContext& report, int side) {
-  const std::string title = "Free surface dimensions for evaluation of risk of resonance";
-  const Columns& c = kFreeSurfaceColumns;
-  const std::vector<HeadLine> head{
-      {{c[0], "Bulk."},
-       {c[2], "Compartment"},
-       {c[3], "Filling level"},
-       {c[5], "Free surface"},
-       {c[6], "Free surface"}},
-      {{c[2], "Name"}, {c[3], "(m)"}, {c[5], "length (m)"}, {c[6], "breadth (m)"}}};
-  startTable(report, title, c, head);
+  // Bulkhead, compartment name, then for each filling level the level and the
+  // free surface's length and breadth.
+  ReportTable table{
+      .Title = "Free surface dimensions for evaluation of risk of resonance",
+      .Tabs = {5, 10, 30, 45, 55, 73, 91, 102},
+      .Head = {{headCell(0, "Bulk."), headCell(1, "Compartment"), headCell(3, "Filling level"),
+                headCell(5, "Free surface"), headCell(6, "Free surface")},
+               {headCell(1, "Name"), headCell(3, "(m)"), headCell(5, "length (m)"),
+                headCell(6, "breadth (m)")}}};
   const List<Bulkhead>& bulkheads = report.arrangement.Bulkheads;
   for (int i = 1; i <= bulkheads.count(); ++i) {
     const Compartment& compartment = bulkheads.at(i).Compartments.at(side);
-    ensureRow(report, title, c, head);
-    printRight(report.surface, c[0], std::to_string(i));
-    printAt(report.surface, c[1], compartment.Name);
+    const TableLine place{indexCell(0, i), textCell(1, compartment.Name)};
     if (!compartment.Points.isDimensioned()) {
-      printCentred(report.surface, c[3], "nothing");
-      report.surface.newLine();
+      TableLine line = place;
+      line.push_back(cell(3, CellAlign::Centre, "nothing"));
+      table.Records.push_back({.Lines = {line}});
       continue;
     }
     for (int p = 1; p <= compartment.Points.count(); ++p) {
       const FillingPoint& point = compartment.Points.at(p);
-      if (p > 1) ensureRow(report, title, c, head);
-      printValue(report, c[3], point.H);
-      printValue(report, c[5], point.L);
-      printValue(report, c[6], point.B);
-      report.surface.newLine();
+      TableLine line = p == 1 ? place : TableLine{};
+      line.push_back(numberCell(3, point.H));
+      line.push_back(numberCell(5, point.L));
+      line.push_back(numberCell(6, point.B));
+      table.Records.push_back({.Lines = {line}, .ContinuedCells = place});
     }
   }
-  advanceY(report.surface, 1);
+  printReportTable(report, table);
 }
 
 void printSide(ReportContext& report, int side) {

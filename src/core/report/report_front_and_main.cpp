@@ -4,19 +4,22 @@
 #include "print/print_headings.h"
 #include "print/print_text.h"
 #include "report/report_sections.h"
+#include "report/report_table.h"
 #include "text/string_table.h"
 
 namespace korain {
 namespace {
 
-const Columns kMainColumns{1, 50, 55, 80, 82};
+// Labels at the first column, names at the second, lengths with their "."
+// on the third and their unit after them.
+const std::vector<int> kMainTabs{1, 50, 55, 80, 82};
 
-void printLengthLine(ReportContext& report, std::string_view label, double value,
-                     std::string_view unit) {
-  printAt(report.surface, kMainColumns[0], label);
-  printValue(report, kMainColumns[2], value);
-  report.surface.print(unit);
-  report.surface.newLine();
+TableRecord labelOnly(std::string label) { return {.Lines = {{textCell(0, std::move(label))}}}; }
+
+TableRecord lengthLine(std::string label, double value, const std::string& unit) {
+  TableCell length = numberCell(2, value);
+  length.Text += unit;
+  return {.Lines = {{textCell(0, std::move(label)), length}}};
 }
 
 }  // namespace
@@ -47,29 +50,28 @@ void printMainData(ReportContext& report, Long enteredSide) {
   if (isOutputHidden(surface)) return;
   const Arrangement& a = report.arrangement;
   const std::string metres = korainString(text_id::kMetresUnit);
+  const ReportTable arrangement{
+      .Title = "Bulkhead Arrangement",
+      .Tabs = kMainTabs,
+      .Records = {{.Lines = {{textCell(0, "Bulkhead identification:"), textCell(1, a.Name)}}},
+                  lengthLine("Longitudinal location:", a.X, metres),
+                  labelOnly("Input of: " + std::string(sideText(enteredSide).value_or("")))}};
+  const ReportTable hold{
+      .Title = "Hold Data",
+      .Tabs = kMainTabs,
+      .Records = {
+          labelOnly("Fore Hold Hopper"), lengthLine("    Breadth:", a.ForeHopperBreadth, metres),
+          lengthLine("    Ztop/BL:", a.ForeHopperZTop, metres), labelOnly("Aft Hold Hopper"),
+          lengthLine("    Breadth:", a.AftHopperBreadth, metres),
+          lengthLine("    Ztop/BL:", a.AftHopperZTop, metres), labelOnly("Stool"),
+          lengthLine("    Volume:", a.StoolVolume, korainString(text_id::kCubicMetresUnit))}};
+  // Both parts share their columns, as one table would.
+  std::vector<TableLine> lines = linesOf(arrangement);
+  const std::vector<TableLine> holdLines = linesOf(hold);
+  lines.insert(lines.end(), holdLines.begin(), holdLines.end());
   ensureSpace(surface, report.setup, 16);
-  printTitleAndRule(report, "Bulkhead Arrangement", kMainColumns);
-  printAt(surface, kMainColumns[0], "Bulkhead identification:");
-  printAt(surface, kMainColumns[1], a.Name);
-  surface.newLine();
-  printLengthLine(report, "Longitudinal location:", a.X, metres);
-  printAt(surface, kMainColumns[0], "Input of: ");
-  surface.print(sideText(enteredSide).value_or(""));
-  surface.newLine();
-  advanceY(surface, 1);
-  printTitleAndRule(report, "Hold Data", kMainColumns);
-  printAt(surface, kMainColumns[0], "Fore Hold Hopper");
-  surface.newLine();
-  printLengthLine(report, "    Breadth:", a.ForeHopperBreadth, metres);
-  printLengthLine(report, "    Ztop/BL:", a.ForeHopperZTop, metres);
-  printAt(surface, kMainColumns[0], "Aft Hold Hopper");
-  surface.newLine();
-  printLengthLine(report, "    Breadth:", a.AftHopperBreadth, metres);
-  printLengthLine(report, "    Ztop/BL:", a.AftHopperZTop, metres);
-  printAt(surface, kMainColumns[0], "Stool");
-  surface.newLine();
-  printLengthLine(report, "    Volume:", a.StoolVolume, korainString(text_id::kCubicMetresUnit));
-  advanceY(surface, 1);
+  printReportTable(report, arrangement, lines);
+  printReportTable(report, hold, lines);
 }
 
 }  // namespace korain

@@ -5,57 +5,60 @@
 #include "checks/code_texts.h"
 #include "checks/scantling_texts.h"
 #include "print/page_flow.h"
-#include "print/print_headings.h"
-#include "print/print_text.h"
 #include "report/report_sections.h"
+#include "report/report_table.h"
 #include "text/number_format.h"
 
 namespace korain {
 namespace {
 
-const Columns kLocationColumns{5, 10, 18, 30, 40, 43, 50, 65, 80, 83, 90, 93};
-const Columns kEndColumns{5, 13, 22, 32, 42, 55, 69, 82, 84, 88};
-
 std::string bulkheadSuffix(int number) { return " - Bulkhead n° " + std::to_string(number); }
 
+TableLine spanLine(const ReportContext& report, int p, const StiffenerSpan& span) {
+  TableLine line{indexCell(1, p)};
+  if (span.HasScantling) {
+    line.push_back(textCell(3, materialText(report, span.Mat)));
+    line.push_back(textCell(5, scantlingLabel(span.Scant, report.ship)));
+  } else {
+    line.push_back(textCell(5, "default", Slant::Italic));
+  }
+  line.push_back(numberCell(8, span.LowerBracketLength));
+  line.push_back(numberCell(10, span.UpperBracketLength));
+  return line;
+}
+
+// Stiffener, span, position, material, scantling, span reduction, and the
+// bracket lengths of each span at its lower and upper end.
 void printLocationTable(ReportContext& report, int number, const Bulkhead& b) {
-  const std::string title = "Ordinary Stiffeners - Location and scantling" + bulkheadSuffix(number);
-  const Columns& c = kLocationColumns;
-  const std::vector<HeadLine> head{{{c[0], "Stif."},
-                                    {c[1], "Span"},
-                                    {c[2], "Position"},
-                                    {c[3] + 3, "Material"},
-                                    {c[5] + 10, "Scantling"},
-                                    {(c[8] + c[10]) / 2, "Bracket Length"}},
-                                   {{c[2], "(m)"}, {c[8], "Lower"}, {c[10], "Upper"}},
-                                   {{c[8], "(m)"}, {c[10], "(m)"}}};
-  startTable(report, title, c, head);
+  ReportTable table{
+      .Title = "Ordinary Stiffeners - Location and scantling" + bulkheadSuffix(number),
+      .Tabs = {5, 10, 18, 30, 40, 43, 50, 65, 80, 83, 90, 93},
+      .Head = {{headCell(0, "Stif."), headCell(1, "Span"), headCell(2, "Position"),
+                headCell(3, "Material"), headCell(5, "Scantling"),
+                spanCell(8, 10, CellAlign::Head, "Bracket Length")},
+               {headCell(2, "(m)"), headCell(8, "Lower"), headCell(10, "Upper")},
+               {headCell(8, "(m)"), headCell(10, "(m)")}}};
   for (int k = 1; k <= b.Stiffeners.count(); ++k) {
     const OrdinaryStiffener& s = b.Stiffeners.at(k);
-    ensureRow(report, title, c, head, 2);
-    printRight(report.surface, c[0] + 1, std::to_string(k));
-    printValue(report, c[2], s.Position);
-    printAt(report.surface, c[3], materialText(report, s.iMat));
-    printAt(report.surface, c[5], scantlingLabel(s.Scant, report.ship));
-    printAt(report.surface, c[7] + 6, "span reduction " + formatNumber(s.SpanReduction, "#0.00"),
-            Slant::Italic);
-    report.surface.newLine();
+    TableRecord record{
+        .Lines = {{indexCell(0, k), numberCell(2, s.Position),
+                   textCell(3, materialText(report, s.iMat)),
+                   textCell(5, scantlingLabel(s.Scant, report.ship)),
+                   textCell(7, "span reduction " + formatNumber(s.SpanReduction, "#0.00"),
+                            Slant::Italic)}}};
+    // The stiffener's line stays with its first span; further spans carry
+    // the stiffener's number onto a new page.
     for (int p = 1; p <= s.Spans.count(); ++p) {
-      const StiffenerSpan& span = s.Spans.at(p);
-      ensureRow(report, title, c, head);
-      printRight(report.surface, c[1] + 1, std::to_string(p));
-      if (span.HasScantling) {
-        printAt(report.surface, c[3], materialText(report, span.Mat));
-        printAt(report.surface, c[5], scantlingLabel(span.Scant, report.ship));
-      } else {
-        printAt(report.surface, c[5], "default", Slant::Italic);
+      if (p == 1) {
+        record.Lines.push_back(spanLine(report, p, s.Spans.at(p)));
+        continue;
       }
-      printValue(report, c[8], span.LowerBracketLength);
-      printValue(report, c[10], span.UpperBracketLength);
-      report.surface.newLine();
+      table.Records.push_back(std::move(record));
+      record = {.Lines = {spanLine(report, p, s.Spans.at(p))}, .ContinuedCells = {indexCell(0, k)}};
     }
+    table.Records.push_back(std::move(record));
   }
-  advanceY(report.surface, 1);
+  printReportTable(report, table);
 }
 
 // The support interval of the span at a stiffener's end: where the end is supported.
@@ -64,38 +67,37 @@ int endInterval(const OrdinaryStiffener& s, bool lower) {
   return lower ? s.Spans.first().IntervalNumber : s.Spans.last().IntervalNumber;
 }
 
+// Stiffener, end, fixed, bracket, its length and scantling, the connection
+// type and the support interval of the end.
 void printEndsTable(ReportContext& report, int number, const Bulkhead& b) {
-  const std::string title = "Lower and Upper Ends - Brackets" + bulkheadSuffix(number);
-  const Columns& c = kEndColumns;
-  const std::vector<HeadLine> head{{{c[0], "Stif."},
-                                    {c[1], "End"},
-                                    {c[2], "Fixed"},
-                                    {c[3], "Bracket"},
-                                    {c[4], "Length"},
-                                    {c[5], "Scantling"},
-                                    {c[6] + 2, "Connection"},
-                                    {c[8], "Supp."}},
-                                   {{c[4], "(m)"}}};
-  startTable(report, title, c, head);
+  ReportTable table{
+      .Title = "Lower and Upper Ends - Brackets" + bulkheadSuffix(number),
+      .Tabs = {5, 13, 22, 32, 42, 55, 69, 82, 84, 88},
+      .Head = {{headCell(0, "Stif."), headCell(1, "End"), headCell(2, "Fixed"),
+                headCell(3, "Bracket"), headCell(4, "Length"), headCell(5, "Scantling"),
+                headCell(6, "Connection"), headCell(8, "Supp.")},
+               {headCell(4, "(m)")}}};
   for (int k = 1; k <= b.Stiffeners.count(); ++k) {
     const OrdinaryStiffener& s = b.Stiffeners.at(k);
-    ensureRow(report, title, c, head, 2);
+    TableRecord record;
     for (int end = 1; end <= 2; ++end) {
       const Bracket& bracket = s.Brackets.at(end);
-      if (end == 1) printRight(report.surface, c[0] + 1, std::to_string(k));
-      printCentred(report.surface, c[1], end == 1 ? "LowEnd" : "UppEnd");
-      printCentred(report.surface, c[2], yesNo(bracket.Fixed));
-      printCentred(report.surface, c[3], yesNo(bracket.Enabled));
+      TableLine line;
+      if (end == 1) line.push_back(indexCell(0, k));
+      line.push_back(cell(1, CellAlign::Centre, end == 1 ? "LowEnd" : "UppEnd"));
+      line.push_back(cell(2, CellAlign::Centre, std::string(yesNo(bracket.Fixed))));
+      line.push_back(cell(3, CellAlign::Centre, std::string(yesNo(bracket.Enabled))));
       if (bracket.Enabled) {
-        printValue(report, c[4], bracket.Length);
-        printAt(report.surface, c[5] - 7, bracketScantlingText(bracket.Scant));
+        line.push_back(numberCell(4, bracket.Length));
+        line.push_back(textCell(5, bracketScantlingText(bracket.Scant)));
       }
-      if (end == 1) printAt(report.surface, c[6] - 4, std::string(connectionText(s.TypeConn)));
-      printCentred(report.surface, c[8], std::to_string(endInterval(s, end == 1)));
-      report.surface.newLine();
+      if (end == 1) line.push_back(textCell(6, std::string(connectionText(s.TypeConn))));
+      line.push_back(cell(8, CellAlign::Centre, std::to_string(endInterval(s, end == 1))));
+      record.Lines.push_back(std::move(line));
     }
+    table.Records.push_back(std::move(record));
   }
-  advanceY(report.surface, 1);
+  printReportTable(report, table);
 }
 
 }  // namespace

@@ -67,12 +67,13 @@ struct Report {
 
   Report(const Arrangement& arrangement, const ShipData& ship,
          std::array<bool, kReportItems> chosen, SurfaceKind kind = SurfaceKind::Printer,
-         bool visible = true)
+         bool visible = true, ShipDataPresence presence = ShipDataPresence::Read)
       : surface(kind) {
     surface.visible = visible;
     ReportRequest request;
     request.Items = chosen;
     request.DatabaseName = "hull.ko2";
+    request.ShipPresence = presence;
     printReport(surface, setup, arrangement, ship, request);
   }
 
@@ -119,6 +120,8 @@ TEST(DataReport, ItemNamesAndCancelOutsideTheList) {
 
 // The dialog has already said "choose an item": the report must not even start a document.
 TEST(DataReport, NothingSelectedDrawsNothing) {
+  EXPECT_EQ(reportSelectionProblem(items({})), "Please choose an item to print");
+  EXPECT_EQ(reportSelectionProblem(items({9})), std::nullopt);
   const Report report(oneBulkhead({{4, 20, 10}}), bulkCarrier(), items({}));
   EXPECT_TRUE(report.surface.drawn.empty());
   EXPECT_FALSE(report.surface.ended);
@@ -260,6 +263,83 @@ TEST(ResonanceReport, ManyLevelsRepeatTitleHeadingAndHeadOnTheNextPage) {
       }
     }
   }
+}
+
+// Without a ship to judge against, the section says why instead of giving
+// periods of 0 and a "NO" for every risk.
+TEST(ResonanceReport, MissingShipDataPrintNoPeriodsOrVerdictsButWhatIsMissing) {
+  const Arrangement arrangement = oneBulkhead({{4, 20, 10}});
+  ShipData noLength = bulkCarrier();
+  noLength.L = 0;
+  const Report lacking(arrangement, noLength, items({8}));
+  const Report missing(arrangement, ShipData{}, items({8}), SurfaceKind::Printer, true,
+                       ShipDataPresence::Missing);
+  for (const Report* report : {&lacking, &missing}) {
+    EXPECT_EQ(report->count("Evaluation of Risk of resonance"), 1);
+    for (const char* verdict : {"Main destination", "Roll period (Tr)", "YES", "NO", "--"}) {
+      EXPECT_EQ(report->count(verdict), 0) << verdict;
+    }
+  }
+  EXPECT_EQ(lacking.count("L (rule length, m) is missing or not positive: 0.000"), 1);
+  EXPECT_EQ(missing.count("Risk of resonance not evaluated: the database has no ship data block."),
+            1);
+}
+
+// A ship that lolls in the loaded condition has no roll period there: the
+// section says so, and judges no roll risk, rather than printing 0.00 s and NO.
+TEST(ResonanceReport, ANegativeGMPrintsTheRollPeriodUndefinedAndNoRollVerdict) {
+  ShipData lolling = bulkCarrier();
+  lolling.GM1 = -0.3F;
+  const Report report(oneBulkhead({{4, 20, 10}}), lolling, items({8}));
+  const std::vector<Drawn> roll = report.lineOf(report.surface.text("Roll period (Tr)"));
+  EXPECT_EQ(roll.back().Text, "undefined");
+  EXPECT_EQ(
+      report.count("Roll period undefined in loading condition 1: GM -0.300 m is not positive"), 1);
+  const std::vector<Drawn> row = report.lineOf(report.surface.text("4.000"));
+  ASSERT_EQ(row.size(), 8U);
+  EXPECT_EQ(row[3].Text, "--");  // the roll risk, fourth of the row
+}
+
+// Only the front page goes without the file and ship header.
+TEST(DataReport, EveryPageButTheFrontPageStartsWithTheHeader) {
+  const Arrangement arrangement = oneBulkhead({{4, 20, 10}});
+  const Report withFront(arrangement, bulkCarrier(), items({0, 1}));
+  EXPECT_EQ(withFront.surface.pagesOf("File : hull.ko2"), std::vector<int>{2});
+  const Report without(arrangement, bulkCarrier(), items({8}));
+  EXPECT_EQ(without.surface.pagesOf("File : hull.ko2"), std::vector<int>{1});
+  EXPECT_LT(without.surface.text("File : hull.ko2").Y, without.surface.text(kDocumentTitle).Y);
+}
+
+// A table that runs onto the next page repeats its head, and its first row
+// there names what it continues: the bulkhead and band of a strake, the
+// bulkhead of a node.
+TEST(DataReport, AContinuedTableRepeatsItsHeadAndWhatItContinues) {
+  Arrangement arrangement = oneBulkhead();
+  Bulkhead& b = arrangement.Bulkheads.at(1);
+  b.Name = "Aft bulkhead";
+  b.StrakeBands.redim(1);
+  for (int t = 1; t <= 60; ++t) b.StrakeBands.at(1).Strakes.append().Th = 12;
+  for (int k = 1; k <= 30; ++k) b.Nodes.append().Y = static_cast<Single>(k);
+  const Report report(arrangement, bulkCarrier(), items({3, 6}));
+  EXPECT_EQ(report.count("Bulk. 1  Aft bulkhead"), 1);
+  EXPECT_EQ(report.surface.pagesOf("Bulk. 1  Aft bulkhead  (continued)").size(), 1U);
+  const std::vector<int> strakePages = report.surface.pagesOf("Strake Bands");
+  ASSERT_EQ(strakePages.size(), 2U);
+  const int page = strakePages.back();
+  EXPECT_EQ(report.count("Strake", page), 1);  // the head again
+  // The first row of the continued page: bulkhead 1, band 1 and its level, then the strake.
+  double firstRowY = 1e9;
+  for (const Drawn& d : report.surface.texts()) {
+    if (d.Page == page && d.Text == "12.0") firstRowY = std::min(firstRowY, d.Y);
+  }
+  std::vector<std::string> cells;
+  for (const Drawn& d : report.surface.texts()) {
+    if (d.Page == page && std::abs(d.Y - firstRowY) < 1e-9) cells.push_back(d.Text);
+  }
+  ASSERT_GE(cells.size(), 4U);
+  EXPECT_EQ(cells[0], "1");
+  EXPECT_EQ(cells[1], "1");
+  EXPECT_EQ(cells[2], "0.000");
 }
 
 // The example's sections, printed with everything chosen, in the order of the items.

@@ -1,0 +1,227 @@
+// The data report laid out in the fonts the report is printed in: on every
+// page, no two texts of a line touch, nothing runs past the printable width
+// or past the rule of its table, every page but the front page has its header
+// and the right margin equals the left. The fonts are those scripts/setup-debian
+// installs (Liberation Sans for Arial), so the measures hold on every machine.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "geometry/compute_geometry.h"
+#include "io/zel_reader.h"
+#include "print_surface_qt.h"
+#include "report/data_report.h"
+#include "sample_arrangement.h"
+#include "ship/ship_data_reader.h"
+
+namespace korain::testing {
+namespace {
+
+constexpr double kEpsilon = 1e-6;
+constexpr double kDotsPerCm = 600 / 2.54;
+
+struct Recorded {
+  int page = 0;
+  double x = 0;  // from x = 0 of the report, centimetres
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  std::string text;
+  bool bold = false;
+  double blank = 0;  // the width of a blank in the text's font
+  double right() const { return x + width; }
+};
+
+struct Rule {
+  int page = 0;
+  double y = 0;
+  double x2 = 0;
+};
+
+// An A4 sheet as the PDF document has it, measured at the PDF's 600 dots an
+// inch, with every text and rule recorded instead of painted.
+class RecordingSurface final : public PainterPrintSurface {
+ public:
+  RecordingSurface()
+      : PainterPrintSurface(SurfaceKind::Printer, QRectF(0, 0, 20 * kDotsPerCm, 28.7 * kDotsPerCm),
+                            kDotsPerCm),
+        device_(1, 1, QImage::Format_RGB32) {
+    device_.setDotsPerMeterX(static_cast<int>(kDotsPerCm * 100));
+    device_.setDotsPerMeterY(static_cast<int>(kDotsPerCm * 100));
+    setSheet(21, 0.5);
+    beginPainting(device_);
+  }
+  ~RecordingSurface() override { endPainting(); }
+
+  bool isVisible() const override { return true; }
+  void endDocument() override {}
+
+  std::vector<Recorded> texts;
+  std::vector<Rule> rules;
+
+ protected:
+  void drawTextAt(double x, double y, std::string_view text) override {
+    texts.push_back({pageNumber(), x - leftMargin(), y, textWidth(text), lineHeight(),
+                     std::string(text), font().Bold, textWidth(" ")});
+  }
+  void drawLineAt(double x1, double y1, double x2, double y2) override {
+    // A rule runs from x = 0; the lines under a heading begin at its column.
+    if (std::abs(y1 - y2) < kEpsilon && std::abs(x1 - leftMargin()) < kEpsilon) {
+      rules.push_back({pageNumber(), y1, x2 - leftMargin()});
+    }
+  }
+  void drawPictureAt(const ReportPicture&, double, double, double, double) override {}
+  void startPage() override {}
+
+ private:
+  QImage device_;
+};
+
+// Texts printed one after the other (a label's leader dots, a value and its
+// unit) form one run.
+std::vector<Recorded> runsOf(std::vector<Recorded> texts) {
+  std::vector<Recorded> runs;
+  for (const Recorded& t : texts) {
+    if (!runs.empty() && runs.back().page == t.page && std::abs(runs.back().y - t.y) < kEpsilon &&
+        std::abs(runs.back().right() - t.x) < kEpsilon) {
+      runs.back().width += t.width;
+      runs.back().text += t.text;
+      continue;
+    }
+    runs.push_back(t);
+  }
+  return runs;
+}
+
+bool shareALine(const Recorded& a, const Recorded& b) {
+  return a.page == b.page && std::abs(a.y - b.y) < std::min(a.height, b.height) / 2;
+}
+
+// Every fault of the layout, one a line; empty when there is none.
+std::string layoutFaults(const RecordingSurface& surface, const PageSetup& setup) {
+  std::ostringstream faults;
+  const std::vector<Recorded> runs = runsOf(surface.texts);
+  const double bottom = surface.height() - setup.BottomMargin;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const Recorded& a = runs[i];
+    if (a.x < -kEpsilon || a.right() > surface.width() + kEpsilon) {
+      faults << "page " << a.page << ": '" << a.text << "' leaves the printable width\n";
+    }
+    for (std::size_t j = i + 1; j < runs.size(); ++j) {
+      const Recorded& b = runs[j];
+      if (!shareALine(a, b)) continue;
+      const double gap = std::max(b.x - a.right(), a.x - b.right());
+      if (gap < std::min(a.blank, b.blank) - kEpsilon) {
+        faults << "page " << a.page << ": '" << a.text << "' and '" << b.text << "' touch\n";
+      }
+    }
+    // A table's texts end by its rules; titles and the footer stand apart.
+    if (a.bold || a.y > bottom) continue;
+    const Rule* above = nullptr;
+    for (const Rule& rule : surface.rules) {
+      if (rule.page == a.page && rule.y < a.y && (above == nullptr || rule.y > above->y)) {
+        above = &rule;
+      }
+    }
+    if (above != nullptr && a.right() > above->x2 + kEpsilon) {
+      faults << "page " << a.page << ": '" << a.text << "' runs past its rule\n";
+    }
+  }
+  return faults.str();
+}
+
+struct PrintedReport {
+  RecordingSurface surface;
+  PageSetup setup;
+
+  PrintedReport(const Arrangement& arrangement, const ShipData& ship,
+                std::array<bool, kReportItems> items) {
+    setup.LoginName = "jdoe";
+    ReportRequest request;
+    request.Items = items;
+    request.DatabaseName = "bulk_carrier.ko2";
+    printReport(surface, setup, arrangement, ship, request);
+  }
+};
+
+std::array<bool, kReportItems> everything() {
+  std::array<bool, kReportItems> items{};
+  items.fill(true);
+  return items;
+}
+
+ShipData exampleShip() {
+  ShipData ship;
+  readShipData(KORAIN_EXAMPLES "/bulk_carrier.ko2", ship);
+  return ship;
+}
+
+Arrangement computed(Arrangement arrangement) {
+  GeometryState state;
+  MessageList messages;
+  computeGeometry(arrangement, state, messages, 1);
+  return arrangement;
+}
+
+// Names at the longest a user types them and numbers at the largest they get.
+Arrangement stretched() {
+  Arrangement a = sampleArrangement({.bulkheads = 3, .stiffeners = 4, .fillingLevels = 4});
+  const std::string longName(40, 'W');
+  a.Name = longName;
+  for (Bulkhead& b : a.Bulkheads) {
+    b.Name = longName;
+    for (Compartment& c : b.Compartments) {
+      c.Name = longName;
+      for (Single& value : c.Table1) value = 12345.678F;
+      for (Single& value : c.Table2) value = 99999.125F;
+      for (FillingPoint& point : c.Points) point = {123.25F, 2345.5F, 3456.75F};
+    }
+    for (Node& n : b.Nodes) n.Y = n.Z = -1234.5F;
+    for (PrimaryMember& m : b.PrimaryMembers) m.Position = -9876.5F;
+    for (OrdinaryStiffener& s : b.Stiffeners) s.Position = -8765.25F;
+    for (StrakeBand& band : b.StrakeBands) {
+      band.Z = 1234.5F;
+      for (Strake& s : band.Strakes) s.Th = 123.5F;
+    }
+  }
+  return computed(a);
+}
+
+TEST(ReportLayout, NoCellsTouchAndNothingLeavesItsRuleOrThePage) {
+  const std::string example = KORAIN_EXAMPLES "/bulk_carrier.ko2";
+  std::vector<std::pair<std::string, Arrangement>> arrangements;
+  for (const Integer block : {Integer{1}, Integer{2}}) {
+    Arrangement a;
+    ASSERT_TRUE(readZelBlock(example, block, a).found());
+    arrangements.emplace_back("example block " + std::to_string(block), computed(a));
+  }
+  arrangements.emplace_back("long names and large numbers", stretched());
+  for (const auto& [name, arrangement] : arrangements) {
+    const PrintedReport report(arrangement, exampleShip(), everything());
+    ASSERT_GT(report.surface.pageNumber(), 2) << name;
+    EXPECT_EQ(layoutFaults(report.surface, report.setup), "") << name;
+  }
+}
+
+TEST(ReportLayout, EveryPageButTheFrontPageHasItsHeaderAndEqualMargins) {
+  const Arrangement arrangement = stretched();
+  for (const std::array<bool, kReportItems> items :
+       {everything(), std::array<bool, kReportItems>{false, true, true}}) {
+    const PrintedReport report(arrangement, exampleShip(), items);
+    const int firstPage = items[0] ? 2 : 1;
+    for (int page = firstPage; page <= report.surface.pageNumber(); ++page) {
+      const auto header = std::count_if(
+          report.surface.texts.begin(), report.surface.texts.end(),
+          [&](const Recorded& t) { return t.page == page && t.text == "File : bulk_carrier.ko2"; });
+      EXPECT_EQ(header, 1) << "page " << page;
+    }
+    // 0.5 cm of unprintable edge and the left margin on either side of 21 cm.
+    EXPECT_NEAR(report.surface.width(), 21 - 2 * (0.5 + report.setup.LeftMargin), kEpsilon);
+  }
+}
+
+}  // namespace
+}  // namespace korain::testing
