@@ -6,6 +6,7 @@
 #include "io/zel_reader.h"
 #include "ship/ship_data_reader.h"
 #include "ship/ship_queries.h"
+#include "ship_messages.h"
 
 namespace korain {
 
@@ -15,9 +16,11 @@ bool readComputedArrangement(const std::string& database, Integer blockNumber,
   for (const FileMessage& message : read.messages) err << message.toString() << '\n';
   if (!read.found()) return false;
   computed.status = read.status;
-  // The ship data only gives the default plating material here; a database
-  // without it still computes, with material 1.
-  readShipData(database, computed.ship);
+  // A database without ship data still computes, with plating material 1;
+  // what the ship data lack is said, since the commands' results depend on it.
+  const ShipDataReadResult ship = readShipData(database, computed.ship);
+  printShipDataMessages(ship, err);
+  computed.shipPresence = ship.presence();
   GeometryCache geometry;
   geometry.invalidateAll(computed.arrangement.Bulkheads.count());
   geometry.compute(computed.arrangement, defaultPlatingMaterial(computed.ship));

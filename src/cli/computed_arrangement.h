@@ -9,20 +9,30 @@
 #include "io/zel_reader.h"
 #include "messages/message.h"
 #include "model/arrangement.h"
+#include "resonance/resonance_data.h"
 #include "ship/ship_data.h"
+#include "ship/ship_data_reader.h"
 
 namespace korain {
 
 struct ComputedArrangement {
   Arrangement arrangement;
   ShipData ship;
+  ShipDataPresence shipPresence = ShipDataPresence::Missing;
   // Every message of the computation, bulkhead by bulkhead.
   std::vector<Message> messages;
   // Stopped when an error ended the reading: what was read is computed all the same.
   ZelReadStatus status = ZelReadStatus::Read;
+
+  // Whether the block was read to its end, as the resonance check asks.
+  ArrangementReading reading() const {
+    return status == ZelReadStatus::Stopped ? ArrangementReading::CutShort
+                                            : ArrangementReading::Whole;
+  }
 };
 
-// False, with the reasons printed, when the block cannot be read.
+// False, with the reasons printed, when the block cannot be read; the ship
+// data's messages are printed too.
 bool readComputedArrangement(const std::string& database, Integer blockNumber,
                              ComputedArrangement& computed, std::ostream& err);
 

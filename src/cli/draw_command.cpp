@@ -5,16 +5,16 @@
 #include <ostream>
 #include <utility>
 
-#include "configuration.h"
-#include "title_block_now.h"
 #include "arguments.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
 #include "computed_arrangement.h"
+#include "configuration.h"
+#include "drawing_export.h"
 #include "io/text_file.h"
 #include "offscreen_application.h"
-#include "drawing_export.h"
 #include "section/nearest_section.h"
+#include "title_block_now.h"
 #include "view/print_scale.h"
 
 namespace korain {

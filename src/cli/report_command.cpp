@@ -3,16 +3,16 @@
 #include <optional>
 #include <ostream>
 
+#include "arguments.h"
+#include "computed_arrangement.h"
 #include "configuration.h"
 #include "identity.h"
 #include "ini_file.h"
-#include "title_block_now.h"
-#include "arguments.h"
-#include "computed_arrangement.h"
 #include "offscreen_application.h"
 #include "print_surface_qt.h"
-#include "report_pictures.h"
 #include "report/data_report.h"
+#include "report_pictures.h"
+#include "title_block_now.h"
 
 namespace korain {
 namespace {
@@ -60,6 +60,11 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
     problem = "report needs -o FILE.pdf";
     return std::nullopt;
   }
+  // An empty list chooses nothing: the print dialog refuses that, and so do we.
+  if (const std::optional<std::string> refused = reportSelectionProblem(options.items)) {
+    problem = *refused;
+    return std::nullopt;
+  }
   return options;
 }
 
@@ -85,6 +90,8 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   ReportRequest request;
   request.Items = options->items;
   request.DatabaseName = options->database;
+  request.ShipPresence = computed.shipPresence;
+  request.Reading = computed.reading();
   request.Titles = fillTitleBlock(titleBlockInputNow(0), computed.arrangement, computed.ship);
 
   const DisplayOptions display;

@@ -6,6 +6,7 @@
 
 #include "json_numbers.h"
 #include "ship/ship_data_reader.h"
+#include "ship_messages.h"
 
 namespace korain {
 namespace {
@@ -89,14 +90,7 @@ Json shipJson(const ShipData& s) {
 int shipCommand(const std::string& database, const CommandStreams& streams) {
   ShipData ship;
   const ShipDataReadResult result = readShipData(database, ship);
-  for (const FileMessage& message : result.messages) {
-    // The warning of a file without the block already names the file.
-    if (result.status == ShipDataReadStatus::NotValid) {
-      streams.err << message.text << '\n';
-    } else {
-      streams.err << message.toString() << '\n';
-    }
-  }
+  printShipDataMessages(result, streams.err);
   if (!result.found()) return kExitFailed;
   streams.out << shipJson(ship).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
               << '\n';

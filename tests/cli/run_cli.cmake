@@ -6,6 +6,7 @@
 # the bytes it was made from after the run; OUTPUT_TEXT and ERROR_TEXT are
 # regular expressions that standard output and standard error must match, and
 # with QUIET standard error must stay empty.
+# With EMPTY_LAST an empty argument follows ARGS, which a ;-list cannot hold.
 if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
   file(COPY_FILE ${COPY_FROM} ${COPY_TO})
   if(READ_ONLY)
@@ -14,8 +15,13 @@ if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
     file(CHMOD ${COPY_TO} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   endif()
 endif()
-execute_process(COMMAND ${CLI} ${ARGS}
-  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(EMPTY_LAST)
+  execute_process(COMMAND ${CLI} ${ARGS} ""
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+else()
+  execute_process(COMMAND ${CLI} ${ARGS}
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+endif()
 if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "korain-cli ${ARGS}: exit ${status}, expected ${EXIT}\n${errors}")
 endif()
