@@ -119,7 +119,7 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
 TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions& options,
                          double ratio) {
   TitleBlock block = fillTitleBlock(titleBlockInputNow(0), computed.arrangement, computed.ship);
-  if (options.normalisedScale) block.Scale = "Scale 1:" + std::to_string(static_cast<long>(ratio));
+  if (options.normalisedScale) block.Scale = scaleText(ratio);
   return block;
 }
 

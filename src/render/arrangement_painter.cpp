@@ -1,5 +1,7 @@
 #include "arrangement_painter.h"
 
+#include <QPainterPath>
+
 #include "bulkhead_painter.h"
 #include "device_colours.h"
 #include "overlay_painter.h"
@@ -14,13 +16,6 @@ namespace {
 // above it, labels and node marks), as a part of the visible size.
 constexpr double kLabelRoom = 0.1;
 
-PaintContext contextFor(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                        const DrawingScene& scene, double pixelsPerPoint, PlacedLabels placed) {
-  return {painter, worldToDevice(window, device),
-          DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
-          LabelLayout(painter, std::move(placed)), scene.options};
-}
-
 // Whether anything of the bulkhead can fall within the visible part of the world.
 bool isShown(const Bulkhead& bulkhead, const QRectF& visible) {
   if (!(bulkhead.YMin <= bulkhead.YMax && bulkhead.ZMin <= bulkhead.ZMax)) return true;
@@ -30,43 +25,72 @@ bool isShown(const Bulkhead& bulkhead, const QRectF& visible) {
          bulkhead.ZMax + roomZ >= visible.top() && bulkhead.ZMin - roomZ <= visible.bottom();
 }
 
-void beginPainting(QPainter& painter, const QRectF& device) {
+// Nothing is drawn outside the device, nor in the boxes kept clear.
+void clipTo(QPainter& painter, const QRectF& device, const std::vector<QRectF>& keepClear) {
+  if (keepClear.empty()) {
+    painter.setClipRect(device);
+    return;
+  }
+  QPainterPath area;
+  area.addRect(device);
+  for (const QRectF& box : keepClear) {
+    QPainterPath clear;
+    clear.addRect(box);
+    area = area.subtracted(clear);
+  }
+  painter.setClipPath(area);
+}
+
+PaintContext beginPainting(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                           const DrawingScene& scene, double pixelsPerPoint,
+                           const PaintOptions& paint) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  painter.setClipRect(device);
+  clipTo(painter, device, paint.keepClear);
+  PaintContext context{
+      painter, worldToDevice(window, device),
+      DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
+      LabelLayout(device, paint.labels, pixelsPerPoint), scene.options};
+  for (const QRectF& box : paint.keepClear) context.labels.reserve(box);
+  return context;
+}
+
+PlacedLabels endPainting(QPainter& painter, PaintContext& context) {
+  PlacedLabels placed = context.labels.paint(painter, context.style.backgroundColour());
+  painter.restore();
+  return placed;
 }
 
 }  // namespace
 
 PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                             const DrawingScene& scene, double pixelsPerPoint) {
-  beginPainting(painter, device);
-  painter.fillRect(device, Qt::white);
-  PaintContext context = contextFor(painter, device, window, scene, pixelsPerPoint, {});
+                             const DrawingScene& scene, double pixelsPerPoint,
+                             const PaintOptions& paint) {
+  PaintContext context = beginPainting(painter, device, window, scene, pixelsPerPoint, paint);
+  painter.fillRect(device, context.style.backgroundColour());
   paintHull(context, scene.section != nullptr ? sectionOutlines(*scene.section)
                                               : shipFrame(scene.arrangement, scene.ship));
   // The visible part of the world; as a QRectF its "top" is the lowest z.
   const QRectF visible = context.toDevice.inverted().mapRect(device).normalized();
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
-  const auto others = [&](auto paint) {
+  const auto others = [&](auto draw) {
     for (int i = 1; i <= bulkheads.count(); ++i) {
       if (i != scene.arrangement.CurBulkhead && isShown(bulkheads.at(i), visible)) {
-        paint(bulkheads.at(i));
+        draw(bulkheads.at(i));
       }
     }
   };
   others([&context](const Bulkhead& b) { paintStrakes(context, b, Emphasis::Normal); });
   others([&context](const Bulkhead& b) { paintBulkheadLines(context, b, Emphasis::Normal); });
-  painter.restore();
-  return context.labels.placed();
+  return endPainting(painter, context);
 }
 
-void paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                     const DrawingScene& scene, double pixelsPerPoint,
-                     const PlacedLabels& background) {
-  beginPainting(painter, device);
-  PaintContext context = contextFor(painter, device, window, scene, pixelsPerPoint, background);
+PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                             const DrawingScene& scene, double pixelsPerPoint,
+                             const PlacedLabels& background, const PaintOptions& paint) {
+  PaintContext context = beginPainting(painter, device, window, scene, pixelsPerPoint, paint);
+  for (const PlacedLabel& label : background) context.labels.reserve(label.box);
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
   const bool hasCurrent = bulkheads.inBounds(scene.arrangement.CurBulkhead);
   if (hasCurrent)
@@ -75,13 +99,17 @@ void paintForeground(QPainter& painter, const QRectF& device, const WorldWindow&
   if (hasCurrent)
     paintBulkheadLines(context, bulkheads.at(scene.arrangement.CurBulkhead), Emphasis::Current);
   if (scene.options.CheckMode != kNoCheck) paintLegend(context, device);
-  painter.restore();
+  return endPainting(painter, context);
 }
 
-void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                      const DrawingScene& scene, double pixelsPerPoint) {
-  const PlacedLabels background = paintBackground(painter, device, window, scene, pixelsPerPoint);
-  paintForeground(painter, device, window, scene, pixelsPerPoint, background);
+PlacedLabels paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                              const DrawingScene& scene, double pixelsPerPoint,
+                              const PaintOptions& paint) {
+  PlacedLabels placed = paintBackground(painter, device, window, scene, pixelsPerPoint, paint);
+  const PlacedLabels foreground =
+      paintForeground(painter, device, window, scene, pixelsPerPoint, placed, paint);
+  placed.insert(placed.end(), foreground.begin(), foreground.end());
+  return placed;
 }
 
 }  // namespace korain

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "configuration.h"
+#include "label_layout.h"
 #include "model/arrangement.h"
 #include "section/section.h"
 #include "ship/ship_data.h"
@@ -23,26 +24,38 @@ struct DrawingScene {
   const DisplayConfig& labels;
 };
 
-// The boxes of the labels placed so far: later labels keep clear of them.
-using PlacedLabels = std::vector<QRectF>;
+// How a picture is painted beyond what the scene says.
+struct PaintOptions {
+  // The screen lets labels give way where they would pile up; exported and
+  // printed drawings keep them all.
+  LabelPolicy labels = LabelPolicy::GiveWay;
+  // Boxes of the device where nothing is drawn, labels included (a title
+  // block standing over the picture's empty corner).
+  std::vector<QRectF> keepClear;
+};
 
 // Draws the scene so that `window` fills `device` (aspect kept, centred).
 // `pixelsPerPoint` sizes line weights and labels: 1 on a 72-dpi surface,
 // resolution / 72 on others. The arrangement's computed geometry is used as it
 // stands; the caller computes it first. The current bulkhead lies on top of
-// the others.
-void paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                      const DrawingScene& scene, double pixelsPerPoint);
+// the others. The labels come last, each on a halo of the background; the
+// result says where they went.
+PlacedLabels paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                              const DrawingScene& scene, double pixelsPerPoint,
+                              const PaintOptions& paint = {});
 
 // The drawing in two layers, which together paint what paintArrangement does:
-// the background (white ground, the hull behind, every bulkhead but the
+// the background (the ground, the hull behind, every bulkhead but the
 // current one, only those the window shows), then the foreground (the current
 // bulkhead, the axes and the check legend). A screen keeps the background as a
 // picture while only the current bulkhead changes.
+// The foreground's labels keep clear of the background's; each layer says
+// where its own labels went.
 PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                             const DrawingScene& scene, double pixelsPerPoint);
-void paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                     const DrawingScene& scene, double pixelsPerPoint,
-                     const PlacedLabels& background);
+                             const DrawingScene& scene, double pixelsPerPoint,
+                             const PaintOptions& paint = {});
+PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                             const DrawingScene& scene, double pixelsPerPoint,
+                             const PlacedLabels& background, const PaintOptions& paint = {});
 
 }  // namespace korain

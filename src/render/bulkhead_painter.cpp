@@ -53,10 +53,10 @@ void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) 
   context.painter.drawPolygon(polygon);
   context.painter.setBrush(Qt::NoBrush);
   if (!context.options.shows(kStrakes)) return;
-  context.painter.setPen(context.style.labelColour());
   const QString thickness = QString::fromStdString(formatNumber(strake.Th, "#0.0"));
-  context.labels.placeCentred(thickness, context.style.font(LabelKind::AxisAndStrake),
-                              context.map(centroidOf(strake.Outline)));
+  context.labels.addCentred(thickness, context.style.font(LabelKind::AxisAndStrake),
+                            context.style.labelColour(), context.map(centroidOf(strake.Outline)),
+                            LabelRank::Thickness);
 }
 
 void paintStools(PaintContext& context, const Bulkhead& bulkhead) {
@@ -170,9 +170,8 @@ void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
       context.painter.setBrush(Qt::NoBrush);
     }
     if (numbers) {
-      context.painter.setPen(context.style.labelColour());
-      context.labels.place(QString::number(k), context.style.font(LabelKind::Node), at, radius,
-                           WhenCrowded::LeaveOut);
+      context.labels.add(QString::number(k), context.style.font(LabelKind::Node),
+                         context.style.labelColour(), at, radius, LabelRank::NodeNumber);
     }
   }
 }
@@ -181,14 +180,14 @@ void paintName(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   if (bulkhead.Name.empty() || !bulkhead.Nodes.isDimensioned()) return;
   const QPointF top = context.map((bulkhead.YMin + bulkhead.YMax) / 2.0, bulkhead.ZMax);
   if (!std::isfinite(top.x()) || !std::isfinite(top.y())) return;
-  context.painter.setPen(current ? context.style.currentColour() : context.style.labelColour());
+  const QColor colour = current ? context.style.currentColour() : context.style.labelColour();
   const QFont font = context.style.font(LabelKind::BulkheadName);
-  const QFontMetricsF metrics(font);
-  context.labels.place(
-      QString::fromStdString(bulkhead.Name), font,
-      QPointF(top.x() - metrics.horizontalAdvance(QString::fromStdString(bulkhead.Name)) / 2,
-              top.y()),
-      context.style.nodeRadius(), WhenCrowded::DrawAnyway);
+  const QString name = QString::fromStdString(bulkhead.Name);
+  // Anchored half its width left of the top's middle, so that its first
+  // place, right and above, centres it over the contour.
+  context.labels.add(name, font, colour,
+                     QPointF(top.x() - QFontMetricsF(font).horizontalAdvance(name) / 2, top.y()),
+                     context.style.nodeRadius(), LabelRank::BulkheadName);
 }
 
 }  // namespace
@@ -224,7 +223,6 @@ void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasi
   if (context.options.shows(kStools)) paintStools(context, bulkhead);
   context.painter.setPen(context.style.contourPen(emphasis));
   drawWorldPolyline(context, contourPolygon(bulkhead));
-  // The name first: it is the one label that is always shown.
   paintName(context, bulkhead, current);
   paintNodes(context, bulkhead, current);
 }

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "title_block_painter.h"
+#include "drawing_sheet.h"
 
 namespace korain {
 namespace {
@@ -18,35 +18,13 @@ constexpr double kScreenDpi = 96;
 constexpr double kPdfDpi = 300;
 constexpr double kMetresPerInch = 0.0254;
 
-double pixelsPerPointAt(double dpi) { return dpi / 72; }
-
-// The window that shows the section at `ratio` metres of section per metre of
-// sheet, centred on the full extent.
-WorldWindow windowAtScale(const WorldWindow& full, const QRectF& area, double dpi, double ratio) {
-  const double metresPerPixel = ratio * kMetresPerInch / dpi;
-  const double width = area.width() * metresPerPixel;
-  const double height = area.height() * metresPerPixel;
-  return {full.centreY() - width / 2, full.centreZ() - height / 2, width, height};
-}
-
 void paintSheet(QPainter& painter, const QRectF& sheet, double dpi, const ExportRequest& request,
                 const DrawingScene& scene) {
-  const double pixelsPerPoint = pixelsPerPointAt(dpi);
-  QRectF area = sheet;
-  if (request.titleBlock) area.setBottom(sheet.bottom() - titleBlockSize(pixelsPerPoint).height());
-  const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
-  const WorldWindow window =
-      request.scaleRatio > 0
-          ? windowAtScale(full, area, dpi, request.scaleRatio)
-          : frameWindow(full, scene.labels.Margin, area.width() / std::max(1.0, area.height()));
-  paintArrangement(painter, area, window, scene, pixelsPerPoint);
-  if (!request.titleBlock) return;
-  painter.fillRect(
-      QRectF(sheet.left(), area.bottom(), sheet.width(), sheet.bottom() - area.bottom()),
-      Qt::white);
-  const double inset = 4 * pixelsPerPoint;
-  paintTitleBlock(painter, *request.titleBlock, sheet.bottomRight() - QPointF(inset, inset),
-                  QString::fromStdString(scene.labels.FontName), pixelsPerPoint);
+  paintDrawingSheet(painter, sheet, dpi,
+                    {.titleBlock = request.titleBlock,
+                     .scaleRatio = request.scaleRatio,
+                     .labels = LabelPolicy::KeepAll},
+                    scene);
 }
 
 bool exportPicture(const ExportRequest& request, const DrawingScene& scene, const char* format,

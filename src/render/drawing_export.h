@@ -18,7 +18,7 @@ std::optional<ExportFormat> exportFormatOf(const std::string& path);
 struct ExportRequest {
   std::string path;
   QSize size{1600, 1000};  // pixels; a PDF page of the same size at 96 pixels an inch
-  // With a title block the drawing leaves the lower right corner to it.
+  // With a title block; it never covers the drawing (drawing_sheet.h).
   std::optional<TitleBlock> titleBlock;
   // Draw at this normalised scale (metres of section per metre of sheet)
   // instead of filling the sheet; 0 fills it.

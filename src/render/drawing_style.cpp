@@ -60,6 +60,8 @@ QColor DrawingStyle::nodeFill() const { return shown(Qt::white); }
 QColor DrawingStyle::strakeFill() const { return shown(QColor(235, 240, 247)); }
 QColor DrawingStyle::currentStrakeFill() const { return shown(QColor(190, 215, 245)); }
 QColor DrawingStyle::labelColour() const { return shown(kLabel); }
+// White on every device, never replaced: it is the paper.
+QColor DrawingStyle::backgroundColour() const { return Qt::white; }
 double DrawingStyle::nodeRadius() const { return 2.2 * pixelsPerPoint_; }
 double DrawingStyle::tickLength() const { return 3.5 * pixelsPerPoint_; }
 

@@ -40,6 +40,9 @@ class DrawingStyle {
   QColor strakeFill() const;
   QColor currentStrakeFill() const;
   QColor labelColour() const;
+  // The picture's background, which each label also stands on, so that no
+  // line crosses its text.
+  QColor backgroundColour() const;
   double nodeRadius() const;
   double tickLength() const;
   double pixelsPerPoint() const { return pixelsPerPoint_; }

@@ -1,51 +1,93 @@
 #include "label_layout.h"
 
 #include <QFontMetricsF>
-#include <array>
+#include <algorithm>
 
 namespace korain {
+namespace {
 
-bool LabelLayout::place(const QString& text, const QFont& font, QPointF anchor, double gap,
-                        WhenCrowded crowded) {
+// The halo reaches this far beyond the text, in points.
+constexpr double kHaloPoints = 1.2;
+
+QSizeF textSize(const QString& text, const QFont& font) {
   const QFontMetricsF metrics(font);
-  const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
-  const std::array<QPointF, 4> corners{
-      QPointF(anchor.x() + gap, anchor.y() - gap - size.height()),
-      QPointF(anchor.x() + gap, anchor.y() + gap),
-      QPointF(anchor.x() - gap - size.width(), anchor.y() - gap - size.height()),
-      QPointF(anchor.x() - gap - size.width(), anchor.y() + gap)};
-  for (const QPointF& corner : corners) {
-    const QRectF box(corner, size);
-    if (!isFree(box)) continue;
-    draw(text, font, box);
-    return true;
+  return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+}  // namespace
+
+void LabelLayout::add(const QString& text, const QFont& font, const QColor& colour, QPointF anchor,
+                      double gap, LabelRank rank) {
+  const QSizeF size = textSize(text, font);
+  const double w = size.width();
+  const double h = size.height();
+  const double x = anchor.x();
+  const double y = anchor.y();
+  const QPointF corners[] = {{x + gap, y - gap - h},     {x + gap, y + gap},
+                             {x - gap - w, y - gap - h}, {x - gap - w, y + gap},
+                             {x - w / 2, y - gap - h},   {x - w / 2, y + gap},
+                             {x + gap, y - h / 2},       {x - gap - w, y - h / 2}};
+  Label label{text, font, colour, {}, rank};
+  for (const QPointF& corner : corners) label.places.push_back(inside(QRectF(corner, size)));
+  labels_.push_back(std::move(label));
+}
+
+void LabelLayout::addCentred(const QString& text, const QFont& font, const QColor& colour,
+                             QPointF centre, LabelRank rank) {
+  const QSizeF size = textSize(text, font);
+  Label label{text, font, colour, {}, rank};
+  for (const double shift : {0.0, -1.0, 1.0}) {
+    const QPointF corner(centre.x() - size.width() / 2,
+                         centre.y() - size.height() / 2 + shift * size.height());
+    label.places.push_back(inside(QRectF(corner, size)));
   }
-  if (crowded == WhenCrowded::LeaveOut) return false;
-  draw(text, font, QRectF(corners[0], size));
-  return true;
+  labels_.push_back(std::move(label));
 }
 
-bool LabelLayout::placeCentred(const QString& text, const QFont& font, QPointF centre) {
-  const QFontMetricsF metrics(font);
-  const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
-  const QRectF box(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(),
-                   size.height());
-  if (!isFree(box)) return false;
-  draw(text, font, box);
-  return true;
-}
-
-bool LabelLayout::isFree(const QRectF& box) const {
-  for (const QRectF& taken : taken_) {
-    if (taken.intersects(box)) return false;
+PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
+  std::stable_sort(labels_.begin(), labels_.end(),
+                   [](const Label& a, const Label& b) { return a.rank < b.rank; });
+  PlacedLabels placed;
+  painter.save();
+  for (const Label& label : labels_) {
+    const auto free = std::find_if(label.places.begin(), label.places.end(),
+                                   [&](const QRectF& box) { return isFree(haloOf(box)); });
+    const bool drawnAnyway =
+        policy_ == LabelPolicy::KeepAll || label.rank == LabelRank::BulkheadName;
+    if (free == label.places.end() && !drawnAnyway) continue;
+    const QRectF box = free != label.places.end() ? *free : label.places.front();
+    const QRectF haloBox = haloOf(box);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(halo);
+    painter.drawRect(haloBox);
+    painter.setFont(label.font);
+    painter.setPen(label.colour);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+    taken_.push_back(haloBox);
+    placed.push_back({label.text, haloBox, label.colour, label.rank});
   }
-  return true;
+  painter.restore();
+  return placed;
 }
 
-void LabelLayout::draw(const QString& text, const QFont& font, const QRectF& box) {
-  painter_.setFont(font);
-  painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
-  taken_.push_back(box);
+// The text's box moved inside the picture, its halo included; a label larger
+// than the picture keeps its left and top edges in it.
+QRectF LabelLayout::inside(QRectF box) const {
+  const QRectF room =
+      bounds_.adjusted(kHaloPoints * pixelsPerPoint_, 0, -kHaloPoints * pixelsPerPoint_, 0);
+  box.moveLeft(std::max(room.left(), std::min(box.left(), room.right() - box.width())));
+  box.moveTop(std::max(room.top(), std::min(box.top(), room.bottom() - box.height())));
+  return box;
+}
+
+QRectF LabelLayout::haloOf(const QRectF& textBox) const {
+  const double d = kHaloPoints * pixelsPerPoint_;
+  return textBox.adjusted(-d, 0, d, 0);
+}
+
+bool LabelLayout::isFree(const QRectF& halo) const {
+  return std::none_of(taken_.begin(), taken_.end(),
+                      [&](const QRectF& taken) { return taken.intersects(halo); });
 }
 
 }  // namespace korain

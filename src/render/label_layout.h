@@ -1,43 +1,73 @@
-// Places labels on a drawing so that they do not sit on top of each other.
+// Places the labels of a drawing after everything else is drawn, each on a
+// halo of the background so that no line crosses its text, and never on top
+// of another label, the legend or outside the picture.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
-#include <utility>
 #include <vector>
 
 namespace korain {
 
-// What becomes of a label that finds no free place.
-enum class WhenCrowded { LeaveOut, DrawAnyway };
+// Whether a label with no free place gives way (left out: the screen, where a
+// small window would pile labels up) or is drawn all the same (exported and
+// printed drawings keep every label).
+enum class LabelPolicy { GiveWay, KeepAll };
+
+// Which labels give way first: they are placed from the first kind to the
+// last, so node numbers yield before thickness labels, and those before the
+// axis values. Bulkhead names are always drawn.
+enum class LabelRank { BulkheadName, Axis, Thickness, NodeNumber };
+
+// A label as drawn: its text, the box of its halo (device pixels), its colour and rank.
+struct PlacedLabel {
+  QString text;
+  QRectF box;
+  QColor colour;
+  LabelRank rank;
+};
+using PlacedLabels = std::vector<PlacedLabel>;
 
 class LabelLayout {
  public:
-  // `placed`: the boxes of labels already on the drawing, to keep clear of.
-  explicit LabelLayout(QPainter& painter, std::vector<QRectF> placed = {})
-      : painter_(painter), taken_(std::move(placed)) {}
+  // `bounds` is the picture: every label is moved inside it whole.
+  LabelLayout(QRectF bounds, LabelPolicy policy, double pixelsPerPoint)
+      : bounds_(bounds), policy_(policy), pixelsPerPoint_(pixelsPerPoint) {}
 
-  // Draws the text near the anchor (device coordinates): right and above, else
-  // right and below, left and above, left and below, the first place that
-  // overlaps no label drawn before. When every place overlaps, the label is
-  // left out or drawn at the first place, as `crowded` says. True when drawn.
-  bool place(const QString& text, const QFont& font, QPointF anchor, double gap,
-             WhenCrowded crowded);
+  // A label beside its anchor: right and above, else right and below, left
+  // and above, left and below, then above, below, right or left of it.
+  void add(const QString& text, const QFont& font, const QColor& colour, QPointF anchor, double gap,
+           LabelRank rank);
+  // A label centred on a point (a strake's thickness), or just above or below it.
+  void addCentred(const QString& text, const QFont& font, const QColor& colour, QPointF centre,
+                  LabelRank rank);
+  // A box no label may cover (the legend).
+  void reserve(const QRectF& box) { taken_.push_back(box); }
 
-  // Draws the text centred on the point when it overlaps no label; true when drawn.
-  bool placeCentred(const QString& text, const QFont& font, QPointF centre);
-
-  // The boxes of every label drawn, those given at the start included.
-  const std::vector<QRectF>& placed() const { return taken_; }
+  // Places the labels rank by rank, draws each on its halo and says where.
+  PlacedLabels paint(QPainter& painter, const QColor& halo);
 
  private:
-  bool isFree(const QRectF& box) const;
-  void draw(const QString& text, const QFont& font, const QRectF& box);
+  struct Label {
+    QString text;
+    QFont font;
+    QColor colour;
+    std::vector<QRectF> places;  // the text's box at each place, in order of preference
+    LabelRank rank;
+  };
 
-  QPainter& painter_;
+  QRectF inside(QRectF box) const;
+  QRectF haloOf(const QRectF& textBox) const;
+  bool isFree(const QRectF& halo) const;
+
+  QRectF bounds_;
+  LabelPolicy policy_;
+  double pixelsPerPoint_;
+  std::vector<Label> labels_;
   std::vector<QRectF> taken_;
 };
 

@@ -30,8 +30,8 @@ void paintTicks(PaintContext& context, bool alongBase, double from, double to, d
     context.painter.setPen(context.style.axisPen());
     context.painter.drawLine(at, end);
     if (i % 5 != 0 || i == 0) continue;
-    context.painter.setPen(context.style.labelColour());
-    context.labels.place(QString::number(value), font, end, tick / 2, WhenCrowded::LeaveOut);
+    context.labels.add(QString::number(value), font, context.style.labelColour(), end, tick / 2,
+                       LabelRank::Axis);
   }
 }
 
@@ -75,6 +75,7 @@ void paintLegend(PaintContext& context, const QRectF& device) {
   context.painter.setPen(QPen(QColor(160, 160, 160), unit));
   context.painter.setBrush(QColor(255, 255, 255, 235));
   context.painter.drawRect(box);
+  context.labels.reserve(box);
   context.painter.setFont(font);
   for (std::size_t i = 0; i < static_cast<std::size_t>(rows); ++i) {
     const LegendEntry& entry = legend[i];

@@ -5,10 +5,13 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "drawing_sheet.h"
+
 namespace korain {
 namespace {
 
 const QColor kNavy(24, 39, 66);
+constexpr double kReportMarginPercent = 10;
 const QColor kBlue(0, 94, 184);
 
 // The outline of a hold bulkhead in a unit box (0..1 both ways, y down).
@@ -39,12 +42,14 @@ void paintBulkheadAlone(QPainter& painter, const DrawingScene& scene, int bulkhe
                         display_bit::kStiffeners | display_bit::kStrakes |
                         display_bit::kCorrugation;
   options.CheckMode = kNoCheck;
-  const DrawingScene single{alone, nullptr, scene.ship, options, scene.labels};
-  const WorldWindow window = frameWindow(fullExtent(alone, nullptr, scene.ship), 10,
-                                         box.width() / std::max(1.0, box.height()));
-  const double pixelsPerPoint = painter.device()->logicalDpiX() / 72.0;
-  paintArrangement(painter, box, window, single, pixelsPerPoint);
-  painter.setPen(QPen(QColor(160, 160, 160), pixelsPerPoint * 0.5));
+  // A wider margin than on screen: the name stands above the contour and the
+  // axis values beside it, all inside the picture's frame.
+  DisplayConfig labels = scene.labels;
+  labels.Margin = kReportMarginPercent;
+  const DrawingScene single{alone, nullptr, scene.ship, options, labels};
+  const double dotsPerInch = painter.device()->logicalDpiX();
+  paintDrawingSheet(painter, box, dotsPerInch, {}, single);
+  painter.setPen(QPen(QColor(160, 160, 160), dotsPerInch / 72 * 0.5));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(box);
 }

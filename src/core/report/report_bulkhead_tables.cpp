@@ -1,5 +1,6 @@
 // The bulkhead description, the nodes and the primary members, with the
 // drawing of each bulkhead.
+#include <algorithm>
 #include <string>
 
 #include "checks/code_texts.h"
@@ -9,6 +10,7 @@
 #include "report/report_sections.h"
 #include "report/report_table.h"
 #include "text/number_format.h"
+#include "view/world_window.h"
 
 namespace korain {
 namespace {
@@ -17,6 +19,13 @@ namespace {
 // above and below it.
 constexpr int kDrawingLines = 24;
 constexpr double kDrawingGap = 2;  // advanceY's divisor: half a line
+// The drawing's margin around the bulkhead (its share of the larger side),
+// the lines its name and scale bar take, and its width between these shares
+// of the page.
+constexpr double kDrawingMargin = 0.1;
+constexpr int kDrawingTextLines = 5;
+constexpr double kDrawingNarrowest = 0.4;
+constexpr double kDrawingWidest = 0.8;
 
 std::string codeText(std::optional<std::string_view> text) {
   return std::string(text.value_or(""));
@@ -171,7 +180,14 @@ void printBulkheadDrawing(ReportContext& report, int bulkhead) {
   advanceY(surface, kDrawingGap);
   ensureSpace(surface, report.setup, kDrawingLines);
   const double height = (kDrawingLines - 1) * surface.lineHeight();
-  const double width = surface.width() * 0.8;
+  // As wide as the bulkhead's proportions ask, with its margins, the name
+  // above and the scale bar below, and no more than most of the page.
+  const WorldWindow extent = bulkheadExtent(report.arrangement, bulkhead, report.ship);
+  const double margin = std::max(extent.width, extent.height) * kDrawingMargin;
+  const double drawn = height - kDrawingTextLines * surface.lineHeight();
+  const double width =
+      std::clamp(drawn * (extent.width + margin) / (extent.height + margin),
+                 surface.width() * kDrawingNarrowest, surface.width() * kDrawingWidest);
   surface.drawPicture({ReportPicture::Kind::Bulkhead, bulkhead}, (surface.width() - width) / 2,
                       surface.y(), width, height);
   surface.setY(surface.y() + height);

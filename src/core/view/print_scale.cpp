@@ -32,4 +32,8 @@ double choosePrintScale(double paperWidthCm, double paperHeightCm, double sectio
   return ratio;
 }
 
+std::string scaleText(double ratio) {
+  return "Scale 1:" + std::to_string(static_cast<long long>(ratio));
+}
+
 }  // namespace korain

@@ -2,6 +2,8 @@
 // section per metre of paper) at which the section fits the sheet.
 #pragma once
 
+#include <string>
+
 namespace korain {
 
 // The standard ratio for `ratio`: the ratio is brought above 14 (times 10) and
@@ -19,5 +21,9 @@ double standardRatio(double ratio);
 // then the height when the width's ratio would overflow it.
 double choosePrintScale(double paperWidthCm, double paperHeightCm, double sectionWidth,
                         double sectionHeight, bool wholeSection);
+
+// The scale as a drawing states it: "Scale 1:200"; the whole part of the
+// ratio, as 33.333336 times a power of ten reads 1:333.
+std::string scaleText(double ratio);
 
 }  // namespace korain

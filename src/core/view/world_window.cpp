@@ -9,6 +9,9 @@ namespace korain {
 namespace {
 
 constexpr double kEmptyExtent = 10;
+// A half-section's centre line stands at the picture's edge: of the margin,
+// only this share is kept left of it, room for the axis ticks.
+constexpr double kHalfSectionLeftMargin = 0.25;
 
 struct Bounds {
   double yMin = INFINITY;
@@ -51,9 +54,20 @@ WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
   return {bounds.yMin, bounds.zMin, width, height};
 }
 
+WorldWindow bulkheadExtent(const Arrangement& arrangement, int bulkhead, const ShipData& ship) {
+  Arrangement alone;
+  if (arrangement.Bulkheads.inBounds(bulkhead)) {
+    alone.Bulkheads.append(arrangement.Bulkheads.at(bulkhead));
+  }
+  return fullExtent(alone, nullptr, ship);
+}
+
+bool isHalfSection(const WorldWindow& extent) { return extent.left >= -kGeometryTolerance; }
+
 WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect) {
   const double margin = std::max(extent.width, extent.height) * std::max(0.0, marginPercent) / 200;
-  double width = extent.width + 2 * margin;
+  const double leftMargin = isHalfSection(extent) ? margin * kHalfSectionLeftMargin : margin;
+  double width = extent.width + leftMargin + margin;
   double height = extent.height + 2 * margin;
   if (surfaceAspect > 0 && std::isfinite(surfaceAspect)) {
     if (width / height < surfaceAspect) {
@@ -62,7 +76,19 @@ WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double 
       height = width / surfaceAspect;
     }
   }
-  return {extent.centreY() - width / 2, extent.centreZ() - height / 2, width, height};
+  const double left =
+      isHalfSection(extent) ? extent.left - leftMargin : extent.centreY() - width / 2;
+  return {left, extent.centreZ() - height / 2, width, height};
+}
+
+WorldWindow windowOfSize(const WorldWindow& extent, double width, double height) {
+  const double bottom = extent.centreZ() - height / 2;
+  const bool fitsAcross = width >= extent.width;
+  const double margin = (extent.bottom - bottom) * kHalfSectionLeftMargin;
+  const double left = isHalfSection(extent) && fitsAcross
+                          ? extent.left - std::clamp(margin, 0.0, width - extent.width)
+                          : extent.centreY() - width / 2;
+  return {left, bottom, width, height};
 }
 
 WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor) {

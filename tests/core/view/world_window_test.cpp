@@ -20,18 +20,30 @@ void expectWindow(const WorldWindow& actual, const WorldWindow& expected) {
 }
 
 TEST(WorldWindow, FrameAddsTheMarginThenWidensToTheSurfaceAspect) {
-  // 40 % of the larger side (10 m) in all: 2 m each side, 14 x 12 m before the aspect.
+  // 40 % of the larger side (10 m) in all: 2 m each side, 14 x 12 m before the aspect. A section
+  // across the centre line stays centred; a half-section (nothing to port) keeps a quarter of its
+  // margin left of the centre line (12.5 x 12 m before the aspect) and widens to starboard only.
   struct Case {
+    double left;  // of the 10 x 8 m extent
     double margin;
     double aspect;
     WorldWindow expected;
   };
-  for (const Case& c : {Case{40, 2, {-7, -2, 24, 12}}, Case{40, 0.5, {-2, -10, 14, 28}},
-                        Case{40, 14.0 / 12, {-2, -2, 14, 12}}, Case{0, 0, {0, 0, 10, 8}},
-                        Case{-20, 0, {0, 0, 10, 8}}, Case{100, 0, {-5, -5, 20, 18}}}) {
-    SCOPED_TRACE(::testing::Message() << "margin " << c.margin << ", aspect " << c.aspect);
-    expectWindow(frameWindow({0, 0, 10, 8}, c.margin, c.aspect), c.expected);
+  for (const Case& c :
+       {Case{-5, 40, 2, {-12, -2, 24, 12}}, Case{-5, 40, 0.5, {-7, -10, 14, 28}},
+        Case{-5, 40, 14.0 / 12, {-7, -2, 14, 12}}, Case{-5, 0, 0, {-5, 0, 10, 8}},
+        Case{-5, -20, 0, {-5, 0, 10, 8}}, Case{-5, 100, 0, {-10, -5, 20, 18}},
+        Case{0, 40, 2, {-0.5, -2, 24, 12}}, Case{0, 40, 0.5, {-0.5, -8.5, 12.5, 25}},
+        Case{-0.0005, 0, 2, {-0.0005, 0, 16, 8}}}) {
+    SCOPED_TRACE(::testing::Message()
+                 << "left " << c.left << ", margin " << c.margin << ", aspect " << c.aspect);
+    expectWindow(frameWindow({c.left, 0, 10, 8}, c.margin, c.aspect), c.expected);
   }
+  // A window of a given size (a drawing at a normalised scale): a half-section's centre line
+  // stands a quarter as far from the left edge as its bottom from the window's, when it fits.
+  expectWindow(windowOfSize({0, 0, 10, 8}, 20, 12), {-0.5, -2, 20, 12});
+  expectWindow(windowOfSize({-5, 0, 10, 8}, 20, 12), {-10, -2, 20, 12});
+  expectWindow(windowOfSize({0, 0, 10, 8}, 8, 12), {1, -2, 8, 12});
 }
 
 TEST(WorldWindow, ZoomingInAndOutAboutOnePointReturnsTheWindow) {

@@ -1,0 +1,162 @@
+#include "drawing_sheet.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing_style.h"
+#include "scale_bar.h"
+#include "title_block_painter.h"
+#include "world_transform.h"
+
+namespace korain {
+namespace {
+
+constexpr double kMetresPerInch = 0.0254;
+constexpr double kInsetPoints = 4;
+// Room kept around the section for the labels that stand outside it (the
+// bulkhead names, the axis values), when deciding whether a corner is empty.
+constexpr double kLabelRoomPoints = 16;
+// A title block or a scale bar never takes more than this share of the sheet.
+constexpr double kLargestShare = 0.5;
+
+double pixelsPerPoint(double dotsPerInch) { return dotsPerInch / 72; }
+
+struct Framing {
+  const QRectF& sheet;
+  double dotsPerInch;
+  const SheetRequest& request;
+  const DrawingScene& scene;
+  WorldWindow full;
+
+  WorldWindow windowFor(const QRectF& area) const {
+    if (request.scaleRatio > 0) {
+      const double metresPerPixel = request.scaleRatio * kMetresPerInch / dotsPerInch;
+      return windowOfSize(full, area.width() * metresPerPixel, area.height() * metresPerPixel);
+    }
+    // The section is framed below a line's room for the names that stand
+    // above the contours, which a small picture's margin would not hold.
+    const DrawingStyle style(scene.labels, pixelsPerPoint(dotsPerInch));
+    const double room =
+        std::min(QFontMetricsF(style.font(LabelKind::BulkheadName)).height() + style.nodeRadius(),
+                 area.height() / 4);
+    const QRectF below = area.adjusted(0, room, 0, 0);
+    WorldWindow window =
+        frameWindow(full, scene.labels.Margin, below.width() / std::max(1.0, below.height()));
+    window.height += room * window.width / std::max(1.0, below.width());
+    return window;
+  }
+
+  double pixelsPerMetre(const QRectF& area) const {
+    return std::abs(worldToDevice(windowFor(area), area).m11());
+  }
+
+  // Whether the box leaves free the section, the labels around it and the
+  // axes with their values, which run across the whole area.
+  bool leavesDrawingFree(const QRectF& area, const QRectF& box) const {
+    const QTransform toDevice = worldToDevice(windowFor(area), area);
+    const double room = kLabelRoomPoints * pixelsPerPoint(dotsPerInch);
+    const QRectF section = toDevice.mapRect(QRectF(full.left, full.bottom, full.width, full.height))
+                               .adjusted(-room, -room, room, room);
+    if (box.intersects(section)) return false;
+    if (!scene.options.shows(display_bit::kAxis)) return true;
+    const QPointF origin = toDevice.map(QPointF(0, 0));
+    const QRectF baseLine(area.left(), origin.y() - room, area.width(), 2 * room);
+    const QRectF centreLine(origin.x() - room, area.top(), 2 * room, area.height());
+    return !box.intersects(baseLine) && !box.intersects(centreLine);
+  }
+};
+
+SheetLayout withoutTitleBlock(const QRectF& sheet, double strip) {
+  return {.drawing = sheet.adjusted(0, 0, 0, -strip),
+          .window = {},
+          .scaleStrip = QRectF(sheet.left(), sheet.bottom() - strip, sheet.width(), strip),
+          .titleBlock = std::nullopt,
+          .titleBlockScale = 1};
+}
+
+// Where the drawing, its scale bar and its title block go; the window is
+// left to the caller.
+SheetLayout chooseLayout(const Framing& framing) {
+  const QRectF& sheet = framing.sheet;
+  const double unit = pixelsPerPoint(framing.dotsPerInch);
+  // A sheet too small for a scale bar beside a readable drawing goes without.
+  const double strip =
+      scaleBarHeight(unit) <= sheet.height() * kLargestShare / 2 ? scaleBarHeight(unit) : 0;
+  SheetLayout plain = withoutTitleBlock(sheet, strip);
+  if (!framing.request.titleBlock) return plain;
+
+  const QSizeF full = titleBlockSize(unit);
+  const double scale = std::min({1.0, sheet.width() * kLargestShare / full.width(),
+                                 sheet.height() * kLargestShare / full.height()});
+  const QSizeF size = full * scale;
+  const double inset = kInsetPoints * unit;
+  const QRectF corner(sheet.right() - inset - size.width(), sheet.bottom() - inset - size.height(),
+                      size.width(), size.height());
+
+  // Over the drawing's area, where the drawing leaves the corner empty.
+  SheetLayout over = plain;
+  over.titleBlock = corner;
+  over.titleBlockScale = scale;
+  over.scaleStrip.setRight(corner.left() - inset);
+  if (framing.leavesDrawingFree(over.drawing, corner)) return over;
+
+  // Under the drawing, the scale bar to its left.
+  const double below = std::max(strip, size.height() + 2 * inset);
+  SheetLayout under{.drawing = sheet.adjusted(0, 0, 0, -below),
+                    .window = {},
+                    .scaleStrip = QRectF(sheet.left(), sheet.bottom() - below,
+                                         corner.left() - inset - sheet.left(), strip),
+                    .titleBlock = corner,
+                    .titleBlockScale = scale};
+  // Beside it, the scale bar under it.
+  const double beside = size.width() + 2 * inset;
+  SheetLayout aside{
+      .drawing = QRectF(sheet.left(), sheet.top(), sheet.width() - beside, sheet.height() - strip),
+      .window = {},
+      .scaleStrip = QRectF(sheet.left(), sheet.bottom() - strip, sheet.width() - beside, strip),
+      .titleBlock = corner,
+      .titleBlockScale = scale};
+  if (framing.request.scaleRatio > 0) {
+    // At a fixed scale, the larger area shows more of the section.
+    const auto area = [](const SheetLayout& l) { return l.drawing.width() * l.drawing.height(); };
+    return area(under) >= area(aside) ? under : aside;
+  }
+  return framing.pixelsPerMetre(under.drawing) >= framing.pixelsPerMetre(aside.drawing) ? under
+                                                                                        : aside;
+}
+
+}  // namespace
+
+SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequest& request,
+                        const DrawingScene& scene) {
+  const Framing framing{sheet, dotsPerInch, request, scene,
+                        fullExtent(scene.arrangement, scene.section, scene.ship)};
+  SheetLayout layout = chooseLayout(framing);
+  layout.window = framing.windowFor(layout.drawing);
+  return layout;
+}
+
+PlacedLabels paintDrawingSheet(QPainter& painter, const QRectF& sheet, double dotsPerInch,
+                               const SheetRequest& request, const DrawingScene& scene) {
+  const SheetLayout layout = layOutSheet(sheet, dotsPerInch, request, scene);
+  const double unit = pixelsPerPoint(dotsPerInch);
+  painter.fillRect(sheet, Qt::white);
+  PaintOptions options{.labels = request.labels, .keepClear = {}};
+  if (layout.titleBlock) options.keepClear.push_back(*layout.titleBlock);
+  const PlacedLabels placed =
+      paintArrangement(painter, layout.drawing, layout.window, scene, unit, options);
+  if (!layout.scaleStrip.isEmpty()) {
+    const DrawingStyle style(scene.labels, unit);
+    paintScaleBar(
+        painter, layout.scaleStrip, std::abs(worldToDevice(layout.window, layout.drawing).m11()),
+        {style.font(LabelKind::AxisAndStrake), style.labelColour(), unit}, request.scaleRatio);
+  }
+  if (layout.titleBlock) {
+    paintTitleBlock(painter, *request.titleBlock, layout.titleBlock->bottomRight(),
+                    QString::fromStdString(scene.labels.FontName), unit * layout.titleBlockScale);
+  }
+  return placed;
+}
+
+}  // namespace korain

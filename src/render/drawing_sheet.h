@@ -1,0 +1,44 @@
+// A drawing on a sheet, as exported, printed or placed in the report: the
+// drawing, its scale bar and, when asked, its title block, laid out so that
+// neither covers the drawing.
+#pragma once
+
+#include <QPainter>
+#include <QRectF>
+#include <optional>
+
+#include "arrangement_painter.h"
+#include "view/title_block.h"
+
+namespace korain {
+
+struct SheetRequest {
+  std::optional<TitleBlock> titleBlock{};
+  // Metres of section per metre of sheet; 0 fills the drawing's area.
+  double scaleRatio{0};
+  LabelPolicy labels{LabelPolicy::KeepAll};
+};
+
+// Where the parts of a sheet go (device pixels).
+struct SheetLayout {
+  QRectF drawing;
+  WorldWindow window;  // what the drawing shows
+  QRectF scaleStrip;   // empty when the sheet is too small for a scale bar
+  std::optional<QRectF> titleBlock;
+  double titleBlockScale = 1;  // a title block larger than half the sheet is drawn smaller
+};
+
+// The title block stands in the sheet's lower right corner over the
+// drawing's area when the drawing leaves that corner empty (a half-section's
+// starboard side, below the base line); otherwise under the drawing or beside
+// it, whichever leaves the drawing larger. The scale bar takes a strip under
+// the drawing.
+SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequest& request,
+                        const DrawingScene& scene);
+
+// Paints the sheet; `dotsPerInch` is the device's, which sizes lines, labels
+// and the normalised scale. Returns where the drawing's labels went.
+PlacedLabels paintDrawingSheet(QPainter& painter, const QRectF& sheet, double dotsPerInch,
+                               const SheetRequest& request, const DrawingScene& scene);
+
+}  // namespace korain

@@ -1,0 +1,175 @@
+// The example's drawings on sheets: every label on its halo with nothing else
+// inside its box, labels giving way on screen but kept on paper, the title
+// block beside the section and never on it, the scale bar's round lengths.
+#include "drawing_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <optional>
+
+#include "geometry/compute_geometry.h"
+#include "io/text_file.h"
+#include "io/zel_reader.h"
+#include "scale_bar.h"
+#include "section/nearest_section.h"
+#include "ship/ship_data_reader.h"
+#include "world_transform.h"
+
+namespace korain::testing {
+namespace {
+
+using namespace display_bit;
+
+constexpr double kScreenDpi = 96;
+
+// A block of the example, computed, with its section behind and every part shown.
+struct ExampleScene {
+  Arrangement arrangement;
+  ShipData ship;
+  std::optional<Section> section;
+  DisplayOptions options;
+  DisplayConfig labels = defaultDisplayConfig();
+
+  explicit ExampleScene(Integer block, Long word = kAxis | kStools | kNodes | kNodeNumbers |
+                                                   kPrimaryMembers | kStiffeners | kStrakes |
+                                                   kCorrugation) {
+    const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";
+    EXPECT_TRUE(readZelBlock(path, block, arrangement).found());
+    readShipData(path, ship);
+    GeometryState state;
+    MessageList messages;
+    computeGeometry(arrangement, state, messages, 1);
+    std::string error;
+    section = nearestSection(readFileBytes(path, error).value_or(""), path, arrangement.X);
+    options.DisplayWord = word;
+  }
+  DrawingScene scene() const {
+    return {arrangement, section ? &*section : nullptr, ship, options, labels};
+  }
+
+  PlacedLabels paint(QImage& image, SheetRequest request = {}) const {
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    return paintDrawingSheet(painter, QRectF(image.rect()), kScreenDpi, request, scene());
+  }
+};
+
+// Whether the colour lies between the halo's white and the label's colour, as
+// the anti-aliased text blends them.
+bool blendOf(QColor pixel, QColor text) {
+  const auto channel = [](int p, int t) { return t == 255 ? 1.0 : (255.0 - p) / (255.0 - t); };
+  const double r = channel(pixel.red(), text.red());
+  const double g = channel(pixel.green(), text.green());
+  const double b = channel(pixel.blue(), text.blue());
+  const double lo = std::min({r, g, b});
+  const double hi = std::max({r, g, b});
+  return lo >= -0.02 && hi <= 1.02 && hi - lo <= 0.12;
+}
+
+// Pixels of a label's box that are neither halo nor text: a line crossing it.
+int foreignPixels(const QImage& image, const PlacedLabel& label) {
+  // A pixel in from the box's edge, where its own anti-aliasing ends.
+  const QRect box = label.box.toRect().adjusted(1, 1, -1, -1).intersected(image.rect());
+  int foreign = 0;
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (int x = box.left(); x <= box.right(); ++x) {
+      foreign += blendOf(image.pixelColor(x, y), label.colour) ? 0 : 1;
+    }
+  }
+  return foreign;
+}
+
+TEST(DrawingLabels, InsideEveryLabelOnlyItsTextAndHaloAppear) {
+  for (const Integer block : {Integer{1}, Integer{2}}) {
+    const ExampleScene example(block);
+    for (const auto& [size, policy] : {std::pair{QSize(1600, 1000), LabelPolicy::KeepAll},
+                                       std::pair{QSize(700, 450), LabelPolicy::GiveWay}}) {
+      QImage image(size, QImage::Format_RGB32);
+      const PlacedLabels labels = example.paint(image, {.labels = policy});
+      ASSERT_GT(labels.size(), 10U);
+      for (const PlacedLabel& label : labels) {
+        EXPECT_EQ(foreignPixels(image, label), 0) << "block " << block << ", " << size.width()
+                                                  << " wide: '" << label.text.toStdString() << "'";
+      }
+    }
+  }
+}
+
+int countOf(const PlacedLabels& labels, LabelRank rank) {
+  return static_cast<int>(std::count_if(labels.begin(), labels.end(),
+                                        [&](const PlacedLabel& l) { return l.rank == rank; }));
+}
+
+// On a small picture the screen leaves labels out rather than pile them up,
+// node numbers before thickness labels; paper keeps them all, and a label
+// never leaves the picture.
+TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
+  const ExampleScene example(1);
+  const int nodes = example.arrangement.Bulkheads.at(1).Nodes.count();
+  QImage image(260, 180, QImage::Format_RGB32);
+  const PlacedLabels kept = example.paint(image, {.labels = LabelPolicy::KeepAll});
+  EXPECT_EQ(countOf(kept, LabelRank::NodeNumber), nodes);
+  EXPECT_EQ(countOf(kept, LabelRank::Thickness), 12);
+  const PlacedLabels shown = example.paint(image, {.labels = LabelPolicy::GiveWay});
+  EXPECT_LT(countOf(shown, LabelRank::NodeNumber) + countOf(shown, LabelRank::Thickness),
+            nodes + 12);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    EXPECT_TRUE(QRectF(image.rect()).contains(shown[i].box)) << shown[i].text.toStdString();
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      EXPECT_FALSE(shown[i].box.intersects(shown[j].box))
+          << shown[i].text.toStdString() << " and " << shown[j].text.toStdString();
+    }
+  }
+  // The node numbers take what the thickness labels leave: shown or not, they
+  // move no thickness label.
+  ExampleScene withoutNumbers(1, example.options.DisplayWord & ~kNodeNumbers);
+  const PlacedLabels thicknessOnly = withoutNumbers.paint(image, {.labels = LabelPolicy::GiveWay});
+  EXPECT_EQ(countOf(shown, LabelRank::Thickness), countOf(thicknessOnly, LabelRank::Thickness));
+}
+
+// The title block stands where the section and its labels are not, inside
+// the sheet, clear of the scale bar; a half-section has its centre line near
+// the left edge.
+TEST(DrawingSheet, TheTitleBlockNeverCoversTheSection) {
+  const ExampleScene example(1);
+  const WorldWindow full = fullExtent(example.arrangement, &*example.section, example.ship);
+  TitleBlock block;
+  block.Lines[2] = "MV KORAIN SPIRIT";
+  for (const QSize size : {QSize(1600, 1000), QSize(500, 350), QSize(400, 800), QSize(300, 200)}) {
+    for (const double ratio : {0.0, 200.0}) {
+      const QRectF sheet(QPointF(0, 0), size);
+      const SheetLayout layout = layOutSheet(
+          sheet, kScreenDpi, {.titleBlock = block, .scaleRatio = ratio}, example.scene());
+      SCOPED_TRACE(::testing::Message() << size.width() << "x" << size.height() << ", 1:" << ratio);
+      ASSERT_TRUE(layout.titleBlock);
+      const QRectF section = worldToDevice(layout.window, layout.drawing)
+                                 .mapRect(QRectF(full.left, full.bottom, full.width, full.height));
+      EXPECT_FALSE(layout.titleBlock->intersects(section.intersected(layout.drawing)));
+      EXPECT_TRUE(sheet.contains(*layout.titleBlock));
+      EXPECT_FALSE(layout.titleBlock->intersects(layout.scaleStrip));
+      EXPECT_FALSE(layout.scaleStrip.isEmpty());
+      EXPECT_GE(layout.scaleStrip.top(), layout.drawing.bottom() - 1e-9);
+      if (ratio == 0) {
+        const double centreLine =
+            worldToDevice(layout.window, layout.drawing).map(QPointF(0, 0)).x();
+        EXPECT_LT(centreLine - layout.drawing.left(), layout.drawing.width() * 0.1);
+      }
+    }
+  }
+}
+
+TEST(ScaleBar, TakesTheLongestRoundLengthThatFits) {
+  const struct {
+    double pixelsPerMetre, width, metres;
+  } cases[] = {{10, 120, 10},  {10, 99, 5},      {10, 45, 2}, {100, 150, 1},
+               {3, 1000, 200}, {1000, 50, 0.05}, {0, 100, 0}, {10, 0, 0}};
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(scaleBarLength(c.pixelsPerMetre, c.width), c.metres)
+        << c.pixelsPerMetre << " px/m, " << c.width << " px";
+  }
+}
+
+}  // namespace
+}  // namespace korain::testing
