@@ -1,7 +1,6 @@
 // The data report laid out in the fonts the report is printed in: on every
 // page, no two texts of a line touch, nothing runs past the printable width
-// or past the rule of its table, every page but the front page has its header
-// and the right margin equals the left. The fonts are those scripts/setup-debian
+// or past the rule of its table. The fonts are those scripts/setup-debian
 // installs (Liberation Sans for Arial), so the measures hold on every machine.
 #include <gtest/gtest.h>
 
@@ -203,23 +202,6 @@ TEST(ReportLayout, NoCellsTouchAndNothingLeavesItsRuleOrThePage) {
     const PrintedReport report(arrangement, exampleShip(), everything());
     ASSERT_GT(report.surface.pageNumber(), 2) << name;
     EXPECT_EQ(layoutFaults(report.surface, report.setup), "") << name;
-  }
-}
-
-TEST(ReportLayout, EveryPageButTheFrontPageHasItsHeaderAndEqualMargins) {
-  const Arrangement arrangement = stretched();
-  for (const std::array<bool, kReportItems> items :
-       {everything(), std::array<bool, kReportItems>{false, true, true}}) {
-    const PrintedReport report(arrangement, exampleShip(), items);
-    const int firstPage = items[0] ? 2 : 1;
-    for (int page = firstPage; page <= report.surface.pageNumber(); ++page) {
-      const auto header = std::count_if(
-          report.surface.texts.begin(), report.surface.texts.end(),
-          [&](const Recorded& t) { return t.page == page && t.text == "File : bulk_carrier.ko2"; });
-      EXPECT_EQ(header, 1) << "page " << page;
-    }
-    // 0.5 cm of unprintable edge and the left margin on either side of 21 cm.
-    EXPECT_NEAR(report.surface.width(), 21 - 2 * (0.5 + report.setup.LeftMargin), kEpsilon);
   }
 }
 
