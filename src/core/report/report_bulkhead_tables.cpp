@@ -168,9 +168,9 @@ void printPrimaryMembers(ReportContext& report, BulkheadDrawings drawings) {
     printReportTable(report, all);
     return;
   }
-  const std::vector<TableLine> lines = linesOf(all);
+  const FittedTable fitted = fitTable(report.surface, all.Tabs, linesOf(all));
   for (std::size_t k = 0; k < perBulkhead.size(); ++k) {
-    printReportTable(report, perBulkhead[k], lines);
+    printReportTable(report, perBulkhead[k], fitted);
     printBulkheadDrawing(report, static_cast<int>(k) + 1);
   }
 }

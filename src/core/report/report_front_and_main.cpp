@@ -70,8 +70,9 @@ void printMainData(ReportContext& report, Long enteredSide) {
   const std::vector<TableLine> holdLines = linesOf(hold);
   lines.insert(lines.end(), holdLines.begin(), holdLines.end());
   ensureSpace(surface, report.setup, 16);
-  printReportTable(report, arrangement, lines);
-  printReportTable(report, hold, lines);
+  const FittedTable fitted = fitTable(surface, kMainTabs, lines);
+  printReportTable(report, arrangement, fitted);
+  printReportTable(report, hold, fitted);
 }
 
 }  // namespace korain

@@ -26,15 +26,18 @@ int lineCount(const std::vector<TableLine>& lines) { return static_cast<int>(lin
 
 }  // namespace
 
-PrintFont fittingFont(PrintSurface& surface, const std::vector<int>& tabs,
-                      const std::vector<TableLine>& lines) {
+FittedTable fitTable(PrintSurface& surface, const std::vector<int>& tabs,
+                     const std::vector<TableLine>& lines) {
   PrintFont font = surface.font();
   // Text widths do not scale exactly with the size (hinting), so the size is
   // tried again in half points until the table fits.
   for (;;) {
     const FontChange trial(surface, font);
-    const double width = TableLayout(surface, tabs, lines).ruleWidth();
-    if (width <= surface.width() || font.Size <= kSmallestTableFont) return font;
+    TableLayout layout(surface, tabs, lines);
+    const double width = layout.ruleWidth();
+    if (width <= surface.width() || font.Size <= kSmallestTableFont) {
+      return {font, std::move(layout)};
+    }
     const double scaled = std::floor(font.Size * surface.width() / width * 2) / 2;
     font.Size = std::max(kSmallestTableFont, std::min(scaled, font.Size - 0.5));
   }
@@ -73,14 +76,13 @@ void printTableTop(ReportContext& report, const std::string& title, const TableL
 }
 
 void printReportTable(ReportContext& report, const ReportTable& table) {
-  printReportTable(report, table, linesOf(table));
+  printReportTable(report, table, fitTable(report.surface, table.Tabs, linesOf(table)));
 }
 
-void printReportTable(ReportContext& report, const ReportTable& table,
-                      const std::vector<TableLine>& layoutLines) {
+void printReportTable(ReportContext& report, const ReportTable& table, const FittedTable& fitted) {
   PrintSurface& surface = report.surface;
-  const FontChange fit(surface, fittingFont(surface, table.Tabs, layoutLines));
-  const TableLayout layout(surface, table.Tabs, layoutLines);
+  const FontChange fit(surface, fitted.Font);
+  const TableLayout& layout = fitted.Layout;
   ensureSpace(surface, report.setup, kTableStartLines);
   printTableTop(report, table.Title, layout, table.Head);
   for (const TableRecord& record : table.Records) {

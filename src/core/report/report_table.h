@@ -28,12 +28,17 @@ struct ReportTable {
   std::vector<TableRecord> Records{};
 };
 
-// The surface's font, or a smaller one when the table laid out in it would
-// run past the printable width: tab columns are as wide as the font's
-// characters, so the table shrinks with it. Never below kSmallestTableFont.
+// A table's layout and the font it is printed in: the surface's font, or a
+// smaller one when the table laid out in it would run past the printable
+// width (tab columns are as wide as the font's characters, so the table
+// shrinks with it). Never below kSmallestTableFont.
 inline constexpr double kSmallestTableFont = 5;
-PrintFont fittingFont(PrintSurface& surface, const std::vector<int>& tabs,
-                      const std::vector<TableLine>& lines);
+struct FittedTable {
+  PrintFont Font;
+  TableLayout Layout;
+};
+FittedTable fitTable(PrintSurface& surface, const std::vector<int>& tabs,
+                     const std::vector<TableLine>& lines);
 
 // The record's first line with its continuation cells added.
 TableLine continuedFirstLine(const TableRecord& record);
@@ -50,9 +55,8 @@ void printTableTop(ReportContext& report, const std::string& title, const TableL
 // records, each on the page that has room for all its lines; a record that
 // opens a new page comes after the title, the head and its continued lines.
 void printReportTable(ReportContext& report, const ReportTable& table);
-// The same with the columns laid out by `layoutLines`, so that tables printed
-// in parts (one per bulkhead, with drawings between) keep the same columns.
-void printReportTable(ReportContext& report, const ReportTable& table,
-                      const std::vector<TableLine>& layoutLines);
+// The same on a layout fitted once for several tables, so that a table
+// printed in parts (one per bulkhead, with drawings between) keeps its columns.
+void printReportTable(ReportContext& report, const ReportTable& table, const FittedTable& fitted);
 
 }  // namespace korain

@@ -179,8 +179,9 @@ void printResonanceEvaluation(ReportContext& report, const ResonanceEvaluation& 
       lines.push_back(levelRow(result.Levels.at(k), c.Points.at(k)));
     }
   }
-  const FontChange fit(surface, fittingFont(surface, kTabs, lines));
-  const TableLayout layout(surface, kTabs, lines);
+  const FittedTable fitted = fitTable(surface, kTabs, lines);
+  const FontChange fit(surface, fitted.Font);
+  const TableLayout& layout = fitted.Layout;
   double unitRight = 0;
   for (const std::string& unit : kUnits) {
     unitRight = std::max(unitRight, tabX(surface, kUnitColumn) + surface.textWidth(unit));
