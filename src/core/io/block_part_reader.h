@@ -101,7 +101,10 @@ class BlockPartReader {
   PartEnd readBlockNumber() {
     PartEnd end = PartEnd::EndOfFile;
     if (!nextLine(end)) return end;
-    if (fields_.value(1) != static_cast<double>(blockNumber_)) return PartEnd::EndOfFile;
+    if (fields_.value(1) != static_cast<double>(blockNumber_)) {
+      endedAtNextBlock_ = true;
+      return PartEnd::EndOfFile;
+    }
     return skipToBanner();
   }
 
@@ -116,6 +119,8 @@ class BlockPartReader {
 
   LineCursor& cursor_;
   std::string_view line_;  // the current line
+  // The block ended where the next one begins, not with the file.
+  bool endedAtNextBlock_ = false;
   FieldReader fields_;
   Integer blockNumber_;
 };

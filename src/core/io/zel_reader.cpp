@@ -39,7 +39,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
     }
     const PartEnd end = dispatch();
     if (end == PartEnd::Error) result_.status = ZelReadStatus::Stopped;
-    if (end == PartEnd::EndOfFile && cursor_.atEnd()) reportCutShort();
+    if (end == PartEnd::EndOfFile && !endedAtNextBlock_) reportCutShort();
     if (a_.StateType < 1) a_.StateType = 1;
     if (a_.StateIndex < 1) a_.StateIndex = 1;
   }

@@ -158,11 +158,13 @@ TEST(ZelReaderLines, AFileEndingInsideTheBlockIsReportedWhereItEnds) {
   const std::size_t secondRecord = whole.find("Hold 1 aft");
   ASSERT_NE(records, std::string::npos);
   ASSERT_NE(secondRecord, std::string::npos);
+  const std::string nextBlock = "------------------ BLOCK ------------------\r\n 2 \r\n";
   const struct {
     std::string text;
     const char* where;  // in the message; none when the block is whole
   } cases[] = {{whole, nullptr},
-               {whole + "------------------ BLOCK ------------------\r\n 2 \r\n", nullptr},
+               {whole + nextBlock, nullptr},
+               {whole.substr(0, records) + nextBlock, nullptr},  // ended by a block, not the file
                {whole.substr(0, records), "before its compartment records"},
                {whole.substr(0, secondRecord + 20), "after 1 of its 4 compartment records"}};
   for (const auto& c : cases) {
