@@ -2,11 +2,10 @@
 // with its colour, and the colour index of every strake, span and bracket.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "messages/status_line.h"
 #include "model/arrangement.h"
 #include "ship/ship_data.h"
 
@@ -20,9 +19,6 @@ struct LegendEntry {
 };
 
 using Legend = std::vector<LegendEntry>;
-
-// Shows a text in the main window's status line; an empty text clears it.
-using StatusLine = std::function<void(std::string_view)>;
 
 // Builds the legend of a check display mode (check_modes.h) and colours the
 // arrangement for it.

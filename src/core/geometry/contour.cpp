@@ -29,8 +29,7 @@ void Contour::CutRange::add(double at) {
   ++count;
 }
 
-Contour::Contour(const Bulkhead& bulkhead) {
-  const List<Node>& nodes = bulkhead.Nodes;
+Contour::Contour(const List<Node>& nodes) {
   if (nodes.count() == 1) addLine(pointOf(nodes.first()), pointOf(nodes.first()), 1);
   for (int k = 2; k <= nodes.count(); ++k) {
     const Node& node = nodes.at(k);
@@ -139,6 +138,30 @@ bool Contour::locate(PlanePoint point, double tolerance, double& abscissa, int& 
     start += element.length;
   }
   return false;
+}
+
+PlanePoint Contour::pointAt(double abscissa) const {
+  if (elements_.empty()) return {};
+  double start = 0;
+  for (const Element& element : elements_) {
+    if (abscissa <= start + element.length) {
+      return pointAlong(element, std::clamp(abscissa - start, 0.0, element.length));
+    }
+    start += element.length;
+  }
+  return elements_.back().to;
+}
+
+PlanePoint Contour::pointAlong(const Element& element, double along) {
+  if (element.length <= 0) return element.from;
+  if (!element.arc) {
+    const double t = along / element.length;
+    return {element.from.y + t * (element.to.y - element.from.y),
+            element.from.z + t * (element.to.z - element.from.z)};
+  }
+  const double angle = element.startAngle + (element.sweep < 0 ? -1 : 1) * along / element.radius;
+  return {element.centre.y + element.radius * std::cos(angle),
+          element.centre.z + element.radius * std::sin(angle)};
 }
 
 bool Contour::onElement(const Element& element, PlanePoint point, double tolerance, double& along) {

@@ -1,6 +1,6 @@
-// A bulkhead contour as straight lines and exact circular arcs, for the cuts
-// of lines with it and for abscissae along it. Built from a bulkhead whose arcs
-// have been computed (computeBHeadGeometry).
+// A bulkhead contour (or a panel of a hull section) as straight lines and exact
+// circular arcs, for the cuts of lines with it and for abscissae along it.
+// Built from nodes whose arcs have been computed (computeBHeadGeometry).
 #pragma once
 
 #include <vector>
@@ -21,7 +21,8 @@ struct ContourCuts {
 
 class Contour {
  public:
-  explicit Contour(const Bulkhead& bulkhead);
+  explicit Contour(const Bulkhead& bulkhead) : Contour(bulkhead.Nodes) {}
+  explicit Contour(const List<Node>& nodes);
 
   // The cuts of the line z = position (horizontal) or y = position (vertical)
   // with the closed contour (the last node joined back to the first), as
@@ -35,6 +36,10 @@ class Contour {
   // node before the point. False when no part of the contour passes within the
   // tolerance of the point.
   bool locate(PlanePoint point, double tolerance, double& abscissa, int& nodeBefore) const;
+
+  // The point of the path at an abscissa from the first node, which is
+  // brought into the path's length first.
+  PlanePoint pointAt(double abscissa) const;
 
  private:
   struct Element {
@@ -62,6 +67,7 @@ class Contour {
   static void cutLine(const Element& line, double position, bool horizontal, CutRange& range);
   static void cutArc(const Element& arc, double position, bool horizontal, CutRange& range);
   static bool onElement(const Element& element, PlanePoint point, double tolerance, double& along);
+  static PlanePoint pointAlong(const Element& element, double along);
 
   std::vector<Element> elements_;
   std::vector<Element> closing_;  // the line back to the first node, when the ends are apart

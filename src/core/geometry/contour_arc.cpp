@@ -65,12 +65,6 @@ Single angleFromCentre(PlanePoint centre, PlanePoint point) {
   return static_cast<Single>(std::atan2(point.z - centre.z, point.y - centre.y));
 }
 
-bool isFinite(const Node& node) {
-  return std::isfinite(node.Y) && std::isfinite(node.Z) &&
-         (!isArcCode(node.ShCur) ||
-          (std::isfinite(node.ShYT) && std::isfinite(node.ShZT) && std::isfinite(node.ShR)));
-}
-
 void clearArc(Node& node) {
   node.ArcValid = false;
   node.ArcCentreY = node.ArcCentreZ = 0;
@@ -80,6 +74,12 @@ void clearArc(Node& node) {
 }  // namespace
 
 bool isArcCode(Long curveCode) { return curveCode == kCurveArc || curveCode == kCurveTangentArc; }
+
+bool isFinite(const Node& node) {
+  return std::isfinite(node.Y) && std::isfinite(node.Z) &&
+         (!isArcCode(node.ShCur) ||
+          (std::isfinite(node.ShYT) && std::isfinite(node.ShZT) && std::isfinite(node.ShR)));
+}
 
 bool computeArc(PlanePoint previous, Node& node) {
   Circle circle;

@@ -27,6 +27,9 @@ inline constexpr Long kCurveTangentArc = 4;
 
 bool isArcCode(Long curveCode);
 
+// The node's point, and for an arc node its arc data, are numbers.
+bool isFinite(const Node& node);
+
 inline constexpr double kTwoPi = 2 * std::numbers::pi;
 
 inline PlanePoint pointOf(const Node& node) { return {node.Y, node.Z}; }

@@ -36,16 +36,21 @@ std::vector<PlanePoint> contourPolygon(const Bulkhead& bulkhead) {
   return polygon;
 }
 
+bool endsJoined(const List<Node>& nodes) {
+  if (!nodes.isDimensioned()) return false;
+  const Node& first = nodes.first();
+  const Node& last = nodes.last();
+  return isSamePoint({first.Y, first.Z}, {last.Y, last.Z}, kGeometryTolerance);
+}
+
+bool isClosedContour(const List<Node>& nodes, Long symFlag) {
+  return endsJoined(nodes) || (nodes.isDimensioned() && symFlag == 0 &&
+                               onCentreLine(nodes.first()) && onCentreLine(nodes.last()));
+}
+
 void computeClosure(Bulkhead& bulkhead, Long symFlag) {
-  if (!bulkhead.Nodes.isDimensioned()) {
-    bulkhead.EndsJoined = bulkhead.Closed = false;
-    return;
-  }
-  const Node& first = bulkhead.Nodes.first();
-  const Node& last = bulkhead.Nodes.last();
-  bulkhead.EndsJoined = isSamePoint({first.Y, first.Z}, {last.Y, last.Z}, kGeometryTolerance);
-  bulkhead.Closed =
-      bulkhead.EndsJoined || (symFlag == 0 && onCentreLine(first) && onCentreLine(last));
+  bulkhead.EndsJoined = endsJoined(bulkhead.Nodes);
+  bulkhead.Closed = isClosedContour(bulkhead.Nodes, symFlag);
 }
 
 void computeBounds(Bulkhead& bulkhead, const std::vector<PlanePoint>& polygon) {

@@ -17,6 +17,8 @@ std::vector<PlanePoint> contourPolygon(const Bulkhead& bulkhead);
 // joined, or, in a section given whole (symmetry flag 0), both ends lie on the
 // centre line. Both false without nodes.
 void computeClosure(Bulkhead& bulkhead, Long symFlag);
+bool endsJoined(const List<Node>& nodes);
+bool isClosedContour(const List<Node>& nodes, Long symFlag);
 
 // YMin..ZMax from the polygon (9999 and -9999 when it has no point), then
 // ZLow and ZHigh from the stools.

@@ -85,6 +85,31 @@ TEST(ContourRectangle, LocateGivesAbscissaAndNodeBefore) {
   expectNear({abscissa, double(nodeBefore)}, {23, 3});
 }
 
+// The point at an abscissa is the point located there, on lines and arcs;
+// abscissae beyond the ends give the ends.
+TEST(ContourPath, PointAtAnAbscissaIsThePointLocatedThere) {
+  Bulkhead quarter = bulkheadThrough({straightNode(0, 0), straightNode(2, 0), arcNode(4, 2, 2)});
+  ASSERT_EQ(computeBHeadGeometry(quarter), 1);
+  const Contour path(quarter.Nodes);
+  const double onArc = 2 + kPi / 2;  // halfway round the quarter circle from (2, 0)
+  for (const PlanePoint p :
+       {PlanePoint{1, 0}, PlanePoint{2 + std::sqrt(2.0), 2 - std::sqrt(2.0)}, PlanePoint{4, 2}}) {
+    double abscissa = 0;
+    int nodeBefore = 0;
+    ASSERT_TRUE(path.locate(p, kGeometryTolerance, abscissa, nodeBefore));
+    const PlanePoint back = path.pointAt(abscissa);
+    expectNear({back.y, back.z}, {p.y, p.z});
+  }
+  double abscissa = 0;
+  int nodeBefore = 0;
+  ASSERT_TRUE(path.locate({2 + std::sqrt(2.0), 2 - std::sqrt(2.0)}, kGeometryTolerance, abscissa,
+                          nodeBefore));
+  EXPECT_NEAR(abscissa, onArc, 1e-5);
+  const PlanePoint before = path.pointAt(-1);
+  const PlanePoint after = path.pointAt(100);
+  expectNear({before.y, before.z, after.y, after.z}, {0, 0, 4, 2});
+}
+
 TEST(ContourCuts, ThroughAVertexCountsOnce) {
   const Contour triangle(bulkheadThrough(
       {straightNode(0, 0), straightNode(10, 0), straightNode(5, 8), straightNode(0, 0)}));

@@ -1,0 +1,12 @@
+// The main window's status line as the long computations of core see it.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace korain {
+
+// Shows a text in the main window's status line; an empty text clears it.
+using StatusLine = std::function<void(std::string_view)>;
+
+}  // namespace korain
