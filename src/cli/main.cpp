@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "draw_command.h"
 #include "geometry_commands.h"
+#include "import_command.h"
 #include "model/versions.h"
 #include "report_command.h"
 #include "resonance_command.h"
@@ -30,6 +31,7 @@ constexpr std::string_view kUsage =
     "       korain-cli ship DB\n"
     "       korain-cli resave DB N\n"
     "       korain-cli copy DB N OTHER\n"
+    "       korain-cli import DB S [--x X]\n"
     "       korain-cli --help | --version\n"
     "  list    one line per block of the database DB: position, kind, name\n"
     "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry;\n"
@@ -50,6 +52,8 @@ constexpr std::string_view kUsage =
     "  ship    the ship data of DB as JSON, with the material names\n"
     "  resave  reads arrangement N of DB and saves it back in the current version\n"
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n"
+    "  import  builds an arrangement from the compartments of hull section S of DB, at X\n"
+    "          (the section's own by default), appends it to DB and prints its block number\n"
     "Databases are saved in one step, their previous content kept as DB.bak; a read-only or\n"
     "missing database is reported and nothing is written. Exit status: 0 done, 1 failed,\n"
     "2 wrong usage.\n";
@@ -103,6 +107,9 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
   if (!args.empty() && args[0] == "draw") {
     return korain::drawCommand({args.begin() + 1, args.end()}, streams);
+  }
+  if (!args.empty() && args[0] == "import") {
+    return korain::importCommand({args.begin() + 1, args.end()}, streams);
   }
   if (!args.empty() && args[0] == "report") {
     return korain::reportCommand({args.begin() + 1, args.end()}, streams);
