@@ -248,5 +248,74 @@ TEST_F(DatabaseDialogs, NewZelOkGivesAnEmptyArrangementAtTheTypedX) {
   EXPECT_TRUE(dialog.arrangement() == expected);
 }
 
+TEST_F(DatabaseDialogs, NewZelBuildsTheArrangementFromTheChosenSection) {
+  FM_NewZel dialog(editor, "&New...");
+  dialog.show();
+  QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+  QWidget& picture = *control<QWidget>(dialog, "PIC_Section");
+  NumberField& x = *control<NumberField>(dialog, "FTX_m");
+  EXPECT_EQ(rowsOf(list),
+            (std::vector<Row>{{"Midship section Fr 120", 3}, {"Fore peak section Fr 215", 4}}));
+  EXPECT_TRUE(list.selectedItems().isEmpty());
+
+  // Choosing to build from a section chooses its first row.
+  click(dialog, "OP_BasedOn_1");
+  ASSERT_EQ(list.selectedItems().size(), 1);
+  EXPECT_EQ(list.selectedItems().front()->text(), "Midship section Fr 120");
+  EXPECT_EQ(x.text(), numberFieldText(88.5));
+  EXPECT_TRUE(showsDrawing(picture));
+
+  // Direct input forgets the section, and another row chooses the section again.
+  click(dialog, "OP_BasedOn_0");
+  EXPECT_TRUE(list.selectedItems().isEmpty());
+  EXPECT_FALSE(showsDrawing(picture));
+  EXPECT_EQ(x.text(), numberFieldText(editor.session().ship().L / 2.0));
+  clickRow(list, 1);
+  EXPECT_TRUE(control<QAbstractButton>(dialog, "OP_BasedOn_1")->isChecked());
+  EXPECT_EQ(x.text(), numberFieldText(168));
+
+  // A double click, whose first click chooses the row, acts as Ok.
+  clickRow(list, 0);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  const Arrangement& a = editor.session().arrangement();
+  EXPECT_EQ(a.Name, "Bulkhead from Midship section Fr 120");
+  EXPECT_EQ(a.X, 88.5F);
+  ASSERT_EQ(a.Bulkheads.count(), 4);
+  EXPECT_EQ(a.Bulkheads.at(3).Name, "Hopper tank 3 (starboard)");
+  EXPECT_TRUE(dialog.importMessages().texts().empty());
+}
+
+// Without a section, or with one the import refuses, the dialog stays and the
+// arrangement is left as it was.
+TEST_F(DatabaseDialogs, NewZelStaysOpenUntilASectionImports) {
+  const std::string sections = KORAIN_TEST_DATA "/hand_sections.ko2";
+  openDatabase(editor.session(), sections);
+  const Arrangement before = editor.session().arrangement();
+  FM_NewZel dialog(editor, "&New...");
+  dialog.show();
+  QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+  click(dialog, "OP_BasedOn_1");
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(list, 0));
+  ASSERT_TRUE(list.selectedItems().isEmpty());
+  click(dialog, "BT_Ok");
+  clickRow(list, 2);
+  click(dialog, "BT_Ok");
+  EXPECT_EQ(messages(), (std::vector<std::string>{
+                            "Please select a valid section",
+                            "Section Empty section Fr 10 has no compartment.\rImport failed"}));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(editor.session().arrangement() == before);
+
+  // What the section's geometry finds is kept for the editor's message list.
+  clickRow(list, 1);
+  click(dialog, "BT_Ok");
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(editor.session().arrangement().Bulkheads.at(1).Name, "Fuel tank");
+  EXPECT_EQ(dialog.importMessages().texts(),
+            (std::vector<std::string>{"Panel 1: strake 1 does not end on the panel"}));
+}
+
 }  // namespace
 }  // namespace korain::testing

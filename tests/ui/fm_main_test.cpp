@@ -260,6 +260,23 @@ TEST_F(MainWindow, SaveOfANewArrangementAppendsThenWritesTheSameBlock) {
   EXPECT_EQ(read.Bulkheads.count(), 1);
 }
 
+// The section's findings stay listed under the new arrangement: they are added
+// after the refresh that recomputes its geometry and empties the list.
+TEST_F(MainWindow, NewArrangementFromASectionListsWhatItsGeometryFound) {
+  writeFile(database_, readFile(KORAIN_TEST_DATA "/hand_sections.ko2"));
+  openDatabase(session_, database_);
+  answerNextDialog("FM_NewZel", "BT_Ok", [](QWidget& dialog) {
+    auto& list = *dialog.findChild<QListWidget*>("LI_Sections");
+    list.setCurrentRow(1);
+  });
+  answerNextDialog("FM_MainData", "BT_Cancel");
+  ASSERT_TRUE(window_.newArrangement());
+  EXPECT_EQ(arrangement().Name, "Bulkhead from Bilge Fr 40");
+  auto* messages = control<QComboBox>(window_, "CB_Error");
+  ASSERT_EQ(messages->count(), 1);
+  EXPECT_EQ(messages->currentText(), "Panel 1: strake 1 does not end on the panel");
+}
+
 TEST_F(MainWindow, OpenAsksFirstAndCancelLeavesTheArrangement) {
   typeInto(*control<CommitField>(window_, "FTX_Name"), "Renamed");
   prompt_.answers = {Answer::Cancel};

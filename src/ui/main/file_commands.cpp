@@ -7,6 +7,7 @@
 #include "dialogs/fm_save_as.h"
 #include "dialogs/fm_sel_sec.h"
 #include "drawing/fm_graph.h"
+#include "import/section_import.h"
 #include "main/fm_main.h"
 #include "session_loading.h"
 #include "text/text_utils.h"
@@ -40,6 +41,9 @@ bool FM_Main::createArrangement(const QString& menuCaption) {
   session().BlockNumber = 0;
   findHullSection(session());
   initialiseView();
+  // Listed after the first refresh, which empties the list.
+  addImportMessages(session().messages(), dialog.importMessages());
+  refreshMessageList();
   showMainData();
   return true;
 }
