@@ -1,3 +1,4 @@
+// korain-cli import: a hull section's compartments made into a new arrangement block.
 #include "import_command.h"
 
 #include <charconv>

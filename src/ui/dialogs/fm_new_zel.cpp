@@ -1,3 +1,4 @@
+// The new-arrangement dialog: an empty arrangement or one built from a hull section, and its X.
 #include "dialogs/fm_new_zel.h"
 
 #include <QFormLayout>
