@@ -108,23 +108,30 @@ const std::vector<SectionPanelPlaces::Place>& SectionPanelPlaces::placesOn(int p
 std::optional<NodeRef> SectionPanelPlaces::nextNodeBetween(int panel, NodeRef a, NodeRef b) {
   const std::optional<double> sa = abscissa(a, panel);
   const std::optional<double> sb = abscissa(b, panel);
-  if (!sa || !sb) return std::nullopt;
+  if (!sa || !sb || *sa == *sb) return std::nullopt;
+  // Far along a long panel the margin can vanish in the abscissa's precision:
+  // a node between is then at least the next representable abscissa away, so
+  // that cutting a segment always moves on.
   const double margin = 2 * tolerance_;
   const std::vector<Place>& places = placesOn(panel);
   const auto bySmaller = [](const Place& place, double s) { return place.s < s; };
   if (*sb > *sa) {
-    // The first place from sa + margin on, if it is not beyond sb - margin.
-    const auto next = std::lower_bound(places.begin(), places.end(), *sa + margin, bySmaller);
-    if (next == places.end() || next->s > *sb - margin) return std::nullopt;
+    const double low = std::max(*sa + margin, std::nextafter(*sa, *sb));
+    const double high = std::min(*sb - margin, std::nextafter(*sb, *sa));
+    // The first place from low on, if it is not beyond high.
+    const auto next = std::lower_bound(places.begin(), places.end(), low, bySmaller);
+    if (next == places.end() || next->s > high) return std::nullopt;
     return next->ref;
   }
-  // Going down the panel: the last abscissa up to sa - margin, and of the
-  // places at it the first in list order.
-  const auto after = std::upper_bound(places.begin(), places.end(), *sa - margin,
+  const double high = std::min(*sa - margin, std::nextafter(*sa, *sb));
+  const double low = std::max(*sb + margin, std::nextafter(*sb, *sa));
+  // Going down the panel: the last abscissa up to high, and of the places at
+  // it the first in list order.
+  const auto after = std::upper_bound(places.begin(), places.end(), high,
                                       [](double s, const Place& place) { return s < place.s; });
   if (after == places.begin()) return std::nullopt;
   const double s = std::prev(after)->s;
-  if (s < *sb + margin) return std::nullopt;
+  if (s < low) return std::nullopt;
   return std::lower_bound(places.begin(), after, s, bySmaller)->ref;
 }
 

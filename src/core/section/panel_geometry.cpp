@@ -63,7 +63,10 @@ void PanelPaths::forget(int panel) { paths_.at(static_cast<std::size_t>(panel)).
 std::optional<double> yzToS(const Contour& panel, PlanePoint point, double tolerance) {
   double abscissa = 0;
   int nodeBefore = 0;
-  if (!panel.locate(point, tolerance, abscissa, nodeBefore)) return std::nullopt;
+  // A panel reaching beyond the range of numbers has no abscissa to give there.
+  if (!panel.locate(point, tolerance, abscissa, nodeBefore) || !std::isfinite(abscissa)) {
+    return std::nullopt;
+  }
   return abscissa;
 }
 

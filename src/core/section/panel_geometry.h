@@ -62,7 +62,8 @@ class PanelPaths {
 };
 
 // YZToS: the abscissa of the point along the panel from its first node; none
-// when no part of the panel passes within the tolerance of the point.
+// when no part of the panel passes within the tolerance of the point, or the
+// abscissa is not a finite number.
 std::optional<double> yzToS(const Contour& panel, PlanePoint point, double tolerance);
 
 // ComputeAbsNodes: every node that is another node (Inter 3) takes that
