@@ -90,6 +90,19 @@ TEST(CompartmentOutlines, OrientationIsTheSignOfTheEnclosedArea) {
   EXPECT_EQ(orientation({ref(4, 1), ref(1, 1)}), -1.0F) << "no segment, no area";
 }
 
+// Far along a very long panel twice the tolerance is lost in the abscissa's
+// precision: the corner itself must not count as a node between.
+TEST(CompartmentOutlines, CuttingMovesOnFarAlongALongPanel) {
+  Section s = sectionOf({panelThrough({straightNode(0, 0), straightNode(3e20, 0)}),
+                         panelThrough({straightNode(1e20, 0)})});
+  SectionCompartment& c = s.Compartments.append();
+  c.NodeRefs.append(ref(2, 1));
+  c.NodeRefs.append(ref(1, 2));
+  computeCompartmentOutlines(s, OutlineDetail::CutAtNodes, {});
+  EXPECT_EQ(segmentsOf(s.Compartments.at(1)),
+            (std::vector<BoundarySegment>{segment(ref(2, 1), ref(1, 2), 1)}));
+}
+
 TEST(CompartmentOutlines, ExampleMidshipDoubleBottomTurnsAtEveryNodeOfItsBoundary) {
   Section s;
   ASSERT_TRUE(readSection(KORAIN_EXAMPLES "/bulk_carrier.ko2", 3, s, false).found());
