@@ -91,23 +91,16 @@ TEST(ContourPath, PointAtAnAbscissaIsThePointLocatedThere) {
   Bulkhead quarter = bulkheadThrough({straightNode(0, 0), straightNode(2, 0), arcNode(4, 2, 2)});
   ASSERT_EQ(computeBHeadGeometry(quarter), 1);
   const Contour path(quarter.Nodes);
-  const double onArc = 2 + kPi / 2;  // halfway round the quarter circle from (2, 0)
-  for (const PlanePoint p :
-       {PlanePoint{1, 0}, PlanePoint{2 + std::sqrt(2.0), 2 - std::sqrt(2.0)}, PlanePoint{4, 2}}) {
-    double abscissa = 0;
-    int nodeBefore = 0;
-    ASSERT_TRUE(path.locate(p, kGeometryTolerance, abscissa, nodeBefore));
-    const PlanePoint back = path.pointAt(abscissa);
-    expectNear({back.y, back.z}, {p.y, p.z});
-  }
   double abscissa = 0;
   int nodeBefore = 0;
-  ASSERT_TRUE(path.locate({2 + std::sqrt(2.0), 2 - std::sqrt(2.0)}, kGeometryTolerance, abscissa,
-                          nodeBefore));
-  EXPECT_NEAR(abscissa, onArc, 1e-5);
+  const double r = std::sqrt(2.0);  // halfway round the quarter circle from (2, 0)
+  ASSERT_TRUE(path.locate({2 + r, 2 - r}, kGeometryTolerance, abscissa, nodeBefore));
+  EXPECT_NEAR(abscissa, 2 + kPi / 2, 1e-5);
+  const PlanePoint on = path.pointAt(abscissa);
   const PlanePoint before = path.pointAt(-1);
   const PlanePoint after = path.pointAt(100);
-  expectNear({before.y, before.z, after.y, after.z}, {0, 0, 4, 2});
+  expectNear({on.y, on.z, path.pointAt(1).y, before.y, before.z, after.y, after.z},
+             {2 + r, 2 - r, 1, 0, 0, 4, 2});
 }
 
 TEST(ContourCuts, ThroughAVertexCountsOnce) {

@@ -11,7 +11,7 @@
 namespace korain::testing {
 namespace {
 
-using Points = std::vector<std::pair<double, double>>;
+using Points = std::vector<std::pair<Single, Single>>;
 
 Section readBlock(const std::string& path, Integer block) {
   Section s;
@@ -117,48 +117,33 @@ TEST(SectionImport, ASectionWithoutCompartmentsIsRefusedAndChangesNothing) {
 // Every corner reaches the contour: the wing tanks, whose boundaries return to
 // their start, come out closed without a node on the centre line.
 TEST(SectionImport, ExampleMidshipSectionGivesOneClosedBulkheadPerCompartment) {
-  const Section s = readBlock(KORAIN_EXAMPLES "/bulk_carrier.ko2", 3);
-  const Arrangement a = imported(s);
-  ASSERT_EQ(a.Bulkheads.count(), 4);
+  const Arrangement a = imported(readBlock(KORAIN_EXAMPLES "/bulk_carrier.ko2", 3));
   const std::vector<Points> contours = {
       {{0, 1.8}, {5, 1.8}, {10, 1.8}, {16, 7.8}, {16, 12.6}, {10, 16.2}, {10, 18}, {0, 18}},
       {{0, 0}, {5, 0}, {10, 0}, {10, 1.8}, {5, 1.8}, {0, 1.8}, {0, 0}},
       {{10, 0}, {13.5, 0}, {16, 2.5}, {16, 7.8}, {10, 1.8}, {10, 0}},
       {{16, 12.6}, {16, 18}, {10, 18}, {10, 16.2}, {16, 12.6}}};
+  ASSERT_EQ(a.Bulkheads.count(), 4);
   for (int i = 1; i <= 4; ++i) {
-    const Bulkhead& b = a.Bulkheads.at(i);
-    SCOPED_TRACE(b.Name);
-    ASSERT_EQ(pointsOf(b).size(), contours[std::size_t(i - 1)].size());
-    const Points points = pointsOf(b);
-    for (std::size_t k = 0; k < points.size(); ++k) {
-      expectNear({points[k].first, points[k].second},
-                 {contours[std::size_t(i - 1)][k].first, contours[std::size_t(i - 1)][k].second});
-    }
-    EXPECT_TRUE(isClosedContour(b.Nodes, a.SymFlag));
+    EXPECT_EQ(pointsOf(a.Bulkheads.at(i)), contours[std::size_t(i - 1)]) << i;
+    EXPECT_TRUE(isClosedContour(a.Bulkheads.at(i).Nodes, a.SymFlag)) << i;
   }
 }
 
 // Where the closure test adds the node on the centre line, and where it does not.
 TEST(SectionImport, OpenContoursAreClosedOnTheCentreLineOnce) {
-  struct Case {
-    Long symFlag;
-    Node last;
-    Points contour;
-  };
-  const std::vector<Case> cases = {
-      {0, straightNode(10, 5), {{0, 0}, {10, 0}, {10, 5}, {0, 5}}},
-      {0, straightNode(0, 5), {{0, 0}, {10, 0}, {0, 5}}},
-      {1, straightNode(10, 5), {{0, 0}, {10, 0}, {10, 5}, {0, 5}}},
-      {1, straightNode(0, 5), {{0, 0}, {10, 0}, {0, 5}}},
-  };
-  for (const Case& c : cases) {
-    Section s = sectionOf({panelThrough({straightNode(0, 0), straightNode(10, 0), c.last})});
-    s.SymFlag = c.symFlag;
-    SectionCompartment& tank = s.Compartments.append();
-    for (Integer k = 1; k <= 3; ++k) tank.NodeRefs.append({1, k});
-    const Bulkhead b = imported(s).Bulkheads.at(1);
-    EXPECT_EQ(pointsOf(b), c.contour) << "symmetry flag " << c.symFlag;
-    EXPECT_EQ(b.Nodes.last().ShCur, 1);
+  for (const Long symFlag : {0, 1}) {
+    for (const double lastY : {10.0, 0.0}) {
+      Section s = sectionOf(
+          {panelThrough({straightNode(0, 0), straightNode(10, 0), straightNode(lastY, 5)})});
+      s.SymFlag = symFlag;
+      SectionCompartment& tank = s.Compartments.append();
+      for (Integer k = 1; k <= 3; ++k) tank.NodeRefs.append({1, k});
+      const Points contour = pointsOf(imported(s).Bulkheads.at(1));
+      const Points expected =
+          lastY > 0 ? Points{{0, 0}, {10, 0}, {10, 5}, {0, 5}} : Points{{0, 0}, {10, 0}, {0, 5}};
+      EXPECT_EQ(contour, expected) << "symmetry flag " << symFlag;
+    }
   }
 }
 

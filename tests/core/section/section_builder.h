@@ -7,24 +7,16 @@
 
 #include "../geometry/geometry_test_support.h"
 #include "section/panel_geometry.h"
-#include "section/section.h"
 #include "section/section_geometry.h"
 
 namespace korain::testing {
 
-// A node that is node k of panel p (Inter 3).
-inline Node sameNode(double y, double z, Integer p, Integer k) {
+// A node that is node k of panel p (Inter 3), or with Inter 1 lies on panel p after node k.
+inline Node onPanel(double y, double z, Integer p, Integer k, Long inter = kInterSameNode) {
   Node node = straightNode(y, z);
-  node.Inter = kInterSameNode;
+  node.Inter = inter;
   node.Ipan = p;
   node.Inod = k;
-  return node;
-}
-
-// A node lying on panel p after its node k, where the two panels meet (Inter 1).
-inline Node meetingNode(double y, double z, Integer p, Integer k) {
-  Node node = sameNode(y, z, p, k);
-  node.Inter = 1;
   return node;
 }
 
@@ -41,7 +33,6 @@ inline SectionPanel panelThrough(std::initializer_list<Node> nodes) {
 
 inline Section sectionOf(std::initializer_list<SectionPanel> panels) {
   Section section;
-  section.Name = "Test section";
   section.Tolerance = 0.001F;
   for (const SectionPanel& panel : panels) section.Panels.append(panel);
   return section;
