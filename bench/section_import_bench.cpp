@@ -104,7 +104,8 @@ void readAndImportCells(benchmark::State& state) {
   const std::string text = korain::testing::sectionBlockText(cells(), 1);
   for (auto _ : state) {
     Section section;
-    korain::readSectionFromBytes(text, "bench.ko2", 1, section, false);
+    korain::readSectionFromBytes(text, "bench.ko2", 1, section,
+                                 korain::Arrangements::ReadAsSections);
     korain::Arrangement arrangement;
     korain::importSection(section, arrangement, {});
     benchmark::DoNotOptimize(arrangement.Bulkheads.last().Nodes.count());

@@ -106,7 +106,7 @@ int importCommand(const std::vector<std::string>& args, const CommandStreams& st
   }
   Section section;
   const SectionReadResult read =
-      readSection(options->database, options->block, section, /*refuseZel=*/true);
+      readSection(options->database, options->block, section, Arrangements::Refuse);
   for (const FileMessage& message : read.messages) streams.err << message.toString() << '\n';
   if (!read.found()) return kExitFailed;
 

@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   for (const korain::Integer block : {korain::Integer{1}, korain::Integer{2}}) {
     korain::Section section;
-    const korain::SectionReadResult read =
-        korain::readSectionFromBytes(bytes, "fuzz.ko2", block, section, false);
+    const korain::SectionReadResult read = korain::readSectionFromBytes(
+        bytes, "fuzz.ko2", block, section, korain::Arrangements::ReadAsSections);
     if (!read.found()) continue;
     korain::Arrangement arrangement;
     arrangement.Name = "before";

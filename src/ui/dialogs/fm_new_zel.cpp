@@ -9,15 +9,11 @@
 #include "import/section_import.h"
 #include "section/section_reader.h"
 #include "text/string_table.h"
+#include "text/text_ids.h"
 #include "widgets/ok_cancel.h"
 #include "widgets/wait_cursor.h"
 
 namespace korain {
-namespace {
-
-constexpr Long kReadingSectionStatus = 601;
-
-}  // namespace
 
 FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent)
     : QDialog(parent), editor_(editor) {
@@ -79,11 +75,11 @@ void FM_NewZel::rowSelected() {
     return;
   }
   const WaitCursor hourglass;
-  editor_.showStatus(korainStatusString(kReadingSectionStatus));
+  editor_.showStatus(korainStatusString(text_id::kReadingSectionStatus));
   Section section;
   const SectionReadResult read =
       readSection(editor_.session().DatabasePath, blockOfRow(*rows.front()), section,
-                  /*refuseZel=*/false);
+                  Arrangements::ReadAsSections);
   editor_.showStatus({});
   // What could not be read is listed with the section's own findings.
   for (const FileMessage& message : read.messages) readMessages_.addText(message.toString());

@@ -15,7 +15,7 @@ using Points = std::vector<std::pair<Single, Single>>;
 
 Section readBlock(const std::string& path, Integer block) {
   Section s;
-  EXPECT_TRUE(readSection(path, block, s, false).found());
+  EXPECT_TRUE(readSection(path, block, s, Arrangements::ReadAsSections).found());
   return s;
 }
 

@@ -143,7 +143,9 @@ TEST(SectionGeometry, NodesTakeThePointOfTheNodeTheyAreAndStrakesTheirMaterial) 
 TEST(SectionGeometry, ExampleSectionsComputeWithoutMessagesShowingTheirName) {
   for (const Integer block : {Integer{3}, Integer{4}}) {
     Section s;
-    ASSERT_TRUE(readSection(KORAIN_EXAMPLES "/bulk_carrier.ko2", block, s, false).found());
+    ASSERT_TRUE(
+        readSection(KORAIN_EXAMPLES "/bulk_carrier.ko2", block, s, Arrangements::ReadAsSections)
+            .found());
     std::vector<std::string> status;
     SectionMessages messages;
     computeSection(s, messages, [&](std::string_view text) { status.emplace_back(text); });
