@@ -10,9 +10,7 @@
 #include "arguments.h"
 #include "geometry/compute_geometry.h"
 #include "import/section_import.h"
-#include "io/block_copy.h"
 #include "io/database_save.h"
-#include "io/text_file.h"
 #include "section/section_reader.h"
 #include "ship/ship_data_reader.h"
 #include "ship/ship_queries.h"
@@ -76,22 +74,15 @@ void computeAsTheEditorDoes(const std::string& database, Arrangement& arrangemen
 
 int appendArrangement(const std::string& database, Arrangement& arrangement,
                       const CommandStreams& streams) {
-  std::string error;
-  const std::optional<std::string> bytes = readFileBytes(database, error);
-  if (!bytes) {
-    streams.err << database << ": cannot be read: " << error << '\n';
-    return kExitFailed;
-  }
-  const auto appended = static_cast<Integer>(countBlocks(*bytes) + 1);
   const SaveRequest request{.database = database,
-                            .blockNumber = appended,
+                            .blockNumber = kAppendedBlock,
                             .makeBackup = true,
                             .source = {},
                             .context = currentWriteContext()};
   const SaveResult saved = saveArrangement(request, arrangement);
   for (const FileMessage& message : saved.messages) streams.err << message.toString() << '\n';
   if (saved.status != SaveStatus::Saved) return kExitFailed;
-  streams.out << appended << '\n';
+  streams.out << saved.blockNumber << '\n';
   return kExitOk;
 }
 
