@@ -279,7 +279,7 @@ TEST_F(DatabaseDialogs, NewZelBuildsTheArrangementFromTheChosenSection) {
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  const Arrangement& a = editor.session().arrangement();
+  const Arrangement& a = dialog.arrangement();
   EXPECT_EQ(a.Name, "Bulkhead from Midship section Fr 120");
   EXPECT_EQ(a.X, 88.5F);
   ASSERT_EQ(a.Bulkheads.count(), 4);
@@ -288,7 +288,7 @@ TEST_F(DatabaseDialogs, NewZelBuildsTheArrangementFromTheChosenSection) {
 }
 
 // Without a section, or with one the import refuses, the dialog stays and the
-// arrangement is left as it was.
+// session's arrangement is left as it was.
 TEST_F(DatabaseDialogs, NewZelStaysOpenUntilASectionImports) {
   const std::string sections = KORAIN_TEST_DATA "/hand_sections.ko2";
   openDatabase(editor.session(), sections);
@@ -312,7 +312,7 @@ TEST_F(DatabaseDialogs, NewZelStaysOpenUntilASectionImports) {
   clickRow(list, 1);
   click(dialog, "BT_Ok");
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(editor.session().arrangement().Bulkheads.at(1).Name, "Fuel tank");
+  EXPECT_EQ(dialog.arrangement().Bulkheads.at(1).Name, "Fuel tank");
   EXPECT_EQ(dialog.importMessages().texts(),
             (std::vector<std::string>{"Panel 1: strake 1 does not end on the panel"}));
 }

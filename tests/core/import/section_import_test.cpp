@@ -153,7 +153,7 @@ TEST(SectionImport, MessagesReachTheListAsTheyAre) {
   MessageList list;
   addImportMessages(list, messages);
   ASSERT_EQ(list.size(), 1U);
-  EXPECT_EQ(list.messages().front(), "Tank ¤1²: ¤ and §");
+  EXPECT_EQ(list.messages().front().text, "Tank ¤1²: ¤ and §");
 }
 
 }  // namespace
