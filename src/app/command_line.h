@@ -36,7 +36,7 @@ struct CommandLine {
 // quoted text (from a double quote or apostrophe to the next quote of either kind,
 // or to the end of the line) becomes an argument without its quotes, and the rest
 // is split at blanks; runs of blanks separate like one.
-CommandLine parseCommandLine(std::string_view line);
+CommandLine parseCommandLine(std::string_view text);
 
 // The process arguments after the program's name joined into one command line,
 // with double quotes around those holding a blank (or empty). An argument that

@@ -47,7 +47,7 @@ std::string describe(const Json& value) {
   if (value.is_string()) return "the text " + value.dump();
   if (value.is_number()) return "the number " + value.dump();
   if (value.is_boolean()) return value.dump();
-  return std::string(value.is_null() ? "null" : value.type_name());
+  return {value.is_null() ? "null" : value.type_name()};
 }
 
 class Reader {

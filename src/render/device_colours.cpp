@@ -16,8 +16,8 @@ long deviceColourCount(const QPaintDevice& device) {
 
 QColor colourForDevice(const QColor& colour, long deviceColours, const QPalette& system) {
   if (deviceColours > kFewColours) return colour;
-  if (colour.rgb() == system.color(QPalette::Button).rgb()) return QColor(192, 192, 192);
-  if (colour.rgb() == system.color(QPalette::Window).rgb()) return QColor(Qt::white);
+  if (colour.rgb() == system.color(QPalette::Button).rgb()) return {192, 192, 192};
+  if (colour.rgb() == system.color(QPalette::Window).rgb()) return {Qt::white};
   return colour;
 }
 

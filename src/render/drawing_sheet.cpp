@@ -144,7 +144,7 @@ PlacedLabels paintDrawingSheet(QPainter& painter, const QRectF& sheet, double do
   painter.fillRect(sheet, Qt::white);
   PaintOptions options{.labels = request.labels, .keepClear = {}};
   if (layout.titleBlock) options.keepClear.push_back(*layout.titleBlock);
-  const PlacedLabels placed =
+  PlacedLabels placed =
       paintArrangement(painter, layout.drawing, layout.window, scene, unit, options);
   if (!layout.scaleStrip.isEmpty()) {
     const DrawingStyle style(scene.labels, unit);

@@ -87,7 +87,7 @@ namespace korain {
 // A list of fixed length N, indexed 1..N (the two brackets of a stiffener, the
 // two compartments of a bulkhead, the value tables of a compartment).
 template <typename T, int N>
-class FixedList {
+class FixedList {  // NOLINT(bugprone-reserved-identifier): the compiler's names in ==
  public:
   static constexpr int count() { return N; }
   static constexpr bool inBounds(int i) { return i >= 1 && i <= N; }

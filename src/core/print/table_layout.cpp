@@ -43,7 +43,7 @@ TableCell spanCell(int first, int last, CellAlign align, std::string text, Slant
   return {first, last, align, std::move(text), slant};
 }
 
-TableLayout::TableLayout(PrintSurface& surface, std::vector<int> tabs,
+TableLayout::TableLayout(PrintSurface& surface, const std::vector<int>& tabs,
                          const std::vector<TableLine>& lines) {
   for (const int tab : tabs) tabXs_.push_back(tabX(surface, tab));
   anchors_ = tabXs_;

@@ -42,7 +42,8 @@ class TableLayout {
   // `tabs` are the columns' tab columns, left to right; `lines` every line the
   // table may print (heads, rows, and the forms rows take on a new page),
   // measured in the surface's current font.
-  TableLayout(PrintSurface& surface, std::vector<int> tabs, const std::vector<TableLine>& lines);
+  TableLayout(PrintSurface& surface, const std::vector<int>& tabs,
+              const std::vector<TableLine>& lines);
 
   int columnCount() const { return static_cast<int>(anchors_.size()); }
   // The x of a column's anchor.

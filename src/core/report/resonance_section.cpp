@@ -19,7 +19,6 @@ namespace {
 const std::vector<int> kTabs{2, 6, 20, 30, 40, 50, 65, 75, 85, 88};
 constexpr int kLabelColumn = 6;    // c1
 constexpr int kLeaderColumn = 85;  // c8: the value lines' dots end here
-constexpr int kValueColumn = kLeaderColumn + 3;
 constexpr int kUnitColumn = kLeaderColumn + 8;
 const std::string kTitle = std::string("Evaluation of ") + "Risk of resonance";
 const std::string kUnits[] = {" m", " s"};

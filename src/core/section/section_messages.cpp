@@ -14,7 +14,7 @@ void SectionMessages::add(Long number, std::initializer_list<MessageArg> args) {
 void SectionMessages::addText(std::string text) {
   if (full()) return;
   if (texts_.size() + 1 == kCapacity) {
-    texts_.push_back("Further messages of the section are left out");
+    texts_.emplace_back("Further messages of the section are left out");
     return;
   }
   std::replace(text.begin(), text.end(), kMessageLineBreak, ' ');

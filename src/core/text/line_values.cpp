@@ -35,7 +35,7 @@ std::optional<double> readPlainDecimal(std::string_view piece) {
     if (decimals >= 0) ++decimals;
   }
   if (count == 0) return std::nullopt;
-  double value = static_cast<double>(digits);
+  auto value = static_cast<double>(digits);
   if (decimals > 0) value /= kPowersOfTen[static_cast<std::size_t>(decimals)];
   return piece.front() == '-' ? -value : value;
 }
@@ -61,7 +61,7 @@ std::optional<double> readNumber(std::string_view piece) {
 // truncation and the fraction are exact.
 double nearestEven(double value) {
   if (!(std::fabs(value) < 4503599627370496.0)) return value;
-  const double truncated = static_cast<double>(static_cast<std::int64_t>(value));
+  const auto truncated = static_cast<double>(static_cast<std::int64_t>(value));
   const double fraction = std::fabs(value - truncated);
   const double away = truncated + (value < 0 ? -1.0 : 1.0);
   if (fraction < 0.5) return truncated;

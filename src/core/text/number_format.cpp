@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <ranges>
 
 namespace korain {
 namespace {
@@ -69,12 +70,12 @@ void roundToDecimals(DecimalDigits& decimal, int decimals) {
   const bool roundUp = decimal.digits[static_cast<std::size_t>(keep)] >= '5';
   decimal.digits.resize(static_cast<std::size_t>(keep));
   if (!roundUp) return;
-  for (auto digit = decimal.digits.rbegin(); digit != decimal.digits.rend(); ++digit) {
-    if (*digit != '9') {
-      ++*digit;
+  for (char& digit : std::views::reverse(decimal.digits)) {
+    if (digit != '9') {
+      ++digit;
       return;
     }
-    *digit = '0';
+    digit = '0';
   }
   decimal.digits.insert(decimal.digits.begin(), '1');
   ++decimal.pointPos;

@@ -26,7 +26,7 @@ class PanelArea : public QWidget {
   // The panel of the current panel code (the display panel while zooming).
   Panel& currentPanel();
   // Lays out, titles, fills and shows a panel.
-  void showPanel(Panel& panel);
+  void showPanel(Panel& shown);
   // While zooming, the display panel takes the panel place.
   void setZoomMode(bool on) { zoomMode_ = on; }
 
