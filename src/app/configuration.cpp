@@ -91,7 +91,7 @@ constexpr TextKey kIdentificationKeys[] = {
 
 constexpr std::string_view kDebugSection = "Config";
 constexpr std::string_view kDebugFolderKey = "Kora_Path";
-constexpr std::string_view kDebugFolderDefault = "H:\\Exe\\KoraDev\\";
+constexpr std::string_view kDebugFolderDefault = R"(H:\Exe\KoraDev\)";
 
 }  // namespace
 

@@ -143,7 +143,7 @@ std::optional<Single> parseIniNumber(std::string_view text) {
 std::string iniNumberText(Single value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return {buffer, result.ptr};
 }
 
 std::optional<std::uint32_t> parseHexValue(std::string_view text) {

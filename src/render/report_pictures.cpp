@@ -11,7 +11,7 @@ namespace korain {
 namespace {
 
 const QColor kNavy(24, 39, 66);
-constexpr double kReportMarginPercent = 10;
+constexpr int kReportMarginPercent = 10;
 const QColor kBlue(0, 94, 184);
 
 // The outline of a hold bulkhead in a unit box (0..1 both ways, y down).

@@ -1,6 +1,7 @@
 #include "geometry/geometry_cache.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "geometry/compute_geometry.h"
 
@@ -75,7 +76,7 @@ void GeometryCache::listLatest(MessageList& list) const {
     }
   }
   list.clear();
-  for (auto m = latest.rbegin(); m != latest.rend(); ++m) list.add(**m);
+  for (const Message* m : std::views::reverse(latest)) list.add(*m);
 }
 
 }  // namespace korain

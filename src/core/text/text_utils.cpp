@@ -16,7 +16,7 @@ constexpr std::string_view kRevisionLetters = "abcdefghilmno";
 
 std::string revisionSuffix(int revision) {
   if (revision >= 100 && revision <= 1399) {
-    return std::string(1, kRevisionLetters[static_cast<std::size_t>(revision / 100 - 1)]);
+    return {kRevisionLetters[static_cast<std::size_t>(revision / 100 - 1)]};
   }
   if (revision >= 2000 && revision <= 2099) return std::to_string(revision - 2000) + " t";
   return {};

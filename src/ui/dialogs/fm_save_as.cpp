@@ -88,7 +88,7 @@ void FM_SaveAs::confirm() {
 }
 
 std::string saveAsInitialName(const std::string& currentName) {
-  const std::string name(trimmed(currentName));
+  std::string name(trimmed(currentName));
   if (isDefaultName(name)) return name;
   return formatMessage(korainString(text_id::kCopyOfName), {name});
 }
