@@ -15,6 +15,7 @@
 #include "checks/check_modes.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
+#include "example_scene.h"
 #include "model/codes.h"
 #include "world_transform.h"
 
@@ -59,11 +60,7 @@ struct Canvas {
 
   Canvas() { options.DisplayWord = 0; }
   Bulkhead& addRectangle() { return arrangement.Bulkheads.append(rectangle(true, "")); }
-  void compute() {
-    GeometryState state;
-    MessageList messages;
-    computeGeometry(arrangement, state, messages, 1);
-  }
+  void compute() { arrangement = computed(arrangement); }
   const QImage& paint() {
     image = QImage(481, 401, QImage::Format_RGB32);
     image.fill(Qt::black);

@@ -7,46 +7,23 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <optional>
 
-#include "geometry/compute_geometry.h"
-#include "io/text_file.h"
-#include "io/zel_reader.h"
-#include "section/nearest_section.h"
-#include "ship/ship_data_reader.h"
+#include "example_scene.h"
 
 namespace korain::testing {
 namespace {
 
-// Block 1 of the example, computed, with the section behind it.
+// Block 1 of the example, written into a scratch folder.
 class DrawingExport : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";
-    ASSERT_TRUE(readZelBlock(path, 1, arrangement_).found());
-    readShipData(path, ship_);
-    GeometryState state;
-    MessageList messages;
-    computeGeometry(arrangement_, state, messages, 1);
-    std::string error;
-    const std::optional<std::string> bytes = readFileBytes(path, error);
-    ASSERT_TRUE(bytes) << error;
-    section_ = nearestSection(*bytes, path, arrangement_.X);
-    ASSERT_TRUE(section_ && dir_.isValid());
-  }
-
   // Whether the drawing was written; the error is kept in error_.
   bool write(const char* name, QSize size = {320, 200}) {
     error_.clear();
-    return exportDrawing({dir_.filePath(name).toStdString(), size, {}, 0},
-                         {arrangement_, &*section_, ship_, options_, labels_}, error_);
+    return exportDrawing({dir_.filePath(name).toStdString(), size, {}, 0}, example_.scene(),
+                         error_);
   }
 
-  Arrangement arrangement_;
-  ShipData ship_;
-  std::optional<Section> section_;
-  DisplayOptions options_;
-  DisplayConfig labels_ = defaultDisplayConfig();
+  ExampleScene example_{1};
   QTemporaryDir dir_;
   std::string error_;
 };

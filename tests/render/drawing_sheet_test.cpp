@@ -7,14 +7,9 @@
 
 #include <QImage>
 #include <algorithm>
-#include <optional>
 
-#include "geometry/compute_geometry.h"
-#include "io/text_file.h"
-#include "io/zel_reader.h"
+#include "example_scene.h"
 #include "scale_bar.h"
-#include "section/nearest_section.h"
-#include "ship/ship_data_reader.h"
 #include "world_transform.h"
 
 namespace korain::testing {
@@ -24,37 +19,14 @@ using namespace display_bit;
 
 constexpr double kScreenDpi = 96;
 
-// A block of the example, computed, with its section behind and every part shown.
-struct ExampleScene {
-  Arrangement arrangement;
-  ShipData ship;
-  std::optional<Section> section;
-  DisplayOptions options;
-  DisplayConfig labels = defaultDisplayConfig();
+constexpr Long kEverything = kAxis | kStools | kNodes | kNodeNumbers | kPrimaryMembers |
+                             kStiffeners | kStrakes | kCorrugation;
 
-  explicit ExampleScene(Integer block, Long word = kAxis | kStools | kNodes | kNodeNumbers |
-                                                   kPrimaryMembers | kStiffeners | kStrakes |
-                                                   kCorrugation) {
-    const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";
-    EXPECT_TRUE(readZelBlock(path, block, arrangement).found());
-    readShipData(path, ship);
-    GeometryState state;
-    MessageList messages;
-    computeGeometry(arrangement, state, messages, 1);
-    std::string error;
-    section = nearestSection(readFileBytes(path, error).value_or(""), path, arrangement.X);
-    options.DisplayWord = word;
-  }
-  DrawingScene scene() const {
-    return {arrangement, section ? &*section : nullptr, ship, options, labels};
-  }
-
-  PlacedLabels paint(QImage& image, SheetRequest request = {}) const {
-    image.fill(Qt::black);
-    QPainter painter(&image);
-    return paintDrawingSheet(painter, QRectF(image.rect()), kScreenDpi, request, scene());
-  }
-};
+PlacedLabels paint(const ExampleScene& example, QImage& image, SheetRequest request = {}) {
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  return paintDrawingSheet(painter, QRectF(image.rect()), kScreenDpi, request, example.scene());
+}
 
 // Whether the colour lies between the halo's white and the label's colour, as
 // the anti-aliased text blends them.
@@ -83,11 +55,11 @@ int foreignPixels(const QImage& image, const PlacedLabel& label) {
 
 TEST(DrawingLabels, InsideEveryLabelOnlyItsTextAndHaloAppear) {
   for (const Integer block : {Integer{1}, Integer{2}}) {
-    const ExampleScene example(block);
+    const ExampleScene example(block, kEverything);
     for (const auto& [size, policy] : {std::pair{QSize(1600, 1000), LabelPolicy::KeepAll},
                                        std::pair{QSize(700, 450), LabelPolicy::GiveWay}}) {
       QImage image(size, QImage::Format_RGB32);
-      const PlacedLabels labels = example.paint(image, {.labels = policy});
+      const PlacedLabels labels = paint(example, image, {.labels = policy});
       ASSERT_GT(labels.size(), 10U);
       for (const PlacedLabel& label : labels) {
         EXPECT_EQ(foreignPixels(image, label), 0) << "block " << block << ", " << size.width()
@@ -106,13 +78,13 @@ int countOf(const PlacedLabels& labels, LabelRank rank) {
 // node numbers before thickness labels; paper keeps them all, and a label
 // never leaves the picture.
 TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
-  const ExampleScene example(1);
+  const ExampleScene example(1, kEverything);
   const int nodes = example.arrangement.Bulkheads.at(1).Nodes.count();
   QImage image(260, 180, QImage::Format_RGB32);
-  const PlacedLabels kept = example.paint(image, {.labels = LabelPolicy::KeepAll});
+  const PlacedLabels kept = paint(example, image, {.labels = LabelPolicy::KeepAll});
   EXPECT_EQ(countOf(kept, LabelRank::NodeNumber), nodes);
   EXPECT_EQ(countOf(kept, LabelRank::Thickness), 12);
-  const PlacedLabels shown = example.paint(image, {.labels = LabelPolicy::GiveWay});
+  const PlacedLabels shown = paint(example, image, {.labels = LabelPolicy::GiveWay});
   EXPECT_LT(countOf(shown, LabelRank::NodeNumber) + countOf(shown, LabelRank::Thickness),
             nodes + 12);
   for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -124,8 +96,8 @@ TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
   }
   // The node numbers take what the thickness labels leave: shown or not, they
   // move no thickness label.
-  ExampleScene withoutNumbers(1, example.options.DisplayWord & ~kNodeNumbers);
-  const PlacedLabels thicknessOnly = withoutNumbers.paint(image, {.labels = LabelPolicy::GiveWay});
+  const ExampleScene withoutNumbers(1, kEverything & ~kNodeNumbers);
+  const PlacedLabels thicknessOnly = paint(withoutNumbers, image, {.labels = LabelPolicy::GiveWay});
   EXPECT_EQ(countOf(shown, LabelRank::Thickness), countOf(thicknessOnly, LabelRank::Thickness));
 }
 
@@ -133,7 +105,7 @@ TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
 // the sheet, clear of the scale bar; a half-section has its centre line near
 // the left edge.
 TEST(DrawingSheet, TheTitleBlockNeverCoversTheSection) {
-  const ExampleScene example(1);
+  const ExampleScene example(1, kEverything);
   const WorldWindow full = fullExtent(example.arrangement, &*example.section, example.ship);
   TitleBlock block;
   block.Lines[2] = "MV KORAIN SPIRIT";

@@ -47,13 +47,9 @@ QByteArray fileBytes(const QString& path) {
 
 TEST(PrintSurfaceQt, APreviewIsA4PicturesWithTheTextWhereItWasPrintedUntilClosed) {
   ImagePrintSurface surface;  // 40 pixels a centimetre
-  EXPECT_NEAR(surface.width(), 21, 1e-9);
-  EXPECT_NEAR(surface.height(), 29.7, 1e-9);
   surface.setFont({.Name = "Arial", .Size = 10});
   EXPECT_GT(surface.lineHeight(), 0.3);  // 10 points are 0.35 cm
   EXPECT_LT(surface.lineHeight(), 0.7);
-  EXPECT_GT(surface.textWidth("WWWW"), surface.textWidth("iiii"));
-  EXPECT_GT(surface.averageCharWidth(), 0);
   printTwoPages(surface);
   ASSERT_EQ(surface.pages().size(), 2U);
   const QImage& first = surface.pages()[0];

@@ -9,12 +9,10 @@
 #include <cmath>
 #include <sstream>
 
-#include "geometry/compute_geometry.h"
-#include "io/zel_reader.h"
+#include "example_scene.h"
 #include "print_surface_qt.h"
 #include "report/data_report.h"
 #include "sample_arrangement.h"
-#include "ship/ship_data_reader.h"
 
 namespace korain::testing {
 namespace {
@@ -152,19 +150,6 @@ std::array<bool, kReportItems> everything() {
   return items;
 }
 
-ShipData exampleShip() {
-  ShipData ship;
-  readShipData(KORAIN_EXAMPLES "/bulk_carrier.ko2", ship);
-  return ship;
-}
-
-Arrangement computed(Arrangement arrangement) {
-  GeometryState state;
-  MessageList messages;
-  computeGeometry(arrangement, state, messages, 1);
-  return arrangement;
-}
-
 // Names at the longest a user types them and numbers at the largest they get.
 Arrangement stretched() {
   Arrangement a = sampleArrangement({.bulkheads = 3, .stiffeners = 4, .fillingLevels = 4});
@@ -190,16 +175,13 @@ Arrangement stretched() {
 }
 
 TEST(ReportLayout, NoCellsTouchAndNothingLeavesItsRuleOrThePage) {
-  const std::string example = KORAIN_EXAMPLES "/bulk_carrier.ko2";
-  std::vector<std::pair<std::string, Arrangement>> arrangements;
-  for (const Integer block : {Integer{1}, Integer{2}}) {
-    Arrangement a;
-    ASSERT_TRUE(readZelBlock(example, block, a).found());
-    arrangements.emplace_back("example block " + std::to_string(block), computed(a));
-  }
-  arrangements.emplace_back("long names and large numbers", stretched());
+  const ExampleScene example(1);
+  const std::pair<std::string, Arrangement> arrangements[] = {
+      {"example block 1", example.arrangement},
+      {"example block 2", ExampleScene(2).arrangement},
+      {"long names and large numbers", stretched()}};
   for (const auto& [name, arrangement] : arrangements) {
-    const PrintedReport report(arrangement, exampleShip(), everything());
+    const PrintedReport report(arrangement, example.ship, everything());
     ASSERT_GT(report.surface.pageNumber(), 2) << name;
     EXPECT_EQ(layoutFaults(report.surface, report.setup), "") << name;
   }

@@ -1,0 +1,48 @@
+// A block of the example database, computed, with its hull section behind it, for the render tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "arrangement_painter.h"
+#include "geometry/compute_geometry.h"
+#include "io/text_file.h"
+#include "io/zel_reader.h"
+#include "section/nearest_section.h"
+#include "ship/ship_data_reader.h"
+
+namespace korain::testing {
+
+inline Arrangement computed(Arrangement arrangement) {
+  GeometryState state;
+  MessageList messages;
+  computeGeometry(arrangement, state, messages, 1);
+  return arrangement;
+}
+
+struct ExampleScene {
+  Arrangement arrangement;
+  ShipData ship;
+  std::optional<Section> section;
+  DisplayOptions options;
+  DisplayConfig labels = defaultDisplayConfig();
+
+  explicit ExampleScene(Integer block, Long displayWord = DisplayOptions{}.DisplayWord) {
+    const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";
+    EXPECT_TRUE(readZelBlock(path, block, arrangement).found());
+    arrangement = computed(arrangement);
+    readShipData(path, ship);
+    std::string error;
+    section = nearestSection(readFileBytes(path, error).value_or(""), path, arrangement.X);
+    EXPECT_TRUE(section) << error;
+    options.DisplayWord = displayWord;
+  }
+
+  DrawingScene scene() const {
+    return {arrangement, section ? &*section : nullptr, ship, options, labels};
+  }
+};
+
+}  // namespace korain::testing
