@@ -3,34 +3,29 @@
 // block, read back and written again, gives the same text.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "arrangement_json_reader.h"
+#include "fuzz_support.h"
 #include "io/zel_reader.h"
-#include "io/zel_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   korain::ArrangementJsonResult read = korain::readArrangementJson(text);
   if (!read.arrangement) {
-    if (read.problems.empty()) std::abort();
+    korain::fuzz::check(!read.problems.empty());
     return 0;
   }
-  const korain::ZelWriteContext context{
-      .program = {1, 0, 1}, .user = {}, .site = {}, .date = {}, .time = {}, .identification = {}};
+  const korain::ZelWriteContext context = korain::fuzz::writeContext();
   std::string first;
   korain::writeZelBlock(first, *read.arrangement, 1, context);
   korain::Arrangement back;
-  if (korain::readZelBlockFromBytes(first, "fuzz.ko2", 1, back).status !=
-      korain::ZelReadStatus::Read) {
-    std::abort();
-  }
+  korain::fuzz::check(korain::readZelBlockFromBytes(first, "fuzz.ko2", 1, back).status ==
+                      korain::ZelReadStatus::Read);
   std::string second;
   korain::writeZelBlock(second, back, 1, context);
-  if (first != second || back.Bulkheads.count() != read.arrangement->Bulkheads.count()) {
-    std::abort();
-  }
+  korain::fuzz::check(first == second &&
+                      back.Bulkheads.count() == read.arrangement->Bulkheads.count());
   return 0;
 }

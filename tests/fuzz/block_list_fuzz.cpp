@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "io/block_list.h"
 #include "io/database_rewrite.h"
 #include "io/zel_reader.h"
@@ -56,19 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       korain::rewriteDatabase(&input, output, arrangement,
                               {.blockNumber = korain::kAppendedBlock,
                                .replacing = korain::ReplaceRule::AnyBlock,
-                               .context = {.program = {1, 0, 1},
-                                           .user = {},
-                                           .site = {},
-                                           .date = {},
-                                           .time = {},
-                                           .identification = {}}});
+                               .context = korain::fuzz::writeContext()});
   if (!saved.error.empty()) return 0;
-  if (saved.blockNumber != blocks + 1 || korain::countBlocks(output.text) != blocks + 1) {
-    std::abort();
-  }
+  korain::fuzz::check(saved.blockNumber == blocks + 1 &&
+                      korain::countBlocks(output.text) == blocks + 1);
   korain::Arrangement read;
-  if (!korain::readZelBlockFromBytes(output.text, "fuzz.ko2", saved.blockNumber, read).found()) {
-    std::abort();
-  }
+  korain::fuzz::check(
+      korain::readZelBlockFromBytes(output.text, "fuzz.ko2", saved.blockNumber, read).found());
   return 0;
 }

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <vector>
@@ -13,11 +12,14 @@
 #include "checks/check_modes.h"
 #include "checks/legend.h"
 #include "checks/palette.h"
+#include "fuzz_support.h"
 #include "geometry/compute_geometry.h"
 #include "geometry/corrugation_geometry.h"
 #include "geometry/picking.h"
 
 namespace {
+
+using korain::fuzz::check;
 
 class Bytes {
  public:
@@ -94,7 +96,7 @@ korain::Bulkhead bulkhead(Bytes& bytes) {
 }
 
 void requireSorted(const korain::List<korain::Single>& values) {
-  if (!std::is_sorted(values.begin(), values.end())) std::abort();
+  check(std::is_sorted(values.begin(), values.end()));
 }
 
 void requireConsistent(const korain::Arrangement& arrangement) {
@@ -102,9 +104,9 @@ void requireConsistent(const korain::Arrangement& arrangement) {
     for (const korain::PrimaryMember& member : b.PrimaryMembers) requireSorted(member.Extremities);
     for (const korain::OrdinaryStiffener& stiffener : b.Stiffeners) {
       requireSorted(stiffener.Extremities);
-      if (stiffener.Spans.count() != std::max(0, stiffener.Extremities.count() - 1)) std::abort();
+      check(stiffener.Spans.count() == std::max(0, stiffener.Extremities.count() - 1));
     }
-    if (b.Corr.S1 != 0 && b.CorrugationLines.count() > korain::kMaxCorrugationLines) std::abort();
+    check(b.Corr.S1 == 0 || b.CorrugationLines.count() <= korain::kMaxCorrugationLines);
   }
 }
 
@@ -139,10 +141,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const korain::Arrangement computed = arrangement;
   const std::vector<korain::Message> second = computeEveryBulkhead(arrangement);
   if (computed == computed) {
-    if (!(arrangement == computed)) std::abort();
+    check(arrangement == computed);
     std::vector<korain::Message> steady;
     std::copy_if(first.begin(), first.end(), std::back_inserter(steady), korain::isSteady);
-    if (second != steady) std::abort();
+    check(second == steady);
   }
 
   const korain::List<korain::Long> palette = korain::defaultCheckPalette();

@@ -2,17 +2,15 @@
 // what was read must keep within the limits the reader promises.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "section/section_format.h"
 #include "section/section_reader.h"
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) std::abort();
-}
+using korain::fuzz::check;
 
 void checkLimits(const korain::Section& s) {
   check(s.Panels.count() <= korain::kMaxSectionListLength);

@@ -3,23 +3,21 @@
 // same bytes again must change nothing.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "ship/ship_data_reader.h"
 #include "ship/ship_queries.h"
 
 namespace {
 
+using korain::fuzz::check;
+
 std::size_t characters(std::string_view utf8) {
   std::size_t count = 0;
   for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
   return count;
-}
-
-void check(bool condition) {
-  if (!condition) std::abort();
 }
 
 }  // namespace

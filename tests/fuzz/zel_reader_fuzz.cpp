@@ -2,26 +2,19 @@
 // what was read must write and read back to the same text.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "io/block_list.h"
 #include "io/zel_reader.h"
-#include "io/zel_writer.h"
 
 namespace {
 
 std::string written(korain::Arrangement arrangement) {
   if (arrangement.ID.empty()) arrangement.ID = "{fuzz}";
   std::string out;
-  korain::writeZelBlock(out, arrangement, 1,
-                        {.program = {1, 0, 1},
-                         .user = "fuzz",
-                         .site = {},
-                         .date = {},
-                         .time = {},
-                         .identification = {}});
+  korain::writeZelBlock(out, arrangement, 1, korain::fuzz::writeContext());
   return out;
 }
 
@@ -36,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = written(first);
   korain::Arrangement second;
   korain::readZelBlockFromBytes(text, "fuzz.ko2", 1, second);
-  if (written(second) != text) std::abort();
+  korain::fuzz::check(written(second) == text);
   return 0;
 }
