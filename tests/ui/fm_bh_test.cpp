@@ -11,23 +11,7 @@
 namespace korain::testing {
 namespace {
 
-class BulkheadPanel : public ::testing::Test {
- protected:
-  void SetUp() override {
-    editor.openExample(1);
-    editor.setPanel(&panel);
-    panel.refresh();
-  }
-
-  const Bulkhead& bulkhead() { return editor.session().arrangement().Bulkheads.at(1); }
-  template <typename W>
-  W* find(const char* name) {
-    return control<W>(panel, name);
-  }
-
-  TestEditor editor;
-  FM_Bh panel{editor};
-};
+using BulkheadPanel = PanelTest<FM_Bh>;
 
 TEST_F(BulkheadPanel, EachListReachesItsField) {
   struct Row {
@@ -45,7 +29,7 @@ TEST_F(BulkheadPanel, EachListReachesItsField) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.list);
     choose(*find<QComboBox>(row.list), row.index);
-    EXPECT_EQ(editor.session().undoLabel(), "Bulkhead data changes");
+    EXPECT_EQ(session().undoLabel(), "Bulkhead data changes");
     EXPECT_EQ(row.stored(bulkhead()), row.expected);
   }
   typeInto(*find<CommitField>("FTX_Name"), "Aft bulkhead");
@@ -56,18 +40,18 @@ TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {
   for (const auto& [box, field, limit] :
        {std::tuple{"OP_Stool_0", "FTX_m_0", 1.8F}, std::tuple{"OP_Stool_1", "FTX_m_1", 18.0F}}) {
     SCOPED_TRACE(box);
-    editor.session().change({.label = "cleared",
-                             .scope = EditScope::bulkhead(1),
-                             .edit =
-                                 [](Arrangement& a) {
-                                   setStools(a.Bulkheads.at(1), false, false);
-                                   a.Bulkheads.at(1).Stool1Z = a.Bulkheads.at(1).Stool2Z = 0;
-                                 },
-                             .follow = kRefreshAll});
+    session().change({.label = "cleared",
+                      .scope = EditScope::bulkhead(1),
+                      .edit =
+                          [](Arrangement& a) {
+                            setStools(a.Bulkheads.at(1), false, false);
+                            a.Bulkheads.at(1).Stool1Z = a.Bulkheads.at(1).Stool2Z = 0;
+                          },
+                      .follow = kRefreshAll});
     NumberField* top = find<NumberField>(field);
     EXPECT_FALSE(top->isEnabled());
     find<QCheckBox>(box)->click();
-    EXPECT_EQ(editor.session().undoLabel(), "Enable stool changes");
+    EXPECT_EQ(session().undoLabel(), "Enable stool changes");
     EXPECT_TRUE(top->isEnabled());
     EXPECT_EQ(top->text(), numberFieldText(limit));
   }
@@ -82,13 +66,13 @@ TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {
 TEST_F(BulkheadPanel, MaterialListFollowsTheShipData) {
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 3);
   EXPECT_EQ(find<QComboBox>("CB_Mat")->currentIndex(), bulkhead().iMat - 1);
-  editor.session().ship().MaterialCount = 2;
+  session().ship().MaterialCount = 2;
   panel.refresh();
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 2);
 }
 
 TEST_F(BulkheadPanel, WithoutBulkheadEveryControlIsDisabledAndEmpty) {
-  editor.session().startArrangement(Arrangement{}, Origin::New);
+  session().startArrangement(Arrangement{}, Origin::New);
   panel.refresh();
   EXPECT_FALSE(panel.canRemove());
   for (const char* name : {"FTX_Name", "CB_Type", "CB_Mat", "CB_HorVer", "CB_ForeAft", "OP_Stool_0",
@@ -100,11 +84,11 @@ TEST_F(BulkheadPanel, WithoutBulkheadEveryControlIsDisabledAndEmpty) {
 }
 
 TEST_F(BulkheadPanel, FillingNeverCountsAsAChange) {
-  const RefreshingScope refreshing(editor.session());
+  const RefreshingScope refreshing(session());
   find<QCheckBox>("OP_Stool_0")->click();
   choose(*find<QComboBox>("CB_Type"), 1);
-  EXPECT_FALSE(editor.session().hasUnsavedChanges());
-  EXPECT_FALSE(editor.session().canUndo());
+  EXPECT_FALSE(session().hasUnsavedChanges());
+  EXPECT_FALSE(session().canUndo());
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include "panels/fm_node.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QToolButton>
 
 #include "text/string_table.h"
@@ -13,32 +12,9 @@
 namespace korain {
 namespace {
 
-using testing::control;
-
-class NodePanel : public ::testing::Test {
+class NodePanel : public testing::PanelTest<FM_Node> {
  protected:
-  void SetUp() override {
-    editor_.setPanel(&panel_);
-    editor_.openExample(1);
-    panel_.refresh();
-  }
-
-  Session& session() { return editor_.session(); }
-  const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
-  QString text(const QString& name) { return control<QLabel>(panel_, name)->text(); }
-  QAbstractButton* button(const QString& name) { return control<QAbstractButton>(panel_, name); }
-  NumberField* field(int i) { return control<NumberField>(panel_, QString("FTX_m_%1").arg(i)); }
-
-  // A command as the main window runs it: one change around the panel's part.
-  void command(const std::string& label, void (Panel::*part)(Arrangement&)) {
-    session().change({.label = label,
-                      .scope = EditScope::bulkhead(1),
-                      .edit = [this, part](Arrangement& a) { (panel_.*part)(a); },
-                      .follow = kRefreshAll});
-  }
-
-  testing::TestEditor editor_;
-  FM_Node panel_{editor_};
+  NumberField* field(int i) { return find<NumberField>(QString("FTX_m_%1").arg(i)); }
 };
 
 TEST_F(NodePanel, StepsThroughTheContourWithoutAChange) {
@@ -64,7 +40,7 @@ TEST_F(NodePanel, TypedCoordinatesAndCurveToolsGoToTheCurrentNode) {
   EXPECT_FLOAT_EQ(bulkhead().Nodes.at(2).Y, 8.5F);
   EXPECT_EQ(session().undoLabel(), "Node data changes");
 
-  auto* circle = control<QGroupBox>(panel_, "PAN_Circle");
+  auto* circle = control<QGroupBox>(panel, "PAN_Circle");
   EXPECT_TRUE(circle->isHidden());
   struct Case {
     int tool;
@@ -89,7 +65,7 @@ TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
   session().PickTolerance = 1000;  // every spot taken
   command("Add Node", &Panel::addItem);
   EXPECT_EQ(bulkhead().Nodes.count(), 9);
-  auto& prompt = editor_.scriptedPrompt();
+  auto& prompt = editor.scriptedPrompt();
   EXPECT_EQ(prompt.messages, std::vector<std::string>{"Could not find a place for a new node !"});
 
   prompt.answers = {Answer::No};

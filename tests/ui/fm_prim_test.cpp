@@ -2,40 +2,23 @@
 // the panel follows its member when the list is sorted again.
 #include "panels/fm_prim.h"
 
-#include <QLabel>
-
 #include "model/codes.h"
 #include "ui_test_support.h"
 
 namespace korain {
 namespace {
 
-using testing::control;
-
 using Members = std::vector<std::pair<double, Long>>;  // position, direction
 
-class PrimPanel : public ::testing::Test {
+class PrimPanel : public testing::PanelTest<FM_Prim> {
  protected:
-  void SetUp() override {
-    editor_.setPanel(&panel_);
-    editor_.openExample(1);  // members at z 7.2 and 11 on a bulkhead 16 m wide
-    panel_.refresh();
-  }
-
-  Session& session() { return editor_.session(); }
-  const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
   Members members() {
     Members result;
     for (const PrimaryMember& m : bulkhead().PrimaryMembers) result.emplace_back(m.Position, m.HV);
     return result;
   }
-  QString text(const char* name) { return control<QLabel>(panel_, name)->text(); }
-  QAbstractButton* button(const char* name) { return control<QAbstractButton>(panel_, name); }
-  NumberField* position() { return control<NumberField>(panel_, "FTX_m"); }
-  QComboBox* direction() { return control<QComboBox>(panel_, "CB_HorVer"); }
-
-  testing::TestEditor editor_;
-  FM_Prim panel_{editor_};
+  NumberField* position() { return find<NumberField>("FTX_m"); }
+  QComboBox* direction() { return find<QComboBox>("CB_HorVer"); }
 };
 
 TEST_F(PrimPanel, ShowsOneMemberAtATime) {
@@ -65,12 +48,9 @@ TEST_F(PrimPanel, TheShownMemberIsFollowedThroughTheSort) {
 }
 
 TEST_F(PrimPanel, DeletingAsksForTheMemberShown) {
-  auto& prompt = editor_.scriptedPrompt();
+  auto& prompt = editor.scriptedPrompt();
   prompt.answers = {Answer::Yes};
-  session().change({.label = "Delete Primary supporting members",
-                    .scope = EditScope::bulkhead(1),
-                    .edit = [this](Arrangement& a) { panel_.removeItem(a); },
-                    .follow = kRefreshAll});
+  command("Delete Primary supporting members", &Panel::removeItem);
   EXPECT_EQ(members(), (Members{{11, kHorizontal}}));
   EXPECT_EQ(prompt.messages,
             std::vector<std::string>{"Are you sure to erase Primary supporting member 1 ?"});

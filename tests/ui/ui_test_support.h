@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -66,6 +67,37 @@ W* control(QWidget& window, const QString& name) {
   EXPECT_NE(widget, nullptr) << name.toStdString();
   return widget;
 }
+
+// A panel in its editor on block 1 of the example, and its controls by name.
+template <typename P>
+class PanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    editor.setPanel(&panel);
+    editor.openExample(1);
+    panel.refresh();
+  }
+
+  Session& session() { return editor.session(); }
+  const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
+  template <typename W>
+  W* find(const QString& name) {
+    return control<W>(panel, name);
+  }
+  QString text(const QString& name) { return find<QLabel>(name)->text(); }
+  QAbstractButton* button(const QString& name) { return find<QAbstractButton>(name); }
+
+  // A command as the main window runs it: one change around the panel's part.
+  void command(const std::string& label, void (Panel::*part)(Arrangement&)) {
+    session().change({.label = label,
+                      .scope = EditScope::bulkhead(1),
+                      .edit = [this, part](Arrangement& a) { (panel.*part)(a); },
+                      .follow = kRefreshAll});
+  }
+
+  TestEditor editor;
+  P panel{editor};
+};
 
 // Types a value into a field and leaves it with Enter, as a user does.
 inline void typeInto(CommitField& field, const QString& text) {
