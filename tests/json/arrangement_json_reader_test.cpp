@@ -50,30 +50,25 @@ TEST(ArrangementJsonReader, FieldsLeftOutKeepTheirClearedValues) {
   EXPECT_EQ(b.Compartments.at(2), Compartment{});
 }
 
+// The command-line tests of load refuse an unknown field, a value out of range, a
+// list too long, a cut-off document and a name the code page cannot hold.
 TEST(ArrangementJsonReader, BadDocumentsAreRefusedNamingThePlaceAndTheFault) {
-  std::string spans = R"({"Bulkheads": [{"Stiffeners": [{"Spans": [{})";
-  for (int i = 1; i < 256; ++i) spans += ",{}";
-  spans += "]}]}]}";
   const struct {
-    std::string json;
+    const char* json;
     const char* path;
     const char* text;
   } cases[] = {
       {R"({"Name": "A", "Bulkheads": [{"Nodes": [{)", "", "ends early"},
-      {"", "", "ends early"},
       {R"({"Name": "A",})", "", "not valid JSON"},
       {R"([1, 2])", "", "an object is expected"},
-      {R"({"Bulkheads": [{"Nodes": [{"Yy": 1}]}]})", "/Bulkheads/0/Nodes/0/Yy", "unknown field"},
       {R"({"a/b~c": 1})", "/a~1b~0c", "unknown field"},
       {R"({"X": "88"})", "/X", "a number is expected, not the text \"88\""},
       {R"({"SymFlag": 1.5})", "/SymFlag", "a whole number is expected"},
-      {R"({"StateIndex": 40000})", "/StateIndex", "out of the range -32768 to 32767"},
       {R"({"StateType": 0})", "/StateType", "below 1"},
       {R"({"X": 1e39})", "/X", "beyond the range"},
       {R"({"Bulkheads": [{"UpperStoolSloped": 1}]})", "/Bulkheads/0/UpperStoolSloped",
        "true or false"},
       {R"({"Bulkheads": {}})", "/Bulkheads", "a list is expected"},
-      {R"({"Name": "Hold \u4e00"})", "/Name", "Windows-1252"},
       {R"({"Name": "Hold\t2"})", "/Name", "control character"},
       {R"({"ID": " {1}"})", "/ID", "blanks"},
       {R"({"Name": "*2"})", "/Name", "comment"},
@@ -82,7 +77,6 @@ TEST(ArrangementJsonReader, BadDocumentsAreRefusedNamingThePlaceAndTheFault) {
        "/Bulkheads/0/Name", "40 characters"},
       {R"({"Bulkheads": [{"Compartments": [{}]}]})", "/Bulkheads/0/Compartments",
        "holds 1 items; the file keeps exactly 2"},
-      {spans, "/Bulkheads/0/Stiffeners/0/Spans", "holds 256 items; the file keeps at most 255"},
       {R"({"Bulkheads": [{"StrakeBands": [{"Z": 2}]}]})", "/Bulkheads/0/StrakeBands/0",
        "without strakes"},
       {R"({"Bulkheads": [{"Stiffeners": [{"Brackets": [{"Length": 0.5}, {}]}]}]})",
@@ -95,7 +89,7 @@ TEST(ArrangementJsonReader, BadDocumentsAreRefusedNamingThePlaceAndTheFault) {
       {R"({"a": [[[[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]]]]})", "", "nested deeper"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.json.substr(0, 80));
+    SCOPED_TRACE(c.json);
     const ArrangementJsonResult read = readArrangementJson(c.json);
     EXPECT_FALSE(read.arrangement);
     ASSERT_EQ(read.problems.size(), 1U);

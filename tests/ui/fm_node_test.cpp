@@ -40,7 +40,7 @@ TEST_F(NodePanel, TypedCoordinatesAndCurveToolsGoToTheCurrentNode) {
   EXPECT_FLOAT_EQ(bulkhead().Nodes.at(2).Y, 8.5F);
   EXPECT_EQ(session().undoLabel(), "Node data changes");
 
-  auto* circle = control<QGroupBox>(panel, "PAN_Circle");
+  auto* circle = find<QGroupBox>("PAN_Circle");
   EXPECT_TRUE(circle->isHidden());
   struct Case {
     int tool;
