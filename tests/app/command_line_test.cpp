@@ -20,7 +20,6 @@ TEST(CommandLine, SwitchesAndArguments) {
       {"/d/mil", "M", {"/d"}},
       // Only the first occurrence counts, even when a later one would.
       {"ship.ko2 /dx /d", "", {"ship.ko2", "/dx", "/d"}},
-      {"/Vessels/a.ko2 /V", "", {"/Vessels/a.ko2", "/V"}},
       // Whatever comes before it: a path ending in "/d" is the switch.
       {"data/d 1", "D", {"data", "1"}},
       // Quoted texts, with either quote, come first; a quote of either kind closes.

@@ -85,7 +85,6 @@ TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
       {PanelCode::Nodes, 3, "Add Node", 1, true},
       {PanelCode::PrimaryMembers, 3, "Add Primary supporting members", 2, true},
       {PanelCode::PlatingChecks, 3, "Add ", -1, true},
-      {PanelCode::StiffenerChecks, 3, "Add ", -1, true},
   };
   for (const Case& c : cases) {
     const MenuState state = menuState(

@@ -130,26 +130,6 @@ std::string layoutFaults(const RecordingSurface& surface, const PageSetup& setup
   return faults.str();
 }
 
-struct PrintedReport {
-  RecordingSurface surface;
-  PageSetup setup;
-
-  PrintedReport(const Arrangement& arrangement, const ShipData& ship,
-                std::array<bool, kReportItems> items) {
-    setup.LoginName = "jdoe";
-    ReportRequest request;
-    request.Items = items;
-    request.DatabaseName = "bulk_carrier.ko2";
-    printReport(surface, setup, arrangement, ship, request);
-  }
-};
-
-std::array<bool, kReportItems> everything() {
-  std::array<bool, kReportItems> items{};
-  items.fill(true);
-  return items;
-}
-
 // Names at the longest a user types them and numbers at the largest they get.
 Arrangement stretched() {
   Arrangement a = sampleArrangement({.bulkheads = 3, .stiffeners = 4, .fillingLevels = 4});
@@ -180,10 +160,16 @@ TEST(ReportLayout, NoCellsTouchAndNothingLeavesItsRuleOrThePage) {
       {"example block 1", example.arrangement},
       {"example block 2", ExampleScene(2).arrangement},
       {"long names and large numbers", stretched()}};
+  ReportRequest everything;
+  everything.Items.fill(true);
+  everything.DatabaseName = "bulk_carrier.ko2";
   for (const auto& [name, arrangement] : arrangements) {
-    const PrintedReport report(arrangement, example.ship, everything());
-    ASSERT_GT(report.surface.pageNumber(), 2) << name;
-    EXPECT_EQ(layoutFaults(report.surface, report.setup), "") << name;
+    RecordingSurface surface;
+    PageSetup setup;
+    setup.LoginName = "jdoe";
+    printReport(surface, setup, arrangement, example.ship, everything);
+    ASSERT_GT(surface.pageNumber(), 2) << name;
+    EXPECT_EQ(layoutFaults(surface, setup), "") << name;
   }
 }
 
