@@ -53,6 +53,11 @@ class Picking : public ::testing::Test {
 
 TEST_F(Picking, KindsAreTriedInOrder) {
   constexpr Long kAll = kPickNodes | kPickPrimaryMembers | kPickStiffenerSpans | kPickStrakes;
+  constexpr Long kMembers = kPickPrimaryMembers;
+  constexpr Long kSpans = kPickStiffenerSpans;
+  constexpr PanelCode kDisplay = PanelCode::Display;
+  constexpr PanelCode kBands = PanelCode::StrakeBands;
+  using enum PickCode;
   struct Case {
     const char* what;
     PlanePoint point;
@@ -62,115 +67,31 @@ TEST_F(Picking, KindsAreTriedInOrder) {
     Integer object;
     Integer subObject;
   };
+  // The stiffener starts above the short member: its first span lies in
+  // support interval 2 and its second in interval 3.
   const Case cases[] = {
-      {"node 4, looked for", {10.0005, 3}, kPickNodes, PanelCode::Display, PickCode::Node, 4, 0},
-      {"off the nodes: the contour after node 3",
-       {7, 3},
-       kPickNodes,
-       PanelCode::Display,
-       PickCode::Contour,
-       3,
-       0},
-      {"contour after node 5, nodes not looked for",
-       {5, 8.002},
-       0,
-       PanelCode::Display,
-       PickCode::Contour,
-       5,
-       0},
-      {"contour wins over everything",
-       {0, 5},
-       kAll,
-       PanelCode::StrakeBands,
-       PickCode::Contour,
-       6,
-       0},
-      {"short member",
-       {2, 2},
-       kPickPrimaryMembers,
-       PanelCode::Display,
-       PickCode::PrimaryMember,
-       1,
-       0},
-      {"long member",
-       {8, 5.003},
-       kPickPrimaryMembers,
-       PanelCode::Display,
-       PickCode::PrimaryMember,
-       2,
-       0},
-      {"member before span",
-       {7, 5},
-       kPickPrimaryMembers | kPickStiffenerSpans,
-       PanelCode::Display,
-       PickCode::PrimaryMember,
-       2,
-       0},
-      // The stiffener starts above the short member: its first span lies in
-      // support interval 2 and its second in interval 3.
-      {"first span",
-       {7, 4},
-       kPickStiffenerSpans,
-       PanelCode::Display,
-       PickCode::StiffenerSpan,
-       1,
-       2},
-      {"second span",
-       {7, 6},
-       kPickStiffenerSpans,
-       PanelCode::Display,
-       PickCode::StiffenerSpan,
-       1,
-       3},
-      {"strake of the lower band",
-       {2, 2},
-       kPickStrakes,
-       PanelCode::Display,
-       PickCode::Strake,
-       1,
-       1},
-      {"first strake of the upper band",
-       {3, 6},
-       kPickStrakes,
-       PanelCode::Display,
-       PickCode::Strake,
-       2,
-       1},
-      {"second strake of the upper band",
-       {8, 6},
-       kPickStrakes,
-       PanelCode::Display,
-       PickCode::Strake,
-       2,
-       2},
-      {"inside, strakes not looked for",
-       {8, 6},
-       kPickStiffenerSpans,
-       PanelCode::Display,
-       PickCode::Contour,
-       1,
-       0},
-      {"member on a strake",
-       {8, 5},
-       kPickPrimaryMembers | kPickStrakes,
-       PanelCode::Display,
-       PickCode::PrimaryMember,
-       2,
-       0},
-      {"strake over member in the bands panel",
-       {8, 5},
-       kPickPrimaryMembers | kPickStrakes,
-       PanelCode::StrakeBands,
-       PickCode::Strake,
-       2,
-       2},
-      {"in the cut-away corner", {7, 1}, kAll, PanelCode::Display, PickCode::Nothing, 0, 0},
+      {"node 4, looked for", {10.0005, 3}, kPickNodes, kDisplay, Node, 4, 0},
+      {"off the nodes: the contour after node 3", {7, 3}, kPickNodes, kDisplay, Contour, 3, 0},
+      {"contour after node 5, nodes not looked for", {5, 8.002}, 0, kDisplay, Contour, 5, 0},
+      {"contour wins over everything", {0, 5}, kAll, kBands, Contour, 6, 0},
+      {"short member", {2, 2}, kMembers, kDisplay, PrimaryMember, 1, 0},
+      {"long member", {8, 5.003}, kMembers, kDisplay, PrimaryMember, 2, 0},
+      {"member before span", {7, 5}, kMembers | kSpans, kDisplay, PrimaryMember, 2, 0},
+      {"first span", {7, 4}, kSpans, kDisplay, StiffenerSpan, 1, 2},
+      {"second span", {7, 6}, kSpans, kDisplay, StiffenerSpan, 1, 3},
+      {"strake of the lower band", {2, 2}, kPickStrakes, kDisplay, Strake, 1, 1},
+      {"first strake of the upper band", {3, 6}, kPickStrakes, kDisplay, Strake, 2, 1},
+      {"second strake of the upper band", {8, 6}, kPickStrakes, kDisplay, Strake, 2, 2},
+      {"inside, strakes not looked for", {8, 6}, kSpans, kDisplay, Contour, 1, 0},
+      {"member on a strake", {8, 5}, kMembers | kPickStrakes, kDisplay, PrimaryMember, 2, 0},
+      {"strake over member, bands panel", {8, 5}, kMembers | kPickStrakes, kBands, Strake, 2, 2},
+      {"in the cut-away corner", {7, 1}, kAll, kDisplay, Nothing, 0, 0},
   };
   for (const Case& c : cases) {
     PickTarget target{9, 9, 9};
     const PickCode code = findObject(arrangement_, c.point, 0.01, c.mask, c.panel, target);
     EXPECT_EQ(code, c.code) << c.what;
-    const Integer bulkhead = c.code == PickCode::Nothing ? 0 : 1;
+    const Integer bulkhead = c.code == Nothing ? 0 : 1;
     EXPECT_EQ(target.bulkhead, bulkhead) << c.what;
     EXPECT_EQ(target.object, c.object) << c.what;
     EXPECT_EQ(target.subObject, c.subObject) << c.what;
