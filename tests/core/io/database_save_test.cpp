@@ -112,12 +112,28 @@ TEST_F(DatabaseFile, SavingANewArrangementAppendsItAfterTheOtherBlocks) {
   }
 }
 
-TEST_F(DatabaseFile, ReplacingABlockKeepsTheOthersInPlaceAndInOrder) {
-  write(kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2) + otherBlock(3) +
-        otherBlock(4));
-  ASSERT_EQ(save(2, false).status, SaveStatus::Saved);
-  EXPECT_EQ(read(path_), kPreamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3) +
-                             copiedBlock(4));
+TEST_F(DatabaseFile, TheSavedBlockTakesItsPlaceAndTheOthersKeepTheirsInOrder) {
+  std::string unfinished = kPreamble + otherBlock(1);
+  unfinished.erase(unfinished.size() - 2);  // a last line without its line end
+  const struct {
+    const char* what;
+    std::string original;
+    Integer block;
+    std::string expected;
+  } cases[] = {
+      {"replaced between others",
+       kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2) + otherBlock(3) +
+           otherBlock(4),
+       2, kPreamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3) + copiedBlock(4)},
+      {"a database's first block", kPreamble, 1, kPreamble + zelText(arrangement_, 1)},
+      {"after an unfinished last line", unfinished, 2,
+       kPreamble + copiedBlock(1) + zelText(arrangement_, 2)},
+  };
+  for (const auto& c : cases) {
+    write(c.original);
+    ASSERT_EQ(save(c.block, false).status, SaveStatus::Saved) << c.what;
+    EXPECT_EQ(read(path_), c.expected) << c.what;
+  }
 }
 
 TEST_F(DatabaseFile, TheBackupKeepsThePreviousContentWithOrWithoutLinks) {
@@ -246,55 +262,34 @@ TEST_F(DatabaseFile, AReadOnlyDatabaseIsReportedAndNotTouched) {
   EXPECT_EQ(read(path_), original);
 }
 
-TEST_F(DatabaseFile, AMissingBlockToReplaceOrBlocksOutOfOrderAreNotSaved) {
-  const std::string gap = kPreamble + otherBlock(1) + otherBlock(3) + otherBlock(4);
-  write(gap);
-  EXPECT_EQ(save(2, false).status, SaveStatus::Failed);
-  EXPECT_EQ(read(path_), gap);
-  const std::string swapped = kPreamble + otherBlock(2) + otherBlock(1);
-  write(swapped);
-  const SaveResult result = save(3, false);
-  EXPECT_EQ(result.status, SaveStatus::Failed);
-  EXPECT_NE(result.messages[0].text.find("numbered 1, 2, 3"), std::string::npos);
-  EXPECT_EQ(read(path_), swapped);
-}
-
-TEST_F(DatabaseFile, TwoBlocksWithTheSameNumberOrAGapAfterTheLastAreNotSavedInto) {
-  const std::string twice = kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(2);
-  write(twice);
-  EXPECT_EQ(save(2, false).status, SaveStatus::Failed);
-  EXPECT_EQ(read(path_), twice);
-  const std::string two = kPreamble + otherBlock(1) + otherBlock(2);
-  write(two);
-  const SaveResult result = save(4, false);
-  EXPECT_EQ(result.status, SaveStatus::Failed);
-  EXPECT_NE(result.messages[0].text.find("would leave a gap"), std::string::npos);
-  EXPECT_EQ(read(path_), two);
-}
-
-TEST_F(DatabaseFile, OnlyAnArrangementIsReplacedWhenTheRequestSaysSo) {
-  const std::string original = kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2);
-  write(original);
-  const SaveResult refused = save(1, false, ReplaceRule::ArrangementOnly);
-  EXPECT_EQ(refused.status, SaveStatus::Failed);
-  EXPECT_NE(refused.messages[0].text.find("block 1 is a hull section"), std::string::npos);
-  EXPECT_EQ(refused.messages[0].line, 4);
-  EXPECT_EQ(read(path_), original);
+TEST_F(DatabaseFile, BlocksThatCannotBeNumberedOnAreNotSavedInto) {
+  const struct {
+    std::string original;
+    Integer block;
+    ReplaceRule rule;
+    const char* message;  // a part of it
+    int line;             // where the file goes wrong; 0 for its end
+  } cases[] = {
+      {kPreamble + otherBlock(1) + otherBlock(3) + otherBlock(4), 2, ReplaceRule::AnyBlock,
+       "numbered 1, 2, 3", 12},
+      {kPreamble + otherBlock(2) + otherBlock(1), 3, ReplaceRule::AnyBlock, "numbered 1, 2, 3", 4},
+      {kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(2), 2, ReplaceRule::AnyBlock,
+       "numbered 1, 2, 3", 20},
+      {kPreamble + otherBlock(1) + otherBlock(2), 4, ReplaceRule::AnyBlock, "would leave a gap", 0},
+      {kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2), 1,
+       ReplaceRule::ArrangementOnly, "block 1 is a hull section", 4},
+  };
+  for (const auto& c : cases) {
+    write(c.original);
+    const SaveResult result = save(c.block, false, c.rule);
+    EXPECT_EQ(result.status, SaveStatus::Failed) << c.message;
+    ASSERT_EQ(result.messages.size(), 1U) << c.message;
+    EXPECT_NE(result.messages[0].text.find(c.message), std::string::npos)
+        << result.messages[0].text;
+    EXPECT_EQ(result.messages[0].line, c.line) << c.message;
+    EXPECT_EQ(read(path_), c.original);
+  }
   EXPECT_EQ(save(2, false, ReplaceRule::ArrangementOnly).status, SaveStatus::Saved);
-}
-
-TEST_F(DatabaseFile, ALastLineWithoutItsLineEndKeepsTheNewBlockApart) {
-  std::string unfinished = kPreamble + otherBlock(1);
-  unfinished.erase(unfinished.size() - 2);
-  write(unfinished);
-  ASSERT_EQ(save(2, false).status, SaveStatus::Saved);
-  EXPECT_EQ(read(path_), kPreamble + copiedBlock(1) + zelText(arrangement_, 2));
-}
-
-TEST_F(DatabaseFile, ADatabaseWithoutBlocksReceivesItsFirst) {
-  write(kPreamble);
-  ASSERT_EQ(save(1, false).status, SaveStatus::Saved);
-  EXPECT_EQ(read(path_), kPreamble + zelText(arrangement_, 1));
 }
 
 TEST_F(DatabaseFile, AFolderThatDoesNotExistIsAClearFailure) {
