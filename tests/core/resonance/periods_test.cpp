@@ -2,6 +2,7 @@
 // liquid's natural periods and risks level by level, against hand computations.
 #include <gtest/gtest.h>
 
+#include "bulk_carrier_ship.h"
 #include "resonance/compartment_codes.h"
 #include "resonance/ship_periods.h"
 #include "resonance/sloshing_periods.h"
@@ -17,16 +18,6 @@ ShipData ship(Integer type, Single length, Single breadth, Single speed = 0) {
   data.L = length;
   data.B = breadth;
   data.V = speed;
-  return data;
-}
-
-// The example bulk carrier: L 177 m, B 32 m, V 14 kn; GM 2.8 / 7.5 m, roll radius 12.2 / 11.5 m.
-ShipData bulkCarrier(Single gm2 = 7.5F) {
-  ShipData data = ship(0, 177, 32, 14);
-  data.GM1 = 2.8F;
-  data.RollRadius1 = 12.2F;
-  data.GM2 = gm2;
-  data.RollRadius2 = 11.5F;
   return data;
 }
 

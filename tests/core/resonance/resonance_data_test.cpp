@@ -4,23 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "bulk_carrier_ship.h"
 #include "resonance/ship_periods.h"
 
 namespace korain::testing {
 namespace {
-
-// The example bulk carrier: every value the evaluation needs is given.
-ShipData bulkCarrier() {
-  ShipData ship;
-  ship.L = 177;
-  ship.B = 32;
-  ship.V = 14;
-  ship.GM1 = 2.8F;
-  ship.RollRadius1 = 12.2F;
-  ship.GM2 = 7.5F;
-  ship.RollRadius2 = 11.5F;
-  return ship;
-}
 
 TEST(ResonanceData, NamesEachValueTheEvaluationNeedsAndLacks) {
   const struct {
@@ -33,16 +21,10 @@ TEST(ResonanceData, NamesEachValueTheEvaluationNeedsAndLacks) {
       {"a negative speed", [](ShipData& s) { s.V = -3; }, {"V"}},
       // B only makes the defaults of a GM or roll radius not given.
       {"no breadth, nothing defaulted", [](ShipData& s) { s.B = 0; }, {}},
-      {"no breadth for a default GM",
-       [](ShipData& s) {
-         s.B = 0;
-         s.GM2 = 0;
-       },
-       {"B"}},
+      {"no breadth for a default GM", [](ShipData& s) { s.B = s.GM2 = 0; }, {"B"}},
       {"a negative roll radius", [](ShipData& s) { s.RollRadius1 = -12; }, {"RollRadius1"}},
-      {"a negative GM is no lack: the roll period is undefined",
-       [](ShipData& s) { s.GM1 = -0.3F; },
-       {}},
+      // A negative GM is no lack: the roll period is undefined.
+      {"a negative GM", [](ShipData& s) { s.GM1 = -0.3F; }, {}},
       {"an empty block", [](ShipData& s) { s = ShipData{}; }, {"L", "B", "V"}},
   };
   for (const auto& c : cases) {
