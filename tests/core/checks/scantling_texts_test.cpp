@@ -19,21 +19,10 @@ Scantling profile(Long type, Single h1, Single e1, Single h2 = 0, Single e2 = 0)
 }
 
 TEST(CodeTexts, EveryCodeOutsideItsTableReadsUnknown) {
-  EXPECT_EQ(profileTypeText(1), "Flat bar");
-  EXPECT_EQ(profileTypeText(6), "Pipe");
   EXPECT_EQ(profileTypeText(20), "User defined profile");
-  EXPECT_EQ(profileTypeText(7), "Unknown");
-  EXPECT_EQ(profileTypeText(100), "Unknown");
-  EXPECT_EQ(threeStateText(0), "Symmetric, one side described");
-  EXPECT_EQ(threeStateText(2), "Partly described");
-  EXPECT_EQ(threeStateText(3), "Unknown");
-  EXPECT_EQ(threeStateText(-1), "Unknown");
-  EXPECT_EQ(nodeSegmentText(3), "Arc from the previous node");
-  EXPECT_EQ(nodeSegmentText(2), "Start of the contour");
-  EXPECT_EQ(connectionText(0), "Without Soft toe");
-  EXPECT_EQ(connectionText(1), "Soft toe");
+  for (const Long gap : {7, 100}) EXPECT_EQ(profileTypeText(gap), "Unknown") << gap;
+  for (const Long outside : {3, -1}) EXPECT_EQ(threeStateText(outside), "Unknown") << outside;
   EXPECT_EQ(connectionText(2), "");
-  EXPECT_EQ(kConnectionListTexts[0], "No Soft toe");
 }
 
 TEST(ScantlingLabel, FollowsTypeAndOptions) {

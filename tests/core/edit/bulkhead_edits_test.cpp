@@ -103,17 +103,18 @@ TEST(SelectionEdits, AMessageOrAPickSelectsItsObjectAndPanel) {
   }
   const auto bulkhead = [&a]() -> const Bulkhead& { return a.Bulkheads.at(2); };
   using P = PanelCode;
-  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::Nodes, .index = 3}), P::Nodes);
+  // The panel of the subject's kind, on bulkhead 2.
+  const auto select = [&a](P kind, Integer index, Integer subIndex = 0) {
+    return selectSubject(a, {.bulkhead = 2, .kind = kind, .index = index, .subIndex = subIndex});
+  };
+  EXPECT_EQ(select(P::Nodes, 3), P::Nodes);
   EXPECT_EQ(a.CurBulkhead, 2);
   EXPECT_EQ(bulkhead().CurNode, 3);
-  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::PrimaryMembers, .index = 2}),
-            P::PrimaryMembers);
+  EXPECT_EQ(select(P::PrimaryMembers, 2), P::PrimaryMembers);
   EXPECT_EQ(bulkhead().CurPrim, 2);
-  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::OrdinaryStiffeners, .index = 2}),
-            P::OrdinaryStiffeners);
+  EXPECT_EQ(select(P::OrdinaryStiffeners, 2), P::OrdinaryStiffeners);
   EXPECT_TRUE(bulkhead().Stiffeners.at(2).Selected && !bulkhead().Stiffeners.at(1).Selected);
-  EXPECT_EQ(selectSubject(a, {.bulkhead = 2, .kind = P::StrakeBands, .index = 2, .subIndex = 3}),
-            P::StrakeBands);
+  EXPECT_EQ(select(P::StrakeBands, 2, 3), P::StrakeBands);
   EXPECT_EQ(bulkhead().CurBand, 2);
   EXPECT_EQ(bulkhead().StrakeBands.at(2).CurStrake, 3);
   EXPECT_EQ(selectSubject(a, {.bulkhead = 1, .kind = P::Bulkhead}), P::Bulkhead);

@@ -43,11 +43,7 @@ TEST(SortMembers, VerticalFirstThenByPositionAndTheCurrentOneFollows) {
   };
   const Case cases[] = {
       {"mixed", {{3, H}, {1, H}, {5, V}, {2, V}}, 1, {{2, V}, {5, V}, {1, H}, {3, H}}, 4},
-      {"turned vertical goes to the front",
-       {{1, H}, {2, H}, {4, V}},
-       3,
-       {{4, V}, {1, H}, {2, H}},
-       1},
+      {"turned vertical to the front", {{1, H}, {2, H}, {4, V}}, 3, {{4, V}, {1, H}, {2, H}}, 1},
       {"already in order", {{2, V}, {1, H}, {2, H}}, 2, {{2, V}, {1, H}, {2, H}}, 2},
       {"no current member", {{2, H}, {1, H}}, 0, {{1, H}, {2, H}}, 0},
   };

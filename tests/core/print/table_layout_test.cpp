@@ -21,29 +21,22 @@ TableLayout layOut(FakePrintSurface& surface, std::vector<int> tabs,
 // Where the anchors of a two-column table at tabs 1 and 9 (x = 0 and 2) end
 // up: only as far right as keeps the cells of a line one blank apart.
 TEST(TableLayout, AColumnMovesOnlyAsFarAsItsLeftNeighbourWidestCellNeeds) {
+  // A first cell of `first`, then `second` aligned as `align`.
+  const auto line = [](std::string first, CellAlign align, std::string second) {
+    return TableLine{cell(0, CellAlign::Left, std::move(first)), cell(1, align, std::move(second))};
+  };
+  const std::string nine = "abcdefghi";
   const struct {
     const char* what;
     TableLine line;
     double secondAnchor;
   } cases[] = {
-      {"cells with room stay on their tabs",
-       {cell(0, CellAlign::Left, "abc"), cell(1, CellAlign::Left, "x")},
-       2},
-      {"a left cell of 9 characters and a blank end at 2.5",
-       {cell(0, CellAlign::Left, "abcdefghi"), cell(1, CellAlign::Left, "x")},
-       2.5},
-      {"a right-aligned neighbour needs its own width more",
-       {cell(0, CellAlign::Left, "abcdefghi"), cell(1, CellAlign::Right, "xyz")},
-       2.5 + 3 * kChar},
-      {"a centred one half of it",
-       {cell(0, CellAlign::Left, "abcdefghi"), cell(1, CellAlign::Centre, "xyzw")},
-       2.5 + 2 * kChar},
-      {"a number the part before its point",
-       {cell(0, CellAlign::Left, "abcdefghi"), cell(1, CellAlign::Decimal, "-123.50")},
-       2.5 + 4 * kChar},
-      {"a number without a point ends at the anchor",
-       {cell(0, CellAlign::Left, "abcdefghi"), cell(1, CellAlign::Decimal, "12")},
-       2.5 + 2 * kChar},
+      {"cells with room stay on their tabs", line("abc", CellAlign::Left, "x"), 2},
+      {"9 characters and a blank end at 2.5", line(nine, CellAlign::Left, "x"), 2.5},
+      {"right-aligned: its width more", line(nine, CellAlign::Right, "xyz"), 2.5 + 3 * kChar},
+      {"a centred one half of it", line(nine, CellAlign::Centre, "xyzw"), 2.5 + 2 * kChar},
+      {"number: the part before its point", line(nine, CellAlign::Decimal, "-123.50"), 3.5},
+      {"number without a point: at the anchor", line(nine, CellAlign::Decimal, "12"), 3},
   };
   for (const auto& c : cases) {
     FakePrintSurface surface;

