@@ -55,38 +55,32 @@ NodePlace placeAfterLast(const Arrangement& a, ScriptedRandom& random,
 TEST(FindNewNodePlace, OneStepUpAndRightOfTheNodeWithinTheSection) {
   struct Case {
     const char* what;
-    Node last;
+    std::vector<Node> nodes;
     Long symFlag;
     double breadth;
     double y;
     double z;
   };
   const Case cases[] = {
-      {"from the origin", straightNode(0, 0), 0, 25, 1, 1},
-      {"rounded to a tenth", straightNode(1.04, 2.06), 0, 25, 2.0, 3.1},
-      {"held at the half breadth and the height", straightNode(12.4, 19.8), 0, 25, 12.5, 20},
-      {"one side only: no negative y", straightNode(-5, 3), 0, 25, 0, 4},
-      {"both sides: negative y kept", straightNode(-5, 3), 1, 25, -4, 4},
-      {"both sides: held at minus the half breadth", straightNode(-30, 3), 1, 25, -12.5, 4},
-      {"a step too small to round becomes half a metre", straightNode(0, 0), 0, 1, 0.5, 0.5},
+      {"the first node of a contour at the origin", {}, 0, 25, 0, 0},
+      {"from the origin", {straightNode(0, 0)}, 0, 25, 1, 1},
+      {"rounded to a tenth", {straightNode(1.04, 2.06)}, 0, 25, 2.0, 3.1},
+      {"held at the half breadth and the height", {straightNode(12.4, 19.8)}, 0, 25, 12.5, 20},
+      {"one side only: no negative y", {straightNode(-5, 3)}, 0, 25, 0, 4},
+      {"both sides: negative y kept", {straightNode(-5, 3)}, 1, 25, -4, 4},
+      {"both sides: held at minus the half breadth", {straightNode(-30, 3)}, 1, 25, -12.5, 4},
+      {"a step too small to round becomes half a metre", {straightNode(0, 0)}, 0, 1, 0.5, 0.5},
   };
   for (const Case& c : cases) {
     ScriptedRandom random;
-    const NodePlace place =
-        placeAfterLast(sectionWith(bulkheadThrough({c.last}), c.symFlag, c.breadth), random);
+    Bulkhead bulkhead;
+    for (const Node& node : c.nodes) bulkhead.Nodes.append(node);
+    const NodePlace place = placeAfterLast(sectionWith(bulkhead, c.symFlag, c.breadth), random);
     EXPECT_TRUE(place.free) << c.what;
     EXPECT_NEAR(place.y, c.y, 1e-9) << c.what;
     EXPECT_NEAR(place.z, c.z, 1e-9) << c.what;
     EXPECT_EQ(random.draws, 0) << c.what;
   }
-}
-
-TEST(FindNewNodePlace, TheFirstNodeOfAContourGoesToTheOrigin) {
-  ScriptedRandom random;
-  const NodePlace place = placeAfterLast(sectionWith(Bulkhead{}), random);
-  EXPECT_TRUE(place.free);
-  EXPECT_EQ(place.y, 0);
-  EXPECT_EQ(place.z, 0);
 }
 
 TEST(FindNewNodePlace, AnOccupiedCandidateIsMovedAtRandom) {
