@@ -39,6 +39,12 @@ inline constexpr Long kChooseBlockMessage = 1017;
 inline constexpr Long kEnterNameMessage = 1018;
 inline constexpr Long kDatabaseNotFoundMessage = 1019;
 inline constexpr Long kLibraryVersionMessage = 1052;
+inline constexpr Long kCodeSeparator = 113;  // between a code and its name in a list
+
+// Undo labels of the compartment panel and its dialogs.
+inline constexpr Long kCompartmentTypeChange = 987;  // type or main destination
+inline constexpr Long kCompartmentLoadChange = 974;
+inline constexpr Long kCompartmentDimensionsChange = 953;
 
 // Status line texts.
 inline constexpr Long kReadingSectionStatus = 601;

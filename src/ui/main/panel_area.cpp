@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "panels/fm_bh.h"
+#include "panels/fm_comp.h"
 #include "panels/fm_display.h"
 #include "panels/fm_node.h"
 #include "panels/fm_prim.h"
@@ -21,6 +22,8 @@ Panel* makePanel(Editor& editor, PanelCode code) {
       return new FM_Node(editor);
     case PanelCode::PrimaryMembers:
       return new FM_Prim(editor);
+    case PanelCode::Compartments:
+      return new FM_Comp(editor);
     default:
       return new FM_Display(editor);
   }
@@ -31,6 +34,7 @@ PanelCode panelKey(PanelCode code) {
     case PanelCode::Bulkhead:
     case PanelCode::Nodes:
     case PanelCode::PrimaryMembers:
+    case PanelCode::Compartments:
       return code;
     default:
       return PanelCode::Display;
@@ -56,8 +60,8 @@ QSize PanelArea::minimumSizeHint() const {
 }
 
 bool PanelArea::hasPanel(PanelCode code) const {
-  // The panels of stiffeners, corrugation, strakes and compartments come later.
-  return code < PanelCode::OrdinaryStiffeners || code > PanelCode::Compartments;
+  // The panels of stiffeners, corrugation and strakes come later.
+  return code < PanelCode::OrdinaryStiffeners || code >= PanelCode::Compartments;
 }
 
 Panel& PanelArea::panel(PanelCode code) {

@@ -1,0 +1,36 @@
+#include "edit/compartment_edits.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace korain {
+
+std::vector<Long> destinationCodes(DestinationList list) {
+  if (list == DestinationList::Naval) return {1, 2, 6, 7};
+  return {1, 2, 3, 4, 5, 6, 7};
+}
+
+int destinationPosition(Long code, DestinationList list) {
+  const std::vector<Long> codes = destinationCodes(list);
+  const auto found = std::find(codes.begin(), codes.end(), code);
+  return found == codes.end() ? -1 : static_cast<int>(std::distance(codes.begin(), found));
+}
+
+void setCompartmentType(Bulkhead& bulkhead, int side, Long type) {
+  bulkhead.Compartments.at(side).A = type;
+}
+
+void setMainDestination(Bulkhead& bulkhead, int side, Long destination) {
+  bulkhead.Compartments.at(side).B = destination;
+}
+
+void setCompartment(Bulkhead& bulkhead, int side, const Compartment& compartment) {
+  bulkhead.Compartments.at(side) = compartment;
+}
+
+bool hasMainDimensions(const Compartment& compartment) {
+  const FixedList<Single, 20>& t = compartment.Table1;
+  return t.at(kLengthEntry) > 0 && t.at(kBreadthEntry) > 0 && t.at(kHeightEntry) > 0;
+}
+
+}  // namespace korain

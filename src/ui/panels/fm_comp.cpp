@@ -1,0 +1,125 @@
+#include "panels/fm_comp.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "edit/selection_edits.h"
+#include "model/codes.h"
+#include "resonance/compartment_codes.h"
+#include "text/string_table.h"
+
+namespace korain {
+namespace {
+
+constexpr Long kCompartmentTypeCount = 8;
+
+// A list item as the family shows codes: the code, the separator, the name.
+QString codeItem(Long code, const std::string& name) {
+  return QString::number(code) + QString::fromStdString(korainString(text_id::kCodeSeparator)) +
+         QString::fromStdString(name);
+}
+
+QPushButton* dialogButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QComboBox* namedList(const char* name, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(name);
+  return list;
+}
+
+}  // namespace
+
+FM_Comp::FM_Comp(Editor& editor, QWidget* parent)
+    : Panel(editor, PanelCode::Compartments, SelectorUse::Shown, parent) {
+  setObjectName("FM_Comp");
+  destinations_ = editor.session().run.NavalMode ? DestinationList::Naval : DestinationList::Full;
+  buildControls();
+}
+
+void FM_Comp::buildControls() {
+  controls_ = new QWidget(this);
+  auto* form = new QFormLayout(controls_);
+  form->setContentsMargins(0, 0, 0, 0);
+  body()->addWidget(controls_);
+
+  sides_ = namedList("CB_ForeAft", controls_);
+  for (const Long side : {kForwardSide, kAftwardSide}) {
+    sides_->addItem(QString::fromUtf8(sideText(side).value_or("")));
+  }
+  form->addRow("&Input of :", sides_);
+  connect(sides_, &QComboBox::activated, this, &FM_Comp::chooseSide);
+
+  destination_ = namedList("CB_MainDest", controls_);
+  for (const Long code : destinationCodes(destinations_)) {
+    destination_->addItem(codeItem(code, mainDestinationText(code)));
+  }
+  form->addRow("M&ain destination :", destination_);
+  connect(destination_, &QComboBox::activated, this, &FM_Comp::chooseDestination);
+
+  type_ = namedList("CB_Type", controls_);
+  for (Long k = 1; k <= kCompartmentTypeCount; ++k) {
+    type_->addItem(codeItem(k, compartmentTypeText(k)));
+  }
+  form->addRow("&Type :", type_);
+  connect(type_, &QComboBox::activated, this, &FM_Comp::chooseType);
+
+  auto* buttons = new QHBoxLayout;
+  loading_ = dialogButton("BT_lcm", "&Loading Cases", controls_);
+  dimensions_ = dialogButton("BT_Lem", "Di&mensions", controls_);
+  resonance_ = dialogButton("BT_R", "&Resonance", controls_);
+  for (QPushButton* button : {loading_, dimensions_, resonance_}) buttons->addWidget(button);
+  form->addRow(buttons);
+  // The three dialogs come with their own work; until then their doors stay shut.
+  for (QPushButton* button : {loading_, dimensions_, resonance_}) button->setEnabled(false);
+}
+
+void FM_Comp::fillControls() {
+  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) {
+    showNoCompartment();
+    return;
+  }
+  const Compartment& compartment = bulkhead->Compartments.at(side_);
+  controls_->setEnabled(true);
+  sides_->setCurrentIndex(side_ - 1);
+  const bool knownType = compartment.A >= 1 && compartment.A <= kCompartmentTypeCount;
+  type_->setCurrentIndex(knownType ? static_cast<int>(compartment.A - 1) : -1);
+  destination_->setCurrentIndex(destinationPosition(compartment.B, destinations_));
+}
+
+void FM_Comp::showNoCompartment() {
+  controls_->setEnabled(false);
+  type_->setCurrentIndex(-1);
+  destination_->setCurrentIndex(-1);
+}
+
+void FM_Comp::chooseSide(int index) {
+  if (editor().refreshing()) return;
+  side_ = index + 1;
+  refresh();
+}
+
+void FM_Comp::chooseType(int index) {
+  const int side = side_;
+  const Long type = index + 1;
+  changeBulkhead(
+      korainString(text_id::kCompartmentTypeChange),
+      [side, type](Bulkhead& b) { setCompartmentType(b, side, type); }, Follow::Nothing);
+}
+
+void FM_Comp::chooseDestination(int index) {
+  const int side = side_;
+  const Long destination = destinationCodes(destinations_).at(static_cast<std::size_t>(index));
+  changeBulkhead(
+      korainString(text_id::kCompartmentTypeChange),
+      [side, destination](Bulkhead& b) { setMainDestination(b, side, destination); },
+      Follow::Nothing);
+}
+
+}  // namespace korain
