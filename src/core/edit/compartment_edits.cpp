@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "geometry/compartment_geometry.h"
+
 namespace korain {
 
 std::vector<Long> destinationCodes(DestinationList list) {
@@ -26,6 +28,11 @@ void setMainDestination(Bulkhead& bulkhead, int side, Long destination) {
 
 void setCompartment(Bulkhead& bulkhead, int side, const Compartment& compartment) {
   bulkhead.Compartments.at(side) = compartment;
+}
+
+void setUseComputedPosition(const Bulkhead& bulkhead, Compartment& compartment, bool use) {
+  compartment.UseComputedYZ = use;
+  if (use) computeCompartmentPosition(bulkhead, compartment);
 }
 
 bool hasMainDimensions(const Compartment& compartment) {

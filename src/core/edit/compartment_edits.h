@@ -36,6 +36,11 @@ void setMainDestination(Bulkhead& bulkhead, int side, Long destination);
 // A dialog's working copy written back over the compartment on `side`.
 void setCompartment(Bulkhead& bulkhead, int side, const Compartment& compartment);
 
+// Sets or clears "always use computed values": when set, the centre of
+// gravity and the vertical extent are computed at once from the bulkhead's
+// contour, as every later computation of the geometry will keep them.
+void setUseComputedPosition(const Bulkhead& bulkhead, Compartment& compartment, bool use);
+
 // Length, breadth and height all greater than 0: the liquid's free surface
 // and the default filling levels can be derived, so the resonance dialog opens.
 bool hasMainDimensions(const Compartment& compartment);

@@ -29,6 +29,7 @@ class FM_Comp : public Panel {
   void chooseSide(int index);
   void chooseType(int index);
   void chooseDestination(int index);
+  void openDimensions();
 
   int side_ = kForwardCompartment;
   // The run's modes never change: the list is the one filled on load.
