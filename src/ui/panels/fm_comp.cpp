@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "dialogs/fm_lcm_kora.h"
 #include "dialogs/fm_lem_kora.h"
 #include "edit/selection_edits.h"
 #include "model/codes.h"
@@ -75,10 +76,10 @@ void FM_Comp::buildControls() {
   resonance_ = dialogButton("BT_R", "&Resonance", controls_);
   for (QPushButton* button : {loading_, dimensions_, resonance_}) buttons->addWidget(button);
   form->addRow(buttons);
+  connect(loading_, &QPushButton::clicked, this, &FM_Comp::openLoading);
   connect(dimensions_, &QPushButton::clicked, this, &FM_Comp::openDimensions);
-  // The loading and resonance dialogs come with their own work; until then
-  // their doors stay shut.
-  for (QPushButton* button : {loading_, resonance_}) button->setEnabled(false);
+  // The resonance dialog comes with its own work; until then its door stays shut.
+  resonance_->setEnabled(false);
 }
 
 void FM_Comp::fillControls() {
@@ -123,6 +124,12 @@ void FM_Comp::chooseDestination(int index) {
       korainString(text_id::kCompartmentTypeChange),
       [side, destination](Bulkhead& b) { setMainDestination(b, side, destination); },
       Follow::Nothing);
+}
+
+void FM_Comp::openLoading() {
+  if (currentBulkhead() == nullptr) return;
+  FM_LcmKora dialog(editor(), side_, this);
+  dialog.exec();
 }
 
 void FM_Comp::openDimensions() {

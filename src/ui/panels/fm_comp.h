@@ -29,6 +29,7 @@ class FM_Comp : public Panel {
   void chooseSide(int index);
   void chooseType(int index);
   void chooseDestination(int index);
+  void openLoading();
   void openDimensions();
 
   int side_ = kForwardCompartment;

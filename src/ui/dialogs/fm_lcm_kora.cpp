@@ -1,0 +1,174 @@
+#include "dialogs/fm_lcm_kora.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "edit/compartment_edits.h"
+#include "resonance/compartment_codes.h"
+#include "text/string_table.h"
+#include "widgets/ok_cancel.h"
+
+namespace korain {
+namespace {
+
+constexpr int kLoadTypeCount = 7;  // 0 no load .. 6 bulk and liquid
+
+// Load types by what they carry: the liquid data (test height, air pipe,
+// density), the relief valve's setting pressure, the bulk data in the hold.
+enum LoadType : Long {
+  kNoLoad = 0,
+  kLiquid = 1,
+  kBallastWater = 2,
+  kPressurisedLiquid = 3,
+  kDryBulk = 4,
+  kDredgingSpoil = 5,
+  kBulkAndLiquid = 6,
+};
+
+bool carriesLiquid(Long type) {
+  return type == kLiquid || type == kBallastWater || type == kPressurisedLiquid ||
+         type == kBulkAndLiquid;
+}
+
+bool carriesBulk(Long type) {
+  return type == kDryBulk || type == kDredgingSpoil || type == kBulkAndLiquid;
+}
+
+}  // namespace
+
+FM_LcmKora::FM_LcmKora(Editor& editor, int side, QWidget* parent)
+    : QDialog(parent),
+      editor_(editor),
+      bulkhead_(editor.session().arrangement().CurBulkhead),
+      side_(side),
+      mode_(editor.session().run.JbpMode ? LoadingMode::Jbp : LoadingMode::Standard),
+      copy_(editor.session().arrangement().Bulkheads.at(bulkhead_).Compartments.at(side)) {
+  setObjectName("FM_LcmKora");
+  setWindowTitle("Compartment Load");
+
+  auto* groups = new QVBoxLayout;
+  groups->addWidget(liquidGroup());
+  groups->addWidget(bulkGroup());
+  groups->addWidget(alternateGroup());
+  groups->addStretch(1);
+  auto* columns = new QHBoxLayout;
+  columns->addWidget(typeFrame());
+  columns->addLayout(groups, 1);
+
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
+  connect(ok, &QPushButton::clicked, this, &FM_LcmKora::confirm);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addLayout(buttons);
+
+  const LoadingInput shown = loadingOf(copy_);
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i]->showValue(shown.values[i]);
+  alternateCheck_->setChecked(shown.alternate);
+  if (QAbstractButton* type = types_->button(static_cast<int>(copy_.N))) type->setChecked(true);
+  layOut();
+}
+
+QGroupBox* FM_LcmKora::typeFrame() {
+  auto* frame = new QGroupBox("Type", this);
+  auto* layout = new QVBoxLayout(frame);
+  types_ = new QButtonGroup(frame);
+  for (int k = 0; k < kLoadTypeCount; ++k) {
+    auto* option = new QRadioButton(QString::fromStdString(loadTypeText(k)), frame);
+    option->setObjectName("OP_Type_" + QString::number(k));
+    types_->addButton(option, k);
+    layout->addWidget(option);
+  }
+  layout->addStretch(1);
+  connect(types_, &QButtonGroup::idClicked, this, &FM_LcmKora::chooseType);
+  return frame;
+}
+
+void FM_LcmKora::addValueRow(QFormLayout& form, int k, const char* caption, const char* unit) {
+  auto* row = new QWidget(form.parentWidget());
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 0, 0, 0);
+  auto* field = new NumberField(row);
+  field->setObjectName("FTX_m_" + QString::number(k));
+  line->addWidget(field, 1);
+  line->addWidget(new QLabel(unit, row));
+  values_.at(static_cast<std::size_t>(k - 1)) = field;
+  form.addRow(caption, row);
+}
+
+QGroupBox* FM_LcmKora::liquidGroup() {
+  liquid_ = new QGroupBox("Load Data", this);
+  liquidForm_ = new QFormLayout(liquid_);
+  addValueRow(*liquidForm_, 1, "Load test height :", "m/BL");
+  addValueRow(*liquidForm_, 2, "Air pipe Deck :", "m/BL");
+  addValueRow(*liquidForm_, 3, "Density liquid :", "");
+  addValueRow(*liquidForm_, 4, "Setting pressure :", "bar");
+  return liquid_;
+}
+
+QGroupBox* FM_LcmKora::bulkGroup() {
+  bulk_ = new QGroupBox(this);
+  auto* form = new QFormLayout(bulk_);
+  addValueRow(*form, 5, "Load in hold :", "t");
+  addValueRow(*form, 6, "Density bulk / spoil :", "");
+  addValueRow(*form, 7, "Friction angle :", "deg");
+  return bulk_;
+}
+
+QGroupBox* FM_LcmKora::alternateGroup() {
+  alternate_ = new QGroupBox(this);
+  auto* form = new QFormLayout(alternate_);
+  alternateCheck_ = new QCheckBox("Alternate", alternate_);
+  alternateCheck_->setObjectName("Check1");
+  form->addRow(alternateCheck_);
+  form->addRow(new QLabel("Check Hold data in Main Section data", alternate_));
+  addValueRow(*form, 8, "Load in hold :", "t");
+  addValueRow(*form, 9, "Density bulk / spoil :", "");
+  addValueRow(*form, 10, "Friction angle :", "deg");
+  return alternate_;
+}
+
+void FM_LcmKora::chooseType(int type) {
+  copy_.N = type;
+  layOut();
+}
+
+void FM_LcmKora::layOut() {
+  const Long type = copy_.N;
+  const bool jbp = mode_ == LoadingMode::Jbp;
+  liquid_->setVisible(carriesLiquid(type));
+  liquidForm_->setRowVisible(values_[3]->parentWidget(), type == kPressurisedLiquid);
+  bulk_->setVisible(carriesBulk(type));
+  // Bulk data beside liquid data, or beside the alternate loading of a JBP
+  // run, are those of the homogeneous loading.
+  const bool homogeneous = carriesLiquid(type) || jbp;
+  bulk_->setTitle(homogeneous ? "Homogeneous" : "Load Data");
+  alternate_->setVisible(jbp && carriesBulk(type));
+  adjustSize();
+}
+
+void FM_LcmKora::confirm() {
+  LoadingInput input;
+  input.N = copy_.N;
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    input.values[i] = static_cast<Single>(values_[i]->value());
+  }
+  input.alternate = alternateCheck_->isChecked();
+  setLoading(copy_, input, mode_);
+  const Integer index = bulkhead_;
+  const int side = side_;
+  const Compartment& copy = copy_;
+  editor_.session().change(
+      {.label = korainString(text_id::kCompartmentLoadChange),
+       .scope = EditScope::bulkhead(index),
+       .edit = [index, side,
+                &copy](Arrangement& a) { setCompartment(a.Bulkheads.at(index), side, copy); },
+       .follow = Follow::Nothing});
+  accept();
+}
+
+}  // namespace korain

@@ -1,0 +1,99 @@
+// The loading dialog: the groups each load type uses, the JBP run's second
+// set of hold data, and Ok as one change of the compartment.
+#include "dialogs/fm_lcm_kora.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "edit/compartment_edits.h"
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+class LoadingDialog : public ::testing::Test {
+ protected:
+  void SetUp() override { editor.openExample(1); }
+
+  // The forward compartment: dry bulk cargo, with JBP hold data and alternate loading.
+  const Compartment& forward() {
+    return editor.session().arrangement().Bulkheads.at(1).Compartments.at(kForwardCompartment);
+  }
+  static NumberField* value(FM_LcmKora& dialog, int k) {
+    return control<NumberField>(dialog, "FTX_m_" + QString::number(k));
+  }
+  static bool shown(FM_LcmKora& dialog, int k) {
+    QWidget* row = value(dialog, k)->parentWidget();
+    return !row->isHidden() && !row->parentWidget()->isHidden();
+  }
+
+  TestEditor editor;
+};
+
+TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
+  FM_LcmKora dialog(editor, kForwardCompartment);
+  EXPECT_EQ(dialog.windowTitle(), "Compartment Load");
+  EXPECT_TRUE(control<QRadioButton>(dialog, "OP_Type_4")->isChecked());
+  EXPECT_EQ(control<QRadioButton>(dialog, "OP_Type_4")->text(), "Dry bulk cargo");
+  struct Case {
+    int type;
+    std::vector<int> fields;
+    const char* bulkTitle;
+  };
+  const Case cases[] = {{0, {}, ""},
+                        {2, {1, 2, 3}, ""},
+                        {3, {1, 2, 3, 4}, ""},
+                        {5, {5, 6, 7}, "Load Data"},
+                        {6, {1, 2, 3, 5, 6, 7}, "Homogeneous"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    control<QRadioButton>(dialog, "OP_Type_" + QString::number(c.type))->click();
+    for (int k = 1; k <= 10; ++k) {
+      const bool expected = std::find(c.fields.begin(), c.fields.end(), k) != c.fields.end();
+      EXPECT_EQ(shown(dialog, k), expected) << k;
+    }
+    if (shown(dialog, 5)) {
+      EXPECT_EQ(qobject_cast<QGroupBox*>(value(dialog, 5)->parentWidget()->parentWidget())->title(),
+                c.bulkTitle);
+    }
+  }
+}
+
+TEST_F(LoadingDialog, AStandardRunLeavesTheJbpDataAsTheyWere) {
+  const Compartment before = forward();
+  FM_LcmKora dialog(editor, kForwardCompartment);
+  EXPECT_FALSE(shown(dialog, 8));
+  control<QRadioButton>(dialog, "OP_Type_6")->click();
+  typeInto(*value(dialog, 3), "1.025");
+  typeInto(*value(dialog, 5), "9000");
+  control<QPushButton>(dialog, "BT_Ok")->click();
+
+  EXPECT_EQ(editor.session().undoLabel(), "Compartment load change");
+  EXPECT_EQ(forward().N, 6);
+  EXPECT_EQ(forward().Table2.at(3), 1.025F);
+  EXPECT_EQ(forward().Table2.at(5), 9000);
+  EXPECT_EQ(forward().Table3, before.Table3);
+  EXPECT_TRUE(forward().Flag6);
+}
+
+TEST_F(LoadingDialog, AJbpRunWritesTheHoldDataTwiceAndTheAlternateLoading) {
+  editor.session().run.JbpMode = true;
+  FM_LcmKora dialog(editor, kForwardCompartment);
+  EXPECT_TRUE(shown(dialog, 8));
+  EXPECT_EQ(value(dialog, 8)->text(), "18400");
+  EXPECT_EQ(qobject_cast<QGroupBox*>(value(dialog, 5)->parentWidget()->parentWidget())->title(),
+            "Homogeneous");
+  control<QCheckBox>(dialog, "Check1")->click();
+  typeInto(*value(dialog, 10), "32");
+  control<QPushButton>(dialog, "BT_Ok")->click();
+
+  EXPECT_FALSE(forward().Flag6);
+  EXPECT_EQ(forward().Table3.at(10), 32);
+  EXPECT_EQ(forward().Table3.at(5), 11000);
+  EXPECT_EQ(forward().Table2.at(5), 11000);
+}
+
+}  // namespace
+}  // namespace korain::testing
