@@ -37,6 +37,11 @@ void Session::moveSelection(const Edit& move, Follow follow) {
 
 void Session::amend(const EditScope& scope, const Edit& fill) { edited_.amend(scope, fill); }
 
+void Session::storeUnrecorded(const EditScope& scope, const Edit& edit, Follow follow) {
+  edited_.storeUnrecorded(scope, edit);
+  refreshView(follow);
+}
+
 void Session::refresh(Follow follow) { refreshView(follow); }
 
 void Session::report(const std::string& text) {

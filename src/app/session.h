@@ -90,6 +90,10 @@ class Session {
   // gives. Nothing recorded, and an arrangement without unsaved changes stays
   // without. No refresh: the caller is in the middle of one.
   void amend(const EditScope& scope, const Edit& fill);
+  // Stores what the user accepted without editing it (a default a dialog
+  // showed): no undo level, but the unsaved mark shows that the arrangement
+  // now differs from the file; the windows refresh as `follow` says.
+  void storeUnrecorded(const EditScope& scope, const Edit& edit, Follow follow);
   // Refreshes the windows for what is no part of the arrangement (what the
   // drawing shows, the panel chosen).
   void refresh(Follow follow);

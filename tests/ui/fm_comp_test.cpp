@@ -77,5 +77,27 @@ TEST_F(CompartmentPanel, NavalRunOffersFourDestinationsAndShowsNoneForOthers) {
   EXPECT_EQ(destination->currentIndex(), 3);
 }
 
+TEST_F(CompartmentPanel, ResonanceOpensOnlyWithLengthBreadthAndHeight) {
+  auto panel = makePanel();
+  auto* resonance = control<QPushButton>(*panel, "BT_R");
+  EXPECT_TRUE(resonance->isEnabled());
+  const auto storeHeight = [this](Single height) {
+    editor.session().change({.label = "test",
+                             .scope = EditScope::bulkhead(1),
+                             .edit =
+                                 [height](Arrangement& a) {
+                                   a.Bulkheads.at(1).Compartments.at(1).Table1.at(kHeightEntry) =
+                                       height;
+                                 },
+                             .follow = Follow::Panel});
+  };
+  storeHeight(0);
+  EXPECT_FALSE(resonance->isEnabled());
+  storeHeight(-2);
+  EXPECT_FALSE(resonance->isEnabled());
+  storeHeight(16.2F);
+  EXPECT_TRUE(resonance->isEnabled());
+}
+
 }  // namespace
 }  // namespace korain::testing

@@ -101,6 +101,14 @@ void EditedArrangement::amend(const EditScope& scope, const Edit& fill) {
   }
 }
 
+void EditedArrangement::storeUnrecorded(const EditScope& scope, const Edit& edit) {
+  redo_.clear();
+  edit(live_);
+  geometry_.resize(live_.Bulkheads.count());
+  settle(scope);
+  compareWithSaved();
+}
+
 void EditedArrangement::recomputeAll() {
   geometry_.invalidateAll(live_.Bulkheads.count());
   geometry_.compute(live_, defaultMaterial_);

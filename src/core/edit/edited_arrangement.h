@@ -68,6 +68,12 @@ class EditedArrangement {
   // arrangement without unsaved changes stays without.
   void amend(const EditScope& scope, const Edit& fill);
 
+  // Stores what the user accepted without editing it (a default a dialog
+  // showed and confirmed): no undo level of its own, but unlike `amend` the
+  // arrangement now differs from the one opened and says so. What could be
+  // redone is dropped, as after any change.
+  void storeUnrecorded(const EditScope& scope, const Edit& edit);
+
   // Computes every bulkhead again.
   void recomputeAll();
 

@@ -6,6 +6,7 @@
 
 #include "dialogs/fm_lcm_kora.h"
 #include "dialogs/fm_lem_kora.h"
+#include "dialogs/fm_res_kora.h"
 #include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "resonance/compartment_codes.h"
@@ -78,8 +79,7 @@ void FM_Comp::buildControls() {
   form->addRow(buttons);
   connect(loading_, &QPushButton::clicked, this, &FM_Comp::openLoading);
   connect(dimensions_, &QPushButton::clicked, this, &FM_Comp::openDimensions);
-  // The resonance dialog comes with its own work; until then its door stays shut.
-  resonance_->setEnabled(false);
+  connect(resonance_, &QPushButton::clicked, this, &FM_Comp::openResonance);
 }
 
 void FM_Comp::fillControls() {
@@ -95,6 +95,7 @@ void FM_Comp::fillControls() {
   const bool knownType = compartment.A >= 1 && compartment.A <= kCompartmentTypeCount;
   type_->setCurrentIndex(knownType ? static_cast<int>(compartment.A - 1) : -1);
   destination_->setCurrentIndex(destinationPosition(compartment.B, destinations_));
+  resonance_->setEnabled(hasMainDimensions(compartment));
 }
 
 void FM_Comp::showNoCompartment() {
@@ -135,6 +136,12 @@ void FM_Comp::openLoading() {
 void FM_Comp::openDimensions() {
   if (currentBulkhead() == nullptr) return;
   FM_LemKora dialog(editor(), side_, this);
+  dialog.exec();
+}
+
+void FM_Comp::openResonance() {
+  if (currentBulkhead() == nullptr) return;
+  FM_ResKora dialog(editor(), side_, this);
   dialog.exec();
 }
 

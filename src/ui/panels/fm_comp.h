@@ -31,6 +31,7 @@ class FM_Comp : public Panel {
   void chooseDestination(int index);
   void openLoading();
   void openDimensions();
+  void openResonance();
 
   int side_ = kForwardCompartment;
   // The run's modes never change: the list is the one filled on load.

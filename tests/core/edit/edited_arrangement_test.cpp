@@ -243,6 +243,12 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
   EXPECT_FALSE(edited.hasUnsavedChanges());
   EXPECT_EQ(edited.undoLabel(), "Delete Node");
 
+  // A default accepted as it was shown is stored unrecorded, yet marked.
+  edited.storeUnrecorded(EditScope::bulkhead(2),
+                         [](Arrangement& a) { a.Bulkheads.at(2).Compartments.at(1).N = 3; });
+  EXPECT_TRUE(edited.hasUnsavedChanges());
+  EXPECT_EQ(edited.undoLabel(), "Delete Node");
+
   // A new arrangement counts as unsaved until it is saved.
   edited.reset(Arrangement{}, kMaterial, Origin::New);
   EXPECT_TRUE(edited.hasUnsavedChanges());

@@ -1,0 +1,34 @@
+#include "edit/resonance_edits.h"
+
+#include <cmath>
+
+#include "edit/compartment_edits.h"
+#include "geometry/plane.h"
+
+namespace korain {
+namespace {
+
+void fillWhenNotGiven(Single& value, Single replacement) {
+  if (std::abs(value) < kGeometryTolerance) value = replacement;
+}
+
+constexpr int kDefaultLevelSteps = 9;        // 0.1 H to 0.9 H
+constexpr double kTopDefaultFilling = 0.95;  // a tank is never filled to the top
+
+}  // namespace
+
+void fillEffectiveDimensions(Compartment& compartment) {
+  FixedList<Single, 20>& t = compartment.Table1;
+  fillWhenNotGiven(t.at(kEffectiveLengthEntry), t.at(kLengthEntry));
+  fillWhenNotGiven(t.at(kEffectiveBreadthEntry), t.at(kBreadthEntry));
+}
+
+void appendDefaultLevels(Compartment& compartment, Single length, Single breadth) {
+  const double height = compartment.Table1.at(kHeightEntry);
+  for (int k = 1; k <= kDefaultLevelSteps; ++k) {
+    compartment.Points.append({static_cast<Single>(k * 0.1 * height), length, breadth});
+  }
+  compartment.Points.append({static_cast<Single>(kTopDefaultFilling * height), length, breadth});
+}
+
+}  // namespace korain

@@ -1,0 +1,19 @@
+// The resonance dialog's changes of a compartment's working copy: the
+// effective dimensions it starts from and the default filling levels.
+#pragma once
+
+#include "model/arrangement.h"
+
+namespace korain {
+
+// An effective length or breadth left at 0 (below 0.001 either way) takes the
+// compartment's length or breadth: the free surface spans the whole tank
+// unless the engineer says otherwise.
+void fillEffectiveDimensions(Compartment& compartment);
+
+// Appends ten filling levels at 0.1, 0.2, ... 0.9 and 0.95 of the height,
+// each with the free-surface length and breadth given; existing levels stay
+// in front of them.
+void appendDefaultLevels(Compartment& compartment, Single length, Single breadth);
+
+}  // namespace korain

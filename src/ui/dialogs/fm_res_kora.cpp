@@ -1,0 +1,372 @@
+#include "dialogs/fm_res_kora.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "edit/compartment_edits.h"
+#include "edit/resonance_edits.h"
+#include "resonance/compartment_codes.h"
+#include "resonance/resonance_data.h"
+#include "resonance/ship_periods.h"
+#include "resonance/sloshing_periods.h"
+#include "widgets/ok_cancel.h"
+
+namespace korain {
+namespace {
+
+constexpr char kResonanceChanges[] = "Compartment resonance changes";
+constexpr char kCaption[] = "Resonance";
+constexpr int kColumns = 3;  // filling level, free-surface length, free-surface breadth
+
+// A level at risk stands out in the results beside the grid.
+const QColor kRiskColour(255, 205, 205);
+
+QString seconds(Single value) { return QString::number(value, 'f', 2); }
+
+QString verdict(bool risk) { return risk ? "Risk" : "No"; }
+
+void setCell(QTableWidget& table, int row, int column, const QString& text) {
+  QTableWidgetItem* item = table.item(row, column);
+  if (item == nullptr) {
+    table.setItem(row, column, new QTableWidgetItem(text));
+  } else if (item->text() != text) {
+    item->setText(text);
+  }
+}
+
+Single& pointValue(FillingPoint& point, int column) {
+  if (column == 0) return point.H;
+  return column == 1 ? point.L : point.B;
+}
+
+QRadioButton* option(const QString& name, const char* caption, QButtonGroup& group, int id,
+                     QWidget* parent) {
+  auto* button = new QRadioButton(caption, parent);
+  button->setObjectName(name + "_" + QString::number(id));
+  group.addButton(button, id);
+  return button;
+}
+
+}  // namespace
+
+FM_ResKora::FM_ResKora(Editor& editor, int side, QWidget* parent)
+    : QDialog(parent),
+      editor_(editor),
+      bulkhead_(editor.session().arrangement().CurBulkhead),
+      side_(side),
+      copy_(editor.session().arrangement().Bulkheads.at(bulkhead_).Compartments.at(side)),
+      periods_(computeShipPeriods(editor.session().ship())) {
+  setObjectName("FM_ResKora");
+  fillEffectiveDimensions(copy_);
+
+  auto* levelsAndResults = new QHBoxLayout;
+  levelsAndResults->addWidget(levelsGroup(), 3);
+  levelsAndResults->addWidget(resultsGroup(), 2);
+  auto* options = new QHBoxLayout;
+  options->addWidget(risksGroup(), 1);
+  options->addWidget(geometryGroup(), 1);
+
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
+  ok->setObjectName("BT_ok");
+  cancel->setObjectName("BT_cancel");
+  connect(ok, &QPushButton::clicked, this, &FM_ResKora::confirm);
+  connect(cancel, &QPushButton::clicked, this, &FM_ResKora::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(dimensionsRow());
+  layout->addLayout(levelsAndResults, 1);
+  layout->addLayout(options);
+  layout->addLayout(buttons);
+  fill();
+}
+
+NumberField* FM_ResKora::effectiveField(const char* name, int entry) {
+  auto* field = new NumberField(this);
+  field->setObjectName(name);
+  connect(field, &NumberField::committed, this, [this, field, entry] {
+    if (filling_) return;
+    copy_.Table1.at(entry) = static_cast<Single>(field->value());
+    field->showText(QString::number(copy_.Table1.at(entry), 'f', 3));
+    setChanged();
+  });
+  return field;
+}
+
+QWidget* FM_ResKora::dimensionsRow() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  effectiveLength_ = effectiveField("FTX_el", kEffectiveLengthEntry);
+  effectiveBreadth_ = effectiveField("FTX_eb", kEffectiveBreadthEntry);
+  layout->addWidget(new QLabel("Effective length :", row));
+  layout->addWidget(effectiveLength_);
+  layout->addSpacing(16);
+  layout->addWidget(new QLabel("Effective breadth :", row));
+  layout->addWidget(effectiveBreadth_);
+  layout->addStretch(1);
+  return row;
+}
+
+QWidget* FM_ResKora::levelsGroup() {
+  auto* group = new QGroupBox("Filling levels", this);
+  auto* layout = new QVBoxLayout(group);
+  auto* tools = new QToolBar(group);
+  tools->setObjectName("SS_AddDel");
+  add_ = tools->addAction("Add", this, &FM_ResKora::addLevel);
+  add_->setObjectName("SS_AddDel_0");
+  delete_ = tools->addAction("Delete", this, &FM_ResKora::deleteLevel);
+  delete_->setObjectName("SS_AddDel_1");
+  tools->addSeparator();
+  auto* defaults = new QPushButton("&Default", group);
+  defaults->setObjectName("BT_default");
+  connect(defaults, &QPushButton::clicked, this, &FM_ResKora::addDefaultLevels);
+  tools->addWidget(defaults);
+  layout->addWidget(tools);
+
+  grid_ = new QTableWidget(0, kColumns, group);
+  grid_->setObjectName("SS_Res");
+  grid_->setHorizontalHeaderLabels(
+      {"Filling level", "Free surface length", "Free surface breadth"});
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  connect(grid_, &QTableWidget::itemChanged, this, [this] {
+    if (filling_) return;
+    readGrid();
+  });
+  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    if (!filling_) currentRow_ = row + 1;
+  });
+  layout->addWidget(grid_, 1);
+  return group;
+}
+
+QWidget* FM_ResKora::resultsGroup() {
+  auto* group = new QGroupBox("Risk of resonance", this);
+  auto* layout = new QVBoxLayout(group);
+  periodsLabel_ = new QLabel(group);
+  periodsLabel_->setObjectName("LB_Periods");
+  periodsLabel_->setWordWrap(true);
+  layout->addWidget(periodsLabel_);
+  results_ = new QTableWidget(0, 5, group);
+  results_->setObjectName("SS_Results");
+  results_->setHorizontalHeaderLabels({"Tx (s)", "Ty (s)", "Pitch", "Roll", "Sway"});
+  results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  results_->setFocusPolicy(Qt::NoFocus);
+  layout->addWidget(results_, 1);
+  return group;
+}
+
+QWidget* FM_ResKora::risksGroup() {
+  auto* group = new QWidget(this);
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(new QLabel("Check the risk :", group));
+  const std::array<const char*, 3> captions = {"Risk of resonance due to pitch",
+                                               "Risk of resonance due to roll",
+                                               "Risk of resonance due to sway"};
+  for (std::size_t i = 0; i < risks_.size(); ++i) {
+    risks_[i] = new QCheckBox(captions[i], group);
+    risks_[i]->setObjectName("OP_Risk_" + QString::number(i + 1));
+    connect(risks_[i], &QCheckBox::clicked, this, [this, i](bool ticked) {
+      if (filling_) return;
+      bool* flags[] = {&copy_.Flag3, &copy_.Flag4, &copy_.Flag5};
+      *flags[i] = ticked;
+      setChanged();
+    });
+    layout->addWidget(risks_[i]);
+  }
+  auto* consequence = new QLabel(
+      "the corresponding dynamic pressure would be considered in rule scantling.", group);
+  consequence->setWordWrap(true);
+  layout->addWidget(consequence);
+  layout->addStretch(1);
+  return group;
+}
+
+QWidget* FM_ResKora::geometryGroup() {
+  auto* group = new QGroupBox("Tank geometry", this);
+  auto* layout = new QVBoxLayout(group);
+  longiSmooth_ = new QButtonGroup(group);
+  transSmooth_ = new QButtonGroup(group);
+  layout->addWidget(option("OP_LongiSmooth",
+                           "Smooth tanks or bottom girders height is less than 0,1H", *longiSmooth_,
+                           0, group));
+  layout->addWidget(option("OP_LongiSmooth", "Bottom girders height is not less than 0,1H",
+                           *longiSmooth_, 1, group));
+  layout->addSpacing(8);
+  layout->addWidget(option("OP_TransSmooth",
+                           "Smooth tanks or bottom transverses height is less than 0,1H",
+                           *transSmooth_, 0, group));
+  layout->addWidget(option("OP_TransSmooth", "Bottom transverses height is not less than 0,1H",
+                           *transSmooth_, 1, group));
+  connect(longiSmooth_, &QButtonGroup::idClicked, this, [this](int id) {
+    if (filling_) return;
+    copy_.D = id == 0;
+    setChanged();
+  });
+  connect(transSmooth_, &QButtonGroup::idClicked, this, [this](int id) {
+    if (filling_) return;
+    copy_.C = id == 0;
+    setChanged();
+  });
+  return group;
+}
+
+void FM_ResKora::fill() {
+  filling_ = true;
+  effectiveLength_->showText(QString::number(copy_.Table1.at(kEffectiveLengthEntry), 'f', 3));
+  effectiveBreadth_->showText(QString::number(copy_.Table1.at(kEffectiveBreadthEntry), 'f', 3));
+  const bool flags[] = {copy_.Flag3, copy_.Flag4, copy_.Flag5};
+  for (std::size_t i = 0; i < risks_.size(); ++i) risks_[i]->setChecked(flags[i]);
+  longiSmooth_->button(copy_.D ? 0 : 1)->setChecked(true);
+  transSmooth_->button(copy_.C ? 0 : 1)->setChecked(true);
+  filling_ = false;
+  currentRow_ = copy_.Points.count() > 0 ? 1 : 0;
+  fillGrid();
+  changed_ = false;
+  setWindowTitle(kCaption);
+}
+
+void FM_ResKora::fillGrid() {
+  filling_ = true;
+  const int count = copy_.Points.count();
+  grid_->setUpdatesEnabled(false);
+  grid_->setRowCount(count);
+  for (int k = 1; k <= count; ++k) {
+    FillingPoint& point = copy_.Points.at(k);
+    for (int column = 0; column < kColumns; ++column) {
+      setCell(*grid_, k - 1, column, numberFieldText(pointValue(point, column)));
+    }
+  }
+  grid_->setUpdatesEnabled(true);
+  if (currentRow_ > 0) grid_->setCurrentCell(currentRow_ - 1, grid_->currentColumn());
+  filling_ = false;
+  showResults();
+}
+
+void FM_ResKora::showResults() {
+  // A ship without its data block has every value at 0, which the check names.
+  const ResonanceDataCheck check =
+      checkResonanceData(editor_.session().ship(), ShipDataPresence::Read);
+  results_->setVisible(check.complete());
+  if (!check.complete()) {
+    QStringList lines;
+    for (const std::string& line : check.notice()) lines << QString::fromStdString(line);
+    periodsLabel_->setText(lines.join('\n'));
+    return;
+  }
+  const int condition = loadingConditionOf(copy_);
+  QString periods = QString("Ship periods, loading condition %1 : roll %2 s, pitch %3 s, sway %4 s")
+                        .arg(condition)
+                        .arg(seconds(periods_.RollPeriod.at(condition)))
+                        .arg(seconds(periods_.PitchPeriod.at(condition)))
+                        .arg(seconds(periods_.SwayPeriod));
+  if (const std::optional<std::string> note =
+          rollPeriodNote(editor_.session().ship(), periods_, condition)) {
+    periods += "\n" + QString::fromStdString(*note);
+  }
+  periodsLabel_->setText(periods);
+
+  const List<LevelResonance> levels = computeSloshingPeriods(copy_, periods_);
+  results_->setRowCount(levels.count());
+  for (int k = 1; k <= levels.count(); ++k) {
+    const LevelResonance& level = levels.at(k);
+    const int row = k - 1;
+    setCell(*results_, row, 0, level.NoLiquid ? "-" : seconds(level.Tx));
+    setCell(*results_, row, 1, level.NoLiquid ? "-" : seconds(level.Ty));
+    setCell(*results_, row, 2, verdict(level.PitchRisk));
+    setCell(*results_, row, 3, level.NoRollPeriod ? "-" : verdict(level.RollRisk));
+    setCell(*results_, row, 4, verdict(level.SwayRisk));
+    const bool atRisk = level.PitchRisk || level.RollRisk || level.SwayRisk;
+    for (int column = 0; column < results_->columnCount(); ++column) {
+      QTableWidgetItem* item = results_->item(row, column);
+      item->setBackground(atRisk ? QBrush(kRiskColour) : QBrush());
+      QFont font = item->font();
+      font.setBold(item->text() == verdict(true));
+      item->setFont(font);
+    }
+  }
+}
+
+void FM_ResKora::setChanged() {
+  changed_ = true;
+  setWindowTitle(QString(kCaption) + " *");
+}
+
+void FM_ResKora::readGrid() {
+  for (int k = 1; k <= copy_.Points.count(); ++k) {
+    FillingPoint& point = copy_.Points.at(k);
+    for (int column = 0; column < kColumns; ++column) {
+      const QTableWidgetItem* item = grid_->item(k - 1, column);
+      bool isNumber = false;
+      const double value = item == nullptr ? 0 : item->text().trimmed().toDouble(&isNumber);
+      // A cell that holds no number goes back to the level's value.
+      if (isNumber) pointValue(point, column) = static_cast<Single>(value);
+    }
+  }
+  setChanged();
+  fillGrid();
+}
+
+void FM_ResKora::addLevel() {
+  copy_.Points.append();
+  setChanged();
+  currentRow_ = copy_.Points.count();
+  fillGrid();
+  grid_->setCurrentCell(currentRow_ - 1, 0);
+  grid_->setFocus();
+}
+
+void FM_ResKora::deleteLevel() {
+  if (!copy_.Points.inBounds(currentRow_)) return;
+  const std::string question = "Are you sure to erase item " + std::to_string(currentRow_) + " ?";
+  if (editor_.prompt().ask(question, Choices::YesNo) != Answer::Yes) return;
+  copy_.Points.remove(currentRow_);
+  setChanged();
+  currentRow_ = std::min(currentRow_, copy_.Points.count());
+  fillGrid();
+  grid_->setFocus();
+}
+
+void FM_ResKora::addDefaultLevels() {
+  appendDefaultLevels(copy_, static_cast<Single>(effectiveLength_->value()),
+                      static_cast<Single>(effectiveBreadth_->value()));
+  setChanged();
+  if (currentRow_ == 0) currentRow_ = 1;
+  fillGrid();
+}
+
+void FM_ResKora::confirm() {
+  const Integer index = bulkhead_;
+  const int side = side_;
+  const Compartment& copy = copy_;
+  const Edit edit = [index, side, &copy](Arrangement& a) {
+    setCompartment(a.Bulkheads.at(index), side, copy);
+  };
+  Session& session = editor_.session();
+  if (changed_) {
+    session.change({.label = kResonanceChanges,
+                    .scope = EditScope::bulkhead(index),
+                    .edit = edit,
+                    .follow = Follow::Nothing});
+  } else if (copy_ != session.arrangement().Bulkheads.at(index).Compartments.at(side)) {
+    session.storeUnrecorded(EditScope::bulkhead(index), edit, Follow::Nothing);
+  }
+  accept();
+}
+
+void FM_ResKora::reject() {
+  if (changed_ && editor_.prompt().ask("Cancel changes ?", Choices::YesNo) != Answer::Yes) return;
+  QDialog::reject();
+}
+
+}  // namespace korain

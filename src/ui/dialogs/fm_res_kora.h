@@ -1,0 +1,75 @@
+// The resonance dialog of a compartment: effective dimensions, filling levels,
+// tank geometry and the risks to consider, with the periods and verdicts of
+// every level shown while the user edits. Works on a copy written back on Ok.
+#pragma once
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QTableWidget>
+#include <array>
+
+#include "editor.h"
+#include "model/arrangement.h"
+#include "resonance/resonance_records.h"
+#include "widgets/number_field.h"
+
+namespace korain {
+
+class FM_ResKora : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Edits the compartment on `side` (1 forward, 2 aftward) of the current bulkhead.
+  FM_ResKora(Editor& editor, int side, QWidget* parent = nullptr);
+
+  // The grid's current row, 1-based; 0 when there is no level.
+  int currentRow() const { return currentRow_; }
+
+  // Cancel, Escape and closing the window: with changes, the user is asked
+  // whether to drop them; No keeps the dialog open.
+  void reject() override;
+
+ private:
+  QWidget* dimensionsRow();
+  QWidget* levelsGroup();
+  QWidget* resultsGroup();
+  QWidget* risksGroup();
+  QWidget* geometryGroup();
+  NumberField* effectiveField(const char* name, int entry);
+  void fill();
+  void fillGrid();
+  void showResults();
+  void setChanged();
+  void readGrid();
+  void addLevel();
+  void deleteLevel();
+  void addDefaultLevels();
+  // Ok: with changes one undo step; without, the effective dimensions the
+  // dialog started from are still stored, unrecorded.
+  void confirm();
+
+  Editor& editor_;
+  Integer bulkhead_;
+  int side_;
+  Compartment copy_;
+  ShipPeriods periods_;
+  bool changed_ = false;
+  bool filling_ = false;
+  int currentRow_ = 0;
+
+  NumberField* effectiveLength_ = nullptr;
+  NumberField* effectiveBreadth_ = nullptr;
+  QTableWidget* grid_ = nullptr;
+  QAction* add_ = nullptr;
+  QAction* delete_ = nullptr;
+  QLabel* periodsLabel_ = nullptr;
+  QTableWidget* results_ = nullptr;
+  std::array<QCheckBox*, 3> risks_{};
+  QButtonGroup* longiSmooth_ = nullptr;
+  QButtonGroup* transSmooth_ = nullptr;
+};
+
+}  // namespace korain
