@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <functional>
 
 #include "ui_test_support.h"
 
@@ -24,14 +25,13 @@ class CompartmentPanel : public ::testing::Test {
   const Compartment& compartment(int side) {
     return editor.session().arrangement().Bulkheads.at(1).Compartments.at(side);
   }
-  void storeDestination(Long code) {
-    editor.session().change({.label = "test",
-                             .scope = EditScope::bulkhead(1),
-                             .edit =
-                                 [code](Arrangement& a) {
-                                   setMainDestination(a.Bulkheads.at(1), kForwardCompartment, code);
-                                 },
-                             .follow = Follow::Panel});
+  // A change of the forward compartment made elsewhere, which the panel follows.
+  void storeForward(const std::function<void(Compartment&)>& edit) {
+    editor.session().change(
+        {.label = "test",
+         .scope = EditScope::bulkhead(1),
+         .edit = [&edit](Arrangement& a) { edit(a.Bulkheads.at(1).Compartments.at(1)); },
+         .follow = Follow::Panel});
   }
 
   TestEditor editor;
@@ -69,11 +69,11 @@ TEST_F(CompartmentPanel, NavalRunOffersFourDestinationsAndShowsNoneForOthers) {
   EXPECT_EQ(destination->itemText(2), "6 - Fresh water");
   EXPECT_EQ(destination->currentIndex(), -1);  // dry bulk cargo is no naval destination
 
-  storeDestination(3);
+  storeForward([](Compartment& c) { c.B = 3; });
   EXPECT_EQ(destination->currentIndex(), -1);
   choose(*destination, 2);
   EXPECT_EQ(compartment(kForwardCompartment).B, 6);
-  storeDestination(7);
+  storeForward([](Compartment& c) { c.B = 7; });
   EXPECT_EQ(destination->currentIndex(), 3);
 }
 
@@ -81,21 +81,9 @@ TEST_F(CompartmentPanel, ResonanceOpensOnlyWithLengthBreadthAndHeight) {
   auto panel = makePanel();
   auto* resonance = control<QPushButton>(*panel, "BT_R");
   EXPECT_TRUE(resonance->isEnabled());
-  const auto storeHeight = [this](Single height) {
-    editor.session().change({.label = "test",
-                             .scope = EditScope::bulkhead(1),
-                             .edit =
-                                 [height](Arrangement& a) {
-                                   a.Bulkheads.at(1).Compartments.at(1).Table1.at(kHeightEntry) =
-                                       height;
-                                 },
-                             .follow = Follow::Panel});
-  };
-  storeHeight(0);
+  storeForward([](Compartment& c) { c.Table1.at(kHeightEntry) = 0; });
   EXPECT_FALSE(resonance->isEnabled());
-  storeHeight(-2);
-  EXPECT_FALSE(resonance->isEnabled());
-  storeHeight(16.2F);
+  storeForward([](Compartment& c) { c.Table1.at(kHeightEntry) = 16.2F; });
   EXPECT_TRUE(resonance->isEnabled());
 }
 

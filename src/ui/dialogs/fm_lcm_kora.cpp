@@ -95,7 +95,10 @@ void FM_LcmKora::addValueRow(QFormLayout& form, int k, const char* caption, cons
   auto* field = new NumberField(row);
   field->setObjectName("FTX_m_" + QString::number(k));
   line->addWidget(field, 1);
-  line->addWidget(new QLabel(unit, row));
+  auto* unitLabel = new QLabel(unit, row);
+  // Fields with and without a unit line up.
+  unitLabel->setMinimumWidth(unitLabel->fontMetrics().horizontalAdvance("m/BL"));
+  line->addWidget(unitLabel);
   values_.at(static_cast<std::size_t>(k - 1)) = field;
   form.addRow(caption, row);
 }

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -137,7 +138,19 @@ QWidget* FM_ResKora::levelsGroup() {
   grid_->setObjectName("SS_Res");
   grid_->setHorizontalHeaderLabels(
       {"Filling level", "Free surface length", "Free surface breadth"});
-  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  // Every column as wide as its heading at least: the grid never cuts one.
+  const QFontMetrics metrics = grid_->horizontalHeader()->fontMetrics();
+  int width = 0;
+  for (int column = 0; column < kColumns; ++column) {
+    width += metrics.horizontalAdvance(grid_->horizontalHeaderItem(column)->text()) +
+             4 * metrics.averageCharWidth();
+  }
+  // The row numbers take two digits and their margins.
+  width += metrics.horizontalAdvance("00") + 2 * metrics.averageCharWidth();
+  grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() +
+                         2 * grid_->frameWidth());
   connect(grid_, &QTableWidget::itemChanged, this, [this] {
     if (filling_) return;
     readGrid();
