@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "checks/palette.h"
 #include "section/nearest_section.h"
 #include "ship/ship_queries.h"
 #include "text/format_message.h"
@@ -14,7 +15,10 @@ Recompute recomputeOf(Follow follow) {
 
 }  // namespace
 
-Session::Session() { listGeometryMessages(); }
+Session::Session() {
+  display_.Palette = defaultCheckPalette();
+  listGeometryMessages();
+}
 
 void Session::startArrangement(Arrangement arrangement, Origin origin) {
   edited_.reset(std::move(arrangement), defaultMaterial(), origin);

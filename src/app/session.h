@@ -48,6 +48,9 @@ class Session {
 
   // The run's modes, title and preferences, settled at start-up.
   StartupState run;
+  // "Tessaly.ini", where the preferences are written; empty for a run that
+  // keeps nothing.
+  std::string IniPath;
   // Who saves: the identification values written into the block's comments.
   IdentificationConfig identification;
   // How the drawing on screen labels its objects.

@@ -43,6 +43,11 @@ bool showsBulkheadSelector(PanelCode code) {
   return code >= PanelCode::Bulkhead && code <= PanelCode::Compartments;
 }
 
+Long checkModeOf(PanelCode code, Long subView) {
+  const bool checking = code == PanelCode::PlatingChecks || code == PanelCode::StiffenerChecks;
+  return checking ? subView : kNoCheck;
+}
+
 bool adjustStiffenerPanel(Session& session) {
   PanelCode& code = session.display().CurrentPanel;
   if (code != PanelCode::OrdinaryStiffeners && code != PanelCode::Corrugation) return false;

@@ -25,6 +25,10 @@ std::string panelKindText(PanelCode code);
 // bulkhead selector above it.
 bool showsBulkheadSelector(PanelCode code);
 
+// The check display mode the drawing colours by: the sub-view code on the
+// check panels, no check on every other panel.
+Long checkModeOf(PanelCode code, Long subView);
+
 // Ordinary stiffeners and corrugation share one object tool: on the stiffener
 // or corrugation panel the code follows the current bulkhead's type. True
 // when the code changed.

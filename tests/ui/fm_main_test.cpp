@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "checks/check_modes.h"
+#include "checks/check_view.h"
 #include "io/block_list.h"
 #include "main/editor_startup.h"
 #include "ship/ship_data_reader.h"
@@ -192,6 +194,42 @@ TEST_F(MainWindow, TheZoomToolTakesThePanelPlaceAndTheMenuFollowsIt) {
   EXPECT_TRUE(control<QWidget>(window_, "FM_Display")->isVisible());
   action("ME_Zoom").trigger();
   EXPECT_EQ(session_.display().Tool, kPickTool);
+  EXPECT_TRUE(control<QWidget>(window_, "FM_Bh")->isVisible());
+}
+
+TEST_F(MainWindow, EveryCheckViewShowsItsLegendOverEveryBulkheadThenTheObjectPanelShowsTheFirst) {
+  const std::pair<const char*, Long> checks[] = {{"ME_CheckMatStrakes", check_mode::kMaterial},
+                                                 {"ME_CheckMatStiffeners", check_mode::kMaterial},
+                                                 {"ME_CheckThick", check_mode::kThickness},
+                                                 {"ME_CheckSecond", check_mode::kScantling},
+                                                 {"ME_CheckBracket", check_mode::kBracketScantling},
+                                                 {"ME_BracketLength", check_mode::kBracketLength},
+                                                 {"ME_SpanRed", check_mode::kSpanReduction},
+                                                 {"ME_stiffconn", check_mode::kConnection}};
+  for (const auto& [item, mode] : checks) {
+    SCOPED_TRACE(item);
+    action(item).trigger();
+    QWidget* panel = control<QWidget>(window_, "FM_Mat");
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(control<QLabel>(*panel, "SS_Title")->text().toStdString(), checkTitle(mode));
+    const Legend& legend = session_.display().CurrentLegend;
+    ASSERT_FALSE(legend.empty());
+    const std::size_t shown = std::min<std::size_t>(legend.size(), kLegendSwatchCount);
+    for (std::size_t k = 0; k < kLegendSwatchCount; ++k) {
+      const QString index = QString::number(k);
+      EXPECT_EQ(control<QWidget>(*panel, "SH_Mat_" + index)->isVisible(), k < shown) << k;
+      EXPECT_EQ(control<QLabel>(*panel, "LB_Mat_" + index)->isVisible(), k < shown) << k;
+    }
+    EXPECT_EQ(session_.display().CheckMode, mode);
+    EXPECT_EQ(arrangement().CurBulkhead, 0);
+    EXPECT_FALSE(action("SS_Objects_0").isChecked());
+  }
+  // Colouring by a check changes nothing the user would save or undo.
+  EXPECT_FALSE(session_.canUndo());
+  EXPECT_FALSE(session_.hasUnsavedChanges());
+  pressTool(0);
+  EXPECT_EQ(session_.display().CheckMode, kNoCheck);
+  EXPECT_EQ(arrangement().CurBulkhead, 1);
   EXPECT_TRUE(control<QWidget>(window_, "FM_Bh")->isVisible());
 }
 

@@ -54,6 +54,9 @@ inline constexpr Long kBuildingThicknessLegendStatus = 608;
 inline constexpr Long kBuildingMaterialLegendStatus = 609;
 inline constexpr Long kListingBlocksStatus = 621;
 
+// The check panel: the separator of labels that share a swatch.
+inline constexpr Long kLegendSeparator = 297;
+
 // Units and the title block's lines.
 inline constexpr Long kProgramVersionLine = 114;
 inline constexpr Long kDateLine = 115;

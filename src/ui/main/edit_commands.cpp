@@ -1,6 +1,7 @@
 // The main window's editing and view commands: add, delete and insert on the
 // current panel, the object tools, zoom and the bulkhead steps.
 #include "dialogs/fm_main_data.h"
+#include "dialogs/fm_pref.h"
 #include "drawing/fm_graph.h"
 #include "main/fm_main.h"
 #include "main/panel_area.h"
@@ -65,6 +66,12 @@ void FM_Main::chooseObjectTool(int tool, bool pressed) {
   refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
+void FM_Main::chooseCheckView(PanelCode panel, Long mode) {
+  session().display().CurrentPanel = panel;
+  session().SubView = mode;
+  refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
+}
+
 void FM_Main::setZoomTool(bool on) {
   actions_.zoomTool->setChecked(on);
   panels_->setZoomMode(on);
@@ -88,6 +95,15 @@ void FM_Main::stepBulkhead(int direction) {
 void FM_Main::showMainData() {
   FM_MainData dialog(*this, this);
   dialog.exec();
+}
+
+void FM_Main::showPreferences() {
+  const int marginBefore = session().screen.Margin;
+  FM_Pref dialog(*this, session().IniPath, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // A new margin frames the section anew; fonts and sizes only repaint.
+  if (session().screen.Margin != marginBefore) graph_->resetZoom();
+  graph_->refreshDrawing();
 }
 
 }  // namespace korain

@@ -94,6 +94,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   if (const StartupResult copy = makeStartupCopy(paths); !copy.message.empty()) {
     remarks.push_back(copy.message);
   }
+  session.IniPath = start.iniPath;
   session.screen = readDisplayConfig(start.iniPath, OutputDevice::Screen);
   session.identification = readIdentificationConfig(start.iniPath);
   session.display().CurrentPanel = PanelCode::Bulkhead;

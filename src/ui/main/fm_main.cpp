@@ -30,9 +30,8 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   setCentralWidget(splitter_);
   buildStatusBar();
   connectCommands();
-  // Printing, the checks and the preferences arrive with their own windows.
-  for (QAction* later : {actions_.printData, actions_.plot, actions_.printTool,
-                         actions_.preferences, actions_.checkMenu->menuAction()}) {
+  // Printing arrives with its own windows.
+  for (QAction* later : {actions_.printData, actions_.plot, actions_.printTool}) {
     later->setEnabled(false);
   }
   resize(1280, 800);
@@ -108,6 +107,11 @@ void FM_Main::connectCommands() {
   connect(a.noZoomTool, &QAction::triggered, this, &FM_Main::resetZoom);
   connect(a.previousBulkhead, &QAction::triggered, this, [this] { stepBulkhead(-1); });
   connect(a.nextBulkhead, &QAction::triggered, this, [this] { stepBulkhead(1); });
+  for (const CheckItem& check : a.checkItems) {
+    connect(check.action, &QAction::triggered, this,
+            [this, check] { chooseCheckView(check.panel, check.mode); });
+  }
+  connect(a.preferences, &QAction::triggered, this, &FM_Main::showPreferences);
   connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
   connect(a.about, &QAction::triggered, this,
           [this] { showAboutBox(this, QString::fromStdString(session().run.applicationTitle)); });
@@ -138,6 +142,7 @@ void FM_Main::refreshPanel() {
   // their panels exist.
   if (!panels_->hasPanel(code)) code = PanelCode::Bulkhead;
   adjustStiffenerPanel(session());
+  session().display().CheckMode = checkModeOf(code, session().SubView);
   panels_->showPanel(panels_->currentPanel());
 }
 
@@ -180,6 +185,9 @@ void FM_Main::applyMenuState(const MenuState& state) {
 
   if (state.pressedObjectTool >= 0) {
     a.objectTools[static_cast<std::size_t>(state.pressedObjectTool)]->setChecked(true);
+  } else if (QAction* pressed = a.objectGroup->checkedAction()) {
+    // A check view releases the object tool, so that one click on it returns.
+    pressed->setChecked(false);
   }
   a.previousBulkhead->setEnabled(state.previousNextBulkhead);
   a.nextBulkhead->setEnabled(state.previousNextBulkhead);

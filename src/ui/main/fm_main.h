@@ -51,8 +51,12 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   // Add, Delete and Insert on the current panel, each one change.
   void runItemCommand(ItemCommand command);
   void showMainData();
+  void showPreferences();
   void stepBulkhead(int direction);
   void setZoomTool(bool on);
+  // A check view of the Check menu: the check panel with its legend, and the
+  // drawing coloured by the check.
+  void chooseCheckView(PanelCode panel, Long mode);
   void resetZoom();
 
   // The width of the panel column; 0 lets it take what its panels need.

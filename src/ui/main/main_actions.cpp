@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 
+#include "checks/check_modes.h"
 #include "main/toolbar_icons.h"
 
 namespace korain {
@@ -56,19 +57,26 @@ void buildFileMenu(QMenuBar* bar, MainActions& a) {
 }
 
 void buildCheckMenu(QMenuBar* bar, MainActions& a) {
+  using namespace check_mode;
+  constexpr PanelCode kPlating = PanelCode::PlatingChecks;
+  constexpr PanelCode kStiffeners = PanelCode::StiffenerChecks;
   a.checkMenu = menu(bar, "ME_Check", "&Check");
   QMenu* materials = a.checkMenu->addMenu("&Materials");
   materials->menuAction()->setObjectName("ME_CheckMat");
-  item(materials, "ME_CheckMatStrakes", "St&rakes");
-  item(materials, "ME_CheckMatStiffeners", "St&iffeners");
-  item(a.checkMenu, "ME_CheckThick", "&Thickness");
+  const auto check = [&a](std::size_t i, QMenu* in, const char* name, const char* caption,
+                          PanelCode panel, Long mode) {
+    a.checkItems[i] = {.action = item(in, name, caption), .panel = panel, .mode = mode};
+  };
+  check(0, materials, "ME_CheckMatStrakes", "St&rakes", kPlating, kMaterial);
+  check(1, materials, "ME_CheckMatStiffeners", "St&iffeners", kStiffeners, kMaterial);
+  check(2, a.checkMenu, "ME_CheckThick", "&Thickness", kPlating, kThickness);
   QMenu* stiffeners = a.checkMenu->addMenu("&Ordinary Stiffners");
   stiffeners->menuAction()->setObjectName("ME_OrdStiff");
-  item(stiffeners, "ME_CheckSecond", "Stiffners scantlin&g");
-  item(stiffeners, "ME_CheckBracket", "Brack&et scantling");
-  item(stiffeners, "ME_BracketLength", "Bracket le&ngth");
-  item(stiffeners, "ME_SpanRed", "Span reduc&tion");
-  item(stiffeners, "ME_stiffconn", "Stiffeners connection");
+  check(3, stiffeners, "ME_CheckSecond", "Stiffners scantlin&g", kStiffeners, kScantling);
+  check(4, stiffeners, "ME_CheckBracket", "Brack&et scantling", kStiffeners, kBracketScantling);
+  check(5, stiffeners, "ME_BracketLength", "Bracket le&ngth", kStiffeners, kBracketLength);
+  check(6, stiffeners, "ME_SpanRed", "Span reduc&tion", kStiffeners, kSpanReduction);
+  check(7, stiffeners, "ME_stiffconn", "Stiffeners connection", kStiffeners, kConnection);
 }
 
 void buildToolbars(QMainWindow& window, MainActions& a) {

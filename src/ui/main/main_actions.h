@@ -13,6 +13,15 @@
 
 namespace korain {
 
+// An item of the Check menu: the panel code and the check kind it shows.
+struct CheckItem {
+  QAction* action = nullptr;
+  PanelCode panel = PanelCode::PlatingChecks;
+  Long mode = 0;
+};
+
+inline constexpr std::size_t kCheckItemCount = 8;
+
 struct MainActions {
   QMenu* fileMenu = nullptr;
   QAction* newArrangement = nullptr;  // ME_New
@@ -32,7 +41,8 @@ struct MainActions {
   QAction* mainData = nullptr;                           // ME_MainData
   std::array<QAction*, kObjectToolCount> objectItems{};  // ME_Obj_i
 
-  QMenu* checkMenu = nullptr;  // ME_Check and its items, offered with the check panel
+  QMenu* checkMenu = nullptr;  // ME_Check
+  std::array<CheckItem, kCheckItemCount> checkItems{};
 
   QMenu* toolsMenu = nullptr;           // ME_Tools
   QAction* add = nullptr;               // ME_Add
@@ -42,7 +52,7 @@ struct MainActions {
   QAction* previousBulkhead = nullptr;  // ME_PreviousPanel
   QAction* nextBulkhead = nullptr;      // ME_NextPanel
 
-  QAction* preferences = nullptr;     // ME_OptionPref, offered with the preferences dialog
+  QAction* preferences = nullptr;     // ME_OptionPref
   QAction* refreshDrawing = nullptr;  // ME_RefreshSection
   QAction* about = nullptr;           // ME_About
 

@@ -5,6 +5,7 @@
 #include "panels/fm_bh.h"
 #include "panels/fm_comp.h"
 #include "panels/fm_display.h"
+#include "panels/fm_mat.h"
 #include "panels/fm_node.h"
 #include "panels/fm_prim.h"
 #include "view_state.h"
@@ -24,6 +25,8 @@ Panel* makePanel(Editor& editor, PanelCode code) {
       return new FM_Prim(editor);
     case PanelCode::Compartments:
       return new FM_Comp(editor);
+    case PanelCode::PlatingChecks:
+      return new FM_Mat(editor);
     default:
       return new FM_Display(editor);
   }
@@ -36,6 +39,10 @@ PanelCode panelKey(PanelCode code) {
     case PanelCode::PrimaryMembers:
     case PanelCode::Compartments:
       return code;
+    // One check panel shows the checks on plating and on stiffeners.
+    case PanelCode::PlatingChecks:
+    case PanelCode::StiffenerChecks:
+      return PanelCode::PlatingChecks;
     default:
       return PanelCode::Display;
   }

@@ -1,0 +1,46 @@
+#include "checks/check_view.h"
+
+#include "checks/check_modes.h"
+#include "text/string_table.h"
+#include "text/text_ids.h"
+
+namespace korain {
+
+std::string checkTitle(Long mode) {
+  using namespace check_mode;
+  switch (mode) {
+    case kScantling:
+      return "Check Ordinary stiffeners";
+    case kMaterial:
+      return "Check Material";
+    case kThickness:
+      return "Check Thickness";
+    case kSpanReduction:
+      return "Check span reduction";
+    case kBracketScantling:
+      return "Check bracket scantling";
+    case kBracketLength:
+      return "Check bracket length";
+    case kConnection:
+      return "Check type connection";
+    default:
+      return {};
+  }
+}
+
+std::vector<LegendSwatch> legendSwatches(const Legend& legend) {
+  std::vector<LegendSwatch> swatches;
+  const std::string separator = korainString(text_id::kLegendSeparator);
+  std::size_t k = 0;
+  for (const LegendEntry& entry : legend) {
+    if (k == swatches.size()) swatches.emplace_back();
+    LegendSwatch& swatch = swatches[k];
+    swatch.Colour = entry.Colour;
+    swatch.Label = swatch.Label.empty() ? entry.Text : swatch.Label + separator + entry.Text;
+    ++k;
+    if (k == kLegendSwatchCount) k = 1;
+  }
+  return swatches;
+}
+
+}  // namespace korain

@@ -1,0 +1,190 @@
+// The preferences dialog: both tabs filled when it opens, the device fields
+// kept per device in a working pair, everything stored on Ok.
+#include "dialogs/fm_pref.h"
+
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "widgets/ok_cancel.h"
+
+namespace korain {
+namespace {
+
+NumberField* numberField(const char* name, double minimum, double maximum, QWidget* parent) {
+  auto* field = new NumberField(parent);
+  field->setObjectName(name);
+  field->setRange(minimum, maximum);
+  return field;
+}
+
+std::array<int*, 4> labelSizes(DisplayConfig& device) {
+  return {&device.PanelFontSize, &device.NodeFontSize, &device.StiffenerFontSize,
+          &device.AxisFontSize};
+}
+
+}  // namespace
+
+FM_Pref::FM_Pref(Editor& editor, std::string iniPath, QWidget* parent)
+    : QDialog(parent),
+      editor_(editor),
+      iniPath_(std::move(iniPath)),
+      working_(currentPreferences(editor.session(), iniPath_)),
+      screenBefore_(editor.session().screen) {
+  setObjectName("FM_Pref");
+  setWindowTitle("Preferences");
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName("TAB_Pref");
+  tabs->addTab(generalPage(), "General");
+  tabs->addTab(devicePage(), "Fonts and scaling");
+
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
+  auto* previewButton = new QPushButton("&Preview", this);
+  previewButton->setObjectName("BT_Preview");
+  buttons->insertWidget(1, previewButton);
+  connect(ok, &QPushButton::clicked, this, &FM_Pref::confirm);
+  connect(cancel, &QPushButton::clicked, this, &FM_Pref::reject);
+  connect(previewButton, &QPushButton::clicked, this, &FM_Pref::preview);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs);
+  layout->addLayout(buttons);
+
+  fillGeneral();
+  fillDevice(working_.screen);
+}
+
+QWidget* FM_Pref::generalPage() {
+  auto* page = new QWidget(this);
+  auto* form = new QFormLayout(page);
+  path_ = new QLineEdit(page);
+  path_->setObjectName("TX_Path");
+  path_->setMinimumWidth(320);
+  form->addRow("Defautl Data &Path :", path_);
+  radius_ = numberField("TX_Radius", 0.001, 1000, page);
+  form->addRow("Default circle &radius :", radius_);
+  mouse_ = numberField("TX_Mouse", 0, 100, page);
+  form->addRow("&Mouse Tolerance :", mouse_);
+  // A factor of 1 would not zoom at all, and one below 1 would swap the buttons.
+  zoom_ = numberField("TX_Zoom", 1.01, 100, page);
+  form->addRow("&Zoom Factor :", zoom_);
+  backup_ = new QCheckBox("Make &bak file on save", page);
+  backup_->setObjectName("OP_Bak");
+  form->addRow(backup_);
+  return page;
+}
+
+QWidget* FM_Pref::devicePage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  auto* choice = new QHBoxLayout;
+  const std::array<const char*, 2> names = {"Screen", "Printer"};
+  for (std::size_t i = 0; i < devices_.size(); ++i) {
+    devices_[i] = new QRadioButton(names[i], page);
+    devices_[i]->setObjectName("OP_Device_" + QString::number(i));
+    choice->addWidget(devices_[i]);
+    const OutputDevice device = i == 0 ? OutputDevice::Screen : OutputDevice::Printer;
+    connect(devices_[i], &QRadioButton::clicked, this, [this, device] { chooseDevice(device); });
+  }
+  choice->addStretch(1);
+  devices_[0]->setChecked(true);
+  layout->addLayout(choice);
+
+  auto* form = new QFormLayout;
+  font_ = new QComboBox(page);
+  font_->setObjectName("CB_Font");
+  font_->addItems(QFontDatabase::families());
+  form->addRow("Name :", font_);
+  const std::array<const char*, 4> sizeNames = {"TX_Panel", "TX_Node", "TX_Stiff", "TX_Axis"};
+  const std::array<const char*, 4> sizeCaptions = {
+      "Panels :", "Nodes :", "Stiffeners :", "Axis && strakes :"};
+  for (std::size_t i = 0; i < sizes_.size(); ++i) {
+    // The drawing shows labels from 4 to 72 points.
+    sizes_[i] = numberField(sizeNames[i], 4, 72, page);
+    form->addRow(sizeCaptions[i], sizes_[i]);
+  }
+  margin_ = numberField("TX_Margin", 0, 400, page);
+  form->addRow("Margin % of section size :", margin_);
+  factor_ = numberField("TX_Factor", 0.001, 100, page);
+  form->addRow("Reduction factor :", factor_);
+  layout->addLayout(form);
+  layout->addStretch(1);
+  return page;
+}
+
+void FM_Pref::fillGeneral() {
+  path_->setText(QString::fromStdString(working_.DataPath));
+  radius_->showValue(working_.CircleRadius);
+  mouse_->showValue(working_.MouseTolerance);
+  zoom_->showValue(working_.ZoomFactor);
+  backup_->setChecked(working_.MakeBackup);
+}
+
+void FM_Pref::fillDevice(const DisplayConfig& device) {
+  const QString name = QString::fromStdString(device.FontName);
+  // A font of the file that is not installed stays offered, so that Ok keeps it.
+  if (font_->findText(name) < 0) font_->insertItem(0, name);
+  font_->setCurrentIndex(font_->findText(name));
+  DisplayConfig copy = device;
+  const std::array<int*, 4> sizes = labelSizes(copy);
+  for (std::size_t i = 0; i < sizes_.size(); ++i) sizes_[i]->showValue(*sizes[i]);
+  margin_->showValue(device.Margin);
+  factor_->showValue(device.ReductionFactor);
+}
+
+void FM_Pref::keepDeviceFields() {
+  DisplayConfig& device = working_.device(shown_);
+  device.FontName = font_->currentText().toStdString();
+  const std::array<int*, 4> sizes = labelSizes(device);
+  for (std::size_t i = 0; i < sizes_.size(); ++i) {
+    *sizes[i] = static_cast<int>(std::lround(sizes_[i]->value()));
+  }
+  device.Margin = static_cast<int>(std::lround(margin_->value()));
+  device.ReductionFactor = static_cast<Single>(factor_->value());
+}
+
+void FM_Pref::chooseDevice(OutputDevice device) {
+  if (device == shown_) return;
+  keepDeviceFields();
+  shown_ = device;
+  fillDevice(working_.device(device));
+}
+
+void FM_Pref::preview() {
+  keepDeviceFields();
+  Session& session = editor_.session();
+  session.screen = working_.screen;
+  previewed_ = true;
+  session.refresh(Follow::Redraw);
+}
+
+void FM_Pref::reject() {
+  if (previewed_) {
+    editor_.session().screen = screenBefore_;
+    editor_.session().refresh(Follow::Redraw);
+  }
+  QDialog::reject();
+}
+
+void FM_Pref::confirm() {
+  keepDeviceFields();
+  working_.DataPath = path_->text().toStdString();
+  working_.CircleRadius = static_cast<Single>(radius_->value());
+  working_.MouseTolerance = static_cast<Single>(mouse_->value());
+  working_.ZoomFactor = static_cast<Single>(zoom_->value());
+  working_.MakeBackup = backup_->isChecked();
+  const PreferencesResult result = storePreferences(editor_.session(), iniPath_, working_);
+  if (!result.stored) {
+    editor_.prompt().showMessage(result.message);
+    return;
+  }
+  if (!result.message.empty()) editor_.reportMessage(result.message);
+  accept();
+}
+
+}  // namespace korain

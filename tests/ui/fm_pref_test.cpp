@@ -1,0 +1,72 @@
+// The preferences dialog as a user fills it: the data folder refused, the
+// printer's fields kept across a device switch, Preview taken back by Cancel.
+#include "dialogs/fm_pref.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
+#include <memory>
+
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+class PreferencesDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    editor_.session().run.paths.DataPath = folder_.path();
+    dialog_ = std::make_unique<FM_Pref>(editor_, folder_.ini());
+    dialog_->show();
+  }
+
+  NumberField& field(const char* name) { return *control<NumberField>(*dialog_, name); }
+  void click(const char* name) { control<QAbstractButton>(*dialog_, name)->click(); }
+
+  ScratchFolder folder_;
+  TestEditor editor_;
+  std::unique_ptr<FM_Pref> dialog_;
+};
+
+TEST_F(PreferencesDialog, AMissingDataFolderIsRefusedWithTheDialogOpen) {
+  const std::string missing = folder_.file("nowhere");
+  control<QLineEdit>(*dialog_, "TX_Path")->setText(QString::fromStdString(missing));
+  click("BT_Ok");
+  EXPECT_TRUE(dialog_->isVisible());
+  ASSERT_EQ(editor_.scriptedPrompt().messages.size(), 1U);
+  EXPECT_EQ(editor_.scriptedPrompt().messages[0], "The directory\r" + missing + "\rdoes not exist");
+  EXPECT_FALSE(std::filesystem::exists(folder_.ini()));
+}
+
+TEST_F(PreferencesDialog, PrinterEditsSurviveASwitchToTheScreenAndBack) {
+  click("OP_Device_1");
+  typeInto(field("TX_Panel"), "14");
+  typeInto(field("TX_Margin"), "25");
+  click("OP_Device_0");
+  EXPECT_EQ(field("TX_Panel").value(), 9);
+  click("OP_Device_1");
+  EXPECT_EQ(field("TX_Panel").value(), 14);
+  typeInto(*control<NumberField>(*dialog_, "TX_Zoom"), "2.5");
+  click("BT_Ok");
+  EXPECT_FALSE(dialog_->isVisible());
+  const DisplayConfig printer = readDisplayConfig(folder_.ini(), OutputDevice::Printer);
+  EXPECT_EQ(printer.PanelFontSize, 14);
+  EXPECT_EQ(printer.Margin, 25);
+  EXPECT_EQ(readDisplayConfig(folder_.ini(), OutputDevice::Screen).PanelFontSize, 9);
+  EXPECT_EQ(editor_.session().screen.PanelFontSize, 9);
+  EXPECT_FLOAT_EQ(editor_.session().run.paths.ZoomFactor, 2.5F);
+}
+
+TEST_F(PreferencesDialog, PreviewShowsTheScreenFieldsUntilCancelTakesThemBack) {
+  const DisplayConfig before = editor_.session().screen;
+  typeInto(field("TX_Node"), "20");
+  click("BT_Preview");
+  EXPECT_EQ(editor_.session().screen.NodeFontSize, 20);
+  click("BT_Cancel");
+  EXPECT_EQ(editor_.session().screen, before);
+  EXPECT_FALSE(std::filesystem::exists(folder_.ini()));
+}
+
+}  // namespace
+}  // namespace korain::testing
