@@ -8,8 +8,9 @@ namespace korain {
 
 enum class Answer { Yes, No, Cancel };
 
-// The buttons a question offers.
-enum class Choices { YesNo, YesNoCancel };
+// The buttons a question offers; OkCancel asks with a warning whether to go
+// on, and its Ok answers Yes.
+enum class Choices { YesNo, YesNoCancel, OkCancel };
 
 // A file prompt. The filter is in the family's form, pairs of description and
 // patterns separated by "|" ("Ship database (*.ko2)|*.ko2"); the default

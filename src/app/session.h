@@ -17,6 +17,7 @@
 #include "section/section.h"
 #include "session_view.h"
 #include "ship/ship_data.h"
+#include "ship/ship_data_reader.h"
 #include "startup.h"
 #include "view/display_options.h"
 
@@ -45,6 +46,8 @@ class Session {
   // The database as last read or written: should the file vanish while the
   // arrangement is edited, saving can write it again from here.
   std::string DatabaseCopy;
+  // Whether the database held ship data: the risk of resonance is judged only then.
+  ShipDataPresence ShipPresence = ShipDataPresence::Missing;
 
   // The run's modes, title and preferences, settled at start-up.
   StartupState run;

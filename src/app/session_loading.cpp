@@ -11,8 +11,11 @@ FileMessages openDatabase(Session& session, const std::string& path) {
   session.DatabaseCopy.clear();
   session.ship() = ShipData{};
   // A file that cannot be read is read again by the ship data reader, which says why.
-  if (!copyDatabase(session)) return readShipData(path, session.ship()).messages;
-  return readShipDataFromBytes(session.DatabaseCopy, path, session.ship()).messages;
+  const ShipDataReadResult read =
+      copyDatabase(session) ? readShipDataFromBytes(session.DatabaseCopy, path, session.ship())
+                            : readShipData(path, session.ship());
+  session.ShipPresence = read.presence();
+  return read.messages;
 }
 
 bool copyDatabase(Session& session) {

@@ -10,7 +10,6 @@ namespace {
 constexpr double kCmPerInch = 2.54;
 constexpr double kMmPerInch = 25.4;
 constexpr int kPdfDpi = 600;
-constexpr double kPdfEdgeMm = 5;
 // A thin rule, as a printer's one-pixel line would look, but visible on screen.
 constexpr double kLineWidthCm = 0.02;
 
@@ -96,6 +95,10 @@ void PainterPrintSurface::drawPictureAt(const ReportPicture& picture, double x, 
   painter_.restore();
 }
 
+void PainterPrintSurface::pageFinished() {
+  if (pageListener_ && !stopped_) stopped_ = !pageListener_(pageNumber());
+}
+
 QPointF PainterPrintSurface::toDevice(double x, double y) const {
   return area_.topLeft() + QPointF(x, y) * dotsPerCm_;
 }
@@ -118,7 +121,7 @@ PdfPrintSurface::PdfPrintSurface(const std::string& path, const QPageSize& page)
 }
 
 void PdfPrintSurface::endDocument() {
-  if (!endPainting()) return;
+  if (!endPainting() || stopped()) return;
   written_ = file_.commit();
   if (!written_) error_ = file_.errorString().toStdString();
 }
@@ -136,6 +139,7 @@ void ImagePrintSurface::endDocument() {
 }
 
 void ImagePrintSurface::startPage() {
+  pageFinished();
   endDocument();
   beginImage();
 }

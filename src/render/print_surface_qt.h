@@ -27,6 +27,12 @@ class PainterPrintSurface : public PrintSurface {
   // Who draws the report's pictures; without one, a picture's box stays empty.
   void setPicturePainter(PicturePainter painter) { picturePainter_ = std::move(painter); }
 
+  // Told the number of each page finished before the last; answering false
+  // stops the printing, and the surface then reads as not visible.
+  using PageListener = std::function<bool(int finishedPage)>;
+  void setPageListener(PageListener listener) { pageListener_ = std::move(listener); }
+  bool stopped() const { return stopped_; }
+
   SurfaceKind kind() const override { return kind_; }
   double height() const override { return area_.height() / dotsPerCm_; }
   double textWidth(std::string_view text) const override;
@@ -40,6 +46,8 @@ class PainterPrintSurface : public PrintSurface {
   // Paints the coming text and lines on `device`: black lines, no fill, text
   // on a transparent background.
   void beginPainting(QPaintDevice& device);
+  // A page is finished and the next begins: the listener may stop here.
+  void pageFinished();
   // Ends the painting of the device; false when nothing was being painted.
   // The device must not go before its painting has ended.
   bool endPainting();
@@ -73,7 +81,12 @@ class PainterPrintSurface : public PrintSurface {
   QPaintDevice* device_ = nullptr;
   QPainter painter_;
   PicturePainter picturePainter_;
+  PageListener pageListener_;
+  bool stopped_ = false;
 };
+
+// The edge every page of a PDF file keeps free, as a printer would.
+inline constexpr double kPdfEdgeMm = 5;
 
 // A printed report written as a PDF file. The printable area keeps 5 mm from
 // every edge of the sheet, as a printer would.
@@ -84,15 +97,18 @@ class PdfPrintSurface final : public PainterPrintSurface {
   // A document that was not ended leaves no file behind.
   ~PdfPrintSurface() override { endPainting(); }
 
-  bool isVisible() const override { return true; }
-  // Closes the file; see written().
+  bool isVisible() const override { return !stopped(); }
+  // Closes the file; see written(). A stopped document is not kept.
   void endDocument() override;
   // Whether the file was written whole; when not, error() tells why.
   bool written() const { return written_; }
   const std::string& error() const { return error_; }
 
  protected:
-  void startPage() override { writer_.newPage(); }
+  void startPage() override {
+    pageFinished();
+    writer_.newPage();
+  }
 
  private:
   QSaveFile file_;
@@ -107,7 +123,7 @@ class ImagePrintSurface final : public PainterPrintSurface {
   explicit ImagePrintSurface(QSizeF pageCm = {21.0, 29.7}, double dotsPerCm = 40);
   ~ImagePrintSurface() override { endPainting(); }
 
-  bool isVisible() const override { return visible_; }
+  bool isVisible() const override { return visible_ && !stopped(); }
   // The user closed the preview: the report's sections stop printing.
   void close() { visible_ = false; }
   // Hands the last page over to pages().

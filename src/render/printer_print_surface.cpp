@@ -25,4 +25,9 @@ PrinterPrintSurface::PrinterPrintSurface(QPrinter& printer)
   beginPainting(printer_);
 }
 
+void PrinterPrintSurface::endDocument() {
+  if (stopped()) printer_.abort();
+  endPainting();
+}
+
 }  // namespace korain

@@ -14,11 +14,15 @@ class PrinterPrintSurface final : public PainterPrintSurface {
   explicit PrinterPrintSurface(QPrinter& printer);
   ~PrinterPrintSurface() override { endPainting(); }
 
-  bool isVisible() const override { return true; }
-  void endDocument() override { endPainting(); }
+  bool isVisible() const override { return !stopped(); }
+  // A stopped document is taken back from the printer.
+  void endDocument() override;
 
  protected:
-  void startPage() override { printer_.newPage(); }
+  void startPage() override {
+    pageFinished();
+    printer_.newPage();
+  }
 
  private:
   QPrinter& printer_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -92,6 +93,26 @@ TEST(PrintSurfaceQt, APdfReportHasTwoPagesOnA4OrSaysWhyItWasNotWritten) {
   nowhere.endDocument();
   EXPECT_FALSE(nowhere.written());
   EXPECT_FALSE(nowhere.error().empty());
+}
+
+TEST(PrintSurfaceQt, APdfReportStoppedAtItsFirstPageLeavesNoFile) {
+  QTemporaryDir directory;
+  const QString path = directory.filePath("stopped.pdf");
+  std::vector<int> told;
+  {
+    PdfPrintSurface surface(path.toStdString());
+    surface.setPageListener([&told](int page) {
+      told.push_back(page);
+      return false;
+    });
+    printTwoPages(surface);
+    EXPECT_TRUE(surface.stopped());
+    EXPECT_FALSE(surface.isVisible());
+    EXPECT_FALSE(surface.written());
+  }
+  EXPECT_EQ(told, std::vector<int>{1});
+  EXPECT_FALSE(QFile::exists(path));
+  EXPECT_TRUE(QDir(directory.path()).isEmpty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "main/fm_main.h"
 
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "checks/check_view.h"
 #include "io/block_list.h"
 #include "main/editor_startup.h"
+#include "report/data_report.h"
 #include "ship/ship_data_reader.h"
 #include "ui_test_support.h"
 
@@ -249,6 +251,47 @@ TEST_F(MainWindow, QuitAfterTwoEditsAndAnUndoAsksAndCancelKeepsEverything) {
   prompt_.answers = {Answer::No};
   EXPECT_TRUE(window_.close());
   EXPECT_EQ(readFile(database_), readFile(exampleDatabasePath()));
+}
+
+// Chooses report items 3 and 4 in the print dialog.
+void chooseNodesAndMembers(QWidget& dialog) {
+  dialog.findChild<QPushButton*>("BT_All_1")->click();
+  auto* items = dialog.findChild<QListWidget*>("LI_Print");
+  for (const int item : {3, 4}) items->item(item)->setSelected(true);
+}
+
+TEST_F(MainWindow, TheReportPrintsToAPdfFileWithTheChosenItems) {
+  const std::string pdf = scratch_.file("report.pdf");
+  prompt_.fileAnswers = {pdf};
+  answerNextDialog("FM_Print", "BT_Ok", [](QWidget& dialog) {
+    chooseNodesAndMembers(dialog);
+    auto* printers = dialog.findChild<QComboBox*>("CB_Printer");
+    printers->setCurrentIndex(printers->findText("PDF file"));
+  });
+  action("ME_PrintData").trigger();
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {QString::fromStdString(pdf), "-"});
+  ASSERT_TRUE(pdftotext.waitForFinished());
+  const QString text = pdftotext.readAllStandardOutput();
+  for (const int item : {3, 4}) {
+    EXPECT_TRUE(text.contains(QString::fromStdString(reportItemName(item)))) << item;
+  }
+  EXPECT_FALSE(text.contains(QString::fromStdString(reportItemName(5))));
+}
+
+TEST_F(MainWindow, ThePreviewBrowsesEveryPageOfTheReport) {
+  int pagesSeen = 0;
+  answerNextDialog("FM_Print", "BT_Preview",
+                   [](QWidget& dialog) { dialog.findChild<QPushButton*>("BT_All_0")->click(); });
+  answerNextDialog("FM_PrintScreen", "BT_Print_2", [&pagesSeen](QWidget& browser) {
+    auto* next = browser.findChild<QPushButton*>("BT_Print_0");
+    EXPECT_FALSE(browser.findChild<QPushButton*>("BT_Print_1")->isEnabled());
+    for (pagesSeen = 1; next->isEnabled(); ++pagesSeen) next->click();
+    EXPECT_TRUE(browser.findChild<QPushButton*>("BT_Print_1")->isEnabled());
+  });
+  action("SS_File_1").trigger();
+  EXPECT_GT(pagesSeen, 1);
 }
 
 TEST_F(MainWindow, TheFirstNodeKeepsItsStartCodeInTheSavedBlock) {

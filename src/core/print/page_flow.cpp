@@ -46,9 +46,7 @@ void prepareSurface(PrintSurface& surface, PageSetup& setup) {
   surface.setY(0);
 }
 
-bool isOutputHidden(const PrintSurface& surface) {
-  return surface.kind() == SurfaceKind::Preview && !surface.isVisible();
-}
+bool isOutputHidden(const PrintSurface& surface) { return !surface.isVisible(); }
 
 bool ensureSpace(PrintSurface& surface, PageSetup& setup, int lines, bool noFooter) {
   const double needed = lines * surface.lineHeight();

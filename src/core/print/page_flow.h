@@ -17,7 +17,8 @@ inline constexpr double kPreviewBottomMargin = 0.3;
 // counting its pages; a preview draws from its corner in Arial 8.
 void prepareSurface(PrintSurface& surface, PageSetup& setup);
 
-// A preview the user has closed: the report's sections print nothing.
+// A preview the user has closed, or a printing the user has stopped: the
+// report's sections print nothing.
 bool isOutputHidden(const PrintSurface& surface);
 
 // Starts a new page when `lines` more lines do not fit above the bottom

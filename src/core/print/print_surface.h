@@ -41,7 +41,8 @@ class PrintSurface {
   virtual ~PrintSurface() = default;
 
   virtual SurfaceKind kind() const = 0;
-  // False once the user has closed the preview that shows the surface.
+  // False once the user has closed the preview that shows the surface, or
+  // has stopped the printing.
   virtual bool isVisible() const = 0;
 
   double x() const { return x_; }

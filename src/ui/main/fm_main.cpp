@@ -30,10 +30,8 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   setCentralWidget(splitter_);
   buildStatusBar();
   connectCommands();
-  // Printing arrives with its own windows.
-  for (QAction* later : {actions_.printData, actions_.plot, actions_.printTool}) {
-    later->setEnabled(false);
-  }
+  // Printing the drawing arrives with its own windows.
+  actions_.plot->setEnabled(false);
   resize(1280, 800);
   session.setView(this);
   refreshMenuToolBar();
@@ -77,6 +75,8 @@ void FM_Main::connectCommands() {
   connect(a.saveTool, &QAction::triggered, this, [this] { save(); });
   connect(a.saveAs, &QAction::triggered, this, [this] { saveAs(); });
   connect(a.exportDrawing, &QAction::triggered, this, [this] { exportDrawing(); });
+  connect(a.printData, &QAction::triggered, this, &FM_Main::printData);
+  connect(a.printTool, &QAction::triggered, this, &FM_Main::printData);
   connect(a.quit, &QAction::triggered, this, &QWidget::close);
   connect(a.exitTool, &QAction::triggered, this, &QWidget::close);
   connect(a.undo, &QAction::triggered, this, [this] { session().undo(); });

@@ -13,6 +13,7 @@
 #include "editor.h"
 #include "main/main_actions.h"
 #include "panels/panel.h"
+#include "report_settings.h"
 #include "save_workflow.h"
 #include "session_view.h"
 #include "view_state.h"
@@ -45,6 +46,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   bool save();
   bool saveAs();
   bool exportDrawing();
+  // Print Data: the print dialog, then the report printed or previewed.
+  void printData();
   // Before the arrangement is left: true to go on (saved, or changes dropped).
   bool confirmSaveChanges();
 
@@ -84,6 +87,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   void refreshCaption();
   void refreshMessageList();
   void applyMenuState(const MenuState& state);
+  void previewReport(const ReportSettings& settings);
+  void printReportOn(const ReportSettings& settings);
   // Runs a save with its questions, the status text and the wait cursor, and
   // shows the saved state.
   bool runSave(const std::function<bool(SaveWorkflow&)>& save);

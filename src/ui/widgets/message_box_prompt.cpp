@@ -16,6 +16,11 @@ void MessageBoxPrompt::showMessage(const std::string& text) {
 
 Answer MessageBoxPrompt::ask(const std::string& text, Choices choices) {
   QApplication::restoreOverrideCursor();
+  if (choices == Choices::OkCancel) {
+    const auto answer = QMessageBox::warning(parent_, title_, messageText(text),
+                                             QMessageBox::Ok | QMessageBox::Cancel);
+    return answer == QMessageBox::Ok ? Answer::Yes : Answer::Cancel;
+  }
   QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
   if (choices == Choices::YesNoCancel) buttons |= QMessageBox::Cancel;
   const auto answer = QMessageBox::question(parent_, title_, messageText(text), buttons);

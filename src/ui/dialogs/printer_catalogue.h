@@ -1,0 +1,33 @@
+// The printers the print dialogs offer: the system's, and always "PDF file",
+// Qt's own PDF output, so that a machine without a printer can print too.
+#pragma once
+
+#include <QPrinter>
+#include <QStringList>
+#include <memory>
+
+namespace korain {
+
+inline const QString kPdfFilePrinter = QStringLiteral("PDF file");
+
+class PrinterCatalogue {
+ public:
+  virtual ~PrinterCatalogue() = default;
+  // The printers by name, the system's default first, "PDF file" last.
+  virtual QStringList names() const = 0;
+  // The smallest margin (cm) the printer allows at the foot of a page.
+  virtual double smallestMargin(const QString& name) const = 0;
+};
+
+// The printers installed on this machine, through Qt.
+class SystemPrinters final : public PrinterCatalogue {
+ public:
+  QStringList names() const override;
+  double smallestMargin(const QString& name) const override;
+};
+
+// A printer set up for printing on the named system printer (A4 portrait
+// unless the printer says otherwise).
+std::unique_ptr<QPrinter> systemPrinter(const QString& name);
+
+}  // namespace korain

@@ -1,0 +1,74 @@
+// The print dialog's checks before it closes: an item chosen, and the two
+// margin questions about a printer whose smallest margin is 0.4 cm.
+#include "dialogs/fm_print.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+struct FakePrinters final : PrinterCatalogue {
+  QStringList names() const override { return {"Office", kPdfFilePrinter}; }
+  double smallestMargin(const QString& /*name*/) const override { return 0.4; }
+};
+
+class PrintDialog : public ::testing::Test {
+ protected:
+  void SetUp() override { dialog_.show(); }
+
+  void click(const char* name) { control<QAbstractButton>(dialog_, name)->click(); }
+  void setMargins(const QString& foot, const QString& bottom) {
+    typeInto(*control<NumberField>(dialog_, "TX_Margin_0"), foot);
+    typeInto(*control<NumberField>(dialog_, "TX_Margin_1"), bottom);
+  }
+  std::vector<std::string>& asked() { return editor_.scriptedPrompt().messages; }
+
+  TestEditor editor_;
+  FakePrinters printers_;
+  FM_Print dialog_{editor_, printers_, ReportSettings{.setup = {}, .items = {true}, .printer = {}}};
+};
+
+TEST_F(PrintDialog, NoItemChosenIsRefusedForPreviewAndPrint) {
+  click("BT_All_1");
+  for (const char* button : {"BT_Preview", "BT_Ok"}) {
+    click(button);
+    EXPECT_TRUE(dialog_.isVisible()) << button;
+  }
+  EXPECT_EQ(asked(), std::vector<std::string>(2, "Please choose an item to print"));
+}
+
+TEST_F(PrintDialog, AFootBelowThePrintersMarginAskedCancelKeepsTheDialogAsTyped) {
+  setMargins("0.3", "1.5");
+  editor_.scriptedPrompt().answers = {Answer::Cancel};
+  click("BT_Ok");
+  ASSERT_EQ(asked().size(), 1U);
+  EXPECT_EQ(asked()[0], "Foot and bottom margin should be greater than 0.4\rContinue ?");
+  EXPECT_TRUE(dialog_.isVisible());
+  EXPECT_EQ(control<NumberField>(dialog_, "TX_Margin_0")->text(), "0.3");
+  EXPECT_EQ(control<NumberField>(dialog_, "TX_Margin_1")->text(), "1.5");
+}
+
+TEST_F(PrintDialog, ABottomAboveTheFootIsAskedAndOkPrintsWithTheTypedSetUp) {
+  setMargins("1.5", "1.0");
+  click("BT_All_0");
+  control<QComboBox>(dialog_, "CB_Printer")->setCurrentIndex(1);
+  control<QLineEdit>(dialog_, "TX_User_0")->setText("A. Engineer");
+  editor_.scriptedPrompt().answers = {Answer::Yes};
+  click("BT_Ok");
+  EXPECT_EQ(asked(), std::vector<std::string>{
+                         "Bottom margin should be greater than foot margin.\rContinue ?"});
+  EXPECT_FALSE(dialog_.isVisible());
+  EXPECT_EQ(dialog_.result(), FM_Print::Print);
+  const ReportSettings& settings = dialog_.settings();
+  EXPECT_DOUBLE_EQ(settings.setup.FootMargin, 1.5);
+  EXPECT_DOUBLE_EQ(settings.setup.BottomMargin, 1.0);
+  EXPECT_EQ(settings.setup.UserName, "A. Engineer");
+  EXPECT_EQ(settings.printer, "PDF file");
+  for (const bool item : settings.items) EXPECT_TRUE(item);
+}
+
+}  // namespace
+}  // namespace korain::testing
