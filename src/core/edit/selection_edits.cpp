@@ -1,5 +1,9 @@
 #include "edit/selection_edits.h"
 
+#include <algorithm>
+
+#include "edit/stiffener_edits.h"
+
 namespace korain {
 namespace {
 
@@ -79,6 +83,31 @@ PanelCode selectPicked(Arrangement& arrangement, PickCode code, const PickTarget
       break;
   }
   return panel;
+}
+
+PanelCode togglePicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
+                       PanelCode panel) {
+  if (code != PickCode::StiffenerSpan || target.bulkhead != arrangement.CurBulkhead ||
+      !arrangement.Bulkheads.inBounds(target.bulkhead)) {
+    return selectPicked(arrangement, code, target, panel);
+  }
+  Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
+  if (bulkhead.Stiffeners.inBounds(target.object)) {
+    bool& selected = bulkhead.Stiffeners.at(target.object).Selected;
+    selected = !selected;
+  }
+  return PanelCode::OrdinaryStiffeners;
+}
+
+PanelCode selectStiffenersWithin(Arrangement& arrangement, PlanePoint corner1, PlanePoint corner2,
+                                 PanelCode panel) {
+  if (!arrangement.Bulkheads.inBounds(arrangement.CurBulkhead)) return panel;
+  Bulkhead& bulkhead = arrangement.Bulkheads.at(arrangement.CurBulkhead);
+  const std::vector<bool> inside = stiffenersInRectangle(bulkhead, corner1, corner2);
+  const bool any = std::ranges::find(inside, true) != inside.end();
+  if (!any && panel != PanelCode::OrdinaryStiffeners) return panel;
+  selectStiffeners(bulkhead, inside);
+  return PanelCode::OrdinaryStiffeners;
 }
 
 }  // namespace korain

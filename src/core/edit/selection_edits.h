@@ -30,4 +30,17 @@ std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& 
 PanelCode selectPicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
                        PanelCode panel);
 
+// A pick that adds to the selection: a stiffener of the current bulkhead is
+// added to the selected ones, or taken out when it was selected; any other
+// pick acts as `selectPicked`.
+PanelCode togglePicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
+                       PanelCode panel);
+
+// Selects the stiffeners of the current bulkhead whose line crosses or lies in
+// the rectangle of two corners and gives the stiffeners panel; a rectangle
+// that holds none clears the selection of the stiffeners panel and leaves
+// other panels as they were.
+PanelCode selectStiffenersWithin(Arrangement& arrangement, PlanePoint corner1, PlanePoint corner2,
+                                 PanelCode panel);
+
 }  // namespace korain

@@ -35,6 +35,7 @@ inline constexpr Long kDefaultFontName = 107;
 inline constexpr Long kUnknown = 125;  // a value or code without a text of its own
 inline constexpr Long kCopyOfName = 243;
 inline constexpr Long kSaveChangesQuestion = 909;
+inline constexpr Long kConnectionChangeLabel = 911;  // undo label of a stiffener connection change
 inline constexpr Long kChooseBlockMessage = 1017;
 inline constexpr Long kEnterNameMessage = 1018;
 inline constexpr Long kDatabaseNotFoundMessage = 1019;

@@ -81,6 +81,7 @@ FM_Graph::FM_Graph(Editor& editor, QWidget* parent)
   connect(surface_, &SectionSurface::resized, this, &FM_Graph::resetZoom);
   connect(surface_, &SectionSurface::mouseMovedTo, this, &FM_Graph::mouseMoved);
   connect(surface_, &SectionSurface::mousePressedAt, this, &FM_Graph::mousePressed);
+  connect(surface_, &SectionSurface::rectangleChosen, this, &FM_Graph::selectWithin);
   connect(horizontal_, &QScrollBar::valueChanged, this, &FM_Graph::scrolled);
   connect(vertical_, &QScrollBar::valueChanged, this, &FM_Graph::scrolled);
   applyTool();
@@ -216,21 +217,36 @@ void FM_Graph::mouseMoved(QPoint pixel) {
   setObjectText(objectTextOf(code, target));
 }
 
-void FM_Graph::mousePressed(QPoint pixel, Qt::MouseButton button) {
+void FM_Graph::mousePressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
   const QPointF world = worldAt(pixel);
   if (session().display().Tool == kZoomTool) {
     zoom(button, world.x(), world.y());
+  } else if (button == Qt::LeftButton && modifiers.testFlag(Qt::ShiftModifier)) {
+    surface_->startRectangle(pixel);
   } else {
-    pick(world);
+    pick(world, modifiers);
   }
 }
 
-void FM_Graph::pick(QPointF point) {
+void FM_Graph::pick(QPointF point, Qt::KeyboardModifiers modifiers) {
   PickTarget target;
   const PickCode code = objectAt(point, target);
   PanelCode& panel = session().display().CurrentPanel;
-  session().moveSelection([&](Arrangement& a) { panel = selectPicked(a, code, target, panel); },
+  const auto select = modifiers.testFlag(Qt::ControlModifier) ? togglePicked : selectPicked;
+  session().moveSelection([&](Arrangement& a) { panel = select(a, code, target, panel); },
                           Follow::Panel | Follow::Menus | Follow::Redraw);
+}
+
+void FM_Graph::selectWithin(QPoint corner1, QPoint corner2) {
+  const QPointF world1 = worldAt(corner1);
+  const QPointF world2 = worldAt(corner2);
+  PanelCode& panel = session().display().CurrentPanel;
+  session().moveSelection(
+      [&](Arrangement& a) {
+        panel =
+            selectStiffenersWithin(a, {world1.x(), world1.y()}, {world2.x(), world2.y()}, panel);
+      },
+      Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 PickCode FM_Graph::objectAt(QPointF point, PickTarget& target) {

@@ -8,9 +8,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "geometry/picking.h"
 #include "drawing/section_surface.h"
 #include "editor.h"
+#include "geometry/picking.h"
 #include "view/world_window.h"
 
 namespace korain {
@@ -55,8 +55,12 @@ class FM_Graph : public QWidget {
   void setScrollBars();
   void scrolled();
   void mouseMoved(QPoint pixel);
-  void mousePressed(QPoint pixel, Qt::MouseButton button);
-  void pick(QPointF point);
+  void mousePressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  // A click picks one object; with Ctrl it adds a stiffener to the selection
+  // or takes it out.
+  void pick(QPointF point, Qt::KeyboardModifiers modifiers);
+  // A rectangle dragged with Shift selects the stiffeners it reaches.
+  void selectWithin(QPoint corner1, QPoint corner2);
   // The object at a point of the world, with the pick settings in force.
   PickCode objectAt(QPointF point, PickTarget& target);
   void setObjectText(const QString& text);

@@ -9,7 +9,9 @@
 namespace korain {
 
 SectionSurface::SectionSurface(Session& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
+    : QWidget(parent),
+      session_(session),
+      rectangle_(new QRubberBand(QRubberBand::Rectangle, this)) {
   setObjectName(QStringLiteral("PIC_Section"));
   // The object and the coordinates under the cursor follow it without a button down.
   setMouseTracking(true);
@@ -37,12 +39,26 @@ void SectionSurface::paintEvent(QPaintEvent* /*event*/) {
   drawing_.paint(painter, QRectF(rect()), shown_, scene(), logicalDpiY() / 72.0, versions);
 }
 
+void SectionSurface::startRectangle(QPoint corner) {
+  rectangleStart_ = corner;
+  rectangle_->setGeometry(QRect(corner, QSize()));
+  rectangle_->show();
+}
+
 void SectionSurface::mouseMoveEvent(QMouseEvent* event) {
-  emit mouseMovedTo(event->position().toPoint());
+  const QPoint pixel = event->position().toPoint();
+  if (rectangle_->isVisible()) rectangle_->setGeometry(QRect(rectangleStart_, pixel).normalized());
+  emit mouseMovedTo(pixel);
 }
 
 void SectionSurface::mousePressEvent(QMouseEvent* event) {
-  emit mousePressedAt(event->position().toPoint(), event->button());
+  emit mousePressedAt(event->position().toPoint(), event->button(), event->modifiers());
+}
+
+void SectionSurface::mouseReleaseEvent(QMouseEvent* event) {
+  if (!rectangle_->isVisible()) return;
+  rectangle_->hide();
+  emit rectangleChosen(rectangleStart_, event->position().toPoint());
 }
 
 void SectionSurface::resizeEvent(QResizeEvent* event) {

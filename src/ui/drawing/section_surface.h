@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRubberBand>
 #include <QTransform>
 #include <QWidget>
 
@@ -27,25 +28,32 @@ class SectionSurface : public QWidget {
   DrawingScene scene() const;
   // World metres onto surface pixels for the shown window.
   QTransform worldToPixel() const;
+  // Starts a rectangle at a pixel: it follows the mouse until the button is
+  // released, then `rectangleChosen` tells its corners.
+  void startRectangle(QPoint corner);
 
  signals:
   // Sent at the start of every repaint, before anything is drawn, so that the
   // window can be framed anew for the current arrangement and surface size.
   void aboutToPaint();
   void mouseMovedTo(QPoint pixel);
-  void mousePressedAt(QPoint pixel, Qt::MouseButton button);
+  void mousePressedAt(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void rectangleChosen(QPoint corner1, QPoint corner2);
   void resized();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   Session& session_;
   WorldWindow shown_;
   CachedDrawing drawing_;
+  QRubberBand* rectangle_;
+  QPoint rectangleStart_;
 };
 
 }  // namespace korain

@@ -8,6 +8,7 @@
 #include "panels/fm_mat.h"
 #include "panels/fm_node.h"
 #include "panels/fm_prim.h"
+#include "panels/fm_second.h"
 #include "view_state.h"
 
 namespace korain {
@@ -23,6 +24,8 @@ Panel* makePanel(Editor& editor, PanelCode code) {
       return new FM_Node(editor);
     case PanelCode::PrimaryMembers:
       return new FM_Prim(editor);
+    case PanelCode::OrdinaryStiffeners:
+      return new FM_Second(editor);
     case PanelCode::Compartments:
       return new FM_Comp(editor);
     case PanelCode::PlatingChecks:
@@ -37,6 +40,7 @@ PanelCode panelKey(PanelCode code) {
     case PanelCode::Bulkhead:
     case PanelCode::Nodes:
     case PanelCode::PrimaryMembers:
+    case PanelCode::OrdinaryStiffeners:
     case PanelCode::Compartments:
       return code;
     // One check panel shows the checks on plating and on stiffeners.
@@ -67,8 +71,8 @@ QSize PanelArea::minimumSizeHint() const {
 }
 
 bool PanelArea::hasPanel(PanelCode code) const {
-  // The panels of stiffeners, corrugation and strakes come later.
-  return code < PanelCode::OrdinaryStiffeners || code >= PanelCode::Compartments;
+  // The panels of corrugation and strakes come later.
+  return code <= PanelCode::OrdinaryStiffeners || code >= PanelCode::Compartments;
 }
 
 Panel& PanelArea::panel(PanelCode code) {

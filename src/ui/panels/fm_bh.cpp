@@ -13,6 +13,7 @@
 #include "model/codes.h"
 #include "ship/ship_queries.h"
 #include "view_state.h"
+#include "widgets/material_list.h"
 
 namespace korain {
 namespace {
@@ -32,11 +33,6 @@ QComboBox* codeList(const char* name, CodeText textOf, QWidget* parent) {
     list->addItem(QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())));
   }
   return list;
-}
-
-// A code the list has no item for shows no item.
-void showCode(QComboBox& list, Long code) {
-  list.setCurrentIndex(code >= 0 && code < list.count() ? static_cast<int>(code) : -1);
 }
 
 // A list showing no item leaves the stored code as it was, so that a code the
@@ -146,17 +142,7 @@ void FM_Bh::fillControls() {
   fillRows();
 }
 
-void FM_Bh::fillMaterials() {
-  QStringList names;
-  for (const ShipMaterial& material : shipMaterials(session().ship())) {
-    names << QString::fromStdString(material.Name);
-  }
-  QStringList shown;
-  for (int i = 0; i < material_->count(); ++i) shown << material_->itemText(i);
-  if (shown == names) return;
-  material_->clear();
-  material_->addItems(names);
-}
+void FM_Bh::fillMaterials() { fillMaterialList(*material_, session().ship()); }
 
 void FM_Bh::showNoBulkhead() {
   name_->showText({});

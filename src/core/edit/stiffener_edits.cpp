@@ -1,0 +1,183 @@
+#include "edit/stiffener_edits.h"
+
+#include <algorithm>
+
+#include "geometry/stiffener_geometry.h"
+#include "model/codes.h"
+
+namespace korain {
+namespace {
+
+template <typename T>
+void assignIfGiven(T& field, const std::optional<T>& value) {
+  if (value) field = *value;
+}
+
+void setScantling(Scantling& scantling, const StiffenerValues& values) {
+  assignIfGiven(scantling.Typ, values.Typ);
+  assignIfGiven(scantling.H1, values.H1);
+  assignIfGiven(scantling.E1, values.E1);
+  assignIfGiven(scantling.H2, values.H2);
+  assignIfGiven(scantling.E2, values.E2);
+}
+
+void setTabValues(OrdinaryStiffener& stiffener, StiffenerTab tab, int interval,
+                  const StiffenerValues& values) {
+  switch (tab) {
+    case StiffenerTab::Scantling:
+      setScantling(stiffener.Scant, values);
+      assignIfGiven(stiffener.iMat, values.Mat);
+      assignIfGiven(stiffener.SpanReduction, values.SpanReduction);
+      return;
+    case StiffenerTab::UpperBracket:
+    case StiffenerTab::LowerBracket: {
+      Bracket& bracket = stiffener.Brackets.at(bracketOfTab(tab));
+      setScantling(bracket.Scant, values);
+      assignIfGiven(bracket.Fixed, values.Fixed);
+      if (values.NoBracket) bracket.Enabled = !*values.NoBracket;
+      assignIfGiven(bracket.Length, values.BracketLength);
+      return;
+    }
+    case StiffenerTab::SpanScantling:
+    case StiffenerTab::SpanBracket: {
+      const int index = spanInInterval(stiffener, interval);
+      if (index == 0) return;
+      StiffenerSpan* span = &stiffener.Spans.at(index);
+      if (tab == StiffenerTab::SpanBracket) {
+        assignIfGiven(span->LowerBracketLength, values.LowerBracketLength);
+        assignIfGiven(span->UpperBracketLength, values.UpperBracketLength);
+        return;
+      }
+      setScantling(span->Scant, values);
+      assignIfGiven(span->Mat, values.Mat);
+      if (values.DefaultScantling) span->HasScantling = !*values.DefaultScantling;
+      return;
+    }
+  }
+}
+
+bool hasBracket(const OrdinaryStiffener& stiffener) {
+  return stiffener.Brackets.at(1).Enabled || stiffener.Brackets.at(2).Enabled;
+}
+
+// Overlap of [a1, a2] and [b1, b2], in any order of their ends.
+bool overlaps(double a1, double a2, double b1, double b2) {
+  return std::max(std::min(a1, a2), std::min(b1, b2)) <=
+         std::min(std::max(a1, a2), std::max(b1, b2));
+}
+
+}  // namespace
+
+StiffenerTab stiffenerTabOf(Long subView) {
+  return subView >= 0 && subView <= static_cast<Long>(StiffenerTab::SpanBracket)
+             ? static_cast<StiffenerTab>(subView)
+             : StiffenerTab::Scantling;
+}
+
+int bracketOfTab(StiffenerTab tab) { return tab == StiffenerTab::UpperBracket ? 2 : 1; }
+
+int spanInInterval(const OrdinaryStiffener& stiffener, int interval) {
+  if (!stiffener.IntervalSpans.inBounds(interval)) return 0;
+  const int span = stiffener.IntervalSpans.at(interval);
+  return stiffener.Spans.inBounds(span) ? span : 0;
+}
+
+void setStiffenerValues(Bulkhead& bulkhead, StiffenerTab tab, const StiffenerValues& values) {
+  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    if (stiffener.Selected) setTabValues(stiffener, tab, bulkhead.CurSpan, values);
+  }
+}
+
+void setSelectedConnection(Bulkhead& bulkhead, Long typeConn) {
+  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    if (stiffener.Selected) stiffener.TypeConn = typeConn;
+  }
+}
+
+Long connectionAllowed(const Bulkhead& bulkhead, Long chosen,
+                       const std::function<bool()>& allowAnyway) {
+  if (chosen != kSoftToe) return chosen;
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    if (stiffener.Selected && hasBracket(stiffener) && !allowAnyway()) return kNoSoftToe;
+  }
+  return chosen;
+}
+
+int selectedStiffenerCount(const Bulkhead& bulkhead) {
+  return static_cast<int>(std::ranges::count_if(
+      bulkhead.Stiffeners, [](const OrdinaryStiffener& s) { return s.Selected; }));
+}
+
+void moveSelectedStiffeners(Bulkhead& bulkhead, Single position) {
+  const auto first = std::ranges::find_if(bulkhead.Stiffeners,
+                                          [](const OrdinaryStiffener& s) { return s.Selected; });
+  if (first == bulkhead.Stiffeners.end()) return;
+  const Single shift = position - first->Position;
+  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    if (stiffener.Selected) stiffener.Position += shift;
+  }
+  sortStiffeners(bulkhead);
+}
+
+void spaceSelectedStiffeners(Bulkhead& bulkhead, Single spacing) {
+  const OrdinaryStiffener* previous = nullptr;
+  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    if (!stiffener.Selected) continue;
+    if (previous != nullptr) stiffener.Position = previous->Position + spacing;
+    previous = &stiffener;
+  }
+  sortStiffeners(bulkhead);
+}
+
+void addStiffener(Bulkhead& bulkhead) {
+  List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
+  const int n = stiffeners.count() + 1;
+  const Single start = bulkhead.stfHV == kVertical ? bulkhead.YMin : bulkhead.ZLow;
+  const Single position = n == 1 ? start : stiffeners.at(n - 1).Position + 1.0F;
+  for (OrdinaryStiffener& stiffener : stiffeners) stiffener.Selected = false;
+  stiffeners.growTo(n);
+  OrdinaryStiffener& added = stiffeners.at(n);
+  added.Selected = true;
+  added.Brackets.at(1).Fixed = true;
+  added.Brackets.at(2).Fixed = true;
+  added.iMat = 1;
+  added.Position = position;
+  sortStiffeners(bulkhead);
+}
+
+std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead) {
+  std::vector<int> refused;
+  for (int k = bulkhead.Stiffeners.count(); k >= 1; --k) {
+    if (bulkhead.Stiffeners.at(k).Selected && !bulkhead.Stiffeners.remove(k)) {
+      refused.push_back(k);
+    }
+  }
+  return refused;
+}
+
+void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected) {
+  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
+    const auto index = static_cast<std::size_t>(k - 1);
+    bulkhead.Stiffeners.at(k).Selected = index < selected.size() && selected[index];
+  }
+}
+
+std::vector<bool> stiffenersInRectangle(const Bulkhead& bulkhead, PlanePoint corner1,
+                                        PlanePoint corner2) {
+  const bool vertical = bulkhead.stfHV == kVertical;
+  // Across the stiffeners and along them, as the rectangle spans them.
+  const double across1 = vertical ? corner1.y : corner1.z;
+  const double across2 = vertical ? corner2.y : corner2.z;
+  const double along1 = vertical ? corner1.z : corner1.y;
+  const double along2 = vertical ? corner2.z : corner2.y;
+  std::vector<bool> inside;
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    const List<Single>& ends = stiffener.Extremities;
+    inside.push_back(ends.count() >= 2 &&
+                     overlaps(stiffener.Position, stiffener.Position, across1, across2) &&
+                     overlaps(ends.first(), ends.last(), along1, along2));
+  }
+  return inside;
+}
+
+}  // namespace korain

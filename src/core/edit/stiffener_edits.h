@@ -1,0 +1,103 @@
+// The ordinary stiffeners panel's changes to a bulkhead's stiffeners: each edit
+// applies to every selected stiffener at once.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "geometry/plane.h"
+#include "model/arrangement.h"
+
+namespace korain {
+
+// The aspect of the stiffeners the panel edits, chosen by its tab list.
+enum class StiffenerTab : Long {
+  Scantling = 0,
+  UpperBracket = 1,
+  LowerBracket = 2,
+  SpanScantling = 3,
+  SpanBracket = 4,
+};
+
+// The tab of a sub-view code; a code of another panel shows the first tab.
+StiffenerTab stiffenerTabOf(Long subView);
+
+// The connection types of `TypeConn`.
+inline constexpr Long kNoSoftToe = 0;
+inline constexpr Long kSoftToe = 1;
+
+// Profile codes of the scantling texts that the type tools stand for.
+inline constexpr Long kNullProfile = 0;
+inline constexpr Long kFlatProfile = 1;
+inline constexpr Long kBulbProfile = 2;
+inline constexpr Long kAngleProfile = 3;
+inline constexpr Long kTeeProfile = 4;
+
+// The bracket a bracket tab edits: the upper one is bracket 2, the lower one 1.
+int bracketOfTab(StiffenerTab tab);
+
+// The number of the span of a stiffener in support interval `interval`; 0
+// when the stiffener has no span there.
+int spanInInterval(const OrdinaryStiffener& stiffener, int interval);
+
+// The values the panel's fields hold. An empty one (a field left empty because
+// the selected stiffeners differ) changes nothing.
+struct StiffenerValues {
+  std::optional<Long> Typ = std::nullopt;
+  std::optional<Single> H1 = std::nullopt;
+  std::optional<Single> E1 = std::nullopt;
+  std::optional<Single> H2 = std::nullopt;
+  std::optional<Single> E2 = std::nullopt;
+  std::optional<Integer> Mat = std::nullopt;
+  std::optional<Single> SpanReduction = std::nullopt;
+  std::optional<bool> Fixed = std::nullopt;
+  std::optional<bool> NoBracket = std::nullopt;
+  std::optional<Single> BracketLength = std::nullopt;
+  std::optional<bool> DefaultScantling = std::nullopt;
+  std::optional<Single> LowerBracketLength = std::nullopt;
+  std::optional<Single> UpperBracketLength = std::nullopt;
+};
+
+// Writes the values of a tab into every selected stiffener: its own scantling,
+// material and span reduction; a bracket; or the span of the current support
+// interval (a stiffener without one there is left alone).
+void setStiffenerValues(Bulkhead& bulkhead, StiffenerTab tab, const StiffenerValues& values);
+
+// The connection type of every selected stiffener.
+void setSelectedConnection(Bulkhead& bulkhead, Long typeConn);
+
+// A soft toe is not allowed with a bracket. For each selected stiffener with a
+// bracket at either end, in list order, `allowAnyway` is asked until it says
+// no; then no soft toe is given. Other choices pass unasked.
+Long connectionAllowed(const Bulkhead& bulkhead, Long chosen,
+                       const std::function<bool()>& allowAnyway);
+
+int selectedStiffenerCount(const Bulkhead& bulkhead);
+
+// Moves the selected stiffeners together so that the first selected one lies
+// at `position`; the list is sorted again.
+void moveSelectedStiffeners(Bulkhead& bulkhead, Single position);
+
+// The first selected stiffener stays; each following selected one is placed
+// `spacing` beyond the previous one; the list is sorted again.
+void spaceSelectedStiffeners(Bulkhead& bulkhead, Single spacing);
+
+// Appends a stiffener, selected alone, with fixed brackets and material 1: the
+// first at the start of the plane part across the stiffener direction (YMin
+// for vertical stiffeners, ZLow for horizontal ones), any other 1.0 m beyond
+// the last one. The list is sorted again.
+void addStiffener(Bulkhead& bulkhead);
+
+// Removes every selected stiffener, from the last to the first; gives the
+// indices the list refused to remove.
+std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead);
+
+// Selects the stiffeners marked true (the others are deselected).
+void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected);
+
+// The stiffeners whose line crosses or lies in the rectangle of two corners.
+std::vector<bool> stiffenersInRectangle(const Bulkhead& bulkhead, PlanePoint corner1,
+                                        PlanePoint corner2);
+
+}  // namespace korain

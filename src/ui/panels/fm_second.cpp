@@ -1,0 +1,614 @@
+// The ordinary stiffeners panel: its controls, how they show the selected
+// stiffeners, and how each change goes to every selected stiffener.
+#include "panels/fm_second.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QSizePolicy>
+#include <optional>
+
+#include "checks/stiffener_rows.h"
+#include "edit/selection_edits.h"
+#include "model/codes.h"
+#include "panels/step_buttons.h"
+#include "text/format_message.h"
+#include "text/string_table.h"
+#include "text/text_ids.h"
+#include "widgets/material_list.h"
+
+namespace korain {
+namespace {
+
+constexpr char kScantlingChange[] = "Ordinary stiffeners scantling change";
+constexpr char kPositionChange[] = "Ordinary stiffener position change";
+constexpr char kSoftToeQuestion[] =
+    "Warning: connection type SOFT TOE With brackets is not permetted.Do you want continue ?";
+
+// The type tools in their order on the toolbar, with the profile code each
+// stands for.
+struct TypeTool {
+  const char* caption;
+  Long code;
+};
+constexpr std::array<TypeTool, 5> kTypeTools = {{{"Flat", kFlatProfile},
+                                                 {"Bulb", kBulbProfile},
+                                                 {"Angle", kAngleProfile},
+                                                 {"T bar", kTeeProfile},
+                                                 {"Null", kNullProfile}}};
+
+constexpr std::array<const char*, 5> kTabTexts = {"Stiff. scantling", "Stiff. upper bracket",
+                                                  "Stiff. lower bracket", "by span scantling",
+                                                  "by span bracket"};
+
+bool isBracketTab(StiffenerTab tab) {
+  return tab == StiffenerTab::UpperBracket || tab == StiffenerTab::LowerBracket;
+}
+
+// The scantling a tab edits of a stiffener; none on the span bracket tab and
+// for a stiffener without a span in the interval.
+const Scantling* tabScantling(const OrdinaryStiffener& stiffener, StiffenerTab tab, int interval) {
+  switch (tab) {
+    case StiffenerTab::Scantling:
+      return &stiffener.Scant;
+    case StiffenerTab::UpperBracket:
+    case StiffenerTab::LowerBracket:
+      return &stiffener.Brackets.at(bracketOfTab(tab)).Scant;
+    case StiffenerTab::SpanScantling: {
+      const int span = spanInInterval(stiffener, interval);
+      return span == 0 ? nullptr : &stiffener.Spans.at(span).Scant;
+    }
+    case StiffenerTab::SpanBracket:
+      break;
+  }
+  return nullptr;
+}
+
+const StiffenerSpan* currentSpan(const OrdinaryStiffener& stiffener, int interval) {
+  const int span = spanInInterval(stiffener, interval);
+  return span == 0 ? nullptr : &stiffener.Spans.at(span);
+}
+
+// The value every selected stiffener shares; none when they differ, when one
+// of them has none, or when nothing is selected.
+template <typename Get>
+auto shared(const Bulkhead& bulkhead, Get get) -> decltype(get(bulkhead.Stiffeners.first())) {
+  decltype(get(bulkhead.Stiffeners.first())) result;
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    if (!stiffener.Selected) continue;
+    const auto value = get(stiffener);
+    if (!value || (result && *result != *value)) return std::nullopt;
+    result = value;
+  }
+  return result;
+}
+
+void showNumber(NumberField& field, std::optional<Single> value) {
+  if (value) {
+    field.showValue(*value);
+  } else {
+    field.showEmpty();
+  }
+}
+
+// A box for a flag that the selected stiffeners do not share shows neither
+// state, and writes nothing until it is clicked.
+void showFlag(QCheckBox& box, std::optional<bool> value) {
+  box.setTristate(false);
+  box.setCheckState(!value ? Qt::PartiallyChecked : *value ? Qt::Checked : Qt::Unchecked);
+}
+
+std::optional<Single> numberOf(const NumberField& field) {
+  if (field.text().trimmed().isEmpty()) return std::nullopt;
+  return static_cast<Single>(field.value());
+}
+
+std::optional<bool> flagOf(const QCheckBox& box) {
+  if (box.checkState() == Qt::PartiallyChecked) return std::nullopt;
+  return box.checkState() == Qt::Checked;
+}
+
+QWidget* keepPlaceWhenHidden(QWidget* widget) {
+  QSizePolicy policy = widget->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget->setSizePolicy(policy);
+  return widget;
+}
+
+}  // namespace
+
+FM_Second::FM_Second(Editor& editor, QWidget* parent)
+    : Panel(editor, PanelCode::OrdinaryStiffeners, SelectorUse::Shown, parent) {
+  setObjectName("FM_Second");
+  buildControls();
+}
+
+void FM_Second::FillSecCB_typeConn(QComboBox& list) {
+  list.clear();
+  list.addItem("No Soft toe");
+  list.addItem("Soft toe");
+}
+
+NumberField* FM_Second::addStiffField(int index) {
+  auto* field = new NumberField(controls_);
+  field->setObjectName(QString("FTX_Stiff_%1").arg(index));
+  stiff_[static_cast<std::size_t>(index)] = field;
+  // The bracket lengths change the spans, so they go through the whole cycle.
+  const Follow follow = index >= 4 ? kRefreshAll : Follow::Panel | Follow::Redraw;
+  connect(field, &NumberField::committed, this,
+          [this, follow] { changeValues(kScantlingChange, follow); });
+  return field;
+}
+
+void FM_Second::buildControls() {
+  controls_ = new QWidget(this);
+  auto* layout = new QVBoxLayout(controls_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  body()->addWidget(controls_);
+
+  list_ = new QListWidget(controls_);
+  list_->setObjectName("LI_Stiff");
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list_->setMinimumHeight(140);
+  layout->addWidget(list_);
+  connect(list_, &QListWidget::itemSelectionChanged, this, &FM_Second::listSelectionChanged);
+
+  tabs_ = new QComboBox(controls_);
+  tabs_->setObjectName("CB_Tab");
+  for (const char* text : kTabTexts) tabs_->addItem(text);
+  layout->addWidget(tabs_);
+  connect(tabs_, &QComboBox::activated, this, &FM_Second::tabChosen);
+
+  auto* groupGrid = new QGridLayout;
+  const std::array<const char*, 2> groupCaptions = {"&Y :", "&Spacing :"};
+  for (std::size_t i = 0; i < group_.size(); ++i) {
+    group_[i] = new NumberField(controls_);
+    group_[i]->setObjectName(QString("FTX_m_%1").arg(i));
+    auto* caption = new QLabel(groupCaptions[i], controls_);
+    caption->setBuddy(group_[i]);
+    if (i == 0) {
+      axis_ = caption;
+      axis_->setObjectName("LB_yz");
+    }
+    groupGrid->addWidget(caption, 0, static_cast<int>(2 * i));
+    groupGrid->addWidget(group_[i], 0, static_cast<int>(2 * i + 1));
+  }
+  layout->addLayout(groupGrid);
+  connect(group_[0], &NumberField::committed, this, &FM_Second::positionCommitted);
+  connect(group_[1], &NumberField::committed, this, &FM_Second::spacingCommitted);
+
+  for (QGroupBox* group : {buildScantlingGroup(), buildMaterialGroup(), buildBracketGroup(),
+                           buildSpanGroup(), buildSpanBracketGroup(), buildConnectionGroup()}) {
+    layout->addWidget(group);
+  }
+
+  wizard_ = new QPushButton("Stiffener Wi&zard...", controls_);
+  wizard_->setObjectName("BT_Wizard");
+  wizard_->setEnabled(false);
+  layout->addWidget(wizard_);
+}
+
+QGroupBox* FM_Second::buildScantlingGroup() {
+  scantling_ = new QGroupBox("Scantling", controls_);
+  scantling_->setObjectName("PIC_Scant");
+  auto* grid = new QGridLayout(scantling_);
+  typeCaption_ = new QLabel("Type :", scantling_);
+  grid->addWidget(typeCaption_, 0, 0);
+  auto* toolbar = new QWidget(scantling_);
+  toolbar->setObjectName("SS_type");
+  auto* row = new QHBoxLayout(toolbar);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (std::size_t i = 0; i < types_.size(); ++i) {
+    auto* tool = new QToolButton(toolbar);
+    tool->setObjectName(QString("SS_type_%1").arg(i));
+    tool->setText(kTypeTools[i].caption);
+    tool->setCheckable(true);
+    keepPlaceWhenHidden(tool);
+    row->addWidget(tool);
+    types_[i] = tool;
+    connect(tool, &QToolButton::clicked, this, [this, i] { typePressed(static_cast<int>(i)); });
+  }
+  row->addStretch(1);
+  grid->addWidget(toolbar, 0, 1, 1, 2);
+  const std::array<const char*, 2> captions = {"&Web (mm)", "Fl&ange (mm)"};
+  for (int r = 0; r < 2; ++r) {
+    auto* caption = new QLabel(captions[static_cast<std::size_t>(r)], scantling_);
+    NumberField* height = addStiffField(2 * r);
+    NumberField* thickness = addStiffField(2 * r + 1);
+    caption->setBuddy(height);
+    grid->addWidget(caption, r + 1, 0);
+    grid->addWidget(height, r + 1, 1);
+    grid->addWidget(thickness, r + 1, 2);
+  }
+  return scantling_;
+}
+
+QGroupBox* FM_Second::buildMaterialGroup() {
+  material_ = new QGroupBox(controls_);
+  material_->setObjectName("PIC_Mat");
+  auto* grid = new QGridLayout(material_);
+  materials_ = new QComboBox(material_);
+  materials_->setObjectName("CB_Mat");
+  auto* caption = new QLabel("&Material", material_);
+  caption->setBuddy(materials_);
+  grid->addWidget(caption, 0, 0);
+  grid->addWidget(materials_, 0, 1);
+  connect(materials_, &QComboBox::activated, this,
+          [this] { changeValues("Ordinary stiffener material change", Follow::Redraw); });
+
+  spanReductionRow_ = new QWidget(material_);
+  auto* row = new QHBoxLayout(spanReductionRow_);
+  row->setContentsMargins(0, 0, 0, 0);
+  spanReduction_ = new NumberField(spanReductionRow_);
+  spanReduction_->setObjectName("FTX_Stiff_7");
+  auto* reductionCaption = new QLabel("Span reduction  (m):", spanReductionRow_);
+  reductionCaption->setBuddy(spanReduction_);
+  row->addWidget(reductionCaption);
+  row->addWidget(spanReduction_);
+  grid->addWidget(spanReductionRow_, 1, 0, 1, 2);
+  connect(spanReduction_, &NumberField::committed, this,
+          [this] { changeValues("Ordinary stiffener data changes", kRefreshAll); });
+  return material_;
+}
+
+QGroupBox* FM_Second::buildBracketGroup() {
+  bracket_ = new QGroupBox("Bracket", controls_);
+  bracket_->setObjectName("PIC_Brack");
+  auto* grid = new QGridLayout(bracket_);
+  const std::array<const char*, 2> captions = {"&Fixed support", "&No bracket"};
+  for (std::size_t i = 0; i < brackets_.size(); ++i) {
+    brackets_[i] = new QCheckBox(captions[i], bracket_);
+    brackets_[i]->setObjectName(QString("OP_Brack_%1").arg(i));
+    grid->addWidget(brackets_[i], static_cast<int>(i), 0, 1, 2);
+    connect(brackets_[i], &QCheckBox::clicked, this,
+            [this, i] { bracketClicked(static_cast<int>(i)); });
+  }
+  NumberField* length = addStiffField(4);
+  auto* caption = new QLabel("Length :", bracket_);
+  caption->setBuddy(length);
+  grid->addWidget(caption, 2, 0);
+  grid->addWidget(length, 2, 1);
+  return bracket_;
+}
+
+QGroupBox* FM_Second::buildSpanGroup() {
+  span_ = new QGroupBox("Span", controls_);
+  span_->setObjectName("PIC_Span");
+  auto* layout = new QVBoxLayout(span_);
+  auto* row = new QHBoxLayout;
+  spanNumber_ = new QLabel(span_);
+  spanNumber_->setObjectName("LB_Span");
+  spanSteps_ =
+      addStepButtons(span_, *row, "BT_Span", "span", [this](int step) { spanStepped(step); });
+  row->insertWidget(1, spanNumber_);
+  row->addStretch(1);
+  layout->addLayout(row);
+  defaultSpan_ = new QCheckBox("&Default scantling", span_);
+  defaultSpan_->setObjectName("OP_Span");
+  layout->addWidget(defaultSpan_);
+  connect(defaultSpan_, &QCheckBox::clicked, this, [this] {
+    changeValues("Ordinary span scantling change", Follow::Panel | Follow::Redraw);
+  });
+  return span_;
+}
+
+QGroupBox* FM_Second::buildSpanBracketGroup() {
+  spanBracket_ = new QGroupBox("Span brackets", controls_);
+  spanBracket_->setObjectName("PIC_SpanBrack");
+  auto* grid = new QGridLayout(spanBracket_);
+  const std::array<const char*, 2> captions = {"&Lower bracket length :",
+                                               "&Upper bracket length :"};
+  for (int i = 0; i < 2; ++i) {
+    NumberField* length = addStiffField(5 + i);
+    auto* caption = new QLabel(captions[static_cast<std::size_t>(i)], spanBracket_);
+    caption->setBuddy(length);
+    grid->addWidget(caption, i, 0);
+    grid->addWidget(length, i, 1);
+  }
+  return spanBracket_;
+}
+
+QGroupBox* FM_Second::buildConnectionGroup() {
+  connection_ = new QGroupBox("Stiff. connection", controls_);
+  connection_->setObjectName("fr_conn");
+  auto* layout = new QVBoxLayout(connection_);
+  connections_ = new QComboBox(connection_);
+  connections_->setObjectName("CB_typeConn");
+  FillSecCB_typeConn(*connections_);
+  layout->addWidget(connections_);
+  connect(connections_, &QComboBox::activated, this, &FM_Second::connectionChosen);
+  return connection_;
+}
+
+bool FM_Second::canRemove() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  return bulkhead != nullptr && bulkhead->Stiffeners.count() > 0;
+}
+
+StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().SubView); }
+
+void FM_Second::fillControls() {
+  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
+  fillMaterialList(*materials_, session().ship());
+  if (currentBulkhead() == nullptr) {
+    showNoStiffener();
+    return;
+  }
+  session().moveSelection(
+      [](Arrangement& a) {
+        Bulkhead& bulkhead = currentOf(a);
+        if (bulkhead.CurSpan < 1) bulkhead.CurSpan = 1;
+      },
+      Follow::Nothing);
+  const Bulkhead& bulkhead = *currentBulkhead();
+  const StiffenerTab shown = tab();
+  controls_->setEnabled(true);
+  tabs_->setCurrentIndex(static_cast<int>(shown));
+  axis_->setText(bulkhead.stfHV == kVertical ? "&Y :" : "&Z :");
+  spanNumber_->setText(QString::number(bulkhead.CurSpan));
+  spanSteps_[0]->setEnabled(bulkhead.CurSpan > 1);
+  spanSteps_[1]->setEnabled(bulkhead.CurSpan < bulkhead.Supports.count());
+  fillListRows(bulkhead);
+  fillFields(bulkhead);
+  showGroups(shown);
+}
+
+void FM_Second::showNoStiffener() {
+  list_->clear();
+  for (NumberField* field : group_) field->showEmpty();
+  for (NumberField* field : stiff_) field->showEmpty();
+  spanReduction_->showEmpty();
+  spanNumber_->clear();
+  for (QComboBox* list : {materials_, connections_}) list->setCurrentIndex(-1);
+  showType(std::nullopt);
+  controls_->setEnabled(false);
+}
+
+void FM_Second::fillListRows(const Bulkhead& bulkhead) {
+  const List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
+  if (list_->count() != stiffeners.count()) {
+    list_->clear();
+    for (int k = 1; k <= stiffeners.count(); ++k) list_->addItem(QString());
+  }
+  const StiffenerTab shown = tab();
+  for (int k = 1; k <= stiffeners.count(); ++k) {
+    QListWidgetItem* row = list_->item(k - 1);
+    row->setText(QString::fromStdString(
+        stiffenerRowText(stiffeners.at(k), k, shown, bulkhead.CurSpan, session().ship())));
+    row->setSelected(stiffeners.at(k).Selected);
+  }
+}
+
+void FM_Second::fillFields(const Bulkhead& bulkhead) {
+  const StiffenerTab shown = tab();
+  const int interval = bulkhead.CurSpan;
+  const int selected = selectedStiffenerCount(bulkhead);
+  const auto scantling = [&](auto field) {
+    return shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<Single> {
+      const Scantling* scant = tabScantling(s, shown, interval);
+      return scant == nullptr ? std::nullopt : std::optional<Single>(scant->*field);
+    });
+  };
+  const auto ofSpan = [&](auto field) {
+    return shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<Single> {
+      const StiffenerSpan* span = currentSpan(s, interval);
+      return span == nullptr ? std::nullopt : std::optional<Single>(span->*field);
+    });
+  };
+  const auto ofBracket = [&](auto field) {
+    return shared(bulkhead, [&](const OrdinaryStiffener& s) {
+      return std::optional(s.Brackets.at(bracketOfTab(shown)).*field);
+    });
+  };
+
+  // The group's position is its first stiffener's; its spacing that of its
+  // first two.
+  std::vector<Single> positions;
+  for (const OrdinaryStiffener& s : bulkhead.Stiffeners) {
+    if (s.Selected) positions.push_back(s.Position);
+  }
+  showNumber(*group_[0], positions.empty() ? std::nullopt : std::optional(positions[0]));
+  showNumber(*group_[1],
+             positions.size() < 2 ? std::nullopt : std::optional(positions[1] - positions[0]));
+
+  showType(shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<Long> {
+    const Scantling* scant = tabScantling(s, shown, interval);
+    return scant == nullptr ? std::nullopt : std::optional(scant->Typ);
+  }));
+  showNumber(*stiff_[0], scantling(&Scantling::H1));
+  showNumber(*stiff_[1], scantling(&Scantling::E1));
+  showNumber(*stiff_[2], scantling(&Scantling::H2));
+  showNumber(*stiff_[3], scantling(&Scantling::E2));
+  showNumber(*spanReduction_, shared(bulkhead, [](const OrdinaryStiffener& s) {
+    return std::optional(s.SpanReduction);
+  }));
+
+  const std::optional<Integer> material =
+      shown == StiffenerTab::SpanScantling
+          ? shared(bulkhead,
+                   [&](const OrdinaryStiffener& s) -> std::optional<Integer> {
+                     const StiffenerSpan* span = currentSpan(s, interval);
+                     return span == nullptr ? std::nullopt : std::optional(span->Mat);
+                   })
+          : shared(bulkhead, [](const OrdinaryStiffener& s) { return std::optional(s.iMat); });
+  showCode(*materials_, material ? *material - 1 : -1);
+
+  std::optional<bool> noBracket;
+  if (isBracketTab(shown)) {
+    showFlag(*brackets_[0], ofBracket(&Bracket::Fixed));
+    noBracket = ofBracket(&Bracket::Enabled);
+    if (noBracket) noBracket = !*noBracket;
+    showFlag(*brackets_[1], noBracket);
+    showNumber(*stiff_[4], ofBracket(&Bracket::Length));
+  }
+  std::optional<bool> defaultScantling =
+      shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<bool> {
+        const StiffenerSpan* span = currentSpan(s, interval);
+        return span == nullptr ? std::nullopt : std::optional(!span->HasScantling);
+      });
+  showFlag(*defaultSpan_, defaultScantling);
+  showNumber(*stiff_[5], ofSpan(&StiffenerSpan::LowerBracketLength));
+  showNumber(*stiff_[6], ofSpan(&StiffenerSpan::UpperBracketLength));
+  showCode(*connections_, shared(bulkhead, [](const OrdinaryStiffener& s) {
+                            return std::optional(s.TypeConn);
+                          }).value_or(-1));
+
+  const bool any = selected > 0;
+  for (NumberField* field : group_) field->setEnabled(any);
+  for (QWidget* part : std::initializer_list<QWidget*>{material_, bracket_, defaultSpan_,
+                                                       spanBracket_, connection_}) {
+    part->setEnabled(any);
+  }
+  bool scantlingEnabled = any;
+  if (isBracketTab(shown)) scantlingEnabled = any && noBracket == false;
+  if (shown == StiffenerTab::SpanScantling) scantlingEnabled = any && defaultScantling == false;
+  enableScantlingFields(scantlingEnabled);
+}
+
+void FM_Second::showType(std::optional<Long> code) {
+  for (std::size_t i = 0; i < types_.size(); ++i) {
+    types_[i]->setChecked(code == kTypeTools[i].code);
+  }
+}
+
+void FM_Second::enableScantlingFields(bool enabled) {
+  scantlingEnabled_ = enabled;
+  typeCaption_->setEnabled(enabled);
+  for (QToolButton* tool : types_) tool->setEnabled(enabled);
+  if (!enabled) showType(std::nullopt);
+  const auto down = [this](Long code) {
+    for (std::size_t i = 0; i < types_.size(); ++i) {
+      if (kTypeTools[i].code == code && types_[i]->isChecked()) return true;
+    }
+    return false;
+  };
+  const bool web =
+      down(kFlatProfile) || down(kBulbProfile) || down(kAngleProfile) || down(kTeeProfile);
+  const bool flange = down(kAngleProfile) || down(kTeeProfile);
+  stiff_[0]->setEnabled(enabled && web);
+  stiff_[1]->setEnabled(enabled && web);
+  stiff_[2]->setEnabled(enabled && flange);
+  stiff_[3]->setEnabled(enabled && flange);
+}
+
+void FM_Second::showGroups(StiffenerTab shown) {
+  const bool bracketTab = isBracketTab(shown);
+  const bool spanTab = shown == StiffenerTab::SpanScantling || shown == StiffenerTab::SpanBracket;
+  scantling_->setVisible(shown != StiffenerTab::SpanBracket);
+  types_[1]->setVisible(!bracketTab);  // no bulb
+  types_[4]->setVisible(!bracketTab);  // and no null bracket
+  material_->setVisible(shown == StiffenerTab::Scantling || shown == StiffenerTab::SpanScantling);
+  spanReductionRow_->setVisible(shown == StiffenerTab::Scantling);
+  bracket_->setVisible(bracketTab);
+  span_->setVisible(spanTab);
+  defaultSpan_->setVisible(shown == StiffenerTab::SpanScantling);
+  spanBracket_->setVisible(shown == StiffenerTab::SpanBracket);
+  connection_->setVisible(shown == StiffenerTab::Scantling || shown == StiffenerTab::SpanScantling);
+}
+
+StiffenerValues FM_Second::valuesOfControls() const {
+  StiffenerValues values;
+  for (std::size_t i = 0; i < types_.size(); ++i) {
+    if (types_[i]->isChecked()) values.Typ = kTypeTools[i].code;
+  }
+  // Dimensions are written only while the scantling can be edited: a bracket
+  // that is not fitted keeps its profile.
+  if (scantlingEnabled_) {
+    values.H1 = numberOf(*stiff_[0]);
+    values.E1 = numberOf(*stiff_[1]);
+    values.H2 = numberOf(*stiff_[2]);
+    values.E2 = numberOf(*stiff_[3]);
+  }
+  if (materials_->currentIndex() >= 0) {
+    values.Mat = static_cast<Integer>(materials_->currentIndex() + 1);
+  }
+  values.SpanReduction = numberOf(*spanReduction_);
+  values.Fixed = flagOf(*brackets_[0]);
+  values.NoBracket = flagOf(*brackets_[1]);
+  values.BracketLength = numberOf(*stiff_[4]);
+  values.DefaultScantling = flagOf(*defaultSpan_);
+  values.LowerBracketLength = numberOf(*stiff_[5]);
+  values.UpperBracketLength = numberOf(*stiff_[6]);
+  return values;
+}
+
+void FM_Second::changeValues(const std::string& label, Follow follow) {
+  const StiffenerValues values = valuesOfControls();
+  const StiffenerTab shown = tab();
+  changeBulkhead(
+      label, [shown, values](Bulkhead& b) { setStiffenerValues(b, shown, values); }, follow);
+}
+
+void FM_Second::listSelectionChanged() {
+  if (editor().refreshing()) return;
+  std::vector<bool> selected;
+  for (int row = 0; row < list_->count(); ++row) selected.push_back(list_->item(row)->isSelected());
+  moveSelection([selected](Bulkhead& b) { selectStiffeners(b, selected); });
+}
+
+void FM_Second::tabChosen(int index) {
+  if (editor().refreshing()) return;
+  session().SubView = index;
+  session().refresh(Follow::Panel | Follow::Redraw);
+}
+
+void FM_Second::typePressed(int tool) {
+  if (editor().refreshing()) return;
+  // The tools act as one choice: the one pressed stays down.
+  for (std::size_t i = 0; i < types_.size(); ++i) {
+    types_[i]->setChecked(static_cast<int>(i) == tool);
+  }
+  changeValues("Ordinary type change", Follow::Panel | Follow::Redraw);
+}
+
+void FM_Second::bracketClicked(int box) {
+  if (editor().refreshing()) return;
+  const bool fitting = box == 1 && brackets_[1]->checkState() == Qt::Unchecked;
+  if (fitting && connections_->currentIndex() == kSoftToe &&
+      editor().prompt().ask(kSoftToeQuestion, Choices::YesNo) != Answer::Yes) {
+    session().refresh(Follow::Panel);
+    return;
+  }
+  changeValues("Ordinary brackets change", kRefreshAll);
+}
+
+void FM_Second::spanStepped(int step) {
+  moveSelection([step](Bulkhead& b) {
+    if (b.CurSpan + step > 0) b.CurSpan = static_cast<Integer>(b.CurSpan + step);
+  });
+}
+
+void FM_Second::connectionChosen(int index) {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (editor().refreshing() || bulkhead == nullptr) return;
+  const Long chosen = connectionAllowed(*bulkhead, index, [this] {
+    return editor().prompt().ask(kSoftToeQuestion, Choices::YesNo) == Answer::Yes;
+  });
+  changeBulkhead(
+      korainString(text_id::kConnectionChangeLabel),
+      [chosen](Bulkhead& b) { setSelectedConnection(b, chosen); }, Follow::Panel | Follow::Redraw);
+}
+
+void FM_Second::positionCommitted() {
+  const auto position = static_cast<Single>(group_[0]->value());
+  changeBulkhead(kPositionChange, [position](Bulkhead& b) { moveSelectedStiffeners(b, position); });
+}
+
+void FM_Second::spacingCommitted() {
+  const auto spacing = static_cast<Single>(group_[1]->value());
+  changeBulkhead(kPositionChange, [spacing](Bulkhead& b) { spaceSelectedStiffeners(b, spacing); });
+}
+
+void FM_Second::addItem(Arrangement& a) { addStiffener(currentOf(a)); }
+
+void FM_Second::removeItem(Arrangement& a) {
+  Bulkhead& bulkhead = currentOf(a);
+  const int count = selectedStiffenerCount(bulkhead);
+  if (!confirmErase(std::to_string(count) + " ordinary stiff(s)")) return;
+  for (const int refused : removeSelectedStiffeners(bulkhead)) {
+    editor().reportMessage(formatMessage("RemoveElement failed for second ¤", {refused}));
+  }
+}
+
+}  // namespace korain

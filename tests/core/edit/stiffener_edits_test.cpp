@@ -1,0 +1,210 @@
+// The ordinary stiffeners panel's edits: each applies to the selected
+// stiffeners only, keeps what the panel leaves empty and the list in order.
+#include "edit/stiffener_edits.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "checks/scantling_texts.h"
+#include "checks/stiffener_rows.h"
+#include "edit/selection_edits.h"
+#include "model/codes.h"
+
+namespace korain {
+namespace {
+
+// A vertically stiffened bulkhead from y 2 to 14 with stiffeners at the
+// positions given, those marked selected; each stiffener runs from z 1 to 9.
+Bulkhead bulkheadWith(const std::vector<double>& positions,
+                      const std::vector<bool>& selected = {}) {
+  Bulkhead b;
+  b.stfHV = kVertical;
+  b.YMin = 2;
+  b.YMax = 14;
+  b.ZLow = 1;
+  for (const double position : positions) {
+    OrdinaryStiffener& s = b.Stiffeners.append();
+    s.Position = static_cast<Single>(position);
+    s.Extremities.append(1);
+    s.Extremities.append(9);
+  }
+  selectStiffeners(b, selected);
+  return b;
+}
+
+std::vector<double> positionsOf(const Bulkhead& b) {
+  std::vector<double> positions;
+  for (const OrdinaryStiffener& s : b.Stiffeners) positions.push_back(s.Position);
+  return positions;
+}
+
+std::vector<bool> selectionOf(const Bulkhead& b) {
+  std::vector<bool> selected;
+  for (const OrdinaryStiffener& s : b.Stiffeners) selected.push_back(s.Selected);
+  return selected;
+}
+
+TEST(AddStiffener, StartsTheRowAcrossTheStiffenersThenGoesOneMetreBeyondTheLast) {
+  Bulkhead vertical = bulkheadWith({});
+  addStiffener(vertical);
+  Bulkhead horizontal = bulkheadWith({});
+  horizontal.stfHV = kHorizontal;
+  addStiffener(horizontal);
+  EXPECT_EQ(positionsOf(vertical), std::vector<double>{2});
+  EXPECT_EQ(positionsOf(horizontal), std::vector<double>{1});
+
+  Bulkhead b = bulkheadWith({5, 3}, {true, false});
+  addStiffener(b);
+  EXPECT_EQ(positionsOf(b), (std::vector<double>{3, 4, 5}));
+  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, false}));
+  const OrdinaryStiffener& added = b.Stiffeners.at(2);
+  EXPECT_TRUE(added.Brackets.at(1).Fixed && added.Brackets.at(2).Fixed);
+  EXPECT_EQ(added.iMat, 1);
+}
+
+TEST(GroupEdits, MoveKeepsTheDistancesAndSpacingStepsFromTheFirstSelected) {
+  Bulkhead moved = bulkheadWith({3, 4, 5.5, 6, 9}, {false, true, false, true, true});
+  moveSelectedStiffeners(moved, 10);
+  EXPECT_EQ(positionsOf(moved), (std::vector<double>{3, 5.5, 10, 12, 15}));
+  EXPECT_EQ(selectionOf(moved), (std::vector<bool>{false, false, true, true, true}));
+
+  Bulkhead spaced = bulkheadWith({3, 4, 5.5, 6, 9}, {false, true, false, true, true});
+  spaceSelectedStiffeners(spaced, 0.8F);
+  const Single second = 4.0F + 0.8F;
+  const std::vector<double> expected = {3, 4, second, 5.5, second + 0.8F};
+  EXPECT_EQ(positionsOf(spaced), expected);
+}
+
+TEST(SoftToe, AskedForEachSelectedStiffenerWithABracketUntilNo) {
+  Bulkhead b = bulkheadWith({3, 4, 5, 6}, {true, true, false, true});
+  b.Stiffeners.at(2).Brackets.at(2).Enabled = true;
+  b.Stiffeners.at(3).Brackets.at(1).Enabled = true;  // not selected: not asked
+  b.Stiffeners.at(4).Brackets.at(1).Enabled = true;
+  struct Case {
+    Long chosen;
+    std::vector<bool> answers;
+    Long given;
+    std::size_t asked;
+  };
+  for (const Case& c :
+       {Case{kSoftToe, {false}, kNoSoftToe, 1}, Case{kSoftToe, {true, false}, kNoSoftToe, 2},
+        Case{kSoftToe, {true, true}, kSoftToe, 2}, Case{kNoSoftToe, {}, kNoSoftToe, 0}}) {
+    std::size_t asked = 0;
+    const Long given = connectionAllowed(b, c.chosen, [&] { return c.answers.at(asked++); });
+    EXPECT_EQ(given, c.given);
+    EXPECT_EQ(asked, c.asked);
+  }
+  setSelectedConnection(b, kSoftToe);
+  EXPECT_EQ(b.Stiffeners.at(3).TypeConn, kNoSoftToe);
+  EXPECT_EQ(b.Stiffeners.at(4).TypeConn, kSoftToe);
+}
+
+TEST(SetStiffenerValues, WritesTheTabsFieldsThatHoldAValueIntoTheSelection) {
+  Bulkhead b = bulkheadWith({3, 4, 5}, {true, true, false});
+  b.Stiffeners.at(1).Scant = {.Typ = 1, .H1 = 200, .E1 = 10};
+  b.Stiffeners.at(2).Scant = {.Typ = 7, .H1 = 300, .E1 = 12};
+  setStiffenerValues(b, StiffenerTab::Scantling, {.E1 = 11, .Mat = 2, .Fixed = true});
+  EXPECT_EQ(b.Stiffeners.at(1).Scant, (Scantling{.Typ = 1, .H1 = 200, .E1 = 11}));
+  EXPECT_EQ(b.Stiffeners.at(2).Scant, (Scantling{.Typ = 7, .H1 = 300, .E1 = 11}));
+  EXPECT_EQ(b.Stiffeners.at(2).iMat, 2);
+  EXPECT_EQ(b.Stiffeners.at(3).iMat, 0);
+  EXPECT_FALSE(b.Stiffeners.at(1).Brackets.at(1).Fixed);
+
+  setStiffenerValues(b, StiffenerTab::UpperBracket,
+                     {.Typ = kFlatProfile, .H1 = 150, .Fixed = true, .NoBracket = false});
+  const Bracket& upper = b.Stiffeners.at(1).Brackets.at(2);
+  EXPECT_TRUE(upper.Enabled && upper.Fixed);
+  EXPECT_EQ(upper.Scant, (Scantling{.Typ = kFlatProfile, .H1 = 150}));
+  EXPECT_FALSE(b.Stiffeners.at(1).Brackets.at(1).Enabled);
+
+  // The span tabs reach the span of the current interval; a stiffener
+  // without one keeps its spans.
+  b.CurSpan = 2;
+  b.Stiffeners.at(1).Spans.resize(2);
+  b.Stiffeners.at(1).IntervalSpans.append(1);
+  b.Stiffeners.at(1).IntervalSpans.append(2);
+  b.Stiffeners.at(2).Spans.resize(1);
+  b.Stiffeners.at(2).IntervalSpans.append(1);
+  setStiffenerValues(b, StiffenerTab::SpanScantling,
+                     {.Typ = kTeeProfile, .Mat = 3, .DefaultScantling = false});
+  setStiffenerValues(b, StiffenerTab::SpanBracket, {.UpperBracketLength = 0.4F});
+  const StiffenerSpan& span = b.Stiffeners.at(1).Spans.at(2);
+  EXPECT_TRUE(span.HasScantling);
+  EXPECT_EQ(span.Scant.Typ, kTeeProfile);
+  EXPECT_EQ(span.Mat, 3);
+  EXPECT_EQ(span.UpperBracketLength, 0.4F);
+  EXPECT_EQ(b.Stiffeners.at(2).Spans.at(1), StiffenerSpan{});
+}
+
+TEST(RemoveSelectedStiffeners, KeepsTheOthersInOrder) {
+  Bulkhead b = bulkheadWith({1, 2, 3, 4, 5}, {false, true, false, true, false});
+  EXPECT_EQ(selectedStiffenerCount(b), 2);
+  EXPECT_TRUE(removeSelectedStiffeners(b).empty());
+  EXPECT_EQ(positionsOf(b), (std::vector<double>{1, 3, 5}));
+}
+
+TEST(SelectInDrawing, RectangleAndCtrlClickReachTheCurrentBulkheadsStiffeners) {
+  Arrangement a;
+  a.Bulkheads.append(bulkheadWith({3, 4, 5, 6}, {true, false, false, false}));
+  a.CurBulkhead = 1;
+  const Bulkhead& b = a.Bulkheads.at(1);
+  // Corners in any order; a line crossing the rectangle or lying in it counts.
+  EXPECT_EQ(stiffenersInRectangle(b, {5.5, 0}, {3.9, 2}),
+            (std::vector<bool>{false, true, true, false}));
+  EXPECT_EQ(stiffenersInRectangle(b, {2, 9.5}, {7, 12}), (std::vector<bool>(4, false)));
+
+  EXPECT_EQ(selectStiffenersWithin(a, {5.5, 0}, {3.9, 2}, PanelCode::Nodes),
+            PanelCode::OrdinaryStiffeners);
+  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, true, false}));
+  // An empty rectangle leaves another panel's view alone.
+  EXPECT_EQ(selectStiffenersWithin(a, {20, 20}, {21, 21}, PanelCode::Nodes), PanelCode::Nodes);
+  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, true, false}));
+
+  const PickTarget third{.bulkhead = 1, .object = 3, .subObject = 1};
+  togglePicked(a, PickCode::StiffenerSpan, third, PanelCode::OrdinaryStiffeners);
+  togglePicked(a, PickCode::StiffenerSpan, {.bulkhead = 1, .object = 4}, PanelCode::Bulkhead);
+  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, false, true}));
+  EXPECT_EQ(selectPicked(a, PickCode::StiffenerSpan, third, PanelCode::OrdinaryStiffeners),
+            PanelCode::OrdinaryStiffeners);
+  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, false, true, false}));
+}
+
+TEST(StiffenerRows, ShowWhatTheTabEdits) {
+  OrdinaryStiffener s;
+  s.Scant = {.Typ = kFlatProfile, .H1 = 200, .E1 = 12};
+  s.Brackets.at(2) = {.Enabled = true, .Scant = {.Typ = kFlatProfile, .H1 = 150, .E1 = 10}};
+  s.Spans.resize(2);
+  s.Spans.at(1).LowerBracketLength = 1.5F;
+  s.Spans.at(2) = {.HasScantling = true, .Scant = {.Typ = kFlatProfile, .H1 = 100, .E1 = 8}};
+  s.IntervalSpans.append(1);
+  s.IntervalSpans.append(2);
+  s.IntervalSpans.append(0);
+  const ShipData ship;
+  struct Case {
+    StiffenerTab tab;
+    int interval;
+    std::string row;
+  };
+  for (const Case& c : {Case{StiffenerTab::UpperBracket, 1, "07 F- 150.0 x 10.0"},
+                        Case{StiffenerTab::LowerBracket, 1, "07 no bracket"},
+                        Case{StiffenerTab::SpanScantling, 1, "07 default"},
+                        Case{StiffenerTab::SpanBracket, 1, "07 01.5 00.0"},
+                        Case{StiffenerTab::SpanBracket, 3, "07 invalid span 3"},
+                        Case{StiffenerTab::SpanScantling, 4, "07 invalid span 4"}}) {
+    EXPECT_EQ(stiffenerRowText(s, 7, c.tab, c.interval, ship), c.row);
+  }
+  EXPECT_EQ(stiffenerRowText(s, 7, StiffenerTab::Scantling, 1, ship),
+            "07 " + scantlingLabel(s.Scant, ship));
+  EXPECT_EQ(stiffenerRowText(s, 12, StiffenerTab::SpanScantling, 2, ship),
+            "12 " + scantlingLabel(s.Spans.at(2).Scant, ship));
+}
+
+TEST(StiffenerTab, ACodeOfTheCheckPanelShowsTheFirstTab) {
+  EXPECT_EQ(stiffenerTabOf(3), StiffenerTab::SpanScantling);
+  EXPECT_EQ(stiffenerTabOf(11), StiffenerTab::Scantling);
+  EXPECT_EQ(stiffenerTabOf(-1), StiffenerTab::Scantling);
+}
+
+}  // namespace
+}  // namespace korain
