@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "panels/fm_band.h"
 #include "panels/fm_bh.h"
 #include "panels/fm_comp.h"
 #include "panels/fm_display.h"
@@ -30,6 +31,8 @@ Panel* makePanel(Editor& editor, PanelCode code) {
       return new FM_Comp(editor);
     case PanelCode::PlatingChecks:
       return new FM_Mat(editor);
+    case PanelCode::StrakeBands:
+      return new FM_Band(editor);
     default:
       return new FM_Display(editor);
   }
@@ -42,6 +45,7 @@ PanelCode panelKey(PanelCode code) {
     case PanelCode::PrimaryMembers:
     case PanelCode::OrdinaryStiffeners:
     case PanelCode::Compartments:
+    case PanelCode::StrakeBands:
       return code;
     // One check panel shows the checks on plating and on stiffeners.
     case PanelCode::PlatingChecks:
@@ -71,8 +75,8 @@ QSize PanelArea::minimumSizeHint() const {
 }
 
 bool PanelArea::hasPanel(PanelCode code) const {
-  // The panels of corrugation and strakes come later.
-  return code <= PanelCode::OrdinaryStiffeners || code >= PanelCode::Compartments;
+  // The corrugation panel comes later.
+  return code != PanelCode::Corrugation;
 }
 
 Panel& PanelArea::panel(PanelCode code) {

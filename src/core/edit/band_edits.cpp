@@ -1,0 +1,68 @@
+#include "edit/band_edits.h"
+
+namespace korain {
+namespace {
+
+Strake* currentStrake(Bulkhead& bulkhead) {
+  if (!bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return nullptr;
+  StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
+  return band.Strakes.inBounds(band.CurStrake) ? &band.Strakes.at(band.CurStrake) : nullptr;
+}
+
+}  // namespace
+
+bool insertBand(Bulkhead& bulkhead) {
+  List<StrakeBand>& bands = bulkhead.StrakeBands;
+  const int current = bulkhead.CurBand;
+  if (!bands.inBounds(current) || !bands.insertBlank(current)) return false;
+  const Single below = current >= 2 ? bands.at(current - 1).Z : bulkhead.ZLow;
+  StrakeBand& added = bands.at(current);
+  added = bands.at(current + 1);
+  added.Z = (below + added.Z) / 2;
+  return true;
+}
+
+bool canRemoveBand(const Bulkhead& bulkhead) { return bulkhead.StrakeBands.count() >= 2; }
+
+bool removeBand(Bulkhead& bulkhead) {
+  if (!canRemoveBand(bulkhead) || !bulkhead.StrakeBands.remove(bulkhead.CurBand)) return false;
+  if (bulkhead.CurBand > bulkhead.StrakeBands.count()) bulkhead.CurBand = 0;
+  return true;
+}
+
+bool insertStrake(Bulkhead& bulkhead) {
+  if (currentStrake(bulkhead) == nullptr) return false;
+  StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
+  const int current = band.CurStrake;
+  if (!band.Strakes.insertBlank(current)) return false;
+  const Single before = current > 1 ? band.Strakes.at(current - 1).Y : bulkhead.YMin;
+  const Strake& next = band.Strakes.at(current + 1);
+  Strake& added = band.Strakes.at(current);
+  added.Th = next.Th;
+  added.iMat = next.iMat;
+  added.Y = (before + next.Y) / 2;
+  return true;
+}
+
+bool removeStrake(Bulkhead& bulkhead) {
+  if (currentStrake(bulkhead) == nullptr) return false;
+  StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
+  if (!band.Strakes.remove(band.CurStrake)) return false;
+  if (band.CurStrake > band.Strakes.count()) band.CurStrake = 0;
+  return true;
+}
+
+void setBandZ(Bulkhead& bulkhead, Single z) {
+  if (bulkhead.StrakeBands.inBounds(bulkhead.CurBand))
+    bulkhead.StrakeBands.at(bulkhead.CurBand).Z = z;
+}
+
+void setStrakeData(Bulkhead& bulkhead, const StrakeData& data) {
+  Strake* strake = currentStrake(bulkhead);
+  if (strake == nullptr) return;
+  strake->Y = data.Y;
+  strake->Th = data.Th;
+  strake->iMat = data.iMat;
+}
+
+}  // namespace korain

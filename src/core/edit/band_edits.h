@@ -1,0 +1,45 @@
+// The strake bands panel's changes to a bulkhead's plating: bands and strakes
+// are inserted halfway before the current one, and the last band stays.
+#pragma once
+
+#include "model/arrangement.h"
+
+namespace korain {
+
+// Inserts a band before the current one, halfway between the band below (the
+// bottom of the plane part, ZLow, below band 1) and the current band, as a copy
+// of the current band with its strakes; the new band becomes current. False
+// when there is no current band to copy.
+bool insertBand(Bulkhead& bulkhead);
+
+// Whether a band can go: the plating keeps at least one band.
+bool canRemoveBand(const Bulkhead& bulkhead);
+
+// Removes the current band; an index beyond the shortened list becomes 0.
+// False when it is the last band or the list refused the removal.
+bool removeBand(Bulkhead& bulkhead);
+
+// Inserts a strake before the current strake of the current band, halfway
+// between the strake before it (YMin before strake 1) and the current one,
+// with the current strake's thickness and material; the new strake becomes
+// current. False when there is no current strake.
+bool insertStrake(Bulkhead& bulkhead);
+
+// Removes the current strake of the current band; an index beyond the
+// shortened list becomes 0. False when the list refused the removal.
+bool removeStrake(Bulkhead& bulkhead);
+
+// The upper z of the current band.
+void setBandZ(Bulkhead& bulkhead, Single z);
+
+// The fields of the current strake that the panel edits.
+struct StrakeData {
+  Single Y = 0;
+  Single Th = 0;
+  Integer iMat = 0;
+};
+
+// Writes the data into the current strake of the current band.
+void setStrakeData(Bulkhead& bulkhead, const StrakeData& data);
+
+}  // namespace korain

@@ -1,0 +1,261 @@
+// The strake bands panel: its controls, how they show the current band and
+// strake, and how each change goes back into them.
+#include "panels/fm_band.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "edit/band_edits.h"
+#include "edit/selection_edits.h"
+#include "main/toolbar_icons.h"
+#include "text/format_message.h"
+#include "text/number_format.h"
+#include "widgets/material_list.h"
+
+namespace korain {
+namespace {
+
+QListWidget* rowList(const char* name, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list->setMinimumHeight(110);
+  return list;
+}
+
+// Rewrites the rows in place when their number is unchanged, so that the
+// list keeps its scroll position.
+void showRows(QListWidget& list, const QStringList& rows, int current) {
+  if (list.count() != rows.size()) {
+    list.clear();
+    list.addItems(rows);
+  } else {
+    for (int i = 0; i < list.count(); ++i) list.item(i)->setText(rows[i]);
+  }
+  list.setCurrentRow(current);
+}
+
+}  // namespace
+
+FM_Band::FM_Band(Editor& editor, QWidget* parent)
+    : Panel(editor, PanelCode::StrakeBands, SelectorUse::Shown, parent) {
+  setObjectName("FM_Band");
+  buildControls();
+}
+
+void FM_Band::buildControls() {
+  controls_ = new QWidget(this);
+  auto* layout = new QVBoxLayout(controls_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  body()->addWidget(controls_);
+
+  auto* vertical = new QGroupBox("Vertical distribution", controls_);
+  auto* bandGrid = new QGridLayout(vertical);
+  bands_ = rowList("LI_Band", vertical);
+  bandGrid->addWidget(bands_, 0, 0, 1, 2);
+  z_ = new NumberField(vertical);
+  z_->setObjectName("FTX_m");
+  auto* zCaption = new QLabel("&Z :", vertical);
+  zCaption->setBuddy(z_);
+  bandGrid->addWidget(zCaption, 1, 0);
+  bandGrid->addWidget(z_, 1, 1);
+  layout->addWidget(vertical);
+  connect(bands_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) moveSelection([row](Bulkhead& b) { b.CurBand = static_cast<Integer>(row + 1); });
+  });
+  connect(z_, &NumberField::committed, this, [this] {
+    const auto z = static_cast<Single>(z_->value());
+    changeBulkhead("Strake Band position change", [z](Bulkhead& b) { setBandZ(b, z); });
+  });
+
+  auto* horizontal = new QGroupBox("Horizontal distribution", controls_);
+  auto* strakeGrid = new QGridLayout(horizontal);
+  auto* toolbar = new QWidget(horizontal);
+  toolbar->setObjectName("SS_AddDel");
+  auto* toolRow = new QHBoxLayout(toolbar);
+  toolRow->setContentsMargins(0, 0, 0, 0);
+  const std::array<const char*, 2> tips = {"Add strake", "Remove strake"};
+  const std::array<const char*, 2> icons = {"add", "delete"};
+  for (std::size_t i = 0; i < strakeTools_.size(); ++i) {
+    auto* tool = new QToolButton(toolbar);
+    tool->setObjectName(QString("SS_AddDel_%1").arg(i));
+    tool->setIcon(toolbarIcon(icons[i]));
+    tool->setToolTip(tips[i]);
+    tool->setAutoRaise(true);
+    toolRow->addWidget(tool);
+    strakeTools_[i] = tool;
+  }
+  toolRow->addStretch(1);
+  connect(strakeTools_[0], &QToolButton::clicked, this, &FM_Band::addStrake);
+  connect(strakeTools_[1], &QToolButton::clicked, this, &FM_Band::removeStrake);
+  strakeGrid->addWidget(toolbar, 0, 0, 1, 3);
+  strakes_ = rowList("LI_Strake", horizontal);
+  strakeGrid->addWidget(strakes_, 1, 0, 1, 3);
+  connect(strakes_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row < 0) return;
+    moveSelection([row](Bulkhead& b) {
+      if (b.StrakeBands.inBounds(b.CurBand)) {
+        b.StrakeBands.at(b.CurBand).CurStrake = static_cast<Integer>(row + 1);
+      }
+    });
+  });
+
+  y_ = new NumberField(horizontal);
+  y_->setObjectName("FTX_Y");
+  thickness_ = new NumberField(horizontal);
+  thickness_->setObjectName("FTX_Th");
+  materials_ = new QComboBox(horizontal);
+  materials_->setObjectName("CB_Mat");
+  const std::array<std::pair<const char*, QWidget*>, 3> rows = {
+      {{"&Y :", y_}, {"&Thickness :", thickness_}, {"&Material :", materials_}}};
+  for (int r = 0; r < 3; ++r) {
+    const auto& [caption, control] = rows[static_cast<std::size_t>(r)];
+    auto* label = new QLabel(caption, horizontal);
+    label->setBuddy(control);
+    strakeGrid->addWidget(label, r + 2, 0);
+    strakeGrid->addWidget(control, r + 2, 1);
+  }
+  strakeGrid->addWidget(new QLabel("mm", horizontal), 3, 2);
+  layout->addWidget(horizontal);
+  connect(y_, &NumberField::committed, this,
+          [this] { changeStrake("Strake position change", kRefreshAll); });
+  connect(thickness_, &NumberField::committed, this,
+          [this] { changeStrake("Strake thickness change", kRefreshAll); });
+  // The material is not part of the geometry: nothing to compute again.
+  connect(materials_, &QComboBox::activated, this,
+          [this] { changeStrake("Strake material change", Follow::Nothing); });
+}
+
+bool FM_Band::canRemove() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  return bulkhead != nullptr && canRemoveBand(*bulkhead);
+}
+
+void FM_Band::fillControls() {
+  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
+  fillMaterialList(*materials_, session().ship());
+  if (currentBulkhead() == nullptr) {
+    showNoBulkhead();
+    return;
+  }
+  session().moveSelection(
+      [](Arrangement& a) {
+        Bulkhead& b = currentOf(a);
+        keepInList(b.CurBand, b.StrakeBands.count());
+        if (b.StrakeBands.inBounds(b.CurBand)) {
+          StrakeBand& band = b.StrakeBands.at(b.CurBand);
+          keepInList(band.CurStrake, band.Strakes.count());
+        }
+      },
+      Follow::Nothing);
+  const Bulkhead& bulkhead = *currentBulkhead();
+  controls_->setEnabled(true);
+  fillBandRows(bulkhead);
+  const bool hasBand = bulkhead.StrakeBands.inBounds(bulkhead.CurBand);
+  z_->setEnabled(hasBand);
+  if (hasBand) {
+    const StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
+    z_->showValue(band.Z);
+    fillStrakeRows(band);
+  } else {
+    z_->showEmpty();
+    strakes_->clear();
+  }
+  const bool hasStrake = hasBand && bulkhead.StrakeBands.at(bulkhead.CurBand).Strakes.count() > 0;
+  for (QWidget* control : std::initializer_list<QWidget*>{y_, thickness_, materials_}) {
+    control->setEnabled(hasStrake);
+  }
+  strakeTools_[0]->setEnabled(hasStrake);
+  strakeTools_[1]->setEnabled(hasStrake);
+  if (hasStrake) {
+    const StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
+    const Strake& strake = band.Strakes.at(band.CurStrake);
+    y_->showValue(strake.Y);
+    thickness_->showValue(strake.Th);
+    showCode(*materials_, strake.iMat - 1);
+  } else {
+    y_->showEmpty();
+    thickness_->showEmpty();
+    materials_->setCurrentIndex(-1);
+  }
+  if (focusNext_ != nullptr && isVisible()) focusNext_->setFocus();
+  focusNext_ = nullptr;
+}
+
+void FM_Band::showNoBulkhead() {
+  bands_->clear();
+  strakes_->clear();
+  for (NumberField* field : {z_, y_, thickness_}) field->showEmpty();
+  materials_->setCurrentIndex(-1);
+  controls_->setEnabled(false);
+}
+
+void FM_Band::fillBandRows(const Bulkhead& bulkhead) {
+  QStringList rows;
+  for (int k = 1; k <= bulkhead.StrakeBands.count(); ++k) {
+    rows << QString::fromStdString(formatNumber(k, "#0") + " - " +
+                                   formatNumber(bulkhead.StrakeBands.at(k).Z, "###0.000"));
+  }
+  showRows(*bands_, rows, bulkhead.CurBand - 1);
+}
+
+void FM_Band::fillStrakeRows(const StrakeBand& band) {
+  QStringList rows;
+  for (const Strake& strake : band.Strakes) {
+    rows << QString::fromStdString(formatNumber(strake.StrakeNumber, "#0") + " - " +
+                                   formatNumber(strake.Y, "###0.000") + " " +
+                                   formatNumber(strake.Th, "#0.0"));
+  }
+  showRows(*strakes_, rows, band.CurStrake - 1);
+}
+
+void FM_Band::changeStrake(const std::string& label, Follow follow) {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->StrakeBands.inBounds(bulkhead->CurBand)) return;
+  const StrakeBand& band = bulkhead->StrakeBands.at(bulkhead->CurBand);
+  if (!band.Strakes.inBounds(band.CurStrake)) return;
+  const Strake& strake = band.Strakes.at(band.CurStrake);
+  const StrakeData values{.Y = static_cast<Single>(y_->value()),
+                          .Th = static_cast<Single>(thickness_->value()),
+                          .iMat = materials_->currentIndex() < 0
+                                      ? strake.iMat
+                                      : static_cast<Integer>(materials_->currentIndex() + 1)};
+  changeBulkhead(
+      label, [values](Bulkhead& b) { setStrakeData(b, values); }, follow);
+}
+
+void FM_Band::addStrake() {
+  focusNext_ = y_;
+  changeBulkhead("Strake creation", [](Bulkhead& b) { insertStrake(b); });
+}
+
+void FM_Band::removeStrake() {
+  changeBulkhead("Strake deletion", [this](Bulkhead& b) {
+    if (!b.StrakeBands.inBounds(b.CurBand)) return;
+    const Integer index = b.StrakeBands.at(b.CurBand).CurStrake;
+    if (!confirmErase("strake " + std::to_string(index))) return;
+    if (!korain::removeStrake(b)) {
+      editor().reportMessage(formatMessage("RemoveElement failed for strake ¤", {index}));
+    }
+  });
+}
+
+void FM_Band::addItem(Arrangement& a) {
+  focusNext_ = z_;
+  insertBand(currentOf(a));
+}
+
+void FM_Band::removeItem(Arrangement& a) {
+  Bulkhead& bulkhead = currentOf(a);
+  if (!canRemoveBand(bulkhead) || !bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return;
+  const Integer index = bulkhead.CurBand;
+  if (!confirmErase("band " + std::to_string(index))) return;
+  if (!removeBand(bulkhead)) {
+    editor().reportMessage(formatMessage("RemoveElement failed for Band ¤", {index}));
+  }
+}
+
+}  // namespace korain

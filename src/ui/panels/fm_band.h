@@ -1,0 +1,51 @@
+// The strake bands panel: the horizontal bands of the current bulkhead's
+// plating and, in the current band, its strakes with thickness and material.
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QToolButton>
+#include <array>
+
+#include "panels/panel.h"
+#include "widgets/number_field.h"
+
+namespace korain {
+
+class FM_Band : public Panel {
+  Q_OBJECT
+
+ public:
+  explicit FM_Band(Editor& editor, QWidget* parent = nullptr);
+
+  bool canAdd() const override { return currentBulkhead() != nullptr; }
+  // The last band is never removed.
+  bool canRemove() const override;
+  void addItem(Arrangement& arrangement) override;
+  void removeItem(Arrangement& arrangement) override;
+
+ protected:
+  void fillControls() override;
+
+ private:
+  void buildControls();
+  void showNoBulkhead();
+  void fillBandRows(const Bulkhead& bulkhead);
+  void fillStrakeRows(const StrakeBand& band);
+  void changeStrake(const std::string& label, Follow follow);
+  void addStrake();
+  void removeStrake();
+
+  QWidget* controls_ = nullptr;
+  QListWidget* bands_ = nullptr;
+  NumberField* z_ = nullptr;
+  QListWidget* strakes_ = nullptr;
+  NumberField* y_ = nullptr;
+  NumberField* thickness_ = nullptr;
+  QComboBox* materials_ = nullptr;
+  std::array<QToolButton*, 2> strakeTools_{};
+  // The field that takes the focus after the next filling, once.
+  QWidget* focusNext_ = nullptr;
+};
+
+}  // namespace korain
