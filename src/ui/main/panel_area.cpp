@@ -5,6 +5,7 @@
 #include "panels/fm_band.h"
 #include "panels/fm_bh.h"
 #include "panels/fm_comp.h"
+#include "panels/fm_corr.h"
 #include "panels/fm_display.h"
 #include "panels/fm_mat.h"
 #include "panels/fm_node.h"
@@ -31,6 +32,8 @@ Panel* makePanel(Editor& editor, PanelCode code) {
       return new FM_Comp(editor);
     case PanelCode::PlatingChecks:
       return new FM_Mat(editor);
+    case PanelCode::Corrugation:
+      return new FM_Corr(editor);
     case PanelCode::StrakeBands:
       return new FM_Band(editor);
     default:
@@ -45,6 +48,7 @@ PanelCode panelKey(PanelCode code) {
     case PanelCode::PrimaryMembers:
     case PanelCode::OrdinaryStiffeners:
     case PanelCode::Compartments:
+    case PanelCode::Corrugation:
     case PanelCode::StrakeBands:
       return code;
     // One check panel shows the checks on plating and on stiffeners.
@@ -75,8 +79,8 @@ QSize PanelArea::minimumSizeHint() const {
 }
 
 bool PanelArea::hasPanel(PanelCode code) const {
-  // The corrugation panel comes later.
-  return code != PanelCode::Corrugation;
+  // Every object panel is built.
+  return code != PanelCode::Display || code == PanelCode::Display;
 }
 
 Panel& PanelArea::panel(PanelCode code) {

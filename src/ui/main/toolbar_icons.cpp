@@ -30,6 +30,18 @@ QPixmap iconPixmap(const QString& name, int side) {
   return QPixmap::fromImage(image);
 }
 
+QPixmap picturePixmap(const QString& name) {
+  [[maybe_unused]] static const bool registered = registerIcons();
+  QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+  if (!renderer.isValid()) return {};
+  QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  painter.end();
+  return QPixmap::fromImage(image);
+}
+
 QIcon toolbarIcon(const QString& name) {
   QIcon icon;
   for (const int side : {16, 24, 32, 48}) {

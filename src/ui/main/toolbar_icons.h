@@ -13,6 +13,10 @@ namespace korain {
 // pixmap when there is no such picture.
 QPixmap iconPixmap(const QString& name, int side);
 
+// The picture ":/pictures/<name>.svg" (a sketch beside a panel's fields) at
+// its own size; a null pixmap when there is no such picture.
+QPixmap picturePixmap(const QString& name);
+
 // The icon ":/icons/<name>.svg" at 16, 24, 32 and 48 pixels; a null icon when
 // there is no such picture.
 QIcon toolbarIcon(const QString& name);
