@@ -1,7 +1,9 @@
 #include "edit/stiffener_edits.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "geometry/plane.h"
 #include "geometry/stiffener_geometry.h"
 #include "model/codes.h"
 
@@ -142,6 +144,55 @@ void addStiffener(Bulkhead& bulkhead) {
   added.Brackets.at(2).Fixed = true;
   added.iMat = 1;
   added.Position = position;
+  sortStiffeners(bulkhead);
+}
+
+Single proposedSpacing(const Bulkhead& bulkhead) {
+  const List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
+  constexpr Single kDefaultSpacing = 0.8F;
+  if (stiffeners.count() < 2) return kDefaultSpacing;
+  const Single spacing =
+      std::abs(stiffeners.last().Position - stiffeners.at(stiffeners.count() - 1).Position);
+  return spacing < kGeometryTolerance ? kDefaultSpacing : spacing;
+}
+
+Single proposedStart(const Bulkhead& bulkhead, Single spacing) {
+  const Single base = bulkhead.Stiffeners.count() > 0 ? bulkhead.Stiffeners.last().Position
+                      : bulkhead.stfHV == kVertical   ? bulkhead.YMin
+                                                      : bulkhead.ZLow;
+  return base + spacing;
+}
+
+int stiffenersThatFit(const Bulkhead& bulkhead, Single start, Single spacing) {
+  if (std::abs(spacing) < kGeometryTolerance) return 0;
+  const Single end = bulkhead.stfHV == kVertical ? bulkhead.YMax : bulkhead.ZHigh;
+  const double fit = std::trunc((static_cast<double>(end) - start) / spacing);
+  return fit > 0 ? static_cast<int>(std::min(fit, double{kMaxWizardStiffeners})) : 0;
+}
+
+void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material) {
+  List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
+  const int first = stiffeners.count() + 1;
+  for (OrdinaryStiffener& stiffener : stiffeners) stiffener.Selected = false;
+  stiffeners.growTo(stiffeners.count() + row.number);
+  for (int k = first; k <= stiffeners.count(); ++k) {
+    OrdinaryStiffener& added = stiffeners.at(k);
+    added.Selected = true;
+    added.Brackets.at(1).Fixed = true;
+    added.Brackets.at(2).Fixed = true;
+    added.iMat = material;
+    added.Position = k == first ? row.start : stiffeners.at(k - 1).Position + row.spacing;
+  }
+  // A stiffener on a member of its own direction would coincide with it.
+  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+    if (member.HV != bulkhead.stfHV) continue;
+    for (int k = first; k <= stiffeners.count(); ++k) {
+      OrdinaryStiffener& added = stiffeners.at(k);
+      if (std::abs(member.Position - added.Position) < kGeometryTolerance) {
+        added.Position += row.spacing;
+      }
+    }
+  }
   sortStiffeners(bulkhead);
 }
 

@@ -89,6 +89,35 @@ void spaceSelectedStiffeners(Bulkhead& bulkhead, Single spacing);
 // the last one. The list is sorted again.
 void addStiffener(Bulkhead& bulkhead);
 
+// The most stiffeners the wizard makes at once, so that a tiny spacing on a
+// wide bulkhead cannot flood the list.
+inline constexpr int kMaxWizardStiffeners = 1000;
+
+// The wizard's row of new stiffeners.
+struct StiffenerRow {
+  Single start = 0;
+  Single spacing = 0;
+  int number = 0;
+};
+
+// The spacing the wizard proposes: that of the bulkhead's last two stiffeners,
+// else 0.8 m.
+Single proposedSpacing(const Bulkhead& bulkhead);
+
+// Where the row starts: one spacing beyond the last stiffener, or beyond the
+// start of the plane part across the stiffeners (YMin or ZLow).
+Single proposedStart(const Bulkhead& bulkhead, Single spacing);
+
+// How many stiffeners fit from `start` to the end of the plane part across
+// the stiffeners (YMax or ZHigh), one spacing apart; none for a spacing of
+// zero or a start beyond the end.
+int stiffenersThatFit(const Bulkhead& bulkhead, Single start, Single spacing);
+
+// Appends the row, selected alone, with fixed brackets and the material
+// given; a new stiffener that falls on a primary member of the stiffeners'
+// direction moves one spacing on. The list is sorted again.
+void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material);
+
 // Removes every selected stiffener, from the last to the first; gives the
 // indices the list refused to remove.
 std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "checks/stiffener_rows.h"
+#include "dialogs/fm_second_wiz.h"
 #include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
@@ -183,10 +184,13 @@ void FM_Second::buildControls() {
     layout->addWidget(group);
   }
 
-  wizard_ = new QPushButton("Stiffener Wi&zard...", controls_);
-  wizard_->setObjectName("BT_Wizard");
-  wizard_->setEnabled(false);
-  layout->addWidget(wizard_);
+  auto* wizard = new QPushButton("Stiffener Wi&zard...", controls_);
+  wizard->setObjectName("BT_Wizard");
+  layout->addWidget(wizard);
+  connect(wizard, &QPushButton::clicked, this, [this] {
+    FM_SecondWiz dialog(editor(), this);
+    dialog.exec();
+  });
 }
 
 QGroupBox* FM_Second::buildScantlingGroup() {

@@ -86,7 +86,6 @@ class FM_Second : public Panel {
   QGroupBox* spanBracket_ = nullptr;
   QGroupBox* connection_ = nullptr;
   QComboBox* connections_ = nullptr;
-  QPushButton* wizard_ = nullptr;
   bool scantlingEnabled_ = false;
 };
 

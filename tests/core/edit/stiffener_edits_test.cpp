@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "checks/scantling_texts.h"
@@ -135,6 +136,36 @@ TEST(SetStiffenerValues, WritesTheTabsFieldsThatHoldAValueIntoTheSelection) {
   EXPECT_EQ(span.Mat, 3);
   EXPECT_EQ(span.UpperBracketLength, 0.4F);
   EXPECT_EQ(b.Stiffeners.at(2).Spans.at(1), StiffenerSpan{});
+}
+
+TEST(StiffenerWizard, ProposesARowToTheEndAndStepsOffTheMembersOfItsDirection) {
+  Bulkhead b = bulkheadWith({});
+  b.stfHV = kHorizontal;
+  b.ZLow = 0.3F;
+  b.ZHigh = 4;
+  EXPECT_EQ(proposedSpacing(b), 0.8F);
+  EXPECT_EQ(proposedStart(b, 0.7F), 0.3F + 0.7F);
+  EXPECT_EQ(stiffenersThatFit(b, 1, 0.7F), 4);
+  EXPECT_EQ(stiffenersThatFit(b, 1, 0), 0);
+  EXPECT_EQ(stiffenersThatFit(b, 5, 0.7F), 0);
+
+  for (const auto& [position, hv] : {std::pair{2.4F, kHorizontal}, std::pair{3.1F, kVertical}}) {
+    PrimaryMember& member = b.PrimaryMembers.append();
+    member.Position = position;
+    member.HV = hv;
+  }
+  b.Stiffeners.append().Selected = true;
+  addStiffenerRow(b, {.start = 1, .spacing = 0.7F, .number = 4}, 2);
+  // The third falls on the horizontal member and moves on; the vertical one
+  // crosses the stiffeners and is left alone.
+  const Single third = 1.0F + 0.7F + 0.7F;
+  EXPECT_EQ(positionsOf(b), (std::vector<double>{0, 1, 1.0F + 0.7F, third + 0.7F, third + 0.7F}));
+  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, true, true, true}));
+  for (int k = 2; k <= 5; ++k) {
+    EXPECT_EQ(b.Stiffeners.at(k).iMat, 2);
+    EXPECT_TRUE(b.Stiffeners.at(k).Brackets.at(1).Fixed && b.Stiffeners.at(k).Brackets.at(2).Fixed);
+  }
+  EXPECT_NEAR(proposedSpacing(bulkheadWith({3, 4.5})), 1.5, 1e-6);
 }
 
 TEST(RemoveSelectedStiffeners, KeepsTheOthersInOrder) {
