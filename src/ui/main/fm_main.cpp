@@ -138,8 +138,7 @@ void FM_Main::refresh(Follow follow) {
 
 void FM_Main::refreshPanel() {
   PanelCode& code = session().display().CurrentPanel;
-  // A stiffener or strake picked in the drawing shows its bulkhead until
-  // their panels exist.
+  // An object whose panel is not built yet shows its bulkhead.
   if (!panels_->hasPanel(code)) code = PanelCode::Bulkhead;
   adjustStiffenerPanel(session());
   session().display().CheckMode = checkModeOf(code, session().SubView);

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QSizePolicy>
 #include <optional>
 

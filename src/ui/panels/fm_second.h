@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QToolButton>
 #include <array>
 
