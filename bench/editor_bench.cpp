@@ -8,59 +8,16 @@
 #include <stdexcept>
 
 #include "bench_support.h"
+#include "editor_support.h"
 #include "main/editor_startup.h"
-#include "main/fm_main.h"
 #include "sample_arrangement.h"
-#include "session_loading.h"
-#include "widgets/number_field.h"
 
 namespace {
 
-constexpr char kExample[] = KORAIN_EXAMPLES "/bulk_carrier.ko2";
-
-// Benchmarks ask nothing: every question is answered No.
-struct SilentPrompt : korain::Prompt {
-  void showMessage(const std::string&) override {}
-  korain::Answer ask(const std::string&, korain::Choices) override { return korain::Answer::No; }
-  std::optional<std::string> askFileName(const korain::FileQuestion&) override {
-    return std::nullopt;
-  }
-};
-
-// The example's arrangement, or another in its place, in a shown main window
-// on the node panel of bulkhead 1.
-struct EditorOn {
-  explicit EditorOn(const korain::Arrangement* replacement) {
-    session.run.applicationTitle = "Korain";
-    korain::openDatabase(session, kExample);
-    if (!korain::openArrangement(session, 1).found()) throw std::runtime_error("no example");
-    if (replacement) session.startArrangement(*replacement, korain::Origin::Opened);
-    session.moveSelection([](korain::Arrangement& a) { a.CurBulkhead = 1; },
-                          korain::Follow::Nothing);
-    session.display().CurrentPanel = korain::PanelCode::Nodes;
-    window.resize(1600, 1000);
-    window.show();
-    window.initialiseView();
-    QApplication::processEvents();
-  }
-
-  korain::NumberField& field(const char* name) {
-    auto* found = window.findChild<korain::NumberField*>(name);
-    if (found == nullptr) throw std::runtime_error("no node field");
-    return *found;
-  }
-
-  korain::Session session;
-  SilentPrompt prompt;
-  korain::FM_Main window{session, prompt};
-};
-
-// Types a value into a field and leaves it, as the user does.
-void typeInto(korain::NumberField& field, double value) {
-  field.setText(korain::numberFieldText(value));
-  field.setModified(true);
-  emit field.committed();
-}
+using korain::bench::EditorOn;
+using korain::bench::kExample;
+using korain::bench::SilentPrompt;
+using korain::bench::typeInto;
 
 // The user types a node's y into the node panel and leaves the field.
 void editNode(benchmark::State& state, const korain::Arrangement* replacement) {
