@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelection>
 #include <QPushButton>
 #include <QSizePolicy>
 #include <optional>
@@ -153,6 +154,7 @@ void FM_Second::buildControls() {
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list_->setMinimumHeight(140);
+  list_->setUniformItemSizes(true);
   layout->addWidget(list_);
   connect(list_, &QListWidget::itemSelectionChanged, this, &FM_Second::listSelectionChanged);
 
@@ -372,17 +374,29 @@ void FM_Second::showNoStiffener() {
 
 void FM_Second::fillListRows(const Bulkhead& bulkhead) {
   const List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
-  if (list_->count() != stiffeners.count()) {
-    list_->clear();
-    for (int k = 1; k <= stiffeners.count(); ++k) list_->addItem(QString());
-  }
   const StiffenerTab shown = tab();
+  QStringList rows;
   for (int k = 1; k <= stiffeners.count(); ++k) {
-    QListWidgetItem* row = list_->item(k - 1);
-    row->setText(QString::fromStdString(
-        stiffenerRowText(stiffeners.at(k), k, shown, bulkhead.CurSpan, session().ship())));
-    row->setSelected(stiffeners.at(k).Selected);
+    rows << QString::fromStdString(
+        stiffenerRowText(stiffeners.at(k), k, shown, bulkhead.CurSpan, session().ship()));
   }
+  if (list_->count() != rows.size()) {
+    list_->clear();
+    list_->addItems(rows);
+  } else {
+    for (int i = 0; i < list_->count(); ++i) {
+      if (list_->item(i)->text() != rows[i]) list_->item(i)->setText(rows[i]);
+    }
+  }
+  // The selection is set in one go: a row at a time, the view would follow
+  // every row of a long list.
+  QItemSelection selection;
+  for (int k = 1; k <= stiffeners.count(); ++k) {
+    if (!stiffeners.at(k).Selected) continue;
+    const QModelIndex index = list_->model()->index(k - 1, 0);
+    selection.select(index, index);
+  }
+  list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void FM_Second::fillFields(const Bulkhead& bulkhead) {
