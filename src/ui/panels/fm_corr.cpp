@@ -50,7 +50,7 @@ void FM_Corr::buildControls() {
   layout->addWidget(geometry);
 
   auto* supports = new QGroupBox("Supports", controls_);
-  auto* column = new QVBoxLayout(supports);
+  auto* column = new QVBoxLayout;
   const std::array<const char*, 2> supportCaptions = {"&Fixed upper support",
                                                       "&Fixed lower support"};
   for (std::size_t i = 0; i < supports_.size(); ++i) {
@@ -59,6 +59,7 @@ void FM_Corr::buildControls() {
     column->addWidget(supports_[i]);
     connect(supports_[i], &QCheckBox::clicked, this, &FM_Corr::change);
   }
+  supports->setLayout(column);
   layout->addWidget(supports);
 }
 
