@@ -561,8 +561,10 @@ void FM_Second::changeValues(const std::string& label, Follow follow) {
 
 void FM_Second::listSelectionChanged() {
   if (editor().refreshing()) return;
-  std::vector<bool> selected;
-  for (int row = 0; row < list_->count(); ++row) selected.push_back(list_->item(row)->isSelected());
+  std::vector<bool> selected(static_cast<std::size_t>(list_->count()));
+  for (int row = 0; row < list_->count(); ++row) {
+    selected[static_cast<std::size_t>(row)] = list_->item(row)->isSelected();
+  }
   moveSelection([selected](Bulkhead& b) { selectStiffeners(b, selected); });
 }
 

@@ -48,7 +48,7 @@ class FM_Second : public Panel {
   void showNoStiffener();
   void fillListRows(const Bulkhead& bulkhead);
   void fillFields(const Bulkhead& bulkhead);
-  void showGroups(StiffenerTab tab);
+  void showGroups(StiffenerTab shown);
   void enableScantlingFields(bool enabled);
   void showType(std::optional<Long> code);
   StiffenerValues valuesOfControls() const;
