@@ -60,7 +60,7 @@ bool adjustStiffenerPanel(Session& session) {
   return true;
 }
 
-MenuState menuState(const Session& session, const PanelOffer& panel, const ToolPanels& panels) {
+MenuState menuState(const Session& session, const PanelOffer& panel) {
   const Arrangement& arrangement = session.arrangement();
   const PanelCode code = session.display().CurrentPanel;
   const std::string kind = panelKindText(code);
@@ -79,7 +79,7 @@ MenuState menuState(const Session& session, const PanelOffer& panel, const ToolP
   state.previousNextBulkhead = arrangement.Bulkheads.count() > 1 && code != PanelCode::Display;
   state.objectTools = objectTools(arrangement);
   for (std::size_t i = 0; i < state.objectTools.size(); ++i) {
-    state.objectTools[i] = state.objectTools[i] && panels[i] && state.arrangementOpen;
+    state.objectTools[i] = state.objectTools[i] && state.arrangementOpen;
   }
   return state;
 }

@@ -42,9 +42,6 @@ struct PanelOffer {
   bool canInsert = false;
 };
 
-// Which object tools have a panel to show (tool i shows panel code i + 1).
-using ToolPanels = std::array<bool, kObjectToolCount>;
-
 // The enabled states and texts of the menus and tools.
 struct MenuState {
   bool arrangementOpen = false;   // one was read or made: Save, Save As and editing
@@ -63,7 +60,7 @@ struct MenuState {
 
 // An object tool is enabled when its panel exists and the arrangement offers
 // what the panel edits.
-MenuState menuState(const Session& session, const PanelOffer& panel, const ToolPanels& panels);
+MenuState menuState(const Session& session, const PanelOffer& panel);
 
 // The selector's move: next (+1) or previous (-1) of `count` items from
 // `position` (0-based), wrapping around; -1 when the list is empty.

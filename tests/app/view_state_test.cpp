@@ -27,7 +27,6 @@ Session sessionWith(int bulkheads, Long currentType, int currentNodes, PanelCode
 }
 
 using Tools = std::array<bool, kObjectToolCount>;
-constexpr Tools kEveryPanel = {true, true, true, true, true, true, true};
 
 TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
   struct Case {
@@ -45,19 +44,15 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
   };
   for (const Case& c : cases) {
     const MenuState state =
-        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead), {}, kEveryPanel);
+        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead), {});
     EXPECT_EQ(state.objectTools, c.tools) << c.what;
   }
-  // A tool whose panel is not built yet stays disabled.
-  Tools built = kEveryPanel;
-  built[3] = false;
-  EXPECT_FALSE(menuState(sessionWith(2, 1, 4, PanelCode::Bulkhead), {}, built).objectTools[3]);
 }
 
 TEST(MenuState, WithoutAnArrangementNothingCanBeEditedOrSaved) {
   Session session;
   session.display().CurrentPanel = PanelCode::Bulkhead;
-  const MenuState state = menuState(session, {.exists = true, .canAdd = true}, kEveryPanel);
+  const MenuState state = menuState(session, {.exists = true, .canAdd = true});
   EXPECT_FALSE(state.arrangementOpen);
   EXPECT_FALSE(state.canAdd || state.addDeleteEnabled);
   EXPECT_EQ(state.objectTools, Tools{});
@@ -65,9 +60,9 @@ TEST(MenuState, WithoutAnArrangementNothingCanBeEditedOrSaved) {
 
 TEST(MenuState, IncompleteMainDataDisablesTheObjectTools) {
   Session session = sessionWith(2, 0, 4, PanelCode::Bulkhead);
-  EXPECT_TRUE(menuState(session, {}, kEveryPanel).mainDataComplete);
+  EXPECT_TRUE(menuState(session, {}).mainDataComplete);
   session.ship().CB = 0;
-  EXPECT_FALSE(menuState(session, {}, kEveryPanel).mainDataComplete);
+  EXPECT_FALSE(menuState(session, {}).mainDataComplete);
 }
 
 TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
@@ -87,9 +82,9 @@ TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
       {PanelCode::PlatingChecks, 3, "Add ", -1, true},
   };
   for (const Case& c : cases) {
-    const MenuState state = menuState(
-        sessionWith(c.bulkheads, 0, 4, c.code),
-        {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false}, kEveryPanel);
+    const MenuState state =
+        menuState(sessionWith(c.bulkheads, 0, 4, c.code),
+                  {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false});
     EXPECT_EQ(state.addText, c.add) << static_cast<int>(c.code);
     EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3))
         << static_cast<int>(c.code);

@@ -137,9 +137,7 @@ void FM_Main::refresh(Follow follow) {
 }
 
 void FM_Main::refreshPanel() {
-  PanelCode& code = session().display().CurrentPanel;
-  // An object whose panel is not built yet shows its bulkhead.
-  if (!panels_->hasPanel(code)) code = PanelCode::Bulkhead;
+  const PanelCode code = session().display().CurrentPanel;
   adjustStiffenerPanel(session());
   session().display().CheckMode = checkModeOf(code, session().SubView);
   panels_->showPanel(panels_->currentPanel());
@@ -147,16 +145,10 @@ void FM_Main::refreshPanel() {
 
 void FM_Main::refreshMenuToolBar() {
   const Panel& panel = panels_->panel(session().display().CurrentPanel);
-  ToolPanels built{};
-  for (std::size_t i = 0; i < built.size(); ++i) {
-    built[i] = panels_->hasPanel(panelOfObjectTool(static_cast<int>(i)));
-  }
-  applyMenuState(menuState(session(),
-                           {.exists = true,
-                            .canAdd = panel.canAdd(),
-                            .canRemove = panel.canRemove(),
-                            .canInsert = panel.canInsert()},
-                           built));
+  applyMenuState(menuState(session(), {.exists = true,
+                                       .canAdd = panel.canAdd(),
+                                       .canRemove = panel.canRemove(),
+                                       .canInsert = panel.canInsert()}));
 }
 
 void FM_Main::applyMenuState(const MenuState& state) {

@@ -78,11 +78,6 @@ QSize PanelArea::minimumSizeHint() const {
   return {sizeHint().width(), QWidget::minimumSizeHint().height()};
 }
 
-bool PanelArea::hasPanel(PanelCode code) const {
-  // Every object panel is built.
-  return code != PanelCode::Display || code == PanelCode::Display;
-}
-
 Panel& PanelArea::panel(PanelCode code) {
   const PanelCode key = panelKey(code);
   auto found = panels_.find(key);

@@ -18,9 +18,6 @@ class PanelArea : public QWidget {
  public:
   explicit PanelArea(Editor& editor, QWidget* parent = nullptr);
 
-  // Whether a panel exists for an object panel's code; the display panel
-  // stands in for codes that are not an object panel's.
-  bool hasPanel(PanelCode code) const;
   // The panel for a code, made if needed.
   Panel& panel(PanelCode code);
   // The panel of the current panel code (the display panel while zooming).
