@@ -1,7 +1,6 @@
 #include "geometry/geometry_cache.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "geometry/compute_geometry.h"
 
@@ -76,7 +75,8 @@ void GeometryCache::listLatest(MessageList& list) const {
     }
   }
   list.clear();
-  for (const Message* m : std::views::reverse(latest)) list.add(*m);
+  std::reverse(latest.begin(), latest.end());
+  for (const Message* m : latest) list.add(*m);
 }
 
 }  // namespace korain

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <ranges>
 
 namespace korain {
 namespace {
@@ -70,12 +69,12 @@ void roundToDecimals(DecimalDigits& decimal, int decimals) {
   const bool roundUp = decimal.digits[static_cast<std::size_t>(keep)] >= '5';
   decimal.digits.resize(static_cast<std::size_t>(keep));
   if (!roundUp) return;
-  for (char& digit : std::views::reverse(decimal.digits)) {
-    if (digit != '9') {
-      ++digit;
+  for (std::size_t i = decimal.digits.size(); i-- > 0;) {
+    if (decimal.digits[i] != '9') {
+      ++decimal.digits[i];
       return;
     }
-    digit = '0';
+    decimal.digits[i] = '0';
   }
   decimal.digits.insert(decimal.digits.begin(), '1');
   ++decimal.pointPos;

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "print/margin_checks.h"
@@ -209,10 +210,11 @@ bool FM_Print::confirmed(Outcome outcome) {
   // The preview's pages have no printer's margins to keep.
   if (outcome == Preview) return true;
   const double smallest = printers_.smallestMargin(printer_->currentText());
-  for (const std::string& question : marginQuestions(settings_.setup, smallest)) {
-    if (editor_.prompt().ask(question, Choices::OkCancel) != Answer::Yes) return false;
-  }
-  return true;
+  // Asked in turn until one is not answered Ok.
+  const std::vector<std::string> questions = marginQuestions(settings_.setup, smallest);
+  return std::all_of(questions.begin(), questions.end(), [this](const std::string& question) {
+    return editor_.prompt().ask(question, Choices::OkCancel) == Answer::Yes;
+  });
 }
 
 void FM_Print::finish(Outcome outcome) {
