@@ -75,6 +75,9 @@ ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& 
 // the preferences edit both.
 enum class OutputDevice { Screen, Printer };
 
+// The reduction factor at which a device draws its labels at the sizes typed.
+inline constexpr Single kUsualReductionFactor = 0.1F;
+
 struct DisplayConfig {
   int PanelFontSize = 9;  // bulkhead names
   int NodeFontSize = 9;
@@ -86,7 +89,7 @@ struct DisplayConfig {
   Single LineWidth = 0;
   int Margin = 40;  // around the section, in percent of its size
   Single TextAngle = 0;
-  Single ReductionFactor = 0.1F;
+  Single ReductionFactor = kUsualReductionFactor;  // label sizes times factor / 0.1
 
   bool operator==(const DisplayConfig&) const = default;
 };

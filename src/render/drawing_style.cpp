@@ -80,8 +80,14 @@ QFont DrawingStyle::font(LabelKind kind) const {
     case LabelKind::AxisAndStrake:
       break;
   }
+  // The device's reduction factor scales its label sizes, the usual 0.1
+  // keeping them as typed (0.05 halves them, 0.2 doubles them); a label stays
+  // between 4 and 72 points whatever the product.
+  const double scaled = points * static_cast<double>(labels_.ReductionFactor) /
+                        static_cast<double>(kUsualReductionFactor);
   QFont result(QString::fromStdString(labels_.FontName));
-  result.setPixelSize(std::max(1, static_cast<int>(std::clamp(points, 4, 72) * pixelsPerPoint_)));
+  result.setPixelSize(
+      std::max(1, static_cast<int>(std::clamp(scaled, 4.0, 72.0) * pixelsPerPoint_)));
   if (kind == LabelKind::BulkheadName) result.setBold(true);
   return result;
 }
