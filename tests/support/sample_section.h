@@ -1,4 +1,4 @@
-// Builds hull sections of any size and writes them as section blocks, for tests and benchmarks.
+// Writes hull sections as section blocks, for tests and benchmarks.
 #pragma once
 
 #include <string>
@@ -8,23 +8,6 @@
 #include "section/section_format.h"
 
 namespace korain::testing {
-
-struct SectionSize {
-  int panels = 4;
-  int nodesPerPanel = 4;
-  int stiffenersPerPanel = 2;
-  int endsPerStiffener = 2;  // at most kMaxStiffenerEnds
-  int strakesPerPanel = 2;
-  int twoEndedPerPanel = 1;  // girders, brackets and cut-outs each
-  int compartments = 3;
-  int fillingLevels = 2;
-};
-
-// Every stored field gets a value that the file keeps exactly (coordinates with
-// at most four decimals, other Singles with few digits), so that writing,
-// reading and writing again gives the same bytes. Compartment k runs around the
-// nodes of one panel and back to the first (at most kMaxNodeRefs references).
-Section sampleSection(const SectionSize& size);
 
 // Appends the section as block n with the given data version. Korain itself
 // never writes sections: the midship-section program does. This writer keeps

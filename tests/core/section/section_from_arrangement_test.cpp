@@ -62,7 +62,7 @@ TEST(ZelAsSection, ContoursTooShortToCloseAreNotClosed) {
 }
 
 TEST(ZelAsSection, ReadFromABlockUnlessRefused) {
-  const std::string text = sectionBlockText(sampleSection({}), 1) + zelText(arrangement(), 2);
+  const std::string text = sectionBlockText(sampleSection(), 1) + zelText(arrangement(), 2);
   SectionReadResult result;
   const Section s = readSectionText(text, 2, &result);
   EXPECT_EQ(result.status, SectionReadStatus::Read);
@@ -70,7 +70,7 @@ TEST(ZelAsSection, ReadFromABlockUnlessRefused) {
   EXPECT_FLOAT_EQ(result.version, 0.443F);
   EXPECT_EQ(s, sectionFromArrangement(arrangement()));
 
-  Section refused = sampleSection({});
+  Section refused = sampleSection();
   result = readSectionFromBytes(text, "test.ko2", 2, refused, Arrangements::Refuse);
   EXPECT_EQ(result.status, SectionReadStatus::ZelRefused);
   EXPECT_FALSE(result.found());
@@ -79,7 +79,7 @@ TEST(ZelAsSection, ReadFromABlockUnlessRefused) {
   EXPECT_EQ(refused, Section{});
 
   // Refusing arrangements keeps sections, and the next block ends the section.
-  EXPECT_EQ(readSectionText(text, 1, &result, Arrangements::Refuse), sampleSection({}));
+  EXPECT_EQ(readSectionText(text, 1, &result, Arrangements::Refuse), sampleSection());
   EXPECT_EQ(result.status, SectionReadStatus::Read);
 }
 
