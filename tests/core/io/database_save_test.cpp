@@ -136,36 +136,25 @@ TEST_F(DatabaseFile, TheSavedBlockTakesItsPlaceAndTheOthersKeepTheirsInOrder) {
   }
 }
 
-TEST_F(DatabaseFile, TheBackupKeepsThePreviousContentWithOrWithoutLinks) {
-  const std::string original = kPreamble + otherBlock(1);
-  for (const bool withLinks : {true, false}) {
-    write(original);
-    files_.failing.clear();
-    if (!withLinks) files_.failing.insert(FileCall::HardLink);
-    const ino_t previous = statusOf(path_).st_ino;
-    ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
-    EXPECT_EQ(read((folder_ / "ship.bak").string()), original);
-    // With links the previous file itself is kept, not copied.
-    EXPECT_EQ(statusOf(folder_ / "ship.bak").st_ino == previous, withLinks);
-    EXPECT_EQ(listBlocks(read(path_)).size(), 2U);
-    EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"ship.bak", "ship.ko2"}));
-  }
-}
-
-TEST_F(DatabaseFile, TheSavedFileAndItsBackupKeepThePermissionsAndGroup) {
+// With links the previous file itself becomes the backup; without, it is copied.
+TEST_F(DatabaseFile, TheBackupKeepsThePreviousContentPermissionsAndGroup) {
   const std::string original = kPreamble + otherBlock(1);
   // A group this user may give the file: any, for the superuser; else the user's own.
   const gid_t group = ::geteuid() == 0 ? 1 : ::getegid();
   for (const mode_t mode : {0600U, 0640U, 0664U}) {
     SCOPED_TRACE(mode);
-    write(original);
     fs::remove(folder_ / "ship.bak");
-    ASSERT_EQ(::chown(path_.c_str(), static_cast<uid_t>(-1), group), 0);
-    ASSERT_EQ(::chmod(path_.c_str(), mode), 0);
-    for (const bool withLinks : {true, false}) {
+    for (const bool withLinks : {true, false}) {  // the second replaces the first's backup
+      write(original);
+      ASSERT_EQ(::chown(path_.c_str(), static_cast<uid_t>(-1), group), 0);
+      ASSERT_EQ(::chmod(path_.c_str(), mode), 0);
       files_.failing.clear();
       if (!withLinks) files_.failing.insert(FileCall::HardLink);
+      const ino_t previous = statusOf(path_).st_ino;
       ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
+      EXPECT_EQ(read((folder_ / "ship.bak").string()), original);
+      EXPECT_EQ(statusOf(folder_ / "ship.bak").st_ino == previous, withLinks);
+      EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"ship.bak", "ship.ko2"}));
       for (const char* name : {"ship.ko2", "ship.bak"}) {
         const struct stat status = statusOf(folder_ / name);
         EXPECT_EQ(status.st_mode & 0777, mode) << name;
