@@ -15,20 +15,10 @@ namespace {
 
 using namespace check_mode;
 
-Scantling profile(Long type, Single h1, Single e1) {
-  Scantling scantling;
-  scantling.Typ = type;
-  scantling.H1 = h1;
-  scantling.E1 = e1;
-  return scantling;
-}
+Scantling profile(Long type, Single h1, Single e1) { return {.Typ = type, .H1 = h1, .E1 = e1}; }
 
 Bracket fitted(const Scantling& scantling, Single length = 1) {
-  Bracket bracket;
-  bracket.Enabled = true;
-  bracket.Scant = scantling;
-  bracket.Length = length;
-  return bracket;
+  return {.Enabled = true, .Length = length, .Scant = scantling};
 }
 
 // A stiffener with the given number of spans that all use its own scantling.

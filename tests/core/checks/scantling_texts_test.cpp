@@ -9,13 +9,7 @@ namespace korain::testing {
 namespace {
 
 Scantling profile(Long type, Single h1, Single e1, Single h2 = 0, Single e2 = 0) {
-  Scantling scantling;
-  scantling.Typ = type;
-  scantling.H1 = h1;
-  scantling.E1 = e1;
-  scantling.H2 = h2;
-  scantling.E2 = e2;
-  return scantling;
+  return {.Typ = type, .H1 = h1, .E1 = e1, .H2 = h2, .E2 = e2};
 }
 
 TEST(CodeTexts, EveryCodeOutsideItsTableReadsUnknown) {

@@ -47,8 +47,7 @@ TEST(ContourRectangle, DirectionOfTheNodesDoesNotMatter) {
     band.Strakes.append().Y = 4;
     band.Strakes.append().Y = 10;
     EXPECT_TRUE(compute(b).empty());
-    EXPECT_TRUE(b.EndsJoined);
-    EXPECT_TRUE(b.Closed);
+    EXPECT_TRUE(b.EndsJoined && b.Closed);
     EXPECT_EQ((std::vector<Single>{b.YMin, b.YMax, b.ZMin, b.ZMax, b.ZLow, b.ZHigh}),
               (std::vector<Single>{0, 10, 0, 8, 0, 8}));  // no stools: ZLow, ZHigh are the bounds
 

@@ -21,14 +21,12 @@ inline constexpr Integer kTestDefaultMaterial = 7;
 
 inline Node straightNode(double y, double z, Long curve = kCurveStraight, double radius = 0,
                          double cornerY = 0, double cornerZ = 0) {
-  Node node;
-  node.Y = static_cast<Single>(y);
-  node.Z = static_cast<Single>(z);
-  node.ShCur = curve;
-  node.ShR = static_cast<Single>(radius);
-  node.ShYT = static_cast<Single>(cornerY);
-  node.ShZT = static_cast<Single>(cornerZ);
-  return node;
+  return {.Y = static_cast<Single>(y),
+          .Z = static_cast<Single>(z),
+          .ShCur = curve,
+          .ShYT = static_cast<Single>(cornerY),
+          .ShZT = static_cast<Single>(cornerZ),
+          .ShR = static_cast<Single>(radius)};
 }
 
 // A node reached along the arc of radius `radius` from the previous node.

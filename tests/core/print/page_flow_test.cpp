@@ -65,16 +65,6 @@ TEST(PrintPages, PreparingAPrinterTakesTheReportFontAndMarginAndAPreviewArial8) 
   }
 }
 
-TEST(PrintPages, AClosedPreviewOrAStoppedPrintingHidesTheOutput) {
-  for (const bool visible : {true, false}) {
-    FakePrintSurface printer;
-    FakePrintSurface preview(kPreview);
-    printer.visible = preview.visible = visible;
-    EXPECT_EQ(isOutputHidden(printer), !visible);
-    EXPECT_EQ(isOutputHidden(preview), !visible);
-  }
-}
-
 TEST(PrintPages, LinesFitWhenTheyEndAboveTheBottomMargin) {
   // Printed text stops at 28 - 1.5 = 26.5 cm; a preview's 0.3 cm above the bottom, at 27.7 cm,
   // in Arial 8 (lines 0.4 cm). Only a printed page gets a footer and a header.

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -189,32 +188,27 @@ TEST(ResonanceReport, ManyLevelsRepeatTitleHeadingAndHeadOnTheNextPage) {
 
   const int lastPage = report.surface.drawn.back().Page;
   ASSERT_GE(lastPage, 2);
+  const std::string repeated[] = {kRiskTitle, "Forward compartment :", "Upright ship cond."};
   for (int page = 1; page <= lastPage; ++page) {
-    for (const std::string& repeated :
-         {kRiskTitle, std::string("Forward compartment :"), std::string("Upright ship cond.")}) {
-      EXPECT_EQ(report.count(repeated, page), 1) << repeated << " on page " << page;
+    for (const std::string& text : repeated) {
+      EXPECT_EQ(report.count(text, page), 1) << text << " on page " << page;
     }
   }
   for (const char* once : {"Main destination", "Effective length", "Effective breadth",
                            "Roll period (Tr)", "Pitch period (Tp)", "Sway period (Tsw)"}) {
     EXPECT_EQ(report.count(once), 1) << once;
   }
-  // Every level printed once, none lost or repeated at the break.
-  std::set<std::string> levels;
-  for (int k = 1; k <= kLevels; ++k)
-    levels.insert(report.surface.text(formatNumber(0.1 * k, "#0.000")).Text);
-
-  // On the continuation page the repeated parts come before the first row.
+  // Every level printed once, none lost or repeated at the break; on the continuation page the
+  // repeated parts come before the first row.
   double firstRowY = 1e9;
-  for (const Drawn& d : report.surface.texts()) {
-    if (d.Page == lastPage && levels.contains(d.Text)) firstRowY = std::min(firstRowY, d.Y);
+  for (int k = 1; k <= kLevels; ++k) {
+    const Drawn level = report.surface.text(formatNumber(0.1 * k, "#0.000"));
+    if (level.Page == lastPage) firstRowY = std::min(firstRowY, level.Y);
   }
   ASSERT_LT(firstRowY, 1e9);
-  for (const char* repeated : {kRiskTitle.c_str(), "Forward compartment :", "Upright ship cond."}) {
-    for (const Drawn& d : report.surface.texts()) {
-      if (d.Page == lastPage && d.Text == repeated) {
-        EXPECT_LT(d.Y, firstRowY) << repeated;
-      }
+  for (const Drawn& d : report.surface.texts()) {
+    if (d.Page == lastPage && std::ranges::find(repeated, d.Text) != std::end(repeated)) {
+      EXPECT_LT(d.Y, firstRowY) << d.Text;
     }
   }
 }
@@ -282,18 +276,13 @@ TEST(DataReport, AContinuedTableRepeatsItsHeadAndWhatItContinues) {
   const int page = strakePages.back();
   EXPECT_EQ(report.count("Strake", page), 1);  // the head again
   // The first row of the continued page: bulkhead 1, band 1 and its level, then the strake.
-  double firstRowY = 1e9;
-  for (const Drawn& d : report.surface.texts()) {
-    if (d.Page == page && d.Text == "12.0") firstRowY = std::min(firstRowY, d.Y);
-  }
-  std::vector<std::string> cells;
-  for (const Drawn& d : report.surface.texts()) {
-    if (d.Page == page && std::abs(d.Y - firstRowY) < 1e-9) cells.push_back(d.Text);
-  }
+  const std::vector<Drawn> texts = report.surface.texts();
+  const auto firstRow = std::ranges::find_if(
+      texts, [&](const Drawn& d) { return d.Page == page && d.Text == "12.0"; });
+  ASSERT_NE(firstRow, texts.end());
+  const std::vector<Drawn> cells = report.lineOf(*firstRow);
   ASSERT_GE(cells.size(), 4U);
-  EXPECT_EQ(cells[0], "1");
-  EXPECT_EQ(cells[1], "1");
-  EXPECT_EQ(cells[2], "0.000");
+  EXPECT_EQ(cells[0].Text + " " + cells[1].Text + " " + cells[2].Text, "1 1 0.000");
 }
 
 // The example's sections, printed with everything chosen, in the order of the items.
