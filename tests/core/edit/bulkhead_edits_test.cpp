@@ -17,7 +17,7 @@ Bulkhead withHeight(Single zMin, Single zMax) {
   return b;
 }
 
-TEST(BulkheadEdits, NewBulkheadIsNamedAfterItsNumberAndBecomesCurrent) {
+TEST(BulkheadEdits, ANewOneIsNamedAfterItsNumberAndRemovingTheLastLeavesNoCurrent) {
   Arrangement a;
   addBulkhead(a, 3);
   addBulkhead(a, 2);
@@ -26,11 +26,8 @@ TEST(BulkheadEdits, NewBulkheadIsNamedAfterItsNumberAndBecomesCurrent) {
   EXPECT_EQ(a.Bulkheads.at(2).iMat, 2);
   EXPECT_EQ(a.CurBulkhead, 2);
   EXPECT_EQ(a.Bulkheads.at(2).Nodes.count(), 0);
-}
 
-TEST(BulkheadEdits, RemovingTheLastOneLeavesNoCurrentBulkhead) {
-  Arrangement a;
-  for (int i = 0; i < 3; ++i) addBulkhead(a, 1);
+  addBulkhead(a, 1);
   a.CurBulkhead = 2;
   ASSERT_TRUE(removeBulkhead(a));
   EXPECT_EQ(a.Bulkheads.at(2).Name, "New Bulkhead 3");

@@ -64,7 +64,7 @@ TEST(AddStiffener, StartsTheRowAcrossTheStiffenersThenGoesOneMetreBeyondTheLast)
   EXPECT_EQ(added.iMat, 1);
 }
 
-TEST(GroupEdits, MoveKeepsTheDistancesAndSpacingStepsFromTheFirstSelected) {
+TEST(GroupEdits, MoveKeepsDistancesSpacingStepsFromTheFirstRemovalKeepsTheRestInOrder) {
   Bulkhead moved = bulkheadWith({3, 4, 5.5, 6, 9}, {false, true, false, true, true});
   moveSelectedStiffeners(moved, 10);
   EXPECT_EQ(positionsOf(moved), (std::vector<double>{3, 5.5, 10, 12, 15}));
@@ -75,6 +75,11 @@ TEST(GroupEdits, MoveKeepsTheDistancesAndSpacingStepsFromTheFirstSelected) {
   const Single second = 4.0F + 0.8F;
   const std::vector<double> expected = {3, 4, second, 5.5, second + 0.8F};
   EXPECT_EQ(positionsOf(spaced), expected);
+
+  Bulkhead removed = bulkheadWith({1, 2, 3, 4, 5}, {false, true, false, true, false});
+  EXPECT_EQ(selectedStiffenerCount(removed), 2);
+  EXPECT_TRUE(removeSelectedStiffeners(removed).empty());
+  EXPECT_EQ(positionsOf(removed), (std::vector<double>{1, 3, 5}));
 }
 
 TEST(SoftToe, AskedForEachSelectedStiffenerWithABracketUntilNo) {
@@ -166,13 +171,6 @@ TEST(StiffenerWizard, ProposesARowToTheEndAndStepsOffTheMembersOfItsDirection) {
     EXPECT_TRUE(b.Stiffeners.at(k).Brackets.at(1).Fixed && b.Stiffeners.at(k).Brackets.at(2).Fixed);
   }
   EXPECT_NEAR(proposedSpacing(bulkheadWith({3, 4.5})), 1.5, 1e-6);
-}
-
-TEST(RemoveSelectedStiffeners, KeepsTheOthersInOrder) {
-  Bulkhead b = bulkheadWith({1, 2, 3, 4, 5}, {false, true, false, true, false});
-  EXPECT_EQ(selectedStiffenerCount(b), 2);
-  EXPECT_TRUE(removeSelectedStiffeners(b).empty());
-  EXPECT_EQ(positionsOf(b), (std::vector<double>{1, 3, 5}));
 }
 
 TEST(SelectInDrawing, RectangleAndCtrlClickReachTheCurrentBulkheadsStiffeners) {
