@@ -26,10 +26,13 @@ TEST(ShipDataVersions, ItemsOfNewerVersionsReadAsZero) {
     const double v = std::atof(version);
     EXPECT_TRUE(result.complete) << version;
     EXPECT_TRUE(result.messages.empty()) << result.messages.front().toString();
-    EXPECT_EQ((std::vector<Single>{ship.GM1, ship.RollRadius2, ship.Group5Items15To30.at(2)}),
-              v >= 2 ? (std::vector<Single>{2.5F, 7.0F, 2.5F}) : std::vector<Single>(3, 0))
+    EXPECT_EQ((std::vector<Single>{ship.GM1, ship.RollRadius1, ship.GM2, ship.RollRadius2,
+                                   ship.Group5Items15To30.at(2)}),
+              v >= 2 ? (std::vector<Single>{2.5F, 8, 4, 7, 2.5F}) : std::vector<Single>(5, 0))
         << version;
-    EXPECT_EQ(ship.Group15Singles.at(4), v >= 4 ? 4.0F : 0.0F) << version;
+    EXPECT_EQ((std::vector<Single>{ship.Group15Singles.at(1), ship.Group15Singles.at(4)}),
+              v >= 4 ? (std::vector<Single>{1, 4}) : std::vector<Single>(2, 0))
+        << version;
     EXPECT_EQ(ship.V, 14.0F) << version;
   }
 }
