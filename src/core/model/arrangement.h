@@ -259,8 +259,9 @@ struct Arrangement {
   Single ForeHopperZTop = 0;
   Single AftHopperBreadth = 0;
   Single AftHopperZTop = 0;
-  Long StateType = 0;
-  Integer StateIndex = 0;
+  // Never below 1, a new arrangement included: the corroded-state rule has no state 0.
+  Long StateType = 1;
+  Integer StateIndex = 1;
   List<Bulkhead> Bulkheads;
 
   // Selection.
