@@ -1,0 +1,55 @@
+// The display boxes: box i stands for the bit of its element, not for bit i,
+// and ticking one box leaves every other element as it was.
+#include "view/display_boxes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "view/display_options.h"
+
+namespace korain::testing {
+namespace {
+
+TEST(DisplayBoxes, EachBoxStandsForItsElementsBit) {
+  struct Case {
+    std::size_t box;
+    std::string caption;
+    Long bit;
+  };
+  const Case cases[] = {{0, "Axis", 32},
+                        {1, "Stools", 1},
+                        {2, "Nodes", 2},
+                        {3, "Node numbers", 4},
+                        {4, "Primary stiffeners", 8},
+                        {5, "Secondary stiffeners", 16},
+                        {6, "Strakes", 128},
+                        {7, "Corrugation", 256}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(kDisplayBoxes.at(c.box).caption, c.caption) << c.box;
+    EXPECT_EQ(kDisplayBoxes.at(c.box).bit, c.bit) << c.box;
+  }
+}
+
+TEST(DisplayBoxes, TickingABoxChangesItsBitOnly) {
+  struct Case {
+    Long word;
+    std::size_t box;
+    Tick tick;
+    Long expected;
+  };
+  const Case cases[] = {
+      {33, 0, Tick::Cleared, 1},          // axis off, stools kept
+      {33, 0, Tick::Ticked, 33},          // already on: unchanged
+      {33, 2, Tick::Ticked, 35},          // nodes: bit 2, not bit 1 << 2
+      {0, 7, Tick::Ticked, 256},          // corrugation
+      {511, 6, Tick::Cleared, 383},       // strakes off, all else kept
+      {1024 | 4, 3, Tick::Cleared, 1024}  // an unknown bit is kept
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(withDisplayBox(c.word, c.box, c.tick), c.expected) << c.word << " box " << c.box;
+  }
+}
+
+}  // namespace
+}  // namespace korain::testing
