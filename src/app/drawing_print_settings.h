@@ -1,0 +1,24 @@
+// The drawing print dialog's settings as "Tessaly.ini" keeps them between
+// prints: the typed title block lines (section 305), the normalised scale,
+// the preview and the printer (section 302, the printer's).
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "ini_file.h"
+
+namespace korain {
+
+struct DrawingPrintSettings {
+  std::array<std::string, 3> titleLines;
+  bool normalisedScale = false;
+  bool preview = false;
+  std::string printer;  // the printer's name; empty: the system's default
+};
+
+DrawingPrintSettings readDrawingPrintSettings(const std::string& iniPath);
+ConfigWriteResult writeDrawingPrintSettings(const std::string& iniPath,
+                                            const DrawingPrintSettings& settings);
+
+}  // namespace korain
