@@ -1,0 +1,140 @@
+#include "drawing_print.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+
+#include "print_surface_qt.h"
+#include "view/print_scale.h"
+#include "view/world_window.h"
+
+namespace korain {
+namespace {
+
+constexpr double kCentimetresPerInch = 2.54;
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kPdfDpi = 300;
+constexpr double kScreenDpi = 96;
+
+}  // namespace
+
+QPageLayout drawingPageLayout(const QPageSize& paper) {
+  return {paper, QPageLayout::Landscape, QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
+          QPageLayout::Millimeter};
+}
+
+void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInch,
+                       const DrawingPrint& print, const DrawingScene& scene) {
+  SheetRequest request{
+      .titleBlock = print.titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll};
+  if (print.scale == PrintScale::Normalised) {
+    const double centimetresPerPixel = kCentimetresPerInch / dotsPerInch;
+    const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
+    request.scaleRatio =
+        choosePrintScale(sheet.width() * centimetresPerPixel, sheet.height() * centimetresPerPixel,
+                         full.width, full.height, true);
+    request.titleBlock->Scale = scaleText(request.scaleRatio);
+  } else {
+    request.titleBlock->Scale.clear();
+  }
+  paintDrawingSheet(painter, sheet, dotsPerInch, request, scene);
+}
+
+bool printDrawingOn(QPrinter& printer, const DrawingPrint& print, const DrawingScene& scene,
+                    std::string& error) {
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    error = "the printer " + printer.printerName().toStdString() + " cannot be printed on";
+    return false;
+  }
+  const QRectF sheet(0, 0, printer.width(), printer.height());
+  paintDrawingPrint(painter, sheet, printer.resolution(), print, scene);
+  return painter.end();
+}
+
+bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
+                       const DrawingPrint& print, const DrawingScene& scene, std::string& error) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  {
+    QPdfWriter pdf(&file);
+    pdf.setResolution(static_cast<int>(kPdfDpi));
+    pdf.setPageLayout(layout);
+    pdf.setTitle(QString::fromStdString(scene.arrangement.Name));
+    pdf.setCreator(QStringLiteral("Korain"));
+    QPainter painter(&pdf);
+    paintDrawingPrint(painter, QRectF(0, 0, pdf.width(), pdf.height()), kPdfDpi, print, scene);
+  }
+  if (!file.commit()) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  return true;
+}
+
+QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrint& print,
+                      const DrawingScene& scene, Colouring colouring) {
+  const QSizeF paper = layout.fullRectPoints().size();
+  const QSize size = paper
+                         .scaled(QSizeF(std::max(bounds.width(), 1), std::max(bounds.height(), 1)),
+                                 Qt::KeepAspectRatio)
+                         .toSize()
+                         .expandedTo(QSize(1, 1));
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const double dotsPerInch =
+      size.width() * kMillimetresPerInch / layout.fullRect(QPageLayout::Millimeter).width();
+  const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+  const double dotsPerMm = dotsPerInch / kMillimetresPerInch;
+  const QRectF sheet(printable.left() * dotsPerMm, printable.top() * dotsPerMm,
+                     printable.width() * dotsPerMm, printable.height() * dotsPerMm);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(sheet.topLeft());
+    paintDrawingPrint(painter, QRectF(QPointF(0, 0), sheet.size()), dotsPerInch, print, scene);
+  }
+  if (colouring == Colouring::Monochrome) {
+    return image.convertToFormat(QImage::Format_Grayscale8);
+  }
+  return image;
+}
+
+std::unique_ptr<QMimeData> drawingMimeData(QSize size, const std::optional<TitleBlock>& titleBlock,
+                                           const DrawingScene& scene) {
+  const QRectF sheet(QPointF(0, 0), size);
+  const SheetRequest request{
+      .titleBlock = titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll};
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintDrawingSheet(painter, sheet, kScreenDpi, request, scene);
+  }
+  QByteArray svgBytes;
+  {
+    QBuffer buffer(&svgBytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(static_cast<int>(kScreenDpi));
+    svg.setTitle(QString::fromStdString(scene.arrangement.Name));
+    QPainter painter(&svg);
+    paintDrawingSheet(painter, sheet, kScreenDpi, request, scene);
+  }
+  auto data = std::make_unique<QMimeData>();
+  data->setImageData(image);
+  data->setData(kSvgMimeType, svgBytes);
+  return data;
+}
+
+}  // namespace korain

@@ -1,0 +1,62 @@
+// The drawing printed on one sheet with its title block: on a printer, into a
+// PDF file, as a preview picture, and onto the clipboard.
+#pragma once
+
+#include <QImage>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPrinter>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "drawing_sheet.h"
+#include "view/title_block.h"
+
+namespace korain {
+
+enum class PrintScale { Fitted, Normalised };
+
+struct DrawingPrint {
+  TitleBlock titleBlock;
+  // Normalised: the section at the standard ratio that fits the sheet, the
+  // ratio stated in the title block; fitted: the section fills the sheet.
+  PrintScale scale = PrintScale::Fitted;
+};
+
+// A drawing sheet is landscape unless the printer was turned by the user.
+QPageLayout drawingPageLayout(const QPageSize& paper);
+
+// Paints the sheet into `sheet` (device pixels at `dotsPerInch`), which
+// stands for the printable area of the paper: the normalised scale is chosen
+// for that area's size in centimetres.
+void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInch,
+                       const DrawingPrint& print, const DrawingScene& scene);
+
+// Prints the sheet on the printer, set up by the caller (paper, orientation).
+// False with the reason when the printer cannot be painted on.
+bool printDrawingOn(QPrinter& printer, const DrawingPrint& print, const DrawingScene& scene,
+                    std::string& error);
+
+// Writes the sheet as a one-page PDF file of `layout`; nothing is left behind
+// on failure.
+bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
+                       const DrawingPrint& print, const DrawingScene& scene, std::string& error);
+
+enum class Colouring { Colour, Monochrome };
+
+// The whole paper of `layout` with the sheet on its printable area, in a
+// picture as large as fits `bounds`; monochrome shows it in shades of grey,
+// as a black and white printer gives it.
+QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrint& print,
+                      const DrawingScene& scene, Colouring colouring);
+
+// The drawing for the clipboard: a picture of `size` pixels and the same
+// drawing as SVG ("image/svg+xml"), which documents that take vectors paste
+// sharp. With a title block when `titleBlock` holds one.
+std::unique_ptr<QMimeData> drawingMimeData(QSize size, const std::optional<TitleBlock>& titleBlock,
+                                           const DrawingScene& scene);
+
+inline const QString kSvgMimeType = QStringLiteral("image/svg+xml");
+
+}  // namespace korain

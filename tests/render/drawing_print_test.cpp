@@ -1,0 +1,134 @@
+// The drawing printed on one sheet: the title block's lines in the PDF's
+// text, the paper's size and landscape, the normalised scale stated, the
+// preview in black and white, and the clipboard's picture and SVG.
+#include "drawing_print.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "example_scene.h"
+
+namespace korain::testing {
+namespace {
+
+QString runTool(const QString& tool, const QString& path) {
+  QProcess process;
+  process.start(tool, {path, "-"});
+  EXPECT_TRUE(process.waitForFinished()) << tool.toStdString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The first page's size in points, as pdfinfo reads it.
+QSizeF pageSizeOf(const QString& path) {
+  QProcess process;
+  process.start("pdfinfo", {path});
+  EXPECT_TRUE(process.waitForFinished());
+  const QString info = QString::fromUtf8(process.readAllStandardOutput());
+  const QRegularExpressionMatch size =
+      QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(info);
+  EXPECT_TRUE(size.hasMatch()) << info.toStdString();
+  return {size.captured(1).toDouble(), size.captured(2).toDouble()};
+}
+
+TitleBlock sampleTitleBlock() {
+  TitleBlock block;
+  block.Lines = {"Korain version 1.0", "Date : 06/12/2026",   "Ocean Star", "Title line four",
+                 "Drawing 7",          "Section at X = 88 m", "Bulkhead",   "engineer yard"};
+  return block;
+}
+
+class DrawingPrintTest : public ::testing::Test {
+ protected:
+  QString pdf(const char* name) const { return dir_.filePath(name); }
+  bool print(const QString& path, QPageSize::PageSizeId paper, PrintScale scale) {
+    error_.clear();
+    return printDrawingToPdf(path.toStdString(), drawingPageLayout(QPageSize(paper)),
+                             {.titleBlock = sampleTitleBlock(), .scale = scale}, example_.scene(),
+                             error_);
+  }
+
+  ExampleScene example_{1};
+  QTemporaryDir dir_;
+  std::string error_;
+};
+
+TEST_F(DrawingPrintTest, ThePdfHoldsTheTitleBlockAndTheNormalisedScaleOnlyWhenAsked) {
+  ASSERT_TRUE(print(pdf("fitted.pdf"), QPageSize::A4, PrintScale::Fitted)) << error_;
+  ASSERT_TRUE(print(pdf("scaled.pdf"), QPageSize::A4, PrintScale::Normalised)) << error_;
+  const QString fitted = runTool("pdftotext", pdf("fitted.pdf"));
+  const QString scaled = runTool("pdftotext", pdf("scaled.pdf"));
+  for (const std::string& line : sampleTitleBlock().Lines) {
+    EXPECT_TRUE(fitted.contains(QString::fromStdString(line))) << line;
+  }
+  EXPECT_FALSE(fitted.contains("Scale 1:"));
+  EXPECT_TRUE(QRegularExpression(R"(Scale 1:\d+)").match(scaled).hasMatch())
+      << scaled.toStdString();
+}
+
+TEST_F(DrawingPrintTest, TheSheetFollowsThePaperInLandscape) {
+  const struct {
+    const char* name;
+    QPageSize::PageSizeId paper;
+    QSizeF points;
+  } cases[] = {{"a4.pdf", QPageSize::A4, {841.89, 595.28}},
+               {"a3.pdf", QPageSize::A3, {1190.55, 841.89}},
+               {"letter.pdf", QPageSize::Letter, {792, 612}}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(print(pdf(c.name), c.paper, PrintScale::Normalised)) << error_;
+    const QSizeF size = pageSizeOf(pdf(c.name));
+    EXPECT_NEAR(size.width(), c.points.width(), 1) << c.name;
+    EXPECT_NEAR(size.height(), c.points.height(), 1) << c.name;
+  }
+}
+
+TEST_F(DrawingPrintTest, AnUnwritableFileIsRefusedAndNothingIsLeft) {
+  const QString path = dir_.filePath("missing/folder/sheet.pdf");
+  EXPECT_FALSE(print(path, QPageSize::A4, PrintScale::Fitted));
+  EXPECT_FALSE(error_.empty());
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(DrawingPrintTest, ThePreviewKeepsThePapersShapeAndIsGreyInMonochrome) {
+  const QPageLayout layout = drawingPageLayout(QPageSize(QPageSize::A4));
+  const DrawingPrint sheet{.titleBlock = sampleTitleBlock(), .scale = PrintScale::Fitted};
+  const QImage colour =
+      drawingPreview(layout, {800, 800}, sheet, example_.scene(), Colouring::Colour);
+  const QImage grey =
+      drawingPreview(layout, {800, 800}, sheet, example_.scene(), Colouring::Monochrome);
+  EXPECT_EQ(colour.width(), 800);
+  EXPECT_NEAR(colour.height(), 800 * 210 / 297, 1);
+  EXPECT_EQ(grey.size(), colour.size());
+  const auto coloured = [](const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+      for (int x = 0; x < image.width(); x += 2) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() != c.green() || c.green() != c.blue()) ++count;
+      }
+    }
+    return count;
+  };
+  EXPECT_GT(coloured(colour), 100);
+  EXPECT_EQ(coloured(grey), 0);
+}
+
+TEST_F(DrawingPrintTest, TheClipboardGetsAPictureAndTheSameDrawingAsSvg) {
+  const std::unique_ptr<QMimeData> data =
+      drawingMimeData({640, 400}, sampleTitleBlock(), example_.scene());
+  ASSERT_TRUE(data->hasImage());
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(640, 400));
+  ASSERT_TRUE(data->hasFormat(kSvgMimeType));
+  const QString svg = QString::fromUtf8(data->data(kSvgMimeType));
+  EXPECT_TRUE(svg.contains("<svg"));
+  EXPECT_TRUE(svg.contains("Title line four"));
+  // Without a title block the drawing alone.
+  const std::unique_ptr<QMimeData> plain = drawingMimeData({640, 400}, {}, example_.scene());
+  EXPECT_FALSE(QString::fromUtf8(plain->data(kSvgMimeType)).contains("Title line four"));
+}
+
+}  // namespace
+}  // namespace korain::testing
