@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <QPrinterInfo>
 
+#include "drawing_print.h"
 #include "print/margin_checks.h"
 #include "print_surface_qt.h"
 
@@ -30,6 +31,17 @@ std::unique_ptr<QPrinter> systemPrinter(const QString& name) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setPrinterName(name);
   return printer;
+}
+
+QPageLayout drawingLayoutFor(const QString& name) {
+  if (name == kPdfFilePrinter) {
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    return drawingPageLayout(pdf.pageLayout().pageSize());
+  }
+  const std::unique_ptr<QPrinter> printer = systemPrinter(name);
+  printer->setPageOrientation(QPageLayout::Landscape);
+  return printer->pageLayout();
 }
 
 }  // namespace korain

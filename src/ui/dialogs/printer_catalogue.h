@@ -2,6 +2,7 @@
 // Qt's own PDF output, so that a machine without a printer can print too.
 #pragma once
 
+#include <QPageLayout>
 #include <QPrinter>
 #include <QStringList>
 #include <memory>
@@ -29,5 +30,9 @@ class SystemPrinters final : public PrinterCatalogue {
 // A printer set up for printing on the named system printer (A4 portrait
 // unless the printer says otherwise).
 std::unique_ptr<QPrinter> systemPrinter(const QString& name);
+
+// The sheet a drawing is printed on: the named printer's paper, landscape;
+// for "PDF file" the paper Qt gives a PDF of this locale.
+QPageLayout drawingLayoutFor(const QString& name);
 
 }  // namespace korain

@@ -30,8 +30,6 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   setCentralWidget(splitter_);
   buildStatusBar();
   connectCommands();
-  // Printing the drawing arrives with its own windows.
-  actions_.plot->setEnabled(false);
   resize(1280, 800);
   session.setView(this);
   refreshMenuToolBar();
@@ -77,6 +75,8 @@ void FM_Main::connectCommands() {
   connect(a.exportDrawing, &QAction::triggered, this, [this] { exportDrawing(); });
   connect(a.printData, &QAction::triggered, this, &FM_Main::printData);
   connect(a.printTool, &QAction::triggered, this, &FM_Main::printData);
+  connect(a.plot, &QAction::triggered, this, &FM_Main::printDrawing);
+  connect(a.copyDrawing, &QAction::triggered, this, &FM_Main::copyDrawing);
   connect(a.quit, &QAction::triggered, this, &QWidget::close);
   connect(a.exitTool, &QAction::triggered, this, &QWidget::close);
   connect(a.undo, &QAction::triggered, this, [this] { session().undo(); });
@@ -154,6 +154,7 @@ void FM_Main::refreshMenuToolBar() {
 void FM_Main::applyMenuState(const MenuState& state) {
   MainActions& a = actions_;
   for (QAction* saving : {a.save, a.saveAs, a.saveTool}) saving->setEnabled(state.arrangementOpen);
+  for (QAction* drawing : {a.plot, a.copyDrawing}) drawing->setEnabled(state.arrangementOpen);
   a.objectsBar->setEnabled(state.mainDataComplete);
   a.arrangementMenu->menuAction()->setEnabled(state.mainDataComplete && state.arrangementOpen);
   a.zoomItem->setEnabled(state.mainDataComplete);

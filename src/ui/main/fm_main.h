@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "drawing_print.h"
 #include "editor.h"
 #include "main/main_actions.h"
 #include "panels/panel.h"
@@ -48,6 +49,10 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   bool exportDrawing();
   // Print Data: the print dialog, then the report printed or previewed.
   void printData();
+  // Print Drawing: the drawing print dialog, then the sheet printed or previewed.
+  void printDrawing();
+  // The drawing as the window shows it, onto the clipboard as a picture and as SVG.
+  void copyDrawing();
   // Before the arrangement is left: true to go on (saved, or changes dropped).
   bool confirmSaveChanges();
 
@@ -89,6 +94,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   void applyMenuState(const MenuState& state);
   void previewReport(const ReportSettings& settings);
   void printReportOn(const ReportSettings& settings);
+  // The sheet on the named printer, or into a PDF file whose name is asked.
+  void printSheetOn(const QString& printer, const DrawingPrint& print, const DrawingScene& scene);
   // Runs a save with its questions, the status text and the wait cursor, and
   // shows the saved state.
   bool runSave(const std::function<bool(SaveWorkflow&)>& save);

@@ -130,6 +130,8 @@ MainActions buildMainActions(QMainWindow& window) {
   a.redo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   a.redo->setEnabled(false);
+  a.editMenu->addSeparator();
+  a.copyDrawing = item(a.editMenu, "ME_EditCopy", "&Copy Section Drawing to clipboard");
 
   a.arrangementMenu = menu(bar, "ME_Zel", "&Bulkhead Arrangement");
   a.mainData = item(a.arrangementMenu, "ME_MainData", "&Main Data");

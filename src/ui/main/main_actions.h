@@ -34,8 +34,9 @@ struct MainActions {
   QAction* quit = nullptr;            // ME_Quit
 
   QMenu* editMenu = nullptr;
-  QAction* undo = nullptr;  // ME_EditUndo
-  QAction* redo = nullptr;  // ME_EditRedo
+  QAction* undo = nullptr;         // ME_EditUndo
+  QAction* redo = nullptr;         // ME_EditRedo
+  QAction* copyDrawing = nullptr;  // ME_EditCopy
 
   QMenu* arrangementMenu = nullptr;                      // ME_Zel
   QAction* mainData = nullptr;                           // ME_MainData

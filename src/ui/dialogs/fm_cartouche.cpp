@@ -1,0 +1,150 @@
+// The drawing print dialog: filled from the settings kept between prints and
+// the drawing's display word; the small drawing follows the "Plot :" boxes.
+#include "dialogs/fm_cartouche.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "drawing_sheet.h"
+#include "text/text_utils.h"
+#include "widgets/ok_cancel.h"
+
+namespace korain {
+namespace {
+
+constexpr double kScreenDpi = 96;
+
+// The boxes stand in two columns read row by row: Nodes, Axis, Node numbers,
+// Stools, ... Each is numbered as the display panel numbers it, so that box i
+// means the same element in both dialogs.
+constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7};
+constexpr int kBoxColumns = 2;
+
+}  // namespace
+
+FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& printers,
+                           DrawingPrintSettings settings, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      printers_(printers),
+      settings_(std::move(settings)),
+      display_(session.display()) {
+  setObjectName("FM_Cartouche");
+  setWindowTitle("Print");
+
+  auto* form = new QFormLayout;
+  printer_ = new QComboBox(this);
+  printer_->setObjectName("CB_Printer");
+  printer_->addItems(printers_.names());
+  form->addRow("&Printer :", printer_);
+
+  normalisedScale_ = new QCheckBox("&Normalized scale", this);
+  normalisedScale_->setObjectName("OP_NormScale");
+  preview_ = new QCheckBox("&Preview", this);
+  preview_->setObjectName("OP_Preview");
+  auto* options = new QHBoxLayout;
+  options->addWidget(normalisedScale_);
+  options->addWidget(preview_);
+  options->addStretch(1);
+
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
+  connect(ok, &QPushButton::clicked, this, [this] {
+    getControls();
+    accept();
+  });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(titleBox());
+  layout->addLayout(options);
+  layout->addWidget(plotBox(), 1);
+  layout->addLayout(buttons);
+  fillControls();
+}
+
+QWidget* FM_Cartouche::titleBox() {
+  auto* box = new QGroupBox("Title block", this);
+  auto* layout = new QVBoxLayout(box);
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    lines_[i] = new QLineEdit(box);
+    lines_[i]->setObjectName("TX_Print_" + QString::number(i));
+    layout->addWidget(lines_[i]);
+  }
+  // A blank first or third line is filled with the ship's titles.
+  lines_[0]->setPlaceholderText(
+      QString::fromStdString(std::string(trimmed(session_.ship().Titles.at(1)))));
+  lines_[2]->setPlaceholderText(
+      QString::fromStdString(std::string(trimmed(session_.ship().Titles.at(2)))));
+  return box;
+}
+
+QWidget* FM_Cartouche::plotBox() {
+  auto* box = new QGroupBox("Plot :", this);
+  auto* layout = new QHBoxLayout(box);
+  auto* grid = new QGridLayout;
+  for (std::size_t place = 0; place < kPlacedBoxes.size(); ++place) {
+    const std::size_t i = kPlacedBoxes.at(place);
+    views_.at(i) = new QCheckBox(kDisplayBoxes.at(i).caption, box);
+    views_.at(i)->setObjectName("OP_View_" + QString::number(i));
+    const int at = static_cast<int>(place);
+    grid->addWidget(views_.at(i), at / kBoxColumns, at % kBoxColumns);
+    connect(views_.at(i), &QCheckBox::clicked, this,
+            [this, i](bool ticked) { viewClicked(i, ticked); });
+  }
+  layout->addLayout(grid);
+  picture_ = new DrawingPicture([this](QSize size) { return smallDrawing(size); }, box);
+  picture_->setMinimumSize(220, 150);
+  layout->addWidget(picture_, 1);
+  return box;
+}
+
+void FM_Cartouche::fillControls() {
+  const int printer = printer_->findText(QString::fromStdString(settings_.printer));
+  printer_->setCurrentIndex(std::max(printer, 0));
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    lines_[i]->setText(QString::fromStdString(settings_.titleLines.at(i)));
+  }
+  normalisedScale_->setChecked(settings_.normalisedScale);
+  preview_->setChecked(settings_.preview);
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    views_[i]->setChecked(display_.shows(kDisplayBoxes.at(i).bit));
+  }
+}
+
+void FM_Cartouche::getControls() {
+  settings_.printer = printer_->currentText().toStdString();
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    settings_.titleLines.at(i) = lines_[i]->text().toStdString();
+  }
+  settings_.normalisedScale = normalisedScale_->isChecked();
+  settings_.preview = preview_->isChecked();
+}
+
+void FM_Cartouche::viewClicked(std::size_t box, bool ticked) {
+  display_.DisplayWord =
+      withDisplayBox(display_.DisplayWord, box, ticked ? Tick::Ticked : Tick::Cleared);
+  picture_->redraw();
+}
+
+QImage FM_Cartouche::smallDrawing(QSize size) const {
+  QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const Section* section = session_.hullSection ? &*session_.hullSection : nullptr;
+  const DrawingScene scene{session_.arrangement(), section, session_.ship(), display_,
+                           session_.screen};
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // Small as it is, the drawing lets crowded labels give way, as on screen.
+  paintDrawingSheet(painter, QRectF(image.rect()), kScreenDpi,
+                    {.titleBlock = {}, .scaleRatio = 0, .labels = LabelPolicy::GiveWay}, scene);
+  return image;
+}
+
+}  // namespace korain

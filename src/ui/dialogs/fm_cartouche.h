@@ -1,0 +1,55 @@
+// The drawing print dialog: the printer, the title block's typed lines, the
+// normalised scale, the preview, and what the printed drawing shows.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <array>
+
+#include "dialogs/drawing_picture.h"
+#include "dialogs/printer_catalogue.h"
+#include "drawing_print_settings.h"
+#include "session.h"
+#include "view/display_boxes.h"
+
+namespace korain {
+
+class FM_Cartouche : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The boxes start from the session's display word; the session itself is
+  // only read.
+  FM_Cartouche(const Session& session, const PrinterCatalogue& printers,
+               DrawingPrintSettings settings, QWidget* parent = nullptr);
+
+  // What the controls held when "&Ok" closed the dialog.
+  const DrawingPrintSettings& settings() const { return settings_; }
+  // The display options of the printed drawing: the session's, with the
+  // display word of the "Plot :" boxes.
+  const DisplayOptions& display() const { return display_; }
+
+ private:
+  QWidget* titleBox();
+  QWidget* plotBox();
+  void fillControls();
+  void getControls();
+  void viewClicked(std::size_t box, bool ticked);
+  QImage smallDrawing(QSize size) const;
+
+  const Session& session_;
+  const PrinterCatalogue& printers_;
+  DrawingPrintSettings settings_;
+  DisplayOptions display_;
+
+  QComboBox* printer_ = nullptr;                      // CB_Printer
+  std::array<QLineEdit*, 3> lines_{};                 // TX_Print_0 to 2
+  QCheckBox* normalisedScale_ = nullptr;              // OP_NormScale
+  QCheckBox* preview_ = nullptr;                      // OP_Preview
+  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 7
+  DrawingPicture* picture_ = nullptr;                 // PIC_Section
+};
+
+}  // namespace korain
