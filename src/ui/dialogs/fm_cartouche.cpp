@@ -100,7 +100,7 @@ QWidget* FM_Cartouche::plotBox() {
   }
   layout->addLayout(grid);
   picture_ = new DrawingPicture([this](QSize size) { return smallDrawing(size); }, box);
-  picture_->setMinimumSize(220, 150);
+  picture_->setMinimumSize(260, 180);
   layout->addWidget(picture_, 1);
   return box;
 }
