@@ -1,6 +1,6 @@
 // The drawing printed on one sheet: the title block's lines in the PDF's
-// text, the paper's size and landscape, the normalised scale stated, the
-// preview in black and white, and the clipboard's picture and SVG.
+// text, the paper's size and landscape, the normalised scale stated, and the
+// clipboard's picture and SVG.
 #include "drawing_print.h"
 
 #include <gtest/gtest.h>
@@ -75,45 +75,13 @@ TEST_F(DrawingPrintTest, TheSheetFollowsThePaperInLandscape) {
     QPageSize::PageSizeId paper;
     QSizeF points;
   } cases[] = {{"a4.pdf", QPageSize::A4, {841.89, 595.28}},
-               {"a3.pdf", QPageSize::A3, {1190.55, 841.89}},
-               {"letter.pdf", QPageSize::Letter, {792, 612}}};
+               {"a3.pdf", QPageSize::A3, {1190.55, 841.89}}};
   for (const auto& c : cases) {
     ASSERT_TRUE(print(pdf(c.name), c.paper, PrintScale::Normalised)) << error_;
     const QSizeF size = pageSizeOf(pdf(c.name));
     EXPECT_NEAR(size.width(), c.points.width(), 1) << c.name;
     EXPECT_NEAR(size.height(), c.points.height(), 1) << c.name;
   }
-}
-
-TEST_F(DrawingPrintTest, AnUnwritableFileIsRefusedAndNothingIsLeft) {
-  const QString path = dir_.filePath("missing/folder/sheet.pdf");
-  EXPECT_FALSE(print(path, QPageSize::A4, PrintScale::Fitted));
-  EXPECT_FALSE(error_.empty());
-  EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(DrawingPrintTest, ThePreviewKeepsThePapersShapeAndIsGreyInMonochrome) {
-  const QPageLayout layout = drawingPageLayout(QPageSize(QPageSize::A4));
-  const DrawingPrint sheet{.titleBlock = sampleTitleBlock(), .scale = PrintScale::Fitted};
-  const QImage colour =
-      drawingPreview(layout, {800, 800}, sheet, example_.scene(), Colouring::Colour);
-  const QImage grey =
-      drawingPreview(layout, {800, 800}, sheet, example_.scene(), Colouring::Monochrome);
-  EXPECT_EQ(colour.width(), 800);
-  EXPECT_NEAR(colour.height(), 800 * 210 / 297, 1);
-  EXPECT_EQ(grey.size(), colour.size());
-  const auto coloured = [](const QImage& image) {
-    int count = 0;
-    for (int y = 0; y < image.height(); y += 2) {
-      for (int x = 0; x < image.width(); x += 2) {
-        const QColor c = image.pixelColor(x, y);
-        if (c.red() != c.green() || c.green() != c.blue()) ++count;
-      }
-    }
-    return count;
-  };
-  EXPECT_GT(coloured(colour), 100);
-  EXPECT_EQ(coloured(grey), 0);
 }
 
 TEST_F(DrawingPrintTest, TheClipboardGetsAPictureAndTheSameDrawingAsSvg) {

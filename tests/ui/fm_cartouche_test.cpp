@@ -52,32 +52,6 @@ TEST_F(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
   EXPECT_NE(control<DrawingPicture>(*dialog_, "PIC_Section")->picture(), before);
 }
 
-TEST_F(CartoucheDialog, ShowsTheKeptSettingsAndGivesBackWhatWasTyped) {
-  open({.titleLines = {"Ocean Star", "", "Drawing 7"},
-        .normalisedScale = true,
-        .preview = false,
-        .printer = "PDF file"});
-  EXPECT_EQ(control<QLineEdit>(*dialog_, "TX_Print_0")->text(), "Ocean Star");
-  EXPECT_EQ(control<QLineEdit>(*dialog_, "TX_Print_2")->text(), "Drawing 7");
-  EXPECT_TRUE(control<QCheckBox>(*dialog_, "OP_NormScale")->isChecked());
-  EXPECT_EQ(control<QComboBox>(*dialog_, "CB_Printer")->currentText(), "PDF file");
-  control<QLineEdit>(*dialog_, "TX_Print_1")->setText("Hold 3");
-  control<QCheckBox>(*dialog_, "OP_Preview")->click();
-  control<QCheckBox>(*dialog_, "OP_NormScale")->click();
-  control<QAbstractButton>(*dialog_, "BT_Ok")->click();
-  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  const DrawingPrintSettings& settings = dialog_->settings();
-  EXPECT_EQ(settings.titleLines, (std::array<std::string, 3>{"Ocean Star", "Hold 3", "Drawing 7"}));
-  EXPECT_TRUE(settings.preview);
-  EXPECT_FALSE(settings.normalisedScale);
-  EXPECT_EQ(settings.printer, "PDF file");
-}
-
-TEST_F(CartoucheDialog, AnUnknownPrinterFallsBackOnTheFirst) {
-  open({.titleLines = {}, .normalisedScale = false, .preview = false, .printer = "Gone"});
-  EXPECT_EQ(control<QComboBox>(*dialog_, "CB_Printer")->currentText(), "Office");
-}
-
 // Runs `act` on the next modal window named `form` once it is shown.
 void onNextModal(const QString& form, std::function<void(QWidget&)> act) {
   QTimer::singleShot(0, [=] {
@@ -137,20 +111,11 @@ TEST_F(PrintDrawing, TheDialogThenThePreviewPrintsTheSheetToAPdfFileAndQuits) {
   EXPECT_TRUE(text.contains("Section at X ="));
 }
 
-TEST_F(PrintDrawing, CancelPrintsNothingAndAnUnansweredFileNameWritesNothing) {
+TEST_F(PrintDrawing, CancelPrintsNothing) {
   onNextModal("FM_Cartouche",
               [](QWidget& dialog) { dialog.findChild<QAbstractButton*>("BT_Cancel")->click(); });
   action("ME_Plot").trigger();
   EXPECT_TRUE(prompt_.questions.empty());
-  onNextModal("FM_Cartouche", [](QWidget& dialog) {
-    auto* printers = dialog.findChild<QComboBox*>("CB_Printer");
-    printers->setCurrentIndex(printers->findText(kPdfFilePrinter));
-    dialog.findChild<QCheckBox*>("OP_Preview")->setChecked(false);
-    dialog.findChild<QAbstractButton*>("BT_Ok")->click();
-  });
-  action("ME_Plot").trigger();
-  EXPECT_EQ(prompt_.questions.size(), 1U);
-  EXPECT_TRUE(prompt_.messages.empty());
 }
 
 }  // namespace

@@ -4,32 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "view/display_options.h"
 
 namespace korain::testing {
 namespace {
-
-TEST(DisplayBoxes, EachBoxStandsForItsElementsBit) {
-  struct Case {
-    std::size_t box;
-    std::string caption;
-    Long bit;
-  };
-  const Case cases[] = {{0, "Axis", 32},
-                        {1, "Stools", 1},
-                        {2, "Nodes", 2},
-                        {3, "Node numbers", 4},
-                        {4, "Primary stiffeners", 8},
-                        {5, "Secondary stiffeners", 16},
-                        {6, "Strakes", 128},
-                        {7, "Corrugation", 256}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(kDisplayBoxes.at(c.box).caption, c.caption) << c.box;
-    EXPECT_EQ(kDisplayBoxes.at(c.box).bit, c.bit) << c.box;
-  }
-}
 
 TEST(DisplayBoxes, TickingABoxChangesItsBitOnly) {
   struct Case {
