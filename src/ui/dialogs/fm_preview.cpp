@@ -16,11 +16,11 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-FM_Preview::FM_Preview(const DrawingScene& scene, QPageLayout layout, DrawingPrint print,
+FM_Preview::FM_Preview(const DrawingScene& scene, const QPageLayout& layout, DrawingPrint print,
                        std::function<void()> printSheet, QWidget* parent)
     : QDialog(parent),
       scene_(scene),
-      layout_(std::move(layout)),
+      layout_(layout),
       print_(std::move(print)),
       printSheet_(std::move(printSheet)) {
   setObjectName("FM_Preview");

@@ -16,9 +16,9 @@ class FM_Preview : public QDialog {
   Q_OBJECT
 
  public:
-  // The scene must outlive the window; `print` prints the sheet as "&Print"
-  // asks.
-  FM_Preview(const DrawingScene& scene, QPageLayout layout, DrawingPrint print,
+  // The scene must outlive the window; `printSheet` prints the sheet when
+  // "&Print" is chosen.
+  FM_Preview(const DrawingScene& scene, const QPageLayout& layout, DrawingPrint print,
              std::function<void()> printSheet, QWidget* parent = nullptr);
 
   const QImage& picture() const { return picture_->picture(); }
