@@ -47,20 +47,12 @@ TEST(Preferences, AreStoredIntoTheRunAndReadBackAfterARestart) {
   ASSERT_TRUE(result.stored);
   EXPECT_EQ(result.message, "");
 
-  EXPECT_EQ(session.run.paths.DataPath, folder.path());
-  EXPECT_FLOAT_EQ(session.run.paths.ZoomFactor, 2);
-  EXPECT_FLOAT_EQ(session.run.paths.MouseTolerance, 6);
-  EXPECT_FALSE(session.run.paths.MakeBackup);
+  preferences.DataPath = folder.path();
+  EXPECT_EQ(currentPreferences(session, folder.ini()), preferences);
   EXPECT_EQ(session.screen, preferences.screen);
-
-  const PathConfig read = readPathConfig(folder.ini(), program.path());
-  EXPECT_EQ(read.DataPath, folder.path());
-  EXPECT_FLOAT_EQ(read.CircleRadius, 2.25F);
-  EXPECT_FLOAT_EQ(read.MouseTolerance, 6);
-  EXPECT_FLOAT_EQ(read.ZoomFactor, 2);
-  EXPECT_FALSE(read.MakeBackup);
-  EXPECT_EQ(readDisplayConfig(folder.ini(), OutputDevice::Screen), preferences.screen);
-  EXPECT_EQ(readDisplayConfig(folder.ini(), OutputDevice::Printer), preferences.printer);
+  Session restarted;
+  restarted.run.paths = readPathConfig(folder.ini(), program.path());
+  EXPECT_EQ(currentPreferences(restarted, folder.ini()), preferences);
 }
 
 }  // namespace
