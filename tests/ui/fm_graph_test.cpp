@@ -17,11 +17,11 @@ namespace {
 constexpr Integer kBulkhead = 1;
 constexpr Integer kNode = 5;
 
-class FmGraphTest : public ::testing::Test {
+class FmGraphTest : public ExampleTest {
  protected:
   void SetUp() override {
-    editor_.openExample(1);
-    graph_ = std::make_unique<FM_Graph>(editor_);
+    ExampleTest::SetUp();
+    graph_ = std::make_unique<FM_Graph>(editor);
     QObject::connect(graph_.get(), &FM_Graph::objectTextChanged,
                      [this](const QString& text) { objectText_ = text; });
     QObject::connect(graph_.get(), &FM_Graph::positionTextChanged,
@@ -31,17 +31,14 @@ class FmGraphTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(graph_.get()));
   }
 
-  Session& session() { return editor_.session(); }
   QWidget& surface() { return *control<QWidget>(*graph_, "PIC_Section"); }
   QScrollBar& horizontal() { return *control<QScrollBar>(*graph_, "HS_Section"); }
   QScrollBar& vertical() { return *control<QScrollBar>(*graph_, "VS_Section"); }
-  const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(kBulkhead); }
   QPoint nodePixel() {
     const Node& node = bulkhead().Nodes.at(kNode);
     return graph_->pixelAt(node.Y, node.Z);
   }
 
-  TestEditor editor_;
   std::unique_ptr<FM_Graph> graph_;
   QString objectText_ = QStringLiteral("unset");
   QString positionText_;
@@ -146,22 +143,21 @@ TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsInsteadOfPicking) {
 
 TEST_F(FmGraphTest, ExportWritesTheChosenFileOrSaysWhyNot) {
   ScratchFolder folder;
-  ScriptedPrompt& prompt = editor_.scriptedPrompt();
   const std::string written = folder.file("drawing.png");
   const std::string refused = folder.file("drawing.txt");
-  prompt.fileAnswers = {written, refused};
+  prompt().fileAnswers = {written, refused};
   EXPECT_TRUE(graph_->exportDrawing());
   EXPECT_GT(std::filesystem::file_size(written), 100U);
-  EXPECT_TRUE(prompt.messages.empty());
+  EXPECT_TRUE(prompt().messages.empty());
 
   EXPECT_FALSE(graph_->exportDrawing());
   EXPECT_FALSE(std::filesystem::exists(refused));
-  ASSERT_EQ(prompt.messages.size(), 1U);
-  EXPECT_NE(prompt.messages.front().find(refused), std::string::npos);
+  ASSERT_EQ(prompt().messages.size(), 1U);
+  EXPECT_NE(prompt().messages.front().find(refused), std::string::npos);
 
   // Cancelling the file prompt writes nothing and says nothing.
   EXPECT_FALSE(graph_->exportDrawing());
-  EXPECT_EQ(prompt.messages.size(), 1U);
+  EXPECT_EQ(prompt().messages.size(), 1U);
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 // second set of hold data written on Ok as one change of the compartment.
 #include "dialogs/fm_lcm_kora.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "edit/compartment_edits.h"
@@ -13,14 +11,10 @@
 namespace korain::testing {
 namespace {
 
-class LoadingDialog : public ::testing::Test {
+class LoadingDialog : public ExampleTest {
  protected:
-  void SetUp() override { editor.openExample(1); }
-
   // The forward compartment: dry bulk cargo, with JBP hold data and alternate loading.
-  const Compartment& forward() {
-    return editor.session().arrangement().Bulkheads.at(1).Compartments.at(kForwardCompartment);
-  }
+  const Compartment& forward() { return compartment(kForwardCompartment); }
   static NumberField* value(FM_LcmKora& dialog, int k) {
     return control<NumberField>(dialog, "FTX_m_" + QString::number(k));
   }
@@ -31,15 +25,11 @@ class LoadingDialog : public ::testing::Test {
     QWidget* row = value(dialog, k)->parentWidget();
     return !row->isHidden() && !row->parentWidget()->isHidden();
   }
-
-  TestEditor editor;
 };
 
 TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
   FM_LcmKora dialog(editor, kForwardCompartment);
-  EXPECT_EQ(dialog.windowTitle(), "Compartment Load");
   EXPECT_TRUE(control<QRadioButton>(dialog, "OP_Type_4")->isChecked());
-  EXPECT_EQ(control<QRadioButton>(dialog, "OP_Type_4")->text(), "Dry bulk cargo");
   struct Case {
     int type;
     std::vector<int> fields;
@@ -64,7 +54,7 @@ TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
 }
 
 TEST_F(LoadingDialog, AJbpRunWritesTheHoldDataTwiceAndTheAlternateLoading) {
-  editor.session().run.JbpMode = true;
+  session().run.JbpMode = true;
   FM_LcmKora dialog(editor, kForwardCompartment);
   EXPECT_TRUE(shown(dialog, 8));
   EXPECT_EQ(value(dialog, 8)->text(), "18400");
@@ -73,7 +63,7 @@ TEST_F(LoadingDialog, AJbpRunWritesTheHoldDataTwiceAndTheAlternateLoading) {
   typeInto(*value(dialog, 10), "32");
   control<QPushButton>(dialog, "BT_Ok")->click();
 
-  EXPECT_EQ(editor.session().undoLabel(), "Compartment load change");
+  EXPECT_EQ(session().undoLabel(), "Compartment load change");
   EXPECT_FALSE(forward().Flag6);
   EXPECT_EQ(forward().Table3.at(10), 32);
 }

@@ -65,13 +65,12 @@ TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
   session().PickTolerance = 1000;  // every spot taken
   command("Add Node", &Panel::addItem);
   EXPECT_EQ(bulkhead().Nodes.count(), 9);
-  auto& prompt = editor.scriptedPrompt();
-  EXPECT_EQ(prompt.messages, std::vector<std::string>{"Could not find a place for a new node !"});
+  EXPECT_EQ(prompt().messages, std::vector<std::string>{"Could not find a place for a new node !"});
 
-  prompt.answers = {Answer::No};
+  prompt().answers = {Answer::No};
   command("Delete Node", &Panel::removeItem);
   EXPECT_EQ(bulkhead().Nodes.count(), 9);
-  EXPECT_EQ(prompt.messages.back(), "Are you sure to erase node 9 ?");
+  EXPECT_EQ(prompt().messages.back(), "Are you sure to erase node 9 ?");
   EXPECT_EQ(text("LB_Plate"), "9");
 }
 

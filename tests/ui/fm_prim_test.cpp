@@ -39,14 +39,17 @@ TEST_F(PrimPanel, TheShownMemberIsFollowedThroughTheSort) {
   EXPECT_EQ(session().undoLabel(), "Primary supporting member data changes");
 }
 
+// No keeps the member, and leaves the unsaved mark as it was.
 TEST_F(PrimPanel, DeletingAsksForTheMemberShown) {
-  auto& prompt = editor.scriptedPrompt();
-  prompt.answers = {Answer::Yes};
+  prompt().answers = {Answer::No, Answer::Yes};
+  command("Delete Primary supporting members", &Panel::removeItem);
+  EXPECT_EQ(bulkhead().PrimaryMembers.count(), 2);
+  EXPECT_FALSE(session().hasUnsavedChanges());
   command("Delete Primary supporting members", &Panel::removeItem);
   ASSERT_EQ(bulkhead().PrimaryMembers.count(), 1);
   EXPECT_EQ(bulkhead().PrimaryMembers.at(1).Position, 11.0F);
-  EXPECT_EQ(prompt.messages,
-            std::vector<std::string>{"Are you sure to erase Primary supporting member 1 ?"});
+  EXPECT_EQ(prompt().messages,
+            std::vector<std::string>(2, "Are you sure to erase Primary supporting member 1 ?"));
 }
 
 }  // namespace

@@ -3,12 +3,6 @@
 // and Ok and Cancel as the user meets them.
 #include "dialogs/fm_res_kora.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableWidget>
-
 #include "edit/compartment_edits.h"
 #include "resonance/evaluate_resonance.h"
 #include "ui_test_support.h"
@@ -16,14 +10,8 @@
 namespace korain::testing {
 namespace {
 
-class ResonanceDialog : public ::testing::Test {
+class ResonanceDialog : public ExampleTest {
  protected:
-  void SetUp() override { editor.openExample(1); }
-
-  Session& session() { return editor.session(); }
-  const Compartment& compartment(int side) {
-    return session().arrangement().Bulkheads.at(1).Compartments.at(side);
-  }
   // The aftward compartment as a test wants it, stored as the file had it.
   void prepareAftward(Single height, std::vector<FillingPoint> levels) {
     session().amend(EditScope::bulkhead(1), [&](Arrangement& a) {
@@ -34,12 +22,8 @@ class ResonanceDialog : public ::testing::Test {
     });
   }
   static void trigger(FM_ResKora& dialog, const char* name) {
-    QAction* action = dialog.findChild<QAction*>(name);
-    ASSERT_NE(action, nullptr) << name;
-    action->trigger();
+    control<QAction>(dialog, name)->trigger();
   }
-
-  TestEditor editor;
 };
 
 TEST_F(ResonanceDialog, OkWithoutEditStoresTheEffectiveDefaultsUnrecorded) {
@@ -77,15 +61,14 @@ TEST_F(ResonanceDialog, DeletingTheOnlyLevelLeavesNothingToDelete) {
   prepareAftward(16, {{4, 27.5F, 28}});
   FM_ResKora dialog(editor, kAftwardCompartment);
   EXPECT_EQ(dialog.currentRow(), 1);
-  auto& prompt = editor.scriptedPrompt();
-  prompt.answers = {Answer::No, Answer::Yes};
+  prompt().answers = {Answer::No, Answer::Yes};
   trigger(dialog, "SS_AddDel_1");
   EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->rowCount(), 1);
   trigger(dialog, "SS_AddDel_1");
   EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->rowCount(), 0);
   EXPECT_EQ(dialog.currentRow(), 0);
   trigger(dialog, "SS_AddDel_1");
-  EXPECT_EQ(prompt.messages, (std::vector<std::string>(2, "Are you sure to erase item 1 ?")));
+  EXPECT_EQ(prompt().messages, (std::vector<std::string>(2, "Are you sure to erase item 1 ?")));
 
   trigger(dialog, "SS_AddDel_0");
   EXPECT_EQ(dialog.currentRow(), 1);
@@ -96,15 +79,14 @@ TEST_F(ResonanceDialog, CancelAnsweredNoKeepsTheEdits) {
   const Arrangement before = session().arrangement();
   FM_ResKora dialog(editor, kAftwardCompartment);
   typeInto(*control<NumberField>(dialog, "FTX_el"), "20");
-  auto& prompt = editor.scriptedPrompt();
-  prompt.answers = {Answer::No, Answer::Yes};
+  prompt().answers = {Answer::No, Answer::Yes};
   control<QPushButton>(dialog, "BT_cancel")->click();
-  EXPECT_EQ(prompt.messages, std::vector<std::string>{"Cancel changes ?"});
+  EXPECT_EQ(prompt().messages, std::vector<std::string>{"Cancel changes ?"});
   EXPECT_EQ(dialog.result(), QDialog::Rejected);  // never closed
   EXPECT_EQ(control<NumberField>(dialog, "FTX_el")->text(), "20.000");
   EXPECT_EQ(dialog.windowTitle(), "Resonance *");
   control<QPushButton>(dialog, "BT_cancel")->click();
-  EXPECT_EQ(prompt.messages.size(), 2U);
+  EXPECT_EQ(prompt().messages.size(), 2U);
   EXPECT_EQ(session().arrangement(), before);
 }
 

@@ -3,29 +3,18 @@
 #include "panels/fm_second.h"
 
 #include <QItemSelectionModel>
-#include <QListWidget>
 
 #include "edit/stiffener_edits.h"
 #include "ui_test_support.h"
 
-namespace korain {
+namespace korain::testing {
 namespace {
 
-using testing::control;
-
-class SecondPanel : public ::testing::Test {
+// The example has 18 vertical stiffeners 0.8 m apart, with brackets.
+class SecondPanel : public PanelTest<FM_Second> {
  protected:
-  void SetUp() override {
-    editor_.setPanel(&panel_);
-    editor_.openExample(1);  // 18 vertical stiffeners 0.8 m apart, with brackets
-    panel_.refresh();
-  }
-
-  Session& session() { return editor_.session(); }
-  const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
-  QListWidget* list() { return control<QListWidget>(panel_, "LI_Stiff"); }
-  NumberField* field(const char* name) { return control<NumberField>(panel_, name); }
-  QAbstractButton* button(const char* name) { return control<QAbstractButton>(panel_, name); }
+  QListWidget* list() { return find<QListWidget>("LI_Stiff"); }
+  NumberField* field(const char* name) { return find<NumberField>(name); }
 
   // Rows first to last (0-based) chosen in one gesture, as a Shift+click does.
   void chooseRows(int first, int last) {
@@ -44,9 +33,6 @@ class SecondPanel : public ::testing::Test {
     }
     return rows;
   }
-
-  testing::TestEditor editor_;
-  FM_Second panel_{editor_};
 };
 
 TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
@@ -59,7 +45,7 @@ TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
 
   // Moved past a stiffener that stays: the list is sorted again and the
   // selection goes with its stiffeners.
-  testing::typeInto(*field("FTX_m_0"), "2.9");
+  typeInto(*field("FTX_m_0"), "2.9");
   EXPECT_EQ(session().undoLabel(), "Ordinary stiffener position change");
   const std::vector<double> expected = {0.8, 2.9, 3.7, 4.0, 4.5, 4.8};
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(positions()[i], expected[i], 1e-5);
@@ -75,30 +61,26 @@ TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
   EXPECT_FALSE(field("FTX_Stiff_2")->isEnabled());
 
   // Every selected stiffener has brackets: No to the first question stops.
-  auto& prompt = editor_.scriptedPrompt();
-  prompt.answers = {Answer::No};
-  testing::choose(*control<QComboBox>(panel_, "CB_typeConn"), 1);
-  EXPECT_EQ(prompt.messages.size(), 1U);
+  prompt().answers = {Answer::No};
+  choose(*find<QComboBox>("CB_typeConn"), 1);
+  EXPECT_EQ(prompt().messages.size(), 1U);
   EXPECT_EQ(session().undoLabel(), "Ordinary stiffener connection type change");
   for (const int k : selectedRows()) EXPECT_EQ(bulkhead().Stiffeners.at(k).TypeConn, kNoSoftToe);
-  EXPECT_EQ(control<QComboBox>(panel_, "CB_typeConn")->currentText(), "No Soft toe");
+  EXPECT_EQ(find<QComboBox>("CB_typeConn")->currentText(), "No Soft toe");
 
-  prompt.answers = {Answer::Yes};
-  session().change({.label = "Delete Ordinary Stiffener",
-                    .scope = EditScope::bulkhead(1),
-                    .edit = [this](Arrangement& a) { panel_.removeItem(a); },
-                    .follow = kRefreshAll});
-  EXPECT_EQ(prompt.messages.back(), "Are you sure to erase 3 ordinary stiff(s) ?");
+  prompt().answers = {Answer::Yes};
+  command("Delete Ordinary Stiffener", &Panel::removeItem);
+  EXPECT_EQ(prompt().messages.back(), "Are you sure to erase 3 ordinary stiff(s) ?");
   EXPECT_EQ(list()->count(), 15);
   EXPECT_TRUE(list()->selectedItems().isEmpty());
 }
 
 TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSoftToe) {
   chooseRows(0, 0);
-  testing::choose(*control<QComboBox>(panel_, "CB_Tab"), 1);
-  EXPECT_TRUE(control<QWidget>(panel_, "PIC_Brack")->isVisibleTo(&panel_));
-  EXPECT_FALSE(control<QWidget>(panel_, "PIC_Mat")->isVisibleTo(&panel_));
-  EXPECT_FALSE(button("SS_type_1")->isVisibleTo(&panel_));
+  choose(*find<QComboBox>("CB_Tab"), 1);
+  EXPECT_TRUE(find<QWidget>("PIC_Brack")->isVisibleTo(&panel));
+  EXPECT_FALSE(find<QWidget>("PIC_Mat")->isVisibleTo(&panel));
+  EXPECT_FALSE(button("SS_type_1")->isVisibleTo(&panel));
   EXPECT_EQ(list()->item(0)->text(), "01 F- 350.0 x 12.0");
   EXPECT_EQ(field("FTX_Stiff_4")->text(), "0.35");
 
@@ -115,10 +97,10 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
        .edit = [](Arrangement& a) { setSelectedConnection(a.Bulkheads.at(1), kSoftToe); },
        .follow = kRefreshAll});
   button("OP_Brack_1")->click();
-  EXPECT_EQ(editor_.scriptedPrompt().messages.size(), 1U);
+  EXPECT_EQ(prompt().messages.size(), 1U);
   EXPECT_FALSE(bulkhead().Stiffeners.at(1).Brackets.at(2).Enabled);
-  EXPECT_TRUE(control<QCheckBox>(panel_, "OP_Brack_1")->isChecked());
+  EXPECT_TRUE(find<QCheckBox>("OP_Brack_1")->isChecked());
 }
 
 }  // namespace
-}  // namespace korain
+}  // namespace korain::testing

@@ -1,13 +1,16 @@
-// An editor around one panel for the panels' tests, and the example database
-// opened into its session.
+// An editor around one panel for the panels' tests, the example database
+// opened into its session, and the widgets the tests drive.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -68,18 +71,29 @@ W* control(QWidget& window, const QString& name) {
   return widget;
 }
 
-// A panel in its editor on block 1 of the example, and its controls by name.
-template <typename P>
-class PanelTest : public ::testing::Test {
+// The editor on block 1 of the example, for the tests of its dialogs.
+class ExampleTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    editor.setPanel(&panel);
-    editor.openExample(1);
-    panel.refresh();
-  }
+  void SetUp() override { editor.openExample(1); }
 
   Session& session() { return editor.session(); }
   const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
+  const Compartment& compartment(int side) { return bulkhead().Compartments.at(side); }
+  ScriptedPrompt& prompt() { return editor.scriptedPrompt(); }
+
+  TestEditor editor;
+};
+
+// A panel in its editor on block 1 of the example, and its controls by name.
+template <typename P>
+class PanelTest : public ExampleTest {
+ protected:
+  void SetUp() override {
+    editor.setPanel(&panel);
+    ExampleTest::SetUp();
+    panel.refresh();
+  }
+
   template <typename W>
   W* find(const QString& name) {
     return control<W>(panel, name);
@@ -95,7 +109,6 @@ class PanelTest : public ::testing::Test {
                       .follow = kRefreshAll});
   }
 
-  TestEditor editor;
   P panel{editor};
 };
 
