@@ -158,16 +158,14 @@ TEST(ArrangementPainter, StrakeFillFollowsTheStrakeBitAndTheCheckMode) {
 // A horizontal member at z 6, drawn with its display bit, or when the member panel shows the
 // current bulkhead's chosen member.
 TEST(ArrangementPainter, MembersShowWithTheirBitOrTheirPanel) {
-  constexpr auto kMembersPanel = PanelCode::PrimaryMembers;
-  constexpr auto kNodesPanel = PanelCode::Nodes;
   const struct {
     Long word;
     PanelCode panel;
     QColor expected;
   } cases[] = {{kPrimaryMembers, PanelCode::Display, kMemberColour},
                {0, PanelCode::Display, kWhite},
-               {0, kMembersPanel, kCurrentColour},
-               {kPrimaryMembers, kNodesPanel, kMemberColour}};
+               {0, PanelCode::PrimaryMembers, kCurrentColour},
+               {kPrimaryMembers, PanelCode::Nodes, kMemberColour}};
   for (const auto& c : cases) {
     Canvas canvas;
     Bulkhead& bulkhead = canvas.addRectangle();

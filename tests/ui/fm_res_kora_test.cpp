@@ -3,6 +3,8 @@
 // and Ok and Cancel as the user meets them.
 #include "dialogs/fm_res_kora.h"
 
+#include <algorithm>
+
 #include "edit/compartment_edits.h"
 #include "resonance/evaluate_resonance.h"
 #include "ui_test_support.h"
@@ -102,16 +104,15 @@ TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
 
   const ResonanceEvaluation evaluation =
       evaluateResonance(session().arrangement(), session().ship());
-  const CompartmentResonance* aftward = nullptr;
-  for (const CompartmentResonance& c : evaluation.Compartments) {
-    if (c.Bulkhead == 1 && c.Side == kAftwardCompartment) aftward = &c;
-  }
-  ASSERT_NE(aftward, nullptr);
-  const QString expectedPeriods =
-      QString("roll %1 s")
-          .arg(
-              QString::number(evaluation.Periods.RollPeriod.at(aftward->LoadingCondition), 'f', 2));
-  EXPECT_TRUE(control<QLabel>(dialog, "LB_Periods")->text().contains(expectedPeriods));
+  const auto aftward = std::find_if(evaluation.Compartments.begin(), evaluation.Compartments.end(),
+                                    [](const CompartmentResonance& c) {
+                                      return c.Bulkhead == 1 && c.Side == kAftwardCompartment;
+                                    });
+  ASSERT_NE(aftward, evaluation.Compartments.end());
+  const double roll = evaluation.Periods.RollPeriod.at(aftward->LoadingCondition);
+  EXPECT_TRUE(control<QLabel>(dialog, "LB_Periods")
+                  ->text()
+                  .contains(QString("roll %1 s").arg(roll, 0, 'f', 2)));
   ASSERT_EQ(results->rowCount(), aftward->Levels.count());
   bool anyRisk = false;
   for (int k = 1; k <= aftward->Levels.count(); ++k) {

@@ -21,11 +21,6 @@ class SecondPanel : public PanelTest<FM_Second> {
     const QItemSelection rows(list()->model()->index(first, 0), list()->model()->index(last, 0));
     list()->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
   }
-  std::vector<double> positions() {
-    std::vector<double> result;
-    for (const OrdinaryStiffener& s : bulkhead().Stiffeners) result.push_back(s.Position);
-    return result;
-  }
   std::vector<int> selectedRows() {
     std::vector<int> rows;
     for (int k = 1; k <= bulkhead().Stiffeners.count(); ++k) {
@@ -47,8 +42,8 @@ TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
   // selection goes with its stiffeners.
   typeInto(*field("FTX_m_0"), "2.9");
   EXPECT_EQ(session().undoLabel(), "Ordinary stiffener position change");
-  const std::vector<double> expected = {0.8, 2.9, 3.7, 4.0, 4.5, 4.8};
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(positions()[i], expected[i], 1e-5);
+  // How the group keeps its distances is the stiffener edits' rule, tested in the core.
+  EXPECT_NEAR(bulkhead().Stiffeners.at(5).Position, 4.5, 1e-5);
   EXPECT_EQ(selectedRows(), (std::vector<int>{2, 3, 5}));
   EXPECT_TRUE(list()->item(4)->isSelected());
   EXPECT_FALSE(list()->item(3)->isSelected());
