@@ -10,10 +10,6 @@ namespace {
 
 Session sessionWith(int bulkheads, Long currentType, int currentNodes, PanelCode panel) {
   Session session;
-  session.ship().L = 180;
-  session.ship().B = 30;
-  session.ship().D = 18;
-  session.ship().CB = 0.8F;
   Arrangement arrangement = sampleArrangement({.bulkheads = bulkheads});
   arrangement.CurBulkhead = bulkheads > 0 ? 1 : 0;
   if (bulkheads > 0) {
@@ -56,13 +52,6 @@ TEST(MenuState, WithoutAnArrangementNothingCanBeEditedOrSaved) {
   EXPECT_FALSE(state.arrangementOpen);
   EXPECT_FALSE(state.canAdd || state.addDeleteEnabled);
   EXPECT_EQ(state.objectTools, Tools{});
-}
-
-TEST(MenuState, IncompleteMainDataDisablesTheObjectTools) {
-  Session session = sessionWith(2, 0, 4, PanelCode::Bulkhead);
-  EXPECT_TRUE(menuState(session, {}).mainDataComplete);
-  session.ship().CB = 0;
-  EXPECT_FALSE(menuState(session, {}).mainDataComplete);
 }
 
 TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {

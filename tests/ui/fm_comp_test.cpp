@@ -1,5 +1,5 @@
 // The compartment panel driven as a user does: the side shown, the type and
-// destination lists with the naval run's shorter list.
+// destination lists with the naval run's shorter list, the resonance button.
 #include "panels/fm_comp.h"
 
 #include <memory>
@@ -42,6 +42,19 @@ TEST_F(CompartmentPanel, TheSideShownCarriesItsTypeAndDestination) {
   EXPECT_EQ(compartment(kForwardCompartment).A, 5);
   EXPECT_EQ(session().undoLabel(), "Compartment type or destination change");
   EXPECT_TRUE(session().hasUnsavedChanges());
+
+  // Resonance opens only with length, breadth and height: the forward compartment's height
+  // taken away disables it.
+  auto* resonance = control<QPushButton>(*panel, "BT_R");
+  choose(*control<QComboBox>(*panel, "CB_ForeAft"), 0);
+  EXPECT_TRUE(resonance->isEnabled());
+  session().change(
+      {.label = "test",
+       .scope = EditScope::bulkhead(1),
+       .edit =
+           [](Arrangement& a) { a.Bulkheads.at(1).Compartments.at(1).Table1.at(kHeightEntry) = 0; },
+       .follow = Follow::Panel});
+  EXPECT_FALSE(resonance->isEnabled());
 }
 
 // Which destination stands where in either list is the compartment edits' rule, tested in the
@@ -55,19 +68,6 @@ TEST_F(CompartmentPanel, NavalRunOffersFourDestinationsAndShowsNoneForOthers) {
   EXPECT_EQ(destination->currentIndex(), -1);  // dry bulk cargo is no naval destination
   choose(*destination, 2);
   EXPECT_EQ(compartment(kForwardCompartment).B, 6);
-}
-
-TEST_F(CompartmentPanel, ResonanceOpensOnlyWithLengthBreadthAndHeight) {
-  auto panel = makePanel();
-  auto* resonance = control<QPushButton>(*panel, "BT_R");
-  EXPECT_TRUE(resonance->isEnabled());
-  session().change(
-      {.label = "test",
-       .scope = EditScope::bulkhead(1),
-       .edit =
-           [](Arrangement& a) { a.Bulkheads.at(1).Compartments.at(1).Table1.at(kHeightEntry) = 0; },
-       .follow = Follow::Panel});
-  EXPECT_FALSE(resonance->isEnabled());
 }
 
 }  // namespace
