@@ -67,12 +67,7 @@ void FM_Main::printSheetOn(const QString& printer, const DrawingPrint& print,
     if (!printDrawingOn(*device, print, scene, error)) reportMessage(error);
     return;
   }
-  const std::optional<std::string> path =
-      prompt().askFileName({.title = "Print to PDF file",
-                            .filter = "PDF file (*.pdf)|*.pdf",
-                            .defaultExtension = "pdf",
-                            .initialName = session().run.paths.DataPath,
-                            .save = true});
+  const std::optional<std::string> path = askPdfFileName();
   if (!path) return;
   const WaitCursor wait;
   if (!printDrawingToPdf(*path, drawingLayoutFor(printer), print, scene, error)) {

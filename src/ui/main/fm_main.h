@@ -94,6 +94,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   void applyMenuState(const MenuState& state);
   void previewReport(const ReportSettings& settings);
   void printReportOn(const ReportSettings& settings);
+  // The name of the PDF file to print into, asked in the data folder; none when cancelled.
+  std::optional<std::string> askPdfFileName();
   // The sheet on the named printer, or into a PDF file whose name is asked.
   void printSheetOn(const QString& printer, const DrawingPrint& print, const DrawingScene& scene);
   // Runs a save with its questions, the status text and the wait cursor, and

@@ -112,6 +112,14 @@ void FM_Main::previewReport(const ReportSettings& settings) {
   browser.exec();
 }
 
+std::optional<std::string> FM_Main::askPdfFileName() {
+  return prompt().askFileName({.title = "Print to PDF file",
+                               .filter = "PDF file (*.pdf)|*.pdf",
+                               .defaultExtension = "pdf",
+                               .initialName = session().run.paths.DataPath,
+                               .save = true});
+}
+
 void FM_Main::printReportOn(const ReportSettings& settings) {
   const QString printer = QString::fromStdString(settings.printer);
   if (printer != kPdfFilePrinter) {
@@ -120,12 +128,7 @@ void FM_Main::printReportOn(const ReportSettings& settings) {
     runReport(surface, this, session(), settings);
     return;
   }
-  const std::optional<std::string> path =
-      prompt().askFileName({.title = "Print to PDF file",
-                            .filter = "PDF file (*.pdf)|*.pdf",
-                            .defaultExtension = "pdf",
-                            .initialName = session().run.paths.DataPath,
-                            .save = true});
+  const std::optional<std::string> path = askPdfFileName();
   if (!path) return;
   PdfPrintSurface surface(*path);
   // A stopped report leaves no file: the surface keeps what it writes aside
