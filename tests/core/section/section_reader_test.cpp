@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "../io/zel_test_support.h"
+#include "sample_arrangement.h"
 #include "sample_section.h"
 #include "section_test_support.h"
 #include "text/string_table.h"
@@ -32,12 +34,8 @@ const Section& small() {
 }
 
 // The small block with one whole line replaced; the test fails when it is missing.
-std::string withLine(const std::string& line, const std::string& replacement) {
-  std::string text = smallBlock();
-  const std::size_t at = text.find("\n" + line + "\r\n");
-  EXPECT_NE(at, std::string::npos) << "no line '" << line << "'";
-  if (at != std::string::npos) text.replace(at + 1, line.size(), replacement);
-  return text;
+std::string smallWithLine(const std::string& line, const std::string& replacement) {
+  return withLine(smallBlock(), line, replacement);
 }
 
 // The number of a line of the small block.
@@ -87,20 +85,10 @@ TEST(SectionReader, LineEndsCommentsBlankLinesAndNodeNumbersChangeNothing) {
   std::string lineFeeds = text;
   std::erase(lineFeeds, '\r');
   EXPECT_EQ(readSectionText(lineFeeds), small());
-  const std::size_t records = text.find("------------------ COMPARTMENT RECORD");
-  std::string changed;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start) + 2;
-    const std::string line = text.substr(start, end - start);
-    if (start < records && line.starts_with(" 1 \t")) changed += " \t \r\n";
-    if (line.starts_with("Tank 1\t")) changed += "\r\n";
-    changed += line + "* a remark\r\n";
-    start = end;
-  }
   SectionReadResult result;
-  EXPECT_EQ(readSectionText(changed, 1, &result), small());
+  EXPECT_EQ(readSectionText(withRemarksAndBlankLines(text, "Tank 1\t"), 1, &result), small());
   EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
-  EXPECT_EQ(readSectionText(withLine(
+  EXPECT_EQ(readSectionText(smallWithLine(
                 kNodeLine, " 1 \t1.75\t1.375\t 7 \t 0 \t 0 \t 0 \t 1 \t 0 \t 0 \t 0 \t 0 \t 0 ")),
             small());
 }
@@ -119,7 +107,7 @@ TEST(SectionReaderVersions, AlternateLoadingValuesFromVersion19998On) {
   for (const auto& [version, alternateLoading] :
        {std::pair{" 2.002 ", true}, std::pair{" 1.9998 ", true}, std::pair{" 1.9997 ", false},
         std::pair{" .443 ", false}, std::pair{"* no version", false}}) {
-    const Section s = readSectionText(withLine(" 2.002 ", version));
+    const Section s = readSectionText(smallWithLine(" 2.002 ", version));
     ASSERT_EQ(s.Compartments.count(), 1) << version;
     const SectionCompartment& c = s.Compartments.at(1);
     EXPECT_EQ(c.Table3.at(1), alternateLoading ? -0.125F : 0.0F) << version;
@@ -151,7 +139,7 @@ TEST(SectionReaderNodeRefs, CountThenPanelAndNodePairs) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     SectionReadResult result;
-    const Section s = readSectionText(withLine(kRefsLine, row.line), 1, &result);
+    const Section s = readSectionText(smallWithLine(kRefsLine, row.line), 1, &result);
     ASSERT_EQ(s.Compartments.count(), 1);
     const SectionCompartment& c = s.Compartments.at(1);
     EXPECT_EQ(std::vector<NodeRef>(c.NodeRefs.begin(), c.NodeRefs.end()), row.refs);
@@ -193,7 +181,7 @@ TEST(SectionReaderDamage, GivesItsMessageAndKeepsWhatWasRead) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.replacement);
     SectionReadResult result;
-    const Section s = readSectionText(withLine(row.line, row.replacement), 1, &result);
+    const Section s = readSectionText(smallWithLine(row.line, row.replacement), 1, &result);
     EXPECT_EQ(result.status, row.status) << messageTexts(result);
     EXPECT_TRUE(result.found());
     expectMessage(result, row.message);
@@ -244,7 +232,7 @@ TEST(SectionReaderLimits, LinesHoldAsManyEndsAndReferencesAsTheyCan) {
   for (int k = 1; k <= 132; ++k) ends += std::to_string(k) + ".5\t0.0\t 1 \t";
   std::string refs = " 199 \t";
   for (int k = 1; k <= 199; ++k) refs += " 1 \t " + std::to_string(k) + " \t";
-  std::string text = withLine(kStiffenerLine, ends);
+  std::string text = smallWithLine(kStiffenerLine, ends);
   text.replace(text.find(kRefsLine), kRefsLine.size(), refs);
   SectionReadResult result;
   const Section s = readSectionText(text, 1, &result);
@@ -259,40 +247,50 @@ TEST(SectionReaderLimits, LinesHoldAsManyEndsAndReferencesAsTheyCan) {
 
 // ---- Framing and the other kinds of block ---------------------------------
 
-TEST(SectionReaderBlocks, AMissingBlockOrFileClearsTheSectionAndSaysWhy) {
-  Section s = small();
-  SectionReadResult result =
-      readSectionFromBytes(smallBlock(), "test.ko2", 9, s, Arrangements::ReadAsSections);
-  EXPECT_EQ(result.status, SectionReadStatus::BlockNotFound);
-  EXPECT_FALSE(result.found());
-  EXPECT_LT(result.version, 0.0F);
-  EXPECT_EQ(messageTexts(result), "test.ko2: Can not find block 9 in file 'test.ko2'\n");
-  EXPECT_EQ(s, Section{});
-
-  const std::string path = "/nonexistent/korain.ko2";
-  s = small();
-  result = readSection(path, 1, s, Arrangements::ReadAsSections);
-  EXPECT_EQ(result.status, SectionReadStatus::FileMissing);
-  EXPECT_LT(result.version, 0.0F);
-  ASSERT_EQ(result.messages.size(), 1U);
-  EXPECT_EQ(result.messages.front().file, path);
-  EXPECT_TRUE(result.messages.front().text.starts_with(korainString(1083)));
-  EXPECT_EQ(s, Section{});
-}
-
-TEST(SectionReaderBlocks, TorsionDataIsNeverRead) {
-  const std::string text =
+// A block that is missing, holds torsion data or holds a refused arrangement clears the section,
+// gives no version and says why; so does a missing file.
+TEST(SectionReaderBlocks, ARefusedBlockClearsTheSectionAndSaysWhy) {
+  using enum SectionReadStatus;
+  const std::string torsion =
       crlf({"------------------ BLOCK ------------------", "*", " 1 ", "TORSION", " 1 \t 2 ",
             "------------------ GENERAL DATA ------------------", "Not a section"}) +
       sectionBlockText(small(), 2);
-  for (const Arrangements arrangements : {Arrangements::ReadAsSections, Arrangements::Refuse}) {
-    Section s;
-    const SectionReadResult result = readSectionFromBytes(text, "t.ko2", 1, s, arrangements);
-    EXPECT_EQ(result.status, SectionReadStatus::TorsionBlock);
+  const std::string torsionMessage = "Block 1 of file 'test.ko2' holds torsion data, not a section";
+  const struct {
+    std::string bytes;
+    Integer block;
+    Arrangements arrangements;
+    SectionReadStatus status;
+    std::string message;
+  } rows[] = {
+      {smallBlock(), 9, Arrangements::ReadAsSections, BlockNotFound,
+       "Can not find block 9 in file 'test.ko2'"},
+      {torsion, 1, Arrangements::ReadAsSections, TorsionBlock, torsionMessage},
+      {torsion, 1, Arrangements::Refuse, TorsionBlock, torsionMessage},
+      {zelText(sampleArrangement({.bulkheads = 1})), 1, Arrangements::Refuse, ZelRefused,
+       "Can not read BulkHead Arrangement"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.message);
+    Section s = small();
+    const SectionReadResult result =
+        readSectionFromBytes(row.bytes, "test.ko2", row.block, s, row.arrangements);
+    EXPECT_EQ(result.status, row.status);
+    EXPECT_FALSE(result.found());
     EXPECT_LT(result.version, 0.0F);
-    EXPECT_NE(messageTexts(result).find("torsion"), std::string::npos);
+    EXPECT_EQ(messageTexts(result), "test.ko2: " + row.message + "\n");
     EXPECT_EQ(s, Section{});
   }
+
+  const std::string path = "/nonexistent/korain.ko2";
+  Section s = small();
+  const SectionReadResult result = readSection(path, 1, s, Arrangements::ReadAsSections);
+  EXPECT_EQ(result.status, FileMissing);
+  EXPECT_LT(result.version, 0.0F);
+  ASSERT_EQ(result.messages.size(), 1U);
+  EXPECT_EQ(result.messages.front().file, path);
+  EXPECT_TRUE(result.messages.front().text.starts_with(korainString(text_id::kDatabaseMissing)));
+  EXPECT_EQ(s, Section{});
 }
 
 }  // namespace
