@@ -95,44 +95,48 @@ class DatabaseFile : public ::testing::Test {
   FaultyFileSystem files_;
 };
 
-TEST_F(DatabaseFile, SavingANewArrangementAppendsItAfterTheOtherBlocks) {
-  std::string original = kPreamble;
-  std::string expected = kPreamble;
-  for (int n = 1; n <= 5; ++n) {
-    original += otherBlock(n);
-    expected += copiedBlock(n);
-  }
-  for (const Integer n : {Integer{6}, kAppendedBlock}) {
-    write(original);
-    const SaveResult result = save(n, false);
-    ASSERT_EQ(result.status, SaveStatus::Saved);
-    EXPECT_EQ(result.blockNumber, 6);
-    EXPECT_EQ(read(path_), expected + zelText(arrangement_, 6));
-    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"ship.ko2"});
-  }
-}
-
 TEST_F(DatabaseFile, TheSavedBlockTakesItsPlaceAndTheOthersKeepTheirsInOrder) {
+  std::string five = kPreamble;
+  std::string fiveCopied = kPreamble;
+  for (int n = 1; n <= 5; ++n) {
+    five += otherBlock(n);
+    fiveCopied += copiedBlock(n);
+  }
   std::string unfinished = kPreamble + otherBlock(1);
   unfinished.erase(unfinished.size() - 2);  // a last line without its line end
+  // Runs of lines cross the reads of the buffer, and a block sits across them.
+  std::string longPreamble = "* ship database\r\n";
+  while (longPreamble.size() < 3'000'000)
+    longPreamble += "* a line of the preamble, 0123456789\r\n";
   const struct {
     const char* what;
     std::string original;
     Integer block;
+    Integer savedAs;
     std::string expected;
   } cases[] = {
+      {"appended after the others", five, 6, 6, fiveCopied + zelText(arrangement_, 6)},
+      {"appended as the next", five, kAppendedBlock, 6, fiveCopied + zelText(arrangement_, 6)},
       {"replaced between others",
        kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2) + otherBlock(3) +
            otherBlock(4),
-       2, kPreamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3) + copiedBlock(4)},
-      {"a database's first block", kPreamble, 1, kPreamble + zelText(arrangement_, 1)},
-      {"after an unfinished last line", unfinished, 2,
+       2, 2,
+       kPreamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3) + copiedBlock(4)},
+      {"a database's first block", kPreamble, 1, 1, kPreamble + zelText(arrangement_, 1)},
+      {"after an unfinished last line", unfinished, 2, 2,
        kPreamble + copiedBlock(1) + zelText(arrangement_, 2)},
+      {"runs longer than the read buffer",
+       longPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2) + otherBlock(3), 2, 2,
+       longPreamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3)},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     write(c.original);
-    ASSERT_EQ(save(c.block, false).status, SaveStatus::Saved) << c.what;
-    EXPECT_EQ(read(path_), c.expected) << c.what;
+    const SaveResult result = save(c.block, false);
+    ASSERT_EQ(result.status, SaveStatus::Saved);
+    EXPECT_EQ(result.blockNumber, c.savedAs);
+    EXPECT_EQ(read(path_), c.expected);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"ship.ko2"});
   }
 }
 
@@ -205,15 +209,6 @@ TEST_F(DatabaseFile, TemporariesOfCrashedSavesOnThisHostAreRemovedOthersStay) {
                                        "ship.ko2~korain~other-host~111.tmp"};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(filesInFolder(), expected);
-}
-
-TEST_F(DatabaseFile, RunsLongerThanTheReadBufferAreCopiedWhole) {
-  // Runs of lines cross the reads of the buffer, and a block sits across them.
-  std::string preamble = "* ship database\r\n";
-  while (preamble.size() < 3'000'000) preamble += "* a line of the preamble, 0123456789\r\n";
-  write(preamble + otherBlock(1) + zelText(sampleArrangement({}), 2) + otherBlock(3));
-  ASSERT_EQ(save(2, false).status, SaveStatus::Saved);
-  EXPECT_EQ(read(path_), preamble + copiedBlock(1) + zelText(arrangement_, 2) + copiedBlock(3));
 }
 
 TEST_F(DatabaseFile, AFailureAtAnyStepLeavesTheDatabaseAsItWas) {
