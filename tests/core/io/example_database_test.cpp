@@ -1,5 +1,5 @@
-// The example database: every block reads without a message, arrangements survive a write, and
-// its sections agree with the tests' section writer and with the arrangement beside them.
+// The example database: every block reads without a message, and its sections agree with the
+// tests' section writer and with the arrangement beside them.
 #include <gtest/gtest.h>
 
 #include "../section/section_test_support.h"
@@ -20,7 +20,9 @@ std::string exampleBytes() {
   return bytes.value_or("");
 }
 
-TEST(ExampleDatabase, EveryBlockReadsCleanlyAndArrangementsSurviveAWrite) {
+// What each block holds, and that the arrangements survive a write, korain-cli's dump, list and
+// resave tests compare with reviewed files; here every block reads without a word.
+TEST(ExampleDatabase, EveryBlockReadsWithoutAMessage) {
   const std::string bytes = exampleBytes();
   ShipData ship;
   const ShipDataReadResult shipResult = readShipDataFromBytes(bytes, "ship.ko2", ship);
@@ -28,32 +30,22 @@ TEST(ExampleDatabase, EveryBlockReadsCleanlyAndArrangementsSurviveAWrite) {
   EXPECT_TRUE(shipResult.complete);
   EXPECT_TRUE(shipResult.messages.empty()) << shipResult.messages.front().toString();
   EXPECT_TRUE(mainDataComplete(ship));
-
-  int arrangements = 0;
-  int sections = 0;
-  for (const BlockListEntry& block : listBlocks(bytes)) {
+  const std::vector<BlockListEntry> blocks = listBlocks(bytes);
+  ASSERT_EQ(blocks.size(), 4U);
+  for (const BlockListEntry& block : blocks) {
+    SCOPED_TRACE(block.Name);
     if (block.Kind == BlockKind::Zel) {
-      ++arrangements;
       ZelReadResult result;
-      const Arrangement read = readBack(bytes, block.Position, &result);
-      EXPECT_EQ(result.status, ZelReadStatus::Read) << block.Name;
+      readBack(bytes, block.Position, &result);
+      EXPECT_EQ(result.status, ZelReadStatus::Read);
       EXPECT_TRUE(result.messages.empty()) << result.messages.front().toString();
-      EXPECT_EQ(read.Name, block.Name);
-      EXPECT_FALSE(read.Bulkheads.at(1).Compartments.at(1).Name.empty());
-      EXPECT_EQ(readBack(zelText(read, block.Position), block.Position), read) << block.Name;
     } else {
-      ++sections;
-      EXPECT_EQ(block.Kind, BlockKind::Section);
       SectionReadResult result;
-      const Section s = readSectionText(bytes, block.Position, &result, Arrangements::Refuse);
-      EXPECT_EQ(result.status, SectionReadStatus::Read) << messageTexts(result);
+      readSectionText(bytes, block.Position, &result, Arrangements::Refuse);
+      EXPECT_EQ(result.status, SectionReadStatus::Read);
       EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
-      EXPECT_FLOAT_EQ(result.version, kSectionVersion);
-      EXPECT_EQ(s.Name, block.Name);
     }
   }
-  EXPECT_EQ(arrangements, 2);
-  EXPECT_EQ(sections, 2);
 }
 
 // The section blocks are laid out exactly as the tests' writer lays a section out, so the layout
