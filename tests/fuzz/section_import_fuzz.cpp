@@ -4,18 +4,16 @@
 // bulkhead keeps them, the section's findings within their capacity.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "geometry/contour_arc.h"
 #include "import/section_import.h"
 #include "section/section_reader.h"
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) std::abort();
-}
+using korain::fuzz::check;
 
 void checkContour(const korain::Bulkhead& b) {
   for (int k = 1; k <= b.Nodes.count(); ++k) {

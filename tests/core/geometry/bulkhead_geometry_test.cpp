@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "geometry/contour.h"
 #include "geometry/corrugation_geometry.h"
@@ -146,16 +147,18 @@ TEST(BulkheadGeometryStrakes, BandsAndStrakesAreKeptInOrderAndNumberedOn) {
   EXPECT_EQ(compute(b), (Messages{"Strake band 2 has no size in Bulkhead 'BH'",
                                   "Strake 5 has no size in Bulkhead 'BH'"}));
   EXPECT_EQ((Values{b1.Z, b2.Z, b3.Z}), (Values{4, 4, 7}));  // ZMax 8, below the upper stool
-  const Strake* all[] = {&b1.Strakes.at(1), &b1.Strakes.at(2), &b2.Strakes.at(1),
-                         &b3.Strakes.at(1), &b3.Strakes.at(2), &b3.Strakes.at(3)};
-  const Integer materials[] = {
-      kTestDefaultMaterial, 3, 2, kTestDefaultMaterial, kTestDefaultMaterial, kTestDefaultMaterial};
-  const double ys[] = {4, 10, 10, 3, 3, 10};
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(all[i]->StrakeNumber, i + 1);
-    EXPECT_EQ(all[i]->iMat, materials[i]) << "strake " << i + 1;
-    EXPECT_EQ(all[i]->Y, ys[i]) << "strake " << i + 1;
+  // Number, material and width of every strake, band by band.
+  std::vector<std::tuple<Integer, Integer, Single>> strakes;
+  for (const StrakeBand& band : b.StrakeBands) {
+    for (const Strake& t : band.Strakes) strakes.emplace_back(t.StrakeNumber, t.iMat, t.Y);
   }
+  constexpr Integer kDefault = kTestDefaultMaterial;
+  EXPECT_EQ(strakes, (decltype(strakes){{1, kDefault, 4},
+                                        {2, 3, 10},
+                                        {3, 2, 10},
+                                        {4, kDefault, 3},
+                                        {5, kDefault, 3},
+                                        {6, kDefault, 10}}));
   EXPECT_EQ(pointSet(b1.Strakes.at(1).Outline), (Points{{0, 0}, {0, 4}, {4, 0}, {4, 4}}));
   EXPECT_EQ(pointSet(b3.Strakes.at(1).Outline), (Points{{0, 4}, {0, 7}, {3, 4}, {3, 7}}));
   EXPECT_EQ(pointSet(b3.Strakes.at(3).Outline), (Points{{3, 4}, {3, 7}, {10, 4}, {10, 7}}));

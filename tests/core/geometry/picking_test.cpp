@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "geometry/compute_geometry.h"
 #include "geometry_test_support.h"
 #include "model/codes.h"
@@ -90,11 +92,10 @@ TEST_F(Picking, KindsAreTriedInOrder) {
   for (const Case& c : cases) {
     PickTarget target{9, 9, 9};
     const PickCode code = findObject(arrangement_, c.point, 0.01, c.mask, c.panel, target);
-    EXPECT_EQ(code, c.code) << c.what;
     const Integer bulkhead = c.code == Nothing ? 0 : 1;
-    EXPECT_EQ(target.bulkhead, bulkhead) << c.what;
-    EXPECT_EQ(target.object, c.object) << c.what;
-    EXPECT_EQ(target.subObject, c.subObject) << c.what;
+    EXPECT_EQ(std::tuple(code, target.bulkhead, target.object, target.subObject),
+              std::tuple(c.code, bulkhead, c.object, c.subObject))
+        << c.what;
   }
 }
 
@@ -110,9 +111,8 @@ TEST_F(Picking, CurrentBulkheadFirstAndNoBulkheadLeavesTheTarget) {
   const Arrangement none;
   PickTarget untouched{5, 6, 7};
   EXPECT_EQ(findObject(none, {7, 3}, 0.01, 0xFF, PanelCode::Display, untouched), PickCode::Nothing);
-  EXPECT_EQ(untouched.bulkhead, 5);
-  EXPECT_EQ(untouched.object, 6);
-  EXPECT_EQ(untouched.subObject, 7);
+  EXPECT_EQ(std::tuple(untouched.bulkhead, untouched.object, untouched.subObject),
+            std::tuple(5, 6, 7));
 }
 
 TEST(PickingOutline, InsideOnAnEdgeAndRaysThroughVertices) {
