@@ -288,7 +288,7 @@ TEST(BulkheadGeometryCompute, SecondCallWithoutChangeDoesNothing) {
   GeometryState state;
   MessageList messages;
   computeGeometry(arrangement, state, messages, kTestDefaultMaterial);
-  EXPECT_EQ(messagesOf(messages),
+  EXPECT_EQ(messagesOf(messages.messages()),
             (Messages{"Primary supporting member 1 in 'Closed' was out of bounds",
                       "Bulkhead 2 is not closed"}));
   EXPECT_TRUE(state.valid);

@@ -75,10 +75,6 @@ std::vector<std::string> messagesOf(const Messages& messages) {
   return texts;
 }
 
-inline std::vector<std::string> messagesOf(const MessageList& list) {
-  return messagesOf(list.messages());
-}
-
 // Computes the bulkhead as bulkhead 1 and returns the messages.
 inline std::vector<std::string> compute(Bulkhead& bulkhead, Long symFlag = 0) {
   return messagesOf(computeBulkheadGeometry(bulkhead, 1, symFlag, kTestDefaultMaterial));
