@@ -43,7 +43,7 @@ TEST(ExampleDatabase, EveryBlockReadsWithoutAMessage) {
       SectionReadResult result;
       readSectionText(bytes, block.Position, &result, Arrangements::Refuse);
       EXPECT_EQ(result.status, SectionReadStatus::Read);
-      EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+      EXPECT_TRUE(result.messages.empty()) << messagesText(result.messages);
     }
   }
 }

@@ -64,7 +64,7 @@ TEST(ZelAsSection, ReadFromABlockAndRefusingThemKeepsSections) {
   SectionReadResult result;
   const Section s = readSectionText(text, 2, &result);
   EXPECT_EQ(result.status, SectionReadStatus::Read);
-  EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+  EXPECT_TRUE(result.messages.empty()) << messagesText(result.messages);
   EXPECT_FLOAT_EQ(result.version, 0.443F);
   EXPECT_EQ(s, sectionFromArrangement(arrangement()));
   // Refusing arrangements keeps sections, and the next block ends the section.
@@ -81,7 +81,7 @@ TEST(ZelAsSection, AStoppedArrangementGivesWhatWasReadAndWhy) {
   const Section s = readSectionText(text, 1, &result);
   EXPECT_EQ(result.status, SectionReadStatus::Stopped);
   EXPECT_TRUE(result.found());
-  EXPECT_NE(messageTexts(result).find("bulkhead number 9"), std::string::npos);
+  EXPECT_NE(messagesText(result.messages).find("bulkhead number 9"), std::string::npos);
   EXPECT_EQ(s.Panels.count(), 3);
   EXPECT_EQ(s.Compartments.at(1).Name, "") << "the compartments were never reached";
 }

@@ -52,12 +52,12 @@ const std::string kRefsLine = " 3 \t 1 \t 1 \t 1 \t 2 \t 1 \t 1 \t";
 // `part` is empty.
 void expectMessage(const SectionReadResult& result, const std::string& part, int line = 0) {
   if (part.empty()) {
-    EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+    EXPECT_TRUE(result.messages.empty()) << messagesText(result.messages);
     return;
   }
-  ASSERT_EQ(result.messages.size(), 1U) << messageTexts(result);
+  ASSERT_EQ(result.messages.size(), 1U) << messagesText(result.messages);
   const FileMessage& message = result.messages.front();
-  EXPECT_NE(message.text.find(part), std::string::npos) << messageTexts(result);
+  EXPECT_NE(message.text.find(part), std::string::npos) << messagesText(result.messages);
   EXPECT_EQ(message.file, "test.ko2");
   EXPECT_TRUE(line == 0 ? message.line > 0 : message.line == line) << message.line;
 }
@@ -71,8 +71,8 @@ TEST(SectionReader, SectionsReadBackWhole) {
                                   testDataBytes("sample_section.ko2"), sectionBlockText(empty)}) {
     SectionReadResult result;
     const Section read = readSectionText(file, 1, &result);
-    EXPECT_EQ(result.status, SectionReadStatus::Read) << messageTexts(result);
-    EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+    EXPECT_EQ(result.status, SectionReadStatus::Read) << messagesText(result.messages);
+    EXPECT_TRUE(result.messages.empty()) << messagesText(result.messages);
     EXPECT_EQ(sectionBlockText(read), file.substr(file.find("------------------ BLOCK")));
   }
   EXPECT_EQ(readSectionText(sectionBlockText(empty)), empty);
@@ -87,7 +87,7 @@ TEST(SectionReader, LineEndsCommentsBlankLinesAndNodeNumbersChangeNothing) {
   EXPECT_EQ(readSectionText(lineFeeds), small());
   SectionReadResult result;
   EXPECT_EQ(readSectionText(withRemarksAndBlankLines(text, "Tank 1\t"), 1, &result), small());
-  EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+  EXPECT_TRUE(result.messages.empty()) << messagesText(result.messages);
   EXPECT_EQ(readSectionText(smallWithLine(
                 kNodeLine, " 1 \t1.75\t1.375\t 7 \t 0 \t 0 \t 0 \t 1 \t 0 \t 0 \t 0 \t 0 \t 0 ")),
             small());
@@ -182,7 +182,7 @@ TEST(SectionReaderDamage, GivesItsMessageAndKeepsWhatWasRead) {
     SCOPED_TRACE(row.replacement);
     SectionReadResult result;
     const Section s = readSectionText(smallWithLine(row.line, row.replacement), 1, &result);
-    EXPECT_EQ(result.status, row.status) << messageTexts(result);
+    EXPECT_EQ(result.status, row.status) << messagesText(result.messages);
     EXPECT_TRUE(result.found());
     expectMessage(result, row.message);
     EXPECT_EQ(s.Name, "Sample section");
@@ -215,7 +215,7 @@ TEST(SectionReaderLimits, NoListGrowsBeyondWhatAnIntegerNumbers) {
   Section s = readSectionText(panels, 1, &result);
   EXPECT_EQ(result.status, SectionReadStatus::Stopped);
   EXPECT_EQ(s.Panels.count(), kMaxSectionListLength);
-  EXPECT_NE(messageTexts(result).find("more than 32767 panels"), std::string::npos);
+  EXPECT_NE(messagesText(result.messages).find("more than 32767 panels"), std::string::npos);
 
   std::string records = crlf({"------------------ BLOCK ------------------", " 1 ", "SECTION",
                               "------------------ COMPARTMENT RECORD ------------------", " 1 ",
@@ -224,7 +224,7 @@ TEST(SectionReaderLimits, NoListGrowsBeyondWhatAnIntegerNumbers) {
   s = readSectionText(records, 1, &result);
   EXPECT_EQ(result.status, SectionReadStatus::Stopped);
   EXPECT_EQ(s.Compartments.count(), kMaxSectionListLength);
-  EXPECT_NE(messageTexts(result).find("more than 32767 compartments"), std::string::npos);
+  EXPECT_NE(messagesText(result.messages).find("more than 32767 compartments"), std::string::npos);
 }
 
 TEST(SectionReaderLimits, LinesHoldAsManyEndsAndReferencesAsTheyCan) {
@@ -236,7 +236,7 @@ TEST(SectionReaderLimits, LinesHoldAsManyEndsAndReferencesAsTheyCan) {
   text.replace(text.find(kRefsLine), kRefsLine.size(), refs);
   SectionReadResult result;
   const Section s = readSectionText(text, 1, &result);
-  EXPECT_TRUE(result.messages.empty()) << messageTexts(result);
+  EXPECT_TRUE(result.messages.empty()) << messagesText(result.messages);
   const List<StiffenerEnd>& read = s.Panels.at(1).Stiffeners.at(1).Ends;
   ASSERT_EQ(read.count(), kMaxStiffenerEnds);
   EXPECT_EQ(read.last().Y, 132.5F);
@@ -278,7 +278,7 @@ TEST(SectionReaderBlocks, ARefusedBlockClearsTheSectionAndSaysWhy) {
     EXPECT_EQ(result.status, row.status);
     EXPECT_FALSE(result.found());
     EXPECT_LT(result.version, 0.0F);
-    EXPECT_EQ(messageTexts(result), "test.ko2: " + row.message + "\n");
+    EXPECT_EQ(messagesText(result.messages), "test.ko2: " + row.message);
     EXPECT_EQ(s, Section{});
   }
 

@@ -35,11 +35,4 @@ inline const Section& sampleSection() {
   return section;
 }
 
-// The texts of the messages, one a line, for failure output and substring checks.
-inline std::string messageTexts(const SectionReadResult& result) {
-  std::string texts;
-  for (const FileMessage& m : result.messages) texts += m.toString() + "\n";
-  return texts;
-}
-
 }  // namespace korain::testing
