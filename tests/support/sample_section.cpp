@@ -67,72 +67,59 @@ class SectionWriter {
     }
   }
 
-  // The banner and titles of a list part, only when some panel has an element of it.
-  template <typename T>
-  bool openPart(std::string_view banner, List<T> SectionPanel::*list,
-                std::initializer_list<std::string_view> titles) {
-    const bool any = std::ranges::any_of(
-        s_.Panels, [&](const SectionPanel& p) { return (p.*list).isDimensioned(); });
-    if (!any) return false;
+  // A list part, only when some panel has an element of it: its banner and titles, then the
+  // elements' lines, panel by panel, each written with its panel's number.
+  template <typename T, typename WriteLine>
+  void writePart(std::string_view banner, List<T> SectionPanel::*list,
+                 std::initializer_list<std::string_view> titles, WriteLine writeLine) {
+    const auto has = [&](const SectionPanel& p) { return (p.*list).isDimensioned(); };
+    if (std::ranges::none_of(s_.Panels, has)) return;
     w_.comment();
     w_.line(banner);
     w_.comment();
     w_.titles(titles);
-    return true;
-  }
-
-  // A list part with one line per element, panel by panel, each starting with the panel's number.
-  template <typename T, typename WriteRest>
-  void writePart(std::string_view banner, List<T> SectionPanel::*list,
-                 std::initializer_list<std::string_view> titles, WriteRest writeRest) {
-    if (!openPart(banner, list, titles)) return;
     for (Long p = 1; p <= s_.Panels.count(); ++p) {
-      for (const T& element : s_.Panels.at(p).*list) {
-        w_.number(p);
-        writeRest(element);
-        w_.endLine();
-      }
+      for (const T& element : s_.Panels.at(p).*list) writeLine(p, element);
     }
   }
 
-  void coordinates(std::initializer_list<Single> values) {
+  BlockTextWriter& coordinates(std::initializer_list<Single> values) {
     for (const Single value : values) w_.tab().formatted(value, texts_.coordinateFormat);
+    return w_;
   }
 
   void writeNodes() {
-    if (!openPart(texts_.nodesBanner, &SectionPanel::Nodes,
-                  {" Pan", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT",
-                   "Sh.R", "PCod", "knu"})) {
-      return;
-    }
-    for (Long p = 1; p <= s_.Panels.count(); ++p) {
-      for (const Node& n : s_.Panels.at(p).Nodes) writeNodeLine(w_, p, n);
-    }
+    writePart(texts_.nodesBanner, &SectionPanel::Nodes,
+              {" Pan", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT",
+               "Sh.R", "PCod", "knu"},
+              [&](Long p, const Node& n) { writeNodeLine(w_, p, n); });
   }
 
   void writeStiffeners() {
     writePart(sectionTexts_.stiffenersBanner, &SectionPanel::Stiffeners,
-              {" Pan", "Nend", "y", "z", "side", "..."}, [&](const SectionStiffener& s) {
-                w_.tab().number(Long{s.Ends.count()});
+              {" Pan", "Nend", "y", "z", "side", "..."}, [&](Long p, const SectionStiffener& s) {
+                w_.number(p).tab().number(Long{s.Ends.count()});
                 for (const StiffenerEnd& end : s.Ends) {
-                  coordinates({end.Y, end.Z});
-                  w_.tab().number(Long{end.Side});
+                  coordinates({end.Y, end.Z}).tab().number(Long{end.Side});
                 }
+                w_.endLine();
               });
   }
 
   void writeStrakes() {
     writePart(sectionTexts_.strakesBanner, &SectionPanel::Strakes,
-              {" Pan", "Ref", "y1", "z1", "y2", "z2", "Th", "iMat"}, [&](const SectionStrake& s) {
-                w_.tab().number(Long{s.Ref});
-                coordinates({s.Y1, s.Z1, s.Y2, s.Z2});
-                w_.tab().number(s.Th).tab().number(Long{s.iMat});
+              {" Pan", "Ref", "y1", "z1", "y2", "z2", "Th", "iMat"},
+              [&](Long p, const SectionStrake& s) {
+                w_.number(p).tab().number(Long{s.Ref});
+                coordinates({s.Y1, s.Z1, s.Y2, s.Z2}).tab().number(s.Th);
+                w_.tab().number(Long{s.iMat}).endLine();
               });
   }
 
   void writeTwoEnded(std::string_view banner, List<TwoEndedObject> SectionPanel::*list) {
-    writePart(banner, list, {" Pan", "y1", "z1", "y2", "z2"}, [&](const TwoEndedObject& o) {
-      coordinates({o.Y1, o.Z1, o.Y2, o.Z2});
+    writePart(banner, list, {" Pan", "y1", "z1", "y2", "z2"}, [&](Long p, const TwoEndedObject& o) {
+      w_.number(p);
+      coordinates({o.Y1, o.Z1, o.Y2, o.Z2}).endLine();
     });
   }
 
