@@ -46,9 +46,8 @@ TEST(BlockList, ABlockCutShortBeforeItsNameDoesNotHideTheNextOne) {
   EXPECT_EQ(blocks[0].Name + "|" + blocks[1].Name, "|B");
 }
 
+// "ZEL" and "TORSION" name their kinds in the listing above; any other keyword is a section's.
 TEST(BlockFraming, KeywordsBannersAndComments) {
-  EXPECT_EQ(blockKindOf("ZEL"), BlockKind::Zel);
-  EXPECT_EQ(blockKindOf("TORSION"), BlockKind::Torsion);
   for (const char* other : {"zel", ""}) EXPECT_EQ(blockKindOf(other), BlockKind::Section);
   // Banners and comments are recognised by their first characters.
   EXPECT_TRUE(isBannerLine("  ------ anything"));
