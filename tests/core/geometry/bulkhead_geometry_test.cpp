@@ -12,10 +12,9 @@
 #include "geometry_test_support.h"
 #include "model/codes.h"
 
-namespace korain {
+namespace korain::testing {
 namespace {
 
-using namespace korain::testing;  // NOLINT(google-build-using-namespace)
 using Messages = std::vector<std::string>;
 using Points = std::vector<std::pair<double, double>>;
 using Values = std::vector<double>;
@@ -359,4 +358,4 @@ TEST(BulkheadGeometryCompute, DegenerateDataNeitherCrashesNorHangs) {
 }
 
 }  // namespace
-}  // namespace korain
+}  // namespace korain::testing

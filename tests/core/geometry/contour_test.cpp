@@ -10,16 +10,9 @@
 #include "geometry/contour_polygon.h"
 #include "geometry_test_support.h"
 
-namespace korain {
+namespace korain::testing {
 namespace {
 
-using testing::arcNode;
-using testing::bulkheadThrough;
-using testing::compute;
-using testing::expectNear;
-using testing::rectangle;
-using testing::roundedCornerNode;
-using testing::straightNode;
 using Points = std::vector<std::pair<double, double>>;
 
 constexpr double kPi = std::numbers::pi;
@@ -60,10 +53,8 @@ TEST(ContourRectangle, DirectionOfTheNodesDoesNotMatter) {
     expectCuts(contour, 9, CutDirection::Horizontal, 0, 0, 0);
     expectCuts(contour, -1, CutDirection::Vertical, 0, 0, 0);
 
-    EXPECT_EQ(testing::pointSet(band.Strakes.at(1).Outline),
-              (Points{{0, 0}, {0, 8}, {4, 0}, {4, 8}}));
-    EXPECT_EQ(testing::pointSet(band.Strakes.at(2).Outline),
-              (Points{{4, 0}, {4, 8}, {10, 0}, {10, 8}}));
+    EXPECT_EQ(pointSet(band.Strakes.at(1).Outline), (Points{{0, 0}, {0, 8}, {4, 0}, {4, 8}}));
+    EXPECT_EQ(pointSet(band.Strakes.at(2).Outline), (Points{{4, 0}, {4, 8}, {10, 0}, {10, 8}}));
     for (const Compartment& c : b.Compartments) {
       expectNear({c.Table1.at(6), c.Table1.at(7), c.Table1.at(8), c.Table1.at(9)}, {5, 4, 0, 8});
     }
@@ -205,4 +196,4 @@ TEST(ContourArc, ImpossibleArcsAreReportedAndTakenStraight) {
 }
 
 }  // namespace
-}  // namespace korain
+}  // namespace korain::testing

@@ -10,19 +10,15 @@
 #include "geometry_test_support.h"
 #include "model/codes.h"
 
-namespace korain {
+namespace korain::testing {
 namespace {
-
-using testing::member;
-using testing::stiffener;
-using testing::straightNode;
 
 // The plate 0..10 by 0..8 with the corner below (4..10, 0..3) cut away;
 // horizontal members at z 2 (only over y 0..4) and z 5, one vertical stiffener
 // at y 7 running from z 3, and two bands split at z 4, the upper one in two
 // strakes split at y 6.
 Bulkhead pickingBulkhead(std::string name) {
-  Bulkhead b = testing::bulkheadThrough(
+  Bulkhead b = bulkheadThrough(
       {straightNode(0, 0), straightNode(4, 0), straightNode(4, 3), straightNode(10, 3),
        straightNode(10, 8), straightNode(0, 8), straightNode(0, 0)},
       std::move(name));
@@ -45,7 +41,7 @@ class Picking : public ::testing::Test {
     arrangement_.Bulkheads.append(pickingBulkhead("Second"));  // on top of the first
     GeometryState state;
     MessageList messages;
-    computeGeometry(arrangement_, state, messages, testing::kTestDefaultMaterial);
+    computeGeometry(arrangement_, state, messages, kTestDefaultMaterial);
     ASSERT_TRUE(messages.empty()) << messages.messages().front().text;
     arrangement_.CurBulkhead = 0;
   }
@@ -135,4 +131,4 @@ TEST(PickingOutline, InsideOnAnEdgeAndRaysThroughVertices) {
 }
 
 }  // namespace
-}  // namespace korain
+}  // namespace korain::testing
