@@ -1,42 +1,39 @@
-// Writes ship data blocks from item values, so that each test states only what it changes.
+// The test ship's database (tests/data/test_ship.ko2) with items replaced, so that each test
+// states only what it changes.
 #pragma once
 
-#include <algorithm>
-#include <array>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace korain::testing {
 
-// The items of a block group by group, as texts, starting from a plausible ship
-// of format version 4. Items are addressed as in the layout: group, then the
-// 1-based item within the group (group 10 item 41 is its Single).
+// A plausible ship of format version 4, preceded by comments and the banner and followed by a
+// comment and the first block, as the midship-section program leaves them. Items are addressed
+// as in the layout: group, then the 1-based item within the group (group 10 item 41 is its
+// Single). The file holds one group a line, the five titles of group 2 on lines of their own.
 class ShipBlockBuilder {
  public:
   ShipBlockBuilder() {
-    groups_ = {
-        {"4"},
-        {"TEST SHIP", "Second line", "Third line", "Fourth line", "Fifth line"},
-        {"1", "1", "0", "0", "0", "0", "0", "1", "3", "0"},
-        {"2", "3", "4", "0", "0", "0"},
-        filled(30, "0"),
-        filled(20, "0"),
-        filled(30, "0"),
-        {"1", "2", "3"},
-        filled(14, "0"),
-        filled(109, "0"),
-        filled(30, "0"),
-        filled(22, "0"),
-        {"TEST NOTE"},
-        {"0.9"},
-        {"1", "2", "3", "4"},
-    };
-    const std::vector<std::string> mainData = {"100", "20", "10",  "0", "0", "7", "4",   "0",
-                                               "0.8", "14", "2.5", "8", "4", "7", "1.5", "2.5"};
-    std::copy(mainData.begin(), mainData.end(), groups_[4].begin());
-    const std::array<std::string, 6> strengths = {"235", "315", "355", "0", "0", "0"};
-    std::copy(strengths.begin(), strengths.end(), groups_[6].begin());
+    std::ifstream in(KORAIN_TEST_DATA "/test_ship.ko2", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+      lines.push_back(line.substr(0, line.find('\r')));
+    if (lines.size() < 10) throw std::runtime_error("tests/data/test_ship.ko2 cannot be read");
+    const auto items = lines.begin() + 4;  // after two comments, the banner and a comment
+    head_.assign(lines.begin(), items);
+    groups_.push_back(words(items[0]));
+    groups_.emplace_back(items + 1, items + 6);
+    auto line = items + 6;
+    for (; line != lines.end() && !line->starts_with('*'); ++line) {
+      const bool note = groups_.size() == 12;  // group 13: one text, blanks and all
+      groups_.push_back(note ? std::vector{*line} : words(*line));
+    }
+    tail_.assign(line, lines.end());
   }
 
   ShipBlockBuilder& set(int group, int item, std::string text) {
@@ -53,13 +50,9 @@ class ShipBlockBuilder {
     return *this;
   }
 
-  // The preamble of a database: comments, the banner, a comment, the items,
-  // then a comment and the first block, as the midship-section program leaves them.
-  std::string file() const { return "* ship database\r\n*\r\n" + block() + after_; }
-
-  // The banner and the items, without anything after them.
-  std::string block() const {
-    std::string text = "------------------ BSD ------------------\r\n* data\r\n";
+  std::string file() const {
+    std::string text;
+    for (const std::string& line : head_) text += line + "\r\n";
     for (std::size_t g = 0; g < groups_.size(); ++g) {
       const bool wholeLines = g == 1;  // the titles
       for (std::size_t i = 0; i < groups_[g].size(); ++i) {
@@ -68,18 +61,20 @@ class ShipBlockBuilder {
       }
       text += "\r\n";
     }
+    for (const std::string& line : tail_) text += line + "\r\n";
     return text;
   }
 
  private:
-  static std::vector<std::string> filled(std::size_t count, const std::string& text) {
-    return std::vector<std::string>(count, text);
+  static std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
   }
 
+  std::vector<std::string> head_;
   std::vector<std::vector<std::string>> groups_;
+  std::vector<std::string> tail_;
   std::string separator_ = " ";
-  std::string after_ =
-      "*\r\n------------------ BLOCK ------------------\r\n*\r\n 1 \r\nZEL\r\n 5 6 7 8 9 \r\n";
 };
 
 }  // namespace korain::testing

@@ -147,19 +147,19 @@ TEST(ShipDataDamage, WithoutTheBannerOrTheFileTheRecordIsUnchanged) {
 
 TEST(ShipDataDamage, ACutBlockKeepsWhatWasReadAndSaysWhere) {
   struct Row {
-    std::size_t keepLines;  // of the block, banner included
+    std::size_t keepLines;  // of the block, banner included, after the file's two comments
     int messageLine;
     const char* names;
   };
-  const std::string block = ShipBlockBuilder().block();
+  const std::string file = ShipBlockBuilder().file();
   for (const Row& row : {Row{2, 4, "FormatVersion"}, Row{4, 6, "Titles(2)"},
                          Row{10, 12, "L (item 1 of group 5)"}, Row{14, 16, "item 1 of group 9"}}) {
     std::size_t end = 0;
-    for (std::size_t i = 0; i < row.keepLines; ++i) end = block.find("\r\n", end) + 2;
+    for (std::size_t i = 0; i < row.keepLines + 2; ++i) end = file.find("\r\n", end) + 2;
     ShipData before;
     before.L = 3;
     ShipDataReadResult result;
-    const ShipData ship = readText("* a\r\n*\r\n" + block.substr(0, end), &result, before);
+    const ShipData ship = readText(file.substr(0, end), &result, before);
     EXPECT_EQ(result.status, ShipDataReadStatus::Read);
     EXPECT_FALSE(result.complete);
     ASSERT_EQ(result.messages.size(), 1U) << row.names;
