@@ -16,24 +16,19 @@ Legend legendOf(int count) {
   return legend;
 }
 
-TEST(LegendSwatches, FillOneSwatchPerEntryUpToSixteen) {
+TEST(LegendSwatches, OneSwatchPerEntryUpToSixteenThenFurtherEntriesJoinTheSecondOnwards) {
   EXPECT_TRUE(legendSwatches({}).empty());
-  const std::vector<LegendSwatch> three = legendSwatches(legendOf(3));
-  EXPECT_EQ(three, (std::vector<LegendSwatch>{{101, "1"}, {102, "2"}, {103, "3"}}));
+  EXPECT_EQ(legendSwatches(legendOf(3)),
+            (std::vector<LegendSwatch>{{101, "1"}, {102, "2"}, {103, "3"}}));
   const std::vector<LegendSwatch> sixteen = legendSwatches(legendOf(16));
   ASSERT_EQ(sixteen.size(), 16U);
   EXPECT_EQ(sixteen.back(), (LegendSwatch{116, "16"}));
-}
-
-TEST(LegendSwatches, EntriesBeyondSixteenJoinTheSecondSwatchOnwards) {
-  const std::vector<LegendSwatch> swatches = legendSwatches(legendOf(18));
-  ASSERT_EQ(swatches.size(), 16U);
   // The first swatch keeps its entry; the 17th and 18th join swatches 1 and 2
   // and give them their colours.
-  EXPECT_EQ(swatches[0], (LegendSwatch{101, "1"}));
-  EXPECT_EQ(swatches[1], (LegendSwatch{117, "2 / 17"}));
-  EXPECT_EQ(swatches[2], (LegendSwatch{118, "3 / 18"}));
-  EXPECT_EQ(swatches[3], (LegendSwatch{104, "4"}));
+  const std::vector<LegendSwatch> eighteen = legendSwatches(legendOf(18));
+  ASSERT_EQ(eighteen.size(), 16U);
+  EXPECT_EQ(std::vector(eighteen.begin(), eighteen.begin() + 4),
+            (std::vector<LegendSwatch>{{101, "1"}, {117, "2 / 17"}, {118, "3 / 18"}, {104, "4"}}));
   // A third round comes back to swatch 1 again, not to swatch 0.
   EXPECT_EQ(legendSwatches(legendOf(31))[1].Label, "2 / 17");
   EXPECT_EQ(legendSwatches(legendOf(32))[1].Label, "2 / 17 / 32");

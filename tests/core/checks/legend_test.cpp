@@ -51,6 +51,12 @@ Legend build(Arrangement& arrangement, Long mode, const List<Long>& colours = kP
   return buildLegend(arrangement, mode, colours, ship, [](std::string_view) {});
 }
 
+// An arrangement of one bulkhead, without strakes or stiffeners yet.
+struct OneBulkhead : ::testing::Test {
+  Arrangement arrangement;
+  Bulkhead& bulkhead = arrangement.Bulkheads.append();
+};
+
 std::vector<Long> strakeColours(const Bulkhead& bulkhead) {
   std::vector<Long> colours;
   for (const Strake& strake : bulkhead.StrakeBands.first().Strakes) {
@@ -59,13 +65,11 @@ std::vector<Long> strakeColours(const Bulkhead& bulkhead) {
   return colours;
 }
 
-TEST(BracketLegend, WithoutAnyFittedBracketIsTheSingleEntryNoBracket) {
+TEST_F(OneBulkhead, BracketLegendWithoutAnyFittedBracketIsTheSingleEntryNoBracket) {
   const Legend noBracket{{0, "no bracket"}};
   Arrangement empty;
   EXPECT_EQ(build(empty, kBracketScantling), noBracket);
 
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
   OrdinaryStiffener& stiffener = addStiffener(bulkhead, profile(1, 200, 12));
   stiffener.Brackets.at(1).ColourIndex = 5;
   EXPECT_EQ(build(arrangement, kBracketScantling), noBracket);
@@ -73,9 +77,7 @@ TEST(BracketLegend, WithoutAnyFittedBracketIsTheSingleEntryNoBracket) {
   EXPECT_EQ(stiffener.Spans.at(1).ColourIndex, 0);
 }
 
-TEST(BracketLegend, SomeFittedPutsNoBracketFirstAndSortsTheRestOnceEach) {
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
+TEST_F(OneBulkhead, BracketLegendSomeFittedPutsNoBracketFirstAndSortsTheRestOnceEach) {
   addStiffener(bulkhead, profile(1, 200, 12)).Brackets.at(2) = fitted(profile(4, 150, 10));
   addStiffener(bulkhead, profile(1, 200, 12));
   // The third shares the entry of the first.
@@ -96,18 +98,15 @@ TEST(BracketLegend, SomeFittedPutsNoBracketFirstAndSortsTheRestOnceEach) {
   EXPECT_EQ(bulkhead.Stiffeners.at(3).Brackets.at(1).ColourIndex, 3);
 }
 
-TEST(BracketLegend, LengthsAreTextsWithoutLeadingBlanks) {
-  Arrangement arrangement;
-  OrdinaryStiffener& stiffener = addStiffener(arrangement.Bulkheads.append(), profile(1, 200, 12));
+TEST_F(OneBulkhead, BracketLegendLengthsAreTextsWithoutLeadingBlanks) {
+  OrdinaryStiffener& stiffener = addStiffener(bulkhead, profile(1, 200, 12));
   stiffener.Brackets.at(1) = fitted(profile(1, 200, 12), 1.5F);
   stiffener.Brackets.at(2) = fitted(profile(1, 200, 12), 0.5F);
   EXPECT_EQ(build(arrangement, kBracketLength), (Legend{{11, ".5"}, {22, "1.5"}}));
   EXPECT_EQ(stiffener.Brackets.at(1).ColourIndex, 2);
 }
 
-TEST(ThicknessLegend, SortsWrapsRoundThePaletteAndMergesCloseValues) {
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
+TEST_F(OneBulkhead, ThicknessLegendSortsWrapsRoundThePaletteAndMergesCloseValues) {
   for (Single thickness : {16.F, 12.F, 10.F, 14.F, 12.0005F}) addStrake(bulkhead, thickness);
   OrdinaryStiffener& stiffener = addStiffener(bulkhead, profile(1, 200, 12));
   stiffener.Spans.at(1).ColourIndex = 9;
@@ -118,17 +117,13 @@ TEST(ThicknessLegend, SortsWrapsRoundThePaletteAndMergesCloseValues) {
   EXPECT_EQ(stiffener.Spans.at(1).ColourIndex, 0);  // spans are not coloured by thickness
 }
 
-TEST(ThicknessLegend, AnEmptyPaletteColoursNothing) {
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
+TEST_F(OneBulkhead, ThicknessLegendAnEmptyPaletteColoursNothing) {
   addStrake(bulkhead, 10).ColourIndex = 4;
   EXPECT_EQ(build(arrangement, kThickness, List<Long>{}), (Legend{{0, "  10.0 mm"}}));
   EXPECT_EQ(strakeColours(bulkhead), std::vector<Long>{0});
 }
 
-TEST(ScantlingLegend, SpansAndFittedBracketsByTheirLabels) {
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
+TEST_F(OneBulkhead, ScantlingLegendSpansAndFittedBracketsByTheirLabels) {
   OrdinaryStiffener& stiffener = addStiffener(bulkhead, profile(2, 220, 10), 2);
   StiffenerSpan& own = stiffener.Spans.at(2);
   own.HasScantling = true;
@@ -143,9 +138,7 @@ TEST(ScantlingLegend, SpansAndFittedBracketsByTheirLabels) {
   EXPECT_EQ(strakeColours(bulkhead), std::vector<Long>{0});
 }
 
-TEST(StiffenerLegend, SpanReductionInMetresWithOtherBracketsAtPositionSeven) {
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
+TEST_F(OneBulkhead, StiffenerLegendSpanReductionInMetresWithOtherBracketsAtPositionSeven) {
   addStiffener(bulkhead, profile(1, 200, 12)).SpanReduction = 0.25F;
   OrdinaryStiffener& second = addStiffener(bulkhead, profile(1, 200, 12), 2);
   second.Brackets.at(1) = fitted(profile(1, 200, 12));
@@ -173,14 +166,12 @@ TEST(StiffenerLegend, ConnectionOnlyWhereNoMemberInterruptsTheStiffeners) {
   EXPECT_EQ(supported.Stiffeners.at(1).Spans.at(1).ColourIndex, 1);
 }
 
-TEST(MaterialLegend, ColoursAndNamesFollowTheMaterialNumber) {
+TEST_F(OneBulkhead, MaterialLegendColoursAndNamesFollowTheMaterialNumber) {
   ShipData ship;
   for (int k = 1; k <= 3; ++k) {
     ship.MaterialKind.at(k) = 3;
     ship.MaterialTable.at(1).at(k) = static_cast<Single>(300 + k);
   }
-  Arrangement arrangement;
-  Bulkhead& bulkhead = arrangement.Bulkheads.append();
   addStrake(bulkhead, 10, 3);
   OrdinaryStiffener& stiffener = addStiffener(bulkhead, profile(1, 200, 12), 2);
   stiffener.iMat = 3;
