@@ -10,10 +10,13 @@
 namespace korain {
 namespace {
 
-Bulkhead withHeight(Single zMin, Single zMax) {
+// A bulkhead whose contour runs from zMin to zMax, with the stool tops given.
+Bulkhead withHeight(Single zMin, Single zMax, Single stool1Z = 0, Single stool2Z = 0) {
   Bulkhead b;
   b.ZMin = zMin;
   b.ZMax = zMax;
+  b.Stool1Z = stool1Z;
+  b.Stool2Z = stool2Z;
   return b;
 }
 
@@ -46,16 +49,10 @@ TEST(BulkheadEdits, AStoolWithoutTopStartsAtTheContoursLimit) {
     Single lower;
     Single upper;
   };
-  Bulkhead given = withHeight(1.8F, 18);
-  given.Stool1Z = 3.6F;
-  given.Stool2Z = 15;
-  Bulkhead nearlyZero = withHeight(1.8F, 18);
-  nearlyZero.Stool1Z = 0.0009F;
-  nearlyZero.Stool2Z = 15;
   const Case cases[] = {
       {"no tops", withHeight(1.8F, 18), true, 1.8F, 18},
-      {"tops given", given, false, 3.6F, 15},
-      {"below the tolerance", nearlyZero, true, 1.8F, 15},
+      {"tops given", withHeight(1.8F, 18, 3.6F, 15), false, 3.6F, 15},
+      {"below the tolerance", withHeight(1.8F, 18, 0.0009F, 15), true, 1.8F, 15},
       // Bounds left inverted by a contour-less computation: no height yet.
       {"no contour", withHeight(9999, -9999), false, 0, 0},
   };

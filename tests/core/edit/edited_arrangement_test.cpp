@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -43,35 +45,18 @@ Arrangement mixedArrangement() {
   return arrangement;
 }
 
-// What a full computation of the arrangement's stored data gives.
-struct Computed {
-  Arrangement arrangement;
-  std::vector<Message> messages;
-};
-
-Computed computedAfresh(Arrangement arrangement) {
-  Computed full{std::move(arrangement), {}};
-  for (int i = 1; i <= full.arrangement.Bulkheads.count(); ++i) {
-    for (Message& m : computeBulkheadGeometry(full.arrangement.Bulkheads.at(i), i,
-                                              full.arrangement.SymFlag, kMaterial)) {
-      full.messages.push_back(std::move(m));
-    }
-  }
-  chooseCurrentBulkhead(full.arrangement);
-  return full;
-}
-
 // The arrangement and messages must be what a computation of every bulkhead
 // of `data` gives: the data as the edit left it (or as read, or as restored).
 void expectAsComputedAfresh(const EditedArrangement& edited, Arrangement data,
                             const std::string& step) {
-  const Computed full = computedAfresh(std::move(data));
-  EXPECT_EQ(edited.arrangement(), full.arrangement) << step;
-  const std::vector<Message> messages = edited.geometry().allMessages();
-  ASSERT_EQ(messages.size(), full.messages.size()) << step;
-  for (std::size_t k = 0; k < messages.size(); ++k) {
-    ASSERT_EQ(messages[k], full.messages[k]) << step << " message " << k;
+  std::vector<Message> messages;
+  for (int i = 1; i <= data.Bulkheads.count(); ++i) {
+    std::ranges::move(computeBulkheadGeometry(data.Bulkheads.at(i), i, data.SymFlag, kMaterial),
+                      std::back_inserter(messages));
   }
+  chooseCurrentBulkhead(data);
+  EXPECT_EQ(edited.arrangement(), data) << step;
+  EXPECT_EQ(edited.geometry().allMessages(), messages) << step;
 }
 
 struct Step {

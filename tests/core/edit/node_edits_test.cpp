@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <vector>
 
 #include "../geometry/geometry_test_support.h"
@@ -19,18 +18,15 @@ using testing::straightNode;
 
 constexpr PickSettings kNodePanelPick{0.05, kPickNodes | kPickPrimaryMembers, PanelCode::Nodes};
 
-// Gives the numbers it was handed, in turn, and counts the draws.
+// Gives the numbers it was handed, in turn, then 0.5, and counts the draws.
 struct ScriptedRandom {
-  std::deque<double> numbers;
+  std::vector<double> numbers;
   int draws = 0;
 
   RandomSource source() {
     return [this] {
-      ++draws;
-      if (numbers.empty()) return 0.5;
-      const double next = numbers.front();
-      numbers.pop_front();
-      return next;
+      const auto k = static_cast<std::size_t>(draws++);
+      return k < numbers.size() ? numbers[k] : 0.5;
     };
   }
 };
