@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,10 +62,9 @@ class FakePrintSurface : public PrintSurface {
   // The one text drawn with these characters; fails the test otherwise.
   Drawn text(std::string_view wanted) const {
     EXPECT_EQ(pagesOf(wanted).size(), 1U) << "text \"" << wanted << "\"";
-    for (const Drawn& d : texts()) {
-      if (d.Text == wanted) return d;
-    }
-    return {};
+    const std::vector<Drawn> all = texts();
+    const auto found = std::ranges::find(all, wanted, &Drawn::Text);
+    return found == all.end() ? Drawn{} : *found;
   }
   // The pages of every text drawn with these characters, in drawing order.
   std::vector<int> pagesOf(std::string_view wanted) const {
@@ -98,9 +99,8 @@ class FakePrintSurface : public PrintSurface {
  private:
   std::vector<Drawn> of(DrawnKind kind) const {
     std::vector<Drawn> found;
-    for (const Drawn& d : drawn) {
-      if (d.Kind == kind) found.push_back(d);
-    }
+    std::ranges::copy_if(drawn, std::back_inserter(found),
+                         [kind](const Drawn& d) { return d.Kind == kind; });
     return found;
   }
 
