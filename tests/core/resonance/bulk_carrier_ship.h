@@ -2,19 +2,17 @@
 // 12.2 / 11.5 m in the two loading conditions, so that they roll differently.
 #pragma once
 
-#include "ship/ship_data.h"
+#include <gtest/gtest.h>
+
+#include "ship/ship_data_reader.h"
 
 namespace korain::testing {
 
+// As the example database holds it, GM in the ballast condition replaced.
 inline ShipData bulkCarrier(Single gm2 = 7.5F) {
   ShipData ship;
-  ship.L = 177;
-  ship.B = 32;
-  ship.V = 14;
-  ship.GM1 = 2.8F;
-  ship.RollRadius1 = 12.2F;
+  EXPECT_TRUE(readShipData(KORAIN_EXAMPLES "/bulk_carrier.ko2", ship).found());
   ship.GM2 = gm2;
-  ship.RollRadius2 = 11.5F;
   return ship;
 }
 

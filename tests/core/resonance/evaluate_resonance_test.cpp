@@ -7,6 +7,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "bulk_carrier_ship.h"
 #include "resonance/compartment_codes.h"
 #include "resonance/risk_band.h"
 
@@ -24,10 +25,7 @@ TEST(EvaluateResonance, OnlyCompartmentsWithLevelsBulkheadBySideInOrder) {
   fill(1, 2, 1);
   fill(3, 1, 1);
   fill(3, 2, 2).B = kWaterBallastDestination;
-  ShipData ship;
-  ship.L = 177;
-  ship.B = 32;
-  const ResonanceEvaluation evaluation = evaluateResonance(arrangement, ship);
+  const ResonanceEvaluation evaluation = evaluateResonance(arrangement, bulkCarrier());
   EXPECT_NEAR(evaluation.Periods.PitchPeriod.at(1), 7.649877F, 1e-4F);  // 0.575 * sqrt(177)
   ASSERT_EQ(evaluation.Compartments.count(), 3);
   const auto place = [&](int i) {
