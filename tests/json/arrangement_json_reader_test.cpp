@@ -11,10 +11,6 @@
 namespace korain::testing {
 namespace {
 
-std::string jsonOf(const Arrangement& arrangement) {
-  return arrangementJson(arrangement, ComputedFields::Included).dump(2);
-}
-
 TEST(ArrangementJsonReader, EveryStoredFieldComesBackFromDumpsJson) {
   std::vector<Arrangement> arrangements = {
       sampleArrangement({}),
@@ -27,7 +23,8 @@ TEST(ArrangementJsonReader, EveryStoredFieldComesBackFromDumpsJson) {
   }
   for (const Arrangement& arrangement : arrangements) {
     SCOPED_TRACE(arrangement.Name);
-    const ArrangementJsonResult read = readArrangementJson(jsonOf(arrangement));
+    const ArrangementJsonResult read =
+        readArrangementJson(arrangementJson(arrangement, ComputedFields::Included).dump(2));
     ASSERT_TRUE(read.problems.empty()) << read.problems[0].path << ": " << read.problems[0].text;
     // What the file holds; the numbers of the nodes are their places.
     Arrangement expected = arrangement;
