@@ -6,6 +6,7 @@
 
 #include "edit/selection_edits.h"
 #include "model/codes.h"
+#include "sample_arrangement.h"
 
 namespace korain {
 namespace {
@@ -86,15 +87,8 @@ TEST(SelectionEdits, IndicesOutsideTheirListShowTheFirstElement) {
 }
 
 TEST(SelectionEdits, AMessageOrAPickSelectsItsObjectAndPanel) {
-  Arrangement a;
-  for (int i = 0; i < 2; ++i) {
-    Bulkhead& b = a.Bulkheads.append();
-    b.Nodes.resize(4);
-    b.PrimaryMembers.resize(2);
-    b.Stiffeners.resize(3);
-    b.StrakeBands.resize(2);
-    b.StrakeBands.at(2).Strakes.resize(3);
-  }
+  // Two bulkheads of 4 nodes, 2 members, 3 stiffeners and 2 bands of 3 strakes.
+  Arrangement a = testing::sampleArrangement({.nodes = 4, .strakesPerBand = 3});
   const auto bulkhead = [&a]() -> const Bulkhead& { return a.Bulkheads.at(2); };
   using P = PanelCode;
   // The panel of the subject's kind, on bulkhead 2.

@@ -2,6 +2,8 @@
 // liquid's natural periods and risks level by level, against hand computations.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "bulk_carrier_ship.h"
 #include "resonance/compartment_codes.h"
 #include "resonance/ship_periods.h"
@@ -83,11 +85,11 @@ void expectLevels(const List<LevelResonance>& levels, std::initializer_list<Expe
   int k = 0;
   for (const Expected& e : expected) {
     const LevelResonance& level = levels.at(++k);
-    EXPECT_NEAR(level.Tx, e.tx, kTolerance) << "level " << k;
-    EXPECT_NEAR(level.Ty, e.ty, kTolerance) << "level " << k;
-    EXPECT_EQ(level.PitchRisk, e.pitch) << "level " << k;
-    EXPECT_EQ(level.RollRisk, e.roll) << "level " << k;
-    EXPECT_EQ(level.SwayRisk, e.sway) << "level " << k;
+    SCOPED_TRACE(::testing::Message() << "level " << k);
+    EXPECT_NEAR(level.Tx, e.tx, kTolerance);
+    EXPECT_NEAR(level.Ty, e.ty, kTolerance);
+    EXPECT_EQ(std::tuple(level.PitchRisk, level.RollRisk, level.SwayRisk),
+              std::tuple(e.pitch, e.roll, e.sway));
   }
 }
 
