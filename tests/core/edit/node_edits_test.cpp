@@ -9,12 +9,8 @@
 #include "../geometry/geometry_test_support.h"
 #include "geometry/picking.h"
 
-namespace korain {
+namespace korain::testing {
 namespace {
-
-using testing::arcNode;
-using testing::bulkheadThrough;
-using testing::straightNode;
 
 constexpr PickSettings kNodePanelPick{0.05, kPickNodes | kPickPrimaryMembers, PanelCode::Nodes};
 
@@ -180,4 +176,4 @@ TEST(NodeEdits, TheFirstNodeKeepsItsStartCodeWhateverCurveIsAsked) {
 }
 
 }  // namespace
-}  // namespace korain
+}  // namespace korain::testing
