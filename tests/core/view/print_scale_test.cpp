@@ -6,20 +6,18 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace korain::testing {
 namespace {
 
 TEST(PrintScale, StandardRatioIsTheNextOfTheSeriesAtOrAbove) {
-  struct Case {
-    double ratio;
-    double standard;
-  };
-  for (const Case& c : {Case{14, 15}, Case{14.5, 15}, Case{15, 15}, Case{20.5, 25}, Case{25, 25},
-                        Case{33, 33.333336}, Case{33.34, 50}, Case{51, 100}, Case{99, 100},
-                        Case{0.0151, 0.02}, Case{0.5, 0.5}, Case{250, 250}, Case{251, 333.33336},
-                        Case{1234, 1500}, Case{47000, 50000}}) {
-    EXPECT_NEAR(standardRatio(c.ratio), c.standard, c.standard * 1e-9) << c.ratio;
+  const std::pair<double, double> cases[] = {
+      {14, 15},        {14.5, 15},  {15, 15},         {20.5, 25},   {25, 25},
+      {33, 33.333336}, {33.34, 50}, {51, 100},        {99, 100},    {0.0151, 0.02},
+      {0.5, 0.5},      {250, 250},  {251, 333.33336}, {1234, 1500}, {47000, 50000}};
+  for (const auto& [ratio, standard] : cases) {
+    EXPECT_NEAR(standardRatio(ratio), standard, standard * 1e-9) << ratio;
   }
   for (const double bad : {0.0, -3.0, std::numeric_limits<double>::quiet_NaN(),
                            std::numeric_limits<double>::infinity()}) {
