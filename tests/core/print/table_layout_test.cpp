@@ -1,4 +1,4 @@
-// Table columns laid out on measured cells, in the fake's 10-point font: a
+// Table columns laid out on measured cells, in the fake's default 10-point font: a
 // character, a blank and a tab column are 0.25 cm wide; tab column n lies at
 // x = (n - 1) / 4.
 #include "print/table_layout.h"
@@ -11,12 +11,6 @@ namespace korain::testing {
 namespace {
 
 constexpr double kChar = 0.25;
-
-TableLayout layOut(FakePrintSurface& surface, std::vector<int> tabs,
-                   const std::vector<TableLine>& lines) {
-  surface.setFont({.Name = "Arial", .Size = 10});
-  return TableLayout(surface, std::move(tabs), lines);
-}
 
 // Where the anchors of a two-column table at tabs 1 and 9 (x = 0 and 2) end
 // up: only as far right as keeps the cells of a line one blank apart.
@@ -40,7 +34,7 @@ TEST(TableLayout, AColumnMovesOnlyAsFarAsItsLeftNeighbourWidestCellNeeds) {
   };
   for (const auto& c : cases) {
     FakePrintSurface surface;
-    const TableLayout layout = layOut(surface, {1, 9}, {c.line});
+    const TableLayout layout(surface, {1, 9}, {c.line});
     EXPECT_NEAR(layout.anchor(0), 0, kNear) << c.what;
     EXPECT_NEAR(layout.anchor(1), c.secondAnchor, kNear) << c.what;
     EXPECT_NEAR(layout.shift(1), c.secondAnchor - 2, kNear) << c.what;
@@ -51,14 +45,14 @@ TEST(TableLayout, AColumnMovesOnlyAsFarAsItsLeftNeighbourWidestCellNeeds) {
 // every column to the right along, keeping their order and spacing.
 TEST(TableLayout, OnlyCellsOfOneLinePushAndAMoveCarriesTheColumnsToTheRight) {
   FakePrintSurface surface;
-  const TableLayout apart = layOut(
+  const TableLayout apart(
       surface, {1, 9, 17},
       {{cell(0, CellAlign::Left, "a long note of its own")}, {cell(1, CellAlign::Left, "x")}});
   EXPECT_NEAR(apart.anchor(1), 2, kNear);
-  const TableLayout pushed =
-      layOut(surface, {1, 9, 17},
-             {{cell(0, CellAlign::Left, "abcdefghijkl"), cell(1, CellAlign::Left, "x")},
-              {cell(2, CellAlign::Left, "y")}});
+  const TableLayout pushed(
+      surface, {1, 9, 17},
+      {{cell(0, CellAlign::Left, "abcdefghijkl"), cell(1, CellAlign::Left, "x")},
+       {cell(2, CellAlign::Left, "y")}});
   EXPECT_NEAR(pushed.anchor(1), 3.25, kNear);
   EXPECT_NEAR(pushed.anchor(2), 5.25, kNear);
 }
@@ -72,13 +66,12 @@ TEST(TableLayout, HeadsAreCentredOverTheirValuesAndKeepInsideTheMargin) {
        spanCell(1, 2, CellAlign::Head, "Tangent")},
       {cell(0, CellAlign::Right, "12"), cell(1, CellAlign::Decimal, "-10.250"),
        cell(2, CellAlign::Decimal, "1.5")}};
-  const TableLayout layout = layOut(surface, {2, 17, 25}, lines);
+  const TableLayout layout(surface, {2, 17, 25}, lines);
   // "12" ending at x = 0.25, with "Node" centred over it, would begin left of
   // 0: every column moves by 0.5, so that "Node" begins at 0.
   EXPECT_NEAR(layout.anchor(0), 0.75, kNear);
   EXPECT_NEAR(layout.anchor(1), 4.5, kNear);
   FakePrintSurface printed;
-  printed.setFont({.Name = "Arial", .Size = 10});
   for (const TableLine& line : lines) {
     layout.print(printed, line);
     printed.newLine();
