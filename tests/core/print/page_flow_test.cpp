@@ -16,12 +16,9 @@ namespace {
 constexpr SurfaceKind kPrinter = SurfaceKind::Printer;
 constexpr SurfaceKind kPreview = SurfaceKind::Preview;
 
+// The default margins (left 2 cm, foot 0.5 cm, bottom 1.5 cm) and font (Arial), in 10 points.
 PageSetup reportSetup() {
   PageSetup setup;
-  setup.LeftMargin = 2;
-  setup.FootMargin = 0.5;
-  setup.BottomMargin = 1.5;
-  setup.FontName = "Arial";
   setup.FontSize = 10;
   setup.LoginName = "jdoe";
   setup.HeaderLines = {"File : hull.ko2", "Ship : Ocean Star"};
