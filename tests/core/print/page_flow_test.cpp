@@ -48,8 +48,7 @@ TEST(PrintPages, PreparingAPrinterTakesTheReportFontAndMarginAndAPreviewArial8) 
     FakePrintSurface surface(c.kind);
     surface.setFont({.Name = "Courier", .Size = 12, .Bold = true});
     surface.setLeftMargin(1);
-    surface.setX(3);
-    surface.setY(4);
+    surface.moveTo(3, 4);
     PageSetup setup = reportSetup();
     setup.FontName = c.fontName;
     setup.FontSize = 9;
