@@ -15,20 +15,12 @@
 namespace korain::testing {
 namespace {
 
-struct Row {
-  QString text;
-  int block = 0;
-  bool operator==(const Row&) const = default;
-};
-
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << row.text.toStdString() << " -> " << row.block;
-}
-
-std::vector<Row> rowsOf(QListWidget& list) {
-  std::vector<Row> rows;
+// Each row's text and the block it stands for.
+std::vector<std::string> rowsOf(QListWidget& list) {
+  std::vector<std::string> rows;
   for (int i = 0; i < list.count(); ++i) {
-    rows.push_back({list.item(i)->text(), list.item(i)->data(Qt::UserRole).toInt()});
+    rows.push_back(list.item(i)->text().toStdString() + " -> " +
+                   list.item(i)->data(Qt::UserRole).toString().toStdString());
   }
   return rows;
 }
@@ -59,9 +51,9 @@ class DatabaseDialogs : public ExampleTest {
 TEST_F(DatabaseDialogs, SelSecListsOnlyTheArrangementsByTheirBlock) {
   FM_SelSec dialog(editor, "Open");
   EXPECT_EQ(control<QLabel>(dialog, "LB_Sections")->text(), "Bulkhead arr. in example.ko2 :");
-  EXPECT_EQ(
-      rowsOf(*control<QListWidget>(dialog, "LI_Sections")),
-      (std::vector<Row>{{"Hold 3 aft bulkhead", 1}, {"Hold 5 fore bulkhead (corrugated)", 2}}));
+  EXPECT_EQ(rowsOf(*control<QListWidget>(dialog, "LI_Sections")),
+            (std::vector<std::string>{"Hold 3 aft bulkhead -> 1",
+                                      "Hold 5 fore bulkhead (corrugated) -> 2"}));
   // The status tells of the listing while it lasts.
   EXPECT_EQ(editor.statuses,
             (std::vector<std::string>{
@@ -142,10 +134,10 @@ TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndEnablesOneWayAtATime) {
   QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
   QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
   EXPECT_EQ(name.text(), "Copy of Hold 3");
-  EXPECT_EQ(rowsOf(list), (std::vector<Row>{{"Hold 3 aft bulkhead (bulkhead)", 1},
-                                            {"Hold 5 fore bulkhead (corrugated) (bulkhead)", 2},
-                                            {"Midship section Fr 120", 3},
-                                            {"Fore peak section Fr 215", 4}}));
+  EXPECT_EQ(rowsOf(list), (std::vector<std::string>{
+                              "Hold 3 aft bulkhead (bulkhead) -> 1",
+                              "Hold 5 fore bulkhead (corrugated) (bulkhead) -> 2",
+                              "Midship section Fr 120 -> 3", "Fore peak section Fr 215 -> 4"}));
   EXPECT_TRUE(name.isEnabled());
   EXPECT_FALSE(list.isEnabled());
 
@@ -234,8 +226,8 @@ TEST_F(DatabaseDialogs, NewZelBuildsTheArrangementFromTheChosenSection) {
   QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
   QWidget& picture = *control<QWidget>(dialog, "PIC_Section");
   NumberField& x = *control<NumberField>(dialog, "FTX_m");
-  EXPECT_EQ(rowsOf(list),
-            (std::vector<Row>{{"Midship section Fr 120", 3}, {"Fore peak section Fr 215", 4}}));
+  EXPECT_EQ(rowsOf(list), (std::vector<std::string>{"Midship section Fr 120 -> 3",
+                                                    "Fore peak section Fr 215 -> 4"}));
   EXPECT_TRUE(list.selectedItems().isEmpty());
 
   // Choosing to build from a section chooses its first row.

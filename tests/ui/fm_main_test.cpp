@@ -1,11 +1,11 @@
 // The editor as a user drives it: the example database opened in the main
-// window, edits through the panels, undo, the file commands and their questions.
+// window, edits through the panels, undo, the file commands and their questions,
+// the drawing copied to the clipboard.
 #include "main/fm_main.h"
 
-#include <QProcess>
-#include <QTimer>
+#include <QClipboard>
+#include <QMimeData>
 #include <filesystem>
-#include <functional>
 
 #include "checks/check_modes.h"
 #include "checks/check_view.h"
@@ -18,36 +18,8 @@
 namespace korain::testing {
 namespace {
 
-// Clicks a button of the next modal dialog named `form` once it is shown,
-// after `fill` has had its go at the dialog.
-void answerNextDialog(const QString& form, const QString& button,
-                      std::function<void(QWidget&)> fill = {}) {
-  QTimer::singleShot(0, [=] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == nullptr || dialog->objectName() != form) {
-      answerNextDialog(form, button, fill);
-      return;
-    }
-    if (fill) fill(*dialog);
-    dialog->findChild<QPushButton*>(button)->click();
-  });
-}
-
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowTest {
  protected:
-  void SetUp() override {
-    writeFile(database_, readFile(exampleDatabasePath()));
-    session_.run.applicationTitle = "Korain";
-    openDatabase(session_, database_);
-    ASSERT_TRUE(openArrangement(session_, 1).found());
-    session_.display().CurrentPanel = PanelCode::Bulkhead;
-    window_.show();
-    window_.initialiseView();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  }
-
-  QAction& action(const char* name) { return *control<QAction>(window_, name); }
   const Arrangement& arrangement() { return session_.arrangement(); }
   const Bulkhead& bulkhead() { return arrangement().Bulkheads.at(arrangement().CurBulkhead); }
   QString caption() const { return window_.windowTitle(); }
@@ -63,12 +35,6 @@ class MainWindow : public ::testing::Test {
     for (int i = 0; i < list->count(); ++i) texts.push_back(list->itemText(i).toStdString());
     return texts;
   }
-
-  ScratchFolder scratch_;
-  std::string database_ = scratch_.file("ship.ko2");
-  Session session_;
-  ScriptedPrompt prompt_;
-  FM_Main window_{session_, prompt_};
 };
 
 TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
@@ -243,10 +209,7 @@ TEST_F(MainWindow, TheReportPrintsToAPdfFileWithTheChosenItems) {
   });
   action("ME_PrintData").trigger();
   ASSERT_TRUE(std::filesystem::exists(pdf));
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {QString::fromStdString(pdf), "-"});
-  ASSERT_TRUE(pdftotext.waitForFinished());
-  const QString text = pdftotext.readAllStandardOutput();
+  const QString text = pdfText(pdf);
   for (const int item : {3, 4}) {
     EXPECT_TRUE(text.contains(QString::fromStdString(reportItemName(item)))) << item;
   }
@@ -267,15 +230,14 @@ TEST_F(MainWindow, ThePreviewBrowsesEveryPageOfTheReport) {
   EXPECT_GT(pagesSeen, 1);
 }
 
-TEST_F(MainWindow, TheFirstNodeKeepsItsStartCodeInTheSavedBlock) {
-  pressTool(1);
-  ASSERT_EQ(bulkhead().CurNode, 1);
-  typeInto(*nodeField(1), "2.5");
-  action("SS_File_0").trigger();
-  Arrangement read;
-  ASSERT_TRUE(readZelBlock(database_, 1, read).found());
-  EXPECT_FLOAT_EQ(read.Bulkheads.at(1).Nodes.first().Z, 2.5F);
-  EXPECT_EQ(read.Bulkheads.at(1).Nodes.first().ShCur, 0);
+TEST_F(MainWindow, CopyPutsTheDrawingOnTheClipboardAsPictureAndSvg) {
+  QGuiApplication::clipboard()->clear();
+  EXPECT_EQ(action("ME_EditCopy").text(), "&Copy Section Drawing to clipboard");
+  action("ME_EditCopy").trigger();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), window_.drawing().size());
+  EXPECT_TRUE(data->data(kSvgMimeType).contains("<svg"));
 }
 
 TEST(MainWindowWithoutArrangement, NothingCanBeSavedUntilOneIsMade) {

@@ -1,12 +1,6 @@
-// The drawing's print preview (the sheet in black and white, Print, Escape),
-// and the main window's copy of the drawing onto the clipboard.
+// The drawing's print preview: the sheet in black and white, Print, Escape.
 #include "dialogs/fm_preview.h"
 
-#include <QClipboard>
-#include <QMimeData>
-
-#include "drawing/fm_graph.h"
-#include "main/fm_main.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -51,27 +45,6 @@ TEST_F(Preview, MonochromeTurnsTheSheetGreyPrintPrintsAndEscapeCloses) {
   EXPECT_EQ(printed_, 1);
   QTest::keyClick(&preview_, Qt::Key_Escape);
   EXPECT_FALSE(preview_.isVisible());
-}
-
-TEST(MainWindowCopy, TheDrawingGoesOntoTheClipboardAsPictureAndSvg) {
-  ScratchFolder scratch;
-  const std::string database = scratch.file("ship.ko2");
-  writeFile(database, readFile(exampleDatabasePath()));
-  Session session;
-  ScriptedPrompt prompt;
-  openDatabase(session, database);
-  ASSERT_TRUE(openArrangement(session, 1).found());
-  FM_Main window(session, prompt);
-  window.show();
-  window.initialiseView();
-  QGuiApplication::clipboard()->clear();
-  QAction& copy = *control<QAction>(window, "ME_EditCopy");
-  EXPECT_EQ(copy.text(), "&Copy Section Drawing to clipboard");
-  copy.trigger();
-  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  ASSERT_NE(data, nullptr);
-  EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), window.drawing().size());
-  EXPECT_TRUE(data->data(kSvgMimeType).contains("<svg"));
 }
 
 }  // namespace

@@ -10,11 +10,6 @@
 namespace korain::testing {
 namespace {
 
-struct FakePrinters final : PrinterCatalogue {
-  QStringList names() const override { return {"Office", kPdfFilePrinter}; }
-  double smallestMargin(const QString& /*name*/) const override { return 0.4; }
-};
-
 class PrintDialog : public ::testing::Test {
  protected:
   void SetUp() override { dialog_.show(); }

@@ -1,5 +1,5 @@
 // An editor around one panel for the panels' tests, the example database
-// opened into its session, and the widgets the tests drive.
+// opened into its session or its main window, and the widgets the tests drive.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,14 +10,19 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app_test_support.h"
+#include "dialogs/printer_catalogue.h"
 #include "editor.h"
+#include "main/fm_main.h"
 #include "panels/panel.h"
 #include "session_loading.h"
 #include "widgets/number_field.h"
@@ -125,5 +130,66 @@ inline void choose(QComboBox& list, int index) {
   list.setCurrentIndex(index);
   emit list.activated(index);
 }
+
+// The printers the print dialogs offer: one office printer whose smallest margin is 0.4 cm,
+// and the PDF file.
+struct FakePrinters final : PrinterCatalogue {
+  QStringList names() const override { return {"Office", kPdfFilePrinter}; }
+  double smallestMargin(const QString& /*name*/) const override { return 0.4; }
+};
+
+// Runs `act` on the next modal window named `form` once it is shown.
+inline void onNextModal(const QString& form, std::function<void(QWidget&)> act) {
+  QTimer::singleShot(0, [=] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || window->objectName() != form) {
+      onNextModal(form, act);
+      return;
+    }
+    act(*window);
+  });
+}
+
+// Clicks a button of the next modal dialog named `form` once it is shown,
+// after `fill` has had its go at the dialog.
+inline void answerNextDialog(const QString& form, const QString& button,
+                             std::function<void(QWidget&)> fill = {}) {
+  onNextModal(form, [=](QWidget& dialog) {
+    if (fill) fill(dialog);
+    dialog.findChild<QAbstractButton*>(button)->click();
+  });
+}
+
+// The text of a PDF file, as pdftotext reads it.
+inline QString pdfText(const std::string& path) {
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {QString::fromStdString(path), "-"});
+  EXPECT_TRUE(pdftotext.waitForFinished()) << path;
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The main window on block 1 of a scratch copy of the example, its bulkhead panel shown.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    writeFile(database_, readFile(exampleDatabasePath()));
+    session_.run.applicationTitle = "Korain";
+    openDatabase(session_, database_);
+    ASSERT_TRUE(openArrangement(session_, 1).found());
+    session_.display().CurrentPanel = PanelCode::Bulkhead;
+    window_.show();
+    window_.initialiseView();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  }
+
+  QAction& action(const char* name) { return *control<QAction>(window_, name); }
+
+  ScratchFolder scratch_;
+  std::string database_ = scratch_.file("ship.ko2");
+  Session session_;
+  ScriptedPrompt prompt_;
+  FM_Main window_{session_, prompt_};
+};
 
 }  // namespace korain::testing
