@@ -6,6 +6,7 @@
 #include <random>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "app_test_support.h"
 #include "text/string_table.h"
@@ -52,14 +53,29 @@ void expectDefaults(const std::string& ini, const std::string& programFolder) {
   EXPECT_EQ(readDebugFolder(ini), "H:\\Exe\\KoraDev\\");
 }
 
-TEST_F(ConfigurationTest, MissingFileOrFolderGivesEveryDefault) {
+TEST_F(ConfigurationTest, AMissingOrGarbledFileGivesEveryDefaultAndWritingReplacesIt) {
   expectDefaults(config_.ini(), program_.path());
   const std::string nested = config_.file("not/yet/Tessaly.ini");
   expectDefaults(nested, program_.path());
-  PathConfig paths = readPathConfig(nested, program_.path());
-  paths.ZoomFactor = 2.0F;
-  ASSERT_TRUE(writePathConfig(nested, paths).ok());  // creates the folders
-  EXPECT_EQ(readPathConfig(nested, program_.path()).ZoomFactor, 2.0F);
+  std::mt19937 random(1234);
+  std::string junk;
+  for (int i = 0; i < 4000; ++i) junk.push_back(static_cast<char>(random() % 256));
+  const std::string broken[] = {
+      junk + "\n[Paths]\nCircleRadius=\\\n" + junk,
+      std::string("\0\0\0[Paths]\0=\0", 12),
+      "[Paths\nDataPath\n=\n[[Screen]]\nMargin==\n\\\n[Colours]\nBackColour=&H\xff\xfe\n",
+      "[Paths]\nCircleRadius=wide\nMakeBackup=yes\nMouseTolerance=@Variant(\\0\\0\\0\\x7f)\n"
+      "[Screen]\nMargin=12.5\nPanelFontSize=\nReductionFactor=1,5\n"
+      "[Colours]\nLineColour=&h123456789\n",
+  };
+  for (const std::string& bytes : broken) expectDefaults(writeIni(bytes), program_.path());
+  // Writing creates the missing folders, and replaces the garbage.
+  for (const std::string& ini : {nested, ini_}) {
+    PathConfig paths = readPathConfig(ini, program_.path());
+    paths.CircleRadius = 2.5F;
+    ASSERT_TRUE(writePathConfig(ini, paths).ok()) << ini;
+    EXPECT_EQ(readPathConfig(ini, program_.path()).CircleRadius, 2.5F) << ini;
+  }
 }
 
 TEST_F(ConfigurationTest, AProgramFolderThatCannotBeWrittenLeavesTheDataToTheUsersFolders) {
@@ -75,25 +91,6 @@ TEST_F(ConfigurationTest, AProgramFolderThatCannotBeWrittenLeavesTheDataToTheUse
   writeIni("[Paths]\nDataPath=" + program_.file("gone") + "\n");
   EXPECT_EQ(readPathConfig(ini_, installed).DataPath, data);
   EXPECT_EQ(defaultDataFolder(program_.path()), program_.path());
-}
-
-TEST_F(ConfigurationTest, GarbageGivesDefaultsAndIsReplacedOnWriting) {
-  std::mt19937 random(1234);
-  std::string junk;
-  for (int i = 0; i < 4000; ++i) junk.push_back(static_cast<char>(random() % 256));
-  const std::string broken[] = {
-      junk + "\n[Paths]\nCircleRadius=\\\n" + junk,
-      std::string("\0\0\0[Paths]\0=\0", 12),
-      "[Paths\nDataPath\n=\n[[Screen]]\nMargin==\n\\\n[Colours]\nBackColour=&H\xff\xfe\n",
-      "[Paths]\nCircleRadius=wide\nMakeBackup=yes\nMouseTolerance=@Variant(\\0\\0\\0\\x7f)\n"
-      "[Screen]\nMargin=12.5\nPanelFontSize=\nReductionFactor=1,5\n"
-      "[Colours]\nLineColour=&h123456789\n",
-  };
-  for (const std::string& bytes : broken) expectDefaults(writeIni(bytes), program_.path());
-  PathConfig paths = readPaths();
-  paths.CircleRadius = 2.5F;
-  ASSERT_TRUE(writePathConfig(ini_, paths).ok());
-  EXPECT_EQ(readPaths().CircleRadius, 2.5F);
 }
 
 TEST_F(ConfigurationTest, FoldersFallBackInTableOrder) {
@@ -191,15 +188,12 @@ TEST(ProgramComment, FromIdentificationValues) {
                {"  ", "yard", "Society", "", unknown, "yard", "Society"},
                {"", "", " ", " ID-7 ", unknown, unknown, "ID-7"}};
   for (const auto& c : cases) {
-    IdentificationConfig config;
-    config.User = c.user;
-    config.Site = c.site;
-    config.Organisation = c.organisation;
-    config.Identification = c.identification;
-    const ZelWriteContext context = zelWriteContext(config);
-    EXPECT_EQ(context.user, c.expectedUser);
-    EXPECT_EQ(context.site, c.expectedSite);
-    EXPECT_EQ(context.identification, c.expectedIdentification);
+    const ZelWriteContext context = zelWriteContext({.User = c.user,
+                                                     .Site = c.site,
+                                                     .Organisation = c.organisation,
+                                                     .Identification = c.identification});
+    EXPECT_EQ(std::tie(context.user, context.site, context.identification),
+              std::tie(c.expectedUser, c.expectedSite, c.expectedIdentification));
   }
 }
 

@@ -71,15 +71,15 @@ TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
       {PanelCode::PlatingChecks, 3, "Add ", -1, true},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << "panel " << static_cast<int>(c.code) << ", " << c.bulkheads << " bulkheads");
     const MenuState state =
         menuState(sessionWith(c.bulkheads, 0, 4, c.code),
                   {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false});
-    EXPECT_EQ(state.addText, c.add) << static_cast<int>(c.code);
-    EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3))
-        << static_cast<int>(c.code);
-    EXPECT_EQ(state.pressedObjectTool, c.pressed) << static_cast<int>(c.code);
-    EXPECT_EQ(state.previousNextBulkhead, c.steps)
-        << static_cast<int>(c.code) << " " << c.bulkheads;
+    EXPECT_EQ(state.addText, c.add);
+    EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3));
+    EXPECT_EQ(state.pressedObjectTool, c.pressed);
+    EXPECT_EQ(state.previousNextBulkhead, c.steps);
     EXPECT_TRUE(state.canAdd && !state.canRemove && !state.canInsert);
   }
 }
