@@ -1,14 +1,25 @@
-// The drawing print dialog alone (its boxes against the display word), and Print Drawing as a user
-// runs it from the main window: the dialog, the preview, the sheet printed to a PDF file, Quit.
-#include "dialogs/fm_cartouche.h"
-
+// Print Drawing: its dialog alone (the boxes against the display word), its preview alone (the
+// sheet in black and white, Escape), and the command as a user runs it from the main
+// window: the dialog, the preview, the sheet printed to a PDF file, Quit.
 #include <QLineEdit>
 #include <filesystem>
 
+#include "dialogs/fm_cartouche.h"
+#include "dialogs/fm_preview.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
 namespace {
+
+bool isGrey(const QImage& image) {
+  for (int y = 0; y < image.height(); y += 3) {
+    for (int x = 0; x < image.width(); x += 3) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() != c.green() || c.green() != c.blue()) return false;
+    }
+  }
+  return true;
+}
 
 TEST(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
   TestEditor editor;
@@ -30,6 +41,26 @@ TEST(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
   EXPECT_EQ(dialog.display().DisplayWord, display_bit::kStools | display_bit::kNodes);
   EXPECT_EQ(editor.session().display().DisplayWord, display_bit::kAxis | display_bit::kStools);
   EXPECT_NE(control<DrawingPicture>(dialog, "PIC_Section")->picture(), before);
+}
+
+TEST(DrawingPreview, MonochromeTurnsTheSheetGreyAndEscapeCloses) {
+  TestEditor editor;
+  editor.openExample(1);
+  const Session& session = editor.session();
+  const DrawingScene scene{session.arrangement(), nullptr, session.ship(), session.display(),
+                           session.screen};
+  FM_Preview preview(scene, drawingPageLayout(QPageSize(QPageSize::A4)),
+                     DrawingPrint{.titleBlock = {}, .scale = PrintScale::Fitted}, [] {});
+  preview.show();
+  QAction& monochrome = *control<QAction>(preview, "ME_Monochrome");
+  ASSERT_FALSE(preview.picture().isNull());
+  EXPECT_FALSE(isGrey(preview.picture()));
+  monochrome.trigger();
+  EXPECT_TRUE(isGrey(preview.picture()));
+  monochrome.trigger();
+  EXPECT_FALSE(isGrey(preview.picture()));
+  QTest::keyClick(&preview, Qt::Key_Escape);
+  EXPECT_FALSE(preview.isVisible());
 }
 
 using PrintDrawing = MainWindowTest;
