@@ -1,9 +1,11 @@
 // The ordinary stiffeners panel driven as a user does: a group chosen in the
-// list, moved, given a profile and a connection, then deleted.
+// list, moved, given a profile and a connection, then deleted; and the wizard:
+// what it proposes, the refused zero spacing, the row made as one change or not at all.
 #include "panels/fm_second.h"
 
 #include <QItemSelectionModel>
 
+#include "dialogs/fm_second_wiz.h"
 #include "edit/stiffener_edits.h"
 #include "ui_test_support.h"
 
@@ -95,6 +97,41 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
   EXPECT_EQ(prompt().messages.size(), 1U);
   EXPECT_FALSE(bulkhead().Stiffeners.at(1).Brackets.at(2).Enabled);
   EXPECT_TRUE(find<QCheckBox>("OP_Brack_1")->isChecked());
+}
+
+// The wizard on the example, whose stiffeners stand 0.8 m apart up to y 14.4.
+using StiffenerWizard = ExampleTest;
+
+TEST_F(StiffenerWizard, ProposesTheRowAfterTheLastStiffenerAndRefusesAZeroSpacing) {
+  FM_SecondWiz wizard(editor);
+  const auto field = [&wizard](const char* name) { return control<NumberField>(wizard, name); };
+  EXPECT_EQ(field("FTX_m_1")->text(), "0.8");
+  EXPECT_EQ(field("FTX_m_0")->text(), "15.2");
+  typeInto(*field("FTX_m_0"), "2");
+  EXPECT_GT(field("FTX_m_2")->text().toInt(), 10);
+
+  typeInto(*field("FTX_m_1"), "0");
+  EXPECT_EQ(prompt().messages, std::vector<std::string>{"Please enter a valid spacing value"});
+  EXPECT_EQ(field("FTX_m_1")->text(), "1");
+
+  control<QPushButton>(wizard, "BT_Cancel")->click();
+  EXPECT_FALSE(session().canUndo());
+}
+
+TEST_F(StiffenerWizard, OkMakesTheRowAsOneStep) {
+  FM_SecondWiz wizard(editor);
+  const auto field = [&wizard](const char* name) { return control<NumberField>(wizard, name); };
+  const int before = bulkhead().Stiffeners.count();
+  typeInto(*field("FTX_m_0"), "0.4");
+  typeInto(*field("FTX_m_2"), "3");
+  control<QPushButton>(wizard, "BT_Ok")->click();
+  EXPECT_EQ(session().undoLabel(), "Ordinary stiffeners wizard creation");
+  ASSERT_EQ(bulkhead().Stiffeners.count(), before + 3);
+  // Between the stiffeners already there, each new one selected.
+  for (const int k : {1, 3, 5}) EXPECT_TRUE(bulkhead().Stiffeners.at(k).Selected) << k;
+  EXPECT_FALSE(bulkhead().Stiffeners.at(2).Selected);
+  EXPECT_TRUE(session().undo());
+  EXPECT_EQ(bulkhead().Stiffeners.count(), before);
 }
 
 }  // namespace

@@ -1,0 +1,310 @@
+// The compartment panel and its three dialogs (dimensions, loading, resonance) driven as a user
+// does: what each shows, what Ok writes as one change, what Cancel leaves as it was.
+#include <QGroupBox>
+#include <QRadioButton>
+#include <algorithm>
+#include <memory>
+
+#include "dialogs/fm_lcm_kora.h"
+#include "dialogs/fm_lem_kora.h"
+#include "dialogs/fm_res_kora.h"
+#include "edit/compartment_edits.h"
+#include "panels/fm_comp.h"
+#include "resonance/evaluate_resonance.h"
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+// The example's bulkhead 1: forward, a hold of dry bulk cargo with JBP hold data and alternate
+// loading; aftward, a ballast tank.
+class CompartmentTest : public ExampleTest {
+ protected:
+  const Compartment& forward() { return compartment(kForwardCompartment); }
+  const Compartment& aftward() { return compartment(kAftwardCompartment); }
+  // The panel as the run's modes make it on load.
+  std::unique_ptr<FM_Comp> makePanel() {
+    auto panel = std::make_unique<FM_Comp>(editor);
+    editor.setPanel(panel.get());
+    panel->refresh();
+    return panel;
+  }
+  // The aftward compartment as a test wants it, stored as the file had it.
+  void prepareAftward(Single height, std::vector<FillingPoint> levels) {
+    session().amend(EditScope::bulkhead(1), [&](Arrangement& a) {
+      Compartment& c = a.Bulkheads.at(1).Compartments.at(kAftwardCompartment);
+      c.Table1.at(kHeightEntry) = height;
+      c.Points = {};
+      for (const FillingPoint& level : levels) c.Points.append(level);
+    });
+  }
+};
+using CompartmentPanel = CompartmentTest;
+using DimensionsDialog = CompartmentTest;
+using LoadingDialog = CompartmentTest;
+using ResonanceDialog = CompartmentTest;
+
+NumberField* entry(FM_LemKora& dialog, int k) {
+  return control<NumberField>(dialog, "FTX_vcog_" + QString::number(k));
+}
+
+NumberField* value(FM_LcmKora& dialog, int k) {
+  return control<NumberField>(dialog, "FTX_m_" + QString::number(k));
+}
+
+QString groupTitle(FM_LcmKora& dialog, int k) {
+  return qobject_cast<QGroupBox*>(value(dialog, k)->parentWidget()->parentWidget())->title();
+}
+
+bool shown(FM_LcmKora& dialog, int k) {
+  QWidget* row = value(dialog, k)->parentWidget();
+  return !row->isHidden() && !row->parentWidget()->isHidden();
+}
+
+TEST_F(CompartmentPanel, TheSideShownCarriesItsTypeAndDestination) {
+  auto panel = makePanel();
+  auto* type = control<QComboBox>(*panel, "CB_Type");
+  auto* destination = control<QComboBox>(*panel, "CB_MainDest");
+  ASSERT_EQ(type->count(), 8);
+  EXPECT_EQ(type->itemText(0), "1 - Double bottom tank");
+  EXPECT_EQ(type->currentText(), "5 - Cargo hold");
+  ASSERT_EQ(destination->count(), 7);
+  EXPECT_EQ(destination->currentText(), "4 - Dry bulk cargo");
+
+  choose(*control<QComboBox>(*panel, "CB_ForeAft"), 1);
+  EXPECT_EQ(panel->side(), kAftwardCompartment);
+  EXPECT_EQ(destination->currentText(), "1 - Water ballast");
+  EXPECT_FALSE(session().canUndo());
+
+  choose(*type, 7);
+  choose(*destination, 5);
+  EXPECT_EQ(aftward().A, 8);
+  EXPECT_EQ(aftward().B, 6);
+  EXPECT_EQ(forward().A, 5);
+  EXPECT_EQ(session().undoLabel(), "Compartment type or destination change");
+  EXPECT_TRUE(session().hasUnsavedChanges());
+
+  // Resonance opens only with length, breadth and height: the forward compartment's height
+  // taken away disables it.
+  auto* resonance = control<QPushButton>(*panel, "BT_R");
+  choose(*control<QComboBox>(*panel, "CB_ForeAft"), 0);
+  EXPECT_TRUE(resonance->isEnabled());
+  session().change(
+      {.label = "test",
+       .scope = EditScope::bulkhead(1),
+       .edit =
+           [](Arrangement& a) { a.Bulkheads.at(1).Compartments.at(1).Table1.at(kHeightEntry) = 0; },
+       .follow = Follow::Panel});
+  EXPECT_FALSE(resonance->isEnabled());
+}
+
+// Which destination stands where in either list is the compartment edits' rule, tested in the
+// core; the panel must use the naval list in a naval run.
+TEST_F(CompartmentPanel, NavalRunOffersFourDestinationsAndShowsNoneForOthers) {
+  session().run.NavalMode = true;
+  auto panel = makePanel();
+  auto* destination = control<QComboBox>(*panel, "CB_MainDest");
+  ASSERT_EQ(destination->count(), 4);
+  EXPECT_EQ(destination->itemText(2), "6 - Fresh water");
+  EXPECT_EQ(destination->currentIndex(), -1);  // dry bulk cargo is no naval destination
+  choose(*destination, 2);
+  EXPECT_EQ(forward().B, 6);
+}
+
+TEST_F(DimensionsDialog, OkWritesEveryEntryAsOneChange) {
+  FixedList<Single, 20> expected = aftward().Table1;
+  FM_LemKora dialog(editor, kAftwardCompartment);
+  EXPECT_EQ(entry(dialog, 1)->text(), "28");
+  EXPECT_EQ(dialog.findChild<QWidget*>("FTX_vcog_2"), nullptr);  // the resonance dialog's
+  control<QCheckBox>(dialog, "OP_UseCalcRoll")->click();
+  control<QCheckBox>(dialog, "OP_UseCalcYZ")->click();
+  for (const int k : {1, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}) {
+    typeInto(*entry(dialog, k), QString::number(k + 0.5));
+    expected.at(k) = static_cast<Single>(k + 0.5);
+  }
+  control<QPushButton>(dialog, "BT_Ok")->click();
+
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(session().undoLabel(), "Compartment dimensions change");
+  EXPECT_FALSE(aftward().UseComputedYZ);
+  EXPECT_FALSE(aftward().UseRuleRoll);
+  EXPECT_EQ(aftward().Table1, expected);
+}
+
+TEST_F(DimensionsDialog, ComputedPositionAndRuleRollLockTheirFieldsAndCancelKeepsNothing) {
+  const Arrangement before = session().arrangement();
+  FM_LemKora dialog(editor, kAftwardCompartment);
+  auto* computed = control<QCheckBox>(dialog, "OP_UseCalcYZ");
+  EXPECT_TRUE(computed->isChecked());
+  EXPECT_FALSE(entry(dialog, 7)->isEnabled());
+  EXPECT_FALSE(control<QGroupBox>(dialog, "PAN_Roll")->isEnabled());
+
+  computed->click();
+  ASSERT_TRUE(entry(dialog, 7)->isEnabled());
+  typeInto(*entry(dialog, 7), "3");
+  typeInto(*entry(dialog, 9), "30");
+  computed->click();
+  EXPECT_FALSE(entry(dialog, 7)->isEnabled());
+  EXPECT_EQ(entry(dialog, 7)->text(), "9.8037");
+  EXPECT_EQ(entry(dialog, 9)->text(), "18");
+
+  control<QCheckBox>(dialog, "OP_UseCalcRoll")->click();
+  EXPECT_TRUE(control<QGroupBox>(dialog, "PAN_Roll")->isEnabled());
+
+  typeInto(*entry(dialog, 1), "40");
+  control<QPushButton>(dialog, "BT_Cancel")->click();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(session().arrangement(), before);
+  EXPECT_FALSE(session().canUndo());
+}
+
+TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
+  FM_LcmKora dialog(editor, kForwardCompartment);
+  EXPECT_TRUE(control<QRadioButton>(dialog, "OP_Type_4")->isChecked());
+  struct Case {
+    int type;
+    std::vector<int> fields;
+    const char* bulkTitle;
+  };
+  const Case cases[] = {{0, {}, ""},
+                        {2, {1, 2, 3}, ""},
+                        {3, {1, 2, 3, 4}, ""},
+                        {5, {5, 6, 7}, "Load Data"},
+                        {6, {1, 2, 3, 5, 6, 7}, "Homogeneous"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    control<QRadioButton>(dialog, "OP_Type_" + QString::number(c.type))->click();
+    for (int k = 1; k <= 10; ++k) {
+      const bool expected = std::find(c.fields.begin(), c.fields.end(), k) != c.fields.end();
+      EXPECT_EQ(shown(dialog, k), expected) << k;
+    }
+    if (shown(dialog, 5)) {
+      EXPECT_EQ(groupTitle(dialog, 5), c.bulkTitle);
+    }
+  }
+}
+
+TEST_F(LoadingDialog, AJbpRunWritesTheHoldDataTwiceAndTheAlternateLoading) {
+  session().run.JbpMode = true;
+  FM_LcmKora dialog(editor, kForwardCompartment);
+  EXPECT_TRUE(shown(dialog, 8));
+  EXPECT_EQ(value(dialog, 8)->text(), "18400");
+  EXPECT_EQ(groupTitle(dialog, 5), "Homogeneous");
+  control<QCheckBox>(dialog, "Check1")->click();
+  typeInto(*value(dialog, 10), "32");
+  control<QPushButton>(dialog, "BT_Ok")->click();
+
+  EXPECT_EQ(session().undoLabel(), "Compartment load change");
+  EXPECT_FALSE(forward().Flag6);
+  EXPECT_EQ(forward().Table3.at(10), 32);
+}
+
+TEST_F(ResonanceDialog, OkWithoutEditStoresTheEffectiveDefaultsUnrecorded) {
+  FM_ResKora dialog(editor, kForwardCompartment);  // effective length and breadth 0
+  EXPECT_EQ(dialog.windowTitle(), "Resonance");
+  EXPECT_EQ(control<NumberField>(dialog, "FTX_el")->text(), "28.000");
+  EXPECT_EQ(control<NumberField>(dialog, "FTX_eb")->text(), "32.000");
+  EXPECT_EQ(dialog.currentRow(), 0);
+  control<QPushButton>(dialog, "BT_ok")->click();
+
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(forward().Table1.at(kEffectiveLengthEntry), 28);
+  EXPECT_EQ(forward().Table1.at(kEffectiveBreadthEntry), 32);
+  EXPECT_FALSE(session().canUndo());
+  EXPECT_TRUE(session().hasUnsavedChanges());
+}
+
+TEST_F(ResonanceDialog, DefaultAppendsTenLevelsAfterTheExistingOnes) {
+  prepareAftward(10, {{4, 27.5F, 28}, {8, 27.5F, 32}});
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  control<QPushButton>(dialog, "BT_default")->click();
+  EXPECT_EQ(dialog.windowTitle(), "Resonance *");
+  auto* grid = control<QTableWidget>(dialog, "SS_Res");
+  ASSERT_EQ(grid->rowCount(), 12);
+  EXPECT_EQ(grid->item(11, 0)->text(), "9.5");
+  control<QCheckBox>(dialog, "OP_Risk_2")->click();
+  control<QPushButton>(dialog, "BT_ok")->click();
+
+  EXPECT_EQ(session().undoLabel(), "Compartment resonance changes");
+  EXPECT_EQ(aftward().Points.at(12), (FillingPoint{9.5F, 27.5F, 32}));
+  EXPECT_FALSE(aftward().Flag4);
+}
+
+TEST_F(ResonanceDialog, DeletingTheOnlyLevelLeavesNothingToDelete) {
+  prepareAftward(16, {{4, 27.5F, 28}});
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  EXPECT_EQ(dialog.currentRow(), 1);
+  prompt().answers = {Answer::No, Answer::Yes};
+  control<QAction>(dialog, "SS_AddDel_1")->trigger();
+  EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->rowCount(), 1);
+  control<QAction>(dialog, "SS_AddDel_1")->trigger();
+  EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->rowCount(), 0);
+  EXPECT_EQ(dialog.currentRow(), 0);
+  control<QAction>(dialog, "SS_AddDel_1")->trigger();
+  EXPECT_EQ(prompt().messages, (std::vector<std::string>(2, "Are you sure to erase item 1 ?")));
+
+  control<QAction>(dialog, "SS_AddDel_0")->trigger();
+  EXPECT_EQ(dialog.currentRow(), 1);
+  EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->currentRow(), 0);
+}
+
+TEST_F(ResonanceDialog, CancelAnsweredNoKeepsTheEdits) {
+  const Arrangement before = session().arrangement();
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  typeInto(*control<NumberField>(dialog, "FTX_el"), "20");
+  prompt().answers = {Answer::No, Answer::Yes};
+  control<QPushButton>(dialog, "BT_cancel")->click();
+  EXPECT_EQ(prompt().messages, std::vector<std::string>{"Cancel changes ?"});
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);  // never closed
+  EXPECT_EQ(control<NumberField>(dialog, "FTX_el")->text(), "20.000");
+  EXPECT_EQ(dialog.windowTitle(), "Resonance *");
+  control<QPushButton>(dialog, "BT_cancel")->click();
+  EXPECT_EQ(prompt().messages.size(), 2U);
+  EXPECT_EQ(session().arrangement(), before);
+}
+
+TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  auto* grid = control<QTableWidget>(dialog, "SS_Res");
+  auto* results = control<QTableWidget>(dialog, "SS_Results");
+  ASSERT_EQ(results->rowCount(), 3);
+  grid->item(0, 0)->setText("12.5");
+  grid->item(1, 2)->setText("15");
+  EXPECT_EQ(dialog.windowTitle(), "Resonance *");
+  control<QPushButton>(dialog, "BT_ok")->click();
+
+  const ResonanceEvaluation evaluation =
+      evaluateResonance(session().arrangement(), session().ship());
+  const auto aftward = std::find_if(evaluation.Compartments.begin(), evaluation.Compartments.end(),
+                                    [](const CompartmentResonance& c) {
+                                      return c.Bulkhead == 1 && c.Side == kAftwardCompartment;
+                                    });
+  ASSERT_NE(aftward, evaluation.Compartments.end());
+  const double roll = evaluation.Periods.RollPeriod.at(aftward->LoadingCondition);
+  EXPECT_TRUE(control<QLabel>(dialog, "LB_Periods")
+                  ->text()
+                  .contains(QString("roll %1 s").arg(roll, 0, 'f', 2)));
+  ASSERT_EQ(results->rowCount(), aftward->Levels.count());
+  bool anyRisk = false;
+  for (int k = 1; k <= aftward->Levels.count(); ++k) {
+    const LevelResonance& level = aftward->Levels.at(k);
+    const auto shown = [&](int column) { return results->item(k - 1, column)->text(); };
+    EXPECT_EQ(shown(0), QString::number(level.Tx, 'f', 2)) << k;
+    EXPECT_EQ(shown(2), level.PitchRisk ? "Risk" : "No") << k;
+    EXPECT_EQ(shown(3), level.RollRisk ? "Risk" : "No") << k;
+    EXPECT_EQ(shown(4), level.SwayRisk ? "Risk" : "No") << k;
+    anyRisk = anyRisk || level.RollRisk || level.PitchRisk || level.SwayRisk;
+  }
+  EXPECT_TRUE(anyRisk);
+}
+
+TEST_F(ResonanceDialog, MissingShipDataReplaceThePeriodsAndVerdicts) {
+  session().ship().V = 0;
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  EXPECT_TRUE(control<QTableWidget>(dialog, "SS_Results")->isHidden());
+  EXPECT_TRUE(
+      control<QLabel>(dialog, "LB_Periods")->text().startsWith("Risk of resonance not evaluated"));
+}
+
+}  // namespace
+}  // namespace korain::testing
