@@ -43,22 +43,7 @@ bool showsDrawing(QWidget& picture) {
   return image != ground;
 }
 
-class DatabaseDialogs : public ExampleTest {
- protected:
-  const std::vector<std::string>& messages() { return prompt().messages; }
-};
-
-TEST_F(DatabaseDialogs, SelSecListsOnlyTheArrangementsByTheirBlock) {
-  FM_SelSec dialog(editor, "Open");
-  EXPECT_EQ(control<QLabel>(dialog, "LB_Sections")->text(), "Bulkhead arr. in example.ko2 :");
-  EXPECT_EQ(rowsOf(*control<QListWidget>(dialog, "LI_Sections")),
-            (std::vector<std::string>{"Hold 3 aft bulkhead -> 1",
-                                      "Hold 5 fore bulkhead (corrugated) -> 2"}));
-  // The status tells of the listing while it lasts.
-  EXPECT_EQ(editor.statuses,
-            (std::vector<std::string>{
-                formatMessage(korainStatusString(621), {session().DatabasePath}), {}}));
-}
+using DatabaseDialogs = ExampleTest;
 
 TEST_F(DatabaseDialogs, SelSecGivesTheBlockOfTheChosenRowOnly) {
   const struct {
@@ -89,10 +74,17 @@ TEST_F(DatabaseDialogs, SelSecGivesTheBlockOfTheChosenRowOnly) {
   }
 }
 
-TEST_F(DatabaseDialogs, SelSecPreviewsAClickedRowWhileAskedTo) {
+TEST_F(DatabaseDialogs, SelSecListsTheArrangementsAndPreviewsAClickedRowWhileAskedTo) {
   FM_SelSec dialog(editor, "Open");
   dialog.show();
   QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+  EXPECT_EQ(control<QLabel>(dialog, "LB_Sections")->text(), "Bulkhead arr. in example.ko2 :");
+  EXPECT_EQ(rowsOf(list), (std::vector<std::string>{"Hold 3 aft bulkhead -> 1",
+                                                    "Hold 5 fore bulkhead (corrugated) -> 2"}));
+  // The status tells of the listing while it lasts.
+  EXPECT_EQ(editor.statuses,
+            (std::vector<std::string>{
+                formatMessage(korainStatusString(621), {session().DatabasePath}), {}}));
   QWidget& picture = *control<QWidget>(dialog, "PIC_Section");
   QLabel& x = *control<QLabel>(dialog, "LB_X");
   EXPECT_TRUE(control<QCheckBox>(dialog, "OP_Preview")->isChecked());
@@ -112,8 +104,9 @@ TEST_F(DatabaseDialogs, AnUnreadableDatabaseListsNothingAndSaysSo) {
   session().DatabasePath += ".missing";
   FM_SelSec dialog(editor, "Open");
   EXPECT_EQ(control<QListWidget>(dialog, "LI_Sections")->count(), 0);
-  ASSERT_EQ(messages().size(), 1u);
-  EXPECT_EQ(messages().front().rfind(korainString(1083), 0), 0u) << messages().front();
+  ASSERT_EQ(prompt().messages.size(), 1u);
+  EXPECT_EQ(prompt().messages.front().rfind(korainString(1083), 0), 0u)
+      << prompt().messages.front();
 }
 
 TEST(SaveAsInitialName, OffersACopyOfANamedArrangement) {
@@ -183,13 +176,13 @@ TEST_F(DatabaseDialogs, SaveAsOkNeedsARowToReplaceOrANewName) {
     click(dialog, "BT_Ok");
     EXPECT_EQ(dialog.isVisible(), c.warning.has_value());
     if (c.warning) {
-      EXPECT_EQ(messages(), std::vector<std::string>{korainString(*c.warning)});
+      EXPECT_EQ(prompt().messages, std::vector<std::string>{korainString(*c.warning)});
       if (!c.replace) {
         EXPECT_EQ(dialog.focusWidget(), &name);
       }
       continue;
     }
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(prompt().messages.empty());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.choice().replace, c.choice.replace);
     EXPECT_EQ(dialog.choice().block, c.choice.block);
@@ -272,9 +265,10 @@ TEST_F(DatabaseDialogs, NewZelStaysOpenUntilASectionImports) {
   click(dialog, "BT_Ok");
   clickRow(list, 2);
   click(dialog, "BT_Ok");
-  EXPECT_EQ(messages(), (std::vector<std::string>{
-                            "Please select a valid section",
-                            "Section Empty section Fr 10 has no compartment.\rImport failed"}));
+  EXPECT_EQ(
+      prompt().messages,
+      (std::vector<std::string>{"Please select a valid section",
+                                "Section Empty section Fr 10 has no compartment.\rImport failed"}));
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_TRUE(session().arrangement() == before);
 

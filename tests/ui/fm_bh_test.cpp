@@ -1,11 +1,13 @@
 // The bulkhead panel driven as a user does: each control reaches its field,
-// the stools show their default tops, and a panel without bulkhead is empty.
+// the stools show their default tops, and a panel without bulkhead is empty;
+// and the corrugation panel of a corrugated bulkhead.
 #include "panels/fm_bh.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
 #include "model/codes.h"
+#include "panels/fm_corr.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -89,6 +91,28 @@ TEST_F(BulkheadPanel, FillingNeverCountsAsAChange) {
   choose(*find<QComboBox>("CB_Type"), 1);
   EXPECT_FALSE(session().hasUnsavedChanges());
   EXPECT_FALSE(session().canUndo());
+}
+
+// Block 2 of the example: a corrugated bulkhead, start 0.48, S1 1.45, a 0.96, d 0.85, both
+// supports fixed.
+using CorrPanel = PanelTest<FM_Corr>;
+
+TEST_F(CorrPanel, ShowsTheCorrugationAndTakesItsDepthAndSupports) {
+  editor.openExample(2);
+  panel.refresh();
+  const Corrugation& corrugation = bulkhead().Corr;
+  EXPECT_EQ(find<NumberField>("FTX_m_1")->text(), "1.45");
+  EXPECT_FALSE(find<QLabel>("PIC_Corr")->pixmap().isNull());
+
+  typeInto(*find<NumberField>("FTX_m_3"), "0.9");
+  EXPECT_EQ(corrugation.D, 0.9F);
+  EXPECT_EQ(corrugation.S1, 1.45F);
+  EXPECT_EQ(session().undoLabel(), "Corrugated data changes");
+
+  find<QCheckBox>("OP_Support_0")->click();
+  EXPECT_FALSE(corrugation.FixedUpper);
+  EXPECT_TRUE(corrugation.FixedLower);
+  EXPECT_EQ(find<NumberField>("FTX_m_3")->text(), "0.9");
 }
 
 }  // namespace

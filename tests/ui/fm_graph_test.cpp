@@ -1,5 +1,5 @@
 // The drawing window on the example arrangement: zoom and scroll bars, the
-// texts under the cursor, picking, the zoom tool and the export.
+// texts under the cursor, the zoom tool and picking, the export.
 #include "drawing/fm_graph.h"
 
 #include <QRegularExpression>
@@ -113,16 +113,7 @@ TEST_F(FmGraphTest, TheCursorShowsTheObjectAndTheCoordinatesUnderIt) {
 }
 
 // Which panel and object a pick selects is the selection edits' rule, tested in the core.
-TEST_F(FmGraphTest, AClickOnANodeSelectsItWithoutAChange) {
-  session().moveSelection([](Arrangement& a) { a.CurBulkhead = 0; }, Follow::Nothing);
-  session().display().CurrentPanel = PanelCode::Nodes;
-  QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
-  EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead);
-  EXPECT_EQ(bulkhead().CurNode, kNode);
-  EXPECT_FALSE(session().canUndo());
-}
-
-TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsInsteadOfPicking) {
+TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsWithThePickToolItSelectsWithoutAChange) {
   session().display().Tool = kZoomTool;
   session().display().CurrentPanel = PanelCode::Nodes;
   graph_->applyTool();
@@ -139,6 +130,11 @@ TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsInsteadOfPicking) {
   session().display().Tool = kPickTool;
   graph_->applyTool();
   EXPECT_EQ(surface().cursor().shape(), Qt::ArrowCursor);
+  session().moveSelection([](Arrangement& a) { a.CurBulkhead = 0; }, Follow::Nothing);
+  QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
+  EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead);
+  EXPECT_EQ(bulkhead().CurNode, kNode);
+  EXPECT_FALSE(session().canUndo());
 }
 
 TEST_F(FmGraphTest, ExportWritesTheChosenFileOrSaysWhyNot) {
