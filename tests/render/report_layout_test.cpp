@@ -56,13 +56,22 @@ class RecordingSurface final : public PainterPrintSurface {
   bool isVisible() const override { return true; }
   void endDocument() override {}
 
-  std::vector<Recorded> texts;
+  std::vector<Recorded> runs;
   std::vector<Rule> rules;
 
  protected:
+  // Texts printed one after the other (a label's leader dots, a value and its
+  // unit) form one run.
   void drawTextAt(double x, double y, std::string_view text) override {
-    texts.push_back({pageNumber(), x - leftMargin(), y, textWidth(text), lineHeight(),
-                     std::string(text), font().Bold, textWidth(" ")});
+    const Recorded next{pageNumber(), x - leftMargin(),  y,           textWidth(text),
+                        lineHeight(), std::string(text), font().Bold, textWidth(" ")};
+    if (!runs.empty() && runs.back().page == next.page && std::abs(runs.back().y - y) < kEpsilon &&
+        std::abs(runs.back().right() - next.x) < kEpsilon) {
+      runs.back().width += next.width;
+      runs.back().text += next.text;
+      return;
+    }
+    runs.push_back(next);
   }
   void drawLineAt(double x1, double y1, double x2, double y2) override {
     // A rule runs from x = 0; the lines under a heading begin at its column.
@@ -77,22 +86,6 @@ class RecordingSurface final : public PainterPrintSurface {
   QImage device_;
 };
 
-// Texts printed one after the other (a label's leader dots, a value and its
-// unit) form one run.
-std::vector<Recorded> runsOf(std::vector<Recorded> texts) {
-  std::vector<Recorded> runs;
-  for (const Recorded& t : texts) {
-    if (!runs.empty() && runs.back().page == t.page && std::abs(runs.back().y - t.y) < kEpsilon &&
-        std::abs(runs.back().right() - t.x) < kEpsilon) {
-      runs.back().width += t.width;
-      runs.back().text += t.text;
-      continue;
-    }
-    runs.push_back(t);
-  }
-  return runs;
-}
-
 bool shareALine(const Recorded& a, const Recorded& b) {
   return a.page == b.page && std::abs(a.y - b.y) < std::min(a.height, b.height) / 2;
 }
@@ -100,7 +93,7 @@ bool shareALine(const Recorded& a, const Recorded& b) {
 // Every fault of the layout, one a line; empty when there is none.
 std::string layoutFaults(const RecordingSurface& surface, const PageSetup& setup) {
   std::ostringstream faults;
-  const std::vector<Recorded> runs = runsOf(surface.texts);
+  const std::vector<Recorded>& runs = surface.runs;
   const double bottom = surface.height() - setup.BottomMargin;
   for (std::size_t i = 0; i < runs.size(); ++i) {
     const Recorded& a = runs[i];
