@@ -9,6 +9,7 @@
 
 #include "checks/check_modes.h"
 #include "checks/check_view.h"
+#include "drawing/fm_graph.h"
 #include "io/block_list.h"
 #include "main/editor_startup.h"
 #include "report/data_report.h"
