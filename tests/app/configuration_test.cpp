@@ -188,10 +188,12 @@ TEST(ProgramComment, FromIdentificationValues) {
                {"  ", "yard", "Society", "", unknown, "yard", "Society"},
                {"", "", " ", " ID-7 ", unknown, unknown, "ID-7"}};
   for (const auto& c : cases) {
-    const ZelWriteContext context = zelWriteContext({.User = c.user,
-                                                     .Site = c.site,
-                                                     .Organisation = c.organisation,
-                                                     .Identification = c.identification});
+    IdentificationConfig config;
+    config.User = c.user;
+    config.Site = c.site;
+    config.Organisation = c.organisation;
+    config.Identification = c.identification;
+    const ZelWriteContext context = zelWriteContext(config);
     EXPECT_EQ(std::tie(context.user, context.site, context.identification),
               std::tie(c.expectedUser, c.expectedSite, c.expectedIdentification));
   }
