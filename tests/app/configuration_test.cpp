@@ -124,18 +124,7 @@ TEST_F(ConfigurationTest, FoldersFallBackInTableOrder) {
   }
 }
 
-TEST_F(ConfigurationTest, LastDatabaseMustStillExist) {
-  const std::string database = config_.file("ship.ko2");
-  writeFile(database, "x");
-  writeIni("[Paths]\nLastDatabase=" + database + "\nMakeBackup=0\n");
-  EXPECT_EQ(readPaths().DatabasePath, database);
-  EXPECT_FALSE(readPaths().MakeBackup);
-  std::filesystem::remove(database);
-  EXPECT_EQ(readPaths().LastDatabase, "");
-  EXPECT_EQ(readPaths().DatabasePath, "");
-}
-
-TEST_F(ConfigurationTest, RecordsRoundTrip) {
+TEST_F(ConfigurationTest, RecordsRoundTripAndALastDatabaseGoneIsForgotten) {
   PathConfig paths = readPaths();
   paths.DataPath = folder("data");
   paths.SecondPath = folder("second");
@@ -171,11 +160,14 @@ TEST_F(ConfigurationTest, RecordsRoundTrip) {
   }
 
   // The family's base folder is not ours to change; the last database is the
-  // one being edited, or the one read when none is.
+  // one being edited, or the one read when none is, and forgotten once gone.
   EXPECT_EQ(readFile(ini_).find("BasePath"), std::string::npos);
   paths.DatabasePath.clear();
   ASSERT_TRUE(writePathConfig(ini_, paths).ok());
   EXPECT_EQ(readPaths().LastDatabase, config_.file("ship.ko2"));
+  std::filesystem::remove(config_.file("ship.ko2"));
+  EXPECT_EQ(readPaths().LastDatabase, "");
+  EXPECT_EQ(readPaths().DatabasePath, "");
 }
 
 TEST(ProgramComment, FromIdentificationValues) {
