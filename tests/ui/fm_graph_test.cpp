@@ -52,7 +52,7 @@ void expectSameWindow(const WorldWindow& actual, const WorldWindow& expected) {
   EXPECT_NEAR(actual.height, expected.height, 1e-6 * scale);
 }
 
-TEST_F(FmGraphTest, ScrollBarsAreOnlyEnabledWhileZoomedAndMoveTheWindow) {
+TEST_F(FmGraphTest, ScrollBarsMoveOnlyAZoomedWindowWhichARepaintKeepsUntilTheSectionGrows) {
   EXPECT_FALSE(horizontal().isEnabled());
   EXPECT_FALSE(vertical().isEnabled());
 
@@ -66,25 +66,22 @@ TEST_F(FmGraphTest, ScrollBarsAreOnlyEnabledWhileZoomedAndMoveTheWindow) {
   EXPECT_EQ(horizontal().value(), 8 * 32);
   EXPECT_EQ(vertical().value(), 10 * 32);
 
-  // A user's move of either bar centres the window on the bars' positions.
+  // A user's move of either bar centres the window on the bars' positions; a repaint keeps it.
   horizontal().setValue(horizontal().value() + 32);
   vertical().setValue(vertical().value() - 64);
-  expectSameWindow(graph_->visibleWindow(),
-                   {9 - zoomed.width / 2, 8 - zoomed.height / 2, zoomed.width, zoomed.height});
+  const WorldWindow moved{9 - zoomed.width / 2, 8 - zoomed.height / 2, zoomed.width, zoomed.height};
+  expectSameWindow(graph_->visibleWindow(), moved);
+  surface().repaint();
+  expectSameWindow(graph_->visibleWindow(), moved);
+  EXPECT_NEAR(session().PickTolerance, 3.0 * zoomed.width / 600, 1e-9);
+  EXPECT_TRUE(horizontal().isEnabled());
 
   graph_->resetZoom();
   EXPECT_FALSE(horizontal().isEnabled());
   EXPECT_FALSE(vertical().isEnabled());
-}
 
-TEST_F(FmGraphTest, ARepaintKeepsTheZoomUntilTheSectionGrows) {
+  // A section grown beyond the zoomed window is framed whole again.
   graph_->zoom(Qt::LeftButton, 8.0, 10.0);
-  const WorldWindow zoomed = graph_->visibleWindow();
-  surface().repaint();
-  expectSameWindow(graph_->visibleWindow(), zoomed);
-  EXPECT_NEAR(session().PickTolerance, 3.0 * zoomed.width / 600, 1e-9);
-  EXPECT_TRUE(horizontal().isEnabled());
-
   session().change(
       {.label = "Node data changes",
        .scope = EditScope::bulkhead(kBulkhead),

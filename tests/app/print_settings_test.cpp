@@ -1,11 +1,13 @@
-// The print dialog's settings kept in "Tessaly.ini" between prints.
-#include "report_settings.h"
-
+// The print dialogs' settings kept in "Tessaly.ini" between prints: the data
+// report's page set-up, items and printer, and the drawing's title block, scale,
+// preview and printer.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "app_test_support.h"
+#include "drawing_print_settings.h"
+#include "report_settings.h"
 
 namespace korain {
 namespace {
@@ -49,6 +51,25 @@ TEST(ReportSettings, AreReadBackAsWritten) {
   ASSERT_TRUE(writeReportSettings(folder.ini(), settings).ok());
   const ReportSettings read = readReportSettings(folder.ini());
   EXPECT_EQ(kept(read), kept(settings));
+}
+
+TEST(DrawingPrintSettings, AreKeptUnderTheFamilysNamesBesideTheReportsPrinter) {
+  ScratchFolder folder;
+  writeFile(folder.ini(), "[Printer]\nPrinterName=Office\nPreview=7\n");
+  EXPECT_TRUE(readDrawingPrintSettings(folder.ini()).preview);  // any number but 0 is yes
+  const DrawingPrintSettings settings{.titleLines = {"Bulk carrier 82", "", "Drawing 7 = rev. B"},
+                                      .normalisedScale = true,
+                                      .preview = false,
+                                      .printer = "PDF file"};
+  ASSERT_TRUE(writeDrawingPrintSettings(folder.ini(), settings).ok());
+  const DrawingPrintSettings read = readDrawingPrintSettings(folder.ini());
+  EXPECT_EQ(read.titleLines, settings.titleLines);
+  EXPECT_TRUE(read.normalisedScale);
+  EXPECT_FALSE(read.preview);
+  EXPECT_EQ(read.printer, "PDF file");
+  const std::string text = testing::readFile(folder.ini());
+  EXPECT_NE(text.find("[TitleBlockLines]\nLine1=Bulk carrier 82"), std::string::npos) << text;
+  EXPECT_NE(text.find("PrinterName=Office"), std::string::npos) << text;
 }
 
 }  // namespace
