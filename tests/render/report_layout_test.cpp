@@ -12,7 +12,6 @@
 #include "example_scene.h"
 #include "print_surface_qt.h"
 #include "report/data_report.h"
-#include "sample_arrangement.h"
 
 namespace korain::testing {
 namespace {
@@ -125,26 +124,9 @@ std::string layoutFaults(const RecordingSurface& surface, const PageSetup& setup
 
 // Names at the longest a user types them and numbers at the largest they get.
 Arrangement stretched() {
-  Arrangement a = sampleArrangement({.bulkheads = 3, .stiffeners = 4, .fillingLevels = 4});
-  const std::string longName(40, 'W');
-  a.Name = longName;
-  for (Bulkhead& b : a.Bulkheads) {
-    b.Name = longName;
-    for (Compartment& c : b.Compartments) {
-      c.Name = longName;
-      for (Single& value : c.Table1) value = 12345.678F;
-      for (Single& value : c.Table2) value = 99999.125F;
-      for (FillingPoint& point : c.Points) point = {123.25F, 2345.5F, 3456.75F};
-    }
-    for (Node& n : b.Nodes) n.Y = n.Z = -1234.5F;
-    for (PrimaryMember& m : b.PrimaryMembers) m.Position = -9876.5F;
-    for (OrdinaryStiffener& s : b.Stiffeners) s.Position = -8765.25F;
-    for (StrakeBand& band : b.StrakeBands) {
-      band.Z = 1234.5F;
-      for (Strake& s : band.Strakes) s.Th = 123.5F;
-    }
-  }
-  return computed(a);
+  Arrangement arrangement;
+  EXPECT_TRUE(readZelBlock(KORAIN_TEST_DATA "/long_names_arrangement.ko2", 1, arrangement).found());
+  return computed(arrangement);
 }
 
 TEST(ReportLayout, NoCellsTouchAndNothingLeavesItsRuleOrThePage) {
