@@ -1,4 +1,5 @@
-// Scripted answers, scratch files and the current folder for the app layer's tests.
+// Scripted answers, scratch files, the current folder and a session on the example for the app
+// layer's tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "prompt.h"
+#include "session.h"
+#include "session_loading.h"
 
 namespace korain::testing {
 
@@ -69,6 +72,21 @@ class CurrentFolderGuard {
 
  private:
   std::filesystem::path saved_ = std::filesystem::current_path();
+};
+
+// A session on block 1 of a scratch copy of the example, and answers scripted for it.
+class ExampleSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    writeFile(database_, exampleDatabase());
+    openDatabase(session_, database_);
+    ASSERT_TRUE(openArrangement(session_, 1).found());
+  }
+
+  ScratchFolder scratch_;
+  std::string database_ = scratch_.file("ship.ko2");
+  Session session_;
+  ScriptedPrompt prompt_;
 };
 
 }  // namespace korain::testing

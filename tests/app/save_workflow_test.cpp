@@ -8,17 +8,14 @@
 #include "app_test_support.h"
 #include "io/block_list.h"
 #include "io/zel_reader.h"
-#include "session_loading.h"
 
 namespace korain::testing {
 namespace {
 
-class SaveWorkflowTest : public ::testing::Test {
+class SaveWorkflowTest : public ExampleSessionTest {
  protected:
   void SetUp() override {
-    writeFile(database_, exampleDatabase());
-    openDatabase(session_, database_);
-    ASSERT_TRUE(openArrangement(session_, 1).found());
+    ExampleSessionTest::SetUp();
     session_.run.paths.MakeBackup = false;
     session_.change({.label = "Name",
                      .scope = EditScope::bulkhead(1),
@@ -34,11 +31,6 @@ class SaveWorkflowTest : public ::testing::Test {
     EXPECT_TRUE(readZelBlock(path, block, read).found()) << path << " block " << block;
     return read.Bulkheads.count() > 0 ? read.Bulkheads.at(1).Name : "";
   }
-
-  ScratchFolder scratch_;
-  std::string database_ = scratch_.file("ship.ko2");
-  Session session_;
-  ScriptedPrompt prompt_;
 };
 
 TEST_F(SaveWorkflowTest, AReadOnlyDatabaseIsSavedUnderTheNameGivenOrNotAtAll) {

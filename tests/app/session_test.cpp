@@ -8,7 +8,6 @@
 
 #include "app_test_support.h"
 #include "sample_arrangement.h"
-#include "session_loading.h"
 
 namespace korain {
 
@@ -114,23 +113,19 @@ TEST(Session, LeavingAsksOnlyWithUnsavedChanges) {
   EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST(Session, TheHullSectionFollowsTheArrangementsPosition) {
-  ScratchFolder scratch;
-  const std::string database = scratch.file("ship.ko2");
-  writeFile(database, exampleDatabase());
-  Session session;
-  openDatabase(session, database);
-  ASSERT_TRUE(openArrangement(session, 1).found());
-  ASSERT_TRUE(session.hullSection.has_value());
-  const std::string aft = session.hullSection->Name;
-  session.change({.label = "Main data changes",
-                  .scope = EditScope::header(),
-                  .edit = [](Arrangement& a) { a.X = 165; },
-                  .follow = kRefreshAll});
-  ASSERT_TRUE(session.hullSection.has_value());
-  EXPECT_NE(session.hullSection->Name, aft);
-  session.undo();
-  EXPECT_EQ(session.hullSection->Name, aft);
+using ExampleSession = ExampleSessionTest;
+
+TEST_F(ExampleSession, TheHullSectionFollowsTheArrangementsPosition) {
+  ASSERT_TRUE(session_.hullSection.has_value());
+  const std::string aft = session_.hullSection->Name;
+  session_.change({.label = "Main data changes",
+                   .scope = EditScope::header(),
+                   .edit = [](Arrangement& a) { a.X = 165; },
+                   .follow = kRefreshAll});
+  ASSERT_TRUE(session_.hullSection.has_value());
+  EXPECT_NE(session_.hullSection->Name, aft);
+  session_.undo();
+  EXPECT_EQ(session_.hullSection->Name, aft);
 }
 
 }  // namespace

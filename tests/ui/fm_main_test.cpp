@@ -204,7 +204,7 @@ TEST_F(MainWindow, QuitAndOpenAfterTwoEditsAndAnUndoAskAndCancelKeepsEverything)
   EXPECT_EQ(session_.BlockNumber, 2);
   EXPECT_EQ(arrangement().Bulkheads.at(1).Typ, 2);
   EXPECT_FALSE(session_.hasUnsavedChanges());
-  EXPECT_EQ(readFile(database_), readFile(exampleDatabasePath()));
+  EXPECT_EQ(readFile(database_), exampleDatabase());
   EXPECT_TRUE(window_.close());
 }
 
@@ -331,7 +331,7 @@ TEST(EditorStartup, CorruptDatabaseAndMissingBlockAreToldAndStartUpGoesOn) {
   const std::string corrupt = scratch.file("corrupt.ko2");
   writeFile(corrupt, "not a database\n\x01\x02 garbage\n");
   const std::string database = scratch.file("ship.ko2");
-  writeFile(database, readFile(exampleDatabasePath()));
+  writeFile(database, exampleDatabase());
   struct Case {
     std::string line;
     Integer block;
@@ -350,7 +350,7 @@ TEST(EditorStartup, CorruptDatabaseAndMissingBlockAreToldAndStartUpGoesOn) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(session.run.paths.ArrangementNumber, c.block) << c.line;
     EXPECT_EQ(prompt.messages.size(), c.messages) << c.line;
-    EXPECT_EQ(readFile(database), readFile(exampleDatabasePath()));
+    EXPECT_EQ(readFile(database), exampleDatabase());
   }
 }
 

@@ -21,12 +21,13 @@ bool isGrey(const QImage& image) {
   return true;
 }
 
-TEST(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
-  TestEditor editor;
-  editor.openExample(1);
-  editor.session().display().DisplayWord = display_bit::kAxis | display_bit::kStools;
+using CartoucheDialog = ExampleTest;
+using DrawingPreview = ExampleTest;
+
+TEST_F(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
+  session().display().DisplayWord = display_bit::kAxis | display_bit::kStools;
   FakePrinters printers;
-  FM_Cartouche dialog(editor.session(), printers, {});
+  FM_Cartouche dialog(session(), printers, {});
   dialog.show();
   const auto box = [&dialog](int i) {
     return control<QCheckBox>(dialog, "OP_View_" + QString::number(i));
@@ -39,16 +40,13 @@ TEST(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
   box(2)->click();  // "Nodes"
   box(0)->click();  // "Axis" off
   EXPECT_EQ(dialog.display().DisplayWord, display_bit::kStools | display_bit::kNodes);
-  EXPECT_EQ(editor.session().display().DisplayWord, display_bit::kAxis | display_bit::kStools);
+  EXPECT_EQ(session().display().DisplayWord, display_bit::kAxis | display_bit::kStools);
   EXPECT_NE(control<DrawingPicture>(dialog, "PIC_Section")->picture(), before);
 }
 
-TEST(DrawingPreview, MonochromeTurnsTheSheetGreyAndEscapeCloses) {
-  TestEditor editor;
-  editor.openExample(1);
-  const Session& session = editor.session();
-  const DrawingScene scene{session.arrangement(), nullptr, session.ship(), session.display(),
-                           session.screen};
+TEST_F(DrawingPreview, MonochromeTurnsTheSheetGreyAndEscapeCloses) {
+  const DrawingScene scene{session().arrangement(), nullptr, session().ship(), session().display(),
+                           session().screen};
   FM_Preview preview(scene, drawingPageLayout(QPageSize(QPageSize::A4)),
                      DrawingPrint{.titleBlock = {}, .scale = PrintScale::Fitted}, [] {});
   preview.show();

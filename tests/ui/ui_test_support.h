@@ -40,7 +40,7 @@ class TestEditor : public Editor, public SessionView {
   // Opens block n of the example database (a copy of it in a scratch folder).
   void openExample(Integer blockNumber) {
     const std::string copy = scratch_.file("example.ko2");
-    writeFile(copy, readFile(exampleDatabasePath()));
+    writeFile(copy, exampleDatabase());
     openDatabase(session_, copy);
     ASSERT_TRUE(openArrangement(session_, blockNumber).found());
   }
@@ -169,13 +169,11 @@ inline QString pdfText(const std::string& path) {
 }
 
 // The main window on block 1 of a scratch copy of the example, its bulkhead panel shown.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ExampleSessionTest {
  protected:
   void SetUp() override {
-    writeFile(database_, readFile(exampleDatabasePath()));
+    ExampleSessionTest::SetUp();
     session_.run.applicationTitle = "Korain";
-    openDatabase(session_, database_);
-    ASSERT_TRUE(openArrangement(session_, 1).found());
     session_.display().CurrentPanel = PanelCode::Bulkhead;
     window_.show();
     window_.initialiseView();
@@ -185,10 +183,6 @@ class MainWindowTest : public ::testing::Test {
 
   QAction& action(const char* name) { return *control<QAction>(window_, name); }
 
-  ScratchFolder scratch_;
-  std::string database_ = scratch_.file("ship.ko2");
-  Session session_;
-  ScriptedPrompt prompt_;
   FM_Main window_{session_, prompt_};
 };
 
