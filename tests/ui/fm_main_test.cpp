@@ -254,7 +254,7 @@ TEST_F(MainWindow, CopyPutsTheDrawingOnTheClipboardAsPictureAndSvg) {
 TEST(MainWindowWithoutArrangement, NothingCanBeSavedUntilOneIsMade) {
   Session session;
   ScriptedPrompt prompt;
-  openDatabase(session, exampleDatabasePath());
+  openDatabase(session, KORAIN_EXAMPLES "/bulk_carrier.ko2");
   FM_Main window(session, prompt);
   window.show();
   answerNextDialog("FM_NewZel", "BT_Cancel");

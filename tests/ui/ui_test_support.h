@@ -29,8 +29,6 @@
 
 namespace korain::testing {
 
-inline std::string exampleDatabasePath() { return KORAIN_EXAMPLES "/bulk_carrier.ko2"; }
-
 // The editor around one panel: the session's refreshes fill that panel.
 class TestEditor : public Editor, public SessionView {
  public:
