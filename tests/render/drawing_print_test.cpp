@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -31,29 +30,14 @@ QSizeF pageSizeOf(const QString& path) {
   return {size.captured(1).toDouble(), size.captured(2).toDouble()};
 }
 
-TitleBlock sampleTitleBlock() {
-  TitleBlock block;
-  block.Lines = {"Korain version 1.0", "Date : 06/12/2026",   "Ocean Star", "Title line four",
-                 "Drawing 7",          "Section at X = 88 m", "Bulkhead",   "engineer yard"};
-  return block;
-}
+const TitleBlock kTitleBlock{
+    .Lines = {"Korain version 1.0", "Date : 06/12/2026", "Ocean Star", "Title line four",
+              "Drawing 7", "Section at X = 88 m", "Bulkhead", "engineer yard"},
+    .Scale = {}};
 
-class DrawingPrintTest : public ::testing::Test {
- protected:
-  QString pdf(const char* name) const { return dir_.filePath(name); }
-  bool print(const QString& path, QPageSize::PageSizeId paper, PrintScale scale) {
-    error_.clear();
-    return printDrawingToPdf(path.toStdString(), drawingPageLayout(QPageSize(paper)),
-                             {.titleBlock = sampleTitleBlock(), .scale = scale}, example_.scene(),
-                             error_);
-  }
-
-  ExampleScene example_{1};
-  QTemporaryDir dir_;
-  std::string error_;
-};
-
-TEST_F(DrawingPrintTest, ThePdfHoldsTheTitleBlockOnThePaperInLandscapeAndTheScaleOnlyWhenAsked) {
+TEST(PrintedDrawing, ThePdfHoldsTheTitleBlockOnThePaperInLandscapeAndTheScaleOnlyWhenAsked) {
+  const ExampleScene example(1);
+  QTemporaryDir folder;
   const struct {
     const char* name;
     QPageSize::PageSizeId paper;
@@ -63,24 +47,29 @@ TEST_F(DrawingPrintTest, ThePdfHoldsTheTitleBlockOnThePaperInLandscapeAndTheScal
                {"a3.pdf", QPageSize::A3, PrintScale::Normalised, {1190.55, 841.89}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ASSERT_TRUE(print(pdf(c.name), c.paper, c.scale)) << error_;
-    const QString text = runTool("pdftotext", {pdf(c.name), "-"});
-    for (const std::string& line : sampleTitleBlock().Lines) {
+    const QString pdf = folder.filePath(c.name);
+    std::string error;
+    ASSERT_TRUE(printDrawingToPdf(pdf.toStdString(), drawingPageLayout(QPageSize(c.paper)),
+                                  {.titleBlock = kTitleBlock, .scale = c.scale}, example.scene(),
+                                  error))
+        << error;
+    const QString text = runTool("pdftotext", {pdf, "-"});
+    for (const std::string& line : kTitleBlock.Lines) {
       EXPECT_TRUE(text.contains(QString::fromStdString(line))) << line;
     }
     const bool normalised = c.scale == PrintScale::Normalised;
     EXPECT_EQ(text.contains("Scale 1:"), normalised);
     EXPECT_EQ(QRegularExpression(R"(Scale 1:\d+)").match(text).hasMatch(), normalised)
         << text.toStdString();
-    const QSizeF size = pageSizeOf(pdf(c.name));
+    const QSizeF size = pageSizeOf(pdf);
     EXPECT_NEAR(size.width(), c.points.width(), 1);
     EXPECT_NEAR(size.height(), c.points.height(), 1);
   }
 }
 
-TEST_F(DrawingPrintTest, TheClipboardGetsAPictureAndTheSameDrawingAsSvg) {
-  const std::unique_ptr<QMimeData> data =
-      drawingMimeData({640, 400}, sampleTitleBlock(), example_.scene());
+TEST(PrintedDrawing, TheClipboardGetsAPictureAndTheSameDrawingAsSvg) {
+  const ExampleScene example(1);
+  const std::unique_ptr<QMimeData> data = drawingMimeData({640, 400}, kTitleBlock, example.scene());
   ASSERT_TRUE(data->hasImage());
   EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(640, 400));
   ASSERT_TRUE(data->hasFormat(kSvgMimeType));
@@ -88,7 +77,7 @@ TEST_F(DrawingPrintTest, TheClipboardGetsAPictureAndTheSameDrawingAsSvg) {
   EXPECT_TRUE(svg.contains("<svg"));
   EXPECT_TRUE(svg.contains("Title line four"));
   // Without a title block the drawing alone.
-  const std::unique_ptr<QMimeData> plain = drawingMimeData({640, 400}, {}, example_.scene());
+  const std::unique_ptr<QMimeData> plain = drawingMimeData({640, 400}, {}, example.scene());
   EXPECT_FALSE(QString::fromUtf8(plain->data(kSvgMimeType)).contains("Title line four"));
 }
 
