@@ -8,34 +8,32 @@ namespace korain::testing {
 namespace {
 
 // The example's bands reach z 6, 9, 12 and 14.5, with three strakes each.
-class BandPanel : public PanelTest<FM_Band> {
- protected:
-  QListWidget* list(const char* name) { return find<QListWidget>(name); }
-  NumberField* field(const char* name) { return find<NumberField>(name); }
-};
+using BandPanel = PanelTest<FM_Band>;
 
 TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
-  ASSERT_EQ(list("LI_Band")->count(), 4);
-  EXPECT_EQ(list("LI_Band")->item(1)->text(), "2 - 9.000");
-  list("LI_Band")->setCurrentRow(1);
+  QListWidget& bands = *find<QListWidget>("LI_Band");
+  QListWidget& strakes = *find<QListWidget>("LI_Strake");
+  ASSERT_EQ(bands.count(), 4);
+  EXPECT_EQ(bands.item(1)->text(), "2 - 9.000");
+  bands.setCurrentRow(1);
   EXPECT_EQ(bulkhead().CurBand, 2);
-  EXPECT_EQ(field("FTX_m")->text(), "9");
+  EXPECT_EQ(find<NumberField>("FTX_m")->text(), "9");
   EXPECT_FALSE(session().canUndo());
 
   command("Add Strake band", &Panel::addItem);
   ASSERT_EQ(bulkhead().StrakeBands.count(), 5);
-  EXPECT_EQ(list("LI_Band")->item(1)->text(), "2 - 7.500");
-  EXPECT_EQ(list("LI_Strake")->count(), 3);
+  EXPECT_EQ(bands.item(1)->text(), "2 - 7.500");
+  EXPECT_EQ(strakes.count(), 3);
 
-  list("LI_Strake")->setCurrentRow(1);
+  strakes.setCurrentRow(1);
   button("SS_AddDel_0")->click();
   EXPECT_EQ(session().undoLabel(), "Strake creation");
   const StrakeBand& band = bulkhead().StrakeBands.at(2);
   ASSERT_EQ(band.Strakes.count(), 4);
   EXPECT_EQ(band.Strakes.at(2).Y, 8.4F);
-  EXPECT_EQ(field("FTX_Y")->text(), "8.4");
+  EXPECT_EQ(find<NumberField>("FTX_Y")->text(), "8.4");
 
-  typeInto(*field("FTX_Th"), "17");
+  typeInto(*find<NumberField>("FTX_Th"), "17");
   EXPECT_EQ(session().undoLabel(), "Strake thickness change");
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.at(2).Th, 17.0F);
   choose(*find<QComboBox>("CB_Mat"), 0);
