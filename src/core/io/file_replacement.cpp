@@ -116,9 +116,12 @@ bool FileReplacement::keepPrevious(const std::string& backupPath, std::string& e
   files_.remove(link);
   std::string linkError;
   if (files_.hardLink(target_, link, linkError)) {
-    if (files_.rename(link, backupPath, error)) return true;
+    const bool kept = files_.rename(link, backupPath, error);
+    // A save stopped between keeping its copy and moving its new file in leaves the copy as a
+    // second name of the database. Renaming onto the same file changes nothing and keeps both
+    // names, so the link goes in either case.
     files_.remove(link);
-    return false;
+    return kept;
   }
   return copyFileKeepingIdentity(files_, target_, backupPath, error);
 }

@@ -168,6 +168,17 @@ TEST_F(DatabaseFile, TheBackupKeepsThePreviousContentPermissionsAndGroup) {
   }
 }
 
+// A save stopped after keeping its copy but before moving its new file in leaves the backup as
+// a second name of the database.
+TEST_F(DatabaseFile, ABackupThatIsTheDatabaseUnderASecondNameLeavesNoLinkBehind) {
+  const std::string original = kPreamble + otherBlock(1);
+  write(original);
+  fs::create_hard_link(path_, folder_ / "ship.bak");
+  ASSERT_EQ(save(2, true).status, SaveStatus::Saved);
+  EXPECT_EQ(read((folder_ / "ship.bak").string()), original);
+  EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"ship.bak", "ship.ko2"}));
+}
+
 TEST_F(DatabaseFile, ASaveThroughALinkUpdatesTheLinkedFileAndKeepsTheLink) {
   const std::string original = kPreamble + otherBlock(1);
   fs::create_directories(folder_ / "team");
