@@ -1,6 +1,7 @@
 // An arrangement read back from the JSON that the dump command writes.
 #include "arrangement_json_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
@@ -368,6 +369,22 @@ std::string parseProblem(const Json::parse_error& error, std::size_t size) {
   return "not valid JSON: " + text;
 }
 
+// A number too large for any value stops the JSON library with an exception of
+// its own that names the number but not its place: the line is that of the
+// number's first appearance in the document.
+std::string numberProblem(const Json::out_of_range& error, std::string_view document) {
+  const std::string text = error.what();
+  const std::size_t open = text.find('\'');
+  const std::size_t close = text.rfind('\'');
+  if (open == std::string::npos || close <= open) return "a number beyond any range";
+  const std::string number = text.substr(open + 1, close - open - 1);
+  const std::size_t at = document.find(number);
+  if (at == std::string_view::npos) return "the number " + number + " is beyond any range";
+  const auto line =
+      1 + std::count(document.begin(), document.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+  return "line " + std::to_string(line) + ": the number " + number + " is beyond any range";
+}
+
 }  // namespace
 
 ArrangementJsonResult readArrangementJson(std::string_view text) {
@@ -377,12 +394,14 @@ ArrangementJsonResult readArrangementJson(std::string_view text) {
     return depth <= kDeepest;
   };
   Json document;
-  // The JSON library tells a malformed document only by an exception; it is
-  // turned into a problem here and goes no further.
+  // The JSON library tells a malformed document or a number too large only by an
+  // exception; it is turned into a problem here and goes no further.
   try {
     document = Json::parse(text, depthLimit);
   } catch (const Json::parse_error& error) {
     return {std::nullopt, {{"", parseProblem(error, text.size())}}};
+  } catch (const Json::out_of_range& error) {
+    return {std::nullopt, {{"", numberProblem(error, text)}}};
   }
   if (tooDeep) return {std::nullopt, {{"", "nested deeper than any arrangement"}}};
   Reader reader;

@@ -63,6 +63,7 @@ TEST(ArrangementJsonReader, BadDocumentsAreRefusedNamingThePlaceAndTheFault) {
       {R"({"SymFlag": 1.5})", "/SymFlag", "a whole number is expected"},
       {R"({"StateType": 0})", "/StateType", "below 1"},
       {R"({"X": 1e39})", "/X", "beyond the range"},
+      {"{\n \"X\": 6e3333333}", "", "line 2: the number 6e3333333 is beyond any range"},
       {R"({"Bulkheads": [{"UpperStoolSloped": 1}]})", "/Bulkheads/0/UpperStoolSloped",
        "true or false"},
       {R"({"Bulkheads": {}})", "/Bulkheads", "a list is expected"},
