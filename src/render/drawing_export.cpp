@@ -10,13 +10,12 @@
 #include <cctype>
 
 #include "drawing_sheet.h"
+#include "inch_units.h"
 
 namespace korain {
 namespace {
 
-constexpr double kScreenDpi = 96;
 constexpr double kPdfDpi = 300;
-constexpr double kMetresPerInch = 0.0254;
 
 void paintSheet(QPainter& painter, const QRectF& sheet, double dpi, const ExportRequest& request,
                 const DrawingScene& scene) {
@@ -77,8 +76,8 @@ bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::str
   {
     QPdfWriter pdf(&file);
     pdf.setResolution(static_cast<int>(kPdfDpi));
-    const QSizeF points(request.size.width() * 72 / kScreenDpi,
-                        request.size.height() * 72 / kScreenDpi);
+    const QSizeF points(request.size.width() * kPointsPerInch / kScreenDpi,
+                        request.size.height() * kPointsPerInch / kScreenDpi);
     pdf.setPageSize(QPageSize(points, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QString::fromStdString(scene.arrangement.Name));

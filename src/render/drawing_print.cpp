@@ -7,6 +7,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
+#include "inch_units.h"
 #include "print_surface_qt.h"
 #include "view/print_scale.h"
 #include "view/world_window.h"
@@ -14,10 +15,7 @@
 namespace korain {
 namespace {
 
-constexpr double kCentimetresPerInch = 2.54;
-constexpr double kMillimetresPerInch = 25.4;
 constexpr double kPdfDpi = 300;
-constexpr double kScreenDpi = 96;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "drawing_style.h"
+#include "inch_units.h"
 #include "scale_bar.h"
 #include "title_block_painter.h"
 #include "world_transform.h"
@@ -12,7 +13,6 @@
 namespace korain {
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
 constexpr double kInsetPoints = 4;
 // Room kept around the section for the labels that stand outside it (the
 // bulkhead names, the axis values), when deciding whether a corner is empty.
@@ -20,7 +20,7 @@ constexpr double kLabelRoomPoints = 16;
 // A title block or a scale bar never takes more than this share of the sheet.
 constexpr double kLargestShare = 0.5;
 
-double pixelsPerPoint(double dotsPerInch) { return dotsPerInch / 72; }
+double pixelsPerPoint(double dotsPerInch) { return dotsPerInch / kPointsPerInch; }
 
 struct Framing {
   const QRectF& sheet;

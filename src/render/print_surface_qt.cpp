@@ -4,11 +4,11 @@
 #include <QPen>
 #include <algorithm>
 
+#include "inch_units.h"
+
 namespace korain {
 namespace {
 
-constexpr double kCmPerInch = 2.54;
-constexpr double kMmPerInch = 25.4;
 constexpr int kPdfDpi = 600;
 // A thin rule, as a printer's one-pixel line would look, but visible on screen.
 constexpr double kLineWidthCm = 0.02;
@@ -29,7 +29,7 @@ QFont qFont(const PrintFont& font) {
 
 QRectF pdfArea(const QPageSize& page) {
   const QSizeF sheet = page.size(QPageSize::Millimeter);
-  const double dotsPerMm = kPdfDpi / kMmPerInch;
+  const double dotsPerMm = kPdfDpi / kMillimetresPerInch;
   return {0, 0, (sheet.width() - 2 * kPdfEdgeMm) * dotsPerMm,
           (sheet.height() - 2 * kPdfEdgeMm) * dotsPerMm};
 }
@@ -104,7 +104,7 @@ QPointF PainterPrintSurface::toDevice(double x, double y) const {
 }
 
 PdfPrintSurface::PdfPrintSurface(const std::string& path, const QPageSize& page)
-    : PainterPrintSurface(SurfaceKind::Printer, pdfArea(page), kPdfDpi / kCmPerInch),
+    : PainterPrintSurface(SurfaceKind::Printer, pdfArea(page), kPdfDpi / kCentimetresPerInch),
       file_(QString::fromStdString(path)),
       writer_(&file_) {
   if (!file_.open(QIODevice::WriteOnly)) {

@@ -2,10 +2,10 @@
 
 #include <QPageLayout>
 
+#include "inch_units.h"
+
 namespace korain {
 namespace {
-
-constexpr double kCmPerInch = 2.54;
 
 // The printable area in the printer's device pixels, from its top left corner.
 QRectF printableArea(QPrinter& printer) {
@@ -17,7 +17,7 @@ QRectF printableArea(QPrinter& printer) {
 
 PrinterPrintSurface::PrinterPrintSurface(QPrinter& printer)
     : PainterPrintSurface(SurfaceKind::Printer, printableArea(printer),
-                          printer.resolution() / kCmPerInch),
+                          printer.resolution() / kCentimetresPerInch),
       printer_(printer) {
   const QPageLayout layout = printer.pageLayout();
   setSheet(layout.fullRect(QPageLayout::Millimeter).width() / 10,

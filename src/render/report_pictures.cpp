@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "drawing_sheet.h"
+#include "inch_units.h"
 
 namespace korain {
 namespace {
@@ -49,7 +50,7 @@ void paintBulkheadAlone(QPainter& painter, const DrawingScene& scene, int bulkhe
   const DrawingScene single{alone, nullptr, scene.ship, options, labels};
   const double dotsPerInch = painter.device()->logicalDpiX();
   paintDrawingSheet(painter, box, dotsPerInch, {}, single);
-  painter.setPen(QPen(QColor(160, 160, 160), dotsPerInch / 72 * 0.5));
+  painter.setPen(QPen(QColor(160, 160, 160), dotsPerInch / kPointsPerInch * 0.5));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(box);
 }

@@ -12,13 +12,12 @@
 #include <algorithm>
 
 #include "drawing_sheet.h"
+#include "inch_units.h"
 #include "text/text_utils.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
-
-constexpr double kScreenDpi = 96;
 
 // The boxes stand in two columns read row by row: Nodes, Axis, Node numbers,
 // Stools, ... Each is numbered as the display panel numbers it, so that box i

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "arrangement_painter.h"
+#include "inch_units.h"
 #include "view/display_options.h"
 #include "view/world_window.h"
 
@@ -46,7 +47,7 @@ void SectionPreview::paintEvent(QPaintEvent*) {
   const DrawingScene scene{none, &*section_, ship_, options, labels_};
   const WorldWindow window = frameWindow(fullExtent(none, &*section_, ship_), kMarginPercent,
                                          area.width() / std::max(1.0, area.height()));
-  paintArrangement(painter, area, window, scene, logicalDpiX() / 72.0);
+  paintArrangement(painter, area, window, scene, logicalDpiX() / kPointsPerInch);
 }
 
 }  // namespace korain

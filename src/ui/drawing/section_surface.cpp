@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "inch_units.h"
 #include "world_transform.h"
 
 namespace korain {
@@ -36,7 +37,8 @@ void SectionSurface::paintEvent(QPaintEvent* /*event*/) {
     versions.push_back(edited.versionOf(i));
   }
   // Line weights and labels are in points: the screen's resolution turns them into pixels.
-  drawing_.paint(painter, QRectF(rect()), shown_, scene(), logicalDpiY() / 72.0, versions);
+  drawing_.paint(painter, QRectF(rect()), shown_, scene(), logicalDpiY() / kPointsPerInch,
+                 versions);
 }
 
 void SectionSurface::startRectangle(QPoint corner) {
