@@ -2,6 +2,7 @@
 #include "startup.h"
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "io/file_services.h"
@@ -88,6 +89,15 @@ StartupResult checkLibraryVersions(const LibraryVersionSource& source) {
          found.error + kMessageLineBreak}));
   }
   return StartupResult::goOn();
+}
+
+void anchorDatabaseName(CommandLine& commandLine, const std::string& launchFolder) {
+  if (commandLine.arguments.empty()) return;
+  std::string& name = commandLine.arguments.front();
+  const std::filesystem::path given(name);
+  if (name.empty() || given.is_absolute()) return;
+  const std::filesystem::path anchored = std::filesystem::path(launchFolder) / given;
+  if (fileExists(anchored.string())) name = anchored.lexically_normal().string();
 }
 
 StartupResult enterWorkingFolder(const PathConfig& paths) {

@@ -78,6 +78,11 @@ LibraryVersion builtInLibraryVersion(Library library);
 // meet its rule stops start-up with message 1052.
 StartupResult checkLibraryVersions(const LibraryVersionSource& source = builtInLibraryVersion);
 
+// A database named on the command line by a relative name means the file in the folder the
+// program was started from, where the user typed it; once the working folder is current the same
+// name would point elsewhere. A name with no such file there is left to the working folder.
+void anchorDatabaseName(CommandLine& commandLine, const std::string& launchFolder);
+
 // Makes the configured data folder current.
 StartupResult enterWorkingFolder(const PathConfig& paths);
 

@@ -94,6 +94,19 @@ TEST_F(DatabaseChoice, CommandLineElseLastDatabase) {
   EXPECT_TRUE(prompt_.messages.empty() && prompt_.questions.empty());
 }
 
+TEST_F(DatabaseChoice, ARelativeNameIsTheFileWhereTheProgramWasStarted) {
+  struct Case {
+    std::string line, name;
+  };
+  for (const Case& c : {Case{"ship.ko2 2", database_}, Case{"./ship.ko2", database_},
+                        Case{"gone.ko2 2", "gone.ko2"}, Case{"'" + database_ + "'", database_},
+                        Case{"", ""}}) {
+    CommandLine commandLine = parseCommandLine(c.line);
+    anchorDatabaseName(commandLine, scratch_.path());
+    EXPECT_EQ(commandLine.databaseName(), c.name) << c.line;
+  }
+}
+
 TEST_F(DatabaseChoice, MissingDatabaseAsksForAnother) {
   prompt_.fileAnswers = {database_};
   const std::string line = scratch_.file("gone.ko2") + " 4";

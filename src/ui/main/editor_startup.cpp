@@ -1,6 +1,7 @@
 #include "main/editor_startup.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include "main/fm_load.h"
 #include "session_loading.h"
@@ -61,7 +62,9 @@ class StartupPrompt : public Prompt {
 std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
                                      const EditorStart& start) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  StartupState state = startupState(start.commandLine, kBaseTitle);
+  CommandLine commandLine = start.commandLine;
+  anchorDatabaseName(commandLine, QDir::currentPath().toStdString());
+  StartupState state = startupState(commandLine, kBaseTitle);
   std::unique_ptr<FM_Load> splash;
   StartupPrompt prompt(userPrompt, splash);
   if (showsSplash(state)) {
@@ -87,7 +90,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   if (const StartupResult folder = enterWorkingFolder(paths); !folder.message.empty()) {
     remarks.push_back(folder.message);
   }
-  if (const StartupResult chosen = chooseDatabase(start.commandLine, paths, prompt);
+  if (const StartupResult chosen = chooseDatabase(commandLine, paths, prompt);
       !chosen.proceed) {
     return stop(chosen);
   }
