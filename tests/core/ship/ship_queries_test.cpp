@@ -71,6 +71,14 @@ TEST(MainDataComplete, NeedsLengthBreadthDepthAndBlockCoefficient) {
   }
 }
 
+TEST(ShipTypeGroup, TheTypesWithStoolsAndHoppers) {
+  for (const int type : {-1, 0, 1, 2, 6, 7, 8, 19, 20, 21, 22}) {
+    ShipData ship;
+    ship.ShipType = static_cast<Integer>(type);
+    EXPECT_EQ(isShipTypeGroup(ship), type == 1 || type == 7 || type == 20 || type == 21) << type;
+  }
+}
+
 TEST(FormatVersionNumber, TheNumberTheTextBeginsWith) {
   const std::pair<const char*, double> cases[] = {
       {"4", 4},  {" 1.5", 1.5}, {"3.0b", 3}, {"+2", 2},  {"-1", -1}, {"", 0},
