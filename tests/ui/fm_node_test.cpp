@@ -60,6 +60,18 @@ TEST_F(NodePanel, TypedCoordinatesAndCurveToolsGoToTheCurrentNode) {
   }
 }
 
+// A number beyond what the model can hold would be kept as infinity and saved as 0.
+TEST_F(NodePanel, ANumberTooLargeToKeepIsRefused) {
+  for (const QString& typed : {QString("1") + QString(40, '0'), QString(400, '9')}) {
+    testing::typeInto(*field(0), typed);
+    EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 0.0F) << typed.size();
+    EXPECT_EQ(field(0)->text(), "0") << typed.size();
+  }
+  EXPECT_FALSE(session().canUndo());
+  testing::typeInto(*field(0), QString("1") + QString(30, '0'));
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1e30F);
+}
+
 TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
   session().run.DebugMode = true;
   session().PickTolerance = 1000;  // every spot taken

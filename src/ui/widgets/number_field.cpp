@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/line_values.h"
+
 namespace korain {
 namespace {
 
@@ -51,12 +53,18 @@ QString NumberField::rangeText() const {
 bool NumberField::settle() {
   bool ok = false;
   const double typed = QLocale::c().toDouble(text().trimmed(), &ok);
-  if (ok && std::isfinite(typed) && typed >= minimum_ - kSlack && typed <= maximum_ + kSlack) {
-    return true;
+  // The model keeps its values as Single: a number beyond it would be stored
+  // as infinity and written to the file as 0.
+  const bool fits = ok && toSingle(typed).has_value();
+  if (fits && typed >= minimum_ - kSlack && typed <= maximum_ + kSlack) return true;
+  // A run of digits too long for a double comes back as infinity, not a number.
+  const bool tooLarge = ok || std::isinf(typed);
+  QString refusal = rangeText();
+  if (refusal.isEmpty()) {
+    refusal = tooLarge ? QStringLiteral("This number is too large")
+                       : QStringLiteral("A number is needed here");
   }
-  const QString allowed = rangeText();
-  QToolTip::showText(mapToGlobal(rect().bottomLeft()),
-                     allowed.isEmpty() ? QStringLiteral("A number is needed here") : allowed, this);
+  QToolTip::showText(mapToGlobal(rect().bottomLeft()), refusal, this);
   return false;
 }
 
