@@ -104,6 +104,27 @@ TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAndNothingRecorded) {
   EXPECT_FALSE(caption().endsWith(" *"));
 }
 
+// Neither a tool nor the drawing takes the focus from a field being typed in.
+TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing) {
+  pressTool(1);
+  NumberField& y = *nodeField(0);
+  const auto typeWithoutLeaving = [&y](const char* text) {
+    y.setFocus();
+    y.selectAll();
+    QTest::keyClicks(&y, text);
+  };
+  typeWithoutLeaving("2.5");
+  action("SS_File_0").trigger();
+  EXPECT_FALSE(caption().endsWith(" *"));
+  Arrangement read;
+  ASSERT_TRUE(readZelBlock(database_, 1, read).found());
+  EXPECT_FLOAT_EQ(read.Bulkheads.at(1).Nodes.at(1).Y, 2.5F);
+
+  typeWithoutLeaving("1.5");
+  QTest::mouseClick(control<QWidget>(window_, "PIC_Section"), Qt::LeftButton);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1.5F);
+}
+
 TEST_F(MainWindow, ChoosingAMessageGoesToItsObject) {
   pressTool(2);
   NumberField& position = *control<NumberField>(*control<QWidget>(window_, "FM_Prim"), "FTX_m");

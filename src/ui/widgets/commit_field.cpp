@@ -1,5 +1,6 @@
 #include "widgets/commit_field.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace korain {
@@ -52,6 +53,12 @@ void CommitField::commitIfChanged() {
   }
   setModified(false);
   emit committed();
+}
+
+void commitFocusedField() {
+  if (auto* field = qobject_cast<CommitField*>(QApplication::focusWidget())) {
+    field->commitIfChanged();
+  }
 }
 
 }  // namespace korain

@@ -17,6 +17,8 @@ class CommitField : public QLineEdit {
   void showText(const QString& text);
   // Puts back the text the model gave, dropping what the user typed since.
   void revert();
+  // Settles a changed text now, as leaving the field would.
+  void commitIfChanged();
 
  signals:
   // The user changed the text and left the field or pressed Enter.
@@ -37,9 +39,13 @@ class CommitField : public QLineEdit {
   virtual bool settle() { return true; }
 
  private:
-  void commitIfChanged();
-
   QString shown_;
 };
+
+// Settles the edit of the field that has the keyboard focus, if any: a command
+// from a menu, a tool or a key, or a click in the drawing, none of which takes
+// the focus from the field, acts on what the user sees typed, not on the value
+// before it.
+void commitFocusedField();
 
 }  // namespace korain
