@@ -125,6 +125,17 @@ TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing
   EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1.5F);
 }
 
+// A file edited by hand can hold a name longer than the database keeps.
+TEST_F(MainWindow, ALongBulkheadNameLeavesTheDrawingItsRoom) {
+  session_.change({.label = "renamed",
+                   .scope = EditScope::bulkhead(1),
+                   .edit = [](Arrangement& a) { a.Bulkheads.at(1).Name = std::string(300, 'X'); },
+                   .follow = kRefreshAll | Follow::Selector});
+  QApplication::processEvents();
+  EXPECT_LE(window_.minimumSizeHint().width(), 1280);
+  EXPECT_GE(control<QWidget>(window_, "PIC_Section")->width(), 640);
+}
+
 TEST_F(MainWindow, ChoosingAMessageGoesToItsObject) {
   pressTool(2);
   NumberField& position = *control<NumberField>(*control<QWidget>(window_, "FM_Prim"), "FTX_m");
