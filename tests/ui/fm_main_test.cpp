@@ -105,7 +105,7 @@ TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAndNothingRecorded) {
   EXPECT_FALSE(caption().endsWith(" *"));
 }
 
-// Neither a tool nor the drawing takes the focus from a field being typed in.
+// Neither a tool, a step button nor the drawing takes the focus from a field being typed in.
 TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing) {
   pressTool(1);
   NumberField& y = *nodeField(0);
@@ -122,8 +122,12 @@ TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing
   EXPECT_FLOAT_EQ(read.Bulkheads.at(1).Nodes.at(1).Y, 2.5F);
 
   typeWithoutLeaving("1.5");
-  QTest::mouseClick(control<QWidget>(window_, "PIC_Section"), Qt::LeftButton);
+  QTest::mouseClick(control<QWidget>(window_, "BT_Inode_1"), Qt::LeftButton);
   EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1.5F);
+
+  typeWithoutLeaving("0.5");
+  QTest::mouseClick(control<QWidget>(window_, "PIC_Section"), Qt::LeftButton);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(2).Y, 0.5F);
 }
 
 // A file edited by hand can hold a name longer than the database keeps.

@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "inch_units.h"
-#include "widgets/commit_field.h"
 #include "world_transform.h"
 
 namespace korain {
@@ -55,8 +54,6 @@ void SectionSurface::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SectionSurface::mousePressEvent(QMouseEvent* event) {
-  // The drawing takes no focus: a value being typed is settled before the click picks or zooms.
-  commitFocusedField();
   emit mousePressedAt(event->position().toPoint(), event->button(), event->modifiers());
 }
 

@@ -40,9 +40,22 @@ void CommitField::keyPressEvent(QKeyEvent* event) {
   focusNextChild();
 }
 
+void CommitField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  QApplication::instance()->installEventFilter(this);
+}
+
 void CommitField::focusOutEvent(QFocusEvent* event) {
+  QApplication::instance()->removeEventFilter(this);
   QLineEdit::focusOutEvent(event);
   commitIfChanged();
+}
+
+bool CommitField::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && watched != this && watched->isWidgetType()) {
+    commitIfChanged();
+  }
+  return QLineEdit::eventFilter(watched, event);
 }
 
 void CommitField::commitIfChanged() {

@@ -32,7 +32,12 @@ class CommitField : public QLineEdit {
   // Undo, and Redo always does.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // While the field has the focus it watches every click: one on a control
+  // that takes no focus (a tool button, the drawing) settles the edit first,
+  // as leaving the field would, so that the click acts on what is typed.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // The text the user typed turned into what the field holds (a number field
   // normalises it); false refuses it, and the field goes back to the model's
   // text. Called before `committed`.
@@ -43,9 +48,8 @@ class CommitField : public QLineEdit {
 };
 
 // Settles the edit of the field that has the keyboard focus, if any: a command
-// from a menu, a tool or a key, or a click in the drawing, none of which takes
-// the focus from the field, acts on what the user sees typed, not on the value
-// before it.
+// from a key or a tool, which takes no focus from the field, acts on what the
+// user sees typed, not on the value before it.
 void commitFocusedField();
 
 }  // namespace korain
