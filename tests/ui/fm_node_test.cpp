@@ -72,6 +72,16 @@ TEST_F(NodePanel, ANumberTooLargeToKeepIsRefused) {
   EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1e30F);
 }
 
+// A comma before the decimals, as many desktops write it, is never a thousands separator.
+TEST_F(NodePanel, ALoneCommaIsTheDecimalPoint) {
+  const std::vector<std::pair<QString, float>> cases = {
+      {"1,5", 1.5F}, {"1,500", 1.5F}, {"-0,25", -0.25F}, {"1,000.5", -0.25F}, {"1,2,3", -0.25F}};
+  for (const auto& [typed, expected] : cases) {
+    testing::typeInto(*field(0), typed);
+    EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, expected) << typed.toStdString();
+  }
+}
+
 TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
   session().run.DebugMode = true;
   session().PickTolerance = 1000;  // every spot taken

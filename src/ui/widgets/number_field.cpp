@@ -20,6 +20,17 @@ bool isBounded(double limit) {
          limit < std::numeric_limits<double>::max();
 }
 
+// The number typed: many desktops write a comma before the decimals, and no
+// one types thousands separators into a length, so a lone comma is the
+// decimal point ("1,500" is 1.5, never 1500).
+double typedNumber(const QString& typed, bool& ok) {
+  QString text = typed.trimmed();
+  if (!text.contains('.') && text.count(',') == 1) text.replace(',', '.');
+  QLocale numbers = QLocale::c();
+  numbers.setNumberOptions(QLocale::RejectGroupSeparator);
+  return numbers.toDouble(text, &ok);
+}
+
 }  // namespace
 
 NumberField::NumberField(QWidget* parent) : CommitField(parent) {
@@ -33,7 +44,7 @@ NumberField::NumberField(QWidget* parent) : CommitField(parent) {
 
 double NumberField::value() const {
   bool ok = false;
-  const double number = QLocale::c().toDouble(text().trimmed(), &ok);
+  const double number = typedNumber(text(), ok);
   return ok && std::isfinite(number) ? number : 0.0;
 }
 
@@ -52,7 +63,7 @@ QString NumberField::rangeText() const {
 
 bool NumberField::settle() {
   bool ok = false;
-  const double typed = QLocale::c().toDouble(text().trimmed(), &ok);
+  const double typed = typedNumber(text(), ok);
   // The model keeps its values as Single: a number beyond it would be stored
   // as infinity and written to the file as 0.
   const bool fits = ok && toSingle(typed).has_value();
