@@ -60,22 +60,18 @@ TEST_F(NodePanel, TypedCoordinatesAndCurveToolsGoToTheCurrentNode) {
   }
 }
 
-// A number beyond what the model can hold would be kept as infinity and saved as 0.
-TEST_F(NodePanel, ANumberTooLargeToKeepIsRefused) {
-  for (const QString& typed : {QString("1") + QString(40, '0'), QString(400, '9')}) {
-    testing::typeInto(*field(0), typed);
-    EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 0.0F) << typed.size();
-    EXPECT_EQ(field(0)->text(), "0") << typed.size();
-  }
-  EXPECT_FALSE(session().canUndo());
-  testing::typeInto(*field(0), QString("1") + QString(30, '0'));
-  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1e30F);
-}
-
-// A comma before the decimals, as many desktops write it, is never a thousands separator.
-TEST_F(NodePanel, ALoneCommaIsTheDecimalPoint) {
-  const std::vector<std::pair<QString, float>> cases = {
-      {"1,5", 1.5F}, {"1,500", 1.5F}, {"-0,25", -0.25F}, {"1,000.5", -0.25F}, {"1,2,3", -0.25F}};
+// A lone comma, as many desktops write it, is the decimal point, never a thousands
+// separator; a number beyond what the model keeps (it would be kept as infinity and
+// saved as 0) is refused like any text that is no number.
+TEST_F(NodePanel, TypedNumbersAreTakenAsTheUserMeantThem) {
+  const std::vector<std::pair<QString, float>> cases = {{QString(400, '9'), 0.0F},
+                                                        {"1" + QString(40, '0'), 0.0F},
+                                                        {"1,5", 1.5F},
+                                                        {"1,500", 1.5F},
+                                                        {"-0,25", -0.25F},
+                                                        {"1,000.5", -0.25F},
+                                                        {"1,2,3", -0.25F},
+                                                        {"1" + QString(30, '0'), 1e30F}};
   for (const auto& [typed, expected] : cases) {
     testing::typeInto(*field(0), typed);
     EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, expected) << typed.toStdString();
