@@ -263,6 +263,17 @@ TEST_F(ResonanceDialog, CancelAnsweredNoKeepsTheEdits) {
   EXPECT_EQ(session().arrangement(), before);
 }
 
+TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBack) {
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  auto* grid = control<QTableWidget>(dialog, "SS_Res");
+  const QString before = grid->item(0, 0)->text();
+  for (const QString& typed : {QString("inf"), QString("nan"), QString("-inf"),
+                               QString("1") + QString(40, '0'), QString("1,5")}) {
+    grid->item(0, 0)->setText(typed);
+    EXPECT_EQ(grid->item(0, 0)->text(), before) << typed.toStdString();
+  }
+}
+
 TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
   FM_ResKora dialog(editor, kAftwardCompartment);
   auto* grid = control<QTableWidget>(dialog, "SS_Res");

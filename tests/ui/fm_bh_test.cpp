@@ -36,6 +36,9 @@ TEST_F(BulkheadPanel, EachListReachesItsField) {
   }
   typeInto(*find<CommitField>("FTX_Name"), "Aft bulkhead");
   EXPECT_EQ(bulkhead().Name, "Aft bulkhead");
+  // No more than the database keeps: what is seen is what is saved.
+  typeInto(*find<CommitField>("FTX_Name"), QString(30, 'A') + QString(20, 'B'));
+  EXPECT_EQ(bulkhead().Name, std::string(30, 'A') + std::string(10, 'B'));
 }
 
 TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {

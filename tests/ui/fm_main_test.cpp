@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QMimeData>
+#include <QScreen>
 #include <filesystem>
 
 #include "checks/check_modes.h"
@@ -102,6 +103,42 @@ TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAndNothingRecorded) {
   EXPECT_TRUE(top.rangeText().startsWith("From "));
   EXPECT_FALSE(session_.canUndo());
   EXPECT_FALSE(caption().endsWith(" *"));
+}
+
+// Neither a tool, a step button nor the drawing takes the focus from a field being typed in.
+TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing) {
+  pressTool(1);
+  NumberField& y = *nodeField(0);
+  const auto typeWithoutLeaving = [&y](const char* text) {
+    y.setFocus();
+    y.selectAll();
+    QTest::keyClicks(&y, text);
+  };
+  typeWithoutLeaving("2.5");
+  action("SS_File_0").trigger();
+  EXPECT_FALSE(caption().endsWith(" *"));
+  Arrangement read;
+  ASSERT_TRUE(readZelBlock(database_, 1, read).found());
+  EXPECT_FLOAT_EQ(read.Bulkheads.at(1).Nodes.at(1).Y, 2.5F);
+
+  typeWithoutLeaving("1.5");
+  QTest::mouseClick(control<QWidget>(window_, "BT_Inode_1"), Qt::LeftButton);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 1.5F);
+
+  typeWithoutLeaving("0.5");
+  QTest::mouseClick(control<QWidget>(window_, "PIC_Section"), Qt::LeftButton);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(2).Y, 0.5F);
+}
+
+// A file edited by hand can hold a name longer than the database keeps.
+TEST_F(MainWindow, ALongBulkheadNameLeavesTheDrawingItsRoom) {
+  session_.change({.label = "renamed",
+                   .scope = EditScope::bulkhead(1),
+                   .edit = [](Arrangement& a) { a.Bulkheads.at(1).Name = std::string(300, 'X'); },
+                   .follow = kRefreshAll | Follow::Selector});
+  QApplication::processEvents();
+  EXPECT_LE(window_.minimumSizeHint().width(), 1280);
+  EXPECT_GE(control<QWidget>(window_, "PIC_Section")->width(), 640);
 }
 
 TEST_F(MainWindow, ChoosingAMessageGoesToItsObject) {
@@ -233,6 +270,8 @@ TEST_F(MainWindow, ThePreviewBrowsesEveryPageOfTheReport) {
                    [](QWidget& dialog) { dialog.findChild<QPushButton*>("BT_All_0")->click(); });
   answerNextDialog("FM_PrintScreen", "BT_Print_2", [&pagesSeen](QWidget& browser) {
     auto* next = browser.findChild<QPushButton*>("BT_Print_0");
+    // Its buttons are in sight on a small screen too.
+    EXPECT_LE(browser.height(), browser.screen()->availableGeometry().height());
     EXPECT_FALSE(browser.findChild<QPushButton*>("BT_Print_1")->isEnabled());
     for (pagesSeen = 1; next->isEnabled(); ++pagesSeen) next->click();
     EXPECT_TRUE(browser.findChild<QPushButton*>("BT_Print_1")->isEnabled());

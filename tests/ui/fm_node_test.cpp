@@ -60,6 +60,24 @@ TEST_F(NodePanel, TypedCoordinatesAndCurveToolsGoToTheCurrentNode) {
   }
 }
 
+// A lone comma, as many desktops write it, is the decimal point, never a thousands
+// separator; a number beyond what the model keeps (it would be kept as infinity and
+// saved as 0) is refused like any text that is no number.
+TEST_F(NodePanel, TypedNumbersAreTakenAsTheUserMeantThem) {
+  const std::vector<std::pair<QString, float>> cases = {{QString(400, '9'), 0.0F},
+                                                        {"1" + QString(40, '0'), 0.0F},
+                                                        {"1,5", 1.5F},
+                                                        {"1,500", 1.5F},
+                                                        {"-0,25", -0.25F},
+                                                        {"1,000.5", -0.25F},
+                                                        {"1,2,3", -0.25F},
+                                                        {"1" + QString(30, '0'), 1e30F}};
+  for (const auto& [typed, expected] : cases) {
+    testing::typeInto(*field(0), typed);
+    EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, expected) << typed.toStdString();
+  }
+}
+
 TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
   session().run.DebugMode = true;
   session().PickTolerance = 1000;  // every spot taken

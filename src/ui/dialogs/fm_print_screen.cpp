@@ -1,6 +1,7 @@
 #include "dialogs/fm_print_screen.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -38,7 +39,9 @@ FM_PrintScreen::FM_PrintScreen(std::vector<QImage> pages, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(scroll, 1);
   layout->addLayout(row);
-  resize(900, 1000);
+  // A whole page width, and no taller than the screen: the buttons stay in sight.
+  const QSize wanted(900, 1000);
+  resize(screen() == nullptr ? wanted : wanted.boundedTo(screen()->availableGeometry().size()));
   buttons_[0]->setEnabled(false);
   buttons_[1]->setEnabled(false);
   showPage(0);

@@ -20,6 +20,7 @@
 #include "resonance/resonance_data.h"
 #include "resonance/ship_periods.h"
 #include "resonance/sloshing_periods.h"
+#include "text/line_values.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
@@ -322,8 +323,10 @@ void FM_ResKora::readGrid() {
       const QTableWidgetItem* item = grid_->item(k - 1, column);
       bool isNumber = false;
       const double value = item == nullptr ? 0 : item->text().trimmed().toDouble(&isNumber);
-      // A cell that holds no number goes back to the level's value.
-      if (isNumber) pointValue(point, column) = static_cast<Single>(value);
+      // A cell that holds no number, "inf" or "nan" included, or one beyond
+      // what the level keeps, goes back to the level's value.
+      const std::optional<Single> kept = isNumber ? toSingle(value) : std::nullopt;
+      if (kept) pointValue(point, column) = *kept;
     }
   }
   setChanged();

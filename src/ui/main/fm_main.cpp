@@ -10,6 +10,7 @@
 #include "main/about_box.h"
 #include "main/panel_area.h"
 #include "text/format_message.h"
+#include "widgets/commit_field.h"
 
 namespace korain {
 
@@ -66,6 +67,10 @@ void FM_Main::buildStatusBar() {
 }
 
 void FM_Main::connectCommands() {
+  // Connected first, so that it runs before the command itself.
+  for (QAction* action : findChildren<QAction*>()) {
+    connect(action, &QAction::triggered, this, &commitFocusedField);
+  }
   const MainActions& a = actions_;
   connect(a.newArrangement, &QAction::triggered, this, [this] { newArrangement(); });
   connect(a.open, &QAction::triggered, this, [this] { openArrangement(); });
@@ -246,6 +251,8 @@ void FM_Main::setPanelWidth(int width) {
 }
 
 void FM_Main::closeEvent(QCloseEvent* event) {
+  // Closed by the window's frame, no command has settled a value being typed.
+  commitFocusedField();
   if (confirmSaveChanges()) {
     event->accept();
   } else {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "edit/selection_edits.h"
+#include "io/zel_format.h"
 #include "model/codes.h"
 #include "ship/ship_queries.h"
 #include "view_state.h"
@@ -78,6 +79,9 @@ void FM_Bh::buildControls() {
 
   name_ = new CommitField(form_);
   name_->setObjectName("FTX_Name");
+  // The database keeps no more of a name; a longer one would also widen the
+  // bulkhead selector, and with it the panel column, beyond the window.
+  name_->setMaxLength(kBulkheadNameWidth);
   type_ = codeList("CB_Type", bulkheadTypeText, form_);
   material_ = new QComboBox(form_);
   material_->setObjectName("CB_Mat");

@@ -1,8 +1,10 @@
 #include "panels/fm_cb_panel.h"
 
 #include <QHBoxLayout>
+#include <QStyle>
 
 #include "edit/selection_edits.h"
+#include "io/zel_format.h"
 #include "view_state.h"
 
 namespace korain {
@@ -14,8 +16,12 @@ FM_CBPanel::FM_CBPanel(Editor& editor, QWidget* parent) : QWidget(parent), edito
   label_ = new QLabel("Bulkhead :", this);
   list_ = new QComboBox(this);
   list_->setObjectName("CB_Panel");
-  // The list is as wide as its longest name, so that no name is cut.
+  // The list is as wide as its longest name, so that no name is cut, but no
+  // wider than a name the database can keep: a longer one, typed into a file
+  // by hand, would push the panel column out of the window. The tip shows it whole.
   list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  list_->setMaximumWidth(list_->fontMetrics().averageCharWidth() * (kBulkheadNameWidth + 8) +
+                         list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) * 2);
   label_->setBuddy(list_);
   layout->addWidget(label_);
   layout->addWidget(list_, 1);

@@ -1,5 +1,6 @@
 #include "widgets/commit_field.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace korain {
@@ -39,9 +40,22 @@ void CommitField::keyPressEvent(QKeyEvent* event) {
   focusNextChild();
 }
 
+void CommitField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  QApplication::instance()->installEventFilter(this);
+}
+
 void CommitField::focusOutEvent(QFocusEvent* event) {
+  QApplication::instance()->removeEventFilter(this);
   QLineEdit::focusOutEvent(event);
   commitIfChanged();
+}
+
+bool CommitField::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && watched != this && watched->isWidgetType()) {
+    commitIfChanged();
+  }
+  return QLineEdit::eventFilter(watched, event);
 }
 
 void CommitField::commitIfChanged() {
@@ -52,6 +66,12 @@ void CommitField::commitIfChanged() {
   }
   setModified(false);
   emit committed();
+}
+
+void commitFocusedField() {
+  if (auto* field = qobject_cast<CommitField*>(QApplication::focusWidget())) {
+    field->commitIfChanged();
+  }
 }
 
 }  // namespace korain

@@ -17,6 +17,8 @@ class CommitField : public QLineEdit {
   void showText(const QString& text);
   // Puts back the text the model gave, dropping what the user typed since.
   void revert();
+  // Settles a changed text now, as leaving the field would.
+  void commitIfChanged();
 
  signals:
   // The user changed the text and left the field or pressed Enter.
@@ -30,16 +32,24 @@ class CommitField : public QLineEdit {
   // Undo, and Redo always does.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // While the field has the focus it watches every click: one on a control
+  // that takes no focus (a tool button, the drawing) settles the edit first,
+  // as leaving the field would, so that the click acts on what is typed.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // The text the user typed turned into what the field holds (a number field
   // normalises it); false refuses it, and the field goes back to the model's
   // text. Called before `committed`.
   virtual bool settle() { return true; }
 
  private:
-  void commitIfChanged();
-
   QString shown_;
 };
+
+// Settles the edit of the field that has the keyboard focus, if any: a command
+// from a key or a tool, which takes no focus from the field, acts on what the
+// user sees typed, not on the value before it.
+void commitFocusedField();
 
 }  // namespace korain

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/line_values.h"
+
 namespace korain {
 namespace {
 
@@ -16,6 +18,17 @@ constexpr double kSlack = 0.001;
 bool isBounded(double limit) {
   return limit > std::numeric_limits<double>::lowest() &&
          limit < std::numeric_limits<double>::max();
+}
+
+// The number typed: many desktops write a comma before the decimals, and no
+// one types thousands separators into a length, so a lone comma is the
+// decimal point ("1,500" is 1.5, never 1500).
+double typedNumber(const QString& typed, bool& ok) {
+  QString text = typed.trimmed();
+  if (!text.contains('.') && text.count(',') == 1) text.replace(',', '.');
+  QLocale numbers = QLocale::c();
+  numbers.setNumberOptions(QLocale::RejectGroupSeparator);
+  return numbers.toDouble(text, &ok);
 }
 
 }  // namespace
@@ -31,7 +44,7 @@ NumberField::NumberField(QWidget* parent) : CommitField(parent) {
 
 double NumberField::value() const {
   bool ok = false;
-  const double number = QLocale::c().toDouble(text().trimmed(), &ok);
+  const double number = typedNumber(text(), ok);
   return ok && std::isfinite(number) ? number : 0.0;
 }
 
@@ -50,13 +63,19 @@ QString NumberField::rangeText() const {
 
 bool NumberField::settle() {
   bool ok = false;
-  const double typed = QLocale::c().toDouble(text().trimmed(), &ok);
-  if (ok && std::isfinite(typed) && typed >= minimum_ - kSlack && typed <= maximum_ + kSlack) {
-    return true;
+  const double typed = typedNumber(text(), ok);
+  // The model keeps its values as Single: a number beyond it would be stored
+  // as infinity and written to the file as 0.
+  const bool fits = ok && toSingle(typed).has_value();
+  if (fits && typed >= minimum_ - kSlack && typed <= maximum_ + kSlack) return true;
+  // A run of digits too long for a double comes back as infinity, not a number.
+  const bool tooLarge = ok || std::isinf(typed);
+  QString refusal = rangeText();
+  if (refusal.isEmpty()) {
+    refusal = tooLarge ? QStringLiteral("This number is too large")
+                       : QStringLiteral("A number is needed here");
   }
-  const QString allowed = rangeText();
-  QToolTip::showText(mapToGlobal(rect().bottomLeft()),
-                     allowed.isEmpty() ? QStringLiteral("A number is needed here") : allowed, this);
+  QToolTip::showText(mapToGlobal(rect().bottomLeft()), refusal, this);
   return false;
 }
 
