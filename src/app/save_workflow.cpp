@@ -28,8 +28,9 @@ SaveWorkflow::SaveWorkflow(Session& session, Prompt& prompt, ZelWriteContext con
                            SaveProgress* progress)
     : session_(session), prompt_(prompt), context_(std::move(context)), progress_(progress) {}
 
-bool SaveWorkflow::save(ReplaceRule replacing) {
-  return restoreVanishedDatabase() && write(session_.DatabasePath, session_.BlockNumber, replacing);
+bool SaveWorkflow::save() {
+  return restoreVanishedDatabase() &&
+         write(session_.DatabasePath, session_.BlockNumber, ReplaceRule::ArrangementOnly);
 }
 
 bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
