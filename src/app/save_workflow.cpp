@@ -94,6 +94,7 @@ bool SaveWorkflow::write(std::string path, Integer blockNumber, ReplaceRule repl
         // A session that keeps a copy of its database for a vanished file keeps it current.
         if (!session_.DatabaseCopy.empty()) copyDatabase(session_);
         session_.markClean();
+        if (!result.messages.empty()) prompt_.showMessage(messagesText(result.messages));
         return true;
       case SaveStatus::NothingToDo:
         return false;
