@@ -117,14 +117,20 @@ CommandLine parseCommandLine(std::string_view text) {
   return commandLine;
 }
 
-std::string joinArguments(const QStringList& arguments) {
-  QString line;
-  for (const QString& argument : arguments) {
-    if (!line.isEmpty()) line += QLatin1Char(kBlank);
-    const bool quote = argument.isEmpty() || argument.contains(QLatin1Char(kBlank));
-    line += quote ? QLatin1Char('"') + argument + QLatin1Char('"') : argument;
+CommandLine parseArguments(const QStringList& arguments) {
+  CommandLine commandLine;
+  QStringList rest = arguments;
+  for (const auto& [switchText, flag] : kSwitches) {
+    const QString text = QString::fromUtf8(switchText.data(), qsizetype(switchText.size()));
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+      if (rest[i].compare(text, Qt::CaseInsensitive) != 0) continue;
+      commandLine.*flag = true;
+      rest.removeAt(i);
+      break;
+    }
   }
-  return line.toStdString();
+  for (const QString& argument : rest) commandLine.arguments.push_back(argument.toStdString());
+  return commandLine;
 }
 
 std::string applicationTitle(std::string_view baseTitle, const CommandLine& commandLine) {

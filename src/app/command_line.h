@@ -38,10 +38,11 @@ struct CommandLine {
 // is split at blanks; runs of blanks separate like one.
 CommandLine parseCommandLine(std::string_view text);
 
-// The process arguments after the program's name joined into one command line,
-// with double quotes around those holding a blank (or empty). An argument that
-// itself holds a quote character cannot come through the quote rule intact.
-std::string joinArguments(const QStringList& arguments);
+// Reads the process arguments after the program's name, already split by the
+// shell, so that a name holding blanks, quotes or a switch's text arrives whole.
+// Each switch is the first argument equal to its text in any case; the others,
+// a later repeat of a switch included, are the arguments in their order.
+CommandLine parseArguments(const QStringList& arguments);
 
 // The title with " JBP" and then " MIL" appended for those modes.
 std::string applicationTitle(std::string_view baseTitle, const CommandLine& commandLine);

@@ -28,8 +28,9 @@ SaveWorkflow::SaveWorkflow(Session& session, Prompt& prompt, ZelWriteContext con
                            SaveProgress* progress)
     : session_(session), prompt_(prompt), context_(std::move(context)), progress_(progress) {}
 
-bool SaveWorkflow::save(ReplaceRule replacing) {
-  return restoreVanishedDatabase() && write(session_.DatabasePath, session_.BlockNumber, replacing);
+bool SaveWorkflow::save() {
+  return restoreVanishedDatabase() &&
+         write(session_.DatabasePath, session_.BlockNumber, ReplaceRule::ArrangementOnly);
 }
 
 bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
@@ -93,6 +94,7 @@ bool SaveWorkflow::write(std::string path, Integer blockNumber, ReplaceRule repl
         // A session that keeps a copy of its database for a vanished file keeps it current.
         if (!session_.DatabaseCopy.empty()) copyDatabase(session_);
         session_.markClean();
+        if (!result.messages.empty()) prompt_.showMessage(messagesText(result.messages));
         return true;
       case SaveStatus::NothingToDo:
         return false;

@@ -41,9 +41,11 @@ class SaveWorkflow {
   // not be written asks for another name ("Save DB as..."), which becomes the
   // session's database; one that vanished may be written again from the copy
   // read at opening. True when the arrangement was saved; the session then
-  // holds its database and block and counts it saved.
-  // The rule says which kind of block a save into an existing block may replace.
-  bool save(ReplaceRule replacing = ReplaceRule::AnyBlock);
+  // holds its database and block and counts it saved. The block saved into
+  // must still be a bulkhead arrangement: another program may have put a hull
+  // section in its place since it was read, and only Save As, where the user
+  // chooses the block, overwrites one.
+  bool save();
   // The same into the block Save As chose; a new block takes the name chosen
   // and the arrangement a new ID.
   bool saveAs(const SaveAsChoice& choice);

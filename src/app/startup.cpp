@@ -113,7 +113,10 @@ StartupResult chooseDatabase(const CommandLine& commandLine, PathConfig& paths, 
   }
   if (fileExists(paths.DatabasePath)) return StartupResult::goOn();
 
-  prompt.showMessage(formatMessage(korainString(text_id::kDatabaseNotFoundMessage)));
+  // The name looked for, so that a mistyped one or a folder shows as such.
+  std::string message = formatMessage(korainString(text_id::kDatabaseNotFoundMessage));
+  if (!paths.DatabasePath.empty()) message += kMessageLineBreak + paths.DatabasePath;
+  prompt.showMessage(message);
   const std::optional<std::string> chosen =
       prompt.askFileName({.title = std::string(kSelectDatabaseTitle),
                           .filter = korainString(text_id::kDatabaseFilter),

@@ -88,8 +88,9 @@ StartupResult enterWorkingFolder(const PathConfig& paths);
 
 // Settles the database to edit: the command line's file with its block number,
 // otherwise the last database. When that file does not exist the user is told
-// (message 1019) and asked for another; a cancelled question or a name that does
-// not exist either stops start-up without a further message.
+// (message 1019, with the name looked for) and asked for another; a cancelled
+// question or a name that does not exist either stops start-up without a
+// further message.
 StartupResult chooseDatabase(const CommandLine& commandLine, PathConfig& paths, Prompt& prompt);
 
 // With MakeBackup, the database is copied to the same name with the extension

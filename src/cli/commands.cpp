@@ -40,9 +40,9 @@ int saveInto(const std::string& database, Integer n, Arrangement arrangement,
   session.startArrangement(std::move(arrangement), Origin::Carried);
   session.run.paths.MakeBackup = true;
   BatchPrompt prompt(streams.err);
-  // The command line only ever replaces an arrangement: its block numbers come
-  // from the user's typing, and a hull section is not to be lost to a typo.
-  if (!SaveWorkflow(session, prompt, currentWriteContext()).save(ReplaceRule::ArrangementOnly)) {
+  // Only an arrangement is ever replaced: a hull section is not to be lost to a
+  // mistyped block number.
+  if (!SaveWorkflow(session, prompt, currentWriteContext()).save()) {
     return kExitFailed;
   }
   streams.out << database << ": block " << session.BlockNumber << '\n';

@@ -59,8 +59,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Korain");
   const QStringList arguments = QApplication::arguments().mid(1);
 
-  const korain::CommandLine commandLine =
-      korain::parseCommandLine(korain::joinArguments(arguments));
+  const korain::CommandLine commandLine = korain::parseArguments(arguments);
   korain::Session session;
   korain::MessageBoxPrompt prompt(
       QString::fromStdString(korain::applicationTitle("Korain", commandLine)));

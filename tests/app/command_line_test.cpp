@@ -6,6 +6,16 @@
 namespace korain {
 namespace {
 
+// V, J, D, M for the modes set.
+std::string switchesOf(const CommandLine& commandLine) {
+  std::string switches;
+  if (commandLine.TollanMode) switches += 'V';
+  if (commandLine.JbpMode) switches += 'J';
+  if (commandLine.DebugMode) switches += 'D';
+  if (commandLine.NavalMode) switches += 'M';
+  return switches;
+}
+
 TEST(CommandLine, SwitchesAndArguments) {
   const struct {
     const char* line;
@@ -34,12 +44,7 @@ TEST(CommandLine, SwitchesAndArguments) {
   };
   for (const auto& c : cases) {
     const CommandLine commandLine = parseCommandLine(c.line);
-    std::string switches;
-    if (commandLine.TollanMode) switches += 'V';
-    if (commandLine.JbpMode) switches += 'J';
-    if (commandLine.DebugMode) switches += 'D';
-    if (commandLine.NavalMode) switches += 'M';
-    EXPECT_EQ(switches, c.switches) << c.line;
+    EXPECT_EQ(switchesOf(commandLine), c.switches) << c.line;
     EXPECT_EQ(commandLine.arguments, c.arguments) << c.line;
   }
 }
@@ -58,17 +63,29 @@ TEST(CommandLine, BlockNumber) {
   EXPECT_EQ(parseCommandLine("").databaseName(), "");
 }
 
-TEST(CommandLine, JoinedArgumentsReadBackAsGiven) {
-  const std::string line = joinArguments({"/d", "/home/me/My Ships/bulk carrier.ko2", "3"});
-  EXPECT_EQ(line, "/d \"/home/me/My Ships/bulk carrier.ko2\" 3");
-  const CommandLine commandLine = parseCommandLine(line);
-  EXPECT_TRUE(commandLine.DebugMode);
-  EXPECT_EQ(commandLine.databaseName(), "/home/me/My Ships/bulk carrier.ko2");
-  EXPECT_EQ(commandLine.arrangementNumber(), 3);
-  // An empty argument keeps its place, so the number stays second.
-  EXPECT_EQ(parseCommandLine(joinArguments({"", "3"})).arguments,
-            (std::vector<std::string>{"", "3"}));
-  EXPECT_EQ(parseCommandLine(joinArguments({"Größe.ko2"})).databaseName(), "Größe.ko2");
+TEST(CommandLine, ProcessArgumentsArriveWhole) {
+  const struct {
+    QStringList given;
+    const char* switches;  // V, J, D, M for the modes set
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {{"/D", "/home/me/My Ships/bulk carrier.ko2", "3"},
+       "D",
+       {"/home/me/My Ships/bulk carrier.ko2", "3"}},
+      // A switch's text inside a name, quotes, a folder ending in a switch.
+      {{"/srv/d ships/x /mil y.ko2", "2"}, "", {"/srv/d ships/x /mil y.ko2", "2"}},
+      {{"/tmp/it's \"new\".ko2", "1"}, "", {"/tmp/it's \"new\".ko2", "1"}},
+      {{"data/d", "1"}, "", {"data/d", "1"}},
+      // Only the first of a repeated switch is taken; "/dx" is no switch.
+      {{"/mil", "/dx", "/V", "/jbp", "/MIL"}, "VJM", {"/dx", "/MIL"}},
+      {{"", "3"}, "", {"", "3"}},
+      {{"Größe.ko2"}, "", {"Größe.ko2"}},
+  };
+  for (const auto& c : cases) {
+    const CommandLine commandLine = parseArguments(c.given);
+    EXPECT_EQ(switchesOf(commandLine), c.switches) << c.given.join('|').toStdString();
+    EXPECT_EQ(commandLine.arguments, c.arguments) << c.given.join('|').toStdString();
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The save workflow over a session and scripted answers: another name for a
-// read-only database, a vanished database written again only when asked, and
-// the block a new arrangement takes.
+// read-only database, a vanished database written again only when asked, a
+// hull section left in place, and the block a new arrangement takes.
 #include "save_workflow.h"
 
 #include <filesystem>
@@ -67,6 +67,18 @@ TEST_F(SaveWorkflowTest, AVanishedDatabaseIsWrittenAgainOnlyWhenAsked) {
   EXPECT_FALSE(save());
   EXPECT_EQ(prompt_.messages.size(), 1U);
   EXPECT_FALSE(std::filesystem::exists(database_));
+}
+
+TEST_F(SaveWorkflowTest, SaveLeavesAHullSectionInTheArrangementsPlace) {
+  // Another program has put the example's midship section where the block was.
+  session_.BlockNumber = 3;
+  EXPECT_FALSE(save());
+  EXPECT_NE(prompt_.messages.at(0).find("block 3 is a hull section"), std::string::npos);
+  EXPECT_EQ(readFile(database_), exampleDatabase());
+  EXPECT_TRUE(session_.hasUnsavedChanges());
+  // Save As, where the user chooses the block, does overwrite it.
+  EXPECT_TRUE(saveAs({.replace = true, .block = 3, .name = {}}));
+  EXPECT_EQ(bulkheadName(database_, 3), "Renamed");
 }
 
 TEST_F(SaveWorkflowTest, ANewArrangementGoesAfterTheLastBlockOfAnyKind) {

@@ -109,11 +109,12 @@ TEST_F(DatabaseChoice, ARelativeNameIsTheFileWhereTheProgramWasStarted) {
 
 TEST_F(DatabaseChoice, MissingDatabaseAsksForAnother) {
   prompt_.fileAnswers = {database_};
-  const std::string line = scratch_.file("gone.ko2") + " 4";
-  EXPECT_TRUE(chooseDatabase(parseCommandLine(line), paths_, prompt_).proceed);
+  const std::string gone = scratch_.file("gone.ko2");
+  EXPECT_TRUE(chooseDatabase(parseCommandLine(gone + " 4"), paths_, prompt_).proceed);
   EXPECT_EQ(paths_.DatabasePath, database_);
   EXPECT_EQ(paths_.ArrangementNumber, 4);
-  EXPECT_EQ(prompt_.messages, std::vector<std::string>{formatMessage(korainString(1019))});
+  EXPECT_EQ(prompt_.messages,
+            std::vector<std::string>{formatMessage(korainString(1019)) + kMessageLineBreak + gone});
   EXPECT_EQ(prompt_.questions.size(), 1U);
 }
 

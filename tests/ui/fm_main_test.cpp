@@ -290,6 +290,16 @@ TEST_F(MainWindow, CopyPutsTheDrawingOnTheClipboardAsPictureAndSvg) {
   EXPECT_TRUE(data->data(kSvgMimeType).contains("<svg"));
 }
 
+TEST_F(MainWindow, ARememberedPanelWidthLeavesTheDrawingAThird) {
+  const int total = control<QSplitter>(window_, "SPL_Main")->width();
+  const std::pair<int, int> cases[] = {
+      {300, 300}, {total, total - total / 3}, {100000, total - total / 3}};
+  for (const auto& [remembered, shown] : cases) {
+    window_.setPanelWidth(remembered);
+    EXPECT_NEAR(window_.panelWidth(), shown, 1) << remembered;
+  }
+}
+
 TEST(MainWindowWithoutArrangement, NothingCanBeSavedUntilOneIsMade) {
   Session session;
   ScriptedPrompt prompt;

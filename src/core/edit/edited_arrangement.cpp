@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "geometry/compute_geometry.h"
+
 namespace korain {
 namespace {
 
@@ -58,7 +60,11 @@ void EditedArrangement::reset(Arrangement arrangement, Integer defaultMaterial, 
   live_ = std::move(arrangement);
   defaultMaterial_ = defaultMaterial;
   geometry_.invalidateAll(live_.Bulkheads.count());
-  if (origin != Origin::Carried) geometry_.compute(live_, defaultMaterial_);
+  if (origin == Origin::Carried) {
+    computeInformationFields(live_, defaultMaterial_);
+  } else {
+    geometry_.compute(live_, defaultMaterial_);
+  }
   settled_.clear();
   settle(EditScope::all());
   undo_.clear();

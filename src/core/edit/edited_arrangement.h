@@ -32,8 +32,9 @@ inline constexpr char kNewArrangementLabel[] = "basicaly";
 enum class Recompute : bool { No, Yes };
 
 // Where a fresh arrangement comes from: a block opened for editing, nowhere
-// yet (new), or a block carried elsewhere as it was read, whose geometry is
-// left uncomputed so that it is saved exactly as read.
+// yet (new), or a block carried elsewhere as it was read, whose stored fields
+// are left uncorrected so that it is saved as read, with only the fields
+// written for information computed.
 enum class Origin { Opened, New, Carried };
 
 using Edit = std::function<void(Arrangement&)>;
@@ -44,10 +45,10 @@ class EditedArrangement {
 
   EditedArrangement();
 
-  // Starts afresh on `arrangement`, its geometry computed (unless carried): no
-  // history, and the arrangement as it stands is the one opened (a new one
-  // counts as unsaved until it is saved). `defaultMaterial` is the plating material a strake
-  // without one gets.
+  // Starts afresh on `arrangement`, its geometry computed (for a carried one,
+  // only the fields written for information): no history, and the arrangement
+  // as it stands is the one opened (a new one counts as unsaved until it is
+  // saved). `defaultMaterial` is the plating material a strake without one gets.
   void reset(Arrangement arrangement, Integer defaultMaterial, Origin origin);
 
   const Arrangement& arrangement() const { return live_; }

@@ -54,6 +54,24 @@ std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Lon
   return report.take();
 }
 
+void computeInformationFields(Arrangement& arrangement, Integer defaultMaterial) {
+  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+    Bulkhead& bulkhead = arrangement.Bulkheads.at(i);
+    Bulkhead computed = bulkhead;
+    computeBulkheadGeometry(computed, i, arrangement.SymFlag, defaultMaterial);
+    bulkhead.Stool1End1 = computed.Stool1End1;
+    bulkhead.Stool1End2 = computed.Stool1End2;
+    bulkhead.Stool2End1 = computed.Stool2End1;
+    bulkhead.Stool2End2 = computed.Stool2End2;
+    for (int k = 1; k <= bulkhead.PrimaryMembers.count(); ++k) {
+      bulkhead.PrimaryMembers.at(k).Extremities = computed.PrimaryMembers.at(k).Extremities;
+    }
+    for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
+      bulkhead.Stiffeners.at(k).Extremities = computed.Stiffeners.at(k).Extremities;
+    }
+  }
+}
+
 void chooseCurrentBulkhead(Arrangement& arrangement) {
   if (arrangement.CurBulkhead != 0) return;
   double largest = 0;

@@ -28,6 +28,12 @@ void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList
 std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
                                              Integer defaultMaterial);
 
+// Gives the arrangement the computed fields its block writes for information
+// only (stool ends, extremities of members and stiffeners) from a computation
+// of a copy, so that a block saved as it was read carries them too: every
+// stored field stays as it is, uncorrected and without defaults.
+void computeInformationFields(Arrangement& arrangement, Integer defaultMaterial);
+
 // With no bulkhead current, the one with the largest diagonal becomes current
 // (the first of equals); it needs the bounds of every bulkhead.
 void chooseCurrentBulkhead(Arrangement& arrangement);

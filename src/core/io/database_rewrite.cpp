@@ -157,7 +157,9 @@ class Rewrite {
 
   void writeBlock(int number) {
     std::string block;
-    writeZelBlock(block, arrangement_, static_cast<Integer>(number), request_.context);
+    result_.unmappableCharacters =
+        writeZelBlock(block, arrangement_, static_cast<Integer>(number), request_.context)
+            .unmappableCharacters;
     out_.append(block);
     result_.blockNumber = static_cast<Integer>(number);
   }

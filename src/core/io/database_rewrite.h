@@ -27,9 +27,10 @@ struct RewriteRequest {
 };
 
 struct RewriteResult {
-  Integer blockNumber = 0;  // the number the block was written as; 0 when it was not
-  std::string error;        // why not, empty when it was
-  int line = 0;             // the line of the source the error concerns, 0 for none
+  Integer blockNumber = 0;       // the number the block was written as; 0 when it was not
+  std::string error;             // why not, empty when it was
+  int line = 0;                  // the line of the source the error concerns, 0 for none
+  int unmappableCharacters = 0;  // characters of the block written as "?"
 };
 
 // Writes the source database to out with the arrangement as block n: the lines

@@ -46,7 +46,16 @@ SaveResult saveArrangement(const SaveRequest& request, Arrangement& arrangement,
   }
   const std::string backup = request.makeBackup ? withExtension(target, "bak") : std::string();
   if (!file.commit(backup, error)) return failed(database, 0, error);
-  return {SaveStatus::Saved, {}, written.blockNumber};
+  FileMessages notes;
+  // The names as the file now holds them differ from those typed: the user is told.
+  if (written.unmappableCharacters > 0) {
+    notes.push_back({database, 0,
+                     formatMessage("saved, but ¤ character(s) of its names or comments that the "
+                                   "file's code page, Windows-1252, cannot hold were written as "
+                                   "\"?\"",
+                                   {written.unmappableCharacters})});
+  }
+  return {SaveStatus::Saved, std::move(notes), written.blockNumber};
 }
 
 SaveResult saveArrangement(const SaveRequest& request, Arrangement& arrangement) {

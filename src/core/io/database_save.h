@@ -33,7 +33,7 @@ enum class SaveStatus {
 
 struct SaveResult {
   SaveStatus status = SaveStatus::Saved;
-  FileMessages messages;
+  FileMessages messages;    // why it failed; for a save done, what the user must know of it
   Integer blockNumber = 0;  // the number the block was saved as
 };
 

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <algorithm>
 
 #include "drawing/fm_graph.h"
 #include "edit/selection_edits.h"
@@ -247,7 +248,10 @@ int FM_Main::panelWidth() const { return splitter_->sizes().value(1); }
 void FM_Main::setPanelWidth(int width) {
   if (width <= 0) return;
   const int total = splitter_->width();
-  splitter_->setSizes({std::max(total - width, 0), width});
+  // A width remembered on a wider screen, or typed into the configuration,
+  // must not squeeze the drawing to a sliver: it keeps a third of the width.
+  const int shown = std::min(width, total - total / 3);
+  splitter_->setSizes({total - shown, shown});
 }
 
 void FM_Main::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "edit/arrangement_edits.h"
@@ -240,6 +241,36 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
   EXPECT_FALSE(edited.canUndo());
   edited.markSaved();
   EXPECT_FALSE(edited.hasUnsavedChanges());
+}
+
+TEST(EditedArrangement, CarriedKeepsTheDataAsReadWithTheFieldsWrittenForInformation) {
+  Arrangement read = mixedArrangement();
+  // A strake without material, which an opened arrangement gets a default for.
+  read.Bulkheads.first().StrakeBands.first().Strakes.first().iMat = 0;
+  EditedArrangement carried;
+  carried.reset(read, kMaterial, Origin::Carried);
+  EditedArrangement opened;
+  opened.reset(read, kMaterial, Origin::Opened);
+  const Bulkhead& kept = carried.arrangement().Bulkheads.first();
+  const Bulkhead& computed = opened.arrangement().Bulkheads.first();
+  EXPECT_EQ(kept.StrakeBands.first().Strakes.first().iMat, 0);
+  EXPECT_EQ(computed.StrakeBands.first().Strakes.first().iMat, kMaterial);
+  for (int i = 1; i <= read.Bulkheads.count(); ++i) {
+    const Bulkhead& a = carried.arrangement().Bulkheads.at(i);
+    const Bulkhead& b = opened.arrangement().Bulkheads.at(i);
+    EXPECT_EQ(std::tie(a.Stool1End1, a.Stool1End2, a.Stool2End1, a.Stool2End2),
+              std::tie(b.Stool1End1, b.Stool1End2, b.Stool2End1, b.Stool2End2))
+        << i;
+    for (int k = 1; k <= a.PrimaryMembers.count(); ++k) {
+      EXPECT_EQ(a.PrimaryMembers.at(k).Extremities, b.PrimaryMembers.at(k).Extremities) << i;
+    }
+    for (int k = 1; k <= a.Stiffeners.count(); ++k) {
+      EXPECT_EQ(a.Stiffeners.at(k).Extremities, b.Stiffeners.at(k).Extremities) << i;
+    }
+  }
+  // The example's stools and stiffeners do have ends to write.
+  EXPECT_NE(kept.Stool2End2, 0);
+  EXPECT_TRUE(kept.Stiffeners.first().Extremities.isDimensioned());
 }
 
 TEST(EditedArrangement, ChangesShareTheBulkheadsTheyDidNotReach) {

@@ -257,6 +257,22 @@ TEST_F(DatabaseFile, AReadOnlyDatabaseIsReportedAndNotTouched) {
   EXPECT_EQ(read(path_), original);
 }
 
+TEST_F(DatabaseFile, ANameTheCodePageCannotHoldIsSavedWithANote) {
+  write(kPreamble);
+  const struct {
+    const char* name;
+    const char* note;  // empty: none
+  } cases[] = {{"Schott Ø €", ""}, {"Schott 船 🚢", "saved, but 2 character(s)"}};
+  for (const auto& c : cases) {
+    arrangement_.Name = c.name;
+    const SaveResult result = save(kAppendedBlock, false);
+    EXPECT_EQ(result.status, SaveStatus::Saved) << c.name;
+    const std::string notes = messagesText(result.messages);
+    EXPECT_EQ(notes.empty(), *c.note == '\0') << notes;
+    EXPECT_NE(notes.find(c.note), std::string::npos) << notes;
+  }
+}
+
 TEST_F(DatabaseFile, BlocksThatCannotBeNumberedOnAreNotSavedInto) {
   const struct {
     std::string original;
