@@ -61,7 +61,7 @@ void startToShownWindow(benchmark::State& state) {
     SilentPrompt prompt;
     const std::unique_ptr<korain::FM_Main> window = korain::startEditor(
         session, prompt,
-        {.commandLine = korain::parseCommandLine(std::string("/V \"") + kExample + "\" 1"),
+        {.commandLine = korain::parseArguments({"/V", kExample, "1"}),
          .iniPath = folder.filePath("Tessaly.ini").toStdString(),
          .programFolder = folder.path().toStdString()});
     if (!window) throw std::runtime_error("start-up ended");

@@ -27,17 +27,6 @@ struct CommandLine {
   Integer arrangementNumber() const;
 };
 
-// Reads the command line as one text.
-//
-// The switches "/V", "/JBP", "/d" and "/mil" are looked for in that order, each
-// once and in any case. Only the first occurrence of each counts, and only when
-// it ends the line or a blank follows it; otherwise the switch is absent and its
-// text stays for the arguments. A counted switch is blanked out. Then each
-// quoted text (from a double quote or apostrophe to the next quote of either kind,
-// or to the end of the line) becomes an argument without its quotes, and the rest
-// is split at blanks; runs of blanks separate like one.
-CommandLine parseCommandLine(std::string_view text);
-
 // Reads the process arguments after the program's name, already split by the
 // shell, so that a name holding blanks, quotes or a switch's text arrives whole.
 // Each switch is the first argument equal to its text in any case; the others,

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "prompt.h"
 #include "session.h"
 #include "session_loading.h"
@@ -61,6 +62,11 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The command line as a shell splits `line`: at its blanks.
+inline CommandLine argumentsOf(const std::string& line) {
+  return parseArguments(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts));
 }
 
 inline std::string exampleDatabase() { return readFile(KORAIN_EXAMPLES "/bulk_carrier.ko2"); }

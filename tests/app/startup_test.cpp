@@ -11,6 +11,7 @@
 namespace korain {
 namespace {
 
+using testing::argumentsOf;
 using testing::CurrentFolderGuard;
 using testing::exampleDatabase;
 using testing::readFile;
@@ -58,11 +59,11 @@ TEST(Startup, SplashAndModes) {
   const std::pair<const char*, bool> cases[] = {
       {"ship.ko2 2", true}, {"/V ship.ko2", false}, {"/d", false}, {"/jbp /mil", true}};
   for (const auto& [line, splash] : cases) {
-    const StartupState state = startupState(parseCommandLine(line), "Korain");
+    const StartupState state = startupState(argumentsOf(line), "Korain");
     EXPECT_EQ(showsSplash(state), splash) << line;
     EXPECT_TRUE(state.Loading);
   }
-  const StartupState state = startupState(parseCommandLine("/jbp /mil"), "Korain");
+  const StartupState state = startupState(argumentsOf("/jbp /mil"), "Korain");
   EXPECT_TRUE(state.JbpMode && state.NavalMode);
   EXPECT_EQ(state.applicationTitle, "Korain JBP MIL");
 }
@@ -82,13 +83,13 @@ class DatabaseChoice : public ::testing::Test {
 };
 
 TEST_F(DatabaseChoice, CommandLineElseLastDatabase) {
-  for (const char* line : {"", "/d", "\"\" 3"}) {
+  for (const QStringList& arguments : {QStringList{}, QStringList{"/d"}, QStringList{"", "3"}}) {
     PathConfig paths = paths_;
-    EXPECT_TRUE(chooseDatabase(parseCommandLine(line), paths, prompt_).proceed) << line;
-    EXPECT_EQ(paths.DatabasePath, paths_.LastDatabase) << line;
-    EXPECT_EQ(paths.ArrangementNumber, 0) << line;  // a number needs a name before it
+    EXPECT_TRUE(chooseDatabase(parseArguments(arguments), paths, prompt_).proceed);
+    EXPECT_EQ(paths.DatabasePath, paths_.LastDatabase);
+    EXPECT_EQ(paths.ArrangementNumber, 0);  // a number needs a name before it
   }
-  EXPECT_TRUE(chooseDatabase(parseCommandLine("'" + database_ + "' 2"), paths_, prompt_).proceed);
+  EXPECT_TRUE(chooseDatabase(argumentsOf(database_ + " 2"), paths_, prompt_).proceed);
   EXPECT_EQ(paths_.DatabasePath, database_);
   EXPECT_EQ(paths_.ArrangementNumber, 2);
   EXPECT_TRUE(prompt_.messages.empty() && prompt_.questions.empty());
@@ -99,9 +100,8 @@ TEST_F(DatabaseChoice, ARelativeNameIsTheFileWhereTheProgramWasStarted) {
     std::string line, name;
   };
   for (const Case& c : {Case{"ship.ko2 2", database_}, Case{"./ship.ko2", database_},
-                        Case{"gone.ko2 2", "gone.ko2"}, Case{"'" + database_ + "'", database_},
-                        Case{"", ""}}) {
-    CommandLine commandLine = parseCommandLine(c.line);
+                        Case{"gone.ko2 2", "gone.ko2"}, Case{database_, database_}, Case{"", ""}}) {
+    CommandLine commandLine = argumentsOf(c.line);
     anchorDatabaseName(commandLine, scratch_.path());
     EXPECT_EQ(commandLine.databaseName(), c.name) << c.line;
   }
@@ -110,7 +110,7 @@ TEST_F(DatabaseChoice, ARelativeNameIsTheFileWhereTheProgramWasStarted) {
 TEST_F(DatabaseChoice, MissingDatabaseAsksForAnother) {
   prompt_.fileAnswers = {database_};
   const std::string gone = scratch_.file("gone.ko2");
-  EXPECT_TRUE(chooseDatabase(parseCommandLine(gone + " 4"), paths_, prompt_).proceed);
+  EXPECT_TRUE(chooseDatabase(argumentsOf(gone + " 4"), paths_, prompt_).proceed);
   EXPECT_EQ(paths_.DatabasePath, database_);
   EXPECT_EQ(paths_.ArrangementNumber, 4);
   EXPECT_EQ(prompt_.messages,
@@ -125,7 +125,7 @@ TEST_F(DatabaseChoice, CancelOrAnotherMissingNameEndsSilently) {
     PathConfig firstRun;  // no last database
     ScriptedPrompt prompt;
     prompt.fileAnswers = {answer};
-    const StartupResult result = chooseDatabase(parseCommandLine(""), firstRun, prompt);
+    const StartupResult result = chooseDatabase(argumentsOf(""), firstRun, prompt);
     EXPECT_FALSE(result.proceed) << answer.value_or("cancel");
     EXPECT_EQ(result.message, "");
     EXPECT_EQ(prompt.questions.size(), 1U);  // asked once only
@@ -174,7 +174,7 @@ TEST(StartupFolders, DebugAndWorkingFolders) {
   EXPECT_TRUE(enterDebugFolder(startupState({}, "K"), config.ini(), prompt).proceed);
   EXPECT_TRUE(prompt.messages.empty());
 
-  const StartupState debug = startupState(parseCommandLine("/D"), "K");
+  const StartupState debug = startupState(argumentsOf("/D"), "K");
   EXPECT_EQ(enterDebugFolder(debug, config.ini(), prompt).message, "");
   EXPECT_EQ(prompt.messages,
             std::vector<std::string>{"Debug : change dir to exe dir : " + work.path()});

@@ -386,15 +386,14 @@ TEST(EditorStartup, CorruptDatabaseAndMissingBlockAreToldAndStartUpGoesOn) {
     Integer block;
     std::size_t messages;
   };
-  for (const Case& c : {Case{'"' + corrupt + "\" 1", 0, 2}, Case{'"' + database + "\" 9", 0, 1},
-                        Case{'"' + database + "\" 2", 2, 0}}) {
+  for (const Case& c :
+       {Case{corrupt + " 1", 0, 2}, Case{database + " 9", 0, 1}, Case{database + " 2", 2, 0}}) {
     Session session;
     ScriptedPrompt prompt;
-    const std::unique_ptr<FM_Main> window =
-        startEditor(session, prompt,
-                    {.commandLine = parseCommandLine("/V " + c.line),
-                     .iniPath = scratch.ini(),
-                     .programFolder = scratch.path()});
+    const std::unique_ptr<FM_Main> window = startEditor(session, prompt,
+                                                        {.commandLine = argumentsOf("/V " + c.line),
+                                                         .iniPath = scratch.ini(),
+                                                         .programFolder = scratch.path()});
     ASSERT_NE(window, nullptr) << c.line;
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(session.run.paths.ArrangementNumber, c.block) << c.line;
