@@ -54,9 +54,9 @@ constexpr std::string_view kUsage =
     "  copy    appends arrangement N of DB to the database OTHER as a new block\n"
     "  import  builds an arrangement from the compartments of hull section S of DB, at X\n"
     "          (the section's own by default), appends it to DB and prints its block number\n"
-    "Databases are saved in one step, their previous content kept as DB.bak; a read-only or\n"
-    "missing database is reported and nothing is written. Exit status: 0 done, 1 failed,\n"
-    "2 wrong usage.\n";
+    "Databases are saved in one step, their previous content kept under the same name with\n"
+    "the extension .bak (ship.ko2: ship.bak); a read-only or missing database is reported and\n"
+    "nothing is written. Exit status: 0 done, 1 failed, 2 wrong usage.\n";
 
 int usage(std::string_view problem) {
   std::cerr << "korain-cli: " << problem << '\n' << kUsage;
