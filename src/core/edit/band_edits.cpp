@@ -1,5 +1,7 @@
 #include "edit/band_edits.h"
 
+#include "io/zel_format.h"
+
 namespace korain {
 namespace {
 
@@ -14,7 +16,10 @@ Strake* currentStrake(Bulkhead& bulkhead) {
 bool insertBand(Bulkhead& bulkhead) {
   List<StrakeBand>& bands = bulkhead.StrakeBands;
   const int current = bulkhead.CurBand;
-  if (!bands.inBounds(current) || !bands.insertBlank(current)) return false;
+  if (!bands.inBounds(current) || bands.count() >= kMaxIndexedListLength ||
+      !bands.insertBlank(current)) {
+    return false;
+  }
   const Single below = current >= 2 ? bands.at(current - 1).Z : bulkhead.ZLow;
   StrakeBand& added = bands.at(current);
   added = bands.at(current + 1);
@@ -34,7 +39,9 @@ bool insertStrake(Bulkhead& bulkhead) {
   if (currentStrake(bulkhead) == nullptr) return false;
   StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
   const int current = band.CurStrake;
-  if (!band.Strakes.insertBlank(current)) return false;
+  if (band.Strakes.count() >= kMaxIndexedListLength || !band.Strakes.insertBlank(current)) {
+    return false;
+  }
   const Single before = current > 1 ? band.Strakes.at(current - 1).Y : bulkhead.YMin;
   const Strake& next = band.Strakes.at(current + 1);
   Strake& added = band.Strakes.at(current);

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "io/zel_format.h"
+
 namespace korain {
 namespace {
 
@@ -97,6 +99,19 @@ TEST(RemoveBandsAndStrakes, TheLastBandStaysAndAnIndexBeyondTheListBecomesZero) 
   b.StrakeBands.at(1).CurStrake = 2;
   setStrakeData(b, {.Y = 7, .Th = 14.5F, .iMat = 2});
   EXPECT_EQ(b.StrakeBands.at(1).Strakes.at(2), strake(7, 14.5F, 2));
+}
+
+// More than a block can be read back with would be saved and then lost at the next opening.
+TEST(InsertBandsAndStrakes, StopAtTheLengthABlockIsReadBackWith) {
+  Bulkhead b = platedBulkhead({5});
+  b.CurBand = 1;
+  b.StrakeBands.at(1).CurStrake = 1;
+  for (int tries = 0; tries <= kMaxIndexedListLength && insertStrake(b); ++tries) {
+    b.StrakeBands.at(1).CurStrake = 1;
+  }
+  EXPECT_EQ(b.StrakeBands.at(1).Strakes.count(), kMaxIndexedListLength);
+  for (int tries = 0; tries <= kMaxIndexedListLength && insertBand(b); ++tries) b.CurBand = 1;
+  EXPECT_EQ(b.StrakeBands.count(), kMaxIndexedListLength);
 }
 
 }  // namespace
