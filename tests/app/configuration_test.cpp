@@ -124,6 +124,7 @@ TEST_F(ConfigurationTest, FoldersFallBackInTableOrder) {
   }
 }
 
+// The run's settings and the printer's labels go round through the preferences, tested there.
 TEST_F(ConfigurationTest, RecordsRoundTripAndALastDatabaseGoneIsForgotten) {
   PathConfig paths = readPaths();
   paths.DataPath = folder("data");
@@ -131,25 +132,17 @@ TEST_F(ConfigurationTest, RecordsRoundTripAndALastDatabaseGoneIsForgotten) {
   paths.ExportPath = folder("export");
   paths.LastDatabase = paths.DatabasePath = config_.file("ship.ko2");
   writeFile(paths.DatabasePath, "x");
-  paths.CircleRadius = 0.1F;
-  paths.MakeBackup = false;
-  paths.MouseTolerance = 7.0F;
-  paths.ZoomFactor = 1.25F;
   const DisplayConfig screen{11, 8, 7, 6, "DejaVu Sans, Condensed", 0.5F, -1.25F, 2, 15, 90, 0.35F};
-  DisplayConfig printer = defaultDisplayConfig();
-  printer.FontName = "Serif";
   const ColourConfig colours{.BackColour = 0xC0C0C0, .LineColour = 0xFF};
   const IdentificationConfig identification{"Yard, Ltd", "Hull",     "B-1042", "A",
                                             "B",         "jdoe",     "Nantes", "Society",
                                             "ID-7",      "/tmp/out", "L"};
   ASSERT_TRUE(writePathConfig(ini_, paths).ok());
   ASSERT_TRUE(writeDisplayConfig(ini_, OutputDevice::Screen, screen).ok());
-  ASSERT_TRUE(writeDisplayConfig(ini_, OutputDevice::Printer, printer).ok());
   ASSERT_TRUE(writeColours(ini_, colours).ok());
   ASSERT_TRUE(writeIdentificationConfig(ini_, identification).ok());
   EXPECT_EQ(readPaths(), paths);
   EXPECT_EQ(readDisplayConfig(ini_, OutputDevice::Screen), screen);
-  EXPECT_EQ(readDisplayConfig(ini_, OutputDevice::Printer), printer);
   EXPECT_EQ(readColours(ini_), colours);
   EXPECT_EQ(readIdentificationConfig(ini_), identification);
   // Every program of the family must find our sections and keys under the same plain
