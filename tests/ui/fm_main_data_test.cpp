@@ -56,23 +56,17 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
 }
 
 // Which ship types have stools and hoppers is the ship queries' rule, tested in the core.
-TEST_F(MainDataDialog, HoldDataOnlyForShipTypesWithStoolsAndHoppers) {
-  for (const int type : {1, 2}) {
-    SCOPED_TRACE(type);
+TEST_F(MainDataDialog, HoldDataFollowsTheShipTypeAndTheStateTypeBelongsToTheTollanRun) {
+  for (const auto& [type, tollan] :
+       {std::pair{1, false}, std::pair{1, true}, std::pair{2, false}}) {
+    SCOPED_TRACE(::testing::Message() << "ship type " << type << ", TOLLAN " << tollan);
     session().ship().ShipType = static_cast<Integer>(type);
+    session().run.TollanMode = tollan;
     FM_MainData dialog(editor);
     auto* tabs = dialog.findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
     EXPECT_TRUE(tabs->widget(1)->isAncestorOf(control<NumberField>(dialog, "FTX_Hold_0")));
     EXPECT_EQ(tabs->isTabVisible(1), type == 1);
-  }
-}
-
-TEST_F(MainDataDialog, StateTypeBelongsToTheTollanRun) {
-  for (const bool tollan : {false, true}) {
-    SCOPED_TRACE(tollan);
-    session().run.TollanMode = tollan;
-    FM_MainData dialog(editor);
     EXPECT_EQ(control<QComboBox>(dialog, "CB_State")->isEnabled(), !tollan);
     EXPECT_EQ(control<QLabel>(dialog, "LB_Tollan")->isHidden(), !tollan);
   }
