@@ -107,27 +107,23 @@ TEST_F(DatabaseChoice, ARelativeNameIsTheFileWhereTheProgramWasStarted) {
   }
 }
 
+// A missing database is told with its name, and another asked for once: only a file
+// chosen goes on, a cancel, a missing name or a folder end start-up silently.
 TEST_F(DatabaseChoice, MissingDatabaseAsksForAnother) {
-  prompt_.fileAnswers = {database_};
   const std::string gone = scratch_.file("gone.ko2");
-  EXPECT_TRUE(chooseDatabase(argumentsOf(gone + " 4"), paths_, prompt_).proceed);
-  EXPECT_EQ(paths_.DatabasePath, database_);
-  EXPECT_EQ(paths_.ArrangementNumber, 4);
-  EXPECT_EQ(prompt_.messages,
-            std::vector<std::string>{formatMessage(korainString(1019)) + kMessageLineBreak + gone});
-  EXPECT_EQ(prompt_.questions.size(), 1U);
-}
-
-TEST_F(DatabaseChoice, CancelOrAnotherMissingNameEndsSilently) {
-  const std::optional<std::string> answers[] = {std::nullopt, scratch_.file("gone.ko2"),
-                                                scratch_.path()};
+  const std::optional<std::string> answers[] = {database_, std::nullopt, gone, scratch_.path()};
   for (const auto& answer : answers) {
-    PathConfig firstRun;  // no last database
+    SCOPED_TRACE(answer.value_or("cancel"));
+    PathConfig paths = paths_;
     ScriptedPrompt prompt;
     prompt.fileAnswers = {answer};
-    const StartupResult result = chooseDatabase(argumentsOf(""), firstRun, prompt);
-    EXPECT_FALSE(result.proceed) << answer.value_or("cancel");
+    const StartupResult result = chooseDatabase(argumentsOf(gone + " 4"), paths, prompt);
+    EXPECT_EQ(result.proceed, answer == database_);
     EXPECT_EQ(result.message, "");
+    EXPECT_EQ(paths.DatabasePath, answer == database_ ? database_ : gone);
+    EXPECT_EQ(paths.ArrangementNumber, 4);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{formatMessage(korainString(1019)) +
+                                                        kMessageLineBreak + gone});
     EXPECT_EQ(prompt.questions.size(), 1U);  // asked once only
   }
 }
