@@ -89,12 +89,8 @@ TEST_F(CompartmentPanel, TheSideShownCarriesItsTypeAndDestination) {
   auto* resonance = control<QPushButton>(*panel, "BT_R");
   choose(*control<QComboBox>(*panel, "CB_ForeAft"), 0);
   EXPECT_TRUE(resonance->isEnabled());
-  session().change(
-      {.label = "test",
-       .scope = EditScope::bulkhead(1),
-       .edit =
-           [](Arrangement& a) { a.Bulkheads.at(1).Compartments.at(1).Table1.at(kHeightEntry) = 0; },
-       .follow = Follow::Panel});
+  changeBulkhead([](Bulkhead& b) { b.Compartments.at(1).Table1.at(kHeightEntry) = 0; },
+                 Follow::Panel);
   EXPECT_FALSE(resonance->isEnabled());
 }
 

@@ -45,14 +45,10 @@ TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {
   for (const auto& [box, field, limit] :
        {std::tuple{"OP_Stool_0", "FTX_m_0", 1.8F}, std::tuple{"OP_Stool_1", "FTX_m_1", 18.0F}}) {
     SCOPED_TRACE(box);
-    session().change({.label = "cleared",
-                      .scope = EditScope::bulkhead(1),
-                      .edit =
-                          [](Arrangement& a) {
-                            setStools(a.Bulkheads.at(1), false, false);
-                            a.Bulkheads.at(1).Stool1Z = a.Bulkheads.at(1).Stool2Z = 0;
-                          },
-                      .follow = kRefreshAll});
+    changeBulkhead([](Bulkhead& b) {
+      setStools(b, false, false);
+      b.Stool1Z = b.Stool2Z = 0;
+    });
     NumberField* top = find<NumberField>(field);
     EXPECT_FALSE(top->isEnabled());
     find<QCheckBox>(box)->click();

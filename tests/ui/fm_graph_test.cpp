@@ -82,11 +82,7 @@ TEST_F(FmGraphTest, ScrollBarsMoveOnlyAZoomedWindowWhichARepaintKeepsUntilTheSec
 
   // A section grown beyond the zoomed window is framed whole again.
   graph_->zoom(Qt::LeftButton, 8.0, 10.0);
-  session().change(
-      {.label = "Node data changes",
-       .scope = EditScope::bulkhead(kBulkhead),
-       .edit = [](Arrangement& a) { a.Bulkheads.at(kBulkhead).Nodes.at(kNode).Y = 60; },
-       .follow = Follow::Recompute});
+  changeBulkhead([](Bulkhead& b) { b.Nodes.at(kNode).Y = 60; }, Follow::Recompute);
   surface().repaint();
   const WorldWindow framed = graph_->visibleWindow();
   EXPECT_GT(framed.right(), 60.0);

@@ -88,11 +88,7 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
   EXPECT_FALSE(button("SS_type_0")->isEnabled());
 
   // Under a soft toe, fitting the bracket again is asked; No keeps it off.
-  session().change(
-      {.label = "soft toe",
-       .scope = EditScope::bulkhead(1),
-       .edit = [](Arrangement& a) { setSelectedConnection(a.Bulkheads.at(1), kSoftToe); },
-       .follow = kRefreshAll});
+  changeBulkhead([](Bulkhead& b) { setSelectedConnection(b, kSoftToe); });
   button("OP_Brack_1")->click();
   EXPECT_EQ(prompt().messages.size(), 1U);
   EXPECT_FALSE(bulkhead().Stiffeners.at(1).Brackets.at(2).Enabled);

@@ -83,6 +83,13 @@ class ExampleTest : public ::testing::Test {
   const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
   const Compartment& compartment(int side) { return bulkhead().Compartments.at(side); }
   ScriptedPrompt& prompt() { return editor.scriptedPrompt(); }
+  // Changes bulkhead 1 through the session's one change path, as a panel does.
+  void changeBulkhead(std::function<void(Bulkhead&)> edit, Follow follow = kRefreshAll) {
+    session().change({.label = "test",
+                      .scope = EditScope::bulkhead(1),
+                      .edit = [edit](Arrangement& a) { edit(a.Bulkheads.at(1)); },
+                      .follow = follow});
+  }
 
   TestEditor editor;
 };
