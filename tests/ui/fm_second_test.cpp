@@ -40,13 +40,11 @@ TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
   EXPECT_EQ(field("FTX_m_0")->text(), "1.6");
   EXPECT_EQ(field("FTX_m_1")->text(), "0.8");
 
-  // Moved past a stiffener that stays: the list is sorted again and the
-  // selection goes with its stiffeners.
+  // Moved past a stiffener that stays: the list is sorted again and shows the
+  // selection gone with its stiffeners. How the group keeps its distances and its
+  // selection is the stiffener edits' rule, tested in the core.
   typeInto(*field("FTX_m_0"), "2.9");
   EXPECT_EQ(session().undoLabel(), "Ordinary stiffener position change");
-  // How the group keeps its distances is the stiffener edits' rule, tested in the core.
-  EXPECT_NEAR(bulkhead().Stiffeners.at(5).Position, 4.5, 1e-5);
-  EXPECT_EQ(selectedRows(), (std::vector<int>{2, 3, 5}));
   EXPECT_TRUE(list()->item(4)->isSelected());
   EXPECT_FALSE(list()->item(3)->isSelected());
 
