@@ -14,7 +14,6 @@
 #include "io/block_list.h"
 #include "main/editor_startup.h"
 #include "report/data_report.h"
-#include "ship/ship_data_reader.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
