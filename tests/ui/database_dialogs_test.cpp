@@ -121,30 +121,12 @@ TEST(SaveAsInitialName, OffersACopyOfANamedArrangement) {
   for (const auto& c : cases) EXPECT_EQ(saveAsInitialName(c.current), c.proposed) << c.current;
 }
 
-TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndEnablesOneWayAtATime) {
-  FM_SaveAs dialog(editor, "Copy of Hold 3");
-  dialog.show();
-  QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
-  QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
-  EXPECT_EQ(name.text(), "Copy of Hold 3");
-  EXPECT_EQ(rowsOf(list), (std::vector<std::string>{
-                              "Hold 3 aft bulkhead (bulkhead) -> 1",
-                              "Hold 5 fore bulkhead (corrugated) (bulkhead) -> 2",
-                              "Midship section Fr 120 -> 3", "Fore peak section Fr 215 -> 4"}));
-  EXPECT_TRUE(name.isEnabled());
-  EXPECT_FALSE(list.isEnabled());
-
-  // Whether the list then takes a click is Ok's test: it replaces the row clicked.
-  click(dialog, "OP_Choice_1");
-  EXPECT_FALSE(name.isEnabled());
-  clickRow(list, 2);
-  click(dialog, "OP_Choice_0");
-  EXPECT_TRUE(name.isEnabled());
-  EXPECT_FALSE(list.isEnabled());
-  EXPECT_TRUE(list.selectedItems().isEmpty());
-}
-
-TEST_F(DatabaseDialogs, SaveAsOkNeedsARowToReplaceOrANewName) {
+// The choice enables one way at a time: the list for a block to replace, the name for a new
+// one, which forgets a row chosen before.
+TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndOkNeedsARowToReplaceOrANewName) {
+  const std::vector<std::string> rows = {
+      "Hold 3 aft bulkhead (bulkhead) -> 1", "Hold 5 fore bulkhead (corrugated) (bulkhead) -> 2",
+      "Midship section Fr 120 -> 3", "Fore peak section Fr 215 -> 4"};
   const struct {
     const char* what;
     bool replace;
@@ -157,7 +139,7 @@ TEST_F(DatabaseDialogs, SaveAsOkNeedsARowToReplaceOrANewName) {
       {"replace a row", true, 2, "", std::nullopt, {true, 3, ""}},
       {"create without a name", false, -1, "  ", 1018, {}},
       {"create with the default name", false, -1, " new bulkhead arrangement", 1018, {}},
-      {"create with a name", false, -1, " Hold 7 ", std::nullopt, {false, 0, "Hold 7"}},
+      {"create with a name after a row", false, 2, " Hold 7 ", std::nullopt, {false, 0, "Hold 7"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -165,13 +147,20 @@ TEST_F(DatabaseDialogs, SaveAsOkNeedsARowToReplaceOrANewName) {
     FM_SaveAs dialog(editor, "Copy of Hold 3");
     dialog.show();
     QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
-    if (c.replace) {
-      click(dialog, "OP_Choice_1");
-      if (c.row >= 0) clickRow(*control<QListWidget>(dialog, "LI_Sections"), c.row);
-    } else {
+    QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+    EXPECT_EQ(name.text(), "Copy of Hold 3");
+    EXPECT_EQ(rowsOf(list), rows);
+    EXPECT_TRUE(name.isEnabled() && !list.isEnabled());
+    click(dialog, "OP_Choice_1");
+    EXPECT_FALSE(name.isEnabled());
+    if (c.row >= 0) clickRow(list, c.row);
+    if (!c.replace) {
+      click(dialog, "OP_Choice_0");
+      EXPECT_FALSE(list.isEnabled());
+      EXPECT_TRUE(list.selectedItems().isEmpty());
       name.clear();
       QTest::keyClicks(&name, c.name);
-      control<QWidget>(dialog, "LI_Sections")->setFocus();
+      list.setFocus();
     }
     click(dialog, "BT_Ok");
     EXPECT_EQ(dialog.isVisible(), c.warning.has_value());
