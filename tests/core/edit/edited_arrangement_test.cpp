@@ -120,22 +120,30 @@ std::vector<Step> everyKindOfEdit() {
   };
 }
 
-TEST(EditedArrangement, ComputesEveryEditAsAFullRecomputationDoes) {
+// Undo gives back each state with the selection it had when the next change was made, and Undo
+// and Redo bring back the geometry and messages of the state shown.
+TEST(EditedArrangement, ComputesEveryEditUndoAndRedoAsAFullRecomputationDoes) {
   EditedArrangement edited;
   edited.reset(mixedArrangement(), kMaterial, Origin::Opened);
   expectAsComputedAfresh(edited, mixedArrangement(), "opened");
   ASSERT_FALSE(edited.geometry().allMessages().empty());
   const std::vector<Step> steps = everyKindOfEdit();
+  std::vector<Arrangement> states{edited.arrangement()};
   for (const Step& step : steps) {
     Arrangement edit = edited.arrangement();
     step.edit(edit);
     edited.change(step.label, step.scope(edited.arrangement()), step.edit, Recompute::Yes);
     expectAsComputedAfresh(edited, edit, step.label);
+    edited.moveSelection([](Arrangement& a) {
+      a.CurBulkhead = 1;
+      a.Bulkheads.first().CurNode = 2;
+    });
+    states.push_back(edited.arrangement());
   }
-  // Undo and Redo bring back the geometry and messages of the state shown.
-  for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+  for (std::size_t k = steps.size(); k > 0; --k) {
     ASSERT_TRUE(edited.undo());
-    expectAsComputedAfresh(edited, edited.arrangement(), "undo " + step->label);
+    EXPECT_EQ(edited.arrangement(), states[k - 1]) << "undo " << steps[k - 1].label;
+    expectAsComputedAfresh(edited, edited.arrangement(), "undo " + steps[k - 1].label);
   }
   EXPECT_FALSE(edited.undo());
   for (const Step& step : steps) {
@@ -144,28 +152,8 @@ TEST(EditedArrangement, ComputesEveryEditAsAFullRecomputationDoes) {
     expectAsComputedAfresh(edited, edited.arrangement(), "redo " + step.label);
   }
   EXPECT_FALSE(edited.redo());
-}
-
-TEST(EditedArrangement, UndoGivesBackEachStateWithItsSelection) {
-  EditedArrangement edited;
-  edited.reset(mixedArrangement(), kMaterial, Origin::Opened);
-  std::vector<Arrangement> states{edited.arrangement()};
-  for (const Step& step : everyKindOfEdit()) {
-    edited.change(step.label, step.scope(edited.arrangement()), step.edit, Recompute::Yes);
-    states.push_back(edited.arrangement());
-    // Moved between changes: the level taken before the next change keeps it.
-    edited.moveSelection([](Arrangement& a) {
-      a.CurBulkhead = 1;
-      a.Bulkheads.first().CurNode = 2;
-    });
-    states.back().CurBulkhead = 1;
-    states.back().Bulkheads.first().CurNode = 2;
-  }
-  for (std::size_t k = states.size() - 1; k > 0; --k) {
-    ASSERT_TRUE(edited.undo());
-    EXPECT_EQ(edited.arrangement(), states[k - 1]) << k;
-  }
   // A change after Undo drops what Redo would have done.
+  ASSERT_TRUE(edited.undo());
   edited.change(
       "renamed", EditScope::bulkhead(1), [](Arrangement& a) { a.Bulkheads.first().Name = "Fore"; },
       Recompute::No);
