@@ -106,7 +106,7 @@ TEST_F(OneBulkhead, BracketLegendLengthsAreTextsWithoutLeadingBlanks) {
   EXPECT_EQ(stiffener.Brackets.at(1).ColourIndex, 2);
 }
 
-TEST_F(OneBulkhead, ThicknessLegendSortsWrapsRoundThePaletteAndMergesCloseValues) {
+TEST_F(OneBulkhead, ThicknessLegendSortsWrapsRoundThePaletteMergesCloseValuesOrColoursNothing) {
   for (Single thickness : {16.F, 12.F, 10.F, 14.F, 12.0005F}) addStrake(bulkhead, thickness);
   OrdinaryStiffener& stiffener = addStiffener(bulkhead, profile(1, 200, 12));
   stiffener.Spans.at(1).ColourIndex = 9;
@@ -115,12 +115,11 @@ TEST_F(OneBulkhead, ThicknessLegendSortsWrapsRoundThePaletteAndMergesCloseValues
             (Legend{{11, "  10.0 mm"}, {22, "  12.0 mm"}, {33, "  14.0 mm"}, {11, "  16.0 mm"}}));
   EXPECT_EQ(strakeColours(bulkhead), (std::vector<Long>{1, 2, 1, 3, 2}));
   EXPECT_EQ(stiffener.Spans.at(1).ColourIndex, 0);  // spans are not coloured by thickness
-}
 
-TEST_F(OneBulkhead, ThicknessLegendAnEmptyPaletteColoursNothing) {
-  addStrake(bulkhead, 10).ColourIndex = 4;
-  EXPECT_EQ(build(arrangement, kThickness, List<Long>{}), (Legend{{0, "  10.0 mm"}}));
-  EXPECT_EQ(strakeColours(bulkhead), std::vector<Long>{0});
+  // An empty palette colours nothing.
+  EXPECT_EQ(build(arrangement, kThickness, List<Long>{}),
+            (Legend{{0, "  10.0 mm"}, {0, "  12.0 mm"}, {0, "  14.0 mm"}, {0, "  16.0 mm"}}));
+  EXPECT_EQ(strakeColours(bulkhead), std::vector<Long>(5, 0));
 }
 
 TEST_F(OneBulkhead, ScantlingLegendSpansAndFittedBracketsByTheirLabels) {
