@@ -78,6 +78,27 @@ TEST(SectionReader, SectionsReadBackWhole) {
   EXPECT_EQ(readSectionText(sectionBlockText(empty)), empty);
 }
 
+// The example's section blocks are laid out exactly as the tests' writer lays a section out, so
+// the layout of file-format.md, the writer and the example cannot drift apart; and the midship
+// section's hold is the forward compartment of the bulkhead in block 1. (That the other blocks of
+// the example read without a message is korain-cli's tests' to check: its dump, ship and import
+// runs of the example must leave standard error empty.)
+TEST(ExampleDatabase, SectionsAgreeWithTheWriterAndTheArrangement) {
+  std::string error;
+  const std::string bytes = readFileBytes(KORAIN_EXAMPLES "/bulk_carrier.ko2", error).value_or("");
+  const std::size_t third =
+      bytes.find("------------------ BLOCK ------------------\r\n*\r\n 3 \r\n");
+  ASSERT_NE(third, std::string::npos) << error;
+  SectionReadResult midshipRead;
+  SectionReadResult forePeakRead;
+  const Section midship = readSectionText(bytes, 3, &midshipRead);
+  const Section forePeak = readSectionText(bytes, 4, &forePeakRead);
+  EXPECT_EQ(messagesText(midshipRead.messages) + messagesText(forePeakRead.messages), "");
+  EXPECT_EQ(bytes.substr(third), sectionBlockText(midship, 3) + sectionBlockText(forePeak, 4));
+  EXPECT_EQ(static_cast<const Compartment&>(midship.Compartments.at(1)),
+            static_cast<const Compartment&>(readSectionText(bytes, 1).Compartments.at(1)));
+}
+
 // Line feeds alone, comments after every line, blank lines in the lists and an
 // empty line before a record change nothing; the file's node numbers are not read.
 TEST(SectionReader, LineEndsCommentsBlankLinesAndNodeNumbersChangeNothing) {
