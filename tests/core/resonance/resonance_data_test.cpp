@@ -1,5 +1,6 @@
-// Whether the ship data allow a verdict on the risk of resonance, and what is
-// said in its place when they do not.
+// Whether the ship data allow a verdict on the risk of resonance, and what is said in its place
+// when they do not. The notices of a missing ship data block and of an arrangement cut short are
+// checked where they are shown: the report's tests and korain-cli's resonance runs.
 #include "resonance/resonance_data.h"
 
 #include <gtest/gtest.h>
@@ -39,18 +40,6 @@ TEST(ResonanceData, NamesEachValueTheEvaluationNeedsAndLacks) {
     const std::vector<std::string> notice = check.notice();
     EXPECT_EQ(notice.size(), c.lacking.empty() ? 0 : c.lacking.size() + 1) << c.what;
   }
-}
-
-TEST(ResonanceData, AMissingBlockOrAnArrangementCutShortGivesNoVerdict) {
-  const ResonanceDataCheck missing = checkResonanceData(ShipData{}, ShipDataPresence::Missing);
-  EXPECT_FALSE(missing.complete());
-  EXPECT_EQ(missing.notice(), std::vector<std::string>{"Risk of resonance not evaluated: the "
-                                                       "database has no ship data block."});
-  const ResonanceDataCheck cut =
-      checkResonanceData(bulkCarrier(), ShipDataPresence::Read, ArrangementReading::CutShort);
-  EXPECT_FALSE(cut.complete());
-  ASSERT_EQ(cut.notice().size(), 1U);
-  EXPECT_NE(cut.notice()[0].find("not read to its end"), std::string::npos);
 }
 
 TEST(ResonanceData, ANegativeGMLeavesItsConditionWithoutARollPeriodAndSaysWhy) {
