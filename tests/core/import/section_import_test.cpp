@@ -37,11 +37,10 @@ std::vector<std::vector<long>> codesOf(const Bulkhead& b) {
   return codes;
 }
 
-Arrangement imported(const Section& section, SectionImport* result = nullptr) {
+Arrangement imported(const Section& section) {
   Arrangement a;
-  SectionImport r = importSection(section, a, {});
-  EXPECT_TRUE(r.imported) << r.warning;
-  if (result) *result = std::move(r);
+  const SectionImport result = importSection(section, a, {});
+  EXPECT_TRUE(result.imported) << result.warning;
   return a;
 }
 
@@ -87,9 +86,9 @@ TEST(SectionImport, ThreeTanksGiveThreeBulkheadsAsWorkedOutByHand) {
   EXPECT_EQ(codesOf(wing).back(), (std::vector<long>{5, 0, 3, 1, 1, 0, 0}));
 }
 
+// Its one message, that strake 1 does not end on the panel, is cli_import_with_messages'.
 TEST(SectionImport, CurveCodesBecomeThoseOfABulkheadContour) {
-  SectionImport result;
-  const Arrangement a = imported(handSection(2), &result);
+  const Arrangement a = imported(handSection(2));
   ASSERT_EQ(a.Bulkheads.count(), 1);
   const Bulkhead& tank = a.Bulkheads.at(1);
   EXPECT_EQ(pointsOf(tank), (Points{{0, 0}, {6, 0}, {8, 2}, {8, 6}, {0, 6}}));
@@ -99,8 +98,6 @@ TEST(SectionImport, CurveCodesBecomeThoseOfABulkheadContour) {
   EXPECT_EQ(tank.Nodes.at(3).ShR, 2);
   EXPECT_EQ(tank.Nodes.at(4).PCod, 0) << "negative position codes become 0";
   EXPECT_EQ(tank.iMat, 1);
-  EXPECT_EQ(result.messages.texts(),
-            (std::vector<std::string>{"Panel 1: strake 1 does not end on the panel"}));
 }
 
 TEST(SectionImport, ASectionWithoutCompartmentsIsRefusedAndChangesNothing) {
