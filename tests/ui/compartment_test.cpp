@@ -263,10 +263,13 @@ TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBack) {
   auto* grid = control<QTableWidget>(dialog, "SS_Res");
   const QString before = grid->item(0, 0)->text();
   for (const QString& typed : {QString("inf"), QString("nan"), QString("-inf"),
-                               QString("1") + QString(40, '0'), QString("1,5")}) {
+                               QString("1") + QString(40, '0'), QString("1,000.5")}) {
     grid->item(0, 0)->setText(typed);
     EXPECT_EQ(grid->item(0, 0)->text(), before) << typed.toStdString();
   }
+  // A lone comma before the decimals, as the number fields take it.
+  grid->item(0, 0)->setText("1,5");
+  EXPECT_EQ(grid->item(0, 0)->text(), "1.5");
 }
 
 TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {

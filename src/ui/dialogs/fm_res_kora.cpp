@@ -22,6 +22,7 @@
 #include "resonance/sloshing_periods.h"
 #include "text/line_values.h"
 #include "widgets/ok_cancel.h"
+#include "widgets/typed_number.h"
 
 namespace korain {
 namespace {
@@ -322,7 +323,7 @@ void FM_ResKora::readGrid() {
     for (int column = 0; column < kColumns; ++column) {
       const QTableWidgetItem* item = grid_->item(k - 1, column);
       bool isNumber = false;
-      const double value = item == nullptr ? 0 : item->text().trimmed().toDouble(&isNumber);
+      const double value = item == nullptr ? 0 : typedNumber(item->text(), isNumber);
       // A cell that holds no number, "inf" or "nan" included, or one beyond
       // what the level keeps, goes back to the level's value.
       const std::optional<Single> kept = isNumber ? toSingle(value) : std::nullopt;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "text/line_values.h"
+#include "widgets/typed_number.h"
 
 namespace korain {
 namespace {
@@ -18,17 +19,6 @@ constexpr double kSlack = 0.001;
 bool isBounded(double limit) {
   return limit > std::numeric_limits<double>::lowest() &&
          limit < std::numeric_limits<double>::max();
-}
-
-// The number typed: many desktops write a comma before the decimals, and no
-// one types thousands separators into a length, so a lone comma is the
-// decimal point ("1,500" is 1.5, never 1500).
-double typedNumber(const QString& typed, bool& ok) {
-  QString text = typed.trimmed();
-  if (!text.contains('.') && text.count(',') == 1) text.replace(',', '.');
-  QLocale numbers = QLocale::c();
-  numbers.setNumberOptions(QLocale::RejectGroupSeparator);
-  return numbers.toDouble(text, &ok);
 }
 
 }  // namespace

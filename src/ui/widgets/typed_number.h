@@ -1,0 +1,13 @@
+// Reading a number the user typed into a field or a table cell.
+#pragma once
+
+#include <QString>
+
+namespace korain {
+
+// The number typed, with "." or a lone "," before the decimals ("1,500" is 1.5,
+// never 1500); ok tells whether the text is a number at all. A run of digits too
+// long for a double comes back as infinity with ok false.
+double typedNumber(const QString& typed, bool& ok);
+
+}  // namespace korain
