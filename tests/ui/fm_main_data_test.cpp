@@ -55,6 +55,12 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
   EXPECT_EQ(arrangement().Bulkheads.count(), 1);
 }
 
+// A text longer than its field shows its beginning, as one reads it.
+TEST_F(MainDataDialog, TheIdentificationIsShownFromItsBeginning) {
+  FM_MainData dialog(editor);
+  EXPECT_EQ(control<CommitField>(dialog, "FTX_Ident")->cursorPosition(), 0);
+}
+
 // Which ship types have stools and hoppers is the ship queries' rule, tested in the core.
 TEST_F(MainDataDialog, HoldDataFollowsTheShipTypeAndTheStateTypeBelongsToTheTollanRun) {
   for (const auto& [type, tollan] :

@@ -9,7 +9,11 @@ CommitField::CommitField(QWidget* parent) : QLineEdit(parent) {}
 
 void CommitField::showText(const QString& text) {
   shown_ = text;
-  if (this->text() != text) setText(text);
+  if (this->text() != text) {
+    setText(text);
+    // A name longer than the field shows its beginning, not its end.
+    if (!hasFocus()) setCursorPosition(0);
+  }
   setModified(false);
 }
 
