@@ -243,6 +243,23 @@ TEST_F(ResonanceDialog, DeletingTheOnlyLevelLeavesNothingToDelete) {
   EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->currentRow(), 0);
 }
 
+TEST_F(ResonanceDialog, TabReachesAddAndDeleteAndSpacePressesThem) {
+  prepareAftward(16, {{4, 27.5F, 28}});
+  FM_ResKora dialog(editor, kAftwardCompartment);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  control<QPushButton>(dialog, "BT_default")->setFocus();
+  const auto backTab = [] {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    return QApplication::focusWidget()->objectName().toStdString();
+  };
+  ASSERT_EQ(backTab(), "SS_AddDel_1");
+  ASSERT_EQ(backTab(), "SS_AddDel_0");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(control<QTableWidget>(dialog, "SS_Res")->rowCount(), 2);
+}
+
 TEST_F(ResonanceDialog, CancelAnsweredNoKeepsTheEdits) {
   const Arrangement before = session().arrangement();
   FM_ResKora dialog(editor, kAftwardCompartment);

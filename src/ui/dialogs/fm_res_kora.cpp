@@ -129,6 +129,13 @@ QWidget* FM_ResKora::levelsGroup() {
   add_->setObjectName("SS_AddDel_0");
   delete_ = tools->addAction("Delete", this, &FM_ResKora::deleteLevel);
   delete_->setObjectName("SS_AddDel_1");
+  // A toolbar's own buttons take no focus; these two are the only way to add
+  // or remove a level, so Tab must reach them as it reaches "&Default".
+  for (QAction* action : {add_, delete_}) {
+    QWidget* button = tools->widgetForAction(action);
+    button->setObjectName(action->objectName());
+    button->setFocusPolicy(Qt::TabFocus);
+  }
   tools->addSeparator();
   auto* defaults = new QPushButton("&Default", group);
   defaults->setObjectName("BT_default");
