@@ -92,6 +92,16 @@ TEST_F(MainWindow, UndoInAFieldWithATypedValuePutsBackTheFieldOnly) {
   EXPECT_EQ(position.text(), "7.2");
 }
 
+TEST_F(MainWindow, TabGoesFromTheBulkheadSelectorIntoThePanelAndLastToTheMessages) {
+  auto* selector = control<QWidget>(window_, "CB_Panel");
+  selector->setFocus();
+  QTest::keyClick(selector, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "FTX_Name");
+  control<QWidget>(window_, "OP_UpStoolSloped")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "CB_Error");
+}
+
 TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAndNothingRecorded) {
   NumberField& top = *control<NumberField>(window_, "FTX_m_1");
   ASSERT_TRUE(top.isEnabled());

@@ -22,6 +22,10 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   splitter_ = new QSplitter(this);
   splitter_->setObjectName("SPL_Main");
   graph_ = new FM_Graph(*this, splitter_);
+  // The status bar's message list is built before the panels, so that Tab
+  // goes from the bulkhead selector on into the panel below it and reaches
+  // the message list only after the panel's last control.
+  buildStatusBar();
   panels_ = new PanelArea(*this, splitter_);
   splitter_->addWidget(graph_);
   splitter_->addWidget(panels_);
@@ -30,7 +34,6 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   // The panel column is never narrower than its content.
   splitter_->setChildrenCollapsible(false);
   setCentralWidget(splitter_);
-  buildStatusBar();
   connectCommands();
   resize(1280, 800);
   session.setView(this);
