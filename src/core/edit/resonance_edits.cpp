@@ -4,6 +4,7 @@
 
 #include "edit/compartment_edits.h"
 #include "geometry/plane.h"
+#include "io/compartment_record.h"
 
 namespace korain {
 namespace {
@@ -23,11 +24,22 @@ void fillEffectiveDimensions(Compartment& compartment) {
   fillWhenNotGiven(t.at(kEffectiveBreadthEntry), t.at(kBreadthEntry));
 }
 
+bool canAddLevel(const Compartment& compartment) {
+  return compartment.Points.count() < kMaxFillingLevels;
+}
+
+bool appendLevel(Compartment& compartment) {
+  if (!canAddLevel(compartment)) return false;
+  compartment.Points.append();
+  return true;
+}
+
 void appendDefaultLevels(Compartment& compartment, Single length, Single breadth) {
   const double height = compartment.Table1.at(kHeightEntry);
-  for (int k = 1; k <= kDefaultLevelSteps; ++k) {
+  for (int k = 1; k <= kDefaultLevelSteps && canAddLevel(compartment); ++k) {
     compartment.Points.append({static_cast<Single>(k * 0.1 * height), length, breadth});
   }
+  if (!canAddLevel(compartment)) return;
   compartment.Points.append({static_cast<Single>(kTopDefaultFilling * height), length, breadth});
 }
 

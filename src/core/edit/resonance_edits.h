@@ -11,9 +11,16 @@ namespace korain {
 // unless the engineer says otherwise.
 void fillEffectiveDimensions(Compartment& compartment);
 
+// Whether one more filling level fits: a saved compartment keeps no more than
+// its file line can hold, and more would be lost on reading.
+bool canAddLevel(const Compartment& compartment);
+
+// Appends a blank filling level when one more fits.
+bool appendLevel(Compartment& compartment);
+
 // Appends ten filling levels at 0.1, 0.2, ... 0.9 and 0.95 of the height,
-// each with the free-surface length and breadth given; existing levels stay
-// in front of them.
+// each with the free-surface length and breadth given, as many as fit;
+// existing levels stay in front of them.
 void appendDefaultLevels(Compartment& compartment, Single length, Single breadth);
 
 }  // namespace korain

@@ -11,13 +11,10 @@
 namespace korain {
 namespace {
 
-// A line holds at most 400 values: the count and three values a level.
-constexpr Long kMaxFillingLevels = (kMaxValuesPerLine - 1) / 3;
-
 void readFillingLevels(FieldReader& fields, Compartment& c) {
   Long count = 0;
   fields.take(1, count);
-  if (count > kMaxFillingLevels) {
+  if (count > Long{kMaxFillingLevels}) {
     fields.report("the filling-level count " + std::to_string(count) + " exceeds the " +
                   std::to_string(kMaxFillingLevels) +
                   " that a line can hold; the levels are not read");

@@ -137,10 +137,10 @@ QWidget* FM_ResKora::levelsGroup() {
     button->setFocusPolicy(Qt::TabFocus);
   }
   tools->addSeparator();
-  auto* defaults = new QPushButton("&Default", group);
-  defaults->setObjectName("BT_default");
-  connect(defaults, &QPushButton::clicked, this, &FM_ResKora::addDefaultLevels);
-  tools->addWidget(defaults);
+  defaults_ = new QPushButton("&Default", group);
+  defaults_->setObjectName("BT_default");
+  connect(defaults_, &QPushButton::clicked, this, &FM_ResKora::addDefaultLevels);
+  tools->addWidget(defaults_);
   layout->addWidget(tools);
 
   grid_ = new QTableWidget(0, kColumns, group);
@@ -260,6 +260,9 @@ void FM_ResKora::fill() {
 
 void FM_ResKora::fillGrid() {
   filling_ = true;
+  // Levels beyond what a saved compartment keeps would be lost on reading.
+  add_->setEnabled(canAddLevel(copy_));
+  defaults_->setEnabled(canAddLevel(copy_));
   const int count = copy_.Points.count();
   grid_->setUpdatesEnabled(false);
   grid_->setRowCount(count);
@@ -342,7 +345,7 @@ void FM_ResKora::readGrid() {
 }
 
 void FM_ResKora::addLevel() {
-  copy_.Points.append();
+  if (!appendLevel(copy_)) return;
   setChanged();
   currentRow_ = copy_.Points.count();
   fillGrid();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <array>
 
@@ -65,6 +66,7 @@ class FM_ResKora : public QDialog {
   QTableWidget* grid_ = nullptr;
   QAction* add_ = nullptr;
   QAction* delete_ = nullptr;
+  QPushButton* defaults_ = nullptr;
   QLabel* periodsLabel_ = nullptr;
   QTableWidget* results_ = nullptr;
   std::array<QCheckBox*, 3> risks_{};

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "edit/compartment_edits.h"
+#include "io/zel_reader.h"
+#include "io/zel_writer.h"
+#include "sample_arrangement.h"
 
 namespace korain {
 namespace {
@@ -43,6 +48,25 @@ TEST(DefaultLevels, TenLevelsUpToNinetyFivePercentAfterTheExistingOnes) {
   for (int k = 3; k <= 12; ++k) {
     EXPECT_EQ(compartment.Points.at(k), (FillingPoint{expected[k - 3], 12, 8})) << k;
   }
+}
+
+// Levels the file cannot hold would be lost on reading: Add and Default stop
+// at what a saved compartment keeps, and all of them come back.
+TEST(DefaultLevels, StopAtWhatTheFileKeeps) {
+  Arrangement arrangement = testing::sampleArrangement({.bulkheads = 1});
+  Compartment& compartment = arrangement.Bulkheads.first().Compartments.at(kForwardCompartment);
+  compartment.Table1.at(kHeightEntry) = 10;
+  for (int k = 0; k < 20; ++k) appendDefaultLevels(compartment, 12, 8);
+  EXPECT_FALSE(appendLevel(compartment));
+  compartment.Points.remove(1);
+  EXPECT_TRUE(appendLevel(compartment));
+
+  std::string text;
+  writeZelBlock(text, arrangement, 1, {});
+  Arrangement read;
+  const ZelReadResult result = readZelBlockFromBytes(text, "levels.ko2", 1, read);
+  EXPECT_TRUE(result.messages.empty());
+  EXPECT_EQ(read.Bulkheads.first().Compartments.at(kForwardCompartment).Points, compartment.Points);
 }
 
 }  // namespace
