@@ -113,7 +113,7 @@ class ZelWriter {
         .text("Typ\tiMat\tstfHV\tstfside\tstool1 enab,z\tstool2 enab,z\tstools end for info")
         .endLine();
     for (const Bulkhead& b : a_.Bulkheads) {
-      w_.text(fixedWidth(singleLine(b.Name), kBulkheadNameWidth)).tab();
+      w_.text(singleLine(fixedWidth(b.Name, kBulkheadNameWidth))).tab();
       w_.number(b.Typ).tab().number(Long{b.iMat}).tab().number(b.stfHV).tab();
       w_.number(b.stfside).tab().flag(b.Stool1Enabled).tab().number(b.Stool1Z).tab();
       w_.flag(b.Stool2Enabled).tab().number(b.Stool2Z).tab().flag(b.UpperStoolSloped).tab();

@@ -45,6 +45,14 @@ TEST(ZelWriterNames, BulkheadNamesTakeExactlyFortyCharactersAndReadBackTrimmed) 
   EXPECT_EQ(read.Bulkheads.at(2).Name, "Aft");
 }
 
+// The blank that keeps a name from reading as a comment comes on top of its
+// forty characters: none of them is cut off.
+TEST(ZelWriterNames, AFullNameThatLooksLikeACommentKeepsEveryCharacter) {
+  Arrangement a = sampleArrangement({.bulkheads = 1});
+  a.Bulkheads.first().Name = "*" + std::string(38, 'S') + "Z";
+  EXPECT_EQ(readBack(zelText(a)).Bulkheads.first().Name, a.Bulkheads.first().Name);
+}
+
 // Line breaks and tabs inside names cannot tear the block; names that look like
 // comments or banners still read as names.
 TEST(ZelWriterNames, NoNameCanTearTheBlock) {
