@@ -29,11 +29,21 @@ void computeCompartments(Bulkhead& bulkhead) {
   }
 }
 
+// Every node is written with its place in the list, for the reader's
+// information: an added or inserted node takes its number here, and the nodes
+// after an insertion or a removal move on with it.
+void numberNodes(Bulkhead& bulkhead) {
+  for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
+    bulkhead.Nodes.at(k).Abs = static_cast<Integer>(k);
+  }
+}
+
 }  // namespace
 
 std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
                                              Integer defaultMaterial) {
   BulkheadReport report(number);
+  numberNodes(bulkhead);
   if (computeBHeadGeometry(bulkhead) == 0) {
     report.error({}, "Can not compute geometry for bulkhead ¤", {number});
   }
@@ -63,6 +73,9 @@ void computeInformationFields(Arrangement& arrangement, Integer defaultMaterial)
     bulkhead.Stool1End2 = computed.Stool1End2;
     bulkhead.Stool2End1 = computed.Stool2End1;
     bulkhead.Stool2End2 = computed.Stool2End2;
+    for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
+      bulkhead.Nodes.at(k).Abs = computed.Nodes.at(k).Abs;
+    }
     for (int k = 1; k <= bulkhead.PrimaryMembers.count(); ++k) {
       bulkhead.PrimaryMembers.at(k).Extremities = computed.PrimaryMembers.at(k).Extremities;
     }

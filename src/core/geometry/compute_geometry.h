@@ -29,7 +29,7 @@ std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Lon
                                              Integer defaultMaterial);
 
 // Gives the arrangement the computed fields its block writes for information
-// only (stool ends, extremities of members and stiffeners) from a computation
+// only (node numbers, stool ends, extremities of members and stiffeners) from a computation
 // of a copy, so that a block saved as it was read carries them too: every
 // stored field stays as it is, uncorrected and without defaults.
 void computeInformationFields(Arrangement& arrangement, Integer defaultMaterial);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../geometry/geometry_test_support.h"
+#include "geometry/compute_geometry.h"
 #include "geometry/picking.h"
 
 namespace korain::testing {
@@ -139,6 +140,10 @@ TEST(NodeEdits, InsertingGoesHalfwayToThePreviousNodeOrTheOrigin) {
 
   EXPECT_FALSE(insertNodeBefore(b, 5));
   EXPECT_EQ(b.Nodes.count(), 4);
+
+  // Once computed, every node carries its place: the number written beside it.
+  computeBulkheadGeometry(b, 1, 0, 1);
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(b.Nodes.at(k).Abs, k);
 }
 
 TEST(NodeEdits, RemovingKeepsTheFirstNodeWithoutASegment) {
