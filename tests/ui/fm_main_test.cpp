@@ -102,16 +102,24 @@ TEST_F(MainWindow, TabGoesFromTheBulkheadSelectorIntoThePanelAndLastToTheMessage
   EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "CB_Error");
 }
 
-TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAndNothingRecorded) {
+// A refused value stays where it was typed, selected, with its range in the
+// status line, whichever way the field is left, until it is taken back.
+TEST_F(MainWindow, AValueOutOfItsRangeIsRefusedAloudAndNothingRecorded) {
   NumberField& top = *control<NumberField>(window_, "FTX_m_1");
   ASSERT_TRUE(top.isEnabled());
   const QString shown = top.text();
+  auto* state = control<QLabel>(window_, "PAN_State");
   typeInto(top, "1000");
-  EXPECT_EQ(top.text(), shown);
-  EXPECT_EQ(top.toolTip(), top.rangeText());
-  EXPECT_TRUE(top.rangeText().startsWith("From "));
+  QTest::keyClick(&top, Qt::Key_Tab);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), &top);
+  EXPECT_EQ(top.selectedText(), "1000");
+  EXPECT_EQ(state->text(), "Upper stool Z : f" + top.rangeText().mid(1));
   EXPECT_FALSE(session_.canUndo());
   EXPECT_FALSE(caption().endsWith(" *"));
+  QTest::keyClick(&top, Qt::Key_Escape);
+  EXPECT_EQ(top.text(), shown);
+  EXPECT_EQ(state->text(), "");
 }
 
 // Neither a tool, a step button nor the drawing takes the focus from a field being typed in.

@@ -155,6 +155,7 @@ void FM_LcmKora::layOut() {
 }
 
 void FM_LcmKora::confirm() {
+  if (!settleNumberFields(*this)) return;
   LoadingInput input;
   input.N = copy_.N;
   for (std::size_t i = 0; i < values_.size(); ++i) {

@@ -155,6 +155,7 @@ void FM_LemKora::useRuleRoll(bool use) {
 }
 
 void FM_LemKora::confirm() {
+  if (!settleNumberFields(*this)) return;
   const Integer index = bulkhead_;
   const int side = side_;
   const Compartment& copy = copy_;

@@ -146,6 +146,7 @@ void FM_MainData::fill() {
 }
 
 void FM_MainData::confirm() {
+  if (!settleNumberFields(*this)) return;
   Session& session = editor_.session();
   const Arrangement& current = session.arrangement();
   MainData main = mainDataOf(current);

@@ -95,6 +95,7 @@ void FM_NewZel::rowSelected() {
 }
 
 void FM_NewZel::confirm() {
+  if (!settleNumberFields(*this)) return;
   if (direct_->isChecked()) {
     arrangement_.clear();
   } else if (!importChosenSection()) {

@@ -172,6 +172,7 @@ void FM_Pref::reject() {
 }
 
 void FM_Pref::confirm() {
+  if (!settleNumberFields(*this)) return;
   keepDeviceFields();
   working_.DataPath = path_->text().toStdString();
   working_.CircleRadius = static_cast<Single>(radius_->value());

@@ -218,6 +218,7 @@ bool FM_Print::confirmed(Outcome outcome) {
 }
 
 void FM_Print::finish(Outcome outcome) {
+  if (!settleNumberFields(*this)) return;
   getControls();
   if (confirmed(outcome)) done(outcome);
 }

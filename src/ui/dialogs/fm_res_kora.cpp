@@ -373,6 +373,7 @@ void FM_ResKora::addDefaultLevels() {
 }
 
 void FM_ResKora::confirm() {
+  if (!settleNumberFields(*this)) return;
   const Integer index = bulkhead_;
   const int side = side_;
   const Compartment& copy = copy_;

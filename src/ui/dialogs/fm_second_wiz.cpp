@@ -72,6 +72,7 @@ void FM_SecondWiz::countStiffeners() {
 }
 
 void FM_SecondWiz::confirm() {
+  if (!settleNumberFields(*this)) return;
   Session& session = editor_.session();
   const Arrangement& arrangement = session.arrangement();
   if (currentBulkhead(arrangement) == nullptr) {

@@ -12,6 +12,7 @@
 #include "main/panel_area.h"
 #include "text/format_message.h"
 #include "widgets/commit_field.h"
+#include "widgets/refusal_notice.h"
 
 namespace korain {
 
@@ -246,6 +247,13 @@ void FM_Main::showStatus(const std::string& text) {
   stateText_->repaint();
 }
 
+void FM_Main::showRefusal(const QString& text) {
+  // Taking a refusal back clears only that refusal, not a later status.
+  if (text.isEmpty() && stateText_->text() != refusal_) return;
+  refusal_ = text;
+  showStatus(text.toStdString());
+}
+
 int FM_Main::panelWidth() const { return splitter_->sizes().value(1); }
 
 void FM_Main::setPanelWidth(int width) {
@@ -270,6 +278,11 @@ void FM_Main::closeEvent(QCloseEvent* event) {
 bool FM_Main::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
     helpText_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  if (event->type() == RefusalNotice::type()) {
+    showRefusal(static_cast<RefusalNotice*>(event)->text());
+    event->accept();
     return true;
   }
   return QMainWindow::event(event);

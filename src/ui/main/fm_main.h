@@ -77,7 +77,7 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
  protected:
   void closeEvent(QCloseEvent* event) override;
   // The help pane shows the tip of the command under the pointer, and nothing
-  // once the pointer has left it.
+  // once the pointer has left it; the state pane a field's refusal.
   bool event(QEvent* event) override;
 
  private:
@@ -86,6 +86,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   void chooseObjectTool(int tool, bool pressed);
   // The object a message of the message list is about becomes current.
   void messageChosen(int row);
+  // A field's refusal in the state pane, or none.
+  void showRefusal(const QString& text);
   void refreshPanel();
   void refreshMenuToolBar();
   void refreshUndoMenu();
@@ -111,6 +113,7 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   QLabel* positionText_ = nullptr;    // PAN_yz
   QLabel* helpText_ = nullptr;        // PAN_Help
   QComboBox* messageList_ = nullptr;  // CB_Error
+  QString refusal_;
 };
 
 }  // namespace korain

@@ -116,6 +116,7 @@ void FM_Bh::buildControls() {
     stool_[i]->setObjectName("OP_Stool_" + index);
     stoolZ_[i] = new NumberField(form_);
     stoolZ_[i]->setObjectName("FTX_m_" + index);
+    stoolZ_[i]->setCaption(QString(stoolCaptions[i]) + " Z");
     stoolZLabel_[i] = buddyLabel("Z top / BL :", stoolZ_[i], form_);
     grid->addWidget(stool_[i], row++, 0, 1, 2);
     grid->addWidget(stoolZLabel_[i], row, 0);

@@ -15,6 +15,7 @@ void CommitField::showText(const QString& text) {
     if (!hasFocus()) setCursorPosition(0);
   }
   setModified(false);
+  textShown();
 }
 
 void CommitField::revert() { showText(shown_); }
@@ -26,12 +27,16 @@ bool CommitField::event(QEvent* event) {
       event->setAccepted(key->matches(QKeySequence::Undo) && isModified());
       return true;
     }
+    if (key->key() == Qt::Key_Escape && isModified()) {
+      event->accept();
+      return true;
+    }
   }
   return QLineEdit::event(event);
 }
 
 void CommitField::keyPressEvent(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Undo)) {
+  if (event->matches(QKeySequence::Undo) || (event->key() == Qt::Key_Escape && isModified())) {
     revert();
     return;
   }
@@ -40,6 +45,8 @@ void CommitField::keyPressEvent(QKeyEvent* event) {
     return;
   }
   commitIfChanged();
+  // A refused text keeps the focus, to be mended where it was typed.
+  if (isModified()) return;
   emit enterPressed();
   focusNextChild();
 }
@@ -65,9 +72,12 @@ bool CommitField::eventFilter(QObject* watched, QEvent* event) {
 void CommitField::commitIfChanged() {
   if (!isModified()) return;
   if (!settle()) {
-    revert();
+    refuse();
     return;
   }
+  // What is committed is what Undo in the field goes back to, whether or not
+  // the change refills the field from the model.
+  shown_ = text();
   setModified(false);
   emit committed();
 }

@@ -27,9 +27,9 @@ class CommitField : public QLineEdit {
   void enterPressed();
 
  protected:
-  // Undo belongs to the field only while it holds an edit of its own: then it
-  // puts the model's text back; otherwise the key goes on to the editor's
-  // Undo, and Redo always does.
+  // Undo and Escape belong to the field only while it holds an edit of its
+  // own: then they put the model's text back; otherwise the key goes on to
+  // the editor's Undo or the dialog's Cancel, and Redo always does.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -38,10 +38,16 @@ class CommitField : public QLineEdit {
   // that takes no focus (a tool button, the drawing) settles the edit first,
   // as leaving the field would, so that the click acts on what is typed.
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // The text the user typed turned into what the field holds (a number field
-  // normalises it); false refuses it, and the field goes back to the model's
-  // text. Called before `committed`.
+  // Whether the text the user typed may go to the model; called before
+  // `committed`.
   virtual bool settle() { return true; }
+  // What follows a text that `settle` refused: by default the field goes
+  // back to the model's text.
+  virtual void refuse() { revert(); }
+  // Called whenever the field shows a text from the model.
+  virtual void textShown() {}
+  // The text the model gave, or the one last committed.
+  const QString& shownText() const { return shown_; }
 
  private:
   QString shown_;

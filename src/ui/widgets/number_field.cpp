@@ -1,12 +1,16 @@
 #include "widgets/number_field.h"
 
-#include <QDoubleValidator>
+#include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QToolTip>
+#include <QValidator>
 #include <algorithm>
 #include <cmath>
 
 #include "text/line_values.h"
+#include "widgets/refusal_notice.h"
 #include "widgets/typed_number.h"
 
 namespace korain {
@@ -21,20 +25,36 @@ bool isBounded(double limit) {
          limit < std::numeric_limits<double>::max();
 }
 
+// Keeps letters out of a number field, and nothing more: it never rewrites
+// what was typed (a stock number validator would take "88,5" for 885 on
+// leaving the field), so that the one reading of typed numbers sees the text
+// as the user wrote it.
+class TypedNumberValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& input, int& /*position*/) const override {
+    for (const QChar c : input) {
+      if (!c.isDigit() && !QStringLiteral("+-.,eE ").contains(c)) return Invalid;
+    }
+    bool ok = false;
+    typedNumber(input, ok);
+    return ok ? Acceptable : Intermediate;
+  }
+};
+
 }  // namespace
 
 NumberField::NumberField(QWidget* parent) : CommitField(parent) {
-  // Numbers are written with "." whatever the desktop's language.
-  auto* validator = new QDoubleValidator(this);
-  validator->setLocale(QLocale::c());
-  validator->setNotation(QDoubleValidator::StandardNotation);
-  setValidator(validator);
+  setValidator(new TypedNumberValidator(this));
   setAlignment(Qt::AlignRight);
 }
 
 double NumberField::value() const {
+  double number = 0;
+  if (takes(text(), number)) return number;
   bool ok = false;
-  const double number = typedNumber(text(), ok);
+  number = typedNumber(shownText(), ok);
   return ok && std::isfinite(number) ? number : 0.0;
 }
 
@@ -51,22 +71,75 @@ QString NumberField::rangeText() const {
   return "From " + numberFieldText(minimum_) + " to " + numberFieldText(maximum_);
 }
 
-bool NumberField::settle() {
+QString NumberField::caption() const {
+  if (!caption_.isEmpty()) return caption_;
+  for (const QLabel* label : window()->findChildren<QLabel*>()) {
+    if (label->buddy() != this) continue;
+    QString text = label->text();
+    text.remove(QRegularExpression("&(?!&)"));
+    return text.remove(QRegularExpression("\\s*:\\s*$"));
+  }
+  return objectName();
+}
+
+bool NumberField::takes(const QString& text, double& number) const {
   bool ok = false;
-  const double typed = typedNumber(text(), ok);
+  number = typedNumber(text, ok);
   // The model keeps its values as Single: a number beyond it would be stored
   // as infinity and written to the file as 0.
-  const bool fits = ok && toSingle(typed).has_value();
-  if (fits && typed >= minimum_ - kSlack && typed <= maximum_ + kSlack) return true;
-  // A run of digits too long for a double comes back as infinity, not a number.
-  const bool tooLarge = ok || std::isinf(typed);
-  QString refusal = rangeText();
-  if (refusal.isEmpty()) {
-    refusal = tooLarge ? QStringLiteral("This number is too large")
-                       : QStringLiteral("A number is needed here");
+  return ok && toSingle(number).has_value() && number >= minimum_ - kSlack &&
+         number <= maximum_ + kSlack;
+}
+
+bool NumberField::settle() {
+  double number = 0;
+  if (!takes(text(), number)) return false;
+  endRefusal();
+  return true;
+}
+
+void NumberField::refuse() {
+  bool ok = false;
+  const double typed = typedNumber(text(), ok);
+  QString reason = rangeText();
+  if (!reason.isEmpty()) {
+    reason[0] = reason[0].toLower();
+  } else {
+    // A run of digits too long for a double comes back as infinity, not a number.
+    reason = ok || std::isinf(typed) ? QStringLiteral("this number is too large")
+                                     : QStringLiteral("a number is needed here");
   }
+  const QString refusal = caption() + " : " + reason;
+  refused_ = true;
+  selectAll();
   QToolTip::showText(mapToGlobal(rect().bottomLeft()), refusal, this);
-  return false;
+  announceRefusal(*this, refusal);
+  // Leaving the field by Tab or a click takes the focus first: it comes back
+  // once the event that moved it is done.
+  QTimer::singleShot(0, this, [this] {
+    if (!refused_ || !isVisible() || !isEnabled()) return;
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+  });
+}
+
+void NumberField::textShown() { endRefusal(); }
+
+void NumberField::endRefusal() {
+  if (!refused_) return;
+  refused_ = false;
+  QToolTip::hideText();
+  announceRefusal(*this, {});
+}
+
+bool settleNumberFields(QWidget& form) {
+  NumberField* firstRefused = nullptr;
+  for (NumberField* field : form.findChildren<NumberField*>()) {
+    field->commitIfChanged();
+    if (field->holdsRefusal() && firstRefused == nullptr) firstRefused = field;
+  }
+  if (firstRefused != nullptr) firstRefused->setFocus(Qt::OtherFocusReason);
+  return firstRefused == nullptr;
 }
 
 QString numberFieldText(double value) {

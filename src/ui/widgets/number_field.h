@@ -13,28 +13,48 @@ class NumberField : public CommitField {
  public:
   explicit NumberField(QWidget* parent = nullptr);
 
-  // The value shown; 0 when the field is empty or holds no number.
+  // The value typed when the field would take it, else the value the model
+  // gave (a refused text never reaches the model); 0 for an empty field.
   double value() const;
   // Shows a value from the model (not a change of the user's).
   void showValue(double value);
   // Empties the field, as a disabled panel shows it.
   void showEmpty() { showText({}); }
 
-  // A typed value outside the range, or no number at all, is refused: the
-  // field goes back to the model's value and tells the allowed range.
+  // A typed value outside the range, or no number at all, is refused where
+  // the user looks: the field keeps the text, selected, and the focus, and the
+  // status line says the field's caption with its range until the text is
+  // mended or taken back.
   void setRange(double minimum, double maximum);
   double minimum() const { return minimum_; }
   double maximum() const { return maximum_; }
   // "From a to b", empty for a field that takes any number.
   QString rangeText() const;
+  // The name the refusal gives the field; by default its label's caption.
+  void setCaption(const QString& caption) { caption_ = caption; }
+  QString caption() const;
+  // Whether the field holds a text it refused.
+  bool holdsRefusal() const { return refused_; }
 
  protected:
   bool settle() override;
+  void refuse() override;
+  void textShown() override;
 
  private:
+  bool takes(const QString& text, double& number) const;
+  // The refusal, once the field no longer holds it, is taken back.
+  void endRefusal();
+
+  QString caption_;
+  bool refused_ = false;
   double minimum_ = std::numeric_limits<double>::lowest();
   double maximum_ = std::numeric_limits<double>::max();
 };
+
+// Settles every number field of a form being confirmed; false, with the
+// first refused field holding the focus, when any of them refuses its text.
+bool settleNumberFields(QWidget& form);
 
 // The text a number field shows for a value: plain decimals, "." as separator,
 // no trailing zeros, at most four decimals.
