@@ -76,9 +76,7 @@ void EditedArrangement::reset(Arrangement arrangement, Integer defaultMaterial, 
 
 void EditedArrangement::change(const std::string& label, const EditScope& scope, const Edit& edit,
                                Recompute recompute) {
-  undo_.push_back(capture(label));
-  if (undo_.size() > kUndoLevels) undo_.pop_front();
-  redo_.clear();
+  Level before = capture(label);
   edit(live_);
   const int count = live_.Bulkheads.count();
   if (recompute == Recompute::Yes) {
@@ -88,7 +86,17 @@ void EditedArrangement::change(const std::string& label, const EditScope& scope,
     geometry_.resize(count);
   }
   settle(scope);
+  // A question answered No, or a value a rule puts back, changes nothing:
+  // no level to undo, and what could be redone stays.
+  if (sameStored(before)) return;
+  undo_.push_back(std::move(before));
+  if (undo_.size() > kUndoLevels) undo_.pop_front();
+  redo_.clear();
   compareWithSaved();
+}
+
+bool EditedArrangement::sameStored(const Level& level) {
+  return level.bulkheads == settled_ && sameStoredHeader(headerOf(live_), level.header);
 }
 
 void EditedArrangement::moveSelection(const Edit& move) { move(live_); }

@@ -56,6 +56,7 @@ class EditedArrangement {
   // Records an undo level under `label`, applies the edit, which may change
   // only the bulkheads of `scope` and the arrangement's own fields, and with
   // Recompute::Yes computes the geometry of the bulkheads in `scope` again.
+  // An edit that changes no stored field records nothing.
   void change(const std::string& label, const EditScope& scope, const Edit& edit,
               Recompute recompute);
 
@@ -126,6 +127,8 @@ class EditedArrangement {
   };
 
   Level capture(const std::string& label);
+  // Whether the arrangement's stored fields are still those of `level`.
+  bool sameStored(const Level& level);
   // Settles the bulkheads of `scope` (and any beyond the settled list): each
   // becomes a new shared state unless it equals the one it replaces.
   void settle(const EditScope& scope);

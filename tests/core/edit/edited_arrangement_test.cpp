@@ -114,7 +114,7 @@ std::vector<Step> everyKindOfEdit() {
       {"symmetry", [](const Arrangement&) { return EditScope::all(); },
        [](Arrangement& a) {
          MainData data = mainDataOf(a);
-         data.SymFlag = 1;
+         data.SymFlag = data.SymFlag == 1 ? 0 : 1;
          setMainData(a, data);
        }},
   };
@@ -129,24 +129,31 @@ TEST(EditedArrangement, ComputesEveryEditUndoAndRedoAsAFullRecomputationDoes) {
   ASSERT_FALSE(edited.geometry().allMessages().empty());
   const std::vector<Step> steps = everyKindOfEdit();
   std::vector<Arrangement> states{edited.arrangement()};
+  // The edits that change stored fields, each an undo level; one that changes
+  // none leaves no level.
+  std::vector<Step> recorded;
   for (const Step& step : steps) {
     Arrangement edit = edited.arrangement();
     step.edit(edit);
+    const std::size_t levels = edited.undoLevels();
     edited.change(step.label, step.scope(edited.arrangement()), step.edit, Recompute::Yes);
     expectAsComputedAfresh(edited, edit, step.label);
+    if (edited.undoLevels() == levels) continue;
     edited.moveSelection([](Arrangement& a) {
       a.CurBulkhead = 1;
       a.Bulkheads.first().CurNode = 2;
     });
     states.push_back(edited.arrangement());
+    recorded.push_back(step);
   }
-  for (std::size_t k = steps.size(); k > 0; --k) {
+  EXPECT_EQ(recorded.size(), steps.size() - 1);  // the removal answered No
+  for (std::size_t k = recorded.size(); k > 0; --k) {
     ASSERT_TRUE(edited.undo());
-    EXPECT_EQ(edited.arrangement(), states[k - 1]) << "undo " << steps[k - 1].label;
-    expectAsComputedAfresh(edited, edited.arrangement(), "undo " + steps[k - 1].label);
+    EXPECT_EQ(edited.arrangement(), states[k - 1]) << "undo " << recorded[k - 1].label;
+    expectAsComputedAfresh(edited, edited.arrangement(), "undo " + recorded[k - 1].label);
   }
   EXPECT_FALSE(edited.undo());
-  for (const Step& step : steps) {
+  for (const Step& step : recorded) {
     ASSERT_EQ(edited.redoLabel(), step.label);
     ASSERT_TRUE(edited.redo());
     expectAsComputedAfresh(edited, edited.arrangement(), "redo " + step.label);
@@ -206,22 +213,33 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
   edited.redo();
   EXPECT_FALSE(edited.hasUnsavedChanges());
 
-  // A value typed back by hand, a change that changes nothing, a selection
-  // moved and a default filled in leave it clean.
+  // A value typed back by hand, a selection moved and a default filled in
+  // leave it clean.
   moveNode(original + 3);
   moveNode(original + 1);
-  edited.change(
-      "Delete Node", EditScope::bulkhead(1), [](Arrangement&) {}, Recompute::Yes);
   edited.moveSelection([](Arrangement& a) { a.Bulkheads.first().CurNode = 4; });
   edited.amend(EditScope::bulkhead(2), [](Arrangement& a) { a.Bulkheads.at(2).Stool1Z = 0.5F; });
   EXPECT_FALSE(edited.hasUnsavedChanges());
-  EXPECT_EQ(edited.undoLabel(), "Delete Node");
+
+  // A change that changes no stored field (a removal answered No, a current
+  // index moved with it) records nothing and keeps what could be redone.
+  edited.undo();
+  const std::size_t levels = edited.undoLevels();
+  edited.change(
+      "Delete Node", EditScope::bulkhead(1),
+      [](Arrangement& a) { a.Bulkheads.first().CurNode = 2; }, Recompute::Yes);
+  EXPECT_EQ(edited.undoLevels(), levels);
+  EXPECT_NE(edited.undoLabel(), "Delete Node");
+  EXPECT_TRUE(edited.canRedo());
+  EXPECT_TRUE(edited.hasUnsavedChanges());
+  edited.redo();
 
   // A default accepted as it was shown is stored unrecorded, yet marked.
+  const std::string label = edited.undoLabel();
   edited.storeUnrecorded(EditScope::bulkhead(2),
                          [](Arrangement& a) { a.Bulkheads.at(2).Compartments.at(1).N = 3; });
   EXPECT_TRUE(edited.hasUnsavedChanges());
-  EXPECT_EQ(edited.undoLabel(), "Delete Node");
+  EXPECT_EQ(edited.undoLabel(), label);
 
   // A new arrangement counts as unsaved until it is saved.
   edited.reset(Arrangement{}, kMaterial, Origin::New);
