@@ -55,7 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const korain::RewriteResult saved =
       korain::rewriteDatabase(&input, output, arrangement,
                               {.blockNumber = korain::kAppendedBlock,
-                               .replacing = korain::ReplaceRule::AnyBlock,
                                .context = korain::fuzz::writeContext()});
   if (!saved.error.empty()) return 0;
   korain::fuzz::check(saved.blockNumber == blocks + 1 &&

@@ -39,7 +39,6 @@ SaveResult saveArrangement(const SaveRequest& request, Arrangement& arrangement,
   }
   const RewriteResult written = rewriteDatabase(input.get(), file.output(), arrangement,
                                                 {.blockNumber = request.blockNumber,
-                                                 .replacing = request.replacing,
                                                  .context = request.context});
   if (!written.error.empty()) {
     return failed(written.line > 0 ? source : database, written.line, written.error);
