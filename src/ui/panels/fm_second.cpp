@@ -339,7 +339,7 @@ QGroupBox* FM_Second::buildConnectionGroup() {
 
 bool FM_Second::canRemove() const {
   const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && bulkhead->Stiffeners.count() > 0;
+  return bulkhead != nullptr && canRemoveStiffeners(*bulkhead);
 }
 
 StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().SubView); }
