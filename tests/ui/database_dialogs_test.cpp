@@ -180,12 +180,11 @@ TEST_F(DatabaseDialogs, SaveAsOffersTheArrangementsOnlyAndOkNeedsARowToReplaceOr
     }
     ASSERT_EQ(prompt().asked.size(), c.answer ? 1U : 0U);
     if (c.answer) {
-      EXPECT_EQ(prompt().asked.front().text, question);
-      EXPECT_EQ(prompt().asked.front().defaultAnswer, Answer::No);
+      EXPECT_EQ(prompt().asked[0].text, question);
+      EXPECT_EQ(prompt().asked[0].defaultAnswer, Answer::No);
     }
     if (!accepted) {
-      // The row stays chosen, to be answered again or changed.
-      EXPECT_EQ(list.selectedItems().size(), 1);
+      EXPECT_EQ(list.selectedItems().size(), 1);  // still chosen, to answer again or change
       continue;
     }
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

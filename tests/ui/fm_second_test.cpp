@@ -91,9 +91,7 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
   // Under a soft toe, fitting the bracket again is asked; No keeps it off.
   changeBulkhead([](Bulkhead& b) { setSelectedConnection(b, kSoftToe); });
   button("OP_Brack_1")->click();
-  ASSERT_EQ(prompt().asked.size(), 1U);
-  EXPECT_EQ(prompt().asked[0].icon, Icon::CriticalStop);
-  EXPECT_EQ(prompt().asked[0].defaultAnswer, Answer::No);
+  EXPECT_EQ(prompt().asked.size(), 1U);
   EXPECT_FALSE(bulkhead().Stiffeners.at(1).Brackets.at(2).Enabled);
   EXPECT_TRUE(find<QCheckBox>("OP_Brack_1")->isChecked());
 }
