@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <string>
 
-#include "io/block_framing.h"
 #include "editor.h"
+#include "io/block_framing.h"
 
 namespace korain {
 

@@ -612,8 +612,8 @@ void FM_Second::spanStepped(int step) {
 void FM_Second::connectionChosen(int index) {
   const Bulkhead* bulkhead = currentBulkhead();
   if (editor().refreshing() || bulkhead == nullptr) return;
-  const Long chosen =
-      connectionAllowed(*bulkhead, index, [this] { return softToeAllowedAnyway(editor().prompt()); });
+  const Long chosen = connectionAllowed(*bulkhead, index,
+                                        [this] { return softToeAllowedAnyway(editor().prompt()); });
   changeBulkhead(
       korainString(text_id::kConnectionChangeLabel),
       [chosen](Bulkhead& b) { setSelectedConnection(b, chosen); }, Follow::Panel | Follow::Redraw);

@@ -50,8 +50,8 @@ void MessageBoxPrompt::showMessage(const std::string& text) {
 
 Answer MessageBoxPrompt::ask(const Question& question) {
   QApplication::restoreOverrideCursor();
-  QMessageBox box(boxIcon(question), title_, messageText(question.text),
-                  QMessageBox::NoButton, parent_);
+  QMessageBox box(boxIcon(question), title_, messageText(question.text), QMessageBox::NoButton,
+                  parent_);
   for (const Answer answer : answersOf(question.choices)) {
     QPushButton* button = box.addButton(buttonOf(answer, question.choices));
     if (answer == question.defaultAnswer) box.setDefaultButton(button);
