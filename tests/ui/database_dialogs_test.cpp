@@ -140,20 +140,8 @@ TEST_F(DatabaseDialogs, SaveAsOffersTheArrangementsOnlyAndOkNeedsARowToReplaceOr
       {"replace a row", true, 1, "", Answer::Yes, std::nullopt, {true, 2, ""}},
       {"replace a row, answered No", true, 1, "", Answer::No, std::nullopt, {}},
       {"create without a name", false, -1, "  ", std::nullopt, 1018, {}},
-      {"create with the default name",
-       false,
-       -1,
-       " new bulkhead arrangement",
-       std::nullopt,
-       1018,
-       {}},
-      {"create with a name after a row",
-       false,
-       1,
-       " Hold 7 ",
-       std::nullopt,
-       std::nullopt,
-       {false, 0, "Hold 7"}},
+      {"create, default name", false, -1, " new bulkhead arrangement", std::nullopt, 1018, {}},
+      {"create after a row", false, 1, " Hold 7", std::nullopt, std::nullopt, {false, 0, "Hold 7"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
