@@ -18,7 +18,8 @@ inline constexpr char kExample[] = KORAIN_EXAMPLES "/bulk_carrier.ko2";
 // Benchmarks ask nothing: every question is answered No.
 struct SilentPrompt : Prompt {
   void showMessage(const std::string&) override {}
-  Answer ask(const std::string&, Choices) override { return Answer::No; }
+  using Prompt::ask;
+  Answer ask(const Question&) override { return Answer::No; }
   std::optional<std::string> askFileName(const FileQuestion&) override { return std::nullopt; }
 };
 

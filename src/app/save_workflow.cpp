@@ -29,8 +29,7 @@ SaveWorkflow::SaveWorkflow(Session& session, Prompt& prompt, ZelWriteContext con
     : session_(session), prompt_(prompt), context_(std::move(context)), progress_(progress) {}
 
 bool SaveWorkflow::save() {
-  return restoreVanishedDatabase() &&
-         write(session_.DatabasePath, session_.BlockNumber, ReplaceRule::ArrangementOnly);
+  return restoreVanishedDatabase() && write(session_.DatabasePath, session_.BlockNumber);
 }
 
 bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
@@ -47,7 +46,7 @@ bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
     a.Name = name;
     a.ID = generateId();
   });
-  return write(session_.DatabasePath, block, ReplaceRule::AnyBlock);
+  return write(session_.DatabasePath, block);
 }
 
 bool SaveWorkflow::restoreVanishedDatabase() {
@@ -68,10 +67,9 @@ bool SaveWorkflow::restoreVanishedDatabase() {
   return false;
 }
 
-bool SaveWorkflow::write(std::string path, Integer blockNumber, ReplaceRule replacing) {
+bool SaveWorkflow::write(std::string path, Integer blockNumber) {
   SaveRequest request;
   request.blockNumber = blockNumber;
-  request.replacing = replacing;
   request.makeBackup = session_.run.paths.MakeBackup;
   request.context = context_;
   // A block always carries an identifier; one read without gets it now.

@@ -6,14 +6,14 @@
 
 #include <string>
 
-#include "io/database_rewrite.h"
 #include "io/zel_writer.h"
 #include "prompt.h"
 #include "session.h"
 
 namespace korain {
 
-// What Save As settled: a new block under a new name, or a block to overwrite.
+// What Save As settled: a new block under a new name, or an arrangement's block
+// to overwrite.
 struct SaveAsChoice {
   bool replace = false;  // overwrite `block`; otherwise append a new block named `name`
   Integer block = 0;
@@ -43,16 +43,15 @@ class SaveWorkflow {
   // read at opening. True when the arrangement was saved; the session then
   // holds its database and block and counts it saved. The block saved into
   // must still be a bulkhead arrangement: another program may have put a hull
-  // section in its place since it was read, and only Save As, where the user
-  // chooses the block, overwrites one.
+  // section in its place since it was read, and that is never overwritten.
   bool save();
-  // The same into the block Save As chose; a new block takes the name chosen
-  // and the arrangement a new ID.
+  // The same into the block Save As chose, which must be an arrangement too; a
+  // new block takes the name chosen and the arrangement a new ID.
   bool saveAs(const SaveAsChoice& choice);
 
  private:
   bool restoreVanishedDatabase();
-  bool write(std::string path, Integer blockNumber, ReplaceRule replacing);
+  bool write(std::string path, Integer blockNumber);
 
   Session& session_;
   Prompt& prompt_;

@@ -44,7 +44,7 @@ struct PanelOffer {
 
 // The enabled states and texts of the menus and tools.
 struct MenuState {
-  bool arrangementOpen = false;   // one was read or made: Save, Save As and editing
+  bool arrangementOpen = false;   // one was read or made: editing, saving, printing, export
   bool mainDataComplete = false;  // object tools, the arrangement menu and Zoom
   bool addDeleteEnabled = false;  // the Add/Delete toolbar and the Tools menu
   bool canAdd = false;

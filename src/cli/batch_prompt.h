@@ -22,8 +22,9 @@ class BatchPrompt : public Prompt {
     }
     err_ << line << '\n';
   }
-  Answer ask(const std::string& text, Choices /*choices*/) override {
-    showMessage(text + " No: nothing was written.");
+  using Prompt::ask;
+  Answer ask(const Question& question) override {
+    showMessage(question.text + " No: nothing was written.");
     return Answer::No;
   }
   std::optional<std::string> askFileName(const FileQuestion& /*question*/) override {

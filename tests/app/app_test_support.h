@@ -19,14 +19,16 @@
 namespace korain::testing {
 
 // Answers questions and file prompts from scripts (cancel, or No, when they run out) and
-// records what it was shown.
+// records what it was shown and asked.
 struct ScriptedPrompt : Prompt {
+  using Prompt::ask;
   void showMessage(const std::string& text) override { messages.push_back(text); }
-  Answer ask(const std::string& text, Choices choices) override {
-    messages.push_back(text);
-    const Answer answer = answers.empty()
-                              ? (choices == Choices::YesNoCancel ? Answer::Cancel : Answer::No)
-                              : answers.front();
+  Answer ask(const Question& question) override {
+    messages.push_back(question.text);
+    asked.push_back(question);
+    const Answer answer =
+        answers.empty() ? (question.choices == Choices::YesNoCancel ? Answer::Cancel : Answer::No)
+                        : answers.front();
     if (!answers.empty()) answers.pop_front();
     return answer;
   }
@@ -40,7 +42,8 @@ struct ScriptedPrompt : Prompt {
 
   std::deque<std::optional<std::string>> fileAnswers;
   std::deque<Answer> answers;  // to the questions, in turn
-  std::vector<std::string> messages;
+  std::vector<std::string> messages;  // the messages and the questions' texts, in turn
+  std::vector<Question> asked;        // the questions with their icons and default buttons
   std::vector<FileQuestion> questions;
 };
 

@@ -1,6 +1,7 @@
 // The save workflow over a session and scripted answers: another name for a
 // read-only database, a vanished database written again only when asked, a
-// hull section left in place, and the block a new arrangement takes.
+// hull section left in place by Save and Save As, and the block a new
+// arrangement takes.
 #include "save_workflow.h"
 
 #include <filesystem>
@@ -69,16 +70,18 @@ TEST_F(SaveWorkflowTest, AVanishedDatabaseIsWrittenAgainOnlyWhenAsked) {
   EXPECT_FALSE(std::filesystem::exists(database_));
 }
 
-TEST_F(SaveWorkflowTest, SaveLeavesAHullSectionInTheArrangementsPlace) {
+TEST_F(SaveWorkflowTest, NeitherSaveNorSaveAsOverwritesAHullSection) {
   // Another program has put the example's midship section where the block was.
   session_.BlockNumber = 3;
   EXPECT_FALSE(save());
-  EXPECT_NE(prompt_.messages.at(0).find("block 3 is a hull section"), std::string::npos);
+  // A list read before that change may still offer the block to Save As.
+  EXPECT_FALSE(saveAs({.replace = true, .block = 3, .name = {}}));
+  ASSERT_EQ(prompt_.messages.size(), 2U);
+  for (const std::string& message : prompt_.messages) {
+    EXPECT_NE(message.find("block 3 is a hull section"), std::string::npos) << message;
+  }
   EXPECT_EQ(readFile(database_), exampleDatabase());
   EXPECT_TRUE(session_.hasUnsavedChanges());
-  // Save As, where the user chooses the block, does overwrite it.
-  EXPECT_TRUE(saveAs({.replace = true, .block = 3, .name = {}}));
-  EXPECT_EQ(bulkheadName(database_, 3), "Renamed");
 }
 
 TEST_F(SaveWorkflowTest, ANewArrangementGoesAfterTheLastBlockOfAnyKind) {

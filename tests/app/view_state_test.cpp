@@ -45,7 +45,7 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
   }
 }
 
-TEST(MenuState, WithoutAnArrangementNothingCanBeEditedOrSaved) {
+TEST(MenuState, WithoutAnArrangementNothingCanBeEditedSavedPrintedOrExported) {
   Session session;
   session.display().CurrentPanel = PanelCode::Bulkhead;
   const MenuState state = menuState(session, {.exists = true, .canAdd = true});

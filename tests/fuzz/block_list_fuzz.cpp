@@ -52,11 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   arrangement.ID = "{fuzz}";
   PieceInput input(bytes);
   StringOutput output;
-  const korain::RewriteResult saved =
-      korain::rewriteDatabase(&input, output, arrangement,
-                              {.blockNumber = korain::kAppendedBlock,
-                               .replacing = korain::ReplaceRule::AnyBlock,
-                               .context = korain::fuzz::writeContext()});
+  const korain::RewriteResult saved = korain::rewriteDatabase(
+      &input, output, arrangement,
+      {.blockNumber = korain::kAppendedBlock, .context = korain::fuzz::writeContext()});
   if (!saved.error.empty()) return 0;
   korain::fuzz::check(saved.blockNumber == blocks + 1 &&
                       korain::countBlocks(output.text) == blocks + 1);

@@ -121,29 +121,33 @@ TEST(SaveAsInitialName, OffersACopyOfANamedArrangement) {
   for (const auto& c : cases) EXPECT_EQ(saveAsInitialName(c.current), c.proposed) << c.current;
 }
 
-// The choice enables one way at a time: the list for a block to replace, the name for a new
-// one, which forgets a row chosen before.
-TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndOkNeedsARowToReplaceOrANewName) {
-  const std::vector<std::string> rows = {
-      "Hold 3 aft bulkhead (bulkhead) -> 1", "Hold 5 fore bulkhead (corrugated) (bulkhead) -> 2",
-      "Midship section Fr 120 -> 3", "Fore peak section Fr 215 -> 4"};
+// The choice enables one way at a time: the list of arrangements for one to replace, the name
+// for a new block, which forgets a row chosen before. Replacing asks first, No by default.
+TEST_F(DatabaseDialogs, SaveAsOffersTheArrangementsOnlyAndOkNeedsARowToReplaceOrANewName) {
+  const std::vector<std::string> rows = {"Hold 3 aft bulkhead -> 1",
+                                         "Hold 5 fore bulkhead (corrugated) -> 2"};
+  const std::string question = "Replace the arrangement 'Hold 5 fore bulkhead (corrugated)' ?";
   const struct {
     const char* what;
     bool replace;
     int row;  // -1: none clicked
     QString name;
-    std::optional<Long> warning;  // the dialog stays open with it
+    std::optional<Answer> answer;  // to the question before replacing
+    std::optional<Long> warning;   // the dialog stays open with it
     SaveAsChoice choice;
   } cases[] = {
-      {"replace without a row", true, -1, "", 1017, {}},
-      {"replace a row", true, 2, "", std::nullopt, {true, 3, ""}},
-      {"create without a name", false, -1, "  ", 1018, {}},
-      {"create with the default name", false, -1, " new bulkhead arrangement", 1018, {}},
-      {"create with a name after a row", false, 2, " Hold 7 ", std::nullopt, {false, 0, "Hold 7"}},
+      {"replace without a row", true, -1, "", std::nullopt, 1017, {}},
+      {"replace a row", true, 1, "", Answer::Yes, std::nullopt, {true, 2, ""}},
+      {"replace a row, answered No", true, 1, "", Answer::No, std::nullopt, {}},
+      {"create without a name", false, -1, "  ", std::nullopt, 1018, {}},
+      {"create, default name", false, -1, " new bulkhead arrangement", std::nullopt, 1018, {}},
+      {"create after a row", false, 1, " Hold 7", std::nullopt, std::nullopt, {false, 0, "Hold 7"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     prompt().messages.clear();
+    prompt().asked.clear();
+    if (c.answer) prompt().answers = {*c.answer};
     FM_SaveAs dialog(editor, "Copy of Hold 3");
     dialog.show();
     QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
@@ -163,7 +167,8 @@ TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndOkNeedsARowToReplaceOrANewName) 
       list.setFocus();
     }
     click(dialog, "BT_Ok");
-    EXPECT_EQ(dialog.isVisible(), c.warning.has_value());
+    const bool accepted = c.answer != Answer::No && !c.warning;
+    EXPECT_EQ(dialog.isVisible(), !accepted);
     if (c.warning) {
       EXPECT_EQ(prompt().messages, std::vector<std::string>{korainString(*c.warning)});
       if (!c.replace) {
@@ -171,7 +176,15 @@ TEST_F(DatabaseDialogs, SaveAsListsEveryBlockAndOkNeedsARowToReplaceOrANewName) 
       }
       continue;
     }
-    EXPECT_TRUE(prompt().messages.empty());
+    ASSERT_EQ(prompt().asked.size(), c.answer ? 1U : 0U);
+    if (c.answer) {
+      EXPECT_EQ(prompt().asked[0].text, question);
+      EXPECT_EQ(prompt().asked[0].defaultAnswer, Answer::No);
+    }
+    if (!accepted) {
+      EXPECT_EQ(list.selectedItems().size(), 1);  // still chosen, to answer again or change
+      continue;
+    }
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.choice().replace, c.choice.replace);
     EXPECT_EQ(dialog.choice().block, c.choice.block);

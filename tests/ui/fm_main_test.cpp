@@ -58,6 +58,7 @@ TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
   EXPECT_EQ(bulkhead().Nodes.at(3), before);
   EXPECT_EQ(messageTexts(), messagesBefore);
   EXPECT_FALSE(action("ME_EditUndo").isEnabled());
+  EXPECT_EQ(action("ME_EditUndo").text(), "&Undo");
   EXPECT_EQ(action("ME_EditRedo").text(), "Redo Node data changes");
   EXPECT_FALSE(caption().endsWith(" *"));
 
@@ -68,6 +69,7 @@ TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
   EXPECT_EQ(messageTexts(), messagesEdited);
   EXPECT_TRUE(caption().endsWith(" *"));
   EXPECT_FALSE(action("ME_EditRedo").isEnabled());
+  EXPECT_EQ(action("ME_EditRedo").text(), "&Redo");
 }
 
 TEST_F(MainWindow, UndoInAFieldWithATypedValuePutsBackTheFieldOnly) {
@@ -317,7 +319,7 @@ TEST_F(MainWindow, ARememberedPanelWidthLeavesTheDrawingAThird) {
   }
 }
 
-TEST(MainWindowWithoutArrangement, NothingCanBeSavedUntilOneIsMade) {
+TEST(MainWindowWithoutArrangement, NothingCanBeSavedPrintedOrExportedUntilOneIsMade) {
   Session session;
   ScriptedPrompt prompt;
   openDatabase(session, KORAIN_EXAMPLES "/bulk_carrier.ko2");
@@ -325,7 +327,8 @@ TEST(MainWindowWithoutArrangement, NothingCanBeSavedUntilOneIsMade) {
   window.show();
   answerNextDialog("FM_NewZel", "BT_Cancel");
   EXPECT_FALSE(window.newArrangement());
-  for (const char* name : {"ME_Save", "ME_SaveAs", "SS_File_0", "SS_AddDel_0", "SS_Objects_0"}) {
+  for (const char* name : {"ME_Save", "ME_SaveAs", "SS_File_0", "ME_PrintData", "SS_File_1",
+                           "ME_Plot", "ME_ExportDrawing", "SS_AddDel_0", "SS_Objects_0"}) {
     EXPECT_FALSE(control<QAction>(window, name)->isEnabled()) << name;
   }
   EXPECT_FALSE(window.save());

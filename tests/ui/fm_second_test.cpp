@@ -58,7 +58,10 @@ TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
   // Every selected stiffener has brackets: No to the first question stops.
   prompt().answers = {Answer::No};
   choose(*find<QComboBox>("CB_typeConn"), 1);
-  EXPECT_EQ(prompt().messages.size(), 1U);
+  ASSERT_EQ(prompt().asked.size(), 1U);
+  // Going against the rule stops the user, and a hasty Enter says No.
+  EXPECT_EQ(prompt().asked[0].icon, Icon::CriticalStop);
+  EXPECT_EQ(prompt().asked[0].defaultAnswer, Answer::No);
   EXPECT_EQ(session().undoLabel(), "Ordinary stiffener connection type change");
   for (const int k : selectedRows()) EXPECT_EQ(bulkhead().Stiffeners.at(k).TypeConn, kNoSoftToe);
   EXPECT_EQ(find<QComboBox>("CB_typeConn")->currentText(), "No Soft toe");
@@ -88,7 +91,7 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
   // Under a soft toe, fitting the bracket again is asked; No keeps it off.
   changeBulkhead([](Bulkhead& b) { setSelectedConnection(b, kSoftToe); });
   button("OP_Brack_1")->click();
-  EXPECT_EQ(prompt().messages.size(), 1U);
+  EXPECT_EQ(prompt().asked.size(), 1U);
   EXPECT_FALSE(bulkhead().Stiffeners.at(1).Brackets.at(2).Enabled);
   EXPECT_TRUE(find<QCheckBox>("OP_Brack_1")->isChecked());
 }

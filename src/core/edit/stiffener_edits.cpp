@@ -196,6 +196,8 @@ void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer materi
   sortStiffeners(bulkhead);
 }
 
+bool canRemoveStiffeners(const Bulkhead& bulkhead) { return selectedStiffenerCount(bulkhead) > 0; }
+
 std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead) {
   std::vector<int> refused;
   for (int k = bulkhead.Stiffeners.count(); k >= 1; --k) {

@@ -118,6 +118,9 @@ int stiffenersThatFit(const Bulkhead& bulkhead, Single start, Single spacing);
 // direction moves one spacing on. The list is sorted again.
 void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material);
 
+// Whether Delete has anything to remove: it takes the selected stiffeners.
+bool canRemoveStiffeners(const Bulkhead& bulkhead);
+
 // Removes every selected stiffener, from the last to the first; gives the
 // indices the list refused to remove.
 std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead);

@@ -105,13 +105,13 @@ class Rewrite {
     return true;
   }
 
-  // Block n gives way to the arrangement, unless the rule keeps it.
+  // Block n gives way to the arrangement when it is an arrangement itself.
   bool replaceBlock(int bannerLine) {
     std::string_view raw;
     const BlockKind kind =
         nextDataLine(raw) ? blockKindOf(withoutLineEnd(raw)) : BlockKind::Section;
     if (in_.failed()) return false;
-    if (request_.replacing == ReplaceRule::ArrangementOnly && kind != BlockKind::Zel) {
+    if (kind != BlockKind::Zel) {
       fail("block " + std::to_string(blocks_) + " is " +
                (kind == BlockKind::Torsion ? "torsion data" : "a hull section") +
                ", not a bulkhead arrangement: it is not overwritten",

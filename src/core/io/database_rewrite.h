@@ -11,18 +11,11 @@
 
 namespace korain {
 
-// Which block the new one may take the place of.
-enum class ReplaceRule {
-  AnyBlock,         // the user chose the block, whatever it holds
-  ArrangementOnly,  // only a bulkhead arrangement; a hull section is never overwritten
-};
-
 // Block number 0: after the last block of any kind.
 inline constexpr Integer kAppendedBlock = 0;
 
 struct RewriteRequest {
   Integer blockNumber = kAppendedBlock;
-  ReplaceRule replacing = ReplaceRule::AnyBlock;
   ZelWriteContext context;
 };
 
@@ -37,7 +30,10 @@ struct RewriteResult {
 // before the first block unchanged; every other block with the comment lines
 // right after its banner made one comment-marker line, and its other lines
 // unchanged; the arrangement's block in place of block n, or after the last
-// block when n is one more than their number (or kAppendedBlock). The blocks
+// block when n is one more than their number (or kAppendedBlock). Only a
+// bulkhead arrangement gives way: a hull section or torsion data that the
+// sibling program wrote is what imports and drawings of the ship need, and is
+// never overwritten, whoever asks. The blocks
 // must be numbered 1, 2, 3 ... in file order, as the block list numbers them:
 // otherwise a save could replace the wrong block or repeat a number, and
 // nothing is written. A null source is an empty database.

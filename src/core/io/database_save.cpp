@@ -37,10 +37,9 @@ SaveResult saveArrangement(const SaveRequest& request, Arrangement& arrangement,
   if (!file.begin(error)) {
     return failed(database, 0, "the new file could not be written in its folder: " + error);
   }
-  const RewriteResult written = rewriteDatabase(input.get(), file.output(), arrangement,
-                                                {.blockNumber = request.blockNumber,
-                                                 .replacing = request.replacing,
-                                                 .context = request.context});
+  const RewriteResult written =
+      rewriteDatabase(input.get(), file.output(), arrangement,
+                      {.blockNumber = request.blockNumber, .context = request.context});
   if (!written.error.empty()) {
     return failed(written.line > 0 ? source : database, written.line, written.error);
   }

@@ -21,7 +21,6 @@ struct SaveRequest {
   // (saving under another name); empty for the database itself.
   std::string source;
   ZelWriteContext context;
-  ReplaceRule replacing = ReplaceRule::AnyBlock;
 };
 
 enum class SaveStatus {

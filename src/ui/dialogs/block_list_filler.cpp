@@ -1,30 +1,15 @@
 #include "dialogs/block_list_filler.h"
 
+#include <optional>
+
 #include "io/block_list.h"
 #include "io/text_file.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
 
 namespace korain {
-namespace {
 
-std::string rowText(const BlockListEntry& entry, bool markKind) {
-  if (!markKind) return entry.Name;
-  switch (entry.Kind) {
-    case BlockKind::Zel:
-      return entry.Name + " (bulkhead)";
-    case BlockKind::Torsion:
-      return entry.Name + " (torsion)";
-    case BlockKind::Section:
-      break;
-  }
-  return entry.Name;
-}
-
-}  // namespace
-
-void fillBlockList(QListWidget& list, const std::string& path, std::optional<BlockKind> onlyKind,
-                   Editor& editor) {
+void fillBlockList(QListWidget& list, const std::string& path, BlockKind kind, Editor& editor) {
   const StatusScope listing(
       editor, formatMessage(korainStatusString(text_id::kListingBlocksStatus), {path}));
   list.clear();
@@ -35,8 +20,8 @@ void fillBlockList(QListWidget& list, const std::string& path, std::optional<Blo
     return;
   }
   for (const BlockListEntry& entry : listBlocks(*bytes)) {
-    if (onlyKind && *onlyKind != entry.Kind) continue;
-    auto* row = new QListWidgetItem(QString::fromStdString(rowText(entry, !onlyKind)), &list);
+    if (entry.Kind != kind) continue;
+    auto* row = new QListWidgetItem(QString::fromStdString(entry.Name), &list);
     row->setData(Qt::UserRole, static_cast<int>(entry.Position));
   }
 }

@@ -44,7 +44,9 @@ FM_SaveAs::FM_SaveAs(Editor& editor, const QString& initialName, QWidget* parent
   layout->addWidget(list_, 3, 0);
   layout->addLayout(buttons, 4, 0);
 
-  fillBlockList(*list_, editor_.session().DatabasePath, std::nullopt, editor_);
+  // Only arrangements can be replaced: the hull sections and torsion data of
+  // the sibling program are what imports and drawings of the ship rest on.
+  fillBlockList(*list_, editor_.session().DatabasePath, BlockKind::Zel, editor_);
   // A new block is the usual wish: the name field is ready for it.
   createOption_->setChecked(true);
   modeChosen();
@@ -73,6 +75,9 @@ void FM_SaveAs::confirm() {
       editor_.prompt().showMessage(korainString(text_id::kChooseBlockMessage));
       return;
     }
+    // The arrangement replaced is lost: No, also by a hasty Enter, leaves the
+    // choice open.
+    if (!confirmReplacing(row->text().toStdString())) return;
     choice_ = SaveAsChoice{true, blockOfRow(*row), {}};
     accept();
     return;
@@ -85,6 +90,12 @@ void FM_SaveAs::confirm() {
   }
   choice_ = SaveAsChoice{false, 0, name};
   accept();
+}
+
+bool FM_SaveAs::confirmReplacing(const std::string& name) {
+  return editor_.prompt().ask({.text = "Replace the arrangement '" + name + "' ?",
+                               .choices = Choices::YesNo,
+                               .defaultAnswer = Answer::No}) == Answer::Yes;
 }
 
 std::string saveAsInitialName(const std::string& currentName) {

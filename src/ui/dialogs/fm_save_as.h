@@ -1,4 +1,4 @@
-// The Save As dialog: a new block under a new name, or an existing block to overwrite.
+// The Save As dialog: a new block under a new name, or an existing arrangement to overwrite.
 #pragma once
 
 #include <QDialog>
@@ -26,6 +26,7 @@ class FM_SaveAs : public QDialog {
   void modeChosen();
   QListWidgetItem* selectedRow() const;
   void confirm();
+  bool confirmReplacing(const std::string& name);
 
   Editor& editor_;
   QRadioButton* createOption_;

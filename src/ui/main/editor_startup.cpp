@@ -43,9 +43,10 @@ class StartupPrompt : public Prompt {
     splash_.reset();
     prompt_.showMessage(text);
   }
-  Answer ask(const std::string& text, Choices choices) override {
+  using Prompt::ask;
+  Answer ask(const Question& question) override {
     splash_.reset();
-    return prompt_.ask(text, choices);
+    return prompt_.ask(question);
   }
   std::optional<std::string> askFileName(const FileQuestion& question) override {
     splash_.reset();

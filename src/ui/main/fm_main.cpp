@@ -164,7 +164,9 @@ void FM_Main::refreshMenuToolBar() {
 void FM_Main::applyMenuState(const MenuState& state) {
   MainActions& a = actions_;
   for (QAction* saving : {a.save, a.saveAs, a.saveTool}) saving->setEnabled(state.arrangementOpen);
-  for (QAction* drawing : {a.plot, a.copyDrawing}) drawing->setEnabled(state.arrangementOpen);
+  for (QAction* output : {a.printData, a.printTool, a.plot, a.exportDrawing, a.copyDrawing}) {
+    output->setEnabled(state.arrangementOpen);
+  }
   a.objectsBar->setEnabled(state.mainDataComplete);
   a.arrangementMenu->menuAction()->setEnabled(state.mainDataComplete && state.arrangementOpen);
   a.zoomItem->setEnabled(state.mainDataComplete);
@@ -200,12 +202,11 @@ void FM_Main::applyMenuState(const MenuState& state) {
 }
 
 void FM_Main::refreshUndoMenu() {
-  // An item with nothing to do keeps its last caption, greyed.
+  // An item with nothing to do reads plain "Undo" or "Redo", greyed: the label
+  // of a change no longer there would name what the item cannot do.
   const auto show = [](QAction& item, bool offered, const std::string& text) {
-    if (offered) {
-      item.setText(QString::fromStdString(text));
-      item.setStatusTip(item.toolTip());
-    }
+    item.setText(QString::fromStdString(text));
+    item.setStatusTip(item.toolTip());
     item.setEnabled(offered);
   };
   show(*actions_.undo, session().canUndo(), session().undoMenuText());

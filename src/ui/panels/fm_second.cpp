@@ -28,6 +28,15 @@ constexpr char kPositionChange[] = "Ordinary stiffener position change";
 constexpr char kSoftToeQuestion[] =
     "Warning: connection type SOFT TOE With brackets is not permetted.Do you want continue ?";
 
+// A soft toe beside a bracket goes against the rule: the question stops the
+// user with the critical icon, and a hasty Enter answers No.
+bool softToeAllowedAnyway(Prompt& prompt) {
+  return prompt.ask({.text = kSoftToeQuestion,
+                     .choices = Choices::YesNo,
+                     .icon = Icon::CriticalStop,
+                     .defaultAnswer = Answer::No}) == Answer::Yes;
+}
+
 // The type tools in their order on the toolbar, with the profile code each
 // stands for.
 struct TypeTool {
@@ -330,7 +339,7 @@ QGroupBox* FM_Second::buildConnectionGroup() {
 
 bool FM_Second::canRemove() const {
   const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && bulkhead->Stiffeners.count() > 0;
+  return bulkhead != nullptr && canRemoveStiffeners(*bulkhead);
 }
 
 StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().SubView); }
@@ -587,7 +596,7 @@ void FM_Second::bracketClicked(int box) {
   if (editor().refreshing()) return;
   const bool fitting = box == 1 && brackets_[1]->checkState() == Qt::Unchecked;
   if (fitting && connections_->currentIndex() == kSoftToe &&
-      editor().prompt().ask(kSoftToeQuestion, Choices::YesNo) != Answer::Yes) {
+      !softToeAllowedAnyway(editor().prompt())) {
     session().refresh(Follow::Panel);
     return;
   }
@@ -603,9 +612,8 @@ void FM_Second::spanStepped(int step) {
 void FM_Second::connectionChosen(int index) {
   const Bulkhead* bulkhead = currentBulkhead();
   if (editor().refreshing() || bulkhead == nullptr) return;
-  const Long chosen = connectionAllowed(*bulkhead, index, [this] {
-    return editor().prompt().ask(kSoftToeQuestion, Choices::YesNo) == Answer::Yes;
-  });
+  const Long chosen = connectionAllowed(*bulkhead, index,
+                                        [this] { return softToeAllowedAnyway(editor().prompt()); });
   changeBulkhead(
       korainString(text_id::kConnectionChangeLabel),
       [chosen](Bulkhead& b) { setSelectedConnection(b, chosen); }, Follow::Panel | Follow::Redraw);

@@ -55,8 +55,9 @@ void Panel::changeBulkhead(const std::string& label, const std::function<void(Bu
 
 void Panel::moveSelection(const std::function<void(Bulkhead&)>& move) {
   if (editor_.refreshing() || currentBulkhead() == nullptr) return;
+  // What Delete and Insert offer can follow the current object or the selection.
   session().moveSelection([&move](Arrangement& a) { move(currentOf(a)); },
-                          Follow::Panel | Follow::Redraw);
+                          Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 bool Panel::confirmErase(const std::string& what) {

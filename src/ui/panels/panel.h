@@ -74,7 +74,7 @@ class Panel : public QWidget {
   void changeBulkhead(const std::string& label, const std::function<void(Bulkhead&)>& edit,
                       Follow follow = kRefreshAll);
   // Moves the selection of the current bulkhead (no change: nothing recorded),
-  // then refreshes the panel and the drawing.
+  // then refreshes the panel, the menus and the drawing.
   void moveSelection(const std::function<void(Bulkhead&)>& move);
   // Asks the panel's removal question ("Are you sure to erase " + what + " ?").
   bool confirmErase(const std::string& what);

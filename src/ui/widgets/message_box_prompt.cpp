@@ -4,29 +4,65 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <vector>
 
 #include "text/format_message.h"
 
 namespace korain {
+namespace {
+
+std::vector<Answer> answersOf(Choices choices) {
+  switch (choices) {
+    case Choices::YesNo:
+      return {Answer::Yes, Answer::No};
+    case Choices::YesNoCancel:
+      return {Answer::Yes, Answer::No, Answer::Cancel};
+    case Choices::OkCancel:
+      return {Answer::Yes, Answer::Cancel};
+  }
+  return {};
+}
+
+QMessageBox::StandardButton buttonOf(Answer answer, Choices choices) {
+  switch (answer) {
+    case Answer::Yes:
+      return choices == Choices::OkCancel ? QMessageBox::Ok : QMessageBox::Yes;
+    case Answer::No:
+      return QMessageBox::No;
+    case Answer::Cancel:
+      return QMessageBox::Cancel;
+  }
+  return QMessageBox::NoButton;
+}
+
+QMessageBox::Icon boxIcon(const Question& question) {
+  if (question.icon == Icon::CriticalStop) return QMessageBox::Critical;
+  return question.choices == Choices::OkCancel ? QMessageBox::Warning : QMessageBox::Question;
+}
+
+}  // namespace
 
 void MessageBoxPrompt::showMessage(const std::string& text) {
   QApplication::restoreOverrideCursor();
   QMessageBox::warning(parent_, title_, messageText(text));
 }
 
-Answer MessageBoxPrompt::ask(const std::string& text, Choices choices) {
+Answer MessageBoxPrompt::ask(const Question& question) {
   QApplication::restoreOverrideCursor();
-  if (choices == Choices::OkCancel) {
-    const auto answer = QMessageBox::warning(parent_, title_, messageText(text),
-                                             QMessageBox::Ok | QMessageBox::Cancel);
-    return answer == QMessageBox::Ok ? Answer::Yes : Answer::Cancel;
+  QMessageBox box(boxIcon(question), title_, messageText(question.text), QMessageBox::NoButton,
+                  parent_);
+  for (const Answer answer : answersOf(question.choices)) {
+    QPushButton* button = box.addButton(buttonOf(answer, question.choices));
+    if (answer == question.defaultAnswer) box.setDefaultButton(button);
   }
-  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
-  if (choices == Choices::YesNoCancel) buttons |= QMessageBox::Cancel;
-  const auto answer = QMessageBox::question(parent_, title_, messageText(text), buttons);
-  if (answer == QMessageBox::Yes) return Answer::Yes;
-  if (answer == QMessageBox::No || choices == Choices::YesNo) return Answer::No;
-  return Answer::Cancel;
+  box.exec();
+  const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+  for (const Answer answer : answersOf(question.choices)) {
+    if (buttonOf(answer, question.choices) == clicked) return answer;
+  }
+  // Closed without a button: Cancel where it is offered, else No.
+  return question.choices == Choices::YesNo ? Answer::No : Answer::Cancel;
 }
 
 std::optional<std::string> MessageBoxPrompt::askFileName(const FileQuestion& question) {

@@ -15,8 +15,9 @@ class MessageBoxPrompt : public Prompt {
   explicit MessageBoxPrompt(QString title) : title_(std::move(title)) {}
   void setParent(QWidget* parent) { parent_ = parent; }
 
+  using Prompt::ask;
   void showMessage(const std::string& text) override;
-  Answer ask(const std::string& text, Choices choices) override;
+  Answer ask(const Question& question) override;
   std::optional<std::string> askFileName(const FileQuestion& question) override;
 
  private:

@@ -63,7 +63,7 @@ TEST(AddStiffener, StartsTheRowAcrossTheStiffenersThenGoesOneMetreBeyondTheLast)
   EXPECT_EQ(added.iMat, 1);
 }
 
-TEST(GroupEdits, MoveKeepsDistancesSpacingStepsFromTheFirstRemovalKeepsTheRestInOrder) {
+TEST(GroupEdits, MoveKeepsDistancesSpacingStepsFromTheFirstRemovalTakesTheSelection) {
   Bulkhead moved = bulkheadWith({3, 4, 5.5, 6, 9}, {false, true, false, true, true});
   moveSelectedStiffeners(moved, 10);
   EXPECT_EQ(positionsOf(moved), (std::vector<double>{3, 5.5, 10, 12, 15}));
@@ -77,8 +77,11 @@ TEST(GroupEdits, MoveKeepsDistancesSpacingStepsFromTheFirstRemovalKeepsTheRestIn
 
   Bulkhead removed = bulkheadWith({1, 2, 3, 4, 5}, {false, true, false, true, false});
   EXPECT_EQ(selectedStiffenerCount(removed), 2);
+  EXPECT_TRUE(canRemoveStiffeners(removed));
   EXPECT_TRUE(removeSelectedStiffeners(removed).empty());
   EXPECT_EQ(positionsOf(removed), (std::vector<double>{1, 3, 5}));
+  // Delete took the selection: with stiffeners left but none selected it has nothing to do.
+  EXPECT_FALSE(canRemoveStiffeners(removed));
 }
 
 TEST(SoftToe, AskedForEachSelectedStiffenerWithABracketUntilNo) {

@@ -63,13 +63,12 @@ class DatabaseFile : public ::testing::Test {
     return readFileBytes(path, error).value_or("<unreadable>");
   }
 
-  SaveResult save(Integer n, bool backup, ReplaceRule rule = ReplaceRule::AnyBlock) {
+  SaveResult save(Integer n, bool backup) {
     SaveRequest request{.database = path_,
                         .blockNumber = n,
                         .makeBackup = backup,
                         .source = {},
-                        .context = fixedContext(),
-                        .replacing = rule};
+                        .context = fixedContext()};
     Arrangement copy = arrangement_;
     return saveArrangement(request, copy, files_);
   }
@@ -273,26 +272,23 @@ TEST_F(DatabaseFile, ANameTheCodePageCannotHoldIsSavedWithANote) {
   }
 }
 
-TEST_F(DatabaseFile, BlocksThatCannotBeNumberedOnAreNotSavedInto) {
+TEST_F(DatabaseFile, BlocksThatCannotBeNumberedOnOrAreNoArrangementAreNotSavedInto) {
   const struct {
     std::string original;
     Integer block;
-    ReplaceRule rule;
     const char* message;  // a part of it
     int line;             // where the file goes wrong; 0 for its end
   } cases[] = {
-      {kPreamble + otherBlock(1) + otherBlock(3) + otherBlock(4), 2, ReplaceRule::AnyBlock,
-       "numbered 1, 2, 3", 12},
-      {kPreamble + otherBlock(2) + otherBlock(1), 3, ReplaceRule::AnyBlock, "numbered 1, 2, 3", 4},
-      {kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(2), 2, ReplaceRule::AnyBlock,
-       "numbered 1, 2, 3", 20},
-      {kPreamble + otherBlock(1) + otherBlock(2), 4, ReplaceRule::AnyBlock, "would leave a gap", 0},
+      {kPreamble + otherBlock(1) + otherBlock(3) + otherBlock(4), 2, "numbered 1, 2, 3", 12},
+      {kPreamble + otherBlock(2) + otherBlock(1), 3, "numbered 1, 2, 3", 4},
+      {kPreamble + otherBlock(1) + otherBlock(2) + otherBlock(2), 3, "numbered 1, 2, 3", 20},
+      {kPreamble + otherBlock(1) + otherBlock(2), 4, "would leave a gap", 0},
       {kPreamble + otherBlock(1) + zelText(sampleArrangement({}), 2), 1,
-       ReplaceRule::ArrangementOnly, "block 1 is a hull section", 4},
+       "block 1 is a hull section", 4},
   };
   for (const auto& c : cases) {
     write(c.original);
-    const SaveResult result = save(c.block, false, c.rule);
+    const SaveResult result = save(c.block, false);
     EXPECT_EQ(result.status, SaveStatus::Failed) << c.message;
     ASSERT_EQ(result.messages.size(), 1U) << c.message;
     EXPECT_NE(result.messages[0].text.find(c.message), std::string::npos)
@@ -300,7 +296,7 @@ TEST_F(DatabaseFile, BlocksThatCannotBeNumberedOnAreNotSavedInto) {
     EXPECT_EQ(result.messages[0].line, c.line) << c.message;
     EXPECT_EQ(read(path_), c.original);
   }
-  EXPECT_EQ(save(2, false, ReplaceRule::ArrangementOnly).status, SaveStatus::Saved);
+  EXPECT_EQ(save(2, false).status, SaveStatus::Saved);
 }
 
 TEST_F(DatabaseFile, AFolderThatDoesNotExistIsAClearFailure) {
