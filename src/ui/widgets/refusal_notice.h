@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QString>
 #include <QWidget>
+#include <utility>
 
 namespace korain {
 

@@ -229,10 +229,8 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
       "Delete Node", EditScope::bulkhead(1),
       [](Arrangement& a) { a.Bulkheads.first().CurNode = 2; }, Recompute::Yes);
   EXPECT_EQ(edited.undoLevels(), levels);
-  EXPECT_NE(edited.undoLabel(), "Delete Node");
   EXPECT_TRUE(edited.canRedo());
   EXPECT_TRUE(edited.hasUnsavedChanges());
-  edited.redo();
 
   // A default accepted as it was shown is stored unrecorded, yet marked.
   const std::string label = edited.undoLabel();
