@@ -116,7 +116,7 @@ std::vector<korain::Message> computeEveryBulkhead(korain::Arrangement& arrangeme
   std::vector<korain::Message> all;
   for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
     for (korain::Message& m :
-         korain::computeBulkheadGeometry(arrangement.Bulkheads.at(i), i, arrangement.SymFlag, 1)) {
+         korain::computeCheckedBulkhead(arrangement.Bulkheads.at(i), i, arrangement.SymFlag, 1)) {
       all.push_back(std::move(m));
     }
   }

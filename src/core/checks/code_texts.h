@@ -6,22 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/arrangement.h"
+#include "model/codes.h"
 
 namespace korain {
-
-// Profile type codes of a Scantling's Typ.
-namespace profile_type {
-inline constexpr Long kNone = 0;
-inline constexpr Long kFlatBar = 1;
-inline constexpr Long kBulb = 2;
-inline constexpr Long kAngle = 3;
-inline constexpr Long kTee = 4;
-inline constexpr Long kCustom = 5;
-inline constexpr Long kPipe = 6;
-inline constexpr Long kUserDefined = 20;
-inline constexpr Long kPlateReference = 100;  // H1 names a material, E1 a thickness
-}  // namespace profile_type
 
 // The name of a profile type ("Flat bar"); any code without a name reads as unknown.
 std::string profileTypeText(Long type);

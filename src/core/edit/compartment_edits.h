@@ -5,15 +5,9 @@
 #include <vector>
 
 #include "model/arrangement.h"
+#include "model/compartment_tables.h"
 
 namespace korain {
-
-// Entries of a compartment's Table1 that more than one dialog reads.
-inline constexpr int kLengthEntry = 1;
-inline constexpr int kEffectiveLengthEntry = 2;
-inline constexpr int kBreadthEntry = 3;
-inline constexpr int kEffectiveBreadthEntry = 4;
-inline constexpr int kHeightEntry = 10;
 
 // The compartments of a bulkhead by their list position.
 inline constexpr int kForwardCompartment = 1;

@@ -37,6 +37,7 @@ std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& 
       break;
     case PanelCode::OrdinaryStiffeners:
       selectStiffenerAlone(bulkhead, message.index);
+      if (message.subIndex > 0) bulkhead.CurSpan = static_cast<Integer>(message.subIndex);
       break;
     case PanelCode::StrakeBands:
       bulkhead.CurBand = index;

@@ -8,6 +8,7 @@
 
 #include "geometry/plane.h"
 #include "model/arrangement.h"
+#include "model/codes.h"
 
 namespace korain {
 
@@ -22,10 +23,6 @@ enum class StiffenerTab : Long {
 
 // The tab of a sub-view code; a code of another panel shows the first tab.
 StiffenerTab stiffenerTabOf(Long subView);
-
-// The connection types of `TypeConn`.
-inline constexpr Long kNoSoftToe = 0;
-inline constexpr Long kSoftToe = 1;
 
 // Profile codes of the scantling texts that the type tools stand for.
 inline constexpr Long kNullProfile = 0;

@@ -1,5 +1,7 @@
 #include "geometry/compute_geometry.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "geometry/compartment_geometry.h"
@@ -8,6 +10,7 @@
 #include "geometry/contour_polygon.h"
 #include "geometry/corrugation_geometry.h"
 #include "geometry/member_lines.h"
+#include "geometry/plausibility.h"
 #include "geometry/primary_members.h"
 #include "geometry/stiffener_geometry.h"
 #include "geometry/strake_geometry.h"
@@ -64,6 +67,16 @@ std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Lon
   return report.take();
 }
 
+std::vector<Message> computeCheckedBulkhead(Bulkhead& bulkhead, int number, Long symFlag,
+                                            Integer defaultMaterial) {
+  std::vector<Message> messages =
+      computeBulkheadGeometry(bulkhead, number, symFlag, defaultMaterial);
+  BulkheadReport report(number);
+  reportImplausibleValues(bulkhead, report);
+  std::ranges::move(report.take(), std::back_inserter(messages));
+  return messages;
+}
+
 void computeInformationFields(Arrangement& arrangement, Integer defaultMaterial) {
   for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
     Bulkhead& bulkhead = arrangement.Bulkheads.at(i);
@@ -101,8 +114,8 @@ void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList
                      Integer defaultMaterial) {
   if (state.valid) return;
   for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
-    for (Message& message : computeBulkheadGeometry(arrangement.Bulkheads.at(i), i,
-                                                    arrangement.SymFlag, defaultMaterial)) {
+    for (Message& message : computeCheckedBulkhead(arrangement.Bulkheads.at(i), i,
+                                                   arrangement.SymFlag, defaultMaterial)) {
       messages.add(std::move(message));
     }
   }

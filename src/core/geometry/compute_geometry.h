@@ -17,9 +17,9 @@ struct GeometryState {
 
 // Recomputes every bulkhead in order (contour, closure, stools, bounds,
 // members, supports, stiffeners, strakes, compartments, corrugation), each
-// step running whatever the previous ones reported; then, when no bulkhead is
-// current, makes the one with the largest diagonal current. A strake without
-// material gets `defaultMaterial`, the index a new bulkhead's plating gets.
+// step running whatever the previous ones reported, and checks its values; then, when no bulkhead
+// is current, makes the one with the largest diagonal current. A strake without material gets
+// `defaultMaterial`, the index a new bulkhead's plating gets.
 void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList& messages,
                      Integer defaultMaterial);
 
@@ -27,6 +27,11 @@ void computeGeometry(Arrangement& arrangement, GeometryState& state, MessageList
 // returns. Nothing of the other bulkheads goes into it.
 std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Long symFlag,
                                              Integer defaultMaterial);
+
+// What the message list shows for one bulkhead: its geometry's messages, then
+// the values no structure can have (see plausibility.h).
+std::vector<Message> computeCheckedBulkhead(Bulkhead& bulkhead, int number, Long symFlag,
+                                            Integer defaultMaterial);
 
 // Gives the arrangement the computed fields its block writes for information
 // only (node numbers, stool ends, extremities of members and stiffeners) from a computation

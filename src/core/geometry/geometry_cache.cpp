@@ -31,8 +31,8 @@ void GeometryCache::compute(Arrangement& arrangement, Integer defaultMaterial) {
   for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
     Entry& e = entry(i);
     if (e.computed) continue;
-    e.messages = computeBulkheadGeometry(arrangement.Bulkheads.at(i), i, arrangement.SymFlag,
-                                         defaultMaterial);
+    e.messages = computeCheckedBulkhead(arrangement.Bulkheads.at(i), i, arrangement.SymFlag,
+                                        defaultMaterial);
     e.computed = true;
     e.latest = true;
   }

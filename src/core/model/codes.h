@@ -35,6 +35,23 @@ inline constexpr Long kVertical = 1;
 inline constexpr Long kForwardSide = 0;
 inline constexpr Long kAftwardSide = 1;
 
+// Profile type codes of a Scantling's Typ.
+namespace profile_type {
+inline constexpr Long kNone = 0;
+inline constexpr Long kFlatBar = 1;
+inline constexpr Long kBulb = 2;
+inline constexpr Long kAngle = 3;
+inline constexpr Long kTee = 4;
+inline constexpr Long kCustom = 5;
+inline constexpr Long kPipe = 6;
+inline constexpr Long kUserDefined = 20;
+inline constexpr Long kPlateReference = 100;  // H1 names a material, E1 a thickness
+}  // namespace profile_type
+
+// How a stiffener's ends are connected (`TypeConn`).
+inline constexpr Long kNoSoftToe = 0;
+inline constexpr Long kSoftToe = 1;
+
 // Display texts; a code outside its table has none.
 std::optional<std::string_view> objectKindText(Long code);
 std::optional<std::string_view> bulkheadTypeText(Long code);

@@ -52,7 +52,7 @@ void expectAsComputedAfresh(const EditedArrangement& edited, Arrangement data,
                             const std::string& step) {
   std::vector<Message> messages;
   for (int i = 1; i <= data.Bulkheads.count(); ++i) {
-    std::ranges::move(computeBulkheadGeometry(data.Bulkheads.at(i), i, data.SymFlag, kMaterial),
+    std::ranges::move(computeCheckedBulkhead(data.Bulkheads.at(i), i, data.SymFlag, kMaterial),
                       std::back_inserter(messages));
   }
   chooseCurrentBulkhead(data);

@@ -287,13 +287,15 @@ TEST(BulkheadGeometryCompute, SecondCallWithoutChangeDoesNothing) {
   GeometryState state;
   MessageList messages;
   computeGeometry(arrangement, state, messages, kTestDefaultMaterial);
-  EXPECT_EQ(messagesOf(messages.messages()),
-            (Messages{"Primary supporting member 1 in 'Closed' was out of bounds",
-                      "Bulkhead 2 is not closed"}));
+  EXPECT_EQ(
+      messagesOf(messages.messages()),
+      (Messages{"Primary supporting member 1 in 'Closed' was out of bounds",
+                "Strake 1 in 'Closed': thickness 0 mm is not plausible", "Bulkhead 2 is not closed",
+                "Strake 1 in 'Open': thickness 0 mm is not plausible"}));
   EXPECT_TRUE(state.valid);
   const Arrangement first = arrangement;
   computeGeometry(arrangement, state, messages, kTestDefaultMaterial);
-  EXPECT_EQ(messages.size(), 2U);
+  EXPECT_EQ(messages.size(), 4U);
   EXPECT_EQ(arrangement, first);
 }
 

@@ -26,11 +26,16 @@ Bulkhead pickingBulkhead(std::string name) {
   b.PrimaryMembers.append(member(2, kHorizontal));
   b.PrimaryMembers.append(member(5, kHorizontal));
   b.Stiffeners.append(stiffener(7));
-  b.StrakeBands.append().Z = 4;
+  StrakeBand& lower = b.StrakeBands.append();
+  lower.Z = 4;
+  lower.Strakes.append().Th = 12;
   StrakeBand& upper = b.StrakeBands.append();
   upper.Z = 8;
-  upper.Strakes.append().Y = 6;
-  upper.Strakes.append().Y = 10;
+  for (const Single y : {6.0F, 10.0F}) {
+    Strake& strake = upper.Strakes.append();
+    strake.Y = y;
+    strake.Th = 12;
+  }
   return b;
 }
 
