@@ -7,9 +7,13 @@
 
 namespace korain {
 
-// The message list of arrangement n after its geometry is computed, one
-// message a line; 0 even when there are messages.
-int checkCommand(const std::string& database, Integer blockNumber, const CommandStreams& streams);
+enum class CheckOutput { Lines, Json };
+
+// The message list of arrangement n after its geometry is computed: one
+// message a line, or a JSON array of records naming each message's severity,
+// bulkhead and object; 0 even when there are messages.
+int checkCommand(const std::string& database, Integer blockNumber, CheckOutput output,
+                 const CommandStreams& streams);
 
 // The legend of a check display mode over arrangement n: palette position,
 // colour and text of each entry, one a line.

@@ -22,7 +22,7 @@ constexpr std::string_view kUsage =
     "usage: korain-cli list DB\n"
     "       korain-cli dump DB N [--as-read]\n"
     "       korain-cli load DB N FILE.json\n"
-    "       korain-cli check DB N\n"
+    "       korain-cli check DB N [--json]\n"
     "       korain-cli legend DB N MODE\n"
     "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
     "                      [--title-block] [--normalised-scale]\n"
@@ -38,7 +38,8 @@ constexpr std::string_view kUsage =
     "          --as-read: exactly as the file holds it, before any computation\n"
     "  load    saves the arrangement of FILE.json (as dump writes it) as arrangement N of DB,\n"
     "          or as a new last block when N is one more than the number of blocks\n"
-    "  check   the messages of the geometry of arrangement N, one a line\n"
+    "  check   the messages of the geometry of arrangement N, one a line, or with --json\n"
+    "          as an array of records (severity, bulkhead, object, text)\n"
     "  legend  the check legend of arrangement N: palette position, colour, text;\n"
     "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
     "          9 bracket scantling, 10 bracket length, 11 connection\n"
@@ -73,11 +74,16 @@ int blockCommand(const std::vector<std::string>& args, const korain::CommandStre
     if (command == "dump")
       return korain::dumpCommand(database, *n, korain::DumpMode::Computed, streams);
     if (command == "resave") return korain::resaveCommand(database, *n, streams);
-    if (command == "check") return korain::checkCommand(database, *n, streams);
+    if (command == "check") {
+      return korain::checkCommand(database, *n, korain::CheckOutput::Lines, streams);
+    }
     if (command == "resonance") return korain::resonanceCommand(database, *n, streams);
   } else if (args.size() == 4) {
     if (command == "dump" && args[3] == "--as-read") {
       return korain::dumpCommand(database, *n, korain::DumpMode::AsRead, streams);
+    }
+    if (command == "check" && args[3] == "--json") {
+      return korain::checkCommand(database, *n, korain::CheckOutput::Json, streams);
     }
     if (command == "load") return korain::loadCommand(database, *n, args[3], streams);
     if (command == "copy") return korain::copyCommand(database, *n, args[3], streams);

@@ -269,4 +269,10 @@ std::string generalNumberText(double value) {
   return std::string(generalText(buffer, shown, 15, true));
 }
 
+std::string generalNumberText(Single value) {
+  std::array<char, kShortBuffer> buffer{};
+  const double shown = value == 0.0F ? 0.0 : static_cast<double>(value);
+  return std::string(generalText(buffer, shown, 7, true));
+}
+
 }  // namespace korain

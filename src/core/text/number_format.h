@@ -30,7 +30,9 @@ std::string formatNumber(double value, std::string_view pattern);
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern);
 
 // The general text of a number, as messages show their arguments: "3", "0.5",
-// "-12.25", "1E-05" (at most 15 significant digits, no trailing zeros).
+// "-12.25", "1E-05" (at most 15 significant digits, no trailing zeros). A
+// Single shows the digits it holds, at most 7: 16.2 as "16.2".
 std::string generalNumberText(double value);
+std::string generalNumberText(Single value);
 
 }  // namespace korain

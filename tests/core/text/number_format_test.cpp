@@ -55,6 +55,8 @@ TEST(NumberFormat, GeneralTextOfMessages) {
       {-12, "-12"},       {-12.25, "-12.25"},        {1e-5, "1E-05"}, {0.0001, "0.0001"},
       {0.1 + 0.2, "0.3"}, {1e14, "100000000000000"}, {1e15, "1E+15"}, {-0.0, "0"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(generalNumberText(value), text);
+  EXPECT_EQ(generalNumberText(16.2F), "16.2");
+  EXPECT_EQ(generalNumberText(-0.0F), "0");
 }
 
 }  // namespace
