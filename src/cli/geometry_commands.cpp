@@ -90,7 +90,8 @@ int checkCommand(const std::string& database, Integer blockNumber, CheckOutput o
   }
   nlohmann::ordered_json records = nlohmann::ordered_json::array();
   for (const Message& message : computed.messages) records.push_back(messageJson(message));
-  streams.out << records.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+  streams.out << records.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+              << '\n';
   return kExitOk;
 }
 

@@ -19,7 +19,7 @@ class MessageArg {
   MessageArg(std::string_view text) : text_(text) {}    // NOLINT(google-explicit-constructor)
   MessageArg(const std::string& text) : text_(text) {}  // NOLINT(google-explicit-constructor)
   MessageArg(const char* text) : text_(text) {}         // NOLINT(google-explicit-constructor)
-  MessageArg(Single number)  // NOLINT(google-explicit-constructor)
+  MessageArg(Single number)                             // NOLINT(google-explicit-constructor)
       : text_(generalNumberText(number)) {}
   template <typename N>
   requires std::integral<N> || std::same_as<N, double> MessageArg(
