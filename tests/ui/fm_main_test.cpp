@@ -174,6 +174,20 @@ TEST_F(MainWindow, ChoosingAMessageGoesToItsObject) {
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::PrimaryMembers);
   EXPECT_EQ(bulkhead().CurPrim, 2);
   EXPECT_TRUE(action("SS_Objects_2").isChecked());
+
+  // The compartment panel keeps its side itself: the message shows the aftward one.
+  pressTool(6);
+  auto& sides = *control<QComboBox>(*control<QWidget>(window_, "FM_Comp"), "CB_ForeAft");
+  choose(sides, 0);
+  pressTool(1);
+  session_.change(
+      {.label = "free surface", .scope = EditScope::bulkhead(1), .edit = [](Arrangement& a) {
+         a.Bulkheads.at(1).Compartments.at(2).Points.at(1).B = -2;
+       }});
+  choose(*messages, messages->findText("Filling level 1 of 'Cargo hold 4 (ballast hold)': "
+                                       "free surface breadth -2 m is not plausible"));
+  EXPECT_EQ(session_.display().CurrentPanel, PanelCode::Compartments);
+  EXPECT_EQ(sides.currentIndex(), 1);
 }
 
 TEST_F(MainWindow, EveryPanelShowsItsControlsWhole) {

@@ -236,6 +236,7 @@ void FM_Main::messageChosen(int row) {
   session().moveSelection([&](Arrangement& a) { panel = selectSubject(a, message); },
                           Follow::Nothing);
   if (!panel) return;
+  panels_->panel(*panel).showSubject(message);
   session().display().CurrentPanel = *panel;
   session().refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
 }

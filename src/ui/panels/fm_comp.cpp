@@ -104,6 +104,12 @@ void FM_Comp::showNoCompartment() {
   destination_->setCurrentIndex(-1);
 }
 
+void FM_Comp::showSubject(const Message& message) {
+  if (message.index == kForwardCompartment || message.index == kAftwardCompartment) {
+    side_ = message.index;
+  }
+}
+
 void FM_Comp::chooseSide(int index) {
   if (editor().refreshing()) return;
   side_ = index + 1;

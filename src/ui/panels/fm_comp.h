@@ -20,6 +20,8 @@ class FM_Comp : public Panel {
   // The side shown, 1 forward or 2 aftward: the one the dialogs edit.
   int side() const { return side_; }
 
+  void showSubject(const Message& message) override;
+
  protected:
   void fillControls() override;
 

@@ -11,6 +11,7 @@
 
 #include "change_request.h"
 #include "editor.h"
+#include "messages/message.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -45,6 +46,9 @@ class Panel : public QWidget {
   virtual bool canAdd() const { return false; }
   virtual bool canRemove() const { return false; }
   virtual bool canInsert() const { return false; }
+  // A message chosen in the list names an object that the model keeps no
+  // selection for (the side of a compartment): the panel shows it.
+  virtual void showSubject(const Message& /*message*/) {}
   // The protocol's commands as edits: Add appends an object and makes it
   // current, Remove asks and removes the current one, Insert puts a new one
   // before the current one. The framework records each as one change.
