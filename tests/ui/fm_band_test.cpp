@@ -20,7 +20,7 @@ TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
   EXPECT_EQ(find<NumberField>("FTX_m")->text(), "9");
   EXPECT_FALSE(session().canUndo());
 
-  command("Add Strake band", &Panel::addItem);
+  panel.runCommand(ItemCommand::Add);
   ASSERT_EQ(bulkhead().StrakeBands.count(), 5);
   EXPECT_EQ(bands.item(1)->text(), "2 - 7.500");
   EXPECT_EQ(strakes.count(), 3);
@@ -44,7 +44,7 @@ TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.count(), 3);
 
   prompt().answers = {Answer::Yes};
-  command("Delete Strake band", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   EXPECT_EQ(prompt().messages.back(), "Are you sure to erase band 2 ?");
   EXPECT_EQ(bulkhead().StrakeBands.count(), 4);
 }

@@ -42,10 +42,10 @@ TEST_F(PrimPanel, TheShownMemberIsFollowedThroughTheSort) {
 // No keeps the member, and leaves the unsaved mark as it was.
 TEST_F(PrimPanel, DeletingAsksForTheMemberShown) {
   prompt().answers = {Answer::No, Answer::Yes};
-  command("Delete Primary supporting members", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   EXPECT_EQ(bulkhead().PrimaryMembers.count(), 2);
   EXPECT_FALSE(session().hasUnsavedChanges());
-  command("Delete Primary supporting members", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   ASSERT_EQ(bulkhead().PrimaryMembers.count(), 1);
   EXPECT_EQ(bulkhead().PrimaryMembers.at(1).Position, 11.0F);
   EXPECT_EQ(prompt().messages,
