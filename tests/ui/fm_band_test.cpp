@@ -40,7 +40,8 @@ TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
 
   prompt().answers = {Answer::Yes};
   button("SS_AddDel_1")->click();
-  EXPECT_EQ(prompt().messages.back(), "Are you sure to erase strake 2 ?");
+  // The second strake of band 2: strakes are numbered on from band 1's three.
+  EXPECT_EQ(prompt().messages.back(), "Are you sure to erase strake 5 ?");
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.count(), 3);
 
   prompt().answers = {Answer::Yes};

@@ -57,9 +57,10 @@ TEST_F(PanelDelete, AnsweredNoNamesTheNumberShownAndHandsNothingOver) {
       {5, "FM_Band", [](QWidget& w) { control<QListWidget>(w, "LI_Band")->setCurrentRow(2); },
        [](QWidget& w) { return "band " + rowNumber(*control<QListWidget>(w, "LI_Band")); },
        nullptr},
+      // Strakes are numbered on through the bands: band 2's second is the fifth.
       {5, "FM_Band",
        [](QWidget& w) {
-         control<QListWidget>(w, "LI_Band")->setCurrentRow(0);
+         control<QListWidget>(w, "LI_Band")->setCurrentRow(1);
          control<QListWidget>(w, "LI_Strake")->setCurrentRow(1);
        },
        [](QWidget& w) { return "strake " + rowNumber(*control<QListWidget>(w, "LI_Strake")); },

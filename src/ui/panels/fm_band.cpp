@@ -236,7 +236,7 @@ std::string FM_Band::erasedStrake() const {
   if (bulkhead == nullptr || !bulkhead->StrakeBands.inBounds(bulkhead->CurBand)) return {};
   const StrakeBand& band = bulkhead->StrakeBands.at(bulkhead->CurBand);
   if (!band.Strakes.inBounds(band.CurStrake)) return {};
-  return "strake " + std::to_string(band.CurStrake);
+  return "strake " + std::to_string(band.Strakes.at(band.CurStrake).StrakeNumber);
 }
 
 void FM_Band::removeStrake() {

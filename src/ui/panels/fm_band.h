@@ -35,7 +35,9 @@ class FM_Band : public Panel {
   void fillStrakeRows(const StrakeBand& band);
   void changeStrake(const std::string& label, Follow follow);
   void addStrake();
-  // What Remove strake erases, as its question names it; empty when none.
+  // What Remove strake erases, as its question names it (empty when none):
+  // the strake by the number its list shows, strakes being numbered on
+  // through every band of the bulkhead.
   std::string erasedStrake() const;
   void removeStrake();
 
