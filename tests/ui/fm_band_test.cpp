@@ -38,9 +38,12 @@ TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
   EXPECT_EQ(session().undoLabel(), "Strake material change");
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.at(2).iMat, 1);
 
-  prompt().answers = {Answer::Yes};
+  // The second strake of band 2 is the fifth: strakes are numbered on through the bands.
+  EXPECT_TRUE(strakes.currentItem()->text().startsWith("5 - "));
+  prompt().answers = {Answer::No, Answer::Yes};
   button("SS_AddDel_1")->click();
-  // The second strake of band 2: strakes are numbered on from band 1's three.
+  EXPECT_EQ(session().undoLabel(), "Strake material change");
+  button("SS_AddDel_1")->click();
   EXPECT_EQ(prompt().messages.back(), "Are you sure to erase strake 5 ?");
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.count(), 3);
 
