@@ -2,9 +2,14 @@
 // label, the edit, which bulkheads it can reach and what must follow it.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
+#include "edit/edit_outcome.h"
 #include "edit/edited_arrangement.h"
 #include "model/edit_scope.h"
 
@@ -44,13 +49,50 @@ constexpr bool has(Follow set, Follow flag) {
 inline constexpr Follow kRefreshAll =
     Follow::Recompute | Follow::Panel | Follow::Menus | Follow::Redraw;
 
+// A function that edits a `Target`: it returns what it has to tell (an
+// `EditOutcome`), or returns nothing when it never has anything to tell.
+template <typename F, typename Target>
+concept EditingOf = std::invocable<const F&, Target&> &&
+    (std::is_void_v<std::invoke_result_t<const F&, Target&>> ||
+     std::convertible_to<std::invoke_result_t<const F&, Target&>, EditOutcome>);
+
+// An edit of a `Target` (the arrangement, or one bulkhead of it) as the
+// windows hand it on. Any editing function converts to it without a cast, so
+// that a request is written with its edit as it comes.
+template <typename Target>
+class EditOf {
+ public:
+  EditOf() = default;
+  template <EditingOf<Target> F>
+  EditOf(F edit) : run_(telling(std::move(edit))) {}  // NOLINT(google-explicit-constructor)
+
+  EditOutcome operator()(Target& target) const { return run_(target); }
+
+ private:
+  template <typename F>
+  static std::function<EditOutcome(Target&)> telling(F edit) {
+    if constexpr (std::is_void_v<std::invoke_result_t<const F&, Target&>>) {
+      return [edit = std::move(edit)](Target& target) {
+        edit(target);
+        return EditOutcome{};
+      };
+    } else {
+      return edit;
+    }
+  }
+
+  std::function<EditOutcome(Target&)> run_;
+};
+
+using ChangeEdit = EditOf<Arrangement>;
+
 struct ChangeRequest {
   // The name of the change in the Undo and Redo items.
   std::string label;
   // The bulkheads the edit can change; the others keep their geometry, drawn
   // paths and undo copies.
   EditScope scope;
-  Edit edit;
+  ChangeEdit edit;
   Follow follow = kRefreshAll;
 };
 

@@ -26,12 +26,17 @@ void Session::startArrangement(Arrangement arrangement, Origin origin) {
   listGeometryMessages();
 }
 
-void Session::change(const ChangeRequest& request) {
+EditOutcome Session::change(const ChangeRequest& request) {
   const Single x = arrangement().X;
-  edited_.change(request.label, request.scope, request.edit, recomputeOf(request.follow));
+  EditOutcome outcome;
+  edited_.change(
+      request.label, request.scope, [&](Arrangement& a) { outcome = request.edit(a); },
+      recomputeOf(request.follow));
   followHullSection(x);
   if (has(request.follow, Follow::Recompute)) listGeometryMessages();
-  refreshView(request.follow);
+  for (const Message& message : outcome.messages) messages_.add(message);
+  refreshView(outcome.messages.empty() ? request.follow : request.follow | Follow::Messages);
+  return outcome;
 }
 
 void Session::moveSelection(const Edit& move, Follow follow) {

@@ -86,8 +86,11 @@ class Session {
 
   // The one change path: records an undo level under the request's label,
   // applies its edit, marks what is unsaved, recomputes what the edit can
-  // change when asked, then refreshes the windows as the request says.
-  void change(const ChangeRequest& request);
+  // change when asked, lists the messages the edit told after those of the
+  // computation, then refreshes the windows as the request says (the message
+  // list too when the edit told any). Gives what the edit told, for the
+  // windows to have it acknowledged.
+  EditOutcome change(const ChangeRequest& request);
   // Moves the selection only (current indices, selected stiffeners): nothing
   // recorded; the windows refresh as `follow` says (not at all for Nothing).
   void moveSelection(const Edit& move, Follow follow);

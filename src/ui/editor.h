@@ -23,6 +23,15 @@ class Editor {
   // Windows are being filled from the model: change handlers do nothing.
   bool refreshing() const { return session_.refreshing(); }
 
+  // Hands a change to the session's one change path, then has the user
+  // acknowledge what its edit told: its messages, listed by then, and its
+  // notices.
+  void change(const ChangeRequest& request) {
+    const EditOutcome outcome = session_.change(request);
+    for (const Message& message : outcome.messages) prompt_.showMessage(message.text);
+    for (const std::string& notice : outcome.notices) prompt_.showMessage(notice);
+  }
+
   // A message for the message list that the user must also acknowledge.
   void reportMessage(const std::string& text) {
     session_.report(text);

@@ -65,6 +65,29 @@ TEST(Session, TheMessagesFollowEveryChangeUndoAndRedo) {
   expectListedAsComputedAgain(session);
 }
 
+// What an edit tells (here a removal the list refused) is listed after the
+// messages of the computation that follows, which would otherwise have
+// cleared it, and the list is shown even when nothing else is.
+TEST(Session, WhatAnEditTellsIsListedAfterTheRecomputation) {
+  struct View final : SessionView {
+    void refresh(Follow follow) override { shown = follow; }
+    Follow shown = Follow::Nothing;
+  };
+  for (const Follow follow : {kRefreshAll, Follow::Redraw}) {
+    Session session = sessionWithSample();
+    View view;
+    session.setView(&view);
+    const EditOutcome told = session.change(
+        {.label = "Delete Node",
+         .scope = EditScope::bulkhead(1),
+         .edit = [](Arrangement&) { return refusedAt("RemoveElement failed for node ¤", 7); },
+         .follow = follow});
+    ASSERT_EQ(told.messages.size(), 1U);
+    EXPECT_EQ(listed(session).back(), told.messages[0]);
+    EXPECT_TRUE(has(view.shown, Follow::Messages));
+  }
+}
+
 TEST(Session, CaptionMarksUnsavedChangesAndNamesTheArrangement) {
   Session session;
   EXPECT_EQ(session.caption("Korain"), "Korain");

@@ -20,7 +20,7 @@ TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
   EXPECT_EQ(find<NumberField>("FTX_m")->text(), "9");
   EXPECT_FALSE(session().canUndo());
 
-  command("Add Strake band", &Panel::addItem);
+  panel.runCommand(ItemCommand::Add);
   ASSERT_EQ(bulkhead().StrakeBands.count(), 5);
   EXPECT_EQ(bands.item(1)->text(), "2 - 7.500");
   EXPECT_EQ(strakes.count(), 3);
@@ -38,13 +38,17 @@ TEST_F(BandPanel, ABandAndAStrakeAreInsertedEditedAndRemoved) {
   EXPECT_EQ(session().undoLabel(), "Strake material change");
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.at(2).iMat, 1);
 
-  prompt().answers = {Answer::Yes};
+  // The second strake of band 2 is the fifth: strakes are numbered on through the bands.
+  EXPECT_TRUE(strakes.currentItem()->text().startsWith("5 - "));
+  prompt().answers = {Answer::No, Answer::Yes};
   button("SS_AddDel_1")->click();
-  EXPECT_EQ(prompt().messages.back(), "Are you sure to erase strake 2 ?");
+  EXPECT_EQ(session().undoLabel(), "Strake material change");
+  button("SS_AddDel_1")->click();
+  EXPECT_EQ(prompt().messages.back(), "Are you sure to erase strake 5 ?");
   EXPECT_EQ(bulkhead().StrakeBands.at(2).Strakes.count(), 3);
 
   prompt().answers = {Answer::Yes};
-  command("Delete Strake band", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   EXPECT_EQ(prompt().messages.back(), "Are you sure to erase band 2 ?");
   EXPECT_EQ(bulkhead().StrakeBands.count(), 4);
 }

@@ -81,12 +81,12 @@ TEST_F(NodePanel, TypedNumbersAreTakenAsTheUserMeantThem) {
 TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
   session().run.DebugMode = true;
   session().PickTolerance = 1000;  // every spot taken
-  command("Add Node", &Panel::addItem);
+  panel.runCommand(ItemCommand::Add);
   EXPECT_EQ(bulkhead().Nodes.count(), 9);
   EXPECT_EQ(prompt().messages, std::vector<std::string>{"Could not find a place for a new node !"});
 
   prompt().answers = {Answer::No};
-  command("Delete Node", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   EXPECT_EQ(bulkhead().Nodes.count(), 9);
   EXPECT_EQ(prompt().messages.back(), "Are you sure to erase node 9 ?");
   EXPECT_EQ(text("LB_Plate"), "9");

@@ -39,13 +39,17 @@ TEST_F(PrimPanel, TheShownMemberIsFollowedThroughTheSort) {
   EXPECT_EQ(session().undoLabel(), "Primary supporting member data changes");
 }
 
-// No keeps the member, and leaves the unsaved mark as it was.
+// No hands nothing over: the member stays, no undo level, the unsaved mark as
+// it was, and the message list is not computed again.
 TEST_F(PrimPanel, DeletingAsksForTheMemberShown) {
+  session().report("Earlier notice");
   prompt().answers = {Answer::No, Answer::Yes};
-  command("Delete Primary supporting members", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   EXPECT_EQ(bulkhead().PrimaryMembers.count(), 2);
+  EXPECT_FALSE(session().canUndo());
   EXPECT_FALSE(session().hasUnsavedChanges());
-  command("Delete Primary supporting members", &Panel::removeItem);
+  EXPECT_EQ(session().messages().messages().back().text, "Earlier notice");
+  panel.runCommand(ItemCommand::Remove);
   ASSERT_EQ(bulkhead().PrimaryMembers.count(), 1);
   EXPECT_EQ(bulkhead().PrimaryMembers.at(1).Position, 11.0F);
   EXPECT_EQ(prompt().messages,

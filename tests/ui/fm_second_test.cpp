@@ -67,7 +67,7 @@ TEST_F(SecondPanel, AGroupIsMovedProfiledConnectedAndDeleted) {
   EXPECT_EQ(find<QComboBox>("CB_typeConn")->currentText(), "No Soft toe");
 
   prompt().answers = {Answer::Yes};
-  command("Delete Ordinary Stiffener", &Panel::removeItem);
+  panel.runCommand(ItemCommand::Remove);
   EXPECT_EQ(prompt().messages.back(), "Are you sure to erase 3 ordinary stiff(s) ?");
   EXPECT_EQ(list()->count(), 15);
   EXPECT_TRUE(list()->selectedItems().isEmpty());

@@ -111,14 +111,6 @@ class PanelTest : public ExampleTest {
   QString text(const QString& name) { return find<QLabel>(name)->text(); }
   QAbstractButton* button(const QString& name) { return find<QAbstractButton>(name); }
 
-  // A command as the main window runs it: one change around the panel's part.
-  void command(const std::string& label, void (Panel::*part)(Arrangement&)) {
-    session().change({.label = label,
-                      .scope = EditScope::bulkhead(1),
-                      .edit = [this, part](Arrangement& a) { (panel.*part)(a); },
-                      .follow = kRefreshAll});
-  }
-
   P panel{editor};
 };
 

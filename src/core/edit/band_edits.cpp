@@ -29,10 +29,12 @@ bool insertBand(Bulkhead& bulkhead) {
 
 bool canRemoveBand(const Bulkhead& bulkhead) { return bulkhead.StrakeBands.count() >= 2; }
 
-bool removeBand(Bulkhead& bulkhead) {
-  if (!canRemoveBand(bulkhead) || !bulkhead.StrakeBands.remove(bulkhead.CurBand)) return false;
+EditOutcome removeBand(Bulkhead& bulkhead) {
+  if (!canRemoveBand(bulkhead) || !bulkhead.StrakeBands.remove(bulkhead.CurBand)) {
+    return refusedAt("RemoveElement failed for Band ¤", bulkhead.CurBand);
+  }
   if (bulkhead.CurBand > bulkhead.StrakeBands.count()) bulkhead.CurBand = 0;
-  return true;
+  return {};
 }
 
 bool insertStrake(Bulkhead& bulkhead) {
@@ -51,12 +53,16 @@ bool insertStrake(Bulkhead& bulkhead) {
   return true;
 }
 
-bool removeStrake(Bulkhead& bulkhead) {
-  if (currentStrake(bulkhead) == nullptr) return false;
+EditOutcome removeStrake(Bulkhead& bulkhead) {
+  if (!bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) {
+    return refusedAt("RemoveElement failed for strake ¤", 0);
+  }
   StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
-  if (!band.Strakes.remove(band.CurStrake)) return false;
+  if (!band.Strakes.remove(band.CurStrake)) {
+    return refusedAt("RemoveElement failed for strake ¤", band.CurStrake);
+  }
   if (band.CurStrake > band.Strakes.count()) band.CurStrake = 0;
-  return true;
+  return {};
 }
 
 void setBandZ(Bulkhead& bulkhead, Single z) {

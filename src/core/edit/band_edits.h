@@ -2,6 +2,7 @@
 // are inserted halfway before the current one, and the last band stays.
 #pragma once
 
+#include "edit/edit_outcome.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -17,8 +18,9 @@ bool insertBand(Bulkhead& bulkhead);
 bool canRemoveBand(const Bulkhead& bulkhead);
 
 // Removes the current band; an index beyond the shortened list becomes 0.
-// False when it is the last band or the list refused the removal.
-bool removeBand(Bulkhead& bulkhead);
+// The outcome names a band that could not go: the last one, or an index the
+// list refused.
+EditOutcome removeBand(Bulkhead& bulkhead);
 
 // Inserts a strake before the current strake of the current band, halfway
 // between the strake before it (YMin before strake 1) and the current one,
@@ -28,8 +30,9 @@ bool removeBand(Bulkhead& bulkhead);
 bool insertStrake(Bulkhead& bulkhead);
 
 // Removes the current strake of the current band; an index beyond the
-// shortened list becomes 0. False when the list refused the removal.
-bool removeStrake(Bulkhead& bulkhead);
+// shortened list becomes 0. The outcome names the strake's index in its band
+// when there was no such strake to remove.
+EditOutcome removeStrake(Bulkhead& bulkhead);
 
 // The upper z of the current band.
 void setBandZ(Bulkhead& bulkhead, Single z);

@@ -61,10 +61,12 @@ void addBulkhead(Arrangement& arrangement, Integer platingMaterial) {
   arrangement.CurBulkhead = static_cast<Integer>(n);
 }
 
-bool removeBulkhead(Arrangement& arrangement) {
-  if (!arrangement.Bulkheads.remove(arrangement.CurBulkhead)) return false;
+EditOutcome removeBulkhead(Arrangement& arrangement) {
+  if (!arrangement.Bulkheads.remove(arrangement.CurBulkhead)) {
+    return refusedAt("RemoveElement failed for Bh ¤", arrangement.CurBulkhead);
+  }
   if (arrangement.CurBulkhead > arrangement.Bulkheads.count()) arrangement.CurBulkhead = 0;
-  return true;
+  return {};
 }
 
 }  // namespace korain

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "edit/edit_outcome.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -43,7 +44,7 @@ void setUpperStoolSloped(Bulkhead& bulkhead, bool sloped);
 void addBulkhead(Arrangement& arrangement, Integer platingMaterial);
 
 // Removes the current bulkhead with all it holds; a current index beyond the
-// shortened list becomes 0. False when the index lies outside the list.
-bool removeBulkhead(Arrangement& arrangement);
+// shortened list becomes 0. The outcome names an index outside the list.
+EditOutcome removeBulkhead(Arrangement& arrangement);
 
 }  // namespace korain

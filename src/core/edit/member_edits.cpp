@@ -53,10 +53,12 @@ void addMember(Bulkhead& bulkhead) {
   sortMembers(members, bulkhead.CurPrim);
 }
 
-bool removeMember(Bulkhead& bulkhead) {
-  if (!bulkhead.PrimaryMembers.remove(bulkhead.CurPrim)) return false;
+EditOutcome removeMember(Bulkhead& bulkhead) {
+  if (!bulkhead.PrimaryMembers.remove(bulkhead.CurPrim)) {
+    return refusedAt("RemoveElement failed for prim ¤", bulkhead.CurPrim);
+  }
   if (bulkhead.CurPrim > bulkhead.PrimaryMembers.count()) bulkhead.CurPrim = 0;
-  return true;
+  return {};
 }
 
 void setMemberData(Bulkhead& bulkhead, Single position, Long hv) {

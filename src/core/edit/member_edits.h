@@ -2,6 +2,7 @@
 // in order: vertical members first, then horizontal ones, each by position.
 #pragma once
 
+#include "edit/edit_outcome.h"
 #include "model/arrangement.h"
 
 namespace korain {
@@ -15,8 +16,8 @@ void sortMembers(List<PrimaryMember>& members, Integer& current);
 // current member, in its direction. The list is sorted again.
 void addMember(Bulkhead& bulkhead);
 
-// Removes the current member. False when the list refused the removal.
-bool removeMember(Bulkhead& bulkhead);
+// Removes the current member. The outcome names an index the list refused.
+EditOutcome removeMember(Bulkhead& bulkhead);
 
 // Gives the current member its position and direction and sorts the list
 // again; the current index follows the member.

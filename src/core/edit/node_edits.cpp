@@ -84,8 +84,8 @@ void addNode(Bulkhead& bulkhead, const NodePlace& place) {
   bulkhead.CurNode = static_cast<Integer>(n);
 }
 
-bool insertNodeBefore(Bulkhead& bulkhead, int index) {
-  if (!bulkhead.Nodes.inBounds(index)) return false;
+EditOutcome insertNodeBefore(Bulkhead& bulkhead, int index) {
+  if (!bulkhead.Nodes.inBounds(index)) return refusedAt("InsertElement failed for node ¤", index);
   const double y0 = bulkhead.Nodes.at(index).Y;
   const double z0 = bulkhead.Nodes.at(index).Z;
   bulkhead.Nodes.insertBlank(index);
@@ -102,15 +102,17 @@ bool insertNodeBefore(Bulkhead& bulkhead, int index) {
   // The old first node is now reached from the new one.
   if (index == 1) bulkhead.Nodes.at(2).ShCur = kCurveStraight;
   bulkhead.CurNode = static_cast<Integer>(index);
-  return true;
+  return {};
 }
 
-bool removeNode(Bulkhead& bulkhead) {
-  if (!bulkhead.Nodes.remove(bulkhead.CurNode)) return false;
+EditOutcome removeNode(Bulkhead& bulkhead) {
+  if (!bulkhead.Nodes.remove(bulkhead.CurNode)) {
+    return refusedAt("RemoveElement failed for node ¤", bulkhead.CurNode);
+  }
   if (bulkhead.CurNode > bulkhead.Nodes.count()) bulkhead.CurNode = 0;
   // The node that took the first place has no segment leading to it.
   if (bulkhead.CurNode == 1) bulkhead.Nodes.at(1).ShCur = kFirstNodeCode;
-  return true;
+  return {};
 }
 
 NodeData nodeDataOf(const Node& node) {

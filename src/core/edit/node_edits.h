@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "edit/edit_outcome.h"
 #include "model/arrangement.h"
 #include "model/codes.h"
 #include "view/world_window.h"
@@ -50,11 +51,11 @@ void addNode(Bulkhead& bulkhead, const NodePlace& place);
 
 // Inserts a node before node `index`, halfway between it and the node before
 // it (the origin for the first node), as a copy of node `index` otherwise; the
-// new node stays current. False when the list refused the insertion.
-bool insertNodeBefore(Bulkhead& bulkhead, int index);
+// new node stays current. The outcome names an index the list refused.
+EditOutcome insertNodeBefore(Bulkhead& bulkhead, int index);
 
-// Removes the current node. False when the list refused the removal.
-bool removeNode(Bulkhead& bulkhead);
+// Removes the current node. The outcome names an index the list refused.
+EditOutcome removeNode(Bulkhead& bulkhead);
 
 // The fields of a node that the node panel edits.
 struct NodeData {

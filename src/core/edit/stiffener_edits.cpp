@@ -198,14 +198,10 @@ void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer materi
 
 bool canRemoveStiffeners(const Bulkhead& bulkhead) { return selectedStiffenerCount(bulkhead) > 0; }
 
-std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead) {
-  std::vector<int> refused;
+void removeSelectedStiffeners(Bulkhead& bulkhead) {
   for (int k = bulkhead.Stiffeners.count(); k >= 1; --k) {
-    if (bulkhead.Stiffeners.at(k).Selected && !bulkhead.Stiffeners.remove(k)) {
-      refused.push_back(k);
-    }
+    if (bulkhead.Stiffeners.at(k).Selected) bulkhead.Stiffeners.remove(k);
   }
-  return refused;
 }
 
 void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected) {

@@ -118,9 +118,9 @@ void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer materi
 // Whether Delete has anything to remove: it takes the selected stiffeners.
 bool canRemoveStiffeners(const Bulkhead& bulkhead);
 
-// Removes every selected stiffener, from the last to the first; gives the
-// indices the list refused to remove.
-std::vector<int> removeSelectedStiffeners(Bulkhead& bulkhead);
+// Removes every selected stiffener. Walking from the last to the first, every
+// index met is still in the list: none can be refused.
+void removeSelectedStiffeners(Bulkhead& bulkhead);
 
 // Selects the stiffeners marked true (the others are deselected).
 void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected);

@@ -7,57 +7,10 @@
 #include "main/panel_area.h"
 
 namespace korain {
-namespace {
-
-const char* verbOf(ItemCommand command) {
-  switch (command) {
-    case ItemCommand::Add:
-      return "Add ";
-    case ItemCommand::Remove:
-      return "Delete ";
-    case ItemCommand::Insert:
-      return "Insert ";
-  }
-  return "";
-}
-
-bool offers(const Panel& panel, ItemCommand command) {
-  switch (command) {
-    case ItemCommand::Add:
-      return panel.canAdd();
-    case ItemCommand::Remove:
-      return panel.canRemove();
-    case ItemCommand::Insert:
-      return panel.canInsert();
-  }
-  return false;
-}
-
-}  // namespace
 
 void FM_Main::runItemCommand(ItemCommand command) {
   if (!session().hasArrangement()) return;
-  Panel& panel = panels_->panel(session().display().CurrentPanel);
-  if (!offers(panel, command)) return;
-  // The undo level is taken before the removal's question: a No still
-  // leaves one, which changes nothing.
-  session().change({.label = verbOf(command) + panelKindText(session().display().CurrentPanel),
-                    .scope = panel.scopeOf(command),
-                    .edit =
-                        [&panel, command](Arrangement& a) {
-                          switch (command) {
-                            case ItemCommand::Add:
-                              panel.addItem(a);
-                              break;
-                            case ItemCommand::Remove:
-                              panel.removeItem(a);
-                              break;
-                            case ItemCommand::Insert:
-                              panel.insertItem(a);
-                              break;
-                          }
-                        },
-                    .follow = kRefreshAll});
+  panels_->panel(session().display().CurrentPanel).runCommand(command);
 }
 
 void FM_Main::chooseObjectTool(int tool, bool pressed) {

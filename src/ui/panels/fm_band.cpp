@@ -11,7 +11,6 @@
 #include "edit/band_edits.h"
 #include "edit/selection_edits.h"
 #include "main/toolbar_icons.h"
-#include "text/format_message.h"
 #include "text/number_format.h"
 #include "widgets/material_list.h"
 
@@ -232,30 +231,34 @@ void FM_Band::addStrake() {
   changeBulkhead("Strake creation", [](Bulkhead& b) { insertStrake(b); });
 }
 
-void FM_Band::removeStrake() {
-  changeBulkhead("Strake deletion", [this](Bulkhead& b) {
-    if (!b.StrakeBands.inBounds(b.CurBand)) return;
-    const Integer index = b.StrakeBands.at(b.CurBand).CurStrake;
-    if (!confirmErase("strake " + std::to_string(index))) return;
-    if (!korain::removeStrake(b)) {
-      editor().reportMessage(formatMessage("RemoveElement failed for strake ¤", {index}));
-    }
-  });
+std::string FM_Band::erasedStrake() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->StrakeBands.inBounds(bulkhead->CurBand)) return {};
+  const StrakeBand& band = bulkhead->StrakeBands.at(bulkhead->CurBand);
+  if (!band.Strakes.inBounds(band.CurStrake)) return {};
+  return "strake " + std::to_string(band.Strakes.at(band.CurStrake).StrakeNumber);
 }
 
-void FM_Band::addItem(Arrangement& a) {
+void FM_Band::removeStrake() {
+  if (editor().refreshing() || !confirmErase(erasedStrake())) return;
+  changeBulkhead("Strake deletion", [](Bulkhead& b) { return korain::removeStrake(b); });
+}
+
+EditOutcome FM_Band::addItem(Arrangement& a) {
   focusNext_ = z_;
   insertBand(currentOf(a));
+  return {};
 }
 
-void FM_Band::removeItem(Arrangement& a) {
-  Bulkhead& bulkhead = currentOf(a);
-  if (!canRemoveBand(bulkhead) || !bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return;
-  const Integer index = bulkhead.CurBand;
-  if (!confirmErase("band " + std::to_string(index))) return;
-  if (!removeBand(bulkhead)) {
-    editor().reportMessage(formatMessage("RemoveElement failed for Band ¤", {index}));
+EditOutcome FM_Band::removeItem(Arrangement& a) { return removeBand(currentOf(a)); }
+
+std::string FM_Band::erasedObject() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !canRemoveBand(*bulkhead) ||
+      !bulkhead->StrakeBands.inBounds(bulkhead->CurBand)) {
+    return {};
   }
+  return "band " + std::to_string(bulkhead->CurBand);
 }
 
 }  // namespace korain

@@ -21,10 +21,11 @@ class FM_Band : public Panel {
   bool canAdd() const override { return currentBulkhead() != nullptr; }
   // The last band is never removed.
   bool canRemove() const override;
-  void addItem(Arrangement& arrangement) override;
-  void removeItem(Arrangement& arrangement) override;
 
  protected:
+  EditOutcome addItem(Arrangement& arrangement) override;
+  EditOutcome removeItem(Arrangement& arrangement) override;
+  std::string erasedObject() const override;
   void fillControls() override;
 
  private:
@@ -34,6 +35,10 @@ class FM_Band : public Panel {
   void fillStrakeRows(const StrakeBand& band);
   void changeStrake(const std::string& label, Follow follow);
   void addStrake();
+  // What Remove strake erases, as its question names it (empty when none):
+  // the strake by the number its list shows, strakes being numbered on
+  // through every band of the bulkhead.
+  std::string erasedStrake() const;
   void removeStrake();
 
   QWidget* controls_ = nullptr;

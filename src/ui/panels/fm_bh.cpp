@@ -224,12 +224,16 @@ void FM_Bh::upperStoolSlopedClicked(bool ticked) {
       Follow::Recompute | Follow::Rows | Follow::Redraw);
 }
 
-void FM_Bh::addItem(Arrangement& a) { addBulkhead(a, defaultPlatingMaterial(session().ship())); }
+EditOutcome FM_Bh::addItem(Arrangement& a) {
+  addBulkhead(a, defaultPlatingMaterial(session().ship()));
+  return {};
+}
 
-void FM_Bh::removeItem(Arrangement& a) {
-  if (!a.Bulkheads.inBounds(a.CurBulkhead)) return;
-  if (!confirmErase("bulkhead " + std::to_string(a.CurBulkhead))) return;
-  removeBulkhead(a);
+EditOutcome FM_Bh::removeItem(Arrangement& a) { return removeBulkhead(a); }
+
+std::string FM_Bh::erasedObject() const {
+  const Arrangement& a = arrangement();
+  return a.Bulkheads.inBounds(a.CurBulkhead) ? "bulkhead " + std::to_string(a.CurBulkhead) : "";
 }
 
 EditScope FM_Bh::scopeOf(ItemCommand command) const {

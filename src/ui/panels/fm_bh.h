@@ -22,12 +22,13 @@ class FM_Bh : public Panel {
 
   bool canAdd() const override { return true; }
   bool canRemove() const override { return arrangement().Bulkheads.count() > 0; }
-  void addItem(Arrangement& arrangement) override;
-  void removeItem(Arrangement& arrangement) override;
   // Adding or removing a bulkhead moves the ones after it.
   EditScope scopeOf(ItemCommand command) const override;
 
  protected:
+  EditOutcome addItem(Arrangement& arrangement) override;
+  EditOutcome removeItem(Arrangement& arrangement) override;
+  std::string erasedObject() const override;
   void fillControls() override;
   // The stool controls.
   void fillRows() override;

@@ -10,7 +10,6 @@
 #include "main/toolbar_icons.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
-#include "text/format_message.h"
 #include "text/string_table.h"
 #include "view/world_window.h"
 
@@ -198,35 +197,30 @@ void FM_Node::curveToolToggled(bool down) {
   if (down) change();
 }
 
-void FM_Node::addItem(Arrangement& a) {
+EditOutcome FM_Node::addItem(Arrangement& a) {
   Bulkhead& bulkhead = currentOf(a);
   const Session& s = session();
   takeSectionSize(a, fullExtent(a, s.hullSection ? &*s.hullSection : nullptr, s.ship()));
   const PickSettings pick{s.PickTolerance, s.display().ObjectMask, code()};
   const NodePlace place = findNewNodePlace(a, bulkhead, bulkhead.Nodes.count(), pick, random_);
-  if (!place.free && s.run.DebugMode) {
-    editor().prompt().showMessage("Could not find a place for a new node !");
-  }
   addNode(bulkhead, place);
+  if (place.free || !s.run.DebugMode) return {};
+  return {.notices = {"Could not find a place for a new node !"}};
 }
 
-void FM_Node::insertItem(Arrangement& a) {
+EditOutcome FM_Node::insertItem(Arrangement& a) {
   Bulkhead& bulkhead = currentOf(a);
-  if (!bulkhead.Nodes.inBounds(bulkhead.CurNode)) return;
-  const Integer index = bulkhead.CurNode;
-  if (!insertNodeBefore(bulkhead, index)) {
-    editor().reportMessage(formatMessage("InsertElement failed for node ¤", {index}));
-  }
+  // Insert acts only while a node is current; without one it has nothing to go before.
+  if (!bulkhead.Nodes.inBounds(bulkhead.CurNode)) return {};
+  return insertNodeBefore(bulkhead, bulkhead.CurNode);
 }
 
-void FM_Node::removeItem(Arrangement& a) {
-  Bulkhead& bulkhead = currentOf(a);
-  if (!bulkhead.Nodes.inBounds(bulkhead.CurNode)) return;
-  const Integer index = bulkhead.CurNode;
-  if (!confirmErase("node " + std::to_string(index))) return;
-  if (!removeNode(bulkhead)) {
-    editor().reportMessage(formatMessage("RemoveElement failed for node ¤", {index}));
-  }
+EditOutcome FM_Node::removeItem(Arrangement& a) { return removeNode(currentOf(a)); }
+
+std::string FM_Node::erasedObject() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return {};
+  return "node " + std::to_string(bulkhead->CurNode);
 }
 
 }  // namespace korain

@@ -24,11 +24,13 @@ class FM_Node : public Panel {
   bool canAdd() const override { return currentBulkhead() != nullptr; }
   bool canRemove() const override;
   bool canInsert() const override { return canRemove(); }
-  void addItem(Arrangement& arrangement) override;
-  void removeItem(Arrangement& arrangement) override;
-  void insertItem(Arrangement& arrangement) override;
 
  protected:
+  // In a debug run, tells when no free place was found for the new node.
+  EditOutcome addItem(Arrangement& arrangement) override;
+  EditOutcome removeItem(Arrangement& arrangement) override;
+  EditOutcome insertItem(Arrangement& arrangement) override;
+  std::string erasedObject() const override;
   void fillControls() override;
 
  private:

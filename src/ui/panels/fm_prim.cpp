@@ -8,7 +8,6 @@
 #include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
-#include "text/format_message.h"
 
 namespace korain {
 
@@ -109,16 +108,17 @@ void FM_Prim::change() {
                  [position, hv](Bulkhead& b) { setMemberData(b, position, hv); });
 }
 
-void FM_Prim::addItem(Arrangement& a) { addMember(currentOf(a)); }
+EditOutcome FM_Prim::addItem(Arrangement& a) {
+  addMember(currentOf(a));
+  return {};
+}
 
-void FM_Prim::removeItem(Arrangement& a) {
-  Bulkhead& bulkhead = currentOf(a);
-  if (!bulkhead.PrimaryMembers.inBounds(bulkhead.CurPrim)) return;
-  const Integer index = bulkhead.CurPrim;
-  if (!confirmErase("Primary supporting member " + std::to_string(index))) return;
-  if (!removeMember(bulkhead)) {
-    editor().reportMessage(formatMessage("RemoveElement failed for prim ¤", {index}));
-  }
+EditOutcome FM_Prim::removeItem(Arrangement& a) { return removeMember(currentOf(a)); }
+
+std::string FM_Prim::erasedObject() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return {};
+  return "Primary supporting member " + std::to_string(bulkhead->CurPrim);
 }
 
 }  // namespace korain

@@ -21,10 +21,11 @@ class FM_Prim : public Panel {
 
   bool canAdd() const override { return currentBulkhead() != nullptr; }
   bool canRemove() const override;
-  void addItem(Arrangement& arrangement) override;
-  void removeItem(Arrangement& arrangement) override;
 
  protected:
+  EditOutcome addItem(Arrangement& arrangement) override;
+  EditOutcome removeItem(Arrangement& arrangement) override;
+  std::string erasedObject() const override;
   void fillControls() override;
 
  private:

@@ -15,7 +15,6 @@
 #include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
-#include "text/format_message.h"
 #include "text/string_table.h"
 #include "text/text_ids.h"
 #include "widgets/material_list.h"
@@ -629,15 +628,20 @@ void FM_Second::spacingCommitted() {
   changeBulkhead(kPositionChange, [spacing](Bulkhead& b) { spaceSelectedStiffeners(b, spacing); });
 }
 
-void FM_Second::addItem(Arrangement& a) { addStiffener(currentOf(a)); }
+EditOutcome FM_Second::addItem(Arrangement& a) {
+  addStiffener(currentOf(a));
+  return {};
+}
 
-void FM_Second::removeItem(Arrangement& a) {
-  Bulkhead& bulkhead = currentOf(a);
-  const int count = selectedStiffenerCount(bulkhead);
-  if (!confirmErase(std::to_string(count) + " ordinary stiff(s)")) return;
-  for (const int refused : removeSelectedStiffeners(bulkhead)) {
-    editor().reportMessage(formatMessage("RemoveElement failed for second ¤", {refused}));
-  }
+EditOutcome FM_Second::removeItem(Arrangement& a) {
+  removeSelectedStiffeners(currentOf(a));
+  return {};
+}
+
+std::string FM_Second::erasedObject() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr || !canRemoveStiffeners(*bulkhead)) return {};
+  return std::to_string(selectedStiffenerCount(*bulkhead)) + " ordinary stiff(s)";
 }
 
 }  // namespace korain

@@ -25,13 +25,14 @@ class FM_Second : public Panel {
 
   bool canAdd() const override { return currentBulkhead() != nullptr; }
   bool canRemove() const override;
-  void addItem(Arrangement& arrangement) override;
-  void removeItem(Arrangement& arrangement) override;
-
   // Fills a connection list with the texts of the connection types.
   static void FillSecCB_typeConn(QComboBox& list);
 
  protected:
+  EditOutcome addItem(Arrangement& arrangement) override;
+  // Removes the selected stiffeners.
+  EditOutcome removeItem(Arrangement& arrangement) override;
+  std::string erasedObject() const override;
   void fillControls() override;
 
  private:

@@ -1,6 +1,23 @@
 #include "panels/panel.h"
 
+#include "view_state.h"
+
 namespace korain {
+namespace {
+
+const char* verbOf(ItemCommand command) {
+  switch (command) {
+    case ItemCommand::Add:
+      return "Add ";
+    case ItemCommand::Remove:
+      return "Delete ";
+    case ItemCommand::Insert:
+      return "Insert ";
+  }
+  return "";
+}
+
+}  // namespace
 
 Panel::Panel(Editor& editor, PanelCode code, SelectorUse selector, QWidget* parent)
     : QWidget(parent), editor_(editor), code_(code), selector_(selector) {
@@ -31,6 +48,41 @@ void Panel::refreshRows() {
   fillRows();
 }
 
+void Panel::runCommand(ItemCommand command) {
+  if (!offers(command)) return;
+  // The question reads the model only: the removal it agrees to is handed
+  // over afterwards, and a No hands over nothing.
+  if (command == ItemCommand::Remove && !confirmErase(erasedObject())) return;
+  editor_.change({.label = verbOf(command) + panelKindText(code_),
+                  .scope = scopeOf(command),
+                  .edit = [this, command](Arrangement& a) { return commandEdit(command, a); },
+                  .follow = kRefreshAll});
+}
+
+bool Panel::offers(ItemCommand command) const {
+  switch (command) {
+    case ItemCommand::Add:
+      return canAdd();
+    case ItemCommand::Remove:
+      return canRemove();
+    case ItemCommand::Insert:
+      return canInsert();
+  }
+  return false;
+}
+
+EditOutcome Panel::commandEdit(ItemCommand command, Arrangement& arrangement) {
+  switch (command) {
+    case ItemCommand::Add:
+      return addItem(arrangement);
+    case ItemCommand::Remove:
+      return removeItem(arrangement);
+    case ItemCommand::Insert:
+      return insertItem(arrangement);
+  }
+  return {};
+}
+
 EditScope Panel::scopeOf(ItemCommand /*command*/) const {
   return EditScope::bulkhead(arrangement().CurBulkhead);
 }
@@ -44,13 +96,12 @@ Bulkhead& Panel::currentOf(Arrangement& arrangement) {
   return arrangement.Bulkheads.at(arrangement.CurBulkhead);
 }
 
-void Panel::changeBulkhead(const std::string& label, const std::function<void(Bulkhead&)>& edit,
-                           Follow follow) {
+void Panel::changeBulkhead(const std::string& label, const EditOf<Bulkhead>& edit, Follow follow) {
   if (editor_.refreshing() || currentBulkhead() == nullptr) return;
-  session().change({.label = label,
-                    .scope = EditScope::bulkhead(arrangement().CurBulkhead),
-                    .edit = [&edit](Arrangement& a) { edit(currentOf(a)); },
-                    .follow = follow});
+  editor_.change({.label = label,
+                  .scope = EditScope::bulkhead(arrangement().CurBulkhead),
+                  .edit = [&edit](Arrangement& a) { return edit(currentOf(a)); },
+                  .follow = follow});
 }
 
 void Panel::moveSelection(const std::function<void(Bulkhead&)>& move) {
@@ -61,8 +112,8 @@ void Panel::moveSelection(const std::function<void(Bulkhead&)>& move) {
 }
 
 bool Panel::confirmErase(const std::string& what) {
-  return editor_.prompt().ask("Are you sure to erase " + what + " ?", Choices::YesNo) ==
-         Answer::Yes;
+  return !what.empty() && editor_.prompt().ask("Are you sure to erase " + what + " ?",
+                                               Choices::YesNo) == Answer::Yes;
 }
 
 }  // namespace korain

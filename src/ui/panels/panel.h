@@ -49,12 +49,10 @@ class Panel : public QWidget {
   // A message chosen in the list names an object that the model keeps no
   // selection for (the side of a compartment): the panel shows it.
   virtual void showSubject(const Message& /*message*/) {}
-  // The protocol's commands as edits: Add appends an object and makes it
-  // current, Remove asks and removes the current one, Insert puts a new one
-  // before the current one. The framework records each as one change.
-  virtual void addItem(Arrangement& /*arrangement*/) {}
-  virtual void removeItem(Arrangement& /*arrangement*/) {}
-  virtual void insertItem(Arrangement& /*arrangement*/) {}
+  // Runs a command of the Tools menu when the panel offers it, as one change
+  // labelled by the command and the panel's kind ("Delete Node"). Delete asks
+  // first, naming what it erases; answered No, nothing is changed at all.
+  void runCommand(ItemCommand command);
   // The bulkheads a command can change: the current one, for the panels of
   // one bulkhead's objects.
   virtual EditScope scopeOf(ItemCommand command) const;
@@ -62,6 +60,16 @@ class Panel : public QWidget {
  protected:
   virtual void fillControls() = 0;
   virtual void fillRows() { fillControls(); }
+
+  // The protocol's commands as edits, each returning what it has to tell:
+  // Add appends an object and makes it current, Remove removes the current
+  // one (once the user agreed), Insert puts a new one before the current one.
+  virtual EditOutcome addItem(Arrangement& /*arrangement*/) { return {}; }
+  virtual EditOutcome removeItem(Arrangement& /*arrangement*/) { return {}; }
+  virtual EditOutcome insertItem(Arrangement& /*arrangement*/) { return {}; }
+  // What Remove erases, as the question names it: the object by the number
+  // its list shows ("node 3"); empty when there is nothing to erase.
+  virtual std::string erasedObject() const { return {}; }
 
   Editor& editor() { return editor_; }
   Session& session() { return editor_.session(); }
@@ -74,18 +82,22 @@ class Panel : public QWidget {
   // A change handler's one way to the model: nothing while the panel is filled
   // or without a current bulkhead; otherwise the session records the change
   // under `label`, applies `edit` to the current bulkhead and refreshes as
-  // `follow` says.
-  void changeBulkhead(const std::string& label, const std::function<void(Bulkhead&)>& edit,
+  // `follow` says; what the edit tells is listed and acknowledged.
+  void changeBulkhead(const std::string& label, const EditOf<Bulkhead>& edit,
                       Follow follow = kRefreshAll);
   // Moves the selection of the current bulkhead (no change: nothing recorded),
   // then refreshes the panel, the menus and the drawing.
   void moveSelection(const std::function<void(Bulkhead&)>& move);
-  // Asks the panel's removal question ("Are you sure to erase " + what + " ?").
+  // Asks the panel's removal question ("Are you sure to erase " + what + " ?");
+  // false without asking when there is nothing to erase (`what` empty).
   bool confirmErase(const std::string& what);
   // Where the panel puts its controls, under the title.
   QVBoxLayout* body() { return body_; }
 
  private:
+  bool offers(ItemCommand command) const;
+  EditOutcome commandEdit(ItemCommand command, Arrangement& arrangement);
+
   Editor& editor_;
   PanelCode code_;
   SelectorUse selector_;

@@ -78,7 +78,7 @@ TEST(GroupEdits, MoveKeepsDistancesSpacingStepsFromTheFirstRemovalTakesTheSelect
   Bulkhead removed = bulkheadWith({1, 2, 3, 4, 5}, {false, true, false, true, false});
   EXPECT_EQ(selectedStiffenerCount(removed), 2);
   EXPECT_TRUE(canRemoveStiffeners(removed));
-  EXPECT_TRUE(removeSelectedStiffeners(removed).empty());
+  removeSelectedStiffeners(removed);
   EXPECT_EQ(positionsOf(removed), (std::vector<double>{1, 3, 5}));
   // Delete took the selection: with stiffeners left but none selected it has nothing to do.
   EXPECT_FALSE(canRemoveStiffeners(removed));

@@ -1,0 +1,11 @@
+#include "edit/edit_outcome.h"
+
+#include "text/format_message.h"
+
+namespace korain {
+
+EditOutcome refusedAt(std::string_view templ, int index) {
+  return {.messages = {Message{.text = formatMessage(templ, {index})}}};
+}
+
+}  // namespace korain
