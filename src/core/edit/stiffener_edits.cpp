@@ -5,6 +5,7 @@
 
 #include "geometry/plane.h"
 #include "geometry/stiffener_geometry.h"
+#include "model/arrangement_queries.h"
 #include "model/codes.h"
 
 namespace korain {
@@ -56,10 +57,6 @@ void setTabValues(OrdinaryStiffener& stiffener, StiffenerTab tab, int interval,
       return;
     }
   }
-}
-
-bool hasBracket(const OrdinaryStiffener& stiffener) {
-  return stiffener.Brackets.at(1).Enabled || stiffener.Brackets.at(2).Enabled;
 }
 
 // Overlap of [a1, a2] and [b1, b2], in any order of their ends.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geometry/plane.h"
+#include "model/arrangement_queries.h"
 #include "model/codes.h"
 #include "model/compartment_tables.h"
 
@@ -66,10 +67,6 @@ void reportBracket(const Bracket& bracket, const std::string& object, MessageSub
     report.warn(subject, "¤ is fitted without a scantling", {object});
   }
   reportScantling(bracket.Scant, object, subject, report);
-}
-
-bool hasBracket(const OrdinaryStiffener& stiffener) {
-  return stiffener.Brackets.at(1).Enabled || stiffener.Brackets.at(2).Enabled;
 }
 
 void reportOwnDirectionMembers(const Bulkhead& bulkhead, int k, BulkheadReport& report) {

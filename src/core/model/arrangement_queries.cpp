@@ -36,6 +36,10 @@ bool spanHasBrackets(const StiffenerSpan& span) {
   return span.LowerBracketLength + span.UpperBracketLength > 0;
 }
 
+bool hasBracket(const OrdinaryStiffener& stiffener) {
+  return stiffener.Brackets.at(1).Enabled || stiffener.Brackets.at(2).Enabled;
+}
+
 bool anySpanWithScantling(const Arrangement& arrangement) {
   return anySpan(arrangement, [](const StiffenerSpan& span) { return span.HasScantling; });
 }

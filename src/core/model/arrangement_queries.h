@@ -1,4 +1,5 @@
-// Questions about a whole arrangement that decide which parts of the ZEL block are written.
+// Questions about the records: of a whole arrangement, those that decide which
+// parts of the ZEL block are written.
 #pragma once
 
 #include "model/arrangement.h"
@@ -12,5 +13,8 @@ bool anySpanWithScantling(const Arrangement& arrangement);
 bool anySpanWithBrackets(const Arrangement& arrangement);
 
 bool spanHasBrackets(const StiffenerSpan& span);
+
+// A bracket is fitted at either end of the stiffener.
+bool hasBracket(const OrdinaryStiffener& stiffener);
 
 }  // namespace korain
