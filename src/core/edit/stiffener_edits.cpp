@@ -49,6 +49,12 @@ void setTabValues(OrdinaryStiffener& stiffener, StiffenerTab tab, int interval,
       if (tab == StiffenerTab::SpanBracket) {
         assignIfGiven(span->LowerBracketLength, values.LowerBracketLength);
         assignIfGiven(span->UpperBracketLength, values.UpperBracketLength);
+        // At the stiffener's ends the span's bracket is the stiffener's own,
+        // whose length the geometry gives the end spans again.
+        if (index == 1) assignIfGiven(stiffener.Brackets.at(1).Length, values.LowerBracketLength);
+        if (index == stiffener.Spans.count()) {
+          assignIfGiven(stiffener.Brackets.at(2).Length, values.UpperBracketLength);
+        }
         return;
       }
       setScantling(span->Scant, values);

@@ -136,11 +136,16 @@ TEST(SetStiffenerValues, WritesTheTabsFieldsThatHoldAValueIntoTheSelection) {
   b.Stiffeners.at(2).IntervalSpans.append(1);
   setStiffenerValues(b, StiffenerTab::SpanScantling,
                      {.Typ = kTeeProfile, .Mat = 3, .DefaultScantling = false});
-  setStiffenerValues(b, StiffenerTab::SpanBracket, {.UpperBracketLength = 0.4F});
+  setStiffenerValues(b, StiffenerTab::SpanBracket,
+                     {.LowerBracketLength = 0.3F, .UpperBracketLength = 0.4F});
   EXPECT_EQ(b.Stiffeners.at(1).Spans.at(2), (StiffenerSpan{.HasScantling = true,
                                                            .Mat = 3,
                                                            .Scant = {.Typ = kTeeProfile},
+                                                           .LowerBracketLength = 0.3F,
                                                            .UpperBracketLength = 0.4F}));
+  // The last span's upper bracket is the stiffener's; its lower one is not.
+  EXPECT_EQ(upper.Length, 0.4F);
+  EXPECT_EQ(b.Stiffeners.at(1).Brackets.at(1).Length, Bracket{}.Length);
   EXPECT_EQ(b.Stiffeners.at(2).Spans.at(1), StiffenerSpan{});
 }
 
