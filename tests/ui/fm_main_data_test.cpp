@@ -25,7 +25,7 @@ class MainDataDialog : public ExampleTest {
       typeInto(*control<NumberField>(dialog, "FTX_Hold_" + QString::number(i)), holds[i]);
     }
     choose(*control<QComboBox>(dialog, "CB_State"), 2);
-    typeInto(*control<NumberField>(dialog, "TX_State"), "2.6");
+    typeInto(*control<NumberField>(dialog, "TX_State"), "3");
   }
 };
 
@@ -46,6 +46,14 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
   EXPECT_EQ(control<CommitField>(dialog, "FTX_Ident")->text(), "Hold 3 aft bulkhead");
   EXPECT_EQ(control<NumberField>(dialog, "FTX_m")->text(), "88");
   editEverything(dialog);
+  // A state index is a whole number: a fraction is refused, not rounded.
+  auto& stateIndex = *control<NumberField>(dialog, "TX_State");
+  typeInto(stateIndex, "2.6");
+  control<QPushButton>(dialog, "BT_Ok")->click();
+  EXPECT_TRUE(stateIndex.holdsRefusal());
+  EXPECT_EQ(stateIndex.rangeText().left(16), "A whole number f");
+  EXPECT_EQ(dialog.result(), 0);
+  typeInto(stateIndex, "3");
   control<QPushButton>(dialog, "BT_Ok")->click();
 
   EXPECT_EQ(dialog.result(), QDialog::Accepted);

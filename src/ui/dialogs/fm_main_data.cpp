@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 #include <limits>
 
 #include "edit/arrangement_edits.h"
@@ -93,6 +92,7 @@ QWidget* FM_MainData::generalPage() {
   stateIndex_ = numberField("TX_State", page);
   // The index is a whole number of at least 1, as the database keeps it.
   stateIndex_->setRange(1, std::numeric_limits<Integer>::max());
+  stateIndex_->setWholeNumbers();
   form->addRow("State index :", stateIndex_);
 
   // The state of a run started from outside with /V is that run's to set.
@@ -157,7 +157,7 @@ void FM_MainData::confirm() {
                                  &main.AftHopperBreadth, &main.AftHopperZTop};
   for (std::size_t i = 0; i < hold_.size(); ++i) *hold[i] = static_cast<Single>(hold_[i]->value());
   main.StateType = chosenPosition(*state_, current.StateType - 1) + 1;
-  main.StateIndex = static_cast<Integer>(std::lround(stateIndex_->value()));
+  main.StateIndex = static_cast<Integer>(stateIndex_->wholeValue());
   // Only the symmetry reaches the geometry of the bulkheads: it decides which
   // open contours count as closed.
   const EditScope scope = main.SymFlag != current.SymFlag ? EditScope::all() : EditScope::header();

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "widgets/ok_cancel.h"
 
@@ -106,9 +105,11 @@ QWidget* FM_Pref::devicePage() {
   for (std::size_t i = 0; i < sizes_.size(); ++i) {
     // The drawing shows labels from 4 to 72 points.
     sizes_[i] = numberField(sizeNames[i], 4, 72, page);
+    sizes_[i]->setWholeNumbers();
     form->addRow(sizeCaptions[i], sizes_[i]);
   }
   margin_ = numberField("TX_Margin", 0, 400, page);
+  margin_->setWholeNumbers();
   form->addRow("Margin % of section size :", margin_);
   factor_ = numberField("TX_Factor", 0.001, 100, page);
   form->addRow("Reduction factor :", factor_);
@@ -142,9 +143,9 @@ void FM_Pref::keepDeviceFields() {
   device.FontName = font_->currentText().toStdString();
   const std::array<int*, 4> sizes = labelSizes(device);
   for (std::size_t i = 0; i < sizes_.size(); ++i) {
-    *sizes[i] = static_cast<int>(std::lround(sizes_[i]->value()));
+    *sizes[i] = sizes_[i]->wholeValue();
   }
-  device.Margin = static_cast<int>(std::lround(margin_->value()));
+  device.Margin = margin_->wholeValue();
   device.ReductionFactor = static_cast<Single>(factor_->value());
 }
 

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "print/margin_checks.h"
 #include "widgets/ok_cancel.h"
@@ -143,6 +142,7 @@ QWidget* FM_Print::pageBox() {
   symbol_ = fontList("CB_Symbol", box);
   form->addRow("S&ymbol font name :", symbol_);
   startPage_ = numberField("TX_StartPage", 1, 9999, box);
+  startPage_->setWholeNumbers();
   form->addRow("&Start page :", startPage_);
   const std::array<const char*, 2> captions = {"&User name :", "Or&ganisation :"};
   for (std::size_t i = 0; i < user_.size(); ++i) {
@@ -194,7 +194,7 @@ void FM_Print::getControls() {
   setup.FontName = font_->currentText().toStdString();
   setup.FontSize = fontSize_->value();
   setup.SymbolFontName = symbol_->currentText().toStdString();
-  setup.FirstPage = static_cast<int>(std::lround(startPage_->value()));
+  setup.FirstPage = startPage_->wholeValue();
   setup.UserName = user_[0]->text().toStdString();
   setup.Organisation = user_[1]->text().toStdString();
   setup.FootMargin = margins_[0]->value();

@@ -37,6 +37,7 @@ FM_SecondWiz::FM_SecondWiz(Editor& editor, QWidget* parent) : QDialog(parent), e
             [this, i] { fieldCommitted(static_cast<int>(i)); });
   }
   fields_[kNumber]->setRange(0, kMaxWizardStiffeners);
+  fields_[kNumber]->setWholeNumbers();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -81,7 +82,7 @@ void FM_SecondWiz::confirm() {
   }
   const StiffenerRow row{.start = static_cast<Single>(fields_[kStart]->value()),
                          .spacing = static_cast<Single>(fields_[kSpacing]->value()),
-                         .number = static_cast<int>(std::lround(fields_[kNumber]->value()))};
+                         .number = fields_[kNumber]->wholeValue()};
   const Integer material = defaultPlatingMaterial(session.ship());
   session.change({.label = "Ordinary stiffeners wizard creation",
                   .scope = EditScope::bulkhead(arrangement.CurBulkhead),

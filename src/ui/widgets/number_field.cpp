@@ -58,6 +58,15 @@ double NumberField::value() const {
   return ok && std::isfinite(number) ? number : 0.0;
 }
 
+void NumberField::setWholeNumbers() {
+  whole_ = true;
+  setToolTip(rangeText());
+}
+
+int NumberField::wholeValue() const {
+  return static_cast<int>(std::lround(std::clamp(value(), -2e9, 2e9)));
+}
+
 void NumberField::showValue(double value) { showText(numberFieldText(value)); }
 
 void NumberField::setRange(double minimum, double maximum) {
@@ -67,8 +76,13 @@ void NumberField::setRange(double minimum, double maximum) {
 }
 
 QString NumberField::rangeText() const {
-  if (!isBounded(minimum_) && !isBounded(maximum_)) return {};
-  return "From " + numberFieldText(minimum_) + " to " + numberFieldText(maximum_);
+  QString text = whole_ ? QStringLiteral("a whole number") : QString();
+  if (isBounded(minimum_) || isBounded(maximum_)) {
+    const QString range = "from " + numberFieldText(minimum_) + " to " + numberFieldText(maximum_);
+    text = text.isEmpty() ? range : text + ' ' + range;
+  }
+  if (!text.isEmpty()) text[0] = text[0].toUpper();
+  return text;
 }
 
 QString NumberField::caption() const {
@@ -88,7 +102,7 @@ bool NumberField::takes(const QString& text, double& number) const {
   // The model keeps its values as Single: a number beyond it would be stored
   // as infinity and written to the file as 0.
   return ok && toSingle(number).has_value() && number >= minimum_ - kSlack &&
-         number <= maximum_ + kSlack;
+         number <= maximum_ + kSlack && (!whole_ || number == std::round(number));
 }
 
 bool NumberField::settle() {

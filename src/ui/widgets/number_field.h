@@ -28,7 +28,11 @@ class NumberField : public CommitField {
   void setRange(double minimum, double maximum);
   double minimum() const { return minimum_; }
   double maximum() const { return maximum_; }
-  // "From a to b", empty for a field that takes any number.
+  // A count, a page or a point size: a fraction is refused, not rounded.
+  void setWholeNumbers();
+  // The value of a whole-number field.
+  int wholeValue() const;
+  // "From a to b" ("A whole number from a to b"), empty for a field that takes any number.
   QString rangeText() const;
   // The name the refusal gives the field; by default its label's caption.
   void setCaption(const QString& caption) { caption_ = caption; }
@@ -48,6 +52,7 @@ class NumberField : public CommitField {
 
   QString caption_;
   bool refused_ = false;
+  bool whole_ = false;
   double minimum_ = std::numeric_limits<double>::lowest();
   double maximum_ = std::numeric_limits<double>::max();
 };
