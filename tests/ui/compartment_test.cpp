@@ -284,9 +284,19 @@ TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBack) {
     grid->item(0, 0)->setText(typed);
     EXPECT_EQ(grid->item(0, 0)->text(), before) << typed.toStdString();
   }
-  // A lone comma before the decimals, as the number fields take it.
+  // A lone comma before the decimals, as the number fields take it, also in
+  // a cell still open when Ok is given.
   grid->item(0, 0)->setText("1,5");
   EXPECT_EQ(grid->item(0, 0)->text(), "1.5");
+  grid->setCurrentCell(0, 1);
+  grid->editItem(grid->item(0, 1));
+  auto* cell = grid->findChild<QLineEdit*>();
+  ASSERT_NE(cell, nullptr);
+  cell->setText("2,5");
+  control<QPushButton>(dialog, "BT_ok")->click();
+  const Compartment& stored =
+      session().arrangement().Bulkheads.at(1).Compartments.at(kAftwardCompartment);
+  EXPECT_EQ(stored.Points.at(1).L, 2.5F);
 }
 
 TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {

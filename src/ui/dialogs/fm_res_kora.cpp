@@ -373,6 +373,9 @@ void FM_ResKora::addDefaultLevels() {
 }
 
 void FM_ResKora::confirm() {
+  // Ok given by its shortcut finds a cell still open: leaving the cell
+  // commits what it holds before the levels are taken.
+  grid_->setCurrentIndex({});
   if (!settleNumberFields(*this)) return;
   const Integer index = bulkhead_;
   const int side = side_;
