@@ -125,9 +125,12 @@ const Bulkhead& first(const Session& s) { return s.arrangement().Bulkheads.at(1)
 const Arrangement& header(const Session& s) { return s.arrangement(); }
 const Node& node1(const Session& s) { return first(s).Nodes.at(1); }
 const Node& node3(const Session& s) { return first(s).Nodes.at(3); }
+const PrimaryMember& member(const Session& s) { return first(s).PrimaryMembers.at(1); }
 const Corrugation& corrugation(const Session& s) { return first(s).Corr; }
-const Strake& strake(const Session& s) { return first(s).StrakeBands.at(1).Strakes.at(1); }
+const StrakeBand& band(const Session& s) { return first(s).StrakeBands.at(1); }
+const Strake& strake(const Session& s) { return band(s).Strakes.at(1); }
 const OrdinaryStiffener& stiffener(const Session& s) { return first(s).Stiffeners.at(1); }
+const Bracket& upperBracket(const Session& s) { return stiffener(s).Brackets.at(2); }
 const Scantling& scantling(const Session& s) { return stiffener(s).Scant; }
 const StiffenerSpan& span2(const Session& s) { return stiffener(s).Spans.at(2); }
 const Compartment& compartment(const Session& s) { return first(s).Compartments.at(1); }
@@ -179,17 +182,14 @@ std::vector<Row> rows() {
       {&kNode, "FTX_m_2", "12,5", at<node3, &Node::ShYT>, &arcNode},
       {&kNode, "FTX_m_3", "12,5", at<node3, &Node::ShZT>, &arcNode},
       {&kNode, "FTX_m_4", "12,5", at<node3, &Node::ShR>, &arcNode},
-      {&kPrim, "FTX_m", "10,5",
-       [](const Session& s) -> double { return first(s).PrimaryMembers.at(1).Position; }},
+      {&kPrim, "FTX_m", "10,5", at<member, &PrimaryMember::Position>},
       {&kSecond, "FTX_m_0", "12,5", &group<0>, &stiffeners<0, 4>},
       {&kSecond, "FTX_m_1", "1,5", &group<1>, &stiffeners<0, 4, 5>},
       {&kSecond, "FTX_Stiff_0", "12,5", at<scantling, &Scantling::H1>, &stiffeners<0, 0>},
       {&kSecond, "FTX_Stiff_1", "12,5", at<scantling, &Scantling::E1>, &stiffeners<0, 0>},
       {&kSecond, "FTX_Stiff_2", "12,5", at<scantling, &Scantling::H2>, &stiffeners<0, 0>},
       {&kSecond, "FTX_Stiff_3", "12,5", at<scantling, &Scantling::E2>, &stiffeners<0, 0>},
-      {&kSecond, "FTX_Stiff_4", "1,5",
-       [](const Session& s) -> double { return stiffener(s).Brackets.at(2).Length; },
-       &stiffeners<1, 0>},
+      {&kSecond, "FTX_Stiff_4", "1,5", at<upperBracket, &Bracket::Length>, &stiffeners<1, 0>},
       {&kSecond, "FTX_Stiff_5", "1,5", at<span2, &StiffenerSpan::LowerBracketLength>, &middleSpan},
       {&kSecond, "FTX_Stiff_6", "1,5", at<span2, &StiffenerSpan::UpperBracketLength>, &middleSpan},
       {&kSecond, "FTX_Stiff_7", "1,5", at<stiffener, &OrdinaryStiffener::SpanReduction>,
@@ -198,8 +198,7 @@ std::vector<Row> rows() {
       {&kCorr, "FTX_m_1", "12,5", at<corrugation, &Corrugation::S1>},
       {&kCorr, "FTX_m_2", "12,5", at<corrugation, &Corrugation::A>},
       {&kCorr, "FTX_m_3", "12,5", at<corrugation, &Corrugation::D>},
-      {&kBand, "FTX_m", "7,5",
-       [](const Session& s) -> double { return first(s).StrakeBands.at(1).Z; }},
+      {&kBand, "FTX_m", "7,5", at<band, &StrakeBand::Z>},
       {&kBand, "FTX_Y", "7,5", at<strake, &Strake::Y>},
       {&kBand, "FTX_Th", "12,5", at<strake, &Strake::Th>},
       {&kMainData, "FTX_m", "12,5", at<header, &Arrangement::X>},
