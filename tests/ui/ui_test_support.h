@@ -147,6 +147,16 @@ inline void onNextModal(const QString& form, std::function<void(QWidget&)> act) 
   });
 }
 
+// Runs `act` on the next modal window named `form` once it is also the active
+// window: only then do Tab and clicks move the focus out of its fields.
+inline void onNextActiveModal(const QString& form, std::function<void(QWidget&)> act) {
+  onNextModal(form, [act](QWidget& window) {
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return window.isActiveWindow(); }))
+        << window.objectName().toStdString();
+    act(window);
+  });
+}
+
 // Clicks a button of the next modal dialog named `form` once it is shown,
 // after `fill` has had its go at the dialog.
 inline void answerNextDialog(const QString& form, const QString& button,
