@@ -22,6 +22,7 @@
 #include "resonance/sloshing_periods.h"
 #include "text/line_values.h"
 #include "widgets/ok_cancel.h"
+#include "widgets/refusal_notice.h"
 #include "widgets/typed_number.h"
 
 namespace korain {
@@ -328,6 +329,7 @@ void FM_ResKora::setChanged() {
 }
 
 void FM_ResKora::readGrid() {
+  QString refusal;
   for (int k = 1; k <= copy_.Points.count(); ++k) {
     FillingPoint& point = copy_.Points.at(k);
     for (int column = 0; column < kColumns; ++column) {
@@ -335,13 +337,21 @@ void FM_ResKora::readGrid() {
       bool isNumber = false;
       const double value = item == nullptr ? 0 : typedNumber(item->text(), isNumber);
       // A cell that holds no number, "inf" or "nan" included, or one beyond
-      // what the level keeps, goes back to the level's value.
+      // what the level keeps, goes back to the level's value, and the status
+      // line says why.
       const std::optional<Single> kept = isNumber ? toSingle(value) : std::nullopt;
-      if (kept) pointValue(point, column) = *kept;
+      if (kept) {
+        pointValue(point, column) = *kept;
+      } else if (item != nullptr) {
+        refusal = grid_->horizontalHeaderItem(column)->text() + " : " +
+                  (isNumber || std::isinf(value) ? "this number is too large"
+                                                 : "a number is needed here");
+      }
     }
   }
   setChanged();
   fillGrid();
+  announceRefusal(*grid_, refusal);
 }
 
 void FM_ResKora::addLevel() {
