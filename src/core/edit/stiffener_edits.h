@@ -54,6 +54,8 @@ struct StiffenerValues {
   std::optional<bool> DefaultScantling = std::nullopt;
   std::optional<Single> LowerBracketLength = std::nullopt;
   std::optional<Single> UpperBracketLength = std::nullopt;
+
+  bool operator==(const StiffenerValues&) const = default;
 };
 
 // Writes the values of a tab into every selected stiffener: its own scantling,

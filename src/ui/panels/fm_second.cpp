@@ -8,6 +8,7 @@
 #include <QItemSelection>
 #include <QPushButton>
 #include <QSizePolicy>
+#include <initializer_list>
 #include <optional>
 
 #include "checks/stiffener_rows.h"
@@ -17,6 +18,7 @@
 #include "panels/step_buttons.h"
 #include "text/string_table.h"
 #include "text/text_ids.h"
+#include "view/stiffener_panel_state.h"
 #include "widgets/material_list.h"
 
 namespace korain {
@@ -51,48 +53,6 @@ constexpr std::array<TypeTool, 5> kTypeTools = {{{"Flat", kFlatProfile},
 constexpr std::array<const char*, 5> kTabTexts = {"Stiff. scantling", "Stiff. upper bracket",
                                                   "Stiff. lower bracket", "by span scantling",
                                                   "by span bracket"};
-
-bool isBracketTab(StiffenerTab tab) {
-  return tab == StiffenerTab::UpperBracket || tab == StiffenerTab::LowerBracket;
-}
-
-// The scantling a tab edits of a stiffener; none on the span bracket tab and
-// for a stiffener without a span in the interval.
-const Scantling* tabScantling(const OrdinaryStiffener& stiffener, StiffenerTab tab, int interval) {
-  switch (tab) {
-    case StiffenerTab::Scantling:
-      return &stiffener.Scant;
-    case StiffenerTab::UpperBracket:
-    case StiffenerTab::LowerBracket:
-      return &stiffener.Brackets.at(bracketOfTab(tab)).Scant;
-    case StiffenerTab::SpanScantling: {
-      const int span = spanInInterval(stiffener, interval);
-      return span == 0 ? nullptr : &stiffener.Spans.at(span).Scant;
-    }
-    case StiffenerTab::SpanBracket:
-      break;
-  }
-  return nullptr;
-}
-
-const StiffenerSpan* currentSpan(const OrdinaryStiffener& stiffener, int interval) {
-  const int span = spanInInterval(stiffener, interval);
-  return span == 0 ? nullptr : &stiffener.Spans.at(span);
-}
-
-// The value every selected stiffener shares; none when they differ, when one
-// of them has none, or when nothing is selected.
-template <typename Get>
-auto shared(const Bulkhead& bulkhead, Get get) -> decltype(get(bulkhead.Stiffeners.first())) {
-  decltype(get(bulkhead.Stiffeners.first())) result;
-  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-    if (!stiffener.Selected) continue;
-    const auto value = get(stiffener);
-    if (!value || (result && *result != *value)) return std::nullopt;
-    result = value;
-  }
-  return result;
-}
 
 void showNumber(NumberField& field, std::optional<Single> value) {
   if (value) {
@@ -408,89 +368,35 @@ void FM_Second::fillListRows(const Bulkhead& bulkhead) {
 }
 
 void FM_Second::fillFields(const Bulkhead& bulkhead) {
-  const StiffenerTab shown = tab();
-  const int interval = bulkhead.CurSpan;
-  const int selected = selectedStiffenerCount(bulkhead);
-  const auto scantling = [&](auto field) {
-    return shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<Single> {
-      const Scantling* scant = tabScantling(s, shown, interval);
-      return scant == nullptr ? std::nullopt : std::optional<Single>(scant->*field);
-    });
-  };
-  const auto ofSpan = [&](auto field) {
-    return shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<Single> {
-      const StiffenerSpan* span = currentSpan(s, interval);
-      return span == nullptr ? std::nullopt : std::optional<Single>(span->*field);
-    });
-  };
-  const auto ofBracket = [&](auto field) {
-    return shared(bulkhead, [&](const OrdinaryStiffener& s) {
-      return std::optional(s.Brackets.at(bracketOfTab(shown)).*field);
-    });
-  };
+  const StiffenerPanelState state = stiffenerPanelState(bulkhead, tab());
+  const StiffenerValues& shown = state.Shown;
+  showNumber(*group_[0], state.Position);
+  showNumber(*group_[1], state.Spacing);
+  showType(shown.Typ);
+  showNumber(*stiff_[0], shown.H1);
+  showNumber(*stiff_[1], shown.E1);
+  showNumber(*stiff_[2], shown.H2);
+  showNumber(*stiff_[3], shown.E2);
+  showNumber(*spanReduction_, shown.SpanReduction);
+  showCode(*materials_, shown.Mat ? *shown.Mat - 1 : -1);
+  showFlag(*brackets_[0], shown.Fixed);
+  showFlag(*brackets_[1], shown.NoBracket);
+  showNumber(*stiff_[4], shown.BracketLength);
+  showFlag(*defaultSpan_, shown.DefaultScantling);
+  showNumber(*stiff_[5], shown.LowerBracketLength);
+  showNumber(*stiff_[6], shown.UpperBracketLength);
+  showCode(*connections_, state.Connection.value_or(-1));
 
-  // The group's position is its first stiffener's; its spacing that of its
-  // first two.
-  std::vector<Single> positions;
-  for (const OrdinaryStiffener& s : bulkhead.Stiffeners) {
-    if (s.Selected) positions.push_back(s.Position);
-  }
-  showNumber(*group_[0], positions.empty() ? std::nullopt : std::optional(positions[0]));
-  showNumber(*group_[1],
-             positions.size() < 2 ? std::nullopt : std::optional(positions[1] - positions[0]));
-
-  showType(shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<Long> {
-    const Scantling* scant = tabScantling(s, shown, interval);
-    return scant == nullptr ? std::nullopt : std::optional(scant->Typ);
-  }));
-  showNumber(*stiff_[0], scantling(&Scantling::H1));
-  showNumber(*stiff_[1], scantling(&Scantling::E1));
-  showNumber(*stiff_[2], scantling(&Scantling::H2));
-  showNumber(*stiff_[3], scantling(&Scantling::E2));
-  showNumber(*spanReduction_, shared(bulkhead, [](const OrdinaryStiffener& s) {
-    return std::optional(s.SpanReduction);
-  }));
-
-  const std::optional<Integer> material =
-      shown == StiffenerTab::SpanScantling
-          ? shared(bulkhead,
-                   [&](const OrdinaryStiffener& s) -> std::optional<Integer> {
-                     const StiffenerSpan* span = currentSpan(s, interval);
-                     return span == nullptr ? std::nullopt : std::optional(span->Mat);
-                   })
-          : shared(bulkhead, [](const OrdinaryStiffener& s) { return std::optional(s.iMat); });
-  showCode(*materials_, material ? *material - 1 : -1);
-
-  std::optional<bool> noBracket;
-  if (isBracketTab(shown)) {
-    showFlag(*brackets_[0], ofBracket(&Bracket::Fixed));
-    noBracket = ofBracket(&Bracket::Enabled);
-    if (noBracket) noBracket = !*noBracket;
-    showFlag(*brackets_[1], noBracket);
-    showNumber(*stiff_[4], ofBracket(&Bracket::Length));
-  }
-  std::optional<bool> defaultScantling =
-      shared(bulkhead, [&](const OrdinaryStiffener& s) -> std::optional<bool> {
-        const StiffenerSpan* span = currentSpan(s, interval);
-        return span == nullptr ? std::nullopt : std::optional(!span->HasScantling);
-      });
-  showFlag(*defaultSpan_, defaultScantling);
-  showNumber(*stiff_[5], ofSpan(&StiffenerSpan::LowerBracketLength));
-  showNumber(*stiff_[6], ofSpan(&StiffenerSpan::UpperBracketLength));
-  showCode(*connections_, shared(bulkhead, [](const OrdinaryStiffener& s) {
-                            return std::optional(s.TypeConn);
-                          }).value_or(-1));
-
-  const bool any = selected > 0;
-  for (NumberField* field : group_) field->setEnabled(any);
+  for (NumberField* field : group_) field->setEnabled(state.AnySelected);
   for (QWidget* part : std::initializer_list<QWidget*>{material_, bracket_, defaultSpan_,
                                                        spanBracket_, connection_}) {
-    part->setEnabled(any);
+    part->setEnabled(state.AnySelected);
   }
-  bool scantlingEnabled = any;
-  if (isBracketTab(shown)) scantlingEnabled = any && noBracket == false;
-  if (shown == StiffenerTab::SpanScantling) scantlingEnabled = any && defaultScantling == false;
-  enableScantlingFields(scantlingEnabled);
+  scantlingEnabled_ = state.ScantlingEditable;
+  typeCaption_->setEnabled(state.ScantlingEditable);
+  for (QToolButton* tool : types_) tool->setEnabled(state.ScantlingEditable);
+  for (NumberField* web : {stiff_[0], stiff_[1]}) web->setEnabled(state.WebEditable);
+  for (NumberField* flange : {stiff_[2], stiff_[3]}) flange->setEnabled(state.FlangeEditable);
 }
 
 void FM_Second::showType(std::optional<Long> code) {
@@ -499,39 +405,18 @@ void FM_Second::showType(std::optional<Long> code) {
   }
 }
 
-void FM_Second::enableScantlingFields(bool enabled) {
-  scantlingEnabled_ = enabled;
-  typeCaption_->setEnabled(enabled);
-  for (QToolButton* tool : types_) tool->setEnabled(enabled);
-  if (!enabled) showType(std::nullopt);
-  const auto down = [this](Long code) {
-    for (std::size_t i = 0; i < types_.size(); ++i) {
-      if (kTypeTools[i].code == code && types_[i]->isChecked()) return true;
-    }
-    return false;
-  };
-  const bool web =
-      down(kFlatProfile) || down(kBulbProfile) || down(kAngleProfile) || down(kTeeProfile);
-  const bool flange = down(kAngleProfile) || down(kTeeProfile);
-  stiff_[0]->setEnabled(enabled && web);
-  stiff_[1]->setEnabled(enabled && web);
-  stiff_[2]->setEnabled(enabled && flange);
-  stiff_[3]->setEnabled(enabled && flange);
-}
-
 void FM_Second::showGroups(StiffenerTab shown) {
-  const bool bracketTab = isBracketTab(shown);
-  const bool spanTab = shown == StiffenerTab::SpanScantling || shown == StiffenerTab::SpanBracket;
-  scantling_->setVisible(shown != StiffenerTab::SpanBracket);
-  types_[1]->setVisible(!bracketTab);  // no bulb
-  types_[4]->setVisible(!bracketTab);  // and no null bracket
-  material_->setVisible(shown == StiffenerTab::Scantling || shown == StiffenerTab::SpanScantling);
-  spanReductionRow_->setVisible(shown == StiffenerTab::Scantling);
-  bracket_->setVisible(bracketTab);
-  span_->setVisible(spanTab);
-  defaultSpan_->setVisible(shown == StiffenerTab::SpanScantling);
-  spanBracket_->setVisible(shown == StiffenerTab::SpanBracket);
-  connection_->setVisible(shown == StiffenerTab::Scantling || shown == StiffenerTab::SpanScantling);
+  const StiffenerTabGroups groups = stiffenerTabGroups(shown);
+  scantling_->setVisible(groups.Scantling);
+  types_[1]->setVisible(groups.BulbAndNullTypes);
+  types_[4]->setVisible(groups.BulbAndNullTypes);
+  material_->setVisible(groups.Material);
+  spanReductionRow_->setVisible(groups.SpanReduction);
+  bracket_->setVisible(groups.Bracket);
+  span_->setVisible(groups.Span);
+  defaultSpan_->setVisible(groups.DefaultScantling);
+  spanBracket_->setVisible(groups.SpanBracket);
+  connection_->setVisible(groups.Connection);
 }
 
 StiffenerValues FM_Second::valuesOfControls() const {

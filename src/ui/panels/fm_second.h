@@ -50,7 +50,6 @@ class FM_Second : public Panel {
   void fillListRows(const Bulkhead& bulkhead);
   void fillFields(const Bulkhead& bulkhead);
   void showGroups(StiffenerTab shown);
-  void enableScantlingFields(bool enabled);
   void showType(std::optional<Long> code);
   StiffenerValues valuesOfControls() const;
 
