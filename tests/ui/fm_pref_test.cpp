@@ -43,7 +43,6 @@ TEST_F(PreferencesDialog, AMissingDataFolderKeepsTheDialogOpenAndPrinterEditsSur
   EXPECT_EQ(field("TX_Panel").value(), 9);
   click("OP_Device_1");
   EXPECT_EQ(field("TX_Panel").value(), 14);
-  typeInto(*control<NumberField>(*dialog_, "TX_Zoom"), "2.5");
   click("BT_Ok");
   EXPECT_FALSE(dialog_->isVisible());
   const DisplayConfig printer = readDisplayConfig(folder_.ini(), OutputDevice::Printer);
@@ -51,7 +50,6 @@ TEST_F(PreferencesDialog, AMissingDataFolderKeepsTheDialogOpenAndPrinterEditsSur
   EXPECT_EQ(printer.Margin, 25);
   EXPECT_EQ(readDisplayConfig(folder_.ini(), OutputDevice::Screen).PanelFontSize, 9);
   EXPECT_EQ(editor_.session().screen.PanelFontSize, 9);
-  EXPECT_FLOAT_EQ(editor_.session().run.paths.ZoomFactor, 2.5F);
 }
 
 TEST_F(PreferencesDialog, PreviewShowsTheScreenFieldsUntilCancelTakesThemBack) {
