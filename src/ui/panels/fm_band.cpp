@@ -7,10 +7,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
+#include <array>
 
 #include "edit/band_edits.h"
 #include "edit/selection_edits.h"
-#include "main/toolbar_icons.h"
+#include "panels/form_rows.h"
 #include "text/number_format.h"
 #include "widgets/material_list.h"
 
@@ -49,50 +51,39 @@ void FM_Band::buildControls() {
   controls_ = new QWidget(this);
   auto* layout = new QVBoxLayout(controls_);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(buildBandGroup());
+  layout->addWidget(buildStrakeGroup());
   body()->addWidget(controls_);
+}
 
-  auto* vertical = new QGroupBox("Vertical distribution", controls_);
-  auto* bandGrid = new QGridLayout(vertical);
-  bands_ = rowList("LI_Band", vertical);
-  bandGrid->addWidget(bands_, 0, 0, 1, 2);
-  z_ = new NumberField(vertical);
-  z_->setObjectName("FTX_m");
-  auto* zCaption = new QLabel("&Z :", vertical);
-  zCaption->setBuddy(z_);
-  bandGrid->addWidget(zCaption, 1, 0);
-  bandGrid->addWidget(z_, 1, 1);
-  layout->addWidget(vertical);
+QGroupBox* FM_Band::buildBandGroup() {
+  auto* group = new QGroupBox("Vertical distribution", controls_);
+  FormRows rows(*group, *new QGridLayout(group));
+  bands_ = rowList("LI_Band", group);
+  rows.addWide(bands_);
   connect(bands_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) moveSelection([row](Bulkhead& b) { b.CurBand = static_cast<Integer>(row + 1); });
   });
-  connect(z_, &NumberField::committed, this, [this] {
+  z_ = rows.addNumber("&Z :", "FTX_m", [this] {
     const auto z = static_cast<Single>(z_->value());
     changeBulkhead("Strake Band position change", [z](Bulkhead& b) { setBandZ(b, z); });
   });
+  return group;
+}
 
-  auto* horizontal = new QGroupBox("Horizontal distribution", controls_);
-  auto* strakeGrid = new QGridLayout(horizontal);
-  auto* toolbar = new QWidget(horizontal);
-  toolbar->setObjectName("SS_AddDel");
-  auto* toolRow = new QHBoxLayout(toolbar);
-  toolRow->setContentsMargins(0, 0, 0, 0);
-  const std::array<const char*, 2> tips = {"Add strake", "Remove strake"};
-  const std::array<const char*, 2> icons = {"add", "delete"};
-  for (std::size_t i = 0; i < strakeTools_.size(); ++i) {
-    auto* tool = new QToolButton(toolbar);
-    tool->setObjectName(QString("SS_AddDel_%1").arg(i));
-    tool->setIcon(toolbarIcon(icons[i]));
-    tool->setToolTip(tips[i]);
-    tool->setAutoRaise(true);
-    toolRow->addWidget(tool);
-    strakeTools_[i] = tool;
-  }
-  toolRow->addStretch(1);
-  connect(strakeTools_[0], &QToolButton::clicked, this, &FM_Band::addStrake);
-  connect(strakeTools_[1], &QToolButton::clicked, this, &FM_Band::removeStrake);
-  strakeGrid->addWidget(toolbar, 0, 0, 1, 3);
-  strakes_ = rowList("LI_Strake", horizontal);
-  strakeGrid->addWidget(strakes_, 1, 0, 1, 3);
+QGroupBox* FM_Band::buildStrakeGroup() {
+  auto* group = new QGroupBox("Horizontal distribution", controls_);
+  FormRows rows(*group, *new QGridLayout(group));
+  const std::array<StripTool, 2> tools = {{{"add", "Add strake"}, {"delete", "Remove strake"}}};
+  rows.addWide(toolStrip(group, "SS_AddDel", tools, strakeTools_, [this](int tool) {
+    if (tool == 0) {
+      addStrake();
+    } else {
+      removeStrake();
+    }
+  }));
+  strakes_ = rowList("LI_Strake", group);
+  rows.addWide(strakes_);
   connect(strakes_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0) return;
     moveSelection([row](Bulkhead& b) {
@@ -101,31 +92,23 @@ void FM_Band::buildControls() {
       }
     });
   });
-
-  y_ = new NumberField(horizontal);
-  y_->setObjectName("FTX_Y");
-  thickness_ = new NumberField(horizontal);
+  y_ = rows.addNumber("&Y :", "FTX_Y",
+                      [this] { changeStrake("Strake position change", kRefreshAll); });
+  thickness_ = new NumberField(group);
   thickness_->setObjectName("FTX_Th");
-  materials_ = new QComboBox(horizontal);
-  materials_->setObjectName("CB_Mat");
-  const std::array<std::pair<const char*, QWidget*>, 3> rows = {
-      {{"&Y :", y_}, {"&Thickness :", thickness_}, {"&Material :", materials_}}};
-  for (int r = 0; r < 3; ++r) {
-    const auto& [caption, control] = rows[static_cast<std::size_t>(r)];
-    auto* label = new QLabel(caption, horizontal);
-    label->setBuddy(control);
-    strakeGrid->addWidget(label, r + 2, 0);
-    strakeGrid->addWidget(control, r + 2, 1);
-  }
-  strakeGrid->addWidget(new QLabel("mm", horizontal), 3, 2);
-  layout->addWidget(horizontal);
-  connect(y_, &NumberField::committed, this,
-          [this] { changeStrake("Strake position change", kRefreshAll); });
+  auto* thicknessRow = new QHBoxLayout;
+  thicknessRow->addWidget(thickness_, 1);
+  thicknessRow->addWidget(new QLabel("mm", group));
+  rows.add("&Thickness :", thicknessRow, thickness_);
   connect(thickness_, &NumberField::committed, this,
           [this] { changeStrake("Strake thickness change", kRefreshAll); });
+  materials_ = new QComboBox(group);
+  materials_->setObjectName("CB_Mat");
+  rows.add("&Material :", materials_);
   // The material is not part of the geometry: nothing to compute again.
   connect(materials_, &QComboBox::activated, this,
           [this] { changeStrake("Strake material change", Follow::Nothing); });
+  return group;
 }
 
 bool FM_Band::canRemove() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QToolButton>
 #include <array>
@@ -30,6 +31,8 @@ class FM_Band : public Panel {
 
  private:
   void buildControls();
+  QGroupBox* buildBandGroup();
+  QGroupBox* buildStrakeGroup();
   void showNoBulkhead();
   void fillBandRows(const Bulkhead& bulkhead);
   void fillStrakeRows(const StrakeBand& band);

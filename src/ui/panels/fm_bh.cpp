@@ -12,6 +12,7 @@
 #include "edit/selection_edits.h"
 #include "io/zel_format.h"
 #include "model/codes.h"
+#include "panels/form_rows.h"
 #include "ship/ship_queries.h"
 #include "view_state.h"
 #include "widgets/material_list.h"
@@ -43,12 +44,6 @@ Code chosenCode(const QComboBox& list, Code stored, int offset = 0) {
   return list.currentIndex() < 0 ? stored : static_cast<Code>(list.currentIndex() + offset);
 }
 
-QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
 }  // namespace
 
 FM_Bh::FM_Bh(Editor& editor, QWidget* parent)
@@ -76,57 +71,52 @@ void FM_Bh::buildControls() {
   auto* grid = new QGridLayout(form_);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setColumnStretch(1, 1);
+  FormRows rows(*form_, *grid);
 
   name_ = new CommitField(form_);
   name_->setObjectName("FTX_Name");
   // The database keeps no more of a name; a longer one would also widen the
   // bulkhead selector, and with it the panel column, beyond the window.
   name_->setMaxLength(kBulkheadNameWidth);
+  rows.add("&Name :", name_);
   type_ = codeList("CB_Type", bulkheadTypeText, form_);
+  rows.add("&Type :", type_);
   material_ = new QComboBox(form_);
   material_->setObjectName("CB_Mat");
   material_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   material_->setMinimumContentsLength(10);
-  direction_ = codeList("CB_HorVer", directionText, form_);
-  side_ = codeList("CB_ForeAft", sideText, form_);
-
-  int row = 0;
-  grid->addWidget(buddyLabel("&Name :", name_, form_), row, 0);
-  grid->addWidget(name_, row++, 1);
-  grid->addWidget(buddyLabel("&Type :", type_, form_), row, 0);
-  grid->addWidget(type_, row++, 1);
-  grid->addWidget(buddyLabel("&Material :", material_, form_), row, 0);
-  grid->addWidget(material_, row++, 1);
+  rows.add("&Material :", material_);
   // The two long captions read as sentences ending in the list's choice, so
   // each list sits under its caption across the panel's width.
-  grid->addWidget(buddyLabel("&Ordinary Stiffeners are", direction_, form_), row++, 0, 1, 2);
-  grid->addWidget(direction_, row++, 0, 1, 2);
-  grid->addWidget(buddyLabel("&Stiffeners are located in the", side_, form_), row++, 0, 1, 2);
-  grid->addWidget(side_, row++, 0, 1, 2);
+  direction_ = codeList("CB_HorVer", directionText, form_);
+  rows.addAbove("&Ordinary Stiffeners are", direction_);
+  side_ = codeList("CB_ForeAft", sideText, form_);
+  rows.addAbove("&Stiffeners are located in the", side_);
 
   auto* rule = new QFrame(form_);
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
-  grid->addWidget(rule, row++, 0, 1, 2);
+  rows.addWide(rule);
 
+  addStoolRows(rows);
+  body()->addWidget(form_);
+}
+
+void FM_Bh::addStoolRows(FormRows& rows) {
   const std::array<const char*, 2> stoolCaptions = {"Lower stool", "Upper stool"};
   for (std::size_t i = 0; i < stool_.size(); ++i) {
     const QString index = QString::number(i);
     stool_[i] = new QCheckBox(stoolCaptions[i], form_);
     stool_[i]->setObjectName("OP_Stool_" + index);
+    rows.addWide(stool_[i]);
     stoolZ_[i] = new NumberField(form_);
     stoolZ_[i]->setObjectName("FTX_m_" + index);
     stoolZ_[i]->setCaption(QString(stoolCaptions[i]) + " Z");
-    stoolZLabel_[i] = buddyLabel("Z top / BL :", stoolZ_[i], form_);
-    grid->addWidget(stool_[i], row++, 0, 1, 2);
-    grid->addWidget(stoolZLabel_[i], row, 0);
-    grid->addWidget(stoolZ_[i], row++, 1);
+    stoolZLabel_[i] = rows.add("Z top / BL :", stoolZ_[i]);
   }
   upperStoolSloped_ = new QCheckBox("Upper stool is sloped", form_);
   upperStoolSloped_->setObjectName("OP_UpStoolSloped");
-  grid->addWidget(upperStoolSloped_, row, 0, 1, 2);
-
-  body()->addWidget(form_);
+  rows.addWide(upperStoolSloped_);
 }
 
 void FM_Bh::fillControls() {

@@ -14,6 +14,8 @@
 
 namespace korain {
 
+class FormRows;
+
 class FM_Bh : public Panel {
   Q_OBJECT
 
@@ -35,6 +37,7 @@ class FM_Bh : public Panel {
 
  private:
   void buildControls();
+  void addStoolRows(FormRows& rows);
   // Refills the material list when the ship's materials differ from it (another
   // database may have been opened since).
   void fillMaterials();

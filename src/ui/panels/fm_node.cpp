@@ -5,12 +5,13 @@
 #include <QToolButton>
 #include <string>
 
+#include "checks/code_texts.h"
 #include "edit/selection_edits.h"
 #include "geometry/contour_arc.h"
 #include "main/toolbar_icons.h"
 #include "model/codes.h"
+#include "panels/form_rows.h"
 #include "panels/step_buttons.h"
-#include "text/string_table.h"
 #include "view/world_window.h"
 
 namespace korain {
@@ -31,22 +32,6 @@ int curveToolOf(Long curveCode) {
   return 0;
 }
 
-// The description of the segment that leads to a node.
-Long segmentTextNumber(Long curveCode) {
-  switch (curveCode) {
-    case kCurveStraight:
-      return 650;
-    case kCurveArc:
-      return 651;
-    case kCurveTangentArc:
-      return 652;
-    case 5:
-      return 653;
-    default:
-      return 654;
-  }
-}
-
 }  // namespace
 
 FM_Node::FM_Node(Editor& editor, QWidget* parent)
@@ -60,6 +45,7 @@ void FM_Node::buildControls() {
   auto* grid = new QGridLayout(controls_);
   grid->setContentsMargins(0, 0, 0, 0);
   body()->addWidget(controls_);
+  FormRows rows(*controls_, *grid);
 
   number_ = new QLabel(controls_);
   number_->setObjectName("LB_Plate");
@@ -69,22 +55,28 @@ void FM_Node::buildControls() {
     moveSelection(
         [direction](Bulkhead& b) { b.CurNode = static_cast<Integer>(b.CurNode + direction); });
   });
-  grid->addWidget(new QLabel("Node :", controls_), 0, 0);
-  grid->addLayout(stepRow, 0, 1);
+  rows.add("Node :", stepRow, nullptr);
+  fields_[0] = rows.addNumber("&Y :", "FTX_m_0", [this] { change(); });
+  fields_[1] = rows.addNumber("&Z :", "FTX_m_1", [this] { change(); });
+  rows.add("Curve type :", buildCurveBar());
 
-  auto addField = [this](int i, const char* caption, QGridLayout* layout, int row) {
-    auto* field = new NumberField(controls_);
-    field->setObjectName(QString("FTX_m_%1").arg(i));
-    auto* label = new QLabel(caption, controls_);
-    label->setBuddy(field);
-    layout->addWidget(label, row, 0);
-    layout->addWidget(field, row, 1);
-    connect(field, &NumberField::committed, this, &FM_Node::change);
-    fields_[static_cast<std::size_t>(i)] = field;
-  };
-  addField(0, "&Y :", grid, 1);
-  addField(1, "&Z :", grid, 2);
+  segment_ = new QLabel("(first node)", controls_);
+  segment_->setObjectName("LB_FirstNode");
+  segment_->setWordWrap(true);
+  rows.addWide(segment_);
 
+  circle_ = new QGroupBox("Circle data", controls_);
+  circle_->setObjectName("PAN_Circle");
+  FormRows circleRows(*circle_, *new QGridLayout(circle_));
+  const std::array<const char*, 3> captions = {"y&Tan :", "zTa&n :", "&R :"};
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    fields_[i + 2] = circleRows.addNumber(captions[i], QString("FTX_m_%1").arg(i + 2),
+                                          [this] { change(); });
+  }
+  rows.addWide(circle_);
+}
+
+QWidget* FM_Node::buildCurveBar() {
   auto* bar = new QWidget(controls_);
   bar->setObjectName("SS_Curve");
   auto* barRow = new QHBoxLayout(bar);
@@ -106,21 +98,7 @@ void FM_Node::buildControls() {
   }
   connect(curveTools_, &QButtonGroup::idToggled, this,
           [this](int, bool down) { curveToolToggled(down); });
-  grid->addWidget(new QLabel("Curve type :", controls_), 3, 0);
-  grid->addWidget(bar, 3, 1);
-
-  segment_ = new QLabel("(first node)", controls_);
-  segment_->setObjectName("LB_FirstNode");
-  segment_->setWordWrap(true);
-  grid->addWidget(segment_, 4, 0, 1, 2);
-
-  circle_ = new QGroupBox("Circle data", controls_);
-  circle_->setObjectName("PAN_Circle");
-  auto* circleGrid = new QGridLayout(circle_);
-  addField(2, "y&Tan :", circleGrid, 0);
-  addField(3, "zTa&n :", circleGrid, 1);
-  addField(4, "&R :", circleGrid, 2);
-  grid->addWidget(circle_, 5, 0, 1, 2);
+  return bar;
 }
 
 bool FM_Node::canRemove() const {
@@ -161,7 +139,7 @@ void FM_Node::showNode(const Node& node) {
   fields_[0]->showValue(node.Y);
   fields_[1]->showValue(node.Z);
   curveTools_->button(curveToolOf(node.ShCur))->setChecked(true);
-  segment_->setText(QString::fromStdString(korainString(segmentTextNumber(node.ShCur))));
+  segment_->setText(QString::fromStdString(nodeSegmentText(node.ShCur)));
   refreshCurveControls(node.ShCur);
   fields_[2]->showValue(node.ShYT);
   fields_[3]->showValue(node.ShZT);

@@ -35,6 +35,7 @@ class FM_Node : public Panel {
 
  private:
   void buildControls();
+  QWidget* buildCurveBar();
   void showNoNode();
   void showNode(const Node& node);
   void refreshCurveControls(Long curveCode);

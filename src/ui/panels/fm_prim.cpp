@@ -7,6 +7,7 @@
 #include "edit/member_edits.h"
 #include "edit/selection_edits.h"
 #include "model/codes.h"
+#include "panels/form_rows.h"
 #include "panels/step_buttons.h"
 
 namespace korain {
@@ -21,7 +22,9 @@ void FM_Prim::buildControls() {
   controls_ = new QWidget(this);
   auto* grid = new QGridLayout(controls_);
   grid->setContentsMargins(0, 0, 0, 0);
+  grid->setColumnStretch(1, 1);
   body()->addWidget(controls_);
+  FormRows rows(*controls_, *grid);
 
   number_ = new QLabel(controls_);
   number_->setObjectName("LB_Prim");
@@ -32,21 +35,17 @@ void FM_Prim::buildControls() {
     moveSelection(
         [direction](Bulkhead& b) { b.CurPrim = static_cast<Integer>(b.CurPrim + direction); });
   });
-  grid->addLayout(stepRow, 0, 0, 1, 2);
+  rows.addWide(stepRow);
 
   position_ = new NumberField(controls_);
   position_->setObjectName("FTX_m");
-  auto* caption = new QLabel("&Position :", controls_);
-  caption->setBuddy(position_);
   axis_ = new QLabel("&Z :", controls_);
   axis_->setObjectName("LB_yz");
   axis_->setBuddy(position_);
   auto* positionRow = new QHBoxLayout;
   positionRow->addWidget(axis_);
   positionRow->addWidget(position_, 1);
-  grid->addWidget(caption, 1, 0);
-  grid->addLayout(positionRow, 1, 1);
-  grid->setColumnStretch(1, 1);
+  rows.add("&Position :", positionRow, position_);
   connect(position_, &NumberField::committed, this, &FM_Prim::change);
 
   direction_ = new QComboBox(controls_);
@@ -54,10 +53,7 @@ void FM_Prim::buildControls() {
   for (const Long hv : {kHorizontal, kVertical}) {
     direction_->addItem(QString::fromUtf8(directionText(hv).value_or("")));
   }
-  auto* directionCaption = new QLabel("&Direction :", controls_);
-  directionCaption->setBuddy(direction_);
-  grid->addWidget(directionCaption, 2, 0);
-  grid->addWidget(direction_, 2, 1);
+  rows.add("&Direction :", direction_);
   connect(direction_, &QComboBox::activated, this, &FM_Prim::change);
 }
 

@@ -132,6 +132,24 @@ void FM_Second::buildControls() {
   layout->addWidget(tabs_);
   connect(tabs_, &QComboBox::activated, this, &FM_Second::tabChosen);
 
+  layout->addLayout(buildGroupRow());
+
+  for (QGroupBox* group : {buildScantlingGroup(), buildMaterialGroup(), buildBracketGroup(),
+                           buildSpanGroup(), buildSpanBracketGroup(), buildConnectionGroup()}) {
+    layout->addWidget(group);
+  }
+
+  auto* wizard = new QPushButton("Stiffener Wi&zard...", controls_);
+  wizard->setObjectName("BT_Wizard");
+  layout->addWidget(wizard);
+  connect(wizard, &QPushButton::clicked, this, [this] {
+    FM_SecondWiz dialog(editor(), this);
+    dialog.exec();
+  });
+}
+
+// The group's position and spacing side by side.
+QLayout* FM_Second::buildGroupRow() {
   auto* groupGrid = new QGridLayout;
   const std::array<const char*, 2> groupCaptions = {"&Y :", "&Spacing :"};
   for (std::size_t i = 0; i < group_.size(); ++i) {
@@ -146,22 +164,9 @@ void FM_Second::buildControls() {
     groupGrid->addWidget(caption, 0, static_cast<int>(2 * i));
     groupGrid->addWidget(group_[i], 0, static_cast<int>(2 * i + 1));
   }
-  layout->addLayout(groupGrid);
   connect(group_[0], &NumberField::committed, this, &FM_Second::positionCommitted);
   connect(group_[1], &NumberField::committed, this, &FM_Second::spacingCommitted);
-
-  for (QGroupBox* group : {buildScantlingGroup(), buildMaterialGroup(), buildBracketGroup(),
-                           buildSpanGroup(), buildSpanBracketGroup(), buildConnectionGroup()}) {
-    layout->addWidget(group);
-  }
-
-  auto* wizard = new QPushButton("Stiffener Wi&zard...", controls_);
-  wizard->setObjectName("BT_Wizard");
-  layout->addWidget(wizard);
-  connect(wizard, &QPushButton::clicked, this, [this] {
-    FM_SecondWiz dialog(editor(), this);
-    dialog.exec();
-  });
+  return groupGrid;
 }
 
 QGroupBox* FM_Second::buildScantlingGroup() {

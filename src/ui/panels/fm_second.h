@@ -37,6 +37,7 @@ class FM_Second : public Panel {
 
  private:
   void buildControls();
+  QLayout* buildGroupRow();
   QGroupBox* buildScantlingGroup();
   QGroupBox* buildMaterialGroup();
   QGroupBox* buildBracketGroup();

@@ -1,0 +1,67 @@
+#include "panels/form_rows.h"
+
+#include <QHBoxLayout>
+
+#include "main/toolbar_icons.h"
+
+namespace korain {
+
+QLabel* FormRows::add(const QString& caption, QWidget* control) {
+  auto* label = new QLabel(caption, &parent_);
+  label->setBuddy(control);
+  grid_.addWidget(label, row_, 0);
+  grid_.addWidget(control, row_++, 1);
+  return label;
+}
+
+QLabel* FormRows::add(const QString& caption, QLayout* controls, QWidget* buddy) {
+  auto* label = new QLabel(caption, &parent_);
+  label->setBuddy(buddy);
+  grid_.addWidget(label, row_, 0);
+  grid_.addLayout(controls, row_++, 1);
+  return label;
+}
+
+QLabel* FormRows::addAbove(const QString& caption, QWidget* control) {
+  auto* label = new QLabel(caption, &parent_);
+  label->setBuddy(control);
+  addWide(label);
+  addWide(control);
+  return label;
+}
+
+void FormRows::addWide(QWidget* control) { grid_.addWidget(control, row_++, 0, 1, 2); }
+
+void FormRows::addWide(QLayout* controls) { grid_.addLayout(controls, row_++, 0, 1, 2); }
+
+NumberField* FormRows::addNumber(const QString& caption, const QString& name,
+                                 const std::function<void()>& committed) {
+  auto* field = new NumberField(&parent_);
+  field->setObjectName(name);
+  add(caption, field);
+  QObject::connect(field, &NumberField::committed, &parent_, committed);
+  return field;
+}
+
+QWidget* toolStrip(QWidget* parent, const QString& name, std::span<const StripTool> specs,
+                   std::span<QToolButton*> tools, const std::function<void(int)>& pressed) {
+  auto* strip = new QWidget(parent);
+  strip->setObjectName(name);
+  auto* row = new QHBoxLayout(strip);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (std::size_t i = 0; i < specs.size() && i < tools.size(); ++i) {
+    auto* tool = new QToolButton(strip);
+    tool->setObjectName(name + "_" + QString::number(i));
+    tool->setIcon(toolbarIcon(specs[i].icon));
+    tool->setToolTip(specs[i].tip);
+    tool->setAutoRaise(true);
+    const int number = static_cast<int>(i);
+    QObject::connect(tool, &QToolButton::clicked, strip, [pressed, number] { pressed(number); });
+    row->addWidget(tool);
+    tools[i] = tool;
+  }
+  row->addStretch(1);
+  return strip;
+}
+
+}  // namespace korain
