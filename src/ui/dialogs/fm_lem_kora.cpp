@@ -100,6 +100,13 @@ QWidget* FM_LemKora::rollGroup() {
   connect(useCalcRoll_, &QCheckBox::clicked, this, &FM_LemKora::useRuleRoll);
   layout->addWidget(useCalcRoll_);
 
+  layout->addWidget(rollCases(column));
+  layout->addStretch(1);
+  return column;
+}
+
+// The rule's roll cases: Yh and Zh of each acceleration's cases 'c' and 'd'.
+QGroupBox* FM_LemKora::rollCases(QWidget* column) {
   roll_ = new QGroupBox(ruleRollCaption(), column);
   roll_->setObjectName("PAN_Roll");
   auto* grid = new QGridLayout(roll_);
@@ -130,9 +137,7 @@ QWidget* FM_LemKora::rollGroup() {
     grid->addWidget(entryField(cell.yEntry + 1, roll_), row, 4);
     ++row;
   }
-  layout->addWidget(roll_);
-  layout->addStretch(1);
-  return column;
+  return roll_;
 }
 
 void FM_LemKora::fill() {

@@ -26,6 +26,7 @@ class FM_LemKora : public QDialog {
   QGroupBox* positionGroup();
   QGroupBox* extentGroup();
   QWidget* rollGroup();
+  QGroupBox* rollCases(QWidget* column);
   NumberField* entryField(int entry, QWidget* parent);
   void fill();
   void useComputedPosition(bool use);

@@ -124,6 +124,12 @@ QWidget* FM_ResKora::dimensionsRow() {
 QWidget* FM_ResKora::levelsGroup() {
   auto* group = new QGroupBox("Filling levels", this);
   auto* layout = new QVBoxLayout(group);
+  layout->addWidget(levelTools(group));
+  layout->addWidget(levelGrid(group), 1);
+  return group;
+}
+
+QToolBar* FM_ResKora::levelTools(QWidget* group) {
   auto* tools = new QToolBar(group);
   tools->setObjectName("SS_AddDel");
   add_ = tools->addAction("Add", this, &FM_ResKora::addLevel);
@@ -142,8 +148,10 @@ QWidget* FM_ResKora::levelsGroup() {
   defaults_->setObjectName("BT_default");
   connect(defaults_, &QPushButton::clicked, this, &FM_ResKora::addDefaultLevels);
   tools->addWidget(defaults_);
-  layout->addWidget(tools);
+  return tools;
+}
 
+QTableWidget* FM_ResKora::levelGrid(QWidget* group) {
   grid_ = new QTableWidget(0, kColumns, group);
   grid_->setObjectName("SS_Res");
   grid_->setHorizontalHeaderLabels(
@@ -168,8 +176,7 @@ QWidget* FM_ResKora::levelsGroup() {
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
     if (!filling_) currentRow_ = row + 1;
   });
-  layout->addWidget(grid_, 1);
-  return group;
+  return grid_;
 }
 
 QWidget* FM_ResKora::resultsGroup() {

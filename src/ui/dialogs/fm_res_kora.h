@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolBar>
 #include <array>
 
 #include "editor.h"
@@ -36,6 +37,8 @@ class FM_ResKora : public QDialog {
  private:
   QWidget* dimensionsRow();
   QWidget* levelsGroup();
+  QToolBar* levelTools(QWidget* group);
+  QTableWidget* levelGrid(QWidget* group);
   QWidget* resultsGroup();
   QWidget* risksGroup();
   QWidget* geometryGroup();

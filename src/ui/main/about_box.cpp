@@ -23,22 +23,9 @@ QLabel* addLabel(QVBoxLayout& column, const QString& name, const QString& text) 
   return label;
 }
 
-}  // namespace
-
-QDialog* makeAboutBox(QWidget* parent, const QString& title) {
-  auto* box = new QDialog(parent);
-  box->setObjectName(QStringLiteral("FM_About"));
-  box->setWindowTitle(QStringLiteral("About"));
-
-  auto* row = new QHBoxLayout;
-  row->setSpacing(20);
-  auto* picture = new QLabel;
-  picture->setObjectName(QStringLiteral("IM_Kora"));
-  picture->setPixmap(iconPixmap(QStringLiteral("korain"), kPictureSide));
-  row->addWidget(picture, 0, Qt::AlignTop);
-
+// The program's name, version, rules edition and terms, one under the other.
+QVBoxLayout* aboutTexts(const QString& title) {
   auto* column = new QVBoxLayout;
-  row->addLayout(column);
   // A nested layout would take the wide spacing of the row.
   column->setSpacing(6);
   QLabel* name = addLabel(*column, QStringLiteral("LB_Title"), title);
@@ -59,6 +46,24 @@ QDialog* makeAboutBox(QWidget* parent, const QString& title) {
   legal->setWordWrap(true);
   legal->setMinimumWidth(300);
   column->addStretch();
+  return column;
+}
+
+}  // namespace
+
+QDialog* makeAboutBox(QWidget* parent, const QString& title) {
+  auto* box = new QDialog(parent);
+  box->setObjectName(QStringLiteral("FM_About"));
+  box->setWindowTitle(QStringLiteral("About"));
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(20);
+  auto* picture = new QLabel;
+  picture->setObjectName(QStringLiteral("IM_Kora"));
+  picture->setPixmap(iconPixmap(QStringLiteral("korain"), kPictureSide));
+  row->addWidget(picture, 0, Qt::AlignTop);
+
+  row->addLayout(aboutTexts(title));
 
   auto* close = new QPushButton(QStringLiteral("Close"));
   close->setObjectName(QStringLiteral("BT_Close"));
