@@ -23,6 +23,44 @@ void keepInList(Integer& current, int count) {
   if (count > 0 && (current < 1 || current > count)) current = 1;
 }
 
+void chooseBulkhead(Arrangement& arrangement, int number) {
+  arrangement.CurBulkhead = static_cast<Integer>(number);
+}
+
+void chooseNode(Bulkhead& bulkhead, int number) { bulkhead.CurNode = static_cast<Integer>(number); }
+
+void chooseMember(Bulkhead& bulkhead, int number) {
+  bulkhead.CurPrim = static_cast<Integer>(number);
+}
+
+void chooseBand(Bulkhead& bulkhead, int number) { bulkhead.CurBand = static_cast<Integer>(number); }
+
+void chooseStrake(Bulkhead& bulkhead, int number) {
+  if (!bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return;
+  bulkhead.StrakeBands.at(bulkhead.CurBand).CurStrake = static_cast<Integer>(number);
+}
+
+void chooseInterval(Bulkhead& bulkhead, int number) {
+  if (number >= 1) bulkhead.CurSpan = static_cast<Integer>(number);
+}
+
+void settleNodes(Bulkhead& bulkhead) { keepInList(bulkhead.CurNode, bulkhead.Nodes.count()); }
+
+void settleMembers(Bulkhead& bulkhead) {
+  keepInList(bulkhead.CurPrim, bulkhead.PrimaryMembers.count());
+}
+
+void settleBands(Bulkhead& bulkhead) {
+  keepInList(bulkhead.CurBand, bulkhead.StrakeBands.count());
+  if (!bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return;
+  StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
+  keepInList(band.CurStrake, band.Strakes.count());
+}
+
+void settleInterval(Bulkhead& bulkhead) {
+  if (bulkhead.CurSpan < 1) bulkhead.CurSpan = 1;
+}
+
 std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& message) {
   if (!arrangement.Bulkheads.inBounds(message.bulkhead)) return std::nullopt;
   arrangement.CurBulkhead = static_cast<Integer>(message.bulkhead);

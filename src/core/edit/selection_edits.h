@@ -16,6 +16,26 @@ void raiseCurrentBulkhead(Arrangement& arrangement);
 // or never set) designates element 1.
 void keepInList(Integer& current, int count);
 
+// The current objects that a panel's list, step buttons or selector choose,
+// by their list numbers. A band or strake list shows no row for a number out
+// of its list, which then designates element 1 again when the panel settles.
+void chooseBulkhead(Arrangement& arrangement, int number);
+void chooseNode(Bulkhead& bulkhead, int number);
+void chooseMember(Bulkhead& bulkhead, int number);
+void chooseBand(Bulkhead& bulkhead, int number);
+// A strake of the current band; nothing without one.
+void chooseStrake(Bulkhead& bulkhead, int number);
+// The support interval whose spans the span tabs show; a number below 1 is
+// no interval and changes nothing.
+void chooseInterval(Bulkhead& bulkhead, int number);
+
+// What the panels settle before they show a bulkhead's lists: each current
+// index within its list, the current interval at least 1.
+void settleNodes(Bulkhead& bulkhead);
+void settleMembers(Bulkhead& bulkhead);
+void settleBands(Bulkhead& bulkhead);
+void settleInterval(Bulkhead& bulkhead);
+
 // Makes the object a message is about current: its bulkhead and, within it,
 // the node, member, stiffener (selected alone), band or strake. Gives the code
 // of the panel that edits that kind of object; none when the message is about

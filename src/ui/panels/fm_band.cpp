@@ -62,7 +62,7 @@ QGroupBox* FM_Band::buildBandGroup() {
   bands_ = rowList("LI_Band", group);
   rows.addWide(bands_);
   connect(bands_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) moveSelection([row](Bulkhead& b) { b.CurBand = static_cast<Integer>(row + 1); });
+    if (row >= 0) moveSelection([row](Bulkhead& b) { chooseBand(b, row + 1); });
   });
   z_ = rows.addNumber("&Z :", "FTX_m", [this] {
     const auto z = static_cast<Single>(z_->value());
@@ -85,12 +85,7 @@ QGroupBox* FM_Band::buildStrakeGroup() {
   strakes_ = rowList("LI_Strake", group);
   rows.addWide(strakes_);
   connect(strakes_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row < 0) return;
-    moveSelection([row](Bulkhead& b) {
-      if (b.StrakeBands.inBounds(b.CurBand)) {
-        b.StrakeBands.at(b.CurBand).CurStrake = static_cast<Integer>(row + 1);
-      }
-    });
+    if (row >= 0) moveSelection([row](Bulkhead& b) { chooseStrake(b, row + 1); });
   });
   y_ = rows.addNumber("&Y :", "FTX_Y",
                       [this] { changeStrake("Strake position change", kRefreshAll); });
@@ -123,16 +118,7 @@ void FM_Band::fillControls() {
     showNoBulkhead();
     return;
   }
-  session().moveSelection(
-      [](Arrangement& a) {
-        Bulkhead& b = currentOf(a);
-        keepInList(b.CurBand, b.StrakeBands.count());
-        if (b.StrakeBands.inBounds(b.CurBand)) {
-          StrakeBand& band = b.StrakeBands.at(b.CurBand);
-          keepInList(band.CurStrake, band.Strakes.count());
-        }
-      },
-      Follow::Nothing);
+  session().moveSelection([](Arrangement& a) { settleBands(currentOf(a)); }, Follow::Nothing);
   const Bulkhead& bulkhead = *currentBulkhead();
   controls_->setEnabled(true);
   fillBandRows(bulkhead);

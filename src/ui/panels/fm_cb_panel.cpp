@@ -69,9 +69,8 @@ void FM_CBPanel::step(int direction) {
 
 void FM_CBPanel::choose(int position) {
   if (editor_.refreshing()) return;
-  editor_.session().moveSelection(
-      [position](Arrangement& a) { a.CurBulkhead = static_cast<Integer>(position + 1); },
-      Follow::Panel | Follow::Menus | Follow::Redraw);
+  editor_.session().moveSelection([position](Arrangement& a) { chooseBulkhead(a, position + 1); },
+                                  Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 }  // namespace korain

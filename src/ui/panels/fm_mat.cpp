@@ -5,6 +5,7 @@
 #include <QGridLayout>
 
 #include "checks/legend.h"
+#include "edit/selection_edits.h"
 #include "model/edit_scope.h"
 
 namespace korain {
@@ -41,7 +42,7 @@ void FM_Mat::fillControls() {
   const Long mode = s.SubView;
   // The check covers every bulkhead: none is current (an object panel shows
   // the first one again).
-  s.moveSelection([](Arrangement& a) { a.CurBulkhead = 0; }, Follow::Nothing);
+  s.moveSelection([](Arrangement& a) { chooseBulkhead(a, 0); }, Follow::Nothing);
   Legend legend;
   const StatusLine status = [this](std::string_view text) {
     editor().showStatus(std::string(text));

@@ -52,8 +52,7 @@ void FM_Node::buildControls() {
   auto* stepRow = new QHBoxLayout;
   stepRow->addWidget(number_, 1);
   steps_ = addStepButtons(controls_, *stepRow, "BT_Inode", "node", [this](int direction) {
-    moveSelection(
-        [direction](Bulkhead& b) { b.CurNode = static_cast<Integer>(b.CurNode + direction); });
+    moveSelection([direction](Bulkhead& b) { chooseNode(b, b.CurNode + direction); });
   });
   rows.add("Node :", stepRow, nullptr);
   fields_[0] = rows.addNumber("&Y :", "FTX_m_0", [this] { change(); });
@@ -114,7 +113,7 @@ void FM_Node::fillControls() {
     return;
   }
   const int count = bulkhead->Nodes.count();
-  session().moveSelection([count](Arrangement& a) { keepInList(currentOf(a).CurNode, count); },
+  session().moveSelection([](Arrangement& a) { settleNodes(currentOf(a)); },
                           Follow::Nothing);
   controls_->setEnabled(true);
   steps_[0]->setEnabled(bulkhead->CurNode >= 2);

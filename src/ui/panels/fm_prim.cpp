@@ -32,8 +32,7 @@ void FM_Prim::buildControls() {
   stepRow->addWidget(new QLabel("Primary supporting member :", controls_));
   stepRow->addWidget(number_, 1);
   steps_ = addStepButtons(controls_, *stepRow, "BT_Iprim", "member", [this](int direction) {
-    moveSelection(
-        [direction](Bulkhead& b) { b.CurPrim = static_cast<Integer>(b.CurPrim + direction); });
+    moveSelection([direction](Bulkhead& b) { chooseMember(b, b.CurPrim + direction); });
   });
   rows.addWide(stepRow);
 
@@ -71,7 +70,7 @@ void FM_Prim::fillControls() {
   }
   const List<PrimaryMember>& members = bulkhead->PrimaryMembers;
   const int count = members.count();
-  session().moveSelection([count](Arrangement& a) { keepInList(currentOf(a).CurPrim, count); },
+  session().moveSelection([](Arrangement& a) { settleMembers(currentOf(a)); },
                           Follow::Nothing);
   const PrimaryMember& member = members.at(bulkhead->CurPrim);
   controls_->setEnabled(true);

@@ -315,12 +315,7 @@ void FM_Second::fillControls() {
     showNoStiffener();
     return;
   }
-  session().moveSelection(
-      [](Arrangement& a) {
-        Bulkhead& bulkhead = currentOf(a);
-        if (bulkhead.CurSpan < 1) bulkhead.CurSpan = 1;
-      },
-      Follow::Nothing);
+  session().moveSelection([](Arrangement& a) { settleInterval(currentOf(a)); }, Follow::Nothing);
   const Bulkhead& bulkhead = *currentBulkhead();
   const StiffenerTab shown = tab();
   controls_->setEnabled(true);
@@ -493,9 +488,7 @@ void FM_Second::bracketClicked(int box) {
 }
 
 void FM_Second::spanStepped(int step) {
-  moveSelection([step](Bulkhead& b) {
-    if (b.CurSpan + step > 0) b.CurSpan = static_cast<Integer>(b.CurSpan + step);
-  });
+  moveSelection([step](Bulkhead& b) { chooseInterval(b, b.CurSpan + step); });
 }
 
 void FM_Second::connectionChosen(int index) {

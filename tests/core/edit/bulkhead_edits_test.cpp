@@ -82,6 +82,20 @@ TEST(SelectionEdits, IndicesOutsideTheirListShowTheFirstElement) {
     keepInList(current, count);
     EXPECT_EQ(current, shown) << index << " of " << count;
   }
+  // A strake is chosen in the current band only; no interval lies below 1.
+  Bulkhead& b = a.Bulkheads.at(1);
+  chooseStrake(b, 2);
+  chooseInterval(b, 0);
+  EXPECT_EQ(b.CurSpan, 0);
+  settleInterval(b);
+  EXPECT_EQ(b.CurSpan, 1);
+  b.StrakeBands.append().Strakes.redim(3);
+  chooseBand(b, 1);
+  chooseStrake(b, 3);
+  EXPECT_EQ(b.StrakeBands.at(1).CurStrake, 3);
+  b.StrakeBands.at(1).Strakes.redim(2);
+  settleBands(b);
+  EXPECT_EQ(b.StrakeBands.at(1).CurStrake, 1);
 }
 
 TEST(SelectionEdits, AMessageOrAPickSelectsItsObjectAndPanel) {
