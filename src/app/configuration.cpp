@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 
@@ -153,12 +154,6 @@ ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& 
   ini.setNumber(kPathSection, kMouseTolerance, config.MouseTolerance);
   ini.setNumber(kPathSection, kZoomFactor, config.ZoomFactor);
   return ini.save();
-}
-
-DisplayConfig defaultDisplayConfig() {
-  DisplayConfig config;
-  config.FontName = korainString(text_id::kDefaultFontName);
-  return config;
 }
 
 DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device) {

@@ -1,12 +1,12 @@
 // The records kept in "Tessaly.ini" between runs: folders, preferences, display, identification.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "ini_file.h"
 #include "io/zel_writer.h"
 #include "model/arrangement.h"
+#include "view/display_config.h"
 
 namespace korain {
 
@@ -71,32 +71,7 @@ PathConfig readPathConfig(const std::string& iniPath, const std::string& program
 // one read at start-up when none is.
 ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& config);
 
-// The drawing settings of one output device; the screen's are read at start-up,
-// the preferences edit both.
-enum class OutputDevice { Screen, Printer };
-
-// The reduction factor at which a device draws its labels at the sizes typed.
-inline constexpr Single kUsualReductionFactor = 0.1F;
-
-struct DisplayConfig {
-  int PanelFontSize = 9;  // bulkhead names
-  int NodeFontSize = 9;
-  int StiffenerFontSize = 9;
-  int AxisFontSize = 9;  // axes and strakes
-  std::string FontName;  // text 107 unless the file names another
-  Single OffsetY = 0;
-  Single OffsetZ = 0;
-  Single LineWidth = 0;
-  int Margin = 40;  // around the section, in percent of its size
-  Single TextAngle = 0;
-  Single ReductionFactor = kUsualReductionFactor;  // label sizes times factor / 0.1
-
-  bool operator==(const DisplayConfig&) const = default;
-};
-
-// A record with every default.
-DisplayConfig defaultDisplayConfig();
-
+// The display settings of a device (section 301 or 302), each missing key at its default.
 DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device);
 ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice device,
                                      const DisplayConfig& config);
@@ -106,14 +81,7 @@ ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice de
 int readPanelWidth(const std::string& iniPath);
 ConfigWriteResult writePanelWidth(const std::string& iniPath, int width);
 
-// The drawing colours (section 303), as the family stores them: 0x00BBGGRR.
-struct ColourConfig {
-  std::uint32_t BackColour = 0x1;
-  std::uint32_t LineColour = 0x0;
-
-  bool operator==(const ColourConfig&) const = default;
-};
-
+// The drawing colours (section 303), each missing key at the family's default.
 ColourConfig readColours(const std::string& iniPath);
 ConfigWriteResult writeColours(const std::string& iniPath, const ColourConfig& colours);
 

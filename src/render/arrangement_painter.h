@@ -6,11 +6,11 @@
 #include <QRectF>
 #include <vector>
 
-#include "configuration.h"
 #include "label_layout.h"
 #include "model/arrangement.h"
 #include "section/section.h"
 #include "ship/ship_data.h"
+#include "view/display_config.h"
 #include "view/display_options.h"
 #include "view/world_window.h"
 

@@ -41,18 +41,6 @@ void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInc
   paintDrawingSheet(painter, sheet, dotsPerInch, request, scene);
 }
 
-bool printDrawingOn(QPrinter& printer, const DrawingPrint& print, const DrawingScene& scene,
-                    std::string& error) {
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    error = "the printer " + printer.printerName().toStdString() + " cannot be printed on";
-    return false;
-  }
-  const QRectF sheet(0, 0, printer.width(), printer.height());
-  paintDrawingPrint(painter, sheet, printer.resolution(), print, scene);
-  return painter.end();
-}
-
 bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
                        const DrawingPrint& print, const DrawingScene& scene, std::string& error) {
   QSaveFile file(QString::fromStdString(path));

@@ -1,11 +1,10 @@
-// The drawing printed on one sheet with its title block: on a printer, into a
-// PDF file, as a preview picture, and onto the clipboard.
+// The drawing printed on one sheet with its title block: painted on any
+// device, into a PDF file, as a preview picture, and onto the clipboard.
 #pragma once
 
 #include <QImage>
 #include <QMimeData>
 #include <QPageLayout>
-#include <QPrinter>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,11 +31,6 @@ QPageLayout drawingPageLayout(const QPageSize& paper);
 // for that area's size in centimetres.
 void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInch,
                        const DrawingPrint& print, const DrawingScene& scene);
-
-// Prints the sheet on the printer, set up by the caller (paper, orientation).
-// False with the reason when the printer cannot be painted on.
-bool printDrawingOn(QPrinter& printer, const DrawingPrint& print, const DrawingScene& scene,
-                    std::string& error);
 
 // Writes the sheet as a one-page PDF file of `layout`; nothing is left behind
 // on failure.

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QPen>
 
-#include "configuration.h"
+#include "view/display_config.h"
 
 namespace korain {
 

@@ -1,17 +1,15 @@
-// The report's Qt surfaces: the preview's page pictures, a PDF document, and a printer.
+// The report's Qt surfaces: the preview's page pictures and a PDF document.
 #include "print_surface_qt.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 #include "print/page_flow.h"
 #include "print/print_headings.h"
 #include "print/print_text.h"
-#include "printer_print_surface.h"
 
 namespace korain::testing {
 namespace {
@@ -115,21 +113,5 @@ TEST(PrintSurfaceQt, APdfReportStoppedAtItsFirstPageLeavesNoFile) {
 }
 
 }  // namespace
-
-// A printer that prints to a PDF file stands in for a real one.
-TEST(PrinterPrintSurface, PrintsEveryPageOnThePrinter) {
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("printed.pdf"));
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  {
-    PrinterPrintSurface surface(printer);
-    printTwoPages(surface);
-    EXPECT_EQ(surface.pageNumber(), 2);
-    EXPECT_GT(surface.width(), 15);
-  }
-  EXPECT_TRUE(fileBytes(path).startsWith("%PDF"));
-}
 
 }  // namespace korain::testing

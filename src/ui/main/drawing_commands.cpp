@@ -7,6 +7,7 @@
 #include "dialogs/fm_cartouche.h"
 #include "dialogs/fm_preview.h"
 #include "drawing/fm_graph.h"
+#include "drawing_printer.h"
 #include "main/fm_main.h"
 #include "title_block_now.h"
 #include "widgets/wait_cursor.h"

@@ -1,0 +1,14 @@
+#include "view/display_config.h"
+
+#include "text/string_table.h"
+#include "text/text_ids.h"
+
+namespace korain {
+
+DisplayConfig defaultDisplayConfig() {
+  DisplayConfig config;
+  config.FontName = korainString(text_id::kDefaultFontName);
+  return config;
+}
+
+}  // namespace korain
