@@ -53,6 +53,10 @@ void setStools(Bulkhead& bulkhead, bool lowerEnabled, bool upperEnabled) {
 
 void setUpperStoolSloped(Bulkhead& bulkhead, bool sloped) { bulkhead.UpperStoolSloped = sloped; }
 
+void setCorrugation(Bulkhead& bulkhead, const Corrugation& corrugation) {
+  bulkhead.Corr = corrugation;
+}
+
 void addBulkhead(Arrangement& arrangement, Integer platingMaterial) {
   Bulkhead& added = arrangement.Bulkheads.append();
   const int n = arrangement.Bulkheads.count();

@@ -1,5 +1,5 @@
 // The bulkhead panel's changes: a bulkhead's own data, its stools, and adding
-// and removing whole bulkheads.
+// and removing whole bulkheads; and the corrugation panel's one change.
 #pragma once
 
 #include <string>
@@ -38,6 +38,9 @@ void storeDefaultStoolTops(Bulkhead& bulkhead);
 // Enables or disables the two stools; a stool without top takes its default one.
 void setStools(Bulkhead& bulkhead, bool lowerEnabled, bool upperEnabled);
 void setUpperStoolSloped(Bulkhead& bulkhead, bool sloped);
+
+// The corrugation panel edits the bulkhead's corrugation as one record.
+void setCorrugation(Bulkhead& bulkhead, const Corrugation& corrugation);
 
 // Appends a bulkhead named "New Bulkhead n" with the given plating material,
 // everything else empty, and makes it current.

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "edit/bulkhead_edits.h"
 #include "edit/selection_edits.h"
 #include "main/toolbar_icons.h"
 
@@ -87,7 +88,7 @@ void FM_Corr::change() {
                            .D = static_cast<Single>(fields_[3]->value()),
                            .FixedUpper = supports_[0]->isChecked(),
                            .FixedLower = supports_[1]->isChecked()};
-  changeBulkhead("Corrugated data changes", [values](Bulkhead& b) { b.Corr = values; });
+  changeBulkhead("Corrugated data changes", [values](Bulkhead& b) { setCorrugation(b, values); });
 }
 
 }  // namespace korain
