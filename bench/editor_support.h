@@ -27,12 +27,14 @@ struct SilentPrompt : Prompt {
 // on a panel of bulkhead 1.
 struct EditorOn {
   explicit EditorOn(const Arrangement* replacement, PanelCode panel = PanelCode::Nodes) {
-    session.run.applicationTitle = "Korain";
+    StartupState run;
+    run.applicationTitle = "Korain";
+    session.startRun(run);
     openDatabase(session, kExample);
     if (!openArrangement(session, 1).found()) throw std::runtime_error("no example");
     if (replacement) session.startArrangement(*replacement, Origin::Opened);
     session.moveSelection([](Arrangement& a) { a.CurBulkhead = 1; }, Follow::Nothing);
-    session.display().CurrentPanel = panel;
+    session.showPanel(panel, Follow::Nothing);
     window.resize(1600, 1000);
     window.show();
     window.initialiseView();

@@ -9,7 +9,7 @@
 namespace korain {
 
 Preferences currentPreferences(const Session& session, const std::string& iniPath) {
-  const PathConfig& paths = session.run.paths;
+  const PathConfig& paths = session.run().paths;
   return {.DataPath = paths.DataPath,
           .CircleRadius = paths.CircleRadius,
           .MouseTolerance = paths.MouseTolerance,
@@ -32,13 +32,14 @@ PreferencesResult storePreferences(Session& session, const std::string& iniPath,
     return {.stored = false,
             .message = formatMessage("The directory²¤²does not exist", {preferences.DataPath})};
   }
-  PathConfig& paths = session.run.paths;
+  PathConfig paths = session.run().paths;
   paths.DataPath = preferences.DataPath;
   paths.CircleRadius = preferences.CircleRadius;
   paths.MouseTolerance = preferences.MouseTolerance;
   paths.ZoomFactor = preferences.ZoomFactor;
   paths.MakeBackup = preferences.MakeBackup;
-  session.screen = preferences.screen;
+  session.setPaths(paths);
+  session.setScreen(preferences.screen);
   std::string error;
   for (const ConfigWriteResult& written :
        {writePathConfig(iniPath, paths),

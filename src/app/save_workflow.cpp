@@ -29,7 +29,8 @@ SaveWorkflow::SaveWorkflow(Session& session, Prompt& prompt, ZelWriteContext con
     : session_(session), prompt_(prompt), context_(std::move(context)), progress_(progress) {}
 
 bool SaveWorkflow::save() {
-  return restoreVanishedDatabase() && write(session_.DatabasePath, session_.BlockNumber);
+  return restoreVanishedDatabase() &&
+         write(session_.database().DatabasePath, session_.database().BlockNumber);
 }
 
 bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
@@ -46,13 +47,13 @@ bool SaveWorkflow::saveAs(const SaveAsChoice& choice) {
     a.Name = name;
     a.ID = generateId();
   });
-  return write(session_.DatabasePath, block);
+  return write(session_.database().DatabasePath, block);
 }
 
 bool SaveWorkflow::restoreVanishedDatabase() {
-  const std::string& path = session_.DatabasePath;
+  const std::string& path = session_.database().DatabasePath;
   if (fileExists(path)) return true;
-  if (session_.DatabaseCopy.empty()) {
+  if (session_.database().DatabaseCopy.empty()) {
     prompt_.showMessage(korainString(text_id::kDatabaseMissing) + kMessageLineBreak + path);
     return false;
   }
@@ -62,7 +63,7 @@ bool SaveWorkflow::restoreVanishedDatabase() {
       {path});
   if (prompt_.ask(question, Choices::YesNo) != Answer::Yes) return false;
   std::string error;
-  if (writeWholeFile(path, session_.DatabaseCopy, error)) return true;
+  if (writeWholeFile(path, session_.database().DatabaseCopy, error)) return true;
   prompt_.showMessage(formatMessage("Cannot write '¤': ¤", {path, error}));
   return false;
 }
@@ -70,7 +71,7 @@ bool SaveWorkflow::restoreVanishedDatabase() {
 bool SaveWorkflow::write(std::string path, Integer blockNumber) {
   SaveRequest request;
   request.blockNumber = blockNumber;
-  request.makeBackup = session_.run.paths.MakeBackup;
+  request.makeBackup = session_.run().paths.MakeBackup;
   request.context = context_;
   // A block always carries an identifier; one read without gets it now.
   session_.amend(EditScope::header(), [](Arrangement& a) {
@@ -79,7 +80,8 @@ bool SaveWorkflow::write(std::string path, Integer blockNumber) {
   for (;;) {
     request.database = path;
     // Saving under another name takes the rest of the database from the one opened.
-    request.source = path == session_.DatabasePath ? std::string() : session_.DatabasePath;
+    const std::string& opened = session_.database().DatabasePath;
+    request.source = path == opened ? std::string() : opened;
     if (progress_)
       progress_->started(formatMessage(korainStatusString(text_id::kSavingStatus), {path}));
     Arrangement saved = session_.arrangement();
@@ -87,10 +89,9 @@ bool SaveWorkflow::write(std::string path, Integer blockNumber) {
     if (progress_) progress_->finished();
     switch (result.status) {
       case SaveStatus::Saved:
-        session_.DatabasePath = path;
-        session_.BlockNumber = result.blockNumber;
+        session_.placeArrangement(path, result.blockNumber);
         // A session that keeps a copy of its database for a vanished file keeps it current.
-        if (!session_.DatabaseCopy.empty()) copyDatabase(session_);
+        if (!session_.database().DatabaseCopy.empty()) copyDatabase(session_);
         session_.markClean();
         if (!result.messages.empty()) prompt_.showMessage(messagesText(result.messages));
         return true;

@@ -5,6 +5,7 @@
 #include "ship/ship_queries.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
+#include "view_state.h"
 
 namespace korain {
 namespace {
@@ -16,8 +17,64 @@ Recompute recomputeOf(Follow follow) {
 }  // namespace
 
 Session::Session() {
-  display_.Palette = defaultCheckPalette();
+  screen_.display.Palette = defaultCheckPalette();
   listGeometryMessages();
+}
+
+void Session::enterDatabase(DatabasePlace place, ShipData ship) {
+  database_ = std::move(place);
+  ship_ = std::move(ship);
+}
+
+void Session::keepDatabaseCopy(std::string bytes) { database_.DatabaseCopy = std::move(bytes); }
+
+void Session::placeArrangement(std::string path, Integer block) {
+  database_.DatabasePath = std::move(path);
+  database_.BlockNumber = block;
+}
+
+void Session::startRun(StartupState state) { run_.state = std::move(state); }
+
+void Session::usePreferencesFile(std::string iniPath) {
+  screen_.labels = readDisplayConfig(iniPath, OutputDevice::Screen);
+  run_.identification = readIdentificationConfig(iniPath);
+  run_.iniPath = std::move(iniPath);
+}
+
+void Session::setPaths(PathConfig paths) { run_.state.paths = std::move(paths); }
+
+void Session::setScreen(DisplayConfig labels) {
+  screen_.labels = std::move(labels);
+  refreshView(Follow::Redraw);
+}
+
+void Session::setDisplayWord(Long word) {
+  screen_.display.DisplayWord = word;
+  refreshView(Follow::Redraw);
+}
+
+void Session::showPanel(PanelCode panel, Follow follow) {
+  screen_.display.CurrentPanel = panel;
+  followCheckMode();
+  refreshAsAsked(follow);
+}
+
+void Session::setSubView(Long subView, Follow follow) {
+  screen_.subView = subView;
+  followCheckMode();
+  refreshAsAsked(follow);
+}
+
+void Session::chooseTool(Integer tool, Follow follow) {
+  screen_.display.Tool = tool;
+  refreshAsAsked(follow);
+}
+
+void Session::keepLegend(Legend legend) { screen_.display.CurrentLegend = std::move(legend); }
+
+void Session::findHullSection() {
+  screen_.hullSection =
+      nearestSection(database_.DatabaseCopy, database_.DatabasePath, arrangement().X);
 }
 
 void Session::startArrangement(Arrangement arrangement, Origin origin) {
@@ -41,7 +98,7 @@ EditOutcome Session::change(const ChangeRequest& request) {
 
 void Session::moveSelection(const Edit& move, Follow follow) {
   edited_.moveSelection(move);
-  if (follow != Follow::Nothing) refreshView(follow);
+  refreshAsAsked(follow);
 }
 
 void Session::amend(const EditScope& scope, const Edit& fill) { edited_.amend(scope, fill); }
@@ -110,14 +167,21 @@ SaveDecision Session::confirmSaveChanges(Prompt& prompt, const std::function<boo
 Integer Session::defaultMaterial() const { return defaultPlatingMaterial(ship_); }
 
 void Session::followHullSection(Single formerX) {
-  if (arrangement().X == formerX) return;
-  hullSection = nearestSection(DatabaseCopy, DatabasePath, arrangement().X);
+  if (arrangement().X != formerX) findHullSection();
+}
+
+void Session::followCheckMode() {
+  screen_.display.CheckMode = checkModeOf(screen_.display.CurrentPanel, screen_.subView);
 }
 
 void Session::listGeometryMessages() { edited_.geometry().listLatest(messages_); }
 
 void Session::refreshView(Follow follow) {
   if (view_ != nullptr) view_->refresh(follow);
+}
+
+void Session::refreshAsAsked(Follow follow) {
+  if (follow != Follow::Nothing) refreshView(follow);
 }
 
 }  // namespace korain

@@ -1,7 +1,9 @@
 // Everything the editor works on, owned in one place: the arrangement with its
-// undo history and computed geometry, the ship data, where the arrangement
-// lives, the message list and the display options. Every change of the
-// arrangement comes through `change`, the one change path.
+// undo history and computed geometry, the message list, and in three groups
+// the database's place with its ship data, the run's settings and the
+// screen's settings. Every change of the arrangement comes through `change`,
+// the one change path; every other state changes through a function that
+// says what it refreshes.
 #pragma once
 
 #include <functional>
@@ -25,6 +27,18 @@ namespace korain {
 
 enum class SaveDecision { Proceed, Cancel };
 
+// Where the arrangement lives: the database and the block it was read from or
+// saved to (0: not yet saved).
+struct DatabasePlace {
+  std::string DatabasePath;
+  Integer BlockNumber = 0;
+  // The database as last read or written: should the file vanish while the
+  // arrangement is edited, saving can write it again from here.
+  std::string DatabaseCopy;
+  // Whether the database held ship data: the risk of resonance is judged only then.
+  ShipDataPresence ShipPresence = ShipDataPresence::Missing;
+};
+
 class Session {
  public:
   Session();
@@ -34,41 +48,72 @@ class Session {
   const Arrangement& arrangement() const { return edited_.arrangement(); }
   // Its computed geometry, undo history and versions of its bulkheads.
   const EditedArrangement& edited() const { return edited_; }
-  ShipData& ship() { return ship_; }
-  const ShipData& ship() const { return ship_; }
   MessageList& messages() { return messages_; }
   const MessageList& messages() const { return messages_; }
-  DisplayOptions& display() { return display_; }
-  const DisplayOptions& display() const { return display_; }
 
-  std::string DatabasePath;
-  Integer BlockNumber = 0;
-  // The database as last read or written: should the file vanish while the
-  // arrangement is edited, saving can write it again from here.
-  std::string DatabaseCopy;
-  // Whether the database held ship data: the risk of resonance is judged only then.
-  ShipDataPresence ShipPresence = ShipDataPresence::Missing;
+  // The database's place and the ship data it held.
+  const DatabasePlace& database() const { return database_; }
+  const ShipData& ship() const { return ship_; }
+  // A database becomes the session's: its place, its copy and the ship data
+  // read from it. Refreshes nothing: an arrangement is opened or made next.
+  void enterDatabase(DatabasePlace place, ShipData ship);
+  // The database's bytes as just read or written. Refreshes nothing.
+  void keepDatabaseCopy(std::string bytes);
+  // The arrangement now lives in block `block` of `path`: opened or saved
+  // there, 0 for one not yet saved. Refreshes nothing: no window shows it.
+  void placeArrangement(std::string path, Integer block);
 
-  // The run's modes, title and preferences, settled at start-up.
-  StartupState run;
+  // The run's settings: the switches of the command line, the title and the
+  // working paths, settled at start-up.
+  const StartupState& run() const { return run_.state; }
   // "Tessaly.ini", where the preferences are written; empty for a run that
   // keeps nothing.
-  std::string IniPath;
+  const std::string& iniPath() const { return run_.iniPath; }
   // Who saves: the identification values written into the block's comments.
-  IdentificationConfig identification;
+  const IdentificationConfig& identification() const { return run_.identification; }
+  // The run as start-up settled it. Refreshes nothing: the windows read the
+  // switches as they are built.
+  void startRun(StartupState state);
+  // Takes who saves and the screen's labels from the preferences file, where
+  // the preferences are later written too. Refreshes nothing: the main
+  // window is not yet shown.
+  void usePreferencesFile(std::string iniPath);
+  // The working paths: the zoom factor, the mouse tolerance and the backup
+  // copy follow at once. Refreshes nothing: they are read where they are used.
+  void setPaths(PathConfig paths);
+
   // How the drawing on screen labels its objects.
-  DisplayConfig screen = defaultDisplayConfig();
+  const DisplayConfig& screen() const { return screen_.labels; }
+  // What the drawing shows, the panel shown, the tool and the check view.
+  const DisplayOptions& display() const { return screen_.display; }
   // The hull section drawn behind the bulkheads: the database's section nearest
   // to the arrangement's X, none when the database has no section.
-  std::optional<Section> hullSection;
-
-  // How near (m) the mouse must come to an object to pick it; the drawing sets
-  // it from the mouse tolerance and the visible width at every repaint.
-  double PickTolerance = 0.05;
-
+  const Section* hullSection() const {
+    return screen_.hullSection ? &*screen_.hullSection : nullptr;
+  }
   // The panel's second selector: the check kind of the check panels, the tab
   // of the ordinary stiffeners panel.
-  Long SubView = 0;
+  Long subView() const { return screen_.subView; }
+  // The screen's labels; refreshes the drawing.
+  void setScreen(DisplayConfig labels);
+  // What the drawing always shows (the display word); refreshes the drawing.
+  void setDisplayWord(Long word);
+  // The panel shown, and with it the check view; refreshes as `follow` says
+  // (not at all for Nothing).
+  void showPanel(PanelCode panel, Follow follow);
+  // The panel's second selector, and with it the check view; refreshes as
+  // `follow` says (not at all for Nothing).
+  void setSubView(Long subView, Follow follow);
+  // The drawing's tool, picking or zooming; refreshes as `follow` says (not
+  // at all for Nothing).
+  void chooseTool(Integer tool, Follow follow);
+  // The colours of the check view as the check panel computed them.
+  // Refreshes nothing: the panel keeps it while it is filled, and the
+  // drawing that follows colours by it.
+  void keepLegend(Legend legend);
+  // Looks up the hull section nearest to the arrangement's X again (a new
+  // arrangement, or none), in the copy of the database. Refreshes nothing.
+  void findHullSection();
 
   // True while windows are filled from the model: change handlers then do
   // nothing. Set by `RefreshingScope` only.
@@ -143,18 +188,39 @@ class Session {
  private:
   friend class RefreshingScope;
 
+  // The run's settings, kept for the whole run.
+  struct RunSettings {
+    StartupState state;
+    std::string iniPath;
+    IdentificationConfig identification;
+  };
+  // What the screen shows besides the arrangement.
+  struct ScreenSettings {
+    DisplayConfig labels = defaultDisplayConfig();
+    DisplayOptions display;
+    std::optional<Section> hullSection;
+    Long subView = 0;
+  };
+
   Integer defaultMaterial() const;
   // The hull drawn behind is the database's section nearest to the
   // arrangement's X: looked up again when X moved.
   void followHullSection(Single formerX);
+  // The check view follows the panel shown and its second selector.
+  void followCheckMode();
   // The message list shows the geometry of the arrangement as it stands.
   void listGeometryMessages();
   void refreshView(Follow follow);
+  // Not at all for Nothing: a selection or view moved while the windows are
+  // filled, or before a refresh of the caller's own.
+  void refreshAsAsked(Follow follow);
 
   EditedArrangement edited_;
+  DatabasePlace database_;
   ShipData ship_;
+  RunSettings run_;
+  ScreenSettings screen_;
   MessageList messages_;
-  DisplayOptions display_;
   SessionView* view_ = nullptr;
   bool hasArrangement_ = false;
   bool refreshing_ = false;

@@ -25,8 +25,4 @@ bool copyDatabase(Session& session);
 // section follows the arrangement's X either way.
 ZelReadResult openArrangement(Session& session, Integer blockNumber);
 
-// Looks up the section nearest to the arrangement's X again (after the X
-// changed, or a new arrangement), in the copy of the database.
-void findHullSection(Session& session);
-
 }  // namespace korain

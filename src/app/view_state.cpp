@@ -49,14 +49,14 @@ Long checkModeOf(PanelCode code, Long subView) {
 }
 
 bool adjustStiffenerPanel(Session& session) {
-  PanelCode& code = session.display().CurrentPanel;
+  const PanelCode code = session.display().CurrentPanel;
   if (code != PanelCode::OrdinaryStiffeners && code != PanelCode::Corrugation) return false;
   const Bulkhead* bulkhead = currentBulkhead(session.arrangement());
   if (bulkhead == nullptr) return false;
   const PanelCode wanted =
       bulkhead->Typ == kCorrugatedType ? PanelCode::Corrugation : PanelCode::OrdinaryStiffeners;
   if (code == wanted) return false;
-  code = wanted;
+  session.showPanel(wanted, Follow::Nothing);
   return true;
 }
 

@@ -35,17 +35,18 @@ bool readArrangement(const std::string& database, Integer n, Arrangement& arrang
 int saveInto(const std::string& database, Integer n, Arrangement arrangement,
              const CommandStreams& streams) {
   Session session;
-  session.DatabasePath = database;
-  session.BlockNumber = n;
+  session.placeArrangement(database, n);
   session.startArrangement(std::move(arrangement), Origin::Carried);
-  session.run.paths.MakeBackup = true;
+  PathConfig paths;
+  paths.MakeBackup = true;
+  session.setPaths(paths);
   BatchPrompt prompt(streams.err);
   // Only an arrangement is ever replaced: a hull section is not to be lost to a
   // mistyped block number.
   if (!SaveWorkflow(session, prompt, currentWriteContext()).save()) {
     return kExitFailed;
   }
-  streams.out << database << ": block " << session.BlockNumber << '\n';
+  streams.out << database << ": block " << session.database().BlockNumber << '\n';
   return kExitOk;
 }
 

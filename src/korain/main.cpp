@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<korain::FM_Main> window = korain::startEditor(session, prompt, start);
   if (!window) return 1;
   prompt.setParent(window.get());
-  if (korain::needsNewArrangement(session.run.paths)) window->createArrangement("&New...");
+  if (korain::needsNewArrangement(session.run().paths)) window->createArrangement("&New...");
   const int result = QApplication::exec();
   korain::rememberLastDatabase(session, start.iniPath);
   korain::rememberPanelWidth(*window, start.iniPath);

@@ -38,6 +38,10 @@ class Editor {
     prompt_.showMessage(text);
   }
 
+  // How near (m) the mouse must come to an object to pick it in the drawing's
+  // current view: an edit that places or finds an object by position is given it.
+  virtual double pickTolerance() const = 0;
+
   // The status line of the main window; an empty text clears it.
   virtual void showStatus(const std::string& text) = 0;
 

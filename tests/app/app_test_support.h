@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,7 @@ struct ScriptedPrompt : Prompt {
   }
 
   std::deque<std::optional<std::string>> fileAnswers;
-  std::deque<Answer> answers;  // to the questions, in turn
+  std::deque<Answer> answers;         // to the questions, in turn
   std::vector<std::string> messages;  // the messages and the questions' texts, in turn
   std::vector<Question> asked;        // the questions with their icons and default buttons
   std::vector<FileQuestion> questions;
@@ -70,6 +71,20 @@ inline std::string readFile(const std::string& path) {
 // The command line as a shell splits `line`: at its blanks.
 inline CommandLine argumentsOf(const std::string& line) {
   return parseArguments(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts));
+}
+
+// The session as a run with other switches or paths would have it.
+inline void changeRun(Session& session, const std::function<void(StartupState&)>& change) {
+  StartupState run = session.run();
+  change(run);
+  session.startRun(std::move(run));
+}
+
+// The session as a database with other ship data would have it.
+inline void changeShip(Session& session, const std::function<void(ShipData&)>& change) {
+  ShipData ship = session.ship();
+  change(ship);
+  session.enterDatabase(session.database(), std::move(ship));
 }
 
 inline std::string exampleDatabase() { return readFile(KORAIN_EXAMPLES "/bulk_carrier.ko2"); }

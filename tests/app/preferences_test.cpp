@@ -16,14 +16,14 @@ using testing::ScratchFolder;
 TEST(Preferences, AreRefusedForAMissingDataFolderAndNothingIsStored) {
   ScratchFolder folder;
   Session session;
-  const PathConfig before = session.run.paths;
+  const PathConfig before = session.run().paths;
   Preferences preferences = currentPreferences(session, folder.ini());
   preferences.DataPath = "  " + folder.file("gone") + "/  ";
   preferences.ZoomFactor = 3;
   const PreferencesResult result = storePreferences(session, folder.ini(), preferences);
   EXPECT_FALSE(result.stored);
   EXPECT_EQ(result.message, "The directory\r" + folder.file("gone") + "\rdoes not exist");
-  EXPECT_EQ(session.run.paths, before);
+  EXPECT_EQ(session.run().paths, before);
   EXPECT_FALSE(std::filesystem::exists(folder.ini()));
 }
 
@@ -49,9 +49,9 @@ TEST(Preferences, AreStoredIntoTheRunAndReadBackAfterARestart) {
 
   preferences.DataPath = folder.path();
   EXPECT_EQ(currentPreferences(session, folder.ini()), preferences);
-  EXPECT_EQ(session.screen, preferences.screen);
+  EXPECT_EQ(session.screen(), preferences.screen);
   Session restarted;
-  restarted.run.paths = readPathConfig(folder.ini(), program.path());
+  restarted.setPaths(readPathConfig(folder.ini(), program.path()));
   EXPECT_EQ(currentPreferences(restarted, folder.ini()), preferences);
 }
 

@@ -17,7 +17,7 @@ class SaveWorkflowTest : public ExampleSessionTest {
  protected:
   void SetUp() override {
     ExampleSessionTest::SetUp();
-    session_.run.paths.MakeBackup = false;
+    changeRun(session_, [](StartupState& run) { run.paths.MakeBackup = false; });
     session_.change({.label = "Name",
                      .scope = EditScope::bulkhead(1),
                      .edit = [](Arrangement& a) { a.Bulkheads.at(1).Name = "Renamed"; },
@@ -44,7 +44,7 @@ TEST_F(SaveWorkflowTest, AReadOnlyDatabaseIsSavedUnderTheNameGivenOrNotAtAll) {
   prompt_.fileAnswers = {other};
   EXPECT_TRUE(save());
   EXPECT_EQ(readFile(database_), exampleDatabase());
-  EXPECT_EQ(session_.DatabasePath, other);
+  EXPECT_EQ(session_.database().DatabasePath, other);
   EXPECT_EQ(bulkheadName(other, 1), "Renamed");
   EXPECT_FALSE(session_.hasUnsavedChanges());
 }
@@ -63,7 +63,7 @@ TEST_F(SaveWorkflowTest, AVanishedDatabaseIsWrittenAgainOnlyWhenAsked) {
 
   // Without a copy there is nothing to write again: a message, nothing asked.
   std::filesystem::remove(database_);
-  session_.DatabaseCopy.clear();
+  session_.keepDatabaseCopy({});
   prompt_.messages.clear();
   EXPECT_FALSE(save());
   EXPECT_EQ(prompt_.messages.size(), 1U);
@@ -72,7 +72,7 @@ TEST_F(SaveWorkflowTest, AVanishedDatabaseIsWrittenAgainOnlyWhenAsked) {
 
 TEST_F(SaveWorkflowTest, NeitherSaveNorSaveAsOverwritesAHullSection) {
   // Another program has put the example's midship section where the block was.
-  session_.BlockNumber = 3;
+  session_.placeArrangement(session_.database().DatabasePath, 3);
   EXPECT_FALSE(save());
   // A list read before that change may still offer the block to Save As.
   EXPECT_FALSE(saveAs({.replace = true, .block = 3, .name = {}}));
@@ -88,13 +88,13 @@ TEST_F(SaveWorkflowTest, ANewArrangementGoesAfterTheLastBlockOfAnyKind) {
   const int blocks = countBlocks(exampleDatabase());
   const std::string id = session_.arrangement().ID;
   EXPECT_TRUE(saveAs({.replace = false, .block = 0, .name = "  Copy  "}));
-  EXPECT_EQ(session_.BlockNumber, blocks + 1);
+  EXPECT_EQ(session_.database().BlockNumber, blocks + 1);
   EXPECT_EQ(bulkheadName(database_, 1), "Plane bulkhead holds 3/4");
   EXPECT_EQ(session_.arrangement().Name, "Copy");
   EXPECT_NE(session_.arrangement().ID, id);
 
   EXPECT_TRUE(saveAs({.replace = true, .block = 2, .name = {}}));
-  EXPECT_EQ(session_.BlockNumber, 2);
+  EXPECT_EQ(session_.database().BlockNumber, 2);
   EXPECT_EQ(bulkheadName(database_, 2), "Renamed");
   EXPECT_EQ(countBlocks(readFile(database_)), blocks + 1);
 }

@@ -1,9 +1,12 @@
 // The session's one change path: what it records, the messages it keeps
-// current, the Edit menu's texts, the caption and the question before leaving.
+// current, the Edit menu's texts, the caption and the question before leaving;
+// what its screen settings refresh.
 #include "session.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
 #include <vector>
 
 #include "app_test_support.h"
@@ -34,6 +37,12 @@ void rename(Session& session, const std::string& name, Follow follow) {
 std::vector<Message> listed(const Session& session) {
   return {session.messages().messages().begin(), session.messages().messages().end()};
 }
+
+// Records what the session asks its windows to refresh.
+struct RecordingView : SessionView {
+  void refresh(Follow follow) override { asked.push_back(follow); }
+  std::vector<Follow> asked;
+};
 
 // The message list shows what computing the arrangement as it stands gives.
 void expectListedAsComputedAgain(Session& session) {
@@ -69,13 +78,9 @@ TEST(Session, TheMessagesFollowEveryChangeUndoAndRedo) {
 // messages of the computation that follows, which would otherwise have
 // cleared it, and the list is shown even when nothing else is.
 TEST(Session, WhatAnEditTellsIsListedAfterTheRecomputation) {
-  struct View final : SessionView {
-    void refresh(Follow follow) override { shown = follow; }
-    Follow shown = Follow::Nothing;
-  };
   for (const Follow follow : {kRefreshAll, Follow::Redraw}) {
     Session session = sessionWithSample();
-    View view;
+    RecordingView view;
     session.setView(&view);
     const EditOutcome told = session.change(
         {.label = "Delete Node",
@@ -84,7 +89,7 @@ TEST(Session, WhatAnEditTellsIsListedAfterTheRecomputation) {
          .follow = follow});
     ASSERT_EQ(told.messages.size(), 1U);
     EXPECT_EQ(listed(session).back(), told.messages[0]);
-    EXPECT_TRUE(has(view.shown, Follow::Messages));
+    EXPECT_TRUE(!view.asked.empty() && has(view.asked.back(), Follow::Messages));
   }
 }
 
@@ -136,19 +141,42 @@ TEST(Session, LeavingAsksOnlyWithUnsavedChanges) {
   EXPECT_TRUE(prompt.messages.empty());
 }
 
+// Each screen setting refreshes what it says; the check the drawing colours by
+// follows the panel and its second selector.
+TEST(Session, TheScreensSettingsRefreshWhatTheySay) {
+  RecordingView view;
+  Session session;
+  session.setView(&view);
+  const std::vector<std::tuple<std::function<void()>, std::vector<Follow>, Long>> cases = {
+      {[&] { session.setScreen(defaultDisplayConfig()); }, {Follow::Redraw}, kNoCheck},
+      {[&] { session.setDisplayWord(display_bit::kNodes); }, {Follow::Redraw}, kNoCheck},
+      {[&] { session.setSubView(2, Follow::Nothing); }, {}, kNoCheck},
+      {[&] { session.showPanel(PanelCode::StiffenerChecks, Follow::Panel); }, {Follow::Panel}, 2},
+      {[&] { session.setSubView(3, Follow::Redraw); }, {Follow::Redraw}, 3},
+      {[&] { session.keepLegend({}); }, {}, 3},
+      {[&] { session.showPanel(PanelCode::Bulkhead, Follow::Nothing); }, {}, kNoCheck},
+  };
+  for (const auto& [set, refreshed, checkMode] : cases) {
+    view.asked.clear();
+    set();
+    EXPECT_EQ(view.asked, refreshed);
+    EXPECT_EQ(session.display().CheckMode, checkMode);
+  }
+}
+
 using ExampleSession = ExampleSessionTest;
 
 TEST_F(ExampleSession, TheHullSectionFollowsTheArrangementsPosition) {
-  ASSERT_TRUE(session_.hullSection.has_value());
-  const std::string aft = session_.hullSection->Name;
+  ASSERT_NE(session_.hullSection(), nullptr);
+  const std::string aft = session_.hullSection()->Name;
   session_.change({.label = "Main data changes",
                    .scope = EditScope::header(),
                    .edit = [](Arrangement& a) { a.X = 165; },
                    .follow = kRefreshAll});
-  ASSERT_TRUE(session_.hullSection.has_value());
-  EXPECT_NE(session_.hullSection->Name, aft);
+  ASSERT_NE(session_.hullSection(), nullptr);
+  EXPECT_NE(session_.hullSection()->Name, aft);
   session_.undo();
-  EXPECT_EQ(session_.hullSection->Name, aft);
+  EXPECT_EQ(session_.hullSection()->Name, aft);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ Session sessionWith(int bulkheads, Long currentType, int currentNodes, PanelCode
     current.Nodes.resize(currentNodes);
   }
   session.startArrangement(arrangement, Origin::Opened);
-  session.display().CurrentPanel = panel;
+  session.showPanel(panel, Follow::Nothing);
   return session;
 }
 
@@ -47,7 +47,7 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
 
 TEST(MenuState, WithoutAnArrangementNothingCanBeEditedSavedPrintedOrExported) {
   Session session;
-  session.display().CurrentPanel = PanelCode::Bulkhead;
+  session.showPanel(PanelCode::Bulkhead, Follow::Nothing);
   const MenuState state = menuState(session, {.exists = true, .canAdd = true});
   EXPECT_FALSE(state.arrangementOpen);
   EXPECT_FALSE(state.canAdd || state.addDeleteEnabled);

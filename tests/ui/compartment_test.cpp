@@ -97,7 +97,7 @@ TEST_F(CompartmentPanel, TheSideShownCarriesItsTypeAndDestination) {
 // Which destination stands where in either list is the compartment edits' rule, tested in the
 // core; the panel must use the naval list in a naval run.
 TEST_F(CompartmentPanel, NavalRunOffersFourDestinationsAndShowsNoneForOthers) {
-  session().run.NavalMode = true;
+  changeRun(session(), [](StartupState& run) { run.NavalMode = true; });
   auto panel = makePanel();
   auto* destination = control<QComboBox>(*panel, "CB_MainDest");
   ASSERT_EQ(destination->count(), 4);
@@ -181,7 +181,7 @@ TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
 
 // Which set each value is written to is the loading edits' rule, tested in the core.
 TEST_F(LoadingDialog, AJbpRunShowsTheHoldDataAndWritesTheAlternateLoading) {
-  session().run.JbpMode = true;
+  changeRun(session(), [](StartupState& run) { run.JbpMode = true; });
   FM_LcmKora dialog(editor, kForwardCompartment);
   EXPECT_TRUE(shown(dialog, 8));
   EXPECT_EQ(value(dialog, 8)->text(), "18400");
@@ -352,7 +352,7 @@ TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
 }
 
 TEST_F(ResonanceDialog, MissingShipDataReplaceThePeriodsAndVerdicts) {
-  session().ship().V = 0;
+  changeShip(session(), [](ShipData& ship) { ship.V = 0; });
   FM_ResKora dialog(editor, kAftwardCompartment);
   EXPECT_TRUE(control<QTableWidget>(dialog, "SS_Results")->isHidden());
   EXPECT_TRUE(

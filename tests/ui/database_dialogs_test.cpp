@@ -84,7 +84,7 @@ TEST_F(DatabaseDialogs, SelSecListsTheArrangementsAndPreviewsAClickedRowWhileAsk
   // The status tells of the listing while it lasts.
   EXPECT_EQ(editor.statuses,
             (std::vector<std::string>{
-                formatMessage(korainStatusString(621), {session().DatabasePath}), {}}));
+                formatMessage(korainStatusString(621), {session().database().DatabasePath}), {}}));
   QWidget& picture = *control<QWidget>(dialog, "PIC_Section");
   QLabel& x = *control<QLabel>(dialog, "LB_X");
   EXPECT_TRUE(control<QCheckBox>(dialog, "OP_Preview")->isChecked());
@@ -101,7 +101,7 @@ TEST_F(DatabaseDialogs, SelSecListsTheArrangementsAndPreviewsAClickedRowWhileAsk
 }
 
 TEST_F(DatabaseDialogs, AnUnreadableDatabaseListsNothingAndSaysSo) {
-  session().DatabasePath += ".missing";
+  session().placeArrangement(session().database().DatabasePath + ".missing", 1);
   FM_SelSec dialog(editor, "Open");
   EXPECT_EQ(control<QListWidget>(dialog, "LI_Sections")->count(), 0);
   ASSERT_EQ(prompt().messages.size(), 1u);

@@ -67,7 +67,7 @@ TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {
 TEST_F(BulkheadPanel, MaterialListFollowsTheShipData) {
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 3);
   EXPECT_EQ(find<QComboBox>("CB_Mat")->currentIndex(), bulkhead().iMat - 1);
-  session().ship().MaterialCount = 2;
+  changeShip(session(), [](ShipData& ship) { ship.MaterialCount = 2; });
   panel.refresh();
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 2);
 }

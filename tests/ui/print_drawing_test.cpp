@@ -25,7 +25,7 @@ using CartoucheDialog = ExampleTest;
 using DrawingPreview = ExampleTest;
 
 TEST_F(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
-  session().display().DisplayWord = display_bit::kAxis | display_bit::kStools;
+  session().setDisplayWord(display_bit::kAxis | display_bit::kStools);
   FakePrinters printers;
   FM_Cartouche dialog(session(), printers, {});
   dialog.show();
@@ -46,7 +46,7 @@ TEST_F(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
 
 TEST_F(DrawingPreview, MonochromeTurnsTheSheetGreyAndEscapeCloses) {
   const DrawingScene scene{session().arrangement(), nullptr, session().ship(), session().display(),
-                           session().screen};
+                           session().screen()};
   FM_Preview preview(scene, drawingPageLayout(QPageSize(QPageSize::A4)),
                      DrawingPrint{.titleBlock = {}, .scale = PrintScale::Fitted}, [] {});
   preview.show();

@@ -54,10 +54,12 @@ class TestEditor : public Editor, public SessionView {
     }
   }
   void showStatus(const std::string& text) override { statuses.push_back(text); }
+  double pickTolerance() const override { return tolerance; }
 
   ScriptedPrompt& scriptedPrompt() { return prompt_; }
 
   std::vector<std::string> statuses;
+  double tolerance = 0.05;  // as the drawing's default view gives it
 
  private:
   ScratchFolder scratch_;
@@ -180,8 +182,8 @@ class MainWindowTest : public ExampleSessionTest {
  protected:
   void SetUp() override {
     ExampleSessionTest::SetUp();
-    session_.run.applicationTitle = "Korain";
-    session_.display().CurrentPanel = PanelCode::Bulkhead;
+    changeRun(session_, [](StartupState& run) { run.applicationTitle = "Korain"; });
+    session_.showPanel(PanelCode::Bulkhead, Follow::Nothing);
     window_.show();
     window_.initialiseView();
     window_.activateWindow();

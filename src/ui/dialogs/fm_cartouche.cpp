@@ -135,9 +135,9 @@ void FM_Cartouche::viewClicked(std::size_t box, bool ticked) {
 QImage FM_Cartouche::smallDrawing(QSize size) const {
   QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image.fill(Qt::white);
-  const Section* section = session_.hullSection ? &*session_.hullSection : nullptr;
+  const Section* section = session_.hullSection();
   const DrawingScene scene{session_.arrangement(), section, session_.ship(), display_,
-                           session_.screen};
+                           session_.screen()};
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   // Small as it is, the drawing lets crowded labels give way, as on screen.

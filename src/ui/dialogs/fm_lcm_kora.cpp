@@ -44,7 +44,7 @@ FM_LcmKora::FM_LcmKora(Editor& editor, int side, QWidget* parent)
       editor_(editor),
       bulkhead_(editor.session().arrangement().CurBulkhead),
       side_(side),
-      mode_(editor.session().run.JbpMode ? LoadingMode::Jbp : LoadingMode::Standard),
+      mode_(editor.session().run().JbpMode ? LoadingMode::Jbp : LoadingMode::Standard),
       copy_(editor.session().arrangement().Bulkheads.at(bulkhead_).Compartments.at(side)) {
   setObjectName("FM_LcmKora");
   setWindowTitle("Compartment Load");

@@ -96,7 +96,7 @@ QWidget* FM_MainData::generalPage() {
   form->addRow("State index :", stateIndex_);
 
   // The state of a run started from outside with /V is that run's to set.
-  const bool tollan = editor_.session().run.TollanMode;
+  const bool tollan = editor_.session().run().TollanMode;
   tollan_ = new QLabel("(TOLLAN State)", page);
   tollan_->setObjectName("LB_Tollan");
   tollan_->setVisible(tollan);

@@ -47,7 +47,7 @@ FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent
   layout->addLayout(buttons, 4, 0, 1, 2);
   layout->setColumnStretch(1, 1);
 
-  fillBlockList(*list_, editor_.session().DatabasePath, BlockKind::Section, editor_);
+  fillBlockList(*list_, editor_.session().database().DatabasePath, BlockKind::Section, editor_);
 
   connect(direct_, &QRadioButton::clicked, this, &FM_NewZel::chooseDirectInput);
   connect(basedOn_, &QRadioButton::clicked, this, &FM_NewZel::chooseSection);
@@ -78,7 +78,7 @@ void FM_NewZel::rowSelected() {
   editor_.showStatus(korainStatusString(text_id::kReadingSectionStatus));
   Section section;
   const SectionReadResult read =
-      readSection(editor_.session().DatabasePath, blockOfRow(*rows.front()), section,
+      readSection(editor_.session().database().DatabasePath, blockOfRow(*rows.front()), section,
                   Arrangements::ReadAsSections);
   editor_.showStatus({});
   // What could not be read is listed with the section's own findings.
@@ -113,9 +113,9 @@ bool FM_NewZel::importChosenSection() {
   SectionImport result;
   {
     const WaitCursor hourglass;
-    result =
-        importSection(*section_, arrangement_,
-                      [this](std::string_view text) { editor_.showStatus(std::string(text)); });
+    result = importSection(*section_, arrangement_, [this](std::string_view text) {
+      editor_.showStatus(std::string(text));
+    });
   }
   if (!result.imported) {
     editor_.prompt().showMessage(result.warning);

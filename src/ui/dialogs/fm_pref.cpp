@@ -34,7 +34,7 @@ FM_Pref::FM_Pref(Editor& editor, std::string iniPath, QWidget* parent)
       editor_(editor),
       iniPath_(std::move(iniPath)),
       working_(currentPreferences(editor.session(), iniPath_)),
-      screenBefore_(editor.session().screen) {
+      screenBefore_(editor.session().screen()) {
   setObjectName("FM_Pref");
   setWindowTitle("Preferences");
   auto* tabs = new QTabWidget(this);
@@ -159,15 +159,13 @@ void FM_Pref::chooseDevice(OutputDevice device) {
 void FM_Pref::preview() {
   keepDeviceFields();
   Session& session = editor_.session();
-  session.screen = working_.screen;
   previewed_ = true;
-  session.refresh(Follow::Redraw);
+  session.setScreen(working_.screen);
 }
 
 void FM_Pref::reject() {
   if (previewed_) {
-    editor_.session().screen = screenBefore_;
-    editor_.session().refresh(Follow::Redraw);
+    editor_.session().setScreen(screenBefore_);
   }
   QDialog::reject();
 }

@@ -46,7 +46,7 @@ FM_SaveAs::FM_SaveAs(Editor& editor, const QString& initialName, QWidget* parent
 
   // Only arrangements can be replaced: the hull sections and torsion data of
   // the sibling program are what imports and drawings of the ship rest on.
-  fillBlockList(*list_, editor_.session().DatabasePath, BlockKind::Zel, editor_);
+  fillBlockList(*list_, editor_.session().database().DatabasePath, BlockKind::Zel, editor_);
   // A new block is the usual wish: the name field is ready for it.
   createOption_->setChecked(true);
   modeChosen();

@@ -21,7 +21,7 @@ FM_SelSec::FM_SelSec(Editor& editor, const QString& caption, QWidget* parent)
   setObjectName("FM_SelSec");
   setWindowTitle(caption);
   setModal(true);
-  const std::string& path = editor_.session().DatabasePath;
+  const std::string& path = editor_.session().database().DatabasePath;
 
   auto* heading = new QLabel(
       "Bulkhead arr. in " + QFileInfo(QString::fromStdString(path)).fileName() + " :", this);
@@ -76,8 +76,9 @@ void FM_SelSec::preview(const QListWidgetItem& row) {
   editor_.showStatus(korainStatusString(text_id::kReadingSectionStatus));
   Section section;
   // An arrangement previews as the outline of its bulkheads, so ZEL blocks are welcome here.
-  const SectionReadResult read = readSection(editor_.session().DatabasePath, blockOfRow(row),
-                                             section, Arrangements::ReadAsSections);
+  const SectionReadResult read =
+      readSection(editor_.session().database().DatabasePath, blockOfRow(row), section,
+                  Arrangements::ReadAsSections);
   if (!read.found()) {
     clearPreview();
     editor_.showStatus(read.messages.empty() ? std::string() : read.messages.front().text);

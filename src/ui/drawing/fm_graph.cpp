@@ -98,7 +98,7 @@ void FM_Graph::resetZoom() {
 }
 
 void FM_Graph::zoom(Qt::MouseButton button, double y, double z) {
-  const double factor = session().run.paths.ZoomFactor;
+  const double factor = session().run().paths.ZoomFactor;
   if (!(factor > 0)) return;
   showWindow(zoomAt(visibleWindow(), y, z, button == Qt::RightButton ? 1 / factor : factor));
   setScrollBars();
@@ -128,7 +128,7 @@ bool FM_Graph::exportDrawing() {
       {"Export",
        "Bitmap (*.bmp)|*.bmp|PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document "
        "(*.pdf)|*.pdf",
-       "bmp", session().run.paths.ExportPath, true});
+       "bmp", session().run().paths.ExportPath, true});
   if (!path) return false;
   if (!exportFormatOf(*path)) {
     editor_.prompt().showMessage("The drawing cannot be exported to " + *path +
@@ -164,26 +164,21 @@ void FM_Graph::frameFullExtent() {
   full_ = fullExtentNow();
   layoutKey_ = layoutKey(full_);
   const QSize size = surface_->size();
-  showWindow(frameWindow(full_, session().screen.Margin,
+  showWindow(frameWindow(full_, session().screen().Margin,
                          static_cast<double>(std::max(1, size.width())) /
                              static_cast<double>(std::max(1, size.height()))));
   setScrollBars();
 }
 
-void FM_Graph::showWindow(const WorldWindow& window) {
-  surface_->setShownWindow(window);
-  updatePickTolerance();
-}
+void FM_Graph::showWindow(const WorldWindow& window) { surface_->setShownWindow(window); }
 
-void FM_Graph::updatePickTolerance() {
-  session().PickTolerance =
-      session().run.paths.MouseTolerance * visibleWindow().width / kToleranceReferenceWidth;
+double FM_Graph::pickTolerance() const {
+  return editor_.session().run().paths.MouseTolerance * visibleWindow().width /
+         kToleranceReferenceWidth;
 }
 
 void FM_Graph::prepareRepaint() {
   if (std::abs(layoutKey(fullExtentNow()) - layoutKey_) >= kLayoutKeyTolerance) frameFullExtent();
-  // The mouse tolerance may have changed since the window did.
-  updatePickTolerance();
 }
 
 void FM_Graph::setScrollBars() {
@@ -231,27 +226,29 @@ void FM_Graph::mousePressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardMo
 void FM_Graph::pick(QPointF point, Qt::KeyboardModifiers modifiers) {
   PickTarget target;
   const PickCode code = objectAt(point, target);
-  PanelCode& panel = session().display().CurrentPanel;
+  PanelCode panel = session().display().CurrentPanel;
   const auto select = modifiers.testFlag(Qt::ControlModifier) ? togglePicked : selectPicked;
   session().moveSelection([&](Arrangement& a) { panel = select(a, code, target, panel); },
-                          Follow::Panel | Follow::Menus | Follow::Redraw);
+                          Follow::Nothing);
+  session().showPanel(panel, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 void FM_Graph::selectWithin(QPoint corner1, QPoint corner2) {
   const QPointF world1 = worldAt(corner1);
   const QPointF world2 = worldAt(corner2);
-  PanelCode& panel = session().display().CurrentPanel;
+  PanelCode panel = session().display().CurrentPanel;
   session().moveSelection(
       [&](Arrangement& a) {
         panel =
             selectStiffenersWithin(a, {world1.x(), world1.y()}, {world2.x(), world2.y()}, panel);
       },
-      Follow::Panel | Follow::Menus | Follow::Redraw);
+      Follow::Nothing);
+  session().showPanel(panel, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 PickCode FM_Graph::objectAt(QPointF point, PickTarget& target) {
   const Session& current = session();
-  return findObject(current.arrangement(), {point.x(), point.y()}, current.PickTolerance,
+  return findObject(current.arrangement(), {point.x(), point.y()}, pickTolerance(),
                     current.display().ObjectMask, current.display().CurrentPanel, target);
 }
 

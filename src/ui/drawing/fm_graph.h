@@ -29,6 +29,9 @@ class FM_Graph : public QWidget {
   void zoom(Qt::MouseButton button, double y, double z);
 
   WorldWindow visibleWindow() const { return surface_->shownWindow(); }
+  // How near (m) the mouse must come to an object to pick it in the view
+  // shown: the preference's mouse tolerance, scaled by the visible width.
+  double pickTolerance() const;
   // The world point (y, z) under a pixel of the drawing surface, and back.
   QPointF worldAt(const QPoint& surfacePixel) const;
   QPoint pixelAt(double y, double z) const;
@@ -50,7 +53,6 @@ class FM_Graph : public QWidget {
   // Frames the full extent for the surface's size and remembers the layout key.
   void frameFullExtent();
   void showWindow(const WorldWindow& window);
-  void updatePickTolerance();
   void prepareRepaint();
   void setScrollBars();
   void scrolled();

@@ -21,8 +21,8 @@ SectionSurface::SectionSurface(Session& session, QWidget* parent)
 }
 
 DrawingScene SectionSurface::scene() const {
-  const Section* section = session_.hullSection ? &*session_.hullSection : nullptr;
-  return {session_.arrangement(), section, session_.ship(), session_.display(), session_.screen};
+  const Section* section = session_.hullSection();
+  return {session_.arrangement(), section, session_.ship(), session_.display(), session_.screen()};
 }
 
 QTransform SectionSurface::worldToPixel() const { return worldToDevice(shown_, QRectF(rect())); }

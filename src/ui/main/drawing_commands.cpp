@@ -15,14 +15,12 @@
 namespace korain {
 namespace {
 
-const Section* hullSectionOf(const Session& session) {
-  return session.hullSection ? &*session.hullSection : nullptr;
-}
+const Section* hullSectionOf(const Session& session) { return session.hullSection(); }
 
 }  // namespace
 
 void FM_Main::printDrawing() {
-  const std::string& ini = session().IniPath;
+  const std::string& ini = session().iniPath();
   DrawingPrintSettings settings =
       ini.empty() ? DrawingPrintSettings{} : readDrawingPrintSettings(ini);
   const SystemPrinters printers;
@@ -79,7 +77,7 @@ void FM_Main::printSheetOn(const QString& printer, const DrawingPrint& print,
 void FM_Main::copyDrawing() {
   const WaitCursor wait;
   const DrawingScene scene{session().arrangement(), hullSectionOf(session()), session().ship(),
-                           session().display(), session().screen};
+                           session().display(), session().screen()};
   QGuiApplication::clipboard()->setMimeData(
       drawingMimeData(drawing().size(), std::nullopt, scene).release());
 }

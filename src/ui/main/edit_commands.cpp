@@ -15,20 +15,19 @@ void FM_Main::runItemCommand(ItemCommand command) {
 
 void FM_Main::chooseObjectTool(int tool, bool pressed) {
   if (refreshing()) return;
-  session().display().CurrentPanel = pressed ? panelOfObjectTool(tool) : PanelCode::Display;
-  refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
+  session().showPanel(pressed ? panelOfObjectTool(tool) : PanelCode::Display,
+                      Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 void FM_Main::chooseCheckView(PanelCode panel, Long mode) {
-  session().display().CurrentPanel = panel;
-  session().SubView = mode;
-  refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
+  session().showPanel(panel, Follow::Nothing);
+  session().setSubView(mode, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 void FM_Main::setZoomTool(bool on) {
   actions_.zoomTool->setChecked(on);
   panels_->setZoomMode(on);
-  session().display().Tool = on ? kZoomTool : kPickTool;
+  session().chooseTool(on ? kZoomTool : kPickTool, Follow::Nothing);
   actions_.zoomItem->setText(on ? "E&xit zoom" : "&Zoom");
   graph_->applyTool();
   refresh(Follow::Panel | Follow::Redraw);
@@ -51,11 +50,11 @@ void FM_Main::showMainData() {
 }
 
 void FM_Main::showPreferences() {
-  const int marginBefore = session().screen.Margin;
-  FM_Pref dialog(*this, session().IniPath, this);
+  const int marginBefore = session().screen().Margin;
+  FM_Pref dialog(*this, session().iniPath(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   // A new margin frames the section anew; fonts and sizes only repaint.
-  if (session().screen.Margin != marginBefore) graph_->resetZoom();
+  if (session().screen().Margin != marginBefore) graph_->resetZoom();
   graph_->refreshDrawing();
 }
 

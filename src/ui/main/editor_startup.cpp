@@ -15,17 +15,19 @@ constexpr char kBaseTitle[] = "Korain";
 // Reads what the session edits; what cannot be read is told and start-up goes
 // on. Remarks worth keeping go to the message list.
 void readDatabase(Session& session, Prompt& prompt, std::vector<std::string>& remarks) {
-  const FileMessages shipMessages = openDatabase(session, session.run.paths.DatabasePath);
+  const FileMessages shipMessages = openDatabase(session, session.run().paths.DatabasePath);
   if (!shipMessages.empty()) prompt.showMessage(messagesText(shipMessages));
-  Integer& block = session.run.paths.ArrangementNumber;
-  if (block <= 0) {
-    block = 0;
-    findHullSection(session);
+  PathConfig paths = session.run().paths;
+  if (paths.ArrangementNumber <= 0) {
+    paths.ArrangementNumber = 0;
+    session.setPaths(paths);
+    session.findHullSection();
     return;
   }
-  const ZelReadResult read = openArrangement(session, block);
+  const ZelReadResult read = openArrangement(session, paths.ArrangementNumber);
   if (!read.found()) {
-    block = 0;
+    paths.ArrangementNumber = 0;
+    session.setPaths(paths);
     prompt.showMessage(messagesText(read.messages));
     return;
   }
@@ -84,25 +86,24 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   if (!debugFolder.message.empty()) remarks.push_back(debugFolder.message);
   if (const StartupResult check = checkLibraryVersions(); !check.proceed) return stop(check);
 
-  session.run = state;
+  state.paths = readPathConfig(start.iniPath, start.programFolder);
+  session.startRun(state);
   auto window = std::make_unique<FM_Main>(session, userPrompt);
-  PathConfig& paths = session.run.paths;
-  paths = readPathConfig(start.iniPath, start.programFolder);
+  PathConfig paths = session.run().paths;
   if (const StartupResult folder = enterWorkingFolder(paths); !folder.message.empty()) {
     remarks.push_back(folder.message);
   }
-  if (const StartupResult chosen = chooseDatabase(commandLine, paths, prompt);
-      !chosen.proceed) {
+  if (const StartupResult chosen = chooseDatabase(commandLine, paths, prompt); !chosen.proceed) {
     return stop(chosen);
   }
   if (const StartupResult copy = makeStartupCopy(paths); !copy.message.empty()) {
     remarks.push_back(copy.message);
   }
-  session.IniPath = start.iniPath;
-  session.screen = readDisplayConfig(start.iniPath, OutputDevice::Screen);
-  session.identification = readIdentificationConfig(start.iniPath);
-  session.display().CurrentPanel = PanelCode::Bulkhead;
-  session.run.Loading = false;
+  state.paths = paths;
+  state.Loading = false;
+  session.startRun(state);
+  session.usePreferencesFile(start.iniPath);
+  session.showPanel(PanelCode::Bulkhead, Follow::Nothing);
 
   readDatabase(session, prompt, remarks);
   window->show();
@@ -117,8 +118,8 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
 }
 
 void rememberLastDatabase(const Session& session, const std::string& iniPath) {
-  PathConfig paths = session.run.paths;
-  paths.DatabasePath = session.DatabasePath;
+  PathConfig paths = session.run().paths;
+  paths.DatabasePath = session.database().DatabasePath;
   writePathConfig(iniPath, paths);
 }
 

@@ -38,8 +38,8 @@ bool FM_Main::createArrangement(const QString& menuCaption) {
   arrangement.ID = generateId();
   arrangement.CurBulkhead = 0;
   session().startArrangement(std::move(arrangement), Origin::New);
-  session().BlockNumber = 0;
-  findHullSection(session());
+  session().placeArrangement(session().database().DatabasePath, 0);
+  session().findHullSection();
   initialiseView();
   // Listed after the first refresh, which empties the list.
   addImportMessages(session().messages(), dialog.importMessages());
@@ -101,7 +101,7 @@ bool FM_Main::runSave(const std::function<bool(SaveWorkflow&)>& save) {
    private:
     FM_Main& window_;
   } progress(*this);
-  SaveWorkflow workflow(session(), prompt(), zelWriteContextNow(session().identification),
+  SaveWorkflow workflow(session(), prompt(), zelWriteContextNow(session().identification()),
                         &progress);
   if (!save(workflow)) return false;
   refresh(Follow::Menus);

@@ -124,7 +124,7 @@ void FM_Main::connectCommands() {
   connect(a.preferences, &QAction::triggered, this, &FM_Main::showPreferences);
   connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
   connect(a.about, &QAction::triggered, this,
-          [this] { showAboutBox(this, QString::fromStdString(session().run.applicationTitle)); });
+          [this] { showAboutBox(this, QString::fromStdString(session().run().applicationTitle)); });
 }
 
 void FM_Main::initialiseView() {
@@ -147,9 +147,7 @@ void FM_Main::refresh(Follow follow) {
 }
 
 void FM_Main::refreshPanel() {
-  const PanelCode code = session().display().CurrentPanel;
   adjustStiffenerPanel(session());
-  session().display().CheckMode = checkModeOf(code, session().SubView);
   panels_->showPanel(panels_->currentPanel());
 }
 
@@ -214,7 +212,7 @@ void FM_Main::refreshUndoMenu() {
 }
 
 void FM_Main::refreshCaption() {
-  setWindowTitle(QString::fromStdString(session().caption(session().run.applicationTitle)));
+  setWindowTitle(QString::fromStdString(session().caption(session().run().applicationTitle)));
 }
 
 void FM_Main::refreshMessageList() {
@@ -237,9 +235,10 @@ void FM_Main::messageChosen(int row) {
                           Follow::Nothing);
   if (!panel) return;
   panels_->panel(*panel).showSubject(message);
-  session().display().CurrentPanel = *panel;
-  session().refresh(Follow::Panel | Follow::Menus | Follow::Redraw);
+  session().showPanel(*panel, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
+
+double FM_Main::pickTolerance() const { return graph_->pickTolerance(); }
 
 void FM_Main::showStatus(const std::string& text) {
   const QString shown = QString::fromStdString(text);

@@ -37,6 +37,7 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
 
   void refresh(Follow follow) override;
   void showStatus(const std::string& text) override;
+  double pickTolerance() const override;
 
   // The File menu's commands; false when the user cancelled or nothing was done.
   bool newArrangement();

@@ -57,21 +57,21 @@ bool runReport(PainterPrintSurface& surface, QWidget* parent, const Session& ses
   ReportProgress progress(parent);
   surface.setPageListener([&progress](int page) { return progress.pageDone(page); });
   // The report's drawings are labelled as the printer's settings say.
-  const DisplayConfig labels = session.IniPath.empty()
+  const DisplayConfig labels = session.iniPath().empty()
                                    ? defaultDisplayConfig()
-                                   : readDisplayConfig(session.IniPath, OutputDevice::Printer);
-  const Section* section = session.hullSection ? &*session.hullSection : nullptr;
+                                   : readDisplayConfig(session.iniPath(), OutputDevice::Printer);
+  const Section* section = session.hullSection();
   const DrawingScene scene{session.arrangement(), section, session.ship(), session.display(),
                            labels};
   surface.setPicturePainter(reportPicturePainter(scene));
   ReportRequest request;
   request.Items = settings.items;
   request.DatabaseName =
-      QFileInfo(QString::fromStdString(session.DatabasePath)).fileName().toStdString();
+      QFileInfo(QString::fromStdString(session.database().DatabasePath)).fileName().toStdString();
   request.Titles =
       fillTitleBlock(titleBlockInputNow(static_cast<Integer>(session.display().CurrentPanel)),
                      session.arrangement(), session.ship());
-  request.ShipPresence = session.ShipPresence;
+  request.ShipPresence = session.database().ShipPresence;
   settings.setup.LoginName = loginName();
   printReport(surface, settings.setup, session.arrangement(), session.ship(), request);
   surface.endDocument();
@@ -81,7 +81,7 @@ bool runReport(PainterPrintSurface& surface, QWidget* parent, const Session& ses
 }  // namespace
 
 void FM_Main::printData() {
-  const std::string& ini = session().IniPath;
+  const std::string& ini = session().iniPath();
   ReportSettings settings;
   if (ini.empty()) {
     settings.items.fill(true);
@@ -116,7 +116,7 @@ std::optional<std::string> FM_Main::askPdfFileName() {
   return prompt().askFileName({.title = "Print to PDF file",
                                .filter = "PDF file (*.pdf)|*.pdf",
                                .defaultExtension = "pdf",
-                               .initialName = session().run.paths.DataPath,
+                               .initialName = session().run().paths.DataPath,
                                .save = true});
 }
 

@@ -40,7 +40,7 @@ QComboBox* namedList(const char* name, QWidget* parent) {
 FM_Comp::FM_Comp(Editor& editor, QWidget* parent)
     : Panel(editor, PanelCode::Compartments, SelectorUse::Shown, parent) {
   setObjectName("FM_Comp");
-  destinations_ = editor.session().run.NavalMode ? DestinationList::Naval : DestinationList::Full;
+  destinations_ = editor.session().run().NavalMode ? DestinationList::Naval : DestinationList::Full;
   buildControls();
 }
 

@@ -32,9 +32,8 @@ void FM_Display::fillControls() {
 void FM_Display::viewClicked(std::size_t box, bool ticked) {
   if (editor().refreshing()) return;
   // What the drawing shows is no part of the arrangement: nothing to undo.
-  Long& word = session().display().DisplayWord;
-  word = withDisplayBox(word, box, ticked ? Tick::Ticked : Tick::Cleared);
-  session().refresh(Follow::Redraw);
+  const Long word = session().display().DisplayWord;
+  session().setDisplayWord(withDisplayBox(word, box, ticked ? Tick::Ticked : Tick::Cleared));
 }
 
 }  // namespace korain

@@ -39,7 +39,7 @@ FM_Mat::FM_Mat(Editor& editor, QWidget* parent)
 
 void FM_Mat::fillControls() {
   Session& s = session();
-  const Long mode = s.SubView;
+  const Long mode = s.subView();
   // The check covers every bulkhead: none is current (an object panel shows
   // the first one again).
   s.moveSelection([](Arrangement& a) { chooseBulkhead(a, 0); }, Follow::Nothing);
@@ -52,8 +52,8 @@ void FM_Mat::fillControls() {
   s.amend(EditScope::all(), [&](Arrangement& a) {
     legend = buildLegend(a, mode, s.display().Palette, s.ship(), status);
   });
-  s.display().CurrentLegend = legend;
   showLegend(QString::fromStdString(checkTitle(mode)), legendSwatches(legend));
+  s.keepLegend(std::move(legend));
 }
 
 void FM_Mat::showLegend(const QString& title, const std::vector<LegendSwatch>& swatches) {

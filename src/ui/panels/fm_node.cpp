@@ -69,8 +69,8 @@ void FM_Node::buildControls() {
   FormRows circleRows(*circle_, *new QGridLayout(circle_));
   const std::array<const char*, 3> captions = {"y&Tan :", "zTa&n :", "&R :"};
   for (std::size_t i = 0; i < captions.size(); ++i) {
-    fields_[i + 2] = circleRows.addNumber(captions[i], QString("FTX_m_%1").arg(i + 2),
-                                          [this] { change(); });
+    fields_[i + 2] =
+        circleRows.addNumber(captions[i], QString("FTX_m_%1").arg(i + 2), [this] { change(); });
   }
   rows.addWide(circle_);
 }
@@ -113,8 +113,7 @@ void FM_Node::fillControls() {
     return;
   }
   const int count = bulkhead->Nodes.count();
-  session().moveSelection([](Arrangement& a) { settleNodes(currentOf(a)); },
-                          Follow::Nothing);
+  session().moveSelection([](Arrangement& a) { settleNodes(currentOf(a)); }, Follow::Nothing);
   controls_->setEnabled(true);
   steps_[0]->setEnabled(bulkhead->CurNode >= 2);
   steps_[1]->setEnabled(bulkhead->CurNode < count);
@@ -177,11 +176,11 @@ void FM_Node::curveToolToggled(bool down) {
 EditOutcome FM_Node::addItem(Arrangement& a) {
   Bulkhead& bulkhead = currentOf(a);
   const Session& s = session();
-  takeSectionSize(a, fullExtent(a, s.hullSection ? &*s.hullSection : nullptr, s.ship()));
-  const PickSettings pick{s.PickTolerance, s.display().ObjectMask, code()};
+  takeSectionSize(a, fullExtent(a, s.hullSection(), s.ship()));
+  const PickSettings pick{editor().pickTolerance(), s.display().ObjectMask, code()};
   const NodePlace place = findNewNodePlace(a, bulkhead, bulkhead.Nodes.count(), pick, random_);
   addNode(bulkhead, place);
-  if (place.free || !s.run.DebugMode) return {};
+  if (place.free || !s.run().DebugMode) return {};
   return {.notices = {"Could not find a place for a new node !"}};
 }
 

@@ -306,7 +306,7 @@ bool FM_Second::canRemove() const {
   return bulkhead != nullptr && canRemoveStiffeners(*bulkhead);
 }
 
-StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().SubView); }
+StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().subView()); }
 
 void FM_Second::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
@@ -463,8 +463,7 @@ void FM_Second::listSelectionChanged() {
 
 void FM_Second::tabChosen(int index) {
   if (editor().refreshing()) return;
-  session().SubView = index;
-  session().refresh(Follow::Panel | Follow::Redraw);
+  session().setSubView(index, Follow::Panel | Follow::Redraw);
 }
 
 void FM_Second::typePressed(int tool) {
