@@ -89,7 +89,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   state.paths = readPathConfig(start.iniPath, start.programFolder);
   session.startRun(state);
   auto window = std::make_unique<FM_Main>(session, userPrompt);
-  PathConfig paths = session.run().paths;
+  PathConfig& paths = state.paths;
   if (const StartupResult folder = enterWorkingFolder(paths); !folder.message.empty()) {
     remarks.push_back(folder.message);
   }
@@ -99,7 +99,6 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   if (const StartupResult copy = makeStartupCopy(paths); !copy.message.empty()) {
     remarks.push_back(copy.message);
   }
-  state.paths = paths;
   state.Loading = false;
   session.startRun(state);
   session.usePreferencesFile(start.iniPath);
