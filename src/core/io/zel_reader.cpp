@@ -68,15 +68,17 @@ class ZelReader : public BlockPartReader<ZelReader> {
 
   ZelContents contents() const { return {.version = result_.version}; }
 
+  List<Bulkhead>& bulkheads() { return itemsOf<Bulkhead>(a_); }
+
   std::optional<int> index(int i) const { return fields_.index(i); }
 
   // The bulkhead that value 1 selects; nothing, with the message that ends the
   // reading, when there is no such bulkhead.
   Bulkhead* selectedBulkhead() {
     const std::optional<int> i = index(1);
-    if (i && a_.Bulkheads.inBounds(*i)) return &a_.Bulkheads.at(*i);
+    if (i && bulkheads().inBounds(*i)) return &bulkheads().at(*i);
     fail("the bulkhead number " + fields_.valueText(1) + " does not name one of the " +
-         std::to_string(a_.Bulkheads.count()) + " bulkheads; the reading of the block stopped");
+         std::to_string(bulkheads().count()) + " bulkheads; the reading of the block stopped");
     return nullptr;
   }
 
@@ -100,7 +102,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
   PartEnd readBulkheads() {
     a_.CurBulkhead = 0;
     return eachLine([&] {
-      Bulkhead& b = a_.Bulkheads.append();
+      Bulkhead& b = bulkheads().append();
       takeText(b, 1, takeNameAndValues());
       takeLine(fields_, b, 1);
       return true;
@@ -112,8 +114,9 @@ class ZelReader : public BlockPartReader<ZelReader> {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
       b->CurNode = 0;
-      Node& n = b->Nodes.append();
-      numberByPlace(n, b->Nodes.count());
+      List<Node>& nodes = itemsOf<Node>(*b);
+      Node& n = nodes.append();
+      numberByPlace(n, nodes.count());
       readNodeLine(fields_, n);
       return true;
     });
@@ -124,7 +127,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
       b->CurPrim = 0;
-      takeLine(fields_, b->PrimaryMembers.append(), 1);
+      takeLine(fields_, itemsOf<PrimaryMember>(*b).append(), 1);
       return true;
     });
   }
@@ -133,7 +136,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
     return eachLine([&] {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
-      takeLine(fields_, b->Stiffeners.append(), 1, contents());
+      takeLine(fields_, itemsOf<OrdinaryStiffener>(*b).append(), 1, contents());
       return true;
     });
   }
@@ -143,16 +146,16 @@ class ZelReader : public BlockPartReader<ZelReader> {
   OrdinaryStiffener* addressedStiffener() {
     const std::optional<int> i = index(1);
     const std::optional<int> j = index(2);
-    if (!i || !j || !a_.Bulkheads.inBounds(*i)) return nullptr;
-    Bulkhead& b = a_.Bulkheads.at(*i);
-    return b.Stiffeners.inBounds(*j) ? &b.Stiffeners.at(*j) : nullptr;
+    if (!i || !j || !bulkheads().inBounds(*i)) return nullptr;
+    List<OrdinaryStiffener>& stiffeners = itemsOf<OrdinaryStiffener>(bulkheads().at(*i));
+    return stiffeners.inBounds(*j) ? &stiffeners.at(*j) : nullptr;
   }
 
   StiffenerSpan* addressedSpan() {
     OrdinaryStiffener* s = addressedStiffener();
     const std::optional<int> k = index(3);
-    if (!s || !k || !s->Spans.inBounds(*k)) return nullptr;
-    return &s->Spans.at(*k);
+    if (!s || !k || !itemsOf<StiffenerSpan>(*s).inBounds(*k)) return nullptr;
+    return &itemsOf<StiffenerSpan>(*s).at(*k);
   }
 
   PartEnd readBrackets() {
@@ -160,7 +163,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
       OrdinaryStiffener* s = addressedStiffener();
       const std::optional<int> k = index(3);
       if (!s || !k || !FixedList<Bracket, 2>::inBounds(*k)) return true;
-      takeLine(fields_, s->Brackets.at(*k), 1);
+      takeLine(fields_, itemsOf<Bracket>(*s).at(*k), 1);
       return true;
     });
   }
@@ -185,7 +188,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
     return eachLine([&] {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
-      takeLine(fields_, b->Corr, 1);
+      takeLine(fields_, itemsOf<Corrugation>(*b), 1);
       return true;
     });
   }
@@ -197,11 +200,12 @@ class ZelReader : public BlockPartReader<ZelReader> {
       const std::optional<int> band = grownIndex(2, "band");
       const std::optional<int> strake = grownIndex(3, "strake");
       if (!band || !strake) return false;
-      b->StrakeBands.growTo(*band);
-      StrakeBand& strakeBand = b->StrakeBands.at(*band);
-      strakeBand.Strakes.growTo(*strake);
+      List<StrakeBand>& bands = itemsOf<StrakeBand>(*b);
+      bands.growTo(*band);
+      StrakeBand& strakeBand = bands.at(*band);
+      itemsOf<Strake>(strakeBand).growTo(*strake);
       takeLine(fields_, strakeBand, 1);
-      takeLine(fields_, strakeBand.Strakes.at(*strake), 1);
+      takeLine(fields_, itemsOf<Strake>(strakeBand).at(*strake), 1);
       return true;
     });
   }
@@ -221,7 +225,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
   // so a block that the file's end cuts off before its last record was cut
   // short (a file copied or saved incompletely), however well its lines read.
   void reportCutShort() {
-    const int wanted = 2 * a_.Bulkheads.count();
+    const int wanted = 2 * bulkheads().count();
     if (compartmentsReached_ && completeRecords_ >= wanted) return;
     const std::string where = compartmentsReached_
                                   ? "after " + std::to_string(completeRecords_) + " of its " +
@@ -243,8 +247,8 @@ class ZelReader : public BlockPartReader<ZelReader> {
     for (int record = 0;; ++record) {
       const int bulkhead = record / 2 + 1;
       if (!nextLine(end)) return end;
-      if (!a_.Bulkheads.inBounds(bulkhead)) return skipToBanner();
-      Compartment& c = a_.Bulkheads.at(bulkhead).Compartments.at(record % 2 + 1);
+      if (!bulkheads().inBounds(bulkhead)) return skipToBanner();
+      Compartment& c = itemsOf<Compartment>(bulkheads().at(bulkhead)).at(record % 2 + 1);
       readCompartmentName(line_, c);
       for (int line = 2; line <= compartmentLines_; ++line) {
         if (!nextLine(end)) return end;

@@ -94,7 +94,7 @@ class ZelWriter {
         .text(paddedToWidth(korainString(text_id::kNameColumnTitle), kBulkheadNameWidth))
         .text("Typ\tiMat\tstfHV\tstfside\tstool1 enab,z\tstool2 enab,z\tstools end for info")
         .endLine();
-    for (const Bulkhead& b : a_.Bulkheads) {
+    for (const Bulkhead& b : itemsOf<Bulkhead>(a_)) {
       ColumnWriter(w_, Tabs::Between).write(b, 1);
       w_.tab().number(b.Stool1End1).tab().number(b.Stool1End2).tab();
       w_.number(b.Stool2End1).tab().number(b.Stool2End2).endLine();
@@ -108,7 +108,7 @@ class ZelWriter {
     w_.titles({" Bh", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT", "Sh.R",
                "PCod", "knu"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const Node& n : b.Nodes) writeNodeLine(w_, i, n);
+      for (const Node& n : itemsOf<Node>(b)) writeNodeLine(w_, i, n);
     });
   }
 
@@ -118,7 +118,7 @@ class ZelWriter {
     w_.comment();
     w_.titles({" Bh", "H/V", "y or z", "extremities z or y for info"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const PrimaryMember& m : b.PrimaryMembers) {
+      for (const PrimaryMember& m : itemsOf<PrimaryMember>(b)) {
         w_.number(i);
         ColumnWriter(w_, Tabs::Before).write(m, 1);
         if (m.Extremities.isDimensioned()) {
@@ -137,7 +137,7 @@ class ZelWriter {
     w_.titles(
         {" Bh", "y/z", "typ", "h1", "e1", "h2", "e2", "iMat", "Nspan", "Span red", "Type Conn"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const OrdinaryStiffener& s : b.Stiffeners) writeStiffener(i, s);
+      for (const OrdinaryStiffener& s : itemsOf<OrdinaryStiffener>(b)) writeStiffener(i, s);
     });
     writeBrackets();
     if (anySpanWithScantling(a_)) writeSpanScantlings();
@@ -163,7 +163,8 @@ class ZelWriter {
       for (Long k = 1; k <= 2; ++k) {
         w_.number(i).tab().number(j).tab().number(k);
         // The line of a bracket whose dimensions are not kept ends with a TAB.
-        if (!ColumnWriter(w_, Tabs::Before).write(s.Brackets.at(k), 1).complete()) w_.tab();
+        if (!ColumnWriter(w_, Tabs::Before).write(itemsOf<Bracket>(s).at(k), 1).complete())
+          w_.tab();
         w_.endLine();
       }
     });
@@ -200,7 +201,7 @@ class ZelWriter {
     w_.titles({" Bh", "Start", "S1", "a", "d", "Fixed upper and lower support"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       w_.number(i);
-      ColumnWriter(w_, Tabs::Before).write(b.Corr, 1);
+      ColumnWriter(w_, Tabs::Before).write(itemsOf<Corrugation>(b), 1);
       w_.endLine();
     });
   }
@@ -211,11 +212,13 @@ class ZelWriter {
     w_.comment();
     w_.titles({" Bh", "Band", "Strk", "z", "y", "Th", "iMat"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (Long band = 1; band <= b.StrakeBands.count(); ++band) {
-        const StrakeBand& strakeBand = b.StrakeBands.at(band);
-        for (Long s = 1; s <= strakeBand.Strakes.count(); ++s) {
+      const List<StrakeBand>& bands = itemsOf<StrakeBand>(b);
+      for (Long band = 1; band <= bands.count(); ++band) {
+        const StrakeBand& strakeBand = bands.at(band);
+        const List<Strake>& strakes = itemsOf<Strake>(strakeBand);
+        for (Long s = 1; s <= strakes.count(); ++s) {
           w_.number(i).tab().number(band).tab().number(s);
-          ColumnWriter(w_, Tabs::Before).write(strakeBand, 1).write(strakeBand.Strakes.at(s), 1);
+          ColumnWriter(w_, Tabs::Before).write(strakeBand, 1).write(strakes.at(s), 1);
           w_.endLine();
         }
       }
@@ -224,27 +227,31 @@ class ZelWriter {
 
   void writeCompartments() {
     writeCompartmentPartHeader(w_);
-    for (const Bulkhead& b : a_.Bulkheads) {
-      for (const Compartment& c : b.Compartments) writeCompartmentRecord(w_, c, kNoNodeList);
+    for (const Bulkhead& b : itemsOf<Bulkhead>(a_)) {
+      for (const Compartment& c : itemsOf<Compartment>(b))
+        writeCompartmentRecord(w_, c, kNoNodeList);
     }
   }
 
   template <typename Visit>
   void forEachBulkhead(Visit visit) {
-    for (Long i = 1; i <= a_.Bulkheads.count(); ++i) visit(i, a_.Bulkheads.at(i));
+    const List<Bulkhead>& bulkheads = itemsOf<Bulkhead>(a_);
+    for (Long i = 1; i <= bulkheads.count(); ++i) visit(i, bulkheads.at(i));
   }
 
   template <typename Visit>
   void forEachStiffener(Visit visit) {
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (Long j = 1; j <= b.Stiffeners.count(); ++j) visit(i, j, b.Stiffeners.at(j));
+      const List<OrdinaryStiffener>& stiffeners = itemsOf<OrdinaryStiffener>(b);
+      for (Long j = 1; j <= stiffeners.count(); ++j) visit(i, j, stiffeners.at(j));
     });
   }
 
   template <typename Visit>
   void forEachSpan(Visit visit) {
     forEachStiffener([&](Long i, Long j, const OrdinaryStiffener& s) {
-      for (Long k = 1; k <= s.Spans.count(); ++k) visit(i, j, k, s.Spans.at(k));
+      const List<StiffenerSpan>& spans = itemsOf<StiffenerSpan>(s);
+      for (Long k = 1; k <= spans.count(); ++k) visit(i, j, k, spans.at(k));
     });
   }
 

@@ -157,6 +157,42 @@ constexpr bool hasColumn(bool Record::*flag) {
   return found;
 }
 
+namespace fields_detail {
+
+template <typename Item, typename T>
+struct HoldsItems : std::is_same<T, Item> {};
+template <typename Item>
+struct HoldsItems<Item, List<Item>> : std::true_type {};
+template <typename Item, int N>
+struct HoldsItems<Item, FixedList<Item, N>> : std::true_type {};
+
+// The place in the record's table of its one field that holds items of that type.
+template <typename Item, typename Record>
+constexpr std::size_t kHolder = [] {
+  std::size_t found = 0;
+  std::size_t count = 0;
+  std::size_t i = 0;
+  forEachField<Record>([&](const auto& f) {
+    if (HoldsItems<Item, typename std::decay_t<decltype(f)>::Type>::value) {
+      found = i;
+      ++count;
+    }
+    ++i;
+  });
+  return count == 1 ? found : std::size_t{0} - 1;
+}();
+
+}  // namespace fields_detail
+
+// The stored field of a record that holds its items of a type: a list, a
+// fixed list or the one record. Walking an arrangement by the types of its
+// records leaves the fields' names to the tables.
+template <typename Item, typename Record>
+auto& itemsOf(Record& record) {
+  using Plain = std::remove_const_t<Record>;
+  return std::get<fields_detail::kHolder<Item, Plain>>(Fields<Plain>::stored).of(record);
+}
+
 // Whether a record type has a field table, so that nested records are told from values.
 template <typename T>
 concept Described = requires {
