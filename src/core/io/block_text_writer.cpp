@@ -27,7 +27,7 @@ std::string singleLine(std::string_view text) {
 BlockTextWriter::BlockTextWriter(std::string& out)
     : out_(out),
       marker_(DatabaseTexts::get().commentMarker),
-      coordinateFormat_(DatabaseTexts::get().coordinateFormat) {}
+      coordinatePattern_(numberPattern(DatabaseTexts::get().coordinateFormat)) {}
 
 BlockTextWriter& BlockTextWriter::text(std::string_view utf8) {
   if (isAscii(utf8)) {
@@ -35,11 +35,6 @@ BlockTextWriter& BlockTextWriter::text(std::string_view utf8) {
   } else {
     unmappable_ += appendCp1252FromUtf8(out_, utf8);
   }
-  return *this;
-}
-
-BlockTextWriter& BlockTextWriter::tab() {
-  out_.push_back('\t');
   return *this;
 }
 
@@ -54,11 +49,13 @@ BlockTextWriter& BlockTextWriter::number(Single value) {
 }
 
 BlockTextWriter& BlockTextWriter::formatted(Single value, std::string_view pattern) {
+  return formatted(value, numberPattern(pattern));
+}
+
+BlockTextWriter& BlockTextWriter::formatted(Single value, const NumberPattern& pattern) {
   appendFormattedNumber(out_, static_cast<double>(value), pattern);
   return *this;
 }
-
-void BlockTextWriter::endLine() { out_.append("\r\n"); }
 
 void BlockTextWriter::comment(std::string_view utf8) { text(marker_).text(utf8).endLine(); }
 

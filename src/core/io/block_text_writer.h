@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/arrangement.h"
+#include "text/number_format.h"
 
 namespace korain {
 
@@ -19,11 +20,17 @@ class BlockTextWriter {
 
   // Text in UTF-8; characters the code page cannot hold become "?" and are counted.
   BlockTextWriter& text(std::string_view utf8);
-  BlockTextWriter& tab();
+  BlockTextWriter& tab() {
+    out_.push_back('\t');
+    return *this;
+  }
   BlockTextWriter& number(Long value);
   BlockTextWriter& number(Single value);
   BlockTextWriter& formatted(Single value, std::string_view pattern);
-  void endLine();
+  BlockTextWriter& formatted(Single value, const NumberPattern& pattern);
+  // A value in the coordinate format of the database texts.
+  BlockTextWriter& coordinate(Single value) { return formatted(value, coordinatePattern_); }
+  void endLine() { out_.append("\r\n"); }
 
   // A whole comment line: the marker followed by the text.
   void comment(std::string_view utf8 = {});
@@ -32,20 +39,17 @@ class BlockTextWriter {
   // A whole line holding the text alone.
   void line(std::string_view utf8);
 
-  // Values each followed by a TAB, as the compartment lines have them.
-  BlockTextWriter& numberThenTab(Long value) { return number(value).tab(); }
-  BlockTextWriter& formattedThenTab(Single value) {
-    return formatted(value, coordinateFormat_).tab();
+  BlockTextWriter& flag(bool value) {
+    out_.append(value ? "-1 " : " 0 ");
+    return *this;
   }
-  BlockTextWriter& flag(bool value) { return number(Long{value ? -1 : 0}); }
 
-  const std::string& coordinateFormat() const { return coordinateFormat_; }
   int unmappableCharacters() const { return unmappable_; }
 
  private:
   std::string& out_;
   const std::string& marker_;
-  const std::string& coordinateFormat_;
+  NumberPattern coordinatePattern_;
   int unmappable_ = 0;
 };
 

@@ -216,7 +216,7 @@ class ColumnWriter {
   void value(const F& f, Single v) {
     separate();
     if (f.zel.formatted) {
-      w_.formatted(v, w_.coordinateFormat());
+      w_.coordinate(v);
     } else {
       w_.number(v);
     }

@@ -122,8 +122,8 @@ class ZelWriter {
         w_.number(i);
         ColumnWriter(w_, Tabs::Before).write(m, 1);
         if (m.Extremities.isDimensioned()) {
-          w_.tab().formatted(m.Extremities.first(), kExtremityFormat);
-          w_.tab().formatted(m.Extremities.last(), kExtremityFormat);
+          w_.tab().formatted(m.Extremities.first(), extremityPattern_);
+          w_.tab().formatted(m.Extremities.last(), extremityPattern_);
         }
         w_.endLine();
       }
@@ -148,8 +148,8 @@ class ZelWriter {
     const bool known = s.Extremities.isDimensioned();
     w_.number(i);
     ColumnWriter(w_, Tabs::Before).write(s, 1, 1, kFirstExtremityValue - 1);
-    w_.tab().formatted(known ? s.Extremities.first() : 0.0F, kExtremityFormat);
-    w_.tab().formatted(known ? s.Extremities.last() : 0.0F, kExtremityFormat);
+    w_.tab().formatted(known ? s.Extremities.first() : 0.0F, extremityPattern_);
+    w_.tab().formatted(known ? s.Extremities.last() : 0.0F, extremityPattern_);
     ColumnWriter(w_, Tabs::Before).write(s, 1, kFirstExtremityValue + 2);
     w_.endLine();
   }
@@ -256,6 +256,7 @@ class ZelWriter {
   }
 
   BlockTextWriter w_;
+  const NumberPattern extremityPattern_ = numberPattern(kExtremityFormat);
   const Arrangement& a_;
   const DatabaseTexts& texts_;
 };

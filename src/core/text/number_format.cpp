@@ -80,16 +80,9 @@ void roundToDecimals(DecimalDigits& decimal, int decimals) {
   ++decimal.pointPos;
 }
 
-// The parts of a display pattern: literal text around one run of "0", "#" and ".".
-struct NumberPattern {
-  std::string_view prefix;
-  std::string_view suffix;
-  int minIntegerDigits = 0;
-  int minDecimals = 0;
-  int maxDecimals = 0;
-};
+}  // namespace
 
-NumberPattern parsePattern(std::string_view pattern) {
+NumberPattern numberPattern(std::string_view pattern) {
   constexpr std::string_view kRunChars = "0#.";
   const auto runBegin = std::min(pattern.find_first_of(kRunChars), pattern.size());
   const auto runEnd = std::min(pattern.find_first_not_of(kRunChars, runBegin), pattern.size());
@@ -108,6 +101,8 @@ NumberPattern parsePattern(std::string_view pattern) {
                        static_cast<int>(std::count(decimalPart.begin(), decimalPart.end(), '#'));
   return parsed;
 }
+
+namespace {
 
 // The integer digits without leading zeros, padded to the least count.
 std::string integerText(const DecimalDigits& decimal, int minDigits) {
@@ -179,6 +174,44 @@ bool appendShortDecimal(std::string& out, double value, const NumberPattern& pat
   return true;
 }
 
+// Powers of ten up to 10^8: a Single times one of them is exact in a double.
+constexpr std::array<double, 9> kScales = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
+// The text of a Single that a decimal of at most seven digits and eight
+// decimals gives back: the fewest decimals, and of two candidates the nearer.
+// n / 10^k reads back as the Single only when dividing in double and rounding
+// to float does: for k up to 8 no decimal lies close enough to a midpoint of
+// two floats for the two roundings to differ. Gives false (the general route
+// decides) when no such decimal is found, or two are equally near.
+bool appendDecimalSingle(std::string& out, float magnitude) {
+  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return false;
+  for (std::size_t k = 0; k < kScales.size(); ++k) {
+    const double scaled = static_cast<double>(magnitude) * kScales[k];
+    const double low = std::floor(scaled);
+    if (low >= 1e7) return false;
+    const auto readsBack = [&](double n) {
+      return static_cast<float>(n / kScales[k]) == magnitude;
+    };
+    const bool lowFits = readsBack(low);
+    const bool highFits = readsBack(low + 1);
+    if (!lowFits && !highFits) continue;
+    if (lowFits && highFits && scaled - low == low + 1 - scaled) return false;
+    const bool takeLow = lowFits && (!highFits || scaled - low < low + 1 - scaled);
+    const auto digits = static_cast<std::uint64_t>(takeLow ? low : low + 1);
+    if (digits >= 10000000U) return false;
+    std::array<char, 24> text{};
+    char* end = text.data() + text.size();
+    char* begin = end;
+    std::uint64_t rest = digits;
+    for (std::size_t d = 0; d < k; ++d, rest /= 10) *--begin = static_cast<char>('0' + rest % 10);
+    if (k > 0) *--begin = '.';
+    for (; rest != 0; rest /= 10) *--begin = static_cast<char>('0' + rest % 10);
+    out.append(begin, end);
+    return true;
+  }
+  return false;
+}
+
 // The free form of the usual Single: the shortest text that reads back as the
 // same value, when that text has at most seven significant digits and needs no
 // exponent; it is then what seven-digit rounding gives too. Gives false otherwise.
@@ -199,13 +232,18 @@ bool appendShortSingle(std::string& out, float magnitude) {
 }  // namespace
 
 void appendFreeNumber(std::string& out, Long value) {
+  // Digits from the end of the buffer, then the whole text in one append. The
+  // magnitude as 64 bits, so that the most negative Long has one too.
   std::array<char, 16> buffer{};
-  // The magnitude as 64 bits, so that the most negative Long has one too.
-  const auto magnitude = std::abs(static_cast<std::int64_t>(value));
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
-  out.push_back(value < 0 ? '-' : ' ');
-  out.append(buffer.data(), result.ptr);
-  out.push_back(' ');
+  char* begin = buffer.data() + buffer.size();
+  *--begin = ' ';
+  auto magnitude = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(value)));
+  do {
+    *--begin = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  *--begin = value < 0 ? '-' : ' ';
+  out.append(begin, buffer.data() + buffer.size());
 }
 
 void appendFreeNumber(std::string& out, Single value) {
@@ -216,7 +254,8 @@ void appendFreeNumber(std::string& out, Single value) {
     return;
   }
   out.push_back(value < 0.0f ? '-' : ' ');
-  if (!appendShortSingle(out, std::fabs(value))) {
+  const float magnitude = std::fabs(value);
+  if (!appendDecimalSingle(out, magnitude) && !appendShortSingle(out, magnitude)) {
     std::array<char, kShortBuffer> buffer{};
     out.append(generalText(buffer, std::fabs(static_cast<double>(value)), 7, false));
   }
@@ -236,7 +275,10 @@ std::string freeNumber(Single value) {
 }
 
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern) {
-  const NumberPattern parsed = parsePattern(pattern);
+  appendFormattedNumber(out, value, numberPattern(pattern));
+}
+
+void appendFormattedNumber(std::string& out, double value, const NumberPattern& parsed) {
   if (appendShortDecimal(out, value, parsed)) return;
   const double shown = std::isfinite(value) ? value : 0.0;
   DecimalDigits decimal = decimalDigits(std::fabs(shown));

@@ -29,6 +29,18 @@ std::string freeNumber(Single value);
 std::string formatNumber(double value, std::string_view pattern);
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern);
 
+// A display pattern taken apart once, for formatting many values with it; it
+// refers to the pattern's text, which must outlive it.
+struct NumberPattern {
+  std::string_view prefix;
+  std::string_view suffix;
+  int minIntegerDigits = 0;
+  int minDecimals = 0;
+  int maxDecimals = 0;
+};
+NumberPattern numberPattern(std::string_view pattern);
+void appendFormattedNumber(std::string& out, double value, const NumberPattern& pattern);
+
 // The general text of a number, as messages show their arguments: "3", "0.5",
 // "-12.25", "1E-05" (at most 15 significant digits, no trailing zeros). A
 // Single shows the digits it holds, at most 7: 16.2 as "16.2".
