@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace korain {
 namespace {
@@ -174,49 +176,57 @@ bool appendShortDecimal(std::string& out, double value, const NumberPattern& pat
   return true;
 }
 
-// Powers of ten up to 10^8: a Single times one of them is exact in a double.
+// Powers of ten up to 10^8: a Single, or a midpoint between two, times one of
+// them is exact in a double.
 constexpr std::array<double, 9> kScales = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
 
-// The text of a Single that a decimal of at most seven digits and eight
-// decimals gives back: the fewest decimals, and of two candidates the nearer.
-// n / 10^k reads back as the Single only when dividing in double and rounding
-// to float does: for k up to 8 no decimal lies close enough to a midpoint of
-// two floats for the two roundings to differ. Gives false (the general route
-// decides) when no such decimal is found, or two are equally near.
-bool appendDecimalSingle(std::string& out, float magnitude) {
-  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return false;
+// Writes the text of a Single that a decimal of at most seven digits and
+// eight decimals gives back: the fewest decimals, and of two candidates the
+// nearer. A decimal reads back as the Single when it lies between the
+// midpoints to its neighbours (on them too when its last bit is 0, as
+// rounding goes to even); scaled by 10^k, the midpoints and the Single stay
+// exact. Gives nothing (the general route decides) when no such decimal is
+// found, or two are equally near.
+char* writeDecimalSingle(char* at, float magnitude) {
+  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return nullptr;
+  const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+  const auto value = static_cast<double>(magnitude);
+  const double below = (value + static_cast<double>(std::bit_cast<float>(bits - 1))) / 2;
+  const double above = (value + static_cast<double>(std::bit_cast<float>(bits + 1))) / 2;
+  const bool even = (bits & 1U) == 0;
   for (std::size_t k = 0; k < kScales.size(); ++k) {
-    const double scaled = static_cast<double>(magnitude) * kScales[k];
+    const double scaled = value * kScales[k];
     const double low = std::floor(scaled);
-    if (low >= 1e7) return false;
+    if (low >= 1e7) return nullptr;
+    const double least = below * kScales[k];
+    const double most = above * kScales[k];
     const auto readsBack = [&](double n) {
-      return static_cast<float>(n / kScales[k]) == magnitude;
+      return even ? least <= n && n <= most : least < n && n < most;
     };
     const bool lowFits = readsBack(low);
     const bool highFits = readsBack(low + 1);
     if (!lowFits && !highFits) continue;
-    if (lowFits && highFits && scaled - low == low + 1 - scaled) return false;
+    if (lowFits && highFits && scaled - low == low + 1 - scaled) return nullptr;
     const bool takeLow = lowFits && (!highFits || scaled - low < low + 1 - scaled);
     const auto digits = static_cast<std::uint64_t>(takeLow ? low : low + 1);
-    if (digits >= 10000000U) return false;
-    std::array<char, 24> text{};
-    char* end = text.data() + text.size();
-    char* begin = end;
+    if (digits >= 10000000U) return nullptr;
+    // Decimals, the point, then the whole part, from the end: nine digits at most.
+    std::array<char, 12> text{};
+    char* begin = text.data() + text.size();
     std::uint64_t rest = digits;
     for (std::size_t d = 0; d < k; ++d, rest /= 10) *--begin = static_cast<char>('0' + rest % 10);
     if (k > 0) *--begin = '.';
     for (; rest != 0; rest /= 10) *--begin = static_cast<char>('0' + rest % 10);
-    out.append(begin, end);
-    return true;
+    return std::copy(begin, text.data() + text.size(), at);
   }
-  return false;
+  return nullptr;
 }
 
 // The free form of the usual Single: the shortest text that reads back as the
 // same value, when that text has at most seven significant digits and needs no
-// exponent; it is then what seven-digit rounding gives too. Gives false otherwise.
-bool appendShortSingle(std::string& out, float magnitude) {
-  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return false;
+// exponent; it is then what seven-digit rounding gives too. Gives nothing otherwise.
+char* writeShortSingle(char* at, float magnitude) {
+  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return nullptr;
   std::array<char, kShortBuffer> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::fixed);
@@ -224,42 +234,54 @@ bool appendShortSingle(std::string& out, float magnitude) {
   const std::size_t firstSignificant = text.find_first_not_of("0.");
   const std::size_t digits = text.size() - firstSignificant -
                              (text.find('.', firstSignificant) == std::string_view::npos ? 0 : 1);
-  if (digits > 7) return false;
-  out.append(text.starts_with("0.") ? text.substr(1) : text);
-  return true;
+  if (digits > 7) return nullptr;
+  const std::string_view shown = text.starts_with("0.") ? text.substr(1) : text;
+  return std::copy(shown.begin(), shown.end(), at);
 }
 
 }  // namespace
 
-void appendFreeNumber(std::string& out, Long value) {
-  // Digits from the end of the buffer, then the whole text in one append. The
-  // magnitude as 64 bits, so that the most negative Long has one too.
-  std::array<char, 16> buffer{};
-  char* begin = buffer.data() + buffer.size();
-  *--begin = ' ';
+char* writeFreeNumber(char* at, Long value) {
+  // Digits from the end of a buffer. The magnitude as 64 bits, so that the
+  // most negative Long has one too.
+  std::array<char, 12> digits{};
+  char* begin = digits.data() + digits.size();
   auto magnitude = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(value)));
   do {
     *--begin = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  *--begin = value < 0 ? '-' : ' ';
-  out.append(begin, buffer.data() + buffer.size());
+  *at++ = value < 0 ? '-' : ' ';
+  at = std::copy(begin, digits.data() + digits.size(), at);
+  *at++ = ' ';
+  return at;
+}
+
+char* writeFreeNumber(char* at, Single value) {
+  // The program never stores NaN or infinity; should one slip in, a readable 0
+  // keeps the file loadable. Negative zero is written as plain 0 as well.
+  if (!std::isfinite(value) || value == 0.0f) return std::copy_n(" 0 ", 3, at);
+  *at++ = value < 0.0f ? '-' : ' ';
+  const float magnitude = std::fabs(value);
+  char* end = writeDecimalSingle(at, magnitude);
+  if (end == nullptr) end = writeShortSingle(at, magnitude);
+  if (end == nullptr) {
+    std::array<char, kShortBuffer> buffer{};
+    const std::string_view text = generalText(buffer, static_cast<double>(magnitude), 7, false);
+    end = std::copy(text.begin(), text.end(), at);
+  }
+  *end++ = ' ';
+  return end;
+}
+
+void appendFreeNumber(std::string& out, Long value) {
+  std::array<char, kFreeNumberRoom> text{};
+  out.append(text.data(), writeFreeNumber(text.data(), value));
 }
 
 void appendFreeNumber(std::string& out, Single value) {
-  // The program never stores NaN or infinity; should one slip in, a readable 0
-  // keeps the file loadable. Negative zero is written as plain 0 as well.
-  if (!std::isfinite(value) || value == 0.0f) {
-    out.append(" 0 ");
-    return;
-  }
-  out.push_back(value < 0.0f ? '-' : ' ');
-  const float magnitude = std::fabs(value);
-  if (!appendDecimalSingle(out, magnitude) && !appendShortSingle(out, magnitude)) {
-    std::array<char, kShortBuffer> buffer{};
-    out.append(generalText(buffer, std::fabs(static_cast<double>(value)), 7, false));
-  }
-  out.push_back(' ');
+  std::array<char, kFreeNumberRoom> text{};
+  out.append(text.data(), writeFreeNumber(text.data(), value));
 }
 
 std::string freeNumber(Long value) {

@@ -1,6 +1,7 @@
 // Number texts as the database file and the screens show them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ namespace korain {
 // and one trailing blank. Examples: " 12 ", "-3 ", " .443 ", "-.5 ".
 void appendFreeNumber(std::string& out, Long value);
 void appendFreeNumber(std::string& out, Single value);
+// The same written at a place with room for kFreeNumberRoom characters; gives the end.
+inline constexpr std::size_t kFreeNumberRoom = 24;
+char* writeFreeNumber(char* at, Long value);
+char* writeFreeNumber(char* at, Single value);
 std::string freeNumber(Long value);
 std::string freeNumber(Single value);
 
