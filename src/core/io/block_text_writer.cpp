@@ -47,6 +47,14 @@ BlockTextWriter& BlockTextWriter::formatted(Single value, std::string_view patte
 }
 
 BlockTextWriter& BlockTextWriter::formatted(Single value, const NumberPattern& pattern) {
+  const std::size_t needed = shortDecimalRoom(pattern);
+  if (needed <= kPendingBytes) {
+    const char* end = writeShortDecimal(room(needed), static_cast<double>(value), pattern);
+    if (end != nullptr) {
+      used_ = static_cast<std::size_t>(end - start());
+      return *this;
+    }
+  }
   scratch_.clear();
   appendFormattedNumber(scratch_, static_cast<double>(value), pattern);
   put(scratch_);

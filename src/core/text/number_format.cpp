@@ -128,52 +128,77 @@ std::string decimalsText(const DecimalDigits& decimal, int minDecimals, int maxD
   return text;
 }
 
-// Powers of ten that a double holds exactly, for the short decimals of the patterns.
-constexpr std::array<std::uint64_t, 5> kPowersOfTen = {1, 10, 100, 1000, 10000};
+// Powers of ten as whole numbers, for the digits of short decimals.
+constexpr std::array<std::uint64_t, 9> kWholeScales = {1,      10,      100,      1000,     10000,
+                                                       100000, 1000000, 10000000, 100000000};
+
+// The number of decimal digits of a value (1 for 0).
+int digitCount(std::uint64_t value) {
+  int count = 1;
+  for (; value >= 10; value /= 10) ++count;
+  return count;
+}
+
+// Writes the last count decimal digits of value, leading zeros included, and
+// gives their end: digits go straight to their place, from the last one back.
+char* writeDigits(char* at, std::uint64_t value, int count) {
+  char* const end = at + count;
+  for (char* p = end; p != at; value /= 10) *--p = static_cast<char>('0' + value % 10);
+  return end;
+}
+
+char* writeText(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
+
+}  // namespace
+
+std::size_t shortDecimalRoom(const NumberPattern& pattern) {
+  // Sign, nine whole digits or the padding, the point and four decimals.
+  constexpr std::size_t kDigitsAndSign = 16;
+  return pattern.prefix.size() + pattern.suffix.size() +
+         static_cast<std::size_t>(std::max(pattern.minIntegerDigits, 0)) + kDigitsAndSign;
+}
 
 // The common case of the file's coordinate and extremity columns: a Single shown
 // with at most four decimals. Its exact value times 10^4 needs at most 38 bits,
 // so the scaled value is exact and rounding it is exact too; and no Single lies
 // so close to a rounding tie that the fifteen-digit route could round otherwise.
-// Gives false when the value is not of that kind.
-bool appendShortDecimal(std::string& out, double value, const NumberPattern& pattern) {
+char* writeShortDecimal(char* at, double value, const NumberPattern& pattern) {
+  constexpr int kMostDecimals = 4;
   const double magnitude = std::fabs(value);
-  if (pattern.maxDecimals >= static_cast<int>(kPowersOfTen.size()) || !(magnitude < 1e9) ||
+  if (pattern.maxDecimals > kMostDecimals || !(magnitude < 1e9) ||
       static_cast<double>(static_cast<float>(value)) != value) {
-    return false;
+    return nullptr;
   }
-  const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(pattern.maxDecimals)];
+  const std::uint64_t scale = kWholeScales[static_cast<std::size_t>(pattern.maxDecimals)];
   const double scaled = magnitude * static_cast<double>(scale);
   auto units = static_cast<std::uint64_t>(scaled);
   if (scaled - static_cast<double>(units) >= 0.5) ++units;
-
-  std::array<char, 24> digits{};
-  const auto integerEnd =
-      std::to_chars(digits.data(), digits.data() + digits.size(), units / scale).ptr;
-  const std::string_view integer =
-      units / scale == 0 ? std::string_view{} : std::string_view(digits.data(), integerEnd);
-  std::array<char, 8> decimals{};
+  const std::uint64_t whole = units / scale;
   std::uint64_t fraction = units % scale;
-  for (int i = pattern.maxDecimals - 1; i >= 0; --i, fraction /= 10) {
-    decimals[static_cast<std::size_t>(i)] = static_cast<char>('0' + fraction % 10);
-  }
   int shownDecimals = pattern.maxDecimals;
-  while (shownDecimals > pattern.minDecimals &&
-         decimals[static_cast<std::size_t>(shownDecimals - 1)] == '0') {
-    --shownDecimals;
-  }
+  for (; shownDecimals > pattern.minDecimals && fraction % 10 == 0; --shownDecimals) fraction /= 10;
 
-  out.append(pattern.prefix);
-  if (value < 0.0 && units != 0) out.push_back('-');
-  const int padding = pattern.minIntegerDigits - static_cast<int>(integer.size());
-  if (padding > 0) out.append(static_cast<std::size_t>(padding), '0');
-  out.append(integer);
+  at = writeText(at, pattern.prefix);
+  if (value < 0.0 && units != 0) *at++ = '-';
+  const int wholeDigits = whole == 0 ? 0 : digitCount(whole);
+  at = writeDigits(at, whole, std::max(wholeDigits, pattern.minIntegerDigits));
   if (shownDecimals > 0) {
-    out.push_back('.');
-    out.append(decimals.data(), static_cast<std::size_t>(shownDecimals));
+    *at++ = '.';
+    at = writeDigits(at, fraction, shownDecimals);
   }
-  out.append(pattern.suffix);
-  return true;
+  return writeText(at, pattern.suffix);
+}
+
+namespace {
+
+// Whether the short route formatted the value into out.
+bool appendShortDecimal(std::string& out, double value, const NumberPattern& pattern) {
+  const std::size_t size = out.size();
+  out.resize(size + shortDecimalRoom(pattern));
+  char* const begin = out.data() + size;
+  char* const end = writeShortDecimal(begin, value, pattern);
+  out.resize(end == nullptr ? size : size + static_cast<std::size_t>(end - begin));
+  return end != nullptr;
 }
 
 // Powers of ten up to 10^8: a Single, or a midpoint between two, times one of
@@ -210,14 +235,11 @@ char* writeDecimalSingle(char* at, float magnitude) {
     const bool takeLow = lowFits && (!highFits || scaled - low < low + 1 - scaled);
     const auto digits = static_cast<std::uint64_t>(takeLow ? low : low + 1);
     if (digits >= 10000000U) return nullptr;
-    // Decimals, the point, then the whole part, from the end: nine digits at most.
-    std::array<char, 12> text{};
-    char* begin = text.data() + text.size();
-    std::uint64_t rest = digits;
-    for (std::size_t d = 0; d < k; ++d, rest /= 10) *--begin = static_cast<char>('0' + rest % 10);
-    if (k > 0) *--begin = '.';
-    for (; rest != 0; rest /= 10) *--begin = static_cast<char>('0' + rest % 10);
-    return std::copy(begin, text.data() + text.size(), at);
+    const std::uint64_t whole = digits / kWholeScales[k];
+    if (whole != 0) at = writeDigits(at, whole, digitCount(whole));
+    if (k == 0) return at;
+    *at++ = '.';
+    return writeDigits(at, digits % kWholeScales[k], static_cast<int>(k));
   }
   return nullptr;
 }
@@ -236,23 +258,16 @@ char* writeShortSingle(char* at, float magnitude) {
                              (text.find('.', firstSignificant) == std::string_view::npos ? 0 : 1);
   if (digits > 7) return nullptr;
   const std::string_view shown = text.starts_with("0.") ? text.substr(1) : text;
-  return std::copy(shown.begin(), shown.end(), at);
+  return writeText(at, shown);
 }
 
 }  // namespace
 
 char* writeFreeNumber(char* at, Long value) {
-  // Digits from the end of a buffer. The magnitude as 64 bits, so that the
-  // most negative Long has one too.
-  std::array<char, 12> digits{};
-  char* begin = digits.data() + digits.size();
-  auto magnitude = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(value)));
-  do {
-    *--begin = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  // The magnitude as 64 bits, so that the most negative Long has one too.
+  const auto magnitude = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(value)));
   *at++ = value < 0 ? '-' : ' ';
-  at = std::copy(begin, digits.data() + digits.size(), at);
+  at = writeDigits(at, magnitude, digitCount(magnitude));
   *at++ = ' ';
   return at;
 }
@@ -260,7 +275,7 @@ char* writeFreeNumber(char* at, Long value) {
 char* writeFreeNumber(char* at, Single value) {
   // The program never stores NaN or infinity; should one slip in, a readable 0
   // keeps the file loadable. Negative zero is written as plain 0 as well.
-  if (!std::isfinite(value) || value == 0.0f) return std::copy_n(" 0 ", 3, at);
+  if (!std::isfinite(value) || value == 0.0f) return writeText(at, " 0 ");
   *at++ = value < 0.0f ? '-' : ' ';
   const float magnitude = std::fabs(value);
   char* end = writeDecimalSingle(at, magnitude);
@@ -268,7 +283,7 @@ char* writeFreeNumber(char* at, Single value) {
   if (end == nullptr) {
     std::array<char, kShortBuffer> buffer{};
     const std::string_view text = generalText(buffer, static_cast<double>(magnitude), 7, false);
-    end = std::copy(text.begin(), text.end(), at);
+    end = writeText(at, text);
   }
   *end++ = ' ';
   return end;

@@ -45,6 +45,11 @@ struct NumberPattern {
 };
 NumberPattern numberPattern(std::string_view pattern);
 void appendFormattedNumber(std::string& out, double value, const NumberPattern& pattern);
+// The same written at a place with room for shortDecimalRoom(pattern)
+// characters, for the usual value: a Single below 10^9 shown with at most four
+// decimals. Gives the end, or nothing for any other value.
+std::size_t shortDecimalRoom(const NumberPattern& pattern);
+char* writeShortDecimal(char* at, double value, const NumberPattern& pattern);
 
 // The general text of a number, as messages show their arguments: "3", "0.5",
 // "-12.25", "1E-05" (at most 15 significant digits, no trailing zeros). A
