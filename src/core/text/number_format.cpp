@@ -315,24 +315,24 @@ void appendFormattedNumber(std::string& out, double value, std::string_view patt
   appendFormattedNumber(out, value, numberPattern(pattern));
 }
 
-void appendFormattedNumber(std::string& out, double value, const NumberPattern& parsed) {
-  if (appendShortDecimal(out, value, parsed)) return;
+void appendFormattedNumber(std::string& out, double value, const NumberPattern& pattern) {
+  if (appendShortDecimal(out, value, pattern)) return;
   const double shown = std::isfinite(value) ? value : 0.0;
   DecimalDigits decimal = decimalDigits(std::fabs(shown));
-  roundToDecimals(decimal, parsed.maxDecimals);
+  roundToDecimals(decimal, pattern.maxDecimals);
   // After rounding, every digit left is one that will be shown: a value that
   // shows as zero gets no sign.
   const bool isZero = decimal.digits.find_first_not_of('0') == std::string::npos;
-  const std::string decimals = decimalsText(decimal, parsed.minDecimals, parsed.maxDecimals);
+  const std::string decimals = decimalsText(decimal, pattern.minDecimals, pattern.maxDecimals);
 
-  out.append(parsed.prefix);
+  out.append(pattern.prefix);
   if (shown < 0.0 && !isZero) out.push_back('-');
-  out.append(integerText(decimal, parsed.minIntegerDigits));
+  out.append(integerText(decimal, pattern.minIntegerDigits));
   if (!decimals.empty()) {
     out.push_back('.');
     out.append(decimals);
   }
-  out.append(parsed.suffix);
+  out.append(pattern.suffix);
 }
 
 std::string formatNumber(double value, std::string_view pattern) {
