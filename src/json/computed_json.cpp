@@ -1,7 +1,9 @@
+// The computed geometry of each object as JSON, for the dump command.
 #include "computed_json.h"
 
 #include "geometry/contour_arc.h"
 #include "json_numbers.h"
+#include "model/compartment_tables.h"
 
 namespace korain::computed_json {
 namespace {
@@ -27,7 +29,7 @@ Json corrugationLine(const CorrugationLine& line) {
 
 }  // namespace
 
-Json bulkhead(const Bulkhead& b) {
+Json of(const Bulkhead& b) {
   Json supports = Json::array();
   for (const SupportInterval& s : b.Supports) supports.push_back(supportInterval(s));
   Json lines = Json::array();
@@ -46,7 +48,7 @@ Json bulkhead(const Bulkhead& b) {
           {"CorrugationLines", lines}};
 }
 
-Json node(const Node& n) {
+Json of(const Node& n) {
   if (!isArcCode(n.ShCur)) return nullptr;
   return {{"ArcValid", n.ArcValid},
           {"ArcCentre", point(n.ArcCentreY, n.ArcCentreZ)},
@@ -54,31 +56,31 @@ Json node(const Node& n) {
           {"ArcEndAngle", single(n.ArcEndAngle)}};
 }
 
-Json primaryMember(const PrimaryMember& m) { return {{"Extremities", singles(m.Extremities)}}; }
+Json of(const PrimaryMember& m) { return {{"Extremities", singles(m.Extremities)}}; }
 
-Json stiffener(const OrdinaryStiffener& s) {
+Json of(const OrdinaryStiffener& s) {
   Json intervalSpans = Json::array();
   for (const Integer span : s.IntervalSpans) intervalSpans.push_back(span);
   return {{"Extremities", singles(s.Extremities)}, {"IntervalSpans", intervalSpans}};
 }
 
-Json span(const StiffenerSpan& s) {
+Json of(const StiffenerSpan& s) {
   return {{"IntervalNumber", s.IntervalNumber}, {"ColourIndex", s.ColourIndex}};
 }
 
-Json bracket(const Bracket& b) { return {{"ColourIndex", b.ColourIndex}}; }
+Json of(const Bracket& b) { return {{"ColourIndex", b.ColourIndex}}; }
 
-Json strake(const Strake& s) {
+Json of(const Strake& s) {
   Json outline = Json::array();
   for (const StrakePoint& p : s.Outline) outline.push_back(point(p.Y, p.Z));
   return {{"StrakeNumber", s.StrakeNumber}, {"Outline", outline}, {"ColourIndex", s.ColourIndex}};
 }
 
-Json compartment(const Compartment& c) {
-  return {{"CentreY", single(c.Table1.at(6))},
-          {"CentreZ", single(c.Table1.at(7))},
-          {"Bottom", single(c.Table1.at(8))},
-          {"Top", single(c.Table1.at(9))}};
+Json of(const Compartment& c) {
+  return {{"CentreY", single(c.Table1.at(kCentreYEntry))},
+          {"CentreZ", single(c.Table1.at(kCentreZEntry))},
+          {"Bottom", single(c.Table1.at(kBottomEntry))},
+          {"Top", single(c.Table1.at(kTopEntry))}};
 }
 
 }  // namespace korain::computed_json

@@ -9,13 +9,14 @@ namespace korain::computed_json {
 
 using Json = nlohmann::ordered_json;
 
-Json bulkhead(const Bulkhead& b);
-Json node(const Node& n);  // null for a node that ends no arc
-Json primaryMember(const PrimaryMember& m);
-Json stiffener(const OrdinaryStiffener& s);
-Json span(const StiffenerSpan& s);
-Json bracket(const Bracket& b);
-Json strake(const Strake& s);
-Json compartment(const Compartment& c);
+// One overload for each record that has computed fields.
+Json of(const Bulkhead& b);
+Json of(const Node& n);  // null for a node that ends no arc
+Json of(const PrimaryMember& m);
+Json of(const OrdinaryStiffener& s);
+Json of(const StiffenerSpan& s);
+Json of(const Bracket& b);
+Json of(const Strake& s);
+Json of(const Compartment& c);
 
 }  // namespace korain::computed_json

@@ -84,7 +84,7 @@ class SectionWriter {
   }
 
   BlockTextWriter& coordinates(std::initializer_list<Single> values) {
-    for (const Single value : values) w_.tab().formatted(value, texts_.coordinateFormat);
+    for (const Single value : values) w_.tab().coordinate(value);
     return w_;
   }
 

@@ -7,6 +7,7 @@
 
 #include "geometry/plane.h"
 #include "model/codes.h"
+#include "model/compartment_tables.h"
 
 namespace korain {
 namespace {
@@ -77,11 +78,11 @@ void computeCompartmentPosition(const Bulkhead& bulkhead, Compartment& compartme
   }
   if (closedOnAxis) momentY = 0;
   if (std::abs(area) >= static_cast<Single>(kGeometryTolerance)) {
-    compartment.Table1.at(6) = momentY / area;
-    compartment.Table1.at(7) = momentZ / area;
+    compartment.Table1.at(kCentreYEntry) = momentY / area;
+    compartment.Table1.at(kCentreZEntry) = momentZ / area;
   }
-  compartment.Table1.at(8) = zLow;
-  compartment.Table1.at(9) = zHigh;
+  compartment.Table1.at(kBottomEntry) = zLow;
+  compartment.Table1.at(kTopEntry) = zHigh;
 }
 
 }  // namespace korain

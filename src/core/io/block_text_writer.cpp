@@ -1,6 +1,8 @@
 // Builds the lines of a database block as Windows-1252 bytes with CR LF ends.
 #include "io/block_text_writer.h"
 
+#include <algorithm>
+
 #include "io/database_texts.h"
 #include "text/cp1252.h"
 #include "text/number_format.h"
@@ -27,38 +29,49 @@ std::string singleLine(std::string_view text) {
 BlockTextWriter::BlockTextWriter(std::string& out)
     : out_(out),
       marker_(DatabaseTexts::get().commentMarker),
-      coordinateFormat_(DatabaseTexts::get().coordinateFormat) {}
+      coordinatePattern_(numberPattern(DatabaseTexts::get().coordinateFormat)) {}
 
 BlockTextWriter& BlockTextWriter::text(std::string_view utf8) {
   if (isAscii(utf8)) {
-    out_.append(utf8);
+    put(utf8);
   } else {
-    unmappable_ += appendCp1252FromUtf8(out_, utf8);
+    scratch_.clear();
+    unmappable_ += appendCp1252FromUtf8(scratch_, utf8);
+    put(scratch_);
   }
   return *this;
 }
 
-BlockTextWriter& BlockTextWriter::tab() {
-  out_.push_back('\t');
-  return *this;
-}
-
-BlockTextWriter& BlockTextWriter::number(Long value) {
-  appendFreeNumber(out_, value);
-  return *this;
-}
-
-BlockTextWriter& BlockTextWriter::number(Single value) {
-  appendFreeNumber(out_, value);
-  return *this;
-}
-
 BlockTextWriter& BlockTextWriter::formatted(Single value, std::string_view pattern) {
-  appendFormattedNumber(out_, static_cast<double>(value), pattern);
+  return formatted(value, numberPattern(pattern));
+}
+
+BlockTextWriter& BlockTextWriter::formatted(Single value, const NumberPattern& pattern) {
+  const std::size_t needed = shortDecimalRoom(pattern);
+  if (needed <= kPendingBytes) {
+    const char* end = writeShortDecimal(room(needed), static_cast<double>(value), pattern);
+    if (end != nullptr) {
+      used_ = static_cast<std::size_t>(end - start());
+      return *this;
+    }
+  }
+  scratch_.clear();
+  appendFormattedNumber(scratch_, static_cast<double>(value), pattern);
+  put(scratch_);
   return *this;
 }
 
-void BlockTextWriter::endLine() { out_.append("\r\n"); }
+void BlockTextWriter::put(std::string_view bytes) {
+  if (bytes.size() > kPendingBytes - used_) {
+    flush();
+    if (bytes.size() > kPendingBytes) {
+      out_.append(bytes);
+      return;
+    }
+  }
+  std::copy(bytes.begin(), bytes.end(), start() + used_);
+  used_ += bytes.size();
+}
 
 void BlockTextWriter::comment(std::string_view utf8) { text(marker_).text(utf8).endLine(); }
 

@@ -1,10 +1,13 @@
 // Builds the lines of a database block as Windows-1252 bytes with CR LF ends.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "model/arrangement.h"
+#include "text/number_format.h"
 
 namespace korain {
 
@@ -13,17 +16,39 @@ namespace korain {
 // comment or a banner is changed so that it reads back as itself.
 std::string singleLine(std::string_view text);
 
+// The bytes gather in a buffer of the writer's own and go to out a piece at a
+// time, and the rest when the writer ends: a block is written value by value,
+// and most values are a few bytes.
 class BlockTextWriter {
  public:
   explicit BlockTextWriter(std::string& out);
+  ~BlockTextWriter() { flush(); }
+  BlockTextWriter(const BlockTextWriter&) = delete;
+  BlockTextWriter& operator=(const BlockTextWriter&) = delete;
 
   // Text in UTF-8; characters the code page cannot hold become "?" and are counted.
   BlockTextWriter& text(std::string_view utf8);
-  BlockTextWriter& tab();
-  BlockTextWriter& number(Long value);
-  BlockTextWriter& number(Single value);
+  BlockTextWriter& tab() {
+    put('\t');
+    return *this;
+  }
+  BlockTextWriter& number(Long value) {
+    used_ = static_cast<std::size_t>(writeFreeNumber(room(kFreeNumberRoom), value) - start());
+    return *this;
+  }
+  BlockTextWriter& number(Single value) {
+    used_ = static_cast<std::size_t>(writeFreeNumber(room(kFreeNumberRoom), value) - start());
+    return *this;
+  }
   BlockTextWriter& formatted(Single value, std::string_view pattern);
-  void endLine();
+  BlockTextWriter& formatted(Single value, const NumberPattern& pattern);
+  // A value in the coordinate format of the database texts.
+  BlockTextWriter& coordinate(Single value) { return formatted(value, coordinatePattern_); }
+  BlockTextWriter& flag(bool value) { return number(Long{value ? -1 : 0}); }
+  void endLine() {
+    put('\r');
+    put('\n');
+  }
 
   // A whole comment line: the marker followed by the text.
   void comment(std::string_view utf8 = {});
@@ -32,21 +57,34 @@ class BlockTextWriter {
   // A whole line holding the text alone.
   void line(std::string_view utf8);
 
-  // Values each followed by a TAB, as the compartment lines have them.
-  BlockTextWriter& numberThenTab(Long value) { return number(value).tab(); }
-  BlockTextWriter& formattedThenTab(Single value) {
-    return formatted(value, coordinateFormat_).tab();
-  }
-  BlockTextWriter& flag(bool value) { return number(Long{value ? -1 : 0}); }
-
-  const std::string& coordinateFormat() const { return coordinateFormat_; }
   int unmappableCharacters() const { return unmappable_; }
 
  private:
+  static constexpr std::size_t kPendingBytes = std::size_t{1} << 14;
+
+  char* start() { return pending_.data(); }
+  // Where n more bytes can be written.
+  char* room(std::size_t n) {
+    if (kPendingBytes - used_ < n) flush();
+    return start() + used_;
+  }
+  void put(char c) {
+    *room(1) = c;
+    ++used_;
+  }
+  void put(std::string_view bytes);
+  void flush() {
+    out_.append(start(), used_);
+    used_ = 0;
+  }
+
   std::string& out_;
   const std::string& marker_;
-  const std::string& coordinateFormat_;
+  NumberPattern coordinatePattern_;
+  std::string scratch_;  // a formatted number or a converted text on its way
   int unmappable_ = 0;
+  std::array<char, kPendingBytes> pending_;
+  std::size_t used_ = 0;
 };
 
 }  // namespace korain

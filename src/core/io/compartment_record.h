@@ -6,13 +6,10 @@
 #include "io/block_text_writer.h"
 #include "io/field_reader.h"
 #include "model/arrangement.h"
+#include "model/record_fields.h"
 #include "text/line_values.h"
 
 namespace korain {
-
-// The filling levels of a compartment share one line with their count, three
-// values a level: a compartment holds no more than that line can carry.
-inline constexpr int kMaxFillingLevels = (kMaxValuesPerLine - 1) / 3;
 
 // The name of a record's first line: the text before its first TAB, trimmed.
 void readCompartmentName(std::string_view line, Compartment& compartment);

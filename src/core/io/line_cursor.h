@@ -40,10 +40,17 @@ class LineCursor {
   int lineNumber() const { return position_.lineNumber; }
 
  private:
+  // Whether a line holds only ASCII bytes. The bytes are looked at from a line
+  // on to the first that is not ASCII, once, not line by line.
+  bool isAsciiLine(std::size_t offset, std::size_t length);
+
   std::string_view bytes_;
   LinePosition start_;
   LinePosition position_;
   std::string decoded_;
+  // The bytes from asciiBegin_ to asciiEnd_ are all ASCII.
+  std::size_t asciiBegin_ = 0;
+  std::size_t asciiEnd_ = 0;
 };
 
 }  // namespace korain

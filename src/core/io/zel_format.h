@@ -4,14 +4,10 @@
 #include <string_view>
 
 #include "model/arrangement.h"
+#include "model/record_fields.h"
 #include "model/versions.h"
 
 namespace korain {
-
-// Versions from which the reader takes the state line, the span reduction and the connection type.
-inline constexpr Single kZelVersionWithState = 0.44F;
-inline constexpr Single kZelVersionWithSpanReduction = 0.441F;
-inline constexpr Single kZelVersionWithConnection = 0.442F;
 
 inline constexpr std::string_view kPrimaryBanner =
     "------------------ PRIMARY STIFF ------------------";
@@ -29,12 +25,13 @@ inline constexpr std::string_view kStrakeBanner = "------------------ BH STRAKE 
 
 inline constexpr std::string_view kNoNodeList = "no node list";
 inline constexpr std::string_view kExtremityFormat = "###0.000";
-inline constexpr int kBulkheadNameWidth = 40;
 inline constexpr Integer kCompartmentLineCount = 8;
-
-// Lists that a line of the file dimensions or grows by an index stop at this
-// length, so that a damaged number cannot make the reader claim memory without
-// bound. No real bulkhead comes near it.
-inline constexpr int kMaxIndexedListLength = 255;
+// The lines of the general data: name, position, hoppers, state, identifier.
+inline constexpr int kGeneralDataLines = 5;
+// A stiffener's line gives its computed extremities at values 10 and 11, for the reader's eye.
+inline constexpr int kFirstExtremityValue = 10;
+// The lines of a span's record: its own scantling (SPAN SCANT), its bracket lengths (SPAN BRACK).
+inline constexpr int kSpanScantlingLine = 1;
+inline constexpr int kSpanBracketLine = 2;
 
 }  // namespace korain

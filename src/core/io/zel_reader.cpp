@@ -10,6 +10,7 @@
 #include "io/field_reader.h"
 #include "io/line_cursor.h"
 #include "io/node_line.h"
+#include "io/zel_columns.h"
 #include "io/zel_format.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
@@ -40,8 +41,6 @@ class ZelReader : public BlockPartReader<ZelReader> {
     const PartEnd end = dispatch();
     if (end == PartEnd::Error) result_.status = ZelReadStatus::Stopped;
     if (end == PartEnd::EndOfFile && !endedAtNextBlock_) reportCutShort();
-    if (a_.StateType < 1) a_.StateType = 1;
-    if (a_.StateIndex < 1) a_.StateIndex = 1;
   }
 
  private:
@@ -67,13 +66,9 @@ class ZelReader : public BlockPartReader<ZelReader> {
 
   // ---- Values ------------------------------------------------------------
 
-  void takeScantling(int first, Scantling& s) {
-    take(first, s.Typ);
-    take(first + 1, s.H1);
-    take(first + 2, s.E1);
-    take(first + 3, s.H2);
-    take(first + 4, s.E2);
-  }
+  ZelContents contents() const { return {.version = result_.version}; }
+
+  List<Bulkhead>& bulkheads() { return itemsOf<Bulkhead>(a_); }
 
   std::optional<int> index(int i) const { return fields_.index(i); }
 
@@ -81,9 +76,9 @@ class ZelReader : public BlockPartReader<ZelReader> {
   // reading, when there is no such bulkhead.
   Bulkhead* selectedBulkhead() {
     const std::optional<int> i = index(1);
-    if (i && a_.Bulkheads.inBounds(*i)) return &a_.Bulkheads.at(*i);
+    if (i && bulkheads().inBounds(*i)) return &bulkheads().at(*i);
     fail("the bulkhead number " + fields_.valueText(1) + " does not name one of the " +
-         std::to_string(a_.Bulkheads.count()) + " bulkheads; the reading of the block stopped");
+         std::to_string(bulkheads().count()) + " bulkheads; the reading of the block stopped");
     return nullptr;
   }
 
@@ -93,24 +88,12 @@ class ZelReader : public BlockPartReader<ZelReader> {
 
   PartEnd readGeneralData() {
     PartEnd end = PartEnd::EndOfFile;
-    if (!nextLine(end)) return end;
-    a_.Name = std::string(trimmed(line_));
-    if (!nextLine(end)) return end;
-    take(1, a_.X);
-    take(2, a_.StoolVolume);
-    take(3, a_.SymFlag);
-    if (!nextLine(end)) return end;
-    take(1, a_.AftHopperBreadth);
-    take(2, a_.AftHopperZTop);
-    take(3, a_.ForeHopperBreadth);
-    take(4, a_.ForeHopperZTop);
-    if (result_.version >= kZelVersionWithState) {
+    for (int line = 1; line <= kGeneralDataLines; ++line) {
+      if (!lineIn<Arrangement>(line, contents())) continue;
       if (!nextLine(end)) return end;
-      take(1, a_.StateType);
-      take(2, a_.StateIndex);
+      takeText(a_, line, trimmed(line_));
+      takeLine(fields_, a_, line, contents());
     }
-    if (!nextLine(end)) return end;
-    a_.ID = std::string(trimmed(line_));
     return skipToBanner();
   }
 
@@ -119,17 +102,9 @@ class ZelReader : public BlockPartReader<ZelReader> {
   PartEnd readBulkheads() {
     a_.CurBulkhead = 0;
     return eachLine([&] {
-      Bulkhead& b = a_.Bulkheads.append();
-      b.Name = takeNameAndValues();
-      take(1, b.Typ);
-      take(2, b.iMat);
-      take(3, b.stfHV);
-      take(4, b.stfside);
-      take(5, b.Stool1Enabled);
-      take(6, b.Stool1Z);
-      take(7, b.Stool2Enabled);
-      take(8, b.Stool2Z);
-      take(9, b.UpperStoolSloped);
+      Bulkhead& b = bulkheads().append();
+      takeText(b, 1, takeNameAndValues());
+      takeLine(fields_, b, 1);
       return true;
     });
   }
@@ -139,8 +114,9 @@ class ZelReader : public BlockPartReader<ZelReader> {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
       b->CurNode = 0;
-      Node& n = b->Nodes.append();
-      n.Abs = static_cast<Integer>(b->Nodes.count());
+      List<Node>& nodes = itemsOf<Node>(*b);
+      Node& n = nodes.append();
+      numberByPlace(n, nodes.count());
       readNodeLine(fields_, n);
       return true;
     });
@@ -151,9 +127,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
       b->CurPrim = 0;
-      PrimaryMember& m = b->PrimaryMembers.append();
-      take(2, m.HV);
-      take(3, m.Position);
+      takeLine(fields_, itemsOf<PrimaryMember>(*b).append(), 1);
       return true;
     });
   }
@@ -162,26 +136,9 @@ class ZelReader : public BlockPartReader<ZelReader> {
     return eachLine([&] {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
-      OrdinaryStiffener& s = b->Stiffeners.append();
-      take(2, s.Position);
-      takeScantling(3, s.Scant);
-      take(8, s.iMat);
-      dimensionSpans(s);
-      if (result_.version >= kZelVersionWithSpanReduction) take(12, s.SpanReduction);
-      if (result_.version >= kZelVersionWithConnection) take(13, s.TypeConn);
+      takeLine(fields_, itemsOf<OrdinaryStiffener>(*b).append(), 1, contents());
       return true;
     });
-  }
-
-  void dimensionSpans(OrdinaryStiffener& s) {
-    Long spans = 0;
-    take(9, spans);
-    if (spans > kMaxIndexedListLength) {
-      fail("the span count " + std::to_string(spans) + " exceeds " +
-           std::to_string(kMaxIndexedListLength) + "; the stiffener keeps no spans");
-    } else if (spans > 0) {
-      s.Spans.redim(spans);
-    }
   }
 
   // The stiffener (values 1 and 2) and, with span set, the span (value 3) that a
@@ -189,16 +146,16 @@ class ZelReader : public BlockPartReader<ZelReader> {
   OrdinaryStiffener* addressedStiffener() {
     const std::optional<int> i = index(1);
     const std::optional<int> j = index(2);
-    if (!i || !j || !a_.Bulkheads.inBounds(*i)) return nullptr;
-    Bulkhead& b = a_.Bulkheads.at(*i);
-    return b.Stiffeners.inBounds(*j) ? &b.Stiffeners.at(*j) : nullptr;
+    if (!i || !j || !bulkheads().inBounds(*i)) return nullptr;
+    List<OrdinaryStiffener>& stiffeners = itemsOf<OrdinaryStiffener>(bulkheads().at(*i));
+    return stiffeners.inBounds(*j) ? &stiffeners.at(*j) : nullptr;
   }
 
   StiffenerSpan* addressedSpan() {
     OrdinaryStiffener* s = addressedStiffener();
     const std::optional<int> k = index(3);
-    if (!s || !k || !s->Spans.inBounds(*k)) return nullptr;
-    return &s->Spans.at(*k);
+    if (!s || !k || !itemsOf<StiffenerSpan>(*s).inBounds(*k)) return nullptr;
+    return &itemsOf<StiffenerSpan>(*s).at(*k);
   }
 
   PartEnd readBrackets() {
@@ -206,13 +163,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
       OrdinaryStiffener* s = addressedStiffener();
       const std::optional<int> k = index(3);
       if (!s || !k || !FixedList<Bracket, 2>::inBounds(*k)) return true;
-      Bracket& bracket = s->Brackets.at(*k);
-      take(4, bracket.Enabled);
-      take(5, bracket.Fixed);
-      if (bracket.Enabled) {
-        takeScantling(6, bracket.Scant);
-        take(11, bracket.Length);
-      }
+      takeLine(fields_, itemsOf<Bracket>(*s).at(*k), 1);
       return true;
     });
   }
@@ -220,10 +171,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
   PartEnd readSpanScantlings() {
     return eachLine([&] {
       StiffenerSpan* span = addressedSpan();
-      if (!span) return true;
-      takeScantling(4, span->Scant);
-      take(9, span->Mat);
-      span->HasScantling = true;
+      if (span) takeLine(fields_, *span, kSpanScantlingLine);
       return true;
     });
   }
@@ -231,9 +179,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
   PartEnd readSpanBrackets() {
     return eachLine([&] {
       StiffenerSpan* span = addressedSpan();
-      if (!span) return true;
-      take(4, span->LowerBracketLength);
-      take(5, span->UpperBracketLength);
+      if (span) takeLine(fields_, *span, kSpanBracketLine);
       return true;
     });
   }
@@ -242,13 +188,7 @@ class ZelReader : public BlockPartReader<ZelReader> {
     return eachLine([&] {
       Bulkhead* b = selectedBulkhead();
       if (!b) return false;
-      Corrugation& c = b->Corr;
-      take(2, c.Start);
-      take(3, c.S1);
-      take(4, c.A);
-      take(5, c.D);
-      take(6, c.FixedUpper);
-      take(7, c.FixedLower);
+      takeLine(fields_, itemsOf<Corrugation>(*b), 1);
       return true;
     });
   }
@@ -260,14 +200,12 @@ class ZelReader : public BlockPartReader<ZelReader> {
       const std::optional<int> band = grownIndex(2, "band");
       const std::optional<int> strake = grownIndex(3, "strake");
       if (!band || !strake) return false;
-      b->StrakeBands.growTo(*band);
-      StrakeBand& strakeBand = b->StrakeBands.at(*band);
-      strakeBand.Strakes.growTo(*strake);
-      Strake& s = strakeBand.Strakes.at(*strake);
-      take(4, strakeBand.Z);
-      take(5, s.Y);
-      take(6, s.Th);
-      take(7, s.iMat);
+      List<StrakeBand>& bands = itemsOf<StrakeBand>(*b);
+      bands.growTo(*band);
+      StrakeBand& strakeBand = bands.at(*band);
+      itemsOf<Strake>(strakeBand).growTo(*strake);
+      takeLine(fields_, strakeBand, 1);
+      takeLine(fields_, itemsOf<Strake>(strakeBand).at(*strake), 1);
       return true;
     });
   }
@@ -287,12 +225,12 @@ class ZelReader : public BlockPartReader<ZelReader> {
   // so a block that the file's end cuts off before its last record was cut
   // short (a file copied or saved incompletely), however well its lines read.
   void reportCutShort() {
-    const int wanted = 2 * a_.Bulkheads.count();
+    const int wanted = 2 * bulkheads().count();
     if (compartmentsReached_ && completeRecords_ >= wanted) return;
-    const std::string where =
-        compartmentsReached_ ? "after " + std::to_string(completeRecords_) + " of its " +
-                                   std::to_string(wanted) + " compartment records"
-                             : "before its compartment records";
+    const std::string where = compartmentsReached_
+                                  ? "after " + std::to_string(completeRecords_) + " of its " +
+                                        std::to_string(wanted) + " compartment records"
+                                  : "before its compartment records";
     result_.messages.push_back({std::string(fileName_), cursor_.lineNumber(),
                                 "the file ends inside the block, " + where +
                                     ": it was cut short, and only what stands before is read"});
@@ -309,8 +247,8 @@ class ZelReader : public BlockPartReader<ZelReader> {
     for (int record = 0;; ++record) {
       const int bulkhead = record / 2 + 1;
       if (!nextLine(end)) return end;
-      if (!a_.Bulkheads.inBounds(bulkhead)) return skipToBanner();
-      Compartment& c = a_.Bulkheads.at(bulkhead).Compartments.at(record % 2 + 1);
+      if (!bulkheads().inBounds(bulkhead)) return skipToBanner();
+      Compartment& c = itemsOf<Compartment>(bulkheads().at(bulkhead)).at(record % 2 + 1);
       readCompartmentName(line_, c);
       for (int line = 2; line <= compartmentLines_; ++line) {
         if (!nextLine(end)) return end;

@@ -5,30 +5,14 @@
 #include "io/compartment_record.h"
 #include "io/database_texts.h"
 #include "io/node_line.h"
+#include "io/zel_columns.h"
 #include "io/zel_format.h"
 #include "model/arrangement_queries.h"
 #include "text/string_table.h"
+#include "text/utf8.h"
 
 namespace korain {
 namespace {
-
-// Pads with blanks or cuts to exactly width characters (not bytes: names are UTF-8
-// in memory and one byte a character on file).
-std::string fixedWidth(std::string_view text, int width) {
-  std::string result;
-  int characters = 0;
-  for (std::size_t i = 0; i < text.size() && characters < width; ++characters) {
-    std::size_t length = 1;
-    while (i + length < text.size() &&
-           (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
-      ++length;
-    }
-    result.append(text.substr(i, length));
-    i += length;
-  }
-  result.append(static_cast<std::size_t>(width - characters), ' ');
-  return result;
-}
 
 class ZelWriter {
  public:
@@ -96,12 +80,10 @@ class ZelWriter {
     w_.titles({" AftHop Breadth,Ztop", "ForeHop breadth,Ztop"});
     w_.titles({" State Type", "State Index"});
     w_.comment(" ID");
-    w_.line(singleLine(a_.Name));
-    w_.number(a_.X).tab().number(a_.StoolVolume).tab().number(a_.SymFlag).endLine();
-    w_.number(a_.AftHopperBreadth).tab().number(a_.AftHopperZTop).tab();
-    w_.number(a_.ForeHopperBreadth).tab().number(a_.ForeHopperZTop).endLine();
-    w_.number(a_.StateType).tab().number(Long{a_.StateIndex}).endLine();
-    w_.line(singleLine(a_.ID));
+    for (int line = 1; line <= kGeneralDataLines; ++line) {
+      ColumnWriter(w_, Tabs::Between).write(a_, line);
+      w_.endLine();
+    }
   }
 
   void writeBulkheads() {
@@ -109,15 +91,12 @@ class ZelWriter {
     w_.line(texts_.panelsBanner);
     w_.comment(" In bulkhead arrangement, PANELS are BULKHEADS");
     w_.text(texts_.commentMarker)
-        .text(fixedWidth(korainString(text_id::kNameColumnTitle), kBulkheadNameWidth))
+        .text(paddedToWidth(korainString(text_id::kNameColumnTitle), kBulkheadNameWidth))
         .text("Typ\tiMat\tstfHV\tstfside\tstool1 enab,z\tstool2 enab,z\tstools end for info")
         .endLine();
-    for (const Bulkhead& b : a_.Bulkheads) {
-      w_.text(singleLine(fixedWidth(b.Name, kBulkheadNameWidth))).tab();
-      w_.number(b.Typ).tab().number(Long{b.iMat}).tab().number(b.stfHV).tab();
-      w_.number(b.stfside).tab().flag(b.Stool1Enabled).tab().number(b.Stool1Z).tab();
-      w_.flag(b.Stool2Enabled).tab().number(b.Stool2Z).tab().flag(b.UpperStoolSloped).tab();
-      w_.number(b.Stool1End1).tab().number(b.Stool1End2).tab();
+    for (const Bulkhead& b : itemsOf<Bulkhead>(a_)) {
+      ColumnWriter(w_, Tabs::Between).write(b, 1);
+      w_.tab().number(b.Stool1End1).tab().number(b.Stool1End2).tab();
       w_.number(b.Stool2End1).tab().number(b.Stool2End2).endLine();
     }
   }
@@ -129,7 +108,7 @@ class ZelWriter {
     w_.titles({" Bh", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT", "Sh.R",
                "PCod", "knu"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const Node& n : b.Nodes) writeNodeLine(w_, i, n);
+      for (const Node& n : itemsOf<Node>(b)) writeNodeLine(w_, i, n);
     });
   }
 
@@ -139,11 +118,12 @@ class ZelWriter {
     w_.comment();
     w_.titles({" Bh", "H/V", "y or z", "extremities z or y for info"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const PrimaryMember& m : b.PrimaryMembers) {
-        w_.number(i).tab().number(m.HV).tab().number(m.Position);
+      for (const PrimaryMember& m : itemsOf<PrimaryMember>(b)) {
+        w_.number(i);
+        ColumnWriter(w_, Tabs::Before).write(m, 1);
         if (m.Extremities.isDimensioned()) {
-          w_.tab().formatted(m.Extremities.first(), kExtremityFormat);
-          w_.tab().formatted(m.Extremities.last(), kExtremityFormat);
+          w_.tab().formatted(m.Extremities.first(), extremityPattern_);
+          w_.tab().formatted(m.Extremities.last(), extremityPattern_);
         }
         w_.endLine();
       }
@@ -157,7 +137,7 @@ class ZelWriter {
     w_.titles(
         {" Bh", "y/z", "typ", "h1", "e1", "h2", "e2", "iMat", "Nspan", "Span red", "Type Conn"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (const OrdinaryStiffener& s : b.Stiffeners) writeStiffener(i, s);
+      for (const OrdinaryStiffener& s : itemsOf<OrdinaryStiffener>(b)) writeStiffener(i, s);
     });
     writeBrackets();
     if (anySpanWithScantling(a_)) writeSpanScantlings();
@@ -166,17 +146,12 @@ class ZelWriter {
 
   void writeStiffener(Long i, const OrdinaryStiffener& s) {
     const bool known = s.Extremities.isDimensioned();
-    w_.number(i).tab().number(s.Position).tab();
-    writeScantling(s.Scant);
-    w_.tab().number(Long{s.iMat}).tab().number(Long{s.Spans.count()}).tab();
-    w_.formatted(known ? s.Extremities.first() : 0.0F, kExtremityFormat).tab();
-    w_.formatted(known ? s.Extremities.last() : 0.0F, kExtremityFormat).tab();
-    w_.number(s.SpanReduction).tab().number(s.TypeConn).endLine();
-  }
-
-  void writeScantling(const Scantling& s) {
-    w_.number(s.Typ).tab().number(s.H1).tab().number(s.E1).tab();
-    w_.number(s.H2).tab().number(s.E2);
+    w_.number(i);
+    ColumnWriter(w_, Tabs::Before).write(s, 1, 1, kFirstExtremityValue - 1);
+    w_.tab().formatted(known ? s.Extremities.first() : 0.0F, extremityPattern_);
+    w_.tab().formatted(known ? s.Extremities.last() : 0.0F, extremityPattern_);
+    ColumnWriter(w_, Tabs::Before).write(s, 1, kFirstExtremityValue + 2);
+    w_.endLine();
   }
 
   void writeBrackets() {
@@ -186,13 +161,10 @@ class ZelWriter {
         {" Bh", "iSnd", "iBrk", "enab", "Fixed", "", "typ", "h1", "e1", "h2", "e2", "Length"});
     forEachStiffener([&](Long i, Long j, const OrdinaryStiffener& s) {
       for (Long k = 1; k <= 2; ++k) {
-        const Bracket& bracket = s.Brackets.at(k);
-        w_.number(i).tab().number(j).tab().number(k).tab();
-        w_.flag(bracket.Enabled).tab().flag(bracket.Fixed).tab();
-        if (bracket.Enabled) {
-          writeScantling(bracket.Scant);
-          w_.tab().number(bracket.Length);
-        }
+        w_.number(i).tab().number(j).tab().number(k);
+        // The line of a bracket whose dimensions are not kept ends with a TAB.
+        if (!ColumnWriter(w_, Tabs::Before).write(itemsOf<Bracket>(s).at(k), 1).complete())
+          w_.tab();
         w_.endLine();
       }
     });
@@ -202,22 +174,23 @@ class ZelWriter {
     w_.comment();
     w_.line(kSpanScantlingBanner);
     w_.titles({" Bh", "iSnd", "iSpan", "typ", "h1", "e1", "h2", "e2", "Mat"});
-    forEachSpan([&](Long i, Long j, Long k, const StiffenerSpan& span) {
-      if (!span.HasScantling) return;
-      w_.number(i).tab().number(j).tab().number(k).tab();
-      writeScantling(span.Scant);
-      w_.tab().number(Long{span.Mat}).endLine();
-    });
+    writeSpanLines(kSpanScantlingLine);
   }
 
   void writeSpanBrackets() {
     w_.comment();
     w_.line(kSpanBracketBanner);
     w_.titles({" Bh", "iSnd", "iSpan", "Lower brack len", "Upper brack len"});
+    writeSpanLines(kSpanBracketLine);
+  }
+
+  // The spans whose values of that line the file keeps, one line each.
+  void writeSpanLines(int line) {
     forEachSpan([&](Long i, Long j, Long k, const StiffenerSpan& span) {
-      if (!spanHasBrackets(span)) return;
-      w_.number(i).tab().number(j).tab().number(k).tab();
-      w_.number(span.LowerBracketLength).tab().number(span.UpperBracketLength).endLine();
+      if (!keptOnLine(span, line)) return;
+      w_.number(i).tab().number(j).tab().number(k);
+      ColumnWriter(w_, Tabs::Before).write(span, line);
+      w_.endLine();
     });
   }
 
@@ -227,9 +200,9 @@ class ZelWriter {
     w_.comment();
     w_.titles({" Bh", "Start", "S1", "a", "d", "Fixed upper and lower support"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      const Corrugation& c = b.Corr;
-      w_.number(i).tab().number(c.Start).tab().number(c.S1).tab().number(c.A).tab();
-      w_.number(c.D).tab().flag(c.FixedUpper).tab().flag(c.FixedLower).endLine();
+      w_.number(i);
+      ColumnWriter(w_, Tabs::Before).write(itemsOf<Corrugation>(b), 1);
+      w_.endLine();
     });
   }
 
@@ -239,12 +212,14 @@ class ZelWriter {
     w_.comment();
     w_.titles({" Bh", "Band", "Strk", "z", "y", "Th", "iMat"});
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (Long band = 1; band <= b.StrakeBands.count(); ++band) {
-        const StrakeBand& strakeBand = b.StrakeBands.at(band);
-        for (Long s = 1; s <= strakeBand.Strakes.count(); ++s) {
-          const Strake& strake = strakeBand.Strakes.at(s);
-          w_.number(i).tab().number(band).tab().number(s).tab().number(strakeBand.Z).tab();
-          w_.number(strake.Y).tab().number(strake.Th).tab().number(Long{strake.iMat}).endLine();
+      const List<StrakeBand>& bands = itemsOf<StrakeBand>(b);
+      for (Long band = 1; band <= bands.count(); ++band) {
+        const StrakeBand& strakeBand = bands.at(band);
+        const List<Strake>& strakes = itemsOf<Strake>(strakeBand);
+        for (Long s = 1; s <= strakes.count(); ++s) {
+          w_.number(i).tab().number(band).tab().number(s);
+          ColumnWriter(w_, Tabs::Before).write(strakeBand, 1).write(strakes.at(s), 1);
+          w_.endLine();
         }
       }
     });
@@ -252,31 +227,36 @@ class ZelWriter {
 
   void writeCompartments() {
     writeCompartmentPartHeader(w_);
-    for (const Bulkhead& b : a_.Bulkheads) {
-      for (const Compartment& c : b.Compartments) writeCompartmentRecord(w_, c, kNoNodeList);
+    for (const Bulkhead& b : itemsOf<Bulkhead>(a_)) {
+      for (const Compartment& c : itemsOf<Compartment>(b))
+        writeCompartmentRecord(w_, c, kNoNodeList);
     }
   }
 
   template <typename Visit>
   void forEachBulkhead(Visit visit) {
-    for (Long i = 1; i <= a_.Bulkheads.count(); ++i) visit(i, a_.Bulkheads.at(i));
+    const List<Bulkhead>& bulkheads = itemsOf<Bulkhead>(a_);
+    for (Long i = 1; i <= bulkheads.count(); ++i) visit(i, bulkheads.at(i));
   }
 
   template <typename Visit>
   void forEachStiffener(Visit visit) {
     forEachBulkhead([&](Long i, const Bulkhead& b) {
-      for (Long j = 1; j <= b.Stiffeners.count(); ++j) visit(i, j, b.Stiffeners.at(j));
+      const List<OrdinaryStiffener>& stiffeners = itemsOf<OrdinaryStiffener>(b);
+      for (Long j = 1; j <= stiffeners.count(); ++j) visit(i, j, stiffeners.at(j));
     });
   }
 
   template <typename Visit>
   void forEachSpan(Visit visit) {
     forEachStiffener([&](Long i, Long j, const OrdinaryStiffener& s) {
-      for (Long k = 1; k <= s.Spans.count(); ++k) visit(i, j, k, s.Spans.at(k));
+      const List<StiffenerSpan>& spans = itemsOf<StiffenerSpan>(s);
+      for (Long k = 1; k <= spans.count(); ++k) visit(i, j, k, spans.at(k));
     });
   }
 
   BlockTextWriter w_;
+  const NumberPattern extremityPattern_ = numberPattern(kExtremityFormat);
   const Arrangement& a_;
   const DatabaseTexts& texts_;
 };

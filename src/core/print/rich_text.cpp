@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "print/font_change.h"
+#include "text/utf8.h"
 
 namespace korain {
 namespace {
@@ -20,16 +21,6 @@ std::optional<RichMark> markOf(char c) {
     default:
       return std::nullopt;
   }
-}
-
-// The length of the UTF-8 sequence that starts with `lead`; a stray
-// continuation byte stands alone.
-std::size_t characterLength(char lead) {
-  const auto byte = static_cast<unsigned char>(lead);
-  if (byte >= 0xF0) return 4;
-  if (byte >= 0xE0) return 3;
-  if (byte >= 0xC0) return 2;
-  return 1;
 }
 
 void appendPlain(std::vector<RichRun>& runs, std::string_view text) {
@@ -84,16 +75,16 @@ std::vector<RichRun> splitRichRuns(std::string_view text) {
     const std::optional<RichMark> mark = markOf(text[i]);
     const bool hasNext = i + 1 < text.size();
     if (mark && hasNext && text[i + 1] != text[i]) {
-      const std::size_t length = characterLength(text[i + 1]);
-      runs.push_back({*mark, std::string(text.substr(i + 1, length))});
-      i += 1 + length;
+      const std::size_t end = characterEnd(text, i + 1);
+      runs.push_back({*mark, std::string(text.substr(i + 1, end - i - 1))});
+      i = end;
     } else if (mark && hasNext) {
       appendPlain(runs, text.substr(i, 1));
       i += 2;
     } else {
-      const std::size_t length = characterLength(text[i]);
-      appendPlain(runs, text.substr(i, length));
-      i += length;
+      const std::size_t end = characterEnd(text, i);
+      appendPlain(runs, text.substr(i, end - i));
+      i = end;
     }
   }
   return runs;

@@ -2,6 +2,7 @@
 // dimensions, highest points, loads, dynamic pressure request and free surfaces.
 #include <string>
 
+#include "model/compartment_tables.h"
 #include "print/page_flow.h"
 #include "print/print_headings.h"
 #include "print/print_text.h"
@@ -63,7 +64,9 @@ void printDimensions(ReportContext& report, int side) {
       report, sideTable(report, korainString(text_id::kDimensionsHeading),
                         {5, 10, 21, 31, 43, 53, 63, 75, 85, 95, 98}, head, side,
                         [](const Compartment& compartment) {
-                          const int fields[] = {1, 3, 10, 19, 5, 6, 7, 8, 9};
+                          const int fields[] = {kLengthEntry,  kBreadthEntry, kHeightEntry,
+                                                kXStartEntry,  kCentreXEntry, kCentreYEntry,
+                                                kCentreZEntry, kBottomEntry,  kTopEntry};
                           TableLine line;
                           for (int k = 0; k < 9; ++k) {
                             line.push_back(numberCell(k + 1, compartment.Table1.at(fields[k])));
@@ -75,21 +78,23 @@ void printDimensions(ReportContext& report, int side) {
 void printHighestPoints(ReportContext& report, int side) {
   TableLine head{headCell(0, "Bulk.")};
   for (int k = 1; k <= 8; ++k) head.push_back(headCell(k, "Point " + std::to_string(k)));
-  printReportTable(report,
-                   sideTable(report, korainString(text_id::kHighestPointsHeading),
-                             {5, 12, 23, 36, 47, 60, 71, 84, 95, 99}, {head}, side,
-                             [](const Compartment& compartment) {
-                               TableLine line;
-                               if (compartment.UseRuleRoll) {
-                                 line.push_back(spanCell(1, 8, CellAlign::Left,
-                                                         korainString(text_id::kRuleValues)));
-                               } else {
-                                 for (int k = 11; k <= 18; ++k) {
-                                   line.push_back(numberCell(k - 10, compartment.Table1.at(k)));
-                                 }
-                               }
-                               return std::vector<TableLine>{line};
-                             }));
+  printReportTable(
+      report,
+      sideTable(report, korainString(text_id::kHighestPointsHeading),
+                {5, 12, 23, 36, 47, 60, 71, 84, 95, 99}, {head}, side,
+                [](const Compartment& compartment) {
+                  TableLine line;
+                  if (compartment.UseRuleRoll) {
+                    line.push_back(
+                        spanCell(1, 8, CellAlign::Left, korainString(text_id::kRuleValues)));
+                  } else {
+                    for (int k = kFirstHighestPointEntry; k <= kLastHighestPointEntry; ++k) {
+                      line.push_back(
+                          numberCell(k - kFirstHighestPointEntry + 1, compartment.Table1.at(k)));
+                    }
+                  }
+                  return std::vector<TableLine>{line};
+                }));
 }
 
 void printLoads(ReportContext& report, int side) {
@@ -129,7 +134,8 @@ void printPressureRequest(ReportContext& report, int side) {
           "Request for calculation of dynamic pressure (no restrictions on the filling level)",
           {5, 13, 25, 34, 41, 48, 52, 102}, head, side, [](const Compartment& compartment) {
             return std::vector<TableLine>{
-                {numberCell(1, compartment.Table1.at(2)), numberCell(2, compartment.Table1.at(4)),
+                {numberCell(1, compartment.Table1.at(kEffectiveLengthEntry)),
+                 numberCell(2, compartment.Table1.at(kEffectiveBreadthEntry)),
                  cell(3, CellAlign::Centre, std::string(yesNo(compartment.Flag4))),
                  cell(4, CellAlign::Centre, std::string(yesNo(compartment.Flag5))),
                  cell(5, CellAlign::Centre, std::string(yesNo(compartment.Flag3))),

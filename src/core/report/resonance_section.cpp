@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/compartment_tables.h"
 #include "print/font_change.h"
 #include "print/page_flow.h"
 #include "print/print_headings.h"
@@ -101,8 +102,10 @@ struct SectionPrint {
     surface.newLine();
     const ShipPeriods& periods = evaluation.Periods;
     const int j = result.LoadingCondition;
-    valueLine("Effective length", compartment.Table1.at(2), "#0.000", kUnits[0]);
-    valueLine("Effective breadth", compartment.Table1.at(4), "#0.000", kUnits[0]);
+    valueLine("Effective length", compartment.Table1.at(kEffectiveLengthEntry), "#0.000",
+              kUnits[0]);
+    valueLine("Effective breadth", compartment.Table1.at(kEffectiveBreadthEntry), "#0.000",
+              kUnits[0]);
     if (periods.RollUndefined.at(j)) {
       printAt(surface, kLabelColumn, "Roll period (Tr)");
       dotLeaderTo(surface, tabX(surface, kLeaderColumn));

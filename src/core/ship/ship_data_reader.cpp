@@ -15,6 +15,7 @@
 #include "text/line_values.h"
 #include "text/string_table.h"
 #include "text/text_utils.h"
+#include "text/utf8.h"
 
 namespace korain {
 namespace {
@@ -26,28 +27,6 @@ constexpr std::size_t kQuotedPieceLength = 40;  // of a bad item, in a message
 constexpr Single kGroup14Default = 0.85F;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool isUtf8Lead(char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }
-
-// The first `length` characters of a UTF-8 text (a file character is one
-// Windows-1252 byte, which may have become two or three bytes here).
-std::string fitted(std::string_view text, std::size_t length) {
-  std::size_t characters = 0;
-  std::size_t end = 0;
-  for (; end < text.size(); ++end) {
-    if (isUtf8Lead(text[end]) && characters++ == length) break;
-  }
-  return std::string(text.substr(0, end));
-}
-
-// The same, padded with blanks to that length.
-std::string fittedAndPadded(std::string_view text, std::size_t length) {
-  std::string result = fitted(text, length);
-  const auto shown =
-      static_cast<std::size_t>(std::count_if(result.begin(), result.end(), isUtf8Lead));
-  if (shown < length) result.append(length - shown, ' ');
-  return result;
-}
 
 // The items of the block in free-format input. Numbers end at a comma, a blank,
 // a TAB or the line end; texts at a comma or the line end (a text in double
@@ -218,7 +197,8 @@ class ShipDataReader {
   }
 
   void reportBadItem(std::string_view piece, std::string_view problem, std::string_view outcome) {
-    report(items_->itemLine(), describeNext() + ": '" + fitted(piece, kQuotedPieceLength) + "' " +
+    report(items_->itemLine(), describeNext() + ": '" +
+                                   std::string(firstCharacters(piece, kQuotedPieceLength)) + "' " +
                                    std::string(problem) + "; " + std::string(outcome));
   }
 
@@ -260,7 +240,7 @@ class ShipDataReader {
     nextName_ = name;
     std::string text;
     if (!items_->nextText(text)) return false;
-    field = fitted(text, length);
+    field = std::string(firstCharacters(text, length));
     ++item_;
     return true;
   }
@@ -282,7 +262,7 @@ class ShipDataReader {
       nextName_ = "Titles(" + std::to_string(i) + ")";
       std::string line;
       if (!items_->nextLine(line)) return false;
-      s_.Titles.at(i) = fittedAndPadded(line, kTitleLength);
+      s_.Titles.at(i) = paddedToWidth(line, kTitleLength);
       ++item_;
     }
     return true;

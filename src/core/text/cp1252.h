@@ -1,12 +1,15 @@
 // The single-byte Windows-1252 code page of the database files, against UTF-8 in memory.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace korain {
 
 bool isAscii(std::string_view bytes);
+// The number of bytes before the first one beyond ASCII (all of them when there is none).
+std::size_t asciiLength(std::string_view bytes);
 
 // Appends the UTF-8 text of Windows-1252 bytes. The five bytes the code page
 // leaves undefined map to the control characters of the same number, so that

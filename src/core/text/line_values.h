@@ -2,6 +2,9 @@
 #pragma once
 
 #include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -39,9 +42,44 @@ class LineValues {
 
 // Conversions of a read value to the stored types. Integer and Long take the
 // nearest whole value, a value exactly halfway going to the even neighbour;
-// each gives nothing when the value does not fit the type.
-std::optional<Integer> toInteger(double value);
-std::optional<Long> toLong(double value);
-std::optional<Single> toSingle(double value);
+// each gives nothing when the value does not fit the type. They are inline, as
+// every value of a file passes through one.
+namespace line_values_detail {
+
+// The nearest whole value of one below 2^52 in magnitude, halfway going to the
+// even neighbour, whatever the current rounding mode: the truncation and the
+// fraction are exact.
+inline double nearestEven(double value) {
+  const auto truncated = static_cast<double>(static_cast<std::int64_t>(value));
+  const double fraction = std::fabs(value - truncated);
+  if (fraction < 0.5) return truncated;
+  const double away = truncated + (value < 0 ? -1.0 : 1.0);
+  if (fraction > 0.5) return away;
+  return std::fmod(truncated, 2.0) == 0.0 ? truncated : away;
+}
+
+// Beyond 2^52 (and for what is not finite) no value fits a type of 32 bits.
+template <typename T>
+std::optional<T> toWhole(double value) {
+  static_assert(sizeof(T) <= 4);
+  if (!(std::fabs(value) < 4503599627370496.0)) return std::nullopt;
+  const double whole = nearestEven(value);
+  if (whole < std::numeric_limits<T>::min() || whole > std::numeric_limits<T>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<T>(whole);
+}
+
+}  // namespace line_values_detail
+
+inline std::optional<Integer> toInteger(double value) {
+  return line_values_detail::toWhole<Integer>(value);
+}
+inline std::optional<Long> toLong(double value) { return line_values_detail::toWhole<Long>(value); }
+inline std::optional<Single> toSingle(double value) {
+  constexpr double kLargest = std::numeric_limits<Single>::max();
+  if (!(std::fabs(value) <= kLargest)) return std::nullopt;
+  return static_cast<Single>(value);
+}
 
 }  // namespace korain

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace korain {
 namespace {
@@ -80,16 +82,9 @@ void roundToDecimals(DecimalDigits& decimal, int decimals) {
   ++decimal.pointPos;
 }
 
-// The parts of a display pattern: literal text around one run of "0", "#" and ".".
-struct NumberPattern {
-  std::string_view prefix;
-  std::string_view suffix;
-  int minIntegerDigits = 0;
-  int minDecimals = 0;
-  int maxDecimals = 0;
-};
+}  // namespace
 
-NumberPattern parsePattern(std::string_view pattern) {
+NumberPattern numberPattern(std::string_view pattern) {
   constexpr std::string_view kRunChars = "0#.";
   const auto runBegin = std::min(pattern.find_first_of(kRunChars), pattern.size());
   const auto runEnd = std::min(pattern.find_first_not_of(kRunChars, runBegin), pattern.size());
@@ -108,6 +103,8 @@ NumberPattern parsePattern(std::string_view pattern) {
                        static_cast<int>(std::count(decimalPart.begin(), decimalPart.end(), '#'));
   return parsed;
 }
+
+namespace {
 
 // The integer digits without leading zeros, padded to the least count.
 std::string integerText(const DecimalDigits& decimal, int minDigits) {
@@ -131,59 +128,127 @@ std::string decimalsText(const DecimalDigits& decimal, int minDecimals, int maxD
   return text;
 }
 
-// Powers of ten that a double holds exactly, for the short decimals of the patterns.
-constexpr std::array<std::uint64_t, 5> kPowersOfTen = {1, 10, 100, 1000, 10000};
+// Powers of ten as whole numbers, for the digits of short decimals.
+constexpr std::array<std::uint64_t, 9> kWholeScales = {1,      10,      100,      1000,     10000,
+                                                       100000, 1000000, 10000000, 100000000};
+
+// The number of decimal digits of a value (1 for 0).
+int digitCount(std::uint64_t value) {
+  int count = 1;
+  for (; value >= 10; value /= 10) ++count;
+  return count;
+}
+
+// Writes the last count decimal digits of value, leading zeros included, and
+// gives their end: digits go straight to their place, from the last one back.
+char* writeDigits(char* at, std::uint64_t value, int count) {
+  char* const end = at + count;
+  for (char* p = end; p != at; value /= 10) *--p = static_cast<char>('0' + value % 10);
+  return end;
+}
+
+char* writeText(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
+
+}  // namespace
+
+std::size_t shortDecimalRoom(const NumberPattern& pattern) {
+  // Sign, nine whole digits or the padding, the point and four decimals.
+  constexpr std::size_t kDigitsAndSign = 16;
+  return pattern.prefix.size() + pattern.suffix.size() +
+         static_cast<std::size_t>(std::max(pattern.minIntegerDigits, 0)) + kDigitsAndSign;
+}
 
 // The common case of the file's coordinate and extremity columns: a Single shown
 // with at most four decimals. Its exact value times 10^4 needs at most 38 bits,
 // so the scaled value is exact and rounding it is exact too; and no Single lies
 // so close to a rounding tie that the fifteen-digit route could round otherwise.
-// Gives false when the value is not of that kind.
-bool appendShortDecimal(std::string& out, double value, const NumberPattern& pattern) {
+char* writeShortDecimal(char* at, double value, const NumberPattern& pattern) {
+  constexpr int kMostDecimals = 4;
   const double magnitude = std::fabs(value);
-  if (pattern.maxDecimals >= static_cast<int>(kPowersOfTen.size()) || !(magnitude < 1e9) ||
+  if (pattern.maxDecimals > kMostDecimals || !(magnitude < 1e9) ||
       static_cast<double>(static_cast<float>(value)) != value) {
-    return false;
+    return nullptr;
   }
-  const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(pattern.maxDecimals)];
+  const std::uint64_t scale = kWholeScales[static_cast<std::size_t>(pattern.maxDecimals)];
   const double scaled = magnitude * static_cast<double>(scale);
   auto units = static_cast<std::uint64_t>(scaled);
   if (scaled - static_cast<double>(units) >= 0.5) ++units;
-
-  std::array<char, 24> digits{};
-  const auto integerEnd =
-      std::to_chars(digits.data(), digits.data() + digits.size(), units / scale).ptr;
-  const std::string_view integer =
-      units / scale == 0 ? std::string_view{} : std::string_view(digits.data(), integerEnd);
-  std::array<char, 8> decimals{};
+  const std::uint64_t whole = units / scale;
   std::uint64_t fraction = units % scale;
-  for (int i = pattern.maxDecimals - 1; i >= 0; --i, fraction /= 10) {
-    decimals[static_cast<std::size_t>(i)] = static_cast<char>('0' + fraction % 10);
-  }
   int shownDecimals = pattern.maxDecimals;
-  while (shownDecimals > pattern.minDecimals &&
-         decimals[static_cast<std::size_t>(shownDecimals - 1)] == '0') {
-    --shownDecimals;
-  }
+  for (; shownDecimals > pattern.minDecimals && fraction % 10 == 0; --shownDecimals) fraction /= 10;
 
-  out.append(pattern.prefix);
-  if (value < 0.0 && units != 0) out.push_back('-');
-  const int padding = pattern.minIntegerDigits - static_cast<int>(integer.size());
-  if (padding > 0) out.append(static_cast<std::size_t>(padding), '0');
-  out.append(integer);
+  at = writeText(at, pattern.prefix);
+  if (value < 0.0 && units != 0) *at++ = '-';
+  const int wholeDigits = whole == 0 ? 0 : digitCount(whole);
+  at = writeDigits(at, whole, std::max(wholeDigits, pattern.minIntegerDigits));
   if (shownDecimals > 0) {
-    out.push_back('.');
-    out.append(decimals.data(), static_cast<std::size_t>(shownDecimals));
+    *at++ = '.';
+    at = writeDigits(at, fraction, shownDecimals);
   }
-  out.append(pattern.suffix);
-  return true;
+  return writeText(at, pattern.suffix);
+}
+
+namespace {
+
+// Whether the short route formatted the value into out.
+bool appendShortDecimal(std::string& out, double value, const NumberPattern& pattern) {
+  const std::size_t size = out.size();
+  out.resize(size + shortDecimalRoom(pattern));
+  char* const begin = out.data() + size;
+  char* const end = writeShortDecimal(begin, value, pattern);
+  out.resize(end == nullptr ? size : size + static_cast<std::size_t>(end - begin));
+  return end != nullptr;
+}
+
+// Powers of ten up to 10^8: a Single, or a midpoint between two, times one of
+// them is exact in a double.
+constexpr std::array<double, 9> kScales = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
+// Writes the text of a Single that a decimal of at most seven digits and
+// eight decimals gives back: the fewest decimals, and of two candidates the
+// nearer. A decimal reads back as the Single when it lies between the
+// midpoints to its neighbours (on them too when its last bit is 0, as
+// rounding goes to even); scaled by 10^k, the midpoints and the Single stay
+// exact. Gives nothing (the general route decides) when no such decimal is
+// found, or two are equally near.
+char* writeDecimalSingle(char* at, float magnitude) {
+  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return nullptr;
+  const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+  const auto value = static_cast<double>(magnitude);
+  const double below = (value + static_cast<double>(std::bit_cast<float>(bits - 1))) / 2;
+  const double above = (value + static_cast<double>(std::bit_cast<float>(bits + 1))) / 2;
+  const bool even = (bits & 1U) == 0;
+  for (std::size_t k = 0; k < kScales.size(); ++k) {
+    const double scaled = value * kScales[k];
+    const double low = std::floor(scaled);
+    if (low >= 1e7) return nullptr;
+    const double least = below * kScales[k];
+    const double most = above * kScales[k];
+    const auto readsBack = [&](double n) {
+      return even ? least <= n && n <= most : least < n && n < most;
+    };
+    const bool lowFits = readsBack(low);
+    const bool highFits = readsBack(low + 1);
+    if (!lowFits && !highFits) continue;
+    if (lowFits && highFits && scaled - low == low + 1 - scaled) return nullptr;
+    const bool takeLow = lowFits && (!highFits || scaled - low < low + 1 - scaled);
+    const auto digits = static_cast<std::uint64_t>(takeLow ? low : low + 1);
+    if (digits >= 10000000U) return nullptr;
+    const std::uint64_t whole = digits / kWholeScales[k];
+    if (whole != 0) at = writeDigits(at, whole, digitCount(whole));
+    if (k == 0) return at;
+    *at++ = '.';
+    return writeDigits(at, digits % kWholeScales[k], static_cast<int>(k));
+  }
+  return nullptr;
 }
 
 // The free form of the usual Single: the shortest text that reads back as the
 // same value, when that text has at most seven significant digits and needs no
-// exponent; it is then what seven-digit rounding gives too. Gives false otherwise.
-bool appendShortSingle(std::string& out, float magnitude) {
-  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return false;
+// exponent; it is then what seven-digit rounding gives too. Gives nothing otherwise.
+char* writeShortSingle(char* at, float magnitude) {
+  if (!(magnitude >= 1e-4F && magnitude < 1e7F)) return nullptr;
   std::array<char, kShortBuffer> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::fixed);
@@ -191,36 +256,47 @@ bool appendShortSingle(std::string& out, float magnitude) {
   const std::size_t firstSignificant = text.find_first_not_of("0.");
   const std::size_t digits = text.size() - firstSignificant -
                              (text.find('.', firstSignificant) == std::string_view::npos ? 0 : 1);
-  if (digits > 7) return false;
-  out.append(text.starts_with("0.") ? text.substr(1) : text);
-  return true;
+  if (digits > 7) return nullptr;
+  const std::string_view shown = text.starts_with("0.") ? text.substr(1) : text;
+  return writeText(at, shown);
 }
 
 }  // namespace
 
-void appendFreeNumber(std::string& out, Long value) {
-  std::array<char, 16> buffer{};
+char* writeFreeNumber(char* at, Long value) {
   // The magnitude as 64 bits, so that the most negative Long has one too.
-  const auto magnitude = std::abs(static_cast<std::int64_t>(value));
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
-  out.push_back(value < 0 ? '-' : ' ');
-  out.append(buffer.data(), result.ptr);
-  out.push_back(' ');
+  const auto magnitude = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(value)));
+  *at++ = value < 0 ? '-' : ' ';
+  at = writeDigits(at, magnitude, digitCount(magnitude));
+  *at++ = ' ';
+  return at;
+}
+
+char* writeFreeNumber(char* at, Single value) {
+  // The program never stores NaN or infinity; should one slip in, a readable 0
+  // keeps the file loadable. Negative zero is written as plain 0 as well.
+  if (!std::isfinite(value) || value == 0.0f) return writeText(at, " 0 ");
+  *at++ = value < 0.0f ? '-' : ' ';
+  const float magnitude = std::fabs(value);
+  char* end = writeDecimalSingle(at, magnitude);
+  if (end == nullptr) end = writeShortSingle(at, magnitude);
+  if (end == nullptr) {
+    std::array<char, kShortBuffer> buffer{};
+    const std::string_view text = generalText(buffer, static_cast<double>(magnitude), 7, false);
+    end = writeText(at, text);
+  }
+  *end++ = ' ';
+  return end;
+}
+
+void appendFreeNumber(std::string& out, Long value) {
+  std::array<char, kFreeNumberRoom> text{};
+  out.append(text.data(), writeFreeNumber(text.data(), value));
 }
 
 void appendFreeNumber(std::string& out, Single value) {
-  // The program never stores NaN or infinity; should one slip in, a readable 0
-  // keeps the file loadable. Negative zero is written as plain 0 as well.
-  if (!std::isfinite(value) || value == 0.0f) {
-    out.append(" 0 ");
-    return;
-  }
-  out.push_back(value < 0.0f ? '-' : ' ');
-  if (!appendShortSingle(out, std::fabs(value))) {
-    std::array<char, kShortBuffer> buffer{};
-    out.append(generalText(buffer, std::fabs(static_cast<double>(value)), 7, false));
-  }
-  out.push_back(' ');
+  std::array<char, kFreeNumberRoom> text{};
+  out.append(text.data(), writeFreeNumber(text.data(), value));
 }
 
 std::string freeNumber(Long value) {
@@ -236,24 +312,27 @@ std::string freeNumber(Single value) {
 }
 
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern) {
-  const NumberPattern parsed = parsePattern(pattern);
-  if (appendShortDecimal(out, value, parsed)) return;
+  appendFormattedNumber(out, value, numberPattern(pattern));
+}
+
+void appendFormattedNumber(std::string& out, double value, const NumberPattern& pattern) {
+  if (appendShortDecimal(out, value, pattern)) return;
   const double shown = std::isfinite(value) ? value : 0.0;
   DecimalDigits decimal = decimalDigits(std::fabs(shown));
-  roundToDecimals(decimal, parsed.maxDecimals);
+  roundToDecimals(decimal, pattern.maxDecimals);
   // After rounding, every digit left is one that will be shown: a value that
   // shows as zero gets no sign.
   const bool isZero = decimal.digits.find_first_not_of('0') == std::string::npos;
-  const std::string decimals = decimalsText(decimal, parsed.minDecimals, parsed.maxDecimals);
+  const std::string decimals = decimalsText(decimal, pattern.minDecimals, pattern.maxDecimals);
 
-  out.append(parsed.prefix);
+  out.append(pattern.prefix);
   if (shown < 0.0 && !isZero) out.push_back('-');
-  out.append(integerText(decimal, parsed.minIntegerDigits));
+  out.append(integerText(decimal, pattern.minIntegerDigits));
   if (!decimals.empty()) {
     out.push_back('.');
     out.append(decimals);
   }
-  out.append(parsed.suffix);
+  out.append(pattern.suffix);
 }
 
 std::string formatNumber(double value, std::string_view pattern) {

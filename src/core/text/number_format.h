@@ -1,6 +1,7 @@
 // Number texts as the database file and the screens show them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ namespace korain {
 // and one trailing blank. Examples: " 12 ", "-3 ", " .443 ", "-.5 ".
 void appendFreeNumber(std::string& out, Long value);
 void appendFreeNumber(std::string& out, Single value);
+// The same written at a place with room for kFreeNumberRoom characters; gives the end.
+inline constexpr std::size_t kFreeNumberRoom = 24;
+char* writeFreeNumber(char* at, Long value);
+char* writeFreeNumber(char* at, Single value);
 std::string freeNumber(Long value);
 std::string freeNumber(Single value);
 
@@ -28,6 +33,23 @@ std::string freeNumber(Single value);
 // "#0.00" as a reader expects; a value that is not finite shows as 0.
 std::string formatNumber(double value, std::string_view pattern);
 void appendFormattedNumber(std::string& out, double value, std::string_view pattern);
+
+// A display pattern taken apart once, for formatting many values with it; it
+// refers to the pattern's text, which must outlive it.
+struct NumberPattern {
+  std::string_view prefix;
+  std::string_view suffix;
+  int minIntegerDigits = 0;
+  int minDecimals = 0;
+  int maxDecimals = 0;
+};
+NumberPattern numberPattern(std::string_view pattern);
+void appendFormattedNumber(std::string& out, double value, const NumberPattern& pattern);
+// The same written at a place with room for shortDecimalRoom(pattern)
+// characters, for the usual value: a Single below 10^9 shown with at most four
+// decimals. Gives the end, or nothing for any other value.
+std::size_t shortDecimalRoom(const NumberPattern& pattern);
+char* writeShortDecimal(char* at, double value, const NumberPattern& pattern);
 
 // The general text of a number, as messages show their arguments: "3", "0.5",
 // "-12.25", "1E-05" (at most 15 significant digits, no trailing zeros). A

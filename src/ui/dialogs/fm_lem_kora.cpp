@@ -8,6 +8,7 @@
 #include <array>
 
 #include "edit/compartment_edits.h"
+#include "model/compartment_tables.h"
 #include "text/string_table.h"
 #include "widgets/ok_cancel.h"
 
@@ -16,7 +17,8 @@ namespace {
 
 // Table1 entries of the computed position: centre of gravity y and z, then
 // the lowest and highest z.
-constexpr std::array<int, 4> kPositionEntries = {6, 7, 8, 9};
+constexpr std::array<int, 4> kPositionEntries = {kCentreYEntry, kCentreZEntry, kBottomEntry,
+                                                 kTopEntry};
 
 QString ruleRollCaption() {
   return QString::fromStdString(korainString(text_id::kHighestPointsHeading) + " for " +
@@ -116,10 +118,11 @@ QGroupBox* FM_LemKora::rollCases(QWidget* column) {
     int yEntry;
   };
   // Yh and Zh of each case follow one another in Table1.
-  const std::array<Cell, 4> cells = {{{"aTY positive (+)", " Case 'c'", 11},
-                                      {"aTY positive (+)", " Case 'd'", 15},
-                                      {"aTY negative (-)", " Case 'c'", 13},
-                                      {"aTY negative (-)", " Case 'd'", 17}}};
+  constexpr int kFirst = kFirstHighestPointEntry;
+  const std::array<Cell, 4> cells = {{{"aTY positive (+)", " Case 'c'", kFirst},
+                                      {"aTY positive (+)", " Case 'd'", kFirst + 4},
+                                      {"aTY negative (-)", " Case 'c'", kFirst + 2},
+                                      {"aTY negative (-)", " Case 'd'", kFirst + 6}}};
   int row = 0;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const Cell& cell = cells[i];

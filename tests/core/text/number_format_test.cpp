@@ -18,6 +18,7 @@ TEST(NumberFormat, FreeForm) {
       {1e-5f, " 1E-05 "},     {12345678.f, " 1.234568E+07 "},
       {0.0001f, " .0001 "},   {9999999.f, " 9999999 "},
       {0.1f, " .1 "},         {-0.0f, " 0 "},
+      {12.5f, " 12.5 "},      {1234.567f, " 1234.567 "},
       {std::nanf(""), " 0 "}, {-std::numeric_limits<Single>::infinity(), " 0 "}};
   for (const auto& [value, text] : cases) EXPECT_EQ(freeNumber(value), text) << text;
 }

@@ -1,0 +1,259 @@
+// The field table of every stored record: each field's JSON key, member and
+// place in the ZEL block. The JSON writer and reader and the ZEL block's
+// reader and writer all work from these; adding a stored field is one line here.
+#pragma once
+
+#include "model/arrangement.h"
+#include "model/arrangement_queries.h"
+#include "model/fields.h"
+#include "model/versions.h"
+#include "text/line_values.h"
+
+namespace korain {
+
+// Versions from which the block holds the state line, the span reduction and the connection type.
+inline constexpr Single kZelVersionWithState = 0.44F;
+inline constexpr Single kZelVersionWithSpanReduction = 0.441F;
+inline constexpr Single kZelVersionWithConnection = 0.442F;
+
+// A bulkhead name keeps this many characters in the block.
+inline constexpr int kBulkheadNameWidth = 40;
+
+// Lists that a line of the file dimensions or grows by an index stop at this
+// length, so that a damaged number cannot make a reader claim memory without
+// bound. No real bulkhead comes near it.
+inline constexpr int kMaxIndexedListLength = 255;
+
+// The filling levels of a compartment share one line with their count, three
+// values a level: a compartment holds no more than that line can carry.
+inline constexpr int kMaxFillingLevels = (kMaxValuesPerLine - 1) / 3;
+
+template <>
+struct Fields<Scantling> {
+  static constexpr std::tuple stored{
+      field("Typ", &Scantling::Typ, zel(1)), field("H1", &Scantling::H1, zel(2)),
+      field("E1", &Scantling::E1, zel(3)), field("H2", &Scantling::H2, zel(4)),
+      field("E2", &Scantling::E2, zel(5))};
+  static constexpr std::tuple unstored{&Scantling::Reserved1, &Scantling::Reserved2};
+};
+
+template <>
+struct Fields<Node> {
+  static constexpr std::tuple stored{
+      field("Y", &Node::Y, zel(2).coordinate()),
+      field("Z", &Node::Z, zel(3).coordinate()),
+      Field<Node, Integer>{
+          .name = "Abs", .member = &Node::Abs, .zel = zel(4), .role = FieldRole::Place},
+      field("Inter", &Node::Inter, zel(5)),
+      field("Ipan", &Node::Ipan, zel(6)),
+      field("Inod", &Node::Inod, zel(7)),
+      field("ShCur", &Node::ShCur, zel(8)),
+      field("ShYT", &Node::ShYT, zel(9)),
+      field("ShZT", &Node::ShZT, zel(10)),
+      field("ShR", &Node::ShR, zel(11)),
+      field("PCod", &Node::PCod, zel(12)),
+      field("knu", &Node::knu, zel(13))};
+  static constexpr std::tuple unstored{&Node::ArcValid, &Node::ArcCentreY, &Node::ArcCentreZ,
+                                       &Node::ArcStartAngle, &Node::ArcEndAngle};
+};
+
+template <>
+struct Fields<PrimaryMember> {
+  static constexpr std::tuple stored{field("Position", &PrimaryMember::Position, zel(3)),
+                                     field("HV", &PrimaryMember::HV, zel(2))};
+  static constexpr std::tuple unstored{&PrimaryMember::Extremities};
+};
+
+inline constexpr Condition<Bracket> kEnabledBracket{
+    .flag = &Bracket::Enabled,
+    .otherwise =
+        "the length and scantling of a bracket that is not enabled are not kept by the file"};
+
+template <>
+struct Fields<Bracket> {
+  static constexpr std::tuple stored{field("Fixed", &Bracket::Fixed, zel(5)),
+                                     field("Enabled", &Bracket::Enabled, zel(4)),
+                                     Field<Bracket, Single>{.name = "Length",
+                                                            .member = &Bracket::Length,
+                                                            .zel = zel(11),
+                                                            .keptWhen = &kEnabledBracket},
+                                     Field<Bracket, Scantling>{.name = "Scantling",
+                                                               .member = &Bracket::Scant,
+                                                               .zel = zel(6),
+                                                               .keptWhen = &kEnabledBracket}};
+  static constexpr std::tuple unstored{&Bracket::ColourIndex};
+};
+
+// A span's own scantling is line 1 of its record (SPAN SCANT), its bracket lengths line 2 (SPAN
+// BRACK).
+inline constexpr Condition<StiffenerSpan> kSpanScantling{
+    .flag = &StiffenerSpan::HasScantling,
+    .otherwise =
+        "the material and scantling of a span without HasScantling are not kept by the file"};
+inline constexpr Condition<StiffenerSpan> kSpanBrackets{
+    .test = [](const StiffenerSpan& s) { return spanHasBrackets(s); },
+    .otherwise = "bracket lengths whose sum is not above 0 are not kept by the file"};
+
+template <>
+struct Fields<StiffenerSpan> {
+  static constexpr std::tuple stored{
+      field("HasScantling", &StiffenerSpan::HasScantling),
+      Field<StiffenerSpan, Integer>{.name = "Mat",
+                                    .member = &StiffenerSpan::Mat,
+                                    .zel = zel(9, 1),
+                                    .keptWhen = &kSpanScantling},
+      Field<StiffenerSpan, Scantling>{.name = "Scantling",
+                                      .member = &StiffenerSpan::Scant,
+                                      .zel = zel(4, 1),
+                                      .keptWhen = &kSpanScantling},
+      Field<StiffenerSpan, Single>{.name = "LowerBracketLength",
+                                   .member = &StiffenerSpan::LowerBracketLength,
+                                   .zel = zel(4, 2),
+                                   .keptWhen = &kSpanBrackets},
+      Field<StiffenerSpan, Single>{.name = "UpperBracketLength",
+                                   .member = &StiffenerSpan::UpperBracketLength,
+                                   .zel = zel(5, 2),
+                                   .keptWhen = &kSpanBrackets}};
+  static constexpr std::tuple unstored{&StiffenerSpan::IntervalNumber, &StiffenerSpan::ColourIndex};
+};
+
+template <>
+struct Fields<OrdinaryStiffener> {
+  static constexpr std::tuple stored{
+      field("Position", &OrdinaryStiffener::Position, zel(2)),
+      field("iMat", &OrdinaryStiffener::iMat, zel(8)),
+      field("Scantling", &OrdinaryStiffener::Scant, zel(3)),
+      field("Brackets", &OrdinaryStiffener::Brackets),
+      list("Spans", &OrdinaryStiffener::Spans, kMaxIndexedListLength,
+           zel(9).countOf("span", false)),
+      field("SpanReduction", &OrdinaryStiffener::SpanReduction,
+            zel(12).from(kZelVersionWithSpanReduction)),
+      field("TypeConn", &OrdinaryStiffener::TypeConn, zel(13).from(kZelVersionWithConnection))};
+  static constexpr std::tuple unstored{&OrdinaryStiffener::Extremities,
+                                       &OrdinaryStiffener::Selected,
+                                       &OrdinaryStiffener::IntervalSpans};
+};
+
+template <>
+struct Fields<Strake> {
+  static constexpr std::tuple stored{field("Y", &Strake::Y, zel(5)),
+                                     field("Th", &Strake::Th, zel(6)),
+                                     field("iMat", &Strake::iMat, zel(7))};
+  static constexpr std::tuple unstored{&Strake::StrakeNumber, &Strake::Outline,
+                                       &Strake::ColourIndex};
+};
+
+inline constexpr Condition<StrakeBand> kBandWithStrakes{
+    .test = [](const StrakeBand& b) { return b.Strakes.isDimensioned(); },
+    .otherwise = "a strake band without strakes is not kept by the file"};
+
+// A band is only ever written as its strakes' lines.
+template <>
+struct Fields<StrakeBand> {
+  static constexpr std::tuple stored{field("Z", &StrakeBand::Z, zel(4)),
+                                     list("Strakes", &StrakeBand::Strakes, kMaxIndexedListLength)};
+  static constexpr std::tuple unstored{&StrakeBand::CurStrake};
+  static constexpr const Condition<StrakeBand>* keptWhen = &kBandWithStrakes;
+};
+
+template <>
+struct Fields<Corrugation> {
+  static constexpr std::tuple stored{field("Start", &Corrugation::Start, zel(2)),
+                                     field("S1", &Corrugation::S1, zel(3)),
+                                     field("A", &Corrugation::A, zel(4)),
+                                     field("D", &Corrugation::D, zel(5)),
+                                     field("FixedUpper", &Corrugation::FixedUpper, zel(6)),
+                                     field("FixedLower", &Corrugation::FixedLower, zel(7))};
+  static constexpr std::tuple<> unstored{};
+};
+
+// The three values of a level follow one another on the compartment's line 7.
+template <>
+struct Fields<FillingPoint> {
+  static constexpr std::tuple stored{field("H", &FillingPoint::H, zel(1).coordinate()),
+                                     field("L", &FillingPoint::L, zel(2).coordinate()),
+                                     field("B", &FillingPoint::B, zel(3).coordinate())};
+  static constexpr std::tuple<> unstored{};
+};
+
+// A compartment record is eight lines; line 2 belongs to the kind of block.
+template <>
+struct Fields<Compartment> {
+  static constexpr std::tuple stored{
+      field("Name", &Compartment::Name, zel(0, 1)),
+      field("A", &Compartment::A, zel(1, 3)),
+      field("B", &Compartment::B, zel(2, 3)),
+      field("UseComputedYZ", &Compartment::UseComputedYZ, zel(3, 3)),
+      field("UseRuleRoll", &Compartment::UseRuleRoll, zel(4, 3)),
+      field("Table1", &Compartment::Table1, zel(1, 4).coordinate()),
+      field("N", &Compartment::N, zel(1, 5)),
+      field("Table2", &Compartment::Table2, zel(1, 6).coordinate()),
+      field("Table3", &Compartment::Table3, zel(11, 6).coordinate().alternateLoading()),
+      list("Points", &Compartment::Points, kMaxFillingLevels,
+           zel(1, 7).countOf("filling-level", true)),
+      field("Flag3", &Compartment::Flag3, zel(1, 8)),
+      field("Flag4", &Compartment::Flag4, zel(2, 8)),
+      field("Flag5", &Compartment::Flag5, zel(3, 8)),
+      field("C", &Compartment::C, zel(4, 8)),
+      field("D", &Compartment::D, zel(5, 8)),
+      field("Flag6", &Compartment::Flag6, zel(6, 8).alternateLoading())};
+  static constexpr std::tuple unstored{&Compartment::NodeList};
+};
+
+template <>
+struct Fields<Bulkhead> {
+  static constexpr std::tuple stored{
+      Field<Bulkhead, std::string>{
+          .name = "Name", .member = &Bulkhead::Name, .zel = zel(0), .most = kBulkheadNameWidth},
+      field("Typ", &Bulkhead::Typ, zel(1)),
+      field("iMat", &Bulkhead::iMat, zel(2)),
+      field("stfside", &Bulkhead::stfside, zel(4)),
+      field("stfHV", &Bulkhead::stfHV, zel(3)),
+      field("Stool1Enabled", &Bulkhead::Stool1Enabled, zel(5)),
+      field("Stool1Z", &Bulkhead::Stool1Z, zel(6)),
+      field("Stool2Enabled", &Bulkhead::Stool2Enabled, zel(7)),
+      field("Stool2Z", &Bulkhead::Stool2Z, zel(8)),
+      field("UpperStoolSloped", &Bulkhead::UpperStoolSloped, zel(9)),
+      list("Nodes", &Bulkhead::Nodes),
+      list("PrimaryMembers", &Bulkhead::PrimaryMembers),
+      list("Stiffeners", &Bulkhead::Stiffeners),
+      list("StrakeBands", &Bulkhead::StrakeBands, kMaxIndexedListLength),
+      field("Compartments", &Bulkhead::Compartments),
+      field("Corrugation", &Bulkhead::Corr)};
+  static constexpr std::tuple unstored{
+      &Bulkhead::Stool1End1, &Bulkhead::Stool1End2, &Bulkhead::Stool2End1,
+      &Bulkhead::Stool2End2, &Bulkhead::CurNode,    &Bulkhead::CurPrim,
+      &Bulkhead::CurSpan,    &Bulkhead::CurBand,    &Bulkhead::Closed,
+      &Bulkhead::EndsJoined, &Bulkhead::YMin,       &Bulkhead::ZMin,
+      &Bulkhead::YMax,       &Bulkhead::ZMax,       &Bulkhead::ZLow,
+      &Bulkhead::ZHigh,      &Bulkhead::Supports,   &Bulkhead::CorrugationLines};
+};
+
+// The general data of the block: the name, the position and stool volume, the
+// hoppers, the corroded state, the identifier, one line each.
+template <>
+struct Fields<Arrangement> {
+  static constexpr std::tuple stored{
+      field("Name", &Arrangement::Name, zel(0, 1)),
+      field("ID", &Arrangement::ID, zel(0, 5)),
+      field("X", &Arrangement::X, zel(1, 2)),
+      field("SymFlag", &Arrangement::SymFlag, zel(3, 2)),
+      field("StoolVolume", &Arrangement::StoolVolume, zel(2, 2)),
+      field("ForeHopperBreadth", &Arrangement::ForeHopperBreadth, zel(3, 3)),
+      field("ForeHopperZTop", &Arrangement::ForeHopperZTop, zel(4, 3)),
+      field("AftHopperBreadth", &Arrangement::AftHopperBreadth, zel(1, 3)),
+      field("AftHopperZTop", &Arrangement::AftHopperZTop, zel(2, 3)),
+      Field<Arrangement, Long>{.name = "StateType",
+                               .member = &Arrangement::StateType,
+                               .zel = zel(1, 4).from(kZelVersionWithState),
+                               .role = FieldRole::FromOne},
+      Field<Arrangement, Integer>{.name = "StateIndex",
+                                  .member = &Arrangement::StateIndex,
+                                  .zel = zel(2, 4).from(kZelVersionWithState),
+                                  .role = FieldRole::FromOne},
+      list("Bulkheads", &Arrangement::Bulkheads)};
+  static constexpr std::tuple unstored{&Arrangement::CurBulkhead, &Arrangement::SectionBreadth,
+                                       &Arrangement::SectionHeight};
+};
+
+}  // namespace korain

@@ -1,0 +1,33 @@
+// Walking UTF-8 text character by character.
+#include "text/utf8.h"
+
+namespace korain {
+namespace {
+
+bool isContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U; }
+
+}  // namespace
+
+std::size_t characterEnd(std::string_view text, std::size_t pos) {
+  std::size_t end = pos + 1;
+  while (end < text.size() && isContinuation(text[end])) ++end;
+  return end;
+}
+
+std::string_view firstCharacters(std::string_view text, std::size_t count) {
+  std::size_t end = 0;
+  for (std::size_t characters = 0; end < text.size() && characters < count; ++characters) {
+    end = characterEnd(text, end);
+  }
+  return text.substr(0, end);
+}
+
+std::string paddedToWidth(std::string_view text, std::size_t width) {
+  std::string result(firstCharacters(text, width));
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < result.size(); i = characterEnd(result, i)) ++characters;
+  result.append(width - characters, ' ');
+  return result;
+}
+
+}  // namespace korain
