@@ -9,6 +9,11 @@ bool isBracketTab(StiffenerTab tab) {
   return tab == StiffenerTab::UpperBracket || tab == StiffenerTab::LowerBracket;
 }
 
+const StiffenerSpan* currentSpan(const OrdinaryStiffener& stiffener, int interval) {
+  const int span = spanInInterval(stiffener, interval);
+  return span == 0 ? nullptr : &stiffener.Spans.at(span);
+}
+
 // The scantling a tab edits of a stiffener; none on the span bracket tab and
 // for a stiffener without a span in the interval.
 const Scantling* tabScantling(const OrdinaryStiffener& stiffener, StiffenerTab tab, int interval) {
@@ -19,18 +24,13 @@ const Scantling* tabScantling(const OrdinaryStiffener& stiffener, StiffenerTab t
     case StiffenerTab::LowerBracket:
       return &stiffener.Brackets.at(bracketOfTab(tab)).Scant;
     case StiffenerTab::SpanScantling: {
-      const int span = spanInInterval(stiffener, interval);
-      return span == 0 ? nullptr : &stiffener.Spans.at(span).Scant;
+      const StiffenerSpan* span = currentSpan(stiffener, interval);
+      return span == nullptr ? nullptr : &span->Scant;
     }
     case StiffenerTab::SpanBracket:
       break;
   }
   return nullptr;
-}
-
-const StiffenerSpan* currentSpan(const OrdinaryStiffener& stiffener, int interval) {
-  const int span = spanInInterval(stiffener, interval);
-  return span == 0 ? nullptr : &stiffener.Spans.at(span);
 }
 
 // The value every selected stiffener shares; none when they differ, when one

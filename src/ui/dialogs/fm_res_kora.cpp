@@ -351,8 +351,7 @@ void FM_ResKora::readGrid() {
         pointValue(point, column) = *kept;
       } else if (item != nullptr) {
         refusal = grid_->horizontalHeaderItem(column)->text() + " : " +
-                  (isNumber || std::isinf(value) ? "this number is too large"
-                                                 : "a number is needed here");
+                  notANumberReason(item->text());
       }
     }
   }

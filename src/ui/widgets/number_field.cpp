@@ -113,15 +113,11 @@ bool NumberField::settle() {
 }
 
 void NumberField::refuse() {
-  bool ok = false;
-  const double typed = typedNumber(text(), ok);
   QString reason = rangeText();
   if (!reason.isEmpty()) {
     reason[0] = reason[0].toLower();
   } else {
-    // A run of digits too long for a double comes back as infinity, not a number.
-    reason = ok || std::isinf(typed) ? QStringLiteral("this number is too large")
-                                     : QStringLiteral("a number is needed here");
+    reason = notANumberReason(text());
   }
   const QString refusal = caption() + " : " + reason;
   refused_ = true;

@@ -1,6 +1,7 @@
 #include "widgets/typed_number.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace korain {
 
@@ -12,6 +13,14 @@ double typedNumber(const QString& typed, bool& ok) {
   QLocale numbers = QLocale::c();
   numbers.setNumberOptions(QLocale::RejectGroupSeparator);
   return numbers.toDouble(text, &ok);
+}
+
+QString notANumberReason(const QString& typed) {
+  bool ok = false;
+  const double number = typedNumber(typed, ok);
+  // A run of digits too long for a double comes back as infinity, not a number.
+  return ok || std::isinf(number) ? QStringLiteral("this number is too large")
+                                  : QStringLiteral("a number is needed here");
 }
 
 }  // namespace korain

@@ -10,4 +10,8 @@ namespace korain {
 // long for a double comes back as infinity with ok false.
 double typedNumber(const QString& typed, bool& ok);
 
+// Why a text that is refused as a number is refused, when no range says it:
+// too large to keep, or no number at all.
+QString notANumberReason(const QString& typed);
+
 }  // namespace korain
