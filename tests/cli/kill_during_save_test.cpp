@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +27,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kDatabaseBytes = 8'000'000;
 constexpr int kKills = 60;
+constexpr int kKillsPerRound = 10;
+constexpr int kMaxKills = 300;
 
 std::string readAll(const fs::path& path) {
   std::string error;
@@ -72,6 +75,14 @@ int waitFor(pid_t child) {
   return status;
 }
 
+// The duration of one save left to end, from the old file.
+Clock::duration timedSave(const fs::path& database, const std::string& old) {
+  writeAll(database, old);
+  const Clock::time_point start = Clock::now();
+  waitFor(startResave(database));
+  return Clock::now() - start;
+}
+
 TEST(KillDuringSave, TheDatabaseIsAlwaysTheOldOrTheNewFile) {
   const fs::path folder = fs::temp_directory_path() / ("korain-kill-" + std::to_string(::getpid()));
   fs::remove_all(folder);
@@ -80,19 +91,23 @@ TEST(KillDuringSave, TheDatabaseIsAlwaysTheOldOrTheNewFile) {
   const std::string old = largeDatabase();
   writeAll(database, old);
 
-  const Clock::time_point start = Clock::now();
-  const int saved = waitFor(startResave(database));
-  ASSERT_TRUE(WIFEXITED(saved) && WEXITSTATUS(saved) == 0);
-  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
-  const std::string fresh = readAll(database);
+  const std::string fresh = [&] {
+    EXPECT_EQ(waitFor(startResave(database)), 0);
+    return readAll(database);
+  }();
   ASSERT_NE(fresh, old);
 
+  // A save's duration varies with the machine's load, so it is measured again between rounds
+  // of kills, and the kills go on (up to a limit) until both outcomes have occurred: kills
+  // that all came too early or too late would prove nothing.
   std::mt19937 random(20261206);
-  // Some kills come after the save has ended, so that both outcomes occur.
-  std::uniform_int_distribution<long> moment(0, saveTime.count() * 6 / 5);
+  Clock::duration longestSave{};
   int asOld = 0;
   int asNew = 0;
-  for (int kill = 0; kill < kKills; ++kill) {
+  for (int kill = 0; kill < kMaxKills && (kill < kKills || asOld == 0 || asNew == 0); ++kill) {
+    if (kill % kKillsPerRound == 0) longestSave = std::max(longestSave, timedSave(database, old));
+    const auto limit = std::chrono::duration_cast<std::chrono::microseconds>(longestSave);
+    std::uniform_int_distribution<long> moment(0, limit.count() * 3 / 2);
     writeAll(database, old);
     const pid_t child = startResave(database);
     std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
@@ -102,7 +117,6 @@ TEST(KillDuringSave, TheDatabaseIsAlwaysTheOldOrTheNewFile) {
     ASSERT_TRUE(now == old || now == fresh) << "kill " << kill << ": a mixed file";
     (now == old ? asOld : asNew) += 1;
   }
-  // Kills that all came too early or too late would prove nothing.
   EXPECT_GT(asOld, 0);
   EXPECT_GT(asNew, 0);
 
