@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "edit/selection_edits.h"
 #include "main/fm_main.h"
 #include "session_loading.h"
 #include "widgets/number_field.h"
@@ -33,7 +34,7 @@ struct EditorOn {
     openDatabase(session, kExample);
     if (!openArrangement(session, 1).found()) throw std::runtime_error("no example");
     if (replacement) session.startArrangement(*replacement, Origin::Opened);
-    session.moveSelection([](Arrangement& a) { a.CurBulkhead = 1; }, Follow::Nothing);
+    session.moveSelection([](Arrangement& a) { chooseBulkhead(a, 1); }, Follow::Nothing);
     session.showPanel(panel, Follow::Nothing);
     window.resize(1600, 1000);
     window.show();

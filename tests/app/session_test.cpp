@@ -93,6 +93,16 @@ TEST(Session, WhatAnEditTellsIsListedAfterTheRecomputation) {
   }
 }
 
+TEST(Session, ReportedTextsAreListedAsTheyAreAndShown) {
+  Session session = sessionWithSample();
+  RecordingView view;
+  session.setView(&view);
+  session.report(std::vector<std::string>{"Tank ¤1²: ¤ and §", "/data/ship¤.ko2"});
+  EXPECT_EQ(listed(session).back().text, "/data/ship¤.ko2");
+  EXPECT_EQ(listed(session).end()[-2].text, "Tank ¤1²: ¤ and §");
+  EXPECT_EQ(view.asked, std::vector<Follow>{Follow::Messages});
+}
+
 TEST(Session, CaptionMarksUnsavedChangesAndNamesTheArrangement) {
   Session session;
   EXPECT_EQ(session.caption("Korain"), "Korain");

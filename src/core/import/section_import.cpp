@@ -107,9 +107,4 @@ SectionImport importSection(Section section, Arrangement& arrangement, const Sta
   return result;
 }
 
-void addImportMessages(MessageList& list, const SectionMessages& messages) {
-  // Each text is finished: as the only argument of "¤" it is shown as it is.
-  for (const std::string& text : messages.texts()) list.add("¤", {text});
-}
-
 }  // namespace korain

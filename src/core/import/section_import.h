@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "messages/message_list.h"
 #include "messages/status_line.h"
 #include "model/arrangement.h"
 #include "section/section.h"
@@ -29,9 +28,5 @@ struct SectionImport {
 // every node between its corners (docs/geometry.md gives the rules). X is left
 // to the caller.
 SectionImport importSection(Section section, Arrangement& arrangement, const StatusLine& status);
-
-// Adds the section geometry's messages to the message list, where the editor
-// shows them.
-void addImportMessages(MessageList& list, const SectionMessages& messages);
 
 }  // namespace korain

@@ -109,8 +109,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   window->setPanelWidth(readPanelWidth(start.iniPath));
   QApplication::processEvents();
   window->initialiseView();
-  for (const std::string& remark : remarks) session.messages().add(remark);
-  session.refresh(Follow::Messages);
+  session.report(remarks);
   splash.reset();
   QApplication::restoreOverrideCursor();
   return window;

@@ -144,14 +144,5 @@ TEST(SectionImport, OpenContoursAreClosedOnTheCentreLineOnce) {
   }
 }
 
-TEST(SectionImport, MessagesReachTheListAsTheyAre) {
-  SectionMessages messages;
-  messages.addText("Tank ¤1²: ¤ and §");
-  MessageList list;
-  addImportMessages(list, messages);
-  ASSERT_EQ(list.size(), 1U);
-  EXPECT_EQ(list.messages().front().text, "Tank ¤1²: ¤ and §");
-}
-
 }  // namespace
 }  // namespace korain::testing
