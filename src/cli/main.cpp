@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     return korain::kExitOk;
   }
   if (args.size() == 1 && args[0] == "--version") {
-    std::cout << "korain-cli " << korain::versionText(korain::kProgramVersion) << '\n';
+    std::cout << "korain-cli " << korain::kReleaseVersion << '\n';
     return korain::kExitOk;
   }
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);

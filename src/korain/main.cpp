@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (asks(argc, argv, {"--version"})) {
-    std::printf("korain %s\n", korain::versionText(korain::kProgramVersion).c_str());
+    std::printf("korain %s\n", std::string(korain::kReleaseVersion).c_str());
     return 0;
   }
   korain::silenceRuntimeFolderNote();

@@ -124,7 +124,10 @@ void FM_Main::connectCommands() {
   connect(a.preferences, &QAction::triggered, this, &FM_Main::showPreferences);
   connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
   connect(a.about, &QAction::triggered, this,
-          [this] { showAboutBox(this, QString::fromStdString(session().run().applicationTitle)); });
+          [this] {
+            showAboutBox(this, QString::fromStdString(session().run().applicationTitle),
+                         session().run().DebugMode);
+          });
 }
 
 void FM_Main::initialiseView() {
