@@ -61,6 +61,11 @@ BlockTextWriter& BlockTextWriter::formatted(Single value, const NumberPattern& p
   return *this;
 }
 
+void BlockTextWriter::flush() {
+  out_.append(start(), used_);
+  used_ = 0;
+}
+
 void BlockTextWriter::put(std::string_view bytes) {
   if (bytes.size() > kPendingBytes - used_) {
     flush();
