@@ -5,7 +5,9 @@
 
 namespace korain {
 
-QColor PaintContext::paletteColour(Long index) const {
+QColor PaintContext::paletteColour(Long index) const { return korain::paletteColour(options, index); }
+
+QColor paletteColour(const DisplayOptions& options, Long index) {
   const int count = options.Palette.count();
   if (index <= 0 || count == 0) return {};
   const Long rgb = options.Palette.at(static_cast<int>((index - 1) % count) + 1);
@@ -26,6 +28,11 @@ void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& poi
     run << context.map(p);
   }
   flush();
+}
+
+void drawWorldPath(PaintContext& context, const ContourPath& path) {
+  const double pixelsPerMetre = std::abs(context.toDevice.m11());
+  drawWorldPolyline(context, flattenPath(path, pixelsPerMetre > 0 ? 0.5 / pixelsPerMetre : 0));
 }
 
 void drawDevicePolyline(QPainter& painter, const QPolygonF& line) {
