@@ -30,9 +30,16 @@ void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& poi
   flush();
 }
 
+// Half a pixel keeps a chord on its arc's pixels, but a wide pen still shows
+// the turn between chords on a large arc; a tenth of a pixel makes it too
+// small to see.
+constexpr double kArcDeviationPixels = 0.1;
+
 void drawWorldPath(PaintContext& context, const ContourPath& path) {
   const double pixelsPerMetre = std::abs(context.toDevice.m11());
-  drawWorldPolyline(context, flattenPath(path, pixelsPerMetre > 0 ? 0.5 / pixelsPerMetre : 0));
+  drawWorldPolyline(context, flattenPath(path, pixelsPerMetre > 0
+                                                   ? kArcDeviationPixels / pixelsPerMetre
+                                                   : 0));
 }
 
 void drawDevicePolyline(QPainter& painter, const QPolygonF& line) {

@@ -38,8 +38,8 @@ QColor paletteColour(const DisplayOptions& options, Long index);
 // Draws a polyline of world points; points that are not numbers break it.
 void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& points);
 
-// Draws a contour path, its arcs in chords that stay within half a device
-// pixel of them, so that no zoom shows a corner on an arc.
+// Draws a contour path, its arcs in chords that stay within a tenth of a
+// device pixel of them, so that no zoom shows a corner on an arc.
 void drawWorldPath(PaintContext& context, const ContourPath& path);
 
 // Draws a polyline of device points with the painter's pen, in time linear in
