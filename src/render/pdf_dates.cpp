@@ -55,8 +55,8 @@ QByteArray withFixedDates(QByteArray pdf, const QDateTime& when) {
     const QString uuid = QStringLiteral("uuid:%1-%2-%3-%4-%5")
                              .arg(hex.mid(0, 8), hex.mid(8, 4), hex.mid(12, 4), hex.mid(16, 4),
                                   hex.mid(20, 12));
-    replaceAll(pdf, kHexId, [&](const QRegularExpressionMatch&) { return id; });
-    replaceAll(pdf, kUuid, [&](const QRegularExpressionMatch&) { return uuid; });
+    replaceAll(pdf, kHexId, [&](const QRegularExpressionMatch&) -> const QString& { return id; });
+    replaceAll(pdf, kUuid, [&](const QRegularExpressionMatch&) -> const QString& { return uuid; });
   };
   identifiers(QString(32, '0'));
   identifiers(QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Md5).toHex()));
