@@ -162,7 +162,8 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
 TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions& options,
                          double ratio) {
   TitleBlockInput input = titleBlockInputNow(0);
-  for (std::size_t i = 0; i < options.titles.size(); ++i) input.TypedLines.at(i) = options.titles[i];
+  for (std::size_t i = 0; i < options.titles.size(); ++i)
+    input.TypedLines.at(i) = options.titles[i];
   if (const std::optional<std::time_t> fixed = sourceDateEpoch()) {
     std::tm utc{};
     gmtime_r(&*fixed, &utc);

@@ -93,10 +93,8 @@ std::unique_ptr<QMimeData> drawingMimeData(QSize size, const std::optional<Title
                                            const DrawingScene& scene,
                                            const std::optional<WorldWindow>& window) {
   const QRectF sheet(QPointF(0, 0), size);
-  const SheetRequest request{.titleBlock = titleBlock,
-                             .scaleRatio = 0,
-                             .labels = LabelPolicy::KeepAll,
-                             .window = window};
+  const SheetRequest request{
+      .titleBlock = titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll, .window = window};
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {

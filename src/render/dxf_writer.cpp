@@ -64,7 +64,9 @@ std::string dxfText(const QString& text) {
     if (c >= 0x20 && c < 0x7F) {
       out += static_cast<char>(c);
     } else if (c >= 0x80) {
-      out += QStringLiteral("\\U+%1").arg(static_cast<uint>(c), 4, 16, QChar('0')).toUpper()
+      out += QStringLiteral("\\U+%1")
+                 .arg(static_cast<uint>(c), 4, 16, QChar('0'))
+                 .toUpper()
                  .toStdString();
     }
   }
@@ -187,8 +189,7 @@ bool writeDxf(const std::string& path, const WorldDrawing& drawing, std::string&
   const QTemporaryDir folder;
   const QString scratch = folder.filePath(QStringLiteral("drawing.dxf"));
   QFile written(scratch);
-  if (!folder.isValid() || !writeScratch(scratch, drawing) ||
-      !written.open(QIODevice::ReadOnly)) {
+  if (!folder.isValid() || !writeScratch(scratch, drawing) || !written.open(QIODevice::ReadOnly)) {
     error = "the DXF file could not be prepared in the temporary folder";
     return false;
   }

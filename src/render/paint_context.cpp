@@ -5,7 +5,9 @@
 
 namespace korain {
 
-QColor PaintContext::paletteColour(Long index) const { return korain::paletteColour(options, index); }
+QColor PaintContext::paletteColour(Long index) const {
+  return korain::paletteColour(options, index);
+}
 
 QColor paletteColour(const DisplayOptions& options, Long index) {
   const int count = options.Palette.count();
@@ -37,9 +39,8 @@ constexpr double kArcDeviationPixels = 0.1;
 
 void drawWorldPath(PaintContext& context, const ContourPath& path) {
   const double pixelsPerMetre = std::abs(context.toDevice.m11());
-  drawWorldPolyline(context, flattenPath(path, pixelsPerMetre > 0
-                                                   ? kArcDeviationPixels / pixelsPerMetre
-                                                   : 0));
+  drawWorldPolyline(
+      context, flattenPath(path, pixelsPerMetre > 0 ? kArcDeviationPixels / pixelsPerMetre : 0));
 }
 
 void drawDevicePolyline(QPainter& painter, const QPolygonF& line) {

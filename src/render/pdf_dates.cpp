@@ -37,14 +37,12 @@ QString xmpDate(const QDateTime& utc, qsizetype zoneLength) {
 QByteArray withFixedDates(QByteArray pdf, const QDateTime& when) {
   const QDateTime utc = when.toUTC();
   static const QRegularExpression kPdfDate(QStringLiteral("D:\\d{14}(Z|[+-]\\d\\d'\\d\\d')"));
-  replaceAll(pdf, kPdfDate, [&](const QRegularExpressionMatch& m) {
-    return pdfDate(utc, m.capturedLength(1));
-  });
+  replaceAll(pdf, kPdfDate,
+             [&](const QRegularExpressionMatch& m) { return pdfDate(utc, m.capturedLength(1)); });
   static const QRegularExpression kXmpDate(
       QStringLiteral("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)"));
-  replaceAll(pdf, kXmpDate, [&](const QRegularExpressionMatch& m) {
-    return xmpDate(utc, m.capturedLength(1));
-  });
+  replaceAll(pdf, kXmpDate,
+             [&](const QRegularExpressionMatch& m) { return xmpDate(utc, m.capturedLength(1)); });
   // The identifiers, random at each run, are zeroed, then all take the
   // digest of the document without them.
   static const QRegularExpression kHexId(QStringLiteral("<[0-9a-fA-F]{32}>"));
@@ -52,9 +50,9 @@ QByteArray withFixedDates(QByteArray pdf, const QDateTime& when) {
       QStringLiteral("uuid:[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}"));
   const auto identifiers = [&](const QString& hex) {
     const QString id = '<' + hex + '>';
-    const QString uuid = QStringLiteral("uuid:%1-%2-%3-%4-%5")
-                             .arg(hex.mid(0, 8), hex.mid(8, 4), hex.mid(12, 4), hex.mid(16, 4),
-                                  hex.mid(20, 12));
+    const QString uuid =
+        QStringLiteral("uuid:%1-%2-%3-%4-%5")
+            .arg(hex.mid(0, 8), hex.mid(8, 4), hex.mid(12, 4), hex.mid(16, 4), hex.mid(20, 12));
     replaceAll(pdf, kHexId, [&](const QRegularExpressionMatch&) -> const QString& { return id; });
     replaceAll(pdf, kUuid, [&](const QRegularExpressionMatch&) -> const QString& { return uuid; });
   };

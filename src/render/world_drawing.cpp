@@ -70,12 +70,12 @@ void addStiffeners(Collector& out, const Bulkhead& bulkhead) {
 
 void addStools(Collector& out, const Bulkhead& bulkhead) {
   if (bulkhead.Stool1Enabled) {
-    out.line(WorldLayer::Stools, {{bulkhead.Stool1End1, bulkhead.Stool1Z},
-                                  {bulkhead.Stool1End2, bulkhead.Stool1Z}});
+    out.line(WorldLayer::Stools,
+             {{bulkhead.Stool1End1, bulkhead.Stool1Z}, {bulkhead.Stool1End2, bulkhead.Stool1Z}});
   }
   if (bulkhead.Stool2Enabled) {
-    out.line(WorldLayer::Stools, {{bulkhead.Stool2End1, bulkhead.Stool2Z},
-                                  {bulkhead.Stool2End2, bulkhead.Stool2Z}});
+    out.line(WorldLayer::Stools,
+             {{bulkhead.Stool2End1, bulkhead.Stool2Z}, {bulkhead.Stool2End2, bulkhead.Stool2Z}});
   }
 }
 
@@ -85,9 +85,9 @@ void addBulkhead(Collector& out, const Bulkhead& bulkhead, bool current, double 
   if (shown.corrugation) {
     for (const CorrugationLine& line : bulkhead.CorrugationLines) {
       if (!line.Extremities.isDimensioned()) continue;
-      out.line(WorldLayer::Corrugation, lineSegment(line.Position, bulkhead.stfHV,
-                                                    line.Extremities.first(),
-                                                    line.Extremities.last()));
+      out.line(WorldLayer::Corrugation,
+               lineSegment(line.Position, bulkhead.stfHV, line.Extremities.first(),
+                           line.Extremities.last()));
     }
   }
   if (shown.stiffeners) addStiffeners(out, bulkhead);
@@ -106,11 +106,16 @@ void addBulkhead(Collector& out, const Bulkhead& bulkhead, bool current, double 
 
 std::array<QColor, kWorldLayerCount> layerColours(const DrawingStyle& style) {
   const QColor stiffener = style.stiffenerPen(Emphasis::Normal).color();
-  return {style.hullPen().color(),         style.contourPen(Emphasis::Normal).color(),
-          style.stoolPen().color(),        style.nodePen(Emphasis::Normal).color(),
-          style.memberPen(Emphasis::Normal).color(), stiffener,
-          stiffener,                       style.strakeEdgePen().color(),
-          style.corrugationPen().color(),  style.axisPen().color(),
+  return {style.hullPen().color(),
+          style.contourPen(Emphasis::Normal).color(),
+          style.stoolPen().color(),
+          style.nodePen(Emphasis::Normal).color(),
+          style.memberPen(Emphasis::Normal).color(),
+          stiffener,
+          stiffener,
+          style.strakeEdgePen().color(),
+          style.corrugationPen().color(),
+          style.axisPen().color(),
           style.labelColour()};
 }
 

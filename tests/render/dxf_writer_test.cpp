@@ -61,8 +61,8 @@ TEST(DxfWriter, HandMadeContourKeepsNodesAndArcs) {
   Bulkhead bulkhead;
   bulkhead.Name = "Hand-made";
   // A plain quarter arc of R 2 into (7, 2), then a corner at (7, 8) rounded by R 1.
-  for (const Node& n : {node(0, 0), node(5, 0), node(7, 2, 3, 2), node(7, 6),
-                        node(5, 8, 4, 1, {7, 8})}) {
+  for (const Node& n :
+       {node(0, 0), node(5, 0), node(7, 2, 3, 2), node(7, 6), node(5, 8, 4, 1, {7, 8})}) {
     bulkhead.Nodes.append(n);
   }
   arrangement.Bulkheads.append(bulkhead);
@@ -78,8 +78,8 @@ TEST(DxfWriter, HandMadeContourKeepsNodesAndArcs) {
     EXPECT_TRUE(read.layers.contains(layer)) << layer;
   }
   const double quarter = std::tan(std::numbers::pi / 8);
-  const std::vector<PathVertex> expected = {{{0, 0}, 0},       {{5, 0}, quarter}, {{7, 2}, 0},
-                                            {{7, 6}, 0},       {{7, 7}, quarter}, {{6, 8}, 0},
+  const std::vector<PathVertex> expected = {{{0, 0}, 0}, {{5, 0}, quarter}, {{7, 2}, 0},
+                                            {{7, 6}, 0}, {{7, 7}, quarter}, {{6, 8}, 0},
                                             {{5, 8}, 0}};
   ASSERT_EQ(read.contour.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {

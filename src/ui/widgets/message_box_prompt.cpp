@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <vector>
 
 #include "text/format_message.h"
@@ -78,10 +78,11 @@ std::optional<std::string> MessageBoxPrompt::askFileName(const FileQuestion& que
   dialog.setDefaultSuffix(extension);
   // A name typed without an extension takes the chosen filter's, so that
   // "PNG picture" writes a PNG file whatever the default was.
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    const QString suffix = filterSuffix(filter);
-    if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
-  });
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     const QString suffix = filterSuffix(filter);
+                     if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+                   });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }
