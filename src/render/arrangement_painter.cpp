@@ -52,6 +52,7 @@ PaintContext beginPainting(QPainter& painter, const QRectF& device, const WorldW
       painter, worldToDevice(window, device),
       DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
       LabelLayout(device, paint.labels, pixelsPerPoint), scene.options};
+  context.showsSelection = paint.selection == Highlight::Shown;
   for (const QRectF& box : paint.keepClear) context.labels.reserve(box);
   return context;
 }
@@ -69,8 +70,7 @@ PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const Worl
                              const PaintOptions& paint) {
   PaintContext context = beginPainting(painter, device, window, scene, pixelsPerPoint, paint);
   painter.fillRect(device, context.style.backgroundColour());
-  paintHull(context, scene.section != nullptr ? sectionOutlines(*scene.section)
-                                              : shipFrame(scene.arrangement, scene.ship));
+  paintHull(context, hullOutlines(scene.arrangement, scene.section, scene.ship));
   // The visible part of the world; as a QRectF its "top" is the lowest z.
   const QRectF visible = context.toDevice.inverted().mapRect(device).normalized();
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;

@@ -17,6 +17,9 @@ struct SheetRequest {
   // Metres of section per metre of sheet; 0 fills the drawing's area.
   double scaleRatio{0};
   LabelPolicy labels{LabelPolicy::KeepAll};
+  // The part of the world to show (a zoomed window's) instead of the framed
+  // full extent; the scale ratio is then left aside.
+  std::optional<WorldWindow> window{};
 };
 
 // Where the parts of a sheet go (device pixels).

@@ -10,7 +10,7 @@
 
 namespace korain {
 
-void paintHull(PaintContext& context, const std::vector<Polyline>& outlines);
+void paintHull(PaintContext& context, const std::vector<ContourPath>& outlines);
 
 // The centre line and the base line across the window, with metre ticks
 // spaced so that they never crowd, and their values at every fifth or tenth.

@@ -86,6 +86,25 @@ bool secondarySegment(const OrdinaryStiffener& stiffener, Long stfHV, int span,
   return true;
 }
 
+bool bracketOutline(const Bracket& bracket, const OrdinaryStiffener& stiffener, Long stfHV,
+                    BracketEnd at, BracketOutline& outline) {
+  if (!bracket.Enabled || !(bracket.Length > 0) || !stiffener.Extremities.isDimensioned()) {
+    return false;
+  }
+  const bool atStart = at == BracketEnd::Start;
+  const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
+  const double inward = atStart ? bracket.Length : -bracket.Length;
+  // The leg beside the stiffener is a little shorter than the one along it.
+  const double leg = std::abs(inward) * 0.6;
+  const double position = stiffener.Position;
+  if (stfHV == kVertical) {
+    outline = {{position, end + inward}, {position + leg, end}, {position, end}};
+  } else {
+    outline = {{end + inward, position}, {end, position + leg}, {end, position}};
+  }
+  return true;
+}
+
 Integer computeBHeadStoolPosition(Bulkhead& bulkhead, const Contour& contour) {
   const Integer lower = stoolEnds(contour, bulkhead.Stool1Enabled, bulkhead.Stool1Z,
                                   bulkhead.Stool1End1, bulkhead.Stool1End2);

@@ -79,7 +79,7 @@ void FM_Main::copyDrawing() {
   const DrawingScene scene{session().arrangement(), hullSectionOf(session()), session().ship(),
                            session().display(), session().screen()};
   QGuiApplication::clipboard()->setMimeData(
-      drawingMimeData(drawing().size(), std::nullopt, scene).release());
+      drawingMimeData(drawing().size(), std::nullopt, scene, drawing().visibleWindow()).release());
 }
 
 }  // namespace korain

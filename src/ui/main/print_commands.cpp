@@ -11,6 +11,7 @@
 #include "dialogs/fm_print_screen.h"
 #include "identity.h"
 #include "main/fm_main.h"
+#include "output_folder.h"
 #include "print_surface_qt.h"
 #include "printer_print_surface.h"
 #include "report_pictures.h"
@@ -116,7 +117,7 @@ std::optional<std::string> FM_Main::askPdfFileName() {
   return prompt().askFileName({.title = "Print to PDF file",
                                .filter = "PDF file (*.pdf)|*.pdf",
                                .defaultExtension = "pdf",
-                               .initialName = session().run().paths.DataPath,
+                               .initialName = outputFolder({}, session().database().DatabasePath),
                                .save = true});
 }
 

@@ -29,6 +29,10 @@ class MessageBoxPrompt : public Prompt {
 // as a file dialog's ("Ship database (*.ko2);;All files (*.*)").
 QString dialogFilter(const std::string& familyFilter);
 
+// The extension a name filter of a file dialog stands for ("png" for
+// "PNG picture (*.png)"); empty for one of every file ("*.*", "*").
+QString filterSuffix(const QString& nameFilter);
+
 // The message's line breaks as new lines.
 QString messageText(const std::string& text);
 
