@@ -16,7 +16,6 @@ class PrimPanel : public testing::PanelTest<FM_Prim> {
 // What a member shows is the panel state's rule, tested in the core.
 TEST_F(PrimPanel, ShowsOneMemberAtATime) {
   EXPECT_EQ(position()->text(), "7.2");
-  EXPECT_EQ(direction()->currentText(), "Horizontal");
   button("BT_Iprim_1")->click();
   EXPECT_EQ(text("LB_Prim"), "2");
   EXPECT_EQ(position()->text(), "11");

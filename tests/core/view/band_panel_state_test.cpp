@@ -8,22 +8,21 @@ namespace korain {
 namespace {
 
 TEST(BandPanelState, ShowsTheRowsAndTheCurrentStrakeOrNothingToEdit) {
-  Bulkhead b;  // band 1 at z 6 with strakes 1 and 2, band 2 at z 9 without
+  Bulkhead b;  // band 1 at z 6 with one strake, numbered 2 as the bulkhead counts; band 2 at z 9
   StrakeBand& first = b.StrakeBands.append();
   first.Z = 6;
-  for (const auto& [y, th, mat] : {std::tuple{1.5F, 12.0F, 2}, std::tuple{3.0F, 14.5F, 1}}) {
-    Strake& strake = first.Strakes.append();
-    strake.Y = y;
-    strake.Th = th;
-    strake.iMat = static_cast<Integer>(mat);
-    strake.StrakeNumber = static_cast<Integer>(first.Strakes.count());
-  }
-  first.CurStrake = 2;
+  Strake& strake = first.Strakes.append();
+  strake.Y = 3;
+  strake.Th = 14.5F;
+  strake.iMat = 1;
+  strake.StrakeNumber = 2;
+  first.CurStrake = 1;
   b.StrakeBands.append().Z = 9;
   b.CurBand = 1;
-  EXPECT_EQ(bandPanelState(&b),
-            (BandPanelState{true, {"1 - 6.000", "2 - 9.000"}, 0, 6,
-                            {"1 - 1.500 12.0", "2 - 3.000 14.5"}, 1, StrakeData{3, 14.5F, 1}}));
+  EXPECT_EQ(
+      bandPanelState(&b),
+      (BandPanelState{
+          true, {"1 - 6.000", "2 - 9.000"}, 0, 6, {"2 - 3.000 14.5"}, 0, StrakeData{3, 14.5F, 1}}));
   b.CurBand = 2;
   EXPECT_EQ(bandPanelState(&b).Strake, std::nullopt);
   b.CurBand = 0;

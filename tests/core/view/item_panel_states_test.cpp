@@ -17,7 +17,6 @@ TEST(ItemPanelStates, StepsCloseAtTheEndsAndNoItemShowsNothing) {
   Bulkhead b;
   b.CurNode = 1;
   EXPECT_EQ(nodePanelState(&b), NodePanelState{});
-  EXPECT_EQ(memberPanelState(nullptr), MemberPanelState{});
 }
 
 TEST(ItemPanelStates, ANodeShowsTheToolAndCircleOfItsCodeAndAMemberItsAxis) {
