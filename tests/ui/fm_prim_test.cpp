@@ -13,16 +13,12 @@ class PrimPanel : public testing::PanelTest<FM_Prim> {
   QComboBox* direction() { return find<QComboBox>("CB_HorVer"); }
 };
 
+// What a member shows is the panel state's rule, tested in the core.
 TEST_F(PrimPanel, ShowsOneMemberAtATime) {
-  EXPECT_EQ(text("LB_Prim"), "1");
-  EXPECT_EQ(text("LB_yz"), "&Z :");
   EXPECT_EQ(position()->text(), "7.2");
-  EXPECT_EQ(direction()->currentText(), "Horizontal");
-  EXPECT_FALSE(button("BT_Iprim_0")->isEnabled());
   button("BT_Iprim_1")->click();
   EXPECT_EQ(text("LB_Prim"), "2");
   EXPECT_EQ(position()->text(), "11");
-  EXPECT_FALSE(button("BT_Iprim_1")->isEnabled());
   EXPECT_FALSE(session().canUndo());
 }
 
@@ -35,7 +31,6 @@ TEST_F(PrimPanel, TheShownMemberIsFollowedThroughTheSort) {
   testing::choose(*direction(), 1);  // vertical members come first
   EXPECT_EQ(text("LB_Prim"), "1");
   EXPECT_EQ(position()->text(), "12");
-  EXPECT_EQ(text("LB_yz"), "&Y :");
   EXPECT_EQ(session().undoLabel(), "Primary supporting member data changes");
 }
 

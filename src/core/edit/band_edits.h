@@ -42,6 +42,8 @@ struct StrakeData {
   Single Y = 0;
   Single Th = 0;
   Integer iMat = 0;
+
+  bool operator==(const StrakeData&) const = default;
 };
 
 // Writes the data into the current strake of the current band.

@@ -65,6 +65,8 @@ struct NodeData {
   Single ShYT = 0;
   Single ShZT = 0;
   Single ShR = 0;
+
+  bool operator==(const NodeData&) const = default;
 };
 
 NodeData nodeDataOf(const Node& node);

@@ -41,7 +41,6 @@ class FM_Bh : public Panel {
   // Refills the material list when the ship's materials differ from it (another
   // database may have been opened since).
   void fillMaterials();
-  void showNoBulkhead();
   // The bulkhead's data as the controls give them.
   BulkheadData dataOfControls(const Bulkhead& bulkhead) const;
   // The common change handler of the bulkhead's fields.

@@ -27,7 +27,6 @@ class FM_Comp : public Panel {
 
  private:
   void buildControls();
-  void showNoCompartment();
   void chooseSide(int index);
   void chooseType(int index);
   void chooseDestination(int index);

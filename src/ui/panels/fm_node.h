@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QToolButton>
 #include <array>
+#include <optional>
 
 #include "edit/node_edits.h"
 #include "panels/panel.h"
+#include "view/item_panel_states.h"
 #include "widgets/number_field.h"
 
 namespace korain {
@@ -36,9 +38,9 @@ class FM_Node : public Panel {
  private:
   void buildControls();
   QWidget* buildCurveBar();
-  void showNoNode();
-  void showNode(const Node& node);
-  void refreshCurveControls(Long curveCode);
+  // Puts the tool down; none lets every tool go.
+  void showCurveTool(std::optional<int> tool);
+  void showValues(const std::optional<NodeData>& shown);
   // The node's data as the controls give them.
   NodeData dataOfControls(const Node& node) const;
   void change();

@@ -30,7 +30,6 @@ class FM_Prim : public Panel {
 
  private:
   void buildControls();
-  void showNoMember();
   void change();
 
   QWidget* controls_ = nullptr;

@@ -69,6 +69,14 @@ int NumberField::wholeValue() const {
 
 void NumberField::showValue(double value) { showText(numberFieldText(value)); }
 
+void NumberField::showValue(std::optional<double> value) {
+  if (value) {
+    showValue(*value);
+  } else {
+    showEmpty();
+  }
+}
+
 void NumberField::setRange(double minimum, double maximum) {
   minimum_ = std::min(minimum, maximum);
   maximum_ = std::max(minimum, maximum);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <limits>
+#include <optional>
 
 #include "widgets/commit_field.h"
 
@@ -18,6 +19,8 @@ class NumberField : public CommitField {
   double value() const;
   // Shows a value from the model (not a change of the user's).
   void showValue(double value);
+  // A value to show, or none: the field is then empty.
+  void showValue(std::optional<double> value);
   // Empties the field, as a disabled panel shows it.
   void showEmpty() { showText({}); }
 
