@@ -7,7 +7,6 @@
 #include "geometry/contour_polygon.h"
 #include "geometry/member_lines.h"
 #include "model/codes.h"
-#include "text/number_format.h"
 
 namespace korain {
 namespace {
@@ -19,17 +18,6 @@ bool panelShows(const PaintContext& context, PanelCode panel) {
 }
 
 bool checking(const PaintContext& context) { return context.options.CheckMode != kNoCheck; }
-
-PlanePoint centroidOf(const List<StrakePoint>& outline) {
-  double y = 0;
-  double z = 0;
-  for (const StrakePoint& p : outline) {
-    y += p.Y;
-    z += p.Z;
-  }
-  const double n = outline.count();
-  return {y / n, z / n};
-}
 
 QColor checkFill(QColor colour) {
   colour.setAlpha(170);
@@ -52,11 +40,6 @@ void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) 
   context.painter.setBrush(fill);
   context.painter.drawPolygon(polygon);
   context.painter.setBrush(Qt::NoBrush);
-  if (!context.options.shows(kStrakes)) return;
-  const QString thickness = QString::fromStdString(formatNumber(strake.Th, "#0.0"));
-  context.labels.addCentred(thickness, context.style.font(LabelKind::AxisAndStrake),
-                            context.style.labelColour(), context.map(centroidOf(strake.Outline)),
-                            LabelRank::Thickness);
 }
 
 void paintStools(PaintContext& context, const Bulkhead& bulkhead) {
@@ -155,39 +138,18 @@ void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool curre
 void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   const bool panel = current && panelShows(context, PanelCode::Nodes);
   const double radius = context.style.nodeRadius();
-  const bool numbers = context.options.shows(kNodeNumbers);
   const bool marks = context.options.shows(kNodes) || panel;
   for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
     const Node& node = bulkhead.Nodes.at(k);
     const QPointF at = context.map(node.Y, node.Z);
     if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
     const bool chosen = panel && k == bulkhead.CurNode;
-    if (marks || chosen) {
-      context.painter.setPen(context.style.nodePen(emphasisOf(chosen)));
-      context.painter.setBrush(chosen ? context.style.currentColour() : context.style.nodeFill());
-      context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius,
-                                  chosen ? radius * 1.6 : radius);
-      context.painter.setBrush(Qt::NoBrush);
-    }
-    if (numbers) {
-      context.labels.add(QString::number(k), context.style.font(LabelKind::Node),
-                         context.style.labelColour(), at, radius, LabelRank::NodeNumber);
-    }
+    if (!marks && !chosen) continue;
+    context.painter.setPen(context.style.nodePen(emphasisOf(chosen)));
+    context.painter.setBrush(chosen ? context.style.currentColour() : context.style.nodeFill());
+    context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius, chosen ? radius * 1.6 : radius);
+    context.painter.setBrush(Qt::NoBrush);
   }
-}
-
-void paintName(PaintContext& context, const Bulkhead& bulkhead, bool current) {
-  if (bulkhead.Name.empty() || !bulkhead.Nodes.isDimensioned()) return;
-  const QPointF top = context.map((bulkhead.YMin + bulkhead.YMax) / 2.0, bulkhead.ZMax);
-  if (!std::isfinite(top.x()) || !std::isfinite(top.y())) return;
-  const QColor colour = current ? context.style.currentColour() : context.style.labelColour();
-  const QFont font = context.style.font(LabelKind::BulkheadName);
-  const QString name = QString::fromStdString(bulkhead.Name);
-  // Anchored half its width left of the top's middle, so that its first
-  // place, right and above, centres it over the contour.
-  context.labels.add(name, font, colour,
-                     QPointF(top.x() - QFontMetricsF(font).horizontalAdvance(name) / 2, top.y()),
-                     context.style.nodeRadius(), LabelRank::BulkheadName);
 }
 
 }  // namespace
@@ -212,10 +174,7 @@ void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasi
       (current && panelShows(context, PanelCode::Corrugation))) {
     paintCorrugation(context, bulkhead);
   }
-  if (context.options.shows(kStiffeners) || checking(context) ||
-      (current && panelShows(context, PanelCode::OrdinaryStiffeners))) {
-    paintStiffeners(context, bulkhead, current);
-  }
+  if (showsStiffeners(context.options, emphasis)) paintStiffeners(context, bulkhead, current);
   if (context.options.shows(kPrimaryMembers) ||
       (current && panelShows(context, PanelCode::PrimaryMembers))) {
     paintMembers(context, bulkhead, current);
@@ -223,8 +182,12 @@ void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasi
   if (context.options.shows(kStools)) paintStools(context, bulkhead);
   context.painter.setPen(context.style.contourPen(emphasis));
   drawWorldPolyline(context, contourPolygon(bulkhead));
-  paintName(context, bulkhead, current);
   paintNodes(context, bulkhead, current);
+}
+
+bool showsStiffeners(const DisplayOptions& options, Emphasis emphasis) {
+  return options.shows(kStiffeners) || options.CheckMode != kNoCheck ||
+         (emphasis == Emphasis::Current && options.CurrentPanel == PanelCode::OrdinaryStiffeners);
 }
 
 }  // namespace korain

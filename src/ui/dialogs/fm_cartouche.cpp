@@ -22,7 +22,7 @@ namespace {
 // The boxes stand in two columns read row by row: Nodes, Axis, Node numbers,
 // Stools, ... Each is numbered as the display panel numbers it, so that box i
 // means the same element in both dialogs.
-constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7};
+constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7, 8};
 constexpr int kBoxColumns = 2;
 
 }  // namespace
