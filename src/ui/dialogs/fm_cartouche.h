@@ -37,6 +37,7 @@ class FM_Cartouche : public QDialog {
   void fillControls();
   void getControls();
   void viewClicked(std::size_t box, bool ticked);
+  void showFit(std::size_t field);
   QImage smallDrawing(QSize size) const;
 
   const Session& session_;
