@@ -126,8 +126,7 @@ DrawingLabels bulkheadLabels(const Bulkhead& bulkhead, Emphasis emphasis,
   DrawingLabels labels;
   const DisplayOptions& options = source.options;
   const QColor plain = source.style.labelColour();
-  addName(labels, bulkhead,
-          emphasis == Emphasis::Current ? source.style.currentColour() : plain);
+  addName(labels, bulkhead, emphasis == Emphasis::Current ? source.style.currentColour() : plain);
   if (options.shows(kNodeNumbers)) addNodeNumbers(labels, bulkhead, plain);
   if (options.shows(kStrakes)) addStrakes(labels, bulkhead, source);
   if (options.shows(kScantlings) && showsStiffeners(options, emphasis)) {
@@ -149,7 +148,8 @@ DrawingLabels drawingLabels(const Arrangement& arrangement, const LabelSource& s
   for (int i = 1; i <= bulkheads.count(); ++i) {
     if (i != arrangement.CurBulkhead) append(i, Emphasis::Normal);
   }
-  if (bulkheads.inBounds(arrangement.CurBulkhead)) append(arrangement.CurBulkhead, Emphasis::Current);
+  if (bulkheads.inBounds(arrangement.CurBulkhead))
+    append(arrangement.CurBulkhead, Emphasis::Current);
   return labels;
 }
 
@@ -196,8 +196,7 @@ void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransfor
         break;
       case LabelPlace::Along:
         layout.addAlong(label.text, font, label.colour,
-                        QLineF(at, toDevice.map(QPointF(label.to.y, label.to.z))), gap,
-                        label.kind);
+                        QLineF(at, toDevice.map(QPointF(label.to.y, label.to.z))), gap, label.kind);
         break;
     }
   }

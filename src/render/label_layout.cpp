@@ -55,9 +55,8 @@ void LabelLayout::addAlong(const QString& text, const QFont& font, const QColor&
   for (const double t : {0.5, 0.3, 0.7, 0.15, 0.85}) {
     const QPointF at = line.pointAt(t);
     for (const double side : {-1.0, 1.0}) {
-      const QPointF centre =
-          upright ? at + QPointF(side * (gap + box.width() / 2), 0)
-                  : at + QPointF(0, side * (gap + box.height() / 2));
+      const QPointF centre = upright ? at + QPointF(side * (gap + box.width() / 2), 0)
+                                     : at + QPointF(0, side * (gap + box.height() / 2));
       label.places.push_back(
           inside(QRectF(centre - QPointF(box.width() / 2, box.height() / 2), box)));
     }
@@ -105,9 +104,9 @@ PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
   PlacedLabels placed;
   painter.save();
   for (const Label& label : labels_) {
-    const auto free = std::find_if(label.places.begin(), label.places.end(), [&](const QRectF& box) {
-      return isFree(haloOf(box, label.upright));
-    });
+    const auto free =
+        std::find_if(label.places.begin(), label.places.end(),
+                     [&](const QRectF& box) { return isFree(haloOf(box, label.upright)); });
     if (free == label.places.end() && !drawnAnyway(label)) continue;
     const QRectF box = free != label.places.end() ? *free : label.places.front();
     const QRectF haloBox = haloOf(box, label.upright);

@@ -24,7 +24,8 @@ std::vector<QString> rowTexts(const TitleBlock& block) {
 }
 
 double rowHeight(const TitleLineFit& fit, double pixelsPerPoint) {
-  const double lines = QFontMetricsF(fit.font).lineSpacing() * static_cast<double>(fit.lines.size());
+  const double lines =
+      QFontMetricsF(fit.font).lineSpacing() * static_cast<double>(fit.lines.size());
   return std::max(kRowPoints * pixelsPerPoint, lines + 2 * pixelsPerPoint);
 }
 

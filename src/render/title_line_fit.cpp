@@ -44,7 +44,7 @@ QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double wi
 
 }  // namespace
 
-TitleLineFit fitTitleLine(const QString& text, QFont font, double usualPoints, double width,
+TitleLineFit fitTitleLine(const QString& text, const QFont& font, double usualPoints, double width,
                           double pixelsPerPoint) {
   for (double points = usualPoints; points >= kSmallestTitlePoints; points -= kStepPoints) {
     const QFont candidate = sized(font, points, pixelsPerPoint);

@@ -20,7 +20,7 @@ struct TitleLineFit {
 
 // `font` gives the family and weight; `width` and the result's font are in
 // device pixels at `pixelsPerPoint`.
-TitleLineFit fitTitleLine(const QString& text, QFont font, double usualPoints, double width,
+TitleLineFit fitTitleLine(const QString& text, const QFont& font, double usualPoints, double width,
                           double pixelsPerPoint);
 
 }  // namespace korain

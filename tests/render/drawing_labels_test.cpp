@@ -28,8 +28,8 @@ PlacedLabels paintExample(Long word, LabelPolicy policy) {
   const ExampleScene example(1, word);
   QImage image(1600, 1000, QImage::Format_RGB32);
   QPainter painter(&image);
-  const WorldWindow window = frameWindow(
-      fullExtent(example.arrangement, example.scene().section, example.ship), 40, 1.6);
+  const WorldWindow window =
+      frameWindow(fullExtent(example.arrangement, example.scene().section, example.ship), 40, 1.6);
   return paintArrangement(painter, QRectF(image.rect()), window, example.scene(), 96.0 / 72,
                           {.labels = policy, .keepClear = {}});
 }
@@ -64,10 +64,10 @@ TEST(DrawingLabels, EachStiffenerAndSpanCarriesItsScantling) {
 // after the strake, its box shows the name's colour and no strake fill.
 TEST(DrawingLabels, ANameStaysOverTheCurrentBulkheadsStrakes) {
   Arrangement arrangement;
-  arrangement.Bulkheads.append(bulkheadThrough(
-      {straightNode(3, 2), straightNode(7, 2), straightNode(7, 4), straightNode(3, 4),
-       straightNode(3, 2)},
-      "Hopper tank 3"));
+  arrangement.Bulkheads.append(
+      bulkheadThrough({straightNode(3, 2), straightNode(7, 2), straightNode(7, 4),
+                       straightNode(3, 4), straightNode(3, 2)},
+                      "Hopper tank 3"));
   Bulkhead& outer = arrangement.Bulkheads.append(rectangle(true, "Outer"));
   outer.StrakeBands.redim(1);
   outer.StrakeBands.at(1).Strakes.append().Th = 12;

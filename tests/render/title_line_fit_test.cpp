@@ -12,8 +12,8 @@ TEST(TitleLineFit, ALineFitsWholeSmallerOrWrapped) {
   const QString title = "HOLD 3 AFT TRANSVERSE BULKHEAD - SCANTLING PLAN";
   QFont bold;
   bold.setBold(true);
-  const double usualWidth = QFontMetricsF(fitTitleLine({}, bold, 9.5, 1e6, 4).font)
-                                .horizontalAdvance(title);
+  const double usualWidth =
+      QFontMetricsF(fitTitleLine({}, bold, 9.5, 1e6, 4).font).horizontalAdvance(title);
   const struct {
     double width;  // a part of the line's width at the usual size
     bool smaller;

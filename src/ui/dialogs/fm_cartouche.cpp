@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "drawing_sheet.h"
-#include "title_block_painter.h"
 #include "inch_units.h"
 #include "text/text_utils.h"
+#include "title_block_painter.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
@@ -146,9 +146,9 @@ void FM_Cartouche::showFit(std::size_t field) {
   const QString text = line.text().trimmed().isEmpty() ? line.placeholderText() : line.text();
   const double usual =
       fitTitleBlockLine({}, kFirstTypedLine + field, {}, kPrinterPixelsPerPoint).points;
-  const TitleLineFit fit = fitTitleBlockLine(
-      text, kFirstTypedLine + field, QString::fromStdString(session_.screen().FontName),
-      kPrinterPixelsPerPoint);
+  const TitleLineFit fit =
+      fitTitleBlockLine(text, kFirstTypedLine + field,
+                        QString::fromStdString(session_.screen().FontName), kPrinterPixelsPerPoint);
   if (fit.lines.size() > 1) {
     line.setToolTip(QString("Too long for one line: wrapped on %1 lines at %2 pt")
                         .arg(fit.lines.size())
