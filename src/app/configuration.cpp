@@ -27,6 +27,7 @@ using config_id::kLastDatabase;
 using config_id::kMakeBackup;
 using config_id::kMouseTolerance;
 using config_id::kPanelWidth;
+using config_id::kScantlingLabels;
 using config_id::kPathSection;
 using config_id::kPrinterSection;
 using config_id::kScreenSection;
@@ -187,6 +188,17 @@ int readPanelWidth(const std::string& iniPath) {
 ConfigWriteResult writePanelWidth(const std::string& iniPath, int width) {
   IniFile ini(iniPath);
   ini.setInteger(kScreenSection, kPanelWidth, width);
+  return ini.save();
+}
+
+// A flag as the family stores it: -1 for yes, 0 for no; any other number reads as yes.
+bool readScantlingLabels(const std::string& iniPath) {
+  return IniFile(iniPath).integer(kScreenSection, kScantlingLabels, 0) != 0;
+}
+
+ConfigWriteResult writeScantlingLabels(const std::string& iniPath, bool shown) {
+  IniFile ini(iniPath);
+  ini.setInteger(kScreenSection, kScantlingLabels, shown ? -1 : 0);
   return ini.save();
 }
 

@@ -28,6 +28,7 @@ inline constexpr Long kMouseTolerance = 406;
 inline constexpr Long kZoomFactor = 430;
 inline constexpr Long kExportPath = 431;
 inline constexpr Long kPanelWidth = 433;
+inline constexpr Long kScantlingLabels = 449;
 
 }  // namespace config_id
 
@@ -80,6 +81,11 @@ ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice de
 // 301); 0 when never set, and the column takes what its panels need.
 int readPanelWidth(const std::string& iniPath);
 ConfigWriteResult writePanelWidth(const std::string& iniPath, int width);
+
+// Whether the drawing shows the scantling labels, as the user left it (section
+// 301); off when never set.
+bool readScantlingLabels(const std::string& iniPath);
+ConfigWriteResult writeScantlingLabels(const std::string& iniPath, bool shown);
 
 // The drawing colours (section 303), each missing key at the family's default.
 ColourConfig readColours(const std::string& iniPath);

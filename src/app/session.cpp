@@ -37,6 +37,7 @@ void Session::startRun(StartupState state) { run_.state = std::move(state); }
 
 void Session::usePreferencesFile(std::string iniPath) {
   screen_.labels = readDisplayConfig(iniPath, OutputDevice::Screen);
+  if (readScantlingLabels(iniPath)) screen_.display.DisplayWord |= display_bit::kScantlings;
   run_.identification = readIdentificationConfig(iniPath);
   run_.iniPath = std::move(iniPath);
 }

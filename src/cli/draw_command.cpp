@@ -66,7 +66,8 @@ const std::pair<const char*, Long> kShowNames[] = {{"axis", display_bit::kAxis},
                                                    {"members", display_bit::kPrimaryMembers},
                                                    {"stiffeners", display_bit::kStiffeners},
                                                    {"strakes", display_bit::kStrakes},
-                                                   {"corrugation", display_bit::kCorrugation}};
+                                                   {"corrugation", display_bit::kCorrugation},
+                                                   {"scantlings", display_bit::kScantlings}};
 
 bool parseShow(std::string_view list, Long& word) {
   word = 0;
@@ -132,7 +133,7 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
     } else if (arg == "--show" && hasValue) {
       if (!parseShow(args[++i], options.displayWord)) {
         problem =
-            "--show takes axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation or all";
+            "--show takes axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation,scantlings or all";
       }
     } else if (arg == "--check" && hasValue) {
       const std::optional<Long> mode = checkMode(args[++i]);

@@ -4,6 +4,7 @@
 
 #include "bulkhead_painter.h"
 #include "device_colours.h"
+#include "drawing_labels.h"
 #include "overlay_painter.h"
 #include "paint_context.h"
 #include "view/section_outline.h"
@@ -57,17 +58,15 @@ PaintContext beginPainting(QPainter& painter, const QRectF& device, const WorldW
   return context;
 }
 
-PlacedLabels endPainting(QPainter& painter, PaintContext& context) {
-  PlacedLabels placed = context.labels.paint(painter, context.style.backgroundColour());
-  painter.restore();
-  return placed;
+LabelSource labelSource(const PaintContext& context, const DrawingScene& scene) {
+  return {scene.ship, scene.options, context.style, context.showsSelection};
 }
 
 }  // namespace
 
-PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                             const DrawingScene& scene, double pixelsPerPoint,
-                             const PaintOptions& paint) {
+DrawingLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                              const DrawingScene& scene, double pixelsPerPoint,
+                              const PaintOptions& paint) {
   PaintContext context = beginPainting(painter, device, window, scene, pixelsPerPoint, paint);
   painter.fillRect(device, context.style.backgroundColour());
   paintHull(context, hullOutlines(scene.arrangement, scene.section, scene.ship));
@@ -83,14 +82,19 @@ PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const Worl
   };
   others([&context](const Bulkhead& b) { paintStrakes(context, b, Emphasis::Normal); });
   others([&context](const Bulkhead& b) { paintBulkheadLines(context, b, Emphasis::Normal); });
-  return endPainting(painter, context);
+  DrawingLabels labels;
+  others([&](const Bulkhead& b) {
+    const DrawingLabels more = bulkheadLabels(b, Emphasis::Normal, labelSource(context, scene));
+    labels.insert(labels.end(), more.begin(), more.end());
+  });
+  painter.restore();
+  return labels;
 }
 
 PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
                              const DrawingScene& scene, double pixelsPerPoint,
-                             const PlacedLabels& background, const PaintOptions& paint) {
+                             const DrawingLabels& background, const PaintOptions& paint) {
   PaintContext context = beginPainting(painter, device, window, scene, pixelsPerPoint, paint);
-  for (const PlacedLabel& label : background) context.labels.reserve(label.box);
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
   const bool hasCurrent = bulkheads.inBounds(scene.arrangement.CurBulkhead);
   if (hasCurrent)
@@ -99,17 +103,26 @@ PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const Worl
   if (hasCurrent)
     paintBulkheadLines(context, bulkheads.at(scene.arrangement.CurBulkhead), Emphasis::Current);
   if (scene.options.CheckMode != kNoCheck) paintLegend(context, device);
-  return endPainting(painter, context);
+  // Every label, the background's too, after every fill and line of both
+  // layers: the current bulkhead's strakes would cover the others' names.
+  addLabels(context.labels, background, context.toDevice, context.style);
+  if (hasCurrent) {
+    addLabels(context.labels,
+              bulkheadLabels(bulkheads.at(scene.arrangement.CurBulkhead), Emphasis::Current,
+                             labelSource(context, scene)),
+              context.toDevice, context.style);
+  }
+  PlacedLabels placed = context.labels.paint(painter, context.style.backgroundColour());
+  painter.restore();
+  return placed;
 }
 
 PlacedLabels paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
                               const DrawingScene& scene, double pixelsPerPoint,
                               const PaintOptions& paint) {
-  PlacedLabels placed = paintBackground(painter, device, window, scene, pixelsPerPoint, paint);
-  const PlacedLabels foreground =
-      paintForeground(painter, device, window, scene, pixelsPerPoint, placed, paint);
-  placed.insert(placed.end(), foreground.begin(), foreground.end());
-  return placed;
+  const DrawingLabels background =
+      paintBackground(painter, device, window, scene, pixelsPerPoint, paint);
+  return paintForeground(painter, device, window, scene, pixelsPerPoint, background, paint);
 }
 
 }  // namespace korain

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <vector>
 
+#include "drawing_labels.h"
 #include "label_layout.h"
 #include "model/arrangement.h"
 #include "section/section.h"
@@ -53,15 +54,15 @@ PlacedLabels paintArrangement(QPainter& painter, const QRectF& device, const Wor
 // The drawing in two layers, which together paint what paintArrangement does:
 // the background (the ground, the hull behind, every bulkhead but the
 // current one, only those the window shows), then the foreground (the current
-// bulkhead, the axes and the check legend). A screen keeps the background as a
-// picture while only the current bulkhead changes.
-// The foreground's labels keep clear of the background's; each layer says
-// where its own labels went.
-PlacedLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
-                             const DrawingScene& scene, double pixelsPerPoint,
-                             const PaintOptions& paint = {});
+// bulkhead, the axes, the check legend and every label). A screen keeps the
+// background as a picture while only the current bulkhead changes.
+// The background paints no label: it gives its labels for the foreground to
+// place and draw on top of everything; the foreground says where they all went.
+DrawingLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
+                              const DrawingScene& scene, double pixelsPerPoint,
+                              const PaintOptions& paint = {});
 PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const WorldWindow& window,
                              const DrawingScene& scene, double pixelsPerPoint,
-                             const PlacedLabels& background, const PaintOptions& paint = {});
+                             const DrawingLabels& background, const PaintOptions& paint = {});
 
 }  // namespace korain

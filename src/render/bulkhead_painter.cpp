@@ -6,7 +6,6 @@
 #include "checks/check_modes.h"
 #include "geometry/member_lines.h"
 #include "model/codes.h"
-#include "text/number_format.h"
 #include "view/shown_parts.h"
 
 namespace korain {
@@ -23,17 +22,6 @@ bool checking(const PaintContext& context) { return context.options.CheckMode !=
 // Whether the current bulkhead and its chosen objects stand out in this picture.
 bool highlights(const PaintContext& context, bool current) {
   return current && context.showsSelection;
-}
-
-PlanePoint centroidOf(const List<StrakePoint>& outline) {
-  double y = 0;
-  double z = 0;
-  for (const StrakePoint& p : outline) {
-    y += p.Y;
-    z += p.Z;
-  }
-  const double n = outline.count();
-  return {y / n, z / n};
 }
 
 QColor checkFill(QColor colour) {
@@ -57,11 +45,6 @@ void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) 
   context.painter.setBrush(fill);
   context.painter.drawPolygon(polygon);
   context.painter.setBrush(Qt::NoBrush);
-  if (!context.options.shows(kStrakes)) return;
-  const QString thickness = QString::fromStdString(formatNumber(strake.Th, "#0.0"));
-  context.labels.addCentred(thickness, context.style.font(LabelKind::AxisAndStrake),
-                            context.style.labelColour(), context.map(centroidOf(strake.Outline)),
-                            LabelRank::Thickness);
 }
 
 void paintStools(PaintContext& context, const Bulkhead& bulkhead) {
@@ -149,40 +132,18 @@ void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool curre
 void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   const bool panel = current && panelShows(context, PanelCode::Nodes);
   const double radius = context.style.nodeRadius();
-  const bool numbers = context.options.shows(kNodeNumbers);
   const bool marks = shownParts(context.options, current).nodeMarks;
   for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
     const Node& node = bulkhead.Nodes.at(k);
     const QPointF at = context.map(node.Y, node.Z);
     if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
     const bool chosen = panel && context.showsSelection && k == bulkhead.CurNode;
-    if (marks || chosen) {
-      context.painter.setPen(context.style.nodePen(emphasisOf(chosen)));
-      context.painter.setBrush(chosen ? context.style.currentColour() : context.style.nodeFill());
-      context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius,
-                                  chosen ? radius * 1.6 : radius);
-      context.painter.setBrush(Qt::NoBrush);
-    }
-    if (numbers) {
-      context.labels.add(QString::number(k), context.style.font(LabelKind::Node),
-                         context.style.labelColour(), at, radius, LabelRank::NodeNumber);
-    }
+    if (!marks && !chosen) continue;
+    context.painter.setPen(context.style.nodePen(emphasisOf(chosen)));
+    context.painter.setBrush(chosen ? context.style.currentColour() : context.style.nodeFill());
+    context.painter.drawEllipse(at, chosen ? radius * 1.6 : radius, chosen ? radius * 1.6 : radius);
+    context.painter.setBrush(Qt::NoBrush);
   }
-}
-
-void paintName(PaintContext& context, const Bulkhead& bulkhead, bool current) {
-  if (bulkhead.Name.empty() || !bulkhead.Nodes.isDimensioned()) return;
-  const QPointF top = context.map((bulkhead.YMin + bulkhead.YMax) / 2.0, bulkhead.ZMax);
-  if (!std::isfinite(top.x()) || !std::isfinite(top.y())) return;
-  const QColor colour =
-      highlights(context, current) ? context.style.currentColour() : context.style.labelColour();
-  const QFont font = context.style.font(LabelKind::BulkheadName);
-  const QString name = QString::fromStdString(bulkhead.Name);
-  // Anchored half its width left of the top's middle, so that its first
-  // place, right and above, centres it over the contour.
-  context.labels.add(name, font, colour,
-                     QPointF(top.x() - QFontMetricsF(font).horizontalAdvance(name) / 2, top.y()),
-                     context.style.nodeRadius(), LabelRank::BulkheadName);
 }
 
 }  // namespace
@@ -209,7 +170,6 @@ void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasi
   if (shown.stools) paintStools(context, bulkhead);
   context.painter.setPen(context.style.contourPen(emphasisOf(highlights(context, current))));
   drawWorldPath(context, contourPath(bulkhead.Nodes));
-  paintName(context, bulkhead, current);
   paintNodes(context, bulkhead, current);
 }
 

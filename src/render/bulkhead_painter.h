@@ -1,5 +1,5 @@
 // One bulkhead of the drawing: strakes, contour, stools, corrugation, members,
-// stiffeners with spans and brackets, nodes and the labels.
+// stiffeners with spans and brackets, and nodes; its labels are drawing_labels'.
 #pragma once
 
 #include "model/arrangement.h"
@@ -10,7 +10,7 @@ namespace korain {
 // The plating layer (strakes) of a bulkhead, drawn first so that lines lie on it.
 void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis);
 
-// Everything else of the bulkhead, and its labels.
+// Everything else of the bulkhead.
 void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis);
 
 }  // namespace korain

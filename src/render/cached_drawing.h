@@ -54,7 +54,7 @@ class CachedDrawing {
 
   Key key_;
   QImage background_;
-  PlacedLabels labels_;
+  DrawingLabels labels_;  // the background's, drawn over the foreground
   bool reused_ = false;
 };
 

@@ -87,7 +87,8 @@ SheetLayout chooseLayout(const Framing& framing) {
   SheetLayout plain = withoutTitleBlock(sheet, strip);
   if (!framing.request.titleBlock) return plain;
 
-  const QSizeF full = titleBlockSize(unit);
+  const QSizeF full = titleBlockSize(*framing.request.titleBlock,
+                                     QString::fromStdString(framing.scene.labels.FontName), unit);
   const double scale = std::min({1.0, sheet.width() * kLargestShare / full.width(),
                                  sheet.height() * kLargestShare / full.height()});
   const QSizeF size = full * scale;

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
@@ -19,9 +20,11 @@ namespace korain {
 enum class LabelPolicy { GiveWay, KeepAll };
 
 // Which labels give way first: they are placed from the first kind to the
-// last, so node numbers yield before thickness labels, and those before the
-// axis values. Bulkhead names are always drawn.
-enum class LabelRank { BulkheadName, Axis, Thickness, NodeNumber };
+// last, so node numbers yield first, then bracket texts, strake texts and
+// scantlings, and the axis values last. Bulkhead names are always drawn;
+// bracket texts only where there is room, on every device, since a bracket is
+// too short to hold its text beside the stiffener's own.
+enum class LabelRank { BulkheadName, Axis, Scantling, Strake, Bracket, NodeNumber };
 
 // A label as drawn: its text, the box of its halo (device pixels), its colour and rank.
 struct PlacedLabel {
@@ -45,10 +48,16 @@ class LabelLayout {
   // A label centred on a point (a strake's thickness), or just above or below it.
   void addCentred(const QString& text, const QFont& font, const QColor& colour, QPointF centre,
                   LabelRank rank);
+  // A label written along a line (a stiffener's): read from left to right
+  // along a line nearer the horizontal, from bottom to top along the others,
+  // beside the line at its middle, else nearer one end, on either side.
+  void addAlong(const QString& text, const QFont& font, const QColor& colour, QLineF line,
+                double gap, LabelRank rank);
   // A box no label may cover (the legend).
   void reserve(const QRectF& box) { taken_.push_back(box); }
 
-  // Places the labels rank by rank, draws each on its halo and says where.
+  // Places the labels rank by rank (every label kept: the least movable
+  // first), draws each on its halo and says where.
   PlacedLabels paint(QPainter& painter, const QColor& halo);
 
  private:
@@ -58,10 +67,14 @@ class LabelLayout {
     QColor colour;
     std::vector<QRectF> places;  // the text's box at each place, in order of preference
     LabelRank rank;
+    bool upright = false;  // turned a quarter left, its box as tall as the text is long
   };
 
+  bool drawnAnyway(const Label& label) const;
+  static void drawText(QPainter& painter, const Label& label, const QRectF& box);
+
   QRectF inside(QRectF box) const;
-  QRectF haloOf(const QRectF& textBox) const;
+  QRectF haloOf(const QRectF& textBox, bool upright) const;
   bool isFree(const QRectF& halo) const;
 
   QRectF bounds_;

@@ -83,9 +83,9 @@ TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
   QImage image(260, 180, QImage::Format_RGB32);
   const PlacedLabels kept = paint(example, image, {.labels = LabelPolicy::KeepAll});
   EXPECT_EQ(countOf(kept, LabelRank::NodeNumber), nodes);
-  EXPECT_EQ(countOf(kept, LabelRank::Thickness), 12);
+  EXPECT_EQ(countOf(kept, LabelRank::Strake), 12);
   const PlacedLabels shown = paint(example, image, {.labels = LabelPolicy::GiveWay});
-  EXPECT_LT(countOf(shown, LabelRank::NodeNumber) + countOf(shown, LabelRank::Thickness),
+  EXPECT_LT(countOf(shown, LabelRank::NodeNumber) + countOf(shown, LabelRank::Strake),
             nodes + 12);
   for (std::size_t i = 0; i < shown.size(); ++i) {
     EXPECT_TRUE(QRectF(image.rect()).contains(shown[i].box)) << shown[i].text.toStdString();
@@ -98,7 +98,7 @@ TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
   // move no thickness label.
   const ExampleScene withoutNumbers(1, kEverything & ~kNodeNumbers);
   const PlacedLabels thicknessOnly = paint(withoutNumbers, image, {.labels = LabelPolicy::GiveWay});
-  EXPECT_EQ(countOf(shown, LabelRank::Thickness), countOf(thicknessOnly, LabelRank::Thickness));
+  EXPECT_EQ(countOf(shown, LabelRank::Strake), countOf(thicknessOnly, LabelRank::Strake));
 }
 
 // The title block stands where the section and its labels are not, inside

@@ -13,6 +13,7 @@ const std::array<DisplayBox, kDisplayBoxCount> kDisplayBoxes = {{
     {"Secondary stiffeners", display_bit::kStiffeners},
     {"Strakes", display_bit::kStrakes},
     {"Corrugation", display_bit::kCorrugation},
+    {"Scantlings", display_bit::kScantlings},
 }};
 
 Long withDisplayBox(Long word, std::size_t box, Tick tick) {

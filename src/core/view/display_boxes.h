@@ -15,7 +15,7 @@ struct DisplayBox {
   Long bit;
 };
 
-inline constexpr std::size_t kDisplayBoxCount = 8;
+inline constexpr std::size_t kDisplayBoxCount = 9;
 
 // Box i of both dialogs, in this order; the order is the boxes' numbering, not
 // the order of the bits.

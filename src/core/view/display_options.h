@@ -18,6 +18,8 @@ inline constexpr Long kStiffeners = 16;
 inline constexpr Long kAxis = 32;
 inline constexpr Long kStrakes = 128;
 inline constexpr Long kCorrugation = 256;
+// The scantling labels of stiffeners, spans and brackets, where the stiffeners are drawn.
+inline constexpr Long kScantlings = 512;
 }  // namespace display_bit
 
 // The check display is off.

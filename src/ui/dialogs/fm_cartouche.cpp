@@ -14,6 +14,7 @@
 #include "drawing_sheet.h"
 #include "inch_units.h"
 #include "text/text_utils.h"
+#include "title_block_painter.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
@@ -22,8 +23,12 @@ namespace {
 // The boxes stand in two columns read row by row: Nodes, Axis, Node numbers,
 // Stools, ... Each is numbered as the display panel numbers it, so that box i
 // means the same element in both dialogs.
-constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7};
+constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7, 8};
 constexpr int kBoxColumns = 2;
+// The typed lines are lines 3 to 5 of the title block.
+constexpr std::size_t kFirstTypedLine = 2;
+// A printer's resolution, at which the fit of a typed line is told.
+constexpr double kPrinterPixelsPerPoint = 600.0 / kPointsPerInch;
 
 }  // namespace
 
@@ -75,6 +80,7 @@ QWidget* FM_Cartouche::titleBox() {
     lines_[i] = new QLineEdit(box);
     lines_[i]->setObjectName("TX_Print_" + QString::number(i));
     layout->addWidget(lines_[i]);
+    connect(lines_[i], &QLineEdit::textChanged, this, [this, i] { showFit(i); });
   }
   // A blank first or third line is filled with the ship's titles.
   lines_[0]->setPlaceholderText(
@@ -109,6 +115,7 @@ void FM_Cartouche::fillControls() {
   printer_->setCurrentIndex(std::max(printer, 0));
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     lines_[i]->setText(QString::fromStdString(settings_.titleLines.at(i)));
+    showFit(i);
   }
   normalisedScale_->setChecked(settings_.normalisedScale);
   preview_->setChecked(settings_.preview);
@@ -130,6 +137,27 @@ void FM_Cartouche::viewClicked(std::size_t box, bool ticked) {
   display_.DisplayWord =
       withDisplayBox(display_.DisplayWord, box, ticked ? Tick::Ticked : Tick::Cleared);
   picture_->redraw();
+}
+
+// The field's tooltip tells how its line will print: whole at its usual
+// size, smaller, or wrapped at the smallest size.
+void FM_Cartouche::showFit(std::size_t field) {
+  QLineEdit& line = *lines_.at(field);
+  const QString text = line.text().trimmed().isEmpty() ? line.placeholderText() : line.text();
+  const double usual =
+      fitTitleBlockLine({}, kFirstTypedLine + field, {}, kPrinterPixelsPerPoint).points;
+  const TitleLineFit fit =
+      fitTitleBlockLine(text, kFirstTypedLine + field,
+                        QString::fromStdString(session_.screen().FontName), kPrinterPixelsPerPoint);
+  if (fit.lines.size() > 1) {
+    line.setToolTip(QString("Too long for one line: wrapped on %1 lines at %2 pt")
+                        .arg(fit.lines.size())
+                        .arg(kSmallestTitlePoints));
+  } else if (fit.points < usual) {
+    line.setToolTip(QString("Printed smaller to fit: %1 pt").arg(fit.points, 0, 'f', 1));
+  } else {
+    line.setToolTip(QString("Fits whole at %1 pt").arg(usual, 0, 'f', 1));
+  }
 }
 
 QImage FM_Cartouche::smallDrawing(QSize size) const {

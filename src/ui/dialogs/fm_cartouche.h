@@ -37,6 +37,7 @@ class FM_Cartouche : public QDialog {
   void fillControls();
   void getControls();
   void viewClicked(std::size_t box, bool ticked);
+  void showFit(std::size_t field);
   QImage smallDrawing(QSize size) const;
 
   const Session& session_;
@@ -48,7 +49,7 @@ class FM_Cartouche : public QDialog {
   std::array<QLineEdit*, 3> lines_{};                 // TX_Print_0 to 2
   QCheckBox* normalisedScale_ = nullptr;              // OP_NormScale
   QCheckBox* preview_ = nullptr;                      // OP_Preview
-  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 7
+  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 8
   DrawingPicture* picture_ = nullptr;                 // PIC_Section
 };
 

@@ -125,4 +125,8 @@ void rememberPanelWidth(const FM_Main& window, const std::string& iniPath) {
   writePanelWidth(iniPath, window.panelWidth());
 }
 
+void rememberScantlingLabels(const Session& session, const std::string& iniPath) {
+  writeScantlingLabels(iniPath, session.display().shows(display_bit::kScantlings));
+}
+
 }  // namespace korain
