@@ -3,11 +3,12 @@
 #include <dl_dxf.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <array>
 #include <limits>
 #include <memory>
+
+#include "saved_file.h"
 
 namespace korain {
 namespace {
@@ -198,12 +199,7 @@ bool writeDxf(const std::string& path, const WorldDrawing& drawing, std::string&
     error = "the DXF file was cut short in the temporary folder";
     return false;
   }
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  return saveBytes(path, bytes, error);
 }
 
 }  // namespace korain

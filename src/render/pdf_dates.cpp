@@ -2,7 +2,8 @@
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
-#include <QSaveFile>
+
+#include "saved_file.h"
 
 namespace korain {
 namespace {
@@ -63,13 +64,7 @@ QByteArray withFixedDates(QByteArray pdf, const QDateTime& when) {
 
 bool savePdf(const std::string& path, const QByteArray& pdf,
              const std::optional<QDateTime>& created, std::string& error) {
-  const QByteArray bytes = created ? withFixedDates(pdf, *created) : pdf;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  return saveBytes(path, created ? withFixedDates(pdf, *created) : pdf, error);
 }
 
 }  // namespace korain
