@@ -1,5 +1,6 @@
 // What the editor's benchmarks share: the example or another arrangement in a
 // shown main window on one panel, a prompt that answers No, and typing into a field.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 # The release's date and the package's Debian changelog, both taken from
 # CHANGELOG.md, so that the version stated in project() has exactly one
 # description: a version without its entry there stops the configuration.
+# SPDX-License-Identifier: GPL-3.0-or-later
 set(changelog_md ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog_md})
 file(STRINGS ${changelog_md} changelog_lines ENCODING UTF-8)

@@ -1,5 +1,6 @@
 // Where a dialog for a file the program writes (an exported drawing, a PDF)
 // starts: beside the database, unless the preferences name a folder for it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 // screen's settings. Every change of the arrangement comes through `change`,
 // the one change path; every other state changes through a function that
 // says what it refreshes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

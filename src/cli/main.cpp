@@ -1,4 +1,5 @@
 // korain-cli: batch commands over database files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <iostream>
 #include <optional>
 #include <string>

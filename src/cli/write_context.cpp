@@ -1,4 +1,5 @@
 // Who and when, for the comment lines of the blocks that korain-cli writes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "write_context.h"
 
 #include <charconv>

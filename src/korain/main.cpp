@@ -1,4 +1,5 @@
 // korain: the bulkhead arrangement editor.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_painter.h"
 
 #include <QPainterPath>

@@ -1,5 +1,6 @@
 // Draws a bulkhead arrangement over its hull section onto any QPainter: the
 // editor's drawing window, printed sheets, exports and the report all use it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>

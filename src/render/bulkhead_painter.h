@@ -1,5 +1,6 @@
 // One bulkhead of the drawing: strakes, contour, stools, corrugation, members,
 // stiffeners with spans and brackets, and nodes; its labels are drawing_labels'.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -1,4 +1,5 @@
 // The drawing written to a file: BMP and PNG pictures, SVG, PDF, and DXF for CAD.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDateTime>

@@ -1,5 +1,6 @@
 // The drawing printed on one sheet with its title block: painted on any
 // device, into a PDF file, as a preview picture, and onto the clipboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDateTime>

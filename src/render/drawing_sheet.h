@@ -1,6 +1,7 @@
 // A drawing on a sheet, as exported, printed or placed in the report: the
 // drawing, its scale bar and, when asked, its title block, laid out so that
 // neither covers the drawing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>

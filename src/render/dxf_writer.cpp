@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf_writer.h"
 
 #include <dl_dxf.h>

@@ -1,5 +1,6 @@
 // The world drawing written as a DXF file (AutoCAD 2000), model space in
 // metres, one layer per kind of object.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 // The parts of the drawing that belong to the sheet rather than to a
 // bulkhead: the hull section behind, the axes and the check legend.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,4 +1,5 @@
 // What the parts of the drawing share while one picture is painted.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>

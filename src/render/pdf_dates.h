@@ -1,6 +1,7 @@
 // A PDF written by Qt made reproducible: its creation dates set to a given
 // time and its document identifier derived from its content, in place, so
 // that the same drawing gives the same bytes (under SOURCE_DATE_EPOCH).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>

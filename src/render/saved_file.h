@@ -1,5 +1,6 @@
 // Writing a whole file at once: into a temporary beside it, then renamed over
 // it, so that a failed write leaves the old file as it was.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,7 @@
 // The drawing as world geometry in metres, layer by layer, as a CAD file
 // receives it: the same parts, colours and labels as the picture, with arcs
 // kept as arcs and lines as lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>

@@ -1,6 +1,7 @@
 // The session's one change path: what it records, the messages it keeps
 // current, the Edit menu's texts, the caption and the question before leaving;
 // what its screen settings refresh.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads korain-cli's DXF of an arrangement with ezdxf, an independent DXF library,
 and holds it against the arrangement as korain-cli dump gives it: no audit error,
 model space in metres, the layers, every contour node at its y, z, every arc as

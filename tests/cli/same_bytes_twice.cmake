@@ -1,5 +1,6 @@
 # Runs korain-cli twice under the same SOURCE_DATE_EPOCH into two files and
 # requires the same bytes: CLI, ARGS (with @OUT@ for the output), OUT1, OUT2.
+# SPDX-License-Identifier: GPL-3.0-or-later
 foreach(out ${OUT1} ${OUT2})
   string(REPLACE "@OUT@" "${out}" args "${ARGS}")
   file(REMOVE ${out})

@@ -2,6 +2,7 @@
 # every file is where a desktop expects it, that the desktop entry passes
 # desktop-file-validate, and that the installed programs answer --version with
 # the project's version.
+# SPDX-License-Identifier: GPL-3.0-or-later
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}/usr
   RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)

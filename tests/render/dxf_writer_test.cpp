@@ -1,5 +1,6 @@
 // The DXF file read back by dxflib: units, layers, contour vertices with their
 // arcs as bulges, stiffeners as lines and the bulkheads' names as texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf_writer.h"
 
 #include <dl_creationadapter.h>

@@ -1,5 +1,6 @@
 // A PDF's dates and identifiers made fixed: two files that differ only in
 // them become the same bytes, each as long as before.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf_dates.h"
 
 #include <gtest/gtest.h>

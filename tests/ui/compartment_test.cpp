@@ -1,5 +1,6 @@
 // The compartment panel and its three dialogs (dimensions, loading, resonance) driven as a user
 // does: what each shows, what Ok writes as one change, what Cancel leaves as it was.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGroupBox>
 #include <QRadioButton>
 #include <algorithm>

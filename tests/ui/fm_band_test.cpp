@@ -1,5 +1,6 @@
 // The strake bands panel driven as a user does: a band chosen, a band and a
 // strake inserted, a strake's thickness and material changed, one removed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_band.h"
 
 #include "ui_test_support.h"

@@ -1,6 +1,7 @@
 // The bulkhead panel driven as a user does: each control reaches its field and
 // the stools show their default tops; and the corrugation panel of a
 // corrugated bulkhead.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_bh.h"
 
 #include <QCheckBox>

@@ -1,6 +1,7 @@
 // The node panel driven as a user does: stepping through the contour, typing
 // coordinates, the curve tools, and the questions of the
 // Add and Delete commands.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_node.h"
 
 #include <QToolButton>

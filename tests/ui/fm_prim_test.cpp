@@ -1,5 +1,6 @@
 // The primary members panel driven as a user does: one member at a time, and
 // the panel follows its member when the list is sorted again.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_prim.h"
 
 #include "ui_test_support.h"

@@ -1,6 +1,7 @@
 // The ordinary stiffeners panel driven as a user does: a group chosen in the
 // list, moved, given a profile and a connection, then deleted; and the wizard:
 // what it proposes, the refused zero spacing, the row made as one change or not at all.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_second.h"
 
 #include <QItemSelectionModel>

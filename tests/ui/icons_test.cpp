@@ -1,4 +1,5 @@
 // The editor's pictures, the splash form and the about box.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 #include <QDir>
 #include <QIcon>

@@ -1,4 +1,5 @@
 // The file dialog's filters: each stands for the extension a typed name gets.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/message_box_prompt.h"
 
 #include <gtest/gtest.h>

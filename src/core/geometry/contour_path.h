@@ -1,5 +1,6 @@
 // The contour as a path of straight pieces and true circular arcs, for the
 // exports that keep arcs (DXF) and for drawing arcs as fine as the device needs.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

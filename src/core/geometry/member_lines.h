@@ -1,5 +1,6 @@
 // The lines of primary members, ordinary stiffeners and corrugation knuckles:
 // where they meet the contour and where the primary members cross them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/contour.h"

@@ -1,4 +1,5 @@
 // A new bulkhead arrangement built from the compartments of a hull section.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/section_import.h"
 
 #include "geometry/contour_arc.h"

@@ -1,5 +1,6 @@
 // A new bulkhead arrangement built from a hull section: one bulkhead for each
 // compartment of the section, its contour following the compartment's boundary.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

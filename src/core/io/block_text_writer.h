@@ -1,4 +1,5 @@
 // Builds the lines of a database block as Windows-1252 bytes with CR LF ends.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // The version numbers that the program, its data and its file blocks agree on.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

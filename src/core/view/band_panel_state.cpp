@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/band_panel_state.h"
 
 #include "text/number_format.h"

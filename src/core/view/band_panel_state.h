@@ -1,5 +1,6 @@
 // What the strake bands panel shows of the current bulkhead: its bands as
 // rows, the current band's strakes as rows, and the current strake's data.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,5 +1,6 @@
 // What the bulkhead and compartment panels show of the current bulkhead: its
 // own data, the rows of its two stools, and one of its two compartments.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,5 +1,6 @@
 // What the node and primary members panels show: one item of a bulkhead's
 // list at a time, stepped through with a button each way.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/section_outline.h"
 
 #include "geometry/contour_arc.h"

@@ -1,5 +1,6 @@
 // The hull section drawn behind the bulkheads: the polylines of its panels,
 // or a frame of the ship's half breadth and depth when there is no section.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

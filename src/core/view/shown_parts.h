@@ -1,5 +1,6 @@
 // Which parts of a bulkhead a drawing shows: the display word's boxes, the
 // check display, and for the current bulkhead the panel being edited.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "view/display_options.h"

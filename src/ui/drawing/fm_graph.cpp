@@ -1,5 +1,6 @@
 // The drawing window: framing, zoom, scroll bars, the texts under the cursor,
 // picking and the export of the drawing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/fm_graph.h"
 
 #include <QApplication>

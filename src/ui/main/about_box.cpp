@@ -1,4 +1,5 @@
 // The about box: what program this is, which version and rules, and on what terms.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/about_box.h"
 
 #include <QHBoxLayout>

@@ -1,4 +1,5 @@
 // The about box of the Help menu.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 // The main window's Print Drawing and Copy Section Drawing: the drawing print
 // dialog, the sheet on a printer, into a PDF file or in the preview, and the
 // drawing onto the clipboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QClipboard>
 #include <QGuiApplication>
 

@@ -1,5 +1,6 @@
 // The main window's file commands: new, open, save, save as, export, and the
 // question before unsaved changes are left.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
 #include "dialogs/fm_main_data.h"

@@ -1,6 +1,7 @@
 // The main window's Print Data: the print dialog, then the data report on the
 // chosen printer, a PDF file or the preview's pages, with a busy pointer and,
 // for a report that takes a while, a progress dialog whose Cancel stops it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>

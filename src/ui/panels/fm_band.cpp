@@ -1,5 +1,6 @@
 // The strake bands panel: its controls, how they show the current band and
 // strake, and how each change goes back into them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_band.h"
 
 #include <QFontDatabase>

@@ -1,5 +1,6 @@
 // The strake bands panel: the horizontal bands of the current bulkhead's
 // plating and, in the current band, its strakes with thickness and material.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>

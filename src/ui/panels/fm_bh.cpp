@@ -1,5 +1,6 @@
 // The bulkhead panel: its controls, how they are filled from the current
 // bulkhead and how each change goes back into it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_bh.h"
 
 #include <QFrame>

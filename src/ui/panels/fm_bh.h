@@ -1,5 +1,6 @@
 // The bulkhead panel: name, type, plating material, stiffener direction and
 // side, and the two stools of the current bulkhead; adds and removes bulkheads.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

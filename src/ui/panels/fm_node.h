@@ -1,5 +1,6 @@
 // The node panel: the contour nodes of the current bulkhead, one at a time,
 // with the kind of segment that leads to each and the data of its arc.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAbstractButton>

@@ -1,5 +1,6 @@
 // The ordinary stiffeners panel: its controls, how they show the selected
 // stiffeners, and how each change goes to every selected stiffener.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_second.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/message_box_prompt.h"
 
 #include <QApplication>

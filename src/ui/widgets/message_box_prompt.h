@@ -1,4 +1,5 @@
 // The questions and warnings of the editor as message boxes and file dialogs.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointer>

@@ -1,4 +1,5 @@
 // The numeric field of the panels and dialogs: a value with an allowed range.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <limits>

@@ -1,5 +1,6 @@
 // Arcs of the contour path flattened for a device: no chord strays farther
 // from its arc than asked, and the ends stay the path's own points.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/contour_path.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Arrangements built from hull sections: the hand-written sections of the test
 // data worked out by hand, the example's midship section, and the refusals.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/section_import.h"
 
 #include <gtest/gtest.h>

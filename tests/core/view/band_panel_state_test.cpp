@@ -1,5 +1,6 @@
 // What the strake bands panel shows: the rows of bands and strakes, the
 // current strake's data, and nothing to edit where a band or strake is missing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/band_panel_state.h"
 
 #include <gtest/gtest.h>

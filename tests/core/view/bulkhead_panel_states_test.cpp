@@ -1,6 +1,7 @@
 // What the bulkhead and compartment panels show: where a stool that is off
 // would start, a code its list does not offer as no choice, resonance only
 // with the main dimensions, and nothing without a bulkhead.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/bulkhead_panel_states.h"
 
 #include <gtest/gtest.h>

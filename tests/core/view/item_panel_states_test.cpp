@@ -1,5 +1,6 @@
 // What the node and primary members panels show: the steps open from the item,
 // the tool and circle of a node's code, a member's axis, nothing without an item.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/item_panel_states.h"
 
 #include <gtest/gtest.h>
