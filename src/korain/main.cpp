@@ -10,6 +10,7 @@
 #include "main/editor_startup.h"
 #include "model/versions.h"
 #include "qt_notes.h"
+#include "startup.h"
 #include "text/text_utils.h"
 #include "widgets/message_box_prompt.h"
 
@@ -23,8 +24,9 @@ constexpr char kUsage[] =
     "ZEL block in a ship database file (.ko2).\n"
     "\n"
     "  database  the ship database; without it, the last one edited\n"
-    "  block     the number of the arrangement block to open; without it, a new\n"
-    "            arrangement is made\n"
+    "  block     the number of the arrangement block to open; without it, the\n"
+    "            database's only arrangement is opened, or its arrangements listed\n"
+    "            (a new one is made when it has none or no database is named)\n"
     "  /V        the arrangement's state is driven from outside; no splash screen\n"
     "  /JBP      loading conditions of the JBP variant\n"
     "  /d        debug mode: errors reported, the configured program folder made current\n"
@@ -42,6 +44,21 @@ bool asks(int argc, char** argv, std::initializer_list<std::string_view> options
     }
   }
   return false;
+}
+
+// What start-up leaves to the user once the main window stands: a new arrangement, or one of
+// the database's arrangements to choose.
+void finishStartup(korain::FM_Main& window, const korain::Session& session) {
+  switch (korain::startupEnd(session.run())) {
+    case korain::StartupEnd::NewArrangement:
+      window.createArrangement("&New...");
+      break;
+    case korain::StartupEnd::ArrangementList:
+      window.openArrangement();
+      break;
+    case korain::StartupEnd::Shown:
+      break;
+  }
 }
 
 }  // namespace
@@ -71,7 +88,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<korain::FM_Main> window = korain::startEditor(session, prompt, start);
   if (!window) return 1;
   prompt.setParent(window.get());
-  if (korain::needsNewArrangement(session.run().paths)) window->createArrangement("&New...");
+  finishStartup(*window, session);
   const int result = QApplication::exec();
   korain::rememberLastDatabase(session, start.iniPath);
   korain::rememberPanelWidth(*window, start.iniPath);
