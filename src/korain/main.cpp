@@ -8,6 +8,7 @@
 
 #include "ini_file.h"
 #include "main/editor_startup.h"
+#include "main/toolbar_icons.h"
 #include "model/versions.h"
 #include "qt_notes.h"
 #include "startup.h"
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
   korain::silenceRuntimeFolderNote();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Korain");
+  // Every window carries it, so that the window system shows it in task bars and switchers.
+  QApplication::setWindowIcon(korain::programIcon());
   const QStringList arguments = QApplication::arguments().mid(1);
 
   const korain::CommandLine commandLine = korain::parseArguments(arguments);
