@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "io/file_services.h"
+#include "io/text_file.h"
 #include "model/versions.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
@@ -148,6 +149,27 @@ std::optional<ZelReadResult> readStartupArrangement(PathConfig& paths, Arrangeme
   return result;
 }
 
-bool needsNewArrangement(const PathConfig& paths) { return paths.ArrangementNumber == 0; }
+void settleStartupArrangement(const CommandLine& commandLine,
+                              const std::vector<BlockListEntry>& blocks, StartupState& state) {
+  if (commandLine.databaseName().empty() || commandLine.arguments.size() > 1) return;
+  std::vector<Integer> arrangements;
+  for (const BlockListEntry& block : blocks) {
+    if (block.Kind == BlockKind::Zel) arrangements.push_back(block.Position);
+  }
+  if (arrangements.size() == 1) state.paths.ArrangementNumber = arrangements.front();
+  state.ListsArrangements = arrangements.size() > 1;
+}
+
+void settleStartupArrangement(const CommandLine& commandLine, StartupState& state) {
+  std::string error;
+  const std::optional<std::string> bytes = readFileBytes(state.paths.DatabasePath, error);
+  settleStartupArrangement(commandLine, bytes ? listBlocks(*bytes) : std::vector<BlockListEntry>{},
+                           state);
+}
+
+StartupEnd startupEnd(const StartupState& state) {
+  if (state.ListsArrangements) return StartupEnd::ArrangementList;
+  return state.paths.ArrangementNumber == 0 ? StartupEnd::NewArrangement : StartupEnd::Shown;
+}
 
 }  // namespace korain

@@ -8,12 +8,14 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "command_line.h"
 #include "configuration.h"
-#include "prompt.h"
+#include "io/block_list.h"
 #include "io/zel_reader.h"
 #include "model/arrangement.h"
+#include "prompt.h"
 
 namespace korain {
 
@@ -26,6 +28,8 @@ struct StartupState {
   bool JbpMode = false;
   bool TollanMode = false;
   bool Loading = false;  // from the first step until the main window is ready
+  // The database's arrangements are offered to choose from once the main window stands.
+  bool ListsArrangements = false;
   std::string applicationTitle;
   PathConfig paths;  // with DatabasePath and ArrangementNumber once chosen
 };
@@ -104,7 +108,18 @@ StartupResult makeStartupCopy(const PathConfig& paths);
 // result carries its messages for the message list.
 std::optional<ZelReadResult> readStartupArrangement(PathConfig& paths, Arrangement& arrangement);
 
-// Start-up ends with a new arrangement instead of a read one.
-bool needsNewArrangement(const PathConfig& paths);
+// A database named on the command line without a block number, as a file manager opens it,
+// offers its arrangements rather than a new one: the only one becomes ArrangementNumber, so that
+// it is read, and several are left to the user to choose from (ListsArrangements). A database
+// without arrangements, a block number or no database named leave start-up as it was.
+void settleStartupArrangement(const CommandLine& commandLine,
+                              const std::vector<BlockListEntry>& blocks, StartupState& state);
+// The same with the blocks of DatabasePath; a file that cannot be read has none.
+void settleStartupArrangement(const CommandLine& commandLine, StartupState& state);
+
+// What start-up does once the main window shows what was read.
+enum class StartupEnd { Shown, NewArrangement, ArrangementList };
+
+StartupEnd startupEnd(const StartupState& state);
 
 }  // namespace korain

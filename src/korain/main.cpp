@@ -8,8 +8,10 @@
 
 #include "ini_file.h"
 #include "main/editor_startup.h"
+#include "main/toolbar_icons.h"
 #include "model/versions.h"
 #include "qt_notes.h"
+#include "startup.h"
 #include "text/text_utils.h"
 #include "widgets/message_box_prompt.h"
 
@@ -23,8 +25,9 @@ constexpr char kUsage[] =
     "ZEL block in a ship database file (.ko2).\n"
     "\n"
     "  database  the ship database; without it, the last one edited\n"
-    "  block     the number of the arrangement block to open; without it, a new\n"
-    "            arrangement is made\n"
+    "  block     the number of the arrangement block to open; without it, the\n"
+    "            database's only arrangement is opened, or its arrangements listed\n"
+    "            (a new one is made when it has none or no database is named)\n"
     "  /V        the arrangement's state is driven from outside; no splash screen\n"
     "  /JBP      loading conditions of the JBP variant\n"
     "  /d        debug mode: errors reported, the configured program folder made current\n"
@@ -44,6 +47,21 @@ bool asks(int argc, char** argv, std::initializer_list<std::string_view> options
   return false;
 }
 
+// What start-up leaves to the user once the main window stands: a new arrangement, or one of
+// the database's arrangements to choose.
+void finishStartup(korain::FM_Main& window, const korain::Session& session) {
+  switch (korain::startupEnd(session.run())) {
+    case korain::StartupEnd::NewArrangement:
+      window.createArrangement("&New...");
+      break;
+    case korain::StartupEnd::ArrangementList:
+      window.openArrangement();
+      break;
+    case korain::StartupEnd::Shown:
+      break;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,6 +76,8 @@ int main(int argc, char** argv) {
   korain::silenceRuntimeFolderNote();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Korain");
+  // Every window carries it, so that the window system shows it in task bars and switchers.
+  QApplication::setWindowIcon(korain::programIcon());
   const QStringList arguments = QApplication::arguments().mid(1);
 
   const korain::CommandLine commandLine = korain::parseArguments(arguments);
@@ -71,7 +91,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<korain::FM_Main> window = korain::startEditor(session, prompt, start);
   if (!window) return 1;
   prompt.setParent(window.get());
-  if (korain::needsNewArrangement(session.run().paths)) window->createArrangement("&New...");
+  finishStartup(*window, session);
   const int result = QApplication::exec();
   korain::rememberLastDatabase(session, start.iniPath);
   korain::rememberPanelWidth(*window, start.iniPath);

@@ -152,14 +152,54 @@ TEST_F(DatabaseChoice, ArrangementBlock) {
   const std::optional<ZelReadResult> found = readStartupArrangement(paths_, arrangement);
   ASSERT_TRUE(found.has_value() && found->found());
   EXPECT_GT(arrangement.Bulkheads.count(), 0);
-  EXPECT_FALSE(needsNewArrangement(paths_));
 
   paths_.ArrangementNumber = 999;
   const std::optional<ZelReadResult> missing = readStartupArrangement(paths_, arrangement);
   ASSERT_TRUE(missing.has_value());
   EXPECT_FALSE(missing->messages.empty());  // the reader says why, for the message list
   EXPECT_EQ(paths_.ArrangementNumber, 0);
-  EXPECT_TRUE(needsNewArrangement(paths_));
+}
+
+// A database opened without a block number, as a file manager opens it, offers its
+// arrangements; a block number or no database named keep the start as it was.
+TEST(StartupArrangement, ADatabaseWithoutABlockOffersItsArrangements) {
+  const BlockListEntry section{1, "Frame 40", BlockKind::Section};
+  const BlockListEntry torsion{2, "Torsion", BlockKind::Torsion};
+  const BlockListEntry aft{3, "Aft bulkhead", BlockKind::Zel};
+  const BlockListEntry fore{5, "Fore bulkhead", BlockKind::Zel};
+  struct Case {
+    std::string line;
+    std::vector<BlockListEntry> blocks;
+    Integer block;
+    StartupEnd end;
+  };
+  const Case cases[] = {
+      {"ship.ko2", {section, torsion}, 0, StartupEnd::NewArrangement},
+      {"ship.ko2", {section, aft, torsion}, 3, StartupEnd::Shown},
+      {"ship.ko2", {aft, section, fore}, 0, StartupEnd::ArrangementList},
+      {"ship.ko2 5", {aft, fore}, 5, StartupEnd::Shown},
+      {"ship.ko2 none", {aft}, 0, StartupEnd::NewArrangement},
+      {"/d", {aft, fore}, 0, StartupEnd::NewArrangement},
+  };
+  for (const Case& c : cases) {
+    const CommandLine commandLine = argumentsOf(c.line);
+    StartupState state;
+    state.paths.ArrangementNumber = commandLine.arrangementNumber();
+    settleStartupArrangement(commandLine, c.blocks, state);
+    EXPECT_EQ(state.paths.ArrangementNumber, c.block) << c.line;
+    EXPECT_EQ(startupEnd(state), c.end) << c.line;
+  }
+}
+
+TEST_F(DatabaseChoice, TheArrangementsAreThoseOfTheDatabaseFile) {
+  for (const auto& [file, end] :
+       {std::pair{database_, StartupEnd::ArrangementList},
+        std::pair{scratch_.file("gone.ko2"), StartupEnd::NewArrangement}}) {
+    StartupState state;
+    state.paths.DatabasePath = file;
+    settleStartupArrangement(argumentsOf(file), state);
+    EXPECT_EQ(startupEnd(state), end) << file;
+  }
 }
 
 TEST(StartupFolders, DebugAndWorkingFolders) {

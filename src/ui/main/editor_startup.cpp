@@ -97,6 +97,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   if (const StartupResult chosen = chooseDatabase(commandLine, paths, prompt); !chosen.proceed) {
     return stop(chosen);
   }
+  settleStartupArrangement(commandLine, state);
   if (const StartupResult copy = makeStartupCopy(paths); !copy.message.empty()) {
     remarks.push_back(copy.message);
   }

@@ -22,7 +22,7 @@ struct EditorStart {
 // database (asked for when missing), its ".old" copy, the ship data and the
 // block named, then shows the main window with the arrangement. Nothing when
 // start-up ends the program (the user has been told why, when there is a why).
-// A start without a block still needs its new arrangement (needsNewArrangement).
+// What it still asks for, a new arrangement or one of the list, is left to startupEnd.
 std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const EditorStart& start);
 
 // Keeps the database being edited as the last one for the next run.

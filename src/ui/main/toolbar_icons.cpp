@@ -53,6 +53,13 @@ QIcon toolbarIcon(const QString& name) {
   return icon;
 }
 
+QIcon programIcon() {
+  QIcon icon;
+  for (const int side : {16, 32, 48, 64, 128, 256})
+    icon.addPixmap(iconPixmap(QStringLiteral("korain"), side));
+  return icon;
+}
+
 QCursor zoomCursor() {
   // The lens is centred at (10, 10) of the picture's 24-unit box.
   constexpr int kSide = 32;

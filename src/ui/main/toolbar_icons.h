@@ -1,5 +1,5 @@
-// The editor's pictures: toolbar icons, the product picture and the zoom cursor,
-// drawn from the SVG files compiled into the editor.
+// The editor's pictures: toolbar icons, the product picture, the program's icon and the zoom
+// cursor, drawn from the SVG files compiled into the editor.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -21,6 +21,10 @@ QPixmap picturePixmap(const QString& name);
 // The icon ":/icons/<name>.svg" at 16, 24, 32 and 48 pixels; a null icon when
 // there is no such picture.
 QIcon toolbarIcon(const QString& name);
+
+// The program's own icon ":/icons/korain.svg" at the sizes of an icon theme, from 16 to 256
+// pixels, for the windows to carry.
+QIcon programIcon();
 
 // The magnifier of the zoom tool, its hot spot in the middle of the lens.
 QCursor zoomCursor();
