@@ -14,7 +14,7 @@ namespace korain {
 std::string fullUsage();
 
 // The synopsis and description of one command; nothing for an unknown name.
-std::optional<std::string> commandUsage(std::string_view command);
+std::optional<std::string> commandUsage(std::string_view name);
 
 // Says in one line what was wrong and where to read more, then returns the
 // exit status of a wrong use. An empty command points to the whole usage.
