@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
+#include <iostream>
+#include <iterator>
 #include <ostream>
 
 #include "arrangement_json.h"
 #include "arrangement_json_reader.h"
 #include "batch_prompt.h"
 #include "computed_arrangement.h"
+#include "database_check.h"
 #include "io/block_list.h"
 #include "io/database_rewrite.h"
 #include "io/text_file.h"
@@ -26,6 +29,7 @@ void printMessages(const FileMessages& messages, std::ostream& err) {
 // Reads arrangement n; false, with the messages printed, when it is not there.
 bool readArrangement(const std::string& database, Integer n, Arrangement& arrangement,
                      std::ostream& err) {
+  if (refusedBlock(database, n, BlockKind::Zel, err)) return false;
   const ZelReadResult result = readZelBlock(database, n, arrangement);
   printMessages(result.messages, err);
   return result.found();
@@ -35,6 +39,7 @@ bool readArrangement(const std::string& database, Integer n, Arrangement& arrang
 // block) through the editor's save workflow, its questions answered No.
 int saveInto(const std::string& database, Integer n, Arrangement arrangement,
              const CommandStreams& streams) {
+  if (refusedAsNoDatabase(database, streams.err)) return kExitFailed;
   Session session;
   session.placeArrangement(database, n);
   session.startArrangement(std::move(arrangement), Origin::Carried);
@@ -51,6 +56,17 @@ int saveInto(const std::string& database, Integer n, Arrangement arrangement,
   return kExitOk;
 }
 
+// The bytes of the file, or of standard input for "-".
+std::optional<std::string> readInput(const std::string& path, std::string& error) {
+  if (path != "-") return readFileBytes(path, error);
+  std::string bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+  if (std::cin.bad()) {
+    error = "standard input cannot be read";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
 }  // namespace
 
 int listCommand(const std::string& database, const CommandStreams& streams) {
@@ -60,6 +76,7 @@ int listCommand(const std::string& database, const CommandStreams& streams) {
     streams.err << database << ": cannot be read: " << error << '\n';
     return kExitFailed;
   }
+  if (refusedAsNoDatabase(database, streams.err)) return kExitFailed;
   for (const BlockListEntry& block : listBlocks(*bytes)) {
     streams.out << block.Position << '\t' << blockKindName(block.Kind) << '\t' << block.Name
                 << '\n';
@@ -75,6 +92,7 @@ int dumpCommand(const std::string& database, Integer blockNumber, DumpMode mode,
                 << '\n';
   };
   if (mode == DumpMode::AsRead) {
+    if (refusedBlock(database, blockNumber, BlockKind::Zel, streams.err)) return kExitFailed;
     Arrangement arrangement;
     const ZelReadResult read = readZelBlock(database, blockNumber, arrangement);
     printMessages(read.messages, streams.err);
@@ -91,14 +109,15 @@ int dumpCommand(const std::string& database, Integer blockNumber, DumpMode mode,
 int loadCommand(const std::string& database, Integer blockNumber, const std::string& jsonFile,
                 const CommandStreams& streams) {
   std::string error;
-  const std::optional<std::string> text = readFileBytes(jsonFile, error);
+  const std::optional<std::string> text = readInput(jsonFile, error);
+  const std::string source = jsonFile == "-" ? "standard input" : jsonFile;
   if (!text) {
-    streams.err << jsonFile << ": cannot be read: " << error << '\n';
+    streams.err << source << ": cannot be read: " << error << '\n';
     return kExitFailed;
   }
   ArrangementJsonResult read = readArrangementJson(*text);
   for (const JsonProblem& problem : read.problems) {
-    streams.err << jsonFile << ": " << (problem.path.empty() ? "" : problem.path + ": ")
+    streams.err << source << ": " << (problem.path.empty() ? "" : problem.path + ": ")
                 << problem.text << '\n';
   }
   if (!read.arrangement) return kExitFailed;

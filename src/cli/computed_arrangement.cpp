@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "computed_arrangement.h"
 
+#include "database_check.h"
 #include "geometry/geometry_cache.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
@@ -13,6 +14,7 @@ namespace korain {
 
 bool readComputedArrangement(const std::string& database, Integer blockNumber,
                              ComputedArrangement& computed, std::ostream& err) {
+  if (refusedBlock(database, blockNumber, BlockKind::Zel, err)) return false;
   const ZelReadResult read = readZelBlock(database, blockNumber, computed.arrangement);
   for (const FileMessage& message : read.messages) err << message.toString() << '\n';
   if (!read.found()) return false;

@@ -21,6 +21,7 @@
 #include "offscreen_application.h"
 #include "section/nearest_section.h"
 #include "title_block_now.h"
+#include "usage.h"
 #include "view/print_scale.h"
 #include "write_context.h"
 
@@ -206,8 +207,7 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   std::string problem;
   const std::optional<DrawOptions> options = parse(args, problem);
   if (!options) {
-    streams.err << "korain-cli: " << problem << '\n';
-    return kExitUsage;
+    return wrongUse("draw", problem, streams.err);
   }
   ComputedArrangement computed;
   if (!readComputedArrangement(options->database, options->block, computed, streams.err)) {

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "arguments.h"
+#include "database_check.h"
 #include "geometry/compute_geometry.h"
 #include "import/section_import.h"
 #include "io/database_save.h"
@@ -16,6 +17,7 @@
 #include "ship/ship_data_reader.h"
 #include "ship/ship_queries.h"
 #include "text/format_message.h"
+#include "usage.h"
 #include "write_context.h"
 
 namespace korain {
@@ -93,9 +95,10 @@ int importCommand(const std::vector<std::string>& args, const CommandStreams& st
   std::string problem;
   const std::optional<ImportOptions> options = parse(args, problem);
   if (!options) {
-    streams.err << "korain-cli: " << problem << '\n';
-    return kExitUsage;
+    return wrongUse("import", problem, streams.err);
   }
+  // An arrangement's block is refused by the section reader in the editor's own words.
+  if (refusedAsNoDatabase(options->database, streams.err)) return kExitFailed;
   Section section;
   const SectionReadResult read =
       readSection(options->database, options->block, section, Arrangements::Refuse);

@@ -1,7 +1,9 @@
 // korain-cli: batch commands over database files.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,116 +17,148 @@
 #include "report_command.h"
 #include "resonance_command.h"
 #include "ship_command.h"
-#include "text/text_utils.h"
+#include "standard_output.h"
+#include "usage.h"
 
+namespace korain {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: korain-cli list DB\n"
-    "       korain-cli dump DB N [--as-read]\n"
-    "       korain-cli load DB N FILE.json\n"
-    "       korain-cli check DB N [--json]\n"
-    "       korain-cli legend DB N MODE\n"
-    "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
-    "                      [--title-block] [--normalised-scale] [--scale 1:N]\n"
-    "                      [--paper A4|A3|A2] [--title LINE]...\n"
-    "       korain-cli resonance DB N\n"
-    "       korain-cli report DB N -o FILE.pdf [--items 0,1,...]\n"
-    "       korain-cli ship DB\n"
-    "       korain-cli resave DB N\n"
-    "       korain-cli copy DB N OTHER\n"
-    "       korain-cli import DB S [--x X]\n"
-    "       korain-cli --help | --version\n"
-    "  list    one line per block of the database DB: position, kind, name\n"
-    "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry;\n"
-    "          --as-read: exactly as the file holds it, before any computation\n"
-    "  load    saves the arrangement of FILE.json (as dump writes it) as arrangement N of DB,\n"
-    "          or as a new last block when N is one more than the number of blocks\n"
-    "  check   the messages of the geometry of arrangement N, one a line, or with --json\n"
-    "          as an array of records (severity, bulkhead, object, text)\n"
-    "  legend  the check legend of arrangement N: palette position, colour, text;\n"
-    "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
-    "          9 bracket scantling, 10 bracket length, 11 connection\n"
-    "  draw    the drawing of arrangement N as .bmp, .png, .svg, .pdf or .dxf (by the\n"
-    "          extension); LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,\n"
-    "          corrugation,scantlings or all; --paper A4|A3|A2 (a PDF) on a landscape sheet\n"
-    "          with the title block, at --scale 1:N or the normalised scale, --title LINE\n"
-    "          up to 3 times\n"
-    "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
-    "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"
-    "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
-    "          2 bulkheads, 3 nodes, 4 primary members, 5 ordinary stiffeners, 6 strake bands,\n"
-    "          7 compartments, 8 risk of resonance, 9 corrugation (all by default)\n"
-    "  ship    the ship data of DB as JSON, with the material names\n"
-    "  resave  reads arrangement N of DB and saves it back in the current version\n"
-    "  copy    appends arrangement N of DB to the database OTHER as a new block\n"
-    "  import  builds an arrangement from the compartments of hull section S of DB, at X\n"
-    "          (the section's own by default), appends it to DB and prints its block number\n"
-    "Databases are saved in one step, their previous content kept under the same name with\n"
-    "the extension .bak (ship.ko2: ship.bak); a read-only or missing database is reported and\n"
-    "nothing is written. Exit status: 0 done, 1 failed, 2 wrong usage.\n";
+using Arguments = std::vector<std::string>;
 
-int usage(std::string_view problem) {
-  std::cerr << "korain-cli: " << problem << '\n' << kUsage;
-  return korain::kExitUsage;
+// A command's arguments after its name: the database, the block number and
+// further words, counted against what the command takes.
+struct BlockArguments {
+  std::string database;
+  Integer block = 0;
+  Arguments rest;
+};
+
+std::optional<BlockArguments> blockArguments(const Arguments& args, std::size_t mostRest,
+                                             std::ostream& err, int& status) {
+  const std::string& command = args[0];
+  if (args.size() < 3) {
+    status = wrongUse(command, command + " needs a database and a block number", err);
+    return std::nullopt;
+  }
+  if (args.size() > 3 + mostRest) {
+    status = wrongUse(command, command + " takes " + std::to_string(2 + mostRest) +
+                                   " arguments at most: too many arguments",
+                      err);
+    return std::nullopt;
+  }
+  const std::optional<Integer> n = blockNumber(args[2]);
+  if (!n) {
+    status = wrongUse(command, "the block number must be a whole number from 1 to 32767", err);
+    return std::nullopt;
+  }
+  return BlockArguments{args[1], *n, {args.begin() + 3, args.end()}};
 }
 
-// The commands that name a database and a block, with their further arguments.
-int blockCommand(const std::vector<std::string>& args, const korain::CommandStreams& streams) {
-  const std::string& command = args[0];
-  const std::optional<korain::Integer> n = korain::blockNumber(args[2]);
-  if (!n) return usage("the block number must be a whole number from 1 to 32767");
-  const std::string& database = args[1];
-  if (args.size() == 3) {
-    if (command == "dump")
-      return korain::dumpCommand(database, *n, korain::DumpMode::Computed, streams);
-    if (command == "resave") return korain::resaveCommand(database, *n, streams);
-    if (command == "check") {
-      return korain::checkCommand(database, *n, korain::CheckOutput::Lines, streams);
-    }
-    if (command == "resonance") return korain::resonanceCommand(database, *n, streams);
-  } else if (args.size() == 4) {
-    if (command == "dump" && args[3] == "--as-read") {
-      return korain::dumpCommand(database, *n, korain::DumpMode::AsRead, streams);
-    }
-    if (command == "check" && args[3] == "--json") {
-      return korain::checkCommand(database, *n, korain::CheckOutput::Json, streams);
-    }
-    if (command == "load") return korain::loadCommand(database, *n, args[3], streams);
-    if (command == "copy") return korain::copyCommand(database, *n, args[3], streams);
-    if (command == "legend") {
-      const std::optional<korain::Long> mode = korain::checkMode(args[3]);
-      if (!mode) return usage("MODE must be one of 0, 5, 6, 8, 9, 10, 11");
-      return korain::legendCommand(database, *n, *mode, streams);
+// dump DB N [-] [--as-read]: "-", standard output, is where dump always writes.
+int dump(const BlockArguments& a, const CommandStreams& streams) {
+  DumpMode mode = DumpMode::Computed;
+  bool toStandardOutput = false;
+  for (const std::string& word : a.rest) {
+    if (word == "--as-read" && mode == DumpMode::Computed) {
+      mode = DumpMode::AsRead;
+    } else if (word == "-" && !toStandardOutput) {
+      toStandardOutput = true;
+    } else {
+      return wrongUse("dump", "dump does not know " + word, streams.err);
     }
   }
-  return usage("unknown command or wrong arguments");
+  return dumpCommand(a.database, a.block, mode, streams);
+}
+
+int check(const BlockArguments& a, const CommandStreams& streams) {
+  if (a.rest.empty()) return checkCommand(a.database, a.block, CheckOutput::Lines, streams);
+  if (a.rest[0] == "--json") return checkCommand(a.database, a.block, CheckOutput::Json, streams);
+  return wrongUse("check", "check does not know " + a.rest[0], streams.err);
+}
+
+int legend(const BlockArguments& a, const CommandStreams& streams) {
+  if (a.rest.empty()) return wrongUse("legend", "legend needs a MODE", streams.err);
+  const std::optional<Long> mode = checkMode(a.rest[0]);
+  if (!mode) return wrongUse("legend", "MODE must be one of 0, 5, 6, 8, 9, 10, 11", streams.err);
+  return legendCommand(a.database, a.block, *mode, streams);
+}
+
+// The commands that name a database and a block, then perhaps a few words.
+int blockCommand(const Arguments& args, const CommandStreams& streams) {
+  const std::string& command = args[0];
+  const std::size_t mostRest = command == "dump" ? 2 : command == "check" || command == "legend" ||
+                                                              command == "load" ||
+                                                              command == "copy"
+                                                           ? 1
+                                                           : 0;
+  int status = kExitUsage;
+  const std::optional<BlockArguments> a = blockArguments(args, mostRest, streams.err, status);
+  if (!a) return status;
+  if (command == "dump") return dump(*a, streams);
+  if (command == "check") return check(*a, streams);
+  if (command == "legend") return legend(*a, streams);
+  if (command == "resave") return resaveCommand(a->database, a->block, streams);
+  if (command == "resonance") return resonanceCommand(a->database, a->block, streams);
+  if (a->rest.empty()) {
+    return wrongUse(command, command == "load" ? "load needs a FILE.json, or - for standard input"
+                                               : "copy needs the database OTHER",
+                    streams.err);
+  }
+  if (command == "load") return loadCommand(a->database, a->block, a->rest[0], streams);
+  return copyCommand(a->database, a->block, a->rest[0], streams);
+}
+
+// The commands that name only a database.
+int databaseCommand(const Arguments& args, const CommandStreams& streams) {
+  const std::string& command = args[0];
+  if (args.size() != 2) {
+    return wrongUse(command,
+                    args.size() < 2 ? command + " needs a database"
+                                    : command + " takes one database: too many arguments",
+                    streams.err);
+  }
+  return command == "list" ? listCommand(args[1], streams) : shipCommand(args[1], streams);
+}
+
+bool asksForHelp(const Arguments& args) {
+  return std::any_of(args.begin() + 1, args.end(),
+                     [](const std::string& word) { return word == "--help" || word == "-h"; });
+}
+
+int run(const Arguments& args, const CommandStreams& streams) {
+  if (args.empty()) return wrongUse("", "no command given", streams.err);
+  const std::string& command = args[0];
+  if (args.size() == 1 && (command == "--help" || command == "-h")) {
+    streams.out << fullUsage();
+    return kExitOk;
+  }
+  if (args.size() == 1 && command == "--version") {
+    streams.out << "korain-cli " << kReleaseVersion << '\n';
+    return kExitOk;
+  }
+  const std::optional<std::string> help = commandUsage(command);
+  if (!help) return wrongUse("", "unknown command '" + command + "'", streams.err);
+  if (asksForHelp(args)) {
+    streams.out << *help;
+    return kExitOk;
+  }
+  const Arguments rest(args.begin() + 1, args.end());
+  if (command == "list" || command == "ship") return databaseCommand(args, streams);
+  if (command == "draw") return drawCommand(rest, streams);
+  if (command == "import") return importCommand(rest, streams);
+  if (command == "report") return reportCommand(rest, streams);
+  return blockCommand(args, streams);
 }
 
 }  // namespace
+}  // namespace korain
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  const korain::CommandStreams streams{std::cout, std::cerr};
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << kUsage;
-    return korain::kExitOk;
-  }
-  if (args.size() == 1 && args[0] == "--version") {
-    std::cout << "korain-cli " << korain::kReleaseVersion << '\n';
-    return korain::kExitOk;
-  }
-  if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);
-  if (args.size() == 2 && args[0] == "ship") return korain::shipCommand(args[1], streams);
-  if (!args.empty() && args[0] == "draw") {
-    return korain::drawCommand({args.begin() + 1, args.end()}, streams);
-  }
-  if (!args.empty() && args[0] == "import") {
-    return korain::importCommand({args.begin() + 1, args.end()}, streams);
-  }
-  if (!args.empty() && args[0] == "report") {
-    return korain::reportCommand({args.begin() + 1, args.end()}, streams);
-  }
-  if (args.size() == 3 || args.size() == 4) return blockCommand(args, streams);
-  return usage(args.empty() ? "no command given" : "unknown command or wrong arguments");
+  // Standard output is gathered and written at the end, so that a failed
+  // write is seen, and said, before the exit status is chosen.
+  std::ostringstream out;
+  const korain::CommandStreams streams{out, std::cerr};
+  const int status = korain::run({argv + 1, argv + argc}, streams);
+  if (!korain::writeStandardOutput(out.view(), std::cerr)) return korain::kExitFailed;
+  return status;
 }

@@ -14,6 +14,7 @@
 #include "report/data_report.h"
 #include "report_pictures.h"
 #include "title_block_now.h"
+#include "usage.h"
 
 namespace korain {
 namespace {
@@ -35,32 +36,51 @@ bool parseItems(std::string_view list, std::array<bool, kReportItems>& items) {
   return true;
 }
 
+// The output is checked before the database and block: a wrong file name is
+// the likelier slip, and the one worth naming.
+std::optional<std::string> outputProblem(const std::string& output) {
+  if (output.empty()) return "report needs -o FILE.pdf";
+  const std::size_t dot = output.find_last_of('.');
+  const std::size_t slash = output.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+    return "the report is written as PDF: " + output + " has no extension, .pdf is needed";
+  }
+  const std::string extension = output.substr(dot);
+  if (extension == ".pdf") return std::nullopt;
+  return "the report is written as PDF: " + output + " ends in " + extension +
+         ", not .pdf";
+}
+
 std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::string& problem) {
   ReportOptions options;
   options.items.fill(true);
-  const std::optional<Integer> block = args.size() >= 2 ? blockNumber(args[1]) : std::nullopt;
-  if (!block) {
-    problem = "report needs a database and a block number from 1 to 32767";
-    return std::nullopt;
-  }
-  options.database = args[0];
-  options.block = *block;
-  for (std::size_t i = 2; i < args.size(); ++i) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
     if (args[i] == "-o" && hasValue) {
       options.output = args[++i];
     } else if (args[i] == "--items" && hasValue) {
       if (!parseItems(args[++i], options.items))
         problem = "--items takes numbers from 0 to 9, by commas";
-    } else {
+    } else if (args[i].starts_with("-") || positional.size() == 2) {
       problem = "report does not know " + args[i];
+    } else {
+      positional.push_back(args[i]);
     }
     if (!problem.empty()) return std::nullopt;
   }
-  if (options.output.size() < 4 || options.output.substr(options.output.size() - 4) != ".pdf") {
-    problem = "report needs -o FILE.pdf";
+  if (const std::optional<std::string> wrongOutput = outputProblem(options.output)) {
+    problem = *wrongOutput;
     return std::nullopt;
   }
+  const std::optional<Integer> block =
+      positional.size() == 2 ? blockNumber(positional[1]) : std::nullopt;
+  if (!block) {
+    problem = "report needs a database and a block number from 1 to 32767";
+    return std::nullopt;
+  }
+  options.database = positional[0];
+  options.block = *block;
   // An empty list chooses nothing: the print dialog refuses that, and so do we.
   if (const std::optional<std::string> refused = reportSelectionProblem(options.items)) {
     problem = *refused;
@@ -75,8 +95,7 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   std::string problem;
   const std::optional<ReportOptions> options = parse(args, problem);
   if (!options) {
-    streams.err << "korain-cli: " << problem << '\n';
-    return kExitUsage;
+    return wrongUse("report", problem, streams.err);
   }
   ComputedArrangement computed;
   if (!readComputedArrangement(options->database, options->block, computed, streams.err)) {

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "database_check.h"
 #include "json_numbers.h"
 #include "ship/ship_data_reader.h"
 #include "ship_messages.h"
@@ -89,6 +90,7 @@ Json shipJson(const ShipData& s) {
 }  // namespace
 
 int shipCommand(const std::string& database, const CommandStreams& streams) {
+  if (refusedAsNoDatabase(database, streams.err)) return kExitFailed;
   ShipData ship;
   const ShipDataReadResult result = readShipData(database, ship);
   printShipDataMessages(result, streams.err);

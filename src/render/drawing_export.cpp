@@ -2,11 +2,9 @@
 #include "drawing_export.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
@@ -15,6 +13,7 @@
 #include "dxf_writer.h"
 #include "inch_units.h"
 #include "pdf_dates.h"
+#include "saved_file.h"
 
 namespace korain {
 namespace {
@@ -40,22 +39,24 @@ bool exportPicture(const ExportRequest& request, const DrawingScene& scene, cons
     QPainter painter(&image);
     paintSheet(painter, QRectF(QPointF(0, 0), request.size), kScreenDpi, request, scene);
   }
-  QSaveFile file(QString::fromStdString(request.path));
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format) || !file.commit()) {
-    error = file.errorString().toStdString();
+  // Encoded in memory first: a file that fails part way is then said by the
+  // system's reason, not by the encoder's guess.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, format)) {
+    error = "the picture cannot be encoded";
     return false;
   }
-  return true;
+  return saveBytes(request.path, bytes, error);
 }
 
 bool exportSvg(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
-  QSaveFile file(QString::fromStdString(request.path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString().toStdString();
-    return false;
-  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&buffer);
   svg.setSize(request.size);
   svg.setViewBox(QRect(QPoint(0, 0), request.size));
   svg.setResolution(static_cast<int>(kScreenDpi));
@@ -64,11 +65,7 @@ bool exportSvg(const ExportRequest& request, const DrawingScene& scene, std::str
     QPainter painter(&svg);
     paintSheet(painter, QRectF(QPointF(0, 0), request.size), kScreenDpi, request, scene);
   }
-  if (!file.commit()) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  return saveBytes(request.path, bytes, error);
 }
 
 bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::string& error) {

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database_check.h"
+
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "io/block_list.h"
+#include "io/text_file.h"
+
+namespace korain {
+namespace {
+
+std::string_view kindPhrase(BlockKind kind) {
+  switch (kind) {
+    case BlockKind::Zel:
+      return "an arrangement";
+    case BlockKind::Torsion:
+      return "torsion data";
+    case BlockKind::Section:
+      return "a hull section";
+  }
+  return "a block of unknown kind";
+}
+
+// The blocks of a file that can be read; nothing when it cannot.
+std::optional<std::vector<BlockListEntry>> blocksOf(const std::string& path) {
+  std::string error;
+  const std::optional<std::string> bytes = readFileBytes(path, error);
+  if (!bytes) return std::nullopt;
+  return listBlocks(*bytes);
+}
+
+bool sayNoDatabase(const std::string& path, std::ostream& err) {
+  err << path << ": is not a database: it holds no block\n";
+  return true;
+}
+
+}  // namespace
+
+bool refusedAsNoDatabase(const std::string& path, std::ostream& err) {
+  const std::optional<std::vector<BlockListEntry>> blocks = blocksOf(path);
+  return blocks && blocks->empty() && sayNoDatabase(path, err);
+}
+
+bool refusedBlock(const std::string& path, Integer n, BlockKind wanted, std::ostream& err) {
+  const std::optional<std::vector<BlockListEntry>> blocks = blocksOf(path);
+  if (!blocks) return false;
+  if (blocks->empty()) return sayNoDatabase(path, err);
+  if (n < 1 || static_cast<std::size_t>(n) > blocks->size()) return false;
+  const BlockKind kind = (*blocks)[static_cast<std::size_t>(n) - 1].Kind;
+  if (kind == wanted) return false;
+  err << path << ": block " << n << " is " << kindPhrase(kind) << ", not " << kindPhrase(wanted)
+      << '\n';
+  return true;
+}
+
+}  // namespace korain

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "usage.h"
+
+#include <array>
+#include <ostream>
+
+#include "commands.h"
+
+namespace korain {
+namespace {
+
+struct CommandHelp {
+  std::string_view name;
+  std::string_view synopsis;     // after "korain-cli ", continuation lines indented
+  std::string_view description;  // lines indented by two, the first after the name
+};
+
+constexpr std::array<CommandHelp, 13> kCommands{{
+    {"list", "list DB", "  list    one line per block of the database DB: position, kind, name\n"},
+    {"dump", "dump DB N [-] [--as-read]",
+     "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry,\n"
+     "          on standard output (also named -);\n"
+     "          --as-read: exactly as the file holds it, before any computation\n"},
+    {"load", "load DB N FILE.json|-",
+     "  load    saves the arrangement of FILE.json (as dump writes it; - reads standard\n"
+     "          input) as arrangement N of DB, or as a new last block when N is one more\n"
+     "          than the number of blocks\n"},
+    {"check", "check DB N [--json]",
+     "  check   the messages of the geometry of arrangement N, one a line, or with --json\n"
+     "          as an array of records (severity, bulkhead, object, text)\n"},
+    {"legend", "legend DB N MODE",
+     "  legend  the check legend of arrangement N: palette position, colour, text;\n"
+     "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
+     "          9 bracket scantling, 10 bracket length, 11 connection\n"},
+    {"draw",
+     "draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
+     "                      [--title-block] [--normalised-scale] [--scale 1:N]\n"
+     "                      [--paper A4|A3|A2] [--title LINE]...",
+     "  draw    the drawing of arrangement N as .bmp, .png, .svg, .pdf or .dxf (by the\n"
+     "          extension); LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,\n"
+     "          corrugation,scantlings or all; --paper A4|A3|A2 (a PDF) on a landscape sheet\n"
+     "          with the title block, at --scale 1:N or the normalised scale, --title LINE\n"
+     "          up to 3 times\n"},
+    {"resonance", "resonance DB N",
+     "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
+     "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"},
+    {"report", "report DB N -o FILE.pdf [--items 0,1,...]",
+     "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
+     "          2 bulkheads, 3 nodes, 4 primary members, 5 ordinary stiffeners, 6 strake bands,\n"
+     "          7 compartments, 8 risk of resonance, 9 corrugation (all by default)\n"},
+    {"ship", "ship DB", "  ship    the ship data of DB as JSON, with the material names\n"},
+    {"resave", "resave DB N",
+     "  resave  reads arrangement N of DB and saves it back in the current version\n"},
+    {"copy", "copy DB N OTHER",
+     "  copy    appends arrangement N of DB to the database OTHER as a new block\n"},
+    {"import", "import DB S [--x X]",
+     "  import  builds an arrangement from the compartments of hull section S of DB, at X\n"
+     "          (the section's own by default), appends it to DB and prints its block number\n"},
+    {"--help | --version", "--help | --version", ""},
+}};
+
+constexpr std::string_view kClosing =
+    "Databases are saved in one step, their previous content kept under the same name with\n"
+    "the extension .bak (ship.ko2: ship.bak); a read-only or missing database is reported and\n"
+    "nothing is written. A file that is not a database is refused. A failed write is reported\n"
+    "with the file and the reason. Exit status: 0 done, 1 failed, 2 wrong usage.\n";
+
+void appendSynopsis(std::string& text, std::string_view lead, const CommandHelp& command) {
+  text.append(lead).append("korain-cli ").append(command.synopsis).append("\n");
+}
+
+}  // namespace
+
+std::string fullUsage() {
+  std::string text;
+  for (const CommandHelp& command : kCommands) {
+    appendSynopsis(text, text.empty() ? "usage: " : "       ", command);
+  }
+  for (const CommandHelp& command : kCommands) text.append(command.description);
+  return text.append(kClosing);
+}
+
+std::optional<std::string> commandUsage(std::string_view name) {
+  for (const CommandHelp& command : kCommands) {
+    if (command.name != name || command.description.empty()) continue;
+    std::string text;
+    appendSynopsis(text, "usage: ", command);
+    return text.append(command.description);
+  }
+  return std::nullopt;
+}
+
+int wrongUse(std::string_view command, std::string_view problem, std::ostream& err) {
+  err << "korain-cli: " << problem << "; try 'korain-cli " << command
+      << (command.empty() ? "" : " ") << "--help'\n";
+  return kExitUsage;
+}
+
+}  // namespace korain
