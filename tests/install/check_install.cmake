@@ -17,6 +17,12 @@ foreach(file bin/korain bin/korain-cli share/applications/korain.desktop
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The manual's pages with their pictures, where Help > Korain Manual looks for them.
+foreach(file index.html scripting.html images/main_window.png)
+  if(NOT EXISTS ${STAGE}/usr/share/doc/korain/manual/${file})
+    message(FATAL_ERROR "not installed: the manual's ${file}")
+  endif()
+endforeach()
 file(READ ${STAGE}/usr/share/applications/korain.desktop entry)
 file(READ ${STAGE}/usr/share/mime/packages/korain.xml mime)
 if(NOT entry MATCHES "MimeType=application/x-korain-database;" OR
