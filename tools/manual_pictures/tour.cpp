@@ -78,6 +78,7 @@ class Tour {
   void startDialogs() {
     show(kPlateBulkhead);
     window_.show();
+    press("SS_Objects_0");
     camera_.take(window_, "main_window");
     camera_.take(*window_.actions().fileMenu, "file_menu");
     camera_.take(*window_.menuBar()->findChild<QMenu*>("ME_Help"), "help_menu");
@@ -157,6 +158,8 @@ class Tour {
 
   void corrugation() {
     show(kCorrugatedBulkhead);
+    // An object tool leaves the check view; the corrugated bulkhead's own tool follows.
+    press("SS_Objects_0");
     press("SS_Objects_4");
     camera_.take(window_, "corrugation_panel");
   }
