@@ -20,6 +20,12 @@ foreach(file bin/korain bin/korain-cli ${entry_file} ${metainfo_file}
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The manual's pages with their pictures, where Help > Korain Manual looks for them.
+foreach(file index.html scripting.html images/main_window.png)
+  if(NOT EXISTS ${STAGE}/usr/share/doc/korain/manual/${file})
+    message(FATAL_ERROR "not installed: the manual's ${file}")
+  endif()
+endforeach()
 file(READ ${STAGE}/usr/${entry_file} entry)
 file(READ ${STAGE}/usr/share/mime/packages/korain.xml mime)
 if(NOT entry MATCHES "MimeType=application/x-korain-database;" OR

@@ -124,6 +124,7 @@ void FM_Main::connectCommands() {
   }
   connect(a.preferences, &QAction::triggered, this, &FM_Main::showPreferences);
   connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
+  connect(a.manual, &QAction::triggered, this, &FM_Main::showManual);
   connect(a.about, &QAction::triggered, this,
           [this] {
             showAboutBox(this, QString::fromStdString(session().run().applicationTitle),

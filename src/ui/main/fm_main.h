@@ -10,10 +10,12 @@
 #include <QSplitter>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "drawing_print.h"
 #include "editor.h"
 #include "main/main_actions.h"
+#include "main/manual_browser.h"
 #include "panels/panel.h"
 #include "report_settings.h"
 #include "save_workflow.h"
@@ -68,6 +70,11 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   // drawing coloured by the check.
   void chooseCheckView(PanelCode panel, Long mode);
   void resetZoom();
+  // Help > Korain Manual: the manual's first page in the desktop's browser, or
+  // a message saying why not.
+  void showManual();
+  // Where the manual may be and how a page reaches a browser; tests replace both.
+  void setManualBrowser(ManualBrowser browser) { manualBrowser_ = std::move(browser); }
 
   // The width of the panel column; 0 lets it take what its panels need.
   int panelWidth() const;
@@ -107,6 +114,7 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   bool runSave(const std::function<bool(SaveWorkflow&)>& save);
 
   MainActions actions_;
+  ManualBrowser manualBrowser_ = desktopManualBrowser();
   QSplitter* splitter_ = nullptr;
   FM_Graph* graph_ = nullptr;
   PanelArea* panels_ = nullptr;

@@ -163,6 +163,7 @@ MainActions buildMainActions(QMainWindow& window) {
       item(options, "ME_RefreshSection", "&Refresh drawing", QKeySequence(Qt::Key_F9));
 
   QMenu* help = menu(bar, "ME_Help", "&Help");
+  a.manual = item(help, "ME_Manual", "Korain &Manual", QKeySequence(Qt::Key_F1));
   a.about = item(help, "ME_About", "&About ZEL...");
 
   buildToolbars(window, a);

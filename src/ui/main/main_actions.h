@@ -56,6 +56,7 @@ struct MainActions {
 
   QAction* preferences = nullptr;     // ME_OptionPref
   QAction* refreshDrawing = nullptr;  // ME_RefreshSection
+  QAction* manual = nullptr;          // ME_Manual
   QAction* about = nullptr;           // ME_About
 
   QToolBar* selectBar = nullptr;   // SS_Select

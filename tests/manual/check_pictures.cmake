@@ -1,0 +1,28 @@
+# Runs the manual's picture program into OUTPUT, then checks that every
+# picture a page of MANUAL names was taken and is committed in its images folder.
+# SPDX-License-Identifier: GPL-3.0-or-later
+file(REMOVE_RECURSE ${OUTPUT})
+execute_process(COMMAND ${PICTURES} ${OUTPUT} RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the picture program failed (${result}):\n${errors}")
+endif()
+
+file(GLOB pages ${MANUAL}/*.md)
+set(named "")
+foreach(page IN LISTS pages)
+  file(READ ${page} text)
+  string(REGEX MATCHALL "!\\[[^]]*\\]\\(images/[^)]+\\)" pictures "${text}")
+  foreach(picture IN LISTS pictures)
+    string(REGEX REPLACE ".*\\(images/([^)]+)\\)" "\\1" name "${picture}")
+    list(APPEND named ${name})
+    if(NOT EXISTS ${OUTPUT}/${name})
+      message(SEND_ERROR "${page} names ${name}, which the picture program does not take")
+    endif()
+    if(NOT EXISTS ${MANUAL}/images/${name})
+      message(SEND_ERROR "${page} names ${name}, which is not in ${MANUAL}/images")
+    endif()
+  endforeach()
+endforeach()
+if(NOT named)
+  message(FATAL_ERROR "no page of ${MANUAL} names a picture")
+endif()
