@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QLineF>
+#include <algorithm>
 #include <cmath>
 
 #include "bulkhead_painter.h"
@@ -28,6 +29,18 @@ PlanePoint centroidOf(const List<StrakePoint>& outline) {
   }
   const double n = outline.count();
   return {y / n, z / n};
+}
+
+// The point straight above the centre as far as the strake reaches both above
+// and below it: its text may move that far up or down, still on the strake.
+PlanePoint reachOf(const List<StrakePoint>& outline, PlanePoint centre) {
+  double low = centre.z;
+  double high = centre.z;
+  for (const StrakePoint& p : outline) {
+    low = std::min<double>(low, p.Z);
+    high = std::max<double>(high, p.Z);
+  }
+  return {centre.y, centre.z + std::min(high - centre.z, centre.z - low)};
 }
 
 void addName(DrawingLabels& labels, const Bulkhead& bulkhead, const QColor& colour) {
@@ -63,7 +76,8 @@ void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSour
       if (strake.Outline.count() < 3) continue;
       const PlanePoint centre = centroidOf(strake.Outline);
       if (!isFinite(centre)) continue;
-      labels.push_back({strakeText(strake, bulkhead, source.ship), centre, centre,
+      labels.push_back({strakeText(strake, bulkhead, source.ship), centre,
+                        reachOf(strake.Outline, centre),
                         source.style.labelColour(), LabelRank::Strake, LabelPlace::Centred});
     }
   }
@@ -191,9 +205,12 @@ void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransfor
       case LabelPlace::Beside:
         layout.add(label.text, font, label.colour, at, gap, label.kind);
         break;
-      case LabelPlace::Centred:
-        layout.addCentred(label.text, font, label.colour, at, label.kind);
+      case LabelPlace::Centred: {
+        const QPointF reach = toDevice.map(QPointF(label.to.y, label.to.z));
+        layout.addCentred(label.text, font, label.colour, at, QLineF(at, reach).length(),
+                          label.kind);
         break;
+      }
       case LabelPlace::Along:
         layout.addAlong(label.text, font, label.colour,
                         QLineF(at, toDevice.map(QPointF(label.to.y, label.to.z))), gap, label.kind);
