@@ -1,4 +1,5 @@
 // What the benchmarks share: the writer's fixed context and the line-splitting baseline.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <benchmark/benchmark.h>

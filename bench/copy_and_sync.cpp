@@ -1,4 +1,5 @@
 // The least a save of a database with a .bak copy must do, as its own process.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "copy_and_sync.h"
 
 #include <fcntl.h>

@@ -1,5 +1,6 @@
 // The least a save of a database with a .bak copy must do, as its own process:
 // the baseline of the whole-process save benchmark.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace korain::bench {

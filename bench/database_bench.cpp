@@ -1,6 +1,7 @@
 // Speed of listing the blocks of a 50 MB database and of saving an arrangement
 // into it, against splitting its lines and copying the file; and korain-cli
 // resave on it as a whole process, against the least such a save must do.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,6 +1,7 @@
 // Speed of one edit in a panel with its whole refresh cycle (undo level,
 // recomputation of the bulkheads it reached, panel refill, menus, repaint), of
 // Undo and Redo with theirs, and of start-up to the shown main window.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

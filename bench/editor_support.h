@@ -1,5 +1,6 @@
 // What the editor's benchmarks share: the example or another arrangement in a
 // shown main window on one panel, a prompt that answers No, and typing into a field.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "edit/selection_edits.h"
 #include "main/fm_main.h"
 #include "session_loading.h"
 #include "widgets/number_field.h"
@@ -33,7 +35,7 @@ struct EditorOn {
     openDatabase(session, kExample);
     if (!openArrangement(session, 1).found()) throw std::runtime_error("no example");
     if (replacement) session.startArrangement(*replacement, Origin::Opened);
-    session.moveSelection([](Arrangement& a) { a.CurBulkhead = 1; }, Follow::Nothing);
+    session.moveSelection([](Arrangement& a) { chooseBulkhead(a, 1); }, Follow::Nothing);
     session.showPanel(panel, Follow::Nothing);
     window.resize(1600, 1000);
     window.show();

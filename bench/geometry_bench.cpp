@@ -1,4 +1,5 @@
 // Speed of the geometry computation that runs after every edit, and of picking.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>

@@ -1,6 +1,7 @@
 // Speed and memory of the editor's undo history on the 200-bulkhead benchmark
 // arrangement: one change with its incremental recomputation, Undo and Redo,
 // and what a hundred levels cost against one copy of the arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 

@@ -1,6 +1,7 @@
 // Runs every benchmark of the folder. The drawing benchmarks need Qt's fonts and
 // the editor benchmarks its widgets, so an application object exists (offscreen: no
 // screen is needed).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

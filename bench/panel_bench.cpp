@@ -1,6 +1,7 @@
 // Speed of the stiffener and strake panels' edits with their whole refresh
 // cycle: the wizard making a row of 100 stiffeners on the example, and a
 // strake's thickness typed on the 200-bulkhead arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // Speed of drawing an arrangement into a full-HD picture, anti-aliased.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QImage>

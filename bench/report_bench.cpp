@@ -1,5 +1,6 @@
 // Speed of the data report written to a PDF: pages per second, for the
 // example and for many bulkheads (time should grow with the pages alone).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QDir>

@@ -1,5 +1,6 @@
 // Speed of the import of a hull section's compartments: the section's geometry,
 // the outlines cut at every node between their corners, and the bulkheads.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>

@@ -1,4 +1,5 @@
 // Speed of writing and reading a large ZEL block, against splitting and copying the same bytes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <cstring>

@@ -1,5 +1,6 @@
 // A change of the arrangement as the windows hand it to the session: its undo
 // label, the edit, which bulkheads it can reach and what must follow it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <concepts>

@@ -1,4 +1,5 @@
 // Reading the command line into switches and arguments.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
 #include <cctype>

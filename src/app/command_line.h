@@ -1,4 +1,5 @@
 // The command line: mode switches, the database file and the arrangement block to open.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QStringList>

@@ -1,4 +1,5 @@
 // Reading and writing the records kept in "Tessaly.ini".
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuration.h"
 
 #include <QDir>

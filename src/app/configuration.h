@@ -1,4 +1,5 @@
 // The records kept in "Tessaly.ini" between runs: folders, preferences, display, identification.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,6 +1,7 @@
 // The drawing print dialog's settings as "Tessaly.ini" keeps them between
 // prints: the typed title block lines (section 305), the normalised scale,
 // the preview and the printer (section 302, the printer's).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // Who runs the program and where: printed in title blocks and report footers.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Access to the family's configuration file "Tessaly.ini" through QSettings in INI format.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ini_file.h"
 
 #include <QDir>

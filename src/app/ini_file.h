@@ -1,4 +1,5 @@
 // The family's configuration file "Tessaly.ini": values by section and key, parsed leniently.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

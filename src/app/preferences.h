@@ -1,5 +1,6 @@
 // The preferences the user edits: the working settings kept in section 300 of
 // "Tessaly.ini" and the drawing settings of the screen and the printer.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

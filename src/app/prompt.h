@@ -1,4 +1,5 @@
 // The questions the program puts to the user, behind one interface so that tests can answer them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

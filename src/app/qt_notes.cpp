@@ -1,4 +1,5 @@
 // Qt's own notes on standard error that say nothing to our users.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_notes.h"
 
 #include <QString>

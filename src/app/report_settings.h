@@ -1,6 +1,7 @@
 // The data report's page set-up, choice of items and printer as "Tessaly.ini"
 // keeps them between prints: section 302 (the printer's), with the front
 // page's user name and organisation in section 308.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

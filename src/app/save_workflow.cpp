@@ -1,4 +1,5 @@
 // Saving the session's arrangement into its database as the user asks it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "save_workflow.h"
 
 #include "io/database_save.h"

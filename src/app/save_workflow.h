@@ -2,6 +2,7 @@
 // the editor and the command line alike: the questions about a read-only or
 // vanished database, another name to save under, the block of a new
 // arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
 #include "checks/palette.h"
@@ -111,8 +112,10 @@ void Session::storeUnrecorded(const EditScope& scope, const Edit& edit, Follow f
 
 void Session::refresh(Follow follow) { refreshView(follow); }
 
-void Session::report(const std::string& text) {
-  messages_.add(text);
+void Session::report(const std::string& text) { report(std::vector<std::string>{text}); }
+
+void Session::report(const std::vector<std::string>& texts) {
+  for (const std::string& text : texts) messages_.add("¤", {text});
   refreshView(Follow::Messages);
 }
 

@@ -4,11 +4,13 @@
 // screen's settings. Every change of the arrangement comes through `change`,
 // the one change path; every other state changes through a function that
 // says what it refreshes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "change_request.h"
 #include "configuration.h"
@@ -48,7 +50,6 @@ class Session {
   const Arrangement& arrangement() const { return edited_.arrangement(); }
   // Its computed geometry, undo history and versions of its bulkheads.
   const EditedArrangement& edited() const { return edited_; }
-  MessageList& messages() { return messages_; }
   const MessageList& messages() const { return messages_; }
 
   // The database's place and the ship data it held.
@@ -151,8 +152,10 @@ class Session {
   // Refreshes the windows for what is no part of the arrangement (what the
   // drawing shows, the panel chosen).
   void refresh(Follow follow);
-  // Adds a message about no object to the message list and shows it.
+  // Adds finished texts about no object to the message list, as they are (a
+  // placeholder sign in a file name stays), and shows them.
   void report(const std::string& text);
+  void report(const std::vector<std::string>& texts);
   // Computes every bulkhead again and refreshes everything (F9).
   void recomputeAll();
 

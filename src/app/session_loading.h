@@ -1,5 +1,6 @@
 // Filling the session from its database: the ship data, an arrangement block
 // and the hull section drawn behind it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

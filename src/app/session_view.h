@@ -1,5 +1,6 @@
 // What the windows around the session do when it changed: the editor's main
 // window implements it, the tests put a small one of their own in its place.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "change_request.h"

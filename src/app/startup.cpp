@@ -1,4 +1,5 @@
 // The decisions of start-up: library versions, folders, the database and the arrangement to open.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup.h"
 
 #include <cmath>

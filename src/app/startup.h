@@ -1,4 +1,5 @@
 // The decisions of start-up, each one a plain function that the editor calls between its windows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,5 +1,6 @@
 // The title block's program-given lines as they stand now: this program's
 // version, today's date, the user and the machine.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "view/title_block.h"

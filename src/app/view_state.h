@@ -1,6 +1,7 @@
 // The rules of the editor's view state: which panel a code shows, what the
 // menus and tools offer for the model as it stands. Plain functions, so that
 // the main window only applies what they decide.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

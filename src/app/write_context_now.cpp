@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "write_context_now.h"
 
 #include <QDateTime>

@@ -1,4 +1,5 @@
 // The comment lines of an arrangement block saved now.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "configuration.h"

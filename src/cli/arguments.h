@@ -1,5 +1,6 @@
 // Values of korain-cli's arguments: whole numbers, block numbers, check modes
 // and comma-separated lists.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <charconv>

@@ -2,6 +2,7 @@
 // to answer: every message goes to standard error, every question is answered
 // No and no other file is chosen, so that nothing is written that the command
 // did not name.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <ostream>

@@ -1,4 +1,5 @@
 // The batch commands of korain-cli.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
 #include <ostream>

@@ -1,4 +1,5 @@
 // The batch commands of korain-cli; each returns the process exit status.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>

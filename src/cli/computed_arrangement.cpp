@@ -1,4 +1,5 @@
 // An arrangement read from a database with its geometry computed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "computed_arrangement.h"
 
 #include "geometry/geometry_cache.h"

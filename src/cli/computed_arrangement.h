@@ -1,5 +1,6 @@
 // An arrangement read from a database with its geometry computed, as the
 // editor would hold it after opening the block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <ostream>

@@ -1,6 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw_command.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QHashFunctions>
+#include <QPageSize>
+#include <ctime>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -11,11 +16,13 @@
 #include "computed_arrangement.h"
 #include "configuration.h"
 #include "drawing_export.h"
+#include "drawing_print.h"
 #include "io/text_file.h"
 #include "offscreen_application.h"
 #include "section/nearest_section.h"
 #include "title_block_now.h"
 #include "view/print_scale.h"
+#include "write_context.h"
 
 namespace korain {
 namespace {
@@ -29,7 +36,29 @@ struct DrawOptions {
   Long checkMode = kNoCheck;
   bool titleBlock = false;
   bool normalisedScale = false;
+  // On paper: a landscape sheet with the title block, at `scaleRatio` or the
+  // normalised scale.
+  std::optional<QPageSize::PageSizeId> paper;
+  double scaleRatio = 0;  // metres of section per metre of sheet; 0: not given
+  std::vector<std::string> titles;
 };
+
+constexpr std::size_t kMostTitles = 3;
+
+std::optional<QPageSize::PageSizeId> paperNamed(std::string_view name) {
+  if (name == "A4") return QPageSize::A4;
+  if (name == "A3") return QPageSize::A3;
+  if (name == "A2") return QPageSize::A2;
+  return std::nullopt;
+}
+
+// "1:N", N a whole number from 1 to 100000.
+std::optional<double> scaleRatioOf(std::string_view text) {
+  if (!text.starts_with("1:")) return std::nullopt;
+  const std::optional<int> ratio = wholeNumber<int>(text.substr(2));
+  if (!ratio || *ratio < 1 || *ratio > 100000) return std::nullopt;
+  return *ratio;
+}
 
 const std::pair<const char*, Long> kShowNames[] = {{"axis", display_bit::kAxis},
                                                    {"stools", display_bit::kStools},
@@ -89,6 +118,16 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
       options.normalisedScale = true;
     } else if (arg == "-o" && hasValue) {
       options.output = args[++i];
+    } else if (arg == "--paper" && hasValue) {
+      options.paper = paperNamed(args[++i]);
+      if (!options.paper) problem = "--paper takes A4, A3 or A2";
+    } else if (arg == "--scale" && hasValue) {
+      const std::optional<double> ratio = scaleRatioOf(args[++i]);
+      options.scaleRatio = ratio.value_or(0);
+      if (!ratio) problem = "--scale takes 1:N, N from 1 to 100000";
+    } else if (arg == "--title" && hasValue) {
+      options.titles.push_back(args[++i]);
+      if (options.titles.size() > kMostTitles) problem = "--title is taken at most three times";
     } else if (arg == "--size" && hasValue) {
       if (!parseSize(args[++i], options.size))
         problem = "--size takes WxH, 16 to 20000 pixels each";
@@ -110,18 +149,55 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
     if (!problem.empty()) return std::nullopt;
   }
   if (options.output.empty()) problem = "draw needs -o FILE";
-  if (!options.output.empty() && !exportFormatOf(options.output)) {
-    problem = "the output must end in .bmp, .png, .svg or .pdf";
+  const std::optional<ExportFormat> format = exportFormatOf(options.output);
+  if (!options.output.empty() && !format) {
+    problem = "the output must end in .bmp, .png, .svg, .pdf or .dxf";
+  } else if (options.paper && format != ExportFormat::Pdf) {
+    problem = "--paper needs -o FILE.pdf";
   }
   if (!problem.empty()) return std::nullopt;
   return options;
 }
 
+// The title block as the print dialog fills it, with the typed lines; under
+// SOURCE_DATE_EPOCH dated by it.
 TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions& options,
                          double ratio) {
-  TitleBlock block = fillTitleBlock(titleBlockInputNow(0), computed.arrangement, computed.ship);
-  if (options.normalisedScale) block.Scale = scaleText(ratio);
+  TitleBlockInput input = titleBlockInputNow(0);
+  for (std::size_t i = 0; i < options.titles.size(); ++i)
+    input.TypedLines.at(i) = options.titles[i];
+  if (const std::optional<std::time_t> fixed = sourceDateEpoch()) {
+    std::tm utc{};
+    gmtime_r(&*fixed, &utc);
+    input.Date = dateText({utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday});
+  }
+  TitleBlock block = fillTitleBlock(input, computed.arrangement, computed.ship);
+  if (ratio > 0) block.Scale = scaleText(ratio);
   return block;
+}
+
+// The date PDF files state: SOURCE_DATE_EPOCH's when it is set.
+std::optional<QDateTime> pdfDate() {
+  const std::optional<std::time_t> fixed = sourceDateEpoch();
+  if (!fixed) return std::nullopt;
+  return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(*fixed), Qt::UTC);
+}
+
+// The drawing on a landscape sheet of the paper, as printed: at the scale
+// given, else the normalised one.
+int drawOnPaper(const DrawOptions& options, const ComputedArrangement& computed,
+                const DrawingScene& scene, const CommandStreams& streams) {
+  const DrawingPrint print{.titleBlock = titleBlockFor(computed, options, 0),
+                           .scale = PrintScale::Normalised,
+                           .ratio = options.scaleRatio,
+                           .created = pdfDate()};
+  std::string error;
+  if (!printDrawingToPdf(options.output, drawingPageLayout(QPageSize(*options.paper)), print, scene,
+                         error)) {
+    streams.err << options.output << ": cannot be written: " << error << '\n';
+    return kExitFailed;
+  }
+  return kExitOk;
 }
 
 }  // namespace
@@ -142,6 +218,9 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   const std::optional<Section> section =
       bytes ? nearestSection(*bytes, options->database, computed.arrangement.X) : std::nullopt;
 
+  // Qt writes a PDF's fonts in the order of a hash seeded at random each run:
+  // reproducible output needs the fixed seed too.
+  if (sourceDateEpoch()) QHashSeed::setDeterministicGlobalSeed();
   OffscreenApplication application;
   DisplayOptions display;
   display.DisplayWord = options->displayWord;
@@ -154,17 +233,22 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   const DisplayConfig labels = defaultDisplayConfig();
   const DrawingScene scene{computed.arrangement, section ? &*section : nullptr, computed.ship,
                            display, labels};
-  ExportRequest request{
-      .path = options->output, .size = options->size, .titleBlock = {}, .scaleRatio = 0};
-  if (options->normalisedScale) {
+  if (options->paper) return drawOnPaper(*options, computed, scene, streams);
+  ExportRequest request{.path = options->output,
+                        .size = options->size,
+                        .titleBlock = {},
+                        .scaleRatio = options->scaleRatio,
+                        .created = pdfDate()};
+  if (options->normalisedScale && options->scaleRatio == 0) {
     const WorldWindow full = fullExtent(computed.arrangement, scene.section, computed.ship);
     const double centimetresPerPixel = 2.54 / 96;
     request.scaleRatio = choosePrintScale(options->size.width() * centimetresPerPixel,
                                           options->size.height() * centimetresPerPixel, full.width,
                                           full.height, true);
   }
-  if (options->titleBlock)
+  if (options->titleBlock || !options->titles.empty()) {
     request.titleBlock = titleBlockFor(computed, *options, request.scaleRatio);
+  }
   if (!exportDrawing(request, scene, error)) {
     streams.err << options->output << ": cannot be written: " << error << '\n';
     return kExitFailed;

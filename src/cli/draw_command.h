@@ -1,4 +1,5 @@
 // The draw command of korain-cli: an arrangement's drawing written to a file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The korain-cli commands that work on the computed geometry of an arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // korain-cli import: a hull section's compartments made into a new arrangement block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import_command.h"
 
 #include <charconv>

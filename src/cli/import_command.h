@@ -1,4 +1,5 @@
 // The import command of korain-cli: a new arrangement built from a hull section.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // korain-cli: batch commands over database files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <iostream>
 #include <optional>
 #include <string>
@@ -25,7 +26,8 @@ constexpr std::string_view kUsage =
     "       korain-cli check DB N [--json]\n"
     "       korain-cli legend DB N MODE\n"
     "       korain-cli draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
-    "                      [--title-block] [--normalised-scale]\n"
+    "                      [--title-block] [--normalised-scale] [--scale 1:N]\n"
+    "                      [--paper A4|A3|A2] [--title LINE]...\n"
     "       korain-cli resonance DB N\n"
     "       korain-cli report DB N -o FILE.pdf [--items 0,1,...]\n"
     "       korain-cli ship DB\n"
@@ -43,9 +45,11 @@ constexpr std::string_view kUsage =
     "  legend  the check legend of arrangement N: palette position, colour, text;\n"
     "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
     "          9 bracket scantling, 10 bracket length, 11 connection\n"
-    "  draw    the drawing of arrangement N as .bmp, .png, .svg or .pdf (by the extension);\n"
-    "          LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation,\n"
-    "          scantlings or all\n"
+    "  draw    the drawing of arrangement N as .bmp, .png, .svg, .pdf or .dxf (by the\n"
+    "          extension); LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,\n"
+    "          corrugation,scantlings or all; --paper A4|A3|A2 (a PDF) on a landscape sheet\n"
+    "          with the title block, at --scale 1:N or the normalised scale, --title LINE\n"
+    "          up to 3 times\n"
     "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
     "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"
     "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
@@ -107,7 +111,7 @@ int main(int argc, char** argv) {
     return korain::kExitOk;
   }
   if (args.size() == 1 && args[0] == "--version") {
-    std::cout << "korain-cli " << korain::versionText(korain::kProgramVersion) << '\n';
+    std::cout << "korain-cli " << korain::kReleaseVersion << '\n';
     return korain::kExitOk;
   }
   if (args.size() == 2 && args[0] == "list") return korain::listCommand(args[1], streams);

@@ -1,5 +1,6 @@
 // A Qt GUI application object for the commands that draw: Qt's fonts need
 // one, even with no screen to show anything on.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QGuiApplication>

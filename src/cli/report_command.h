@@ -1,4 +1,5 @@
 // The report command of korain-cli: the data report of an arrangement as a PDF.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

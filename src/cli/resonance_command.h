@@ -1,5 +1,6 @@
 // The resonance command of korain-cli: the risk of resonance of the liquid in
 // the compartments of an arrangement, as JSON.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The ship command of korain-cli: the ship data block of a database as JSON.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

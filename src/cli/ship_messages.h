@@ -1,5 +1,6 @@
 // The ship data's read messages on standard error, as every command that
 // reads the ship data shows them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <ostream>

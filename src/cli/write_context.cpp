@@ -1,4 +1,5 @@
 // Who and when, for the comment lines of the blocks that korain-cli writes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "write_context.h"
 
 #include <charconv>
@@ -25,9 +26,9 @@ std::string machineName() {
   return name;
 }
 
-// SOURCE_DATE_EPOCH (seconds since 1970, UTC), as reproducible builds set it,
-// fixes the time written, so that the same command gives the same bytes.
-std::optional<std::time_t> fixedTime() {
+}  // namespace
+
+std::optional<std::time_t> sourceDateEpoch() {
   const std::string text = environment("SOURCE_DATE_EPOCH");
   long long seconds = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
@@ -35,10 +36,8 @@ std::optional<std::time_t> fixedTime() {
   return static_cast<std::time_t>(seconds);
 }
 
-}  // namespace
-
 ZelWriteContext currentWriteContext() {
-  const std::optional<std::time_t> fixed = fixedTime();
+  const std::optional<std::time_t> fixed = sourceDateEpoch();
   const std::time_t now =
       fixed.value_or(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
   std::tm local{};

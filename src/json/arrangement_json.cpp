@@ -1,4 +1,5 @@
 // The arrangement as JSON, for the dump command and for comparing files by content.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_json.h"
 
 #include <string>

@@ -1,4 +1,5 @@
 // An arrangement read back from the JSON that the dump command writes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_json_reader.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // An arrangement read back from the JSON that the dump command writes, so that
 // engineers can make arrangements with their own scripts and spreadsheets.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

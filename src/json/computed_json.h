@@ -1,4 +1,5 @@
 // The computed geometry of each object as JSON, for the dump command.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -1,4 +1,5 @@
 // Numbers in the JSON output of korain-cli.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <charconv>

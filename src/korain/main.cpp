@@ -1,4 +1,5 @@
 // korain: the bulkhead arrangement editor.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (asks(argc, argv, {"--version"})) {
-    std::printf("korain %s\n", korain::versionText(korain::kProgramVersion).c_str());
+    std::printf("korain %s\n", std::string(korain::kReleaseVersion).c_str());
     return 0;
   }
   korain::silenceRuntimeFolderNote();

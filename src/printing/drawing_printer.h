@@ -1,4 +1,5 @@
 // The drawing sheet printed on a printer.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPrinter>

@@ -1,5 +1,6 @@
 // The report printed on a printer: the printer's own printable area and
 // resolution, one sheet per page.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPrinter>

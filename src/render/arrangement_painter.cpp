@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_painter.h"
 
 #include <QPainterPath>
@@ -53,12 +54,13 @@ PaintContext beginPainting(QPainter& painter, const QRectF& device, const WorldW
       painter, worldToDevice(window, device),
       DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
       LabelLayout(device, paint.labels, pixelsPerPoint), scene.options};
+  context.showsSelection = paint.selection == Highlight::Shown;
   for (const QRectF& box : paint.keepClear) context.labels.reserve(box);
   return context;
 }
 
 LabelSource labelSource(const PaintContext& context, const DrawingScene& scene) {
-  return {scene.ship, scene.options, context.style};
+  return {scene.ship, scene.options, context.style, context.showsSelection};
 }
 
 }  // namespace
@@ -68,8 +70,7 @@ DrawingLabels paintBackground(QPainter& painter, const QRectF& device, const Wor
                               const PaintOptions& paint) {
   PaintContext context = beginPainting(painter, device, window, scene, pixelsPerPoint, paint);
   painter.fillRect(device, context.style.backgroundColour());
-  paintHull(context, scene.section != nullptr ? sectionOutlines(*scene.section)
-                                              : shipFrame(scene.arrangement, scene.ship));
+  paintHull(context, hullOutlines(scene.arrangement, scene.section, scene.ship));
   // The visible part of the world; as a QRectF its "top" is the lowest z.
   const QRectF visible = context.toDevice.inverted().mapRect(device).normalized();
   const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;

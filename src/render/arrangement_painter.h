@@ -1,5 +1,6 @@
 // Draws a bulkhead arrangement over its hull section onto any QPainter: the
 // editor's drawing window, printed sheets, exports and the report all use it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>
@@ -25,8 +26,14 @@ struct DrawingScene {
   const DisplayConfig& labels;
 };
 
+// Whether the picture shows what the user chose (the current bulkhead and the
+// objects chosen in the panels): the screen does; exports, prints and the
+// clipboard do not, since the choice is the editor's, not the drawing's.
+enum class Highlight { Shown, Hidden };
+
 // How a picture is painted beyond what the scene says.
 struct PaintOptions {
+  Highlight selection = Highlight::Shown;
   // The screen lets labels give way where they would pile up; exported and
   // printed drawings keep them all.
   LabelPolicy labels = LabelPolicy::GiveWay;

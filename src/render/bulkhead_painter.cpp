@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bulkhead_painter.h"
 
 #include <QPainterPath>
 #include <cmath>
 
 #include "checks/check_modes.h"
-#include "geometry/contour_polygon.h"
 #include "geometry/member_lines.h"
 #include "model/codes.h"
+#include "view/shown_parts.h"
 
 namespace korain {
 namespace {
@@ -18,6 +19,11 @@ bool panelShows(const PaintContext& context, PanelCode panel) {
 }
 
 bool checking(const PaintContext& context) { return context.options.CheckMode != kNoCheck; }
+
+// Whether the current bulkhead and its chosen objects stand out in this picture.
+bool highlights(const PaintContext& context, bool current) {
+  return current && context.showsSelection;
+}
 
 QColor checkFill(QColor colour) {
   colour.setAlpha(170);
@@ -85,41 +91,30 @@ void paintCorrugation(PaintContext& context, const Bulkhead& bulkhead) {
 
 void paintMembers(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
-    const bool chosen =
-        current && panelShows(context, PanelCode::PrimaryMembers) && j == bulkhead.CurPrim;
+    const bool chosen = highlights(context, current) &&
+                        panelShows(context, PanelCode::PrimaryMembers) && j == bulkhead.CurPrim;
     context.painter.setPen(context.style.memberPen(emphasisOf(chosen)));
     paintSegment(context, primarySegment(bulkhead.PrimaryMembers.at(j)));
   }
 }
 
-enum class StiffenerEnd { Start, End };
-
 // A bracket as a small triangle on the stiffener's end, its leg along the
 // stiffener as long as the bracket.
 void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryStiffener& stiffener,
-                  Long stfHV, StiffenerEnd at) {
-  const bool atStart = at == StiffenerEnd::Start;
-  if (!bracket.Enabled || !(bracket.Length > 0) || !stiffener.Extremities.isDimensioned()) return;
-  const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
-  const double inward = atStart ? bracket.Length : -bracket.Length;
-  const bool vertical = stfHV == kVertical;
-  const PlanePoint tip =
-      vertical ? PlanePoint{stiffener.Position, end} : PlanePoint{end, stiffener.Position};
-  const PlanePoint along = vertical ? PlanePoint{stiffener.Position, end + inward}
-                                    : PlanePoint{end + inward, stiffener.Position};
-  const double leg = std::abs(inward) * 0.6;
-  const PlanePoint foot = vertical ? PlanePoint{stiffener.Position + leg, end}
-                                   : PlanePoint{end, stiffener.Position + leg};
+                  Long stfHV, BracketEnd at) {
+  BracketOutline outline;
+  if (!bracketOutline(bracket, stiffener, stfHV, at, outline)) return;
   const QColor colour = checking(context) ? context.paletteColour(bracket.ColourIndex) : QColor();
   context.painter.setPen(colour.isValid() ? context.style.colouredSpanPen(colour)
                                           : context.style.stiffenerPen(Emphasis::Normal));
-  context.painter.drawPolyline(QPolygonF{context.map(along), context.map(foot), context.map(tip)});
+  context.painter.drawPolyline(
+      QPolygonF{context.map(outline.along), context.map(outline.foot), context.map(outline.tip)});
 }
 
 void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   const bool panel = current && panelShows(context, PanelCode::OrdinaryStiffeners);
   for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-    const bool chosen = panel && stiffener.Selected;
+    const bool chosen = panel && context.showsSelection && stiffener.Selected;
     for (int s = 1; s <= stiffener.Spans.count(); ++s) {
       PlaneSegment segment;
       if (!secondarySegment(stiffener, bulkhead.stfHV, s, segment)) continue;
@@ -130,20 +125,20 @@ void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool curre
                                  : context.style.stiffenerPen(emphasisOf(chosen)));
       paintSegment(context, segment);
     }
-    paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, StiffenerEnd::Start);
-    paintBracket(context, stiffener.Brackets.at(2), stiffener, bulkhead.stfHV, StiffenerEnd::End);
+    paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, BracketEnd::Start);
+    paintBracket(context, stiffener.Brackets.at(2), stiffener, bulkhead.stfHV, BracketEnd::End);
   }
 }
 
 void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
   const bool panel = current && panelShows(context, PanelCode::Nodes);
   const double radius = context.style.nodeRadius();
-  const bool marks = context.options.shows(kNodes) || panel;
+  const bool marks = shownParts(context.options, current).nodeMarks;
   for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
     const Node& node = bulkhead.Nodes.at(k);
     const QPointF at = context.map(node.Y, node.Z);
     if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
-    const bool chosen = panel && k == bulkhead.CurNode;
+    const bool chosen = panel && context.showsSelection && k == bulkhead.CurNode;
     if (!marks && !chosen) continue;
     context.painter.setPen(context.style.nodePen(emphasisOf(chosen)));
     context.painter.setBrush(chosen ? context.style.currentColour() : context.style.nodeFill());
@@ -157,37 +152,26 @@ void paintNodes(PaintContext& context, const Bulkhead& bulkhead, bool current) {
 void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis) {
   const bool current = emphasis == Emphasis::Current;
   const bool panel = current && panelShows(context, PanelCode::StrakeBands);
-  const bool coloured = checking(context);
-  if (!context.options.shows(kStrakes) && !panel && !coloured) return;
+  if (!shownParts(context.options, current).strakes) return;
   for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
     const StrakeBand& band = bulkhead.StrakeBands.at(b);
     for (int t = 1; t <= band.Strakes.count(); ++t) {
       paintStrake(context, band.Strakes.at(t),
-                  panel && b == bulkhead.CurBand && t == band.CurStrake);
+                  panel && context.showsSelection && b == bulkhead.CurBand && t == band.CurStrake);
     }
   }
 }
 
 void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis) {
   const bool current = emphasis == Emphasis::Current;
-  if (context.options.shows(kCorrugation) ||
-      (current && panelShows(context, PanelCode::Corrugation))) {
-    paintCorrugation(context, bulkhead);
-  }
-  if (showsStiffeners(context.options, emphasis)) paintStiffeners(context, bulkhead, current);
-  if (context.options.shows(kPrimaryMembers) ||
-      (current && panelShows(context, PanelCode::PrimaryMembers))) {
-    paintMembers(context, bulkhead, current);
-  }
-  if (context.options.shows(kStools)) paintStools(context, bulkhead);
-  context.painter.setPen(context.style.contourPen(emphasis));
-  drawWorldPolyline(context, contourPolygon(bulkhead));
+  const ShownParts shown = shownParts(context.options, current);
+  if (shown.corrugation) paintCorrugation(context, bulkhead);
+  if (shown.stiffeners) paintStiffeners(context, bulkhead, current);
+  if (shown.members) paintMembers(context, bulkhead, current);
+  if (shown.stools) paintStools(context, bulkhead);
+  context.painter.setPen(context.style.contourPen(emphasisOf(highlights(context, current))));
+  drawWorldPath(context, contourPath(bulkhead.Nodes));
   paintNodes(context, bulkhead, current);
-}
-
-bool showsStiffeners(const DisplayOptions& options, Emphasis emphasis) {
-  return options.shows(kStiffeners) || options.CheckMode != kNoCheck ||
-         (emphasis == Emphasis::Current && options.CurrentPanel == PanelCode::OrdinaryStiffeners);
 }
 
 }  // namespace korain

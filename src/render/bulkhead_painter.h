@@ -1,5 +1,6 @@
 // One bulkhead of the drawing: strakes, contour, stools, corrugation, members,
 // stiffeners with spans and brackets, and nodes; its labels are drawing_labels'.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"
@@ -12,9 +13,5 @@ void paintStrakes(PaintContext& context, const Bulkhead& bulkhead, Emphasis emph
 
 // Everything else of the bulkhead.
 void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasis emphasis);
-
-// Whether the bulkhead's stiffeners are drawn: with their display bit, in a
-// check display, or for the current bulkhead while the stiffeners panel shows.
-bool showsStiffeners(const DisplayOptions& options, Emphasis emphasis);
 
 }  // namespace korain

@@ -1,6 +1,7 @@
 // The drawing of an editor's window, which keeps its background (everything
 // but the current bulkhead) as a picture for as long as what it shows stays
 // the same: an edit of the current bulkhead then paints that bulkhead only.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>

@@ -2,6 +2,7 @@
 // be the system's button-face colour becomes light grey, and one that is the
 // window colour becomes white, so that nothing melts into the surroundings of
 // a dithered or paletted display.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>

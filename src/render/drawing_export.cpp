@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_export.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPageSize>
@@ -10,7 +12,9 @@
 #include <cctype>
 
 #include "drawing_sheet.h"
+#include "dxf_writer.h"
 #include "inch_units.h"
+#include "pdf_dates.h"
 
 namespace korain {
 namespace {
@@ -68,13 +72,11 @@ bool exportSvg(const ExportRequest& request, const DrawingScene& scene, std::str
 }
 
 bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
-  QSaveFile file(QString::fromStdString(request.path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString().toStdString();
-    return false;
-  }
+  QByteArray bytes;
   {
-    QPdfWriter pdf(&file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(static_cast<int>(kPdfDpi));
     const QSizeF points(request.size.width() * kPointsPerInch / kScreenDpi,
                         request.size.height() * kPointsPerInch / kScreenDpi);
@@ -86,11 +88,7 @@ bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::str
     const QRectF sheet(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
     paintSheet(painter, sheet, kPdfDpi, request, scene);
   }
-  if (!file.commit()) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  return savePdf(request.path, bytes, request.created, error);
 }
 
 }  // namespace
@@ -105,6 +103,7 @@ std::optional<ExportFormat> exportFormatOf(const std::string& path) {
   if (extension == "png") return ExportFormat::Png;
   if (extension == "svg") return ExportFormat::Svg;
   if (extension == "pdf") return ExportFormat::Pdf;
+  if (extension == "dxf") return ExportFormat::Dxf;
   return std::nullopt;
 }
 
@@ -115,7 +114,7 @@ bool exportDrawing(const ExportRequest& request, const DrawingScene& scene, std:
   }
   const std::optional<ExportFormat> format = exportFormatOf(request.path);
   if (!format) {
-    error = "the file name must end in .bmp, .png, .svg or .pdf";
+    error = "the file name must end in .bmp, .png, .svg, .pdf or .dxf";
     return false;
   }
   switch (*format) {
@@ -127,6 +126,8 @@ bool exportDrawing(const ExportRequest& request, const DrawingScene& scene, std:
       return exportSvg(request, scene, error);
     case ExportFormat::Pdf:
       return exportPdf(request, scene, error);
+    case ExportFormat::Dxf:
+      return writeDxf(request.path, worldDrawing(scene, request.size), error);
   }
   return false;
 }

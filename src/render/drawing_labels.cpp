@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_labels.h"
 
 #include <QFontMetricsF>
@@ -10,6 +11,7 @@
 #include "geometry/member_lines.h"
 #include "ship/ship_queries.h"
 #include "text/number_format.h"
+#include "view/shown_parts.h"
 
 namespace korain {
 namespace {
@@ -140,10 +142,13 @@ DrawingLabels bulkheadLabels(const Bulkhead& bulkhead, Emphasis emphasis,
   DrawingLabels labels;
   const DisplayOptions& options = source.options;
   const QColor plain = source.style.labelColour();
-  addName(labels, bulkhead, emphasis == Emphasis::Current ? source.style.currentColour() : plain);
+  const bool current = emphasis == Emphasis::Current;
+  const ShownParts shown = shownParts(options, current);
+  addName(labels, bulkhead,
+          current && source.showsSelection ? source.style.currentColour() : plain);
   if (options.shows(kNodeNumbers)) addNodeNumbers(labels, bulkhead, plain);
-  if (options.shows(kStrakes)) addStrakes(labels, bulkhead, source);
-  if (options.shows(kScantlings) && showsStiffeners(options, emphasis)) {
+  if (shown.strakes) addStrakes(labels, bulkhead, source);
+  if (options.shows(kScantlings) && shown.stiffeners) {
     for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
       addStiffenerScantlings(labels, stiffener, bulkhead.stfHV, source);
       addBrackets(labels, stiffener, bulkhead.stfHV, plain);

@@ -2,6 +2,7 @@
 // label says, the point or line it belongs to, its colour and its kind. The
 // painters place them on the picture after everything else; a writer of
 // another format can write the same list.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
@@ -41,6 +42,8 @@ struct LabelSource {
   const ShipData& ship;
   const DisplayOptions& options;
   const DrawingStyle& style;
+  // Whether the current bulkhead stands out (on screen, not in exports and prints).
+  bool showsSelection = true;
 };
 
 // The labels of one bulkhead, for what the display options show of it: its

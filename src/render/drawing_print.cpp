@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_print.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 
 #include "inch_units.h"
+#include "pdf_dates.h"
 #include "print_surface_qt.h"
 #include "view/print_scale.h"
 #include "view/world_window.h"
@@ -28,7 +29,10 @@ void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInc
                        const DrawingPrint& print, const DrawingScene& scene) {
   SheetRequest request{
       .titleBlock = print.titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll};
-  if (print.scale == PrintScale::Normalised) {
+  if (print.ratio > 0) {
+    request.scaleRatio = print.ratio;
+    request.titleBlock->Scale = scaleText(request.scaleRatio);
+  } else if (print.scale == PrintScale::Normalised) {
     const double centimetresPerPixel = kCentimetresPerInch / dotsPerInch;
     const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
     request.scaleRatio =
@@ -43,13 +47,11 @@ void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInc
 
 bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
                        const DrawingPrint& print, const DrawingScene& scene, std::string& error) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString().toStdString();
-    return false;
-  }
+  QByteArray bytes;
   {
-    QPdfWriter pdf(&file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setResolution(static_cast<int>(kPdfDpi));
     pdf.setPageLayout(layout);
     pdf.setTitle(QString::fromStdString(scene.arrangement.Name));
@@ -57,11 +59,7 @@ bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
     QPainter painter(&pdf);
     paintDrawingPrint(painter, QRectF(0, 0, pdf.width(), pdf.height()), kPdfDpi, print, scene);
   }
-  if (!file.commit()) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  return savePdf(path, bytes, print.created, error);
 }
 
 QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrint& print,
@@ -93,10 +91,11 @@ QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrin
 }
 
 std::unique_ptr<QMimeData> drawingMimeData(QSize size, const std::optional<TitleBlock>& titleBlock,
-                                           const DrawingScene& scene) {
+                                           const DrawingScene& scene,
+                                           const std::optional<WorldWindow>& window) {
   const QRectF sheet(QPointF(0, 0), size);
   const SheetRequest request{
-      .titleBlock = titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll};
+      .titleBlock = titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll, .window = window};
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {

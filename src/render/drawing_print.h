@@ -1,7 +1,9 @@
 // The drawing printed on one sheet with its title block: painted on any
 // device, into a PDF file, as a preview picture, and onto the clipboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QMimeData>
 #include <QPageLayout>
@@ -21,6 +23,11 @@ struct DrawingPrint {
   // Normalised: the section at the standard ratio that fits the sheet, the
   // ratio stated in the title block; fitted: the section fills the sheet.
   PrintScale scale = PrintScale::Fitted;
+  // A ratio chosen by the user (metres of section per metre of sheet) in
+  // place of the normalised one; 0 for none.
+  double ratio = 0;
+  // The date a PDF states (reproducible output); now when none.
+  std::optional<QDateTime> created{};
 };
 
 // A drawing sheet is landscape unless the printer was turned by the user.
@@ -47,9 +54,11 @@ QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrin
 
 // The drawing for the clipboard: a picture of `size` pixels and the same
 // drawing as SVG ("image/svg+xml"), which documents that take vectors paste
-// sharp. With a title block when `titleBlock` holds one.
+// sharp. With a title block when `titleBlock` holds one; showing `window`
+// when given (the part of the world a zoomed screen shows), else the whole.
 std::unique_ptr<QMimeData> drawingMimeData(QSize size, const std::optional<TitleBlock>& titleBlock,
-                                           const DrawingScene& scene);
+                                           const DrawingScene& scene,
+                                           const std::optional<WorldWindow>& window = {});
 
 inline const QString kSvgMimeType = QStringLiteral("image/svg+xml");
 

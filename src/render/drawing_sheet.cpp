@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_sheet.h"
 
 #include <QFontMetricsF>
@@ -30,6 +31,7 @@ struct Framing {
   WorldWindow full;
 
   WorldWindow windowFor(const QRectF& area) const {
+    if (request.window) return *request.window;
     if (request.scaleRatio > 0) {
       const double metresPerPixel = request.scaleRatio * kMetresPerInch / dotsPerInch;
       return windowOfSize(full, area.width() * metresPerPixel, area.height() * metresPerPixel);
@@ -143,7 +145,7 @@ PlacedLabels paintDrawingSheet(QPainter& painter, const QRectF& sheet, double do
   const SheetLayout layout = layOutSheet(sheet, dotsPerInch, request, scene);
   const double unit = pixelsPerPoint(dotsPerInch);
   painter.fillRect(sheet, Qt::white);
-  PaintOptions options{.labels = request.labels, .keepClear = {}};
+  PaintOptions options{.selection = Highlight::Hidden, .labels = request.labels, .keepClear = {}};
   if (layout.titleBlock) options.keepClear.push_back(*layout.titleBlock);
   PlacedLabels placed =
       paintArrangement(painter, layout.drawing, layout.window, scene, unit, options);

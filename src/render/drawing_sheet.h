@@ -1,6 +1,7 @@
 // A drawing on a sheet, as exported, printed or placed in the report: the
 // drawing, its scale bar and, when asked, its title block, laid out so that
 // neither covers the drawing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>
@@ -17,6 +18,9 @@ struct SheetRequest {
   // Metres of section per metre of sheet; 0 fills the drawing's area.
   double scaleRatio{0};
   LabelPolicy labels{LabelPolicy::KeepAll};
+  // The part of the world to show (a zoomed window's) instead of the framed
+  // full extent; the scale ratio is then left aside.
+  std::optional<WorldWindow> window{};
 };
 
 // Where the parts of a sheet go (device pixels).

@@ -1,4 +1,5 @@
 // Line weights, colours and label fonts of the drawing, for one surface.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>

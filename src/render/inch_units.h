@@ -1,5 +1,6 @@
 // Lengths per inch, by which paper sizes, printer resolutions and point sizes meet, and the
 // resolution Qt takes for a screen.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace korain {

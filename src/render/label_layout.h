@@ -1,6 +1,7 @@
 // Places the labels of a drawing after everything else is drawn, each on a
 // halo of the background so that no line crosses its text, and never on top
 // of another label, the legend or outside the picture.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>

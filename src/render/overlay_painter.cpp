@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "overlay_painter.h"
 
 #include <QFontMetricsF>
@@ -37,9 +38,9 @@ void paintTicks(PaintContext& context, bool alongBase, double from, double to, d
 
 }  // namespace
 
-void paintHull(PaintContext& context, const std::vector<Polyline>& outlines) {
+void paintHull(PaintContext& context, const std::vector<ContourPath>& outlines) {
   context.painter.setPen(context.style.hullPen());
-  for (const Polyline& line : outlines) drawWorldPolyline(context, line);
+  for (const ContourPath& outline : outlines) drawWorldPath(context, outline);
 }
 
 void paintAxes(PaintContext& context, const WorldWindow& window) {

@@ -1,5 +1,6 @@
 // The parts of the drawing that belong to the sheet rather than to a
 // bulkhead: the hull section behind, the axes and the check legend.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>
@@ -10,7 +11,7 @@
 
 namespace korain {
 
-void paintHull(PaintContext& context, const std::vector<Polyline>& outlines);
+void paintHull(PaintContext& context, const std::vector<ContourPath>& outlines);
 
 // The centre line and the base line across the window, with metre ticks
 // spaced so that they never crowd, and their values at every fifth or tenth.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paint_context.h"
 
 #include <algorithm>
@@ -6,6 +7,10 @@
 namespace korain {
 
 QColor PaintContext::paletteColour(Long index) const {
+  return korain::paletteColour(options, index);
+}
+
+QColor paletteColour(const DisplayOptions& options, Long index) {
   const int count = options.Palette.count();
   if (index <= 0 || count == 0) return {};
   const Long rgb = options.Palette.at(static_cast<int>((index - 1) % count) + 1);
@@ -26,6 +31,17 @@ void drawWorldPolyline(PaintContext& context, const std::vector<PlanePoint>& poi
     run << context.map(p);
   }
   flush();
+}
+
+// Half a pixel keeps a chord on its arc's pixels, but a wide pen still shows
+// the turn between chords on a large arc; a tenth of a pixel makes it too
+// small to see.
+constexpr double kArcDeviationPixels = 0.1;
+
+void drawWorldPath(PaintContext& context, const ContourPath& path) {
+  const double pixelsPerMetre = std::abs(context.toDevice.m11());
+  drawWorldPolyline(
+      context, flattenPath(path, pixelsPerMetre > 0 ? kArcDeviationPixels / pixelsPerMetre : 0));
 }
 
 void drawDevicePolyline(QPainter& painter, const QPolygonF& line) {

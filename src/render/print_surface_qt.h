@@ -1,6 +1,7 @@
 // Report pages painted with Qt: a PDF document, and page pictures for the
 // preview. Lengths are the print surface's centimetres; the painter works in
 // device pixels, dotsPerCm of them to the centimetre.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>

@@ -1,5 +1,6 @@
 // The pictures of the data report: Korain's logo on the front page, and the
 // drawing of each bulkhead beside its tables.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "arrangement_painter.h"

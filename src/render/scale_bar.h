@@ -1,5 +1,6 @@
 // The scale bar of a drawing: a bar of a round length in metres, and the
 // stated scale when the drawing is printed at a normalised one.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>

@@ -2,6 +2,7 @@
 // scale when the drawing is printed at a normalised scale. A line too long
 // for its box is set smaller and, beyond the smallest size, wrapped: its row
 // then grows, and the box with it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>

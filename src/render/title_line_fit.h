@@ -1,6 +1,7 @@
 // How a title block line is set in its box: never cut, but at the largest
 // size, from its usual one down to a legible smallest, at which it fits the
 // box's width, and beyond that wrapped at the smallest size.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>

@@ -1,5 +1,6 @@
 // World metres (y to the right, z up) onto device coordinates (x to the
 // right, y down), one scale for both axes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QRectF>

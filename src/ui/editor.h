@@ -1,6 +1,7 @@
 // What the panels, dialogs and the drawing window ask of the editor around
 // them: the session, through which every change goes, the questions to the
 // user and the status line.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

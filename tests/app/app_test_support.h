@@ -1,5 +1,6 @@
 // Scripted answers, scratch files, the current folder and a session on the example for the app
 // layer's tests.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The command line: switches, the arguments as the shell gives them, the block number.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
 #include <gtest/gtest.h>

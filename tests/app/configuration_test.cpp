@@ -1,4 +1,5 @@
 // The records of "Tessaly.ini": defaults, fall-backs of the folders, round trips, damaged files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "configuration.h"
 
 #include <gtest/gtest.h>

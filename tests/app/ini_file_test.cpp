@@ -1,4 +1,5 @@
 // Values of the configuration file: lenient parsing, odd values, and where the file lives.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ini_file.h"
 
 #include <gtest/gtest.h>

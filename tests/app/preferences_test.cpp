@@ -1,5 +1,6 @@
 // The preferences stored into the run and "Tessaly.ini", and refused for a
 // data folder that does not exist.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The print dialogs' settings kept in "Tessaly.ini" between prints: the data
 // report's page set-up, items and printer, and the drawing's title block, scale,
 // preview and printer.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <tuple>

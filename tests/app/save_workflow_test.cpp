@@ -2,6 +2,7 @@
 // read-only database, a vanished database written again only when asked, a
 // hull section left in place by Save and Save As, and the block a new
 // arrangement takes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "save_workflow.h"
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The session's one change path: what it records, the messages it keeps
 // current, the Edit menu's texts, the caption and the question before leaving;
 // what its screen settings refresh.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,16 @@ TEST(Session, WhatAnEditTellsIsListedAfterTheRecomputation) {
     EXPECT_EQ(listed(session).back(), told.messages[0]);
     EXPECT_TRUE(!view.asked.empty() && has(view.asked.back(), Follow::Messages));
   }
+}
+
+TEST(Session, ReportedTextsAreListedAsTheyAreAndShown) {
+  Session session = sessionWithSample();
+  RecordingView view;
+  session.setView(&view);
+  session.report(std::vector<std::string>{"Tank ¤1²: ¤ and §", "/data/ship¤.ko2"});
+  EXPECT_EQ(listed(session).back().text, "/data/ship¤.ko2");
+  EXPECT_EQ(listed(session).end()[-2].text, "Tank ¤1²: ¤ and §");
+  EXPECT_EQ(view.asked, std::vector<Follow>{Follow::Messages});
 }
 
 TEST(Session, CaptionMarksUnsavedChangesAndNamesTheArrangement) {

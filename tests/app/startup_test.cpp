@@ -1,4 +1,5 @@
 // Start-up decisions: library versions, the database, its ".old" copy, the arrangement block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The menu and tool states for the model as it stands, and the panel code rules.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view_state.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks JSON documents against a JSON Schema: exit 1 naming each document that does not fit."""
 import json
 import sys

@@ -1,6 +1,7 @@
 // korain-cli resave killed at random moments of its save: the database is
 // always exactly the old or the new file, and the temporary files the killed
 // saves left are removed by the next save.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>

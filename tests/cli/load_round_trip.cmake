@@ -1,5 +1,6 @@
 # Every arrangement of the example survives dump --as-read, load, dump --as-read
 # unchanged, and dump, load, dump too, each time into a fresh copy of the example.
+# SPDX-License-Identifier: GPL-3.0-or-later
 function(run)
   execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
     ERROR_VARIABLE errors)

@@ -7,6 +7,7 @@
 # regular expressions that standard output and standard error must match, and
 # with QUIET standard error must stay empty.
 # With EMPTY_LAST an empty argument follows ARGS, which a ;-list cannot hold.
+# SPDX-License-Identifier: GPL-3.0-or-later
 if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
   file(COPY_FILE ${COPY_FROM} ${COPY_TO})
   if(READ_ONLY)

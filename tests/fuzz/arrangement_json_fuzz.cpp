@@ -1,6 +1,7 @@
 // Fuzz target of the JSON reader of korain-cli load: any bytes must read
 // without harm, and an arrangement it accepts must be one the file keeps: its
 // block, read back and written again, gives the same text.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <string>

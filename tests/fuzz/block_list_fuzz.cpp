@@ -1,6 +1,7 @@
 // Fuzz target of the block structure of a database: listing and counting any
 // bytes must do no harm, and a block saved into them must be found again as
 // the new last block, with every block before it kept.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -2,6 +2,7 @@
 // (coordinates on a coarse grid most of the time, raw floats such as NaN,
 // infinities and huge values otherwise) must compute, colour and pick without
 // harm, and computing the computed data again must change nothing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,6 @@
 // What the fuzz targets share: a broken promise that stops the run, and the context of a written
 // block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdlib>

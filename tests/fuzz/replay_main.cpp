@@ -1,5 +1,6 @@
 // Runs a fuzz target over every file of the corpus folders it is given, so that
 // the tests replay the corpus without libFuzzer.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>

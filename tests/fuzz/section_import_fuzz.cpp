@@ -2,6 +2,7 @@
 // must compute and import without harm, and the arrangement built must keep
 // the promises of the import: one bulkhead per compartment, contours as a
 // bulkhead keeps them, the section's findings within their capacity.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

@@ -1,5 +1,6 @@
 // Fuzz target of the section reader: any bytes must read without harm, and
 // what was read must keep within the limits the reader promises.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,7 @@
 // Fuzz target of the ship data reader: any bytes must read without harm, the
 // record must keep the shape the rest of the program counts on, and reading the
 // same bytes again must change nothing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <string>

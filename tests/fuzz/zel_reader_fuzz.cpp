@@ -1,5 +1,6 @@
 // Fuzz target of the database readers: any bytes must read without harm, and
 // what was read must write and read back to the same text.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstddef>
 #include <cstdint>
 #include <string>

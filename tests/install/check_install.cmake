@@ -1,6 +1,8 @@
 # Installs the build into a staging folder as a package would, checks that
 # every file is where a desktop expects it, that the desktop entry passes
-# desktop-file-validate, and that the installed programs answer --version.
+# desktop-file-validate, and that the installed programs answer --version with
+# the project's version.
+# SPDX-License-Identifier: GPL-3.0-or-later
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}/usr
   RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
@@ -9,7 +11,8 @@ if(NOT status EQUAL 0)
 endif()
 foreach(file bin/korain bin/korain-cli share/applications/korain.desktop
     share/icons/hicolor/scalable/apps/korain.svg share/mime/packages/korain.xml
-    share/man/man1/korain.1 share/man/man1/korain-cli.1 share/doc/korain/arrangement.schema.json)
+    share/man/man1/korain.1.gz share/man/man1/korain-cli.1.gz share/doc/korain/arrangement.schema.json
+    share/doc/korain/copyright share/doc/korain/changelog.gz)
   if(NOT EXISTS ${STAGE}/usr/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
@@ -31,7 +34,7 @@ foreach(program korain korain-cli)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env DISPLAY= QT_QPA_PLATFORM=none-such
     ${STAGE}/usr/bin/${program} --version
     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-  if(NOT status EQUAL 0 OR NOT output MATCHES "^${program} [0-9]" OR NOT errors STREQUAL "")
+  if(NOT status EQUAL 0 OR NOT output STREQUAL "${program} ${VERSION}\n" OR NOT errors STREQUAL "")
     message(FATAL_ERROR "installed ${program} --version: exit ${status}\n${output}${errors}")
   endif()
 endforeach()

@@ -1,5 +1,6 @@
 // Reading arrangements back from JSON: every stored field survives the way
 // through dump's JSON, and each kind of bad document is refused where it is wrong.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_json_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The report on a printer; one that prints to a PDF file stands in for a real one.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printer_print_surface.h"
 
 #include <gtest/gtest.h>

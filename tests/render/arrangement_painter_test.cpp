@@ -1,5 +1,6 @@
 // The drawing of an arrangement, probed pixel by pixel at known world points: which element lands
 // where, in which colour, and what never shows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_painter.h"
 
 #include <gtest/gtest.h>

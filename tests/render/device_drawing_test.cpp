@@ -2,6 +2,7 @@
 // both axes, z up, centred), label sizes in its points scaled by its reduction
 // factor within readable bounds, and on devices of few colours only the
 // system's own colours replaced.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QImage>

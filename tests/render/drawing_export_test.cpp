@@ -1,5 +1,6 @@
 // The drawing written to files: each format by its extension, in any case, and refusals that
 // leave nothing behind.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_export.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The labels of the drawing: the scantlings along the stiffeners, and every
 // label drawn over every fill, the current bulkhead's strakes included.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_labels.h"
 
 #include <gtest/gtest.h>

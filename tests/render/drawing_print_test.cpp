@@ -1,6 +1,7 @@
 // The drawing printed on one sheet: the title block's lines in the PDF's
 // text, the paper's size and landscape, the normalised scale stated, and the
 // clipboard's picture and SVG.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_print.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The example's drawings on sheets: every label on its halo with nothing else
 // inside its box, labels giving way on screen but kept on paper, the title
 // block beside the section and never on it, the scale bar's round lengths.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_sheet.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // A block of the example database, computed, with its hull section behind it, for the render tests.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The report's Qt surfaces: the preview's page pictures and a PDF document.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print_surface_qt.h"
 
 #include <gtest/gtest.h>

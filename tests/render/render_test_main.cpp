@@ -1,5 +1,6 @@
 // Fonts need a GUI application; without a screen (a build machine, test discovery) it runs on
 // the offscreen platform.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

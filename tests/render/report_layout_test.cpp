@@ -2,6 +2,7 @@
 // page, no two texts of a line touch, nothing runs past the printable width
 // or past the rule of its table. The fonts are those scripts/setup-debian
 // installs (Liberation Sans for Arial), so the measures hold on every machine.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QImage>

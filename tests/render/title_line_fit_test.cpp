@@ -1,4 +1,5 @@
 // A title line is never cut: smaller where it is too long, wrapped beyond the smallest size.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_line_fit.h"
 
 #include <gtest/gtest.h>

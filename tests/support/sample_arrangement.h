@@ -1,4 +1,5 @@
 // Builds arrangements of any size with varied values, for tests and benchmarks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -1,4 +1,5 @@
 // Writes hull sections as section blocks, for tests and benchmarks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sample_section.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // The database dialogs driven as a user does: choosing the arrangement to open,
 // where Save As writes, and where a new arrangement lies.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QImage>
 #include <QLineEdit>
 #include <optional>

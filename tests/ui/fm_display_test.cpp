@@ -1,4 +1,5 @@
 // The display panel: each box shows and sets its own bit of the display word.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_display.h"
 
 #include <QCheckBox>

@@ -1,5 +1,6 @@
 // The drawing window on the example arrangement: zoom and scroll bars, the
 // texts under the cursor, the zoom tool and picking, the export.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/fm_graph.h"
 
 #include <QRegularExpression>

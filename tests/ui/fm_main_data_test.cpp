@@ -1,6 +1,7 @@
 // The main data dialog: Ok writes the header as one change, Cancel changes
 // nothing, and the ship type and the run's mode decide what can be reached.
 // The hull section following X is the session's, tested there.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_main_data.h"
 
 #include <QTabWidget>

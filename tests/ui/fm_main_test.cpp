@@ -1,6 +1,7 @@
 // The editor as a user drives it: the example database opened in the main
 // window, edits through the panels, undo, the file commands and their questions,
 // the drawing copied to the clipboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/fm_main.h"
 
 #include <QClipboard>

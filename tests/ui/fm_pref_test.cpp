@@ -1,5 +1,6 @@
 // The preferences dialog as a user fills it: the data folder refused, the
 // printer's fields kept across a device switch, Preview taken back by Cancel.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_pref.h"
 
 #include <QLineEdit>

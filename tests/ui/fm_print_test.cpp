@@ -1,5 +1,6 @@
 // The print dialog's checks before it closes: an item chosen, and the two
 // margin questions about a printer whose smallest margin is 0.4 cm.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_print.h"
 
 #include <QLineEdit>

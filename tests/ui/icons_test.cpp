@@ -1,4 +1,5 @@
 // The editor's pictures, the splash form and the about box.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 #include <QDir>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include "main/about_box.h"
 #include "main/fm_load.h"
 #include "main/toolbar_icons.h"
+#include "model/versions.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -51,9 +53,13 @@ TEST(SplashForm, WarnsExactlyForExperimentalBuilds) {
   }
 }
 
-TEST(AboutBox, ShowsTheTitleAndCloses) {
-  const std::unique_ptr<QDialog> box(makeAboutBox(nullptr, QStringLiteral("Korain MIL")));
+TEST(AboutBox, ShowsTheTitleAndTheRevisionInDebugModeOnlyAndCloses) {
+  const std::unique_ptr<QDialog> debug(makeAboutBox(nullptr, QStringLiteral("Korain"), true));
+  EXPECT_TRUE(control<QLabel>(*debug, "LB_Version")->text().contains(", revision "));
+  const std::unique_ptr<QDialog> box(makeAboutBox(nullptr, QStringLiteral("Korain MIL"), false));
   EXPECT_EQ(control<QLabel>(*box, "LB_Title")->text(), "Korain MIL");
+  EXPECT_EQ(control<QLabel>(*box, "LB_Version")->text(),
+            "Version " + QString::fromUtf8(kReleaseVersion));
   box->show();
   QTest::mouseClick(control<QPushButton>(*box, "BT_Close"), Qt::LeftButton);
   EXPECT_EQ(box->result(), QDialog::Accepted);

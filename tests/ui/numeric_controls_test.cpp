@@ -1,5 +1,6 @@
 // Every number field of every panel and dialog, typed with a decimal comma and
 // left each way a user leaves a field, stores the value typed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 #include <QTabWidget>
 #include <algorithm>

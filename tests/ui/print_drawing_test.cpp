@@ -1,6 +1,7 @@
 // Print Drawing: its dialog alone (the boxes against the display word), its preview alone (the
 // sheet in black and white, Escape), and the command as a user runs it from the main
 // window: the dialog, the preview, the sheet printed to a PDF file, Quit.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLineEdit>
 #include <filesystem>
 

@@ -1,4 +1,5 @@
 // Widgets need an application; tests run on the offscreen platform unless told otherwise.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,5 +1,6 @@
 // An editor around one panel for the panels' tests, the example database
 // opened into its session or its main window, and the widgets the tests drive.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The check display modes: which property the drawing colours its objects by.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

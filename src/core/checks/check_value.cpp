@@ -1,4 +1,5 @@
 // Comparing check values and keeping them distinct.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/check_value.h"
 
 #include <algorithm>

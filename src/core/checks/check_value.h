@@ -1,4 +1,5 @@
 // The value a check gives an object, and the list of distinct values a legend shows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

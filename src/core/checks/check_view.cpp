@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/check_view.h"
 
 #include "checks/check_modes.h"

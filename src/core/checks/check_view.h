@@ -1,5 +1,6 @@
 // What the check panel shows for a check display mode: its title and the
 // legend laid out on the panel's sixteen swatches.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // The value of each object under each check display.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/checked_objects.h"
 
 #include "checks/check_modes.h"

@@ -1,4 +1,5 @@
 // What a check display gives each strake, stiffener span and bracket.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // The numbered texts of profile types, codes and segments, and the connection texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/code_texts.h"
 
 #include "text/string_table.h"

@@ -1,5 +1,6 @@
 // Texts under which profile types, three-state codes, contour segments and
 // stiffener end connections appear in panels, labels and legends.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // Building the legend of the check display and colouring the arrangement by it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/legend.h"
 
 #include <algorithm>

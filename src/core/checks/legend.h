@@ -1,5 +1,6 @@
 // The legend of the check display: each distinct value of the chosen check
 // with its colour, and the colour index of every strake, span and bracket.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The colours of the check display, as 0xRRGGBB.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -1,4 +1,5 @@
 // Scantling labels and bracket scantling texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/scantling_texts.h"
 
 #include <cmath>

@@ -1,5 +1,6 @@
 // The texts of a profile's dimensions: the scantling label of drawings and
 // legends, and the bracket scantling text.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/stiffener_rows.h"
 
 #include "checks/scantling_texts.h"

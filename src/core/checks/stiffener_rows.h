@@ -1,5 +1,6 @@
 // The rows of the ordinary stiffeners panel's list: each stiffener by its
 // number and what the chosen tab edits of it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The main data dialog's change: the arrangement's own fields.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/band_edits.h"
 
 #include "io/zel_format.h"

@@ -1,5 +1,6 @@
 // The strake bands panel's changes to a bulkhead's plating: bands and strakes
 // are inserted halfway before the current one, and the last band stays.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "edit/edit_outcome.h"
@@ -42,6 +43,8 @@ struct StrakeData {
   Single Y = 0;
   Single Th = 0;
   Integer iMat = 0;
+
+  bool operator==(const StrakeData&) const = default;
 };
 
 // Writes the data into the current strake of the current band.

@@ -1,5 +1,6 @@
 // The bulkhead panel's changes: a bulkhead's own data, its stools, and adding
 // and removing whole bulkheads; and the corrugation panel's one change.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 // Changes of a bulkhead's two compartments: the type and main destination the
 // compartment panel picks, and the working copies its dialogs write back.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/edit_outcome.h"
 
 #include "text/format_message.h"

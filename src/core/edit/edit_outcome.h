@@ -1,6 +1,7 @@
 // What an edit has to tell once it has run. An edit never reports while the
 // change is under way: the recomputation that follows would clear what it
 // listed, and a box shown from inside it would run the windows half-changed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 // levels cost little more than one copy, and Undo or Redo copies back only the
 // bulkheads that differ. Each bulkhead as last settled carries a version
 // number: a drawing may keep what it drew of a bulkhead while its version stays.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
 // The loading dialog's change of a compartment: its load type and load data,
 // with the second set of hold data and the alternate loading of a JBP run.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

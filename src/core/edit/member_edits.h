@@ -1,5 +1,6 @@
 // The primary members panel's changes to a bulkhead's members, which are kept
 // in order: vertical members first, then horizontal ones, each by position.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "edit/edit_outcome.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/node_edits.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // The node panel's changes to a bulkhead's contour: where a new node goes, and
 // adding, inserting and removing nodes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -65,6 +66,8 @@ struct NodeData {
   Single ShYT = 0;
   Single ShZT = 0;
   Single ShR = 0;
+
+  bool operator==(const NodeData&) const = default;
 };
 
 NodeData nodeDataOf(const Node& node);

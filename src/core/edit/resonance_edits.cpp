@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/resonance_edits.h"
 
 #include <cmath>

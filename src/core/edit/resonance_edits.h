@@ -1,5 +1,6 @@
 // The resonance dialog's changes of a compartment's working copy: the
 // effective dimensions it starts from and the default filling levels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

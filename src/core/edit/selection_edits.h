@@ -1,4 +1,5 @@
 // What the panels settle in the selection before they show it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,5 +1,6 @@
 // The ordinary stiffeners panel's changes to a bulkhead's stiffeners: each edit
 // applies to every selected stiffener at once.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,5 +1,6 @@
 // The compartments on both sides of a bulkhead: the two default ones, and the
 // centre of gravity and vertical extent computed from the contour.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

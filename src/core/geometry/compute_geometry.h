@@ -1,5 +1,6 @@
 // The geometry of every bulkhead, recomputed after each change of the model,
 // with every inconsistency reported to the message list.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,6 +1,7 @@
 // A bulkhead contour (or a panel of a hull section) as straight lines and exact
 // circular arcs, for the cuts of lines with it and for abscissae along it.
 // Built from nodes whose arcs have been computed (computeBHeadGeometry).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -12,6 +12,7 @@
 //    the radius must agree with the turn at the corner.
 // Data that cannot describe an arc leaves the node's arc invalid, and the
 // segment is taken as straight.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <numbers>

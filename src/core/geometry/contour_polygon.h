@@ -1,4 +1,5 @@
 // The contour as a polygon, its closure and its bounds.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

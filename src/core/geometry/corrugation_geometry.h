@@ -1,4 +1,5 @@
 // The knuckle lines of a corrugated bulkhead.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/contour.h"

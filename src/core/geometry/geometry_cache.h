@@ -1,6 +1,7 @@
 // The computed geometry an editor keeps between edits: which bulkheads are
 // computed and the messages each one gave. An edit then recomputes only the
 // bulkheads it can change, and the message list reads as after a full run.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

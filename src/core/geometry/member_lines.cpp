@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/member_lines.h"
 
 #include <algorithm>
@@ -83,6 +84,25 @@ bool secondarySegment(const OrdinaryStiffener& stiffener, Long stfHV, int span,
   if (span < 1 || span + 1 > stiffener.Extremities.count()) return false;
   segment = lineSegment(stiffener.Position, stfHV, stiffener.Extremities.at(span),
                         stiffener.Extremities.at(span + 1));
+  return true;
+}
+
+bool bracketOutline(const Bracket& bracket, const OrdinaryStiffener& stiffener, Long stfHV,
+                    BracketEnd at, BracketOutline& outline) {
+  if (!bracket.Enabled || !(bracket.Length > 0) || !stiffener.Extremities.isDimensioned()) {
+    return false;
+  }
+  const bool atStart = at == BracketEnd::Start;
+  const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
+  const double inward = atStart ? bracket.Length : -bracket.Length;
+  // The leg beside the stiffener is a little shorter than the one along it.
+  const double leg = std::abs(inward) * 0.6;
+  const double position = stiffener.Position;
+  if (stfHV == kVertical) {
+    outline = {{position, end + inward}, {position + leg, end}, {position, end}};
+  } else {
+    outline = {{end + inward, position}, {end, position + leg}, {end, position}};
+  }
   return true;
 }
 

@@ -1,5 +1,6 @@
 // The lines of primary members, ordinary stiffeners and corrugation knuckles:
 // where they meet the contour and where the primary members cross them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/contour.h"
@@ -37,6 +38,19 @@ PlaneSegment primarySegment(const PrimaryMember& member);
 // false when the stiffener has no such span between its extremities.
 bool secondarySegment(const OrdinaryStiffener& stiffener, Long stfHV, int span,
                       PlaneSegment& segment);
+
+// A bracket as drawn: a small triangle on the stiffener's end, from the point
+// along the stiffener as far as the bracket is long, to its foot beside the
+// end, to the end. False when the bracket is off, has no length, or the
+// stiffener no extremities.
+enum class BracketEnd { Start, End };
+struct BracketOutline {
+  PlanePoint along;
+  PlanePoint foot;
+  PlanePoint tip;
+};
+bool bracketOutline(const Bracket& bracket, const OrdinaryStiffener& stiffener, Long stfHV,
+                    BracketEnd at, BracketOutline& outline);
 
 // The stool ends: where the stool levels meet the contour. 0 when an enabled
 // stool's level does not cross the contour twice.

@@ -1,4 +1,5 @@
 // Which object of the arrangement lies at a point of the drawing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/plane.h"

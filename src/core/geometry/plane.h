@@ -1,5 +1,6 @@
 // Predicates of the plane (y to the right, z up, metres) that the bulkhead
 // geometry, the picking and the drawing share.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace korain {

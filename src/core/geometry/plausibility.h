@@ -3,6 +3,7 @@
 // its tank's top. They are kept as typed, since an engineer may be halfway
 // through entering a bulkhead, but each is named in the message list so that
 // none reaches a report or a yard unnoticed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "messages/bulkhead_report.h"

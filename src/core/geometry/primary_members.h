@@ -1,5 +1,6 @@
 // Primary supporting members: positions kept inside the plane part, their
 // extremities, and the support intervals they make for the stiffeners.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/contour.h"

@@ -1,5 +1,6 @@
 // Ordinary stiffeners: their extremities, spans between the crossing members,
 // and which support interval holds each span.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/contour.h"

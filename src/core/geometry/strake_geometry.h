@@ -1,5 +1,6 @@
 // Strake bands and strakes: their limits kept inside the plane part, and the
 // outline of each strake cut out of the contour polygon.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,4 +1,5 @@
 // A new bulkhead arrangement built from the compartments of a hull section.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/section_import.h"
 
 #include "geometry/contour_arc.h"
@@ -105,11 +106,6 @@ SectionImport importSection(Section section, Arrangement& arrangement, const Sta
   }
   result.imported = true;
   return result;
-}
-
-void addImportMessages(MessageList& list, const SectionMessages& messages) {
-  // Each text is finished: as the only argument of "¤" it is shown as it is.
-  for (const std::string& text : messages.texts()) list.add("¤", {text});
 }
 
 }  // namespace korain

@@ -1,10 +1,10 @@
 // A new bulkhead arrangement built from a hull section: one bulkhead for each
 // compartment of the section, its contour following the compartment's boundary.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
 
-#include "messages/message_list.h"
 #include "messages/status_line.h"
 #include "model/arrangement.h"
 #include "section/section.h"
@@ -29,9 +29,5 @@ struct SectionImport {
 // every node between its corners (docs/geometry.md gives the rules). X is left
 // to the caller.
 SectionImport importSection(Section section, Arrangement& arrangement, const StatusLine& status);
-
-// Adds the section geometry's messages to the message list, where the editor
-// shows them.
-void addImportMessages(MessageList& list, const SectionMessages& messages);
 
 }  // namespace korain

@@ -1,4 +1,5 @@
 // One block of a database file taken out of it as the file is read.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/block_extract.h"
 
 #include "io/block_framing.h"

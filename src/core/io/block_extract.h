@@ -1,5 +1,6 @@
 // One block of a database file taken out of it as the file is read, so that
 // reading a block needs memory for that block only, whatever the file's size.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Comments, banners and the numbered blocks of a database file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/block_framing.h"
 
 #include "io/database_texts.h"

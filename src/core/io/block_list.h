@@ -1,4 +1,5 @@
 // The list of the numbered blocks of a database file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The reading of a block part by part, shared by the readers of every kind of block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

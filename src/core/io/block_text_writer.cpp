@@ -1,4 +1,5 @@
 // Builds the lines of a database block as Windows-1252 bytes with CR LF ends.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/block_text_writer.h"
 
 #include <algorithm>
@@ -59,6 +60,11 @@ BlockTextWriter& BlockTextWriter::formatted(Single value, const NumberPattern& p
   appendFormattedNumber(scratch_, static_cast<double>(value), pattern);
   put(scratch_);
   return *this;
+}
+
+void BlockTextWriter::flush() {
+  out_.append(start(), used_);
+  used_ = 0;
 }
 
 void BlockTextWriter::put(std::string_view bytes) {

@@ -1,4 +1,5 @@
 // Builds the lines of a database block as Windows-1252 bytes with CR LF ends.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -73,10 +74,9 @@ class BlockTextWriter {
     ++used_;
   }
   void put(std::string_view bytes);
-  void flush() {
-    out_.append(start(), used_);
-    used_ = 0;
-  }
+  // Out of line, so that room() and put(char), called for nearly every byte
+  // of a block, stay small enough to be inlined.
+  void flush();
 
   std::string& out_;
   const std::string& marker_;

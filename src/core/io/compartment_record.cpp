@@ -1,4 +1,5 @@
 // The compartment part that ZEL blocks and hull-section blocks share.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/compartment_record.h"
 
 #include "io/database_texts.h"

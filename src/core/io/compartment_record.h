@@ -1,4 +1,5 @@
 // The compartment part that ZEL blocks and hull-section blocks share.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string_view>

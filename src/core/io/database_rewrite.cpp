@@ -1,4 +1,5 @@
 // A database file copied with one arrangement block written into it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/database_rewrite.h"
 
 #include <limits>

@@ -1,6 +1,7 @@
 // A database file copied with one arrangement block written into it, line by
 // line through a buffer of fixed size, so that the memory it needs does not
 // grow with the file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Saving an arrangement into its database file through a new file beside it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/database_save.h"
 
 #include "io/file_replacement.h"

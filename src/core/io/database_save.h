@@ -1,6 +1,7 @@
 // Saving an arrangement into its database file: the file is rebuilt around the
 // arrangement's block and replaced in one step, never left half written, with
 // its permissions, group and symbolic link kept.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The fixed lines that frame every block of a database file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Reads the values of one data line into the fields of a record, reporting what it cannot read.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // A message about a file, with the place it concerns.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/file_message.h"
 
 namespace korain {

@@ -1,4 +1,5 @@
 // A message about a file, with the place it concerns.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

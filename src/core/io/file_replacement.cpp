@@ -1,4 +1,5 @@
 // Replacing a file in one step, keeping what the user set on it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/file_replacement.h"
 
 #include <charconv>

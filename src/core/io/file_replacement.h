@@ -1,6 +1,7 @@
 // Replacing a file in one step, keeping what the user set on it: its
 // permissions and group, the symbolic link it was given through, a copy of
 // the previous content, and no temporary file left behind for ever.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <memory>

@@ -1,5 +1,6 @@
 // File and folder services of the database commands: existence, copies with
 // another extension, the current folder.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/file_services.h"
 
 #include <filesystem>

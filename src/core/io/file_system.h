@@ -1,5 +1,6 @@
 // The operating system's file calls that saving needs, behind one interface: a
 // port replaces one file (host_file_system.cpp), and tests make any call fail.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

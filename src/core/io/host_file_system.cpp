@@ -1,6 +1,7 @@
 // The file system of a POSIX machine: the one place where the core calls the
 // operating system beyond the standard library. A port to another system
 // replaces this file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,5 @@
 // Walks the lines of a database file held in memory.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/line_cursor.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The lines of a file read piece by piece through a buffer of fixed size.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/line_reader.h"
 
 #include <cstring>

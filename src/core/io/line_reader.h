@@ -1,5 +1,6 @@
 // The lines of a file read piece by piece, so that a file of any size passes
 // through a buffer of fixed size, and unchanged lines go on without a copy.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // The node line that ZEL blocks and hull-section blocks share: the owner's number, then the node.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/node_line.h"
 
 #include "io/zel_columns.h"

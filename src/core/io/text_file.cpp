@@ -1,4 +1,5 @@
 // Whole-file reading of database files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/text_file.h"
 
 #include <cerrno>

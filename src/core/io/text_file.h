@@ -1,4 +1,5 @@
 // Whole-file reading and writing of database files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

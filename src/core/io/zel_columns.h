@@ -1,5 +1,6 @@
 // The fields of a record on one line of the ZEL block, read and written in the
 // order of their columns, as the record's field table places them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

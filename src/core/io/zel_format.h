@@ -1,4 +1,5 @@
 // Fixed texts and limits of the ZEL block shared by its writer and reader.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string_view>

@@ -1,4 +1,5 @@
 // Reads the ZEL block of a database file into an arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

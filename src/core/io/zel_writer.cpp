@@ -1,4 +1,5 @@
 // Writes an arrangement as the ZEL block of a database file, one small function per part.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/zel_writer.h"
 
 #include "io/block_text_writer.h"

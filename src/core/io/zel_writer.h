@@ -1,4 +1,5 @@
 // Writes an arrangement as the ZEL block of a database file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

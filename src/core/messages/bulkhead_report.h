@@ -1,5 +1,6 @@
 // What the computation of one bulkhead reports: every message names that
 // bulkhead and the object it is about.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <initializer_list>

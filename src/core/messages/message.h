@@ -1,5 +1,6 @@
 // One message of the message list: how serious it is, which object it is
 // about and its text as the user reads it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

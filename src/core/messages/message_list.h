@@ -1,5 +1,6 @@
 // The list of messages under the main window: every inconsistency the
 // computations find, newest last, the latest 40 kept.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // The main window's status line as the long computations of core see it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,5 +1,6 @@
 // The records of a bulkhead arrangement: what the ZEL block stores, plus the
 // selection and computed fields that live only in memory.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // Questions about a whole arrangement that decide which parts of the ZEL block are written.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/arrangement_queries.h"
 
 #include <algorithm>

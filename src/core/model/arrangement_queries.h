@@ -1,5 +1,6 @@
 // Questions about the records: of a whole arrangement, those that decide which
 // parts of the ZEL block are written.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

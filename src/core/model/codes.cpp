@@ -1,4 +1,5 @@
 // Display texts of the model's code tables.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/codes.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 // Code tables of the model and their display texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

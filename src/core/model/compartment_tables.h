@@ -1,4 +1,5 @@
 // Named entries of a compartment's Table1, the table of its main dimensions.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace korain {

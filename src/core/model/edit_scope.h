@@ -1,5 +1,6 @@
 // Which bulkheads an edit of the arrangement can change. What lies outside it
 // keeps its computed geometry, its drawn paths and its undo copies.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace korain {

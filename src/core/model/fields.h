@@ -1,5 +1,6 @@
 // The pieces of a record's field table: what the file formats need to know of
 // each stored field, so that each of them works from one description.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

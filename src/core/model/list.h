@@ -1,4 +1,5 @@
 // A 1-based list with the operations the arrangement model is edited through.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,7 @@
 // The field table of every stored record: each field's JSON key, member and
 // place in the ZEL block. The JSON writer and reader and the ZEL block's
 // reader and writer all work from these; adding a stored field is one line here.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

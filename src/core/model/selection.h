@@ -1,6 +1,7 @@
 // The selection kept in the model: the current bulkhead and, in each bulkhead,
 // the current node, member, stiffener, band and strake and the selected
 // stiffeners. The panels move it freely; an undo level keeps it on its own.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,8 +1,9 @@
 // The version numbers that the program, its data and its file blocks agree on.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"
-#include "text/text_utils.h"
+#include "model/program_version.h"
 
 namespace korain {
 
@@ -12,8 +13,5 @@ inline constexpr Single kGeometryDataVersion = 2.002F;
 
 // Version of the ZEL block this program writes.
 inline constexpr Single kZelVersion = 0.443F;
-
-// The program's own version: major, minor, revision.
-inline constexpr ProgramVersion kProgramVersion{1, 0, 1};
 
 }  // namespace korain

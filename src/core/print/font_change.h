@@ -1,5 +1,6 @@
 // A font worn for one piece of text: the surface gets its previous font back
 // when the change goes out of scope, whatever way the printing left.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "print/print_surface.h"

@@ -1,6 +1,7 @@
 // What the print dialog checks of the page set-up's margins before printing:
 // the smallest margin a printer allows, and the questions asked about margins
 // below it or in the wrong order.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

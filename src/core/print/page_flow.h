@@ -1,5 +1,6 @@
 // Pages of a report: the surface prepared from the page set-up, page breaks
 // with the header and footer of printed pages, and the end of the document.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "print/page_setup.h"

@@ -1,4 +1,5 @@
 // The page set-up of a printed report, kept by the print dialog between prints.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Rules, section titles and double-underlined headings of the report.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string_view>

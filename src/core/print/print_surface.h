@@ -2,6 +2,7 @@
 // preview's page pictures. All lengths are in centimetres; font sizes are in
 // points. y grows downwards from the top of the printable area; x grows to the
 // right from the left margin, so that x = 0 is where the report's lines begin.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

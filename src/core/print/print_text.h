@@ -2,6 +2,7 @@
 // point on a column, and dotted leaders that join a label to its value.
 // A tab column is as wide as an average character of the current font;
 // column 1 lies at x = 0.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string_view>

@@ -1,6 +1,7 @@
 // Text with a small markup for units and symbols: "^c" raises the character c
 // as a superscript, "_c" lowers it as a subscript, "~c" shows it in the symbol
 // font; a marker written twice is that character itself ("a^^b" is "a^b").
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

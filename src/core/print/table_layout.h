@@ -1,6 +1,7 @@
 // Where the columns of a report table stand: each column has one anchor for
 // all its cells, at its tab column unless the widest cells of the columns to
 // its left push it further right, so that no two cells of a line touch.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

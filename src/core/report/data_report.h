@@ -1,5 +1,6 @@
 // The data report: the arrangement printed item by item through the print
 // engine, on a printed document or on the preview's pages.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

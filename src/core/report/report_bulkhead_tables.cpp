@@ -1,5 +1,6 @@
 // The bulkhead description, the nodes and the primary members, with the
 // drawing of each bulkhead.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <string>
 

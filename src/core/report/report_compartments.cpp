@@ -1,5 +1,6 @@
 // The compartments of every bulkhead: who they are, then for each side their
 // dimensions, highest points, loads, dynamic pressure request and free surfaces.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
 #include "model/compartment_tables.h"

@@ -1,4 +1,5 @@
 // What every section of the data report works with, and the helpers they share.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The front page and the main data of the arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/codes.h"
 #include "print/page_flow.h"
 #include "print/print_headings.h"

@@ -1,5 +1,6 @@
 // One operation per item of the data report; each prints nothing on a
 // preview the user has closed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "report/data_report.h"

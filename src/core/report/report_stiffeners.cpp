@@ -1,5 +1,6 @@
 // The ordinary stiffeners of each bulkhead: location and scantling span by
 // span, then the two ends with their brackets.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
 #include "checks/code_texts.h"

@@ -1,4 +1,5 @@
 // The strake bands with their strakes, and the corrugation of each bulkhead.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
 #include "print/page_flow.h"

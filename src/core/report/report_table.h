@@ -1,6 +1,7 @@
 // The tables of the data report: a title, a head and records laid out on
 // measured columns, continued on new pages with the head and the numbers of
 // what they continue.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

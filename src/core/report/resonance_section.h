@@ -1,4 +1,5 @@
 // The "Risk of resonance" section of the data report.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/compartment_codes.h"
 
 #include "text/string_table.h"

@@ -1,5 +1,6 @@
 // The codes of a compartment's type and main destination, their display
 // texts, and the loading condition a destination stands for.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The risk of resonance of the liquid in every compartment of an arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -1,5 +1,6 @@
 // Whether the ship data hold what the resonance evaluation needs, and the
 // notice that takes the place of periods and verdicts when they do not.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

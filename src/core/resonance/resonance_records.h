@@ -2,6 +2,7 @@
 // every compartment with filling levels, the natural periods of its liquid
 // and the risks of resonance. The records live only while a report or an
 // output is produced; nothing of them is stored.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -2,6 +2,7 @@
 // band where resonance is to be feared. A shallow filling (depth ratio up to
 // 0.1) is not judged here: its liquid moves as a travelling bore rather than
 // a standing wave, which the rules treat apart. All bounds are exclusive.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

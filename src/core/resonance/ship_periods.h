@@ -1,4 +1,5 @@
 // The ship's pitch, roll and sway periods from the rule formulas.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "resonance/resonance_records.h"

@@ -1,5 +1,6 @@
 // The natural periods of the liquid at each filling level of a compartment,
 // and their risks of resonance with the ship's motion.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

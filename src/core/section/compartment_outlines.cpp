@@ -1,4 +1,5 @@
 // The outlines of a hull section's compartments as segments along its panels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/compartment_outlines.h"
 
 #include <algorithm>

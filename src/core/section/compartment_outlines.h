@@ -1,5 +1,6 @@
 // The outlines of a hull section's compartments: the node references around
 // each compartment turned into segments along the panels that carry them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

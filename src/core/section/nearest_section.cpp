@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/nearest_section.h"
 
 #include <cmath>

@@ -1,5 +1,6 @@
 // The hull section that an arrangement belongs to: of the database's section
 // blocks, the one whose X lies nearest to the arrangement's.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

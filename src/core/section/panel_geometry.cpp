@@ -1,4 +1,5 @@
 // The panels of a hull section as paths: places along them, nodes, strakes and stiffener ends.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/panel_geometry.h"
 
 #include <cmath>

@@ -1,6 +1,7 @@
 // The panels of a hull section as paths of lines and arcs: where a point lies
 // along a panel, and the computation of the nodes, strakes and stiffener ends
 // that the section's checks and the import of its compartments rely on.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // The hull section that a section block of the database describes, as far as Korain uses it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

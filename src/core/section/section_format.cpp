@@ -1,4 +1,5 @@
 // Fixed texts, versions and limits of the hull-section block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_format.h"
 
 #include "text/string_table.h"

@@ -1,4 +1,5 @@
 // A bulkhead arrangement seen as a hull section, for the preview and the import.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_from_arrangement.h"
 
 #include <algorithm>

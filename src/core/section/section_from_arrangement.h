@@ -1,4 +1,5 @@
 // A bulkhead arrangement seen as a hull section, for the preview and the import.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

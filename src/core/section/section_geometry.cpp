@@ -1,4 +1,5 @@
 // The geometry of a hull section: nodes, strakes, stiffener ends and the checks of the panels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_geometry.h"
 
 #include <algorithm>

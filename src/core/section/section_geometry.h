@@ -1,5 +1,6 @@
 // The geometry of a hull section that compartments are imported from: its
 // nodes brought to their points, and the checks of its panels' contents.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "messages/status_line.h"

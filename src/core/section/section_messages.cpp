@@ -1,4 +1,5 @@
 // What the geometry of a hull section finds wrong, as finished texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_messages.h"
 
 #include <algorithm>

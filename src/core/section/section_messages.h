@@ -1,5 +1,6 @@
 // What the geometry of a hull section finds wrong, kept as finished texts until
 // the caller shows them (the editor's message list, korain-cli's standard error).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,6 @@
 // Reads a hull section from a block of a database file: a loop that dispatches
 // on banners, and one small reader per part of the block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_reader.h"
 
 #include "io/block_framing.h"

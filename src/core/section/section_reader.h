@@ -1,4 +1,5 @@
 // Reads a hull section from a block of a database file, for the preview and the import.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The ship data block of a database: identification, main dimensions, loading data, materials.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 // Reads the ship data block: the banner search, then a fixed sequence of items in
 // free-format input, with the conversions that older format versions need.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ship/ship_data_reader.h"
 
 #include <algorithm>

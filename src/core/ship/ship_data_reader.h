@@ -1,4 +1,5 @@
 // Reads the ship data block of a database file into a ShipData record.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Questions about the ship data: complete main data, ship type group, material names.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Looks numbers up in the ship-data text table compiled from ship_strings.txt.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ship/ship_string_table.h"
 
 #include "ship/ship_string_table_data.h"

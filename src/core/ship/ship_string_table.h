@@ -1,4 +1,5 @@
 // The numbered texts of the ship data: the default ship name and the parts of material names.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Converts between the Windows-1252 bytes of the database files and UTF-8.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/cp1252.h"
 
 #include <algorithm>

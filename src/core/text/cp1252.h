@@ -1,4 +1,5 @@
 // The single-byte Windows-1252 code page of the database files, against UTF-8 in memory.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // Fills message templates: arguments, line breaks and TABs from placeholder characters.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/format_message.h"
 
 namespace korain {

@@ -1,4 +1,5 @@
 // Messages built from templates with placeholder characters.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <concepts>

@@ -1,4 +1,5 @@
 // Reads the numbers of a data line in place and converts them to the stored types.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/line_values.h"
 
 #include <array>

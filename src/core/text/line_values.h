@@ -1,4 +1,5 @@
 // The numbers of one data line, addressed by position.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

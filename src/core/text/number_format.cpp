@@ -1,4 +1,5 @@
 // Free numeric form of the database file, display patterns and message number texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/number_format.h"
 
 #include <algorithm>
@@ -267,7 +268,12 @@ char* writeFreeNumber(char* at, Long value) {
   // The magnitude as 64 bits, so that the most negative Long has one too.
   const auto magnitude = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(value)));
   *at++ = value < 0 ? '-' : ' ';
-  at = writeDigits(at, magnitude, digitCount(magnitude));
+  // Most whole values of a block are flags, types and indices of one digit.
+  if (magnitude < 10) {
+    *at++ = static_cast<char>('0' + magnitude);
+  } else {
+    at = writeDigits(at, magnitude, digitCount(magnitude));
+  }
   *at++ = ' ';
   return at;
 }

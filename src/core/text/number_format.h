@@ -1,4 +1,5 @@
 // Number texts as the database file and the screens show them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

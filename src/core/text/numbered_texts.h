@@ -1,4 +1,5 @@
 // A table of numbered texts parsed from the text of a data file compiled into the program.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Looks numbers up in the text table compiled from strings.txt.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/string_table.h"
 
 #include "text/numbered_texts.h"

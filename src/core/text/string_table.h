@@ -1,4 +1,5 @@
 // The family's numbered texts: messages, captions, file banners, number formats.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

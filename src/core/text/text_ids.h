@@ -1,5 +1,6 @@
 // The numbers of the family's texts that the code shares between its files,
 // each named once here.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -1,4 +1,5 @@
 // Small text services: version texts, file-name and caption texts, dates, identifiers.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Walking UTF-8 text character by character.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/utf8.h"
 
 namespace korain {

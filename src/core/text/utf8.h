@@ -1,5 +1,6 @@
 // Walking UTF-8 text character by character, where a file counts one
 // Windows-1252 byte a character and memory may hold two or three bytes for it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

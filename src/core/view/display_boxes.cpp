@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/display_boxes.h"
 
 #include "view/display_options.h"

@@ -1,6 +1,7 @@
 // The boxes that choose what the drawing always shows, each standing for one
 // bit of the display word: the display panel and the drawing print dialog
 // share this table, so a box means the same element in both.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

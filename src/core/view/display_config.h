@@ -1,5 +1,6 @@
 // The drawing settings of an output device and the drawing colours, as plain
 // values: the painters draw with them, the configuration file keeps them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

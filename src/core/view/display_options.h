@@ -1,5 +1,6 @@
 // What the drawing shows and how picking works: the display options record
 // that the display panel, the check menu and the drawing share.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "checks/legend.h"

@@ -1,5 +1,6 @@
 // The normalised scale of a printed drawing: the standard ratio (metres of
 // section per metre of paper) at which the section fits the sheet.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

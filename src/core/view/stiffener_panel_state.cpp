@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/stiffener_panel_state.h"
 
 #include <vector>

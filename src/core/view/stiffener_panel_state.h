@@ -1,5 +1,6 @@
 // What the ordinary stiffeners panel shows for the selected stiffeners of a
 // bulkhead on one of its tabs: the values they share, and what can be edited.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // The eight lines of the title block of a printed drawing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

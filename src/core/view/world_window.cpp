@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/world_window.h"
 
 #include <algorithm>
@@ -40,10 +41,8 @@ void addBulkheads(Bounds& bounds, const Arrangement& arrangement) {
 WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
                        const ShipData& ship) {
   Bounds bounds;
-  const std::vector<Polyline> behind =
-      section != nullptr ? sectionOutlines(*section) : shipFrame(arrangement, ship);
-  for (const Polyline& line : behind) {
-    for (const PlanePoint& p : line) bounds.add(p);
+  for (const ContourPath& outline : hullOutlines(arrangement, section, ship)) {
+    for (const PlanePoint& p : flattenPath(outline, kGeometryTolerance)) bounds.add(p);
   }
   addBulkheads(bounds, arrangement);
   if (bounds.isEmpty()) return {0, 0, kEmptyExtent, kEmptyExtent};

@@ -1,4 +1,5 @@
 // The part of the world (metres, y to the right, z up) that a drawing shows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/arrangement.h"

@@ -1,4 +1,5 @@
 // Fills a list control with the blocks of a database file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QListWidget>

@@ -1,6 +1,7 @@
 // A picture of the drawing that is painted anew for its size whenever it is
 // resized or asked to: the small drawing of the print dialog and the sheet of
 // the print preview.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>

@@ -1,5 +1,6 @@
 // The drawing print dialog: filled from the settings kept between prints and
 // the drawing's display word; the small drawing follows the "Plot :" boxes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_cartouche.h"
 
 #include <QFormLayout>

@@ -1,5 +1,6 @@
 // The drawing print dialog: the printer, the title block's typed lines, the
 // normalised scale, the preview, and what the printed drawing shows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

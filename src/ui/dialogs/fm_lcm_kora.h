@@ -1,5 +1,6 @@
 // The loading dialog of a compartment: its load type and the load data that
 // type uses, written back as one change on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QButtonGroup>

@@ -1,6 +1,7 @@
 // The dimensions dialog of a compartment: its main dimensions, centre of
 // gravity, vertical extent and highest points, edited on a working copy and
 // written back as one change on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

@@ -1,5 +1,6 @@
 // The main data dialog: filled from the arrangement's header when it opens,
 // written back as one change on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_main_data.h"
 
 #include <QFormLayout>

@@ -1,5 +1,6 @@
 // The main data dialog: the header fields of the arrangement (name, position,
 // symmetry, hold data and the state of the scantlings), written back on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>

@@ -1,4 +1,5 @@
 // The new-arrangement dialog: an empty arrangement or one built from a hull section, and its X.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_new_zel.h"
 
 #include <QFormLayout>

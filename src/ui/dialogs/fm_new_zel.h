@@ -1,5 +1,6 @@
 // The dialog that starts a new bulkhead arrangement: empty, or built from the
 // compartments of a hull section of the database, at a chosen longitudinal location.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

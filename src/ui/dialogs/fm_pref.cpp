@@ -1,5 +1,6 @@
 // The preferences dialog: both tabs filled when it opens, the device fields
 // kept per device in a working pair, everything stored on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_pref.h"
 
 #include <QFontDatabase>

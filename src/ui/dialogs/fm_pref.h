@@ -1,5 +1,6 @@
 // The preferences dialog: the working settings, and the fonts and scaling of
 // the drawing on screen and on the printer, kept in "Tessaly.ini" on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

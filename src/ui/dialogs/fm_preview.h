@@ -1,5 +1,6 @@
 // The drawing's print preview: the sheet as it will print, in colour or in
 // black and white, printed or copied to the clipboard from its menu.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAction>

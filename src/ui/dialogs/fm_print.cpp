@@ -1,5 +1,6 @@
 // The print dialog: filled from the page set-up kept between prints, checked
 // before it closes for printing or the preview.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_print.h"
 
 #include <QFontDatabase>

@@ -1,5 +1,6 @@
 // The print dialog of the data report: the items, the printer, the fonts,
 // the first page's number, the front page's texts and the margins.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>

@@ -1,5 +1,6 @@
 // The page browser of the report's preview: one page at a time, with the
 // next and previous pages a click away.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

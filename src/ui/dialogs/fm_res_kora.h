@@ -1,6 +1,7 @@
 // The resonance dialog of a compartment: effective dimensions, filling levels,
 // tank geometry and the risks to consider, with the periods and verdicts of
 // every level shown while the user edits. Works on a copy written back on Ok.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAction>

@@ -1,4 +1,5 @@
 // The Save As dialog: a new block under a new name, or an existing arrangement to overwrite.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

@@ -1,5 +1,6 @@
 // The ordinary stiffeners wizard: a regular row of new stiffeners on the
 // current bulkhead, from a start, a spacing and a number.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_sel_sec.h"
 
 #include <QApplication>

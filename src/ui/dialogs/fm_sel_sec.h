@@ -1,4 +1,5 @@
 // The dialog that chooses the bulkhead arrangement to open from the database's blocks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

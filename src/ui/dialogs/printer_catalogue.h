@@ -1,5 +1,6 @@
 // The printers the print dialogs offer: the system's, and always "PDF file",
 // Qt's own PDF output, so that a machine without a printer can print too.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPageLayout>

@@ -1,4 +1,5 @@
 // The small drawing of a block's outline that the database dialogs show beside their list.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>

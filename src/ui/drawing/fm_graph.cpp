@@ -1,5 +1,6 @@
 // The drawing window: framing, zoom, scroll bars, the texts under the cursor,
 // picking and the export of the drawing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/fm_graph.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include "edit/selection_edits.h"
 #include "geometry/picking.h"
 #include "main/toolbar_icons.h"
+#include "output_folder.h"
 #include "text/format_message.h"
 #include "text/number_format.h"
 #include "view_state.h"
@@ -127,12 +129,13 @@ bool FM_Graph::exportDrawing() {
   const std::optional<std::string> path = editor_.prompt().askFileName(
       {"Export",
        "Bitmap (*.bmp)|*.bmp|PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document "
-       "(*.pdf)|*.pdf",
-       "bmp", session().run().paths.ExportPath, true});
+       "(*.pdf)|*.pdf|DXF drawing in metres (*.dxf)|*.dxf",
+       "bmp", outputFolder(session().run().paths.ExportPath, session().database().DatabasePath),
+       true});
   if (!path) return false;
   if (!exportFormatOf(*path)) {
     editor_.prompt().showMessage("The drawing cannot be exported to " + *path +
-                                 ": only .bmp, .png, .svg and .pdf files can be written.");
+                                 ": only .bmp, .png, .svg, .pdf and .dxf files can be written.");
     return false;
   }
   ExportRequest request;

@@ -1,5 +1,6 @@
 // The drawing window: the section with its bulkheads, zoom and scroll bars,
 // the object and the coordinates under the cursor, picking and the export.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPoint>

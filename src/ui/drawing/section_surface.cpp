@@ -1,4 +1,5 @@
 // The drawing surface of the drawing window.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/section_surface.h"
 
 #include <QMouseEvent>

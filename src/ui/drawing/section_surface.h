@@ -1,5 +1,6 @@
 // The drawing surface of the drawing window: paints the session's arrangement
 // over its hull section in the world window it is given, and passes the mouse on.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPoint>

@@ -1,4 +1,5 @@
 // The about box: what program this is, which version and rules, and on what terms.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/about_box.h"
 
 #include <QHBoxLayout>
@@ -9,7 +10,7 @@
 
 #include "main/toolbar_icons.h"
 #include "model/versions.h"
-#include "text/text_utils.h"
+#include "source_revision.h"
 
 namespace korain {
 namespace {
@@ -24,7 +25,13 @@ QLabel* addLabel(QVBoxLayout& column, const QString& name, const QString& text) 
 }
 
 // The program's name, version, rules edition and terms, one under the other.
-QVBoxLayout* aboutTexts(const QString& title) {
+QString versionLine(bool debugMode) {
+  QString line = QStringLiteral("Version ") + QString::fromUtf8(kReleaseVersion);
+  if (debugMode) line += QStringLiteral(", revision ") + QString::fromUtf8(kSourceRevision);
+  return line;
+}
+
+QVBoxLayout* aboutTexts(const QString& title, bool debugMode) {
   auto* column = new QVBoxLayout;
   // A nested layout would take the wide spacing of the row.
   column->setSpacing(6);
@@ -33,8 +40,7 @@ QVBoxLayout* aboutTexts(const QString& title) {
   font.setPointSizeF(font.pointSizeF() * 1.4);
   font.setBold(true);
   name->setFont(font);
-  addLabel(*column, QStringLiteral("LB_Version"),
-           QStringLiteral("Version ") + QString::fromStdString(versionText(kProgramVersion)));
+  addLabel(*column, QStringLiteral("LB_Version"), versionLine(debugMode));
   // The rules whose checks the program applies; no version constant of the model
   // names their edition.
   addLabel(*column, QStringLiteral("LB_Rules"), QStringLiteral("Rules edition: 2026"));
@@ -51,7 +57,7 @@ QVBoxLayout* aboutTexts(const QString& title) {
 
 }  // namespace
 
-QDialog* makeAboutBox(QWidget* parent, const QString& title) {
+QDialog* makeAboutBox(QWidget* parent, const QString& title, bool debugMode) {
   auto* box = new QDialog(parent);
   box->setObjectName(QStringLiteral("FM_About"));
   box->setWindowTitle(QStringLiteral("About"));
@@ -63,7 +69,7 @@ QDialog* makeAboutBox(QWidget* parent, const QString& title) {
   picture->setPixmap(iconPixmap(QStringLiteral("korain"), kPictureSide));
   row->addWidget(picture, 0, Qt::AlignTop);
 
-  row->addLayout(aboutTexts(title));
+  row->addLayout(aboutTexts(title, debugMode));
 
   auto* close = new QPushButton(QStringLiteral("Close"));
   close->setObjectName(QStringLiteral("BT_Close"));
@@ -77,8 +83,8 @@ QDialog* makeAboutBox(QWidget* parent, const QString& title) {
   return box;
 }
 
-void showAboutBox(QWidget* parent, const QString& title) {
-  const std::unique_ptr<QDialog> box(makeAboutBox(parent, title));
+void showAboutBox(QWidget* parent, const QString& title, bool debugMode) {
+  const std::unique_ptr<QDialog> box(makeAboutBox(parent, title, debugMode));
   box->exec();
 }
 

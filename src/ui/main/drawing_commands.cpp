@@ -1,6 +1,7 @@
 // The main window's Print Drawing and Copy Section Drawing: the drawing print
 // dialog, the sheet on a printer, into a PDF file or in the preview, and the
 // drawing onto the clipboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -79,7 +80,7 @@ void FM_Main::copyDrawing() {
   const DrawingScene scene{session().arrangement(), hullSectionOf(session()), session().ship(),
                            session().display(), session().screen()};
   QGuiApplication::clipboard()->setMimeData(
-      drawingMimeData(drawing().size(), std::nullopt, scene).release());
+      drawingMimeData(drawing().size(), std::nullopt, scene, drawing().visibleWindow()).release());
 }
 
 }  // namespace korain

@@ -1,5 +1,6 @@
 // The main window's editing and view commands: add, delete and insert on the
 // current panel, the object tools, zoom and the bulkhead steps.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_main_data.h"
 #include "dialogs/fm_pref.h"
 #include "drawing/fm_graph.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/editor_startup.h"
 
 #include <QApplication>
@@ -109,8 +110,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   window->setPanelWidth(readPanelWidth(start.iniPath));
   QApplication::processEvents();
   window->initialiseView();
-  for (const std::string& remark : remarks) session.messages().add(remark);
-  session.refresh(Follow::Messages);
+  session.report(remarks);
   splash.reset();
   QApplication::restoreOverrideCursor();
   return window;

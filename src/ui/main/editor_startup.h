@@ -1,4 +1,5 @@
 // Start-up of the editor from the command line to the shown main window.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <memory>

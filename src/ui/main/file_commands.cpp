@@ -1,5 +1,6 @@
 // The main window's file commands: new, open, save, save as, export, and the
 // question before unsaved changes are left.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
 #include "dialogs/fm_main_data.h"
@@ -42,8 +43,7 @@ bool FM_Main::createArrangement(const QString& menuCaption) {
   session().findHullSection();
   initialiseView();
   // Listed after the first refresh, which empties the list.
-  addImportMessages(session().messages(), dialog.importMessages());
-  refreshMessageList();
+  session().report(dialog.importMessages().texts());
   showMainData();
   return true;
 }
@@ -63,8 +63,9 @@ bool FM_Main::openArrangement() {
   }
   initialiseView();
   // What the reader could not take in stays listed with the geometry's messages.
-  for (const FileMessage& message : read.messages) session().messages().add(message.toString());
-  refreshMessageList();
+  std::vector<std::string> unread;
+  for (const FileMessage& message : read.messages) unread.push_back(message.toString());
+  session().report(unread);
   return true;
 }
 

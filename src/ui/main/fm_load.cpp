@@ -1,4 +1,5 @@
 // The splash form: product picture, title, version and the warnings of an experimental build.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/fm_load.h"
 
 #include <QFrame>

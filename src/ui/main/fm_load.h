@@ -1,4 +1,5 @@
 // The splash form shown while the editor starts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

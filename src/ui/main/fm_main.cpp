@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/fm_main.h"
 
 #include <QCloseEvent>
@@ -124,7 +125,10 @@ void FM_Main::connectCommands() {
   connect(a.preferences, &QAction::triggered, this, &FM_Main::showPreferences);
   connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
   connect(a.about, &QAction::triggered, this,
-          [this] { showAboutBox(this, QString::fromStdString(session().run().applicationTitle)); });
+          [this] {
+            showAboutBox(this, QString::fromStdString(session().run().applicationTitle),
+                         session().run().DebugMode);
+          });
 }
 
 void FM_Main::initialiseView() {

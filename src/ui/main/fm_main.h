@@ -1,6 +1,7 @@
 // The editor's main window: menus, toolbars and status bar around the drawing
 // window and the panel area; it shows the session and refreshes, in the order
 // of the refresh cycle, whatever a change asks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>

@@ -1,5 +1,6 @@
 // The menus and toolbars of the main window, every item named as the design
 // names it, with its caption, shortcut, icon and tip.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAction>

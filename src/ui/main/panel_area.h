@@ -1,5 +1,6 @@
 // The panel place at the right of the main window: the bulkhead selector above
 // the panel of the current code, each panel made on first use and kept.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QStackedWidget>

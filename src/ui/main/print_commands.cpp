@@ -1,6 +1,7 @@
 // The main window's Print Data: the print dialog, then the data report on the
 // chosen printer, a PDF file or the preview's pages, with a busy pointer and,
 // for a report that takes a while, a progress dialog whose Cancel stops it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include "dialogs/fm_print_screen.h"
 #include "identity.h"
 #include "main/fm_main.h"
+#include "output_folder.h"
 #include "print_surface_qt.h"
 #include "printer_print_surface.h"
 #include "report_pictures.h"
@@ -116,7 +118,7 @@ std::optional<std::string> FM_Main::askPdfFileName() {
   return prompt().askFileName({.title = "Print to PDF file",
                                .filter = "PDF file (*.pdf)|*.pdf",
                                .defaultExtension = "pdf",
-                               .initialName = session().run().paths.DataPath,
+                               .initialName = outputFolder({}, session().database().DatabasePath),
                                .save = true});
 }
 

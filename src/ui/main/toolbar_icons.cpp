@@ -1,4 +1,5 @@
 // The editor's pictures, rendered from SVG by hand so that they need no icon-engine plugin.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/toolbar_icons.h"
 
 #include <QFile>

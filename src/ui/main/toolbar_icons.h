@@ -1,5 +1,6 @@
 // The editor's pictures: toolbar icons, the product picture and the zoom cursor,
 // drawn from the SVG files compiled into the editor.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCursor>

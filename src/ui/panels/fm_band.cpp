@@ -1,5 +1,6 @@
 // The strake bands panel: its controls, how they show the current band and
 // strake, and how each change goes back into them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_band.h"
 
 #include <QFontDatabase>
@@ -9,11 +10,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "edit/band_edits.h"
 #include "edit/selection_edits.h"
 #include "panels/form_rows.h"
-#include "text/number_format.h"
+#include "view/band_panel_state.h"
 #include "widgets/material_list.h"
 
 namespace korain {
@@ -29,12 +32,14 @@ QListWidget* rowList(const char* name, QWidget* parent) {
 
 // Rewrites the rows in place when their number is unchanged, so that the
 // list keeps its scroll position.
-void showRows(QListWidget& list, const QStringList& rows, int current) {
-  if (list.count() != rows.size()) {
+void showRows(QListWidget& list, const std::vector<std::string>& rows, int current) {
+  QStringList texts;
+  for (const std::string& row : rows) texts << QString::fromStdString(row);
+  if (list.count() != texts.size()) {
     list.clear();
-    list.addItems(rows);
+    list.addItems(texts);
   } else {
-    for (int i = 0; i < list.count(); ++i) list.item(i)->setText(rows[i]);
+    for (int i = 0; i < list.count(); ++i) list.item(i)->setText(texts[i]);
   }
   list.setCurrentRow(current);
 }
@@ -114,70 +119,28 @@ bool FM_Band::canRemove() const {
 void FM_Band::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   fillMaterialList(*materials_, session().ship());
-  if (currentBulkhead() == nullptr) {
-    showNoBulkhead();
-    return;
+  if (currentBulkhead() != nullptr) {
+    session().moveSelection([](Arrangement& a) { settleBands(currentOf(a)); }, Follow::Nothing);
   }
-  session().moveSelection([](Arrangement& a) { settleBands(currentOf(a)); }, Follow::Nothing);
-  const Bulkhead& bulkhead = *currentBulkhead();
-  controls_->setEnabled(true);
-  fillBandRows(bulkhead);
-  const bool hasBand = bulkhead.StrakeBands.inBounds(bulkhead.CurBand);
-  z_->setEnabled(hasBand);
-  if (hasBand) {
-    const StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
-    z_->showValue(band.Z);
-    fillStrakeRows(band);
-  } else {
-    z_->showEmpty();
-    strakes_->clear();
-  }
-  const bool hasStrake = hasBand && bulkhead.StrakeBands.at(bulkhead.CurBand).Strakes.count() > 0;
-  for (QWidget* control : std::initializer_list<QWidget*>{y_, thickness_, materials_}) {
-    control->setEnabled(hasStrake);
-  }
-  strakeTools_[0]->setEnabled(hasStrake);
-  strakeTools_[1]->setEnabled(hasStrake);
-  if (hasStrake) {
-    const StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
-    const Strake& strake = band.Strakes.at(band.CurStrake);
-    y_->showValue(strake.Y);
-    thickness_->showValue(strake.Th);
-    showCode(*materials_, strake.iMat - 1);
-  } else {
-    y_->showEmpty();
-    thickness_->showEmpty();
-    materials_->setCurrentIndex(-1);
-  }
+  const BandPanelState state = bandPanelState(currentBulkhead());
+  controls_->setEnabled(state.Enabled);
+  showRows(*bands_, state.BandRows, state.BandRow);
+  z_->setEnabled(state.Z.has_value());
+  z_->showValue(state.Z);
+  showRows(*strakes_, state.StrakeRows, state.StrakeRow);
+  showStrake(state.Strake);
   if (focusNext_ != nullptr && isVisible()) focusNext_->setFocus();
   focusNext_ = nullptr;
 }
 
-void FM_Band::showNoBulkhead() {
-  bands_->clear();
-  strakes_->clear();
-  for (NumberField* field : {z_, y_, thickness_}) field->showEmpty();
-  materials_->setCurrentIndex(-1);
-  controls_->setEnabled(false);
-}
-
-void FM_Band::fillBandRows(const Bulkhead& bulkhead) {
-  QStringList rows;
-  for (int k = 1; k <= bulkhead.StrakeBands.count(); ++k) {
-    rows << QString::fromStdString(formatNumber(k, "#0") + " - " +
-                                   formatNumber(bulkhead.StrakeBands.at(k).Z, "###0.000"));
+void FM_Band::showStrake(const std::optional<StrakeData>& strake) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{y_, thickness_, materials_, strakeTools_[0], strakeTools_[1]}) {
+    control->setEnabled(strake.has_value());
   }
-  showRows(*bands_, rows, bulkhead.CurBand - 1);
-}
-
-void FM_Band::fillStrakeRows(const StrakeBand& band) {
-  QStringList rows;
-  for (const Strake& strake : band.Strakes) {
-    rows << QString::fromStdString(formatNumber(strake.StrakeNumber, "#0") + " - " +
-                                   formatNumber(strake.Y, "###0.000") + " " +
-                                   formatNumber(strake.Th, "#0.0"));
-  }
-  showRows(*strakes_, rows, band.CurStrake - 1);
+  y_->showValue(strake ? std::optional<double>(strake->Y) : std::nullopt);
+  thickness_->showValue(strake ? std::optional<double>(strake->Th) : std::nullopt);
+  showCode(*materials_, strake ? strake->iMat - 1 : -1);
 }
 
 void FM_Band::changeStrake(const std::string& label, Follow follow) {

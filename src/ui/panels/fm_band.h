@@ -1,5 +1,6 @@
 // The strake bands panel: the horizontal bands of the current bulkhead's
 // plating and, in the current band, its strakes with thickness and material.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>
@@ -7,7 +8,9 @@
 #include <QListWidget>
 #include <QToolButton>
 #include <array>
+#include <optional>
 
+#include "edit/band_edits.h"
 #include "panels/panel.h"
 #include "widgets/number_field.h"
 
@@ -33,9 +36,8 @@ class FM_Band : public Panel {
   void buildControls();
   QGroupBox* buildBandGroup();
   QGroupBox* buildStrakeGroup();
-  void showNoBulkhead();
-  void fillBandRows(const Bulkhead& bulkhead);
-  void fillStrakeRows(const StrakeBand& band);
+  // The current strake's data, and its fields and tools open; none closes them.
+  void showStrake(const std::optional<StrakeData>& strake);
   void changeStrake(const std::string& label, Follow follow);
   void addStrake();
   // What Remove strake erases, as its question names it (empty when none):

@@ -1,5 +1,6 @@
 // The bulkhead panel: its controls, how they are filled from the current
 // bulkhead and how each change goes back into it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_bh.h"
 
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include "model/codes.h"
 #include "panels/form_rows.h"
 #include "ship/ship_queries.h"
+#include "view/bulkhead_panel_states.h"
 #include "view_state.h"
 #include "widgets/material_list.h"
 
@@ -121,61 +123,41 @@ void FM_Bh::addStoolRows(FormRows& rows) {
 
 void FM_Bh::fillControls() {
   fillMaterials();
-  if (arrangement().Bulkheads.count() == 0) {
-    showNoBulkhead();
-    return;
-  }
-  form_->setEnabled(true);
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) return;
-  name_->showText(QString::fromStdString(bulkhead->Name));
-  showCode(*material_, bulkhead->iMat - 1);
-  showCode(*direction_, bulkhead->stfHV);
-  showCode(*side_, bulkhead->stfside);
-  showCode(*type_, bulkhead->Typ);
+  const std::optional<BulkheadData> shown = bulkheadPanelState(currentBulkhead()).Shown;
+  form_->setEnabled(shown.has_value());
+  name_->showText(shown ? QString::fromStdString(shown->Name) : QString());
+  showCode(*material_, shown ? shown->iMat - 1 : -1);
+  showCode(*direction_, shown ? shown->stfHV : -1);
+  showCode(*side_, shown ? shown->stfside : -1);
+  showCode(*type_, shown ? shown->Typ : -1);
   fillRows();
 }
 
 void FM_Bh::fillMaterials() { fillMaterialList(*material_, session().ship()); }
 
-void FM_Bh::showNoBulkhead() {
-  name_->showText({});
-  for (QComboBox* list : {type_, material_, direction_, side_}) list->setCurrentIndex(-1);
-  for (std::size_t i = 0; i < stool_.size(); ++i) {
-    stool_[i]->setChecked(false);
-    stoolZ_[i]->showEmpty();
-  }
-  upperStoolSloped_->setChecked(false);
-  form_->setEnabled(false);
-}
-
 void FM_Bh::fillRows() {
   const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) return;
-  if (lacksStoolTop(*bulkhead)) {
+  if (bulkhead != nullptr && lacksStoolTop(*bulkhead)) {
     session().amend(EditScope::bulkhead(arrangement().CurBulkhead),
                     [](Arrangement& a) { storeDefaultStoolTops(currentOf(a)); });
   }
-  const bool hasHeight = bulkhead->ZMin <= bulkhead->ZMax;
-  const std::array<bool, 2> enabled = {bulkhead->Stool1Enabled, bulkhead->Stool2Enabled};
-  const std::array<Single, 2> tops = {bulkhead->Stool1Z, bulkhead->Stool2Z};
-  const std::array<Single, 2> limits = {bulkhead->ZMin, bulkhead->ZMax};
+  const BulkheadPanelState state = bulkheadPanelState(currentBulkhead());
   for (std::size_t i = 0; i < stool_.size(); ++i) {
-    stool_[i]->setChecked(enabled[i]);
-    if (hasHeight) {
-      stoolZ_[i]->setRange(bulkhead->ZMin, bulkhead->ZMax);
-      stoolZ_[i]->showValue(enabled[i] ? tops[i] : limits[i]);
+    const StoolRow& row = state.Stools.at(i);
+    stool_[i]->setChecked(row.On);
+    if (row.Range) {
+      stoolZ_[i]->setRange(row.Range->first, row.Range->second);
     } else {
       stoolZ_[i]->setRange(std::numeric_limits<double>::lowest(),
                            std::numeric_limits<double>::max());
-      stoolZ_[i]->showValue(tops[i]);
     }
-    stoolZ_[i]->setEnabled(enabled[i]);
-    stoolZLabel_[i]->setEnabled(enabled[i]);
+    stoolZ_[i]->showValue(row.Top);
+    stoolZ_[i]->setEnabled(row.On);
+    stoolZLabel_[i]->setEnabled(row.On);
   }
-  upperStoolSloped_->setChecked(bulkhead->UpperStoolSloped);
-  upperStoolSloped_->setEnabled(bulkhead->Stool2Enabled);
+  upperStoolSloped_->setChecked(state.Shown && state.Shown->UpperStoolSloped);
+  upperStoolSloped_->setEnabled(state.SlopedEditable);
 }
 
 BulkheadData FM_Bh::dataOfControls(const Bulkhead& bulkhead) const {

@@ -1,5 +1,6 @@
 // The bulkhead panel: name, type, plating material, stiffener direction and
 // side, and the two stools of the current bulkhead; adds and removes bulkheads.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>
@@ -41,7 +42,6 @@ class FM_Bh : public Panel {
   // Refills the material list when the ship's materials differ from it (another
   // database may have been opened since).
   void fillMaterials();
-  void showNoBulkhead();
   // The bulkhead's data as the controls give them.
   BulkheadData dataOfControls(const Bulkhead& bulkhead) const;
   // The common change handler of the bulkhead's fields.

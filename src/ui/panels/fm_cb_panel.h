@@ -1,4 +1,5 @@
 // The bulkhead selector above the object panels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>

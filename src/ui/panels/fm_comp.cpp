@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_comp.h"
 
 #include <QFormLayout>
@@ -11,11 +12,10 @@
 #include "model/codes.h"
 #include "resonance/compartment_codes.h"
 #include "text/string_table.h"
+#include "view/bulkhead_panel_states.h"
 
 namespace korain {
 namespace {
-
-constexpr Long kCompartmentTypeCount = 8;
 
 // A list item as the family shows codes: the code, the separator, the name.
 QString codeItem(Long code, const std::string& name) {
@@ -84,24 +84,13 @@ void FM_Comp::buildControls() {
 
 void FM_Comp::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) {
-    showNoCompartment();
-    return;
-  }
-  const Compartment& compartment = bulkhead->Compartments.at(side_);
-  controls_->setEnabled(true);
+  const CompartmentPanelState state =
+      compartmentPanelState(currentBulkhead(), side_, destinations_);
+  controls_->setEnabled(state.Enabled);
   sides_->setCurrentIndex(side_ - 1);
-  const bool knownType = compartment.A >= 1 && compartment.A <= kCompartmentTypeCount;
-  type_->setCurrentIndex(knownType ? static_cast<int>(compartment.A - 1) : -1);
-  destination_->setCurrentIndex(destinationPosition(compartment.B, destinations_));
-  resonance_->setEnabled(hasMainDimensions(compartment));
-}
-
-void FM_Comp::showNoCompartment() {
-  controls_->setEnabled(false);
-  type_->setCurrentIndex(-1);
-  destination_->setCurrentIndex(-1);
+  type_->setCurrentIndex(state.Type);
+  destination_->setCurrentIndex(state.Destination);
+  resonance_->setEnabled(state.ResonanceEnabled);
 }
 
 void FM_Comp::showSubject(const Message& message) {

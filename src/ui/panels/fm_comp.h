@@ -1,6 +1,7 @@
 // The compartment panel: the compartment forward or aft of the current
 // bulkhead, its type and main destination, and the doors to its loading,
 // dimensions and resonance dialogs.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>
@@ -27,7 +28,6 @@ class FM_Comp : public Panel {
 
  private:
   void buildControls();
-  void showNoCompartment();
   void chooseSide(int index);
   void chooseType(int index);
   void chooseDestination(int index);

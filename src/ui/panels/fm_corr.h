@@ -1,6 +1,7 @@
 // The corrugation panel: the corrugation of the current bulkhead (start,
 // spacing, flange width, depth and its two supports), beside a sketch that
 // shows what the values measure.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

@@ -1,5 +1,6 @@
 // The display panel: one box per element the drawing can always show, each
 // tied to a bit of the display word.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_display.h"
 
 #include <QLabel>

@@ -1,4 +1,5 @@
 // The display panel: which elements the drawing always shows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

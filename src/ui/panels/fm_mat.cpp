@@ -1,5 +1,6 @@
 // The check panel: runs the legend builder of the chosen check and shows the
 // legend as sixteen colour swatches with their labels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_mat.h"
 
 #include <QGridLayout>

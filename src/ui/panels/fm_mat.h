@@ -1,5 +1,6 @@
 // The check panel: the title of the rule check shown and its legend, while
 // the drawing colours every bulkhead by that check.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>

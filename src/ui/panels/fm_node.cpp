@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_node.h"
 
 #include <QGridLayout>
@@ -5,11 +6,8 @@
 #include <QToolButton>
 #include <string>
 
-#include "checks/code_texts.h"
 #include "edit/selection_edits.h"
-#include "geometry/contour_arc.h"
 #include "main/toolbar_icons.h"
-#include "model/codes.h"
 #include "panels/form_rows.h"
 #include "panels/step_buttons.h"
 #include "view/world_window.h"
@@ -19,18 +17,11 @@ namespace {
 
 const std::string kChangeLabel = "Node data changes";
 
-// The curve tools in their order on the bar, and the code each one sets; the
-// corrugated tool sets none.
-constexpr std::array<const char*, 4> kCurveTools = {"Line", "Tan. arc", "Arc", "Corrugated"};
-constexpr std::array<const char*, 4> kCurveIcons = {"curve_line", "curve_tan_arc", "curve_arc",
-                                                    "curve_corrugated"};
-constexpr std::array<Long, 3> kCurveCodes = {kCurveStraight, kCurveTangentArc, kCurveArc};
-
-int curveToolOf(Long curveCode) {
-  if (curveCode == kCurveTangentArc) return 1;
-  if (curveCode == kCurveArc) return 2;
-  return 0;
-}
+// The curve tools in their order on the bar.
+constexpr std::array<const char*, kCurveToolCount> kCurveTools = {"Line", "Tan. arc", "Arc",
+                                                                  "Corrugated"};
+constexpr std::array<const char*, kCurveToolCount> kCurveIcons = {
+    "curve_line", "curve_tan_arc", "curve_arc", "curve_corrugated"};
 
 }  // namespace
 
@@ -107,52 +98,47 @@ bool FM_Node::canRemove() const {
 
 void FM_Node::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || bulkhead->Nodes.count() == 0) {
-    showNoNode();
+  if (currentBulkhead() != nullptr) {
+    session().moveSelection([](Arrangement& a) { settleNodes(currentOf(a)); }, Follow::Nothing);
+  }
+  const NodePanelState state = nodePanelState(currentBulkhead());
+  controls_->setEnabled(state.Shown.has_value());
+  steps_[0]->setEnabled(state.Steps.Previous);
+  steps_[1]->setEnabled(state.Steps.Next);
+  number_->setText(state.Steps.Current == 0 ? QString() : QString::number(state.Steps.Current));
+  showCurveTool(state.CurveTool);
+  segment_->setText(QString::fromStdString(state.Segment));
+  circle_->setVisible(state.CircleShown);
+  showValues(state.Shown);
+}
+
+void FM_Node::showCurveTool(std::optional<int> tool) {
+  if (tool) {
+    curveTools_->button(*tool)->setChecked(true);
     return;
   }
-  const int count = bulkhead->Nodes.count();
-  session().moveSelection([](Arrangement& a) { settleNodes(currentOf(a)); }, Follow::Nothing);
-  controls_->setEnabled(true);
-  steps_[0]->setEnabled(bulkhead->CurNode >= 2);
-  steps_[1]->setEnabled(bulkhead->CurNode < count);
-  number_->setText(QString::number(bulkhead->CurNode));
-  showNode(bulkhead->Nodes.at(bulkhead->CurNode));
-}
-
-void FM_Node::showNoNode() {
-  controls_->setEnabled(false);
-  number_->clear();
-  for (NumberField* field : fields_) field->showEmpty();
   // An exclusive group keeps one tool down; it lets go only while not exclusive.
   curveTools_->setExclusive(false);
-  for (QAbstractButton* tool : curveTools_->buttons()) tool->setChecked(false);
+  for (QAbstractButton* button : curveTools_->buttons()) button->setChecked(false);
   curveTools_->setExclusive(true);
-  segment_->clear();
-  circle_->hide();
 }
 
-void FM_Node::showNode(const Node& node) {
-  fields_[0]->showValue(node.Y);
-  fields_[1]->showValue(node.Z);
-  curveTools_->button(curveToolOf(node.ShCur))->setChecked(true);
-  segment_->setText(QString::fromStdString(nodeSegmentText(node.ShCur)));
-  refreshCurveControls(node.ShCur);
-  fields_[2]->showValue(node.ShYT);
-  fields_[3]->showValue(node.ShZT);
-  fields_[4]->showValue(node.ShR);
+void FM_Node::showValues(const std::optional<NodeData>& shown) {
+  if (!shown) {
+    for (NumberField* field : fields_) field->showEmpty();
+    return;
+  }
+  const std::array<Single, 5> values = {shown->Y, shown->Z, shown->ShYT, shown->ShZT, shown->ShR};
+  for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->showValue(values[i]);
 }
-
-void FM_Node::refreshCurveControls(Long curveCode) { circle_->setVisible(isArcCode(curveCode)); }
 
 NodeData FM_Node::dataOfControls(const Node& node) const {
   NodeData values = nodeDataOf(node);
   values.Y = static_cast<Single>(fields_[0]->value());
   values.Z = static_cast<Single>(fields_[1]->value());
-  for (int t = 0; t < static_cast<int>(kCurveCodes.size()); ++t) {
+  for (int t = 0; t < static_cast<int>(kCurveToolCodes.size()); ++t) {
     if (curveTools_->button(t)->isChecked())
-      values.ShCur = kCurveCodes[static_cast<std::size_t>(t)];
+      values.ShCur = kCurveToolCodes[static_cast<std::size_t>(t)];
   }
   values.ShYT = static_cast<Single>(fields_[2]->value());
   values.ShZT = static_cast<Single>(fields_[3]->value());

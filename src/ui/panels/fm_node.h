@@ -1,5 +1,6 @@
 // The node panel: the contour nodes of the current bulkhead, one at a time,
 // with the kind of segment that leads to each and the data of its arc.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAbstractButton>
@@ -8,9 +9,11 @@
 #include <QLabel>
 #include <QToolButton>
 #include <array>
+#include <optional>
 
 #include "edit/node_edits.h"
 #include "panels/panel.h"
+#include "view/item_panel_states.h"
 #include "widgets/number_field.h"
 
 namespace korain {
@@ -36,9 +39,9 @@ class FM_Node : public Panel {
  private:
   void buildControls();
   QWidget* buildCurveBar();
-  void showNoNode();
-  void showNode(const Node& node);
-  void refreshCurveControls(Long curveCode);
+  // Puts the tool down; none lets every tool go.
+  void showCurveTool(std::optional<int> tool);
+  void showValues(const std::optional<NodeData>& shown);
   // The node's data as the controls give them.
   NodeData dataOfControls(const Node& node) const;
   void change();

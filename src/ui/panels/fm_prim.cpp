@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_prim.h"
 
 #include <QGridLayout>
@@ -9,6 +10,8 @@
 #include "model/codes.h"
 #include "panels/form_rows.h"
 #include "panels/step_buttons.h"
+#include "view/item_panel_states.h"
+#include "widgets/material_list.h"
 
 namespace korain {
 
@@ -63,32 +66,20 @@ bool FM_Prim::canRemove() const {
 
 void FM_Prim::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || bulkhead->PrimaryMembers.count() == 0) {
-    showNoMember();
-    return;
+  if (currentBulkhead() != nullptr) {
+    session().moveSelection([](Arrangement& a) { settleMembers(currentOf(a)); },
+                            Follow::Nothing);
   }
-  const List<PrimaryMember>& members = bulkhead->PrimaryMembers;
-  const int count = members.count();
-  session().moveSelection([](Arrangement& a) { settleMembers(currentOf(a)); },
-                          Follow::Nothing);
-  const PrimaryMember& member = members.at(bulkhead->CurPrim);
-  controls_->setEnabled(true);
-  steps_[0]->setEnabled(bulkhead->CurPrim > 1);
-  steps_[1]->setEnabled(bulkhead->CurPrim < count);
-  number_->setText(QString::number(bulkhead->CurPrim));
-  position_->showValue(member.Position);
-  axis_->setText(member.HV == kVertical ? "&Y :" : "&Z :");
-  direction_->setCurrentIndex(member.HV);
+  const MemberPanelState state = memberPanelState(currentBulkhead());
+  controls_->setEnabled(state.Position.has_value());
+  steps_[0]->setEnabled(state.Steps.Previous);
+  steps_[1]->setEnabled(state.Steps.Next);
+  number_->setText(state.Steps.Current == 0 ? QString() : QString::number(state.Steps.Current));
+  position_->showValue(state.Position);
+  axis_->setText(QString::fromStdString(state.Axis));
+  showCode(*direction_, state.Direction);
   // The position is what one edits most, member after member.
   if (isVisible() && position_->isEnabled()) position_->setFocus();
-}
-
-void FM_Prim::showNoMember() {
-  controls_->setEnabled(false);
-  number_->clear();
-  position_->showEmpty();
-  direction_->setCurrentIndex(-1);
 }
 
 void FM_Prim::change() {

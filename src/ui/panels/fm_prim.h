@@ -1,5 +1,6 @@
 // The primary members panel: the members of the current bulkhead, one at a
 // time, each a horizontal or vertical line at a position.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAbstractButton>
@@ -30,7 +31,6 @@ class FM_Prim : public Panel {
 
  private:
   void buildControls();
-  void showNoMember();
   void change();
 
   QWidget* controls_ = nullptr;

@@ -1,5 +1,6 @@
 // The ordinary stiffeners panel: its controls, how they show the selected
 // stiffeners, and how each change goes to every selected stiffener.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_second.h"
 
 #include <QFontDatabase>
@@ -53,14 +54,6 @@ constexpr std::array<TypeTool, 5> kTypeTools = {{{"Flat", kFlatProfile},
 constexpr std::array<const char*, 5> kTabTexts = {"Stiff. scantling", "Stiff. upper bracket",
                                                   "Stiff. lower bracket", "by span scantling",
                                                   "by span bracket"};
-
-void showNumber(NumberField& field, std::optional<Single> value) {
-  if (value) {
-    field.showValue(*value);
-  } else {
-    field.showEmpty();
-  }
-}
 
 // A box for a flag that the selected stiffeners do not share shows neither
 // state, and writes nothing until it is clicked.
@@ -370,21 +363,21 @@ void FM_Second::fillListRows(const Bulkhead& bulkhead) {
 void FM_Second::fillFields(const Bulkhead& bulkhead) {
   const StiffenerPanelState state = stiffenerPanelState(bulkhead, tab());
   const StiffenerValues& shown = state.Shown;
-  showNumber(*group_[0], state.Position);
-  showNumber(*group_[1], state.Spacing);
+  group_[0]->showValue(state.Position);
+  group_[1]->showValue(state.Spacing);
   showType(shown.Typ);
-  showNumber(*stiff_[0], shown.H1);
-  showNumber(*stiff_[1], shown.E1);
-  showNumber(*stiff_[2], shown.H2);
-  showNumber(*stiff_[3], shown.E2);
-  showNumber(*spanReduction_, shown.SpanReduction);
+  stiff_[0]->showValue(shown.H1);
+  stiff_[1]->showValue(shown.E1);
+  stiff_[2]->showValue(shown.H2);
+  stiff_[3]->showValue(shown.E2);
+  spanReduction_->showValue(shown.SpanReduction);
   showCode(*materials_, shown.Mat ? *shown.Mat - 1 : -1);
   showFlag(*brackets_[0], shown.Fixed);
   showFlag(*brackets_[1], shown.NoBracket);
-  showNumber(*stiff_[4], shown.BracketLength);
+  stiff_[4]->showValue(shown.BracketLength);
   showFlag(*defaultSpan_, shown.DefaultScantling);
-  showNumber(*stiff_[5], shown.LowerBracketLength);
-  showNumber(*stiff_[6], shown.UpperBracketLength);
+  stiff_[5]->showValue(shown.LowerBracketLength);
+  stiff_[6]->showValue(shown.UpperBracketLength);
   showCode(*connections_, state.Connection.value_or(-1));
 
   for (NumberField* field : group_) field->setEnabled(state.AnySelected);

@@ -1,6 +1,7 @@
 // The ordinary stiffeners panel: every stiffener of the current bulkhead in
 // one multi-select list, each edit applied to the whole selection, with tabs
 // for the scantling, the two brackets and the spans of one support interval.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>

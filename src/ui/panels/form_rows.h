@@ -1,5 +1,6 @@
 // The rows of a panel's form, laid out on a grid from top to bottom: each
 // caption is the buddy of its control, so that its access key reaches it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QGridLayout>

@@ -1,6 +1,7 @@
 // The protocol every panel of the panel area follows, and what they share: the
 // title label, the editor around them, the refreshing flag set while they are
 // filled, and the way their handlers hand changes to the session.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/step_buttons.h"
 
 #include "main/toolbar_icons.h"

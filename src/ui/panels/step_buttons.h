@@ -1,4 +1,5 @@
 // The previous and next buttons with which a panel steps through its objects.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHBoxLayout>

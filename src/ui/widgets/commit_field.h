@@ -1,6 +1,7 @@
 // A one-line text field that tells when the user has settled a changed value:
 // on leaving the field or on Enter. Enter also moves the focus on, as the
 // family's forms have always done.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 // Drop-down lists of codes: the materials of the ship data, and a code shown
 // as the list's item of that position.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/message_box_prompt.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <vector>
 
 #include "text/format_message.h"
@@ -70,7 +72,18 @@ std::optional<std::string> MessageBoxPrompt::askFileName(const FileQuestion& que
                      QString::fromStdString(question.initialName), dialogFilter(question.filter));
   dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(question.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(QString::fromStdString(question.defaultExtension));
+  const QString extension = QString::fromStdString(question.defaultExtension);
+  for (const QString& filter : dialog.nameFilters()) {
+    if (filterSuffix(filter) == extension) dialog.selectNameFilter(filter);
+  }
+  dialog.setDefaultSuffix(extension);
+  // A name typed without an extension takes the chosen filter's, so that
+  // "PNG picture" writes a PNG file whatever the default was.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) {
+                     const QString suffix = filterSuffix(filter);
+                     if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+                   });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }
@@ -86,6 +99,12 @@ QString dialogFilter(const std::string& familyFilter) {
     filters << (description.contains('(') ? description : description + " (" + patterns + ")");
   }
   return filters.join(";;");
+}
+
+QString filterSuffix(const QString& nameFilter) {
+  static const QRegularExpression kPattern(QStringLiteral("\\*\\.([A-Za-z0-9_]+)"));
+  const QRegularExpressionMatch match = kPattern.match(nameFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString messageText(const std::string& text) {

@@ -1,4 +1,5 @@
 // The questions and warnings of the editor as message boxes and file dialogs.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointer>
@@ -28,6 +29,10 @@ class MessageBoxPrompt : public Prompt {
 // The family's file filter ("Ship database (*.ko2)|*.ko2|All files (*.*)|*.*")
 // as a file dialog's ("Ship database (*.ko2);;All files (*.*)").
 QString dialogFilter(const std::string& familyFilter);
+
+// The extension a name filter of a file dialog stands for ("png" for
+// "PNG picture (*.png)"); empty for one of every file ("*.*", "*").
+QString filterSuffix(const QString& nameFilter);
 
 // The message's line breaks as new lines.
 QString messageText(const std::string& text);

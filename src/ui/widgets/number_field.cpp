@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/number_field.h"
 
 #include <QLabel>
@@ -68,6 +69,14 @@ int NumberField::wholeValue() const {
 }
 
 void NumberField::showValue(double value) { showText(numberFieldText(value)); }
+
+void NumberField::showValue(std::optional<double> value) {
+  if (value) {
+    showValue(*value);
+  } else {
+    showEmpty();
+  }
+}
 
 void NumberField::setRange(double minimum, double maximum) {
   minimum_ = std::min(minimum, maximum);

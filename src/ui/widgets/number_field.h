@@ -1,7 +1,9 @@
 // The numeric field of the panels and dialogs: a value with an allowed range.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <limits>
+#include <optional>
 
 #include "widgets/commit_field.h"
 
@@ -18,6 +20,8 @@ class NumberField : public CommitField {
   double value() const;
   // Shows a value from the model (not a change of the user's).
   void showValue(double value);
+  // A value to show, or none: the field is then empty.
+  void showValue(std::optional<double> value);
   // Empties the field, as a disabled panel shows it.
   void showEmpty() { showText({}); }
 

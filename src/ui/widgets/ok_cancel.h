@@ -1,4 +1,5 @@
 // The "&Ok" and "&Cancel" buttons at the foot of the family's dialogs.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/refusal_notice.h"
 
 #include <QCoreApplication>

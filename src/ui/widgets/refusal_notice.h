@@ -1,6 +1,7 @@
 // A field's word that it refused what was typed, carried up to the window
 // whose status line shows it: the main window, also for a field of a dialog
 // opened over it. An empty text takes the word back.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QEvent>

@@ -1,4 +1,5 @@
 // Reading a number the user typed into a field or a table cell.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

@@ -1,5 +1,6 @@
 // The hourglass for as long as a long step runs; the previous pointer comes
 // back however the step ends.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // The check panel's layout of a legend on its sixteen swatches, and its titles.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/check_view.h"
 
 #include <gtest/gtest.h>

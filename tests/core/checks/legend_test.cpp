@@ -1,5 +1,6 @@
 // The check legend: distinct values, their order, their colours and the
 // colour index left on every strake, span and bracket.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/legend.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Code texts, scantling labels and bracket scantling texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/scantling_texts.h"
 
 #include <gtest/gtest.h>

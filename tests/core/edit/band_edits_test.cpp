@@ -1,5 +1,6 @@
 // The strake bands panel's edits: bands and strakes inserted halfway before
 // the current one, and the plating never left without a band.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/band_edits.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The bulkhead panel's edits and what the panels settle before they show the
 // data: new bulkheads, removals, default stool tops and the current indices.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/bulkhead_edits.h"
 
 #include <gtest/gtest.h>

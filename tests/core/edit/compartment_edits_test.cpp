@@ -1,5 +1,6 @@
 // The compartment panel's destination lists and the dimensions that open the
 // resonance dialog.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/compartment_edits.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The list edits that cannot happen: each tells why in its outcome, naming the
 // index, and leaves the arrangement as it was.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/edit_outcome.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The arrangement as the editor edits it: the geometry recomputed bulkhead by
 // bulkhead must read exactly as a full recomputation, the undo history must
 // give back every state, and the unsaved mark must follow the stored fields.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/edited_arrangement.h"
 
 #include <gtest/gtest.h>

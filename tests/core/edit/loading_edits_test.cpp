@@ -1,5 +1,6 @@
 // The loading dialog's change: a standard run keeps the JBP run's second set
 // of load data and its alternate loading as they were.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/loading_edits.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The primary members' order (vertical first, then by position) and the
 // current member that follows its member through the sort.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/member_edits.h"
 
 #include <gtest/gtest.h>

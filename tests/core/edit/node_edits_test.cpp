@@ -1,5 +1,6 @@
 // The node panel's contour edits: where a new node lands, and how inserting
 // and removing keep the first node free of an incoming segment.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/node_edits.h"
 
 #include <gtest/gtest.h>

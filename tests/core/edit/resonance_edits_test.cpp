@@ -1,5 +1,6 @@
 // The resonance dialog's starting effective dimensions and its default
 // filling levels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/resonance_edits.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The ordinary stiffeners panel's edits: each applies to the selected
 // stiffeners only, keeps what the panel leaves empty and the list in order.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/stiffener_edits.h"
 
 #include <gtest/gtest.h>

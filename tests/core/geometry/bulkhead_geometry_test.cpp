@@ -1,5 +1,6 @@
 // What the geometry computation makes of the entered members, stiffeners,
 // strakes, compartments and corrugation, and what it reports about them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>

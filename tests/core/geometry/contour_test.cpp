@@ -1,5 +1,6 @@
 // The contour of a bulkhead: closure, bounds, cuts of lines with it, positions
 // along it, and the circular arcs it may contain.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/contour.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Bulkheads drawn from a few nodes, for the geometry tests.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Which object lies under the cursor: the order in which kinds of object are
 // tried decides what a click on overlapping objects selects.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/picking.h"
 
 #include <gtest/gtest.h>

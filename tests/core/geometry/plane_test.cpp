@@ -1,5 +1,6 @@
 // The plane predicates the geometry, the picking and the drawing share, all at
 // the 1 mm tolerance.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/plane.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // Each plausibility rule with a value that trips it and one just inside it, on
 // a bulkhead otherwise plausible in every value. Which object each message
 // names is checked with the command line's records (check --json).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/plausibility.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Arrangements built from hull sections: the hand-written sections of the test
 // data worked out by hand, the example's midship section, and the refusals.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/section_import.h"
 
 #include <gtest/gtest.h>
@@ -142,15 +143,6 @@ TEST(SectionImport, OpenContoursAreClosedOnTheCentreLineOnce) {
       EXPECT_EQ(contour, expected) << "symmetry flag " << symFlag;
     }
   }
-}
-
-TEST(SectionImport, MessagesReachTheListAsTheyAre) {
-  SectionMessages messages;
-  messages.addText("Tank ¤1²: ¤ and §");
-  MessageList list;
-  addImportMessages(list, messages);
-  ASSERT_EQ(list.size(), 1U);
-  EXPECT_EQ(list.messages().front().text, "Tank ¤1²: ¤ and §");
 }
 
 }  // namespace

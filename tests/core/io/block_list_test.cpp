@@ -1,4 +1,5 @@
 // Listing and finding the numbered blocks of a database file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/block_list.h"
 
 #include <gtest/gtest.h>

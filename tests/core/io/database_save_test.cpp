@@ -1,6 +1,7 @@
 // Saving into a database: the blocks around the saved one, the .bak copy, what
 // the user set on the file (permissions, group, link), the temporary files,
 // and a database left untouched by every kind of failure.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/database_save.h"
 
 #include <gtest/gtest.h>

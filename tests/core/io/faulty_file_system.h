@@ -1,5 +1,6 @@
 // The machine's file system with a record of the calls a save makes, calls
 // that fail on request, and processes that are running or gone as a test says.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,4 +1,5 @@
 // Lines beyond ASCII are decoded wherever they stand, also when the cursor is put back.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/line_cursor.h"
 
 #include <gtest/gtest.h>

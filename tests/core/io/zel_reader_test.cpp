@@ -1,4 +1,5 @@
 // How the ZEL reader treats old versions, damaged lines and awkward files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>

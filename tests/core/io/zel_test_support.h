@@ -1,4 +1,5 @@
 // Writing, reading and editing blocks in memory, for the block tests.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

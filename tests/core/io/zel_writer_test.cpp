@@ -1,5 +1,6 @@
 // What the ZEL writer puts on file, line by line where it matters, and that reading it back and
 // writing again keeps every byte.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "sample_arrangement.h"

@@ -1,5 +1,6 @@
 // The message list under the main window: one line per message, newest last,
 // bounded so that a long computation cannot flood it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages/message_list.h"
 
 #include <gtest/gtest.h>

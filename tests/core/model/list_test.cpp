@@ -1,4 +1,5 @@
 // The 1-based lists of the model: counting, growing, inserting, removing, checked access.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/list.h"
 
 #include <gtest/gtest.h>

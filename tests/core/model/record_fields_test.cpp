@@ -1,4 +1,5 @@
 // Every member of a stored record is in its field table, as stored or as unstored, once.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/record_fields.h"
 
 #include <gtest/gtest.h>

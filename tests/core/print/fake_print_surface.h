@@ -1,6 +1,7 @@
 // A print surface that records what is drawn where, with fixed metrics: in
 // 10 points a character is 0.25 cm wide and a line 0.5 cm high (both scale with
 // the size), on a printable area of 20 x 28 cm.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

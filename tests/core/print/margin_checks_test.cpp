@@ -1,4 +1,5 @@
 // The print dialog's margin questions and the smallest margin of a printer.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/margin_checks.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Preparing the surface, page breaks with header and footer and the end of the document, on the
 // fake's 20 x 28 cm area (10 points: lines 0.5 cm high).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/page_flow.h"
 
 #include <gtest/gtest.h>

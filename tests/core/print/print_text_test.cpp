@@ -1,6 +1,7 @@
 // The surface's position and left margin, text on tab columns, rules, titles and headings, in
 // the fake's 10-point font: a character and a tab column are 0.25 cm wide, a line 0.5 cm high;
 // column 21 lies at x = 5.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_text.h"
 
 #include <gtest/gtest.h>

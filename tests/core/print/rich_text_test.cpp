@@ -1,4 +1,5 @@
 // The markup of superscripts, subscripts and symbols, split and printed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/rich_text.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // Table columns laid out on measured cells, in the fake's default 10-point font: a
 // character, a blank and a tab column are 0.25 cm wide; tab column n lies at
 // x = (n - 1) / 4.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/table_layout.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The data report on the fake surface: which items print what, in which order,
 // and the risk-of-resonance section's rows, periods and page breaks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/data_report.h"
 
 #include <gtest/gtest.h>

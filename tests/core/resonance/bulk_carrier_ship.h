@@ -1,5 +1,6 @@
 // The example bulk carrier's ship data: L 177 m, B 32 m, V 14 kn; GM 2.8 / 7.5 m and roll radius
 // 12.2 / 11.5 m in the two loading conditions, so that they roll differently.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

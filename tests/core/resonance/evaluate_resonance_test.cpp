@@ -1,5 +1,6 @@
 // The evaluation of a whole arrangement, the compartment codes it and the report use, and the
 // risk bands: exclusive bounds, no upper bound for pitch and sway, no risk when shallow.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/evaluate_resonance.h"
 
 #include <gtest/gtest.h>

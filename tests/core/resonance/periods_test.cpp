@@ -1,5 +1,6 @@
 // The ship's pitch, roll and sway periods, with the rule defaults of GM and roll radius, and the
 // liquid's natural periods and risks level by level, against hand computations.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,6 +1,7 @@
 // Whether the ship data allow a verdict on the risk of resonance, and what is said in its place
 // when they do not. The notices of a missing ship data block and of an arrangement cut short are
 // checked where they are shown: the report's tests and korain-cli's resonance runs.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/resonance_data.h"
 
 #include <gtest/gtest.h>

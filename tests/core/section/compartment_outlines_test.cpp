@@ -1,5 +1,6 @@
 // The outlines of a section's compartments: the panel that carries two nodes,
 // the nodes between them, and the segments with their orientation.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/compartment_outlines.h"
 
 #include <gtest/gtest.h>

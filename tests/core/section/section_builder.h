@@ -1,4 +1,5 @@
 // Hull sections drawn from a few panels, for the tests of the section geometry and the import.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <initializer_list>

@@ -1,4 +1,5 @@
 // A bulkhead arrangement read where a section is asked for, and refused where it is not wanted.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_from_arrangement.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The geometry of a hull section: its nodes brought to their points and the
 // checks of what its panels carry, each fault with its message.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_geometry.h"
 
 #include <gtest/gtest.h>

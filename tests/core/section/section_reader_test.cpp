@@ -1,5 +1,6 @@
 // How the section reader reads its layout, old versions, damaged lines and the other kinds of
 // block.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>

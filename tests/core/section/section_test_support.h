@@ -1,4 +1,5 @@
 // Reading section blocks held in memory and the sections of the test data, for the section tests.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The test ship's database (tests/data/test_ship.ko2) with items replaced, so that each test
 // states only what it changes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <fstream>

@@ -1,4 +1,5 @@
 // How the ship data reader treats old versions, defaults, the free format, damaged and cut blocks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ship/ship_data_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The ship data queries and the ship-data texts: material names, complete main data, versions.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ship/ship_queries.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Windows-1252 bytes against UTF-8 text.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/cp1252.h"
 
 #include <gtest/gtest.h>

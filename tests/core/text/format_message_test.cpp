@@ -1,4 +1,5 @@
 // Placeholders of message templates.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/format_message.h"
 
 #include <gtest/gtest.h>

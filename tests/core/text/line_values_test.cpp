@@ -1,4 +1,5 @@
 // Reading the numbers of a data line and converting them to the stored types.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/line_values.h"
 
 #include <gtest/gtest.h>

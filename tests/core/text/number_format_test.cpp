@@ -1,4 +1,5 @@
 // Free numeric form, display patterns and message number texts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/number_format.h"
 
 #include <gtest/gtest.h>

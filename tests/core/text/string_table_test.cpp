@@ -1,4 +1,5 @@
 // The numbered texts: a missing number names itself.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/string_table.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Version texts, file-name and caption texts, dates and identifiers.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/text_utils.h"
 
 #include <gtest/gtest.h>

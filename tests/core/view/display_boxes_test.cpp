@@ -1,5 +1,6 @@
 // The display boxes: box i stands for the bit of its element, not for bit i,
 // and ticking one box leaves every other element as it was.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/display_boxes.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The normalised scale of a printed drawing: the standard ratios, and the
 // ratio at which a section fits the usable part of the sheet.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/print_scale.h"
 
 #include <gtest/gtest.h>

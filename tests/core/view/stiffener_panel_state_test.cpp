@@ -1,5 +1,6 @@
 // What the ordinary stiffeners panel shows of a selection: the values its
 // stiffeners share, nothing where they differ, and what can be edited.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/stiffener_panel_state.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The title block: typed lines win, blank ones fall back on the ship's titles.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/title_block.h"
 
 #include <gtest/gtest.h>

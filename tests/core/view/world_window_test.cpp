@@ -1,5 +1,6 @@
 // The part of the world a drawing shows: the full extent, its framing on a
 // surface, and zooming about a point.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/world_window.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "world_drawing.h"
+
+#include <QImage>
+#include <cmath>
+
+#include "drawing_sheet.h"
+#include "drawing_style.h"
+#include "geometry/member_lines.h"
+#include "inch_units.h"
+#include "paint_context.h"
+#include "view/section_outline.h"
+#include "view/shown_parts.h"
+#include "world_transform.h"
+
+namespace korain {
+namespace {
+
+// The capitals of a label take about this share of its line's height.
+constexpr double kCapHeightShare = 0.7;
+
+ContourPath straight(std::initializer_list<PlanePoint> points) {
+  ContourPath path;
+  for (const PlanePoint& p : points) path.push_back({p, 0});
+  return path;
+}
+
+struct Collector {
+  WorldDrawing& drawing;
+  const DisplayOptions& options;
+
+  QColor checkColour(Long index) const {
+    return options.CheckMode != kNoCheck ? paletteColour(options, index) : QColor();
+  }
+  void line(WorldLayer layer, const PlaneSegment& segment, QColor colour = {}) {
+    drawing.paths.push_back({layer, straight({segment.from, segment.to}), false, colour});
+  }
+};
+
+void addStrakes(Collector& out, const Bulkhead& bulkhead) {
+  for (const StrakeBand& band : bulkhead.StrakeBands) {
+    for (const Strake& strake : band.Strakes) {
+      ContourPath outline;
+      for (const StrakePoint& p : strake.Outline) {
+        if (std::isfinite(p.Y) && std::isfinite(p.Z)) outline.push_back({{p.Y, p.Z}, 0});
+      }
+      if (outline.size() < 3) continue;
+      out.drawing.paths.push_back(
+          {WorldLayer::Strakes, outline, true, out.checkColour(strake.ColourIndex)});
+    }
+  }
+}
+
+void addStiffeners(Collector& out, const Bulkhead& bulkhead) {
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    for (int s = 1; s <= stiffener.Spans.count(); ++s) {
+      PlaneSegment segment;
+      if (!secondarySegment(stiffener, bulkhead.stfHV, s, segment)) continue;
+      out.line(WorldLayer::Stiffeners, segment, out.checkColour(stiffener.Spans.at(s).ColourIndex));
+    }
+    for (const BracketEnd end : {BracketEnd::Start, BracketEnd::End}) {
+      const Bracket& bracket = stiffener.Brackets.at(end == BracketEnd::Start ? 1 : 2);
+      BracketOutline outline;
+      if (!bracketOutline(bracket, stiffener, bulkhead.stfHV, end, outline)) continue;
+      out.drawing.paths.push_back({WorldLayer::Brackets,
+                                   straight({outline.along, outline.foot, outline.tip}), false,
+                                   out.checkColour(bracket.ColourIndex)});
+    }
+  }
+}
+
+void addStools(Collector& out, const Bulkhead& bulkhead) {
+  if (bulkhead.Stool1Enabled) {
+    out.line(WorldLayer::Stools,
+             {{bulkhead.Stool1End1, bulkhead.Stool1Z}, {bulkhead.Stool1End2, bulkhead.Stool1Z}});
+  }
+  if (bulkhead.Stool2Enabled) {
+    out.line(WorldLayer::Stools,
+             {{bulkhead.Stool2End1, bulkhead.Stool2Z}, {bulkhead.Stool2End2, bulkhead.Stool2Z}});
+  }
+}
+
+void addBulkhead(Collector& out, const Bulkhead& bulkhead, bool current, double nodeRadius) {
+  const ShownParts shown = shownParts(out.options, current);
+  if (shown.strakes) addStrakes(out, bulkhead);
+  if (shown.corrugation) {
+    for (const CorrugationLine& line : bulkhead.CorrugationLines) {
+      if (!line.Extremities.isDimensioned()) continue;
+      out.line(WorldLayer::Corrugation,
+               lineSegment(line.Position, bulkhead.stfHV, line.Extremities.first(),
+                           line.Extremities.last()));
+    }
+  }
+  if (shown.stiffeners) addStiffeners(out, bulkhead);
+  if (shown.members) {
+    for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+      out.line(WorldLayer::Members, primarySegment(member));
+    }
+  }
+  if (shown.stools) addStools(out, bulkhead);
+  out.drawing.paths.push_back({WorldLayer::Contour, contourPath(bulkhead.Nodes), false, {}});
+  if (!shown.nodeMarks) return;
+  for (const Node& node : bulkhead.Nodes) {
+    out.drawing.circles.push_back({WorldLayer::Nodes, {node.Y, node.Z}, nodeRadius});
+  }
+}
+
+std::array<QColor, kWorldLayerCount> layerColours(const DrawingStyle& style) {
+  const QColor stiffener = style.stiffenerPen(Emphasis::Normal).color();
+  return {style.hullPen().color(),
+          style.contourPen(Emphasis::Normal).color(),
+          style.stoolPen().color(),
+          style.nodePen(Emphasis::Normal).color(),
+          style.memberPen(Emphasis::Normal).color(),
+          stiffener,
+          stiffener,
+          style.strakeEdgePen().color(),
+          style.corrugationPen().color(),
+          style.axisPen().color(),
+          style.labelColour()};
+}
+
+// The labels as the picture places them, carried back into the world.
+void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
+               const QTransform& toWorld, double pixelsPerMetre) {
+  QImage picture(size, QImage::Format_RGB32);
+  PlacedLabels placed;
+  {
+    QPainter painter(&picture);
+    placed = paintDrawingSheet(painter, QRectF(QPointF(0, 0), size), kScreenDpi,
+                               {.labels = LabelPolicy::KeepAll}, scene);
+  }
+  for (const PlacedLabel& label : placed) {
+    const QPointF centre = toWorld.map(label.box.center());
+    drawing.texts.push_back({label.text,
+                             {centre.x(), centre.y()},
+                             label.box.height() * kCapHeightShare / pixelsPerMetre,
+                             label.colour});
+  }
+}
+
+}  // namespace
+
+const char* worldLayerName(WorldLayer layer) {
+  static constexpr std::array<const char*, kWorldLayerCount> kNames = {
+      "HULL_SECTION", "BULKHEAD_CONTOUR", "STOOLS",      "NODES", "PRIMARY_MEMBERS", "STIFFENERS",
+      "BRACKETS",     "STRAKES",          "CORRUGATION", "AXIS",  "LABELS"};
+  return kNames.at(static_cast<std::size_t>(layer));
+}
+
+WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
+  const QRectF sheet(QPointF(0, 0), size);
+  const SheetLayout layout =
+      layOutSheet(sheet, kScreenDpi, {.labels = LabelPolicy::KeepAll}, scene);
+  const QTransform toDevice = worldToDevice(layout.window, layout.drawing);
+  const double pixelsPerMetre = std::abs(toDevice.m11());
+  const DrawingStyle style(scene.labels, kScreenDpi / kPointsPerInch);
+
+  WorldDrawing drawing;
+  drawing.layerColours = layerColours(style);
+  for (const ContourPath& outline : hullOutlines(scene.arrangement, scene.section, scene.ship)) {
+    drawing.paths.push_back({WorldLayer::Hull, outline, false, {}});
+  }
+  Collector out{drawing, scene.options};
+  const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
+  for (int i = 1; i <= bulkheads.count(); ++i) {
+    addBulkhead(out, bulkheads.at(i), i == scene.arrangement.CurBulkhead,
+                style.nodeRadius() / pixelsPerMetre);
+  }
+  if (scene.options.shows(display_bit::kAxis)) {
+    const WorldWindow& w = layout.window;
+    out.line(WorldLayer::Axis, {{0, w.bottom}, {0, w.top()}});
+    out.line(WorldLayer::Axis, {{w.left, 0}, {w.right(), 0}});
+  }
+  addLabels(drawing, scene, size, toDevice.inverted(), pixelsPerMetre);
+  return drawing;
+}
+
+}  // namespace korain
