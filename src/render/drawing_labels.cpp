@@ -33,16 +33,25 @@ PlanePoint centroidOf(const List<StrakePoint>& outline) {
   return {y / n, z / n};
 }
 
-// The point straight above the centre as far as the strake reaches both above
-// and below it: its text may move that far up or down, still on the strake.
-PlanePoint reachOf(const List<StrakePoint>& outline, PlanePoint centre) {
-  double low = centre.z;
-  double high = centre.z;
+// The strake's middle: across, its outline's centroid; up and down, half way
+// between its lowest and highest points, so that a strake whose outline has
+// many points along the stringer under it keeps its text off the stringer.
+PlanePoint middleOf(const List<StrakePoint>& outline) {
+  double low = outline.first().Z;
+  double high = low;
   for (const StrakePoint& p : outline) {
     low = std::min<double>(low, p.Z);
     high = std::max<double>(high, p.Z);
   }
-  return {centre.y, centre.z + std::min(high - centre.z, centre.z - low)};
+  return {centroidOf(outline).y, (low + high) / 2};
+}
+
+// The point straight above the middle at the strake's top: its text may move
+// that far up or down, still on the strake.
+PlanePoint reachOf(const List<StrakePoint>& outline, PlanePoint middle) {
+  double high = middle.z;
+  for (const StrakePoint& p : outline) high = std::max<double>(high, p.Z);
+  return {middle.y, high};
 }
 
 void addName(DrawingLabels& labels, const Bulkhead& bulkhead, const QColor& colour) {
@@ -76,7 +85,7 @@ void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSour
   for (const StrakeBand& band : bulkhead.StrakeBands) {
     for (const Strake& strake : band.Strakes) {
       if (strake.Outline.count() < 3) continue;
-      const PlanePoint centre = centroidOf(strake.Outline);
+      const PlanePoint centre = middleOf(strake.Outline);
       if (!isFinite(centre)) continue;
       labels.push_back({strakeText(strake, bulkhead, source.ship), centre,
                         reachOf(strake.Outline, centre),

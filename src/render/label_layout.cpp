@@ -47,7 +47,9 @@ void LabelLayout::addCentred(const QString& text, const QFont& font, const QColo
   const int steps = std::isfinite(room) && room > 0 && step > 0
                         ? std::min(kMostSteps, static_cast<int>(room / step))
                         : 0;
-  for (int k = 0; k <= std::max(steps, 4); ++k) {
+  // A strake too low to let its text move keeps the one place at its middle:
+  // moved further, the text would stand on the member bounding the strake.
+  for (int k = 0; k <= steps; ++k) {
     const double shift = k * step;
     for (const double side : {-1.0, 1.0}) {
       const QPointF corner(centre.x() - size.width() / 2,
