@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "bulkhead_painter.h"
 #include "checks/scantling_texts.h"
@@ -33,25 +34,35 @@ PlanePoint centroidOf(const List<StrakePoint>& outline) {
   return {y / n, z / n};
 }
 
-// The strake's middle: across, its outline's centroid; up and down, half way
-// between its lowest and highest points, so that a strake whose outline has
-// many points along the stringer under it keeps its text off the stringer.
-PlanePoint middleOf(const List<StrakePoint>& outline) {
+struct Heights {
+  double low;
+  double high;
+};
+
+// The tallest part of the strake's height between the stringers (horizontal
+// primary members) crossing it: its text stands there, on the plate it
+// names, and never on a stringer's line.
+Heights clearHeights(const List<StrakePoint>& outline, const Bulkhead& bulkhead) {
+  std::vector<double> cuts;
   double low = outline.first().Z;
   double high = low;
   for (const StrakePoint& p : outline) {
     low = std::min<double>(low, p.Z);
     high = std::max<double>(high, p.Z);
   }
-  return {centroidOf(outline).y, (low + high) / 2};
-}
-
-// The point straight above the middle at the strake's top: its text may move
-// that far up or down, still on the strake.
-PlanePoint reachOf(const List<StrakePoint>& outline, PlanePoint middle) {
-  double high = middle.z;
-  for (const StrakePoint& p : outline) high = std::max<double>(high, p.Z);
-  return {middle.y, high};
+  cuts.push_back(low);
+  cuts.push_back(high);
+  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+    if (member.HV == 0 && member.Position > low && member.Position < high) {
+      cuts.push_back(member.Position);
+    }
+  }
+  std::sort(cuts.begin(), cuts.end());
+  Heights best{low, low};
+  for (std::size_t i = 1; i < cuts.size(); ++i) {
+    if (cuts[i] - cuts[i - 1] > best.high - best.low) best = {cuts[i - 1], cuts[i]};
+  }
+  return best;
 }
 
 void addName(DrawingLabels& labels, const Bulkhead& bulkhead, const QColor& colour) {
@@ -85,10 +96,13 @@ void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSour
   for (const StrakeBand& band : bulkhead.StrakeBands) {
     for (const Strake& strake : band.Strakes) {
       if (strake.Outline.count() < 3) continue;
-      const PlanePoint centre = middleOf(strake.Outline);
+      const Heights clear = clearHeights(strake.Outline, bulkhead);
+      // Across, at the outline's centroid; up and down, in the middle of the
+      // clear part, free to move as far as that part reaches.
+      const PlanePoint centre{centroidOf(strake.Outline).y, (clear.low + clear.high) / 2};
       if (!isFinite(centre)) continue;
       labels.push_back({strakeText(strake, bulkhead, source.ship), centre,
-                        reachOf(strake.Outline, centre),
+                        {centre.y, clear.high},
                         source.style.labelColour(), LabelRank::Strake, LabelPlace::Centred});
     }
   }
