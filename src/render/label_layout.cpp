@@ -123,8 +123,17 @@ void LabelLayout::drawText(QPainter& painter, const Label& label, const QRectF& 
 }
 
 PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
-  std::stable_sort(labels_.begin(), labels_.end(),
-                   [](const Label& a, const Label& b) { return a.rank < b.rank; });
+  // Where every label is kept none gives way, so the strake texts, which can
+  // only move up and down their strake, go before the scantlings, which can
+  // move along their stiffeners round them.
+  const auto order = [keepAll = policy_ == LabelPolicy::KeepAll](LabelRank rank) {
+    if (keepAll && rank == LabelRank::Strake) return static_cast<int>(LabelRank::Scantling);
+    if (keepAll && rank == LabelRank::Scantling) return static_cast<int>(LabelRank::Strake);
+    return static_cast<int>(rank);
+  };
+  std::stable_sort(labels_.begin(), labels_.end(), [&](const Label& a, const Label& b) {
+    return order(a.rank) < order(b.rank);
+  });
   chosen_.assign(labels_.size(), kUnplaced);
   for (std::size_t i = 0; i < labels_.size(); ++i) place(i);
   PlacedLabels placed;
