@@ -3,7 +3,9 @@
 
 #include <QFontMetricsF>
 #include <QLineF>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "bulkhead_painter.h"
 #include "checks/scantling_texts.h"
@@ -30,6 +32,37 @@ PlanePoint centroidOf(const List<StrakePoint>& outline) {
   }
   const double n = outline.count();
   return {y / n, z / n};
+}
+
+struct Heights {
+  double low;
+  double high;
+};
+
+// The tallest part of the strake's height between the stringers (horizontal
+// primary members) crossing it: its text stands there, on the plate it
+// names, and never on a stringer's line.
+Heights clearHeights(const List<StrakePoint>& outline, const Bulkhead& bulkhead) {
+  std::vector<double> cuts;
+  double low = outline.first().Z;
+  double high = low;
+  for (const StrakePoint& p : outline) {
+    low = std::min<double>(low, p.Z);
+    high = std::max<double>(high, p.Z);
+  }
+  cuts.push_back(low);
+  cuts.push_back(high);
+  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+    if (member.HV == 0 && member.Position > low && member.Position < high) {
+      cuts.push_back(member.Position);
+    }
+  }
+  std::sort(cuts.begin(), cuts.end());
+  Heights best{low, low};
+  for (std::size_t i = 1; i < cuts.size(); ++i) {
+    if (cuts[i] - cuts[i - 1] > best.high - best.low) best = {cuts[i - 1], cuts[i]};
+  }
+  return best;
 }
 
 void addName(DrawingLabels& labels, const Bulkhead& bulkhead, const QColor& colour) {
@@ -63,9 +96,13 @@ void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSour
   for (const StrakeBand& band : bulkhead.StrakeBands) {
     for (const Strake& strake : band.Strakes) {
       if (strake.Outline.count() < 3) continue;
-      const PlanePoint centre = centroidOf(strake.Outline);
+      const Heights clear = clearHeights(strake.Outline, bulkhead);
+      // Across, at the outline's centroid; up and down, in the middle of the
+      // clear part, free to move as far as that part reaches.
+      const PlanePoint centre{centroidOf(strake.Outline).y, (clear.low + clear.high) / 2};
       if (!isFinite(centre)) continue;
-      labels.push_back({strakeText(strake, bulkhead, source.ship), centre, centre,
+      labels.push_back({strakeText(strake, bulkhead, source.ship), centre,
+                        {centre.y, clear.high},
                         source.style.labelColour(), LabelRank::Strake, LabelPlace::Centred});
     }
   }
@@ -196,9 +233,12 @@ void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransfor
       case LabelPlace::Beside:
         layout.add(label.text, font, label.colour, at, gap, label.kind);
         break;
-      case LabelPlace::Centred:
-        layout.addCentred(label.text, font, label.colour, at, label.kind);
+      case LabelPlace::Centred: {
+        const QPointF reach = toDevice.map(QPointF(label.to.y, label.to.z));
+        layout.addCentred(label.text, font, label.colour, at, QLineF(at, reach).length(),
+                          label.kind);
         break;
+      }
       case LabelPlace::Along:
         layout.addAlong(label.text, font, label.colour,
                         QLineF(at, toDevice.map(QPointF(label.to.y, label.to.z))), gap, label.kind);

@@ -23,14 +23,14 @@ namespace korain {
 enum class LabelPlace {
   Over,     // centred just above the point (a bulkhead's name over its contour)
   Beside,   // beside the point, clear of its mark (a node's number)
-  Centred,  // on the point (a strake's texts at its middle)
+  Centred,  // on the point (a strake's texts at its middle), or up to `to` above or below it
   Along,    // along the line from `at` to `to` (a stiffener's scantling)
 };
 
 struct DrawingLabel {
   QString text;
   PlanePoint at;
-  PlanePoint to;  // the line's other end, for a label along a line
+  PlanePoint to;  // the line's other end along a line; how far a centred label may move
   QColor colour;
   LabelRank kind;
   LabelPlace place;

@@ -35,16 +35,52 @@ void LabelLayout::add(const QString& text, const QFont& font, const QColor& colo
 }
 
 void LabelLayout::addCentred(const QString& text, const QFont& font, const QColor& colour,
-                             QPointF centre, LabelRank rank) {
+                             QPointF centre, double reach, LabelRank rank) {
   const QSizeF size = textSize(text, font);
   Label label{text, font, colour, {}, rank};
-  for (const double shift : {0.0, -1.0, 1.0}) {
-    const QPointF corner(centre.x() - size.width() / 2,
-                         centre.y() - size.height() / 2 + shift * size.height());
-    label.places.push_back(inside(QRectF(corner, size)));
+  // Its edge stays a quarter of its height inside the reach, clear of the
+  // line there; in steps fine enough to slip between the labels around it,
+  // but never more than the picture holds.
+  const double step = size.height() / 4;
+  const double room = std::min(reach - 0.75 * size.height(), bounds_.height());
+  constexpr int kMostSteps = 64;
+  const int steps = std::isfinite(room) && room > 0 && step > 0
+                        ? std::min(kMostSteps, static_cast<int>(room / step))
+                        : 0;
+  // A strake too low to let its text move keeps the one place at its middle:
+  // moved further, the text would stand on the member bounding the strake.
+  for (int k = 0; k <= steps; ++k) {
+    const double shift = k * step;
+    for (const double side : {-1.0, 1.0}) {
+      const QPointF corner(centre.x() - size.width() / 2,
+                           centre.y() - size.height() / 2 + side * shift);
+      label.places.push_back(inside(QRectF(corner, size)));
+      if (k == 0) break;
+    }
   }
   labels_.push_back(std::move(label));
 }
+
+namespace {
+
+// Where along a line of `length` a label of `textLength` is tried: at the
+// middle, then in steps towards either end until it stands flush with that
+// end, then out past the ends.
+std::vector<double> alongPlaces(double length, double textLength) {
+  std::vector<double> result{0.5};
+  const double slack = length > 0 ? std::max(0.0, (length - textLength) / 2) / length : 0.0;
+  constexpr int kSteps = 3;
+  for (int k = 1; k <= kSteps && slack > 0; ++k) {
+    result.push_back(0.5 - slack * k / kSteps);
+    result.push_back(0.5 + slack * k / kSteps);
+  }
+  for (const double t : {0.3, 0.7, 0.15, 0.85}) {
+    if (std::abs(t - 0.5) > slack) result.push_back(t);
+  }
+  return result;
+}
+
+}  // namespace
 
 void LabelLayout::addAlong(const QString& text, const QFont& font, const QColor& colour,
                            QLineF line, double gap, LabelRank rank) {
@@ -53,7 +89,7 @@ void LabelLayout::addAlong(const QString& text, const QFont& font, const QColor&
   // The box of an upright label stands on its end.
   const QSizeF box = upright ? size.transposed() : size;
   Label label{text, font, colour, {}, rank, upright};
-  for (const double t : {0.5, 0.3, 0.7, 0.15, 0.85}) {
+  for (const double t : alongPlaces(line.length(), size.width())) {
     const QPointF at = line.pointAt(t);
     for (const double side : {-1.0, 1.0}) {
       const QPointF centre = upright ? at + QPointF(side * (gap + box.width() / 2), 0)
@@ -87,39 +123,94 @@ void LabelLayout::drawText(QPainter& painter, const Label& label, const QRectF& 
 }
 
 PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
-  // Where labels give way, the rank says which first. Where all are kept, the
-  // names come first and then the labels with the fewest places, so that the
-  // ones that can move (along a stiffener) move round those that cannot.
-  const auto byRank = [](const Label& a, const Label& b) { return a.rank < b.rank; };
-  const auto byFreedom = [](const Label& a, const Label& b) {
-    const bool aName = a.rank == LabelRank::BulkheadName;
-    const bool bName = b.rank == LabelRank::BulkheadName;
-    if (aName != bName) return aName;
-    return a.places.size() < b.places.size();
+  // Where every label is kept none gives way, so the strake texts, which can
+  // only move up and down their strake, go before the scantlings, which can
+  // move along their stiffeners round them.
+  const auto order = [keepAll = policy_ == LabelPolicy::KeepAll](LabelRank rank) {
+    if (keepAll && rank == LabelRank::Strake) return static_cast<int>(LabelRank::Scantling);
+    if (keepAll && rank == LabelRank::Scantling) return static_cast<int>(LabelRank::Strake);
+    return static_cast<int>(rank);
   };
-  if (policy_ == LabelPolicy::KeepAll) {
-    std::stable_sort(labels_.begin(), labels_.end(), byFreedom);
-  } else {
-    std::stable_sort(labels_.begin(), labels_.end(), byRank);
-  }
+  std::stable_sort(labels_.begin(), labels_.end(), [&](const Label& a, const Label& b) {
+    return order(a.rank) < order(b.rank);
+  });
+  chosen_.assign(labels_.size(), kUnplaced);
+  for (std::size_t i = 0; i < labels_.size(); ++i) place(i);
   PlacedLabels placed;
   painter.save();
-  for (const Label& label : labels_) {
-    const auto free =
-        std::find_if(label.places.begin(), label.places.end(),
-                     [&](const QRectF& box) { return isFree(haloOf(box, label.upright)); });
-    if (free == label.places.end() && !drawnAnyway(label)) continue;
-    const QRectF box = free != label.places.end() ? *free : label.places.front();
-    const QRectF haloBox = haloOf(box, label.upright);
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    if (chosen_[i] == kUnplaced) continue;
+    const Label& label = labels_[i];
+    const QRectF haloBox = haloAt(i, chosen_[i]);
     painter.setPen(Qt::NoPen);
     painter.setBrush(halo);
     painter.drawRect(haloBox);
-    drawText(painter, label, box);
-    taken_.push_back(haloBox);
+    drawText(painter, label, label.places[chosen_[i]]);
     placed.push_back({label.text, haloBox, label.colour, label.rank});
   }
   painter.restore();
   return placed;
+}
+
+void LabelLayout::place(std::size_t label) {
+  if (const auto free = firstFree(label)) {
+    chosen_[label] = *free;
+    return;
+  }
+  for (std::size_t p = 0; p < labels_[label].places.size(); ++p) {
+    if (makeRoom(label, p)) return;
+  }
+  if (drawnAnyway(labels_[label])) chosen_[label] = leastCovered(label);
+}
+
+std::optional<std::size_t> LabelLayout::firstFree(std::size_t label) const {
+  for (std::size_t p = 0; p < labels_[label].places.size(); ++p) {
+    const QRectF halo = haloAt(label, p);
+    if (!isReserved(halo) && placedUnder(halo).empty()) return p;
+  }
+  return std::nullopt;
+}
+
+// Takes the place if the few labels under it each have another free place,
+// and moves them there; otherwise leaves everything as it was. Names stay
+// where they are.
+bool LabelLayout::makeRoom(std::size_t label, std::size_t place) {
+  constexpr std::size_t kMostMoved = 4;
+  const QRectF halo = haloAt(label, place);
+  if (isReserved(halo)) return false;
+  const std::vector<std::size_t> under = placedUnder(halo);
+  if (under.size() > kMostMoved) return false;
+  const bool nameUnder = std::any_of(under.begin(), under.end(), [&](std::size_t i) {
+    return labels_[i].rank == LabelRank::BulkheadName;
+  });
+  if (nameUnder) return false;
+  const std::vector<std::size_t> before = chosen_;
+  chosen_[label] = place;
+  const bool allMoved =
+      std::all_of(under.begin(), under.end(), [&](std::size_t moved) { return moveAway(moved); });
+  if (!allMoved) chosen_ = before;
+  return allMoved;
+}
+
+// Moves a placed label to its first place free of all the others.
+bool LabelLayout::moveAway(std::size_t label) {
+  chosen_[label] = kUnplaced;
+  const auto elsewhere = firstFree(label);
+  if (elsewhere) chosen_[label] = *elsewhere;
+  return elsewhere.has_value();
+}
+
+std::size_t LabelLayout::leastCovered(std::size_t label) const {
+  std::size_t best = 0;
+  double bestCover = coverOf(haloAt(label, 0));
+  for (std::size_t p = 1; p < labels_[label].places.size(); ++p) {
+    const double cover = coverOf(haloAt(label, p));
+    if (cover < bestCover) {
+      best = p;
+      bestCover = cover;
+    }
+  }
+  return best;
 }
 
 // The text's box moved inside the picture, its halo included; a label larger
@@ -137,9 +228,35 @@ QRectF LabelLayout::haloOf(const QRectF& textBox, bool upright) const {
   return upright ? textBox.adjusted(0, -d, 0, d) : textBox.adjusted(-d, 0, d, 0);
 }
 
-bool LabelLayout::isFree(const QRectF& halo) const {
-  return std::none_of(taken_.begin(), taken_.end(),
-                      [&](const QRectF& taken) { return taken.intersects(halo); });
+QRectF LabelLayout::haloAt(std::size_t label, std::size_t place) const {
+  return haloOf(labels_[label].places[place], labels_[label].upright);
+}
+
+bool LabelLayout::isReserved(const QRectF& halo) const {
+  return std::any_of(taken_.begin(), taken_.end(),
+                     [&](const QRectF& taken) { return taken.intersects(halo); });
+}
+
+std::vector<std::size_t> LabelLayout::placedUnder(const QRectF& halo) const {
+  std::vector<std::size_t> result;
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    if (chosen_[i] != kUnplaced && haloAt(i, chosen_[i]).intersects(halo)) result.push_back(i);
+  }
+  return result;
+}
+
+// The area of the halo that reserved boxes and placed labels cover.
+double LabelLayout::coverOf(const QRectF& halo) const {
+  double cover = 0;
+  const auto add = [&](const QRectF& other) {
+    const QRectF common = other.intersected(halo);
+    cover += common.width() * common.height();
+  };
+  std::for_each(taken_.begin(), taken_.end(), add);
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    if (chosen_[i] != kUnplaced) add(haloAt(i, chosen_[i]));
+  }
+  return cover;
 }
 
 }  // namespace korain

@@ -11,6 +11,8 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace korain {
@@ -22,7 +24,8 @@ enum class LabelPolicy { GiveWay, KeepAll };
 
 // Which labels give way first: they are placed from the first kind to the
 // last, so node numbers yield first, then bracket texts, strake texts and
-// scantlings, and the axis values last. Bulkhead names are always drawn;
+// scantlings, and the axis values last. A label with no free place may move
+// a few placed ones to other free places of theirs to make room. Bulkhead names are always drawn;
 // bracket texts only where there is room, on every device, since a bracket is
 // too short to hold its text beside the stiffener's own.
 enum class LabelRank { BulkheadName, Axis, Scantling, Strake, Bracket, NodeNumber };
@@ -46,19 +49,22 @@ class LabelLayout {
   // and above, left and below, then above, below, right or left of it.
   void add(const QString& text, const QFont& font, const QColor& colour, QPointF anchor, double gap,
            LabelRank rank);
-  // A label centred on a point (a strake's thickness), or just above or below it.
+  // A label centred on a point (a strake's thickness), else moved up or down
+  // from it within `reach` (at least a text's height).
   void addCentred(const QString& text, const QFont& font, const QColor& colour, QPointF centre,
-                  LabelRank rank);
+                  double reach, LabelRank rank);
   // A label written along a line (a stiffener's): read from left to right
   // along a line nearer the horizontal, from bottom to top along the others,
-  // beside the line at its middle, else nearer one end, on either side.
+  // beside the line at its middle, else further along it up to either end
+  // and then beyond, on either side.
   void addAlong(const QString& text, const QFont& font, const QColor& colour, QLineF line,
                 double gap, LabelRank rank);
   // A box no label may cover (the legend).
   void reserve(const QRectF& box) { taken_.push_back(box); }
 
-  // Places the labels rank by rank (every label kept: the least movable
-  // first), draws each on its halo and says where.
+  // Places the labels rank by rank, draws each on its halo and says where.
+  // Where every label is kept, one with no free place takes the place that
+  // the others cover least.
   PlacedLabels paint(QPainter& painter, const QColor& halo);
 
  private:
@@ -71,18 +77,30 @@ class LabelLayout {
     bool upright = false;  // turned a quarter left, its box as tall as the text is long
   };
 
+  static constexpr std::size_t kUnplaced = static_cast<std::size_t>(-1);
+
   bool drawnAnyway(const Label& label) const;
   static void drawText(QPainter& painter, const Label& label, const QRectF& box);
 
+  void place(std::size_t label);
+  std::optional<std::size_t> firstFree(std::size_t label) const;
+  bool makeRoom(std::size_t label, std::size_t place);
+  bool moveAway(std::size_t label);
+  std::size_t leastCovered(std::size_t label) const;
+
   QRectF inside(QRectF box) const;
   QRectF haloOf(const QRectF& textBox, bool upright) const;
-  bool isFree(const QRectF& halo) const;
+  QRectF haloAt(std::size_t label, std::size_t place) const;
+  bool isReserved(const QRectF& halo) const;
+  std::vector<std::size_t> placedUnder(const QRectF& halo) const;
+  double coverOf(const QRectF& halo) const;
 
   QRectF bounds_;
   LabelPolicy policy_;
   double pixelsPerPoint_;
   std::vector<Label> labels_;
   std::vector<QRectF> taken_;
+  std::vector<std::size_t> chosen_;  // each label's place, kUnplaced while it has none
 };
 
 }  // namespace korain
