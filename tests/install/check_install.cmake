@@ -15,6 +15,7 @@ set(metainfo_file share/metainfo/org.korain.Korain.metainfo.xml)
 foreach(file bin/korain bin/korain-cli ${entry_file} ${metainfo_file}
     share/icons/hicolor/scalable/apps/korain.svg share/mime/packages/korain.xml
     share/man/man1/korain.1.gz share/man/man1/korain-cli.1.gz share/doc/korain/arrangement.schema.json
+    share/doc/korain/resonance.schema.json share/doc/korain/ship.schema.json
     share/doc/korain/copyright share/doc/korain/changelog.gz)
   if(NOT EXISTS ${STAGE}/usr/${file})
     message(FATAL_ERROR "not installed: ${file}")
