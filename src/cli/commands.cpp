@@ -5,6 +5,7 @@
 #include <iostream>
 #include <iterator>
 #include <ostream>
+#include <vector>
 
 #include "arrangement_json.h"
 #include "arrangement_json_reader.h"
@@ -76,8 +77,9 @@ int listCommand(const std::string& database, const CommandStreams& streams) {
     streams.err << database << ": cannot be read: " << error << '\n';
     return kExitFailed;
   }
-  if (refusedAsNoDatabase(database, streams.err)) return kExitFailed;
-  for (const BlockListEntry& block : listBlocks(*bytes)) {
+  const std::vector<BlockListEntry> blocks = listBlocks(*bytes);
+  if (refusedAsNoDatabase(database, blocks, streams.err)) return kExitFailed;
+  for (const BlockListEntry& block : blocks) {
     streams.out << block.Position << '\t' << blockKindName(block.Kind) << '\t' << block.Name
                 << '\n';
   }

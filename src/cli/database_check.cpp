@@ -31,22 +31,24 @@ std::optional<std::vector<BlockListEntry>> blocksOf(const std::string& path) {
   return listBlocks(*bytes);
 }
 
-bool sayNoDatabase(const std::string& path, std::ostream& err) {
+}  // namespace
+
+bool refusedAsNoDatabase(const std::string& path, const std::vector<BlockListEntry>& blocks,
+                         std::ostream& err) {
+  if (!blocks.empty()) return false;
   err << path << ": is not a database: it holds no block\n";
   return true;
 }
 
-}  // namespace
-
 bool refusedAsNoDatabase(const std::string& path, std::ostream& err) {
   const std::optional<std::vector<BlockListEntry>> blocks = blocksOf(path);
-  return blocks && blocks->empty() && sayNoDatabase(path, err);
+  return blocks && refusedAsNoDatabase(path, *blocks, err);
 }
 
 bool refusedBlock(const std::string& path, Integer n, BlockKind wanted, std::ostream& err) {
   const std::optional<std::vector<BlockListEntry>> blocks = blocksOf(path);
   if (!blocks) return false;
-  if (blocks->empty()) return sayNoDatabase(path, err);
+  if (refusedAsNoDatabase(path, *blocks, err)) return true;
   if (n < 1 || static_cast<std::size_t>(n) > blocks->size()) return false;
   const BlockKind kind = (*blocks)[static_cast<std::size_t>(n) - 1].Kind;
   if (kind == wanted) return false;

@@ -5,8 +5,10 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "io/block_framing.h"
+#include "io/block_list.h"
 
 namespace korain {
 
@@ -14,6 +16,10 @@ namespace korain {
 // binary or any other text is no database, and reading on would find nothing
 // and say nothing. A file that cannot be read is left to the reader to report.
 bool refusedAsNoDatabase(const std::string& path, std::ostream& err);
+
+// The same for a file whose blocks are already listed.
+bool refusedAsNoDatabase(const std::string& path, const std::vector<BlockListEntry>& blocks,
+                         std::ostream& err);
 
 // The same, and also true when block n exists but is of another kind, as in
 // "block 3 is a hull section, not an arrangement". A block past the last one
