@@ -45,6 +45,11 @@ StartupResult folderRemark(const std::string& path, const std::string& error) {
   return StartupResult::goOn("Cannot make " + path + " the current folder: " + error);
 }
 
+// Only a database named without a block number leaves the arrangement to choose.
+bool leavesArrangementOpen(const CommandLine& commandLine) {
+  return !commandLine.databaseName().empty() && commandLine.arguments.size() <= 1;
+}
+
 }  // namespace
 
 StartupState startupState(const CommandLine& commandLine, std::string_view baseTitle) {
@@ -151,7 +156,7 @@ std::optional<ZelReadResult> readStartupArrangement(PathConfig& paths, Arrangeme
 
 void settleStartupArrangement(const CommandLine& commandLine,
                               const std::vector<BlockListEntry>& blocks, StartupState& state) {
-  if (commandLine.databaseName().empty() || commandLine.arguments.size() > 1) return;
+  if (!leavesArrangementOpen(commandLine)) return;
   std::vector<Integer> arrangements;
   for (const BlockListEntry& block : blocks) {
     if (block.Kind == BlockKind::Zel) arrangements.push_back(block.Position);
@@ -161,6 +166,8 @@ void settleStartupArrangement(const CommandLine& commandLine,
 }
 
 void settleStartupArrangement(const CommandLine& commandLine, StartupState& state) {
+  // Most starts name their block: the database is then not read twice.
+  if (!leavesArrangementOpen(commandLine)) return;
   std::string error;
   const std::optional<std::string> bytes = readFileBytes(state.paths.DatabasePath, error);
   settleStartupArrangement(commandLine, bytes ? listBlocks(*bytes) : std::vector<BlockListEntry>{},
