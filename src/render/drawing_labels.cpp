@@ -113,11 +113,12 @@ double lengthOf(const PlaneSegment& segment) {
 }
 
 // The stiffener's own scantling along its longest span without a scantling of
-// its own, and each such span's along the span.
+// its own, else along its other such spans, longest first; and each span's
+// own scantling along the span.
 void addStiffenerScantlings(DrawingLabels& labels, const OrdinaryStiffener& stiffener, Long stfHV,
                             const LabelSource& source) {
   const QColor colour = source.style.labelColour();
-  std::optional<PlaneSegment> longest;
+  std::vector<PlaneSegment> plain;
   for (int s = 1; s <= stiffener.Spans.count(); ++s) {
     PlaneSegment segment;
     if (!secondarySegment(stiffener, stfHV, s, segment) || !isFinite(segment.from) ||
@@ -128,13 +129,17 @@ void addStiffenerScantlings(DrawingLabels& labels, const OrdinaryStiffener& stif
     if (span.HasScantling) {
       labels.push_back({text(scantlingLabel(span.Scant, source.ship)), segment.from, segment.to,
                         colour, LabelRank::Scantling, LabelPlace::Along});
-    } else if (!longest || lengthOf(segment) > lengthOf(*longest)) {
-      longest = segment;
+    } else {
+      plain.push_back(segment);
     }
   }
-  if (!longest) return;
-  labels.push_back({text(scantlingLabel(stiffener.Scant, source.ship)), longest->from, longest->to,
-                    colour, LabelRank::Scantling, LabelPlace::Along});
+  if (plain.empty()) return;
+  std::stable_sort(plain.begin(), plain.end(), [](const PlaneSegment& a, const PlaneSegment& b) {
+    return lengthOf(a) > lengthOf(b);
+  });
+  labels.push_back({text(scantlingLabel(stiffener.Scant, source.ship)), plain.front().from,
+                    plain.front().to, colour, LabelRank::Scantling, LabelPlace::Along,
+                    std::vector<PlaneSegment>(plain.begin() + 1, plain.end())});
 }
 
 // A fitted bracket's text along the stiffener from its end inward, over
@@ -239,10 +244,18 @@ void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransfor
                           label.kind);
         break;
       }
-      case LabelPlace::Along:
-        layout.addAlong(label.text, font, label.colour,
-                        QLineF(at, toDevice.map(QPointF(label.to.y, label.to.z))), gap, label.kind);
+      case LabelPlace::Along: {
+        const auto onDevice = [&](PlanePoint from, PlanePoint to) {
+          return QLineF(toDevice.map(QPointF(from.y, from.z)), toDevice.map(QPointF(to.y, to.z)));
+        };
+        std::vector<QLineF> further;
+        for (const PlaneSegment& segment : label.further) {
+          further.push_back(onDevice(segment.from, segment.to));
+        }
+        layout.addAlong(label.text, font, label.colour, onDevice(label.at, label.to), gap,
+                        label.kind, further);
         break;
+      }
     }
   }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "drawing_style.h"
+#include "geometry/member_lines.h"
 #include "geometry/plane.h"
 #include "label_layout.h"
 #include "model/arrangement.h"
@@ -34,6 +35,9 @@ struct DrawingLabel {
   QColor colour;
   LabelRank kind;
   LabelPlace place;
+  // Along a line: the other lines it may stand along when its own has no
+  // room, in order (a stiffener's other spans of its scantling).
+  std::vector<PlaneSegment> further = {};
 };
 using DrawingLabels = std::vector<DrawingLabel>;
 

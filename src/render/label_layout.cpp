@@ -65,37 +65,50 @@ namespace {
 
 // Where along a line of `length` a label of `textLength` is tried: at the
 // middle, then in steps towards either end until it stands flush with that
-// end, then out past the ends.
-std::vector<double> alongPlaces(double length, double textLength) {
-  std::vector<double> result{0.5};
+// end; `beyond` gives the places that reach out past the ends instead.
+std::vector<double> alongPlaces(double length, double textLength, bool beyond) {
   const double slack = length > 0 ? std::max(0.0, (length - textLength) / 2) / length : 0.0;
+  std::vector<double> result;
+  if (beyond) {
+    for (const double t : {0.3, 0.7, 0.15, 0.85}) {
+      if (std::abs(t - 0.5) > slack) result.push_back(t);
+    }
+    return result;
+  }
+  result.push_back(0.5);
   constexpr int kSteps = 3;
   for (int k = 1; k <= kSteps && slack > 0; ++k) {
     result.push_back(0.5 - slack * k / kSteps);
     result.push_back(0.5 + slack * k / kSteps);
-  }
-  for (const double t : {0.3, 0.7, 0.15, 0.85}) {
-    if (std::abs(t - 0.5) > slack) result.push_back(t);
   }
   return result;
 }
 
 }  // namespace
 
+// Every place within a line, its own first, comes before any that reaches
+// past a line's end, where the text would cover what bounds the span.
 void LabelLayout::addAlong(const QString& text, const QFont& font, const QColor& colour,
-                           QLineF line, double gap, LabelRank rank) {
+                           QLineF line, double gap, LabelRank rank,
+                           const std::vector<QLineF>& further) {
   const QSizeF size = textSize(text, font);
   const bool upright = std::abs(line.dy()) > std::abs(line.dx());
   // The box of an upright label stands on its end.
   const QSizeF box = upright ? size.transposed() : size;
   Label label{text, font, colour, {}, rank, upright};
-  for (const double t : alongPlaces(line.length(), size.width())) {
-    const QPointF at = line.pointAt(t);
-    for (const double side : {-1.0, 1.0}) {
-      const QPointF centre = upright ? at + QPointF(side * (gap + box.width() / 2), 0)
-                                     : at + QPointF(0, side * (gap + box.height() / 2));
-      label.places.push_back(
-          inside(QRectF(centre - QPointF(box.width() / 2, box.height() / 2), box)));
+  std::vector<QLineF> lines{line};
+  lines.insert(lines.end(), further.begin(), further.end());
+  for (const bool beyond : {false, true}) {
+    for (const QLineF& along : lines) {
+      for (const double t : alongPlaces(along.length(), size.width(), beyond)) {
+        const QPointF at = along.pointAt(t);
+        for (const double side : {-1.0, 1.0}) {
+          const QPointF centre = upright ? at + QPointF(side * (gap + box.width() / 2), 0)
+                                         : at + QPointF(0, side * (gap + box.height() / 2));
+          label.places.push_back(
+              inside(QRectF(centre - QPointF(box.width() / 2, box.height() / 2), box)));
+        }
+      }
     }
   }
   labels_.push_back(std::move(label));

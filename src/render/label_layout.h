@@ -55,10 +55,12 @@ class LabelLayout {
                   double reach, LabelRank rank);
   // A label written along a line (a stiffener's): read from left to right
   // along a line nearer the horizontal, from bottom to top along the others,
-  // beside the line at its middle, else further along it up to either end
-  // and then beyond, on either side.
+  // beside the line at its middle, else further along it up to either end,
+  // on either side; failing those, within each of the `further` lines in
+  // turn (the stiffener's other spans), and only then reaching past the
+  // lines' ends.
   void addAlong(const QString& text, const QFont& font, const QColor& colour, QLineF line,
-                double gap, LabelRank rank);
+                double gap, LabelRank rank, const std::vector<QLineF>& further = {});
   // A box no label may cover (the legend).
   void reserve(const QRectF& box) { taken_.push_back(box); }
 
