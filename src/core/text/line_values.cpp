@@ -12,6 +12,7 @@ namespace korain {
 namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Powers of ten that a double holds exactly.
 constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -72,16 +73,26 @@ void LineValues::parse(std::string_view line) {
   while (count_ < kMaxValuesPerLine) {
     while (p != end && isSeparator(*p)) ++p;
     if (p == end) break;
+    const auto index = static_cast<std::size_t>(count_++);
+    // Most values of the file are a single digit, signed or not: a flag, a
+    // code, a count.
+    const bool negative = *p == '-';
+    const char* const digit = p + (negative ? 1 : 0);
+    if (digit != end && isDigit(*digit) && (digit + 1 == end || isSeparator(digit[1]))) {
+      const double value = *digit - '0';
+      valid_[index] = true;
+      values_[index] = negative ? -value : value;
+      p = digit + 1;
+      continue;
+    }
     const char* const begin = p;
     std::optional<double> number = readPlainDecimal(p, end);
     if (!number || (p != end && !isSeparator(*p))) {
       while (p != end && !isSeparator(*p)) ++p;
       number = readNumber(std::string_view(begin, static_cast<std::size_t>(p - begin)));
     }
-    const auto index = static_cast<std::size_t>(count_);
     valid_[index] = number.has_value();
     values_[index] = number.value_or(0.0);
-    ++count_;
   }
 }
 

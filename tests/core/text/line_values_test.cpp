@@ -12,7 +12,9 @@ namespace {
 
 TEST(LineValues, SplitsAtRunsOfBlanksAndTabsAndForgetsThePreviousLine) {
   LineValues values;
-  values.parse("1 2 3 4 5 6");
+  values.parse("1 -2 3 4 5 6");
+  EXPECT_EQ(values.value(2), -2.0);
+  EXPECT_EQ(values.value(6), 6.0);
   values.parse("  12\t\t-3.5 \t .443 1E-05\t+7 ");
   ASSERT_EQ(values.count(), 5);
   EXPECT_EQ(values.value(0), std::nullopt);
@@ -25,7 +27,7 @@ TEST(LineValues, SplitsAtRunsOfBlanksAndTabsAndForgetsThePreviousLine) {
 
 TEST(LineValues, BadPieceKeepsItsPlace) {
   LineValues values;
-  for (const char* bad : {"nan", "inf", "0x1A", "1,5", "12abc", "+-5", "+", "1e400"}) {
+  for (const char* bad : {"nan", "inf", "0x1A", "1,5", "12abc", "5x", "-", "-7y", "+-5", "+", "1e400"}) {
     values.parse(std::string("1 ") + bad + " 3");
     ASSERT_EQ(values.count(), 3) << bad;
     EXPECT_EQ(values.value(2), std::nullopt) << bad;
