@@ -7,21 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "../core/geometry/geometry_test_support.h"
 #include "arrangement_painter.h"
-#include "geometry/compute_geometry.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
 #include "section/nearest_section.h"
 #include "ship/ship_data_reader.h"
 
 namespace korain::testing {
-
-inline Arrangement computed(Arrangement arrangement) {
-  GeometryState state;
-  MessageList messages;
-  computeGeometry(arrangement, state, messages, 1);
-  return arrangement;
-}
 
 struct ExampleScene {
   Arrangement arrangement;

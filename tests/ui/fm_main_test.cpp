@@ -70,7 +70,6 @@ TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
   EXPECT_EQ(messageTexts(), messagesEdited);
   EXPECT_TRUE(caption().endsWith(" *"));
   EXPECT_FALSE(action("ME_EditRedo").isEnabled());
-  EXPECT_EQ(action("ME_EditRedo").text(), "&Redo");
 }
 
 TEST_F(MainWindow, UndoInAFieldWithATypedValuePutsBackTheFieldOnly) {
@@ -314,7 +313,6 @@ TEST_F(MainWindow, ThePreviewBrowsesEveryPageOfTheReport) {
 
 TEST_F(MainWindow, CopyPutsTheDrawingOnTheClipboardAsPictureAndSvg) {
   QGuiApplication::clipboard()->clear();
-  EXPECT_EQ(action("ME_EditCopy").text(), "&Copy Section Drawing to clipboard");
   action("ME_EditCopy").trigger();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);

@@ -305,10 +305,7 @@ TEST(BulkheadGeometryCompute, CurrentBulkheadIsTheLargest) {
     Arrangement arrangement;
     for (const auto& [width, height] : sizes) arrangement.Bulkheads.append(sized(width, height));
     arrangement.CurBulkhead = preset;
-    GeometryState state;
-    MessageList messages;
-    computeGeometry(arrangement, state, messages, kTestDefaultMaterial);
-    return arrangement.CurBulkhead;
+    return computed(arrangement).CurBulkhead;
   };
   // Diagonals 5, 10 and 10: the first of the two largest.
   EXPECT_EQ(currentAfter(0, {{3, 4}, {6, 8}, {8, 6}}), 2);

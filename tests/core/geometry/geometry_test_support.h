@@ -76,6 +76,15 @@ std::vector<std::string> messagesOf(const Messages& messages) {
   return texts;
 }
 
+// The arrangement with every bulkhead computed, as an opened one is, a created strake of material
+// `defaultMaterial`; the messages are dropped.
+inline Arrangement computed(Arrangement arrangement, Integer defaultMaterial = 1) {
+  GeometryState state;
+  MessageList messages;
+  computeGeometry(arrangement, state, messages, defaultMaterial);
+  return arrangement;
+}
+
 // Computes the bulkhead as bulkhead 1 and returns the messages.
 inline std::vector<std::string> compute(Bulkhead& bulkhead, Long symFlag = 0) {
   return messagesOf(computeBulkheadGeometry(bulkhead, 1, symFlag, kTestDefaultMaterial));

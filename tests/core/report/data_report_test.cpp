@@ -17,7 +17,6 @@
 #include "../geometry/geometry_test_support.h"
 #include "../print/fake_print_surface.h"
 #include "../resonance/bulk_carrier_ship.h"
-#include "geometry/compute_geometry.h"
 #include "io/zel_reader.h"
 #include "resonance/compartment_codes.h"
 #include "resonance/ship_periods.h"
@@ -38,10 +37,7 @@ Arrangement oneBulkhead(std::initializer_list<FillingPoint> points = {}, Long de
   forward.Name = "Hold 3";
   forward.B = destination;
   for (const FillingPoint& point : points) forward.Points.append(point);
-  GeometryState state;
-  MessageList messages;
-  computeGeometry(arrangement, state, messages, 1);
-  return arrangement;
+  return computed(arrangement);
 }
 
 std::array<bool, kReportItems> items(std::initializer_list<int> chosen) {
@@ -280,10 +276,7 @@ TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
   ASSERT_TRUE(readZelBlock(path, 1, arrangement).found());
   ShipData ship;
   ASSERT_TRUE(readShipData(path, ship).found());
-  GeometryState state;
-  MessageList messages;
-  computeGeometry(arrangement, state, messages, 1);
-  const Report report(arrangement, ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  const Report report(computed(arrangement), ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 
   const std::vector<std::string> titles{
       kDocumentTitle,
