@@ -10,7 +10,7 @@
 namespace korain::testing {
 namespace {
 
-constexpr Long kBits[] = {32, 1, 2, 4, 8, 16, 128, 256};
+constexpr Long kBits[] = {32, 1, 2, 4, 8, 16, 128, 256, 512};
 
 QCheckBox* viewBox(QWidget& panel, std::size_t i) {
   return control<QCheckBox>(panel, "OP_View_" + QString::number(i));

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "panels/panel.h"
+#include "view/display_boxes.h"
 
 namespace korain {
 
@@ -21,7 +22,7 @@ class FM_Display : public Panel {
  private:
   void viewClicked(std::size_t box, bool ticked);
 
-  std::array<QCheckBox*, 8> views_{};
+  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 8
 };
 
 }  // namespace korain
