@@ -11,18 +11,6 @@
 namespace korain {
 namespace {
 
-std::string_view kindPhrase(BlockKind kind) {
-  switch (kind) {
-    case BlockKind::Zel:
-      return "an arrangement";
-    case BlockKind::Torsion:
-      return "torsion data";
-    case BlockKind::Section:
-      return "a hull section";
-  }
-  return "a block of unknown kind";
-}
-
 // The blocks of a file that can be read; nothing when it cannot.
 std::optional<std::vector<BlockListEntry>> blocksOf(const std::string& path) {
   std::string error;
@@ -52,7 +40,7 @@ bool refusedBlock(const std::string& path, Integer n, BlockKind wanted, std::ost
   if (n < 1 || static_cast<std::size_t>(n) > blocks->size()) return false;
   const BlockKind kind = (*blocks)[static_cast<std::size_t>(n) - 1].Kind;
   if (kind == wanted) return false;
-  err << path << ": block " << n << " is " << kindPhrase(kind) << ", not " << kindPhrase(wanted)
+  err << path << ": block " << n << " is " << blockKindPhrase(kind) << ", not " << blockKindPhrase(wanted)
       << '\n';
   return true;
 }

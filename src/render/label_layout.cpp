@@ -63,23 +63,31 @@ void LabelLayout::addCentred(const QString& text, const QFont& font, const QColo
 
 namespace {
 
-// Where along a line of `length` a label of `textLength` is tried: at the
-// middle, then in steps towards either end until it stands flush with that
-// end; `beyond` gives the places that reach out past the ends instead.
-std::vector<double> alongPlaces(double length, double textLength, bool beyond) {
-  const double slack = length > 0 ? std::max(0.0, (length - textLength) / 2) / length : 0.0;
-  std::vector<double> result;
-  if (beyond) {
-    for (const double t : {0.3, 0.7, 0.15, 0.85}) {
-      if (std::abs(t - 0.5) > slack) result.push_back(t);
-    }
-    return result;
-  }
-  result.push_back(0.5);
+// How far from the middle of a line of `length`, as a share of it, a label of
+// `textLength` may move and still stand wholly beside the line.
+double slackOf(double length, double textLength) {
+  return length > 0 ? std::max(0.0, (length - textLength) / 2) / length : 0.0;
+}
+
+// Where along a line a label is tried within it: at the middle, then in steps
+// towards either end until it stands flush with that end.
+std::vector<double> placesWithin(double length, double textLength) {
+  const double slack = slackOf(length, textLength);
+  std::vector<double> result{0.5};
   constexpr int kSteps = 3;
   for (int k = 1; k <= kSteps && slack > 0; ++k) {
     result.push_back(0.5 - slack * k / kSteps);
     result.push_back(0.5 + slack * k / kSteps);
+  }
+  return result;
+}
+
+// The places that reach out past the line's ends, for a text longer than the line.
+std::vector<double> placesBeyond(double length, double textLength) {
+  const double slack = slackOf(length, textLength);
+  std::vector<double> result;
+  for (const double t : {0.3, 0.7, 0.15, 0.85}) {
+    if (std::abs(t - 0.5) > slack) result.push_back(t);
   }
   return result;
 }
@@ -96,19 +104,19 @@ void LabelLayout::addAlong(const QString& text, const QFont& font, const QColor&
   // The box of an upright label stands on its end.
   const QSizeF box = upright ? size.transposed() : size;
   Label label{text, font, colour, {}, rank, upright};
+  const auto addBothSides = [&](QPointF at) {
+    for (const double side : {-1.0, 1.0}) {
+      const QPointF centre = upright ? at + QPointF(side * (gap + box.width() / 2), 0)
+                                     : at + QPointF(0, side * (gap + box.height() / 2));
+      label.places.push_back(
+          inside(QRectF(centre - QPointF(box.width() / 2, box.height() / 2), box)));
+    }
+  };
   std::vector<QLineF> lines{line};
   lines.insert(lines.end(), further.begin(), further.end());
-  for (const bool beyond : {false, true}) {
+  for (const auto places : {placesWithin, placesBeyond}) {
     for (const QLineF& along : lines) {
-      for (const double t : alongPlaces(along.length(), size.width(), beyond)) {
-        const QPointF at = along.pointAt(t);
-        for (const double side : {-1.0, 1.0}) {
-          const QPointF centre = upright ? at + QPointF(side * (gap + box.width() / 2), 0)
-                                         : at + QPointF(0, side * (gap + box.height() / 2));
-          label.places.push_back(
-              inside(QRectF(centre - QPointF(box.width() / 2, box.height() / 2), box)));
-        }
-      }
+      for (const double t : places(along.length(), size.width())) addBothSides(along.pointAt(t));
     }
   }
   labels_.push_back(std::move(label));

@@ -15,6 +15,18 @@ BlockKind blockKindOf(std::string_view keyword) {
   return BlockKind::Section;
 }
 
+std::string_view blockKindPhrase(BlockKind kind) {
+  switch (kind) {
+    case BlockKind::Zel:
+      return "an arrangement";
+    case BlockKind::Torsion:
+      return "torsion data";
+    case BlockKind::Section:
+      break;
+  }
+  return "a hull section";
+}
+
 bool isCommentLine(std::string_view line) { return !line.empty() && line.front() == '*'; }
 
 bool isBannerLine(std::string_view line) { return trimmed(line).starts_with("------"); }

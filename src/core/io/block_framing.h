@@ -16,6 +16,9 @@ enum class BlockKind : Integer { Section = 0, Zel = 1, Torsion = 2 };
 // "ZEL" is an arrangement, "TORSION" torsion data, anything else a hull section.
 BlockKind blockKindOf(std::string_view keyword);
 
+// The kind as a message names it: "an arrangement", "torsion data", "a hull section".
+std::string_view blockKindPhrase(BlockKind kind);
+
 // A comment line begins with "*".
 bool isCommentLine(std::string_view line);
 

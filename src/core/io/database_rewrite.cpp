@@ -113,8 +113,7 @@ class Rewrite {
         nextDataLine(raw) ? blockKindOf(withoutLineEnd(raw)) : BlockKind::Section;
     if (in_.failed()) return false;
     if (kind != BlockKind::Zel) {
-      fail("block " + std::to_string(blocks_) + " is " +
-               (kind == BlockKind::Torsion ? "torsion data" : "a hull section") +
+      fail("block " + std::to_string(blocks_) + " is " + std::string(blockKindPhrase(kind)) +
                ", not a bulkhead arrangement: it is not overwritten",
            bannerLine);
       return false;
