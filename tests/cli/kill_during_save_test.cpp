@@ -16,8 +16,8 @@
 #include <string>
 #include <thread>
 
+#include "../core/io/zel_test_support.h"
 #include "io/text_file.h"
-#include "io/zel_writer.h"
 #include "sample_arrangement.h"
 
 namespace korain::testing {
@@ -44,14 +44,8 @@ void writeAll(const fs::path& path, const std::string& bytes) {
 std::string largeDatabase() {
   std::string text = "* a large database\r\n";
   Arrangement arrangement = sampleArrangement({.bulkheads = 4, .nodes = 40, .stiffeners = 40});
-  const ZelWriteContext context{.program = {1, 0, 1},
-                                .user = "u",
-                                .site = "s",
-                                .date = "01/01/2026",
-                                .time = "12:00:00",
-                                .identification = {}};
   for (Integer n = 1; text.size() < kDatabaseBytes; ++n)
-    writeZelBlock(text, arrangement, n, context);
+    writeZelBlock(text, arrangement, n, fixedContext());
   return text;
 }
 
