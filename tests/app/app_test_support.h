@@ -88,6 +88,15 @@ inline void changeShip(Session& session, const std::function<void(ShipData&)>& c
   session.enterDatabase(session.database(), std::move(ship));
 }
 
+// Changes bulkhead 1 through the session's one change path, as a panel does.
+inline void changeFirstBulkhead(Session& session, const std::function<void(Bulkhead&)>& edit,
+                                Follow follow = kRefreshAll) {
+  session.change({.label = "test",
+                  .scope = EditScope::bulkhead(1),
+                  .edit = [edit](Arrangement& a) { edit(a.Bulkheads.at(1)); },
+                  .follow = follow});
+}
+
 inline std::string exampleDatabase() { return readFile(KORAIN_EXAMPLES "/bulk_carrier.ko2"); }
 
 // Restores the process's current folder after a test that changes it.

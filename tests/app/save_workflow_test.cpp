@@ -19,10 +19,8 @@ class SaveWorkflowTest : public ExampleSessionTest {
   void SetUp() override {
     ExampleSessionTest::SetUp();
     changeRun(session_, [](StartupState& run) { run.paths.MakeBackup = false; });
-    session_.change({.label = "Name",
-                     .scope = EditScope::bulkhead(1),
-                     .edit = [](Arrangement& a) { a.Bulkheads.at(1).Name = "Renamed"; },
-                     .follow = Follow::Nothing});
+    changeFirstBulkhead(
+        session_, [](Bulkhead& b) { b.Name = "Renamed"; }, Follow::Nothing);
   }
 
   bool save() { return SaveWorkflow(session_, prompt_, {}).save(); }

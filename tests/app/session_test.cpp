@@ -28,11 +28,9 @@ Session sessionWithSample() {
   return session;
 }
 
-void rename(Session& session, const std::string& name, Follow follow) {
-  session.change({.label = "Bulkhead data changes",
-                  .scope = EditScope::bulkhead(1),
-                  .edit = [&name](Arrangement& a) { a.Bulkheads.at(1).Name = name; },
-                  .follow = follow});
+void rename(Session& session, Follow follow) {
+  changeFirstBulkhead(
+      session, [](Bulkhead& b) { b.Name = "Fore"; }, follow);
 }
 
 std::vector<Message> listed(const Session& session) {
@@ -56,7 +54,7 @@ TEST(Session, TheMessagesFollowEveryChangeUndoAndRedo) {
   Session session = sessionWithSample();
   const std::vector<Message> opened = listed(session);
   // The name is in the messages: a rename recomputes its bulkhead.
-  rename(session, "Fore", Follow::Recompute | Follow::Selector | Follow::Redraw);
+  rename(session, Follow::Recompute | Follow::Selector | Follow::Redraw);
   session.change({.label = "Node data changes",
                   .scope = EditScope::bulkhead(2),
                   .edit = [](Arrangement& a) { a.Bulkheads.at(2).Nodes.clear(); },
@@ -130,7 +128,7 @@ TEST(Session, LeavingAsksOnlyWithUnsavedChanges) {
                         Case{Answer::No, true, SaveDecision::Proceed, 0},
                         Case{Answer::Cancel, true, SaveDecision::Cancel, 0}}) {
     Session session = sessionWithSample();
-    rename(session, "Fore", Follow::Nothing);
+    rename(session, Follow::Nothing);
     ScriptedPrompt prompt;
     prompt.answers = {c.answer};
     int saves = 0;

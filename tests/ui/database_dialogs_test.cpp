@@ -34,8 +34,6 @@ void clickRow(QListWidget& list, int row) {
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
 }
 
-void click(QWidget& dialog, const char* name) { control<QAbstractButton>(dialog, name)->click(); }
-
 // Whether the picture shows anything but its white ground.
 bool showsDrawing(QWidget& picture) {
   const QImage image = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);

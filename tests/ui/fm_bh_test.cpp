@@ -47,7 +47,7 @@ TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {
   for (const auto& [box, field, limit] :
        {std::tuple{"OP_Stool_0", "FTX_m_0", 1.8F}, std::tuple{"OP_Stool_1", "FTX_m_1", 18.0F}}) {
     SCOPED_TRACE(box);
-    changeBulkhead([](Bulkhead& b) {
+    changeFirstBulkhead(session(), [](Bulkhead& b) {
       setStools(b, false, false);
       b.Stool1Z = b.Stool2Z = 0;
     });

@@ -151,10 +151,9 @@ TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing
 
 // A file edited by hand can hold a name longer than the database keeps.
 TEST_F(MainWindow, ALongBulkheadNameLeavesTheDrawingItsRoom) {
-  session_.change({.label = "renamed",
-                   .scope = EditScope::bulkhead(1),
-                   .edit = [](Arrangement& a) { a.Bulkheads.at(1).Name = std::string(300, 'X'); },
-                   .follow = kRefreshAll | Follow::Selector});
+  changeFirstBulkhead(
+      session_, [](Bulkhead& b) { b.Name = std::string(300, 'X'); },
+      kRefreshAll | Follow::Selector);
   QApplication::processEvents();
   EXPECT_LE(window_.minimumSizeHint().width(), 1280);
   EXPECT_GE(control<QWidget>(window_, "PIC_Section")->width(), 640);
@@ -180,10 +179,7 @@ TEST_F(MainWindow, ChoosingAMessageGoesToItsObject) {
   auto& sides = *control<QComboBox>(*control<QWidget>(window_, "FM_Comp"), "CB_ForeAft");
   choose(sides, 0);
   pressTool(1);
-  session_.change(
-      {.label = "free surface", .scope = EditScope::bulkhead(1), .edit = [](Arrangement& a) {
-         a.Bulkheads.at(1).Compartments.at(2).Points.at(1).B = -2;
-       }});
+  changeFirstBulkhead(session_, [](Bulkhead& b) { b.Compartments.at(2).Points.at(1).B = -2; });
   choose(*messages, messages->findText("Filling level 1 of 'Cargo hold 4 (ballast hold)': "
                                        "free surface breadth -2 m is not plausible"));
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::Compartments);
@@ -283,8 +279,7 @@ TEST_F(MainWindow, TheReportPrintsToAPdfFileWithTheChosenItems) {
     dialog.findChild<QPushButton*>("BT_All_1")->click();
     auto* items = dialog.findChild<QListWidget*>("LI_Print");
     for (const int item : {3, 4}) items->item(item)->setSelected(true);
-    auto* printers = dialog.findChild<QComboBox*>("CB_Printer");
-    printers->setCurrentIndex(printers->findText("PDF file"));
+    choosePdfFile(dialog);
   });
   action("ME_PrintData").trigger();
   ASSERT_TRUE(std::filesystem::exists(pdf));

@@ -21,7 +21,6 @@ class PreferencesDialog : public ::testing::Test {
   }
 
   NumberField& field(const char* name) { return *control<NumberField>(*dialog_, name); }
-  void click(const char* name) { control<QAbstractButton>(*dialog_, name)->click(); }
 
   ScratchFolder folder_;
   TestEditor editor_;
@@ -32,19 +31,19 @@ class PreferencesDialog : public ::testing::Test {
 TEST_F(PreferencesDialog, AMissingDataFolderKeepsTheDialogOpenAndPrinterEditsSurviveASwitch) {
   QLineEdit& path = *control<QLineEdit>(*dialog_, "TX_Path");
   path.setText(QString::fromStdString(folder_.file("nowhere")));
-  click("BT_Ok");
+  click(*dialog_, "BT_Ok");
   EXPECT_TRUE(dialog_->isVisible());
   EXPECT_EQ(editor_.scriptedPrompt().messages.size(), 1U);
   path.setText(QString::fromStdString(folder_.path()));
 
-  click("OP_Device_1");
+  click(*dialog_, "OP_Device_1");
   typeInto(field("TX_Panel"), "14");
   typeInto(field("TX_Margin"), "25");
-  click("OP_Device_0");
+  click(*dialog_, "OP_Device_0");
   EXPECT_EQ(field("TX_Panel").value(), 9);
-  click("OP_Device_1");
+  click(*dialog_, "OP_Device_1");
   EXPECT_EQ(field("TX_Panel").value(), 14);
-  click("BT_Ok");
+  click(*dialog_, "BT_Ok");
   EXPECT_FALSE(dialog_->isVisible());
   const DisplayConfig printer = readDisplayConfig(folder_.ini(), OutputDevice::Printer);
   EXPECT_EQ(printer.PanelFontSize, 14);
@@ -56,9 +55,9 @@ TEST_F(PreferencesDialog, AMissingDataFolderKeepsTheDialogOpenAndPrinterEditsSur
 TEST_F(PreferencesDialog, PreviewShowsTheScreenFieldsUntilCancelTakesThemBack) {
   const DisplayConfig before = editor_.session().screen();
   typeInto(field("TX_Node"), "20");
-  click("BT_Preview");
+  click(*dialog_, "BT_Preview");
   EXPECT_EQ(editor_.session().screen().NodeFontSize, 20);
-  click("BT_Cancel");
+  click(*dialog_, "BT_Cancel");
   EXPECT_EQ(editor_.session().screen(), before);
   EXPECT_FALSE(std::filesystem::exists(folder_.ini()));
 }

@@ -15,7 +15,6 @@ class PrintDialog : public ::testing::Test {
  protected:
   void SetUp() override { dialog_.show(); }
 
-  void click(const char* name) { control<QAbstractButton>(dialog_, name)->click(); }
   void setMargins(const QString& foot, const QString& bottom) {
     typeInto(*control<NumberField>(dialog_, "TX_Margin_0"), foot);
     typeInto(*control<NumberField>(dialog_, "TX_Margin_1"), bottom);
@@ -28,9 +27,9 @@ class PrintDialog : public ::testing::Test {
 };
 
 TEST_F(PrintDialog, NoItemChosenIsRefusedForPreviewAndPrint) {
-  click("BT_All_1");
+  click(dialog_, "BT_All_1");
   for (const char* button : {"BT_Preview", "BT_Ok"}) {
-    click(button);
+    click(dialog_, button);
     EXPECT_TRUE(dialog_.isVisible()) << button;
   }
   EXPECT_EQ(asked(), std::vector<std::string>(2, "Please choose an item to print"));
@@ -42,18 +41,18 @@ TEST_F(PrintDialog, MarginQuestionsCancelKeepsTheDialogAsTypedAndOkPrintsWithThe
   const std::string tooSmall = "Foot and bottom margin should be greater than 0.4\rContinue ?";
   const std::string order = "Bottom margin should be greater than foot margin.\rContinue ?";
   setMargins("0.3", "0.2");
-  click("BT_All_0");
+  click(dialog_, "BT_All_0");
   control<QComboBox>(dialog_, "CB_Printer")->setCurrentIndex(1);
   control<QLineEdit>(dialog_, "TX_User_0")->setText("A. Engineer");
   editor_.scriptedPrompt().answers = {Answer::Cancel};
-  click("BT_Ok");
+  click(dialog_, "BT_Ok");
   EXPECT_EQ(asked(), std::vector<std::string>{tooSmall});
   EXPECT_TRUE(dialog_.isVisible());
   EXPECT_EQ(control<NumberField>(dialog_, "TX_Margin_0")->text(), "0.3");
   EXPECT_EQ(control<NumberField>(dialog_, "TX_Margin_1")->text(), "0.2");
 
   editor_.scriptedPrompt().answers = {Answer::Yes, Answer::Yes};
-  click("BT_Ok");
+  click(dialog_, "BT_Ok");
   EXPECT_EQ(asked(), (std::vector<std::string>{tooSmall, tooSmall, order}));
   EXPECT_FALSE(dialog_.isVisible());
   EXPECT_EQ(dialog_.result(), FM_Print::Print);

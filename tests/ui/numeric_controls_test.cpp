@@ -46,7 +46,6 @@ struct Row {
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.form->name << ' ' << row.name; }
 
-void click(QWidget& form, const QString& name) { control<QAbstractButton>(form, name)->click(); }
 // A click on a caption: elsewhere in the form, on a control that takes no focus.
 void clickALabel(QWidget& form) {
   const QList<QLabel*> labels = form.findChildren<QLabel*>();
@@ -81,12 +80,6 @@ void middleSpan(Session& session, QWidget& panel) {
   stiffeners<4, 0>(session, panel);
   click(panel, "BT_Span_1");
 }
-void changeFirstBulkhead(Session& session, void (*edit)(Bulkhead&)) {
-  session.change({.label = "test",
-                  .scope = EditScope::bulkhead(1),
-                  .edit = [edit](Arrangement& a) { edit(a.Bulkheads.at(1)); },
-                  .follow = kRefreshAll});
-}
 // Without primary members every stiffener has the one span that keeps a span reduction.
 void singleSpan(Session& session, QWidget& panel) {
   changeFirstBulkhead(session, [](Bulkhead& b) { b.PrimaryMembers.redim(0); });
@@ -109,10 +102,7 @@ const Form kPref{.name = "FM_Pref", .menu = "ME_OptionPref", .ok = "BT_Ok"};
 const Form kPrint{.name = "FM_Print",
                   .menu = "ME_PrintData",
                   .ok = "BT_Ok",
-                  .prepare = [](Session&, QWidget& dialog) {
-                    auto* printers = control<QComboBox>(dialog, "CB_Printer");
-                    printers->setCurrentIndex(printers->findText(kPdfFilePrinter));
-                  }};
+                  .prepare = [](Session&, QWidget& dialog) { choosePdfFile(dialog); }};
 const Form kLem{"FM_LemKora", "ME_Obj_6", "BT_Lem", "BT_Ok", nullptr, &typedDimensions};
 // A JBP run's loading dialog shows the alternate loading too.
 void jbpRun(Session& s) { changeRun(s, [](StartupState& run) { run.JbpMode = true; }); }

@@ -71,8 +71,7 @@ TEST_F(PrintDrawing, TheDialogThenThePreviewPrintsTheSheetToAPdfFileAndQuits) {
   answerNextDialog("FM_Cartouche", "BT_Ok", [](QWidget& dialog) {
     dialog.findChild<QLineEdit*>("TX_Print_1")->setText("Aft bulkhead of hold 3");
     dialog.findChild<QCheckBox*>("OP_Preview")->setChecked(true);
-    auto* printers = dialog.findChild<QComboBox*>("CB_Printer");
-    printers->setCurrentIndex(printers->findText(kPdfFilePrinter));
+    choosePdfFile(dialog);
   });
   bool previewed = false;
   onNextModal("FM_Preview", [&previewed](QWidget& preview) {

@@ -77,6 +77,11 @@ W* control(QWidget& window, const QString& name) {
   return widget;
 }
 
+// Clicks a button of a window, found by its name.
+inline void click(QWidget& window, const QString& name) {
+  control<QAbstractButton>(window, name)->click();
+}
+
 // The editor on block 1 of the example, for the tests of its dialogs.
 class ExampleTest : public ::testing::Test {
  protected:
@@ -86,13 +91,6 @@ class ExampleTest : public ::testing::Test {
   const Bulkhead& bulkhead() { return session().arrangement().Bulkheads.at(1); }
   const Compartment& compartment(int side) { return bulkhead().Compartments.at(side); }
   ScriptedPrompt& prompt() { return editor.scriptedPrompt(); }
-  // Changes bulkhead 1 through the session's one change path, as a panel does.
-  void changeBulkhead(std::function<void(Bulkhead&)> edit, Follow follow = kRefreshAll) {
-    session().change({.label = "test",
-                      .scope = EditScope::bulkhead(1),
-                      .edit = [edit](Arrangement& a) { edit(a.Bulkheads.at(1)); },
-                      .follow = follow});
-  }
 
   TestEditor editor;
 };
@@ -137,6 +135,12 @@ struct FakePrinters final : PrinterCatalogue {
   QStringList names() const override { return {"Office", kPdfFilePrinter}; }
   double smallestMargin(const QString& /*name*/) const override { return 0.4; }
 };
+
+// Chooses the PDF file as a print dialog's printer.
+inline void choosePdfFile(QWidget& dialog) {
+  auto* printers = control<QComboBox>(dialog, "CB_Printer");
+  printers->setCurrentIndex(printers->findText(kPdfFilePrinter));
+}
 
 // Runs `act` on the next modal window named `form` once it is shown.
 inline void onNextModal(const QString& form, std::function<void(QWidget&)> act) {
