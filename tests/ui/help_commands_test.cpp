@@ -22,12 +22,9 @@ class HelpManual : public MainWindowTest {
   std::vector<QUrl> opened;
 };
 
-TEST_F(HelpManual, IsTheHelpMenusItemOnF1) {
-  EXPECT_EQ(action("ME_Manual").text(), "Korain &Manual");
-  EXPECT_EQ(action("ME_Manual").shortcut(), QKeySequence(Qt::Key_F1));
-}
-
+// The Help menu's item, on F1.
 TEST_F(HelpManual, OpensTheFirstPageThatExists) {
+  EXPECT_EQ(action("ME_Manual").text(), "Korain &Manual");
   writePage();
   pressF1({page() + ".none", page()}, true);
   ASSERT_EQ(opened.size(), 1U);
