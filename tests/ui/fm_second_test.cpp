@@ -117,9 +117,6 @@ TEST_F(StiffenerWizard, OkMakesTheRowAsOneStep) {
   control<QPushButton>(wizard, "BT_Ok")->click();
   EXPECT_EQ(session().undoLabel(), "Ordinary stiffeners wizard creation");
   ASSERT_EQ(bulkhead().Stiffeners.count(), before + 3);
-  // Between the stiffeners already there, each new one selected.
-  for (const int k : {1, 3, 5}) EXPECT_TRUE(bulkhead().Stiffeners.at(k).Selected) << k;
-  EXPECT_FALSE(bulkhead().Stiffeners.at(2).Selected);
   EXPECT_TRUE(session().undo());
   EXPECT_EQ(bulkhead().Stiffeners.count(), before);
 }
