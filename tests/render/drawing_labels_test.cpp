@@ -17,9 +17,6 @@ namespace {
 
 using namespace display_bit;
 
-constexpr Long kEverything = kAxis | kStools | kNodes | kNodeNumbers | kPrimaryMembers |
-                             kStiffeners | kStrakes | kCorrugation;
-
 int countOf(const PlacedLabels& labels, const QString& text) {
   return static_cast<int>(std::count_if(labels.begin(), labels.end(),
                                         [&](const PlacedLabel& l) { return l.text == text; }));

@@ -16,12 +16,7 @@
 namespace korain::testing {
 namespace {
 
-using namespace display_bit;
-
 constexpr double kScreenDpi = 96;
-
-constexpr Long kEverything = kAxis | kStools | kNodes | kNodeNumbers | kPrimaryMembers |
-                             kStiffeners | kStrakes | kCorrugation;
 
 PlacedLabels paint(const ExampleScene& example, QImage& image, SheetRequest request = {}) {
   image.fill(Qt::black);
@@ -97,7 +92,7 @@ TEST(DrawingLabels, OnScreenTheyGiveWayNodeNumbersFirstOnPaperAllStay) {
   }
   // The node numbers take what the thickness labels leave: shown or not, they
   // move no thickness label.
-  const ExampleScene withoutNumbers(1, kEverything & ~kNodeNumbers);
+  const ExampleScene withoutNumbers(1, kEverything & ~display_bit::kNodeNumbers);
   const PlacedLabels thicknessOnly = paint(withoutNumbers, image, {.labels = LabelPolicy::GiveWay});
   EXPECT_EQ(countOf(shown, LabelRank::Strake), countOf(thicknessOnly, LabelRank::Strake));
 }

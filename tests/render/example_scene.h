@@ -16,6 +16,12 @@
 
 namespace korain::testing {
 
+// Every element of the drawing but the scantlings.
+inline constexpr Long kEverything = display_bit::kAxis | display_bit::kStools |
+                                    display_bit::kNodes | display_bit::kNodeNumbers |
+                                    display_bit::kPrimaryMembers | display_bit::kStiffeners |
+                                    display_bit::kStrakes | display_bit::kCorrugation;
+
 struct ExampleScene {
   Arrangement arrangement;
   ShipData ship;

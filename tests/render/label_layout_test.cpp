@@ -17,10 +17,7 @@
 namespace korain::testing {
 namespace {
 
-using namespace display_bit;
-
-constexpr Long kPlan = kAxis | kStools | kNodes | kNodeNumbers | kPrimaryMembers | kStiffeners |
-                       kStrakes | kCorrugation | kScantlings;
+constexpr Long kPlan = kEverything | display_bit::kScantlings;
 
 struct Sheet {
   QSize size;
@@ -50,12 +47,16 @@ Painted paintSheet(const ExampleScene& example, const Sheet& sheet) {
           worldToDevice(layout.window, layout.drawing)};
 }
 
-TEST(LabelLayout, NoLabelCoversAnotherOnTheExample) {
+// No label covers another; every strake text stands between the bulkhead's
+// highest and lowest strake points and crosses no stringer's line.
+TEST(LabelLayout, OnTheExampleNoLabelCoversAnotherAndAStrakesTextStaysOffTheStringers) {
   const ExampleScene example(1, kPlan);
+  const Bulkhead& bulkhead = example.arrangement.Bulkheads.at(example.arrangement.CurBulkhead);
   for (const Sheet& sheet : kSheets) {
     SCOPED_TRACE(::testing::Message() << sheet.size.width() << " wide at 1:" << sheet.scaleRatio
                                        << (sheet.policy == LabelPolicy::KeepAll ? ", all kept" : ""));
-    const PlacedLabels placed = paintSheet(example, sheet).labels;
+    const Painted painted = paintSheet(example, sheet);
+    const PlacedLabels& placed = painted.labels;
     ASSERT_GT(placed.size(), 40U);
     for (std::size_t i = 0; i < placed.size(); ++i) {
       for (std::size_t j = i + 1; j < placed.size(); ++j) {
@@ -63,18 +64,8 @@ TEST(LabelLayout, NoLabelCoversAnotherOnTheExample) {
             << placed[i].text.toStdString() << " and " << placed[j].text.toStdString();
       }
     }
-  }
-}
-
-// Every strake text stands between the bulkhead's highest and lowest strake
-// points and crosses no stringer's line.
-TEST(LabelLayout, AStrakesTextStaysOffTheStringers) {
-  const ExampleScene example(1, kPlan);
-  const Bulkhead& bulkhead = example.arrangement.Bulkheads.at(example.arrangement.CurBulkhead);
-  for (const Sheet& sheet : kSheets) {
-    const Painted painted = paintSheet(example, sheet);
     int strakes = 0;
-    for (const PlacedLabel& label : painted.labels) {
+    for (const PlacedLabel& label : placed) {
       if (label.rank != LabelRank::Strake) continue;
       ++strakes;
       for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
