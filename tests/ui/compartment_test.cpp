@@ -302,9 +302,7 @@ TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBackAndSaysWhy
   ASSERT_NE(cell, nullptr);
   cell->setText("2,5");
   control<QPushButton>(dialog, "BT_ok")->click();
-  const Compartment& stored =
-      session().arrangement().Bulkheads.at(1).Compartments.at(kAftwardCompartment);
-  EXPECT_EQ(stored.Points.at(1).L, 2.5F);
+  EXPECT_EQ(aftward().Points.at(1).L, 2.5F);
 }
 
 TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
