@@ -27,18 +27,8 @@ std::string_view blockKindPhrase(BlockKind kind) {
   return "a hull section";
 }
 
-bool isCommentLine(std::string_view line) { return !line.empty() && line.front() == '*'; }
-
-bool isBannerLine(std::string_view line) { return trimmed(line).starts_with("------"); }
 
 bool isLine(std::string_view line, std::string_view banner) { return trimmed(line) == banner; }
-
-bool nextDataLine(LineCursor& cursor, std::string_view& line) {
-  while (cursor.next(line)) {
-    if (!isCommentLine(line)) return true;
-  }
-  return false;
-}
 
 std::optional<double> blockNumberOf(std::string_view line) {
   LineValues values;

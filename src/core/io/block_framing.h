@@ -8,6 +8,7 @@
 
 #include "io/line_cursor.h"
 #include "model/arrangement.h"
+#include "text/text_utils.h"
 
 namespace korain {
 
@@ -19,17 +20,26 @@ BlockKind blockKindOf(std::string_view keyword);
 // The kind as a message names it: "an arrangement", "torsion data", "a hull section".
 std::string_view blockKindPhrase(BlockKind kind);
 
+// The tests of a line's kind, and the walk over comments, are inline: every
+// line of a file passes through them.
+
 // A comment line begins with "*".
-bool isCommentLine(std::string_view line);
+inline bool isCommentLine(std::string_view line) { return !line.empty() && line.front() == '*'; }
 
 // A banner is a line whose first six characters, after trimming, are "------".
-bool isBannerLine(std::string_view line);
+inline bool isBanner(std::string_view trimmedLine) { return trimmedLine.starts_with("------"); }
+inline bool isBannerLine(std::string_view line) { return isBanner(trimmed(line)); }
 
 // Whether the line is the given banner (blanks around it do not count).
 bool isLine(std::string_view line, std::string_view banner);
 
 // The next line that is not a comment; false at the end of the text.
-bool nextDataLine(LineCursor& cursor, std::string_view& line);
+inline bool nextDataLine(LineCursor& cursor, std::string_view& line) {
+  while (cursor.next(line)) {
+    if (!isCommentLine(line)) return true;
+  }
+  return false;
+}
 
 // Finds block n from the first line of the cursor: a block banner whose next data line
 // holds the number n and, when keyword is not empty, whose following data line

@@ -56,11 +56,13 @@ class BlockPartReader {
       return false;
     }
     line_ = line;
-    if (isBannerLine(line)) {
+    const std::string_view content = trimmed(line);
+    if (isBanner(content)) {
       end = PartEnd::Banner;
       return false;
     }
-    fields_.parse(line, cursor_.lineNumber());
+    blank_ = content.empty();
+    fields_.parse(line, cursor_.lineNumber(), cursor_.lineEnded());
     return true;
   }
 
@@ -71,7 +73,7 @@ class BlockPartReader {
   PartEnd eachLine(ReadLine readLine) {
     PartEnd end = PartEnd::EndOfFile;
     while (nextLine(end)) {
-      if (trimmed(line_).empty()) continue;
+      if (blank_) continue;
       if (!readLine()) return PartEnd::Error;
     }
     return end;
@@ -85,8 +87,11 @@ class BlockPartReader {
   // the name, trimmed, with the values after it taken as the line's fields.
   std::string takeNameAndValues() {
     const std::size_t tab = line_.find('\t');
-    fields_.parse(tab == std::string_view::npos ? std::string_view{} : line_.substr(tab + 1),
-                  cursor_.lineNumber());
+    if (tab == std::string_view::npos) {
+      fields_.parse({}, cursor_.lineNumber());
+    } else {
+      fields_.parse(line_.substr(tab + 1), cursor_.lineNumber(), cursor_.lineEnded());
+    }
     return std::string(trimmed(line_.substr(0, tab)));
   }
 
@@ -120,6 +125,7 @@ class BlockPartReader {
 
   LineCursor& cursor_;
   std::string_view line_;  // the current line
+  bool blank_ = false;     // it holds nothing but blanks
   // The block ended where the next one begins, not with the file.
   bool endedAtNextBlock_ = false;
   FieldReader fields_;

@@ -19,8 +19,13 @@ class FieldReader {
       : fileName_(fileName), messages_(messages) {}
 
   // Takes the values of a line; lineNumber places the messages about them.
-  void parse(std::string_view line, int lineNumber) {
-    values_.parse(line);
+  // An ended line is followed by its line end or a NUL (LineValues::parseEnded).
+  void parse(std::string_view line, int lineNumber, bool ended = false) {
+    if (ended) {
+      values_.parseEnded(line);
+    } else {
+      values_.parse(line);
+    }
     lineNumber_ = lineNumber;
   }
 

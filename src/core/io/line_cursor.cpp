@@ -20,10 +20,12 @@ bool LineCursor::next(std::string_view& line) {
   ++position_.lineNumber;
   if (length > 0 && begin[length - 1] == '\r') --length;
   line = std::string_view(begin, length);
+  lineEnded_ = newline != nullptr;
   if (!isAsciiLine(static_cast<std::size_t>(begin - bytes_.data()), length)) {
     decoded_.clear();
     appendUtf8FromCp1252(decoded_, line);
     line = decoded_;
+    lineEnded_ = true;
   }
   return true;
 }

@@ -39,6 +39,10 @@ class LineCursor {
   // Back to the first line.
   void rewind() { position_ = start_; }
   int lineNumber() const { return position_.lineNumber; }
+  // Whether the byte after the last line given can be read, and is its line
+  // end or the NUL after a decoded line: only the last line of bytes that
+  // end without a line end is not followed so.
+  bool lineEnded() const { return lineEnded_; }
 
  private:
   // Whether a line holds only ASCII bytes. The bytes are looked at from a line
@@ -49,6 +53,7 @@ class LineCursor {
   LinePosition start_;
   LinePosition position_;
   std::string decoded_;
+  bool lineEnded_ = false;
   // The bytes from asciiBegin_ to asciiEnd_ are all ASCII.
   std::size_t asciiBegin_ = 0;
   std::size_t asciiEnd_ = 0;

@@ -30,7 +30,9 @@ class List {
   const T& last() const { return at(count()); }
 
   // Appends one element and returns it.
-  T& append(T item = T{}) { return items_.emplace_back(std::move(item)); }
+  T& append(T item) { return items_.emplace_back(std::move(item)); }
+  // Appends a cleared element, made in its place, and returns it.
+  T& append() { return items_.emplace_back(); }
 
   // Grows the list to n elements, keeping the contents; never shrinks.
   void growTo(int n) {
@@ -70,12 +72,16 @@ class List {
   bool operator==(const List&) const = default;
 
  private:
+  // The test is inline, as every access of the model makes it; the throw is not.
   std::size_t checked(int i) const {
-    if (!inBounds(i)) {
-      throw std::out_of_range("list index " + std::to_string(i) + " outside 1.." +
-                              std::to_string(count()));
-    }
+    if (!inBounds(i)) [[unlikely]]
+      outOfRange(i);
     return static_cast<std::size_t>(i - 1);
+  }
+
+  [[noreturn, gnu::noinline]] void outOfRange(int i) const {
+    throw std::out_of_range("list index " + std::to_string(i) + " outside 1.." +
+                            std::to_string(count()));
   }
 
   std::vector<T> items_;
@@ -105,10 +111,13 @@ class FixedList {  // NOLINT(bugprone-reserved-identifier): the compiler's names
 
  private:
   static std::size_t checked(int i) {
-    if (!inBounds(i)) {
-      throw std::out_of_range("index " + std::to_string(i) + " outside 1.." + std::to_string(N));
-    }
+    if (!inBounds(i)) [[unlikely]]
+      outOfRange(i);
     return static_cast<std::size_t>(i - 1);
+  }
+
+  [[noreturn, gnu::noinline]] static void outOfRange(int i) {
+    throw std::out_of_range("index " + std::to_string(i) + " outside 1.." + std::to_string(N));
   }
 
   T items_[static_cast<std::size_t>(N)]{};

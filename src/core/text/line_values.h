@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/arrangement.h"
@@ -22,7 +23,16 @@ inline constexpr int kMaxValuesPerLine = 400;
 // the 400th are ignored. The object is meant to be reused from line to line.
 class LineValues {
  public:
-  void parse(std::string_view line);
+  void parse(std::string_view line) {
+    copy_.assign(line);
+    parseEnded(copy_);
+  }
+  // The same without the copy, for a line whose next byte can be read and
+  // is a line end (CR or LF) or NUL, as a line of a file in memory is: that
+  // byte ends every loop over separators and digits, which then need no test
+  // of the end. The branches of those tests, mispredicted from piece to piece,
+  // are most of the cost of reading a line.
+  void parseEnded(std::string_view line);
 
   // Number of pieces found (at most kMaxValuesPerLine).
   int count() const { return count_; }
@@ -30,15 +40,18 @@ class LineValues {
   // Value i (1-based); empty when the line has fewer pieces or piece i is not a number.
   std::optional<double> value(int i) const {
     if (i < 1 || i > count_) return std::nullopt;
-    const auto index = static_cast<std::size_t>(i - 1);
-    if (!valid_[index]) return std::nullopt;
-    return values_[index];
+    const double value = values_[static_cast<std::size_t>(i - 1)];
+    if (std::isnan(value)) return std::nullopt;
+    return value;
   }
 
  private:
+  // What a piece that is not a number holds: a number read is always finite.
+  static constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
+
   std::array<double, kMaxValuesPerLine> values_{};
-  std::array<bool, kMaxValuesPerLine> valid_{};
   int count_ = 0;
+  std::string copy_;  // a line to read, ended by a NUL
 };
 
 // Conversions of a read value to the stored types. Integer and Long take the

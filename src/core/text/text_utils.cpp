@@ -132,14 +132,4 @@ std::string generateId() {
 
 // Every line of a file read passes here, most of them twice: a plain loop
 // over the few blanks at each end costs far less than a search for a set.
-std::string_view trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first != last && blank(text[first])) ++first;
-  if (first == last) return {};
-  while (blank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
 }  // namespace korain

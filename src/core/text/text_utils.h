@@ -45,7 +45,16 @@ std::string shortDateText(const CalendarDate& date);
 // A new unique identifier text, "{8-4-4-4-12 hexadecimal digits}".
 std::string generateId();
 
-// The text without blanks, TABs, CR and LF at either end.
-std::string_view trimmed(std::string_view text);
+// The text without blanks, TABs, CR and LF at either end. Inline, as every
+// line of a file passes through it.
+inline std::string_view trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first != last && blank(text[first])) ++first;
+  if (first == last) return {};
+  while (blank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
 
 }  // namespace korain

@@ -42,5 +42,19 @@ TEST(LineCursor, DecodesTheLinesThatHoldBytesBeyondAscii) {
   }
 }
 
+// Only the last line of bytes without a final line end is not followed by a
+// byte that a reader may scan up to.
+TEST(LineCursor, SaysWhichLinesAreFollowedByTheirLineEnd) {
+  for (const auto& [bytes, lastEnded] : {std::pair<std::string, bool>{"1\r\n2\n3", false},
+                                         {"1\r\n2\n3\xB0", true},
+                                         {"1\r\n2\n3\n", true}}) {
+    LineCursor cursor(bytes);
+    std::vector<bool> ended;
+    std::string_view line;
+    while (cursor.next(line)) ended.push_back(cursor.lineEnded());
+    EXPECT_EQ(ended, (std::vector<bool>{true, true, lastEnded})) << bytes;
+  }
+}
+
 }  // namespace
 }  // namespace korain::testing

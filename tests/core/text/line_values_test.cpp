@@ -25,6 +25,20 @@ TEST(LineValues, SplitsAtRunsOfBlanksAndTabsAndForgetsThePreviousLine) {
   EXPECT_EQ(values.value(6), std::nullopt);
 }
 
+// A line read in place ends at its line end; any other line is read from a
+// copy, so nothing after its end is taken for a digit.
+TEST(LineValues, ReadsNothingBeyondTheLine) {
+  LineValues values;
+  const std::string text = "7 2.5\r\n8";
+  values.parseEnded(std::string_view(text).substr(0, 5));
+  EXPECT_EQ(values.count(), 2);
+  EXPECT_EQ(values.value(2), 2.5);
+  values.parse(std::string_view("1.25678", 4));
+  EXPECT_EQ(values.value(1), 1.25);
+  values.parse(std::string_view("-7 3", 1));
+  EXPECT_EQ(values.value(1), std::nullopt);
+}
+
 TEST(LineValues, BadPieceKeepsItsPlace) {
   LineValues values;
   for (const char* bad : {"nan", "inf", "0x1A", "1,5", "12abc", "5x", "-", "-7y", "+-5", "+", "1e400"}) {
