@@ -25,7 +25,7 @@ constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5
 // digits and no exponent. Digits and scale are then exact doubles, and one
 // division rounds correctly, giving what the general parser would give, only
 // faster. Nothing when the digits are not of that kind. The line's end must
-// be followed by a character that is no digit.
+// be followed by a character that is neither a digit nor the point.
 std::optional<double> readPlainDecimal(const char*& p) {
   const bool negative = *p == '-';
   if (negative) ++p;
