@@ -40,8 +40,8 @@ bool refusedBlock(const std::string& path, Integer n, BlockKind wanted, std::ost
   if (n < 1 || static_cast<std::size_t>(n) > blocks->size()) return false;
   const BlockKind kind = (*blocks)[static_cast<std::size_t>(n) - 1].Kind;
   if (kind == wanted) return false;
-  err << path << ": block " << n << " is " << blockKindPhrase(kind) << ", not " << blockKindPhrase(wanted)
-      << '\n';
+  err << path << ": block " << n << " is " << blockKindPhrase(kind) << ", not "
+      << blockKindPhrase(wanted) << '\n';
   return true;
 }
 

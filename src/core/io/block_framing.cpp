@@ -27,7 +27,6 @@ std::string_view blockKindPhrase(BlockKind kind) {
   return "a hull section";
 }
 
-
 bool isLine(std::string_view line, std::string_view banner) { return trimmed(line) == banner; }
 
 std::optional<double> blockNumberOf(std::string_view line) {
