@@ -32,15 +32,12 @@ EditedArrangement& largeEdited() {
 
 // The y of node 2 of bulkhead i moved by a centimetre, as the node panel does it.
 void moveNode(EditedArrangement& edited, int i, int step) {
-  edited.change(
-      "Node data changes", EditScope::bulkhead(i),
-      [i, step](Arrangement& a) {
-        korain::Bulkhead& b = a.Bulkheads.at(i);
-        korain::NodeData node = korain::nodeDataOf(b.Nodes.at(2));
-        node.Y += static_cast<korain::Single>(step % 2 == 0 ? 0.01 : -0.01);
-        korain::setNodeData(b, 2, node);
-      },
-      korain::Recompute::Yes);
+  edited.change("Node data changes", EditScope::bulkhead(i), [i, step](Arrangement& a) {
+    korain::Bulkhead& b = a.Bulkheads.at(i);
+    korain::NodeData node = korain::nodeDataOf(b.Nodes.at(2));
+    node.Y += static_cast<korain::Single>(step % 2 == 0 ? 0.01 : -0.01);
+    korain::setNodeData(b, 2, node);
+  });
 }
 
 void historyChangeOneOf200(benchmark::State& state) {

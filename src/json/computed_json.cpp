@@ -57,7 +57,9 @@ Json of(const Node& n) {
           {"ArcEndAngle", single(n.ArcEndAngle)}};
 }
 
-Json of(const PrimaryMember& m) { return {{"Extremities", singles(m.Extremities)}}; }
+Json of(const PrimaryMember& m) {
+  return {{"Placed", single(m.Placed)}, {"Extremities", singles(m.Extremities)}};
+}
 
 Json of(const OrdinaryStiffener& s) {
   Json intervalSpans = Json::array();

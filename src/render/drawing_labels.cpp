@@ -53,8 +53,8 @@ Heights clearHeights(const List<StrakePoint>& outline, const Bulkhead& bulkhead)
   cuts.push_back(low);
   cuts.push_back(high);
   for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
-    if (member.HV == 0 && member.Position > low && member.Position < high) {
-      cuts.push_back(member.Position);
+    if (member.HV == 0 && member.Placed > low && member.Placed < high) {
+      cuts.push_back(member.Placed);
     }
   }
   std::sort(cuts.begin(), cuts.end());
@@ -101,9 +101,12 @@ void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSour
       // clear part, free to move as far as that part reaches.
       const PlanePoint centre{centroidOf(strake.Outline).y, (clear.low + clear.high) / 2};
       if (!isFinite(centre)) continue;
-      labels.push_back({strakeText(strake, bulkhead, source.ship), centre,
+      labels.push_back({strakeText(strake, bulkhead, source.ship),
+                        centre,
                         {centre.y, clear.high},
-                        source.style.labelColour(), LabelRank::Strake, LabelPlace::Centred});
+                        source.style.labelColour(),
+                        LabelRank::Strake,
+                        LabelPlace::Centred});
     }
   }
 }

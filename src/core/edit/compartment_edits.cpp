@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "geometry/compartment_geometry.h"
+#include "resonance/main_dimensions.h"
 
 namespace korain {
 
@@ -37,8 +38,7 @@ void setUseComputedPosition(const Bulkhead& bulkhead, Compartment& compartment, 
 }
 
 bool hasMainDimensions(const Compartment& compartment) {
-  const FixedList<Single, 20>& t = compartment.Table1;
-  return t.at(kLengthEntry) > 0 && t.at(kBreadthEntry) > 0 && t.at(kHeightEntry) > 0;
+  return missingMainDimensions(compartment).empty();
 }
 
 }  // namespace korain

@@ -38,21 +38,6 @@ bool sameStoredHeader(Arrangement a, Arrangement b) {
 
 std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
 
-// Messages that differ only in corrections say the same of a computed bulkhead.
-bool sameSteadyMessages(const std::vector<Message>& a, const std::vector<Message>& b) {
-  std::vector<const Message*> steadyA;
-  for (const Message& m : a) {
-    if (isSteady(m)) steadyA.push_back(&m);
-  }
-  std::size_t k = 0;
-  for (const Message& m : b) {
-    if (!isSteady(m)) continue;
-    if (k == steadyA.size() || !(*steadyA[k] == m)) return false;
-    ++k;
-  }
-  return k == steadyA.size();
-}
-
 }  // namespace
 
 EditedArrangement::EditedArrangement() { reset(Arrangement{}, 1, Origin::Opened); }
@@ -75,18 +60,10 @@ void EditedArrangement::reset(Arrangement arrangement, Integer defaultMaterial, 
   unsaved_ = neverSaved_;
 }
 
-void EditedArrangement::change(const std::string& label, const EditScope& scope, const Edit& edit,
-                               Recompute recompute) {
+void EditedArrangement::change(const std::string& label, const EditScope& scope, const Edit& edit) {
   Level before = capture(label);
   edit(live_);
-  const int count = live_.Bulkheads.count();
-  if (recompute == Recompute::Yes) {
-    geometry_.invalidate(scope, count);
-    geometry_.compute(live_, defaultMaterial_);
-  } else {
-    geometry_.resize(count);
-  }
-  settle(scope);
+  recompute(scope);
   // A question answered No, or a value a rule puts back, changes nothing:
   // no level to undo, and what could be redone stays.
   if (sameStored(before)) return;
@@ -119,9 +96,14 @@ void EditedArrangement::amend(const EditScope& scope, const Edit& fill) {
 void EditedArrangement::storeUnrecorded(const EditScope& scope, const Edit& edit) {
   redo_.clear();
   edit(live_);
-  geometry_.resize(live_.Bulkheads.count());
-  settle(scope);
+  recompute(scope);
   compareWithSaved();
+}
+
+void EditedArrangement::recompute(const EditScope& scope) {
+  geometry_.invalidate(scope, live_.Bulkheads.count());
+  geometry_.compute(live_, defaultMaterial_);
+  settle(scope);
 }
 
 void EditedArrangement::recomputeAll() {
@@ -189,8 +171,7 @@ void EditedArrangement::settle(const EditScope& scope) {
 }
 
 bool EditedArrangement::equalsSettled(Bulkhead& bulkhead, const BulkheadState& state, int i) const {
-  if (state.computed != geometry_.isComputed(i) ||
-      !sameSteadyMessages(state.messages, geometry_.messagesOf(i))) {
+  if (state.computed != geometry_.isComputed(i) || state.messages != geometry_.messagesOf(i)) {
     return false;
   }
   // The settled copy has no selection: compare without the bulkhead's own.
@@ -202,7 +183,6 @@ bool EditedArrangement::equalsSettled(Bulkhead& bulkhead, const BulkheadState& s
 }
 
 void EditedArrangement::restore(const Level& level) {
-  geometry_.showSteady();
   takeHeader(live_, level.header);
   const int count = static_cast<int>(level.bulkheads.size());
   live_.Bulkheads.resize(count);

@@ -29,9 +29,6 @@ namespace korain {
 // nothing to undo, and counts as unsaved.
 inline constexpr char kNewArrangementLabel[] = "basicaly";
 
-// Whether a change recomputes the geometry of the bulkheads it reaches.
-enum class Recompute : bool { No, Yes };
-
 // Where a fresh arrangement comes from: a block opened for editing, nowhere
 // yet (new), or a block carried elsewhere as it was read, whose stored fields
 // are left uncorrected so that it is saved as read, with only the fields
@@ -55,11 +52,11 @@ class EditedArrangement {
   const Arrangement& arrangement() const { return live_; }
 
   // Records an undo level under `label`, applies the edit, which may change
-  // only the bulkheads of `scope` and the arrangement's own fields, and with
-  // Recompute::Yes computes the geometry of the bulkheads in `scope` again.
-  // An edit that changes no stored field records nothing.
-  void change(const std::string& label, const EditScope& scope, const Edit& edit,
-              Recompute recompute);
+  // only the bulkheads of `scope` and the arrangement's own fields, and
+  // computes the geometry of the bulkheads in `scope` again, so that no edit
+  // leaves geometry or messages that describe the data before it. An edit
+  // that changes no stored field records nothing.
+  void change(const std::string& label, const EditScope& scope, const Edit& edit);
 
   // Moves the selection (current indices, selected stiffeners), which is no
   // change of the arrangement: nothing is recorded. `move` changes nothing else.
@@ -73,8 +70,9 @@ class EditedArrangement {
 
   // Stores what the user accepted without editing it (a default a dialog
   // showed and confirmed): no undo level of its own, but unlike `amend` the
-  // arrangement now differs from the one opened and says so. What could be
-  // redone is dropped, as after any change.
+  // arrangement now differs from the one opened and says so, and the
+  // bulkheads of `scope` are computed again. What could be redone is dropped,
+  // as after any change.
   void storeUnrecorded(const EditScope& scope, const Edit& edit);
 
   // Computes every bulkhead again.
@@ -133,6 +131,8 @@ class EditedArrangement {
   // Settles the bulkheads of `scope` (and any beyond the settled list): each
   // becomes a new shared state unless it equals the one it replaces.
   void settle(const EditScope& scope);
+  // Computes the bulkheads of `scope` again (and any the list gained), then settles them.
+  void recompute(const EditScope& scope);
   bool equalsSettled(Bulkhead& bulkhead, const BulkheadState& state, int i) const;
   void restore(const Level& level);
   void compareWithSaved();

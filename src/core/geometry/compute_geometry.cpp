@@ -11,6 +11,7 @@
 #include "geometry/contour_polygon.h"
 #include "geometry/corrugation_geometry.h"
 #include "geometry/member_lines.h"
+#include "geometry/placement_checks.h"
 #include "geometry/plausibility.h"
 #include "geometry/primary_members.h"
 #include "geometry/stiffener_geometry.h"
@@ -48,8 +49,13 @@ std::vector<Message> computeBulkheadGeometry(Bulkhead& bulkhead, int number, Lon
                                              Integer defaultMaterial) {
   BulkheadReport report(number);
   numberNodes(bulkhead);
-  if (computeBHeadGeometry(bulkhead) == 0) {
+  std::vector<NodeFault> faults;
+  if (computeBHeadGeometry(bulkhead, faults) == 0) {
     report.error({}, "Can not compute geometry for bulkhead ¤", {number});
+  }
+  for (const NodeFault& fault : faults) {
+    report.error({PanelCode::Nodes, fault.node}, "Node ¤ of '¤': ¤",
+                 {fault.node, bulkhead.Name, fault.reason});
   }
   computeClosure(bulkhead, symFlag);
   if (!bulkhead.Closed) report.error({}, "Bulkhead ¤ is not closed", {number});
@@ -74,6 +80,7 @@ std::vector<Message> computeCheckedBulkhead(Bulkhead& bulkhead, int number, Long
       computeBulkheadGeometry(bulkhead, number, symFlag, defaultMaterial);
   BulkheadReport report(number);
   reportImplausibleValues(bulkhead, report);
+  reportMisplacedObjects(bulkhead, report);
   std::ranges::move(report.take(), std::back_inserter(messages));
   return messages;
 }

@@ -28,39 +28,23 @@ bool GeometryCache::upToDate() const {
 }
 
 void GeometryCache::compute(Arrangement& arrangement, Integer defaultMaterial) {
-  for (Entry& e : entries_) e.latest = false;
   for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
     Entry& e = entry(i);
     if (e.computed) continue;
     e.messages = computeCheckedBulkhead(arrangement.Bulkheads.at(i), i, arrangement.SymFlag,
                                         defaultMaterial);
     e.computed = true;
-    e.latest = true;
   }
   chooseCurrentBulkhead(arrangement);
 }
 
 void GeometryCache::restore(int i, const std::vector<Message>& messages, bool computed) {
-  entry(i) = {.computed = computed, .latest = false, .messages = messages};
-}
-
-void GeometryCache::showSteady() {
-  for (Entry& e : entries_) e.latest = false;
-}
-
-std::vector<const Message*> GeometryCache::shownOf(const Entry& entry) {
-  std::vector<const Message*> shown;
-  for (const Message& m : entry.messages) {
-    if (entry.latest || isSteady(m)) shown.push_back(&m);
-  }
-  return shown;
+  entry(i) = {.computed = computed, .messages = messages};
 }
 
 std::vector<Message> GeometryCache::allMessages() const {
   std::vector<Message> all;
-  for (const Entry& e : entries_) {
-    for (const Message* m : shownOf(e)) all.push_back(*m);
-  }
+  for (const Entry& e : entries_) all.insert(all.end(), e.messages.begin(), e.messages.end());
   return all;
 }
 
@@ -69,10 +53,9 @@ void GeometryCache::listLatest(MessageList& list) const {
   std::vector<const Message*> latest;
   for (auto e = entries_.rbegin(); e != entries_.rend() && latest.size() < MessageList::kCapacity;
        ++e) {
-    const std::vector<const Message*> shown = shownOf(*e);
-    for (auto m = shown.rbegin(); m != shown.rend() && latest.size() < MessageList::kCapacity;
-         ++m) {
-      latest.push_back(*m);
+    for (auto m = e->messages.rbegin();
+         m != e->messages.rend() && latest.size() < MessageList::kCapacity; ++m) {
+      latest.push_back(&*m);
     }
   }
   list.clear();

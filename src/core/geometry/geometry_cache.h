@@ -34,13 +34,9 @@ class GeometryCache {
   const std::vector<Message>& messagesOf(int i) const { return entry(i).messages; }
   // Takes what an undo copy of bulkhead i kept.
   void restore(int i, const std::vector<Message>& messages, bool computed);
-  // The arrangement is shown as it was once computed (after Undo or Redo):
-  // its corrections were made then, and are not reported again.
-  void showSteady();
 
   // Every bulkhead's messages in order, as a computation of every bulkhead
-  // would give them now: the bulkheads computed last with their corrections,
-  // the others without, since computing them again corrects nothing.
+  // would give them now.
   std::vector<Message> allMessages() const;
   // The latest `MessageList::kCapacity` of them, as such a computation leaves
   // the list.
@@ -49,13 +45,8 @@ class GeometryCache {
  private:
   struct Entry {
     bool computed = false;
-    // Computed by the latest computation: its corrections were just made.
-    bool latest = false;
     std::vector<Message> messages;
   };
-
-  // The messages of an entry as a computation now would give them.
-  static std::vector<const Message*> shownOf(const Entry& entry);
 
   const Entry& entry(int i) const { return entries_.at(static_cast<std::size_t>(i - 1)); }
   Entry& entry(int i) { return entries_.at(static_cast<std::size_t>(i - 1)); }

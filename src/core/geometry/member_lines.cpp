@@ -54,7 +54,7 @@ void crossingExtremities(const Bulkhead& bulkhead, double position, Long directi
     PlanePoint at;
     if (segmentIntersection(line.from, line.to, crossing.from, crossing.to, at,
                             kGeometryTolerance)) {
-      values.push_back(member.Position);
+      values.push_back(member.Placed);
     }
   }
   // Values that are not numbers (from data that are not) go last, so that the
@@ -74,8 +74,8 @@ PlaneSegment lineSegment(double position, Long direction, double first, double l
 }
 
 PlaneSegment primarySegment(const PrimaryMember& member) {
-  if (!member.Extremities.isDimensioned()) return lineSegment(member.Position, member.HV, 0, 0);
-  return lineSegment(member.Position, member.HV, member.Extremities.first(),
+  if (!member.Extremities.isDimensioned()) return lineSegment(member.Placed, member.HV, 0, 0);
+  return lineSegment(member.Placed, member.HV, member.Extremities.first(),
                      member.Extremities.last());
 }
 

@@ -97,6 +97,8 @@ bool segmentCut(PlanePoint a, PlanePoint b, CutMode mode, PlanePoint& point, dou
   return true;
 }
 
+double toTheMillimetre(double metres) { return std::round(metres * 1000) / 1000; }
+
 double tanH(double x) { return std::tanh(x); }
 
 }  // namespace korain

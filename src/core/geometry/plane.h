@@ -40,4 +40,8 @@ bool segmentCut(PlanePoint a, PlanePoint b, CutMode mode, PlanePoint& point, dou
 
 double tanH(double x);
 
+// A length worked out from the data (a chord, a span), rounded to the
+// millimetre for a message: no more digits than the data were entered with.
+double toTheMillimetre(double metres);
+
 }  // namespace korain

@@ -12,6 +12,7 @@
 #include "model/arrangement_queries.h"
 #include "model/codes.h"
 #include "model/compartment_tables.h"
+#include "resonance/main_dimensions.h"
 
 namespace korain {
 namespace {
@@ -97,9 +98,18 @@ void reportStiffener(const Bulkhead& bulkhead, int k, BulkheadReport& report) {
     if (!span.HasScantling) continue;
     // The panel names a span by the support interval it lies in.
     const int interval = span.IntervalNumber > 0 ? span.IntervalNumber : s;
-    reportScantling(span.Scant,
-                    formatMessage("Span ¤ of ordinary ¤ in '¤'", {interval, k, bulkhead.Name}),
-                    {PanelCode::OrdinaryStiffeners, k, interval}, report);
+    const std::string spanName =
+        formatMessage("Span ¤ of ordinary ¤ in '¤'", {interval, k, bulkhead.Name});
+    const MessageSubject spanSubject{PanelCode::OrdinaryStiffeners, k, interval};
+    // A span of its own scantling is drawn, checked and reported by it alone:
+    // without a profile or a material it has none to show.
+    if (span.Scant.Typ == kNone) {
+      report.warn(spanSubject, "¤ has a scantling of its own without a profile", {spanName});
+    }
+    if (span.Mat == 0) {
+      report.warn(spanSubject, "¤ has a scantling of its own without a material", {spanName});
+    }
+    reportScantling(span.Scant, spanName, spanSubject, report);
   }
   if (stiffener.TypeConn == kSoftToe && hasBracket(stiffener)) {
     report.warn(subject, "¤ has a soft toe connection and a bracket", {name});
@@ -138,6 +148,24 @@ void reportStrakes(const Bulkhead& bulkhead, BulkheadReport& report) {
   }
 }
 
+// The resonance of a compartment's liquid is judged from its length, breadth
+// and height: a negative one is never a compartment's, and one not given
+// leaves the filling levels entered unjudged.
+void reportMainDimensions(const Compartment& compartment, int side, BulkheadReport& report) {
+  const MessageSubject subject{PanelCode::Compartments, side};
+  for (const CompartmentDimension& dimension : resonanceDimensions(compartment)) {
+    if (dimension.value < 0) {
+      report.warn(subject, "Compartment '¤': ¤ ¤ m is not plausible",
+                  {compartment.Name, dimension.name, dimension.value});
+    } else if (dimension.value < kGeometryTolerance && compartment.Points.isDimensioned()) {
+      report.warn(subject,
+                  "Compartment '¤': ¤ is not given, so its filling levels cannot be judged for "
+                  "resonance",
+                  {compartment.Name, dimension.name});
+    }
+  }
+}
+
 void reportFillingLevels(const Compartment& compartment, int side, BulkheadReport& report) {
   const MessageSubject subject{PanelCode::Compartments, side};
   const Single height = compartment.Table1.at(kHeightEntry);
@@ -163,6 +191,7 @@ void reportImplausibleValues(const Bulkhead& bulkhead, BulkheadReport& report) {
   reportCoincidentStiffeners(bulkhead, report);
   reportStrakes(bulkhead, report);
   for (int side = 1; side <= bulkhead.Compartments.count(); ++side) {
+    reportMainDimensions(bulkhead.Compartments.at(side), side, report);
     reportFillingLevels(bulkhead.Compartments.at(side), side, report);
   }
 }

@@ -23,19 +23,24 @@ void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, BulkheadR
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
     PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
     const bool horizontal = member.HV == kHorizontal;
-    if (clampToBounds(member.Position, horizontal ? bulkhead.ZLow : bulkhead.YMin,
+    member.Placed = member.Position;
+    if (clampToBounds(member.Placed, horizontal ? bulkhead.ZLow : bulkhead.YMin,
                       horizontal ? bulkhead.ZHigh : bulkhead.YMax)) {
-      report.correct({PanelCode::PrimaryMembers, j},
-                     "Primary supporting member ¤ in '¤' was out of bounds", {j, bulkhead.Name});
+      report.warn({PanelCode::PrimaryMembers, j},
+                  "Primary supporting member ¤ in '¤' at ¤ ¤ m lies outside the bulkhead (¤ to ¤ "
+                  "m); it is drawn at ¤ m",
+                  {j, bulkhead.Name, horizontal ? "z" : "y", member.Position,
+                   horizontal ? bulkhead.ZLow : bulkhead.YMin,
+                   horizontal ? bulkhead.ZHigh : bulkhead.YMax, member.Placed});
     }
-    const LineEnds ends = lineEnds(contour, bulkhead, member.Position, member.HV);
+    const LineEnds ends = lineEnds(contour, bulkhead, member.Placed, member.HV);
     member.Extremities.redim(2);
     member.Extremities.at(1) = static_cast<Single>(ends.first);
     member.Extremities.at(2) = static_cast<Single>(ends.second);
   }
   for (int j = 1; j <= bulkhead.PrimaryMembers.count(); ++j) {
     PrimaryMember& member = bulkhead.PrimaryMembers.at(j);
-    crossingExtremities(bulkhead, member.Position, member.HV,
+    crossingExtremities(bulkhead, member.Placed, member.HV,
                         {member.Extremities.first(), member.Extremities.last()},
                         member.Extremities);
     if (std::abs(member.Extremities.last() - member.Extremities.first()) < kGeometryTolerance) {
@@ -59,10 +64,10 @@ void computeSupports(Bulkhead& bulkhead) {
     bulkhead.Supports.insertBlank(bulkhead.Supports.count());
     bulkhead.Supports.at(bulkhead.Supports.count() - 1) = {.Start = last.Start,
                                                            .StartMember = last.StartMember,
-                                                           .End = member.Position,
+                                                           .End = member.Placed,
                                                            .EndMember = static_cast<Integer>(j)};
     SupportInterval& remaining = bulkhead.Supports.last();
-    remaining.Start = member.Position;
+    remaining.Start = member.Placed;
     remaining.StartMember = static_cast<Integer>(j);
   }
 }

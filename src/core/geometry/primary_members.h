@@ -1,4 +1,4 @@
-// Primary supporting members: positions kept inside the plane part, their
+// Primary supporting members: where each lies within the plane part, their
 // extremities, and the support intervals they make for the stiffeners.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -14,6 +14,9 @@ namespace korain {
 // takes the lower bound. True when it had to move.
 bool clampToBounds(Single& value, Single lower, Single upper);
 
+// A member outside the plane part is kept where it was typed and named; the
+// geometry places it on the nearer bound (`Placed`), so that the stiffeners
+// still find their supports.
 void computePrimaryMembers(Bulkhead& bulkhead, const Contour& contour, BulkheadReport& report);
 
 // One interval over the plane part across the stiffeners, split at every

@@ -3,11 +3,6 @@
 
 namespace korain {
 
-void BulkheadReport::correct(MessageSubject subject, std::string_view templ,
-                             std::initializer_list<MessageArg> args) {
-  add(Severity::Correction, subject, templ, args);
-}
-
 void BulkheadReport::warn(MessageSubject subject, std::string_view templ,
                           std::initializer_list<MessageArg> args) {
   add(Severity::Warning, subject, templ, args);

@@ -24,8 +24,6 @@ class BulkheadReport {
   explicit BulkheadReport(int bulkhead) : bulkhead_(bulkhead) {}
 
   // Adds the message built from a template (placeholders as formatMessage has them).
-  void correct(MessageSubject subject, std::string_view templ,
-               std::initializer_list<MessageArg> args = {});
   void warn(MessageSubject subject, std::string_view templ,
             std::initializer_list<MessageArg> args = {});
   void error(MessageSubject subject, std::string_view templ,

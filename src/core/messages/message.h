@@ -11,11 +11,8 @@
 namespace korain {
 
 enum class Severity : std::uint8_t {
-  // A value lay outside its bounds and was moved into them. Only the
-  // computation that moved it reports it: computed again, there is nothing
-  // left to correct.
-  Correction,
-  // An object has no size.
+  // Data kept as entered that no structure can have: an object without size,
+  // a value out of reach, an object outside its bulkhead.
   Warning,
   // Part of the geometry cannot be built as entered.
   Error,
@@ -35,9 +32,5 @@ struct Message {
 
   bool operator==(const Message&) const = default;
 };
-
-// What a computation reports when computed again without a change: the
-// messages without their corrections.
-bool isSteady(const Message& message);
 
 }  // namespace korain

@@ -58,6 +58,10 @@ struct PrimaryMember {
   List<Single> Extremities;  // computed
   Long HV = 0;
 
+  // Computed: where the geometry puts the member, its Position moved within
+  // the plane part of the bulkhead. Position itself stays as typed.
+  Single Placed = 0;
+
   bool operator==(const PrimaryMember&) const = default;
 };
 

@@ -62,7 +62,7 @@ template <>
 struct Fields<PrimaryMember> {
   static constexpr std::tuple stored{field("Position", &PrimaryMember::Position, zel(3)),
                                      field("HV", &PrimaryMember::HV, zel(2))};
-  static constexpr std::tuple unstored{&PrimaryMember::Extremities};
+  static constexpr std::tuple unstored{&PrimaryMember::Extremities, &PrimaryMember::Placed};
 };
 
 inline constexpr Condition<Bracket> kEnabledBracket{

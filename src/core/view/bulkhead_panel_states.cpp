@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/bulkhead_panel_states.h"
 
+#include "resonance/main_dimensions.h"
+
 namespace korain {
 namespace {
 
@@ -28,7 +30,8 @@ CompartmentPanelState compartmentPanelState(const Bulkhead* bulkhead, int side,
   return {.Enabled = true,
           .Type = knownType ? static_cast<int>(compartment.A - 1) : -1,
           .Destination = destinationPosition(compartment.B, destinations),
-          .ResonanceEnabled = hasMainDimensions(compartment)};
+          .ResonanceEnabled = hasMainDimensions(compartment),
+          .ResonanceUnavailable = missingMainDimensions(compartment)};
 }
 
 }  // namespace korain

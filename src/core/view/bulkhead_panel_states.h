@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "edit/bulkhead_edits.h"
@@ -47,6 +48,8 @@ struct CompartmentPanelState {
   int Type = -1;
   int Destination = -1;
   bool ResonanceEnabled = false;
+  // Why the Resonance button is unavailable, for its tip; empty while it is.
+  std::string ResonanceUnavailable;
 
   bool operator==(const CompartmentPanelState&) const = default;
 };

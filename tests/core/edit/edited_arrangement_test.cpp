@@ -137,7 +137,7 @@ TEST(EditedArrangement, ComputesEveryEditUndoAndRedoAsAFullRecomputationDoes) {
     Arrangement edit = edited.arrangement();
     step.edit(edit);
     const std::size_t levels = edited.undoLevels();
-    edited.change(step.label, step.scope(edited.arrangement()), step.edit, Recompute::Yes);
+    edited.change(step.label, step.scope(edited.arrangement()), step.edit);
     expectAsComputedAfresh(edited, edit, step.label);
     if (edited.undoLevels() == levels) continue;
     edited.moveSelection([](Arrangement& a) {
@@ -162,9 +162,8 @@ TEST(EditedArrangement, ComputesEveryEditUndoAndRedoAsAFullRecomputationDoes) {
   EXPECT_FALSE(edited.redo());
   // A change after Undo drops what Redo would have done.
   ASSERT_TRUE(edited.undo());
-  edited.change(
-      "renamed", EditScope::bulkhead(1), [](Arrangement& a) { a.Bulkheads.first().Name = "Fore"; },
-      Recompute::No);
+  edited.change("renamed", EditScope::bulkhead(1),
+                [](Arrangement& a) { a.Bulkheads.first().Name = "Fore"; });
   EXPECT_FALSE(edited.canRedo());
   EXPECT_EQ(edited.undoLabel(), "renamed");
 }
@@ -173,10 +172,9 @@ TEST(EditedArrangement, KeepsTheLatestHundredLevels) {
   EditedArrangement edited;
   edited.reset(testing::sampleArrangement({.bulkheads = 3}), kMaterial, Origin::Opened);
   for (int k = 1; k <= 105; ++k) {
-    edited.change(
-        "change " + std::to_string(k), EditScope::bulkhead(2),
-        [k](Arrangement& a) { a.Bulkheads.at(2).Nodes.first().Y = static_cast<Single>(k); },
-        Recompute::Yes);
+    edited.change("change " + std::to_string(k), EditScope::bulkhead(2), [k](Arrangement& a) {
+      a.Bulkheads.at(2).Nodes.first().Y = static_cast<Single>(k);
+    });
   }
   int undone = 0;
   while (edited.undo()) ++undone;
@@ -188,9 +186,8 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
   EditedArrangement edited;
   edited.reset(mixedArrangement(), kMaterial, Origin::Opened);
   const auto moveNode = [&edited](Single y) {
-    edited.change(
-        "node", EditScope::bulkhead(1),
-        [y](Arrangement& a) { a.Bulkheads.first().Nodes.at(2).Y = y; }, Recompute::Yes);
+    edited.change("node", EditScope::bulkhead(1),
+                  [y](Arrangement& a) { a.Bulkheads.first().Nodes.at(2).Y = y; });
   };
   const Single original = edited.arrangement().Bulkheads.first().Nodes.at(2).Y;
   EXPECT_FALSE(edited.hasUnsavedChanges());
@@ -225,9 +222,8 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
   // index moved with it) records nothing and keeps what could be redone.
   edited.undo();
   const std::size_t levels = edited.undoLevels();
-  edited.change(
-      "Delete Node", EditScope::bulkhead(1),
-      [](Arrangement& a) { a.Bulkheads.first().CurNode = 2; }, Recompute::Yes);
+  edited.change("Delete Node", EditScope::bulkhead(1),
+                [](Arrangement& a) { a.Bulkheads.first().CurNode = 2; });
   EXPECT_EQ(edited.undoLevels(), levels);
   EXPECT_TRUE(edited.canRedo());
   EXPECT_TRUE(edited.hasUnsavedChanges());
@@ -287,9 +283,8 @@ TEST(EditedArrangement, ChangesShareTheBulkheadsTheyDidNotReach) {
     return v;
   };
   const std::vector<std::uint64_t> before = versions();
-  edited.change(
-      "node", EditScope::bulkhead(3),
-      [](Arrangement& a) { a.Bulkheads.at(3).Nodes.first().Z += 1; }, Recompute::Yes);
+  edited.change("node", EditScope::bulkhead(3),
+                [](Arrangement& a) { a.Bulkheads.at(3).Nodes.first().Z += 1; });
   std::vector<std::uint64_t> after = versions();
   EXPECT_NE(after[2], before[2]);
   after[2] = before[2];

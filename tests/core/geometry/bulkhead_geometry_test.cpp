@@ -40,17 +40,22 @@ Bulkhead sized(double width, double height, std::string name = "BH") {
                          std::move(name));
 }
 
-TEST(BulkheadGeometryMembers, ClampedToThePlanePartAndCrossed) {
+// A member outside the plane part keeps its typed position and is named; the
+// geometry places it on the nearer bound.
+TEST(BulkheadGeometryMembers, PlacedWithinThePlanePartAndCrossed) {
   Bulkhead b = withStools(rectangle(), 1, 7);
   b.PrimaryMembers.append(member(12, kHorizontal));  // above the upper stool
   b.PrimaryMembers.append(member(4, kHorizontal));
   b.PrimaryMembers.append(member(5, kVertical));
   b.PrimaryMembers.append(member(-3, kVertical));  // left of the plate
-  EXPECT_EQ(compute(b), (Messages{"Primary supporting member 1 in 'BH' was out of bounds",
-                                  "Primary supporting member 4 in 'BH' was out of bounds"}));
+  EXPECT_EQ(compute(b), (Messages{"Primary supporting member 1 in 'BH' at z 12 m lies outside "
+                                  "the bulkhead (1 to 7 m); it is drawn at 7 m",
+                                  "Primary supporting member 4 in 'BH' at y -3 m lies outside "
+                                  "the bulkhead (0 to 10 m); it is drawn at 0 m"}));
   EXPECT_EQ((Values{b.ZLow, b.ZHigh, b.Stool1End1, b.Stool1End2}), (Values{1, 7, 0, 10}));
   EXPECT_EQ((Values{b.PrimaryMembers.at(1).Position, b.PrimaryMembers.at(4).Position}),
-            (Values{7, 0}));
+            (Values{12, -3}));
+  EXPECT_EQ((Values{b.PrimaryMembers.at(1).Placed, b.PrimaryMembers.at(4).Placed}), (Values{7, 0}));
   // Horizontals run across the plate, crossed by both verticals (the one
   // along the edge adds nothing new); verticals stop at the stools, and the
   // member moved onto the upper stool still crosses them at their ends.
@@ -290,7 +295,8 @@ TEST(BulkheadGeometryCompute, SecondCallWithoutChangeDoesNothing) {
   computeGeometry(arrangement, state, messages, kTestDefaultMaterial);
   EXPECT_EQ(
       messagesOf(messages.messages()),
-      (Messages{"Primary supporting member 1 in 'Closed' was out of bounds",
+      (Messages{"Primary supporting member 1 in 'Closed' at z 12 m lies outside the bulkhead (0 "
+                "to 8 m); it is drawn at 8 m",
                 "Strake 1 in 'Closed': thickness 0 mm is not plausible", "Bulkhead 2 is not closed",
                 "Strake 1 in 'Open': thickness 0 mm is not plausible"}));
   EXPECT_TRUE(state.valid);
@@ -345,7 +351,7 @@ TEST(BulkheadGeometryCompute, DegenerateDataNeitherCrashesNorHangs) {
   nanPositions.StrakeBands.append().Strakes.append().Y = nan;
   nanPositions.Corr = {.Start = nan, .S1 = nan, .A = 0.5F};
   compute(nanPositions);
-  for (const PrimaryMember& m : nanPositions.PrimaryMembers) EXPECT_TRUE(std::isfinite(m.Position));
+  for (const PrimaryMember& m : nanPositions.PrimaryMembers) EXPECT_TRUE(std::isfinite(m.Placed));
   EXPECT_TRUE(std::isfinite(nanPositions.StrakeBands.at(1).Z));
 
   // Knuckles a millimetre apart over a thousand kilometres: the layout must stop somewhere.

@@ -175,21 +175,36 @@ TEST(ContourArc, ImpossibleArcsAreReportedAndTakenStraight) {
     return bulkheadThrough({straightNode(0, 0), roundedCornerNode(4, 4, 4, 0, radius),
                             straightNode(0, 4), straightNode(0, 0)});
   };
+  auto roundedAt = [](double cornerY, double cornerZ) {
+    return bulkheadThrough({straightNode(0, 0), roundedCornerNode(4, 4, cornerY, cornerZ, 1),
+                            straightNode(0, 4), straightNode(0, 0)});
+  };
   struct Case {
     const char* what;
     Bulkhead bulkhead;
     int arcNode;
+    std::string fault;  // what the node's own message says
   };
   Case cases[] = {
-      {"radius 0", quarter(0), 3},
-      {"nodes farther apart (1.414) than the diameter (1.4)", quarter(0.7), 3},
-      {"rounding longer (5) than the legs (4)", rounded(5), 2},
-      {"clockwise radius on an anticlockwise turn", rounded(-1), 2},
+      {"radius 0", quarter(0), 3, "Node 3 of 'BH': radius 0 m is too small for an arc"},
+      {"nodes farther apart (1.414) than the diameter (1.4)", quarter(0.7), 3,
+       "Node 3 of 'BH': radius 0.7 m is smaller than half its chord 0.707 m"},
+      {"rounding longer (5) than the legs (4)", rounded(5), 2,
+       "Node 2 of 'BH': radius 5 m needs 5 m on each side of the corner, more than the 4 m and "
+       "4 m there are"},
+      {"clockwise radius on an anticlockwise turn", rounded(-1), 2,
+       "Node 2 of 'BH': radius -1 m turns against the corner at its tangent point"},
+      {"tangent point on the previous node", roundedAt(0, 0), 2,
+       "Node 2 of 'BH': its tangent point lies on the node before it"},
+      {"tangent point on the node", roundedAt(4, 4), 2,
+       "Node 2 of 'BH': its tangent point lies on the node itself"},
+      {"tangent point on the chord", roundedAt(2, 2), 2,
+       "Node 2 of 'BH': its tangent point makes no corner to round"},
   };
   for (Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(compute(c.bulkhead),
-              std::vector<std::string>{"Can not compute geometry for bulkhead 1"});
+              (std::vector<std::string>{"Can not compute geometry for bulkhead 1", c.fault}));
     EXPECT_FALSE(c.bulkhead.Nodes.at(c.arcNode).ArcValid);
     // Both chords run along y = z at this height.
     expectCuts(Contour(c.bulkhead), 0.5, CutDirection::Horizontal, 2, 0, 0.5);

@@ -31,10 +31,15 @@ TEST(BulkheadPanelStates, EachStoolShowsItsTopOrWhereItWouldStart) {
 TEST(BulkheadPanelStates, ACompartmentCodeOutsideItsListShowsNoChoice) {
   using State = CompartmentPanelState;
   for (const auto& [type, height, list, state] :
-       {std::tuple{5, 10, DestinationList::Full, State{true, 4, 3, true}},
-        std::tuple{5, 10, DestinationList::Naval, State{true, 4, -1, true}},
-        std::tuple{0, 10, DestinationList::Full, State{true, -1, 3, true}},
-        std::tuple{9, 0, DestinationList::Full, State{true, -1, 3, false}}}) {
+       {std::tuple{5, 10, DestinationList::Full, State{true, 4, 3, true, ""}},
+        std::tuple{5, 10, DestinationList::Naval, State{true, 4, -1, true, ""}},
+        std::tuple{0, 10, DestinationList::Full, State{true, -1, 3, true, ""}},
+        std::tuple{9, 0, DestinationList::Full,
+                   State{true, -1, 3, false,
+                         "Length, breadth and height must be positive: height is 0 m"}},
+        std::tuple{9, -5, DestinationList::Full,
+                   State{true, -1, 3, false,
+                         "Length, breadth and height must be positive: height is -5 m"}}}) {
     Bulkhead b;
     Compartment& aftward = b.Compartments.at(kAftwardCompartment);
     aftward.A = type;

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geometry/ship_fit_checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "geometry/contour_path.h"
+#include "geometry/placement_checks.h"
+#include "text/format_message.h"
+#include "view/section_outline.h"
+
+namespace korain {
+namespace {
+
+// Arcs of the section flattened this finely stay well within the tolerance
+// the nodes are checked with.
+constexpr double kOutlineDeviation = 0.0001;
+
+struct Check {
+  std::string_view name;
+  Single value = 0;
+};
+
+void add(std::vector<Message>& messages, std::string text) {
+  messages.push_back({.severity = Severity::Warning, .text = std::move(text)});
+}
+
+void checkReach(std::vector<Message>& messages, const Check& check, std::string_view from) {
+  if (std::abs(check.value) <= kShipReach) return;
+  add(messages, formatMessage("Main data: ¤ ¤ m is more than ¤ m from the ¤",
+                              {check.name, check.value, kShipReach, from}));
+}
+
+void checkHopperBreadth(std::vector<Message>& messages, const Check& check, double breadth) {
+  if (check.value < 0) {
+    add(messages, formatMessage("Main data: ¤ ¤ m is not plausible", {check.name, check.value}));
+  } else if (breadth > 0 && check.value > breadth + kGeometryTolerance) {
+    add(messages, formatMessage("Main data: ¤ ¤ m is more than the section's breadth of ¤ m",
+                                {check.name, check.value, static_cast<Single>(breadth)}));
+  } else {
+    checkReach(messages, check, "centre line");
+  }
+}
+
+void checkMainData(std::vector<Message>& messages, const Arrangement& a, double breadth) {
+  checkReach(messages, {"longitudinal location", a.X}, "aft perpendicular");
+  if (a.StoolVolume < 0) {
+    add(messages, formatMessage("Main data: stool volume ¤ m³ is not plausible", {a.StoolVolume}));
+  }
+  checkHopperBreadth(messages, {"fore hopper breadth", a.ForeHopperBreadth}, breadth);
+  checkHopperBreadth(messages, {"aft hopper breadth", a.AftHopperBreadth}, breadth);
+  checkReach(messages, {"fore hopper top", a.ForeHopperZTop}, "base line");
+  checkReach(messages, {"aft hopper top", a.AftHopperZTop}, "base line");
+}
+
+void checkNodes(std::vector<Message>& messages, const Arrangement& a, const HullExtent& hull) {
+  for (int i = 1; i <= a.Bulkheads.count(); ++i) {
+    const Bulkhead& bulkhead = a.Bulkheads.at(i);
+    for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
+      const Node& node = bulkhead.Nodes.at(k);
+      if (hull.holds({node.Y, node.Z}, kGeometryTolerance)) continue;
+      messages.push_back(
+          {.severity = Severity::Warning,
+           .bulkhead = i,
+           .kind = PanelCode::Nodes,
+           .index = k,
+           .text = formatMessage("Node ¤ of '¤' at y ¤ m, z ¤ m lies outside the hull section",
+                                 {k, bulkhead.Name, node.Y, node.Z})});
+    }
+  }
+}
+
+}  // namespace
+
+HullExtent::HullExtent(const Section& section) {
+  for (const ContourPath& path : sectionOutlines(section)) {
+    outlines_.push_back(flattenPath(path, kOutlineDeviation));
+    for (const PlanePoint& p : outlines_.back())
+      halfBreadth_ = std::max(halfBreadth_, std::abs(p.y));
+  }
+}
+
+bool HullExtent::holds(PlanePoint point, double tolerance) const {
+  // The outermost panel at the point's height, whichever side it is drawn on.
+  double reach = -1;
+  for (const std::vector<PlanePoint>& outline : outlines_) {
+    for (std::size_t k = 1; k < outline.size(); ++k) {
+      const PlanePoint a = outline[k - 1];
+      const PlanePoint b = outline[k];
+      if (!isInRange(point.z, a.z, b.z, tolerance)) continue;
+      const double rise = b.z - a.z;
+      if (std::abs(rise) < tolerance) {
+        reach = std::max({reach, std::abs(a.y), std::abs(b.y)});
+        continue;
+      }
+      const double t = std::clamp((point.z - a.z) / rise, 0.0, 1.0);
+      reach = std::max(reach, std::abs(a.y + t * (b.y - a.y)));
+    }
+  }
+  return reach >= 0 && std::abs(point.y) <= reach + tolerance;
+}
+
+std::vector<Message> checkShipFit(const Arrangement& arrangement, const HullExtent* hull,
+                                  Single shipBreadth) {
+  std::vector<Message> messages;
+  checkMainData(messages, arrangement, hull != nullptr ? hull->breadth() : shipBreadth);
+  if (hull != nullptr) checkNodes(messages, arrangement, *hull);
+  return messages;
+}
+
+}  // namespace korain

@@ -1,0 +1,44 @@
+// The arrangement against the ship it belongs to: main data beyond what a ship
+// can have, and contour nodes outside the hull section the arrangement is
+// drawn over. These depend on more than one bulkhead's data (the header, the
+// section found for the arrangement's position), so they are checked over the
+// whole arrangement after the bulkheads are computed, and listed after them.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include "geometry/plane.h"
+#include "messages/message.h"
+#include "model/arrangement.h"
+#include "section/section.h"
+
+namespace korain {
+
+// The hull section as far as the checks need it: its outline flattened, and
+// its greatest breadth. Built once for a section, since it is checked against
+// after every edit.
+class HullExtent {
+ public:
+  explicit HullExtent(const Section& section);
+
+  // The section's breadth, twice its greatest distance from the centre line.
+  double breadth() const { return 2 * halfBreadth_; }
+  // Whether the point lies within the hull: no farther from the centre line
+  // than the outermost panel at its height (within the tolerance), a section
+  // described on one side standing for both.
+  bool holds(PlanePoint point, double tolerance) const;
+
+ private:
+  std::vector<std::vector<PlanePoint>> outlines_;
+  double halfBreadth_ = 0;
+};
+
+// Warnings about the arrangement's main data and, when there is a hull
+// section, about every node that lies outside it. A hopper's breadth is
+// checked against the section's breadth, or without a section against the
+// ship's (`shipBreadth`, 0 when not known).
+std::vector<Message> checkShipFit(const Arrangement& arrangement, const HullExtent* hull,
+                                  Single shipBreadth);
+
+}  // namespace korain
