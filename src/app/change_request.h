@@ -16,13 +16,11 @@
 
 namespace korain {
 
-// What follows a change, beyond the caption and the undo and redo items,
-// which follow every change. Combined with `|`.
+// What the windows show again after a change, beyond the caption, the undo
+// and redo items, the message list and the drawing, which follow every change
+// (every change computes again the bulkheads it reaches). Combined with `|`.
 enum class Follow : std::uint8_t {
   Nothing = 0,
-  // The geometry of the bulkheads in scope is computed again, and the
-  // message list shows it.
-  Recompute = 1 << 0,
   // The drawing is painted again.
   Redraw = 1 << 1,
   // The current panel (and the bulkhead selector above it) is filled again.
@@ -34,7 +32,7 @@ enum class Follow : std::uint8_t {
   Menus = 1 << 4,
   // The bulkhead selector's texts.
   Selector = 1 << 5,
-  // The message list shows the session's messages (implied by Recompute).
+  // The message list shows the session's messages.
   Messages = 1 << 6,
 };
 
@@ -46,9 +44,13 @@ constexpr bool has(Follow set, Follow flag) {
   return (static_cast<std::uint8_t>(set) & static_cast<std::uint8_t>(flag)) != 0;
 }
 
-// The whole refresh cycle that follows most changes.
+// What every change of the arrangement shows again, whatever it asks for: the
+// messages and the drawing of the geometry just computed.
+inline constexpr Follow kEveryChangeShows = Follow::Messages | Follow::Redraw;
+
+// The whole refresh cycle: what follows most changes, F9, Undo and Redo.
 inline constexpr Follow kRefreshAll =
-    Follow::Recompute | Follow::Panel | Follow::Menus | Follow::Redraw;
+    Follow::Messages | Follow::Panel | Follow::Menus | Follow::Redraw;
 
 // A function that edits a `Target`: it returns what it has to tell (an
 // `EditOutcome`), or returns nothing when it never has anything to tell.
@@ -90,8 +92,8 @@ using ChangeEdit = EditOf<Arrangement>;
 struct ChangeRequest {
   // The name of the change in the Undo and Redo items.
   std::string label;
-  // The bulkheads the edit can change; the others keep their geometry, drawn
-  // paths and undo copies.
+  // The bulkheads the edit can change, which are computed again; the others
+  // keep their geometry, drawn paths and undo copies.
   EditScope scope;
   ChangeEdit edit;
   Follow follow = kRefreshAll;

@@ -9,13 +9,6 @@
 #include "view_state.h"
 
 namespace korain {
-namespace {
-
-Recompute recomputeOf(Follow follow) {
-  return has(follow, Follow::Recompute) ? Recompute::Yes : Recompute::No;
-}
-
-}  // namespace
 
 Session::Session() {
   screen_.display.Palette = defaultCheckPalette();
@@ -77,6 +70,9 @@ void Session::keepLegend(Legend legend) { screen_.display.CurrentLegend = std::m
 void Session::findHullSection() {
   screen_.hullSection =
       nearestSection(database_.DatabaseCopy, database_.DatabasePath, arrangement().X);
+  screen_.hullExtent.reset();
+  if (screen_.hullSection) screen_.hullExtent.emplace(*screen_.hullSection);
+  listGeometryMessages();
 }
 
 void Session::startArrangement(Arrangement arrangement, Origin origin) {
@@ -88,13 +84,11 @@ void Session::startArrangement(Arrangement arrangement, Origin origin) {
 EditOutcome Session::change(const ChangeRequest& request) {
   const Single x = arrangement().X;
   EditOutcome outcome;
-  edited_.change(
-      request.label, request.scope, [&](Arrangement& a) { outcome = request.edit(a); },
-      recomputeOf(request.follow));
+  edited_.change(request.label, request.scope, [&](Arrangement& a) { outcome = request.edit(a); });
   followHullSection(x);
-  if (has(request.follow, Follow::Recompute)) listGeometryMessages();
+  listGeometryMessages();
   for (const Message& message : outcome.messages) messages_.add(message);
-  refreshView(outcome.messages.empty() ? request.follow : request.follow | Follow::Messages);
+  refreshView(request.follow | kEveryChangeShows);
   return outcome;
 }
 
@@ -107,7 +101,8 @@ void Session::amend(const EditScope& scope, const Edit& fill) { edited_.amend(sc
 
 void Session::storeUnrecorded(const EditScope& scope, const Edit& edit, Follow follow) {
   edited_.storeUnrecorded(scope, edit);
-  refreshView(follow);
+  listGeometryMessages();
+  refreshView(follow | kEveryChangeShows);
 }
 
 void Session::refresh(Follow follow) { refreshView(follow); }
@@ -178,7 +173,18 @@ void Session::followCheckMode() {
   screen_.display.CheckMode = checkModeOf(screen_.display.CurrentPanel, screen_.subView);
 }
 
-void Session::listGeometryMessages() { edited_.geometry().listLatest(messages_); }
+std::vector<Message> Session::allMessages() const {
+  std::vector<Message> all = edited_.geometry().allMessages();
+  all.insert(all.end(), shipFit_.begin(), shipFit_.end());
+  return all;
+}
+
+void Session::listGeometryMessages() {
+  const HullExtent* hull = screen_.hullExtent ? &*screen_.hullExtent : nullptr;
+  shipFit_ = checkShipFit(arrangement(), hull, ship_.B);
+  edited_.geometry().listLatest(messages_);
+  for (const Message& message : shipFit_) messages_.add(message);
+}
 
 void Session::refreshView(Follow follow) {
   if (view_ != nullptr) view_->refresh(follow);

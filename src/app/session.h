@@ -15,6 +15,7 @@
 #include "change_request.h"
 #include "configuration.h"
 #include "edit/edited_arrangement.h"
+#include "geometry/ship_fit_checks.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"
 #include "prompt.h"
@@ -50,7 +51,13 @@ class Session {
   const Arrangement& arrangement() const { return edited_.arrangement(); }
   // Its computed geometry, undo history and versions of its bulkheads.
   const EditedArrangement& edited() const { return edited_; }
+  // The message list: the latest messages of the computation and of the
+  // checks against the ship, then what was reported since.
   const MessageList& messages() const { return messages_; }
+  // Every message of the latest computation, bulkhead by bulkhead, then those
+  // of the checks of the arrangement against the ship (its main data, the
+  // nodes outside the hull section).
+  std::vector<Message> allMessages() const;
 
   // The database's place and the ship data it held.
   const DatabasePlace& database() const { return database_; }
@@ -113,7 +120,8 @@ class Session {
   // drawing that follows colours by it.
   void keepLegend(Legend legend);
   // Looks up the hull section nearest to the arrangement's X again (a new
-  // arrangement, or none), in the copy of the database. Refreshes nothing.
+  // arrangement, or none), in the copy of the database, and checks the nodes
+  // against it. Refreshes nothing.
   void findHullSection();
 
   // True while windows are filled from the model: change handlers then do
@@ -132,10 +140,10 @@ class Session {
 
   // The one change path: records an undo level under the request's label,
   // applies its edit, marks what is unsaved, recomputes what the edit can
-  // change when asked, lists the messages the edit told after those of the
-  // computation, then refreshes the windows as the request says (the message
-  // list too when the edit told any). Gives what the edit told, for the
-  // windows to have it acknowledged.
+  // change, lists the messages the edit told after those of the computation,
+  // then refreshes the windows as the request says, the message list and the
+  // drawing always. Gives what the edit told, for the windows to have it
+  // acknowledged.
   EditOutcome change(const ChangeRequest& request);
   // Moves the selection only (current indices, selected stiffeners): nothing
   // recorded; the windows refresh as `follow` says (not at all for Nothing).
@@ -147,7 +155,9 @@ class Session {
   void amend(const EditScope& scope, const Edit& fill);
   // Stores what the user accepted without editing it (a default a dialog
   // showed): no undo level, but the unsaved mark shows that the arrangement
-  // now differs from the file; the windows refresh as `follow` says.
+  // now differs from the file; the bulkheads of `scope` are computed again,
+  // and the windows refresh as `follow` says, the message list and the
+  // drawing always.
   void storeUnrecorded(const EditScope& scope, const Edit& edit, Follow follow);
   // Refreshes the windows for what is no part of the arrangement (what the
   // drawing shows, the panel chosen).
@@ -202,6 +212,8 @@ class Session {
     DisplayConfig labels = defaultDisplayConfig();
     DisplayOptions display;
     std::optional<Section> hullSection;
+    // The section as the checks against the hull read it.
+    std::optional<HullExtent> hullExtent;
     Long subView = 0;
   };
 
@@ -211,7 +223,8 @@ class Session {
   void followHullSection(Single formerX);
   // The check view follows the panel shown and its second selector.
   void followCheckMode();
-  // The message list shows the geometry of the arrangement as it stands.
+  // The message list shows the geometry of the arrangement as it stands,
+  // and the checks of it against the ship.
   void listGeometryMessages();
   void refreshView(Follow follow);
   // Not at all for Nothing: a selection or view moved while the windows are
@@ -224,6 +237,7 @@ class Session {
   RunSettings run_;
   ScreenSettings screen_;
   MessageList messages_;
+  std::vector<Message> shipFit_;
   SessionView* view_ = nullptr;
   bool hasArrangement_ = false;
   bool refreshing_ = false;

@@ -4,8 +4,10 @@
 
 #include "database_check.h"
 #include "geometry/geometry_cache.h"
+#include "geometry/ship_fit_checks.h"
 #include "io/text_file.h"
 #include "io/zel_reader.h"
+#include "section/nearest_section.h"
 #include "ship/ship_data_reader.h"
 #include "ship/ship_queries.h"
 #include "ship_messages.h"
@@ -29,6 +31,20 @@ bool readComputedArrangement(const std::string& database, Integer blockNumber,
   geometry.compute(computed.arrangement, defaultPlatingMaterial(computed.ship));
   computed.messages = geometry.allMessages();
   return true;
+}
+
+std::optional<Section> hullSectionOf(const std::string& database, const Arrangement& arrangement) {
+  std::string error;
+  const std::optional<std::string> bytes = readFileBytes(database, error);
+  return bytes ? nearestSection(*bytes, database, arrangement.X) : std::nullopt;
+}
+
+void checkAgainstShip(ComputedArrangement& computed, const Section* hull) {
+  std::optional<HullExtent> extent;
+  if (hull != nullptr) extent.emplace(*hull);
+  const std::vector<Message> fit =
+      checkShipFit(computed.arrangement, extent ? &*extent : nullptr, computed.ship.B);
+  computed.messages.insert(computed.messages.end(), fit.begin(), fit.end());
 }
 
 }  // namespace korain

@@ -17,9 +17,7 @@
 #include "configuration.h"
 #include "drawing_export.h"
 #include "drawing_print.h"
-#include "io/text_file.h"
 #include "offscreen_application.h"
-#include "section/nearest_section.h"
 #include "title_block_now.h"
 #include "usage.h"
 #include "view/print_scale.h"
@@ -135,7 +133,8 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
     } else if (arg == "--show" && hasValue) {
       if (!parseShow(args[++i], options.displayWord)) {
         problem =
-            "--show takes axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation,scantlings or all";
+            "--show takes "
+            "axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation,scantlings or all";
       }
     } else if (arg == "--check" && hasValue) {
       const std::optional<Long> mode = checkMode(args[++i]);
@@ -213,10 +212,7 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   if (!readComputedArrangement(options->database, options->block, computed, streams.err)) {
     return kExitFailed;
   }
-  std::string error;
-  const std::optional<std::string> bytes = readFileBytes(options->database, error);
-  const std::optional<Section> section =
-      bytes ? nearestSection(*bytes, options->database, computed.arrangement.X) : std::nullopt;
+  const std::optional<Section> section = hullSectionOf(options->database, computed.arrangement);
 
   // Qt writes a PDF's fonts in the order of a hash seeded at random each run:
   // reproducible output needs the fixed seed too.
@@ -249,6 +245,7 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   if (options->titleBlock || !options->titles.empty()) {
     request.titleBlock = titleBlockFor(computed, *options, request.scaleRatio);
   }
+  std::string error;
   if (!exportDrawing(request, scene, error)) {
     streams.err << options->output << ": cannot be written: " << error << '\n';
     return kExitFailed;

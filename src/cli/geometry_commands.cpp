@@ -85,6 +85,8 @@ int checkCommand(const std::string& database, Integer blockNumber, CheckOutput o
                  const CommandStreams& streams) {
   ComputedArrangement computed;
   if (!readComputedArrangement(database, blockNumber, computed, streams.err)) return kExitFailed;
+  const std::optional<Section> hull = hullSectionOf(database, computed.arrangement);
+  checkAgainstShip(computed, hull ? &*hull : nullptr);
   if (output == CheckOutput::Lines) {
     for (const Message& message : computed.messages) streams.out << message.text << '\n';
     return kExitOk;

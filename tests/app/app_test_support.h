@@ -6,17 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "command_line.h"
+#include "geometry/geometry_cache.h"
+#include "geometry/ship_fit_checks.h"
 #include "prompt.h"
 #include "session.h"
 #include "session_loading.h"
+#include "ship/ship_queries.h"
 
 namespace korain::testing {
 
@@ -95,6 +100,38 @@ inline void changeFirstBulkhead(Session& session, const std::function<void(Bulkh
                   .scope = EditScope::bulkhead(1),
                   .edit = [edit](Arrangement& a) { edit(a.Bulkheads.at(1)); },
                   .follow = follow});
+}
+
+// The texts of messages, which say most of what differs when two lists do.
+inline std::vector<std::string> textsOf(const std::vector<Message>& messages) {
+  std::vector<std::string> texts;
+  for (const Message& message : messages) texts.push_back(message.text);
+  return texts;
+}
+
+// The session shows what a computation from scratch of the same data gives:
+// every computed field, every message (the bulkheads' in order, then those of
+// the checks against the ship), and the newest of them in the message list.
+inline void expectAsComputedFromScratch(const Session& session, const std::string& step) {
+  Arrangement fresh = session.arrangement();
+  GeometryCache geometry;
+  geometry.invalidateAll(fresh.Bulkheads.count());
+  geometry.compute(fresh, defaultPlatingMaterial(session.ship()));
+  std::optional<HullExtent> hull;
+  if (session.hullSection() != nullptr) hull.emplace(*session.hullSection());
+  std::vector<Message> expected = geometry.allMessages();
+  for (Message& m : checkShipFit(fresh, hull ? &*hull : nullptr, session.ship().B)) {
+    expected.push_back(std::move(m));
+  }
+  EXPECT_TRUE(session.arrangement() == fresh) << step << ": a computed field is stale";
+  EXPECT_EQ(textsOf(session.allMessages()), textsOf(expected)) << step;
+  EXPECT_TRUE(session.allMessages() == expected) << step << ": a message names another object";
+  const std::deque<Message>& listed = session.messages().messages();
+  const std::size_t newest = std::min(expected.size(), MessageList::kCapacity);
+  EXPECT_TRUE(std::equal(listed.begin(), listed.end(), expected.end() - static_cast<long>(newest),
+                         expected.end()) &&
+              listed.size() == newest)
+      << step << ": the message list shows other messages";
 }
 
 inline std::string exampleDatabase() { return readFile(KORAIN_EXAMPLES "/bulk_carrier.ko2"); }

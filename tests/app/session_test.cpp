@@ -54,7 +54,7 @@ TEST(Session, TheMessagesFollowEveryChangeUndoAndRedo) {
   Session session = sessionWithSample();
   const std::vector<Message> opened = listed(session);
   // The name is in the messages: a rename recomputes its bulkhead.
-  rename(session, Follow::Recompute | Follow::Selector | Follow::Redraw);
+  rename(session, Follow::Selector);
   session.change({.label = "Node data changes",
                   .scope = EditScope::bulkhead(2),
                   .edit = [](Arrangement& a) { a.Bulkheads.at(2).Nodes.clear(); },
