@@ -1,5 +1,6 @@
 // Every number field of every panel and dialog, typed with a decimal comma and
-// left each way a user leaves a field, stores the value typed.
+// left each way a user leaves a field, stores the value typed, and the
+// geometry and the messages follow it at once.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 #include <QTabWidget>
@@ -105,7 +106,9 @@ const Form kPrint{.name = "FM_Print",
                   .prepare = [](Session&, QWidget& dialog) { choosePdfFile(dialog); }};
 const Form kLem{"FM_LemKora", "ME_Obj_6", "BT_Lem", "BT_Ok", nullptr, &typedDimensions};
 // A JBP run's loading dialog shows the alternate loading too.
-void jbpRun(Session& s) { changeRun(s, [](StartupState& run) { run.JbpMode = true; }); }
+void jbpRun(Session& s) {
+  changeRun(s, [](StartupState& run) { run.JbpMode = true; });
+}
 const Form kLcm{"FM_LcmKora", "ME_Obj_6", "BT_lcm", "BT_Ok", &jbpRun, &loadType<6>};
 const Form kRes{"FM_ResKora", "ME_Obj_6", "BT_R", "BT_ok"};
 
@@ -270,6 +273,7 @@ class TypedComma : public NumericFields, public ::testing::WithParamInterface<Ro
       open(form());
     }
     EXPECT_EQ(row().read(session_), typed());
+    expectAsComputedFromScratch(session_, form().name + (" " + row().name));
   }
 
   void typeAndLeave(QWidget& shown, Way way) {

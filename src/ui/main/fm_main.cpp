@@ -125,11 +125,10 @@ void FM_Main::connectCommands() {
   connect(a.preferences, &QAction::triggered, this, &FM_Main::showPreferences);
   connect(a.refreshDrawing, &QAction::triggered, this, [this] { session().recomputeAll(); });
   connect(a.manual, &QAction::triggered, this, &FM_Main::showManual);
-  connect(a.about, &QAction::triggered, this,
-          [this] {
-            showAboutBox(this, QString::fromStdString(session().run().applicationTitle),
-                         session().run().DebugMode);
-          });
+  connect(a.about, &QAction::triggered, this, [this] {
+    showAboutBox(this, QString::fromStdString(session().run().applicationTitle),
+                 session().run().DebugMode);
+  });
 }
 
 void FM_Main::initialiseView() {
@@ -147,7 +146,7 @@ void FM_Main::refresh(Follow follow) {
   if (has(follow, Follow::Menus)) refreshMenuToolBar();
   refreshUndoMenu();
   refreshCaption();
-  if (has(follow, Follow::Recompute) || has(follow, Follow::Messages)) refreshMessageList();
+  if (has(follow, Follow::Messages)) refreshMessageList();
   if (has(follow, Follow::Redraw)) graph_->refreshDrawing();
 }
 

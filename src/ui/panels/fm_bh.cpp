@@ -54,8 +54,7 @@ FM_Bh::FM_Bh(Editor& editor, QWidget* parent)
   buildControls();
 
   // The name labels the bulkhead in the selector, the drawing and the messages.
-  connect(name_, &CommitField::committed, this,
-          [this] { changeData(Follow::Recompute | Follow::Selector | Follow::Redraw); });
+  connect(name_, &CommitField::committed, this, [this] { changeData(Follow::Selector); });
   // The stiffener and corrugation tools depend on the type.
   connect(type_, &QComboBox::activated, this, [this] { changeData(Follow::Menus); });
   connect(material_, &QComboBox::activated, this, [this] { changeData(Follow::Nothing); });
@@ -186,14 +185,12 @@ void FM_Bh::stoolClicked() {
   const bool lower = stool_[0]->isChecked();
   const bool upper = stool_[1]->isChecked();
   changeBulkhead(
-      kStoolChanges, [lower, upper](Bulkhead& b) { setStools(b, lower, upper); },
-      Follow::Recompute | Follow::Rows | Follow::Redraw);
+      kStoolChanges, [lower, upper](Bulkhead& b) { setStools(b, lower, upper); }, Follow::Rows);
 }
 
 void FM_Bh::upperStoolSlopedClicked(bool ticked) {
   changeBulkhead(
-      kSlopedChanges, [ticked](Bulkhead& b) { setUpperStoolSloped(b, ticked); },
-      Follow::Recompute | Follow::Rows | Follow::Redraw);
+      kSlopedChanges, [ticked](Bulkhead& b) { setUpperStoolSloped(b, ticked); }, Follow::Rows);
 }
 
 EditOutcome FM_Bh::addItem(Arrangement& a) {

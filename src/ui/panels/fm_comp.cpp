@@ -91,6 +91,8 @@ void FM_Comp::fillControls() {
   type_->setCurrentIndex(state.Type);
   destination_->setCurrentIndex(state.Destination);
   resonance_->setEnabled(state.ResonanceEnabled);
+  // A disabled button shows its tip too: it says what the dialog waits for.
+  resonance_->setToolTip(QString::fromStdString(state.ResonanceUnavailable));
 }
 
 void FM_Comp::showSubject(const Message& message) {

@@ -1,0 +1,169 @@
+// Every kind of edit the editor offers besides the number fields (whose table
+// checks the same after each field), made as a user makes it: afterwards the
+// message list and every computed field are those of a computation from
+// scratch of the arrangement as it stands, with nothing left to F9.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QDialog>
+#include <QListWidget>
+#include <QTableWidget>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "model/codes.h"
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+using Act = std::function<void(QWidget& window, QWidget& panel, ScriptedPrompt& prompt)>;
+
+// The panel shown by `menu`, the data prepared through the change path, the
+// edit made through the panel, its menus or the dialogs it opens.
+struct EditRow {
+  const char* name;
+  const char* menu;
+  const char* panel;
+  Act act;
+  std::function<void(Session&)> setup = nullptr;
+};
+
+void PrintTo(const EditRow& row, std::ostream* out) { *out << row.name; }
+
+// The next item of a drop-down list, as a user chooses another one.
+void chooseAnother(QWidget& panel, const char* name) {
+  auto* list = control<QComboBox>(panel, name);
+  choose(*list, (list->currentIndex() + 1) % list->count());
+}
+
+// Stiffeners (0-based rows) chosen in the panel's list, on one of its tabs.
+void selectStiffeners(QWidget& panel, int tab, std::initializer_list<int> rows) {
+  choose(*control<QComboBox>(panel, "CB_Tab"), tab);
+  auto* list = control<QListWidget>(panel, "LI_Stiff");
+  list->clearSelection();
+  for (const int row : rows) list->item(row)->setSelected(true);
+}
+
+// Opens a dialog with the panel's button, lets `fill` work in it, then confirms it.
+void inDialog(QWidget& panel, const char* button, const char* form, const char* ok,
+              std::function<void(QWidget&)> fill) {
+  answerNextDialog(form, ok, std::move(fill));
+  click(panel, button);
+}
+
+void corrugated(Session& s) {
+  changeFirstBulkhead(s, [](Bulkhead& b) { b.Typ = kBulkheadCorrugated; });
+}
+
+void run(QWidget& window, const char* action) { control<QAction>(window, action)->trigger(); }
+
+// A command of the main window, its questions answered in turn.
+Act command(const char* action, std::vector<Answer> answers = {}) {
+  return [action, answers](QWidget& window, QWidget&, ScriptedPrompt& prompt) {
+    prompt.answers.assign(answers.begin(), answers.end());
+    run(window, action);
+  };
+}
+
+#define ACT(...)                                                \
+  [](QWidget& window, QWidget& panel, ScriptedPrompt& prompt) { \
+    (void)window;                                               \
+    (void)panel;                                                \
+    (void)prompt;                                               \
+    __VA_ARGS__;                                                \
+  }
+
+std::vector<EditRow> rows() {
+  return {
+      {"bulkhead name", "ME_Obj_0", "FM_Bh",
+       ACT(typeInto(*control<CommitField>(panel, "FTX_Name"), "Renamed"))},
+      {"bulkhead type", "ME_Obj_0", "FM_Bh", ACT(chooseAnother(panel, "CB_Type"))},
+      {"bulkhead material", "ME_Obj_0", "FM_Bh", ACT(chooseAnother(panel, "CB_Mat"))},
+      {"stiffener side", "ME_Obj_0", "FM_Bh", ACT(chooseAnother(panel, "CB_ForeAft"))},
+      {"stiffener direction", "ME_Obj_0", "FM_Bh", ACT(chooseAnother(panel, "CB_HorVer"))},
+      {"lower stool", "ME_Obj_0", "FM_Bh", ACT(click(panel, "OP_Stool_0"))},
+      {"upper stool sloped", "ME_Obj_0", "FM_Bh", ACT(click(panel, "OP_UpStoolSloped"))},
+      {"bulkhead added", "ME_Obj_0", "FM_Bh", command("ME_Add")},
+      {"bulkhead removed", "ME_Obj_0", "FM_Bh", command("ME_Delete", {Answer::Yes}),
+       [](Session& s) {
+         s.change({.label = "test", .scope = EditScope::resizedAt(2), .edit = [](Arrangement& a) {
+                     a.Bulkheads.append(a.Bulkheads.at(1));
+                   }});
+       }},
+      {"node curve", "ME_Obj_1", "FM_Node",
+       ACT(click(panel, "BT_Inode_1"); click(panel, "BT_Inode_1"); click(panel, "SS_Curve_0"))},
+      {"node added", "ME_Obj_1", "FM_Node", command("ME_Add")},
+      {"node inserted", "ME_Obj_1", "FM_Node", command("ME_Insert")},
+      {"node removed", "ME_Obj_1", "FM_Node", command("ME_Delete", {Answer::Yes})},
+      {"member direction", "ME_Obj_2", "FM_Prim", ACT(chooseAnother(panel, "CB_HorVer"))},
+      {"member added", "ME_Obj_2", "FM_Prim", command("ME_Add")},
+      {"member removed", "ME_Obj_2", "FM_Prim", command("ME_Delete", {Answer::Yes})},
+      {"connection", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 3, {7, 8}); chooseAnother(panel, "CB_typeConn"))},
+      {"profile type", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 0, {3}); click(panel, "SS_type_2"))},
+      {"stiffener material", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 0, {3}); chooseAnother(panel, "CB_Mat"))},
+      {"fixed support", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 1, {3}); click(panel, "OP_Brack_0"))},
+      {"no bracket", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 2, {3}); click(panel, "OP_Brack_1"))},
+      {"span of its own scantling", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 3, {3}); click(panel, "OP_Span"))},
+      {"stiffener added", "ME_Obj_3", "FM_Second", command("ME_Add")},
+      {"stiffeners removed", "ME_Obj_3", "FM_Second",
+       ACT(selectStiffeners(panel, 0, {2, 3}); prompt.answers = {Answer::Yes};
+           run(window, "ME_Delete"))},
+      {"corrugation support", "ME_Obj_4", "FM_Corr", ACT(click(panel, "OP_Support_0")), corrugated},
+      {"strake material", "ME_Obj_5", "FM_Band", ACT(chooseAnother(panel, "CB_Mat"))},
+      {"strake added", "ME_Obj_5", "FM_Band", ACT(click(panel, "SS_AddDel_0"))},
+      {"strake removed", "ME_Obj_5", "FM_Band",
+       ACT(prompt.answers = {Answer::Yes}; click(panel, "SS_AddDel_1"))},
+      {"band added", "ME_Obj_5", "FM_Band", command("ME_Add")},
+      {"band removed", "ME_Obj_5", "FM_Band", command("ME_Delete", {Answer::Yes})},
+      {"compartment type", "ME_Obj_6", "FM_Comp", ACT(chooseAnother(panel, "CB_Type"))},
+      {"main destination", "ME_Obj_6", "FM_Comp", ACT(chooseAnother(panel, "CB_MainDest"))},
+      {"computed position", "ME_Obj_6", "FM_Comp",
+       ACT(inDialog(panel, "BT_Lem", "FM_LemKora", "BT_Ok",
+                    [](QWidget& d) { click(d, "OP_UseCalcYZ"); }))},
+      {"load type", "ME_Obj_6", "FM_Comp",
+       ACT(inDialog(panel, "BT_lcm", "FM_LcmKora", "BT_Ok",
+                    [](QWidget& d) { click(d, "OP_Type_3"); }))},
+      {"default filling levels", "ME_Obj_6", "FM_Comp",
+       ACT(inDialog(panel, "BT_R", "FM_ResKora", "BT_ok",
+                    [](QWidget& d) { click(d, "BT_default"); }))},
+      {"symmetry", "ME_Obj_0", "FM_Bh",
+       ACT(answerNextDialog("FM_MainData", "BT_Ok", [](QWidget& d) { chooseAnother(d, "CB_Sym"); });
+           run(window, "ME_MainData"))},
+      {"state type", "ME_Obj_0", "FM_Bh",
+       ACT(answerNextDialog("FM_MainData", "BT_Ok",
+                            [](QWidget& d) { chooseAnother(d, "CB_State"); });
+           run(window, "ME_MainData"))},
+      {"undo", "ME_Obj_0", "FM_Bh", command("ME_EditUndo"),
+       [](Session& s) { changeFirstBulkhead(s, [](Bulkhead& b) { b.Nodes.at(3).ShR = 0.5; }); }},
+  };
+}
+
+class EveryEdit : public MainWindowTest, public ::testing::WithParamInterface<EditRow> {};
+
+TEST_P(EveryEdit, LeavesTheMessagesAndTheGeometryAsAComputationFromScratch) {
+  const EditRow& row = GetParam();
+  if (row.setup) row.setup(session_);
+  run(window_, row.menu);
+  auto* panel = control<QWidget>(window_, row.panel);
+  ASSERT_NE(panel, nullptr);
+  const Arrangement before = session_.arrangement();
+  row.act(window_, *panel, prompt_);
+  ASSERT_FALSE(session_.arrangement() == before) << "a row that changes nothing proves nothing";
+  expectAsComputedFromScratch(session_, row.name);
+}
+
+std::string rowName(const ::testing::TestParamInfo<EditRow>& info) {
+  std::string name = info.param.name;
+  std::replace(name.begin(), name.end(), ' ', '_');
+  return name;
+}
+INSTANTIATE_TEST_SUITE_P(EveryKindOfEdit, EveryEdit, ::testing::ValuesIn(rows()), rowName);
+
+}  // namespace
+}  // namespace korain::testing
