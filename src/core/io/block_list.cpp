@@ -109,8 +109,7 @@ std::optional<std::vector<BlockListEntry>> listBlocks(InputFile& file, std::stri
 }
 
 std::optional<std::vector<BlockListEntry>> listBlocksOfFile(const std::string& path,
-                                                            std::string& error,
-                                                            std::size_t most) {
+                                                            std::string& error, std::size_t most) {
   const std::unique_ptr<InputFile> file = hostFileSystem().openForReading(path, error);
   if (!file) return std::nullopt;
   return listBlocks(*file, error, most);
