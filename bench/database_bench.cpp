@@ -1,20 +1,22 @@
 // Speed of listing the blocks of a 50 MB database and of saving an arrangement
 // into it, against splitting its lines and copying the file; and korain-cli
-// resave on it as a whole process, against the least such a save must do.
+// list and resave on it as whole processes, the latter against the least such
+// a save must do.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "bench_support.h"
 #include "copy_and_sync.h"
 #include "io/block_list.h"
 #include "io/database_save.h"
 #include "io/text_file.h"
+#include "measured_process.h"
 #include "sample_arrangement.h"
 #include "sample_section.h"
 
@@ -59,6 +61,19 @@ void listBlocks(benchmark::State& state) {
   korain::bench::setBytes(state, databaseBytes());
 }
 
+// The same list read from the file through the reader's buffer, as korain-cli list reads it.
+void listBlocksOfFile(benchmark::State& state) {
+  const std::string& path = databasePath();
+  for (auto _ : state) {
+    std::string error;
+    const std::optional<std::vector<korain::BlockListEntry>> blocks =
+        korain::listBlocksOfFile(path, error);
+    if (!blocks) state.SkipWithError(error.c_str());
+    benchmark::DoNotOptimize(blocks);
+  }
+  korain::bench::setBytes(state, databaseBytes());
+}
+
 void splitLines(benchmark::State& state) { korain::bench::splitLines(state, databaseBytes()); }
 
 // Replaces a block in the middle of the file, as saving an opened arrangement does.
@@ -87,48 +102,50 @@ void copyFile(benchmark::State& state) {
   korain::bench::setBytes(state, databaseBytes());
 }
 
-// Runs a program to its end; false when it failed.
-bool runProcess(std::vector<std::string> arguments) {
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  pid_t child = 0;
-  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+// Runs the program once per iteration, then once more for its peak memory,
+// reported as peak_MiB.
+void timeProcess(benchmark::State& state, const std::vector<std::string>& arguments,
+                 const char* failure) {
+  for (auto _ : state) {
+    if (!korain::bench::runProcess(arguments)) {
+      state.SkipWithError(failure);
+      break;
+    }
+  }
+  if (state.error_occurred()) return;
+  const korain::bench::ProcessRun measured = korain::bench::runMeasuredProcess(arguments);
+  if (!measured.succeeded) state.SkipWithError(failure);
+  state.counters["peak_MiB"] = static_cast<double>(measured.peakKilobytes) / 1024.0;
+  korain::bench::setBytes(state, databaseBytes());
+}
+
+// korain-cli list as a whole process: the file read through the list's buffer,
+// one line printed per block, the process's start and end.
+void listProcess(benchmark::State& state) {
+  timeProcess(state, {KORAIN_CLI, "list", databasePath()}, "list failed");
 }
 
 // korain-cli resave of a block in the middle, with the .bak it keeps: reading
 // the block, writing the file anew, syncing it, the process's start and end.
 void resaveProcess(benchmark::State& state) {
-  const std::string path = databasePath();
-  for (auto _ : state) {
-    if (!runProcess({KORAIN_CLI, "resave", path, "100"})) state.SkipWithError("resave failed");
-  }
-  korain::bench::setBytes(state, databaseBytes());
+  timeProcess(state, {KORAIN_CLI, "resave", databasePath(), "100"}, "resave failed");
 }
 
 // The least such a save must do, in a process of the same program size: copy
 // the file to .bak, write its bytes anew and sync them.
 void copyAndSyncProcess(benchmark::State& state) {
-  const std::string path = databasePath();
-  std::vector<char> self(4096);
-  const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
-  const std::string program(self.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
-  for (auto _ : state) {
-    if (!runProcess({program, korain::bench::kCopyAndSyncOption, path})) {
-      state.SkipWithError("copy failed");
-    }
-  }
-  korain::bench::setBytes(state, databaseBytes());
+  timeProcess(
+      state, {korain::bench::benchmarkProgram(), korain::bench::kCopyAndSyncOption, databasePath()},
+      "copy failed");
 }
 
 }  // namespace
 
 BENCHMARK(resaveProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(copyAndSyncProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(listProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(listBlocks)->Unit(benchmark::kMillisecond);
+BENCHMARK(listBlocksOfFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(splitLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveArrangement)->Unit(benchmark::kMillisecond);
 BENCHMARK(copyFile)->Unit(benchmark::kMillisecond);

@@ -72,14 +72,14 @@ std::optional<std::string> readInput(const std::string& path, std::string& error
 
 int listCommand(const std::string& database, const CommandStreams& streams) {
   std::string error;
-  const std::optional<std::string> bytes = readFileBytes(database, error);
-  if (!bytes) {
+  // Through a buffer of fixed size: only the list is held, whatever the file's size.
+  const std::optional<std::vector<BlockListEntry>> blocks = listBlocksOfFile(database, error);
+  if (!blocks) {
     streams.err << database << ": cannot be read: " << error << '\n';
     return kExitFailed;
   }
-  const std::vector<BlockListEntry> blocks = listBlocks(*bytes);
-  if (refusedAsNoDatabase(database, blocks, streams.err)) return kExitFailed;
-  for (const BlockListEntry& block : blocks) {
+  if (refusedAsNoDatabase(database, *blocks, streams.err)) return kExitFailed;
+  for (const BlockListEntry& block : *blocks) {
     streams.out << block.Position << '\t' << blockKindName(block.Kind) << '\t' << block.Name
                 << '\n';
   }

@@ -1,3 +1,4 @@
+// The refusals every korain-cli command makes before reading a database.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "database_check.h"
 
@@ -6,17 +7,15 @@
 #include <vector>
 
 #include "io/block_list.h"
-#include "io/text_file.h"
 
 namespace korain {
 namespace {
 
-// The blocks of a file that can be read; nothing when it cannot.
-std::optional<std::vector<BlockListEntry>> blocksOf(const std::string& path) {
+// The first blocks of a file that can be read, as many as the refusal needs:
+// the file is read up to them only, never whole. Nothing when it cannot be read.
+std::optional<std::vector<BlockListEntry>> firstBlocks(const std::string& path, std::size_t most) {
   std::string error;
-  const std::optional<std::string> bytes = readFileBytes(path, error);
-  if (!bytes) return std::nullopt;
-  return listBlocks(*bytes);
+  return listBlocksOfFile(path, error, most);
 }
 
 }  // namespace
@@ -29,16 +28,17 @@ bool refusedAsNoDatabase(const std::string& path, const std::vector<BlockListEnt
 }
 
 bool refusedAsNoDatabase(const std::string& path, std::ostream& err) {
-  const std::optional<std::vector<BlockListEntry>> blocks = blocksOf(path);
+  const std::optional<std::vector<BlockListEntry>> blocks = firstBlocks(path, 1);
   return blocks && refusedAsNoDatabase(path, *blocks, err);
 }
 
 bool refusedBlock(const std::string& path, Integer n, BlockKind wanted, std::ostream& err) {
-  const std::optional<std::vector<BlockListEntry>> blocks = blocksOf(path);
+  const std::size_t reach = n < 1 ? 1 : static_cast<std::size_t>(n);
+  const std::optional<std::vector<BlockListEntry>> blocks = firstBlocks(path, reach);
   if (!blocks) return false;
   if (refusedAsNoDatabase(path, *blocks, err)) return true;
-  if (n < 1 || static_cast<std::size_t>(n) > blocks->size()) return false;
-  const BlockKind kind = (*blocks)[static_cast<std::size_t>(n) - 1].Kind;
+  if (n < 1 || reach > blocks->size()) return false;
+  const BlockKind kind = blocks->back().Kind;
   if (kind == wanted) return false;
   err << path << ": block " << n << " is " << blockKindPhrase(kind) << ", not "
       << blockKindPhrase(wanted) << '\n';

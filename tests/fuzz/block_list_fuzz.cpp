@@ -1,6 +1,7 @@
 // Fuzz target of the block structure of a database: listing and counting any
-// bytes must do no harm, and a block saved into them must be found again as
-// the new last block, with every block before it kept.
+// bytes must do no harm, a list read in small pieces must equal the list read
+// whole, each block listed stands at a banner, and a block saved into them
+// must be found again as the new last block, with every block before it kept.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "io/block_list.h"
@@ -41,12 +43,35 @@ class StringOutput : public korain::OutputFile {
   std::string text;
 };
 
+bool sameBlocks(const std::vector<korain::BlockListEntry>& a,
+                const std::vector<korain::BlockListEntry>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+    return x.Position == y.Position && x.Kind == y.Kind && x.Name == y.Name;
+  });
+}
+
+// The list read through a file handed out in pieces, whole and up to half its blocks.
+void checkListInPieces(std::string_view bytes, int banners) {
+  const std::vector<korain::BlockListEntry> whole = korain::listBlocks(bytes);
+  korain::fuzz::check(whole.size() <= static_cast<std::size_t>(banners));
+  std::string error;
+  PieceInput pieces(bytes);
+  const auto streamed = korain::listBlocks(pieces, error);
+  korain::fuzz::check(streamed && sameBlocks(*streamed, whole));
+  PieceInput again(bytes);
+  const std::size_t half = whole.size() / 2;
+  const auto first = korain::listBlocks(again, error, half);
+  const std::vector<korain::BlockListEntry> firstHalf(
+      whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(half));
+  korain::fuzz::check(first && sameBlocks(*first, firstHalf));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  korain::listBlocks(bytes);
   const int blocks = korain::countBlocks(bytes);
+  checkListInPieces(bytes, blocks);
 
   korain::Arrangement arrangement;
   arrangement.Name = "Fuzz";

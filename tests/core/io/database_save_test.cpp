@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -27,10 +28,10 @@ constexpr char kPreamble[] =
     "* ship database\r\n------------------ BSD ------------------\r\n4\r\n";
 
 // A block as the sibling program writes it, with two comment lines after its banner.
-std::string otherBlock(int number) {
+std::string otherBlock(int number, const std::string& keyword = "SECTION") {
   return "------------------ BLOCK ------------------\r\n* written by the sibling\r\n*\r\n " +
-         std::to_string(number) +
-         " \r\nSECTION\r\n------------------ GENERAL DATA "
+         std::to_string(number) + " \r\n" + keyword +
+         "\r\n------------------ GENERAL DATA "
          "------------------\r\nFrame " +
          std::to_string(number) + "\r\n 1 2 3\r\n";
 }
@@ -298,6 +299,38 @@ TEST_F(DatabaseFile, BlocksThatCannotBeNumberedOnOrAreNoArrangementAreNotSavedIn
     EXPECT_EQ(read(path_), c.original);
   }
   EXPECT_EQ(save(2, false).status, SaveStatus::Saved);
+}
+
+// The kind of block n is learnt only when the rewrite reaches it, with what
+// came before already in the new file: the refusal takes that file away.
+TEST_F(DatabaseFile, ABlockOfAnotherKindMetPartWayLeavesTheDatabaseAndItsFolderAsTheyWere) {
+  std::string longRun;
+  while (longRun.size() < 3'000'000) longRun += "* a comment between the blocks, 0123456789\r\n";
+  const std::string before = kPreamble + zelText(sampleArrangement({}), 1) + longRun;
+  const struct {
+    std::string original;
+    const char* message;
+  } cases[] = {
+      {before + otherBlock(2) + zelText(sampleArrangement({}), 3), "block 2 is a hull section"},
+      {before + otherBlock(2, "TORSION"), "block 2 is torsion data"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    write(c.original);
+    files_.calls.clear();
+    const SaveResult result = save(2, true);
+    EXPECT_EQ(result.status, SaveStatus::Failed);
+    ASSERT_EQ(result.messages.size(), 1U);
+    EXPECT_NE(result.messages[0].text.find(c.message), std::string::npos)
+        << result.messages[0].text;
+    // Its banner's line: found in the one pass, after the run was copied.
+    EXPECT_EQ(result.messages[0].line, std::count(before.begin(), before.end(), '\n') + 1);
+    EXPECT_EQ(read(path_), c.original);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"ship.ko2"});
+    ASSERT_FALSE(files_.calls.empty());
+    EXPECT_TRUE(files_.calls.front().starts_with("createNew ")) << files_.calls.front();
+    EXPECT_EQ(files_.calls.size(), 1U);  // never renamed into place
+  }
 }
 
 TEST_F(DatabaseFile, AFolderThatDoesNotExistIsAClearFailure) {
