@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
   const int result = QApplication::exec();
   korain::rememberLastDatabase(session, start.iniPath);
   korain::rememberPanelWidth(*window, start.iniPath);
+  korain::rememberMessagesWindow(*window, start.iniPath);
   korain::rememberScantlingLabels(session, start.iniPath);
   return result;
 }

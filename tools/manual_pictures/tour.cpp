@@ -57,6 +57,7 @@ class Tour {
     checks();
     printing();
     corrugation();
+    messagesWindow();
   }
 
  private:
@@ -64,7 +65,8 @@ class Tour {
   void press(const char* name) { action(name).trigger(); }
 
   void show(Integer block) {
-    if (!openArrangement(session_, block).found()) qFatal("the example has no block %d", static_cast<int>(block));
+    if (!openArrangement(session_, block).found())
+      qFatal("the example has no block %d", static_cast<int>(block));
     window_.initialiseView();
   }
 
@@ -82,33 +84,37 @@ class Tour {
     camera_.take(window_, "main_window");
     camera_.take(*window_.actions().fileMenu, "file_menu");
     camera_.take(*window_.menuBar()->findChild<QMenu*>("ME_Help"), "help_menu");
-    camera_.takeModal("FM_SelSec", "open_arrangement", [this] { press("ME_Load"); },
-                      [this](QDialog& dialog) {
-                        auto& list = child<QListWidget>(dialog, "LI_Sections");
-                        list.setCurrentRow(0);
-                        camera_.take(dialog, "open_arrangement_preview");
-                        dialog.reject();
-                      });
-    camera_.takeModal("FM_NewZel", "new_arrangement", [this] { press("ME_New"); },
-                      [this](QDialog& dialog) {
-                        child<QRadioButton>(dialog, "OP_BasedOn_1").click();
-                        auto& list = child<QListWidget>(dialog, "LI_Sections");
-                        list.setCurrentRow(0);
-                        camera_.take(dialog, "new_from_section");
-                        dialog.reject();
-                      });
-    camera_.takeModal("FM_MainData", "main_data", [this] { press("ME_MainData"); },
-                      [this](QDialog& dialog) { takePages(camera_, dialog, "main_data"); });
+    camera_.takeModal(
+        "FM_SelSec", "open_arrangement", [this] { press("ME_Load"); },
+        [this](QDialog& dialog) {
+          auto& list = child<QListWidget>(dialog, "LI_Sections");
+          list.setCurrentRow(0);
+          camera_.take(dialog, "open_arrangement_preview");
+          dialog.reject();
+        });
+    camera_.takeModal(
+        "FM_NewZel", "new_arrangement", [this] { press("ME_New"); },
+        [this](QDialog& dialog) {
+          child<QRadioButton>(dialog, "OP_BasedOn_1").click();
+          auto& list = child<QListWidget>(dialog, "LI_Sections");
+          list.setCurrentRow(0);
+          camera_.take(dialog, "new_from_section");
+          dialog.reject();
+        });
+    camera_.takeModal(
+        "FM_MainData", "main_data", [this] { press("ME_MainData"); },
+        [this](QDialog& dialog) { takePages(camera_, dialog, "main_data"); });
     camera_.takeModal("FM_SaveAs", "save_as", [this] { press("ME_SaveAs"); });
-    camera_.takeModal("FM_Pref", "preferences", [this] { press("ME_OptionPref"); },
-                      [this](QDialog& dialog) { takePages(camera_, dialog, "preferences"); });
+    camera_.takeModal(
+        "FM_Pref", "preferences", [this] { press("ME_OptionPref"); },
+        [this](QDialog& dialog) { takePages(camera_, dialog, "preferences"); });
   }
 
   // Each object tool shows its panel beside the drawing.
   void panels() {
     static constexpr std::array<const char*, 6> kPanels = {
-        "bulkhead_panel", "nodes_panel",   "primary_members_panel", "stiffeners_panel",
-        nullptr,          "strakes_panel"};
+        "bulkhead_panel",   "nodes_panel", "primary_members_panel",
+        "stiffeners_panel", nullptr,       "strakes_panel"};
     for (std::size_t tool = 0; tool < kPanels.size(); ++tool) {
       if (kPanels.at(tool) == nullptr) continue;
       press(("SS_Objects_" + std::to_string(tool)).c_str());
@@ -144,15 +150,17 @@ class Tour {
 
   void printing() {
     camera_.takeModal("FM_PrintScreen", "report_preview", [this] {
-      camera_.takeModal("FM_Print", "print_data", [this] { press("ME_PrintData"); },
-                        [](QDialog& dialog) { child<QAbstractButton>(dialog, "BT_Preview").click(); });
+      camera_.takeModal(
+          "FM_Print", "print_data", [this] { press("ME_PrintData"); },
+          [](QDialog& dialog) { child<QAbstractButton>(dialog, "BT_Preview").click(); });
     });
     camera_.takeModal("FM_Preview", "drawing_preview", [this] {
-      camera_.takeModal("FM_Cartouche", "print_drawing", [this] { press("ME_Plot"); },
-                        [](QDialog& dialog) {
-                          child<QCheckBox>(dialog, "OP_Preview").setChecked(true);
-                          child<QAbstractButton>(dialog, "BT_Ok").click();
-                        });
+      camera_.takeModal(
+          "FM_Cartouche", "print_drawing", [this] { press("ME_Plot"); },
+          [](QDialog& dialog) {
+            child<QCheckBox>(dialog, "OP_Preview").setChecked(true);
+            child<QAbstractButton>(dialog, "BT_Ok").click();
+          });
     });
   }
 
@@ -162,6 +170,21 @@ class Tour {
     press("SS_Objects_0");
     press("SS_Objects_4");
     camera_.take(window_, "corrugation_panel");
+  }
+
+  // A bulkhead just added, without its contour yet, lists its errors first,
+  // in a window tall enough to give the list room below the panel.
+  void messagesWindow() {
+    window_.resize(1280, 1000);
+    show(kPlateBulkhead);
+    press("SS_Objects_0");
+    press("SS_AddDel_0");
+    window_.setMessagesWindowPlace({.shown = true, .side = DockSide::Bottom, .size = 300});
+    QApplication::processEvents();
+    auto& order = child<QComboBox>(window_, "CB_MessageOrder");
+    order.setCurrentIndex(order.findText("Errors first"));
+    camera_.take(window_, "messages_window");
+    press("ME_Messages");
   }
 
   Session& session_;

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "messages/message.h"
 #include "model/arrangement.h"
@@ -42,5 +43,16 @@ class MessageList {
  private:
   std::deque<Message> messages_;
 };
+
+// The message as a list of one line per message shows it: a line break in its
+// text becomes a blank.
+Message oneLine(Message message);
+
+// Every message of the latest computation in the list's order: those it
+// computed (every bulkhead's, as `GeometryCache::allMessages` gives them), then
+// the texts the list was told after it (a refusal, a file's remarks), as many
+// of these as the list still holds; each on one line. The list holds only the
+// latest 40 of them all.
+std::vector<Message> latestMessages(std::vector<Message> computed, const MessageList& list);
 
 }  // namespace korain

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "main/fm_load.h"
+#include "messages_window_settings.h"
 #include "session_loading.h"
 #include "view_state.h"
 
@@ -109,6 +110,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   readDatabase(session, prompt, remarks);
   window->show();
   window->setPanelWidth(readPanelWidth(start.iniPath));
+  window->setMessagesWindowPlace(readMessagesWindowPlace(start.iniPath));
   QApplication::processEvents();
   window->initialiseView();
   session.report(remarks);
@@ -125,6 +127,10 @@ void rememberLastDatabase(const Session& session, const std::string& iniPath) {
 
 void rememberPanelWidth(const FM_Main& window, const std::string& iniPath) {
   writePanelWidth(iniPath, window.panelWidth());
+}
+
+void rememberMessagesWindow(const FM_Main& window, const std::string& iniPath) {
+  writeMessagesWindowPlace(iniPath, window.messagesWindowPlace());
 }
 
 void rememberScantlingLabels(const Session& session, const std::string& iniPath) {

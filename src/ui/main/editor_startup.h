@@ -29,6 +29,8 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& prompt, const Edi
 void rememberLastDatabase(const Session& session, const std::string& iniPath);
 // Keeps the width the user gave the panel column for the next run.
 void rememberPanelWidth(const FM_Main& window, const std::string& iniPath);
+// Keeps where the messages window stands, and whether it is shown, for the next run.
+void rememberMessagesWindow(const FM_Main& window, const std::string& iniPath);
 // Keeps whether the drawing shows the scantling labels for the next run.
 void rememberScantlingLabels(const Session& session, const std::string& iniPath);
 

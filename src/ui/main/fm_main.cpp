@@ -11,6 +11,7 @@
 #include "edit/selection_edits.h"
 #include "main/about_box.h"
 #include "main/panel_area.h"
+#include "messages/message_count.h"
 #include "text/format_message.h"
 #include "widgets/commit_field.h"
 #include "widgets/refusal_notice.h"
@@ -36,6 +37,11 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   // The panel column is never narrower than its content.
   splitter_->setChildrenCollapsible(false);
   setCentralWidget(splitter_);
+  messagesWindow_ = new MessagesWindow(this);
+  addDockWidget(Qt::BottomDockWidgetArea, messagesWindow_);
+  messagesWindow_->hide();
+  actions_.viewMenu->addAction(messagesWindow_->toggleViewAction());
+  connect(messagesWindow_, &MessagesWindow::messageChosen, this, &FM_Main::goToMessage);
   connectCommands();
   resize(1280, 800);
   session.setView(this);
@@ -57,6 +63,10 @@ void FM_Main::buildStatusBar() {
   objectText_ = pane("PAN_Object", 160);
   positionText_ = pane("PAN_yz", 110);
   helpText_ = pane("PAN_Help", 160);
+  messageCount_ = pane("PAN_MessageCount", 0);
+  messageCount_->setToolTip(
+      "Errors and warnings of the last computation; View > Messages (Ctrl+M) "
+      "lists every one");
   messageList_ = new QComboBox(this);
   messageList_->setObjectName("CB_Error");
   messageList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -65,6 +75,7 @@ void FM_Main::buildStatusBar() {
   statusBar()->addWidget(stateText_);
   statusBar()->addWidget(objectText_);
   statusBar()->addWidget(positionText_);
+  statusBar()->addWidget(messageCount_);
   statusBar()->addWidget(messageList_, 1);
   statusBar()->addPermanentWidget(helpText_);
   connect(graph_, &FM_Graph::objectTextChanged, objectText_, &QLabel::setText);
@@ -220,20 +231,26 @@ void FM_Main::refreshCaption() {
 }
 
 void FM_Main::refreshMessageList() {
+  const MessageList& list = session().messages();
   messageList_->clear();
-  const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-  const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-  for (const Message& message : session().messages().messages()) {
-    messageList_->addItem(message.severity == Severity::Error ? error : warning,
+  for (const Message& message : list.messages()) {
+    messageList_->addItem(severityIcon(*style(), message.severity),
                           QString::fromStdString(message.text));
   }
-  messageList_->setCurrentIndex(session().messages().selectedIndex());
+  messageList_->setCurrentIndex(list.selectedIndex());
+  std::vector<Message> latest = latestMessages(session().edited().geometry().allMessages(), list);
+  messageCount_->setText(
+      QString::fromStdString(countText(countMessages(latest), latest.size() - list.size())));
+  messagesWindow_->showMessages(std::move(latest));
 }
 
 void FM_Main::messageChosen(int row) {
   const auto& messages = session().messages().messages();
   if (row < 0 || static_cast<std::size_t>(row) >= messages.size()) return;
-  const Message message = messages[static_cast<std::size_t>(row)];
+  goToMessage(messages[static_cast<std::size_t>(row)]);
+}
+
+void FM_Main::goToMessage(Message message) {
   std::optional<PanelCode> panel;
   session().moveSelection([&](Arrangement& a) { panel = selectSubject(a, message); },
                           Follow::Nothing);
@@ -268,6 +285,14 @@ void FM_Main::setPanelWidth(int width) {
   // must not squeeze the drawing to a sliver: it keeps a third of the width.
   const int shown = std::min(width, total - total / 3);
   splitter_->setSizes({total - shown, shown});
+}
+
+MessagesWindowPlace FM_Main::messagesWindowPlace() const {
+  return placeOf(*this, *messagesWindow_);
+}
+
+void FM_Main::setMessagesWindowPlace(const MessagesWindowPlace& place) {
+  putInPlace(*this, *messagesWindow_, place);
 }
 
 void FM_Main::closeEvent(QCloseEvent* event) {

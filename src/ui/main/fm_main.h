@@ -16,6 +16,7 @@
 #include "editor.h"
 #include "main/main_actions.h"
 #include "main/manual_browser.h"
+#include "main/messages_window.h"
 #include "panels/panel.h"
 #include "report_settings.h"
 #include "save_workflow.h"
@@ -79,6 +80,9 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   // The width of the panel column; 0 lets it take what its panels need.
   int panelWidth() const;
   void setPanelWidth(int width);
+  // Where the messages window stands: shown or not, its side and size.
+  MessagesWindowPlace messagesWindowPlace() const;
+  void setMessagesWindowPlace(const MessagesWindowPlace& place);
 
   FM_Graph& drawing() { return *graph_; }
   const MainActions& actions() const { return actions_; }
@@ -95,6 +99,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   void chooseObjectTool(int tool, bool pressed);
   // The object a message of the message list is about becomes current.
   void messageChosen(int row);
+  // A copy: the refresh that follows may fill the lists anew.
+  void goToMessage(Message message);
   // A field's refusal in the state pane, or none.
   void showRefusal(const QString& text);
   void refreshPanel();
@@ -123,6 +129,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   QLabel* positionText_ = nullptr;    // PAN_yz
   QLabel* helpText_ = nullptr;        // PAN_Help
   QComboBox* messageList_ = nullptr;  // CB_Error
+  QLabel* messageCount_ = nullptr;    // PAN_MessageCount
+  MessagesWindow* messagesWindow_ = nullptr;
   QString refusal_;
 };
 

@@ -134,6 +134,8 @@ MainActions buildMainActions(QMainWindow& window) {
   a.editMenu->addSeparator();
   a.copyDrawing = item(a.editMenu, "ME_EditCopy", "&Copy Section Drawing to clipboard");
 
+  a.viewMenu = menu(bar, "ME_View", "&View");
+
   a.arrangementMenu = menu(bar, "ME_Zel", "&Bulkhead Arrangement");
   a.mainData = item(a.arrangementMenu, "ME_MainData", "&Main Data");
   a.arrangementMenu->addSeparator();

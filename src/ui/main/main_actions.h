@@ -39,6 +39,9 @@ struct MainActions {
   QAction* redo = nullptr;         // ME_EditRedo
   QAction* copyDrawing = nullptr;  // ME_EditCopy
 
+  // The windows beside the drawing: the main window adds their toggles.
+  QMenu* viewMenu = nullptr;  // ME_View
+
   QMenu* arrangementMenu = nullptr;                      // ME_Zel
   QAction* mainData = nullptr;                           // ME_MainData
   std::array<QAction*, kObjectToolCount> objectItems{};  // ME_Obj_i

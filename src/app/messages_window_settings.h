@@ -1,0 +1,36 @@
+// Where the editor's messages window stands, as "Tessaly.ini" keeps it
+// between runs (section 301, the screen's): shown or hidden, the side of the
+// main window it is docked on, or floating, and its size across that side.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ini_file.h"
+
+namespace korain {
+
+enum class DockSide : std::uint8_t { Bottom, Top, Left, Right, Floating };
+
+struct MessagesWindowPlace {
+  bool shown = false;
+  DockSide side = DockSide::Bottom;
+  // Its height on the top or bottom, its width on the left or right, in
+  // pixels; 0 leaves it the size its content asks for.
+  int size = 0;
+
+  bool operator==(const MessagesWindowPlace&) const = default;
+};
+
+// The largest size kept: no screen is wider.
+inline constexpr int kLargestMessagesWindowSize = 10000;
+
+// Each missing or unreadable value at its default: a side that is none of
+// "Bottom", "Top", "Left", "Right" and "Floating" reads as the bottom, a size
+// below 0 or above the largest as 0.
+MessagesWindowPlace readMessagesWindowPlace(const std::string& iniPath);
+ConfigWriteResult writeMessagesWindowPlace(const std::string& iniPath,
+                                           const MessagesWindowPlace& place);
+
+}  // namespace korain
