@@ -27,7 +27,6 @@ std::string colourText(Long colour) {
   return text;
 }
 
-// A correction is a value the computation moved: for a script, a warning.
 std::string_view severityName(Severity severity) {
   return severity == Severity::Error ? "error" : "warning";
 }

@@ -56,7 +56,7 @@ TEST_F(MessagesWindowTest, ListsEveryMessageWhereTheStatusBarKeepsFortyFilteredA
     b.Nodes.at(3).Z = 30;
   });
   QStringList texts;
-  for (const Message& m : session_.edited().geometry().allMessages()) {
+  for (const Message& m : session_.allMessages()) {
     texts.push_back(QString::fromStdString(m.text));
   }
   ASSERT_GT(texts.size(), 40);

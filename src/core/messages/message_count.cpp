@@ -21,9 +21,6 @@ MessageCount countMessages(const std::vector<Message>& messages) {
       case Severity::Warning:
         ++count.warnings;
         break;
-      case Severity::Correction:
-        ++count.corrections;
-        break;
     }
   }
   return count;
@@ -31,7 +28,6 @@ MessageCount countMessages(const std::vector<Message>& messages) {
 
 std::string countText(const MessageCount& count, std::size_t leftOut) {
   std::string text = counted(count.errors, "error") + ", " + counted(count.warnings, "warning");
-  if (count.corrections > 0) text += ", " + counted(count.corrections, "correction");
   if (leftOut > 0) text += " (" + std::to_string(leftOut) + " not in the list)";
   return text;
 }

@@ -14,15 +14,14 @@ namespace korain {
 struct MessageCount {
   std::size_t errors = 0;
   std::size_t warnings = 0;
-  std::size_t corrections = 0;
 
   bool operator==(const MessageCount&) const = default;
 };
 
 MessageCount countMessages(const std::vector<Message>& messages);
 
-// "2 errors, 14 warnings", then ", 1 correction" when there are any, then
-// " (6 not in the list)" when the one-line list left `leftOut` messages out.
+// "2 errors, 14 warnings", then " (6 not in the list)" when the one-line list
+// left `leftOut` messages out.
 std::string countText(const MessageCount& count, std::size_t leftOut);
 
 }  // namespace korain

@@ -49,8 +49,6 @@ std::string severityText(Severity severity) {
   switch (severity) {
     case Severity::Error:
       return "Error";
-    case Severity::Correction:
-      return "Correction";
     case Severity::Warning:
       break;
   }

@@ -12,8 +12,7 @@
 
 namespace korain {
 
-// Which messages the window lists. Warnings are all that are no error: the
-// corrections too, values that were moved into their bounds.
+// Which messages the window lists.
 enum class SeverityFilter : std::uint8_t { All, Errors, Warnings };
 
 // In the list's order (bulkhead by bulkhead, then what was told after the
@@ -37,7 +36,7 @@ struct MessageRow {
 std::vector<MessageRow> messageRows(const std::vector<Message>& messages, SeverityFilter filter,
                                     MessageOrder order);
 
-// "Error", "Warning", "Correction".
+// "Error", "Warning".
 std::string severityText(Severity severity);
 
 // The object a message is about as the window names it: "Node 3", "Ordinary

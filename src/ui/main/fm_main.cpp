@@ -238,7 +238,7 @@ void FM_Main::refreshMessageList() {
                           QString::fromStdString(message.text));
   }
   messageList_->setCurrentIndex(list.selectedIndex());
-  std::vector<Message> latest = latestMessages(session().edited().geometry().allMessages(), list);
+  std::vector<Message> latest = latestMessages(session().allMessages(), list);
   messageCount_->setText(
       QString::fromStdString(countText(countMessages(latest), latest.size() - list.size())));
   messagesWindow_->showMessages(std::move(latest));

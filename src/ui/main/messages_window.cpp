@@ -62,7 +62,7 @@ MessagesWindow::MessagesWindow(QWidget* parent) : QDockWidget("Messages", parent
                    {{"All messages", static_cast<int>(SeverityFilter::All)},
                     {"Errors", static_cast<int>(SeverityFilter::Errors)},
                     {"Warnings", static_cast<int>(SeverityFilter::Warnings)}},
-                   "Which messages to list: the warnings include the corrections", content);
+                   "Which messages to list", content);
   order_ = choice("CB_MessageOrder",
                   {{"In list order", static_cast<int>(MessageOrder::ListOrder)},
                    {"Errors first", static_cast<int>(MessageOrder::ErrorsFirst)}},

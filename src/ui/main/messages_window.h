@@ -46,7 +46,7 @@ class MessagesWindow : public QDockWidget {
   QTreeWidget* list_ = nullptr;  // LI_Messages
 };
 
-// The icon the message lists show for a severity: a correction warns too.
+// The icon the message lists show for a severity.
 QIcon severityIcon(const QStyle& style, Severity severity);
 
 // Where the window stands in its main window now, and the window put there

@@ -21,9 +21,9 @@ Message message(Severity severity, int bulkhead, std::string text) {
 
 TEST(MessageRows, FilterAndOrderChooseAndArrangeTheMessages) {
   using enum Severity;
-  const std::vector<Message> messages = {
-      message(Warning, 1, "w0"), message(Error, 1, "e1"), message(Correction, 2, "c2"),
-      message(Warning, 2, "w3"), message(Error, 3, "e4"), message(Warning, 0, "told5")};
+  const std::vector<Message> messages = {message(Warning, 1, "w0"), message(Error, 1, "e1"),
+                                         message(Warning, 2, "c2"), message(Warning, 2, "w3"),
+                                         message(Error, 3, "e4"),   message(Warning, 0, "told5")};
   struct Case {
     SeverityFilter filter;
     MessageOrder order;
@@ -78,8 +78,8 @@ TEST(MessageRows, TheObjectIsNamedByItsKindAndNumbers) {
 TEST(MessageCount, CountsEachSeverityAndSaysSoInWords) {
   using enum Severity;
   EXPECT_EQ(countMessages({message(Error, 1, "a"), message(Warning, 1, "b"),
-                           message(Correction, 2, "c"), message(Error, 0, "d")}),
-            (MessageCount{.errors = 2, .warnings = 1, .corrections = 1}));
+                           message(Warning, 2, "c"), message(Error, 0, "d")}),
+            (MessageCount{.errors = 2, .warnings = 2}));
   struct Case {
     MessageCount count;
     std::size_t leftOut;
@@ -88,7 +88,7 @@ TEST(MessageCount, CountsEachSeverityAndSaysSoInWords) {
   const Case cases[] = {
       {{}, 0, "0 errors, 0 warnings"},
       {{.errors = 1, .warnings = 1}, 0, "1 error, 1 warning"},
-      {{.errors = 2, .warnings = 14, .corrections = 1}, 0, "2 errors, 14 warnings, 1 correction"},
+      {{.errors = 2, .warnings = 14}, 0, "2 errors, 14 warnings"},
       {{.errors = 1, .warnings = 44}, 5, "1 error, 44 warnings (5 not in the list)"},
   };
   for (const Case& c : cases) EXPECT_EQ(countText(c.count, c.leftOut), c.text);
