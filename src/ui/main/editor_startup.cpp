@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "configuration_check.h"
 #include "main/fm_load.h"
 #include "session_loading.h"
 #include "view_state.h"
@@ -61,6 +62,15 @@ class StartupPrompt : public Prompt {
   std::unique_ptr<FM_Load>& splash_;
 };
 
+// The folders and preferences the run starts with, once the file has been checked: what it
+// refused is among the remarks, and its default in the file.
+PathConfig readStartupConfiguration(const EditorStart& start, std::vector<std::string>& remarks) {
+  for (std::string& refused : checkConfiguration(start.iniPath, start.programFolder)) {
+    remarks.push_back(std::move(refused));
+  }
+  return readPathConfig(start.iniPath, start.programFolder);
+}
+
 }  // namespace
 
 std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
@@ -87,7 +97,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   if (!debugFolder.message.empty()) remarks.push_back(debugFolder.message);
   if (const StartupResult check = checkLibraryVersions(); !check.proceed) return stop(check);
 
-  state.paths = readPathConfig(start.iniPath, start.programFolder);
+  state.paths = readStartupConfiguration(start, remarks);
   session.startRun(state);
   auto window = std::make_unique<FM_Main>(session, userPrompt);
   PathConfig& paths = state.paths;
