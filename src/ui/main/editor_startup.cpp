@@ -73,8 +73,7 @@ PathConfig readStartupConfiguration(const EditorStart& start, std::vector<std::s
 
 }  // namespace
 
-std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
-                                     const EditorStart& start) {
+StartedEditor startEditor(Session& session, Prompt& userPrompt, const EditorStart& start) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   CommandLine commandLine = start.commandLine;
   anchorDatabaseName(commandLine, QDir::currentPath().toStdString());
@@ -90,7 +89,7 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
     QApplication::restoreOverrideCursor();
     splash.reset();
     if (!result.message.empty()) prompt.showMessage(result.message);
-    return nullptr;
+    return StartedEditor{};
   };
   std::vector<std::string> remarks;
   const StartupResult debugFolder = enterDebugFolder(state, start.iniPath, prompt);
@@ -121,10 +120,23 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   window->setPanelWidth(readPanelWidth(start.iniPath));
   QApplication::processEvents();
   window->initialiseView();
-  session.report(remarks);
   splash.reset();
   QApplication::restoreOverrideCursor();
-  return window;
+  return {.window = std::move(window), .remarks = std::move(remarks)};
+}
+
+void finishStartup(StartedEditor& started, Session& session) {
+  switch (startupEnd(session.run())) {
+    case StartupEnd::NewArrangement:
+      started.window->createArrangement("&New...");
+      break;
+    case StartupEnd::ArrangementList:
+      started.window->openArrangement();
+      break;
+    case StartupEnd::Shown:
+      break;
+  }
+  session.report(started.remarks);
 }
 
 void rememberLastDatabase(const Session& session, const std::string& iniPath) {
