@@ -42,7 +42,10 @@ class FinishedStartup : public ::testing::Test {
   QStringList dialogs_;
 };
 
-TEST_F(FinishedStartup, ADatabaseAloneRunsTheNewArrangementCommand) {
+// The configuration's refusals are listed after the new arrangement's first refresh, which
+// empties the list, and once.
+TEST_F(FinishedStartup, ADatabaseAloneRunsTheNewArrangementCommandThenListsTheRefusals) {
+  writeFile(scratch_.ini(), "[Screen]\nPanelFontSize=-3\nRes%20%23449=-1\n[Paths]\nZoomFactor=0\n");
   start({QString::fromStdString(database_)},
         {{"FM_NewZel", "BT_Ok"}, {"FM_MainData", "BT_Cancel"}});
   EXPECT_EQ(dialogs_, (QStringList{"FM_NewZel", "FM_MainData"}));
@@ -50,22 +53,7 @@ TEST_F(FinishedStartup, ADatabaseAloneRunsTheNewArrangementCommand) {
   EXPECT_EQ(session_.arrangement().Name, "New Bulkhead Arrangement");
   EXPECT_EQ(session_.database().BlockNumber, 0);
   EXPECT_EQ(readFile(database_), exampleDatabase());
-}
 
-TEST_F(FinishedStartup, ListOffersTheDatabasesArrangements) {
-  answerNextDialog("FM_SelSec", "BT_Ok", [](QWidget& dialog) {
-    dialog.findChild<QListWidget*>("LI_Sections")->setCurrentRow(1);
-  });
-  start({"--list", QString::fromStdString(database_)}, {});
-  EXPECT_EQ(session_.database().BlockNumber, 2);
-  EXPECT_EQ(session_.arrangement().Bulkheads.at(1).Typ, 2);
-}
-
-// Listed after the new arrangement's first refresh, which empties the list, and once.
-TEST_F(FinishedStartup, RefusedConfigurationValuesAreListedOnceAndNotKept) {
-  writeFile(scratch_.ini(), "[Screen]\nPanelFontSize=-3\nRes%20%23449=-1\n[Paths]\nZoomFactor=0\n");
-  start({QString::fromStdString(database_)},
-        {{"FM_NewZel", "BT_Ok"}, {"FM_MainData", "BT_Cancel"}});
   const QStringList refused = messageTexts().filter("Tessaly.ini");
   ASSERT_EQ(refused.size(), 2) << messageTexts().join('\n').toStdString();
   EXPECT_TRUE(refused[0].contains("[Paths] ZoomFactor: \"0\""));
@@ -76,6 +64,15 @@ TEST_F(FinishedStartup, RefusedConfigurationValuesAreListedOnceAndNotKept) {
   for (const char* gone : {"=-3", "ZoomFactor=0", "Res"}) {
     EXPECT_EQ(kept.find(gone), std::string::npos) << kept;
   }
+}
+
+TEST_F(FinishedStartup, ListOffersTheDatabasesArrangements) {
+  answerNextDialog("FM_SelSec", "BT_Ok", [](QWidget& dialog) {
+    dialog.findChild<QListWidget*>("LI_Sections")->setCurrentRow(1);
+  });
+  start({"--list", QString::fromStdString(database_)}, {});
+  EXPECT_EQ(session_.database().BlockNumber, 2);
+  EXPECT_EQ(session_.arrangement().Bulkheads.at(1).Typ, 2);
 }
 
 }  // namespace
