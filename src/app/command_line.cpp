@@ -18,7 +18,8 @@ struct Switch {
 constexpr Switch kSwitches[] = {{"/V", &CommandLine::TollanMode},
                                 {"/JBP", &CommandLine::JbpMode},
                                 {"/d", &CommandLine::DebugMode},
-                                {"/mil", &CommandLine::NavalMode}};
+                                {"/mil", &CommandLine::NavalMode},
+                                {"--list", &CommandLine::ListMode}};
 
 // The decimal number a text begins with: sign, digits and a fraction; 0 when
 // it begins with anything else.

@@ -16,6 +16,9 @@ struct CommandLine {
   bool JbpMode = false;     // "/JBP"
   bool DebugMode = false;   // "/d"
   bool NavalMode = false;   // "/mil": naval ship
+  // "--list": the database's arrangements are offered instead of a new one, as the
+  // desktop's file manager opens a database.
+  bool ListMode = false;
   // What is left after the switches: quoted arguments first, in their order,
   // then the unquoted words.
   std::vector<std::string> arguments;

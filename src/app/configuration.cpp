@@ -28,9 +28,9 @@ using config_id::kLastDatabase;
 using config_id::kMakeBackup;
 using config_id::kMouseTolerance;
 using config_id::kPanelWidth;
-using config_id::kScantlingLabels;
 using config_id::kPathSection;
 using config_id::kPrinterSection;
+using config_id::kScantlingLabels;
 using config_id::kScreenSection;
 using config_id::kSecondPath;
 using config_id::kZoomFactor;
@@ -53,25 +53,29 @@ Long deviceSection(OutputDevice device) {
   return device == OutputDevice::Screen ? kScreenSection : kPrinterSection;
 }
 
-// The display keys and where each lives in the record.
+// The display keys, where each lives in the record, and the range it is held to.
 struct IntegerKey {
   Long key;
   int DisplayConfig::*field;
+  ValueRange range;
 };
 struct NumberKey {
   Long key;
   Single DisplayConfig::*field;
+  ValueRange range;
 };
-constexpr IntegerKey kDisplayIntegers[] = {{408, &DisplayConfig::PanelFontSize},
-                                           {409, &DisplayConfig::NodeFontSize},
-                                           {410, &DisplayConfig::StiffenerFontSize},
-                                           {411, &DisplayConfig::AxisFontSize},
-                                           {416, &DisplayConfig::Margin}};
-constexpr NumberKey kDisplayNumbers[] = {{413, &DisplayConfig::OffsetY},
-                                         {414, &DisplayConfig::OffsetZ},
-                                         {415, &DisplayConfig::LineWidth},
-                                         {417, &DisplayConfig::TextAngle},
-                                         {418, &DisplayConfig::ReductionFactor}};
+constexpr IntegerKey kDisplayIntegers[] = {
+    {408, &DisplayConfig::PanelFontSize, config_range::kLabelSize},
+    {409, &DisplayConfig::NodeFontSize, config_range::kLabelSize},
+    {410, &DisplayConfig::StiffenerFontSize, config_range::kLabelSize},
+    {411, &DisplayConfig::AxisFontSize, config_range::kLabelSize},
+    {416, &DisplayConfig::Margin, config_range::kDrawingMargin}};
+constexpr NumberKey kDisplayNumbers[] = {
+    {413, &DisplayConfig::OffsetY, config_range::kAnyNumber},
+    {414, &DisplayConfig::OffsetZ, config_range::kAnyNumber},
+    {415, &DisplayConfig::LineWidth, config_range::kAnyNumber},
+    {417, &DisplayConfig::TextAngle, config_range::kAnyNumber},
+    {418, &DisplayConfig::ReductionFactor, config_range::kReductionFactor}};
 constexpr Long kFontName = 412;
 
 constexpr Long kBackColour = 426;
@@ -107,8 +111,9 @@ std::string defaultDataFolder(const std::string& programFolder) {
   return QDir::toNativeSeparators(folder).toStdString();
 }
 
-PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder) {
-  const IniFile ini(iniPath);
+PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder,
+                          RefusedValues* refused) {
+  const IniFile ini(iniPath, refused);
   PathConfig config;
   const std::string programBase = withTrailingSeparator(programFolder);
 
@@ -134,11 +139,14 @@ PathConfig readPathConfig(const std::string& iniPath, const std::string& program
   config.LastDatabase = ini.text(kPathSection, kLastDatabase, {});
   if (!fileExists(config.LastDatabase)) config.LastDatabase.clear();
 
-  config.CircleRadius = ini.number(kPathSection, kCircleRadius, config.CircleRadius);
+  config.CircleRadius =
+      ini.number(kPathSection, kCircleRadius, config.CircleRadius, config_range::kCircleRadius);
   // The family's flags: -1 is true, and any value but 0 reads as true.
-  config.MakeBackup = ini.integer(kPathSection, kMakeBackup, -1) != 0;
-  config.MouseTolerance = ini.number(kPathSection, kMouseTolerance, config.MouseTolerance);
-  config.ZoomFactor = ini.number(kPathSection, kZoomFactor, config.ZoomFactor);
+  config.MakeBackup = ini.integer(kPathSection, kMakeBackup, -1, config_range::kFlag) != 0;
+  config.MouseTolerance = ini.number(kPathSection, kMouseTolerance, config.MouseTolerance,
+                                     config_range::kMouseTolerance);
+  config.ZoomFactor =
+      ini.number(kPathSection, kZoomFactor, config.ZoomFactor, config_range::kZoomFactor);
 
   config.DatabasePath = config.LastDatabase;
   return config;
@@ -158,15 +166,16 @@ ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& 
   return ini.save();
 }
 
-DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device) {
-  const IniFile ini(iniPath);
+DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device,
+                                RefusedValues* refused) {
+  const IniFile ini(iniPath, refused);
   const Long section = deviceSection(device);
   DisplayConfig config = defaultDisplayConfig();
-  for (const auto& [key, field] : kDisplayIntegers) {
-    config.*field = ini.integer(section, key, config.*field);
+  for (const auto& [key, field, range] : kDisplayIntegers) {
+    config.*field = ini.integer(section, key, config.*field, range);
   }
-  for (const auto& [key, field] : kDisplayNumbers) {
-    config.*field = ini.number(section, key, config.*field);
+  for (const auto& [key, field, range] : kDisplayNumbers) {
+    config.*field = ini.number(section, key, config.*field, range);
   }
   config.FontName = ini.text(section, kFontName, config.FontName);
   return config;
@@ -176,25 +185,33 @@ ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice de
                                      const DisplayConfig& config) {
   IniFile ini(iniPath);
   const Long section = deviceSection(device);
-  for (const auto& [key, field] : kDisplayIntegers) ini.setInteger(section, key, config.*field);
-  for (const auto& [key, field] : kDisplayNumbers) ini.setNumber(section, key, config.*field);
+  for (const IntegerKey& entry : kDisplayIntegers) {
+    ini.setInteger(section, entry.key, config.*entry.field);
+  }
+  for (const NumberKey& entry : kDisplayNumbers)
+    ini.setNumber(section, entry.key, config.*entry.field);
   ini.setText(section, kFontName, config.FontName);
   return ini.save();
 }
 
-int readPanelWidth(const std::string& iniPath) {
-  return std::max(0, IniFile(iniPath).integer(kScreenSection, kPanelWidth, 0));
+int readPanelWidth(const std::string& iniPath, RefusedValues* refused) {
+  return IniFile(iniPath, refused)
+      .integer(kScreenSection, kPanelWidth, 0, config_range::kPanelWidth);
 }
 
 ConfigWriteResult writePanelWidth(const std::string& iniPath, int width) {
+  const ValueRange& range = config_range::kPanelWidth;
   IniFile ini(iniPath);
-  ini.setInteger(kScreenSection, kPanelWidth, width);
+  ini.setInteger(
+      kScreenSection, kPanelWidth,
+      std::clamp(width, static_cast<int>(range.minimum), static_cast<int>(range.maximum)));
   return ini.save();
 }
 
 // A flag as the family stores it: -1 for yes, 0 for no; any other number reads as yes.
-bool readScantlingLabels(const std::string& iniPath) {
-  return IniFile(iniPath).integer(kScreenSection, kScantlingLabels, 0) != 0;
+bool readScantlingLabels(const std::string& iniPath, RefusedValues* refused) {
+  return IniFile(iniPath, refused)
+             .integer(kScreenSection, kScantlingLabels, 0, config_range::kFlag) != 0;
 }
 
 ConfigWriteResult writeScantlingLabels(const std::string& iniPath, bool shown) {

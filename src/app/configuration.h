@@ -66,7 +66,10 @@ std::string defaultDataFolder(const std::string& programFolder);
 // is the program's folder; SecondPath (DataPath when missing) becomes DataPath
 // when it does not exist; LastDatabase becomes empty when the file does not
 // exist. DatabasePath starts as LastDatabase.
-PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder);
+// Numbers outside the range their dialog enforces read as their defaults, here and in the
+// readers below, and are noted in `refused` when given.
+PathConfig readPathConfig(const std::string& iniPath, const std::string& programFolder,
+                          RefusedValues* refused = nullptr);
 
 // Writes the keys that the program may change (not BasePath, which belongs to the
 // family's installation). The last database is the one being edited, or the
@@ -74,18 +77,20 @@ PathConfig readPathConfig(const std::string& iniPath, const std::string& program
 ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& config);
 
 // The display settings of a device (section 301 or 302), each missing key at its default.
-DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device);
+DisplayConfig readDisplayConfig(const std::string& iniPath, OutputDevice device,
+                                RefusedValues* refused = nullptr);
 ConfigWriteResult writeDisplayConfig(const std::string& iniPath, OutputDevice device,
                                      const DisplayConfig& config);
 
 // The width in pixels of the editor's panel column as the user left it (section
-// 301); 0 when never set, and the column takes what its panels need.
-int readPanelWidth(const std::string& iniPath);
+// 301); 0 when never set, and the column takes what its panels need. A width beyond
+// the range is written as its nearest bound.
+int readPanelWidth(const std::string& iniPath, RefusedValues* refused = nullptr);
 ConfigWriteResult writePanelWidth(const std::string& iniPath, int width);
 
 // Whether the drawing shows the scantling labels, as the user left it (section
 // 301); off when never set.
-bool readScantlingLabels(const std::string& iniPath);
+bool readScantlingLabels(const std::string& iniPath, RefusedValues* refused = nullptr);
 ConfigWriteResult writeScantlingLabels(const std::string& iniPath, bool shown);
 
 // The drawing colours (section 303), each missing key at the family's default.

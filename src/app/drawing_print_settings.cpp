@@ -23,14 +23,15 @@ int flagValue(bool flag) { return flag ? kYes : kNo; }
 
 }  // namespace
 
-DrawingPrintSettings readDrawingPrintSettings(const std::string& iniPath) {
-  const IniFile ini(iniPath);
+DrawingPrintSettings readDrawingPrintSettings(const std::string& iniPath, RefusedValues* refused) {
+  const IniFile ini(iniPath, refused);
   DrawingPrintSettings settings;
   for (std::size_t i = 0; i < kTitleLineKeys.size(); ++i) {
     settings.titleLines.at(i) = ini.text(kTitleLinesSection, kTitleLineKeys.at(i), {});
   }
-  settings.normalisedScale = ini.integer(kPrinterSection, kNormalisedScale, kNo) != kNo;
-  settings.preview = ini.integer(kPrinterSection, kPreview, kNo) != kNo;
+  settings.normalisedScale =
+      ini.integer(kPrinterSection, kNormalisedScale, kNo, config_range::kFlag) != kNo;
+  settings.preview = ini.integer(kPrinterSection, kPreview, kNo, config_range::kFlag) != kNo;
   settings.printer = ini.text(kPrinterSection, kDrawingPrinter, {});
   return settings;
 }

@@ -18,7 +18,9 @@ struct DrawingPrintSettings {
   std::string printer;  // the printer's name; empty: the system's default
 };
 
-DrawingPrintSettings readDrawingPrintSettings(const std::string& iniPath);
+// A flag that is no number reads as its default and is noted in `refused` when given.
+DrawingPrintSettings readDrawingPrintSettings(const std::string& iniPath,
+                                              RefusedValues* refused = nullptr);
 ConfigWriteResult writeDrawingPrintSettings(const std::string& iniPath,
                                             const DrawingPrintSettings& settings);
 

@@ -58,8 +58,15 @@ std::string configurationFilePath() {
   return QDir(folder).filePath(qText(kConfigurationFileName)).toStdString();
 }
 
-IniFile::IniFile(const std::string& path)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat)) {}
+std::string refusalText(const RefusedValue& refused) {
+  return std::string(kConfigurationFileName) + " [" + refused.section + "] " + refused.key +
+         ": \"" + refused.found + "\" is not " + refused.range.text() + "; the default " +
+         refused.defaultValue + " is used";
+}
+
+IniFile::IniFile(const std::string& path, RefusedValues* refused)
+    : settings_(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat)),
+      refused_(refused) {}
 
 IniFile::~IniFile() = default;
 
@@ -88,16 +95,33 @@ std::string IniFile::text(Long section, Long key, std::string_view defaultValue)
   return find(section, key).value_or(std::string(defaultValue));
 }
 
-int IniFile::integer(Long section, Long key, int defaultValue) const {
-  const std::optional<std::string> value = find(section, key);
-  if (!value) return defaultValue;
-  return parseIniInteger(*value).value_or(defaultValue);
+template <typename Number, typename Parse>
+Number IniFile::checked(Long section, Long key, Number defaultValue, const ValueRange& range,
+                        Parse parse) const {
+  const std::optional<std::string> text = find(section, key);
+  if (!text) return defaultValue;
+  const std::optional<Number> value = parse(*text);
+  if (value && range.holds(static_cast<double>(*value))) return *value;
+  if (refused_ != nullptr) {
+    refused_->push_back({.section = korainString(section),
+                         .key = korainString(key),
+                         .found = *text,
+                         .range = range,
+                         .defaultValue = iniNumberText(defaultValue)});
+  }
+  return defaultValue;
 }
 
-Single IniFile::number(Long section, Long key, Single defaultValue) const {
-  const std::optional<std::string> value = find(section, key);
-  if (!value) return defaultValue;
-  return parseIniNumber(*value).value_or(defaultValue);
+int IniFile::integer(Long section, Long key, int defaultValue, const ValueRange& range) const {
+  return checked(section, key, defaultValue, range, parseIniInteger);
+}
+
+Single IniFile::number(Long section, Long key, Single defaultValue, const ValueRange& range) const {
+  return checked(section, key, defaultValue, range, parseIniNumber);
+}
+
+void IniFile::setText(std::string_view section, std::string_view key, std::string_view value) {
+  settings_->setValue(settingsKey(section, key), qText(value));
 }
 
 void IniFile::setText(Long section, Long key, std::string_view value) {
@@ -105,11 +129,15 @@ void IniFile::setText(Long section, Long key, std::string_view value) {
 }
 
 void IniFile::setInteger(Long section, Long key, int value) {
-  setText(section, key, std::to_string(value));
+  setText(section, key, iniNumberText(value));
 }
 
 void IniFile::setNumber(Long section, Long key, Single value) {
   setText(section, key, iniNumberText(value));
+}
+
+void IniFile::remove(std::string_view section, std::string_view key) {
+  settings_->remove(settingsKey(section, key));
 }
 
 ConfigWriteResult IniFile::save() {
@@ -146,6 +174,8 @@ std::string iniNumberText(Single value) {
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return {buffer, result.ptr};
 }
+
+std::string iniNumberText(int value) { return std::to_string(value); }
 
 std::optional<std::uint32_t> parseHexValue(std::string_view text) {
   text = trimmed(text);

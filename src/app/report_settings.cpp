@@ -41,20 +41,21 @@ std::array<bool, kReportItems> itemsOf(const std::string& text) {
 
 }  // namespace
 
-ReportSettings readReportSettings(const std::string& iniPath) {
-  const IniFile ini(iniPath);
+ReportSettings readReportSettings(const std::string& iniPath, RefusedValues* refused) {
+  const IniFile ini(iniPath, refused);
   ReportSettings settings;
   PageSetup& setup = settings.setup;
-  const auto number = [&ini](Long key, double value) {
-    return static_cast<double>(ini.number(kPrinterSection, key, static_cast<Single>(value)));
+  const auto number = [&ini](Long key, double value, const ValueRange& range) {
+    return static_cast<double>(ini.number(kPrinterSection, key, static_cast<Single>(value), range));
   };
-  setup.LeftMargin = number(kLeftMargin, setup.LeftMargin);
-  setup.FootMargin = number(kFootMargin, setup.FootMargin);
-  setup.BottomMargin = number(kBottomMargin, setup.BottomMargin);
+  setup.LeftMargin = number(kLeftMargin, setup.LeftMargin, config_range::kReportMargin);
+  setup.FootMargin = number(kFootMargin, setup.FootMargin, config_range::kReportMargin);
+  setup.BottomMargin = number(kBottomMargin, setup.BottomMargin, config_range::kReportMargin);
   setup.FontName = ini.text(kPrinterSection, kReportFont, setup.FontName);
-  setup.FontSize = number(kReportFontSize, setup.FontSize);
+  setup.FontSize = number(kReportFontSize, setup.FontSize, config_range::kFontSize);
   setup.SymbolFontName = ini.text(kPrinterSection, kSymbolFont, setup.SymbolFontName);
-  setup.FirstPage = ini.integer(kPrinterSection, kStartPage, setup.FirstPage);
+  setup.FirstPage =
+      ini.integer(kPrinterSection, kStartPage, setup.FirstPage, config_range::kStartPage);
   setup.UserName = ini.text(kIdentificationSection, kUser, {});
   setup.Organisation = ini.text(kIdentificationSection, kOrganisation, {});
   settings.items = itemsOf(ini.text(kPrinterSection, kItemsKey, {}));

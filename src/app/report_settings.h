@@ -20,8 +20,9 @@ struct ReportSettings {
 };
 
 // The settings last kept; the page set-up's defaults and every item where the
-// file has none.
-ReportSettings readReportSettings(const std::string& iniPath);
+// file has none. A number outside the range the print dialog enforces reads as its
+// default and is noted in `refused` when given.
+ReportSettings readReportSettings(const std::string& iniPath, RefusedValues* refused = nullptr);
 ConfigWriteResult writeReportSettings(const std::string& iniPath, const ReportSettings& settings);
 
 }  // namespace korain

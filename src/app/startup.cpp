@@ -45,9 +45,10 @@ StartupResult folderRemark(const std::string& path, const std::string& error) {
   return StartupResult::goOn("Cannot make " + path + " the current folder: " + error);
 }
 
-// Only a database named without a block number leaves the arrangement to choose.
+// Only "--list" without a block number leaves the arrangement to choose; a database named
+// alone gets a new arrangement, as any start without a block number does.
 bool leavesArrangementOpen(const CommandLine& commandLine) {
-  return !commandLine.databaseName().empty() && commandLine.arguments.size() <= 1;
+  return commandLine.ListMode && commandLine.arguments.size() <= 1;
 }
 
 }  // namespace

@@ -108,10 +108,11 @@ StartupResult makeStartupCopy(const PathConfig& paths);
 // result carries its messages for the message list.
 std::optional<ZelReadResult> readStartupArrangement(PathConfig& paths, Arrangement& arrangement);
 
-// A database named on the command line without a block number, as a file manager opens it,
-// offers its arrangements rather than a new one: the only one becomes ArrangementNumber, so that
-// it is read, and several are left to the user to choose from (ListsArrangements). A database
-// without arrangements, a block number or no database named leave start-up as it was.
+// With "--list" and no block number, as the desktop's file manager opens a database, the
+// database start-up settled on offers its arrangements rather than a new one: the only one
+// becomes ArrangementNumber, so that it is read, and several are left to the user to choose
+// from (ListsArrangements). A database without arrangements, a block number or a start
+// without "--list" leave start-up as it was: without a block number, a new arrangement.
 void settleStartupArrangement(const CommandLine& commandLine,
                               const std::vector<BlockListEntry>& blocks, StartupState& state);
 // The same with the blocks of DatabasePath; a file that cannot be read has none.

@@ -18,16 +18,17 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: korain [/V] [/JBP] [/d] [/mil] [database] [block]\n"
+    "Usage: korain [/V] [/JBP] [/d] [/mil] [--list] [database] [block]\n"
     "       korain --help | --version\n"
     "\n"
     "Edits the transverse bulkhead arrangement of one hull section, kept as a\n"
     "ZEL block in a ship database file (.ko2).\n"
     "\n"
     "  database  the ship database; without it, the last one edited\n"
-    "  block     the number of the arrangement block to open; without it, the\n"
-    "            database's only arrangement is opened, or its arrangements listed\n"
-    "            (a new one is made when it has none or no database is named)\n"
+    "  block     the number of the arrangement block to open; without it, a new\n"
+    "            arrangement is made (the new-arrangement dialog, then its main data)\n"
+    "  --list    without a block, the database's arrangements are listed to choose\n"
+    "            from instead: its only one is opened, a new one made when it has none\n"
     "  /V        the arrangement's state is driven from outside; no splash screen\n"
     "  /JBP      loading conditions of the JBP variant\n"
     "  /d        debug mode: errors reported, the configured program folder made current\n"
@@ -45,21 +46,6 @@ bool asks(int argc, char** argv, std::initializer_list<std::string_view> options
     }
   }
   return false;
-}
-
-// What start-up leaves to the user once the main window stands: a new arrangement, or one of
-// the database's arrangements to choose.
-void finishStartup(korain::FM_Main& window, const korain::Session& session) {
-  switch (korain::startupEnd(session.run())) {
-    case korain::StartupEnd::NewArrangement:
-      window.createArrangement("&New...");
-      break;
-    case korain::StartupEnd::ArrangementList:
-      window.openArrangement();
-      break;
-    case korain::StartupEnd::Shown:
-      break;
-  }
 }
 
 }  // namespace
@@ -88,14 +74,14 @@ int main(int argc, char** argv) {
       .commandLine = commandLine,
       .iniPath = korain::configurationFilePath(),
       .programFolder = QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString()};
-  std::unique_ptr<korain::FM_Main> window = korain::startEditor(session, prompt, start);
-  if (!window) return 1;
-  prompt.setParent(window.get());
-  finishStartup(*window, session);
+  korain::StartedEditor started = korain::startEditor(session, prompt, start);
+  if (!started.window) return 1;
+  prompt.setParent(started.window.get());
+  korain::finishStartup(started, session);
   const int result = QApplication::exec();
   korain::rememberLastDatabase(session, start.iniPath);
-  korain::rememberPanelWidth(*window, start.iniPath);
-  korain::rememberMessagesWindow(*window, start.iniPath);
+  korain::rememberPanelWidth(*started.window, start.iniPath);
+  korain::rememberMessagesWindow(*started.window, start.iniPath);
   korain::rememberScantlingLabels(session, start.iniPath);
   return result;
 }

@@ -7,13 +7,14 @@
 namespace korain {
 namespace {
 
-// V, J, D, M for the modes set.
+// V, J, D, M, L for the modes set.
 std::string switchesOf(const CommandLine& commandLine) {
   std::string switches;
   if (commandLine.TollanMode) switches += 'V';
   if (commandLine.JbpMode) switches += 'J';
   if (commandLine.DebugMode) switches += 'D';
   if (commandLine.NavalMode) switches += 'M';
+  if (commandLine.ListMode) switches += 'L';
   return switches;
 }
 
@@ -34,7 +35,7 @@ TEST(CommandLine, BlockNumber) {
 TEST(CommandLine, ProcessArgumentsArriveWhole) {
   const struct {
     QStringList given;
-    const char* switches;  // V, J, D, M for the modes set
+    const char* switches;  // V, J, D, M, L for the modes set
     std::vector<std::string> arguments;
   } cases[] = {
       {{"/D", "/home/me/My Ships/bulk carrier.ko2", "3"},
@@ -47,6 +48,9 @@ TEST(CommandLine, ProcessArgumentsArriveWhole) {
       // Only the first of a repeated switch is taken; "/dx" is no switch.
       {{"/mil", "/dx", "/V", "/jbp", "/MIL"}, "VJM", {"/dx", "/MIL"}},
       {{"", "3"}, "", {"", "3"}},
+      // "--list" wherever it stands; a name that only begins with it is a name.
+      {{"My Ships/bulk carrier.ko2", "--list"}, "L", {"My Ships/bulk carrier.ko2"}},
+      {{"--list", "--listing.ko2", "--list"}, "L", {"--listing.ko2", "--list"}},
       {{"Größe.ko2"}, "", {"Größe.ko2"}},
   };
   for (const auto& c : cases) {

@@ -160,44 +160,54 @@ TEST_F(DatabaseChoice, ArrangementBlock) {
   EXPECT_EQ(paths_.ArrangementNumber, 0);
 }
 
-// A database opened without a block number, as a file manager opens it, offers its
-// arrangements; a block number or no database named keep the start as it was.
-TEST(StartupArrangement, ADatabaseWithoutABlockOffersItsArrangements) {
+// Without a block number start-up makes a new arrangement; "--list", as the desktop's
+// file manager opens a database, offers its arrangements instead, opening the only one.
+TEST(StartupArrangement, ANewArrangementUnlessTheListIsAskedFor) {
   const BlockListEntry section{1, "Frame 40", BlockKind::Section};
   const BlockListEntry torsion{2, "Torsion", BlockKind::Torsion};
   const BlockListEntry aft{3, "Aft bulkhead", BlockKind::Zel};
   const BlockListEntry fore{5, "Fore bulkhead", BlockKind::Zel};
+  const std::vector<BlockListEntry> one{section, aft, torsion};
+  const std::vector<BlockListEntry> two{aft, section, fore};
   struct Case {
-    std::string line;
+    QStringList arguments;
     std::vector<BlockListEntry> blocks;
     Integer block;
     StartupEnd end;
   };
   const Case cases[] = {
-      {"ship.ko2", {section, torsion}, 0, StartupEnd::NewArrangement},
-      {"ship.ko2", {section, aft, torsion}, 3, StartupEnd::Shown},
-      {"ship.ko2", {aft, section, fore}, 0, StartupEnd::ArrangementList},
-      {"ship.ko2 5", {aft, fore}, 5, StartupEnd::Shown},
-      {"ship.ko2 none", {aft}, 0, StartupEnd::NewArrangement},
-      {"/d", {aft, fore}, 0, StartupEnd::NewArrangement},
+      {{}, two, 0, StartupEnd::NewArrangement},  // the last database
+      {{"/d"}, two, 0, StartupEnd::NewArrangement},
+      {{"ship.ko2"}, one, 0, StartupEnd::NewArrangement},
+      {{"ship.ko2"}, two, 0, StartupEnd::NewArrangement},
+      {{"ship.ko2", "5"}, two, 5, StartupEnd::Shown},
+      {{"My Ships/bulk carrier.ko2"}, two, 0, StartupEnd::NewArrangement},
+      {{"--list", "ship.ko2"}, {section, torsion}, 0, StartupEnd::NewArrangement},
+      {{"--list", "ship.ko2"}, one, 3, StartupEnd::Shown},
+      {{"--list", "ship.ko2"}, two, 0, StartupEnd::ArrangementList},
+      {{"ship.ko2", "--LIST"}, two, 0, StartupEnd::ArrangementList},
+      {{"--list", "My Ships/bulk carrier.ko2"}, two, 0, StartupEnd::ArrangementList},
+      {{"--list"}, two, 0, StartupEnd::ArrangementList},  // the last database's
+      {{"--list", "ship.ko2", "5"}, two, 5, StartupEnd::Shown},
+      {{"--list", "ship.ko2", "none"}, two, 0, StartupEnd::NewArrangement},
   };
   for (const Case& c : cases) {
-    const CommandLine commandLine = argumentsOf(c.line);
+    const CommandLine commandLine = parseArguments(c.arguments);
     StartupState state;
     state.paths.ArrangementNumber = commandLine.arrangementNumber();
     settleStartupArrangement(commandLine, c.blocks, state);
-    EXPECT_EQ(state.paths.ArrangementNumber, c.block) << c.line;
-    EXPECT_EQ(startupEnd(state), c.end) << c.line;
+    EXPECT_EQ(state.paths.ArrangementNumber, c.block) << c.arguments.join('|').toStdString();
+    EXPECT_EQ(startupEnd(state), c.end) << c.arguments.join('|').toStdString();
   }
 }
 
-TEST_F(DatabaseChoice, TheArrangementsAreThoseOfTheDatabaseFile) {
+TEST_F(DatabaseChoice, TheArrangementsListedAreThoseOfTheDatabaseFile) {
   for (const auto& [file, end] :
        {std::pair{database_, StartupEnd::ArrangementList},
         std::pair{scratch_.file("gone.ko2"), StartupEnd::NewArrangement}}) {
     StartupState state;
     state.paths.DatabasePath = file;
-    settleStartupArrangement(argumentsOf(file), state);
+    settleStartupArrangement(parseArguments({"--list", QString::fromStdString(file)}), state);
     EXPECT_EQ(startupEnd(state), end) << file;
   }
 }

@@ -418,12 +418,12 @@ TEST(EditorStartup, CorruptDatabaseAndMissingBlockAreToldAndStartUpGoesOn) {
        {Case{corrupt + " 1", 0, 2}, Case{database + " 9", 0, 1}, Case{database + " 2", 2, 0}}) {
     Session session;
     ScriptedPrompt prompt;
-    const std::unique_ptr<FM_Main> window = startEditor(session, prompt,
-                                                        {.commandLine = argumentsOf("/V " + c.line),
-                                                         .iniPath = scratch.ini(),
-                                                         .programFolder = scratch.path()});
-    ASSERT_NE(window, nullptr) << c.line;
-    EXPECT_TRUE(window->isVisible());
+    const StartedEditor started = startEditor(session, prompt,
+                                              {.commandLine = argumentsOf("/V " + c.line),
+                                               .iniPath = scratch.ini(),
+                                               .programFolder = scratch.path()});
+    ASSERT_NE(started.window, nullptr) << c.line;
+    EXPECT_TRUE(started.window->isVisible());
     EXPECT_EQ(session.run().paths.ArrangementNumber, c.block) << c.line;
     EXPECT_EQ(prompt.messages.size(), c.messages) << c.line;
     EXPECT_EQ(readFile(database), exampleDatabase());

@@ -11,15 +11,18 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "configuration_ranges.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
 
-NumberField* numberField(const char* name, double minimum, double maximum, QWidget* parent) {
+// The range is the one the configuration file is held to when it is read.
+NumberField* numberField(const char* name, const ValueRange& range, QWidget* parent) {
   auto* field = new NumberField(parent);
   field->setObjectName(name);
-  field->setRange(minimum, maximum);
+  field->setRange(range.minimum, range.maximum);
+  if (range.whole) field->setWholeNumbers();
   return field;
 }
 
@@ -66,12 +69,11 @@ QWidget* FM_Pref::generalPage() {
   path_->setObjectName("TX_Path");
   path_->setMinimumWidth(320);
   form->addRow("Defautl Data &Path :", path_);
-  radius_ = numberField("TX_Radius", 0.001, 1000, page);
+  radius_ = numberField("TX_Radius", config_range::kCircleRadius, page);
   form->addRow("Default circle &radius :", radius_);
-  mouse_ = numberField("TX_Mouse", 0, 100, page);
+  mouse_ = numberField("TX_Mouse", config_range::kMouseTolerance, page);
   form->addRow("&Mouse Tolerance :", mouse_);
-  // A factor of 1 would not zoom at all, and one below 1 would swap the buttons.
-  zoom_ = numberField("TX_Zoom", 1.01, 100, page);
+  zoom_ = numberField("TX_Zoom", config_range::kZoomFactor, page);
   form->addRow("&Zoom Factor :", zoom_);
   backup_ = new QCheckBox("Make &bak file on save", page);
   backup_->setObjectName("OP_Bak");
@@ -104,15 +106,12 @@ QWidget* FM_Pref::devicePage() {
   const std::array<const char*, 4> sizeCaptions = {
       "Panels :", "Nodes :", "Stiffeners :", "Axis && strakes :"};
   for (std::size_t i = 0; i < sizes_.size(); ++i) {
-    // The drawing shows labels from 4 to 72 points.
-    sizes_[i] = numberField(sizeNames[i], 4, 72, page);
-    sizes_[i]->setWholeNumbers();
+    sizes_[i] = numberField(sizeNames[i], config_range::kLabelSize, page);
     form->addRow(sizeCaptions[i], sizes_[i]);
   }
-  margin_ = numberField("TX_Margin", 0, 400, page);
-  margin_->setWholeNumbers();
+  margin_ = numberField("TX_Margin", config_range::kDrawingMargin, page);
   form->addRow("Margin % of section size :", margin_);
-  factor_ = numberField("TX_Factor", 0.001, 100, page);
+  factor_ = numberField("TX_Factor", config_range::kReductionFactor, page);
   form->addRow("Reduction factor :", factor_);
   layout->addLayout(form);
   layout->addStretch(1);

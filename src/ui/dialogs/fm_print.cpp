@@ -13,16 +13,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "configuration_ranges.h"
 #include "print/margin_checks.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
 
-NumberField* numberField(const QString& name, double minimum, double maximum, QWidget* parent) {
+// The range is the one the configuration file is held to when it is read.
+NumberField* numberField(const QString& name, const ValueRange& range, QWidget* parent) {
   auto* field = new NumberField(parent);
   field->setObjectName(name);
-  field->setRange(minimum, maximum);
+  field->setRange(range.minimum, range.maximum);
+  if (range.whole) field->setWholeNumbers();
   return field;
 }
 
@@ -135,15 +138,14 @@ QWidget* FM_Print::pageBox() {
   printer_->addItems(printers_.names());
   form->addRow("&Printer :", printer_);
   font_ = fontList("CB_Font", box);
-  fontSize_ = numberField("TX_FontSize", 4, 72, box);
+  fontSize_ = numberField("TX_FontSize", config_range::kFontSize, box);
   auto* fontRow = new QHBoxLayout;
   fontRow->addWidget(font_, 1);
   fontRow->addWidget(fontSize_);
   form->addRow("Font :", fontRow);
   symbol_ = fontList("CB_Symbol", box);
   form->addRow("S&ymbol font name :", symbol_);
-  startPage_ = numberField("TX_StartPage", 1, 9999, box);
-  startPage_->setWholeNumbers();
+  startPage_ = numberField("TX_StartPage", config_range::kStartPage, box);
   form->addRow("&Start page :", startPage_);
   const std::array<const char*, 2> captions = {"&User name :", "Or&ganisation :"};
   for (std::size_t i = 0; i < user_.size(); ++i) {
@@ -160,7 +162,7 @@ QWidget* FM_Print::marginsBox() {
   auto* form = new QFormLayout;
   const std::array<const char*, 3> captions = {"&Foot (cm) :", "&Bottom (cm) :", "&Left (cm) :"};
   for (std::size_t i = 0; i < margins_.size(); ++i) {
-    margins_[i] = numberField("TX_Margin_" + QString::number(i), 0, 10, box);
+    margins_[i] = numberField("TX_Margin_" + QString::number(i), config_range::kReportMargin, box);
     form->addRow(captions[i], margins_[i]);
   }
   layout->addLayout(form);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "configuration_check.h"
 #include "main/fm_load.h"
 #include "messages_window_settings.h"
 #include "session_loading.h"
@@ -62,10 +63,18 @@ class StartupPrompt : public Prompt {
   std::unique_ptr<FM_Load>& splash_;
 };
 
+// The folders and preferences the run starts with, once the file has been checked: what it
+// refused is among the remarks, and its default in the file.
+PathConfig readStartupConfiguration(const EditorStart& start, std::vector<std::string>& remarks) {
+  for (std::string& refused : checkConfiguration(start.iniPath, start.programFolder)) {
+    remarks.push_back(std::move(refused));
+  }
+  return readPathConfig(start.iniPath, start.programFolder);
+}
+
 }  // namespace
 
-std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
-                                     const EditorStart& start) {
+StartedEditor startEditor(Session& session, Prompt& userPrompt, const EditorStart& start) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   CommandLine commandLine = start.commandLine;
   anchorDatabaseName(commandLine, QDir::currentPath().toStdString());
@@ -81,14 +90,14 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
     QApplication::restoreOverrideCursor();
     splash.reset();
     if (!result.message.empty()) prompt.showMessage(result.message);
-    return nullptr;
+    return StartedEditor{};
   };
   std::vector<std::string> remarks;
   const StartupResult debugFolder = enterDebugFolder(state, start.iniPath, prompt);
   if (!debugFolder.message.empty()) remarks.push_back(debugFolder.message);
   if (const StartupResult check = checkLibraryVersions(); !check.proceed) return stop(check);
 
-  state.paths = readPathConfig(start.iniPath, start.programFolder);
+  state.paths = readStartupConfiguration(start, remarks);
   session.startRun(state);
   auto window = std::make_unique<FM_Main>(session, userPrompt);
   PathConfig& paths = state.paths;
@@ -113,10 +122,23 @@ std::unique_ptr<FM_Main> startEditor(Session& session, Prompt& userPrompt,
   window->setMessagesWindowPlace(readMessagesWindowPlace(start.iniPath));
   QApplication::processEvents();
   window->initialiseView();
-  session.report(remarks);
   splash.reset();
   QApplication::restoreOverrideCursor();
-  return window;
+  return {.window = std::move(window), .remarks = std::move(remarks)};
+}
+
+void finishStartup(StartedEditor& started, Session& session) {
+  switch (startupEnd(session.run())) {
+    case StartupEnd::NewArrangement:
+      started.window->createArrangement("&New...");
+      break;
+    case StartupEnd::ArrangementList:
+      started.window->openArrangement();
+      break;
+    case StartupEnd::Shown:
+      break;
+  }
+  session.report(started.remarks);
 }
 
 void rememberLastDatabase(const Session& session, const std::string& iniPath) {
