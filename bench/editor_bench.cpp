@@ -60,12 +60,12 @@ void startToShownWindow(benchmark::State& state) {
   for (auto _ : state) {
     korain::Session session;
     SilentPrompt prompt;
-    const std::unique_ptr<korain::FM_Main> window =
+    const korain::StartedEditor started =
         korain::startEditor(session, prompt,
                             {.commandLine = korain::parseArguments({"/V", kExample, "1"}),
                              .iniPath = folder.filePath("Tessaly.ini").toStdString(),
                              .programFolder = folder.path().toStdString()});
-    if (!window) throw std::runtime_error("start-up ended");
+    if (!started.window) throw std::runtime_error("start-up ended");
     QApplication::processEvents();
   }
 }

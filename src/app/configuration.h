@@ -30,6 +30,9 @@ inline constexpr Long kZoomFactor = 430;
 inline constexpr Long kExportPath = 431;
 inline constexpr Long kPanelWidth = 433;
 inline constexpr Long kScantlingLabels = 449;
+inline constexpr Long kMessagesShown = 450;
+inline constexpr Long kMessagesSide = 451;
+inline constexpr Long kMessagesSize = 452;
 
 }  // namespace config_id
 

@@ -4,6 +4,7 @@
 
 #include "configuration.h"
 #include "drawing_print_settings.h"
+#include "messages_window_settings.h"
 #include "report_settings.h"
 #include "text/string_table.h"
 
@@ -33,6 +34,7 @@ RefusedValues refusedValues(const std::string& iniPath, const std::string& progr
     readDisplayConfig(iniPath, device, &refused);
   }
   readPanelWidth(iniPath, &refused);
+  readMessagesWindowPlace(iniPath, &refused);
   readScantlingLabels(iniPath, &refused);
   readReportSettings(iniPath, &refused);
   readDrawingPrintSettings(iniPath, &refused);

@@ -42,6 +42,9 @@ inline constexpr ValueRange kReductionFactor{0.001, 100};
 // The panel column as the user left it, in pixels; 0 lets its panels choose. Wider than
 // any panel needs, yet short of what would squeeze the drawing off a large screen.
 inline constexpr ValueRange kPanelWidth{0, 2000, true};
+// The messages window across the side it is docked on, in pixels; 0 lets its content choose.
+// No screen is wider.
+inline constexpr ValueRange kMessagesWindowSize{0, 10000, true};
 // The data report's page, in centimetres.
 inline constexpr ValueRange kReportMargin{0, 10};
 inline constexpr ValueRange kStartPage{1, 9999, true};

@@ -11,11 +11,10 @@
 namespace korain {
 namespace {
 
+using config_id::kMessagesShown;
+using config_id::kMessagesSide;
+using config_id::kMessagesSize;
 using config_id::kScreenSection;
-
-constexpr Long kMessagesShown = 450;
-constexpr Long kMessagesSide = 451;
-constexpr Long kMessagesSize = 452;
 
 // Flags are stored as the family stores them: -1 for yes, 0 for no; any
 // other number reads as yes.
@@ -44,13 +43,13 @@ std::string_view nameOf(DockSide side) {
 
 }  // namespace
 
-MessagesWindowPlace readMessagesWindowPlace(const std::string& iniPath) {
-  const IniFile ini(iniPath);
+MessagesWindowPlace readMessagesWindowPlace(const std::string& iniPath, RefusedValues* refused) {
+  const IniFile ini(iniPath, refused);
   MessagesWindowPlace place;
-  place.shown = ini.integer(kScreenSection, kMessagesShown, kNo) != kNo;
+  place.shown = ini.integer(kScreenSection, kMessagesShown, kNo, config_range::kFlag) != kNo;
   place.side = sideNamed(ini.text(kScreenSection, kMessagesSide, nameOf(place.side)));
-  const int size = ini.integer(kScreenSection, kMessagesSize, place.size);
-  if (size >= 0 && size <= kLargestMessagesWindowSize) place.size = size;
+  place.size =
+      ini.integer(kScreenSection, kMessagesSize, place.size, config_range::kMessagesWindowSize);
   return place;
 }
 
@@ -59,8 +58,10 @@ ConfigWriteResult writeMessagesWindowPlace(const std::string& iniPath,
   IniFile ini(iniPath);
   ini.setInteger(kScreenSection, kMessagesShown, place.shown ? kYes : kNo);
   ini.setText(kScreenSection, kMessagesSide, nameOf(place.side));
-  ini.setInteger(kScreenSection, kMessagesSize,
-                 std::clamp(place.size, 0, kLargestMessagesWindowSize));
+  const ValueRange& range = config_range::kMessagesWindowSize;
+  ini.setInteger(
+      kScreenSection, kMessagesSize,
+      std::clamp(place.size, static_cast<int>(range.minimum), static_cast<int>(range.maximum)));
   return ini.save();
 }
 

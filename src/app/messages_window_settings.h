@@ -23,13 +23,12 @@ struct MessagesWindowPlace {
   bool operator==(const MessagesWindowPlace&) const = default;
 };
 
-// The largest size kept: no screen is wider.
-inline constexpr int kLargestMessagesWindowSize = 10000;
-
 // Each missing or unreadable value at its default: a side that is none of
 // "Bottom", "Top", "Left", "Right" and "Floating" reads as the bottom, a size
-// below 0 or above the largest as 0.
-MessagesWindowPlace readMessagesWindowPlace(const std::string& iniPath);
+// outside its range as 0 (noted in `refused` when given), a wider window is
+// written as the largest.
+MessagesWindowPlace readMessagesWindowPlace(const std::string& iniPath,
+                                            RefusedValues* refused = nullptr);
 ConfigWriteResult writeMessagesWindowPlace(const std::string& iniPath,
                                            const MessagesWindowPlace& place);
 

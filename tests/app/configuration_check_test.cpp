@@ -11,6 +11,7 @@
 #include "app_test_support.h"
 #include "configuration.h"
 #include "drawing_print_settings.h"
+#include "messages_window_settings.h"
 #include "report_settings.h"
 
 namespace korain {
@@ -40,6 +41,8 @@ const RangeCase kRangeCases[] = {
     {"Printer", "TextAngle", {"-720", "1e6"}, {"right"}, "0"},
     {"Screen", "PanelWidth", {"0", "2000"}, {"-1", "2001"}, "0"},
     {"Screen", "ScantlingLabels", {"0", "-1"}, {"on"}, "0"},
+    {"Screen", "MessagesShown", {"0", "-1"}, {"shown"}, "0"},
+    {"Screen", "MessagesSize", {"0", "10000"}, {"-1", "10001", "200.5"}, "0"},
     {"Printer", "LeftMargin", {"0", "10"}, {"-0.1", "10.1"}, "2"},
     {"Printer", "ReportFontSize", {"4", "72"}, {"3.9", "72.5"}, "8"},
     {"Printer", "StartPage", {"1", "9999"}, {"0", "10000", "1.5"}, "1"},
@@ -140,9 +143,9 @@ TEST_F(ConfigurationCheck, EveryRecordIsWrittenUnderTheStringTablesNames) {
   for (const ConfigWriteResult& written :
        {writePathConfig(ini, paths), writeDisplayConfig(ini, OutputDevice::Screen, display),
         writeDisplayConfig(ini, OutputDevice::Printer, display), writePanelWidth(ini, 320),
-        writeScantlingLabels(ini, true), writeColours(ini, ColourConfig{}),
-        writeIdentificationConfig(ini, identification), writeReportSettings(ini, report),
-        writeDrawingPrintSettings(ini, {})}) {
+        writeScantlingLabels(ini, true), writeMessagesWindowPlace(ini, {.shown = true}),
+        writeColours(ini, ColourConfig{}), writeIdentificationConfig(ini, identification),
+        writeReportSettings(ini, report), writeDrawingPrintSettings(ini, {})}) {
     ASSERT_TRUE(written.ok()) << written.error;
   }
   const std::string text = readFile(ini);
@@ -153,9 +156,10 @@ TEST_F(ConfigurationCheck, EveryRecordIsWrittenUnderTheStringTablesNames) {
     keys += line.find('=') != std::string::npos ? 1 : 0;
   }
   // Every key the records hold, each written once: 8 of the paths, 11 for each device, the
-  // panel width and the scantling flag, 2 colours, 11 identification values, 3 title lines
-  // and 12 of the two print dialogs (their user and organisation are identification values).
-  EXPECT_EQ(keys, 8 + 2 * 11 + 2 + 2 + 11 + 3 + 12);
+  // panel width and the scantling flag, 3 of the messages window, 2 colours, 11
+  // identification values, 3 title lines and 12 of the two print dialogs (their user and
+  // organisation are identification values).
+  EXPECT_EQ(keys, 8 + 2 * 11 + 2 + 3 + 2 + 11 + 3 + 12);
   EXPECT_EQ(text.find("Res"), std::string::npos) << text;
   EXPECT_EQ(check(ini), std::vector<std::string>{});
 }
