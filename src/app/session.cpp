@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "checks/palette.h"
 #include "section/nearest_section.h"
 #include "ship/ship_queries.h"
@@ -70,8 +73,7 @@ void Session::keepLegend(Legend legend) { screen_.display.CurrentLegend = std::m
 void Session::findHullSection() {
   screen_.hullSection =
       nearestSection(database_.DatabaseCopy, database_.DatabasePath, arrangement().X);
-  screen_.hullExtent.reset();
-  if (screen_.hullSection) screen_.hullExtent.emplace(*screen_.hullSection);
+  shipFitChecks_.useHull(hullSection());
   listGeometryMessages();
 }
 
@@ -88,6 +90,7 @@ EditOutcome Session::change(const ChangeRequest& request) {
   followHullSection(x);
   listGeometryMessages();
   for (const Message& message : outcome.messages) messages_.add(message);
+  told_ += outcome.messages.size();
   refreshView(request.follow | kEveryChangeShows);
   return outcome;
 }
@@ -111,6 +114,7 @@ void Session::report(const std::string& text) { report(std::vector<std::string>{
 
 void Session::report(const std::vector<std::string>& texts) {
   for (const std::string& text : texts) messages_.add("¤", {text});
+  told_ += texts.size();
   refreshView(Follow::Messages);
 }
 
@@ -173,6 +177,12 @@ void Session::followCheckMode() {
   screen_.display.CheckMode = checkModeOf(screen_.display.CurrentPanel, screen_.subView);
 }
 
+MessageCount Session::messageCount() const {
+  MessageCount count = edited_.geometry().count();
+  addTo(count, shipFit_);
+  return count;
+}
+
 std::vector<Message> Session::allMessages() const {
   std::vector<Message> all = edited_.geometry().allMessages();
   all.insert(all.end(), shipFit_.begin(), shipFit_.end());
@@ -180,10 +190,16 @@ std::vector<Message> Session::allMessages() const {
 }
 
 void Session::listGeometryMessages() {
-  const HullExtent* hull = screen_.hullExtent ? &*screen_.hullExtent : nullptr;
-  shipFit_ = checkShipFit(arrangement(), hull, ship_.B);
+  shipFit_ =
+      shipFitChecks_.check(arrangement(), ship_.B, [this](int i) { return edited_.versionOf(i); });
   edited_.geometry().listLatest(messages_);
-  for (const Message& message : shipFit_) messages_.add(message);
+  // The list keeps only its newest messages: of a long list of checks, only
+  // as many as it holds are worth adding.
+  const std::size_t kept = std::min(shipFit_.size(), MessageList::kCapacity);
+  for (auto m = shipFit_.end() - static_cast<std::ptrdiff_t>(kept); m != shipFit_.end(); ++m) {
+    messages_.add(*m);
+  }
+  told_ = 0;
 }
 
 void Session::refreshView(Follow follow) {

@@ -58,6 +58,11 @@ class Session {
   // of the checks of the arrangement against the ship (its main data, the
   // nodes outside the hull section).
   std::vector<Message> allMessages() const;
+  // How many errors and warnings they are, without copying them.
+  MessageCount messageCount() const;
+  // How many messages were reported after the latest computation was listed
+  // (a refusal, a file's remarks); the list holds the newest of them all.
+  std::size_t toldSinceComputed() const { return told_; }
 
   // The database's place and the ship data it held.
   const DatabasePlace& database() const { return database_; }
@@ -212,8 +217,6 @@ class Session {
     DisplayConfig labels = defaultDisplayConfig();
     DisplayOptions display;
     std::optional<Section> hullSection;
-    // The section as the checks against the hull read it.
-    std::optional<HullExtent> hullExtent;
     Long subView = 0;
   };
 
@@ -237,7 +240,10 @@ class Session {
   RunSettings run_;
   ScreenSettings screen_;
   MessageList messages_;
+  // The checks of the arrangement against its ship, and what they found last.
+  ShipFitChecks shipFitChecks_;
   std::vector<Message> shipFit_;
+  std::size_t told_ = 0;
   SessionView* view_ = nullptr;
   bool hasArrangement_ = false;
   bool refreshing_ = false;

@@ -5,6 +5,7 @@
 #include "main/messages_window.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <map>
 
 #include "ui_test_support.h"
@@ -24,7 +25,9 @@ class MessagesWindowTest : public MainWindowTest {
   }
 
   QDockWidget& dock() { return *control<QDockWidget>(window_, "DW_Messages"); }
-  QTreeWidget& list() { return *control<QTreeWidget>(window_, "LI_Messages"); }
+  QTreeView& list() { return *control<QTreeView>(window_, "LI_Messages"); }
+  QAbstractItemModel& rows() { return *list().model(); }
+  QString cell(int row, int c) { return rows().index(row, c).data().toString(); }
   QString countPane() { return control<QLabel>(window_, "PAN_MessageCount")->text(); }
   const Bulkhead& bulkhead() { return session_.arrangement().Bulkheads.at(1); }
   void choose(const char* box, const char* item) {
@@ -33,15 +36,13 @@ class MessagesWindowTest : public MainWindowTest {
   }
   QStringList column(int c) {
     QStringList texts;
-    for (int row = 0; row < list().topLevelItemCount(); ++row) {
-      texts.push_back(list().topLevelItem(row)->text(c));
-    }
+    for (int row = 0; row < rows().rowCount(); ++row) texts.push_back(cell(row, c));
     return texts;
   }
-  QTreeWidgetItem& rowAbout(const QString& object) {
-    const QList<QTreeWidgetItem*> found = list().findItems(object, Qt::MatchExactly, kObject);
-    EXPECT_FALSE(found.empty()) << object.toStdString();
-    return *found.value(0, list().topLevelItem(0));
+  QModelIndex rowAbout(const QString& object) {
+    const int row = static_cast<int>(column(kObject).indexOf(object));
+    EXPECT_GE(row, 0) << object.toStdString();
+    return rows().index(std::max(row, 0), 0);
   }
 };
 
@@ -74,7 +75,7 @@ TEST_F(MessagesWindowTest, ListsEveryMessageWhereTheStatusBarKeepsFortyFilteredA
   choose("CB_MessageFilter", "Errors");
   EXPECT_EQ(column(kSeverity), QStringList(errors, "Error"));
   choose("CB_MessageFilter", "Warnings");
-  EXPECT_EQ(list().topLevelItemCount(), texts.size() - errors);
+  EXPECT_EQ(rows().rowCount(), texts.size() - errors);
   EXPECT_FALSE(column(kSeverity).contains("Error"));
   choose("CB_MessageFilter", "All messages");
   choose("CB_MessageOrder", "Errors first");
@@ -85,12 +86,12 @@ TEST_F(MessagesWindowTest, ListsEveryMessageWhereTheStatusBarKeepsFortyFilteredA
 TEST_F(MessagesWindowTest, ADoubleClickOrEnterGoesToTheRowsObject) {
   changeFirstBulkhead(session_, [](Bulkhead& b) {
     b.Stiffeners.at(5).Scant.E1 = 0;
-    b.PrimaryMembers.at(2).Position = 99;  // above the bulkhead: moved back and reported
+    b.PrimaryMembers.at(2).Position = 99;  // above the bulkhead: named where it was typed
   });
-  QTreeWidgetItem& stiffener = rowAbout("Ordinary stiffener 5");
-  list().scrollToItem(&stiffener);
+  const QModelIndex stiffener = rowAbout("Ordinary stiffener 5");
+  list().scrollTo(stiffener);
   // A double click as the mouse gives it: a click, then the second press.
-  const QPoint at = list().visualItemRect(&stiffener).center();
+  const QPoint at = list().visualRect(stiffener).center();
   QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, at);
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::OrdinaryStiffeners);
@@ -98,7 +99,7 @@ TEST_F(MessagesWindowTest, ADoubleClickOrEnterGoesToTheRowsObject) {
     EXPECT_EQ(bulkhead().Stiffeners.at(k).Selected, k == 5) << k;
   }
 
-  list().setCurrentItem(&rowAbout("Primary member 2"));
+  list().setCurrentIndex(rowAbout("Primary member 2"));
   QTest::keyClick(&list(), Qt::Key_Return);
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::PrimaryMembers);
   EXPECT_EQ(bulkhead().CurPrim, 2);
@@ -110,14 +111,21 @@ TEST_F(MessagesWindowTest, FollowsAnEditAndItsUndo) {
   ASSERT_EQ(bulkhead().CurNode, 1);
   typeInto(*control<NumberField>(*control<QWidget>(window_, "FM_Node"), "FTX_m_0"), "5");
   const QStringList opened = {"Error", "1", "Bulkhead", "Bulkhead 1 is not closed"};
-  const auto& row =
-      *list().topLevelItem(static_cast<int>(column(kText).indexOf("Bulkhead 1 is not closed")));
-  EXPECT_EQ(QStringList({row.text(0), row.text(1), row.text(2), row.text(3)}), opened);
+  const int row = static_cast<int>(column(kText).indexOf("Bulkhead 1 is not closed"));
+  EXPECT_EQ(QStringList({cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3)}), opened);
   EXPECT_TRUE(countPane().startsWith("1 error,")) << countPane().toStdString();
 
   action("ME_EditUndo").trigger();
   EXPECT_FALSE(column(kText).contains(opened.back()));
   EXPECT_TRUE(countPane().startsWith("0 errors,")) << countPane().toStdString();
+
+  // Hidden, it lists nothing new until it is shown again, then what the edits left.
+  QTest::keyClick(&window_, Qt::Key_M, Qt::ControlModifier);
+  ASSERT_FALSE(dock().isVisible());
+  action("ME_EditRedo").trigger();
+  EXPECT_TRUE(countPane().startsWith("1 error,")) << countPane().toStdString();
+  QTest::keyClick(&window_, Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(column(kText).contains(opened.back()));
 }
 
 TEST_F(MessagesWindowTest, StandsWhereItWasLeftWithAShortcutOfItsOwn) {

@@ -48,6 +48,12 @@ std::vector<Message> GeometryCache::allMessages() const {
   return all;
 }
 
+MessageCount GeometryCache::count() const {
+  MessageCount count;
+  for (const Entry& e : entries_) addTo(count, e.messages);
+  return count;
+}
+
 void GeometryCache::listLatest(MessageList& list) const {
   // Only the newest messages stay in the list: gather them from the end.
   std::vector<const Message*> latest;

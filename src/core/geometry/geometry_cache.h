@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "messages/message_count.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"
 #include "model/edit_scope.h"
@@ -38,6 +39,8 @@ class GeometryCache {
   // Every bulkhead's messages in order, as a computation of every bulkhead
   // would give them now.
   std::vector<Message> allMessages() const;
+  // How many errors and warnings they are, counted in place.
+  MessageCount count() const;
   // The latest `MessageList::kCapacity` of them, as such a computation leaves
   // the list.
   void listLatest(MessageList& list) const;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -55,24 +56,29 @@ void checkMainData(std::vector<Message>& messages, const Arrangement& a, double 
   checkReach(messages, {"aft hopper top", a.AftHopperZTop}, "base line");
 }
 
-void checkNodes(std::vector<Message>& messages, const Arrangement& a, const HullExtent& hull) {
-  for (int i = 1; i <= a.Bulkheads.count(); ++i) {
-    const Bulkhead& bulkhead = a.Bulkheads.at(i);
-    for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
-      const Node& node = bulkhead.Nodes.at(k);
-      if (hull.holds({node.Y, node.Z}, kGeometryTolerance)) continue;
-      messages.push_back(
-          {.severity = Severity::Warning,
-           .bulkhead = i,
-           .kind = PanelCode::Nodes,
-           .index = k,
-           .text = formatMessage("Node ¤ of '¤' at y ¤ m, z ¤ m lies outside the hull section",
-                                 {k, bulkhead.Name, node.Y, node.Z})});
-    }
-  }
+// The hopper breadths are checked against the section's breadth, else the ship's.
+double breadthFor(const HullExtent* hull, Single shipBreadth) {
+  return hull != nullptr ? hull->breadth() : shipBreadth;
 }
 
 }  // namespace
+
+std::vector<Message> nodesOutsideHull(const Bulkhead& bulkhead, int number,
+                                      const HullExtent& hull) {
+  std::vector<Message> messages;
+  for (int k = 1; k <= bulkhead.Nodes.count(); ++k) {
+    const Node& node = bulkhead.Nodes.at(k);
+    if (hull.holds({node.Y, node.Z}, kGeometryTolerance)) continue;
+    messages.push_back(
+        {.severity = Severity::Warning,
+         .bulkhead = number,
+         .kind = PanelCode::Nodes,
+         .index = k,
+         .text = formatMessage("Node ¤ of '¤' at y ¤ m, z ¤ m lies outside the hull section",
+                               {k, bulkhead.Name, node.Y, node.Z})});
+  }
+  return messages;
+}
 
 HullExtent::HullExtent(const Section& section) {
   for (const ContourPath& path : sectionOutlines(section)) {
@@ -105,8 +111,35 @@ bool HullExtent::holds(PlanePoint point, double tolerance) const {
 std::vector<Message> checkShipFit(const Arrangement& arrangement, const HullExtent* hull,
                                   Single shipBreadth) {
   std::vector<Message> messages;
-  checkMainData(messages, arrangement, hull != nullptr ? hull->breadth() : shipBreadth);
-  if (hull != nullptr) checkNodes(messages, arrangement, *hull);
+  checkMainData(messages, arrangement, breadthFor(hull, shipBreadth));
+  if (hull == nullptr) return messages;
+  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+    std::ranges::move(nodesOutsideHull(arrangement.Bulkheads.at(i), i, *hull),
+                      std::back_inserter(messages));
+  }
+  return messages;
+}
+
+void ShipFitChecks::useHull(const Section* section) {
+  hull_.reset();
+  if (section != nullptr) hull_.emplace(*section);
+  bulkheads_.clear();
+}
+
+std::vector<Message> ShipFitChecks::check(const Arrangement& arrangement, Single shipBreadth,
+                                          const std::function<std::uint64_t(int)>& versionOf) {
+  std::vector<Message> messages;
+  checkMainData(messages, arrangement, breadthFor(hull_ ? &*hull_ : nullptr, shipBreadth));
+  if (!hull_) return messages;
+  bulkheads_.resize(static_cast<std::size_t>(arrangement.Bulkheads.count()));
+  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+    std::optional<Checked>& checked = bulkheads_[static_cast<std::size_t>(i - 1)];
+    const std::uint64_t version = versionOf(i);
+    if (!checked || checked->version != version) {
+      checked = Checked{version, nodesOutsideHull(arrangement.Bulkheads.at(i), i, *hull_)};
+    }
+    messages.insert(messages.end(), checked->messages.begin(), checked->messages.end());
+  }
   return messages;
 }
 

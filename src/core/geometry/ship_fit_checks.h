@@ -6,6 +6,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "geometry/plane.h"
@@ -40,5 +43,30 @@ class HullExtent {
 // ship's (`shipBreadth`, 0 when not known).
 std::vector<Message> checkShipFit(const Arrangement& arrangement, const HullExtent* hull,
                                   Single shipBreadth);
+
+// The nodes of bulkhead `number` that lie outside the hull.
+std::vector<Message> nodesOutsideHull(const Bulkhead& bulkhead, int number, const HullExtent& hull);
+
+// The same checks as the editor keeps them between edits: a bulkhead's nodes
+// are checked against the hull again only when the bulkhead changed or moved
+// in the list, or the hull changed, so that an edit of one bulkhead of many
+// costs the checks of that one.
+class ShipFitChecks {
+ public:
+  // The hull the nodes are checked against from now on (none without a section).
+  void useHull(const Section* section);
+  // The checks of the arrangement as it stands: `versionOf(i)` changes whenever
+  // bulkhead i does.
+  std::vector<Message> check(const Arrangement& arrangement, Single shipBreadth,
+                             const std::function<std::uint64_t(int)>& versionOf);
+
+ private:
+  struct Checked {
+    std::uint64_t version = 0;
+    std::vector<Message> messages;
+  };
+  std::optional<HullExtent> hull_;
+  std::vector<std::optional<Checked>> bulkheads_;
+};
 
 }  // namespace korain

@@ -13,6 +13,11 @@ std::string counted(std::size_t number, const char* noun) {
 
 MessageCount countMessages(const std::vector<Message>& messages) {
   MessageCount count;
+  addTo(count, messages);
+  return count;
+}
+
+void addTo(MessageCount& count, const std::vector<Message>& messages) {
   for (const Message& message : messages) {
     switch (message.severity) {
       case Severity::Error:
@@ -23,7 +28,6 @@ MessageCount countMessages(const std::vector<Message>& messages) {
         break;
     }
   }
-  return count;
 }
 
 std::string countText(const MessageCount& count, std::size_t leftOut) {

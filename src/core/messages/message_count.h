@@ -19,6 +19,8 @@ struct MessageCount {
 };
 
 MessageCount countMessages(const std::vector<Message>& messages);
+// Adds the messages' errors and warnings to `count`.
+void addTo(MessageCount& count, const std::vector<Message>& messages);
 
 // "2 errors, 14 warnings", then " (6 not in the list)" when the one-line list
 // left `leftOut` messages out.

@@ -37,7 +37,12 @@ FM_Main::FM_Main(Session& session, Prompt& prompt, QWidget* parent)
   // The panel column is never narrower than its content.
   splitter_->setChildrenCollapsible(false);
   setCentralWidget(splitter_);
-  messagesWindow_ = new MessagesWindow(this);
+  messagesWindow_ = new MessagesWindow(
+      [this] {
+        const Session& s = this->session();
+        return latestMessages(s.allMessages(), s.messages());
+      },
+      this);
   addDockWidget(Qt::BottomDockWidgetArea, messagesWindow_);
   messagesWindow_->hide();
   actions_.viewMenu->addAction(messagesWindow_->toggleViewAction());
@@ -238,10 +243,11 @@ void FM_Main::refreshMessageList() {
                           QString::fromStdString(message.text));
   }
   messageList_->setCurrentIndex(list.selectedIndex());
-  std::vector<Message> latest = latestMessages(session().allMessages(), list);
+  const MessageCount count = session().messageCount();
+  const std::size_t all = count.errors + count.warnings + session().toldSinceComputed();
   messageCount_->setText(
-      QString::fromStdString(countText(countMessages(latest), latest.size() - list.size())));
-  messagesWindow_->showMessages(std::move(latest));
+      QString::fromStdString(countText(count, all - std::min(all, list.size()))));
+  messagesWindow_->refresh();
 }
 
 void FM_Main::messageChosen(int row) {

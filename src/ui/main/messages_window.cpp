@@ -14,11 +14,6 @@
 namespace korain {
 namespace {
 
-enum Column { kSeverity, kBulkhead, kObject, kText, kColumnCount };
-
-// The message's place among those shown, kept in each row.
-constexpr int kMessageRole = Qt::UserRole;
-
 constexpr std::array<std::pair<DockSide, Qt::DockWidgetArea>, 4> kDockAreas = {{
     {DockSide::Bottom, Qt::BottomDockWidgetArea},
     {DockSide::Top, Qt::TopDockWidgetArea},
@@ -36,11 +31,9 @@ QComboBox* choice(const char* name, std::initializer_list<std::pair<QString, int
   return box;
 }
 
-QTreeWidget* messageList(QWidget* parent) {
-  auto* list = new QTreeWidget(parent);
+QTreeView* messageList(QWidget* parent) {
+  auto* list = new QTreeView(parent);
   list->setObjectName("LI_Messages");
-  list->setColumnCount(kColumnCount);
-  list->setHeaderLabels({"Severity", "Bulkhead", "Object", "Message"});
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   list->setAlternatingRowColors(true);
@@ -55,7 +48,8 @@ bool isVertical(DockSide side) { return side == DockSide::Left || side == DockSi
 
 }  // namespace
 
-MessagesWindow::MessagesWindow(QWidget* parent) : QDockWidget("Messages", parent) {
+MessagesWindow::MessagesWindow(Source messages, QWidget* parent)
+    : QDockWidget("Messages", parent), messages_(std::move(messages)) {
   setObjectName("DW_Messages");
   auto* content = new QWidget(this);
   filter_ = choice("CB_MessageFilter",
@@ -68,6 +62,9 @@ MessagesWindow::MessagesWindow(QWidget* parent) : QDockWidget("Messages", parent
                    {"Errors first", static_cast<int>(MessageOrder::ErrorsFirst)}},
                   "List the messages bulkhead by bulkhead, or the errors first", content);
   list_ = messageList(content);
+  rows_ = new MessageRowsModel(severityIcon(*style(), Severity::Error),
+                               severityIcon(*style(), Severity::Warning), this);
+  list_->setModel(rows_);
   auto* choices = new QHBoxLayout;
   choices->addWidget(filter_);
   choices->addWidget(order_);
@@ -82,53 +79,42 @@ MessagesWindow::MessagesWindow(QWidget* parent) : QDockWidget("Messages", parent
   toggleViewAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
   toggleViewAction()->setStatusTip("Show or hide every message of the last computation");
   for (QComboBox* choice : {filter_, order_}) {
-    connect(choice, &QComboBox::currentIndexChanged, this, [this] { fillRows(currentMessage()); });
+    connect(choice, &QComboBox::currentIndexChanged, this, &MessagesWindow::fillRows);
   }
-  connect(list_, &QTreeWidget::activated, this, &MessagesWindow::chooseRow);
+  connect(list_, &QTreeView::activated, this, &MessagesWindow::chooseRow);
 }
 
-void MessagesWindow::showMessages(std::vector<Message> messages) {
-  const std::optional<Message> current = currentMessage();
-  messages_ = std::move(messages);
-  fillRows(current);
+void MessagesWindow::refresh() {
+  stale_ = true;
+  if (isVisible()) fillRows();
+}
+
+void MessagesWindow::showEvent(QShowEvent* event) {
+  QDockWidget::showEvent(event);
+  if (stale_) fillRows();
 }
 
 std::optional<Message> MessagesWindow::currentMessage() const {
-  const QTreeWidgetItem* item = list_->currentItem();
-  if (item == nullptr) return std::nullopt;
-  const std::size_t place = item->data(kSeverity, kMessageRole).toULongLong();
-  if (place >= messages_.size()) return std::nullopt;
-  return messages_[place];
+  const Message* message = rows_->messageAt(list_->currentIndex().row());
+  return message != nullptr ? std::optional<Message>(*message) : std::nullopt;
 }
 
-void MessagesWindow::fillRows(const std::optional<Message>& current) {
-  const std::vector<MessageRow> rows =
-      messageRows(messages_, static_cast<SeverityFilter>(filter_->currentData().toInt()),
-                  static_cast<MessageOrder>(order_->currentData().toInt()));
-  QList<QTreeWidgetItem*> items;
-  QTreeWidgetItem* kept = nullptr;
-  for (const MessageRow& row : rows) {
-    auto* item = new QTreeWidgetItem(
-        QStringList{QString::fromStdString(row.severity), QString::fromStdString(row.bulkhead),
-                    QString::fromStdString(row.object), QString::fromStdString(row.text)});
-    const Message& message = messages_[row.message];
-    item->setIcon(kSeverity, severityIcon(*style(), message.severity));
-    item->setData(kSeverity, kMessageRole, QVariant::fromValue<qulonglong>(row.message));
-    item->setTextAlignment(kBulkhead, Qt::AlignRight | Qt::AlignVCenter);
-    // A narrow window cuts the text short; the tip shows it whole.
-    item->setToolTip(kText, item->text(kText));
-    if (kept == nullptr && current == message) kept = item;
-    items.push_back(item);
+void MessagesWindow::fillRows() {
+  const std::optional<Message> current = currentMessage();
+  rows_->show(messages_(), static_cast<SeverityFilter>(filter_->currentData().toInt()),
+              static_cast<MessageOrder>(order_->currentData().toInt()));
+  stale_ = false;
+  using Column = MessageRowsModel::Column;
+  for (const int column : {Column::kSeverity, Column::kBulkhead, Column::kObject}) {
+    list_->resizeColumnToContents(column);
   }
-  list_->clear();
-  list_->addTopLevelItems(items);
-  for (const int column : {kSeverity, kBulkhead, kObject}) list_->resizeColumnToContents(column);
-  if (kept != nullptr) list_->setCurrentItem(kept);
+  if (!current) return;
+  const int row = rows_->rowOf(*current);
+  if (row >= 0) list_->setCurrentIndex(rows_->index(row, 0));
 }
 
 void MessagesWindow::chooseRow(const QModelIndex& index) {
-  const std::size_t place = index.siblingAtColumn(kSeverity).data(kMessageRole).toULongLong();
-  if (place < messages_.size()) emit messageChosen(messages_[place]);
+  if (const Message* message = rows_->messageAt(index.row())) emit messageChosen(*message);
 }
 
 QIcon severityIcon(const QStyle& style, Severity severity) {

@@ -11,10 +11,12 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "main/message_rows_model.h"
 #include "messages/message.h"
 #include "messages_window_settings.h"
 
@@ -24,26 +26,37 @@ class MessagesWindow : public QDockWidget {
   Q_OBJECT
 
  public:
-  explicit MessagesWindow(QWidget* parent = nullptr);
+  // `messages` gives the messages to list, in the list's order.
+  using Source = std::function<std::vector<Message>()>;
+  explicit MessagesWindow(Source messages, QWidget* parent = nullptr);
 
-  // Lists the messages as the filter and the order chosen show them; the row
-  // current before stays current while its message is still there.
-  void showMessages(std::vector<Message> messages);
+  // Lists the messages as they now are, as the filter and the order chosen
+  // show them; the row current before stays current while its message is
+  // still there. A hidden window only notes that they changed, and lists them
+  // once it is shown: thousands of rows after every edit would slow the
+  // editing down for a window nobody sees.
+  void refresh();
 
  signals:
   void messageChosen(const Message& message);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   // The message of the current row; none without one.
   std::optional<Message> currentMessage() const;
-  // The rows of the messages, `current` made the current row when listed.
-  void fillRows(const std::optional<Message>& current);
+  // The rows of the messages, the current row's message kept current.
+  void fillRows();
   void chooseRow(const QModelIndex& index);
 
-  std::vector<Message> messages_;
+  Source messages_;
+  // The rows may differ from the messages: they changed while the window was hidden.
+  bool stale_ = true;
   QComboBox* filter_ = nullptr;  // CB_MessageFilter
   QComboBox* order_ = nullptr;   // CB_MessageOrder
-  QTreeWidget* list_ = nullptr;  // LI_Messages
+  QTreeView* list_ = nullptr;    // LI_Messages
+  MessageRowsModel* rows_ = nullptr;
 };
 
 // The icon the message lists show for a severity.
