@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
-#include <algorithm>
-#include <cstddef>
-
 #include "checks/palette.h"
 #include "section/nearest_section.h"
 #include "ship/ship_queries.h"
@@ -73,7 +70,7 @@ void Session::keepLegend(Legend legend) { screen_.display.CurrentLegend = std::m
 void Session::findHullSection() {
   screen_.hullSection =
       nearestSection(database_.DatabaseCopy, database_.DatabasePath, arrangement().X);
-  shipFitChecks_.useHull(hullSection());
+  shipFit_.useHull(hullSection());
   listGeometryMessages();
 }
 
@@ -179,26 +176,24 @@ void Session::followCheckMode() {
 
 MessageCount Session::messageCount() const {
   MessageCount count = edited_.geometry().count();
-  addTo(count, shipFit_);
+  const MessageCount fit = shipFit_.count();
+  count.errors += fit.errors;
+  count.warnings += fit.warnings;
   return count;
 }
 
 std::vector<Message> Session::allMessages() const {
   std::vector<Message> all = edited_.geometry().allMessages();
-  all.insert(all.end(), shipFit_.begin(), shipFit_.end());
+  for (Message& m : shipFit_.messages()) all.push_back(std::move(m));
   return all;
 }
 
 void Session::listGeometryMessages() {
-  shipFit_ =
-      shipFitChecks_.check(arrangement(), ship_.B, [this](int i) { return edited_.versionOf(i); });
+  shipFit_.check(arrangement(), ship_.B, [this](int i) { return edited_.versionOf(i); });
   edited_.geometry().listLatest(messages_);
   // The list keeps only its newest messages: of a long list of checks, only
   // as many as it holds are worth adding.
-  const std::size_t kept = std::min(shipFit_.size(), MessageList::kCapacity);
-  for (auto m = shipFit_.end() - static_cast<std::ptrdiff_t>(kept); m != shipFit_.end(); ++m) {
-    messages_.add(*m);
-  }
+  for (const Message& m : shipFit_.latest(MessageList::kCapacity)) messages_.add(m);
   told_ = 0;
 }
 

@@ -240,9 +240,8 @@ class Session {
   RunSettings run_;
   ScreenSettings screen_;
   MessageList messages_;
-  // The checks of the arrangement against its ship, and what they found last.
-  ShipFitChecks shipFitChecks_;
-  std::vector<Message> shipFit_;
+  // The checks of the arrangement against its ship, with what they found last.
+  ShipFitChecks shipFit_;
   std::size_t told_ = 0;
   SessionView* view_ = nullptr;
   bool hasArrangement_ = false;

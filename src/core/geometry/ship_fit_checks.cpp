@@ -126,21 +126,49 @@ void ShipFitChecks::useHull(const Section* section) {
   bulkheads_.clear();
 }
 
-std::vector<Message> ShipFitChecks::check(const Arrangement& arrangement, Single shipBreadth,
-                                          const std::function<std::uint64_t(int)>& versionOf) {
-  std::vector<Message> messages;
-  checkMainData(messages, arrangement, breadthFor(hull_ ? &*hull_ : nullptr, shipBreadth));
-  if (!hull_) return messages;
-  bulkheads_.resize(static_cast<std::size_t>(arrangement.Bulkheads.count()));
-  for (int i = 1; i <= arrangement.Bulkheads.count(); ++i) {
+void ShipFitChecks::check(const Arrangement& arrangement, Single shipBreadth,
+                          const std::function<std::uint64_t(int)>& versionOf) {
+  mainData_.clear();
+  checkMainData(mainData_, arrangement, breadthFor(hull_ ? &*hull_ : nullptr, shipBreadth));
+  bulkheads_.resize(hull_ ? static_cast<std::size_t>(arrangement.Bulkheads.count()) : 0);
+  for (int i = 1; i <= static_cast<int>(bulkheads_.size()); ++i) {
     std::optional<Checked>& checked = bulkheads_[static_cast<std::size_t>(i - 1)];
     const std::uint64_t version = versionOf(i);
     if (!checked || checked->version != version) {
       checked = Checked{version, nodesOutsideHull(arrangement.Bulkheads.at(i), i, *hull_)};
     }
-    messages.insert(messages.end(), checked->messages.begin(), checked->messages.end());
   }
-  return messages;
+}
+
+template <typename F>
+void ShipFitChecks::forEachList(F f) const {
+  f(mainData_);
+  for (const std::optional<Checked>& checked : bulkheads_) f(checked->messages);
+}
+
+std::vector<Message> ShipFitChecks::messages() const {
+  std::vector<Message> all;
+  forEachList([&all](const std::vector<Message>& m) { all.insert(all.end(), m.begin(), m.end()); });
+  return all;
+}
+
+MessageCount ShipFitChecks::count() const {
+  MessageCount count;
+  forEachList([&count](const std::vector<Message>& m) { addTo(count, m); });
+  return count;
+}
+
+std::vector<Message> ShipFitChecks::latest(std::size_t n) const {
+  std::vector<const std::vector<Message>*> lists{&mainData_};
+  for (const std::optional<Checked>& checked : bulkheads_) lists.push_back(&checked->messages);
+  std::vector<Message> newest;
+  for (auto list = lists.rbegin(); list != lists.rend() && newest.size() < n; ++list) {
+    for (auto m = (*list)->rbegin(); m != (*list)->rend() && newest.size() < n; ++m) {
+      newest.push_back(*m);
+    }
+  }
+  std::reverse(newest.begin(), newest.end());
+  return newest;
 }
 
 }  // namespace korain

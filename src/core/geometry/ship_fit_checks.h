@@ -13,6 +13,7 @@
 
 #include "geometry/plane.h"
 #include "messages/message.h"
+#include "messages/message_count.h"
 #include "model/arrangement.h"
 #include "section/section.h"
 
@@ -55,17 +56,29 @@ class ShipFitChecks {
  public:
   // The hull the nodes are checked against from now on (none without a section).
   void useHull(const Section* section);
-  // The checks of the arrangement as it stands: `versionOf(i)` changes whenever
+  // Checks the arrangement as it stands: `versionOf(i)` changes whenever
   // bulkhead i does.
-  std::vector<Message> check(const Arrangement& arrangement, Single shipBreadth,
-                             const std::function<std::uint64_t(int)>& versionOf);
+  void check(const Arrangement& arrangement, Single shipBreadth,
+             const std::function<std::uint64_t(int)>& versionOf);
+
+  // What the latest check found, as `checkShipFit` gives it, kept in place:
+  // there may be thousands.
+  std::vector<Message> messages() const;
+  MessageCount count() const;
+  // Its last `n` messages at most, in order.
+  std::vector<Message> latest(std::size_t n) const;
 
  private:
   struct Checked {
     std::uint64_t version = 0;
     std::vector<Message> messages;
   };
+  // Calls `f` on each found list in order, the main data's first.
+  template <typename F>
+  void forEachList(F f) const;
+
   std::optional<HullExtent> hull_;
+  std::vector<Message> mainData_;
   std::vector<std::optional<Checked>> bulkheads_;
 };
 

@@ -117,22 +117,28 @@ TEST(ShipFitChecks, GiveWhatACheckFromScratchGivesAfterEveryChangeTheyAreToldOf)
   const HullExtent hull(section);
   ShipFitChecks kept;
   kept.useHull(&section);
-  EXPECT_TRUE(kept.check(arrangement, 0, versionOf).empty());
+  const auto check = [&] {
+    kept.check(arrangement, 0, versionOf);
+    return kept.messages();
+  };
+  EXPECT_TRUE(check().empty());
 
   arrangement.Bulkheads.at(2).Nodes.at(3).Y = 11;
+  arrangement.X = 600;
   versions[1] = 4;
-  EXPECT_EQ(kept.check(arrangement, 0, versionOf), checkShipFit(arrangement, &hull, 0));
-  EXPECT_EQ(kept.check(arrangement, 0, versionOf).size(), 1U);
+  EXPECT_EQ(check(), checkShipFit(arrangement, &hull, 0));
+  EXPECT_EQ(kept.count(), (MessageCount{.warnings = 2}));
+  EXPECT_EQ(messagesOf(kept.latest(1)), messagesOf(std::vector{kept.messages().back()}));
 
   // A change it is not told of is not looked at: what it found stands.
   arrangement.Bulkheads.at(1).Nodes.at(2).Y = 12;
-  EXPECT_EQ(kept.check(arrangement, 0, versionOf).size(), 1U);
+  EXPECT_EQ(check().size(), 2U);
 
   arrangement.Bulkheads.remove(1);
   versions = {4, 5};
-  EXPECT_EQ(kept.check(arrangement, 0, versionOf), checkShipFit(arrangement, &hull, 0));
+  EXPECT_EQ(check(), checkShipFit(arrangement, &hull, 0));
   kept.useHull(nullptr);
-  EXPECT_TRUE(kept.check(arrangement, 0, versionOf).empty());
+  EXPECT_EQ(check().size(), 1U);  // the main data's
 }
 
 }  // namespace
