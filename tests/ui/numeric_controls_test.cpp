@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <set>
 
@@ -105,7 +106,9 @@ const Form kPrint{.name = "FM_Print",
                   .prepare = [](Session&, QWidget& dialog) { choosePdfFile(dialog); }};
 const Form kLem{"FM_LemKora", "ME_Obj_6", "BT_Lem", "BT_Ok", nullptr, &typedDimensions};
 // A JBP run's loading dialog shows the alternate loading too.
-void jbpRun(Session& s) { changeRun(s, [](StartupState& run) { run.JbpMode = true; }); }
+void jbpRun(Session& s) {
+  changeRun(s, [](StartupState& run) { run.JbpMode = true; });
+}
 const Form kLcm{"FM_LcmKora", "ME_Obj_6", "BT_lcm", "BT_Ok", &jbpRun, &loadType<6>};
 const Form kRes{"FM_ResKora", "ME_Obj_6", "BT_R", "BT_ok"};
 
@@ -241,6 +244,9 @@ class NumericFields : public MainWindowTest {
     action(form.menu).trigger();
     if (form.button != nullptr) click(window_, form.button);
   }
+
+  void visitEveryNumberField(
+      const std::function<void(const QString& form, NumberField& field)>& visit);
 };
 
 enum class Way { Enter, Tab, Click, Command };
@@ -305,6 +311,68 @@ std::string rowName(const ::testing::TestParamInfo<Row>& info) {
 }
 INSTANTIATE_TEST_SUITE_P(EveryNumberField, TypedComma, ::testing::ValuesIn(rows()), rowName);
 
+// A value a dialog's field refuses, typed and left by Tab, and one it takes.
+struct Refusal {
+  const Form* form;
+  const char* field;
+  const char* typed;
+  const char* said;
+  const char* taken;
+};
+
+void PrintTo(const Refusal& row, std::ostream* out) { *out << row.form->name << ' ' << row.field; }
+
+// Out of range where a range is set, else beyond what the model keeps.
+const Refusal kRefusals[] = {
+    {&kMainData, "TX_State", "0", "State index : a whole number from 1 to 32767", "4"},
+    {&kWizard, "FTX_m_2", "10000", "Number : a whole number from 0 to 1000", "12"},
+    {&kPref, "TX_Zoom", "0", "Zoom Factor : from 1.01 to 100", "2"},
+    {&kPrint, "TX_StartPage", "0,5", "Start page : a whole number from 1 to 9999", "2"},
+    {&kNewZel, "FTX_m", "1e99", "Longitudinal location (X from APP) : this number is too large",
+     "60"},
+    {&kRes, "FTX_el", "1e99", "Effective length : this number is too large", "20"},
+    {&kLcm, "FTX_m_1", "1e99", "Load test height : this number is too large", "7.5"},
+};
+
+// The dialog is over the main window: a refusal said in the main window's
+// status line is said where nobody looks.
+class RefusedInADialog : public NumericFields, public ::testing::WithParamInterface<Refusal> {
+ protected:
+  QString mainStatus() { return control<QLabel>(window_, "PAN_State")->text(); }
+};
+
+TEST_P(RefusedInADialog, IsSaidInTheDialogWhileTheFieldKeepsItUntilAValueIsTaken) {
+  const Refusal& row = GetParam();
+  onNextActiveModal(row.form->name, [this, &row](QWidget& dialog) {
+    if (row.form->prepare != nullptr) row.form->prepare(session_, dialog);
+    auto* field = control<NumberField>(dialog, row.field);
+    auto* line = control<QLabel>(dialog, "LB_Refusal");
+    ASSERT_TRUE(field != nullptr && line != nullptr);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, row.typed);
+    QTest::keyClick(field, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    EXPECT_EQ(field->selectedText(), row.typed);
+    EXPECT_EQ(line->text().toStdString(), row.said);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(mainStatus().toStdString(), "");
+    QTest::keyClicks(field, row.taken);
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(line->text().toStdString(), "");
+    EXPECT_EQ(field->value(), QString(row.taken).toDouble());
+    cancel(dialog);
+  });
+  open(*row.form);
+}
+
+std::string refusalName(const ::testing::TestParamInfo<Refusal>& info) {
+  return std::string(info.param.form->name) + "_" + info.param.field;
+}
+INSTANTIATE_TEST_SUITE_P(EveryKindOfDialog, RefusedInADialog, ::testing::ValuesIn(kRefusals),
+                         refusalName);
+
 std::vector<std::string> without(const std::set<std::string>& all,
                                  const std::set<std::string>& some) {
   std::vector<std::string> rest;
@@ -312,35 +380,54 @@ std::vector<std::string> without(const std::set<std::string>& all,
   return rest;
 }
 
-// A field added to a panel or to one of the dialogs fails here until the table has its row.
-TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRow) {
-  std::set<std::string> listed;
-  std::set<const Form*> dialogs;
-  for (const Row& row : rows()) {
-    listed.insert(row.form->name + (" " + row.name));
-    if (row.form->ok != nullptr) dialogs.insert(row.form);
-  }
-  std::set<std::string> found;
-  const auto collect = [&found](QWidget& window) {
-    for (const NumberField* field : window.findChildren<NumberField*>()) {
+// Every number field of the panels and of every dialog, with the name of its form.
+void NumericFields::visitEveryNumberField(
+    const std::function<void(const QString& form, NumberField& field)>& visit) {
+  const auto visitWindow = [&visit](QWidget& window) {
+    for (NumberField* field : window.findChildren<NumberField*>()) {
       const QWidget* form = field;
       while (!form->objectName().startsWith("FM_")) form = form->parentWidget();
-      found.insert((form->objectName() + " " + field->objectName()).toStdString());
+      visit(form->objectName(), *field);
     }
   };
   for (const int code : {0, 1, 2, 3, 4, 5, 6, 7, 12}) {
     control<PanelArea>(window_, "PanelArea")->panel(static_cast<PanelCode>(code));
   }
-  collect(window_);
+  visitWindow(window_);
+  std::set<const Form*> dialogs;
+  for (const Row& row : rows()) {
+    if (row.form->ok != nullptr) dialogs.insert(row.form);
+  }
   for (const Form* form : dialogs) {
-    onNextModal(form->name, [&collect](QWidget& dialog) {
-      collect(dialog);
+    onNextModal(form->name, [&visitWindow](QWidget& dialog) {
+      visitWindow(dialog);
       cancel(dialog);
     });
     open(*form);
   }
+}
+
+// A field added to a panel or to one of the dialogs fails here until the table has its row.
+TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRow) {
+  std::set<std::string> listed;
+  for (const Row& row : rows()) listed.insert(row.form->name + (" " + row.name));
+  std::set<std::string> found;
+  visitEveryNumberField([&found](const QString& form, NumberField& field) {
+    found.insert((form + " " + field.objectName()).toStdString());
+  });
   EXPECT_EQ(without(found, listed), std::vector<std::string>{}) << "fields without a row";
   EXPECT_EQ(without(listed, found), std::vector<std::string>{}) << "rows without a field";
+}
+
+// A refusal names the field as the user reads it beside the field, never by its object name.
+TEST_F(NumericFields, EveryNumberFieldIsNamedByItsCaption) {
+  std::set<std::string> unnamed;
+  visitEveryNumberField([&unnamed](const QString& form, NumberField& field) {
+    if (field.caption() == field.objectName() || field.caption().isEmpty()) {
+      unnamed.insert((form + " " + field.objectName()).toStdString());
+    }
+  });
+  EXPECT_EQ(unnamed, std::set<std::string>{});
 }
 
 }  // namespace

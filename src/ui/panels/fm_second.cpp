@@ -185,10 +185,17 @@ QGroupBox* FM_Second::buildScantlingGroup() {
   row->addStretch(1);
   grid->addWidget(toolbar, 0, 1, 1, 2);
   const std::array<const char*, 2> captions = {"&Web (mm)", "Fl&ange (mm)"};
+  // A refusal names each of the pair, which share one caption.
+  const std::array<std::array<const char*, 2>, 2> names = {
+      {{"Web height (mm)", "Web thickness (mm)"},
+       {"Flange breadth (mm)", "Flange thickness (mm)"}}};
   for (int r = 0; r < 2; ++r) {
-    auto* caption = new QLabel(captions[static_cast<std::size_t>(r)], scantling_);
+    const auto at = static_cast<std::size_t>(r);
+    auto* caption = new QLabel(captions[at], scantling_);
     NumberField* height = addStiffField(2 * r);
     NumberField* thickness = addStiffField(2 * r + 1);
+    height->setCaption(names[at][0]);
+    thickness->setCaption(names[at][1]);
     caption->setBuddy(height);
     grid->addWidget(caption, r + 1, 0);
     grid->addWidget(height, r + 1, 1);
