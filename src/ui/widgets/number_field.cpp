@@ -47,8 +47,9 @@ double NumberField::value() const {
   return ok && std::isfinite(number) ? number : 0.0;
 }
 
-void NumberField::setWholeNumbers() {
+void NumberField::setWholeNumbers(Fraction fraction) {
   whole_ = true;
+  fraction_ = fraction;
   setToolTip(rangeText());
 }
 
@@ -96,6 +97,7 @@ QString NumberField::caption() const {
 bool NumberField::takes(const QString& text, double& number) const {
   bool ok = false;
   number = typedNumber(text, ok);
+  if (whole_ && fraction_ == Fraction::Rounded) number = std::round(number);
   // The model keeps its values as Single: a number beyond it would be stored
   // as infinity and written to the file as 0.
   return ok && toSingle(number).has_value() && number >= minimum_ - kSlack &&
@@ -105,8 +107,15 @@ bool NumberField::takes(const QString& text, double& number) const {
 bool NumberField::settle() {
   double number = 0;
   if (!takes(text(), number)) return false;
+  showRounded(number);
   endRefusal();
   return true;
+}
+
+void NumberField::showRounded(double number) {
+  if (!whole_ || fraction_ != Fraction::Rounded) return;
+  const QString rounded = numberFieldText(number);
+  if (text() != rounded) setText(rounded);
 }
 
 void NumberField::refuse() {

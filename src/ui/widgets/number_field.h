@@ -34,8 +34,10 @@ class NumberField : public CommitField {
   void setRange(double minimum, double maximum);
   double minimum() const { return minimum_; }
   double maximum() const { return maximum_; }
-  // A count, a page or a point size: a fraction is refused, not rounded.
-  void setWholeNumbers();
+  // What a whole-number field does with a fraction: a count, a page or a
+  // point size refuses it; an index kept as a whole number rounds it.
+  enum class Fraction { Refused, Rounded };
+  void setWholeNumbers(Fraction fraction = Fraction::Refused);
   // The value of a whole-number field.
   int wholeValue() const;
   // "From a to b" ("A whole number from a to b"), empty for a field that takes any number.
@@ -55,6 +57,8 @@ class NumberField : public CommitField {
 
  private:
   bool takes(const QString& text, double& number) const;
+  // The text of a whole number rounded from a fraction, when the field rounds.
+  void showRounded(double number);
   // A keystroke (or a paste) the validator turned away, said aloud.
   void refuseTyping();
   void announce(const QString& reason);
@@ -68,6 +72,7 @@ class NumberField : public CommitField {
   bool refused_ = false;
   bool typingRefused_ = false;
   bool whole_ = false;
+  Fraction fraction_ = Fraction::Refused;
   double minimum_ = std::numeric_limits<double>::lowest();
   double maximum_ = std::numeric_limits<double>::max();
 };
