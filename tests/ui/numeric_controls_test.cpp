@@ -5,7 +5,6 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <iterator>
 #include <set>
 
@@ -244,9 +243,6 @@ class NumericFields : public MainWindowTest {
     action(form.menu).trigger();
     if (form.button != nullptr) click(window_, form.button);
   }
-
-  void visitEveryNumberField(
-      const std::function<void(const QString& form, NumberField& field)>& visit);
 };
 
 enum class Way { Enter, Tab, Click, Command };
@@ -334,34 +330,25 @@ const Refusal kRefusals[] = {
     {&kLcm, "FTX_m_1", "1e99", "Load test height : this number is too large", "7.5"},
 };
 
-// The dialog is over the main window: a refusal said in the main window's
-// status line is said where nobody looks.
-class RefusedInADialog : public NumericFields, public ::testing::WithParamInterface<Refusal> {
- protected:
-  QString mainStatus() { return control<QLabel>(window_, "PAN_State")->text(); }
-};
+// The dialog is over the main window, whose status line nobody reads behind it.
+class RefusedInADialog : public NumericFields, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(RefusedInADialog, IsSaidInTheDialogWhileTheFieldKeepsItUntilAValueIsTaken) {
   const Refusal& row = GetParam();
   onNextActiveModal(row.form->name, [this, &row](QWidget& dialog) {
     if (row.form->prepare != nullptr) row.form->prepare(session_, dialog);
-    auto* field = control<NumberField>(dialog, row.field);
-    auto* line = control<QLabel>(dialog, "LB_Refusal");
-    ASSERT_TRUE(field != nullptr && line != nullptr);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, row.typed);
-    QTest::keyClick(field, Qt::Key_Tab);
+    auto& field = *control<NumberField>(dialog, row.field);
+    const QLabel& line = *control<QLabel>(dialog, "LB_Refusal");
+    typeInto(field, row.typed);
+    QTest::keyClick(&field, Qt::Key_Tab);
     QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), field);
-    EXPECT_EQ(field->selectedText(), row.typed);
-    EXPECT_EQ(line->text().toStdString(), row.said);
-    EXPECT_TRUE(line->isVisible());
-    EXPECT_EQ(mainStatus().toStdString(), "");
-    QTest::keyClicks(field, row.taken);
-    QTest::keyClick(field, Qt::Key_Tab);
-    EXPECT_EQ(line->text().toStdString(), "");
-    EXPECT_EQ(field->value(), QString(row.taken).toDouble());
+    EXPECT_EQ(QApplication::focusWidget(), &field);
+    EXPECT_EQ(field.selectedText(), row.typed);
+    EXPECT_EQ(line.text().toStdString(), row.said);
+    EXPECT_EQ(control<QLabel>(window_, "PAN_State")->text().toStdString(), "");
+    typeInto(field, row.taken);
+    EXPECT_EQ(line.text().toStdString(), "");
+    EXPECT_EQ(field.value(), QString(row.taken).toDouble());
     cancel(dialog);
   });
   open(*row.form);
@@ -380,54 +367,40 @@ std::vector<std::string> without(const std::set<std::string>& all,
   return rest;
 }
 
-// Every number field of the panels and of every dialog, with the name of its form.
-void NumericFields::visitEveryNumberField(
-    const std::function<void(const QString& form, NumberField& field)>& visit) {
-  const auto visitWindow = [&visit](QWidget& window) {
-    for (NumberField* field : window.findChildren<NumberField*>()) {
+// A field added to a panel or to one of the dialogs fails here until the table
+// has its row, or while a refusal would name it by its object name.
+TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRowAndItsCaption) {
+  std::set<std::string> listed;
+  std::set<const Form*> dialogs;
+  for (const Row& row : rows()) {
+    listed.insert(row.form->name + (" " + row.name));
+    if (row.form->ok != nullptr) dialogs.insert(row.form);
+  }
+  std::set<std::string> found;
+  std::set<std::string> unnamed;
+  const auto collect = [&found, &unnamed](QWidget& window) {
+    for (const NumberField* field : window.findChildren<NumberField*>()) {
       const QWidget* form = field;
       while (!form->objectName().startsWith("FM_")) form = form->parentWidget();
-      visit(form->objectName(), *field);
+      const std::string name = (form->objectName() + " " + field->objectName()).toStdString();
+      found.insert(name);
+      if (field->caption() == field->objectName()) unnamed.insert(name);
     }
   };
   for (const int code : {0, 1, 2, 3, 4, 5, 6, 7, 12}) {
     control<PanelArea>(window_, "PanelArea")->panel(static_cast<PanelCode>(code));
   }
-  visitWindow(window_);
-  std::set<const Form*> dialogs;
-  for (const Row& row : rows()) {
-    if (row.form->ok != nullptr) dialogs.insert(row.form);
-  }
+  collect(window_);
   for (const Form* form : dialogs) {
-    onNextModal(form->name, [&visitWindow](QWidget& dialog) {
-      visitWindow(dialog);
+    onNextModal(form->name, [&collect](QWidget& dialog) {
+      collect(dialog);
       cancel(dialog);
     });
     open(*form);
   }
-}
-
-// A field added to a panel or to one of the dialogs fails here until the table has its row.
-TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRow) {
-  std::set<std::string> listed;
-  for (const Row& row : rows()) listed.insert(row.form->name + (" " + row.name));
-  std::set<std::string> found;
-  visitEveryNumberField([&found](const QString& form, NumberField& field) {
-    found.insert((form + " " + field.objectName()).toStdString());
-  });
   EXPECT_EQ(without(found, listed), std::vector<std::string>{}) << "fields without a row";
   EXPECT_EQ(without(listed, found), std::vector<std::string>{}) << "rows without a field";
-}
-
-// A refusal names the field as the user reads it beside the field, never by its object name.
-TEST_F(NumericFields, EveryNumberFieldIsNamedByItsCaption) {
-  std::set<std::string> unnamed;
-  visitEveryNumberField([&unnamed](const QString& form, NumberField& field) {
-    if (field.caption() == field.objectName() || field.caption().isEmpty()) {
-      unnamed.insert((form + " " + field.objectName()).toStdString());
-    }
-  });
-  EXPECT_EQ(unnamed, std::set<std::string>{});
+  EXPECT_EQ(unnamed, std::set<std::string>{}) << "fields without a caption";
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ QWidget* NumberCellDelegate::createEditor(QWidget* parent, const QStyleOptionVie
   connect(line, &QLineEdit::inputRejected, line, [this, line, caption] {
     announceRefusal(*line, caption + " : " + rejectedTypingReason(lastTyped_));
   });
+  // A cell holds no refused text: the next key it takes takes the word back.
+  connect(line, &QLineEdit::textEdited, line, [line] { announceRefusal(*line, {}); });
   return editor;
 }
 

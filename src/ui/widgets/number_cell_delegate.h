@@ -1,5 +1,6 @@
 // The editor of a table's number cells: the keys a number field turns away are
-// turned away in a cell too, and said aloud with the column's heading.
+// turned away in a cell too, and said aloud with the column's heading until the
+// next key the cell takes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
