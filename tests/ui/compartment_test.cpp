@@ -13,7 +13,6 @@
 #include "panels/fm_comp.h"
 #include "resonance/evaluate_resonance.h"
 #include "ui_test_support.h"
-#include "widgets/refusal_notice.h"
 
 namespace korain::testing {
 namespace {
@@ -265,37 +264,23 @@ TEST_F(ResonanceDialog, CancelAnsweredNoKeepsTheEdits) {
   EXPECT_EQ(session().arrangement(), before);
 }
 
-// The window the dialog is opened from, as far as it shows refusals.
-class StatusLine : public QWidget {
- public:
-  QString shown;
-
- protected:
-  bool event(QEvent* event) override {
-    if (event->type() != RefusalNotice::type()) return QWidget::event(event);
-    shown = static_cast<RefusalNotice*>(event)->text();
-    event->accept();
-    return true;
-  }
-};
-
 TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBackAndSaysWhy) {
-  StatusLine status;
-  FM_ResKora dialog(editor, kAftwardCompartment, &status);
+  FM_ResKora dialog(editor, kAftwardCompartment);
   auto* grid = control<QTableWidget>(dialog, "SS_Res");
+  auto* line = control<QLabel>(dialog, "LB_Refusal");
   const QString before = grid->item(0, 0)->text();
   for (const QString& typed : {QString("inf"), QString("nan"), QString("-inf"),
                                QString("1") + QString(40, '0'), QString("1,000.5")}) {
     grid->item(0, 0)->setText(typed);
     EXPECT_EQ(grid->item(0, 0)->text(), before) << typed.toStdString();
-    EXPECT_TRUE(status.shown.startsWith("Filling level : ")) << typed.toStdString();
+    EXPECT_TRUE(line->text().startsWith("Filling level : ")) << typed.toStdString();
   }
-  EXPECT_EQ(status.shown, "Filling level : a number is needed here");
+  EXPECT_EQ(line->text(), "Filling level : a number is needed here");
   // A lone comma before the decimals, as the number fields take it, also in
   // a cell still open when Ok is given.
   grid->item(0, 0)->setText("1,5");
   EXPECT_EQ(grid->item(0, 0)->text(), "1.5");
-  EXPECT_EQ(status.shown, "");
+  EXPECT_EQ(line->text(), "");
   grid->setCurrentCell(0, 1);
   grid->editItem(grid->item(0, 1));
   auto* cell = grid->findChild<QLineEdit*>();

@@ -47,14 +47,6 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
   EXPECT_EQ(control<CommitField>(dialog, "FTX_Ident")->text(), "Hold 3 aft bulkhead");
   EXPECT_EQ(control<NumberField>(dialog, "FTX_m")->text(), "88");
   editEverything(dialog);
-  // A state index is a whole number: a fraction is refused, not rounded.
-  auto& stateIndex = *control<NumberField>(dialog, "TX_State");
-  typeInto(stateIndex, "2.6");
-  control<QPushButton>(dialog, "BT_Ok")->click();
-  EXPECT_TRUE(stateIndex.holdsRefusal());
-  EXPECT_EQ(stateIndex.rangeText().left(16), "A whole number f");
-  EXPECT_EQ(dialog.result(), 0);
-  typeInto(stateIndex, "3");
   control<QPushButton>(dialog, "BT_Ok")->click();
 
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -62,6 +54,29 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
   EXPECT_EQ(mainDataOf(arrangement()),
             (MainData{"Hold 3 fore bulkhead", 165, 2, 140, 6.5F, 8, 5.5F, 7.5F, 3, 3}));
   EXPECT_EQ(arrangement().Bulkheads.count(), 1);
+}
+
+// The state index is kept as a whole number of at least 1: a fraction typed is
+// rounded to the nearest, with either decimal separator, and shown so; one that
+// rounds below 1 is refused.
+TEST_F(MainDataDialog, AStateIndexTypedWithAFractionIsRoundedToAWholeNumber) {
+  const std::pair<const char*, int> rows[] = {{"2,7", 3}, {"2.4", 2}, {"2,5", 3}, {"1.49", 1},
+                                              {"7", 7},   {"0,4", 0}, {"-2", 0}};
+  for (const auto& [typed, stored] : rows) {
+    SCOPED_TRACE(typed);
+    FM_MainData dialog(editor);
+    auto& stateIndex = *control<NumberField>(dialog, "TX_State");
+    typeInto(stateIndex, typed);
+    EXPECT_EQ(stateIndex.holdsRefusal(), stored == 0);
+    control<QPushButton>(dialog, "BT_Ok")->click();
+    if (stored == 0) {
+      EXPECT_EQ(dialog.result(), 0) << "a refused index leaves the dialog open";
+      continue;
+    }
+    EXPECT_EQ(stateIndex.text(), QString::number(stored));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(arrangement().StateIndex, stored);
+  }
 }
 
 // A text longer than its field shows its beginning, as one reads it.

@@ -309,6 +309,59 @@ std::string rowName(const ::testing::TestParamInfo<Row>& info) {
 }
 INSTANTIATE_TEST_SUITE_P(EveryNumberField, TypedComma, ::testing::ValuesIn(rows()), rowName);
 
+// A value a dialog's field refuses, typed and left by Tab, and one it takes.
+struct Refusal {
+  const Form* form;
+  const char* field;
+  const char* typed;
+  const char* said;
+  const char* taken;
+};
+
+void PrintTo(const Refusal& row, std::ostream* out) { *out << row.form->name << ' ' << row.field; }
+
+// Out of range where a range is set, else beyond what the model keeps.
+const Refusal kRefusals[] = {
+    {&kMainData, "TX_State", "0", "State index : a whole number from 1 to 32767", "4"},
+    {&kWizard, "FTX_m_2", "10000", "Number : a whole number from 0 to 1000", "12"},
+    {&kPref, "TX_Zoom", "0", "Zoom Factor : from 1.01 to 100", "2"},
+    {&kPrint, "TX_StartPage", "0,5", "Start page : a whole number from 1 to 9999", "2"},
+    {&kNewZel, "FTX_m", "1e99", "Longitudinal location (X from APP) : this number is too large",
+     "60"},
+    {&kRes, "FTX_el", "1e99", "Effective length : this number is too large", "20"},
+    {&kLcm, "FTX_m_1", "1e99", "Load test height : this number is too large", "7.5"},
+};
+
+// The dialog is over the main window, whose status line nobody reads behind it.
+class RefusedInADialog : public NumericFields, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusedInADialog, IsSaidInTheDialogWhileTheFieldKeepsItUntilAValueIsTaken) {
+  const Refusal& row = GetParam();
+  onNextActiveModal(row.form->name, [this, &row](QWidget& dialog) {
+    if (row.form->prepare != nullptr) row.form->prepare(session_, dialog);
+    auto& field = *control<NumberField>(dialog, row.field);
+    const QLabel& line = *control<QLabel>(dialog, "LB_Refusal");
+    typeInto(field, row.typed);
+    QTest::keyClick(&field, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), &field);
+    EXPECT_EQ(field.selectedText(), row.typed);
+    EXPECT_EQ(line.text().toStdString(), row.said);
+    EXPECT_EQ(control<QLabel>(window_, "PAN_State")->text().toStdString(), "");
+    typeInto(field, row.taken);
+    EXPECT_EQ(line.text().toStdString(), "");
+    EXPECT_EQ(field.value(), QString(row.taken).toDouble());
+    cancel(dialog);
+  });
+  open(*row.form);
+}
+
+std::string refusalName(const ::testing::TestParamInfo<Refusal>& info) {
+  return std::string(info.param.form->name) + "_" + info.param.field;
+}
+INSTANTIATE_TEST_SUITE_P(EveryKindOfDialog, RefusedInADialog, ::testing::ValuesIn(kRefusals),
+                         refusalName);
+
 std::vector<std::string> without(const std::set<std::string>& all,
                                  const std::set<std::string>& some) {
   std::vector<std::string> rest;
@@ -316,8 +369,9 @@ std::vector<std::string> without(const std::set<std::string>& all,
   return rest;
 }
 
-// A field added to a panel or to one of the dialogs fails here until the table has its row.
-TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRow) {
+// A field added to a panel or to one of the dialogs fails here until the table
+// has its row, or while a refusal would name it by its object name.
+TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRowAndItsCaption) {
   std::set<std::string> listed;
   std::set<const Form*> dialogs;
   for (const Row& row : rows()) {
@@ -325,11 +379,14 @@ TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRow) {
     if (row.form->ok != nullptr) dialogs.insert(row.form);
   }
   std::set<std::string> found;
-  const auto collect = [&found](QWidget& window) {
+  std::set<std::string> unnamed;
+  const auto collect = [&found, &unnamed](QWidget& window) {
     for (const NumberField* field : window.findChildren<NumberField*>()) {
       const QWidget* form = field;
       while (!form->objectName().startsWith("FM_")) form = form->parentWidget();
-      found.insert((form->objectName() + " " + field->objectName()).toStdString());
+      const std::string name = (form->objectName() + " " + field->objectName()).toStdString();
+      found.insert(name);
+      if (field->caption() == field->objectName()) unnamed.insert(name);
     }
   };
   for (const int code : {0, 1, 2, 3, 4, 5, 6, 7, 12}) {
@@ -345,6 +402,7 @@ TEST_F(NumericFields, EveryNumberFieldOfThePanelsAndDialogsHasItsRow) {
   }
   EXPECT_EQ(without(found, listed), std::vector<std::string>{}) << "fields without a row";
   EXPECT_EQ(without(listed, found), std::vector<std::string>{}) << "rows without a field";
+  EXPECT_EQ(unnamed, std::set<std::string>{}) << "fields without a caption";
 }
 
 }  // namespace

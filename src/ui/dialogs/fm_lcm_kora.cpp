@@ -101,7 +101,10 @@ void FM_LcmKora::addValueRow(QFormLayout& form, int k, const char* caption, cons
   unitLabel->setMinimumWidth(unitLabel->fontMetrics().horizontalAdvance("m/BL"));
   line->addWidget(unitLabel);
   values_.at(static_cast<std::size_t>(k - 1)) = field;
-  form.addRow(caption, row);
+  auto* label = new QLabel(caption, form.parentWidget());
+  // The caption is the field's buddy, not the row's: a refusal names the field by it.
+  label->setBuddy(field);
+  form.addRow(label, row);
 }
 
 QGroupBox* FM_LcmKora::liquidGroup() {

@@ -135,10 +135,14 @@ QGroupBox* FM_LemKora::rollCases(QWidget* column) {
       grid->addWidget(heading, row++, 0, 1, 5);
     }
     grid->addWidget(new QLabel(cell.loadCase, roll_), row, 0);
-    grid->addWidget(new QLabel("Yh", roll_), row, 1);
-    grid->addWidget(entryField(cell.yEntry, roll_), row, 2);
-    grid->addWidget(new QLabel("Zh", roll_), row, 3);
-    grid->addWidget(entryField(cell.yEntry + 1, roll_), row, 4);
+    for (int k = 0; k < 2; ++k) {
+      const QString coordinate = k == 0 ? "Yh" : "Zh";
+      NumberField* field = entryField(cell.yEntry + k, roll_);
+      // A refusal names the field with its case, which the grid shows apart.
+      field->setCaption(QString(cell.acceleration) + cell.loadCase + " " + coordinate);
+      grid->addWidget(new QLabel(coordinate, roll_), row, 1 + 2 * k);
+      grid->addWidget(field, row, 2 + 2 * k);
+    }
     ++row;
   }
   return roll_;

@@ -91,9 +91,10 @@ QWidget* FM_MainData::generalPage() {
   state_ = numberedList("CB_State", text_id::kFirstStateText, page);
   form->addRow("State type :", state_);
   stateIndex_ = numberField("TX_State", page);
-  // The index is a whole number of at least 1, as the database keeps it.
+  // The index is a whole number of at least 1, as the database keeps it; a
+  // fraction typed is rounded to it.
   stateIndex_->setRange(1, std::numeric_limits<Integer>::max());
-  stateIndex_->setWholeNumbers();
+  stateIndex_->setWholeNumbers(NumberField::Fraction::Rounded);
   form->addRow("State index :", stateIndex_);
 
   // The state of a run started from outside with /V is that run's to set.

@@ -139,6 +139,8 @@ QWidget* FM_Print::pageBox() {
   form->addRow("&Printer :", printer_);
   font_ = fontList("CB_Font", box);
   fontSize_ = numberField("TX_FontSize", config_range::kFontSize, box);
+  // It shares its row and caption with the font's name.
+  fontSize_->setCaption("Font size");
   auto* fontRow = new QHBoxLayout;
   fontRow->addWidget(font_, 1);
   fontRow->addWidget(fontSize_);

@@ -22,6 +22,7 @@
 #include "resonance/ship_periods.h"
 #include "resonance/sloshing_periods.h"
 #include "text/line_values.h"
+#include "widgets/number_cell_delegate.h"
 #include "widgets/ok_cancel.h"
 #include "widgets/refusal_notice.h"
 #include "widgets/typed_number.h"
@@ -113,11 +114,15 @@ QWidget* FM_ResKora::dimensionsRow() {
   layout->setContentsMargins(0, 0, 0, 0);
   effectiveLength_ = effectiveField("FTX_el", kEffectiveLengthEntry);
   effectiveBreadth_ = effectiveField("FTX_eb", kEffectiveBreadthEntry);
-  layout->addWidget(new QLabel("Effective length :", row));
-  layout->addWidget(effectiveLength_);
-  layout->addSpacing(16);
-  layout->addWidget(new QLabel("Effective breadth :", row));
-  layout->addWidget(effectiveBreadth_);
+  // Each caption is its field's buddy: a refusal names the field by it.
+  for (NumberField* field : {effectiveLength_, effectiveBreadth_}) {
+    auto* caption =
+        new QLabel(field == effectiveLength_ ? "Effective length :" : "Effective breadth :", row);
+    caption->setBuddy(field);
+    if (field == effectiveBreadth_) layout->addSpacing(16);
+    layout->addWidget(caption);
+    layout->addWidget(field);
+  }
   layout->addStretch(1);
   return row;
 }
@@ -157,6 +162,7 @@ QTableWidget* FM_ResKora::levelGrid(QWidget* group) {
   grid_->setObjectName("SS_Res");
   grid_->setHorizontalHeaderLabels(
       {"Filling level", "Free surface length", "Free surface breadth"});
+  grid_->setItemDelegate(new NumberCellDelegate(grid_));
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setStretchLastSection(true);
   // Every column as wide as its heading at least: the grid never cuts one.
@@ -345,14 +351,14 @@ void FM_ResKora::readGrid() {
       bool isNumber = false;
       const double value = item == nullptr ? 0 : typedNumber(item->text(), isNumber);
       // A cell that holds no number, "inf" or "nan" included, or one beyond
-      // what the level keeps, goes back to the level's value, and the status
-      // line says why.
+      // what the level keeps, goes back to the level's value, and the
+      // dialog's status line says why.
       const std::optional<Single> kept = isNumber ? toSingle(value) : std::nullopt;
       if (kept) {
         pointValue(point, column) = *kept;
       } else if (item != nullptr) {
-        refusal = grid_->horizontalHeaderItem(column)->text() + " : " +
-                  notANumberReason(item->text());
+        refusal =
+            grid_->horizontalHeaderItem(column)->text() + " : " + notANumberReason(item->text());
       }
     }
   }

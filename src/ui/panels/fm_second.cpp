@@ -51,6 +51,10 @@ constexpr std::array<TypeTool, 5> kTypeTools = {{{"Flat", kFlatProfile},
                                                  {"T bar", kTeeProfile},
                                                  {"Null", kNullProfile}}};
 
+// The scantling fields FTX_Stiff_0 to 3, as a refusal names them.
+constexpr std::array<const char*, 4> kScantlingNames = {
+    "Web height (mm)", "Web thickness (mm)", "Flange width (mm)", "Flange thickness (mm)"};
+
 constexpr std::array<const char*, 5> kTabTexts = {"Stiff. scantling", "Stiff. upper bracket",
                                                   "Stiff. lower bracket", "by span scantling",
                                                   "by span bracket"};
@@ -96,6 +100,10 @@ void FM_Second::FillSecCB_typeConn(QComboBox& list) {
 NumberField* FM_Second::addStiffField(int index) {
   auto* field = new NumberField(controls_);
   field->setObjectName(QString("FTX_Stiff_%1").arg(index));
+  // The web's and the flange's pairs share one caption: a refusal names each.
+  if (index < static_cast<int>(kScantlingNames.size())) {
+    field->setCaption(kScantlingNames.at(static_cast<std::size_t>(index)));
+  }
   stiff_[static_cast<std::size_t>(index)] = field;
   // The bracket lengths change the spans, so they go through the whole cycle.
   const Follow follow = index >= 4 ? kRefreshAll : Follow::Panel | Follow::Redraw;

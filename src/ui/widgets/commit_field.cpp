@@ -60,11 +60,23 @@ void CommitField::focusInEvent(QFocusEvent* event) {
 void CommitField::focusOutEvent(QFocusEvent* event) {
   QApplication::instance()->removeEventFilter(this);
   QLineEdit::focusOutEvent(event);
-  commitIfChanged();
+  if (leaves(*event)) commitIfChanged();
+}
+
+bool CommitField::leaves(const QFocusEvent& event) {
+  // A popup opened over the field (its context menu, a menu of the window)
+  // does not leave it, nor does its window losing the keyboard to another
+  // window or closing: the field has the keys back when its window does, and
+  // a window that closes is no place for a change to land.
+  return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
 }
 
 bool CommitField::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && watched != this && watched->isWidgetType()) {
+  // Only a click in the field's own window leaves it. A click on another
+  // window (a tip, a popup) is not the field's to settle: what settling may
+  // show or hide must not touch the window Qt is still delivering the click to.
+  if (event->type() == QEvent::MouseButtonPress && watched != this && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == window()) {
     commitIfChanged();
   }
   return QLineEdit::eventFilter(watched, event);

@@ -35,10 +35,14 @@ class CommitField : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  // While the field has the focus it watches every click: one on a control
-  // that takes no focus (a tool button, the drawing) settles the edit first,
-  // as leaving the field would, so that the click acts on what is typed.
+  // While the field has the focus it watches every click: one on a control of
+  // its window that takes no focus (a tool button, the drawing) settles the
+  // edit first, as leaving the field would, so that the click acts on what is
+  // typed.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Whether losing the focus this way leaves the field (Tab, a click
+  // elsewhere in its window), so that what was typed is settled.
+  static bool leaves(const QFocusEvent& event);
   // Whether the text the user typed may go to the model; called before
   // `committed`.
   virtual bool settle() { return true; }

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/number_field.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QToolTip>
-#include <QValidator>
 #include <algorithm>
 #include <cmath>
 
 #include "text/line_values.h"
+#include "widgets/number_validator.h"
 #include "widgets/refusal_notice.h"
 #include "widgets/typed_number.h"
 
@@ -26,29 +26,17 @@ bool isBounded(double limit) {
          limit < std::numeric_limits<double>::max();
 }
 
-// Keeps letters out of a number field, and nothing more: it never rewrites
-// what was typed (a stock number validator would take "88,5" for 885 on
-// leaving the field), so that the one reading of typed numbers sees the text
-// as the user wrote it.
-class TypedNumberValidator : public QValidator {
- public:
-  using QValidator::QValidator;
-
-  State validate(QString& input, int& /*position*/) const override {
-    for (const QChar c : input) {
-      if (!c.isDigit() && !QStringLiteral("+-.,eE ").contains(c)) return Invalid;
-    }
-    bool ok = false;
-    typedNumber(input, ok);
-    return ok ? Acceptable : Intermediate;
-  }
-};
-
 }  // namespace
 
 NumberField::NumberField(QWidget* parent) : CommitField(parent) {
-  setValidator(new TypedNumberValidator(this));
+  setValidator(new NumberValidator(this));
   setAlignment(Qt::AlignRight);
+  connect(this, &QLineEdit::inputRejected, this, &NumberField::refuseTyping);
+  connect(this, &QLineEdit::textEdited, this, &NumberField::endTypingRefusal);
+  // The line edit's own Undo (its context menu) may put the model's text back.
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (!isModified()) endRefusal();
+  });
 }
 
 double NumberField::value() const {
@@ -59,8 +47,9 @@ double NumberField::value() const {
   return ok && std::isfinite(number) ? number : 0.0;
 }
 
-void NumberField::setWholeNumbers() {
+void NumberField::setWholeNumbers(Fraction fraction) {
   whole_ = true;
+  fraction_ = fraction;
   setToolTip(rangeText());
 }
 
@@ -108,6 +97,7 @@ QString NumberField::caption() const {
 bool NumberField::takes(const QString& text, double& number) const {
   bool ok = false;
   number = typedNumber(text, ok);
+  if (whole_ && fraction_ == Fraction::Rounded) number = std::round(number);
   // The model keeps its values as Single: a number beyond it would be stored
   // as infinity and written to the file as 0.
   return ok && toSingle(number).has_value() && number >= minimum_ - kSlack &&
@@ -117,8 +107,15 @@ bool NumberField::takes(const QString& text, double& number) const {
 bool NumberField::settle() {
   double number = 0;
   if (!takes(text(), number)) return false;
+  showRounded(number);
   endRefusal();
   return true;
+}
+
+void NumberField::showRounded(double number) {
+  if (!whole_ || fraction_ != Fraction::Rounded) return;
+  const QString rounded = numberFieldText(number);
+  if (text() != rounded) setText(rounded);
 }
 
 void NumberField::refuse() {
@@ -128,11 +125,9 @@ void NumberField::refuse() {
   } else {
     reason = notANumberReason(text());
   }
-  const QString refusal = caption() + " : " + reason;
   refused_ = true;
   selectAll();
-  QToolTip::showText(mapToGlobal(rect().bottomLeft()), refusal, this);
-  announceRefusal(*this, refusal);
+  announce(reason);
   // Leaving the field by Tab or a click takes the focus first: it comes back
   // once the event that moved it is done.
   QTimer::singleShot(0, this, [this] {
@@ -142,13 +137,42 @@ void NumberField::refuse() {
   });
 }
 
+void NumberField::keyPressEvent(QKeyEvent* event) {
+  // What the key would type, for the refusal to quote when the validator turns it away.
+  lastTyped_ = event->text();
+  CommitField::keyPressEvent(event);
+  lastTyped_.clear();
+}
+
+void NumberField::focusOutEvent(QFocusEvent* event) {
+  CommitField::focusOutEvent(event);
+  if (leaves(*event)) endTypingRefusal();
+}
+
+void NumberField::refuseTyping() {
+  announce(rejectedTypingReason(lastTyped_));
+  typingRefused_ = true;
+}
+
+void NumberField::announce(const QString& reason) {
+  typingRefused_ = false;
+  announceRefusal(*this, caption() + " : " + reason);
+}
+
 void NumberField::textShown() { endRefusal(); }
 
 void NumberField::endRefusal() {
-  if (!refused_) return;
+  if (!refused_ && !typingRefused_) return;
   refused_ = false;
-  QToolTip::hideText();
+  typingRefused_ = false;
   announceRefusal(*this, {});
+}
+
+void NumberField::endTypingRefusal() {
+  if (!typingRefused_) return;
+  typingRefused_ = false;
+  // A text refused on leaving keeps its word until it is mended or taken back.
+  if (!refused_) announceRefusal(*this, {});
 }
 
 bool settleNumberFields(QWidget& form) {

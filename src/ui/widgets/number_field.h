@@ -27,13 +27,17 @@ class NumberField : public CommitField {
 
   // A typed value outside the range, or no number at all, is refused where
   // the user looks: the field keeps the text, selected, and the focus, and the
-  // status line says the field's caption with its range until the text is
-  // mended or taken back.
+  // status line of the field's window (the dialog's own, for a dialog's field)
+  // says the field's caption with its range until the text is mended or taken
+  // back. A keystroke that cannot be part of a number is not taken, and the
+  // status line says so until the next keystroke the field takes.
   void setRange(double minimum, double maximum);
   double minimum() const { return minimum_; }
   double maximum() const { return maximum_; }
-  // A count, a page or a point size: a fraction is refused, not rounded.
-  void setWholeNumbers();
+  // What a whole-number field does with a fraction: a count, a page or a
+  // point size refuses it; an index kept as a whole number rounds it.
+  enum class Fraction { Refused, Rounded };
+  void setWholeNumbers(Fraction fraction = Fraction::Refused);
   // The value of a whole-number field.
   int wholeValue() const;
   // "From a to b" ("A whole number from a to b"), empty for a field that takes any number.
@@ -48,15 +52,27 @@ class NumberField : public CommitField {
   bool settle() override;
   void refuse() override;
   void textShown() override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   bool takes(const QString& text, double& number) const;
+  // The text of a whole number rounded from a fraction, when the field rounds.
+  void showRounded(double number);
+  // A keystroke (or a paste) the validator turned away, said aloud.
+  void refuseTyping();
+  void announce(const QString& reason);
   // The refusal, once the field no longer holds it, is taken back.
   void endRefusal();
+  // The word about a keystroke turned away, once the field takes one or is left.
+  void endTypingRefusal();
 
   QString caption_;
+  QString lastTyped_;
   bool refused_ = false;
+  bool typingRefused_ = false;
   bool whole_ = false;
+  Fraction fraction_ = Fraction::Refused;
   double minimum_ = std::numeric_limits<double>::lowest();
   double maximum_ = std::numeric_limits<double>::max();
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/ok_cancel.h"
 
+#include "widgets/refusal_line.h"
+
 namespace korain {
 
 OkCancel makeOkCancel(QDialog& dialog) {
@@ -10,7 +12,7 @@ OkCancel makeOkCancel(QDialog& dialog) {
   auto* cancel = new QPushButton("&Cancel", &dialog);
   cancel->setObjectName("BT_Cancel");
   auto* row = new QHBoxLayout;
-  row->addStretch(1);
+  row->addWidget(new RefusalLine(dialog), 1);
   row->addWidget(ok);
   row->addWidget(cancel);
   return {ok, cancel, row};

@@ -12,10 +12,10 @@ QEvent::Type RefusalNotice::type() {
 
 void announceRefusal(QWidget& field, const QString& text) {
   RefusalNotice notice(text);
-  for (QWidget* window = field.parentWidget(); window != nullptr;
-       window = window->parentWidget()) {
+  for (QWidget* holder = field.parentWidget(); holder != nullptr; holder = holder->parentWidget()) {
     notice.ignore();
-    if (QCoreApplication::sendEvent(window, &notice) && notice.isAccepted()) return;
+    if (QCoreApplication::sendEvent(holder, &notice) && notice.isAccepted()) return;
+    if (holder->isWindow()) return;
   }
 }
 

@@ -1,6 +1,6 @@
-// A field's word that it refused what was typed, carried up to the window
-// whose status line shows it: the main window, also for a field of a dialog
-// opened over it. An empty text takes the word back.
+// A field's word that it refused what was typed, carried up to the window it
+// belongs to, whose status line shows it: the main window for a panel's field,
+// the dialog itself for a dialog's. An empty text takes the word back.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -21,8 +21,9 @@ class RefusalNotice : public QEvent {
   QString text_;
 };
 
-// Offers the notice to `field`'s parents in turn, across dialogs to the
-// windows they were opened from, until one takes it.
+// Offers the notice to `field`'s parents in turn, up to its window, until one
+// takes it. A dialog's refusal never reaches the window it was opened from:
+// behind a modal dialog nobody reads it.
 void announceRefusal(QWidget& field, const QString& text);
 
 }  // namespace korain
