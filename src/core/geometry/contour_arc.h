@@ -38,10 +38,8 @@ inline constexpr double kTwoPi = 2 * std::numbers::pi;
 inline PlanePoint pointOf(const Node& node) { return {node.Y, node.Z}; }
 
 // Fills the arc fields of `node` from the previous node's point. False when the
-// data describe no arc (then ArcValid is false and the other fields are zero),
-// and `fault` says why ("radius 0.5 m is smaller than half its chord 1.41 m").
+// data describe no arc (then ArcValid is false and the other fields are zero).
 bool computeArc(PlanePoint previous, Node& node);
-bool computeArc(PlanePoint previous, Node& node, std::string& fault);
 
 // The first angle and the signed sweep of a valid arc node, with the sweep's
 // direction taken from the sign of the radius (a radius of 0 or less runs
@@ -56,7 +54,8 @@ PlanePoint pointOnArc(const Node& node, double angle);
 
 // Completes the arc fields of every node. 0 when the bulkhead has no node, a
 // coordinate that is not a number, or an arc that its data cannot describe;
-// each node at fault is added to `faults` with the reason.
+// each node at fault is added to `faults` with the reason ("radius 0.5 m is
+// smaller than half its chord 0.765 m"), when they are asked for.
 struct NodeFault {
   int node = 0;
   std::string reason;
