@@ -97,11 +97,10 @@ TEST_F(MessagesWindowTest, ADoubleClickOrEnterGoesToTheRowsObject) {
     EXPECT_EQ(bulkhead().Stiffeners.at(k).Selected, k == 5) << k;
   }
 
+  // The member chosen and its tool pressed: the status bar's list goes the same way, checked there.
   list().setCurrentIndex(rowAbout("Primary member 2"));
   QTest::keyClick(&list(), Qt::Key_Return);
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::PrimaryMembers);
-  EXPECT_EQ(bulkhead().CurPrim, 2);
-  EXPECT_TRUE(action("SS_Objects_2").isChecked());
 }
 
 TEST_F(MessagesWindowTest, FollowsAnEditAndItsUndo) {
