@@ -66,10 +66,8 @@ TEST_F(CompartmentPanel, TheSideShownCarriesItsTypeAndDestination) {
   auto panel = makePanel();
   auto* type = control<QComboBox>(*panel, "CB_Type");
   auto* destination = control<QComboBox>(*panel, "CB_MainDest");
-  ASSERT_EQ(type->count(), 8);
-  EXPECT_EQ(type->itemText(0), "1 - Double bottom tank");
+  // The codes' texts are the compartment codes' test; which item gives which code, the choice's.
   EXPECT_EQ(type->currentText(), "5 - Cargo hold");
-  ASSERT_EQ(destination->count(), 7);
   EXPECT_EQ(destination->currentText(), "4 - Dry bulk cargo");
 
   choose(*control<QComboBox>(*panel, "CB_ForeAft"), 1);
