@@ -27,7 +27,6 @@ TEST(MessagesWindowPlace, AValueOutOfItsRangeReadsAsItsDefault) {
   const std::pair<const char*, MessagesWindowPlace> cases[] = {
       {"MessagesShown=7\nMessagesSide=Left\nMessagesSize=10000\n",
        {.shown = true, .side = DockSide::Left, .size = 10000}},
-      {"MessagesShown=0\nMessagesSide=Centre\nMessagesSize=10001\n", {}},
       {"MessagesShown=yes\nMessagesSide=left\nMessagesSize=-1\n", {}},
   };
   for (const auto& [keys, read] : cases) {

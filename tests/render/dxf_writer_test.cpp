@@ -1,5 +1,9 @@
-// The DXF file read back by dxflib: units, layers, contour vertices with their
-// arcs as bulges, stiffeners as lines and the bulkheads' names as texts.
+// The contour of a DXF file read back by dxflib: every vertex where it should
+// be, the arcs and rounded corners as bulges turning the right way, and the
+// two lines of the axis. Units,
+// layers, what the display shows and the names are checked by reading
+// korain-cli's DXF of several databases with a DXF library of its own
+// (tests/cli/check_dxf.py).
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf_writer.h"
 
@@ -9,9 +13,7 @@
 
 #include <QTemporaryDir>
 #include <cmath>
-#include <map>
 #include <numbers>
-#include <set>
 
 #include "example_scene.h"
 
@@ -19,21 +21,16 @@ namespace korain::testing {
 namespace {
 
 struct ReadBack : DL_CreationAdapter {
-  int units = 0;
-  std::set<std::string> layers;
-  std::map<std::string, int> lines;  // by layer
   std::vector<PathVertex> contour;
-  std::set<std::string> texts;
+  int axisLines = 0;
 
-  void setVariableInt(const std::string& key, int value, int) override {
-    if (key == "$INSUNITS") units = value;
+  void addLine(const DL_LineData&) override {
+    if (getAttributes().getLayer() == "AXIS") ++axisLines;
   }
-  void addLayer(const DL_LayerData& data) override { layers.insert(data.name); }
-  void addLine(const DL_LineData&) override { ++lines[getAttributes().getLayer()]; }
+
   void addVertex(const DL_VertexData& v) override {
     if (getAttributes().getLayer() == "BULKHEAD_CONTOUR") contour.push_back({{v.x, v.y}, v.bulge});
   }
-  void addText(const DL_TextData& data) override { texts.insert(data.text); }
 };
 
 ReadBack written(const DrawingScene& scene) {
@@ -60,7 +57,6 @@ Node node(double y, double z, Long curve = 1, double radius = 0, PlanePoint corn
 TEST(DxfWriter, HandMadeContourKeepsNodesAndArcs) {
   Arrangement arrangement;
   Bulkhead bulkhead;
-  bulkhead.Name = "Hand-made";
   // A plain quarter arc of R 2 into (7, 2), then a corner at (7, 8) rounded by R 1.
   for (const Node& n :
        {node(0, 0), node(5, 0), node(7, 2, 3, 2), node(7, 6), node(5, 8, 4, 1, {7, 8})}) {
@@ -73,11 +69,6 @@ TEST(DxfWriter, HandMadeContourKeepsNodesAndArcs) {
   const DisplayConfig labels = defaultDisplayConfig();
   const ReadBack read = written({arrangement, nullptr, ship, options, labels});
 
-  EXPECT_EQ(read.units, 6);
-  for (const char* layer : {"HULL_SECTION", "BULKHEAD_CONTOUR", "PRIMARY_MEMBERS", "STIFFENERS",
-                            "BRACKETS", "STRAKES", "CORRUGATION", "AXIS", "LABELS"}) {
-    EXPECT_TRUE(read.layers.contains(layer)) << layer;
-  }
   const double quarter = std::tan(std::numbers::pi / 8);
   const std::vector<PathVertex> expected = {{{0, 0}, 0}, {{5, 0}, quarter}, {{7, 2}, 0},
                                             {{7, 6}, 0}, {{7, 7}, quarter}, {{6, 8}, 0},
@@ -88,24 +79,7 @@ TEST(DxfWriter, HandMadeContourKeepsNodesAndArcs) {
     EXPECT_NEAR(read.contour[i].point.z, expected[i].point.z, 1e-5) << i;
     EXPECT_NEAR(read.contour[i].bulge, expected[i].bulge, 1e-5) << i;
   }
-  EXPECT_TRUE(read.texts.contains("Hand-made"));
-  EXPECT_EQ(read.lines.count("STIFFENERS"), 0U);
-}
-
-TEST(DxfWriter, ExampleHoldsWhatTheDisplayShows) {
-  const struct {
-    Long word;
-    bool stiffeners;
-  } cases[] = {{display_bit::kAxis | display_bit::kStiffeners, true}, {display_bit::kAxis, false}};
-  for (const auto& c : cases) {
-    const ExampleScene example(1, c.word);
-    const ReadBack read = written(example.scene());
-    EXPECT_EQ(read.lines.contains("STIFFENERS"), c.stiffeners) << c.word;
-    EXPECT_EQ(read.lines.at("AXIS"), 2) << c.word;
-    for (const Bulkhead& b : example.arrangement.Bulkheads) {
-      EXPECT_TRUE(read.texts.contains(b.Name)) << b.Name;
-    }
-  }
+  EXPECT_EQ(read.axisLines, 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "dialogs/fm_new_zel.h"
@@ -121,74 +122,60 @@ TEST(SaveAsInitialName, OffersACopyOfANamedArrangement) {
 }
 
 // The choice enables one way at a time: the list of arrangements for one to replace, the name
-// for a new block, which forgets a row chosen before. Replacing asks first, No by default.
+// for a new block, which forgets a row chosen before. Replacing asks first, No by default; each
+// refusal leaves the dialog open for another answer.
 TEST_F(DatabaseDialogs, SaveAsOffersTheArrangementsOnlyAndOkNeedsARowToReplaceOrANewName) {
-  const std::vector<std::string> rows = {"Hold 3 aft bulkhead -> 1",
-                                         "Hold 5 fore bulkhead (corrugated) -> 2"};
-  const std::string question = "Replace the arrangement 'Hold 5 fore bulkhead (corrugated)' ?";
-  const struct {
-    const char* what;
-    bool replace;
-    int row;  // -1: none clicked
-    QString name;
-    std::optional<Answer> answer;  // to the question before replacing
-    std::optional<Long> warning;   // the dialog stays open with it
-    SaveAsChoice choice;
-  } cases[] = {
-      {"replace without a row", true, -1, "", std::nullopt, 1017, {}},
-      {"replace a row", true, 1, "", Answer::Yes, std::nullopt, {true, 2, ""}},
-      {"replace a row, answered No", true, 1, "", Answer::No, std::nullopt, {}},
-      {"create without a name", false, -1, "  ", std::nullopt, 1018, {}},
-      {"create, default name", false, -1, " new bulkhead arrangement", std::nullopt, 1018, {}},
-      {"create after a row", false, 1, " Hold 7", std::nullopt, std::nullopt, {false, 0, "Hold 7"}},
+  const auto chosen = [](const FM_SaveAs& dialog) {
+    return std::tuple(dialog.choice().replace, dialog.choice().block, dialog.choice().name);
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  const auto okRefused = [this](FM_SaveAs& dialog, std::vector<std::string> said) {
     prompt().messages.clear();
-    prompt().asked.clear();
-    if (c.answer) prompt().answers = {*c.answer};
-    FM_SaveAs dialog(editor, "Copy of Hold 3");
-    dialog.show();
-    QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
-    QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
-    EXPECT_EQ(name.text(), "Copy of Hold 3");
-    EXPECT_EQ(rowsOf(list), rows);
-    EXPECT_TRUE(name.isEnabled() && !list.isEnabled());
-    click(dialog, "OP_Choice_1");
-    EXPECT_FALSE(name.isEnabled());
-    if (c.row >= 0) clickRow(list, c.row);
-    if (!c.replace) {
-      click(dialog, "OP_Choice_0");
-      EXPECT_FALSE(list.isEnabled());
-      EXPECT_TRUE(list.selectedItems().isEmpty());
-      name.clear();
-      QTest::keyClicks(&name, c.name);
-      list.setFocus();
-    }
     click(dialog, "BT_Ok");
-    const bool accepted = c.answer != Answer::No && !c.warning;
-    EXPECT_EQ(dialog.isVisible(), !accepted);
-    if (c.warning) {
-      EXPECT_EQ(prompt().messages, std::vector<std::string>{korainString(*c.warning)});
-      if (!c.replace) {
-        EXPECT_EQ(dialog.focusWidget(), &name);
-      }
-      continue;
-    }
-    ASSERT_EQ(prompt().asked.size(), c.answer ? 1U : 0U);
-    if (c.answer) {
-      EXPECT_EQ(prompt().asked[0].text, question);
-      EXPECT_EQ(prompt().asked[0].defaultAnswer, Answer::No);
-    }
-    if (!accepted) {
-      EXPECT_EQ(list.selectedItems().size(), 1);  // still chosen, to answer again or change
-      continue;
-    }
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.choice().replace, c.choice.replace);
-    EXPECT_EQ(dialog.choice().block, c.choice.block);
-    EXPECT_EQ(dialog.choice().name, c.choice.name);
+    EXPECT_EQ(prompt().messages, said);
+    EXPECT_TRUE(dialog.isVisible());
+  };
+  FM_SaveAs dialog(editor, "Copy of Hold 3");
+  dialog.show();
+  QLineEdit& name = *control<QLineEdit>(dialog, "TX_Name");
+  QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
+  EXPECT_EQ(name.text(), "Copy of Hold 3");
+  EXPECT_EQ(rowsOf(list), (std::vector<std::string>{"Hold 3 aft bulkhead -> 1",
+                                                    "Hold 5 fore bulkhead (corrugated) -> 2"}));
+  EXPECT_TRUE(name.isEnabled() && !list.isEnabled());
+  click(dialog, "OP_Choice_1");
+  EXPECT_FALSE(name.isEnabled());
+  okRefused(dialog, {korainString(1017)});  // no row to replace
+
+  clickRow(list, 1);
+  prompt().answers = {Answer::No};
+  okRefused(dialog, {"Replace the arrangement 'Hold 5 fore bulkhead (corrugated)' ?"});
+  EXPECT_EQ(prompt().asked.at(0).defaultAnswer, Answer::No);
+  EXPECT_EQ(list.selectedItems().size(), 1);  // still chosen, to answer again or change
+
+  click(dialog, "OP_Choice_0");
+  EXPECT_FALSE(list.isEnabled());
+  EXPECT_TRUE(list.selectedItems().isEmpty());
+  for (const QString& refused : {QString("  "), QString(" new bulkhead arrangement")}) {
+    name.clear();
+    QTest::keyClicks(&name, refused);
+    list.setFocus();
+    okRefused(dialog, {korainString(1018)});
+    EXPECT_EQ(dialog.focusWidget(), &name);
   }
+  name.clear();
+  QTest::keyClicks(&name, " Hold 7");
+  click(dialog, "BT_Ok");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(chosen(dialog), std::tuple(false, Integer{0}, std::string("Hold 7")));
+
+  FM_SaveAs replacing(editor, "Copy of Hold 3");
+  replacing.show();
+  click(replacing, "OP_Choice_1");
+  clickRow(*control<QListWidget>(replacing, "LI_Sections"), 1);
+  prompt().answers = {Answer::Yes};
+  click(replacing, "BT_Ok");
+  EXPECT_EQ(replacing.result(), QDialog::Accepted);
+  EXPECT_EQ(chosen(replacing), std::tuple(true, Integer{2}, std::string()));
 }
 
 TEST(NewZelCaption, IsTheMenuCaptionWithoutItsAccessKeys) {
@@ -196,33 +183,20 @@ TEST(NewZelCaption, IsTheMenuCaptionWithoutItsAccessKeys) {
   EXPECT_EQ(newZelCaption("Save && &Go"), "Save & Go Bulkhead Arrangement");
 }
 
-TEST_F(DatabaseDialogs, NewZelOkGivesAnEmptyArrangementAtTheTypedX) {
-  FM_NewZel dialog(editor, "&New...");
-  dialog.show();
-  EXPECT_EQ(dialog.windowTitle(), "New... Bulkhead Arrangement");
-  EXPECT_TRUE(control<QAbstractButton>(dialog, "OP_BasedOn_0")->isChecked());
-  NumberField& x = *control<NumberField>(dialog, "FTX_m");
-  const double halfLength = session().ship().L / 2.0;
-  ASSERT_GT(halfLength, 0);
-  EXPECT_EQ(x.text(), numberFieldText(halfLength));
-
-  typeInto(x, "75.25");
-  click(dialog, "BT_Ok");
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  Arrangement expected;
-  expected.X = 75.25f;
-  EXPECT_TRUE(dialog.arrangement() == expected);
-}
-
+// Direct input at half the ship's length is offered first; what X typed there gives is the
+// number field table's to check.
 TEST_F(DatabaseDialogs, NewZelBuildsTheArrangementFromTheChosenSection) {
   FM_NewZel dialog(editor, "&New...");
   dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "New... Bulkhead Arrangement");
   QListWidget& list = *control<QListWidget>(dialog, "LI_Sections");
   QWidget& picture = *control<QWidget>(dialog, "PIC_Section");
   NumberField& x = *control<NumberField>(dialog, "FTX_m");
   EXPECT_EQ(rowsOf(list), (std::vector<std::string>{"Midship section Fr 120 -> 3",
                                                     "Fore peak section Fr 215 -> 4"}));
   EXPECT_TRUE(list.selectedItems().isEmpty());
+  EXPECT_TRUE(control<QAbstractButton>(dialog, "OP_BasedOn_0")->isChecked());
+  EXPECT_EQ(x.text(), numberFieldText(session().ship().L / 2.0));
 
   // Choosing to build from a section chooses its first row.
   click(dialog, "OP_BasedOn_1");

@@ -55,6 +55,11 @@ void corrugated(Session& s) {
   changeFirstBulkhead(s, [](Bulkhead& b) { b.Typ = kBulkheadCorrugated; });
 }
 
+// Node 3's arc given a radius too small for its chord: the geometry says so.
+void arcTooTight(Session& s) {
+  changeFirstBulkhead(s, [](Bulkhead& b) { b.Nodes.at(3).ShR = 0.5; });
+}
+
 void run(QWidget& window, const char* action) { control<QAction>(window, action)->trigger(); }
 
 // A command of the main window, its questions answered in turn.
@@ -139,8 +144,12 @@ std::vector<EditRow> rows() {
        ACT(answerNextDialog("FM_MainData", "BT_Ok",
                             [](QWidget& d) { chooseAnother(d, "CB_State"); });
            run(window, "ME_MainData"))},
-      {"undo", "ME_Obj_0", "FM_Bh", command("ME_EditUndo"),
-       [](Session& s) { changeFirstBulkhead(s, [](Bulkhead& b) { b.Nodes.at(3).ShR = 0.5; }); }},
+      {"undo", "ME_Obj_0", "FM_Bh", command("ME_EditUndo"), arcTooTight},
+      {"redo", "ME_Obj_0", "FM_Bh", command("ME_EditRedo"),
+       [](Session& s) {
+         arcTooTight(s);
+         s.undo();
+       }},
   };
 }
 

@@ -31,33 +31,21 @@ class MainWindow : public MainWindowTest {
     return control<NumberField>(*control<QWidget>(window_, "FM_Node"),
                                 "FTX_m_" + QString::number(i));
   }
-  std::vector<std::string> messageTexts() {
-    std::vector<std::string> texts;
-    auto* list = control<QComboBox>(window_, "CB_Error");
-    for (int i = 0; i < list->count(); ++i) texts.push_back(list->itemText(i).toStdString());
-    return texts;
-  }
 };
 
-TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
+// What Undo and Redo leave for the drawing and the messages is the edit table's to check.
+TEST_F(MainWindow, EditsAreUndoneAndRedoneFromTheKeyboardWithTheMenuFollowing) {
   pressTool(1);
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::Nodes);
-  // Node 3 ends an arc; pulled far out the arc cannot exist and is reported.
-  for (int i = 0; i < 2; ++i) control<QAbstractButton>(window_, "BT_Inode_1")->click();
-  ASSERT_EQ(bulkhead().CurNode, 3);
-  const Node before = bulkhead().Nodes.at(3);
-  const std::vector<std::string> messagesBefore = messageTexts();
+  const Node before = bulkhead().Nodes.at(1);
   typeInto(*nodeField(0), "40");
   typeInto(*nodeField(1), "30");
-  const std::vector<std::string> messagesEdited = messageTexts();
-  EXPECT_NE(messagesEdited, messagesBefore);
   EXPECT_EQ(action("ME_EditUndo").text(), "Undo Node data changes");
   EXPECT_TRUE(caption().endsWith(" *"));
 
   QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(bulkhead().Nodes.at(3), before);
-  EXPECT_EQ(messageTexts(), messagesBefore);
+  EXPECT_EQ(bulkhead().Nodes.at(1), before);
   EXPECT_FALSE(action("ME_EditUndo").isEnabled());
   EXPECT_EQ(action("ME_EditUndo").text(), "&Undo");
   EXPECT_EQ(action("ME_EditRedo").text(), "Redo Node data changes");
@@ -65,9 +53,8 @@ TEST_F(MainWindow, EditsAreUndoneAndRedoneWithTheirMessages) {
 
   QTest::keyClick(&window_, Qt::Key_Y, Qt::ControlModifier);
   QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(3).Y, 40.0F);
-  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(3).Z, 30.0F);
-  EXPECT_EQ(messageTexts(), messagesEdited);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Y, 40.0F);
+  EXPECT_FLOAT_EQ(bulkhead().Nodes.at(1).Z, 30.0F);
   EXPECT_TRUE(caption().endsWith(" *"));
   EXPECT_FALSE(action("ME_EditRedo").isEnabled());
 }

@@ -1,5 +1,5 @@
-// The message list under the main window: one line per message, newest last,
-// bounded so that a long computation cannot flood it.
+// The message list under the main window: newest last, bounded so that a long
+// computation cannot flood it. (One line per message: the gathered messages' test.)
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages/message_list.h"
 
@@ -27,12 +27,6 @@ TEST(MessageList, NumberZeroClears) {
   list.add(Long{0});
   EXPECT_TRUE(list.empty());
   EXPECT_EQ(list.selectedIndex(), -1);
-}
-
-TEST(MessageList, LineBreakShowsAsABlank) {
-  MessageList list;
-  list.add("Strake ¤²has no size in Bulkhead '¤'", {3, "Hold 3 aft"});
-  EXPECT_EQ(list.messages().back().text, "Strake 3 has no size in Bulkhead 'Hold 3 aft'");
 }
 
 }  // namespace
