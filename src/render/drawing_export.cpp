@@ -14,6 +14,7 @@
 #include "inch_units.h"
 #include "pdf_dates.h"
 #include "saved_file.h"
+#include "world_title_and_legend.h"
 
 namespace korain {
 namespace {
@@ -88,6 +89,13 @@ bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::str
   return savePdf(request.path, bytes, request.created, error);
 }
 
+// The title block and the legend stand beside the drawing, as on the sheet.
+bool exportDxf(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
+  WorldDrawing drawing = worldDrawing(scene, request.size);
+  addTitleBlockAndLegend(drawing, request.titleBlock, scene.options.CurrentLegend, scene.labels);
+  return writeDxf(request.path, drawing, error);
+}
+
 }  // namespace
 
 std::optional<ExportFormat> exportFormatOf(const std::string& path) {
@@ -124,7 +132,7 @@ bool exportDrawing(const ExportRequest& request, const DrawingScene& scene, std:
     case ExportFormat::Pdf:
       return exportPdf(request, scene, error);
     case ExportFormat::Dxf:
-      return writeDxf(request.path, worldDrawing(scene, request.size), error);
+      return exportDxf(request, scene, error);
   }
   return false;
 }

@@ -8,15 +8,19 @@
 #include <array>
 #include <limits>
 #include <memory>
+#include <numbers>
 
 #include "saved_file.h"
+#include "world_extent.h"
 
 namespace korain {
 namespace {
 
 constexpr int kInsUnitsMetres = 6;
 constexpr int kByLayer = 256;
-// Text justification codes: centred across, in the middle up and down.
+// Text justification codes: from the left or centred across, in the middle
+// up and down.
+constexpr int kLeft = 0;
 constexpr int kCentre = 1;
 constexpr int kMiddle = 2;
 
@@ -53,18 +57,41 @@ int colourNumber(const QColor& colour) {
 
 int trueColour(const QColor& colour) { return static_cast<int>(colour.rgb() & 0xFFFFFFU); }
 
+// An entity takes its layer's colour unless it has one of its own.
 DL_Attributes attributes(WorldLayer layer, const QColor& colour) {
-  if (!colour.isValid()) return {worldLayerName(layer), kByLayer, -1, -1, "BYLAYER"};
-  return {worldLayerName(layer), colourNumber(colour), trueColour(colour), -1, "BYLAYER"};
+  const char* name = worldLayerStyle(layer).name;
+  if (!colour.isValid()) return {name, kByLayer, -1, -1, "BYLAYER"};
+  return {name, colourNumber(colour), trueColour(colour), -1, "BYLAYER"};
 }
 
-// DXF 2000 texts are in the file's code page; anything beyond ASCII goes as
-// a \U+XXXX escape, which every reader takes.
+// The centre line's dashes in the units of the pattern below.
+constexpr std::array<double, 4> kCentrePattern = {1.25, -0.25, 0.25, -0.25};
+constexpr double kCentrePatternLength = 2.0;
+// One pattern takes about this much of the sheet.
+constexpr double kCentrePatternPoints = 40;
+
+// The linetype scale that gives the centre line's pattern its length on the
+// sheet at the drawing's scale.
+double centreLineScale(const WorldDrawing& drawing) {
+  if (!(drawing.metresPerPoint > 0)) return 1.0;
+  return kCentrePatternPoints * drawing.metresPerPoint / kCentrePatternLength;
+}
+
+const char* const kPlainStyle = "Standard";
+const char* const kBoldStyle = "Bold";
+
+// A DXF 2000 file's texts are in its code page, Windows-1252 here: the
+// characters it holds go as its bytes ("×" is 0xD7), any other as a \U+XXXX
+// escape. Below 0x100 the code page agrees with Unicode except for the
+// control characters 0x80 to 0x9F, which the code page gives to other
+// characters.
 std::string dxfText(const QString& text) {
   std::string out;
   for (const char32_t c : text.toUcs4()) {
     if (c >= 0x20 && c < 0x7F) {
       out += static_cast<char>(c);
+    } else if (c >= 0xA0 && c <= 0xFF) {
+      out += static_cast<char>(static_cast<unsigned char>(c));
     } else if (c >= 0x80) {
       out += QStringLiteral("\\U+%1")
                  .arg(static_cast<uint>(c), 4, 16, QChar('0'))
@@ -75,33 +102,81 @@ std::string dxfText(const QString& text) {
   return out;
 }
 
-void writeHeader(DL_Dxf& dxf, DL_WriterA& dw) {
+// A point of the header: y, z of the world.
+void headerPoint(DL_WriterA& dw, const char* name, double y, double z) {
+  dw.dxfString(9, name);
+  dw.dxfReal(10, y);
+  dw.dxfReal(20, z);
+}
+
+// The extent tells CAD programs where the drawing is, so that they open on it.
+void writeHeader(DL_Dxf& dxf, DL_WriterA& dw, const WorldDrawing& drawing) {
   dxf.writeHeader(dw);
+  dw.dxfString(9, "$DWGCODEPAGE");
+  dw.dxfString(3, "ANSI_1252");
   dw.dxfString(9, "$INSUNITS");
   dw.dxfInt(70, kInsUnitsMetres);
   dw.dxfString(9, "$MEASUREMENT");
   dw.dxfInt(70, 1);
+  const WorldWindow extent = worldExtent(drawing);
+  headerPoint(dw, "$EXTMIN", extent.left, extent.bottom);
+  headerPoint(dw, "$EXTMAX", extent.right(), extent.top());
+  headerPoint(dw, "$LIMMIN", extent.left, extent.bottom);
+  headerPoint(dw, "$LIMMAX", extent.right(), extent.top());
+  dw.dxfString(9, "$LTSCALE");
+  dw.dxfReal(40, centreLineScale(drawing));
   dw.sectionEnd();
 }
 
-void writeTables(DL_Dxf& dxf, DL_WriterA& dw, const WorldDrawing& drawing) {
-  dw.sectionTables();
-  dxf.writeVPort(dw);
-  dw.tableLinetypes(3);
+void writeLinetypes(DL_Dxf& dxf, DL_WriterA& dw) {
+  dw.tableLinetypes(4);
   dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "BYBLOCK", 0, 0, 0.0));
   dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "BYLAYER", 0, 0, 0.0));
   dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
+  std::array<double, 4> centre = kCentrePattern;
+  dxf.writeLinetype(
+      dw, DL_LinetypeData("CENTER", "Center ____ _ ____ _ ____ _ ____", 0,
+                          static_cast<int>(centre.size()), kCentrePatternLength, centre.data()));
   dw.tableEnd();
+}
+
+void writeLayers(DL_Dxf& dxf, DL_WriterA& dw) {
   dw.tableLayers(static_cast<int>(kWorldLayerCount) + 1);
   dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, -1, -1, "CONTINUOUS"));
   for (std::size_t i = 0; i < kWorldLayerCount; ++i) {
-    const QColor& colour = drawing.layerColours.at(i);
-    dxf.writeLayer(dw, DL_LayerData(worldLayerName(static_cast<WorldLayer>(i)), 0),
-                   DL_Attributes("", colourNumber(colour), trueColour(colour), -1, "CONTINUOUS"));
+    const WorldLayerStyle& style = worldLayerStyle(static_cast<WorldLayer>(i));
+    dxf.writeLayer(
+        dw, DL_LayerData(style.name, 0),
+        DL_Attributes("", style.colourNumber, -1, -1, style.centreLine ? "CENTER" : "CONTINUOUS"));
   }
   dw.tableEnd();
-  dw.tableStyle(1);
-  dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 0.25, "txt", ""));
+}
+
+// A text style set in a TrueType font, which every CAD program finds.
+void writeTextStyle(DL_WriterA& dw, const char* name, const char* fontFile) {
+  dw.dxfString(0, "STYLE");
+  dw.handle();
+  dw.dxfString(100, "AcDbSymbolTableRecord");
+  dw.dxfString(100, "AcDbTextStyleTableRecord");
+  dw.dxfString(2, name);
+  dw.dxfInt(70, 0);
+  dw.dxfReal(40, 0.0);
+  dw.dxfReal(41, 1.0);
+  dw.dxfReal(50, 0.0);
+  dw.dxfInt(71, 0);
+  dw.dxfReal(42, 1.0);
+  dw.dxfString(3, fontFile);
+  dw.dxfString(4, "");
+}
+
+void writeTables(DL_Dxf& dxf, DL_WriterA& dw) {
+  dw.sectionTables();
+  dxf.writeVPort(dw);
+  writeLinetypes(dxf, dw);
+  writeLayers(dxf, dw);
+  dw.tableStyle(2);
+  writeTextStyle(dw, kPlainStyle, "arial.ttf");
+  writeTextStyle(dw, kBoldStyle, "arialbd.ttf");
   dw.tableEnd();
   dxf.writeView(dw);
   dxf.writeUcs(dw);
@@ -127,8 +202,25 @@ bool isLine(const WorldPath& path) {
   return path.path.size() == 2 && !path.closed && path.path.front().bulge == 0;
 }
 
-void writePath(DL_Dxf& dxf, DL_WriterA& dw, const WorldPath& path) {
+// A solid hatch bounded by the path's straight edges.
+void writeFill(DL_Dxf& dxf, DL_WriterA& dw, const WorldPath& path) {
   const DL_Attributes attrib = attributes(path.layer, path.colour);
+  const DL_HatchData hatch(1, true, 1.0, 0.0, "SOLID");
+  dxf.writeHatch1(dw, hatch, attrib);
+  const DL_HatchLoopData loop(static_cast<int>(path.path.size()));
+  dxf.writeHatchLoop1(dw, loop);
+  for (std::size_t i = 0; i < path.path.size(); ++i) {
+    const PlanePoint a = path.path[i].point;
+    const PlanePoint b = path.path[(i + 1) % path.path.size()].point;
+    dxf.writeHatchEdge(dw, DL_HatchEdgeData(a.y, a.z, b.y, b.z));
+  }
+  dxf.writeHatchLoop2(dw, loop);
+  dxf.writeHatch2(dw, hatch, attrib);
+}
+
+void writePath(DL_Dxf& dxf, DL_WriterA& dw, const WorldPath& path) {
+  const DL_Attributes attrib = attributes(path.layer, path.filled ? QColor() : path.colour);
+  if (path.filled) writeFill(dxf, dw, path);
   if (isLine(path)) {
     const PlanePoint a = path.path.front().point;
     const PlanePoint b = path.path.back().point;
@@ -141,6 +233,16 @@ void writePath(DL_Dxf& dxf, DL_WriterA& dw, const WorldPath& path) {
     dxf.writeVertex(dw, DL_VertexData(v.point.y, v.point.z, 0, v.bulge));
   }
   dxf.writePolylineEnd(dw);
+}
+
+void writeText(DL_Dxf& dxf, DL_WriterA& dw, const WorldText& text) {
+  const PlanePoint c = text.place;
+  const int across = text.anchor == TextAnchor::Left ? kLeft : kCentre;
+  dxf.writeText(dw,
+                DL_TextData(c.y, c.z, 0, c.y, c.z, 0, text.height, 1.0, 0, across, kMiddle,
+                            dxfText(text.text), text.bold ? kBoldStyle : kPlainStyle,
+                            text.rotation * std::numbers::pi / 180),
+                attributes(text.layer, text.colour));
 }
 
 void writeEntities(DL_Dxf& dxf, DL_WriterA& dw, const WorldDrawing& drawing) {
@@ -158,13 +260,7 @@ void writeEntities(DL_Dxf& dxf, DL_WriterA& dw, const WorldDrawing& drawing) {
     dxf.writeCircle(dw, DL_CircleData(circle.centre.y, circle.centre.z, 0, circle.radius),
                     attributes(circle.layer, {}));
   }
-  for (const WorldText& text : drawing.texts) {
-    const PlanePoint c = text.centre;
-    dxf.writeText(dw,
-                  DL_TextData(c.y, c.z, 0, c.y, c.z, 0, text.height, 1.0, 0, kCentre, kMiddle,
-                              dxfText(text.text), "Standard", 0.0),
-                  attributes(WorldLayer::Labels, text.colour));
-  }
+  for (const WorldText& text : drawing.texts) writeText(dxf, dw, text);
   dw.sectionEnd();
 }
 
@@ -174,8 +270,8 @@ bool writeScratch(const QString& scratch, const WorldDrawing& drawing) {
   DL_Dxf dxf;
   const std::unique_ptr<DL_WriterA> dw(dxf.out(scratch.toLocal8Bit().constData(), DL_VERSION_2000));
   if (!dw || dw->openFailed()) return false;
-  writeHeader(dxf, *dw);
-  writeTables(dxf, *dw, drawing);
+  writeHeader(dxf, *dw, drawing);
+  writeTables(dxf, *dw);
   writeBlocks(dxf, *dw);
   writeEntities(dxf, *dw, drawing);
   dxf.writeObjects(*dw);

@@ -152,9 +152,8 @@ PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
     if (keepAll && rank == LabelRank::Scantling) return static_cast<int>(LabelRank::Strake);
     return static_cast<int>(rank);
   };
-  std::stable_sort(labels_.begin(), labels_.end(), [&](const Label& a, const Label& b) {
-    return order(a.rank) < order(b.rank);
-  });
+  std::stable_sort(labels_.begin(), labels_.end(),
+                   [&](const Label& a, const Label& b) { return order(a.rank) < order(b.rank); });
   chosen_.assign(labels_.size(), kUnplaced);
   for (std::size_t i = 0; i < labels_.size(); ++i) place(i);
   PlacedLabels placed;
@@ -167,7 +166,7 @@ PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
     painter.setBrush(halo);
     painter.drawRect(haloBox);
     drawText(painter, label, label.places[chosen_[i]]);
-    placed.push_back({label.text, haloBox, label.colour, label.rank});
+    placed.push_back({label.text, haloBox, label.colour, label.rank, label.upright, label.font});
   }
   painter.restore();
   return placed;

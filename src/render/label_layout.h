@@ -30,12 +30,15 @@ enum class LabelPolicy { GiveWay, KeepAll };
 // too short to hold its text beside the stiffener's own.
 enum class LabelRank { BulkheadName, Axis, Scantling, Strake, Bracket, NodeNumber };
 
-// A label as drawn: its text, the box of its halo (device pixels), its colour and rank.
+// A label as drawn: its text, the box of its halo (device pixels), its colour
+// and rank, whether it reads upwards (turned a quarter left) and its font.
 struct PlacedLabel {
   QString text;
   QRectF box;
   QColor colour;
   LabelRank rank;
+  bool upright = false;
+  QFont font{};
 };
 using PlacedLabels = std::vector<PlacedLabel>;
 

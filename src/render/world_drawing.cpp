@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world_drawing.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <cmath>
 
@@ -15,9 +16,6 @@
 
 namespace korain {
 namespace {
-
-// The capitals of a label take about this share of its line's height.
-constexpr double kCapHeightShare = 0.7;
 
 ContourPath straight(std::initializer_list<PlanePoint> points) {
   ContourPath path;
@@ -105,24 +103,10 @@ void addBulkhead(Collector& out, const Bulkhead& bulkhead, bool current, double 
   }
 }
 
-std::array<QColor, kWorldLayerCount> layerColours(const DrawingStyle& style) {
-  const QColor stiffener = style.stiffenerPen(Emphasis::Normal).color();
-  return {style.hullPen().color(),
-          style.contourPen(Emphasis::Normal).color(),
-          style.stoolPen().color(),
-          style.nodePen(Emphasis::Normal).color(),
-          style.memberPen(Emphasis::Normal).color(),
-          stiffener,
-          stiffener,
-          style.strakeEdgePen().color(),
-          style.corrugationPen().color(),
-          style.axisPen().color(),
-          style.labelColour()};
-}
-
 // The labels as the picture places them, carried back into the world.
+// A label in the plain label colour takes the layer's colour.
 void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
-               const QTransform& toWorld, double pixelsPerMetre) {
+               const QTransform& toWorld, double pixelsPerMetre, const QColor& plain) {
   QImage picture(size, QImage::Format_RGB32);
   PlacedLabels placed;
   {
@@ -132,20 +116,39 @@ void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
   }
   for (const PlacedLabel& label : placed) {
     const QPointF centre = toWorld.map(label.box.center());
-    drawing.texts.push_back({label.text,
-                             {centre.x(), centre.y()},
-                             label.box.height() * kCapHeightShare / pixelsPerMetre,
-                             label.colour});
+    const QFontMetricsF metrics(label.font);
+    drawing.texts.push_back({.text = label.text,
+                             .place = {centre.x(), centre.y()},
+                             .height = metrics.capHeight() / pixelsPerMetre,
+                             .length = metrics.horizontalAdvance(label.text) / pixelsPerMetre,
+                             .rotation = label.upright ? 90.0 : 0.0,
+                             .layer = WorldLayer::Labels,
+                             .bold = label.font.bold(),
+                             .colour = label.colour == plain ? QColor() : label.colour});
   }
 }
 
 }  // namespace
 
-const char* worldLayerName(WorldLayer layer) {
-  static constexpr std::array<const char*, kWorldLayerCount> kNames = {
-      "HULL_SECTION", "BULKHEAD_CONTOUR", "STOOLS",      "NODES", "PRIMARY_MEMBERS", "STIFFENERS",
-      "BRACKETS",     "STRAKES",          "CORRUGATION", "AXIS",  "LABELS"};
-  return kNames.at(static_cast<std::size_t>(layer));
+// Colour numbers whose colours stand out from black and from white alike
+// (7 is white on a dark screen, black on paper); the hues follow the picture's.
+const WorldLayerStyle& worldLayerStyle(WorldLayer layer) {
+  static constexpr std::array<WorldLayerStyle, kWorldLayerCount> kStyles = {{
+      {"HULL_SECTION", 8, false},
+      {"BULKHEAD_CONTOUR", 7, false},
+      {"STOOLS", 32, false},
+      {"NODES", 7, false},
+      {"PRIMARY_MEMBERS", 1, false},
+      {"STIFFENERS", 94, false},
+      {"BRACKETS", 114, false},
+      {"STRAKES", 251, false},
+      {"CORRUGATION", 150, false},
+      {"AXIS", 200, true},
+      {"LABELS", 7, false},
+      {"TITLE_BLOCK", 7, false},
+      {"LEGEND", 7, false},
+  }};
+  return kStyles.at(static_cast<std::size_t>(layer));
 }
 
 WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
@@ -157,7 +160,7 @@ WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
   const DrawingStyle style(scene.labels, kScreenDpi / kPointsPerInch);
 
   WorldDrawing drawing;
-  drawing.layerColours = layerColours(style);
+  drawing.metresPerPoint = style.pixelsPerPoint() / pixelsPerMetre;
   for (const ContourPath& outline : hullOutlines(scene.arrangement, scene.section, scene.ship)) {
     drawing.paths.push_back({WorldLayer::Hull, outline, false, {}});
   }
@@ -172,7 +175,7 @@ WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
     out.line(WorldLayer::Axis, {{0, w.bottom}, {0, w.top()}});
     out.line(WorldLayer::Axis, {{w.left, 0}, {w.right(), 0}});
   }
-  addLabels(drawing, scene, size, toDevice.inverted(), pixelsPerMetre);
+  addLabels(drawing, scene, size, toDevice.inverted(), pixelsPerMetre, style.labelColour());
   return drawing;
 }
 

@@ -8,15 +8,23 @@ text of the labels layer.
 What --show chooses is what the file holds: stiffeners and strakes are there
 exactly when shown.
 
-usage: check_dxf.py KORAIN_CLI DATABASE BLOCK OUTPUT.dxf SHOW
+What a draughtsman works with: every character decoded (no escape left), every
+label of one height no higher than the bulkhead's name and small beside the
+drawing, labels along upright stiffeners upright, layer colours from the colour
+index that read on black and on white, the axis a centre line, the extents
+around every entity; with --title-block its texts beside the drawing, with
+--check a legend whose swatches hold every strake's colour.
+
+usage: check_dxf.py KORAIN_CLI DATABASE BLOCK OUTPUT.dxf SHOW [DRAW OPTION...]
 """
 import json
 import math
-import re
 import subprocess
 import sys
 
 import ezdxf
+from ezdxf import bbox
+from ezdxf.colors import aci2rgb
 
 LAYERS = {"HULL_SECTION", "BULKHEAD_CONTOUR", "STOOLS", "NODES", "PRIMARY_MEMBERS", "STIFFENERS",
           "BRACKETS", "STRAKES", "CORRUGATION", "AXIS", "LABELS"}
@@ -61,9 +69,6 @@ def check_contours(doc, arrangement):
                 fail(f"the arc of node {k} of bulkhead {b} (R {node['ShR']}) is no bulge")
 
 
-def decoded(text):
-    return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
-
 
 def check_shown(modelspace, arrangement, show):
     shown = set(show.split(","))
@@ -81,10 +86,121 @@ def check_shown(modelspace, arrangement, show):
         if held != (present and bool(shown & {kind, "all"})):
             fail(f"{kind} {'held' if held else 'missing'} with --show {show}")
 
+def luminance(rgb):
+    def linear(v):
+        v /= 255
+        return v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4
+    r, g, b = (linear(v) for v in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def check_layers(doc):
+    """Each layer's colour is a colour number that reads on black and on white (7 turns
+    black on white paper), never a true colour; the axis is a defined centre line."""
+    for layer in doc.layers:
+        if layer.dxf.hasattr("true_color"):
+            fail(f"layer {layer.dxf.name} has a true colour")
+        number = layer.dxf.color
+        if number == 7:
+            continue
+        lum = luminance(aci2rgb(number))
+        on_black, on_white = (lum + 0.05) / 0.05, 1.05 / (lum + 0.05)
+        if min(on_black, on_white) < 3:
+            fail(f"layer {layer.dxf.name}'s colour {number} does not read on black and on white")
+    if doc.layers.get("AXIS").dxf.linetype != "CENTER":
+        fail("the axis is no centre line")
+    centre = doc.linetypes.get("CENTER")
+    if centre is None or len(centre.pattern_tags.tags) < 4:
+        fail("the CENTER linetype has no pattern")
+
+
+def box_of(entity):
+    """The entity's box; a text's is its place alone, since ezdxf measures texts in a font
+    of its own choosing when the style's is not installed."""
+    if entity.dxftype() == "TEXT":
+        at = entity.dxf.align_point if entity.dxf.hasattr("align_point") else entity.dxf.insert
+        return bbox.BoundingBox([at])
+    return bbox.extents([entity])
+
+
+def check_extents(doc, modelspace):
+    low, high = doc.header.get("$EXTMIN"), doc.header.get("$EXTMAX")
+    if low is None or high is None:
+        fail("no $EXTMIN/$EXTMAX")
+    for entity in modelspace:
+        box = box_of(entity)
+        if not box.has_data:
+            continue
+        if (box.extmin.x < low[0] - TOLERANCE or box.extmin.y < low[1] - TOLERANCE
+                or box.extmax.x > high[0] + TOLERANCE or box.extmax.y > high[1] + TOLERANCE):
+            fail(f"{entity.dxftype()} on {entity.dxf.layer} lies outside the extents")
+
+
+def check_labels(doc, modelspace, show):
+    labels = modelspace.query("TEXT[layer=='LABELS']")
+    for text in modelspace.query("TEXT"):
+        if "\\U+" in text.plain_text() or "%%" in text.plain_text():
+            fail(f"the text {text.dxf.text!r} keeps an escape")
+        if text.dxf.style not in doc.styles or not doc.styles.get(text.dxf.style).dxf.font.endswith(
+                ".ttf"):
+            fail(f"the text {text.dxf.text!r} has no TrueType style")
+    if not labels:
+        return
+    heights = [text.dxf.height for text in labels]
+    # The bulkhead names are set the largest by default; no label grows past them.
+    name_height = max(heights)
+    high, low = doc.header.get("$EXTMAX"), doc.header.get("$EXTMIN")
+    if name_height > (high[1] - low[1]) / 40:
+        fail(f"a label is {name_height:.2f} m high")
+    if min(heights) < name_height * 0.99:
+        fail(f"labels of the default sizes are {min(heights):.3f} to {name_height:.3f} m high")
+    if any(text.dxf.rotation not in (0, 90) for text in labels):
+        fail("a label is neither level nor upright")
+    upright = [line for line in modelspace.query("LINE[layer=='STIFFENERS']")
+               if abs(line.dxf.end.y - line.dxf.start.y) > abs(line.dxf.end.x - line.dxf.start.x)]
+    scantlings = [text for text in labels if "\u00d7" in text.dxf.text]
+    if upright and set(show.split(",")) & {"scantlings", "all"}:
+        if not any(text.dxf.rotation == 90 for text in scantlings):
+            fail("no scantling of an upright stiffener is upright")
+
+
+def check_beside(modelspace, layer):
+    """The entities of the layer stand right of the drawing, covering nothing of it."""
+    drawing, part = bbox.BoundingBox(), bbox.BoundingBox()
+    for entity in modelspace:
+        if entity.dxf.layer == layer:
+            part.extend(box_of(entity))
+        elif entity.dxf.layer not in ("TITLE_BLOCK", "LEGEND"):
+            drawing.extend(box_of(entity))
+    if not part.has_data:
+        fail(f"nothing on {layer}")
+    if part.extmin.x <= drawing.extmax.x:
+        fail(f"{layer} overlaps the drawing")
+
+
+def check_title_and_legend(modelspace, options):
+    titles = [t.dxf.text for t in modelspace.query("TEXT[layer=='TITLE_BLOCK']")]
+    if "--title-block" in options:
+        if not any(t.startswith("Korain version") for t in titles):
+            fail(f"the title block's texts are missing: {titles}")
+        check_beside(modelspace, "TITLE_BLOCK")
+    elif titles:
+        fail("a title block nobody asked for")
+    swatches = {e.rgb for e in modelspace.query("HATCH[layer=='LEGEND']")}
+    if "--check" in options:
+        check_beside(modelspace, "LEGEND")
+        strakes = {e.rgb for e in modelspace.query("*[layer=='STRAKES']") if e.rgb}
+        if strakes - swatches:
+            fail(f"strake colours {sorted(strakes - swatches)} have no swatch")
+    elif swatches:
+        fail("a legend with no check")
+
 
 def main():
     cli, database, block, output, show = sys.argv[1:6]
-    subprocess.run([cli, "draw", database, block, "-o", output, "--show", show], check=True)
+    options = sys.argv[6:]
+    subprocess.run([cli, "draw", database, block, "-o", output, "--show", show, *options],
+                   check=True)
     arrangement = json.loads(subprocess.run([cli, "dump", database, block], check=True,
                                             capture_output=True, text=True).stdout)
     doc = ezdxf.readfile(output)
@@ -101,7 +217,11 @@ def main():
     if any(e.dxftype() != "LINE" for e in modelspace.query("*[layer=='STIFFENERS']")):
         fail("a stiffener is not a line")
     check_shown(modelspace, arrangement, show)
-    texts = {decoded(e.dxf.text) for e in modelspace.query("TEXT[layer=='LABELS']")}
+    check_layers(doc)
+    check_extents(doc, modelspace)
+    check_labels(doc, modelspace, show)
+    check_title_and_legend(modelspace, options)
+    texts = {e.plain_text() for e in modelspace.query("TEXT[layer=='LABELS']")}
     for bulkhead in arrangement["Bulkheads"]:
         name = bulkhead["Name"]
         if name and bulkhead["Nodes"] and name not in texts:
