@@ -200,6 +200,16 @@ int drawOnPaper(const DrawOptions& options, const ComputedArrangement& computed,
   return kExitOk;
 }
 
+// A DXF drawing is at full size in metres: a scale only has the title block to go to.
+void noteScaleOfDxf(const DrawOptions& options, const CommandStreams& streams) {
+  if (exportFormatOf(options.output) != ExportFormat::Dxf) return;
+  if (options.scaleRatio > 0 || options.normalisedScale) {
+    streams.err << options.output
+                << ": a DXF drawing is at full size in metres; the scale is stated only in "
+                   "the title block (--title-block)\n";
+  }
+}
+
 }  // namespace
 
 int drawCommand(const std::vector<std::string>& args, const CommandStreams& streams) {
@@ -245,13 +255,7 @@ int drawCommand(const std::vector<std::string>& args, const CommandStreams& stre
   if (options->titleBlock || !options->titles.empty()) {
     request.titleBlock = titleBlockFor(computed, *options, request.scaleRatio);
   }
-  // A DXF drawing is at full size in metres: a scale only has the title block to go to.
-  if (exportFormatOf(options->output) == ExportFormat::Dxf && !request.titleBlock &&
-      (options->scaleRatio > 0 || options->normalisedScale)) {
-    streams.err << options->output
-                << ": a DXF drawing is at full size in metres; the scale is stated only in "
-                   "the title block (--title-block)\n";
-  }
+  if (!request.titleBlock) noteScaleOfDxf(*options, streams);
   std::string error;
   if (!exportDrawing(request, scene, error)) {
     streams.err << options->output << ": cannot be written: " << error << '\n';
