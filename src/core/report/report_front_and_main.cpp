@@ -1,6 +1,7 @@
 // The front page and the main data of the arrangement.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/codes.h"
+#include "print/font_change.h"
 #include "print/page_flow.h"
 #include "print/print_headings.h"
 #include "print/print_text.h"
@@ -16,7 +17,7 @@ namespace {
 // on the third and their unit after them.
 const std::vector<int> kMainTabs{1, 50, 55, 80, 82};
 
-// Points the arrangement's name is set larger than the report's text.
+// Points the arrangement's name is set larger than the report's text, where it fits.
 constexpr double kArrangementNameIncrease = 8;
 
 TableRecord labelOnly(std::string label) { return {.Lines = {{textCell(0, std::move(label))}}}; }
@@ -27,10 +28,23 @@ TableRecord lengthLine(std::string label, double value, const std::string& unit)
   return {.Lines = {{textCell(0, std::move(label)), length}}};
 }
 
+// How much larger than the text the name is set: as much as the width allows.
+double nameIncrease(PrintSurface& surface, std::string_view name) {
+  for (double increase = kArrangementNameIncrease; increase > 0; --increase) {
+    PrintFont font = surface.font();
+    font.Size += increase;
+    font.Bold = true;
+    const FontChange change(surface, font);
+    if (surface.textWidth(name) <= surface.width()) return increase;
+  }
+  return 0;
+}
+
 // The arrangement's name stands out above the title block's lines.
 void printArrangementName(PrintSurface& surface, std::string_view name) {
-  if (trimmed(name).empty()) return;
-  printSectionTitle(surface, trimmed(name), surface.width(), kArrangementNameIncrease);
+  const std::string_view shown = trimmed(name);
+  if (shown.empty()) return;
+  printSectionTitle(surface, shown, surface.width(), nameIncrease(surface, shown));
 }
 
 void printCentredLine(PrintSurface& surface, std::string_view text) {
