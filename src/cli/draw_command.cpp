@@ -2,10 +2,8 @@
 #include "draw_command.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QHashFunctions>
 #include <QPageSize>
-#include <ctime>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -18,7 +16,7 @@
 #include "drawing_export.h"
 #include "drawing_print.h"
 #include "offscreen_application.h"
-#include "title_block_now.h"
+#include "printed_titles.h"
 #include "usage.h"
 #include "view/print_scale.h"
 #include "write_context.h"
@@ -41,8 +39,6 @@ struct DrawOptions {
   double scaleRatio = 0;  // metres of section per metre of sheet; 0: not given
   std::vector<std::string> titles;
 };
-
-constexpr std::size_t kMostTitles = 3;
 
 std::optional<QPageSize::PageSizeId> paperNamed(std::string_view name) {
   if (name == "A4") return QPageSize::A4;
@@ -125,8 +121,7 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
       options.scaleRatio = ratio.value_or(0);
       if (!ratio) problem = "--scale takes 1:N, N from 1 to 100000";
     } else if (arg == "--title" && hasValue) {
-      options.titles.push_back(args[++i]);
-      if (options.titles.size() > kMostTitles) problem = "--title is taken at most three times";
+      addTitleLine(options.titles, args[++i], problem);
     } else if (arg == "--size" && hasValue) {
       if (!parseSize(args[++i], options.size))
         problem = "--size takes WxH, 16 to 20000 pixels each";
@@ -159,28 +154,13 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
   return options;
 }
 
-// The title block as the print dialog fills it, with the typed lines; under
-// SOURCE_DATE_EPOCH dated by it.
+// The title block as the print dialog fills it, with the typed lines.
 TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions& options,
                          double ratio) {
-  TitleBlockInput input = titleBlockInputNow(0);
-  for (std::size_t i = 0; i < options.titles.size(); ++i)
-    input.TypedLines.at(i) = options.titles[i];
-  if (const std::optional<std::time_t> fixed = sourceDateEpoch()) {
-    std::tm utc{};
-    gmtime_r(&*fixed, &utc);
-    input.Date = dateText({utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday});
-  }
-  TitleBlock block = fillTitleBlock(input, computed.arrangement, computed.ship);
+  TitleBlock block =
+      fillTitleBlock(printedTitleInput(options.titles), computed.arrangement, computed.ship);
   if (ratio > 0) block.Scale = scaleText(ratio);
   return block;
-}
-
-// The date PDF files state: SOURCE_DATE_EPOCH's when it is set.
-std::optional<QDateTime> pdfDate() {
-  const std::optional<std::time_t> fixed = sourceDateEpoch();
-  if (!fixed) return std::nullopt;
-  return QDateTime::fromSecsSinceEpoch(static_cast<qint64>(*fixed), Qt::UTC);
 }
 
 // The drawing on a landscape sheet of the paper, as printed: at the scale

@@ -1,6 +1,8 @@
+// korain-cli report: the data report of one arrangement as a PDF file.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_command.h"
 
+#include <QHashFunctions>
 #include <optional>
 #include <ostream>
 
@@ -11,10 +13,11 @@
 #include "ini_file.h"
 #include "offscreen_application.h"
 #include "print_surface_qt.h"
+#include "printed_titles.h"
 #include "report/data_report.h"
 #include "report_pictures.h"
-#include "title_block_now.h"
 #include "usage.h"
+#include "write_context.h"
 
 namespace korain {
 namespace {
@@ -24,6 +27,7 @@ struct ReportOptions {
   Integer block = 0;
   std::string output;
   std::array<bool, kReportItems> items{};
+  std::vector<std::string> titles;  // the front page's typed title lines
 };
 
 bool parseItems(std::string_view list, std::array<bool, kReportItems>& items) {
@@ -47,8 +51,7 @@ std::optional<std::string> outputProblem(const std::string& output) {
   }
   const std::string extension = output.substr(dot);
   if (extension == ".pdf") return std::nullopt;
-  return "the report is written as PDF: " + output + " ends in " + extension +
-         ", not .pdf";
+  return "the report is written as PDF: " + output + " ends in " + extension + ", not .pdf";
 }
 
 std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::string& problem) {
@@ -62,6 +65,8 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
     } else if (args[i] == "--items" && hasValue) {
       if (!parseItems(args[++i], options.items))
         problem = "--items takes numbers from 0 to 9, by commas";
+    } else if (args[i] == "--title" && hasValue) {
+      addTitleLine(options.titles, args[++i], problem);
     } else if (args[i].starts_with("-") || positional.size() == 2) {
       problem = "report does not know " + args[i];
     } else {
@@ -101,6 +106,9 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   if (!readComputedArrangement(options->database, options->block, computed, streams.err)) {
     return kExitFailed;
   }
+  // Qt writes a PDF's fonts in the order of a hash seeded at random each run:
+  // reproducible output needs the fixed seed too.
+  if (sourceDateEpoch()) QHashSeed::setDeterministicGlobalSeed();
   OffscreenApplication application;
   const IdentificationConfig identity = readIdentificationConfig(configurationFilePath());
   PageSetup setup;
@@ -112,12 +120,13 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   request.DatabaseName = options->database;
   request.ShipPresence = computed.shipPresence;
   request.Reading = computed.reading();
-  request.Titles = fillTitleBlock(titleBlockInputNow(0), computed.arrangement, computed.ship);
+  request.Titles =
+      fillTitleBlock(printedTitleInput(options->titles), computed.arrangement, computed.ship);
 
   const DisplayOptions display;
   const DisplayConfig labels = defaultDisplayConfig();
   const DrawingScene scene{computed.arrangement, nullptr, computed.ship, display, labels};
-  PdfPrintSurface pdf(options->output);
+  PdfPrintSurface pdf(options->output, {.title = computed.arrangement.Name, .created = pdfDate()});
   pdf.setPicturePainter(reportPicturePainter(scene));
   printReport(pdf, setup, computed.arrangement, computed.ship, request);
   pdf.endDocument();

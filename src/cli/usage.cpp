@@ -44,10 +44,11 @@ constexpr std::array<CommandHelp, 13> kCommands{{
     {"resonance", "resonance DB N",
      "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
      "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"},
-    {"report", "report DB N -o FILE.pdf [--items 0,1,...]",
+    {"report", "report DB N -o FILE.pdf [--items 0,1,...] [--title LINE]...",
      "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
      "          2 bulkheads, 3 nodes, 4 primary members, 5 ordinary stiffeners, 6 strake bands,\n"
-     "          7 compartments, 8 risk of resonance, 9 corrugation (all by default)\n"},
+     "          7 compartments, 8 risk of resonance, 9 corrugation (all by default); --title\n"
+     "          LINE up to 3 times gives the front page's title lines\n"},
     {"ship", "ship DB", "  ship    the ship data of DB as JSON, with the material names\n"},
     {"resave", "resave DB N",
      "  resave  reads arrangement N of DB and saves it back in the current version\n"},

@@ -4,8 +4,10 @@
 #include <QPageLayout>
 #include <QPen>
 #include <algorithm>
+#include <utility>
 
 #include "inch_units.h"
+#include "pdf_dates.h"
 
 namespace korain {
 namespace {
@@ -104,18 +106,18 @@ QPointF PainterPrintSurface::toDevice(double x, double y) const {
   return area_.topLeft() + QPointF(x, y) * dotsPerCm_;
 }
 
-PdfPrintSurface::PdfPrintSurface(const std::string& path, const QPageSize& page)
+PdfPrintSurface::PdfPrintSurface(const std::string& path, PdfDocumentInfo info,
+                                 const QPageSize& page)
     : PainterPrintSurface(SurfaceKind::Printer, pdfArea(page), kPdfDpi / kCentimetresPerInch),
-      file_(QString::fromStdString(path)),
-      writer_(&file_) {
-  if (!file_.open(QIODevice::WriteOnly)) {
-    error_ = file_.errorString().toStdString();
-    return;
-  }
+      path_(path),
+      created_(std::move(info.created)),
+      writer_(&buffer_) {
+  buffer_.open(QIODevice::WriteOnly);
   writer_.setResolution(kPdfDpi);
   writer_.setPageLayout(QPageLayout(page, QPageLayout::Portrait,
                                     QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
                                     QPageLayout::Millimeter));
+  writer_.setTitle(QString::fromStdString(info.title));
   writer_.setCreator(QStringLiteral("Korain"));
   setSheet(page.size(QPageSize::Millimeter).width() / 10, kPdfEdgeMm / 10);
   beginPainting(writer_);
@@ -123,8 +125,7 @@ PdfPrintSurface::PdfPrintSurface(const std::string& path, const QPageSize& page)
 
 void PdfPrintSurface::endDocument() {
   if (!endPainting() || stopped()) return;
-  written_ = file_.commit();
-  if (!written_) error_ = file_.errorString().toStdString();
+  written_ = savePdf(path_, buffer_.data(), created_, error_);
 }
 
 ImagePrintSurface::ImagePrintSurface(QSizeF pageCm, double dotsPerCm)

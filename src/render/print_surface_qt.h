@@ -4,15 +4,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QBuffer>
+#include <QDateTime>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSizeF>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,11 +91,18 @@ class PainterPrintSurface : public PrintSurface {
 // The edge every page of a PDF file keeps free, as a printer would.
 inline constexpr double kPdfEdgeMm = 5;
 
+// What a PDF file states of itself: its title, and the date it was made,
+// now when none is given (a fixed date makes the same report the same bytes).
+struct PdfDocumentInfo {
+  std::string title;
+  std::optional<QDateTime> created;
+};
+
 // A printed report written as a PDF file. The printable area keeps 5 mm from
 // every edge of the sheet, as a printer would.
 class PdfPrintSurface final : public PainterPrintSurface {
  public:
-  explicit PdfPrintSurface(const std::string& path,
+  explicit PdfPrintSurface(const std::string& path, PdfDocumentInfo info = {},
                            const QPageSize& page = QPageSize(QPageSize::A4));
   // A document that was not ended leaves no file behind.
   ~PdfPrintSurface() override { endPainting(); }
@@ -112,7 +121,10 @@ class PdfPrintSurface final : public PainterPrintSurface {
   }
 
  private:
-  QSaveFile file_;
+  std::string path_;
+  std::optional<QDateTime> created_;
+  // The document is made in memory and saved whole when it is ended.
+  QBuffer buffer_;
   QPdfWriter writer_;
   bool written_ = false;
   std::string error_;

@@ -1,5 +1,6 @@
-// The title block of a printed drawing: a framed box of eight lines, and the
-// scale when the drawing is printed at a normalised scale. A line too long
+// The title block of a printed drawing: a framed box of eight lines, the
+// labelled cells of the drawing's makers two to a row, and the scale when the
+// drawing is printed at a normalised scale. A line too long
 // for its box is set smaller and, beyond the smallest size, wrapped: its row
 // then grows, and the box with it.
 // SPDX-License-Identifier: GPL-3.0-or-later

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/page_flow.h"
 
+#include <algorithm>
 #include <string>
 
 #include "print/font_change.h"
@@ -12,11 +13,19 @@ namespace {
 constexpr double kLoginSizeDecrease = 4;
 constexpr double kPageNumberSizeDecrease = 1;
 constexpr double kHeaderSizeDecrease = 1;
+// The footer is set smaller than the text, but never below what reads with ease.
+constexpr double kSmallestFooterPoints = 6;
 
 // The report font, plain, made smaller by sizeDecrease points.
 PrintFont reportFont(const PrintSurface& surface, const PageSetup& setup, double sizeDecrease) {
   return {.Name = setup.FontName.empty() ? surface.font().Name : setup.FontName,
           .Size = setup.FontSize - sizeDecrease};
+}
+
+PrintFont footerFont(const PrintSurface& surface, const PageSetup& setup, double sizeDecrease) {
+  PrintFont font = reportFont(surface, setup, sizeDecrease);
+  font.Size = std::max(font.Size, kSmallestFooterPoints);
+  return font;
 }
 
 double usableBottom(const PrintSurface& surface, const PageSetup& setup) {
@@ -69,10 +78,10 @@ bool ensureSpace(PrintSurface& surface, PageSetup& setup, int lines, bool noFoot
 void printPageFooter(PrintSurface& surface, PageSetup& setup) {
   ++setup.PageCounter;
   {
-    const FontChange small(surface, reportFont(surface, setup, kLoginSizeDecrease));
+    const FontChange small(surface, footerFont(surface, setup, kLoginSizeDecrease));
     printOnFootMargin(surface, setup, 0, setup.LoginName);
   }
-  const FontChange large(surface, reportFont(surface, setup, kPageNumberSizeDecrease));
+  const FontChange large(surface, footerFont(surface, setup, kPageNumberSizeDecrease));
   const std::string page = "Page " + std::to_string(setup.FirstPage + setup.PageCounter - 1);
   printOnFootMargin(surface, setup, surface.width() - surface.textWidth(page), page);
 }

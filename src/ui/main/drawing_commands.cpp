@@ -40,8 +40,8 @@ void FM_Main::printDrawing() {
   const DisplayOptions display = dialog.display();
   const DrawingScene scene{session().arrangement(), hullSectionOf(session()), session().ship(),
                            display, labels};
-  TitleBlockInput input =
-      titleBlockInputNow(static_cast<Integer>(session().display().CurrentPanel));
+  TitleBlockInput input = titleBlockInputNow(static_cast<Integer>(session().display().CurrentPanel),
+                                             session().identification());
   input.TypedLines = settings.titleLines;
   const DrawingPrint print{
       .titleBlock = fillTitleBlock(input, session().arrangement(), session().ship()),

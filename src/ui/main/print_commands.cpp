@@ -10,6 +10,7 @@
 
 #include "dialogs/fm_print.h"
 #include "dialogs/fm_print_screen.h"
+#include "drawing_print_settings.h"
 #include "identity.h"
 #include "main/fm_main.h"
 #include "output_folder.h"
@@ -70,9 +71,13 @@ bool runReport(PainterPrintSurface& surface, QWidget* parent, const Session& ses
   request.Items = settings.items;
   request.DatabaseName =
       QFileInfo(QString::fromStdString(session.database().DatabasePath)).fileName().toStdString();
-  request.Titles =
-      fillTitleBlock(titleBlockInputNow(static_cast<Integer>(session.display().CurrentPanel)),
-                     session.arrangement(), session.ship());
+  // The front page takes the title lines typed for the drawing print.
+  TitleBlockInput titles = titleBlockInputNow(static_cast<Integer>(session.display().CurrentPanel),
+                                              session.identification());
+  if (!session.iniPath().empty()) {
+    titles.TypedLines = readDrawingPrintSettings(session.iniPath()).titleLines;
+  }
+  request.Titles = fillTitleBlock(titles, session.arrangement(), session.ship());
   request.ShipPresence = session.database().ShipPresence;
   settings.setup.LoginName = loginName();
   printReport(surface, settings.setup, session.arrangement(), session.ship(), request);
@@ -132,7 +137,7 @@ void FM_Main::printReportOn(const ReportSettings& settings) {
   }
   const std::optional<std::string> path = askPdfFileName();
   if (!path) return;
-  PdfPrintSurface surface(*path);
+  PdfPrintSurface surface(*path, {.title = session().arrangement().Name, .created = {}});
   // A stopped report leaves no file: the surface keeps what it writes aside
   // until the document is ended whole.
   if (runReport(surface, this, session(), settings) && !surface.written()) {

@@ -112,6 +112,25 @@ TEST_F(PrintedReport, ABreakPrintsTheFooterThenTheHeaderOfTheNextPage) {
   EXPECT_EQ(surface.font(), (PrintFont{.Name = "Arial", .Size = 10}));
 }
 
+TEST(PrintPages, TheFooterIsSetSmallerThanTheTextButNeverBelowSixPoints) {
+  for (const double size : {4.0, 6.0, 8.0, 9.0, 10.0, 12.0, 72.0}) {
+    Report report;
+    report.setup.FontSize = size;
+    prepareSurface(report.surface, report.setup);
+    ensureSpace(report.surface, report.setup, 200);
+    for (const std::string_view footer : {"jdoe", "Page 1"}) {
+      const double points = report.surface.text(footer).Font.Size;
+      SCOPED_TRACE(std::string(footer) + " in a report of " + std::to_string(size) + " points");
+      EXPECT_GE(points, 6);
+      if (size > 6) {
+        EXPECT_LT(points, size);
+      } else {
+        EXPECT_EQ(points, 6);
+      }
+    }
+  }
+}
+
 TEST_F(PrintedReport, WithoutFooterTheFinishedPageGetsNone) {
   ASSERT_TRUE(ensureSpace(surface, setup, 200, true));
   EXPECT_EQ(setup.PageCounter, 0);

@@ -99,6 +99,45 @@ TEST(DataReport, NothingSelectedOrAHiddenPreviewDrawsNothing) {
   EXPECT_TRUE(hidden.surface.drawn.empty());
 }
 
+TEST(DataReport, TheFrontPageNamesTheArrangementOverItsTitleLinesAndMakers) {
+  TitleBlock titles;
+  titles.Lines = {"Korain version 1.0.1", "Date : 14/11/2023",   "HOLD 3 AFT", "",
+                  "FOR APPROVAL",         "Section at X = 88 m", "Bulkhead",   "jdoe yard"};
+  titles.Cells = {{"Drawn by", "J. Doe"}, {"Checked by", "P. Smith"}};
+  const std::vector<std::string> below{"Korain version 1.0.1", "HOLD 3 AFT",
+                                       "FOR APPROVAL",         "jdoe yard",
+                                       "Drawn by : J. Doe",    "Checked by : P. Smith"};
+  for (const std::string name : {"Hold 3 aft bulkhead", "  "}) {
+    SCOPED_TRACE(name);
+    Arrangement arrangement = oneBulkhead();
+    arrangement.Name = name;
+    FakePrintSurface surface;
+    PageSetup setup;
+    ReportRequest request;
+    request.Items = items({0});
+    request.Titles = titles;
+    printReport(surface, setup, arrangement, bulkCarrier(), request);
+    const bool named = name != "  ";
+    // Above the title lines only the name, which a blank one leaves out.
+    std::vector<std::string> above;
+    for (const Drawn& d : surface.texts()) {
+      if (d.Page == 1 && d.Y < surface.text(below.front()).Y) above.push_back(d.Text);
+    }
+    EXPECT_EQ(above, named ? std::vector<std::string>{name} : std::vector<std::string>{});
+    if (named) {
+      EXPECT_GT(surface.text(name).Font.Size, surface.text("HOLD 3 AFT").Font.Size);
+    }
+    // Then each text in its order down the front page.
+    double previous = 0;
+    for (const std::string& text : below) {
+      const Drawn drawn = surface.text(text);
+      EXPECT_EQ(drawn.Page, 1) << text;
+      EXPECT_GT(drawn.Y, previous) << text;
+      previous = drawn.Y;
+    }
+  }
+}
+
 TEST(DataReport, OnlyTheRiskItemPrintsTheDocumentTitleAndTheRiskSection) {
   const Arrangement arrangement = oneBulkhead({{4, 20, 10}});
   const Report printed(arrangement, bulkCarrier(), items({8}));

@@ -1,4 +1,5 @@
-// The title block: typed lines win, blank ones fall back on the ship's titles.
+// The title block: typed lines win, blank ones fall back on the ship's titles;
+// a cell for each of the drawing's makers given.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/title_block.h"
 
@@ -6,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace korain::testing {
 namespace {
@@ -40,6 +42,37 @@ TEST(TitleBlock, BlankTypedLinesFallBackOnTheShipTitles) {
   }
   arrangement.X = 101.5F;
   EXPECT_EQ(fillTitleBlock({}, arrangement, ship).Lines[5], "Section at X = 101.5 m");
+}
+
+TEST(TitleBlock, EachMakerGivenFillsItsOwnCellInAFixedOrder) {
+  using Cells = std::vector<TitleBlockCell>;
+  struct Case {
+    TitleBlockMakers makers;
+    Cells expected;
+  };
+  const Case cases[] = {{{}, {}},
+                        {{.Company = "North Yard",
+                          .Department = "Hull",
+                          .Project = "NB 1234",
+                          .DrawnBy = "J. Doe",
+                          .CheckedBy = "P. Smith"},
+                         {{"Company", "North Yard"},
+                          {"Department", "Hull"},
+                          {"Project", "NB 1234"},
+                          {"Drawn by", "J. Doe"},
+                          {"Checked by", "P. Smith"}}},
+                        // A blank value leaves its cell out; one given is set without its margins.
+                        {{.Company = "  ", .DrawnBy = " J. Doe "}, {{"Drawn by", "J. Doe"}}},
+                        {{.Project = "NB 1234", .CheckedBy = "P. Smith"},
+                         {{"Project", "NB 1234"}, {"Checked by", "P. Smith"}}}};
+  for (const Case& c : cases) {
+    TitleBlockInput input;
+    input.Makers = c.makers;
+    const TitleBlock block = fillTitleBlock(input, {}, {});
+    EXPECT_EQ(block.Cells, c.expected);
+    // The makers take cells of their own: the eight lines stay as they were.
+    EXPECT_EQ(block.Lines, fillTitleBlock({}, {}, {}).Lines);
+  }
 }
 
 }  // namespace
