@@ -109,8 +109,13 @@ struct TitleRows {
 };
 
 TitleRows titleRows(const TitleBlock& block, const QString& fontName, const Placer& at) {
+  // The makers' cells each take a row of their own, "Drawn by: J. Doe", set
+  // like the scale's row, which follows them.
   std::vector<QString> texts;
   for (const std::string& line : block.Lines) texts.push_back(QString::fromStdString(line));
+  for (const TitleBlockCell& cell : block.Cells) {
+    texts.push_back(QString::fromStdString(cell.Label + ": " + cell.Value));
+  }
   texts.push_back(QString::fromStdString(block.Scale));
   const double boxWidth = titleBlockSize(block, fontName, kPixelsPerPoint).width();
   TitleRows rows;
@@ -118,7 +123,8 @@ TitleRows titleRows(const TitleBlock& block, const QString& fontName, const Plac
   rows.padding = at.metres(boxWidth - titleLineWidthPoints() * kPixelsPerPoint) / 2;
   rows.height = 2 * rows.padding;
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    rows.fits.push_back(fitTitleBlockLine(texts[i], i, fontName, kPixelsPerPoint));
+    const std::size_t style = std::min(i, block.Lines.size());
+    rows.fits.push_back(fitTitleBlockLine(texts[i], style, fontName, kPixelsPerPoint));
     const double lines = QFontMetricsF(rows.fits.back().font).lineSpacing() *
                          static_cast<double>(rows.fits.back().lines.size());
     rows.heights.push_back(std::max(at.points(kTitleRowPoints), at.metres(lines) + at.points(2)));

@@ -17,8 +17,10 @@ around every entity; with --title-block its texts beside the drawing, with
 
 usage: check_dxf.py KORAIN_CLI DATABASE BLOCK OUTPUT.dxf SHOW [DRAW OPTION...]
 """
+import configparser
 import json
 import math
+import os
 import subprocess
 import sys
 
@@ -178,12 +180,28 @@ def check_beside(modelspace, layer):
         fail(f"{layer} overlaps the drawing")
 
 
+def makers():
+    """The drawing's makers the configuration names, each of which has a cell."""
+    folder = os.environ.get("KORAIN_CONFIG_DIR")
+    if not folder:
+        return []
+    config = configparser.ConfigParser()
+    config.optionxform = str
+    config.read(os.path.join(folder, "Tessaly.ini"))
+    keys = ("Company", "Department", "Project", "DrawnBy", "CheckedBy")
+    return [config["Identification"][key] for key in keys
+            if config.has_option("Identification", key)]
+
+
 def check_title_and_legend(modelspace, options):
     titles = [t.dxf.text for t in modelspace.query("TEXT[layer=='TITLE_BLOCK']")]
     if "--title-block" in options:
         if not any(t.startswith("Korain version") for t in titles):
             fail(f"the title block's texts are missing: {titles}")
         check_beside(modelspace, "TITLE_BLOCK")
+        for value in makers():
+            if not any(t.endswith(": " + value) for t in titles):
+                fail(f"the maker '{value}' of the configuration is not in the title block")
     elif titles:
         fail("a title block nobody asked for")
     swatches = {e.rgb for e in modelspace.query("HATCH[layer=='LEGEND']")}
