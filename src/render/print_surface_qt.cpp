@@ -131,8 +131,8 @@ void PdfPrintSurface::endDocument() {
   if (!written_) error_ = file_.errorString().toStdString();
 }
 
-PreviewPage::PreviewPage(QPicture picture, QSizeF sizeCm, double dotsPerCm)
-    : picture_(std::move(picture)), sizeCm_(sizeCm), dotsPerCm_(dotsPerCm) {}
+PreviewPage::PreviewPage(const QPicture& picture, QSizeF sizeCm, double dotsPerCm)
+    : picture_(picture), sizeCm_(sizeCm), dotsPerCm_(dotsPerCm) {}
 
 QImage PreviewPage::image(int width) const {
   const double scale = std::max(1, width) / (sizeCm_.width() * dotsPerCm_);

@@ -123,7 +123,8 @@ class PdfPrintSurface final : public PainterPrintSurface {
 // it shows sharp at whatever size the preview gives it.
 class PreviewPage {
  public:
-  PreviewPage(QPicture picture, QSizeF sizeCm, double dotsPerCm);
+  // A picture is shared, not copied, between copies of it.
+  PreviewPage(const QPicture& picture, QSizeF sizeCm, double dotsPerCm);
 
   QSizeF sizeCm() const { return sizeCm_; }
   // The page painted anew on white paper `width` device pixels wide, its height in proportion.

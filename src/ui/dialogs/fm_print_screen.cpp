@@ -60,29 +60,7 @@ FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
     buttons_[i] = new QPushButton(captions[i], this);
     buttons_[i]->setObjectName("BT_Print_" + QString::number(i));
   }
-  const std::array<const char*, 2> zoomCaptions = {"Zoom &in", "Zoom &out"};
-  const std::array<QKeySequence::StandardKey, 2> zoomKeys = {QKeySequence::ZoomIn,
-                                                             QKeySequence::ZoomOut};
-  const std::array<double, 2> zoomFactors = {kZoomStep, 1 / kZoomStep};
-  for (std::size_t i = 0; i < zoomButtons_.size(); ++i) {
-    zoomButtons_[i] = new QPushButton(zoomCaptions[i], this);
-    zoomButtons_[i]->setObjectName("BT_Zoom_" + QString::number(i));
-    zoomButtons_[i]->setToolTip(QKeySequence(zoomKeys[i]).toString(QKeySequence::NativeText));
-    auto* keys = new QAction(this);
-    keys->setShortcuts(zoomKeys[i]);
-    addAction(keys);
-    const double factor = zoomFactors[i];
-    connect(keys, &QAction::triggered, this, [this, factor] { zoomBy(factor); });
-    connect(zoomButtons_[i], &QPushButton::clicked, this, [this, factor] { zoomBy(factor); });
-  }
-  zoomBox_ = new QComboBox(this);
-  zoomBox_->setObjectName("CB_Zoom");
-  zoomBox_->setEditable(true);
-  zoomBox_->setInsertPolicy(QComboBox::NoInsert);
-  zoomBox_->addItems({kFitWidth, kFitPage});
-  for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0})
-    zoomBox_->addItem(percentText(zoom));
-  connect(zoomBox_, &QComboBox::textActivated, this, [this] { takeTypedZoom(); });
+  buildZoomControls();
 
   row->addWidget(buttons_[1]);
   row->addWidget(buttons_[0]);
@@ -108,6 +86,34 @@ FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
   buttons_[0]->setEnabled(false);
   buttons_[1]->setEnabled(false);
   showPage(0);
+}
+
+// Zoom in and out (buttons and keys) and the zoom box, whose items are the
+// two fits and the usual percentages.
+void FM_PrintScreen::buildZoomControls() {
+  const std::array<const char*, 2> zoomCaptions = {"Zoom &in", "Zoom &out"};
+  const std::array<QKeySequence::StandardKey, 2> zoomKeys = {QKeySequence::ZoomIn,
+                                                             QKeySequence::ZoomOut};
+  const std::array<double, 2> zoomFactors = {kZoomStep, 1 / kZoomStep};
+  for (std::size_t i = 0; i < zoomButtons_.size(); ++i) {
+    zoomButtons_[i] = new QPushButton(zoomCaptions[i], this);
+    zoomButtons_[i]->setObjectName("BT_Zoom_" + QString::number(i));
+    zoomButtons_[i]->setToolTip(QKeySequence(zoomKeys[i]).toString(QKeySequence::NativeText));
+    auto* keys = new QAction(this);
+    keys->setShortcuts(zoomKeys[i]);
+    addAction(keys);
+    const double factor = zoomFactors[i];
+    connect(keys, &QAction::triggered, this, [this, factor] { zoomBy(factor); });
+    connect(zoomButtons_[i], &QPushButton::clicked, this, [this, factor] { zoomBy(factor); });
+  }
+  zoomBox_ = new QComboBox(this);
+  zoomBox_->setObjectName("CB_Zoom");
+  zoomBox_->setEditable(true);
+  zoomBox_->setInsertPolicy(QComboBox::NoInsert);
+  zoomBox_->addItems({kFitWidth, kFitPage});
+  for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0})
+    zoomBox_->addItem(percentText(zoom));
+  connect(zoomBox_, &QComboBox::textActivated, this, [this] { takeTypedZoom(); });
 }
 
 bool FM_PrintScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -32,6 +32,7 @@ class FM_PrintScreen : public QDialog {
   // of its size on paper.
   enum class Fit { Width, Page, Zoom };
 
+  void buildZoomControls();
   void showPage(int page);
   void fitTo(Fit fit);
   void zoomTo(double zoom);
