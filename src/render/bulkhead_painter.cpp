@@ -25,11 +25,6 @@ bool highlights(const PaintContext& context, bool current) {
   return current && context.showsSelection;
 }
 
-QColor checkFill(QColor colour) {
-  colour.setAlpha(170);
-  return colour;
-}
-
 void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) {
   if (!strake.Outline.isDimensioned()) return;
   QPolygonF polygon;
@@ -40,7 +35,9 @@ void paintStrake(PaintContext& context, const Strake& strake, bool highlighted) 
   const QColor checkColour =
       checking(context) ? context.paletteColour(strake.ColourIndex) : QColor();
   QColor fill = context.style.strakeFill();
-  if (checkColour.isValid()) fill = checkFill(checkColour);
+  // Opaque, in the legend swatch's own colour: a translucent fill mixed with
+  // the paper reads as a paler value of the legend.
+  if (checkColour.isValid()) fill = context.style.checkColour(checkColour);
   if (highlighted) fill = context.style.currentStrakeFill();
   context.painter.setPen(context.style.strakeEdgePen());
   context.painter.setBrush(fill);

@@ -62,6 +62,22 @@ bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
   return savePdf(path, bytes, print.created, error);
 }
 
+void paintDrawingPaper(QPainter& painter, QSize size, const QPageLayout& layout,
+                       const DrawingPrint& print, const DrawingScene& scene) {
+  const double dotsPerInch =
+      size.width() * kMillimetresPerInch / layout.fullRect(QPageLayout::Millimeter).width();
+  const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+  const double dotsPerMm = dotsPerInch / kMillimetresPerInch;
+  const QRectF sheet(printable.left() * dotsPerMm, printable.top() * dotsPerMm,
+                     printable.width() * dotsPerMm, printable.height() * dotsPerMm);
+  painter.save();
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.translate(sheet.topLeft());
+  paintDrawingPrint(painter, QRectF(QPointF(0, 0), sheet.size()), dotsPerInch, print, scene);
+  painter.restore();
+}
+
 QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrint& print,
                       const DrawingScene& scene, Colouring colouring) {
   const QSizeF paper = layout.fullRectPoints().size();
@@ -71,18 +87,9 @@ QImage drawingPreview(const QPageLayout& layout, QSize bounds, const DrawingPrin
                          .toSize()
                          .expandedTo(QSize(1, 1));
   QImage image(size, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  const double dotsPerInch =
-      size.width() * kMillimetresPerInch / layout.fullRect(QPageLayout::Millimeter).width();
-  const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
-  const double dotsPerMm = dotsPerInch / kMillimetresPerInch;
-  const QRectF sheet(printable.left() * dotsPerMm, printable.top() * dotsPerMm,
-                     printable.width() * dotsPerMm, printable.height() * dotsPerMm);
   {
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(sheet.topLeft());
-    paintDrawingPrint(painter, QRectF(QPointF(0, 0), sheet.size()), dotsPerInch, print, scene);
+    paintDrawingPaper(painter, size, layout, print, scene);
   }
   if (colouring == Colouring::Monochrome) {
     return image.convertToFormat(QImage::Format_Grayscale8);

@@ -44,6 +44,11 @@ void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInc
 bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,
                        const DrawingPrint& print, const DrawingScene& scene, std::string& error);
 
+// The whole paper of `layout`, `size` device pixels large: white, with the
+// sheet on its printable area.
+void paintDrawingPaper(QPainter& painter, QSize size, const QPageLayout& layout,
+                       const DrawingPrint& print, const DrawingScene& scene);
+
 enum class Colouring { Colour, Monochrome };
 
 // The whole paper of `layout` with the sheet on its printable area, in a

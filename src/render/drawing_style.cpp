@@ -60,6 +60,7 @@ QColor DrawingStyle::currentColour() const { return shown(kCurrent); }
 QColor DrawingStyle::nodeFill() const { return shown(Qt::white); }
 QColor DrawingStyle::strakeFill() const { return shown(QColor(235, 240, 247)); }
 QColor DrawingStyle::currentStrakeFill() const { return shown(QColor(190, 215, 245)); }
+QColor DrawingStyle::checkColour(const QColor& paletteColour) const { return shown(paletteColour); }
 QColor DrawingStyle::labelColour() const { return shown(kLabel); }
 // White on every device, never replaced: it is the paper.
 QColor DrawingStyle::backgroundColour() const { return Qt::white; }

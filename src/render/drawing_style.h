@@ -40,6 +40,9 @@ class DrawingStyle {
   QColor nodeFill() const;
   QColor strakeFill() const;
   QColor currentStrakeFill() const;
+  // A check value's colour as the drawing shows it, in a fill and in its
+  // legend swatch alike, so that the two always match.
+  QColor checkColour(const QColor& paletteColour) const;
   QColor labelColour() const;
   // The picture's background, which each label also stands on, so that no
   // line crosses its text.

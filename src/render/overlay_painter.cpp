@@ -82,9 +82,11 @@ void paintLegend(PaintContext& context, const QRectF& device) {
     const LegendEntry& entry = legend[i];
     const double top = box.top() + padding + static_cast<double>(i) * row;
     const QRectF swatchBox(box.left() + padding, top + (row - swatch) / 2, swatch, swatch);
-    const QColor colour = entry.Colour == 0
-                              ? QColor(Qt::white)
-                              : QColor::fromRgb(static_cast<QRgb>(entry.Colour) | 0xFF000000U);
+    // Colour 0 ("no bracket") leaves the bracket uncoloured: a white swatch.
+    const QColor colour =
+        entry.Colour == 0
+            ? QColor(Qt::white)
+            : context.style.checkColour(QColor::fromRgb(static_cast<QRgb>(entry.Colour)));
     context.painter.setPen(QPen(QColor(80, 80, 80), 0.6 * unit));
     context.painter.setBrush(colour);
     context.painter.drawRect(swatchBox);

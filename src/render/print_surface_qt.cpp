@@ -30,6 +30,10 @@ QFont qFont(const PrintFont& font) {
   return q;
 }
 
+// A picture records in the resolution that its fonts are sized for: painting
+// at that resolution keeps the text in proportion to the page.
+double pictureDotsPerCm() { return QPicture().logicalDpiY() / kCentimetresPerInch; }
+
 QRectF pdfArea(const QPageSize& page) {
   const QSizeF sheet = page.size(QPageSize::Millimeter);
   const double dotsPerMm = kPdfDpi / kMillimetresPerInch;
@@ -128,30 +132,47 @@ void PdfPrintSurface::endDocument() {
   written_ = savePdf(path_, buffer_.data(), created_, error_);
 }
 
-ImagePrintSurface::ImagePrintSurface(QSizeF pageCm, double dotsPerCm)
-    : PainterPrintSurface(SurfaceKind::Preview, QRectF(QPointF(0, 0), pageCm * dotsPerCm),
-                          dotsPerCm),
-      pixels_((pageCm * dotsPerCm).toSize()),
-      dotsPerMetre_(static_cast<int>(dotsPerCm * 100)) {
-  beginImage();
+PreviewPage::PreviewPage(const QPicture& picture, QSizeF sizeCm, double dotsPerCm)
+    : picture_(picture), sizeCm_(sizeCm), dotsPerCm_(dotsPerCm) {}
+
+QImage PreviewPage::image(int width) const {
+  const double scale = std::max(1, width) / (sizeCm_.width() * dotsPerCm_);
+  QImage image(
+      QSize(std::max(1, width), std::max(1, qRound(sizeCm_.height() * dotsPerCm_ * scale))),
+      QImage::Format_RGB32);
+  // The picture's own resolution: its fonts keep the size they were laid out in.
+  const int dotsPerMetre = qRound(dotsPerCm_ * 100);
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.scale(scale, scale);
+  painter.drawPicture(0, 0, picture_);
+  return image;
 }
 
-void ImagePrintSurface::endDocument() {
-  if (endPainting()) pages_.push_back(page_);
+PreviewPrintSurface::PreviewPrintSurface(QSizeF pageCm)
+    : PainterPrintSurface(SurfaceKind::Preview, QRectF(QPointF(0, 0), pageCm * pictureDotsPerCm()),
+                          pictureDotsPerCm()),
+      pageCm_(pageCm) {
+  beginPage();
 }
 
-void ImagePrintSurface::startPage() {
+void PreviewPrintSurface::endDocument() {
+  if (endPainting()) pages_.emplace_back(page_, pageCm_, pictureDotsPerCm());
+}
+
+void PreviewPrintSurface::startPage() {
   pageFinished();
   endDocument();
-  beginImage();
+  beginPage();
 }
 
-void ImagePrintSurface::beginImage() {
-  // The resolution gives the fonts their size in pixels.
-  page_ = QImage(pixels_, QImage::Format_RGB32);
-  page_.setDotsPerMeterX(dotsPerMetre_);
-  page_.setDotsPerMeterY(dotsPerMetre_);
-  page_.fill(Qt::white);
+void PreviewPrintSurface::beginPage() {
+  page_ = QPicture();
   beginPainting(page_);
 }
 

@@ -12,6 +12,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QSizeF>
 #include <functional>
 #include <optional>
@@ -130,11 +131,28 @@ class PdfPrintSurface final : public PainterPrintSurface {
   std::string error_;
 };
 
-// The preview of a report: each page a white picture, the whole of it printable.
-class ImagePrintSurface final : public PainterPrintSurface {
+// One page of a report's preview, kept as the painting that made it, so that
+// it shows sharp at whatever size the preview gives it.
+class PreviewPage {
  public:
-  explicit ImagePrintSurface(QSizeF pageCm = {21.0, 29.7}, double dotsPerCm = 40);
-  ~ImagePrintSurface() override { endPainting(); }
+  // A picture is shared, not copied, between copies of it.
+  PreviewPage(const QPicture& picture, QSizeF sizeCm, double dotsPerCm);
+
+  QSizeF sizeCm() const { return sizeCm_; }
+  // The page painted anew on white paper `width` device pixels wide, its height in proportion.
+  QImage image(int width) const;
+
+ private:
+  QPicture picture_;
+  QSizeF sizeCm_;
+  double dotsPerCm_;  // the resolution the page was painted at
+};
+
+// The preview of a report: each page a white sheet, the whole of it printable.
+class PreviewPrintSurface final : public PainterPrintSurface {
+ public:
+  explicit PreviewPrintSurface(QSizeF pageCm = {21.0, 29.7});
+  ~PreviewPrintSurface() override { endPainting(); }
 
   bool isVisible() const override { return visible_ && !stopped(); }
   // The user closed the preview: the report's sections stop printing.
@@ -142,18 +160,17 @@ class ImagePrintSurface final : public PainterPrintSurface {
   // Hands the last page over to pages().
   void endDocument() override;
   // The finished pages, in order.
-  const std::vector<QImage>& pages() const { return pages_; }
+  const std::vector<PreviewPage>& pages() const { return pages_; }
 
  protected:
   void startPage() override;
 
  private:
-  void beginImage();
+  void beginPage();
 
-  QSize pixels_;
-  int dotsPerMetre_;
-  QImage page_;
-  std::vector<QImage> pages_;
+  QSizeF pageCm_;
+  QPicture page_;
+  std::vector<PreviewPage> pages_;
   bool visible_ = true;
 };
 

@@ -117,14 +117,9 @@ TEST(ArrangementPainter, CurrentBulkheadStandsOutFromTheOthers) {
 // only then is the legend drawn in the upper right corner.
 TEST(ArrangementPainter, StrakeFillFollowsTheStrakeBitAndTheCheckMode) {
   const List<Long> palette = defaultCheckPalette();
-  const auto translucent = [&](int position) {  // alpha 170 over the white background
-    const QColor colour = QColor::fromRgb(static_cast<QRgb>(palette.at(position)));
-    const auto mix = [](int channel) { return (channel * 170 + 255 * 85) / 255; };
-    return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
-  };
-  // Values are sorted: the thinner upper strake takes the first colour.
-  const QColor thin = translucent(1);
-  const QColor thick = translucent(2);
+  // Values are sorted: the thinner upper strake takes the first colour, exactly.
+  const QColor thin = QColor::fromRgb(static_cast<QRgb>(palette.at(1)));
+  const QColor thick = QColor::fromRgb(static_cast<QRgb>(palette.at(2)));
   const struct {
     Long word, check;
     QColor lower, upper;
@@ -145,8 +140,8 @@ TEST(ArrangementPainter, StrakeFillFollowsTheStrakeBitAndTheCheckMode) {
     ASSERT_EQ(canvas.options.CurrentLegend.size(), 2U);
     const QImage& image = canvas.paint();
     SCOPED_TRACE(::testing::Message() << "word " << c.word << ", check " << c.check);
-    EXPECT_TRUE(canvas.shows(2.5, 1.5, c.lower, 0, 3));
-    EXPECT_TRUE(canvas.shows(2.5, 6.5, c.upper, 0, 3));
+    EXPECT_TRUE(canvas.shows(2.5, 1.5, c.lower, 0, 0));
+    EXPECT_TRUE(canvas.shows(2.5, 6.5, c.upper, 0, 0));
     // Beyond the rectangle and inside the device's half-pixel border.
     const QRect corner(446, 1, 34, 35);
     EXPECT_EQ(pixelsLike(image, kWhite, corner) < corner.width() * corner.height(),

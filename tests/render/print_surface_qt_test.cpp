@@ -46,33 +46,45 @@ QByteArray fileBytes(const QString& path) {
 }
 
 TEST(PrintSurfaceQt, APreviewIsA4PicturesWithTheTextWhereItWasPrintedUntilClosed) {
-  ImagePrintSurface surface;  // 40 pixels a centimetre
+  PreviewPrintSurface surface;
   surface.setFont({.Name = "Arial", .Size = 10});
   EXPECT_GT(surface.lineHeight(), 0.3);  // 10 points are 0.35 cm
   EXPECT_LT(surface.lineHeight(), 0.7);
   printTwoPages(surface);
   ASSERT_EQ(surface.pages().size(), 2U);
-  const QImage& first = surface.pages()[0];
+  // Shown at 40 pixels a centimetre.
+  const QImage first = surface.pages()[0].image(840);
   EXPECT_EQ(first.size(), QSize(840, 1188));
   // The title (about 16 pixels high) centred on the first line; the rule across the page under it.
   EXPECT_GT(darkPixels(first, QRect(300, 0, 240, 14)), 20);
   EXPECT_EQ(darkPixels(first, QRect(0, 0, 100, 14)), 0);
   EXPECT_GE(darkPixels(first, QRect(0, 14, 840, 12)), 800);
-  EXPECT_GT(darkPixels(surface.pages()[1], QRect(0, 0, 200, 20)), 10);
-  EXPECT_EQ(darkPixels(surface.pages()[1], QRect(0, 40, 840, 1148)), 0);
+  const QImage second = surface.pages()[1].image(840);
+  EXPECT_GT(darkPixels(second, QRect(0, 0, 200, 20)), 10);
+  EXPECT_EQ(darkPixels(second, QRect(0, 40, 840, 1148)), 0);
   EXPECT_FALSE(isOutputHidden(surface));
   surface.close();
   EXPECT_TRUE(isOutputHidden(surface));
 }
 
-TEST(PrintSurfaceQt, ARectangleIsDrawnWhereItWasAsked) {
-  ImagePrintSurface surface;
+// A page is painted anew for every size it is shown at: the rectangle's corners keep their place
+// on the paper at 40 and at 80 pixels a centimetre.
+TEST(PrintSurfaceQt, ARectangleIsDrawnWhereItWasAskedAtEverySize) {
+  PreviewPrintSurface surface;
   surface.drawRect(1, 2, 3, 1);
   surface.endDocument();
-  const QImage& page = surface.pages().front();
-  EXPECT_GT(darkPixels(page, QRect(38, 78, 5, 5)), 0);     // corner at (1, 2) cm
-  EXPECT_GT(darkPixels(page, QRect(158, 118, 5, 5)), 0);   // corner at (4, 3) cm
-  EXPECT_EQ(darkPixels(page, QRect(50, 90, 100, 20)), 0);  // not filled
+  for (const int perCm : {40, 80}) {
+    SCOPED_TRACE(perCm);
+    const QImage page = surface.pages().front().image(21 * perCm);
+    EXPECT_EQ(page.size(), QSize(21 * perCm, qRound(29.7 * perCm)));
+    const auto near = [perCm](double x, double y) {
+      return QRect(QPoint(qRound(x * perCm) - 2, qRound(y * perCm) - 2), QSize(5, 5));
+    };
+    EXPECT_GT(darkPixels(page, near(1, 2)), 0);
+    EXPECT_GT(darkPixels(page, near(4, 3)), 0);
+    // Not filled.
+    EXPECT_EQ(darkPixels(page, QRect(near(1.3, 2.3).topLeft(), near(3.7, 2.7).bottomRight())), 0);
+  }
 }
 
 TEST(PrintSurfaceQt, APdfReportHasTwoPagesOnA4OrSaysWhyItWasNotWritten) {

@@ -2,7 +2,9 @@
 // sheet in black and white, Escape), and the command as a user runs it from the main
 // window: the dialog, the preview, the sheet printed to a PDF file, Quit.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <filesystem>
 
 #include "dialogs/fm_cartouche.h"
@@ -59,6 +61,35 @@ TEST_F(DrawingPreview, MonochromeTurnsTheSheetGreyAndEscapeCloses) {
   EXPECT_FALSE(isGrey(preview.picture()));
   QTest::keyClick(&preview, Qt::Key_Escape);
   EXPECT_FALSE(preview.isVisible());
+}
+
+// What pastes is the sheet shown, pixel for pixel, as large as shown, and the same paper as SVG;
+// after a resize, the new sheet.
+TEST_F(DrawingPreview, CopyPutsExactlyTheShownSheetOnTheClipboard) {
+  const DrawingScene scene{session().arrangement(), nullptr, session().ship(), session().display(),
+                           session().screen()};
+  TitleBlock titles;
+  titles.Lines = {"Korain", "", "Aft bulkhead of hold 3"};
+  FM_Preview preview(scene, drawingPageLayout(QPageSize(QPageSize::A4)),
+                     DrawingPrint{.titleBlock = titles, .scale = PrintScale::Normalised}, [] {});
+  for (const QSize size : {QSize(900, 680), QSize(1200, 800)}) {
+    preview.resize(size);
+    preview.show();
+    QTest::qWait(0);
+    QGuiApplication::clipboard()->clear();
+    control<QAction>(preview, "ME_Copy")->trigger();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QImage copied = qvariant_cast<QImage>(data->imageData());
+    const QImage shown = preview.picture();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(copied.size(), shown.size());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              shown.convertToFormat(QImage::Format_RGB32));
+    const QByteArray svg = data->data(kSvgMimeType);
+    const QString viewBox = QString("viewBox=\"0 0 %1 %2\"").arg(shown.width()).arg(shown.height());
+    EXPECT_TRUE(svg.contains(viewBox.toUtf8())) << svg.left(600).toStdString();
+  }
 }
 
 using PrintDrawing = MainWindowTest;

@@ -2,8 +2,6 @@
 #include "checks/check_view.h"
 
 #include "checks/check_modes.h"
-#include "text/string_table.h"
-#include "text/text_ids.h"
 
 namespace korain {
 
@@ -31,13 +29,10 @@ std::string checkTitle(Long mode) {
 
 std::vector<LegendSwatch> legendSwatches(const Legend& legend) {
   std::vector<LegendSwatch> swatches;
-  const std::string separator = korainString(text_id::kLegendSeparator);
   std::size_t k = 0;
   for (const LegendEntry& entry : legend) {
     if (k == swatches.size()) swatches.emplace_back();
-    LegendSwatch& swatch = swatches[k];
-    swatch.Colour = entry.Colour;
-    swatch.Label = swatch.Label.empty() ? entry.Text : swatch.Label + separator + entry.Text;
+    swatches[k].Entries.push_back(entry);
     ++k;
     if (k == kLegendSwatchCount) k = 1;
   }

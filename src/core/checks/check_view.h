@@ -18,18 +18,21 @@ inline constexpr int kLegendSwatchCount = 16;
 // not offered by the Check menu.
 std::string checkTitle(Long mode);
 
-// One swatch of the check panel: its colour and the labels it stands for.
+// One swatch of the check panel and the legend entries its label stands for.
+// The swatch shows the first entry's colour; an entry joined to it keeps its
+// own colour, which the panel shows beside that entry's text, so that no
+// label ever sits on a colour the drawing uses for another value.
 struct LegendSwatch {
-  Long Colour = 0;
-  std::string Label;
+  std::vector<LegendEntry> Entries;
+
+  Long colour() const { return Entries.empty() ? 0 : Entries.front().Colour; }
 
   bool operator==(const LegendSwatch&) const = default;
 };
 
 // The swatches a legend fills, in order: one per entry up to sixteen. A longer
 // legend wraps round to the second swatch (the first keeps its entry, often
-// "no bracket"), and each later entry takes that swatch's colour and has its
-// label joined to the one already there, text 297 between them.
+// "no bracket"), and each later entry is joined to the entries already there.
 std::vector<LegendSwatch> legendSwatches(const Legend& legend);
 
 }  // namespace korain

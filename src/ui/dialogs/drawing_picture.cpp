@@ -13,7 +13,10 @@ DrawingPicture::DrawingPicture(Painter paint, QWidget* parent)
 }
 
 void DrawingPicture::redraw() {
-  picture_ = paint_(size());
+  // Painted for the screen's own pixels, however many a point of the window holds.
+  const double ratio = devicePixelRatioF();
+  picture_ = paint_((QSizeF(size()) * ratio).toSize());
+  picture_.setDevicePixelRatio(ratio);
   update();
 }
 
@@ -21,8 +24,9 @@ void DrawingPicture::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   // The picture keeps its own proportions (a sheet of paper): centred.
-  const QPoint corner((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
-  painter.drawImage(corner, picture_);
+  const QSizeF shown = picture_.deviceIndependentSize();
+  painter.drawImage(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                    picture_);
 }
 
 void DrawingPicture::resizeEvent(QResizeEvent* /*event*/) { redraw(); }

@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_preview.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
+#include <cmath>
+#include <memory>
+
+#include "inch_units.h"
 
 namespace korain {
 namespace {
@@ -13,6 +20,26 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   return action;
+}
+
+// The paper of the preview, `size` pixels large, as SVG.
+QByteArray paperSvg(QSize size, const QPageLayout& layout, const DrawingPrint& print,
+                    const DrawingScene& scene) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  // At the picture's resolution the SVG states the paper's own size.
+  svg.setResolution(static_cast<int>(std::lround(
+      size.width() * kMillimetresPerInch / layout.fullRect(QPageLayout::Millimeter).width())));
+  svg.setTitle(QString::fromStdString(scene.arrangement.Name));
+  QPainter painter(&svg);
+  paintDrawingPaper(painter, size, layout, print, scene);
+  painter.end();
+  return bytes;
 }
 
 }  // namespace
@@ -52,11 +79,16 @@ QImage FM_Preview::sheet(QSize size) const {
 }
 
 void FM_Preview::copyToClipboard() const {
-  // The sheet as previewed, at the size of the window's picture, title block
-  // included: what the user sees is what pastes.
-  const QSize size = picture_->picture().size().expandedTo(QSize(1, 1));
-  QGuiApplication::clipboard()->setMimeData(
-      drawingMimeData(size, print_.titleBlock, scene_).release());
+  // Exactly the sheet shown: the picture itself, and for documents that take
+  // vectors the same paper painted as SVG at the same size. A monochrome
+  // preview goes as its picture alone, since the SVG would be in colour.
+  const QImage& shown = picture_->picture();
+  auto mime = std::make_unique<QMimeData>();
+  mime->setImageData(shown);
+  if (!monochrome_->isChecked()) {
+    mime->setData(kSvgMimeType, paperSvg(shown.size(), layout_, print_, scene_));
+  }
+  QGuiApplication::clipboard()->setMimeData(mime.release());
 }
 
 }  // namespace korain

@@ -1,24 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_print_screen.h"
 
+#include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QScreen>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "inch_units.h"
 
 namespace korain {
+namespace {
 
-FM_PrintScreen::FM_PrintScreen(std::vector<QImage> pages, QWidget* parent)
+const QString kFitWidth = QStringLiteral("Fit width");
+const QString kFitPage = QStringLiteral("Fit page");
+// A quarter of the paper's size to four times it: beyond, a page is either
+// unreadable or larger than an image is worth keeping.
+constexpr double kSmallestZoom = 0.25;
+constexpr double kLargestZoom = 4;
+constexpr double kZoomStep = 1.25;
+
+// A percentage typed with or without its sign; none for any other text.
+std::optional<double> typedPercent(QString text) {
+  if (text.endsWith('%')) text.chop(1);
+  bool ok = false;
+  const double percent = text.trimmed().toDouble(&ok);
+  if (!ok || !std::isfinite(percent) || percent <= 0) return std::nullopt;
+  return percent;
+}
+
+QString percentText(double zoom) { return QString("%1%").arg(std::lround(zoom * 100)); }
+
+}  // namespace
+
+FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
     : QDialog(parent), pages_(std::move(pages)) {
   setObjectName("FM_PrintScreen");
   setWindowTitle("Results View");
   picture_ = new QLabel(this);
   picture_->setObjectName("PIC_Print");
   picture_->setAlignment(Qt::AlignCenter);
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidget(picture_);
-  scroll->setWidgetResizable(true);
-  scroll->setBackgroundRole(QPalette::Dark);
+  scroll_ = new QScrollArea(this);
+  scroll_->setWidget(picture_);
+  scroll_->setWidgetResizable(true);
+  scroll_->setBackgroundRole(QPalette::Dark);
+  // A page fitted to the width is taller than wide: the vertical bar is always
+  // there, so fitting never makes it come and go.
+  scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  scroll_->viewport()->installEventFilter(this);
 
   auto* row = new QHBoxLayout;
   const std::array<const char*, 3> captions = {"&>>", "<&<", "&Close"};
@@ -26,11 +60,17 @@ FM_PrintScreen::FM_PrintScreen(std::vector<QImage> pages, QWidget* parent)
     buttons_[i] = new QPushButton(captions[i], this);
     buttons_[i]->setObjectName("BT_Print_" + QString::number(i));
   }
+  buildZoomControls();
+
   row->addWidget(buttons_[1]);
   row->addWidget(buttons_[0]);
   pageText_ = new QLabel(this);
   pageText_->setObjectName("LB_Page");
   row->addWidget(pageText_);
+  row->addStretch(1);
+  row->addWidget(zoomButtons_[1]);
+  row->addWidget(zoomBox_);
+  row->addWidget(zoomButtons_[0]);
   row->addStretch(1);
   row->addWidget(buttons_[2]);
   connect(buttons_[0], &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
@@ -38,7 +78,7 @@ FM_PrintScreen::FM_PrintScreen(std::vector<QImage> pages, QWidget* parent)
   connect(buttons_[2], &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(scroll, 1);
+  layout->addWidget(scroll_, 1);
   layout->addLayout(row);
   // A whole page width, and no taller than the screen: the buttons stay in sight.
   const QSize wanted(900, 1000);
@@ -48,17 +88,109 @@ FM_PrintScreen::FM_PrintScreen(std::vector<QImage> pages, QWidget* parent)
   showPage(0);
 }
 
+// Zoom in and out (buttons and keys) and the zoom box, whose items are the
+// two fits and the usual percentages.
+void FM_PrintScreen::buildZoomControls() {
+  const std::array<const char*, 2> zoomCaptions = {"Zoom &in", "Zoom &out"};
+  const std::array<QKeySequence::StandardKey, 2> zoomKeys = {QKeySequence::ZoomIn,
+                                                             QKeySequence::ZoomOut};
+  const std::array<double, 2> zoomFactors = {kZoomStep, 1 / kZoomStep};
+  for (std::size_t i = 0; i < zoomButtons_.size(); ++i) {
+    zoomButtons_[i] = new QPushButton(zoomCaptions[i], this);
+    zoomButtons_[i]->setObjectName("BT_Zoom_" + QString::number(i));
+    zoomButtons_[i]->setToolTip(QKeySequence(zoomKeys[i]).toString(QKeySequence::NativeText));
+    auto* keys = new QAction(this);
+    keys->setShortcuts(zoomKeys[i]);
+    addAction(keys);
+    const double factor = zoomFactors[i];
+    connect(keys, &QAction::triggered, this, [this, factor] { zoomBy(factor); });
+    connect(zoomButtons_[i], &QPushButton::clicked, this, [this, factor] { zoomBy(factor); });
+  }
+  zoomBox_ = new QComboBox(this);
+  zoomBox_->setObjectName("CB_Zoom");
+  zoomBox_->setEditable(true);
+  zoomBox_->setInsertPolicy(QComboBox::NoInsert);
+  zoomBox_->addItems({kFitWidth, kFitPage});
+  for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0})
+    zoomBox_->addItem(percentText(zoom));
+  connect(zoomBox_, &QComboBox::textActivated, this, [this] { takeTypedZoom(); });
+}
+
+bool FM_PrintScreen::eventFilter(QObject* watched, QEvent* event) {
+  // A fitted page follows the window: painted anew for the room it has.
+  if (watched == scroll_->viewport() && event->type() == QEvent::Resize && fit_ != Fit::Zoom) {
+    renderPage();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void FM_PrintScreen::showPage(int page) {
   const int count = static_cast<int>(pages_.size());
   if (page < 0 || page >= count) return;
   current_ = page;
-  // The page in half its preview resolution: a whole A4 width on screen.
-  const QImage& image = pages_[static_cast<std::size_t>(page)];
-  picture_->setPixmap(QPixmap::fromImage(
-      image.scaledToWidth(std::max(1, image.width() / 2), Qt::SmoothTransformation)));
+  renderPage();
   pageText_->setText(QString("Page %1 of %2").arg(page + 1).arg(count));
   buttons_[0]->setEnabled(page + 1 < count);
   buttons_[1]->setEnabled(page > 0);
+}
+
+void FM_PrintScreen::fitTo(Fit fit) {
+  fit_ = fit;
+  renderPage();
+}
+
+void FM_PrintScreen::zoomTo(double zoom) {
+  fit_ = Fit::Zoom;
+  zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+  renderPage();
+}
+
+void FM_PrintScreen::zoomBy(double factor) { zoomTo(shownZoom() * factor); }
+
+// The box takes its own items and a typed percentage ("150", "150%"); any
+// other text gives way to the zoom shown.
+void FM_PrintScreen::takeTypedZoom() {
+  const QString text = zoomBox_->currentText().trimmed();
+  if (text.compare(kFitWidth, Qt::CaseInsensitive) == 0) {
+    fitTo(Fit::Width);
+  } else if (text.compare(kFitPage, Qt::CaseInsensitive) == 0) {
+    fitTo(Fit::Page);
+  } else if (const std::optional<double> percent = typedPercent(text)) {
+    zoomTo(*percent / 100);
+  } else {
+    renderPage();
+  }
+}
+
+double FM_PrintScreen::pageWidthAt(double zoom) const {
+  if (pages_.empty()) return 1;
+  return pages_[static_cast<std::size_t>(current_)].sizeCm().width() / kCentimetresPerInch *
+         logicalDpiX() * zoom;
+}
+
+double FM_PrintScreen::shownZoom() const {
+  if (pages_.empty() || fit_ == Fit::Zoom) return zoom_;
+  const QSize room = scroll_->viewport()->size();
+  const QSizeF paper = pages_[static_cast<std::size_t>(current_)].sizeCm();
+  double width = room.width();
+  if (fit_ == Fit::Page) {
+    width = std::min(width, room.height() * paper.width() / paper.height());
+  }
+  return std::max(1.0, width) / pageWidthAt(1);
+}
+
+void FM_PrintScreen::renderPage() {
+  const QString shown = fit_ == Fit::Width  ? kFitWidth
+                        : fit_ == Fit::Page ? kFitPage
+                                            : percentText(zoom_);
+  zoomBox_->setEditText(shown);
+  if (pages_.empty()) return;
+  // Painted for the screen's own pixels, however many a point of the window holds.
+  const double ratio = devicePixelRatioF();
+  QImage image = pages_[static_cast<std::size_t>(current_)].image(
+      static_cast<int>(std::lround(pageWidthAt(shownZoom()) * ratio)));
+  image.setDevicePixelRatio(ratio);
+  picture_->setPixmap(QPixmap::fromImage(image));
 }
 
 }  // namespace korain

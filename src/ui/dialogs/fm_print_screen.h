@@ -1,14 +1,18 @@
 // The page browser of the report's preview: one page at a time, with the
-// next and previous pages a click away.
+// next and previous pages a click away, fitted to the window's width or to
+// the whole page, or zoomed, and painted anew at the size it is shown.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <array>
 #include <vector>
+
+#include "print_surface_qt.h"
 
 namespace korain {
 
@@ -16,18 +20,40 @@ class FM_PrintScreen : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FM_PrintScreen(std::vector<QImage> pages, QWidget* parent = nullptr);
+  explicit FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent = nullptr);
 
   int currentPage() const { return current_; }  // 0-based
 
- private:
-  void showPage(int page);
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-  std::vector<QImage> pages_;  // PIC_Store
+ private:
+  // How the page's size follows the window: fitted to it, or a zoom factor
+  // of its size on paper.
+  enum class Fit { Width, Page, Zoom };
+
+  void buildZoomControls();
+  void showPage(int page);
+  void fitTo(Fit fit);
+  void zoomTo(double zoom);
+  void zoomBy(double factor);
+  void takeTypedZoom();
+  // The zoom the page is shown at, 1 being its size on paper.
+  double shownZoom() const;
+  // The page's width in device-independent pixels at a zoom.
+  double pageWidthAt(double zoom) const;
+  void renderPage();
+
+  std::vector<PreviewPage> pages_;  // PIC_Store
   int current_ = 0;
-  QLabel* picture_ = nullptr;              // PIC_Print
-  QLabel* pageText_ = nullptr;             // LB_Page: which page of how many
-  std::array<QPushButton*, 3> buttons_{};  // BT_Print_0 next, 1 previous, 2 close
+  Fit fit_ = Fit::Width;
+  double zoom_ = 1;
+  QScrollArea* scroll_ = nullptr;
+  QLabel* picture_ = nullptr;                  // PIC_Print
+  QLabel* pageText_ = nullptr;                 // LB_Page: which page of how many
+  std::array<QPushButton*, 3> buttons_{};      // BT_Print_0 next, 1 previous, 2 close
+  std::array<QPushButton*, 2> zoomButtons_{};  // BT_Zoom_0 in, 1 out
+  QComboBox* zoomBox_ = nullptr;               // CB_Zoom: fit width, fit page or a percentage
 };
 
 }  // namespace korain

@@ -113,7 +113,7 @@ void FM_Main::printData() {
 }
 
 void FM_Main::previewReport(const ReportSettings& settings) {
-  ImagePrintSurface pages;
+  PreviewPrintSurface pages;
   if (!runReport(pages, this, session(), settings)) return;
   FM_PrintScreen browser(pages.pages(), this);
   browser.exec();

@@ -8,8 +8,36 @@
 #include "checks/legend.h"
 #include "edit/selection_edits.h"
 #include "model/edit_scope.h"
+#include "text/string_table.h"
+#include "text/text_ids.h"
 
 namespace korain {
+namespace {
+
+// Colour 0 ("no bracket") is shown as the drawing shows it: white.
+QColor swatchColour(Long colour) {
+  return colour == 0 ? QColor(Qt::white) : QColor::fromRgb(static_cast<QRgb>(colour));
+}
+
+// The label of a swatch: its first entry's text, which stands on the swatch's
+// colour, then each entry joined to it with a chip of that entry's own colour
+// before its text: the swatch's colour belongs to the first entry only.
+QString swatchLabel(const LegendSwatch& swatch) {
+  const std::vector<LegendEntry>& entries = swatch.Entries;
+  if (entries.size() == 1) return QString::fromStdString(entries.front().Text);
+  const QString separator =
+      QString::fromStdString(korainString(text_id::kLegendSeparator)).toHtmlEscaped();
+  QString html = QString::fromStdString(entries.front().Text).toHtmlEscaped();
+  for (std::size_t i = 1; i < entries.size(); ++i) {
+    html += separator +
+            QString("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;</span>&nbsp;")
+                .arg(swatchColour(entries[i].Colour).name()) +
+            QString::fromStdString(entries[i].Text).toHtmlEscaped();
+  }
+  return html;
+}
+
+}  // namespace
 
 FM_Mat::FM_Mat(Editor& editor, QWidget* parent)
     : Panel(editor, PanelCode::PlatingChecks, SelectorUse::Hidden, parent) {
@@ -63,14 +91,15 @@ void FM_Mat::showLegend(const QString& title, const std::vector<LegendSwatch>& s
     const bool used = k < swatches.size();
     swatches_[k]->setVisible(used);
     labels_[k]->setVisible(used);
-    labels_[k]->setText(used ? QString::fromStdString(swatches[k].Label) : QString());
-    if (!used) continue;
-    // Colour 0 ("no bracket") is shown as the drawing shows it: white.
-    const Long colour = swatches[k].Colour;
+    if (!used) {
+      labels_[k]->clear();
+      continue;
+    }
+    // A text of its own is never read as markup; joined entries carry their chips.
+    labels_[k]->setTextFormat(swatches[k].Entries.size() == 1 ? Qt::PlainText : Qt::RichText);
+    labels_[k]->setText(swatchLabel(swatches[k]));
     QPalette palette = swatches_[k]->palette();
-    palette.setColor(
-        QPalette::Window,
-        colour == 0 ? QColor(Qt::white) : QColor::fromRgb(static_cast<QRgb>(colour) | 0xFF000000U));
+    palette.setColor(QPalette::Window, swatchColour(swatches[k].colour()));
     swatches_[k]->setPalette(palette);
   }
 }
