@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtMath>
 #include <array>
 #include <limits>
 #include <memory>
@@ -164,6 +165,13 @@ void writeEntities(DL_Dxf& dxf, DL_WriterA& dw, const WorldDrawing& drawing) {
                   DL_TextData(c.y, c.z, 0, c.y, c.z, 0, text.height, 1.0, 0, kCentre, kMiddle,
                               dxfText(text.text), "Standard", 0.0),
                   attributes(WorldLayer::Labels, text.colour));
+  }
+  for (const WorldDimensionText& text : drawing.dimensionTexts) {
+    const PlanePoint c = text.centre;
+    dxf.writeText(dw,
+                  DL_TextData(c.y, c.z, 0, c.y, c.z, 0, text.height, 1.0, 0, kCentre, kMiddle,
+                              dxfText(text.text), "Standard", qDegreesToRadians(text.rotation)),
+                  attributes(WorldLayer::Dimensions, {}));
   }
   dw.sectionEnd();
 }

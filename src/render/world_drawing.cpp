@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cmath>
 
+#include "dimension_painter.h"
 #include "drawing_sheet.h"
 #include "drawing_style.h"
 #include "geometry/member_lines.h"
@@ -117,6 +118,7 @@ std::array<QColor, kWorldLayerCount> layerColours(const DrawingStyle& style) {
           style.strakeEdgePen().color(),
           style.corrugationPen().color(),
           style.axisPen().color(),
+          style.labelColour(),
           style.labelColour()};
 }
 
@@ -144,7 +146,7 @@ void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
 const char* worldLayerName(WorldLayer layer) {
   static constexpr std::array<const char*, kWorldLayerCount> kNames = {
       "HULL_SECTION", "BULKHEAD_CONTOUR", "STOOLS",      "NODES", "PRIMARY_MEMBERS", "STIFFENERS",
-      "BRACKETS",     "STRAKES",          "CORRUGATION", "AXIS",  "LABELS"};
+      "BRACKETS",     "STRAKES",          "CORRUGATION", "AXIS",  "LABELS",          "DIMENSIONS"};
   return kNames.at(static_cast<std::size_t>(layer));
 }
 
@@ -173,6 +175,7 @@ WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
     out.line(WorldLayer::Axis, {{w.left, 0}, {w.right(), 0}});
   }
   addLabels(drawing, scene, size, toDevice.inverted(), pixelsPerMetre);
+  addWorldDimensions(drawing, scene, toDevice, style);
   return drawing;
 }
 

@@ -26,9 +26,10 @@ enum class WorldLayer {
   Strakes,
   Corrugation,
   Axis,
-  Labels
+  Labels,
+  Dimensions
 };
-inline constexpr std::size_t kWorldLayerCount = 11;
+inline constexpr std::size_t kWorldLayerCount = 12;
 
 // The layer's name in a CAD file.
 const char* worldLayerName(WorldLayer layer);
@@ -56,10 +57,20 @@ struct WorldText {
   QColor colour;
 };
 
+// A dimension chain's spacing text, centred on its place and turned by
+// `rotation` degrees anticlockwise; on the dimensions layer.
+struct WorldDimensionText {
+  QString text;
+  PlanePoint centre;
+  double height = 0;
+  double rotation = 0;
+};
+
 struct WorldDrawing {
   std::vector<WorldPath> paths;
   std::vector<WorldCircle> circles;
   std::vector<WorldText> texts;
+  std::vector<WorldDimensionText> dimensionTexts;
   std::array<QColor, kWorldLayerCount> layerColours{};
 };
 
