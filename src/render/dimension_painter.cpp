@@ -57,35 +57,37 @@ struct Layout {
     return side == ChainSide::Bottom ? p.x() : p.y();
   }
 
+  // The text's box in the first row beyond the line where it keeps clear of
+  // the texts already there, which it joins; the across-coordinate it reaches.
+  double placeText(const QString& text, double centre, const ChainFrame& frame, double line,
+                   std::vector<std::vector<QRectF>>& rows) {
+    const double length = QFontMetricsF(font).horizontalAdvance(text);
+    const double room = kTextRoom * height;
+    for (std::size_t row = 0;; ++row) {
+      if (row == rows.size()) rows.emplace_back();
+      const double across = line + frame.outward * (kTextGap * height + static_cast<double>(row) *
+                                                                            height * (1 + kRowGap));
+      const QRectF box = frame.box(centre, length, across, height);
+      const QRectF padded = box.adjusted(-room, -room, room, room);
+      const auto touches = [&padded](const QRectF& other) { return other.intersects(padded); };
+      if (std::any_of(rows[row].begin(), rows[row].end(), touches)) continue;
+      rows[row].push_back(box);
+      figure.texts.push_back({text, box, !frame.horizontal});
+      return across + frame.outward * height;
+    }
+  }
+
   // The texts of one chain in the rows beyond its line; the outermost
   // across-coordinate they reach.
   double placeTexts(const DimensionChain& chain, const ChainFrame& frame, double line) {
-    const QFontMetricsF metrics(font);
     std::vector<std::vector<QRectF>> rows;
     double reach = line + frame.outward * (kOvershoot * height);
     for (const SpacingGroup& group : chain.groups) {
-      const QString text = QString::fromStdString(group.text);
       const double from = along(chain.side, chain.stations[group.first]);
       const double to = along(chain.side, chain.stations[group.first + group.count]);
-      const double length = metrics.horizontalAdvance(text);
-      for (std::size_t row = 0;; ++row) {
-        if (row == rows.size()) rows.emplace_back();
-        const double across =
-            line +
-            frame.outward * (kTextGap * height + static_cast<double>(row) * height * (1 + kRowGap));
-        const QRectF box = frame.box((from + to) / 2, length, across, height);
-        const double room = kTextRoom * height;
-        const QRectF padded = box.adjusted(-room, -room, room, room);
-        const bool free =
-            std::none_of(rows[row].begin(), rows[row].end(),
-                         [&](const QRectF& other) { return other.intersects(padded); });
-        if (!free) continue;
-        rows[row].push_back(box);
-        figure.texts.push_back({text, box, !frame.horizontal});
-        reach =
-            frame.outward > 0 ? std::max(reach, across + height) : std::min(reach, across - height);
-        break;
-      }
+      const double edge =
+          placeText(QString::fromStdString(group.text), (from + to) / 2, frame, line, rows);
+      reach = frame.outward > 0 ? std::max(reach, edge) : std::min(reach, edge);
     }
     return reach;
   }
