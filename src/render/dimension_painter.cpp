@@ -3,7 +3,9 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "view/dimension_chains.h"
 #include "world_drawing.h"
@@ -19,7 +21,11 @@ constexpr double kOvershoot = 0.25;    // and runs on past its dimension line
 constexpr double kTick = 0.3;          // half the length of a tick
 constexpr double kTextGap = 0.4;       // between a dimension line and its first row of texts
 constexpr double kRowGap = 0.2;        // between rows of texts
-constexpr double kTextRoom = 0.4;      // kept free along a row between two texts
+// Rows of texts a chain takes at most: spacings too short for their texts
+// in as many rows are beyond reading at any scale.
+constexpr std::size_t kMostRows = 4;
+using LastInRow = std::array<std::optional<QRectF>, kMostRows>;
+constexpr double kTextRoom = 0.4;  // kept free along a row between two texts
 constexpr double kLinePoints = 0.3;
 // The capitals of a text take about this share of its line's height.
 constexpr double kCapHeightShare = 0.7;
@@ -58,29 +64,33 @@ struct Layout {
   }
 
   // The text's box in the first row beyond the line where it keeps clear of
-  // the texts already there, which it joins; the across-coordinate it reaches.
+  // the row's last text (a row's texts follow the chain in order), else in
+  // the outermost row; the across-coordinate it reaches.
   double placeText(const QString& text, double centre, const ChainFrame& frame, double line,
-                   std::vector<std::vector<QRectF>>& rows) {
+                   LastInRow& rows) {
     const double length = QFontMetricsF(font).horizontalAdvance(text);
     const double room = kTextRoom * height;
-    for (std::size_t row = 0;; ++row) {
-      if (row == rows.size()) rows.emplace_back();
-      const double across = line + frame.outward * (kTextGap * height + static_cast<double>(row) *
-                                                                            height * (1 + kRowGap));
-      const QRectF box = frame.box(centre, length, across, height);
-      const QRectF padded = box.adjusted(-room, -room, room, room);
-      const auto touches = [&padded](const QRectF& other) { return other.intersects(padded); };
-      if (std::any_of(rows[row].begin(), rows[row].end(), touches)) continue;
-      rows[row].push_back(box);
-      figure.texts.push_back({text, box, !frame.horizontal});
-      return across + frame.outward * height;
+    const auto acrossOf = [&](std::size_t row) {
+      return line + frame.outward *
+                        (kTextGap * height + static_cast<double>(row) * height * (1 + kRowGap));
+    };
+    const auto boxIn = [&](std::size_t row) {
+      return frame.box(centre, length, acrossOf(row), height);
+    };
+    std::size_t row = 0;
+    while (row + 1 < kMostRows && rows.at(row) &&
+           rows.at(row)->intersects(boxIn(row).adjusted(-room, -room, room, room))) {
+      ++row;
     }
+    rows.at(row) = boxIn(row);
+    figure.texts.push_back({text, boxIn(row), !frame.horizontal});
+    return acrossOf(row) + frame.outward * height;
   }
 
   // The texts of one chain in the rows beyond its line; the outermost
   // across-coordinate they reach.
   double placeTexts(const DimensionChain& chain, const ChainFrame& frame, double line) {
-    std::vector<std::vector<QRectF>> rows;
+    LastInRow rows{};
     double reach = line + frame.outward * (kOvershoot * height);
     for (const SpacingGroup& group : chain.groups) {
       const double from = along(chain.side, chain.stations[group.first]);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 
 #include "drawing_sheet.h"
@@ -90,6 +91,28 @@ TEST(DimensionPainter, NoLabelStandsOnADimensionText) {
       }
     }
   }
+}
+
+// Thousands of stiffeners a few millimetres apart, none spaced like its
+// neighbours: a text for each spacing, in at most four rows under the line.
+TEST(DimensionPainter, CrowdedSpacingsStayWithinFourRows) {
+  A4Plan plan;
+  List<OrdinaryStiffener>& stiffeners = plan.example.arrangement.Bulkheads.at(1).Stiffeners;
+  stiffeners.redim(3000);
+  for (int i = 1; i <= stiffeners.count(); ++i) {
+    stiffeners.at(i).Position = static_cast<Single>(0.005 * i + 0.001 * (i % 2));
+  }
+  const DimensionFigure figure = layOutDimensions(plan.example.scene(), plan.toDevice, plan.style);
+  const double lowest =
+      plan.toDevice.map(QPointF(0, plan.example.arrangement.Bulkheads.at(1).ZMin)).y();
+  const double textHeight = QFontMetricsF(plan.style.font(LabelKind::AxisAndStrake)).height();
+  std::size_t under = 0;
+  for (const DimensionText& text : figure.texts) {
+    if (text.upright) continue;
+    ++under;
+    EXPECT_LT(text.box.bottom() - lowest, 8 * textHeight) << text.text.toStdString();
+  }
+  EXPECT_EQ(under, 3001U);
 }
 
 TEST(DimensionPainter, NothingWhenTheDisplayLeavesThemOut) {

@@ -10,6 +10,9 @@ namespace korain {
 namespace {
 
 constexpr double kMillimetresPerMetre = 1000;
+// No ship measures a hundred kilometres: beyond that a coordinate is corrupt
+// data, and its millimetres would overflow the texts' arithmetic.
+constexpr double kFarthest = 1e5;
 // "×" in UTF-8.
 constexpr const char* kTimes = "\xC3\x97";
 
@@ -23,8 +26,10 @@ std::string withThousands(long long value) {
   return negative ? "-" + digits : digits;
 }
 
+bool isPlausible(double value) { return std::abs(value) <= kFarthest; }
+
 bool isWithin(double value, double low, double high) {
-  return std::isfinite(value) && value >= low && value <= high;
+  return isPlausible(value) && value >= low && value <= high;
 }
 
 std::vector<SpacingGroup> groupsOf(const std::vector<long long>& stations) {
@@ -65,7 +70,7 @@ std::string spacingText(std::size_t count, long long spacing) {
 DimensionChain chainThrough(ChainSide side, const std::vector<double>& marks, double low,
                             double high) {
   DimensionChain chain{.side = side, .stations = {}, .groups = {}};
-  if (!(std::isfinite(low) && std::isfinite(high) && millimetresOf(low) < millimetresOf(high))) {
+  if (!(isPlausible(low) && isPlausible(high) && millimetresOf(low) < millimetresOf(high))) {
     return chain;
   }
   std::vector<long long> stations{millimetresOf(low), millimetresOf(high)};

@@ -38,8 +38,8 @@ struct DimensionChain {
 // The chain through the marks between the bulkhead's edges `low` and `high`:
 // the edges, the centre or base line (0) where it lies between them, and every
 // mark within them, rounded to the millimetre. Marks that are not numbers or
-// lie outside the edges are left out; without two distinct finite edges there
-// is no station at all.
+// lie outside the edges are left out; without two distinct edges, numbers
+// within a hundred kilometres of the origin, there is no station at all.
 DimensionChain chainThrough(ChainSide side, const std::vector<double>& marks, double low,
                             double high);
 

@@ -112,9 +112,9 @@ TEST(ChainThrough, GroupsConsecutiveEqualSpacingsFromTheCentreLineToTheEdge) {
   }
 }
 
-TEST(ChainThrough, HasNoStationWithoutTwoDistinctFiniteEdges) {
-  for (const auto& [low, high] :
-       std::vector<std::pair<double, double>>{{0, 0}, {2, 1}, {kNaN, 1}, {0, kInf}, {0, 0.0004}}) {
+TEST(ChainThrough, HasNoStationWithoutTwoDistinctPlausibleEdges) {
+  for (const auto& [low, high] : std::vector<std::pair<double, double>>{
+           {0, 0}, {2, 1}, {kNaN, 1}, {0, kInf}, {0, 0.0004}, {-1e30, 1e30}}) {
     EXPECT_TRUE(chainThrough(ChainSide::Side, {0.5}, low, high).stations.empty())
         << low << " " << high;
   }
