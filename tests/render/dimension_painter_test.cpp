@@ -1,6 +1,7 @@
 // The example's dimension chains on an A4 sheet at 1:150: the texts of a
 // hand-computed table, none over another or under a label, all inside the
-// drawing's area; none at all when the display leaves them out.
+// drawing's area, in four rows at most however crowded; none at all when the
+// display leaves them out.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dimension_painter.h"
 
@@ -61,6 +62,9 @@ TEST(DimensionPainter, TheExamplesChainsOnA4At1To150) {
   for (const QLineF& line : figure.lines) {
     EXPECT_TRUE(plan.layout.drawing.contains(line.p1()) && plan.layout.drawing.contains(line.p2()));
   }
+  A4Plan without;
+  without.example.options.DisplayWord &= ~display_bit::kDimensions;
+  EXPECT_TRUE(layOutDimensions(without.example.scene(), plan.toDevice, plan.style).lines.empty());
 }
 
 // On the A4 plan and on a picture small enough for the labels to crowd
@@ -113,12 +117,6 @@ TEST(DimensionPainter, CrowdedSpacingsStayWithinFourRows) {
     EXPECT_LT(text.box.bottom() - lowest, 8 * textHeight) << text.text.toStdString();
   }
   EXPECT_EQ(under, 3001U);
-}
-
-TEST(DimensionPainter, NothingWhenTheDisplayLeavesThemOut) {
-  A4Plan plan;
-  plan.example.options.DisplayWord &= ~display_bit::kDimensions;
-  EXPECT_TRUE(layOutDimensions(plan.example.scene(), plan.toDevice, plan.style).lines.empty());
 }
 
 }  // namespace
