@@ -29,7 +29,9 @@ struct DrawOptions {
   Integer block = 0;
   std::string output;
   QSize size{1600, 1000};
-  Long displayWord = display_bit::kAxis | display_bit::kStools;
+  // A drawing that leaves the program carries its dimension chains unless
+  // --show leaves them out.
+  Long displayWord = issuedDisplayWord(display_bit::kAxis | display_bit::kStools);
   Long checkMode = kNoCheck;
   bool titleBlock = false;
   bool normalisedScale = false;
@@ -63,7 +65,8 @@ const std::pair<const char*, Long> kShowNames[] = {{"axis", display_bit::kAxis},
                                                    {"stiffeners", display_bit::kStiffeners},
                                                    {"strakes", display_bit::kStrakes},
                                                    {"corrugation", display_bit::kCorrugation},
-                                                   {"scantlings", display_bit::kScantlings}};
+                                                   {"scantlings", display_bit::kScantlings},
+                                                   {"dimensions", display_bit::kDimensions}};
 
 bool parseShow(std::string_view list, Long& word) {
   word = 0;
@@ -129,7 +132,8 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
       if (!parseShow(args[++i], options.displayWord)) {
         problem =
             "--show takes "
-            "axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation,scantlings or all";
+            "axis,stools,nodes,numbers,members,stiffeners,strakes,corrugation,scantlings,"
+            "dimensions or all";
       }
     } else if (arg == "--check" && hasValue) {
       const std::optional<Long> mode = checkMode(args[++i]);

@@ -5,6 +5,7 @@
 
 #include "bulkhead_painter.h"
 #include "device_colours.h"
+#include "dimension_painter.h"
 #include "drawing_labels.h"
 #include "overlay_painter.h"
 #include "paint_context.h"
@@ -104,6 +105,7 @@ PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const Worl
   if (hasCurrent)
     paintBulkheadLines(context, bulkheads.at(scene.arrangement.CurBulkhead), Emphasis::Current);
   if (scene.options.CheckMode != kNoCheck) paintLegend(context, device);
+  paintDimensions(context, scene);
   // Every label, the background's too, after every fill and line of both
   // layers: the current bulkhead's strakes would cover the others' names.
   addLabels(context.labels, background, context.toDevice, context.style);

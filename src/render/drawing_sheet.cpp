@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dimension_painter.h"
 #include "drawing_style.h"
 #include "inch_units.h"
 #include "scale_bar.h"
@@ -133,10 +134,20 @@ SheetLayout chooseLayout(const Framing& framing) {
 
 SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequest& request,
                         const DrawingScene& scene) {
-  const Framing framing{sheet, dotsPerInch, request, scene,
-                        fullExtent(scene.arrangement, scene.section, scene.ship)};
+  Framing framing{sheet, dotsPerInch, request, scene,
+                  fullExtent(scene.arrangement, scene.section, scene.ship)};
   SheetLayout layout = chooseLayout(framing);
   layout.window = framing.windowFor(layout.drawing);
+  // The dimension chains stand outside the bulkhead at a size in points: the
+  // extent grows to hold them as framed, twice, since the growth itself
+  // makes the drawing a little smaller.
+  for (int pass = 0; pass < 2 && scene.options.shows(display_bit::kDimensions); ++pass) {
+    framing.full =
+        withDimensionRoom(framing.full, scene, worldToDevice(layout.window, layout.drawing),
+                          pixelsPerPoint(dotsPerInch));
+    layout = chooseLayout(framing);
+    layout.window = framing.windowFor(layout.drawing);
+  }
   return layout;
 }
 

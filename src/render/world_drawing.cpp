@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cmath>
 
+#include "dimension_painter.h"
 #include "drawing_sheet.h"
 #include "drawing_style.h"
 #include "geometry/member_lines.h"
@@ -147,6 +148,7 @@ const WorldLayerStyle& worldLayerStyle(WorldLayer layer) {
       {"LABELS", 7, false},
       {"TITLE_BLOCK", 7, false},
       {"LEGEND", 7, false},
+      {"DIMENSIONS", 7, false},
   }};
   return kStyles.at(static_cast<std::size_t>(layer));
 }
@@ -176,6 +178,7 @@ WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
     out.line(WorldLayer::Axis, {{w.left, 0}, {w.right(), 0}});
   }
   addLabels(drawing, scene, size, toDevice.inverted(), pixelsPerMetre, style.labelColour());
+  addWorldDimensions(drawing, scene, toDevice, style);
   return drawing;
 }
 

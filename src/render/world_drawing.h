@@ -28,9 +28,10 @@ enum class WorldLayer {
   Axis,
   Labels,
   TitleBlock,
-  CheckLegend
+  CheckLegend,
+  Dimensions
 };
-inline constexpr std::size_t kWorldLayerCount = 13;
+inline constexpr std::size_t kWorldLayerCount = 14;
 
 // How a CAD file shows a layer: its name, its colour number of the AutoCAD
 // colour index (one that reads on a black and on a white background) and

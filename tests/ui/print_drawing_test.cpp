@@ -37,10 +37,13 @@ TEST_F(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
   };
   EXPECT_TRUE(box(0)->isChecked());
   EXPECT_TRUE(box(1)->isChecked());
-  for (int i = 2; i < 8; ++i) EXPECT_FALSE(box(i)->isChecked()) << i;
+  for (int i = 2; i < 9; ++i) EXPECT_FALSE(box(i)->isChecked()) << i;
+  // A printed drawing carries its dimension chains unless the box is cleared.
+  EXPECT_TRUE(box(9)->isChecked());
   const QImage before = control<DrawingPicture>(dialog, "PIC_Section")->picture();
   box(2)->click();  // "Nodes"
   box(0)->click();  // "Axis" off
+  box(9)->click();  // "Dimensions" off
   EXPECT_EQ(dialog.display().DisplayWord, display_bit::kStools | display_bit::kNodes);
   EXPECT_EQ(session().display().DisplayWord, display_bit::kAxis | display_bit::kStools);
   EXPECT_NE(control<DrawingPicture>(dialog, "PIC_Section")->picture(), before);

@@ -15,6 +15,7 @@ const std::array<DisplayBox, kDisplayBoxCount> kDisplayBoxes = {{
     {"Strakes", display_bit::kStrakes},
     {"Corrugation", display_bit::kCorrugation},
     {"Scantlings", display_bit::kScantlings},
+    {"Dimensions", display_bit::kDimensions},
 }};
 
 Long withDisplayBox(Long word, std::size_t box, Tick tick) {

@@ -16,7 +16,7 @@ struct DisplayBox {
   Long bit;
 };
 
-inline constexpr std::size_t kDisplayBoxCount = 9;
+inline constexpr std::size_t kDisplayBoxCount = 10;
 
 // Box i of both dialogs, in this order; the order is the boxes' numbering, not
 // the order of the bits.

@@ -21,6 +21,9 @@ inline constexpr Long kStrakes = 128;
 inline constexpr Long kCorrugation = 256;
 // The scantling labels of stiffeners, spans and brackets, where the stiffeners are drawn.
 inline constexpr Long kScantlings = 512;
+// The dimension chains of the current bulkhead: off on screen at start-up;
+// exported and printed drawings ask for them unless the user says otherwise.
+inline constexpr Long kDimensions = 1024;
 }  // namespace display_bit
 
 // The check display is off.
@@ -29,6 +32,10 @@ inline constexpr Long kNoCheck = -1;
 // The tool of the drawing window: picking objects, or zooming.
 inline constexpr Integer kPickTool = 5;
 inline constexpr Integer kZoomTool = 12;
+
+// The display word of a drawing that leaves the program (an export, a print):
+// the screen's, with the dimension chains a drawing needs when it is issued.
+inline Long issuedDisplayWord(Long word) { return word | display_bit::kDimensions; }
 
 struct DisplayOptions {
   Long DisplayWord = display_bit::kAxis | display_bit::kStools;  // start-up shows axis and stools

@@ -24,7 +24,7 @@ namespace {
 // The boxes stand in two columns read row by row: Nodes, Axis, Node numbers,
 // Stools, ... Each is numbered as the display panel numbers it, so that box i
 // means the same element in both dialogs.
-constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7, 8};
+constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 4, 5, 6, 7, 8, 9};
 constexpr int kBoxColumns = 2;
 // The typed lines are lines 3 to 5 of the title block.
 constexpr std::size_t kFirstTypedLine = 2;
@@ -40,6 +40,8 @@ FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& print
       printers_(printers),
       settings_(std::move(settings)),
       display_(session.display()) {
+  // The printed drawing carries its dimension chains unless their box is cleared.
+  display_.DisplayWord = issuedDisplayWord(display_.DisplayWord);
   setObjectName("FM_Cartouche");
   setWindowTitle("Print");
 

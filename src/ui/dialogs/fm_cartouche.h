@@ -50,7 +50,7 @@ class FM_Cartouche : public QDialog {
   std::array<QLineEdit*, 3> lines_{};                 // TX_Print_0 to 2
   QCheckBox* normalisedScale_ = nullptr;              // OP_NormScale
   QCheckBox* preview_ = nullptr;                      // OP_Preview
-  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 8
+  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 9
   DrawingPicture* picture_ = nullptr;                 // PIC_Section
 };
 

@@ -142,11 +142,16 @@ bool FM_Graph::exportDrawing() {
   request.path = *path;
   // The picture has the size of the drawing on screen.
   request.size = surface_->size();
+  // The exported drawing is issued: it carries the dimension chains.
+  const DrawingScene shown = surface_->scene();
+  DisplayOptions display = shown.options;
+  display.DisplayWord = issuedDisplayWord(display.DisplayWord);
+  const DrawingScene scene{shown.arrangement, shown.section, shown.ship, display, shown.labels};
   std::string error;
   bool written = false;
   {
     const WaitCursor hourglass;
-    written = korain::exportDrawing(request, surface_->scene(), error);
+    written = korain::exportDrawing(request, scene, error);
   }
   if (!written) {
     editor_.prompt().showMessage("The drawing could not be written to " + *path + ": " + error);

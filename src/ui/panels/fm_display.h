@@ -22,7 +22,7 @@ class FM_Display : public Panel {
  private:
   void viewClicked(std::size_t box, bool ticked);
 
-  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 8
+  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 9
 };
 
 }  // namespace korain

@@ -22,8 +22,9 @@ TEST(DisplayBoxes, TickingABoxChangesItsBitOnly) {
       {33, 0, Tick::Ticked, 33},          // already on: unchanged
       {33, 2, Tick::Ticked, 35},          // nodes: bit 2, not bit 1 << 2
       {0, 7, Tick::Ticked, 256},          // corrugation
+      {33, 9, Tick::Ticked, 1057},        // dimensions
       {511, 6, Tick::Cleared, 383},       // strakes off, all else kept
-      {1024 | 4, 3, Tick::Cleared, 1024}  // an unknown bit is kept
+      {2048 | 4, 3, Tick::Cleared, 2048}  // an unknown bit is kept
   };
   for (const Case& c : cases) {
     EXPECT_EQ(withDisplayBox(c.word, c.box, c.tick), c.expected) << c.word << " box " << c.box;
