@@ -66,6 +66,12 @@ void addStiffeners(Collector& out, const Bulkhead& bulkhead) {
                                    straight({outline.along, outline.foot, outline.tip}), false,
                                    out.checkColour(bracket.ColourIndex)});
     }
+    for (const SpanBracket& bracket : spanBrackets(stiffener, bulkhead.stfHV)) {
+      const BracketOutline& outline = bracket.outline;
+      out.drawing.paths.push_back({WorldLayer::Brackets,
+                                   straight({outline.along, outline.foot, outline.tip}), false,
+                                   out.checkColour(stiffener.Spans.at(bracket.span).ColourIndex)});
+    }
   }
 }
 
@@ -136,6 +142,13 @@ void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
                              {centre.x(), centre.y()},
                              label.box.height() * kCapHeightShare / pixelsPerMetre,
                              label.colour});
+    // A group's label marks the group's extent across its stiffeners.
+    for (const QLineF& mark : label.marks) {
+      const QPointF a = toWorld.map(mark.p1());
+      const QPointF b = toWorld.map(mark.p2());
+      drawing.paths.push_back(
+          {WorldLayer::Labels, straight({{a.x(), a.y()}, {b.x(), b.y()}}), false, label.colour});
+    }
   }
 }
 
