@@ -353,6 +353,35 @@ LabelKind fontOf(LabelRank kind) {
   return LabelKind::AxisAndStrake;
 }
 
+QPointF onDevice(const QTransform& toDevice, PlanePoint point) {
+  return toDevice.map(QPointF(point.y, point.z));
+}
+
+void addCentred(LabelLayout& layout, const DrawingLabel& label, const QFont& font,
+                const QTransform& toDevice) {
+  const QPointF at = onDevice(toDevice, label.at);
+  std::vector<QPointF> beside;
+  beside.reserve(label.beside.size());
+  for (const PlanePoint& point : label.beside) beside.push_back(onDevice(toDevice, point));
+  layout.addCentred(label.text, font, label.colour, at,
+                    QLineF(at, onDevice(toDevice, label.to)).length(), label.kind, beside);
+}
+
+void addAlong(LabelLayout& layout, const DrawingLabel& label, const QFont& font,
+              const QTransform& toDevice, double gap) {
+  const auto allOnDevice = [&](const std::vector<PlaneSegment>& segments) {
+    std::vector<QLineF> result;
+    result.reserve(segments.size());
+    for (const PlaneSegment& segment : segments) {
+      result.emplace_back(onDevice(toDevice, segment.from), onDevice(toDevice, segment.to));
+    }
+    return result;
+  };
+  layout.addAlong(label.text, font, label.colour,
+                  QLineF(onDevice(toDevice, label.at), onDevice(toDevice, label.to)), gap,
+                  label.kind, allOnDevice(label.further), allOnDevice(label.group));
+}
+
 }  // namespace
 
 void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransform& toDevice,
@@ -373,31 +402,12 @@ void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransfor
       case LabelPlace::Beside:
         layout.add(label.text, font, label.colour, at, gap, label.kind);
         break;
-      case LabelPlace::Centred: {
-        const QPointF reach = toDevice.map(QPointF(label.to.y, label.to.z));
-        std::vector<QPointF> beside;
-        for (const PlanePoint& point : label.beside) {
-          beside.push_back(toDevice.map(QPointF(point.y, point.z)));
-        }
-        layout.addCentred(label.text, font, label.colour, at, QLineF(at, reach).length(),
-                          label.kind, beside);
+      case LabelPlace::Centred:
+        addCentred(layout, label, font, toDevice);
         break;
-      }
-      case LabelPlace::Along: {
-        const auto onDevice = [&](PlanePoint from, PlanePoint to) {
-          return QLineF(toDevice.map(QPointF(from.y, from.z)), toDevice.map(QPointF(to.y, to.z)));
-        };
-        const auto allOnDevice = [&](const std::vector<PlaneSegment>& segments) {
-          std::vector<QLineF> result;
-          for (const PlaneSegment& segment : segments) {
-            result.push_back(onDevice(segment.from, segment.to));
-          }
-          return result;
-        };
-        layout.addAlong(label.text, font, label.colour, onDevice(label.at, label.to), gap,
-                        label.kind, allOnDevice(label.further), allOnDevice(label.group));
+      case LabelPlace::Along:
+        addAlong(layout, label, font, toDevice, gap);
         break;
-      }
     }
   }
 }

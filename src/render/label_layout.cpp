@@ -360,6 +360,23 @@ void LabelLayout::addNote(PlacedLabels& placed, QPainter& painter) const {
   for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
   const double margin = 2 * kHaloPoints * pixelsPerPoint_;
   const QSizeF size(width + 2 * margin, metrics.height() * static_cast<double>(lines.size()));
+  const QRectF best = noteBox(size, margin, placed);
+  painter.setPen(Qt::NoPen);
+  paintHalo(painter, best);
+  painter.setFont(font);
+  painter.setPen(first->colour);
+  for (qsizetype k = 0; k < lines.size(); ++k) {
+    const QRectF line(best.left() + margin, best.top() + metrics.height() * static_cast<double>(k),
+                      width, metrics.height());
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, lines[k]);
+    placed.push_back(
+        {lines[k], line.adjusted(-margin, 0, margin, 0), first->colour, LabelRank::Note});
+  }
+}
+
+// The corner of the picture, `margin` inside it, where a note of `size`
+// covers the least of the labels, the reserved boxes and the lines.
+QRectF LabelLayout::noteBox(QSizeF size, double margin, const PlacedLabels& placed) const {
   const QRectF room = bounds_.adjusted(margin, margin, -margin, -margin);
   const QPointF corners[] = {{room.left(), room.bottom() - size.height()},
                              {room.right() - size.width(), room.bottom() - size.height()},
@@ -367,14 +384,13 @@ void LabelLayout::addNote(PlacedLabels& placed, QPainter& painter) const {
                              {room.right() - size.width(), room.top()}};
   const auto cover = [&](const QRectF& box) {
     double covered = 0;
-    for (const PlacedLabel& label : placed) {
-      const QRectF common = label.box.intersected(box);
+    const auto add = [&](const QRectF& other) {
+      const QRectF common = other.intersected(box);
       covered += common.width() * common.height();
-    }
-    for (const QRectF& taken : taken_) {
-      const QRectF common = taken.intersected(box);
-      covered += common.width() * common.height();
-    }
+    };
+    for (const PlacedLabel& label : placed) add(label.box);
+    std::for_each(taken_.begin(), taken_.end(), add);
+    // A line counts as much as a pixel square of another label.
     for (const QLineF& line : lines_) covered += crosses(line, box) ? 1 : 0;
     return covered;
   };
@@ -387,17 +403,7 @@ void LabelLayout::addNote(PlacedLabels& placed, QPainter& painter) const {
       least = covered;
     }
   }
-  painter.setPen(Qt::NoPen);
-  paintHalo(painter, best);
-  painter.setFont(font);
-  painter.setPen(first->colour);
-  for (qsizetype k = 0; k < lines.size(); ++k) {
-    const QRectF line(best.left() + margin, best.top() + metrics.height() * static_cast<double>(k),
-                      width, metrics.height());
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, lines[k]);
-    placed.push_back(
-        {lines[k], line.adjusted(-margin, 0, margin, 0), first->colour, LabelRank::Note});
-  }
+  return best;
 }
 
 void LabelLayout::findNearLines() {

@@ -107,6 +107,7 @@ class LabelLayout {
   bool crossesMark(std::size_t label, std::size_t place, const QRectF& halo) const;
   void paintHalo(QPainter& painter, const QRectF& box) const;
   void addNote(PlacedLabels& placed, QPainter& painter) const;
+  QRectF noteBox(QSizeF size, double margin, const PlacedLabels& placed) const;
 
   void findNearLines();
   void place(std::size_t label);
