@@ -237,9 +237,9 @@ void LabelLayout::drawText(QPainter& painter, const Label& label, const Place& p
 }
 
 PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
-  // Where every label is kept none gives way, so the strake texts, which can
-  // only move up and down their strake, go before the scantlings, which can
-  // move along their stiffeners round them.
+  // Where every label is kept none gives way, so the strake texts, which have
+  // few places on their strake, go before the scantlings, which can move
+  // along their stiffeners round them.
   const auto order = [keepAll = policy_ == LabelPolicy::KeepAll](LabelRank rank) {
     if (keepAll && rank == LabelRank::Strake) return static_cast<int>(LabelRank::Scantling);
     if (keepAll && rank == LabelRank::Scantling) return static_cast<int>(LabelRank::Strake);
@@ -334,10 +334,13 @@ std::vector<QLineF> LabelLayout::marksOf(std::size_t label) const {
 bool LabelLayout::crossesMark(std::size_t label, std::size_t place, const QRectF& halo) const {
   const bool marked = isMarked(label, place);
   const QLineF own = marked ? markAt(label, place) : QLineF();
+  // A mark keeps clear of a text as a line of the structure does.
+  const double d = kLineClearancePoints * pixelsPerPoint_;
+  const QRectF clear = halo.adjusted(-d, -d, d, d);
   for (std::size_t i = 0; i < labels_.size(); ++i) {
     if (i == label || chosen_[i] == kUnplaced) continue;
-    if (isMarked(i, chosen_[i]) && crosses(markAt(i, chosen_[i]), halo)) return true;
-    if (marked && crosses(own, haloAt(i, chosen_[i]))) return true;
+    if (isMarked(i, chosen_[i]) && crosses(markAt(i, chosen_[i]), clear)) return true;
+    if (marked && crosses(own, haloAt(i, chosen_[i]).adjusted(-d, -d, d, d))) return true;
   }
   return false;
 }
