@@ -2,14 +2,17 @@
 #include "arrangement_painter.h"
 
 #include <QPainterPath>
+#include <cmath>
 
 #include "bulkhead_painter.h"
 #include "device_colours.h"
 #include "dimension_painter.h"
 #include "drawing_labels.h"
+#include "geometry/structure_lines.h"
 #include "overlay_painter.h"
 #include "paint_context.h"
 #include "view/section_outline.h"
+#include "view/shown_parts.h"
 #include "world_transform.h"
 
 namespace korain {
@@ -64,6 +67,30 @@ LabelSource labelSource(const PaintContext& context, const DrawingScene& scene) 
   return {scene.ship, scene.options, context.style, context.showsSelection};
 }
 
+// Every line of the shown bulkheads and the axes, for the labels to leave whole.
+void avoidStructure(PaintContext& context, const DrawingScene& scene, const WorldWindow& window,
+                    const QRectF& device) {
+  const double pixelsPerMetre = std::abs(context.toDevice.m11());
+  // Chords within a quarter of a pixel of the contour's arcs.
+  const double deviation = pixelsPerMetre > 0 ? 0.25 / pixelsPerMetre : 0;
+  const QRectF visible = context.toDevice.inverted().mapRect(device).normalized();
+  const auto avoid = [&](const PlaneSegment& segment) {
+    context.labels.avoid(QLineF(context.map(segment.from), context.map(segment.to)));
+  };
+  const List<Bulkhead>& bulkheads = scene.arrangement.Bulkheads;
+  for (int i = 1; i <= bulkheads.count(); ++i) {
+    if (!isShown(bulkheads.at(i), visible)) continue;
+    const ShownParts shown = shownParts(scene.options, i == scene.arrangement.CurBulkhead);
+    for (const PlaneSegment& segment : structureLines(bulkheads.at(i), shown, deviation)) {
+      avoid(segment);
+    }
+  }
+  if (scene.options.shows(display_bit::kAxis) && !window.isEmpty()) {
+    avoid({{0, window.bottom}, {0, window.top()}});
+    avoid({{window.left, 0}, {window.right(), 0}});
+  }
+}
+
 }  // namespace
 
 DrawingLabels paintBackground(QPainter& painter, const QRectF& device, const WorldWindow& window,
@@ -108,6 +135,8 @@ PlacedLabels paintForeground(QPainter& painter, const QRectF& device, const Worl
   paintDimensions(context, scene);
   // Every label, the background's too, after every fill and line of both
   // layers: the current bulkhead's strakes would cover the others' names.
+  // No label stands on a line of either layer.
+  avoidStructure(context, scene, window, device);
   addLabels(context.labels, background, context.toDevice, context.style);
   if (hasCurrent) {
     addLabels(context.labels,

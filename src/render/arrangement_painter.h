@@ -34,8 +34,8 @@ enum class Highlight { Shown, Hidden };
 // How a picture is painted beyond what the scene says.
 struct PaintOptions {
   Highlight selection = Highlight::Shown;
-  // The screen lets labels give way where they would pile up; exported and
-  // printed drawings keep them all.
+  // The labels without room are counted in a note on screen, where zooming
+  // in shows them; exported and printed drawings list each in the note.
   LabelPolicy labels = LabelPolicy::GiveWay;
   // Boxes of the device where nothing is drawn, labels included (a title
   // block standing over the picture's empty corner).
@@ -46,8 +46,8 @@ struct PaintOptions {
 // `pixelsPerPoint` sizes line weights and labels: 1 on a 72-dpi surface,
 // resolution / 72 on others. The arrangement's computed geometry is used as it
 // stands; the caller computes it first. The current bulkhead lies on top of
-// the others. The labels come last, each on a halo of the background; the
-// result says where they went.
+// the others. The labels come last, each on a halo of the background that
+// masks fills and never a line; the result says where they went.
 PlacedLabels paintArrangement(QPainter& painter, const QRectF& device, const WorldWindow& window,
                               const DrawingScene& scene, double pixelsPerPoint,
                               const PaintOptions& paint = {});

@@ -95,6 +95,11 @@ void paintMembers(PaintContext& context, const Bulkhead& bulkhead, bool current)
   }
 }
 
+void paintOutline(PaintContext& context, const BracketOutline& outline) {
+  context.painter.drawPolyline(
+      QPolygonF{context.map(outline.along), context.map(outline.foot), context.map(outline.tip)});
+}
+
 // A bracket as a small triangle on the stiffener's end, its leg along the
 // stiffener as long as the bracket.
 void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryStiffener& stiffener,
@@ -104,8 +109,20 @@ void paintBracket(PaintContext& context, const Bracket& bracket, const OrdinaryS
   const QColor colour = checking(context) ? context.paletteColour(bracket.ColourIndex) : QColor();
   context.painter.setPen(colour.isValid() ? context.style.colouredSpanPen(colour)
                                           : context.style.stiffenerPen(Emphasis::Normal));
-  context.painter.drawPolyline(
-      QPolygonF{context.map(outline.along), context.map(outline.foot), context.map(outline.tip)});
+  paintOutline(context, outline);
+}
+
+// The brackets of the spans where they end on a primary member, in the
+// colour of their span's check.
+void paintSpanBrackets(PaintContext& context, const OrdinaryStiffener& stiffener, Long stfHV) {
+  for (const SpanBracket& bracket : spanBrackets(stiffener, stfHV)) {
+    const QColor colour = checking(context)
+                              ? context.paletteColour(stiffener.Spans.at(bracket.span).ColourIndex)
+                              : QColor();
+    context.painter.setPen(colour.isValid() ? context.style.colouredSpanPen(colour)
+                                            : context.style.stiffenerPen(Emphasis::Normal));
+    paintOutline(context, bracket.outline);
+  }
 }
 
 void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool current) {
@@ -124,6 +141,7 @@ void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool curre
     }
     paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, BracketEnd::Start);
     paintBracket(context, stiffener.Brackets.at(2), stiffener, bulkhead.stfHV, BracketEnd::End);
+    paintSpanBrackets(context, stiffener, bulkhead.stfHV);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "bulkhead_painter.h"
 #include "checks/scantling_texts.h"
 #include "geometry/member_lines.h"
+#include "model/codes.h"
 #include "ship/ship_queries.h"
 #include "text/number_format.h"
 #include "view/shown_parts.h"
@@ -92,7 +93,44 @@ QString strakeText(const Strake& strake, const Bulkhead& bulkhead, const ShipDat
   return result;
 }
 
+// The middles between the lines that run in the stiffeners' direction
+// (stiffeners, corrugation knuckles, members), where a strake's text finds
+// room when a line crosses the strake's middle.
+std::vector<double> middlesBetweenLines(const Bulkhead& bulkhead) {
+  std::vector<double> positions;
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    positions.push_back(stiffener.Position);
+  }
+  for (const CorrugationLine& line : bulkhead.CorrugationLines) positions.push_back(line.Position);
+  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+    if (member.HV == bulkhead.stfHV) positions.push_back(member.Placed);
+  }
+  std::erase_if(positions, [](double p) { return !std::isfinite(p); });
+  std::sort(positions.begin(), positions.end());
+  std::vector<double> middles;
+  for (std::size_t i = 1; i < positions.size(); ++i) {
+    middles.push_back((positions[i - 1] + positions[i]) / 2);
+  }
+  return middles;
+}
+
+// The middles within the strake's reach, nearest the centre first.
+std::vector<PlanePoint> besideCentre(PlanePoint centre, double low, double high, bool vertical,
+                                     const std::vector<double>& middles) {
+  std::vector<PlanePoint> result;
+  for (const double middle : middles) {
+    if (middle < low || middle > high) continue;
+    result.push_back(vertical ? PlanePoint{middle, centre.z} : PlanePoint{centre.y, middle});
+  }
+  std::stable_sort(result.begin(), result.end(), [&](PlanePoint a, PlanePoint b) {
+    return distance(a, centre) < distance(b, centre);
+  });
+  return result;
+}
+
 void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSource& source) {
+  const std::vector<double> middles = middlesBetweenLines(bulkhead);
+  const bool vertical = bulkhead.stfHV == kVertical;
   for (const StrakeBand& band : bulkhead.StrakeBands) {
     for (const Strake& strake : band.Strakes) {
       if (strake.Outline.count() < 3) continue;
@@ -101,12 +139,21 @@ void addStrakes(DrawingLabels& labels, const Bulkhead& bulkhead, const LabelSour
       // clear part, free to move as far as that part reaches.
       const PlanePoint centre{centroidOf(strake.Outline).y, (clear.low + clear.high) / 2};
       if (!isFinite(centre)) continue;
-      labels.push_back({strakeText(strake, bulkhead, source.ship),
-                        centre,
-                        {centre.y, clear.high},
-                        source.style.labelColour(),
-                        LabelRank::Strake,
-                        LabelPlace::Centred});
+      double left = centre.y;
+      double right = centre.y;
+      for (const StrakePoint& p : strake.Outline) {
+        left = std::min<double>(left, p.Y);
+        right = std::max<double>(right, p.Y);
+      }
+      DrawingLabel label{strakeText(strake, bulkhead, source.ship),
+                         centre,
+                         {centre.y, clear.high},
+                         source.style.labelColour(),
+                         LabelRank::Strake,
+                         LabelPlace::Centred};
+      label.beside = vertical ? besideCentre(centre, left, right, true, middles)
+                              : besideCentre(centre, clear.low, clear.high, false, middles);
+      labels.push_back(std::move(label));
     }
   }
 }
@@ -115,23 +162,39 @@ double lengthOf(const PlaneSegment& segment) {
   return std::hypot(segment.to.y - segment.from.y, segment.to.z - segment.from.z);
 }
 
-// The stiffener's own scantling along its longest span without a scantling of
-// its own, else along its other such spans, longest first; and each span's
-// own scantling along the span.
-void addStiffenerScantlings(DrawingLabels& labels, const OrdinaryStiffener& stiffener, Long stfHV,
-                            const LabelSource& source) {
-  const QColor colour = source.style.labelColour();
+bool isFinite(const PlaneSegment& segment) {
+  return isFinite(segment.from) && isFinite(segment.to);
+}
+
+// A label one stiffener would carry on its own: its text, the lines it may
+// stand along (the preferred first), and the key that makes it the same as
+// a neighbour's.
+struct OwnLabel {
+  std::size_t order;  // the stiffener's place among the bulkhead's, by position
+  QString key;
+  QString text;
+  LabelRank rank;
+  std::vector<PlaneSegment> lines;
+};
+
+// The stiffener's own scantling along its spans without a scantling of their
+// own, longest first; and each span's own scantling along the span, the same
+// as a neighbour's where it is in the same support interval.
+void addScantlings(std::vector<OwnLabel>& own, std::size_t order,
+                   const OrdinaryStiffener& stiffener, Long stfHV, const ShipData& ship) {
   std::vector<PlaneSegment> plain;
   for (int s = 1; s <= stiffener.Spans.count(); ++s) {
     PlaneSegment segment;
-    if (!secondarySegment(stiffener, stfHV, s, segment) || !isFinite(segment.from) ||
-        !isFinite(segment.to)) {
-      continue;
-    }
+    if (!secondarySegment(stiffener, stfHV, s, segment) || !isFinite(segment)) continue;
     const StiffenerSpan& span = stiffener.Spans.at(s);
     if (span.HasScantling) {
-      labels.push_back({text(scantlingLabel(span.Scant, source.ship)), segment.from, segment.to,
-                        colour, LabelRank::Scantling, LabelPlace::Along});
+      const QString scantling = text(scantlingLabel(span.Scant, ship));
+      const int interval = span.IntervalNumber > 0 ? span.IntervalNumber : s;
+      own.push_back({order,
+                     QStringLiteral("span %1 %2").arg(interval).arg(scantling),
+                     scantling,
+                     LabelRank::Scantling,
+                     {segment}});
     } else {
       plain.push_back(segment);
     }
@@ -140,30 +203,103 @@ void addStiffenerScantlings(DrawingLabels& labels, const OrdinaryStiffener& stif
   std::stable_sort(plain.begin(), plain.end(), [](const PlaneSegment& a, const PlaneSegment& b) {
     return lengthOf(a) > lengthOf(b);
   });
-  labels.push_back({text(scantlingLabel(stiffener.Scant, source.ship)), plain.front().from,
-                    plain.front().to, colour, LabelRank::Scantling, LabelPlace::Along,
-                    std::vector<PlaneSegment>(plain.begin() + 1, plain.end())});
+  const QString scantling = text(scantlingLabel(stiffener.Scant, ship));
+  own.push_back({order, "stiffener " + scantling, scantling, LabelRank::Scantling, plain});
 }
 
-// A fitted bracket's text along the stiffener from its end inward, over
-// twice the bracket's length, so that it stands by the bracket.
-void addBrackets(DrawingLabels& labels, const OrdinaryStiffener& stiffener, Long stfHV,
-                 const QColor& colour) {
-  if (stiffener.Extremities.count() < 2) return;
-  const PlaneSegment whole = lineSegment(stiffener.Position, stfHV, stiffener.Extremities.first(),
-                                         stiffener.Extremities.last());
-  const double length = lengthOf(whole);
-  if (!(length > 0) || !isFinite(whole.from) || !isFinite(whole.to)) return;
-  const PlanePoint step{(whole.to.y - whole.from.y) / length, (whole.to.z - whole.from.z) / length};
-  for (const int end : {1, 2}) {
-    const Bracket& bracket = stiffener.Brackets.at(end);
-    if (!bracket.Enabled || !(bracket.Length > 0)) continue;
-    const PlanePoint tip = end == 1 ? whole.from : whole.to;
-    const double inward = (end == 1 ? 2.0 : -2.0) * std::min<double>(bracket.Length, length / 4);
-    const PlanePoint reach{tip.y + step.y * inward, tip.z + step.z * inward};
-    labels.push_back({text(bracketScantlingText(bracket.Scant)), tip, reach, colour,
-                      LabelRank::Bracket, LabelPlace::Along});
+// Where a bracket's text stands: along the stiffener from the bracket's end
+// inward, over twice the bracket's length, so that it stands by the bracket.
+PlaneSegment besideBracket(const BracketOutline& outline) {
+  return {outline.tip, {2 * outline.along.y - outline.tip.y, 2 * outline.along.z - outline.tip.z}};
+}
+
+// Each fitted end bracket's scantling, and the length of each span's bracket
+// at a primary member.
+void addBrackets(std::vector<OwnLabel>& own, std::size_t order, const OrdinaryStiffener& stiffener,
+                 Long stfHV) {
+  for (const BracketEnd end : {BracketEnd::Start, BracketEnd::End}) {
+    const Bracket& bracket = stiffener.Brackets.at(end == BracketEnd::Start ? 1 : 2);
+    BracketOutline outline;
+    if (!bracketOutline(bracket, stiffener, stfHV, end, outline)) continue;
+    const PlaneSegment line = besideBracket(outline);
+    if (!isFinite(line)) continue;
+    const QString scantling = text(bracketScantlingText(bracket.Scant));
+    own.push_back({order,
+                   QStringLiteral("end %1 %2").arg(end == BracketEnd::Start ? 1 : 2).arg(scantling),
+                   scantling,
+                   LabelRank::Bracket,
+                   {line}});
   }
+  for (const SpanBracket& bracket : spanBrackets(stiffener, stfHV)) {
+    const PlaneSegment line = besideBracket(bracket.outline);
+    if (!isFinite(line)) continue;
+    const QString length = "Bracket " + text(formatNumber(bracket.length, "0.000"));
+    own.push_back({order,
+                   QStringLiteral("span %1 %2 %3")
+                       .arg(bracket.span)
+                       .arg(bracket.at == BracketEnd::Start ? 1 : 2)
+                       .arg(length),
+                   length,
+                   LabelRank::Bracket,
+                   {line}});
+  }
+}
+
+// One label for neighbours of one text: the middle one's, counted, free to
+// stand along any of the group's lines, the middle's first.
+void addGroup(DrawingLabels& labels, const OwnLabel* first, std::size_t count,
+              const QColor& colour) {
+  const OwnLabel& middle = first[count / 2];
+  DrawingLabel label{
+      count > 1 ? QStringLiteral("%1 × %2").arg(count).arg(middle.text) : middle.text,
+      middle.lines.front().from,
+      middle.lines.front().to,
+      colour,
+      middle.rank,
+      LabelPlace::Along};
+  label.further.assign(middle.lines.begin() + 1, middle.lines.end());
+  for (std::size_t d = 1; d <= count / 2 + 1; ++d) {
+    for (const std::size_t k : {count / 2 + d, count / 2 - d}) {
+      if (k < count)
+        label.further.insert(label.further.end(), first[k].lines.begin(), first[k].lines.end());
+    }
+  }
+  for (std::size_t k = 0; count > 1 && k < count; ++k)
+    label.group.push_back(first[k].lines.front());
+  labels.push_back(std::move(label));
+}
+
+// Neighbouring stiffeners' labels of one key become one label for their group.
+void addGroups(DrawingLabels& labels, std::vector<OwnLabel> own, const QColor& colour) {
+  std::stable_sort(own.begin(), own.end(), [](const OwnLabel& a, const OwnLabel& b) {
+    return a.key < b.key || (a.key == b.key && a.order < b.order);
+  });
+  for (std::size_t i = 0; i < own.size();) {
+    std::size_t j = i + 1;
+    while (j < own.size() && own[j].key == own[i].key && own[j].order == own[j - 1].order + 1) ++j;
+    addGroup(labels, &own[i], j - i, colour);
+    i = j;
+  }
+}
+
+// The stiffeners' and their brackets' labels, the stiffeners taken in the
+// order of their positions.
+void addStiffenerLabels(DrawingLabels& labels, const Bulkhead& bulkhead,
+                        const LabelSource& source) {
+  std::vector<const OrdinaryStiffener*> stiffeners;
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) stiffeners.push_back(&stiffener);
+  std::stable_sort(stiffeners.begin(), stiffeners.end(),
+                   [](const OrdinaryStiffener* a, const OrdinaryStiffener* b) {
+                     return a->Position < b->Position;
+                   });
+  std::vector<OwnLabel> scantlings;
+  std::vector<OwnLabel> brackets;
+  for (std::size_t k = 0; k < stiffeners.size(); ++k) {
+    addScantlings(scantlings, k, *stiffeners[k], bulkhead.stfHV, source.ship);
+    addBrackets(brackets, k, *stiffeners[k], bulkhead.stfHV);
+  }
+  addGroups(labels, std::move(scantlings), source.style.labelColour());
+  addGroups(labels, std::move(brackets), source.style.labelColour());
 }
 
 }  // namespace
@@ -179,12 +315,7 @@ DrawingLabels bulkheadLabels(const Bulkhead& bulkhead, Emphasis emphasis,
           current && source.showsSelection ? source.style.currentColour() : plain);
   if (options.shows(kNodeNumbers)) addNodeNumbers(labels, bulkhead, plain);
   if (shown.strakes) addStrakes(labels, bulkhead, source);
-  if (options.shows(kScantlings) && shown.stiffeners) {
-    for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-      addStiffenerScantlings(labels, stiffener, bulkhead.stfHV, source);
-      addBrackets(labels, stiffener, bulkhead.stfHV, plain);
-    }
-  }
+  if (options.shows(kScantlings) && shown.stiffeners) addStiffenerLabels(labels, bulkhead, source);
   return labels;
 }
 
@@ -216,9 +347,39 @@ LabelKind fontOf(LabelRank kind) {
       return LabelKind::Stiffener;
     case LabelRank::Axis:
     case LabelRank::Strake:
+    case LabelRank::Note:
       break;
   }
   return LabelKind::AxisAndStrake;
+}
+
+QPointF onDevice(const QTransform& toDevice, PlanePoint point) {
+  return toDevice.map(QPointF(point.y, point.z));
+}
+
+void addCentred(LabelLayout& layout, const DrawingLabel& label, const QFont& font,
+                const QTransform& toDevice) {
+  const QPointF at = onDevice(toDevice, label.at);
+  std::vector<QPointF> beside;
+  beside.reserve(label.beside.size());
+  for (const PlanePoint& point : label.beside) beside.push_back(onDevice(toDevice, point));
+  layout.addCentred(label.text, font, label.colour, at,
+                    QLineF(at, onDevice(toDevice, label.to)).length(), label.kind, beside);
+}
+
+void addAlong(LabelLayout& layout, const DrawingLabel& label, const QFont& font,
+              const QTransform& toDevice, double gap) {
+  const auto allOnDevice = [&](const std::vector<PlaneSegment>& segments) {
+    std::vector<QLineF> result;
+    result.reserve(segments.size());
+    for (const PlaneSegment& segment : segments) {
+      result.emplace_back(onDevice(toDevice, segment.from), onDevice(toDevice, segment.to));
+    }
+    return result;
+  };
+  layout.addAlong(label.text, font, label.colour,
+                  QLineF(onDevice(toDevice, label.at), onDevice(toDevice, label.to)), gap,
+                  label.kind, allOnDevice(label.further), allOnDevice(label.group));
 }
 
 }  // namespace
@@ -241,24 +402,12 @@ void addLabels(LabelLayout& layout, const DrawingLabels& labels, const QTransfor
       case LabelPlace::Beside:
         layout.add(label.text, font, label.colour, at, gap, label.kind);
         break;
-      case LabelPlace::Centred: {
-        const QPointF reach = toDevice.map(QPointF(label.to.y, label.to.z));
-        layout.addCentred(label.text, font, label.colour, at, QLineF(at, reach).length(),
-                          label.kind);
+      case LabelPlace::Centred:
+        addCentred(layout, label, font, toDevice);
         break;
-      }
-      case LabelPlace::Along: {
-        const auto onDevice = [&](PlanePoint from, PlanePoint to) {
-          return QLineF(toDevice.map(QPointF(from.y, from.z)), toDevice.map(QPointF(to.y, to.z)));
-        };
-        std::vector<QLineF> further;
-        for (const PlaneSegment& segment : label.further) {
-          further.push_back(onDevice(segment.from, segment.to));
-        }
-        layout.addAlong(label.text, font, label.colour, onDevice(label.at, label.to), gap,
-                        label.kind, further);
+      case LabelPlace::Along:
+        addAlong(layout, label, font, toDevice, gap);
         break;
-      }
     }
   }
 }

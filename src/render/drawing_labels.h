@@ -38,6 +38,12 @@ struct DrawingLabel {
   // Along a line: the other lines it may stand along when its own has no
   // room, in order (a stiffener's other spans of its scantling).
   std::vector<PlaneSegment> further = {};
+  // Along a line, for a group of stiffeners: one line of each, whose extent
+  // the label marks across them.
+  std::vector<PlaneSegment> group = {};
+  // Centred: the other points it may stand on, nearest first (the middles
+  // between the stiffeners crossing a strake).
+  std::vector<PlanePoint> beside = {};
 };
 using DrawingLabels = std::vector<DrawingLabel>;
 
@@ -54,7 +60,9 @@ struct LabelSource {
 // name; its node numbers; with the strakes, each strake's thickness and,
 // where it differs from the bulkhead's, its material; with the scantlings and
 // the stiffeners, each stiffener's scantling along it (a span with its own
-// scantling carries the span's) and each fitted bracket's scantling.
+// scantling carries the span's), each fitted bracket's scantling and each
+// span bracket's length. Neighbouring stiffeners with the same text share
+// one label for their group, its count before the text ("9 × ...").
 DrawingLabels bulkheadLabels(const Bulkhead& bulkhead, Emphasis emphasis,
                              const LabelSource& source);
 

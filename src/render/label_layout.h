@@ -1,6 +1,7 @@
 // Places the labels of a drawing after everything else is drawn, each on a
-// halo of the background so that no line crosses its text, and never on top
-// of another label, the legend or outside the picture.
+// halo of the background that masks the fills under its text, never on top of
+// another label, a structure line, the legend or outside the picture; the
+// labels that find no room are listed in a note on the picture.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -17,21 +18,22 @@
 
 namespace korain {
 
-// Whether a label with no free place gives way (left out: the screen, where a
-// small window would pile labels up) or is drawn all the same (exported and
-// printed drawings keep every label).
+// What the note says of the labels with no free place: the screen, where a
+// small window has room for few of them, counts them (zooming in shows
+// them); exported and printed drawings, which must not lose one, list them.
 enum class LabelPolicy { GiveWay, KeepAll };
 
 // Which labels give way first: they are placed from the first kind to the
 // last, so node numbers yield first, then bracket texts, strake texts and
 // scantlings, and the axis values last. A label with no free place may move
-// a few placed ones to other free places of theirs to make room. Bulkhead names are always drawn;
-// bracket texts only where there is room, on every device, since a bracket is
-// too short to hold its text beside the stiffener's own.
-enum class LabelRank { BulkheadName, Axis, Scantling, Strake, Bracket, NodeNumber };
+// a few placed ones to other free places of theirs to make room. Bulkhead
+// names are always drawn. The note of the labels without room comes last.
+enum class LabelRank { BulkheadName, Axis, Scantling, Strake, Bracket, NodeNumber, Note };
 
 // A label as drawn: its text, the box of its halo (device pixels), its colour
-// and rank, whether it reads upwards (turned a quarter left) and its font.
+// and rank, whether it reads upwards (turned a quarter left) and its font;
+// for a label standing for a group of stiffeners, the thin lines that mark
+// the group's extent across them.
 struct PlacedLabel {
   QString text;
   QRectF box;
@@ -39,6 +41,7 @@ struct PlacedLabel {
   LabelRank rank;
   bool upright = false;
   QFont font{};
+  std::vector<QLineF> marks = {};
 };
 using PlacedLabels = std::vector<PlacedLabel>;
 
@@ -53,50 +56,75 @@ class LabelLayout {
   void add(const QString& text, const QFont& font, const QColor& colour, QPointF anchor, double gap,
            LabelRank rank);
   // A label centred on a point (a strake's thickness), else moved up or down
-  // from it within `reach` (at least a text's height).
+  // from it within `reach` (at least a text's height); failing those, on each
+  // of the points `beside` in turn (the middles between the stiffeners
+  // crossing a strake), level or turned upright to fit between them; last,
+  // level beyond the centre, a mark leading from the centre to it.
   void addCentred(const QString& text, const QFont& font, const QColor& colour, QPointF centre,
-                  double reach, LabelRank rank);
+                  double reach, LabelRank rank, const std::vector<QPointF>& beside = {});
   // A label written along a line (a stiffener's): read from left to right
   // along a line nearer the horizontal, from bottom to top along the others,
   // beside the line at its middle, else further along it up to either end,
   // on either side; failing those, within each of the `further` lines in
   // turn (the stiffener's other spans), and only then reaching past the
-  // lines' ends.
+  // lines' ends; last, level beyond the outermost line, the mark across the
+  // lines leading to it. A label for a `group` of stiffeners marks, across
+  // their lines, the extent of the group at the level where it stands.
   void addAlong(const QString& text, const QFont& font, const QColor& colour, QLineF line,
-                double gap, LabelRank rank, const std::vector<QLineF>& further = {});
+                double gap, LabelRank rank, const std::vector<QLineF>& further = {},
+                const std::vector<QLineF>& group = {});
   // A box no label may cover (the legend).
   void reserve(const QRectF& box) { taken_.push_back(box); }
+  // A structure line no label may cover.
+  void avoid(const QLineF& line) { lines_.push_back(line); }
 
-  // Places the labels rank by rank, draws each on its halo and says where.
-  // Where every label is kept, one with no free place takes the place that
-  // the others cover least.
+  // Places the labels rank by rank, draws each on its halo and says where;
+  // the labels with no free place go into the note. A halo that must stand
+  // on a line all the same (a name's) leaves the line whole.
   PlacedLabels paint(QPainter& painter, const QColor& halo);
 
  private:
+  static constexpr std::size_t kUnplaced = static_cast<std::size_t>(-1);
+
+  struct Place {
+    QRectF box;            // the text's box
+    bool upright = false;  // turned a quarter left, its box as tall as the text is long
+  };
   struct Label {
     QString text;
     QFont font;
     QColor colour;
-    std::vector<QRectF> places;  // the text's box at each place, in order of preference
+    std::vector<Place> places;  // in order of preference
     LabelRank rank;
-    bool upright = false;  // turned a quarter left, its box as tall as the text is long
+    std::vector<QLineF> group = {};       // the lines it stands for, marked across them
+    bool linesUpright = false;            // its lines nearer the vertical
+    std::size_t firstLeader = kUnplaced;  // its first place beyond the lines, led to by the mark
   };
 
-  static constexpr std::size_t kUnplaced = static_cast<std::size_t>(-1);
+  static void drawText(QPainter& painter, const Label& label, const Place& place);
+  void addShifted(Label& label, QPointF centre, QSizeF size, double reach, bool upright) const;
+  void addLeaderPlaces(Label& label, QSizeF size, double gap) const;
+  bool isMarked(std::size_t label, std::size_t place) const;
+  QLineF markAt(std::size_t label, std::size_t place) const;
+  std::vector<QLineF> marksOf(std::size_t label) const;
+  bool crossesMark(std::size_t label, std::size_t place, const QRectF& halo) const;
+  void paintHalo(QPainter& painter, const QRectF& box) const;
+  void addNote(PlacedLabels& placed, QPainter& painter) const;
+  QRectF noteBox(QSizeF size, double margin, const PlacedLabels& placed) const;
 
-  bool drawnAnyway(const Label& label) const;
-  static void drawText(QPainter& painter, const Label& label, const QRectF& box);
-
+  void findNearLines();
   void place(std::size_t label);
+  bool isFree(std::size_t label, std::size_t place) const;
   std::optional<std::size_t> firstFree(std::size_t label) const;
   bool makeRoom(std::size_t label, std::size_t place);
   bool moveAway(std::size_t label);
   std::size_t leastCovered(std::size_t label) const;
 
   QRectF inside(QRectF box) const;
-  QRectF haloOf(const QRectF& textBox, bool upright) const;
+  QRectF haloOf(const Place& place) const;
   QRectF haloAt(std::size_t label, std::size_t place) const;
   bool isReserved(const QRectF& halo) const;
+  bool crossesLine(std::size_t label, const QRectF& halo) const;
   std::vector<std::size_t> placedUnder(const QRectF& halo) const;
   double coverOf(const QRectF& halo) const;
 
@@ -105,6 +133,8 @@ class LabelLayout {
   double pixelsPerPoint_;
   std::vector<Label> labels_;
   std::vector<QRectF> taken_;
+  std::vector<QLineF> lines_;
+  std::vector<std::vector<std::size_t>> nearLines_;  // each label's lines near its places
   std::vector<std::size_t> chosen_;  // each label's place, kUnplaced while it has none
 };
 

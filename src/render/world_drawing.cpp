@@ -65,6 +65,12 @@ void addStiffeners(Collector& out, const Bulkhead& bulkhead) {
                                    straight({outline.along, outline.foot, outline.tip}), false,
                                    out.checkColour(bracket.ColourIndex)});
     }
+    for (const SpanBracket& bracket : spanBrackets(stiffener, bulkhead.stfHV)) {
+      const BracketOutline& outline = bracket.outline;
+      out.drawing.paths.push_back({WorldLayer::Brackets,
+                                   straight({outline.along, outline.foot, outline.tip}), false,
+                                   out.checkColour(stiffener.Spans.at(bracket.span).ColourIndex)});
+    }
   }
 }
 
@@ -126,6 +132,13 @@ void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
                              .layer = WorldLayer::Labels,
                              .bold = label.font.bold(),
                              .colour = label.colour == plain ? QColor() : label.colour});
+    // A group's label marks the group's extent across its stiffeners.
+    for (const QLineF& mark : label.marks) {
+      const QPointF a = toWorld.map(mark.p1());
+      const QPointF b = toWorld.map(mark.p2());
+      drawing.paths.push_back({WorldLayer::Labels, straight({{a.x(), a.y()}, {b.x(), b.y()}}),
+                               false, label.colour == plain ? QColor() : label.colour});
+    }
   }
 }
 

@@ -87,6 +87,19 @@ bool secondarySegment(const OrdinaryStiffener& stiffener, Long stfHV, int span,
   return true;
 }
 
+namespace {
+
+// The triangle of a bracket at `end` of the stiffener's line, reaching
+// `inward` along it (negative: towards lower positions).
+BracketOutline bracketAt(double position, Long stfHV, double end, double inward) {
+  // The leg beside the stiffener is a little shorter than the one along it.
+  const double leg = std::abs(inward) * 0.6;
+  if (stfHV == kVertical) return {{position, end + inward}, {position + leg, end}, {position, end}};
+  return {{end + inward, position}, {end, position + leg}, {end, position}};
+}
+
+}  // namespace
+
 bool bracketOutline(const Bracket& bracket, const OrdinaryStiffener& stiffener, Long stfHV,
                     BracketEnd at, BracketOutline& outline) {
   if (!bracket.Enabled || !(bracket.Length > 0) || !stiffener.Extremities.isDimensioned()) {
@@ -94,16 +107,29 @@ bool bracketOutline(const Bracket& bracket, const OrdinaryStiffener& stiffener, 
   }
   const bool atStart = at == BracketEnd::Start;
   const double end = atStart ? stiffener.Extremities.first() : stiffener.Extremities.last();
-  const double inward = atStart ? bracket.Length : -bracket.Length;
-  // The leg beside the stiffener is a little shorter than the one along it.
-  const double leg = std::abs(inward) * 0.6;
-  const double position = stiffener.Position;
-  if (stfHV == kVertical) {
-    outline = {{position, end + inward}, {position + leg, end}, {position, end}};
-  } else {
-    outline = {{end + inward, position}, {end, position + leg}, {end, position}};
-  }
+  outline = bracketAt(stiffener.Position, stfHV, end, atStart ? bracket.Length : -bracket.Length);
   return true;
+}
+
+std::vector<SpanBracket> spanBrackets(const OrdinaryStiffener& stiffener, Long stfHV) {
+  std::vector<SpanBracket> result;
+  const int ends = stiffener.Extremities.count();
+  const auto fitted = [](double length) { return std::isfinite(length) && length > 0; };
+  for (int s = 1; s <= std::min(stiffener.Spans.count(), ends - 1); ++s) {
+    const StiffenerSpan& span = stiffener.Spans.at(s);
+    if (s > 1 && fitted(span.LowerBracketLength)) {
+      const double length = span.LowerBracketLength;
+      result.push_back({s, BracketEnd::Start, length,
+                        bracketAt(stiffener.Position, stfHV, stiffener.Extremities.at(s), length)});
+    }
+    if (s + 1 < ends && fitted(span.UpperBracketLength)) {
+      const double length = span.UpperBracketLength;
+      result.push_back(
+          {s, BracketEnd::End, length,
+           bracketAt(stiffener.Position, stfHV, stiffener.Extremities.at(s + 1), -length)});
+    }
+  }
+  return result;
 }
 
 Integer computeBHeadStoolPosition(Bulkhead& bulkhead, const Contour& contour) {

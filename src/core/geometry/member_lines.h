@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 #include "geometry/contour.h"
 #include "geometry/plane.h"
 #include "model/arrangement.h"
@@ -51,6 +53,18 @@ struct BracketOutline {
 };
 bool bracketOutline(const Bracket& bracket, const OrdinaryStiffener& stiffener, Long stfHV,
                     BracketEnd at, BracketOutline& outline);
+
+// A span's bracket where the span ends on a primary member (its lower or
+// upper bracket length at an extremity between the stiffener's ends), drawn
+// like an end bracket with its foot on the member. The stiffener's own ends
+// carry the end brackets instead.
+struct SpanBracket {
+  int span;
+  BracketEnd at;  // Start: the span's lower end; End: its upper end
+  double length;
+  BracketOutline outline;
+};
+std::vector<SpanBracket> spanBrackets(const OrdinaryStiffener& stiffener, Long stfHV);
 
 // The stool ends: where the stool levels meet the contour. 0 when an enabled
 // stool's level does not cross the contour twice.
