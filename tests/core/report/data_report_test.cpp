@@ -269,6 +269,31 @@ TEST(DataReport, AContinuedTableRepeatsItsHeadAndWhatItContinues) {
   EXPECT_EQ(cells[0].Text + " " + cells[1].Text + " " + cells[2].Text, "1 1 0.000");
 }
 
+// Whichever row the page breaks before, a bulkhead's "(continued)" banner
+// follows a part of it already printed: never before its first row, which
+// brings the bulkhead's own banner.
+TEST(DataReport, AContinuedBannerOnlyFollowsAFirstPart) {
+  for (int before = 30; before <= 90; ++before) {
+    Arrangement arrangement = oneBulkhead();
+    arrangement.Bulkheads.append(arrangement.Bulkheads.at(1));
+    for (int i = 1; i <= 2; ++i) {
+      Bulkhead& b = arrangement.Bulkheads.at(i);
+      b.Name = "Bulkhead " + std::to_string(i);
+      b.Nodes.redim(0);
+      for (int k = 1; k <= (i == 1 ? before : 5); ++k) b.Nodes.append().Y = static_cast<Single>(k);
+    }
+    const Report report(arrangement, bulkCarrier(), items({3}));
+    for (int i = 1; i <= 2; ++i) {
+      const std::string first = "Bulk. " + std::to_string(i) + "  Bulkhead " + std::to_string(i);
+      const std::vector<Drawn> texts = report.surface.texts();
+      const auto opened = std::ranges::find(texts, first, &Drawn::Text);
+      const auto continued = std::ranges::find(texts, first + "  (continued)", &Drawn::Text);
+      ASSERT_NE(opened, texts.end()) << before << " nodes before";
+      EXPECT_LT(opened, continued) << before << " nodes before, bulkhead " << i;
+    }
+  }
+}
+
 // The example's sections, printed with everything chosen, in the order of the items.
 TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
   const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";
