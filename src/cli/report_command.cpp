@@ -47,8 +47,7 @@ std::optional<std::string> outputProblem(const std::string& output) {
   }
   const std::string extension = output.substr(dot);
   if (extension == ".pdf") return std::nullopt;
-  return "the report is written as PDF: " + output + " ends in " + extension +
-         ", not .pdf";
+  return "the report is written as PDF: " + output + " ends in " + extension + ", not .pdf";
 }
 
 std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::string& problem) {
@@ -116,7 +115,10 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
 
   const DisplayOptions display;
   const DisplayConfig labels = defaultDisplayConfig();
-  const DrawingScene scene{computed.arrangement, nullptr, computed.ship, display, labels};
+  // The bulkheads' pictures stand before the hull section, as drawings do.
+  const std::optional<Section> section = hullSectionOf(options->database, computed.arrangement);
+  const DrawingScene scene{computed.arrangement, section ? &*section : nullptr, computed.ship,
+                           display, labels};
   PdfPrintSurface pdf(options->output);
   pdf.setPicturePainter(reportPicturePainter(scene));
   printReport(pdf, setup, computed.arrangement, computed.ship, request);

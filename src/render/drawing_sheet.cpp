@@ -173,8 +173,9 @@ SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequ
                         const DrawingScene& scene) {
   const double margin = request.marginPoints * pixelsPerPoint(dotsPerInch);
   const QRectF inside = sheet.marginsRemoved({margin, margin, margin, margin});
-  const Framing framing{inside, dotsPerInch, request, scene,
-                        fullExtent(scene.arrangement, scene.section, scene.ship)};
+  const Framing framing{
+      inside, dotsPerInch, request, scene,
+      request.extent.value_or(fullExtent(scene.arrangement, scene.section, scene.ship))};
   SheetLayout layout = chooseLayout(framing);
   layout.window = framing.windowFor(layout.drawing);
   layout.drawingBox = framing.drawingBox(layout.drawing);

@@ -21,6 +21,9 @@ struct SheetRequest {
   // The part of the world to show (a zoomed window's) instead of the framed
   // full extent; the scale ratio is then left aside.
   std::optional<WorldWindow> window{};
+  // The part of the world framed and centred in place of the full extent (a
+  // bulkhead's own, in the report); what lies beyond it is cut.
+  std::optional<WorldWindow> extent{};
   // Points kept empty along the sheet's edges: the drawing, its scale bar and
   // its title block stand inside them.
   double marginPoints{0};

@@ -194,7 +194,7 @@ void printBulkheadDrawing(ReportContext& report, int bulkhead) {
   const double height = (kDrawingLines - 1) * surface.lineHeight();
   // As wide as the bulkhead's proportions ask, with its margins, the name
   // above and the scale bar below, and no more than most of the page.
-  const WorldWindow extent = bulkheadExtent(report.arrangement, bulkhead, report.ship);
+  const WorldWindow extent = bulkheadExtent(report.arrangement, bulkhead);
   const double margin = std::max(extent.width, extent.height) * kDrawingMargin;
   const double drawn = height - kDrawingTextLines * surface.lineHeight();
   const double width =
