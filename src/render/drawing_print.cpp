@@ -58,6 +58,11 @@ SheetRequest printRequest(const QRectF& sheet, double dotsPerInch, const Drawing
   return fitting ? requestAt(print, *fitting) : asked;
 }
 
+// The printable area of the layout's paper, in pixels of a PDF.
+QRectF pdfSheet(const QPageLayout& layout) {
+  return {QPointF(0, 0), layout.paintRectPixels(static_cast<int>(kPdfDpi)).size()};
+}
+
 }  // namespace
 
 QPageLayout drawingPageLayout(const QPageSize& paper) {
@@ -73,10 +78,15 @@ void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInc
 
 std::optional<ScaleMisfit> scaleMisfit(const QPageLayout& layout, const DrawingPrint& print,
                                        const DrawingScene& scene) {
-  const QRectF sheet(QPointF(0, 0), layout.paintRectPixels(static_cast<int>(kPdfDpi)).size());
+  const QRectF sheet = pdfSheet(layout);
   const SheetRequest request = requestAt(print, askedRatio(sheet, kPdfDpi, print, scene));
   if (layOutSheet(sheet, kPdfDpi, request, scene).fits) return std::nullopt;
   return ScaleMisfit{request.scaleRatio, largestRatioThatFits(sheet, kPdfDpi, request, scene)};
+}
+
+double printedRatio(const QPageLayout& layout, const DrawingPrint& print,
+                    const DrawingScene& scene) {
+  return printRequest(pdfSheet(layout), kPdfDpi, print, scene).scaleRatio;
 }
 
 std::string misfitText(const ScaleMisfit& misfit, const QPageSize& paper) {

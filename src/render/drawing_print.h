@@ -55,6 +55,10 @@ struct ScaleMisfit {
 std::optional<ScaleMisfit> scaleMisfit(const QPageLayout& layout, const DrawingPrint& print,
                                        const DrawingScene& scene);
 
+// The ratio the sheet of `layout` is printed at; 0 for a fitted drawing.
+double printedRatio(const QPageLayout& layout, const DrawingPrint& print,
+                    const DrawingScene& scene);
+
 // What the user is told: the paper, the scale asked and the one to take.
 std::string misfitText(const ScaleMisfit& misfit, const QPageSize& paper);
 
