@@ -39,8 +39,8 @@ constexpr std::array<CommandHelp, 13> kCommands{{
      "  draw    the drawing of arrangement N as .bmp, .png, .svg, .pdf or .dxf (by the\n"
      "          extension); LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,\n"
      "          corrugation,scantlings or all; --paper A4|A3|A2 (a PDF) on a landscape sheet\n"
-     "          with the title block, at --scale 1:N or the normalised scale, --title LINE\n"
-     "          up to 3 times\n"},
+     "          with the title block, at --scale 1:N (refused when the drawing does not fit)\n"
+     "          or the normalised scale, --title LINE up to 3 times\n"},
     {"resonance", "resonance DB N",
      "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
      "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"},
