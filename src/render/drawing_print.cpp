@@ -52,7 +52,7 @@ SheetRequest requestAt(const DrawingPrint& print, double ratio) {
 // little room for the first choice, the largest standard scale that fits.
 SheetRequest printRequest(const QRectF& sheet, double dotsPerInch, const DrawingPrint& print,
                           const DrawingScene& scene) {
-  const SheetRequest asked = requestAt(print, askedRatio(sheet, dotsPerInch, print, scene));
+  SheetRequest asked = requestAt(print, askedRatio(sheet, dotsPerInch, print, scene));
   if (print.ratio > 0 || layOutSheet(sheet, dotsPerInch, asked, scene).fits) return asked;
   const std::optional<double> fitting = largestRatioThatFits(sheet, dotsPerInch, asked, scene);
   return fitting ? requestAt(print, *fitting) : asked;

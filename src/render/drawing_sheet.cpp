@@ -175,10 +175,9 @@ SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequ
   const QRectF inside = sheet.marginsRemoved({margin, margin, margin, margin});
   const Framing framing{
       inside, dotsPerInch, request, scene,
-      request.extent.value_or(fullExtent(scene.arrangement, scene.section, scene.ship))};
+      request.extent ? *request.extent : fullExtent(scene.arrangement, scene.section, scene.ship)};
   SheetLayout layout = chooseLayout(framing);
   layout.window = framing.windowFor(layout.drawing);
-  layout.drawingBox = framing.drawingBox(layout.drawing);
   layout.fits = framing.fits(layout.drawing);
   return layout;
 }

@@ -36,11 +36,10 @@ struct SheetLayout {
   QRectF scaleStrip;   // empty when the sheet is too small for a scale bar
   std::optional<QRectF> titleBlock;
   double titleBlockScale = 1;  // a title block larger than half the sheet is drawn smaller
-  // The section with the room its labels take around it (the names above the
-  // contours, the axis values): at a scale, centred in `drawing`.
-  QRectF drawingBox{};
-  // Whether that box lies within `drawing`: at a scale too large for the
-  // sheet it does not, and the drawing is cut.
+  // Whether the section with the room its labels take around it (the names
+  // above the contours, the axis values), at a scale centred in `drawing`,
+  // lies within it: at a scale too large for the sheet it does not, and the
+  // drawing is cut.
   bool fits = true;
 };
 

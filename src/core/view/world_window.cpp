@@ -86,16 +86,6 @@ WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double 
   return {left, extent.centreZ() - height / 2, width, height};
 }
 
-WorldWindow windowOfSize(const WorldWindow& extent, double width, double height) {
-  const double bottom = extent.centreZ() - height / 2;
-  const bool fitsAcross = width >= extent.width;
-  const double margin = (extent.bottom - bottom) * kHalfSectionLeftMargin;
-  const double left = isHalfSection(extent) && fitsAcross
-                          ? extent.left - std::clamp(margin, 0.0, width - extent.width)
-                          : extent.centreY() - width / 2;
-  return {left, bottom, width, height};
-}
-
 WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor) {
   const double width = window.width / factor;
   const double height = window.height / factor;

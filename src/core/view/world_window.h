@@ -46,11 +46,6 @@ bool isHalfSection(const WorldWindow& extent);
 // is spent on an empty port side.
 WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect);
 
-// A window of the given size over the extent: centred on it, or, for a
-// half-section that fits across, with the centre line a quarter as far from
-// the left edge as the extent's bottom is from the window's.
-WorldWindow windowOfSize(const WorldWindow& extent, double width, double height);
-
 // The window centred on (y, z) with its size divided by `factor`.
 WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor);
 
