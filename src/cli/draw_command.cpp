@@ -168,16 +168,24 @@ TitleBlock titleBlockFor(const ComputedArrangement& computed, const DrawOptions&
 }
 
 // The drawing on a landscape sheet of the paper, as printed: at the scale
-// given, else the normalised one.
+// given, else the normalised one; refused at a scale at which it does not fit.
 int drawOnPaper(const DrawOptions& options, const ComputedArrangement& computed,
                 const DrawingScene& scene, const CommandStreams& streams) {
   const DrawingPrint print{.titleBlock = titleBlockFor(computed, options, 0),
                            .scale = PrintScale::Normalised,
                            .ratio = options.scaleRatio,
                            .created = pdfDate()};
+  const QPageSize paper(*options.paper);
+  const QPageLayout layout = drawingPageLayout(paper);
+  // A scale given too large for the paper would print a sheet that shows
+  // part of the drawing: refused before anything is written.
+  if (const std::optional<ScaleMisfit> misfit = scaleMisfit(layout, print, scene);
+      misfit && options.scaleRatio > 0) {
+    streams.err << "korain-cli: " << misfitText(*misfit, paper) << '\n';
+    return kExitUsage;
+  }
   std::string error;
-  if (!printDrawingToPdf(options.output, drawingPageLayout(QPageSize(*options.paper)), print, scene,
-                         error)) {
+  if (!printDrawingToPdf(options.output, layout, print, scene, error)) {
     streams.err << options.output << ": cannot be written: " << error << '\n';
     return kExitFailed;
   }

@@ -125,7 +125,10 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
 
   const DisplayOptions display;
   const DisplayConfig labels = defaultDisplayConfig();
-  const DrawingScene scene{computed.arrangement, nullptr, computed.ship, display, labels};
+  // The bulkheads' pictures stand before the hull section, as drawings do.
+  const std::optional<Section> section = hullSectionOf(options->database, computed.arrangement);
+  const DrawingScene scene{computed.arrangement, section ? &*section : nullptr, computed.ship,
+                           display, labels};
   PdfPrintSurface pdf(options->output, {.title = computed.arrangement.Name, .created = pdfDate()});
   pdf.setPicturePainter(reportPicturePainter(scene));
   printReport(pdf, setup, computed.arrangement, computed.ship, request);

@@ -40,7 +40,8 @@ constexpr std::array<CommandHelp, 13> kCommands{{
      "          extension); LIST: axis,stools,nodes,numbers,members,stiffeners,strakes,\n"
      "          corrugation,scantlings,dimensions or all (default axis,stools,dimensions);\n"
      "          --paper A4|A3|A2 (a PDF) on a landscape sheet with the title block, at\n"
-     "          --scale 1:N or the normalised scale, --title LINE up to 3 times\n"},
+     "          --scale 1:N (refused when the drawing does not fit) or the normalised\n"
+     "          scale, --title LINE up to 3 times\n"},
     {"resonance", "resonance DB N",
      "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
      "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"},

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 
 #include "inch_units.h"
 #include "pdf_dates.h"
@@ -17,6 +18,50 @@ namespace korain {
 namespace {
 
 constexpr double kPdfDpi = 300;
+// A paper sheet's margin inside the printer's printable area: 5 mm.
+constexpr double kSheetMarginPoints = 5 * kPointsPerInch / kMillimetresPerInch;
+
+// The ratio the print asks for: the user's, the normalised one for the
+// sheet, or 0 for a drawing fitted to the sheet.
+double askedRatio(const QRectF& sheet, double dotsPerInch, const DrawingPrint& print,
+                  const DrawingScene& scene) {
+  if (print.ratio > 0) return print.ratio;
+  if (print.scale == PrintScale::Fitted) return 0;
+  const double centimetresPerPixel = kCentimetresPerInch / dotsPerInch;
+  const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
+  return choosePrintScale(sheet.width() * centimetresPerPixel, sheet.height() * centimetresPerPixel,
+                          full.width, full.height, true);
+}
+
+// The sheet at `ratio` (0: fitted), its title block stating the scale.
+SheetRequest requestAt(const DrawingPrint& print, double ratio) {
+  SheetRequest request{.titleBlock = print.titleBlock,
+                       .scaleRatio = ratio,
+                       .labels = LabelPolicy::KeepAll,
+                       .marginPoints = kSheetMarginPoints};
+  if (ratio > 0) {
+    request.titleBlock->Scale = scaleText(ratio);
+  } else {
+    request.titleBlock->Scale.clear();
+  }
+  return request;
+}
+
+// The request the print is painted from. The normalised scale is one at
+// which the drawing fits: where the sheet's title block and labels leave too
+// little room for the first choice, the largest standard scale that fits.
+SheetRequest printRequest(const QRectF& sheet, double dotsPerInch, const DrawingPrint& print,
+                          const DrawingScene& scene) {
+  SheetRequest asked = requestAt(print, askedRatio(sheet, dotsPerInch, print, scene));
+  if (print.ratio > 0 || layOutSheet(sheet, dotsPerInch, asked, scene).fits) return asked;
+  const std::optional<double> fitting = largestRatioThatFits(sheet, dotsPerInch, asked, scene);
+  return fitting ? requestAt(print, *fitting) : asked;
+}
+
+// The printable area of the layout's paper, in pixels of a PDF.
+QRectF pdfSheet(const QPageLayout& layout) {
+  return {QPointF(0, 0), layout.paintRectPixels(static_cast<int>(kPdfDpi)).size()};
+}
 
 }  // namespace
 
@@ -27,22 +72,29 @@ QPageLayout drawingPageLayout(const QPageSize& paper) {
 
 void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInch,
                        const DrawingPrint& print, const DrawingScene& scene) {
-  SheetRequest request{
-      .titleBlock = print.titleBlock, .scaleRatio = 0, .labels = LabelPolicy::KeepAll};
-  if (print.ratio > 0) {
-    request.scaleRatio = print.ratio;
-    request.titleBlock->Scale = scaleText(request.scaleRatio);
-  } else if (print.scale == PrintScale::Normalised) {
-    const double centimetresPerPixel = kCentimetresPerInch / dotsPerInch;
-    const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
-    request.scaleRatio =
-        choosePrintScale(sheet.width() * centimetresPerPixel, sheet.height() * centimetresPerPixel,
-                         full.width, full.height, true);
-    request.titleBlock->Scale = scaleText(request.scaleRatio);
-  } else {
-    request.titleBlock->Scale.clear();
-  }
-  paintDrawingSheet(painter, sheet, dotsPerInch, request, scene);
+  paintDrawingSheet(painter, sheet, dotsPerInch, printRequest(sheet, dotsPerInch, print, scene),
+                    scene);
+}
+
+std::optional<ScaleMisfit> scaleMisfit(const QPageLayout& layout, const DrawingPrint& print,
+                                       const DrawingScene& scene) {
+  const QRectF sheet = pdfSheet(layout);
+  const SheetRequest request = requestAt(print, askedRatio(sheet, kPdfDpi, print, scene));
+  if (layOutSheet(sheet, kPdfDpi, request, scene).fits) return std::nullopt;
+  return ScaleMisfit{request.scaleRatio, largestRatioThatFits(sheet, kPdfDpi, request, scene)};
+}
+
+double printedRatio(const QPageLayout& layout, const DrawingPrint& print,
+                    const DrawingScene& scene) {
+  return printRequest(pdfSheet(layout), kPdfDpi, print, scene).scaleRatio;
+}
+
+std::string misfitText(const ScaleMisfit& misfit, const QPageSize& paper) {
+  const auto scale = [](double ratio) { return "1:" + std::to_string(std::lround(ratio)); };
+  std::string text = "the drawing does not fit on " + paper.name().toStdString() + " paper at " +
+                     scale(misfit.ratio) + "; ";
+  if (!misfit.largestThatFits) return text + "it fits that sheet at no standard scale";
+  return text + "the largest standard scale at which it fits is " + scale(*misfit.largestThatFits);
 }
 
 bool printDrawingToPdf(const std::string& path, const QPageLayout& layout,

@@ -22,6 +22,8 @@ struct DrawingPrint {
   TitleBlock titleBlock;
   // Normalised: the section at the standard ratio that fits the sheet, the
   // ratio stated in the title block; fitted: the section fills the sheet.
+  // The normalised ratio is the family's first choice for the sheet's size,
+  // or, when the drawing does not fit at it, the largest one that fits.
   PrintScale scale = PrintScale::Fitted;
   // A ratio chosen by the user (metres of section per metre of sheet) in
   // place of the normalised one; 0 for none.
@@ -38,6 +40,27 @@ QPageLayout drawingPageLayout(const QPageSize& paper);
 // for that area's size in centimetres.
 void paintDrawingPrint(QPainter& painter, const QRectF& sheet, double dotsPerInch,
                        const DrawingPrint& print, const DrawingScene& scene);
+
+// A scale at which the drawing does not fit its sheet: the ratio asked, and
+// the largest standard ratio at which it fits (none when it fits at none).
+struct ScaleMisfit {
+  double ratio = 0;
+  std::optional<double> largestThatFits;
+};
+
+// Whether the drawing, at the scale the print asks for (the user's ratio, or
+// the family's first choice of a normalised one), overflows the sheet of
+// `layout`; a drawing fitted to the sheet never does. A user's ratio that
+// does is refused; a normalised one is replaced by the largest that fits.
+std::optional<ScaleMisfit> scaleMisfit(const QPageLayout& layout, const DrawingPrint& print,
+                                       const DrawingScene& scene);
+
+// The ratio the sheet of `layout` is printed at; 0 for a fitted drawing.
+double printedRatio(const QPageLayout& layout, const DrawingPrint& print,
+                    const DrawingScene& scene);
+
+// What the user is told: the paper, the scale asked and the one to take.
+std::string misfitText(const ScaleMisfit& misfit, const QPageSize& paper);
 
 // Writes the sheet as a one-page PDF file of `layout`; nothing is left behind
 // on failure.

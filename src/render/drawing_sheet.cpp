@@ -2,6 +2,7 @@
 #include "drawing_sheet.h"
 
 #include <QFontMetricsF>
+#include <QMarginsF>
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +11,7 @@
 #include "inch_units.h"
 #include "scale_bar.h"
 #include "title_block_painter.h"
+#include "view/print_scale.h"
 #include "world_transform.h"
 
 namespace korain {
@@ -31,12 +33,22 @@ struct Framing {
   const DrawingScene& scene;
   WorldWindow full;
 
+  bool atScale() const { return !request.window && request.scaleRatio > 0; }
+
+  // The room kept around the section for the labels that stand outside it:
+  // the axis values on every side, and above it the bulkhead names.
+  QMarginsF labelRoom() const {
+    const double unit = pixelsPerPoint(dotsPerInch);
+    const DrawingStyle style(scene.labels, unit);
+    const double room = kLabelRoomPoints * unit;
+    const double name =
+        QFontMetricsF(style.font(LabelKind::BulkheadName)).height() + style.nodeRadius();
+    return {room, std::max(room, name), room, room};
+  }
+
   WorldWindow windowFor(const QRectF& area) const {
     if (request.window) return *request.window;
-    if (request.scaleRatio > 0) {
-      const double metresPerPixel = request.scaleRatio * kMetresPerInch / dotsPerInch;
-      return windowOfSize(full, area.width() * metresPerPixel, area.height() * metresPerPixel);
-    }
+    if (atScale()) return centredWindow(area);
     // The section is framed below a line's room for the names that stand
     // above the contours, which a small picture's margin would not hold.
     const DrawingStyle style(scene.labels, pixelsPerPoint(dotsPerInch));
@@ -50,6 +62,32 @@ struct Framing {
     return window;
   }
 
+  // At the scale asked, the area's window that has the drawing's box, the
+  // section with its labels' room, in its middle.
+  WorldWindow centredWindow(const QRectF& area) const {
+    const double perMetre = dotsPerInch / (request.scaleRatio * kMetresPerInch);
+    const QMarginsF room = labelRoom();
+    const double centreY = full.centreY() + (room.right() - room.left()) / 2 / perMetre;
+    const double centreZ = full.centreZ() + (room.top() - room.bottom()) / 2 / perMetre;
+    const double width = area.width() / perMetre;
+    const double height = area.height() / perMetre;
+    return {centreY - width / 2, centreZ - height / 2, width, height};
+  }
+
+  QRectF drawingBox(const QRectF& area) const {
+    const QTransform toDevice = worldToDevice(windowFor(area), area);
+    return toDevice.mapRect(QRectF(full.left, full.bottom, full.width, full.height))
+        .marginsAdded(labelRoom());
+  }
+
+  // Whether the drawing's box lies within the area; a fitted or zoomed
+  // drawing is framed to the area and always does.
+  bool fits(const QRectF& area) const {
+    if (!atScale()) return true;
+    // Half a pixel of rounding is no overflow.
+    return area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(drawingBox(area));
+  }
+
   double pixelsPerMetre(const QRectF& area) const {
     return std::abs(worldToDevice(windowFor(area), area).m11());
   }
@@ -57,13 +95,10 @@ struct Framing {
   // Whether the box leaves free the section, the labels around it and the
   // axes with their values, which run across the whole area.
   bool leavesDrawingFree(const QRectF& area, const QRectF& box) const {
-    const QTransform toDevice = worldToDevice(windowFor(area), area);
-    const double room = kLabelRoomPoints * pixelsPerPoint(dotsPerInch);
-    const QRectF section = toDevice.mapRect(QRectF(full.left, full.bottom, full.width, full.height))
-                               .adjusted(-room, -room, room, room);
-    if (box.intersects(section)) return false;
+    if (box.intersects(drawingBox(area))) return false;
     if (!scene.options.shows(display_bit::kAxis)) return true;
-    const QPointF origin = toDevice.map(QPointF(0, 0));
+    const double room = kLabelRoomPoints * pixelsPerPoint(dotsPerInch);
+    const QPointF origin = worldToDevice(windowFor(area), area).map(QPointF(0, 0));
     const QRectF baseLine(area.left(), origin.y() - room, area.width(), 2 * room);
     const QRectF centreLine(origin.x() - room, area.top(), 2 * room, area.height());
     return !box.intersects(baseLine) && !box.intersects(centreLine);
@@ -121,8 +156,11 @@ SheetLayout chooseLayout(const Framing& framing) {
       .scaleStrip = QRectF(sheet.left(), sheet.bottom() - strip, sheet.width() - beside, strip),
       .titleBlock = corner,
       .titleBlockScale = scale};
-  if (framing.request.scaleRatio > 0) {
-    // At a fixed scale, the larger area shows more of the section.
+  if (framing.atScale()) {
+    // At a scale, the layout in which the drawing fits; of two, or of none,
+    // the larger area, which shows more of the section.
+    const bool underFits = framing.fits(under.drawing);
+    if (underFits != framing.fits(aside.drawing)) return underFits ? under : aside;
     const auto area = [](const SheetLayout& l) { return l.drawing.width() * l.drawing.height(); };
     return area(under) >= area(aside) ? under : aside;
   }
@@ -134,8 +172,11 @@ SheetLayout chooseLayout(const Framing& framing) {
 
 SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequest& request,
                         const DrawingScene& scene) {
-  Framing framing{sheet, dotsPerInch, request, scene,
-                  fullExtent(scene.arrangement, scene.section, scene.ship)};
+  const double margin = request.marginPoints * pixelsPerPoint(dotsPerInch);
+  const QRectF inside = sheet.marginsRemoved({margin, margin, margin, margin});
+  Framing framing{
+      inside, dotsPerInch, request, scene,
+      request.extent ? *request.extent : fullExtent(scene.arrangement, scene.section, scene.ship)};
   SheetLayout layout = chooseLayout(framing);
   layout.window = framing.windowFor(layout.drawing);
   // The dimension chains stand outside the bulkhead at a size in points: the
@@ -148,7 +189,19 @@ SheetLayout layOutSheet(const QRectF& sheet, double dotsPerInch, const SheetRequ
     layout = chooseLayout(framing);
     layout.window = framing.windowFor(layout.drawing);
   }
+  layout.fits = framing.fits(layout.drawing);
   return layout;
+}
+
+std::optional<double> largestRatioThatFits(const QRectF& sheet, double dotsPerInch,
+                                           const SheetRequest& request, const DrawingScene& scene) {
+  SheetRequest atRatio = request;
+  atRatio.window.reset();
+  for (const double ratio : standardRatios()) {
+    atRatio.scaleRatio = ratio;
+    if (layOutSheet(sheet, dotsPerInch, atRatio, scene).fits) return ratio;
+  }
+  return std::nullopt;
 }
 
 PlacedLabels paintDrawingSheet(QPainter& painter, const QRectF& sheet, double dotsPerInch,

@@ -32,30 +32,6 @@ QPainterPath holdOutline(const QRectF& box) {
   return path;
 }
 
-void paintBulkheadAlone(QPainter& painter, const DrawingScene& scene, int bulkhead,
-                        const QRectF& box) {
-  if (!scene.arrangement.Bulkheads.inBounds(bulkhead)) return;
-  Arrangement alone = scene.arrangement;
-  alone.Bulkheads.redim(1);
-  alone.Bulkheads.at(1) = scene.arrangement.Bulkheads.at(bulkhead);
-  alone.CurBulkhead = 0;
-  DisplayOptions options = scene.options;
-  options.DisplayWord = display_bit::kAxis | display_bit::kStools | display_bit::kPrimaryMembers |
-                        display_bit::kStiffeners | display_bit::kStrakes |
-                        display_bit::kCorrugation;
-  options.CheckMode = kNoCheck;
-  // A wider margin than on screen: the name stands above the contour and the
-  // axis values beside it, all inside the picture's frame.
-  DisplayConfig labels = scene.labels;
-  labels.Margin = kReportMarginPercent;
-  const DrawingScene single{alone, nullptr, scene.ship, options, labels};
-  const double dotsPerInch = painter.device()->logicalDpiX();
-  paintDrawingSheet(painter, box, dotsPerInch, {}, single);
-  painter.setPen(QPen(QColor(160, 160, 160), dotsPerInch / kPointsPerInch * 0.5));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(box);
-}
-
 }  // namespace
 
 void paintLogo(QPainter& painter, const QRectF& box) {
@@ -110,12 +86,43 @@ void paintLogo(QPainter& painter, const QRectF& box) {
   painter.restore();
 }
 
+PaintedSheet paintBulkheadPicture(QPainter& painter, const DrawingScene& scene, int bulkhead,
+                                  const QRectF& box) {
+  if (!scene.arrangement.Bulkheads.inBounds(bulkhead)) return {};
+  Arrangement alone = scene.arrangement;
+  alone.Bulkheads.redim(1);
+  alone.Bulkheads.at(1) = scene.arrangement.Bulkheads.at(bulkhead);
+  alone.CurBulkhead = 0;
+  DisplayOptions options = scene.options;
+  options.DisplayWord = display_bit::kAxis | display_bit::kStools | display_bit::kPrimaryMembers |
+                        display_bit::kStiffeners | display_bit::kStrakes |
+                        display_bit::kCorrugation;
+  options.CheckMode = kNoCheck;
+  // A wider margin than on screen: the name stands above the contour and the
+  // axis values beside it, all inside the picture's frame.
+  DisplayConfig labels = scene.labels;
+  labels.Margin = kReportMarginPercent;
+  const DrawingScene single{alone, scene.section, scene.ship, options, labels};
+  const double dotsPerInch = painter.device()->logicalDpiX();
+  const SheetRequest request{.titleBlock = {},
+                             .scaleRatio = 0,
+                             .labels = LabelPolicy::GiveWay,
+                             .window = {},
+                             .extent = bulkheadExtent(scene.arrangement, bulkhead)};
+  PaintedSheet painted{.layout = layOutSheet(box, dotsPerInch, request, single),
+                       .labels = paintDrawingSheet(painter, box, dotsPerInch, request, single)};
+  painter.setPen(QPen(QColor(160, 160, 160), dotsPerInch / kPointsPerInch * 0.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(box);
+  return painted;
+}
+
 PicturePainter reportPicturePainter(const DrawingScene& scene) {
   return [&scene](QPainter& painter, const ReportPicture& picture, const QRectF& box) {
     if (picture.kind == ReportPicture::Kind::Logo) {
       paintLogo(painter, box);
     } else {
-      paintBulkheadAlone(painter, scene, picture.bulkhead, box);
+      paintBulkheadPicture(painter, scene, picture.bulkhead, box);
     }
   };
 }

@@ -7,6 +7,7 @@
 # regular expressions that standard output and standard error must match, and
 # with QUIET standard error must stay empty.
 # With EMPTY_LAST an empty argument follows ARGS, which a ;-list cannot hold.
+# ABSENT names a file the run must not leave behind.
 # SPDX-License-Identifier: GPL-3.0-or-later
 if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
   file(COPY_FILE ${COPY_FROM} ${COPY_TO})
@@ -15,6 +16,9 @@ if(DEFINED COPY_FROM AND NOT COPY_FROM STREQUAL "")
   else()
     file(CHMOD ${COPY_TO} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   endif()
+endif()
+if(ABSENT)
+  file(REMOVE ${ABSENT})
 endif()
 if(EMPTY_LAST)
   execute_process(COMMAND ${CLI} ${ARGS} ""
@@ -43,6 +47,9 @@ if(DEFINED OUTPUT_TEXT AND NOT output MATCHES "${OUTPUT_TEXT}")
 endif()
 if(DEFINED ERROR_TEXT AND NOT errors MATCHES "${ERROR_TEXT}")
   message(FATAL_ERROR "korain-cli ${ARGS}: standard error lacks '${ERROR_TEXT}':\n${errors}")
+endif()
+if(ABSENT AND EXISTS ${ABSENT})
+  message(FATAL_ERROR "korain-cli ${ARGS}: ${ABSENT} was written")
 endif()
 if(UNCHANGED)
   file(SHA256 ${COPY_FROM} original)

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <filesystem>
 
 #include "dialogs/fm_cartouche.h"
@@ -47,6 +48,25 @@ TEST_F(CartoucheDialog, TheBoxesFollowTheirBitsAndChangeThePrintedDrawingOnly) {
   EXPECT_EQ(dialog.display().DisplayWord, display_bit::kStools | display_bit::kNodes);
   EXPECT_EQ(session().display().DisplayWord, display_bit::kAxis | display_bit::kStools);
   EXPECT_NE(control<DrawingPicture>(dialog, "PIC_Section")->picture(), before);
+}
+
+// With the normalised scale the dialog tells the scale the sheet is printed at, and warns
+// where the drawing does not fit the paper at the first one: the office printer's square paper.
+TEST_F(CartoucheDialog, TellsTheNormalisedScaleAndWarnsWhereTheDrawingDoesNotFit) {
+  FakePrinters printers;
+  FM_Cartouche dialog(session(), printers,
+                      {.titleLines = {}, .normalisedScale = true, .printer = "Office"});
+  dialog.show();
+  const QLabel& scale = *control<QLabel>(dialog, "LB_Scale");
+  const QRegularExpressionMatch warning =
+      QRegularExpression(R"(^The drawing does not fit on Square paper at 1:(\d+); the largest )"
+                         R"(standard scale at which it fits is 1:(\d+), at which it is printed\.$)")
+          .match(scale.text());
+  ASSERT_TRUE(warning.hasMatch()) << scale.text().toStdString();
+  EXPECT_LT(warning.captured(1).toInt(), warning.captured(2).toInt());
+  choosePdfFile(dialog);
+  EXPECT_TRUE(
+      QRegularExpression(R"(^Printed at 1:\d+ on A4 paper\.$)").match(scale.text()).hasMatch());
 }
 
 TEST_F(DrawingPreview, MonochromeTurnsTheSheetGreyAndEscapeCloses) {

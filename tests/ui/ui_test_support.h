@@ -22,6 +22,7 @@
 
 #include "app_test_support.h"
 #include "dialogs/printer_catalogue.h"
+#include "drawing_print.h"
 #include "editor.h"
 #include "main/fm_main.h"
 #include "panels/panel.h"
@@ -130,10 +131,15 @@ inline void choose(QComboBox& list, int index) {
 }
 
 // The printers the print dialogs offer: one office printer whose smallest margin is 0.4 cm,
-// and the PDF file.
+// printing drawings on square 250 mm paper, and the PDF file, on A4.
 struct FakePrinters final : PrinterCatalogue {
   QStringList names() const override { return {"Office", kPdfFilePrinter}; }
   double smallestMargin(const QString& /*name*/) const override { return 0.4; }
+  QPageLayout drawingLayout(const QString& name) const override {
+    return drawingPageLayout(name == kPdfFilePrinter
+                                 ? QPageSize(QPageSize::A4)
+                                 : QPageSize(QSizeF(250, 250), QPageSize::Millimeter, "Square"));
+  }
 };
 
 // Chooses the PDF file as a print dialog's printer.

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "checks/code_texts.h"
 #include "model/codes.h"
@@ -41,6 +43,20 @@ TableLine banner(int number, const Bulkhead& bulkhead, int lastColumn,
                    "Bulk. " + std::to_string(number) + "  " + bulkhead.Name +
                        (place == BannerPlace::Continued ? "  (continued)" : ""),
                    Slant::Italic)};
+}
+
+// The record of a bulkhead's `row`-th object: the first opens with the
+// bulkhead's banner, which it keeps on its page; the others, when they open a
+// page, are preceded by the banner saying that the bulkhead continues. The
+// first never is: nothing of the bulkhead stands before it.
+TableRecord bulkheadRecord(int number, const Bulkhead& bulkhead, int row, int lastColumn,
+                           std::vector<TableLine> lines) {
+  if (row == 1) {
+    lines.insert(lines.begin(), banner(number, bulkhead, lastColumn));
+    return {.Lines = std::move(lines)};
+  }
+  return {.Lines = std::move(lines),
+          .ContinuedLines = {banner(number, bulkhead, lastColumn, BannerPlace::Continued)}};
 }
 
 TableCell stoolCell(int column, bool enabled, Single z) {
@@ -110,14 +126,12 @@ void printNodes(ReportContext& report) {
     const Bulkhead& b = bulkheads.at(i);
     for (int k = 1; k <= b.Nodes.count(); ++k) {
       const Node& n = b.Nodes.at(k);
-      TableRecord record{
-          .Lines = {{indexCell(1, k), cell(2, CellAlign::Centre, std::to_string(n.ShCur)),
-                     numberCell(3, n.Y), numberCell(4, n.Z), numberCell(5, n.ShYT),
-                     numberCell(6, n.ShZT), numberCell(7, n.ShR)},
-                    {spanCell(2, kLast, CellAlign::Left, nodeNote(n), Slant::Italic)}},
-          .ContinuedLines = {banner(i, b, kLast, BannerPlace::Continued)}};
-      if (k == 1) record.Lines.insert(record.Lines.begin(), banner(i, b, kLast));
-      table.Records.push_back(std::move(record));
+      table.Records.push_back(
+          bulkheadRecord(i, b, k, kLast,
+                         {{indexCell(1, k), cell(2, CellAlign::Centre, std::to_string(n.ShCur)),
+                           numberCell(3, n.Y), numberCell(4, n.Z), numberCell(5, n.ShYT),
+                           numberCell(6, n.ShZT), numberCell(7, n.ShR)},
+                          {spanCell(2, kLast, CellAlign::Left, nodeNote(n), Slant::Italic)}}));
     }
     if (!b.Nodes.isDimensioned()) {
       table.Records.push_back({.Lines = {banner(i, b, kLast)}});
@@ -154,10 +168,7 @@ void printPrimaryMembers(ReportContext& report, BulkheadDrawings drawings) {
         line.push_back(numberCell(6, m.Extremities.last()));
         line.push_back(textCell(7, extremitiesText(m.Extremities)));
       }
-      TableRecord record{.Lines = {line},
-                         .ContinuedLines = {banner(i, b, kLast, BannerPlace::Continued)}};
-      if (j == 1) record.Lines.insert(record.Lines.begin(), banner(i, b, kLast));
-      table.Records.push_back(std::move(record));
+      table.Records.push_back(bulkheadRecord(i, b, j, kLast, {line}));
     }
     if (!b.PrimaryMembers.isDimensioned()) {
       table.Records.push_back({.Lines = {banner(i, b, kLast)}});
@@ -183,7 +194,7 @@ void printBulkheadDrawing(ReportContext& report, int bulkhead) {
   const double height = (kDrawingLines - 1) * surface.lineHeight();
   // As wide as the bulkhead's proportions ask, with its margins, the name
   // above and the scale bar below, and no more than most of the page.
-  const WorldWindow extent = bulkheadExtent(report.arrangement, bulkhead, report.ship);
+  const WorldWindow extent = bulkheadExtent(report.arrangement, bulkhead);
   const double margin = std::max(extent.width, extent.height) * kDrawingMargin;
   const double drawn = height - kDrawingTextLines * surface.lineHeight();
   const double width =

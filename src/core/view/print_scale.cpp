@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/print_scale.h"
 
+#include <array>
 #include <cmath>
-#include <initializer_list>
 
 namespace korain {
+namespace {
+
+// The steps of the standard ratios within one power of ten.
+constexpr std::array kStandardSteps = {15.0, 20.0, 25.0, 33.333336, 50.0, 100.0};
+
+}  // namespace
 
 double standardRatio(double ratio) {
   if (!(ratio > 0) || !std::isfinite(ratio)) return 1;
@@ -17,10 +23,18 @@ double standardRatio(double ratio) {
     ratio /= 10;
     power *= 10;
   }
-  for (const double d : {15.0, 20.0, 25.0, 33.333336, 50.0, 100.0}) {
+  for (const double d : kStandardSteps) {
     if (d >= ratio) return d * power;
   }
   return 100 * power;
+}
+
+std::vector<double> standardRatios() {
+  std::vector<double> ratios;
+  for (int exponent = -1; exponent <= 4; ++exponent) {
+    for (const double d : kStandardSteps) ratios.push_back(d * std::pow(10.0, exponent));
+  }
+  return ratios;
 }
 
 double choosePrintScale(double paperWidthCm, double paperHeightCm, double sectionWidth,

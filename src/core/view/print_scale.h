@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace korain {
 
@@ -14,6 +15,10 @@ namespace korain {
 // family's printed drawings have always had it. A ratio that is not a
 // positive number gives 1.
 double standardRatio(double ratio);
+
+// Every standard ratio from 1.5 (1:1.5) to 1 000 000, smallest first: 15,
+// 20, 25, 33.333336, 50 and 100 times the powers of ten.
+std::vector<double> standardRatios();
 
 // The paper is `paperWidthCm` by `paperHeightCm`; 2 cm of width and 4 cm of
 // height are kept for the border and the title block. The drawing shows the

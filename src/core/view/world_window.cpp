@@ -28,6 +28,12 @@ struct Bounds {
     zMax = std::max(zMax, p.z);
   }
   bool isEmpty() const { return !(yMax >= yMin && zMax >= zMin); }
+  // The bounds as a window, never of no size; the 10 m square when empty.
+  WorldWindow window() const {
+    if (isEmpty()) return {0, 0, kEmptyExtent, kEmptyExtent};
+    return {yMin, zMin, std::max(yMax - yMin, kGeometryTolerance),
+            std::max(zMax - zMin, kGeometryTolerance)};
+  }
 };
 
 void addBulkheads(Bounds& bounds, const Arrangement& arrangement) {
@@ -48,20 +54,20 @@ WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
   if (bounds.isEmpty()) return {0, 0, kEmptyExtent, kEmptyExtent};
   // The centre line is always in view: the axis is drawn along it.
   bounds.add({0, bounds.zMin});
-  const double width = std::max(bounds.yMax - bounds.yMin, kGeometryTolerance);
-  const double height = std::max(bounds.zMax - bounds.zMin, kGeometryTolerance);
-  return {bounds.yMin, bounds.zMin, width, height};
+  return bounds.window();
 }
 
-WorldWindow bulkheadExtent(const Arrangement& arrangement, int bulkhead, const ShipData& ship) {
-  Arrangement alone;
+WorldWindow bulkheadExtent(const Arrangement& arrangement, int bulkhead) {
+  Bounds bounds;
   if (arrangement.Bulkheads.inBounds(bulkhead)) {
-    alone.Bulkheads.append(arrangement.Bulkheads.at(bulkhead));
+    for (const PlanePoint& p : nodePath(arrangement.Bulkheads.at(bulkhead).Nodes)) bounds.add(p);
   }
-  return fullExtent(alone, nullptr, ship);
+  return bounds.window();
 }
 
-bool isHalfSection(const WorldWindow& extent) { return extent.left >= -kGeometryTolerance; }
+bool isHalfSection(const WorldWindow& extent) {
+  return std::abs(extent.left) <= kGeometryTolerance;
+}
 
 WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect) {
   const double margin = std::max(extent.width, extent.height) * std::max(0.0, marginPercent) / 200;
@@ -78,16 +84,6 @@ WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double 
   const double left =
       isHalfSection(extent) ? extent.left - leftMargin : extent.centreY() - width / 2;
   return {left, extent.centreZ() - height / 2, width, height};
-}
-
-WorldWindow windowOfSize(const WorldWindow& extent, double width, double height) {
-  const double bottom = extent.centreZ() - height / 2;
-  const bool fitsAcross = width >= extent.width;
-  const double margin = (extent.bottom - bottom) * kHalfSectionLeftMargin;
-  const double left = isHalfSection(extent) && fitsAcross
-                          ? extent.left - std::clamp(margin, 0.0, width - extent.width)
-                          : extent.centreY() - width / 2;
-  return {left, bottom, width, height};
 }
 
 WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor) {

@@ -28,12 +28,14 @@ struct WorldWindow {
 WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
                        const ShipData& ship);
 
-// The extent of one bulkhead drawn alone (1-based), with the ship's frame
-// behind it: the report's picture of that bulkhead.
-WorldWindow bulkheadExtent(const Arrangement& arrangement, int bulkhead, const ShipData& ship);
+// The extent of one bulkhead's own contour (1-based), on which the report's
+// picture of that bulkhead is framed: a tank's picture shows the tank, not
+// the whole section. A bulkhead without a contour gives the 10 m square.
+WorldWindow bulkheadExtent(const Arrangement& arrangement, int bulkhead);
 
-// Whether the extent is a half-section: nothing of it lies to port of the
-// centre line (every y at least -0.001).
+// Whether the extent is a half-section: it starts at the centre line (its
+// least y within 0.001 of it), nothing of it to port. A tank's own extent,
+// off the centre line, is not.
 bool isHalfSection(const WorldWindow& extent);
 
 // The extent widened by `marginPercent` of its larger side, half on each side, then
@@ -43,11 +45,6 @@ bool isHalfSection(const WorldWindow& extent);
 // the picture's edge, and takes the whole widening to starboard: no picture
 // is spent on an empty port side.
 WorldWindow frameWindow(const WorldWindow& extent, double marginPercent, double surfaceAspect);
-
-// A window of the given size over the extent: centred on it, or, for a
-// half-section that fits across, with the centre line a quarter as far from
-// the left edge as the extent's bottom is from the window's.
-WorldWindow windowOfSize(const WorldWindow& extent, double width, double height);
 
 // The window centred on (y, z) with its size divided by `factor`.
 WorldWindow zoomAt(const WorldWindow& window, double y, double z, double factor);

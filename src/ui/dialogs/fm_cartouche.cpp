@@ -11,10 +11,17 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <optional>
+#include <string>
 
+#include "configuration.h"
+#include "drawing_print.h"
 #include "drawing_sheet.h"
 #include "inch_units.h"
 #include "text/text_utils.h"
+#include "title_block_now.h"
 #include "title_block_painter.h"
 #include "widgets/ok_cancel.h"
 
@@ -28,6 +35,8 @@ constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 
 constexpr int kBoxColumns = 2;
 // The typed lines are lines 3 to 5 of the title block.
 constexpr std::size_t kFirstTypedLine = 2;
+// A warning's text: a dark red that reads on a light dialog.
+const QColor kWarningColour(176, 0, 32);
 // A printer's resolution, at which the fit of a typed line is told.
 constexpr double kPrinterPixelsPerPoint = 600.0 / kPointsPerInch;
 
@@ -39,7 +48,10 @@ FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& print
       session_(session),
       printers_(printers),
       settings_(std::move(settings)),
-      display_(session.display()) {
+      display_(session.display()),
+      printLabels_(session.iniPath().empty()
+                       ? defaultDisplayConfig()
+                       : readDisplayConfig(session.iniPath(), OutputDevice::Printer)) {
   // The printed drawing carries its dimension chains unless their box is cleared.
   display_.DisplayWord = issuedDisplayWord(display_.DisplayWord);
   setObjectName("FM_Cartouche");
@@ -59,6 +71,9 @@ FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& print
   options->addWidget(normalisedScale_);
   options->addWidget(preview_);
   options->addStretch(1);
+  scale_ = new QLabel(this);
+  scale_->setObjectName("LB_Scale");
+  scale_->setWordWrap(true);
 
   const auto [ok, cancel, buttons] = makeOkCancel(*this);
   connect(ok, &QPushButton::clicked, this, [this] {
@@ -71,9 +86,13 @@ FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& print
   layout->addLayout(form);
   layout->addWidget(titleBox());
   layout->addLayout(options);
+  layout->addWidget(scale_);
   layout->addWidget(plotBox(), 1);
   layout->addLayout(buttons);
   fillControls();
+  showScale();
+  connect(printer_, &QComboBox::currentIndexChanged, this, &FM_Cartouche::showScale);
+  connect(normalisedScale_, &QCheckBox::toggled, this, &FM_Cartouche::showScale);
 }
 
 QWidget* FM_Cartouche::titleBox() {
@@ -83,7 +102,10 @@ QWidget* FM_Cartouche::titleBox() {
     lines_[i] = new QLineEdit(box);
     lines_[i]->setObjectName("TX_Print_" + QString::number(i));
     layout->addWidget(lines_[i]);
-    connect(lines_[i], &QLineEdit::textChanged, this, [this, i] { showFit(i); });
+    connect(lines_[i], &QLineEdit::textChanged, this, [this, i] {
+      showFit(i);
+      showScale();
+    });
   }
   // A blank first or third line is filled with the ship's titles.
   lines_[0]->setPlaceholderText(
@@ -140,6 +162,41 @@ void FM_Cartouche::viewClicked(std::size_t box, bool ticked) {
   display_.DisplayWord =
       withDisplayBox(display_.DisplayWord, box, ticked ? Tick::Ticked : Tick::Cleared);
   picture_->redraw();
+  showScale();
+}
+
+// With the normalised scale, the scale the drawing is printed at on the
+// chosen printer's paper; a warning where the drawing does not fit that paper
+// at the scale the sheet's size first gives, which then gives way to the
+// largest that fits.
+void FM_Cartouche::showScale() {
+  scale_->setVisible(normalisedScale_->isChecked());
+  if (!normalisedScale_->isChecked()) return;
+  TitleBlockInput input = titleBlockInputNow(static_cast<Integer>(session_.display().CurrentPanel));
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    input.TypedLines.at(i) = lines_[i]->text().toStdString();
+  }
+  const DrawingPrint print{
+      .titleBlock = fillTitleBlock(input, session_.arrangement(), session_.ship()),
+      .scale = PrintScale::Normalised};
+  const DrawingScene scene{session_.arrangement(), session_.hullSection(), session_.ship(),
+                           display_, printLabels_};
+  const QPageLayout layout = printers_.drawingLayout(printer_->currentText());
+  const std::string printed =
+      "1:" + std::to_string(std::lround(printedRatio(layout, print, scene)));
+  const std::optional<ScaleMisfit> misfit = scaleMisfit(layout, print, scene);
+  QPalette palette = scale_->palette();
+  palette.setColor(QPalette::WindowText, misfit ? kWarningColour : palette.color(QPalette::Text));
+  scale_->setPalette(palette);
+  if (!misfit) {
+    scale_->setText(QString::fromStdString("Printed at " + printed + " on " +
+                                           layout.pageSize().name().toStdString() + " paper."));
+    return;
+  }
+  std::string text = misfitText(*misfit, layout.pageSize());
+  text.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
+  scale_->setText(
+      QString::fromStdString(text + (misfit->largestThatFits ? ", at which it is printed." : ".")));
 }
 
 // The field's tooltip tells how its line will print: whole at its usual

@@ -1,11 +1,13 @@
 // The drawing print dialog: the printer, the title block's typed lines, the
-// normalised scale, the preview, and what the printed drawing shows.
+// normalised scale (and whether the drawing fits the paper at it), the
+// preview, and what the printed drawing shows.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <array>
 
@@ -39,17 +41,20 @@ class FM_Cartouche : public QDialog {
   void getControls();
   void viewClicked(std::size_t box, bool ticked);
   void showFit(std::size_t field);
+  void showScale();
   QImage smallDrawing(QSize size) const;
 
   const Session& session_;
   const PrinterCatalogue& printers_;
   DrawingPrintSettings settings_;
   DisplayOptions display_;
+  DisplayConfig printLabels_;  // the printed drawing's labels, as the printer's settings say
 
-  QComboBox* printer_ = nullptr;                      // CB_Printer
-  std::array<QLineEdit*, 3> lines_{};                 // TX_Print_0 to 2
-  QCheckBox* normalisedScale_ = nullptr;              // OP_NormScale
-  QCheckBox* preview_ = nullptr;                      // OP_Preview
+  QComboBox* printer_ = nullptr;          // CB_Printer
+  std::array<QLineEdit*, 3> lines_{};     // TX_Print_0 to 2
+  QCheckBox* normalisedScale_ = nullptr;  // OP_NormScale
+  QCheckBox* preview_ = nullptr;          // OP_Preview
+  QLabel* scale_ = nullptr;               // LB_Scale: the normalised scale on the paper, or why not
   std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 9
   DrawingPicture* picture_ = nullptr;                 // PIC_Section
 };

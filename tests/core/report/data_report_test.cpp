@@ -308,6 +308,20 @@ TEST(DataReport, AContinuedTableRepeatsItsHeadAndWhatItContinues) {
   EXPECT_EQ(cells[0].Text + " " + cells[1].Text + " " + cells[2].Text, "1 1 0.000");
 }
 
+// Wherever the page breaks, a bulkhead's "(continued)" banner follows its first banner.
+TEST(DataReport, AContinuedBannerOnlyFollowsAFirstPart) {
+  for (int before = 30; before <= 90; ++before) {
+    Arrangement arrangement = oneBulkhead();
+    arrangement.Bulkheads.append(arrangement.Bulkheads.at(1));
+    for (int k = 1; k <= before; ++k) arrangement.Bulkheads.at(1).Nodes.append().Y = 1;
+    arrangement.Bulkheads.at(2).Name = "Second";
+    const std::vector<Drawn> texts = Report(arrangement, bulkCarrier(), items({3})).surface.texts();
+    const auto first = std::ranges::find(texts, "Bulk. 2  Second", &Drawn::Text);
+    EXPECT_LT(first, std::ranges::find(texts, "Bulk. 2  Second  (continued)", &Drawn::Text))
+        << before << " more nodes before";
+  }
+}
+
 // The example's sections, printed with everything chosen, in the order of the items.
 TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
   const std::string path = KORAIN_EXAMPLES "/bulk_carrier.ko2";

@@ -40,11 +40,6 @@ TEST(WorldWindow, FrameAddsTheMarginThenWidensToTheSurfaceAspect) {
                  << "left " << c.left << ", margin " << c.margin << ", aspect " << c.aspect);
     expectWindow(frameWindow({c.left, 0, 10, 8}, c.margin, c.aspect), c.expected);
   }
-  // A window of a given size (a drawing at a normalised scale): a half-section's centre line
-  // stands a quarter as far from the left edge as its bottom from the window's, when it fits.
-  expectWindow(windowOfSize({0, 0, 10, 8}, 20, 12), {-0.5, -2, 20, 12});
-  expectWindow(windowOfSize({-5, 0, 10, 8}, 20, 12), {-10, -2, 20, 12});
-  expectWindow(windowOfSize({0, 0, 10, 8}, 8, 12), {1, -2, 8, 12});
 }
 
 TEST(WorldWindow, ZoomingInAndOutAboutOnePointReturnsTheWindow) {
