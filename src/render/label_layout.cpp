@@ -254,8 +254,8 @@ PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
   for (std::size_t i = 0; i < labels_.size(); ++i) {
     if (chosen_[i] == kUnplaced) continue;
     const Label& label = labels_[i];
-    placed.push_back({label.text, haloAt(i, chosen_[i]), label.colour, label.rank, label.upright,
-                      label.font, marksOf(i)});
+    placed.push_back({label.text, haloAt(i, chosen_[i]), label.colour, label.rank,
+                      label.places[chosen_[i]].upright, label.font, marksOf(i)});
   }
   painter.save();
   // The marks first, so that the halos break them where they cross a text;
