@@ -172,7 +172,8 @@ void FM_Cartouche::viewClicked(std::size_t box, bool ticked) {
 void FM_Cartouche::showScale() {
   scale_->setVisible(normalisedScale_->isChecked());
   if (!normalisedScale_->isChecked()) return;
-  TitleBlockInput input = titleBlockInputNow(static_cast<Integer>(session_.display().CurrentPanel));
+  TitleBlockInput input = titleBlockInputNow(static_cast<Integer>(session_.display().CurrentPanel),
+                                             session_.identification());
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     input.TypedLines.at(i) = lines_[i]->text().toStdString();
   }
