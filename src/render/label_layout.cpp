@@ -250,6 +250,7 @@ PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
   findNearLines();
   chosen_.assign(labels_.size(), kUnplaced);
   for (std::size_t i = 0; i < labels_.size(); ++i) place(i);
+  const std::optional<Note> homeless = clearNoteCorner();
   PlacedLabels placed;
   for (std::size_t i = 0; i < labels_.size(); ++i) {
     if (chosen_[i] == kUnplaced) continue;
@@ -270,7 +271,7 @@ PlacedLabels LabelLayout::paint(QPainter& painter, const QColor& halo) {
   for (std::size_t i = 0; i < labels_.size(); ++i) {
     if (chosen_[i] != kUnplaced) drawText(painter, labels_[i], labels_[i].places[chosen_[i]]);
   }
-  addNote(placed, painter);
+  if (homeless) paintNote(*homeless, placed, painter);
   painter.restore();
   return placed;
 }
@@ -346,9 +347,9 @@ bool LabelLayout::crossesMark(std::size_t label, std::size_t place, const QRectF
   return false;
 }
 
-// The note of the labels with no free place, in the first corner of the
-// picture where it covers no label and no line, else where it covers least.
-void LabelLayout::addNote(PlacedLabels& placed, QPainter& painter) const {
+// The note of the labels with no free place, in the corner of the picture
+// where it covers the least of the labels, the reserved boxes and the lines.
+std::optional<LabelLayout::Note> LabelLayout::note() const {
   QStringList homeless;
   const Label* first = nullptr;
   for (std::size_t i = 0; i < labels_.size(); ++i) {
@@ -356,31 +357,62 @@ void LabelLayout::addNote(PlacedLabels& placed, QPainter& painter) const {
     homeless.push_back(labels_[i].text);
     if (first == nullptr) first = &labels_[i];
   }
-  if (first == nullptr) return;
-  const QFont font = first->font;
-  const QStringList lines = labelNoteLines(homeless, policy_, font, bounds_.width() / 2);
-  const QFontMetricsF metrics(font);
+  if (first == nullptr) return std::nullopt;
+  Note result{labelNoteLines(homeless, policy_, first->font, bounds_.width() / 2),
+              first->font,
+              first->colour,
+              {},
+              2 * kHaloPoints * pixelsPerPoint_};
+  const QFontMetricsF metrics(result.font);
   double width = 0;
-  for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-  const double margin = 2 * kHaloPoints * pixelsPerPoint_;
-  const QSizeF size(width + 2 * margin, metrics.height() * static_cast<double>(lines.size()));
-  const QRectF best = noteBox(size, margin, placed);
+  for (const QString& line : result.lines) {
+    width = std::max(width, metrics.horizontalAdvance(line));
+  }
+  const QSizeF size(width + 2 * result.margin,
+                    metrics.height() * static_cast<double>(result.lines.size()));
+  result.box = noteBox(size, result.margin);
+  return result;
+}
+
+// The labels the note would cover give way to it and join it, until it
+// covers none but the names, which stay; the note then grows by their texts.
+std::optional<LabelLayout::Note> LabelLayout::clearNoteCorner() {
+  constexpr int kMostRounds = 4;
+  std::optional<Note> result = note();
+  for (int round = 0; result && round < kMostRounds; ++round) {
+    bool moved = false;
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+      if (chosen_[i] == kUnplaced || labels_[i].rank == LabelRank::BulkheadName) continue;
+      if (haloAt(i, chosen_[i]).intersects(result->box)) {
+        chosen_[i] = kUnplaced;
+        moved = true;
+      }
+    }
+    if (!moved) break;
+    result = note();
+  }
+  return result;
+}
+
+void LabelLayout::paintNote(const Note& note, PlacedLabels& placed, QPainter& painter) const {
+  const QFontMetricsF metrics(note.font);
   painter.setPen(Qt::NoPen);
-  paintHalo(painter, best);
-  painter.setFont(font);
-  painter.setPen(first->colour);
-  for (qsizetype k = 0; k < lines.size(); ++k) {
-    const QRectF line(best.left() + margin, best.top() + metrics.height() * static_cast<double>(k),
-                      width, metrics.height());
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, lines[k]);
-    placed.push_back({lines[k], line.adjusted(-margin, 0, margin, 0), first->colour,
-                      LabelRank::Note, false, font});
+  paintHalo(painter, note.box);
+  painter.setFont(note.font);
+  painter.setPen(note.colour);
+  for (qsizetype k = 0; k < note.lines.size(); ++k) {
+    const QRectF line(note.box.left() + note.margin,
+                      note.box.top() + metrics.height() * static_cast<double>(k),
+                      note.box.width() - 2 * note.margin, metrics.height());
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, note.lines[k]);
+    placed.push_back({note.lines[k], line.adjusted(-note.margin, 0, note.margin, 0), note.colour,
+                      LabelRank::Note, false, note.font});
   }
 }
 
 // The corner of the picture, `margin` inside it, where a note of `size`
 // covers the least of the labels, the reserved boxes and the lines.
-QRectF LabelLayout::noteBox(QSizeF size, double margin, const PlacedLabels& placed) const {
+QRectF LabelLayout::noteBox(QSizeF size, double margin) const {
   const QRectF room = bounds_.adjusted(margin, margin, -margin, -margin);
   const QPointF corners[] = {{room.left(), room.bottom() - size.height()},
                              {room.right() - size.width(), room.bottom() - size.height()},
@@ -392,7 +424,9 @@ QRectF LabelLayout::noteBox(QSizeF size, double margin, const PlacedLabels& plac
       const QRectF common = other.intersected(box);
       covered += common.width() * common.height();
     };
-    for (const PlacedLabel& label : placed) add(label.box);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+      if (chosen_[i] != kUnplaced) add(haloAt(i, chosen_[i]));
+    }
     std::for_each(taken_.begin(), taken_.end(), add);
     // A line counts as much as a pixel square of another label.
     for (const QLineF& line : lines_) covered += crosses(line, box) ? 1 : 0;

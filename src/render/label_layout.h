@@ -12,6 +12,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -20,8 +21,10 @@ namespace korain {
 
 // What the note says of the labels with no free place: the screen, where a
 // small window has room for few of them, counts them (zooming in shows
-// them); exported and printed drawings, which must not lose one, list them.
-enum class LabelPolicy { GiveWay, KeepAll };
+// them); exported and printed drawings, which must not lose one, list them;
+// the report's small pictures count them, the report's tables giving every
+// value.
+enum class LabelPolicy { GiveWay, KeepAll, CountForTables };
 
 // Which labels give way first: they are placed from the first kind to the
 // last, so node numbers yield first, then bracket texts, strake texts and
@@ -109,8 +112,18 @@ class LabelLayout {
   std::vector<QLineF> marksOf(std::size_t label) const;
   bool crossesMark(std::size_t label, std::size_t place, const QRectF& halo) const;
   void paintHalo(QPainter& painter, const QRectF& box) const;
-  void addNote(PlacedLabels& placed, QPainter& painter) const;
-  QRectF noteBox(QSizeF size, double margin, const PlacedLabels& placed) const;
+  // The note of the labels without room: its lines, as drawn, and its box.
+  struct Note {
+    QStringList lines;
+    QFont font;
+    QColor colour;
+    QRectF box;
+    double margin = 0;
+  };
+  std::optional<Note> note() const;
+  std::optional<Note> clearNoteCorner();
+  void paintNote(const Note& note, PlacedLabels& placed, QPainter& painter) const;
+  QRectF noteBox(QSizeF size, double margin) const;
 
   void findNearLines();
   void place(std::size_t label);

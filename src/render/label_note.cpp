@@ -34,6 +34,9 @@ QStringList labelNoteLines(const QStringList& homeless, LabelPolicy policy, cons
   if (policy == LabelPolicy::GiveWay) {
     return {QStringLiteral("%1 %2, zoom in to read them").arg(heading).arg(homeless.size())};
   }
+  if (policy == LabelPolicy::CountForTables) {
+    return {QStringLiteral("%1 %2, see the tables").arg(heading).arg(homeless.size())};
+  }
   const QFontMetricsF metrics(font);
   QStringList lines{heading};
   QString line;

@@ -106,7 +106,7 @@ PaintedSheet paintBulkheadPicture(QPainter& painter, const DrawingScene& scene, 
   const double dotsPerInch = painter.device()->logicalDpiX();
   const SheetRequest request{.titleBlock = {},
                              .scaleRatio = 0,
-                             .labels = LabelPolicy::GiveWay,
+                             .labels = LabelPolicy::CountForTables,
                              .window = {},
                              .extent = bulkheadExtent(scene.arrangement, bulkhead)};
   PaintedSheet painted{.layout = layOutSheet(box, dotsPerInch, request, single),

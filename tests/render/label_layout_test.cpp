@@ -40,6 +40,7 @@ TEST(LabelLayout, ALabelWithNoFreePlaceGoesIntoTheNote) {
   } cases[] = {
       {LabelPolicy::KeepAll, LabelRank::Bracket, "12.5"},
       {LabelPolicy::GiveWay, LabelRank::Strake, "Labels without room: 1, zoom in to read them"},
+      {LabelPolicy::CountForTables, LabelRank::Strake, "Labels without room: 1, see the tables"},
       {LabelPolicy::GiveWay, LabelRank::BulkheadName, ""}};
   for (const auto& c : cases) {
     QImage image(600, 100, QImage::Format_RGB32);
