@@ -59,7 +59,7 @@ PaintContext beginPainting(QPainter& painter, const QRectF& device, const WorldW
       DrawingStyle(scene.labels, pixelsPerPoint, deviceColourCount(*painter.device())),
       LabelLayout(device, paint.labels, pixelsPerPoint), scene.options};
   context.showsSelection = paint.selection == Highlight::Shown;
-  for (const QRectF& box : paint.keepClear) context.labels.reserve(box);
+  for (const QRectF& box : paint.keepClear) context.labels.reserveText(box);
   return context;
 }
 

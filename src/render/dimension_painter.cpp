@@ -203,7 +203,7 @@ void paintDimensions(PaintContext& context, const DrawingScene& scene) {
   }
   painter.setFont(context.style.font(LabelKind::AxisAndStrake));
   for (const DimensionText& text : figure.texts) {
-    context.labels.reserve(text.box);
+    context.labels.reserveText(text.box);
     painter.save();
     painter.translate(text.box.center());
     if (text.upright) painter.rotate(-kQuarterTurn);

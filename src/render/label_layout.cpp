@@ -474,8 +474,17 @@ void LabelLayout::place(std::size_t label) {
 
 bool LabelLayout::isFree(std::size_t label, std::size_t place) const {
   const QRectF halo = haloAt(label, place);
-  return !isReserved(halo) && !crossesLine(label, halo) && placedUnder(halo).empty() &&
-         !crossesMark(label, place, halo);
+  return !isReserved(halo) && !crossesLine(label, halo) && !markCrossesText(label, place) &&
+         placedUnder(halo).empty() && !crossesMark(label, place, halo);
+}
+
+// Whether the label's mark at the place runs through a text of the drawing's
+// own (a dimension's, the legend).
+bool LabelLayout::markCrossesText(std::size_t label, std::size_t place) const {
+  if (!isMarked(label, place)) return false;
+  const QLineF mark = markAt(label, place);
+  return std::any_of(texts_.begin(), texts_.end(),
+                     [&](const QRectF& text) { return crosses(mark, text); });
 }
 
 std::optional<std::size_t> LabelLayout::firstFree(std::size_t label) const {
@@ -491,7 +500,7 @@ std::optional<std::size_t> LabelLayout::firstFree(std::size_t label) const {
 bool LabelLayout::makeRoom(std::size_t label, std::size_t place) {
   constexpr std::size_t kMostMoved = 4;
   const QRectF halo = haloAt(label, place);
-  if (isReserved(halo) || crossesLine(label, halo)) return false;
+  if (isReserved(halo) || crossesLine(label, halo) || markCrossesText(label, place)) return false;
   const std::vector<std::size_t> under = placedUnder(halo);
   if (under.size() > kMostMoved) return false;
   const bool nameUnder = std::any_of(under.begin(), under.end(), [&](std::size_t i) {

@@ -78,6 +78,12 @@ class LabelLayout {
                 const std::vector<QLineF>& group = {});
   // A box no label may cover (the legend).
   void reserve(const QRectF& box) { taken_.push_back(box); }
+  // A box of text no label may cover and no label's mark may cross (a
+  // dimension's text, the legend).
+  void reserveText(const QRectF& box) {
+    taken_.push_back(box);
+    texts_.push_back(box);
+  }
   // A structure line no label may cover.
   void avoid(const QLineF& line) { lines_.push_back(line); }
 
@@ -111,6 +117,7 @@ class LabelLayout {
   QLineF markAt(std::size_t label, std::size_t place) const;
   std::vector<QLineF> marksOf(std::size_t label) const;
   bool crossesMark(std::size_t label, std::size_t place, const QRectF& halo) const;
+  bool markCrossesText(std::size_t label, std::size_t place) const;
   void paintHalo(QPainter& painter, const QRectF& box) const;
   // The note of the labels without room: its lines, as drawn, and its box.
   struct Note {
@@ -146,6 +153,7 @@ class LabelLayout {
   double pixelsPerPoint_;
   std::vector<Label> labels_;
   std::vector<QRectF> taken_;
+  std::vector<QRectF> texts_;  // the reserved boxes that hold texts
   std::vector<QLineF> lines_;
   std::vector<std::vector<std::size_t>> nearLines_;  // each label's lines near its places
   std::vector<std::size_t> chosen_;  // each label's place, kUnplaced while it has none

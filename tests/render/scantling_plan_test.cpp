@@ -11,6 +11,7 @@
 #include <set>
 
 #include "checks/scantling_texts.h"
+#include "dimension_painter.h"
 #include "drawing_sheet.h"
 #include "example_scene.h"
 #include "geometry/contour_path.h"
@@ -21,7 +22,8 @@
 namespace korain::testing {
 namespace {
 
-constexpr Long kPlan = kEverything | display_bit::kScantlings;
+// The plan as issued: with its dimension chains.
+constexpr Long kPlan = kEverything | display_bit::kScantlings | display_bit::kDimensions;
 
 struct Paper {
   const char* name;
@@ -122,6 +124,18 @@ TEST(ScantlingPlan, NoLabelCoversAnotherOrALineOfTheStructure) {
       int strakesOfModel = 0;
       for (const StrakeBand& band : current.StrakeBands) strakesOfModel += band.Strakes.count();
       EXPECT_EQ(strakes, strakesOfModel);
+      // Nor does a group's mark run through a dimension's text.
+      const DimensionFigure dimensions = layOutDimensions(
+          example.scene(), painted.toDevice, DrawingStyle(example.labels, paper.dpi / 72.0));
+      ASSERT_FALSE(dimensions.texts.empty());
+      for (const DimensionText& text : dimensions.texts) {
+        for (const PlacedLabel& label : placed) {
+          for (const QLineF& mark : label.marks) {
+            EXPECT_FALSE(touches(mark, text.box))
+                << label.text.toStdString() << " crosses " << text.text.toStdString();
+          }
+        }
+      }
       for (const Bulkhead& bulkhead : example.arrangement.Bulkheads) {
         for (const PlaneSegment& segment : linesOf(bulkhead)) {
           const QLineF line(painted.toDevice.map(QPointF(segment.from.y, segment.from.z)),
