@@ -1,14 +1,13 @@
 // The example's dimension chains on an A4 sheet at 1:150: the texts of a
-// hand-computed table, none over another or under a label, all inside the
-// drawing's area, in four rows at most however crowded; none at all when the
-// display leaves them out.
+// hand-computed table, none over another, all inside the drawing's area, in
+// four rows at most however crowded; none at all when the display leaves them
+// out. The labels keep off them: the scantling plan's test checks that.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dimension_painter.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
-#include <QImage>
 
 #include "drawing_sheet.h"
 #include "example_scene.h"
@@ -65,36 +64,6 @@ TEST(DimensionPainter, TheExamplesChainsOnA4At1To150) {
   A4Plan without;
   without.example.options.DisplayWord &= ~display_bit::kDimensions;
   EXPECT_TRUE(layOutDimensions(without.example.scene(), plan.toDevice, plan.style).lines.empty());
-}
-
-// On the A4 plan and on a picture small enough for the labels to crowd
-// round the bulkhead (where the axis values under it would take the texts'
-// places were these not kept free), every label keeps off the dimension texts.
-TEST(DimensionPainter, NoLabelStandsOnADimensionText) {
-  const A4Plan plan;
-  for (const QSizeF size : {plan.sheet.size(), QSizeF(900, 560)}) {
-    const QRectF sheet(QPointF(0, 0), size);
-    const SheetRequest request{.scaleRatio = size == plan.sheet.size() ? 150.0 : 0.0};
-    const double dpi = size == plan.sheet.size() ? kDpi : 96;
-    QImage image(size.toSize(), QImage::Format_RGB32);
-    PlacedLabels labels;
-    {
-      QPainter painter(&image);
-      labels = paintDrawingSheet(painter, sheet, dpi, request, plan.example.scene());
-    }
-    const SheetLayout layout = layOutSheet(sheet, dpi, request, plan.example.scene());
-    const DimensionFigure figure =
-        layOutDimensions(plan.example.scene(), worldToDevice(layout.window, layout.drawing),
-                         DrawingStyle(plan.example.labels, dpi / 72));
-    ASSERT_FALSE(figure.texts.empty());
-    for (const DimensionText& text : figure.texts) {
-      for (const PlacedLabel& label : labels) {
-        EXPECT_FALSE(label.box.intersects(text.box))
-            << size.width() << ": " << label.text.toStdString() << " over "
-            << text.text.toStdString();
-      }
-    }
-  }
 }
 
 // Thousands of stiffeners a few millimetres apart, none spaced like its

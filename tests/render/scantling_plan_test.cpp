@@ -1,6 +1,7 @@
-// The example's scantling plan on A4 at 1:150 and A3 at 1:100: no label over
-// another or over a line of the structure, neighbouring stiffeners of one
-// scantling labelled once with their count, every span bracket drawn.
+// The example's scantling plan on A4 at 1:150, A3 at 1:100 and on screens: no
+// label over another, a line of the structure or a dimension text, neighbouring
+// stiffeners of one scantling labelled once with their count, every span
+// bracket drawn.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -31,11 +32,15 @@ struct Paper {
   double dpi;
   double scaleRatio;  // 0: the drawing fills the sheet
   LabelPolicy policy;
+  bool roomy;  // every strake's text finds its place
 };
-// A4 and A3 landscape at 100 dpi, and a screen.
-const Paper kPapers[] = {{"A4 1:150", {1169, 827}, 100, 150, LabelPolicy::KeepAll},
-                         {"A3 1:100", {1654, 1169}, 100, 100, LabelPolicy::KeepAll},
-                         {"screen", {1600, 1000}, 96, 0, LabelPolicy::GiveWay}};
+// A4 and A3 landscape at 100 dpi, a screen, and a picture small enough for the
+// labels to crowd round the bulkhead (where the axis values under it would
+// take the dimension texts' places were these not kept free).
+const Paper kPapers[] = {{"A4 1:150", {1169, 827}, 100, 150, LabelPolicy::KeepAll, true},
+                         {"A3 1:100", {1654, 1169}, 100, 100, LabelPolicy::KeepAll, true},
+                         {"screen", {1600, 1000}, 96, 0, LabelPolicy::GiveWay, true},
+                         {"small", {900, 560}, 96, 0, LabelPolicy::KeepAll, false}};
 
 struct Painted {
   PlacedLabels labels;
@@ -61,24 +66,19 @@ std::vector<PlaneSegment> linesOf(const Bulkhead& bulkhead) {
   for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
     lines.push_back(primarySegment(member));
   }
-  if (bulkhead.Stool1Enabled) {
-    lines.push_back(
-        {{bulkhead.Stool1End1, bulkhead.Stool1Z}, {bulkhead.Stool1End2, bulkhead.Stool1Z}});
-  }
-  if (bulkhead.Stool2Enabled) {
-    lines.push_back(
-        {{bulkhead.Stool2End1, bulkhead.Stool2Z}, {bulkhead.Stool2End2, bulkhead.Stool2Z}});
-  }
+  const Bulkhead& b = bulkhead;
+  if (b.Stool1Enabled) lines.push_back({{b.Stool1End1, b.Stool1Z}, {b.Stool1End2, b.Stool1Z}});
+  if (b.Stool2Enabled) lines.push_back({{b.Stool2End1, b.Stool2Z}, {b.Stool2End2, b.Stool2Z}});
   for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
     for (int s = 1; s < stiffener.Extremities.count(); ++s) {
       lines.push_back(lineSegment(stiffener.Position, bulkhead.stfHV, stiffener.Extremities.at(s),
                                   stiffener.Extremities.at(s + 1)));
     }
     for (const BracketEnd end : {BracketEnd::Start, BracketEnd::End}) {
-      BracketOutline b;
+      BracketOutline o;
       if (bracketOutline(stiffener.Brackets.at(end == BracketEnd::Start ? 1 : 2), stiffener,
-                         bulkhead.stfHV, end, b)) {
-        lines.insert(lines.end(), {{b.along, b.foot}, {b.foot, b.tip}});
+                         bulkhead.stfHV, end, o)) {
+        lines.insert(lines.end(), {{o.along, o.foot}, {o.foot, o.tip}});
       }
     }
   }
@@ -94,8 +94,8 @@ bool touches(const QLineF& line, const QRectF& box) {
   return false;
 }
 
-// No label covers another or a line; every strake's text is drawn, off the
-// stringers.
+// No label covers another, a line or a dimension text; every strake's text is
+// drawn, off the stringers.
 TEST(ScantlingPlan, NoLabelCoversAnotherOrALineOfTheStructure) {
   for (const Integer block : {Integer{1}, Integer{2}}) {
     const ExampleScene example(block, kPlan);
@@ -123,13 +123,15 @@ TEST(ScantlingPlan, NoLabelCoversAnotherOrALineOfTheStructure) {
       }
       int strakesOfModel = 0;
       for (const StrakeBand& band : current.StrakeBands) strakesOfModel += band.Strakes.count();
-      EXPECT_EQ(strakes, strakesOfModel);
+      EXPECT_TRUE(paper.roomy ? strakes == strakesOfModel : strakes > 0) << strakes;
       // Nor does a group's mark run through a dimension's text.
       const DimensionFigure dimensions = layOutDimensions(
           example.scene(), painted.toDevice, DrawingStyle(example.labels, paper.dpi / 72.0));
       ASSERT_FALSE(dimensions.texts.empty());
       for (const DimensionText& text : dimensions.texts) {
         for (const PlacedLabel& label : placed) {
+          EXPECT_FALSE(label.box.intersects(text.box))
+              << label.text.toStdString() << " over " << text.text.toStdString();
           for (const QLineF& mark : label.marks) {
             EXPECT_FALSE(touches(mark, text.box))
                 << label.text.toStdString() << " crosses " << text.text.toStdString();
@@ -181,18 +183,24 @@ std::multiset<std::string> groupedTexts(const Bulkhead& bulkhead, const ShipData
   return texts;
 }
 
+// The texts of the current bulkhead's labels of one kind.
+std::multiset<std::string> labelTexts(const ExampleScene& example, LabelRank kind) {
+  const DrawingStyle style(example.labels, 1);
+  std::multiset<std::string> texts;
+  for (const DrawingLabel& label :
+       bulkheadLabels(example.arrangement.Bulkheads.at(1), Emphasis::Current,
+                      {example.ship, example.options, style})) {
+    if (label.kind == kind) texts.insert(label.text.toStdString());
+  }
+  return texts;
+}
+
 TEST(ScantlingPlan, NeighboursOfOneScantlingShareOneCountedLabel) {
   for (const Integer block : {Integer{1}, Integer{2}}) {
     const ExampleScene example(block, kPlan);
-    const Bulkhead& bulkhead = example.arrangement.Bulkheads.at(1);
-    const std::multiset<std::string> expected = groupedTexts(bulkhead, example.ship);
-    const DrawingStyle style(example.labels, 1);
-    std::multiset<std::string> actual;
-    for (const DrawingLabel& label :
-         bulkheadLabels(bulkhead, Emphasis::Current, {example.ship, example.options, style})) {
-      if (label.kind == LabelRank::Scantling) actual.insert(label.text.toStdString());
-    }
-    EXPECT_EQ(actual, expected) << "arrangement " << block;
+    const std::multiset<std::string> expected =
+        groupedTexts(example.arrangement.Bulkheads.at(1), example.ship);
+    EXPECT_EQ(labelTexts(example, LabelRank::Scantling), expected) << "arrangement " << block;
     if (block == 1) {
       EXPECT_EQ(expected.count("18 × A 300.0×13.0 90.0×17.0"), 1U);
       EXPECT_EQ(expected.count("10 × A 350.0×12.0 100.0×17.0"), 1U);
@@ -223,13 +231,9 @@ TEST(ScantlingPlan, EverySpanBracketAtAMemberIsDrawnAndLabelled) {
                     [](const WorldPath& p) { return p.layer == WorldLayer::Brackets; });
   EXPECT_EQ(brackets, ends + atMembers);
   // Their labels stand with the bracket texts: one per run of neighbours.
-  const DrawingStyle style(example.labels, 1);
-  QStringList texts;
-  for (const DrawingLabel& label :
-       bulkheadLabels(bulkhead, Emphasis::Current, {example.ship, example.options, style})) {
-    if (label.kind == LabelRank::Bracket) texts.push_back(label.text);
-  }
-  EXPECT_EQ(texts.count(QString("%1 × Bracket 0.500").arg(atMembers / 2)), 2);
+  EXPECT_EQ(labelTexts(example, LabelRank::Bracket)
+                .count(std::to_string(atMembers / 2) + " × Bracket 0.500"),
+            2U);
 }
 
 }  // namespace
