@@ -119,8 +119,10 @@ TEST(WorldTitleAndLegend, StandBesideTheDrawingWithEveryLineAndColour) {
   const std::size_t firstText = drawing.texts.size();
   addTitleBlockAndLegend(drawing, block, legend, example.labels);
 
+  std::vector<QRgb> swatches;
   for (std::size_t i = firstPath; i < drawing.paths.size(); ++i) {
     for (const PathVertex& v : drawing.paths[i].path) EXPECT_GT(v.point.y, before.right());
+    if (drawing.paths[i].filled) swatches.push_back(drawing.paths[i].colour.rgb() & 0xFFFFFFU);
   }
   std::vector<std::string> titles;
   std::vector<std::string> entries;
@@ -132,16 +134,12 @@ TEST(WorldTitleAndLegend, StandBesideTheDrawingWithEveryLineAndColour) {
   EXPECT_EQ(titles, (std::vector<std::string>{"Korain", "MV SHIP", "Hold 4/5", "Section",
                                               "Bulkheads", "user", "1:100"}));
   std::vector<std::string> legendTexts;
-  std::vector<QRgb> swatches;
-  for (const LegendEntry& entry : legend) legendTexts.push_back(entry.Text);
-  for (std::size_t i = firstPath; i < drawing.paths.size(); ++i) {
-    if (drawing.paths[i].filled) swatches.push_back(drawing.paths[i].colour.rgb() & 0xFFFFFFU);
-  }
-  EXPECT_EQ(entries, legendTexts);
   std::vector<QRgb> colours;
   for (const LegendEntry& entry : legend) {
+    legendTexts.push_back(entry.Text);
     if (entry.Colour != 0) colours.push_back(static_cast<QRgb>(entry.Colour));
   }
+  EXPECT_EQ(entries, legendTexts);
   EXPECT_EQ(swatches, colours);
 }
 
