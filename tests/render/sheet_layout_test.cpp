@@ -54,15 +54,15 @@ TEST(SheetLayout, TheDrawingStandsCentredInsideTheMarginsItsNameClearOfItsLines)
     const WorldWindow full = fullExtent(example.arrangement, &*example.section, example.ship);
     for (const auto paper :
          {QPageSize::A4, QPageSize::A3, QPageSize::A2, QPageSize::A1, QPageSize::A0}) {
-      const QRectF inside = sheetOf(paper).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+      const QRectF sheet = sheetOf(paper);
+      const QRectF inside = sheet.adjusted(kMargin, kMargin, -kMargin, -kMargin);
       for (const double ratio : {20.0, 50.0, 100.0, 150.0, 500.0}) {
         SCOPED_TRACE(::testing::Message() << block << " " << paper << " 1:" << ratio);
         QPicture picture;
         QPainter painter(&picture);
-        const SheetLayout layout =
-            layOutSheet(sheetOf(paper), kDpi, atRatio(ratio), example.scene());
+        const SheetLayout layout = layOutSheet(sheet, kDpi, atRatio(ratio), example.scene());
         const PlacedLabels labels =
-            paintDrawingSheet(painter, sheetOf(paper), kDpi, atRatio(ratio), example.scene());
+            paintDrawingSheet(painter, sheet, kDpi, atRatio(ratio), example.scene());
         const QRectF section =
             worldToDevice(layout.window, layout.drawing)
                 .mapRect(QRectF(full.left, full.bottom, full.width, full.height));
@@ -87,13 +87,13 @@ TEST(SheetLayout, TheDrawingStandsCentredInsideTheMarginsItsNameClearOfItsLines)
       // one does not fit.
       const double least = std::max(full.width / inside.width(), full.height / inside.height());
       const std::optional<double> largest =
-          largestRatioThatFits(sheetOf(paper), kDpi, atRatio(1), example.scene());
+          largestRatioThatFits(sheet, kDpi, atRatio(1), example.scene());
       ASSERT_TRUE(largest);
       EXPECT_GE(*largest, least * kPixelsPerMetreAt1);
       EXPECT_LE(*largest, standardRatio(2 * least * kPixelsPerMetreAt1));
       const std::vector<double> ratios = standardRatios();
       const double next = *std::prev(std::ranges::find(ratios, *largest));
-      EXPECT_FALSE(layOutSheet(sheetOf(paper), kDpi, atRatio(next), example.scene()).fits);
+      EXPECT_FALSE(layOutSheet(sheet, kDpi, atRatio(next), example.scene()).fits);
     }
   }
 }
