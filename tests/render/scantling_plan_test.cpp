@@ -201,10 +201,6 @@ TEST(ScantlingPlan, NeighboursOfOneScantlingShareOneCountedLabel) {
     const std::multiset<std::string> expected =
         groupedTexts(example.arrangement.Bulkheads.at(1), example.ship);
     EXPECT_EQ(labelTexts(example, LabelRank::Scantling), expected) << "arrangement " << block;
-    if (block == 1) {
-      EXPECT_EQ(expected.count("18 × A 300.0×13.0 90.0×17.0"), 1U);
-      EXPECT_EQ(expected.count("10 × A 350.0×12.0 100.0×17.0"), 1U);
-    }
   }
 }
 
