@@ -1,7 +1,7 @@
 // The example's dimension chains on an A4 sheet at 1:150: the texts of a
 // hand-computed table, none over another, all inside the drawing's area, in
-// four rows at most however crowded; none at all when the display leaves them
-// out. The labels keep off them: the scantling plan's test checks that.
+// four rows at most however crowded. The labels keep off them: the scantling
+// plan's test checks that.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dimension_painter.h"
 
@@ -61,9 +61,6 @@ TEST(DimensionPainter, TheExamplesChainsOnA4At1To150) {
   for (const QLineF& line : figure.lines) {
     EXPECT_TRUE(plan.layout.drawing.contains(line.p1()) && plan.layout.drawing.contains(line.p2()));
   }
-  A4Plan without;
-  without.example.options.DisplayWord &= ~display_bit::kDimensions;
-  EXPECT_TRUE(layOutDimensions(without.example.scene(), plan.toDevice, plan.style).lines.empty());
 }
 
 // Thousands of stiffeners a few millimetres apart, none spaced like its
