@@ -22,6 +22,11 @@ constexpr double kMarkTickPoints = 2.0;
 
 // Whether any part of the line lies inside the box (Liang and Barsky's clipping).
 bool crosses(const QLineF& line, const QRectF& box) {
+  // Most lines lie wholly to one side of the box: they are turned away first.
+  if (std::max(line.x1(), line.x2()) < box.left() || std::min(line.x1(), line.x2()) > box.right() ||
+      std::max(line.y1(), line.y2()) < box.top() || std::min(line.y1(), line.y2()) > box.bottom()) {
+    return false;
+  }
   double enter = 0;
   double leave = 1;
   const double dx = line.dx();
@@ -466,7 +471,7 @@ void LabelLayout::place(std::size_t label) {
     chosen_[label] = *free;
     return;
   }
-  for (std::size_t p = 0; p < labels_[label].places.size(); ++p) {
+  for (std::size_t p = 0; p < labels_[label].places.size() && roomMoves_ > 0; ++p) {
     if (makeRoom(label, p)) return;
   }
   if (labels_[label].rank == LabelRank::BulkheadName) chosen_[label] = leastCovered(label);
@@ -507,6 +512,7 @@ bool LabelLayout::makeRoom(std::size_t label, std::size_t place) {
     return labels_[i].rank == LabelRank::BulkheadName;
   });
   if (nameUnder) return false;
+  --roomMoves_;
   const std::vector<std::size_t> before = chosen_;
   chosen_[label] = place;
   const bool allMoved =

@@ -93,6 +93,7 @@ class LabelLayout {
   PlacedLabels paint(QPainter& painter, const QColor& halo);
 
  private:
+  static constexpr std::size_t kRoomMoves = 200;
   static constexpr std::size_t kUnplaced = static_cast<std::size_t>(-1);
 
   struct Place {
@@ -154,6 +155,10 @@ class LabelLayout {
   std::vector<Label> labels_;
   std::vector<QRectF> taken_;
   std::vector<QRectF> texts_;  // the reserved boxes that hold texts
+  // How many more times labels may be moved to make room for another: each
+  // try walks the places of the labels moved, so that a crowded drawing, where
+  // many labels find no room, would otherwise take seconds.
+  std::size_t roomMoves_ = kRoomMoves;
   std::vector<QLineF> lines_;
   std::vector<std::vector<std::size_t>> nearLines_;  // each label's lines near its places
   std::vector<std::size_t> chosen_;  // each label's place, kUnplaced while it has none
