@@ -8,12 +8,14 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "drawing_sheet.h"
 #include "dxf_writer.h"
 #include "inch_units.h"
 #include "pdf_dates.h"
 #include "saved_file.h"
+#include "view/world_window.h"
 #include "world_title_and_legend.h"
 
 namespace korain {
@@ -90,8 +92,23 @@ bool exportPdf(const ExportRequest& request, const DrawingScene& scene, std::str
 }
 
 // The title block and the legend stand beside the drawing, as on the sheet.
+// The picture a CAD file is laid out on: as many pixels as asked for, in the
+// drawing's own proportions, so that the axes and the file's extents end
+// near the drawing rather than at the edge of a screen-shaped picture.
+QSize cadLayoutSize(const DrawingScene& scene, QSize size) {
+  const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
+  if (full.isEmpty()) return size;
+  constexpr int kLeast = 400;
+  constexpr int kMost = 20000;
+  const double area = static_cast<double>(size.width()) * size.height();
+  const double width = std::sqrt(area * full.width / full.height);
+  const int w = std::clamp(static_cast<int>(std::lround(width)), kLeast, kMost);
+  const int h = std::clamp(static_cast<int>(std::lround(area / w)), kLeast, kMost);
+  return {w, h};
+}
+
 bool exportDxf(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
-  WorldDrawing drawing = worldDrawing(scene, request.size);
+  WorldDrawing drawing = worldDrawing(scene, cadLayoutSize(scene, request.size));
   addTitleBlockAndLegend(drawing, request.titleBlock, scene.options.CurrentLegend, scene.labels);
   return writeDxf(request.path, drawing, error);
 }

@@ -13,6 +13,7 @@
 #include "paint_context.h"
 #include "view/section_outline.h"
 #include "view/shown_parts.h"
+#include "view/world_window.h"
 #include "world_transform.h"
 
 namespace korain {
@@ -142,6 +143,21 @@ void addLabels(WorldDrawing& drawing, const DrawingScene& scene, QSize size,
   }
 }
 
+// The axes reach a tenth beyond the section and its bulkheads, within the
+// picture's window: a window widened for long labels would otherwise carry
+// them far out into the CAD file.
+WorldWindow axisReach(const WorldWindow& window, const DrawingScene& scene) {
+  const WorldWindow full = fullExtent(scene.arrangement, scene.section, scene.ship);
+  if (full.isEmpty()) return window;
+  const double dy = full.width / 10;
+  const double dz = full.height / 10;
+  const double left = std::max(window.left, std::min(full.left - dy, 0.0));
+  const double right = std::min(window.right(), std::max(full.right() + dy, 0.0));
+  const double bottom = std::max(window.bottom, std::min(full.bottom - dz, 0.0));
+  const double top = std::min(window.top(), std::max(full.top() + dz, 0.0));
+  return {left, bottom, right - left, top - bottom};
+}
+
 }  // namespace
 
 // Colour numbers whose colours stand out from black and from white alike
@@ -186,7 +202,7 @@ WorldDrawing worldDrawing(const DrawingScene& scene, QSize size) {
                 style.nodeRadius() / pixelsPerMetre);
   }
   if (scene.options.shows(display_bit::kAxis)) {
-    const WorldWindow& w = layout.window;
+    const WorldWindow w = axisReach(layout.window, scene);
     out.line(WorldLayer::Axis, {{0, w.bottom}, {0, w.top()}});
     out.line(WorldLayer::Axis, {{w.left, 0}, {w.right(), 0}});
   }

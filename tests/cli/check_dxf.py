@@ -139,6 +139,20 @@ def check_extents(doc, modelspace):
         if (box.extmin.x < low[0] - TOLERANCE or box.extmin.y < low[1] - TOLERANCE
                 or box.extmax.x > high[0] + TOLERANCE or box.extmax.y > high[1] + TOLERANCE):
             fail(f"{entity.dxftype()} on {entity.dxf.layer} lies outside the extents")
+    # The axes end near the structure and its texts (the axis values and node
+    # numbers, plain numbers, aside), so that CAD opens on the drawing.
+    drawn, axes = bbox.BoundingBox(), bbox.BoundingBox()
+    for entity in modelspace:
+        layer = entity.dxf.layer
+        if layer == "AXIS":
+            axes.extend(box_of(entity))
+        elif layer == "LABELS" and entity.dxftype() == "TEXT":
+            if not re.fullmatch(r"-?\d+", entity.dxf.text):
+                drawn.extend(box_of(entity))
+        elif layer not in ("TITLE_BLOCK", "LEGEND", "LABELS", "DIMENSIONS"):
+            drawn.extend(box_of(entity))
+    if drawn.has_data and axes.has_data and axes.size.x > 1.6 * drawn.size.x + 2:
+        fail(f"the axis is {axes.size.x:.1f} m long across {drawn.size.x:.1f} m of drawing")
 
 
 def check_labels(doc, modelspace, show):
