@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -15,6 +14,7 @@
 #include "inch_units.h"
 #include "pdf_dates.h"
 #include "saved_file.h"
+#include "svg_bytes.h"
 #include "view/world_window.h"
 #include "world_title_and_legend.h"
 
@@ -55,19 +55,11 @@ bool exportPicture(const ExportRequest& request, const DrawingScene& scene, cons
 }
 
 bool exportSvg(const ExportRequest& request, const DrawingScene& scene, std::string& error) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(request.size);
-  svg.setViewBox(QRect(QPoint(0, 0), request.size));
-  svg.setResolution(static_cast<int>(kScreenDpi));
-  svg.setTitle(QString::fromStdString(scene.arrangement.Name));
-  {
-    QPainter painter(&svg);
-    paintSheet(painter, QRectF(QPointF(0, 0), request.size), kScreenDpi, request, scene);
-  }
+  const QByteArray bytes = svgBytes(
+      request.size, static_cast<int>(kScreenDpi), QString::fromStdString(scene.arrangement.Name),
+      [&](QPainter& painter) {
+        paintSheet(painter, QRectF(QPointF(0, 0), request.size), kScreenDpi, request, scene);
+      });
   return saveBytes(request.path, bytes, error);
 }
 

@@ -4,13 +4,13 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
 #include "inch_units.h"
 #include "pdf_dates.h"
 #include "print_surface_qt.h"
+#include "svg_bytes.h"
 #include "view/print_scale.h"
 #include "view/world_window.h"
 
@@ -162,22 +162,12 @@ std::unique_ptr<QMimeData> drawingMimeData(QSize size, const std::optional<Title
     painter.setRenderHint(QPainter::Antialiasing);
     paintDrawingSheet(painter, sheet, kScreenDpi, request, scene);
   }
-  QByteArray svgBytes;
-  {
-    QBuffer buffer(&svgBytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(static_cast<int>(kScreenDpi));
-    svg.setTitle(QString::fromStdString(scene.arrangement.Name));
-    QPainter painter(&svg);
-    paintDrawingSheet(painter, sheet, kScreenDpi, request, scene);
-  }
+  const QByteArray svg = svgBytes(
+      size, static_cast<int>(kScreenDpi), QString::fromStdString(scene.arrangement.Name),
+      [&](QPainter& painter) { paintDrawingSheet(painter, sheet, kScreenDpi, request, scene); });
   auto data = std::make_unique<QMimeData>();
   data->setImageData(image);
-  data->setData(kSvgMimeType, svgBytes);
+  data->setData(kSvgMimeType, svg);
   return data;
 }
 

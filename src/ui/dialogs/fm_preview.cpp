@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_preview.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
 
 #include "inch_units.h"
+#include "svg_bytes.h"
 
 namespace korain {
 namespace {
@@ -25,21 +24,12 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 // The paper of the preview, `size` pixels large, as SVG.
 QByteArray paperSvg(QSize size, const QPageLayout& layout, const DrawingPrint& print,
                     const DrawingScene& scene) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
   // At the picture's resolution the SVG states the paper's own size.
-  svg.setResolution(static_cast<int>(std::lround(
-      size.width() * kMillimetresPerInch / layout.fullRect(QPageLayout::Millimeter).width())));
-  svg.setTitle(QString::fromStdString(scene.arrangement.Name));
-  QPainter painter(&svg);
-  paintDrawingPaper(painter, size, layout, print, scene);
-  painter.end();
-  return bytes;
+  const int dotsPerInch = static_cast<int>(std::lround(
+      size.width() * kMillimetresPerInch / layout.fullRect(QPageLayout::Millimeter).width()));
+  return svgBytes(
+      size, dotsPerInch, QString::fromStdString(scene.arrangement.Name),
+      [&](QPainter& painter) { paintDrawingPaper(painter, size, layout, print, scene); });
 }
 
 }  // namespace
