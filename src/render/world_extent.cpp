@@ -3,39 +3,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace korain {
 namespace {
 
-class Bounds {
- public:
-  void add(PlanePoint p) {
-    if (!std::isfinite(p.y) || !std::isfinite(p.z)) return;
-    left_ = std::min(left_, p.y);
-    right_ = std::max(right_, p.y);
-    bottom_ = std::min(bottom_, p.z);
-    top_ = std::max(top_, p.z);
-  }
-
-  WorldWindow window() const {
-    if (left_ > right_) return {};
-    return {left_, bottom_, right_ - left_, top_ - bottom_};
-  }
-
- private:
-  double left_ = std::numeric_limits<double>::infinity();
-  double right_ = -std::numeric_limits<double>::infinity();
-  double bottom_ = std::numeric_limits<double>::infinity();
-  double top_ = -std::numeric_limits<double>::infinity();
-};
-
 double angleOf(PlanePoint from, PlanePoint to) { return std::atan2(to.z - from.z, to.y - from.y); }
 
 // The arc from `a` to `b` turning by 4 atan(bulge), anticlockwise when the
 // bulge is positive: its ends and every quarter point of its circle it passes.
-void addArc(Bounds& bounds, PlanePoint a, PlanePoint b, double bulge) {
+void addArc(PlaneBounds& bounds, PlanePoint a, PlanePoint b, double bulge) {
   const double sweep = 4 * std::atan(bulge);
   const double chord = std::hypot(b.y - a.y, b.z - a.z);
   if (chord == 0) return;
@@ -56,7 +33,7 @@ void addArc(Bounds& bounds, PlanePoint a, PlanePoint b, double bulge) {
   }
 }
 
-void addPath(Bounds& bounds, const WorldPath& path) {
+void addPath(PlaneBounds& bounds, const WorldPath& path) {
   const std::size_t count = path.path.size();
   for (std::size_t i = 0; i < count; ++i) {
     const PathVertex& v = path.path[i];
@@ -69,7 +46,7 @@ void addPath(Bounds& bounds, const WorldPath& path) {
 
 // The text's box: its length along the baseline's direction from its place
 // (from its middle or its left end), its height across, centred on its place.
-void addText(Bounds& bounds, const WorldText& text) {
+void addText(PlaneBounds& bounds, const WorldText& text) {
   const double angle = text.rotation * std::numbers::pi / 180;
   const PlanePoint along{std::cos(angle) * text.length / 2, std::sin(angle) * text.length / 2};
   const PlanePoint across{-std::sin(angle) * text.height / 2, std::cos(angle) * text.height / 2};
@@ -85,14 +62,14 @@ void addText(Bounds& bounds, const WorldText& text) {
 }  // namespace
 
 WorldWindow worldExtent(const WorldDrawing& drawing) {
-  Bounds bounds;
+  PlaneBounds bounds;
   for (const WorldPath& path : drawing.paths) addPath(bounds, path);
   for (const WorldCircle& circle : drawing.circles) {
     bounds.add({circle.centre.y - circle.radius, circle.centre.z - circle.radius});
     bounds.add({circle.centre.y + circle.radius, circle.centre.z + circle.radius});
   }
   for (const WorldText& text : drawing.texts) addText(bounds, text);
-  return bounds.window();
+  return bounds.exact();
 }
 
 }  // namespace korain

@@ -14,29 +14,7 @@ constexpr double kEmptyExtent = 10;
 // only this share is kept left of it, room for the axis ticks.
 constexpr double kHalfSectionLeftMargin = 0.25;
 
-struct Bounds {
-  double yMin = INFINITY;
-  double zMin = INFINITY;
-  double yMax = -INFINITY;
-  double zMax = -INFINITY;
-
-  void add(PlanePoint p) {
-    if (!std::isfinite(p.y) || !std::isfinite(p.z)) return;
-    yMin = std::min(yMin, p.y);
-    zMin = std::min(zMin, p.z);
-    yMax = std::max(yMax, p.y);
-    zMax = std::max(zMax, p.z);
-  }
-  bool isEmpty() const { return !(yMax >= yMin && zMax >= zMin); }
-  // The bounds as a window, never of no size; the 10 m square when empty.
-  WorldWindow window() const {
-    if (isEmpty()) return {0, 0, kEmptyExtent, kEmptyExtent};
-    return {yMin, zMin, std::max(yMax - yMin, kGeometryTolerance),
-            std::max(zMax - zMin, kGeometryTolerance)};
-  }
-};
-
-void addBulkheads(Bounds& bounds, const Arrangement& arrangement) {
+void addBulkheads(PlaneBounds& bounds, const Arrangement& arrangement) {
   for (const Bulkhead& bulkhead : arrangement.Bulkheads) {
     for (const PlanePoint& p : nodePath(bulkhead.Nodes)) bounds.add(p);
   }
@@ -44,9 +22,28 @@ void addBulkheads(Bounds& bounds, const Arrangement& arrangement) {
 
 }  // namespace
 
+void PlaneBounds::add(PlanePoint p) {
+  if (!std::isfinite(p.y) || !std::isfinite(p.z)) return;
+  yMin = std::min(yMin, p.y);
+  zMin = std::min(zMin, p.z);
+  yMax = std::max(yMax, p.y);
+  zMax = std::max(zMax, p.z);
+}
+
+WorldWindow PlaneBounds::exact() const {
+  if (isEmpty()) return {};
+  return {yMin, zMin, yMax - yMin, zMax - zMin};
+}
+
+WorldWindow PlaneBounds::window() const {
+  if (isEmpty()) return {0, 0, kEmptyExtent, kEmptyExtent};
+  return {yMin, zMin, std::max(yMax - yMin, kGeometryTolerance),
+          std::max(zMax - zMin, kGeometryTolerance)};
+}
+
 WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
                        const ShipData& ship) {
-  Bounds bounds;
+  PlaneBounds bounds;
   for (const ContourPath& outline : hullOutlines(arrangement, section, ship)) {
     for (const PlanePoint& p : flattenPath(outline, kGeometryTolerance)) bounds.add(p);
   }
@@ -58,7 +55,7 @@ WorldWindow fullExtent(const Arrangement& arrangement, const Section* section,
 }
 
 WorldWindow bulkheadExtent(const Arrangement& arrangement, int bulkhead) {
-  Bounds bounds;
+  PlaneBounds bounds;
   if (arrangement.Bulkheads.inBounds(bulkhead)) {
     for (const PlanePoint& p : nodePath(arrangement.Bulkheads.at(bulkhead).Nodes)) bounds.add(p);
   }

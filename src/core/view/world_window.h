@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <limits>
+
+#include "geometry/plane.h"
 #include "model/arrangement.h"
 #include "section/section.h"
 #include "ship/ship_data.h"
@@ -19,6 +22,21 @@ struct WorldWindow {
   double centreY() const { return left + width / 2; }
   double centreZ() const { return bottom + height / 2; }
   bool isEmpty() const { return !(width > 0 && height > 0); }
+};
+
+// The box around the finite points added to it.
+struct PlaneBounds {
+  double yMin = std::numeric_limits<double>::infinity();
+  double zMin = std::numeric_limits<double>::infinity();
+  double yMax = -std::numeric_limits<double>::infinity();
+  double zMax = -std::numeric_limits<double>::infinity();
+
+  void add(PlanePoint p);
+  bool isEmpty() const { return !(yMax >= yMin && zMax >= zMin); }
+  // The box itself; an empty window when nothing was added.
+  WorldWindow exact() const;
+  // The box as a window, never of no size; the 10 m square when empty.
+  WorldWindow window() const;
 };
 
 // The extent of everything the drawing shows: the hull section behind (the
