@@ -33,6 +33,8 @@ using config_id::kPrinterSection;
 using config_id::kScantlingLabels;
 using config_id::kScreenSection;
 using config_id::kSecondPath;
+using config_id::kSteelDensity;
+using config_id::kThicknessDeduction;
 using config_id::kZoomFactor;
 
 // The family's installation keeps this file in its base folder; a base folder
@@ -147,6 +149,11 @@ PathConfig readPathConfig(const std::string& iniPath, const std::string& program
                                      config_range::kMouseTolerance);
   config.ZoomFactor =
       ini.number(kPathSection, kZoomFactor, config.ZoomFactor, config_range::kZoomFactor);
+  config.SteelDensity =
+      ini.number(kPathSection, kSteelDensity, config.SteelDensity, config_range::kSteelDensity);
+  config.ThicknessDeduction =
+      ini.number(kPathSection, kThicknessDeduction, config.ThicknessDeduction,
+                 config_range::kThicknessDeduction);
 
   config.DatabasePath = config.LastDatabase;
   return config;
@@ -163,6 +170,8 @@ ConfigWriteResult writePathConfig(const std::string& iniPath, const PathConfig& 
   ini.setInteger(kPathSection, kMakeBackup, config.MakeBackup ? -1 : 0);
   ini.setNumber(kPathSection, kMouseTolerance, config.MouseTolerance);
   ini.setNumber(kPathSection, kZoomFactor, config.ZoomFactor);
+  ini.setNumber(kPathSection, kSteelDensity, config.SteelDensity);
+  ini.setNumber(kPathSection, kThicknessDeduction, config.ThicknessDeduction);
   return ini.save();
 }
 

@@ -33,6 +33,8 @@ inline constexpr Long kScantlingLabels = 449;
 inline constexpr Long kMessagesShown = 450;
 inline constexpr Long kMessagesSide = 451;
 inline constexpr Long kMessagesSize = 452;
+inline constexpr Long kSteelDensity = 453;
+inline constexpr Long kThicknessDeduction = 454;
 
 }  // namespace config_id
 
@@ -47,6 +49,10 @@ struct PathConfig {
   bool MakeBackup = true;  // ".bak" copy on save, ".old" copy at start-up
   Single MouseTolerance = 3.0F;
   Single ZoomFactor = 1.5F;
+  // The weights and the section properties: the steel's density (t/m³) and the
+  // millimetres a net section loses off every thickness (0: gross only).
+  Single SteelDensity = 7.85F;
+  Single ThicknessDeduction = 0;
 
   // Not kept in the file: the database being edited and its arrangement block.
   std::string DatabasePath;

@@ -33,6 +33,10 @@ inline constexpr ValueRange kCircleRadius{0.001, 1000};
 inline constexpr ValueRange kMouseTolerance{0, 100};
 // A factor of 1 would not zoom at all, and one below 1 would swap the zoom buttons.
 inline constexpr ValueRange kZoomFactor{1.01, 100};
+// Densities of the steels and light alloys hulls are built of, in t/m³.
+inline constexpr ValueRange kSteelDensity{1, 20};
+// What corrosion takes off a thickness, in mm.
+inline constexpr ValueRange kThicknessDeduction{0, 20};
 // The drawing's labels and the report's font, in points.
 inline constexpr ValueRange kFontSize{4, 72};
 inline constexpr ValueRange kLabelSize{4, 72, true};
