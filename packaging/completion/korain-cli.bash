@@ -10,7 +10,7 @@ _korain_cli() {
   case $prev in
     -o) mapfile -t COMPREPLY < <(compgen -f -- "$cur"); return ;;
     --paper) mapfile -t COMPREPLY < <(compgen -W "A4 A3 A2" -- "$cur"); return ;;
-    --check) mapfile -t COMPREPLY < <(compgen -W "0 5 6 8 9 10 11" -- "$cur"); return ;;
+    --check) mapfile -t COMPREPLY < <(compgen -W "0 5 6 8 9 10 11 12" -- "$cur"); return ;;
   esac
   local options="--help"
   case ${COMP_WORDS[1]} in

@@ -15,8 +15,9 @@ std::optional<Long> checkMode(std::string_view text) {
   const std::optional<Long> mode = wholeNumber<Long>(text);
   if (!mode) return std::nullopt;
   namespace m = check_mode;
-  for (const Long known : {m::kScantling, m::kMaterial, m::kThickness, m::kSpanReduction,
-                           m::kBracketScantling, m::kBracketLength, m::kConnection}) {
+  for (const Long known :
+       {m::kScantling, m::kMaterial, m::kThickness, m::kSpanReduction, m::kBracketScantling,
+        m::kBracketLength, m::kConnection, m::kSectionModulus}) {
     if (*mode == known) return mode;
   }
   return std::nullopt;

@@ -24,7 +24,7 @@ std::optional<N> wholeNumber(std::string_view text) {
 // A block number, 1 to 32767.
 std::optional<Integer> blockNumber(std::string_view text);
 
-// One of the check display modes 0, 5, 6, 8, 9, 10 and 11.
+// One of the check display modes 0, 5, 6, 8, 9, 10, 11 and 12.
 std::optional<Long> checkMode(std::string_view text);
 
 // The pieces between the commas; none for an empty text.

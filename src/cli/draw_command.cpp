@@ -140,7 +140,7 @@ std::optional<DrawOptions> parse(const std::vector<std::string>& args, std::stri
       if (mode) {
         options.checkMode = *mode;
       } else {
-        problem = "--check takes one of 0, 5, 6, 8, 9, 10, 11";
+        problem = "--check takes one of 0, 5, 6, 8, 9, 10, 11, 12";
       }
     } else {
       problem = "draw does not know " + arg;

@@ -79,7 +79,9 @@ int check(const BlockArguments& a, const CommandStreams& streams) {
 int legend(const BlockArguments& a, const CommandStreams& streams) {
   if (a.rest.empty()) return wrongUse("legend", "legend needs a MODE", streams.err);
   const std::optional<Long> mode = checkMode(a.rest[0]);
-  if (!mode) return wrongUse("legend", "MODE must be one of 0, 5, 6, 8, 9, 10, 11", streams.err);
+  if (!mode) {
+    return wrongUse("legend", "MODE must be one of 0, 5, 6, 8, 9, 10, 11, 12", streams.err);
+  }
   return legendCommand(a.database, a.block, *mode, streams);
 }
 

@@ -31,7 +31,7 @@ constexpr std::array<CommandHelp, 13> kCommands{{
     {"legend", "legend DB N MODE",
      "  legend  the check legend of arrangement N: palette position, colour, text;\n"
      "          MODE 0 scantling, 5 material, 6 thickness, 8 span reduction,\n"
-     "          9 bracket scantling, 10 bracket length, 11 connection\n"},
+     "          9 bracket scantling, 10 bracket length, 11 connection, 12 section modulus\n"},
     {"draw",
      "draw DB N -o FILE [--size WxH] [--show LIST] [--check MODE]\n"
      "                      [--title-block] [--normalised-scale] [--scale 1:N]\n"

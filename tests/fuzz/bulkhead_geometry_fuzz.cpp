@@ -147,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const korain::List<korain::Long> palette = korain::defaultCheckPalette();
-  for (const korain::Long mode : {0, 5, 6, 8, 9, 10, 11}) {
+  for (const korain::Long mode : {0, 5, 6, 8, 9, 10, 11, 12}) {
     korain::buildLegend(arrangement, mode, palette, {}, [](std::string_view) {});
   }
   for (int i = 0; i < 4; ++i) {

@@ -13,5 +13,6 @@ inline constexpr Long kSpanReduction = 8;     // the stiffener's span reduction
 inline constexpr Long kBracketScantling = 9;  // bracket scantling text
 inline constexpr Long kBracketLength = 10;    // bracket length
 inline constexpr Long kConnection = 11;       // stiffener end connection
+inline constexpr Long kSectionModulus = 12;   // a span's section modulus at the flange, in ranges
 
 }  // namespace korain::check_mode

@@ -22,6 +22,8 @@ std::string checkTitle(Long mode) {
       return "Check bracket length";
     case kConnection:
       return "Check type connection";
+    case kSectionModulus:
+      return "Check section modulus";
     default:
       return {};
   }

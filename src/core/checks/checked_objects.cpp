@@ -2,9 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/checked_objects.h"
 
+#include <cmath>
+#include <map>
+#include <utility>
+
 #include "checks/check_modes.h"
 #include "checks/code_texts.h"
 #include "checks/scantling_texts.h"
+#include "properties/span_properties.h"
 #include "text/number_format.h"
 #include "text/text_utils.h"
 
@@ -15,6 +20,10 @@ using namespace check_mode;
 
 CheckedObject valued(Long& colourIndex, std::optional<CheckValue> value) {
   return CheckedObject{.ColourIndex = &colourIndex, .Value = std::move(value)};
+}
+
+CheckedObject unvalued(Long& colourIndex) {
+  return CheckedObject{.ColourIndex = &colourIndex, .Value = std::nullopt, .Unvalued = true};
 }
 
 CheckedObject fixed(Long& colourIndex, Long position) {
@@ -63,6 +72,28 @@ CheckedObject bracketOnItsSpan(Bracket& bracket, int end, const OrdinaryStiffene
   return valued(bracket.ColourIndex, spanValue(span, stiffener, bulkhead, kMaterial, ship));
 }
 
+// The gross section modulus at the flange of each span of a bulkhead that
+// has one, by stiffener and span number; computed only for the check that
+// shows it.
+using SpanKey = std::pair<int, int>;
+std::map<SpanKey, double> flangeModuli(const Bulkhead& bulkhead, Long mode) {
+  std::map<SpanKey, double> moduli;
+  if (mode != kSectionModulus) return moduli;
+  for (const SpanProperties& span : spanProperties(bulkhead, 0)) {
+    if (span.gross && std::isfinite(span.gross->modulusFlange)) {
+      moduli.emplace(SpanKey{span.stiffener, span.span}, span.gross->modulusFlange);
+    }
+  }
+  return moduli;
+}
+
+CheckedObject modulusObject(StiffenerSpan& span, const std::map<SpanKey, double>& moduli,
+                            const SpanKey& key) {
+  const auto found = moduli.find(key);
+  if (found == moduli.end()) return unvalued(span.ColourIndex);
+  return valued(span.ColourIndex, found->second);
+}
+
 CheckedObject bracketObject(Bracket& bracket, int end, const OrdinaryStiffener& stiffener,
                             const Bulkhead& bulkhead, Long mode, const ShipData& ship) {
   if (!bracket.Enabled) return fixed(bracket.ColourIndex, 0);
@@ -94,10 +125,15 @@ std::vector<CheckedObject> checkedObjects(Arrangement& arrangement, Long mode,
         objects.push_back(valued(strake.ColourIndex, strakeValue(strake, mode)));
       }
     }
-    for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-      for (StiffenerSpan& span : stiffener.Spans) {
+    const std::map<SpanKey, double> moduli = flangeModuli(bulkhead, mode);
+    for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
+      OrdinaryStiffener& stiffener = bulkhead.Stiffeners.at(k);
+      for (int s = 1; s <= stiffener.Spans.count(); ++s) {
+        StiffenerSpan& span = stiffener.Spans.at(s);
         objects.push_back(
-            valued(span.ColourIndex, spanValue(span, stiffener, bulkhead, mode, ship)));
+            mode == kSectionModulus
+                ? modulusObject(span, moduli, {k, s})
+                : valued(span.ColourIndex, spanValue(span, stiffener, bulkhead, mode, ship)));
       }
       for (int end = 1; end <= 2; ++end) {
         objects.push_back(

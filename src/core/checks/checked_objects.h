@@ -21,11 +21,16 @@ struct CheckedObject {
   Long* ColourIndex = nullptr;
   std::optional<CheckValue> Value;
   Long FixedPosition = 0;
+  // An object the check is about that has no value: a span without a section
+  // modulus, which the legend lists under an entry of its own.
+  bool Unvalued = false;
 };
 
 // Every strake, stiffener span and bracket of the arrangement in list order:
 // bulkhead by bulkhead its strakes band by band, then stiffener by stiffener
 // its spans and its two brackets. A bracket that is not fitted is never coloured.
+// The section modulus check values each span by its gross modulus at the
+// flange (cm³), as it is: the ranges are the legend's.
 std::vector<CheckedObject> checkedObjects(Arrangement& arrangement, Long mode,
                                           const ShipData& ship);
 

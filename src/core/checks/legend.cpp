@@ -8,6 +8,7 @@
 #include "checks/check_modes.h"
 #include "checks/check_value.h"
 #include "checks/checked_objects.h"
+#include "checks/modulus_ranges.h"
 #include "ship/ship_queries.h"
 #include "text/number_format.h"
 #include "text/string_table.h"
@@ -19,7 +20,8 @@ using namespace check_mode;
 
 constexpr Long kThicknessFormat = text_id::kCoordinateFormat;  // thicknesses read like coordinates
 
-constexpr Long kNoBracketColour = 0;
+// The entries of objects the check leaves in the drawing's own colour.
+constexpr Long kUncolouredColour = 0;
 
 Long statusTextNumber(Long mode) {
   switch (mode) {
@@ -76,10 +78,17 @@ std::string bracketEntryText(const std::string& text) {
   return text;
 }
 
-std::string entryText(Long mode, const CheckValue& value, const ShipData& ship) {
-  switch (mode) {
+// What a legend's texts need besides the values.
+struct EntryStyle {
+  Long mode = 0;
+  const ShipData& ship;
+  double modulusStep = 0;  // the ranges of the section modulus check
+};
+
+std::string entryText(const EntryStyle& style, const CheckValue& value) {
+  switch (style.mode) {
     case kMaterial:
-      return materialName(materialNumber(value), ship);
+      return materialName(materialNumber(value), style.ship);
     case kThickness:
       return "  " + formatNumber(std::get<double>(value), korainString(kThicknessFormat)) +
              korainString(text_id::kMillimetresUnit);
@@ -87,6 +96,8 @@ std::string entryText(Long mode, const CheckValue& value, const ShipData& ship) 
       return std::get<std::string>(value) + korainString(text_id::kMetresUnit);
     case kBracketScantling:
       return bracketEntryText(std::get<std::string>(value));
+    case kSectionModulus:
+      return modulusRangeText(std::get<double>(value), style.modulusStep);
     default:
       return std::get<std::string>(value);
   }
@@ -106,15 +117,24 @@ bool allBracketsFitted(const Arrangement& arrangement) {
   return anyBracket;
 }
 
-Legend legendEntries(const Arrangement& arrangement, const std::vector<CheckValue>& values,
-                     Long mode, const List<Long>& palette, const ShipData& ship) {
+bool anyUnvalued(const std::vector<CheckedObject>& objects) {
+  return std::ranges::any_of(objects, &CheckedObject::Unvalued);
+}
+
+// The entry of the objects the check leaves uncoloured comes first, when there are any.
+Legend legendEntries(const Arrangement& arrangement, const std::vector<CheckedObject>& objects,
+                     const std::vector<CheckValue>& values, const List<Long>& palette,
+                     const EntryStyle& style) {
   Legend legend;
-  if (mode == kBracketScantling && !allBracketsFitted(arrangement)) {
-    legend.push_back({kNoBracketColour, "no bracket"});
+  if (style.mode == kBracketScantling && !allBracketsFitted(arrangement)) {
+    legend.push_back({kUncolouredColour, "no bracket"});
+  }
+  if (style.mode == kSectionModulus && anyUnvalued(objects)) {
+    legend.push_back({kUncolouredColour, "no section modulus"});
   }
   for (const CheckValue& value : values) {
-    legend.push_back(
-        {paletteColour(palette, valuePosition(mode, values, value)), entryText(mode, value, ship)});
+    legend.push_back({paletteColour(palette, valuePosition(style.mode, values, value)),
+                      entryText(style, value)});
   }
   return legend;
 }
@@ -124,10 +144,13 @@ Legend legendEntries(const Arrangement& arrangement, const std::vector<CheckValu
 Legend buildLegend(Arrangement& arrangement, Long mode, const List<Long>& palette,
                    const ShipData& ship, const StatusLine& status) {
   if (status) status(korainStatusString(statusTextNumber(mode)));
-  const std::vector<CheckedObject> objects = checkedObjects(arrangement, mode, ship);
+  std::vector<CheckedObject> objects = checkedObjects(arrangement, mode, ship);
+  const EntryStyle style{.mode = mode,
+                         .ship = ship,
+                         .modulusStep = mode == kSectionModulus ? putModuliInRanges(objects) : 0};
   const std::vector<CheckValue> values = legendValues(objects, mode);
   colourObjects(objects, values, mode, palette.count());
-  Legend legend = legendEntries(arrangement, values, mode, palette, ship);
+  Legend legend = legendEntries(arrangement, objects, values, palette, style);
   if (status) status("");
   return legend;
 }

@@ -39,6 +39,10 @@ using Legend = std::vector<LegendEntry>;
 // entry of material m is named after material m; legend colour, object colour
 // and name always agree. Material 0 (none) is not coloured.
 //
+// The section modulus check colours each span by the range its gross modulus
+// at the flange falls in (modulus_ranges.h); the spans without one share the
+// first entry, "no section modulus", and stay uncoloured, as brackets do.
+//
 // The status line shows what is being built while the work runs and is
 // cleared at the end; an empty StatusLine shows nothing.
 Legend buildLegend(Arrangement& arrangement, Long mode, const List<Long>& palette,

@@ -64,6 +64,7 @@ TEST(LegendSwatches, EveryEntryKeepsItsOwnColourAndTheSwatchItsFirstEntrys) {
 
 TEST(CheckTitle, NamesTheChecksOfTheMenuOnly) {
   EXPECT_EQ(checkTitle(check_mode::kBracketLength), "Check bracket length");
+  EXPECT_EQ(checkTitle(check_mode::kSectionModulus), "Check section modulus");
   EXPECT_EQ(checkTitle(1), "");
 }
 
