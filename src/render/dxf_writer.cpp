@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <memory>
@@ -80,9 +81,23 @@ double centreLineScale(const WorldDrawing& drawing) {
 const char* const kPlainStyle = "Standard";
 const char* const kBoldStyle = "Bold";
 
+// What Windows-1252 puts at 0x80 to 0x9F, where Unicode has control
+// characters: the dashes, quotes and signs of a text (0 where it has none).
+constexpr std::array<char32_t, 32> kCodePageHighHalf = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The byte of the code page for a character it holds beyond Latin-1; 0 for none.
+unsigned char codePageByte(char32_t c) {
+  const auto found = std::ranges::find(kCodePageHighHalf, c);
+  if (c == 0 || found == kCodePageHighHalf.end()) return 0;
+  return static_cast<unsigned char>(0x80 + (found - kCodePageHighHalf.begin()));
+}
+
 // A DXF 2000 file's texts are in its code page, Windows-1252 here: the
-// characters it holds go as its bytes ("×" is 0xD7), any other as a \U+XXXX
-// escape. Below 0x100 the code page agrees with Unicode except for the
+// characters it holds go as its bytes ("×" is 0xD7, "–" 0x96), any other as a
+// \U+XXXX escape. Below 0x100 the code page agrees with Unicode except for the
 // control characters 0x80 to 0x9F, which the code page gives to other
 // characters.
 std::string dxfText(const QString& text) {
@@ -92,6 +107,8 @@ std::string dxfText(const QString& text) {
       out += static_cast<char>(c);
     } else if (c >= 0xA0 && c <= 0xFF) {
       out += static_cast<char>(static_cast<unsigned char>(c));
+    } else if (const unsigned char byte = codePageByte(c); byte != 0) {
+      out += static_cast<char>(byte);
     } else if (c >= 0x80) {
       out += QStringLiteral("\\U+%1")
                  .arg(static_cast<uint>(c), 4, 16, QChar('0'))
