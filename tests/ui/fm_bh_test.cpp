@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QRegularExpression>
 
 #include "model/codes.h"
 #include "panels/fm_corr.h"
@@ -65,6 +66,49 @@ TEST_F(BulkheadPanel, MaterialListFollowsTheShipData) {
   changeShip(session(), [](ShipData& ship) { ship.MaterialCount = 2; });
   panel.refresh();
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 2);
+}
+
+// "Steel 12.35 t, centre y 3.21 m, z 5.43 m" as its weight and centre.
+std::vector<double> weightNumbers(const QString& text) {
+  static const QRegularExpression pattern(
+      R"(^Steel (\d+\.\d\d) t, centre y (-?\d+\.\d\d) m, z (-?\d+\.\d\d) m(;|\n|$))");
+  const QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) return {};
+  return {match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble()};
+}
+
+// The weight itself is the core's, tested there; here it follows the plating,
+// the density and the symmetry flag into the panel.
+TEST_F(BulkheadPanel, TheWeightFollowsAStrakesThicknessTheDensityAndAHalfSection) {
+  const QLabel& shown = *find<QLabel>("LB_Weight");
+  const std::vector<double> before = weightNumbers(shown.text());
+  ASSERT_EQ(before.size(), 3U) << shown.text().toStdString();
+  EXPECT_GT(before[0], 1);
+  EXPECT_TRUE(shown.text().contains("\nPrimary supporting members are left out"));
+
+  changeFirstBulkhead(session(), [](Bulkhead& b) { b.StrakeBands.at(1).Strakes.at(1).Th += 10; });
+  const std::vector<double> thicker = weightNumbers(shown.text());
+  ASSERT_EQ(thicker.size(), 3U);
+  EXPECT_GT(thicker[0], before[0]);
+
+  // Every part's weight is in proportion to the density; the centre stays.
+  changeRun(session(), [](StartupState& run) { run.paths.SteelDensity *= 2; });
+  panel.refresh();
+  const std::vector<double> denser = weightNumbers(shown.text());
+  ASSERT_EQ(denser.size(), 3U);
+  EXPECT_NEAR(denser[0], 2 * thicker[0], 0.011);
+  EXPECT_EQ(denser[1], thicker[1]);
+  EXPECT_EQ(denser[2], thicker[2]);
+  EXPECT_FALSE(shown.text().contains("whole bulkhead"));
+
+  session().change({.label = "test",
+                    .scope = EditScope::all(),
+                    .edit = [](Arrangement& a) { a.SymFlag = 1; },
+                    .follow = kRefreshAll});
+  const QRegularExpressionMatch whole =
+      QRegularExpression(R"(; whole bulkhead (\d+\.\d\d) t, y 0.00 m\n)").match(shown.text());
+  ASSERT_TRUE(whole.hasMatch()) << shown.text().toStdString();
+  EXPECT_NEAR(whole.captured(1).toDouble(), 2 * weightNumbers(shown.text()).at(0), 0.011);
 }
 
 TEST_F(BulkheadPanel, FillingNeverCountsAsAChange) {

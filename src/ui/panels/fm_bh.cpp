@@ -14,8 +14,10 @@
 #include "io/zel_format.h"
 #include "model/codes.h"
 #include "panels/form_rows.h"
+#include "properties/bulkhead_weight.h"
 #include "ship/ship_queries.h"
 #include "view/bulkhead_panel_states.h"
+#include "view/property_texts.h"
 #include "view_state.h"
 #include "widgets/material_list.h"
 
@@ -44,6 +46,13 @@ QComboBox* codeList(const char* name, CodeText textOf, QWidget* parent) {
 template <typename Code>
 Code chosenCode(const QComboBox& list, Code stored, int offset = 0) {
   return list.currentIndex() < 0 ? stored : static_cast<Code>(list.currentIndex() + offset);
+}
+
+QFrame* rule(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
 }
 
 }  // namespace
@@ -94,12 +103,17 @@ void FM_Bh::buildControls() {
   side_ = codeList("CB_ForeAft", sideText, form_);
   rows.addAbove("&Stiffeners are located in the", side_);
 
-  auto* rule = new QFrame(form_);
-  rule->setFrameShape(QFrame::HLine);
-  rule->setFrameShadow(QFrame::Sunken);
-  rows.addWide(rule);
+  rows.addWide(rule(form_));
 
   addStoolRows(rows);
+
+  rows.addWide(rule(form_));
+  weight_ = new QLabel(form_);
+  weight_->setObjectName("LB_Weight");
+  weight_->setWordWrap(true);
+  weight_->setTextFormat(Qt::PlainText);
+  weight_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  rows.addWide(weight_);
   body()->addWidget(form_);
 }
 
@@ -131,6 +145,19 @@ void FM_Bh::fillControls() {
   showCode(*side_, shown ? shown->stfside : -1);
   showCode(*type_, shown ? shown->Typ : -1);
   fillRows();
+  showWeight();
+}
+
+void FM_Bh::showWeight() {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) {
+    weight_->clear();
+    return;
+  }
+  const BulkheadWeight weight =
+      bulkheadWeight(*bulkhead, arrangement().SymFlag, session().run().paths.SteelDensity,
+                     spanProperties(*bulkhead, 0));
+  weight_->setText(QString::fromStdString(bulkheadWeightText(weight)));
 }
 
 void FM_Bh::fillMaterials() { fillMaterialList(*material_, session().ship()); }

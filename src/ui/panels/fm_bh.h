@@ -39,6 +39,7 @@ class FM_Bh : public Panel {
  private:
   void buildControls();
   void addStoolRows(FormRows& rows);
+  void showWeight();
   // Refills the material list when the ship's materials differ from it (another
   // database may have been opened since).
   void fillMaterials();
@@ -59,6 +60,7 @@ class FM_Bh : public Panel {
   std::array<QLabel*, 2> stoolZLabel_{};
   std::array<NumberField*, 2> stoolZ_{};
   QCheckBox* upperStoolSloped_ = nullptr;
+  QLabel* weight_ = nullptr;  // the bulkhead's steel weight, read only
 };
 
 }  // namespace korain

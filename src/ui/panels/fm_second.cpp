@@ -19,6 +19,7 @@
 #include "panels/step_buttons.h"
 #include "text/string_table.h"
 #include "text/text_ids.h"
+#include "view/property_texts.h"
 #include "view/stiffener_panel_state.h"
 #include "widgets/material_list.h"
 
@@ -271,6 +272,12 @@ QGroupBox* FM_Second::buildSpanGroup() {
   connect(defaultSpan_, &QCheckBox::clicked, this, [this] {
     changeValues("Ordinary span scantling change", Follow::Panel | Follow::Redraw);
   });
+  sectionModulus_ = new QLabel(span_);
+  sectionModulus_->setObjectName("LB_SectionModulus");
+  sectionModulus_->setWordWrap(true);
+  sectionModulus_->setTextFormat(Qt::PlainText);
+  sectionModulus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(sectionModulus_);
   return span_;
 }
 
@@ -327,6 +334,8 @@ void FM_Second::fillControls() {
   spanSteps_[1]->setEnabled(bulkhead.CurSpan < bulkhead.Supports.count());
   fillListRows(bulkhead);
   fillFields(bulkhead);
+  sectionModulus_->setText(QString::fromStdString(
+      currentSpanModulusText(bulkhead, session().run().paths.ThicknessDeduction)));
   showGroups(shown);
 }
 
@@ -336,6 +345,7 @@ void FM_Second::showNoStiffener() {
   for (NumberField* field : stiff_) field->showEmpty();
   spanReduction_->showEmpty();
   spanNumber_->clear();
+  sectionModulus_->clear();
   for (QComboBox* list : {materials_, connections_}) list->setCurrentIndex(-1);
   showType(std::nullopt);
   controls_->setEnabled(false);

@@ -84,6 +84,7 @@ class FM_Second : public Panel {
   std::array<QToolButton*, 2> spanSteps_{};
   QLabel* spanNumber_ = nullptr;
   QCheckBox* defaultSpan_ = nullptr;
+  QLabel* sectionModulus_ = nullptr;  // of the first selected stiffener's span, read only
   QGroupBox* spanBracket_ = nullptr;
   QGroupBox* connection_ = nullptr;
   QComboBox* connections_ = nullptr;
