@@ -21,7 +21,7 @@ struct CheckItem {
   Long mode = 0;
 };
 
-inline constexpr std::size_t kCheckItemCount = 8;
+inline constexpr std::size_t kCheckItemCount = 9;
 
 struct MainActions {
   QMenu* fileMenu = nullptr;
