@@ -16,6 +16,8 @@ Preferences currentPreferences(const Session& session, const std::string& iniPat
           .MouseTolerance = paths.MouseTolerance,
           .ZoomFactor = paths.ZoomFactor,
           .MakeBackup = paths.MakeBackup,
+          .SteelDensity = paths.SteelDensity,
+          .ThicknessDeduction = paths.ThicknessDeduction,
           .screen = readDisplayConfig(iniPath, OutputDevice::Screen),
           .printer = readDisplayConfig(iniPath, OutputDevice::Printer)};
 }
@@ -39,6 +41,8 @@ PreferencesResult storePreferences(Session& session, const std::string& iniPath,
   paths.MouseTolerance = preferences.MouseTolerance;
   paths.ZoomFactor = preferences.ZoomFactor;
   paths.MakeBackup = preferences.MakeBackup;
+  paths.SteelDensity = preferences.SteelDensity;
+  paths.ThicknessDeduction = preferences.ThicknessDeduction;
   session.setPaths(paths);
   session.setScreen(preferences.screen);
   std::string error;

@@ -16,6 +16,8 @@ struct Preferences {
   Single MouseTolerance = 3.0F;
   Single ZoomFactor = 1.5F;
   bool MakeBackup = true;
+  Single SteelDensity = 7.85F;    // t/m³, of the bulkheads' weights
+  Single ThicknessDeduction = 0;  // mm, for the net section properties
   DisplayConfig screen;
   DisplayConfig printer;
 
@@ -41,7 +43,8 @@ struct PreferencesResult {
 
 // Stores the preferences unless their data folder does not exist: into the
 // run (the zoom factor, the mouse tolerance and the backup copy follow at
-// once, the screen settings become the drawing's) and into "Tessaly.ini".
+// once, the density and the deduction at the panels' next refresh, the screen
+// settings become the drawing's) and into "Tessaly.ini".
 PreferencesResult storePreferences(Session& session, const std::string& iniPath,
                                    Preferences preferences);
 

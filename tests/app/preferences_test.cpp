@@ -40,6 +40,8 @@ TEST(Preferences, AreStoredIntoTheRunAndReadBackAfterARestart) {
   preferences.MouseTolerance = 6;
   preferences.ZoomFactor = 2;
   preferences.MakeBackup = false;
+  preferences.SteelDensity = 2.7F;
+  preferences.ThicknessDeduction = 1.5F;
   preferences.screen.FontName = "DejaVu Serif";
   preferences.screen.NodeFontSize = 14;
   preferences.printer.Margin = 12;

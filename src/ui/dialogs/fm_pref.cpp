@@ -78,6 +78,10 @@ QWidget* FM_Pref::generalPage() {
   backup_ = new QCheckBox("Make &bak file on save", page);
   backup_->setObjectName("OP_Bak");
   form->addRow(backup_);
+  density_ = numberField("TX_SteelDensity", config_range::kSteelDensity, page);
+  form->addRow("Steel &density (t/m³) :", density_);
+  deduction_ = numberField("TX_ThicknessDeduction", config_range::kThicknessDeduction, page);
+  form->addRow("&Net thickness deduction (mm) :", deduction_);
   return page;
 }
 
@@ -124,6 +128,8 @@ void FM_Pref::fillGeneral() {
   mouse_->showValue(working_.MouseTolerance);
   zoom_->showValue(working_.ZoomFactor);
   backup_->setChecked(working_.MakeBackup);
+  density_->showValue(working_.SteelDensity);
+  deduction_->showValue(working_.ThicknessDeduction);
 }
 
 void FM_Pref::fillDevice(const DisplayConfig& device) {
@@ -178,6 +184,8 @@ void FM_Pref::confirm() {
   working_.MouseTolerance = static_cast<Single>(mouse_->value());
   working_.ZoomFactor = static_cast<Single>(zoom_->value());
   working_.MakeBackup = backup_->isChecked();
+  working_.SteelDensity = static_cast<Single>(density_->value());
+  working_.ThicknessDeduction = static_cast<Single>(deduction_->value());
   const PreferencesResult result = storePreferences(editor_.session(), iniPath_, working_);
   if (!result.stored) {
     editor_.prompt().showMessage(result.message);

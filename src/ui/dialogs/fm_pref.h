@@ -49,6 +49,8 @@ class FM_Pref : public QDialog {
   NumberField* mouse_ = nullptr;            // TX_Mouse
   NumberField* zoom_ = nullptr;             // TX_Zoom
   QCheckBox* backup_ = nullptr;             // OP_Bak
+  NumberField* density_ = nullptr;          // TX_SteelDensity
+  NumberField* deduction_ = nullptr;        // TX_ThicknessDeduction
   std::array<QRadioButton*, 2> devices_{};  // OP_Device_0 Screen, OP_Device_1 Printer
   QComboBox* font_ = nullptr;               // CB_Font
   // TX_Panel, TX_Node, TX_Stiff, TX_Axis: the label text sizes.
