@@ -155,11 +155,11 @@ TEST_F(ConfigurationCheck, EveryRecordIsWrittenUnderTheStringTablesNames) {
     EXPECT_TRUE(std::regex_match(line, std::regex(R"(\[[A-Za-z]+\]|[A-Za-z0-9]+=.*|)"))) << line;
     keys += line.find('=') != std::string::npos ? 1 : 0;
   }
-  // Every key the records hold, each written once: 8 of the paths, 11 for each device, the
+  // Every key the records hold, each written once: 10 of the paths, 11 for each device, the
   // panel width and the scantling flag, 3 of the messages window, 2 colours, 11
   // identification values, 3 title lines and 12 of the two print dialogs (their user and
   // organisation are identification values).
-  EXPECT_EQ(keys, 8 + 2 * 11 + 2 + 3 + 2 + 11 + 3 + 12);
+  EXPECT_EQ(keys, 10 + 2 * 11 + 2 + 3 + 2 + 11 + 3 + 12);
   EXPECT_EQ(text.find("Res"), std::string::npos) << text;
   EXPECT_EQ(check(ini), std::vector<std::string>{});
 }
