@@ -88,8 +88,8 @@ int legend(const BlockArguments& a, const CommandStreams& streams) {
 std::size_t mostWordsAfterBlock(const std::string& command) {
   if (command == "properties") return 3;
   if (command == "dump") return 2;
-  const bool takesOne = command == "check" || command == "legend" || command == "load" ||
-                        command == "copy";
+  const bool takesOne =
+      command == "check" || command == "legend" || command == "load" || command == "copy";
   return takesOne ? 1 : 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties_text.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -21,11 +22,10 @@ TextRow weightCells(std::string_view part, const WeightPart& weight) {
 }
 
 std::string weightTable(const BulkheadWeight& weight, double density) {
-  std::vector<TextRow> rows = {weightCells("Plating", weight.plating),
-                               weightCells("Stiffeners", weight.stiffeners),
-                               weightCells("Brackets", weight.brackets),
-                               weightCells("Corrugation", weight.corrugation),
-                               weightCells("Total", weight.total)};
+  std::vector<TextRow> rows = {
+      weightCells("Plating", weight.plating), weightCells("Stiffeners", weight.stiffeners),
+      weightCells("Brackets", weight.brackets), weightCells("Corrugation", weight.corrugation),
+      weightCells("Total", weight.total)};
   if (weight.half) rows.push_back(weightCells("Whole bulkhead", weight.whole));
   const std::vector<TextColumn> columns = {
       {"Steel at " + formatNumber(density, "#0.00##") + " t/m³", Alignment::Left},
@@ -38,23 +38,13 @@ std::string weightTable(const BulkheadWeight& weight, double density) {
 }
 
 std::vector<TextColumn> spanColumns(bool net) {
-  std::vector<TextColumn> columns = {{"Stiffener"},
-                                     {"Span"},
-                                     {"Profile", Alignment::Left},
-                                     {"Plate t × b mm"},
-                                     {"A cm²"},
-                                     {"NA mm"},
-                                     {"I cm⁴"},
-                                     {"Z flange cm³"},
-                                     {"Z plate cm³"},
-                                     {"Length m"},
-                                     {"Brackets m"}};
-  if (net) {
-    for (const std::string_view head :
-         {"Net A cm²", "Net NA mm", "Net I cm⁴", "Net Z flange cm³", "Net Z plate cm³"}) {
-      columns.push_back({std::string(head)});
-    }
-  }
+  std::vector<TextColumn> columns = {{"Stiffener"}, {"Span"}, {"Profile", Alignment::Left}};
+  const auto add = [&columns](std::initializer_list<std::string_view> heads) {
+    for (const std::string_view head : heads) columns.push_back({std::string(head)});
+  };
+  add({"Plate t × b mm", "A cm²", "NA mm", "I cm⁴", "Z flange cm³", "Z plate cm³", "Length m",
+       "Brackets lower/upper m"});
+  if (net) add({"Net A cm²", "Net NA mm", "Net I cm⁴", "Net Z flange cm³", "Net Z plate cm³"});
   columns.push_back({"Note", Alignment::Left});
   return columns;
 }
@@ -85,8 +75,7 @@ std::string note(const SpanProperties& span, bool net) {
 
 TextRow spanCells(const SpanProperties& span, bool net, const ShipData& ship) {
   TextRow cells = {std::to_string(span.stiffener), std::to_string(span.span),
-                   std::string(trimmed(scantlingLabel(span.profile, ship))),
-                   plateText(span.plate)};
+                   std::string(trimmed(scantlingLabel(span.profile, ship))), plateText(span.plate)};
   appendSection(cells, span.gross);
   cells.push_back(formatNumber(span.length, "#0.000"));
   cells.push_back(formatNumber(span.lowerBracket, "#0.000") + "/" +
@@ -99,6 +88,7 @@ TextRow spanCells(const SpanProperties& span, bool net, const ShipData& ship) {
 std::string spanTable(const std::vector<SpanProperties>& spans, bool net, const ShipData& ship) {
   if (spans.empty()) return "  No ordinary stiffeners.\n";
   std::vector<TextRow> rows;
+  rows.reserve(spans.size());
   for (const SpanProperties& span : spans) rows.push_back(spanCells(span, net, ship));
   return textTable(spanColumns(net), rows, "  ");
 }
