@@ -426,18 +426,21 @@ def check_span(where, actual, expected, deduction):
 
 
 def check_weight(where, actual, expected):
+    """Each part's weight and centre, the total's and, for a half section, the
+    whole bulkhead's."""
+    found = dict(actual["parts"])
+    found["total"] = {"weight": actual["total"], "y": actual["y"], "z": actual["z"]}
+    found["whole"] = actual["whole"]
     for name, moments in expected.items():
-        part = actual["parts"].get(name) or actual[name] or {}
-        if name == "total":
-            part = {"weight": actual["total"], "y": actual["y"], "z": actual["z"]}
-        else:
-            agrees(where, name, actual.get(name, part.get("weight")), moments.weight)
+        part = found[name] or {}
+        if name in actual["parts"]:
+            agrees(where, name, actual[name], moments.weight)
         agrees(where, f"{name} weight", part.get("weight"), moments.weight)
         if moments.weight > 0:
             agrees(where, f"{name} y", part.get("y"), moments.y / moments.weight)
             agrees(where, f"{name} z", part.get("z"), moments.z / moments.weight)
-    if "whole" not in expected and (actual["whole"] is not None or actual["half"]):
-        fail(where, "a whole bulkhead for a section described on both sides")
+    if ("whole" in expected) != actual["half"]:
+        fail(where, f"half {actual['half']}, expected {'whole' in expected}")
 
 
 def check_block(block, config, deduction, extra=()):
