@@ -146,6 +146,8 @@ class Tour {
     camera_.take(window_, "check_thickness");
     press("ME_CheckSecond");
     camera_.take(window_, "check_stiffeners");
+    press("ME_SectionModulus");
+    camera_.take(window_, "check_section_modulus");
   }
 
   void printing() {

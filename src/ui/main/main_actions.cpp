@@ -78,7 +78,7 @@ void buildCheckMenu(QMenuBar* bar, MainActions& a) {
   check(5, stiffeners, "ME_BracketLength", "Bracket le&ngth", kStiffeners, kBracketLength);
   check(6, stiffeners, "ME_SpanRed", "Span reduc&tion", kStiffeners, kSpanReduction);
   check(7, stiffeners, "ME_stiffconn", "Stiffeners connection", kStiffeners, kConnection);
-  check(8, stiffeners, "ME_SectionModulus", "Section modulus", kStiffeners, kSectionModulus);
+  check(8, stiffeners, "ME_SectionModulus", "Section &modulus", kStiffeners, kSectionModulus);
 }
 
 void buildToolbars(QMainWindow& window, MainActions& a) {
