@@ -84,7 +84,20 @@ void drawExample(benchmark::State& state) {
 
 void drawExampleChecked(benchmark::State& state) { draw(state, exampleScene(1, 1, 6)); }
 
+// The check panel's legend over 50 copies of the example's bulkhead: the
+// thickness check reads the strakes only, the section modulus check computes
+// every span's section first.
+void legendOf50Bulkheads(benchmark::State& state) {
+  ExampleScene scene = exampleScene(50, 1, korain::kNoCheck);
+  const auto mode = static_cast<korain::Long>(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        korain::buildLegend(scene.arrangement, mode, scene.options.Palette, scene.ship, {}));
+  }
+}
+
 }  // namespace
 
 BENCHMARK(drawExample)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(drawExampleChecked)->Unit(benchmark::kMillisecond);
+BENCHMARK(legendOf50Bulkheads)->Arg(6)->Arg(12)->Unit(benchmark::kMillisecond);
