@@ -95,7 +95,7 @@ TEST(DataReport, NothingSelectedOrAHiddenPreviewDrawsNothing) {
   EXPECT_TRUE(none.surface.drawn.empty());
   EXPECT_FALSE(none.surface.ended);
   const Report hidden(oneBulkhead({{4, 20, 10}}), bulkCarrier(),
-                      items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), SurfaceKind::Preview, false);
+                      items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), SurfaceKind::Preview, false);
   EXPECT_TRUE(hidden.surface.drawn.empty());
 }
 
@@ -329,7 +329,7 @@ TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
   ASSERT_TRUE(readZelBlock(path, 1, arrangement).found());
   ShipData ship;
   ASSERT_TRUE(readShipData(path, ship).found());
-  const Report report(computed(arrangement), ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  const Report report(computed(arrangement), ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 
   const std::vector<std::string> titles{
       kDocumentTitle,
@@ -345,7 +345,9 @@ TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
       "Foreward compartments",
       "Aftward compartments",
       kRiskTitle,
-      "Corrugation"};
+      "Corrugation",
+      "Steel Weight and Centre of Gravity - Bulkhead n° 1",
+      "Ordinary Stiffeners - Section properties - Bulkhead n° 1"};
   const std::vector<Drawn> texts = report.surface.texts();
   std::vector<std::ptrdiff_t> firsts;
   for (const std::string& title : titles) {
