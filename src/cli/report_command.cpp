@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_command.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 #include <optional>
 #include <ostream>
@@ -64,7 +65,7 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
       options.output = args[++i];
     } else if (args[i] == "--items" && hasValue) {
       if (!parseItems(args[++i], options.items))
-        problem = "--items takes numbers from 0 to 9, by commas";
+        problem = "--items takes numbers from 0 to 10, by commas";
     } else if (args[i] == "--title" && hasValue) {
       addTitleLine(options.titles, args[++i], problem);
     } else if (args[i].starts_with("-") || positional.size() == 2) {
@@ -111,6 +112,8 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   if (sourceDateEpoch()) QHashSeed::setDeterministicGlobalSeed();
   OffscreenApplication application;
   const IdentificationConfig identity = readIdentificationConfig(configurationFilePath());
+  const PathConfig paths =
+      readPathConfig(configurationFilePath(), QCoreApplication::applicationDirPath().toStdString());
   PageSetup setup;
   setup.UserName = identity.User;
   setup.Organisation = identity.Organisation;
@@ -120,6 +123,8 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   request.DatabaseName = options->database;
   request.ShipPresence = computed.shipPresence;
   request.Reading = computed.reading();
+  request.SteelDensity = paths.SteelDensity;
+  request.ThicknessDeduction = paths.ThicknessDeduction;
   request.Titles =
       fillTitleBlock(printedTitleInput(options->titles), computed.arrangement, computed.ship);
 
