@@ -17,6 +17,7 @@
 #include "geometry/stiffener_geometry.h"
 #include "geometry/strake_geometry.h"
 #include "messages/bulkhead_report.h"
+#include "properties/section_faults.h"
 
 namespace korain {
 namespace {
@@ -81,6 +82,7 @@ std::vector<Message> computeCheckedBulkhead(Bulkhead& bulkhead, int number, Long
   BulkheadReport report(number);
   reportImplausibleValues(bulkhead, report);
   reportMisplacedObjects(bulkhead, report);
+  reportSectionFaults(bulkhead, report);
   std::ranges::move(report.take(), std::back_inserter(messages));
   return messages;
 }

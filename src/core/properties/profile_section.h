@@ -42,16 +42,33 @@ struct SectionProperties {
   bool operator==(const SectionProperties&) const = default;
 };
 
+// Why a span has no section properties.
+enum class MissingCause {
+  None,
+  NoDimensions,     // a profile type without dimensions to compute with
+  NotPositive,      // a dimension the type uses is not positive
+  BulbTooLow,       // a bulb too low for its equivalent angle
+  NoEnds,           // the span's extremities are not computed
+  NoStrake,         // no strake under the span's middle
+  StrakeThickness,  // the strake under it has no thickness
+  OutsideContour,   // no plating on one side of it
+  NoBreadth,        // its plate comes out without breadth
+};
+
 // A shape, or why the scantling has none.
 struct ShapeOrReason {
   std::optional<ProfileShape> shape;
   std::string reason;  // empty when there is a shape
+  MissingCause cause = MissingCause::None;
 };
 
 // Flat bars, angles and tees as given; a bulb as its equivalent angle; other
 // types (none, named, pipe, plate reference) have no shape. A dimension the
 // type uses that is not positive gives no shape either.
 ShapeOrReason profileShape(const Scantling& scantling);
+
+// The profile's own area (cm²), without the plate.
+double profileArea(const ProfileShape& shape);
 
 // The properties of the shape on the plate (both positive).
 SectionProperties sectionProperties(const ProfileShape& shape, const AttachedPlate& plate);

@@ -33,6 +33,13 @@ struct SpanProperties {
   // the net ones are, when the gross ones are there.
   std::string missing;
   std::string netMissing;
+  MissingCause cause = MissingCause::None;
+  // The properties are missing because of values that make no section, not
+  // because the profile type has no dimensions to compute with.
+  bool faulty() const {
+    return cause != MissingCause::None && cause != MissingCause::NoDimensions &&
+           cause != MissingCause::NoEnds;
+  }
 };
 
 // Every span of every ordinary stiffener of a computed bulkhead, stiffener by

@@ -103,7 +103,8 @@ TEST(Plausibility, EachRuleTripsJustBeyondItsLimitAndNotWithin) {
       {EDIT(b.Compartments.at(1).Table1.at(kBreadthEntry) = 0), "Compartment 'Tank': breadth is not given, so its filling levels cannot be judged for resonance"},
       {EDIT(b.Compartments.at(1).Table1.at(kBreadthEntry) = 0; b.Compartments.at(1).Points.redim(0)), ""},
       {EDIT(s1(b).Position = 10.002F), "Ordinary 1 in 'BH' at y 10.002 m lies outside the bulkhead (0 to 10 m)"},
-      {EDIT(s1(b).Position = 10.0009F), ""},
+      // With a neighbour: a lone stiffener on the edge has no plate to work with.
+      {EDIT(s1(b).Position = 10.0009F; b.Stiffeners.append(s1(b)).Position = 9.2F), ""},
       {EDIT(s1(b).Position = -1e8F), "Ordinary 1 in 'BH' at y -1E+08 m lies outside the bulkhead (0 to 10 m)"},
       {EDIT(s1(b).Brackets.at(1).Length = 2; s1(b).Spans.redim(2); s1(b).Spans.at(1).UpperBracketLength = 2),
        "Span 1 of ordinary 1 in 'BH': brackets of 2 m and 2 m leave nothing of its length of 4 m"},

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "properties/fine_contour.h"
+
+#include "geometry/contour_path.h"
+
+namespace korain {
+
+std::vector<PlanePoint> fineContour(const Bulkhead& bulkhead) {
+  return flattenPath(contourPath(bulkhead.Nodes), kFineArcDeviation);
+}
+
+}  // namespace korain
