@@ -146,7 +146,9 @@ void printSpanPropertiesTable(ReportContext& report, int bulkhead,
   for (const AlikeSpans& row : alikeSpans(report, spans, net)) {
     table.Records.push_back(rowRecord(row, net, lastColumn));
   }
+  // A head over nothing would only say what is not there.
   if (spans.empty()) {
+    table.Head.clear();
     table.Records.push_back({.Lines = {{spanCell(kNumbers, lastColumn, CellAlign::Left,
                                                  "No ordinary stiffeners", Slant::Italic)}}});
   }
