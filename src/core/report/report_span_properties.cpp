@@ -21,7 +21,7 @@ namespace {
 constexpr std::string_view kLengthFormat = "#0.000";  // m: to the millimetre
 constexpr std::string_view kValueFormat = "#0.0";
 // The characters of span numbers on one line of a row.
-constexpr std::size_t kNumbersWidth = 18;
+constexpr std::size_t kNumbersWidth = 14;
 
 // The columns: span numbers, profile, plate, area, neutral axis, inertia, the
 // two moduli, length, and with a deduction the two net moduli.
@@ -140,7 +140,7 @@ void printSpanPropertiesTable(ReportContext& report, int bulkhead,
   const bool net = report.thicknessDeduction > 0;
   const int lastColumn = net ? kNetZPlate : kLength;
   ReportTable table{.Title = tableTitle(bulkhead, report.thicknessDeduction),
-                    .Tabs = {1, 19, 44, 59, 67, 77, 87, 96, 104, 114, 123},
+                    .Tabs = {1, 16, 39, 54, 61, 71, 80, 89, 96, 107, 116},
                     .Head = tableHead(net)};
   table.Tabs.resize(static_cast<std::size_t>(lastColumn + 1));
   for (const AlikeSpans& row : alikeSpans(report, spans, net)) {
