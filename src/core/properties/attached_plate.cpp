@@ -3,31 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
-#include "geometry/picking.h"
 #include "model/codes.h"
 #include "text/format_message.h"
 
 namespace korain {
 namespace {
-
-// Coordinates across the stiffeners (their positions) and along them.
-struct Axes {
-  bool vertical = false;
-  double across(PlanePoint p) const { return vertical ? p.y : p.z; }
-  double along(PlanePoint p) const { return vertical ? p.z : p.y; }
-};
-
-// The nearest thing on one side of the stiffener: a neighbour, or else the
-// contour's edge; distances in m.
-struct Side {
-  std::optional<double> neighbour;
-  std::optional<double> edge;
-
-  std::optional<double> distance() const {
-    return neighbour ? std::optional<double>(*neighbour / 2) : edge;
-  }
-};
 
 void keepNearer(std::optional<double>& kept, double distance) {
   if (!kept || distance < *kept) kept = distance;
@@ -39,28 +21,85 @@ bool reaches(const OrdinaryStiffener& stiffener, double along) {
                    kGeometryTolerance);
 }
 
-// Neighbours closer than the tolerance lie on the stiffener itself (and are
-// named in the messages); they neither share nor take its plating.
-void findNeighbours(const Bulkhead& bulkhead, int k, double along, Side& low, Side& high) {
-  const double position = bulkhead.Stiffeners.at(k).Position;
-  for (int j = 1; j <= bulkhead.Stiffeners.count(); ++j) {
-    const OrdinaryStiffener& other = bulkhead.Stiffeners.at(j);
-    if (j == k || !reaches(other, along)) continue;
-    const double gap = static_cast<double>(other.Position) - position;
-    if (std::abs(gap) < kGeometryTolerance) continue;
-    keepNearer(gap < 0 ? low.neighbour : high.neighbour, std::abs(gap));
+PlateOrReason noPlate(std::string reason, MissingCause cause) {
+  return {
+      .plate = std::nullopt, .band = 0, .strake = 0, .reason = std::move(reason), .cause = cause};
+}
+
+}  // namespace
+
+std::optional<double> AttachedPlating::Side::half() const {
+  return neighbour ? std::optional<double>(*neighbour / 2) : edge;
+}
+
+AttachedPlating::AttachedPlating(const Bulkhead& bulkhead, std::vector<PlanePoint> contour)
+    : bulkhead_(bulkhead), contour_(std::move(contour)), vertical_(bulkhead.stfHV == kVertical) {
+  const List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
+  byPosition_.resize(static_cast<std::size_t>(stiffeners.count()));
+  std::iota(byPosition_.begin(), byPosition_.end(), 1);
+  std::ranges::stable_sort(byPosition_, [&](int a, int b) {
+    return stiffeners.at(a).Position < stiffeners.at(b).Position;
+  });
+  place_.resize(byPosition_.size() + 1);
+  for (std::size_t i = 0; i < byPosition_.size(); ++i) {
+    place_[static_cast<std::size_t>(byPosition_[i])] = i;
+  }
+  const List<StrakeBand>& bands = bulkhead.StrakeBands;
+  for (int b = 1; b <= bands.count(); ++b) {
+    const StrakeBand& band = bands.at(b);
+    BandBox box{.bottom = b > 1 ? bands.at(b - 1).Z : bulkhead.ZLow, .top = band.Z, .strakes = {}};
+    for (int t = 1; t <= band.Strakes.count(); ++t) {
+      box.strakes.push_back({.left = t > 1 ? band.Strakes.at(t - 1).Y : bulkhead.YMin,
+                             .right = band.Strakes.at(t).Y,
+                             .band = b,
+                             .strake = t,
+                             .record = &band.Strakes.at(t)});
+    }
+    bands_.push_back(std::move(box));
   }
 }
 
-void findEdges(const std::vector<PlanePoint>& contour, Axes axes, PlanePoint middle, Side& low,
-               Side& high) {
-  const CutMode mode = axes.vertical ? CutMode::GivenZ : CutMode::GivenY;
-  const double across = axes.across(middle);
+const AttachedPlating::StrakeBox* AttachedPlating::thinnestStrakeUnder(PlanePoint middle) const {
+  const StrakeBox* found = nullptr;
+  for (const BandBox& band : bands_) {
+    if (!isInRange(middle.z, band.bottom, band.top, kGeometryTolerance)) continue;
+    for (const StrakeBox& strake : band.strakes) {
+      if (!isInRange(middle.y, strake.left, strake.right, kGeometryTolerance)) continue;
+      if (found == nullptr || strake.record->Th < found->record->Th) found = &strake;
+    }
+  }
+  return found;
+}
+
+// The nearest neighbour each way that reaches the middle. Neighbours closer
+// than the tolerance lie on the stiffener itself (and are named in the
+// messages); they neither share nor take its plating.
+void AttachedPlating::findNeighbours(int stiffener, double at, Side& low, Side& high) const {
+  const double position = bulkhead_.Stiffeners.at(stiffener).Position;
+  const auto nearestOnOneSide = [&](std::size_t from, int step, std::optional<double>& kept) {
+    for (auto i = static_cast<std::ptrdiff_t>(from) + step;
+         i >= 0 && i < static_cast<std::ptrdiff_t>(byPosition_.size()); i += step) {
+      const OrdinaryStiffener& other =
+          bulkhead_.Stiffeners.at(byPosition_[static_cast<std::size_t>(i)]);
+      const double gap = std::abs(static_cast<double>(other.Position) - position);
+      if (gap < kGeometryTolerance || !reaches(other, at)) continue;
+      kept = gap;
+      return;
+    }
+  };
+  const std::size_t place = place_[static_cast<std::size_t>(stiffener)];
+  nearestOnOneSide(place, -1, low.neighbour);
+  nearestOnOneSide(place, 1, high.neighbour);
+}
+
+void AttachedPlating::findEdges(PlanePoint middle, Side& low, Side& high) const {
+  const CutMode mode = vertical_ ? CutMode::GivenZ : CutMode::GivenY;
+  const double position = across(middle);
   bool onEdge = false;
-  for (std::size_t i = 0; i < contour.size(); ++i) {
+  for (std::size_t i = 0; i < contour_.size(); ++i) {
     PlanePoint cut = middle;
-    if (!segmentCut(contour[i], contour[(i + 1) % contour.size()], mode, cut, 0)) continue;
-    const double gap = axes.across(cut) - across;
+    if (!segmentCut(contour_[i], contour_[(i + 1) % contour_.size()], mode, cut, 0)) continue;
+    const double gap = across(cut) - position;
     if (std::abs(gap) < kGeometryTolerance) {
       onEdge = true;
     } else {
@@ -73,64 +112,35 @@ void findEdges(const std::vector<PlanePoint>& contour, Axes axes, PlanePoint mid
   if (!high.edge) high.edge = 0;
 }
 
-// A half from the contour's edge is never more than the other half.
-double cappedHalf(const Side& side, double half, double otherHalf) {
-  return side.neighbour ? half : std::min(half, otherHalf);
-}
-
-struct StrakeUnder {
-  int band = 0;
-  int strake = 0;
-  const Strake* record = nullptr;
-};
-
-StrakeUnder thinnestStrakeUnder(const Bulkhead& bulkhead, PlanePoint middle) {
-  StrakeUnder found;
-  for (int b = 1; b <= bulkhead.StrakeBands.count(); ++b) {
-    const StrakeBand& band = bulkhead.StrakeBands.at(b);
-    for (int t = 1; t <= band.Strakes.count(); ++t) {
-      const Strake& strake = band.Strakes.at(t);
-      if (!pointInOutline(strake.Outline, middle)) continue;
-      if (found.record != nullptr && found.record->Th <= strake.Th) continue;
-      found = {.band = b, .strake = t, .record = &strake};
-    }
-  }
-  return found;
-}
-
-PlateOrReason noPlate(std::string reason, MissingCause cause) {
-  return {
-      .plate = std::nullopt, .band = 0, .strake = 0, .reason = std::move(reason), .cause = cause};
-}
-
-}  // namespace
-
-PlateOrReason attachedPlate(const Bulkhead& bulkhead, int stiffener, PlanePoint middle,
-                            const std::vector<PlanePoint>& contour) {
-  const StrakeUnder under = thinnestStrakeUnder(bulkhead, middle);
-  if (under.record == nullptr)
+PlateOrReason AttachedPlating::at(int stiffener, PlanePoint middle) const {
+  const StrakeBox* under = thinnestStrakeUnder(middle);
+  if (under == nullptr) {
     return noPlate("no strake lies under the middle of the span", MissingCause::NoStrake);
-  if (under.record->Th <= 0) {
+  }
+  if (under->record->Th <= 0) {
     return noPlate(
-        formatMessage("strake ¤ under it has no thickness", {under.record->StrakeNumber}),
+        formatMessage("strake ¤ under it has no thickness", {under->record->StrakeNumber}),
         MissingCause::StrakeThickness);
   }
-  const Axes axes{.vertical = bulkhead.stfHV == kVertical};
   Side low;
   Side high;
-  findNeighbours(bulkhead, stiffener, axes.along(middle), low, high);
-  findEdges(contour, axes, middle, low, high);
-  const std::optional<double> lowHalf = low.distance();
-  const std::optional<double> highHalf = high.distance();
-  if (!lowHalf || !highHalf)
+  findNeighbours(stiffener, along(middle), low, high);
+  if (!low.neighbour || !high.neighbour) findEdges(middle, low, high);
+  const std::optional<double> lowHalf = low.half();
+  const std::optional<double> highHalf = high.half();
+  if (!lowHalf || !highHalf) {
     return noPlate("it lies outside the bulkhead's contour", MissingCause::OutsideContour);
-  const double breadth =
-      cappedHalf(low, *lowHalf, *highHalf) + cappedHalf(high, *highHalf, *lowHalf);
-  if (breadth < kGeometryTolerance)
+  }
+  // A half from the contour's edge is never more than the other half.
+  const double lowPart = low.neighbour ? *lowHalf : std::min(*lowHalf, *highHalf);
+  const double highPart = high.neighbour ? *highHalf : std::min(*highHalf, *lowHalf);
+  const double breadth = lowPart + highPart;
+  if (breadth < kGeometryTolerance) {
     return noPlate("its attached plate has no breadth", MissingCause::NoBreadth);
-  return {.plate = AttachedPlate{.thickness = under.record->Th, .breadth = breadth * 1000},
-          .band = under.band,
-          .strake = under.strake,
+  }
+  return {.plate = AttachedPlate{.thickness = under->record->Th, .breadth = breadth * 1000},
+          .band = under->band,
+          .strake = under->strake,
           .reason = {},
           .cause = MissingCause::None};
 }

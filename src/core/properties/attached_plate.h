@@ -21,12 +21,51 @@ struct PlateOrReason {
   MissingCause cause = MissingCause::None;
 };
 
-// `middle` is the span's middle in the plane; `contour` the bulkhead's fine
-// contour. The thickness is the thinnest strake whose outline holds the middle;
-// the breadth half the distance to each neighbouring stiffener that reaches
-// the middle's height (or abscissa), the contour's edge standing in for a
-// missing neighbour but never giving more than the other half.
-PlateOrReason attachedPlate(const Bulkhead& bulkhead, int stiffener, PlanePoint middle,
-                            const std::vector<PlanePoint>& contour);
+// The plating of one computed bulkhead, looked up span by span: built once,
+// since a bulkhead may have thousands of spans.
+class AttachedPlating {
+ public:
+  // `contour` is the bulkhead's fine contour; the bulkhead must outlive this.
+  AttachedPlating(const Bulkhead& bulkhead, std::vector<PlanePoint> contour);
+
+  // At the span's middle: the thickness of the thinnest strake whose band's
+  // heights and own breadths hold it (the strake's outline is the contour cut
+  // to those, and a span lies within the contour); the breadth half the distance to each
+  // neighbouring stiffener that reaches its height (or abscissa), the contour's edge standing in
+  // for a missing neighbour but never giving more than the other half.
+  PlateOrReason at(int stiffener, PlanePoint middle) const;
+
+ private:
+  struct StrakeBox {
+    double left = 0;
+    double right = 0;
+    int band = 0;
+    int strake = 0;
+    const Strake* record = nullptr;
+  };
+  struct BandBox {
+    double bottom = 0;
+    double top = 0;
+    std::vector<StrakeBox> strakes;
+  };
+  struct Side {
+    std::optional<double> neighbour;  // distance to it (m)
+    std::optional<double> edge;
+    std::optional<double> half() const;
+  };
+
+  const StrakeBox* thinnestStrakeUnder(PlanePoint middle) const;
+  void findNeighbours(int stiffener, double along, Side& low, Side& high) const;
+  void findEdges(PlanePoint middle, Side& low, Side& high) const;
+  double across(PlanePoint p) const { return vertical_ ? p.y : p.z; }
+  double along(PlanePoint p) const { return vertical_ ? p.z : p.y; }
+
+  const Bulkhead& bulkhead_;
+  std::vector<PlanePoint> contour_;
+  bool vertical_ = false;
+  std::vector<int> byPosition_;     // stiffener numbers in the order of their positions
+  std::vector<std::size_t> place_;  // where each stiffener (from 1) stands in byPosition_
+  std::vector<BandBox> bands_;
+};
 
 }  // namespace korain

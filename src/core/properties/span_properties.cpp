@@ -36,7 +36,7 @@ void computeNet(SpanProperties& span, double deduction) {
 }
 
 SpanProperties oneSpan(const Bulkhead& bulkhead, int k, int s, double deduction,
-                       const std::vector<PlanePoint>& contour) {
+                       const AttachedPlating& plating) {
   const OrdinaryStiffener& stiffener = bulkhead.Stiffeners.at(k);
   const StiffenerSpan& record = stiffener.Spans.at(s);
   SpanProperties span;
@@ -56,7 +56,7 @@ SpanProperties oneSpan(const Bulkhead& bulkhead, int k, int s, double deduction,
   span.shape = shape.shape;
   const PlanePoint middle{.y = (span.start.y + span.end.y) / 2,
                           .z = (span.start.z + span.end.z) / 2};
-  const PlateOrReason plate = attachedPlate(bulkhead, k, middle, contour);
+  const PlateOrReason plate = plating.at(k, middle);
   span.plate = plate.plate;
   span.plateBand = plate.band;
   span.plateStrake = plate.strake;
@@ -76,19 +76,19 @@ SpanProperties oneSpan(const Bulkhead& bulkhead, int k, int s, double deduction,
 }
 
 void addStiffenerSpans(const Bulkhead& bulkhead, int k, double deduction,
-                       const std::vector<PlanePoint>& contour, std::vector<SpanProperties>& spans) {
+                       const AttachedPlating& plating, std::vector<SpanProperties>& spans) {
   for (int s = 1; s <= bulkhead.Stiffeners.at(k).Spans.count(); ++s) {
-    spans.push_back(oneSpan(bulkhead, k, s, deduction, contour));
+    spans.push_back(oneSpan(bulkhead, k, s, deduction, plating));
   }
 }
 
 }  // namespace
 
 std::vector<SpanProperties> spanProperties(const Bulkhead& bulkhead, double deduction) {
-  const std::vector<PlanePoint> contour = fineContour(bulkhead);
+  const AttachedPlating plating(bulkhead, fineContour(bulkhead));
   std::vector<SpanProperties> spans;
   for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
-    addStiffenerSpans(bulkhead, k, deduction, contour, spans);
+    addStiffenerSpans(bulkhead, k, deduction, plating, spans);
   }
   return spans;
 }
@@ -97,7 +97,8 @@ std::vector<SpanProperties> stiffenerSpanProperties(const Bulkhead& bulkhead, in
                                                     double deduction) {
   std::vector<SpanProperties> spans;
   if (!bulkhead.Stiffeners.inBounds(stiffener)) return spans;
-  addStiffenerSpans(bulkhead, stiffener, deduction, fineContour(bulkhead), spans);
+  addStiffenerSpans(bulkhead, stiffener, deduction,
+                    AttachedPlating(bulkhead, fineContour(bulkhead)), spans);
   return spans;
 }
 
