@@ -142,7 +142,7 @@ void printSpanPropertiesTable(ReportContext& report, int bulkhead,
   ReportTable table{.Title = tableTitle(bulkhead, report.thicknessDeduction),
                     .Tabs = {1, 16, 39, 54, 61, 71, 80, 89, 96, 107, 116},
                     .Head = tableHead(net)};
-  table.Tabs.resize(static_cast<std::size_t>(lastColumn + 1));
+  table.Tabs.resize(static_cast<std::size_t>(lastColumn) + 1);
   for (const AlikeSpans& row : alikeSpans(report, spans, net)) {
     table.Records.push_back(rowRecord(row, net, lastColumn));
   }

@@ -36,8 +36,8 @@ std::vector<std::string> spanNumberRuns(std::vector<SpanNumber> numbers) {
   std::ranges::sort(runs, [](const Run& a, const Run& b) {
     return std::tie(a.first, a.span) < std::tie(b.first, b.span);
   });
-  std::vector<std::string> texts;
-  for (const Run& run : runs) texts.push_back(runText(run));
+  std::vector<std::string> texts(runs.size());
+  std::ranges::transform(runs, texts.begin(), runText);
   return texts;
 }
 
