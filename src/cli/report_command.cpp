@@ -95,6 +95,23 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
   return options;
 }
 
+// What to print, and the configuration's steel density and thickness
+// deduction for the weights and section properties.
+ReportRequest reportRequest(const ReportOptions& options, const ComputedArrangement& computed) {
+  const PathConfig paths =
+      readPathConfig(configurationFilePath(), QCoreApplication::applicationDirPath().toStdString());
+  ReportRequest request;
+  request.Items = options.items;
+  request.DatabaseName = options.database;
+  request.ShipPresence = computed.shipPresence;
+  request.Reading = computed.reading();
+  request.SteelDensity = paths.SteelDensity;
+  request.ThicknessDeduction = paths.ThicknessDeduction;
+  request.Titles =
+      fillTitleBlock(printedTitleInput(options.titles), computed.arrangement, computed.ship);
+  return request;
+}
+
 }  // namespace
 
 int reportCommand(const std::vector<std::string>& args, const CommandStreams& streams) {
@@ -112,21 +129,11 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   if (sourceDateEpoch()) QHashSeed::setDeterministicGlobalSeed();
   OffscreenApplication application;
   const IdentificationConfig identity = readIdentificationConfig(configurationFilePath());
-  const PathConfig paths =
-      readPathConfig(configurationFilePath(), QCoreApplication::applicationDirPath().toStdString());
   PageSetup setup;
   setup.UserName = identity.User;
   setup.Organisation = identity.Organisation;
   setup.LoginName = loginName();
-  ReportRequest request;
-  request.Items = options->items;
-  request.DatabaseName = options->database;
-  request.ShipPresence = computed.shipPresence;
-  request.Reading = computed.reading();
-  request.SteelDensity = paths.SteelDensity;
-  request.ThicknessDeduction = paths.ThicknessDeduction;
-  request.Titles =
-      fillTitleBlock(printedTitleInput(options->titles), computed.arrangement, computed.ship);
+  const ReportRequest request = reportRequest(*options, computed);
 
   const DisplayOptions display;
   const DisplayConfig labels = defaultDisplayConfig();
