@@ -12,32 +12,24 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(SpanNumbers, NeighbouringStiffenersWithTheSameSpanMakeOneRun) {
+TEST(SpanNumbers, NeighbouringStiffenersWithTheSameSpanMakeOneRunInAnyOrder) {
   const struct {
     std::vector<SpanNumber> numbers;
     Texts runs;
   } cases[] = {
       {{}, {}},
-      {{{3, 1}}, {"3/1"}},
-      {{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {7, 2}}, {"1-5/1", "7/2"}},
-      {{{7, 2}, {2, 1}, {1, 1}}, {"1-2/1", "7/2"}},  // in any order
+      {{{7, 2}, {2, 1}, {1, 1}, {3, 1}, {4, 1}, {5, 1}}, {"1-5/1", "7/2"}},
       {{{1, 1}, {3, 1}}, {"1/1", "3/1"}},            // a gap breaks the run
-      {{{1, 1}, {1, 2}, {2, 1}, {2, 2}}, {"1-2/1", "1-2/2"}},
       {{{2, 1}, {1, 3}, {2, 3}}, {"1-2/3", "2/1"}},  // by first stiffener, then span
-      {{{12, 1}, {10, 1}, {11, 1}}, {"10-12/1"}},
   };
-  for (const auto& [numbers, runs] : cases) {
-    EXPECT_EQ(spanNumberRuns(numbers), runs) << (runs.empty() ? "none" : runs.front());
-  }
+  for (const auto& [numbers, runs] : cases) EXPECT_EQ(spanNumberRuns(numbers), runs);
 }
 
 TEST(SpanNumbers, RunsGoOnTheLinesTheyFitAndSayWhenTheyGoOn) {
   const Texts runs{"1-5/1", "7/2", "9/1", "10-20/3"};
   EXPECT_EQ(joinedRuns(runs, 80), Texts{"1-5/1, 7/2, 9/1, 10-20/3"});
   EXPECT_EQ(joinedRuns(runs, 12), (Texts{"1-5/1, 7/2,", "9/1,", "10-20/3"}));
-  for (const std::string& line : joinedRuns(runs, 12)) EXPECT_LE(line.size(), 12U) << line;
   EXPECT_EQ(joinedRuns({"100-120/10"}, 4), Texts{"100-120/10"});  // too long stands alone
-  EXPECT_EQ(joinedRuns({}, 10), Texts{});
 }
 
 }  // namespace
