@@ -14,6 +14,7 @@
 #include "geometry_commands.h"
 #include "import_command.h"
 #include "model/versions.h"
+#include "properties_command.h"
 #include "report_command.h"
 #include "resonance_command.h"
 #include "ship_command.h"
@@ -83,18 +84,24 @@ int legend(const BlockArguments& a, const CommandStreams& streams) {
   return legendCommand(a.database, a.block, *mode, streams);
 }
 
+// How many words a command takes after its block number.
+std::size_t mostWordsAfterBlock(const std::string& command) {
+  if (command == "properties") return 3;
+  if (command == "dump") return 2;
+  const bool takesOne =
+      command == "check" || command == "legend" || command == "load" || command == "copy";
+  return takesOne ? 1 : 0;
+}
+
 // The commands that name a database and a block, then perhaps a few words.
 int blockCommand(const Arguments& args, const CommandStreams& streams) {
   const std::string& command = args[0];
-  const std::size_t mostRest = command == "dump" ? 2 : command == "check" || command == "legend" ||
-                                                              command == "load" ||
-                                                              command == "copy"
-                                                           ? 1
-                                                           : 0;
   int status = kExitUsage;
-  const std::optional<BlockArguments> a = blockArguments(args, mostRest, streams.err, status);
+  const std::optional<BlockArguments> a =
+      blockArguments(args, mostWordsAfterBlock(command), streams.err, status);
   if (!a) return status;
   if (command == "dump") return dump(*a, streams);
+  if (command == "properties") return propertiesCommand(a->database, a->block, a->rest, streams);
   if (command == "check") return check(*a, streams);
   if (command == "legend") return legend(*a, streams);
   if (command == "resave") return resaveCommand(a->database, a->block, streams);

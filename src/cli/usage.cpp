@@ -15,7 +15,7 @@ struct CommandHelp {
   std::string_view description;  // lines indented by two, the first after the name
 };
 
-constexpr std::array<CommandHelp, 13> kCommands{{
+constexpr std::array<CommandHelp, 14> kCommands{{
     {"list", "list DB", "  list    one line per block of the database DB: position, kind, name\n"},
     {"dump", "dump DB N [-] [--as-read]",
      "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry,\n"
@@ -45,6 +45,13 @@ constexpr std::array<CommandHelp, 13> kCommands{{
     {"resonance", "resonance DB N",
      "  resonance  the risk of resonance of the liquid in the compartments of arrangement N:\n"
      "          ship periods, and Tx, Ty and the risks of every filling level, as JSON\n"},
+    {"properties", "properties DB N [--json] [--deduct MM]",
+     "  properties  per bulkhead of arrangement N its steel weight (t) and centre of gravity\n"
+     "          (y, z in m) by part; per ordinary stiffener span its profile, attached plate\n"
+     "          (mm), area (cm²), neutral axis (mm), inertia (cm⁴), section moduli at the\n"
+     "          flange and the plate (cm³), length and brackets (m); --json as JSON;\n"
+     "          --deduct MM also net values, MM (0 to 20) off every thickness (the\n"
+     "          configuration's deduction by default); the density is the configuration's\n"},
     {"report", "report DB N -o FILE.pdf [--items 0,1,...] [--title LINE]...",
      "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
      "          2 bulkheads, 3 nodes, 4 primary members, 5 ordinary stiffeners, 6 strake bands,\n"

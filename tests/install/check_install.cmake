@@ -16,6 +16,7 @@ foreach(file bin/korain bin/korain-cli ${entry_file} ${metainfo_file}
     share/icons/hicolor/scalable/apps/korain.svg share/mime/packages/korain.xml
     share/man/man1/korain.1.gz share/man/man1/korain-cli.1.gz share/doc/korain/arrangement.schema.json
     share/doc/korain/resonance.schema.json share/doc/korain/ship.schema.json
+    share/doc/korain/properties.schema.json
     share/bash-completion/completions/korain-cli share/zsh/vendor-completions/_korain-cli
     share/doc/korain/copyright share/doc/korain/changelog.gz)
   if(NOT EXISTS ${STAGE}/usr/${file})

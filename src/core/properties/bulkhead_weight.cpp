@@ -242,7 +242,8 @@ BulkheadWeight bulkheadWeight(const Bulkhead& bulkhead, Long symFlag, double den
     total.add(part);
   }
   weight.total = total.part();
-  weight.half = symFlag != 0;
+  // Symmetry flag 0: the section is symmetric and one side of it is described.
+  weight.half = symFlag == 0;
   if (weight.half) {
     weight.whole = {.weight = 2 * weight.total.weight, .y = 0, .z = weight.total.z};
   }

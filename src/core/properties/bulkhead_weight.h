@@ -25,7 +25,7 @@ struct BulkheadWeight {
   WeightPart brackets;     // each bracket as a right triangle × its thickness
   WeightPart corrugation;  // what the corrugation's webs add to their projection
   WeightPart total;        // of the bulkhead as described
-  // A section described on one side: the whole bulkhead, twice the weight,
+  // A section described on one side (symmetry flag 0): the whole bulkhead, twice the weight,
   // its centre on the centre line.
   bool half = false;
   WeightPart whole;

@@ -108,7 +108,7 @@ TEST(BulkheadWeight, PlateStiffenersAndBracketsAsWorkedOutByHand) {
   lower = {.Enabled = true, .Length = 0.5, .Scant = {.Typ = profile_type::kFlatBar, .E1 = 10}};
   compute(bulkhead);
   const BulkheadWeight weight =
-      bulkheadWeight(bulkhead, 0, kSteelDensity, spanProperties(bulkhead, 0));
+      bulkheadWeight(bulkhead, 1, kSteelDensity, spanProperties(bulkhead, 0));
   expectSameWeight(weight.plating, {80 * 0.010 * 7.85, 5, 4});
   expectSameWeight(weight.stiffeners, {24e-4 * 8 * 7.85, 2, 4});
   expectSameWeight(weight.brackets, {0.125 * 0.010 * 7.85, 2, 0.5 / 3});
@@ -135,10 +135,12 @@ TEST(BulkheadWeight, AHalfSectionGivesTheWholeBulkheadOnTheCentreLine) {
     band.Strakes.append(strake(10, 12));
     b->StrakeBands.append(band);
   }
-  compute(half, 1);
-  compute(whole, 0);
-  const BulkheadWeight halfWeight = bulkheadWeight(half, 1, 7.85, {});
-  const BulkheadWeight wholeWeight = bulkheadWeight(whole, 0, 7.85, {});
+  // Symmetry flag 0: one side of a symmetric section described; 1: both sides.
+  compute(half, 0);
+  compute(whole, 1);
+  const BulkheadWeight halfWeight = bulkheadWeight(half, 0, 7.85, {});
+  const BulkheadWeight wholeWeight = bulkheadWeight(whole, 1, 7.85, {});
+  EXPECT_FALSE(wholeWeight.half);
   ASSERT_TRUE(halfWeight.half);
   expectSameWeight(halfWeight.whole, wholeWeight.total);
   EXPECT_NEAR(halfWeight.total.weight * 2, wholeWeight.total.weight, 1e-9);
