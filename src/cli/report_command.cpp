@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_command.h"
 
-#include <QCoreApplication>
 #include <QHashFunctions>
 #include <optional>
 #include <ostream>
@@ -98,8 +97,8 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
 // What to print, and the configuration's steel density and thickness
 // deduction for the weights and section properties.
 ReportRequest reportRequest(const ReportOptions& options, const ComputedArrangement& computed) {
-  const PathConfig paths =
-      readPathConfig(configurationFilePath(), QCoreApplication::applicationDirPath().toStdString());
+  // Only the steel's values are read: no folder of the program is needed.
+  const PathConfig paths = readPathConfig(configurationFilePath(), {});
   ReportRequest request;
   request.Items = options.items;
   request.DatabaseName = options.database;
