@@ -1,7 +1,6 @@
 // The weights and section properties of each bulkhead: the weight table, part
-// by part with the total as the sum of the printed parts, and its notes.
+// by part with the total and its notes.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -15,14 +14,6 @@ namespace {
 
 constexpr std::string_view kWeightFormat = "#0.000";  // t: to the kilogram
 constexpr std::string_view kCentreFormat = "#0.000";  // m
-
-// The weight as the table prints it: a reader adding up the parts finds the total.
-double printedWeight(double weight) {
-  const std::string text = formatNumber(weight, kWeightFormat);
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
 
 // Without weight a part has no centre of gravity to print.
 TableLine partLine(std::string label, double weight, const WeightPart& centre) {
@@ -45,17 +36,17 @@ void printWeightTable(ReportContext& report, int bulkhead, const BulkheadWeight&
       .Tabs = {1, 32, 44, 56},
       .Head = {{headCell(1, "Weight"), spanCell(2, 3, CellAlign::Head, "Centre of gravity")},
                {headCell(1, "(t)"), headCell(2, "y (m)"), headCell(3, "z (m)")}}};
-  double total = 0;
+  // Every value as computed, as korain-cli properties gives it: the printed
+  // parts may add up to a gram or two off the total.
   for (const auto& [label, part] :
        {std::pair{"Plating", weight.plating}, std::pair{"Ordinary stiffeners", weight.stiffeners},
-        std::pair{"Brackets", weight.brackets}, std::pair{"Corrugation", weight.corrugation}}) {
-    const double printed = printedWeight(part.weight);
-    total += printed;
-    table.Records.push_back({.Lines = {partLine(label, printed, part)}});
+        std::pair{"Brackets", weight.brackets}, std::pair{"Corrugation", weight.corrugation},
+        std::pair{"Total", weight.total}}) {
+    table.Records.push_back({.Lines = {partLine(label, part.weight, part)}});
   }
-  table.Records.push_back({.Lines = {partLine("Total", total, weight.total)}});
   if (weight.half) {
-    table.Records.push_back({.Lines = {partLine("Whole bulkhead", 2 * total, weight.whole)}});
+    table.Records.push_back(
+        {.Lines = {partLine("Whole bulkhead", weight.whole.weight, weight.whole)}});
   }
   table.Records.push_back(
       {.Lines = {
