@@ -28,14 +28,18 @@ std::string itemsText(const std::array<bool, kReportItems>& items) {
   return text;
 }
 
+// Files written before the weights and section properties were an item hold
+// a row of the items before it; the new item is then not chosen.
+constexpr std::size_t kItemsBeforeWeights = 10;
+
 std::array<bool, kReportItems> itemsOf(const std::string& text) {
   std::array<bool, kReportItems> items{};
   items.fill(true);
   // Anything but a full row of 0 and 1 is no choice of ours: every item.
-  if (text.size() != items.size() || text.find_first_not_of("01") != std::string::npos) {
-    return items;
-  }
-  for (std::size_t i = 0; i < items.size(); ++i) items[i] = text[i] == '1';
+  const bool fullRow = text.size() == items.size() || text.size() == kItemsBeforeWeights;
+  if (!fullRow || text.find_first_not_of("01") != std::string::npos) return items;
+  items.fill(false);
+  for (std::size_t i = 0; i < text.size(); ++i) items[i] = text[i] == '1';
   return items;
 }
 

@@ -64,7 +64,7 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
       options.output = args[++i];
     } else if (args[i] == "--items" && hasValue) {
       if (!parseItems(args[++i], options.items))
-        problem = "--items takes numbers from 0 to 9, by commas";
+        problem = "--items takes numbers from 0 to 10, by commas";
     } else if (args[i] == "--title" && hasValue) {
       addTitleLine(options.titles, args[++i], problem);
     } else if (args[i].starts_with("-") || positional.size() == 2) {
@@ -94,6 +94,23 @@ std::optional<ReportOptions> parse(const std::vector<std::string>& args, std::st
   return options;
 }
 
+// What to print, and the configuration's steel density and thickness
+// deduction for the weights and section properties.
+ReportRequest reportRequest(const ReportOptions& options, const ComputedArrangement& computed) {
+  // Only the steel's values are read: no folder of the program is needed.
+  const PathConfig paths = readPathConfig(configurationFilePath(), {});
+  ReportRequest request;
+  request.Items = options.items;
+  request.DatabaseName = options.database;
+  request.ShipPresence = computed.shipPresence;
+  request.Reading = computed.reading();
+  request.SteelDensity = paths.SteelDensity;
+  request.ThicknessDeduction = paths.ThicknessDeduction;
+  request.Titles =
+      fillTitleBlock(printedTitleInput(options.titles), computed.arrangement, computed.ship);
+  return request;
+}
+
 }  // namespace
 
 int reportCommand(const std::vector<std::string>& args, const CommandStreams& streams) {
@@ -115,13 +132,7 @@ int reportCommand(const std::vector<std::string>& args, const CommandStreams& st
   setup.UserName = identity.User;
   setup.Organisation = identity.Organisation;
   setup.LoginName = loginName();
-  ReportRequest request;
-  request.Items = options->items;
-  request.DatabaseName = options->database;
-  request.ShipPresence = computed.shipPresence;
-  request.Reading = computed.reading();
-  request.Titles =
-      fillTitleBlock(printedTitleInput(options->titles), computed.arrangement, computed.ship);
+  const ReportRequest request = reportRequest(*options, computed);
 
   const DisplayOptions display;
   const DisplayConfig labels = defaultDisplayConfig();

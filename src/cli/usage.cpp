@@ -55,8 +55,10 @@ constexpr std::array<CommandHelp, 14> kCommands{{
     {"report", "report DB N -o FILE.pdf [--items 0,1,...] [--title LINE]...",
      "  report  the data report of arrangement N as a PDF; items 0 front page, 1 main data,\n"
      "          2 bulkheads, 3 nodes, 4 primary members, 5 ordinary stiffeners, 6 strake bands,\n"
-     "          7 compartments, 8 risk of resonance, 9 corrugation (all by default); --title\n"
-     "          LINE up to 3 times gives the front page's title lines\n"},
+     "          7 compartments, 8 risk of resonance, 9 corrugation, 10 weights and section\n"
+     "          properties (all by default; the steel density and the net thickness deduction\n"
+     "          as the configuration gives them); --title LINE up to 3 times gives the front\n"
+     "          page's title lines\n"},
     {"ship", "ship DB", "  ship    the ship data of DB as JSON, with the material names\n"},
     {"resave", "resave DB N",
      "  resave  reads arrangement N of DB and saves it back in the current version\n"},

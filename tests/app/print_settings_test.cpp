@@ -4,6 +4,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
 #include <tuple>
 
 #include "app_test_support.h"
@@ -24,8 +26,20 @@ TEST(ReportSettings, AMissingFileGivesThePageSetUpDefaultsAndEveryItem) {
   EXPECT_EQ(read.setup.FirstPage, 1);
   for (const bool item : read.items) EXPECT_TRUE(item);
   EXPECT_EQ(read.printer, "");
-  writeFile(folder.ini(), "[Printer]\nReportItems=01x\n");
-  for (const bool item : readReportSettings(folder.ini()).items) EXPECT_TRUE(item);
+  for (const char* foreign : {"01x", "011", "011111111111"}) {
+    writeFile(folder.ini(), std::string("[Printer]\nReportItems=") + foreign + "\n");
+    for (const bool item : readReportSettings(folder.ini()).items) EXPECT_TRUE(item) << foreign;
+  }
+}
+
+// A choice kept before the weights and section properties were an item keeps
+// its items, and leaves the new one out.
+TEST(ReportSettings, AChoiceOfTheEarlierItemsReadsWithoutTheNewOne) {
+  ScratchFolder folder;
+  writeFile(folder.ini(), "[Printer]\nReportItems=0100000011\n");
+  std::array<bool, kReportItems> expected{};
+  expected[1] = expected[8] = expected[9] = true;
+  EXPECT_EQ(readReportSettings(folder.ini()).items, expected);
 }
 
 // What the file keeps of the settings; the values are exact in its single precision.
@@ -47,7 +61,7 @@ TEST(ReportSettings, AreReadBackAsWritten) {
   settings.setup.FirstPage = 12;
   settings.setup.UserName = "A. Engineer";
   settings.setup.Organisation = "Yard & Co";
-  settings.items = {false, true, false, true, false, false, false, false, true, false};
+  settings.items = {false, true, false, true, false, false, false, false, true, false, true};
   settings.printer = "PDF file";
   ASSERT_TRUE(writeReportSettings(folder.ini(), settings).ok());
   const ReportSettings read = readReportSettings(folder.ini());

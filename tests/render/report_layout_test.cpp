@@ -130,15 +130,32 @@ Arrangement stretched() {
   return computed(arrangement);
 }
 
+// The example with profiles at the widest their labels and moduli get, one
+// without dimensions (its reason printed), and spans alike far apart.
+Arrangement widestProfiles(Arrangement arrangement) {
+  List<OrdinaryStiffener>& stiffeners = arrangement.Bulkheads.at(1).Stiffeners;
+  for (int k = 1; k <= stiffeners.count(); k += 2) {
+    for (StiffenerSpan& span : stiffeners.at(k).Spans) {
+      span.HasScantling = true;
+      span.Scant = {.Typ = 4, .H1 = 1250.5F, .E1 = 25.5F, .H2 = 450.5F, .E2 = 40.5F};
+    }
+  }
+  stiffeners.at(2).Scant = {.Typ = 5};
+  return computed(arrangement);
+}
+
 TEST(ReportLayout, NoCellsTouchAndNothingLeavesItsRuleOrThePage) {
   const ExampleScene example(1);
   const std::pair<std::string, Arrangement> arrangements[] = {
       {"example block 1", example.arrangement},
       {"example block 2", ExampleScene(2).arrangement},
-      {"long names and large numbers", stretched()}};
+      {"long names and large numbers", stretched()},
+      {"the widest profiles", widestProfiles(example.arrangement)}};
   ReportRequest everything;
   everything.Items.fill(true);
   everything.DatabaseName = "bulk_carrier.ko2";
+  // The section properties at their widest: with the net moduli.
+  everything.ThicknessDeduction = 1.5;
   for (const auto& [name, arrangement] : arrangements) {
     RecordingSurface surface;
     PageSetup setup;

@@ -302,6 +302,25 @@ TEST_F(MainWindow, TheReportPrintsToAPdfFileWithTheChosenItems) {
   EXPECT_FALSE(text.contains(QString::fromStdString(reportItemName(5))));
 }
 
+// The report's weights and net moduli follow the preferences of the session.
+TEST_F(MainWindow, TheReportsWeightsTakeTheDensityAndDeductionOfThePreferences) {
+  PathConfig paths = session_.run().paths;
+  paths.SteelDensity = 7.9F;
+  paths.ThicknessDeduction = 1.5F;
+  session_.setPaths(paths);
+  const std::string pdf = scratch_.file("weights.pdf");
+  prompt_.fileAnswers = {pdf};
+  answerNextDialog("FM_Print", "BT_Ok", [](QWidget& dialog) {
+    dialog.findChild<QPushButton*>("BT_All_1")->click();
+    dialog.findChild<QListWidget*>("LI_Print")->item(10)->setSelected(true);
+    choosePdfFile(dialog);
+  });
+  action("ME_PrintData").trigger();
+  const QString text = pdfText(pdf);
+  EXPECT_TRUE(text.contains("Steel density 7.90 t/m³")) << text.toStdString();
+  EXPECT_TRUE(text.contains("net with 1.5 mm off every thickness")) << text.toStdString();
+}
+
 TEST_F(MainWindow, ThePreviewBrowsesEveryPageOfTheReport) {
   int pagesSeen = 0;
   answerNextDialog("FM_Print", "BT_Preview",

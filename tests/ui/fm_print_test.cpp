@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include "ui_test_support.h"
 
@@ -33,6 +34,14 @@ TEST_F(PrintDialog, NoItemChosenIsRefusedForPreviewAndPrint) {
     EXPECT_TRUE(dialog_.isVisible()) << button;
   }
   EXPECT_EQ(asked(), std::vector<std::string>(2, "Please choose an item to print"));
+}
+
+// Every item, the last one added included, reads whole without scrolling.
+TEST_F(PrintDialog, OffersEveryReportItemWithItsWholeName) {
+  auto* items = control<QListWidget>(dialog_, "LI_Print");
+  ASSERT_EQ(items->count(), kReportItems);
+  EXPECT_EQ(items->item(kReportItems - 1)->text(), "Weights and section properties");
+  EXPECT_EQ(items->horizontalScrollBar()->maximum(), 0);
 }
 
 // Which questions the margins raise is the margin checks' rule, tested in the core; here they

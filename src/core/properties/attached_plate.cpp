@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "model/codes.h"
+#include "properties/fine_contour.h"
 #include "text/format_message.h"
 
 namespace korain {
@@ -32,8 +33,8 @@ std::optional<double> AttachedPlating::Side::half() const {
   return neighbour ? std::optional<double>(*neighbour / 2) : edge;
 }
 
-AttachedPlating::AttachedPlating(const Bulkhead& bulkhead, std::vector<PlanePoint> contour)
-    : bulkhead_(bulkhead), contour_(std::move(contour)), vertical_(bulkhead.stfHV == kVertical) {
+AttachedPlating::AttachedPlating(const Bulkhead& bulkhead)
+    : bulkhead_(bulkhead), vertical_(bulkhead.stfHV == kVertical) {
   const List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
   byPosition_.resize(static_cast<std::size_t>(stiffeners.count()));
   std::iota(byPosition_.begin(), byPosition_.end(), 1);
@@ -57,6 +58,11 @@ AttachedPlating::AttachedPlating(const Bulkhead& bulkhead, std::vector<PlanePoin
     }
     bands_.push_back(std::move(box));
   }
+}
+
+const std::vector<PlanePoint>& AttachedPlating::contour() const {
+  if (!contour_) contour_ = fineContour(bulkhead_);
+  return *contour_;
 }
 
 const AttachedPlating::StrakeBox* AttachedPlating::thinnestStrakeUnder(PlanePoint middle) const {
@@ -96,9 +102,10 @@ void AttachedPlating::findEdges(PlanePoint middle, Side& low, Side& high) const 
   const CutMode mode = vertical_ ? CutMode::GivenZ : CutMode::GivenY;
   const double position = across(middle);
   bool onEdge = false;
-  for (std::size_t i = 0; i < contour_.size(); ++i) {
+  const std::vector<PlanePoint>& polygon = contour();
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
     PlanePoint cut = middle;
-    if (!segmentCut(contour_[i], contour_[(i + 1) % contour_.size()], mode, cut, 0)) continue;
+    if (!segmentCut(polygon[i], polygon[(i + 1) % polygon.size()], mode, cut, 0)) continue;
     const double gap = across(cut) - position;
     if (std::abs(gap) < kGeometryTolerance) {
       onEdge = true;

@@ -25,8 +25,8 @@ struct PlateOrReason {
 // since a bulkhead may have thousands of spans.
 class AttachedPlating {
  public:
-  // `contour` is the bulkhead's fine contour; the bulkhead must outlive this.
-  AttachedPlating(const Bulkhead& bulkhead, std::vector<PlanePoint> contour);
+  // The bulkhead must outlive this.
+  explicit AttachedPlating(const Bulkhead& bulkhead);
 
   // At the span's middle: the thickness of the thinnest strake whose band's
   // heights and own breadths hold it (the strake's outline is the contour cut
@@ -61,7 +61,10 @@ class AttachedPlating {
   double along(PlanePoint p) const { return vertical_ ? p.z : p.y; }
 
   const Bulkhead& bulkhead_;
-  std::vector<PlanePoint> contour_;
+  // The fine contour, made the first time a stiffener without a neighbour
+  // needs its edge: most spans have one on either side.
+  const std::vector<PlanePoint>& contour() const;
+  mutable std::optional<std::vector<PlanePoint>> contour_;
   bool vertical_ = false;
   std::vector<int> byPosition_;     // stiffener numbers in the order of their positions
   std::vector<std::size_t> place_;  // where each stiffener (from 1) stands in byPosition_

@@ -3,7 +3,6 @@
 
 #include "model/codes.h"
 #include "properties/attached_plate.h"
-#include "properties/fine_contour.h"
 #include "text/format_message.h"
 
 namespace korain {
@@ -85,7 +84,7 @@ void addStiffenerSpans(const Bulkhead& bulkhead, int k, double deduction,
 }  // namespace
 
 std::vector<SpanProperties> spanProperties(const Bulkhead& bulkhead, double deduction) {
-  const AttachedPlating plating(bulkhead, fineContour(bulkhead));
+  const AttachedPlating plating(bulkhead);
   std::vector<SpanProperties> spans;
   for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
     addStiffenerSpans(bulkhead, k, deduction, plating, spans);
@@ -97,8 +96,7 @@ std::vector<SpanProperties> stiffenerSpanProperties(const Bulkhead& bulkhead, in
                                                     double deduction) {
   std::vector<SpanProperties> spans;
   if (!bulkhead.Stiffeners.inBounds(stiffener)) return spans;
-  addStiffenerSpans(bulkhead, stiffener, deduction,
-                    AttachedPlating(bulkhead, fineContour(bulkhead)), spans);
+  addStiffenerSpans(bulkhead, stiffener, deduction, AttachedPlating(bulkhead), spans);
   return spans;
 }
 

@@ -22,7 +22,8 @@ constexpr const char* kItemNames[kReportItems] = {"Front page",
                                                   "Strake Bands",
                                                   "Compartment",
                                                   "Risk of resonance",
-                                                  "Corrugation"};
+                                                  "Corrugation",
+                                                  "Weights and section properties"};
 
 enum Item {
   kFront,
@@ -34,7 +35,8 @@ enum Item {
   kStrakes,
   kCompartments,
   kResonance,
-  kCorrugation
+  kCorrugation,
+  kWeightsAndProperties
 };
 
 }  // namespace
@@ -57,7 +59,8 @@ void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arr
   setup.HeaderLines = {"File : " + request.DatabaseName,
                        "Ship : " + std::string(trimmed(ship.Titles.at(1)))};
   prepareSurface(surface, setup);
-  ReportContext report{surface, setup, arrangement, ship};
+  ReportContext report{
+      surface, setup, arrangement, ship, request.SteelDensity, request.ThicknessDeduction};
   if (items[kFront]) {
     printFrontPage(report, request.Titles);
     ensureSpace(surface, setup, 10000);
@@ -88,6 +91,7 @@ void printReport(PrintSurface& surface, PageSetup& setup, const Arrangement& arr
     }
   }
   if (items[kCorrugation]) printCorrugation(report);
+  if (items[kWeightsAndProperties]) printWeightsAndProperties(report);
   finishDocument(surface, setup);
 }
 

@@ -28,4 +28,6 @@ TableCell headCell(int column, std::string text) {
   return cell(column, CellAlign::Head, std::move(text));
 }
 
+TableCell absentCell(int column) { return cell(column, CellAlign::Decimal, "–"); }
+
 }  // namespace korain

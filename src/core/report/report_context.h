@@ -19,6 +19,8 @@ struct ReportContext {
   PageSetup& setup;
   const Arrangement& arrangement;
   const ShipData& ship;
+  double steelDensity;        // t/m³
+  double thicknessDeduction;  // mm; 0: gross values only
 };
 
 // "Yes" or "No".
@@ -34,5 +36,7 @@ TableCell numberCell(int column, double value, std::string_view format = kDefaul
 TableCell indexCell(int column, int index);
 TableCell textCell(int column, std::string text, Slant slant = Slant::AsFont);
 TableCell headCell(int column, std::string text);
+// A value the report has none of: "–" where the number would end.
+TableCell absentCell(int column);
 
 }  // namespace korain

@@ -112,6 +112,8 @@ QWidget* FM_Print::itemsBox() {
   for (int i = 0; i < kReportItems; ++i) {
     items_->addItem(QString::fromStdString(reportItemName(i)));
   }
+  // Wide enough for every item's whole name.
+  items_->setMinimumWidth(items_->sizeHintForColumn(0) + 2 * items_->frameWidth());
   auto* caption = new QLabel("&Print :", box);
   caption->setBuddy(items_);
   layout->addWidget(caption);

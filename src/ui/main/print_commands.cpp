@@ -79,6 +79,8 @@ bool runReport(PainterPrintSurface& surface, QWidget* parent, const Session& ses
   }
   request.Titles = fillTitleBlock(titles, session.arrangement(), session.ship());
   request.ShipPresence = session.database().ShipPresence;
+  request.SteelDensity = session.run().paths.SteelDensity;
+  request.ThicknessDeduction = session.run().paths.ThicknessDeduction;
   settings.setup.LoginName = loginName();
   printReport(surface, settings.setup, session.arrangement(), session.ship(), request);
   surface.endDocument();

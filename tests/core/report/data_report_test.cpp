@@ -88,6 +88,7 @@ struct Report {
 // report was prepared: neither starts a document.
 TEST(DataReport, NothingSelectedOrAHiddenPreviewDrawsNothing) {
   EXPECT_EQ(reportItemName(-1), "Cancel");
+  EXPECT_EQ(reportItemName(10), "Weights and section properties");
   EXPECT_EQ(reportItemName(kReportItems), "Cancel");
   EXPECT_EQ(reportSelectionProblem(items({})), "Please choose an item to print");
   EXPECT_EQ(reportSelectionProblem(items({9})), std::nullopt);
@@ -95,7 +96,7 @@ TEST(DataReport, NothingSelectedOrAHiddenPreviewDrawsNothing) {
   EXPECT_TRUE(none.surface.drawn.empty());
   EXPECT_FALSE(none.surface.ended);
   const Report hidden(oneBulkhead({{4, 20, 10}}), bulkCarrier(),
-                      items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), SurfaceKind::Preview, false);
+                      items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), SurfaceKind::Preview, false);
   EXPECT_TRUE(hidden.surface.drawn.empty());
 }
 
@@ -329,7 +330,7 @@ TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
   ASSERT_TRUE(readZelBlock(path, 1, arrangement).found());
   ShipData ship;
   ASSERT_TRUE(readShipData(path, ship).found());
-  const Report report(computed(arrangement), ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  const Report report(computed(arrangement), ship, items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 
   const std::vector<std::string> titles{
       kDocumentTitle,
@@ -345,7 +346,9 @@ TEST(DataReport, ExampleSectionsFollowTheItemOrder) {
       "Foreward compartments",
       "Aftward compartments",
       kRiskTitle,
-      "Corrugation"};
+      "Corrugation",
+      "Steel Weight and Centre of Gravity - Bulkhead n° 1",
+      "Ordinary Stiffeners - Section properties - Bulkhead n° 1"};
   const std::vector<Drawn> texts = report.surface.texts();
   std::vector<std::ptrdiff_t> firsts;
   for (const std::string& title : titles) {
