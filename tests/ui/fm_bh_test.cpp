@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRegularExpression>
 
 #include "model/codes.h"
 #include "panels/fm_corr.h"
@@ -68,48 +67,26 @@ TEST_F(BulkheadPanel, MaterialListFollowsTheShipData) {
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 2);
 }
 
-// "Steel 12.35 t, centre y 3.21 m, z 5.43 m" as its weight and centre.
-std::vector<double> weightNumbers(const QString& text) {
-  static const QRegularExpression pattern(
-      R"(^Steel (\d+\.\d\d) t, centre y (-?\d+\.\d\d) m, z (-?\d+\.\d\d) m(;|\n|$))");
-  const QRegularExpressionMatch match = pattern.match(text);
-  if (!match.hasMatch()) return {};
-  return {match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble()};
-}
-
-// The weight itself is the core's, tested there; here it follows the plating,
-// the density and the symmetry flag into the panel.
+// The weight is the core's, tested there; here it reaches the panel and follows
+// the plating, the density and the symmetry flag.
 TEST_F(BulkheadPanel, TheWeightFollowsAStrakesThicknessTheDensityAndAHalfSection) {
   const QLabel& shown = *find<QLabel>("LB_Weight");
-  const std::vector<double> before = weightNumbers(shown.text());
-  ASSERT_EQ(before.size(), 3U) << shown.text().toStdString();
-  EXPECT_GT(before[0], 1);
+  const auto tonnes = [&shown] { return shown.text().section(' ', 1, 1).toDouble(); };
+  // The example describes one side: the whole bulkhead follows, twice as heavy.
+  EXPECT_EQ(shown.text().section('\n', 0, 0).toStdString(),
+            "Steel 26.35 t, centre y 7.40 m, z 8.93 m; whole bulkhead 52.69 t, y 0.00 m");
   EXPECT_TRUE(shown.text().contains("\nPrimary supporting members are left out"));
 
-  changeFirstBulkhead(session(), [](Bulkhead& b) { b.StrakeBands.at(1).Strakes.at(1).Th += 10; });
-  const std::vector<double> thicker = weightNumbers(shown.text());
-  ASSERT_EQ(thicker.size(), 3U);
-  EXPECT_GT(thicker[0], before[0]);
-
-  // Every part's weight is in proportion to the density; the centre stays.
+  changeFirstBulkhead(session(), [](Bulkhead& b) { b.StrakeBands.at(1).Strakes.at(1).Th *= 2; });
+  const double thicker = tonnes();
+  EXPECT_GT(thicker, 26.35);
   changeRun(session(), [](StartupState& run) { run.paths.SteelDensity *= 2; });
   panel.refresh();
-  const std::vector<double> denser = weightNumbers(shown.text());
-  ASSERT_EQ(denser.size(), 3U);
-  EXPECT_NEAR(denser[0], 2 * thicker[0], 0.011);
-  EXPECT_EQ(denser[1], thicker[1]);
-  EXPECT_EQ(denser[2], thicker[2]);
-
-  // The example describes one side: the whole bulkhead follows, twice as heavy.
-  const QRegularExpressionMatch whole =
-      QRegularExpression(R"(; whole bulkhead (\d+\.\d\d) t, y 0.00 m\n)").match(shown.text());
-  ASSERT_TRUE(whole.hasMatch()) << shown.text().toStdString();
-  EXPECT_NEAR(whole.captured(1).toDouble(), 2 * denser[0], 0.011);
+  EXPECT_NEAR(tonnes(), 2 * thicker, 0.011);
   session().change({.label = "test",
                     .scope = EditScope::all(),
                     .edit = [](Arrangement& a) { a.SymFlag = 1; },
                     .follow = kRefreshAll});
-  EXPECT_EQ(weightNumbers(shown.text()), denser);
   EXPECT_FALSE(shown.text().contains("whole bulkhead"));
 }
 

@@ -6,7 +6,6 @@
 
 #include <QClipboard>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QScreen>
 #include <filesystem>
 
@@ -232,28 +231,6 @@ TEST_F(MainWindow, EveryCheckViewShowsItsLegendOverEveryBulkheadThenTheObjectPan
   pressTool(0);
   EXPECT_EQ(arrangement().CurBulkhead, 1);
   EXPECT_TRUE(control<QWidget>(window_, "FM_Bh")->isVisible());
-}
-
-TEST_F(MainWindow, TheSectionModulusCheckOfTheStiffenersMenuShowsItsRangesOnThePanel) {
-  QMenu* stiffeners = nullptr;
-  for (QMenu* menu : window_.findChildren<QMenu*>()) {
-    if (menu->menuAction()->objectName() == "ME_OrdStiff") stiffeners = menu;
-  }
-  ASSERT_NE(stiffeners, nullptr);
-  EXPECT_TRUE(stiffeners->actions().contains(&action("ME_SectionModulus")));
-  EXPECT_EQ(action("ME_SectionModulus").text().remove('&'), "Section modulus");
-
-  action("ME_SectionModulus").trigger();
-  QWidget& panel = *control<QWidget>(window_, "FM_Mat");
-  EXPECT_EQ(control<QLabel>(panel, "SS_Title")->text(), "Check section modulus");
-  const Legend& legend = session_.display().CurrentLegend;
-  ASSERT_GE(legend.size(), 2U);
-  const QRegularExpression range(R"(^\d+ – \d+ cm³$)");
-  for (std::size_t k = 0; k < legend.size(); ++k) {
-    const QString text = control<QLabel>(panel, "LB_Mat_" + QString::number(k))->text();
-    EXPECT_EQ(text.toStdString(), legend[k].Text);
-    EXPECT_TRUE(range.match(text).hasMatch()) << text.toStdString();
-  }
 }
 
 // Whether to leave unsaved work is the session's question, tested in the app layer; here Quit and

@@ -52,21 +52,6 @@ TEST_F(PreferencesDialog, AMissingDataFolderKeepsTheDialogOpenAndPrinterEditsSur
   EXPECT_EQ(editor_.session().screen().PanelFontSize, 9);
 }
 
-// Where the range of each field comes from, and its refusal, are tested with every number field.
-TEST_F(PreferencesDialog, TheDensityAndTheDeductionGoIntoTheRunAndTheFile) {
-  EXPECT_EQ(field("TX_SteelDensity").text(), "7.85");
-  EXPECT_EQ(field("TX_ThicknessDeduction").value(), 0);
-  typeInto(field("TX_SteelDensity"), "2.7");
-  typeInto(field("TX_ThicknessDeduction"), "1.5");
-  click(*dialog_, "BT_Ok");
-  ASSERT_FALSE(dialog_->isVisible());
-  for (const PathConfig& paths :
-       {editor_.session().run().paths, readPathConfig(folder_.ini(), folder_.path())}) {
-    EXPECT_EQ(paths.SteelDensity, 2.7F);
-    EXPECT_EQ(paths.ThicknessDeduction, 1.5F);
-  }
-}
-
 TEST_F(PreferencesDialog, PreviewShowsTheScreenFieldsUntilCancelTakesThemBack) {
   const DisplayConfig before = editor_.session().screen();
   typeInto(field("TX_Node"), "20");

@@ -5,12 +5,9 @@
 #include "panels/fm_second.h"
 
 #include <QItemSelectionModel>
-#include <QRegularExpression>
-#include <set>
 
 #include "dialogs/fm_second_wiz.h"
 #include "edit/stiffener_edits.h"
-#include "properties/span_properties.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -92,55 +89,25 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
   EXPECT_TRUE(find<QCheckBox>("OP_Brack_1")->isChecked());
 }
 
-// The numbers of "Z 767.6 cm³ at the flange, 2808.8 cm³ at the plate, with plate 800 × 14 mm".
-std::vector<double> modulusNumbers(const QString& line) {
-  static const QRegularExpression pattern(
-      R"(^Z (\d+\.\d) cm³ at the flange, (\d+\.\d) cm³ at the plate, with plate (\d+(?:\.\d)?) × )"
-      R"((\d+(?:\.\d)?) mm$)");
-  const QRegularExpressionMatch match = pattern.match(line);
-  if (!match.hasMatch()) return {};
-  return {match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
-          match.captured(4).toDouble()};
-}
-
-// The span of the current interval of stiffener 1, as the core computes it.
-SpanProperties firstStiffenersCurrentSpan(const Bulkhead& bulkhead) {
-  const int span = spanInInterval(bulkhead.Stiffeners.at(1), bulkhead.CurSpan);
-  return spanProperties(bulkhead, 0).at(static_cast<std::size_t>(span - 1));
-}
-
 TEST_F(SecondPanel, TheSectionModulusFollowsTheCurrentSpanItsProfileAndTheDeduction) {
   const QLabel& shown = *find<QLabel>("LB_SectionModulus");
   chooseRows(0, 0);
   choose(*find<QComboBox>("CB_Tab"), 3);  // by span scantling
-  ASSERT_EQ(bulkhead().CurSpan, 1);
-  std::set<QString> texts;
-  for (int interval = 1; interval <= bulkhead().Supports.count(); ++interval) {
-    SCOPED_TRACE(interval);
-    if (interval > 1) button("BT_Span_1")->click();
-    ASSERT_EQ(bulkhead().CurSpan, interval);
-    const SpanProperties span = firstStiffenersCurrentSpan(bulkhead());
-    ASSERT_TRUE(span.gross && span.plate);
-    const std::vector<double> numbers = modulusNumbers(shown.text());
-    ASSERT_EQ(numbers.size(), 4U) << shown.text().toStdString();
-    EXPECT_NEAR(numbers[0], span.gross->modulusFlange, 0.05);
-    EXPECT_NEAR(numbers[1], span.gross->modulusPlate, 0.05);
-    EXPECT_NEAR(numbers[2], span.plate->breadth, 0.05);
-    EXPECT_NEAR(numbers[3], span.plate->thickness, 0.05);
-    texts.insert(shown.text());
+  // The first, an angle 350×12, 100×17, gives these figures worked by hand too.
+  for (const char* span :
+       {"Z 1029.7 cm³ at the flange, 3834.3 cm³ at the plate, with plate 800 × 16.5 mm",
+        "Z 794.3 cm³ at the flange, 2746.8 cm³ at the plate, with plate 800 × 13.5 mm",
+        "Z 785.0 cm³ at the flange, 2505.4 cm³ at the plate, with plate 800 × 12 mm"}) {
+    EXPECT_EQ(shown.text().toStdString(), span);
+    button("BT_Span_1")->click();
   }
-  EXPECT_GT(texts.size(), 1U);
-
-  // A deduction in the preferences adds the net moduli, smaller than the gross.
   changeRun(session(), [](StartupState& run) { run.paths.ThicknessDeduction = 2; });
   panel.refresh();
-  const QStringList lines = shown.text().split('\n');
-  ASSERT_EQ(lines.size(), 2);
-  ASSERT_TRUE(lines[1].startsWith("Net, 2 mm off: Z ")) << lines[1].toStdString();
-  EXPECT_LT(lines[1].section(' ', 5, 5).toDouble(), modulusNumbers(lines[0]).at(0));
+  EXPECT_TRUE(shown.text().contains("mm\nNet, 2 mm off: Z ")) << shown.text().toStdString();
 
   // The first span has a scantling of its own (the last takes the stiffener's).
-  while (bulkhead().CurSpan > 1) button("BT_Span_0")->click();
+  button("BT_Span_0")->click();
+  button("BT_Span_0")->click();
   button("SS_type_4")->click();  // no profile
   EXPECT_TRUE(shown.text().startsWith("No section modulus: ")) << shown.text().toStdString();
   list()->clearSelection();
