@@ -80,7 +80,8 @@ const AttachedPlating::StrakeBox* AttachedPlating::thinnestStrakeUnder(PlanePoin
 // The nearest neighbour each way that reaches the middle. Neighbours closer
 // than the tolerance lie on the stiffener itself (and are named in the
 // messages); they neither share nor take its plating.
-void AttachedPlating::findNeighbours(int stiffener, double at, Side& low, Side& high) const {
+void AttachedPlating::findNeighbours(int stiffener, double middleAlong, Side& low,
+                                     Side& high) const {
   const double position = bulkhead_.Stiffeners.at(stiffener).Position;
   const auto nearestOnOneSide = [&](std::size_t from, int step, std::optional<double>& kept) {
     for (auto i = static_cast<std::ptrdiff_t>(from) + step;
@@ -88,7 +89,7 @@ void AttachedPlating::findNeighbours(int stiffener, double at, Side& low, Side& 
       const OrdinaryStiffener& other =
           bulkhead_.Stiffeners.at(byPosition_[static_cast<std::size_t>(i)]);
       const double gap = std::abs(static_cast<double>(other.Position) - position);
-      if (gap < kGeometryTolerance || !reaches(other, at)) continue;
+      if (gap < kGeometryTolerance || !reaches(other, middleAlong)) continue;
       kept = gap;
       return;
     }

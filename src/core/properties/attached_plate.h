@@ -55,7 +55,7 @@ class AttachedPlating {
   };
 
   const StrakeBox* thinnestStrakeUnder(PlanePoint middle) const;
-  void findNeighbours(int stiffener, double along, Side& low, Side& high) const;
+  void findNeighbours(int stiffener, double middleAlong, Side& low, Side& high) const;
   void findEdges(PlanePoint middle, Side& low, Side& high) const;
   double across(PlanePoint p) const { return vertical_ ? p.y : p.z; }
   double along(PlanePoint p) const { return vertical_ ? p.z : p.y; }
