@@ -261,41 +261,30 @@ TEST_F(MainWindow, QuitAndOpenAfterTwoEditsAndAnUndoAskAndCancelKeepsEverything)
   EXPECT_TRUE(window_.close());
 }
 
-TEST_F(MainWindow, TheReportPrintsToAPdfFileWithTheChosenItems) {
+// The chosen items only; the weights and net moduli at the density and deduction of the
+// session's preferences.
+TEST_F(MainWindow, TheReportPrintsToAPdfFileWithTheChosenItemsAndThePreferredSteel) {
+  PathConfig paths = session_.run().paths;
+  paths.SteelDensity = 7.9F;
+  paths.ThicknessDeduction = 1.5F;
+  session_.setPaths(paths);
   const std::string pdf = scratch_.file("report.pdf");
   prompt_.fileAnswers = {pdf};
   answerNextDialog("FM_Print", "BT_Ok", [](QWidget& dialog) {
     dialog.findChild<QPushButton*>("BT_All_1")->click();
     auto* items = dialog.findChild<QListWidget*>("LI_Print");
-    for (const int item : {3, 4}) items->item(item)->setSelected(true);
+    for (const int item : {3, 4, 10}) items->item(item)->setSelected(true);
     choosePdfFile(dialog);
   });
   action("ME_PrintData").trigger();
   ASSERT_TRUE(std::filesystem::exists(pdf));
   const QString text = pdfText(pdf);
-  for (const int item : {3, 4}) {
-    EXPECT_TRUE(text.contains(QString::fromStdString(reportItemName(item)))) << item;
+  for (const std::string& printed :
+       {reportItemName(3), reportItemName(4), std::string("Steel density 7.90 t/m³"),
+        std::string("net with 1.5 mm off every thickness")}) {
+    EXPECT_TRUE(text.contains(QString::fromStdString(printed))) << printed;
   }
-  EXPECT_FALSE(text.contains(QString::fromStdString(reportItemName(5))));
-}
-
-// The report's weights and net moduli follow the preferences of the session.
-TEST_F(MainWindow, TheReportsWeightsTakeTheDensityAndDeductionOfThePreferences) {
-  PathConfig paths = session_.run().paths;
-  paths.SteelDensity = 7.9F;
-  paths.ThicknessDeduction = 1.5F;
-  session_.setPaths(paths);
-  const std::string pdf = scratch_.file("weights.pdf");
-  prompt_.fileAnswers = {pdf};
-  answerNextDialog("FM_Print", "BT_Ok", [](QWidget& dialog) {
-    dialog.findChild<QPushButton*>("BT_All_1")->click();
-    dialog.findChild<QListWidget*>("LI_Print")->item(10)->setSelected(true);
-    choosePdfFile(dialog);
-  });
-  action("ME_PrintData").trigger();
-  const QString text = pdfText(pdf);
-  EXPECT_TRUE(text.contains("Steel density 7.90 t/m³")) << text.toStdString();
-  EXPECT_TRUE(text.contains("net with 1.5 mm off every thickness")) << text.toStdString();
+  EXPECT_FALSE(text.contains(QString::fromStdString(reportItemName(6))));
 }
 
 TEST_F(MainWindow, ThePreviewBrowsesEveryPageOfTheReport) {
