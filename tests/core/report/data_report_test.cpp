@@ -88,7 +88,6 @@ struct Report {
 // report was prepared: neither starts a document.
 TEST(DataReport, NothingSelectedOrAHiddenPreviewDrawsNothing) {
   EXPECT_EQ(reportItemName(-1), "Cancel");
-  EXPECT_EQ(reportItemName(10), "Weights and section properties");
   EXPECT_EQ(reportItemName(kReportItems), "Cancel");
   EXPECT_EQ(reportSelectionProblem(items({})), "Please choose an item to print");
   EXPECT_EQ(reportSelectionProblem(items({9})), std::nullopt);
