@@ -56,13 +56,41 @@ FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& print
   display_.DisplayWord = issuedDisplayWord(display_.DisplayWord);
   setObjectName("FM_Cartouche");
   setWindowTitle("Print");
+  buildControls();
+  fillControls();
+  showScale();
+  connect(printer_, &QComboBox::currentIndexChanged, this, &FM_Cartouche::showScale);
+  connect(normalisedScale_, &QCheckBox::toggled, this, &FM_Cartouche::showScale);
+}
 
+// Made before the title and plot boxes, the printer, the scale options and the buttons come
+// first as the focus moves through the dialog.
+void FM_Cartouche::buildControls() {
+  QLayout* printer = printerRow();
+  QLayout* options = optionsRow();
+  scale_ = new QLabel(this);
+  scale_->setObjectName("LB_Scale");
+  scale_->setWordWrap(true);
+  QLayout* buttons = okCancelRow();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(printer);
+  layout->addWidget(titleBox());
+  layout->addLayout(options);
+  layout->addWidget(scale_);
+  layout->addWidget(plotBox(), 1);
+  layout->addLayout(buttons);
+}
+
+QLayout* FM_Cartouche::printerRow() {
   auto* form = new QFormLayout;
   printer_ = new QComboBox(this);
   printer_->setObjectName("CB_Printer");
   printer_->addItems(printers_.names());
   form->addRow("&Printer :", printer_);
+  return form;
+}
 
+QLayout* FM_Cartouche::optionsRow() {
   normalisedScale_ = new QCheckBox("&Normalized scale", this);
   normalisedScale_->setObjectName("OP_NormScale");
   preview_ = new QCheckBox("&Preview", this);
@@ -71,28 +99,17 @@ FM_Cartouche::FM_Cartouche(const Session& session, const PrinterCatalogue& print
   options->addWidget(normalisedScale_);
   options->addWidget(preview_);
   options->addStretch(1);
-  scale_ = new QLabel(this);
-  scale_->setObjectName("LB_Scale");
-  scale_->setWordWrap(true);
+  return options;
+}
 
+QLayout* FM_Cartouche::okCancelRow() {
   const auto [ok, cancel, buttons] = makeOkCancel(*this);
   connect(ok, &QPushButton::clicked, this, [this] {
     getControls();
     accept();
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(titleBox());
-  layout->addLayout(options);
-  layout->addWidget(scale_);
-  layout->addWidget(plotBox(), 1);
-  layout->addLayout(buttons);
-  fillControls();
-  showScale();
-  connect(printer_, &QComboBox::currentIndexChanged, this, &FM_Cartouche::showScale);
-  connect(normalisedScale_, &QCheckBox::toggled, this, &FM_Cartouche::showScale);
+  return buttons;
 }
 
 QWidget* FM_Cartouche::titleBox() {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <array>
 
@@ -35,6 +36,10 @@ class FM_Cartouche : public QDialog {
   const DisplayOptions& display() const { return display_; }
 
  private:
+  void buildControls();
+  QLayout* printerRow();
+  QLayout* optionsRow();
+  QLayout* okCancelRow();
   QWidget* titleBox();
   QWidget* plotBox();
   void fillControls();

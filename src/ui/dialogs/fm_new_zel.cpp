@@ -21,7 +21,16 @@ FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent
   setObjectName("FM_NewZel");
   setWindowTitle(newZelCaption(menuCaption));
   setModal(true);
+  buildControls();
+  const auto [ok, cancel, buttons] = makeOkCancel(*this);
+  layOutControls(*buttons);
+  // Without a section to take it from, the arrangement starts amidships.
+  x_->showValue(editor_.session().ship().L / 2.0);
+  fillBlockList(*list_, editor_.session().database().DatabasePath, BlockKind::Section, editor_);
+  connectControls(*ok, *cancel);
+}
 
+void FM_NewZel::buildControls() {
   direct_ = new QRadioButton("Direct input", this);
   direct_->setObjectName("OP_BasedOn_0");
   direct_->setChecked(true);
@@ -33,10 +42,11 @@ FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent
   picture_->setObjectName("PIC_Section");
   x_ = new NumberField(this);
   x_->setObjectName("FTX_m");
-  // Without a section to take it from, the arrangement starts amidships.
-  x_->showValue(editor_.session().ship().L / 2.0);
-  const auto [ok, cancel, buttons] = makeOkCancel(*this);
+}
 
+// The choices and the list of sections on the left, the chosen section's picture on the right,
+// the location and the buttons across both.
+void FM_NewZel::layOutControls(QHBoxLayout& buttons) {
   auto* location = new QFormLayout;
   location->addRow("Longitudinal location (X from APP) :", x_);
   auto* layout = new QGridLayout(this);
@@ -45,17 +55,17 @@ FM_NewZel::FM_NewZel(Editor& editor, const QString& menuCaption, QWidget* parent
   layout->addWidget(list_, 2, 0);
   layout->addWidget(picture_, 0, 1, 3, 1);
   layout->addLayout(location, 3, 0, 1, 2);
-  layout->addLayout(buttons, 4, 0, 1, 2);
+  layout->addLayout(&buttons, 4, 0, 1, 2);
   layout->setColumnStretch(1, 1);
+}
 
-  fillBlockList(*list_, editor_.session().database().DatabasePath, BlockKind::Section, editor_);
-
+void FM_NewZel::connectControls(const QPushButton& ok, const QPushButton& cancel) {
   connect(direct_, &QRadioButton::clicked, this, &FM_NewZel::chooseDirectInput);
   connect(basedOn_, &QRadioButton::clicked, this, &FM_NewZel::chooseSection);
   connect(list_, &QListWidget::itemSelectionChanged, this, &FM_NewZel::rowSelected);
   connect(list_, &QListWidget::itemDoubleClicked, this, &FM_NewZel::confirm);
-  connect(ok, &QPushButton::clicked, this, &FM_NewZel::confirm);
-  connect(cancel, &QPushButton::clicked, this, &FM_NewZel::reject);
+  connect(&ok, &QPushButton::clicked, this, &FM_NewZel::confirm);
+  connect(&cancel, &QPushButton::clicked, this, &FM_NewZel::reject);
 }
 
 void FM_NewZel::chooseDirectInput() {

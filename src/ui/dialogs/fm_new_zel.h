@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <optional>
 
@@ -31,6 +33,9 @@ class FM_NewZel : public QDialog {
   const SectionMessages& importMessages() const { return importMessages_; }
 
  private:
+  void buildControls();
+  void layOutControls(QHBoxLayout& buttons);
+  void connectControls(const QPushButton& ok, const QPushButton& cancel);
   void chooseDirectInput();
   void chooseSection();
   void rowSelected();

@@ -42,6 +42,19 @@ FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
     : QDialog(parent), pages_(std::move(pages)) {
   setObjectName("FM_PrintScreen");
   setWindowTitle("Results View");
+  buildPageView();
+  buildPageButtons();
+  buildZoomControls();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(scroll_, 1);
+  layout->addLayout(buttonRow());
+  // A whole page width, and no taller than the screen: the buttons stay in sight.
+  const QSize wanted(900, 1000);
+  resize(screen() == nullptr ? wanted : wanted.boundedTo(screen()->availableGeometry().size()));
+  showPage(0);
+}
+
+void FM_PrintScreen::buildPageView() {
   picture_ = new QLabel(this);
   picture_->setObjectName("PIC_Print");
   picture_->setAlignment(Qt::AlignCenter);
@@ -53,19 +66,29 @@ FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
   // there, so fitting never makes it come and go.
   scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   scroll_->viewport()->installEventFilter(this);
+}
 
-  auto* row = new QHBoxLayout;
+// Next, previous and close; next and previous start disabled, until a page shown enables them.
+void FM_PrintScreen::buildPageButtons() {
   const std::array<const char*, 3> captions = {"&>>", "<&<", "&Close"};
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     buttons_[i] = new QPushButton(captions[i], this);
     buttons_[i]->setObjectName("BT_Print_" + QString::number(i));
   }
-  buildZoomControls();
+  connect(buttons_[0], &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
+  connect(buttons_[1], &QPushButton::clicked, this, [this] { showPage(current_ - 1); });
+  connect(buttons_[2], &QPushButton::clicked, this, &QDialog::accept);
+  buttons_[0]->setEnabled(false);
+  buttons_[1]->setEnabled(false);
+}
 
-  row->addWidget(buttons_[1]);
-  row->addWidget(buttons_[0]);
+// Under the page: previous, next and which page it is; the zoom in the middle; close at the right.
+QLayout* FM_PrintScreen::buttonRow() {
   pageText_ = new QLabel(this);
   pageText_->setObjectName("LB_Page");
+  auto* row = new QHBoxLayout;
+  row->addWidget(buttons_[1]);
+  row->addWidget(buttons_[0]);
   row->addWidget(pageText_);
   row->addStretch(1);
   row->addWidget(zoomButtons_[1]);
@@ -73,19 +96,7 @@ FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
   row->addWidget(zoomButtons_[0]);
   row->addStretch(1);
   row->addWidget(buttons_[2]);
-  connect(buttons_[0], &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
-  connect(buttons_[1], &QPushButton::clicked, this, [this] { showPage(current_ - 1); });
-  connect(buttons_[2], &QPushButton::clicked, this, &QDialog::accept);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(scroll_, 1);
-  layout->addLayout(row);
-  // A whole page width, and no taller than the screen: the buttons stay in sight.
-  const QSize wanted(900, 1000);
-  resize(screen() == nullptr ? wanted : wanted.boundedTo(screen()->availableGeometry().size()));
-  buttons_[0]->setEnabled(false);
-  buttons_[1]->setEnabled(false);
-  showPage(0);
+  return row;
 }
 
 // Zoom in and out (buttons and keys) and the zoom box, whose items are the

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <array>
@@ -32,7 +33,10 @@ class FM_PrintScreen : public QDialog {
   // of its size on paper.
   enum class Fit { Width, Page, Zoom };
 
+  void buildPageView();
+  void buildPageButtons();
   void buildZoomControls();
+  QLayout* buttonRow();
   void showPage(int page);
   void fitTo(Fit fit);
   void zoomTo(double zoom);

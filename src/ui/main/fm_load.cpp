@@ -34,6 +34,39 @@ void makeBold(QLabel& label, double scale) {
   label.setFont(font);
 }
 
+QLabel* productPicture() {
+  auto* picture = new QLabel;
+  picture->setObjectName(QStringLiteral("IM_Kora"));
+  picture->setPixmap(iconPixmap(QStringLiteral("korain"), kPictureSide));
+  return picture;
+}
+
+void addWarnings(QVBoxLayout& column) {
+  column.addSpacing(12);
+  for (const auto& [name, text] :
+       {std::pair{QStringLiteral("LB_Warning1"), QStringLiteral("WARNING: Experimental version")},
+        std::pair{QStringLiteral("LB_Warning2"),
+                  QStringLiteral("DO NOT USE FOR OFFICIAL CALCULATIONS")}}) {
+    QLabel* warning = addLabel(column, name, text);
+    warning->setStyleSheet(QStringLiteral("color: #b00020;"));
+    makeBold(*warning, 1.0);
+  }
+}
+
+// The title, the version text and, for an experimental build, its warnings, top to bottom.
+QVBoxLayout* textColumn(const QString& title, const ProgramVersion& version) {
+  auto* column = new QVBoxLayout;
+  // A nested layout would take the wide spacing of the row.
+  column->setSpacing(6);
+  makeBold(*addLabel(*column, QStringLiteral("LB_Title"), title), 1.8);
+  // The splash never shows in debug mode, so the version text is the user's one.
+  addLabel(*column, QStringLiteral("LB_Version"), QString::fromStdString(versionText(version)));
+  addLabel(*column, QStringLiteral("LB_32bits"), QStringLiteral("32 bits"));
+  if (isExperimental(version)) addWarnings(*column);
+  column->addStretch();
+  return column;
+}
+
 }  // namespace
 
 FM_Load::FM_Load(const QString& title, QWidget* parent, const ProgramVersion& version)
@@ -51,31 +84,8 @@ FM_Load::FM_Load(const QString& title, QWidget* parent, const ProgramVersion& ve
   auto* row = new QHBoxLayout(frame);
   row->setContentsMargins(24, 24, 32, 24);
   row->setSpacing(24);
-  auto* picture = new QLabel;
-  picture->setObjectName(QStringLiteral("IM_Kora"));
-  picture->setPixmap(iconPixmap(QStringLiteral("korain"), kPictureSide));
-  row->addWidget(picture, 0, Qt::AlignTop);
-
-  auto* column = new QVBoxLayout;
-  row->addLayout(column);
-  // A nested layout would take the wide spacing of the row.
-  column->setSpacing(6);
-  makeBold(*addLabel(*column, QStringLiteral("LB_Title"), title), 1.8);
-  // The splash never shows in debug mode, so the version text is the user's one.
-  addLabel(*column, QStringLiteral("LB_Version"), QString::fromStdString(versionText(version)));
-  addLabel(*column, QStringLiteral("LB_32bits"), QStringLiteral("32 bits"));
-  if (isExperimental(version)) {
-    column->addSpacing(12);
-    for (const auto& [name, text] :
-         {std::pair{QStringLiteral("LB_Warning1"), QStringLiteral("WARNING: Experimental version")},
-          std::pair{QStringLiteral("LB_Warning2"),
-                    QStringLiteral("DO NOT USE FOR OFFICIAL CALCULATIONS")}}) {
-      QLabel* warning = addLabel(*column, name, text);
-      warning->setStyleSheet(QStringLiteral("color: #b00020;"));
-      makeBold(*warning, 1.0);
-    }
-  }
-  column->addStretch();
+  row->addWidget(productPicture(), 0, Qt::AlignTop);
+  row->addLayout(textColumn(title, version));
 
   adjustSize();
   if (const QScreen* display = screen())
