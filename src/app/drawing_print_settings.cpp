@@ -1,3 +1,4 @@
+// Reading and writing the drawing print dialog's settings in "Tessaly.ini".
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_print_settings.h"
 

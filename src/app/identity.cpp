@@ -1,3 +1,4 @@
+// The user's login name from the environment and the computer's name from the system.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "identity.h"
 

@@ -1,3 +1,4 @@
+// Reading and writing the messages window's place in "Tessaly.ini".
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages_window_settings.h"
 

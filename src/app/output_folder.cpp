@@ -1,3 +1,4 @@
+// The folder a dialog for a written file starts in.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_folder.h"
 

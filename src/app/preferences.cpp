@@ -1,3 +1,4 @@
+// Gathering the preferences from the session and storing the edited ones back, checked.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences.h"
 

@@ -1,3 +1,4 @@
+// Reading and writing the data report's settings in "Tessaly.ini".
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_settings.h"
 

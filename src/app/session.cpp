@@ -1,3 +1,4 @@
+// The session's state and its one change path, with undo, redo and the refreshes a change asks.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 

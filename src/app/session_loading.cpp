@@ -1,3 +1,4 @@
+// Opening a database, copying it, and opening an arrangement block into the session.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session_loading.h"
 

@@ -1,3 +1,4 @@
+// The title block's program-given lines filled from today's date, the user and the machine.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_block_now.h"
 

@@ -1,3 +1,4 @@
+// Which panel a code shows, and what the menus and tools offer for the model as it stands.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view_state.h"
 

@@ -1,3 +1,4 @@
+// The comment lines of an arrangement block saved now, with today's date and time.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "write_context_now.h"
 

@@ -1,3 +1,4 @@
+// Reading korain-cli's block numbers, check modes and comma-separated lists.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arguments.h"
 

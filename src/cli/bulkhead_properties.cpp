@@ -1,3 +1,4 @@
+// The section properties and steel weight of every bulkhead, for the properties command.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bulkhead_properties.h"
 

@@ -1,3 +1,4 @@
+// The draw command: its options read, and the drawing written on paper or into a file.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw_command.h"
 

@@ -1,3 +1,4 @@
+// The check and legend commands: the messages and legend of the computed geometry.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry_commands.h"
 

@@ -1,3 +1,4 @@
+// The typed title lines, the title block's input and the PDF's date for korain-cli.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printed_titles.h"
 

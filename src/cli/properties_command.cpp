@@ -1,3 +1,4 @@
+// The properties command: its options read, and the properties written as JSON or text.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties_command.h"
 

@@ -1,3 +1,4 @@
+// Writing the properties as text tables: each bulkhead's weight and its spans.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties_text.h"
 

@@ -1,3 +1,4 @@
+// The resonance command: the evaluation of an arrangement written as JSON.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance_command.h"
 

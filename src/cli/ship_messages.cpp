@@ -1,3 +1,4 @@
+// Printing the ship data's read messages on standard error.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ship_messages.h"
 

@@ -1,3 +1,4 @@
+// Writing bytes to standard output whole, and checking that they reached it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standard_output.h"
 

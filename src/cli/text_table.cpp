@@ -1,3 +1,4 @@
+// Laying out columns of text as wide as their widest cell, counted in characters.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_table.h"
 

@@ -1,3 +1,4 @@
+// The text of korain-cli's usage, whole and by command, and the answer to a wrong use.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usage.h"
 

@@ -1,3 +1,4 @@
+// Writing the section properties of the spans and the steel weight of a bulkhead as JSON.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties_json.h"
 

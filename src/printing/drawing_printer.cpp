@@ -1,3 +1,4 @@
+// Printing the drawing sheet on a printer.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_printer.h"
 

@@ -1,3 +1,4 @@
+// The report's print surface on a printer: its printable area, one sheet per page.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printer_print_surface.h"
 

@@ -1,3 +1,4 @@
+// Painting the arrangement: the background, the current bulkhead and the labels on top.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement_painter.h"
 

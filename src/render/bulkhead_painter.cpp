@@ -1,3 +1,4 @@
+// Painting one bulkhead's strakes, contour, stools, corrugation, members, stiffeners and nodes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bulkhead_painter.h"
 

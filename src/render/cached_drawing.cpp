@@ -1,3 +1,4 @@
+// Painting the drawing with its background kept as a picture while it stays the same.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cached_drawing.h"
 

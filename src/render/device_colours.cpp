@@ -1,3 +1,4 @@
+// Counting a device's colours, and the colour a drawing colour becomes on it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device_colours.h"
 

@@ -1,3 +1,4 @@
+// Laying out and painting the dimension chains, and the room they need beside the drawing.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dimension_painter.h"
 

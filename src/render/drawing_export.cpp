@@ -1,3 +1,4 @@
+// Writing the drawing to a file in each format, chosen by the file's suffix.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_export.h"
 

@@ -1,3 +1,4 @@
+// Gathering the drawing's labels: what each says, where it belongs, its colour and kind.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_labels.h"
 

@@ -1,3 +1,4 @@
+// Painting the drawing's print on a sheet at its scale, into a PDF, a preview and the clipboard.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_print.h"
 

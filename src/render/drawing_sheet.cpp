@@ -1,3 +1,4 @@
+// Laying out a sheet's drawing, scale bar and title block, and painting them.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_sheet.h"
 

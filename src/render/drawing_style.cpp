@@ -1,3 +1,4 @@
+// The drawing's colours, pens and label fonts for one surface.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_style.h"
 

@@ -1,3 +1,4 @@
+// Writing the world drawing's header, layers, paths and texts as DXF.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf_writer.h"
 

@@ -1,3 +1,4 @@
+// Placing the labels where they cover nothing, and noting those that find no room.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "label_layout.h"
 

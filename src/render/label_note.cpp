@@ -1,3 +1,4 @@
+// The lines of the note that lists or counts the labels with no room.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "label_note.h"
 

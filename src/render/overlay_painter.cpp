@@ -1,3 +1,4 @@
+// Painting the hull section, the axes with their ticks, and the check legend.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overlay_painter.h"
 

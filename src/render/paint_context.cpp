@@ -1,3 +1,4 @@
+// The palette's colours, and drawing world polylines and paths through the paint context.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paint_context.h"
 

@@ -1,3 +1,4 @@
+// Setting a PDF's dates and document identifier, and saving it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf_dates.h"
 

@@ -1,3 +1,4 @@
+// Painting the report with Qt: its fonts, text, lines and pictures, on PDF pages or pictures.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print_surface_qt.h"
 

@@ -1,3 +1,4 @@
+// Painting the report's logo and the picture of each bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report_pictures.h"
 

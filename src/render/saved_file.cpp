@@ -1,3 +1,4 @@
+// Writing a file's bytes through a temporary renamed over it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "saved_file.h"
 

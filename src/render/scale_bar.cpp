@@ -1,3 +1,4 @@
+// Choosing the scale bar's round length, and painting it with the stated scale.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scale_bar.h"
 

@@ -1,3 +1,4 @@
+// Painting a picture into SVG bytes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "svg_bytes.h"
 

@@ -1,3 +1,4 @@
+// Laying out and painting the title block's lines, its makers' cells and the scale.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_block_painter.h"
 

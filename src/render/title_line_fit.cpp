@@ -1,3 +1,4 @@
+// Fitting a title block line to its box: set smaller, then wrapped at the smallest size.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_line_fit.h"
 

@@ -1,3 +1,4 @@
+// Building the world drawing of the arrangement, layer by layer, with its labels and axes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world_drawing.h"
 

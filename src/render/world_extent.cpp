@@ -1,3 +1,4 @@
+// The box that holds every vertex, arc, circle and text of a world drawing.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world_extent.h"
 

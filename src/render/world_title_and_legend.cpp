@@ -1,3 +1,4 @@
+// Adding the title block and the check legend to a world drawing, beside it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world_title_and_legend.h"
 

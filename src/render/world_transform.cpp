@@ -1,3 +1,4 @@
+// The transform from world metres onto a device's rectangle, one scale for both axes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world_transform.h"
 

@@ -1,3 +1,4 @@
+// Taking pictures of windows and of modal dialogs into PNG files.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "camera.h"
 

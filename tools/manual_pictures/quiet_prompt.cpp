@@ -1,3 +1,4 @@
+// The answers of a user who lets every question pass, without a box shown.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiet_prompt.h"
 

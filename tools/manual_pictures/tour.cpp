@@ -1,3 +1,4 @@
+// The tour of the editor: every panel and dialog opened by its own command and taken.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tour.h"
 

@@ -1,3 +1,4 @@
+// The check panel's title for a display mode, and its legend laid out on the swatches.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/check_view.h"
 

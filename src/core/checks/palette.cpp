@@ -1,3 +1,4 @@
+// The default colours of the check display.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/palette.h"
 

@@ -1,3 +1,4 @@
+// The texts of the ordinary stiffeners panel's rows, for the chosen tab.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/stiffener_rows.h"
 

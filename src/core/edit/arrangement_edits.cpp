@@ -1,3 +1,4 @@
+// Reading and setting the arrangement's own fields for the main data dialog.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/arrangement_edits.h"
 

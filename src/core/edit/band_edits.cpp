@@ -1,3 +1,4 @@
+// Inserting and removing the strake bands and strakes of a bulkhead's plating.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/band_edits.h"
 

@@ -1,3 +1,4 @@
+// Setting a bulkhead's data, stools and corrugation, and adding and removing bulkheads.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/bulkhead_edits.h"
 

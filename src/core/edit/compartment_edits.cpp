@@ -1,3 +1,4 @@
+// Setting a compartment's type, main destination and working copy on its bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/compartment_edits.h"
 

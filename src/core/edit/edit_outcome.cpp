@@ -1,3 +1,4 @@
+// The outcome of an edit refused at an item of a list.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/edit_outcome.h"
 

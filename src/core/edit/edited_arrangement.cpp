@@ -1,3 +1,4 @@
+// The edited arrangement's undo levels, shared bulkheads, settled geometry and versions.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/edited_arrangement.h"
 

@@ -1,3 +1,4 @@
+// Reading and setting a compartment's loading for the loading dialog.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/loading_edits.h"
 

@@ -1,3 +1,4 @@
+// Adding, removing and moving primary members, kept vertical first and each by position.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/member_edits.h"
 

@@ -1,3 +1,4 @@
+// Finding where a new node goes on the contour, and adding, inserting and removing nodes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/node_edits.h"
 

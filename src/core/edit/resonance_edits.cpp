@@ -1,3 +1,4 @@
+// Filling a compartment's effective dimensions and appending its filling levels.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/resonance_edits.h"
 

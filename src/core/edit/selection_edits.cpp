@@ -1,3 +1,4 @@
+// Choosing and settling the current objects, and selecting what a message or a pick names.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/selection_edits.h"
 

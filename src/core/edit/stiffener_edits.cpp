@@ -1,3 +1,4 @@
+// Setting, moving, spacing, adding, removing and selecting ordinary stiffeners.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/stiffener_edits.h"
 

@@ -1,3 +1,4 @@
+// The default compartments of a bulkhead, and their position computed from the contour.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/compartment_geometry.h"
 

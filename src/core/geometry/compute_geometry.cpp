@@ -1,3 +1,4 @@
+// Recomputing every bulkhead's geometry, with the messages it gives, after a change.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/compute_geometry.h"
 

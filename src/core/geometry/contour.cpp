@@ -1,3 +1,4 @@
+// The contour built from lines and arcs, the cuts of lines with it and abscissae along it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/contour.h"
 

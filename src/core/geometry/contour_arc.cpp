@@ -1,3 +1,4 @@
+// Working out the circular arcs of a contour from its nodes, or why a node's data give none.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/contour_arc.h"
 

@@ -1,3 +1,4 @@
+// The contour as a path of lines and arcs, and that path flattened to points.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/contour_path.h"
 

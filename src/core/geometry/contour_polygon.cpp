@@ -1,3 +1,4 @@
+// The contour as a polygon, whether it closes, and its bounds.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/contour_polygon.h"
 

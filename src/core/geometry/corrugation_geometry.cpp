@@ -1,3 +1,4 @@
+// Laying out the knuckle lines of a corrugated bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/corrugation_geometry.h"
 

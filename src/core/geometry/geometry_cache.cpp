@@ -1,3 +1,4 @@
+// Keeping which bulkheads are computed and the messages each gave, between edits.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/geometry_cache.h"
 

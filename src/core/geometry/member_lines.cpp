@@ -1,3 +1,4 @@
+// The ends of member, stiffener and knuckle lines on the contour, and where members cross them.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/member_lines.h"
 

@@ -1,3 +1,4 @@
+// Finding the object of the arrangement at a point of the drawing.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/picking.h"
 

@@ -1,3 +1,4 @@
+// Naming the stiffeners, knuckles, nodes and brackets placed where no structure can be.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/placement_checks.h"
 

@@ -1,3 +1,4 @@
+// The plane's predicates: distances, crossings and points on segments within a tolerance.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/plane.h"
 

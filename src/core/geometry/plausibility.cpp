@@ -1,3 +1,4 @@
+// Naming in the message list the values no structure can have.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/plausibility.h"
 

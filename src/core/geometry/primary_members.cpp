@@ -1,3 +1,4 @@
+// Placing the primary members within the plane part, and the support intervals they make.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/primary_members.h"
 

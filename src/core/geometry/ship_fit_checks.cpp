@@ -1,3 +1,4 @@
+// Checking the main data and the contour nodes against the ship and its hull section.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/ship_fit_checks.h"
 

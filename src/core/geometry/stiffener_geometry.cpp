@@ -1,3 +1,4 @@
+// The ends and spans of ordinary stiffeners, and the support interval that holds each span.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/stiffener_geometry.h"
 

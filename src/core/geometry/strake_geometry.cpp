@@ -1,3 +1,4 @@
+// Settling the limits of bands and strakes, and cutting each strake's outline from the contour.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/strake_geometry.h"
 

@@ -1,3 +1,4 @@
+// Gathering, as straight pieces, the lines of a bulkhead that a label must not cover.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/structure_lines.h"
 

@@ -1,3 +1,4 @@
+// Adding a bulkhead's warnings and errors, each naming the bulkhead and its object.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages/bulkhead_report.h"
 

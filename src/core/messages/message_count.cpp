@@ -1,3 +1,4 @@
+// Counting the errors and warnings, and the status bar's text of the count.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages/message_count.h"
 

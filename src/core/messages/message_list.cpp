@@ -1,3 +1,4 @@
+// Adding to the message list, keeping its latest 40, and the list shown after a computation.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages/message_list.h"
 

@@ -1,3 +1,4 @@
+// Filtering and ordering the messages window's rows, and the text of each column.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages/message_rows.h"
 

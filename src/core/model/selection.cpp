@@ -1,3 +1,4 @@
+// Taking the selection out of the model and putting it back, bulkhead by bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/selection.h"
 

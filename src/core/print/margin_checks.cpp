@@ -1,3 +1,4 @@
+// The smallest margin a printer allows, and the questions about the page set-up's margins.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/margin_checks.h"
 

@@ -1,3 +1,4 @@
+// Preparing the report's surface, breaking its pages with header and footer, and its end.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/page_flow.h"
 

@@ -1,3 +1,4 @@
+// Printing the report's rules, section titles and double-underlined headings.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_headings.h"
 

@@ -1,3 +1,4 @@
+// Printing text, lines and pictures from the left margin, and moving the current place.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_surface.h"
 

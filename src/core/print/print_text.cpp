@@ -1,3 +1,4 @@
+// Printing text on tab columns and dotted leaders from a label to its value.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_text.h"
 

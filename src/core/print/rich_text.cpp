@@ -1,3 +1,4 @@
+// Splitting marked-up text into runs, and printing them raised, lowered or in the symbol font.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/rich_text.h"
 

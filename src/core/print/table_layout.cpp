@@ -1,3 +1,4 @@
+// Measuring a report table's cells and placing its columns so that no two cells touch.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/table_layout.h"
 

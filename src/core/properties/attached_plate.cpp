@@ -1,3 +1,4 @@
+// Finding the strake and the stiffener spacing that an ordinary stiffener's span works with.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/attached_plate.h"
 

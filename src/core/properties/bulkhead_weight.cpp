@@ -1,3 +1,4 @@
+// Computing a bulkhead's steel weight and centre of gravity, part by part.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/bulkhead_weight.h"
 

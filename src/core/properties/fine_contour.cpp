@@ -1,3 +1,4 @@
+// The contour with its arcs in fine chords, for the weights and the attached plating.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/fine_contour.h"
 

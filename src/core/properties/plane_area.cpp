@@ -1,3 +1,4 @@
+// Clipping a polygon of the plane, and its area and centroid.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/plane_area.h"
 

@@ -1,3 +1,4 @@
+// Idealising a profile as plates, and its section's area, neutral axis, inertia and moduli.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/profile_section.h"
 

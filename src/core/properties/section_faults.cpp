@@ -1,3 +1,4 @@
+// Naming in the message list the spans whose values make no section.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/section_faults.h"
 

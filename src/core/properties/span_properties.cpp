@@ -1,3 +1,4 @@
+// Placing every span of the ordinary stiffeners, and computing its section properties.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/span_properties.h"
 

@@ -1,3 +1,4 @@
+// The report's item names, the check of the chosen items, and the report printed item by item.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/data_report.h"
 

@@ -1,3 +1,4 @@
+// The cells and texts every section of the data report shares.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/report_context.h"
 

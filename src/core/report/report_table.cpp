@@ -1,3 +1,4 @@
+// Fitting a report table to its columns and printing it, continued over pages.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/report_table.h"
 

@@ -1,3 +1,4 @@
+// Printing the "Risk of resonance" section of the data report.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/resonance_section.h"
 

@@ -1,3 +1,4 @@
+// Writing the stiffener and span numbers of one row compactly, as runs like "1-5/1".
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/span_numbers.h"
 

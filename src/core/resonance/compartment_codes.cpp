@@ -1,3 +1,4 @@
+// The texts of a compartment's codes, and the loading condition its destination stands for.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/compartment_codes.h"
 

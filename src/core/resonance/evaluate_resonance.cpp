@@ -1,3 +1,4 @@
+// Evaluating the risk of resonance in every compartment of an arrangement.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/evaluate_resonance.h"
 

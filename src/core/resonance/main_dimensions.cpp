@@ -1,3 +1,4 @@
+// A compartment's length, breadth and height for the resonance, and which are missing.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/main_dimensions.h"
 

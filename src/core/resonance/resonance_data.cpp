@@ -1,3 +1,4 @@
+// Checking that the ship data hold what the resonance needs, and the notice when they do not.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/resonance_data.h"
 

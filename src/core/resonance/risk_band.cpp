@@ -1,3 +1,4 @@
+// Whether a period ratio lies in the band of pitch, roll or sway resonance.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/risk_band.h"
 

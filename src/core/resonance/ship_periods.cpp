@@ -1,3 +1,4 @@
+// Computing the ship's pitch, roll and sway periods from the rule formulas.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/ship_periods.h"
 

@@ -1,3 +1,4 @@
+// Computing the liquid's natural period at each filling level, and its risks of resonance.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resonance/sloshing_periods.h"
 

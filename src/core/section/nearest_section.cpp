@@ -1,3 +1,4 @@
+// Finding the database's hull section whose X lies nearest to the arrangement's.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/nearest_section.h"
 

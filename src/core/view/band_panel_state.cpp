@@ -1,3 +1,4 @@
+// The strake bands panel's rows and the current strake's data, from the current bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/band_panel_state.h"
 

@@ -1,3 +1,4 @@
+// The bulkhead and compartment panels' values and stool rows, from the current bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/bulkhead_panel_states.h"
 

@@ -1,3 +1,4 @@
+// Working out a bulkhead's dimension chains, with equal spacings grouped, from its stations.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/dimension_chains.h"
 

@@ -1,3 +1,4 @@
+// Ticking or clearing one box's bit of the display word.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/display_boxes.h"
 

@@ -1,3 +1,4 @@
+// The default drawing settings and colours.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/display_config.h"
 

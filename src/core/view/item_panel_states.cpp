@@ -1,3 +1,4 @@
+// The node and primary members panels' values and steps, from the current bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/item_panel_states.h"
 

@@ -1,3 +1,4 @@
+// Choosing the standard ratio at which the section fits the sheet, and its text.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/print_scale.h"
 

@@ -1,3 +1,4 @@
+// The outlines of the hull section behind the bulkheads, or of the ship's frame without one.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/section_outline.h"
 

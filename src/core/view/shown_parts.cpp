@@ -1,3 +1,4 @@
+// Which parts of a bulkhead a drawing shows, from the display options.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/shown_parts.h"
 

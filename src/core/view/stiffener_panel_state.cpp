@@ -1,3 +1,4 @@
+// The values the selected stiffeners share on a tab, and which of them can be edited.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/stiffener_panel_state.h"
 

@@ -1,3 +1,4 @@
+// The bounds of what a drawing shows, the window framed on them, and zooming within it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/world_window.h"
 

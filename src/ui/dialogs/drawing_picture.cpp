@@ -1,3 +1,4 @@
+// Painting the drawing picture anew for its size.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/drawing_picture.h"
 

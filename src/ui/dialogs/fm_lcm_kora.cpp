@@ -1,3 +1,4 @@
+// The loading dialog's form, filled from the compartment and written back as one change.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_lcm_kora.h"
 

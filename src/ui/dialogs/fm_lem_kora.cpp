@@ -1,3 +1,4 @@
+// The dimensions dialog's form, filled from the working copy and written back as one change.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_lem_kora.h"
 

@@ -1,3 +1,4 @@
+// The drawing's print preview: its sheet painted, printed and copied to the clipboard.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_preview.h"
 

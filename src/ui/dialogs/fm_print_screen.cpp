@@ -1,3 +1,4 @@
+// The report's page browser: its controls, the pages shown and their zoom.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_print_screen.h"
 

@@ -1,3 +1,4 @@
+// The resonance dialog's form, its levels and verdicts shown anew as the user edits.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_res_kora.h"
 

@@ -1,3 +1,4 @@
+// The Save As dialog's form, and the name and block it confirms.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_save_as.h"
 

@@ -1,3 +1,4 @@
+// The stiffener wizard's form: its values, the count that fits, and the row added on Ok.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_second_wiz.h"
 

@@ -1,3 +1,4 @@
+// The open dialog's form: the blocks listed, the chosen one previewed and confirmed.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_sel_sec.h"
 

@@ -1,3 +1,4 @@
+// The system's printers with "PDF file", their margins and the drawing's page layout.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/printer_catalogue.h"
 

@@ -1,3 +1,4 @@
+// Painting a block's outline, or nothing, in the database dialogs' preview.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/section_preview.h"
 

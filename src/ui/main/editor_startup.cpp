@@ -1,3 +1,4 @@
+// Starting the editor: the configuration, the database, the main window and what it remembers.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/editor_startup.h"
 

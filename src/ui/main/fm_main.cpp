@@ -1,3 +1,4 @@
+// Building the main window and connecting its commands; its refresh cycle and its status bar.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/fm_main.h"
 

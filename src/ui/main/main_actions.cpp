@@ -1,3 +1,4 @@
+// Building the main window's menus and toolbars, item by item.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/main_actions.h"
 

@@ -1,3 +1,4 @@
+// Finding the user manual's first page and opening it in the desktop's browser.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/manual_browser.h"
 

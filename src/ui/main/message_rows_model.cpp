@@ -1,3 +1,4 @@
+// The messages window's rows as a table model: their cells, icons and headings.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/message_rows_model.h"
 

@@ -1,3 +1,4 @@
+// The messages window: its controls and rows, the row chosen, and its place by the main window.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/messages_window.h"
 

@@ -1,3 +1,4 @@
+// Making each panel on first use, and showing the current one under the bulkhead selector.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/panel_area.h"
 

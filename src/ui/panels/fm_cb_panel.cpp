@@ -1,3 +1,4 @@
+// The bulkhead selector: filled from the arrangement, stepped and chosen.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_cb_panel.h"
 

@@ -1,3 +1,4 @@
+// The compartment panel's controls, filled from the side shown, and its changes and dialogs.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_comp.h"
 

@@ -1,3 +1,4 @@
+// The corrugation panel's controls, filled from the current bulkhead, and its one change.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_corr.h"
 

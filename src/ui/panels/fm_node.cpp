@@ -1,3 +1,4 @@
+// The node panel's controls, filled from the current node, and its changes and commands.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_node.h"
 

@@ -1,3 +1,4 @@
+// The primary members panel's controls, filled from the current member, and its changes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_prim.h"
 

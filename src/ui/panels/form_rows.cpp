@@ -1,3 +1,4 @@
+// Adding captioned rows, number fields and tool strips to a panel's form.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/form_rows.h"
 

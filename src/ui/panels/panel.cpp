@@ -1,3 +1,4 @@
+// The panels' shared part: the title, the refresh, and the commands and changes they hand on.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/panel.h"
 

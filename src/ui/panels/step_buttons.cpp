@@ -1,3 +1,4 @@
+// Adding the previous and next buttons to a panel's row.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/step_buttons.h"
 

@@ -1,3 +1,4 @@
+// Telling when a field's changed value is settled, on leaving it or on Enter.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/commit_field.h"
 

@@ -1,3 +1,4 @@
+// Filling a list with the ship's materials, and showing a code as its item.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/material_list.h"
 

@@ -1,3 +1,4 @@
+// Asking the editor's questions in message boxes and file dialogs.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/message_box_prompt.h"
 

@@ -1,3 +1,4 @@
+// A number cell's editor, and the keystrokes it turns away said with the column's heading.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/number_cell_delegate.h"
 

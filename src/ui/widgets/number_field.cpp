@@ -1,3 +1,4 @@
+// Showing, reading and checking a number field's value against its range.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/number_field.h"
 

@@ -1,3 +1,4 @@
+// Which typing a number field accepts, and why it turns a keystroke away.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/number_validator.h"
 

@@ -1,3 +1,4 @@
+// Making a dialog's "&Ok" and "&Cancel" buttons with its refusal line.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/ok_cancel.h"
 

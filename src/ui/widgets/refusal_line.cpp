@@ -1,3 +1,4 @@
+// Showing a field's refusal on its dialog's line until the field takes it back.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/refusal_line.h"
 

@@ -1,3 +1,4 @@
+// Carrying a field's refusal up to the window that shows it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/refusal_notice.h"
 

@@ -1,3 +1,4 @@
+// Reading a typed number, and the reason when it is none.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/typed_number.h"
 
