@@ -45,22 +45,22 @@ NumberField* FormRows::addNumber(const QString& caption, const QString& name,
   return field;
 }
 
-QWidget* toolStrip(QWidget* parent, const QString& name, std::span<const StripTool> specs,
-                   std::span<QToolButton*> tools, const std::function<void(int)>& pressed) {
+QWidget* toolStrip(QWidget* parent, const QString& name, std::span<const StripTool> tools,
+                   std::span<QToolButton*> buttons, const std::function<void(int)>& pressed) {
   auto* strip = new QWidget(parent);
   strip->setObjectName(name);
   auto* row = new QHBoxLayout(strip);
   row->setContentsMargins(0, 0, 0, 0);
-  for (std::size_t i = 0; i < specs.size() && i < tools.size(); ++i) {
-    auto* tool = new QToolButton(strip);
-    tool->setObjectName(name + "_" + QString::number(i));
-    tool->setIcon(toolbarIcon(specs[i].icon));
-    tool->setToolTip(specs[i].tip);
-    tool->setAutoRaise(true);
+  for (std::size_t i = 0; i < tools.size() && i < buttons.size(); ++i) {
+    auto* button = new QToolButton(strip);
+    button->setObjectName(name + "_" + QString::number(i));
+    button->setIcon(toolbarIcon(tools[i].icon));
+    button->setToolTip(tools[i].tip);
+    button->setAutoRaise(true);
     const int number = static_cast<int>(i);
-    QObject::connect(tool, &QToolButton::clicked, strip, [pressed, number] { pressed(number); });
-    row->addWidget(tool);
-    tools[i] = tool;
+    QObject::connect(button, &QToolButton::clicked, strip, [pressed, number] { pressed(number); });
+    row->addWidget(button);
+    buttons[i] = button;
   }
   row->addStretch(1);
   return strip;

@@ -43,9 +43,9 @@ struct StripTool {
   QString tip;
 };
 
-// Raised tool buttons `name`_0, `name`_1, ... in a strip named `name`, each
-// calling `pressed` with its number; `tools` receives the buttons.
-QWidget* toolStrip(QWidget* parent, const QString& name, std::span<const StripTool> specs,
-                   std::span<QToolButton*> tools, const std::function<void(int)>& pressed);
+// Raised tool buttons `name`_0, `name`_1, ... in a strip named `name`, one for
+// each of `tools`, each calling `pressed` with its number; `buttons` receives them.
+QWidget* toolStrip(QWidget* parent, const QString& name, std::span<const StripTool> tools,
+                   std::span<QToolButton*> buttons, const std::function<void(int)>& pressed);
 
 }  // namespace korain
