@@ -13,7 +13,9 @@ namespace {
 
 int curveToolOf(Long curveCode) {
   const auto* tool = std::find(kCurveToolCodes.begin(), kCurveToolCodes.end(), curveCode);
-  return tool == kCurveToolCodes.end() ? 0 : static_cast<int>(std::distance(kCurveToolCodes.begin(), tool));
+  return tool == kCurveToolCodes.end()
+             ? 0
+             : static_cast<int>(std::distance(kCurveToolCodes.begin(), tool));
 }
 
 }  // namespace

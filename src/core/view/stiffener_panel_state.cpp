@@ -76,8 +76,9 @@ StiffenerValues sharedValues(const Bulkhead& bulkhead, StiffenerTab tab) {
                          .E1 = ofScantling(&Scantling::E1),
                          .H2 = ofScantling(&Scantling::H2),
                          .E2 = ofScantling(&Scantling::E2),
-                         .Mat = tab == StiffenerTab::SpanScantling ? ofSpan(&StiffenerSpan::Mat)
-                                                                   : ofStiffener(&OrdinaryStiffener::iMat),
+                         .Mat = tab == StiffenerTab::SpanScantling
+                                    ? ofSpan(&StiffenerSpan::Mat)
+                                    : ofStiffener(&OrdinaryStiffener::iMat),
                          .SpanReduction = ofStiffener(&OrdinaryStiffener::SpanReduction),
                          .LowerBracketLength = ofSpan(&StiffenerSpan::LowerBracketLength),
                          .UpperBracketLength = ofSpan(&StiffenerSpan::UpperBracketLength)};
@@ -91,7 +92,8 @@ StiffenerValues sharedValues(const Bulkhead& bulkhead, StiffenerTab tab) {
       });
     };
     values.Fixed = ofBracket(&Bracket::Fixed);
-    if (const std::optional<bool> fitted = ofBracket(&Bracket::Enabled)) values.NoBracket = !*fitted;
+    if (const std::optional<bool> fitted = ofBracket(&Bracket::Enabled))
+      values.NoBracket = !*fitted;
     values.BracketLength = ofBracket(&Bracket::Length);
   }
   return values;

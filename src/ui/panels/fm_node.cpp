@@ -21,8 +21,8 @@ const std::string kChangeLabel = "Node data changes";
 // The curve tools in their order on the bar.
 constexpr std::array<const char*, kCurveToolCount> kCurveTools = {"Line", "Tan. arc", "Arc",
                                                                   "Corrugated"};
-constexpr std::array<const char*, kCurveToolCount> kCurveIcons = {
-    "curve_line", "curve_tan_arc", "curve_arc", "curve_corrugated"};
+constexpr std::array<const char*, kCurveToolCount> kCurveIcons = {"curve_line", "curve_tan_arc",
+                                                                  "curve_arc", "curve_corrugated"};
 
 }  // namespace
 

@@ -68,8 +68,7 @@ bool FM_Prim::canRemove() const {
 void FM_Prim::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   if (currentBulkhead() != nullptr) {
-    session().moveSelection([](Arrangement& a) { settleMembers(currentOf(a)); },
-                            Follow::Nothing);
+    session().moveSelection([](Arrangement& a) { settleMembers(currentOf(a)); }, Follow::Nothing);
   }
   const MemberPanelState state = memberPanelState(currentBulkhead());
   controls_->setEnabled(state.Position.has_value());
