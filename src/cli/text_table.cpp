@@ -9,12 +9,6 @@
 namespace korain {
 namespace {
 
-std::size_t characterCount(std::string_view text) {
-  std::size_t count = 0;
-  for (std::size_t at = 0; at < text.size(); at = characterEnd(text, at)) ++count;
-  return count;
-}
-
 std::string_view cellOf(const TextRow& row, std::size_t column) {
   return column < row.size() ? std::string_view(row[column]) : std::string_view{};
 }

@@ -23,11 +23,15 @@ std::string_view firstCharacters(std::string_view text, std::size_t count) {
   return text.substr(0, end);
 }
 
+std::size_t characterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < text.size(); at = characterEnd(text, at)) ++count;
+  return count;
+}
+
 std::string paddedToWidth(std::string_view text, std::size_t width) {
   std::string result(firstCharacters(text, width));
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < result.size(); i = characterEnd(result, i)) ++characters;
-  result.append(width - characters, ' ');
+  result.append(width - characterCount(result), ' ');
   return result;
 }
 

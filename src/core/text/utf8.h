@@ -13,6 +13,9 @@ namespace korain {
 // continuation bytes after it (a stray continuation byte stands alone).
 std::size_t characterEnd(std::string_view text, std::size_t pos);
 
+// How many characters the text holds.
+std::size_t characterCount(std::string_view text);
+
 // The text's first count characters (all of it when it is shorter).
 std::string_view firstCharacters(std::string_view text, std::size_t count);
 
