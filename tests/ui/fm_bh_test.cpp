@@ -48,7 +48,7 @@ TEST_F(BulkheadPanel, EnablingAStoolShowsItsDefaultTop) {
        {std::tuple{"OP_Stool_0", "FTX_m_0", 1.8F}, std::tuple{"OP_Stool_1", "FTX_m_1", 18.0F}}) {
     SCOPED_TRACE(box);
     changeFirstBulkhead(session(), [](Bulkhead& b) {
-      setStools(b, false, false);
+      b.Stool1Enabled = b.Stool2Enabled = false;
       b.Stool1Z = b.Stool2Z = 0;
     });
     find<QCheckBox>(box)->click();

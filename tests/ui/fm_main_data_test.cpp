@@ -6,7 +6,6 @@
 
 #include <QTabWidget>
 
-#include "edit/arrangement_edits.h"
 #include "ui_test_support.h"
 
 namespace korain::testing {
@@ -51,8 +50,10 @@ TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
 
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(session().undoLabel(), "Main data changes");
-  EXPECT_EQ(mainDataOf(arrangement()),
-            (MainData{"Hold 3 fore bulkhead", 165, 2, 140, 6.5F, 8, 5.5F, 7.5F, 3, 3}));
+  const Arrangement& a = arrangement();
+  EXPECT_EQ(std::tuple(a.Name, a.X, a.SymFlag, a.StoolVolume, a.ForeHopperBreadth, a.ForeHopperZTop,
+                       a.AftHopperBreadth, a.AftHopperZTop, a.StateType, a.StateIndex),
+            std::tuple("Hold 3 fore bulkhead", 165, 2, 140, 6.5F, 8, 5.5F, 7.5F, 3, 3));
   EXPECT_EQ(arrangement().Bulkheads.count(), 1);
 }
 

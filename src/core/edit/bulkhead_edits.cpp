@@ -16,27 +16,6 @@ bool notGiven(Single z) { return std::abs(z) < kNotGiven; }
 
 }  // namespace
 
-BulkheadData bulkheadDataOf(const Bulkhead& bulkhead) {
-  return {bulkhead.Name,    bulkhead.Typ,
-          bulkhead.iMat,    bulkhead.stfHV,
-          bulkhead.stfside, bulkhead.Stool1Enabled,
-          bulkhead.Stool1Z, bulkhead.Stool2Enabled,
-          bulkhead.Stool2Z, bulkhead.UpperStoolSloped};
-}
-
-void setBulkheadData(Bulkhead& bulkhead, const BulkheadData& data) {
-  bulkhead.Name = data.Name;
-  bulkhead.Typ = data.Typ;
-  bulkhead.iMat = data.iMat;
-  bulkhead.stfHV = data.stfHV;
-  bulkhead.stfside = data.stfside;
-  bulkhead.Stool1Enabled = data.Stool1Enabled;
-  bulkhead.Stool1Z = data.Stool1Z;
-  bulkhead.Stool2Enabled = data.Stool2Enabled;
-  bulkhead.Stool2Z = data.Stool2Z;
-  bulkhead.UpperStoolSloped = data.UpperStoolSloped;
-}
-
 bool lacksStoolTop(const Bulkhead& bulkhead) {
   return hasHeight(bulkhead) && (notGiven(bulkhead.Stool1Z) || notGiven(bulkhead.Stool2Z));
 }
@@ -46,14 +25,6 @@ void storeDefaultStoolTops(Bulkhead& bulkhead) {
   if (notGiven(bulkhead.Stool1Z)) bulkhead.Stool1Z = bulkhead.ZMin;
   if (notGiven(bulkhead.Stool2Z)) bulkhead.Stool2Z = bulkhead.ZMax;
 }
-
-void setStools(Bulkhead& bulkhead, bool lowerEnabled, bool upperEnabled) {
-  bulkhead.Stool1Enabled = lowerEnabled;
-  bulkhead.Stool2Enabled = upperEnabled;
-  storeDefaultStoolTops(bulkhead);
-}
-
-void setUpperStoolSloped(Bulkhead& bulkhead, bool sloped) { bulkhead.UpperStoolSloped = sloped; }
 
 void setCorrugation(Bulkhead& bulkhead, const Corrugation& corrugation) {
   bulkhead.Corr = corrugation;

@@ -1,5 +1,5 @@
-// The bulkhead panel's changes: a bulkhead's own data, its stools, and adding
-// and removing whole bulkheads; and the corrugation panel's one change.
+// The bulkhead panel's changes besides its form: the stools' default tops and
+// adding and removing whole bulkheads; and the corrugation panel's one change.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -10,35 +10,12 @@
 
 namespace korain {
 
-// The fields of a bulkhead that the bulkhead panel edits.
-struct BulkheadData {
-  std::string Name{};
-  Long Typ = 0;
-  Integer iMat = 0;
-  Long stfHV = 0;
-  Long stfside = 0;
-  bool Stool1Enabled = false;
-  Single Stool1Z = 0;
-  bool Stool2Enabled = false;
-  Single Stool2Z = 0;
-  bool UpperStoolSloped = false;
-
-  bool operator==(const BulkheadData&) const = default;
-};
-
-BulkheadData bulkheadDataOf(const Bulkhead& bulkhead);
-void setBulkheadData(Bulkhead& bulkhead, const BulkheadData& data);
-
 // A stool given no top (a Z within 0.001 of zero) starts at the bulkhead's
 // lowest point (lower stool) or highest point (upper stool) and keeps that top
 // from then on. A bulkhead without a contour has no height yet: nothing to
 // start from.
 bool lacksStoolTop(const Bulkhead& bulkhead);
 void storeDefaultStoolTops(Bulkhead& bulkhead);
-
-// Enables or disables the two stools; a stool without top takes its default one.
-void setStools(Bulkhead& bulkhead, bool lowerEnabled, bool upperEnabled);
-void setUpperStoolSloped(Bulkhead& bulkhead, bool sloped);
 
 // The corrugation panel edits the bulkhead's corrugation as one record.
 void setCorrugation(Bulkhead& bulkhead, const Corrugation& corrugation);

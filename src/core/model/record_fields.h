@@ -180,8 +180,9 @@ struct Fields<FillingPoint> {
 // A compartment record is eight lines; line 2 belongs to the kind of block.
 template <>
 struct Fields<Compartment> {
+  static constexpr auto name = field("Name", &Compartment::Name, zel(0, 1));
   static constexpr std::tuple stored{
-      field("Name", &Compartment::Name, zel(0, 1)),
+      name,
       field("A", &Compartment::A, zel(1, 3)),
       field("B", &Compartment::B, zel(2, 3)),
       field("UseComputedYZ", &Compartment::UseComputedYZ, zel(3, 3)),
@@ -203,18 +204,29 @@ struct Fields<Compartment> {
 
 template <>
 struct Fields<Bulkhead> {
+  static constexpr Field<Bulkhead, std::string> name{
+      .name = "Name", .member = &Bulkhead::Name, .zel = zel(0), .most = kBulkheadNameWidth};
+  static constexpr auto typ = field("Typ", &Bulkhead::Typ, zel(1));
+  static constexpr auto iMat = field("iMat", &Bulkhead::iMat, zel(2));
+  static constexpr auto stfside = field("stfside", &Bulkhead::stfside, zel(4));
+  static constexpr auto stfHV = field("stfHV", &Bulkhead::stfHV, zel(3));
+  static constexpr auto stool1Enabled = field("Stool1Enabled", &Bulkhead::Stool1Enabled, zel(5));
+  static constexpr auto stool1Z = field("Stool1Z", &Bulkhead::Stool1Z, zel(6));
+  static constexpr auto stool2Enabled = field("Stool2Enabled", &Bulkhead::Stool2Enabled, zel(7));
+  static constexpr auto stool2Z = field("Stool2Z", &Bulkhead::Stool2Z, zel(8));
+  static constexpr auto upperStoolSloped =
+      field("UpperStoolSloped", &Bulkhead::UpperStoolSloped, zel(9));
   static constexpr std::tuple stored{
-      Field<Bulkhead, std::string>{
-          .name = "Name", .member = &Bulkhead::Name, .zel = zel(0), .most = kBulkheadNameWidth},
-      field("Typ", &Bulkhead::Typ, zel(1)),
-      field("iMat", &Bulkhead::iMat, zel(2)),
-      field("stfside", &Bulkhead::stfside, zel(4)),
-      field("stfHV", &Bulkhead::stfHV, zel(3)),
-      field("Stool1Enabled", &Bulkhead::Stool1Enabled, zel(5)),
-      field("Stool1Z", &Bulkhead::Stool1Z, zel(6)),
-      field("Stool2Enabled", &Bulkhead::Stool2Enabled, zel(7)),
-      field("Stool2Z", &Bulkhead::Stool2Z, zel(8)),
-      field("UpperStoolSloped", &Bulkhead::UpperStoolSloped, zel(9)),
+      name,
+      typ,
+      iMat,
+      stfside,
+      stfHV,
+      stool1Enabled,
+      stool1Z,
+      stool2Enabled,
+      stool2Z,
+      upperStoolSloped,
       list("Nodes", &Bulkhead::Nodes),
       list("PrimaryMembers", &Bulkhead::PrimaryMembers),
       list("Stiffeners", &Bulkhead::Stiffeners),
@@ -234,25 +246,39 @@ struct Fields<Bulkhead> {
 // hoppers, the corroded state, the identifier, one line each.
 template <>
 struct Fields<Arrangement> {
-  static constexpr std::tuple stored{
-      field("Name", &Arrangement::Name, zel(0, 1)),
-      field("ID", &Arrangement::ID, zel(0, 5)),
-      field("X", &Arrangement::X, zel(1, 2)),
-      field("SymFlag", &Arrangement::SymFlag, zel(3, 2)),
-      field("StoolVolume", &Arrangement::StoolVolume, zel(2, 2)),
-      field("ForeHopperBreadth", &Arrangement::ForeHopperBreadth, zel(3, 3)),
-      field("ForeHopperZTop", &Arrangement::ForeHopperZTop, zel(4, 3)),
-      field("AftHopperBreadth", &Arrangement::AftHopperBreadth, zel(1, 3)),
-      field("AftHopperZTop", &Arrangement::AftHopperZTop, zel(2, 3)),
-      Field<Arrangement, Long>{.name = "StateType",
-                               .member = &Arrangement::StateType,
-                               .zel = zel(1, 4).from(kZelVersionWithState),
-                               .role = FieldRole::FromOne},
-      Field<Arrangement, Integer>{.name = "StateIndex",
-                                  .member = &Arrangement::StateIndex,
-                                  .zel = zel(2, 4).from(kZelVersionWithState),
-                                  .role = FieldRole::FromOne},
-      list("Bulkheads", &Arrangement::Bulkheads)};
+  static constexpr auto name = field("Name", &Arrangement::Name, zel(0, 1));
+  static constexpr auto x = field("X", &Arrangement::X, zel(1, 2));
+  static constexpr auto symFlag = field("SymFlag", &Arrangement::SymFlag, zel(3, 2));
+  static constexpr auto stoolVolume = field("StoolVolume", &Arrangement::StoolVolume, zel(2, 2));
+  static constexpr auto foreHopperBreadth =
+      field("ForeHopperBreadth", &Arrangement::ForeHopperBreadth, zel(3, 3));
+  static constexpr auto foreHopperZTop =
+      field("ForeHopperZTop", &Arrangement::ForeHopperZTop, zel(4, 3));
+  static constexpr auto aftHopperBreadth =
+      field("AftHopperBreadth", &Arrangement::AftHopperBreadth, zel(1, 3));
+  static constexpr auto aftHopperZTop =
+      field("AftHopperZTop", &Arrangement::AftHopperZTop, zel(2, 3));
+  static constexpr Field<Arrangement, Long> stateType{.name = "StateType",
+                                                      .member = &Arrangement::StateType,
+                                                      .zel = zel(1, 4).from(kZelVersionWithState),
+                                                      .role = FieldRole::FromOne};
+  static constexpr Field<Arrangement, Integer> stateIndex{
+      .name = "StateIndex",
+      .member = &Arrangement::StateIndex,
+      .zel = zel(2, 4).from(kZelVersionWithState),
+      .role = FieldRole::FromOne};
+  static constexpr std::tuple stored{name,
+                                     field("ID", &Arrangement::ID, zel(0, 5)),
+                                     x,
+                                     symFlag,
+                                     stoolVolume,
+                                     foreHopperBreadth,
+                                     foreHopperZTop,
+                                     aftHopperBreadth,
+                                     aftHopperZTop,
+                                     stateType,
+                                     stateIndex,
+                                     list("Bulkheads", &Arrangement::Bulkheads)};
   static constexpr std::tuple unstored{&Arrangement::CurBulkhead, &Arrangement::SectionBreadth,
                                        &Arrangement::SectionHeight};
 };

@@ -5,24 +5,6 @@
 #include "resonance/main_dimensions.h"
 
 namespace korain {
-namespace {
-
-StoolRow stoolRow(bool on, Single top, Single limit, const Bulkhead& bulkhead) {
-  if (bulkhead.ZMin > bulkhead.ZMax) return {.On = on, .Top = top};
-  return {.On = on, .Top = on ? top : limit, .Range = std::pair(bulkhead.ZMin, bulkhead.ZMax)};
-}
-
-}  // namespace
-
-BulkheadPanelState bulkheadPanelState(const Bulkhead* bulkhead) {
-  if (bulkhead == nullptr) return {};
-  const Bulkhead& b = *bulkhead;
-  return {.Shown = bulkheadDataOf(b),
-          .Stools = {stoolRow(b.Stool1Enabled, b.Stool1Z, b.ZMin, b),
-                     stoolRow(b.Stool2Enabled, b.Stool2Z, b.ZMax, b)},
-          .SlopedEditable = b.Stool2Enabled};
-}
-
 CompartmentPanelState compartmentPanelState(const Bulkhead* bulkhead, int side,
                                             DestinationList destinations) {
   if (bulkhead == nullptr || !bulkhead->Compartments.inBounds(side)) return {};

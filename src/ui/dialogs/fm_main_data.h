@@ -3,15 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QTabWidget>
-#include <array>
 
 #include "editor.h"
-#include "widgets/commit_field.h"
-#include "widgets/number_field.h"
+#include "panels/form_binder.h"
 
 namespace korain {
 
@@ -24,19 +20,11 @@ class FM_MainData : public QDialog {
  private:
   QWidget* generalPage();
   QWidget* holdPage();
-  void fill();
   // Ok: one undo entry for the whole dialog, then the fields into the model.
   void confirm();
 
   Editor& editor_;
-  CommitField* ident_ = nullptr;
-  NumberField* x_ = nullptr;
-  QComboBox* sym_ = nullptr;
-  QComboBox* state_ = nullptr;
-  NumberField* stateIndex_ = nullptr;
-  QLabel* tollan_ = nullptr;
-  // Stool volume, fore hopper breadth and top, aft hopper breadth and top.
-  std::array<NumberField*, 5> hold_{};
+  FormBinder* binder_ = nullptr;
   QTabWidget* tabs_ = nullptr;
 };
 

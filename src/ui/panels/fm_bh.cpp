@@ -5,48 +5,17 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <limits>
-#include <optional>
 #include <string>
-#include <string_view>
 
+#include "edit/bulkhead_edits.h"
 #include "edit/selection_edits.h"
-#include "io/zel_format.h"
-#include "model/codes.h"
-#include "panels/form_rows.h"
 #include "properties/bulkhead_weight.h"
 #include "ship/ship_queries.h"
-#include "view/bulkhead_panel_states.h"
+#include "view/forms/forms.h"
 #include "view/property_texts.h"
-#include "view_state.h"
-#include "widgets/material_list.h"
 
 namespace korain {
 namespace {
-
-constexpr char kDataChanges[] = "Bulkhead data changes";
-constexpr char kStoolChanges[] = "Enable stool changes";
-constexpr char kSlopedChanges[] = "Enable upper stool sloped changes";
-
-using CodeText = std::optional<std::string_view> (*)(Long);
-
-QComboBox* codeList(const char* name, CodeText textOf, QWidget* parent) {
-  auto* list = new QComboBox(parent);
-  list->setObjectName(name);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list->setMinimumContentsLength(10);
-  for (Long code = 0; const std::optional<std::string_view> text = textOf(code); ++code) {
-    list->addItem(QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())));
-  }
-  return list;
-}
-
-// A list showing no item leaves the stored code as it was, so that a code the
-// list cannot show is not lost when another field changes.
-template <typename Code>
-Code chosenCode(const QComboBox& list, Code stored, int offset = 0) {
-  return list.currentIndex() < 0 ? stored : static_cast<Code>(list.currentIndex() + offset);
-}
 
 QFrame* rule(QWidget* parent) {
   auto* line = new QFrame(parent);
@@ -61,19 +30,6 @@ FM_Bh::FM_Bh(Editor& editor, QWidget* parent)
     : Panel(editor, PanelCode::Bulkhead, SelectorUse::Shown, parent) {
   setObjectName("FM_Bh");
   buildControls();
-
-  // The name labels the bulkhead in the selector, the drawing and the messages.
-  connect(name_, &CommitField::committed, this, [this] { changeData(Follow::Selector); });
-  // The stiffener and corrugation tools depend on the type.
-  connect(type_, &QComboBox::activated, this, [this] { changeData(Follow::Menus); });
-  connect(material_, &QComboBox::activated, this, [this] { changeData(Follow::Nothing); });
-  connect(side_, &QComboBox::activated, this, [this] { changeData(Follow::Nothing); });
-  connect(direction_, &QComboBox::activated, this, [this] { changeData(kRefreshAll); });
-  for (std::size_t i = 0; i < stool_.size(); ++i) {
-    connect(stoolZ_[i], &NumberField::committed, this, [this] { changeData(kRefreshAll); });
-    connect(stool_[i], &QCheckBox::clicked, this, &FM_Bh::stoolClicked);
-  }
-  connect(upperStoolSloped_, &QCheckBox::clicked, this, &FM_Bh::upperStoolSlopedClicked);
 }
 
 void FM_Bh::buildControls() {
@@ -82,31 +38,18 @@ void FM_Bh::buildControls() {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setColumnStretch(1, 1);
   FormRows rows(*form_, *grid);
-
-  name_ = new CommitField(form_);
-  name_->setObjectName("FTX_Name");
-  // The database keeps no more of a name; a longer one would also widen the
-  // bulkhead selector, and with it the panel column, beyond the window.
-  name_->setMaxLength(kBulkheadNameWidth);
-  rows.add("&Name :", name_);
-  type_ = codeList("CB_Type", bulkheadTypeText, form_);
-  rows.add("&Type :", type_);
-  material_ = new QComboBox(form_);
-  material_->setObjectName("CB_Mat");
-  material_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  material_->setMinimumContentsLength(10);
-  rows.add("&Material :", material_);
+  binder_ = new FormBinder(editor(), *form_);
+  const FormTable<Bulkhead>& table = bulkheadForm();
+  for (const char* name : {"FTX_Name", "CB_Type", "CB_Mat"}) binder_->addRow(rows, table, name);
   // The two long captions read as sentences ending in the list's choice, so
   // each list sits under its caption across the panel's width.
-  direction_ = codeList("CB_HorVer", directionText, form_);
-  rows.addAbove("&Ordinary Stiffeners are", direction_);
-  side_ = codeList("CB_ForeAft", sideText, form_);
-  rows.addAbove("&Stiffeners are located in the", side_);
-
+  for (const char* name : {"CB_HorVer", "CB_ForeAft"}) {
+    binder_->addRow(rows, table, name, FormBinder::Caption::Above);
+  }
   rows.addWide(rule(form_));
-
-  addStoolRows(rows);
-
+  for (const char* name : {"OP_Stool_0", "FTX_m_0", "OP_Stool_1", "FTX_m_1", "OP_UpStoolSloped"}) {
+    binder_->addRow(rows, table, name);
+  }
   rows.addWide(rule(form_));
   weight_ = new QLabel(form_);
   weight_->setObjectName("LB_Weight");
@@ -117,33 +60,9 @@ void FM_Bh::buildControls() {
   body()->addWidget(form_);
 }
 
-void FM_Bh::addStoolRows(FormRows& rows) {
-  const std::array<const char*, 2> stoolCaptions = {"Lower stool", "Upper stool"};
-  for (std::size_t i = 0; i < stool_.size(); ++i) {
-    const QString index = QString::number(i);
-    stool_[i] = new QCheckBox(stoolCaptions[i], form_);
-    stool_[i]->setObjectName("OP_Stool_" + index);
-    rows.addWide(stool_[i]);
-    stoolZ_[i] = new NumberField(form_);
-    stoolZ_[i]->setObjectName("FTX_m_" + index);
-    stoolZ_[i]->setCaption(QString(stoolCaptions[i]) + " Z");
-    stoolZLabel_[i] = rows.add("Z top / BL :", stoolZ_[i]);
-  }
-  upperStoolSloped_ = new QCheckBox("Upper stool is sloped", form_);
-  upperStoolSloped_->setObjectName("OP_UpStoolSloped");
-  rows.addWide(upperStoolSloped_);
-}
-
 void FM_Bh::fillControls() {
-  fillMaterials();
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  const std::optional<BulkheadData> shown = bulkheadPanelState(currentBulkhead()).Shown;
-  form_->setEnabled(shown.has_value());
-  name_->showText(shown ? QString::fromStdString(shown->Name) : QString());
-  showCode(*material_, shown ? shown->iMat - 1 : -1);
-  showCode(*direction_, shown ? shown->stfHV : -1);
-  showCode(*side_, shown ? shown->stfside : -1);
-  showCode(*type_, shown ? shown->Typ : -1);
+  form_->setEnabled(currentBulkhead() != nullptr);
   fillRows();
   showWeight();
 }
@@ -160,64 +79,13 @@ void FM_Bh::showWeight() {
   weight_->setText(QString::fromStdString(bulkheadWeightText(weight)));
 }
 
-void FM_Bh::fillMaterials() { fillMaterialList(*material_, session().ship()); }
-
 void FM_Bh::fillRows() {
   const Bulkhead* bulkhead = currentBulkhead();
   if (bulkhead != nullptr && lacksStoolTop(*bulkhead)) {
     session().amend(EditScope::bulkhead(arrangement().CurBulkhead),
                     [](Arrangement& a) { storeDefaultStoolTops(currentOf(a)); });
   }
-  const BulkheadPanelState state = bulkheadPanelState(currentBulkhead());
-  for (std::size_t i = 0; i < stool_.size(); ++i) {
-    const StoolRow& row = state.Stools.at(i);
-    stool_[i]->setChecked(row.On);
-    if (row.Range) {
-      stoolZ_[i]->setRange(row.Range->first, row.Range->second);
-    } else {
-      stoolZ_[i]->setRange(std::numeric_limits<double>::lowest(),
-                           std::numeric_limits<double>::max());
-    }
-    stoolZ_[i]->showValue(row.Top);
-    stoolZ_[i]->setEnabled(row.On);
-    stoolZLabel_[i]->setEnabled(row.On);
-  }
-  upperStoolSloped_->setChecked(state.Shown && state.Shown->UpperStoolSloped);
-  upperStoolSloped_->setEnabled(state.SlopedEditable);
-}
-
-BulkheadData FM_Bh::dataOfControls(const Bulkhead& bulkhead) const {
-  BulkheadData values = bulkheadDataOf(bulkhead);
-  values.Name = name_->text().toStdString();
-  values.Stool1Z = static_cast<Single>(stoolZ_[0]->value());
-  values.Stool2Z = static_cast<Single>(stoolZ_[1]->value());
-  values.iMat = chosenCode(*material_, bulkhead.iMat, 1);
-  values.stfHV = chosenCode(*direction_, bulkhead.stfHV);
-  values.stfside = chosenCode(*side_, bulkhead.stfside);
-  values.Typ = chosenCode(*type_, bulkhead.Typ);
-  values.Stool1Enabled = stool_[0]->isChecked();
-  values.Stool2Enabled = stool_[1]->isChecked();
-  return values;
-}
-
-void FM_Bh::changeData(Follow follow) {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr) return;
-  const BulkheadData values = dataOfControls(*bulkhead);
-  changeBulkhead(
-      kDataChanges, [&values](Bulkhead& b) { setBulkheadData(b, values); }, follow);
-}
-
-void FM_Bh::stoolClicked() {
-  const bool lower = stool_[0]->isChecked();
-  const bool upper = stool_[1]->isChecked();
-  changeBulkhead(
-      kStoolChanges, [lower, upper](Bulkhead& b) { setStools(b, lower, upper); }, Follow::Rows);
-}
-
-void FM_Bh::upperStoolSlopedClicked(bool ticked) {
-  changeBulkhead(
-      kSlopedChanges, [ticked](Bulkhead& b) { setUpperStoolSloped(b, ticked); }, Follow::Rows);
+  binder_->fill();
 }
 
 EditOutcome FM_Bh::addItem(Arrangement& a) {

@@ -63,11 +63,6 @@ TEST(BulkheadEdits, AStoolWithoutTopStartsAtTheContoursLimit) {
     EXPECT_EQ(c.bulkhead.Stool2Z, c.upper) << c.what;
     EXPECT_FALSE(lacksStoolTop(c.bulkhead)) << c.what;
   }
-  // Enabling a stool gives it its top at once.
-  Bulkhead b = withHeight(2, 20);
-  setStools(b, false, true);
-  EXPECT_TRUE(b.Stool2Enabled && !b.Stool1Enabled);
-  EXPECT_EQ(b.Stool2Z, 20);
 }
 
 TEST(SelectionEdits, IndicesOutsideTheirListShowTheFirstElement) {

@@ -13,7 +13,6 @@
 #include <tuple>
 #include <vector>
 
-#include "edit/arrangement_edits.h"
 #include "edit/bulkhead_edits.h"
 #include "edit/node_edits.h"
 #include "geometry/compute_geometry.h"
@@ -93,11 +92,7 @@ std::vector<Step> editOfEachScope() {
          removeBulkhead(a);
        }},
       {"symmetry", [](const Arrangement&) { return EditScope::all(); },
-       [](Arrangement& a) {
-         MainData data = mainDataOf(a);
-         data.SymFlag = data.SymFlag == 1 ? 0 : 1;
-         setMainData(a, data);
-       }},
+       [](Arrangement& a) { a.SymFlag = a.SymFlag == 1 ? 0 : 1; }},
   };
 }
 

@@ -1,6 +1,5 @@
-// What the bulkhead and compartment panels show: where a stool that is off
-// would start, a code its list does not offer as no choice, resonance only
-// with the main dimensions, and nothing without a bulkhead.
+// What the compartment panel shows: a code its list does not offer as no
+// choice, resonance only with the main dimensions, and nothing without a bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/bulkhead_panel_states.h"
 
@@ -8,25 +7,6 @@
 
 namespace korain {
 namespace {
-
-TEST(BulkheadPanelStates, EachStoolShowsItsTopOrWhereItWouldStart) {
-  const auto z = std::pair(1.8F, 18.0F);
-  using Rows = std::array<StoolRow, 2>;
-  for (const auto& [upper, zMax, rows] :
-       {std::tuple{false, 18.0F, Rows{{{true, 3, z}, {false, 18, z}}}},
-        std::tuple{true, 18.0F, Rows{{{true, 3, z}, {true, 16, z}}}},
-        std::tuple{false, 0.0F, Rows{{{true, 3, std::nullopt}, {false, 16, std::nullopt}}}}}) {
-    Bulkhead b;
-    b.Stool1Enabled = true;
-    b.Stool2Enabled = upper;
-    b.Stool1Z = 3;
-    b.Stool2Z = 16;
-    b.ZMin = z.first;
-    b.ZMax = zMax;
-    EXPECT_EQ(bulkheadPanelState(&b), (BulkheadPanelState{bulkheadDataOf(b), rows, upper}));
-  }
-  EXPECT_EQ(bulkheadPanelState(nullptr), BulkheadPanelState{});
-}
 
 TEST(BulkheadPanelStates, ACompartmentCodeOutsideItsListShowsNoChoice) {
   using State = CompartmentPanelState;

@@ -1,0 +1,283 @@
+// The description of a form: one row a field, naming the stored field it
+// edits, its caption, control name, unit, allowed range, what a change of it
+// affects and the undo label of the change. Every panel and dialog that edits
+// the arrangement is built, filled and checked from one of these tables.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "model/fields.h"
+
+namespace korain {
+
+// What must follow a change of a row's field, beyond the computation of the
+// bulkheads the change reaches.
+enum class Affects : std::uint8_t {
+  Nothing,   // stored only: no other window shows it
+  Name,      // labels its object in the selectors
+  Tools,     // which tools and menu items are offered
+  Rows,      // the other rows of its form: which are enabled or shown
+  Geometry,  // the geometry of its bulkhead: every window shows it again
+  Every,     // the geometry of every bulkhead
+};
+
+// Which records a form edits: the arrangement's own data, or data of the current bulkhead.
+enum class FormScope : std::uint8_t { Header, CurrentBulkhead };
+
+// A value as a form shows and takes it: a tick, a number (a code of a list
+// too) or a text.
+using FormValue = std::variant<bool, double, std::string>;
+
+struct FormRange {
+  double minimum = std::numeric_limits<double>::lowest();
+  double maximum = std::numeric_limits<double>::max();
+
+  bool holds(double value) const { return value >= minimum && value <= maximum; }
+  bool operator==(const FormRange&) const = default;
+};
+
+inline constexpr FormRange kAnyNumber{};
+inline constexpr FormRange kNotNegative{.minimum = 0};
+inline constexpr FormRange kPositive{.minimum = 1e-6};
+
+// The list a coded field is chosen from.
+enum class ChoiceList : std::uint8_t {
+  None,       // a number, a text or a tick, as the field's type says
+  Codes,      // the texts `choiceText` gives, from `firstCode` on
+  Materials,  // the ship's materials, numbered from 1
+};
+
+// The stored field a row edits: an entry of the record's field table.
+template <typename Record>
+using FieldRef = std::variant<const Field<Record, Single>*, const Field<Record, Integer>*,
+                              const Field<Record, Long>*, const Field<Record, bool>*,
+                              const Field<Record, std::string>*>;
+
+template <typename Record>
+struct FormRow {
+  FieldRef<Record> field;
+  std::string_view objectName;
+  std::string_view caption;
+  std::string_view unit{};
+  Affects affects = Affects::Geometry;
+  std::string_view undoLabel{};
+  // The name a refusal gives the field where its caption alone does not
+  // tell it (two rows captioned alike); empty: its caption.
+  std::string_view refusalName{};
+  // The name of the caption's label, where the caption is looked for by it.
+  std::string_view captionName{};
+  // The numbers the field takes; `rangeOf` narrows it from the record
+  // (a stool's top within its bulkhead's height) where the record can.
+  FormRange range = kAnyNumber;
+  std::optional<FormRange> (*rangeOf)(const Record&) = nullptr;
+  ChoiceList choices = ChoiceList::None;
+  std::optional<std::string> (*choiceText)(Long) = nullptr;
+  Long firstCode = 0;
+  // Where the row is enabled only for some records (a stool's top while
+  // the stool is on), and what it shows then when not its stored value.
+  bool (*enabledFor)(const Record&) = nullptr;
+  std::optional<FormValue> (*shownFor)(const Record&) = nullptr;
+
+  constexpr FormRow within(FormRange allowed) const {
+    FormRow r = *this;
+    r.range = allowed;
+    return r;
+  }
+  constexpr FormRow within(std::optional<FormRange> (*allowed)(const Record&)) const {
+    FormRow r = *this;
+    r.rangeOf = allowed;
+    return r;
+  }
+  constexpr FormRow refusedAs(std::string_view name) const {
+    FormRow r = *this;
+    r.refusalName = name;
+    return r;
+  }
+  constexpr FormRow captionNamed(std::string_view name) const {
+    FormRow r = *this;
+    r.captionName = name;
+    return r;
+  }
+  constexpr FormRow affecting(Affects what) const {
+    FormRow r = *this;
+    r.affects = what;
+    return r;
+  }
+  constexpr FormRow coded(std::optional<std::string> (*text)(Long), Long first = 0) const {
+    FormRow r = *this;
+    r.choices = ChoiceList::Codes;
+    r.choiceText = text;
+    r.firstCode = first;
+    return r;
+  }
+  constexpr FormRow ofMaterials() const {
+    FormRow r = *this;
+    r.choices = ChoiceList::Materials;
+    r.firstCode = 1;
+    return r;
+  }
+  constexpr FormRow enabledWhen(bool (*test)(const Record&)) const {
+    FormRow r = *this;
+    r.enabledFor = test;
+    return r;
+  }
+  constexpr FormRow showing(std::optional<FormValue> (*shown)(const Record&)) const {
+    FormRow r = *this;
+    r.shownFor = shown;
+    return r;
+  }
+};
+
+// The control a row is edited in, from its field's type and its choices.
+enum class Control : std::uint8_t { Tick, Text, Number, WholeNumber, Choice };
+
+// What a row looks like, whatever its record: what the controls are built from.
+struct FormRowLook {
+  Control control = Control::Number;
+  std::string_view objectName;
+  std::string_view caption;
+  std::string_view unit;
+  std::string_view refusalName;
+  std::string_view captionName;
+  // A text: the most characters the file keeps (0: no limit).
+  int most = 0;
+  ChoiceList choices = ChoiceList::None;
+  std::optional<std::string> (*choiceText)(Long) = nullptr;
+  Long firstCode = 0;
+};
+
+// What a form row shows of the settled model.
+struct RowState {
+  std::optional<FormValue> value;  // none without a record: the control is emptied
+  bool enabled = false;
+  FormRange range = kAnyNumber;
+
+  bool operator==(const RowState&) const = default;
+};
+
+// What a form needs besides the arrangement to find its record: the side of
+// the bulkhead whose compartment the compartment panel shows.
+struct FormPlace {
+  int side = 0;
+};
+
+// A form's table: its rows, where its records are and what a change of them
+// can reach. `shown` gives the record whose values the form shows (none:
+// the form shows nothing and takes nothing); `edited` the records a change
+// is written into (the selected stiffeners, all of them); `settle` keeps the
+// record's own rules after any of its fields changed (a contour's first node
+// keeps its start code, a stool switched on takes its default top).
+template <typename Record>
+struct FormTable {
+  std::span<const FormRow<Record>> rows;
+  FormScope scope = FormScope::CurrentBulkhead;
+  const Record* (*shown)(const Arrangement&, FormPlace) = nullptr;
+  std::vector<Record*> (*edited)(Arrangement&, FormPlace) = nullptr;
+  void (*settle)(Record&) = nullptr;
+};
+
+namespace form_detail {
+
+template <typename T>
+FormValue toFormValue(const T& value) {
+  if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, std::string>) {
+    return value;
+  } else {
+    return static_cast<double>(value);
+  }
+}
+
+}  // namespace form_detail
+
+// The field's key in the files (the JSON key), for messages and tests.
+template <typename Record>
+std::string_view fieldKey(const FieldRef<Record>& field) {
+  return std::visit([](const auto* f) { return f->name; }, field);
+}
+
+// The most characters a text field keeps; 0 for no limit or no text.
+template <typename Record>
+int fieldMost(const FieldRef<Record>& field) {
+  return std::visit([](const auto* f) { return f->most; }, field);
+}
+
+template <typename Record>
+bool isWholeNumber(const FieldRef<Record>& field) {
+  return std::holds_alternative<const Field<Record, Integer>*>(field) ||
+         std::holds_alternative<const Field<Record, Long>*>(field);
+}
+
+template <typename Record>
+FormValue storedValue(const FormRow<Record>& row, const Record& record) {
+  return std::visit([&](const auto* f) { return form_detail::toFormValue(f->of(record)); },
+                    row.field);
+}
+
+template <typename Record>
+FormRange rangeFor(const FormRow<Record>& row, const Record& record) {
+  if (row.rangeOf == nullptr) return row.range;
+  return row.rangeOf(record).value_or(row.range);
+}
+
+template <typename Record>
+RowState rowState(const FormRow<Record>& row, const Record* record) {
+  if (record == nullptr) return {};
+  std::optional<FormValue> shown = row.shownFor ? row.shownFor(*record) : std::nullopt;
+  return {.value = shown ? std::move(shown) : storedValue(row, *record),
+          .enabled = row.enabledFor == nullptr || row.enabledFor(*record),
+          .range = rangeFor(row, *record)};
+}
+
+// The state of every row of a table, in its order.
+template <typename Record>
+std::vector<RowState> formState(const FormTable<Record>& table, const Arrangement& arrangement,
+                                FormPlace place = {}) {
+  const Record* record = table.shown(arrangement, place);
+  std::vector<RowState> states;
+  states.reserve(table.rows.size());
+  for (const FormRow<Record>& row : table.rows) states.push_back(rowState(row, record));
+  return states;
+}
+
+template <typename Record>
+FormRowLook lookOf(const FormRow<Record>& row) {
+  const Control control = std::visit(
+      [&](const auto* f) {
+        using T = typename std::remove_pointer_t<decltype(f)>::Type;
+        if constexpr (std::is_same_v<T, bool>) return Control::Tick;
+        if constexpr (std::is_same_v<T, std::string>) return Control::Text;
+        if (row.choices != ChoiceList::None) return Control::Choice;
+        return std::is_integral_v<T> ? Control::WholeNumber : Control::Number;
+      },
+      row.field);
+  return {.control = control,
+          .objectName = row.objectName,
+          .caption = row.caption,
+          .unit = row.unit,
+          .refusalName = row.refusalName,
+          .captionName = row.captionName,
+          .most = fieldMost(row.field),
+          .choices = row.choices,
+          .choiceText = row.choiceText,
+          .firstCode = row.firstCode};
+}
+
+// The row of a table whose control is named so; none when there is none.
+template <typename Record>
+const FormRow<Record>* rowNamed(const FormTable<Record>& table, std::string_view objectName) {
+  for (const FormRow<Record>& row : table.rows) {
+    if (row.objectName == objectName) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace korain

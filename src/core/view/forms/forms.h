@@ -1,0 +1,22 @@
+// The form table of every panel and dialog that edits the arrangement.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/arrangement.h"
+#include "view/form_table.h"
+
+namespace korain {
+
+// The main data dialog: the arrangement's own data.
+const FormTable<Arrangement>& mainDataForm();
+// The bulkhead panel: the current bulkhead's own data and its stools.
+const FormTable<Bulkhead>& bulkheadForm();
+// The compartment panel: the compartment on the side shown.
+const FormTable<Compartment>& compartmentForm();
+
+// The records of a form of the current bulkhead's data: the current bulkhead
+// itself, or none.
+const Bulkhead* shownBulkhead(const Arrangement& arrangement);
+Bulkhead* editedBulkhead(Arrangement& arrangement);
+
+}  // namespace korain

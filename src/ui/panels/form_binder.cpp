@@ -1,0 +1,187 @@
+// Building a form's controls from its rows, filling them and committing their values.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "panels/form_binder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+
+#include "widgets/commit_field.h"
+#include "widgets/material_list.h"
+#include "widgets/number_field.h"
+
+namespace korain {
+namespace {
+
+QString fromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox* choiceList(const FormRowLook& look, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  list->setMinimumContentsLength(10);
+  if (look.choices == ChoiceList::Codes) {
+    for (Long code = look.firstCode; const auto text = look.choiceText(code); ++code) {
+      list->addItem(QString::fromStdString(*text));
+    }
+  }
+  return list;
+}
+
+NumberField* numberField(const FormRowLook& look, QWidget* parent) {
+  auto* field = new NumberField(parent);
+  // An index kept as a whole number rounds a fraction typed.
+  if (look.control == Control::WholeNumber) field->setWholeNumbers(NumberField::Fraction::Rounded);
+  if (!look.refusalName.empty()) field->setCaption(fromView(look.refusalName));
+  return field;
+}
+
+QWidget* controlFor(const FormRowLook& look, QWidget* parent) {
+  switch (look.control) {
+    case Control::Tick:
+      return new QCheckBox(fromView(look.caption), parent);
+    case Control::Text: {
+      auto* field = new CommitField(parent);
+      if (look.most > 0) field->setMaxLength(look.most);
+      return field;
+    }
+    case Control::Choice:
+      return choiceList(look, parent);
+    case Control::Number:
+    case Control::WholeNumber:
+      return numberField(look, parent);
+  }
+  return nullptr;
+}
+
+// The tip of a number field: what it takes, with its unit.
+QString rangeTip(const NumberField& field, std::string_view unit) {
+  const QString range = field.rangeText();
+  if (range.isEmpty() || unit.empty()) return range;
+  return range + " " + fromView(unit);
+}
+
+}  // namespace
+
+FormBinder::FormBinder(Editor& editor, QWidget& form, Commit commit)
+    : QObject(&form), editor_(editor), form_(form), commit_(commit) {}
+
+FormBinder::Built FormBinder::build(FormRows& rows, const FormRowLook& look, Caption caption) {
+  QWidget* control = controlFor(look, &form_);
+  control->setObjectName(fromView(look.objectName));
+  if (look.control == Control::Tick) {
+    rows.addWide(control);
+    return {control, nullptr};
+  }
+  QLabel* label = captionOf(rows, look, caption, control);
+  label->setObjectName(fromView(look.captionName));
+  return {control, label};
+}
+
+QLabel* FormBinder::captionOf(FormRows& rows, const FormRowLook& look, Caption caption,
+                              QWidget* control) {
+  const QString text = fromView(look.caption);
+  if (caption == Caption::Above) return rows.addAbove(text, control);
+  if (look.unit.empty()) return rows.add(text, control);
+  auto* line = new QHBoxLayout;
+  line->addWidget(control, 1);
+  line->addWidget(new QLabel(fromView(look.unit), &form_));
+  return rows.add(text, line, control);
+}
+
+void FormBinder::add(Bound bound) {
+  bound_.push_back(std::move(bound));
+  const std::size_t index = bound_.size() - 1;
+  QWidget* control = bound_.back().control;
+  const auto commit = [this, index] { committed(bound_[index]); };
+  if (auto* tick = qobject_cast<QCheckBox*>(control)) {
+    connect(tick, &QCheckBox::clicked, this, commit);
+  } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+    connect(list, &QComboBox::activated, this, commit);
+  } else if (auto* field = qobject_cast<CommitField*>(control)) {
+    connect(field, &CommitField::committed, this, commit);
+  }
+}
+
+void FormBinder::fill() {
+  const Arrangement& a = editor_.session().arrangement();
+  for (const Bound& bound : bound_) show(bound, bound.state(a, place_));
+}
+
+void FormBinder::show(const Bound& bound, const RowState& state) {
+  bound.control->setEnabled(state.enabled);
+  if (bound.caption != nullptr) bound.caption->setEnabled(state.enabled);
+  const FormValue* value = state.value ? &*state.value : nullptr;
+  if (auto* tick = qobject_cast<QCheckBox*>(bound.control)) {
+    tick->setChecked(value != nullptr && std::get<bool>(*value));
+  } else if (auto* list = qobject_cast<QComboBox*>(bound.control)) {
+    if (bound.choices == ChoiceList::Materials) fillMaterialList(*list, editor_.session().ship());
+    showCode(*list, value ? static_cast<Long>(std::get<double>(*value)) - bound.firstCode : -1);
+  } else if (auto* number = qobject_cast<NumberField*>(bound.control)) {
+    number->setRange(state.range.minimum, state.range.maximum);
+    number->setToolTip(rangeTip(*number, bound.unit));
+    if (value == nullptr) {
+      number->showEmpty();
+    } else {
+      number->showValue(std::get<double>(*value));
+    }
+  } else if (auto* text = qobject_cast<CommitField*>(bound.control)) {
+    text->showText(value ? QString::fromStdString(std::get<std::string>(*value)) : QString());
+  }
+}
+
+FormValue FormBinder::valueOf(const Bound& bound) const {
+  if (auto* tick = qobject_cast<QCheckBox*>(bound.control)) return tick->isChecked();
+  if (auto* list = qobject_cast<QComboBox*>(bound.control)) {
+    return static_cast<double>(list->currentIndex() + bound.firstCode);
+  }
+  if (auto* number = qobject_cast<NumberField*>(bound.control)) return number->value();
+  return qobject_cast<CommitField*>(bound.control)->text().toStdString();
+}
+
+void FormBinder::committed(const Bound& bound) {
+  if (commit_ != Commit::EachField || editor_.refreshing()) return;
+  const Arrangement& a = editor_.session().arrangement();
+  const RowState state = bound.state(a, place_);
+  FormValue value = valueOf(bound);
+  if (!state.value || *state.value == value) return;
+  editor_.change(bound.change(std::move(value), a, place_));
+}
+
+bool FormBinder::confirm(const std::string& label) {
+  if (!settleNumberFields(form_)) return false;
+  const Arrangement& a = editor_.session().arrangement();
+  std::vector<std::pair<const Bound*, FormValue>> changed;
+  Follow follow = Follow::Nothing;
+  Affects widest = Affects::Nothing;
+  for (const Bound& bound : bound_) {
+    const auto* list = qobject_cast<QComboBox*>(bound.control);
+    // A list showing no item keeps a code it cannot show.
+    if (list != nullptr && list->currentIndex() < 0) continue;
+    FormValue value = valueOf(bound);
+    const RowState state = bound.state(a, place_);
+    if (!state.value || *state.value == value) continue;
+    follow = follow | followOf(bound.affects);
+    if (bound.affects == Affects::Every) widest = Affects::Every;
+    changed.emplace_back(&bound, std::move(value));
+  }
+  if (changed.empty()) return true;
+  const FormPlace place = place_;
+  editor_.change({.label = label,
+                  .scope = scopeOf(bound_.front().scope, widest, a),
+                  .edit =
+                      [&changed, place](Arrangement& arrangement) {
+                        EditOutcome outcome;
+                        for (const auto& [bound, value] : changed) {
+                          EditOutcome told = bound->apply(arrangement, value, place);
+                          outcome.messages.insert(outcome.messages.end(), told.messages.begin(),
+                                                  told.messages.end());
+                        }
+                        return outcome;
+                      },
+                  .follow = follow});
+  return true;
+}
+
+}  // namespace korain

@@ -1,0 +1,112 @@
+// Builds a form's controls from its table, fills them from the settled model
+// and hands each value committed in them to the session as one change.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor.h"
+#include "form_change.h"
+#include "panels/form_rows.h"
+#include "view/form_table.h"
+
+namespace korain {
+
+class FormBinder : public QObject {
+  Q_OBJECT
+
+ public:
+  // A panel's field goes to the model once committed; a dialog's on Ok.
+  enum class Commit { EachField, OnConfirm };
+  // Where a row's caption goes: beside its control, or above it across the
+  // form's width (a caption that reads as a sentence ending in the choice).
+  enum class Caption { Beside, Above };
+
+  FormBinder(Editor& editor, QWidget& form, Commit commit = Commit::EachField);
+
+  // Adds the table's row whose control is named so to the rows.
+  template <typename Record>
+  QWidget* addRow(FormRows& rows, const FormTable<Record>& table, std::string_view objectName,
+                  Caption caption = Caption::Beside);
+  // Adds every row of the table, in its order.
+  template <typename Record>
+  void addRows(FormRows& rows, const FormTable<Record>& table);
+
+  // The side whose compartment the form shows.
+  void setPlace(FormPlace place) { place_ = place; }
+  // Shows every row's state in the settled model.
+  void fill();
+  // Ok of a dialog: every value that differs from the stored one, as one
+  // change under the label. False, with the refusing field holding the focus,
+  // when a field refuses its text.
+  bool confirm(const std::string& label);
+
+ private:
+  struct Bound {
+    QWidget* control = nullptr;
+    QLabel* caption = nullptr;
+    std::string_view unit;
+    ChoiceList choices = ChoiceList::None;
+    Long firstCode = 0;
+    Affects affects = Affects::Nothing;
+    FormScope scope = FormScope::CurrentBulkhead;
+    std::function<RowState(const Arrangement&, FormPlace)> state;
+    std::function<ChangeRequest(FormValue, const Arrangement&, FormPlace)> change;
+    std::function<EditOutcome(Arrangement&, const FormValue&, FormPlace)> apply;
+  };
+
+  struct Built {
+    QWidget* control;
+    QLabel* caption;
+  };
+  Built build(FormRows& rows, const FormRowLook& look, Caption caption);
+  QLabel* captionOf(FormRows& rows, const FormRowLook& look, Caption caption, QWidget* control);
+  void add(Bound bound);
+  void show(const Bound& bound, const RowState& state);
+  FormValue valueOf(const Bound& bound) const;
+  void committed(const Bound& bound);
+
+  Editor& editor_;
+  QWidget& form_;
+  Commit commit_;
+  FormPlace place_{};
+  std::vector<Bound> bound_;
+};
+
+template <typename Record>
+QWidget* FormBinder::addRow(FormRows& rows, const FormTable<Record>& table,
+                            std::string_view objectName, Caption caption) {
+  const FormRow<Record>* row = rowNamed(table, objectName);
+  if (row == nullptr) return nullptr;
+  const Built built = build(rows, lookOf(*row), caption);
+  add({.control = built.control,
+       .caption = built.caption,
+       .unit = row->unit,
+       .choices = row->choices,
+       .firstCode = row->firstCode,
+       .affects = row->affects,
+       .scope = table.scope,
+       .state = [&table, row](const Arrangement& a,
+                              FormPlace place) { return rowState(*row, table.shown(a, place)); },
+       .change = [&table, row](
+                     FormValue value, const Arrangement& a,
+                     FormPlace place) { return formChange(table, *row, value, place, a); },
+       .apply = [&table, row](
+                    Arrangement& a, const FormValue& value,
+                    FormPlace place) { return setFormField(a, table, *row, value, place); }});
+  return built.control;
+}
+
+template <typename Record>
+void FormBinder::addRows(FormRows& rows, const FormTable<Record>& table) {
+  for (const FormRow<Record>& row : table.rows) addRow(rows, table, row.objectName);
+}
+
+}  // namespace korain
