@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <set>
 
@@ -15,12 +16,13 @@
 #include "main/panel_area.h"
 #include "report_settings.h"
 #include "ui_test_support.h"
+#include "view/forms/forms.h"
 
 namespace korain::testing {
 namespace {
 
 using Prepare = void (*)(Session&, QWidget& form);
-using Read = double (*)(const Session&);
+using Read = std::function<double(const Session&)>;
 
 // A panel or a dialog: the menu item that shows it, after `setup`, and the
 // panel's button that opens the dialog. A dialog is confirmed with its `ok`
@@ -163,13 +165,25 @@ std::vector<Row> loadRows() {
            value == 4 ? &loadType<3> : nullptr}...};
 }
 
+// The number fields of a form built from its table: each reads back through its row.
+template <typename Record>
+void addTableRows(std::vector<Row>& rows, const Form& form, const FormTable<Record>& table) {
+  for (const FormRow<Record>& row : table.rows) {
+    const Control control = lookOf(row).control;
+    if (control != Control::Number && control != Control::WholeNumber) continue;
+    rows.push_back({&form, std::string(row.objectName),
+                    control == Control::WholeNumber ? "2,0" : "12,5",
+                    [&table, &row](const Session& s) {
+                      return std::get<double>(storedValue(row, *table.shown(s.arrangement(), {})));
+                    }});
+  }
+}
+
 // "12,5", or a comma value the model keeps where 12.5 lies outside the field's
 // range or the object's place; whole numbers as "2,0", which read as 20
 // without the comma.
 std::vector<Row> rows() {
   std::vector<Row> rows = {
-      {&kBh, "FTX_m_0", "12,5", at<first, &Bulkhead::Stool1Z>},
-      {&kBh, "FTX_m_1", "12,5", at<first, &Bulkhead::Stool2Z>},
       {&kNode, "FTX_m_0", "12,5", at<node1, &Node::Y>},
       {&kNode, "FTX_m_1", "12,5", at<node1, &Node::Z>},
       {&kNode, "FTX_m_2", "12,5", at<node3, &Node::ShYT>, &arcNode},
@@ -194,13 +208,6 @@ std::vector<Row> rows() {
       {&kBand, "FTX_m", "7,5", at<band, &StrakeBand::Z>},
       {&kBand, "FTX_Y", "7,5", at<strake, &Strake::Y>},
       {&kBand, "FTX_Th", "12,5", at<strake, &Strake::Th>},
-      {&kMainData, "FTX_m", "12,5", at<header, &Arrangement::X>},
-      {&kMainData, "TX_State", "2,0", at<header, &Arrangement::StateIndex>},
-      {&kMainData, "FTX_Hold_0", "12,5", at<header, &Arrangement::StoolVolume>},
-      {&kMainData, "FTX_Hold_1", "12,5", at<header, &Arrangement::ForeHopperBreadth>},
-      {&kMainData, "FTX_Hold_2", "12,5", at<header, &Arrangement::ForeHopperZTop>},
-      {&kMainData, "FTX_Hold_3", "12,5", at<header, &Arrangement::AftHopperBreadth>},
-      {&kMainData, "FTX_Hold_4", "12,5", at<header, &Arrangement::AftHopperZTop>},
       {&kNewZel, "FTX_m", "12,5", at<header, &Arrangement::X>},
       {&kWizard, "FTX_m_0", "12,5", &group<0>},
       {&kWizard, "FTX_m_1", "0,25", &group<1>},
@@ -229,6 +236,8 @@ std::vector<Row> rows() {
         loadRows<1, 2, 3, 4, 5, 6, 7, 8, 9, 10>()}) {
     rows.insert(rows.end(), more.begin(), more.end());
   }
+  addTableRows(rows, kBh, bulkheadForm());
+  addTableRows(rows, kMainData, mainDataForm());
   return rows;
 }
 
@@ -324,7 +333,6 @@ void PrintTo(const Refusal& row, std::ostream* out) { *out << row.form->name << 
 
 // Out of range where a range is set, else beyond what the model keeps.
 const Refusal kRefusals[] = {
-    {&kMainData, "TX_State", "0", "State index : a whole number from 1 to 32767", "4"},
     {&kWizard, "FTX_m_2", "10000", "Number : a whole number from 0 to 1000", "12"},
     {&kPref, "TX_Zoom", "0", "Zoom Factor : from 1.01 to 100", "2"},
     {&kPref, "TX_SteelDensity", "0.5", "Steel density (t/m³) : from 1 to 20", "7.8"},

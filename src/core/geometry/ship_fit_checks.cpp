@@ -10,6 +10,7 @@
 
 #include "geometry/contour_path.h"
 #include "geometry/placement_checks.h"
+#include "model/record_fields.h"
 #include "text/format_message.h"
 #include "view/section_outline.h"
 
@@ -48,8 +49,8 @@ void checkHopperBreadth(std::vector<Message>& messages, const Check& check, doub
 
 void checkMainData(std::vector<Message>& messages, const Arrangement& a, double breadth) {
   checkReach(messages, {"longitudinal location", a.X}, "aft perpendicular");
-  if (a.StoolVolume < 0) {
-    add(messages, formatMessage("Main data: stool volume ¤ m³ is not plausible", {a.StoolVolume}));
+  if (const Single volume = Fields<Arrangement>::stoolVolume.of(a); volume < 0) {
+    add(messages, formatMessage("Main data: stool volume ¤ m³ is not plausible", {volume}));
   }
   checkHopperBreadth(messages, {"fore hopper breadth", a.ForeHopperBreadth}, breadth);
   checkHopperBreadth(messages, {"aft hopper breadth", a.AftHopperBreadth}, breadth);

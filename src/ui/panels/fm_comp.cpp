@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_comp.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -14,6 +14,7 @@
 #include "resonance/compartment_codes.h"
 #include "text/string_table.h"
 #include "view/bulkhead_panel_states.h"
+#include "view/forms/forms.h"
 
 namespace korain {
 namespace {
@@ -47,29 +48,33 @@ FM_Comp::FM_Comp(Editor& editor, QWidget* parent)
 
 void FM_Comp::buildControls() {
   controls_ = new QWidget(this);
-  auto* form = new QFormLayout(controls_);
-  form->setContentsMargins(0, 0, 0, 0);
+  auto* grid = new QGridLayout(controls_);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setColumnStretch(1, 1);
+  FormRows rows(*controls_, *grid);
   body()->addWidget(controls_);
+  binder_ = new FormBinder(editor(), *controls_);
 
   sides_ = namedList("CB_ForeAft", controls_);
   for (const Long side : {kForwardSide, kAftwardSide}) {
     sides_->addItem(QString::fromUtf8(sideText(side).value_or("")));
   }
-  form->addRow("&Input of :", sides_);
+  rows.add("&Input of :", sides_);
   connect(sides_, &QComboBox::activated, this, &FM_Comp::chooseSide);
+  binder_->addRows(rows, compartmentForm());
 
   destination_ = namedList("CB_MainDest", controls_);
   for (const Long code : destinationCodes(destinations_)) {
     destination_->addItem(codeItem(code, mainDestinationText(code)));
   }
-  form->addRow("M&ain destination :", destination_);
+  rows.add("M&ain destination :", destination_);
   connect(destination_, &QComboBox::activated, this, &FM_Comp::chooseDestination);
 
   type_ = namedList("CB_Type", controls_);
   for (Long k = 1; k <= kCompartmentTypeCount; ++k) {
     type_->addItem(codeItem(k, compartmentTypeText(k)));
   }
-  form->addRow("&Type :", type_);
+  rows.add("&Type :", type_);
   connect(type_, &QComboBox::activated, this, &FM_Comp::chooseType);
 
   auto* buttons = new QHBoxLayout;
@@ -77,7 +82,7 @@ void FM_Comp::buildControls() {
   dimensions_ = dialogButton("BT_Lem", "Di&mensions", controls_);
   resonance_ = dialogButton("BT_R", "&Resonance", controls_);
   for (QPushButton* button : {loading_, dimensions_, resonance_}) buttons->addWidget(button);
-  form->addRow(buttons);
+  rows.addWide(buttons);
   connect(loading_, &QPushButton::clicked, this, &FM_Comp::openLoading);
   connect(dimensions_, &QPushButton::clicked, this, &FM_Comp::openDimensions);
   connect(resonance_, &QPushButton::clicked, this, &FM_Comp::openResonance);
@@ -89,6 +94,8 @@ void FM_Comp::fillControls() {
       compartmentPanelState(currentBulkhead(), side_, destinations_);
   controls_->setEnabled(state.Enabled);
   sides_->setCurrentIndex(side_ - 1);
+  binder_->setPlace({.side = side_});
+  binder_->fill();
   type_->setCurrentIndex(state.Type);
   destination_->setCurrentIndex(state.Destination);
   resonance_->setEnabled(state.ResonanceEnabled);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "edit/compartment_edits.h"
+#include "panels/form_binder.h"
 #include "panels/panel.h"
 
 namespace korain {
@@ -39,6 +40,7 @@ class FM_Comp : public Panel {
   // The run's modes never change: the list is the one filled on load.
   DestinationList destinations_ = DestinationList::Full;
   QWidget* controls_ = nullptr;
+  FormBinder* binder_ = nullptr;
   QComboBox* sides_ = nullptr;
   QComboBox* destination_ = nullptr;
   QComboBox* type_ = nullptr;
