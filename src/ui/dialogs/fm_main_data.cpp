@@ -54,7 +54,8 @@ FM_MainData::FM_MainData(Editor& editor, QWidget* parent) : QDialog(parent), edi
 
 QWidget* FM_MainData::generalPage() {
   auto* page = new QWidget(this);
-  FormRows rows(*page, *formGrid(page));
+  QGridLayout* grid = formGrid(page);
+  FormRows rows(*page, *grid);
   for (const char* name : {"FTX_Ident", "FTX_m", "CB_Sym", "CB_State", "TX_State"}) {
     binder_->addRow(rows, mainDataForm(), name);
   }
@@ -62,6 +63,7 @@ QWidget* FM_MainData::generalPage() {
   tollan->setObjectName("LB_Tollan");
   tollan->setVisible(editor_.session().run().TollanMode);
   rows.add(QString(), tollan);
+  grid->setRowStretch(grid->rowCount(), 1);
   return page;
 }
 

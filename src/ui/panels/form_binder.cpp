@@ -17,10 +17,13 @@ QString fromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QComboBox* choiceList(const FormRowLook& look, QWidget* parent) {
+QComboBox* choiceList(const FormRowLook& look, FormBinder::Commit commit, QWidget* parent) {
   auto* list = new QComboBox(parent);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list->setMinimumContentsLength(10);
+  // A panel's list stays narrow enough for the panel column; a dialog's shows its items whole.
+  if (commit == FormBinder::Commit::EachField) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(10);
+  }
   if (look.choices == ChoiceList::Codes) {
     for (Long code = look.firstCode; const auto text = look.choiceText(code); ++code) {
       list->addItem(QString::fromStdString(*text));
@@ -37,7 +40,7 @@ NumberField* numberField(const FormRowLook& look, QWidget* parent) {
   return field;
 }
 
-QWidget* controlFor(const FormRowLook& look, QWidget* parent) {
+QWidget* controlFor(const FormRowLook& look, FormBinder::Commit commit, QWidget* parent) {
   switch (look.control) {
     case Control::Tick:
       return new QCheckBox(fromView(look.caption), parent);
@@ -47,7 +50,7 @@ QWidget* controlFor(const FormRowLook& look, QWidget* parent) {
       return field;
     }
     case Control::Choice:
-      return choiceList(look, parent);
+      return choiceList(look, commit, parent);
     case Control::Number:
     case Control::WholeNumber:
       return numberField(look, parent);
@@ -68,7 +71,7 @@ FormBinder::FormBinder(Editor& editor, QWidget& form, Commit commit)
     : QObject(&form), editor_(editor), form_(form), commit_(commit) {}
 
 FormBinder::Built FormBinder::build(FormRows& rows, const FormRowLook& look, Caption caption) {
-  QWidget* control = controlFor(look, &form_);
+  QWidget* control = controlFor(look, commit_, &form_);
   control->setObjectName(fromView(look.objectName));
   if (look.control == Control::Tick) {
     rows.addWide(control);

@@ -76,10 +76,15 @@ void NumberField::setRange(double minimum, double maximum) {
 
 QString NumberField::rangeText() const {
   QString text = whole_ ? QStringLiteral("a whole number") : QString();
-  if (isBounded(minimum_) || isBounded(maximum_)) {
-    const QString range = "from " + numberFieldText(minimum_) + " to " + numberFieldText(maximum_);
-    text = text.isEmpty() ? range : text + ' ' + range;
+  QString range;
+  if (isBounded(minimum_) && isBounded(maximum_)) {
+    range = "from " + numberFieldText(minimum_) + " to " + numberFieldText(maximum_);
+  } else if (isBounded(minimum_)) {
+    range = "at least " + numberFieldText(minimum_);
+  } else if (isBounded(maximum_)) {
+    range = "at most " + numberFieldText(maximum_);
   }
+  if (!range.isEmpty()) text = text.isEmpty() ? range : text + ' ' + range;
   if (!text.isEmpty()) text[0] = text[0].toUpper();
   return text;
 }

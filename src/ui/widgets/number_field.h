@@ -40,7 +40,8 @@ class NumberField : public CommitField {
   void setWholeNumbers(Fraction fraction = Fraction::Refused);
   // The value of a whole-number field.
   int wholeValue() const;
-  // "From a to b" ("A whole number from a to b"), empty for a field that takes any number.
+  // "From a to b" ("A whole number from a to b"), "At least a" or "At most b"
+  // for a range open on one side, empty for a field that takes any number.
   QString rangeText() const;
   // The name the refusal gives the field; by default its label's caption.
   void setCaption(const QString& caption) { caption_ = caption; }

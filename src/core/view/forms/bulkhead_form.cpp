@@ -60,7 +60,9 @@ constexpr FormRow<Bulkhead> stool(FieldRef<Bulkhead> field, std::string_view nam
 }
 
 constexpr FormRow<Bulkhead> top(FieldRef<Bulkhead> field, std::string_view name) {
-  return data(field, name, "Z top / BL :", Affects::Geometry).within(heightOf);
+  FormRow<Bulkhead> row = data(field, name, "Z top / BL :", Affects::Geometry).within(heightOf);
+  row.unit = "m";
+  return row;
 }
 
 const std::array kRows{
