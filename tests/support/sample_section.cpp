@@ -51,7 +51,7 @@ class SectionWriter {
     w_.line(texts_.generalBanner);
     w_.comment();
     w_.comment(" Name");
-    w_.titles({" x", "symflag", "Hop breadth", "Hop Ztop", "Default mat", "Tolerance"});
+    w_.titles({"x", "symflag", "Hop breadth", "Hop Ztop", "Default mat", "Tolerance"});
     w_.line(singleLine(s_.Name));
     w_.number(s_.X).tab().number(s_.SymFlag).tab().number(s_.HopperBreadth).tab();
     w_.number(s_.HopperZTop).tab().number(Long{s_.DefaultMaterial}).tab();
@@ -62,7 +62,7 @@ class SectionWriter {
     w_.comment();
     w_.line(sectionTexts_.panelsBanner);
     w_.comment();
-    w_.titles({" Name", "iMat"});
+    w_.titles({"Name", "iMat"});
     for (const SectionPanel& p : s_.Panels) {
       w_.text(singleLine(p.Name)).tab().number(Long{p.iMat}).endLine();
     }
@@ -91,14 +91,14 @@ class SectionWriter {
 
   void writeNodes() {
     writePart(texts_.nodesBanner, &SectionPanel::Nodes,
-              {" Pan", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT",
-               "Sh.R", "PCod", "knu"},
+              {"Pan", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT", "Sh.R",
+               "PCod", "knu"},
               [&](Long p, const Node& n) { writeNodeLine(w_, p, n); });
   }
 
   void writeStiffeners() {
     writePart(sectionTexts_.stiffenersBanner, &SectionPanel::Stiffeners,
-              {" Pan", "Nend", "y", "z", "side", "..."}, [&](Long p, const SectionStiffener& s) {
+              {"Pan", "Nend", "y", "z", "side", "..."}, [&](Long p, const SectionStiffener& s) {
                 w_.number(p).tab().number(Long{s.Ends.count()});
                 for (const StiffenerEnd& end : s.Ends) {
                   coordinates({end.Y, end.Z}).tab().number(Long{end.Side});
@@ -109,7 +109,7 @@ class SectionWriter {
 
   void writeStrakes() {
     writePart(sectionTexts_.strakesBanner, &SectionPanel::Strakes,
-              {" Pan", "Ref", "y1", "z1", "y2", "z2", "Th", "iMat"},
+              {"Pan", "Ref", "y1", "z1", "y2", "z2", "Th", "iMat"},
               [&](Long p, const SectionStrake& s) {
                 w_.number(p).tab().number(Long{s.Ref});
                 coordinates({s.Y1, s.Z1, s.Y2, s.Z2}).tab().number(s.Th);
@@ -118,7 +118,7 @@ class SectionWriter {
   }
 
   void writeTwoEnded(std::string_view banner, List<TwoEndedObject> SectionPanel::*list) {
-    writePart(banner, list, {" Pan", "y1", "z1", "y2", "z2"}, [&](Long p, const TwoEndedObject& o) {
+    writePart(banner, list, {"Pan", "y1", "z1", "y2", "z2"}, [&](Long p, const TwoEndedObject& o) {
       w_.number(p);
       coordinates({o.Y1, o.Z1, o.Y2, o.Z2}).endLine();
     });

@@ -81,8 +81,8 @@ void BlockTextWriter::put(std::string_view bytes) {
 
 void BlockTextWriter::comment(std::string_view utf8) { text(marker_).text(utf8).endLine(); }
 
-void BlockTextWriter::titles(std::initializer_list<std::string_view> columns) {
-  text(marker_);
+void BlockTextWriter::titles(const std::vector<std::string_view>& columns) {
+  text(marker_).text(" ");
   bool first = true;
   for (const std::string_view column : columns) {
     if (!first) tab();

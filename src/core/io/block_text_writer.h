@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/arrangement.h"
 #include "text/number_format.h"
@@ -53,8 +54,8 @@ class BlockTextWriter {
 
   // A whole comment line: the marker followed by the text.
   void comment(std::string_view utf8 = {});
-  // A comment line of column titles, joined by TABs.
-  void titles(std::initializer_list<std::string_view> columns);
+  // A comment line of column titles: the marker, a blank, the titles joined by TABs.
+  void titles(const std::vector<std::string_view>& columns);
   // A whole line holding the text alone.
   void line(std::string_view utf8);
 

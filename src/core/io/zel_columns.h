@@ -10,6 +10,7 @@
 #include <tuple>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "io/block_text_writer.h"
 #include "io/field_reader.h"
@@ -174,6 +175,22 @@ void takeCount(FieldReader& fields, const Field<Record, List<Item>>& f, List<Ite
   for (int p = 1; p <= count; ++p) {
     takeLine(fields, items.at(p), 1, contents, at + 1 + (p - 1) * zel_columns::kItemWidth<Item>);
   }
+}
+
+// Appends the titles of a record's columns on a line, from value first to
+// last, in column order; a nested record gives the titles of its own columns.
+template <typename Record>
+void appendColumnTitles(std::vector<std::string_view>& titles, int line, int first = 0,
+                        int last = 1 << 20) {
+  forEachColumn<Record>([&](const auto& f) {
+    using T = typename std::decay_t<decltype(f)>::Type;
+    if (f.zel.line != line || f.zel.value < first || f.zel.value > last) return;
+    if constexpr (Described<T>) {
+      appendColumnTitles<T>(titles, 1);
+    } else if (f.zel.ownTitle) {
+      titles.push_back(f.zel.title.empty() ? f.name : f.zel.title);
+    }
+  });
 }
 
 // How the values of a line are separated: by a TAB between them, before each, or after each.

@@ -76,11 +76,8 @@ class ZelWriter {
     w_.comment();
     w_.line(texts_.generalBanner);
     w_.comment();
-    w_.comment(" Name");
-    w_.titles({" x", "stoolvol", "symflag"});
-    w_.titles({" AftHop Breadth,Ztop", "ForeHop breadth,Ztop"});
-    w_.titles({" State Type", "State Index"});
-    w_.comment(" ID");
+    for (int line = 1; line <= kGeneralDataLines; ++line)
+      w_.titles(titlesOf<Arrangement>({}, line));
     for (int line = 1; line <= kGeneralDataLines; ++line) {
       ColumnWriter(w_, Tabs::Between).write(a_, line);
       w_.endLine();
@@ -92,9 +89,9 @@ class ZelWriter {
     w_.line(texts_.panelsBanner);
     w_.comment(" In bulkhead arrangement, PANELS are BULKHEADS");
     w_.text(texts_.commentMarker)
-        .text(paddedToWidth(korainString(text_id::kNameColumnTitle), kBulkheadNameWidth))
-        .text("Typ\tiMat\tstfHV\tstfside\tstool1 enab,z\tstool2 enab,z\tstools end for info")
-        .endLine();
+        .text(paddedToWidth(korainString(text_id::kNameColumnTitle), kBulkheadNameWidth));
+    for (const std::string_view title : titlesOf<Bulkhead>({}, 1, 1)) w_.text(title).tab();
+    w_.text("stools end for info").endLine();
     for (const Bulkhead& b : itemsOf<Bulkhead>(a_)) {
       ColumnWriter(w_, Tabs::Between).write(b, 1);
       w_.tab().number(b.Stool1End1).tab().number(b.Stool1End2).tab();
@@ -106,8 +103,7 @@ class ZelWriter {
     w_.comment();
     w_.line(texts_.nodesBanner);
     w_.comment();
-    w_.titles({" Bh", "y", "z", "Abs°", "Inter", "Ipan", "Inod", "Sh.Cur", "Sh.yT", "Sh.zT", "Sh.R",
-               "PCod", "knu"});
+    w_.titles(titlesOf<Node>({"Bh"}, 1));
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       for (const Node& n : itemsOf<Node>(b)) writeNodeLine(w_, i, n);
     });
@@ -117,7 +113,9 @@ class ZelWriter {
     w_.comment();
     w_.line(kPrimaryBanner);
     w_.comment();
-    w_.titles({" Bh", "H/V", "y or z", "extremities z or y for info"});
+    std::vector<std::string_view> titles = titlesOf<PrimaryMember>({"Bh"}, 1);
+    titles.emplace_back("extremities z or y for info");
+    w_.titles(titles);
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       for (const PrimaryMember& m : itemsOf<PrimaryMember>(b)) {
         w_.number(i);
@@ -135,8 +133,7 @@ class ZelWriter {
     w_.comment();
     w_.line(kSecondaryBanner);
     w_.comment();
-    w_.titles(
-        {" Bh", "y/z", "typ", "h1", "e1", "h2", "e2", "iMat", "Nspan", "Span red", "Type Conn"});
+    w_.titles(titlesOf<OrdinaryStiffener>({"Bh"}, 1));
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       for (const OrdinaryStiffener& s : itemsOf<OrdinaryStiffener>(b)) writeStiffener(i, s);
     });
@@ -158,8 +155,11 @@ class ZelWriter {
   void writeBrackets() {
     w_.comment();
     w_.line(kBracketBanner);
-    w_.titles(
-        {" Bh", "iSnd", "iBrk", "enab", "Fixed", "", "typ", "h1", "e1", "h2", "e2", "Length"});
+    // The file gives an empty title between the bracket's flags and its scantling.
+    std::vector<std::string_view> titles = titlesOf<Bracket>({"Bh", "iSnd", "iBrk"}, 1, 0, 5);
+    titles.emplace_back("");
+    appendColumnTitles<Bracket>(titles, 1, 6);
+    w_.titles(titles);
     forEachStiffener([&](Long i, Long j, const OrdinaryStiffener& s) {
       for (Long k = 1; k <= 2; ++k) {
         w_.number(i).tab().number(j).tab().number(k);
@@ -174,14 +174,14 @@ class ZelWriter {
   void writeSpanScantlings() {
     w_.comment();
     w_.line(kSpanScantlingBanner);
-    w_.titles({" Bh", "iSnd", "iSpan", "typ", "h1", "e1", "h2", "e2", "Mat"});
+    w_.titles(titlesOf<StiffenerSpan>({"Bh", "iSnd", "iSpan"}, kSpanScantlingLine));
     writeSpanLines(kSpanScantlingLine);
   }
 
   void writeSpanBrackets() {
     w_.comment();
     w_.line(kSpanBracketBanner);
-    w_.titles({" Bh", "iSnd", "iSpan", "Lower brack len", "Upper brack len"});
+    w_.titles(titlesOf<StiffenerSpan>({"Bh", "iSnd", "iSpan"}, kSpanBracketLine));
     writeSpanLines(kSpanBracketLine);
   }
 
@@ -199,7 +199,7 @@ class ZelWriter {
     w_.comment();
     w_.line(kCorrugationBanner);
     w_.comment();
-    w_.titles({" Bh", "Start", "S1", "a", "d", "Fixed upper and lower support"});
+    w_.titles(titlesOf<Corrugation>({"Bh"}, 1));
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       w_.number(i);
       ColumnWriter(w_, Tabs::Before).write(itemsOf<Corrugation>(b), 1);
@@ -211,7 +211,9 @@ class ZelWriter {
     w_.comment();
     w_.line(kStrakeBanner);
     w_.comment();
-    w_.titles({" Bh", "Band", "Strk", "z", "y", "Th", "iMat"});
+    std::vector<std::string_view> titles = titlesOf<StrakeBand>({"Bh", "Band", "Strk"}, 1);
+    appendColumnTitles<Strake>(titles, 1);
+    w_.titles(titles);
     forEachBulkhead([&](Long i, const Bulkhead& b) {
       const List<StrakeBand>& bands = itemsOf<StrakeBand>(b);
       for (Long band = 1; band <= bands.count(); ++band) {
@@ -232,6 +234,14 @@ class ZelWriter {
       for (const Compartment& c : itemsOf<Compartment>(b))
         writeCompartmentRecord(w_, c, kNoNodeList);
     }
+  }
+
+  // The titles given, followed by those of the record's columns on the line from first on.
+  template <typename Record>
+  static std::vector<std::string_view> titlesOf(std::vector<std::string_view> leading, int line,
+                                                int first = 0, int last = 1 << 20) {
+    appendColumnTitles<Record>(leading, line, first, last);
+    return leading;
   }
 
   template <typename Visit>

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <span>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
@@ -32,6 +33,10 @@ struct ZelColumn {
   // is called in messages.
   bool itemsFollow = false;
   std::string_view item{};
+  // The column's title in the comment line above the block's lines: the JSON
+  // key unless one is given. A column under the title of the one before it has none.
+  std::string_view title{};
+  bool ownTitle = true;
 
   constexpr ZelColumn coordinate() const {
     ZelColumn c = *this;
@@ -52,6 +57,16 @@ struct ZelColumn {
     ZelColumn c = *this;
     c.item = itemName;
     c.itemsFollow = follow;
+    return c;
+  }
+  constexpr ZelColumn titled(std::string_view columnTitle) const {
+    ZelColumn c = *this;
+    c.title = columnTitle;
+    return c;
+  }
+  constexpr ZelColumn underTitleBefore() const {
+    ZelColumn c = *this;
+    c.ownTitle = false;
     return c;
   }
 };
@@ -92,6 +107,14 @@ struct Field {
   int most = 0;
   FieldRole role = FieldRole::Value;
   const Condition<Record>* keptWhen = nullptr;
+  // A code: the values it may take (empty: any of its type).
+  std::span<const Long> codes{};
+
+  constexpr Field oneOf(std::span<const Long> allowed) const {
+    Field f = *this;
+    f.codes = allowed;
+    return f;
+  }
 
   const T& of(const Record& record) const { return record.*member; }
   T& of(Record& record) const { return record.*member; }

@@ -1,11 +1,15 @@
-// The field table of every stored record: each field's JSON key, member and
-// place in the ZEL block. The JSON writer and reader and the ZEL block's
-// reader and writer all work from these; adding a stored field is one line here.
+// The field table of every stored record: each field's JSON key, member, place
+// and column title in the ZEL block, and the values a code may take. The JSON
+// writer, reader and schema and the ZEL block's reader and writer all work from
+// these; adding a stored field is one line here.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include "model/arrangement.h"
 #include "model/arrangement_queries.h"
+#include "model/codes.h"
 #include "model/fields.h"
 #include "model/versions.h"
 #include "text/line_values.h"
@@ -29,29 +33,46 @@ inline constexpr int kMaxIndexedListLength = 255;
 // values a level: a compartment holds no more than that line can carry.
 inline constexpr int kMaxFillingLevels = (kMaxValuesPerLine - 1) / 3;
 
+// The values of the codes the file holds.
+inline constexpr std::array<Long, 9> kProfileTypes{
+    profile_type::kNone,  profile_type::kFlatBar,     profile_type::kBulb,
+    profile_type::kAngle, profile_type::kTee,         profile_type::kCustom,
+    profile_type::kPipe,  profile_type::kUserDefined, profile_type::kPlateReference};
+// The curve of the segment that ends at a node: 0 at the first node, 1 straight, 3 and 4 arcs.
+inline constexpr std::array<Long, 4> kCurveCodes{0, 1, 3, 4};
+inline constexpr std::array<Long, 2> kDirections{kHorizontal, kVertical};
+inline constexpr std::array<Long, 2> kSides{kForwardSide, kAftwardSide};
+inline constexpr std::array<Long, 3> kBulkheadTypes{kBulkheadSingleSkin, kBulkheadDoubleSkin,
+                                                    kBulkheadCorrugated};
+inline constexpr std::array<Long, 7> kLoadTypes{0, 1, 2, 3, 4, 5, 6};
+
 template <>
 struct Fields<Scantling> {
   static constexpr std::tuple stored{
-      field("Typ", &Scantling::Typ, zel(1)), field("H1", &Scantling::H1, zel(2)),
-      field("E1", &Scantling::E1, zel(3)), field("H2", &Scantling::H2, zel(4)),
-      field("E2", &Scantling::E2, zel(5))};
+      field("Typ", &Scantling::Typ, zel(1).titled("typ")).oneOf(kProfileTypes),
+      field("H1", &Scantling::H1, zel(2).titled("h1")),
+      field("E1", &Scantling::E1, zel(3).titled("e1")),
+      field("H2", &Scantling::H2, zel(4).titled("h2")),
+      field("E2", &Scantling::E2, zel(5).titled("e2"))};
   static constexpr std::tuple unstored{&Scantling::Reserved1, &Scantling::Reserved2};
 };
 
 template <>
 struct Fields<Node> {
   static constexpr std::tuple stored{
-      field("Y", &Node::Y, zel(2).coordinate()),
-      field("Z", &Node::Z, zel(3).coordinate()),
-      Field<Node, Integer>{
-          .name = "Abs", .member = &Node::Abs, .zel = zel(4), .role = FieldRole::Place},
+      field("Y", &Node::Y, zel(2).coordinate().titled("y")),
+      field("Z", &Node::Z, zel(3).coordinate().titled("z")),
+      Field<Node, Integer>{.name = "Abs",
+                           .member = &Node::Abs,
+                           .zel = zel(4).titled("Abs°"),
+                           .role = FieldRole::Place},
       field("Inter", &Node::Inter, zel(5)),
       field("Ipan", &Node::Ipan, zel(6)),
       field("Inod", &Node::Inod, zel(7)),
-      field("ShCur", &Node::ShCur, zel(8)),
-      field("ShYT", &Node::ShYT, zel(9)),
-      field("ShZT", &Node::ShZT, zel(10)),
-      field("ShR", &Node::ShR, zel(11)),
+      field("ShCur", &Node::ShCur, zel(8).titled("Sh.Cur")).oneOf(kCurveCodes),
+      field("ShYT", &Node::ShYT, zel(9).titled("Sh.yT")),
+      field("ShZT", &Node::ShZT, zel(10).titled("Sh.zT")),
+      field("ShR", &Node::ShR, zel(11).titled("Sh.R")),
       field("PCod", &Node::PCod, zel(12)),
       field("knu", &Node::knu, zel(13))};
   static constexpr std::tuple unstored{&Node::ArcValid, &Node::ArcCentreY, &Node::ArcCentreZ,
@@ -60,8 +81,9 @@ struct Fields<Node> {
 
 template <>
 struct Fields<PrimaryMember> {
-  static constexpr std::tuple stored{field("Position", &PrimaryMember::Position, zel(3)),
-                                     field("HV", &PrimaryMember::HV, zel(2))};
+  static constexpr std::tuple stored{
+      field("Position", &PrimaryMember::Position, zel(3).titled("y or z")),
+      field("HV", &PrimaryMember::HV, zel(2).titled("H/V")).oneOf(kDirections)};
   static constexpr std::tuple unstored{&PrimaryMember::Extremities, &PrimaryMember::Placed};
 };
 
@@ -73,7 +95,7 @@ inline constexpr Condition<Bracket> kEnabledBracket{
 template <>
 struct Fields<Bracket> {
   static constexpr std::tuple stored{field("Fixed", &Bracket::Fixed, zel(5)),
-                                     field("Enabled", &Bracket::Enabled, zel(4)),
+                                     field("Enabled", &Bracket::Enabled, zel(4).titled("enab")),
                                      Field<Bracket, Single>{.name = "Length",
                                                             .member = &Bracket::Length,
                                                             .zel = zel(11),
@@ -109,11 +131,11 @@ struct Fields<StiffenerSpan> {
                                       .keptWhen = &kSpanScantling},
       Field<StiffenerSpan, Single>{.name = "LowerBracketLength",
                                    .member = &StiffenerSpan::LowerBracketLength,
-                                   .zel = zel(4, 2),
+                                   .zel = zel(4, 2).titled("Lower brack len"),
                                    .keptWhen = &kSpanBrackets},
       Field<StiffenerSpan, Single>{.name = "UpperBracketLength",
                                    .member = &StiffenerSpan::UpperBracketLength,
-                                   .zel = zel(5, 2),
+                                   .zel = zel(5, 2).titled("Upper brack len"),
                                    .keptWhen = &kSpanBrackets}};
   static constexpr std::tuple unstored{&StiffenerSpan::IntervalNumber, &StiffenerSpan::ColourIndex};
 };
@@ -121,15 +143,16 @@ struct Fields<StiffenerSpan> {
 template <>
 struct Fields<OrdinaryStiffener> {
   static constexpr std::tuple stored{
-      field("Position", &OrdinaryStiffener::Position, zel(2)),
+      field("Position", &OrdinaryStiffener::Position, zel(2).titled("y/z")),
       field("iMat", &OrdinaryStiffener::iMat, zel(8)),
       field("Scantling", &OrdinaryStiffener::Scant, zel(3)),
       field("Brackets", &OrdinaryStiffener::Brackets),
       list("Spans", &OrdinaryStiffener::Spans, kMaxIndexedListLength,
-           zel(9).countOf("span", false)),
+           zel(9).countOf("span", false).titled("Nspan")),
       field("SpanReduction", &OrdinaryStiffener::SpanReduction,
-            zel(12).from(kZelVersionWithSpanReduction)),
-      field("TypeConn", &OrdinaryStiffener::TypeConn, zel(13).from(kZelVersionWithConnection))};
+            zel(12).from(kZelVersionWithSpanReduction).titled("Span red")),
+      field("TypeConn", &OrdinaryStiffener::TypeConn,
+            zel(13).from(kZelVersionWithConnection).titled("Type Conn"))};
   static constexpr std::tuple unstored{&OrdinaryStiffener::Extremities,
                                        &OrdinaryStiffener::Selected,
                                        &OrdinaryStiffener::IntervalSpans};
@@ -137,7 +160,7 @@ struct Fields<OrdinaryStiffener> {
 
 template <>
 struct Fields<Strake> {
-  static constexpr std::tuple stored{field("Y", &Strake::Y, zel(5)),
+  static constexpr std::tuple stored{field("Y", &Strake::Y, zel(5).titled("y")),
                                      field("Th", &Strake::Th, zel(6)),
                                      field("iMat", &Strake::iMat, zel(7))};
   static constexpr std::tuple unstored{&Strake::StrakeNumber, &Strake::Outline,
@@ -151,7 +174,7 @@ inline constexpr Condition<StrakeBand> kBandWithStrakes{
 // A band is only ever written as its strakes' lines.
 template <>
 struct Fields<StrakeBand> {
-  static constexpr std::tuple stored{field("Z", &StrakeBand::Z, zel(4)),
+  static constexpr std::tuple stored{field("Z", &StrakeBand::Z, zel(4).titled("z")),
                                      list("Strakes", &StrakeBand::Strakes, kMaxIndexedListLength)};
   static constexpr std::tuple unstored{&StrakeBand::CurStrake};
   static constexpr const Condition<StrakeBand>* keptWhen = &kBandWithStrakes;
@@ -159,12 +182,13 @@ struct Fields<StrakeBand> {
 
 template <>
 struct Fields<Corrugation> {
-  static constexpr std::tuple stored{field("Start", &Corrugation::Start, zel(2)),
-                                     field("S1", &Corrugation::S1, zel(3)),
-                                     field("A", &Corrugation::A, zel(4)),
-                                     field("D", &Corrugation::D, zel(5)),
-                                     field("FixedUpper", &Corrugation::FixedUpper, zel(6)),
-                                     field("FixedLower", &Corrugation::FixedLower, zel(7))};
+  static constexpr std::tuple stored{
+      field("Start", &Corrugation::Start, zel(2)),
+      field("S1", &Corrugation::S1, zel(3)),
+      field("A", &Corrugation::A, zel(4).titled("a")),
+      field("D", &Corrugation::D, zel(5).titled("d")),
+      field("FixedUpper", &Corrugation::FixedUpper, zel(6).titled("Fixed upper and lower support")),
+      field("FixedLower", &Corrugation::FixedLower, zel(7).underTitleBefore())};
   static constexpr std::tuple<> unstored{};
 };
 
@@ -188,7 +212,7 @@ struct Fields<Compartment> {
       field("UseComputedYZ", &Compartment::UseComputedYZ, zel(3, 3)),
       field("UseRuleRoll", &Compartment::UseRuleRoll, zel(4, 3)),
       field("Table1", &Compartment::Table1, zel(1, 4).coordinate()),
-      field("N", &Compartment::N, zel(1, 5)),
+      field("N", &Compartment::N, zel(1, 5)).oneOf(kLoadTypes),
       field("Table2", &Compartment::Table2, zel(1, 6).coordinate()),
       field("Table3", &Compartment::Table3, zel(11, 6).coordinate().alternateLoading()),
       list("Points", &Compartment::Points, kMaxFillingLevels,
@@ -206,16 +230,18 @@ template <>
 struct Fields<Bulkhead> {
   static constexpr Field<Bulkhead, std::string> name{
       .name = "Name", .member = &Bulkhead::Name, .zel = zel(0), .most = kBulkheadNameWidth};
-  static constexpr auto typ = field("Typ", &Bulkhead::Typ, zel(1));
+  static constexpr auto typ = field("Typ", &Bulkhead::Typ, zel(1)).oneOf(kBulkheadTypes);
   static constexpr auto iMat = field("iMat", &Bulkhead::iMat, zel(2));
-  static constexpr auto stfside = field("stfside", &Bulkhead::stfside, zel(4));
-  static constexpr auto stfHV = field("stfHV", &Bulkhead::stfHV, zel(3));
-  static constexpr auto stool1Enabled = field("Stool1Enabled", &Bulkhead::Stool1Enabled, zel(5));
-  static constexpr auto stool1Z = field("Stool1Z", &Bulkhead::Stool1Z, zel(6));
-  static constexpr auto stool2Enabled = field("Stool2Enabled", &Bulkhead::Stool2Enabled, zel(7));
-  static constexpr auto stool2Z = field("Stool2Z", &Bulkhead::Stool2Z, zel(8));
+  static constexpr auto stfside = field("stfside", &Bulkhead::stfside, zel(4)).oneOf(kSides);
+  static constexpr auto stfHV = field("stfHV", &Bulkhead::stfHV, zel(3)).oneOf(kDirections);
+  static constexpr auto stool1Enabled =
+      field("Stool1Enabled", &Bulkhead::Stool1Enabled, zel(5).titled("stool1 enab,z"));
+  static constexpr auto stool1Z = field("Stool1Z", &Bulkhead::Stool1Z, zel(6).underTitleBefore());
+  static constexpr auto stool2Enabled =
+      field("Stool2Enabled", &Bulkhead::Stool2Enabled, zel(7).titled("stool2 enab,z"));
+  static constexpr auto stool2Z = field("Stool2Z", &Bulkhead::Stool2Z, zel(8).underTitleBefore());
   static constexpr auto upperStoolSloped =
-      field("UpperStoolSloped", &Bulkhead::UpperStoolSloped, zel(9));
+      field("UpperStoolSloped", &Bulkhead::UpperStoolSloped, zel(9).underTitleBefore());
   static constexpr std::tuple stored{
       name,
       typ,
@@ -247,25 +273,29 @@ struct Fields<Bulkhead> {
 template <>
 struct Fields<Arrangement> {
   static constexpr auto name = field("Name", &Arrangement::Name, zel(0, 1));
-  static constexpr auto x = field("X", &Arrangement::X, zel(1, 2));
-  static constexpr auto symFlag = field("SymFlag", &Arrangement::SymFlag, zel(3, 2));
-  static constexpr auto stoolVolume = field("StoolVolume", &Arrangement::StoolVolume, zel(2, 2));
+  static constexpr auto x = field("X", &Arrangement::X, zel(1, 2).titled("x"));
+  static constexpr auto symFlag =
+      field("SymFlag", &Arrangement::SymFlag, zel(3, 2).titled("symflag"));
+  static constexpr auto stoolVolume =
+      field("StoolVolume", &Arrangement::StoolVolume, zel(2, 2).titled("stoolvol"));
   static constexpr auto foreHopperBreadth =
-      field("ForeHopperBreadth", &Arrangement::ForeHopperBreadth, zel(3, 3));
+      field("ForeHopperBreadth", &Arrangement::ForeHopperBreadth,
+            zel(3, 3).titled("ForeHop breadth,Ztop"));
   static constexpr auto foreHopperZTop =
-      field("ForeHopperZTop", &Arrangement::ForeHopperZTop, zel(4, 3));
-  static constexpr auto aftHopperBreadth =
-      field("AftHopperBreadth", &Arrangement::AftHopperBreadth, zel(1, 3));
+      field("ForeHopperZTop", &Arrangement::ForeHopperZTop, zel(4, 3).underTitleBefore());
+  static constexpr auto aftHopperBreadth = field("AftHopperBreadth", &Arrangement::AftHopperBreadth,
+                                                 zel(1, 3).titled("AftHop Breadth,Ztop"));
   static constexpr auto aftHopperZTop =
-      field("AftHopperZTop", &Arrangement::AftHopperZTop, zel(2, 3));
-  static constexpr Field<Arrangement, Long> stateType{.name = "StateType",
-                                                      .member = &Arrangement::StateType,
-                                                      .zel = zel(1, 4).from(kZelVersionWithState),
-                                                      .role = FieldRole::FromOne};
+      field("AftHopperZTop", &Arrangement::AftHopperZTop, zel(2, 3).underTitleBefore());
+  static constexpr Field<Arrangement, Long> stateType{
+      .name = "StateType",
+      .member = &Arrangement::StateType,
+      .zel = zel(1, 4).from(kZelVersionWithState).titled("State Type"),
+      .role = FieldRole::FromOne};
   static constexpr Field<Arrangement, Integer> stateIndex{
       .name = "StateIndex",
       .member = &Arrangement::StateIndex,
-      .zel = zel(2, 4).from(kZelVersionWithState),
+      .zel = zel(2, 4).from(kZelVersionWithState).titled("State Index"),
       .role = FieldRole::FromOne};
   static constexpr std::tuple stored{name,
                                      field("ID", &Arrangement::ID, zel(0, 5)),

@@ -1,5 +1,6 @@
 // Reads a hull section from a block of a database file: a loop that dispatches
-// on banners, and one small reader per part of the block.
+// on banners, and one small reader per part of the block, which takes each
+// line's values where the section's field tables place them.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "section/section_reader.h"
 
@@ -11,7 +12,9 @@
 #include "io/line_cursor.h"
 #include "io/node_line.h"
 #include "io/text_file.h"
+#include "io/zel_columns.h"
 #include "io/zel_reader.h"
+#include "section/section_fields.h"
 #include "section/section_format.h"
 #include "section/section_from_arrangement.h"
 #include "text/format_message.h"
@@ -110,12 +113,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
     if (!nextLine(end)) return end;
     s_.Name = std::string(trimmed(line_));
     if (!nextLine(end)) return end;
-    take(1, s_.X);
-    take(2, s_.SymFlag);
-    take(3, s_.HopperBreadth);
-    take(4, s_.HopperZTop);
-    take(5, s_.DefaultMaterial);
-    take(6, s_.Tolerance);
+    takeLine(fields_, s_, 2);
     return skipToBanner();
   }
 
@@ -126,7 +124,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
       SectionPanel* panel = appended(s_.Panels, "panels");
       if (!panel) return false;
       panel->Name = takeNameAndValues();
-      take(1, panel->iMat);
+      takeLine(fields_, *panel, 1);
       return true;
     });
   }
@@ -152,12 +150,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
       const std::optional<int> ends = elementCount(2, 3, kMaxStiffenerEnds, "end");
       if (!ends) return true;
       s->Ends.redim(*ends);
-      for (int k = 1; k <= *ends; ++k) {
-        StiffenerEnd& end = s->Ends.at(k);
-        take(3 * k, end.Y);
-        take(3 * k + 1, end.Z);
-        take(3 * k + 2, end.Side);
-      }
+      for (int k = 1; k <= *ends; ++k) takeLine(fields_, s->Ends.at(k), 1, {}, 3 * k);
       return true;
     });
   }
@@ -168,13 +161,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
       if (!panel) return false;
       SectionStrake* strake = appended(panel->Strakes, "strakes on a panel");
       if (!strake) return false;
-      take(2, strake->Ref);
-      take(3, strake->Y1);
-      take(4, strake->Z1);
-      take(5, strake->Y2);
-      take(6, strake->Z2);
-      take(7, strake->Th);
-      take(8, strake->iMat);
+      takeLine(fields_, *strake, 1);
       return true;
     });
   }
@@ -189,10 +176,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
       if (!panel) return false;
       TwoEndedObject* object = appended(panel->*list, what);
       if (!object) return false;
-      take(2, object->Y1);
-      take(3, object->Z1);
-      take(4, object->Y2);
-      take(5, object->Z2);
+      takeLine(fields_, *object, 1);
       return true;
     });
   }
@@ -231,11 +215,7 @@ class SectionReader : public BlockPartReader<SectionReader> {
     const std::optional<int> refs = elementCount(1, 2, kMaxNodeRefs, "node reference");
     if (!refs) return;
     c.NodeRefs.redim(*refs);
-    for (int k = 1; k <= *refs; ++k) {
-      NodeRef& ref = c.NodeRefs.at(k);
-      take(2 * k, ref.Ipan);
-      take(2 * k + 1, ref.Inod);
-    }
+    for (int k = 1; k <= *refs; ++k) takeLine(fields_, c.NodeRefs.at(k), 1, {}, 2 * k);
   }
 
   Section& s_;
