@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 
 #include "dialogs/fm_lcm_kora.h"
@@ -11,8 +12,8 @@
 #include "dialogs/fm_res_kora.h"
 #include "edit/compartment_edits.h"
 #include "panels/fm_comp.h"
-#include "resonance/evaluate_resonance.h"
 #include "ui_test_support.h"
+#include "view/resonance_dialog_state.h"
 
 namespace korain::testing {
 namespace {
@@ -279,47 +280,36 @@ TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBackAndSaysWhy
   EXPECT_EQ(aftward().Points.at(1).L, 2.5F);
 }
 
-TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
+// What each row says, and whether it stands out, is the dialog state's test; the dialog shows
+// the state of its working copy while the user types, and the verdicts only with the ship data.
+TEST_F(ResonanceDialog, ShowsTheStateOfItsWorkingCopyWhileTheUserTypes) {
   FM_ResKora dialog(editor, kAftwardCompartment);
   auto* grid = control<QTableWidget>(dialog, "SS_Res");
   auto* results = control<QTableWidget>(dialog, "SS_Results");
-  ASSERT_EQ(results->rowCount(), 3);
-  grid->item(0, 0)->setText("12.5");
+  grid->item(0, 0)->setText("0");
   grid->item(1, 2)->setText("15");
   EXPECT_EQ(dialog.windowTitle(), "Resonance *");
   control<QPushButton>(dialog, "BT_ok")->click();
 
-  const ResonanceEvaluation evaluation =
-      evaluateResonance(session().arrangement(), session().ship());
-  const auto aftward = std::find_if(evaluation.Compartments.begin(), evaluation.Compartments.end(),
-                                    [](const CompartmentResonance& c) {
-                                      return c.Bulkhead == 1 && c.Side == kAftwardCompartment;
-                                    });
-  ASSERT_NE(aftward, evaluation.Compartments.end());
-  const double roll = evaluation.Periods.RollPeriod.at(aftward->LoadingCondition);
-  EXPECT_TRUE(control<QLabel>(dialog, "LB_Periods")
-                  ->text()
-                  .contains(QString("roll %1 s").arg(roll, 0, 'f', 2)));
-  ASSERT_EQ(results->rowCount(), aftward->Levels.count());
-  bool anyRisk = false;
-  for (int k = 1; k <= aftward->Levels.count(); ++k) {
-    const LevelResonance& level = aftward->Levels.at(k);
-    const auto shown = [&](int column) { return results->item(k - 1, column)->text(); };
-    EXPECT_EQ(shown(0), QString::number(level.Tx, 'f', 2)) << k;
-    EXPECT_EQ(shown(2), level.PitchRisk ? "Risk" : "No") << k;
-    EXPECT_EQ(shown(3), level.RollRisk ? "Risk" : "No") << k;
-    EXPECT_EQ(shown(4), level.SwayRisk ? "Risk" : "No") << k;
-    anyRisk = anyRisk || level.RollRisk || level.PitchRisk || level.SwayRisk;
+  const ResonanceDialogState state = resonanceDialogState(aftward(), session().ship());
+  EXPECT_EQ(control<QLabel>(dialog, "LB_Periods")->text().toStdString(), state.Periods);
+  ASSERT_EQ(results->rowCount(), 3);
+  ASSERT_EQ(state.Results.size(), 3U);
+  EXPECT_NE(state.Results[0].AtRisk, state.Results[1].AtRisk);
+  for (int row = 0; row < 3; ++row) {
+    const ResonanceResultRow& shown = state.Results.at(static_cast<std::size_t>(row));
+    for (int column = 0; column < 5; ++column) {
+      const QTableWidgetItem* item = results->item(row, column);
+      const ResonanceResultCell& cell = shown.Cells.at(static_cast<std::size_t>(column));
+      EXPECT_EQ(item->text().toStdString(), cell.Text) << row << column;
+      EXPECT_EQ(item->font().bold(), cell.Stressed) << row << column;
+      EXPECT_EQ(item->background(), shown.AtRisk ? QBrush(QColor(255, 205, 205)) : QBrush());
+    }
   }
-  EXPECT_TRUE(anyRisk);
-}
 
-TEST_F(ResonanceDialog, MissingShipDataReplaceThePeriodsAndVerdicts) {
   changeShip(session(), [](ShipData& ship) { ship.V = 0; });
-  FM_ResKora dialog(editor, kAftwardCompartment);
-  EXPECT_TRUE(control<QTableWidget>(dialog, "SS_Results")->isHidden());
-  EXPECT_TRUE(
-      control<QLabel>(dialog, "LB_Periods")->text().startsWith("Risk of resonance not evaluated"));
+  FM_ResKora withoutSpeed(editor, kAftwardCompartment);
+  EXPECT_TRUE(control<QTableWidget>(withoutSpeed, "SS_Results")->isHidden());
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+// What the resonance dialog shows of its working copy: the effective dimensions,
+// the ship's periods and, level by level, the liquid's periods and verdicts.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/arrangement.h"
+#include "ship/ship_data.h"
+
+namespace korain {
+
+// One cell of a level's results; a verdict of risk is stressed.
+struct ResonanceResultCell {
+  std::string Text = {};
+  bool Stressed = false;
+
+  bool operator==(const ResonanceResultCell&) const = default;
+};
+
+// A level's Tx and Ty in seconds ("-" where no liquid sloshes), then its
+// pitch, roll and sway verdicts ("Risk" or "No"; roll "-" without a roll
+// period). A level at any risk stands out whole.
+struct ResonanceResultRow {
+  std::array<ResonanceResultCell, 5> Cells;
+  bool AtRisk = false;
+
+  bool operator==(const ResonanceResultRow&) const = default;
+};
+
+struct ResonanceDialogState {
+  // With three decimals, as the engineer reads them off a drawing.
+  std::string EffectiveLength = {};
+  std::string EffectiveBreadth = {};
+  // Add and Default, while one more level fits.
+  bool CanAddLevel = false;
+  // The ship's periods in the compartment's loading condition, or in their
+  // place the notice of what the ship data lack; the verdicts then stay hidden.
+  std::string Periods = {};
+  bool ResultsShown = false;
+  std::vector<ResonanceResultRow> Results = {};
+
+  bool operator==(const ResonanceDialogState&) const = default;
+};
+
+ResonanceDialogState resonanceDialogState(const Compartment& compartment, const ShipData& ship);
+
+}  // namespace korain
