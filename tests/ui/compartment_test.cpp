@@ -13,6 +13,7 @@
 #include "edit/compartment_edits.h"
 #include "panels/fm_comp.h"
 #include "ui_test_support.h"
+#include "view/loading_dialog_state.h"
 #include "view/resonance_dialog_state.h"
 
 namespace korain::testing {
@@ -133,29 +134,20 @@ TEST_F(DimensionsDialog, ComputedPositionAndRuleRollLockTheirFieldsAndCancelKeep
   EXPECT_FALSE(session().canUndo());
 }
 
-TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
+// Which groups each type shows is the dialog state's test; the dialog shows the state of the
+// type chosen.
+TEST_F(LoadingDialog, EachTypeShowsTheGroupsOfItsState) {
   FM_LcmKora dialog(editor, kForwardCompartment);
   EXPECT_TRUE(control<QRadioButton>(dialog, "OP_Type_4")->isChecked());
-  struct Case {
-    int type;
-    std::vector<int> fields;
-    const char* bulkTitle;
-  };
-  const Case cases[] = {{0, {}, ""},
-                        {2, {1, 2, 3}, ""},
-                        {3, {1, 2, 3, 4}, ""},
-                        {5, {5, 6, 7}, "Load Data"},
-                        {6, {1, 2, 3, 5, 6, 7}, "Homogeneous"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.type);
-    control<QRadioButton>(dialog, "OP_Type_" + QString::number(c.type))->click();
-    for (int k = 1; k <= 10; ++k) {
-      const bool expected = std::find(c.fields.begin(), c.fields.end(), k) != c.fields.end();
-      EXPECT_EQ(shown(dialog, k), expected) << k;
-    }
-    if (shown(dialog, 5)) {
-      EXPECT_EQ(groupTitle(dialog, 5), c.bulkTitle);
-    }
+  for (int type = 0; type <= 6; ++type) {
+    SCOPED_TRACE(type);
+    control<QRadioButton>(dialog, "OP_Type_" + QString::number(type))->click();
+    const LoadingDialogState state = loadingDialogState(type, LoadingMode::Standard);
+    EXPECT_EQ(shown(dialog, 1), state.LiquidShown);
+    EXPECT_EQ(shown(dialog, 4), state.SettingPressureShown);
+    EXPECT_EQ(shown(dialog, 5), state.BulkShown);
+    EXPECT_EQ(groupTitle(dialog, 5).toStdString(), state.BulkTitle);
+    EXPECT_EQ(shown(dialog, 8), state.AlternateShown);
   }
 }
 
@@ -165,7 +157,6 @@ TEST_F(LoadingDialog, AJbpRunShowsTheHoldDataAndWritesTheAlternateLoading) {
   FM_LcmKora dialog(editor, kForwardCompartment);
   EXPECT_TRUE(shown(dialog, 8));
   EXPECT_EQ(value(dialog, 8)->text(), "18400");
-  EXPECT_EQ(groupTitle(dialog, 5), "Homogeneous");
   control<QCheckBox>(dialog, "Check1")->click();
   control<QPushButton>(dialog, "BT_Ok")->click();
 
