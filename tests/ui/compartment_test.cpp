@@ -13,8 +13,7 @@
 #include "edit/compartment_edits.h"
 #include "panels/fm_comp.h"
 #include "ui_test_support.h"
-#include "view/loading_dialog_state.h"
-#include "view/resonance_dialog_state.h"
+#include "view/compartment_dialog_states.h"
 
 namespace korain::testing {
 namespace {

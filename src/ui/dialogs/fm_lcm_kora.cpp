@@ -11,7 +11,7 @@
 #include "edit/compartment_edits.h"
 #include "resonance/compartment_codes.h"
 #include "text/string_table.h"
-#include "view/loading_dialog_state.h"
+#include "view/compartment_dialog_states.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {

@@ -18,7 +18,7 @@
 #include "edit/compartment_edits.h"
 #include "edit/resonance_edits.h"
 #include "text/line_values.h"
-#include "view/resonance_dialog_state.h"
+#include "view/compartment_dialog_states.h"
 #include "widgets/number_cell_delegate.h"
 #include "widgets/ok_cancel.h"
 #include "widgets/refusal_notice.h"

@@ -17,7 +17,7 @@
 
 #include "editor.h"
 #include "model/arrangement.h"
-#include "view/resonance_dialog_state.h"
+#include "view/compartment_dialog_states.h"
 #include "widgets/number_field.h"
 
 namespace korain {

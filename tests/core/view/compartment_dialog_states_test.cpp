@@ -1,7 +1,8 @@
-// What the resonance dialog shows of a ballast tank of the example bulk carrier, as the ship data
-// and the filling levels vary: the periods or the notice in their place, and each level's row.
+// What the compartment dialogs show: the groups of load data of each load type in a standard and
+// a JBP run, and the resonance dialog's texts for a ballast tank of the example bulk carrier as
+// the ship data and the filling levels vary.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view/resonance_dialog_state.h"
+#include "view/compartment_dialog_states.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,34 @@
 
 namespace korain::testing {
 namespace {
+
+TEST(LoadingDialogState, EachTypeShowsTheGroupsItUses) {
+  using enum LoadingMode;
+  const std::string home = "Homogeneous";
+  const std::string load = "Load Data";
+  const struct {
+    Long type;
+    LoadingMode mode;
+    LoadingDialogState shown;
+  } cases[] = {
+      {0, Standard, {false, false, false, load, false}},
+      {1, Standard, {true, false, false, home, false}},
+      {2, Standard, {true, false, false, home, false}},
+      {3, Standard, {true, true, false, home, false}},
+      {4, Standard, {false, false, true, load, false}},
+      {5, Standard, {false, false, true, load, false}},
+      {6, Standard, {true, false, true, home, false}},
+      {7, Standard, {false, false, false, load, false}},
+      {0, Jbp, {false, false, false, home, false}},
+      {3, Jbp, {true, true, false, home, false}},
+      {5, Jbp, {false, false, true, home, true}},
+      {6, Jbp, {true, false, true, home, true}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(loadingDialogState(c.type, c.mode), c.shown)
+        << c.type << (c.mode == Jbp ? " JBP" : "");
+  }
+}
 
 const ResonanceResultCell kRisk{"Risk", true};
 const ResonanceResultCell kNo{"No"};

@@ -1,5 +1,6 @@
-// What the resonance dialog shows of its working copy: the effective dimensions,
-// the ship's periods and, level by level, the liquid's periods and verdicts.
+// What the compartment dialogs show of their working copy: the groups of load
+// data the loading dialog shows for a load type, and the resonance dialog's
+// effective dimensions, the ship's periods and each level's periods and verdicts.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -7,10 +8,29 @@
 #include <string>
 #include <vector>
 
+#include "edit/loading_edits.h"
 #include "model/arrangement.h"
 #include "ship/ship_data.h"
 
 namespace korain {
+
+struct LoadingDialogState {
+  // Test height, air pipe and density of a liquid; the setting pressure of
+  // a relief valve only where the liquid is kept under pressure.
+  bool LiquidShown = false;
+  bool SettingPressureShown = false;
+  // Load, density and friction angle of bulk in the hold; beside liquid data,
+  // or beside the alternate loading of a JBP run, those of the homogeneous loading.
+  bool BulkShown = false;
+  std::string BulkTitle = {};
+  // The JBP run's hold data of alternate loading, for a type that carries bulk.
+  bool AlternateShown = false;
+
+  bool operator==(const LoadingDialogState&) const = default;
+};
+
+// For load types 0 (no load) to 6 (bulk and liquid); any other shows nothing.
+LoadingDialogState loadingDialogState(Long type, LoadingMode mode);
 
 // One cell of a level's results; a verdict of risk is stressed.
 struct ResonanceResultCell {

@@ -1,6 +1,6 @@
-// The resonance dialog's texts and verdicts, from its working copy and the ship data.
+// The compartment dialogs' groups, texts and verdicts, from their working copy.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view/resonance_dialog_state.h"
+#include "view/compartment_dialog_states.h"
 
 #include <optional>
 
@@ -14,6 +14,26 @@
 
 namespace korain {
 namespace {
+
+// Load types by what they carry: the liquid data (test height, air pipe,
+// density), the relief valve's setting pressure, the bulk data in the hold.
+enum LoadType : Long {
+  kLiquid = 1,
+  kBallastWater = 2,
+  kPressurisedLiquid = 3,
+  kDryBulk = 4,
+  kDredgingSpoil = 5,
+  kBulkAndLiquid = 6,
+};
+
+bool carriesLiquid(Long type) {
+  return type == kLiquid || type == kBallastWater || type == kPressurisedLiquid ||
+         type == kBulkAndLiquid;
+}
+
+bool carriesBulk(Long type) {
+  return type == kDryBulk || type == kDredgingSpoil || type == kBulkAndLiquid;
+}
 
 std::string seconds(Single value) { return formatNumber(value, "0.00"); }
 
@@ -58,6 +78,16 @@ void showVerdicts(ResonanceDialogState& state, const Compartment& compartment,
 }
 
 }  // namespace
+
+LoadingDialogState loadingDialogState(Long type, LoadingMode mode) {
+  const bool jbp = mode == LoadingMode::Jbp;
+  const bool homogeneous = carriesLiquid(type) || jbp;
+  return {.LiquidShown = carriesLiquid(type),
+          .SettingPressureShown = type == kPressurisedLiquid,
+          .BulkShown = carriesBulk(type),
+          .BulkTitle = homogeneous ? "Homogeneous" : "Load Data",
+          .AlternateShown = jbp && carriesBulk(type)};
+}
 
 ResonanceDialogState resonanceDialogState(const Compartment& compartment, const ShipData& ship) {
   ResonanceDialogState state{
