@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 
 #include "dialogs/fm_lcm_kora.h"
@@ -11,8 +12,8 @@
 #include "dialogs/fm_res_kora.h"
 #include "edit/compartment_edits.h"
 #include "panels/fm_comp.h"
-#include "resonance/evaluate_resonance.h"
 #include "ui_test_support.h"
+#include "view/compartment_dialog_states.h"
 
 namespace korain::testing {
 namespace {
@@ -132,29 +133,20 @@ TEST_F(DimensionsDialog, ComputedPositionAndRuleRollLockTheirFieldsAndCancelKeep
   EXPECT_FALSE(session().canUndo());
 }
 
-TEST_F(LoadingDialog, EachTypeShowsTheGroupsItUses) {
+// Which groups each type shows is the dialog state's test; the dialog shows the state of the
+// type chosen.
+TEST_F(LoadingDialog, EachTypeShowsTheGroupsOfItsState) {
   FM_LcmKora dialog(editor, kForwardCompartment);
   EXPECT_TRUE(control<QRadioButton>(dialog, "OP_Type_4")->isChecked());
-  struct Case {
-    int type;
-    std::vector<int> fields;
-    const char* bulkTitle;
-  };
-  const Case cases[] = {{0, {}, ""},
-                        {2, {1, 2, 3}, ""},
-                        {3, {1, 2, 3, 4}, ""},
-                        {5, {5, 6, 7}, "Load Data"},
-                        {6, {1, 2, 3, 5, 6, 7}, "Homogeneous"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.type);
-    control<QRadioButton>(dialog, "OP_Type_" + QString::number(c.type))->click();
-    for (int k = 1; k <= 10; ++k) {
-      const bool expected = std::find(c.fields.begin(), c.fields.end(), k) != c.fields.end();
-      EXPECT_EQ(shown(dialog, k), expected) << k;
-    }
-    if (shown(dialog, 5)) {
-      EXPECT_EQ(groupTitle(dialog, 5), c.bulkTitle);
-    }
+  for (int type = 0; type <= 6; ++type) {
+    SCOPED_TRACE(type);
+    control<QRadioButton>(dialog, "OP_Type_" + QString::number(type))->click();
+    const LoadingDialogState state = loadingDialogState(type, LoadingMode::Standard);
+    EXPECT_EQ(shown(dialog, 1), state.LiquidShown);
+    EXPECT_EQ(shown(dialog, 4), state.SettingPressureShown);
+    EXPECT_EQ(shown(dialog, 5), state.BulkShown);
+    EXPECT_EQ(groupTitle(dialog, 5).toStdString(), state.BulkTitle);
+    EXPECT_EQ(shown(dialog, 8), state.AlternateShown);
   }
 }
 
@@ -164,7 +156,6 @@ TEST_F(LoadingDialog, AJbpRunShowsTheHoldDataAndWritesTheAlternateLoading) {
   FM_LcmKora dialog(editor, kForwardCompartment);
   EXPECT_TRUE(shown(dialog, 8));
   EXPECT_EQ(value(dialog, 8)->text(), "18400");
-  EXPECT_EQ(groupTitle(dialog, 5), "Homogeneous");
   control<QCheckBox>(dialog, "Check1")->click();
   control<QPushButton>(dialog, "BT_Ok")->click();
 
@@ -279,47 +270,36 @@ TEST_F(ResonanceDialog, ACellTypedWithoutAValueTheLevelCanKeepGoesBackAndSaysWhy
   EXPECT_EQ(aftward().Points.at(1).L, 2.5F);
 }
 
-TEST_F(ResonanceDialog, ResultsWhileTypingAreThoseOfTheEvaluation) {
+// What each row says, and whether it stands out, is the dialog state's test; the dialog shows
+// the state of its working copy while the user types, and the verdicts only with the ship data.
+TEST_F(ResonanceDialog, ShowsTheStateOfItsWorkingCopyWhileTheUserTypes) {
   FM_ResKora dialog(editor, kAftwardCompartment);
   auto* grid = control<QTableWidget>(dialog, "SS_Res");
   auto* results = control<QTableWidget>(dialog, "SS_Results");
-  ASSERT_EQ(results->rowCount(), 3);
-  grid->item(0, 0)->setText("12.5");
+  grid->item(0, 0)->setText("0");
   grid->item(1, 2)->setText("15");
   EXPECT_EQ(dialog.windowTitle(), "Resonance *");
   control<QPushButton>(dialog, "BT_ok")->click();
 
-  const ResonanceEvaluation evaluation =
-      evaluateResonance(session().arrangement(), session().ship());
-  const auto aftward = std::find_if(evaluation.Compartments.begin(), evaluation.Compartments.end(),
-                                    [](const CompartmentResonance& c) {
-                                      return c.Bulkhead == 1 && c.Side == kAftwardCompartment;
-                                    });
-  ASSERT_NE(aftward, evaluation.Compartments.end());
-  const double roll = evaluation.Periods.RollPeriod.at(aftward->LoadingCondition);
-  EXPECT_TRUE(control<QLabel>(dialog, "LB_Periods")
-                  ->text()
-                  .contains(QString("roll %1 s").arg(roll, 0, 'f', 2)));
-  ASSERT_EQ(results->rowCount(), aftward->Levels.count());
-  bool anyRisk = false;
-  for (int k = 1; k <= aftward->Levels.count(); ++k) {
-    const LevelResonance& level = aftward->Levels.at(k);
-    const auto shown = [&](int column) { return results->item(k - 1, column)->text(); };
-    EXPECT_EQ(shown(0), QString::number(level.Tx, 'f', 2)) << k;
-    EXPECT_EQ(shown(2), level.PitchRisk ? "Risk" : "No") << k;
-    EXPECT_EQ(shown(3), level.RollRisk ? "Risk" : "No") << k;
-    EXPECT_EQ(shown(4), level.SwayRisk ? "Risk" : "No") << k;
-    anyRisk = anyRisk || level.RollRisk || level.PitchRisk || level.SwayRisk;
+  const ResonanceDialogState state = resonanceDialogState(aftward(), session().ship());
+  EXPECT_EQ(control<QLabel>(dialog, "LB_Periods")->text().toStdString(), state.Periods);
+  ASSERT_EQ(results->rowCount(), 3);
+  ASSERT_EQ(state.Results.size(), 3U);
+  EXPECT_NE(state.Results[0].AtRisk, state.Results[1].AtRisk);
+  for (int row = 0; row < 3; ++row) {
+    const ResonanceResultRow& shown = state.Results.at(static_cast<std::size_t>(row));
+    for (int column = 0; column < 5; ++column) {
+      const QTableWidgetItem* item = results->item(row, column);
+      const ResonanceResultCell& cell = shown.Cells.at(static_cast<std::size_t>(column));
+      EXPECT_EQ(item->text().toStdString(), cell.Text) << row << column;
+      EXPECT_EQ(item->font().bold(), cell.Stressed) << row << column;
+      EXPECT_EQ(item->background(), shown.AtRisk ? QBrush(QColor(255, 205, 205)) : QBrush());
+    }
   }
-  EXPECT_TRUE(anyRisk);
-}
 
-TEST_F(ResonanceDialog, MissingShipDataReplaceThePeriodsAndVerdicts) {
   changeShip(session(), [](ShipData& ship) { ship.V = 0; });
-  FM_ResKora dialog(editor, kAftwardCompartment);
-  EXPECT_TRUE(control<QTableWidget>(dialog, "SS_Results")->isHidden());
-  EXPECT_TRUE(
-      control<QLabel>(dialog, "LB_Periods")->text().startsWith("Risk of resonance not evaluated"));
+  FM_ResKora withoutSpeed(editor, kAftwardCompartment);
+  EXPECT_TRUE(control<QTableWidget>(withoutSpeed, "SS_Results")->isHidden());
 }
 
 }  // namespace

@@ -11,33 +11,13 @@
 #include "edit/compartment_edits.h"
 #include "resonance/compartment_codes.h"
 #include "text/string_table.h"
+#include "view/compartment_dialog_states.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
 namespace {
 
 constexpr int kLoadTypeCount = 7;  // 0 no load .. 6 bulk and liquid
-
-// Load types by what they carry: the liquid data (test height, air pipe,
-// density), the relief valve's setting pressure, the bulk data in the hold.
-enum LoadType : Long {
-  kNoLoad = 0,
-  kLiquid = 1,
-  kBallastWater = 2,
-  kPressurisedLiquid = 3,
-  kDryBulk = 4,
-  kDredgingSpoil = 5,
-  kBulkAndLiquid = 6,
-};
-
-bool carriesLiquid(Long type) {
-  return type == kLiquid || type == kBallastWater || type == kPressurisedLiquid ||
-         type == kBulkAndLiquid;
-}
-
-bool carriesBulk(Long type) {
-  return type == kDryBulk || type == kDredgingSpoil || type == kBulkAndLiquid;
-}
 
 }  // namespace
 
@@ -146,16 +126,12 @@ void FM_LcmKora::chooseType(int type) {
 }
 
 void FM_LcmKora::layOut() {
-  const Long type = copy_.N;
-  const bool jbp = mode_ == LoadingMode::Jbp;
-  liquid_->setVisible(carriesLiquid(type));
-  liquidForm_->setRowVisible(values_[3]->parentWidget(), type == kPressurisedLiquid);
-  bulk_->setVisible(carriesBulk(type));
-  // Bulk data beside liquid data, or beside the alternate loading of a JBP
-  // run, are those of the homogeneous loading.
-  const bool homogeneous = carriesLiquid(type) || jbp;
-  bulk_->setTitle(homogeneous ? "Homogeneous" : "Load Data");
-  alternate_->setVisible(jbp && carriesBulk(type));
+  const LoadingDialogState shown = loadingDialogState(copy_.N, mode_);
+  liquid_->setVisible(shown.LiquidShown);
+  liquidForm_->setRowVisible(values_[3]->parentWidget(), shown.SettingPressureShown);
+  bulk_->setVisible(shown.BulkShown);
+  bulk_->setTitle(QString::fromStdString(shown.BulkTitle));
+  alternate_->setVisible(shown.AlternateShown);
   adjustSize();
 }
 

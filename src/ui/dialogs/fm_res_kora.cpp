@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStringList>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,11 +17,8 @@
 
 #include "edit/compartment_edits.h"
 #include "edit/resonance_edits.h"
-#include "resonance/compartment_codes.h"
-#include "resonance/resonance_data.h"
-#include "resonance/ship_periods.h"
-#include "resonance/sloshing_periods.h"
 #include "text/line_values.h"
+#include "view/compartment_dialog_states.h"
 #include "widgets/number_cell_delegate.h"
 #include "widgets/ok_cancel.h"
 #include "widgets/refusal_notice.h"
@@ -37,10 +33,6 @@ constexpr int kColumns = 3;  // filling level, free-surface length, free-surface
 
 // A level at risk stands out in the results beside the grid.
 const QColor kRiskColour(255, 205, 205);
-
-QString seconds(Single value) { return QString::number(value, 'f', 2); }
-
-QString verdict(bool risk) { return risk ? "Risk" : "No"; }
 
 void setCell(QTableWidget& table, int row, int column, const QString& text) {
   QTableWidgetItem* item = table.item(row, column);
@@ -71,8 +63,7 @@ FM_ResKora::FM_ResKora(Editor& editor, int side, QWidget* parent)
       editor_(editor),
       bulkhead_(editor.session().arrangement().CurBulkhead),
       side_(side),
-      copy_(editor.session().arrangement().Bulkheads.at(bulkhead_).Compartments.at(side)),
-      periods_(computeShipPeriods(editor.session().ship())) {
+      copy_(editor.session().arrangement().Bulkheads.at(bulkhead_).Compartments.at(side)) {
   setObjectName("FM_ResKora");
   fillEffectiveDimensions(copy_);
 
@@ -97,13 +88,13 @@ FM_ResKora::FM_ResKora(Editor& editor, int side, QWidget* parent)
   fill();
 }
 
-NumberField* FM_ResKora::effectiveField(const char* name, int entry) {
+NumberField* FM_ResKora::effectiveField(const char* name, int entry, ShownText text) {
   auto* field = new NumberField(this);
   field->setObjectName(name);
-  connect(field, &NumberField::committed, this, [this, field, entry] {
+  connect(field, &NumberField::committed, this, [this, field, entry, text] {
     if (filling_) return;
     copy_.Table1.at(entry) = static_cast<Single>(field->value());
-    field->showText(QString::number(copy_.Table1.at(entry), 'f', 3));
+    field->showText(QString::fromStdString(state().*text));
     setChanged();
   });
   return field;
@@ -113,8 +104,10 @@ QWidget* FM_ResKora::dimensionsRow() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  effectiveLength_ = effectiveField("FTX_el", kEffectiveLengthEntry);
-  effectiveBreadth_ = effectiveField("FTX_eb", kEffectiveBreadthEntry);
+  effectiveLength_ =
+      effectiveField("FTX_el", kEffectiveLengthEntry, &ResonanceDialogState::EffectiveLength);
+  effectiveBreadth_ =
+      effectiveField("FTX_eb", kEffectiveBreadthEntry, &ResonanceDialogState::EffectiveBreadth);
   // Each caption is its field's buddy: a refusal names the field by it.
   for (NumberField* field : {effectiveLength_, effectiveBreadth_}) {
     auto* caption =
@@ -261,8 +254,9 @@ QWidget* FM_ResKora::geometryGroup() {
 
 void FM_ResKora::fill() {
   filling_ = true;
-  effectiveLength_->showText(QString::number(copy_.Table1.at(kEffectiveLengthEntry), 'f', 3));
-  effectiveBreadth_->showText(QString::number(copy_.Table1.at(kEffectiveBreadthEntry), 'f', 3));
+  const ResonanceDialogState shown = state();
+  effectiveLength_->showText(QString::fromStdString(shown.EffectiveLength));
+  effectiveBreadth_->showText(QString::fromStdString(shown.EffectiveBreadth));
   const bool flags[] = {copy_.Flag3, copy_.Flag4, copy_.Flag5};
   for (std::size_t i = 0; i < risks_.size(); ++i) risks_[i]->setChecked(flags[i]);
   longiSmooth_->button(copy_.D ? 0 : 1)->setChecked(true);
@@ -276,9 +270,9 @@ void FM_ResKora::fill() {
 
 void FM_ResKora::fillGrid() {
   filling_ = true;
-  // Levels beyond what a saved compartment keeps would be lost on reading.
-  add_->setEnabled(canAddLevel(copy_));
-  defaults_->setEnabled(canAddLevel(copy_));
+  const ResonanceDialogState shown = state();
+  add_->setEnabled(shown.CanAddLevel);
+  defaults_->setEnabled(shown.CanAddLevel);
   const int count = copy_.Points.count();
   grid_->setUpdatesEnabled(false);
   grid_->setRowCount(count);
@@ -291,48 +285,26 @@ void FM_ResKora::fillGrid() {
   grid_->setUpdatesEnabled(true);
   if (currentRow_ > 0) grid_->setCurrentCell(currentRow_ - 1, grid_->currentColumn());
   filling_ = false;
-  showResults();
+  showResults(shown);
 }
 
-void FM_ResKora::showResults() {
-  // A ship without its data block has every value at 0, which the check names.
-  const ResonanceDataCheck check =
-      checkResonanceData(editor_.session().ship(), ShipDataPresence::Read);
-  results_->setVisible(check.complete());
-  if (!check.complete()) {
-    QStringList lines;
-    for (const std::string& line : check.notice()) lines << QString::fromStdString(line);
-    periodsLabel_->setText(lines.join('\n'));
-    return;
-  }
-  const int condition = loadingConditionOf(copy_);
-  QString periods = QString("Ship periods, loading condition %1 : roll %2 s, pitch %3 s, sway %4 s")
-                        .arg(condition)
-                        .arg(seconds(periods_.RollPeriod.at(condition)))
-                        .arg(seconds(periods_.PitchPeriod.at(condition)))
-                        .arg(seconds(periods_.SwayPeriod));
-  if (const std::optional<std::string> note =
-          rollPeriodNote(editor_.session().ship(), periods_, condition)) {
-    periods += "\n" + QString::fromStdString(*note);
-  }
-  periodsLabel_->setText(periods);
+ResonanceDialogState FM_ResKora::state() const {
+  return resonanceDialogState(copy_, editor_.session().ship());
+}
 
-  const List<LevelResonance> levels = computeSloshingPeriods(copy_, periods_);
-  results_->setRowCount(levels.count());
-  for (int k = 1; k <= levels.count(); ++k) {
-    const LevelResonance& level = levels.at(k);
-    const int row = k - 1;
-    setCell(*results_, row, 0, level.NoLiquid ? "-" : seconds(level.Tx));
-    setCell(*results_, row, 1, level.NoLiquid ? "-" : seconds(level.Ty));
-    setCell(*results_, row, 2, verdict(level.PitchRisk));
-    setCell(*results_, row, 3, level.NoRollPeriod ? "-" : verdict(level.RollRisk));
-    setCell(*results_, row, 4, verdict(level.SwayRisk));
-    const bool atRisk = level.PitchRisk || level.RollRisk || level.SwayRisk;
+void FM_ResKora::showResults(const ResonanceDialogState& shown) {
+  periodsLabel_->setText(QString::fromStdString(shown.Periods));
+  results_->setVisible(shown.ResultsShown);
+  results_->setRowCount(static_cast<int>(shown.Results.size()));
+  for (int row = 0; row < results_->rowCount(); ++row) {
+    const ResonanceResultRow& result = shown.Results.at(static_cast<std::size_t>(row));
     for (int column = 0; column < results_->columnCount(); ++column) {
+      const ResonanceResultCell& cell = result.Cells.at(static_cast<std::size_t>(column));
+      setCell(*results_, row, column, QString::fromStdString(cell.Text));
       QTableWidgetItem* item = results_->item(row, column);
-      item->setBackground(atRisk ? QBrush(kRiskColour) : QBrush());
+      item->setBackground(result.AtRisk ? QBrush(kRiskColour) : QBrush());
       QFont font = item->font();
-      font.setBold(item->text() == verdict(true));
+      font.setBold(cell.Stressed);
       item->setFont(font);
     }
   }

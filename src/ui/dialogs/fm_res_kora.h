@@ -13,10 +13,11 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <array>
+#include <string>
 
 #include "editor.h"
 #include "model/arrangement.h"
-#include "resonance/resonance_records.h"
+#include "view/compartment_dialog_states.h"
 #include "widgets/number_field.h"
 
 namespace korain {
@@ -43,10 +44,14 @@ class FM_ResKora : public QDialog {
   QWidget* resultsGroup();
   QWidget* risksGroup();
   QWidget* geometryGroup();
-  NumberField* effectiveField(const char* name, int entry);
+  // The state's text a field shows of its entry.
+  using ShownText = std::string ResonanceDialogState::*;
+  NumberField* effectiveField(const char* name, int entry, ShownText text);
   void fill();
   void fillGrid();
-  void showResults();
+  // What the working copy shows, computed anew from it.
+  ResonanceDialogState state() const;
+  void showResults(const ResonanceDialogState& shown);
   void setChanged();
   void readGrid();
   void addLevel();
@@ -60,7 +65,6 @@ class FM_ResKora : public QDialog {
   Integer bulkhead_;
   int side_;
   Compartment copy_;
-  ShipPeriods periods_;
   bool changed_ = false;
   bool filling_ = false;
   int currentRow_ = 0;
