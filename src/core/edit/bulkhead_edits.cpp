@@ -1,4 +1,4 @@
-// Setting a bulkhead's data, stools and corrugation, and adding and removing bulkheads.
+// The stools' default tops, and adding and removing bulkheads.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/bulkhead_edits.h"
 
@@ -24,10 +24,6 @@ void storeDefaultStoolTops(Bulkhead& bulkhead) {
   if (!hasHeight(bulkhead)) return;
   if (notGiven(bulkhead.Stool1Z)) bulkhead.Stool1Z = bulkhead.ZMin;
   if (notGiven(bulkhead.Stool2Z)) bulkhead.Stool2Z = bulkhead.ZMax;
-}
-
-void setCorrugation(Bulkhead& bulkhead, const Corrugation& corrugation) {
-  bulkhead.Corr = corrugation;
 }
 
 void addBulkhead(Arrangement& arrangement, Integer platingMaterial) {

@@ -1,5 +1,5 @@
 // The bulkhead panel's changes besides its form: the stools' default tops and
-// adding and removing whole bulkheads; and the corrugation panel's one change.
+// adding and removing whole bulkheads.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -16,9 +16,6 @@ namespace korain {
 // start from.
 bool lacksStoolTop(const Bulkhead& bulkhead);
 void storeDefaultStoolTops(Bulkhead& bulkhead);
-
-// The corrugation panel edits the bulkhead's corrugation as one record.
-void setCorrugation(Bulkhead& bulkhead, const Corrugation& corrugation);
 
 // Appends a bulkhead named "New Bulkhead n" with the given plating material,
 // everything else empty, and makes it current.

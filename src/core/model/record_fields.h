@@ -182,13 +182,15 @@ struct Fields<StrakeBand> {
 
 template <>
 struct Fields<Corrugation> {
-  static constexpr std::tuple stored{
-      field("Start", &Corrugation::Start, zel(2)),
-      field("S1", &Corrugation::S1, zel(3)),
-      field("A", &Corrugation::A, zel(4).titled("a")),
-      field("D", &Corrugation::D, zel(5).titled("d")),
-      field("FixedUpper", &Corrugation::FixedUpper, zel(6).titled("Fixed upper and lower support")),
-      field("FixedLower", &Corrugation::FixedLower, zel(7).underTitleBefore())};
+  static constexpr auto start = field("Start", &Corrugation::Start, zel(2));
+  static constexpr auto s1 = field("S1", &Corrugation::S1, zel(3));
+  static constexpr auto a = field("A", &Corrugation::A, zel(4).titled("a"));
+  static constexpr auto d = field("D", &Corrugation::D, zel(5).titled("d"));
+  static constexpr auto fixedUpper =
+      field("FixedUpper", &Corrugation::FixedUpper, zel(6).titled("Fixed upper and lower support"));
+  static constexpr auto fixedLower =
+      field("FixedLower", &Corrugation::FixedLower, zel(7).underTitleBefore());
+  static constexpr std::tuple stored{start, s1, a, d, fixedUpper, fixedLower};
   static constexpr std::tuple<> unstored{};
 };
 

@@ -1,15 +1,14 @@
-// The corrugation panel's controls, filled from the current bulkhead, and its one change.
+// The corrugation panel's controls, built from its form table and filled from the current bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_corr.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 
-#include "edit/bulkhead_edits.h"
 #include "edit/selection_edits.h"
 #include "main/toolbar_icons.h"
+#include "view/forms/forms.h"
 
 namespace korain {
 namespace {
@@ -35,62 +34,31 @@ void FM_Corr::buildControls() {
   auto* layout = new QVBoxLayout(controls_);
   layout->setContentsMargins(0, 0, 0, 0);
   body()->addWidget(controls_);
+  binder_ = new FormBinder(editor(), *controls_);
+  const FormTable<Corrugation>& table = corrugationForm();
 
   auto* geometry = new QGroupBox("Geometry (m)", controls_);
   auto* grid = new QGridLayout(geometry);
-  const std::array<const char*, 4> captions = {
-      "Start :", "Spacing (S1) :", "Flange width (a) :", "Depth (d) :"};
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    fields_[i] = new NumberField(geometry);
-    fields_[i]->setObjectName(QString("FTX_m_%1").arg(i));
-    auto* caption = new QLabel(captions[i], geometry);
-    caption->setBuddy(fields_[i]);
-    grid->addWidget(caption, static_cast<int>(i), 0);
-    grid->addWidget(fields_[i], static_cast<int>(i), 1);
-    connect(fields_[i], &NumberField::committed, this, &FM_Corr::change);
+  FormRows geometryRows(*geometry, *grid);
+  for (const char* name : {"FTX_m_0", "FTX_m_1", "FTX_m_2", "FTX_m_3"}) {
+    binder_->addRow(geometryRows, table, name);
   }
-  grid->addWidget(corrugationSketch(geometry), static_cast<int>(fields_.size()), 0, 1, 2);
+  geometryRows.addWide(corrugationSketch(geometry));
   layout->addWidget(geometry);
 
   auto* supports = new QGroupBox("Supports", controls_);
-  auto* column = new QVBoxLayout;
-  const std::array<const char*, 2> supportCaptions = {"&Fixed upper support",
-                                                      "&Fixed lower support"};
-  for (std::size_t i = 0; i < supports_.size(); ++i) {
-    supports_[i] = new QCheckBox(supportCaptions[i], supports);
-    supports_[i]->setObjectName(QString("OP_Support_%1").arg(i));
-    column->addWidget(supports_[i]);
-    connect(supports_[i], &QCheckBox::clicked, this, &FM_Corr::change);
+  auto* column = new QGridLayout(supports);
+  FormRows supportRows(*supports, *column);
+  for (const char* name : {"OP_Support_0", "OP_Support_1"}) {
+    binder_->addRow(supportRows, table, name);
   }
-  supports->setLayout(column);
   layout->addWidget(supports);
 }
 
 void FM_Corr::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  const Bulkhead* bulkhead = currentBulkhead();
-  controls_->setEnabled(bulkhead != nullptr);
-  if (bulkhead == nullptr) {
-    for (NumberField* field : fields_) field->showEmpty();
-    for (QCheckBox* box : supports_) box->setChecked(false);
-    return;
-  }
-  const Corrugation& corrugation = bulkhead->Corr;
-  const std::array<Single, 4> values = {corrugation.Start, corrugation.S1, corrugation.A,
-                                        corrugation.D};
-  for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->showValue(values[i]);
-  supports_[0]->setChecked(corrugation.FixedUpper);
-  supports_[1]->setChecked(corrugation.FixedLower);
-}
-
-void FM_Corr::change() {
-  const Corrugation values{.Start = static_cast<Single>(fields_[0]->value()),
-                           .S1 = static_cast<Single>(fields_[1]->value()),
-                           .A = static_cast<Single>(fields_[2]->value()),
-                           .D = static_cast<Single>(fields_[3]->value()),
-                           .FixedUpper = supports_[0]->isChecked(),
-                           .FixedLower = supports_[1]->isChecked()};
-  changeBulkhead("Corrugated data changes", [values](Bulkhead& b) { setCorrugation(b, values); });
+  controls_->setEnabled(currentBulkhead() != nullptr);
+  binder_->fill();
 }
 
 }  // namespace korain

@@ -4,11 +4,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCheckBox>
-#include <array>
-
+#include "panels/form_binder.h"
 #include "panels/panel.h"
-#include "widgets/number_field.h"
 
 namespace korain {
 
@@ -23,11 +20,9 @@ class FM_Corr : public Panel {
 
  private:
   void buildControls();
-  void change();
 
   QWidget* controls_ = nullptr;
-  std::array<NumberField*, 4> fields_{};  // FTX_m 0..3: start, S1, a, d
-  std::array<QCheckBox*, 2> supports_{};  // OP_Support 0 upper, 1 lower
+  FormBinder* binder_ = nullptr;
 };
 
 }  // namespace korain

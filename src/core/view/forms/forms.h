@@ -14,6 +14,9 @@ const FormTable<Bulkhead>& bulkheadForm();
 // The compartment panel: the compartment on the side shown.
 const FormTable<Compartment>& compartmentForm();
 
+// The corrugation panel: the current bulkhead's corrugation.
+const FormTable<Corrugation>& corrugationForm();
+
 // The records of a form of the current bulkhead's data: the current bulkhead
 // itself, or none.
 const Bulkhead* shownBulkhead(const Arrangement& arrangement);
