@@ -14,6 +14,8 @@ Follow followOf(Affects affects) {
       return Follow::Menus;
     case Affects::Rows:
       return Follow::Rows;
+    case Affects::Drawing:
+      return Follow::Panel | Follow::Redraw;
     case Affects::Geometry:
     case Affects::Every:
       return kRefreshAll;

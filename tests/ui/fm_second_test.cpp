@@ -82,7 +82,7 @@ TEST_F(SecondPanel, TheBracketTabsEditTheirBracketAndAskBeforeFittingOneUnderSof
   EXPECT_EQ(list()->item(0)->text(), "01 no bracket");
 
   // Under a soft toe, fitting the bracket again is asked; No keeps it off.
-  changeFirstBulkhead(session(), [](Bulkhead& b) { setSelectedConnection(b, kSoftToe); });
+  changeFirstBulkhead(session(), [](Bulkhead& b) { b.Stiffeners.at(1).TypeConn = kSoftToe; });
   button("OP_Brack_1")->click();
   EXPECT_EQ(prompt().asked.size(), 1U);
   EXPECT_FALSE(bulkhead().Stiffeners.at(1).Brackets.at(2).Enabled);

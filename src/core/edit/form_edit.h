@@ -45,7 +45,9 @@ void storeValue(const FormRow<Record>& row, Record& record, const FormValue& val
   std::visit(
       [&](const auto* f) {
         using T = typename std::remove_pointer_t<decltype(f)>::Type;
-        if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, std::string>) {
+        if constexpr (std::is_same_v<T, bool>) {
+          f->of(record) = std::get<bool>(value) != row.inverted;
+        } else if constexpr (std::is_same_v<T, std::string>) {
           f->of(record) = std::get<T>(value);
         } else {
           f->of(record) = static_cast<T>(std::get<double>(value));
@@ -72,6 +74,7 @@ EditOutcome setFormField(Arrangement& arrangement, const FormTable<Record>& tabl
     storeValue(row, *record, value);
     if (table.settle != nullptr) table.settle(*record);
   }
+  if (table.settleAround != nullptr) table.settleAround(arrangement, place);
   return {};
 }
 

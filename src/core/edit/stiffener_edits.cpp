@@ -13,60 +13,6 @@
 namespace korain {
 namespace {
 
-template <typename T>
-void assignIfGiven(T& field, const std::optional<T>& value) {
-  if (value) field = *value;
-}
-
-void setScantling(Scantling& scantling, const StiffenerValues& values) {
-  assignIfGiven(scantling.Typ, values.Typ);
-  assignIfGiven(scantling.H1, values.H1);
-  assignIfGiven(scantling.E1, values.E1);
-  assignIfGiven(scantling.H2, values.H2);
-  assignIfGiven(scantling.E2, values.E2);
-}
-
-void setTabValues(OrdinaryStiffener& stiffener, StiffenerTab tab, int interval,
-                  const StiffenerValues& values) {
-  switch (tab) {
-    case StiffenerTab::Scantling:
-      setScantling(stiffener.Scant, values);
-      assignIfGiven(stiffener.iMat, values.Mat);
-      assignIfGiven(stiffener.SpanReduction, values.SpanReduction);
-      return;
-    case StiffenerTab::UpperBracket:
-    case StiffenerTab::LowerBracket: {
-      Bracket& bracket = stiffener.Brackets.at(bracketOfTab(tab));
-      setScantling(bracket.Scant, values);
-      assignIfGiven(bracket.Fixed, values.Fixed);
-      if (values.NoBracket) bracket.Enabled = !*values.NoBracket;
-      assignIfGiven(bracket.Length, values.BracketLength);
-      return;
-    }
-    case StiffenerTab::SpanScantling:
-    case StiffenerTab::SpanBracket: {
-      const int index = spanInInterval(stiffener, interval);
-      if (index == 0) return;
-      StiffenerSpan* span = &stiffener.Spans.at(index);
-      if (tab == StiffenerTab::SpanBracket) {
-        assignIfGiven(span->LowerBracketLength, values.LowerBracketLength);
-        assignIfGiven(span->UpperBracketLength, values.UpperBracketLength);
-        // At the stiffener's ends the span's bracket is the stiffener's own,
-        // whose length the geometry gives the end spans again.
-        if (index == 1) assignIfGiven(stiffener.Brackets.at(1).Length, values.LowerBracketLength);
-        if (index == stiffener.Spans.count()) {
-          assignIfGiven(stiffener.Brackets.at(2).Length, values.UpperBracketLength);
-        }
-        return;
-      }
-      setScantling(span->Scant, values);
-      assignIfGiven(span->Mat, values.Mat);
-      if (values.DefaultScantling) span->HasScantling = !*values.DefaultScantling;
-      return;
-    }
-  }
-}
-
 // Overlap of [a1, a2] and [b1, b2], in any order of their ends.
 bool overlaps(double a1, double a2, double b1, double b2) {
   return std::max(std::min(a1, a2), std::min(b1, b2)) <=
@@ -89,25 +35,11 @@ int spanInInterval(const OrdinaryStiffener& stiffener, int interval) {
   return stiffener.Spans.inBounds(span) ? span : 0;
 }
 
-void setStiffenerValues(Bulkhead& bulkhead, StiffenerTab tab, const StiffenerValues& values) {
-  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-    if (stiffener.Selected) setTabValues(stiffener, tab, bulkhead.CurSpan, values);
+void stepInterval(Bulkhead& bulkhead, int step) {
+  const int interval = bulkhead.CurSpan + step;
+  if (interval >= 1 && interval <= std::max(1, bulkhead.Supports.count())) {
+    bulkhead.CurSpan = static_cast<Integer>(interval);
   }
-}
-
-void setSelectedConnection(Bulkhead& bulkhead, Long typeConn) {
-  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-    if (stiffener.Selected) stiffener.TypeConn = typeConn;
-  }
-}
-
-Long connectionAllowed(const Bulkhead& bulkhead, Long chosen,
-                       const std::function<bool()>& allowAnyway) {
-  if (chosen != kSoftToe) return chosen;
-  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
-    if (stiffener.Selected && hasBracket(stiffener) && !allowAnyway()) return kNoSoftToe;
-  }
-  return chosen;
 }
 
 int selectedStiffenerCount(const Bulkhead& bulkhead) {

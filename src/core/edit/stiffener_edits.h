@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
-#include <optional>
 #include <vector>
 
 #include "geometry/plane.h"
@@ -39,39 +37,9 @@ int bracketOfTab(StiffenerTab tab);
 // when the stiffener has no span there.
 int spanInInterval(const OrdinaryStiffener& stiffener, int interval);
 
-// The values the panel's fields hold. An empty one (a field left empty because
-// the selected stiffeners differ) changes nothing.
-struct StiffenerValues {
-  std::optional<Long> Typ = std::nullopt;
-  std::optional<Single> H1 = std::nullopt;
-  std::optional<Single> E1 = std::nullopt;
-  std::optional<Single> H2 = std::nullopt;
-  std::optional<Single> E2 = std::nullopt;
-  std::optional<Integer> Mat = std::nullopt;
-  std::optional<Single> SpanReduction = std::nullopt;
-  std::optional<bool> Fixed = std::nullopt;
-  std::optional<bool> NoBracket = std::nullopt;
-  std::optional<Single> BracketLength = std::nullopt;
-  std::optional<bool> DefaultScantling = std::nullopt;
-  std::optional<Single> LowerBracketLength = std::nullopt;
-  std::optional<Single> UpperBracketLength = std::nullopt;
-
-  bool operator==(const StiffenerValues&) const = default;
-};
-
-// Writes the values of a tab into every selected stiffener: its own scantling,
-// material and span reduction; a bracket; or the span of the current support
-// interval (a stiffener without one there is left alone).
-void setStiffenerValues(Bulkhead& bulkhead, StiffenerTab tab, const StiffenerValues& values);
-
-// The connection type of every selected stiffener.
-void setSelectedConnection(Bulkhead& bulkhead, Long typeConn);
-
-// A soft toe is not allowed with a bracket. For each selected stiffener with a
-// bracket at either end, in list order, `allowAnyway` is asked until it says
-// no; then no soft toe is given. Other choices pass unasked.
-Long connectionAllowed(const Bulkhead& bulkhead, Long chosen,
-                       const std::function<bool()>& allowAnyway);
+// The span tabs' previous (-1) or next (1) support interval; none before the
+// first or after the last changes nothing.
+void stepInterval(Bulkhead& bulkhead, int step);
 
 int selectedStiffenerCount(const Bulkhead& bulkhead);
 

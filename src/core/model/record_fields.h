@@ -48,12 +48,13 @@ inline constexpr std::array<Long, 7> kLoadTypes{0, 1, 2, 3, 4, 5, 6};
 
 template <>
 struct Fields<Scantling> {
-  static constexpr std::tuple stored{
-      field("Typ", &Scantling::Typ, zel(1).titled("typ")).oneOf(kProfileTypes),
-      field("H1", &Scantling::H1, zel(2).titled("h1")),
-      field("E1", &Scantling::E1, zel(3).titled("e1")),
-      field("H2", &Scantling::H2, zel(4).titled("h2")),
-      field("E2", &Scantling::E2, zel(5).titled("e2"))};
+  static constexpr auto typ =
+      field("Typ", &Scantling::Typ, zel(1).titled("typ")).oneOf(kProfileTypes);
+  static constexpr auto h1 = field("H1", &Scantling::H1, zel(2).titled("h1"));
+  static constexpr auto e1 = field("E1", &Scantling::E1, zel(3).titled("e1"));
+  static constexpr auto h2 = field("H2", &Scantling::H2, zel(4).titled("h2"));
+  static constexpr auto e2 = field("E2", &Scantling::E2, zel(5).titled("e2"));
+  static constexpr std::tuple stored{typ, h1, e1, h2, e2};
   static constexpr std::tuple unstored{&Scantling::Reserved1, &Scantling::Reserved2};
 };
 
@@ -94,12 +95,11 @@ inline constexpr Condition<Bracket> kEnabledBracket{
 
 template <>
 struct Fields<Bracket> {
-  static constexpr std::tuple stored{field("Fixed", &Bracket::Fixed, zel(5)),
-                                     field("Enabled", &Bracket::Enabled, zel(4).titled("enab")),
-                                     Field<Bracket, Single>{.name = "Length",
-                                                            .member = &Bracket::Length,
-                                                            .zel = zel(11),
-                                                            .keptWhen = &kEnabledBracket},
+  static constexpr auto fixed = field("Fixed", &Bracket::Fixed, zel(5));
+  static constexpr auto enabled = field("Enabled", &Bracket::Enabled, zel(4).titled("enab"));
+  static constexpr Field<Bracket, Single> length{
+      .name = "Length", .member = &Bracket::Length, .zel = zel(11), .keptWhen = &kEnabledBracket};
+  static constexpr std::tuple stored{fixed, enabled, length,
                                      Field<Bracket, Scantling>{.name = "Scantling",
                                                                .member = &Bracket::Scant,
                                                                .zel = zel(6),
@@ -119,40 +119,47 @@ inline constexpr Condition<StiffenerSpan> kSpanBrackets{
 
 template <>
 struct Fields<StiffenerSpan> {
+  static constexpr auto hasScantling = field("HasScantling", &StiffenerSpan::HasScantling);
+  static constexpr Field<StiffenerSpan, Integer> mat{
+      .name = "Mat", .member = &StiffenerSpan::Mat, .zel = zel(9, 1), .keptWhen = &kSpanScantling};
+  static constexpr Field<StiffenerSpan, Single> lowerBracketLength{
+      .name = "LowerBracketLength",
+      .member = &StiffenerSpan::LowerBracketLength,
+      .zel = zel(4, 2).titled("Lower brack len"),
+      .keptWhen = &kSpanBrackets};
+  static constexpr Field<StiffenerSpan, Single> upperBracketLength{
+      .name = "UpperBracketLength",
+      .member = &StiffenerSpan::UpperBracketLength,
+      .zel = zel(5, 2).titled("Upper brack len"),
+      .keptWhen = &kSpanBrackets};
   static constexpr std::tuple stored{
-      field("HasScantling", &StiffenerSpan::HasScantling),
-      Field<StiffenerSpan, Integer>{.name = "Mat",
-                                    .member = &StiffenerSpan::Mat,
-                                    .zel = zel(9, 1),
-                                    .keptWhen = &kSpanScantling},
+      hasScantling, mat,
       Field<StiffenerSpan, Scantling>{.name = "Scantling",
                                       .member = &StiffenerSpan::Scant,
                                       .zel = zel(4, 1),
                                       .keptWhen = &kSpanScantling},
-      Field<StiffenerSpan, Single>{.name = "LowerBracketLength",
-                                   .member = &StiffenerSpan::LowerBracketLength,
-                                   .zel = zel(4, 2).titled("Lower brack len"),
-                                   .keptWhen = &kSpanBrackets},
-      Field<StiffenerSpan, Single>{.name = "UpperBracketLength",
-                                   .member = &StiffenerSpan::UpperBracketLength,
-                                   .zel = zel(5, 2).titled("Upper brack len"),
-                                   .keptWhen = &kSpanBrackets}};
+      lowerBracketLength, upperBracketLength};
   static constexpr std::tuple unstored{&StiffenerSpan::IntervalNumber, &StiffenerSpan::ColourIndex};
 };
 
 template <>
 struct Fields<OrdinaryStiffener> {
+  static constexpr auto iMat = field("iMat", &OrdinaryStiffener::iMat, zel(8));
+  static constexpr auto spanReduction =
+      field("SpanReduction", &OrdinaryStiffener::SpanReduction,
+            zel(12).from(kZelVersionWithSpanReduction).titled("Span red"));
+  static constexpr auto typeConn =
+      field("TypeConn", &OrdinaryStiffener::TypeConn,
+            zel(13).from(kZelVersionWithConnection).titled("Type Conn"));
   static constexpr std::tuple stored{
       field("Position", &OrdinaryStiffener::Position, zel(2).titled("y/z")),
-      field("iMat", &OrdinaryStiffener::iMat, zel(8)),
+      iMat,
       field("Scantling", &OrdinaryStiffener::Scant, zel(3)),
       field("Brackets", &OrdinaryStiffener::Brackets),
       list("Spans", &OrdinaryStiffener::Spans, kMaxIndexedListLength,
            zel(9).countOf("span", false).titled("Nspan")),
-      field("SpanReduction", &OrdinaryStiffener::SpanReduction,
-            zel(12).from(kZelVersionWithSpanReduction).titled("Span red")),
-      field("TypeConn", &OrdinaryStiffener::TypeConn,
-            zel(13).from(kZelVersionWithConnection).titled("Type Conn"))};
+      spanReduction,
+      typeConn};
   static constexpr std::tuple unstored{&OrdinaryStiffener::Extremities,
                                        &OrdinaryStiffener::Selected,
                                        &OrdinaryStiffener::IntervalSpans};

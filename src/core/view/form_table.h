@@ -26,6 +26,7 @@ enum class Affects : std::uint8_t {
   Name,      // labels its object in the selectors
   Tools,     // which tools and menu items are offered
   Rows,      // the other rows of its form: which are enabled or shown
+  Drawing,   // how its objects are drawn and listed, not where they lie
   Geometry,  // the geometry of its bulkhead: every window shows it again
   Every,     // the geometry of every bulkhead
 };
@@ -86,6 +87,8 @@ struct FormRow {
   // the stool is on), and what it shows then when not its stored value.
   bool (*enabledFor)(const Record&) = nullptr;
   std::optional<FormValue> (*shownFor)(const Record&) = nullptr;
+  // A tick that reads its flag inverted: ticked, the flag is off ("No bracket").
+  bool inverted = false;
 
   constexpr FormRow within(FormRange allowed) const {
     FormRow r = *this;
@@ -135,6 +138,11 @@ struct FormRow {
     r.shownFor = shown;
     return r;
   }
+  constexpr FormRow invertedTick() const {
+    FormRow r = *this;
+    r.inverted = true;
+    return r;
+  }
 };
 
 // The control a row is edited in, from its field's type and its choices.
@@ -165,17 +173,22 @@ struct RowState {
 };
 
 // What a form needs besides the arrangement to find its record: the side of
-// the bulkhead whose compartment the compartment panel shows.
+// the bulkhead whose compartment the compartment panel shows; the tab of the
+// stiffeners panel, which chooses the record of each stiffener its rows edit.
 struct FormPlace {
   int side = 0;
+  int tab = 0;
 };
 
 // A form's table: its rows, where its records are and what a change of them
 // can reach. `shown` gives the record whose values the form shows (none:
-// the form shows nothing and takes nothing); `edited` the records a change
-// is written into (the selected stiffeners, all of them); `settle` keeps the
-// record's own rules after any of its fields changed (a contour's first node
-// keeps its start code, a stool switched on takes its default top).
+// the form shows nothing and takes nothing); a form of a selection gives
+// `shownSelection` instead, the records whose shared values it shows. `edited`
+// gives the records a change is written into (the selected stiffeners, all of
+// them); `settle` keeps the record's own rules after any of its fields changed
+// (a contour's first node keeps its start code, a stool switched on takes its
+// default top); `settleAround` the rules that reach beyond the records (a
+// stiffener's end span shares its bracket with the stiffener).
 template <typename Record>
 struct FormTable {
   std::span<const FormRow<Record>> rows;
@@ -183,6 +196,8 @@ struct FormTable {
   const Record* (*shown)(const Arrangement&, FormPlace) = nullptr;
   std::vector<Record*> (*edited)(Arrangement&, FormPlace) = nullptr;
   void (*settle)(Record&) = nullptr;
+  std::vector<const Record*> (*shownSelection)(const Arrangement&, FormPlace) = nullptr;
+  void (*settleAround)(Arrangement&, FormPlace) = nullptr;
 };
 
 namespace form_detail {
@@ -218,8 +233,10 @@ bool isWholeNumber(const FieldRef<Record>& field) {
 
 template <typename Record>
 FormValue storedValue(const FormRow<Record>& row, const Record& record) {
-  return std::visit([&](const auto* f) { return form_detail::toFormValue(f->of(record)); },
-                    row.field);
+  FormValue value =
+      std::visit([&](const auto* f) { return form_detail::toFormValue(f->of(record)); }, row.field);
+  if (row.inverted) value = !std::get<bool>(value);
+  return value;
 }
 
 template <typename Record>
@@ -237,14 +254,38 @@ RowState rowState(const FormRow<Record>& row, const Record* record) {
           .range = rangeFor(row, *record)};
 }
 
+// What a row of a selection shows: the value its records share, none where
+// they differ (the control writes nothing until given a value); it is enabled
+// when it is for every record.
+template <typename Record>
+RowState selectionRowState(const FormRow<Record>& row, std::span<const Record* const> records) {
+  if (records.empty()) return {};
+  RowState state = rowState(row, records.front());
+  for (const Record* record : records.subspan(1)) {
+    const RowState other = rowState(row, record);
+    if (other.value != state.value) state.value.reset();
+    state.enabled = state.enabled && other.enabled;
+  }
+  return state;
+}
+
+// What a row of the table shows of the settled model.
+template <typename Record>
+RowState tableRowState(const FormTable<Record>& table, const FormRow<Record>& row,
+                       const Arrangement& arrangement, FormPlace place) {
+  if (table.shownSelection == nullptr) return rowState(row, table.shown(arrangement, place));
+  return selectionRowState<Record>(row, table.shownSelection(arrangement, place));
+}
+
 // The state of every row of a table, in its order.
 template <typename Record>
 std::vector<RowState> formState(const FormTable<Record>& table, const Arrangement& arrangement,
                                 FormPlace place = {}) {
-  const Record* record = table.shown(arrangement, place);
   std::vector<RowState> states;
   states.reserve(table.rows.size());
-  for (const FormRow<Record>& row : table.rows) states.push_back(rowState(row, record));
+  for (const FormRow<Record>& row : table.rows) {
+    states.push_back(tableRowState(table, row, arrangement, place));
+  }
   return states;
 }
 

@@ -1,12 +1,16 @@
-// What the ordinary stiffeners panel shows for the selected stiffeners of a
-// bulkhead on one of its tabs: the values they share, and what can be edited.
+// What the ordinary stiffeners panel shows besides its form tables: the
+// selected group's position and spacing, the axis it is measured on, the
+// support interval of the span tabs, the groups each tab shows, and the
+// question a soft toe beside a bracket asks before it is stored.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "edit/stiffener_edits.h"
 #include "model/arrangement.h"
+#include "view/form_table.h"
 
 namespace korain {
 
@@ -26,30 +30,44 @@ struct StiffenerTabGroups {
 };
 
 struct StiffenerPanelState {
-  // A value the selected stiffeners do not all share, or that one of them has
-  // not on this tab, is left empty: the field writes nothing until typed in.
-  StiffenerValues Shown = {};
   // The group's position is its first selected stiffener's; its spacing that
   // of its first two.
   std::optional<Single> Position = std::nullopt;
   std::optional<Single> Spacing = std::nullopt;
-  std::optional<Long> Connection = std::nullopt;
-
   bool AnySelected = false;
-  // The scantling of a bracket that is not fitted, or of a span that takes
-  // the stiffener's, is not the tab's to edit.
-  bool ScantlingEditable = false;
-  // The web fields serve every profile but the null one; the flange fields
-  // angles and tees.
-  bool WebEditable = false;
-  bool FlangeEditable = false;
+  // The position runs across the stiffeners: along y for vertical ones.
+  std::string_view AxisCaption;
+  // The support interval of the span tabs, and whether there is one before and after it.
+  int Interval = 0;
+  bool EarlierInterval = false;
+  bool LaterInterval = false;
 
   bool operator==(const StiffenerPanelState&) const = default;
 };
 
 StiffenerTabGroups stiffenerTabGroups(StiffenerTab tab);
 
-// The state for the bulkhead's selected stiffeners in its current support interval.
-StiffenerPanelState stiffenerPanelState(const Bulkhead& bulkhead, StiffenerTab tab);
+StiffenerPanelState stiffenerPanelState(const Bulkhead& bulkhead);
+
+inline constexpr char kSoftToeQuestion[] =
+    "Warning: connection type SOFT TOE With brackets is not permetted.Do you want continue ?";
+
+// A soft toe is not allowed beside a bracket: the question asked before a
+// value of the stiffeners panel is stored, as often as `times` says (once for
+// each selected stiffener it concerns, until answered No); on No, `onNo` is
+// stored instead, or nothing when it holds none.
+struct StiffenerQuestion {
+  int times = 0;
+  std::optional<FormValue> onNo = std::nullopt;
+
+  bool operator==(const StiffenerQuestion&) const = default;
+};
+
+// Choosing the soft toe asks for each selected stiffener with a bracket, and
+// No gives no soft toe; fitting a bracket to a selection with a soft toe asks
+// once, and No fits none. Any other value asks nothing.
+std::optional<StiffenerQuestion> questionBefore(const Bulkhead& bulkhead,
+                                                std::string_view objectName,
+                                                const FormValue& value);
 
 }  // namespace korain

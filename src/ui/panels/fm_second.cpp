@@ -9,7 +9,6 @@
 #include <QItemSelection>
 #include <QPushButton>
 #include <QSizePolicy>
-#include <initializer_list>
 #include <optional>
 
 #include "checks/stiffener_rows.h"
@@ -17,8 +16,7 @@
 #include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
-#include "text/string_table.h"
-#include "text/text_ids.h"
+#include "view/forms/forms.h"
 #include "view/property_texts.h"
 #include "view/stiffener_panel_state.h"
 #include "widgets/material_list.h"
@@ -26,19 +24,7 @@
 namespace korain {
 namespace {
 
-constexpr char kScantlingChange[] = "Ordinary stiffeners scantling change";
 constexpr char kPositionChange[] = "Ordinary stiffener position change";
-constexpr char kSoftToeQuestion[] =
-    "Warning: connection type SOFT TOE With brackets is not permetted.Do you want continue ?";
-
-// A soft toe beside a bracket goes against the rule: the question stops the
-// user with the critical icon, and a hasty Enter answers No.
-bool softToeAllowedAnyway(Prompt& prompt) {
-  return prompt.ask({.text = kSoftToeQuestion,
-                     .choices = Choices::YesNo,
-                     .icon = Icon::CriticalStop,
-                     .defaultAnswer = Answer::No}) == Answer::Yes;
-}
 
 // The type tools in their order on the toolbar, with the profile code each
 // stands for.
@@ -52,36 +38,25 @@ constexpr std::array<TypeTool, 5> kTypeTools = {{{"Flat", kFlatProfile},
                                                  {"T bar", kTeeProfile},
                                                  {"Null", kNullProfile}}};
 
-// The scantling fields FTX_Stiff_0 to 3, as a refusal names them.
-constexpr std::array<const char*, 4> kScantlingNames = {
-    "Web height (mm)", "Web thickness (mm)", "Flange width (mm)", "Flange thickness (mm)"};
-
 constexpr std::array<const char*, 5> kTabTexts = {"Stiff. scantling", "Stiff. upper bracket",
                                                   "Stiff. lower bracket", "by span scantling",
                                                   "by span bracket"};
-
-// A box for a flag that the selected stiffeners do not share shows neither
-// state, and writes nothing until it is clicked.
-void showFlag(QCheckBox& box, std::optional<bool> value) {
-  box.setTristate(false);
-  box.setCheckState(!value ? Qt::PartiallyChecked : *value ? Qt::Checked : Qt::Unchecked);
-}
-
-std::optional<Single> numberOf(const NumberField& field) {
-  if (field.text().trimmed().isEmpty()) return std::nullopt;
-  return static_cast<Single>(field.value());
-}
-
-std::optional<bool> flagOf(const QCheckBox& box) {
-  if (box.checkState() == Qt::PartiallyChecked) return std::nullopt;
-  return box.checkState() == Qt::Checked;
-}
 
 QWidget* keepPlaceWhenHidden(QWidget* widget) {
   QSizePolicy policy = widget->sizePolicy();
   policy.setRetainSizeWhenHidden(true);
   widget->setSizePolicy(policy);
   return widget;
+}
+
+// The material list edits the stiffener's material, or on the span scantling
+// tab that of the span in the current interval.
+template <typename Visit>
+auto withMaterialRow(FormPlace place, Visit visit) {
+  if (stiffenerTabOf(place.tab) == StiffenerTab::SpanScantling) {
+    return visit(stiffenerSpanForm(), *rowNamed(stiffenerSpanForm(), "CB_Mat"));
+  }
+  return visit(stiffenerForm(), *rowNamed(stiffenerForm(), "CB_Mat"));
 }
 
 }  // namespace
@@ -92,32 +67,14 @@ FM_Second::FM_Second(Editor& editor, QWidget* parent)
   buildControls();
 }
 
-void FM_Second::FillSecCB_typeConn(QComboBox& list) {
-  list.clear();
-  list.addItem("No Soft toe");
-  list.addItem("Soft toe");
-}
-
-NumberField* FM_Second::addStiffField(int index) {
-  auto* field = new NumberField(controls_);
-  field->setObjectName(QString("FTX_Stiff_%1").arg(index));
-  // The web's and the flange's pairs share one caption: a refusal names each.
-  if (index < static_cast<int>(kScantlingNames.size())) {
-    field->setCaption(kScantlingNames.at(static_cast<std::size_t>(index)));
-  }
-  stiff_[static_cast<std::size_t>(index)] = field;
-  // The bracket lengths change the spans, so they go through the whole cycle.
-  const Follow follow = index >= 4 ? kRefreshAll : Follow::Panel | Follow::Redraw;
-  connect(field, &NumberField::committed, this,
-          [this, follow] { changeValues(kScantlingChange, follow); });
-  return field;
-}
-
 void FM_Second::buildControls() {
   controls_ = new QWidget(this);
   auto* layout = new QVBoxLayout(controls_);
   layout->setContentsMargins(0, 0, 0, 0);
   body()->addWidget(controls_);
+  binder_ = new FormBinder(editor(), *controls_);
+  binder_->setAsk(
+      [this](std::string_view name, FormValue value) { return askBefore(name, std::move(value)); });
 
   list_ = new QListWidget(controls_);
   list_->setObjectName("LI_Stiff");
@@ -150,33 +107,30 @@ void FM_Second::buildControls() {
   });
 }
 
-// The group's position and spacing side by side.
+// The group's position and spacing side by side: they move the selected
+// stiffeners together, no field of one of them.
 QLayout* FM_Second::buildGroupRow() {
-  auto* groupGrid = new QGridLayout;
-  const std::array<const char*, 2> groupCaptions = {"&Y :", "&Spacing :"};
-  for (std::size_t i = 0; i < group_.size(); ++i) {
-    group_[i] = new NumberField(controls_);
-    group_[i]->setObjectName(QString("FTX_m_%1").arg(i));
-    auto* caption = new QLabel(groupCaptions[i], controls_);
-    caption->setBuddy(group_[i]);
-    if (i == 0) {
-      axis_ = caption;
-      axis_->setObjectName("LB_yz");
-    }
-    groupGrid->addWidget(caption, 0, static_cast<int>(2 * i));
-    groupGrid->addWidget(group_[i], 0, static_cast<int>(2 * i + 1));
-  }
-  connect(group_[0], &NumberField::committed, this, &FM_Second::positionCommitted);
-  connect(group_[1], &NumberField::committed, this, &FM_Second::spacingCommitted);
-  return groupGrid;
+  auto* grid = new QGridLayout;
+  position_ = new NumberField(controls_);
+  position_->setObjectName("FTX_m_0");
+  axis_ = new QLabel("&Y :", controls_);
+  axis_->setObjectName("LB_yz");
+  axis_->setBuddy(position_);
+  spacing_ = new NumberField(controls_);
+  spacing_->setObjectName("FTX_m_1");
+  auto* spacingCaption = new QLabel("&Spacing :", controls_);
+  spacingCaption->setBuddy(spacing_);
+  grid->addWidget(axis_, 0, 0);
+  grid->addWidget(position_, 0, 1);
+  grid->addWidget(spacingCaption, 0, 2);
+  grid->addWidget(spacing_, 0, 3);
+  connect(position_, &NumberField::committed, this, &FM_Second::positionCommitted);
+  connect(spacing_, &NumberField::committed, this, &FM_Second::spacingCommitted);
+  return grid;
 }
 
-QGroupBox* FM_Second::buildScantlingGroup() {
-  scantling_ = new QGroupBox("Scantling", controls_);
-  scantling_->setObjectName("PIC_Scant");
-  auto* grid = new QGridLayout(scantling_);
-  typeCaption_ = new QLabel("Type :", scantling_);
-  grid->addWidget(typeCaption_, 0, 0);
+// The type tools, each standing for its profile code.
+QWidget* FM_Second::buildTypeTools() {
   auto* toolbar = new QWidget(scantling_);
   toolbar->setObjectName("SS_type");
   auto* row = new QHBoxLayout(toolbar);
@@ -189,19 +143,36 @@ QGroupBox* FM_Second::buildScantlingGroup() {
     keepPlaceWhenHidden(tool);
     row->addWidget(tool);
     types_[i] = tool;
-    connect(tool, &QToolButton::clicked, this, [this, i] { typePressed(static_cast<int>(i)); });
+    connect(tool, &QToolButton::clicked, this, [this, i] { typePressed(kTypeTools[i].code); });
   }
   row->addStretch(1);
-  grid->addWidget(toolbar, 0, 1, 1, 2);
-  const std::array<const char*, 2> captions = {"&Web (mm)", "Fl&ange (mm)"};
-  for (int r = 0; r < 2; ++r) {
-    auto* caption = new QLabel(captions[static_cast<std::size_t>(r)], scantling_);
-    NumberField* height = addStiffField(2 * r);
-    NumberField* thickness = addStiffField(2 * r + 1);
+  return toolbar;
+}
+
+QGroupBox* FM_Second::buildScantlingGroup() {
+  scantling_ = new QGroupBox("Scantling", controls_);
+  scantling_->setObjectName("PIC_Scant");
+  auto* grid = new QGridLayout(scantling_);
+  typeCaption_ = new QLabel("Type :", scantling_);
+  grid->addWidget(typeCaption_, 0, 0);
+  grid->addWidget(buildTypeTools(), 0, 1, 1, 2);
+  // The height and the thickness of the web, then of the flange, share a caption.
+  const FormTable<Scantling>& table = stiffenerScantlingForm();
+  struct Pair {
+    const char* caption;
+    const char* height;
+    const char* thickness;
+  };
+  int line = 1;
+  for (const Pair& pair : {Pair{"&Web (mm)", "FTX_Stiff_0", "FTX_Stiff_1"},
+                           Pair{"Fl&ange (mm)", "FTX_Stiff_2", "FTX_Stiff_3"}}) {
+    auto* caption = new QLabel(pair.caption, scantling_);
+    QWidget* height = binder_->addControl(table, pair.height);
     caption->setBuddy(height);
-    grid->addWidget(caption, r + 1, 0);
-    grid->addWidget(height, r + 1, 1);
-    grid->addWidget(thickness, r + 1, 2);
+    grid->addWidget(caption, line, 0);
+    grid->addWidget(height, line, 1);
+    grid->addWidget(binder_->addControl(table, pair.thickness), line, 2);
+    ++line;
   }
   return scantling_;
 }
@@ -216,48 +187,29 @@ QGroupBox* FM_Second::buildMaterialGroup() {
   caption->setBuddy(materials_);
   grid->addWidget(caption, 0, 0);
   grid->addWidget(materials_, 0, 1);
-  connect(materials_, &QComboBox::activated, this,
-          [this] { changeValues("Ordinary stiffener material change", Follow::Redraw); });
+  connect(materials_, &QComboBox::activated, this, &FM_Second::materialChosen);
 
   spanReductionRow_ = new QWidget(material_);
-  auto* row = new QHBoxLayout(spanReductionRow_);
+  auto* row = new QGridLayout(spanReductionRow_);
   row->setContentsMargins(0, 0, 0, 0);
-  spanReduction_ = new NumberField(spanReductionRow_);
-  spanReduction_->setObjectName("FTX_Stiff_7");
-  auto* reductionCaption = new QLabel("Span reduction  (m):", spanReductionRow_);
-  reductionCaption->setBuddy(spanReduction_);
-  row->addWidget(reductionCaption);
-  row->addWidget(spanReduction_);
+  FormRows rows(*spanReductionRow_, *row);
+  binder_->addRow(rows, stiffenerForm(), "FTX_Stiff_7");
   grid->addWidget(spanReductionRow_, 1, 0, 1, 2);
-  connect(spanReduction_, &NumberField::committed, this,
-          [this] { changeValues("Ordinary stiffener data changes", kRefreshAll); });
   return material_;
 }
 
 QGroupBox* FM_Second::buildBracketGroup() {
   bracket_ = new QGroupBox("Bracket", controls_);
   bracket_->setObjectName("PIC_Brack");
-  auto* grid = new QGridLayout(bracket_);
-  const std::array<const char*, 2> captions = {"&Fixed support", "&No bracket"};
-  for (std::size_t i = 0; i < brackets_.size(); ++i) {
-    brackets_[i] = new QCheckBox(captions[i], bracket_);
-    brackets_[i]->setObjectName(QString("OP_Brack_%1").arg(i));
-    grid->addWidget(brackets_[i], static_cast<int>(i), 0, 1, 2);
-    connect(brackets_[i], &QCheckBox::clicked, this,
-            [this, i] { bracketClicked(static_cast<int>(i)); });
-  }
-  NumberField* length = addStiffField(4);
-  auto* caption = new QLabel("Length :", bracket_);
-  caption->setBuddy(length);
-  grid->addWidget(caption, 2, 0);
-  grid->addWidget(length, 2, 1);
+  FormRows rows(*bracket_, *new QGridLayout(bracket_));
+  binder_->addRows(rows, stiffenerBracketForm());
   return bracket_;
 }
 
 QGroupBox* FM_Second::buildSpanGroup() {
   span_ = new QGroupBox("Span", controls_);
   span_->setObjectName("PIC_Span");
-  auto* layout = new QVBoxLayout(span_);
+  FormRows rows(*span_, *new QGridLayout(span_));
   auto* row = new QHBoxLayout;
   spanNumber_ = new QLabel(span_);
   spanNumber_->setObjectName("LB_Span");
@@ -265,34 +217,23 @@ QGroupBox* FM_Second::buildSpanGroup() {
       addStepButtons(span_, *row, "BT_Span", "span", [this](int step) { spanStepped(step); });
   row->insertWidget(1, spanNumber_);
   row->addStretch(1);
-  layout->addLayout(row);
-  defaultSpan_ = new QCheckBox("&Default scantling", span_);
-  defaultSpan_->setObjectName("OP_Span");
-  layout->addWidget(defaultSpan_);
-  connect(defaultSpan_, &QCheckBox::clicked, this, [this] {
-    changeValues("Ordinary span scantling change", Follow::Panel | Follow::Redraw);
-  });
+  rows.addWide(row);
+  defaultSpan_ = binder_->addRow(rows, stiffenerSpanForm(), "OP_Span");
   sectionModulus_ = new QLabel(span_);
   sectionModulus_->setObjectName("LB_SectionModulus");
   sectionModulus_->setWordWrap(true);
   sectionModulus_->setTextFormat(Qt::PlainText);
   sectionModulus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(sectionModulus_);
+  rows.addWide(sectionModulus_);
   return span_;
 }
 
 QGroupBox* FM_Second::buildSpanBracketGroup() {
   spanBracket_ = new QGroupBox("Span brackets", controls_);
   spanBracket_->setObjectName("PIC_SpanBrack");
-  auto* grid = new QGridLayout(spanBracket_);
-  const std::array<const char*, 2> captions = {"&Lower bracket length :",
-                                               "&Upper bracket length :"};
-  for (int i = 0; i < 2; ++i) {
-    NumberField* length = addStiffField(5 + i);
-    auto* caption = new QLabel(captions[static_cast<std::size_t>(i)], spanBracket_);
-    caption->setBuddy(length);
-    grid->addWidget(caption, i, 0);
-    grid->addWidget(length, i, 1);
+  FormRows rows(*spanBracket_, *new QGridLayout(spanBracket_));
+  for (const char* name : {"FTX_Stiff_5", "FTX_Stiff_6"}) {
+    binder_->addRow(rows, stiffenerSpanForm(), name);
   }
   return spanBracket_;
 }
@@ -301,11 +242,7 @@ QGroupBox* FM_Second::buildConnectionGroup() {
   connection_ = new QGroupBox("Stiff. connection", controls_);
   connection_->setObjectName("fr_conn");
   auto* layout = new QVBoxLayout(connection_);
-  connections_ = new QComboBox(connection_);
-  connections_->setObjectName("CB_typeConn");
-  FillSecCB_typeConn(*connections_);
-  layout->addWidget(connections_);
-  connect(connections_, &QComboBox::activated, this, &FM_Second::connectionChosen);
+  layout->addWidget(binder_->addControl(stiffenerForm(), "CB_typeConn"));
   return connection_;
 }
 
@@ -314,26 +251,22 @@ bool FM_Second::canRemove() const {
   return bulkhead != nullptr && canRemoveStiffeners(*bulkhead);
 }
 
-StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().subView()); }
+FormPlace FM_Second::place() { return {.tab = static_cast<int>(session().subView())}; }
 
 void FM_Second::fillControls() {
   session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  fillMaterialList(*materials_, session().ship());
   if (currentBulkhead() == nullptr) {
     showNoStiffener();
     return;
   }
   session().moveSelection([](Arrangement& a) { settleInterval(currentOf(a)); }, Follow::Nothing);
   const Bulkhead& bulkhead = *currentBulkhead();
-  const StiffenerTab shown = tab();
+  const StiffenerTab shown = stiffenerTabOf(place().tab);
   controls_->setEnabled(true);
   tabs_->setCurrentIndex(static_cast<int>(shown));
-  axis_->setText(bulkhead.stfHV == kVertical ? "&Y :" : "&Z :");
-  spanNumber_->setText(QString::number(bulkhead.CurSpan));
-  spanSteps_[0]->setEnabled(bulkhead.CurSpan > 1);
-  spanSteps_[1]->setEnabled(bulkhead.CurSpan < bulkhead.Supports.count());
   fillListRows(bulkhead);
-  fillFields(bulkhead);
+  fillGroup(bulkhead);
+  fillForms();
   sectionModulus_->setText(QString::fromStdString(
       currentSpanModulusText(bulkhead, session().run().paths.ThicknessDeduction)));
   showGroups(shown);
@@ -341,19 +274,23 @@ void FM_Second::fillControls() {
 
 void FM_Second::showNoStiffener() {
   list_->clear();
-  for (NumberField* field : group_) field->showEmpty();
-  for (NumberField* field : stiff_) field->showEmpty();
-  spanReduction_->showEmpty();
+  for (NumberField* field : {position_, spacing_}) field->showEmpty();
   spanNumber_->clear();
   sectionModulus_->clear();
-  for (QComboBox* list : {materials_, connections_}) list->setCurrentIndex(-1);
-  showType(std::nullopt);
+  fillForms();
   controls_->setEnabled(false);
+}
+
+void FM_Second::fillForms() {
+  binder_->setPlace(place());
+  binder_->fill();
+  showType();
+  showMaterial();
 }
 
 void FM_Second::fillListRows(const Bulkhead& bulkhead) {
   const List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
-  const StiffenerTab shown = tab();
+  const StiffenerTab shown = stiffenerTabOf(place().tab);
   QStringList rows;
   for (int k = 1; k <= stiffeners.count(); ++k) {
     rows << QString::fromStdString(
@@ -378,42 +315,38 @@ void FM_Second::fillListRows(const Bulkhead& bulkhead) {
   list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-void FM_Second::fillFields(const Bulkhead& bulkhead) {
-  const StiffenerPanelState state = stiffenerPanelState(bulkhead, tab());
-  const StiffenerValues& shown = state.Shown;
-  group_[0]->showValue(state.Position);
-  group_[1]->showValue(state.Spacing);
-  showType(shown.Typ);
-  stiff_[0]->showValue(shown.H1);
-  stiff_[1]->showValue(shown.E1);
-  stiff_[2]->showValue(shown.H2);
-  stiff_[3]->showValue(shown.E2);
-  spanReduction_->showValue(shown.SpanReduction);
-  showCode(*materials_, shown.Mat ? *shown.Mat - 1 : -1);
-  showFlag(*brackets_[0], shown.Fixed);
-  showFlag(*brackets_[1], shown.NoBracket);
-  stiff_[4]->showValue(shown.BracketLength);
-  showFlag(*defaultSpan_, shown.DefaultScantling);
-  stiff_[5]->showValue(shown.LowerBracketLength);
-  stiff_[6]->showValue(shown.UpperBracketLength);
-  showCode(*connections_, state.Connection.value_or(-1));
-
-  for (NumberField* field : group_) field->setEnabled(state.AnySelected);
-  for (QWidget* part : std::initializer_list<QWidget*>{material_, bracket_, defaultSpan_,
-                                                       spanBracket_, connection_}) {
-    part->setEnabled(state.AnySelected);
-  }
-  scantlingEnabled_ = state.ScantlingEditable;
-  typeCaption_->setEnabled(state.ScantlingEditable);
-  for (QToolButton* tool : types_) tool->setEnabled(state.ScantlingEditable);
-  for (NumberField* web : {stiff_[0], stiff_[1]}) web->setEnabled(state.WebEditable);
-  for (NumberField* flange : {stiff_[2], stiff_[3]}) flange->setEnabled(state.FlangeEditable);
+void FM_Second::fillGroup(const Bulkhead& bulkhead) {
+  const StiffenerPanelState state = stiffenerPanelState(bulkhead);
+  axis_->setText(QString::fromUtf8(state.AxisCaption.data(),
+                                   static_cast<qsizetype>(state.AxisCaption.size())));
+  position_->showValue(state.Position);
+  spacing_->showValue(state.Spacing);
+  for (NumberField* field : {position_, spacing_}) field->setEnabled(state.AnySelected);
+  spanNumber_->setText(QString::number(state.Interval));
+  spanSteps_[0]->setEnabled(state.EarlierInterval);
+  spanSteps_[1]->setEnabled(state.LaterInterval);
 }
 
-void FM_Second::showType(std::optional<Long> code) {
+// The type tools act as one choice: the one of the profile the selection
+// shares is down, none while it is not the tab's to edit.
+void FM_Second::showType() {
+  const FormTable<Scantling>& table = stiffenerScantlingForm();
+  const RowState state =
+      tableRowState(table, *rowNamed(table, "SS_type"), session().arrangement(), place());
+  typeCaption_->setEnabled(state.enabled);
   for (std::size_t i = 0; i < types_.size(); ++i) {
-    types_[i]->setChecked(code == kTypeTools[i].code);
+    types_[i]->setEnabled(state.enabled);
+    types_[i]->setChecked(state.value == FormValue{static_cast<double>(kTypeTools[i].code)});
   }
+}
+
+void FM_Second::showMaterial() {
+  fillMaterialList(*materials_, session().ship());
+  const RowState state = withMaterialRow(place(), [&](const auto& table, const auto& row) {
+    return tableRowState(table, row, session().arrangement(), place());
+  });
+  showCode(*materials_, state.value ? static_cast<Long>(std::get<double>(*state.value)) - 1 : -1);
+  materials_->setEnabled(state.enabled);
 }
 
 void FM_Second::showGroups(StiffenerTab shown) {
@@ -430,37 +363,21 @@ void FM_Second::showGroups(StiffenerTab shown) {
   connection_->setVisible(groups.Connection);
 }
 
-StiffenerValues FM_Second::valuesOfControls() const {
-  StiffenerValues values;
-  for (std::size_t i = 0; i < types_.size(); ++i) {
-    if (types_[i]->isChecked()) values.Typ = kTypeTools[i].code;
+// A soft toe beside a bracket goes against the rule: the question stops the
+// user with the critical icon, and a hasty Enter answers No.
+std::optional<FormValue> FM_Second::askBefore(std::string_view objectName, FormValue value) {
+  const Bulkhead* bulkhead = currentBulkhead();
+  const std::optional<StiffenerQuestion> question =
+      bulkhead ? questionBefore(*bulkhead, objectName, value) : std::nullopt;
+  if (!question) return value;
+  for (int asked = 0; asked < question->times; ++asked) {
+    const Answer answer = editor().prompt().ask({.text = kSoftToeQuestion,
+                                                 .choices = Choices::YesNo,
+                                                 .icon = Icon::CriticalStop,
+                                                 .defaultAnswer = Answer::No});
+    if (answer != Answer::Yes) return question->onNo;
   }
-  // Dimensions are written only while the scantling can be edited: a bracket
-  // that is not fitted keeps its profile.
-  if (scantlingEnabled_) {
-    values.H1 = numberOf(*stiff_[0]);
-    values.E1 = numberOf(*stiff_[1]);
-    values.H2 = numberOf(*stiff_[2]);
-    values.E2 = numberOf(*stiff_[3]);
-  }
-  if (materials_->currentIndex() >= 0) {
-    values.Mat = static_cast<Integer>(materials_->currentIndex() + 1);
-  }
-  values.SpanReduction = numberOf(*spanReduction_);
-  values.Fixed = flagOf(*brackets_[0]);
-  values.NoBracket = flagOf(*brackets_[1]);
-  values.BracketLength = numberOf(*stiff_[4]);
-  values.DefaultScantling = flagOf(*defaultSpan_);
-  values.LowerBracketLength = numberOf(*stiff_[5]);
-  values.UpperBracketLength = numberOf(*stiff_[6]);
-  return values;
-}
-
-void FM_Second::changeValues(const std::string& label, Follow follow) {
-  const StiffenerValues values = valuesOfControls();
-  const StiffenerTab shown = tab();
-  changeBulkhead(
-      label, [shown, values](Bulkhead& b) { setStiffenerValues(b, shown, values); }, follow);
+  return value;
 }
 
 void FM_Second::listSelectionChanged() {
@@ -477,47 +394,33 @@ void FM_Second::tabChosen(int index) {
   session().setSubView(index, Follow::Panel | Follow::Redraw);
 }
 
-void FM_Second::typePressed(int tool) {
+void FM_Second::typePressed(Long code) {
   if (editor().refreshing()) return;
-  // The tools act as one choice: the one pressed stays down.
-  for (std::size_t i = 0; i < types_.size(); ++i) {
-    types_[i]->setChecked(static_cast<int>(i) == tool);
-  }
-  changeValues("Ordinary type change", Follow::Panel | Follow::Redraw);
+  const FormTable<Scantling>& table = stiffenerScantlingForm();
+  const Arrangement& a = session().arrangement();
+  editor().change(
+      formChange(table, *rowNamed(table, "SS_type"), static_cast<double>(code), place(), a));
 }
 
-void FM_Second::bracketClicked(int box) {
-  if (editor().refreshing()) return;
-  const bool fitting = box == 1 && brackets_[1]->checkState() == Qt::Unchecked;
-  if (fitting && connections_->currentIndex() == kSoftToe &&
-      !softToeAllowedAnyway(editor().prompt())) {
-    session().refresh(Follow::Panel);
-    return;
-  }
-  changeValues("Ordinary brackets change", kRefreshAll);
+void FM_Second::materialChosen(int index) {
+  if (editor().refreshing() || index < 0) return;
+  const Arrangement& a = session().arrangement();
+  editor().change(withMaterialRow(place(), [&](const auto& table, const auto& row) {
+    return formChange(table, row, static_cast<double>(index + 1), place(), a);
+  }));
 }
 
 void FM_Second::spanStepped(int step) {
-  moveSelection([step](Bulkhead& b) { chooseInterval(b, b.CurSpan + step); });
-}
-
-void FM_Second::connectionChosen(int index) {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (editor().refreshing() || bulkhead == nullptr) return;
-  const Long chosen = connectionAllowed(*bulkhead, index,
-                                        [this] { return softToeAllowedAnyway(editor().prompt()); });
-  changeBulkhead(
-      korainString(text_id::kConnectionChangeLabel),
-      [chosen](Bulkhead& b) { setSelectedConnection(b, chosen); }, Follow::Panel | Follow::Redraw);
+  moveSelection([step](Bulkhead& b) { stepInterval(b, step); });
 }
 
 void FM_Second::positionCommitted() {
-  const auto position = static_cast<Single>(group_[0]->value());
+  const auto position = static_cast<Single>(position_->value());
   changeBulkhead(kPositionChange, [position](Bulkhead& b) { moveSelectedStiffeners(b, position); });
 }
 
 void FM_Second::spacingCommitted() {
-  const auto spacing = static_cast<Single>(group_[1]->value());
+  const auto spacing = static_cast<Single>(spacing_->value());
   changeBulkhead(kPositionChange, [spacing](Bulkhead& b) { spaceSelectedStiffeners(b, spacing); });
 }
 

@@ -4,15 +4,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 #include <array>
+#include <optional>
+#include <string_view>
 
 #include "edit/stiffener_edits.h"
+#include "panels/form_binder.h"
 #include "panels/panel.h"
 #include "widgets/number_field.h"
 
@@ -26,8 +28,6 @@ class FM_Second : public Panel {
 
   bool canAdd() const override { return currentBulkhead() != nullptr; }
   bool canRemove() const override;
-  // Fills a connection list with the texts of the connection types.
-  static void FillSecCB_typeConn(QComboBox& list);
 
  protected:
   EditOutcome addItem(Arrangement& arrangement) override;
@@ -40,55 +40,52 @@ class FM_Second : public Panel {
   void buildControls();
   QLayout* buildGroupRow();
   QGroupBox* buildScantlingGroup();
+  QWidget* buildTypeTools();
   QGroupBox* buildMaterialGroup();
   QGroupBox* buildBracketGroup();
   QGroupBox* buildSpanGroup();
   QGroupBox* buildSpanBracketGroup();
   QGroupBox* buildConnectionGroup();
-  NumberField* addStiffField(int index);
 
-  StiffenerTab tab();
+  FormPlace place();
   void showNoStiffener();
   void fillListRows(const Bulkhead& bulkhead);
-  void fillFields(const Bulkhead& bulkhead);
+  void fillGroup(const Bulkhead& bulkhead);
+  void fillForms();
   void showGroups(StiffenerTab shown);
-  void showType(std::optional<Long> code);
-  StiffenerValues valuesOfControls() const;
+  void showType();
+  void showMaterial();
+  std::optional<FormValue> askBefore(std::string_view objectName, FormValue value);
 
-  void changeValues(const std::string& label, Follow follow);
   void listSelectionChanged();
   void tabChosen(int index);
-  void typePressed(int tool);
-  void bracketClicked(int box);
+  void typePressed(Long code);
+  void materialChosen(int index);
   void spanStepped(int step);
-  void connectionChosen(int index);
   void positionCommitted();
   void spacingCommitted();
 
   QWidget* controls_ = nullptr;
+  FormBinder* binder_ = nullptr;
   QListWidget* list_ = nullptr;
   QComboBox* tabs_ = nullptr;
   QLabel* axis_ = nullptr;
-  std::array<NumberField*, 2> group_{};  // FTX_m 0 position, 1 spacing
+  NumberField* position_ = nullptr;
+  NumberField* spacing_ = nullptr;
   QGroupBox* scantling_ = nullptr;
   QLabel* typeCaption_ = nullptr;
-  std::array<QToolButton*, 5> types_{};
-  std::array<NumberField*, 7> stiff_{};  // FTX_Stiff 0..6
-  NumberField* spanReduction_ = nullptr;
+  std::array<QToolButton*, 5> types_{};  // SS_type, in the order of their profile codes' tools
   QWidget* spanReductionRow_ = nullptr;
   QGroupBox* material_ = nullptr;
   QComboBox* materials_ = nullptr;
   QGroupBox* bracket_ = nullptr;
-  std::array<QCheckBox*, 2> brackets_{};  // OP_Brack 0 fixed, 1 no bracket
   QGroupBox* span_ = nullptr;
   std::array<QToolButton*, 2> spanSteps_{};
   QLabel* spanNumber_ = nullptr;
-  QCheckBox* defaultSpan_ = nullptr;
+  QWidget* defaultSpan_ = nullptr;
   QLabel* sectionModulus_ = nullptr;  // of the first selected stiffener's span, read only
   QGroupBox* spanBracket_ = nullptr;
   QGroupBox* connection_ = nullptr;
-  QComboBox* connections_ = nullptr;
-  bool scantlingEnabled_ = false;
 };
 
 }  // namespace korain

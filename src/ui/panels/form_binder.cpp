@@ -82,6 +82,12 @@ FormBinder::Built FormBinder::build(FormRows& rows, const FormRowLook& look, Cap
   return {control, label};
 }
 
+FormBinder::Built FormBinder::build(const FormRowLook& look) {
+  QWidget* control = controlFor(look, &form_);
+  control->setObjectName(fromView(look.objectName));
+  return {control, nullptr};
+}
+
 QLabel* FormBinder::captionOf(FormRows& rows, const FormRowLook& look, Caption caption,
                               QWidget* control) {
   const QString text = fromView(look.caption);
@@ -117,7 +123,11 @@ void FormBinder::show(const Bound& bound, const RowState& state) {
   if (bound.caption != nullptr) bound.caption->setEnabled(state.enabled);
   const FormValue* value = state.value ? &*state.value : nullptr;
   if (auto* tick = qobject_cast<QCheckBox*>(bound.control)) {
-    tick->setChecked(value != nullptr && std::get<bool>(*value));
+    // A flag the records of a selection do not share shows neither state.
+    const bool differs = value == nullptr && state.enabled;
+    tick->setCheckState(differs                                      ? Qt::PartiallyChecked
+                        : value != nullptr && std::get<bool>(*value) ? Qt::Checked
+                                                                     : Qt::Unchecked);
   } else if (auto* list = qobject_cast<QComboBox*>(bound.control)) {
     if (bound.choices == ChoiceList::Materials) fillMaterialList(*list, editor_.session().ship());
     showCode(*list, value ? static_cast<Long>(std::get<double>(*value)) - bound.firstCode : -1);
@@ -148,7 +158,22 @@ void FormBinder::committed(const Bound& bound) {
   const Arrangement& a = editor_.session().arrangement();
   const RowState state = bound.state(a, place_);
   FormValue value = valueOf(bound);
-  if (!state.value || *state.value == value) return;
+  if (!state.enabled) return;
+  // The question comes first: a rule can ask again about the value already
+  // stored (a soft toe chosen again beside a bracket).
+  if (ask_) {
+    std::optional<FormValue> answered = ask_(bound.objectName, std::move(value));
+    if (!answered) {
+      fill();
+      return;
+    }
+    value = std::move(*answered);
+  }
+  // A value that a selection does not share is empty: any value given changes it.
+  if (state.value == value) {
+    fill();
+    return;
+  }
   editor_.change(bound.change(std::move(value), a, place_));
 }
 

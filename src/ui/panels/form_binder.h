@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,16 @@ class FormBinder : public QObject {
   // Adds every row of the table, in its order.
   template <typename Record>
   void addRows(FormRows& rows, const FormTable<Record>& table);
+  // The control of the table's row named so, without its caption, for the
+  // form to lay out where its caption serves several controls.
+  template <typename Record>
+  QWidget* addControl(const FormTable<Record>& table, std::string_view objectName);
+
+  // What the form asks before a value committed in the control named so goes
+  // to the model: the value to store, or none to store nothing (the form then
+  // shows the model again).
+  using Ask = std::function<std::optional<FormValue>(std::string_view objectName, FormValue value)>;
+  void setAsk(Ask ask) { ask_ = std::move(ask); }
 
   // The side whose compartment the form shows.
   void setPlace(FormPlace place) { place_ = place; }
@@ -51,6 +62,7 @@ class FormBinder : public QObject {
  private:
   struct Bound {
     QWidget* control = nullptr;
+    std::string_view objectName;
     QLabel* caption = nullptr;
     std::string_view unit;
     ChoiceList choices = ChoiceList::None;
@@ -67,8 +79,11 @@ class FormBinder : public QObject {
     QLabel* caption;
   };
   Built build(FormRows& rows, const FormRowLook& look, Caption caption);
+  Built build(const FormRowLook& look);
   QLabel* captionOf(FormRows& rows, const FormRowLook& look, Caption caption, QWidget* control);
   void add(Bound bound);
+  template <typename Record>
+  void bind(const FormTable<Record>& table, const FormRow<Record>& row, Built built);
   void show(const Bound& bound, const RowState& state);
   FormValue valueOf(const Bound& bound) const;
   void committed(const Bound& bound);
@@ -78,6 +93,7 @@ class FormBinder : public QObject {
   Commit commit_;
   FormPlace place_{};
   std::vector<Bound> bound_;
+  Ask ask_;
 };
 
 template <typename Record>
@@ -86,22 +102,38 @@ QWidget* FormBinder::addRow(FormRows& rows, const FormTable<Record>& table,
   const FormRow<Record>* row = rowNamed(table, objectName);
   if (row == nullptr) return nullptr;
   const Built built = build(rows, lookOf(*row), caption);
-  add({.control = built.control,
-       .caption = built.caption,
-       .unit = row->unit,
-       .choices = row->choices,
-       .firstCode = row->firstCode,
-       .affects = row->affects,
-       .scope = table.scope,
-       .state = [&table, row](const Arrangement& a,
-                              FormPlace place) { return rowState(*row, table.shown(a, place)); },
-       .change = [&table, row](
-                     FormValue value, const Arrangement& a,
-                     FormPlace place) { return formChange(table, *row, value, place, a); },
-       .apply = [&table, row](
-                    Arrangement& a, const FormValue& value,
-                    FormPlace place) { return setFormField(a, table, *row, value, place); }});
+  bind(table, *row, built);
   return built.control;
+}
+
+template <typename Record>
+QWidget* FormBinder::addControl(const FormTable<Record>& table, std::string_view objectName) {
+  const FormRow<Record>* row = rowNamed(table, objectName);
+  if (row == nullptr) return nullptr;
+  const Built built = build(lookOf(*row));
+  bind(table, *row, built);
+  return built.control;
+}
+
+template <typename Record>
+void FormBinder::bind(const FormTable<Record>& table, const FormRow<Record>& row, Built built) {
+  const FormRow<Record>* bound = &row;
+  add({.control = built.control,
+       .objectName = row.objectName,
+       .caption = built.caption,
+       .unit = row.unit,
+       .choices = row.choices,
+       .firstCode = row.firstCode,
+       .affects = row.affects,
+       .scope = table.scope,
+       .state = [&table, bound](const Arrangement& a,
+                                FormPlace place) { return tableRowState(table, *bound, a, place); },
+       .change = [&table, bound](
+                     FormValue value, const Arrangement& a,
+                     FormPlace place) { return formChange(table, *bound, value, place, a); },
+       .apply = [&table, bound](
+                    Arrangement& a, const FormValue& value,
+                    FormPlace place) { return setFormField(a, table, *bound, value, place); }});
 }
 
 template <typename Record>

@@ -17,6 +17,14 @@ const FormTable<Compartment>& compartmentForm();
 // The corrugation panel: the current bulkhead's corrugation.
 const FormTable<Corrugation>& corrugationForm();
 
+// The ordinary stiffeners panel, for every selected stiffener of the current
+// bulkhead: the scantling its tab edits (its own, its bracket's or its span's),
+// its own data, the bracket of a bracket tab, the span in the current interval.
+const FormTable<Scantling>& stiffenerScantlingForm();
+const FormTable<OrdinaryStiffener>& stiffenerForm();
+const FormTable<Bracket>& stiffenerBracketForm();
+const FormTable<StiffenerSpan>& stiffenerSpanForm();
+
 // The records of a form of the current bulkhead's data: the current bulkhead
 // itself, or none.
 const Bulkhead* shownBulkhead(const Arrangement& arrangement);
