@@ -209,13 +209,6 @@ void removeSelectedStiffeners(Bulkhead& bulkhead) {
   }
 }
 
-void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected) {
-  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
-    const auto index = static_cast<std::size_t>(k - 1);
-    bulkhead.Stiffeners.at(k).Selected = index < selected.size() && selected[index];
-  }
-}
-
 std::vector<bool> stiffenersInRectangle(const Bulkhead& bulkhead, PlanePoint corner1,
                                         PlanePoint corner2) {
   const bool vertical = bulkhead.stfHV == kVertical;

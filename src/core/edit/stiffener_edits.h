@@ -125,9 +125,6 @@ bool canRemoveStiffeners(const Bulkhead& bulkhead);
 // index met is still in the list: none can be refused.
 void removeSelectedStiffeners(Bulkhead& bulkhead);
 
-// Selects the stiffeners marked true (the others are deselected).
-void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected);
-
 // The stiffeners whose line crosses or lies in the rectangle of two corners.
 std::vector<bool> stiffenersInRectangle(const Bulkhead& bulkhead, PlanePoint corner1,
                                         PlanePoint corner2);

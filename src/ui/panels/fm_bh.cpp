@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "edit/selection_edits.h"
 #include "io/zel_format.h"
 #include "model/codes.h"
 #include "panels/form_rows.h"
@@ -136,7 +135,6 @@ void FM_Bh::addStoolRows(FormRows& rows) {
 
 void FM_Bh::fillControls() {
   fillMaterials();
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   const std::optional<BulkheadData> shown = bulkheadPanelState(currentBulkhead()).Shown;
   form_->setEnabled(shown.has_value());
   name_->showText(shown ? QString::fromStdString(shown->Name) : QString());
@@ -163,11 +161,6 @@ void FM_Bh::showWeight() {
 void FM_Bh::fillMaterials() { fillMaterialList(*material_, session().ship()); }
 
 void FM_Bh::fillRows() {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead != nullptr && lacksStoolTop(*bulkhead)) {
-    session().amend(EditScope::bulkhead(arrangement().CurBulkhead),
-                    [](Arrangement& a) { storeDefaultStoolTops(currentOf(a)); });
-  }
   const BulkheadPanelState state = bulkheadPanelState(currentBulkhead());
   for (std::size_t i = 0; i < stool_.size(); ++i) {
     const StoolRow& row = state.Stools.at(i);
@@ -226,11 +219,6 @@ EditOutcome FM_Bh::addItem(Arrangement& a) {
 }
 
 EditOutcome FM_Bh::removeItem(Arrangement& a) { return removeBulkhead(a); }
-
-std::string FM_Bh::erasedObject() const {
-  const Arrangement& a = arrangement();
-  return a.Bulkheads.inBounds(a.CurBulkhead) ? "bulkhead " + std::to_string(a.CurBulkhead) : "";
-}
 
 EditScope FM_Bh::scopeOf(ItemCommand command) const {
   const Arrangement& a = arrangement();

@@ -8,7 +8,6 @@
 #include <QLabel>
 
 #include "edit/bulkhead_edits.h"
-#include "edit/selection_edits.h"
 #include "main/toolbar_icons.h"
 
 namespace korain {
@@ -67,7 +66,6 @@ void FM_Corr::buildControls() {
 }
 
 void FM_Corr::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   const Bulkhead* bulkhead = currentBulkhead();
   controls_->setEnabled(bulkhead != nullptr);
   if (bulkhead == nullptr) {

@@ -309,21 +309,14 @@ QGroupBox* FM_Second::buildConnectionGroup() {
   return connection_;
 }
 
-bool FM_Second::canRemove() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && canRemoveStiffeners(*bulkhead);
-}
-
 StiffenerTab FM_Second::tab() { return stiffenerTabOf(session().subView()); }
 
 void FM_Second::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   fillMaterialList(*materials_, session().ship());
   if (currentBulkhead() == nullptr) {
     showNoStiffener();
     return;
   }
-  session().moveSelection([](Arrangement& a) { settleInterval(currentOf(a)); }, Follow::Nothing);
   const Bulkhead& bulkhead = *currentBulkhead();
   const StiffenerTab shown = tab();
   controls_->setEnabled(true);
@@ -469,7 +462,7 @@ void FM_Second::listSelectionChanged() {
   for (int row = 0; row < list_->count(); ++row) {
     selected[static_cast<std::size_t>(row)] = list_->item(row)->isSelected();
   }
-  moveSelection([selected](Bulkhead& b) { selectStiffeners(b, selected); });
+  moveSelection([&selected](Selection& s, const Bulkhead&) { chooseStiffeners(s, selected); });
 }
 
 void FM_Second::tabChosen(int index) {
@@ -498,7 +491,7 @@ void FM_Second::bracketClicked(int box) {
 }
 
 void FM_Second::spanStepped(int step) {
-  moveSelection([step](Bulkhead& b) { chooseInterval(b, b.CurSpan + step); });
+  moveSelection([step](Selection& s, const Bulkhead& b) { chooseInterval(s, b.CurSpan + step); });
 }
 
 void FM_Second::connectionChosen(int index) {
@@ -529,12 +522,6 @@ EditOutcome FM_Second::addItem(Arrangement& a) {
 EditOutcome FM_Second::removeItem(Arrangement& a) {
   removeSelectedStiffeners(currentOf(a));
   return {};
-}
-
-std::string FM_Second::erasedObject() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !canRemoveStiffeners(*bulkhead)) return {};
-  return std::to_string(selectedStiffenerCount(*bulkhead)) + " ordinary stiff(s)";
 }
 
 }  // namespace korain

@@ -24,8 +24,6 @@ class FM_Second : public Panel {
  public:
   explicit FM_Second(Editor& editor, QWidget* parent = nullptr);
 
-  bool canAdd() const override { return currentBulkhead() != nullptr; }
-  bool canRemove() const override;
   // Fills a connection list with the texts of the connection types.
   static void FillSecCB_typeConn(QComboBox& list);
 
@@ -33,7 +31,6 @@ class FM_Second : public Panel {
   EditOutcome addItem(Arrangement& arrangement) override;
   // Removes the selected stiffeners.
   EditOutcome removeItem(Arrangement& arrangement) override;
-  std::string erasedObject() const override;
   void fillControls() override;
 
  private:
