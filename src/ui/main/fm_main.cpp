@@ -248,7 +248,7 @@ void FM_Main::messageChosen(int row) {
   goToMessage(messages[static_cast<std::size_t>(row)]);
 }
 
-void FM_Main::goToMessage(Message message) {
+void FM_Main::goToMessage(const Message& message) {
   Selection moved = selectionOf(session().arrangement());
   const std::optional<PanelCode> panel = selectSubject(moved, session().arrangement(), message);
   if (!panel) return;
