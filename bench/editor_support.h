@@ -35,7 +35,9 @@ struct EditorOn {
     openDatabase(session, kExample);
     if (!openArrangement(session, 1).found()) throw std::runtime_error("no example");
     if (replacement) session.startArrangement(*replacement, Origin::Opened);
-    session.moveSelection([](Arrangement& a) { chooseBulkhead(a, 1); }, Follow::Nothing);
+    Selection first = selectionOf(session.arrangement());
+    chooseBulkhead(first, 1);
+    session.moveSelection(first, Follow::Nothing);
     session.showPanel(panel, Follow::Nothing);
     window.resize(1600, 1000);
     window.show();

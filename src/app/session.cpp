@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
+#include "checks/legend.h"
 #include "checks/palette.h"
+#include "edit/bulkhead_edits.h"
+#include "edit/selection_edits.h"
 #include "section/nearest_section.h"
 #include "ship/ship_queries.h"
 #include "text/format_message.h"
@@ -52,6 +55,7 @@ void Session::setDisplayWord(Long word) {
 void Session::showPanel(PanelCode panel, Follow follow) {
   screen_.display.CurrentPanel = panel;
   followCheckMode();
+  settle();
   refreshAsAsked(follow);
 }
 
@@ -66,8 +70,6 @@ void Session::chooseTool(Integer tool, Follow follow) {
   refreshAsAsked(follow);
 }
 
-void Session::keepLegend(Legend legend) { screen_.display.CurrentLegend = std::move(legend); }
-
 void Session::findHullSection() {
   screen_.hullSection =
       nearestSection(database_.DatabaseCopy, database_.DatabasePath, arrangement().X);
@@ -78,6 +80,7 @@ void Session::findHullSection() {
 void Session::startArrangement(Arrangement arrangement, Origin origin) {
   edited_.reset(std::move(arrangement), defaultMaterial(), origin);
   hasArrangement_ = true;
+  settle();
   listGeometryMessages();
 }
 
@@ -85,6 +88,7 @@ EditOutcome Session::change(const ChangeRequest& request) {
   const Single x = arrangement().X;
   EditOutcome outcome;
   edited_.change(request.label, request.scope, [&](Arrangement& a) { outcome = request.edit(a); });
+  settle();
   followHullSection(x);
   listGeometryMessages();
   for (const Message& message : outcome.messages) messages_.add(message);
@@ -93,8 +97,9 @@ EditOutcome Session::change(const ChangeRequest& request) {
   return outcome;
 }
 
-void Session::moveSelection(const Edit& move, Follow follow) {
-  edited_.moveSelection(move);
+void Session::moveSelection(const Selection& selection, Follow follow) {
+  edited_.moveSelection(selection);
+  settle();
   refreshAsAsked(follow);
 }
 
@@ -102,6 +107,7 @@ void Session::amend(const EditScope& scope, const Edit& fill) { edited_.amend(sc
 
 void Session::storeUnrecorded(const EditScope& scope, const Edit& edit, Follow follow) {
   edited_.storeUnrecorded(scope, edit);
+  settle();
   listGeometryMessages();
   refreshView(follow | kEveryChangeShows);
 }
@@ -125,6 +131,7 @@ void Session::recomputeAll() {
 bool Session::undo() {
   const Single x = arrangement().X;
   if (!edited_.undo()) return false;
+  settle();
   followHullSection(x);
   listGeometryMessages();
   refreshView(kRefreshAll);
@@ -134,6 +141,7 @@ bool Session::undo() {
 bool Session::redo() {
   const Single x = arrangement().X;
   if (!edited_.redo()) return false;
+  settle();
   followHullSection(x);
   listGeometryMessages();
   refreshView(kRefreshAll);
@@ -198,8 +206,51 @@ void Session::listGeometryMessages() {
   told_ = 0;
 }
 
+void Session::settle() {
+  Selection selection = selectionOf(arrangement());
+  settleSelection(selection, arrangement(), screen_.display.CurrentPanel);
+  edited_.moveSelection(selection);
+  const PanelCode wanted = panelForBulkheadType(screen_.display.CurrentPanel, arrangement());
+  if (wanted != screen_.display.CurrentPanel) {
+    screen_.display.CurrentPanel = wanted;
+    followCheckMode();
+  }
+  storeStoolTopsShown();
+}
+
+void Session::storeStoolTopsShown() {
+  const int i = arrangement().CurBulkhead;
+  if (screen_.display.CurrentPanel != PanelCode::Bulkhead || !arrangement().Bulkheads.inBounds(i) ||
+      !lacksStoolTop(arrangement().Bulkheads.at(i))) {
+    return;
+  }
+  edited_.amend(EditScope::bulkhead(i),
+                [i](Arrangement& a) { storeDefaultStoolTops(a.Bulkheads.at(i)); });
+}
+
+void Session::buildCheckLegend() {
+  const StatusLine status = [this](std::string_view text) {
+    if (view_ != nullptr) view_->showStatus(std::string(text));
+  };
+  const Long mode = subView();
+  Legend legend;
+  // The colour of every strake, span and bracket is computed, as the
+  // geometry is: nothing to undo, nothing unsaved.
+  edited_.amend(EditScope::all(), [&](Arrangement& a) {
+    legend = buildLegend(a, mode, display().Palette, ship_, status);
+  });
+  screen_.display.CurrentLegend = std::move(legend);
+}
+
 void Session::refreshView(Follow follow) {
-  if (view_ != nullptr) view_->refresh(follow);
+  if (has(follow, Follow::Panel) && isCheckPanel(screen_.display.CurrentPanel)) {
+    buildCheckLegend();
+  }
+  if (view_ == nullptr) return;
+  const bool wasRefreshing = refreshing_;
+  refreshing_ = true;
+  view_->refresh(follow);
+  refreshing_ = wasRefreshing;
 }
 
 void Session::refreshAsAsked(Follow follow) {

@@ -18,6 +18,7 @@
 #include "geometry/ship_fit_checks.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"
+#include "model/selection.h"
 #include "prompt.h"
 #include "section/section.h"
 #include "session_view.h"
@@ -111,8 +112,8 @@ class Session {
   void setScreen(DisplayConfig labels);
   // What the drawing always shows (the display word); refreshes the drawing.
   void setDisplayWord(Long word);
-  // The panel shown, and with it the check view; refreshes as `follow` says
-  // (not at all for Nothing).
+  // The panel shown, and with it the check view and the selection settled for
+  // it; refreshes as `follow` says (not at all for Nothing).
   void showPanel(PanelCode panel, Follow follow);
   // The panel's second selector, and with it the check view; refreshes as
   // `follow` says (not at all for Nothing).
@@ -120,17 +121,13 @@ class Session {
   // The drawing's tool, picking or zooming; refreshes as `follow` says (not
   // at all for Nothing).
   void chooseTool(Integer tool, Follow follow);
-  // The colours of the check view as the check panel computed them.
-  // Refreshes nothing: the panel keeps it while it is filled, and the
-  // drawing that follows colours by it.
-  void keepLegend(Legend legend);
   // Looks up the hull section nearest to the arrangement's X again (a new
   // arrangement, or none), in the copy of the database, and checks the nodes
   // against it. Refreshes nothing.
   void findHullSection();
 
-  // True while windows are filled from the model: change handlers then do
-  // nothing. Set by `RefreshingScope` only.
+  // True while the session has its windows filled from the model: change
+  // handlers then do nothing.
   bool refreshing() const { return refreshing_; }
 
   // The windows that show the session, refreshed after every change; none
@@ -145,18 +142,23 @@ class Session {
 
   // The one change path: records an undo level under the request's label,
   // applies its edit, marks what is unsaved, recomputes what the edit can
-  // change, lists the messages the edit told after those of the computation,
-  // then refreshes the windows as the request says, the message list and the
-  // drawing always. Gives what the edit told, for the windows to have it
-  // acknowledged.
+  // change, settles what the panels show (below), lists the messages the
+  // edit told after those of the computation, then refreshes the windows as
+  // the request says, the message list and the drawing always. Gives what
+  // the edit told, for the windows to have it acknowledged.
+  //
+  // Settled after every change of the arrangement, the selection or the
+  // panel, so that the windows only read: the selection for the panel shown
+  // (`settleSelection`), the stiffener or corrugation panel as the current
+  // bulkhead's type wants it, and on the bulkhead panel the stool tops the
+  // contour gives, stored as `amend` stores.
   EditOutcome change(const ChangeRequest& request);
-  // Moves the selection only (current indices, selected stiffeners): nothing
-  // recorded; the windows refresh as `follow` says (not at all for Nothing).
-  void moveSelection(const Edit& move, Follow follow);
-  // Stores what is no edit of the user's: a default a panel shows as data
-  // (a stool's top taken from the contour), the name and identifier a save
-  // gives. Nothing recorded, and an arrangement without unsaved changes stays
-  // without. No refresh: the caller is in the middle of one.
+  // Puts `selection` in place (current indices, selected stiffeners), settled:
+  // nothing recorded; the windows refresh as `follow` says (not at all for Nothing).
+  void moveSelection(const Selection& selection, Follow follow);
+  // Stores what is no edit of the user's: a default shown as data, the name
+  // and identifier a save gives. Nothing recorded, and an arrangement without
+  // unsaved changes stays without. No refresh.
   void amend(const EditScope& scope, const Edit& fill);
   // Stores what the user accepted without editing it (a default a dialog
   // showed): no undo level, but the unsaved mark shows that the arrangement
@@ -165,7 +167,8 @@ class Session {
   // drawing always.
   void storeUnrecorded(const EditScope& scope, const Edit& edit, Follow follow);
   // Refreshes the windows for what is no part of the arrangement (what the
-  // drawing shows, the panel chosen).
+  // drawing shows, the panel chosen). A refresh that fills a check panel
+  // builds its legend first, colouring the arrangement as `amend` stores.
   void refresh(Follow follow);
   // Adds finished texts about no object to the message list, as they are (a
   // placeholder sign in a file name stays), and shows them.
@@ -204,8 +207,6 @@ class Session {
   SaveDecision confirmSaveChanges(Prompt& prompt, const std::function<bool()>& save);
 
  private:
-  friend class RefreshingScope;
-
   // The run's settings, kept for the whole run.
   struct RunSettings {
     StartupState state;
@@ -229,6 +230,12 @@ class Session {
   // The message list shows the geometry of the arrangement as it stands,
   // and the checks of it against the ship.
   void listGeometryMessages();
+  // What the panels show, settled after a change (see `change`).
+  void settle();
+  void storeStoolTopsShown();
+  // The legend of the check panel shown, and the colours of every strake,
+  // span and bracket for it.
+  void buildCheckLegend();
   void refreshView(Follow follow);
   // Not at all for Nothing: a selection or view moved while the windows are
   // filled, or before a refresh of the caller's own.
@@ -246,22 +253,6 @@ class Session {
   SessionView* view_ = nullptr;
   bool hasArrangement_ = false;
   bool refreshing_ = false;
-};
-
-// Sets the refreshing flag for its lifetime and restores the previous value:
-// the panel framework fills its windows inside one.
-class RefreshingScope {
- public:
-  explicit RefreshingScope(Session& session) : session_(session), previous_(session.refreshing_) {
-    session_.refreshing_ = true;
-  }
-  ~RefreshingScope() { session_.refreshing_ = previous_; }
-  RefreshingScope(const RefreshingScope&) = delete;
-  RefreshingScope& operator=(const RefreshingScope&) = delete;
-
- private:
-  Session& session_;
-  bool previous_;
 };
 
 }  // namespace korain

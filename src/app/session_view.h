@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "change_request.h"
 
 namespace korain {
@@ -16,6 +18,9 @@ class SessionView {
   // items, the caption, the message list (after a computation) and the
   // drawing. `follow` says which of the optional steps run.
   virtual void refresh(Follow follow) = 0;
+  // The status line while a long piece of work runs (building a check's
+  // legend); an empty text clears it.
+  virtual void showStatus(const std::string& text) = 0;
 };
 
 }  // namespace korain

@@ -4,6 +4,7 @@
 
 #include "model/codes.h"
 #include "ship/ship_queries.h"
+#include "view/panel_offer.h"
 
 namespace korain {
 namespace {
@@ -45,24 +46,16 @@ bool showsBulkheadSelector(PanelCode code) {
   return code >= PanelCode::Bulkhead && code <= PanelCode::Compartments;
 }
 
-Long checkModeOf(PanelCode code, Long subView) {
-  const bool checking = code == PanelCode::PlatingChecks || code == PanelCode::StiffenerChecks;
-  return checking ? subView : kNoCheck;
+Long checkModeOf(PanelCode code, Long subView) { return isCheckPanel(code) ? subView : kNoCheck; }
+
+PanelCode panelForBulkheadType(PanelCode code, const Arrangement& arrangement) {
+  if (code != PanelCode::OrdinaryStiffeners && code != PanelCode::Corrugation) return code;
+  const Bulkhead* bulkhead = currentBulkhead(arrangement);
+  if (bulkhead == nullptr) return code;
+  return bulkhead->Typ == kCorrugatedType ? PanelCode::Corrugation : PanelCode::OrdinaryStiffeners;
 }
 
-bool adjustStiffenerPanel(Session& session) {
-  const PanelCode code = session.display().CurrentPanel;
-  if (code != PanelCode::OrdinaryStiffeners && code != PanelCode::Corrugation) return false;
-  const Bulkhead* bulkhead = currentBulkhead(session.arrangement());
-  if (bulkhead == nullptr) return false;
-  const PanelCode wanted =
-      bulkhead->Typ == kCorrugatedType ? PanelCode::Corrugation : PanelCode::OrdinaryStiffeners;
-  if (code == wanted) return false;
-  session.showPanel(wanted, Follow::Nothing);
-  return true;
-}
-
-MenuState menuState(const Session& session, const PanelOffer& panel) {
+MenuState menuState(const Session& session) {
   const Arrangement& arrangement = session.arrangement();
   const PanelCode code = session.display().CurrentPanel;
   const std::string kind = panelKindText(code);
@@ -70,10 +63,11 @@ MenuState menuState(const Session& session, const PanelOffer& panel) {
   state.arrangementOpen = session.hasArrangement();
   state.mainDataComplete = mainDataComplete(session.ship());
   // Without an arrangement there is nothing to edit, and nothing to save.
-  state.addDeleteEnabled = panel.exists && state.arrangementOpen;
-  state.canAdd = state.addDeleteEnabled && panel.canAdd;
-  state.canRemove = state.addDeleteEnabled && panel.canRemove;
-  state.canInsert = state.addDeleteEnabled && panel.canInsert;
+  state.addDeleteEnabled = state.arrangementOpen;
+  const PanelOffer offer = panelOffer(code, arrangement);
+  state.canAdd = state.addDeleteEnabled && offer.canAdd;
+  state.canRemove = state.addDeleteEnabled && offer.canRemove;
+  state.canInsert = state.addDeleteEnabled && offer.canInsert;
   state.addText = "Add " + kind;
   state.deleteText = "Delete " + kind;
   state.insertText = "&Insert " + kind;

@@ -31,17 +31,9 @@ bool showsBulkheadSelector(PanelCode code);
 Long checkModeOf(PanelCode code, Long subView);
 
 // Ordinary stiffeners and corrugation share one object tool: on the stiffener
-// or corrugation panel the code follows the current bulkhead's type. True
-// when the code changed.
-bool adjustStiffenerPanel(Session& session);
-
-// What the current panel offers, as the panel protocol answers it.
-struct PanelOffer {
-  bool exists = false;
-  bool canAdd = false;
-  bool canRemove = false;
-  bool canInsert = false;
-};
+// or corrugation panel the code follows the current bulkhead's type; any
+// other code stays.
+PanelCode panelForBulkheadType(PanelCode code, const Arrangement& arrangement);
 
 // The enabled states and texts of the menus and tools.
 struct MenuState {
@@ -59,9 +51,9 @@ struct MenuState {
   std::array<bool, kObjectToolCount> objectTools{};
 };
 
-// An object tool is enabled when its panel exists and the arrangement offers
-// what the panel edits.
-MenuState menuState(const Session& session, const PanelOffer& panel);
+// An object tool is enabled when the arrangement offers what its panel
+// edits; Add, Delete and Insert follow the current panel's offer.
+MenuState menuState(const Session& session);
 
 // The selector's move: next (+1) or previous (-1) of `count` items from
 // `position` (0-based), wrapping around; -1 when the list is empty.

@@ -34,6 +34,7 @@ std::vector<Message> listed(const Session& session) {
 // Records what the session asks its windows to refresh.
 struct RecordingView : SessionView {
   void refresh(Follow follow) override { asked.push_back(follow); }
+  void showStatus(const std::string& /*text*/) override {}
   std::vector<Follow> asked;
 };
 
@@ -128,7 +129,6 @@ TEST(Session, TheScreensSettingsRefreshWhatTheySay) {
       {[&] { session.setSubView(2, Follow::Nothing); }, {}, kNoCheck},
       {[&] { session.showPanel(PanelCode::StiffenerChecks, Follow::Panel); }, {Follow::Panel}, 2},
       {[&] { session.setSubView(3, Follow::Redraw); }, {Follow::Redraw}, 3},
-      {[&] { session.keepLegend({}); }, {}, 3},
       {[&] { session.showPanel(PanelCode::Bulkhead, Follow::Nothing); }, {}, kNoCheck},
   };
   for (const auto& [set, refreshed, checkMode] : cases) {

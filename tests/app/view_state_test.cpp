@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "sample_arrangement.h"
+#include "view/panel_offer.h"
 
 namespace korain::testing {
 namespace {
@@ -41,7 +42,7 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
   };
   for (const Case& c : cases) {
     const MenuState state =
-        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead), {});
+        menuState(sessionWith(c.bulkheads, c.type, c.nodes, PanelCode::Bulkhead));
     EXPECT_EQ(state.objectTools, c.tools) << c.what;
   }
 }
@@ -49,7 +50,7 @@ TEST(MenuState, ObjectToolsFollowTheCurrentBulkhead) {
 TEST(MenuState, WithoutAnArrangementNothingCanBeEditedSavedPrintedOrExported) {
   Session session;
   session.showPanel(PanelCode::Bulkhead, Follow::Nothing);
-  const MenuState state = menuState(session, {.exists = true, .canAdd = true});
+  const MenuState state = menuState(session);
   EXPECT_FALSE(state.arrangementOpen);
   EXPECT_FALSE(state.canAdd || state.addDeleteEnabled);
   EXPECT_EQ(state.objectTools, Tools{});
@@ -74,14 +75,15 @@ TEST(MenuState, AddDeleteTextsAndBulkheadStepsFollowThePanel) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message()
                  << "panel " << static_cast<int>(c.code) << ", " << c.bulkheads << " bulkheads");
-    const MenuState state =
-        menuState(sessionWith(c.bulkheads, 0, 4, c.code),
-                  {.exists = true, .canAdd = true, .canRemove = false, .canInsert = false});
+    const Session session = sessionWith(c.bulkheads, 0, 4, c.code);
+    const MenuState state = menuState(session);
     EXPECT_EQ(state.addText, c.add);
     EXPECT_EQ(state.deleteText, "Delete" + std::string(c.add).substr(3));
     EXPECT_EQ(state.pressedObjectTool, c.pressed);
     EXPECT_EQ(state.previousNextBulkhead, c.steps);
-    EXPECT_TRUE(state.canAdd && !state.canRemove && !state.canInsert);
+    const PanelOffer offer = panelOffer(c.code, session.arrangement());
+    EXPECT_EQ(std::tuple(state.canAdd, state.canRemove, state.canInsert),
+              std::tuple(offer.canAdd, offer.canRemove, offer.canInsert));
   }
 }
 
@@ -90,23 +92,21 @@ TEST(PanelCodes, StiffenerAndCorrugationShareATool) {
     PanelCode code;
     Long type;
     PanelCode after;
-    bool changed;
   };
   constexpr PanelCode kStiffeners = PanelCode::OrdinaryStiffeners;
   constexpr PanelCode kCorrugation = PanelCode::Corrugation;
   constexpr PanelCode kMembers = PanelCode::PrimaryMembers;
-  for (const Case& c :
-       {Case{kStiffeners, 2, kCorrugation, true}, Case{kCorrugation, 0, kStiffeners, true},
-        Case{kStiffeners, 1, kStiffeners, false}, Case{kCorrugation, 2, kCorrugation, false},
-        Case{kMembers, 2, kMembers, false}}) {
-    Session session = sessionWith(2, c.type, 4, c.code);
-    EXPECT_EQ(adjustStiffenerPanel(session), c.changed) << static_cast<int>(c.code);
+  for (const Case& c : {Case{kStiffeners, 2, kCorrugation}, Case{kCorrugation, 0, kStiffeners},
+                        Case{kStiffeners, 1, kStiffeners}, Case{kCorrugation, 2, kCorrugation},
+                        Case{kMembers, 2, kMembers}}) {
+    // The session settles the code as the panel is shown.
+    const Session session = sessionWith(2, c.type, 4, c.code);
     EXPECT_EQ(session.display().CurrentPanel, c.after) << static_cast<int>(c.code);
   }
-  Session outside = sessionWith(2, 2, 4, PanelCode::OrdinaryStiffeners);
-  outside.moveSelection([](Arrangement& a) { a.CurBulkhead = 3; },
-                        Follow::Nothing);  // beyond the list: nothing to follow
-  EXPECT_FALSE(adjustStiffenerPanel(outside));
+  Arrangement outside = sampleArrangement({.bulkheads = 2});
+  outside.Bulkheads.at(1).Typ = 2;
+  outside.CurBulkhead = 3;  // beyond the list: nothing to follow
+  EXPECT_EQ(panelForBulkheadType(kStiffeners, outside), kStiffeners);
 }
 
 TEST(PanelCodes, SelectorWrapsAround) {

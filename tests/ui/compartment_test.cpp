@@ -28,7 +28,7 @@ class CompartmentTest : public ExampleTest {
   std::unique_ptr<FM_Comp> makePanel() {
     auto panel = std::make_unique<FM_Comp>(editor);
     editor.setPanel(panel.get());
-    panel->refresh();
+    session().showPanel(PanelCode::Compartments, Follow::Panel);
     return panel;
   }
   // The aftward compartment as a test wants it, stored as the file had it.

@@ -63,7 +63,7 @@ TEST_F(BulkheadPanel, MaterialListFollowsTheShipData) {
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 3);
   EXPECT_EQ(find<QComboBox>("CB_Mat")->currentIndex(), bulkhead().iMat - 1);
   changeShip(session(), [](ShipData& ship) { ship.MaterialCount = 2; });
-  panel.refresh();
+  session().refresh(Follow::Panel);
   EXPECT_EQ(find<QComboBox>("CB_Mat")->count(), 2);
 }
 
@@ -81,7 +81,7 @@ TEST_F(BulkheadPanel, TheWeightFollowsAStrakesThicknessTheDensityAndAHalfSection
   const double thicker = tonnes();
   EXPECT_GT(thicker, 26.35);
   changeRun(session(), [](StartupState& run) { run.paths.SteelDensity *= 2; });
-  panel.refresh();
+  session().refresh(Follow::Panel);
   EXPECT_NEAR(tonnes(), 2 * thicker, 0.011);
   session().change({.label = "test",
                     .scope = EditScope::all(),
@@ -91,9 +91,11 @@ TEST_F(BulkheadPanel, TheWeightFollowsAStrakesThicknessTheDensityAndAHalfSection
 }
 
 TEST_F(BulkheadPanel, FillingNeverCountsAsAChange) {
-  const RefreshingScope refreshing(session());
-  find<QCheckBox>("OP_Stool_0")->click();
-  choose(*find<QComboBox>("CB_Type"), 1);
+  editor.duringRefresh = [this] {
+    find<QCheckBox>("OP_Stool_0")->click();
+    choose(*find<QComboBox>("CB_Type"), 1);
+  };
+  session().refresh(Follow::Panel);
   EXPECT_FALSE(session().hasUnsavedChanges());
   EXPECT_FALSE(session().canUndo());
 }
@@ -104,7 +106,7 @@ using CorrPanel = PanelTest<FM_Corr>;
 
 TEST_F(CorrPanel, ShowsTheCorrugationAndTakesItsDepthAndSupports) {
   editor.openExample(2);
-  panel.refresh();
+  session().refresh(Follow::Panel);
   const Corrugation& corrugation = bulkhead().Corr;
   EXPECT_EQ(find<NumberField>("FTX_m_1")->text(), "1.45");
   EXPECT_FALSE(find<QLabel>("PIC_Corr")->pixmap().isNull());

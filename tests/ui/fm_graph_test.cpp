@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "edit/selection_edits.h"
 #include "ui_test_support.h"
 #include "view_state.h"
 
@@ -125,7 +126,9 @@ TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsWithThePickToolItSelectsWithoutACh
   session().chooseTool(kPickTool, Follow::Nothing);
   graph_->applyTool();
   EXPECT_EQ(surface().cursor().shape(), Qt::ArrowCursor);
-  session().moveSelection([](Arrangement& a) { a.CurBulkhead = 0; }, Follow::Nothing);
+  Selection another = selectionOf(session().arrangement());
+  chooseNode(another, kNode == 1 ? 2 : 1);
+  session().moveSelection(another, Follow::Nothing);
   QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
   EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead);
   EXPECT_EQ(bulkhead().CurNode, kNode);

@@ -48,7 +48,7 @@ TEST_F(CheckPanel, EveryValueOfALegendOfMoreThanSixteenSitsOnTheColourTheDrawing
   });
   ASSERT_GE(stiffeners, 18);
   session().setSubView(check_mode::kSpanReduction, Follow::Nothing);
-  panel.refresh();
+  session().refresh(Follow::Panel);
   const Legend& legend = session().display().CurrentLegend;
   ASSERT_EQ(legend.size(), 18U);
   DisplayOptions drawing = session().display();

@@ -102,7 +102,7 @@ TEST_F(SecondPanel, TheSectionModulusFollowsTheCurrentSpanItsProfileAndTheDeduct
     button("BT_Span_1")->click();
   }
   changeRun(session(), [](StartupState& run) { run.paths.ThicknessDeduction = 2; });
-  panel.refresh();
+  session().refresh(Follow::Panel);
   EXPECT_TRUE(shown.text().contains("mm\nNet, 2 mm off: Z ")) << shown.text().toStdString();
 
   // The first span has a scantling of its own (the last takes the stiffener's).

@@ -48,6 +48,7 @@ class TestEditor : public Editor, public SessionView {
   void setPanel(Panel* panel) { panel_ = panel; }
 
   void refresh(Follow follow) override {
+    if (duringRefresh) duringRefresh();
     if (panel_ == nullptr) return;
     if (has(follow, Follow::Panel)) {
       panel_->refresh();
@@ -61,6 +62,8 @@ class TestEditor : public Editor, public SessionView {
   ScriptedPrompt& scriptedPrompt() { return prompt_; }
 
   std::vector<std::string> statuses;
+  // Run at the start of every refresh, while the session has the windows filled.
+  std::function<void()> duringRefresh;
   double tolerance = 0.05;  // as the drawing's default view gives it
 
  private:
@@ -103,7 +106,7 @@ class PanelTest : public ExampleTest {
   void SetUp() override {
     editor.setPanel(&panel);
     ExampleTest::SetUp();
-    panel.refresh();
+    session().showPanel(panel.code(), Follow::Panel);
   }
 
   template <typename W>

@@ -78,7 +78,9 @@ bool EditedArrangement::sameStored(const Level& level) {
   return level.bulkheads == settled_ && sameStoredHeader(headerOf(live_), level.header);
 }
 
-void EditedArrangement::moveSelection(const Edit& move) { move(live_); }
+void EditedArrangement::moveSelection(const Selection& selection) {
+  applySelection(selection, live_);
+}
 
 void EditedArrangement::amend(const EditScope& scope, const Edit& fill) {
   const bool wasClean = !unsaved_;

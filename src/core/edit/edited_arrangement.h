@@ -58,9 +58,9 @@ class EditedArrangement {
   // that changes no stored field records nothing.
   void change(const std::string& label, const EditScope& scope, const Edit& edit);
 
-  // Moves the selection (current indices, selected stiffeners), which is no
-  // change of the arrangement: nothing is recorded. `move` changes nothing else.
-  void moveSelection(const Edit& move);
+  // Puts `selection` in place of the current indices and selected
+  // stiffeners, which is no change of the arrangement: nothing is recorded.
+  void moveSelection(const Selection& selection);
 
   // Stores what is no edit of the user's (a default a panel shows as data, the
   // name and identifier a save gives); `fill` may change the arrangement's

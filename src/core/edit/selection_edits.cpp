@@ -5,84 +5,126 @@
 #include <algorithm>
 
 #include "edit/stiffener_edits.h"
+#include "model/codes.h"
 
 namespace korain {
 namespace {
 
-void selectStiffenerAlone(Bulkhead& bulkhead, int stiffener) {
-  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
-    bulkhead.Stiffeners.at(k).Selected = k == stiffener;
+// The selection of bulkhead i (1-based); none outside the list.
+BulkheadSelection* bulkheadOf(Selection& selection, int i) {
+  if (i < 1 || static_cast<std::size_t>(i) > selection.bulkheads.size()) return nullptr;
+  return &selection.bulkheads[static_cast<std::size_t>(i) - 1];
+}
+
+void selectStiffenerAlone(BulkheadSelection& bulkhead, int stiffener) {
+  for (std::size_t k = 0; k < bulkhead.selectedStiffeners.size(); ++k) {
+    bulkhead.selectedStiffeners[k] = static_cast<int>(k) + 1 == stiffener;
   }
 }
 
-}  // namespace
-
-void raiseCurrentBulkhead(Arrangement& arrangement) {
-  if (arrangement.CurBulkhead < 1 && arrangement.Bulkheads.count() > 0) arrangement.CurBulkhead = 1;
+// The current strake of band `band`; none outside the list of bands.
+Integer* curStrakeOf(BulkheadSelection& bulkhead, int band) {
+  if (band < 1 || static_cast<std::size_t>(band) > bulkhead.curStrakes.size()) return nullptr;
+  return &bulkhead.curStrakes[static_cast<std::size_t>(band) - 1];
 }
+
+void settleLists(BulkheadSelection& current, const Bulkhead& bulkhead) {
+  keepInList(current.CurNode, bulkhead.Nodes.count());
+  keepInList(current.CurPrim, bulkhead.PrimaryMembers.count());
+  keepInList(current.CurBand, bulkhead.StrakeBands.count());
+  if (Integer* strake = curStrakeOf(current, current.CurBand)) {
+    keepInList(*strake, bulkhead.StrakeBands.at(current.CurBand).Strakes.count());
+  }
+  if (current.CurSpan < 1) current.CurSpan = 1;
+}
+
+}  // namespace
 
 void keepInList(Integer& current, int count) {
   if (count > 0 && (current < 1 || current > count)) current = 1;
 }
 
-void chooseBulkhead(Arrangement& arrangement, int number) {
-  arrangement.CurBulkhead = static_cast<Integer>(number);
+BulkheadSelection* currentBulkheadOf(Selection& selection) {
+  return bulkheadOf(selection, selection.CurBulkhead);
 }
 
-void chooseNode(Bulkhead& bulkhead, int number) { bulkhead.CurNode = static_cast<Integer>(number); }
-
-void chooseMember(Bulkhead& bulkhead, int number) {
-  bulkhead.CurPrim = static_cast<Integer>(number);
+void chooseBulkhead(Selection& selection, int number) {
+  selection.CurBulkhead = static_cast<Integer>(number);
 }
 
-void chooseBand(Bulkhead& bulkhead, int number) { bulkhead.CurBand = static_cast<Integer>(number); }
-
-void chooseStrake(Bulkhead& bulkhead, int number) {
-  if (!bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return;
-  bulkhead.StrakeBands.at(bulkhead.CurBand).CurStrake = static_cast<Integer>(number);
+void chooseNode(Selection& selection, int number) {
+  if (BulkheadSelection* current = currentBulkheadOf(selection)) {
+    current->CurNode = static_cast<Integer>(number);
+  }
 }
 
-void chooseInterval(Bulkhead& bulkhead, int number) {
-  if (number >= 1) bulkhead.CurSpan = static_cast<Integer>(number);
+void chooseMember(Selection& selection, int number) {
+  if (BulkheadSelection* current = currentBulkheadOf(selection)) {
+    current->CurPrim = static_cast<Integer>(number);
+  }
 }
 
-void settleNodes(Bulkhead& bulkhead) { keepInList(bulkhead.CurNode, bulkhead.Nodes.count()); }
-
-void settleMembers(Bulkhead& bulkhead) {
-  keepInList(bulkhead.CurPrim, bulkhead.PrimaryMembers.count());
+void chooseBand(Selection& selection, int number) {
+  if (BulkheadSelection* current = currentBulkheadOf(selection)) {
+    current->CurBand = static_cast<Integer>(number);
+  }
 }
 
-void settleBands(Bulkhead& bulkhead) {
-  keepInList(bulkhead.CurBand, bulkhead.StrakeBands.count());
-  if (!bulkhead.StrakeBands.inBounds(bulkhead.CurBand)) return;
-  StrakeBand& band = bulkhead.StrakeBands.at(bulkhead.CurBand);
-  keepInList(band.CurStrake, band.Strakes.count());
+void chooseStrake(Selection& selection, int number) {
+  BulkheadSelection* current = currentBulkheadOf(selection);
+  if (current == nullptr) return;
+  if (Integer* strake = curStrakeOf(*current, current->CurBand)) {
+    *strake = static_cast<Integer>(number);
+  }
 }
 
-void settleInterval(Bulkhead& bulkhead) {
-  if (bulkhead.CurSpan < 1) bulkhead.CurSpan = 1;
+void chooseInterval(Selection& selection, int number) {
+  BulkheadSelection* current = currentBulkheadOf(selection);
+  if (current != nullptr && number >= 1) current->CurSpan = static_cast<Integer>(number);
 }
 
-std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& message) {
-  if (!arrangement.Bulkheads.inBounds(message.bulkhead)) return std::nullopt;
-  arrangement.CurBulkhead = static_cast<Integer>(message.bulkhead);
-  Bulkhead& bulkhead = arrangement.Bulkheads.at(message.bulkhead);
+void chooseStiffeners(Selection& selection, const std::vector<bool>& selected) {
+  BulkheadSelection* current = currentBulkheadOf(selection);
+  if (current == nullptr) return;
+  for (std::size_t k = 0; k < current->selectedStiffeners.size(); ++k) {
+    current->selectedStiffeners[k] = k < selected.size() && selected[k];
+  }
+}
+
+void settleSelection(Selection& selection, const Arrangement& arrangement, PanelCode panel) {
+  if (isCheckPanel(panel)) {
+    selection.CurBulkhead = 0;
+    return;
+  }
+  if (selection.CurBulkhead < 1 && arrangement.Bulkheads.count() > 0) selection.CurBulkhead = 1;
+  BulkheadSelection* current = currentBulkheadOf(selection);
+  if (current == nullptr || !arrangement.Bulkheads.inBounds(selection.CurBulkhead)) return;
+  settleLists(*current, arrangement.Bulkheads.at(selection.CurBulkhead));
+}
+
+std::optional<PanelCode> selectSubject(Selection& selection, const Arrangement& arrangement,
+                                       const Message& message) {
+  BulkheadSelection* bulkhead = bulkheadOf(selection, message.bulkhead);
+  if (bulkhead == nullptr || !arrangement.Bulkheads.inBounds(message.bulkhead)) {
+    return std::nullopt;
+  }
+  selection.CurBulkhead = static_cast<Integer>(message.bulkhead);
   const auto index = static_cast<Integer>(message.index);
   switch (message.kind) {
     case PanelCode::Nodes:
-      bulkhead.CurNode = index;
+      bulkhead->CurNode = index;
       break;
     case PanelCode::PrimaryMembers:
-      bulkhead.CurPrim = index;
+      bulkhead->CurPrim = index;
       break;
     case PanelCode::OrdinaryStiffeners:
-      selectStiffenerAlone(bulkhead, message.index);
-      if (message.subIndex > 0) bulkhead.CurSpan = static_cast<Integer>(message.subIndex);
+      selectStiffenerAlone(*bulkhead, message.index);
+      if (message.subIndex > 0) bulkhead->CurSpan = static_cast<Integer>(message.subIndex);
       break;
     case PanelCode::StrakeBands:
-      bulkhead.CurBand = index;
-      if (message.subIndex > 0 && bulkhead.StrakeBands.inBounds(index)) {
-        bulkhead.StrakeBands.at(index).CurStrake = static_cast<Integer>(message.subIndex);
+      bulkhead->CurBand = index;
+      if (Integer* strake = curStrakeOf(*bulkhead, index); strake && message.subIndex > 0) {
+        *strake = static_cast<Integer>(message.subIndex);
       }
       break;
     case PanelCode::Display:
@@ -93,31 +135,31 @@ std::optional<PanelCode> selectSubject(Arrangement& arrangement, const Message& 
   return message.kind;
 }
 
-PanelCode selectPicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
-                       PanelCode panel) {
-  if (code == PickCode::Nothing || !arrangement.Bulkheads.inBounds(target.bulkhead)) {
+PanelCode selectPicked(Selection& selection, const Arrangement& arrangement, PickCode code,
+                       const PickTarget& target, PanelCode panel) {
+  BulkheadSelection* bulkhead = bulkheadOf(selection, target.bulkhead);
+  if (code == PickCode::Nothing || bulkhead == nullptr ||
+      !arrangement.Bulkheads.inBounds(target.bulkhead)) {
     return panel;
   }
-  Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
   switch (code) {
     case PickCode::Contour:
     case PickCode::Node:
-      arrangement.CurBulkhead = target.bulkhead;
-      if (panel == PanelCode::Nodes && bulkhead.Nodes.inBounds(target.object)) {
-        bulkhead.CurNode = target.object;
+      selection.CurBulkhead = target.bulkhead;
+      if (panel == PanelCode::Nodes &&
+          arrangement.Bulkheads.at(target.bulkhead).Nodes.inBounds(target.object)) {
+        bulkhead->CurNode = target.object;
       }
       return panel == PanelCode::Display ? PanelCode::Bulkhead : panel;
     case PickCode::Strake:
-      arrangement.CurBulkhead = target.bulkhead;
-      bulkhead.CurBand = target.object;
-      if (bulkhead.StrakeBands.inBounds(target.object)) {
-        bulkhead.StrakeBands.at(target.object).CurStrake = target.subObject;
-      }
+      selection.CurBulkhead = target.bulkhead;
+      bulkhead->CurBand = target.object;
+      if (Integer* strake = curStrakeOf(*bulkhead, target.object)) *strake = target.subObject;
       return PanelCode::StrakeBands;
     case PickCode::StiffenerSpan:
-      arrangement.CurBulkhead = target.bulkhead;
-      selectStiffenerAlone(bulkhead, target.object);
-      bulkhead.CurSpan = target.subObject;
+      selection.CurBulkhead = target.bulkhead;
+      selectStiffenerAlone(*bulkhead, target.object);
+      bulkhead->CurSpan = target.subObject;
       return PanelCode::OrdinaryStiffeners;
     case PickCode::PrimaryMember:
     case PickCode::Nothing:
@@ -126,28 +168,32 @@ PanelCode selectPicked(Arrangement& arrangement, PickCode code, const PickTarget
   return panel;
 }
 
-PanelCode togglePicked(Arrangement& arrangement, PickCode code, const PickTarget& target,
-                       PanelCode panel) {
-  if (code != PickCode::StiffenerSpan || target.bulkhead != arrangement.CurBulkhead ||
-      !arrangement.Bulkheads.inBounds(target.bulkhead)) {
-    return selectPicked(arrangement, code, target, panel);
+PanelCode togglePicked(Selection& selection, const Arrangement& arrangement, PickCode code,
+                       const PickTarget& target, PanelCode panel) {
+  BulkheadSelection* bulkhead = bulkheadOf(selection, target.bulkhead);
+  if (code != PickCode::StiffenerSpan || target.bulkhead != selection.CurBulkhead ||
+      bulkhead == nullptr) {
+    return selectPicked(selection, arrangement, code, target, panel);
   }
-  Bulkhead& bulkhead = arrangement.Bulkheads.at(target.bulkhead);
-  if (bulkhead.Stiffeners.inBounds(target.object)) {
-    bool& selected = bulkhead.Stiffeners.at(target.object).Selected;
-    selected = !selected;
+  std::vector<bool>& selected = bulkhead->selectedStiffeners;
+  if (target.object >= 1 && static_cast<std::size_t>(target.object) <= selected.size()) {
+    const auto k = static_cast<std::size_t>(target.object) - 1;
+    selected[k] = !selected[k];
   }
   return PanelCode::OrdinaryStiffeners;
 }
 
-PanelCode selectStiffenersWithin(Arrangement& arrangement, PlanePoint corner1, PlanePoint corner2,
-                                 PanelCode panel) {
-  if (!arrangement.Bulkheads.inBounds(arrangement.CurBulkhead)) return panel;
-  Bulkhead& bulkhead = arrangement.Bulkheads.at(arrangement.CurBulkhead);
-  const std::vector<bool> inside = stiffenersInRectangle(bulkhead, corner1, corner2);
+PanelCode selectStiffenersWithin(Selection& selection, const Arrangement& arrangement,
+                                 PlanePoint corner1, PlanePoint corner2, PanelCode panel) {
+  if (currentBulkheadOf(selection) == nullptr ||
+      !arrangement.Bulkheads.inBounds(selection.CurBulkhead)) {
+    return panel;
+  }
+  const std::vector<bool> inside =
+      stiffenersInRectangle(arrangement.Bulkheads.at(selection.CurBulkhead), corner1, corner2);
   const bool any = std::ranges::find(inside, true) != inside.end();
   if (!any && panel != PanelCode::OrdinaryStiffeners) return panel;
-  selectStiffeners(bulkhead, inside);
+  chooseStiffeners(selection, inside);
   return PanelCode::OrdinaryStiffeners;
 }
 

@@ -35,11 +35,10 @@ int spanInInterval(const OrdinaryStiffener& stiffener, int interval) {
   return stiffener.Spans.inBounds(span) ? span : 0;
 }
 
-void stepInterval(Bulkhead& bulkhead, int step) {
+int steppedInterval(const Bulkhead& bulkhead, int step) {
   const int interval = bulkhead.CurSpan + step;
-  if (interval >= 1 && interval <= std::max(1, bulkhead.Supports.count())) {
-    bulkhead.CurSpan = static_cast<Integer>(interval);
-  }
+  return interval >= 1 && interval <= std::max(1, bulkhead.Supports.count()) ? interval
+                                                                               : bulkhead.CurSpan;
 }
 
 int selectedStiffenerCount(const Bulkhead& bulkhead) {
@@ -138,13 +137,6 @@ bool canRemoveStiffeners(const Bulkhead& bulkhead) { return selectedStiffenerCou
 void removeSelectedStiffeners(Bulkhead& bulkhead) {
   for (int k = bulkhead.Stiffeners.count(); k >= 1; --k) {
     if (bulkhead.Stiffeners.at(k).Selected) bulkhead.Stiffeners.remove(k);
-  }
-}
-
-void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected) {
-  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
-    const auto index = static_cast<std::size_t>(k - 1);
-    bulkhead.Stiffeners.at(k).Selected = index < selected.size() && selected[index];
   }
 }
 

@@ -37,9 +37,9 @@ int bracketOfTab(StiffenerTab tab);
 // when the stiffener has no span there.
 int spanInInterval(const OrdinaryStiffener& stiffener, int interval);
 
-// The span tabs' previous (-1) or next (1) support interval; none before the
-// first or after the last changes nothing.
-void stepInterval(Bulkhead& bulkhead, int step);
+// The span tabs' previous (-1) or next (1) support interval; the current one
+// where there is none before the first or after the last.
+int steppedInterval(const Bulkhead& bulkhead, int step);
 
 int selectedStiffenerCount(const Bulkhead& bulkhead);
 
@@ -92,9 +92,6 @@ bool canRemoveStiffeners(const Bulkhead& bulkhead);
 // Removes every selected stiffener. Walking from the last to the first, every
 // index met is still in the list: none can be refused.
 void removeSelectedStiffeners(Bulkhead& bulkhead);
-
-// Selects the stiffeners marked true (the others are deselected).
-void selectStiffeners(Bulkhead& bulkhead, const std::vector<bool>& selected);
 
 // The stiffeners whose line crosses or lies in the rectangle of two corners.
 std::vector<bool> stiffenersInRectangle(const Bulkhead& bulkhead, PlanePoint corner1,

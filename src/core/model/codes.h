@@ -26,6 +26,11 @@ enum class PanelCode : Integer {
   Checks = 12,
 };
 
+// The panel that shows the check of plating or of stiffeners over every bulkhead.
+constexpr bool isCheckPanel(PanelCode code) {
+  return code == PanelCode::PlatingChecks || code == PanelCode::StiffenerChecks;
+}
+
 inline constexpr Long kBulkheadSingleSkin = 0;
 inline constexpr Long kBulkheadDoubleSkin = 1;
 inline constexpr Long kBulkheadCorrugated = 2;

@@ -236,8 +236,9 @@ void FM_Graph::pick(QPointF point, Qt::KeyboardModifiers modifiers) {
   const PickCode code = objectAt(point, target);
   PanelCode panel = session().display().CurrentPanel;
   const auto select = modifiers.testFlag(Qt::ControlModifier) ? togglePicked : selectPicked;
-  session().moveSelection([&](Arrangement& a) { panel = select(a, code, target, panel); },
-                          Follow::Nothing);
+  Selection moved = selectionOf(session().arrangement());
+  panel = select(moved, session().arrangement(), code, target, panel);
+  session().moveSelection(moved, Follow::Nothing);
   session().showPanel(panel, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
@@ -245,12 +246,10 @@ void FM_Graph::selectWithin(QPoint corner1, QPoint corner2) {
   const QPointF world1 = worldAt(corner1);
   const QPointF world2 = worldAt(corner2);
   PanelCode panel = session().display().CurrentPanel;
-  session().moveSelection(
-      [&](Arrangement& a) {
-        panel =
-            selectStiffenersWithin(a, {world1.x(), world1.y()}, {world2.x(), world2.y()}, panel);
-      },
-      Follow::Nothing);
+  Selection moved = selectionOf(session().arrangement());
+  panel = selectStiffenersWithin(moved, session().arrangement(), {world1.x(), world1.y()},
+                                 {world2.x(), world2.y()}, panel);
+  session().moveSelection(moved, Follow::Nothing);
   session().showPanel(panel, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 

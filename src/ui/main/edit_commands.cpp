@@ -31,7 +31,7 @@ void FM_Main::setZoomTool(bool on) {
   session().chooseTool(on ? kZoomTool : kPickTool, Follow::Nothing);
   actions_.zoomItem->setText(on ? "E&xit zoom" : "&Zoom");
   graph_->applyTool();
-  refresh(Follow::Panel | Follow::Redraw);
+  session().refresh(Follow::Panel | Follow::Redraw);
 }
 
 void FM_Main::resetZoom() {

@@ -105,7 +105,7 @@ bool FM_Main::runSave(const std::function<bool(SaveWorkflow&)>& save) {
   SaveWorkflow workflow(session(), prompt(), zelWriteContextNow(session().identification()),
                         &progress);
   if (!save(workflow)) return false;
-  refresh(Follow::Menus);
+  session().refresh(Follow::Menus);
   return true;
 }
 

@@ -150,7 +150,7 @@ void FM_Main::connectCommands() {
 
 void FM_Main::initialiseView() {
   graph_->resetZoom();
-  refresh(kRefreshAll);
+  session().refresh(kRefreshAll);
 }
 
 void FM_Main::refresh(Follow follow) {
@@ -167,18 +167,9 @@ void FM_Main::refresh(Follow follow) {
   if (has(follow, Follow::Redraw)) graph_->refreshDrawing();
 }
 
-void FM_Main::refreshPanel() {
-  adjustStiffenerPanel(session());
-  panels_->showPanel(panels_->currentPanel());
-}
+void FM_Main::refreshPanel() { panels_->showPanel(panels_->currentPanel()); }
 
-void FM_Main::refreshMenuToolBar() {
-  const Panel& panel = panels_->panel(session().display().CurrentPanel);
-  applyMenuState(menuState(session(), {.exists = true,
-                                       .canAdd = panel.canAdd(),
-                                       .canRemove = panel.canRemove(),
-                                       .canInsert = panel.canInsert()}));
-}
+void FM_Main::refreshMenuToolBar() { applyMenuState(menuState(session())); }
 
 void FM_Main::applyMenuState(const MenuState& state) {
   MainActions& a = actions_;
@@ -257,11 +248,11 @@ void FM_Main::messageChosen(int row) {
   goToMessage(messages[static_cast<std::size_t>(row)]);
 }
 
-void FM_Main::goToMessage(Message message) {
-  std::optional<PanelCode> panel;
-  session().moveSelection([&](Arrangement& a) { panel = selectSubject(a, message); },
-                          Follow::Nothing);
+void FM_Main::goToMessage(const Message& message) {
+  Selection moved = selectionOf(session().arrangement());
+  const std::optional<PanelCode> panel = selectSubject(moved, session().arrangement(), message);
   if (!panel) return;
+  session().moveSelection(moved, Follow::Nothing);
   panels_->panel(*panel).showSubject(message);
   session().showPanel(*panel, Follow::Panel | Follow::Menus | Follow::Redraw);
 }

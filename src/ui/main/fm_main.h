@@ -99,8 +99,9 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   void chooseObjectTool(int tool, bool pressed);
   // The object a message of the message list is about becomes current.
   void messageChosen(int row);
-  // A copy: the refresh that follows may fill the lists anew.
-  void goToMessage(Message message);
+  // Read whole before the refresh that shows its panel, which may fill the
+  // lists anew.
+  void goToMessage(const Message& message);
   // A field's refusal in the state pane, or none.
   void showRefusal(const QString& text);
   void refreshPanel();

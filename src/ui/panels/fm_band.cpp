@@ -67,7 +67,7 @@ QGroupBox* FM_Band::buildBandGroup() {
   bands_ = rowList("LI_Band", group);
   rows.addWide(bands_);
   connect(bands_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) moveSelection([row](Bulkhead& b) { chooseBand(b, row + 1); });
+    if (row >= 0) moveSelection([row](Selection& s, const Bulkhead&) { chooseBand(s, row + 1); });
   });
   z_ = rows.addNumber("&Z :", "FTX_m", [this] {
     const auto z = static_cast<Single>(z_->value());
@@ -90,7 +90,9 @@ QGroupBox* FM_Band::buildStrakeGroup() {
   strakes_ = rowList("LI_Strake", group);
   rows.addWide(strakes_);
   connect(strakes_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) moveSelection([row](Bulkhead& b) { chooseStrake(b, row + 1); });
+    if (row >= 0) {
+      moveSelection([row](Selection& s, const Bulkhead&) { chooseStrake(s, row + 1); });
+    }
   });
   y_ = rows.addNumber("&Y :", "FTX_Y",
                       [this] { changeStrake("Strake position change", kRefreshAll); });
@@ -111,17 +113,8 @@ QGroupBox* FM_Band::buildStrakeGroup() {
   return group;
 }
 
-bool FM_Band::canRemove() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && canRemoveBand(*bulkhead);
-}
-
 void FM_Band::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   fillMaterialList(*materials_, session().ship());
-  if (currentBulkhead() != nullptr) {
-    session().moveSelection([](Arrangement& a) { settleBands(currentOf(a)); }, Follow::Nothing);
-  }
   const BandPanelState state = bandPanelState(currentBulkhead());
   controls_->setEnabled(state.Enabled);
   showRows(*bands_, state.BandRows, state.BandRow);
@@ -134,8 +127,8 @@ void FM_Band::fillControls() {
 }
 
 void FM_Band::showStrake(const std::optional<StrakeData>& strake) {
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{y_, thickness_, materials_, strakeTools_[0], strakeTools_[1]}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{y_, thickness_, materials_,
+                                                          strakeTools_[0], strakeTools_[1]}) {
     control->setEnabled(strake.has_value());
   }
   y_->showValue(strake ? std::optional<double>(strake->Y) : std::nullopt);
@@ -183,14 +176,5 @@ EditOutcome FM_Band::addItem(Arrangement& a) {
 }
 
 EditOutcome FM_Band::removeItem(Arrangement& a) { return removeBand(currentOf(a)); }
-
-std::string FM_Band::erasedObject() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !canRemoveBand(*bulkhead) ||
-      !bulkhead->StrakeBands.inBounds(bulkhead->CurBand)) {
-    return {};
-  }
-  return "band " + std::to_string(bulkhead->CurBand);
-}
 
 }  // namespace korain

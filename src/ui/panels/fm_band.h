@@ -22,14 +22,9 @@ class FM_Band : public Panel {
  public:
   explicit FM_Band(Editor& editor, QWidget* parent = nullptr);
 
-  bool canAdd() const override { return currentBulkhead() != nullptr; }
-  // The last band is never removed.
-  bool canRemove() const override;
-
  protected:
   EditOutcome addItem(Arrangement& arrangement) override;
   EditOutcome removeItem(Arrangement& arrangement) override;
-  std::string erasedObject() const override;
   void fillControls() override;
 
  private:

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "edit/bulkhead_edits.h"
-#include "edit/selection_edits.h"
 #include "properties/bulkhead_weight.h"
 #include "ship/ship_queries.h"
 #include "view/forms/forms.h"
@@ -61,7 +60,6 @@ void FM_Bh::buildControls() {
 }
 
 void FM_Bh::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   form_->setEnabled(currentBulkhead() != nullptr);
   fillRows();
   showWeight();
@@ -80,11 +78,6 @@ void FM_Bh::showWeight() {
 }
 
 void FM_Bh::fillRows() {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead != nullptr && lacksStoolTop(*bulkhead)) {
-    session().amend(EditScope::bulkhead(arrangement().CurBulkhead),
-                    [](Arrangement& a) { storeDefaultStoolTops(currentOf(a)); });
-  }
   binder_->fill();
 }
 
@@ -94,11 +87,6 @@ EditOutcome FM_Bh::addItem(Arrangement& a) {
 }
 
 EditOutcome FM_Bh::removeItem(Arrangement& a) { return removeBulkhead(a); }
-
-std::string FM_Bh::erasedObject() const {
-  const Arrangement& a = arrangement();
-  return a.Bulkheads.inBounds(a.CurBulkhead) ? "bulkhead " + std::to_string(a.CurBulkhead) : "";
-}
 
 EditScope FM_Bh::scopeOf(ItemCommand command) const {
   const Arrangement& a = arrangement();

@@ -16,15 +16,12 @@ class FM_Bh : public Panel {
  public:
   explicit FM_Bh(Editor& editor, QWidget* parent = nullptr);
 
-  bool canAdd() const override { return true; }
-  bool canRemove() const override { return arrangement().Bulkheads.count() > 0; }
   // Adding or removing a bulkhead moves the ones after it.
   EditScope scopeOf(ItemCommand command) const override;
 
  protected:
   EditOutcome addItem(Arrangement& arrangement) override;
   EditOutcome removeItem(Arrangement& arrangement) override;
-  std::string erasedObject() const override;
   void fillControls() override;
   // The stool controls.
   void fillRows() override;

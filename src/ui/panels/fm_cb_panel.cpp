@@ -31,13 +31,7 @@ FM_CBPanel::FM_CBPanel(Editor& editor, QWidget* parent) : QWidget(parent), edito
 }
 
 void FM_CBPanel::refresh() {
-  const RefreshingScope refreshing(editor_.session());
-  fill();
-}
-
-void FM_CBPanel::fill() {
-  Session& session = editor_.session();
-  const Arrangement& arrangement = session.arrangement();
+  const Arrangement& arrangement = editor_.session().arrangement();
   const int count = arrangement.Bulkheads.count();
   if (count == 0) {
     list_->clear();
@@ -47,7 +41,6 @@ void FM_CBPanel::fill() {
   }
   list_->setEnabled(true);
   label_->setEnabled(true);
-  session.moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   if (list_->count() != count) list_->clear();
   for (int i = 1; i <= count; ++i) {
     const QString text =
@@ -71,8 +64,9 @@ void FM_CBPanel::step(int direction) {
 
 void FM_CBPanel::choose(int position) {
   if (editor_.refreshing()) return;
-  editor_.session().moveSelection([position](Arrangement& a) { chooseBulkhead(a, position + 1); },
-                                  Follow::Panel | Follow::Menus | Follow::Redraw);
+  Selection moved = selectionOf(editor_.session().arrangement());
+  chooseBulkhead(moved, position + 1);
+  editor_.session().moveSelection(moved, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 }  // namespace korain

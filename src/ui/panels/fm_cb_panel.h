@@ -16,14 +16,13 @@ class FM_CBPanel : public QWidget {
  public:
   explicit FM_CBPanel(Editor& editor, QWidget* parent = nullptr);
 
-  // Fills the list from the bulkheads and selects the current one; no choice
-  // of the user's is seen meanwhile.
+  // Fills the list from the bulkheads and selects the current one; the
+  // session's refresh calls it, and no choice of the user's is seen meanwhile.
   void refresh();
   // Next (+1) or previous (-1) bulkhead, wrapping around; acts as the user's choice.
   void step(int direction);
 
  private:
-  void fill();
   // The bulkhead at list position `position` becomes current: no change of
   // the arrangement, so nothing is recorded or recomputed.
   void choose(int position);

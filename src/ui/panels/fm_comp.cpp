@@ -9,7 +9,6 @@
 #include "dialogs/fm_lcm_kora.h"
 #include "dialogs/fm_lem_kora.h"
 #include "dialogs/fm_res_kora.h"
-#include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "resonance/compartment_codes.h"
 #include "text/string_table.h"
@@ -89,7 +88,6 @@ void FM_Comp::buildControls() {
 }
 
 void FM_Comp::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   const CompartmentPanelState state =
       compartmentPanelState(currentBulkhead(), side_, destinations_);
   controls_->setEnabled(state.Enabled);
@@ -112,7 +110,7 @@ void FM_Comp::showSubject(const Message& message) {
 void FM_Comp::chooseSide(int index) {
   if (editor().refreshing()) return;
   side_ = index + 1;
-  refresh();
+  session().refresh(Follow::Panel);
 }
 
 void FM_Comp::chooseType(int index) {

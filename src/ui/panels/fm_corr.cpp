@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "edit/selection_edits.h"
 #include "main/toolbar_icons.h"
 #include "view/forms/forms.h"
 
@@ -56,7 +55,6 @@ void FM_Corr::buildControls() {
 }
 
 void FM_Corr::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   controls_->setEnabled(currentBulkhead() != nullptr);
   binder_->fill();
 }

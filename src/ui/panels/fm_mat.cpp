@@ -6,8 +6,6 @@
 #include <QGridLayout>
 
 #include "checks/legend.h"
-#include "edit/selection_edits.h"
-#include "model/edit_scope.h"
 #include "text/string_table.h"
 #include "text/text_ids.h"
 
@@ -67,22 +65,9 @@ FM_Mat::FM_Mat(Editor& editor, QWidget* parent)
 }
 
 void FM_Mat::fillControls() {
-  Session& s = session();
-  const Long mode = s.subView();
-  // The check covers every bulkhead: none is current (an object panel shows
-  // the first one again).
-  s.moveSelection([](Arrangement& a) { chooseBulkhead(a, 0); }, Follow::Nothing);
-  Legend legend;
-  const StatusLine status = [this](std::string_view text) {
-    editor().showStatus(std::string(text));
-  };
-  // The colour of every strake, span and bracket is computed, as the
-  // geometry is: nothing to undo, nothing unsaved.
-  s.amend(EditScope::all(), [&](Arrangement& a) {
-    legend = buildLegend(a, mode, s.display().Palette, s.ship(), status);
-  });
-  showLegend(QString::fromStdString(checkTitle(mode)), legendSwatches(legend));
-  s.keepLegend(std::move(legend));
+  // The session built the legend of the check shown before it had the panel filled.
+  showLegend(QString::fromStdString(checkTitle(session().subView())),
+             legendSwatches(session().display().CurrentLegend));
 }
 
 void FM_Mat::showLegend(const QString& title, const std::vector<LegendSwatch>& swatches) {

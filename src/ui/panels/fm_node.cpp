@@ -44,7 +44,8 @@ void FM_Node::buildControls() {
   auto* stepRow = new QHBoxLayout;
   stepRow->addWidget(number_, 1);
   steps_ = addStepButtons(controls_, *stepRow, "BT_Inode", "node", [this](int direction) {
-    moveSelection([direction](Bulkhead& b) { chooseNode(b, b.CurNode + direction); });
+    moveSelection(
+        [direction](Selection& s, const Bulkhead& b) { chooseNode(s, b.CurNode + direction); });
   });
   rows.add("Node :", stepRow, nullptr);
   fields_[0] = rows.addNumber("&Y :", "FTX_m_0", [this] { change(); });
@@ -92,16 +93,7 @@ QWidget* FM_Node::buildCurveBar() {
   return bar;
 }
 
-bool FM_Node::canRemove() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && bulkhead->Nodes.count() > 0;
-}
-
 void FM_Node::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  if (currentBulkhead() != nullptr) {
-    session().moveSelection([](Arrangement& a) { settleNodes(currentOf(a)); }, Follow::Nothing);
-  }
   const NodePanelState state = nodePanelState(currentBulkhead());
   controls_->setEnabled(state.Shown.has_value());
   steps_[0]->setEnabled(state.Steps.Previous);
@@ -179,11 +171,5 @@ EditOutcome FM_Node::insertItem(Arrangement& a) {
 }
 
 EditOutcome FM_Node::removeItem(Arrangement& a) { return removeNode(currentOf(a)); }
-
-std::string FM_Node::erasedObject() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->Nodes.inBounds(bulkhead->CurNode)) return {};
-  return "node " + std::to_string(bulkhead->CurNode);
-}
 
 }  // namespace korain

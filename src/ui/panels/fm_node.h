@@ -24,16 +24,11 @@ class FM_Node : public Panel {
  public:
   explicit FM_Node(Editor& editor, QWidget* parent = nullptr);
 
-  bool canAdd() const override { return currentBulkhead() != nullptr; }
-  bool canRemove() const override;
-  bool canInsert() const override { return canRemove(); }
-
  protected:
   // In a debug run, tells when no free place was found for the new node.
   EditOutcome addItem(Arrangement& arrangement) override;
   EditOutcome removeItem(Arrangement& arrangement) override;
   EditOutcome insertItem(Arrangement& arrangement) override;
-  std::string erasedObject() const override;
   void fillControls() override;
 
  private:
@@ -47,7 +42,7 @@ class FM_Node : public Panel {
   void change();
   void curveToolToggled(bool down);
 
-  // The commands' availability is asked of a const panel.
+  // The places Add tries, at random, for a new node.
   RandomSource random_ = defaultRandomSource();
 
   QWidget* controls_ = nullptr;

@@ -36,7 +36,8 @@ void FM_Prim::buildControls() {
   stepRow->addWidget(new QLabel("Primary supporting member :", controls_));
   stepRow->addWidget(number_, 1);
   steps_ = addStepButtons(controls_, *stepRow, "BT_Iprim", "member", [this](int direction) {
-    moveSelection([direction](Bulkhead& b) { chooseMember(b, b.CurPrim + direction); });
+    moveSelection(
+        [direction](Selection& s, const Bulkhead& b) { chooseMember(s, b.CurPrim + direction); });
   });
   rows.addWide(stepRow);
 
@@ -60,16 +61,7 @@ void FM_Prim::buildControls() {
   connect(direction_, &QComboBox::activated, this, &FM_Prim::change);
 }
 
-bool FM_Prim::canRemove() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && bulkhead->PrimaryMembers.count() > 0;
-}
-
 void FM_Prim::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
-  if (currentBulkhead() != nullptr) {
-    session().moveSelection([](Arrangement& a) { settleMembers(currentOf(a)); }, Follow::Nothing);
-  }
   const MemberPanelState state = memberPanelState(currentBulkhead());
   controls_->setEnabled(state.Position.has_value());
   steps_[0]->setEnabled(state.Steps.Previous);
@@ -100,11 +92,5 @@ EditOutcome FM_Prim::addItem(Arrangement& a) {
 }
 
 EditOutcome FM_Prim::removeItem(Arrangement& a) { return removeMember(currentOf(a)); }
-
-std::string FM_Prim::erasedObject() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return {};
-  return "Primary supporting member " + std::to_string(bulkhead->CurPrim);
-}
 
 }  // namespace korain

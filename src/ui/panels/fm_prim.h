@@ -20,13 +20,9 @@ class FM_Prim : public Panel {
  public:
   explicit FM_Prim(Editor& editor, QWidget* parent = nullptr);
 
-  bool canAdd() const override { return currentBulkhead() != nullptr; }
-  bool canRemove() const override;
-
  protected:
   EditOutcome addItem(Arrangement& arrangement) override;
   EditOutcome removeItem(Arrangement& arrangement) override;
-  std::string erasedObject() const override;
   void fillControls() override;
 
  private:

@@ -246,20 +246,13 @@ QGroupBox* FM_Second::buildConnectionGroup() {
   return connection_;
 }
 
-bool FM_Second::canRemove() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  return bulkhead != nullptr && canRemoveStiffeners(*bulkhead);
-}
-
 FormPlace FM_Second::place() { return {.tab = static_cast<int>(session().subView())}; }
 
 void FM_Second::fillControls() {
-  session().moveSelection(raiseCurrentBulkhead, Follow::Nothing);
   if (currentBulkhead() == nullptr) {
     showNoStiffener();
     return;
   }
-  session().moveSelection([](Arrangement& a) { settleInterval(currentOf(a)); }, Follow::Nothing);
   const Bulkhead& bulkhead = *currentBulkhead();
   const StiffenerTab shown = stiffenerTabOf(place().tab);
   controls_->setEnabled(true);
@@ -386,7 +379,7 @@ void FM_Second::listSelectionChanged() {
   for (int row = 0; row < list_->count(); ++row) {
     selected[static_cast<std::size_t>(row)] = list_->item(row)->isSelected();
   }
-  moveSelection([selected](Bulkhead& b) { selectStiffeners(b, selected); });
+  moveSelection([&selected](Selection& s, const Bulkhead&) { chooseStiffeners(s, selected); });
 }
 
 void FM_Second::tabChosen(int index) {
@@ -411,7 +404,9 @@ void FM_Second::materialChosen(int index) {
 }
 
 void FM_Second::spanStepped(int step) {
-  moveSelection([step](Bulkhead& b) { stepInterval(b, step); });
+  moveSelection([step](Selection& s, const Bulkhead& b) {
+    chooseInterval(s, steppedInterval(b, step));
+  });
 }
 
 void FM_Second::positionCommitted() {
@@ -432,12 +427,6 @@ EditOutcome FM_Second::addItem(Arrangement& a) {
 EditOutcome FM_Second::removeItem(Arrangement& a) {
   removeSelectedStiffeners(currentOf(a));
   return {};
-}
-
-std::string FM_Second::erasedObject() const {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !canRemoveStiffeners(*bulkhead)) return {};
-  return std::to_string(selectedStiffenerCount(*bulkhead)) + " ordinary stiff(s)";
 }
 
 }  // namespace korain

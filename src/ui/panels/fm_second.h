@@ -26,14 +26,10 @@ class FM_Second : public Panel {
  public:
   explicit FM_Second(Editor& editor, QWidget* parent = nullptr);
 
-  bool canAdd() const override { return currentBulkhead() != nullptr; }
-  bool canRemove() const override;
-
  protected:
   EditOutcome addItem(Arrangement& arrangement) override;
   // Removes the selected stiffeners.
   EditOutcome removeItem(Arrangement& arrangement) override;
-  std::string erasedObject() const override;
   void fillControls() override;
 
  private:

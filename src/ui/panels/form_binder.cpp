@@ -83,7 +83,7 @@ FormBinder::Built FormBinder::build(FormRows& rows, const FormRowLook& look, Cap
 }
 
 FormBinder::Built FormBinder::build(const FormRowLook& look) {
-  QWidget* control = controlFor(look, &form_);
+  QWidget* control = controlFor(look, commit_, &form_);
   control->setObjectName(fromView(look.objectName));
   return {control, nullptr};
 }

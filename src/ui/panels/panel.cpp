@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/panel.h"
 
+#include "view/panel_offer.h"
 #include "view_state.h"
 
 namespace korain {
@@ -17,6 +18,18 @@ const char* verbOf(ItemCommand command) {
       return "Insert ";
   }
   return "";
+}
+
+bool offers(const PanelOffer& offer, ItemCommand command) {
+  switch (command) {
+    case ItemCommand::Add:
+      return offer.canAdd;
+    case ItemCommand::Remove:
+      return offer.canRemove;
+    case ItemCommand::Insert:
+      return offer.canInsert;
+  }
+  return false;
 }
 
 }  // namespace
@@ -40,37 +53,20 @@ void Panel::setTitle(const QString& title) {
   if (title_->text() != title) title_->setText(title);
 }
 
-void Panel::refresh() {
-  const RefreshingScope refreshing(session());
-  fillControls();
-}
+void Panel::refresh() { fillControls(); }
 
-void Panel::refreshRows() {
-  const RefreshingScope refreshing(session());
-  fillRows();
-}
+void Panel::refreshRows() { fillRows(); }
 
 void Panel::runCommand(ItemCommand command) {
-  if (!offers(command)) return;
+  const PanelOffer offer = panelOffer(code_, arrangement());
+  if (!offers(offer, command)) return;
   // The question reads the model only: the removal it agrees to is handed
   // over afterwards, and a No hands over nothing.
-  if (command == ItemCommand::Remove && !confirmErase(erasedObject())) return;
+  if (command == ItemCommand::Remove && !confirmErase(offer.erasedObject)) return;
   editor_.change({.label = verbOf(command) + panelKindText(code_),
                   .scope = scopeOf(command),
                   .edit = [this, command](Arrangement& a) { return commandEdit(command, a); },
                   .follow = kRefreshAll});
-}
-
-bool Panel::offers(ItemCommand command) const {
-  switch (command) {
-    case ItemCommand::Add:
-      return canAdd();
-    case ItemCommand::Remove:
-      return canRemove();
-    case ItemCommand::Insert:
-      return canInsert();
-  }
-  return false;
 }
 
 EditOutcome Panel::commandEdit(ItemCommand command, Arrangement& arrangement) {
@@ -106,11 +102,13 @@ void Panel::changeBulkhead(const std::string& label, const EditOf<Bulkhead>& edi
                   .follow = follow});
 }
 
-void Panel::moveSelection(const std::function<void(Bulkhead&)>& move) {
-  if (editor_.refreshing() || currentBulkhead() == nullptr) return;
+void Panel::moveSelection(const std::function<void(Selection&, const Bulkhead&)>& move) {
+  const Bulkhead* current = currentBulkhead();
+  if (editor_.refreshing() || current == nullptr) return;
+  Selection moved = selectionOf(arrangement());
+  move(moved, *current);
   // What Delete and Insert offer can follow the current object or the selection.
-  session().moveSelection([&move](Arrangement& a) { move(currentOf(a)); },
-                          Follow::Panel | Follow::Menus | Follow::Redraw);
+  session().moveSelection(moved, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 bool Panel::confirmErase(const std::string& what) {

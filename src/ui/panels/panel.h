@@ -1,6 +1,6 @@
 // The protocol every panel of the panel area follows, and what they share: the
-// title label, the editor around them, the refreshing flag set while they are
-// filled, and the way their handlers hand changes to the session.
+// title label, the editor around them, and the way their handlers hand changes
+// and selection moves to the session.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -14,6 +14,7 @@
 #include "editor.h"
 #include "messages/message.h"
 #include "model/arrangement.h"
+#include "model/selection.h"
 
 namespace korain {
 
@@ -37,22 +38,20 @@ class Panel : public QWidget {
   void setTitle(const QString& title);
 
   // Fills every control from the model (the current bulkhead and the panel's
-  // current object); with no bulkhead, every control is disabled and emptied.
-  // No change handler runs meanwhile.
+  // current object) as the session settled it, and writes nothing; with no
+  // bulkhead, every control is disabled and emptied. The session's refresh
+  // calls it, and no change handler runs meanwhile.
   void refresh();
   // Fills the panel's rows only (the stool controls of the bulkhead panel,
   // the list rows of a list panel).
   void refreshRows();
 
-  virtual bool canAdd() const { return false; }
-  virtual bool canRemove() const { return false; }
-  virtual bool canInsert() const { return false; }
   // A message chosen in the list names an object that the model keeps no
   // selection for (the side of a compartment): the panel shows it.
   virtual void showSubject(const Message& /*message*/) {}
-  // Runs a command of the Tools menu when the panel offers it, as one change
-  // labelled by the command and the panel's kind ("Delete Node"). Delete asks
-  // first, naming what it erases; answered No, nothing is changed at all.
+  // Runs a command of the Tools menu when the panel's offer holds it, as one
+  // change labelled by the command and the panel's kind ("Delete Node").
+  // Delete asks first, naming what it erases; answered No, nothing is changed.
   void runCommand(ItemCommand command);
   // The bulkheads a command can change: the current one, for the panels of
   // one bulkhead's objects.
@@ -68,9 +67,6 @@ class Panel : public QWidget {
   virtual EditOutcome addItem(Arrangement& /*arrangement*/) { return {}; }
   virtual EditOutcome removeItem(Arrangement& /*arrangement*/) { return {}; }
   virtual EditOutcome insertItem(Arrangement& /*arrangement*/) { return {}; }
-  // What Remove erases, as the question names it: the object by the number
-  // its list shows ("node 3"); empty when there is nothing to erase.
-  virtual std::string erasedObject() const { return {}; }
 
   Editor& editor() { return editor_; }
   Session& session() { return editor_.session(); }
@@ -86,9 +82,11 @@ class Panel : public QWidget {
   // `follow` says; what the edit tells is listed and acknowledged.
   void changeBulkhead(const std::string& label, const EditOf<Bulkhead>& edit,
                       Follow follow = kRefreshAll);
-  // Moves the selection of the current bulkhead (no change: nothing recorded),
-  // then refreshes the panel, the menus and the drawing.
-  void moveSelection(const std::function<void(Bulkhead&)>& move);
+  // The selection as `move` makes it from the one shown and the current
+  // bulkhead, handed to the session (no change: nothing recorded), which
+  // refreshes the panel, the menus and the drawing; nothing while the panel
+  // is filled or without a current bulkhead.
+  void moveSelection(const std::function<void(Selection&, const Bulkhead&)>& move);
   // Asks the panel's removal question ("Are you sure to erase " + what + " ?");
   // false without asking when there is nothing to erase (`what` empty).
   bool confirmErase(const std::string& what);
@@ -96,7 +94,6 @@ class Panel : public QWidget {
   QVBoxLayout* body() { return body_; }
 
  private:
-  bool offers(ItemCommand command) const;
   EditOutcome commandEdit(ItemCommand command, Arrangement& arrangement);
 
   Editor& editor_;

@@ -67,69 +67,77 @@ TEST(BulkheadEdits, AStoolWithoutTopStartsAtTheContoursLimit) {
 
 TEST(SelectionEdits, IndicesOutsideTheirListShowTheFirstElement) {
   Arrangement a;
-  raiseCurrentBulkhead(a);
-  EXPECT_EQ(a.CurBulkhead, 0);  // nothing to show
+  Selection s = selectionOf(a);
+  settleSelection(s, a, PanelCode::Nodes);
+  EXPECT_EQ(s.CurBulkhead, 0);  // nothing to show
   a.Bulkheads.append();
-  raiseCurrentBulkhead(a);
-  EXPECT_EQ(a.CurBulkhead, 1);
+  s = selectionOf(a);
+  settleSelection(s, a, PanelCode::Nodes);
+  EXPECT_EQ(s.CurBulkhead, 1);
+  EXPECT_EQ(s.bulkheads.front().CurSpan, 1);  // no interval lies below 1
   for (const auto& [index, count, shown] :
        {std::tuple{0, 3, 1}, std::tuple{4, 3, 1}, std::tuple{3, 3, 3}, std::tuple{2, 0, 2}}) {
     auto current = static_cast<Integer>(index);
     keepInList(current, count);
     EXPECT_EQ(current, shown) << index << " of " << count;
   }
-  // A strake is chosen in the current band only; no interval lies below 1.
-  Bulkhead& b = a.Bulkheads.at(1);
-  chooseStrake(b, 2);
-  chooseInterval(b, 0);
-  EXPECT_EQ(b.CurSpan, 0);
-  settleInterval(b);
-  EXPECT_EQ(b.CurSpan, 1);
-  b.StrakeBands.append().Strakes.redim(3);
-  chooseBand(b, 1);
-  chooseStrake(b, 3);
-  EXPECT_EQ(b.StrakeBands.at(1).CurStrake, 3);
-  b.StrakeBands.at(1).Strakes.redim(2);
-  settleBands(b);
-  EXPECT_EQ(b.StrakeBands.at(1).CurStrake, 1);
+  // A strake is chosen in the current band only; no interval is chosen below 1.
+  chooseStrake(s, 2);
+  chooseInterval(s, 0);
+  EXPECT_EQ(s.bulkheads.front().CurSpan, 1);
+  chooseInterval(s, 3);
+  EXPECT_EQ(s.bulkheads.front().CurSpan, 3);
+  a.Bulkheads.at(1).StrakeBands.append().Strakes.redim(3);
+  s = selectionOf(a);
+  chooseBulkhead(s, 1);
+  chooseBand(s, 1);
+  chooseStrake(s, 3);
+  EXPECT_EQ(s.bulkheads.front().curStrakes, std::vector<Integer>{3});
+  a.Bulkheads.at(1).StrakeBands.at(1).Strakes.redim(2);
+  settleSelection(s, a, PanelCode::Display);
+  EXPECT_EQ(s.bulkheads.front().curStrakes, std::vector<Integer>{1});
+  // A check covers every bulkhead: none is current on a check panel.
+  settleSelection(s, a, PanelCode::StiffenerChecks);
+  EXPECT_EQ(s.CurBulkhead, 0);
 }
 
 TEST(SelectionEdits, AMessageOrAPickSelectsItsObjectAndPanel) {
   // Two bulkheads of 4 nodes, 2 members, 3 stiffeners and 2 bands of 3 strakes.
-  Arrangement a = testing::sampleArrangement({.nodes = 4, .strakesPerBand = 3});
-  const auto bulkhead = [&a]() -> const Bulkhead& { return a.Bulkheads.at(2); };
+  const Arrangement a = testing::sampleArrangement({.nodes = 4, .strakesPerBand = 3});
+  Selection s = selectionOf(a);
+  const auto bulkhead = [&s]() -> const BulkheadSelection& { return s.bulkheads.at(1); };
   using P = PanelCode;
   // The panel of the subject's kind, on bulkhead 2.
-  const auto select = [&a](P kind, Integer index, Integer subIndex = 0) {
-    return selectSubject(a, {.bulkhead = 2, .kind = kind, .index = index, .subIndex = subIndex});
+  const auto select = [&](P kind, Integer index, Integer subIndex = 0) {
+    return selectSubject(s, a, {.bulkhead = 2, .kind = kind, .index = index, .subIndex = subIndex});
   };
   EXPECT_EQ(select(P::Nodes, 3), P::Nodes);
-  EXPECT_EQ(a.CurBulkhead, 2);
+  EXPECT_EQ(s.CurBulkhead, 2);
   EXPECT_EQ(bulkhead().CurNode, 3);
   EXPECT_EQ(select(P::PrimaryMembers, 2), P::PrimaryMembers);
   EXPECT_EQ(bulkhead().CurPrim, 2);
   EXPECT_EQ(select(P::OrdinaryStiffeners, 2), P::OrdinaryStiffeners);
-  EXPECT_TRUE(bulkhead().Stiffeners.at(2).Selected && !bulkhead().Stiffeners.at(1).Selected);
+  EXPECT_EQ(bulkhead().selectedStiffeners, (std::vector<bool>{false, true, false}));
   EXPECT_EQ(select(P::StrakeBands, 2, 3), P::StrakeBands);
   EXPECT_EQ(bulkhead().CurBand, 2);
-  EXPECT_EQ(bulkhead().StrakeBands.at(2).CurStrake, 3);
-  EXPECT_EQ(selectSubject(a, {.bulkhead = 1, .kind = P::Bulkhead}), P::Bulkhead);
-  EXPECT_EQ(a.CurBulkhead, 1);
-  EXPECT_EQ(selectSubject(a, {.bulkhead = 3, .kind = P::Nodes, .index = 1}), std::nullopt);
-  EXPECT_EQ(selectSubject(a, {.text = "about no bulkhead"}), std::nullopt);
+  EXPECT_EQ(bulkhead().curStrakes.at(1), 3);
+  EXPECT_EQ(selectSubject(s, a, {.bulkhead = 1, .kind = P::Bulkhead}), P::Bulkhead);
+  EXPECT_EQ(s.CurBulkhead, 1);
+  EXPECT_EQ(selectSubject(s, a, {.bulkhead = 3, .kind = P::Nodes, .index = 1}), std::nullopt);
+  EXPECT_EQ(selectSubject(s, a, {.text = "about no bulkhead"}), std::nullopt);
 
   // A node picked on the node panel becomes current; on the display panel the
   // bulkhead panel takes over; a span selects its stiffener.
-  EXPECT_EQ(selectPicked(a, PickCode::Node, {2, 4, 0}, P::Nodes), P::Nodes);
+  EXPECT_EQ(selectPicked(s, a, PickCode::Node, {2, 4, 0}, P::Nodes), P::Nodes);
   EXPECT_EQ(bulkhead().CurNode, 4);
-  EXPECT_EQ(selectPicked(a, PickCode::Node, {2, 1, 0}, P::Bulkhead), P::Bulkhead);
+  EXPECT_EQ(selectPicked(s, a, PickCode::Node, {2, 1, 0}, P::Bulkhead), P::Bulkhead);
   EXPECT_EQ(bulkhead().CurNode, 4);
-  EXPECT_EQ(selectPicked(a, PickCode::Contour, {1, 1, 0}, P::Display), P::Bulkhead);
-  EXPECT_EQ(a.CurBulkhead, 1);
-  EXPECT_EQ(selectPicked(a, PickCode::StiffenerSpan, {2, 3, 2}, P::Bulkhead),
+  EXPECT_EQ(selectPicked(s, a, PickCode::Contour, {1, 1, 0}, P::Display), P::Bulkhead);
+  EXPECT_EQ(s.CurBulkhead, 1);
+  EXPECT_EQ(selectPicked(s, a, PickCode::StiffenerSpan, {2, 3, 2}, P::Bulkhead),
             P::OrdinaryStiffeners);
-  EXPECT_TRUE(bulkhead().Stiffeners.at(3).Selected && !bulkhead().Stiffeners.at(2).Selected);
-  EXPECT_EQ(selectPicked(a, PickCode::Nothing, {}, P::PrimaryMembers), P::PrimaryMembers);
+  EXPECT_EQ(bulkhead().selectedStiffeners, (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(selectPicked(s, a, PickCode::Nothing, {}, P::PrimaryMembers), P::PrimaryMembers);
 }
 
 }  // namespace

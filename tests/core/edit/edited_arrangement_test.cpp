@@ -115,10 +115,10 @@ TEST(EditedArrangement, ComputesEveryEditUndoAndRedoAsAFullRecomputationDoes) {
     edited.change(step.label, step.scope(edited.arrangement()), step.edit);
     expectAsComputedAfresh(edited, edit, step.label);
     if (edited.undoLevels() == levels) continue;
-    edited.moveSelection([](Arrangement& a) {
-      a.CurBulkhead = 1;
-      a.Bulkheads.first().CurNode = 2;
-    });
+    Selection moved = selectionOf(edited.arrangement());
+    moved.CurBulkhead = 1;
+    moved.bulkheads.front().CurNode = 2;
+    edited.moveSelection(moved);
     states.push_back(edited.arrangement());
     recorded.push_back(step);
   }
@@ -189,7 +189,9 @@ TEST(EditedArrangement, UnsavedMarkFollowsTheStoredFields) {
   // leave it clean.
   moveNode(original + 3);
   moveNode(original + 1);
-  edited.moveSelection([](Arrangement& a) { a.Bulkheads.first().CurNode = 4; });
+  Selection moved = selectionOf(edited.arrangement());
+  moved.bulkheads.front().CurNode = 4;
+  edited.moveSelection(moved);
   edited.amend(EditScope::bulkhead(2), [](Arrangement& a) { a.Bulkheads.at(2).Stool1Z = 0.5F; });
   EXPECT_FALSE(edited.hasUnsavedChanges());
 

@@ -25,13 +25,13 @@ Bulkhead bulkheadWith(const std::vector<double>& positions,
   b.YMin = 2;
   b.YMax = 14;
   b.ZLow = 1;
-  for (const double position : positions) {
+  for (std::size_t k = 0; k < positions.size(); ++k) {
     OrdinaryStiffener& s = b.Stiffeners.append();
-    s.Position = static_cast<Single>(position);
+    s.Position = static_cast<Single>(positions[k]);
     s.Extremities.append(1);
     s.Extremities.append(9);
+    s.Selected = k < selected.size() && selected[k];
   }
-  selectStiffeners(b, selected);
   return b;
 }
 
@@ -41,7 +41,7 @@ std::vector<double> positionsOf(const Bulkhead& b) {
   return positions;
 }
 
-std::vector<bool> selectionOf(const Bulkhead& b) {
+std::vector<bool> selectedOf(const Bulkhead& b) {
   std::vector<bool> selected;
   for (const OrdinaryStiffener& s : b.Stiffeners) selected.push_back(s.Selected);
   return selected;
@@ -58,7 +58,7 @@ TEST(AddStiffener, StartsTheRowAcrossTheStiffenersThenGoesOneMetreBeyondTheLast)
   Bulkhead b = bulkheadWith({5, 3}, {true, false});
   addStiffener(b);
   EXPECT_EQ(positionsOf(b), (std::vector<double>{3, 4, 5}));
-  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(selectedOf(b), (std::vector<bool>{false, true, false}));
   const OrdinaryStiffener& added = b.Stiffeners.at(2);
   EXPECT_TRUE(added.Brackets.at(1).Fixed && added.Brackets.at(2).Fixed);
   EXPECT_EQ(added.iMat, 1);
@@ -68,7 +68,7 @@ TEST(GroupEdits, MoveKeepsDistancesSpacingStepsFromTheFirstRemovalTakesTheSelect
   Bulkhead moved = bulkheadWith({3, 4, 5.5, 6, 9}, {false, true, false, true, true});
   moveSelectedStiffeners(moved, 10);
   EXPECT_EQ(positionsOf(moved), (std::vector<double>{3, 5.5, 10, 12, 15}));
-  EXPECT_EQ(selectionOf(moved), (std::vector<bool>{false, false, true, true, true}));
+  EXPECT_EQ(selectedOf(moved), (std::vector<bool>{false, false, true, true, true}));
 
   Bulkhead spaced = bulkheadWith({3, 4, 5.5, 6, 9}, {false, true, false, true, true});
   spaceSelectedStiffeners(spaced, 0.8F);
@@ -107,7 +107,7 @@ TEST(StiffenerWizard, ProposesARowToTheEndAndStepsOffTheMembersOfItsDirection) {
   // crosses the stiffeners and is left alone.
   const Single third = 1.0F + 0.7F + 0.7F;
   EXPECT_EQ(positionsOf(b), (std::vector<double>{0, 1, 1.0F + 0.7F, third + 0.7F, third + 0.7F}));
-  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, true, true, true}));
+  EXPECT_EQ(selectedOf(b), (std::vector<bool>{false, true, true, true, true}));
   for (int k = 2; k <= 5; ++k) {
     EXPECT_EQ(b.Stiffeners.at(k).iMat, 2);
     EXPECT_TRUE(b.Stiffeners.at(k).Brackets.at(1).Fixed && b.Stiffeners.at(k).Brackets.at(2).Fixed);
@@ -125,18 +125,20 @@ TEST(SelectInDrawing, RectangleAndCtrlClickReachTheCurrentBulkheadsStiffeners) {
             (std::vector<bool>{false, true, true, false}));
   EXPECT_EQ(stiffenersInRectangle(b, {2, 9.5}, {7, 12}), (std::vector<bool>(4, false)));
 
-  EXPECT_EQ(selectStiffenersWithin(a, {5.5, 0}, {3.9, 2}, PanelCode::Nodes),
+  Selection s = selectionOf(a);
+  const auto selected = [&s] { return s.bulkheads.front().selectedStiffeners; };
+  EXPECT_EQ(selectStiffenersWithin(s, a, {5.5, 0}, {3.9, 2}, PanelCode::Nodes),
             PanelCode::OrdinaryStiffeners);
-  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, true, false}));
+  EXPECT_EQ(selected(), (std::vector<bool>{false, true, true, false}));
   // An empty rectangle leaves another panel's view alone.
-  EXPECT_EQ(selectStiffenersWithin(a, {20, 20}, {21, 21}, PanelCode::Nodes), PanelCode::Nodes);
-  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, true, false}));
+  EXPECT_EQ(selectStiffenersWithin(s, a, {20, 20}, {21, 21}, PanelCode::Nodes), PanelCode::Nodes);
+  EXPECT_EQ(selected(), (std::vector<bool>{false, true, true, false}));
 
   // Ctrl+click toggles a span's stiffener of the current bulkhead, whatever the panel.
-  togglePicked(a, PickCode::StiffenerSpan, {.bulkhead = 1, .object = 3, .subObject = 1},
+  togglePicked(s, a, PickCode::StiffenerSpan, {.bulkhead = 1, .object = 3, .subObject = 1},
                PanelCode::OrdinaryStiffeners);
-  togglePicked(a, PickCode::StiffenerSpan, {.bulkhead = 1, .object = 4}, PanelCode::Bulkhead);
-  EXPECT_EQ(selectionOf(b), (std::vector<bool>{false, true, false, true}));
+  togglePicked(s, a, PickCode::StiffenerSpan, {.bulkhead = 1, .object = 4}, PanelCode::Bulkhead);
+  EXPECT_EQ(selected(), (std::vector<bool>{false, true, false, true}));
 }
 
 TEST(StiffenerRows, ShowWhatTheTabEdits) {

@@ -107,7 +107,7 @@ TEST(StiffenerPanelState, TheGroupItsAxisAndTheIntervalsAroundTheCurrentOne) {
   EXPECT_EQ(state.AxisCaption, "&Y :");
   // The steps stop at the first and the last interval.
   for (const auto& [step, interval] : {std::pair{-1, 1}, {1, 2}, {1, 3}, {1, 3}, {-1, 2}}) {
-    stepInterval(b, step);
+    b.CurSpan = static_cast<Integer>(steppedInterval(b, step));
     EXPECT_EQ(b.CurSpan, interval);
   }
   b.stfHV = kHorizontal;
