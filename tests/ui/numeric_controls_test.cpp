@@ -121,7 +121,6 @@ const Arrangement& header(const Session& s) { return s.arrangement(); }
 const Node& node1(const Session& s) { return first(s).Nodes.at(1); }
 const Node& node3(const Session& s) { return first(s).Nodes.at(3); }
 const PrimaryMember& member(const Session& s) { return first(s).PrimaryMembers.at(1); }
-const Corrugation& corrugation(const Session& s) { return first(s).Corr; }
 const StrakeBand& band(const Session& s) { return first(s).StrakeBands.at(1); }
 const Strake& strake(const Session& s) { return band(s).Strakes.at(1); }
 const OrdinaryStiffener& stiffener(const Session& s) { return first(s).Stiffeners.at(1); }
@@ -201,10 +200,6 @@ std::vector<Row> rows() {
       {&kSecond, "FTX_Stiff_6", "1,5", at<span2, &StiffenerSpan::UpperBracketLength>, &middleSpan},
       {&kSecond, "FTX_Stiff_7", "1,5", at<stiffener, &OrdinaryStiffener::SpanReduction>,
        &singleSpan},
-      {&kCorr, "FTX_m_0", "12,5", at<corrugation, &Corrugation::Start>},
-      {&kCorr, "FTX_m_1", "12,5", at<corrugation, &Corrugation::S1>},
-      {&kCorr, "FTX_m_2", "12,5", at<corrugation, &Corrugation::A>},
-      {&kCorr, "FTX_m_3", "12,5", at<corrugation, &Corrugation::D>},
       {&kBand, "FTX_m", "7,5", at<band, &StrakeBand::Z>},
       {&kBand, "FTX_Y", "7,5", at<strake, &Strake::Y>},
       {&kBand, "FTX_Th", "12,5", at<strake, &Strake::Th>},
@@ -238,6 +233,7 @@ std::vector<Row> rows() {
   }
   addTableRows(rows, kBh, bulkheadForm());
   addTableRows(rows, kMainData, mainDataForm());
+  addTableRows(rows, kCorr, corrugationForm());
   return rows;
 }
 
