@@ -57,6 +57,16 @@ enum class ChoiceList : std::uint8_t {
   Materials,  // the ship's materials, numbered from 1
 };
 
+// A tool of a row edited by a bar of tools, one down at a time: its tip, its
+// icon's name and the code it sets; a tool without a code sets nothing, and
+// the bar shows the row's value again once it is pressed. A value that no
+// tool sets shows the first tool down.
+struct FormTool {
+  std::string_view text;
+  std::string_view icon;
+  std::optional<Long> code;
+};
+
 // The stored field a row edits: an entry of the record's field table.
 template <typename Record>
 using FieldRef = std::variant<const Field<Record, Single>*, const Field<Record, Integer>*,
@@ -89,6 +99,12 @@ struct FormRow {
   std::optional<FormValue> (*shownFor)(const Record&) = nullptr;
   // A tick that reads its flag inverted: ticked, the flag is off ("No bracket").
   bool inverted = false;
+  // A coded field edited by a bar of tools rather than chosen from a list.
+  std::span<const FormTool> tools{};
+  // A label before the control whose text follows the record (a member's
+  // axis, "&Y :" or "&Z :"), named `leadName`.
+  std::string_view leadName{};
+  std::string_view (*leadFor)(const Record&) = nullptr;
 
   constexpr FormRow within(FormRange allowed) const {
     FormRow r = *this;
@@ -128,6 +144,17 @@ struct FormRow {
     r.firstCode = 1;
     return r;
   }
+  constexpr FormRow asTools(std::span<const FormTool> bar) const {
+    FormRow r = *this;
+    r.tools = bar;
+    return r;
+  }
+  constexpr FormRow ledBy(std::string_view name, std::string_view (*lead)(const Record&)) const {
+    FormRow r = *this;
+    r.leadName = name;
+    r.leadFor = lead;
+    return r;
+  }
   constexpr FormRow enabledWhen(bool (*test)(const Record&)) const {
     FormRow r = *this;
     r.enabledFor = test;
@@ -146,7 +173,7 @@ struct FormRow {
 };
 
 // The control a row is edited in, from its field's type and its choices.
-enum class Control : std::uint8_t { Tick, Text, Number, WholeNumber, Choice };
+enum class Control : std::uint8_t { Tick, Text, Number, WholeNumber, Choice, Tools };
 
 // What a row looks like, whatever its record: what the controls are built from.
 struct FormRowLook {
@@ -161,6 +188,10 @@ struct FormRowLook {
   ChoiceList choices = ChoiceList::None;
   std::optional<std::string> (*choiceText)(Long) = nullptr;
   Long firstCode = 0;
+  std::span<const FormTool> tools;
+  std::string_view leadName;
+  // The lead's text before the form shows a record.
+  std::string_view lead;
 };
 
 // What a form row shows of the settled model.
@@ -168,6 +199,7 @@ struct RowState {
   std::optional<FormValue> value;  // none without a record: the control is emptied
   bool enabled = false;
   FormRange range = kAnyNumber;
+  std::string_view lead{};  // the text of the label before the control, if it has one
 
   bool operator==(const RowState&) const = default;
 };
@@ -186,9 +218,10 @@ struct FormPlace {
 // `shownSelection` instead, the records whose shared values it shows. `edited`
 // gives the records a change is written into (the selected stiffeners, all of
 // them); `settle` keeps the record's own rules after any of its fields changed
-// (a contour's first node keeps its start code, a stool switched on takes its
-// default top); `settleAround` the rules that reach beyond the records (a
-// stiffener's end span shares its bracket with the stiffener).
+// (a stool switched on takes its default top); `settleAround` the rules that
+// reach beyond the records (a stiffener's end span shares its bracket with the
+// stiffener, a contour's first node keeps its start code, the primary members
+// stay in order).
 template <typename Record>
 struct FormTable {
   std::span<const FormRow<Record>> rows;
@@ -251,7 +284,8 @@ RowState rowState(const FormRow<Record>& row, const Record* record) {
   std::optional<FormValue> shown = row.shownFor ? row.shownFor(*record) : std::nullopt;
   return {.value = shown ? std::move(shown) : storedValue(row, *record),
           .enabled = row.enabledFor == nullptr || row.enabledFor(*record),
-          .range = rangeFor(row, *record)};
+          .range = rangeFor(row, *record),
+          .lead = row.leadFor ? row.leadFor(*record) : std::string_view{}};
 }
 
 // What a row of a selection shows: the value its records share, none where
@@ -296,6 +330,7 @@ FormRowLook lookOf(const FormRow<Record>& row) {
         using T = typename std::remove_pointer_t<decltype(f)>::Type;
         if constexpr (std::is_same_v<T, bool>) return Control::Tick;
         if constexpr (std::is_same_v<T, std::string>) return Control::Text;
+        if (!row.tools.empty()) return Control::Tools;
         if (row.choices != ChoiceList::None) return Control::Choice;
         return std::is_integral_v<T> ? Control::WholeNumber : Control::Number;
       },
@@ -309,7 +344,10 @@ FormRowLook lookOf(const FormRow<Record>& row) {
           .most = fieldMost(row.field),
           .choices = row.choices,
           .choiceText = row.choiceText,
-          .firstCode = row.firstCode};
+          .firstCode = row.firstCode,
+          .tools = row.tools,
+          .leadName = row.leadName,
+          .lead = row.leadFor ? row.leadFor(Record{}) : std::string_view{}};
 }
 
 // The row of a table whose control is named so; none when there is none.

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,8 @@ class FormBinder : public QObject {
     QWidget* control = nullptr;
     std::string_view objectName;
     QLabel* caption = nullptr;
+    QLabel* lead = nullptr;
+    std::span<const FormTool> tools;
     std::string_view unit;
     ChoiceList choices = ChoiceList::None;
     Long firstCode = 0;
@@ -77,15 +80,19 @@ class FormBinder : public QObject {
   struct Built {
     QWidget* control;
     QLabel* caption;
+    QLabel* lead;
   };
   Built build(FormRows& rows, const FormRowLook& look, Caption caption);
   Built build(const FormRowLook& look);
-  QLabel* captionOf(FormRows& rows, const FormRowLook& look, Caption caption, QWidget* control);
+  QLabel* captionOf(FormRows& rows, const FormRowLook& look, Caption caption, QWidget* control,
+                    QLabel* lead);
   void add(Bound bound);
   template <typename Record>
   void bind(const FormTable<Record>& table, const FormRow<Record>& row, Built built);
   void show(const Bound& bound, const RowState& state);
-  FormValue valueOf(const Bound& bound) const;
+  // The value the control gives; none when it gives none (a list showing no
+  // item, a tool that sets nothing).
+  std::optional<FormValue> valueOf(const Bound& bound) const;
   void committed(const Bound& bound);
 
   Editor& editor_;
@@ -121,6 +128,8 @@ void FormBinder::bind(const FormTable<Record>& table, const FormRow<Record>& row
   add({.control = built.control,
        .objectName = row.objectName,
        .caption = built.caption,
+       .lead = built.lead,
+       .tools = row.tools,
        .unit = row.unit,
        .choices = row.choices,
        .firstCode = row.firstCode,
