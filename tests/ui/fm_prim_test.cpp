@@ -31,6 +31,7 @@ TEST_F(PrimPanel, TheShownMemberIsFollowedThroughTheSort) {
 
   testing::choose(*direction(), 1);  // vertical members come first
   EXPECT_EQ(text("LB_Prim"), "1");
+  EXPECT_EQ(text("LB_yz"), "&Y :");
   EXPECT_EQ(position()->text(), "12");
   EXPECT_EQ(session().undoLabel(), "Primary supporting member data changes");
 }

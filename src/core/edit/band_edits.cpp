@@ -67,17 +67,4 @@ EditOutcome removeStrake(Bulkhead& bulkhead) {
   return {};
 }
 
-void setBandZ(Bulkhead& bulkhead, Single z) {
-  if (bulkhead.StrakeBands.inBounds(bulkhead.CurBand))
-    bulkhead.StrakeBands.at(bulkhead.CurBand).Z = z;
-}
-
-void setStrakeData(Bulkhead& bulkhead, const StrakeData& data) {
-  Strake* strake = currentStrake(bulkhead);
-  if (strake == nullptr) return;
-  strake->Y = data.Y;
-  strake->Th = data.Th;
-  strake->iMat = data.iMat;
-}
-
 }  // namespace korain

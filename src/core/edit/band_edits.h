@@ -35,19 +35,4 @@ bool insertStrake(Bulkhead& bulkhead);
 // when there was no such strake to remove.
 EditOutcome removeStrake(Bulkhead& bulkhead);
 
-// The upper z of the current band.
-void setBandZ(Bulkhead& bulkhead, Single z);
-
-// The fields of the current strake that the panel edits.
-struct StrakeData {
-  Single Y = 0;
-  Single Th = 0;
-  Integer iMat = 0;
-
-  bool operator==(const StrakeData&) const = default;
-};
-
-// Writes the data into the current strake of the current band.
-void setStrakeData(Bulkhead& bulkhead, const StrakeData& data);
-
 }  // namespace korain

@@ -63,11 +63,4 @@ EditOutcome removeMember(Bulkhead& bulkhead) {
   return {};
 }
 
-void setMemberData(Bulkhead& bulkhead, Single position, Long hv) {
-  PrimaryMember& member = bulkhead.PrimaryMembers.at(bulkhead.CurPrim);
-  member.Position = position;
-  member.HV = hv;
-  sortMembers(bulkhead.PrimaryMembers, bulkhead.CurPrim);
-}
-
 }  // namespace korain

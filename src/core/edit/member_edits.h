@@ -20,8 +20,4 @@ void addMember(Bulkhead& bulkhead);
 // Removes the current member. The outcome names an index the list refused.
 EditOutcome removeMember(Bulkhead& bulkhead);
 
-// Gives the current member its position and direction and sorts the list
-// again; the current index follows the member.
-void setMemberData(Bulkhead& bulkhead, Single position, Long hv);
-
 }  // namespace korain

@@ -117,18 +117,9 @@ EditOutcome removeNode(Bulkhead& bulkhead) {
   return {};
 }
 
-NodeData nodeDataOf(const Node& node) {
-  return {node.Y, node.Z, node.ShCur, node.ShYT, node.ShZT, node.ShR};
-}
-
-void setNodeData(Bulkhead& bulkhead, int index, const NodeData& data) {
-  Node& node = bulkhead.Nodes.at(index);
-  node.Y = data.Y;
-  node.Z = data.Z;
-  node.ShCur = index == 1 ? kFirstNodeCode : data.ShCur;
-  node.ShYT = data.ShYT;
-  node.ShZT = data.ShZT;
-  node.ShR = data.ShR;
+void keepStartCode(Bulkhead& bulkhead) {
+  if (bulkhead.CurNode == 1 && bulkhead.Nodes.inBounds(1))
+    bulkhead.Nodes.at(1).ShCur = kFirstNodeCode;
 }
 
 }  // namespace korain

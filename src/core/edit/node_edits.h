@@ -58,22 +58,8 @@ EditOutcome insertNodeBefore(Bulkhead& bulkhead, int index);
 // Removes the current node. The outcome names an index the list refused.
 EditOutcome removeNode(Bulkhead& bulkhead);
 
-// The fields of a node that the node panel edits.
-struct NodeData {
-  Single Y = 0;
-  Single Z = 0;
-  Long ShCur = 0;
-  Single ShYT = 0;
-  Single ShZT = 0;
-  Single ShR = 0;
-
-  bool operator==(const NodeData&) const = default;
-};
-
-NodeData nodeDataOf(const Node& node);
-
-// Writes the data into node `index`. No segment leads to the first node of a
-// contour: it keeps the start code whatever curve is asked for.
-void setNodeData(Bulkhead& bulkhead, int index, const NodeData& data);
+// No segment leads to the first node of a contour: the current node, when it
+// is the first, keeps the start code whatever curve was asked for it.
+void keepStartCode(Bulkhead& bulkhead);
 
 }  // namespace korain

@@ -60,31 +60,39 @@ struct Fields<Scantling> {
 
 template <>
 struct Fields<Node> {
-  static constexpr std::tuple stored{
-      field("Y", &Node::Y, zel(2).coordinate().titled("y")),
-      field("Z", &Node::Z, zel(3).coordinate().titled("z")),
-      Field<Node, Integer>{.name = "Abs",
-                           .member = &Node::Abs,
-                           .zel = zel(4).titled("Abs°"),
-                           .role = FieldRole::Place},
-      field("Inter", &Node::Inter, zel(5)),
-      field("Ipan", &Node::Ipan, zel(6)),
-      field("Inod", &Node::Inod, zel(7)),
-      field("ShCur", &Node::ShCur, zel(8).titled("Sh.Cur")).oneOf(kCurveCodes),
-      field("ShYT", &Node::ShYT, zel(9).titled("Sh.yT")),
-      field("ShZT", &Node::ShZT, zel(10).titled("Sh.zT")),
-      field("ShR", &Node::ShR, zel(11).titled("Sh.R")),
-      field("PCod", &Node::PCod, zel(12)),
-      field("knu", &Node::knu, zel(13))};
+  static constexpr auto y = field("Y", &Node::Y, zel(2).coordinate().titled("y"));
+  static constexpr auto z = field("Z", &Node::Z, zel(3).coordinate().titled("z"));
+  static constexpr auto shCur =
+      field("ShCur", &Node::ShCur, zel(8).titled("Sh.Cur")).oneOf(kCurveCodes);
+  static constexpr auto shYT = field("ShYT", &Node::ShYT, zel(9).titled("Sh.yT"));
+  static constexpr auto shZT = field("ShZT", &Node::ShZT, zel(10).titled("Sh.zT"));
+  static constexpr auto shR = field("ShR", &Node::ShR, zel(11).titled("Sh.R"));
+  static constexpr std::tuple stored{y,
+                                     z,
+                                     Field<Node, Integer>{.name = "Abs",
+                                                          .member = &Node::Abs,
+                                                          .zel = zel(4).titled("Abs°"),
+                                                          .role = FieldRole::Place},
+                                     field("Inter", &Node::Inter, zel(5)),
+                                     field("Ipan", &Node::Ipan, zel(6)),
+                                     field("Inod", &Node::Inod, zel(7)),
+                                     shCur,
+                                     shYT,
+                                     shZT,
+                                     shR,
+                                     field("PCod", &Node::PCod, zel(12)),
+                                     field("knu", &Node::knu, zel(13))};
   static constexpr std::tuple unstored{&Node::ArcValid, &Node::ArcCentreY, &Node::ArcCentreZ,
                                        &Node::ArcStartAngle, &Node::ArcEndAngle};
 };
 
 template <>
 struct Fields<PrimaryMember> {
-  static constexpr std::tuple stored{
-      field("Position", &PrimaryMember::Position, zel(3).titled("y or z")),
-      field("HV", &PrimaryMember::HV, zel(2).titled("H/V")).oneOf(kDirections)};
+  static constexpr auto position =
+      field("Position", &PrimaryMember::Position, zel(3).titled("y or z"));
+  static constexpr auto hv =
+      field("HV", &PrimaryMember::HV, zel(2).titled("H/V")).oneOf(kDirections);
+  static constexpr std::tuple stored{position, hv};
   static constexpr std::tuple unstored{&PrimaryMember::Extremities, &PrimaryMember::Placed};
 };
 
@@ -167,9 +175,10 @@ struct Fields<OrdinaryStiffener> {
 
 template <>
 struct Fields<Strake> {
-  static constexpr std::tuple stored{field("Y", &Strake::Y, zel(5).titled("y")),
-                                     field("Th", &Strake::Th, zel(6)),
-                                     field("iMat", &Strake::iMat, zel(7))};
+  static constexpr auto y = field("Y", &Strake::Y, zel(5).titled("y"));
+  static constexpr auto th = field("Th", &Strake::Th, zel(6));
+  static constexpr auto iMat = field("iMat", &Strake::iMat, zel(7));
+  static constexpr std::tuple stored{y, th, iMat};
   static constexpr std::tuple unstored{&Strake::StrakeNumber, &Strake::Outline,
                                        &Strake::ColourIndex};
 };
@@ -181,7 +190,8 @@ inline constexpr Condition<StrakeBand> kBandWithStrakes{
 // A band is only ever written as its strakes' lines.
 template <>
 struct Fields<StrakeBand> {
-  static constexpr std::tuple stored{field("Z", &StrakeBand::Z, zel(4).titled("z")),
+  static constexpr auto z = field("Z", &StrakeBand::Z, zel(4).titled("z"));
+  static constexpr std::tuple stored{z,
                                      list("Strakes", &StrakeBand::Strakes, kMaxIndexedListLength)};
   static constexpr std::tuple unstored{&StrakeBand::CurStrake};
   static constexpr const Condition<StrakeBand>* keptWhen = &kBandWithStrakes;

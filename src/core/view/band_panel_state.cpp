@@ -1,4 +1,4 @@
-// The strake bands panel's rows and the current strake's data, from the current bulkhead.
+// The strake bands panel's rows, from the current bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/band_panel_state.h"
 
@@ -17,12 +17,10 @@ std::string strakeRow(const Strake& strake) {
 }
 
 void showBand(BandPanelState& state, const StrakeBand& band) {
-  state.Z = band.Z;
   for (const Strake& strake : band.Strakes) state.StrakeRows.push_back(strakeRow(strake));
   if (!band.Strakes.inBounds(band.CurStrake)) return;
   state.StrakeRow = band.CurStrake - 1;
-  const Strake& strake = band.Strakes.at(band.CurStrake);
-  state.Strake = StrakeData{.Y = strake.Y, .Th = strake.Th, .iMat = strake.iMat};
+  state.StrakeTools = true;
 }
 
 }  // namespace

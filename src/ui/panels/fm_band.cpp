@@ -6,8 +6,6 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 #include <array>
 #include <string>
@@ -17,7 +15,7 @@
 #include "edit/selection_edits.h"
 #include "panels/form_rows.h"
 #include "view/band_panel_state.h"
-#include "widgets/material_list.h"
+#include "view/forms/forms.h"
 
 namespace korain {
 namespace {
@@ -56,6 +54,7 @@ void FM_Band::buildControls() {
   controls_ = new QWidget(this);
   auto* layout = new QVBoxLayout(controls_);
   layout->setContentsMargins(0, 0, 0, 0);
+  binder_ = new FormBinder(editor(), *controls_);
   layout->addWidget(buildBandGroup());
   layout->addWidget(buildStrakeGroup());
   body()->addWidget(controls_);
@@ -69,10 +68,7 @@ QGroupBox* FM_Band::buildBandGroup() {
   connect(bands_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) moveSelection([row](Selection& s, const Bulkhead&) { chooseBand(s, row + 1); });
   });
-  z_ = rows.addNumber("&Z :", "FTX_m", [this] {
-    const auto z = static_cast<Single>(z_->value());
-    changeBulkhead("Strake Band position change", [z](Bulkhead& b) { setBandZ(b, z); });
-  });
+  z_ = binder_->addRow(rows, bandForm(), "FTX_m");
   return group;
 }
 
@@ -94,61 +90,21 @@ QGroupBox* FM_Band::buildStrakeGroup() {
       moveSelection([row](Selection& s, const Bulkhead&) { chooseStrake(s, row + 1); });
     }
   });
-  y_ = rows.addNumber("&Y :", "FTX_Y",
-                      [this] { changeStrake("Strake position change", kRefreshAll); });
-  thickness_ = new NumberField(group);
-  thickness_->setObjectName("FTX_Th");
-  auto* thicknessRow = new QHBoxLayout;
-  thicknessRow->addWidget(thickness_, 1);
-  thicknessRow->addWidget(new QLabel("mm", group));
-  rows.add("&Thickness :", thicknessRow, thickness_);
-  connect(thickness_, &NumberField::committed, this,
-          [this] { changeStrake("Strake thickness change", kRefreshAll); });
-  materials_ = new QComboBox(group);
-  materials_->setObjectName("CB_Mat");
-  rows.add("&Material :", materials_);
-  // The material is not part of the geometry: nothing to compute again.
-  connect(materials_, &QComboBox::activated, this,
-          [this] { changeStrake("Strake material change", Follow::Nothing); });
+  const FormTable<Strake>& table = strakeForm();
+  y_ = binder_->addRow(rows, table, "FTX_Y");
+  for (const char* name : {"FTX_Th", "CB_Mat"}) binder_->addRow(rows, table, name);
   return group;
 }
 
 void FM_Band::fillControls() {
-  fillMaterialList(*materials_, session().ship());
   const BandPanelState state = bandPanelState(currentBulkhead());
   controls_->setEnabled(state.Enabled);
   showRows(*bands_, state.BandRows, state.BandRow);
-  z_->setEnabled(state.Z.has_value());
-  z_->showValue(state.Z);
   showRows(*strakes_, state.StrakeRows, state.StrakeRow);
-  showStrake(state.Strake);
+  for (QToolButton* tool : strakeTools_) tool->setEnabled(state.StrakeTools);
+  binder_->fill();
   if (focusNext_ != nullptr && isVisible()) focusNext_->setFocus();
   focusNext_ = nullptr;
-}
-
-void FM_Band::showStrake(const std::optional<StrakeData>& strake) {
-  for (QWidget* control : std::initializer_list<QWidget*>{y_, thickness_, materials_,
-                                                          strakeTools_[0], strakeTools_[1]}) {
-    control->setEnabled(strake.has_value());
-  }
-  y_->showValue(strake ? std::optional<double>(strake->Y) : std::nullopt);
-  thickness_->showValue(strake ? std::optional<double>(strake->Th) : std::nullopt);
-  showCode(*materials_, strake ? strake->iMat - 1 : -1);
-}
-
-void FM_Band::changeStrake(const std::string& label, Follow follow) {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->StrakeBands.inBounds(bulkhead->CurBand)) return;
-  const StrakeBand& band = bulkhead->StrakeBands.at(bulkhead->CurBand);
-  if (!band.Strakes.inBounds(band.CurStrake)) return;
-  const Strake& strake = band.Strakes.at(band.CurStrake);
-  const StrakeData values{.Y = static_cast<Single>(y_->value()),
-                          .Th = static_cast<Single>(thickness_->value()),
-                          .iMat = materials_->currentIndex() < 0
-                                      ? strake.iMat
-                                      : static_cast<Integer>(materials_->currentIndex() + 1)};
-  changeBulkhead(
-      label, [values](Bulkhead& b) { setStrakeData(b, values); }, follow);
 }
 
 void FM_Band::addStrake() {

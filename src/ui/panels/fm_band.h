@@ -3,16 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QToolButton>
 #include <array>
-#include <optional>
 
-#include "edit/band_edits.h"
+#include "panels/form_binder.h"
 #include "panels/panel.h"
-#include "widgets/number_field.h"
 
 namespace korain {
 
@@ -31,9 +28,6 @@ class FM_Band : public Panel {
   void buildControls();
   QGroupBox* buildBandGroup();
   QGroupBox* buildStrakeGroup();
-  // The current strake's data, and its fields and tools open; none closes them.
-  void showStrake(const std::optional<StrakeData>& strake);
-  void changeStrake(const std::string& label, Follow follow);
   void addStrake();
   // What Remove strake erases, as its question names it (empty when none):
   // the strake by the number its list shows, strakes being numbered on
@@ -42,12 +36,11 @@ class FM_Band : public Panel {
   void removeStrake();
 
   QWidget* controls_ = nullptr;
+  FormBinder* binder_ = nullptr;
   QListWidget* bands_ = nullptr;
-  NumberField* z_ = nullptr;
+  QWidget* z_ = nullptr;
   QListWidget* strakes_ = nullptr;
-  NumberField* y_ = nullptr;
-  NumberField* thickness_ = nullptr;
-  QComboBox* materials_ = nullptr;
+  QWidget* y_ = nullptr;
   std::array<QToolButton*, 2> strakeTools_{};
   // The field that takes the focus after the next filling, once.
   QWidget* focusNext_ = nullptr;

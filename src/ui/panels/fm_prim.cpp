@@ -8,11 +8,10 @@
 
 #include "edit/member_edits.h"
 #include "edit/selection_edits.h"
-#include "model/codes.h"
 #include "panels/form_rows.h"
 #include "panels/step_buttons.h"
+#include "view/forms/forms.h"
 #include "view/item_panel_states.h"
-#include "widgets/material_list.h"
 
 namespace korain {
 
@@ -41,49 +40,21 @@ void FM_Prim::buildControls() {
   });
   rows.addWide(stepRow);
 
-  position_ = new NumberField(controls_);
-  position_->setObjectName("FTX_m");
-  axis_ = new QLabel("&Z :", controls_);
-  axis_->setObjectName("LB_yz");
-  axis_->setBuddy(position_);
-  auto* positionRow = new QHBoxLayout;
-  positionRow->addWidget(axis_);
-  positionRow->addWidget(position_, 1);
-  rows.add("&Position :", positionRow, position_);
-  connect(position_, &NumberField::committed, this, &FM_Prim::change);
-
-  direction_ = new QComboBox(controls_);
-  direction_->setObjectName("CB_HorVer");
-  for (const Long hv : {kHorizontal, kVertical}) {
-    direction_->addItem(QString::fromUtf8(directionText(hv).value_or("")));
-  }
-  rows.add("&Direction :", direction_);
-  connect(direction_, &QComboBox::activated, this, &FM_Prim::change);
+  binder_ = new FormBinder(editor(), *controls_);
+  const FormTable<PrimaryMember>& table = memberForm();
+  position_ = binder_->addRow(rows, table, "FTX_m");
+  binder_->addRow(rows, table, "CB_HorVer");
 }
 
 void FM_Prim::fillControls() {
-  const MemberPanelState state = memberPanelState(currentBulkhead());
-  controls_->setEnabled(state.Position.has_value());
-  steps_[0]->setEnabled(state.Steps.Previous);
-  steps_[1]->setEnabled(state.Steps.Next);
-  number_->setText(state.Steps.Current == 0 ? QString() : QString::number(state.Steps.Current));
-  position_->showValue(state.Position);
-  axis_->setText(QString::fromStdString(state.Axis));
-  showCode(*direction_, state.Direction);
+  const ItemSteps steps = memberSteps(currentBulkhead());
+  controls_->setEnabled(steps.Current != 0);
+  steps_[0]->setEnabled(steps.Previous);
+  steps_[1]->setEnabled(steps.Next);
+  number_->setText(steps.Current == 0 ? QString() : QString::number(steps.Current));
+  binder_->fill();
   // The position is what one edits most, member after member.
   if (isVisible() && position_->isEnabled()) position_->setFocus();
-}
-
-void FM_Prim::change() {
-  const Bulkhead* bulkhead = currentBulkhead();
-  if (bulkhead == nullptr || !bulkhead->PrimaryMembers.inBounds(bulkhead->CurPrim)) return;
-  const auto position = static_cast<Single>(position_->value());
-  const Long hv = direction_->currentIndex() < 0 ? bulkhead->PrimaryMembers.at(bulkhead->CurPrim).HV
-                                                 : direction_->currentIndex();
-  // A member that changed direction or passed another moves in the list; the
-  // panel goes on showing it under its new number.
-  changeBulkhead("Primary supporting member data changes",
-                 [position, hv](Bulkhead& b) { setMemberData(b, position, hv); });
 }
 
 EditOutcome FM_Prim::addItem(Arrangement& a) {

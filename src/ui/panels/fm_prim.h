@@ -3,14 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
 #include <QToolButton>
 #include <array>
 
+#include "panels/form_binder.h"
 #include "panels/panel.h"
-#include "widgets/number_field.h"
 
 namespace korain {
 
@@ -27,14 +25,12 @@ class FM_Prim : public Panel {
 
  private:
   void buildControls();
-  void change();
 
   QWidget* controls_ = nullptr;
+  FormBinder* binder_ = nullptr;
   QLabel* number_ = nullptr;
   std::array<QToolButton*, 2> steps_{};
-  QLabel* axis_ = nullptr;
-  NumberField* position_ = nullptr;
-  QComboBox* direction_ = nullptr;
+  QWidget* position_ = nullptr;
 };
 
 }  // namespace korain

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "edit/bulkhead_edits.h"
-#include "edit/node_edits.h"
 #include "geometry/compute_geometry.h"
 #include "io/zel_reader.h"
 #include "sample_arrangement.h"
@@ -76,9 +75,7 @@ std::vector<Step> editOfEachScope() {
   return {
       {"node moved", current,
        [](Arrangement& a) {
-         NodeData node = nodeDataOf(currentOf(a).Nodes.at(3));
-         node.Y += 40;  // far out: the arc cannot exist
-         setNodeData(currentOf(a), 3, node);
+         currentOf(a).Nodes.at(3).Y += 40;  // far out: the arc cannot exist
        }},
       {"bulkhead added",
        [](const Arrangement& a) { return EditScope::resizedAt(a.Bulkheads.count() + 1); },

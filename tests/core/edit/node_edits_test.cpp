@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "../geometry/geometry_test_support.h"
+#include "edit/form_edit.h"
 #include "geometry/compute_geometry.h"
 #include "geometry/picking.h"
+#include "view/forms/forms.h"
 
 namespace korain::testing {
 namespace {
@@ -165,13 +167,16 @@ TEST(NodeEdits, RemovingKeepsTheFirstNodeWithoutASegment) {
   }
 }
 
+// A curve tool pressed on the node panel leaves the first node's start code.
 TEST(NodeEdits, TheFirstNodeKeepsItsStartCodeWhateverCurveIsAsked) {
-  Bulkhead b = bulkheadThrough({straightNode(1, 0, 0), straightNode(2, 0)});
-  const NodeData line{.Y = 5, .Z = 6, .ShCur = 1, .ShYT = 0, .ShZT = 0, .ShR = 0};
-  setNodeData(b, 1, line);
-  setNodeData(b, 2, {.Y = 7, .Z = 8, .ShCur = 3, .ShYT = 1, .ShZT = 2, .ShR = 4});
-  EXPECT_EQ(nodesOf(b), (std::vector<std::vector<double>>{{5, 6, 0}, {7, 8, 3}}));
-  EXPECT_EQ(b.Nodes.at(2).ShR, 4);
+  const FormTable<Node>& form = nodeForm();
+  for (const auto& [current, code] :
+       {std::pair{Integer{1}, Long{0}}, std::pair{Integer{2}, kCurveArc}}) {
+    Arrangement a = sectionWith(bulkheadThrough({straightNode(1, 0, 0), straightNode(2, 0)}));
+    a.Bulkheads.at(1).CurNode = current;
+    ASSERT_EQ(setFormField(a, form, *rowNamed(form, "SS_Curve"), FormValue{3.0}), EditOutcome{});
+    EXPECT_EQ(a.Bulkheads.at(1).Nodes.at(current).ShCur, code) << current;
+  }
 }
 
 }  // namespace

@@ -25,6 +25,14 @@ const FormTable<OrdinaryStiffener>& stiffenerForm();
 const FormTable<Bracket>& stiffenerBracketForm();
 const FormTable<StiffenerSpan>& stiffenerSpanForm();
 
+// The node panel: the current node of the current bulkhead.
+const FormTable<Node>& nodeForm();
+// The primary members panel: the current member.
+const FormTable<PrimaryMember>& memberForm();
+// The strake bands panel: the current band, and the current strake in it.
+const FormTable<StrakeBand>& bandForm();
+const FormTable<Strake>& strakeForm();
+
 // The records of a form of the current bulkhead's data: the current bulkhead
 // itself, or none.
 const Bulkhead* shownBulkhead(const Arrangement& arrangement);
