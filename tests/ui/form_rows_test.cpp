@@ -13,6 +13,7 @@
 
 #include "edit/compartment_edits.h"
 #include "edit/stiffener_edits.h"
+#include "geometry/contour_arc.h"
 #include "ui_test_support.h"
 #include "view/forms/forms.h"
 
@@ -69,6 +70,16 @@ const FormSite kSpanScantling{.name = "FM_Second",
                               .setup = firstStiffenerOn<StiffenerTab::SpanScantling>};
 const FormSite kSpanBracket{
     .name = "FM_Second", .menu = "ME_Obj_3", .setup = firstStiffenerOn<StiffenerTab::SpanBracket>};
+// The second node, an arc, so that its circle data are shown and its curve can change.
+const FormSite kNode{.name = "FM_Node", .menu = "ME_Obj_1", .setup = [](Session& s) {
+                       changeFirstBulkhead(s, [](Bulkhead& b) {
+                         b.CurNode = 2;
+                         b.Nodes.at(2).ShCur = kCurveArc;
+                         b.Nodes.at(2).ShR = 100;
+                       });
+                     }};
+const FormSite kMember{.name = "FM_Prim", .menu = "ME_Obj_2"};
+const FormSite kBands{.name = "FM_Band", .menu = "ME_Obj_5"};
 
 struct RowCase {
   const FormSite* site;
@@ -110,6 +121,10 @@ std::vector<RowCase> everyRow() {
   addRows(cases, kBracket, stiffenerBracketForm(), {.tab = 1});
   addRows(cases, kSpanScantling, stiffenerSpanForm(), {.tab = 3}, {"CB_Mat", "OP_Span"});
   addRows(cases, kSpanBracket, stiffenerSpanForm(), {.tab = 4}, {"FTX_Stiff_5", "FTX_Stiff_6"});
+  addRows(cases, kNode, nodeForm());
+  addRows(cases, kMember, memberForm());
+  addRows(cases, kBands, bandForm());
+  addRows(cases, kBands, strakeForm());
   return cases;
 }
 
@@ -231,6 +246,17 @@ class EveryRow : public MainWindowTest, public ::testing::WithParamInterface<Row
         const int index = (list.currentIndex() + 1) % list.count();
         choose(list, index);
         return static_cast<double>(index + row().look.firstCode);
+      }
+      case Control::Tools: {
+        // The first tool that sets a code other than the one shown.
+        const std::span<const FormTool> tools = row().look.tools;
+        const auto shown = static_cast<Long>(std::get<double>(*state.value));
+        for (std::size_t t = 0; t < tools.size(); ++t) {
+          if (!tools[t].code || *tools[t].code == shown) continue;
+          control.findChild<QAbstractButton*>(name() + QString("_%1").arg(t))->click();
+          return static_cast<double>(*tools[t].code);
+        }
+        return {};
       }
       case Control::Number:
       case Control::WholeNumber: {
