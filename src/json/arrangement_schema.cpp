@@ -17,24 +17,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 using schema_notes::Notes;
 
-template <typename Record>
-constexpr bool everyNoteNamesAField() {
-  for (const schema_notes::FieldNote& note : Notes<Record>::fields) {
-    bool found = false;
-    forEachField<Record>([&](const auto& f) { found = found || f.name == note.key; });
-    if (!found) return false;
-  }
-  return true;
-}
-
-template <typename Record>
-std::string_view noteOn(std::string_view key) {
-  for (const schema_notes::FieldNote& note : Notes<Record>::fields) {
-    if (note.key == key) return note.text;
-  }
-  return {};
-}
-
 // A list that the file keeps its record only with must hold an item.
 template <typename Record, typename Item>
 bool keepsItsRecord(const Field<Record, List<Item>>& f) {
@@ -83,12 +65,10 @@ class SchemaWriter {
  private:
   template <Described Record>
   void define(const std::string& name) {
-    static_assert(everyNoteNamesAField<Record>(), "a note of the schema names no stored field");
     Json properties = Json::object();
     forEachField<Record>([&](const auto& f) {
       Json property = value(f);
-      const std::string_view note = noteOn<Record>(f.name);
-      if (!note.empty()) property["description"] = note;
+      if (!f.description.empty()) property["description"] = f.description;
       properties[std::string(f.name)] = property;
     });
     if constexpr (requires(const Record& r) { computed_json::of(r); }) {

@@ -110,6 +110,14 @@ struct Field {
   // A code: the values it may take (empty: any of its type).
   std::span<const Long> codes{};
 
+  // What the field means, for the schema's readers.
+  std::string_view description{};
+
+  constexpr Field described(std::string_view text) const {
+    Field f = *this;
+    f.description = text;
+    return f;
+  }
   constexpr Field oneOf(std::span<const Long> allowed) const {
     Field f = *this;
     f.codes = allowed;
