@@ -76,13 +76,15 @@ QGroupBox* FM_Band::buildStrakeGroup() {
   auto* group = new QGroupBox("Horizontal distribution", controls_);
   FormRows rows(*group, *new QGridLayout(group));
   const std::array<StripTool, 2> tools = {{{"add", "Add strake"}, {"delete", "Remove strake"}}};
-  rows.addWide(toolStrip(group, "SS_AddDel", tools, strakeTools_, [this](int tool) {
+  std::array<QToolButton*, 2> buttons{};
+  strakeTools_ = toolStrip(group, "SS_AddDel", tools, buttons, [this](int tool) {
     if (tool == 0) {
       addStrake();
     } else {
       removeStrake();
     }
-  }));
+  });
+  rows.addWide(strakeTools_);
   strakes_ = rowList("LI_Strake", group);
   rows.addWide(strakes_);
   connect(strakes_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -101,7 +103,7 @@ void FM_Band::fillControls() {
   controls_->setEnabled(state.Enabled);
   showRows(*bands_, state.BandRows, state.BandRow);
   showRows(*strakes_, state.StrakeRows, state.StrakeRow);
-  for (QToolButton* tool : strakeTools_) tool->setEnabled(state.StrakeTools);
+  strakeTools_->setEnabled(state.StrakeTools);
   binder_->fill();
   if (focusNext_ != nullptr && isVisible()) focusNext_->setFocus();
   focusNext_ = nullptr;

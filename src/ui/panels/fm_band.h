@@ -41,7 +41,7 @@ class FM_Band : public Panel {
   QWidget* z_ = nullptr;
   QListWidget* strakes_ = nullptr;
   QWidget* y_ = nullptr;
-  std::array<QToolButton*, 2> strakeTools_{};
+  QWidget* strakeTools_ = nullptr;  // SS_AddDel
   // The field that takes the focus after the next filling, once.
   QWidget* focusNext_ = nullptr;
 };

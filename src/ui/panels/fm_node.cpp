@@ -58,8 +58,7 @@ void FM_Node::buildControls() {
 void FM_Node::fillControls() {
   const NodePanelState state = nodePanelState(currentBulkhead());
   controls_->setEnabled(state.Steps.Current != 0);
-  steps_[0]->setEnabled(state.Steps.Previous);
-  steps_[1]->setEnabled(state.Steps.Next);
+  steps_.enable(state.Steps.Previous, state.Steps.Next);
   number_->setText(state.Steps.Current == 0 ? QString() : QString::number(state.Steps.Current));
   binder_->fill();
   segment_->setText(QString::fromStdString(state.Segment));

@@ -11,6 +11,7 @@
 #include "edit/node_edits.h"
 #include "panels/form_binder.h"
 #include "panels/panel.h"
+#include "panels/step_buttons.h"
 
 namespace korain {
 
@@ -36,7 +37,7 @@ class FM_Node : public Panel {
   QWidget* controls_ = nullptr;
   FormBinder* binder_ = nullptr;
   QLabel* number_ = nullptr;
-  std::array<QToolButton*, 2> steps_{};
+  StepButtons steps_;
   QLabel* segment_ = nullptr;
   QGroupBox* circle_ = nullptr;
 };

@@ -49,8 +49,7 @@ void FM_Prim::buildControls() {
 void FM_Prim::fillControls() {
   const ItemSteps steps = memberSteps(currentBulkhead());
   controls_->setEnabled(steps.Current != 0);
-  steps_[0]->setEnabled(steps.Previous);
-  steps_[1]->setEnabled(steps.Next);
+  steps_.enable(steps.Previous, steps.Next);
   number_->setText(steps.Current == 0 ? QString() : QString::number(steps.Current));
   binder_->fill();
   // The position is what one edits most, member after member.

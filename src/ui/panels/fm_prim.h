@@ -9,6 +9,7 @@
 
 #include "panels/form_binder.h"
 #include "panels/panel.h"
+#include "panels/step_buttons.h"
 
 namespace korain {
 
@@ -29,7 +30,7 @@ class FM_Prim : public Panel {
   QWidget* controls_ = nullptr;
   FormBinder* binder_ = nullptr;
   QLabel* number_ = nullptr;
-  std::array<QToolButton*, 2> steps_{};
+  StepButtons steps_;
   QWidget* position_ = nullptr;
 };
 

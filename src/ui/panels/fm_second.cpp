@@ -38,6 +38,9 @@ constexpr std::array<TypeTool, 5> kTypeTools = {{{"Flat", kFlatProfile},
                                                  {"T bar", kTeeProfile},
                                                  {"Null", kNullProfile}}};
 
+// The property of a type tool that holds the profile code it stands for.
+constexpr char kProfileCode[] = "profileCode";
+
 constexpr std::array<const char*, 5> kTabTexts = {"Stiff. scantling", "Stiff. upper bracket",
                                                   "Stiff. lower bracket", "by span scantling",
                                                   "by span bracket"};
@@ -135,16 +138,17 @@ QWidget* FM_Second::buildTypeTools() {
   toolbar->setObjectName("SS_type");
   auto* row = new QHBoxLayout(toolbar);
   row->setContentsMargins(0, 0, 0, 0);
-  for (std::size_t i = 0; i < types_.size(); ++i) {
+  for (std::size_t i = 0; i < kTypeTools.size(); ++i) {
     auto* tool = new QToolButton(toolbar);
     tool->setObjectName(QString("SS_type_%1").arg(i));
     tool->setText(kTypeTools[i].caption);
     tool->setCheckable(true);
+    tool->setProperty(kProfileCode, static_cast<int>(kTypeTools[i].code));
     keepPlaceWhenHidden(tool);
     row->addWidget(tool);
-    types_[i] = tool;
     connect(tool, &QToolButton::clicked, this, [this, i] { typePressed(kTypeTools[i].code); });
   }
+  typeTools_ = toolbar;
   row->addStretch(1);
   return toolbar;
 }
@@ -316,8 +320,7 @@ void FM_Second::fillGroup(const Bulkhead& bulkhead) {
   spacing_->showValue(state.Spacing);
   for (NumberField* field : {position_, spacing_}) field->setEnabled(state.AnySelected);
   spanNumber_->setText(QString::number(state.Interval));
-  spanSteps_[0]->setEnabled(state.EarlierInterval);
-  spanSteps_[1]->setEnabled(state.LaterInterval);
+  spanSteps_.enable(state.EarlierInterval, state.LaterInterval);
 }
 
 // The type tools act as one choice: the one of the profile the selection
@@ -327,9 +330,9 @@ void FM_Second::showType() {
   const RowState state =
       tableRowState(table, *rowNamed(table, "SS_type"), session().arrangement(), place());
   typeCaption_->setEnabled(state.enabled);
-  for (std::size_t i = 0; i < types_.size(); ++i) {
-    types_[i]->setEnabled(state.enabled);
-    types_[i]->setChecked(state.value == FormValue{static_cast<double>(kTypeTools[i].code)});
+  for (QToolButton* tool : typeTools_->findChildren<QToolButton*>()) {
+    tool->setEnabled(state.enabled);
+    tool->setChecked(state.value == FormValue{tool->property(kProfileCode).toDouble()});
   }
 }
 
@@ -345,8 +348,10 @@ void FM_Second::showMaterial() {
 void FM_Second::showGroups(StiffenerTab shown) {
   const StiffenerTabGroups groups = stiffenerTabGroups(shown);
   scantling_->setVisible(groups.Scantling);
-  types_[1]->setVisible(groups.BulbAndNullTypes);
-  types_[4]->setVisible(groups.BulbAndNullTypes);
+  for (QToolButton* tool : typeTools_->findChildren<QToolButton*>()) {
+    const int code = tool->property(kProfileCode).toInt();
+    tool->setVisible(groups.BulbAndNullTypes || (code != kBulbProfile && code != kNullProfile));
+  }
   material_->setVisible(groups.Material);
   spanReductionRow_->setVisible(groups.SpanReduction);
   bracket_->setVisible(groups.Bracket);
@@ -404,9 +409,8 @@ void FM_Second::materialChosen(int index) {
 }
 
 void FM_Second::spanStepped(int step) {
-  moveSelection([step](Selection& s, const Bulkhead& b) {
-    chooseInterval(s, steppedInterval(b, step));
-  });
+  moveSelection(
+      [step](Selection& s, const Bulkhead& b) { chooseInterval(s, steppedInterval(b, step)); });
 }
 
 void FM_Second::positionCommitted() {

@@ -16,6 +16,7 @@
 #include "edit/stiffener_edits.h"
 #include "panels/form_binder.h"
 #include "panels/panel.h"
+#include "panels/step_buttons.h"
 #include "widgets/number_field.h"
 
 namespace korain {
@@ -70,13 +71,13 @@ class FM_Second : public Panel {
   NumberField* spacing_ = nullptr;
   QGroupBox* scantling_ = nullptr;
   QLabel* typeCaption_ = nullptr;
-  std::array<QToolButton*, 5> types_{};  // SS_type, in the order of their profile codes' tools
+  QWidget* typeTools_ = nullptr;  // SS_type: a tool for each profile code
   QWidget* spanReductionRow_ = nullptr;
   QGroupBox* material_ = nullptr;
   QComboBox* materials_ = nullptr;
   QGroupBox* bracket_ = nullptr;
   QGroupBox* span_ = nullptr;
-  std::array<QToolButton*, 2> spanSteps_{};
+  StepButtons spanSteps_;
   QLabel* spanNumber_ = nullptr;
   QWidget* defaultSpan_ = nullptr;
   QLabel* sectionModulus_ = nullptr;  // of the first selected stiffener's span, read only

@@ -5,25 +5,28 @@
 #include "main/toolbar_icons.h"
 
 namespace korain {
+namespace {
 
-std::array<QToolButton*, 2> addStepButtons(QWidget* parent, QHBoxLayout& row, const QString& name,
-                                           const QString& objectWord,
-                                           const std::function<void(int)>& step) {
-  const std::array<const char*, 2> icons = {"previous", "next"};
-  const std::array<QString, 2> tips = {"Previous " + objectWord, "Next " + objectWord};
-  std::array<QToolButton*, 2> buttons{};
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name + "_" + QString::number(i));
-    button->setIcon(toolbarIcon(icons[i]));
-    button->setToolTip(tips[i]);
-    button->setAutoRaise(true);
-    const int direction = i == 0 ? -1 : 1;
-    QObject::connect(button, &QToolButton::clicked, parent, [step, direction] { step(direction); });
-    row.addWidget(button);
-    buttons[i] = button;
-  }
-  return buttons;
+QToolButton* stepButton(QWidget* parent, QHBoxLayout& row, const QString& name, const char* icon,
+                        const QString& tip, const std::function<void()>& pressed) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setIcon(toolbarIcon(icon));
+  button->setToolTip(tip);
+  button->setAutoRaise(true);
+  QObject::connect(button, &QToolButton::clicked, parent, pressed);
+  row.addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+StepButtons addStepButtons(QWidget* parent, QHBoxLayout& row, const QString& name,
+                           const QString& objectWord, const std::function<void(int)>& step) {
+  return {.previous = stepButton(parent, row, name + "_0", "previous", "Previous " + objectWord,
+                                 [step] { step(-1); }),
+          .next = stepButton(parent, row, name + "_1", "next", "Next " + objectWord,
+                             [step] { step(1); })};
 }
 
 }  // namespace korain

@@ -4,14 +4,23 @@
 
 #include <QHBoxLayout>
 #include <QToolButton>
-#include <array>
 #include <functional>
 
 namespace korain {
 
+struct StepButtons {
+  QToolButton* previous = nullptr;
+  QToolButton* next = nullptr;
+
+  // Each button is enabled while there is an object its way.
+  void enable(bool earlier, bool later) const {
+    previous->setEnabled(earlier);
+    next->setEnabled(later);
+  }
+};
+
 // Adds buttons `name`_0 (previous, step -1) and `name`_1 (next, step +1) to the row.
-std::array<QToolButton*, 2> addStepButtons(QWidget* parent, QHBoxLayout& row, const QString& name,
-                                           const QString& objectWord,
-                                           const std::function<void(int)>& step);
+StepButtons addStepButtons(QWidget* parent, QHBoxLayout& row, const QString& name,
+                           const QString& objectWord, const std::function<void(int)>& step);
 
 }  // namespace korain
