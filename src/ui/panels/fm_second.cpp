@@ -125,8 +125,10 @@ QLayout* FM_Second::buildGroupRow() {
   spacingCaption->setBuddy(spacing_);
   grid->addWidget(axis_, 0, 0);
   grid->addWidget(position_, 0, 1);
-  grid->addWidget(spacingCaption, 0, 2);
-  grid->addWidget(spacing_, 0, 3);
+  grid->addWidget(new QLabel("m", controls_), 0, 2);
+  grid->addWidget(spacingCaption, 0, 3);
+  grid->addWidget(spacing_, 0, 4);
+  grid->addWidget(new QLabel("m", controls_), 0, 5);
   connect(position_, &NumberField::committed, this, &FM_Second::positionCommitted);
   connect(spacing_, &NumberField::committed, this, &FM_Second::spacingCommitted);
   return grid;

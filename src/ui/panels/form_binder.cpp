@@ -148,11 +148,13 @@ QLabel* FormBinder::captionOf(FormRows& rows, const FormRowLook& look, Caption c
                               QWidget* control, QLabel* lead) {
   const QString text = fromView(look.caption);
   if (caption == Caption::Above) return rows.addAbove(text, control);
-  if (look.unit.empty() && lead == nullptr) return rows.add(text, control);
+  // A caption that names its unit, "Span reduction  (m):", needs it no more beside the field.
+  const bool unitBeside = !look.unit.empty() && !text.contains("(" + fromView(look.unit) + ")");
+  if (!unitBeside && lead == nullptr) return rows.add(text, control);
   auto* line = new QHBoxLayout;
   if (lead != nullptr) line->addWidget(lead);
   line->addWidget(control, 1);
-  if (!look.unit.empty()) line->addWidget(new QLabel(fromView(look.unit), &form_));
+  if (unitBeside) line->addWidget(new QLabel(fromView(look.unit), &form_));
   return rows.add(text, line, control);
 }
 
