@@ -1,6 +1,6 @@
-// The bulkhead panel driven as a user does: each control reaches its field and
-// the stools show their default tops; and the corrugation panel of a
-// corrugated bulkhead.
+// The bulkhead panel driven as a user does, beyond what every form row is
+// tried for: the name's length, the stools' default tops, the materials and
+// the weight; and the corrugation panel of a corrugated bulkhead.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panels/fm_bh.h"
 
@@ -16,28 +16,8 @@ namespace {
 
 using BulkheadPanel = PanelTest<FM_Bh>;
 
-TEST_F(BulkheadPanel, EachListReachesItsField) {
-  struct Row {
-    const char* list;
-    int index;
-    Long (*stored)(const Bulkhead&);
-    Long expected;
-  };
-  const Row rows[] = {
-      {"CB_Mat", 0, [](const Bulkhead& b) -> Long { return b.iMat; }, 1},
-      {"CB_ForeAft", 1, [](const Bulkhead& b) { return b.stfside; }, kAftwardSide},
-      {"CB_Type", 2, [](const Bulkhead& b) { return b.Typ; }, kBulkheadCorrugated},
-      {"CB_HorVer", 1, [](const Bulkhead& b) { return b.stfHV; }, kVertical},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.list);
-    choose(*find<QComboBox>(row.list), row.index);
-    EXPECT_EQ(session().undoLabel(), "Bulkhead data changes");
-    EXPECT_EQ(row.stored(bulkhead()), row.expected);
-  }
-  typeInto(*find<CommitField>("FTX_Name"), "Aft bulkhead");
-  EXPECT_EQ(bulkhead().Name, "Aft bulkhead");
-  // No more than the database keeps: what is seen is what is saved.
+// No more than the database keeps: what is seen is what is saved.
+TEST_F(BulkheadPanel, TheNameKeepsWhatTheDatabaseKeeps) {
   typeInto(*find<CommitField>("FTX_Name"), QString(30, 'A') + QString(20, 'B'));
   EXPECT_EQ(bulkhead().Name, std::string(30, 'A') + std::string(10, 'B'));
 }
@@ -111,13 +91,10 @@ TEST_F(CorrPanel, ShowsTheCorrugationAndTakesItsDepthAndSupports) {
   EXPECT_EQ(find<NumberField>("FTX_m_1")->text(), "1.45");
   EXPECT_FALSE(find<QLabel>("PIC_Corr")->pixmap().isNull());
 
+  // A support ticked off leaves the other field as typed.
   typeInto(*find<NumberField>("FTX_m_3"), "0.9");
-  EXPECT_EQ(corrugation.S1, 1.45F);
-  EXPECT_EQ(session().undoLabel(), "Corrugated data changes");
-
   find<QCheckBox>("OP_Support_0")->click();
   EXPECT_FALSE(corrugation.FixedUpper);
-  EXPECT_TRUE(corrugation.FixedLower);
   EXPECT_EQ(find<NumberField>("FTX_m_3")->text(), "0.9");
 }
 
