@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "configuration.h"
 #include "drawing_print.h"
@@ -23,6 +24,8 @@
 #include "text/text_utils.h"
 #include "title_block_now.h"
 #include "title_block_painter.h"
+#include "view/display_boxes.h"
+#include "widgets/display_box_checks.h"
 #include "widgets/ok_cancel.h"
 
 namespace korain {
@@ -35,6 +38,7 @@ constexpr std::array<std::size_t, kDisplayBoxCount> kPlacedBoxes = {2, 0, 3, 1, 
 constexpr int kBoxColumns = 2;
 // The typed lines are lines 3 to 5 of the title block.
 constexpr std::size_t kFirstTypedLine = 2;
+constexpr std::size_t kTypedLineCount = std::tuple_size_v<decltype(TitleBlockInput::TypedLines)>;
 // A warning's text: a dark red that reads on a light dialog.
 const QColor kWarningColour(176, 0, 32);
 // A printer's resolution, at which the fit of a typed line is told.
@@ -115,21 +119,25 @@ QLayout* FM_Cartouche::okCancelRow() {
 QWidget* FM_Cartouche::titleBox() {
   auto* box = new QGroupBox("Title block", this);
   auto* layout = new QVBoxLayout(box);
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    lines_[i] = new QLineEdit(box);
-    lines_[i]->setObjectName("TX_Print_" + QString::number(i));
-    layout->addWidget(lines_[i]);
-    connect(lines_[i], &QLineEdit::textChanged, this, [this, i] {
+  for (std::size_t i = 0; i < kTypedLineCount; ++i) {
+    auto* line = new QLineEdit(box);
+    line->setObjectName("TX_Print_" + QString::number(i));
+    layout->addWidget(line);
+    connect(line, &QLineEdit::textChanged, this, [this, i] {
       showFit(i);
       showScale();
     });
   }
   // A blank first or third line is filled with the ship's titles.
-  lines_[0]->setPlaceholderText(
+  typedLine(0)->setPlaceholderText(
       QString::fromStdString(std::string(trimmed(session_.ship().Titles.at(1)))));
-  lines_[2]->setPlaceholderText(
+  typedLine(2)->setPlaceholderText(
       QString::fromStdString(std::string(trimmed(session_.ship().Titles.at(2)))));
   return box;
+}
+
+QLineEdit* FM_Cartouche::typedLine(std::size_t line) const {
+  return findChild<QLineEdit*>("TX_Print_" + QString::number(line));
 }
 
 QWidget* FM_Cartouche::plotBox() {
@@ -137,13 +145,11 @@ QWidget* FM_Cartouche::plotBox() {
   auto* layout = new QHBoxLayout(box);
   auto* grid = new QGridLayout;
   for (std::size_t place = 0; place < kPlacedBoxes.size(); ++place) {
-    const std::size_t i = kPlacedBoxes.at(place);
-    views_.at(i) = new QCheckBox(kDisplayBoxes.at(i).caption, box);
-    views_.at(i)->setObjectName("OP_View_" + QString::number(i));
+    QCheckBox* check =
+        displayBoxCheck(box, kPlacedBoxes.at(place),
+                        [this](std::size_t clicked, bool ticked) { viewClicked(clicked, ticked); });
     const int at = static_cast<int>(place);
-    grid->addWidget(views_.at(i), at / kBoxColumns, at % kBoxColumns);
-    connect(views_.at(i), &QCheckBox::clicked, this,
-            [this, i](bool ticked) { viewClicked(i, ticked); });
+    grid->addWidget(check, at / kBoxColumns, at % kBoxColumns);
   }
   layout->addLayout(grid);
   picture_ = new DrawingPicture([this](QSize size) { return smallDrawing(size); }, box);
@@ -155,21 +161,19 @@ QWidget* FM_Cartouche::plotBox() {
 void FM_Cartouche::fillControls() {
   const int printer = printer_->findText(QString::fromStdString(settings_.printer));
   printer_->setCurrentIndex(std::max(printer, 0));
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    lines_[i]->setText(QString::fromStdString(settings_.titleLines.at(i)));
+  for (std::size_t i = 0; i < kTypedLineCount; ++i) {
+    typedLine(i)->setText(QString::fromStdString(settings_.titleLines.at(i)));
     showFit(i);
   }
   normalisedScale_->setChecked(settings_.normalisedScale);
   preview_->setChecked(settings_.preview);
-  for (std::size_t i = 0; i < views_.size(); ++i) {
-    views_[i]->setChecked(display_.shows(kDisplayBoxes.at(i).bit));
-  }
+  tickDisplayBoxes(*this, display_);
 }
 
 void FM_Cartouche::getControls() {
   settings_.printer = printer_->currentText().toStdString();
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    settings_.titleLines.at(i) = lines_[i]->text().toStdString();
+  for (std::size_t i = 0; i < kTypedLineCount; ++i) {
+    settings_.titleLines.at(i) = typedLine(i)->text().toStdString();
   }
   settings_.normalisedScale = normalisedScale_->isChecked();
   settings_.preview = preview_->isChecked();
@@ -191,8 +195,8 @@ void FM_Cartouche::showScale() {
   if (!normalisedScale_->isChecked()) return;
   TitleBlockInput input = titleBlockInputNow(static_cast<Integer>(session_.display().CurrentPanel),
                                              session_.identification());
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    input.TypedLines.at(i) = lines_[i]->text().toStdString();
+  for (std::size_t i = 0; i < kTypedLineCount; ++i) {
+    input.TypedLines.at(i) = typedLine(i)->text().toStdString();
   }
   const DrawingPrint print{
       .titleBlock = fillTitleBlock(input, session_.arrangement(), session_.ship()),
@@ -220,7 +224,7 @@ void FM_Cartouche::showScale() {
 // The field's tooltip tells how its line will print: whole at its usual
 // size, smaller, or wrapped at the smallest size.
 void FM_Cartouche::showFit(std::size_t field) {
-  QLineEdit& line = *lines_.at(field);
+  QLineEdit& line = *typedLine(field);
   const QString text = line.text().trimmed().isEmpty() ? line.placeholderText() : line.text();
   const double usual =
       fitTitleBlockLine({}, kFirstTypedLine + field, {}, kPrinterPixelsPerPoint).points;

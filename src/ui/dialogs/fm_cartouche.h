@@ -10,13 +10,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <array>
+#include <cstddef>
 
 #include "dialogs/drawing_picture.h"
 #include "dialogs/printer_catalogue.h"
 #include "drawing_print_settings.h"
 #include "session.h"
-#include "view/display_boxes.h"
 
 namespace korain {
 
@@ -41,6 +40,8 @@ class FM_Cartouche : public QDialog {
   QLayout* optionsRow();
   QLayout* okCancelRow();
   QWidget* titleBox();
+  // TX_Print_<line>: the title block's typed line `line`, 0 to 2.
+  QLineEdit* typedLine(std::size_t line) const;
   QWidget* plotBox();
   void fillControls();
   void getControls();
@@ -56,12 +57,10 @@ class FM_Cartouche : public QDialog {
   DisplayConfig printLabels_;  // the printed drawing's labels, as the printer's settings say
 
   QComboBox* printer_ = nullptr;          // CB_Printer
-  std::array<QLineEdit*, 3> lines_{};     // TX_Print_0 to 2
   QCheckBox* normalisedScale_ = nullptr;  // OP_NormScale
   QCheckBox* preview_ = nullptr;          // OP_Preview
   QLabel* scale_ = nullptr;               // LB_Scale: the normalised scale on the paper, or why not
-  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 9
-  DrawingPicture* picture_ = nullptr;                 // PIC_Section
+  DrawingPicture* picture_ = nullptr;     // PIC_Section
 };
 
 }  // namespace korain

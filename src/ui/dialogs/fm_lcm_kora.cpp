@@ -48,11 +48,7 @@ FM_LcmKora::FM_LcmKora(Editor& editor, int side, QWidget* parent)
   layout->addLayout(columns);
   layout->addLayout(buttons);
 
-  const LoadingInput shown = loadingOf(copy_);
-  for (std::size_t i = 0; i < values_.size(); ++i) values_[i]->showValue(shown.values[i]);
-  alternateCheck_->setChecked(shown.alternate);
-  if (QAbstractButton* type = types_->button(static_cast<int>(copy_.N))) type->setChecked(true);
-  layOut();
+  fillControls();
 }
 
 QGroupBox* FM_LcmKora::typeFrame() {
@@ -70,7 +66,7 @@ QGroupBox* FM_LcmKora::typeFrame() {
   return frame;
 }
 
-void FM_LcmKora::addValueRow(QFormLayout& form, int k, const char* caption, const char* unit) {
+QWidget* FM_LcmKora::addValueRow(QFormLayout& form, int k, const char* caption, const char* unit) {
   auto* row = new QWidget(form.parentWidget());
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
@@ -81,11 +77,15 @@ void FM_LcmKora::addValueRow(QFormLayout& form, int k, const char* caption, cons
   // Fields with and without a unit line up.
   unitLabel->setMinimumWidth(unitLabel->fontMetrics().horizontalAdvance("m/BL"));
   line->addWidget(unitLabel);
-  values_.at(static_cast<std::size_t>(k - 1)) = field;
   auto* label = new QLabel(caption, form.parentWidget());
   // The caption is the field's buddy, not the row's: a refusal names the field by it.
   label->setBuddy(field);
   form.addRow(label, row);
+  return row;
+}
+
+NumberField* FM_LcmKora::valueField(int k) const {
+  return findChild<NumberField*>("FTX_m_" + QString::number(k));
 }
 
 QGroupBox* FM_LcmKora::liquidGroup() {
@@ -94,7 +94,7 @@ QGroupBox* FM_LcmKora::liquidGroup() {
   addValueRow(*liquidForm_, 1, "Load test height :", "m/BL");
   addValueRow(*liquidForm_, 2, "Air pipe Deck :", "m/BL");
   addValueRow(*liquidForm_, 3, "Density liquid :", "");
-  addValueRow(*liquidForm_, 4, "Setting pressure :", "bar");
+  settingPressureRow_ = addValueRow(*liquidForm_, 4, "Setting pressure :", "bar");
   return liquid_;
 }
 
@@ -120,6 +120,16 @@ QGroupBox* FM_LcmKora::alternateGroup() {
   return alternate_;
 }
 
+void FM_LcmKora::fillControls() {
+  const LoadingInput shown = loadingOf(copy_);
+  for (int k = 1; k <= kLoadValueCount; ++k) {
+    valueField(k)->showValue(shown.values.at(static_cast<std::size_t>(k - 1)));
+  }
+  alternateCheck_->setChecked(shown.alternate);
+  if (QAbstractButton* type = types_->button(static_cast<int>(copy_.N))) type->setChecked(true);
+  layOut();
+}
+
 void FM_LcmKora::chooseType(int type) {
   copy_.N = type;
   layOut();
@@ -128,7 +138,7 @@ void FM_LcmKora::chooseType(int type) {
 void FM_LcmKora::layOut() {
   const LoadingDialogState shown = loadingDialogState(copy_.N, mode_);
   liquid_->setVisible(shown.LiquidShown);
-  liquidForm_->setRowVisible(values_[3]->parentWidget(), shown.SettingPressureShown);
+  liquidForm_->setRowVisible(settingPressureRow_, shown.SettingPressureShown);
   bulk_->setVisible(shown.BulkShown);
   bulk_->setTitle(QString::fromStdString(shown.BulkTitle));
   alternate_->setVisible(shown.AlternateShown);
@@ -139,8 +149,8 @@ void FM_LcmKora::confirm() {
   if (!settleNumberFields(*this)) return;
   LoadingInput input;
   input.N = copy_.N;
-  for (std::size_t i = 0; i < values_.size(); ++i) {
-    input.values[i] = static_cast<Single>(values_[i]->value());
+  for (int k = 1; k <= kLoadValueCount; ++k) {
+    input.values.at(static_cast<std::size_t>(k - 1)) = static_cast<Single>(valueField(k)->value());
   }
   input.alternate = alternateCheck_->isChecked();
   setLoading(copy_, input, mode_);

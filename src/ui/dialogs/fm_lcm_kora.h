@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <array>
 
 #include "edit/loading_edits.h"
 #include "editor.h"
@@ -29,8 +28,12 @@ class FM_LcmKora : public QDialog {
   QGroupBox* liquidGroup();
   QGroupBox* bulkGroup();
   QGroupBox* alternateGroup();
-  // FTX_m (k) with its caption and unit as one row of `form`.
-  void addValueRow(QFormLayout& form, int k, const char* caption, const char* unit);
+  // FTX_m (k) with its caption and unit as one row of `form`, which it returns.
+  QWidget* addValueRow(QFormLayout& form, int k, const char* caption, const char* unit);
+  // FTX_m (k): the field of load value k, 1 to kLoadValueCount.
+  NumberField* valueField(int k) const;
+  // The compartment's load type and values shown.
+  void fillControls();
   void chooseType(int type);
   // Shows the groups the load type uses, with their captions.
   void layOut();
@@ -43,9 +46,9 @@ class FM_LcmKora : public QDialog {
   LoadingMode mode_;
   Compartment copy_;
   QButtonGroup* types_ = nullptr;
-  std::array<NumberField*, kLoadValueCount> values_{};
   QGroupBox* liquid_ = nullptr;
   QFormLayout* liquidForm_ = nullptr;
+  QWidget* settingPressureRow_ = nullptr;  // shown only for the load types that use it
   QGroupBox* bulk_ = nullptr;
   QGroupBox* alternate_ = nullptr;
   QCheckBox* alternateCheck_ = nullptr;

@@ -26,11 +26,6 @@ NumberField* numberField(const char* name, const ValueRange& range, QWidget* par
   return field;
 }
 
-std::array<int*, 4> labelSizes(DisplayConfig& device) {
-  return {&device.PanelFontSize, &device.NodeFontSize, &device.StiffenerFontSize,
-          &device.AxisFontSize};
-}
-
 }  // namespace
 
 FM_Pref::FM_Pref(Editor& editor, std::string iniPath, QWidget* parent)
@@ -89,16 +84,11 @@ QWidget* FM_Pref::devicePage() {
   auto* page = new QWidget(this);
   auto* layout = new QVBoxLayout(page);
   auto* choice = new QHBoxLayout;
-  const std::array<const char*, 2> names = {"Screen", "Printer"};
-  for (std::size_t i = 0; i < devices_.size(); ++i) {
-    devices_[i] = new QRadioButton(names[i], page);
-    devices_[i]->setObjectName("OP_Device_" + QString::number(i));
-    choice->addWidget(devices_[i]);
-    const OutputDevice device = i == 0 ? OutputDevice::Screen : OutputDevice::Printer;
-    connect(devices_[i], &QRadioButton::clicked, this, [this, device] { chooseDevice(device); });
-  }
+  QRadioButton* screen = deviceOption(page, "Screen", 0, OutputDevice::Screen);
+  choice->addWidget(screen);
+  choice->addWidget(deviceOption(page, "Printer", 1, OutputDevice::Printer));
   choice->addStretch(1);
-  devices_[0]->setChecked(true);
+  screen->setChecked(true);
   layout->addLayout(choice);
 
   auto* form = new QFormLayout;
@@ -106,13 +96,14 @@ QWidget* FM_Pref::devicePage() {
   font_->setObjectName("CB_Font");
   font_->addItems(QFontDatabase::families());
   form->addRow("Name :", font_);
-  const std::array<const char*, 4> sizeNames = {"TX_Panel", "TX_Node", "TX_Stiff", "TX_Axis"};
-  const std::array<const char*, 4> sizeCaptions = {
-      "Panels :", "Nodes :", "Stiffeners :", "Axis && strakes :"};
-  for (std::size_t i = 0; i < sizes_.size(); ++i) {
-    sizes_[i] = numberField(sizeNames[i], config_range::kLabelSize, page);
-    form->addRow(sizeCaptions[i], sizes_[i]);
-  }
+  panelSize_ = numberField("TX_Panel", config_range::kLabelSize, page);
+  form->addRow("Panels :", panelSize_);
+  nodeSize_ = numberField("TX_Node", config_range::kLabelSize, page);
+  form->addRow("Nodes :", nodeSize_);
+  stiffenerSize_ = numberField("TX_Stiff", config_range::kLabelSize, page);
+  form->addRow("Stiffeners :", stiffenerSize_);
+  axisSize_ = numberField("TX_Axis", config_range::kLabelSize, page);
+  form->addRow("Axis && strakes :", axisSize_);
   margin_ = numberField("TX_Margin", config_range::kDrawingMargin, page);
   form->addRow("Margin % of section size :", margin_);
   factor_ = numberField("TX_Factor", config_range::kReductionFactor, page);
@@ -120,6 +111,14 @@ QWidget* FM_Pref::devicePage() {
   layout->addLayout(form);
   layout->addStretch(1);
   return page;
+}
+
+QRadioButton* FM_Pref::deviceOption(QWidget* page, const char* caption, int index,
+                                    OutputDevice device) {
+  auto* option = new QRadioButton(caption, page);
+  option->setObjectName("OP_Device_" + QString::number(index));
+  connect(option, &QRadioButton::clicked, this, [this, device] { chooseDevice(device); });
+  return option;
 }
 
 void FM_Pref::fillGeneral() {
@@ -137,9 +136,10 @@ void FM_Pref::fillDevice(const DisplayConfig& device) {
   // A font of the file that is not installed stays offered, so that Ok keeps it.
   if (font_->findText(name) < 0) font_->insertItem(0, name);
   font_->setCurrentIndex(font_->findText(name));
-  DisplayConfig copy = device;
-  const std::array<int*, 4> sizes = labelSizes(copy);
-  for (std::size_t i = 0; i < sizes_.size(); ++i) sizes_[i]->showValue(*sizes[i]);
+  panelSize_->showValue(device.PanelFontSize);
+  nodeSize_->showValue(device.NodeFontSize);
+  stiffenerSize_->showValue(device.StiffenerFontSize);
+  axisSize_->showValue(device.AxisFontSize);
   margin_->showValue(device.Margin);
   factor_->showValue(device.ReductionFactor);
 }
@@ -147,10 +147,10 @@ void FM_Pref::fillDevice(const DisplayConfig& device) {
 void FM_Pref::keepDeviceFields() {
   DisplayConfig& device = working_.device(shown_);
   device.FontName = font_->currentText().toStdString();
-  const std::array<int*, 4> sizes = labelSizes(device);
-  for (std::size_t i = 0; i < sizes_.size(); ++i) {
-    *sizes[i] = sizes_[i]->wholeValue();
-  }
+  device.PanelFontSize = panelSize_->wholeValue();
+  device.NodeFontSize = nodeSize_->wholeValue();
+  device.StiffenerFontSize = stiffenerSize_->wholeValue();
+  device.AxisFontSize = axisSize_->wholeValue();
   device.Margin = margin_->wholeValue();
   device.ReductionFactor = static_cast<Single>(factor_->value());
 }

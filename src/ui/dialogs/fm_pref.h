@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <array>
 
 #include "editor.h"
 #include "preferences.h"
@@ -29,6 +28,8 @@ class FM_Pref : public QDialog {
  private:
   QWidget* generalPage();
   QWidget* devicePage();
+  // OP_Device_<index>: shows the fields of its device when clicked.
+  QRadioButton* deviceOption(QWidget* page, const char* caption, int index, OutputDevice device);
   void fillGeneral();
   void fillDevice(const DisplayConfig& device);
   void keepDeviceFields();
@@ -44,19 +45,21 @@ class FM_Pref : public QDialog {
   DisplayConfig screenBefore_;
   bool previewed_ = false;
 
-  QLineEdit* path_ = nullptr;               // TX_Path
-  NumberField* radius_ = nullptr;           // TX_Radius
-  NumberField* mouse_ = nullptr;            // TX_Mouse
-  NumberField* zoom_ = nullptr;             // TX_Zoom
-  QCheckBox* backup_ = nullptr;             // OP_Bak
-  NumberField* density_ = nullptr;          // TX_SteelDensity
-  NumberField* deduction_ = nullptr;        // TX_ThicknessDeduction
-  std::array<QRadioButton*, 2> devices_{};  // OP_Device_0 Screen, OP_Device_1 Printer
-  QComboBox* font_ = nullptr;               // CB_Font
-  // TX_Panel, TX_Node, TX_Stiff, TX_Axis: the label text sizes.
-  std::array<NumberField*, 4> sizes_{};
-  NumberField* margin_ = nullptr;  // TX_Margin
-  NumberField* factor_ = nullptr;  // TX_Factor
+  QLineEdit* path_ = nullptr;         // TX_Path
+  NumberField* radius_ = nullptr;     // TX_Radius
+  NumberField* mouse_ = nullptr;      // TX_Mouse
+  NumberField* zoom_ = nullptr;       // TX_Zoom
+  QCheckBox* backup_ = nullptr;       // OP_Bak
+  NumberField* density_ = nullptr;    // TX_SteelDensity
+  NumberField* deduction_ = nullptr;  // TX_ThicknessDeduction
+  QComboBox* font_ = nullptr;         // CB_Font
+  // The label text sizes.
+  NumberField* panelSize_ = nullptr;      // TX_Panel
+  NumberField* nodeSize_ = nullptr;       // TX_Node
+  NumberField* stiffenerSize_ = nullptr;  // TX_Stiff
+  NumberField* axisSize_ = nullptr;       // TX_Axis
+  NumberField* margin_ = nullptr;         // TX_Margin
+  NumberField* factor_ = nullptr;         // TX_Factor
 };
 
 }  // namespace korain

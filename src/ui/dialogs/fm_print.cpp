@@ -29,6 +29,12 @@ NumberField* numberField(const QString& name, const ValueRange& range, QWidget* 
   return field;
 }
 
+QLineEdit* lineEdit(const char* name, QWidget* parent) {
+  auto* line = new QLineEdit(parent);
+  line->setObjectName(name);
+  return line;
+}
+
 QComboBox* fontList(const char* name, QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->setObjectName(name);
@@ -151,12 +157,10 @@ QWidget* FM_Print::pageBox() {
   form->addRow("S&ymbol font name :", symbol_);
   startPage_ = numberField("TX_StartPage", config_range::kStartPage, box);
   form->addRow("&Start page :", startPage_);
-  const std::array<const char*, 2> captions = {"&User name :", "Or&ganisation :"};
-  for (std::size_t i = 0; i < user_.size(); ++i) {
-    user_[i] = new QLineEdit(box);
-    user_[i]->setObjectName("TX_User_" + QString::number(i));
-    form->addRow(captions[i], user_[i]);
-  }
+  userName_ = lineEdit("TX_User_0", box);
+  form->addRow("&User name :", userName_);
+  organisation_ = lineEdit("TX_User_1", box);
+  form->addRow("Or&ganisation :", organisation_);
   return box;
 }
 
@@ -164,11 +168,12 @@ QWidget* FM_Print::marginsBox() {
   auto* box = new QGroupBox("Margins", this);
   auto* layout = new QHBoxLayout(box);
   auto* form = new QFormLayout;
-  const std::array<const char*, 3> captions = {"&Foot (cm) :", "&Bottom (cm) :", "&Left (cm) :"};
-  for (std::size_t i = 0; i < margins_.size(); ++i) {
-    margins_[i] = numberField("TX_Margin_" + QString::number(i), config_range::kReportMargin, box);
-    form->addRow(captions[i], margins_[i]);
-  }
+  margins_.foot = numberField("TX_Margin_0", config_range::kReportMargin, box);
+  form->addRow("&Foot (cm) :", margins_.foot);
+  margins_.bottom = numberField("TX_Margin_1", config_range::kReportMargin, box);
+  form->addRow("&Bottom (cm) :", margins_.bottom);
+  margins_.left = numberField("TX_Margin_2", config_range::kReportMargin, box);
+  form->addRow("&Left (cm) :", margins_.left);
   layout->addLayout(form);
   layout->addWidget(footAndBottomPicture(box));
   return box;
@@ -185,11 +190,11 @@ void FM_Print::fillControls() {
   fontSize_->showValue(setup.FontSize);
   showFont(*symbol_, setup.SymbolFontName);
   startPage_->showValue(setup.FirstPage);
-  user_[0]->setText(QString::fromStdString(setup.UserName));
-  user_[1]->setText(QString::fromStdString(setup.Organisation));
-  showMargin(*margins_[0], setup.FootMargin);
-  showMargin(*margins_[1], setup.BottomMargin);
-  showMargin(*margins_[2], setup.LeftMargin);
+  userName_->setText(QString::fromStdString(setup.UserName));
+  organisation_->setText(QString::fromStdString(setup.Organisation));
+  showMargin(*margins_.foot, setup.FootMargin);
+  showMargin(*margins_.bottom, setup.BottomMargin);
+  showMargin(*margins_.left, setup.LeftMargin);
 }
 
 void FM_Print::getControls() {
@@ -202,11 +207,11 @@ void FM_Print::getControls() {
   setup.FontSize = fontSize_->value();
   setup.SymbolFontName = symbol_->currentText().toStdString();
   setup.FirstPage = startPage_->wholeValue();
-  setup.UserName = user_[0]->text().toStdString();
-  setup.Organisation = user_[1]->text().toStdString();
-  setup.FootMargin = margins_[0]->value();
-  setup.BottomMargin = margins_[1]->value();
-  setup.LeftMargin = margins_[2]->value();
+  setup.UserName = userName_->text().toStdString();
+  setup.Organisation = organisation_->text().toStdString();
+  setup.FootMargin = margins_.foot->value();
+  setup.BottomMargin = margins_.bottom->value();
+  setup.LeftMargin = margins_.left->value();
 }
 
 bool FM_Print::confirmed(Outcome outcome) {

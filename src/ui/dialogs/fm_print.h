@@ -50,8 +50,13 @@ class FM_Print : public QDialog {
   NumberField* fontSize_ = nullptr;
   QComboBox* symbol_ = nullptr;  // CB_Symbol
   NumberField* startPage_ = nullptr;
-  std::array<QLineEdit*, 2> user_{};       // TX_User_0 name, TX_User_1 organisation
-  std::array<NumberField*, 3> margins_{};  // TX_Margin_0 foot, 1 bottom, 2 left
+  QLineEdit* userName_ = nullptr;      // TX_User_0
+  QLineEdit* organisation_ = nullptr;  // TX_User_1
+  struct {
+    NumberField* foot = nullptr;    // TX_Margin_0
+    NumberField* bottom = nullptr;  // TX_Margin_1
+    NumberField* left = nullptr;    // TX_Margin_2
+  } margins_;
 };
 
 }  // namespace korain

@@ -37,6 +37,12 @@ std::optional<double> typedPercent(QString text) {
 
 QString percentText(double zoom) { return QString("%1%").arg(std::lround(zoom * 100)); }
 
+QPushButton* namedButton(QWidget* parent, const char* caption, const char* name) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+
 }  // namespace
 
 FM_PrintScreen::FM_PrintScreen(std::vector<PreviewPage> pages, QWidget* parent)
@@ -71,16 +77,14 @@ void FM_PrintScreen::buildPageView() {
 
 // Next, previous and close; next and previous start disabled, until a page shown enables them.
 void FM_PrintScreen::buildPageButtons() {
-  const std::array<const char*, 3> captions = {"&>>", "<&<", "&Close"};
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i] = new QPushButton(captions[i], this);
-    buttons_[i]->setObjectName("BT_Print_" + QString::number(i));
-  }
-  connect(buttons_[0], &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
-  connect(buttons_[1], &QPushButton::clicked, this, [this] { showPage(current_ - 1); });
-  connect(buttons_[2], &QPushButton::clicked, this, &QDialog::accept);
-  buttons_[0]->setEnabled(false);
-  buttons_[1]->setEnabled(false);
+  pageButtons_.next = namedButton(this, "&>>", "BT_Print_0");
+  pageButtons_.previous = namedButton(this, "<&<", "BT_Print_1");
+  pageButtons_.close = namedButton(this, "&Close", "BT_Print_2");
+  connect(pageButtons_.next, &QPushButton::clicked, this, [this] { showPage(current_ + 1); });
+  connect(pageButtons_.previous, &QPushButton::clicked, this, [this] { showPage(current_ - 1); });
+  connect(pageButtons_.close, &QPushButton::clicked, this, &QDialog::accept);
+  pageButtons_.next->setEnabled(false);
+  pageButtons_.previous->setEnabled(false);
 }
 
 // Under the page: previous, next and which page it is; the zoom in the middle; close at the right.
@@ -88,36 +92,23 @@ QLayout* FM_PrintScreen::buttonRow() {
   pageText_ = new QLabel(this);
   pageText_->setObjectName("LB_Page");
   auto* row = new QHBoxLayout;
-  row->addWidget(buttons_[1]);
-  row->addWidget(buttons_[0]);
+  row->addWidget(pageButtons_.previous);
+  row->addWidget(pageButtons_.next);
   row->addWidget(pageText_);
   row->addStretch(1);
-  row->addWidget(zoomButtons_[1]);
+  row->addWidget(zoomButtons_.out);
   row->addWidget(zoomBox_);
-  row->addWidget(zoomButtons_[0]);
+  row->addWidget(zoomButtons_.in);
   row->addStretch(1);
-  row->addWidget(buttons_[2]);
+  row->addWidget(pageButtons_.close);
   return row;
 }
 
 // Zoom in and out (buttons and keys) and the zoom box, whose items are the
 // two fits and the usual percentages.
 void FM_PrintScreen::buildZoomControls() {
-  const std::array<const char*, 2> zoomCaptions = {"Zoom &in", "Zoom &out"};
-  const std::array<QKeySequence::StandardKey, 2> zoomKeys = {QKeySequence::ZoomIn,
-                                                             QKeySequence::ZoomOut};
-  const std::array<double, 2> zoomFactors = {kZoomStep, 1 / kZoomStep};
-  for (std::size_t i = 0; i < zoomButtons_.size(); ++i) {
-    zoomButtons_[i] = new QPushButton(zoomCaptions[i], this);
-    zoomButtons_[i]->setObjectName("BT_Zoom_" + QString::number(i));
-    zoomButtons_[i]->setToolTip(QKeySequence(zoomKeys[i]).toString(QKeySequence::NativeText));
-    auto* keys = new QAction(this);
-    keys->setShortcuts(zoomKeys[i]);
-    addAction(keys);
-    const double factor = zoomFactors[i];
-    connect(keys, &QAction::triggered, this, [this, factor] { zoomBy(factor); });
-    connect(zoomButtons_[i], &QPushButton::clicked, this, [this, factor] { zoomBy(factor); });
-  }
+  zoomButtons_.in = zoomButton("Zoom &in", "BT_Zoom_0", QKeySequence::ZoomIn, kZoomStep);
+  zoomButtons_.out = zoomButton("Zoom &out", "BT_Zoom_1", QKeySequence::ZoomOut, 1 / kZoomStep);
   zoomBox_ = new QComboBox(this);
   zoomBox_->setObjectName("CB_Zoom");
   zoomBox_->setEditable(true);
@@ -126,6 +117,18 @@ void FM_PrintScreen::buildZoomControls() {
   for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0})
     zoomBox_->addItem(percentText(zoom));
   connect(zoomBox_, &QComboBox::textActivated, this, [this] { takeTypedZoom(); });
+}
+
+QPushButton* FM_PrintScreen::zoomButton(const char* caption, const char* name,
+                                        QKeySequence::StandardKey keys, double factor) {
+  QPushButton* button = namedButton(this, caption, name);
+  button->setToolTip(QKeySequence(keys).toString(QKeySequence::NativeText));
+  auto* shortcuts = new QAction(this);
+  shortcuts->setShortcuts(keys);
+  addAction(shortcuts);
+  connect(shortcuts, &QAction::triggered, this, [this, factor] { zoomBy(factor); });
+  connect(button, &QPushButton::clicked, this, [this, factor] { zoomBy(factor); });
+  return button;
 }
 
 bool FM_PrintScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -142,8 +145,8 @@ void FM_PrintScreen::showPage(int page) {
   current_ = page;
   renderPage();
   pageText_->setText(QString("Page %1 of %2").arg(page + 1).arg(count));
-  buttons_[0]->setEnabled(page + 1 < count);
-  buttons_[1]->setEnabled(page > 0);
+  pageButtons_.next->setEnabled(page + 1 < count);
+  pageButtons_.previous->setEnabled(page > 0);
 }
 
 void FM_PrintScreen::fitTo(Fit fit) {

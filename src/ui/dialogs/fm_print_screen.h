@@ -6,11 +6,11 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
-#include <array>
 #include <vector>
 
 #include "print_surface_qt.h"
@@ -36,6 +36,9 @@ class FM_PrintScreen : public QDialog {
   void buildPageView();
   void buildPageButtons();
   void buildZoomControls();
+  // A zoom button, and the keys that do the same, multiplying the zoom by a factor.
+  QPushButton* zoomButton(const char* caption, const char* name, QKeySequence::StandardKey keys,
+                          double factor);
   QLayout* buttonRow();
   void showPage(int page);
   void fitTo(Fit fit);
@@ -53,11 +56,18 @@ class FM_PrintScreen : public QDialog {
   Fit fit_ = Fit::Width;
   double zoom_ = 1;
   QScrollArea* scroll_ = nullptr;
-  QLabel* picture_ = nullptr;                  // PIC_Print
-  QLabel* pageText_ = nullptr;                 // LB_Page: which page of how many
-  std::array<QPushButton*, 3> buttons_{};      // BT_Print_0 next, 1 previous, 2 close
-  std::array<QPushButton*, 2> zoomButtons_{};  // BT_Zoom_0 in, 1 out
-  QComboBox* zoomBox_ = nullptr;               // CB_Zoom: fit width, fit page or a percentage
+  QLabel* picture_ = nullptr;   // PIC_Print
+  QLabel* pageText_ = nullptr;  // LB_Page: which page of how many
+  struct {
+    QPushButton* next = nullptr;      // BT_Print_0
+    QPushButton* previous = nullptr;  // BT_Print_1
+    QPushButton* close = nullptr;     // BT_Print_2
+  } pageButtons_;
+  struct {
+    QPushButton* in = nullptr;   // BT_Zoom_0
+    QPushButton* out = nullptr;  // BT_Zoom_1
+  } zoomButtons_;
+  QComboBox* zoomBox_ = nullptr;  // CB_Zoom: fit width, fit page or a percentage
 };
 
 }  // namespace korain

@@ -201,26 +201,28 @@ QWidget* FM_ResKora::risksGroup() {
   auto* group = new QWidget(this);
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(new QLabel("Check the risk :", group));
-  const std::array<const char*, 3> captions = {"Risk of resonance due to pitch",
-                                               "Risk of resonance due to roll",
-                                               "Risk of resonance due to sway"};
-  for (std::size_t i = 0; i < risks_.size(); ++i) {
-    risks_[i] = new QCheckBox(captions[i], group);
-    risks_[i]->setObjectName("OP_Risk_" + QString::number(i + 1));
-    connect(risks_[i], &QCheckBox::clicked, this, [this, i](bool ticked) {
-      if (filling_) return;
-      bool* flags[] = {&copy_.Flag3, &copy_.Flag4, &copy_.Flag5};
-      *flags[i] = ticked;
-      setChanged();
-    });
-    layout->addWidget(risks_[i]);
-  }
+  risks_.pitch = riskCheck(group, "Risk of resonance due to pitch", 1, &Compartment::Flag3);
+  risks_.roll = riskCheck(group, "Risk of resonance due to roll", 2, &Compartment::Flag4);
+  risks_.sway = riskCheck(group, "Risk of resonance due to sway", 3, &Compartment::Flag5);
+  for (QCheckBox* risk : {risks_.pitch, risks_.roll, risks_.sway}) layout->addWidget(risk);
   auto* consequence = new QLabel(
       "the corresponding dynamic pressure would be considered in rule scantling.", group);
   consequence->setWordWrap(true);
   layout->addWidget(consequence);
   layout->addStretch(1);
   return group;
+}
+
+QCheckBox* FM_ResKora::riskCheck(QWidget* group, const char* caption, int number,
+                                 bool Compartment::*flag) {
+  auto* risk = new QCheckBox(caption, group);
+  risk->setObjectName("OP_Risk_" + QString::number(number));
+  connect(risk, &QCheckBox::clicked, this, [this, flag](bool ticked) {
+    if (filling_) return;
+    copy_.*flag = ticked;
+    setChanged();
+  });
+  return risk;
 }
 
 QWidget* FM_ResKora::geometryGroup() {
@@ -257,8 +259,9 @@ void FM_ResKora::fill() {
   const ResonanceDialogState shown = state();
   effectiveLength_->showText(QString::fromStdString(shown.EffectiveLength));
   effectiveBreadth_->showText(QString::fromStdString(shown.EffectiveBreadth));
-  const bool flags[] = {copy_.Flag3, copy_.Flag4, copy_.Flag5};
-  for (std::size_t i = 0; i < risks_.size(); ++i) risks_[i]->setChecked(flags[i]);
+  risks_.pitch->setChecked(copy_.Flag3);
+  risks_.roll->setChecked(copy_.Flag4);
+  risks_.sway->setChecked(copy_.Flag5);
   longiSmooth_->button(copy_.D ? 0 : 1)->setChecked(true);
   transSmooth_->button(copy_.C ? 0 : 1)->setChecked(true);
   filling_ = false;

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolBar>
-#include <array>
 #include <string>
 
 #include "editor.h"
@@ -43,6 +42,8 @@ class FM_ResKora : public QDialog {
   QTableWidget* levelGrid(QWidget* group);
   QWidget* resultsGroup();
   QWidget* risksGroup();
+  // OP_Risk_<number>: ticks the compartment's flag of that risk.
+  QCheckBox* riskCheck(QWidget* group, const char* caption, int number, bool Compartment::*flag);
   QWidget* geometryGroup();
   // The state's text a field shows of its entry.
   using ShownText = std::string ResonanceDialogState::*;
@@ -77,7 +78,11 @@ class FM_ResKora : public QDialog {
   QPushButton* defaults_ = nullptr;
   QLabel* periodsLabel_ = nullptr;
   QTableWidget* results_ = nullptr;
-  std::array<QCheckBox*, 3> risks_{};
+  struct {
+    QCheckBox* pitch = nullptr;  // OP_Risk_1
+    QCheckBox* roll = nullptr;   // OP_Risk_2
+    QCheckBox* sway = nullptr;   // OP_Risk_3
+  } risks_;
   QButtonGroup* longiSmooth_ = nullptr;
   QButtonGroup* transSmooth_ = nullptr;
 };

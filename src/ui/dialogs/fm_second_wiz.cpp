@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fm_second_wiz.h"
 
-#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,10 +15,6 @@
 namespace korain {
 namespace {
 
-constexpr int kStart = 0;
-constexpr int kSpacing = 1;
-constexpr int kNumber = 2;
-
 const Bulkhead* currentBulkhead(const Arrangement& a) {
   return a.Bulkheads.inBounds(a.CurBulkhead) ? &a.Bulkheads.at(a.CurBulkhead) : nullptr;
 }
@@ -30,16 +25,11 @@ FM_SecondWiz::FM_SecondWiz(Editor& editor, QWidget* parent) : QDialog(parent), e
   setObjectName("FM_SecondWiz");
   setWindowTitle("Ordinary stiffeners creation");
   auto* form = new QFormLayout;
-  const std::array<const char*, 3> captions = {"Start position :", "&Spacing :", "&Number :"};
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    fields_[i] = new NumberField(this);
-    fields_[i]->setObjectName(QString("FTX_m_%1").arg(i));
-    form->addRow(captions[i], fields_[i]);
-    connect(fields_[i], &NumberField::committed, this,
-            [this, i] { fieldCommitted(static_cast<int>(i)); });
-  }
-  fields_[kNumber]->setRange(0, kMaxWizardStiffeners);
-  fields_[kNumber]->setWholeNumbers();
+  fields_.start = addField(*form, "Start position :");
+  fields_.spacing = addField(*form, "&Spacing :");
+  fields_.number = addField(*form, "&Number :");
+  fields_.number->setRange(0, kMaxWizardStiffeners);
+  fields_.number->setWholeNumbers();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -51,17 +41,25 @@ FM_SecondWiz::FM_SecondWiz(Editor& editor, QWidget* parent) : QDialog(parent), e
   const Bulkhead* bulkhead = currentBulkhead(editor_.session().arrangement());
   if (bulkhead == nullptr) return;
   const Single spacing = proposedSpacing(*bulkhead);
-  fields_[kSpacing]->showValue(spacing);
-  fields_[kStart]->showValue(proposedStart(*bulkhead, spacing));
+  fields_.spacing->showValue(spacing);
+  fields_.start->showValue(proposedStart(*bulkhead, spacing));
   countStiffeners();
 }
 
-void FM_SecondWiz::fieldCommitted(int index) {
-  if (std::abs(fields_[kSpacing]->value()) < kGeometryTolerance) {
-    fields_[kSpacing]->showValue(1);
+NumberField* FM_SecondWiz::addField(QFormLayout& form, const char* caption) {
+  auto* field = new NumberField(this);
+  field->setObjectName(QString("FTX_m_%1").arg(form.rowCount()));
+  form.addRow(caption, field);
+  connect(field, &NumberField::committed, this, [this, field] { fieldCommitted(field); });
+  return field;
+}
+
+void FM_SecondWiz::fieldCommitted(const NumberField* field) {
+  if (std::abs(fields_.spacing->value()) < kGeometryTolerance) {
+    fields_.spacing->showValue(1);
     editor_.prompt().showMessage("Please enter a valid spacing value");
     countStiffeners();
-  } else if (index != kNumber) {
+  } else if (field != fields_.number) {
     countStiffeners();
   }
 }
@@ -69,9 +67,9 @@ void FM_SecondWiz::fieldCommitted(int index) {
 void FM_SecondWiz::countStiffeners() {
   const Bulkhead* bulkhead = currentBulkhead(editor_.session().arrangement());
   if (bulkhead == nullptr) return;
-  fields_[kNumber]->showValue(stiffenersThatFit(*bulkhead,
-                                                static_cast<Single>(fields_[kStart]->value()),
-                                                static_cast<Single>(fields_[kSpacing]->value())));
+  fields_.number->showValue(stiffenersThatFit(*bulkhead,
+                                              static_cast<Single>(fields_.start->value()),
+                                              static_cast<Single>(fields_.spacing->value())));
 }
 
 void FM_SecondWiz::confirm() {
@@ -82,9 +80,9 @@ void FM_SecondWiz::confirm() {
     reject();
     return;
   }
-  const StiffenerRow row{.start = static_cast<Single>(fields_[kStart]->value()),
-                         .spacing = static_cast<Single>(fields_[kSpacing]->value()),
-                         .number = fields_[kNumber]->wholeValue()};
+  const StiffenerRow row{.start = static_cast<Single>(fields_.start->value()),
+                         .spacing = static_cast<Single>(fields_.spacing->value()),
+                         .number = fields_.number->wholeValue()};
   const Integer material = defaultPlatingMaterial(session.ship());
   session.change({.label = "Ordinary stiffeners wizard creation",
                   .scope = EditScope::bulkhead(arrangement.CurBulkhead),

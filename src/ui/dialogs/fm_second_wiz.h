@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
+#include <QFormLayout>
 
 #include "editor.h"
 #include "widgets/number_field.h"
@@ -18,15 +18,21 @@ class FM_SecondWiz : public QDialog {
   explicit FM_SecondWiz(Editor& editor, QWidget* parent = nullptr);
 
  private:
+  // A field built as the form's next row, named FTX_m_<row>.
+  NumberField* addField(QFormLayout& form, const char* caption);
   // A field committed: a spacing of zero is refused, otherwise the number
   // follows the start and the spacing.
-  void fieldCommitted(int index);
+  void fieldCommitted(const NumberField* field);
   void countStiffeners();
   // Ok: the row as one change.
   void confirm();
 
   Editor& editor_;
-  std::array<NumberField*, 3> fields_{};  // FTX_m 0 start, 1 spacing, 2 number
+  struct {
+    NumberField* start = nullptr;
+    NumberField* spacing = nullptr;
+    NumberField* number = nullptr;
+  } fields_;
 };
 
 }  // namespace korain

@@ -8,6 +8,7 @@
 #include "view/display_boxes.h"
 #include "view/display_options.h"
 #include "view_state.h"
+#include "widgets/display_box_checks.h"
 
 namespace korain {
 
@@ -15,20 +16,13 @@ FM_Display::FM_Display(Editor& editor, QWidget* parent)
     : Panel(editor, PanelCode::Display, SelectorUse::Hidden, parent) {
   setObjectName("FM_Display");
   body()->addWidget(new QLabel("Display always", this));
-  for (std::size_t i = 0; i < views_.size(); ++i) {
-    views_[i] = new QCheckBox(kDisplayBoxes.at(i).caption, this);
-    views_[i]->setObjectName("OP_View_" + QString::number(i));
-    body()->addWidget(views_[i]);
-    connect(views_[i], &QCheckBox::clicked, this,
-            [this, i](bool ticked) { viewClicked(i, ticked); });
+  for (std::size_t box = 0; box < kDisplayBoxes.size(); ++box) {
+    body()->addWidget(displayBoxCheck(
+        this, box, [this](std::size_t clicked, bool ticked) { viewClicked(clicked, ticked); }));
   }
 }
 
-void FM_Display::fillControls() {
-  const DisplayOptions& display = session().display();
-  for (std::size_t i = 0; i < views_.size(); ++i)
-    views_[i]->setChecked(display.shows(kDisplayBoxes.at(i).bit));
-}
+void FM_Display::fillControls() { tickDisplayBoxes(*this, session().display()); }
 
 void FM_Display::viewClicked(std::size_t box, bool ticked) {
   if (editor().refreshing()) return;

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCheckBox>
-#include <array>
+#include <cstddef>
 
 #include "panels/panel.h"
-#include "view/display_boxes.h"
 
 namespace korain {
 
@@ -20,9 +18,8 @@ class FM_Display : public Panel {
   void fillControls() override;
 
  private:
+  // Box `box` of the display boxes' table (OP_View_<box>) ticked or cleared.
   void viewClicked(std::size_t box, bool ticked);
-
-  std::array<QCheckBox*, kDisplayBoxCount> views_{};  // OP_View_0 to 9
 };
 
 }  // namespace korain

@@ -35,6 +35,9 @@ QString swatchLabel(const LegendSwatch& swatch) {
   return html;
 }
 
+QString swatchName(int k) { return "SH_Mat_" + QString::number(k); }
+QString labelName(int k) { return "LB_Mat_" + QString::number(k); }
+
 }  // namespace
 
 FM_Mat::FM_Mat(Editor& editor, QWidget* parent)
@@ -48,20 +51,21 @@ FM_Mat::FM_Mat(Editor& editor, QWidget* parent)
   body()->addWidget(title_);
   auto* grid = new QGridLayout;
   grid->setColumnStretch(1, 1);
-  for (std::size_t k = 0; k < swatches_.size(); ++k) {
-    const QString index = QString::number(k);
-    swatches_[k] = new QLabel(this);
-    swatches_[k]->setObjectName("SH_Mat_" + index);
-    swatches_[k]->setFixedSize(28, 16);
-    swatches_[k]->setFrameShape(QFrame::Box);
-    swatches_[k]->setAutoFillBackground(true);
-    labels_[k] = new QLabel(this);
-    labels_[k]->setObjectName("LB_Mat_" + index);
-    labels_[k]->setWordWrap(true);
-    grid->addWidget(swatches_[k], static_cast<int>(k), 0, Qt::AlignTop);
-    grid->addWidget(labels_[k], static_cast<int>(k), 1);
-  }
+  for (int k = 0; k < kLegendSwatchCount; ++k) addLegendRow(*grid, k);
   body()->addLayout(grid);
+}
+
+void FM_Mat::addLegendRow(QGridLayout& grid, int k) {
+  auto* swatch = new QLabel(this);
+  swatch->setObjectName(swatchName(k));
+  swatch->setFixedSize(28, 16);
+  swatch->setFrameShape(QFrame::Box);
+  swatch->setAutoFillBackground(true);
+  auto* label = new QLabel(this);
+  label->setObjectName(labelName(k));
+  label->setWordWrap(true);
+  grid.addWidget(swatch, k, 0, Qt::AlignTop);
+  grid.addWidget(label, k, 1);
 }
 
 void FM_Mat::fillControls() {
@@ -72,21 +76,27 @@ void FM_Mat::fillControls() {
 
 void FM_Mat::showLegend(const QString& title, const std::vector<LegendSwatch>& swatches) {
   title_->setText(title);
-  for (std::size_t k = 0; k < swatches_.size(); ++k) {
-    const bool used = k < swatches.size();
-    swatches_[k]->setVisible(used);
-    labels_[k]->setVisible(used);
-    if (!used) {
-      labels_[k]->clear();
-      continue;
-    }
-    // A text of its own is never read as markup; joined entries carry their chips.
-    labels_[k]->setTextFormat(swatches[k].Entries.size() == 1 ? Qt::PlainText : Qt::RichText);
-    labels_[k]->setText(swatchLabel(swatches[k]));
-    QPalette palette = swatches_[k]->palette();
-    palette.setColor(QPalette::Window, swatchColour(swatches[k].colour()));
-    swatches_[k]->setPalette(palette);
+  for (int k = 0; k < kLegendSwatchCount; ++k) {
+    const auto row = static_cast<std::size_t>(k);
+    showLegendRow(k, row < swatches.size() ? &swatches[row] : nullptr);
   }
+}
+
+void FM_Mat::showLegendRow(int k, const LegendSwatch* swatch) {
+  auto* colour = findChild<QLabel*>(swatchName(k));
+  auto* label = findChild<QLabel*>(labelName(k));
+  colour->setVisible(swatch != nullptr);
+  label->setVisible(swatch != nullptr);
+  if (swatch == nullptr) {
+    label->clear();
+    return;
+  }
+  // A text of its own is never read as markup; joined entries carry their chips.
+  label->setTextFormat(swatch->Entries.size() == 1 ? Qt::PlainText : Qt::RichText);
+  label->setText(swatchLabel(*swatch));
+  QPalette palette = colour->palette();
+  palette.setColor(QPalette::Window, swatchColour(swatch->colour()));
+  colour->setPalette(palette);
 }
 
 }  // namespace korain

@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QGridLayout>
 #include <QLabel>
-#include <array>
 
 #include "checks/check_view.h"
 #include "panels/panel.h"
@@ -23,11 +23,13 @@ class FM_Mat : public Panel {
   void fillControls() override;
 
  private:
+  // Row k of the legend: its swatch SH_Mat_k and its label LB_Mat_k.
+  void addLegendRow(QGridLayout& grid, int k);
   void showLegend(const QString& title, const std::vector<LegendSwatch>& swatches);
+  // Row k of the legend showing `swatch`, or hidden without one.
+  void showLegendRow(int k, const LegendSwatch* swatch);
 
-  QLabel* title_ = nullptr;                             // SS_Title
-  std::array<QLabel*, kLegendSwatchCount> swatches_{};  // SH_Mat_k
-  std::array<QLabel*, kLegendSwatchCount> labels_{};    // LB_Mat_k
+  QLabel* title_ = nullptr;  // SS_Title
 };
 
 }  // namespace korain
