@@ -103,6 +103,28 @@ TEST_F(MessagesWindowTest, ADoubleClickOrEnterGoesToTheRowsObject) {
   EXPECT_EQ(session_.display().CurrentPanel, PanelCode::PrimaryMembers);
 }
 
+// A check panel keeps no bulkhead current; a message chosen from it still goes
+// to its own bulkhead, not to the first.
+TEST_F(MessagesWindowTest, AMessageChosenOnACheckPanelGoesToItsBulkhead) {
+  session_.change({.label = "test",
+                   .scope = EditScope::all(),
+                   .edit =
+                       [](Arrangement& a) {
+                         Bulkhead copy = a.Bulkheads.at(1);
+                         copy.Stiffeners.at(5).Scant.E1 = 0;
+                         a.Bulkheads.append() = copy;
+                       },
+                   .follow = kRefreshAll});
+  session_.showPanel(PanelCode::StiffenerChecks, kRefreshAll);
+  int row = 0;
+  while (row < rows().rowCount() && cell(row, kBulkhead) != "2") ++row;
+  ASSERT_LT(row, rows().rowCount()) << "no message about bulkhead 2";
+  list().setCurrentIndex(rows().index(row, 0));
+  QTest::keyClick(&list(), Qt::Key_Return);
+  EXPECT_EQ(session_.display().CurrentPanel, PanelCode::OrdinaryStiffeners);
+  EXPECT_EQ(session_.arrangement().CurBulkhead, 2);
+}
+
 TEST_F(MessagesWindowTest, FollowsAnEditAndItsUndo) {
   action("SS_Objects_1").trigger();
   ASSERT_EQ(bulkhead().CurNode, 1);

@@ -252,9 +252,11 @@ void FM_Main::goToMessage(const Message& message) {
   Selection moved = selectionOf(session().arrangement());
   const std::optional<PanelCode> panel = selectSubject(moved, session().arrangement(), message);
   if (!panel) return;
-  session().moveSelection(moved, Follow::Nothing);
   panels_->panel(*panel).showSubject(message);
-  session().showPanel(*panel, Follow::Panel | Follow::Menus | Follow::Redraw);
+  // The panel first: a check panel shown until now would settle the
+  // selection to no bulkhead, and the message's bulkhead would be lost.
+  session().showPanel(*panel, Follow::Nothing);
+  session().moveSelection(moved, Follow::Panel | Follow::Menus | Follow::Redraw);
 }
 
 double FM_Main::pickTolerance() const { return graph_->pickTolerance(); }
