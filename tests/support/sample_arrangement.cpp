@@ -34,7 +34,7 @@ Node node(int bulkhead, int i, int count) {
   n.Ipan = static_cast<Integer>(i % 4);
   n.Inod = static_cast<Integer>(i % 6);
   n.PCod = i % 2;
-  n.knu = static_cast<Integer>(i % 7 == 0 ? 1 : 0);
+  n.knu = static_cast<Integer>(i % 4 == 0 ? 1 : 0);
   return n;
 }
 
@@ -83,7 +83,7 @@ Compartment compartment(int bulkhead, int side, int levels) {
   c.Flag4 = true;
   c.Flag5 = bulkhead % 2 == 1;
   c.C = side == 2;
-  c.D = bulkhead % 3 == 0;
+  c.D = (bulkhead + side) % 3 == 0;
   c.Flag6 = side == 2;
   return c;
 }
@@ -99,7 +99,7 @@ Bulkhead bulkhead(int i, const SampleSize& size) {
   b.Stool1Z = b.Stool1Enabled ? 3.5F : 0;
   b.Stool2Enabled = i % 3 == 1;
   b.Stool2Z = b.Stool2Enabled ? 14.25F : 0;
-  b.UpperStoolSloped = b.Stool2Enabled && i % 2 == 0;
+  b.UpperStoolSloped = b.Stool2Enabled && i % 2 == 1;
   for (int n = 1; n <= size.nodes; ++n) b.Nodes.append(node(i, n, size.nodes));
   for (int m = 1; m <= size.primaryMembers; ++m) {
     PrimaryMember& member = b.PrimaryMembers.append();

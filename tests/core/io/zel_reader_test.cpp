@@ -50,7 +50,7 @@ TEST(ZelReaderVersions, PartsOfNewerVersionsReadAsDefaults) {
 TEST(ZelReaderLines, AnyNonZeroFlagIsSet) {
   const std::string line =
       "Bulkhead 1                              \t 1 \t 2 \t 0 \t 1 \t-1 \t 3.5 "
-      "\t-1 \t 14.25 \t 0 \t 0 \t 0 \t 0 \t 0 ";
+      "\t-1 \t 14.25 \t-1 \t 0 \t 0 \t 0 \t 0 ";
   const std::string changed = "Bulkhead 1\t 1 \t 2 \t 0 \t 1 \t 7 \t 3.5 \t .5 \t 14.25 \t-3 ";
   const Arrangement read = readBack(withLine(zelText(sample()), line, changed));
   const Bulkhead& b = read.Bulkheads.at(1);
