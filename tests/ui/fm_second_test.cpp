@@ -132,6 +132,28 @@ TEST_F(StiffenerWizard, ProposesTheRowAfterTheLastStiffenerAndRefusesAZeroSpacin
   EXPECT_FALSE(session().canUndo());
 }
 
+// Ticked by default, "To the end" fills the room to the bulkhead's side, the
+// last stiffener at least half a spacing clear of it; unticked, the number
+// counts the whole spacings up to the side.
+TEST_F(StiffenerWizard, ProposesARowThatReachesTheEnd) {
+  FM_SecondWiz wizard(editor);
+  const auto field = [&wizard](const char* name) { return control<NumberField>(wizard, name); };
+  auto& toTheEnd = *control<QCheckBox>(wizard, "OP_ToTheEnd");
+  EXPECT_TRUE(toTheEnd.isChecked());
+  const double end = bulkhead().YMax;
+  for (const double start : {0.3, 0.5, 0.7}) {
+    typeInto(*field("FTX_m_0"), QString::number(start));
+    typeInto(*field("FTX_m_1"), "0.8");
+    const int number = field("FTX_m_2")->text().toInt();
+    const double last = start + 0.8 * (number - 1);
+    EXPECT_LE(last, end - 0.4 + 1e-6) << start;
+    EXPECT_GT(last + 0.8, end - 0.4) << start;
+    toTheEnd.click();
+    EXPECT_EQ(field("FTX_m_2")->text().toInt(), static_cast<int>((end - start) / 0.8)) << start;
+    toTheEnd.click();
+  }
+}
+
 TEST_F(StiffenerWizard, OkMakesTheRowAsOneStep) {
   FM_SecondWiz wizard(editor);
   const auto field = [&wizard](const char* name) { return control<NumberField>(wizard, name); };

@@ -38,7 +38,7 @@ int spanInInterval(const OrdinaryStiffener& stiffener, int interval) {
 int steppedInterval(const Bulkhead& bulkhead, int step) {
   const int interval = bulkhead.CurSpan + step;
   return interval >= 1 && interval <= std::max(1, bulkhead.Supports.count()) ? interval
-                                                                               : bulkhead.CurSpan;
+                                                                             : bulkhead.CurSpan;
 }
 
 int selectedStiffenerCount(const Bulkhead& bulkhead) {
@@ -104,6 +104,17 @@ int stiffenersThatFit(const Bulkhead& bulkhead, Single start, Single spacing) {
   const Single end = bulkhead.stfHV == kVertical ? bulkhead.YMax : bulkhead.ZHigh;
   const double fit = std::trunc((static_cast<double>(end) - start) / spacing);
   return fit > 0 ? static_cast<int>(std::min(fit, double{kMaxWizardStiffeners})) : 0;
+}
+
+int stiffenersToTheEnd(const Bulkhead& bulkhead, Single start, Single spacing) {
+  if (std::abs(spacing) < kGeometryTolerance) return 0;
+  const bool vertical = bulkhead.stfHV == kVertical;
+  const Single end = spacing > 0 ? (vertical ? bulkhead.YMax : bulkhead.ZHigh)
+                                 : (vertical ? bulkhead.YMin : bulkhead.ZLow);
+  // The room in spacings, with half a spacing kept clear of the end.
+  const double room = (static_cast<double>(end) - start) / spacing - 0.5;
+  if (room < 0) return 0;
+  return static_cast<int>(std::min(std::floor(room) + 1, double{kMaxWizardStiffeners}));
 }
 
 void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material) {

@@ -81,6 +81,12 @@ Single proposedStart(const Bulkhead& bulkhead, Single spacing);
 // zero or a start beyond the end.
 int stiffenersThatFit(const Bulkhead& bulkhead, Single start, Single spacing);
 
+// How many stiffeners fill the room from `start` to the end of the plane part
+// that the spacing runs toward (YMax or ZHigh, YMin or ZLow for a negative
+// spacing), the last at least half a spacing clear of that end; none for a
+// spacing of zero or a start within half a spacing of the end or past it.
+int stiffenersToTheEnd(const Bulkhead& bulkhead, Single start, Single spacing);
+
 // Appends the row, selected alone, with fixed brackets and the material
 // given; a new stiffener that falls on a primary member of the stiffeners'
 // direction moves one spacing on. The list is sorted again.

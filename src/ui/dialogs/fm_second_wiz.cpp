@@ -30,6 +30,14 @@ FM_SecondWiz::FM_SecondWiz(Editor& editor, QWidget* parent) : QDialog(parent), e
   fields_.number = addField(*form, "&Number :");
   fields_.number->setRange(0, kMaxWizardStiffeners);
   fields_.number->setWholeNumbers();
+  toTheEnd_ = new QCheckBox("To the &end", this);
+  toTheEnd_->setObjectName("OP_ToTheEnd");
+  toTheEnd_->setToolTip(
+      "The number fills the room to the bulkhead's end, the last stiffener at "
+      "least half a spacing clear of it");
+  toTheEnd_->setChecked(true);
+  form->addRow(toTheEnd_);
+  connect(toTheEnd_, &QCheckBox::clicked, this, &FM_SecondWiz::countStiffeners);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -67,9 +75,10 @@ void FM_SecondWiz::fieldCommitted(const NumberField* field) {
 void FM_SecondWiz::countStiffeners() {
   const Bulkhead* bulkhead = currentBulkhead(editor_.session().arrangement());
   if (bulkhead == nullptr) return;
-  fields_.number->showValue(stiffenersThatFit(*bulkhead,
-                                              static_cast<Single>(fields_.start->value()),
-                                              static_cast<Single>(fields_.spacing->value())));
+  const auto start = static_cast<Single>(fields_.start->value());
+  const auto spacing = static_cast<Single>(fields_.spacing->value());
+  fields_.number->showValue(toTheEnd_->isChecked() ? stiffenersToTheEnd(*bulkhead, start, spacing)
+                                                   : stiffenersThatFit(*bulkhead, start, spacing));
 }
 
 void FM_SecondWiz::confirm() {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFormLayout>
 
@@ -28,6 +29,9 @@ class FM_SecondWiz : public QDialog {
   void confirm();
 
   Editor& editor_;
+  // Ticked: the number fills the room to the bulkhead's end; else it counts
+  // the whole spacings from the start to the end.
+  QCheckBox* toTheEnd_ = nullptr;
   struct {
     NumberField* start = nullptr;
     NumberField* spacing = nullptr;

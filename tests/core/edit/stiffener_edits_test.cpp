@@ -95,6 +95,18 @@ TEST(StiffenerWizard, ProposesARowToTheEndAndStepsOffTheMembersOfItsDirection) {
   EXPECT_EQ(stiffenersThatFit(b, 1, 0.7F), 4);
   EXPECT_EQ(stiffenersThatFit(b, 1, 0), 0);
   EXPECT_EQ(stiffenersThatFit(b, 5, 0.7F), 0);
+  // To the end: the last stiffener at least half a spacing clear of it, either way, where the
+  // count of whole spacings stops 0.75 m short.
+  EXPECT_EQ(stiffenersThatFit(b, 1, 0.45F), 6);
+  for (const auto& [start, spacing, number] : {std::tuple{1.0F, 0.7F, 4},
+                                               {1.0F, 0.45F, 7},
+                                               {0.3F, 0.925F, 4},
+                                               {3.9F, 0.7F, 0},
+                                               {3.5F, -0.5F, 6},
+                                               {1.0F, 0.0F, 0},
+                                               {5.0F, 0.7F, 0}}) {
+    EXPECT_EQ(stiffenersToTheEnd(b, start, spacing), number) << start << " " << spacing;
+  }
 
   for (const auto& [position, hv] : {std::pair{2.4F, kHorizontal}, std::pair{3.1F, kVertical}}) {
     PrimaryMember& member = b.PrimaryMembers.append();
