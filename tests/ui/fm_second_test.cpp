@@ -154,6 +154,20 @@ TEST_F(StiffenerWizard, ProposesARowThatReachesTheEnd) {
   }
 }
 
+// A row started among the stiffeners leaves out the places they hold, and says how many.
+TEST_F(StiffenerWizard, LeavesOutWhatExistingStiffenersHoldAndSaysSo) {
+  FM_SecondWiz wizard(editor);
+  const auto field = [&wizard](const char* name) { return control<NumberField>(wizard, name); };
+  const int before = bulkhead().Stiffeners.count();
+  typeInto(*field("FTX_m_0"), "0.4");
+  typeInto(*field("FTX_m_1"), "0.4");
+  typeInto(*field("FTX_m_2"), "4");
+  EXPECT_EQ(control<QLabel>(wizard, "LB_Taken")->text(),
+            "2 of these positions hold a stiffener already and are left out");
+  control<QPushButton>(wizard, "BT_Ok")->click();
+  EXPECT_EQ(bulkhead().Stiffeners.count(), before + 2);
+}
+
 TEST_F(StiffenerWizard, OkMakesTheRowAsOneStep) {
   FM_SecondWiz wizard(editor);
   const auto field = [&wizard](const char* name) { return control<NumberField>(wizard, name); };

@@ -117,28 +117,42 @@ int stiffenersToTheEnd(const Bulkhead& bulkhead, Single start, Single spacing) {
   return static_cast<int>(std::min(std::floor(room) + 1, double{kMaxWizardStiffeners}));
 }
 
+RowPlacement placeRow(const Bulkhead& bulkhead, const StiffenerRow& row) {
+  std::vector<Single> positions;
+  Single position = row.start;
+  for (int k = 0; k < row.number; ++k, position += row.spacing) positions.push_back(position);
+  // A stiffener on a member of its own direction would coincide with it.
+  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+    if (member.HV != bulkhead.stfHV) continue;
+    for (Single& p : positions) {
+      if (std::abs(member.Position - p) < kGeometryTolerance) p += row.spacing;
+    }
+  }
+  RowPlacement placement;
+  for (const Single p : positions) {
+    const bool taken = std::ranges::any_of(bulkhead.Stiffeners, [p](const OrdinaryStiffener& s) {
+      return std::abs(s.Position - p) < kTakenPosition;
+    });
+    if (taken) {
+      ++placement.taken;
+    } else {
+      placement.positions.push_back(p);
+    }
+  }
+  return placement;
+}
+
 void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material) {
+  const RowPlacement placement = placeRow(bulkhead, row);
   List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
-  const int first = stiffeners.count() + 1;
   for (OrdinaryStiffener& stiffener : stiffeners) stiffener.Selected = false;
-  stiffeners.growTo(stiffeners.count() + row.number);
-  for (int k = first; k <= stiffeners.count(); ++k) {
-    OrdinaryStiffener& added = stiffeners.at(k);
+  for (const Single position : placement.positions) {
+    OrdinaryStiffener& added = stiffeners.append();
     added.Selected = true;
     added.Brackets.at(1).Fixed = true;
     added.Brackets.at(2).Fixed = true;
     added.iMat = material;
-    added.Position = k == first ? row.start : stiffeners.at(k - 1).Position + row.spacing;
-  }
-  // A stiffener on a member of its own direction would coincide with it.
-  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
-    if (member.HV != bulkhead.stfHV) continue;
-    for (int k = first; k <= stiffeners.count(); ++k) {
-      OrdinaryStiffener& added = stiffeners.at(k);
-      if (std::abs(member.Position - added.Position) < kGeometryTolerance) {
-        added.Position += row.spacing;
-      }
-    }
+    added.Position = position;
   }
   sortStiffeners(bulkhead);
 }

@@ -87,9 +87,20 @@ int stiffenersThatFit(const Bulkhead& bulkhead, Single start, Single spacing);
 // spacing of zero or a start within half a spacing of the end or past it.
 int stiffenersToTheEnd(const Bulkhead& bulkhead, Single start, Single spacing);
 
-// Appends the row, selected alone, with fixed brackets and the material
-// given; a new stiffener that falls on a primary member of the stiffeners'
-// direction moves one spacing on. The list is sorted again.
+// A new stiffener this close (m) to one the bulkhead has already is left out.
+inline constexpr double kTakenPosition = 0.001;
+
+// Where the row's stiffeners go: a new stiffener that falls on a primary
+// member of the stiffeners' direction moves one spacing on; one within 1 mm
+// of an existing stiffener is left out and counted as taken.
+struct RowPlacement {
+  std::vector<Single> positions;
+  int taken = 0;
+};
+RowPlacement placeRow(const Bulkhead& bulkhead, const StiffenerRow& row);
+
+// Appends the row as `placeRow` places it, selected alone, with fixed
+// brackets and the material given. The list is sorted again.
 void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material);
 
 // Whether Delete has anything to remove: it takes the selected stiffeners.

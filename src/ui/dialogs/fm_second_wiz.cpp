@@ -38,6 +38,9 @@ FM_SecondWiz::FM_SecondWiz(Editor& editor, QWidget* parent) : QDialog(parent), e
   toTheEnd_->setChecked(true);
   form->addRow(toTheEnd_);
   connect(toTheEnd_, &QCheckBox::clicked, this, &FM_SecondWiz::countStiffeners);
+  taken_ = new QLabel(this);
+  taken_->setObjectName("LB_Taken");
+  form->addRow(taken_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -69,7 +72,24 @@ void FM_SecondWiz::fieldCommitted(const NumberField* field) {
     countStiffeners();
   } else if (field != fields_.number) {
     countStiffeners();
+  } else {
+    showTaken();
   }
+}
+
+void FM_SecondWiz::showTaken() {
+  const Bulkhead* bulkhead = currentBulkhead(editor_.session().arrangement());
+  const int taken = bulkhead ? placeRow(*bulkhead, rowOfFields()).taken : 0;
+  taken_->setText(taken == 0 ? QString()
+                             : QString("%1 of these positions hold a stiffener already and are "
+                                       "left out")
+                                   .arg(taken));
+}
+
+StiffenerRow FM_SecondWiz::rowOfFields() const {
+  return {.start = static_cast<Single>(fields_.start->value()),
+          .spacing = static_cast<Single>(fields_.spacing->value()),
+          .number = fields_.number->wholeValue()};
 }
 
 void FM_SecondWiz::countStiffeners() {
@@ -79,6 +99,7 @@ void FM_SecondWiz::countStiffeners() {
   const auto spacing = static_cast<Single>(fields_.spacing->value());
   fields_.number->showValue(toTheEnd_->isChecked() ? stiffenersToTheEnd(*bulkhead, start, spacing)
                                                    : stiffenersThatFit(*bulkhead, start, spacing));
+  showTaken();
 }
 
 void FM_SecondWiz::confirm() {
@@ -89,9 +110,7 @@ void FM_SecondWiz::confirm() {
     reject();
     return;
   }
-  const StiffenerRow row{.start = static_cast<Single>(fields_.start->value()),
-                         .spacing = static_cast<Single>(fields_.spacing->value()),
-                         .number = fields_.number->wholeValue()};
+  const StiffenerRow row = rowOfFields();
   const Integer material = defaultPlatingMaterial(session.ship());
   session.change({.label = "Ordinary stiffeners wizard creation",
                   .scope = EditScope::bulkhead(arrangement.CurBulkhead),

@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFormLayout>
+#include <QLabel>
 
+#include "edit/stiffener_edits.h"
 #include "editor.h"
 #include "widgets/number_field.h"
 
@@ -25,6 +27,9 @@ class FM_SecondWiz : public QDialog {
   // follows the start and the spacing.
   void fieldCommitted(const NumberField* field);
   void countStiffeners();
+  // How many of the row's positions existing stiffeners hold, said under the fields.
+  void showTaken();
+  StiffenerRow rowOfFields() const;
   // Ok: the row as one change.
   void confirm();
 
@@ -32,6 +37,7 @@ class FM_SecondWiz : public QDialog {
   // Ticked: the number fills the room to the bulkhead's end; else it counts
   // the whole spacings from the start to the end.
   QCheckBox* toTheEnd_ = nullptr;
+  QLabel* taken_ = nullptr;
   struct {
     NumberField* start = nullptr;
     NumberField* spacing = nullptr;

@@ -127,6 +127,21 @@ TEST(StiffenerWizard, ProposesARowToTheEndAndStepsOffTheMembersOfItsDirection) {
   EXPECT_NEAR(proposedSpacing(bulkheadWith({3, 4.5})), 1.5, 1e-6);
 }
 
+// A row started among existing stiffeners puts none on them: a position within
+// 1 mm of one is left out and counted.
+TEST(StiffenerWizard, LeavesOutThePositionsExistingStiffenersHold) {
+  Bulkhead b = bulkheadWith({3, 4.4005, 6});
+  const StiffenerRow row{.start = 3, .spacing = 0.7F, .number = 4};
+  const RowPlacement placement = placeRow(b, row);
+  EXPECT_EQ(placement.taken, 2);
+  ASSERT_EQ(placement.positions.size(), 2U);
+  EXPECT_NEAR(placement.positions[0], 3.7, 1e-6);
+  EXPECT_NEAR(placement.positions[1], 5.1, 1e-6);
+  addStiffenerRow(b, row, 1);
+  EXPECT_EQ(b.Stiffeners.count(), 5);
+  EXPECT_EQ(selectedOf(b), (std::vector<bool>{false, true, false, true, false}));
+}
+
 TEST(SelectInDrawing, RectangleAndCtrlClickReachTheCurrentBulkheadsStiffeners) {
   Arrangement a;
   a.Bulkheads.append(bulkheadWith({3, 4, 5, 6}, {true, false, false, false}));
