@@ -80,6 +80,7 @@ void FM_SecondWiz::fieldCommitted(const NumberField* field) {
 void FM_SecondWiz::showTaken() {
   const Bulkhead* bulkhead = currentBulkhead(editor_.session().arrangement());
   const int taken = bulkhead ? placeRow(*bulkhead, rowOfFields()).taken : 0;
+  taken_->setVisible(taken > 0);
   taken_->setText(taken == 0 ? QString()
                              : QString("%1 of these positions hold a stiffener already and are "
                                        "left out")
