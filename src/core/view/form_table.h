@@ -172,6 +172,20 @@ struct FormRow {
   }
 };
 
+// A row as most are written: its field, control name, caption, undo label,
+// what a change of it affects and its unit; the rest through the row's modifiers.
+template <typename Record>
+constexpr FormRow<Record> formRow(FieldRef<Record> field, std::string_view objectName,
+                                  std::string_view caption, std::string_view undoLabel,
+                                  Affects affects = Affects::Geometry, std::string_view unit = {}) {
+  return {.field = field,
+          .objectName = objectName,
+          .caption = caption,
+          .unit = unit,
+          .affects = affects,
+          .undoLabel = undoLabel};
+}
+
 // The control a row is edited in, from its field's type and its choices.
 enum class Control : std::uint8_t { Tick, Text, Number, WholeNumber, Choice, Tools };
 

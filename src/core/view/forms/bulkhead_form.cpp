@@ -43,26 +43,17 @@ std::optional<FormValue> upperTopShown(const Bulkhead& b) {
 
 constexpr FormRow<Bulkhead> data(FieldRef<Bulkhead> field, std::string_view name,
                                  std::string_view caption, Affects affects) {
-  return {.field = field,
-          .objectName = name,
-          .caption = caption,
-          .affects = affects,
-          .undoLabel = kDataChanges};
+  return formRow(field, name, caption, kDataChanges, affects);
 }
 
 constexpr FormRow<Bulkhead> stool(FieldRef<Bulkhead> field, std::string_view name,
                                   std::string_view caption) {
-  return {.field = field,
-          .objectName = name,
-          .caption = caption,
-          .affects = Affects::Rows,
-          .undoLabel = kStoolChanges};
+  return formRow(field, name, caption, kStoolChanges, Affects::Rows);
 }
 
 constexpr FormRow<Bulkhead> top(FieldRef<Bulkhead> field, std::string_view name) {
-  FormRow<Bulkhead> row = data(field, name, "Z top / BL :", Affects::Geometry).within(heightOf);
-  row.unit = "m";
-  return row;
+  return formRow(field, name, "Z top / BL :", kDataChanges, Affects::Geometry, "m")
+      .within(heightOf);
 }
 
 const std::array kRows{

@@ -15,11 +15,7 @@ constexpr char kCorrugationChanges[] = "Corrugated data changes";
 // Every value reaches the corrugation lines the geometry draws.
 constexpr FormRow<Corrugation> corrugation(FieldRef<Corrugation> field, std::string_view name,
                                            std::string_view caption, std::string_view unit = {}) {
-  return {.field = field,
-          .objectName = name,
-          .caption = caption,
-          .unit = unit,
-          .undoLabel = kCorrugationChanges};
+  return formRow(field, name, caption, kCorrugationChanges, Affects::Geometry, unit);
 }
 
 // The start is a coordinate; the spacing, the flange width and the depth are lengths.

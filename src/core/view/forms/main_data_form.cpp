@@ -27,11 +27,7 @@ constexpr FormRange kStateIndexes{.minimum = 1, .maximum = std::numeric_limits<I
 
 constexpr FormRow<Arrangement> main(FieldRef<Arrangement> field, std::string_view name,
                                     std::string_view caption, std::string_view unit = {}) {
-  return {.field = field,
-          .objectName = name,
-          .caption = caption,
-          .unit = unit,
-          .undoLabel = kMainDataChanges};
+  return formRow(field, name, caption, kMainDataChanges, Affects::Geometry, unit);
 }
 
 std::optional<std::string> symmetryText(Long code) {

@@ -26,11 +26,7 @@ constexpr FormRange kSegmentCodes{.minimum = kCurveStraight, .maximum = kCurveTa
 
 constexpr FormRow<Node> node(FieldRef<Node> field, std::string_view name,
                              std::string_view caption) {
-  return {.field = field,
-          .objectName = name,
-          .caption = caption,
-          .unit = "m",
-          .undoLabel = kNodeChanges};
+  return formRow(field, name, caption, kNodeChanges, Affects::Geometry, "m");
 }
 
 const std::array kRows{node(&F::y, "FTX_m_0", "&Y :"), node(&F::z, "FTX_m_1", "&Z :"),

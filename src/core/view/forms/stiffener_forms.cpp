@@ -22,23 +22,11 @@ constexpr char kBracketsChange[] = "Ordinary brackets change";
 // The profile codes the type tools stand for, from no profile to a tee.
 constexpr FormRange kTypeTools{.minimum = kNullProfile, .maximum = kTeeProfile};
 
-template <typename Record>
-constexpr FormRow<Record> row(FieldRef<Record> field, std::string_view name,
-                              std::string_view caption, std::string_view label, Affects affects,
-                              std::string_view unit = {}) {
-  return {.field = field,
-          .objectName = name,
-          .caption = caption,
-          .unit = unit,
-          .affects = affects,
-          .undoLabel = label};
-}
-
 // The lengths of brackets and spans move where the stiffener's spans end.
 template <typename Record>
 constexpr FormRow<Record> length(FieldRef<Record> field, std::string_view name,
                                  std::string_view caption) {
-  return row<Record>(field, name, caption, kScantlingChange, Affects::Geometry, "m")
+  return formRow<Record>(field, name, caption, kScantlingChange, Affects::Geometry, "m")
       .within(kNotNegative);
 }
 
@@ -50,14 +38,14 @@ bool hasWeb(const Scantling& s) {
 
 constexpr FormRow<Scantling> dimension(FieldRef<Scantling> field, std::string_view name,
                                        std::string_view caption, std::string_view refusal) {
-  return row<Scantling>(field, name, caption, kScantlingChange, Affects::Drawing, "mm")
+  return formRow<Scantling>(field, name, caption, kScantlingChange, Affects::Drawing, "mm")
       .within(kNotNegative)
       .refusedAs(refusal);
 }
 
 using Sc = Fields<Scantling>;
 const std::array kScantlingRows{
-    row<Scantling>(&Sc::typ, "SS_type", "Type :", "Ordinary type change", Affects::Drawing)
+    formRow<Scantling>(&Sc::typ, "SS_type", "Type :", "Ordinary type change", Affects::Drawing)
         .within(kTypeTools),
     dimension(&Sc::h1, "FTX_Stiff_0", "&Web (mm)", "Web height (mm)").enabledWhen(hasWeb),
     dimension(&Sc::e1, "FTX_Stiff_1", "&Web (mm)", "Web thickness (mm)").enabledWhen(hasWeb),
@@ -76,28 +64,29 @@ const std::string kConnectionChange = korainString(text_id::kConnectionChangeLab
 
 using St = Fields<OrdinaryStiffener>;
 const std::array kStiffenerRows{
-    row<OrdinaryStiffener>(&St::iMat, "CB_Mat", "&Material", kMaterialChange, Affects::Drawing)
+    formRow<OrdinaryStiffener>(&St::iMat, "CB_Mat", "&Material", kMaterialChange, Affects::Drawing)
         .ofMaterials(),
-    row<OrdinaryStiffener>(&St::spanReduction, "FTX_Stiff_7", "Span reduction  (m):",
-                           "Ordinary stiffener data changes", Affects::Geometry, "m")
+    formRow<OrdinaryStiffener>(&St::spanReduction, "FTX_Stiff_7", "Span reduction  (m):",
+                               "Ordinary stiffener data changes", Affects::Geometry, "m")
         .within(kNotNegative),
-    row<OrdinaryStiffener>(&St::typeConn, "CB_typeConn", "Stiff. connection", kConnectionChange,
-                           Affects::Drawing)
+    formRow<OrdinaryStiffener>(&St::typeConn, "CB_typeConn", "Stiff. connection", kConnectionChange,
+                               Affects::Drawing)
         .coded(connectionText)};
 
 using Br = Fields<Bracket>;
 const std::array kBracketRows{
-    row<Bracket>(&Br::fixed, "OP_Brack_0", "&Fixed support", kBracketsChange, Affects::Geometry),
-    row<Bracket>(&Br::enabled, "OP_Brack_1", "&No bracket", kBracketsChange, Affects::Geometry)
+    formRow<Bracket>(&Br::fixed, "OP_Brack_0", "&Fixed support", kBracketsChange,
+                     Affects::Geometry),
+    formRow<Bracket>(&Br::enabled, "OP_Brack_1", "&No bracket", kBracketsChange, Affects::Geometry)
         .invertedTick(),
     length<Bracket>(&Br::length, "FTX_Stiff_4", "Length :")};
 
 using Sp = Fields<StiffenerSpan>;
 const std::array kSpanRows{
-    row<StiffenerSpan>(&Sp::mat, "CB_Mat", "&Material", kMaterialChange, Affects::Drawing)
+    formRow<StiffenerSpan>(&Sp::mat, "CB_Mat", "&Material", kMaterialChange, Affects::Drawing)
         .ofMaterials(),
-    row<StiffenerSpan>(&Sp::hasScantling, "OP_Span", "&Default scantling",
-                       "Ordinary span scantling change", Affects::Drawing)
+    formRow<StiffenerSpan>(&Sp::hasScantling, "OP_Span", "&Default scantling",
+                           "Ordinary span scantling change", Affects::Drawing)
         .invertedTick(),
     length<StiffenerSpan>(&Sp::lowerBracketLength, "FTX_Stiff_5", "&Lower bracket length :"),
     length<StiffenerSpan>(&Sp::upperBracketLength, "FTX_Stiff_6", "&Upper bracket length :")};
