@@ -36,8 +36,8 @@ bool readArrangement(const std::string& database, Integer n, Arrangement& arrang
   return result.found();
 }
 
-// Saves the arrangement as block n of the database (kAppendedBlock: a new last
-// block) through the editor's save workflow, its questions answered No.
+}  // namespace
+
 int saveInto(const std::string& database, Integer n, Arrangement arrangement,
              const CommandStreams& streams) {
   if (refusedAsNoDatabase(database, streams.err)) return kExitFailed;
@@ -56,6 +56,8 @@ int saveInto(const std::string& database, Integer n, Arrangement arrangement,
   streams.out << database << ": block " << session.database().BlockNumber << '\n';
   return kExitOk;
 }
+
+namespace {
 
 // The bytes of the file, or of standard input for "-".
 std::optional<std::string> readInput(const std::string& path, std::string& error) {

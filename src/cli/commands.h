@@ -18,6 +18,11 @@ struct CommandStreams {
   std::ostream& err;
 };
 
+// Saves the arrangement as block n of the database (kAppendedBlock: a new last
+// block) through the editor's save workflow, its questions answered No.
+int saveInto(const std::string& database, Integer n, Arrangement arrangement,
+             const CommandStreams& streams);
+
 // One line per block: position, TAB, kind (zel, torsion, section), TAB, name.
 int listCommand(const std::string& database, const CommandStreams& streams);
 

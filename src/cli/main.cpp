@@ -10,6 +10,7 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "copy_bulkheads_command.h"
 #include "draw_command.h"
 #include "geometry_commands.h"
 #include "import_command.h"
@@ -155,6 +156,7 @@ int run(const Arguments& args, const CommandStreams& streams) {
   if (command == "list" || command == "ship") return databaseCommand(args, streams);
   if (command == "draw") return drawCommand(rest, streams);
   if (command == "import") return importCommand(rest, streams);
+  if (command == "copy-bulkheads") return copyBulkheadsCommand(rest, streams);
   if (command == "report") return reportCommand(rest, streams);
   return blockCommand(args, streams);
 }

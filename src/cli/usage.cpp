@@ -16,7 +16,7 @@ struct CommandHelp {
   std::string_view description;  // lines indented by two, the first after the name
 };
 
-constexpr std::array<CommandHelp, 14> kCommands{{
+constexpr std::array<CommandHelp, 15> kCommands{{
     {"list", "list DB", "  list    one line per block of the database DB: position, kind, name\n"},
     {"dump", "dump DB N [-] [--as-read]",
      "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry,\n"
@@ -65,6 +65,11 @@ constexpr std::array<CommandHelp, 14> kCommands{{
      "  resave  reads arrangement N of DB and saves it back in the current version\n"},
     {"copy", "copy DB N OTHER",
      "  copy    appends arrangement N of DB to the database OTHER as a new block\n"},
+    {"copy-bulkheads", "copy-bulkheads DB N FROM_DB M [--bulkheads 1,3,...]",
+     "  copy-bulkheads  appends the bulkheads of arrangement M of FROM_DB (all, or those\n"
+     "          --bulkheads numbers, in that order) with everything they hold to arrangement N\n"
+     "          of DB; FROM_DB may be DB itself and is only read; material numbers that name\n"
+     "          another material in DB's ship are kept and said on standard error\n"},
     {"import", "import DB S [--x X]",
      "  import  builds an arrangement from the compartments of hull section S of DB, at X\n"
      "          (the section's own by default), appends it to DB and prints its block number\n"},
