@@ -1,6 +1,7 @@
 // The main window's editing and view commands: add, delete and insert on the
 // current panel, the object tools, zoom and the bulkhead steps.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/fm_copy_bulkheads.h"
 #include "dialogs/fm_main_data.h"
 #include "dialogs/fm_pref.h"
 #include "drawing/fm_graph.h"
@@ -47,6 +48,11 @@ void FM_Main::stepBulkhead(int direction) {
 
 void FM_Main::showMainData() {
   FM_MainData dialog(*this, this);
+  dialog.exec();
+}
+
+void FM_Main::copyBulkheads() {
+  FM_CopyBulkheads dialog(*this, this);
   dialog.exec();
 }
 

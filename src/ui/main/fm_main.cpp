@@ -110,6 +110,7 @@ void FM_Main::connectCommands() {
   connect(a.undo, &QAction::triggered, this, [this] { session().undo(); });
   connect(a.redo, &QAction::triggered, this, [this] { session().redo(); });
   connect(a.mainData, &QAction::triggered, this, &FM_Main::showMainData);
+  connect(a.copyBulkheads, &QAction::triggered, this, &FM_Main::copyBulkheads);
   for (int i = 0; i < kObjectToolCount; ++i) {
     QAction* tool = a.objectTools[static_cast<std::size_t>(i)];
     connect(tool, &QAction::triggered, this,

@@ -64,6 +64,8 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   // Add, Delete and Insert on the current panel, each one change.
   void runItemCommand(ItemCommand command);
   void showMainData();
+  // Copy Bulkheads From: bulkheads of an arrangement appended as one change.
+  void copyBulkheads();
   void showPreferences();
   void stepBulkhead(int direction);
   void setZoomTool(bool on);

@@ -44,6 +44,7 @@ struct MainActions {
 
   QMenu* arrangementMenu = nullptr;                      // ME_Zel
   QAction* mainData = nullptr;                           // ME_MainData
+  QAction* copyBulkheads = nullptr;                      // ME_CopyBulkheads
   std::array<QAction*, kObjectToolCount> objectItems{};  // ME_Obj_i
 
   QMenu* checkMenu = nullptr;  // ME_Check

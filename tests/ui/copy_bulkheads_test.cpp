@@ -1,0 +1,95 @@
+// Copy Bulkheads From driven as a user does: an arrangement of this database,
+// the one being edited or one of another database chosen, a bulkhead checked,
+// Ok appending it as one change that Undo takes back.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <string>
+#include <vector>
+
+#include "dialogs/fm_copy_bulkheads.h"
+#include "ui_test_support.h"
+
+namespace korain::testing {
+namespace {
+
+std::vector<std::string> rowTexts(const QListWidget& list) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < list.count(); ++i) rows.push_back(list.item(i)->text().toStdString());
+  return rows;
+}
+
+class CopyBulkheads : public ExampleTest {
+ protected:
+  void SetUp() override { editor.openExample(2); }
+  ScratchFolder scratch;
+};
+
+TEST_F(CopyBulkheads, TheCheckedBulkheadsAreAppendedAsOneChangeThatUndoTakesBack) {
+  struct Case {
+    const char* what;
+    bool otherDatabase;
+    int arrangementRow;
+    const char* checkButton;  // nullptr: the first bulkhead's box is ticked
+    const char* appended;
+  };
+  const Case cases[] = {
+      {"arrangement 1 of this database", false, 1, nullptr, "Plane bulkhead holds 3/4"},
+      {"the arrangement being edited", false, 0, "BT_All", "Corrugated bulkhead holds 4/5"},
+      {"arrangement 1 of another database", true, 0, nullptr, "Plane bulkhead holds 3/4"},
+  };
+  const std::string other = scratch.file("other.ko2");
+  writeFile(other, exampleDatabase());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Arrangement before = session().arrangement();
+    FM_CopyBulkheads dialog(editor);
+    dialog.show();
+    QListWidget& arrangements = *control<QListWidget>(dialog, "LI_Arrangements");
+    QListWidget& bulkheads = *control<QListWidget>(dialog, "LI_Bulkheads");
+    QPushButton& ok = *control<QPushButton>(dialog, "BT_Ok");
+    EXPECT_EQ(rowTexts(arrangements),
+              (std::vector<std::string>{"This arrangement: Hold 5 fore bulkhead (corrugated)",
+                                        "Hold 3 aft bulkhead"}));
+    if (c.otherDatabase) {
+      prompt().fileAnswers.push_back(other);
+      click(dialog, "BT_OtherDatabase");
+      EXPECT_EQ(control<QLabel>(dialog, "LB_Database")->text(), "Database: other.ko2");
+    }
+    arrangements.setCurrentRow(c.arrangementRow);
+    ASSERT_EQ(bulkheads.count(), 1);
+    EXPECT_EQ(bulkheads.item(0)->text().toStdString().find(std::string("1  ")), 0U);
+    EXPECT_FALSE(ok.isEnabled());
+    if (c.checkButton != nullptr) {
+      click(dialog, c.checkButton);
+    } else {
+      bulkheads.item(0)->setCheckState(Qt::Checked);
+    }
+    ASSERT_TRUE(ok.isEnabled());
+    click(dialog, "BT_Ok");
+
+    EXPECT_FALSE(dialog.isVisible());
+    const Arrangement& after = session().arrangement();
+    ASSERT_EQ(after.Bulkheads.count(), 2);
+    EXPECT_EQ(after.Bulkheads.at(2).Name, c.appended);
+    EXPECT_EQ(after.CurBulkhead, 2);
+    EXPECT_EQ(session().undoLabel(), "Copy bulkheads");
+    EXPECT_EQ(prompt().messages, std::vector<std::string>{});
+    ASSERT_TRUE(session().undo());
+    EXPECT_EQ(session().arrangement().Bulkheads, before.Bulkheads);
+  }
+  // The other database was only read.
+  EXPECT_EQ(readFile(other), exampleDatabase());
+}
+
+TEST_F(CopyBulkheads, CancelChangesNothing) {
+  const Arrangement before = session().arrangement();
+  FM_CopyBulkheads dialog(editor);
+  dialog.show();
+  control<QListWidget>(dialog, "LI_Arrangements")->setCurrentRow(1);
+  click(dialog, "BT_All");
+  click(dialog, "BT_Cancel");
+  EXPECT_EQ(session().arrangement(), before);
+  EXPECT_EQ(session().undoLabel(), "");
+}
+
+}  // namespace
+}  // namespace korain::testing
