@@ -30,6 +30,10 @@ QString bulkheadRowText(int number, const Bulkhead& bulkhead) {
       .arg(bulkhead.Stiffeners.count());
 }
 
+std::string folderOf(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).absolutePath().toStdString();
+}
+
 QPushButton* button(QDialog& dialog, const char* name, const QString& caption) {
   auto* made = new QPushButton(caption, &dialog);
   made->setObjectName(name);
@@ -96,7 +100,7 @@ void FM_CopyBulkheads::chooseOtherDatabase() {
       editor_.prompt().askFileName({.title = "Copy Bulkheads From",
                                     .filter = korainString(text_id::kDatabaseFilter),
                                     .defaultExtension = "ko2",
-                                    .initialName = database_,
+                                    .initialName = folderOf(database_),
                                     .save = false});
   if (!path) return;
   ShipData ship;

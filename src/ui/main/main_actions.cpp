@@ -140,7 +140,7 @@ MainActions buildMainActions(QMainWindow& window) {
 
   a.arrangementMenu = menu(bar, "ME_Zel", "&Bulkhead Arrangement");
   a.mainData = item(a.arrangementMenu, "ME_MainData", "&Main Data");
-  a.copyBulkheads = item(a.arrangementMenu, "ME_CopyBulkheads", "&Copy Bulkheads From...");
+  a.copyBulkheads = item(a.arrangementMenu, "ME_CopyBulkheads", "Cop&y Bulkheads From...");
   a.arrangementMenu->addSeparator();
   for (int i = 0; i < kObjectToolCount; ++i) {
     const auto index = static_cast<std::size_t>(i);
