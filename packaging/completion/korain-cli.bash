@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 _korain_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="list dump load check legend draw resonance properties report ship resave copy import"
+  local commands="list dump load check legend draw resonance properties report ship resave copy copy-bulkheads import"
   if [[ $COMP_CWORD -eq 1 ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$commands --help --version" -- "$cur")
     return
@@ -20,6 +20,7 @@ _korain_cli() {
     draw) options="-o --size --show --check --title-block --normalised-scale --scale --paper --title --help" ;;
     report) options="-o --items --help" ;;
     import) options="--x --help" ;;
+    copy-bulkheads) options="--bulkheads --help" ;;
   esac
   if [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
