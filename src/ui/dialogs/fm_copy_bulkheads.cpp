@@ -11,6 +11,7 @@
 #include "io/zel_reader.h"
 #include "model/codes.h"
 #include "ship/ship_data_reader.h"
+#include "text/format_message.h"
 #include "text/string_table.h"
 #include "widgets/ok_cancel.h"
 
@@ -135,7 +136,8 @@ void FM_CopyBulkheads::arrangementChosen() {
       if (read.status != ZelReadStatus::Read) {
         source_ = {};
         std::string said = sourceName_ + " cannot be read whole:";
-        for (const FileMessage& message : read.messages) said += "\n" + message.toString();
+        for (const FileMessage& message : read.messages)
+          said += kMessageLineBreak + message.toString();
         editor_.prompt().showMessage(said);
       }
     }
