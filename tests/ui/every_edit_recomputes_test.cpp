@@ -82,6 +82,13 @@ std::vector<EditRow> rows() {
                      a.Bulkheads.append(a.Bulkheads.at(1));
                    }});
        }},
+      {"bulkheads copied", "ME_Obj_0", "FM_Bh",
+       ACT(answerNextDialog("FM_CopyBulkheads", "BT_Ok",
+                            [](QWidget& d) {
+                              control<QListWidget>(d, "LI_Arrangements")->setCurrentRow(0);
+                              click(d, "BT_All");
+                            });
+           run(window, "ME_CopyBulkheads"))},
       {"node added", "ME_Obj_1", "FM_Node", command("ME_Add")},
       {"node inserted", "ME_Obj_1", "FM_Node", command("ME_Insert")},
       {"node removed", "ME_Obj_1", "FM_Node", command("ME_Delete", {Answer::Yes})},
