@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "geometry/compute_geometry.h"
 #include "geometry/contour_arc.h"
+#include "geometry/contour_path.h"
 #include "messages/message_list.h"
 #include "model/arrangement.h"
 
@@ -106,6 +108,30 @@ inline std::vector<std::pair<double, double>> pointSet(const List<StrakePoint>& 
   for (const StrakePoint& p : outline) points.emplace_back(p.Y, p.Z);
   std::sort(points.begin(), points.end());
   return points;
+}
+
+// The distance from the point to the nearest of the line's segments.
+inline double distanceToPolyline(PlanePoint p, const std::vector<PlanePoint>& line) {
+  double nearest = std::numeric_limits<double>::max();
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    const PlanePoint a = line[i - 1];
+    const double dy = line[i].y - a.y;
+    const double dz = line[i].z - a.z;
+    const double squared = dy * dy + dz * dz;
+    const double t =
+        squared == 0 ? 0 : std::clamp(((p.y - a.y) * dy + (p.z - a.z) * dz) / squared, 0.0, 1.0);
+    nearest = std::min(nearest, distance(p, {a.y + t * dy, a.z + t * dz}));
+  }
+  return nearest;
+}
+
+// The contour of the nodes as the bulkhead geometry draws it, every arc in
+// chords within 0.01 mm; empty when an arc node describes no arc.
+inline std::vector<PlanePoint> drawnContour(const List<Node>& nodes) {
+  Bulkhead bulkhead;
+  bulkhead.Nodes = nodes;
+  if (computeBHeadGeometry(bulkhead) != 1) return {};
+  return flattenPath(contourPath(bulkhead.Nodes), 1e-5);
 }
 
 }  // namespace korain::testing
