@@ -74,6 +74,7 @@ List<Node> contourNodes(const ContourPath& path) {
   appendNode(nodes, path.front().point, kFirstNodeCode);
   for (std::size_t i = 1; i < path.size(); ++i) {
     appendPiece(nodes, path[i - 1].point, path[i].point, path[i - 1].bulge);
+    if (nodes.count() > kMostContourNodes) return {};
   }
   return nodes;
 }

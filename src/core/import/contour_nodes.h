@@ -14,7 +14,11 @@
 
 namespace korain {
 
+// The most nodes a bulkhead numbers: its node numbers are Integers.
+inline constexpr int kMostContourNodes = 32767;
+
 // The first node has curve code 0; every node's Abs is its place in the list.
+// None when the path needs more than kMostContourNodes.
 List<Node> contourNodes(const ContourPath& path);
 
 }  // namespace korain

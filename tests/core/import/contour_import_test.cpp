@@ -80,6 +80,14 @@ TEST(ContourNodes, TangentPointIsWhereTheArcsEndTangentsMeet) {
   EXPECT_NEAR(right.at(2).ShZT, 2, 1e-6);
 }
 
+TEST(ContourNodes, NoMoreNodesThanABulkheadNumbers) {
+  for (const int points : {kMostContourNodes, kMostContourNodes + 1}) {
+    ContourPath path;
+    for (int i = 0; i < points; ++i) path.push_back({{i * 0.01, 0}, 0});
+    EXPECT_EQ(contourNodes(path).count(), points > kMostContourNodes ? 0 : points) << points;
+  }
+}
+
 DxfPiece line(PlanePoint from, PlanePoint to, const char* layer = "0") {
   return {layer, from, to, 0};
 }
