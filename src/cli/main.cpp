@@ -14,6 +14,7 @@
 #include "draw_command.h"
 #include "geometry_commands.h"
 #include "import_command.h"
+#include "import_contour_command.h"
 #include "model/versions.h"
 #include "properties_command.h"
 #include "report_command.h"
@@ -157,6 +158,7 @@ int run(const Arguments& args, const CommandStreams& streams) {
   if (command == "draw") return drawCommand(rest, streams);
   if (command == "import") return importCommand(rest, streams);
   if (command == "copy-bulkheads") return copyBulkheadsCommand(rest, streams);
+  if (command == "import-contour") return importContourCommand(rest, streams);
   if (command == "report") return reportCommand(rest, streams);
   return blockCommand(args, streams);
 }

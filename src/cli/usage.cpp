@@ -16,7 +16,7 @@ struct CommandHelp {
   std::string_view description;  // lines indented by two, the first after the name
 };
 
-constexpr std::array<CommandHelp, 15> kCommands{{
+constexpr std::array<CommandHelp, 16> kCommands{{
     {"list", "list DB", "  list    one line per block of the database DB: position, kind, name\n"},
     {"dump", "dump DB N [-] [--as-read]",
      "  dump    block N of DB, a bulkhead arrangement, as JSON, with its computed geometry,\n"
@@ -73,6 +73,12 @@ constexpr std::array<CommandHelp, 15> kCommands{{
     {"import", "import DB S [--x X]",
      "  import  builds an arrangement from the compartments of hull section S of DB, at X\n"
      "          (the section's own by default), appends it to DB and prints its block number\n"},
+    {"import-contour", "import-contour DB N FILE.dxf [--layer NAME] [--bulkhead K]",
+     "  import-contour  the longest chain of FILE.dxf (polylines with their bulges, or lines\n"
+     "          and arcs joined end to end within 0.001 m; of layer NAME only when given)\n"
+     "          made the nodes of bulkhead K of arrangement N, or of a new bulkhead appended\n"
+     "          without --bulkhead; y and z are the drawing's x and y, in metres or as its\n"
+     "          units say (millimetres, centimetres, inches, feet)\n"},
     {"--help | --version", "--help | --version", ""},
 }};
 
