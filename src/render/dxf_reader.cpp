@@ -5,6 +5,7 @@
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -122,10 +123,9 @@ std::string_view trimmed(std::string_view line) {
 }
 
 bool isCountCode(std::string_view entity, int code) {
-  for (const CountCode& count : kCountCodes) {
-    if (count.entity == entity && count.code == code) return true;
-  }
-  return false;
+  return std::any_of(kCountCodes.begin(), kCountCodes.end(), [&](const CountCode& count) {
+    return count.entity == entity && count.code == code;
+  });
 }
 
 // A number as dxflib reads it: its leading digits, 0 for none.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/contour_chain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -131,9 +132,8 @@ class PieceChainer {
       start = next.to;
     }
     ContourChain chain;
-    for (auto it = backward.rbegin(); it != backward.rend(); ++it) {
-      chain.path.push_back({it->from, it->bulge});
-    }
+    std::reverse(backward.begin(), backward.end());
+    for (const DxfPiece& piece : backward) chain.path.push_back({piece.from, piece.bulge});
     for (const DxfPiece& piece : forward) chain.path.push_back({piece.from, piece.bulge});
     chain.path.push_back({forward.back().to, 0});
     chain.closed =

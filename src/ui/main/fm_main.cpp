@@ -101,6 +101,7 @@ void FM_Main::connectCommands() {
   connect(a.saveTool, &QAction::triggered, this, [this] { save(); });
   connect(a.saveAs, &QAction::triggered, this, [this] { saveAs(); });
   connect(a.exportDrawing, &QAction::triggered, this, [this] { exportDrawing(); });
+  connect(a.importContour, &QAction::triggered, this, [this] { importContour(); });
   connect(a.printData, &QAction::triggered, this, &FM_Main::printData);
   connect(a.printTool, &QAction::triggered, this, &FM_Main::printData);
   connect(a.plot, &QAction::triggered, this, &FM_Main::printDrawing);
@@ -179,6 +180,7 @@ void FM_Main::applyMenuState(const MenuState& state) {
     output->setEnabled(state.arrangementOpen);
   }
   a.objectsBar->setEnabled(state.mainDataComplete);
+  a.importContour->setEnabled(state.mainDataComplete && state.arrangementOpen);
   a.arrangementMenu->menuAction()->setEnabled(state.mainDataComplete && state.arrangementOpen);
   a.zoomItem->setEnabled(state.mainDataComplete);
 

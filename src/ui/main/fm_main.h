@@ -52,6 +52,9 @@ class FM_Main : public QMainWindow, public Editor, public SessionView {
   bool save();
   bool saveAs();
   bool exportDrawing();
+  // Import Contour from DXF: the longest chain of a DXF file made the nodes of
+  // the current bulkhead (asked first when it has nodes) or of a new one.
+  bool importContour();
   // Print Data: the print dialog, then the report printed or previewed.
   void printData();
   // Print Drawing: the drawing print dialog, then the sheet printed or previewed.

@@ -51,6 +51,7 @@ void buildFileMenu(QMenuBar* bar, MainActions& a) {
   a.saveAs = item(a.fileMenu, "ME_SaveAs", "Save &As...");
   a.fileMenu->addSeparator();
   a.exportDrawing = item(a.fileMenu, "ME_ExportDrawing", "&Export Drawing...");
+  a.importContour = item(a.fileMenu, "ME_ImportContour", "&Import Contour from DXF...");
   a.printData =
       item(a.fileMenu, "ME_PrintData", "&Print Data...", QKeySequence(Qt::CTRL | Qt::Key_P));
   a.plot = item(a.fileMenu, "ME_Plot", "Print &Drawing...");

@@ -30,6 +30,7 @@ struct MainActions {
   QAction* save = nullptr;            // ME_Save
   QAction* saveAs = nullptr;          // ME_SaveAs
   QAction* exportDrawing = nullptr;   // ME_ExportDrawing
+  QAction* importContour = nullptr;   // ME_ImportContour
   QAction* printData = nullptr;       // ME_PrintData
   QAction* plot = nullptr;            // ME_Plot
   QAction* quit = nullptr;            // ME_Quit
