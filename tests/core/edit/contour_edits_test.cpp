@@ -14,39 +14,19 @@ TEST(ReplaceContour, ReplacesBulkheadKOrAppendsAndRefusesWhatIsNotThere) {
   Arrangement before;
   before.Bulkheads.append(rectangle(true, "A"));
   before.Bulkheads.append(rectangle(false, "B"));
-  before.CurBulkhead = 1;
-  List<Node> triangle;
-  for (const Node& n : {straightNode(0, 0), straightNode(4, 0), straightNode(0, 3)}) {
-    triangle.append(n);
-  }
-  const struct {
-    int k;
-    List<Node> nodes;
-    bool done;
-    int bulkheads;
-    int changed;  // the bulkhead holding the contour, 0 when refused
-  } cases[] = {
-      {2, triangle, true, 2, 2},   {0, triangle, true, 3, 3}, {3, triangle, false, 2, 0},
-      {-1, triangle, false, 2, 0}, {1, {}, false, 2, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.k);
+  const List<Node> triangle = bulkheadThrough({straightNode(0, 0), straightNode(4, 0)}).Nodes;
+  // k, nodes, then the bulkhead that holds them (0: refused) and how many there are.
+  const std::tuple<int, List<Node>, int, int> cases[] = {
+      {2, triangle, 2, 2}, {0, triangle, 3, 3}, {3, triangle, 0, 2}, {1, {}, 0, 2}};
+  for (const auto& [k, nodes, changed, count] : cases) {
     Arrangement a = before;
-    EXPECT_EQ(replaceContour(a, c.k, c.nodes, 5), c.done);
-    ASSERT_EQ(a.Bulkheads.count(), c.bulkheads);
-    if (!c.done) {
-      EXPECT_EQ(a, before);
-      continue;
+    EXPECT_EQ(replaceContour(a, k, nodes, 5), changed != 0);
+    ASSERT_EQ(a.Bulkheads.count(), count);
+    for (int i = 1; i <= count; ++i) {
+      EXPECT_EQ(a.Bulkheads.at(i).Nodes, i == changed ? triangle : before.Bulkheads.at(i).Nodes);
     }
-    EXPECT_EQ(a.CurBulkhead, c.changed);
-    for (int k = 1; k <= a.Bulkheads.count(); ++k) {
-      const Bulkhead& bulkhead = a.Bulkheads.at(k);
-      EXPECT_EQ(bulkhead.Nodes, k == c.changed ? triangle : before.Bulkheads.at(k).Nodes) << k;
-    }
-    EXPECT_EQ(a.Bulkheads.at(c.changed).CurNode, 1);
-    if (c.k == 0) {
-      EXPECT_EQ(a.Bulkheads.at(c.changed).iMat, 5);
-    }
+    EXPECT_EQ(a.CurBulkhead, changed);
+    EXPECT_EQ(a.Bulkheads.at(count).iMat, k == 0 ? 5 : 0);
   }
 }
 
