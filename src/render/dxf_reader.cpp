@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
@@ -137,6 +139,7 @@ long long leadingNumber(std::string_view text) {
 // dxflib reads a line into a buffer of fixed size, and loses its way in the
 // file after a longer one.
 constexpr std::size_t kLongestLine = 1000;
+constexpr std::uintmax_t kLargestFile = std::uintmax_t{256} << 20;
 
 // The lines of the file as dxflib reads them, one to a line end, or why they
 // cannot be given to it.
@@ -206,6 +209,13 @@ bool readDxfEntities(const std::string& path, DxfEntities& entities, std::string
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     error = "it cannot be opened";
+    return false;
+  }
+  // The file is held in memory twice while it is checked and read.
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+  if (!unknown && size > kLargestFile) {
+    error = "it is larger than the " + std::to_string(kLargestFile >> 20) + " MB a drawing can be";
     return false;
   }
   return readDxfEntities(file, entities, error);

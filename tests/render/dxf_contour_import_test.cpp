@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 #include "../core/geometry/geometry_test_support.h"
@@ -96,8 +97,8 @@ TEST(DxfContourImport, ExampleBulkheadsComeBackNodeForNode) {
   }
 }
 
-// The last three files hold what dxflib must never be given: a count it would
-// size an array by, and a line longer than its buffer.
+// The files written here are never given to dxflib: one too large to hold in
+// memory twice, a count it would size an array by, a line longer than its buffer.
 TEST(DxfContourImport, RefusalNamesTheFileAndWhatWasMissing) {
   const QTemporaryDir dir;
   const auto written = [&dir](const char* name, const std::string& entity) {
@@ -105,7 +106,10 @@ TEST(DxfContourImport, RefusalNamesTheFileAndWhatWasMissing) {
     std::ofstream(path) << "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n" << entity << "0\nEOF\n";
     return path;
   };
+  const std::string huge = written("huge.dxf", "");
+  std::filesystem::resize_file(huge, std::uintmax_t{257} << 20);  // sparse: takes no room
   const std::pair<std::string, std::string> cases[] = {
+      {huge, "huge.dxf: it is larger than the 256 MB a drawing can be"},
       {kFixtures + "no_chain.dxf", "no_chain.dxf: no polyline, line or arc of two distinct points"},
       {kFixtures + "miles.dxf", "miles.dxf: the drawing is in miles"},
       {kFixtures + "make_fixtures.py", "make_fixtures.py: no polyline, line or arc to make"},
