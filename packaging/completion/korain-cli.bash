@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 _korain_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local commands="list dump load check legend draw resonance properties report ship resave copy copy-bulkheads import"
+  local commands="list dump load check legend draw resonance properties report ship resave copy copy-bulkheads import import-contour"
   if [[ $COMP_CWORD -eq 1 ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$commands --help --version" -- "$cur")
     return
@@ -21,6 +21,7 @@ _korain_cli() {
     report) options="-o --items --help" ;;
     import) options="--x --help" ;;
     copy-bulkheads) options="--bulkheads --help" ;;
+    import-contour) options="--layer --bulkhead --help" ;;
   esac
   if [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
