@@ -13,8 +13,6 @@
 namespace korain {
 namespace {
 
-// The curve code of the first node: no segment leads to it.
-constexpr Long kFirstNodeCode = 0;
 constexpr int kPlaceAttempts = 100;
 
 // To the nearest, halves away from zero: the place of a new node is meant to be

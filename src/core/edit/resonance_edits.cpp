@@ -45,4 +45,16 @@ void appendDefaultLevels(Compartment& compartment, Single length, Single breadth
   compartment.Points.append({static_cast<Single>(kTopDefaultFilling * height), length, breadth});
 }
 
+std::optional<double> shareOfHeight(const Compartment& compartment, double level) {
+  const double height = compartment.Table1.at(kHeightEntry);
+  if (!(height > 0)) return std::nullopt;
+  return level / height * 100;
+}
+
+std::optional<double> levelOfShare(const Compartment& compartment, double percent) {
+  const double height = compartment.Table1.at(kHeightEntry);
+  if (!(height > 0)) return std::nullopt;
+  return percent / 100 * height;
+}
+
 }  // namespace korain

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 #include "model/arrangement.h"
 
 namespace korain {
@@ -23,5 +25,10 @@ bool appendLevel(Compartment& compartment);
 // each with the free-surface length and breadth given, as many as fit;
 // existing levels stay in front of them.
 void appendDefaultLevels(Compartment& compartment, Single length, Single breadth);
+
+// A filling level as a percentage of the compartment's height, and the level
+// of a percentage; none for a compartment without a height (0 or below).
+std::optional<double> shareOfHeight(const Compartment& compartment, double level);
+std::optional<double> levelOfShare(const Compartment& compartment, double percent);
 
 }  // namespace korain

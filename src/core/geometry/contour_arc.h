@@ -24,6 +24,8 @@
 
 namespace korain {
 
+// The curve code of the first node: no segment leads to it.
+inline constexpr Long kFirstNodeCode = 0;
 inline constexpr Long kCurveStraight = 1;
 inline constexpr Long kCurveArc = 3;
 inline constexpr Long kCurveTangentArc = 4;
