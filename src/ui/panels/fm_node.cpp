@@ -4,16 +4,31 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSignalBlocker>
 #include <string>
+#include <utility>
 
+#include "edit/paste_edits.h"
 #include "edit/selection_edits.h"
 #include "panels/form_rows.h"
 #include "panels/step_buttons.h"
 #include "view/forms/forms.h"
 #include "view/item_panel_states.h"
+#include "view/node_table.h"
 #include "view/world_window.h"
+#include "widgets/number_cell_delegate.h"
+#include "widgets/number_field.h"
+#include "widgets/refusal_notice.h"
+#include "widgets/table_clipboard.h"
+#include "widgets/typed_number.h"
 
 namespace korain {
+namespace {
+
+constexpr char kPasteNodes[] = "Paste nodes";
+
+}  // namespace
 
 FM_Node::FM_Node(Editor& editor, QWidget* parent)
     : Panel(editor, PanelCode::Nodes, SelectorUse::Shown, parent) {
@@ -53,6 +68,32 @@ void FM_Node::buildControls() {
     binder_->addRow(circleRows, table, name);
   }
   rows.addWide(circle_);
+  buildTable();
+}
+
+void FM_Node::buildTable() {
+  table_ = new QTableWidget(0, static_cast<int>(kNodeColumns.size()), this);
+  table_->setObjectName("TB_Nodes");
+  QStringList headings;
+  for (const NodeColumn& column : kNodeColumns) {
+    headings << QString::fromUtf8(column.heading.data(),
+                                  static_cast<qsizetype>(column.heading.size()));
+  }
+  table_->setHorizontalHeaderLabels(headings);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  table_->setItemDelegate(new NumberCellDelegate(table_));
+  table_->setMinimumHeight(160);
+  body()->addWidget(table_, 1);
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    if (editor().refreshing() || row < 0) return;
+    moveSelection([row](Selection& s, const Bulkhead&) { chooseNode(s, row + 1); });
+  });
+  connect(table_, &QTableWidget::cellChanged, this, &FM_Node::cellCommitted);
+  TableClipboard::attach(
+      *table_, [this] { return copiedRows(); }, [this](const QString& text) { pasteRows(text); });
 }
 
 void FM_Node::fillControls() {
@@ -63,6 +104,78 @@ void FM_Node::fillControls() {
   binder_->fill();
   segment_->setText(QString::fromStdString(state.Segment));
   circle_->setVisible(state.CircleShown);
+  fillTable(currentBulkhead());
+}
+
+void FM_Node::fillTable(const Bulkhead* bulkhead) {
+  // Showing the model is no edit of a cell and no move to another node.
+  const QSignalBlocker quiet(table_);
+  const int count = bulkhead == nullptr ? 0 : bulkhead->Nodes.count();
+  table_->setEnabled(bulkhead != nullptr);
+  table_->setRowCount(count);
+  const std::vector<std::vector<float>> rows =
+      count == 0 ? std::vector<std::vector<float>>{} : nodeTableRows(*bulkhead, 1, count);
+  for (int row = 0; row < count; ++row) {
+    const std::vector<float>& values = rows[static_cast<std::size_t>(row)];
+    for (int column = 0; column < table_->columnCount(); ++column) {
+      const QString text = numberFieldText(values[static_cast<std::size_t>(column)]);
+      QTableWidgetItem* item = table_->item(row, column);
+      if (item == nullptr) {
+        table_->setItem(row, column, new QTableWidgetItem(text));
+      } else if (item->text() != text) {
+        item->setText(text);
+      }
+    }
+  }
+  // The current node's row is current; rows chosen around it stay chosen.
+  const int current = count == 0 ? -1 : bulkhead->CurNode - 1;
+  if (table_->currentRow() != current) {
+    table_->setCurrentCell(current, std::max(table_->currentColumn(), 0));
+  }
+}
+
+void FM_Node::cellCommitted(int row, int column) {
+  if (editor().refreshing() || currentBulkhead() == nullptr) return;
+  QTableWidgetItem* item = table_->item(row, column);
+  bool isNumber = false;
+  const double value = typedNumber(item->text(), isNumber);
+  if (!isNumber) {
+    const QString refusal =
+        table_->horizontalHeaderItem(column)->text() + " : " + notANumberReason(item->text());
+    fillTable(currentBulkhead());
+    announceRefusal(*table_, refusal);
+    return;
+  }
+  if (currentBulkhead()->CurNode != row + 1) {
+    moveSelection([row](Selection& s, const Bulkhead&) { chooseNode(s, row + 1); });
+  }
+  const FormRow<Node>& field = nodeColumnRow(static_cast<std::size_t>(column));
+  editor().change(formChange(nodeForm(), field, value, {}, arrangement()));
+}
+
+QString FM_Node::copiedRows() const {
+  const ChosenRows chosen = chosenRows(*table_);
+  if (chosen.count == 0 || currentBulkhead() == nullptr) return {};
+  return QString::fromStdString(writeCopiedTable(
+      nodeTableRows(*currentBulkhead(), chosen.first, chosen.first + chosen.count - 1)));
+}
+
+// The pasted rows replace the chosen ones; with none chosen they follow the last node.
+void FM_Node::pasteRows(const QString& text) {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  const std::optional<std::vector<PastedRow>> rows = readPaste(editor(), text, kNodeRowShape);
+  if (!rows) return;
+  const ChosenRows chosen = chosenRows(*table_);
+  const PasteTarget target{.first = chosen.count == 0 ? bulkhead->Nodes.count() + 1 : chosen.first,
+                           .count = chosen.count};
+  auto nodes = pastedNodes(*bulkhead, target, *rows);
+  if (auto* refusal = std::get_if<PasteRefusal>(&nodes)) {
+    reportPasteRefusal(editor(), *refusal);
+    return;
+  }
+  changeBulkhead(kPasteNodes, [target, pasted = std::get<std::vector<Node>>(std::move(nodes))](
+                                  Bulkhead& b) { pasteNodes(b, target, pasted); });
 }
 
 EditOutcome FM_Node::addItem(Arrangement& a) {

@@ -1,10 +1,12 @@
 // The node panel: the contour nodes of the current bulkhead, one at a time,
-// with the kind of segment that leads to each and the data of its arc.
+// with the kind of segment that leads to each and the data of its arc, and
+// all of them in a table that is edited in its cells, pasted into and copied.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QToolButton>
 #include <array>
 
@@ -30,6 +32,12 @@ class FM_Node : public Panel {
 
  private:
   void buildControls();
+  void buildTable();
+  void fillTable(const Bulkhead* bulkhead);
+  // A cell typed in: the same change as the node's own field of its column.
+  void cellCommitted(int row, int column);
+  QString copiedRows() const;
+  void pasteRows(const QString& text);
 
   // The places Add tries, at random, for a new node.
   RandomSource random_ = defaultRandomSource();
@@ -40,6 +48,7 @@ class FM_Node : public Panel {
   StepButtons steps_;
   QLabel* segment_ = nullptr;
   QGroupBox* circle_ = nullptr;
+  QTableWidget* table_ = nullptr;  // TB_Nodes
 };
 
 }  // namespace korain

@@ -1,0 +1,118 @@
+// The tables that paste, driven through the clipboard as a user does: the node
+// table, the stiffener list and the level grid take rows as one change, refuse
+// a bad line aloud with nothing applied, and copy their rows out.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTableWidget>
+
+#include "dialogs/fm_res_kora.h"
+#include "edit/paste_edits.h"
+#include "panels/fm_node.h"
+#include "panels/fm_second.h"
+#include "ui_test_support.h"
+#include "view/node_table.h"
+
+namespace korain {
+namespace {
+
+void pasteInto(QWidget& view, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+}
+
+QString copyFrom(QWidget& view) {
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  return QGuiApplication::clipboard()->text();
+}
+
+class NodeTable : public testing::PanelTest<FM_Node> {
+ protected:
+  QTableWidget& table() { return *find<QTableWidget>("TB_Nodes"); }
+  std::vector<std::vector<float>> rows() {
+    return nodeTableRows(bulkhead(), 1, bulkhead().Nodes.count());
+  }
+  void emptyTheContour() {
+    session().change({.label = "No nodes",
+                      .scope = EditScope::bulkhead(1),
+                      .edit = [](Arrangement& a) { a.Bulkheads.at(1).Nodes.clear(); }});
+  }
+};
+
+TEST_F(NodeTable, SixNodesPastedIntoAnEmptyBulkheadAreOneUndoStep) {
+  emptyTheContour();
+  pasteInto(table(), "Y\tZ\n0\t0\n12,5\t0\n14\t1,5\t4\t1,5\n14\t18\n0\t18\n0\t0\n");
+  ASSERT_EQ(bulkhead().Nodes.count(), 6);
+  EXPECT_EQ(table().rowCount(), 6);
+  EXPECT_EQ(table().item(2, 3)->text(), "1.5");
+  EXPECT_EQ(session().undoLabel(), "Paste nodes");
+  ASSERT_TRUE(session().undo());
+  EXPECT_EQ(bulkhead().Nodes.count(), 0);
+}
+
+// What the table copies out, pasted after the last node, comes back node for node.
+TEST_F(NodeTable, ChosenRowsCopiedOutComeBackWhenPasted) {
+  const int count = bulkhead().Nodes.count();
+  table().setCurrentCell(1, 0);
+  table().selectRow(1);
+  table().setRangeSelected({1, 0, 3, 5}, true);
+  const QString copied = copyFrom(table());
+  EXPECT_EQ(copied.count('\n'), 3) << copied.toStdString();
+  table().clearSelection();
+  pasteInto(table(), copied);
+  ASSERT_EQ(bulkhead().Nodes.count(), count + 3);
+  const auto all = rows();
+  for (std::size_t k = 0; k < 3; ++k) {
+    EXPECT_EQ(all[static_cast<std::size_t>(count) + k], all[1 + k]);
+  }
+}
+
+TEST_F(NodeTable, ChosenRowsAreReplaced) {
+  const std::vector<std::vector<float>> before = rows();
+  table().selectAll();
+  pasteInto(table(), "0;0\n5;0\n5;5");
+  EXPECT_EQ(rows(), (std::vector<std::vector<float>>{
+                        {0, 0, 0, 0, 0, 0}, {5, 0, 1, 0, 0, 0}, {5, 5, 1, 0, 0, 0}}));
+  ASSERT_TRUE(session().undo());
+  EXPECT_EQ(rows(), before);
+}
+
+TEST_F(NodeTable, ABadLineIsRefusedWithItsNumberAndNothingApplied) {
+  const std::vector<std::vector<float>> before = rows();
+  for (const QString& text : {QString("0 0\n1 zero"), QString("0 0\n1 0\n2 0 9")}) {
+    prompt().messages.clear();
+    pasteInto(table(), text);
+    EXPECT_EQ(rows(), before);
+    EXPECT_FALSE(session().canUndo());
+    ASSERT_EQ(prompt().messages.size(), 1U);
+    EXPECT_EQ(prompt().messages[0].rfind("Nothing was pasted. Line ", 0), 0U)
+        << prompt().messages[0];
+  }
+}
+
+// A cell is the node's own field: the same change, the same refusal.
+TEST_F(NodeTable, ACellTypedInIsTheNodeFieldsChange) {
+  QTableWidget& t = table();
+  t.item(2, 0)->setText("7,25");
+  EXPECT_EQ(bulkhead().Nodes.at(3).Y, 7.25F);
+  EXPECT_EQ(bulkhead().CurNode, 3);
+  EXPECT_EQ(session().undoLabel(), "Node data changes");
+  EXPECT_EQ(find<NumberField>("FTX_m_0")->text(), "7.25");
+  const Long code = bulkhead().Nodes.at(3).ShCur;
+  t.item(2, 2)->setText("9");
+  EXPECT_EQ(bulkhead().Nodes.at(3).ShCur, code);
+  EXPECT_EQ(t.item(2, 2)->text(), QString::number(code));
+}
+
+TEST_F(NodeTable, TheCurrentRowFollowsTheCurrentNode) {
+  button("BT_Inode_1")->click();
+  EXPECT_EQ(table().currentRow(), 1);
+  table().setCurrentCell(4, 1);
+  EXPECT_EQ(bulkhead().CurNode, 5);
+  EXPECT_EQ(text("LB_Plate"), "5");
+}
+
+}  // namespace
+}  // namespace korain
