@@ -114,5 +114,49 @@ TEST_F(NodeTable, TheCurrentRowFollowsTheCurrentNode) {
   EXPECT_EQ(text("LB_Plate"), "5");
 }
 
+// The example's 18 vertical stiffeners stand 0.8 m apart up to y 14.4.
+class StiffenerList : public testing::PanelTest<FM_Second> {
+ protected:
+  QListWidget& list() { return *find<QListWidget>("LI_Stiff"); }
+  std::vector<Single> positions(bool selectedOnly) {
+    std::vector<Single> found;
+    for (const OrdinaryStiffener& s : bulkhead().Stiffeners) {
+      if (s.Selected || !selectedOnly) found.push_back(s.Position);
+    }
+    return found;
+  }
+};
+
+TEST_F(StiffenerList, AColumnOfPositionsMovesTheSelectedAndAddsTheRest) {
+  const std::vector<Single> before = positions(false);
+  list().selectionModel()->select(
+      QItemSelection(list().model()->index(1, 0), list().model()->index(2, 0)),
+      QItemSelectionModel::ClearAndSelect);
+  pasteInto(list(), "1,7\n2,5\n15,2\n");
+  EXPECT_EQ(session().undoLabel(), "Paste stiffener positions");
+  EXPECT_EQ(positions(true), (std::vector<Single>{1.7F, 2.5F, 15.2F}));
+  EXPECT_EQ(list().count(), 19);
+  EXPECT_EQ(list().selectedItems().size(), 3);
+  const PasteReading copied = readPastedTable(copyFrom(list()).toStdString(), kPositionRowShape);
+  ASSERT_TRUE(std::holds_alternative<std::vector<PastedRow>>(copied));
+  EXPECT_EQ(std::get<std::vector<PastedRow>>(copied).size(), 3U);
+  ASSERT_TRUE(session().undo());
+  EXPECT_EQ(positions(false), before);
+}
+
+TEST_F(StiffenerList, ABadLineIsRefusedWithItsNumberAndNothingApplied) {
+  const std::vector<Single> before = positions(false);
+  list().clearSelection();
+  for (const QString& text : {QString("15.2\n15.6 2"), QString("15.2\n0.8")}) {
+    prompt().messages.clear();
+    pasteInto(list(), text);
+    EXPECT_EQ(positions(false), before);
+    EXPECT_FALSE(session().canUndo());
+    ASSERT_EQ(prompt().messages.size(), 1U);
+    EXPECT_EQ(prompt().messages[0].rfind("Nothing was pasted. Line 2: ", 0), 0U)
+        << prompt().messages[0];
+  }
+}
+
 }  // namespace
 }  // namespace korain

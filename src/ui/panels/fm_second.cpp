@@ -13,13 +13,16 @@
 
 #include "checks/stiffener_rows.h"
 #include "dialogs/fm_second_wiz.h"
+#include "edit/paste_edits.h"
 #include "edit/selection_edits.h"
 #include "model/codes.h"
 #include "panels/step_buttons.h"
+#include "ship/ship_queries.h"
 #include "view/forms/forms.h"
 #include "view/property_texts.h"
 #include "view/stiffener_panel_state.h"
 #include "widgets/material_list.h"
+#include "widgets/table_clipboard.h"
 
 namespace korain {
 namespace {
@@ -87,6 +90,9 @@ void FM_Second::buildControls() {
   list_->setUniformItemSizes(true);
   layout->addWidget(list_);
   connect(list_, &QListWidget::itemSelectionChanged, this, &FM_Second::listSelectionChanged);
+  TableClipboard::attach(
+      *list_, [this] { return copiedStiffenerPositions(); },
+      [this](const QString& text) { pasteStiffenerPositions(text); });
 
   tabs_ = new QComboBox(controls_);
   tabs_->setObjectName("CB_Tab");
@@ -423,6 +429,32 @@ void FM_Second::positionCommitted() {
 void FM_Second::spacingCommitted() {
   const auto spacing = static_cast<Single>(spacing_->value());
   changeBulkhead(kPositionChange, [spacing](Bulkhead& b) { spaceSelectedStiffeners(b, spacing); });
+}
+
+void FM_Second::pasteStiffenerPositions(const QString& text) {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return;
+  const std::optional<std::vector<PastedRow>> rows = readPaste(editor(), text, kPositionRowShape);
+  if (!rows) return;
+  auto positions = pastedPositions(*bulkhead, *rows);
+  if (auto* refusal = std::get_if<PasteRefusal>(&positions)) {
+    reportPasteRefusal(editor(), *refusal);
+    return;
+  }
+  const Integer material = defaultPlatingMaterial(session().ship());
+  changeBulkhead("Paste stiffener positions",
+                 [material, pasted = std::get<std::vector<Single>>(std::move(positions))](
+                     Bulkhead& b) { pastePositions(b, pasted, material); });
+}
+
+QString FM_Second::copiedStiffenerPositions() const {
+  const Bulkhead* bulkhead = currentBulkhead();
+  if (bulkhead == nullptr) return {};
+  std::vector<std::vector<float>> rows;
+  for (const OrdinaryStiffener& stiffener : bulkhead->Stiffeners) {
+    if (stiffener.Selected) rows.push_back({stiffener.Position});
+  }
+  return QString::fromStdString(writeCopiedTable(rows));
 }
 
 EditOutcome FM_Second::addItem(Arrangement& a) {

@@ -61,6 +61,10 @@ class FM_Second : public Panel {
   void spanStepped(int step);
   void positionCommitted();
   void spacingCommitted();
+  // A column of positions pasted: the selected stiffeners moved, new ones
+  // for the positions left over; the selected stiffeners' positions copied.
+  void pasteStiffenerPositions(const QString& text);
+  QString copiedStiffenerPositions() const;
 
   QWidget* controls_ = nullptr;
   FormBinder* binder_ = nullptr;
