@@ -5,9 +5,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTableWidget>
+#include <memory>
 
 #include "dialogs/fm_res_kora.h"
+#include "edit/compartment_edits.h"
 #include "edit/paste_edits.h"
+#include "model/compartment_tables.h"
 #include "panels/fm_node.h"
 #include "panels/fm_second.h"
 #include "ui_test_support.h"
@@ -156,6 +159,70 @@ TEST_F(StiffenerList, ABadLineIsRefusedWithItsNumberAndNothingApplied) {
     EXPECT_EQ(prompt().messages[0].rfind("Nothing was pasted. Line 2: ", 0), 0U)
         << prompt().messages[0];
   }
+}
+
+class ResonanceGrid : public testing::ExampleTest {
+ protected:
+  // The aftward compartment 18 m high with levels at 4 and 8 m, as the file had it.
+  void SetUp() override {
+    ExampleTest::SetUp();
+    session().amend(EditScope::bulkhead(1), [](Arrangement& a) {
+      Compartment& c = a.Bulkheads.at(1).Compartments.at(kAftwardCompartment);
+      c.Table1.at(kHeightEntry) = 18;
+      c.Table1.at(kEffectiveLengthEntry) = 25;
+      c.Table1.at(kEffectiveBreadthEntry) = 30;
+      c.Points = {};
+      c.Points.append({4, 20, 21});
+      c.Points.append({8, 22, 23});
+    });
+    dialog_ = std::make_unique<FM_ResKora>(editor, kAftwardCompartment);
+  }
+  const List<FillingPoint>& levels() { return compartment(kAftwardCompartment).Points; }
+
+  FM_ResKora& dialog() { return *dialog_; }
+  QTableWidget& grid() { return *testing::control<QTableWidget>(*dialog_, "SS_Res"); }
+
+ private:
+  std::unique_ptr<FM_ResKora> dialog_;
+};
+
+TEST_F(ResonanceGrid, ABlockOfLevelsPastedIsOneUndoStepOnOk) {
+  grid().clearSelection();
+  pasteInto(grid(), "Level\tLength\tBreadth\n9\t26\t27\n12,5\n");
+  ASSERT_EQ(grid().rowCount(), 4);
+  EXPECT_EQ(dialog().windowTitle(), "Resonance *");
+  EXPECT_EQ(grid().item(3, 1)->text(), "25");
+  testing::click(dialog(), "BT_ok");
+  EXPECT_EQ(session().undoLabel(), "Compartment resonance changes");
+  const std::vector<FillingPoint> expected = {
+      {4, 20, 21}, {8, 22, 23}, {9, 26, 27}, {12.5F, 25, 30}};
+  EXPECT_EQ(std::vector<FillingPoint>(levels().begin(), levels().end()), expected);
+  ASSERT_TRUE(session().undo());
+  EXPECT_EQ(levels().count(), 2);
+}
+
+TEST_F(ResonanceGrid, ABadLineIsRefusedWithItsNumberAndNothingApplied) {
+  grid().setCurrentCell(0, 0);
+  pasteInto(grid(), "9\n10 1 2 3");
+  ASSERT_EQ(prompt().messages.size(), 1U);
+  EXPECT_EQ(prompt().messages[0], "Nothing was pasted. Line 2: 4 values where 3 at most are taken");
+  EXPECT_EQ(grid().rowCount(), 2);
+  EXPECT_EQ(dialog().windowTitle(), "Resonance");
+}
+
+// The share column shows each level against the height, and takes a share typed or pasted.
+TEST_F(ResonanceGrid, LevelsAsAShareOfTheTanksHeight) {
+  EXPECT_EQ(grid().horizontalHeaderItem(3)->text(), "% of height");
+  EXPECT_EQ(grid().item(0, 3)->text(), "22.22");
+  grid().item(1, 3)->setText("50");
+  EXPECT_EQ(grid().item(1, 0)->text(), "9");
+  grid().setCurrentCell(0, 3);
+  pasteInto(grid(), "95");
+  EXPECT_EQ(grid().item(0, 0)->text(), "17.1");
+  EXPECT_EQ(grid().item(0, 3)->text(), "95");
+  testing::click(dialog(), "BT_ok");
+  EXPECT_FLOAT_EQ(levels().at(1).H, 17.1F);
+  EXPECT_EQ(levels().at(2).H, 9);
 }
 
 }  // namespace

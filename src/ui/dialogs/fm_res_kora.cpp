@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -16,12 +17,14 @@
 #include <string>
 
 #include "edit/compartment_edits.h"
+#include "edit/paste_edits.h"
 #include "edit/resonance_edits.h"
 #include "text/line_values.h"
 #include "view/compartment_dialog_states.h"
 #include "widgets/number_cell_delegate.h"
 #include "widgets/ok_cancel.h"
 #include "widgets/refusal_notice.h"
+#include "widgets/table_clipboard.h"
 #include "widgets/typed_number.h"
 
 namespace korain {
@@ -29,7 +32,12 @@ namespace {
 
 constexpr char kResonanceChanges[] = "Compartment resonance changes";
 constexpr char kCaption[] = "Resonance";
-constexpr int kColumns = 3;  // filling level, free-surface length, free-surface breadth
+// The filling level, its free-surface length and breadth, then the level as a
+// percentage of the compartment's height: the stored values first, as a
+// paste and a copy give them.
+constexpr int kStoredColumns = 3;
+constexpr int kShareColumn = 3;
+constexpr int kColumns = 4;
 
 // A level at risk stands out in the results beside the grid.
 const QColor kRiskColour(255, 205, 205);
@@ -46,6 +54,11 @@ void setCell(QTableWidget& table, int row, int column, const QString& text) {
 Single& pointValue(FillingPoint& point, int column) {
   if (column == 0) return point.H;
   return column == 1 ? point.L : point.B;
+}
+
+// A share of the height with as many decimals as tell it, two at most.
+QString shareText(double share) {
+  return QString::number(share, 'f', 2).remove(QRegularExpression("\\.?0+$"));
 }
 
 QRadioButton* option(const QString& name, const char* caption, QButtonGroup& group, int id,
@@ -155,7 +168,7 @@ QTableWidget* FM_ResKora::levelGrid(QWidget* group) {
   grid_ = new QTableWidget(0, kColumns, group);
   grid_->setObjectName("SS_Res");
   grid_->setHorizontalHeaderLabels(
-      {"Filling level", "Free surface length", "Free surface breadth"});
+      {"Filling level", "Free surface length", "Free surface breadth", "% of height"});
   grid_->setItemDelegate(new NumberCellDelegate(grid_));
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setStretchLastSection(true);
@@ -170,13 +183,16 @@ QTableWidget* FM_ResKora::levelGrid(QWidget* group) {
   width += metrics.horizontalAdvance("00") + 2 * metrics.averageCharWidth();
   grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() +
                          2 * grid_->frameWidth());
-  connect(grid_, &QTableWidget::itemChanged, this, [this] {
+  connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (filling_) return;
-    readGrid();
+    readCell(*item);
   });
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
     if (!filling_) currentRow_ = row + 1;
   });
+  TableClipboard::attach(
+      *grid_, [this] { return copiedLevels(); },
+      [this](const QString& text) { pasteLevelRows(text); });
   return grid_;
 }
 
@@ -281,9 +297,15 @@ void FM_ResKora::fillGrid() {
   grid_->setRowCount(count);
   for (int k = 1; k <= count; ++k) {
     FillingPoint& point = copy_.Points.at(k);
-    for (int column = 0; column < kColumns; ++column) {
+    for (int column = 0; column < kStoredColumns; ++column) {
       setCell(*grid_, k - 1, column, numberFieldText(pointValue(point, column)));
     }
+    const std::optional<double> share = shareOfHeight(copy_, point.H);
+    setCell(*grid_, k - 1, kShareColumn, share ? shareText(*share) : QString());
+    // A compartment without a height has no share to show or take.
+    QTableWidgetItem* shareCell = grid_->item(k - 1, kShareColumn);
+    shareCell->setFlags(share ? shareCell->flags() | Qt::ItemIsEditable
+                              : shareCell->flags() & ~Qt::ItemIsEditable);
   }
   grid_->setUpdatesEnabled(true);
   if (currentRow_ > 0) grid_->setCurrentCell(currentRow_ - 1, grid_->currentColumn());
@@ -318,29 +340,61 @@ void FM_ResKora::setChanged() {
   setWindowTitle(QString(kCaption) + " *");
 }
 
-void FM_ResKora::readGrid() {
+void FM_ResKora::readCell(const QTableWidgetItem& item) {
+  const int row = item.row() + 1;
+  const int column = item.column();
+  if (!copy_.Points.inBounds(row)) return;
+  bool isNumber = false;
+  const double typed = typedNumber(item.text(), isNumber);
+  const std::optional<double> value = !isNumber                ? std::nullopt
+                                      : column == kShareColumn ? levelOfShare(copy_, typed)
+                                                               : std::optional(typed);
+  // A cell that holds no number, "inf" or "nan" included, or one beyond what
+  // the level keeps, goes back to the level's value, and the dialog's status
+  // line says why.
+  const std::optional<Single> kept = value ? toSingle(*value) : std::nullopt;
   QString refusal;
-  for (int k = 1; k <= copy_.Points.count(); ++k) {
-    FillingPoint& point = copy_.Points.at(k);
-    for (int column = 0; column < kColumns; ++column) {
-      const QTableWidgetItem* item = grid_->item(k - 1, column);
-      bool isNumber = false;
-      const double value = item == nullptr ? 0 : typedNumber(item->text(), isNumber);
-      // A cell that holds no number, "inf" or "nan" included, or one beyond
-      // what the level keeps, goes back to the level's value, and the
-      // dialog's status line says why.
-      const std::optional<Single> kept = isNumber ? toSingle(value) : std::nullopt;
-      if (kept) {
-        pointValue(point, column) = *kept;
-      } else if (item != nullptr) {
-        refusal =
-            grid_->horizontalHeaderItem(column)->text() + " : " + notANumberReason(item->text());
-      }
-    }
+  if (kept) {
+    pointValue(copy_.Points.at(row), column == kShareColumn ? 0 : column) = *kept;
+  } else {
+    refusal = grid_->horizontalHeaderItem(column)->text() + " : " + notANumberReason(item.text());
   }
   setChanged();
   fillGrid();
   announceRefusal(*grid_, refusal);
+}
+
+QString FM_ResKora::copiedLevels() const {
+  const ChosenRows chosen = chosenRows(*grid_);
+  std::vector<std::vector<float>> rows;
+  for (int k = chosen.first; k < chosen.first + chosen.count; ++k) {
+    const FillingPoint& point = copy_.Points.at(k);
+    rows.push_back({point.H, point.L, point.B});
+  }
+  return QString::fromStdString(writeCopiedTable(rows));
+}
+
+// Pasted rows replace the chosen ones, or follow the last level; pasted into
+// the percentage column, each row's level is a percentage of the height.
+void FM_ResKora::pasteLevelRows(const QString& text) {
+  const std::optional<std::vector<PastedRow>> rows = readPaste(editor_, text, kLevelRowShape);
+  if (!rows) return;
+  const ChosenRows chosen = chosenRows(*grid_);
+  const PasteTarget target{.first = chosen.count == 0 ? copy_.Points.count() + 1 : chosen.first,
+                           .count = chosen.count};
+  const LevelUnit unit =
+      grid_->currentColumn() == kShareColumn ? LevelUnit::ShareOfHeight : LevelUnit::Metres;
+  auto levels =
+      pastedLevels(copy_, target, *rows, unit, static_cast<Single>(effectiveLength_->value()),
+                   static_cast<Single>(effectiveBreadth_->value()));
+  if (auto* refusal = std::get_if<PasteRefusal>(&levels)) {
+    reportPasteRefusal(editor_, *refusal);
+    return;
+  }
+  pasteLevels(copy_, target, std::get<std::vector<FillingPoint>>(levels));
+  setChanged();
+  currentRow_ = target.first;
+  fillGrid();
 }
 
 void FM_ResKora::addLevel() {

@@ -54,7 +54,10 @@ class FM_ResKora : public QDialog {
   ResonanceDialogState state() const;
   void showResults(const ResonanceDialogState& shown);
   void setChanged();
-  void readGrid();
+  // A cell typed in: its value into the level, a percentage converted to metres.
+  void readCell(const QTableWidgetItem& item);
+  QString copiedLevels() const;
+  void pasteLevelRows(const QString& text);
   void addLevel();
   void deleteLevel();
   void addDefaultLevels();
