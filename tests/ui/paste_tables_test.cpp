@@ -49,7 +49,8 @@ TEST_F(NodeTable, SixNodesPastedIntoAnEmptyBulkheadAreOneUndoStep) {
   pasteInto(table(), "Y\tZ\n0\t0\n12,5\t0\n14\t1,5\t4\t1,5\n14\t18\n0\t18\n0\t0\n");
   ASSERT_EQ(bulkhead().Nodes.count(), 6);
   EXPECT_EQ(table().rowCount(), 6);
-  EXPECT_EQ(table().item(2, 3)->text(), "1.5");
+  EXPECT_EQ(table().item(2, 4)->text(), "1.5");
+  EXPECT_EQ(table().item(5, 0)->text(), "6");
   EXPECT_EQ(session().undoLabel(), "Paste nodes");
   ASSERT_TRUE(session().undo());
   EXPECT_EQ(bulkhead().Nodes.count(), 0);
@@ -60,7 +61,7 @@ TEST_F(NodeTable, ChosenRowsCopiedOutComeBackWhenPasted) {
   const int count = bulkhead().Nodes.count();
   table().setCurrentCell(1, 0);
   table().selectRow(1);
-  table().setRangeSelected({1, 0, 3, 5}, true);
+  table().setRangeSelected({1, 0, 3, table().columnCount() - 1}, true);
   const QString copied = copyFrom(table());
   EXPECT_EQ(copied.count('\n'), 3) << copied.toStdString();
   table().clearSelection();
@@ -98,15 +99,15 @@ TEST_F(NodeTable, ABadLineIsRefusedWithItsNumberAndNothingApplied) {
 // A cell is the node's own field: the same change, the same refusal.
 TEST_F(NodeTable, ACellTypedInIsTheNodeFieldsChange) {
   QTableWidget& t = table();
-  t.item(2, 0)->setText("7,25");
+  t.item(2, 1)->setText("7,25");
   EXPECT_EQ(bulkhead().Nodes.at(3).Y, 7.25F);
   EXPECT_EQ(bulkhead().CurNode, 3);
   EXPECT_EQ(session().undoLabel(), "Node data changes");
   EXPECT_EQ(find<NumberField>("FTX_m_0")->text(), "7.25");
   const Long code = bulkhead().Nodes.at(3).ShCur;
-  t.item(2, 2)->setText("9");
+  t.item(2, 3)->setText("9");
   EXPECT_EQ(bulkhead().Nodes.at(3).ShCur, code);
-  EXPECT_EQ(t.item(2, 2)->text(), QString::number(code));
+  EXPECT_EQ(t.item(2, 3)->text(), QString::number(code));
 }
 
 TEST_F(NodeTable, TheCurrentRowFollowsTheCurrentNode) {

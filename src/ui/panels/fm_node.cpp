@@ -27,6 +27,19 @@ namespace korain {
 namespace {
 
 constexpr char kPasteNodes[] = "Paste nodes";
+// The node's number leads its row, read only; the node's values follow.
+constexpr int kFirstValueColumn = 1;
+
+void showCell(QTableWidget& table, int row, int column, const QString& text) {
+  QTableWidgetItem* item = table.item(row, column);
+  if (item == nullptr) {
+    item = new QTableWidgetItem(text);
+    if (column < kFirstValueColumn) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    table.setItem(row, column, item);
+  } else if (item->text() != text) {
+    item->setText(text);
+  }
+}
 
 }  // namespace
 
@@ -72,16 +85,16 @@ void FM_Node::buildControls() {
 }
 
 void FM_Node::buildTable() {
-  table_ = new QTableWidget(0, static_cast<int>(kNodeColumns.size()), this);
+  table_ = new QTableWidget(0, kFirstValueColumn + static_cast<int>(kNodeColumns.size()), this);
   table_->setObjectName("TB_Nodes");
-  QStringList headings;
+  QStringList headings{"Node"};
   for (const NodeColumn& column : kNodeColumns) {
     headings << QString::fromUtf8(column.heading.data(),
                                   static_cast<qsizetype>(column.heading.size()));
   }
   table_->setHorizontalHeaderLabels(headings);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
   table_->setItemDelegate(new NumberCellDelegate(table_));
@@ -117,25 +130,21 @@ void FM_Node::fillTable(const Bulkhead* bulkhead) {
       count == 0 ? std::vector<std::vector<float>>{} : nodeTableRows(*bulkhead, 1, count);
   for (int row = 0; row < count; ++row) {
     const std::vector<float>& values = rows[static_cast<std::size_t>(row)];
-    for (int column = 0; column < table_->columnCount(); ++column) {
-      const QString text = numberFieldText(values[static_cast<std::size_t>(column)]);
-      QTableWidgetItem* item = table_->item(row, column);
-      if (item == nullptr) {
-        table_->setItem(row, column, new QTableWidgetItem(text));
-      } else if (item->text() != text) {
-        item->setText(text);
-      }
+    showCell(*table_, row, 0, QString::number(row + 1));
+    for (std::size_t value = 0; value < values.size(); ++value) {
+      showCell(*table_, row, kFirstValueColumn + static_cast<int>(value),
+               numberFieldText(values[value]));
     }
   }
   // The current node's row is current; rows chosen around it stay chosen.
   const int current = count == 0 ? -1 : bulkhead->CurNode - 1;
   if (table_->currentRow() != current) {
-    table_->setCurrentCell(current, std::max(table_->currentColumn(), 0));
+    table_->setCurrentCell(current, std::max(table_->currentColumn(), kFirstValueColumn));
   }
 }
 
 void FM_Node::cellCommitted(int row, int column) {
-  if (editor().refreshing() || currentBulkhead() == nullptr) return;
+  if (editor().refreshing() || currentBulkhead() == nullptr || column < kFirstValueColumn) return;
   QTableWidgetItem* item = table_->item(row, column);
   bool isNumber = false;
   const double value = typedNumber(item->text(), isNumber);
@@ -149,7 +158,7 @@ void FM_Node::cellCommitted(int row, int column) {
   if (currentBulkhead()->CurNode != row + 1) {
     moveSelection([row](Selection& s, const Bulkhead&) { chooseNode(s, row + 1); });
   }
-  const FormRow<Node>& field = nodeColumnRow(static_cast<std::size_t>(column));
+  const FormRow<Node>& field = nodeColumnRow(static_cast<std::size_t>(column - kFirstValueColumn));
   editor().change(formChange(nodeForm(), field, value, {}, arrangement()));
 }
 
