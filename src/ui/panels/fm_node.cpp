@@ -93,7 +93,12 @@ void FM_Node::buildTable() {
                                   static_cast<qsizetype>(column.heading.size()));
   }
   table_->setHorizontalHeaderLabels(headings);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Each value whole, on one line: a narrow panel scrolls the table across
+  // rather than cut a coordinate, and the table never widens the panel area.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setWordWrap(false);
+  table_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
