@@ -72,7 +72,7 @@ std::variant<std::vector<Node>, PasteRefusal> pastedNodes(const Bulkhead& bulkhe
       const FormRow<Node>& field = nodeColumnRow(column);
       const double value = row.values[column];
       // The first node's code is its start code, whatever a row gives it.
-      const bool startCode = first && &field == &nodeColumnRow(2) && value == kFirstNodeCode;
+      const bool startCode = first && column == kCurveColumn && value == kFirstNodeCode;
       if (!startCode && !takesValue(field, node, value)) {
         return refused(row, std::string(kNodeColumns.at(column).heading), value);
       }

@@ -28,6 +28,9 @@ inline constexpr std::array<NodeColumn, 6> kNodeColumns{{{"Y", "FTX_m_0"},
                                                          {"yTan", "FTX_m_2"},
                                                          {"zTan", "FTX_m_3"}}};
 
+// The column of the curve code, which the first node's start code fills.
+inline constexpr std::size_t kCurveColumn = 2;
+
 // The node form's row of column `column` (0-based).
 const FormRow<Node>& nodeColumnRow(std::size_t column);
 

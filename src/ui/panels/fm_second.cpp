@@ -28,6 +28,7 @@ namespace korain {
 namespace {
 
 constexpr char kPositionChange[] = "Ordinary stiffener position change";
+constexpr char kPastePositions[] = "Paste stiffener positions";
 
 // The type tools in their order on the toolbar, with the profile code each
 // stands for.
@@ -442,7 +443,7 @@ void FM_Second::pasteStiffenerPositions(const QString& text) {
     return;
   }
   const Integer material = defaultPlatingMaterial(session().ship());
-  changeBulkhead("Paste stiffener positions",
+  changeBulkhead(kPastePositions,
                  [material, pasted = std::get<std::vector<Single>>(std::move(positions))](
                      Bulkhead& b) { pastePositions(b, pasted, material); });
 }
