@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "edit/resonance_edits.h"
 #include "model/codes.h"
 #include "model/compartment_tables.h"
 #include "model/record_fields.h"
@@ -86,12 +85,6 @@ TEST(PositionPaste, MovesTheSelectedInOrderAddsTheRestAndRefusesOneOnAnother) {
   const Case cases[] = {
       {{false, true, true, false}, "2,5\n3,5\n6", {{1, 2}, {2.5F, 2}, {3.5F, 2}, {4, 2}, {6, 1}}},
       {{true, false, true, false}, "0.5", {{0.5F, 2}, {2, 2}, {3, 2}, {4, 2}}},
-      {{false, false, false, false}, "5", {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 1}}},
-      {{false, false, false, false},
-       "5\n1.0005",
-       {},
-       PasteRefusal{2, "a stiffener stands at 1.0005 already"}},
-      {{true, false, false, false}, "3\n5", {}, PasteRefusal{1, "a stiffener stands at 3 already"}},
       {{true, false, false, false},
        "5\n6\n5",
        {},
@@ -117,7 +110,7 @@ TEST(PositionPaste, MovesTheSelectedInOrderAddsTheRestAndRefusesOneOnAnother) {
   }
 }
 
-TEST(LevelPaste, LevelsInMetresOrSharesWithOrWithoutTheirFreeSurface) {
+TEST(LevelPaste, LevelsWithOrWithoutTheirFreeSurfaceAndWhatACompartmentCannotKeep) {
   Compartment compartment;
   compartment.Table1.at(kHeightEntry) = 20;
   for (int k = 1; k <= 3; ++k) compartment.Points.append({static_cast<Single>(k), 1, 1});
@@ -128,12 +121,6 @@ TEST(LevelPaste, LevelsInMetresOrSharesWithOrWithoutTheirFreeSurface) {
   const std::vector<FillingPoint> expected = {
       {1, 1, 1}, {4, 25, 26}, {8, 30, 26}, {12, 31, 32}, {3, 1, 1}};
   EXPECT_EQ(std::vector(compartment.Points.begin(), compartment.Points.end()), expected);
-
-  const auto shares = pastedLevels(compartment, {}, rowsOf("50\n95", kLevelRowShape),
-                                   LevelUnit::ShareOfHeight, 1, 1);
-  const std::vector<FillingPoint>& levels = std::get<std::vector<FillingPoint>>(shares);
-  EXPECT_FLOAT_EQ(levels.at(0).H, 10);
-  EXPECT_NEAR(*shareOfHeight(compartment, levels.at(1).H), 95, 1e-4);
 
   compartment.Table1.at(kHeightEntry) = 0;
   EXPECT_EQ(std::get<PasteRefusal>(pastedLevels(compartment, {}, rowsOf("50", kLevelRowShape),
