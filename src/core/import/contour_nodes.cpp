@@ -10,7 +10,6 @@
 namespace korain {
 namespace {
 
-constexpr Long kFirstNodeCode = 0;
 // An arc this close to half a turn is split too: its tangent point would lie
 // farther away than any number the node keeps.
 constexpr double kHalfTurnMargin = 1e-6;
