@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/picking.h"
 
+#include <cmath>
+
 #include "geometry/contour.h"
 #include "geometry/member_lines.h"
 
@@ -88,20 +90,16 @@ PickCode pickMembers(const Bulkhead& bulkhead, PlanePoint point, double toleranc
 PickCode pickSpans(const Bulkhead& bulkhead, PlanePoint point, double tolerance, Long mask,
                    PickTarget& target) {
   if ((mask & kPickStiffenerSpans) == 0) return PickCode::Nothing;
-  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
-    const OrdinaryStiffener& stiffener = bulkhead.Stiffeners.at(k);
-    for (int s = 1; s <= stiffener.Spans.count(); ++s) {
-      PlaneSegment segment;
-      if (!secondarySegment(stiffener, bulkhead.stfHV, s, segment) ||
-          !hits(segment, point, tolerance)) {
-        continue;
-      }
-      target.object = static_cast<Integer>(k);
-      target.subObject = stiffener.Spans.at(s).IntervalNumber;
-      return PickCode::StiffenerSpan;
-    }
-  }
-  return PickCode::Nothing;
+  const std::optional<SpanPick> span = spanAt(bulkhead, point, tolerance);
+  if (!span) return PickCode::Nothing;
+  target.object = span->stiffener;
+  target.subObject = span->interval;
+  return PickCode::StiffenerSpan;
+}
+
+// How far the point lies across the stiffener's line.
+double distanceAcross(const OrdinaryStiffener& stiffener, Long stfHV, PlanePoint point) {
+  return std::abs((stfHV == kVertical ? point.y : point.z) - stiffener.Position);
 }
 
 PickCode pickStrakes(const Bulkhead& bulkhead, PlanePoint point, Long mask, PickTarget& target) {
@@ -118,11 +116,16 @@ PickCode pickStrakes(const Bulkhead& bulkhead, PlanePoint point, Long mask, Pick
 
 PickCode pickInBulkhead(const Bulkhead& bulkhead, PlanePoint point, double tolerance, Long mask,
                         PanelCode panel, PickTarget& target) {
-  // On the strake bands panel strakes are picked first.
+  // On the strake bands panel strakes are picked first, on the stiffeners
+  // panel spans before members.
   const bool strakePanel = panel == PanelCode::StrakeBands;
+  const bool spanPanel = panel == PanelCode::OrdinaryStiffeners;
   PickCode code = pickContour(bulkhead, point, tolerance, mask, target);
   if (code == PickCode::Nothing && strakePanel && (mask & kPickStrakes) != 0) {
     code = pickStrakes(bulkhead, point, mask, target);
+  }
+  if (code == PickCode::Nothing && spanPanel) {
+    code = pickSpans(bulkhead, point, tolerance, mask, target);
   }
   if (code == PickCode::Nothing) code = pickMembers(bulkhead, point, tolerance, mask, target);
   if (code == PickCode::Nothing) code = pickSpans(bulkhead, point, tolerance, mask, target);
@@ -150,6 +153,27 @@ PickCode findObject(const Arrangement& arrangement, PlanePoint point, double tol
     return code;
   }
   return PickCode::Nothing;
+}
+
+std::optional<SpanPick> spanAt(const Bulkhead& bulkhead, PlanePoint point, double tolerance) {
+  std::optional<SpanPick> nearest;
+  double nearestDistance = 0;
+  for (int k = 1; k <= bulkhead.Stiffeners.count(); ++k) {
+    const OrdinaryStiffener& stiffener = bulkhead.Stiffeners.at(k);
+    const double across = distanceAcross(stiffener, bulkhead.stfHV, point);
+    if (nearest && across >= nearestDistance) continue;
+    for (int s = 1; s <= stiffener.Spans.count(); ++s) {
+      PlaneSegment segment;
+      if (!secondarySegment(stiffener, bulkhead.stfHV, s, segment) ||
+          !hits(segment, point, tolerance)) {
+        continue;
+      }
+      nearest = SpanPick{static_cast<Integer>(k), stiffener.Spans.at(s).IntervalNumber};
+      nearestDistance = across;
+      break;
+    }
+  }
+  return nearest;
 }
 
 bool pointInOutline(const List<StrakePoint>& outline, PlanePoint point) {

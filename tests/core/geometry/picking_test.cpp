@@ -61,6 +61,7 @@ TEST_F(Picking, KindsAreTriedInOrder) {
   constexpr Long kSpans = kPickStiffenerSpans;
   constexpr PanelCode kDisplay = PanelCode::Display;
   constexpr PanelCode kBands = PanelCode::StrakeBands;
+  constexpr PanelCode kStiffeners = PanelCode::OrdinaryStiffeners;
   using enum PickCode;
   struct Case {
     const char* what;
@@ -81,6 +82,20 @@ TEST_F(Picking, KindsAreTriedInOrder) {
       {"short member", {2, 2}, kMembers, kDisplay, PrimaryMember, 1, 0},
       {"long member", {8, 5.003}, kMembers, kDisplay, PrimaryMember, 2, 0},
       {"member before span", {7, 5}, kMembers | kSpans, kDisplay, PrimaryMember, 2, 0},
+      {"span before member, stiffeners panel",
+       {7, 5},
+       kMembers | kSpans,
+       kStiffeners,
+       StiffenerSpan,
+       1,
+       2},
+      {"member off the spans, stiffeners panel",
+       {8, 5},
+       kMembers | kSpans,
+       kStiffeners,
+       PrimaryMember,
+       2,
+       0},
       {"first span", {7, 4}, kSpans, kDisplay, StiffenerSpan, 1, 2},
       {"second span", {7, 6}, kSpans, kDisplay, StiffenerSpan, 1, 3},
       {"strake of the lower band", {2, 2}, kPickStrakes, kDisplay, Strake, 1, 1},
@@ -115,6 +130,40 @@ TEST_F(Picking, CurrentBulkheadFirstAndNoBulkheadLeavesTheTarget) {
   EXPECT_EQ(findObject(none, {7, 3}, 0.01, 0xFF, PanelCode::Display, untouched), PickCode::Nothing);
   EXPECT_EQ(std::tuple(untouched.bulkhead, untouched.object, untouched.subObject),
             std::tuple(5, 6, 7));
+}
+
+// The plate 0..10 by 0..8, a horizontal member at z 4 splitting it into
+// support intervals 1 and 2, vertical stiffeners at y 2, 2.015 and 6.
+TEST(SpanPick, TheNearestStiffenersSpanWithinTheTolerance) {
+  Bulkhead b = rectangle();
+  b.stfHV = kVertical;
+  b.PrimaryMembers.append(member(4, kHorizontal));
+  for (const double y : {2.0, 2.015, 6.0}) b.Stiffeners.append(stiffener(y));
+  ASSERT_TRUE(compute(b).empty());
+  struct Case {
+    const char* what;
+    PlanePoint point;
+    Integer stiffener;  // 0: no span
+    Integer interval;
+  };
+  const Case cases[] = {
+      {"below the member", {6, 1}, 3, 1},
+      {"above the member", {6.009, 7}, 3, 2},
+      {"nearer the first of two close stiffeners", {2.007, 6}, 1, 2},
+      {"nearer the second", {2.008, 6}, 2, 2},
+      {"on the support: the lower span", {6, 4}, 3, 1},
+      {"just above the support", {6, 4.02}, 3, 2},
+      {"beside the stiffener, beyond the tolerance", {6.011, 2}, 0, 0},
+      {"past the stiffener's end", {6, 8.02}, 0, 0},
+      {"between stiffeners", {4, 2}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const std::optional<SpanPick> pick = spanAt(b, c.point, 0.01);
+    EXPECT_EQ(pick.has_value(), c.stiffener != 0) << c.what;
+    if (!pick) continue;
+    EXPECT_EQ(std::pair(pick->stiffener, pick->interval), std::pair(c.stiffener, c.interval))
+        << c.what;
+  }
 }
 
 TEST(PickingOutline, InsideOnAnEdgeAndRaysThroughVertices) {
