@@ -34,6 +34,7 @@ using config_id::kScantlingLabels;
 using config_id::kScreenSection;
 using config_id::kSecondPath;
 using config_id::kSteelDensity;
+using config_id::kStiffenerSupports;
 using config_id::kThicknessDeduction;
 using config_id::kZoomFactor;
 
@@ -226,6 +227,17 @@ bool readScantlingLabels(const std::string& iniPath, RefusedValues* refused) {
 ConfigWriteResult writeScantlingLabels(const std::string& iniPath, bool shown) {
   IniFile ini(iniPath);
   ini.setInteger(kScreenSection, kScantlingLabels, shown ? -1 : 0);
+  return ini.save();
+}
+
+bool readStiffenerSupports(const std::string& iniPath, RefusedValues* refused) {
+  return IniFile(iniPath, refused)
+             .integer(kScreenSection, kStiffenerSupports, -1, config_range::kFlag) != 0;
+}
+
+ConfigWriteResult writeStiffenerSupports(const std::string& iniPath, bool shown) {
+  IniFile ini(iniPath);
+  ini.setInteger(kScreenSection, kStiffenerSupports, shown ? -1 : 0);
   return ini.save();
 }
 

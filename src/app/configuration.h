@@ -35,6 +35,7 @@ inline constexpr Long kMessagesSide = 451;
 inline constexpr Long kMessagesSize = 452;
 inline constexpr Long kSteelDensity = 453;
 inline constexpr Long kThicknessDeduction = 454;
+inline constexpr Long kStiffenerSupports = 3840;
 
 }  // namespace config_id
 
@@ -101,6 +102,11 @@ ConfigWriteResult writePanelWidth(const std::string& iniPath, int width);
 // 301); off when never set.
 bool readScantlingLabels(const std::string& iniPath, RefusedValues* refused = nullptr);
 ConfigWriteResult writeScantlingLabels(const std::string& iniPath, bool shown);
+
+// Whether the stiffeners panel shows the spans' supports, as the user left it
+// (section 301); on when never set.
+bool readStiffenerSupports(const std::string& iniPath, RefusedValues* refused = nullptr);
+ConfigWriteResult writeStiffenerSupports(const std::string& iniPath, bool shown);
 
 // The drawing colours (section 303), each missing key at the family's default.
 ColourConfig readColours(const std::string& iniPath);

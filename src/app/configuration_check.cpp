@@ -36,6 +36,7 @@ RefusedValues refusedValues(const std::string& iniPath, const std::string& progr
   readPanelWidth(iniPath, &refused);
   readMessagesWindowPlace(iniPath, &refused);
   readScantlingLabels(iniPath, &refused);
+  readStiffenerSupports(iniPath, &refused);
   readReportSettings(iniPath, &refused);
   readDrawingPrintSettings(iniPath, &refused);
   return refused;

@@ -36,6 +36,7 @@ void Session::startRun(StartupState state) { run_.state = std::move(state); }
 void Session::usePreferencesFile(std::string iniPath) {
   screen_.labels = readDisplayConfig(iniPath, OutputDevice::Screen);
   if (readScantlingLabels(iniPath)) screen_.display.DisplayWord |= display_bit::kScantlings;
+  screen_.display.SupportsWhileEditingStiffeners = readStiffenerSupports(iniPath);
   run_.identification = readIdentificationConfig(iniPath);
   run_.iniPath = std::move(iniPath);
 }
@@ -49,6 +50,16 @@ void Session::setScreen(DisplayConfig labels) {
 
 void Session::setDisplayWord(Long word) {
   screen_.display.DisplayWord = word;
+  refreshView(Follow::Redraw);
+}
+
+void Session::setStiffenerSupports(bool shown) {
+  screen_.display.SupportsWhileEditingStiffeners = shown;
+  refreshView(Follow::Redraw);
+}
+
+void Session::showRowPreview(std::vector<Single> positions) {
+  screen_.display.RowPreview = std::move(positions);
   refreshView(Follow::Redraw);
 }
 

@@ -112,6 +112,12 @@ class Session {
   void setScreen(DisplayConfig labels);
   // What the drawing always shows (the display word); refreshes the drawing.
   void setDisplayWord(Long word);
+  // Whether the stiffeners panel shows the spans' supports; refreshes the drawing.
+  void setStiffenerSupports(bool shown);
+  // The positions of the row the stiffener wizard would add, drawn until an
+  // empty list takes them away: a view of the wizard's fields, no change of
+  // the arrangement. Refreshes the drawing.
+  void showRowPreview(std::vector<Single> positions);
   // The panel shown, and with it the check view and the selection settled for
   // it; refreshes as `follow` says (not at all for Nothing).
   void showPanel(PanelCode panel, Follow follow);

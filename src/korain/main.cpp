@@ -82,6 +82,6 @@ int main(int argc, char** argv) {
   korain::rememberLastDatabase(session, start.iniPath);
   korain::rememberPanelWidth(*started.window, start.iniPath);
   korain::rememberMessagesWindow(*started.window, start.iniPath);
-  korain::rememberScantlingLabels(session, start.iniPath);
+  korain::rememberDisplayOptions(session, start.iniPath);
   return result;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "checks/check_modes.h"
+#include "geometry/contour.h"
 #include "geometry/member_lines.h"
 #include "model/codes.h"
 #include "view/shown_parts.h"
@@ -96,6 +97,47 @@ void paintMembers(PaintContext& context, const Bulkhead& bulkhead, bool current)
   }
 }
 
+// On screen, on the stiffeners panel, the current bulkhead's members are
+// drawn thin as the spans' supports, with a mark where each span ends on one.
+bool showsSupports(const PaintContext& context, bool current) {
+  return highlights(context, current) && panelShows(context, PanelCode::OrdinaryStiffeners) &&
+         context.options.SupportsWhileEditingStiffeners;
+}
+
+void paintSupports(PaintContext& context, const Bulkhead& bulkhead) {
+  context.painter.setPen(context.style.supportPen());
+  for (const PrimaryMember& member : bulkhead.PrimaryMembers) {
+    paintSegment(context, primarySegment(member));
+  }
+}
+
+// A short mark across the stiffener at each support between its ends.
+void paintSpanBreaks(PaintContext& context, const Bulkhead& bulkhead) {
+  context.painter.setPen(context.style.supportPen());
+  const double tick = context.style.tickLength();
+  const bool vertical = bulkhead.stfHV == kVertical;
+  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+    for (int e = 2; e < stiffener.Extremities.count(); ++e) {
+      const double at = stiffener.Extremities.at(e);
+      const QPointF middle =
+          vertical ? context.map(stiffener.Position, at) : context.map(at, stiffener.Position);
+      const QPointF across = vertical ? QPointF(tick, 0) : QPointF(0, tick);
+      context.painter.drawLine(middle - across, middle + across);
+    }
+  }
+}
+
+// The stiffeners the wizard would add, dashed across the bulkhead.
+void paintRowPreview(PaintContext& context, const Bulkhead& bulkhead) {
+  if (context.options.RowPreview.empty()) return;
+  const Contour contour(bulkhead);
+  context.painter.setPen(context.style.previewPen());
+  for (const Single position : context.options.RowPreview) {
+    const LineEnds ends = lineEnds(contour, bulkhead, position, bulkhead.stfHV);
+    paintSegment(context, lineSegment(position, bulkhead.stfHV, ends.first, ends.second));
+  }
+}
+
 void paintOutline(PaintContext& context, const BracketOutline& outline) {
   context.painter.drawPolyline(
       QPolygonF{context.map(outline.along), context.map(outline.foot), context.map(outline.tip)});
@@ -138,6 +180,9 @@ void paintStiffeners(PaintContext& context, const Bulkhead& bulkhead, bool curre
       context.painter.setPen(colour.isValid() && !chosen
                                  ? context.style.colouredSpanPen(colour)
                                  : context.style.stiffenerPen(emphasisOf(chosen)));
+      if (chosen && stiffener.Spans.at(s).IntervalNumber == bulkhead.CurSpan) {
+        context.painter.setPen(context.style.currentSpanPen());
+      }
       paintSegment(context, segment);
     }
     paintBracket(context, stiffener.Brackets.at(1), stiffener, bulkhead.stfHV, BracketEnd::Start);
@@ -183,7 +228,13 @@ void paintBulkheadLines(PaintContext& context, const Bulkhead& bulkhead, Emphasi
   const ShownParts shown = shownParts(context.options, current);
   if (shown.corrugation) paintCorrugation(context, bulkhead);
   if (shown.stiffeners) paintStiffeners(context, bulkhead, current);
-  if (shown.members) paintMembers(context, bulkhead, current);
+  if (shown.members) {
+    paintMembers(context, bulkhead, current);
+  } else if (showsSupports(context, current)) {
+    paintSupports(context, bulkhead);
+  }
+  if (shown.stiffeners && showsSupports(context, current)) paintSpanBreaks(context, bulkhead);
+  if (highlights(context, current)) paintRowPreview(context, bulkhead);
   if (shown.stools) paintStools(context, bulkhead);
   context.painter.setPen(context.style.contourPen(emphasisOf(highlights(context, current))));
   drawWorldPath(context, contourPath(bulkhead.Nodes));

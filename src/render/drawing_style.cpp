@@ -21,6 +21,7 @@ const QColor kStiffener(28, 90, 60);
 const QColor kCorrugation(70, 70, 150);
 const QColor kAxis(110, 110, 110);
 const QColor kLabel(30, 30, 30);
+const QColor kCurrentSpan(230, 120, 0);
 
 }  // namespace
 
@@ -51,6 +52,9 @@ QPen DrawingStyle::stiffenerPen(Emphasis emphasis) const {
   return emphasis == Emphasis::Current ? pen(kCurrent, 1.5) : pen(kStiffener, 0.8);
 }
 QPen DrawingStyle::colouredSpanPen(const QColor& colour) const { return pen(colour, 2.2); }
+QPen DrawingStyle::supportPen() const { return pen(kMember, 0.6); }
+QPen DrawingStyle::currentSpanPen() const { return pen(kCurrentSpan, 3.0); }
+QPen DrawingStyle::previewPen() const { return pen(kCurrentSpan, 1.2, Qt::DashLine); }
 QPen DrawingStyle::strakeEdgePen() const { return pen(QColor(120, 130, 145), 0.5, Qt::DotLine); }
 QPen DrawingStyle::corrugationPen() const { return pen(kCorrugation, 0.8, Qt::DashLine); }
 QPen DrawingStyle::axisPen() const { return pen(kAxis, 0.7, Qt::DashDotLine); }

@@ -31,6 +31,12 @@ class DrawingStyle {
   QPen memberPen(Emphasis emphasis) const;
   QPen stiffenerPen(Emphasis emphasis) const;
   QPen colouredSpanPen(const QColor& colour) const;
+  // The members drawn thin as the spans' supports, and the marks where a span ends on one.
+  QPen supportPen() const;
+  // The span of the current support interval of a selected stiffener.
+  QPen currentSpanPen() const;
+  // A stiffener the wizard would add, not yet made.
+  QPen previewPen() const;
   QPen strakeEdgePen() const;
   QPen corrugationPen() const;
   QPen axisPen() const;

@@ -41,6 +41,7 @@ const RangeCase kRangeCases[] = {
     {"Printer", "TextAngle", {"-720", "1e6"}, {"right"}, "0"},
     {"Screen", "PanelWidth", {"0", "2000"}, {"-1", "2001"}, "0"},
     {"Screen", "ScantlingLabels", {"0", "-1"}, {"on"}, "0"},
+    {"Screen", "StiffenerSupports", {"0", "-1"}, {"off"}, "-1"},
     {"Screen", "MessagesShown", {"0", "-1"}, {"shown"}, "0"},
     {"Screen", "MessagesSize", {"0", "10000"}, {"-1", "10001", "200.5"}, "0"},
     {"Printer", "LeftMargin", {"0", "10"}, {"-0.1", "10.1"}, "2"},
@@ -122,6 +123,17 @@ TEST_F(ConfigurationCheck, TheScantlingFlagLeavesThePlaceholderNameAnEarlierRele
   }
 }
 
+// Unlike the other flags the supports on the stiffeners panel are shown until
+// the user leaves them off.
+TEST_F(ConfigurationCheck, TheStiffenerSupportsAreOnUntilLeftOff) {
+  const std::string ini = iniHolding("");
+  EXPECT_TRUE(readStiffenerSupports(ini));
+  for (const bool shown : {false, true}) {
+    ASSERT_TRUE(writeStiffenerSupports(ini, shown).ok());
+    EXPECT_EQ(readStiffenerSupports(ini), shown);
+  }
+}
+
 TEST_F(ConfigurationCheck, APanelWidthBeyondItsRangeIsWrittenAsItsBound) {
   const std::string ini = iniHolding("");
   ASSERT_TRUE(writePanelWidth(ini, 5000).ok());
@@ -143,9 +155,10 @@ TEST_F(ConfigurationCheck, EveryRecordIsWrittenUnderTheStringTablesNames) {
   for (const ConfigWriteResult& written :
        {writePathConfig(ini, paths), writeDisplayConfig(ini, OutputDevice::Screen, display),
         writeDisplayConfig(ini, OutputDevice::Printer, display), writePanelWidth(ini, 320),
-        writeScantlingLabels(ini, true), writeMessagesWindowPlace(ini, {.shown = true}),
-        writeColours(ini, ColourConfig{}), writeIdentificationConfig(ini, identification),
-        writeReportSettings(ini, report), writeDrawingPrintSettings(ini, {})}) {
+        writeScantlingLabels(ini, true), writeStiffenerSupports(ini, false),
+        writeMessagesWindowPlace(ini, {.shown = true}), writeColours(ini, ColourConfig{}),
+        writeIdentificationConfig(ini, identification), writeReportSettings(ini, report),
+        writeDrawingPrintSettings(ini, {})}) {
     ASSERT_TRUE(written.ok()) << written.error;
   }
   const std::string text = readFile(ini);
@@ -156,10 +169,10 @@ TEST_F(ConfigurationCheck, EveryRecordIsWrittenUnderTheStringTablesNames) {
     keys += line.find('=') != std::string::npos ? 1 : 0;
   }
   // Every key the records hold, each written once: 10 of the paths, 11 for each device, the
-  // panel width and the scantling flag, 3 of the messages window, 2 colours, 11
+  // panel width, the scantling and the supports flags, 3 of the messages window, 2 colours, 11
   // identification values, 3 title lines and 12 of the two print dialogs (their user and
   // organisation are identification values).
-  EXPECT_EQ(keys, 10 + 2 * 11 + 2 + 3 + 2 + 11 + 3 + 12);
+  EXPECT_EQ(keys, 10 + 2 * 11 + 3 + 3 + 2 + 11 + 3 + 12);
   EXPECT_EQ(text.find("Res"), std::string::npos) << text;
   EXPECT_EQ(check(ini), std::vector<std::string>{});
 }

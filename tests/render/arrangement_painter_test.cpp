@@ -178,6 +178,42 @@ TEST(ArrangementPainter, MembersShowWithTheirBitOrTheirPanel) {
   }
 }
 
+// On the stiffeners panel: the members drawn thin as the spans' supports
+// unless the option is off, the current interval's span of a selected
+// stiffener in its own colour, and the wizard's row dashed in it.
+TEST(ArrangementPainter, TheStiffenersPanelShowsSupportsTheCurrentSpanAndTheRow) {
+  const QColor kMarked(230, 120, 0);
+  for (const bool supports : {true, false}) {
+    Canvas canvas;
+    Bulkhead& bulkhead = canvas.addRectangle();
+    bulkhead.stfHV = kVertical;
+    bulkhead.PrimaryMembers.append(member(6, kHorizontal));
+    bulkhead.Stiffeners.append(stiffener(5)).Selected = true;
+    bulkhead.CurSpan = 2;  // above the member
+    canvas.compute();
+    canvas.arrangement.CurBulkhead = 1;
+    canvas.options.CurrentPanel = PanelCode::OrdinaryStiffeners;
+    canvas.options.SupportsWhileEditingStiffeners = supports;
+    canvas.options.RowPreview = {2};
+    canvas.paint();
+    SCOPED_TRACE(supports);
+    // The thin line is anti-aliased: anything but the paper shows it.
+    const QPoint member =
+        worldToDevice(canvas.window, canvas.device).map(QPointF(7.5, 6)).toPoint();
+    const QRect across(member - QPoint(0, 2), QSize(1, 5));
+    EXPECT_EQ(pixelsLike(canvas.image, kWhite, across, 0) < 5, supports);
+    EXPECT_TRUE(canvas.shows(5, 7, kMarked));
+    EXPECT_FALSE(canvas.shows(5, 3, kMarked));
+    EXPECT_TRUE(canvas.shows(5, 3, kCurrentColour));
+    const QPoint low = worldToDevice(canvas.window, canvas.device).map(QPointF(2, 0.5)).toPoint();
+    const QPoint high = worldToDevice(canvas.window, canvas.device).map(QPointF(2, 7.5)).toPoint();
+    const int dashes =
+        pixelsLike(canvas.image, kMarked, QRect(high, low).adjusted(-1, 0, 1, 0), 24);
+    EXPECT_GT(dashes, 50);
+    EXPECT_LT(dashes, std::abs(low.y() - high.y()) * 3);  // dashed: gaps between
+  }
+}
+
 // Without a section the ship's breadth and depth frame the drawing, to port only when a bulkhead
 // reaches there; without both dimensions, no frame.
 TEST(ArrangementPainter, ShipFrameStandsInForAMissingSection) {

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 #include "checks/legend.h"
 #include "model/arrangement.h"
 #include "model/codes.h"
@@ -46,6 +48,13 @@ struct DisplayOptions {
   Long ScalingMode = 200;
   List<Long> Palette;  // 0xRRGGBB
   Legend CurrentLegend;
+  // On the stiffeners panel the current bulkhead's primary members and span
+  // breaks are drawn thin, as the supports of the spans, even where the
+  // display word leaves the members out.
+  bool SupportsWhileEditingStiffeners = true;
+  // The positions of the row the stiffener wizard would add to the current
+  // bulkhead, drawn while the wizard is open; empty otherwise.
+  std::vector<Single> RowPreview;
 
   bool shows(Long bit) const { return (DisplayWord & bit) != 0; }
 };

@@ -156,8 +156,9 @@ void rememberMessagesWindow(const FM_Main& window, const std::string& iniPath) {
   writeMessagesWindowPlace(iniPath, window.messagesWindowPlace());
 }
 
-void rememberScantlingLabels(const Session& session, const std::string& iniPath) {
+void rememberDisplayOptions(const Session& session, const std::string& iniPath) {
   writeScantlingLabels(iniPath, session.display().shows(display_bit::kScantlings));
+  writeStiffenerSupports(iniPath, session.display().SupportsWhileEditingStiffeners);
 }
 
 }  // namespace korain

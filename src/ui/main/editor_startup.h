@@ -45,7 +45,8 @@ void rememberLastDatabase(const Session& session, const std::string& iniPath);
 void rememberPanelWidth(const FM_Main& window, const std::string& iniPath);
 // Keeps where the messages window stands, and whether it is shown, for the next run.
 void rememberMessagesWindow(const FM_Main& window, const std::string& iniPath);
-// Keeps whether the drawing shows the scantling labels for the next run.
-void rememberScantlingLabels(const Session& session, const std::string& iniPath);
+// Keeps the display options the next run starts with: whether the drawing
+// shows the scantling labels, and the spans' supports on the stiffeners panel.
+void rememberDisplayOptions(const Session& session, const std::string& iniPath);
 
 }  // namespace korain

@@ -20,9 +20,24 @@ FM_Display::FM_Display(Editor& editor, QWidget* parent)
     body()->addWidget(displayBoxCheck(
         this, box, [this](std::size_t clicked, bool ticked) { viewClicked(clicked, ticked); }));
   }
+  // Not a box of the display word: it shows the members only while the
+  // stiffeners panel is shown, and the drawing print dialog has no use for it.
+  stiffenerSupports_ = new QCheckBox("Supports while editing stiffeners", this);
+  stiffenerSupports_->setObjectName("OP_StiffenerSupports");
+  stiffenerSupports_->setToolTip(
+      "On the stiffeners panel the primary members and the span breaks are drawn thin");
+  body()->addWidget(stiffenerSupports_);
+  connect(stiffenerSupports_, &QCheckBox::clicked, this, &FM_Display::supportsClicked);
 }
 
-void FM_Display::fillControls() { tickDisplayBoxes(*this, session().display()); }
+void FM_Display::fillControls() {
+  tickDisplayBoxes(*this, session().display());
+  stiffenerSupports_->setChecked(session().display().SupportsWhileEditingStiffeners);
+}
+
+void FM_Display::supportsClicked(bool ticked) {
+  if (!editor().refreshing()) session().setStiffenerSupports(ticked);
+}
 
 void FM_Display::viewClicked(std::size_t box, bool ticked) {
   if (editor().refreshing()) return;

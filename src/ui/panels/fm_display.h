@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCheckBox>
 #include <cstddef>
 
 #include "panels/panel.h"
@@ -20,6 +21,10 @@ class FM_Display : public Panel {
  private:
   // Box `box` of the display boxes' table (OP_View_<box>) ticked or cleared.
   void viewClicked(std::size_t box, bool ticked);
+  // "Supports while editing stiffeners" ticked or cleared: a view option, nothing to undo.
+  void supportsClicked(bool ticked);
+
+  QCheckBox* stiffenerSupports_ = nullptr;
 };
 
 }  // namespace korain
