@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "edit/selection_edits.h"
+#include "edit/stiffener_edits.h"
+#include "geometry/member_lines.h"
 #include "ui_test_support.h"
 #include "view_state.h"
 
@@ -132,6 +134,34 @@ TEST_F(FmGraphTest, WithTheZoomToolAClickZoomsWithThePickToolItSelectsWithoutACh
   QTest::mouseClick(&surface(), Qt::LeftButton, {}, nodePixel());
   EXPECT_EQ(session().arrangement().CurBulkhead, kBulkhead);
   EXPECT_EQ(bulkhead().CurNode, kNode);
+  EXPECT_FALSE(session().canUndo());
+}
+
+// The middle of the span that stiffener k has in support interval i, on screen.
+QPoint spanMiddle(const FM_Graph& graph, const Bulkhead& bulkhead, int k, int interval) {
+  const OrdinaryStiffener& stiffener = bulkhead.Stiffeners.at(k);
+  PlaneSegment segment;
+  EXPECT_TRUE(
+      secondarySegment(stiffener, bulkhead.stfHV, spanInInterval(stiffener, interval), segment));
+  return graph.pixelAt((segment.from.y + segment.to.y) / 2, (segment.from.z + segment.to.z) / 2);
+}
+
+// On the stiffeners panel a click on a span selects its stiffener alone and
+// makes its interval current; Ctrl+click still adds a stiffener.
+TEST_F(FmGraphTest, AClickOnASpanMakesItsIntervalCurrent) {
+  session().showPanel(PanelCode::OrdinaryStiffeners, Follow::Nothing);
+  for (const auto& [k, interval] : {std::pair{3, 2}, {6, 3}, {3, 1}}) {
+    QTest::mouseClick(&surface(), Qt::LeftButton, {}, spanMiddle(*graph_, bulkhead(), k, interval));
+    EXPECT_EQ(bulkhead().CurSpan, interval) << k;
+    for (int s = 1; s <= bulkhead().Stiffeners.count(); ++s) {
+      EXPECT_EQ(bulkhead().Stiffeners.at(s).Selected, s == k) << "after " << k << ": " << s;
+    }
+  }
+  QTest::mouseClick(&surface(), Qt::LeftButton, Qt::ControlModifier,
+                    spanMiddle(*graph_, bulkhead(), 5, 2));
+  EXPECT_TRUE(bulkhead().Stiffeners.at(3).Selected);
+  EXPECT_TRUE(bulkhead().Stiffeners.at(5).Selected);
+  EXPECT_EQ(session().display().CurrentPanel, PanelCode::OrdinaryStiffeners);
   EXPECT_FALSE(session().canUndo());
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/span_bracket_edits.h"
 
+#include <algorithm>
+
 #include "edit/stiffener_edits.h"
 #include "model/codes.h"
 
@@ -61,13 +63,12 @@ int selectedWithoutSpan(const Bulkhead& bulkhead, int interval) {
 
 bool fitsBracketBesideSoftToe(const Bulkhead& bulkhead, int interval,
                               const SpanEndBrackets& brackets) {
-  for (const OrdinaryStiffener& stiffener : bulkhead.Stiffeners) {
+  return std::ranges::any_of(bulkhead.Stiffeners, [&](const OrdinaryStiffener& stiffener) {
     const int span = spanInInterval(stiffener, interval);
-    if (!stiffener.Selected || span == 0 || stiffener.TypeConn != kSoftToe) continue;
+    if (!stiffener.Selected || span == 0 || stiffener.TypeConn != kSoftToe) return false;
     const OwnEnds own = ownEndsOf(stiffener, span);
-    if ((brackets.lower && own.lower) || (brackets.upper && own.upper)) return true;
-  }
-  return false;
+    return (brackets.lower && own.lower) || (brackets.upper && own.upper);
+  });
 }
 
 }  // namespace korain

@@ -73,13 +73,16 @@ void FM_SecondWiz::fieldCommitted(const NumberField* field) {
   } else if (field != fields_.number) {
     countStiffeners();
   } else {
-    showTaken();
+    showRow();
   }
 }
 
-void FM_SecondWiz::showTaken() {
+void FM_SecondWiz::showRow() {
   const Bulkhead* bulkhead = currentBulkhead(editor_.session().arrangement());
-  const int taken = bulkhead ? placeRow(*bulkhead, rowOfFields()).taken : 0;
+  RowPlacement placed;
+  if (bulkhead != nullptr) placed = placeRow(*bulkhead, rowOfFields());
+  editor_.session().showRowPreview(placed.positions);
+  const int taken = placed.taken;
   taken_->setVisible(taken > 0);
   taken_->setText(taken == 0 ? QString()
                              : QString("%1 of these positions hold a stiffener already and are "
@@ -100,7 +103,12 @@ void FM_SecondWiz::countStiffeners() {
   const auto spacing = static_cast<Single>(fields_.spacing->value());
   fields_.number->showValue(toTheEnd_->isChecked() ? stiffenersToTheEnd(*bulkhead, start, spacing)
                                                    : stiffenersThatFit(*bulkhead, start, spacing));
-  showTaken();
+  showRow();
+}
+
+void FM_SecondWiz::done(int result) {
+  editor_.session().showRowPreview({});
+  QDialog::done(result);
 }
 
 void FM_SecondWiz::confirm() {

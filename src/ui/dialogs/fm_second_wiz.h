@@ -20,6 +20,10 @@ class FM_SecondWiz : public QDialog {
  public:
   explicit FM_SecondWiz(Editor& editor, QWidget* parent = nullptr);
 
+ protected:
+  // Ok or Cancel: the row's preview leaves the drawing.
+  void done(int result) override;
+
  private:
   // A field built as the form's next row, named FTX_m_<row>.
   NumberField* addField(QFormLayout& form, const char* caption);
@@ -27,8 +31,10 @@ class FM_SecondWiz : public QDialog {
   // follows the start and the spacing.
   void fieldCommitted(const NumberField* field);
   void countStiffeners();
-  // How many of the row's positions existing stiffeners hold, said under the fields.
-  void showTaken();
+  // The row the fields make, drawn in the drawing while the wizard is open,
+  // and how many of its positions existing stiffeners hold, said under the
+  // fields.
+  void showRow();
   StiffenerRow rowOfFields() const;
   // Ok: the row as one change.
   void confirm();

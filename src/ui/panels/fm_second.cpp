@@ -13,6 +13,7 @@
 
 #include "checks/stiffener_rows.h"
 #include "dialogs/fm_second_wiz.h"
+#include "dialogs/fm_span_brackets.h"
 #include "edit/paste_edits.h"
 #include "edit/selection_edits.h"
 #include "model/codes.h"
@@ -115,6 +116,19 @@ void FM_Second::buildControls() {
     FM_SecondWiz dialog(editor(), this);
     dialog.exec();
   });
+  layout->addWidget(buildSpanBracketsButton());
+}
+
+// The brackets at both ends of a span in one step, for the selected stiffeners
+// in the current interval.
+QPushButton* FM_Second::buildSpanBracketsButton() {
+  spanBrackets_ = new QPushButton("Brackets at span ends...", controls_);
+  spanBrackets_->setObjectName("BT_SpanBrackets");
+  connect(spanBrackets_, &QPushButton::clicked, this, [this] {
+    FM_SpanBrackets dialog(editor(), this);
+    dialog.exec();
+  });
+  return spanBrackets_;
 }
 
 // The group's position and spacing side by side: they move the selected
@@ -330,6 +344,7 @@ void FM_Second::fillGroup(const Bulkhead& bulkhead) {
   for (NumberField* field : {position_, spacing_}) field->setEnabled(state.AnySelected);
   spanNumber_->setText(QString::number(state.Interval));
   spanSteps_.enable(state.EarlierInterval, state.LaterInterval);
+  spanBrackets_->setEnabled(state.AnySelected);
 }
 
 // The type tools act as one choice: the one of the profile the selection

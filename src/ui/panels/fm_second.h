@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QToolButton>
 #include <array>
 #include <optional>
@@ -43,6 +44,7 @@ class FM_Second : public Panel {
   QGroupBox* buildSpanGroup();
   QGroupBox* buildSpanBracketGroup();
   QGroupBox* buildConnectionGroup();
+  QPushButton* buildSpanBracketsButton();
 
   FormPlace place();
   void showNoStiffener();
@@ -87,6 +89,7 @@ class FM_Second : public Panel {
   QLabel* sectionModulus_ = nullptr;  // of the first selected stiffener's span, read only
   QGroupBox* spanBracket_ = nullptr;
   QGroupBox* connection_ = nullptr;
+  QPushButton* spanBrackets_ = nullptr;
 };
 
 }  // namespace korain
