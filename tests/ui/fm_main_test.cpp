@@ -136,6 +136,30 @@ TEST_F(MainWindow, AValueStillBeingTypedIsSettledBeforeAToolOrAClickInTheDrawing
   EXPECT_FLOAT_EQ(bulkhead().Nodes.at(2).Y, 0.5F);
 }
 
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+  int count = 0;
+};
+
+// The drawing is asked for while the windows are filled, and painted once
+// they are: a selection moved (a span picked) shows at once.
+TEST_F(MainWindow, TheDrawingFollowsARefreshThatAsksForIt) {
+  QWidget& surface = *control<QWidget>(window_, "PIC_Section");
+  QApplication::processEvents();
+  PaintCounter paints(surface);
+  for (const auto& [follow, painted] : {std::pair{Follow::Redraw, true}, {Follow::Menus, false}}) {
+    paints.count = 0;
+    session_.moveSelection(selectionOf(session_.arrangement()), follow);
+    QApplication::processEvents();
+    EXPECT_EQ(paints.count > 0, painted) << static_cast<int>(follow);
+  }
+}
+
 // A file edited by hand can hold a name longer than the database keeps.
 TEST_F(MainWindow, ALongBulkheadNameLeavesTheDrawingItsRoom) {
   changeFirstBulkhead(

@@ -90,7 +90,8 @@ FM_Graph::FM_Graph(Editor& editor, QWidget* parent)
 }
 
 void FM_Graph::refreshDrawing() {
-  if (editor_.refreshing()) return;
+  // Only schedules the paint: the event loop runs it once the windows are
+  // filled, so a refresh of the whole view ends with the drawing following it.
   surface_->update();
 }
 

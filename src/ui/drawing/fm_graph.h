@@ -22,7 +22,7 @@ class FM_Graph : public QWidget {
  public:
   explicit FM_Graph(Editor& editor, QWidget* parent = nullptr);
 
-  // Asks for a repaint; nothing while windows are being filled from the model.
+  // Asks for a repaint, which runs after the windows are filled from the model.
   void refreshDrawing();
   // Shows the full extent framed with the screen margin; the scroll bars are disabled.
   void resetZoom();
