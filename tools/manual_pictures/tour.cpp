@@ -125,6 +125,11 @@ class Tour {
     auto& panel = child<QWidget>(window_, "FM_Second");
     camera_.takeModal("FM_SecondWiz", "stiffener_wizard",
                       [&panel] { child<QAbstractButton>(panel, "BT_Wizard").click(); });
+    // The span brackets act on a selection: the first three stiffeners.
+    auto& stiffeners = child<QListWidget>(panel, "LI_Stiff");
+    for (int row = 0; row < 3; ++row) stiffeners.item(row)->setSelected(true);
+    camera_.takeModal("FM_SpanBrackets", "span_brackets",
+                      [&panel] { child<QAbstractButton>(panel, "BT_SpanBrackets").click(); });
     // Releasing the pressed tool shows the display options.
     press("SS_Objects_3");
     camera_.take(window_, "display_panel");
