@@ -197,20 +197,16 @@ TEST(ArrangementPainter, TheStiffenersPanelShowsSupportsTheCurrentSpanAndTheRow)
     canvas.options.RowPreview = {2};
     canvas.paint();
     SCOPED_TRACE(supports);
+    const QTransform toDevice = worldToDevice(canvas.window, canvas.device);
     // The thin line is anti-aliased: anything but the paper shows it.
-    const QPoint member =
-        worldToDevice(canvas.window, canvas.device).map(QPointF(7.5, 6)).toPoint();
-    const QRect across(member - QPoint(0, 2), QSize(1, 5));
-    EXPECT_EQ(pixelsLike(canvas.image, kWhite, across, 0) < 5, supports);
-    EXPECT_TRUE(canvas.shows(5, 7, kMarked));
+    const QRect member(toDevice.map(QPointF(7.5, 6)).toPoint() - QPoint(0, 2), QSize(1, 5));
+    EXPECT_EQ(pixelsLike(canvas.image, kWhite, member, 0) < 5, supports);
+    EXPECT_TRUE(canvas.shows(5, 7, kMarked) && canvas.shows(5, 3, kCurrentColour));
     EXPECT_FALSE(canvas.shows(5, 3, kMarked));
-    EXPECT_TRUE(canvas.shows(5, 3, kCurrentColour));
-    const QPoint low = worldToDevice(canvas.window, canvas.device).map(QPointF(2, 0.5)).toPoint();
-    const QPoint high = worldToDevice(canvas.window, canvas.device).map(QPointF(2, 7.5)).toPoint();
-    const int dashes =
-        pixelsLike(canvas.image, kMarked, QRect(high, low).adjusted(-1, 0, 1, 0), 24);
-    EXPECT_GT(dashes, 50);
-    EXPECT_LT(dashes, std::abs(low.y() - high.y()) * 3);  // dashed: gaps between
+    const QRect row(toDevice.map(QPointF(1.9, 7.5)).toPoint(),
+                    toDevice.map(QPointF(2.1, 0.5)).toPoint());
+    const int dashes = pixelsLike(canvas.image, kMarked, row, 24);
+    EXPECT_TRUE(dashes > 50 && dashes < row.height() * 3) << dashes;  // dashed: gaps between
   }
 }
 

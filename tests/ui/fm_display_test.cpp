@@ -77,38 +77,5 @@ TEST(DisplayPanel, TheDimensionsBoxRedrawsTheBulkheadWithItsChains) {
   EXPECT_EQ(surface.grab().toImage(), before);
 }
 
-// On the stiffeners panel the box adds the members, left out by the display
-// word, as the spans' supports; on any other panel it changes nothing.
-TEST(DisplayPanel, TheSupportsBoxDrawsTheMembersOnTheStiffenersPanelOnly) {
-  TestEditor editor;
-  FM_Display panel(editor);
-  editor.setPanel(&panel);
-  editor.openExample(1);
-  editor.session().refresh(Follow::Panel);
-  FM_Graph graph(editor);
-  graph.resize(800, 600);
-  graph.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&graph));
-  QWidget& surface = *control<QWidget>(graph, "PIC_Section");
-  QCheckBox& box = *control<QCheckBox>(panel, "OP_StiffenerSupports");
-  EXPECT_TRUE(box.isChecked());
-  const bool& supports = editor.session().display().SupportsWhileEditingStiffeners;
-  ASSERT_FALSE(editor.session().display().shows(display_bit::kPrimaryMembers));
-  const QRect all(QPoint(0, 0), surface.size());
-  for (const auto& [shown, drawn] :
-       {std::pair{PanelCode::OrdinaryStiffeners, true}, {PanelCode::Bulkhead, false}}) {
-    editor.session().showPanel(shown, Follow::Redraw);
-    const int with = inkIn(surface.grab().toImage(), all);
-    box.click();
-    EXPECT_FALSE(supports);
-    const int without = inkIn(surface.grab().toImage(), all);
-    EXPECT_EQ(with > without + 200, drawn) << with << " against " << without;
-    EXPECT_EQ(with == without, !drawn) << with << " against " << without;
-    box.click();
-    EXPECT_TRUE(supports);
-  }
-  EXPECT_FALSE(editor.session().canUndo());
-}
-
 }  // namespace
 }  // namespace korain::testing
