@@ -111,8 +111,10 @@ int stiffenersToTheEnd(const Bulkhead& bulkhead, Single start, Single spacing) {
   const bool vertical = bulkhead.stfHV == kVertical;
   const Single end = spacing > 0 ? (vertical ? bulkhead.YMax : bulkhead.ZHigh)
                                  : (vertical ? bulkhead.YMin : bulkhead.ZLow);
-  // The room in spacings, with half a spacing kept clear of the end.
-  const double room = (static_cast<double>(end) - start) / spacing - 0.5;
+  // The room in spacings, with half a spacing kept clear of the end. A last stiffener exactly half
+  // a spacing clear counts, though the positions typed are not exact in the stored floats.
+  const double room = (static_cast<double>(end) - start) / spacing - 0.5 +
+                      kGeometryTolerance / std::abs(static_cast<double>(spacing));
   if (room < 0) return 0;
   return static_cast<int>(std::min(std::floor(room) + 1, double{kMaxWizardStiffeners}));
 }

@@ -101,6 +101,7 @@ TEST(StiffenerWizard, ProposesARowToTheEndAndStepsOffTheMembersOfItsDirection) {
   for (const auto& [start, spacing, number] : {std::tuple{1.0F, 0.7F, 4},
                                                {1.0F, 0.45F, 7},
                                                {0.3F, 0.925F, 4},
+                                               {0.4F, 0.8F, 5},
                                                {3.9F, 0.7F, 0},
                                                {3.5F, -0.5F, 6},
                                                {1.0F, 0.0F, 0},
