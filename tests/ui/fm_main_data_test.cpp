@@ -43,6 +43,7 @@ TEST_F(MainDataDialog, CancelLeavesTheArrangementAsItWas) {
 
 TEST_F(MainDataDialog, OkWritesTheHeaderAsOneChange) {
   FM_MainData dialog(editor);
+  EXPECT_EQ(dialog.focusWidget(), control<CommitField>(dialog, "FTX_Ident"));
   EXPECT_EQ(control<CommitField>(dialog, "FTX_Ident")->text(), "Hold 3 aft bulkhead");
   EXPECT_EQ(control<NumberField>(dialog, "FTX_m")->text(), "88");
   editEverything(dialog);

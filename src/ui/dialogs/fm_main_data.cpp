@@ -48,6 +48,8 @@ FM_MainData::FM_MainData(Editor& editor, QWidget* parent) : QDialog(parent), edi
   layout->addLayout(buttons);
 
   binder_->fill();
+  // Typing starts in the name: left to itself the dialog gives the keys to its tab bar.
+  findChild<QWidget*>("FTX_Ident")->setFocus();
   // The state of a run started from outside with /V is that run's to set.
   findChild<QComboBox*>("CB_State")->setEnabled(!editor_.session().run().TollanMode);
 }
