@@ -15,7 +15,6 @@
 namespace korain {
 namespace {
 
-constexpr std::string_view kSelectDatabaseTitle = "Select database";
 constexpr std::string_view kDatabaseExtension = "ko2";
 constexpr std::string_view kStartupCopyExtension = "old";
 constexpr std::string_view kDebugFolderMessage = "Debug : change dir to exe dir : ";

@@ -19,6 +19,9 @@
 
 namespace korain {
 
+// The title of every file chooser that asks for a ship database.
+inline constexpr std::string_view kSelectDatabaseTitle = "Select database";
+
 // What start-up knows for the whole run. The mode flags come from the command
 // line and never change afterwards; the session takes this over once the main
 // window stands.

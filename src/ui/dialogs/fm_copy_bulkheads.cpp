@@ -11,6 +11,7 @@
 #include "io/zel_reader.h"
 #include "model/codes.h"
 #include "ship/ship_data_reader.h"
+#include "startup.h"
 #include "text/format_message.h"
 #include "text/string_table.h"
 #include "widgets/ok_cancel.h"
@@ -98,7 +99,7 @@ void FM_CopyBulkheads::showThisDatabase() {
 
 void FM_CopyBulkheads::chooseOtherDatabase() {
   const std::optional<std::string> path =
-      editor_.prompt().askFileName({.title = "Copy Bulkheads From",
+      editor_.prompt().askFileName({.title = std::string(kSelectDatabaseTitle),
                                     .filter = korainString(text_id::kDatabaseFilter),
                                     .defaultExtension = "ko2",
                                     .initialName = folderOf(database_),
