@@ -38,6 +38,17 @@ bool readArrangement(const std::string& database, Integer n, Arrangement& arrang
 
 }  // namespace
 
+bool readWholeArrangement(const std::string& database, Integer n, Arrangement& arrangement,
+                          std::ostream& err) {
+  if (refusedBlock(database, n, BlockKind::Zel, err)) return false;
+  const ZelReadResult result = readZelBlock(database, n, arrangement);
+  printMessages(result.messages, err);
+  if (result.status == ZelReadStatus::Stopped) {
+    err << database << ": block " << n << " cannot be read whole; nothing is changed\n";
+  }
+  return result.status == ZelReadStatus::Read;
+}
+
 int saveInto(const std::string& database, Integer n, Arrangement arrangement,
              const CommandStreams& streams) {
   if (refusedAsNoDatabase(database, streams.err)) return kExitFailed;

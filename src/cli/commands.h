@@ -18,6 +18,12 @@ struct CommandStreams {
   std::ostream& err;
 };
 
+// Reads arrangement n whole; false, with the messages printed, when it is not
+// there or its reading stopped: an arrangement changed and saved back half-read
+// would lose what was not read.
+bool readWholeArrangement(const std::string& database, Integer n, Arrangement& arrangement,
+                          std::ostream& err);
+
 // Saves the arrangement as block n of the database (kAppendedBlock: a new last
 // block) through the editor's save workflow, its questions answered No.
 int saveInto(const std::string& database, Integer n, Arrangement arrangement,

@@ -7,9 +7,7 @@
 #include <ostream>
 
 #include "arguments.h"
-#include "database_check.h"
 #include "edit/bulkhead_copy.h"
-#include "io/zel_reader.h"
 #include "ship/ship_data_reader.h"
 #include "usage.h"
 
@@ -57,20 +55,6 @@ std::optional<CopyOptions> parse(const std::vector<std::string>& args, std::stri
   return options;
 }
 
-// Reads arrangement n whole; false, with the messages printed, when it is not
-// there or its reading stopped: a bulkhead copied half-read, or an arrangement
-// saved back half-read, would lose what was not read.
-bool readWhole(const std::string& database, Integer n, Arrangement& arrangement,
-               std::ostream& err) {
-  if (refusedBlock(database, n, BlockKind::Zel, err)) return false;
-  const ZelReadResult result = readZelBlock(database, n, arrangement);
-  for (const FileMessage& message : result.messages) err << message.toString() << '\n';
-  if (result.status == ZelReadStatus::Stopped) {
-    err << database << ": block " << n << " cannot be read whole; nothing is copied\n";
-  }
-  return result.status == ZelReadStatus::Read;
-}
-
 std::vector<int> allBulkheads(const Arrangement& arrangement) {
   std::vector<int> numbers(static_cast<std::size_t>(arrangement.Bulkheads.count()));
   std::iota(numbers.begin(), numbers.end(), 1);
@@ -93,8 +77,8 @@ int copyBulkheadsCommand(const std::vector<std::string>& args, const CommandStre
   if (!options) return wrongUse("copy-bulkheads", problem, streams.err);
   Arrangement from;
   Arrangement into;
-  if (!readWhole(options->source, options->sourceBlock, from, streams.err) ||
-      !readWhole(options->database, options->block, into, streams.err)) {
+  if (!readWholeArrangement(options->source, options->sourceBlock, from, streams.err) ||
+      !readWholeArrangement(options->database, options->block, into, streams.err)) {
     return kExitFailed;
   }
   const std::vector<int> chosen =

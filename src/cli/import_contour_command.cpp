@@ -6,10 +6,8 @@
 #include <ostream>
 
 #include "arguments.h"
-#include "database_check.h"
 #include "dxf_contour_import.h"
 #include "edit/contour_edits.h"
-#include "io/zel_reader.h"
 #include "ship/ship_data_reader.h"
 #include "ship/ship_queries.h"
 #include "usage.h"
@@ -69,14 +67,10 @@ int importContourCommand(const std::vector<std::string>& args, const CommandStre
   std::string problem;
   const std::optional<ContourOptions> options = parse(args, problem);
   if (!options) return wrongUse("import-contour", problem, streams.err);
-  if (refusedBlock(options->database, options->block, BlockKind::Zel, streams.err)) {
+  Arrangement arrangement;
+  if (!readWholeArrangement(options->database, options->block, arrangement, streams.err)) {
     return kExitFailed;
   }
-  Arrangement arrangement;
-  const ZelReadResult read = readZelBlock(options->database, options->block, arrangement);
-  for (const FileMessage& message : read.messages) streams.err << message.toString() << '\n';
-  // An arrangement read only in part would be saved without the rest.
-  if (read.status != ZelReadStatus::Read) return kExitFailed;
   if (options->bulkhead > arrangement.Bulkheads.count()) {
     streams.err << options->database << ": arrangement " << options->block << " has "
                 << arrangement.Bulkheads.count() << " bulkheads, no bulkhead " << options->bulkhead

@@ -132,14 +132,7 @@ void pastePositions(Bulkhead& bulkhead, const std::vector<Single>& positions, In
     if (moved) stiffener.Position = *next++;
     stiffener.Selected = moved;
   }
-  for (; next != positions.end(); ++next) {
-    OrdinaryStiffener& added = bulkhead.Stiffeners.append();
-    added.Selected = true;
-    added.Brackets.at(1).Fixed = true;
-    added.Brackets.at(2).Fixed = true;
-    added.iMat = material;
-    added.Position = *next;
-  }
+  for (; next != positions.end(); ++next) appendNewStiffener(bulkhead, *next, material);
   sortStiffeners(bulkhead);
 }
 

@@ -73,13 +73,7 @@ void addStiffener(Bulkhead& bulkhead) {
   const Single start = bulkhead.stfHV == kVertical ? bulkhead.YMin : bulkhead.ZLow;
   const Single position = n == 1 ? start : stiffeners.at(n - 1).Position + 1.0F;
   for (OrdinaryStiffener& stiffener : stiffeners) stiffener.Selected = false;
-  stiffeners.growTo(n);
-  OrdinaryStiffener& added = stiffeners.at(n);
-  added.Selected = true;
-  added.Brackets.at(1).Fixed = true;
-  added.Brackets.at(2).Fixed = true;
-  added.iMat = 1;
-  added.Position = position;
+  appendNewStiffener(bulkhead, position, 1);
   sortStiffeners(bulkhead);
 }
 
@@ -146,17 +140,19 @@ RowPlacement placeRow(const Bulkhead& bulkhead, const StiffenerRow& row) {
 
 void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material) {
   const RowPlacement placement = placeRow(bulkhead, row);
-  List<OrdinaryStiffener>& stiffeners = bulkhead.Stiffeners;
-  for (OrdinaryStiffener& stiffener : stiffeners) stiffener.Selected = false;
-  for (const Single position : placement.positions) {
-    OrdinaryStiffener& added = stiffeners.append();
-    added.Selected = true;
-    added.Brackets.at(1).Fixed = true;
-    added.Brackets.at(2).Fixed = true;
-    added.iMat = material;
-    added.Position = position;
-  }
+  for (OrdinaryStiffener& stiffener : bulkhead.Stiffeners) stiffener.Selected = false;
+  for (const Single position : placement.positions)
+    appendNewStiffener(bulkhead, position, material);
   sortStiffeners(bulkhead);
+}
+
+void appendNewStiffener(Bulkhead& bulkhead, Single position, Integer material) {
+  OrdinaryStiffener& added = bulkhead.Stiffeners.append();
+  added.Selected = true;
+  added.Brackets.at(1).Fixed = true;
+  added.Brackets.at(2).Fixed = true;
+  added.iMat = material;
+  added.Position = position;
 }
 
 bool canRemoveStiffeners(const Bulkhead& bulkhead) { return selectedStiffenerCount(bulkhead) > 0; }

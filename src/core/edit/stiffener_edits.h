@@ -99,6 +99,10 @@ struct RowPlacement {
 };
 RowPlacement placeRow(const Bulkhead& bulkhead, const StiffenerRow& row);
 
+// Appends a new stiffener at `position`, selected, of `material`, with both
+// brackets fixed; the caller sorts the list afterwards.
+void appendNewStiffener(Bulkhead& bulkhead, Single position, Integer material);
+
 // Appends the row as `placeRow` places it, selected alone, with fixed
 // brackets and the material given. The list is sorted again.
 void addStiffenerRow(Bulkhead& bulkhead, const StiffenerRow& row, Integer material);
